@@ -1,0 +1,28 @@
+#pragma once
+
+// A shortcut as the data file stores it: a Windows virtual-key code (0 = none)
+// plus MOD_* flags. The codes are Windows codes on every platform so a data
+// file moves between machines unchanged.
+
+#include <QString>
+#include <Qt>
+
+namespace Hotkey {
+
+constexpr int ModAlt = 0x1;     // MOD_ALT
+constexpr int ModControl = 0x2; // MOD_CONTROL
+constexpr int ModShift = 0x4;   // MOD_SHIFT
+constexpr int ModWin = 0x8;     // MOD_WIN
+constexpr int ModMask = ModAlt | ModControl | ModShift | ModWin;
+
+// "Ctrl+Alt+F5"; empty when vk is 0. Fixed English words, never translated.
+QString keyText(int mods, int vk);
+// Display name of one key: "A", "F13", "Num 5", "PageUp", or "0x5d".
+QString keyName(int vk);
+// vk 0 equals nothing, not even another empty value.
+bool sameHotkey(int mods1, int vk1, int mods2, int vk2);
+bool hasModifier(int mods);
+// Ctrl, Alt, Shift and Meta become MOD_*; keypad and group switch are dropped.
+int modsFromQt(Qt::KeyboardModifiers modifiers);
+
+} // namespace Hotkey

@@ -1,0 +1,18 @@
+#pragma once
+
+// Line-break and typing conversions shared by the insertion methods.
+
+#include <QString>
+
+namespace TextConvert {
+
+// Every line break (CR LF, lone CR, lone LF) becomes CR LF: what Windows text
+// controls and CF_UNICODETEXT expect.
+QString toCrlf(const QString &text);
+// Text as it is typed key by key: CR dropped, LF becomes CR (the Enter key),
+// NUL dropped.
+QString toTypingText(const QString &text);
+// Bytes of the typing text in UTF-16.
+int typingTextByteSize(const QString &text);
+
+} // namespace TextConvert

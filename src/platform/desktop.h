@@ -1,0 +1,160 @@
+#pragma once
+
+// The one interface to the window system. Everything that touches other
+// programs' windows, synthesised input, the shared clipboard or global
+// shortcuts goes through here, so the algorithms above it are written once and
+// tested against a recording fake.
+//
+// Rules for every operation:
+//  - nothing throws; a failure is a return value (false, 0, an empty value);
+//  - handles are never owned: a WindowHandle is the platform's native id
+//    (HWND on Windows, an X window id on X11), 0 means "no window";
+//  - points are physical pixels unless the name says otherwise.
+
+#include <QByteArray>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QVector>
+#include <QtGlobal>
+
+#include <memory>
+
+class QWindow;
+
+using WindowHandle = quintptr;
+
+// One synthesised keyboard event, the shape of a Win32 KEYBDINPUT.
+struct KeyInput
+{
+    quint16 vk = 0;
+    quint16 scan = 0;
+    quint32 flags = 0;
+
+    friend bool operator==(const KeyInput &a, const KeyInput &b)
+    {
+        return a.vk == b.vk && a.scan == b.scan && a.flags == b.flags;
+    }
+};
+
+namespace KeyFlag {
+constexpr quint32 KeyUp = 0x0002;    // KEYEVENTF_KEYUP
+constexpr quint32 Unicode = 0x0004;  // KEYEVENTF_UNICODE: scan holds one UTF-16 code unit
+constexpr quint32 ScanCode = 0x0008; // KEYEVENTF_SCANCODE
+} // namespace KeyFlag
+
+// What a GUI-thread query reports about another thread's input state.
+struct GuiThreadInfo
+{
+    WindowHandle focus = 0;
+    WindowHandle caretWindow = 0;
+    QRect caretRect; // client coordinates of caretWindow
+};
+
+// Outcome of reading the integrity level of a window's process.
+struct ProcessLevel
+{
+    enum Status {
+        Ok,           // level is valid (0 when the token reported none)
+        AccessDenied, // the process could not be opened: access denied
+        OpenFailed,   // the process could not be opened for another reason
+        TokenFailed,  // the process opened but its token did not
+    };
+    Status status = OpenFailed;
+    quint32 level = 0;
+};
+
+class Desktop
+{
+public:
+    virtual ~Desktop() = default;
+
+    // ---- windows, threads and processes --------------------------------
+
+    // The foreground (active) window; 0 when there is none or it is unknown.
+    virtual WindowHandle foregroundWindow() = 0;
+    // False for 0 and for a window that no longer exists.
+    virtual bool isWindow(WindowHandle w) = 0;
+    virtual bool isWindowVisible(WindowHandle w) = 0;
+    // The id of the thread that owns w, and its process id in *processId;
+    // both 0 when unknown. On X11 the "thread" is the window's client.
+    virtual quint32 windowThreadProcessId(WindowHandle w, quint32 *processId) = 0;
+    virtual quint32 currentThreadId() = 0;
+    virtual quint32 currentProcessId() = 0;
+    // AttachThreadInput; false where the window system has no such thing.
+    virtual bool attachThreadInput(quint32 from, quint32 to, bool attach) = 0;
+    // SetForegroundWindow / _NET_ACTIVE_WINDOW; false when it did not happen.
+    virtual bool setForegroundWindow(WindowHandle w) = 0;
+    // BringWindowToTop; a no-op that returns false where raising is the
+    // window manager's business.
+    virtual bool bringWindowToTop(WindowHandle w) = 0;
+    // GetGUIThreadInfo for a thread; false when the query failed or the
+    // window system has none (then the caller falls back to the pointer).
+    virtual bool guiThreadInfo(quint32 threadId, GuiThreadInfo *info) = 0;
+    // ClientToScreen; false on failure.
+    virtual bool clientToScreen(WindowHandle w, QPoint *point) = 0;
+    // GetClassNameW with a 128-unit buffer; false where it fails or where
+    // windows have no class names (X11: no standard text controls).
+    virtual bool className(WindowHandle w, QString *name) = 0;
+    // EnumChildWindows order; empty where controls are not windows.
+    virtual QVector<WindowHandle> childWindows(WindowHandle w) = 0;
+    // GetCursorPos in physical pixels; (0, 0) when it cannot be read.
+    virtual QPoint cursorPos() = 0;
+    // Integrity levels for the elevation test. Where processes have no such
+    // levels, targetLevel answers {Ok, 0} and ownLevel 0, so nothing counts
+    // as elevated.
+    virtual ProcessLevel processLevel(quint32 processId) = 0;
+    virtual bool ownProcessLevel(quint32 *level) = 0;
+
+    // ---- messages to a standard text control ------------------------------
+
+    virtual int textLength(WindowHandle control) = 0;  // WM_GETTEXTLENGTH; -1 on failure
+    virtual bool selection(WindowHandle control, int *start, int *end) = 0; // EM_GETSEL
+    virtual void replaceSelection(WindowHandle control, const QString &text) = 0; // EM_REPLACESEL, undoable
+    virtual void paste(WindowHandle control) = 0;      // WM_PASTE
+
+    // ---- synthesised input ------------------------------------------------
+
+    // SendInput: sends the batch in order, returns how many events were accepted.
+    virtual int sendInput(const QVector<KeyInput> &events) = 0;
+    // MapVirtualKeyW(vk, MAPVK_VK_TO_VSC); 0 when unknown.
+    virtual quint16 scanCodeForVirtualKey(quint16 vk) = 0;
+    // GetAsyncKeyState's high bit for a Windows virtual-key code.
+    virtual bool isKeyDown(int vk) = 0;
+    // True while any key that is not a modifier is held (the key of the
+    // shortcut that started an insertion). Where this cannot be read: false.
+    virtual bool isNonModifierKeyDown() = 0;
+    // Milliseconds from an arbitrary start, wrapping like GetTickCount.
+    virtual quint32 tickCount() = 0;
+    // Waits ms milliseconds. On X11 this keeps serving the event loop
+    // (without user input) so that clipboard requests are answered.
+    virtual void sleep(int ms) = 0;
+    // The settle after the target was brought forward: at most maxMs. Windows
+    // sleeps maxMs; X11 returns as soon as target holds the input focus.
+    virtual void settle(WindowHandle target, int maxMs) = 0;
+
+    // ---- clipboard (the raw road; backup and restore go through QClipboard) --
+
+    // OleSetClipboard(nullptr); a no-op that succeeds elsewhere.
+    virtual void releaseOleClipboard() = 0;
+    virtual bool openClipboard() = 0;
+    virtual bool emptyClipboard() = 0;
+    // Puts text (already CR LF) as CF_UNICODETEXT; false when the memory or
+    // the clipboard refused it.
+    virtual bool setClipboardText(const QString &text) = 0;
+    virtual void closeClipboard() = 0;
+
+    // ---- global shortcuts -------------------------------------------------
+
+    // RegisterHotKey on owner with the stored Windows codes (vk, MOD_* mods).
+    // False when another client holds the combination or the key has no
+    // equivalent here.
+    virtual bool registerHotKey(WindowHandle owner, int id, int mods, int vk) = 0;
+    virtual bool unregisterHotKey(WindowHandle owner, int id) = 0;
+    // Looks at one native event from QAbstractNativeEventFilter; returns the
+    // registration id of a hotkey press, or 0 for anything else.
+    virtual int hotkeyIdFromNativeEvent(const QByteArray &eventType, void *message) = 0;
+};
+
+// The backend chosen at build time; defined once by each backend.
+std::unique_ptr<Desktop> createDesktop();

@@ -1,0 +1,1 @@
+// Keeps the fakes library non-empty before any fake exists.
