@@ -1,7 +1,92 @@
+#include "app/selftest.h"
+#include "app/singleinstance.h"
+#include "platform/appidentity.h"
+#include "store/phrasestore.h"
+
 #include <QApplication>
+#include <QDir>
+#include <QFont>
+#include <QStandardPaths>
+#include <QStyleFactory>
+
+#include <cstdio>
+
+namespace {
+
+// SCRIVLET_TEST_TRACE=1 makes the program report its hand-over events on
+// stderr, so tests that start it as a separate process can follow it.
+bool traceEnabled()
+{
+    return qEnvironmentVariableIntValue("SCRIVLET_TEST_TRACE") == 1;
+}
+
+void trace(const QString &line)
+{
+    if (traceEnabled())
+        std::fprintf(stderr, "%s\n", qPrintable(line));
+}
+
+bool hasSelfTestArgument(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--self-test") == 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    // The self-test checks non-visual logic only; a core application lets it
+    // run where no display exists (build machines, a console session).
+    if (hasSelfTestArgument(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setOrganizationName(QStringLiteral("Vantok"));
+        QCoreApplication::setApplicationName(QStringLiteral("Scrivlet"));
+        QCoreApplication::setApplicationVersion(QStringLiteral("3.2"));
+        return SelfTest::run();
+    }
+
+    QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication app(argc, argv);
-    return 0;
+
+    QApplication::setOrganizationName(QStringLiteral("Vantok"));
+    QApplication::setApplicationName(QStringLiteral("Scrivlet"));
+    QApplication::setApplicationVersion(QStringLiteral("3.2"));
+    // Closing or hiding the main window leaves the program in the tray; only
+    // the Exit command ends it.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+    QFont font(QStringLiteral("Microsoft YaHei UI"), 10);
+    if (!font.exactMatch())
+        font = QFont(QStringLiteral("Microsoft YaHei"), 10);
+    QApplication::setFont(font);
+
+    AppIdentity::setProcessAppId(QStringLiteral("Vantok.Scrivlet.3.2"));
+
+    // Without a channel private to this user there is no hand-over: better
+    // two copies than one that another user can reach.
+    const QString serverName = AppIdentity::localServerName(QStringLiteral("VantokScrivlet32"));
+    SingleInstance instance(serverName);
+    if (!serverName.isEmpty()) {
+        if (instance.handOver())
+            return 0;
+        if (instance.listen())
+            trace(QStringLiteral("listening ") + serverName);
+    }
+
+    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(dataFolder);
+
+    PhraseStore store(dataFolder);
+    store.load();
+
+    QObject::connect(&instance, &SingleInstance::showRequested,
+                     [] { trace(QStringLiteral("show requested")); });
+
+    return app.exec();
 }

@@ -1,0 +1,18 @@
+#include "platform/appidentity.h"
+
+#include <windows.h>
+#include <shobjidl.h>
+
+namespace AppIdentity {
+
+void setProcessAppId(const QString &id)
+{
+    SetCurrentProcessExplicitAppUserModelID(reinterpret_cast<PCWSTR>(id.utf16()));
+}
+
+QString localServerName(const QString &name)
+{
+    return name;
+}
+
+} // namespace AppIdentity

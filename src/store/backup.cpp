@@ -1,0 +1,119 @@
+// Backup files: export of the whole list, and the merging import.
+
+#include "store/jsonfile.h"
+#include "store/phrasestore.h"
+
+#include <QJsonArray>
+#include <QSet>
+
+namespace {
+
+const QString kPhrases = QStringLiteral("phrases");
+
+// The first n UTF-16 units, one fewer when the cut would split a surrogate
+// pair, so a label never ends in half a character.
+QString leftWhole(const QString &s, int n)
+{
+    if (s.size() <= n)
+        return s;
+    if (n > 0 && s.at(n - 1).isHighSurrogate())
+        --n;
+    return s.left(n);
+}
+
+} // namespace
+
+bool PhraseStore::exportBackup(const QString &path) const
+{
+    QJsonArray phrases;
+    for (const Phrase &p : m_phrases)
+        phrases.append(p.toJson());
+    QJsonObject root;
+    root.insert(QStringLiteral("version"), 1);
+    root.insert(kPhrases, phrases);
+    return JsonFile::writeAtomically(path, root);
+}
+
+bool PhraseStore::importBackup(const QString &path, QString *error, QStringList *skipped)
+{
+    QJsonObject root;
+    switch (JsonFile::read(path, &root)) {
+    case JsonFile::ReadResult::Missing:
+    case JsonFile::ReadResult::CannotRead:
+        if (error)
+            *error = QStringLiteral("read");
+        return false;
+    case JsonFile::ReadResult::NotAnObject:
+        if (error)
+            *error = QStringLiteral("format");
+        return false;
+    case JsonFile::ReadResult::Ok:
+        break;
+    }
+
+    // Same rule as findDuplicateText over the growing list, without a scan
+    // per element: a large backup into a large list stays fast.
+    QSet<QString> texts;
+    texts.reserve(m_phrases.size());
+    for (const Phrase &p : m_phrases)
+        texts.insert(p.text);
+
+    const QJsonArray phrases = root.value(kPhrases).toArray();
+    for (const QJsonValue &value : phrases) {
+        Phrase p = Phrase::fromJson(value.toObject());
+        if (p.text.isEmpty())
+            continue;
+        if (texts.contains(p.text)) {
+            if (skipped)
+                skipped->append(skippedLabel(p));
+            continue;
+        }
+        p.id = Phrase::newId();
+        if (p.vk != 0 && (!findHotkeyConflict(p.mods, p.vk, QString()).isEmpty() ||
+                          conflictsWithGlobalHotkey(p.mods, p.vk))) {
+            p.vk = 0;
+            p.mods = 0;
+        }
+        texts.insert(p.text);
+        m_phrases.append(std::move(p));
+    }
+    return save();
+}
+
+QString PhraseStore::skippedLabel(const Phrase &phrase)
+{
+    QString label = phrase.name.trimmed();
+    bool cut = false;
+    if (label.isEmpty()) {
+        label = phrase.text;
+        const int lf = label.indexOf(QLatin1Char('\n'));
+        if (lf >= 0) {
+            label.truncate(lf);
+            cut = true;
+        }
+        label = label.trimmed();
+    }
+    if (label.size() > 40) {
+        label = leftWhole(label, 40);
+        cut = true;
+    }
+    if (label.isEmpty())
+        return QStringLiteral("...");
+    if (cut)
+        label += QLatin1String("...");
+    return label;
+}
+
+QString PhraseStore::defaultMoreFormat()
+{
+    return QStringLiteral("\u2026and %1 more");
+}
+
+QString PhraseStore::skippedListing(const QStringList &labels, const QString &moreFormat)
+{
+    constexpr int shown = 20;
+    QString listing = labels.mid(0, shown).join(QLatin1Char('\n'));
+    if (labels.size() > shown)
+        listing += QLatin1Char('\n') + moreFormat.arg(labels.size() - shown);
+    return listing;
+}

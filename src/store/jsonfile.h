@@ -1,0 +1,22 @@
+#pragma once
+
+// Reading and writing the store's JSON files (data file and backups).
+
+#include <QJsonObject>
+#include <QString>
+
+namespace JsonFile {
+
+enum class ReadResult { Ok, Missing, CannotRead, NotAnObject };
+
+// Reads a whole file as one JSON object. Anything that is not a complete,
+// valid JSON object (empty, truncated, not UTF-8, nested too deeply, too
+// large, an array at the top) is NotAnObject.
+ReadResult read(const QString &path, QJsonObject *object);
+
+// Writes the object indented (four spaces a level) through a save file, so
+// the old file stays intact unless the new one is complete. The file is
+// readable by its owner only: it holds the user's private texts.
+bool writeAtomically(const QString &path, const QJsonObject &object);
+
+} // namespace JsonFile

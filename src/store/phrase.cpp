@@ -1,0 +1,70 @@
+#include "store/phrase.h"
+
+#include <QJsonValue>
+#include <QUuid>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+const QString kId = QStringLiteral("id");
+const QString kName = QStringLiteral("name");
+const QString kText = QStringLiteral("text");
+const QString kVk = QStringLiteral("vk");
+const QString kMods = QStringLiteral("mods");
+const QString kEnabled = QStringLiteral("enabled");
+const QString kLastUsed = QStringLiteral("lastUsed");
+
+// An integer-valued JSON number inside the int range, else the fallback.
+int intOr(const QJsonValue &value, int fallback)
+{
+    if (!value.isDouble())
+        return fallback;
+    const double d = value.toDouble();
+    if (std::trunc(d) != d || d < std::numeric_limits<int>::min() ||
+        d > std::numeric_limits<int>::max())
+        return fallback;
+    return int(d);
+}
+
+} // namespace
+
+QString Phrase::newId()
+{
+    return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
+
+QJsonObject Phrase::toJson() const
+{
+    QJsonObject o;
+    o.insert(kId, id);
+    o.insert(kName, name);
+    o.insert(kText, text);
+    o.insert(kVk, vk);
+    o.insert(kMods, mods);
+    o.insert(kEnabled, enabled);
+    o.insert(kLastUsed, QString::number(lastUsed));
+    return o;
+}
+
+Phrase Phrase::fromJson(const QJsonObject &object)
+{
+    Phrase p;
+    p.id = object.value(kId).toString();
+    if (p.id.isEmpty())
+        p.id = newId();
+    p.name = object.value(kName).toString();
+    p.text = object.value(kText).toString();
+    p.vk = intOr(object.value(kVk), 0);
+    p.mods = intOr(object.value(kMods), 0);
+    const QJsonValue enabled = object.value(kEnabled);
+    p.enabled = enabled.isBool() ? enabled.toBool() : true;
+    const QJsonValue lastUsed = object.value(kLastUsed);
+    if (lastUsed.isString()) {
+        bool ok = false;
+        const qint64 v = lastUsed.toString().toLongLong(&ok, 10);
+        p.lastUsed = ok ? v : 0;
+    }
+    return p;
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+// The one owner of the phrase list, the settings and the data folder while
+// the program runs. Everything else holds a non-owning pointer to it. It
+// never shows a message: every operation reports through its return value.
+
+#include "store/phrase.h"
+#include "store/settings.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+class PhraseStore final : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Starts with an empty list and default settings, the language seeded
+    // from the system locale; reads nothing until load().
+    explicit PhraseStore(const QString &dataFolder, QObject *parent = nullptr);
+
+    const QString &dataFolder() const { return m_dataFolder; }
+    QString dataFilePath() const;
+
+    const QVector<Phrase> &phrases() const { return m_phrases; }
+    QVector<Phrase> &phrases() { return m_phrases; }
+    const Settings &settings() const { return m_settings; }
+    Settings &settings() { return m_settings; }
+    void setSettings(const Settings &settings) { m_settings = settings; }
+
+    // ---- lookups: linear scans in list order, first match wins ----------
+
+    int indexOfId(const QString &id) const;
+    // Empty text finds nothing; compared exactly (case, spaces, line breaks).
+    QString findDuplicateText(const QString &text, const QString &excludeId) const;
+    // Only enabled phrases take part; vk 0 finds nothing.
+    QString findHotkeyConflict(int mods, int vk, const QString &excludeId) const;
+    // Equal to the show-window or the picker shortcut.
+    bool conflictsWithGlobalHotkey(int mods, int vk) const;
+
+    // ---- the data file ----------------------------------------------------
+
+    // Clears the list and reads the data file over the current settings. A
+    // missing file is a success. A file that cannot be read or parsed is a
+    // failure; its bytes are then kept beside it by the next save().
+    bool load();
+    // Rewrites the whole data file atomically. False leaves the old file.
+    bool save();
+    // Where the bytes of a damaged data file went, once save() kept them.
+    const QString &keptDamagedFile() const { return m_keptDamagedFile; }
+
+    // ---- backups ----------------------------------------------------------
+
+    bool exportBackup(const QString &path) const;
+    // Appends every phrase whose text is new, with a fresh id and without a
+    // shortcut that would collide, then saves. *error becomes "read" or
+    // "format" when the file cannot be opened or is not a JSON object;
+    // *skipped receives one label per duplicate, in file order.
+    bool importBackup(const QString &path, QString *error = nullptr,
+                      QStringList *skipped = nullptr);
+
+    // The short label that names a skipped phrase in the import notice.
+    static QString skippedLabel(const Phrase &phrase);
+    // The first 20 labels, one a line, then moreFormat (with %1 = how many
+    // were left out) on a line of its own when there are more.
+    static QString skippedListing(const QStringList &labels,
+                                  const QString &moreFormat = defaultMoreFormat());
+    static QString defaultMoreFormat();
+
+    // ---- the 3.0 edition's data file ---------------------------------------
+
+    // Reads the old file once per data file (guarded by importedV3), appends
+    // at most 30 phrases and saves. Returns how many were appended.
+    int importLegacy();
+    const QString &legacyFilePath() const { return m_legacyFilePath; }
+    void setLegacyFilePath(const QString &path) { m_legacyFilePath = path; }
+    // Where the 3.0 edition kept its file: the fixed Windows path, or inside
+    // the Wine prefix it ran under elsewhere.
+    static QString defaultLegacyFilePath();
+    static QString legacyFilePathFor(bool windows, const QString &winePrefix,
+                                     const QString &home);
+
+private:
+    bool keepDamagedFile();
+
+    QString m_dataFolder;
+    QVector<Phrase> m_phrases;
+    Settings m_settings;
+    QString m_legacyFilePath;
+    // Set when load() met a file it could not use, cleared once its bytes are
+    // kept: the first save must not destroy what the user had.
+    bool m_mustKeepDamaged = false;
+    QString m_keptDamagedFile;
+};

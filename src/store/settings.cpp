@@ -1,0 +1,110 @@
+#include "store/settings.h"
+
+#include <QJsonValue>
+
+#include <cmath>
+#include <iterator>
+#include <limits>
+
+namespace {
+
+struct BoolKey
+{
+    const char *key;
+    bool Settings::*member;
+};
+
+struct IntKey
+{
+    const char *key;
+    int Settings::*member;
+};
+
+const BoolKey boolKeys[] = {
+    {"startWithWindows", &Settings::startWithWindows},
+    {"startMinimized", &Settings::startMinimized},
+    {"closeHintShown", &Settings::closeHintShown},
+    {"closeHintSeen", &Settings::closeHintSeen},
+    {"importedV3", &Settings::importedV3},
+    {"pickerRecentFirst", &Settings::pickerRecentFirst},
+    {"showFloatingPanel", &Settings::showFloatingPanel},
+    {"floatingPanelShowCopy", &Settings::floatingPanelShowCopy},
+    {"floatingPanelShowType", &Settings::floatingPanelShowType},
+    {"floatingPanelSnapToEdge", &Settings::floatingPanelSnapToEdge},
+};
+
+const IntKey intKeys[] = {
+    {"showVk", &Settings::showVk},
+    {"showMods", &Settings::showMods},
+    {"pickerVk", &Settings::pickerVk},
+    {"pickerMods", &Settings::pickerMods},
+    {"pickerOpacity", &Settings::pickerOpacity},
+    {"nameColumnWidth", &Settings::nameColumnWidth},
+    {"hotkeyColumnWidth", &Settings::hotkeyColumnWidth},
+    {"enabledColumnWidth", &Settings::enabledColumnWidth},
+    {"floatingPanelOpacity", &Settings::floatingPanelOpacity},
+    {"floatingPanelX", &Settings::floatingPanelX},
+    {"floatingPanelY", &Settings::floatingPanelY},
+    {"floatingPanelHeight", &Settings::floatingPanelHeight},
+    {"floatingPanelWidth", &Settings::floatingPanelWidth},
+    {"floatingPanelTextLines", &Settings::floatingPanelTextLines},
+    {"uiTheme", &Settings::uiTheme},
+};
+
+static_assert(1 + std::size(boolKeys) + std::size(intKeys) == Settings::keyCount,
+              "every setting has a key");
+
+const QString kLanguage = QStringLiteral("language");
+
+bool readInt(const QJsonValue &value, int *out)
+{
+    if (!value.isDouble())
+        return false;
+    const double d = value.toDouble();
+    if (std::trunc(d) != d || d < std::numeric_limits<int>::min() ||
+        d > std::numeric_limits<int>::max())
+        return false;
+    *out = int(d);
+    return true;
+}
+
+} // namespace
+
+QJsonObject Settings::toJson() const
+{
+    QJsonObject o;
+    o.insert(kLanguage, language);
+    for (const BoolKey &k : boolKeys)
+        o.insert(QLatin1String(k.key), this->*k.member);
+    for (const IntKey &k : intKeys)
+        o.insert(QLatin1String(k.key), this->*k.member);
+    return o;
+}
+
+void Settings::readJson(const QJsonObject &object)
+{
+    if (object.isEmpty())
+        return;
+    const QJsonValue lang = object.value(kLanguage);
+    if (lang.isString())
+        language = lang.toString();
+    for (const BoolKey &k : boolKeys) {
+        const QJsonValue v = object.value(QLatin1String(k.key));
+        if (v.isBool())
+            this->*k.member = v.toBool();
+    }
+    for (const IntKey &k : intKeys)
+        readInt(object.value(QLatin1String(k.key)), &(this->*k.member));
+    applyRanges();
+}
+
+void Settings::applyRanges()
+{
+    const Settings defaults;
+    if (pickerOpacity < 60 || pickerOpacity > 100)
+        pickerOpacity = defaults.pickerOpacity;
+    if (floatingPanelTextLines < 1 || floatingPanelTextLines > 3)
+        floatingPanelTextLines = defaults.floatingPanelTextLines;
+    if (uiTheme != 0 && uiTheme != 1)
+        uiTheme = defaults.uiTheme;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+// The persisted options, stored under "settings" in the data file. A plain
+// value: the Options dialog gets a copy and hands back a whole new record.
+
+#include <QJsonObject>
+#include <QString>
+
+struct Settings
+{
+    QString language; // seeded from the system locale by the store
+    bool startWithWindows = false;
+    bool startMinimized = false;
+    bool closeHintShown = false;
+    bool closeHintSeen = false;
+    int showVk = 84; // Ctrl+T shows or hides the main window
+    int showMods = 2;
+    int pickerVk = 82; // Ctrl+R opens the picker
+    int pickerMods = 2;
+    bool importedV3 = false;
+    bool pickerRecentFirst = true;
+    int pickerOpacity = 97; // 60..100
+    int nameColumnWidth = 0;
+    int hotkeyColumnWidth = 0;
+    int enabledColumnWidth = 0;
+    bool showFloatingPanel = false;
+    int floatingPanelOpacity = 97;
+    int floatingPanelX = -1; // negative: no saved position
+    int floatingPanelY = -1;
+    int floatingPanelHeight = 0; // 0 or less: default size
+    int floatingPanelWidth = 0;
+    bool floatingPanelShowCopy = true;
+    bool floatingPanelShowType = true;
+    int floatingPanelTextLines = 2; // 1..3
+    bool floatingPanelSnapToEdge = true;
+    int uiTheme = 1; // 0 Classic, 1 Teal
+
+    // Every key, always.
+    QJsonObject toJson() const;
+    // Reads the keys present with the right JSON type over the current values
+    // (integers must be integer-valued and fit an int), then applies the
+    // range rules. An empty object changes nothing.
+    void readJson(const QJsonObject &object);
+    // Replaces out-of-range values by their defaults.
+    void applyRanges();
+
+    static constexpr int keyCount = 26;
+};
