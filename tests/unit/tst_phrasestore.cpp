@@ -1,0 +1,358 @@
+#include "store/phrasestore.h"
+
+#include <QtTest>
+
+namespace {
+
+Phrase phrase(const QString &id, const QString &text, int mods = 0, int vk = 0,
+              bool enabled = true)
+{
+    Phrase p;
+    p.id = id;
+    p.text = text;
+    p.mods = mods;
+    p.vk = vk;
+    p.enabled = enabled;
+    return p;
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(bytes), qint64(bytes.size()));
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QJsonObject readObject(const QString &path)
+{
+    return QJsonDocument::fromJson(readFile(path)).object();
+}
+
+} // namespace
+
+class PhraseStoreTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { QVERIFY(m_dir.isValid()); }
+    void cleanup()
+    {
+        QDir(m_dir.path()).removeRecursively();
+        QDir().mkpath(m_dir.path());
+    }
+
+    void lookups()
+    {
+        PhraseStore s(m_dir.path());
+        s.phrases() << phrase(QStringLiteral("a"), QStringLiteral("Hello"), 2, 0x51, false)
+                    << phrase(QStringLiteral("b"), QStringLiteral("hello "), 2, 0x51)
+                    << phrase(QStringLiteral("c"), QStringLiteral("Hello"), 6, 0x51)
+                    << phrase(QStringLiteral("b"), QStringLiteral("dup id"));
+
+        QCOMPARE(s.indexOfId(QStringLiteral("b")), 1); // first of two equal ids
+        QCOMPARE(s.indexOfId(QStringLiteral("B")), -1);
+        QCOMPARE(s.indexOfId(QString()), -1);
+
+        QCOMPARE(s.findDuplicateText(QString(), QString()), QString());
+        QCOMPARE(s.findDuplicateText(QStringLiteral("Hello"), QString()), QStringLiteral("a"));
+        QCOMPARE(s.findDuplicateText(QStringLiteral("Hello"), QStringLiteral("a")),
+                 QStringLiteral("c"));
+        QCOMPARE(s.findDuplicateText(QStringLiteral("hello"), QString()), QString());
+        QCOMPARE(s.findDuplicateText(QStringLiteral("Hello "), QString()), QString());
+
+        // The disabled "a" holds Ctrl+Q but does not block it.
+        QCOMPARE(s.findHotkeyConflict(2, 0x51, QString()), QStringLiteral("b"));
+        QCOMPARE(s.findHotkeyConflict(2, 0x51, QStringLiteral("b")), QString());
+        QCOMPARE(s.findHotkeyConflict(6, 0x51, QString()), QStringLiteral("c"));
+        QCOMPARE(s.findHotkeyConflict(0, 0, QString()), QString());
+        s.phrases() << phrase(QStringLiteral("z"), QStringLiteral("no key"), 2, 0);
+        QCOMPARE(s.findHotkeyConflict(2, 0, QString()), QString());
+
+        QVERIFY(s.conflictsWithGlobalHotkey(2, 84));  // Ctrl+T
+        QVERIFY(s.conflictsWithGlobalHotkey(2, 82));  // Ctrl+R
+        QVERIFY(!s.conflictsWithGlobalHotkey(3, 84));
+        s.settings().showVk = 0;
+        QVERIFY(!s.conflictsWithGlobalHotkey(2, 0));
+        QVERIFY(!s.conflictsWithGlobalHotkey(0, 0));
+    }
+
+    void loadSettings_data()
+    {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QVariant>("expected");
+        QTest::newRow("opacity 59") << QByteArray(R"({"pickerOpacity": 59})") << "pickerOpacity" << QVariant(97);
+        QTest::newRow("opacity 60") << QByteArray(R"({"pickerOpacity": 60})") << "pickerOpacity" << QVariant(60);
+        QTest::newRow("opacity 100") << QByteArray(R"({"pickerOpacity": 100})") << "pickerOpacity" << QVariant(100);
+        QTest::newRow("opacity 101") << QByteArray(R"({"pickerOpacity": 101})") << "pickerOpacity" << QVariant(97);
+        QTest::newRow("theme 2") << QByteArray(R"({"uiTheme": 2})") << "uiTheme" << QVariant(1);
+        QTest::newRow("theme 0") << QByteArray(R"({"uiTheme": 0})") << "uiTheme" << QVariant(0);
+        QTest::newRow("theme -1") << QByteArray(R"({"uiTheme": -1})") << "uiTheme" << QVariant(1);
+        QTest::newRow("lines 0") << QByteArray(R"({"floatingPanelTextLines": 0})") << "floatingPanelTextLines" << QVariant(2);
+        QTest::newRow("lines 1") << QByteArray(R"({"floatingPanelTextLines": 1})") << "floatingPanelTextLines" << QVariant(1);
+        QTest::newRow("lines 3") << QByteArray(R"({"floatingPanelTextLines": 3})") << "floatingPanelTextLines" << QVariant(3);
+        QTest::newRow("lines 4") << QByteArray(R"({"floatingPanelTextLines": 4})") << "floatingPanelTextLines" << QVariant(2);
+        QTest::newRow("panel opacity has no range") << QByteArray(R"({"floatingPanelOpacity": 5})") << "floatingPanelOpacity" << QVariant(5);
+        QTest::newRow("int as string") << QByteArray(R"({"showVk": "85"})") << "showVk" << QVariant(84);
+        QTest::newRow("fractional int") << QByteArray(R"({"showVk": 85.5})") << "showVk" << QVariant(84);
+        QTest::newRow("int beyond 32 bits") << QByteArray(R"({"showVk": 1e12})") << "showVk" << QVariant(84);
+        QTest::newRow("negative int") << QByteArray(R"({"floatingPanelX": -40})") << "floatingPanelX" << QVariant(-40);
+        QTest::newRow("bool as number") << QByteArray(R"({"startMinimized": 1})") << "startMinimized" << QVariant(false);
+        QTest::newRow("bool") << QByteArray(R"({"startMinimized": true})") << "startMinimized" << QVariant(true);
+        QTest::newRow("bool default true") << QByteArray(R"({"pickerRecentFirst": null})") << "pickerRecentFirst" << QVariant(true);
+        QTest::newRow("language any string") << QByteArray(R"({"language": "xx"})") << "language" << QVariant(QStringLiteral("xx"));
+        QTest::newRow("language not a string") << QByteArray(R"({"language": 7})") << "language" << QVariant(QStringLiteral("seed"));
+        QTest::newRow("settings not an object") << QByteArray(R"([1, 2])") << "pickerVk" << QVariant(82);
+    }
+    void loadSettings()
+    {
+        QFETCH(QByteArray, settings);
+        QFETCH(QString, key);
+        QFETCH(QVariant, expected);
+        writeFile(m_dir.filePath(QStringLiteral("phrases.json")),
+                  "{\"settings\": " + settings + ", \"phrases\": [{\"text\": \"kept\"}]}");
+        PhraseStore s(m_dir.path());
+        s.settings().language = QStringLiteral("seed");
+        QVERIFY(s.load());
+        QCOMPARE(s.phrases().size(), 1);
+        QCOMPARE(s.settings().toJson().value(key).toVariant(), expected);
+    }
+
+    void loadPhrases()
+    {
+        writeFile(m_dir.filePath(QStringLiteral("phrases.json")), R"({"phrases": [
+            {"id": "x1", "name": "n", "text": "t1", "vk": 65, "mods": 6, "enabled": false,
+             "lastUsed": "1700000000123"},
+            {"text": ""},
+            {"name": "no text"},
+            "not an object",
+            42,
+            {"text": "   "},
+            {"id": "", "text": "fresh id", "vk": "65", "mods": 1.5, "enabled": "no",
+             "lastUsed": 1700000000},
+            {"id": "x1", "text": "same id", "lastUsed": "12abc"},
+            {"text": "big", "lastUsed": "-9223372036854775808", "vk": 2147483648}
+        ], "unknownKey": 1})");
+        PhraseStore s(m_dir.path());
+        QVERIFY(s.load());
+        const QVector<Phrase> &p = s.phrases();
+        QCOMPARE(p.size(), 5);
+        QCOMPARE(p[0].id, QStringLiteral("x1"));
+        QCOMPARE(p[0].name, QStringLiteral("n"));
+        QCOMPARE(p[0].vk, 65);
+        QCOMPARE(p[0].mods, 6);
+        QCOMPARE(p[0].enabled, false);
+        QCOMPARE(p[0].lastUsed, Q_INT64_C(1700000000123));
+        QCOMPARE(p[1].text, QStringLiteral("   "));
+        QCOMPARE(p[2].id.size(), 36);
+        QCOMPARE(p[2].vk, 0);
+        QCOMPARE(p[2].mods, 0);
+        QCOMPARE(p[2].enabled, true);
+        QCOMPARE(p[2].lastUsed, Q_INT64_C(0)); // a JSON number is not read
+        QCOMPARE(p[3].id, QStringLiteral("x1")); // duplicates are not checked
+        QCOMPARE(p[3].lastUsed, Q_INT64_C(0));
+        QCOMPARE(p[4].lastUsed, std::numeric_limits<qint64>::min());
+        QCOMPARE(p[4].vk, 0);
+        QCOMPARE(s.indexOfId(QStringLiteral("x1")), 0);
+
+        // A phrase without an id gets a new one on each read until saved.
+        PhraseStore again(m_dir.path());
+        QVERIFY(again.load());
+        QVERIFY(again.phrases()[2].id != p[2].id);
+        QVERIFY(again.save());
+        PhraseStore third(m_dir.path());
+        QVERIFY(third.load());
+        QCOMPARE(third.phrases()[2].id, again.phrases()[2].id);
+    }
+
+    void loadKeepsCurrentSettingsAndClearsList()
+    {
+        PhraseStore s(m_dir.path());
+        s.phrases() << phrase(QStringLiteral("a"), QStringLiteral("x"));
+        s.settings().uiTheme = 0;
+        QVERIFY(s.load()); // no file
+        QVERIFY(s.phrases().isEmpty());
+        QCOMPARE(s.settings().uiTheme, 0);
+
+        writeFile(s.dataFilePath(), "{}");
+        QVERIFY(s.load());
+        QCOMPARE(s.settings().uiTheme, 0);
+    }
+
+    void badInput_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("truncated") << QByteArray(R"({"phrases": [{"text": "a"})");
+        QTest::newRow("array at top") << QByteArray(R"([{"text": "a"}])");
+        QTest::newRow("string at top") << QByteArray(R"("text")");
+        QTest::newRow("not utf-8") << QByteArray("{\"phrases\": [{\"text\": \"\xff\xfe\xc3\"}]}");
+        QTest::newRow("deeply nested")
+            << QByteArray("{\"phrases\": ") + QByteArray(100000, '[') + QByteArray(100000, ']') +
+                   "}";
+        QTest::newRow("trailing garbage") << QByteArray(R"({"phrases": []} x)");
+    }
+    void badInput()
+    {
+        QFETCH(QByteArray, bytes);
+        const QString path = m_dir.filePath(QStringLiteral("phrases.json"));
+        writeFile(path, bytes);
+        PhraseStore s(m_dir.path());
+        s.settings().uiTheme = 0;
+        QVERIFY(!s.load());
+        QVERIFY(s.phrases().isEmpty());
+        QCOMPARE(s.settings().uiTheme, 0);
+        QCOMPARE(readFile(path), bytes); // load never writes
+    }
+
+    void hugeFileLoads()
+    {
+        // A few MB of one phrase text and many small ones: parsed, not refused.
+        QJsonArray phrases;
+        phrases.append(QJsonObject{{QStringLiteral("text"), QString(4 << 20, QLatin1Char('x'))}});
+        for (int i = 0; i < 50000; ++i)
+            phrases.append(QJsonObject{{QStringLiteral("text"), QString::number(i)}});
+        writeFile(m_dir.filePath(QStringLiteral("phrases.json")),
+                  QJsonDocument(QJsonObject{{QStringLiteral("phrases"), phrases}}).toJson());
+        PhraseStore s(m_dir.path());
+        QVERIFY(s.load());
+        QCOMPARE(s.phrases().size(), 50001);
+        QCOMPARE(s.phrases()[0].text.size(), 4 << 20);
+    }
+
+    void saveLayout()
+    {
+        PhraseStore s(m_dir.path() + QLatin1String("/new/folder"));
+        Phrase p = phrase(QStringLiteral("id-1"), QStringLiteral("line 1\nline 2 \u4f60\u597d"), 6,
+                          0x4B, false);
+        p.name = QStringLiteral("Name");
+        p.lastUsed = Q_INT64_C(9007199254740993); // not exact as a double
+        s.phrases() << p;
+        s.settings().language = QStringLiteral("de");
+        s.settings().floatingPanelX = -1;
+        QVERIFY(s.save());
+
+        const QByteArray bytes = readFile(s.dataFilePath());
+        QVERIFY(bytes.startsWith("{\n    \""));
+        QVERIFY(bytes.contains("\n        \"")); // four spaces a level
+        const QJsonObject root = readObject(s.dataFilePath());
+        QCOMPARE(root.size(), 3);
+        QCOMPARE(root.value(QStringLiteral("version")).toInt(), 1);
+
+        const QJsonObject settings = root.value(QStringLiteral("settings")).toObject();
+        QCOMPARE(settings.size(), Settings::keyCount);
+        QCOMPARE(settings, Settings{s.settings()}.toJson());
+        QCOMPARE(settings.value(QStringLiteral("language")).toString(), QStringLiteral("de"));
+        QCOMPARE(settings.value(QStringLiteral("showVk")).toInt(), 84);
+        QCOMPARE(settings.value(QStringLiteral("pickerVk")).toInt(), 82);
+        QCOMPARE(settings.value(QStringLiteral("floatingPanelSnapToEdge")).toBool(), true);
+
+        const QJsonArray phrases = root.value(QStringLiteral("phrases")).toArray();
+        QCOMPARE(phrases.size(), 1);
+        const QJsonObject o = phrases.at(0).toObject();
+        QCOMPARE(o.keys().join(QLatin1Char(' ')),
+                 QStringLiteral("enabled id lastUsed mods name text vk"));
+        QCOMPARE(o.value(QStringLiteral("id")).toString(), QStringLiteral("id-1"));
+        QCOMPARE(o.value(QStringLiteral("text")).toString(), p.text);
+        QCOMPARE(o.value(QStringLiteral("vk")).toInt(), 0x4B);
+        QCOMPARE(o.value(QStringLiteral("mods")).toInt(), 6);
+        QCOMPARE(o.value(QStringLiteral("enabled")).toBool(), false);
+        QCOMPARE(o.value(QStringLiteral("lastUsed")).toString(), QStringLiteral("9007199254740993"));
+
+        // And back.
+        PhraseStore back(s.dataFolder());
+        QVERIFY(back.load());
+        QCOMPARE(back.phrases()[0].lastUsed, p.lastUsed);
+        QCOMPARE(back.phrases()[0].text, p.text);
+        QCOMPARE(back.settings().language, QStringLiteral("de"));
+    }
+
+    void savedFilesAreUserOnly()
+    {
+        if (QSysInfo::kernelType() == QLatin1String("winnt"))
+            QSKIP("POSIX permissions");
+        PhraseStore s(m_dir.path());
+        s.phrases() << phrase(QStringLiteral("a"), QStringLiteral("secret"));
+        const QString backup = m_dir.filePath(QStringLiteral("backup.json"));
+        // An existing, wider file is narrowed on the next write.
+        writeFile(s.dataFilePath(), "{}");
+        QFile::setPermissions(s.dataFilePath(), QFile::permissions(s.dataFilePath()) |
+                                                    QFileDevice::ReadOther);
+        QVERIFY(s.save());
+        QVERIFY(s.exportBackup(backup));
+        const auto userOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                              QFileDevice::ReadUser | QFileDevice::WriteUser;
+        QCOMPARE(QFile::permissions(s.dataFilePath()), userOnly);
+        QCOMPARE(QFile::permissions(backup), userOnly);
+    }
+
+    void saveFailureLeavesOldFile()
+    {
+        PhraseStore s(m_dir.path());
+        s.phrases() << phrase(QStringLiteral("a"), QStringLiteral("first"));
+        QVERIFY(s.save());
+        const QByteArray before = readFile(s.dataFilePath());
+        // A folder in the way of the temporary file's target makes commit fail.
+        PhraseStore blocked(m_dir.filePath(QStringLiteral("phrases.json")));
+        QVERIFY(!blocked.save());
+        QCOMPARE(readFile(s.dataFilePath()), before);
+    }
+
+    void damagedFileIsKeptBeforeFirstSave()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("phrases.json"));
+        const QByteArray damaged = R"({"phrases": [{"text": "my only copy"})";
+        writeFile(path, damaged);
+        PhraseStore s(m_dir.path());
+        QVERIFY(!s.load());
+        QVERIFY(s.keptDamagedFile().isEmpty()); // nothing happens before a save
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files).size(), 1);
+
+        s.phrases() << phrase(QStringLiteral("a"), QStringLiteral("new"));
+        QVERIFY(s.save());
+        const QString kept = s.keptDamagedFile();
+        QVERIFY(QFileInfo(kept).fileName().contains(
+            QRegularExpression(QStringLiteral("^phrases\\.json\\.damaged-\\d{8}-\\d{6}$"))));
+        QCOMPARE(readFile(kept), damaged);
+        QCOMPARE(readObject(path).value(QStringLiteral("phrases")).toArray().size(), 1);
+
+        // Later saves do not keep the now valid file again.
+        QVERIFY(s.save());
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files).size(), 2);
+
+        // A second damaged file in the same second gets its own name.
+        writeFile(path, "[]");
+        PhraseStore t(m_dir.path());
+        QVERIFY(!t.load());
+        QVERIFY(t.save());
+        QVERIFY(t.keptDamagedFile() != kept);
+        QCOMPARE(readFile(t.keptDamagedFile()), QByteArray("[]"));
+        QCOMPARE(readFile(kept), damaged);
+    }
+
+    void validLoadKeepsNothing()
+    {
+        writeFile(m_dir.filePath(QStringLiteral("phrases.json")), "{}");
+        PhraseStore s(m_dir.path());
+        QVERIFY(s.load());
+        QVERIFY(s.save());
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files),
+                 QStringList{QStringLiteral("phrases.json")});
+        // The next save writes every key.
+        QCOMPARE(readObject(s.dataFilePath()).value(QStringLiteral("settings")).toObject().size(),
+                 Settings::keyCount);
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+QTEST_GUILESS_MAIN(PhraseStoreTest)
+#include "tst_phrasestore.moc"
