@@ -1,0 +1,245 @@
+#include "store/phrasestore.h"
+
+#include <QtTest>
+
+namespace {
+
+Phrase phrase(const QString &text, int mods = 0, int vk = 0, bool enabled = true,
+              const QString &name = QString())
+{
+    Phrase p;
+    p.id = Phrase::newId();
+    p.name = name;
+    p.text = text;
+    p.mods = mods;
+    p.vk = vk;
+    p.enabled = enabled;
+    return p;
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray backupOf(const QVector<Phrase> &phrases)
+{
+    QJsonArray a;
+    for (const Phrase &p : phrases)
+        a.append(p.toJson());
+    return QJsonDocument(QJsonObject{{QStringLiteral("phrases"), a}}).toJson();
+}
+
+} // namespace
+
+class BackupTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_dir.reset(new QTemporaryDir);
+        QVERIFY(m_dir->isValid());
+        m_backup = m_dir->filePath(QStringLiteral("backup.json"));
+    }
+
+    void exportLayout()
+    {
+        PhraseStore s(m_dir->path());
+        QVERIFY(s.exportBackup(m_backup));
+        QJsonObject root = QJsonDocument::fromJson(readAll(m_backup)).object();
+        QCOMPARE(root.keys(), QStringList({QStringLiteral("phrases"), QStringLiteral("version")}));
+        QCOMPARE(root.value(QStringLiteral("phrases")), QJsonValue(QJsonArray()));
+
+        s.phrases() << phrase(QStringLiteral("one")) << phrase(QStringLiteral("two"));
+        QVERIFY(s.exportBackup(m_backup));
+        root = QJsonDocument::fromJson(readAll(m_backup)).object();
+        const QJsonArray a = root.value(QStringLiteral("phrases")).toArray();
+        QCOMPARE(a.size(), 2);
+        QCOMPARE(a.at(1).toObject(), s.phrases()[1].toJson());
+        QVERIFY(!QFileInfo::exists(s.dataFilePath())); // export leaves the data file alone
+
+        QVERIFY(!s.exportBackup(m_dir->filePath(QStringLiteral("missing/folder/b.json"))));
+    }
+
+    void importMerges()
+    {
+        PhraseStore s(m_dir->path());
+        s.phrases() << phrase(QStringLiteral("kept"), 2, 0x51, true)          // Ctrl+Q, enabled
+                    << phrase(QStringLiteral("disabled"), 2, 0x57, false);     // Ctrl+W, disabled
+        Phrase fromFile = phrase(QStringLiteral("new one"), 2, 0x57, false, QStringLiteral("N"));
+        fromFile.lastUsed = 123456;
+        const QString fileId = fromFile.id;
+        writeFile(m_backup, backupOf({
+            fromFile,                                           // takes Ctrl+W: only a disabled one has it
+            phrase(QStringLiteral("kept"), 0, 0, true, QStringLiteral("  Kept  ")), // duplicate
+            phrase(QStringLiteral("disabled")),                 // duplicate of a disabled phrase
+            phrase(QStringLiteral("ctrl q"), 2, 0x51),          // collides with "kept"
+            phrase(QStringLiteral("ctrl t"), 2, 84),            // the show-window shortcut
+            phrase(QStringLiteral("ctrl r"), 2, 82),            // the picker shortcut
+            phrase(QStringLiteral("alt w"), 1, 0x57),           // free
+            phrase(QStringLiteral("alt w again"), 1, 0x57),     // collides with the one just added
+            phrase(QStringLiteral("new one")),                  // same text as earlier in this file
+            phrase(QString()),                                  // empty: silently dropped
+        }));
+
+        QString error = QStringLiteral("unchanged");
+        QStringList skipped;
+        QVERIFY(s.importBackup(m_backup, &error, &skipped));
+        QCOMPARE(error, QStringLiteral("unchanged"));
+        QCOMPARE(skipped, QStringList({QStringLiteral("Kept"), QStringLiteral("disabled"),
+                                       QStringLiteral("new one")}));
+
+        const QVector<Phrase> &p = s.phrases();
+        QCOMPARE(p.size(), 8);
+        QCOMPARE(p[2].text, QStringLiteral("new one"));
+        QVERIFY(p[2].id != fileId);
+        QCOMPARE(p[2].id.size(), 36);
+        QCOMPARE(p[2].vk, 0x57);
+        QCOMPARE(p[2].enabled, false);
+        QCOMPARE(p[2].lastUsed, Q_INT64_C(123456));
+        QCOMPARE(p[2].name, QStringLiteral("N"));
+        for (int i : {3, 4, 5, 7}) {
+            QCOMPARE(p[i].vk, 0);
+            QCOMPARE(p[i].mods, 0);
+        }
+        QCOMPARE(p[6].vk, 0x57);
+        QCOMPARE(p[6].mods, 1);
+
+        // The merge was saved.
+        PhraseStore back(m_dir->path());
+        QVERIFY(back.load());
+        QCOMPARE(back.phrases().size(), 8);
+    }
+
+    void ownExportSkipsEverything()
+    {
+        PhraseStore s(m_dir->path());
+        s.phrases() << phrase(QStringLiteral("a")) << phrase(QStringLiteral("b\nsecond line"));
+        QVERIFY(s.exportBackup(m_backup));
+        QStringList skipped;
+        QVERIFY(s.importBackup(m_backup, nullptr, &skipped));
+        QCOMPARE(s.phrases().size(), 2);
+        QCOMPARE(skipped, QStringList({QStringLiteral("a"), QStringLiteral("b...")}));
+    }
+
+    void importFailures_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("not json") << QByteArray("phrases") << false << "format";
+        QTest::newRow("empty") << QByteArray() << false << "format";
+        QTest::newRow("array") << QByteArray("[]") << false << "format";
+        QTest::newRow("truncated") << QByteArray(R"({"phrases": [)") << false << "format";
+        QTest::newRow("no phrases") << QByteArray(R"({"version": 1})") << true << "";
+        QTest::newRow("phrases not an array") << QByteArray(R"({"phrases": {}})") << true << "";
+        QTest::newRow("wrong element types")
+            << QByteArray(R"({"phrases": [1, "x", null, [], {"text": 5}]})") << true << "";
+        QTest::newRow("data file with settings")
+            << QByteArray(R"({"settings": {"uiTheme": 0}, "phrases": []})") << true << "";
+    }
+    void importFailures()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, ok);
+        QFETCH(QString, error);
+        writeFile(m_backup, bytes);
+        PhraseStore s(m_dir->path());
+        QString err;
+        QStringList skipped;
+        QCOMPARE(s.importBackup(m_backup, &err, &skipped), ok);
+        QCOMPARE(err, error);
+        QVERIFY(skipped.isEmpty());
+        QVERIFY(s.phrases().isEmpty());
+        QCOMPARE(s.settings().uiTheme, 1); // settings never come from a backup
+        QCOMPARE(QFileInfo::exists(s.dataFilePath()), ok);
+    }
+
+    void importMissingFile()
+    {
+        PhraseStore s(m_dir->path());
+        QString err;
+        QVERIFY(!s.importBackup(m_dir->filePath(QStringLiteral("none.json")), &err));
+        QCOMPARE(err, QStringLiteral("read"));
+        QVERIFY(!s.importBackup(m_dir->path(), &err)); // a folder
+        QCOMPARE(err, QStringLiteral("read"));
+    }
+
+    void importReportsFailedSave()
+    {
+        writeFile(m_backup, backupOf({phrase(QStringLiteral("x"))}));
+        // The data file's place is taken by a folder: the merge cannot be saved.
+        PhraseStore s(m_dir->path());
+        QVERIFY(QDir().mkpath(s.dataFilePath()));
+        QString err;
+        QVERIFY(!s.importBackup(m_backup, &err));
+        QVERIFY(err.isEmpty());
+        QCOMPARE(s.phrases().size(), 1); // still in memory
+    }
+
+    void skippedLabel_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("name trimmed") << "  word  " << "text" << "word";
+        QTest::newRow("blank name uses text") << "   " << "the text" << "the text";
+        QTest::newRow("two lines") << "" << "first\nsecond" << "first...";
+        QTest::newRow("first line trimmed") << "" << "  first  \r\nsecond" << "first...";
+        QTest::newRow("50 characters") << "" << QString(50, QLatin1Char('x'))
+                                       << QString(40, QLatin1Char('x')) + QStringLiteral("...");
+        QTest::newRow("exactly 40") << "" << QString(40, QLatin1Char('y'))
+                                    << QString(40, QLatin1Char('y'));
+        QTest::newRow("long name") << QString(41, QLatin1Char('n')) << "t"
+                                   << QString(40, QLatin1Char('n')) + QStringLiteral("...");
+        QTest::newRow("starts with line feed") << "" << "\nrest" << "...";
+        QTest::newRow("spaces only") << "" << "   " << "...";
+        QTest::newRow("no half characters")
+            << "" << QString(39, QLatin1Char('a')) + QString::fromUtf8("😀😀")
+            << QString(39, QLatin1Char('a')) + QStringLiteral("...");
+    }
+    void skippedLabel()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QFETCH(QString, label);
+        Phrase p;
+        p.name = name;
+        p.text = text;
+        QCOMPARE(PhraseStore::skippedLabel(p), label);
+    }
+
+    void listing()
+    {
+        QStringList labels;
+        for (int i = 1; i <= 25; ++i)
+            labels << QStringLiteral("L%1").arg(i);
+        const QStringList lines = PhraseStore::skippedListing(labels).split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 21);
+        QCOMPARE(lines.first(), QStringLiteral("L1"));
+        QCOMPARE(lines.at(19), QStringLiteral("L20"));
+        QCOMPARE(lines.last(), QString::fromUtf8("\u2026and 5 more"));
+
+        QCOMPARE(PhraseStore::skippedListing(labels.mid(0, 20)).count(QLatin1Char('\n')), 19);
+        QCOMPARE(PhraseStore::skippedListing({QStringLiteral("only")}), QStringLiteral("only"));
+        QCOMPARE(PhraseStore::skippedListing(labels, QStringLiteral("+%1")).section(QLatin1Char('\n'), -1),
+                 QStringLiteral("+5"));
+    }
+
+private:
+    static QByteArray readAll(const QString &path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    QScopedPointer<QTemporaryDir> m_dir;
+    QString m_backup;
+};
+
+QTEST_GUILESS_MAIN(BackupTest)
+#include "tst_backup.moc"
