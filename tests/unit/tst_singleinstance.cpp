@@ -1,0 +1,204 @@
+// The hand-over between two real copies of the program, each with its own
+// private HOME, data and runtime folders.
+
+#include <QLocalSocket>
+#include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// A copy of the program whose stderr trace is collected as it arrives.
+class Copy final
+{
+public:
+    explicit Copy(const QProcessEnvironment &env)
+    {
+        m_process.setProcessEnvironment(env);
+        m_process.setProcessChannelMode(QProcess::SeparateChannels);
+    }
+    ~Copy()
+    {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished(5000);
+        }
+    }
+
+    void start(const QStringList &args = {}) { m_process.start(QStringLiteral(SCRIVLET_EXE), args); }
+    QProcess &process() { return m_process; }
+
+    // Waits until the trace holds `line` `times` times.
+    bool waitFor(const QString &line, int times = 1, int timeoutMs = 10000)
+    {
+        QElapsedTimer t;
+        t.start();
+        while (count(line) < times) {
+            if (t.elapsed() > timeoutMs || m_process.state() == QProcess::NotRunning)
+                return count(line) >= times;
+            m_process.waitForReadyRead(100);
+            m_trace += QString::fromUtf8(m_process.readAllStandardError());
+        }
+        return true;
+    }
+    int count(const QString &line)
+    {
+        m_trace += QString::fromUtf8(m_process.readAllStandardError());
+        return m_trace.split(QLatin1Char('\n')).filter(QRegularExpression(QLatin1Char('^') + line)).size();
+    }
+
+private:
+    QProcess m_process;
+    QString m_trace;
+};
+
+} // namespace
+
+class SingleInstanceTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_home.reset(new QTemporaryDir);
+        QVERIFY(m_home->isValid());
+        m_runtime = m_home->filePath(QStringLiteral("runtime"));
+        QVERIFY(QDir().mkpath(m_runtime));
+        QVERIFY(QFile::setPermissions(m_runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                     QFileDevice::ExeOwner));
+        m_env = QProcessEnvironment::systemEnvironment();
+        m_env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        m_env.insert(QStringLiteral("SCRIVLET_TEST_TRACE"), QStringLiteral("1"));
+        m_env.insert(QStringLiteral("HOME"), m_home->path());
+        m_env.insert(QStringLiteral("XDG_DATA_HOME"), m_home->filePath(QStringLiteral("data")));
+        m_env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home->filePath(QStringLiteral("config")));
+        m_env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime);
+        m_env.insert(QStringLiteral("TMPDIR"), m_home->path());
+        m_socket = m_runtime + QLatin1String("/VantokScrivlet32");
+    }
+
+    void secondStartHandsOver()
+    {
+        Copy first(m_env);
+        first.start();
+        QVERIFY(first.waitFor(QStringLiteral("listening ") + m_socket));
+
+        // The channel is for this user only.
+        struct stat st;
+        QCOMPARE(lstat(QFile::encodeName(m_socket).constData(), &st), 0);
+        QVERIFY(S_ISSOCK(st.st_mode));
+        QCOMPARE(int(st.st_mode & 077), 0);
+
+        Copy second(m_env);
+        QElapsedTimer t;
+        t.start();
+        second.start();
+        // A second copy that failed to hand over would run on as a primary
+        // copy; the bound only catches that, the time itself is printed.
+        QVERIFY(second.process().waitForFinished(5000));
+        qInfo("second copy exited after %lld ms", t.elapsed());
+        QCOMPARE(second.process().exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.process().exitCode(), 0);
+        QVERIFY(first.waitFor(QStringLiteral("show requested")));
+        QVERIFY(!QFileInfo::exists(m_home->filePath(QStringLiteral("data/Vantok/Scrivlet/phrases.json"))));
+
+        // Any connection, with other bytes or none, asks for the window.
+        for (const QByteArray &bytes : {QByteArray("hello"), QByteArray()}) {
+            QLocalSocket client;
+            client.connectToServer(m_socket);
+            QVERIFY(client.waitForConnected(2000));
+            if (!bytes.isEmpty()) {
+                client.write(bytes);
+                client.waitForBytesWritten(1000);
+            }
+            client.disconnectFromServer();
+        }
+        QVERIFY(first.waitFor(QStringLiteral("show requested"), 3));
+
+        // The self-test never contacts the running copy.
+        Copy selfTest(m_env);
+        selfTest.start({QStringLiteral("--self-test")});
+        QVERIFY(selfTest.process().waitForFinished(30000));
+        QCOMPARE(selfTest.process().exitCode(), 0);
+        QTest::qWait(300);
+        QCOMPARE(first.count(QStringLiteral("show requested")), 3);
+    }
+
+    void staleServerIsReplaced()
+    {
+        {
+            Copy crashed(m_env);
+            crashed.start();
+            QVERIFY(crashed.waitFor(QStringLiteral("listening")));
+            crashed.process().kill(); // leaves its socket file behind
+            crashed.process().waitForFinished(5000);
+        }
+        QVERIFY(QFileInfo::exists(m_socket));
+        Copy next(m_env);
+        next.start();
+        QVERIFY(next.waitFor(QStringLiteral("listening ") + m_socket));
+        QCOMPARE(next.process().state(), QProcess::Running);
+    }
+
+    void runtimeFolderFallback_data()
+    {
+        QTest::addColumn<bool>("unset");
+        QTest::newRow("XDG_RUNTIME_DIR unset") << true;
+        QTest::newRow("XDG_RUNTIME_DIR open to others") << false;
+    }
+    void runtimeFolderFallback()
+    {
+        QFETCH(bool, unset);
+        if (unset) {
+            m_env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        } else {
+            QVERIFY(QFile::setPermissions(m_runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                         QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                                         QFileDevice::WriteOther | QFileDevice::ExeOther));
+        }
+        const QString folder =
+            m_home->filePath(QStringLiteral("scrivlet-runtime-%1").arg(getuid()));
+        Copy first(m_env);
+        first.start();
+        QVERIFY(first.waitFor(QStringLiteral("listening ") + folder + QLatin1String("/VantokScrivlet32")));
+        struct stat st;
+        QCOMPARE(lstat(QFile::encodeName(folder).constData(), &st), 0);
+        QCOMPARE(int(st.st_mode & 0777), 0700);
+
+        Copy second(m_env);
+        second.start();
+        QVERIFY(second.process().waitForFinished(5000));
+        QCOMPARE(second.process().exitCode(), 0);
+        QVERIFY(first.waitFor(QStringLiteral("show requested")));
+    }
+
+    void foreignFallbackFolderIsRefused()
+    {
+        // Someone made the fallback folder open to all: it is not used, and
+        // the program runs without the channel rather than share it.
+        m_env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        const QString folder =
+            m_home->filePath(QStringLiteral("scrivlet-runtime-%1").arg(getuid()));
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                  QFileDevice::ExeOwner | QFileDevice::WriteOther |
+                                                  QFileDevice::ExeOther));
+        Copy first(m_env);
+        first.start();
+        QVERIFY(first.process().waitForStarted());
+        QVERIFY(!first.waitFor(QStringLiteral("listening"), 1, 1500));
+        QCOMPARE(first.process().state(), QProcess::Running);
+        QVERIFY(QDir(folder).isEmpty());
+    }
+
+private:
+    QScopedPointer<QTemporaryDir> m_home;
+    QString m_runtime;
+    QString m_socket;
+    QProcessEnvironment m_env;
+};
+
+QTEST_GUILESS_MAIN(SingleInstanceTest)
+#include "tst_singleinstance.moc"
