@@ -3,12 +3,9 @@
 #include "store/jsonfile.h"
 #include "store/phrasestore.h"
 
-#include <QJsonArray>
 #include <QSet>
 
 namespace {
-
-const QString kPhrases = QStringLiteral("phrases");
 
 // The first n UTF-16 units, one fewer when the cut would split a surrogate
 // pair, so a label never ends in half a character.
@@ -25,19 +22,13 @@ QString leftWhole(const QString &s, int n)
 
 bool PhraseStore::exportBackup(const QString &path) const
 {
-    QJsonArray phrases;
-    for (const Phrase &p : m_phrases)
-        phrases.append(p.toJson());
-    QJsonObject root;
-    root.insert(QStringLiteral("version"), 1);
-    root.insert(kPhrases, phrases);
-    return JsonFile::writeAtomically(path, root);
+    return JsonFile::writeAtomically(path, PhraseJson::write(m_phrases, nullptr));
 }
 
 bool PhraseStore::importBackup(const QString &path, QString *error, QStringList *skipped)
 {
-    QJsonObject root;
-    switch (JsonFile::read(path, &root)) {
+    PhraseJson::Document doc;
+    switch (JsonFile::read(path, &doc)) {
     case JsonFile::ReadResult::Missing:
     case JsonFile::ReadResult::CannotRead:
         if (error)
@@ -58,9 +49,7 @@ bool PhraseStore::importBackup(const QString &path, QString *error, QStringList 
     for (const Phrase &p : m_phrases)
         texts.insert(p.text);
 
-    const QJsonArray phrases = root.value(kPhrases).toArray();
-    for (const QJsonValue &value : phrases) {
-        Phrase p = Phrase::fromJson(value.toObject());
+    for (Phrase &p : doc.phrases) {
         if (p.text.isEmpty())
             continue;
         if (texts.contains(p.text)) {

@@ -8,21 +8,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonArray>
-
-namespace {
-
-const QString kVersion = QStringLiteral("version");
-const QString kSettings = QStringLiteral("settings");
-const QString kPhrases = QStringLiteral("phrases");
-
-} // namespace
 
 bool PhraseStore::load()
 {
     m_phrases.clear();
-    QJsonObject root;
-    switch (JsonFile::read(dataFilePath(), &root)) {
+    PhraseJson::Document doc;
+    switch (JsonFile::read(dataFilePath(), &doc)) {
     case JsonFile::ReadResult::Missing:
         return true;
     case JsonFile::ReadResult::CannotRead:
@@ -33,12 +24,9 @@ bool PhraseStore::load()
         break;
     }
 
-    m_settings.readJson(root.value(kSettings).toObject());
-
-    const QJsonArray phrases = root.value(kPhrases).toArray();
-    m_phrases.reserve(phrases.size());
-    for (const QJsonValue &value : phrases) {
-        Phrase p = Phrase::fromJson(value.toObject());
+    m_settings.readJson(doc.settings);
+    m_phrases.reserve(doc.phrases.size());
+    for (Phrase &p : doc.phrases) {
         if (!p.text.isEmpty())
             m_phrases.append(std::move(p));
     }
@@ -51,14 +39,8 @@ bool PhraseStore::save()
     if (m_mustKeepDamaged && !keepDamagedFile())
         return false;
 
-    QJsonArray phrases;
-    for (const Phrase &p : m_phrases)
-        phrases.append(p.toJson());
-    QJsonObject root;
-    root.insert(kVersion, 1);
-    root.insert(kSettings, m_settings.toJson());
-    root.insert(kPhrases, phrases);
-    return JsonFile::writeAtomically(dataFilePath(), root);
+    const QJsonObject settings = m_settings.toJson();
+    return JsonFile::writeAtomically(dataFilePath(), PhraseJson::write(m_phrases, &settings));
 }
 
 // Moves the file that load() could not use out of the way under a dated

@@ -1,9 +1,6 @@
 #include "store/jsonfile.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QJsonDocument>
-#include <QJsonParseError>
 #include <QSaveFile>
 
 namespace JsonFile {
@@ -16,7 +13,7 @@ constexpr qint64 maxFileSize = qint64(1) << 30;
 
 } // namespace
 
-ReadResult read(const QString &path, QJsonObject *object)
+ReadResult read(const QString &path, PhraseJson::Document *document)
 {
     QFile file(path);
     if (!file.exists())
@@ -28,22 +25,18 @@ ReadResult read(const QString &path, QJsonObject *object)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return ReadResult::CannotRead;
-    QJsonParseError error;
-    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
-    if (error.error != QJsonParseError::NoError || !doc.isObject())
-        return ReadResult::NotAnObject;
-    *object = doc.object();
-    return ReadResult::Ok;
+    if (PhraseJson::read(bytes, document) || PhraseJson::readGeneral(bytes, document))
+        return ReadResult::Ok;
+    return ReadResult::NotAnObject;
 }
 
-bool writeAtomically(const QString &path, const QJsonObject &object)
+bool writeAtomically(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
     // Applies to the temporary file, which becomes the real one on commit.
     file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    const QByteArray bytes = QJsonDocument(object).toJson(QJsonDocument::Indented);
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
         return false;
