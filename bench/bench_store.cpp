@@ -16,9 +16,10 @@
 
 namespace {
 
-const char *const latinWords[] = {"thanks", "regards", "meeting", "please", "find", "attached",
-                                  "the", "report", "tomorrow", "address", "invoice", "call",
-                                  "best", "kind", "order", "number", "shipping", "schedule"};
+const char *const latinWords[] = {"thanks",   "regards",  "meeting", "please",   "find",
+                                  "attached", "the",      "report",  "tomorrow", "address",
+                                  "invoice",  "call",     "best",    "kind",     "order",
+                                  "number",   "shipping", "schedule"};
 const char16_t cjk[] = u"您好感谢来信请查收附件会议时间明天地址发票电话订单号码谢谢祝工作顺利";
 
 QString words(QRandomGenerator &rng, int count)

@@ -12,14 +12,22 @@ QString defaultLanguage(const QLocale &locale)
                                  c == QLocale::Macau;
         return traditional ? QStringLiteral("zh_TW") : QStringLiteral("zh_CN");
     }
-    case QLocale::Japanese: return QStringLiteral("ja");
-    case QLocale::Korean: return QStringLiteral("ko");
-    case QLocale::Spanish: return QStringLiteral("es");
-    case QLocale::German: return QStringLiteral("de");
-    case QLocale::Russian: return QStringLiteral("ru");
-    case QLocale::French: return QStringLiteral("fr");
-    case QLocale::Italian: return QStringLiteral("it");
-    default: return QStringLiteral("en");
+    case QLocale::Japanese:
+        return QStringLiteral("ja");
+    case QLocale::Korean:
+        return QStringLiteral("ko");
+    case QLocale::Spanish:
+        return QStringLiteral("es");
+    case QLocale::German:
+        return QStringLiteral("de");
+    case QLocale::Russian:
+        return QStringLiteral("ru");
+    case QLocale::French:
+        return QStringLiteral("fr");
+    case QLocale::Italian:
+        return QStringLiteral("it");
+    default:
+        return QStringLiteral("en");
     }
 }
 

@@ -5,8 +5,7 @@
 
 SingleInstance::SingleInstance(const QString &serverName, QObject *parent)
     : QObject(parent), m_serverName(serverName)
-{
-}
+{}
 
 SingleInstance::~SingleInstance() = default;
 

@@ -9,7 +9,13 @@
 
 namespace JsonFile {
 
-enum class ReadResult { Ok, Missing, CannotRead, NotAnObject };
+enum class ReadResult
+{
+    Ok,
+    Missing,
+    CannotRead,
+    NotAnObject
+};
 
 // Reads a whole file as one JSON object into its phrases (every element of
 // "phrases" that is an object) and its "settings" object. Anything that is

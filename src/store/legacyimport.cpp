@@ -49,8 +49,7 @@ QString nameFor(const QString &text)
 
 } // namespace
 
-QString PhraseStore::legacyFilePathFor(bool windows, const QString &winePrefix,
-                                       const QString &home)
+QString PhraseStore::legacyFilePathFor(bool windows, const QString &winePrefix, const QString &home)
 {
     const QString tail = QStringLiteral("/Zem Free Scrivlet/vtdt.dll");
     if (windows)

@@ -37,13 +37,27 @@ void appendString(QByteArray &out, const QString &s)
             }
             *cursor++ = '\\';
             switch (u) {
-            case '"': *cursor++ = '"'; break;
-            case '\\': *cursor++ = '\\'; break;
-            case '\b': *cursor++ = 'b'; break;
-            case '\f': *cursor++ = 'f'; break;
-            case '\n': *cursor++ = 'n'; break;
-            case '\r': *cursor++ = 'r'; break;
-            case '\t': *cursor++ = 't'; break;
+            case '"':
+                *cursor++ = '"';
+                break;
+            case '\\':
+                *cursor++ = '\\';
+                break;
+            case '\b':
+                *cursor++ = 'b';
+                break;
+            case '\f':
+                *cursor++ = 'f';
+                break;
+            case '\n':
+                *cursor++ = 'n';
+                break;
+            case '\r':
+                *cursor++ = 'r';
+                break;
+            case '\t':
+                *cursor++ = 't';
+                break;
             default:
                 *cursor++ = 'u';
                 *cursor++ = '0';
@@ -331,14 +345,30 @@ private:
             const char e = s[1];
             s += 2;
             switch (e) {
-            case '"': out->append(QLatin1Char('"')); break;
-            case '\\': out->append(QLatin1Char('\\')); break;
-            case '/': out->append(QLatin1Char('/')); break;
-            case 'b': out->append(QLatin1Char('\b')); break;
-            case 'f': out->append(QLatin1Char('\f')); break;
-            case 'n': out->append(QLatin1Char('\n')); break;
-            case 'r': out->append(QLatin1Char('\r')); break;
-            case 't': out->append(QLatin1Char('\t')); break;
+            case '"':
+                out->append(QLatin1Char('"'));
+                break;
+            case '\\':
+                out->append(QLatin1Char('\\'));
+                break;
+            case '/':
+                out->append(QLatin1Char('/'));
+                break;
+            case 'b':
+                out->append(QLatin1Char('\b'));
+                break;
+            case 'f':
+                out->append(QLatin1Char('\f'));
+                break;
+            case 'n':
+                out->append(QLatin1Char('\n'));
+                break;
+            case 'r':
+                out->append(QLatin1Char('\r'));
+                break;
+            case 't':
+                out->append(QLatin1Char('\t'));
+                break;
             case 'u': {
                 ushort u;
                 if (!hex4(s, stop, &u))
@@ -359,7 +389,8 @@ private:
                 }
                 break;
             }
-            default: return false;
+            default:
+                return false;
             }
             run = s;
         }
@@ -409,9 +440,12 @@ private:
             QString s;
             return string(&s);
         }
-        case 't': return literal("true", 4);
-        case 'f': return literal("false", 5);
-        case 'n': return literal("null", 4);
+        case 't':
+            return literal("true", 4);
+        case 'f':
+            return literal("false", 5);
+        case 'n':
+            return literal("null", 4);
         default: {
             double d;
             return number(&d);
@@ -446,7 +480,16 @@ private:
     // One phrase object, with the rules of Phrase::fromJson.
     bool object(Phrase *phrase)
     {
-        enum Seen { Id = 1, Name = 2, Text = 4, Vk = 8, Mods = 16, Enabled = 32, LastUsed = 64 };
+        enum Seen
+        {
+            Id = 1,
+            Name = 2,
+            Text = 4,
+            Vk = 8,
+            Mods = 16,
+            Enabled = 32,
+            LastUsed = 64
+        };
         int seen = 0;
         eat('{');
         ws();
@@ -493,8 +536,10 @@ private:
         if (p >= end)
             return false;
         const char c = *p;
-        QString *target = field == 1 ? &phrase->id : field == 2 ? &phrase->name
-                                                  : field == 4 ? &phrase->text : nullptr;
+        QString *target = field == 1   ? &phrase->id
+                          : field == 2 ? &phrase->name
+                          : field == 4 ? &phrase->text
+                                       : nullptr;
         if (target || field == 64) {
             if (c != '"')
                 return skipValue(3);
@@ -516,8 +561,10 @@ private:
             double d;
             if (!number(&d))
                 return false;
-            const int v = (d >= std::numeric_limits<int>::min() && d <= std::numeric_limits<int>::max())
-                              ? int(d) : 0;
+            const int v =
+                (d >= std::numeric_limits<int>::min() && d <= std::numeric_limits<int>::max())
+                    ? int(d)
+                    : 0;
             (field == 8 ? phrase->vk : phrase->mods) = v;
             return true;
         }

@@ -79,8 +79,7 @@ public:
     // Where the 3.0 edition kept its file: the fixed Windows path, or inside
     // the Wine prefix it ran under elsewhere.
     static QString defaultLegacyFilePath();
-    static QString legacyFilePathFor(bool windows, const QString &winePrefix,
-                                     const QString &home);
+    static QString legacyFilePathFor(bool windows, const QString &winePrefix, const QString &home);
 
 private:
     bool keepDamagedFile();

@@ -68,23 +68,25 @@ private slots:
     void importMerges()
     {
         PhraseStore s(m_dir->path());
-        s.phrases() << phrase(QStringLiteral("kept"), 2, 0x51, true)          // Ctrl+Q, enabled
-                    << phrase(QStringLiteral("disabled"), 2, 0x57, false);     // Ctrl+W, disabled
+        s.phrases() << phrase(QStringLiteral("kept"), 2, 0x51, true)       // Ctrl+Q, enabled
+                    << phrase(QStringLiteral("disabled"), 2, 0x57, false); // Ctrl+W, disabled
         Phrase fromFile = phrase(QStringLiteral("new one"), 2, 0x57, false, QStringLiteral("N"));
         fromFile.lastUsed = 123456;
         const QString fileId = fromFile.id;
-        writeFile(m_backup, backupOf({
-            fromFile,                                           // takes Ctrl+W: only a disabled one has it
-            phrase(QStringLiteral("kept"), 0, 0, true, QStringLiteral("  Kept  ")), // duplicate
-            phrase(QStringLiteral("disabled")),                 // duplicate of a disabled phrase
-            phrase(QStringLiteral("ctrl q"), 2, 0x51),          // collides with "kept"
-            phrase(QStringLiteral("ctrl t"), 2, 84),            // the show-window shortcut
-            phrase(QStringLiteral("ctrl r"), 2, 82),            // the picker shortcut
-            phrase(QStringLiteral("alt w"), 1, 0x57),           // free
-            phrase(QStringLiteral("alt w again"), 1, 0x57),     // collides with the one just added
-            phrase(QStringLiteral("new one")),                  // same text as earlier in this file
-            phrase(QString()),                                  // empty: silently dropped
-        }));
+        writeFile(
+            m_backup,
+            backupOf({
+                fromFile, // takes Ctrl+W: only a disabled one has it
+                phrase(QStringLiteral("kept"), 0, 0, true, QStringLiteral("  Kept  ")), // duplicate
+                phrase(QStringLiteral("disabled")),             // duplicate of a disabled phrase
+                phrase(QStringLiteral("ctrl q"), 2, 0x51),      // collides with "kept"
+                phrase(QStringLiteral("ctrl t"), 2, 84),        // the show-window shortcut
+                phrase(QStringLiteral("ctrl r"), 2, 82),        // the picker shortcut
+                phrase(QStringLiteral("alt w"), 1, 0x57),       // free
+                phrase(QStringLiteral("alt w again"), 1, 0x57), // collides with the one just added
+                phrase(QStringLiteral("new one")),              // same text as earlier in this file
+                phrase(QString()),                              // empty: silently dropped
+            }));
 
         QString error = QStringLiteral("unchanged");
         QStringList skipped;
@@ -186,18 +188,30 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("label");
-        QTest::newRow("name trimmed") << "  word  " << "text" << "word";
-        QTest::newRow("blank name uses text") << "   " << "the text" << "the text";
-        QTest::newRow("two lines") << "" << "first\nsecond" << "first...";
-        QTest::newRow("first line trimmed") << "" << "  first  \r\nsecond" << "first...";
+        QTest::newRow("name trimmed") << "  word  "
+                                      << "text"
+                                      << "word";
+        QTest::newRow("blank name uses text") << "   "
+                                              << "the text"
+                                              << "the text";
+        QTest::newRow("two lines") << ""
+                                   << "first\nsecond"
+                                   << "first...";
+        QTest::newRow("first line trimmed") << ""
+                                            << "  first  \r\nsecond"
+                                            << "first...";
         QTest::newRow("50 characters") << "" << QString(50, QLatin1Char('x'))
                                        << QString(40, QLatin1Char('x')) + QStringLiteral("...");
-        QTest::newRow("exactly 40") << "" << QString(40, QLatin1Char('y'))
-                                    << QString(40, QLatin1Char('y'));
+        QTest::newRow("exactly 40")
+            << "" << QString(40, QLatin1Char('y')) << QString(40, QLatin1Char('y'));
         QTest::newRow("long name") << QString(41, QLatin1Char('n')) << "t"
                                    << QString(40, QLatin1Char('n')) + QStringLiteral("...");
-        QTest::newRow("starts with line feed") << "" << "\nrest" << "...";
-        QTest::newRow("spaces only") << "" << "   " << "...";
+        QTest::newRow("starts with line feed") << ""
+                                               << "\nrest"
+                                               << "...";
+        QTest::newRow("spaces only") << ""
+                                     << "   "
+                                     << "...";
         QTest::newRow("no half characters")
             << "" << QString(39, QLatin1Char('a')) + QString::fromUtf8("😀😀")
             << QString(39, QLatin1Char('a')) + QStringLiteral("...");
@@ -226,7 +240,8 @@ private slots:
 
         QCOMPARE(PhraseStore::skippedListing(labels.mid(0, 20)).count(QLatin1Char('\n')), 19);
         QCOMPARE(PhraseStore::skippedListing({QStringLiteral("only")}), QStringLiteral("only"));
-        QCOMPARE(PhraseStore::skippedListing(labels, QStringLiteral("+%1")).section(QLatin1Char('\n'), -1),
+        QCOMPARE(PhraseStore::skippedListing(labels, QStringLiteral("+%1"))
+                     .section(QLatin1Char('\n'), -1),
                  QStringLiteral("+5"));
     }
 

@@ -16,11 +16,14 @@ private slots:
         QTest::newRow("zh_HK") << QLocale(QStringLiteral("zh_HK")) << "zh_TW";
         QTest::newRow("zh_MO") << QLocale(QStringLiteral("zh_MO")) << "zh_TW";
         QTest::newRow("Hong Kong, simplified script")
-            << QLocale(QLocale::Chinese, QLocale::SimplifiedHanScript, QLocale::HongKong) << "zh_TW";
+            << QLocale(QLocale::Chinese, QLocale::SimplifiedHanScript, QLocale::HongKong)
+            << "zh_TW";
         QTest::newRow("Singapore, simplified")
-            << QLocale(QLocale::Chinese, QLocale::SimplifiedHanScript, QLocale::Singapore) << "zh_CN";
+            << QLocale(QLocale::Chinese, QLocale::SimplifiedHanScript, QLocale::Singapore)
+            << "zh_CN";
         QTest::newRow("Singapore, traditional")
-            << QLocale(QLocale::Chinese, QLocale::TraditionalHanScript, QLocale::Singapore) << "zh_TW";
+            << QLocale(QLocale::Chinese, QLocale::TraditionalHanScript, QLocale::Singapore)
+            << "zh_TW";
         QTest::newRow("zh_Hant_US") << QLocale(QStringLiteral("zh_Hant_US")) << "zh_TW";
         QTest::newRow("ja") << QLocale(QStringLiteral("ja_JP")) << "ja";
         QTest::newRow("ko") << QLocale(QStringLiteral("ko_KR")) << "ko";

@@ -56,14 +56,17 @@ private slots:
         const QString chinese = QString::fromUtf8("你好，世界\n第二行");
         const QString long25 = QStringLiteral("abcdefghijklmnopqrstuvwxy");
         QByteArray file;
-        file += record(0x41, 3, gb(chinese));                          // Shift+Ctrl -> 6
-        file += record(0x42, 4 | 0xF0, gb(QStringLiteral("  good morning  "))); // Alt; high bits ignored
-        file += record(0x43, 1, long25.toLatin1());                    // Shift -> 4
+        file += record(0x41, 3, gb(chinese)); // Shift+Ctrl -> 6
+        file += record(0x42, 4 | 0xF0,
+                       gb(QStringLiteral("  good morning  "))); // Alt; high bits ignored
+        file += record(0x43, 1, long25.toLatin1());             // Shift -> 4
         file += record(0x44, 0x102, gb(QStringLiteral("\n\n  \r\n  first line \nnext"))); // Ctrl
-        file += record(0x45, 0, QByteArray("   \r\n\t "));             // blank: skipped
-        file += record(0x46, 0, QByteArray(3000, 'z'));                // no zero byte
-        file += record(0x47, 0, QByteArray("a\xff" "ok\x81"));         // invalid, cut short
-        file += record(0x48, 0, QByteArray("\n\n"));                   // blank: skipped
+        file += record(0x45, 0, QByteArray("   \r\n\t ")); // blank: skipped
+        file += record(0x46, 0, QByteArray(3000, 'z'));    // no zero byte
+        file += record(0x47, 0,
+                       QByteArray("a\xff"
+                                  "ok\x81"));        // invalid, cut short
+        file += record(0x48, 0, QByteArray("\n\n")); // blank: skipped
         writeOld(file);
 
         PhraseStore s(m_dir->path());
@@ -107,7 +110,8 @@ private slots:
     {
         // A text is trimmed before its first line is taken, so a blank-only
         // record is skipped and a one-character text names itself.
-        writeOld(record(0x41, 0, gb(QStringLiteral("\t\n"))) + record(0x42, 0, gb(QStringLiteral("-"))));
+        writeOld(record(0x41, 0, gb(QStringLiteral("\t\n"))) +
+                 record(0x42, 0, gb(QStringLiteral("-"))));
         PhraseStore s(m_dir->path());
         s.setLegacyFilePath(m_old);
         QCOMPARE(s.importLegacy(), 1);
@@ -120,16 +124,16 @@ private slots:
         QTest::addColumn<int>("count");
         QByteArray many;
         for (int i = 0; i < 35; ++i)
-            many += record(0x70 + (i % 24), quint16(i / 24), gb(QStringLiteral("phrase %1").arg(i)));
+            many +=
+                record(0x70 + (i % 24), quint16(i / 24), gb(QStringLiteral("phrase %1").arg(i)));
         QTest::newRow("35 records") << many << 30;
         QByteArray blanksFirst = record(0x41, 0, "   ");
         for (int i = 0; i < 31; ++i)
             blanksFirst += record(0x42, 0, gb(QStringLiteral("p%1").arg(i)));
         QTest::newRow("blank does not count") << blanksFirst << 30;
-        QTest::newRow("third has key code 0")
-            << record(0x41, 0, "one") + record(0x42, 0, "two") + record(0, 0, "three") +
-                   record(0x43, 0, "four")
-            << 2;
+        QTest::newRow("third has key code 0") << record(0x41, 0, "one") + record(0x42, 0, "two") +
+                                                     record(0, 0, "three") + record(0x43, 0, "four")
+                                              << 2;
         QTest::newRow("first has key code 0") << record(0, 0, "one") + record(0x42, 0, "two") << 0;
         QTest::newRow("last record incomplete")
             << record(0x41, 0, "one") + record(0x42, 0, "two").left(3000) << 1;
@@ -150,10 +154,10 @@ private slots:
 
     void collidingHotkeys()
     {
-        writeOld(record(0x41, 2, "first") + record(0x41, 2, "second") +  // Ctrl+A twice
-                 record(0x54, 2, "ctrl t") +                             // show window
-                 record(0x52, 2, "ctrl r") +                             // picker
-                 record(0x51, 2, "ctrl q"));                             // held by a disabled phrase
+        writeOld(record(0x41, 2, "first") + record(0x41, 2, "second") + // Ctrl+A twice
+                 record(0x54, 2, "ctrl t") +                            // show window
+                 record(0x52, 2, "ctrl r") +                            // picker
+                 record(0x51, 2, "ctrl q"));                            // held by a disabled phrase
         PhraseStore s(m_dir->path());
         Phrase disabled;
         disabled.id = Phrase::newId();

@@ -17,10 +17,10 @@ QString oddText(bool loneSurrogates = true)
     s += QString::fromUtf8("你好 😀 ");
     if (!loneSurrogates)
         return s;
-    s += QChar(0xD800);          // lone high surrogate
+    s += QChar(0xD800); // lone high surrogate
     s += QLatin1Char('x');
-    s += QChar(0xDC01);          // lone low surrogate
-    s += QChar(0xDBFF);          // high surrogate at the very end
+    s += QChar(0xDC01); // lone low surrogate
+    s += QChar(0xDBFF); // high surrogate at the very end
     return s;
 }
 
@@ -167,37 +167,53 @@ private slots:
                  "enabled": 0, "lastUsed": 5, "id": 7, "name": false}], "version": "x"})")
             << true;
         QTest::newRow("escapes")
-            << QByteArray("{\"phrases\": [{\"text\": \"\\u00e9\\u4F60\\ud83d\\ude00\\/\\\"\\\\\\b\\f\\n\\r\\t\\u0000\"}]}")
+            << QByteArray("{\"phrases\": [{\"text\": "
+                          "\"\\u00e9\\u4F60\\ud83d\\ude00\\/\\\"\\\\\\b\\f\\n\\r\\t\\u0000\"}]}")
             << true;
         QTest::newRow("elements that are not objects")
             << QByteArray(R"({"phrases": [1, "two", null, [], {"text": "kept"}, true]})") << true;
-        QTest::newRow("phrases not an array") << QByteArray(R"({"phrases": {"text": "a"}})") << true;
+        QTest::newRow("phrases not an array")
+            << QByteArray(R"({"phrases": {"text": "a"}})") << true;
         QTest::newRow("settings not an object") << QByteArray(R"({"settings": [1]})") << true;
-        QTest::newRow("settings") << QByteArray(R"({"settings": {"uiTheme": 0, "x": [1]}})") << true;
+        QTest::newRow("settings") << QByteArray(R"({"settings": {"uiTheme": 0, "x": [1]}})")
+                                  << true;
         QTest::newRow("bad settings inside") << QByteArray(R"({"settings": {"a": 1,}})") << false;
         QTest::newRow("ints at the edges")
             << QByteArray(R"({"phrases": [{"text": "a", "vk": -2147483648, "mods": 2147483647},
                                           {"text": "b", "vk": 2147483648, "mods": -0}]})")
             << true;
-        QTest::newRow("fraction") << QByteArray(R"({"phrases": [{"text": "a", "vk": 65.0}]})") << false;
-        QTest::newRow("exponent") << QByteArray(R"({"phrases": [{"text": "a", "vk": 1e2}]})") << false;
-        QTest::newRow("long number") << QByteArray(R"({"phrases": [{"text": "a", "vk": 12345678901234567890}]})") << false;
+        QTest::newRow("fraction") << QByteArray(R"({"phrases": [{"text": "a", "vk": 65.0}]})")
+                                  << false;
+        QTest::newRow("exponent") << QByteArray(R"({"phrases": [{"text": "a", "vk": 1e2}]})")
+                                  << false;
+        QTest::newRow("long number")
+            << QByteArray(R"({"phrases": [{"text": "a", "vk": 12345678901234567890}]})") << false;
         QTest::newRow("leading zero") << QByteArray(R"({"phrases": [{"vk": 01}]})") << false;
-        QTest::newRow("duplicate key") << QByteArray(R"({"phrases": [{"text": "a", "text": "b"}]})") << false;
-        QTest::newRow("duplicate phrases") << QByteArray(R"({"phrases": [], "phrases": [{"text": "b"}]})") << false;
-        QTest::newRow("lone surrogate escape") << QByteArray("{\"phrases\": [{\"text\": \"\\ud800x\"}]}") << false;
+        QTest::newRow("duplicate key")
+            << QByteArray(R"({"phrases": [{"text": "a", "text": "b"}]})") << false;
+        QTest::newRow("duplicate phrases")
+            << QByteArray(R"({"phrases": [], "phrases": [{"text": "b"}]})") << false;
+        QTest::newRow("lone surrogate escape")
+            << QByteArray("{\"phrases\": [{\"text\": \"\\ud800x\"}]}") << false;
         QTest::newRow("bom") << QByteArray("\xEF\xBB\xBF{}") << false;
-        QTest::newRow("raw control character") << QByteArray("{\"phrases\": [{\"text\": \"a\x01\"}]}") << false;
-        QTest::newRow("invalid utf-8") << QByteArray("{\"phrases\": [{\"text\": \"\xC3\x28\"}]}") << false;
-        QTest::newRow("overlong utf-8") << QByteArray("{\"phrases\": [{\"text\": \"\xC0\xAF\"}]}") << false;
-        QTest::newRow("utf-8 surrogate") << QByteArray("{\"phrases\": [{\"text\": \"\xED\xA0\x80\"}]}") << false;
-        QTest::newRow("four-byte utf-8") << QByteArray("{\"phrases\": [{\"text\": \"\xF0\x9F\x98\x80\"}]}") << true;
+        QTest::newRow("raw control character")
+            << QByteArray("{\"phrases\": [{\"text\": \"a\x01\"}]}") << false;
+        QTest::newRow("invalid utf-8")
+            << QByteArray("{\"phrases\": [{\"text\": \"\xC3\x28\"}]}") << false;
+        QTest::newRow("overlong utf-8")
+            << QByteArray("{\"phrases\": [{\"text\": \"\xC0\xAF\"}]}") << false;
+        QTest::newRow("utf-8 surrogate")
+            << QByteArray("{\"phrases\": [{\"text\": \"\xED\xA0\x80\"}]}") << false;
+        QTest::newRow("four-byte utf-8")
+            << QByteArray("{\"phrases\": [{\"text\": \"\xF0\x9F\x98\x80\"}]}") << true;
         QTest::newRow("truncated") << QByteArray(R"({"phrases": [{"text": "a"})") << false;
         QTest::newRow("trailing garbage") << QByteArray("{} x") << false;
         QTest::newRow("trailing whitespace") << QByteArray("{} \r\n\t") << true;
         QTest::newRow("array at top") << QByteArray("[]") << false;
         QTest::newRow("empty") << QByteArray() << false;
-        QTest::newRow("deep") << QByteArray("{\"x\": ") + QByteArray(5000, '[') + QByteArray(5000, ']') + "}" << false;
+        QTest::newRow("deep") << QByteArray("{\"x\": ") + QByteArray(5000, '[') +
+                                     QByteArray(5000, ']') + "}"
+                              << false;
     }
     void agreement()
     {
@@ -220,9 +236,15 @@ private slots:
             for (int e = 0; e < edits; ++e) {
                 const int at = rng.bounded(bytes.size());
                 switch (rng.bounded(3)) {
-                case 0: bytes[at] = pool[rng.bounded(int(sizeof(pool) - 1))]; break;
-                case 1: bytes.remove(at, 1 + rng.bounded(8)); break;
-                default: bytes.truncate(at); break;
+                case 0:
+                    bytes[at] = pool[rng.bounded(int(sizeof(pool) - 1))];
+                    break;
+                case 1:
+                    bytes.remove(at, 1 + rng.bounded(8));
+                    break;
+                default:
+                    bytes.truncate(at);
+                    break;
                 }
                 if (bytes.isEmpty())
                     break;

@@ -4,8 +4,7 @@
 
 namespace {
 
-Phrase phrase(const QString &id, const QString &text, int mods = 0, int vk = 0,
-              bool enabled = true)
+Phrase phrase(const QString &id, const QString &text, int mods = 0, int vk = 0, bool enabled = true)
 {
     Phrase p;
     p.id = id;
@@ -75,8 +74,8 @@ private slots:
         s.phrases() << phrase(QStringLiteral("z"), QStringLiteral("no key"), 2, 0);
         QCOMPARE(s.findHotkeyConflict(2, 0, QString()), QString());
 
-        QVERIFY(s.conflictsWithGlobalHotkey(2, 84));  // Ctrl+T
-        QVERIFY(s.conflictsWithGlobalHotkey(2, 82));  // Ctrl+R
+        QVERIFY(s.conflictsWithGlobalHotkey(2, 84)); // Ctrl+T
+        QVERIFY(s.conflictsWithGlobalHotkey(2, 82)); // Ctrl+R
         QVERIFY(!s.conflictsWithGlobalHotkey(3, 84));
         s.settings().showVk = 0;
         QVERIFY(!s.conflictsWithGlobalHotkey(2, 0));
@@ -88,28 +87,47 @@ private slots:
         QTest::addColumn<QByteArray>("settings");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QVariant>("expected");
-        QTest::newRow("opacity 59") << QByteArray(R"({"pickerOpacity": 59})") << "pickerOpacity" << QVariant(97);
-        QTest::newRow("opacity 60") << QByteArray(R"({"pickerOpacity": 60})") << "pickerOpacity" << QVariant(60);
-        QTest::newRow("opacity 100") << QByteArray(R"({"pickerOpacity": 100})") << "pickerOpacity" << QVariant(100);
-        QTest::newRow("opacity 101") << QByteArray(R"({"pickerOpacity": 101})") << "pickerOpacity" << QVariant(97);
+        QTest::newRow("opacity 59")
+            << QByteArray(R"({"pickerOpacity": 59})") << "pickerOpacity" << QVariant(97);
+        QTest::newRow("opacity 60")
+            << QByteArray(R"({"pickerOpacity": 60})") << "pickerOpacity" << QVariant(60);
+        QTest::newRow("opacity 100")
+            << QByteArray(R"({"pickerOpacity": 100})") << "pickerOpacity" << QVariant(100);
+        QTest::newRow("opacity 101")
+            << QByteArray(R"({"pickerOpacity": 101})") << "pickerOpacity" << QVariant(97);
         QTest::newRow("theme 2") << QByteArray(R"({"uiTheme": 2})") << "uiTheme" << QVariant(1);
         QTest::newRow("theme 0") << QByteArray(R"({"uiTheme": 0})") << "uiTheme" << QVariant(0);
         QTest::newRow("theme -1") << QByteArray(R"({"uiTheme": -1})") << "uiTheme" << QVariant(1);
-        QTest::newRow("lines 0") << QByteArray(R"({"floatingPanelTextLines": 0})") << "floatingPanelTextLines" << QVariant(2);
-        QTest::newRow("lines 1") << QByteArray(R"({"floatingPanelTextLines": 1})") << "floatingPanelTextLines" << QVariant(1);
-        QTest::newRow("lines 3") << QByteArray(R"({"floatingPanelTextLines": 3})") << "floatingPanelTextLines" << QVariant(3);
-        QTest::newRow("lines 4") << QByteArray(R"({"floatingPanelTextLines": 4})") << "floatingPanelTextLines" << QVariant(2);
-        QTest::newRow("panel opacity has no range") << QByteArray(R"({"floatingPanelOpacity": 5})") << "floatingPanelOpacity" << QVariant(5);
-        QTest::newRow("int as string") << QByteArray(R"({"showVk": "85"})") << "showVk" << QVariant(84);
-        QTest::newRow("fractional int") << QByteArray(R"({"showVk": 85.5})") << "showVk" << QVariant(84);
-        QTest::newRow("int beyond 32 bits") << QByteArray(R"({"showVk": 1e12})") << "showVk" << QVariant(84);
-        QTest::newRow("negative int") << QByteArray(R"({"floatingPanelX": -40})") << "floatingPanelX" << QVariant(-40);
-        QTest::newRow("bool as number") << QByteArray(R"({"startMinimized": 1})") << "startMinimized" << QVariant(false);
-        QTest::newRow("bool") << QByteArray(R"({"startMinimized": true})") << "startMinimized" << QVariant(true);
-        QTest::newRow("bool default true") << QByteArray(R"({"pickerRecentFirst": null})") << "pickerRecentFirst" << QVariant(true);
-        QTest::newRow("language any string") << QByteArray(R"({"language": "xx"})") << "language" << QVariant(QStringLiteral("xx"));
-        QTest::newRow("language not a string") << QByteArray(R"({"language": 7})") << "language" << QVariant(QStringLiteral("seed"));
-        QTest::newRow("settings not an object") << QByteArray(R"([1, 2])") << "pickerVk" << QVariant(82);
+        QTest::newRow("lines 0") << QByteArray(R"({"floatingPanelTextLines": 0})")
+                                 << "floatingPanelTextLines" << QVariant(2);
+        QTest::newRow("lines 1") << QByteArray(R"({"floatingPanelTextLines": 1})")
+                                 << "floatingPanelTextLines" << QVariant(1);
+        QTest::newRow("lines 3") << QByteArray(R"({"floatingPanelTextLines": 3})")
+                                 << "floatingPanelTextLines" << QVariant(3);
+        QTest::newRow("lines 4") << QByteArray(R"({"floatingPanelTextLines": 4})")
+                                 << "floatingPanelTextLines" << QVariant(2);
+        QTest::newRow("panel opacity has no range") << QByteArray(R"({"floatingPanelOpacity": 5})")
+                                                    << "floatingPanelOpacity" << QVariant(5);
+        QTest::newRow("int as string")
+            << QByteArray(R"({"showVk": "85"})") << "showVk" << QVariant(84);
+        QTest::newRow("fractional int")
+            << QByteArray(R"({"showVk": 85.5})") << "showVk" << QVariant(84);
+        QTest::newRow("int beyond 32 bits")
+            << QByteArray(R"({"showVk": 1e12})") << "showVk" << QVariant(84);
+        QTest::newRow("negative int")
+            << QByteArray(R"({"floatingPanelX": -40})") << "floatingPanelX" << QVariant(-40);
+        QTest::newRow("bool as number")
+            << QByteArray(R"({"startMinimized": 1})") << "startMinimized" << QVariant(false);
+        QTest::newRow("bool") << QByteArray(R"({"startMinimized": true})") << "startMinimized"
+                              << QVariant(true);
+        QTest::newRow("bool default true") << QByteArray(R"({"pickerRecentFirst": null})")
+                                           << "pickerRecentFirst" << QVariant(true);
+        QTest::newRow("language any string")
+            << QByteArray(R"({"language": "xx"})") << "language" << QVariant(QStringLiteral("xx"));
+        QTest::newRow("language not a string")
+            << QByteArray(R"({"language": 7})") << "language" << QVariant(QStringLiteral("seed"));
+        QTest::newRow("settings not an object")
+            << QByteArray(R"([1, 2])") << "pickerVk" << QVariant(82);
     }
     void loadSettings()
     {
@@ -155,7 +173,7 @@ private slots:
         QCOMPARE(p[2].vk, 0);
         QCOMPARE(p[2].mods, 0);
         QCOMPARE(p[2].enabled, true);
-        QCOMPARE(p[2].lastUsed, Q_INT64_C(0)); // a JSON number is not read
+        QCOMPARE(p[2].lastUsed, Q_INT64_C(0));   // a JSON number is not read
         QCOMPARE(p[3].id, QStringLiteral("x1")); // duplicates are not checked
         QCOMPARE(p[3].lastUsed, Q_INT64_C(0));
         QCOMPARE(p[4].lastUsed, std::numeric_limits<qint64>::min());
@@ -194,9 +212,8 @@ private slots:
         QTest::newRow("array at top") << QByteArray(R"([{"text": "a"}])");
         QTest::newRow("string at top") << QByteArray(R"("text")");
         QTest::newRow("not utf-8") << QByteArray("{\"phrases\": [{\"text\": \"\xff\xfe\xc3\"}]}");
-        QTest::newRow("deeply nested")
-            << QByteArray("{\"phrases\": ") + QByteArray(100000, '[') + QByteArray(100000, ']') +
-                   "}";
+        QTest::newRow("deeply nested") << QByteArray("{\"phrases\": ") + QByteArray(100000, '[') +
+                                              QByteArray(100000, ']') + "}";
         QTest::newRow("trailing garbage") << QByteArray(R"({"phrases": []} x)");
     }
     void badInput()
@@ -264,7 +281,8 @@ private slots:
         QCOMPARE(o.value(QStringLiteral("vk")).toInt(), 0x4B);
         QCOMPARE(o.value(QStringLiteral("mods")).toInt(), 6);
         QCOMPARE(o.value(QStringLiteral("enabled")).toBool(), false);
-        QCOMPARE(o.value(QStringLiteral("lastUsed")).toString(), QStringLiteral("9007199254740993"));
+        QCOMPARE(o.value(QStringLiteral("lastUsed")).toString(),
+                 QStringLiteral("9007199254740993"));
 
         // And back.
         PhraseStore back(s.dataFolder());
@@ -283,8 +301,8 @@ private slots:
         const QString backup = m_dir.filePath(QStringLiteral("backup.json"));
         // An existing, wider file is narrowed on the next write.
         writeFile(s.dataFilePath(), "{}");
-        QFile::setPermissions(s.dataFilePath(), QFile::permissions(s.dataFilePath()) |
-                                                    QFileDevice::ReadOther);
+        QFile::setPermissions(s.dataFilePath(),
+                              QFile::permissions(s.dataFilePath()) | QFileDevice::ReadOther);
         QVERIFY(s.save());
         QVERIFY(s.exportBackup(backup));
         const auto userOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner |

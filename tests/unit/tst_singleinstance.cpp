@@ -26,7 +26,10 @@ public:
         }
     }
 
-    void start(const QStringList &args = {}) { m_process.start(QStringLiteral(SCRIVLET_EXE), args); }
+    void start(const QStringList &args = {})
+    {
+        m_process.start(QStringLiteral(SCRIVLET_EXE), args);
+    }
     QProcess &process() { return m_process; }
 
     // Waits until the trace holds `line` `times` times.
@@ -45,7 +48,9 @@ public:
     int count(const QString &line)
     {
         m_trace += QString::fromUtf8(m_process.readAllStandardError());
-        return m_trace.split(QLatin1Char('\n')).filter(QRegularExpression(QLatin1Char('^') + line)).size();
+        return m_trace.split(QLatin1Char('\n'))
+            .filter(QRegularExpression(QLatin1Char('^') + line))
+            .size();
     }
 
 private:
@@ -102,7 +107,8 @@ private slots:
         QCOMPARE(second.process().exitStatus(), QProcess::NormalExit);
         QCOMPARE(second.process().exitCode(), 0);
         QVERIFY(first.waitFor(QStringLiteral("show requested")));
-        QVERIFY(!QFileInfo::exists(m_home->filePath(QStringLiteral("data/Vantok/Scrivlet/phrases.json"))));
+        QVERIFY(!QFileInfo::exists(
+            m_home->filePath(QStringLiteral("data/Vantok/Scrivlet/phrases.json"))));
 
         // Any connection, with other bytes or none, asks for the window.
         for (const QByteArray &bytes : {QByteArray("hello"), QByteArray()}) {
@@ -154,15 +160,17 @@ private slots:
         if (unset) {
             m_env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
         } else {
-            QVERIFY(QFile::setPermissions(m_runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                         QFileDevice::ExeOwner | QFileDevice::ReadOther |
-                                                         QFileDevice::WriteOther | QFileDevice::ExeOther));
+            QVERIFY(QFile::setPermissions(m_runtime,
+                                          QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                              QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                              QFileDevice::WriteOther | QFileDevice::ExeOther));
         }
         const QString folder =
             m_home->filePath(QStringLiteral("scrivlet-runtime-%1").arg(getuid()));
         Copy first(m_env);
         first.start();
-        QVERIFY(first.waitFor(QStringLiteral("listening ") + folder + QLatin1String("/VantokScrivlet32")));
+        QVERIFY(first.waitFor(QStringLiteral("listening ") + folder +
+                              QLatin1String("/VantokScrivlet32")));
         struct stat st;
         QCOMPARE(lstat(QFile::encodeName(folder).constData(), &st), 0);
         QCOMPARE(int(st.st_mode & 0777), 0700);

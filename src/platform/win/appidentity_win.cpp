@@ -1,6 +1,8 @@
 #include "platform/appidentity.h"
 
+// windows.h first: shobjidl.h relies on its types.
 #include <windows.h>
+
 #include <shobjidl.h>
 
 namespace AppIdentity {

@@ -24,9 +24,7 @@ bool isPrivateFolder(const QString &path)
 
 } // namespace
 
-void setProcessAppId(const QString &)
-{
-}
+void setProcessAppId(const QString &) {}
 
 QString localServerName(const QString &name)
 {
