@@ -128,6 +128,19 @@ constexpr int maxDepth = 512;
 
 class Reader
 {
+    // The members of a phrase object, as bits of a "seen" set.
+    enum Field
+    {
+        Other = 0,
+        Id = 1,
+        Name = 2,
+        Text = 4,
+        Vk = 8,
+        Mods = 16,
+        Enabled = 32,
+        LastUsed = 64
+    };
+
 public:
     Reader(const char *begin, const char *end) : p(begin), end(end) {}
 
@@ -141,10 +154,10 @@ public:
         if (eat('}'))
             return finish();
         for (;;) {
-            QString key;
-            if (!string(&key) || !colon())
+            QLatin1String name;
+            if (!key(&name) || !colon())
                 return false;
-            if (key == QLatin1String("phrases")) {
+            if (name == QLatin1String("phrases")) {
                 if (sawPhrases)
                     return false;
                 sawPhrases = true;
@@ -154,7 +167,7 @@ public:
                 } else if (!skipValue(1)) {
                     return false;
                 }
-            } else if (key == QLatin1String("settings")) {
+            } else if (name == QLatin1String("settings")) {
                 if (sawSettings)
                     return false;
                 sawSettings = true;
@@ -237,12 +250,14 @@ private:
 
     // Strict UTF-8 and the JSON escapes; a control character, a malformed
     // sequence or an escaped lone surrogate makes the reader decline.
-    bool string(QString *out)
+    // Finds the end of a string, checking it on the way: strict UTF-8, no
+    // control characters. The escapes are checked when decoded.
+    bool scan(const char **start, const char **stop, bool *escaped)
     {
         if (!eat('"'))
             return false;
-        const char *start = p;
-        bool escaped = false;
+        *start = p;
+        *escaped = false;
         while (p < end) {
             const uchar c = uchar(*p);
             if (c == '"')
@@ -250,7 +265,7 @@ private:
             if (c < 0x20)
                 return false;
             if (c == '\\') {
-                escaped = true;
+                *escaped = true;
                 p += 2;
                 continue;
             }
@@ -263,12 +278,41 @@ private:
         }
         if (p >= end)
             return false;
-        const char *stop = p++;
+        *stop = p++;
+        return true;
+    }
+
+    bool string(QString *out)
+    {
+        const char *start, *stop;
+        bool escaped;
+        if (!scan(&start, &stop, &escaped))
+            return false;
         if (!escaped) {
             *out = QString::fromUtf8(start, int(stop - start));
             return true;
         }
         return unescape(start, stop, out);
+    }
+
+    bool skipString()
+    {
+        const char *start, *stop;
+        bool escaped;
+        QString ignored;
+        return scan(&start, &stop, &escaped) && (!escaped || unescape(start, stop, &ignored));
+    }
+
+    // A member name, compared as raw bytes and never decoded: the names
+    // that matter are ASCII. A name with escapes is left to QJsonDocument.
+    bool key(QLatin1String *out)
+    {
+        const char *start, *stop;
+        bool escaped;
+        if (!scan(&start, &stop, &escaped) || escaped)
+            return false;
+        *out = QLatin1String(start, int(stop - start));
+        return true;
     }
 
     bool utf8Sequence()
@@ -409,8 +453,8 @@ private:
             if (eat('}'))
                 return true;
             for (;;) {
-                QString key;
-                if (!string(&key) || !colon() || !skipValue(depth + 1))
+                QLatin1String name;
+                if (!key(&name) || !colon() || !skipValue(depth + 1))
                     return false;
                 ws();
                 if (eat('}'))
@@ -436,10 +480,8 @@ private:
                 ws();
             }
         }
-        case '"': {
-            QString s;
-            return string(&s);
-        }
+        case '"':
+            return skipString();
         case 't':
             return literal("true", 4);
         case 'f':
@@ -480,38 +522,28 @@ private:
     // One phrase object, with the rules of Phrase::fromJson.
     bool object(Phrase *phrase)
     {
-        enum Seen
-        {
-            Id = 1,
-            Name = 2,
-            Text = 4,
-            Vk = 8,
-            Mods = 16,
-            Enabled = 32,
-            LastUsed = 64
-        };
         int seen = 0;
         eat('{');
         ws();
         bool done = eat('}');
         while (!done) {
-            QString key;
-            if (!string(&key) || !colon())
+            QLatin1String name;
+            if (!key(&name) || !colon())
                 return false;
-            int field = 0;
-            if (key == QLatin1String("id"))
+            int field = Other;
+            if (name == QLatin1String("id"))
                 field = Id;
-            else if (key == QLatin1String("name"))
+            else if (name == QLatin1String("name"))
                 field = Name;
-            else if (key == QLatin1String("text"))
+            else if (name == QLatin1String("text"))
                 field = Text;
-            else if (key == QLatin1String("vk"))
+            else if (name == QLatin1String("vk"))
                 field = Vk;
-            else if (key == QLatin1String("mods"))
+            else if (name == QLatin1String("mods"))
                 field = Mods;
-            else if (key == QLatin1String("enabled"))
+            else if (name == QLatin1String("enabled"))
                 field = Enabled;
-            else if (key == QLatin1String("lastUsed"))
+            else if (name == QLatin1String("lastUsed"))
                 field = LastUsed;
             if (seen & field)
                 return false; // which duplicate wins is QJsonDocument's call
@@ -536,11 +568,11 @@ private:
         if (p >= end)
             return false;
         const char c = *p;
-        QString *target = field == 1   ? &phrase->id
-                          : field == 2 ? &phrase->name
-                          : field == 4 ? &phrase->text
-                                       : nullptr;
-        if (target || field == 64) {
+        QString *target = field == Id     ? &phrase->id
+                          : field == Name ? &phrase->name
+                          : field == Text ? &phrase->text
+                                          : nullptr;
+        if (target || field == LastUsed) {
             if (c != '"')
                 return skipValue(3);
             QString s;
@@ -555,7 +587,7 @@ private:
             }
             return true;
         }
-        if (field == 8 || field == 16) {
+        if (field == Vk || field == Mods) {
             if (c != '-' && (c < '0' || c > '9'))
                 return skipValue(3);
             double d;
@@ -565,10 +597,10 @@ private:
                 (d >= std::numeric_limits<int>::min() && d <= std::numeric_limits<int>::max())
                     ? int(d)
                     : 0;
-            (field == 8 ? phrase->vk : phrase->mods) = v;
+            (field == Vk ? phrase->vk : phrase->mods) = v;
             return true;
         }
-        if (field == 32) {
+        if (field == Enabled) {
             if (c == 't' || c == 'f') {
                 phrase->enabled = c == 't';
                 return c == 't' ? literal("true", 4) : literal("false", 5);
