@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFont>
 #include <QStandardPaths>
-#include <QStyleFactory>
 
 #include <cstdio>
 
@@ -59,7 +58,7 @@ int main(int argc, char *argv[])
     // Closing or hiding the main window leaves the program in the tray; only
     // the Exit command ends it.
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(QStringLiteral("Fusion"));
 
     QFont font(QStringLiteral("Microsoft YaHei UI"), 10);
     if (!font.exactMatch())
