@@ -230,7 +230,7 @@ private slots:
         const QByteArray valid = PhraseJson::write(samplePhrases(), &s);
         QRandomGenerator rng(7);
         const char pool[] = "{}[]\",:\\u0123456789abcdefnrt-.eE \n\x80\xC3\xE4\xF0\xFF";
-        for (int i = 0; i < 3000; ++i) {
+        for (int i = 0; i < 20000; ++i) {
             QByteArray bytes = valid;
             const int edits = 1 + rng.bounded(4);
             for (int e = 0; e < edits; ++e) {
