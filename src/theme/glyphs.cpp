@@ -210,14 +210,19 @@ QIcon dialogCloseGlyph(const QColor &colour)
     return iconFrom(pixmap);
 }
 
-QIcon commandGlyph(const QColor &colour, Command kind)
+QPixmap commandGlyphPixmap(const QColor &colour, Command kind)
 {
     QPixmap pixmap = transparentPixmap(40, 2.0);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     paintCommand(p, colour, kind);
     p.end();
-    return iconFrom(pixmap);
+    return pixmap;
+}
+
+QIcon commandGlyph(const QColor &colour, Command kind)
+{
+    return iconFrom(commandGlyphPixmap(colour, kind));
 }
 
 } // namespace Glyphs

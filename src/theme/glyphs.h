@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QIcon>
+#include <QPixmap>
 #include <QString>
 
 namespace Glyphs {
@@ -38,5 +39,7 @@ QIcon dialogCloseGlyph(const QColor &colour);
 // 40 x 40 pixels with a device pixel ratio of 2 (20 x 20 logical), sharp on
 // high-density screens.
 QIcon commandGlyph(const QColor &colour, Command kind);
+// The one pixmap behind commandGlyph.
+QPixmap commandGlyphPixmap(const QColor &colour, Command kind);
 
 } // namespace Glyphs
