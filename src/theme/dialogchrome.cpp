@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QFileDialog>
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPointer>
@@ -15,6 +16,7 @@ namespace {
 
 const char chromeProperty[] = "dialogChrome";
 const char themedProperty[] = "themedDialog";
+const char spacerProperty[] = "dialogChromeSpacer";
 
 bool wantsChrome(QObject *watched)
 {
@@ -31,7 +33,18 @@ void fitMessageBoxWidth(QDialog *dialog)
     if (!box || box->windowTitle().isEmpty())
         return;
     const int needed = DialogChrome::neededMessageBoxWidth(box);
-    // Message boxes fix their own size; let the width grow.
+    // A message box fixes its own size from its layout on every layout
+    // request, which would undo a plain resize at once. A fixed-width spacer
+    // across the bottom of its grid makes that sizing keep the width.
+    auto *grid = qobject_cast<QGridLayout *>(box->layout());
+    if (grid && !box->property(spacerProperty).toBool()) {
+        box->setProperty(spacerProperty, true);
+        const QMargins margins = grid->contentsMargins();
+        const int content = needed - margins.left() - margins.right();
+        grid->addItem(new QSpacerItem(qMax(0, content), 0, QSizePolicy::Fixed,
+                                      QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, qMax(1, grid->columnCount()));
+    }
     box->setMaximumWidth(QWIDGETSIZE_MAX);
     if (box->minimumWidth() < needed)
         box->setMinimumWidth(needed);

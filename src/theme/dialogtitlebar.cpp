@@ -30,9 +30,9 @@ DialogTitleBar::DialogTitleBar(QWidget *parent) : QWidget(parent)
     setFixedHeight(34);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 
-    layout = new QHBoxLayout(this);
-    layout->setContentsMargins(10, 3, 4, 3);
-    layout->setSpacing(4);
+    row = new QHBoxLayout(this);
+    row->setContentsMargins(10, 3, 4, 3);
+    row->setSpacing(4);
 
     icon = new QLabel(this);
     icon->setFixedSize(16, 16);
@@ -52,9 +52,9 @@ DialogTitleBar::DialogTitleBar(QWidget *parent) : QWidget(parent)
     close->setIconSize(QSize(12, 12));
     close->setStyleSheet(QStringLiteral("padding: 0px; padding-bottom: 2px;"));
 
-    layout->addWidget(icon, 0, Qt::AlignVCenter);
-    layout->addWidget(title, 1, Qt::AlignVCenter);
-    layout->addWidget(close, 0, Qt::AlignVCenter);
+    row->addWidget(icon, 0, Qt::AlignVCenter);
+    row->addWidget(title, 1, Qt::AlignVCenter);
+    row->addWidget(close, 0, Qt::AlignVCenter);
 }
 
 void DialogTitleBar::setTitleText(const QString &text)
@@ -113,9 +113,9 @@ QPushButton *DialogTitleBar::addActionButton(bool teal)
     action->setFixedSize(30, 30);
     action->setIconSize(QSize(16, 16));
 
-    layout->setContentsMargins(10, 2, 8, 2);
-    layout->setSpacing(6);
-    layout->insertWidget(layout->indexOf(close), action, 0, Qt::AlignVCenter);
+    row->setContentsMargins(10, 2, 8, 2);
+    row->setSpacing(6);
+    row->insertWidget(row->indexOf(close), action, 0, Qt::AlignVCenter);
 
     applyTheme(teal);
     return action;

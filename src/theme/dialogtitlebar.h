@@ -40,7 +40,7 @@ protected:
 private:
     void setTexts();
 
-    QHBoxLayout *layout = nullptr;
+    QHBoxLayout *row = nullptr;
     QLabel *icon = nullptr;
     QLabel *title = nullptr;
     QPushButton *action = nullptr;
