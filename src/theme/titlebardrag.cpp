@@ -23,10 +23,16 @@ bool TitleBarDrag::press(QWidget *bar, QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton || onButton(bar, event->pos()))
         return false;
-    active = true;
-    systemAsked = false;
-    offset = event->globalPos() - bar->window()->frameGeometry().topLeft();
     event->accept();
+    // Where the window manager moves windows, it does so from the press on,
+    // with its own snapping and constraints; otherwise the bar follows the
+    // pointer itself.
+    if (WindowFrame::startSystemMove(bar->window())) {
+        active = false;
+        return true;
+    }
+    active = true;
+    offset = event->globalPos() - bar->window()->frameGeometry().topLeft();
     return true;
 }
 
@@ -36,15 +42,6 @@ bool TitleBarDrag::move(QWidget *bar, QMouseEvent *event, bool canMove)
         return false;
     if (!canMove)
         return true;
-    // The window manager is asked on the first movement rather than on the
-    // press, so that a double-click on the bar still reaches the bar.
-    if (!systemAsked) {
-        systemAsked = true;
-        if (WindowFrame::startSystemMove(bar->window())) {
-            active = false;
-            return true;
-        }
-    }
     bar->window()->move(event->globalPos() - offset);
     return true;
 }

@@ -22,6 +22,5 @@ public:
 
 private:
     bool active = false;
-    bool systemAsked = false;
     QPoint offset;
 };
