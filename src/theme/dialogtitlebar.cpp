@@ -87,7 +87,7 @@ void DialogTitleBar::applyTheme(bool teal)
         close->setIcon(Glyphs::dialogCloseGlyph(colour));
     }
     setTexts();
-    setStyleSheet(Theme::dialogTitleBarStyleSheet(theme, actionMode));
+    Theme::replaceStyleSheet(this, Theme::dialogTitleBarStyleSheet(theme, actionMode));
 }
 
 QPushButton *DialogTitleBar::addActionButton(bool teal)

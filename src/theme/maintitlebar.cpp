@@ -84,7 +84,7 @@ void MainTitleBar::applyTheme(int theme)
     close->setIcon(Glyphs::captionGlyph(colour, QStringLiteral("close")));
     updateMaximizeButton();
     setTexts();
-    setStyleSheet(Theme::mainTitleBarStyleSheet(theme));
+    Theme::replaceStyleSheet(this, Theme::mainTitleBarStyleSheet(theme));
 }
 
 void MainTitleBar::setMaximizedState(bool b)

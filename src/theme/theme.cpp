@@ -1,6 +1,8 @@
 #include "theme/theme.h"
 
-#include <QCoreApplication>
+#include "theme/stylesheets.h"
+
+#include <QApplication>
 #include <QStyle>
 #include <QVariant>
 #include <QWidget>
@@ -22,6 +24,34 @@ void setCurrent(int theme)
 {
     if (qApp)
         qApp->setProperty(uiThemeProperty, theme);
+}
+
+void applyToApplication(int theme)
+{
+    setCurrent(theme);
+    if (auto *app = qobject_cast<QApplication *>(QCoreApplication::instance()))
+        app->setStyleSheet(applicationStyleSheet(theme));
+}
+
+QMargins centralMargins(int theme)
+{
+    return isTeal(theme) ? QMargins(20, 16, 20, 14) : QMargins(20, 18, 20, 16);
+}
+
+void replaceStyleSheet(QWidget *widget, const QString &sheet)
+{
+    if (!widget || widget->styleSheet() == sheet)
+        return;
+    widget->setStyleSheet(sheet);
+    // The sheet style keeps the rules it matched per widget; polishing the
+    // widget and its children again makes them match the new sheet.
+    QList<QWidget *> widgets = widget->findChildren<QWidget *>();
+    widgets.prepend(widget);
+    for (QWidget *w : qAsConst(widgets)) {
+        w->style()->unpolish(w);
+        w->style()->polish(w);
+    }
+    widget->update();
 }
 
 void repolish(QWidget *widget)

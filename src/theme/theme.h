@@ -5,7 +5,9 @@
 // Classic, so a test for the theme always compares with 1.
 
 #include <QColor>
+#include <QMargins>
 
+class QString;
 class QWidget;
 
 namespace Theme {
@@ -26,6 +28,21 @@ inline int normalised(int theme)
 // The application property "uiTheme" that dialogs read when they are built.
 int current();
 void setCurrent(int theme);
+
+// Sets the application property "uiTheme" and the application sheet (Teal
+// only; Classic clears it), in that order.
+void applyToApplication(int theme);
+
+// Margins of the main window's central layout: 20 18 20 16 for Classic and
+// 20 16 20 14 for Teal (spacing 12 in both).
+QMargins centralMargins(int theme);
+constexpr int centralSpacing = 12;
+
+// Replaces a widget's own sheet so that the widget and its children show the
+// new rules at once: a plain second setStyleSheet can leave children (and a
+// widget never shown) painting with the rules of the first. Every theme
+// switch of a live surface goes through here.
+void replaceStyleSheet(QWidget *widget, const QString &sheet);
 
 // Re-styles a widget after a dynamic property that a sheet selects on changed.
 void repolish(QWidget *widget);

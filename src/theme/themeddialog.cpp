@@ -47,7 +47,7 @@ void ThemedDialog::applyTheme(int theme)
 {
     teal = Theme::isTeal(theme) ? 1 : 0;
     titleBar->applyTheme(teal == 1);
-    setStyleSheet(Theme::themedDialogStyleSheet(theme));
+    Theme::replaceStyleSheet(this, Theme::themedDialogStyleSheet(theme));
 }
 
 QPushButton *ThemedDialog::addTitleBarAction()

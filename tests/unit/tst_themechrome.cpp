@@ -67,6 +67,7 @@ private slots:
     void dialogTitleBarDragMovesTheDialog();
 
     void mainTitleBarTheme();
+    void themeSwitchRepaints();
     void mainTitleBarDrag();
     void mainTitleBarDoubleClickAsksToMaximise();
 
@@ -345,6 +346,30 @@ void TestThemeChrome::mainTitleBarTheme()
     const QColor glyph(close.pixel(6, 5));
     QVERIFY(qAbs(glyph.red() - 0x33) <= 2 && glyph.red() == glyph.green() &&
             glyph.green() == glyph.blue());
+}
+
+void TestThemeChrome::themeSwitchRepaints()
+{
+    // A theme change on a live window must show, not only change the sheet text.
+    MainTitleBar bar;
+    bar.resize(560, 36);
+    bar.applyTheme(Theme::Classic);
+    QCOMPARE(QColor(bar.grab().toImage().pixel(300, 2)).name(), QStringLiteral("#ffffff"));
+    bar.applyTheme(Theme::Teal);
+    QCOMPARE(QColor(bar.grab().toImage().pixel(300, 2)).name(), QStringLiteral("#0f6e6b"));
+
+    ThemedDialog dialog;
+    dialog.resize(400, 300);
+    dialog.addTitleBarAction();
+    dialog.applyTheme(Theme::Classic);
+    const QImage classic = dialog.grab().toImage();
+    QCOMPARE(QColor(classic.pixel(200, 3)).name(), QStringLiteral("#f0f0f0")); // title bar
+    QCOMPARE(QColor(classic.pixel(200, 200)).name(), QStringLiteral("#f0f0f0")); // body
+    dialog.applyTheme(Theme::Teal);
+    const QImage teal = dialog.grab().toImage();
+    QCOMPARE(QColor(teal.pixel(200, 3)).name(), QStringLiteral("#0f6e6b"));
+    QCOMPARE(QColor(teal.pixel(200, 200)).name(), QStringLiteral("#dcefea"));
+    QCOMPARE(QColor(teal.pixel(0, 200)).name(), QStringLiteral("#0f6e6b")); // 2-pixel frame
 }
 
 void TestThemeChrome::mainTitleBarDrag()

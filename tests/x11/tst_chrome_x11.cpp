@@ -183,8 +183,7 @@ public:
 
 void applyApplicationTheme(int theme)
 {
-    Theme::setCurrent(theme);
-    qApp->setStyleSheet(Theme::applicationStyleSheet(theme));
+    Theme::applyToApplication(theme);
 }
 
 } // namespace
@@ -197,6 +196,8 @@ private slots:
     void initTestCase();
     void screenshots_data();
     void screenshots();
+    void mainTitleBarScreenshots_data();
+    void mainTitleBarScreenshots();
     void titleBarDragMovesTheDialog();
     void doubleClickOnMainTitleBar();
     void edgeDragResizesTheDialog_data();
@@ -246,6 +247,38 @@ void TestChromeX11::screenshots()
     QCOMPARE(QColor(image.pixel(inTitle)).name(), expected.name());
     // No native frame: the window starts where the manager put it, unframed.
     QCOMPARE(dialog.frameGeometry(), dialog.geometry());
+}
+
+void TestChromeX11::mainTitleBarScreenshots_data()
+{
+    QTest::addColumn<int>("theme");
+    QTest::addColumn<bool>("maximized");
+    QTest::newRow("teal") << Theme::Teal << false;
+    QTest::newRow("classic") << Theme::Classic << false;
+    QTest::newRow("teal-maximized") << Theme::Teal << true;
+}
+
+void TestChromeX11::mainTitleBarScreenshots()
+{
+    QFETCH(int, theme);
+    QFETCH(bool, maximized);
+    applyApplicationTheme(theme);
+    QWidget window(nullptr, Qt::Window | Qt::FramelessWindowHint);
+    auto *bar = new MainTitleBar(&window);
+    bar->setTitleText(QStringLiteral("Zem Scrivlet"));
+    bar->setTitleIcon(QApplication::windowIcon());
+    bar->applyTheme(theme);
+    bar->setMaximizedState(maximized);
+    bar->setGeometry(0, 0, 560, 36);
+    window.setGeometry(100, 100, 560, 36);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(300);
+    const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, 100, 100, 560, 36);
+    QVERIFY(shot.save(artefactDir() + QStringLiteral("/main-title-bar-%1.png")
+                                          .arg(QString::fromLatin1(QTest::currentDataTag()))));
+    const QColor expected = Theme::isTeal(theme) ? QColor(0x0f, 0x6e, 0x6b) : QColor(Qt::white);
+    QCOMPARE(QColor(shot.toImage().pixel(300, 2)).name(), expected.name());
 }
 
 void TestChromeX11::titleBarDragMovesTheDialog()

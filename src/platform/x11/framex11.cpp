@@ -52,7 +52,10 @@ public:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         const QEvent::Type type = event->type();
-        if (type == QEvent::Leave) {
+        // The resize cursor must not outlive the window or the pointer's stay.
+        if (overridden && !overWindow)
+            restoreCursor();
+        if (type == QEvent::Leave || type == QEvent::Hide) {
             if (watched == overWindow)
                 restoreCursor();
             return false;
