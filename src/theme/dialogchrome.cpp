@@ -23,8 +23,7 @@ bool wantsChrome(QObject *watched)
     auto *dialog = qobject_cast<QDialog *>(watched);
     return dialog && dialog->isWindow() && !qobject_cast<QFileDialog *>(dialog) &&
            !dialog->windowFlags().testFlag(Qt::FramelessWindowHint) &&
-           !dialog->property(themedProperty).toBool() &&
-           !dialog->property(chromeProperty).toBool();
+           !dialog->property(themedProperty).toBool() && !dialog->property(chromeProperty).toBool();
 }
 
 void fitMessageBoxWidth(QDialog *dialog)
@@ -41,9 +40,9 @@ void fitMessageBoxWidth(QDialog *dialog)
         box->setProperty(spacerProperty, true);
         const QMargins margins = grid->contentsMargins();
         const int content = needed - margins.left() - margins.right();
-        grid->addItem(new QSpacerItem(qMax(0, content), 0, QSizePolicy::Fixed,
-                                      QSizePolicy::Minimum),
-                      grid->rowCount(), 0, 1, qMax(1, grid->columnCount()));
+        grid->addItem(
+            new QSpacerItem(qMax(0, content), 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
+            grid->rowCount(), 0, 1, qMax(1, grid->columnCount()));
     }
     box->setMaximumWidth(QWIDGETSIZE_MAX);
     if (box->minimumWidth() < needed)
@@ -75,9 +74,7 @@ void minimiseMainWindows()
 
 } // namespace
 
-DialogChrome::DialogChrome(QObject *parent) : QObject(parent)
-{
-}
+DialogChrome::DialogChrome(QObject *parent) : QObject(parent) {}
 
 int DialogChrome::neededMessageBoxWidth(const QDialog *dialog)
 {

@@ -38,8 +38,7 @@ void setStroked(QPainter &p, const QColor &colour, qreal width)
 }
 
 // A cut makes the shape transparent and leaves the painter in source-over.
-template <typename Draw>
-void cut(QPainter &p, Draw draw)
+template <typename Draw> void cut(QPainter &p, Draw draw)
 {
     p.setCompositionMode(QPainter::CompositionMode_Clear);
     draw();
@@ -103,13 +102,19 @@ void paintCommand(QPainter &p, const QColor &colour, Command kind)
         });
         break;
     case Command::Import:
-        polygon(p, {{10, 13.2}, {4.2, 7.2}, {7.6, 7.2}, {7.6, 2.4}, {12.4, 2.4}, {12.4, 7.2},
+        polygon(p, {{10, 13.2},
+                    {4.2, 7.2},
+                    {7.6, 7.2},
+                    {7.6, 2.4},
+                    {12.4, 2.4},
+                    {12.4, 7.2},
                     {15.8, 7.2}});
         roundedBar(p, 3.2, 15.6, 13.6, 2, 1.3);
         break;
     case Command::Export:
-        polygon(p, {{10, 2.2}, {15.8, 8.2}, {12.4, 8.2}, {12.4, 13}, {7.6, 13}, {7.6, 8.2},
-                    {4.2, 8.2}});
+        polygon(
+            p,
+            {{10, 2.2}, {15.8, 8.2}, {12.4, 8.2}, {12.4, 13}, {7.6, 13}, {7.6, 8.2}, {4.2, 8.2}});
         roundedBar(p, 3.2, 15.6, 13.6, 2, 1.3);
         break;
     case Command::Settings:

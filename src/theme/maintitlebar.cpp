@@ -102,7 +102,7 @@ QColor MainTitleBar::glyphColour() const
 void MainTitleBar::updateMaximizeButton()
 {
     maximize->setIcon(Glyphs::captionGlyph(glyphColour(), maximized ? QStringLiteral("restore")
-                                                                     : QStringLiteral("max")));
+                                                                    : QStringLiteral("max")));
     maximize->setToolTip(maximized ? tr("Restore") : tr("Maximize"));
 }
 

@@ -19,8 +19,7 @@ struct Rule
     const char *classic;
 };
 
-template <std::size_t N>
-void append(QString &sheet, const Rule (&rules)[N], int theme)
+template <std::size_t N> void append(QString &sheet, const Rule (&rules)[N], int theme)
 {
     for (const Rule &rule : rules) {
         const char *body = isTeal(theme) ? rule.teal : rule.classic;
@@ -51,23 +50,27 @@ void append(QString &sheet, const ScrollBar &bar)
 {
     const QString o = bar.horizontal ? QStringLiteral(":horizontal") : QStringLiteral(":vertical");
     const QString extent = bar.horizontal ? QStringLiteral("height") : QStringLiteral("width");
-    const QString length = bar.horizontal ? QStringLiteral("min-width") : QStringLiteral("min-height");
+    const QString length =
+        bar.horizontal ? QStringLiteral("min-width") : QStringLiteral("min-height");
     const QString arrows = bar.horizontal ? QStringLiteral("width") : QStringLiteral("height");
     sheet += QStringLiteral("QScrollBar%1 { background: transparent; %2: %3px; margin: %4; "
                             "border: none; }\n")
                  .arg(o, extent)
                  .arg(bar.thickness)
                  .arg(QLatin1String(bar.margin));
-    sheet += QStringLiteral("QScrollBar::handle%1 { background: %2; %3: %4px; border-radius: 4px; }\n")
-                 .arg(o, QLatin1String(bar.handle), length)
-                 .arg(bar.minLength);
+    sheet +=
+        QStringLiteral("QScrollBar::handle%1 { background: %2; %3: %4px; border-radius: 4px; }\n")
+            .arg(o, QLatin1String(bar.handle), length)
+            .arg(bar.minLength);
     sheet += QStringLiteral("QScrollBar::handle%1:hover { background: %2; }\n")
                  .arg(o, QLatin1String(bar.hover));
-    sheet += QStringLiteral("QScrollBar::add-line%1, QScrollBar::sub-line%1 { %2: 0px; border: none; "
-                            "background: none; }\n")
-                 .arg(o, arrows);
-    sheet += QStringLiteral("QScrollBar::add-page%1, QScrollBar::sub-page%1 { background: none; }\n")
-                 .arg(o);
+    sheet +=
+        QStringLiteral("QScrollBar::add-line%1, QScrollBar::sub-line%1 { %2: 0px; border: none; "
+                       "background: none; }\n")
+            .arg(o, arrows);
+    sheet +=
+        QStringLiteral("QScrollBar::add-page%1, QScrollBar::sub-page%1 { background: none; }\n")
+            .arg(o);
 }
 
 // Menus: the application sheet (Teal) and the main window sheet share these.
@@ -243,7 +246,8 @@ const Rule dialogCloseRules[] = {
 };
 
 // Shared by the picker's action button and the panel's title-bar buttons.
-#define SCRIVLET_TITLE_ACTION_METRICS "border: none; border-radius: 6px; font-size: 15px; font-weight: 600;"
+#define SCRIVLET_TITLE_ACTION_METRICS                                                              \
+    "border: none; border-radius: 6px; font-size: 15px; font-weight: 600;"
 
 const Rule dialogActionRules[] = {
     {"QPushButton#dialogCaptionAction",
@@ -262,8 +266,7 @@ const Rule dialogActionRules[] = {
 const Rule themedDialogRules[] = {
     {"QDialog#themedDialog", "background: #0f6e6b; border: none;",
      "background: #d0d0d0; border: none;"},
-    {"QWidget#dialogBody",
-     "background: #dcefea; border: 2px solid #0f6e6b; border-top: none;",
+    {"QWidget#dialogBody", "background: #dcefea; border: 2px solid #0f6e6b; border-top: none;",
      "background: #f0f0f0; border: 1px solid #d0d0d0; border-top: none;"},
     {"QComboBox",
      "background: #ffffff; color: #1f2a2e; border: 1px solid #0f6e6b; border-radius: 6px; "
@@ -292,7 +295,8 @@ const Rule settingsPopupRules[] = {
 const Rule floatingPanelRules[] = {
     {"QWidget#floatingPanel", "background: #dcefea; border: none;",
      "background: #f5f5f5; border: none;"},
-    {"QWidget#floatingHeader", "background: #0f6e6b; border: 2px solid #0f6e6b; border-bottom: none;",
+    {"QWidget#floatingHeader",
+     "background: #0f6e6b; border: 2px solid #0f6e6b; border-bottom: none;",
      "background: #f0f0f0; border: 1px solid #d0d0d0; border-bottom: none;"},
     {"QLabel#floatingTitle",
      "color: #ffffff; font-weight: 700; font-size: 14px; letter-spacing: 0.3px;",

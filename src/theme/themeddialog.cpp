@@ -12,8 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-ThemedDialog::ThemedDialog(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+ThemedDialog::ThemedDialog(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("themedDialog"));
     // DialogChrome leaves dialogs with this property alone.
@@ -74,8 +73,7 @@ void ThemedDialog::showEvent(QShowEvent *event)
 
 bool ThemedDialog::nativeEvent(const QByteArray &eventType, void *message, long *result)
 {
-    if (WindowFrame::frameNativeEvent(this, eventType, message, result,
-                                      WindowFrame::Kind::Dialog))
+    if (WindowFrame::frameNativeEvent(this, eventType, message, result, WindowFrame::Kind::Dialog))
         return true;
     return QDialog::nativeEvent(eventType, message, result);
 }
@@ -86,8 +84,7 @@ namespace {
 class MessageDialog final : public ThemedDialog
 {
 public:
-    MessageDialog(QWidget *parent, const QString &title, const QString &text)
-        : ThemedDialog(parent)
+    MessageDialog(QWidget *parent, const QString &title, const QString &text) : ThemedDialog(parent)
     {
         setWindowTitle(title);
         setMinimumWidth(420);

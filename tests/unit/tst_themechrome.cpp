@@ -10,8 +10,8 @@
 
 #include <QApplication>
 #include <QFileDialog>
-#include <QLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
@@ -32,8 +32,8 @@ void dragBy(QWidget *bar, const QPoint &from, const QPoint &delta)
 {
     const QPoint global = bar->mapToGlobal(from);
     sendMouse(bar, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
-    QMouseEvent move(QEvent::MouseMove, from + delta, global + delta, Qt::NoButton,
-                     Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, from + delta, global + delta, Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(bar, &move);
     QMouseEvent release(QEvent::MouseButtonRelease, from + delta, global + delta, Qt::LeftButton,
                         Qt::NoButton, Qt::NoModifier);
@@ -144,9 +144,8 @@ void TestThemeChrome::longTitleWidensTheMessageBox()
     QTest::qWait(20);
     const int needed = DialogChrome::neededMessageBoxWidth(&box);
     QVERIFY(needed > untitled.width());
-    QVERIFY2(box.width() >= needed, qPrintable(QStringLiteral("width %1, needed %2")
-                                                    .arg(box.width())
-                                                    .arg(needed)));
+    QVERIFY2(box.width() >= needed,
+             qPrintable(QStringLiteral("width %1, needed %2").arg(box.width()).arg(needed)));
     QVERIFY(box.minimumWidth() >= needed);
 }
 
@@ -277,9 +276,8 @@ void TestThemeChrome::themedMessageHasOneDefaultOk()
             if (label->text() == QLatin1String("The name is empty."))
                 text = label;
         QVERIFY(text && text->wordWrap());
-        const QList<QPushButton *> body =
-            dialog->findChild<QWidget *>(QStringLiteral("dialogBody"))
-                ->findChildren<QPushButton *>();
+        const QList<QPushButton *> body = dialog->findChild<QWidget *>(QStringLiteral("dialogBody"))
+                                              ->findChildren<QPushButton *>();
         QCOMPARE(body.size(), 1);
         QCOMPARE(body.first()->text(), QStringLiteral("OK"));
         QCOMPARE(body.first()->objectName(), QStringLiteral("primary"));
@@ -287,8 +285,8 @@ void TestThemeChrome::themedMessageHasOneDefaultOk()
         checked = true;
         body.first()->click();
     });
-    const int result =
-        showThemedMessage(&parent, QStringLiteral("Scrivlet"), QStringLiteral("The name is empty."));
+    const int result = showThemedMessage(&parent, QStringLiteral("Scrivlet"),
+                                         QStringLiteral("The name is empty."));
     QVERIFY(checked);
     QCOMPARE(result, int(QDialog::Accepted));
 }
@@ -307,8 +305,8 @@ void TestThemeChrome::dialogTitleBarDragMovesTheDialog()
 
     // A press on the close button is the button's, not a drag.
     const QPoint onClose = bar->closeButton()->geometry().center();
-    QMouseEvent press(QEvent::MouseButtonPress, onClose, bar->mapToGlobal(onClose),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, onClose, bar->mapToGlobal(onClose), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(bar, &press);
     QMouseEvent move(QEvent::MouseMove, onClose + QPoint(30, 30),
                      bar->mapToGlobal(onClose + QPoint(30, 30)), Qt::NoButton, Qt::LeftButton,
@@ -363,7 +361,7 @@ void TestThemeChrome::themeSwitchRepaints()
     dialog.addTitleBarAction();
     dialog.applyTheme(Theme::Classic);
     const QImage classic = dialog.grab().toImage();
-    QCOMPARE(QColor(classic.pixel(200, 3)).name(), QStringLiteral("#f0f0f0")); // title bar
+    QCOMPARE(QColor(classic.pixel(200, 3)).name(), QStringLiteral("#f0f0f0"));   // title bar
     QCOMPARE(QColor(classic.pixel(200, 200)).name(), QStringLiteral("#f0f0f0")); // body
     dialog.applyTheme(Theme::Teal);
     const QImage teal = dialog.grab().toImage();

@@ -52,10 +52,10 @@ void TestThemeGlyphs::gearCentreIsTransparent()
 {
     const QImage gear = imageOf(Glyphs::gearGlyph(Qt::white));
     QCOMPARE(gear.size(), QSize(18, 18));
-    QCOMPARE(alphaAt(gear, 9, 9), 0);       // the hole
-    QCOMPARE(alphaAt(gear, 12, 9), 255);    // the disc
-    QCOMPARE(alphaAt(gear, 9, 2.5), 255);   // the top tooth
-    QCOMPARE(alphaAt(gear, 0, 0), 0);       // the corner stays clear
+    QCOMPARE(alphaAt(gear, 9, 9), 0);     // the hole
+    QCOMPARE(alphaAt(gear, 12, 9), 255);  // the disc
+    QCOMPARE(alphaAt(gear, 9, 2.5), 255); // the top tooth
+    QCOMPARE(alphaAt(gear, 0, 0), 0);     // the corner stays clear
     QCOMPARE(QColor(gear.pixel(12, 9)).name(), QStringLiteral("#ffffff"));
 }
 

@@ -94,8 +94,8 @@ void TestThemeSheets::classicClearsTheApplicationSheet()
 {
     QVERIFY(Theme::applicationStyleSheet(Theme::Classic).isEmpty());
     QVERIFY(Theme::applicationStyleSheet(7).isEmpty()); // only 1 is Teal
-    QVERIFY(Theme::applicationStyleSheet(Theme::Teal).contains(
-        QLatin1String(":/icons/chevron-down-white.png")));
+    QVERIFY(Theme::applicationStyleSheet(Theme::Teal)
+                .contains(QLatin1String(":/icons/chevron-down-white.png")));
     // The Teal combo box of themed dialogs has no Classic rule.
     QVERIFY(Theme::themedDialogStyleSheet(Theme::Teal).contains(QLatin1String("QComboBox")));
     QVERIFY(!Theme::themedDialogStyleSheet(Theme::Classic).contains(QLatin1String("QComboBox")));

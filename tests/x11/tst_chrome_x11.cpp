@@ -235,15 +235,17 @@ void TestChromeX11::screenshots()
     const QRect frame = dialog.frameGeometry().adjusted(-12, -12, 12, 12);
     const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(
         0, frame.x(), frame.y(), frame.width(), frame.height());
-    const QString file = artefactDir() + QStringLiteral("/themed-dialog-%1.png")
-                                             .arg(QString::fromLatin1(QTest::currentDataTag()));
+    const QString file =
+        artefactDir() +
+        QStringLiteral("/themed-dialog-%1.png").arg(QString::fromLatin1(QTest::currentDataTag()));
     QVERIFY(shot.save(file));
 
     // The title bar is painted in the theme: teal, or light grey for Classic.
     const QImage image = shot.toImage();
     const QPoint inTitle = dialog.dialogTitleBar()->geometry().topLeft() + QPoint(200, 4) +
                            dialog.geometry().topLeft() - frame.topLeft();
-    const QColor expected = Theme::isTeal(theme) ? QColor(0x0f, 0x6e, 0x6b) : QColor(0xf0, 0xf0, 0xf0);
+    const QColor expected =
+        Theme::isTeal(theme) ? QColor(0x0f, 0x6e, 0x6b) : QColor(0xf0, 0xf0, 0xf0);
     QCOMPARE(QColor(image.pixel(inTitle)).name(), expected.name());
     // No native frame: the window starts where the manager put it, unframed.
     QCOMPARE(dialog.frameGeometry(), dialog.geometry());
@@ -293,7 +295,8 @@ void TestChromeX11::titleBarDragMovesTheDialog()
     const QPoint grip = dialog.mapToGlobal(QPoint(150, 17));
 
     drag(grip, grip + QPoint(120, 70));
-    QTRY_VERIFY2((dialog.frameGeometry().topLeft() - before - QPoint(120, 70)).manhattanLength() <= 6,
+    QTRY_VERIFY2((dialog.frameGeometry().topLeft() - before - QPoint(120, 70)).manhattanLength() <=
+                     6,
                  qPrintable(QStringLiteral("moved by %1,%2")
                                 .arg(dialog.frameGeometry().x() - before.x())
                                 .arg(dialog.frameGeometry().y() - before.y())));

@@ -15,9 +15,9 @@ namespace WindowFrame {
 
 namespace {
 
-constexpr LONG dialogStyles = 0x00C40000;     // WS_CAPTION | WS_THICKFRAME
-constexpr LONG mainWindowStyles = 0x00C70000; // ... | WS_MINIMIZEBOX | WS_MAXIMIZEBOX
-constexpr LONG maximizeBox = 0x00010000;      // WS_MAXIMIZEBOX
+constexpr LONG dialogStyles = 0x00C40000;      // WS_CAPTION | WS_THICKFRAME
+constexpr LONG mainWindowStyles = 0x00C70000;  // ... | WS_MINIMIZEBOX | WS_MAXIMIZEBOX
+constexpr LONG maximizeBox = 0x00010000;       // WS_MAXIMIZEBOX
 constexpr LONG plainDialogStyles = 0x00CA0000; // WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX
 constexpr LONG contextHelp = 0x00000400;       // WS_EX_CONTEXTHELP
 // SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED

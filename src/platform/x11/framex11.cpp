@@ -73,8 +73,8 @@ public:
         auto *mouse = static_cast<QMouseEvent *>(event);
         const bool maximised =
             window->property(mainWindowProperty).toBool() && window->isMaximized();
-        const int answer = FrameHit::hitTest(window->frameGeometry(), mouse->globalPos(),
-                                             windowBand, maximised);
+        const int answer =
+            FrameHit::hitTest(window->frameGeometry(), mouse->globalPos(), windowBand, maximised);
         if (type == QEvent::MouseMove) {
             if (mouse->buttons() == Qt::NoButton)
                 showCursor(window, answer);
@@ -149,9 +149,7 @@ bool startSystemMove(QWidget *window)
     return handle && handle->startSystemMove();
 }
 
-void tidyPlainDialogFrame(QWidget *)
-{
-}
+void tidyPlainDialogFrame(QWidget *) {}
 
 // Typical caption metrics of a window manager at 96 dpi.
 int captionButtonWidth()
