@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Regenerates the committed icon files from their SVG sources with ImageMagick.
+# Run it after editing scrivlet.svg or chevron-down-white.svg.
+set -euo pipefail
+cd "$(dirname "$0")"
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+sizes=(16 24 32 48 64 128 256)
+pngs=()
+for s in "${sizes[@]}"; do
+    convert -background none -density 384 scrivlet.svg -resize "${s}x${s}" "PNG32:$tmp/icon-$s.png"
+    pngs+=("$tmp/icon-$s.png")
+done
+convert "${pngs[@]}" Scrivlet.ico
+cp "$tmp/icon-256.png" scrivlet.png
+convert -background none -density 384 chevron-down-white.svg -resize 12x12 PNG32:chevron-down-white.png

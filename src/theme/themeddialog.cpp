@@ -1,0 +1,115 @@
+#include "theme/themeddialog.h"
+
+#include "platform/windowframe.h"
+#include "theme/dialogtitlebar.h"
+#include "theme/stylesheets.h"
+#include "theme/theme.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+ThemedDialog::ThemedDialog(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("themedDialog"));
+    // DialogChrome leaves dialogs with this property alone.
+    setProperty("themedDialog", true);
+    setAttribute(Qt::WA_StyledBackground);
+    setMinimumWidth(320);
+
+    titleBar = new DialogTitleBar(this);
+    body = new QWidget(this);
+    body->setObjectName(QStringLiteral("dialogBody"));
+    body->setAttribute(Qt::WA_StyledBackground);
+    bodyLayout = new QVBoxLayout(body);
+    bodyLayout->setContentsMargins(16, 14, 16, 14);
+    bodyLayout->setSpacing(10);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(titleBar);
+    layout->addWidget(body, 1);
+
+    connect(titleBar->closeButton(), &QPushButton::clicked, this, &QDialog::reject);
+
+    const bool parentHasIcon = parent && !parent->windowIcon().isNull();
+    titleBar->setTitleIcon(parentHasIcon ? parent->windowIcon() : QApplication::windowIcon());
+
+    applyTheme(Theme::current());
+}
+
+void ThemedDialog::applyTheme(int theme)
+{
+    teal = Theme::isTeal(theme) ? 1 : 0;
+    titleBar->applyTheme(teal == 1);
+    Theme::replaceStyleSheet(this, Theme::themedDialogStyleSheet(theme));
+}
+
+QPushButton *ThemedDialog::addTitleBarAction()
+{
+    return titleBar->addActionButton(teal == 1);
+}
+
+bool ThemedDialog::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowTitleChange)
+        titleBar->setTitleText(windowTitle());
+    return QDialog::event(event);
+}
+
+void ThemedDialog::showEvent(QShowEvent *event)
+{
+    titleBar->setTitleText(windowTitle());
+    if (!nativeStylesApplied) {
+        nativeStylesApplied = true;
+        WindowFrame::prepareFramelessWindow(this, WindowFrame::Kind::Dialog);
+    }
+    QDialog::showEvent(event);
+}
+
+bool ThemedDialog::nativeEvent(const QByteArray &eventType, void *message, long *result)
+{
+    if (WindowFrame::frameNativeEvent(this, eventType, message, result, WindowFrame::Kind::Dialog))
+        return true;
+    return QDialog::nativeEvent(eventType, message, result);
+}
+
+namespace {
+
+// The message dialog is a themed dialog like any other: it fills the body.
+class MessageDialog final : public ThemedDialog
+{
+public:
+    MessageDialog(QWidget *parent, const QString &title, const QString &text) : ThemedDialog(parent)
+    {
+        setWindowTitle(title);
+        setMinimumWidth(420);
+
+        auto *label = new QLabel(text, this);
+        label->setWordWrap(true);
+
+        auto *ok = new QPushButton(ThemedDialog::tr("OK"), this);
+        ok->setObjectName(QStringLiteral("primary"));
+        ok->setDefault(true);
+        connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+        auto *buttons = new QHBoxLayout;
+        buttons->addStretch();
+        buttons->addWidget(ok);
+
+        bodyLayout->addWidget(label);
+        bodyLayout->addLayout(buttons);
+    }
+};
+
+} // namespace
+
+int showThemedMessage(QWidget *parent, const QString &title, const QString &text)
+{
+    MessageDialog dialog(parent, title, text);
+    return dialog.exec();
+}
