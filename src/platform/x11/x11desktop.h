@@ -68,6 +68,7 @@ public:
     int hotkeyIdFromNativeEvent(const QByteArray &eventType, void *message) override;
 
     Display *display() const { return m_display; }
+    X11Keyboard &keyboard() { return m_keyboard; }
 
     // How long setForegroundWindow waits for the input focus after each
     // activation request.
