@@ -26,6 +26,8 @@ class X11Desktop final : public Desktop
 {
 public:
     // display may be null (no X connection): then every operation fails.
+    // The display is Qt's own, so the desktop must go before the
+    // QGuiApplication does (it puts borrowed keycodes back on the way out).
     explicit X11Desktop(Display *display);
     ~X11Desktop() override;
 
