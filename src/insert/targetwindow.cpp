@@ -19,6 +19,15 @@ QVector<ScreenGeometry> currentScreens()
     return out;
 }
 
+// (left, bottom) of a caret rectangle, or 18 below its top when it is empty
+// or inverted. QRect's bottom() is one less than the native bottom edge.
+QPoint caretAnchor(const QRect &caret)
+{
+    const int nativeBottom = caret.top() + caret.height();
+    return QPoint(caret.left(),
+                  nativeBottom > caret.top() ? nativeBottom : caret.top() + EmptyCaretHeight);
+}
+
 } // namespace
 
 QPoint physicalToLogical(const QPoint &p, const QVector<ScreenGeometry> &screens,
@@ -53,15 +62,18 @@ QPoint caretPosition(Desktop &desktop, WindowHandle target)
         return fallback;
     const quint32 thread = desktop.windowThreadProcessId(target, nullptr);
     GuiThreadInfo info;
-    if (!desktop.guiThreadInfo(thread, &info) || !info.caretWindow)
-        return fallback;
-    const QRect &caret = info.caretRect;
-    // QRect's bottom() is one less than the native bottom edge.
-    const int nativeBottom = caret.top() + caret.height();
-    QPoint anchor(caret.left(),
-                  nativeBottom > caret.top() ? nativeBottom : caret.top() + EmptyCaretHeight);
-    if (!desktop.clientToScreen(info.caretWindow, &anchor))
-        return fallback;
+    QPoint anchor;
+    if (desktop.guiThreadInfo(thread, &info) && info.caretWindow) {
+        anchor = caretAnchor(info.caretRect);
+        if (!desktop.clientToScreen(info.caretWindow, &anchor))
+            return fallback;
+    } else {
+        // Where the thread query names no caret, the accessibility bus may.
+        QRect caret;
+        if (!desktop.accessibleCaret(target, &caret))
+            return fallback;
+        anchor = caretAnchor(caret);
+    }
     if (anchor.isNull())
         return fallback;
     return physicalToLogical(QPoint(anchor.x(), anchor.y() + CaretGapBelow));

@@ -98,6 +98,11 @@ public:
     // GetGUIThreadInfo for a thread; false when the query failed or the
     // window system has none (then the caller falls back to the pointer).
     virtual bool guiThreadInfo(quint32 threadId, GuiThreadInfo *info) = 0;
+    // The caret of the focused text in w's process as the accessibility bus
+    // reports it, in screen pixels; false where there is none. For window
+    // systems whose GUI-thread query names no caret (X11: AT-SPI, which GTK
+    // and Qt programs publish). Windows answers false.
+    virtual bool accessibleCaret(WindowHandle w, QRect *screenRect) = 0;
     // ClientToScreen (X11: XTranslateCoordinates); false on failure.
     virtual bool clientToScreen(WindowHandle w, QPoint *point) = 0;
     // GetClassNameW with a 128-unit buffer; false where it fails or where

@@ -111,6 +111,15 @@ bool FakeDesktop::guiThreadInfo(quint32 threadId, GuiThreadInfo *info)
     return true;
 }
 
+bool FakeDesktop::accessibleCaret(WindowHandle w, QRect *screenRect)
+{
+    calls << QStringLiteral("accessibleCaret ") + hex(w);
+    if (accessibleCaretRect.isNull())
+        return false;
+    *screenRect = accessibleCaretRect;
+    return true;
+}
+
 bool FakeDesktop::clientToScreen(WindowHandle w, QPoint *point)
 {
     Window *win = find(w);

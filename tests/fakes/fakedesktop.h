@@ -64,6 +64,7 @@ public:
     quint32 ownLevel = 0x2000;
     bool ownLevelReadable = true;
     QPoint cursor;
+    QRect accessibleCaretRect; // null: the accessibility bus knows no caret
     bool attachSucceeds = true;
     // Keys held until the simulated clock reaches the value (absent: up).
     QHash<int, quint32> keysHeldUntil;
@@ -107,6 +108,7 @@ public:
     bool setForegroundWindow(WindowHandle w) override;
     bool bringWindowToTop(WindowHandle w) override;
     bool guiThreadInfo(quint32 threadId, GuiThreadInfo *info) override;
+    bool accessibleCaret(WindowHandle w, QRect *screenRect) override;
     bool clientToScreen(WindowHandle w, QPoint *point) override;
     bool className(WindowHandle w, QString *name) override;
     QVector<WindowHandle> childWindows(WindowHandle w) override;

@@ -93,6 +93,20 @@ private slots:
         QCOMPARE(::caretPosition(d, 0), d.cursor);
     }
 
+    void caretFromTheAccessibilityBus()
+    {
+        FakeDesktop d;
+        d.cursor = QPoint(40, 50);
+        d.addWindow(Top, window(QStringLiteral("Main")));
+        QCOMPARE(::caretPosition(d, Top), d.cursor); // neither query knows a caret
+        d.accessibleCaretRect = QRect(300, 200, 1, 16);
+        QCOMPARE(::caretPosition(d, Top), QPoint(300, 222));
+        // The thread query wins where it names a caret.
+        d.addWindow(Focus, window(QStringLiteral("Edit")));
+        d.guiInfo.insert(TheirThread, GuiThreadInfo{Focus, Focus, QRect(10, 20, 2, 16)});
+        QCOMPARE(::caretPosition(d, Top), QPoint(10, 42));
+    }
+
     void isTargetElevated_data()
     {
         QTest::addColumn<int>("status");

@@ -49,6 +49,11 @@ void TextTarget::readLines()
         } else if (line.startsWith("CLIP")) {
             m_clip = QString::fromUtf8(QByteArray::fromBase64(line.mid(5)));
             m_clipArrived = true;
+        } else if (line.startsWith("CARET ")) {
+            const QList<QByteArray> v = line.mid(6).split(' ');
+            if (v.size() == 4)
+                m_caret = QRect(v[0].toInt(), v[1].toInt(), v[2].toInt(), v[3].toInt());
+            m_caretArrived = true;
         } else if (line == "OK") {
             ++m_oks;
         }
@@ -93,4 +98,15 @@ bool TextTarget::setClipboard(const QString &text, int timeoutMs)
 bool TextTarget::activate(int timeoutMs)
 {
     return command("activate", timeoutMs);
+}
+
+QRect TextTarget::caret(int timeoutMs)
+{
+    if (!m_process)
+        return QRect();
+    m_caretArrived = false;
+    m_process->write("caret\n");
+    if (!waitFor([this] { return m_caretArrived; }, timeoutMs))
+        return QRect();
+    return m_caret;
 }

@@ -7,6 +7,7 @@
 #include "x11/x11session.h"
 
 #include <QObject>
+#include <QRect>
 #include <QString>
 
 class QProcess;
@@ -35,6 +36,8 @@ public:
     // The target takes the clipboard with this text.
     bool setClipboard(const QString &text, int timeoutMs = 5000);
     bool activate(int timeoutMs = 5000);
+    // The editor's text cursor in screen pixels; a null rectangle on time-out.
+    QRect caret(int timeoutMs = 5000);
 
 private:
     void readLines();
@@ -48,6 +51,8 @@ private:
     QString m_text;
     QString m_clip;
     bool m_clipArrived = false;
+    QRect m_caret;
+    bool m_caretArrived = false;
     int m_oks = 0;
     int m_changes = 0;
 };

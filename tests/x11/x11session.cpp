@@ -250,11 +250,43 @@ void X11Session::stop()
         delete p;
     }
     m_processes.clear();
+    endProcess(m_bus);
+    m_bus = -1;
     endProcess(m_wm);
     m_wm = -1;
     endProcess(m_xvfb);
     m_xvfb = -1;
     m_dir.reset();
+}
+
+bool X11Session::startSessionBus()
+{
+    int fds[2];
+    if (m_bus > 0 || pipe(fds) != 0)
+        return m_bus > 0;
+    m_bus = spawn({QStringLiteral("dbus-daemon"), QStringLiteral("--session"),
+                   QStringLiteral("--nofork"), QStringLiteral("--nopidfile"),
+                   QStringLiteral("--print-address=") + QString::number(fds[1])},
+                  fds[1]);
+    close(fds[1]);
+    QByteArray address;
+    pollfd p{fds[0], POLLIN, 0};
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < 5000 && !address.contains('\n')) {
+        if (poll(&p, 1, 100) > 0) {
+            char buf[256];
+            const ssize_t n = read(fds[0], buf, sizeof buf);
+            if (n <= 0)
+                break;
+            address.append(buf, int(n));
+        }
+    }
+    close(fds[0]);
+    if (!address.contains('\n'))
+        return false;
+    qputenv("DBUS_SESSION_BUS_ADDRESS", address.trimmed());
+    return true;
 }
 
 QProcessEnvironment X11Session::environment() const

@@ -44,6 +44,11 @@ public:
     // Needs the QCoreApplication.
     QProcess *startProcess(const QString &program, const QStringList &arguments);
 
+    // Starts a D-Bus session bus for the session (the accessibility bus is
+    // started from it on demand) and puts its address into the environment
+    // of this process and of programs started afterwards.
+    bool startSessionBus();
+
     // Keeps `processes` cores busy for at most maxSeconds (or until
     // stopCpuLoad()).
     void startCpuLoad(int processes, int maxSeconds);
@@ -66,6 +71,7 @@ private:
     QString m_display;
     pid_t m_xvfb = -1;
     pid_t m_wm = -1;
+    pid_t m_bus = -1;
     QVector<pid_t> m_load;
     QVector<QProcess *> m_processes;
 };

@@ -3,8 +3,9 @@
 // message, text as base64 of UTF-8:
 //   out: "READY <window id>" once it is shown, "TEXT <b64>" after every
 //        change, "CLIP <b64>" answering "clip", "OK" answering the others;
+//        "CARET x y w h" (the text cursor, screen pixels) answering "caret";
 //   in:  "clear", "clip" (read the clipboard), "setclip <b64>" (own the
-//        clipboard with that text), "activate", "quit".
+//        clipboard with that text), "activate", "caret", "quit".
 
 #include <QApplication>
 #include <QClipboard>
@@ -67,6 +68,11 @@ int main(int argc, char *argv[])
                 editor.activateWindow();
                 editor.raise();
                 say("OK");
+            } else if (line == "caret") {
+                const QRect r = editor.cursorRect();
+                const QPoint p = editor.viewport()->mapToGlobal(r.topLeft());
+                say("CARET " + QByteArray::number(p.x()) + ' ' + QByteArray::number(p.y()) + ' ' +
+                    QByteArray::number(r.width()) + ' ' + QByteArray::number(r.height()));
             } else if (line == "quit") {
                 app.quit();
             }

@@ -90,6 +90,11 @@ bool WinDesktop::guiThreadInfo(quint32 threadId, GuiThreadInfo *info)
     return true;
 }
 
+bool WinDesktop::accessibleCaret(WindowHandle, QRect *)
+{
+    return false; // GetGUIThreadInfo names the caret
+}
+
 bool WinDesktop::clientToScreen(WindowHandle w, QPoint *point)
 {
     POINT p{point->x(), point->y()};

@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QX11Info>
 
+#include "platform/x11/atspicaret.h"
 #include "platform/x11/x11desktop.h"
 #include "platform/x11/x11wait.h"
 #include "platform/x11/xerrortrap.h"
@@ -187,6 +188,13 @@ bool X11Desktop::bringWindowToTop(WindowHandle)
 bool X11Desktop::guiThreadInfo(quint32, GuiThreadInfo *)
 {
     return false;
+}
+
+bool X11Desktop::accessibleCaret(WindowHandle w, QRect *screenRect)
+{
+    quint32 pid = 0;
+    windowThreadProcessId(w, &pid);
+    return pid != 0 && AtspiCaret::caretRect(pid, screenRect);
 }
 
 bool X11Desktop::clientToScreen(WindowHandle w, QPoint *point)

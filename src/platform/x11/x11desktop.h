@@ -41,6 +41,7 @@ public:
     bool setForegroundWindow(WindowHandle w) override;
     bool bringWindowToTop(WindowHandle w) override;
     bool guiThreadInfo(quint32 threadId, GuiThreadInfo *info) override;
+    bool accessibleCaret(WindowHandle w, QRect *screenRect) override;
     bool clientToScreen(WindowHandle w, QPoint *point) override;
     bool className(WindowHandle w, QString *name) override;
     QVector<WindowHandle> childWindows(WindowHandle w) override;
