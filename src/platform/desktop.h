@@ -48,13 +48,17 @@ struct GuiThreadInfo
 {
     WindowHandle focus = 0;
     WindowHandle caretWindow = 0;
-    QRect caretRect; // client coordinates of caretWindow
+    // Client coordinates of caretWindow, built from the native RECT as
+    // QRect(left, top, right - left, bottom - top): the height may be 0 or
+    // negative for an empty or inverted caret.
+    QRect caretRect;
 };
 
 // Outcome of reading the integrity level of a window's process.
 struct ProcessLevel
 {
-    enum Status {
+    enum Status
+    {
         Ok,           // level is valid (0 when the token reported none)
         AccessDenied, // the process could not be opened: access denied
         OpenFailed,   // the process could not be opened for another reason
@@ -77,13 +81,16 @@ public:
     virtual bool isWindow(WindowHandle w) = 0;
     virtual bool isWindowVisible(WindowHandle w) = 0;
     // The id of the thread that owns w, and its process id in *processId;
-    // both 0 when unknown. On X11 the "thread" is the window's client.
+    // both 0 when unknown. On X11 the "thread" is the window's process, from
+    // _NET_WM_PID, and currentThreadId() is our process id.
     virtual quint32 windowThreadProcessId(WindowHandle w, quint32 *processId) = 0;
     virtual quint32 currentThreadId() = 0;
     virtual quint32 currentProcessId() = 0;
     // AttachThreadInput; false where the window system has no such thing.
     virtual bool attachThreadInput(quint32 from, quint32 to, bool attach) = 0;
-    // SetForegroundWindow / _NET_ACTIVE_WINDOW; false when it did not happen.
+    // SetForegroundWindow; false when it did not happen. X11 asks the window
+    // manager (_NET_ACTIVE_WINDOW), checks that the input focus moved, and
+    // asks once more when it did not.
     virtual bool setForegroundWindow(WindowHandle w) = 0;
     // BringWindowToTop; a no-op that returns false where raising is the
     // window manager's business.
@@ -91,7 +98,12 @@ public:
     // GetGUIThreadInfo for a thread; false when the query failed or the
     // window system has none (then the caller falls back to the pointer).
     virtual bool guiThreadInfo(quint32 threadId, GuiThreadInfo *info) = 0;
-    // ClientToScreen; false on failure.
+    // The caret of the focused text in w's process as the accessibility bus
+    // reports it, in screen pixels; false where there is none. For window
+    // systems whose GUI-thread query names no caret (X11: AT-SPI, which GTK
+    // and Qt programs publish). Windows answers false.
+    virtual bool accessibleCaret(WindowHandle w, QRect *screenRect) = 0;
+    // ClientToScreen (X11: XTranslateCoordinates); false on failure.
     virtual bool clientToScreen(WindowHandle w, QPoint *point) = 0;
     // GetClassNameW with a 128-unit buffer; false where it fails or where
     // windows have no class names (X11: no standard text controls).
@@ -101,28 +113,45 @@ public:
     // GetCursorPos in physical pixels; (0, 0) when it cannot be read.
     virtual QPoint cursorPos() = 0;
     // Integrity levels for the elevation test. Where processes have no such
-    // levels, targetLevel answers {Ok, 0} and ownLevel 0, so nothing counts
-    // as elevated.
+    // levels, processLevel answers {Ok, 0} and ownProcessLevel 0, so nothing
+    // counts as elevated.
     virtual ProcessLevel processLevel(quint32 processId) = 0;
     virtual bool ownProcessLevel(quint32 *level) = 0;
 
     // ---- messages to a standard text control ------------------------------
 
-    virtual int textLength(WindowHandle control) = 0;  // WM_GETTEXTLENGTH; -1 on failure
-    virtual bool selection(WindowHandle control, int *start, int *end) = 0; // EM_GETSEL
-    virtual void replaceSelection(WindowHandle control, const QString &text) = 0; // EM_REPLACESEL, undoable
-    virtual void paste(WindowHandle control) = 0;      // WM_PASTE
+    // Only Windows has such controls; elsewhere findTextControl never finds
+    // one, so these are never reached (they answer -1 / false / nothing).
+
+    // WM_GETTEXTLENGTH; -1 on failure.
+    virtual int textLength(WindowHandle control) = 0;
+    // EM_GETSEL: the selection's start and end in *start, *end; false when
+    // the control gave no answer.
+    virtual bool selection(WindowHandle control, int *start, int *end) = 0;
+    // EM_REPLACESEL with wParam 1 (undoable) and the NUL-terminated text.
+    virtual void replaceSelection(WindowHandle control, const QString &text) = 0;
+    // WM_PASTE, sent synchronously.
+    virtual void paste(WindowHandle control) = 0;
 
     // ---- synthesised input ------------------------------------------------
 
-    // SendInput: sends the batch in order, returns how many events were accepted.
+    // SendInput: sends the batch in order, returns how many events were
+    // accepted (0 when input cannot be synthesised at all). Unicode events
+    // carry one UTF-16 code unit each; the two halves of a surrogate pair may
+    // arrive in two calls, and a backend that types whole characters (X11)
+    // keeps a high surrogate until its low half comes. Events with a virtual
+    // key and no flag but KeyUp release that key; on X11 only when it is down.
     virtual int sendInput(const QVector<KeyInput> &events) = 0;
-    // MapVirtualKeyW(vk, MAPVK_VK_TO_VSC); 0 when unknown.
+    // MapVirtualKeyW(vk, MAPVK_VK_TO_VSC): the code that a ScanCode event
+    // carries for vk (on X11 the keycode of the key); 0 when unknown.
     virtual quint16 scanCodeForVirtualKey(quint16 vk) = 0;
-    // GetAsyncKeyState's high bit for a Windows virtual-key code.
+    // GetAsyncKeyState's high bit for a Windows virtual-key code; false when
+    // the key state cannot be read.
     virtual bool isKeyDown(int vk) = 0;
     // True while any key that is not a modifier is held (the key of the
-    // shortcut that started an insertion). Where this cannot be read: false.
+    // shortcut that started an insertion). Windows answers false: there the
+    // hotkey is not a grab and a held key does not swallow synthetic input.
+    // Where this cannot be read: false.
     virtual bool isNonModifierKeyDown() = 0;
     // Milliseconds from an arbitrary start, wrapping like GetTickCount.
     virtual quint32 tickCount() = 0;
@@ -135,13 +164,18 @@ public:
 
     // ---- clipboard (the raw road; backup and restore go through QClipboard) --
 
-    // OleSetClipboard(nullptr); a no-op that succeeds elsewhere.
+    // OleSetClipboard(nullptr); a no-op elsewhere.
     virtual void releaseOleClipboard() = 0;
+    // OpenClipboard(nullptr); false while another program holds it open.
+    // Always true on X11, where nothing is opened.
     virtual bool openClipboard() = 0;
+    // EmptyClipboard; false on failure. A no-op that succeeds on X11.
     virtual bool emptyClipboard() = 0;
     // Puts text (already CR LF) as CF_UNICODETEXT; false when the memory or
-    // the clipboard refused it.
+    // the clipboard refused it. X11 turns the CR LF back into LF, the line
+    // break of X programs, and hands the text to QClipboard.
     virtual bool setClipboardText(const QString &text) = 0;
+    // CloseClipboard; a no-op on X11.
     virtual void closeClipboard() = 0;
 
     // ---- global shortcuts -------------------------------------------------

@@ -7,5 +7,5 @@ if(SCRIVLET_BACKEND STREQUAL "x11")
     target_compile_definitions(tst_chrome_x11 PRIVATE
         SCRIVLET_ARTEFACT_DIR="${CMAKE_BINARY_DIR}/artefacts/chrome")
     add_test(NAME tst_chrome_x11 COMMAND tst_chrome_x11)
-    set_tests_properties(tst_chrome_x11 PROPERTIES TIMEOUT 180 LABELS x11)
+    set_tests_properties(tst_chrome_x11 PROPERTIES TIMEOUT 180 LABELS x11 RUN_SERIAL TRUE)
 endif()

@@ -1,0 +1,41 @@
+#pragma once
+
+// The stateless window queries that come before any text is sent: where the
+// caret is, whether the target is elevated or our own, bringing it forward,
+// and which of its controls takes text by message. Written once over Desktop;
+// every failure of a platform call degrades to a fallback, never a report.
+
+#include "platform/desktop.h"
+
+#include <QPoint>
+#include <QRect>
+#include <QVector>
+
+// One screen as Qt describes it: logical geometry and device pixel ratio.
+struct ScreenGeometry
+{
+    QRect logical;
+    qreal ratio = 1.0;
+};
+
+// Physical pixels to Qt logical global coordinates. The first screen whose
+// physical rectangle holds p (edges included) converts it; a point outside
+// every screen is divided by primaryRatio (1 when there is no primary screen).
+QPoint physicalToLogical(const QPoint &p, const QVector<ScreenGeometry> &screens,
+                         qreal primaryRatio);
+// The same over QGuiApplication's screens.
+QPoint physicalToLogical(const QPoint &p);
+
+// Logical global point where a popup for target should open: 6 pixels below
+// the caret, or the mouse pointer when the caret cannot be read.
+QPoint caretPosition(Desktop &desktop, WindowHandle target);
+// True when the window's process must be treated as more privileged than ours.
+bool isTargetElevated(Desktop &desktop, WindowHandle window);
+// True for windows of our own process (by process id, or one of our own
+// top-level windows where the window system reports no process).
+bool isOwnProcessWindow(Desktop &desktop, WindowHandle window);
+// Brings window to the foreground; failures are ignored.
+void forceForeground(Desktop &desktop, WindowHandle window);
+bool isTextControl(Desktop &desktop, WindowHandle window);
+// The standard text control that should receive the text, or 0.
+WindowHandle findTextControl(Desktop &desktop, WindowHandle target);

@@ -1,0 +1,18 @@
+#pragma once
+
+// The text caret of another program as its accessibility bus (AT-SPI) tells
+// it: GTK and Qt programs publish the focused text and its caret there. Used
+// by the X11 backend's caret query; without an accessibility bus, or when the
+// program publishes nothing, the answer is "unknown" and the caller falls
+// back to the mouse pointer.
+
+#include <QRect>
+#include <QtGlobal>
+
+namespace AtspiCaret {
+
+// The caret of the focused text object of process pid, in screen pixels;
+// false when it cannot be found within a short time.
+bool caretRect(quint32 pid, QRect *rect);
+
+} // namespace AtspiCaret

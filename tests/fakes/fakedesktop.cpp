@@ -1,0 +1,334 @@
+#include "fakes/fakedesktop.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace {
+QString hex(quintptr v)
+{
+    return QString::number(v, 16);
+}
+} // namespace
+
+WindowHandle FakeDesktop::addWindow(WindowHandle id, const Window &w)
+{
+    windows.insert(id, w);
+    return id;
+}
+
+int FakeDesktop::keyEventCount() const
+{
+    int n = 0;
+    for (const auto &batch : inputBatches)
+        n += batch.size();
+    return n;
+}
+
+QString FakeDesktop::typedText() const
+{
+    QString out;
+    for (const auto &batch : inputBatches) {
+        for (const KeyInput &k : batch) {
+            if ((k.flags & KeyFlag::Unicode) && !(k.flags & KeyFlag::KeyUp))
+                out.append(QChar(k.scan));
+        }
+    }
+    return out;
+}
+
+FakeDesktop::Window *FakeDesktop::find(WindowHandle w)
+{
+    auto it = windows.find(w);
+    return (it == windows.end() || !it->exists) ? nullptr : &*it;
+}
+
+WindowHandle FakeDesktop::foregroundWindow()
+{
+    calls << QStringLiteral("foregroundWindow");
+    return foreground;
+}
+
+bool FakeDesktop::isWindow(WindowHandle w)
+{
+    calls << QStringLiteral("isWindow ") + hex(w);
+    return w && find(w);
+}
+
+bool FakeDesktop::isWindowVisible(WindowHandle w)
+{
+    calls << QStringLiteral("isWindowVisible ") + hex(w);
+    Window *win = find(w);
+    return win && win->visible;
+}
+
+quint32 FakeDesktop::windowThreadProcessId(WindowHandle w, quint32 *processId)
+{
+    calls << QStringLiteral("windowThreadProcessId ") + hex(w);
+    Window *win = find(w);
+    if (processId)
+        *processId = win ? win->pid : 0;
+    return win ? win->thread : 0;
+}
+
+quint32 FakeDesktop::currentThreadId()
+{
+    return ownThread;
+}
+
+quint32 FakeDesktop::currentProcessId()
+{
+    return ownPid;
+}
+
+bool FakeDesktop::attachThreadInput(quint32 from, quint32 to, bool attach)
+{
+    calls << QStringLiteral("attachThreadInput %1 %2 %3").arg(from).arg(to).arg(attach);
+    return attachSucceeds;
+}
+
+bool FakeDesktop::setForegroundWindow(WindowHandle w)
+{
+    calls << QStringLiteral("setForegroundWindow ") + hex(w);
+    if (!find(w))
+        return false;
+    foreground = w;
+    return true;
+}
+
+bool FakeDesktop::bringWindowToTop(WindowHandle w)
+{
+    calls << QStringLiteral("bringWindowToTop ") + hex(w);
+    return find(w) != nullptr;
+}
+
+bool FakeDesktop::guiThreadInfo(quint32 threadId, GuiThreadInfo *info)
+{
+    calls << QStringLiteral("guiThreadInfo %1").arg(threadId);
+    auto it = guiInfo.constFind(threadId);
+    if (it == guiInfo.constEnd())
+        return false;
+    *info = *it;
+    return true;
+}
+
+bool FakeDesktop::accessibleCaret(WindowHandle w, QRect *screenRect)
+{
+    calls << QStringLiteral("accessibleCaret ") + hex(w);
+    if (accessibleCaretRect.isNull())
+        return false;
+    *screenRect = accessibleCaretRect;
+    return true;
+}
+
+bool FakeDesktop::clientToScreen(WindowHandle w, QPoint *point)
+{
+    Window *win = find(w);
+    if (!win)
+        return false;
+    *point += win->clientOrigin;
+    return true;
+}
+
+bool FakeDesktop::className(WindowHandle w, QString *name)
+{
+    Window *win = find(w);
+    if (!win || win->className.isEmpty())
+        return false;
+    *name = win->className.left(127); // a 128-unit buffer with its NUL
+    return true;
+}
+
+QVector<WindowHandle> FakeDesktop::childWindows(WindowHandle w)
+{
+    calls << QStringLiteral("childWindows ") + hex(w);
+    // EnumChildWindows walks every descendant, depth first.
+    QVector<WindowHandle> out;
+    Window *win = find(w);
+    if (!win)
+        return out;
+    for (WindowHandle c : win->children) {
+        out << c;
+        out << childWindows(c);
+    }
+    return out;
+}
+
+QPoint FakeDesktop::cursorPos()
+{
+    return cursor;
+}
+
+ProcessLevel FakeDesktop::processLevel(quint32 processId)
+{
+    return levels.value(processId, ProcessLevel{ProcessLevel::Ok, 0});
+}
+
+bool FakeDesktop::ownProcessLevel(quint32 *level)
+{
+    *level = ownLevel;
+    return ownLevelReadable;
+}
+
+int FakeDesktop::textLength(WindowHandle control)
+{
+    calls << QStringLiteral("textLength ") + hex(control);
+    Window *win = find(control);
+    return win ? win->text.size() : -1;
+}
+
+bool FakeDesktop::selection(WindowHandle control, int *start, int *end)
+{
+    calls << QStringLiteral("selection ") + hex(control);
+    Window *win = find(control);
+    if (!win || !win->selectionReadable)
+        return false;
+    *start = win->selStart;
+    *end = win->selEnd;
+    return true;
+}
+
+void FakeDesktop::replaceSelection(WindowHandle control, const QString &text)
+{
+    calls << QStringLiteral("replaceSelection ") + hex(control);
+    messages.append({Message::ReplaceSel, control, text});
+    Window *win = find(control);
+    if (!win || !win->takesReplace)
+        return;
+    const int from = qMin(win->selStart, win->selEnd);
+    const int to = qMax(win->selStart, win->selEnd);
+    win->text = win->text.left(from) + text + win->text.mid(to);
+    win->selStart = win->selEnd = from + text.size();
+}
+
+void FakeDesktop::paste(WindowHandle control)
+{
+    calls << QStringLiteral("paste ") + hex(control);
+    messages.append({Message::Paste, control, clipboardNow});
+}
+
+int FakeDesktop::sendInput(const QVector<KeyInput> &events)
+{
+    calls << QStringLiteral("sendInput %1").arg(events.size());
+    const int batch = inputBatches.size();
+    inputBatches.append(events);
+    return qMin(events.size(), acceptLimit.value(batch, events.size()));
+}
+
+quint16 FakeDesktop::scanCodeForVirtualKey(quint16 vk)
+{
+    switch (vk) {
+    case 0x11:
+        return 0x1D; // the scan codes of a PC keyboard
+    case 0x56:
+        return 0x2F;
+    default:
+        return 0;
+    }
+}
+
+bool FakeDesktop::isKeyDown(int vk)
+{
+    auto it = keysHeldUntil.constFind(vk);
+    return it != keysHeldUntil.constEnd() && clock < *it;
+}
+
+bool FakeDesktop::isNonModifierKeyDown()
+{
+    return clock < nonModifierHeldUntil;
+}
+
+quint32 FakeDesktop::tickCount()
+{
+    return clock;
+}
+
+void FakeDesktop::sleep(int ms)
+{
+    calls << QStringLiteral("sleep %1").arg(ms);
+    sleeps.append(ms);
+    clock += quint32(ms);
+}
+
+void FakeDesktop::settle(WindowHandle target, int maxMs)
+{
+    calls << QStringLiteral("settle ") + hex(target);
+    settles.append(maxMs);
+    clock += quint32(maxMs);
+}
+
+void FakeDesktop::releaseOleClipboard()
+{
+    calls << QStringLiteral("releaseOleClipboard");
+}
+
+bool FakeDesktop::openClipboard()
+{
+    calls << QStringLiteral("openClipboard");
+    if (clipboardOpenFailures > 0) {
+        --clipboardOpenFailures;
+        return false;
+    }
+    return true;
+}
+
+// The system clipboard is modelled by the application's QClipboard, which is
+// where the algorithm takes its backup from and puts it back.
+bool FakeDesktop::emptyClipboard()
+{
+    calls << QStringLiteral("emptyClipboard");
+    if (!emptySucceeds)
+        return false;
+    if (QClipboard *c = QGuiApplication::clipboard())
+        c->clear();
+    clipboardNow.clear();
+    return true;
+}
+
+bool FakeDesktop::setClipboardText(const QString &text)
+{
+    calls << QStringLiteral("setClipboardText");
+    clipboardTexts << text;
+    if (!setClipboardSucceeds)
+        return false;
+    if (QClipboard *c = QGuiApplication::clipboard())
+        c->setText(text);
+    clipboardNow = text;
+    return true;
+}
+
+void FakeDesktop::closeClipboard()
+{
+    calls << QStringLiteral("closeClipboard");
+}
+
+bool FakeDesktop::registerHotKey(WindowHandle owner, int id, int mods, int vk)
+{
+    // Like RegisterHotKey: a combination that anyone holds already, this
+    // program included, cannot be registered again.
+    const QPair<int, int> combination(mods, vk);
+    bool held = false;
+    for (auto it = registered.cbegin(); it != registered.cend() && !held; ++it)
+        held = it.value() == combination;
+    const bool ok = !failingHotkeys.contains(combination) && !held;
+    calls << QStringLiteral("registerHotKey %1 %2 %3").arg(id).arg(mods).arg(vk);
+    hotkeyCalls.append({true, owner, id, mods, vk, ok});
+    if (ok)
+        registered.insert(id, qMakePair(mods, vk));
+    return ok;
+}
+
+bool FakeDesktop::unregisterHotKey(WindowHandle owner, int id)
+{
+    const bool ok = registered.remove(id) > 0;
+    calls << QStringLiteral("unregisterHotKey %1").arg(id);
+    hotkeyCalls.append({false, owner, id, 0, 0, ok});
+    return ok;
+}
+
+int FakeDesktop::hotkeyIdFromNativeEvent(const QByteArray &eventType, void *message)
+{
+    if (eventType != hotkeyEventType() || !message)
+        return 0;
+    const int id = *static_cast<const int *>(message);
+    return registered.contains(id) ? id : 0;
+}

@@ -1,0 +1,141 @@
+#pragma once
+
+// A Desktop that models a few windows in memory and records every call, so
+// the insertion and registration algorithms can be checked without a display.
+// Time is simulated: sleep() and settle() advance tickCount().
+
+#include "platform/desktop.h"
+
+#include <QHash>
+#include <QPair>
+#include <QSet>
+#include <QStringList>
+#include <QVector>
+
+class FakeDesktop final : public Desktop
+{
+public:
+    struct Window
+    {
+        bool exists = true;
+        bool visible = true;
+        quint32 thread = 0;
+        quint32 pid = 0;
+        QString className; // empty: GetClassNameW fails
+        QVector<WindowHandle> children;
+        // Text control state.
+        QString text;
+        int selStart = 0;
+        int selEnd = 0;
+        bool selectionReadable = true;
+        bool takesReplace = true; // false: EM_REPLACESEL changes nothing
+        QPoint clientOrigin;      // screen position of the client area
+    };
+
+    struct Message
+    {
+        enum Kind
+        {
+            ReplaceSel,
+            Paste
+        };
+        Kind kind;
+        WindowHandle control;
+        QString text;
+    };
+
+    struct HotkeyCall
+    {
+        bool registering; // false: unregisterHotKey
+        WindowHandle owner;
+        int id;
+        int mods;
+        int vk;
+        bool result;
+    };
+
+    // ---- the modelled world (set by tests) ----
+    QHash<WindowHandle, Window> windows;
+    WindowHandle foreground = 0;
+    quint32 ownThread = 1;
+    quint32 ownPid = 100;
+    QHash<quint32, GuiThreadInfo> guiInfo; // per thread; missing: the query fails
+    QHash<quint32, ProcessLevel> levels;   // per pid; missing: {Ok, 0}
+    quint32 ownLevel = 0x2000;
+    bool ownLevelReadable = true;
+    QPoint cursor;
+    QRect accessibleCaretRect; // null: the accessibility bus knows no caret
+    bool attachSucceeds = true;
+    // Keys held until the simulated clock reaches the value (absent: up).
+    QHash<int, quint32> keysHeldUntil;
+    quint32 nonModifierHeldUntil = 0;
+    // sendInput accepts at most this many events of batch number n (0-based).
+    QHash<int, int> acceptLimit;
+    int clipboardOpenFailures = 0; // the next n openClipboard calls fail
+    bool emptySucceeds = true;
+    bool setClipboardSucceeds = true;
+    // Combinations (mods, vk) that registerHotKey refuses, as if another
+    // program held them. A combination registered here already is refused too.
+    QSet<QPair<int, int>> failingHotkeys;
+
+    // ---- what was called ----
+    QStringList calls; // every operation in order, with its main arguments
+    QVector<QVector<KeyInput>> inputBatches;
+    QVector<Message> messages;
+    QStringList clipboardTexts; // what setClipboardText was given
+    QVector<int> sleeps;
+    QVector<int> settles;
+    QVector<HotkeyCall> hotkeyCalls;
+    QHash<int, QPair<int, int>> registered; // id -> (mods, vk) currently held
+    quint32 clock = 1000;
+
+    // Helpers for tests.
+    WindowHandle addWindow(WindowHandle id, const Window &w);
+    int keyEventCount() const;
+    QString typedText() const; // the Unicode key-downs, joined
+    // The event that hotkeyIdFromNativeEvent understands: type "fake-hotkey",
+    // message points at an int holding the id.
+    static QByteArray hotkeyEventType() { return QByteArrayLiteral("fake-hotkey"); }
+
+    // ---- Desktop ----
+    WindowHandle foregroundWindow() override;
+    bool isWindow(WindowHandle w) override;
+    bool isWindowVisible(WindowHandle w) override;
+    quint32 windowThreadProcessId(WindowHandle w, quint32 *processId) override;
+    quint32 currentThreadId() override;
+    quint32 currentProcessId() override;
+    bool attachThreadInput(quint32 from, quint32 to, bool attach) override;
+    bool setForegroundWindow(WindowHandle w) override;
+    bool bringWindowToTop(WindowHandle w) override;
+    bool guiThreadInfo(quint32 threadId, GuiThreadInfo *info) override;
+    bool accessibleCaret(WindowHandle w, QRect *screenRect) override;
+    bool clientToScreen(WindowHandle w, QPoint *point) override;
+    bool className(WindowHandle w, QString *name) override;
+    QVector<WindowHandle> childWindows(WindowHandle w) override;
+    QPoint cursorPos() override;
+    ProcessLevel processLevel(quint32 processId) override;
+    bool ownProcessLevel(quint32 *level) override;
+    int textLength(WindowHandle control) override;
+    bool selection(WindowHandle control, int *start, int *end) override;
+    void replaceSelection(WindowHandle control, const QString &text) override;
+    void paste(WindowHandle control) override;
+    int sendInput(const QVector<KeyInput> &events) override;
+    quint16 scanCodeForVirtualKey(quint16 vk) override;
+    bool isKeyDown(int vk) override;
+    bool isNonModifierKeyDown() override;
+    quint32 tickCount() override;
+    void sleep(int ms) override;
+    void settle(WindowHandle target, int maxMs) override;
+    void releaseOleClipboard() override;
+    bool openClipboard() override;
+    bool emptyClipboard() override;
+    bool setClipboardText(const QString &text) override;
+    void closeClipboard() override;
+    bool registerHotKey(WindowHandle owner, int id, int mods, int vk) override;
+    bool unregisterHotKey(WindowHandle owner, int id) override;
+    int hotkeyIdFromNativeEvent(const QByteArray &eventType, void *message) override;
+
+private:
+    Window *find(WindowHandle w);
+    QString clipboardNow; // the text pasted by WM_PASTE / Ctrl+V
+};

@@ -1,0 +1,238 @@
+#include "fakes/fakedesktop.h"
+#include "insert/targetwindow.h"
+
+#include <QtTest>
+
+namespace {
+constexpr WindowHandle Top = 0x10;
+constexpr WindowHandle Focus = 0x11;
+constexpr WindowHandle HiddenEdit = 0x12;
+constexpr WindowHandle RichEdit = 0x13;
+constexpr quint32 TheirThread = 7;
+constexpr quint32 TheirPid = 700;
+
+FakeDesktop::Window window(const QString &cls, bool visible = true)
+{
+    FakeDesktop::Window w;
+    w.className = cls;
+    w.visible = visible;
+    w.thread = TheirThread;
+    w.pid = TheirPid;
+    return w;
+}
+} // namespace
+
+class TargetWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void physicalToLogical_data()
+    {
+        QTest::addColumn<QPoint>("physical");
+        QTest::addColumn<QPoint>("logical");
+        // A 1920x1080 screen at ratio 1, and right of it one at ratio 1.5
+        // whose logical geometry starts at 1920 (physical 2880).
+        QTest::newRow("first screen") << QPoint(100, 200) << QPoint(100, 200);
+        QTest::newRow("second screen, ratio 1.5") << QPoint(3000, 150) << QPoint(2000, 100);
+        QTest::newRow("second screen, its top-left edge") << QPoint(2880, 0) << QPoint(1920, 0);
+        QTest::newRow("second screen, last pixel") << QPoint(5759, 1619) << QPoint(3839, 1079);
+        QTest::newRow("outside every screen: primary ratio 2")
+            << QPoint(-300, -100) << QPoint(-150, -50);
+    }
+    void physicalToLogical()
+    {
+        QFETCH(QPoint, physical);
+        QFETCH(QPoint, logical);
+        const QVector<ScreenGeometry> screens = {{QRect(0, 0, 1920, 1080), 1.0},
+                                                 {QRect(1920, 0, 1920, 1080), 1.5}};
+        QCOMPARE(::physicalToLogical(physical, screens, 2.0), logical);
+    }
+
+    void physicalToLogicalSkipsBadRatios()
+    {
+        const QVector<ScreenGeometry> screens = {{QRect(0, 0, 100, 100), 0.0},
+                                                 {QRect(0, 0, 100, 100), 2.0}};
+        QCOMPARE(::physicalToLogical(QPoint(50, 50), screens, 1.0), QPoint(25, 25));
+        QCOMPARE(::physicalToLogical(QPoint(500, 500), {}, 0.0), QPoint(500, 500));
+    }
+
+    void caretPosition_data()
+    {
+        QTest::addColumn<bool>("queryWorks");
+        QTest::addColumn<QRect>("caret");
+        QTest::addColumn<QPoint>("origin");
+        QTest::addColumn<QPoint>("expected");
+        const QPoint mouse(40, 50);
+        QTest::newRow("caret below its rectangle")
+            << true << QRect(10, 20, 2, 16) << QPoint(100, 200) << QPoint(110, 242);
+        QTest::newRow("empty caret: 18 + 6 below its top")
+            << true << QRect(10, 20, 2, 0) << QPoint(100, 200) << QPoint(110, 244);
+        QTest::newRow("inverted caret")
+            << true << QRect(10, 20, 2, -5) << QPoint(0, 0) << QPoint(10, 44);
+        QTest::newRow("caret at (0, 0) counts as absent")
+            << true << QRect(0, -16, 1, 16) << QPoint(0, 0) << mouse;
+        QTest::newRow("query fails: mouse") << false << QRect() << QPoint() << mouse;
+    }
+    void caretPosition()
+    {
+        QFETCH(bool, queryWorks);
+        QFETCH(QRect, caret);
+        QFETCH(QPoint, origin);
+        QFETCH(QPoint, expected);
+        FakeDesktop d;
+        d.cursor = QPoint(40, 50);
+        d.addWindow(Top, window(QStringLiteral("Main")));
+        FakeDesktop::Window c = window(QStringLiteral("Edit"));
+        c.clientOrigin = origin;
+        d.addWindow(Focus, c);
+        if (queryWorks)
+            d.guiInfo.insert(TheirThread, GuiThreadInfo{Focus, Focus, caret});
+        // The offscreen test screen has ratio 1: logical equals physical.
+        QCOMPARE(::caretPosition(d, Top), expected);
+        QCOMPARE(::caretPosition(d, 0), d.cursor);
+    }
+
+    void caretFromTheAccessibilityBus()
+    {
+        FakeDesktop d;
+        d.cursor = QPoint(40, 50);
+        d.addWindow(Top, window(QStringLiteral("Main")));
+        QCOMPARE(::caretPosition(d, Top), d.cursor); // neither query knows a caret
+        d.accessibleCaretRect = QRect(300, 200, 1, 16);
+        QCOMPARE(::caretPosition(d, Top), QPoint(300, 222));
+        // The thread query wins where it names a caret.
+        d.addWindow(Focus, window(QStringLiteral("Edit")));
+        d.guiInfo.insert(TheirThread, GuiThreadInfo{Focus, Focus, QRect(10, 20, 2, 16)});
+        QCOMPARE(::caretPosition(d, Top), QPoint(10, 42));
+    }
+
+    void isTargetElevated_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<uint>("level");
+        QTest::addColumn<bool>("ownReadable");
+        QTest::addColumn<bool>("elevated");
+        QTest::newRow("access denied") << int(ProcessLevel::AccessDenied) << 0u << true << true;
+        QTest::newRow("other open failure") << int(ProcessLevel::OpenFailed) << 0u << true << false;
+        QTest::newRow("token refused") << int(ProcessLevel::TokenFailed) << 0u << true << true;
+        QTest::newRow("high over medium") << int(ProcessLevel::Ok) << 0x3000u << true << true;
+        QTest::newRow("same level") << int(ProcessLevel::Ok) << 0x2000u << true << false;
+        QTest::newRow("level reads 0") << int(ProcessLevel::Ok) << 0u << true << false;
+        QTest::newRow("own token unreadable") << int(ProcessLevel::Ok) << 0x3000u << false << false;
+    }
+    void isTargetElevated()
+    {
+        QFETCH(int, status);
+        QFETCH(uint, level);
+        QFETCH(bool, ownReadable);
+        QFETCH(bool, elevated);
+        FakeDesktop d;
+        d.addWindow(Top, window(QStringLiteral("Main")));
+        d.levels.insert(TheirPid, ProcessLevel{ProcessLevel::Status(status), level});
+        d.ownLevelReadable = ownReadable;
+        QCOMPARE(::isTargetElevated(d, Top), elevated);
+        QVERIFY(!::isTargetElevated(d, 0));
+    }
+
+    void isTextControl_data()
+    {
+        QTest::addColumn<QString>("cls");
+        QTest::addColumn<bool>("text");
+        QTest::newRow("EDIT") << "EDIT" << true;
+        QTest::newRow("scintilla") << "scintilla" << true;
+        QTest::newRow("RichEdit20W") << "RichEdit20W" << true;
+        QTest::newRow("RICHEDIT50W") << "RICHEDIT50W" << true;
+        QTest::newRow("RichEdit alone") << "richedit" << true;
+        QTest::newRow("EditBox") << "EditBox" << false;
+        QTest::newRow("TScintilla") << "TScintilla" << false;
+        QTest::newRow("Edi") << "Edi" << false;
+        QTest::newRow("class unreadable") << "" << false;
+    }
+    void isTextControl()
+    {
+        QFETCH(QString, cls);
+        QFETCH(bool, text);
+        FakeDesktop d;
+        d.addWindow(Top, window(cls));
+        QCOMPARE(::isTextControl(d, Top), text);
+        QVERIFY(!::isTextControl(d, 0));
+    }
+
+    void findTextControlPrefersTargetThenFocus()
+    {
+        FakeDesktop d;
+        d.addWindow(Top, window(QStringLiteral("Edit")));
+        QCOMPARE(findTextControl(d, Top), Top);
+
+        d.windows[Top].className = QStringLiteral("Notepad");
+        d.addWindow(Focus, window(QStringLiteral("RichEdit20W")));
+        d.windows[Top].children = {Focus};
+        d.guiInfo.insert(TheirThread, GuiThreadInfo{Focus, 0, QRect()});
+        QCOMPARE(findTextControl(d, Top), Focus);
+        // Attached to the target's thread for the query, and detached again.
+        QVERIFY(d.calls.contains(QStringLiteral("attachThreadInput 1 7 1")));
+        QVERIFY(d.calls.contains(QStringLiteral("attachThreadInput 1 7 0")));
+    }
+
+    void findTextControlSkipsHiddenChild()
+    {
+        FakeDesktop d;
+        FakeDesktop::Window top = window(QStringLiteral("Main"));
+        top.children = {Focus, HiddenEdit, RichEdit};
+        d.addWindow(Top, top);
+        d.addWindow(Focus, window(QStringLiteral("Button")));
+        d.addWindow(HiddenEdit, window(QStringLiteral("Edit"), false));
+        d.addWindow(RichEdit, window(QStringLiteral("RichEdit20W")));
+        d.guiInfo.insert(TheirThread, GuiThreadInfo{Focus, 0, QRect()});
+        QCOMPARE(findTextControl(d, Top), RichEdit);
+
+        d.windows[RichEdit].visible = false;
+        QCOMPARE(findTextControl(d, Top), WindowHandle(0));
+    }
+
+    void findTextControlFallsBackToForeground()
+    {
+        FakeDesktop d;
+        d.addWindow(Top, window(QStringLiteral("Edit")));
+        d.foreground = Top;
+        QCOMPARE(findTextControl(d, 0x999), Top); // a stale handle
+        QCOMPARE(findTextControl(d, 0), Top);
+        d.foreground = 0;
+        QCOMPARE(findTextControl(d, 0), WindowHandle(0));
+    }
+
+    void forceForegroundPairsAttach()
+    {
+        FakeDesktop d;
+        d.addWindow(Top, window(QStringLiteral("Main")));
+        forceForeground(d, Top);
+        QCOMPARE(d.foreground, Top);
+        const int attach = d.calls.indexOf(QStringLiteral("attachThreadInput 1 7 1"));
+        const int detach = d.calls.indexOf(QStringLiteral("attachThreadInput 1 7 0"));
+        QVERIFY(attach >= 0 && detach > attach);
+
+        FakeDesktop refusing;
+        refusing.attachSucceeds = false;
+        refusing.addWindow(Top, window(QStringLiteral("Main")));
+        forceForeground(refusing, Top);
+        QVERIFY(!refusing.calls.contains(QStringLiteral("attachThreadInput 1 7 0")));
+
+        FakeDesktop none;
+        forceForeground(none, 0x55); // not a window: nothing happens
+        QVERIFY(!none.calls.join(QLatin1Char(' ')).contains(QLatin1String("setForegroundWindow")));
+    }
+
+    void isOwnProcessWindow()
+    {
+        FakeDesktop d;
+        d.addWindow(Top, window(QStringLiteral("Main")));
+        QVERIFY(!::isOwnProcessWindow(d, Top));
+        d.windows[Top].pid = d.ownPid;
+        QVERIFY(::isOwnProcessWindow(d, Top));
+        QVERIFY(!::isOwnProcessWindow(d, 0));
+    }
+};
+
+QTEST_MAIN(TargetWindowTest)
+#include "tst_targetwindow.moc"
