@@ -294,7 +294,9 @@ void FakeDesktop::closeClipboard()
 
 bool FakeDesktop::registerHotKey(WindowHandle owner, int id, int mods, int vk)
 {
-    const bool ok = !failingHotkeys.contains(qMakePair(mods, vk)) && !registered.contains(id);
+    // Like RegisterHotKey, a combination that another id already holds is refused.
+    const bool ok = !failingHotkeys.contains(qMakePair(mods, vk)) && !registered.contains(id)
+                    && registered.key(qMakePair(mods, vk), -1) == -1;
     calls << QStringLiteral("registerHotKey %1 %2 %3").arg(id).arg(mods).arg(vk);
     hotkeyCalls.append({true, owner, id, mods, vk, ok});
     if (ok)
