@@ -127,9 +127,9 @@ xcb_keycode_t X11HotkeyGrabber::keycodeFor(quint32 keysym) const
     return 0;
 }
 
-QVector<quint16> X11HotkeyGrabber::lockVariants() const
+QVector<quint16> X11HotkeyGrabber::lockVariants(quint16 numLock, quint16 scrollLock)
 {
-    const quint16 locks[] = {XCB_MOD_MASK_LOCK, m_numLock, m_scrollLock};
+    const quint16 locks[] = {XCB_MOD_MASK_LOCK, numLock, scrollLock};
     QVector<quint16> variants;
     for (int subset = 0; subset < 8; ++subset) {
         quint16 v = 0;
@@ -145,7 +145,7 @@ QVector<quint16> X11HotkeyGrabber::lockVariants() const
 
 bool X11HotkeyGrabber::grabVariants(xcb_keycode_t keycode, quint16 modifiers)
 {
-    const QVector<quint16> variants = lockVariants();
+    const QVector<quint16> variants = lockVariants(m_numLock, m_scrollLock);
     QVector<xcb_void_cookie_t> cookies;
     cookies.reserve(variants.size());
     // owner_events false: the press is reported on the root window even when
@@ -162,13 +162,14 @@ bool X11HotkeyGrabber::grabVariants(xcb_keycode_t keycode, quint16 modifiers)
         }
     }
     if (!ok)
-        ungrabVariants(keycode, modifiers); // releases only what we got
+        ungrabVariants(keycode, modifiers, variants); // releases only what we got
     return ok;
 }
 
-void X11HotkeyGrabber::ungrabVariants(xcb_keycode_t keycode, quint16 modifiers)
+void X11HotkeyGrabber::ungrabVariants(xcb_keycode_t keycode, quint16 modifiers,
+                                      const QVector<quint16> &variants)
 {
-    for (quint16 v : lockVariants())
+    for (quint16 v : variants)
         xcb_ungrab_key(m_connection, keycode, m_root, modifiers | v);
     xcb_flush(m_connection);
 }
@@ -204,7 +205,8 @@ bool X11HotkeyGrabber::ungrab(int id)
 {
     for (int i = 0; i < m_grabs.size(); ++i) {
         if (m_grabs[i].id == id) {
-            ungrabVariants(m_grabs[i].keycode, m_grabs[i].modifiers);
+            ungrabVariants(m_grabs[i].keycode, m_grabs[i].modifiers,
+                           lockVariants(m_numLock, m_scrollLock));
             m_grabs.remove(i);
             return true;
         }
@@ -214,8 +216,9 @@ bool X11HotkeyGrabber::ungrab(int id)
 
 void X11HotkeyGrabber::ungrabAll()
 {
+    const QVector<quint16> variants = lockVariants(m_numLock, m_scrollLock);
     for (const Grab &g : qAsConst(m_grabs))
-        ungrabVariants(g.keycode, g.modifiers);
+        ungrabVariants(g.keycode, g.modifiers, variants);
     m_grabs.clear();
 }
 
@@ -230,13 +233,40 @@ bool X11HotkeyGrabber::isGrabbed(int id) const
 
 void X11HotkeyGrabber::regrabAll()
 {
-    // The old grabs were made with the old keycodes and lock bits: release
-    // them with those, then grab again in the new map.
-    const QVector<Grab> old = m_grabs;
-    ungrabAll();
+    // The old grabs were made with the old keycodes and lock bits: a grab
+    // whose key and locks are unchanged stays as it is (the text insertion
+    // borrows spare keycodes for a moment, which changes the map often);
+    // the others are released with what they were made with and made again.
+    const QVector<quint16> oldVariants = lockVariants(m_numLock, m_scrollLock);
     loadKeyboard();
-    for (const Grab &g : old)
-        grab(g.id, g.mods, g.vk); // a key gone from the map simply stays ungrabbed
+    const bool locksChanged = lockVariants(m_numLock, m_scrollLock) != oldVariants;
+    QVector<Grab> kept;
+    QVector<Grab> moved;
+    for (const Grab &g : qAsConst(m_grabs)) {
+        const xcb_keycode_t keycode = keycodeFor(X11KeyMap::keysymFromVirtualKey(g.vk));
+        if (keycode == g.keycode && !locksChanged) {
+            kept.append(g);
+        } else {
+            // Released before any new grab, so that two keys swapping their
+            // keycodes do not release each other's new grab.
+            ungrabVariants(g.keycode, g.modifiers, oldVariants);
+            Grab n = g;
+            n.keycode = keycode;
+            n.held = false;
+            n.released = 0;
+            moved.append(n);
+        }
+    }
+    for (const Grab &g : qAsConst(moved)) {
+        bool taken = false;
+        for (const Grab &k : qAsConst(kept))
+            taken = taken || (k.keycode == g.keycode && k.modifiers == g.modifiers);
+        // A key gone from the map, or now held by another client, stays
+        // ungrabbed until the next registration.
+        if (g.keycode != 0 && !taken && grabVariants(g.keycode, g.modifiers))
+            kept.append(g);
+    }
+    m_grabs = kept;
 }
 
 bool X11HotkeyGrabber::isMappingChange(const xcb_generic_event_t *event) const

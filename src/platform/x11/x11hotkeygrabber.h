@@ -57,9 +57,11 @@ private:
 
     void loadKeyboard();
     xcb_keycode_t keycodeFor(quint32 keysym) const;
-    QVector<quint16> lockVariants() const;
+    // Every combination of CapsLock, NumLock and ScrollLock, without repeats.
+    static QVector<quint16> lockVariants(quint16 numLock, quint16 scrollLock);
     bool grabVariants(xcb_keycode_t keycode, quint16 modifiers);
-    void ungrabVariants(xcb_keycode_t keycode, quint16 modifiers);
+    void ungrabVariants(xcb_keycode_t keycode, quint16 modifiers,
+                        const QVector<quint16> &variants);
     void regrabAll();
     bool isMappingChange(const xcb_generic_event_t *event) const;
 
