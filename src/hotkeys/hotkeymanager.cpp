@@ -2,8 +2,7 @@
 
 HotkeyManager::HotkeyManager(Desktop *desktop, OwnerHandle window, QObject *parent)
     : QObject(parent), desktop(desktop), window(std::move(window))
-{
-}
+{}
 
 HotkeyManager::~HotkeyManager()
 {

@@ -42,17 +42,16 @@ private slots:
         QTest::newRow("F24") << int(Qt::Key_F24) << int(Qt::ShiftModifier) << "Shift+F24";
         QTest::newRow("keypad digit")
             << int(Qt::Key_5) << int(Qt::KeypadModifier | Qt::ControlModifier) << "Ctrl+Num 5";
-        QTest::newRow("keypad minus")
-            << int(Qt::Key_Minus) << int(Qt::KeypadModifier) << "Num -";
+        QTest::newRow("keypad minus") << int(Qt::Key_Minus) << int(Qt::KeypadModifier) << "Num -";
         QTest::newRow("minus") << int(Qt::Key_Minus) << int(Qt::ControlModifier) << "Ctrl+-";
         QTest::newRow("shifted punctuation names its key")
             << int(Qt::Key_Colon) << int(Qt::ControlModifier | Qt::ShiftModifier) << "Ctrl+Shift+;";
         QTest::newRow("shifted digit")
-            << int(Qt::Key_Exclam) << int(Qt::ControlModifier | Qt::ShiftModifier) << "Ctrl+Shift+1";
+            << int(Qt::Key_Exclam) << int(Qt::ControlModifier | Qt::ShiftModifier)
+            << "Ctrl+Shift+1";
         QTest::newRow("backspace is a key") << int(Qt::Key_Backspace) << 0 << "Backspace";
         QTest::newRow("meta is Win") << int(Qt::Key_Home) << int(Qt::MetaModifier) << "Win+Home";
-        QTest::newRow("keypad navigation")
-            << int(Qt::Key_End) << int(Qt::KeypadModifier) << "End";
+        QTest::newRow("keypad navigation") << int(Qt::Key_End) << int(Qt::KeypadModifier) << "End";
     }
     void captures()
     {

@@ -97,8 +97,8 @@ private slots:
         QSignalSpy failures(&manager, &HotkeyManager::registrationFailed);
         QSignalSpy show(&manager, &HotkeyManager::showWindowRequested);
 
-        manager.registerAll(TestSettings(), QVector<TestPhrase>{phrase(QStringLiteral("a"), 2, 0x31)},
-                            true);
+        manager.registerAll(TestSettings(),
+                            QVector<TestPhrase>{phrase(QStringLiteral("a"), 2, 0x31)}, true);
 
         QCOMPARE(registeredIds(desktop), QVector<int>{1});
         QVERIFY(manager.isPickerRegistered());
@@ -217,8 +217,8 @@ private slots:
         FakeDesktop desktop;
         HotkeyManager manager(&desktop, [] { return WindowHandle(0); });
         QSignalSpy failures(&manager, &HotkeyManager::registrationFailed);
-        manager.registerAll(TestSettings(), QVector<TestPhrase>{phrase(QStringLiteral("a"), 2, 0x31)},
-                            false);
+        manager.registerAll(TestSettings(),
+                            QVector<TestPhrase>{phrase(QStringLiteral("a"), 2, 0x31)}, false);
         QVERIFY(desktop.hotkeyCalls.isEmpty());
         QVERIFY(manager.isShowRegistered());
         QVERIFY(manager.isPickerRegistered());

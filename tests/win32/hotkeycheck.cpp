@@ -21,8 +21,8 @@ void check(bool ok, const char *what)
 
 HWND createWindow(const wchar_t *title, bool visible)
 {
-    HWND w = CreateWindowExW(0, L"STATIC", title, WS_OVERLAPPEDWINDOW, 100, 100, 300, 200,
-                             nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND w = CreateWindowExW(0, L"STATIC", title, WS_OVERLAPPEDWINDOW, 100, 100, 300, 200, nullptr,
+                             nullptr, GetModuleHandleW(nullptr), nullptr);
     if (w && visible) {
         ShowWindow(w, SW_SHOW);
         UpdateWindow(w);
@@ -104,7 +104,8 @@ int main()
     keyEvent(VK_MENU, true);
     keyEvent(VK_CONTROL, true);
     check(waitForHotkey(owner, 500) == 0, "after unregistering no WM_HOTKEY comes");
-    check(Win32Hotkeys::registerHotKey(owner, 101, ctrlAlt, '1'), "the released combination is free");
+    check(Win32Hotkeys::registerHotKey(owner, 101, ctrlAlt, '1'),
+          "the released combination is free");
 
     Win32Hotkeys::unregisterHotKey(owner, 101);
     Win32Hotkeys::unregisterHotKey(owner, 102);

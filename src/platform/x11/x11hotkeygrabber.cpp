@@ -33,8 +33,7 @@ quint16 modifiersFromMods(int mods)
 }
 
 // Owns one reply of xcb, which must be released with free().
-template <class T>
-struct Reply
+template <class T> struct Reply
 {
     T *p = nullptr;
     explicit Reply(T *reply) : p(reply) {}

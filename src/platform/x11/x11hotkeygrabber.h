@@ -51,7 +51,7 @@ private:
         int vk = 0;
         xcb_keycode_t keycode = 0;
         quint16 modifiers = 0;
-        bool held = false;          // pressed and not yet released
+        bool held = false;            // pressed and not yet released
         xcb_timestamp_t released = 0; // time of the last release
     };
 
@@ -60,8 +60,7 @@ private:
     // Every combination of CapsLock, NumLock and ScrollLock, without repeats.
     static QVector<quint16> lockVariants(quint16 numLock, quint16 scrollLock);
     bool grabVariants(xcb_keycode_t keycode, quint16 modifiers);
-    void ungrabVariants(xcb_keycode_t keycode, quint16 modifiers,
-                        const QVector<quint16> &variants);
+    void ungrabVariants(xcb_keycode_t keycode, quint16 modifiers, const QVector<quint16> &variants);
     void regrabAll();
     bool isMappingChange(const xcb_generic_event_t *event) const;
 

@@ -154,7 +154,8 @@ private slots:
                                         XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC)));
         QSignalSpy failures(host->manager(), &HotkeyManager::registrationFailed);
         QVector<TestPhrase> phrases = standardPhrases;
-        phrases << TestPhrase{QStringLiteral("clash"), QStringLiteral("Clash"), 0x33, ctrlAlt, true};
+        phrases << TestPhrase{QStringLiteral("clash"), QStringLiteral("Clash"), 0x33, ctrlAlt,
+                              true};
 
         host->manager()->registerAll(TestSettings(), phrases, false);
 
@@ -285,9 +286,9 @@ private:
         focusWindow = xcb_generate_id(other);
         const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(other)).data;
         const uint32_t events = XCB_EVENT_MASK_KEY_PRESS | XCB_EVENT_MASK_KEY_RELEASE;
-        xcb_create_window(other, XCB_COPY_FROM_PARENT, focusWindow, screen->root, 0, 0, 200, 100,
-                          0, XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual,
-                          XCB_CW_EVENT_MASK, &events);
+        xcb_create_window(other, XCB_COPY_FROM_PARENT, focusWindow, screen->root, 0, 0, 200, 100, 0,
+                          XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, XCB_CW_EVENT_MASK,
+                          &events);
         xcb_map_window(other, focusWindow);
         xcb_aux_sync();
         xcb_set_input_focus(other, XCB_INPUT_FOCUS_POINTER_ROOT, focusWindow, XCB_CURRENT_TIME);
@@ -311,8 +312,8 @@ private:
         timer.start();
         do {
             while (xcb_generic_event_t *e = xcb_poll_for_event(other)) {
-                const bool hit = (e->response_type & 0x7f) == XCB_KEY_PRESS
-                                 && reinterpret_cast<xcb_key_press_event_t *>(e)->detail == keycode;
+                const bool hit = (e->response_type & 0x7f) == XCB_KEY_PRESS &&
+                                 reinterpret_cast<xcb_key_press_event_t *>(e)->detail == keycode;
                 free(e);
                 if (hit)
                     return true;
