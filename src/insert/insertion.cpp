@@ -41,6 +41,8 @@ bool replaceSelectionWorked(Desktop &desktop, WindowHandle control, const QStrin
     const int after = desktop.textLength(control);
     if (before < 0 || after < 0)
         return false;
+    // A RichEdit's select-all ends past the text, on its final paragraph mark.
+    selected = qMin(selected, before);
     return after == before - selected + converted.size() || after > before;
 }
 

@@ -131,6 +131,7 @@ private slots:
         QTest::newRow("caret at the end") << 3 << 3 << true << true << true;
         QTest::newRow("selection longer than the text") << 0 << 3 << true << true << true;
         QTest::newRow("selection backwards") << 3 << 1 << true << true << true;
+        QTest::newRow("select-all past the end (RichEdit)") << 0 << 4 << true << true << true;
         QTest::newRow("control ignores the message") << 3 << 3 << false << true << false;
         QTest::newRow("ignored, with a selection") << 0 << 3 << false << true << false;
         QTest::newRow("selection unreadable, length grows") << 3 << 3 << true << false << true;

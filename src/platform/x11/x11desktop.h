@@ -1,0 +1,85 @@
+#pragma once
+
+// The X11 backend over Qt's own Xlib connection. Windows are top-level X
+// windows as EWMH window managers report them; there are no standard text
+// controls, no integrity levels and no thread input to attach.
+//
+// The global-shortcut operations are defined in hotkeys_x11.cpp, which keeps
+// its own state behind `hotkeys`.
+
+#include "platform/desktop.h"
+#include "platform/x11/x11keyboard.h"
+
+#include <QElapsedTimer>
+
+#include <X11/Xlib.h>
+
+#include <memory>
+
+struct X11HotkeyState;
+struct X11HotkeyStateDeleter
+{
+    void operator()(X11HotkeyState *state) const; // in hotkeys_x11.cpp
+};
+
+class X11Desktop final : public Desktop
+{
+public:
+    // display may be null (no X connection): then every operation fails.
+    explicit X11Desktop(Display *display);
+    ~X11Desktop() override;
+
+    WindowHandle foregroundWindow() override;
+    bool isWindow(WindowHandle w) override;
+    bool isWindowVisible(WindowHandle w) override;
+    quint32 windowThreadProcessId(WindowHandle w, quint32 *processId) override;
+    quint32 currentThreadId() override;
+    quint32 currentProcessId() override;
+    bool attachThreadInput(quint32 from, quint32 to, bool attach) override;
+    bool setForegroundWindow(WindowHandle w) override;
+    bool bringWindowToTop(WindowHandle w) override;
+    bool guiThreadInfo(quint32 threadId, GuiThreadInfo *info) override;
+    bool clientToScreen(WindowHandle w, QPoint *point) override;
+    bool className(WindowHandle w, QString *name) override;
+    QVector<WindowHandle> childWindows(WindowHandle w) override;
+    QPoint cursorPos() override;
+    ProcessLevel processLevel(quint32 processId) override;
+    bool ownProcessLevel(quint32 *level) override;
+    int textLength(WindowHandle control) override;
+    bool selection(WindowHandle control, int *start, int *end) override;
+    void replaceSelection(WindowHandle control, const QString &text) override;
+    void paste(WindowHandle control) override;
+    int sendInput(const QVector<KeyInput> &events) override;
+    quint16 scanCodeForVirtualKey(quint16 vk) override;
+    bool isKeyDown(int vk) override;
+    bool isNonModifierKeyDown() override;
+    quint32 tickCount() override;
+    void sleep(int ms) override;
+    void settle(WindowHandle target, int maxMs) override;
+    void releaseOleClipboard() override;
+    bool openClipboard() override;
+    bool emptyClipboard() override;
+    bool setClipboardText(const QString &text) override;
+    void closeClipboard() override;
+
+    // In hotkeys_x11.cpp.
+    bool registerHotKey(WindowHandle owner, int id, int mods, int vk) override;
+    bool unregisterHotKey(WindowHandle owner, int id) override;
+    int hotkeyIdFromNativeEvent(const QByteArray &eventType, void *message) override;
+
+    Display *display() const { return m_display; }
+
+    // How long setForegroundWindow waits for the input focus after each
+    // activation request.
+    static constexpr int ActivationWaitMs = 250;
+
+private:
+    bool focusIsWithin(Window w);
+    void requestActivation(Window w);
+    Window rootWindow() const;
+
+    Display *m_display;
+    X11Keyboard m_keyboard;
+    QElapsedTimer m_clock;
+    std::unique_ptr<X11HotkeyState, X11HotkeyStateDeleter> hotkeys;
+};

@@ -1,0 +1,96 @@
+#include "x11/texttarget.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QProcess>
+#include <QTimer>
+
+TextTarget::TextTarget(X11Session *session, QObject *parent) : QObject(parent), m_session(session)
+{}
+
+template <typename Done> bool TextTarget::waitFor(Done done, int timeoutMs)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!done()) {
+        if (t.elapsed() > timeoutMs || !m_process || m_process->state() == QProcess::NotRunning)
+            return done();
+        QEventLoop loop;
+        connect(m_process, &QProcess::readyReadStandardOutput, &loop, &QEventLoop::quit);
+        QTimer::singleShot(5, &loop, &QEventLoop::quit);
+        loop.exec();
+        readLines();
+    }
+    return true;
+}
+
+bool TextTarget::start(int timeoutMs)
+{
+    m_process = m_session->startProcess(X11Session::helperPath(QStringLiteral("x11target")), {});
+    if (!m_process->waitForStarted(5000))
+        return false;
+    return waitFor([this] { return m_window != 0; }, timeoutMs);
+}
+
+void TextTarget::readLines()
+{
+    if (!m_process)
+        return;
+    m_pending += m_process->readAllStandardOutput();
+    int nl;
+    while ((nl = m_pending.indexOf('\n')) >= 0) {
+        const QByteArray line = m_pending.left(nl);
+        m_pending.remove(0, nl + 1);
+        if (line.startsWith("READY ")) {
+            m_window = line.mid(6).toULongLong();
+        } else if (line.startsWith("TEXT")) {
+            m_text = QString::fromUtf8(QByteArray::fromBase64(line.mid(5)));
+            ++m_changes;
+        } else if (line.startsWith("CLIP")) {
+            m_clip = QString::fromUtf8(QByteArray::fromBase64(line.mid(5)));
+            m_clipArrived = true;
+        } else if (line == "OK") {
+            ++m_oks;
+        }
+    }
+}
+
+bool TextTarget::command(const QByteArray &line, int timeoutMs)
+{
+    if (!m_process)
+        return false;
+    const int before = m_oks;
+    m_process->write(line + '\n');
+    return waitFor([&] { return m_oks > before; }, timeoutMs);
+}
+
+bool TextTarget::waitForText(const QString &expected, int timeoutMs)
+{
+    return waitFor([&] { return m_text == expected; }, timeoutMs);
+}
+
+bool TextTarget::clear(int timeoutMs)
+{
+    return command("clear", timeoutMs) && waitForText(QString(), timeoutMs);
+}
+
+QString TextTarget::clipboard(int timeoutMs)
+{
+    if (!m_process)
+        return QString();
+    m_clipArrived = false;
+    m_process->write("clip\n");
+    if (!waitFor([this] { return m_clipArrived; }, timeoutMs))
+        return QString();
+    return m_clip.isNull() ? QStringLiteral("") : m_clip;
+}
+
+bool TextTarget::setClipboard(const QString &text, int timeoutMs)
+{
+    return command("setclip " + text.toUtf8().toBase64(), timeoutMs);
+}
+
+bool TextTarget::activate(int timeoutMs)
+{
+    return command("activate", timeoutMs);
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+// Talks to the x11target helper: starts it in an X11Session and keeps the
+// latest text it reported. Every wait runs the event loop, so the test
+// process keeps serving the clipboard (and its own windows) meanwhile.
+
+#include "x11/x11session.h"
+
+#include <QObject>
+#include <QString>
+
+class QProcess;
+
+class TextTarget final : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TextTarget(X11Session *session, QObject *parent = nullptr);
+
+    // Starts the target and waits until its window is shown (true) or
+    // timeoutMs passed.
+    bool start(int timeoutMs = 15000);
+    quintptr window() const { return m_window; }
+    QString text() const { return m_text; }
+    // How many TEXT reports came in so far.
+    int changes() const { return m_changes; }
+
+    // Waits until the target holds exactly expected; false on time-out.
+    bool waitForText(const QString &expected, int timeoutMs = 10000);
+    // Empties the editor and waits for it to say so.
+    bool clear(int timeoutMs = 5000);
+    // Asks the target for the clipboard text; a null string on time-out.
+    QString clipboard(int timeoutMs = 5000);
+    // The target takes the clipboard with this text.
+    bool setClipboard(const QString &text, int timeoutMs = 5000);
+    bool activate(int timeoutMs = 5000);
+
+private:
+    void readLines();
+    bool command(const QByteArray &line, int timeoutMs);
+    template <typename Done> bool waitFor(Done done, int timeoutMs);
+
+    X11Session *m_session;
+    QProcess *m_process = nullptr;
+    QByteArray m_pending;
+    quintptr m_window = 0;
+    QString m_text;
+    QString m_clip;
+    bool m_clipArrived = false;
+    int m_oks = 0;
+    int m_changes = 0;
+};

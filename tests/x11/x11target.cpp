@@ -1,0 +1,82 @@
+// The target window of the end-to-end tests: a plain Qt text editor in a
+// process of its own that reports what it holds. Its protocol is one line per
+// message, text as base64 of UTF-8:
+//   out: "READY <window id>" once it is shown, "TEXT <b64>" after every
+//        change, "CLIP <b64>" answering "clip", "OK" answering the others;
+//   in:  "clear", "clip" (read the clipboard), "setclip <b64>" (own the
+//        clipboard with that text), "activate", "quit".
+
+#include <QApplication>
+#include <QClipboard>
+#include <QPlainTextEdit>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+void say(const QByteArray &line)
+{
+    fwrite(line.constData(), 1, size_t(line.size()), stdout);
+    fputc('\n', stdout);
+    fflush(stdout);
+}
+
+QByteArray b64(const QString &text)
+{
+    return text.toUtf8().toBase64();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QPlainTextEdit editor;
+    editor.setWindowTitle(QStringLiteral("scrivlet-target"));
+    editor.resize(600, 400);
+    QObject::connect(&editor, &QPlainTextEdit::textChanged,
+                     [&] { say("TEXT " + b64(editor.toPlainText())); });
+
+    QByteArray pending;
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    QObject::connect(&input, &QSocketNotifier::activated, [&] {
+        char buf[65536];
+        const ssize_t n = read(STDIN_FILENO, buf, sizeof buf);
+        if (n <= 0) {
+            app.quit();
+            return;
+        }
+        pending.append(buf, int(n));
+        int nl;
+        while ((nl = pending.indexOf('\n')) >= 0) {
+            const QByteArray line = pending.left(nl);
+            pending.remove(0, nl + 1);
+            if (line == "clear") {
+                editor.clear();
+                say("OK");
+            } else if (line == "clip") {
+                say("CLIP " + b64(QGuiApplication::clipboard()->text()));
+            } else if (line.startsWith("setclip ")) {
+                QGuiApplication::clipboard()->setText(
+                    QString::fromUtf8(QByteArray::fromBase64(line.mid(8))));
+                say("OK");
+            } else if (line == "activate") {
+                editor.activateWindow();
+                editor.raise();
+                say("OK");
+            } else if (line == "quit") {
+                app.quit();
+            }
+        }
+    });
+
+    editor.show();
+    editor.activateWindow();
+    editor.setFocus();
+    // Reported once the window is mapped and has had a moment to get focus.
+    QTimer::singleShot(100, [&] { say("READY " + QByteArray::number(quint64(editor.winId()))); });
+    return app.exec();
+}
