@@ -15,6 +15,10 @@ constexpr quint32 keysymScrollLock = 0xff14; // XK_Scroll_Lock
 constexpr quint8 xkbNewKeyboardNotify = 0;
 constexpr quint8 xkbMapNotify = 1;
 
+// Longer than any auto-repeat delay: a press this long after the last one
+// of a held key is a new press.
+constexpr xcb_timestamp_t repeatGapMs = 1000;
+
 // The eight core modifier bits (Shift, Lock, Control, Mod1 to Mod5).
 constexpr quint16 coreModifierBits = 0xff;
 
@@ -252,7 +256,7 @@ void X11HotkeyGrabber::regrabAll()
             Grab n = g;
             n.keycode = keycode;
             n.held = false;
-            n.released = 0;
+            n.pressed = n.released = 0;
             moved.append(n);
         }
     }
@@ -313,11 +317,14 @@ int X11HotkeyGrabber::idFromEvent(const xcb_generic_event_t *event)
             }
             if (g.modifiers != modifiers)
                 continue;
-            // Auto-repeat: further presses while the key is held, or (without
-            // detectable auto-repeat) a press with the time of the release
-            // just before it.
-            const bool repeat = g.held || (g.released != 0 && g.released == key->time);
+            // Auto-repeat: further presses while the key is held (repeats
+            // follow each other closely, so a release we never saw costs one
+            // press at most), or, without detectable auto-repeat, a press with
+            // the time of the release just before it.
+            const bool repeat = (g.held && key->time - g.pressed < repeatGapMs) ||
+                                (g.released != 0 && g.released == key->time);
             g.held = true;
+            g.pressed = key->time;
             return repeat ? 0 : g.id;
         }
         return 0;

@@ -52,6 +52,7 @@ private:
         xcb_keycode_t keycode = 0;
         quint16 modifiers = 0;
         bool held = false;            // pressed and not yet released
+        xcb_timestamp_t pressed = 0;  // time of the last press or repeat
         xcb_timestamp_t released = 0; // time of the last release
     };
 
