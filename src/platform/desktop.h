@@ -81,13 +81,16 @@ public:
     virtual bool isWindow(WindowHandle w) = 0;
     virtual bool isWindowVisible(WindowHandle w) = 0;
     // The id of the thread that owns w, and its process id in *processId;
-    // both 0 when unknown. On X11 the "thread" is the window's client.
+    // both 0 when unknown. On X11 the "thread" is the window's process, from
+    // _NET_WM_PID, and currentThreadId() is our process id.
     virtual quint32 windowThreadProcessId(WindowHandle w, quint32 *processId) = 0;
     virtual quint32 currentThreadId() = 0;
     virtual quint32 currentProcessId() = 0;
     // AttachThreadInput; false where the window system has no such thing.
     virtual bool attachThreadInput(quint32 from, quint32 to, bool attach) = 0;
-    // SetForegroundWindow / _NET_ACTIVE_WINDOW; false when it did not happen.
+    // SetForegroundWindow; false when it did not happen. X11 asks the window
+    // manager (_NET_ACTIVE_WINDOW), checks that the input focus moved, and
+    // asks once more when it did not.
     virtual bool setForegroundWindow(WindowHandle w) = 0;
     // BringWindowToTop; a no-op that returns false where raising is the
     // window manager's business.
@@ -95,7 +98,7 @@ public:
     // GetGUIThreadInfo for a thread; false when the query failed or the
     // window system has none (then the caller falls back to the pointer).
     virtual bool guiThreadInfo(quint32 threadId, GuiThreadInfo *info) = 0;
-    // ClientToScreen; false on failure.
+    // ClientToScreen (X11: XTranslateCoordinates); false on failure.
     virtual bool clientToScreen(WindowHandle w, QPoint *point) = 0;
     // GetClassNameW with a 128-unit buffer; false where it fails or where
     // windows have no class names (X11: no standard text controls).
@@ -105,8 +108,8 @@ public:
     // GetCursorPos in physical pixels; (0, 0) when it cannot be read.
     virtual QPoint cursorPos() = 0;
     // Integrity levels for the elevation test. Where processes have no such
-    // levels, targetLevel answers {Ok, 0} and ownLevel 0, so nothing counts
-    // as elevated.
+    // levels, processLevel answers {Ok, 0} and ownProcessLevel 0, so nothing
+    // counts as elevated.
     virtual ProcessLevel processLevel(quint32 processId) = 0;
     virtual bool ownProcessLevel(quint32 *level) = 0;
 

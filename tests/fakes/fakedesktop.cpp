@@ -294,9 +294,13 @@ void FakeDesktop::closeClipboard()
 
 bool FakeDesktop::registerHotKey(WindowHandle owner, int id, int mods, int vk)
 {
-    // Like RegisterHotKey, a combination that another id already holds is refused.
-    const bool ok = !failingHotkeys.contains(qMakePair(mods, vk)) && !registered.contains(id)
-                    && registered.key(qMakePair(mods, vk), -1) == -1;
+    // Like RegisterHotKey: a combination that anyone holds already, this
+    // program included, cannot be registered again.
+    const QPair<int, int> combination(mods, vk);
+    bool held = false;
+    for (auto it = registered.cbegin(); it != registered.cend() && !held; ++it)
+        held = it.value() == combination;
+    const bool ok = !failingHotkeys.contains(combination) && !held;
     calls << QStringLiteral("registerHotKey %1 %2 %3").arg(id).arg(mods).arg(vk);
     hotkeyCalls.append({true, owner, id, mods, vk, ok});
     if (ok)

@@ -73,7 +73,8 @@ public:
     int clipboardOpenFailures = 0; // the next n openClipboard calls fail
     bool emptySucceeds = true;
     bool setClipboardSucceeds = true;
-    // Combinations (mods, vk) that registerHotKey refuses.
+    // Combinations (mods, vk) that registerHotKey refuses, as if another
+    // program held them. A combination registered here already is refused too.
     QSet<QPair<int, int>> failingHotkeys;
 
     // ---- what was called ----

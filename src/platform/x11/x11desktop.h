@@ -26,6 +26,8 @@ class X11Desktop final : public Desktop
 {
 public:
     // display may be null (no X connection): then every operation fails.
+    // The display is Qt's own, so the desktop must go before the
+    // QGuiApplication does (it puts borrowed keycodes back on the way out).
     explicit X11Desktop(Display *display);
     ~X11Desktop() override;
 
@@ -68,6 +70,7 @@ public:
     int hotkeyIdFromNativeEvent(const QByteArray &eventType, void *message) override;
 
     Display *display() const { return m_display; }
+    X11Keyboard &keyboard() { return m_keyboard; }
 
     // How long setForegroundWindow waits for the input focus after each
     // activation request.

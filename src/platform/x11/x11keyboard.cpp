@@ -450,3 +450,12 @@ void X11Keyboard::restoreMap()
     if (changed)
         XFlush(m_display);
 }
+
+void X11Keyboard::limitSpareKeys(int n)
+{
+    restoreMap();
+    if (m_spares.isEmpty())
+        loadMap();
+    if (n >= 0 && n < m_spares.size())
+        m_spares.resize(n);
+}

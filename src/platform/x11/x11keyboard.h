@@ -34,6 +34,10 @@ public:
     bool isNonModifierKeyDown();
     // Puts every borrowed keycode back to no symbol.
     void restoreMap();
+    // Uses at most n spare keycodes from now on, so that tests can make a
+    // batch hold more distinct characters than there are keys to borrow.
+    void limitSpareKeys(int n);
+    int spareKeyCount() const { return m_spares.size(); }
 
     // How long a bound keycode stays bound after its last use.
     static constexpr int RestoreDelayMs = 2000;

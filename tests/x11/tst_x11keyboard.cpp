@@ -1,0 +1,166 @@
+// The XTest typing of the X11 backend in detail: borrowed keycodes, their
+// later restore, surrogate pairs split between calls, and key state reads.
+
+// Qt first: Xlib's macros (None, Status, ...) break Qt headers that come after.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QX11Info>
+#include <QtTest>
+
+#include "insert/insertion.h"
+#include "x11/phrases.h"
+#include "x11/texttarget.h"
+#include "x11/x11session.h"
+
+#include "platform/x11/x11desktop.h"
+
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+namespace {
+
+// True when some keycode of the map carries the keysym.
+bool mapHas(Display *d, KeySym sym)
+{
+    int min = 0, max = 0, per = 0;
+    XDisplayKeycodes(d, &min, &max);
+    KeySym *syms = XGetKeyboardMapping(d, KeyCode(min), max - min + 1, &per);
+    bool found = false;
+    for (int i = 0; syms && i < (max - min + 1) * per && !found; ++i)
+        found = syms[i] == sym;
+    if (syms)
+        XFree(syms);
+    return found;
+}
+
+QVector<KeyInput> unicodeEvents(const QString &units)
+{
+    QVector<KeyInput> out;
+    for (QChar c : units) {
+        out.append({0, c.unicode(), KeyFlag::Unicode});
+        out.append({0, c.unicode(), KeyFlag::Unicode | KeyFlag::KeyUp});
+    }
+    return out;
+}
+
+} // namespace
+
+class X11KeyboardTest : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit X11KeyboardTest(X11Session *session) : m_target(session) {}
+
+private:
+    X11Desktop &desktop() { return *m_desktop; }
+    Display *display() { return m_desktop->display(); }
+
+    TextTarget m_target;
+    std::unique_ptr<X11Desktop> m_desktop;
+
+private slots:
+    void initTestCase()
+    {
+        m_desktop = std::make_unique<X11Desktop>(QX11Info::display());
+        QVERIFY(display());
+        QVERIFY(m_target.start());
+        QTRY_COMPARE(desktop().foregroundWindow(), WindowHandle(m_target.window()));
+    }
+
+    void borrowedKeysAreRestoredLater()
+    {
+        const KeySym check = 0x01000000 | 0x2713; // ✓, on no keyboard map
+        QVERIFY(!mapHas(display(), check));
+        QVERIFY(m_target.clear());
+        QVERIFY(insertText(desktop(), Phrases::nonAscii(), m_target.window()));
+        QVERIFY(m_target.waitForText(Phrases::nonAscii()));
+        // Still bound right after typing: the target may not have read the map yet.
+        QVERIFY(mapHas(display(), check));
+        QTRY_VERIFY_WITH_TIMEOUT(!mapHas(display(), check), X11Keyboard::RestoreDelayMs + 3000);
+    }
+
+    void moreDistinctCharactersThanSpareKeys()
+    {
+        desktop().keyboard().limitSpareKeys(3);
+        QCOMPARE(desktop().keyboard().spareKeyCount(), 3);
+        const QString text = QString::fromUtf8("αβγδεζηθικλμνξοπρστυφχψω✓★☆");
+        QVERIFY(m_target.clear());
+        QVERIFY(insertText(desktop(), text, m_target.window()));
+        QVERIFY2(m_target.waitForText(text), qPrintable(m_target.text()));
+    }
+
+    void surrogatePairSplitBetweenCalls()
+    {
+        const QString emoji = QString::fromUtf8("😀");
+        QVERIFY(m_target.clear());
+        const QVector<KeyInput> all =
+            unicodeEvents(QStringLiteral("a") + emoji + QStringLiteral("b"));
+        // "a", the high half | the low half, "b".
+        QCOMPARE(desktop().sendInput(all.mid(0, 4)), 4);
+        QCOMPARE(desktop().sendInput(all.mid(4)), 4);
+        QVERIFY2(m_target.waitForText(QStringLiteral("a") + emoji + QStringLiteral("b")),
+                 qPrintable(m_target.text()));
+    }
+
+    void loneSurrogatesAreDropped()
+    {
+        QVERIFY(m_target.clear());
+        QString text = QStringLiteral("x");
+        text += QChar(0xDC00); // a low half with no high half
+        text += QChar(0xD83D); // a high half followed by a plain character
+        text += QStringLiteral("y");
+        const QVector<KeyInput> events = unicodeEvents(text);
+        QCOMPARE(desktop().sendInput(events), events.size());
+        QVERIFY2(m_target.waitForText(QStringLiteral("xy")), qPrintable(m_target.text()));
+    }
+
+    void readsHeldKeys()
+    {
+        Display *d = display();
+        const KeyCode ctrl = XKeysymToKeycode(d, XK_Control_R);
+        const KeyCode f7 = XKeysymToKeycode(d, XK_F7);
+        QVERIFY(!desktop().isKeyDown(0xA3));
+        QVERIFY(!desktop().isNonModifierKeyDown());
+        XTestFakeKeyEvent(d, ctrl, True, CurrentTime);
+        XTestFakeKeyEvent(d, f7, True, CurrentTime);
+        XSync(d, False);
+        QVERIFY(desktop().isKeyDown(0xA3));
+        QVERIFY(desktop().isKeyDown(0x11));
+        QVERIFY(!desktop().isKeyDown(0xA2));
+        QVERIFY(desktop().isNonModifierKeyDown());
+        // The modifier release lets go of the held Ctrl, and only of that.
+        releaseModifierKeys(desktop());
+        XTestFakeKeyEvent(d, f7, False, CurrentTime);
+        XSync(d, False);
+        QVERIFY(!desktop().isKeyDown(0xA3));
+        QVERIFY(!desktop().isNonModifierKeyDown());
+    }
+
+    void releaseGivesUpAfterTheLimit()
+    {
+        Display *d = display();
+        const KeyCode f8 = XKeysymToKeycode(d, XK_F8);
+        XTestFakeKeyEvent(d, f8, True, CurrentTime);
+        XSync(d, False);
+        QElapsedTimer t;
+        t.start();
+        releaseModifierKeys(desktop());
+        const qint64 waited = t.elapsed();
+        XTestFakeKeyEvent(d, f8, False, CurrentTime);
+        XSync(d, False);
+        QVERIFY2(waited >= Insertion::ModifierWaitMs, qPrintable(QString::number(waited)));
+    }
+
+    void ctrlVKeycodes()
+    {
+        QCOMPARE(desktop().scanCodeForVirtualKey(0x11),
+                 quint16(XKeysymToKeycode(display(), XK_Control_L)));
+        QCOMPARE(desktop().scanCodeForVirtualKey(0x56), quint16(XKeysymToKeycode(display(), XK_v)));
+    }
+
+    void cleanupTestCase() { m_desktop.reset(); }
+};
+
+SCRIVLET_X11_TEST_MAIN(X11KeyboardTest)
+#include "tst_x11keyboard.moc"
