@@ -2,6 +2,7 @@
 // presses synthesised with XTest, a second X client that holds a grab of its
 // own and owns the window with the input focus.
 
+#include "hotkeys/hotkeyedit.h"
 #include "hotkeys/hotkeyhost.h"
 #include "hotkeys/hotkeymanager.h"
 #include "platform/desktop.h"
@@ -220,6 +221,24 @@ private slots:
         QTest::qWait(300);
         pressCode({XK_Control_L, XK_Alt_L}, oldCode);
         QTRY_COMPARE(typed.count(), 2);
+    }
+
+    // The editor reads the keysym of a real key event: shifted punctuation
+    // names its key, a keypad digit with NumLock on is the keypad code.
+    void editorCapturesRealKeys()
+    {
+        host->manager()->unregisterAll();
+        HotkeyEdit edit;
+        edit.show();
+        edit.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&edit));
+        press({XK_Control_L, XK_Shift_L}, XK_semicolon);
+        QTRY_COMPARE(edit.text(), QStringLiteral("Ctrl+Shift+;"));
+        tap(XK_Num_Lock);
+        press({XK_Control_L}, XK_KP_5);
+        tap(XK_Num_Lock);
+        QTRY_COMPARE(edit.text(), QStringLiteral("Ctrl+Num 5"));
+        QCOMPARE(edit.vk(), 0x65);
     }
 
 private:
