@@ -4,6 +4,7 @@
 // line per check and exits 1 when any failed.
 
 #include "insert/textcontrolclass.h"
+#include "platform/win/win32hotkeys.h"
 #include "platform/win/win32prims.h"
 
 #include <ole2.h>
@@ -264,6 +265,79 @@ void testInputAndClipboard()
     DestroyWindow(top);
 }
 
+void pressCtrlAlt(WORD key)
+{
+    const WORD keys[] = {VK_CONTROL, VK_MENU, key};
+    for (WORD vk : keys) {
+        INPUT in{};
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = vk;
+        SendInput(1, &in, sizeof in);
+    }
+    for (int i = 2; i >= 0; --i) {
+        INPUT in{};
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = keys[i];
+        in.ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(1, &in, sizeof in);
+    }
+}
+
+// Pumps messages for up to ms milliseconds; the id of the first WM_HOTKEY
+// posted to owner, 0 when none came.
+int waitForHotkey(HWND owner, DWORD ms)
+{
+    const DWORD start = GetTickCount();
+    do {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            const int id = Win32Hotkeys::hotkeyIdFromMessage(&msg);
+            if (id != 0 && msg.hwnd == owner)
+                return id;
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        Sleep(5);
+    } while (GetTickCount() - start < ms);
+    return 0;
+}
+
+void testHotkeys()
+{
+    // The owner is hidden, as the main window may be; Wine reports hotkeys
+    // only while one of its windows has the focus, so another one takes it.
+    HWND owner = CreateWindowExW(0, L"ScrivletTestMain", L"hotkey owner", WS_OVERLAPPEDWINDOW, 0, 0,
+                                 100, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND focus = topLevel(L"hotkey focus");
+    SetForegroundWindow(focus);
+    SetFocus(focus);
+    pump(300);
+
+    const int ctrlAlt = MOD_CONTROL | MOD_ALT;
+    check(Win32Hotkeys::registerHotKey(owner, 100, ctrlAlt, '1'), "Ctrl+Alt+1 registers");
+    check(!Win32Hotkeys::registerHotKey(owner, 101, ctrlAlt, '1'),
+          "the same combination under a second id is refused");
+    check(Win32Hotkeys::registerHotKey(owner, 102, ctrlAlt | MOD_SHIFT, '1'),
+          "Ctrl+Alt+Shift+1 is another combination");
+    MSG keyDown{};
+    keyDown.message = WM_KEYDOWN;
+    keyDown.wParam = 100;
+    check(Win32Hotkeys::hotkeyIdFromMessage(&keyDown) == 0, "other messages carry no hotkey id");
+
+    pressCtrlAlt('1');
+    check(waitForHotkey(owner, 3000) == 100, "a synthesised Ctrl+Alt+1 arrives as WM_HOTKEY 100");
+    check(Win32Hotkeys::unregisterHotKey(owner, 100), "Ctrl+Alt+1 unregisters");
+    pressCtrlAlt('1');
+    check(waitForHotkey(owner, 500) == 0, "after unregistering no WM_HOTKEY comes");
+    check(Win32Hotkeys::registerHotKey(owner, 101, ctrlAlt, '1'),
+          "the released combination can be registered again");
+
+    Win32Hotkeys::unregisterHotKey(owner, 101);
+    Win32Hotkeys::unregisterHotKey(owner, 102);
+    DestroyWindow(focus);
+    DestroyWindow(owner);
+}
+
 } // namespace
 
 int wmain()
@@ -286,6 +360,7 @@ int wmain()
 
     testFindTextControl();
     testInputAndClipboard();
+    testHotkeys();
 
     printf("%d checks, %d failed\n", g_checks, g_failures);
     OleUninitialize();

@@ -1,0 +1,30 @@
+#pragma once
+
+// The line edit in which the user presses a shortcut. It shows the captured
+// combination as keyText and never edits its text from the keyboard.
+
+#include <QLineEdit>
+
+class HotkeyEdit final : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    explicit HotkeyEdit(QWidget *parent = nullptr);
+
+    // vk 0 empties the text.
+    void setHotkey(int mods, int vk);
+    void clearHotkey();
+
+    int mods() const { return m_mods; }
+    int vk() const { return m_vk; }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    int m_mods = 0;
+    int m_vk = 0;
+};

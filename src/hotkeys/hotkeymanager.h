@@ -1,0 +1,104 @@
+#pragma once
+
+// Owns every system-wide shortcut of the program: the show/hide shortcut (id
+// 1), the picker shortcut (id 2) and one per phrase (ids 100 to 399). The
+// registration rules live here once; the Desktop backend only registers,
+// unregisters and recognises a press by its id in the native event stream.
+
+#include "hotkeys/hotkey.h"
+#include "platform/desktop.h"
+
+#include <QAbstractNativeEventFilter>
+#include <QHash>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class HotkeyManager final : public QObject, public QAbstractNativeEventFilter
+{
+    Q_OBJECT
+
+public:
+    static constexpr int ShowId = 1;
+    static constexpr int PickerId = 2;
+    static constexpr int FirstPhraseId = 100;
+    static constexpr int MaxPhraseShortcuts = 300;
+
+    // Gives the native handle of the window that owns the registrations (the
+    // main window's winId()). Asked each time, so the window may be created
+    // after the manager. A null function, or one that answers 0, means "no
+    // window": registrations then count as done without reaching the platform.
+    using OwnerHandle = std::function<WindowHandle()>;
+
+    // desktop is not owned and may be null (no window system: nothing is
+    // registered). The owner installs the manager afterwards with
+    // QCoreApplication::installNativeEventFilter.
+    HotkeyManager(Desktop *desktop, OwnerHandle window, QObject *parent = nullptr);
+    ~HotkeyManager() override;
+
+    // Replaces every registration. settings needs showVk/showMods and
+    // pickerVk/pickerMods; phrases is the phrase list in stored order, each with
+    // id, name, vk, mods and enabled. A template so that the manager does not
+    // depend on the store's headers.
+    template <class SettingsRecord, class PhraseList>
+    void registerAll(const SettingsRecord &settings, const PhraseList &phrases, bool paused);
+
+    void unregisterAll();
+    // One registration; vk 0 (no shortcut) and a missing window count as
+    // success. A refusal emits registrationFailed(name, or the key text when
+    // name is empty) and returns false.
+    bool registerOne(int id, int mods, int vk, const QString &name);
+
+    bool isShowRegistered() const { return showRegistered; }
+    bool isPickerRegistered() const { return pickerRegistered; }
+    bool isPaused() const { return paused; }
+    // The phrase a registration id stands for; empty for an unknown id.
+    QString phraseIdFor(int id) const { return phraseIds.value(id); }
+
+    bool nativeEventFilter(const QByteArray &eventType, void *message, long *result) override;
+
+signals:
+    void showWindowRequested();
+    void pickerRequested();
+    void phraseRequested(const QString &id);
+    void registrationFailed(const QString &text);
+
+private:
+    // The steps of registerAll that need no knowledge of the store's types.
+    void beginRegistration(bool paused, int showMods, int showVk);
+    bool registerPicker(int pickerMods, int pickerVk);
+    void registerPhrase(int id, const QString &phraseId, const QString &name, int mods, int vk);
+    WindowHandle ownerHandle() const;
+
+    Desktop *desktop;
+    OwnerHandle window;
+    // The handle the current registrations were made on: unregisterAll
+    // releases them there even if the window has since been re-created, and
+    // the destructor never has to ask a window that is being torn down.
+    WindowHandle registeredOn = 0;
+    QHash<int, QString> phraseIds;
+    bool paused = false;
+    bool showRegistered = true;
+    bool pickerRegistered = true;
+};
+
+template <class SettingsRecord, class PhraseList>
+void HotkeyManager::registerAll(const SettingsRecord &settings, const PhraseList &phrases,
+                                bool paused)
+{
+    beginRegistration(paused, settings.showMods, settings.showVk);
+    if (paused)
+        return;
+    registerPicker(settings.pickerMods, settings.pickerVk);
+    int count = 0;
+    for (const auto &phrase : phrases) {
+        // A skipped phrase uses no id, so the enabled ones stay consecutive.
+        if (!phrase.enabled || phrase.vk == 0)
+            continue;
+        if (count == MaxPhraseShortcuts)
+            break;
+        registerPhrase(FirstPhraseId + count, phrase.id, phrase.name, phrase.mods, phrase.vk);
+        ++count;
+    }
+}

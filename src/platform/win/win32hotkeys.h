@@ -1,0 +1,18 @@
+#pragma once
+
+// System-wide shortcuts through user32, free of Qt so that the Win32 test
+// program can exercise them under Wine.
+
+#include <windows.h>
+
+namespace Win32Hotkeys {
+
+// RegisterHotKey with the stored MOD_* flags and virtual key, unchanged: no
+// flag is added. False when the system refused (typically another program, or
+// an earlier registration of ours, holds the combination).
+bool registerHotKey(HWND owner, int id, int mods, int vk);
+bool unregisterHotKey(HWND owner, int id);
+// The registration id of a WM_HOTKEY message (its wParam), 0 for anything else.
+int hotkeyIdFromMessage(const MSG *message);
+
+} // namespace Win32Hotkeys

@@ -1,0 +1,19 @@
+#pragma once
+
+// Windows virtual-key codes <-> X keysyms. Shortcuts are stored as Windows
+// codes on every platform; this is how the X11 backend names the same keys.
+
+#include <QtGlobal>
+
+namespace X11KeyMap {
+
+// The keysym to grab for a virtual key (letters give their lower-case keysym,
+// the one on the key's first level); 0 when the key has no X equivalent here.
+quint32 keysymFromVirtualKey(int vk);
+
+// The virtual key Windows reports for the key that produced keysym: shifted
+// levels of the US layout (':' '!' '{' ...) give their key's code, keypad keys
+// with NumLock off give the navigation keys they stand for. 0 when none.
+int virtualKeyFromKeysym(quint32 keysym);
+
+} // namespace X11KeyMap

@@ -1,0 +1,337 @@
+#include "platform/x11/x11hotkeygrabber.h"
+
+#include "hotkeys/hotkey.h"
+#include "platform/x11/keysymmap.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+constexpr quint32 keysymNumLock = 0xff7f;    // XK_Num_Lock
+constexpr quint32 keysymScrollLock = 0xff14; // XK_Scroll_Lock
+
+// XKB event sub-types that say the keyboard map has changed.
+constexpr quint8 xkbNewKeyboardNotify = 0;
+constexpr quint8 xkbMapNotify = 1;
+
+// Longer than any auto-repeat delay: a press this long after the last one
+// of a held key is a new press.
+constexpr xcb_timestamp_t repeatGapMs = 1000;
+
+// The eight core modifier bits (Shift, Lock, Control, Mod1 to Mod5).
+constexpr quint16 coreModifierBits = 0xff;
+
+quint16 modifiersFromMods(int mods)
+{
+    quint16 m = 0;
+    if (mods & Hotkey::ModAlt)
+        m |= XCB_MOD_MASK_1;
+    if (mods & Hotkey::ModControl)
+        m |= XCB_MOD_MASK_CONTROL;
+    if (mods & Hotkey::ModShift)
+        m |= XCB_MOD_MASK_SHIFT;
+    if (mods & Hotkey::ModWin)
+        m |= XCB_MOD_MASK_4;
+    return m;
+}
+
+// Owns one reply of xcb, which must be released with free().
+template <class T> struct Reply
+{
+    T *p = nullptr;
+    explicit Reply(T *reply) : p(reply) {}
+    ~Reply() { std::free(p); }
+    Reply(const Reply &) = delete;
+    Reply &operator=(const Reply &) = delete;
+    T *operator->() const { return p; }
+    explicit operator bool() const { return p != nullptr; }
+};
+
+} // namespace
+
+X11HotkeyGrabber::X11HotkeyGrabber(xcb_connection_t *connection, xcb_window_t root)
+    : m_connection(connection), m_root(root)
+{
+    if (!m_connection)
+        return;
+    static const char xkbName[] = "XKEYBOARD";
+    Reply<xcb_query_extension_reply_t> xkb(xcb_query_extension_reply(
+        m_connection, xcb_query_extension(m_connection, sizeof xkbName - 1, xkbName), nullptr));
+    if (xkb && xkb->present)
+        m_xkbFirstEvent = xkb->first_event;
+    loadKeyboard();
+}
+
+X11HotkeyGrabber::~X11HotkeyGrabber()
+{
+    ungrabAll();
+}
+
+void X11HotkeyGrabber::loadKeyboard()
+{
+    m_keysyms.clear();
+    m_keysymsPerKeycode = 0;
+    m_numLock = m_scrollLock = 0;
+    if (!m_connection)
+        return;
+    // The map is read here rather than through Xlib's cache, which Xlib never
+    // refreshes on a connection whose events Qt reads.
+    const xcb_setup_t *setup = xcb_get_setup(m_connection);
+    m_minKeycode = setup->min_keycode;
+    const int count = setup->max_keycode - setup->min_keycode + 1;
+    Reply<xcb_get_keyboard_mapping_reply_t> map(xcb_get_keyboard_mapping_reply(
+        m_connection, xcb_get_keyboard_mapping(m_connection, setup->min_keycode, quint8(count)),
+        nullptr));
+    if (map) {
+        const xcb_keysym_t *syms = xcb_get_keyboard_mapping_keysyms(map.p);
+        const int length = xcb_get_keyboard_mapping_keysyms_length(map.p);
+        m_keysymsPerKeycode = map->keysyms_per_keycode;
+        m_keysyms = QVector<xcb_keysym_t>(syms, syms + length);
+    }
+
+    Reply<xcb_get_modifier_mapping_reply_t> mods(xcb_get_modifier_mapping_reply(
+        m_connection, xcb_get_modifier_mapping(m_connection), nullptr));
+    if (!mods)
+        return;
+    const xcb_keycode_t *codes = xcb_get_modifier_mapping_keycodes(mods.p);
+    const int perModifier = mods->keycodes_per_modifier;
+    const xcb_keycode_t numLock = keycodeFor(keysymNumLock);
+    const xcb_keycode_t scrollLock = keycodeFor(keysymScrollLock);
+    for (int modifier = 0; modifier < 8; ++modifier) {
+        for (int i = 0; i < perModifier; ++i) {
+            const xcb_keycode_t code = codes[modifier * perModifier + i];
+            if (code == 0)
+                continue;
+            if (code == numLock)
+                m_numLock |= quint16(1u << modifier);
+            if (code == scrollLock)
+                m_scrollLock |= quint16(1u << modifier);
+        }
+    }
+}
+
+xcb_keycode_t X11HotkeyGrabber::keycodeFor(quint32 keysym) const
+{
+    if (keysym == 0 || m_keysymsPerKeycode == 0)
+        return 0;
+    const int keycodes = m_keysyms.size() / m_keysymsPerKeycode;
+    // A key whose first group carries the keysym (plain or shifted) beats a key
+    // that only has it in another group or level.
+    const int firstColumns = qMin(2, m_keysymsPerKeycode);
+    for (int columns : {firstColumns, m_keysymsPerKeycode}) {
+        for (int k = 0; k < keycodes; ++k) {
+            for (int c = 0; c < columns; ++c) {
+                if (m_keysyms[k * m_keysymsPerKeycode + c] == keysym)
+                    return xcb_keycode_t(m_minKeycode + k);
+            }
+        }
+    }
+    return 0;
+}
+
+QVector<quint16> X11HotkeyGrabber::lockVariants(quint16 numLock, quint16 scrollLock)
+{
+    const quint16 locks[] = {XCB_MOD_MASK_LOCK, numLock, scrollLock};
+    QVector<quint16> variants;
+    for (int subset = 0; subset < 8; ++subset) {
+        quint16 v = 0;
+        for (int i = 0; i < 3; ++i) {
+            if (subset & (1 << i))
+                v |= locks[i];
+        }
+        if (!variants.contains(v))
+            variants.append(v);
+    }
+    return variants;
+}
+
+bool X11HotkeyGrabber::grabVariants(xcb_keycode_t keycode, quint16 modifiers)
+{
+    const QVector<quint16> variants = lockVariants(m_numLock, m_scrollLock);
+    QVector<xcb_void_cookie_t> cookies;
+    cookies.reserve(variants.size());
+    // owner_events false: the press is reported on the root window even when
+    // one of our own windows has the focus, so the shortcut works there too.
+    for (quint16 v : variants)
+        cookies.append(xcb_grab_key_checked(m_connection, 0, m_root, modifiers | v, keycode,
+                                            XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
+    bool ok = true;
+    for (const xcb_void_cookie_t &cookie : cookies) {
+        // BadAccess: another client holds this variant.
+        if (xcb_generic_error_t *error = xcb_request_check(m_connection, cookie)) {
+            ok = false;
+            std::free(error);
+        }
+    }
+    if (!ok)
+        ungrabVariants(keycode, modifiers, variants); // releases only what we got
+    return ok;
+}
+
+void X11HotkeyGrabber::ungrabVariants(xcb_keycode_t keycode, quint16 modifiers,
+                                      const QVector<quint16> &variants)
+{
+    for (quint16 v : variants)
+        xcb_ungrab_key(m_connection, keycode, m_root, modifiers | v);
+    xcb_flush(m_connection);
+}
+
+bool X11HotkeyGrabber::grab(int id, int mods, int vk)
+{
+    ungrab(id);
+    if (!m_connection)
+        return false;
+    const xcb_keycode_t keycode = keycodeFor(X11KeyMap::keysymFromVirtualKey(vk));
+    if (keycode == 0)
+        return false;
+    const quint16 modifiers = modifiersFromMods(mods);
+    // X lets a client grab the same combination twice without complaint; a
+    // second shortcut of ours on it must fail as it does on Windows.
+    for (const Grab &g : qAsConst(m_grabs)) {
+        if (g.keycode == keycode && g.modifiers == modifiers)
+            return false;
+    }
+    if (!grabVariants(keycode, modifiers))
+        return false;
+    Grab g;
+    g.id = id;
+    g.mods = mods;
+    g.vk = vk;
+    g.keycode = keycode;
+    g.modifiers = modifiers;
+    m_grabs.append(g);
+    return true;
+}
+
+bool X11HotkeyGrabber::ungrab(int id)
+{
+    for (int i = 0; i < m_grabs.size(); ++i) {
+        if (m_grabs[i].id == id) {
+            ungrabVariants(m_grabs[i].keycode, m_grabs[i].modifiers,
+                           lockVariants(m_numLock, m_scrollLock));
+            m_grabs.remove(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+void X11HotkeyGrabber::ungrabAll()
+{
+    const QVector<quint16> variants = lockVariants(m_numLock, m_scrollLock);
+    for (const Grab &g : qAsConst(m_grabs))
+        ungrabVariants(g.keycode, g.modifiers, variants);
+    m_grabs.clear();
+}
+
+bool X11HotkeyGrabber::isGrabbed(int id) const
+{
+    for (const Grab &g : m_grabs) {
+        if (g.id == id)
+            return true;
+    }
+    return false;
+}
+
+void X11HotkeyGrabber::regrabAll()
+{
+    // The old grabs were made with the old keycodes and lock bits: a grab
+    // whose key and locks are unchanged stays as it is (the text insertion
+    // borrows spare keycodes for a moment, which changes the map often);
+    // the others are released with what they were made with and made again.
+    const QVector<quint16> oldVariants = lockVariants(m_numLock, m_scrollLock);
+    loadKeyboard();
+    const bool locksChanged = lockVariants(m_numLock, m_scrollLock) != oldVariants;
+    QVector<Grab> kept;
+    QVector<Grab> moved;
+    for (const Grab &g : qAsConst(m_grabs)) {
+        const xcb_keycode_t keycode = keycodeFor(X11KeyMap::keysymFromVirtualKey(g.vk));
+        if (keycode == g.keycode && !locksChanged) {
+            kept.append(g);
+        } else {
+            // Released before any new grab, so that two keys swapping their
+            // keycodes do not release each other's new grab.
+            ungrabVariants(g.keycode, g.modifiers, oldVariants);
+            Grab n = g;
+            n.keycode = keycode;
+            n.held = false;
+            n.pressed = n.released = 0;
+            moved.append(n);
+        }
+    }
+    for (const Grab &g : qAsConst(moved)) {
+        bool taken = false;
+        for (const Grab &k : qAsConst(kept))
+            taken = taken || (k.keycode == g.keycode && k.modifiers == g.modifiers);
+        // A key gone from the map, or now held by another client, stays
+        // ungrabbed until the next registration.
+        if (g.keycode != 0 && !taken && grabVariants(g.keycode, g.modifiers))
+            kept.append(g);
+    }
+    m_grabs = kept;
+}
+
+bool X11HotkeyGrabber::isMappingChange(const xcb_generic_event_t *event) const
+{
+    const quint8 type = event->response_type & 0x7f;
+    if (type == XCB_MAPPING_NOTIFY) {
+        const auto *e = reinterpret_cast<const xcb_mapping_notify_event_t *>(event);
+        return e->request != XCB_MAPPING_POINTER;
+    }
+    if (m_xkbFirstEvent != 0 && type == m_xkbFirstEvent) {
+        // XKB events carry their sub-type in the second byte.
+        const quint8 xkbType = reinterpret_cast<const quint8 *>(event)[1];
+        return xkbType == xkbNewKeyboardNotify || xkbType == xkbMapNotify;
+    }
+    return false;
+}
+
+int X11HotkeyGrabber::idFromNativeEvent(const QByteArray &eventType, void *message)
+{
+    if (!message || eventType != "xcb_generic_event_t")
+        return 0;
+    return idFromEvent(static_cast<const xcb_generic_event_t *>(message));
+}
+
+int X11HotkeyGrabber::idFromEvent(const xcb_generic_event_t *event)
+{
+    if (!event || !m_connection)
+        return 0;
+    const quint8 type = event->response_type & 0x7f;
+    if (type == XCB_KEY_PRESS || type == XCB_KEY_RELEASE) {
+        if (m_grabs.isEmpty())
+            return 0;
+        const auto *key = reinterpret_cast<const xcb_key_press_event_t *>(event);
+        if (key->event != m_root)
+            return 0; // an ordinary key press in one of our windows
+        const quint16 locks = XCB_MOD_MASK_LOCK | m_numLock | m_scrollLock;
+        const quint16 modifiers = key->state & coreModifierBits & quint16(~locks);
+        for (Grab &g : m_grabs) {
+            if (g.keycode != key->detail)
+                continue;
+            if (type == XCB_KEY_RELEASE) {
+                g.held = false;
+                g.released = key->time;
+                continue;
+            }
+            if (g.modifiers != modifiers)
+                continue;
+            // Auto-repeat: further presses while the key is held (repeats
+            // follow each other closely, so a release we never saw costs one
+            // press at most), or, without detectable auto-repeat, a press with
+            // the time of the release just before it.
+            const bool repeat = (g.held && key->time - g.pressed < repeatGapMs) ||
+                                (g.released != 0 && g.released == key->time);
+            g.held = true;
+            g.pressed = key->time;
+            return repeat ? 0 : g.id;
+        }
+        return 0;
+    }
+    if (isMappingChange(event) && !m_grabs.isEmpty())
+        regrabAll();
+    else if (isMappingChange(event))
+        loadKeyboard();
+    return 0;
+}

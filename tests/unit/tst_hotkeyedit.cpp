@@ -1,0 +1,111 @@
+#include "hotkeys/hotkeyedit.h"
+#include "hotkeys/keymap.h"
+
+#include <QDialog>
+#include <QVBoxLayout>
+#include <QtTest>
+
+class HotkeyEditTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startsEmptyAndReadOnly()
+    {
+        HotkeyEdit edit;
+        QVERIFY(edit.isReadOnly());
+        QVERIFY(!edit.isClearButtonEnabled());
+        QCOMPARE(edit.placeholderText(), QStringLiteral("Press a shortcut"));
+        QCOMPARE(edit.mods(), 0);
+        QCOMPARE(edit.vk(), 0);
+    }
+
+    void modifiersWaitForTheKey()
+    {
+        HotkeyEdit edit;
+        QTest::keyPress(&edit, Qt::Key_Control, Qt::ControlModifier);
+        QCOMPARE(edit.text(), QString());
+        QTest::keyPress(&edit, Qt::Key_Alt, Qt::ControlModifier | Qt::AltModifier);
+        QCOMPARE(edit.text(), QString());
+        QTest::keyClick(&edit, Qt::Key_K, Qt::ControlModifier | Qt::AltModifier);
+        QCOMPARE(edit.text(), QStringLiteral("Ctrl+Alt+K"));
+        QCOMPARE(edit.mods(), 3);
+        QCOMPARE(edit.vk(), 0x4B);
+    }
+
+    void captures_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("F13 alone") << int(Qt::Key_F13) << 0 << "F13";
+        QTest::newRow("F24") << int(Qt::Key_F24) << int(Qt::ShiftModifier) << "Shift+F24";
+        QTest::newRow("keypad digit")
+            << int(Qt::Key_5) << int(Qt::KeypadModifier | Qt::ControlModifier) << "Ctrl+Num 5";
+        QTest::newRow("keypad minus") << int(Qt::Key_Minus) << int(Qt::KeypadModifier) << "Num -";
+        QTest::newRow("minus") << int(Qt::Key_Minus) << int(Qt::ControlModifier) << "Ctrl+-";
+        QTest::newRow("shifted punctuation names its key")
+            << int(Qt::Key_Colon) << int(Qt::ControlModifier | Qt::ShiftModifier) << "Ctrl+Shift+;";
+        QTest::newRow("shifted digit")
+            << int(Qt::Key_Exclam) << int(Qt::ControlModifier | Qt::ShiftModifier)
+            << "Ctrl+Shift+1";
+        QTest::newRow("backspace is a key") << int(Qt::Key_Backspace) << 0 << "Backspace";
+        QTest::newRow("meta is Win") << int(Qt::Key_Home) << int(Qt::MetaModifier) << "Win+Home";
+        QTest::newRow("keypad navigation") << int(Qt::Key_End) << int(Qt::KeypadModifier) << "End";
+    }
+    void captures()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, text);
+        HotkeyEdit edit;
+        QTest::keyClick(&edit, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(edit.text(), text);
+    }
+
+    void keyWithoutCodeIsIgnored()
+    {
+        HotkeyEdit edit;
+        edit.setHotkey(2, 0x41);
+        QTest::keyClick(&edit, Qt::Key_VolumeMute, Qt::ControlModifier);
+        QTest::keyClick(&edit, Qt::Key_Eacute);
+        QCOMPARE(edit.text(), QStringLiteral("Ctrl+A"));
+        QCOMPARE(edit.vk(), 0x41);
+    }
+
+    void escapeClearsAndKeepsTheDialogOpen()
+    {
+        QDialog dialog;
+        auto *edit = new HotkeyEdit(&dialog);
+        (new QVBoxLayout(&dialog))->addWidget(edit);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        edit->setFocus();
+        edit->setHotkey(6, 0x4B);
+        QCOMPARE(edit->text(), QStringLiteral("Ctrl+Shift+K"));
+
+        QTest::keyClick(edit, Qt::Key_Escape);
+        QCOMPARE(edit->text(), QString());
+        QCOMPARE(edit->vk(), 0);
+        QCOMPARE(edit->mods(), 0);
+        QVERIFY(dialog.isVisible());
+        QTest::keyClick(edit, Qt::Key_Return); // Enter is captured, not "accept"
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(edit->text(), QStringLiteral("Enter"));
+    }
+
+    void setAndClear()
+    {
+        HotkeyEdit edit;
+        edit.setHotkey(3, 0);
+        QCOMPARE(edit.text(), QString());
+        edit.setHotkey(8, 0x70);
+        QCOMPARE(edit.text(), QStringLiteral("Win+F1"));
+        edit.clearHotkey();
+        QCOMPARE(edit.text(), QString());
+        QCOMPARE(edit.mods(), 0);
+    }
+};
+
+QTEST_MAIN(HotkeyEditTest)
+#include "tst_hotkeyedit.moc"
