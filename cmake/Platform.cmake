@@ -12,3 +12,7 @@ else()
     message(FATAL_ERROR "No window-system backend for ${CMAKE_SYSTEM_NAME}.")
 endif()
 message(STATUS "Scrivlet window-system backend: ${SCRIVLET_BACKEND}")
+
+if(WIN32)
+    include(${CMAKE_CURRENT_LIST_DIR}/WindowsRuntime.cmake)
+endif()

@@ -1,0 +1,291 @@
+// The other side of the Windows end-to-end checks, one Wine program with a
+// few commands, because under Wine synthesised input and WM_HOTKEY reach Wine
+// windows only:
+//   wintarget edit <report>     a window whose focused child is a standard
+//                               multi-line EDIT; its whole text is written to
+//                               <report> (UTF-8, line breaks as they are in
+//                               the control) after every change
+//   wintarget plain <report>    a window without a text control; on Ctrl+V it
+//                               writes the clipboard's text to <report>
+//   wintarget press <mods> <vk> presses a shortcut with SendInput (mods as the
+//                               data file stores them: Alt 1, Ctrl 2, Shift 4,
+//                               Win 8) into whatever window has the focus
+//   wintarget visible <exe>     exit 0 when a top-level window of a process
+//                               named <exe> is shown and not minimised, else 1
+//   wintarget exists <exe>      exit 0 when such a process has a top-level
+//                               window at all (shown or hidden), else 1
+//   wintarget clip-set <text>   puts <text> on the clipboard
+//   wintarget clip-get <report> writes the clipboard's text to <report>
+// Both targets also write <report>.ready once they hold the focus, and end by
+// themselves after two minutes so that a failed run leaves nothing behind.
+// Reports are replaced whole (written beside, then moved), so a reader never
+// sees half a file.
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::wstring g_report;
+HWND g_edit = nullptr;
+
+std::string toUtf8(const std::wstring &text)
+{
+    if (text.empty())
+        return std::string();
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string out(size_t(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), &out[0], size, nullptr, nullptr);
+    return out;
+}
+
+bool writeReport(const std::wstring &path, const std::wstring &text)
+{
+    const std::wstring partial = path + L".part";
+    HANDLE file = CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    const std::string bytes = toUtf8(text);
+    DWORD written = 0;
+    const bool ok = WriteFile(file, bytes.data(), DWORD(bytes.size()), &written, nullptr) && written == bytes.size();
+    CloseHandle(file);
+    return ok && MoveFileExW(partial.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
+}
+
+std::wstring windowText(HWND w)
+{
+    const int length = GetWindowTextLengthW(w);
+    std::wstring text(size_t(length) + 1, L'\0');
+    text.resize(size_t(GetWindowTextW(w, &text[0], length + 1)));
+    return text;
+}
+
+bool clipboardText(std::wstring *text)
+{
+    // Another program may hold the clipboard open for a moment.
+    for (int attempt = 0; attempt < 20 && !OpenClipboard(nullptr); ++attempt)
+        Sleep(25);
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    bool ok = false;
+    if (data) {
+        if (const auto *p = static_cast<const wchar_t *>(GlobalLock(data))) {
+            *text = p;
+            GlobalUnlock(data);
+            ok = true;
+        }
+    }
+    CloseClipboard();
+    return ok;
+}
+
+bool setClipboardText(const std::wstring &text)
+{
+    bool opened = false;
+    for (int attempt = 0; attempt < 20 && !(opened = OpenClipboard(nullptr)); ++attempt)
+        Sleep(25);
+    if (!opened)
+        return false;
+    EmptyClipboard();
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    bool ok = false;
+    if (block) {
+        if (void *p = GlobalLock(block)) {
+            memcpy(p, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+            GlobalUnlock(block);
+            ok = SetClipboardData(CF_UNICODETEXT, block) != nullptr;
+        }
+        if (!ok)
+            GlobalFree(block);
+    }
+    CloseClipboard();
+    return ok;
+}
+
+LRESULT CALLBACK targetProc(HWND w, UINT message, WPARAM wp, LPARAM lp)
+{
+    switch (message) {
+    case WM_SIZE:
+        if (g_edit)
+            MoveWindow(g_edit, 0, 0, LOWORD(lp), HIWORD(lp), TRUE);
+        return 0;
+    case WM_SETFOCUS:
+        if (g_edit)
+            SetFocus(g_edit);
+        return 0;
+    case WM_COMMAND:
+        if (HWND(lp) == g_edit && HIWORD(wp) == EN_CHANGE)
+            writeReport(g_report, windowText(g_edit));
+        return 0;
+    case WM_KEYDOWN:
+        if (!g_edit && wp == 'V' && (GetKeyState(VK_CONTROL) & 0x8000)) {
+            std::wstring text;
+            if (clipboardText(&text))
+                writeReport(g_report, text);
+        }
+        return 0;
+    case WM_TIMER:
+        DestroyWindow(w);
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcW(w, message, wp, lp);
+    }
+}
+
+int runTarget(bool withEdit, const std::wstring &report)
+{
+    g_report = report;
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = targetProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"ScrivletWineTarget";
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    RegisterClassW(&wc);
+    HWND top = CreateWindowExW(0, wc.lpszClassName, withEdit ? L"Scrivlet target (edit)" : L"Scrivlet target (plain)",
+                               WS_OVERLAPPEDWINDOW, 100, 100, 480, 320, nullptr, nullptr, wc.hInstance, nullptr);
+    if (!top)
+        return 2;
+    if (withEdit) {
+        g_edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
+                                 WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
+                                 0, 0, 480, 320, top, nullptr, wc.hInstance, nullptr);
+        if (!g_edit)
+            return 2;
+    }
+    writeReport(report, std::wstring());
+    ShowWindow(top, SW_SHOWNORMAL);
+    SetForegroundWindow(top);
+    SetFocus(g_edit ? g_edit : top);
+    SetTimer(top, 1, 120000, nullptr);
+
+    bool ready = false;
+    MSG msg;
+    for (;;) {
+        if (!ready && GetForegroundWindow() == top) {
+            ready = writeReport(report + L".ready", L"focus");
+        }
+        // Wake at least every 50 ms to look at the focus until it is ours.
+        if (ready || MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT) == WAIT_OBJECT_0) {
+            if (!GetMessageW(&msg, nullptr, 0, 0))
+                break;
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                if (msg.message == WM_QUIT)
+                    return 0;
+                TranslateMessage(&msg);
+                DispatchMessageW(&msg);
+            }
+        }
+    }
+    return 0;
+}
+
+int press(unsigned mods, unsigned vk)
+{
+    std::vector<WORD> keys;
+    if (mods & 2)
+        keys.push_back(VK_CONTROL);
+    if (mods & 1)
+        keys.push_back(VK_MENU);
+    if (mods & 4)
+        keys.push_back(VK_SHIFT);
+    if (mods & 8)
+        keys.push_back(VK_LWIN);
+    keys.push_back(WORD(vk));
+
+    std::vector<INPUT> events;
+    auto add = [&events](WORD key, DWORD flags) {
+        INPUT in{};
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = key;
+        in.ki.wScan = WORD(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+        in.ki.dwFlags = flags;
+        events.push_back(in);
+    };
+    for (WORD key : keys)
+        add(key, 0);
+    for (auto it = keys.rbegin(); it != keys.rend(); ++it)
+        add(*it, KEYEVENTF_KEYUP);
+    const UINT sent = SendInput(UINT(events.size()), events.data(), sizeof(INPUT));
+    return sent == events.size() ? 0 : 1;
+}
+
+struct WindowQuery
+{
+    std::wstring exe;
+    bool needVisible;
+    bool found;
+};
+
+bool processIsNamed(DWORD pid, const std::wstring &exe)
+{
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+    if (!process)
+        return false;
+    wchar_t path[MAX_PATH];
+    DWORD size = MAX_PATH;
+    const bool ok = QueryFullProcessImageNameW(process, 0, path, &size);
+    CloseHandle(process);
+    if (!ok)
+        return false;
+    const wchar_t *slash = wcsrchr(path, L'\\');
+    return _wcsicmp(slash ? slash + 1 : path, exe.c_str()) == 0;
+}
+
+BOOL CALLBACK inspectWindow(HWND w, LPARAM lp)
+{
+    auto *query = reinterpret_cast<WindowQuery *>(lp);
+    if (query->needVisible && (!IsWindowVisible(w) || IsIconic(w)))
+        return TRUE;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    if (pid && processIsNamed(pid, query->exe)) {
+        query->found = true;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+int hasWindow(const std::wstring &exe, bool needVisible)
+{
+    WindowQuery query{exe, needVisible, false};
+    EnumWindows(inspectWindow, reinterpret_cast<LPARAM>(&query));
+    return query.found ? 0 : 1;
+}
+
+int usage()
+{
+    fwprintf(stderr, L"usage: wintarget edit|plain|clip-get <report> | press <mods> <vk> | "
+                     L"visible|exists <exe> | clip-set <text>\n");
+    return 64;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t *argv[])
+{
+    if (argc < 3)
+        return usage();
+    const std::wstring command = argv[1];
+    if (command == L"edit" || command == L"plain")
+        return runTarget(command == L"edit", argv[2]);
+    if (command == L"press" && argc >= 4)
+        return press(unsigned(wcstoul(argv[2], nullptr, 0)), unsigned(wcstoul(argv[3], nullptr, 0)));
+    if (command == L"visible" || command == L"exists")
+        return hasWindow(argv[2], command == L"visible");
+    if (command == L"clip-set")
+        return setClipboardText(argv[2]) ? 0 : 1;
+    if (command == L"clip-get") {
+        std::wstring text;
+        return clipboardText(&text) && writeReport(argv[2], text) ? 0 : 1;
+    }
+    return usage();
+}
