@@ -1,22 +1,64 @@
 #!/usr/bin/env bash
-# Cross-builds the Win32 primitives' test program (tests/win32, no Qt) with
-# mingw-w64 and runs it under Wine on a private Xvfb, with a private Wine
-# prefix under build/. Ends every Wine and X process it started.
+# The Windows build, checked here without Windows: cross-compiled with
+# mingw-w64 and run under Wine on a private Xvfb, with one Wine prefix kept in
+# build-win/ (creating one costs seconds and hundreds of MB).
+#  1. the Win32 primitives' test program (no Qt), always;
+#  2. with the mingw-w64 Qt: the whole program cross-built, its unit tests run
+#     as Windows programs by ctest, the deployed folder's --self-test, the Run
+#     value written and removed, and the main road end to end against Wine
+#     target windows of our own (tests/win32/wintarget.cpp).
+# The Qt comes from $SCRIVLET_QT_MINGW (an unpacked qt5-mingw folder, a folder
+# holding one, or the tarball) or from ../shared/toolchains/. Ends every Wine
+# and X process it started.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
+jobs=$(nproc)
+started=$SECONDS
 
 skip() { echo "skipped: $*"; exit 0; }
-command -v x86_64-w64-mingw32-g++-posix >/dev/null || skip "the Win32 tests need x86_64-w64-mingw32-g++-posix (mingw-w64)"
-command -v wine >/dev/null || skip "the Win32 tests need wine"
-command -v Xvfb >/dev/null || skip "the Win32 tests need Xvfb"
+command -v x86_64-w64-mingw32-g++-posix >/dev/null || skip "the Windows tests need x86_64-w64-mingw32-g++-posix (mingw-w64)"
+command -v wine >/dev/null || skip "the Windows tests need wine"
+command -v Xvfb >/dev/null || skip "the Windows tests need Xvfb"
 
-build=$root/build/win32-prims
-cmake -S tests/win32 -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
-cmake --build "$build"
+build=$root/build-win
+mkdir -p "$build"
+phase() { echo "== $* (at $((SECONDS - started)) s)"; }
 
-export WINEPREFIX=$root/build/wineprefix
+# The mingw-w64 Qt: a folder to use as it is, or a tarball unpacked once into
+# build-win/ (again only when the tarball changes).
+qt=""
+tarball=""
+source_qt=${SCRIVLET_QT_MINGW:-}
+if [ -n "$source_qt" ]; then
+    if [ -d "$source_qt/lib/cmake/Qt5" ]; then
+        qt=$(realpath "$source_qt")
+    elif [ -d "$source_qt/qt5-mingw/lib/cmake/Qt5" ]; then
+        qt=$(realpath "$source_qt/qt5-mingw")
+    elif [ -f "$source_qt" ]; then
+        tarball=$source_qt
+    else
+        echo "SCRIVLET_QT_MINGW=$source_qt is neither a qt5-mingw folder nor its tarball" >&2
+        exit 1
+    fi
+else
+    for candidate in "$root"/../shared/toolchains/qt5.15.8-mingw-w64-x86_64.tar.xz; do
+        [ -f "$candidate" ] && tarball=$candidate
+    done
+fi
+if [ -n "$tarball" ]; then
+    stamp="$build/qt5-mingw.unpacked"
+    want="$(realpath "$tarball") $(stat -c '%s %Y' "$tarball")"
+    if [ ! -d "$build/qt5-mingw/lib/cmake/Qt5" ] || [ "$(cat "$stamp" 2>/dev/null)" != "$want" ]; then
+        phase "unpacking $(basename "$tarball")"
+        rm -rf "$build/qt5-mingw" "$stamp"
+        tar -xJf "$tarball" -C "$build"
+        echo "$want" >"$stamp"
+    fi
+    qt=$build/qt5-mingw
+fi
+
+export WINEPREFIX=$build/wineprefix
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64
@@ -24,7 +66,9 @@ mkdir -p "$WINEPREFIX"
 
 work=$(mktemp -d)
 xvfb_pid=""
+scrivlet_pid=""
 cleanup() {
+    [ -n "$scrivlet_pid" ] && kill "$scrivlet_pid" 2>/dev/null
     wineserver -k 2>/dev/null || true
     wineserver -w 2>/dev/null || true
     if [ -n "$xvfb_pid" ]; then
@@ -44,5 +88,166 @@ done
 [ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
 export DISPLAY=":$(head -n1 "$work/display")"
 
-echo "Win32 primitives under Wine on $DISPLAY"
-timeout 300 wine "$build/win32prims_test.exe"
+if [ -z "$qt" ]; then
+    phase "Win32 primitives under Wine on $DISPLAY"
+    prims=$root/build/win32-prims
+    cmake -S tests/win32 -B "$prims" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
+    cmake --build "$prims"
+    timeout 300 wine "$prims/win32prims_test.exe"
+    echo "skipped: the cross build of the whole program needs the mingw-w64 Qt" \
+        "(set SCRIVLET_QT_MINGW or put the tarball in ../shared/toolchains/)"
+    exit 0
+fi
+
+phase "cross build with $qt"
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+    -DCMAKE_PREFIX_PATH="$qt" -DSCRIVLET_BUILD_BENCH=OFF >/dev/null
+cmake --build "$build" -j "$jobs"
+cmake --build "$build" --target deploy >/dev/null
+
+phase "Win32 primitives under Wine on $DISPLAY"
+timeout 300 wine "$build/tests/win32/win32prims_test.exe"
+
+phase "unit tests as Windows programs (ctest under Wine)"
+(cd "$build" && timeout 600 ctest --output-on-failure -j "$jobs" --timeout 240)
+
+run=$build/wine-run.sh
+tool=$build/tests/win32/wintarget.exe
+deployed=$build/deploy/Scrivlet
+failures=0
+check() {
+    local what=$1
+    shift
+    if "$@"; then
+        echo "ok - $what"
+    else
+        echo "not ok - $what"
+        failures=$((failures + 1))
+    fi
+}
+# Polls a command every 0.1 s until it succeeds or `seconds` pass.
+wait_for() {
+    local seconds=$1
+    shift
+    local until=$((SECONDS + seconds))
+    until "$@"; do
+        [ $SECONDS -ge $until ] && return 1
+        sleep 0.1
+    done
+}
+# The deployed folder alone: this script sets no WINEPATH, so a missing DLL
+# shows. Started by wine itself, whose process is the Windows program's.
+unset WINEPATH QT_PLUGIN_PATH
+run_deployed() { wine "$@"; }
+
+phase "deployed folder"
+check "the deployed folder's scrivlet.exe --self-test exits 0" run_deployed "$deployed/scrivlet.exe" --self-test
+check "the zip holds the folder" python3 -c '
+import sys, zipfile
+names = set(zipfile.ZipFile(sys.argv[1]).namelist())
+need = ["Scrivlet/scrivlet.exe", "Scrivlet/Qt5Core.dll", "Scrivlet/platforms/qwindows.dll",
+        "Scrivlet/imageformats/qico.dll", "Scrivlet/libstdc++-6.dll", "Scrivlet/libwinpthread-1.dll"]
+sys.exit(0 if all(n in names for n in need) else 1)' "$build/deploy/Scrivlet-3.2-win64.zip"
+
+phase "Run value"
+run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+# From a folder with a space, so the value must come quoted.
+spaced="$work/Program Files/Scrivlet Check"
+mkdir -p "$spaced"
+cp "$build/tests/win32/autostartcheck.exe" "$spaced/"
+expected="\"Z:${spaced//\//\\}\\autostartcheck.exe\""
+run_value() { wine reg query "$run_key" /v VantokScrivlet 2>/dev/null | tr -d '\r' | sed -n 's/^ *VantokScrivlet *REG_SZ *//p'; }
+check "autostart on writes the Run value" "$run" "$spaced/autostartcheck.exe" on
+check "the Run value is the quoted executable path" test "$(run_value)" = "$expected"
+check "autostart off removes the Run value" "$run" "$spaced/autostartcheck.exe" off
+check "the Run value is gone" test -z "$(run_value)"
+
+main_road() {
+    local users=("$WINEPREFIX"/drive_c/users/*)
+    local appdata=""
+    for u in "${users[@]}"; do
+        [ "$(basename "$u")" != Public ] && [ -d "$u/AppData/Roaming" ] && appdata=$u/AppData/Roaming
+    done
+    [ -n "$appdata" ] || { echo "not ok - the Wine prefix has no user AppData folder"; failures=$((failures + 1)); return; }
+    local data=$appdata/Vantok/Scrivlet
+    rm -rf "$data"
+    mkdir -p "$data"
+    # Ctrl+Alt+1, 2, 3: one line, three lines, a line too long for typing.
+    python3 - "$data/phrases.json" <<'EOF'
+import json, sys
+phrase = lambda n, text, vk: {"id": "0000000%d-0000-4000-8000-000000000000" % n, "name": "p%d" % n,
+                              "text": text, "vk": vk, "mods": 3, "enabled": True, "lastUsed": 0}
+doc = {"version": 1,
+       "settings": {"startMinimized": True, "importedV3": True, "closeHintShown": True,
+                    "closeHintSeen": True, "showFloatingPanel": False, "language": "en"},
+       "phrases": [phrase(1, "Hello from Scrivlet", 0x31),
+                   phrase(2, "first line\nsecond line\nthird", 0x32),
+                   phrase(3, "long " * 100, 0x33)]}
+json.dump(doc, open(sys.argv[1], "w"), indent=4)
+EOF
+    last_used() {
+        python3 -c '
+import json, sys
+doc = json.load(open(sys.argv[1]))
+p = [p for p in doc["phrases"] if p["id"].startswith("0000000" + sys.argv[2])]
+sys.exit(0 if p and p[0]["lastUsed"] > 0 else 1)' "$data/phrases.json" "$1" 2>/dev/null
+    }
+    same_file() { [ -f "$1" ] && [ "$(cat "$1")" = "$2" ]; }
+    crlf_text() {
+        python3 -c '
+import sys
+got = open(sys.argv[1], "rb").read()
+sys.exit(0 if got == b"Hello from Scrivletfirst line\r\nsecond line\r\nthird" else 1)' "$1"
+    }
+    only_replacesel() { [ "$(sort -u "$1")" = EM_REPLACESEL ]; }
+
+    run_deployed "$deployed/scrivlet.exe" &
+    scrivlet_pid=$!
+    check "scrivlet.exe starts and creates its (hidden) main window" wait_for 30 wine "$tool" exists scrivlet.exe
+    check "started minimised, no window is shown" bash -c "! wine '$tool' visible scrivlet.exe"
+
+    local report=$work/edit.txt
+    wine "$tool" edit "$report" &
+    check "the EDIT target has the focus" wait_for 20 test -f "$report.ready"
+    wine "$tool" press 3 0x31
+    check "Ctrl+Alt+1 puts the one-line phrase into the EDIT" wait_for 10 same_file "$report" "Hello from Scrivlet"
+    check "the one-line phrase came by EM_REPLACESEL" only_replacesel "$report.messages"
+    check "lastUsed of the one-line phrase is saved" wait_for 10 last_used 1
+    wine "$tool" press 3 0x32
+    check "Ctrl+Alt+2 adds the multi-line phrase with CR LF line breaks" wait_for 10 crlf_text "$report"
+    check "the multi-line phrase came by EM_REPLACESEL" only_replacesel "$report.messages"
+    check "lastUsed of the multi-line phrase is saved" wait_for 10 last_used 2
+    wine "$tool" close || true
+
+    local pasted=$work/plain.txt
+    local clip=$work/clip.txt
+    wine "$tool" clip-set "the user's own clipboard text"
+    wine "$tool" plain "$pasted" &
+    check "the target without a text control has the focus" wait_for 20 test -f "$pasted.ready"
+    wine "$tool" press 3 0x33
+    check "Ctrl+Alt+3 pastes the long phrase with Ctrl+V" wait_for 10 same_file "$pasted" "$(printf 'long %.0s' $(seq 100))"
+    clipboard_back() { wine "$tool" clip-get "$clip" && same_file "$clip" "the user's own clipboard text"; }
+    check "the previous clipboard text is back afterwards" wait_for 10 clipboard_back
+    check "lastUsed of the long phrase is saved" wait_for 10 last_used 3
+    wine "$tool" close || true
+
+    local t0=$SECONDS
+    check "a second start exits 0" timeout 30 wine "$deployed/scrivlet.exe"
+    echo "   (the second start took about $((SECONDS - t0)) s with Wine's start-up)"
+    check "the first copy shows its main window" wait_for 10 wine "$tool" visible scrivlet.exe
+    kill "$scrivlet_pid" 2>/dev/null || true
+    wait "$scrivlet_pid" 2>/dev/null || true
+    scrivlet_pid=""
+}
+
+if [ -f src/mainwindow/mainwindow.cpp ]; then
+    phase "main road under Wine"
+    main_road
+else
+    echo "skipped: the main road needs the main window, which this tree does not have yet"
+fi
+
+phase "done, $failures failed"
+[ "$failures" -eq 0 ]

@@ -4,7 +4,10 @@
 //   wintarget edit <report>     a window whose focused child is a standard
 //                               multi-line EDIT; its whole text is written to
 //                               <report> (UTF-8, line breaks as they are in
-//                               the control) after every change
+//                               the control) after every change, and the
+//                               names of the messages that brought text
+//                               (EM_REPLACESEL, WM_PASTE, WM_CHAR) to
+//                               <report>.messages, one a line
 //   wintarget plain <report>    a window without a text control; on Ctrl+V it
 //                               writes the clipboard's text to <report>
 //   wintarget press <mods> <vk> presses a shortcut with SendInput (mods as the
@@ -16,6 +19,7 @@
 //                               window at all (shown or hidden), else 1
 //   wintarget clip-set <text>   puts <text> on the clipboard
 //   wintarget clip-get <report> writes the clipboard's text to <report>
+//   wintarget close             closes every target window
 // Both targets also write <report>.ready once they hold the focus, and end by
 // themselves after two minutes so that a failed run leaves nothing behind.
 // Reports are replaced whole (written beside, then moved), so a reader never
@@ -32,6 +36,8 @@ namespace {
 
 std::wstring g_report;
 HWND g_edit = nullptr;
+WNDPROC g_editProc = nullptr;
+std::wstring g_messages;
 
 std::string toUtf8(const std::wstring &text)
 {
@@ -105,6 +111,22 @@ bool setClipboardText(const std::wstring &text)
     return ok;
 }
 
+// Sees every message the EDIT gets before the control does, to tell how the
+// text came in.
+LRESULT CALLBACK editSpy(HWND w, UINT message, WPARAM wp, LPARAM lp)
+{
+    const wchar_t *name = message == EM_REPLACESEL ? L"EM_REPLACESEL"
+        : message == WM_PASTE                      ? L"WM_PASTE"
+        : message == WM_CHAR                       ? L"WM_CHAR"
+                                                   : nullptr;
+    if (name) {
+        g_messages += name;
+        g_messages += L"\n";
+        writeReport(g_report + L".messages", g_messages);
+    }
+    return CallWindowProcW(g_editProc, w, message, wp, lp);
+}
+
 LRESULT CALLBACK targetProc(HWND w, UINT message, WPARAM wp, LPARAM lp)
 {
     switch (message) {
@@ -128,6 +150,7 @@ LRESULT CALLBACK targetProc(HWND w, UINT message, WPARAM wp, LPARAM lp)
         }
         return 0;
     case WM_TIMER:
+    case WM_CLOSE:
         DestroyWindow(w);
         return 0;
     case WM_DESTROY:
@@ -158,6 +181,9 @@ int runTarget(bool withEdit, const std::wstring &report)
                                  0, 0, 480, 320, top, nullptr, wc.hInstance, nullptr);
         if (!g_edit)
             return 2;
+        g_editProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(g_edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editSpy)));
+        writeReport(report + L".messages", std::wstring());
     }
     writeReport(report, std::wstring());
     ShowWindow(top, SW_SHOWNORMAL);
@@ -261,6 +287,20 @@ int hasWindow(const std::wstring &exe, bool needVisible)
     return query.found ? 0 : 1;
 }
 
+int closeTargets()
+{
+    for (int i = 0; i < 16; ++i) {
+        HWND w = FindWindowW(L"ScrivletWineTarget", nullptr);
+        if (!w)
+            return 0;
+        // Synchronously, so the next window can be found afterwards.
+        SendMessageTimeoutW(w, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
+        if (IsWindow(w))
+            return 1;
+    }
+    return 1;
+}
+
 int usage()
 {
     fwprintf(stderr, L"usage: wintarget edit|plain|clip-get <report> | press <mods> <vk> | "
@@ -272,6 +312,8 @@ int usage()
 
 int wmain(int argc, wchar_t *argv[])
 {
+    if (argc == 2 && std::wstring(argv[1]) == L"close")
+        return closeTargets();
     if (argc < 3)
         return usage();
     const std::wstring command = argv[1];
