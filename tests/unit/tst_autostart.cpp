@@ -16,7 +16,10 @@ class AutostartTest : public QObject
     bool hadEntry = false;
     QString previousCommand;
 
-    QString entryFile() const { return config.path() + QLatin1String("/autostart/VantokScrivlet.desktop"); }
+    QString entryFile() const
+    {
+        return config.path() + QLatin1String("/autostart/VantokScrivlet.desktop");
+    }
 
 private slots:
     void initTestCase()
@@ -35,8 +38,10 @@ private slots:
     {
         if (onWindows && mayWrite && hadEntry) {
             // Put back exactly what was there, not what apply() would write.
-            QSettings run(QStringLiteral("HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run"),
-                          QSettings::NativeFormat);
+            QSettings run(
+                QStringLiteral(
+                    "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run"),
+                QSettings::NativeFormat);
             run.setValue(QStringLiteral("VantokScrivlet"), previousCommand);
         }
     }
@@ -45,11 +50,14 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("command");
-        QTest::newRow("no space") << "C:\\Tools\\scrivlet.exe" << "C:\\Tools\\scrivlet.exe";
-        QTest::newRow("space in a folder")
-            << "C:\\Program Files\\Vantok\\scrivlet.exe" << "\"C:\\Program Files\\Vantok\\scrivlet.exe\"";
-        QTest::newRow("space in the name") << "D:\\my scrivlet.exe" << "\"D:\\my scrivlet.exe\"";
-        QTest::newRow("other characters left alone") << "C:\\a&b(1)\\s.exe" << "C:\\a&b(1)\\s.exe";
+        QTest::newRow("no space") << "C:\\Tools\\scrivlet.exe"
+                                  << "C:\\Tools\\scrivlet.exe";
+        QTest::newRow("space in a folder") << "C:\\Program Files\\Vantok\\scrivlet.exe"
+                                           << "\"C:\\Program Files\\Vantok\\scrivlet.exe\"";
+        QTest::newRow("space in the name") << "D:\\my scrivlet.exe"
+                                           << "\"D:\\my scrivlet.exe\"";
+        QTest::newRow("other characters left alone") << "C:\\a&b(1)\\s.exe"
+                                                     << "C:\\a&b(1)\\s.exe";
     }
     void runCommand()
     {
@@ -62,15 +70,22 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("exec");
-        QTest::newRow("plain") << "/usr/bin/scrivlet" << "/usr/bin/scrivlet";
-        QTest::newRow("space") << "/home/a b/scrivlet" << "\"/home/a b/scrivlet\"";
+        QTest::newRow("plain") << "/usr/bin/scrivlet"
+                               << "/usr/bin/scrivlet";
+        QTest::newRow("space") << "/home/a b/scrivlet"
+                               << "\"/home/a b/scrivlet\"";
         // Inside quotes $ is escaped with a backslash, and the file's string
         // escapes double that backslash.
-        QTest::newRow("dollar") << "/opt/x$y/scrivlet" << "\"/opt/x\\\\$y/scrivlet\"";
-        QTest::newRow("double quote") << "/opt/a\"b/s" << "\"/opt/a\\\\\"b/s\"";
-        QTest::newRow("backslash") << "/opt/a\\b/s" << "\"/opt/a\\\\\\\\b/s\"";
-        QTest::newRow("percent is no field code") << "/opt/100%/s" << "/opt/100%%/s";
-        QTest::newRow("quote needs quoting") << "/opt/it's/s" << "\"/opt/it's/s\"";
+        QTest::newRow("dollar") << "/opt/x$y/scrivlet"
+                                << "\"/opt/x\\\\$y/scrivlet\"";
+        QTest::newRow("double quote") << "/opt/a\"b/s"
+                                      << "\"/opt/a\\\\\"b/s\"";
+        QTest::newRow("backslash") << "/opt/a\\b/s"
+                                   << "\"/opt/a\\\\\\\\b/s\"";
+        QTest::newRow("percent is no field code") << "/opt/100%/s"
+                                                  << "/opt/100%%/s";
+        QTest::newRow("quote needs quoting") << "/opt/it's/s"
+                                             << "\"/opt/it's/s\"";
     }
     void desktopExec()
     {
@@ -83,9 +98,11 @@ private slots:
     {
         if (!mayWrite)
             QSKIP("would change this user's Run value; runs under Wine only");
-        const QString exe = onWindows ? QStringLiteral("C:\\Program Files\\Vantok Test\\scrivlet.exe")
-                                      : QStringLiteral("/opt/Vantok Test/scrivlet");
-        const QString expected = onWindows ? Autostart::runCommand(exe) : Autostart::desktopExec(exe);
+        const QString exe = onWindows
+                                ? QStringLiteral("C:\\Program Files\\Vantok Test\\scrivlet.exe")
+                                : QStringLiteral("/opt/Vantok Test/scrivlet");
+        const QString expected =
+            onWindows ? Autostart::runCommand(exe) : Autostart::desktopExec(exe);
 
         QVERIFY(Autostart::apply(true, exe));
         QVERIFY(Autostart::isEnabled());
@@ -100,7 +117,8 @@ private slots:
         }
 
         // Writing again replaces the entry rather than adding a second one.
-        const QString moved = onWindows ? QStringLiteral("C:\\Tools\\scrivlet.exe") : QStringLiteral("/usr/bin/scrivlet");
+        const QString moved = onWindows ? QStringLiteral("C:\\Tools\\scrivlet.exe")
+                                        : QStringLiteral("/usr/bin/scrivlet");
         QVERIFY(Autostart::apply(true, moved));
         QCOMPARE(Autostart::storedCommand(), moved);
 
@@ -119,8 +137,9 @@ private slots:
             QSKIP("would change this user's Run value; runs under Wine only");
         QVERIFY(Autostart::apply(true));
         const QString self = QCoreApplication::applicationFilePath();
-        QCOMPARE(Autostart::storedCommand(), onWindows ? Autostart::runCommand(QDir::toNativeSeparators(self))
-                                                       : Autostart::desktopExec(self));
+        QCOMPARE(Autostart::storedCommand(),
+                 onWindows ? Autostart::runCommand(QDir::toNativeSeparators(self))
+                           : Autostart::desktopExec(self));
         QVERIFY(Autostart::apply(false));
         QVERIFY(!Autostart::isEnabled());
     }

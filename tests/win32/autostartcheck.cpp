@@ -11,7 +11,8 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() != 2 || (args.at(1) != QLatin1String("on") && args.at(1) != QLatin1String("off")))
+    if (args.size() != 2 ||
+        (args.at(1) != QLatin1String("on") && args.at(1) != QLatin1String("off")))
         return 64;
     const bool enabled = args.at(1) == QLatin1String("on");
     if (!Autostart::apply(enabled))

@@ -43,7 +43,8 @@ std::string toUtf8(const std::wstring &text)
 {
     if (text.empty())
         return std::string();
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr);
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0,
+                                         nullptr, nullptr);
     std::string out(size_t(size), '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), &out[0], size, nullptr, nullptr);
     return out;
@@ -52,12 +53,14 @@ std::string toUtf8(const std::wstring &text)
 bool writeReport(const std::wstring &path, const std::wstring &text)
 {
     const std::wstring partial = path + L".part";
-    HANDLE file = CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     const std::string bytes = toUtf8(text);
     DWORD written = 0;
-    const bool ok = WriteFile(file, bytes.data(), DWORD(bytes.size()), &written, nullptr) && written == bytes.size();
+    const bool ok = WriteFile(file, bytes.data(), DWORD(bytes.size()), &written, nullptr) &&
+                    written == bytes.size();
     CloseHandle(file);
     return ok && MoveFileExW(partial.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
 }
@@ -116,8 +119,8 @@ bool setClipboardText(const std::wstring &text)
 LRESULT CALLBACK editSpy(HWND w, UINT message, WPARAM wp, LPARAM lp)
 {
     const wchar_t *name = message == EM_REPLACESEL ? L"EM_REPLACESEL"
-        : message == WM_PASTE                      ? L"WM_PASTE"
-        : message == WM_CHAR                       ? L"WM_CHAR"
+                          : message == WM_PASTE    ? L"WM_PASTE"
+                          : message == WM_CHAR     ? L"WM_CHAR"
                                                    : nullptr;
     if (name) {
         g_messages += name;
@@ -171,13 +174,15 @@ int runTarget(bool withEdit, const std::wstring &report)
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     RegisterClassW(&wc);
-    HWND top = CreateWindowExW(0, wc.lpszClassName, withEdit ? L"Scrivlet target (edit)" : L"Scrivlet target (plain)",
-                               WS_OVERLAPPEDWINDOW, 100, 100, 480, 320, nullptr, nullptr, wc.hInstance, nullptr);
+    HWND top = CreateWindowExW(
+        0, wc.lpszClassName, withEdit ? L"Scrivlet target (edit)" : L"Scrivlet target (plain)",
+        WS_OVERLAPPEDWINDOW, 100, 100, 480, 320, nullptr, nullptr, wc.hInstance, nullptr);
     if (!top)
         return 2;
     if (withEdit) {
         g_edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
-                                 WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
+                                 WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE |
+                                     ES_AUTOVSCROLL | ES_WANTRETURN,
                                  0, 0, 480, 320, top, nullptr, wc.hInstance, nullptr);
         if (!g_edit)
             return 2;
@@ -198,7 +203,8 @@ int runTarget(bool withEdit, const std::wstring &report)
             ready = writeReport(report + L".ready", L"focus");
         }
         // Wake at least every 50 ms to look at the focus until it is ours.
-        if (ready || MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT) == WAIT_OBJECT_0) {
+        if (ready ||
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT) == WAIT_OBJECT_0) {
             if (!GetMessageW(&msg, nullptr, 0, 0))
                 break;
             TranslateMessage(&msg);
@@ -320,7 +326,8 @@ int wmain(int argc, wchar_t *argv[])
     if (command == L"edit" || command == L"plain")
         return runTarget(command == L"edit", argv[2]);
     if (command == L"press" && argc >= 4)
-        return press(unsigned(wcstoul(argv[2], nullptr, 0)), unsigned(wcstoul(argv[3], nullptr, 0)));
+        return press(unsigned(wcstoul(argv[2], nullptr, 0)),
+                     unsigned(wcstoul(argv[3], nullptr, 0)));
     if (command == L"visible" || command == L"exists")
         return hasWindow(argv[2], command == L"visible");
     if (command == L"clip-set")

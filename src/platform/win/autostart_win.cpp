@@ -6,7 +6,8 @@
 namespace Autostart {
 namespace {
 
-const QString runKey = QStringLiteral("HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run");
+const QString runKey =
+    QStringLiteral("HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run");
 const QString valueName = QStringLiteral("VantokScrivlet");
 
 } // namespace

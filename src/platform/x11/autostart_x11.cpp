@@ -39,17 +39,18 @@ bool apply(bool enabled, const QString &executablePath)
 
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
-    const QString contents = QLatin1String("[Desktop Entry]\n"
-                                           "Type=Application\n"
-                                           "Name=Zem Scrivlet\n"
-                                           "Comment=Put stored phrases into other programs' windows\n"
-                                           "Exec=")
-        + desktopExec(executablePath)
-        + QLatin1String("\n"
-                        "Icon=scrivlet\n"
-                        "Terminal=false\n"
-                        "StartupNotify=false\n"
-                        "X-GNOME-Autostart-enabled=true\n");
+    const QString contents =
+        QLatin1String("[Desktop Entry]\n"
+                      "Type=Application\n"
+                      "Name=Zem Scrivlet\n"
+                      "Comment=Put stored phrases into other programs' windows\n"
+                      "Exec=") +
+        desktopExec(executablePath) +
+        QLatin1String("\n"
+                      "Icon=scrivlet\n"
+                      "Terminal=false\n"
+                      "StartupNotify=false\n"
+                      "X-GNOME-Autostart-enabled=true\n");
     // Written whole or not at all: a half-written entry could start something
     // else at the next login.
     QSaveFile file(path);
