@@ -262,6 +262,20 @@ void testInputAndClipboard()
     SetWindowTextW(edit, L"");
     paste(edit);
     check(text(edit) == pasted, "WM_PASTE puts the clipboard text into the Edit");
+
+    // Ctrl+V as the insertion road sends it to a window without a text
+    // control: scan codes only, virtual key 0.
+    SetWindowTextW(edit, L"");
+    SetFocus(edit);
+    pump(100);
+    const WORD ctrl = scanCodeForVirtualKey(VK_CONTROL);
+    const WORD v = scanCodeForVirtualKey('V');
+    const KeyEvent ctrlV[] = {{0, ctrl, KEYEVENTF_SCANCODE},
+                              {0, v, KEYEVENTF_SCANCODE},
+                              {0, v, KEYEVENTF_SCANCODE | KEYEVENTF_KEYUP},
+                              {0, ctrl, KEYEVENTF_SCANCODE | KEYEVENTF_KEYUP}};
+    check(sendInput(ctrlV, 4) == 4, "SendInput accepts the scan-code Ctrl+V");
+    check(waitForText(edit, pasted, 3000), "the scan-code Ctrl+V pastes into the focused Edit");
     DestroyWindow(top);
 }
 

@@ -146,6 +146,13 @@ LRESULT CALLBACK targetProc(HWND w, UINT message, WPARAM wp, LPARAM lp)
             writeReport(g_report, windowText(g_edit));
         return 0;
     case WM_KEYDOWN:
+        if (!g_edit) {
+            wchar_t line[64];
+            swprintf(line, 64, L"WM_KEYDOWN %u %u ctrl=%d\n", unsigned(wp), unsigned((lp >> 16) & 0xFF),
+                     (GetKeyState(VK_CONTROL) & 0x8000) ? 1 : 0);
+            g_messages += line;
+            writeReport(g_report + L".messages", g_messages);
+        }
         if (!g_edit && wp == 'V' && (GetKeyState(VK_CONTROL) & 0x8000)) {
             std::wstring text;
             if (clipboardText(&text))

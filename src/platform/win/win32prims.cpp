@@ -205,6 +205,13 @@ UINT sendInput(const KeyEvent *events, size_t count)
         inputs[i].ki.wVk = events[i].vk;
         inputs[i].ki.wScan = events[i].scan;
         inputs[i].ki.dwFlags = events[i].flags;
+        // Windows ignores wVk for scan-code events and finds the key itself;
+        // Wine passes such events on with no virtual key, so programs there
+        // see neither the Ctrl nor the V of a Ctrl+V. Naming the key as well
+        // changes nothing on Windows and makes the paste work under Wine.
+        const DWORD flags = events[i].flags;
+        if ((flags & KEYEVENTF_SCANCODE) && !(flags & KEYEVENTF_UNICODE) && events[i].vk == 0)
+            inputs[i].ki.wVk = WORD(MapVirtualKeyW(events[i].scan, MAPVK_VSC_TO_VK_EX));
     }
     if (inputs.empty())
         return 0;
