@@ -192,7 +192,7 @@ EOF
 import json, sys
 doc = json.load(open(sys.argv[1]))
 p = [p for p in doc["phrases"] if p["id"].startswith("0000000" + sys.argv[2])]
-sys.exit(0 if p and p[0]["lastUsed"] > 0 else 1)' "$data/phrases.json" "$1" 2>/dev/null
+sys.exit(0 if p and int(p[0]["lastUsed"]) > 0 else 1)' "$data/phrases.json" "$1" 2>/dev/null
     }
     same_file() { [ -f "$1" ] && [ "$(cat "$1")" = "$2" ]; }
     crlf_text() {
