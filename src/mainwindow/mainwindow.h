@@ -38,6 +38,7 @@ public:
     static constexpr int NameWidth = 77;
     static constexpr int ShortcutWidth = 88;
     static constexpr int EnabledWidth = 64;
+    static constexpr int MinColumnWidth = 24;
     static constexpr int MaxColumnWidth = 2000;
     static constexpr int ColumnSaveDelayMs = 400;
     static constexpr int RowHeight = 28;

@@ -50,6 +50,9 @@ void MainWindow::setUpTable()
     header->setHighlightSections(false);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     header->setStretchLastSection(false);
+    // The font-derived default minimum (about 36 pixels) would silently widen
+    // the narrowest widths a user can store.
+    header->setMinimumSectionSize(MinColumnWidth);
     header->setSectionResizeMode(NameColumn, QHeaderView::Interactive);
     header->setSectionResizeMode(ShortcutColumn, QHeaderView::Interactive);
     header->setSectionResizeMode(TextColumn, QHeaderView::Stretch);
@@ -75,9 +78,9 @@ void MainWindow::applyStoredColumnWidths()
     {
         int column, stored, lowest;
     } columns[] = {
-        {NameColumn, settings.nameColumnWidth, 24},
+        {NameColumn, settings.nameColumnWidth, MinColumnWidth},
         {ShortcutColumn, settings.hotkeyColumnWidth, ShortcutWidth},
-        {EnabledColumn, settings.enabledColumnWidth, 24},
+        {EnabledColumn, settings.enabledColumnWidth, MinColumnWidth},
     };
     m_settingWidths = true;
     for (const auto &c : columns) {
