@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -78,7 +79,7 @@ private slots:
     {
         QVERIFY(writeDataFile(false));
         QVERIFY(startProgram());
-        QTRY_VERIFY_WITH_TIMEOUT(mainWindowVisible(), 10000);
+        QVERIFY(waitUntil([this] { return mainWindowVisible(); }, 10000));
 
         const qint64 before = QDateTime::currentSecsSinceEpoch();
         QVERIFY(target.clear());
@@ -94,9 +95,9 @@ private slots:
         QVERIFY(program);
         QVERIFY(target.activate());
         press({XK_Control_L}, XK_t); // the show/hide shortcut hides it
-        QTRY_VERIFY_WITH_TIMEOUT(!mainWindowVisible(), 5000);
+        QVERIFY(waitUntil([this] { return !mainWindowVisible(); }, 5000));
         QVERIFY(handOver());
-        QTRY_VERIFY_WITH_TIMEOUT(mainWindowVisible(), 5000);
+        QVERIFY(waitUntil([this] { return mainWindowVisible(); }, 5000));
     }
 
     void minimisedStartShowsNoWindow()
@@ -109,7 +110,7 @@ private slots:
         QTest::qWait(500);
         QVERIFY(!mainWindowVisible());
         QVERIFY(handOver());
-        QTRY_VERIFY_WITH_TIMEOUT(mainWindowVisible(), 5000);
+        QVERIFY(waitUntil([this] { return mainWindowVisible(); }, 5000));
         stopProgram();
     }
 
@@ -200,6 +201,20 @@ private:
         if (!second->waitForFinished(5000))
             return false;
         return second->exitStatus() == QProcess::NormalExit && second->exitCode() == 0;
+    }
+
+    // Polls against the clock: each check starts a process and takes its own
+    // time.
+    template <typename Condition> static bool waitUntil(Condition condition, int timeoutMs)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (!condition()) {
+            if (timer.elapsed() > timeoutMs)
+                return false;
+            QTest::qWait(50);
+        }
+        return true;
     }
 
     // A viewable top-level window with the program's title.
