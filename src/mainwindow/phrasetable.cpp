@@ -20,6 +20,9 @@ namespace {
 
 const QColor disabledText(0x9a, 0xa3, 0xad);
 constexpr int ShortcutPadding = 28;
+// The Text column shows one line; no screen is wide enough for more than this,
+// and a copy of every long template would cost memory for nothing.
+constexpr int ShownTextLength = 512;
 // Context menu glyphs are painted on the menu's light background in both themes.
 const QColor menuGlyphColour(0x33, 0x33, 0x33);
 
@@ -158,7 +161,7 @@ void MainWindow::refreshTable()
 
         auto *nameItem = new QTableWidgetItem(p.name);
         nameItem->setData(Qt::UserRole, p.id);
-        QString flat = p.text;
+        QString flat = p.text.left(ShownTextLength);
         flat.replace(QLatin1Char('\n'), QLatin1Char(' '));
         QTableWidgetItem *items[] = {
             nameItem,
