@@ -12,6 +12,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -389,6 +390,50 @@ private slots:
         QCOMPARE(columnTexts(window->table(), MainWindow::TextColumn),
                  QStringList{QStringLiteral("changed")});
         QVERIFY(QFile::exists(store->dataFilePath()));
+    }
+
+    void contextMenuSwitchesAPhraseOff_data()
+    {
+        QTest::addColumn<int>("action"); // 0 "Enabled", 2 "Delete" (1 is the separator)
+        QTest::newRow("enabled") << 0;
+        QTest::newRow("delete") << 2;
+    }
+    void contextMenuSwitchesAPhraseOff()
+    {
+        QFETCH(int, action);
+        store->phrases() << makePhrase(QStringLiteral("a"), QStringLiteral("x"), ctrl, 0x31)
+                         << makePhrase(QStringLiteral("b"), QStringLiteral("y"), ctrl, 0x32);
+        build();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QString chosen;
+        QTimer::singleShot(0, [&chosen, action] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            QAction *entry = menu->actions().value(action);
+            QVERIFY(entry);
+            chosen = entry->text();
+            if (entry->isCheckable())
+                QVERIFY(entry->isChecked());
+            // Chosen as the user does, so that exec() reports the entry.
+            menu->setActiveAction(entry);
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        QTableWidget *table = window->table();
+        window->onTableContextMenu(table->visualRect(table->model()->index(1, 0)).center());
+        PhraseStore reread(dir->path());
+        QVERIFY(reread.load());
+        if (action == 0) {
+            QCOMPARE(chosen, QStringLiteral("Enabled"));
+            QVERIFY(!reread.phrases().at(1).enabled);
+            QCOMPARE(table->item(1, MainWindow::EnabledColumn)->text(), QStringLiteral("No"));
+        } else {
+            QCOMPARE(chosen, QStringLiteral("Delete"));
+            QCOMPARE(reread.phrases().size(), 1);
+            QCOMPARE(table->rowCount(), 1);
+        }
+        // Only the first phrase keeps a registered shortcut.
+        QCOMPARE(desktop->registered.size(), 3);
     }
 
 private:
