@@ -89,7 +89,7 @@ public:
     QHash<int, QPair<int, int>> registered; // id -> (mods, vk) currently held
     quint32 clock = 1000;
 
-    // Helpers for tests.
+    // For the tests' checks.
     WindowHandle addWindow(WindowHandle id, const Window &w);
     int keyEventCount() const;
     QString typedText() const; // the Unicode key-downs, joined

@@ -26,7 +26,7 @@ template <typename Done> bool TextTarget::waitFor(Done done, int timeoutMs)
 
 bool TextTarget::start(int timeoutMs)
 {
-    m_process = m_session->startProcess(X11Session::helperPath(QStringLiteral("x11target")), {});
+    m_process = m_session->startProcess(X11Session::programPath(QStringLiteral("x11target")), {});
     if (!m_process->waitForStarted(5000))
         return false;
     return waitFor([this] { return m_window != 0; }, timeoutMs);

@@ -1,6 +1,6 @@
 #pragma once
 
-// Talks to the x11target helper: starts it in an X11Session and keeps the
+// Talks to the x11target program: starts it in an X11Session and keeps the
 // latest text it reported. Every wait runs the event loop, so the test
 // process keeps serving the clipboard (and its own windows) meanwhile.
 

@@ -63,7 +63,7 @@ QString X11Session::home() const
     return root() + QStringLiteral("/home");
 }
 
-QString X11Session::helperPath(const QString &name)
+QString X11Session::programPath(const QString &name)
 {
     const QString dir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
                                                      : QFileInfo(QStringLiteral("/proc/self/exe"))
@@ -176,10 +176,13 @@ bool X11Session::start(QString *error)
         stop();
         return false;
     };
-    if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty())
-        return fail(QStringLiteral("Xvfb is not installed"));
-    if (QStandardPaths::findExecutable(QStringLiteral("icewm")).isEmpty())
-        return fail(QStringLiteral("icewm is not installed"));
+    for (const QString &program : {QStringLiteral("Xvfb"), QStringLiteral("icewm")}) {
+        if (QStandardPaths::findExecutable(program).isEmpty()) {
+            m_lacksPrograms = true;
+            return fail(program + QStringLiteral(" is not installed"));
+        }
+    }
+    m_lacksPrograms = false;
 
     m_dir =
         std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/scrivlet-x11-XXXXXX"));

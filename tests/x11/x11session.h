@@ -33,6 +33,9 @@ public:
     // would not start; then nothing is left running.
     bool start(QString *error = nullptr);
     void stop();
+    // After a failed start(): true when it failed because Xvfb or icewm is
+    // not installed (the test is skipped, not failed).
+    bool lacksPrograms() const { return m_lacksPrograms; }
 
     QString display() const { return m_display; } // ":12"
     QString root() const;                         // the temporary folder
@@ -59,8 +62,8 @@ public:
     // window manager leaves a test's shortcuts alone.
     bool isKeyComboFree(unsigned long keysym, unsigned int x11Modifiers);
 
-    // Path of a helper program built beside the tests (x11target, ...).
-    static QString helperPath(const QString &name);
+    // Path of a program built beside the tests (x11target, ...).
+    static QString programPath(const QString &name);
 
 private:
     pid_t spawn(const QStringList &argv, int keepFd = -1);
@@ -72,20 +75,23 @@ private:
     pid_t m_xvfb = -1;
     pid_t m_wm = -1;
     pid_t m_bus = -1;
+    bool m_lacksPrograms = false;
     QVector<pid_t> m_load;
     QVector<QProcess *> m_processes;
 };
 
 // main() for a QtTest class that needs the session: starts it before the
-// QApplication, stops it after the application is gone.
+// QApplication, stops it after the application is gone. Exits with 77, which
+// CTest reports as skipped, where Xvfb or icewm is missing.
 #define SCRIVLET_X11_TEST_MAIN(TestClass)                                                          \
     int main(int argc, char *argv[])                                                               \
     {                                                                                              \
         X11Session session;                                                                        \
         QString error;                                                                             \
         if (!session.start(&error)) {                                                              \
-            qWarning("cannot start the X session: %s", qPrintable(error));                         \
-            return 1;                                                                              \
+            qWarning("%s: %s", session.lacksPrograms() ? "skipped" : "cannot start the X session", \
+                     qPrintable(error));                                                           \
+            return session.lacksPrograms() ? 77 : 1;                                               \
         }                                                                                          \
         int rc = 0;                                                                                \
         {                                                                                          \
