@@ -3,7 +3,6 @@
 // own and owns the window with the input focus.
 
 #include "hotkeys/hotkeyedit.h"
-#include "hotkeys/hotkeyhost.h"
 #include "hotkeys/hotkeymanager.h"
 #include "platform/desktop.h"
 #include "x11/x11session.h"
@@ -46,6 +45,33 @@ constexpr int ctrlAlt = Hotkey::ModControl | Hotkey::ModAlt;
 const QVector<TestPhrase> standardPhrases{
     {QStringLiteral("greeting"), QStringLiteral("Greeting"), 0x31, ctrlAlt, true},
     {QStringLiteral("farewell"), QStringLiteral("Farewell"), 0x32, ctrlAlt, true},
+};
+
+// A hidden native window owns the registrations, as the main window does in
+// the program, with the manager installed as native event filter meanwhile.
+class HotkeyHost final
+{
+public:
+    explicit HotkeyHost(Desktop *desktop)
+    {
+        window.setAttribute(Qt::WA_NativeWindow);
+        window.setAttribute(Qt::WA_DontShowOnScreen);
+        window.winId();
+        QWidget *owner = &window;
+        hotkeys = std::make_unique<HotkeyManager>(desktop,
+                                                  [owner] { return WindowHandle(owner->winId()); });
+        QCoreApplication::instance()->installNativeEventFilter(hotkeys.get());
+    }
+    ~HotkeyHost()
+    {
+        QCoreApplication::instance()->removeNativeEventFilter(hotkeys.get());
+        hotkeys.reset(); // releases the grabs while the window exists
+    }
+    HotkeyManager *manager() const { return hotkeys.get(); }
+
+private:
+    QWidget window;
+    std::unique_ptr<HotkeyManager> hotkeys;
 };
 
 } // namespace

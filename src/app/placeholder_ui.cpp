@@ -1,1 +1,0 @@
-// Keeps the widgets library non-empty until its first widget lands.

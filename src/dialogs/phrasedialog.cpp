@@ -1,0 +1,115 @@
+#include "dialogs/phrasedialog.h"
+
+#include "hotkeys/hotkeyedit.h"
+#include "store/phrasestore.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+PhraseDialog::PhraseDialog(const Phrase &phrase, PhraseStore *store, bool editing, QWidget *parent)
+    : ThemedDialog(parent), store(store), id(phrase.id)
+{
+    // The base took the application's current theme; the stored choice is
+    // the one the user made, and the two agree except in tests.
+    if (store)
+        applyTheme(store->settings().uiTheme);
+    setWindowTitle(editing ? tr("Edit phrase") : tr("Add phrase"));
+    setMinimumSize(640, 560);
+    resize(760, 680);
+
+    bodyLayout->addWidget(new QLabel(tr("Shortcut"), this));
+
+    auto *hotkeyRow = new QHBoxLayout;
+    hotkey = new HotkeyEdit(this);
+    auto *clear = new QPushButton(tr("Clear"), this);
+    connect(clear, &QPushButton::clicked, hotkey, &HotkeyEdit::clearHotkey);
+    hotkeyRow->addWidget(hotkey, 1);
+    hotkeyRow->addWidget(clear, 0);
+    bodyLayout->addLayout(hotkeyRow);
+
+    auto *hint = new QLabel(tr("Press one letter, number, or any key to type this phrase "
+                               "quickly. Ctrl, Alt, or Shift can be added. Leave it empty to "
+                               "use the picker."),
+                            this);
+    hint->setObjectName(QStringLiteral("hint"));
+    hint->setWordWrap(true);
+    bodyLayout->addWidget(hint);
+
+    bodyLayout->addWidget(new QLabel(tr("Text"), this));
+    text = new QPlainTextEdit(this);
+    text->setMinimumHeight(320);
+    text->setPlaceholderText(tr("One line or many lines. Press Enter to start a new line. "
+                                "Blank lines are kept."));
+    bodyLayout->addWidget(text, 1);
+
+    enabled = new QCheckBox(tr("Enable this phrase"), this);
+    bodyLayout->addWidget(enabled);
+
+    bodyLayout->addWidget(new QLabel(tr("Name"), this));
+    name = new QLineEdit(this);
+    name->setMaxLength(MaxNameLength);
+    name->setPlaceholderText(tr("Optional"));
+    bodyLayout->addWidget(name);
+
+    auto *buttons = new QDialogButtonBox(this);
+    QPushButton *ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("primary"));
+    ok->setDefault(true);
+    buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &PhraseDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &PhraseDialog::reject);
+    bodyLayout->addWidget(buttons);
+
+    name->setText(phrase.name);
+    text->setPlainText(phrase.text);
+    hotkey->setHotkey(phrase.mods, phrase.vk);
+    enabled->setChecked(phrase.enabled);
+}
+
+Phrase PhraseDialog::phrase() const
+{
+    Phrase p;
+    p.id = id;
+    p.name = name->text().trimmed();
+    p.text = text->toPlainText();
+    p.vk = hotkey->vk();
+    p.mods = hotkey->mods();
+    p.enabled = enabled->isChecked();
+    p.lastUsed = 0;
+    return p;
+}
+
+QString PhraseDialog::validationMessage() const
+{
+    const Phrase candidate = phrase();
+    if (candidate.text.trimmed().isEmpty())
+        return tr("Enter the text to type.");
+    if (candidate.text.size() > MaxTextLength)
+        return tr("The text is too long. Keep it under 100,000 characters.");
+    if (!store)
+        return QString();
+    if (!store->findDuplicateText(candidate.text, candidate.id).isEmpty())
+        return tr("This text is already in your list. Duplicate phrases are not allowed.");
+    if (candidate.vk != 0 &&
+        (store->conflictsWithGlobalHotkey(candidate.mods, candidate.vk) ||
+         !store->findHotkeyConflict(candidate.mods, candidate.vk, candidate.id).isEmpty()))
+        return tr("This shortcut is already used.");
+    return QString();
+}
+
+void PhraseDialog::accept()
+{
+    const QString message = validationMessage();
+    if (!message.isEmpty()) {
+        // The dialog stays open with the input as it was, so the user can fix it.
+        showThemedMessage(this, windowTitle(), message);
+        return;
+    }
+    ThemedDialog::accept();
+}

@@ -1,0 +1,94 @@
+// From a global shortcut to text in another program's window: the remembered
+// target window, the pause switch and typing.
+
+#include "mainwindow/mainwindow.h"
+
+#include "hotkeys/hotkeymanager.h"
+#include "insert/insertion.h"
+#include "insert/targetwindow.h"
+#include "store/phrasestore.h"
+
+#include <QDateTime>
+#include <QStatusBar>
+
+bool MainWindow::isOwnWindow(WindowHandle window) const
+{
+    return desktop && window && isOwnProcessWindow(*desktop, window);
+}
+
+void MainWindow::onShowHotkey()
+{
+    if (isVisible() && !isMinimized()) {
+        hide();
+        return;
+    }
+    m_targetWindow = 0;
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void MainWindow::onPickerHotkey()
+{
+    // Until the picker exists the shortcut only remembers where the chosen
+    // phrase would go; the picker will be filled and shown beside the caret.
+    m_targetWindow = desktop ? desktop->foregroundWindow() : 0;
+}
+
+void MainWindow::onPhraseChosen(const QString &id)
+{
+    typePhrase(id);
+}
+
+void MainWindow::onPhraseHotkey(const QString &id)
+{
+    // An open picker is hidden here first once it exists.
+    m_targetWindow = desktop ? desktop->foregroundWindow() : 0;
+    if (isOwnWindow(m_targetWindow))
+        m_targetWindow = 0;
+    typePhrase(id);
+}
+
+void MainWindow::typePhrase(const QString &id)
+{
+    if (m_paused || !desktop)
+        return;
+    const int index = store->indexOfId(id);
+    if (index < 0)
+        return;
+    // A copy: typing waits inside nested event loops, and the list may change
+    // meanwhile.
+    const QString text = store->phrases().at(index).text;
+
+    WindowHandle window = m_targetWindow;
+    if (!window || !desktop->isWindow(window) || isOwnWindow(window))
+        window = desktop->foregroundWindow();
+    if (isOwnWindow(window))
+        window = 0;
+
+    const bool accepted = insertText(*desktop, text, window);
+    m_targetWindow = 0;
+    if (!accepted) {
+        // The tray balloon "The target window did not accept the text." is
+        // shown here once the tray icon exists; without one nothing is shown.
+        return;
+    }
+    const int now = store->indexOfId(id);
+    if (now < 0)
+        return; // deleted while its text was being typed
+    store->phrases()[now].lastUsed = QDateTime::currentSecsSinceEpoch();
+    store->save();
+}
+
+void MainWindow::togglePause()
+{
+    m_paused = !m_paused;
+    retranslateUi();
+    registerShortcuts();
+    // The floating panel's pause button follows the state here once it exists.
+}
+
+void MainWindow::onRegistrationFailed(const QString &text)
+{
+    statusBar()->showMessage(tr("Could not register shortcut: %1").arg(text), RegistrationNoticeMs);
+}

@@ -1,0 +1,329 @@
+#include "mainwindow/mainwindow.h"
+
+#include "dialogs/phrasedialog.h"
+#include "hotkeys/hotkeymanager.h"
+#include "platform/windowframe.h"
+#include "store/phrasestore.h"
+#include "theme/glyphs.h"
+#include "theme/maintitlebar.h"
+#include "theme/stylesheets.h"
+#include "theme/theme.h"
+#include "theme/themeddialog.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTableWidget>
+#include <QTimer>
+#include <QTranslator>
+#include <QVBoxLayout>
+
+namespace {
+
+// The main window's message box: a themed dialog whose content the window
+// builds itself.
+class NoticeDialog final : public ThemedDialog
+{
+public:
+    using ThemedDialog::ThemedDialog;
+    QVBoxLayout *content() const { return bodyLayout; }
+};
+
+} // namespace
+
+MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *desktop,
+                       QWidget *parent)
+    : QMainWindow(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowMaximizeButtonHint),
+      store(store), translator(translator), desktop(desktop)
+{
+    setAttribute(Qt::WA_StyledBackground);
+    setMinimumSize(480, 320);
+    resize(880, 560);
+
+    // The menu host carries the title bar; the menu bar goes below it.
+    auto *menuHost = new QWidget(this);
+    menuHost->setObjectName(QStringLiteral("menuHost"));
+    auto *menuLayout = new QVBoxLayout(menuHost);
+    menuLayout->setContentsMargins(0, 0, 0, 0);
+    menuLayout->setSpacing(0);
+    m_titleBar = new MainTitleBar(menuHost);
+    menuLayout->addWidget(m_titleBar);
+    setMenuWidget(menuHost);
+    connect(m_titleBar, &MainTitleBar::minimizeRequested, this, &MainWindow::showMinimized);
+    connect(m_titleBar, &MainTitleBar::maximizeRequested, this, [this] {
+        if (isMaximized())
+            showNormal();
+        else
+            showMaximized();
+    });
+    connect(m_titleBar, &MainTitleBar::closeRequested, this, &MainWindow::close);
+
+    buildCentralWidget();
+
+    statusBar()->setSizeGripEnabled(false);
+    m_statusLabel = new QLabel(this);
+    m_statusLabel->setTextFormat(Qt::RichText);
+    statusBar()->addWidget(m_statusLabel, 1);
+
+    m_icon = QIcon(QStringLiteral(":/icons/Scrivlet.ico"));
+    setWindowIcon(m_icon);
+    QApplication::setWindowIcon(m_icon);
+    m_titleBar->setTitleIcon(m_icon);
+
+    // The picker and the floating panel are created and connected here once
+    // they exist.
+
+    // The stored theme is the user's choice and is applied as it is; the file
+    // is not rewritten for it.
+    applyTheme(Theme::normalised(store->settings().uiTheme));
+
+    m_hotkeys = new HotkeyManager(
+        desktop, [this] { return WindowHandle(winId()); }, this);
+    connect(m_hotkeys, &HotkeyManager::showWindowRequested, this, &MainWindow::onShowHotkey);
+    connect(m_hotkeys, &HotkeyManager::pickerRequested, this, &MainWindow::onPickerHotkey);
+    connect(m_hotkeys, &HotkeyManager::phraseRequested, this, &MainWindow::onPhraseHotkey);
+    connect(m_hotkeys, &HotkeyManager::registrationFailed, this, &MainWindow::onRegistrationFailed);
+    QCoreApplication::instance()->installNativeEventFilter(m_hotkeys);
+
+    const int imported = store->importLegacy();
+
+    refreshTable();
+    registerShortcuts();
+
+    updateStatusLabel();
+    retranslateUi();
+
+    // The stored floating-panel state is applied here once the panel exists.
+
+    if (imported > 0)
+        statusBar()->showMessage(tr("Imported %1 phrases from version 3.0.").arg(imported),
+                                 LegacyImportNoticeMs);
+}
+
+MainWindow::~MainWindow()
+{
+    QCoreApplication::instance()->removeNativeEventFilter(m_hotkeys);
+    // Release the registrations while the owning native window still exists.
+    delete m_hotkeys;
+    m_hotkeys = nullptr;
+}
+
+void MainWindow::buildCentralWidget()
+{
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("central"));
+    m_centralLayout = new QVBoxLayout(central);
+    m_centralLayout->setContentsMargins(20, 18, 20, 16);
+    m_centralLayout->setSpacing(Theme::centralSpacing);
+
+    m_search = new QLineEdit(central);
+    m_search->setObjectName(QStringLiteral("search"));
+    m_search->setClearButtonEnabled(true);
+    m_centralLayout->addWidget(m_search, 0);
+
+    m_table = new QTableWidget(0, 4, central);
+    m_table->setObjectName(QStringLiteral("phrases"));
+    setUpTable();
+    m_centralLayout->addWidget(m_table, 1);
+
+    auto *buttons = new QHBoxLayout;
+    const auto makeButton = [central, buttons](QPushButton **slot) {
+        auto *button = new QPushButton(central);
+        button->setProperty("tool", true);
+        button->setIconSize(QSize(18, 18));
+        button->setMinimumHeight(42);
+        buttons->addWidget(button);
+        *slot = button;
+    };
+    makeButton(&m_add);
+    makeButton(&m_edit);
+    makeButton(&m_delete);
+    buttons->addStretch(1);
+    makeButton(&m_import);
+    makeButton(&m_export);
+    makeButton(&m_settings);
+    m_centralLayout->addLayout(buttons);
+    setCentralWidget(central);
+
+    connect(m_add, &QPushButton::clicked, this, &MainWindow::addPhrase);
+    connect(m_edit, &QPushButton::clicked, this, &MainWindow::editPhrase);
+    connect(m_delete, &QPushButton::clicked, this, &MainWindow::deletePhrase);
+    connect(m_import, &QPushButton::clicked, this, &MainWindow::importBackup);
+    connect(m_export, &QPushButton::clicked, this, &MainWindow::exportBackup);
+    connect(m_settings, &QPushButton::clicked, this, &MainWindow::openSettings);
+    connect(m_search, &QLineEdit::textChanged, this, &MainWindow::filterTable);
+    connect(m_table, &QTableWidget::cellDoubleClicked, this, [this] { editPhrase(); });
+    connect(m_table, &QTableWidget::customContextMenuRequested, this,
+            &MainWindow::onTableContextMenu);
+}
+
+void MainWindow::applyTheme(int theme)
+{
+    m_theme = Theme::normalised(theme);
+    Theme::replaceStyleSheet(this, Theme::mainWindowStyleSheet(m_theme));
+    Theme::applyToApplication(m_theme);
+    if (m_table)
+        Theme::replaceStyleSheet(m_table, Theme::phraseTableStyleSheet(m_theme));
+    m_centralLayout->setContentsMargins(Theme::centralMargins(m_theme));
+    m_centralLayout->setSpacing(Theme::centralSpacing);
+    paintCommandIcons(m_theme);
+    if (m_titleBar) {
+        m_titleBar->applyTheme(m_theme);
+        m_titleBar->setMaximizedState(isMaximized());
+    }
+}
+
+void MainWindow::paintCommandIcons(int theme)
+{
+    const QColor colour = Theme::colours(theme).commandGlyph;
+    m_add->setIcon(Glyphs::commandGlyph(colour, Glyphs::Command::Add));
+    m_edit->setIcon(Glyphs::commandGlyph(colour, Glyphs::Command::Edit));
+    m_delete->setIcon(Glyphs::commandGlyph(colour, Glyphs::Command::Delete));
+    m_import->setIcon(Glyphs::commandGlyph(colour, Glyphs::Command::Import));
+    m_export->setIcon(Glyphs::commandGlyph(colour, Glyphs::Command::Export));
+    m_settings->setIcon(Glyphs::commandGlyph(colour, Glyphs::Command::Settings));
+}
+
+void MainWindow::retranslateUi()
+{
+    const QString title = tr("Zem Scrivlet");
+    setWindowTitle(title);
+    m_titleBar->setTitleText(title);
+    m_search->setPlaceholderText(tr("Search name, shortcut, or text"));
+    m_table->setHorizontalHeaderLabels({tr("Name"), tr("Shortcut"), tr("Text"), tr("On")});
+    m_add->setText(tr("Add"));
+    m_edit->setText(tr("Edit"));
+    m_delete->setText(tr("Delete"));
+    m_import->setText(tr("Import"));
+    m_export->setText(tr("Export"));
+    m_settings->setText(tr("Settings"));
+    // The table's own words ("Picker", "Yes", "No") are in the new language too.
+    refreshTable();
+    updateStatusLabel();
+}
+
+void MainWindow::updateStatusLabel()
+{
+    m_statusLabel->setText(m_paused ? tr("  Shortcuts are paused.") : QString());
+}
+
+void MainWindow::applyLanguage(const QString &code)
+{
+    QCoreApplication::removeTranslator(translator);
+    if (translator && code != QLatin1String("en") &&
+        translator->load(QStringLiteral(":/i18n/scrivlet_%1.qm").arg(code)))
+        QCoreApplication::installTranslator(translator);
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(window, &change);
+    }
+}
+
+void MainWindow::showMainWindow()
+{
+    m_targetWindow = 0;
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+bool MainWindow::showNotice(const QString &text, bool question)
+{
+    NoticeDialog dialog(this);
+    dialog.setWindowTitle(windowTitle());
+    const int minimumWidth = qMax(440, dialog.fontMetrics().horizontalAdvance(windowTitle()) + 220);
+
+    auto *row = new QHBoxLayout;
+    row->setSpacing(12);
+    auto *icon = new QLabel(&dialog);
+    icon->setPixmap(style()
+                        ->standardIcon(question ? QStyle::SP_MessageBoxQuestion
+                                                : QStyle::SP_MessageBoxInformation)
+                        .pixmap(32, 32));
+    icon->setAlignment(Qt::AlignTop);
+    row->addWidget(icon, 0, Qt::AlignTop);
+    auto *label = new QLabel(text, &dialog);
+    label->setWordWrap(true);
+    row->addWidget(label, 1);
+    dialog.content()->addLayout(row);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    const auto addButton = [&](const QString &caption, bool primary, bool accepts) {
+        auto *button = new QPushButton(caption, &dialog);
+        if (primary) {
+            button->setObjectName(QStringLiteral("primary"));
+            button->setDefault(true);
+        }
+        connect(button, &QPushButton::clicked, &dialog,
+                accepts ? &QDialog::accept : &QDialog::reject);
+        buttons->addWidget(button);
+    };
+    if (question) {
+        addButton(tr("Yes"), true, true);
+        addButton(tr("No"), false, false);
+    } else {
+        addButton(tr("OK"), true, true);
+    }
+    dialog.content()->addLayout(buttons);
+
+    dialog.adjustSize();
+    if (dialog.width() < minimumWidth)
+        dialog.resize(minimumWidth, dialog.height());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool MainWindow::nativeEvent(const QByteArray &eventType, void *message, long *result)
+{
+    if (WindowFrame::frameNativeEvent(this, eventType, message, result,
+                                      WindowFrame::Kind::MainWindow))
+        return true;
+    return QMainWindow::nativeEvent(eventType, message, result);
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_nativeStylesApplied) {
+        m_nativeStylesApplied = true;
+        WindowFrame::prepareFramelessWindow(this, WindowFrame::Kind::MainWindow);
+    }
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    else if (event->type() == QEvent::WindowStateChange && m_titleBar)
+        m_titleBar->setMaximizedState(isMaximized());
+    QMainWindow::changeEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // Until the tray icon exists there is no other way to end the program, so
+    // closing the window ends it; the show shortcut still only hides.
+    event->accept();
+    quitApp();
+}
+
+void MainWindow::quitApp()
+{
+    m_hotkeys->unregisterAll();
+    hide();
+    QCoreApplication::quit();
+}
+
+// Backup import and export and the Options dialog come with the menus.
+void MainWindow::importBackup() {}
+void MainWindow::exportBackup() {}
+void MainWindow::openSettings() {}

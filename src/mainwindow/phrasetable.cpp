@@ -1,0 +1,303 @@
+// The phrase table of the main window: filling, filtering, column widths and
+// the phrase commands add, edit, delete and the context menu.
+
+#include "mainwindow/mainwindow.h"
+#include "mainwindow/phraserowdelegate.h"
+
+#include "dialogs/phrasedialog.h"
+#include "hotkeys/hotkey.h"
+#include "hotkeys/hotkeymanager.h"
+#include "store/phrasestore.h"
+#include "theme/glyphs.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTableWidget>
+#include <QTimer>
+
+namespace {
+
+const QColor disabledText(0x9a, 0xa3, 0xad);
+constexpr int ShortcutPadding = 28;
+// The Text column shows one line; no screen is wide enough for more than this,
+// and a copy of every long template would cost memory for nothing.
+constexpr int ShownTextLength = 512;
+// Context menu glyphs are painted on the menu's light background in both themes.
+const QColor menuGlyphColour(0x33, 0x33, 0x33);
+
+// A stored width is used only inside its range; an oversized one is capped.
+int acceptedWidth(int stored, int lowest)
+{
+    if (stored < lowest)
+        return -1;
+    return qMin(stored, MainWindow::MaxColumnWidth);
+}
+
+} // namespace
+
+void MainWindow::setUpTable()
+{
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setFocusPolicy(Qt::ClickFocus);
+    m_table->setTabKeyNavigation(false);
+    m_table->setShowGrid(false);
+    m_table->setAlternatingRowColors(true);
+    m_table->setFrameShape(QFrame::NoFrame);
+    m_table->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_table->verticalHeader()->setVisible(false);
+    m_table->verticalHeader()->setDefaultSectionSize(RowHeight);
+    QHeaderView *header = m_table->horizontalHeader();
+    header->setHighlightSections(false);
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    header->setStretchLastSection(false);
+    // The font-derived default minimum (about 36 pixels) would silently widen
+    // the narrowest widths a user can store.
+    header->setMinimumSectionSize(MinColumnWidth);
+    header->setSectionResizeMode(NameColumn, QHeaderView::Interactive);
+    header->setSectionResizeMode(ShortcutColumn, QHeaderView::Interactive);
+    header->setSectionResizeMode(TextColumn, QHeaderView::Stretch);
+    header->setSectionResizeMode(EnabledColumn, QHeaderView::Interactive);
+    m_table->setItemDelegate(new PhraseRowDelegate(m_table));
+
+    m_table->setColumnWidth(NameColumn, NameWidth);
+    m_table->setColumnWidth(ShortcutColumn, ShortcutWidth);
+    m_table->setColumnWidth(EnabledColumn, EnabledWidth);
+    applyStoredColumnWidths();
+
+    m_columnSaveTimer = new QTimer(this);
+    m_columnSaveTimer->setSingleShot(true);
+    m_columnSaveTimer->setInterval(ColumnSaveDelayMs);
+    connect(m_columnSaveTimer, &QTimer::timeout, this, &MainWindow::saveColumnWidths);
+    connect(header, &QHeaderView::sectionResized, this, &MainWindow::onSectionResized);
+}
+
+void MainWindow::applyStoredColumnWidths()
+{
+    const Settings &settings = store->settings();
+    const struct
+    {
+        int column, stored, lowest;
+    } columns[] = {
+        {NameColumn, settings.nameColumnWidth, MinColumnWidth},
+        {ShortcutColumn, settings.hotkeyColumnWidth, ShortcutWidth},
+        {EnabledColumn, settings.enabledColumnWidth, MinColumnWidth},
+    };
+    m_settingWidths = true;
+    for (const auto &c : columns) {
+        const int width = acceptedWidth(c.stored, c.lowest);
+        if (width > 0)
+            m_table->setColumnWidth(c.column, width);
+    }
+    m_settingWidths = false;
+}
+
+void MainWindow::onSectionResized(int column, int /*oldSize*/, int newSize)
+{
+    if (m_settingWidths || column == TextColumn)
+        return;
+    if (column == ShortcutColumn && newSize < ShortcutWidth) {
+        m_settingWidths = true;
+        m_table->setColumnWidth(ShortcutColumn, ShortcutWidth);
+        m_settingWidths = false;
+    }
+    m_columnSaveTimer->start();
+}
+
+void MainWindow::saveColumnWidths()
+{
+    Settings &settings = store->settings();
+    const int name = m_table->columnWidth(NameColumn);
+    const int shortcut = m_table->columnWidth(ShortcutColumn);
+    const int enabled = m_table->columnWidth(EnabledColumn);
+    if (name == settings.nameColumnWidth && shortcut == settings.hotkeyColumnWidth &&
+        enabled == settings.enabledColumnWidth)
+        return;
+    settings.nameColumnWidth = name;
+    settings.hotkeyColumnWidth = shortcut;
+    settings.enabledColumnWidth = enabled;
+    store->save();
+}
+
+void MainWindow::filterTable(const QString & /*text*/)
+{
+    refreshTable();
+}
+
+void MainWindow::refreshTable()
+{
+    const QString query = m_search->text().trimmed();
+    const QVector<Phrase> &phrases = store->phrases();
+
+    // Pick the rows first so the table is sized once rather than per row.
+    QVector<int> shown;
+    QVector<QString> keys;
+    shown.reserve(phrases.size());
+    keys.reserve(phrases.size());
+    for (int i = 0; i < phrases.size(); ++i) {
+        const Phrase &p = phrases.at(i);
+        const QString k = Hotkey::keyText(p.mods, p.vk);
+        if (!query.isEmpty() && !p.name.contains(query, Qt::CaseInsensitive) &&
+            !p.text.contains(query, Qt::CaseInsensitive) && !k.contains(query, Qt::CaseInsensitive))
+            continue;
+        shown << i;
+        keys << k;
+    }
+
+    m_table->setUpdatesEnabled(false);
+    m_table->clearContents();
+    m_table->setRowCount(shown.size());
+    const QString picker = tr("Picker");
+    const QString yes = tr("Yes");
+    const QString no = tr("No");
+    const QFontMetrics metrics(m_table->font());
+    int needed = ShortcutWidth;
+    QHash<QString, int> keyWidths; // most phrases share few distinct shortcut texts
+    for (int row = 0; row < shown.size(); ++row) {
+        const Phrase &p = phrases.at(shown.at(row));
+        const QString shortcutText = keys.at(row).isEmpty() ? picker : keys.at(row);
+
+        auto *nameItem = new QTableWidgetItem(p.name);
+        nameItem->setData(Qt::UserRole, p.id);
+        QString flat = p.text.left(ShownTextLength);
+        flat.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        QTableWidgetItem *items[] = {
+            nameItem,
+            new QTableWidgetItem(shortcutText),
+            new QTableWidgetItem(flat),
+            new QTableWidgetItem(p.enabled ? yes : no),
+        };
+        items[EnabledColumn]->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        if (!p.enabled) {
+            QFont struck = nameItem->font();
+            struck.setStrikeOut(true);
+            for (QTableWidgetItem *item : items) {
+                item->setFont(struck);
+                item->setForeground(disabledText);
+            }
+        }
+        for (int column = 0; column < 4; ++column)
+            m_table->setItem(row, column, items[column]);
+
+        auto width = keyWidths.constFind(shortcutText);
+        if (width == keyWidths.constEnd())
+            width = keyWidths.insert(shortcutText, metrics.horizontalAdvance(shortcutText));
+        needed = qMax(needed, *width + ShortcutPadding);
+        // Every row keeps the vertical header's default height of RowHeight.
+    }
+    if (m_table->columnWidth(ShortcutColumn) < needed) {
+        m_settingWidths = true;
+        m_table->setColumnWidth(ShortcutColumn, needed);
+        m_settingWidths = false;
+    }
+    m_table->clearSelection();
+    m_table->setCurrentIndex(QModelIndex());
+    m_table->setUpdatesEnabled(true);
+    // The floating panel gets the phrase list here once it exists.
+}
+
+QString MainWindow::idOfRow(int row) const
+{
+    if (row < 0)
+        return QString();
+    const QTableWidgetItem *name = m_table->item(row, NameColumn);
+    return name ? name->data(Qt::UserRole).toString() : QString();
+}
+
+void MainWindow::commitListChange()
+{
+    store->save();
+    refreshTable();
+    registerShortcuts();
+}
+
+void MainWindow::registerShortcuts()
+{
+    m_hotkeys->registerAll(store->settings(), store->phrases(), m_paused);
+}
+
+void MainWindow::addPhrase()
+{
+    Phrase fresh;
+    fresh.id = Phrase::newId();
+    PhraseDialog dialog(fresh, store, false, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    store->phrases().append(dialog.phrase());
+    commitListChange();
+}
+
+void MainWindow::editPhrase()
+{
+    const int row = m_table->currentRow();
+    const QString id = idOfRow(row);
+    if (id.isEmpty()) {
+        showNotice(tr("Select a phrase first."));
+        return;
+    }
+    const int index = store->indexOfId(id);
+    if (index < 0)
+        return;
+    PhraseDialog dialog(store->phrases().at(index), store, true, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // Looked up again: the list may have changed while the dialog was open.
+    const int now = store->indexOfId(id);
+    if (now < 0)
+        return;
+    Phrase edited = dialog.phrase();
+    edited.lastUsed = store->phrases().at(now).lastUsed;
+    store->phrases()[now] = edited;
+    commitListChange();
+}
+
+void MainWindow::deletePhrase()
+{
+    const int row = m_table->currentRow();
+    const int index = store->indexOfId(idOfRow(row));
+    if (row < 0 || index < 0)
+        return;
+    store->phrases().remove(index);
+    commitListChange();
+    const int rows = m_table->rowCount();
+    if (rows > 0) {
+        m_table->selectRow(qMin(row == 0 ? 0 : row - 1, rows - 1));
+        m_table->setFocus();
+    }
+}
+
+void MainWindow::onTableContextMenu(const QPoint &pos)
+{
+    const QModelIndex cell = m_table->indexAt(pos);
+    if (!cell.isValid())
+        return;
+    const int row = cell.row();
+    const QString id = idOfRow(row);
+    if (id.isEmpty())
+        return;
+    m_table->selectRow(row);
+    int index = store->indexOfId(id);
+    if (index < 0)
+        return;
+
+    QMenu menu(this);
+    QAction *enabled = menu.addAction(
+        Glyphs::commandGlyph(menuGlyphColour, Glyphs::Command::Enabled), tr("Enabled"));
+    enabled->setCheckable(true);
+    enabled->setChecked(store->phrases().at(index).enabled);
+    menu.addSeparator();
+    QAction *remove = menu.addAction(Glyphs::commandGlyph(menuGlyphColour, Glyphs::Command::Delete),
+                                     tr("Delete"));
+    QAction *chosen = menu.exec(m_table->viewport()->mapToGlobal(pos));
+    if (chosen == enabled) {
+        index = store->indexOfId(id);
+        if (index < 0)
+            return;
+        store->phrases()[index].enabled = enabled->isChecked();
+        commitListChange();
+    } else if (chosen == remove) {
+        deletePhrase();
+    }
+}

@@ -1,0 +1,450 @@
+#include "fakes/fakedesktop.h"
+#include "hotkeys/hotkey.h"
+#include "hotkeys/hotkeymanager.h"
+#include "mainwindow/mainwindow.h"
+#include "store/phrasestore.h"
+#include "theme/theme.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDialog>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTranslator>
+#include <QtTest>
+
+namespace {
+
+constexpr int ctrl = Hotkey::ModControl;
+constexpr WindowHandle editor = 0x500; // another program's window
+constexpr quint32 editorPid = 4242;
+
+Phrase makePhrase(const QString &name, const QString &text, int mods = 0, int vk = 0,
+                  bool enabled = true)
+{
+    Phrase p;
+    p.id = Phrase::newId();
+    p.name = name;
+    p.text = text;
+    p.mods = mods;
+    p.vk = vk;
+    p.enabled = enabled;
+    return p;
+}
+
+QStringList columnTexts(const QTableWidget *table, int column)
+{
+    QStringList texts;
+    for (int row = 0; row < table->rowCount(); ++row)
+        texts << table->item(row, column)->text();
+    return texts;
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Presses a shortcut the way the window system reports it.
+void press(HotkeyManager *hotkeys, int id)
+{
+    long result = 0;
+    hotkeys->nativeEventFilter(FakeDesktop::hotkeyEventType(), &id, &result);
+}
+
+} // namespace
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        store = std::make_unique<PhraseStore>(dir->path());
+        store->setLegacyFilePath(dir->filePath(QStringLiteral("none.dll")));
+        store->settings().importedV3 = true;
+        desktop = std::make_unique<FakeDesktop>();
+        FakeDesktop::Window other;
+        other.pid = editorPid;
+        other.thread = 7;
+        desktop->addWindow(editor, other);
+        desktop->foreground = editor;
+    }
+    void cleanup()
+    {
+        window.reset();
+        desktop.reset();
+        store.reset();
+        dir.reset();
+    }
+
+    void filter_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QStringList>("names");
+        const QStringList all{QStringLiteral("One"), QStringLiteral("Two"), QStringLiteral("Note"),
+                              QStringLiteral("Plain")};
+        QTest::newRow("empty") << QString() << all;
+        QTest::newRow("blank") << QStringLiteral("   ") << all;
+        QTest::newRow("ctrl+1") << QStringLiteral("ctrl+1")
+                                << QStringList{QStringLiteral("One"), QStringLiteral("Note")};
+        QTest::newRow("CTRL+1 padded")
+            << QStringLiteral(" CTRL+1 ")
+            << QStringList{QStringLiteral("One"), QStringLiteral("Note")};
+        QTest::newRow("by text") << QStringLiteral("SECOND") << QStringList{QStringLiteral("Two")};
+        QTest::newRow("Picker is no shortcut text") << QStringLiteral("Picker") << QStringList();
+        QTest::newRow("alt") << QStringLiteral("alt") << QStringList{QStringLiteral("Two")};
+    }
+    void filter()
+    {
+        QFETCH(QString, query);
+        QFETCH(QStringList, names);
+        store->phrases() << makePhrase(QStringLiteral("One"), QStringLiteral("first"), ctrl, 0x31)
+                         << makePhrase(QStringLiteral("Two"), QStringLiteral("second"),
+                                       ctrl | Hotkey::ModAlt, 0x32)
+                         << makePhrase(QStringLiteral("Note"), QStringLiteral("press Ctrl+1 here"))
+                         << makePhrase(QStringLiteral("Plain"), QStringLiteral("plain"));
+        build();
+        window->searchBox()->setText(query);
+        QCOMPARE(columnTexts(window->table(), MainWindow::NameColumn), names);
+    }
+
+    void cells()
+    {
+        store->phrases() << makePhrase(QStringLiteral("Keyless"), QStringLiteral("a\nb\nc"))
+                         << makePhrase(QStringLiteral("Off"), QStringLiteral("gone"), ctrl, 0x70,
+                                       false);
+        build();
+        QTableWidget *table = window->table();
+        QCOMPARE(table->rowCount(), 2);
+        QCOMPARE(table->item(0, 0)->data(Qt::UserRole).toString(), store->phrases().at(0).id);
+        QCOMPARE(columnTexts(table, MainWindow::ShortcutColumn),
+                 (QStringList{QStringLiteral("Picker"), QStringLiteral("Ctrl+F1")}));
+        QCOMPARE(table->item(0, MainWindow::TextColumn)->text(), QStringLiteral("a b c"));
+        QCOMPARE(columnTexts(table, MainWindow::EnabledColumn),
+                 (QStringList{QStringLiteral("Yes"), QStringLiteral("No")}));
+        for (int column = 0; column < 4; ++column) {
+            QVERIFY(!table->item(0, column)->font().strikeOut());
+            QVERIFY(table->item(1, column)->font().strikeOut());
+            QCOMPARE(table->item(1, column)->foreground().color(), QColor(0x9a, 0xa3, 0xad));
+        }
+        QCOMPARE(table->rowHeight(1), MainWindow::RowHeight);
+        QVERIFY(!table->currentIndex().isValid());
+    }
+
+    void deleteSelection_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QStringList>("left");
+        QTest::addColumn<int>("selected");
+        QTest::newRow("first of three")
+            << 3 << 0 << QStringList{QStringLiteral("p1"), QStringLiteral("p2")} << 0;
+        QTest::newRow("middle of three")
+            << 3 << 1 << QStringList{QStringLiteral("p0"), QStringLiteral("p2")} << 0;
+        QTest::newRow("last of three")
+            << 3 << 2 << QStringList{QStringLiteral("p0"), QStringLiteral("p1")} << 1;
+        QTest::newRow("only row") << 1 << 0 << QStringList() << -1;
+    }
+    void deleteSelection()
+    {
+        QFETCH(int, count);
+        QFETCH(int, row);
+        QFETCH(QStringList, left);
+        QFETCH(int, selected);
+        for (int i = 0; i < count; ++i)
+            store->phrases() << makePhrase(QStringLiteral("p%1").arg(i),
+                                           QStringLiteral("t%1").arg(i), ctrl, 0x31 + i);
+        build();
+        window->table()->selectRow(row);
+        desktop->hotkeyCalls.clear();
+        window->deletePhrase();
+        QCOMPARE(columnTexts(window->table(), MainWindow::NameColumn), left);
+        QCOMPARE(window->table()->currentRow(), selected);
+        // Saved and registered again.
+        PhraseStore reread(dir->path());
+        QVERIFY(reread.load());
+        QCOMPARE(reread.phrases().size(), count - 1);
+        QCOMPARE(desktop->registered.size(), 2 + count - 1);
+    }
+
+    void deleteWithoutRowDoesNothing()
+    {
+        store->phrases() << makePhrase(QStringLiteral("p"), QStringLiteral("t"));
+        build();
+        window->deletePhrase();
+        QCOMPARE(store->phrases().size(), 1);
+        QVERIFY(!QFile::exists(store->dataFilePath()));
+    }
+
+    void storedColumnWidths_data()
+    {
+        QTest::addColumn<int>("name");
+        QTest::addColumn<int>("shortcut");
+        QTest::addColumn<int>("enabled");
+        QTest::addColumn<QVector<int>>("applied");
+        QTest::newRow("unset") << 0 << 0 << 0 << QVector<int>{77, 88, 64};
+        QTest::newRow("shortcut 60 ignored") << 150 << 60 << 30 << QVector<int>{150, 88, 30};
+        QTest::newRow("capped at 2000") << 2500 << 2500 << 2001 << QVector<int>{2000, 2000, 2000};
+        QTest::newRow("below the ranges") << 23 << 87 << 23 << QVector<int>{77, 88, 64};
+        QTest::newRow("lowest accepted") << 24 << 88 << 24 << QVector<int>{24, 88, 24};
+    }
+    void storedColumnWidths()
+    {
+        QFETCH(int, name);
+        QFETCH(int, shortcut);
+        QFETCH(int, enabled);
+        QFETCH(QVector<int>, applied);
+        store->settings().nameColumnWidth = name;
+        store->settings().hotkeyColumnWidth = shortcut;
+        store->settings().enabledColumnWidth = enabled;
+        build();
+        QTableWidget *table = window->table();
+        const QVector<int> widths{table->columnWidth(0), table->columnWidth(1),
+                                  table->columnWidth(3)};
+        QVERIFY2(
+            widths == applied,
+            qPrintable(QStringLiteral("%1 %2 %3").arg(widths[0]).arg(widths[1]).arg(widths[2])));
+        // Applying them is not a change of the user's: nothing is written.
+        QTest::qWait(MainWindow::ColumnSaveDelayMs + 100);
+        QVERIFY(!QFile::exists(store->dataFilePath()));
+    }
+
+    void resizedColumnsAreSavedOnceAfterTheDelay()
+    {
+        build();
+        QTableWidget *table = window->table();
+        table->setColumnWidth(MainWindow::NameColumn, 120);
+        table->setColumnWidth(MainWindow::NameColumn, 130);
+        table->setColumnWidth(MainWindow::ShortcutColumn, 40); // snaps back
+        QCOMPARE(table->columnWidth(MainWindow::ShortcutColumn), 88);
+        QVERIFY(!QFile::exists(store->dataFilePath()));
+        QTRY_VERIFY(QFile::exists(store->dataFilePath()));
+        QCOMPARE(store->settings().nameColumnWidth, 130);
+        QCOMPARE(store->settings().hotkeyColumnWidth, 88);
+        QCOMPARE(store->settings().enabledColumnWidth, 64);
+        // Unchanged widths write nothing.
+        QFile::remove(store->dataFilePath());
+        window->saveColumnWidths();
+        QVERIFY(!QFile::exists(store->dataFilePath()));
+    }
+
+    void shortcutColumnGrowsToFitButNeverShrinks()
+    {
+        store->phrases() << makePhrase(QStringLiteral("long"), QStringLiteral("x"), Hotkey::ModMask,
+                                       0x21);
+        build();
+        const int wide = window->table()->columnWidth(MainWindow::ShortcutColumn);
+        const QString text = Hotkey::keyText(Hotkey::ModMask, 0x21);
+        QCOMPARE(wide, qMax(88, window->table()->fontMetrics().horizontalAdvance(text) + 28));
+        window->searchBox()->setText(QStringLiteral("nothing matches"));
+        QCOMPARE(window->table()->columnWidth(MainWindow::ShortcutColumn), wide);
+    }
+
+    void storedThemeIsAppliedWithoutRewritingTheFile_data()
+    {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("applied");
+        QTest::newRow("classic") << 0 << int(Theme::Classic);
+        QTest::newRow("teal") << 1 << int(Theme::Teal);
+    }
+    void storedThemeIsAppliedWithoutRewritingTheFile()
+    {
+        QFETCH(int, stored);
+        QFETCH(int, applied);
+        store->settings().uiTheme = stored;
+        QVERIFY(store->save());
+        const QByteArray before = fileBytes(store->dataFilePath());
+        build();
+        QCOMPARE(Theme::current(), applied);
+        QCOMPARE(store->settings().uiTheme, stored);
+        QCOMPARE(fileBytes(store->dataFilePath()), before);
+    }
+
+    void phraseShortcutTypesIntoTheWindowInFront()
+    {
+        store->phrases() << makePhrase(QStringLiteral("hi"), QStringLiteral("hello"), ctrl, 0x31);
+        build();
+        const qint64 before = QDateTime::currentSecsSinceEpoch();
+        press(window->hotkeys(), HotkeyManager::FirstPhraseId);
+        QCOMPARE(desktop->typedText(), QStringLiteral("hello"));
+        QVERIFY(desktop->calls.contains(QStringLiteral("setForegroundWindow 500")));
+        QCOMPARE(window->targetWindow(), WindowHandle(0));
+        PhraseStore reread(dir->path());
+        QVERIFY(reread.load());
+        QVERIFY(reread.phrases().at(0).lastUsed >= before);
+    }
+
+    void ownWindowInFrontIsNoTarget()
+    {
+        store->phrases() << makePhrase(QStringLiteral("hi"), QStringLiteral("hello"), ctrl, 0x31);
+        build();
+        FakeDesktop::Window own;
+        own.pid = desktop->ownPid;
+        desktop->addWindow(0x600, own);
+        desktop->foreground = 0x600;
+        press(window->hotkeys(), HotkeyManager::FirstPhraseId);
+        for (const QString &call : desktop->calls)
+            QVERIFY2(!call.startsWith(QLatin1String("setForegroundWindow")), qPrintable(call));
+    }
+
+    void unknownPhraseDoesNothing()
+    {
+        build();
+        desktop->calls.clear();
+        window->typePhrase(QStringLiteral("gone"));
+        QVERIFY(desktop->calls.isEmpty());
+        QVERIFY(!QFile::exists(store->dataFilePath()));
+    }
+
+    void pauseLeavesOnlyTheShowShortcut()
+    {
+        store->phrases() << makePhrase(QStringLiteral("hi"), QStringLiteral("hello"), ctrl, 0x31);
+        build();
+        QCOMPARE(desktop->registered.size(), 3);
+        window->togglePause();
+        QVERIFY(window->paused());
+        QCOMPARE(desktop->registered.keys(), QList<int>{HotkeyManager::ShowId});
+        QCOMPARE(window->statusLabel()->text(), QStringLiteral("  Shortcuts are paused."));
+        window->typePhrase(store->phrases().at(0).id); // e.g. from the picker
+        QCOMPARE(desktop->typedText(), QString());
+        window->togglePause();
+        QCOMPARE(desktop->registered.size(), 3);
+        QCOMPARE(window->statusLabel()->text(), QString());
+        press(window->hotkeys(), HotkeyManager::FirstPhraseId);
+        QCOMPARE(desktop->typedText(), QStringLiteral("hello"));
+    }
+
+    void refusedShortcutIsReported()
+    {
+        store->phrases() << makePhrase(QStringLiteral("Taken"), QStringLiteral("x"), ctrl, 0x31);
+        desktop->failingHotkeys.insert(qMakePair(ctrl, 0x31));
+        build();
+        QCOMPARE(window->statusBar()->currentMessage(),
+                 QStringLiteral("Could not register shortcut: Taken (Ctrl+1)"));
+    }
+
+    void showShortcutToggles()
+    {
+        build();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        press(window->hotkeys(), HotkeyManager::ShowId);
+        QVERIFY(!window->isVisible());
+        press(window->hotkeys(), HotkeyManager::PickerId); // remembers a target
+        QCOMPARE(window->targetWindow(), editor);
+        press(window->hotkeys(), HotkeyManager::ShowId);
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->targetWindow(), WindowHandle(0));
+        window->showMinimized();
+        press(window->hotkeys(), HotkeyManager::ShowId);
+        QVERIFY(!window->isMinimized());
+        QVERIFY(window->isVisible());
+    }
+
+    void editWithoutRowAsksForOne()
+    {
+        store->phrases() << makePhrase(QStringLiteral("p"), QStringLiteral("t"));
+        build();
+        QString shown;
+        QTimer::singleShot(0, [&shown] {
+            QWidget *modal = QApplication::activeModalWidget();
+            QVERIFY(modal);
+            for (QLabel *label : modal->findChildren<QLabel *>())
+                if (label->wordWrap())
+                    shown = label->text();
+            QMetaObject::invokeMethod(modal, "accept");
+        });
+        window->editPhrase();
+        QCOMPARE(shown, QStringLiteral("Select a phrase first."));
+    }
+
+    void editKeepsLastUsedAndRegistersTheNewShortcut()
+    {
+        Phrase p = makePhrase(QStringLiteral("p"), QStringLiteral("t"), ctrl, 0x31);
+        p.lastUsed = 777;
+        store->phrases() << p;
+        build();
+        window->table()->selectRow(0);
+        QTimer::singleShot(0, [] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            auto *text = dialog->findChild<QPlainTextEdit *>();
+            text->setPlainText(QStringLiteral("changed"));
+            dialog->accept();
+        });
+        window->editPhrase();
+        QCOMPARE(store->phrases().at(0).text, QStringLiteral("changed"));
+        QCOMPARE(store->phrases().at(0).lastUsed, qint64(777));
+        QCOMPARE(columnTexts(window->table(), MainWindow::TextColumn),
+                 QStringList{QStringLiteral("changed")});
+        QVERIFY(QFile::exists(store->dataFilePath()));
+    }
+
+    void contextMenuSwitchesAPhraseOff_data()
+    {
+        QTest::addColumn<int>("action"); // 0 "Enabled", 2 "Delete" (1 is the separator)
+        QTest::newRow("enabled") << 0;
+        QTest::newRow("delete") << 2;
+    }
+    void contextMenuSwitchesAPhraseOff()
+    {
+        QFETCH(int, action);
+        store->phrases() << makePhrase(QStringLiteral("a"), QStringLiteral("x"), ctrl, 0x31)
+                         << makePhrase(QStringLiteral("b"), QStringLiteral("y"), ctrl, 0x32);
+        build();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QString chosen;
+        QTimer::singleShot(0, [&chosen, action] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            QAction *entry = menu->actions().value(action);
+            QVERIFY(entry);
+            chosen = entry->text();
+            if (entry->isCheckable())
+                QVERIFY(entry->isChecked());
+            // Chosen as the user does, so that exec() reports the entry.
+            menu->setActiveAction(entry);
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        QTableWidget *table = window->table();
+        window->onTableContextMenu(table->visualRect(table->model()->index(1, 0)).center());
+        PhraseStore reread(dir->path());
+        QVERIFY(reread.load());
+        if (action == 0) {
+            QCOMPARE(chosen, QStringLiteral("Enabled"));
+            QVERIFY(!reread.phrases().at(1).enabled);
+            QCOMPARE(table->item(1, MainWindow::EnabledColumn)->text(), QStringLiteral("No"));
+        } else {
+            QCOMPARE(chosen, QStringLiteral("Delete"));
+            QCOMPARE(reread.phrases().size(), 1);
+            QCOMPARE(table->rowCount(), 1);
+        }
+        // Only the first phrase keeps a registered shortcut.
+        QCOMPARE(desktop->registered.size(), 3);
+    }
+
+private:
+    void build() { window = std::make_unique<MainWindow>(store.get(), &translator, desktop.get()); }
+
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<PhraseStore> store;
+    std::unique_ptr<FakeDesktop> desktop;
+    QTranslator translator;
+    std::unique_ptr<MainWindow> window;
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"

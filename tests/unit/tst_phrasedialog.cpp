@@ -1,0 +1,192 @@
+#include "dialogs/phrasedialog.h"
+#include "hotkeys/hotkey.h"
+#include "hotkeys/hotkeyedit.h"
+#include "store/phrasestore.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+constexpr int ctrl = Hotkey::ModControl;
+const QString ownId = QStringLiteral("aaaaaaaa-0000-0000-0000-000000000001");
+
+const QString emptyText = QStringLiteral("Enter the text to type.");
+const QString tooLong = QStringLiteral("The text is too long. Keep it under 100,000 characters.");
+const QString duplicate =
+    QStringLiteral("This text is already in your list. Duplicate phrases are not allowed.");
+const QString taken = QStringLiteral("This shortcut is already used.");
+
+Phrase makePhrase(const QString &id, const QString &text, int mods, int vk, bool enabled)
+{
+    Phrase p;
+    p.id = id;
+    p.text = text;
+    p.mods = mods;
+    p.vk = vk;
+    p.enabled = enabled;
+    return p;
+}
+
+// Closes the modal message the dialog opens and remembers what it said.
+struct MessageCloser
+{
+    QString title;
+    QString text;
+    void arm()
+    {
+        QTimer::singleShot(0, [this] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (!modal)
+                return;
+            title = modal->windowTitle();
+            const auto labels = modal->findChildren<QLabel *>();
+            for (QLabel *label : labels)
+                if (label->wordWrap())
+                    text = label->text();
+            QMetaObject::invokeMethod(modal, "accept");
+        });
+    }
+};
+
+} // namespace
+
+class PhraseDialogTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        store = std::make_unique<PhraseStore>(dir.path());
+        // Ctrl+T and Ctrl+R are the command shortcuts of the default settings.
+        store->phrases() << makePhrase(ownId, QStringLiteral("Hello"), ctrl, 0x31, true)
+                         << makePhrase(QStringLiteral("b"), QStringLiteral("Disabled text"), ctrl,
+                                       0x32, false)
+                         << makePhrase(QStringLiteral("c"), QStringLiteral("Keyless"), 0, 0, true);
+    }
+
+    void validation_data()
+    {
+        QTest::addColumn<bool>("withStore");
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("mods");
+        QTest::addColumn<int>("vk");
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<QString>("message");
+
+        const QString fresh = QStringLiteral("new");
+        const QString ok;
+        QTest::newRow("three blank lines")
+            << true << fresh << QStringLiteral("\n\n\n") << 0 << 0 << true << emptyText;
+        QTest::newRow("spaces and tabs")
+            << true << fresh << QStringLiteral(" \t \r\n ") << 0 << 0 << true << emptyText;
+        QTest::newRow("100,000 characters")
+            << true << fresh << QString(100000, QLatin1Char('x')) << 0 << 0 << true << ok;
+        QTest::newRow("100,001 characters")
+            << true << fresh << QString(100001, QLatin1Char('x')) << 0 << 0 << true << tooLong;
+        QTest::newRow("own id excluded")
+            << true << ownId << QStringLiteral("Hello") << ctrl << 0x31 << true << ok;
+        QTest::newRow("duplicate of an enabled phrase")
+            << true << fresh << QStringLiteral("Hello") << 0 << 0 << true << duplicate;
+        QTest::newRow("duplicate of a disabled phrase")
+            << true << fresh << QStringLiteral("Disabled text") << 0 << 0 << true << duplicate;
+        QTest::newRow("case differs")
+            << true << fresh << QStringLiteral("hello") << 0 << 0 << true << ok;
+        QTest::newRow("trailing space differs")
+            << true << fresh << QStringLiteral("Hello ") << 0 << 0 << true << ok;
+        QTest::newRow("shortcut of an enabled phrase")
+            << true << fresh << QStringLiteral("x") << ctrl << 0x31 << true << taken;
+        QTest::newRow("own flag does not matter")
+            << true << fresh << QStringLiteral("x") << ctrl << 0x31 << false << taken;
+        QTest::newRow("shortcut of a disabled phrase")
+            << true << fresh << QStringLiteral("x") << ctrl << 0x32 << true << ok;
+        QTest::newRow("show/hide shortcut")
+            << true << fresh << QStringLiteral("x") << ctrl << 0x54 << true << taken;
+        QTest::newRow("picker shortcut")
+            << true << fresh << QStringLiteral("x") << ctrl << 0x52 << true << taken;
+        QTest::newRow("picker key, other modifiers")
+            << true << fresh << QStringLiteral("x") << (ctrl | Hotkey::ModAlt) << 0x52 << true
+            << ok;
+        QTest::newRow("no store: duplicate and taken shortcut pass")
+            << false << fresh << QStringLiteral("Hello") << ctrl << 0x54 << true << ok;
+        QTest::newRow("no store: empty text")
+            << false << fresh << QStringLiteral("  ") << 0 << 0 << true << emptyText;
+        QTest::newRow("no store: too long")
+            << false << fresh << QString(100001, QLatin1Char(' ')) + QLatin1Char('x') << 0 << 0
+            << true << tooLong;
+        QTest::newRow("empty text and taken shortcut")
+            << true << fresh << QString() << ctrl << 0x31 << true << emptyText;
+    }
+    void validation()
+    {
+        QFETCH(bool, withStore);
+        QFETCH(QString, id);
+        QFETCH(QString, text);
+        QFETCH(int, mods);
+        QFETCH(int, vk);
+        QFETCH(bool, enabled);
+        QFETCH(QString, message);
+        PhraseDialog dialog(makePhrase(id, text, mods, vk, enabled),
+                            withStore ? store.get() : nullptr, true);
+        QCOMPARE(dialog.validationMessage(), message);
+    }
+
+    void refusedOkKeepsTheDialogOpenWithItsInput()
+    {
+        PhraseDialog dialog(makePhrase(QStringLiteral("new"), QString(), 0, 0, true), store.get(),
+                            false);
+        dialog.textEdit()->setPlainText(QStringLiteral("Hello"));
+        dialog.nameEdit()->setText(QStringLiteral("Greeting"));
+        dialog.show();
+        MessageCloser closer;
+        closer.arm();
+        dialog.accept();
+        QCOMPARE(closer.title, QStringLiteral("Add phrase"));
+        QCOMPARE(closer.text, duplicate);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(dialog.textEdit()->toPlainText(), QStringLiteral("Hello"));
+        QCOMPARE(dialog.nameEdit()->text(), QStringLiteral("Greeting"));
+    }
+
+    void acceptedPhraseComesFromTheWidgets()
+    {
+        Phrase original = makePhrase(ownId, QStringLiteral("Hello"), ctrl, 0x31, true);
+        original.name = QStringLiteral("Greeting");
+        original.lastUsed = 12345;
+        PhraseDialog dialog(original, store.get(), true);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit phrase"));
+        QCOMPARE(dialog.hotkeyEdit()->text(), QStringLiteral("Ctrl+1"));
+        dialog.nameEdit()->setText(QStringLiteral("  Hi  "));
+        dialog.textEdit()->setPlainText(QStringLiteral("  two\n\nlines  "));
+        dialog.enabledBox()->setChecked(false);
+        dialog.show();
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        const Phrase edited = dialog.phrase();
+        QCOMPARE(edited.id, ownId);
+        QCOMPARE(edited.name, QStringLiteral("Hi"));
+        QCOMPARE(edited.text, QStringLiteral("  two\n\nlines  "));
+        QCOMPARE(edited.mods, ctrl);
+        QCOMPARE(edited.vk, 0x31);
+        QVERIFY(!edited.enabled);
+        QCOMPARE(edited.lastUsed, qint64(0));
+        QCOMPARE(dialog.nameEdit()->maxLength(), 40);
+    }
+
+private:
+    QTemporaryDir dir;
+    std::unique_ptr<PhraseStore> store;
+};
+
+QTEST_MAIN(PhraseDialogTest)
+#include "tst_phrasedialog.moc"
