@@ -144,6 +144,7 @@ run_deployed() { wine "$@"; }
 
 phase "deployed folder"
 check "the deployed folder's scrivlet.exe --self-test exits 0" run_deployed "$deployed/scrivlet.exe" --self-test
+check "scrivlet.exe carries the application icon" wine "$tool" icon "Z:${deployed//\//\\}\\scrivlet.exe"
 check "the zip holds the folder" python3 -c '
 import sys, zipfile
 names = set(zipfile.ZipFile(sys.argv[1]).namelist())

@@ -20,6 +20,7 @@
 //   wintarget clip-set <text>   puts <text> on the clipboard
 //   wintarget clip-get <report> writes the clipboard's text to <report>
 //   wintarget close             closes every target window
+//   wintarget icon <exe>        exit 0 when <exe> carries an icon resource
 // Both targets also write <report>.ready once they hold the focus, and end by
 // themselves after two minutes so that a failed run leaves nothing behind.
 // Reports are replaced whole (written beside, then moved), so a reader never
@@ -148,8 +149,8 @@ LRESULT CALLBACK targetProc(HWND w, UINT message, WPARAM wp, LPARAM lp)
     case WM_KEYDOWN:
         if (!g_edit) {
             wchar_t line[64];
-            swprintf(line, 64, L"WM_KEYDOWN %u %u ctrl=%d\n", unsigned(wp), unsigned((lp >> 16) & 0xFF),
-                     (GetKeyState(VK_CONTROL) & 0x8000) ? 1 : 0);
+            swprintf(line, 64, L"WM_KEYDOWN %u %u ctrl=%d\n", unsigned(wp),
+                     unsigned((lp >> 16) & 0xFF), (GetKeyState(VK_CONTROL) & 0x8000) ? 1 : 0);
             g_messages += line;
             writeReport(g_report + L".messages", g_messages);
         }
@@ -314,6 +315,25 @@ int closeTargets()
     return 1;
 }
 
+BOOL CALLBACK countIcon(HMODULE, LPCWSTR, LPWSTR, LONG_PTR count)
+{
+    ++*reinterpret_cast<int *>(count);
+    return TRUE;
+}
+
+// The icon Explorer shows for a file is its first RT_GROUP_ICON resource.
+int hasIcon(const std::wstring &exe)
+{
+    HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!module)
+        return 2;
+    int count = 0;
+    EnumResourceNamesW(module, MAKEINTRESOURCEW(14) /* RT_GROUP_ICON */, countIcon,
+                       reinterpret_cast<LONG_PTR>(&count));
+    FreeLibrary(module);
+    return count > 0 ? 0 : 1;
+}
+
 int usage()
 {
     fwprintf(stderr, L"usage: wintarget edit|plain|clip-get <report> | press <mods> <vk> | "
@@ -337,6 +357,8 @@ int wmain(int argc, wchar_t *argv[])
                      unsigned(wcstoul(argv[3], nullptr, 0)));
     if (command == L"visible" || command == L"exists")
         return hasWindow(argv[2], command == L"visible");
+    if (command == L"icon")
+        return hasIcon(argv[2]);
     if (command == L"clip-set")
         return setClipboardText(argv[2]) ? 0 : 1;
     if (command == L"clip-get") {
