@@ -1,12 +1,13 @@
 // Themed dialogs on a real X server with a window manager: what they look like
 // in both themes, and that their title bar and edges move and resize them.
-// The test brings its own Xvfb and icewm (with a private HOME) and ends both.
+// The session harness provides the X server, icewm and a private HOME.
 
 #include "theme/dialogtitlebar.h"
 #include "theme/maintitlebar.h"
 #include "theme/stylesheets.h"
 #include "theme/theme.h"
 #include "theme/themeddialog.h"
+#include "x11/x11session.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -21,100 +22,9 @@
 #include <QStyleFactory>
 #include <QtTest>
 
-#include <csignal>
-#include <cstdio>
 #include <cstdlib>
-#include <string>
-#include <sys/prctl.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
-
-// Child processes of the test: ended with SIGTERM in reverse order, and told
-// to end with the test should it die first.
-struct Helpers
-{
-    pid_t xvfb = -1;
-    pid_t wm = -1;
-    std::string home;
-
-    ~Helpers()
-    {
-        for (pid_t pid : {wm, xvfb}) {
-            if (pid > 0) {
-                kill(pid, SIGTERM);
-                waitpid(pid, nullptr, 0);
-            }
-        }
-        if (!home.empty())
-            QDir(QString::fromStdString(home)).removeRecursively();
-    }
-};
-
-pid_t spawn(const std::vector<std::string> &argv, int keepFd = -1)
-{
-    const pid_t pid = fork();
-    if (pid != 0)
-        return pid;
-    prctl(PR_SET_PDEATHSIG, SIGTERM);
-    std::vector<char *> args;
-    for (const std::string &a : argv)
-        args.push_back(const_cast<char *>(a.c_str()));
-    args.push_back(nullptr);
-    if (keepFd < 0) {
-        freopen("/dev/null", "w", stdout);
-    }
-    freopen("/dev/null", "w", stderr);
-    execvp(args[0], args.data());
-    _exit(127);
-}
-
-bool startDisplay(Helpers &helpers)
-{
-    char dir[] = "/tmp/scrivlet-chrome-XXXXXX";
-    if (!mkdtemp(dir))
-        return false;
-    helpers.home = dir;
-
-    int fds[2];
-    if (pipe(fds) != 0)
-        return false;
-    helpers.xvfb = spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
-                          "1280x800x24", "-nolisten", "tcp"},
-                         fds[1]);
-    close(fds[1]);
-    std::string number;
-    char c;
-    while (read(fds[0], &c, 1) == 1 && c != '\n')
-        number += c;
-    close(fds[0]);
-    if (number.empty())
-        return false;
-    const std::string display = ":" + number;
-    setenv("DISPLAY", display.c_str(), 1);
-    setenv("HOME", dir, 1);
-    setenv("XDG_CONFIG_HOME", (helpers.home + "/.config").c_str(), 1);
-    setenv("XDG_RUNTIME_DIR", dir, 1);
-    setenv("QT_QPA_PLATFORM", "xcb", 1);
-    unsetenv("QT_SCALE_FACTOR");
-
-    // icewm without a task bar, so the screen is the dialog's alone.
-    QDir().mkpath(QString::fromStdString(helpers.home + "/.icewm"));
-    if (FILE *f = fopen((helpers.home + "/.icewm/preferences").c_str(), "w")) {
-        fputs("ShowTaskBar=0\nTaskBarAutoHide=0\nDesktopBackgroundColor=\"rgb:60/60/60\"\n", f);
-        fclose(f);
-    }
-    helpers.wm = spawn({"icewm", "--replace"});
-
-    // The manager is up once it has announced itself on the root window.
-    for (int i = 0; i < 100; ++i) {
-        if (system("xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'") == 0)
-            return true;
-        usleep(100 * 1000);
-    }
-    return false;
-}
 
 QString artefactDir()
 {
@@ -191,6 +101,10 @@ void applyApplicationTheme(int theme)
 class TestChromeX11 final : public QObject
 {
     Q_OBJECT
+
+public:
+    // Needs nothing of the session beyond the display it has already set up.
+    explicit TestChromeX11(X11Session *) {}
 
 private slots:
     void initTestCase();
@@ -358,20 +272,5 @@ void TestChromeX11::edgeDragResizesTheDialog()
                                 .arg(expected.height())));
 }
 
-int main(int argc, char **argv)
-{
-    Helpers helpers;
-    if (!startDisplay(helpers)) {
-        fprintf(stderr, "could not start Xvfb and icewm\n");
-        return 1;
-    }
-    int status = 0;
-    {
-        QApplication app(argc, argv);
-        TestChromeX11 test;
-        status = QTest::qExec(&test, argc, argv);
-    }
-    return status;
-}
-
+SCRIVLET_X11_TEST_MAIN(TestChromeX11)
 #include "tst_chrome_x11.moc"

@@ -227,6 +227,7 @@ bool X11Session::start(QString *error)
     qputenv("XDG_CONFIG_HOME", (r + QStringLiteral("/config")).toLocal8Bit());
     qputenv("QT_QPA_PLATFORM", "xcb");
     qunsetenv("WAYLAND_DISPLAY");
+    qunsetenv("QT_SCALE_FACTOR"); // screenshots and pixel checks assume one pixel per point
     qunsetenv("DBUS_SESSION_BUS_ADDRESS");
 
     const QString icewmDir = r + QStringLiteral("/icewm");
