@@ -1,1 +1,0 @@
-// Keeps the fakes library non-empty before any fake exists.
