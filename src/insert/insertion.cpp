@@ -118,21 +118,31 @@ bool insertText(Desktop &desktop, const QString &text, WindowHandle target)
 
     const bool shortLine = text.size() <= TypingLimit && !text.contains(QLatin1Char('\n')) &&
                            !text.contains(QLatin1Char('\r'));
-    if (!elevated && shortLine && typeText(desktop, text))
+    // Typing is decided for the whole text before its first key: a text the
+    // keyboard cannot give exactly is pasted, not typed half wrong.
+    if (!elevated && shortLine && desktop.canTypeExactly(TextConvert::toTypingText(text)) &&
+        typeText(desktop, text))
         return true;
     return pasteViaClipboard(desktop, text, target);
 }
 
 void releaseModifierKeys(Desktop &desktop)
 {
-    const quint32 start = desktop.tickCount();
+    // First the shortcut's own key, where holding it keeps the keyboard
+    // grabbed; Windows reports none.
+    quint32 start = desktop.tickCount();
+    while (desktop.isNonModifierKeyDown() &&
+           quint32(desktop.tickCount() - start) <= quint32(HeldKeyWaitMs))
+        desktop.waitForKeyEvent(ModifierPollMs);
+
+    start = desktop.tickCount();
     for (;;) {
-        bool down = desktop.isNonModifierKeyDown();
+        bool down = false;
         for (quint16 vk : ModifierKeys)
             down = down || desktop.isKeyDown(vk);
         if (!down || quint32(desktop.tickCount() - start) > quint32(ModifierWaitMs))
             break;
-        desktop.sleep(ModifierPollMs);
+        desktop.waitForKeyEvent(ModifierPollMs);
     }
     QVector<KeyInput> ups;
     for (quint16 vk : ModifierKeys)
@@ -191,8 +201,7 @@ bool pasteViaClipboard(Desktop &desktop, const QString &text, WindowHandle targe
         clipboard->setMimeData(backup.release());
         return true;
     }
-    const bool delivered = sendCtrlV(desktop);
-    desktop.sleep(PasteSettleMs);
+    const bool delivered = sendCtrlV(desktop) && desktop.awaitPaste(target, PasteSettleMs);
     clipboard->setMimeData(backup.release());
     return delivered;
 }

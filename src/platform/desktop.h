@@ -153,6 +153,17 @@ public:
     // hotkey is not a grab and a held key does not swallow synthetic input.
     // Where this cannot be read: false.
     virtual bool isNonModifierKeyDown() = 0;
+    // Waits until a key goes up or down anywhere, at most maxMs, serving
+    // events like sleep(). Windows sleeps maxMs (its key state is polled);
+    // X11 returns at the key event itself, so a release is seen at once.
+    virtual void waitForKeyEvent(int maxMs) = 0;
+    // Asked once before a text is typed: true when every character can be
+    // typed exactly as it stands, with the keyboard layout, group and lock
+    // state in use now. Windows types any character as a Unicode event: true.
+    // X11 answers false when a character is on no key there and the whole
+    // text does not fit the keys free to borrow (it binds them here); the
+    // caller then pastes instead of typing wrong characters.
+    virtual bool canTypeExactly(const QString &text) = 0;
     // Milliseconds from an arbitrary start, wrapping like GetTickCount.
     virtual quint32 tickCount() = 0;
     // Waits ms milliseconds. On X11 this keeps serving the event loop
@@ -177,6 +188,12 @@ public:
     virtual bool setClipboardText(const QString &text) = 0;
     // CloseClipboard; a no-op on X11.
     virtual void closeClipboard() = 0;
+    // After Ctrl+V went to target: waits until the target can have read the
+    // clipboard, so that the caller can put the user's content back. Windows
+    // sleeps settleMs and answers true. X11 waits for the target to fetch our
+    // text (it asks us for it), at most about 2 s, and answers false when it
+    // never asked: then nothing was pasted.
+    virtual bool awaitPaste(WindowHandle target, int settleMs) = 0;
 
     // ---- global shortcuts -------------------------------------------------
 

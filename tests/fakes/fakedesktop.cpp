@@ -237,6 +237,20 @@ bool FakeDesktop::isNonModifierKeyDown()
     return clock < nonModifierHeldUntil;
 }
 
+void FakeDesktop::waitForKeyEvent(int maxMs)
+{
+    calls << QStringLiteral("waitForKeyEvent %1").arg(maxMs);
+    sleeps.append(maxMs);
+    clock += quint32(maxMs);
+}
+
+bool FakeDesktop::canTypeExactly(const QString &text)
+{
+    calls << QStringLiteral("canTypeExactly");
+    exactChecks << text;
+    return typesExactly;
+}
+
 quint32 FakeDesktop::tickCount()
 {
     return clock;
@@ -254,6 +268,14 @@ void FakeDesktop::settle(WindowHandle target, int maxMs)
     calls << QStringLiteral("settle ") + hex(target);
     settles.append(maxMs);
     clock += quint32(maxMs);
+}
+
+bool FakeDesktop::awaitPaste(WindowHandle target, int settleMs)
+{
+    calls << QStringLiteral("awaitPaste ") + hex(target);
+    sleeps.append(settleMs);
+    clock += quint32(settleMs);
+    return pasteRead;
 }
 
 void FakeDesktop::releaseOleClipboard()

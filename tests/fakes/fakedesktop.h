@@ -2,7 +2,8 @@
 
 // A Desktop that models a few windows in memory and records every call, so
 // the insertion and registration algorithms can be checked without a display.
-// Time is simulated: sleep() and settle() advance tickCount().
+// Time is simulated: sleep(), settle() and the other waits advance
+// tickCount().
 
 #include "platform/desktop.h"
 
@@ -71,6 +72,10 @@ public:
     quint32 nonModifierHeldUntil = 0;
     // sendInput accepts at most this many events of batch number n (0-based).
     QHash<int, int> acceptLimit;
+    // canTypeExactly's answer, and whether the target of a Ctrl+V reads the
+    // clipboard (awaitPaste's answer).
+    bool typesExactly = true;
+    bool pasteRead = true;
     int clipboardOpenFailures = 0; // the next n openClipboard calls fail
     bool emptySucceeds = true;
     bool setClipboardSucceeds = true;
@@ -83,7 +88,8 @@ public:
     QVector<QVector<KeyInput>> inputBatches;
     QVector<Message> messages;
     QStringList clipboardTexts; // what setClipboardText was given
-    QVector<int> sleeps;
+    QVector<int> sleeps;        // sleep, waitForKeyEvent and awaitPaste, in ms
+    QStringList exactChecks;    // what canTypeExactly was asked about
     QVector<int> settles;
     QVector<HotkeyCall> hotkeyCalls;
     QHash<int, QPair<int, int>> registered; // id -> (mods, vk) currently held
@@ -123,6 +129,8 @@ public:
     quint16 scanCodeForVirtualKey(quint16 vk) override;
     bool isKeyDown(int vk) override;
     bool isNonModifierKeyDown() override;
+    void waitForKeyEvent(int maxMs) override;
+    bool canTypeExactly(const QString &text) override;
     quint32 tickCount() override;
     void sleep(int ms) override;
     void settle(WindowHandle target, int maxMs) override;
@@ -131,6 +139,7 @@ public:
     bool emptyClipboard() override;
     bool setClipboardText(const QString &text) override;
     void closeClipboard() override;
+    bool awaitPaste(WindowHandle target, int settleMs) override;
     bool registerHotKey(WindowHandle owner, int id, int mods, int vk) override;
     bool unregisterHotKey(WindowHandle owner, int id) override;
     int hotkeyIdFromNativeEvent(const QByteArray &eventType, void *message) override;

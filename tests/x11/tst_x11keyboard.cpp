@@ -70,20 +70,22 @@ private slots:
 
     void borrowedKeysAreRestoredLater()
     {
-        const KeySym check = 0x01000000 | 0x2713; // ✓, on no keyboard map
-        QVERIFY(!mapHas(display(), check));
+        // ✓ is on no keyboard map; it is bound as its legacy keysym (or the
+        // Unicode one).
+        auto bound = [this] { return mapHas(display(), 0xaf3) || mapHas(display(), 0x1002713); };
+        QVERIFY(!bound());
         QVERIFY(m_target.clear());
         QVERIFY(insertText(desktop(), Phrases::nonAscii(), m_target.window()));
         QVERIFY(m_target.waitForText(Phrases::nonAscii()));
         // Still bound right after typing: the target may not have read the map yet.
-        QVERIFY(mapHas(display(), check));
-        QTRY_VERIFY_WITH_TIMEOUT(!mapHas(display(), check), X11Keyboard::RestoreDelayMs + 3000);
+        QVERIFY(bound());
+        QTRY_VERIFY_WITH_TIMEOUT(!bound(), X11Keyboard::RestoreDelayMs + 3000);
     }
 
     void moreDistinctCharactersThanSpareKeys()
     {
         desktop().keyboard().limitSpareKeys(3);
-        QCOMPARE(desktop().keyboard().spareKeyCount(), 3);
+        QCOMPARE(desktop().keyboard().freeKeyCount(), 3);
         const QString text = QString::fromUtf8("αβγδεζηθικλμνξοπρστυφχψω✓★☆");
         QVERIFY(m_target.clear());
         QVERIFY(insertText(desktop(), text, m_target.window()));
@@ -96,6 +98,7 @@ private slots:
         QVERIFY(m_target.clear());
         const QVector<KeyInput> all =
             unicodeEvents(QStringLiteral("a") + emoji + QStringLiteral("b"));
+        QVERIFY(desktop().canTypeExactly(QStringLiteral("a") + emoji + QStringLiteral("b")));
         // "a", the high half | the low half, "b".
         QCOMPARE(desktop().sendInput(all.mid(0, 4)), 4);
         QCOMPARE(desktop().sendInput(all.mid(4)), 4);
@@ -140,14 +143,14 @@ private slots:
     void releaseGivesUpAfterTheLimit()
     {
         Display *d = display();
-        const KeyCode f8 = XKeysymToKeycode(d, XK_F8);
-        XTestFakeKeyEvent(d, f8, True, CurrentTime);
+        const KeyCode ctrl = XKeysymToKeycode(d, XK_Control_R);
+        XTestFakeKeyEvent(d, ctrl, True, CurrentTime);
         XSync(d, False);
         QElapsedTimer t;
         t.start();
         releaseModifierKeys(desktop());
         const qint64 waited = t.elapsed();
-        XTestFakeKeyEvent(d, f8, False, CurrentTime);
+        XTestFakeKeyEvent(d, ctrl, False, CurrentTime);
         XSync(d, False);
         QVERIFY2(waited >= Insertion::ModifierWaitMs, qPrintable(QString::number(waited)));
     }

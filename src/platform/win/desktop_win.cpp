@@ -206,6 +206,18 @@ quint32 WinDesktop::tickCount()
     return GetTickCount();
 }
 
+// The key state is polled with GetAsyncKeyState between these waits.
+void WinDesktop::waitForKeyEvent(int maxMs)
+{
+    Sleep(DWORD(maxMs));
+}
+
+// KEYEVENTF_UNICODE gives any UTF-16 unit, whatever the keyboard layout.
+bool WinDesktop::canTypeExactly(const QString &)
+{
+    return true;
+}
+
 void WinDesktop::sleep(int ms)
 {
     Sleep(DWORD(ms));
@@ -239,6 +251,14 @@ bool WinDesktop::setClipboardText(const QString &text)
 void WinDesktop::closeClipboard()
 {
     Win32Prims::closeClipboard();
+}
+
+// Windows does not say when the target read the clipboard: it gets a fixed
+// time, as it always has.
+bool WinDesktop::awaitPaste(WindowHandle, int settleMs)
+{
+    Sleep(DWORD(settleMs));
+    return true;
 }
 
 std::unique_ptr<Desktop> createDesktop()

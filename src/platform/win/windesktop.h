@@ -48,6 +48,8 @@ public:
     quint16 scanCodeForVirtualKey(quint16 vk) override;
     bool isKeyDown(int vk) override;
     bool isNonModifierKeyDown() override;
+    void waitForKeyEvent(int maxMs) override;
+    bool canTypeExactly(const QString &text) override;
     quint32 tickCount() override;
     void sleep(int ms) override;
     void settle(WindowHandle target, int maxMs) override;
@@ -56,6 +58,7 @@ public:
     bool emptyClipboard() override;
     bool setClipboardText(const QString &text) override;
     void closeClipboard() override;
+    bool awaitPaste(WindowHandle target, int settleMs) override;
 
     // In hotkeys_win.cpp.
     bool registerHotKey(WindowHandle owner, int id, int mods, int vk) override;

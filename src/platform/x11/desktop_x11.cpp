@@ -13,6 +13,7 @@
 #include "platform/x11/xerrortrap.h"
 
 #include <X11/Xatom.h>
+#include <X11/Xlib-xcb.h>
 
 namespace {
 
@@ -47,7 +48,9 @@ bool readProperty32(Display *d, Window w, const char *name, Atom type, unsigned 
 
 } // namespace
 
-X11Desktop::X11Desktop(Display *display) : m_display(display), m_keyboard(display)
+X11Desktop::X11Desktop(Display *display)
+    : m_display(display), m_keyboard(display),
+      m_clipboardWatch(display ? XGetXCBConnection(display) : nullptr)
 {
     m_clock.start();
 }
@@ -281,6 +284,16 @@ bool X11Desktop::isNonModifierKeyDown()
     return m_keyboard.isNonModifierKeyDown();
 }
 
+void X11Desktop::waitForKeyEvent(int maxMs)
+{
+    m_keyboard.waitForKeyEvent(maxMs);
+}
+
+bool X11Desktop::canTypeExactly(const QString &text)
+{
+    return m_keyboard.prepareText(text);
+}
+
 quint32 X11Desktop::tickCount()
 {
     return quint32(m_clock.elapsed());
@@ -320,10 +333,21 @@ bool X11Desktop::setClipboardText(const QString &text)
     QString lf = text;
     lf.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     clipboard->setText(lf);
-    return clipboard->ownsClipboard();
+    if (!clipboard->ownsClipboard())
+        return false;
+    m_clipboardWatch.arm(XCB_NONE, lf.toUtf8().size());
+    return true;
 }
 
 void X11Desktop::closeClipboard() {}
+
+// The X clipboard is read from its owner on demand: the paste happened when
+// the target asked us for the text, and only then may it be put back.
+bool X11Desktop::awaitPaste(WindowHandle target, int)
+{
+    m_clipboardWatch.setTarget(xcb_window_t(target));
+    return m_clipboardWatch.waitForFetch(PasteFetchWaitMs);
+}
 
 std::unique_ptr<Desktop> createDesktop()
 {

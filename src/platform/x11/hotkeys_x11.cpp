@@ -10,8 +10,8 @@
 
 struct X11HotkeyState
 {
-    explicit X11HotkeyState(Display *display)
-        : grabber(XGetXCBConnection(display), DefaultRootWindow(display))
+    X11HotkeyState(Display *display, X11Keyboard &keyboard)
+        : grabber(keyboard, XGetXCBConnection(display), DefaultRootWindow(display))
     {
         // Held keys then repeat as presses alone, without a release between
         // them, which is how the grabber tells a repeat from a new press.
@@ -33,7 +33,7 @@ bool X11Desktop::registerHotKey(WindowHandle owner, int id, int mods, int vk)
     if (!m_display || owner == 0)
         return false;
     if (!hotkeys)
-        hotkeys.reset(new X11HotkeyState(m_display));
+        hotkeys.reset(new X11HotkeyState(m_display, m_keyboard));
     return hotkeys->grabber.grab(id, mods, vk);
 }
 

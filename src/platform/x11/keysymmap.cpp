@@ -65,6 +65,39 @@ quint32 keysymFromVirtualKey(int vk)
     return 0;
 }
 
+QVector<quint32> keysymsFromVirtualKey(int vk)
+{
+    switch (vk) {
+    case 0x10: // VK_SHIFT
+        return {XK_Shift_L, XK_Shift_R};
+    case 0x11: // VK_CONTROL
+        return {XK_Control_L, XK_Control_R};
+    case 0x12: // VK_MENU
+        return {XK_Alt_L, XK_Alt_R, XK_Meta_L, XK_Meta_R};
+    case 0xA0:
+        return {XK_Shift_L};
+    case 0xA1:
+        return {XK_Shift_R};
+    case 0xA2:
+        return {XK_Control_L};
+    case 0xA3:
+        return {XK_Control_R};
+    case 0xA4:
+        return {XK_Alt_L, XK_Meta_L};
+    case 0xA5: // right Alt: AltGr on many layouts
+        return {XK_Alt_R, XK_Meta_R, XK_ISO_Level3_Shift};
+    case 0x5B:
+        return {XK_Super_L};
+    case 0x5C:
+        return {XK_Super_R};
+    default:
+        break;
+    }
+    if (const quint32 sym = keysymFromVirtualKey(vk))
+        return {sym};
+    return {};
+}
+
 int virtualKeyFromKeysym(quint32 keysym)
 {
     if (keysym >= XK_a && keysym <= XK_z)

@@ -3,6 +3,7 @@
 // Windows virtual-key codes <-> X keysyms. Shortcuts are stored as Windows
 // codes on every platform; this is how the X11 backend names the same keys.
 
+#include <QVector>
 #include <QtGlobal>
 
 namespace X11KeyMap {
@@ -10,6 +11,11 @@ namespace X11KeyMap {
 // The keysym to grab for a virtual key (letters give their lower-case keysym,
 // the one on the key's first level); 0 when the key has no X equivalent here.
 quint32 keysymFromVirtualKey(int vk);
+
+// Every keysym whose key counts as the virtual key: the one above, or for
+// the modifier keys (VK_SHIFT, VK_LCONTROL, VK_RMENU, VK_LWIN, ...) the
+// keysyms of the left, right or either key. Empty when there is none.
+QVector<quint32> keysymsFromVirtualKey(int vk);
 
 // The virtual key Windows reports for the key that produced keysym: shifted
 // levels of the US layout (':' '!' '{' ...) give their key's code, keypad keys

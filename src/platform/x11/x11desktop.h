@@ -8,6 +8,7 @@
 // its own state behind `hotkeys`.
 
 #include "platform/desktop.h"
+#include "platform/x11/x11clipboardwatch.h"
 #include "platform/x11/x11keyboard.h"
 
 #include <QElapsedTimer>
@@ -56,6 +57,8 @@ public:
     quint16 scanCodeForVirtualKey(quint16 vk) override;
     bool isKeyDown(int vk) override;
     bool isNonModifierKeyDown() override;
+    void waitForKeyEvent(int maxMs) override;
+    bool canTypeExactly(const QString &text) override;
     quint32 tickCount() override;
     void sleep(int ms) override;
     void settle(WindowHandle target, int maxMs) override;
@@ -64,6 +67,7 @@ public:
     bool emptyClipboard() override;
     bool setClipboardText(const QString &text) override;
     void closeClipboard() override;
+    bool awaitPaste(WindowHandle target, int settleMs) override;
 
     // In hotkeys_x11.cpp.
     bool registerHotKey(WindowHandle owner, int id, int mods, int vk) override;
@@ -76,6 +80,8 @@ public:
     // How long setForegroundWindow waits for the input focus after each
     // activation request.
     static constexpr int ActivationWaitMs = 250;
+    // The longest wait for a paste's target to fetch the text.
+    static constexpr int PasteFetchWaitMs = 2000;
 
 private:
     bool focusIsWithin(Window w);
@@ -84,6 +90,7 @@ private:
 
     Display *m_display;
     X11Keyboard m_keyboard;
+    X11ClipboardWatch m_clipboardWatch;
     QElapsedTimer m_clock;
     std::unique_ptr<X11HotkeyState, X11HotkeyStateDeleter> hotkeys;
 };

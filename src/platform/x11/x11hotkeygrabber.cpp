@@ -1,6 +1,7 @@
 #include "platform/x11/x11hotkeygrabber.h"
 
 #include "hotkeys/hotkey.h"
+#include "platform/x11/keyboardlayout.h"
 #include "platform/x11/keysymmap.h"
 
 #include <cstdlib>
@@ -50,8 +51,9 @@ template <class T> struct Reply
 
 } // namespace
 
-X11HotkeyGrabber::X11HotkeyGrabber(xcb_connection_t *connection, xcb_window_t root)
-    : m_connection(connection), m_root(root)
+X11HotkeyGrabber::X11HotkeyGrabber(X11Keyboard &keyboard, xcb_connection_t *connection,
+                                   xcb_window_t root)
+    : m_keyboard(keyboard), m_connection(connection), m_root(root)
 {
     if (!m_connection)
         return;
@@ -61,73 +63,30 @@ X11HotkeyGrabber::X11HotkeyGrabber(xcb_connection_t *connection, xcb_window_t ro
     if (xkb && xkb->present)
         m_xkbFirstEvent = xkb->first_event;
     loadKeyboard();
+    m_keyboard.setGrabGuard(this);
 }
 
 X11HotkeyGrabber::~X11HotkeyGrabber()
 {
+    m_keyboard.setGrabGuard(nullptr);
     ungrabAll();
 }
 
 void X11HotkeyGrabber::loadKeyboard()
 {
-    m_keysyms.clear();
-    m_keysymsPerKeycode = 0;
-    m_numLock = m_scrollLock = 0;
-    if (!m_connection)
-        return;
-    // The map is read here rather than through Xlib's cache, which Xlib never
-    // refreshes on a connection whose events Qt reads.
-    const xcb_setup_t *setup = xcb_get_setup(m_connection);
-    m_minKeycode = setup->min_keycode;
-    const int count = setup->max_keycode - setup->min_keycode + 1;
-    Reply<xcb_get_keyboard_mapping_reply_t> map(xcb_get_keyboard_mapping_reply(
-        m_connection, xcb_get_keyboard_mapping(m_connection, setup->min_keycode, quint8(count)),
-        nullptr));
-    if (map) {
-        const xcb_keysym_t *syms = xcb_get_keyboard_mapping_keysyms(map.p);
-        const int length = xcb_get_keyboard_mapping_keysyms_length(map.p);
-        m_keysymsPerKeycode = map->keysyms_per_keycode;
-        m_keysyms = QVector<xcb_keysym_t>(syms, syms + length);
-    }
-
-    Reply<xcb_get_modifier_mapping_reply_t> mods(xcb_get_modifier_mapping_reply(
-        m_connection, xcb_get_modifier_mapping(m_connection), nullptr));
-    if (!mods)
-        return;
-    const xcb_keycode_t *codes = xcb_get_modifier_mapping_keycodes(mods.p);
-    const int perModifier = mods->keycodes_per_modifier;
-    const xcb_keycode_t numLock = keycodeFor(keysymNumLock);
-    const xcb_keycode_t scrollLock = keycodeFor(keysymScrollLock);
-    for (int modifier = 0; modifier < 8; ++modifier) {
-        for (int i = 0; i < perModifier; ++i) {
-            const xcb_keycode_t code = codes[modifier * perModifier + i];
-            if (code == 0)
-                continue;
-            if (code == numLock)
-                m_numLock |= quint16(1u << modifier);
-            if (code == scrollLock)
-                m_scrollLock |= quint16(1u << modifier);
-        }
-    }
+    m_numLock = m_keyboard.modifierMaskFor(keysymNumLock);
+    m_scrollLock = m_keyboard.modifierMaskFor(keysymScrollLock);
 }
 
 xcb_keycode_t X11HotkeyGrabber::keycodeFor(quint32 keysym) const
 {
-    if (keysym == 0 || m_keysymsPerKeycode == 0)
+    const KeyboardLayout *layout = m_keyboard.layout(false);
+    if (!layout || keysym == 0)
         return 0;
-    const int keycodes = m_keysyms.size() / m_keysymsPerKeycode;
-    // A key whose first group carries the keysym (plain or shifted) beats a key
-    // that only has it in another group or level.
-    const int firstColumns = qMin(2, m_keysymsPerKeycode);
-    for (int columns : {firstColumns, m_keysymsPerKeycode}) {
-        for (int k = 0; k < keycodes; ++k) {
-            for (int c = 0; c < columns; ++c) {
-                if (m_keysyms[k * m_keysymsPerKeycode + c] == keysym)
-                    return xcb_keycode_t(m_minKeycode + k);
-            }
-        }
-    }
-    return 0;
+    // The key that carries the symbol in the group in use, else in another:
+    // the key a person presses for it.
+    const QVector<quint32> keys = layout->keycodesForKeysym(keysym);
+    return keys.isEmpty() || keys.first() > 255 ? 0 : xcb_keycode_t(keys.first());
 }
 
 QVector<quint16> X11HotkeyGrabber::lockVariants(quint16 numLock, quint16 scrollLock)
@@ -272,6 +231,30 @@ void X11HotkeyGrabber::regrabAll()
     m_grabs = kept;
 }
 
+void X11HotkeyGrabber::suspendGrabs(const QVector<quint32> &keycodes)
+{
+    const QVector<quint16> variants = lockVariants(m_numLock, m_scrollLock);
+    for (int i = m_grabs.size() - 1; i >= 0; --i) {
+        if (!keycodes.contains(m_grabs[i].keycode))
+            continue;
+        for (quint16 v : variants)
+            xcb_ungrab_key(m_connection, m_grabs[i].keycode, m_root, m_grabs[i].modifiers | v);
+        m_suspended.append(m_grabs.takeAt(i));
+    }
+}
+
+void X11HotkeyGrabber::resumeGrabs()
+{
+    // Requests on one connection are served in order: the grabs come back
+    // after the server has handled the synthesised keys. A grab another
+    // client took meanwhile stays ours no longer, as after a map change.
+    for (const Grab &g : qAsConst(m_suspended)) {
+        if (grabVariants(g.keycode, g.modifiers))
+            m_grabs.append(g);
+    }
+    m_suspended.clear();
+}
+
 bool X11HotkeyGrabber::isMappingChange(const xcb_generic_event_t *event) const
 {
     const quint8 type = event->response_type & 0x7f;
@@ -329,9 +312,12 @@ int X11HotkeyGrabber::idFromEvent(const xcb_generic_event_t *event)
         }
         return 0;
     }
-    if (isMappingChange(event) && !m_grabs.isEmpty())
-        regrabAll();
-    else if (isMappingChange(event))
-        loadKeyboard();
+    if (isMappingChange(event)) {
+        m_keyboard.invalidate();
+        if (m_grabs.isEmpty())
+            loadKeyboard();
+        else
+            regrabAll();
+    }
     return 0;
 }

@@ -9,18 +9,22 @@
 // every combination of the lock modifiers (CapsLock, NumLock, ScrollLock), since
 // X matches grabs on the exact modifier state.
 
+#include "platform/x11/x11keyboard.h"
+
 #include <QByteArray>
 #include <QVector>
 #include <QtGlobal>
 
 #include <xcb/xcb.h>
 
-class X11HotkeyGrabber final
+class X11HotkeyGrabber final : public X11Keyboard::GrabGuard
 {
 public:
-    // connection is not owned; a null connection makes every grab fail.
-    X11HotkeyGrabber(xcb_connection_t *connection, xcb_window_t root);
-    ~X11HotkeyGrabber();
+    // connection is not owned; a null connection makes every grab fail. The
+    // keyboard service names the keys, and steps the grabs aside while it
+    // types.
+    X11HotkeyGrabber(X11Keyboard &keyboard, xcb_connection_t *connection, xcb_window_t root);
+    ~X11HotkeyGrabber() override;
     X11HotkeyGrabber(const X11HotkeyGrabber &) = delete;
     X11HotkeyGrabber &operator=(const X11HotkeyGrabber &) = delete;
 
@@ -42,6 +46,11 @@ public:
     // map (0 when the key is not mapped to a modifier).
     quint16 numLockMask() const { return m_numLock; }
     quint16 scrollLockMask() const { return m_scrollLock; }
+
+    // Our synthesised keys must neither trigger our shortcuts nor be taken
+    // by them: the grabs on those keys are released while they go out.
+    void suspendGrabs(const QVector<quint32> &keycodes) override;
+    void resumeGrabs() override;
 
 private:
     struct Grab
@@ -65,13 +74,12 @@ private:
     void regrabAll();
     bool isMappingChange(const xcb_generic_event_t *event) const;
 
+    X11Keyboard &m_keyboard;
     xcb_connection_t *m_connection;
     xcb_window_t m_root;
     quint8 m_xkbFirstEvent = 0; // 0: no XKB extension
-    xcb_keycode_t m_minKeycode = 0;
-    int m_keysymsPerKeycode = 0;
-    QVector<xcb_keysym_t> m_keysyms; // the keyboard map, row per keycode
     quint16 m_numLock = 0;
     quint16 m_scrollLock = 0;
     QVector<Grab> m_grabs;
+    QVector<Grab> m_suspended;
 };

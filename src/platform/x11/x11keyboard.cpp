@@ -1,16 +1,45 @@
 // Qt first: Xlib's macros (None, KeyPress, ...) break Qt headers that come after.
+#include <QCoreApplication>
 #include <QSet>
 
+#include "platform/x11/borrowedkeys.h"
+#include "platform/x11/keysymmap.h"
 #include "platform/x11/x11keyboard.h"
 #include "platform/x11/x11wait.h"
 
-#include <X11/Xutil.h>
-#include <X11/extensions/XTest.h>
-#include <X11/keysym.h>
+#include <X11/Xlib-xcb.h>
+#include <X11/Xlib.h>
+// xcb's XKB header names a member "explicit", a C++ keyword.
+#define explicit explicit_
+#include <xcb/xkb.h>
+#undef explicit
+#include <xcb/xtest.h>
+#include <xkbcommon/xkbcommon-x11.h>
+#include <xkbcommon/xkbcommon.h>
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace {
 
-constexpr quint32 FirstLow = 0xDC00;
+// XKB event sub-types that say the keyboard map has changed.
+constexpr quint8 XkbNewKeyboardNotify = 0;
+constexpr quint8 XkbMapNotify = 1;
+
+// How long the watch of held keys stays open after its last use: it ends
+// sooner, with the first synthesised key.
+constexpr int WatchIdleMs = 2000;
+
+template <class T> struct Reply
+{
+    T *p;
+    explicit Reply(T *reply) : p(reply) {}
+    ~Reply() { std::free(p); }
+    Reply(const Reply &) = delete;
+    Reply &operator=(const Reply &) = delete;
+    T *operator->() const { return p; }
+    explicit operator bool() const { return p != nullptr; }
+};
 
 bool isHighSurrogate(quint16 u)
 {
@@ -21,392 +50,277 @@ bool isLowSurrogate(quint16 u)
     return u >= 0xDC00 && u < 0xE000;
 }
 
-// The keysym that stands for a character: Latin-1 keysyms are the code point
-// itself, everything else has the Unicode keysym range. Line breaks and tabs
-// are keys of their own.
-KeySym keysymForCodePoint(quint32 cp)
+// The whole characters of a text; false when it holds a lone surrogate,
+// which no key and no paste can carry unchanged.
+bool codePoints(const QString &text, QVector<char32_t> *out)
 {
-    switch (cp) {
-    case '\r':
-    case '\n':
-        return XK_Return;
-    case '\t':
-        return XK_Tab;
-    case 0x08:
-        return XK_BackSpace;
-    case 0x1B:
-        return XK_Escape;
-    default:
-        break;
-    }
-    if (cp < 0x20 || cp == 0x7F || (cp >= 0x80 && cp < 0xA0))
-        return NoSymbol;
-    if (cp <= 0xFF)
-        return cp;
-    return 0x01000000 | cp;
-}
-
-// The character a keysym of the map types, 0 for keys that type none.
-quint32 codePointForKeysym(KeySym s)
-{
-    if ((s >= 0x20 && s < 0x7F) || (s >= 0xA0 && s <= 0xFF))
-        return quint32(s);
-    if (s >= 0x01000100 && s <= 0x0110FFFF)
-        return quint32(s - 0x01000000);
-    if (s == XK_EuroSign)
-        return 0x20AC;
-    return 0;
-}
-
-QVector<KeySym> keysymsForVirtualKey(int vk)
-{
-    switch (vk) {
-    case 0x10:
-        return {XK_Shift_L, XK_Shift_R};
-    case 0x11:
-        return {XK_Control_L, XK_Control_R};
-    case 0x12:
-        return {XK_Alt_L, XK_Alt_R, XK_Meta_L, XK_Meta_R};
-    case 0xA0:
-        return {XK_Shift_L};
-    case 0xA1:
-        return {XK_Shift_R};
-    case 0xA2:
-        return {XK_Control_L};
-    case 0xA3:
-        return {XK_Control_R};
-    case 0xA4:
-        return {XK_Alt_L, XK_Meta_L};
-    case 0xA5:
-        return {XK_Alt_R, XK_Meta_R, XK_ISO_Level3_Shift};
-    case 0x5B:
-        return {XK_Super_L};
-    case 0x5C:
-        return {XK_Super_R};
-    case 0x08:
-        return {XK_BackSpace};
-    case 0x09:
-        return {XK_Tab};
-    case 0x0D:
-        return {XK_Return};
-    case 0x1B:
-        return {XK_Escape};
-    case 0x20:
-        return {XK_space};
-    default:
-        break;
-    }
-    if (vk >= 0x41 && vk <= 0x5A)
-        return {KeySym(XK_a + (vk - 0x41))};
-    if (vk >= 0x30 && vk <= 0x39)
-        return {KeySym(XK_0 + (vk - 0x30))};
-    if (vk >= 0x70 && vk <= 0x87)
-        return {KeySym(XK_F1 + (vk - 0x70))};
-    return {};
-}
-
-bool keyIsDown(const char keys[32], int keycode)
-{
-    return keycode > 0 && keycode < 256 && (keys[keycode / 8] & (1 << (keycode % 8)));
-}
-
-} // namespace
-
-X11Keyboard::X11Keyboard(Display *display) : m_display(display)
-{
-    m_clock.start();
-    if (m_display) {
-        int event, error, major, minor;
-        m_hasXTest = XTestQueryExtension(m_display, &event, &error, &major, &minor);
-        XDisplayKeycodes(m_display, &m_minKeycode, &m_maxKeycode);
-    }
-    m_restoreTimer.setSingleShot(true);
-    m_restoreTimer.setInterval(RestoreDelayMs);
-    QObject::connect(&m_restoreTimer, &QTimer::timeout, [this] { restoreMap(); });
-}
-
-X11Keyboard::~X11Keyboard()
-{
-    restoreMap();
-}
-
-bool X11Keyboard::loadMap()
-{
-    if (!m_display)
-        return false;
-    const int count = m_maxKeycode - m_minKeycode + 1;
-    int perKeycode = 0;
-    KeySym *syms = XGetKeyboardMapping(m_display, KeyCode(m_minKeycode), count, &perKeycode);
-    if (!syms)
-        return false;
-    m_symsPerKeycode = perKeycode;
-    m_map = QVector<KeySym>(syms, syms + count * perKeycode);
-    XFree(syms);
-    if (m_spares.isEmpty()) {
-        for (int k = m_minKeycode; k <= m_maxKeycode; ++k) {
-            bool empty = true;
-            for (int c = 0; c < perKeycode && empty; ++c)
-                empty = m_map.at((k - m_minKeycode) * perKeycode + c) == NoSymbol;
-            if (empty)
-                m_spares.append(Spare{KeyCode(k), NoSymbol, -1000000});
+    for (int i = 0; i < text.size(); ++i) {
+        const quint16 u = text.at(i).unicode();
+        if (isHighSurrogate(u) && i + 1 < text.size() && isLowSurrogate(text.at(i + 1).unicode())) {
+            out->append(QChar::surrogateToUcs4(u, text.at(i + 1).unicode()));
+            ++i;
+        } else if (isHighSurrogate(u) || isLowSurrogate(u)) {
+            return false;
+        } else {
+            out->append(u);
         }
     }
     return true;
 }
 
-QVector<KeyCode> X11Keyboard::keycodesFor(KeySym sym) const
+// One key to go down or up, and the input event it came from.
+struct KeyOp
 {
-    QVector<KeyCode> out;
-    if (m_symsPerKeycode == 0)
-        return out;
-    for (int k = m_minKeycode; k <= m_maxKeycode; ++k) {
-        const int base = (k - m_minKeycode) * m_symsPerKeycode;
-        for (int c = 0; c < qMin(2, m_symsPerKeycode); ++c) {
-            if (m_map.at(base + c) == sym) {
-                out.append(KeyCode(k));
-                break;
-            }
-        }
-    }
-    return out;
-}
+    quint8 keycode;
+    bool down;
+    int event;
+};
 
-// Finds a key of the first group that types the character, plain or with
-// Shift. A key whose second symbol is missing types the upper case of its
-// first one with Shift, the convention of the core keyboard map.
-bool X11Keyboard::locate(quint32 codePoint, Location *where) const
-{
-    const KeySym wanted = keysymForCodePoint(codePoint);
-    if (wanted == NoSymbol || m_symsPerKeycode == 0)
-        return false;
-    const bool isKey = codePointForKeysym(wanted) == 0; // Return, Tab, ...
-    for (int k = m_minKeycode; k <= m_maxKeycode; ++k) {
-        const int base = (k - m_minKeycode) * m_symsPerKeycode;
-        KeySym plain = m_map.at(base);
-        KeySym shifted = m_symsPerKeycode > 1 ? m_map.at(base + 1) : NoSymbol;
-        if (shifted == NoSymbol && plain != NoSymbol) {
-            KeySym lower, upper;
-            XConvertCase(plain, &lower, &upper);
-            shifted = upper;
-        }
-        for (int level = 0; level < 2; ++level) {
-            const KeySym s = level ? shifted : plain;
-            const bool match = isKey ? s == wanted : codePointForKeysym(s) == codePoint;
-            if (match && s != NoSymbol) {
-                *where = Location{KeyCode(k), level == 1};
-                return true;
-            }
-        }
-    }
-    return false;
-}
+} // namespace
 
-void X11Keyboard::bindForSegment(const QVector<quint32> &codePoints)
+X11Keyboard::X11Keyboard(Display *display)
+    : m_display(display), m_watch(display ? QByteArray(DisplayString(display)) : QByteArray())
 {
-    QSet<int> inUse;
-    for (quint32 cp : codePoints) {
-        auto it = m_boundIndex.constFind(cp);
-        if (it != m_boundIndex.constEnd())
-            inUse.insert(*it);
-    }
-    const qint64 now = m_clock.elapsed();
-    qint64 wait = 0;
-    QVector<QPair<int, quint32>> changes; // spare index, code point
-    for (quint32 cp : codePoints) {
-        if (m_boundIndex.contains(cp))
-            continue;
-        int best = -1;
-        for (int i = 0; i < m_spares.size(); ++i) {
-            if (inUse.contains(i))
-                continue;
-            // A free key first, else the one whose last use lies furthest back.
-            if (best < 0) {
-                best = i;
-                continue;
-            }
-            const bool free = m_spares[i].bound == NoSymbol;
-            const bool bestFree = m_spares[best].bound == NoSymbol;
-            if ((free && !bestFree) ||
-                (free == bestFree && m_spares[i].lastUsed < m_spares[best].lastUsed))
-                best = i;
-        }
-        if (best < 0)
-            break; // more characters than spare keys: the caller splits segments
-        Spare &spare = m_spares[best];
-        if (spare.bound != NoSymbol) {
-            m_boundIndex.remove(codePointForKeysym(spare.bound));
-            wait = qMax(wait, ReuseGapMs - (now - spare.lastUsed));
-        }
-        inUse.insert(best);
-        m_boundIndex.insert(cp, best);
-        changes.append({best, cp});
-    }
-    if (wait > 0)
-        X11Wait::serveEvents(int(wait));
-    for (const auto &change : qAsConst(changes)) {
-        Spare &spare = m_spares[change.first];
-        KeySym syms[2];
-        syms[0] = syms[1] = keysymForCodePoint(change.second);
-        XChangeKeyboardMapping(m_display, spare.keycode, 2, syms, 1);
-        spare.bound = syms[0];
-        const int base = (spare.keycode - m_minKeycode) * m_symsPerKeycode;
-        for (int c = 0; c < m_symsPerKeycode; ++c)
-            m_map[base + c] = c < 2 ? syms[0] : NoSymbol;
-    }
-    if (!changes.isEmpty())
-        XSync(m_display, False);
-}
-
-void X11Keyboard::fakeKey(KeyCode keycode, bool down)
-{
-    XTestFakeKeyEvent(m_display, keycode, down ? True : False, CurrentTime);
-}
-
-void X11Keyboard::sendChar(quint32 codePoint)
-{
-    Location where;
-    auto bound = m_boundIndex.constFind(codePoint);
-    if (bound != m_boundIndex.constEnd()) {
-        Spare &spare = m_spares[*bound];
-        where = Location{spare.keycode, false};
-        spare.lastUsed = m_clock.elapsed();
-    } else if (!locate(codePoint, &where)) {
+    m_restoreTimer.setSingleShot(true);
+    m_restoreTimer.setInterval(RestoreDelayMs);
+    QObject::connect(&m_restoreTimer, &QTimer::timeout, [this] { restoreMap(); });
+    m_watchIdle.setSingleShot(true);
+    m_watchIdle.setInterval(WatchIdleMs);
+    QObject::connect(&m_watchIdle, &QTimer::timeout, [this] { m_watch.stop(); });
+    if (!m_display)
         return;
+    m_connection = XGetXCBConnection(m_display);
+    m_root = DefaultRootWindow(m_display);
+
+    Reply<xcb_test_get_version_reply_t> xtest(xcb_test_get_version_reply(
+        m_connection, xcb_test_get_version(m_connection, 2, 2), nullptr));
+    m_hasXTest = bool(xtest);
+    if (xkb_x11_setup_xkb_extension(
+            m_connection, XKB_X11_MIN_MAJOR_XKB_VERSION, XKB_X11_MIN_MINOR_XKB_VERSION,
+            XKB_X11_SETUP_XKB_EXTENSION_NO_FLAGS, nullptr, nullptr, &m_xkbEventBase, nullptr)) {
+        m_deviceId = xkb_x11_get_core_keyboard_device_id(m_connection);
+        m_context = xkb_context_new(XKB_CONTEXT_NO_FLAGS);
     }
-    KeyCode shift = 0;
-    if (where.shift) {
-        const QVector<KeyCode> shifts = keycodesFor(XK_Shift_L);
-        shift = shifts.isEmpty() ? 0 : shifts.first();
-        if (shift)
-            fakeKey(shift, true);
-    }
-    fakeKey(where.keycode, true);
-    fakeKey(where.keycode, false);
-    if (shift)
-        fakeKey(shift, false);
+    if (!m_context)
+        m_deviceId = -1;
+    BorrowedKeys::recoverLeftovers(DisplayString(m_display));
+    if (QCoreApplication::instance())
+        QCoreApplication::instance()->installNativeEventFilter(this);
 }
 
-QVector<X11Keyboard::Action> X11Keyboard::toActions(const QVector<KeyInput> &events)
+X11Keyboard::~X11Keyboard()
 {
-    QVector<Action> out;
-    out.reserve(events.size());
-    for (const KeyInput &e : events) {
-        const bool up = e.flags & KeyFlag::KeyUp;
-        if (e.flags & KeyFlag::Unicode) {
-            if (up)
-                continue; // a character is typed whole on its key-down
-            const quint16 u = e.scan;
-            if (isHighSurrogate(u)) {
-                m_pendingHigh = u;
-                continue;
-            }
-            if (isLowSurrogate(u)) {
-                if (m_pendingHigh)
-                    out.append({Action::Char, 0x10000 + ((quint32(m_pendingHigh) - 0xD800) << 10) +
-                                                  (quint32(u) - FirstLow)});
-                m_pendingHigh = 0;
-                continue;
-            }
-            m_pendingHigh = 0;
-            out.append({Action::Char, u});
-        } else if (e.flags & KeyFlag::ScanCode) {
-            out.append({up ? Action::KeyUp : Action::KeyDown, e.scan});
-        } else if (up) {
-            out.append({Action::VirtualKeyUp, e.vk});
-        } else if (const quint16 kc = keycodeForVirtualKey(e.vk)) {
-            out.append({Action::KeyDown, kc});
+    if (QCoreApplication::instance())
+        QCoreApplication::instance()->removeNativeEventFilter(this);
+    restoreMap();
+    m_layout.reset();
+    if (m_context)
+        xkb_context_unref(m_context);
+}
+
+bool X11Keyboard::loadLayout()
+{
+    m_layout.reset();
+    m_modifierKeysStale = true;
+    if (!m_context || m_deviceId < 0)
+        return false;
+    xkb_keymap *keymap = xkb_x11_keymap_new_from_device(m_context, m_connection, m_deviceId,
+                                                        XKB_KEYMAP_COMPILE_NO_FLAGS);
+    if (!keymap)
+        return false;
+    m_layout = std::make_unique<KeyboardLayout>(keymap);
+    m_layoutStale = false;
+    return true;
+}
+
+bool X11Keyboard::readLockState(LockState *state)
+{
+    Reply<xcb_xkb_get_state_reply_t> reply(xcb_xkb_get_state_reply(
+        m_connection, xcb_xkb_get_state(m_connection, XCB_XKB_ID_USE_CORE_KBD), nullptr));
+    if (!reply)
+        return false;
+    state->lockedMods = reply->lockedMods;
+    state->latchedMods = reply->latchedMods;
+    state->baseGroup = reply->baseGroup;
+    state->latchedGroup = reply->latchedGroup;
+    state->lockedGroup = reply->lockedGroup;
+    return true;
+}
+
+const KeyboardLayout *X11Keyboard::layout(bool readState)
+{
+    if (!isReady())
+        return nullptr;
+    if ((m_layoutStale || !m_layout) && !loadLayout())
+        return nullptr;
+    if (!readState)
+        return m_layout.get();
+    LockState state;
+    if (!readLockState(&state))
+        return nullptr;
+    m_layout->setLockState(state);
+    return m_layout.get();
+}
+
+const std::bitset<256> &X11Keyboard::modifierKeys()
+{
+    if (!m_modifierKeysStale)
+        return m_modifierKeys;
+    m_modifierKeys.reset();
+    Reply<xcb_get_modifier_mapping_reply_t> map(xcb_get_modifier_mapping_reply(
+        m_connection, xcb_get_modifier_mapping(m_connection), nullptr));
+    if (map) {
+        const xcb_keycode_t *codes = xcb_get_modifier_mapping_keycodes(map.p);
+        const int n = xcb_get_modifier_mapping_keycodes_length(map.p);
+        for (int i = 0; i < n; ++i) {
+            if (codes[i])
+                m_modifierKeys.set(codes[i]);
+        }
+        m_modifierKeysStale = false;
+    }
+    return m_modifierKeys;
+}
+
+quint16 X11Keyboard::modifierMaskFor(quint32 keysym)
+{
+    const KeyboardLayout *l = layout();
+    if (!l)
+        return 0;
+    const QVector<quint32> keys = l->keycodesForKeysym(keysym);
+    Reply<xcb_get_modifier_mapping_reply_t> map(xcb_get_modifier_mapping_reply(
+        m_connection, xcb_get_modifier_mapping(m_connection), nullptr));
+    if (!map)
+        return 0;
+    const xcb_keycode_t *codes = xcb_get_modifier_mapping_keycodes(map.p);
+    const int perModifier = map->keycodes_per_modifier;
+    quint16 mask = 0;
+    for (int modifier = 0; modifier < 8; ++modifier) {
+        for (int i = 0; i < perModifier; ++i) {
+            const xcb_keycode_t code = codes[modifier * perModifier + i];
+            if (code && keys.contains(code))
+                mask |= quint16(1u << modifier);
         }
     }
+    return mask;
+}
+
+QVector<quint32> X11Keyboard::freeKeycodes()
+{
+    QVector<quint32> out;
+    if (!m_layout)
+        return out;
+    const std::bitset<256> &modifiers = modifierKeys();
+    for (quint32 k : m_layout->unusedKeycodes()) {
+        if (k < 256 && !modifiers.test(k))
+            out.append(k);
+    }
+    if (m_spareLimit >= 0)
+        out.resize(qMax(0, qMin(out.size(), m_spareLimit - m_borrowed.size())));
     return out;
 }
 
-int X11Keyboard::send(const QVector<KeyInput> &events)
+int X11Keyboard::freeKeyCount()
 {
-    if (!m_display || !m_hasXTest || !loadMap())
-        return 0;
-    const QVector<Action> actions = toActions(events);
-
-    // Which characters need a borrowed key; with no spare key they cannot be
-    // typed at all, and nothing is sent so that the caller can paste instead.
-    QVector<bool> missing(actions.size(), false);
-    bool anyMissing = false;
-    for (int i = 0; i < actions.size(); ++i) {
-        if (actions[i].kind != Action::Char)
-            continue;
-        Location where;
-        if (keysymForCodePoint(actions[i].value) == NoSymbol)
-            continue; // a control character: nothing to type
-        missing[i] = !locate(actions[i].value, &where) || m_boundIndex.contains(actions[i].value);
-        anyMissing = anyMissing || missing[i];
-    }
-    if (anyMissing && m_spares.isEmpty())
-        return 0;
-
-    int i = 0;
-    while (i < actions.size()) {
-        QVector<quint32> segment;
-        int j = i;
-        for (; j < actions.size(); ++j) {
-            if (!missing[j] || segment.contains(actions[j].value))
-                continue;
-            if (segment.size() == m_spares.size())
-                break;
-            segment.append(actions[j].value);
-        }
-        if (!segment.isEmpty())
-            bindForSegment(segment);
-        for (int k = i; k < j; ++k) {
-            const Action &a = actions[k];
-            switch (a.kind) {
-            case Action::Char:
-                sendChar(a.value);
-                break;
-            case Action::KeyDown:
-            case Action::KeyUp:
-                fakeKey(KeyCode(a.value), a.kind == Action::KeyDown);
-                break;
-            case Action::VirtualKeyUp: {
-                char keys[32];
-                XQueryKeymap(m_display, keys);
-                for (KeySym s : keysymsForVirtualKey(int(a.value))) {
-                    for (KeyCode kc : keycodesFor(s)) {
-                        if (keyIsDown(keys, kc))
-                            fakeKey(kc, false);
-                    }
-                }
-                break;
-            }
-            }
-        }
-        i = j;
-    }
-    XFlush(m_display);
-    if (anyMissing)
-        m_restoreTimer.start();
-    return events.size();
+    return layout() ? freeKeycodes().size() : 0;
 }
 
-quint16 X11Keyboard::keycodeForVirtualKey(quint16 vk)
+// Binds each pair of symbols (a character and its other case, or a
+// character alone) to a key that carries none, all at once, then reads the
+// map back so that what the keys type is what the server says.
+bool X11Keyboard::borrow(const QVector<QVector<quint32>> &symPairs)
 {
-    if (m_map.isEmpty() && !loadMap())
-        return 0;
-    for (KeySym s : keysymsForVirtualKey(vk)) {
-        const QVector<KeyCode> codes = keycodesFor(s);
-        if (!codes.isEmpty())
-            return codes.first();
+    const QVector<quint32> free = freeKeycodes();
+    if (symPairs.size() > free.size())
+        return false;
+    QVector<xcb_void_cookie_t> cookies;
+    for (int i = 0; i < symPairs.size(); ++i) {
+        Borrowed b;
+        b.keycode = free.at(i);
+        b.syms[0] = symPairs.at(i).value(0);
+        b.syms[1] = symPairs.at(i).value(1);
+        const xcb_keysym_t syms[2] = {b.syms[0], b.syms[1]};
+        cookies.append(xcb_change_keyboard_mapping_checked(m_connection, 1,
+                                                           xcb_keycode_t(b.keycode), 2, syms));
+        m_borrowed.append(b);
     }
-    return 0;
+    publishBorrowed();
+    bool ok = true;
+    for (const xcb_void_cookie_t &cookie : qAsConst(cookies)) {
+        if (xcb_generic_error_t *error = xcb_request_check(m_connection, cookie)) {
+            ok = false;
+            std::free(error);
+        }
+    }
+    noteUse();
+    return loadLayout() && ok;
+}
+
+bool X11Keyboard::prepareText(const QString &text)
+{
+    const KeyboardLayout *l = layout();
+    QVector<char32_t> chars;
+    if (!l || !codePoints(text, &chars))
+        return false;
+    QVector<QVector<quint32>> pairs;
+    QSet<char32_t> seen;
+    for (char32_t c : qAsConst(chars)) {
+        KeyStroke stroke;
+        if (seen.contains(c) || l->strokeFor(c, &stroke))
+            continue;
+        const xkb_keysym_t sym = xkb_utf32_to_keysym(c);
+        if (sym == XKB_KEY_NoSymbol || c < 0x20)
+            return false; // a control character no key of this map gives
+        // A letter goes with its other case on one key, as on a real one:
+        // Shift and Caps Lock then both give the right case.
+        const xkb_keysym_t lower = xkb_keysym_to_lower(sym);
+        const xkb_keysym_t upper = xkb_keysym_to_upper(sym);
+        if (lower != upper) {
+            pairs.append(QVector<quint32>{lower, upper});
+            seen.insert(xkb_keysym_to_utf32(lower));
+            seen.insert(xkb_keysym_to_utf32(upper));
+        } else {
+            pairs.append(QVector<quint32>{sym});
+        }
+        seen.insert(c);
+    }
+    if (pairs.isEmpty())
+        return true;
+    if (!borrow(pairs))
+        return false;
+    l = layout();
+    if (!l)
+        return false;
+    for (char32_t c : qAsConst(chars)) {
+        KeyStroke stroke;
+        if (!l->strokeFor(c, &stroke))
+            return false; // the server's map does not type it as bound (Caps Lock on a case-less
+                          // key)
+    }
+    return true;
+}
+
+std::bitset<256> X11Keyboard::keysDown()
+{
+    m_watchIdle.start();
+    if (m_watch.isWatching() || m_watch.start())
+        return m_watch.keysDown();
+    std::bitset<256> down;
+    Reply<xcb_query_keymap_reply_t> keys(
+        xcb_query_keymap_reply(m_connection, xcb_query_keymap(m_connection), nullptr));
+    for (int k = 0; keys && k < 256; ++k)
+        down[size_t(k)] = keys->keys[k / 8] & (1 << (k % 8));
+    return down;
 }
 
 bool X11Keyboard::isVirtualKeyDown(int vk)
 {
-    if (!m_display || (m_map.isEmpty() && !loadMap()))
+    const KeyboardLayout *l = layout(false);
+    if (!l)
         return false;
-    char keys[32];
-    XQueryKeymap(m_display, keys);
-    for (KeySym s : keysymsForVirtualKey(vk)) {
-        for (KeyCode kc : keycodesFor(s)) {
-            if (keyIsDown(keys, kc))
+    const std::bitset<256> down = keysDown();
+    for (quint32 sym : X11KeyMap::keysymsFromVirtualKey(vk)) {
+        for (quint32 k : l->keycodesForKeysym(sym)) {
+            if (k < 256 && down.test(k))
                 return true;
         }
     }
@@ -415,47 +329,216 @@ bool X11Keyboard::isVirtualKeyDown(int vk)
 
 bool X11Keyboard::isNonModifierKeyDown()
 {
-    if (!m_display)
+    if (!isReady())
         return false;
-    char keys[32];
-    XQueryKeymap(m_display, keys);
-    QSet<int> modifiers;
-    if (XModifierKeymap *mods = XGetModifierMapping(m_display)) {
-        for (int i = 0; i < 8 * mods->max_keypermod; ++i)
-            modifiers.insert(mods->modifiermap[i]);
-        XFreeModifiermap(mods);
+    return (keysDown() & ~modifierKeys()).any();
+}
+
+void X11Keyboard::waitForKeyEvent(int maxMs)
+{
+    if (m_watch.isWatching())
+        m_watch.waitForKeyEvent(maxMs);
+    else
+        X11Wait::serveEvents(maxMs);
+}
+
+quint16 X11Keyboard::keycodeForVirtualKey(quint16 vk)
+{
+    const KeyboardLayout *l = layout();
+    if (!l)
+        return 0;
+    const QVector<quint32> syms = X11KeyMap::keysymsFromVirtualKey(vk);
+    if (syms.isEmpty())
+        return 0;
+    // A key that gives the symbol in the group in use: a shortcut is matched
+    // by what the key types there.
+    for (quint32 sym : syms) {
+        for (quint32 k : l->keycodesForKeysym(sym)) {
+            if (xkb_keysym_to_lower(l->plainKeysym(k)) == sym)
+                return quint16(k);
+        }
     }
-    for (int kc = 8; kc < 256; ++kc) {
-        if (keyIsDown(keys, kc) && !modifiers.contains(kc))
-            return true;
+    // None in this group (Cyrillic active, say): a borrowed key has only one
+    // group, so it gives the symbol in every group.
+    const xkb_keysym_t upper = xkb_keysym_to_upper(syms.first());
+    if (borrow({upper != syms.first() ? QVector<quint32>{syms.first(), upper}
+                                      : QVector<quint32>{syms.first()}})) {
+        if ((l = layout())) {
+            for (quint32 k : l->keycodesForKeysym(syms.first())) {
+                if (xkb_keysym_to_lower(l->plainKeysym(k)) == syms.first())
+                    return quint16(k);
+            }
+        }
     }
-    return false;
+    // Last: the key of another group; most toolkits match shortcuts there too.
+    if (!l)
+        return 0;
+    const QVector<quint32> any = l->keycodesForKeysym(syms.first());
+    return any.isEmpty() ? 0 : quint16(any.first());
+}
+
+int X11Keyboard::send(const QVector<KeyInput> &events)
+{
+    const KeyboardLayout *l = layout();
+    if (!l)
+        return 0;
+    // Key-ups release only what is down: a key-up for a key that is not
+    // would reach the target as a stray release.
+    std::bitset<256> down;
+    if (std::any_of(events.cbegin(), events.cend(), [](const KeyInput &e) {
+            return !(e.flags & (KeyFlag::Unicode | KeyFlag::ScanCode)) &&
+                   (e.flags & KeyFlag::KeyUp);
+        }))
+        down = keysDown();
+    m_watch.stop(); // our own keys are not the user's
+    const quint32 lo = l->minKeycode();
+    const quint32 hi = qMin<quint32>(l->maxKeycode(), 255);
+    auto valid = [&](quint32 k) { return k >= lo && k <= hi && k != 0; };
+
+    QVector<KeyOp> ops;
+    int failedAt = -1; // the first event that cannot go out
+    for (int i = 0; i < events.size() && failedAt < 0; ++i) {
+        const KeyInput &e = events.at(i);
+        const bool up = e.flags & KeyFlag::KeyUp;
+        if (e.flags & KeyFlag::Unicode) {
+            if (up)
+                continue; // a character goes out whole with its key-down
+            const quint16 u = e.scan;
+            char32_t c = u;
+            if (isHighSurrogate(u)) {
+                m_pendingHigh = u;
+                continue;
+            }
+            if (isLowSurrogate(u)) {
+                const quint16 high = m_pendingHigh;
+                m_pendingHigh = 0;
+                if (!high)
+                    continue; // half a character: nothing can be typed for it
+                c = QChar::surrogateToUcs4(high, u);
+            }
+            m_pendingHigh = 0;
+            KeyStroke stroke;
+            if (!l->strokeFor(c, &stroke) || !valid(stroke.keycode)) {
+                failedAt = i;
+                break;
+            }
+            QVector<quint8> held;
+            for (quint8 m : {StrokeModifier::Shift, StrokeModifier::LevelThree}) {
+                if (stroke.modifiers & m)
+                    held.append(quint8(l->modifierKeycode(m)));
+            }
+            for (quint8 k : qAsConst(held))
+                ops.append(KeyOp{k, true, i});
+            ops.append(KeyOp{quint8(stroke.keycode), true, i});
+            ops.append(KeyOp{quint8(stroke.keycode), false, i});
+            for (auto it = held.crbegin(); it != held.crend(); ++it)
+                ops.append(KeyOp{*it, false, i});
+        } else if (e.flags & KeyFlag::ScanCode) {
+            if (!valid(e.scan)) {
+                failedAt = i;
+                break;
+            }
+            ops.append(KeyOp{quint8(e.scan), !up, i});
+        } else if (up) {
+            for (quint32 sym : X11KeyMap::keysymsFromVirtualKey(e.vk)) {
+                for (quint32 k : l->keycodesForKeysym(sym)) {
+                    if (valid(k) && down.test(k)) {
+                        ops.append(KeyOp{quint8(k), false, i});
+                        down.reset(k);
+                    }
+                }
+            }
+        } else {
+            const quint16 k = keycodeForVirtualKey(e.vk);
+            if (!valid(k)) {
+                failedAt = i;
+                break;
+            }
+            ops.append(KeyOp{quint8(k), true, i});
+        }
+    }
+
+    // The shortcut's own press left the keyboard grabbed by us: while that
+    // lasts every key goes to us, not to the target.
+    xcb_ungrab_keyboard(m_connection, XCB_CURRENT_TIME);
+    QVector<quint32> keys;
+    for (const KeyOp &op : qAsConst(ops)) {
+        if (!keys.contains(op.keycode))
+            keys.append(op.keycode);
+    }
+    if (m_guard)
+        m_guard->suspendGrabs(keys);
+    QVector<xcb_void_cookie_t> cookies;
+    cookies.reserve(ops.size());
+    for (const KeyOp &op : qAsConst(ops))
+        cookies.append(
+            xcb_test_fake_input_checked(m_connection, op.down ? XCB_KEY_PRESS : XCB_KEY_RELEASE,
+                                        op.keycode, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0));
+    if (m_guard)
+        m_guard->resumeGrabs();
+    for (int i = 0; i < cookies.size(); ++i) {
+        if (xcb_generic_error_t *error = xcb_request_check(m_connection, cookies.at(i))) {
+            std::free(error);
+            if (failedAt < 0 || ops.at(i).event < failedAt)
+                failedAt = ops.at(i).event;
+        }
+    }
+    if (!m_borrowed.isEmpty())
+        noteUse();
+    return failedAt < 0 ? events.size() : failedAt;
+}
+
+void X11Keyboard::noteUse()
+{
+    if (!m_borrowed.isEmpty())
+        m_restoreTimer.start();
+}
+
+void X11Keyboard::publishBorrowed()
+{
+    QVector<BorrowedKeys::Key> keys;
+    for (const Borrowed &b : qAsConst(m_borrowed))
+        keys.append({b.keycode, b.syms[0], b.syms[1]});
+    BorrowedKeys::publish(m_display ? QByteArray(DisplayString(m_display)) : QByteArray(), keys);
 }
 
 void X11Keyboard::restoreMap()
 {
     m_restoreTimer.stop();
-    if (!m_display)
+    if (m_borrowed.isEmpty() || !m_connection)
         return;
-    bool changed = false;
-    for (Spare &spare : m_spares) {
-        if (spare.bound == NoSymbol)
+    for (const Borrowed &b : qAsConst(m_borrowed)) {
+        // A key the user's own layout change has given symbols since is not ours.
+        Reply<xcb_get_keyboard_mapping_reply_t> map(xcb_get_keyboard_mapping_reply(
+            m_connection, xcb_get_keyboard_mapping(m_connection, xcb_keycode_t(b.keycode), 1),
+            nullptr));
+        if (!map || map->keysyms_per_keycode < 2)
             continue;
-        KeySym none[2] = {NoSymbol, NoSymbol};
-        XChangeKeyboardMapping(m_display, spare.keycode, 2, none, 1);
-        spare.bound = NoSymbol;
-        changed = true;
+        const xcb_keysym_t *syms = xcb_get_keyboard_mapping_keysyms(map.p);
+        if (syms[0] != b.syms[0] || syms[1] != b.syms[1])
+            continue;
+        const xcb_keysym_t none[2] = {XCB_NO_SYMBOL, XCB_NO_SYMBOL};
+        xcb_change_keyboard_mapping(m_connection, 1, xcb_keycode_t(b.keycode), 2, none);
     }
-    m_boundIndex.clear();
-    if (changed)
-        XFlush(m_display);
+    m_borrowed.clear();
+    xcb_flush(m_connection);
+    publishBorrowed();
+    invalidate();
 }
 
-void X11Keyboard::limitSpareKeys(int n)
+bool X11Keyboard::nativeEventFilter(const QByteArray &eventType, void *message, long *)
 {
-    restoreMap();
-    if (m_spares.isEmpty())
-        loadMap();
-    if (n >= 0 && n < m_spares.size())
-        m_spares.resize(n);
+    if (eventType != "xcb_generic_event_t" || !message)
+        return false;
+    const auto *event = static_cast<const xcb_generic_event_t *>(message);
+    const quint8 type = event->response_type & 0x7f;
+    if (type == XCB_MAPPING_NOTIFY) {
+        invalidate();
+    } else if (m_xkbEventBase != 0 && type == m_xkbEventBase) {
+        // XKB events carry their sub-type in the second byte.
+        const quint8 xkbType = reinterpret_cast<const quint8 *>(event)[1];
+        if (xkbType == XkbNewKeyboardNotify || xkbType == XkbMapNotify)
+            invalidate();
+    }
+    return false;
 }

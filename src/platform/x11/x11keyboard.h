@@ -1,92 +1,129 @@
 #pragma once
 
-// Synthesised keyboard input through XTest. Characters are typed whole
-// (surrogate pairs are joined, also across calls). A character that the
-// keyboard map lacks is bound for the moment to a spare keycode (one with no
-// symbols); all of a batch's missing characters are bound before its first
-// key goes out, and the map is put back later from a timer: a target reads
-// the new map only when it gets round to the mapping notification, and a map
-// restored at once makes it see key 0.
+// The one keyboard service of the X11 backend, shared by typing and by the
+// shortcut grabs: the server's XKB keymap read through xkbcommon (every group
+// and level), the lock state it is read in, the keys the user holds, and
+// XTest input.
+//
+// Typing is exact or it does not happen. A character is typed only when a key
+// of the active group produces exactly it under the current Caps Lock, Num
+// Lock and group; characters the map lacks are bound for the moment to keys
+// that carry no symbol, but only when the whole text fits such keys without
+// binding any of them twice (a target reads the new map when it gets round to
+// the mapping notification, so a key rebound during a text could be read with
+// the later map). Otherwise the caller pastes. Borrowed keys go back to no
+// symbol after a quiet period, on exit, and on the way out after a lost
+// connection. Every request is checked; what fails is reported.
 
 #include "platform/desktop.h"
-#include "platform/x11/x11wait.h"
+#include "platform/x11/keyboardlayout.h"
+#include "platform/x11/x11keywatch.h"
 
-#include <QElapsedTimer>
-#include <QHash>
+#include <QAbstractNativeEventFilter>
 #include <QTimer>
 #include <QVector>
 
-#include <X11/Xlib.h>
+#include <xcb/xcb.h>
 
-class X11Keyboard final
+#include <bitset>
+#include <memory>
+
+struct xkb_context;
+typedef struct _XDisplay Display;
+
+class X11Keyboard final : public QAbstractNativeEventFilter
 {
 public:
+    // Our own shortcut grabs on the keys a batch presses step aside while it
+    // goes out: otherwise the server hands those keys to us instead of the
+    // target, and a phrase could even trigger itself.
+    class GrabGuard
+    {
+    public:
+        virtual ~GrabGuard() = default;
+        virtual void suspendGrabs(const QVector<quint32> &keycodes) = 0;
+        virtual void resumeGrabs() = 0;
+    };
+
+    // display is Qt's (null: every operation fails); its XCB connection carries
+    // every request, so they stay in order with the grabs and the clipboard.
     explicit X11Keyboard(Display *display);
-    ~X11Keyboard();
+    ~X11Keyboard() override;
     X11Keyboard(const X11Keyboard &) = delete;
     X11Keyboard &operator=(const X11Keyboard &) = delete;
 
-    // The events of one SendInput call; returns how many were handled.
+    bool isReady() const { return m_connection && m_hasXTest && m_deviceId >= 0; }
+
+    // ---- the layout, shared with the shortcut grabs --------------------
+    // The server's map, with the lock state read just now unless readState
+    // is false (enough to find keys, not to type); null without XKB.
+    const KeyboardLayout *layout(bool readState = true);
+    // Forgets the map: it is read again on next use (after a mapping change).
+    void invalidate() { m_layoutStale = true; }
+    // The core modifier bits whose keys carry keysym (Num_Lock, ...).
+    quint16 modifierMaskFor(quint32 keysym);
+    void setGrabGuard(GrabGuard *guard) { m_guard = guard; }
+
+    // ---- typing ---------------------------------------------------------
+    // True when every character of text can be typed exactly now, borrowing
+    // free keys where needed; false sends the caller to the clipboard.
+    bool prepareText(const QString &text);
+    // The events of one SendInput call; returns how many went out (the
+    // events of a character that cannot be typed exactly, and all after it,
+    // do not).
     int send(const QVector<KeyInput> &events);
-    // Keycode of the key that carries a Windows virtual key; 0 when unknown.
+    // The key to press for a virtual key, preferring the one that gives its
+    // symbol in the active group (Ctrl+V must be a V there); 0 when none.
     quint16 keycodeForVirtualKey(quint16 vk);
     bool isVirtualKeyDown(int vk);
     bool isNonModifierKeyDown();
-    // Puts every borrowed keycode back to no symbol.
-    void restoreMap();
-    // Uses at most n spare keycodes from now on, so that tests can make a
-    // batch hold more distinct characters than there are keys to borrow.
-    void limitSpareKeys(int n);
-    int spareKeyCount() const { return m_spares.size(); }
+    // Until the next key event anywhere, at most maxMs.
+    void waitForKeyEvent(int maxMs);
 
-    // How long a bound keycode stays bound after its last use.
+    // Puts every borrowed key back to no symbol.
+    void restoreMap();
+    // Borrows at most n keys at a time from now on, so that tests can run
+    // out of free keys.
+    void limitSpareKeys(int n) { m_spareLimit = n; }
+    int freeKeyCount();
+
+    // How long borrowed keys stay bound after their last use.
     static constexpr int RestoreDelayMs = 2000;
-    // A borrowed keycode is rebound to another character only this long
-    // after its last key went out, so the target decodes the earlier key with
-    // the earlier map.
-    static constexpr int ReuseGapMs = 150;
+
+    bool nativeEventFilter(const QByteArray &eventType, void *message, long *result) override;
 
 private:
-    struct Action
+    struct Borrowed
     {
-        enum Kind
-        {
-            Char,
-            KeyDown,
-            KeyUp,
-            VirtualKeyUp
-        } kind;
-        quint32 value; // code point, keycode or virtual key
-    };
-    struct Spare
-    {
-        KeyCode keycode = 0;
-        KeySym bound = NoSymbol;
-        qint64 lastUsed = -1000000;
-    };
-    struct Location
-    {
-        KeyCode keycode = 0;
-        bool shift = false;
+        quint32 keycode = 0;
+        quint32 syms[2] = {0, 0};
     };
 
-    bool loadMap();
-    QVector<KeyCode> keycodesFor(KeySym sym) const;
-    bool locate(quint32 codePoint, Location *where) const;
-    void bindForSegment(const QVector<quint32> &codePoints);
-    void sendChar(quint32 codePoint);
-    void fakeKey(KeyCode keycode, bool down);
-    QVector<Action> toActions(const QVector<KeyInput> &events);
+    bool loadLayout();
+    bool readLockState(LockState *state);
+    const std::bitset<256> &modifierKeys();
+    std::bitset<256> keysDown();
+    bool borrow(const QVector<QVector<quint32>> &symPairs);
+    QVector<quint32> freeKeycodes();
+    void noteUse();
+    void publishBorrowed();
 
     Display *m_display;
+    xcb_connection_t *m_connection = nullptr;
+    xcb_window_t m_root = 0;
     bool m_hasXTest = false;
-    int m_minKeycode = 8;
-    int m_maxKeycode = 255;
-    int m_symsPerKeycode = 0;
-    QVector<KeySym> m_map; // (keycode - min) * symsPerKeycode + column
-    QVector<Spare> m_spares;
-    QHash<quint32, int> m_boundIndex; // code point -> index into m_spares
-    quint16 m_pendingHigh = 0;        // a high surrogate waiting for its low half
-    QElapsedTimer m_clock;
+    quint8 m_xkbEventBase = 0;
+    qint32 m_deviceId = -1;
+    xkb_context *m_context = nullptr;
+    std::unique_ptr<KeyboardLayout> m_layout;
+    bool m_layoutStale = true;
+    std::bitset<256> m_modifierKeys;
+    bool m_modifierKeysStale = true;
+    QVector<Borrowed> m_borrowed;
+    int m_spareLimit = -1;
+    quint16 m_pendingHigh = 0; // a high surrogate waiting for its low half
+    GrabGuard *m_guard = nullptr;
+    X11KeyWatch m_watch;
     QTimer m_restoreTimer;
+    QTimer m_watchIdle;
 };

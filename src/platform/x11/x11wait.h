@@ -22,17 +22,22 @@ inline void serveEvents(int ms)
 }
 
 // Serves events until done() holds or maxMs have passed; true when it held.
-template <typename Done> bool serveEventsUntil(Done done, int maxMs, int pollMs = 5)
+// done() is asked again after every batch of events, and at least every
+// recheckMs for conditions that come true with time alone.
+template <typename Done> bool serveEventsUntil(Done done, int maxMs, int recheckMs = 5)
 {
-    QElapsedTimer t;
-    t.start();
+    QElapsedTimer clock;
+    clock.start();
+    QTimer recheck; // its timeouts only wake processEvents up
+    recheck.setTimerType(Qt::PreciseTimer);
+    recheck.start(qMax(1, qMin(recheckMs, maxMs)));
+    QEventLoop loop;
     for (;;) {
         if (done())
             return true;
-        const qint64 left = maxMs - t.elapsed();
-        if (left <= 0)
+        if (clock.elapsed() >= maxMs)
             return false;
-        serveEvents(int(qMin<qint64>(pollMs, left)));
+        loop.processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
     }
 }
 
