@@ -3,6 +3,7 @@
 #include "mainwindow/mainwindow.h"
 #include "platform/appidentity.h"
 #include "platform/desktop.h"
+#include "platform/quitsignals.h"
 #include "store/phrasestore.h"
 #include "theme/dialogchrome.h"
 
@@ -103,6 +104,8 @@ int main(int argc, char *argv[])
     const std::unique_ptr<Desktop> desktop = createDesktop();
     MainWindow window(&store, &translator, desktop.get());
     window.applyLanguage(store.settings().language);
+
+    QuitSignals::install([&window] { window.quitApp(); });
 
     QObject::connect(&instance, &SingleInstance::showRequested, &window, [&window] {
         trace(QStringLiteral("show requested"));

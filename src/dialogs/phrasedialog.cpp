@@ -67,7 +67,15 @@ PhraseDialog::PhraseDialog(const Phrase &phrase, PhraseStore *store, bool editin
     bodyLayout->addWidget(buttons);
 
     name->setText(phrase.name);
-    text->setPlainText(phrase.text);
+    // CR LF and lone CR would each make a paragraph of their own and show as
+    // doubled breaks; the editor shows one break, and the stored text stays
+    // as it was unless the user edits it.
+    QString shown = phrase.text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    text->setPlainText(shown);
+    storedText = phrase.text;
+    textAsOpened = editorText();
     hotkey->setHotkey(phrase.mods, phrase.vk);
     enabled->setChecked(phrase.enabled);
 }
@@ -77,12 +85,23 @@ Phrase PhraseDialog::phrase() const
     Phrase p;
     p.id = id;
     p.name = name->text().trimmed();
-    p.text = text->toPlainText();
+    const QString now = editorText();
+    p.text = now == textAsOpened ? storedText : now;
     p.vk = hotkey->vk();
     p.mods = hotkey->mods();
     p.enabled = enabled->isChecked();
     p.lastUsed = 0;
     return p;
+}
+
+// toPlainText() would turn no-break spaces into spaces and line separators
+// into line feeds; the raw text keeps them, with a paragraph break for each
+// line break.
+QString PhraseDialog::editorText() const
+{
+    QString raw = text->document()->toRawText();
+    raw.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return raw;
 }
 
 QString PhraseDialog::validationMessage() const

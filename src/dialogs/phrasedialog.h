@@ -25,7 +25,9 @@ public:
     // store may be null: the duplicate and shortcut checks are then skipped.
     PhraseDialog(const Phrase &phrase, PhraseStore *store, bool editing, QWidget *parent = nullptr);
 
-    // The phrase as the widgets hold it; lastUsed is 0.
+    // The phrase as the widgets hold it; lastUsed is 0. A text the user did
+    // not change is the stored one, code unit for code unit; an edited one
+    // keeps no-break spaces and line separators as the editor holds them.
     Phrase phrase() const;
     // The message of the first check that fails, or an empty string.
     QString validationMessage() const;
@@ -39,8 +41,13 @@ public slots:
     void accept() override;
 
 private:
+    // The editor's text with nothing turned into something else.
+    QString editorText() const;
+
     PhraseStore *store;
     QString id;
+    QString storedText;   // what the phrase held when the dialog opened
+    QString textAsOpened; // editorText() right after it was filled
     QLineEdit *name = nullptr;
     HotkeyEdit *hotkey = nullptr;
     QPlainTextEdit *text = nullptr;

@@ -6,10 +6,13 @@
 #include "hotkeys/hotkeymanager.h"
 #include "insert/insertion.h"
 #include "insert/targetwindow.h"
+#include "mainwindow/textwidgetinsert.h"
 #include "store/phrasestore.h"
 
+#include <QApplication>
 #include <QDateTime>
 #include <QStatusBar>
+#include <QTimer>
 
 bool MainWindow::isOwnWindow(WindowHandle window) const
 {
@@ -63,11 +66,22 @@ void MainWindow::typePhrase(const QString &id)
     WindowHandle window = m_targetWindow;
     if (!window || !desktop->isWindow(window) || isOwnWindow(window))
         window = desktop->foregroundWindow();
-    if (isOwnWindow(window))
-        window = 0;
 
-    const bool accepted = insertText(*desktop, text, window);
+    // While the text goes out, nested event loops serve the clipboard; a show
+    // request from a second start waits until the text is in.
+    m_typing = true;
+    // One of our own windows in front: the text goes straight into its
+    // focused text field. Keys and a paste sent to ourselves would be served
+    // only after this call, with the clipboard already put back.
+    const bool accepted = isOwnWindow(window)
+                              ? insertIntoTextWidget(QApplication::focusWidget(), text)
+                              : insertText(*desktop, text, window);
+    m_typing = false;
     m_targetWindow = 0;
+    if (m_showPending) {
+        m_showPending = false;
+        QTimer::singleShot(0, this, &MainWindow::showMainWindow);
+    }
     if (!accepted) {
         // The tray balloon "The target window did not accept the text." is
         // shown here once the tray icon exists; without one nothing is shown.

@@ -230,6 +230,10 @@ void MainWindow::applyLanguage(const QString &code)
 
 void MainWindow::showMainWindow()
 {
+    if (m_typing) {
+        m_showPending = true; // shown once the text is in, not in its way
+        return;
+    }
     m_targetWindow = 0;
     showNormal();
     raise();

@@ -52,7 +52,8 @@ public:
     ~MainWindow() override;
 
     // Clears the remembered target and shows the window normal, raised and
-    // active: a second start and the tray's show command.
+    // active: a second start and the tray's show command. While a text is
+    // being typed it is shown right after.
     void showMainWindow();
     // Installs the catalogue of code (none for English or an unknown code) and
     // lets every top-level window set its texts again.
@@ -139,5 +140,7 @@ private:
     bool m_settingWidths = false;
     bool m_nativeStylesApplied = false;
     bool m_paused = false;
+    bool m_typing = false;
+    bool m_showPending = false;
     WindowHandle m_targetWindow = 0;
 };

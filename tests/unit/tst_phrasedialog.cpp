@@ -183,6 +183,43 @@ private slots:
         QCOMPARE(dialog.nameEdit()->maxLength(), 40);
     }
 
+    // Imported texts hold characters the plain-text editor would change on
+    // the way out; an OK must not rewrite them, and an edit keeps them.
+    void textRoundTrip_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("typedAtEnd");
+        QTest::addColumn<QString>("saved");
+        const QString nbsp = QString(QChar(0x00A0));
+        const QString lineSep = QString(QChar(0x2028));
+        const QString mixed = QStringLiteral("a") + nbsp + QStringLiteral("b\r\nc\rd") + lineSep +
+                              QStringLiteral("e\nf");
+        QTest::newRow("untouched: every unit as stored") << mixed << QString() << mixed;
+        QTest::newRow("edited: no-break space and line separator kept, breaks as LF")
+            << mixed << QStringLiteral("!")
+            << QStringLiteral("a") + nbsp + QStringLiteral("b\nc\nd") + lineSep +
+                   QStringLiteral("e\nf!");
+        QTest::newRow("edited: a new line typed")
+            << QStringLiteral("x") << QStringLiteral("\ny") << QStringLiteral("x\ny");
+    }
+    void textRoundTrip()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, typedAtEnd);
+        QFETCH(QString, saved);
+        PhraseDialog dialog(makePhrase(ownId, stored, 0, 0, true), nullptr, true);
+        if (!typedAtEnd.isEmpty()) {
+            dialog.textEdit()->moveCursor(QTextCursor::End);
+            for (QChar c : typedAtEnd) {
+                if (c == QLatin1Char('\n'))
+                    QTest::keyClick(dialog.textEdit(), Qt::Key_Return);
+                else
+                    QTest::keyClicks(dialog.textEdit(), QString(c));
+            }
+        }
+        QCOMPARE(dialog.phrase().text, saved);
+    }
+
 private:
     QTemporaryDir dir;
     std::unique_ptr<PhraseStore> store;

@@ -1,0 +1,48 @@
+#include "mainwindow/textwidgetinsert.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextEdit>
+
+namespace {
+
+// Line breaks as a document holds them: CR LF and lone CR would otherwise
+// each make paragraphs of their own.
+QString withLineFeeds(const QString &text)
+{
+    QString t = text;
+    t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return t;
+}
+
+template <typename Edit> bool insertIntoDocument(Edit *edit, const QString &text)
+{
+    if (edit->isReadOnly())
+        return false;
+    const QString t = withLineFeeds(text);
+    const QTextCursor cursor = edit->textCursor();
+    const int before =
+        edit->document()->characterCount() - (cursor.selectionEnd() - cursor.selectionStart());
+    edit->insertPlainText(t);
+    return edit->document()->characterCount() == before + t.size();
+}
+
+} // namespace
+
+bool insertIntoTextWidget(QWidget *widget, const QString &text)
+{
+    if (auto *line = qobject_cast<QLineEdit *>(widget)) {
+        if (line->isReadOnly())
+            return false;
+        const int before = line->text().size() - line->selectedText().size();
+        line->insert(text);
+        return line->text().size() == before + text.size();
+    }
+    if (auto *plain = qobject_cast<QPlainTextEdit *>(widget))
+        return insertIntoDocument(plain, text);
+    if (auto *rich = qobject_cast<QTextEdit *>(widget))
+        return insertIntoDocument(rich, text);
+    return false;
+}
