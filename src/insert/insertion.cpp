@@ -43,7 +43,18 @@ bool replaceSelectionWorked(Desktop &desktop, WindowHandle control, const QStrin
         return false;
     // A RichEdit's select-all ends past the text, on its final paragraph mark.
     selected = qMin(selected, before);
-    return after == before - selected + converted.size() || after > before;
+    if (after > before)
+        return true;
+    if (after != before - selected + converted.size())
+        return false;
+    if (after != before)
+        return true;
+    // As many characters replaced as were selected, or a control (read-only,
+    // say) that ignored the message: the length is the same either way. A
+    // replacement leaves the caret after the new text with nothing selected.
+    int nowStart = 0;
+    int nowEnd = 0;
+    return desktop.selection(control, &nowStart, &nowEnd) && nowStart == nowEnd;
 }
 
 bool sendDirectMessage(Desktop &desktop, const QString &text, WindowHandle target)

@@ -134,6 +134,8 @@ private slots:
         QTest::newRow("select-all past the end (RichEdit)") << 0 << 4 << true << true << true;
         QTest::newRow("control ignores the message") << 3 << 3 << false << true << false;
         QTest::newRow("ignored, with a selection") << 0 << 3 << false << true << false;
+        QTest::newRow("ignored, selection as long as the text") << 1 << 3 << false << true << false;
+        QTest::newRow("replaced, selection as long as the text") << 1 << 3 << true << true << true;
         QTest::newRow("selection unreadable, length grows") << 3 << 3 << true << false << true;
     }
     void directMessageJudgedByTheSelection()
@@ -156,6 +158,34 @@ private slots:
             QCOMPARE(d.keyEventCount(), 0); // the text lands once only
         else
             QCOMPARE(d.typedText(), QStringLiteral("xy"));
+    }
+
+    // The keyboard in use cannot give every character: the text is pasted
+    // and no character key goes out before the paste.
+    void textTheKeyboardCannotTypeIsPasted()
+    {
+        FakeDesktop d;
+        setUpTarget(d, QString());
+        d.typesExactly = false;
+        const QString text = QString::fromUtf8("héllo");
+        QVERIFY(insertText(d, text, Top));
+        QCOMPARE(d.exactChecks, QStringList{text});
+        QVERIFY(d.typedText().isEmpty());
+        QCOMPARE(methodUsed(d), Method::CtrlV);
+        QCOMPARE(d.clipboardTexts, QStringList{text});
+    }
+
+    // A Ctrl+V the target never acted on is a failure, and the user's
+    // clipboard comes back all the same.
+    void pasteTheTargetNeverReadIsAFailure()
+    {
+        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        FakeDesktop d;
+        setUpTarget(d, QString());
+        d.pasteRead = false;
+        QVERIFY(!insertText(d, QStringLiteral("a\nb"), Top));
+        QVERIFY(hasCtrlV(d));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
     }
 
     void typingLimit_data()

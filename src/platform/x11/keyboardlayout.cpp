@@ -117,8 +117,11 @@ void KeyboardLayout::buildTable() const
         usable[int(k)] = !changesState(k);
 
     // The modifier keys, checked by what pressing them does in this state.
+    // modName null: any modifier will do (the third level's is a virtual
+    // one, which the state reports as the real modifier it stands for).
     auto findModifier = [&](xkb_keysym_t sym, const char *modName) -> quint32 {
-        const xkb_mod_index_t index = xkb_keymap_mod_get_index(m_keymap, modName);
+        const xkb_mod_index_t index =
+            modName ? xkb_keymap_mod_get_index(m_keymap, modName) : XKB_MOD_INVALID;
         for (quint32 k : keycodesForKeysym(sym)) {
             const StatePtr state(newState());
             xkb_state_update_key(state.get(), k, XKB_KEY_DOWN);
@@ -133,7 +136,7 @@ void KeyboardLayout::buildTable() const
     m_shiftKey = findModifier(XKB_KEY_Shift_L, XKB_MOD_NAME_SHIFT);
     if (!m_shiftKey)
         m_shiftKey = findModifier(XKB_KEY_Shift_R, XKB_MOD_NAME_SHIFT);
-    m_levelThreeKey = findModifier(XKB_KEY_ISO_Level3_Shift, "LevelThree");
+    m_levelThreeKey = findModifier(XKB_KEY_ISO_Level3_Shift, nullptr);
 
     QVector<quint8> combos{0};
     if (m_shiftKey)
