@@ -95,6 +95,11 @@ bool TextTarget::setClipboard(const QString &text, int timeoutMs)
     return command("setclip " + text.toUtf8().toBase64(), timeoutMs);
 }
 
+bool TextTarget::setReadOnly(bool readOnly, int timeoutMs)
+{
+    return command(readOnly ? "readonly 1" : "readonly 0", timeoutMs);
+}
+
 bool TextTarget::activate(int timeoutMs)
 {
     return command("activate", timeoutMs);

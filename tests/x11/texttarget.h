@@ -36,6 +36,8 @@ public:
     // The target takes the clipboard with this text.
     bool setClipboard(const QString &text, int timeoutMs = 5000);
     bool activate(int timeoutMs = 5000);
+    // A read-only editor takes no key and never asks for the clipboard.
+    bool setReadOnly(bool readOnly, int timeoutMs = 5000);
     // The editor's text cursor in screen pixels; a null rectangle on time-out.
     QRect caret(int timeoutMs = 5000);
 

@@ -19,6 +19,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -144,6 +145,42 @@ private slots:
         QVERIFY(target.activate());
         press({XK_Control_L, XK_Alt_L}, XK_2);
         QVERIFY(target.waitForText(phrase.text));
+    }
+
+    // A phrase shortcut pressed while our own search box has the focus: the
+    // text goes into the box, whole, and the other program gets nothing.
+    void shortcutInOurOwnSearchBox_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("one line") << QString::fromUtf8("typed line ✓");
+        QTest::newRow("several lines") << QStringLiteral("pasted\nmulti-line");
+    }
+    void shortcutInOurOwnSearchBox()
+    {
+        QFETCH(QString, text);
+        QTemporaryDir folder;
+        PhraseStore store(folder.path());
+        store.setLegacyFilePath(folder.filePath(QStringLiteral("none")));
+        store.settings().importedV3 = true;
+        Phrase phrase;
+        phrase.id = Phrase::newId();
+        phrase.text = text;
+        phrase.mods = ctrlAlt;
+        phrase.vk = 0x33;
+        store.phrases() << phrase;
+        const std::unique_ptr<Desktop> desktop = createDesktop();
+        QTranslator translator;
+        MainWindow window(&store, &translator, desktop.get());
+        QVERIFY(target.clear());
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.searchBox()->setFocus();
+        press({XK_Control_L, XK_Alt_L}, XK_3);
+        QTRY_COMPARE(window.searchBox()->text(), text);
+        QTest::qWait(300);
+        QVERIFY2(target.text().isEmpty(), qPrintable(target.text()));
+        QVERIFY(store.phrases().first().lastUsed > 0);
     }
 
 private:

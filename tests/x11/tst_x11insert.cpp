@@ -163,6 +163,22 @@ private slots:
         QVERIFY(m_target.waitForText(QStringLiteral("still fine")));
     }
 
+    // Nothing asks for the text: no success is reported, and the user's
+    // clipboard comes back.
+    void pasteNobodyTakesIsAFailure()
+    {
+        const QString previous = QStringLiteral("kept");
+        QVERIFY(m_target.setClipboard(previous));
+        QVERIFY(m_target.clear());
+        QVERIFY(m_target.setReadOnly(true));
+        const bool accepted =
+            insertText(*m_desktop, QStringLiteral("two\nlines"), m_target.window());
+        QVERIFY(m_target.setReadOnly(false));
+        QVERIFY(!accepted);
+        QCOMPARE(m_target.clipboard(), previous);
+        QVERIFY(m_target.text().isEmpty());
+    }
+
     void nonAsciiFiftyTimesUnderLoad()
     {
         m_session->startCpuLoad(2, 300);

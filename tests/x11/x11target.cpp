@@ -5,7 +5,8 @@
 //        change, "CLIP <b64>" answering "clip", "OK" answering the others;
 //        "CARET x y w h" (the text cursor, screen pixels) answering "caret";
 //   in:  "clear", "clip" (read the clipboard), "setclip <b64>" (own the
-//        clipboard with that text), "activate", "caret", "quit".
+//        clipboard with that text), "activate", "caret", "readonly 0|1",
+//        "quit".
 
 #include <QApplication>
 #include <QClipboard>
@@ -73,6 +74,9 @@ int main(int argc, char *argv[])
                 const QPoint p = editor.viewport()->mapToGlobal(r.topLeft());
                 say("CARET " + QByteArray::number(p.x()) + ' ' + QByteArray::number(p.y()) + ' ' +
                     QByteArray::number(r.width()) + ' ' + QByteArray::number(r.height()));
+            } else if (line.startsWith("readonly ")) {
+                editor.setReadOnly(line.endsWith('1'));
+                say("OK");
             } else if (line == "quit") {
                 app.quit();
             }
