@@ -1,4 +1,5 @@
-# The native frame of frameless windows on Windows. In a cross build ctest
+# Tests of the whole program's Windows side: the native frame of frameless
+# windows, the insertion road against native controls, the Run value. In a cross build ctest
 # runs it under Wine through the build's emulator (cmake/wine-run.sh.in), on
 # the qwindows platform, so it needs a display: $DISPLAY or a private Xvfb.
 if(SCRIVLET_BACKEND STREQUAL "win")
@@ -6,6 +7,12 @@ if(SCRIVLET_BACKEND STREQUAL "win")
     target_link_libraries(tst_framewin PRIVATE scrivlet_ui scrivlet_core Qt5::Test)
     add_test(NAME tst_framewin COMMAND tst_framewin)
     set_tests_properties(tst_framewin PROPERTIES TIMEOUT 240 LABELS win32)
+
+    # The insertion road with the real backend against native controls.
+    add_executable(tst_win32insert ${CMAKE_CURRENT_LIST_DIR}/tst_win32insert.cpp)
+    target_link_libraries(tst_win32insert PRIVATE scrivlet_platform scrivlet_ui scrivlet_core Qt5::Test)
+    add_test(NAME tst_win32insert COMMAND tst_win32insert)
+    set_tests_properties(tst_win32insert PROPERTIES TIMEOUT 240 LABELS win32)
 
     # Writes or removes the Run value through the same code as the program,
     # for scripts/test-windows.sh to read back with "wine reg query":

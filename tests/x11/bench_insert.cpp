@@ -1,9 +1,14 @@
-// Time from handing a text to insertText until the target window holds all
-// of it, on a private Xvfb, next to `xdotool type` of the same text. Prints
+// From a phrase shortcut to the whole text in another program, as a person
+// presses it: the real program in a private X session, Ctrl+Alt+digit held
+// about 80 ms and released from this process with XTest, the time taken from
+// the release of the last key until the target editor (another process)
+// holds the complete text. Beside it `xdotool type --delay 0` of the same
+// text, and for pasted texts how long the clipboard was ours (from taking it
+// to putting the user's content back, by the server's clock). Prints
 // figures; asserts nothing.
 
-#include "insert/insertion.h"
 #include "x11/phrases.h"
+#include "x11/scrivletprocess.h"
 #include "x11/texttarget.h"
 #include "x11/x11session.h"
 
@@ -11,6 +16,13 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QtTest>
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/extensions/Xfixes.h>
+#include <X11/keysym.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -23,6 +35,59 @@ double median(QVector<double> v)
     return v.isEmpty() ? 0 : v[v.size() / 2];
 }
 
+QString cjkLine()
+{
+    QString out;
+    for (int i = 0; i < 120; ++i)
+        out += QChar(0x4E00 + 7 * i);
+    return out;
+}
+
+// Owner changes of CLIPBOARD, with the server's times, seen from a
+// connection of our own.
+class ClipboardOwners
+{
+public:
+    ClipboardOwners()
+    {
+        m_display = XOpenDisplay(nullptr);
+        int error = 0;
+        if (!m_display || !XFixesQueryExtension(m_display, &m_eventBase, &error))
+            return;
+        m_clipboard = XInternAtom(m_display, "CLIPBOARD", False);
+        XFixesSelectSelectionInput(m_display, DefaultRootWindow(m_display), m_clipboard,
+                                   XFixesSetSelectionOwnerNotifyMask);
+        XSync(m_display, False);
+    }
+    ~ClipboardOwners()
+    {
+        if (m_display)
+            XCloseDisplay(m_display);
+    }
+    // Forgets the changes so far.
+    void reset() { times(); }
+    // Server times of the owner changes since the last call.
+    QVector<unsigned long> times()
+    {
+        QVector<unsigned long> out;
+        if (!m_display)
+            return out;
+        XSync(m_display, False);
+        while (XPending(m_display)) {
+            XEvent e;
+            XNextEvent(m_display, &e);
+            if (e.type == m_eventBase + XFixesSelectionNotify)
+                out << reinterpret_cast<XFixesSelectionNotifyEvent *>(&e)->timestamp;
+        }
+        return out;
+    }
+
+private:
+    Display *m_display = nullptr;
+    int m_eventBase = 0;
+    Atom m_clipboard = 0;
+};
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -33,83 +98,104 @@ int main(int argc, char *argv[])
         fprintf(stderr, "cannot start the X session: %s\n", qPrintable(error));
         return 1;
     }
-    int rc = 0;
     {
         QApplication app(argc, argv);
         TextTarget target(&session);
-        if (!target.start()) {
-            fprintf(stderr, "the target window did not start\n");
-            return 1;
-        }
-        std::unique_ptr<Desktop> desktop = createDesktop();
-        const bool haveXdotool =
-            !QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty();
-
+        ScrivletProcess program(&session);
         struct Case
         {
             const char *name;
             QString text;
+            unsigned long key;
             int runs;
-            bool xdotoolDefault; // xdotool's default 12 ms delay is too slow for 20 KB
         };
         const QVector<Case> cases = {
-            {"30-char ASCII line", Phrases::line(30), 9, true},
-            {"non-ASCII line", Phrases::nonAscii(), 9, true},
-            {"400-char line", Phrases::line(400), 5, true},
-            {"20 KB, 340 lines", Phrases::multiLine(20 * 1024), 5, false},
+            {"ASCII line (30)", Phrases::line(30), XK_1, 15},
+            {"non-ASCII line", Phrases::nonAscii(), XK_2, 15},
+            {"120 distinct CJK", cjkLine(), XK_3, 15},
+            {"three lines", QStringLiteral("first line\nsecond line\nthird line"), XK_4, 15},
+            {"20 KB, many lines", Phrases::multiLine(20 * 1024), XK_5, 5},
         };
-        printf("%-22s %12s %12s %16s %16s\n", "text", "insertText", "returns", "xdotool type",
-               "xdotool -d 0");
+        QJsonArray phrases;
+        for (int i = 0; i < cases.size(); ++i)
+            phrases << ScrivletProcess::phrase(QStringLiteral("p%1").arg(i), cases[i].text, 3,
+                                               0x31 + i);
+        if (!target.start() ||
+            !program.writeDataFile(phrases, {{QStringLiteral("startMinimized"), true}}) ||
+            !program.start() || !program.waitUntilHolding(XK_1, ControlMask | Mod1Mask)) {
+            fprintf(stderr, "the target or the program did not start\n");
+            return 1;
+        }
+        const bool haveXdotool =
+            !QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty();
+        Display *d = program.display();
+        ClipboardOwners owners;
+
+        printf("From the release of the shortcut's last key to the whole text in the target, "
+               "median (min-max) ms:\n");
+        printf("%-20s %8s %16s %8s %18s %14s\n", "text", "units", "scrivlet", "intact",
+               "clipboard ours", "xdotool type");
         for (const Case &c : cases) {
-            QVector<double> total, call, xdo, xdo0;
-            for (int i = 0; i < c.runs; ++i) {
+            QVector<double> times;
+            QVector<double> busy;
+            int intact = 0;
+            for (int run = 0; run < c.runs; ++run) {
                 target.clear();
+                target.activate();
+                owners.reset();
+                const KeyCode ctrl = XKeysymToKeycode(d, XK_Control_L);
+                const KeyCode alt = XKeysymToKeycode(d, XK_Alt_L);
+                const KeyCode key = XKeysymToKeycode(d, c.key);
+                for (KeyCode k : {ctrl, alt, key})
+                    XTestFakeKeyEvent(d, k, True, CurrentTime);
+                XSync(d, False);
+                QTest::qWait(80);
+                const QString early = target.text(); // a text before the release is a fault
+                for (KeyCode k : {key, alt, ctrl})
+                    XTestFakeKeyEvent(d, k, False, CurrentTime);
+                XSync(d, False);
                 QElapsedTimer t;
                 t.start();
-                const bool ok = insertText(*desktop, c.text, target.window());
-                call << t.nsecsElapsed() / 1e6;
-                if (!ok || !target.waitForText(c.text, 30000)) {
-                    fprintf(stderr, "%s: not delivered\n", c.name);
-                    rc = 1;
+                if (!early.isEmpty())
+                    fprintf(stderr, "run %d: text before release (%d units)\n", run,
+                            int(early.size()));
+                if (target.waitForText(c.text, 15000)) {
+                    times << t.nsecsElapsed() / 1e6;
+                    ++intact;
                 }
-                total << t.nsecsElapsed() / 1e6;
+                QTest::qWait(c.text.contains(QLatin1Char('\n')) || c.text.size() > 100 ? 300 : 50);
+                const QVector<unsigned long> changes = owners.times();
+                if (changes.size() >= 2)
+                    busy << double(changes.last() - changes.first());
             }
-            // A text that xdotool does not finish within the limit counts as -1.
-            const int xdotoolLimitMs = c.xdotoolDefault ? 60000 : 20000;
-            auto runXdotool = [&](QVector<double> *out, const QStringList &extra, int runs) {
-                for (int i = 0; i < runs; ++i) {
-                    target.clear();
-                    QElapsedTimer t;
-                    t.start();
-                    QProcess *p = session.startProcess(QStringLiteral("xdotool"),
-                                                       QStringList{QStringLiteral("type")} + extra +
-                                                           QStringList{c.text});
-                    const bool ok = target.waitForText(c.text, xdotoolLimitMs);
-                    *out << (ok ? t.nsecsElapsed() / 1e6 : -1);
-                    p->waitForFinished(5000);
-                }
-            };
-            if (haveXdotool) {
-                if (c.xdotoolDefault)
-                    runXdotool(&xdo, {}, qMin(c.runs, 3));
-                runXdotool(&xdo0, {QStringLiteral("--delay"), QStringLiteral("0")},
-                           c.xdotoolDefault ? qMin(c.runs, 3) : 1);
+            QVector<double> xdo;
+            const bool xdotoolRuns = haveXdotool && c.text.size() < 1000;
+            for (int run = 0; xdotoolRuns && run < qMin(c.runs, 5); ++run) {
+                target.clear();
+                target.activate();
+                QElapsedTimer t;
+                t.start();
+                QProcess::execute(QStringLiteral("xdotool"),
+                                  {QStringLiteral("type"), QStringLiteral("--delay"),
+                                   QStringLiteral("0"), QStringLiteral("--"), c.text});
+                if (target.waitForText(c.text, 20000))
+                    xdo << t.nsecsElapsed() / 1e6;
             }
-            auto fmt = [](const QVector<double> &v) {
+            auto range = [](const QVector<double> &v) {
                 if (v.isEmpty())
                     return QStringLiteral("-");
-                const double m = median(v);
-                return m < 0 ? QStringLiteral("incomplete")
-                             : QString::number(m, 'f', 1) + QStringLiteral(" ms");
+                return QStringLiteral("%1 (%2-%3)")
+                    .arg(median(v), 0, 'f', 1)
+                    .arg(*std::min_element(v.begin(), v.end()), 0, 'f', 1)
+                    .arg(*std::max_element(v.begin(), v.end()), 0, 'f', 1);
             };
-            printf("%-22s %12s %12s %16s %16s\n", c.name, qPrintable(fmt(total)),
-                   qPrintable(fmt(call)), qPrintable(fmt(xdo)), qPrintable(fmt(xdo0)));
+            printf("%-20s %8d %16s %7d%% %18s %14s\n", c.name, int(c.text.size()),
+                   qPrintable(range(times)), 100 * intact / c.runs, qPrintable(range(busy)),
+                   xdotoolRuns ? qPrintable(range(xdo)) : "-");
+            fflush(stdout);
         }
-        printf("(medians; insertText = until the target holds the text, returns = until the call "
-               "returns; the clipboard road includes its fixed 300 ms settle; incomplete = the "
-               "target\n"
-               " did not hold the whole text 20 s after xdotool started)\n");
+        program.kill();
     }
     session.stop();
-    return rc;
+    return 0;
 }

@@ -1,0 +1,72 @@
+// The insertion road with the real Win32 backend against native EDIT
+// controls (run under Wine on Linux): what counts as a direct insert.
+
+#include "insert/insertion.h"
+#include "platform/desktop.h"
+
+#include <QApplication>
+#include <QtTest>
+
+#include <windows.h>
+
+namespace {
+
+WNDPROC editProc = nullptr;
+int replaceSelSeen = 0;
+
+// An EDIT that takes no EM_REPLACESEL, like a control that keeps its text
+// read-only against programs.
+LRESULT CALLBACK ignoringEdit(HWND w, UINT message, WPARAM wp, LPARAM lp)
+{
+    if (message == EM_REPLACESEL) {
+        ++replaceSelSeen;
+        return 0;
+    }
+    return CallWindowProcW(editProc, w, message, wp, lp);
+}
+
+std::wstring textOf(HWND w)
+{
+    const int n = GetWindowTextLengthW(w);
+    std::wstring out(size_t(n) + 1, L'\0');
+    GetWindowTextW(w, &out[0], n + 1);
+    out.resize(size_t(n));
+    return out;
+}
+
+} // namespace
+
+class TestWin32Insert final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // The selection is as long as the text, so the length alone cannot tell
+    // the ignored message from a replacement: the text must still arrive,
+    // by the next method.
+    void ignoredReplacementIsNotADirectInsert()
+    {
+        QWidget top;
+        top.resize(400, 200);
+        top.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&top));
+        const HWND parent = reinterpret_cast<HWND>(top.winId());
+        const HWND edit = CreateWindowExW(0, L"Edit", L"abc",
+                                          WS_CHILD | WS_VISIBLE | WS_BORDER | ES_MULTILINE, 10, 10,
+                                          300, 100, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+        QVERIFY(edit);
+        editProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ignoringEdit)));
+        SetFocus(edit);
+        SendMessageW(edit, EM_SETSEL, 0, -1);
+
+        const std::unique_ptr<Desktop> desktop = createDesktop();
+        QVERIFY(insertText(*desktop, QStringLiteral("xyz"), WindowHandle(parent)));
+        QCOMPARE(replaceSelSeen, 1);
+        // Typed instead: the keys reach the edit through our own queue.
+        QTRY_VERIFY_WITH_TIMEOUT(textOf(edit) == L"xyz", 5000);
+    }
+};
+
+QTEST_MAIN(TestWin32Insert)
+#include "tst_win32insert.moc"
