@@ -3,6 +3,7 @@
 #include "hotkeys/hotkey.h"
 #include "platform/x11/keyboardlayout.h"
 #include "platform/x11/keysymmap.h"
+#include "platform/x11/xcbreply.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -37,18 +38,6 @@ quint16 modifiersFromMods(int mods)
     return m;
 }
 
-// Owns one reply of xcb, which must be released with free().
-template <class T> struct Reply
-{
-    T *p = nullptr;
-    explicit Reply(T *reply) : p(reply) {}
-    ~Reply() { std::free(p); }
-    Reply(const Reply &) = delete;
-    Reply &operator=(const Reply &) = delete;
-    T *operator->() const { return p; }
-    explicit operator bool() const { return p != nullptr; }
-};
-
 } // namespace
 
 X11HotkeyGrabber::X11HotkeyGrabber(X11Keyboard &keyboard, xcb_connection_t *connection,
@@ -58,7 +47,7 @@ X11HotkeyGrabber::X11HotkeyGrabber(X11Keyboard &keyboard, xcb_connection_t *conn
     if (!m_connection)
         return;
     static const char xkbName[] = "XKEYBOARD";
-    Reply<xcb_query_extension_reply_t> xkb(xcb_query_extension_reply(
+    XcbReply<xcb_query_extension_reply_t> xkb(xcb_query_extension_reply(
         m_connection, xcb_query_extension(m_connection, sizeof xkbName - 1, xkbName), nullptr));
     if (xkb && xkb->present)
         m_xkbFirstEvent = xkb->first_event;

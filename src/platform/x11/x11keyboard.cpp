@@ -6,6 +6,7 @@
 #include "platform/x11/keysymmap.h"
 #include "platform/x11/x11keyboard.h"
 #include "platform/x11/x11wait.h"
+#include "platform/x11/xcbreply.h"
 
 #include <X11/Xlib-xcb.h>
 #include <X11/Xlib.h>
@@ -29,17 +30,6 @@ constexpr quint8 XkbMapNotify = 1;
 // How long the watch of held keys stays open after its last use: it ends
 // sooner, with the first synthesised key.
 constexpr int WatchIdleMs = 2000;
-
-template <class T> struct Reply
-{
-    T *p;
-    explicit Reply(T *reply) : p(reply) {}
-    ~Reply() { std::free(p); }
-    Reply(const Reply &) = delete;
-    Reply &operator=(const Reply &) = delete;
-    T *operator->() const { return p; }
-    explicit operator bool() const { return p != nullptr; }
-};
 
 bool isHighSurrogate(quint16 u)
 {
@@ -92,7 +82,7 @@ X11Keyboard::X11Keyboard(Display *display)
     m_connection = XGetXCBConnection(m_display);
     m_root = DefaultRootWindow(m_display);
 
-    Reply<xcb_test_get_version_reply_t> xtest(xcb_test_get_version_reply(
+    XcbReply<xcb_test_get_version_reply_t> xtest(xcb_test_get_version_reply(
         m_connection, xcb_test_get_version(m_connection, 2, 2), nullptr));
     m_hasXTest = bool(xtest);
     if (xkb_x11_setup_xkb_extension(
@@ -121,7 +111,7 @@ X11Keyboard::~X11Keyboard()
 bool X11Keyboard::loadLayout()
 {
     m_layout.reset();
-    m_modifierKeysStale = true;
+    m_modifierMapStale = true;
     if (!m_context || m_deviceId < 0)
         return false;
     xkb_keymap *keymap = xkb_x11_keymap_new_from_device(m_context, m_connection, m_deviceId,
@@ -135,7 +125,7 @@ bool X11Keyboard::loadLayout()
 
 bool X11Keyboard::readLockState(LockState *state)
 {
-    Reply<xcb_xkb_get_state_reply_t> reply(xcb_xkb_get_state_reply(
+    XcbReply<xcb_xkb_get_state_reply_t> reply(xcb_xkb_get_state_reply(
         m_connection, xcb_xkb_get_state(m_connection, XCB_XKB_ID_USE_CORE_KBD), nullptr));
     if (!reply)
         return false;
@@ -162,44 +152,46 @@ const KeyboardLayout *X11Keyboard::layout(bool readState)
     return m_layout.get();
 }
 
-const std::bitset<256> &X11Keyboard::modifierKeys()
+// The core modifier map, row by row (Shift, Lock, Control, Mod1 to Mod5),
+// read again after every map change.
+const QVector<quint8> &X11Keyboard::modifierMap()
 {
-    if (!m_modifierKeysStale)
-        return m_modifierKeys;
-    m_modifierKeys.reset();
-    Reply<xcb_get_modifier_mapping_reply_t> map(xcb_get_modifier_mapping_reply(
+    if (!m_modifierMapStale)
+        return m_modifierMap;
+    m_modifierMap.clear();
+    XcbReply<xcb_get_modifier_mapping_reply_t> map(xcb_get_modifier_mapping_reply(
         m_connection, xcb_get_modifier_mapping(m_connection), nullptr));
     if (map) {
         const xcb_keycode_t *codes = xcb_get_modifier_mapping_keycodes(map.p);
-        const int n = xcb_get_modifier_mapping_keycodes_length(map.p);
-        for (int i = 0; i < n; ++i) {
-            if (codes[i])
-                m_modifierKeys.set(codes[i]);
-        }
-        m_modifierKeysStale = false;
+        m_modifierMap =
+            QVector<quint8>(codes, codes + xcb_get_modifier_mapping_keycodes_length(map.p));
+        m_modifierMapStale = false;
     }
-    return m_modifierKeys;
+    return m_modifierMap;
+}
+
+std::bitset<256> X11Keyboard::modifierKeys()
+{
+    std::bitset<256> keys;
+    for (quint8 k : modifierMap()) {
+        if (k)
+            keys.set(k);
+    }
+    return keys;
 }
 
 quint16 X11Keyboard::modifierMaskFor(quint32 keysym)
 {
-    const KeyboardLayout *l = layout();
+    const KeyboardLayout *l = layout(false);
     if (!l)
         return 0;
     const QVector<quint32> keys = l->keycodesForKeysym(keysym);
-    Reply<xcb_get_modifier_mapping_reply_t> map(xcb_get_modifier_mapping_reply(
-        m_connection, xcb_get_modifier_mapping(m_connection), nullptr));
-    if (!map)
-        return 0;
-    const xcb_keycode_t *codes = xcb_get_modifier_mapping_keycodes(map.p);
-    const int perModifier = map->keycodes_per_modifier;
+    const QVector<quint8> &map = modifierMap();
+    const int perModifier = map.size() / 8;
     quint16 mask = 0;
-    for (int modifier = 0; modifier < 8; ++modifier) {
-        for (int i = 0; i < perModifier; ++i) {
-            const xcb_keycode_t code = codes[modifier * perModifier + i];
-            if (code && keys.contains(code))
-                mask |= quint16(1u << modifier);
-        }
+    for (int i = 0; i < map.size(); ++i) {
+        if (map[i] && keys.contains(map[i]))
+            mask |= quint16(1u << (i / perModifier));
     }
     return mask;
 }
@@ -209,7 +201,7 @@ QVector<quint32> X11Keyboard::freeKeycodes()
     QVector<quint32> out;
     if (!m_layout)
         return out;
-    const std::bitset<256> &modifiers = modifierKeys();
+    const std::bitset<256> modifiers = modifierKeys();
     for (quint32 k : m_layout->unusedKeycodes()) {
         if (k < 256 && !modifiers.test(k))
             out.append(k);
@@ -305,7 +297,7 @@ std::bitset<256> X11Keyboard::keysDown()
     if (m_watch.isWatching() || m_watch.start())
         return m_watch.keysDown();
     std::bitset<256> down;
-    Reply<xcb_query_keymap_reply_t> keys(
+    XcbReply<xcb_query_keymap_reply_t> keys(
         xcb_query_keymap_reply(m_connection, xcb_query_keymap(m_connection), nullptr));
     for (int k = 0; keys && k < 256; ++k)
         down[size_t(k)] = keys->keys[k / 8] & (1 << (k % 8));
@@ -509,7 +501,7 @@ void X11Keyboard::restoreMap()
         return;
     for (const Borrowed &b : qAsConst(m_borrowed)) {
         // A key the user's own layout change has given symbols since is not ours.
-        Reply<xcb_get_keyboard_mapping_reply_t> map(xcb_get_keyboard_mapping_reply(
+        XcbReply<xcb_get_keyboard_mapping_reply_t> map(xcb_get_keyboard_mapping_reply(
             m_connection, xcb_get_keyboard_mapping(m_connection, xcb_keycode_t(b.keycode), 1),
             nullptr));
         if (!map || map->keysyms_per_keycode < 2)

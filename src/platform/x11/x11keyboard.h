@@ -101,7 +101,8 @@ private:
 
     bool loadLayout();
     bool readLockState(LockState *state);
-    const std::bitset<256> &modifierKeys();
+    const QVector<quint8> &modifierMap();
+    std::bitset<256> modifierKeys();
     std::bitset<256> keysDown();
     bool borrow(const QVector<QVector<quint32>> &symPairs);
     QVector<quint32> freeKeycodes();
@@ -117,8 +118,8 @@ private:
     xkb_context *m_context = nullptr;
     std::unique_ptr<KeyboardLayout> m_layout;
     bool m_layoutStale = true;
-    std::bitset<256> m_modifierKeys;
-    bool m_modifierKeysStale = true;
+    QVector<quint8> m_modifierMap;
+    bool m_modifierMapStale = true;
     QVector<Borrowed> m_borrowed;
     int m_spareLimit = -1;
     quint16 m_pendingHigh = 0; // a high surrogate waiting for its low half
