@@ -69,8 +69,7 @@ void MainWindow::typePhrase(const QString &id)
     const bool accepted = insertText(*desktop, text, window);
     m_targetWindow = 0;
     if (!accepted) {
-        // The tray balloon "The target window did not accept the text." is
-        // shown here once the tray icon exists; without one nothing is shown.
+        notifyTypingFailed();
         return;
     }
     const int now = store->indexOfId(id);
