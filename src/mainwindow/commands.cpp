@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDate>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -25,6 +26,12 @@
 #include <QVBoxLayout>
 
 namespace {
+
+bool sessionEnding()
+{
+    const auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance());
+    return app && app->isSavingSession();
+}
 
 QPushButton *addPrimaryButton(const QString &text, QDialog *dialog, QVBoxLayout *content)
 {
@@ -45,8 +52,9 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     // Without a tray to come back from, the window closes as any other;
     // the program keeps running and the show/hide shortcut or a second
-    // start brings the window back.
-    if (!trayUsable()) {
+    // start brings the window back. When the session ends, the window closes
+    // too: a refused close would cancel the user's log-out or shut-down.
+    if (!trayUsable() || sessionEnding()) {
         event->accept();
         return;
     }

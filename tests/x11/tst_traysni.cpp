@@ -150,7 +150,6 @@ private slots:
         tip >> title >> subTitle;
         tip.endStructure();
         QCOMPARE(title, programTitle);
-        QVERIFY(!property(QStringLiteral("IconPixmap")).isNull());
     }
 
     void menuIsExportedWithItsIcons()
