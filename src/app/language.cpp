@@ -31,4 +31,21 @@ QString defaultLanguage(const QLocale &locale)
     }
 }
 
+const QVector<Choice> &choices()
+{
+    static const QVector<Choice> table{
+        {QStringLiteral("zh_CN"), QStringLiteral("简体中文")},
+        {QStringLiteral("zh_TW"), QStringLiteral("繁體中文")},
+        {QStringLiteral("en"), QStringLiteral("English")},
+        {QStringLiteral("ja"), QStringLiteral("日本語")},
+        {QStringLiteral("ko"), QStringLiteral("한국어")},
+        {QStringLiteral("es"), QStringLiteral("Español")},
+        {QStringLiteral("de"), QStringLiteral("Deutsch")},
+        {QStringLiteral("ru"), QStringLiteral("Русский")},
+        {QStringLiteral("fr"), QStringLiteral("Français")},
+        {QStringLiteral("it"), QStringLiteral("Italiano")},
+    };
+    return table;
+}
+
 } // namespace Language

@@ -83,8 +83,7 @@ void MainWindow::typePhrase(const QString &id)
         QTimer::singleShot(0, this, &MainWindow::showMainWindow);
     }
     if (!accepted) {
-        // The tray balloon "The target window did not accept the text." is
-        // shown here once the tray icon exists; without one nothing is shown.
+        notifyTypingFailed();
         return;
     }
     const int now = store->indexOfId(id);

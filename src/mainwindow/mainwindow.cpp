@@ -1,17 +1,17 @@
 #include "mainwindow/mainwindow.h"
 
-#include "dialogs/phrasedialog.h"
 #include "hotkeys/hotkeymanager.h"
+#include "mainwindow/contentdialog.h"
 #include "platform/windowframe.h"
 #include "store/phrasestore.h"
 #include "theme/glyphs.h"
 #include "theme/maintitlebar.h"
 #include "theme/stylesheets.h"
 #include "theme/theme.h"
-#include "theme/themeddialog.h"
 
+#include <QAction>
+#include <QActionGroup>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -25,19 +25,6 @@
 #include <QTranslator>
 #include <QVBoxLayout>
 
-namespace {
-
-// The main window's message box: a themed dialog whose content the window
-// builds itself.
-class NoticeDialog final : public ThemedDialog
-{
-public:
-    using ThemedDialog::ThemedDialog;
-    QVBoxLayout *content() const { return bodyLayout; }
-};
-
-} // namespace
-
 MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *desktop,
                        QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint |
@@ -47,8 +34,9 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
     setAttribute(Qt::WA_StyledBackground);
     setMinimumSize(480, 320);
     resize(880, 560);
+    m_icon = QIcon(QStringLiteral(":/icons/Scrivlet.ico"));
 
-    // The menu host carries the title bar; the menu bar goes below it.
+    // The menu host carries the title bar with the menu bar below it.
     auto *menuHost = new QWidget(this);
     menuHost->setObjectName(QStringLiteral("menuHost"));
     auto *menuLayout = new QVBoxLayout(menuHost);
@@ -67,13 +55,14 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
     connect(m_titleBar, &MainTitleBar::closeRequested, this, &MainWindow::close);
 
     buildCentralWidget();
+    buildMenus(menuHost);
+    buildTray();
 
     statusBar()->setSizeGripEnabled(false);
     m_statusLabel = new QLabel(this);
     m_statusLabel->setTextFormat(Qt::RichText);
     statusBar()->addWidget(m_statusLabel, 1);
 
-    m_icon = QIcon(QStringLiteral(":/icons/Scrivlet.ico"));
     setWindowIcon(m_icon);
     QApplication::setWindowIcon(m_icon);
     m_titleBar->setTitleIcon(m_icon);
@@ -83,7 +72,7 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
 
     // The stored theme is the user's choice and is applied as it is; the file
     // is not rewritten for it.
-    applyTheme(Theme::normalised(store->settings().uiTheme));
+    applyTheme(Theme::normalised(store->settings().uiTheme), false);
 
     m_hotkeys = new HotkeyManager(
         desktop, [this] { return WindowHandle(winId()); }, this);
@@ -101,7 +90,7 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
     updateStatusLabel();
     retranslateUi();
 
-    // The stored floating-panel state is applied here once the panel exists.
+    applyFloatingPanelSettings();
 
     if (imported > 0)
         statusBar()->showMessage(tr("Imported %1 phrases from version 3.0.").arg(imported),
@@ -165,9 +154,12 @@ void MainWindow::buildCentralWidget()
             &MainWindow::onTableContextMenu);
 }
 
-void MainWindow::applyTheme(int theme)
+void MainWindow::applyTheme(int theme, bool save)
 {
     m_theme = Theme::normalised(theme);
+    store->settings().uiTheme = m_theme;
+    if (save)
+        store->save();
     Theme::replaceStyleSheet(this, Theme::mainWindowStyleSheet(m_theme));
     Theme::applyToApplication(m_theme);
     if (m_table)
@@ -179,6 +171,9 @@ void MainWindow::applyTheme(int theme)
         m_titleBar->applyTheme(m_theme);
         m_titleBar->setMaximizedState(isMaximized());
     }
+    // The floating panel and the picker take the theme here once they exist.
+    const QSignalBlocker blocker(m_themeGroup);
+    (Theme::isTeal(m_theme) ? m_tealAction : m_classicAction)->setChecked(true);
 }
 
 void MainWindow::paintCommandIcons(int theme)
@@ -205,9 +200,13 @@ void MainWindow::retranslateUi()
     m_import->setText(tr("Import"));
     m_export->setText(tr("Export"));
     m_settings->setText(tr("Settings"));
+    retranslateMenus();
     // The table's own words ("Picker", "Yes", "No") are in the new language too.
     refreshTable();
     updateStatusLabel();
+    // The picker and the floating panel follow the language in their own
+    // change handlers; the panel gets the paused state again here once it
+    // exists.
 }
 
 void MainWindow::updateStatusLabel()
@@ -242,7 +241,7 @@ void MainWindow::showMainWindow()
 
 bool MainWindow::showNotice(const QString &text, bool question)
 {
-    NoticeDialog dialog(this);
+    ContentDialog dialog(this);
     dialog.setWindowTitle(windowTitle());
     const int minimumWidth = qMax(440, dialog.fontMetrics().horizontalAdvance(windowTitle()) + 220);
 
@@ -311,23 +310,3 @@ void MainWindow::changeEvent(QEvent *event)
         m_titleBar->setMaximizedState(isMaximized());
     QMainWindow::changeEvent(event);
 }
-
-void MainWindow::closeEvent(QCloseEvent *event)
-{
-    // Until the tray icon exists there is no other way to end the program, so
-    // closing the window ends it; the show shortcut still only hides.
-    event->accept();
-    quitApp();
-}
-
-void MainWindow::quitApp()
-{
-    m_hotkeys->unregisterAll();
-    hide();
-    QCoreApplication::quit();
-}
-
-// Backup import and export and the Options dialog come with the menus.
-void MainWindow::importBackup() {}
-void MainWindow::exportBackup() {}
-void MainWindow::openSettings() {}

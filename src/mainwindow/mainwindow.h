@@ -1,21 +1,30 @@
 #pragma once
 
 // The program's main window: the phrase table with its commands under the
-// custom title bar, and the hub of the main road, where a global shortcut
-// becomes text in another program's window. It owns the hotkey manager; the
-// store, the translator and the desktop belong to the entry point.
+// custom title bar and menu bar, the tray icon and its menu, and the hub of
+// the main road, where a global shortcut becomes text in another program's
+// window. It owns the hotkey manager; the store, the translator and the
+// desktop belong to the entry point.
 
 #include "platform/desktop.h"
 
 #include <QIcon>
 #include <QMainWindow>
+#include <QPointer>
+#include <QRect>
 #include <QString>
+#include <QSystemTrayIcon>
 
 class HotkeyManager;
 class MainTitleBar;
 class PhraseStore;
+class QAction;
+class QActionGroup;
+class QDialog;
 class QLabel;
 class QLineEdit;
+class QMenu;
+class QMenuBar;
 class QPushButton;
 class QTableWidget;
 class QTimer;
@@ -44,6 +53,8 @@ public:
     static constexpr int RowHeight = 28;
     static constexpr int RegistrationNoticeMs = 6000;
     static constexpr int LegacyImportNoticeMs = 8000;
+    static constexpr int BackupNoticeMs = 4000;
+    static constexpr int TypingFailureNoticeMs = 3000;
 
     // None of the three is owned; desktop may be null (no window system:
     // nothing is registered and nothing typed).
@@ -69,6 +80,34 @@ public:
     QLineEdit *searchBox() const { return m_search; }
     QLabel *statusLabel() const { return m_statusLabel; }
     MainTitleBar *titleBar() const { return m_titleBar; }
+    QMenuBar *mainMenuBar() const { return m_menuBar; }
+    QSystemTrayIcon *trayIcon() const { return m_tray; }
+    QMenu *trayMenu() const { return m_trayMenu; }
+    QAction *pauseAction() const { return m_pauseAction; }
+    QAction *trayPauseAction() const { return m_trayPauseAction; }
+    QAction *panelAction() const { return m_panelAction; }
+    QAction *trayPanelAction() const { return m_trayPanelAction; }
+    QActionGroup *languageGroup() const { return m_languageGroup; }
+
+    // Whether closing the window hides it to the tray: the icon is shown and
+    // the desktop has a tray to show it in.
+    bool trayUsable() const;
+    // The note that the program has not quit, with its "Do not show this
+    // again" box; records closeHintSeen and closeHintShown.
+    void showCloseHint();
+    // Applies the theme (1 Teal, anything else Classic); with save, the
+    // choice is stored in the data file.
+    void applyTheme(int theme, bool save);
+    // Writes or removes the entry that starts the program at login, as the
+    // startWithWindows setting says. False when that failed; the status bar
+    // then says so.
+    bool applyAutostart();
+    // Pushes the stored floating-panel state into the panel, and sets both
+    // floating-panel entries to showFloatingPanel.
+    void applyFloatingPanelSettings();
+    // The commands behind File > Export and Import once a file is chosen.
+    bool exportBackupTo(const QString &path);
+    void importBackupFrom(const QString &path);
 
 public slots:
     void addPhrase();
@@ -78,12 +117,18 @@ public slots:
     void onTableContextMenu(const QPoint &pos);
     bool showNotice(const QString &text, bool question = false);
 
-    // Later commands of the menus; the buttons already lead here.
     void importBackup();
     void exportBackup();
     void openSettings();
-    // Ends the program: releases every shortcut and leaves the event loop.
+    // Ends the program: stores the panel state, saves, releases every
+    // shortcut, hides the tray icon and leaves the event loop.
     void quitApp();
+    void toggleStatusBar(bool visible);
+    // Steps 2 to 4 of a floating-panel entry: store, show or hide, save.
+    void toggleFloatingPanel(bool visible);
+    void showAbout();
+    void openHelpPage();
+    void openContactPage();
 
     void onShowHotkey();
     void onPickerHotkey();
@@ -100,12 +145,24 @@ protected:
 
 private:
     void buildCentralWidget();
+    void buildMenus(QWidget *host);
+    void buildTray();
     void setUpTable();
     void applyStoredColumnWidths();
     void onSectionResized(int column, int oldSize, int newSize);
-    void applyTheme(int theme);
     void paintCommandIcons(int theme);
     void retranslateUi();
+    void retranslateMenus();
+    void onTrayActivated(QSystemTrayIcon::ActivationReason reason);
+    void onLanguageChosen(QAction *action);
+    // A floating-panel entry toggled by the user: the other entry follows
+    // without running the command a second time.
+    void onPanelEntryToggled(QAction *other, bool visible);
+    void onPanelClosedByUser();
+    void setPanelEntriesChecked(bool checked);
+    // Copies the panel's opacity, place, size and options into the settings.
+    void storePanelState();
+    void notifyTypingFailed();
     void updateStatusLabel();
     void onRegistrationFailed(const QString &text);
     // save, refreshTable and registerAll: what follows every list change.
@@ -134,6 +191,45 @@ private:
     HotkeyManager *m_hotkeys = nullptr;
     QIcon m_icon;
     int m_theme = 1;
+
+    QMenuBar *m_menuBar = nullptr;
+    QMenu *m_fileMenu = nullptr;
+    QMenu *m_setupMenu = nullptr;
+    QMenu *m_viewMenu = nullptr;
+    QMenu *m_helpMenu = nullptr;
+    QMenu *m_languageMenu = nullptr;
+    QMenu *m_appearanceMenu = nullptr;
+    QAction *m_addAction = nullptr;
+    QAction *m_editAction = nullptr;
+    QAction *m_deleteAction = nullptr;
+    QAction *m_importAction = nullptr;
+    QAction *m_exportAction = nullptr;
+    QAction *m_exitAction = nullptr;
+    QAction *m_optionsAction = nullptr;
+    QAction *m_pauseAction = nullptr;
+    QAction *m_statusBarAction = nullptr;
+    QAction *m_panelAction = nullptr;
+    QAction *m_classicAction = nullptr;
+    QAction *m_tealAction = nullptr;
+    QAction *m_helpAction = nullptr;
+    QAction *m_contactAction = nullptr;
+    QAction *m_aboutAction = nullptr;
+    QActionGroup *m_languageGroup = nullptr;
+    QActionGroup *m_themeGroup = nullptr;
+
+    QSystemTrayIcon *m_tray = nullptr;
+    QMenu *m_trayMenu = nullptr;
+    QAction *m_trayShowAction = nullptr;
+    QAction *m_trayPauseAction = nullptr;
+    QAction *m_trayPanelAction = nullptr;
+    QAction *m_traySettingsAction = nullptr;
+    QAction *m_trayExitAction = nullptr;
+
+    // The window's frame when it was last hidden to the tray: the close hint
+    // is centred on it.
+    QRect m_closedFrame;
+    // The open Options dialog: the tray can ask for it a second time.
+    QPointer<QDialog> m_settingsDialog;
 
     // True while the program itself sets column widths, so that only the
     // user's resizing is saved.

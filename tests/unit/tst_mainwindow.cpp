@@ -1,20 +1,34 @@
+#include "dialogs/settingsdialog.h"
 #include "fakes/fakedesktop.h"
 #include "hotkeys/hotkey.h"
+#include "hotkeys/hotkeyedit.h"
 #include "hotkeys/hotkeymanager.h"
 #include "mainwindow/mainwindow.h"
+#include "platform/autostart.h"
 #include "store/phrasestore.h"
+#include "theme/dialogtitlebar.h"
 #include "theme/theme.h"
+#include "theme/themeddialog.h"
 
+#include <QAction>
+#include <QActionGroup>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDateTime>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QHeaderView>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QStatusBar>
+#include <QSysInfo>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -54,6 +68,53 @@ QByteArray fileBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// The word-wrapped text of the modal dialog that is open now.
+QString modalText()
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!modal)
+        return QString();
+    for (QLabel *label : modal->findChildren<QLabel *>())
+        if (label->wordWrap())
+            return label->text();
+    return QString();
+}
+
+// Runs action and answers the modal dialog it opens, if any: returns that
+// dialog's word-wrapped text. The timer ends with the call, so it cannot
+// answer a later test's dialog.
+template <typename Action> QString answerModal(Action action)
+{
+    QString text;
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, [&text] {
+        text = modalText();
+        if (QWidget *modal = QApplication::activeModalWidget())
+            QMetaObject::invokeMethod(modal, "accept");
+    });
+    timer.start(0);
+    action();
+    return text;
+}
+
+QJsonObject fileObject(const QString &path)
+{
+    return QJsonDocument::fromJson(fileBytes(path)).object();
+}
+
+bool writeBackup(const QString &path, const QStringList &texts)
+{
+    QJsonArray phrases;
+    for (const QString &text : texts)
+        phrases.append(
+            QJsonObject{{QStringLiteral("name"), QString()}, {QStringLiteral("text"), text}});
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) &&
+           file.write(QJsonDocument(QJsonObject{{QStringLiteral("phrases"), phrases}}).toJson()) >
+               0;
+}
+
 // Presses a shortcut the way the window system reports it.
 void press(HotkeyManager *hotkeys, int id)
 {
@@ -68,6 +129,14 @@ class MainWindowTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        // Accepting Options writes the login entry: below a folder of the
+        // test's own, never into the user's.
+        QVERIFY(config.isValid());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    }
+
     void init()
     {
         dir = std::make_unique<QTemporaryDir>();
@@ -436,9 +505,269 @@ private slots:
         QCOMPARE(desktop->registered.size(), 3);
     }
 
+    void trayMenuAndTooltip()
+    {
+        store->settings().language = QStringLiteral("pt"); // no such entry
+        build();
+        QStringList tray;
+        for (QAction *entry : window->trayMenu()->actions()) {
+            tray << entry->text();
+            QVERIFY(entry->isSeparator() || !entry->icon().isNull());
+        }
+        QCOMPARE(tray,
+                 (QStringList{QStringLiteral("Show main window"), QStringLiteral("Pause shortcuts"),
+                              QStringLiteral("Floating panel"), QStringLiteral("Settings"),
+                              QString(), QStringLiteral("Exit")}));
+        QCOMPARE(window->trayIcon()->toolTip(), QStringLiteral("Zem Scrivlet"));
+        QVERIFY(!window->languageGroup()->checkedAction());
+    }
+
+    void pauseEntriesFollowPauseAndLanguage()
+    {
+        store->settings().language = QStringLiteral("en");
+        build();
+        window->togglePause();
+        QCOMPARE(window->pauseAction()->text(), QStringLiteral("Resume shortcuts"));
+        QCOMPARE(window->trayPauseAction()->text(), QStringLiteral("Resume shortcuts"));
+        QAction *german = nullptr;
+        for (QAction *entry : window->languageGroup()->actions())
+            if (entry->data().toString() == QLatin1String("de"))
+                german = entry;
+        QVERIFY(german);
+        german->trigger();
+        QCOMPARE(store->settings().language, QStringLiteral("de"));
+        QVERIFY(german->isChecked());
+        QCOMPARE(fileObject(store->dataFilePath())
+                     .value(QStringLiteral("settings"))
+                     .toObject()
+                     .value(QStringLiteral("language"))
+                     .toString(),
+                 QStringLiteral("de"));
+        QCOMPARE(window->trayPauseAction()->text(), QStringLiteral("Resume shortcuts"));
+        // The language in use again: nothing is written.
+        QVERIFY(QFile::remove(store->dataFilePath()));
+        german->trigger();
+        QVERIFY(!QFile::exists(store->dataFilePath()));
+        window->togglePause();
+        QCOMPARE(window->pauseAction()->text(), QStringLiteral("Pause shortcuts"));
+        QCOMPARE(window->trayPauseAction()->text(), QStringLiteral("Pause shortcuts"));
+    }
+
+    void panelEntriesAgree()
+    {
+        store->settings().showFloatingPanel = true;
+        build();
+        QVERIFY(window->panelAction()->isChecked());
+        QVERIFY(window->trayPanelAction()->isChecked());
+        window->trayPanelAction()->trigger();
+        QVERIFY(!window->panelAction()->isChecked());
+        QVERIFY(!store->settings().showFloatingPanel);
+        const auto stored = [this] {
+            return fileObject(store->dataFilePath())
+                .value(QStringLiteral("settings"))
+                .toObject()
+                .value(QStringLiteral("showFloatingPanel"))
+                .toBool();
+        };
+        QVERIFY(!stored());
+        window->panelAction()->trigger();
+        QVERIFY(window->trayPanelAction()->isChecked());
+        QVERIFY(stored());
+    }
+
+    void closeHint()
+    {
+        build();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        const struct
+        {
+            bool checkedAtFirst, tick, titleBarClose, seen, shown;
+        } steps[] = {
+            {false, false, false, true, false}, // first time: OK stores only closeHintSeen
+            {true, true, true, true, false},    // the title-bar button never silences it
+            {true, true, false, true, true},    // OK with the box ticked does
+        };
+        for (const auto &step : steps) {
+            bool checkedAtFirst = !step.checkedAtFirst;
+            QPoint centre;
+            QTimer::singleShot(0, [&] {
+                auto *hint = qobject_cast<ThemedDialog *>(QApplication::activeModalWidget());
+                QVERIFY(hint);
+                centre = hint->frameGeometry().center();
+                auto *box = hint->findChild<QCheckBox *>();
+                QVERIFY(box);
+                checkedAtFirst = box->isChecked();
+                box->setChecked(step.tick);
+                if (step.titleBarClose)
+                    hint->dialogTitleBar()->closeButton()->click();
+                else
+                    hint->findChild<QPushButton *>(QStringLiteral("primary"))->click();
+            });
+            window->showCloseHint();
+            QCOMPARE(checkedAtFirst, step.checkedAtFirst);
+            QVERIFY((centre - window->frameGeometry().center()).manhattanLength() <= 2);
+            const QJsonObject settings =
+                fileObject(store->dataFilePath()).value(QStringLiteral("settings")).toObject();
+            QCOMPARE(settings.value(QStringLiteral("closeHintSeen")).toBool(), step.seen);
+            QCOMPARE(settings.value(QStringLiteral("closeHintShown")).toBool(), step.shown);
+        }
+    }
+
+    void closeWithoutTrayLeavesTheShortcutToComeBack()
+    {
+        build();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QVERIFY(!window->trayUsable()); // no tray on this platform
+        QVERIFY(window->close());
+        QVERIFY(!window->isVisible());
+        QVERIFY(!QFile::exists(store->dataFilePath())); // no hint, nothing stored
+        press(window->hotkeys(), HotkeyManager::ShowId);
+        QVERIFY(window->isVisible());
+    }
+
+    void deleteKeyActsOnlyInTheTable_data()
+    {
+        QTest::addColumn<bool>("inTable");
+        QTest::newRow("table") << true;
+        QTest::newRow("search box") << false;
+    }
+    void deleteKeyActsOnlyInTheTable()
+    {
+        QFETCH(bool, inTable);
+        store->phrases() << makePhrase(QStringLiteral("a"), QStringLiteral("x"))
+                         << makePhrase(QStringLiteral("b"), QStringLiteral("y"));
+        build();
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        window->table()->selectRow(0);
+        QWidget *target = inTable ? static_cast<QWidget *>(window->table()) : window->searchBox();
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_Delete);
+        QCOMPARE(store->phrases().size(), inTable ? 1 : 2);
+    }
+
+    void importMessages_data()
+    {
+        QTest::addColumn<QString>("content"); // empty: no file at all
+        QTest::addColumn<bool>("blockSave");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("rows");
+        const QString unreadable = QStringLiteral("Could not read the file.");
+        QTest::newRow("missing") << QString() << false << unreadable << 0;
+        QTest::newRow("not JSON") << QStringLiteral("[1, 2") << false << unreadable << 0;
+        QTest::newRow("saved") << QStringLiteral("{\"phrases\": [{\"text\": \"new\"}]}") << false
+                               << QString() << 1;
+        QTest::newRow("not saved") << QStringLiteral("{\"phrases\": [{\"text\": \"new\"}]}") << true
+                                   << QStringLiteral("The phrases were imported, but the data file "
+                                                     "could not be saved. They will be saved with "
+                                                     "your next change.")
+                                   << 1;
+    }
+    void importMessages()
+    {
+        QFETCH(QString, content);
+        QFETCH(bool, blockSave);
+        QFETCH(QString, message);
+        QFETCH(int, rows);
+        const QString path = dir->filePath(QStringLiteral("backup.json"));
+        if (!content.isEmpty()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content.toUtf8());
+        }
+        if (blockSave) // a folder where the data file goes
+            QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("phrases.json")));
+        build();
+        const QString shown = answerModal([&] { window->importBackupFrom(path); });
+        QCOMPARE(shown, message);
+        if (message.isEmpty())
+            QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Phrases imported."));
+        QCOMPARE(window->table()->rowCount(), rows);
+    }
+
+    void importListsTheSkipped_data()
+    {
+        QTest::addColumn<int>("fresh");
+        QTest::addColumn<QString>("head");
+        QTest::newRow("nothing new") << 0 << QStringLiteral("No new phrases were imported.");
+        QTest::newRow("one new") << 1 << QStringLiteral("Imported 1 new phrase(s).");
+    }
+    void importListsTheSkipped()
+    {
+        QFETCH(int, fresh);
+        QFETCH(QString, head);
+        QStringList texts;
+        for (int i = 0; i < 25; ++i) {
+            texts << QStringLiteral("t%1").arg(i);
+            store->phrases() << makePhrase(QString(), texts.last());
+        }
+        build();
+        QStringList backup = texts;
+        if (fresh)
+            backup.prepend(QStringLiteral("fresh"));
+        const QString path = dir->filePath(QStringLiteral("backup.json"));
+        QVERIFY(writeBackup(path, backup));
+        const QStringList lines =
+            answerModal([&] { window->importBackupFrom(path); }).split(QLatin1Char('\n'));
+        QCOMPARE(lines.first(), head);
+        QCOMPARE(lines.mid(lines.size() - 21), texts.mid(0, 20)
+                                                   << QString::fromUtf8("…and 5 more"));
+        QCOMPARE(window->table()->rowCount(), 25 + fresh);
+    }
+
+    void exportEmptyList()
+    {
+        build();
+        const QString path = dir->filePath(QStringLiteral("backup.json"));
+        QVERIFY(window->exportBackupTo(path));
+        const QJsonObject exported = fileObject(path);
+        QVERIFY(exported.value(QStringLiteral("phrases")).isArray());
+        QVERIFY(exported.value(QStringLiteral("phrases")).toArray().isEmpty());
+        QVERIFY(!exported.contains(QStringLiteral("settings")));
+        QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Phrases exported."));
+        const QString shown = answerModal([&] { QVERIFY(!window->exportBackupTo(dir->path())); });
+        QCOMPARE(shown, QStringLiteral("Could not write the file."));
+    }
+
+    void acceptedOptionsTakeEffectAtOnce()
+    {
+        // The Run value is one per user: tst_autostart, which may run at the
+        // same time, owns it.
+        if (QSysInfo::kernelType() == QLatin1String("winnt"))
+            QSKIP("accepting Options writes the user's Run value");
+        build();
+        const auto accept = [](bool startAtLogin) {
+            QTimer::singleShot(0, [startAtLogin] {
+                auto *dialog = qobject_cast<SettingsDialog *>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                dialog->pickerEdit()->setHotkey(ctrl | Hotkey::ModAlt, 0x50);
+                dialog->startBox()->setChecked(startAtLogin);
+                dialog->accept();
+            });
+        };
+        accept(true);
+        window->openSettings();
+        QCOMPARE(desktop->registered.value(HotkeyManager::PickerId),
+                 qMakePair(ctrl | Hotkey::ModAlt, 0x50));
+        QCOMPARE(fileObject(store->dataFilePath())
+                     .value(QStringLiteral("settings"))
+                     .toObject()
+                     .value(QStringLiteral("pickerVk"))
+                     .toInt(),
+                 0x50);
+        QVERIFY(Autostart::isEnabled());
+        accept(false);
+        window->openSettings();
+        QVERIFY(!Autostart::isEnabled());
+    }
+
 private:
     void build() { window = std::make_unique<MainWindow>(store.get(), &translator, desktop.get()); }
 
+    QTemporaryDir config;
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<PhraseStore> store;
     std::unique_ptr<FakeDesktop> desktop;

@@ -1,0 +1,228 @@
+#include "dialogs/settingsdialog.h"
+
+#include "dialogs/ordercombobox.h"
+#include "hotkeys/hotkey.h"
+#include "hotkeys/hotkeyedit.h"
+#include "store/phrasestore.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSysInfo>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+QVBoxLayout *fieldColumn()
+{
+    auto *column = new QVBoxLayout;
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(4);
+    return column;
+}
+
+} // namespace
+
+SettingsDialog::SettingsDialog(PhraseStore *store, bool showFailed, bool pickerFailed,
+                               QWidget *parent)
+    : ThemedDialog(parent), store(store)
+{
+    applyTheme(store->settings().uiTheme);
+    setMinimumWidth(520);
+
+    start = new QCheckBox(this);
+    minimized = new QCheckBox(this);
+    showEditor = new HotkeyEdit(this);
+    pickerEditor = new HotkeyEdit(this);
+    order = new OrderComboBox(this);
+    order->setObjectName(QStringLiteral("orderCombo"));
+    order->setMinimumHeight(32);
+    showLabel = new QLabel(this);
+    pickerLabel = new QLabel(this);
+    orderLabel = new QLabel(this);
+
+    const auto conflictLabel = [this](bool visible) {
+        auto *label = new QLabel(this);
+        label->setObjectName(QStringLiteral("conflict"));
+        label->setTextFormat(Qt::RichText);
+        label->setStyleSheet(QStringLiteral("color: #d1242f; font-size: 12px;"));
+        // The note is longer than the editor is wide in most languages.
+        label->setWordWrap(true);
+        label->setVisible(visible);
+        return label;
+    };
+    showConflict = conflictLabel(showFailed);
+    pickerConflict = conflictLabel(pickerFailed);
+
+    hint = new QLabel(this);
+    hint->setObjectName(QStringLiteral("hint"));
+    hint->setWordWrap(true);
+    hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    hint->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+
+    auto *form = new QFormLayout;
+    form->setLabelAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QVBoxLayout *showColumn = fieldColumn();
+    showColumn->addWidget(showEditor);
+    showColumn->addWidget(showConflict);
+    form->addRow(showLabel, showColumn);
+    QVBoxLayout *pickerColumn = fieldColumn();
+    pickerColumn->setAlignment(Qt::AlignTop);
+    pickerColumn->addWidget(pickerEditor);
+    pickerColumn->addWidget(pickerConflict);
+    pickerColumn->addWidget(hint, 0, Qt::AlignTop);
+    form->addRow(pickerLabel, pickerColumn);
+    form->addRow(orderLabel, order);
+
+    auto *buttons = new QDialogButtonBox(this);
+    ok = buttons->addButton(QString(), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("primary"));
+    ok->setDefault(true);
+    cancel = buttons->addButton(QString(), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &SettingsDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &SettingsDialog::reject);
+
+    bodyLayout->addWidget(start);
+    bodyLayout->addWidget(minimized);
+    bodyLayout->addLayout(form);
+    bodyLayout->addWidget(buttons);
+
+    setTexts();
+
+    const Settings &current = store->settings();
+    start->setChecked(current.startWithWindows);
+    minimized->setChecked(current.startMinimized);
+    showEditor->setHotkey(current.showMods, current.showVk);
+    pickerEditor->setHotkey(current.pickerMods, current.pickerVk);
+    order->setCurrentIndex(current.pickerRecentFirst ? 0 : 1);
+}
+
+SettingsDialog::~SettingsDialog() = default;
+
+void SettingsDialog::setTexts()
+{
+    setWindowTitle(tr("Options"));
+    // On Windows the entry is the Run value; elsewhere it is the desktop's
+    // autostart entry, and "Windows" would name the wrong system.
+    start->setText(QSysInfo::kernelType() == QLatin1String("winnt") ? tr("Start with Windows")
+                                                                    : tr("Start when you log in"));
+    minimized->setText(tr("Start minimized to the tray"));
+    showLabel->setText(tr("Show/hide main window"));
+    pickerLabel->setText(tr("Open the picker"));
+    orderLabel->setText(tr("Picker order"));
+    showEditor->setPlaceholderText(tr("Press a shortcut"));
+    pickerEditor->setPlaceholderText(tr("Press a shortcut"));
+    ok->setText(tr("OK"));
+    cancel->setText(tr("Cancel"));
+
+    const QString note =
+        QStringLiteral("<span style=\"color:#d1242f;\">%1</span>")
+            .arg(tr("Already used by another program. Please set this shortcut again.")
+                     .toHtmlEscaped());
+    showConflict->setText(note);
+    pickerConflict->setText(note);
+
+    hint->setText(tr("Press this shortcut and the picker appears beside the text cursor. Click a "
+                     "line, or press Enter, to insert it. Press Esc, or press this shortcut "
+                     "again, to close it."));
+    QTimer::singleShot(0, this, &SettingsDialog::fitHint);
+
+    fillOrderBox();
+}
+
+void SettingsDialog::fillOrderBox()
+{
+    const QVariant previous = order->currentData();
+    const QSignalBlocker blocker(order);
+    order->clear();
+    order->addItem(tr("Recently used on top"), true);
+    order->addItem(tr("Keep the list order"), false);
+    const int index = previous.isValid() ? order->findData(previous) : -1;
+    order->setCurrentIndex(index < 0 ? 0 : index);
+}
+
+Settings SettingsDialog::settings() const
+{
+    Settings result = store->settings();
+    result.startWithWindows = start->isChecked();
+    result.startMinimized = minimized->isChecked();
+    result.showVk = showEditor->vk();
+    result.showMods = showEditor->mods();
+    result.pickerVk = pickerEditor->vk();
+    result.pickerMods = pickerEditor->mods();
+    result.pickerRecentFirst = order->currentData().toBool();
+    return result;
+}
+
+QString SettingsDialog::validationMessage() const
+{
+    const Settings c = settings();
+    if (c.showVk == 0 || c.pickerVk == 0 || !Hotkey::hasModifier(c.showMods) ||
+        !Hotkey::hasModifier(c.pickerMods))
+        return tr("Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.");
+    if (Hotkey::sameHotkey(c.showMods, c.showVk, c.pickerMods, c.pickerVk))
+        return tr("The two commands need different shortcuts.");
+    // Only enabled phrases take part: a disabled phrase holds no registration.
+    if (!store->findHotkeyConflict(c.showMods, c.showVk, QString()).isEmpty() ||
+        !store->findHotkeyConflict(c.pickerMods, c.pickerVk, QString()).isEmpty())
+        return tr("This shortcut is already used by a phrase.");
+    return QString();
+}
+
+void SettingsDialog::accept()
+{
+    const QString message = validationMessage();
+    if (!message.isEmpty()) {
+        showThemedMessage(this, tr("Options"), message);
+        return;
+    }
+    ThemedDialog::accept();
+}
+
+void SettingsDialog::showEvent(QShowEvent *event)
+{
+    ThemedDialog::showEvent(event);
+    fitHint();
+    centreOnParent();
+}
+
+void SettingsDialog::fitHint()
+{
+    if (fitting || !hint)
+        return;
+    fitting = true;
+    setMinimumHeight(0);
+    setMaximumHeight(QWIDGETSIZE_MAX);
+    setMaximumWidth(QWIDGETSIZE_MAX);
+
+    int width = pickerEditor->width();
+    if (width < 40)
+        width = hint->width();
+    if (width < 40)
+        width = qMax(40, this->width() - 200);
+    hint->setFixedHeight(qMax(hint->heightForWidth(width), hint->fontMetrics().lineSpacing()));
+    hint->updateGeometry();
+
+    bodyLayout->invalidate();
+    bodyLayout->activate();
+    if (layout()) {
+        layout()->invalidate();
+        layout()->activate();
+    }
+    const int preferred = sizeHint().height();
+    if (height() < preferred)
+        resize(qMax(this->width(), minimumWidth()), preferred);
+    fitting = false;
+}
+
+void SettingsDialog::centreOnParent()
+{
+    QWidget *owner = parentWidget();
+    if (!owner)
+        return;
+    const QPoint centre = owner->frameGeometry().center();
+    move(centre.x() - width() / 2, centre.y() - height() / 2);
+}

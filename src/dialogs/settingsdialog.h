@@ -1,0 +1,73 @@
+#pragma once
+
+// The modal Options dialog: start-up options, the two command shortcuts (show
+// or hide the main window, open the picker) and the picker order. It refuses
+// command shortcuts that cannot work and never writes to the store: the
+// caller takes settings() from an accepted dialog, stores and applies it.
+
+#include "store/settings.h"
+#include "theme/themeddialog.h"
+
+class HotkeyEdit;
+class OrderComboBox;
+class PhraseStore;
+class QCheckBox;
+class QLabel;
+
+class SettingsDialog final : public ThemedDialog
+{
+    Q_OBJECT
+
+public:
+    // showFailed and pickerFailed: the command shortcut is not registered at
+    // the moment (another program holds it); its note is shown. store is not
+    // owned and must not be null.
+    SettingsDialog(PhraseStore *store, bool showFailed, bool pickerFailed,
+                   QWidget *parent = nullptr);
+    ~SettingsDialog() override;
+
+    // The store's current settings with the fields this dialog edits
+    // replaced from the widgets.
+    Settings settings() const;
+    // The message of the first check that fails, or an empty string.
+    QString validationMessage() const;
+
+    QCheckBox *startBox() const { return start; }
+    QCheckBox *minimizedBox() const { return minimized; }
+    HotkeyEdit *showEdit() const { return showEditor; }
+    HotkeyEdit *pickerEdit() const { return pickerEditor; }
+    OrderComboBox *orderBox() const { return order; }
+    QLabel *showConflictLabel() const { return showConflict; }
+    QLabel *pickerConflictLabel() const { return pickerConflict; }
+    QLabel *hintLabel() const { return hint; }
+
+public slots:
+    void accept() override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void setTexts();
+    void fillOrderBox();
+    // Gives the word-wrapped hint the height it needs at its width and grows
+    // the dialog to fit it.
+    void fitHint();
+    void centreOnParent();
+
+    PhraseStore *store;
+    bool fitting = false;
+    QCheckBox *start = nullptr;
+    QCheckBox *minimized = nullptr;
+    HotkeyEdit *showEditor = nullptr;
+    HotkeyEdit *pickerEditor = nullptr;
+    OrderComboBox *order = nullptr;
+    QLabel *showLabel = nullptr;
+    QLabel *pickerLabel = nullptr;
+    QLabel *orderLabel = nullptr;
+    QLabel *showConflict = nullptr;
+    QLabel *pickerConflict = nullptr;
+    QLabel *hint = nullptr;
+    QPushButton *ok = nullptr;
+    QPushButton *cancel = nullptr;
+};

@@ -1,0 +1,74 @@
+// File > Export and Import: the file dialogs, the store's backup operations
+// and what the user is told.
+
+#include "mainwindow/mainwindow.h"
+
+#include "store/phrasestore.h"
+#include "theme/themeddialog.h"
+
+#include <QFileDialog>
+#include <QStatusBar>
+
+void MainWindow::exportBackup()
+{
+    const QString path =
+        QFileDialog::getSaveFileName(this, tr("Export"), QString(), tr("Phrase backup (*.json)"));
+    if (!path.isEmpty())
+        exportBackupTo(path);
+}
+
+bool MainWindow::exportBackupTo(const QString &path)
+{
+    if (!store->exportBackup(path)) {
+        showThemedMessage(this, windowTitle(), tr("Could not write the file."));
+        return false;
+    }
+    statusBar()->showMessage(tr("Phrases exported."), BackupNoticeMs);
+    return true;
+}
+
+void MainWindow::importBackup()
+{
+    const QString path =
+        QFileDialog::getOpenFileName(this, tr("Import"), QString(), tr("Phrase backup (*.json)"));
+    if (!path.isEmpty())
+        importBackupFrom(path);
+}
+
+void MainWindow::importBackupFrom(const QString &path)
+{
+    const int before = store->phrases().size();
+    QString error;
+    QStringList skipped;
+    const bool saved = store->importBackup(path, &error, &skipped);
+    if (!saved && !error.isEmpty()) {
+        showThemedMessage(this, windowTitle(), tr("Could not read the file."));
+        return;
+    }
+    // The merged phrases are in the list whether or not the file was
+    // written: the table and the shortcuts show what the program now holds,
+    // and the next successful save writes them.
+    refreshTable();
+    registerShortcuts();
+    if (!saved) {
+        showThemedMessage(this, windowTitle(),
+                          tr("The phrases were imported, but the data file could not be saved. "
+                             "They will be saved with your next change."));
+        return;
+    }
+
+    if (skipped.isEmpty()) {
+        statusBar()->showMessage(tr("Phrases imported."), BackupNoticeMs);
+        return;
+    }
+    const QString listing = PhraseStore::skippedListing(skipped, tr("…and %1 more"));
+    const int added = store->phrases().size() - before;
+    if (added < 1)
+        showNotice(tr("No new phrases were imported.\n\nThese were skipped because the same text "
+                      "is already in your list:\n%1")
+                       .arg(listing));
+    else
+        showNotice(tr("Imported %1 new phrase(s).\n\nThese were skipped because the same text is "
+                      "already in your list:\n%2")
+                       .arg(QString::number(added), listing));
+}

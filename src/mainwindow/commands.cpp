@@ -1,0 +1,235 @@
+// The window commands of the menus and the tray: hiding to the tray with its
+// one-time hint, Exit, the status-bar and floating-panel toggles, Options,
+// the help pages, About and the autostart entry.
+
+#include "mainwindow/mainwindow.h"
+
+#include "dialogs/settingsdialog.h"
+#include "hotkeys/hotkeymanager.h"
+#include "mainwindow/centeredonparentdialog.h"
+#include "mainwindow/contentdialog.h"
+#include "mainwindow/helppages.h"
+#include "platform/autostart.h"
+#include "store/phrasestore.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDate>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace {
+
+bool sessionEnding()
+{
+    const auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance());
+    return app && app->isSavingSession();
+}
+
+QPushButton *addPrimaryButton(const QString &text, QDialog *dialog, QVBoxLayout *content)
+{
+    auto *row = new QHBoxLayout;
+    row->addStretch(1);
+    auto *button = new QPushButton(text, dialog);
+    button->setObjectName(QStringLiteral("primary"));
+    button->setDefault(true);
+    QObject::connect(button, &QPushButton::clicked, dialog, &QDialog::accept);
+    row->addWidget(button);
+    content->addLayout(row);
+    return button;
+}
+
+} // namespace
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // Without a tray to come back from, the window closes as any other;
+    // the program keeps running and the show/hide shortcut or a second
+    // start brings the window back. When the session ends, the window closes
+    // too: a refused close would cancel the user's log-out or shut-down.
+    if (!trayUsable() || sessionEnding()) {
+        event->accept();
+        return;
+    }
+    m_closedFrame = frameGeometry();
+    hide();
+    event->ignore();
+    if (!store->settings().closeHintShown)
+        showCloseHint();
+}
+
+void MainWindow::showCloseHint()
+{
+    CenteredOnParentDialog hint(m_closedFrame.isValid() ? m_closedFrame : frameGeometry(), this);
+    hint.setWindowTitle(windowTitle());
+    hint.setMinimumWidth(420);
+
+    auto *row = new QHBoxLayout;
+    row->setSpacing(12);
+    auto *icon = new QLabel(&hint);
+    icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(32, 32));
+    row->addWidget(icon, 0, Qt::AlignTop);
+    auto *text = new QLabel(tr("The program has not quit. It only minimizes to the notification "
+                               "area. Hotkeys and the picker still insert text."),
+                            &hint);
+    text->setWordWrap(true);
+    row->addWidget(text, 1);
+    hint.content()->addLayout(row);
+
+    Settings &settings = store->settings();
+    auto *again = new QCheckBox(tr("Do not show this again"), &hint);
+    again->setChecked(settings.closeHintSeen);
+    hint.content()->addWidget(again);
+    addPrimaryButton(tr("OK"), &hint, hint.content());
+
+    const bool accepted = hint.exec() == QDialog::Accepted;
+    bool changed = false;
+    if (!settings.closeHintSeen) {
+        settings.closeHintSeen = true;
+        changed = true;
+    }
+    // Only a deliberate OK with the box ticked silences the hint for good.
+    if (accepted && again->isChecked() && !settings.closeHintShown) {
+        settings.closeHintShown = true;
+        changed = true;
+    }
+    if (changed)
+        store->save();
+}
+
+void MainWindow::quitApp()
+{
+    storePanelState();
+    store->save();
+    // The floating panel and the picker are hidden and released here once
+    // they exist.
+    m_hotkeys->unregisterAll();
+    if (m_tray)
+        m_tray->hide();
+    hide();
+    QCoreApplication::quit();
+}
+
+void MainWindow::toggleStatusBar(bool visible)
+{
+    statusBar()->setVisible(visible);
+}
+
+void MainWindow::onPanelEntryToggled(QAction *other, bool visible)
+{
+    {
+        const QSignalBlocker blocker(other);
+        other->setChecked(visible);
+    }
+    toggleFloatingPanel(visible);
+}
+
+void MainWindow::toggleFloatingPanel(bool visible)
+{
+    store->settings().showFloatingPanel = visible;
+    if (visible) {
+        applyFloatingPanelSettings();
+    } else {
+        storePanelState();
+        // The panel is hidden here once it exists.
+    }
+    store->save();
+}
+
+void MainWindow::applyFloatingPanelSettings()
+{
+    // The panel gets the paused state, the phrases and its stored opacity,
+    // size, place and options here once it exists, and is shown or hidden as
+    // showFloatingPanel says.
+    setPanelEntriesChecked(store->settings().showFloatingPanel);
+}
+
+void MainWindow::onPanelClosedByUser()
+{
+    setPanelEntriesChecked(false);
+    store->settings().showFloatingPanel = false;
+    storePanelState();
+    store->save();
+}
+
+void MainWindow::setPanelEntriesChecked(bool checked)
+{
+    for (QAction *entry : {m_panelAction, m_trayPanelAction}) {
+        const QSignalBlocker blocker(entry);
+        entry->setChecked(checked);
+    }
+}
+
+void MainWindow::storePanelState()
+{
+    // Nothing to copy until the panel exists: its stored state stays as it is.
+}
+
+void MainWindow::showAbout()
+{
+    ContentDialog about(this);
+    about.setWindowTitle(tr("About Zem Scrivlet"));
+    about.setMinimumWidth(360);
+
+    auto *row = new QHBoxLayout;
+    row->setSpacing(12);
+    auto *icon = new QLabel(&about);
+    icon->setPixmap(windowIcon().pixmap(32, 32));
+    row->addWidget(icon, 0, Qt::AlignVCenter);
+    auto *text = new QLabel(tr("Zem Scrivlet 3.2") + QLatin1Char('\n') +
+                                tr("Copyright © Vantok %1").arg(QDate::currentDate().year()),
+                            &about);
+    text->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    row->addWidget(text, 1);
+    about.content()->addLayout(row);
+    addPrimaryButton(tr("OK"), &about, about.content());
+    about.exec();
+}
+
+void MainWindow::openHelpPage()
+{
+    HelpPages::open(HelpPages::Page::Help, store->settings().language);
+}
+
+void MainWindow::openContactPage()
+{
+    HelpPages::open(HelpPages::Page::Contact, store->settings().language);
+}
+
+void MainWindow::openSettings()
+{
+    // The tray can ask again while the dialog is open.
+    if (m_settingsDialog) {
+        m_settingsDialog->raise();
+        m_settingsDialog->activateWindow();
+        return;
+    }
+    SettingsDialog dialog(store, !m_hotkeys->isShowRegistered(), !m_hotkeys->isPickerRegistered(),
+                          this);
+    m_settingsDialog = &dialog;
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    m_settingsDialog = nullptr;
+    if (!accepted)
+        return;
+    store->setSettings(dialog.settings());
+    store->save();
+    applyAutostart();
+    registerShortcuts();
+    updateStatusLabel();
+}
+
+bool MainWindow::applyAutostart()
+{
+    if (Autostart::apply(store->settings().startWithWindows))
+        return true;
+    // The box says the program starts at login: say so when it will not.
+    statusBar()->showMessage(tr("Could not change the start-up entry."), RegistrationNoticeMs);
+    return false;
+}

@@ -1,0 +1,174 @@
+#include "dialogs/ordercombobox.h"
+#include "dialogs/settingsdialog.h"
+#include "hotkeys/hotkey.h"
+#include "hotkeys/hotkeyedit.h"
+#include "store/phrasestore.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+constexpr int ctrl = Hotkey::ModControl;
+constexpr int alt = Hotkey::ModAlt;
+constexpr int shift = Hotkey::ModShift;
+constexpr int vkP = 0x50;
+constexpr int vkQ = 0x51;
+constexpr int vkF1 = 0x70;
+constexpr int vkF2 = 0x71;
+
+const QString bare =
+    QStringLiteral("Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.");
+const QString same = QStringLiteral("The two commands need different shortcuts.");
+const QString used = QStringLiteral("This shortcut is already used by a phrase.");
+const QString taken =
+    QStringLiteral("Already used by another program. Please set this shortcut again.");
+
+Phrase phraseWith(int mods, int vk, bool enabled)
+{
+    Phrase p;
+    p.id = Phrase::newId();
+    p.text = QStringLiteral("text %1 %2").arg(mods).arg(vk);
+    p.mods = mods;
+    p.vk = vk;
+    p.enabled = enabled;
+    return p;
+}
+
+} // namespace
+
+class SettingsDialogTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        store = std::make_unique<PhraseStore>(dir->path());
+        store->phrases() << phraseWith(ctrl, vkF1, true) << phraseWith(ctrl, vkF2, false);
+    }
+
+    void validation_data()
+    {
+        QTest::addColumn<int>("showMods");
+        QTest::addColumn<int>("showVk");
+        QTest::addColumn<int>("pickerMods");
+        QTest::addColumn<int>("pickerVk");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("defaults") << ctrl << 0x54 << ctrl << 0x52 << QString();
+        QTest::newRow("empty picker shortcut") << ctrl << 0x54 << 0 << 0 << bare;
+        QTest::newRow("empty show shortcut") << 0 << 0 << ctrl << 0x52 << bare;
+        QTest::newRow("Shift+P accepted") << ctrl << 0x54 << shift << vkP << QString();
+        QTest::newRow("P refused") << ctrl << 0x54 << 0 << vkP << bare;
+        QTest::newRow("equal") << (ctrl | alt) << vkQ << (ctrl | alt) << vkQ << same;
+        // Equal shortcuts are reported before a phrase that also uses them.
+        QTest::newRow("equal and a phrase's") << ctrl << vkF1 << ctrl << vkF1 << same;
+        QTest::newRow("enabled phrase's") << ctrl << 0x54 << ctrl << vkF1 << used;
+        QTest::newRow("enabled phrase's, show") << ctrl << vkF1 << ctrl << 0x52 << used;
+        QTest::newRow("disabled phrase's") << ctrl << 0x54 << ctrl << vkF2 << QString();
+    }
+    void validation()
+    {
+        QFETCH(int, showMods);
+        QFETCH(int, showVk);
+        QFETCH(int, pickerMods);
+        QFETCH(int, pickerVk);
+        QFETCH(QString, message);
+        SettingsDialog dialog(store.get(), false, false);
+        dialog.showEdit()->setHotkey(showMods, showVk);
+        dialog.pickerEdit()->setHotkey(pickerMods, pickerVk);
+        QCOMPARE(dialog.validationMessage(), message);
+    }
+
+    void refusedOkKeepsTheDialogOpen()
+    {
+        SettingsDialog dialog(store.get(), false, false);
+        dialog.show();
+        dialog.pickerEdit()->clearHotkey();
+        QString shown;
+        QTimer::singleShot(0, [&shown] {
+            QWidget *message = QApplication::activeModalWidget();
+            QVERIFY(message);
+            QLabel *text = nullptr;
+            for (QLabel *label : message->findChildren<QLabel *>())
+                if (label->wordWrap())
+                    text = label;
+            if (text)
+                shown = message->windowTitle() + QLatin1Char('|') + text->text();
+            QMetaObject::invokeMethod(message, "accept");
+        });
+        dialog.accept();
+        QCOMPARE(shown, QStringLiteral("Options|") + bare);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(dialog.pickerEdit()->vk(), 0);
+        QCOMPARE(dialog.showEdit()->vk(), 0x54);
+    }
+
+    void conflictLabels_data()
+    {
+        QTest::addColumn<bool>("showFailed");
+        QTest::addColumn<bool>("pickerFailed");
+        QTest::newRow("none") << false << false;
+        QTest::newRow("picker only") << false << true;
+        QTest::newRow("show only") << true << false;
+    }
+    void conflictLabels()
+    {
+        QFETCH(bool, showFailed);
+        QFETCH(bool, pickerFailed);
+        SettingsDialog dialog(store.get(), showFailed, pickerFailed);
+        dialog.show();
+        QCOMPARE(dialog.showConflictLabel()->isVisible(), showFailed);
+        QCOMPARE(dialog.pickerConflictLabel()->isVisible(), pickerFailed);
+        QVERIFY(dialog.pickerConflictLabel()->text().contains(QLatin1String("#d1242f")));
+        QVERIFY(dialog.pickerConflictLabel()->text().contains(taken));
+    }
+
+    void orderRoundTrip()
+    {
+        store->settings().pickerRecentFirst = false;
+        store->settings().pickerOpacity = 70;
+        SettingsDialog dialog(store.get(), false, false);
+        QCOMPARE(dialog.orderBox()->currentText(), QStringLiteral("Keep the list order"));
+        QCOMPARE(dialog.settings().pickerRecentFirst, false);
+        dialog.orderBox()->setCurrentIndex(
+            dialog.orderBox()->findText(QStringLiteral("Recently used on top")));
+        const Settings result = dialog.settings();
+        QCOMPARE(result.pickerRecentFirst, true);
+        QCOMPARE(result.pickerOpacity, 70); // not the dialog's to change
+        QCOMPARE(store->settings().pickerRecentFirst, false);
+    }
+
+    void centredAndTallEnoughForTheHint()
+    {
+        QWidget owner;
+        owner.setGeometry(150, 120, 900, 700);
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&owner));
+        SettingsDialog dialog(store.get(), true, true, &owner);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTest::qWait(50); // the second fitting, from the zero-delay timer
+        QLabel *hint = dialog.hintLabel();
+        QVERIFY(hint->height() >= hint->heightForWidth(hint->width()));
+        QVERIFY(hint->height() > hint->fontMetrics().lineSpacing()); // it wraps
+        QVERIFY(hint->mapTo(&dialog, QPoint(0, hint->height())).y() <= dialog.height());
+        QVERIFY(dialog.height() >= dialog.sizeHint().height());
+        QVERIFY(dialog.width() >= 520);
+        const QPoint centre = owner.frameGeometry().center();
+        QCOMPARE(dialog.frameGeometry().topLeft(),
+                 QPoint(centre.x() - dialog.width() / 2, centre.y() - dialog.height() / 2));
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<PhraseStore> store;
+};
+
+QTEST_MAIN(SettingsDialogTest)
+#include "tst_settingsdialog.moc"
