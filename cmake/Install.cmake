@@ -24,7 +24,24 @@ if(WIN32)
     foreach(module ${SCRIVLET_DEPLOY_QT_MODULES})
         install(FILES ${SCRIVLET_QT_BIN}/Qt5${module}.dll DESTINATION .)
     endforeach()
-    install(FILES ${SCRIVLET_RUNTIME_DLLS} DESTINATION .)
+    if(SCRIVLET_RUNTIME_DLLS)
+        install(FILES ${SCRIVLET_RUNTIME_DLLS} DESTINATION .)
+        # Debian's mingw-w64 runtime DLLs carry their debugging information
+        # (libstdc++ is 23 MB with it, 4 MB without); a stripped install
+        # (cpack, --strip) leaves it out.
+        foreach(dll ${SCRIVLET_RUNTIME_DLLS})
+            get_filename_component(name ${dll} NAME)
+            install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+                execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-debug
+                                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${name}\")
+            endif()")
+        endforeach()
+    endif()
+    if(MSVC)
+        # The compiler's runtime, which mingw-w64 builds take from the list above.
+        set(CMAKE_INSTALL_SYSTEM_RUNTIME_DESTINATION .)
+        include(InstallRequiredSystemLibraries)
+    endif()
     foreach(plugin ${SCRIVLET_DEPLOY_QT_PLUGINS})
         get_filename_component(dir ${plugin} DIRECTORY)
         install(FILES ${SCRIVLET_QT_PLUGINS}/${plugin} DESTINATION ${dir})
