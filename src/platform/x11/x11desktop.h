@@ -40,6 +40,7 @@ public:
     bool attachThreadInput(quint32 from, quint32 to, bool attach) override;
     bool setForegroundWindow(WindowHandle w) override;
     bool bringWindowToTop(WindowHandle w) override;
+    bool activateOwnWindow(WindowHandle w, int maxMs) override;
     bool guiThreadInfo(quint32 threadId, GuiThreadInfo *info) override;
     bool accessibleCaret(WindowHandle w, QRect *screenRect) override;
     bool clientToScreen(WindowHandle w, QPoint *point) override;
@@ -76,6 +77,11 @@ public:
     // How long setForegroundWindow waits for the input focus after each
     // activation request.
     static constexpr int ActivationWaitMs = 250;
+    // How long a program that publishes its objects on the accessibility bus
+    // but no focused one is asked again: a program gets its focus back when
+    // the grab of our shortcut ends, and GTK programs name their focused text
+    // 10 to 25 ms after that.
+    static constexpr int RefocusWaitMs = 80;
 
 private:
     bool focusIsWithin(Window w);
