@@ -2,6 +2,7 @@
 
 #include "dialogs/phrasedialog.h"
 #include "hotkeys/hotkeymanager.h"
+#include "picker/pickerwindow.h"
 #include "platform/windowframe.h"
 #include "store/phrasestore.h"
 #include "theme/glyphs.h"
@@ -78,8 +79,8 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
     QApplication::setWindowIcon(m_icon);
     m_titleBar->setTitleIcon(m_icon);
 
-    // The picker and the floating panel are created and connected here once
-    // they exist.
+    createPicker();
+    // The floating panel is created and connected here once it exists.
 
     // The stored theme is the user's choice and is applied as it is; the file
     // is not rewritten for it.
@@ -114,6 +115,18 @@ MainWindow::~MainWindow()
     // Release the registrations while the owning native window still exists.
     delete m_hotkeys;
     m_hotkeys = nullptr;
+}
+
+void MainWindow::createPicker()
+{
+    m_picker = std::make_unique<PickerWindow>();
+    // Before opacityChanged is connected: the stored value needs no saving.
+    m_picker->setOpacityPercent(store->settings().pickerOpacity);
+    connect(m_picker.get(), &PickerWindow::phraseChosen, this, &MainWindow::onPhraseChosen);
+    connect(m_picker.get(), &PickerWindow::opacityChanged, this, [this](int percent) {
+        store->settings().pickerOpacity = percent;
+        store->save();
+    });
 }
 
 void MainWindow::buildCentralWidget()
@@ -179,6 +192,8 @@ void MainWindow::applyTheme(int theme)
         m_titleBar->applyTheme(m_theme);
         m_titleBar->setMaximizedState(isMaximized());
     }
+    if (m_picker)
+        m_picker->setTheme(m_theme);
 }
 
 void MainWindow::paintCommandIcons(int theme)
@@ -319,6 +334,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 void MainWindow::quitApp()
 {
     m_hotkeys->unregisterAll();
+    m_picker->hide();
     hide();
     QCoreApplication::quit();
 }

@@ -11,9 +11,12 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <memory>
+
 class HotkeyManager;
 class MainTitleBar;
 class PhraseStore;
+class PickerWindow;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -44,6 +47,10 @@ public:
     static constexpr int RowHeight = 28;
     static constexpr int RegistrationNoticeMs = 6000;
     static constexpr int LegacyImportNoticeMs = 8000;
+    // The picker shortcut: the longest wait for its key to go up, and for the
+    // picker to get the keyboard focus.
+    static constexpr int ShortcutReleaseWaitMs = 400;
+    static constexpr int PickerFocusWaitMs = 600;
 
     // None of the three is owned; desktop may be null (no window system:
     // nothing is registered and nothing typed).
@@ -68,6 +75,7 @@ public:
     QLineEdit *searchBox() const { return m_search; }
     QLabel *statusLabel() const { return m_statusLabel; }
     MainTitleBar *titleBar() const { return m_titleBar; }
+    PickerWindow *picker() const { return m_picker.get(); }
 
 public slots:
     void addPhrase();
@@ -99,6 +107,7 @@ protected:
 
 private:
     void buildCentralWidget();
+    void createPicker();
     void setUpTable();
     void applyStoredColumnWidths();
     void onSectionResized(int column, int oldSize, int newSize);
@@ -131,6 +140,7 @@ private:
     QLabel *m_statusLabel = nullptr;
     QTimer *m_columnSaveTimer = nullptr;
     HotkeyManager *m_hotkeys = nullptr;
+    std::unique_ptr<PickerWindow> m_picker; // a top-level window of its own
     QIcon m_icon;
     int m_theme = 1;
 
