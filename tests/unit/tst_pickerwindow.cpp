@@ -1,13 +1,10 @@
-#include "hotkeys/hotkey.h"
 #include "picker/pickerplacement.h"
-#include "picker/pickerrowdelegate.h"
 #include "picker/pickerwindow.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPaintEngine>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -16,74 +13,18 @@
 
 namespace {
 
-Phrase phrase(const QString &name, const QString &text, qint64 lastUsed = 0, int mods = 0,
-              int vk = 0)
-{
-    Phrase p;
-    p.id = Phrase::newId();
-    p.name = name;
-    p.text = text;
-    p.lastUsed = lastUsed;
-    p.mods = mods;
-    p.vk = vk;
-    return p;
-}
-
 QVector<Phrase> numbered(int count)
 {
     QVector<Phrase> out;
-    for (int i = 0; i < count; ++i)
-        out << phrase(QStringLiteral("n%1").arg(i), QStringLiteral("text %1").arg(i));
+    for (int i = 0; i < count; ++i) {
+        Phrase p;
+        p.id = Phrase::newId();
+        p.name = QStringLiteral("n%1").arg(i);
+        p.text = QStringLiteral("text %1").arg(i);
+        out << p;
+    }
     return out;
 }
-
-// Records where text is drawn, so the row painter's columns can be checked
-// without comparing pixels.
-class TextRecorder final : public QPaintEngine
-{
-public:
-    TextRecorder() : QPaintEngine(QPaintEngine::AllFeatures) {}
-    bool begin(QPaintDevice *) override { return true; }
-    bool end() override { return true; }
-    void updateState(const QPaintEngineState &) override {}
-    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
-    void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
-    void drawPath(const QPainterPath &) override {}
-    void drawTextItem(const QPointF &p, const QTextItem &item) override
-    {
-        texts.append(qMakePair(qRound(p.x()), item.text()));
-    }
-    Type type() const override { return QPaintEngine::User; }
-
-    QVector<QPair<int, QString>> texts;
-};
-
-class RecordingDevice final : public QPaintDevice
-{
-public:
-    QPaintEngine *paintEngine() const override { return &engine; }
-    int metric(PaintDeviceMetric metric) const override
-    {
-        switch (metric) {
-        case PdmWidth:
-            return 600;
-        case PdmHeight:
-            return 100;
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return 96;
-        case PdmDevicePixelRatio:
-            return 1;
-        case PdmDevicePixelRatioScaled:
-            return int(devicePixelRatioFScale());
-        default:
-            return 32;
-        }
-    }
-    mutable TextRecorder engine;
-};
 
 } // namespace
 
@@ -197,24 +138,6 @@ private slots:
         QVERIFY(picker->isVisible());
     }
 
-    void escapeHides_data()
-    {
-        QTest::addColumn<bool>("fromList");
-        QTest::newRow("search box") << false;
-        QTest::newRow("list") << true;
-    }
-    void escapeHides()
-    {
-        QFETCH(bool, fromList);
-        picker->setPhrases(numbered(2), true);
-        picker->showAt(QPoint(10, 10));
-        QSignalSpy chosen(picker.get(), &PickerWindow::phraseChosen);
-        QTest::keyClick(fromList ? static_cast<QWidget *>(picker->list()) : picker->searchBox(),
-                        Qt::Key_Escape);
-        QVERIFY(!picker->isVisible());
-        QCOMPARE(chosen.count(), 0);
-    }
-
     void listOrderReopensAtItsScrollPosition()
     {
         QVector<Phrase> phrases = numbered(100);
@@ -286,47 +209,6 @@ private slots:
         picker->hide();
         QVERIFY(!popup->isVisible());
         QVERIFY(!button->isChecked());
-    }
-
-    void rowColumns_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("shortcutX");
-        QTest::addColumn<int>("shortcutRoom");
-        QTest::newRow("named rows") << QStringLiteral("Hi") << 56 << 54;
-        QTest::newRow("only unnamed rows: no name column") << QString() << 4 << 106;
-    }
-    void rowColumns()
-    {
-        QFETCH(QString, name);
-        QFETCH(int, shortcutX);
-        QFETCH(int, shortcutRoom);
-        const int all = Hotkey::ModControl | Hotkey::ModAlt | Hotkey::ModShift | Hotkey::ModWin;
-        picker->setPhrases({phrase(name, QStringLiteral("Hello there"), 0, all, 0x22)}, true);
-        picker->applyFilter(QString());
-        QListWidget *list = picker->list();
-
-        QStyleOptionViewItem option;
-        option.initFrom(list);
-        option.rect = QRect(0, 0, 400, 30);
-        option.widget = list;
-        RecordingDevice device;
-        {
-            QPainter painter(&device);
-            list->itemDelegate()->paint(&painter, option, list->model()->index(0, 0));
-        }
-        QMap<int, QString> drawn; // x -> text
-        for (const auto &t : qAsConst(device.engine.texts))
-            drawn.insert(t.first, t.second);
-        const int previewX = 118;
-        QCOMPARE(drawn.size(), name.isEmpty() ? 2 : 3);
-        if (!name.isEmpty())
-            QCOMPARE(drawn.value(4), name);
-        QCOMPARE(drawn.value(previewX), QStringLiteral("Hello there"));
-        // Ctrl+Alt+Shift+Win+PageDown is wider than either column: elided.
-        const QString shortcut = drawn.value(shortcutX);
-        QVERIFY2(shortcut.endsWith(QChar(0x2026)), qPrintable(shortcut));
-        QVERIFY(option.fontMetrics.horizontalAdvance(shortcut) <= shortcutRoom);
     }
 
 private:
