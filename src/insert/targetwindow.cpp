@@ -86,7 +86,7 @@ bool waitForShortcutKeysUp(Desktop &desktop, int maxMs)
     while (desktop.isNonModifierKeyDown()) {
         if (quint32(desktop.tickCount() - start) >= quint32(maxMs))
             return false;
-        desktop.sleep(PollMs);
+        desktop.waitForKeyEvent(PollMs); // X11 wakes at the release itself
     }
     return true;
 }
