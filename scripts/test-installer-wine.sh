@@ -49,6 +49,10 @@ setup=$(ls "$work"/out/Scrivlet-*-win64-setup.exe)
 cp "$setup" "$build/deploy/"
 echo "   $(basename "$setup"): $(($(stat -c %s "$setup") / 1024)) KiB"
 
+# Nothing of the earlier checks may still run: a copy of the program would be
+# taken for the installed one.
+wineserver -k 2>/dev/null || true
+wineserver -w 2>/dev/null || true
 # A new prefix gets its user folders at Wine's first start.
 ls -d "$WINEPREFIX"/drive_c/users/*/AppData/Roaming >/dev/null 2>&1 || wine wineboot >/dev/null 2>&1 || true
 user_dir=""

@@ -79,6 +79,18 @@ QPoint caretPosition(Desktop &desktop, WindowHandle target)
     return physicalToLogical(QPoint(anchor.x(), anchor.y() + CaretGapBelow));
 }
 
+bool waitForShortcutKeysUp(Desktop &desktop, int maxMs)
+{
+    constexpr int PollMs = 5;
+    const quint32 start = desktop.tickCount();
+    while (desktop.isNonModifierKeyDown()) {
+        if (quint32(desktop.tickCount() - start) >= quint32(maxMs))
+            return false;
+        desktop.waitForKeyEvent(PollMs); // X11 wakes at the release itself
+    }
+    return true;
+}
+
 bool isTargetElevated(Desktop &desktop, WindowHandle window)
 {
     if (!window)

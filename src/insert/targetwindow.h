@@ -29,6 +29,12 @@ QPoint physicalToLogical(const QPoint &p);
 // Logical global point where a popup for target should open: 6 pixels below
 // the caret, or the mouse pointer when the caret cannot be read.
 QPoint caretPosition(Desktop &desktop, WindowHandle target);
+// Waits, at most maxMs, until no key but modifiers is held: the key of the
+// shortcut that has just fired. Where a global shortcut grabs the keyboard
+// while its key is down (X11), the focused program has lost its focus to the
+// grab meanwhile and names no caret. Returns at once where shortcuts take no
+// grab (Windows). True when the keys are up.
+bool waitForShortcutKeysUp(Desktop &desktop, int maxMs);
 // True when the window's process must be treated as more privileged than ours.
 bool isTargetElevated(Desktop &desktop, WindowHandle window);
 // True for windows of our own process (by process id, or one of our own

@@ -4,6 +4,8 @@
 
 #include "mainwindow/mainwindow.h"
 
+#include "picker/pickerwindow.h"
+
 #include "dialogs/settingsdialog.h"
 #include "hotkeys/hotkeymanager.h"
 #include "mainwindow/centeredonparentdialog.h"
@@ -108,8 +110,9 @@ void MainWindow::quitApp()
 {
     storePanelState();
     store->save();
-    // The floating panel and the picker are hidden and released here once
-    // they exist.
+    // The floating panel is hidden here once it exists.
+    if (m_picker)
+        m_picker->hide();
     m_hotkeys->unregisterAll();
     if (m_tray)
         m_tray->hide();

@@ -7,9 +7,11 @@
 #include "insert/insertion.h"
 #include "insert/targetwindow.h"
 #include "mainwindow/textwidgetinsert.h"
+#include "picker/pickerwindow.h"
 #include "store/phrasestore.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QDateTime>
 #include <QStatusBar>
 #include <QTimer>
@@ -33,9 +35,24 @@ void MainWindow::onShowHotkey()
 
 void MainWindow::onPickerHotkey()
 {
-    // Until the picker exists the shortcut only remembers where the chosen
-    // phrase would go; the picker will be filled and shown beside the caret.
+    if (m_picker->isVisible()) {
+        m_picker->hide();
+        return;
+    }
     m_targetWindow = desktop ? desktop->foregroundWindow() : 0;
+    QPoint point = QCursor::pos();
+    if (desktop) {
+        // The caret is read once the shortcut's key is up: until then the
+        // keyboard grab has taken the focus from the target (X11).
+        waitForShortcutKeysUp(*desktop, ShortcutReleaseWaitMs);
+        point = caretPosition(*desktop, m_targetWindow);
+    }
+    m_picker->setPhrases(store->phrases(), store->settings().pickerRecentFirst);
+    m_picker->showAt(point);
+    // A window manager may keep the focus where the user was typing; the
+    // picker asks for it outright. Refused, it still takes clicks.
+    if (desktop)
+        desktop->activateOwnWindow(WindowHandle(m_picker->winId()), PickerFocusWaitMs);
 }
 
 void MainWindow::onPhraseChosen(const QString &id)
@@ -45,7 +62,8 @@ void MainWindow::onPhraseChosen(const QString &id)
 
 void MainWindow::onPhraseHotkey(const QString &id)
 {
-    // An open picker is hidden here first once it exists.
+    if (m_picker->isVisible())
+        m_picker->hide();
     m_targetWindow = desktop ? desktop->foregroundWindow() : 0;
     if (isOwnWindow(m_targetWindow))
         m_targetWindow = 0;

@@ -2,6 +2,7 @@
 
 #include "hotkeys/hotkeymanager.h"
 #include "mainwindow/contentdialog.h"
+#include "picker/pickerwindow.h"
 #include "platform/windowframe.h"
 #include "store/phrasestore.h"
 #include "theme/glyphs.h"
@@ -67,8 +68,8 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
     QApplication::setWindowIcon(m_icon);
     m_titleBar->setTitleIcon(m_icon);
 
-    // The picker and the floating panel are created and connected here once
-    // they exist.
+    createPicker();
+    // The floating panel is created and connected here once it exists.
 
     // The stored theme is the user's choice and is applied as it is; the file
     // is not rewritten for it.
@@ -103,6 +104,18 @@ MainWindow::~MainWindow()
     // Release the registrations while the owning native window still exists.
     delete m_hotkeys;
     m_hotkeys = nullptr;
+}
+
+void MainWindow::createPicker()
+{
+    m_picker = std::make_unique<PickerWindow>();
+    // Before opacityChanged is connected: the stored value needs no saving.
+    m_picker->setOpacityPercent(store->settings().pickerOpacity);
+    connect(m_picker.get(), &PickerWindow::phraseChosen, this, &MainWindow::onPhraseChosen);
+    connect(m_picker.get(), &PickerWindow::opacityChanged, this, [this](int percent) {
+        store->settings().pickerOpacity = percent;
+        store->save();
+    });
 }
 
 void MainWindow::buildCentralWidget()
@@ -171,7 +184,9 @@ void MainWindow::applyTheme(int theme, bool save)
         m_titleBar->applyTheme(m_theme);
         m_titleBar->setMaximizedState(isMaximized());
     }
-    // The floating panel and the picker take the theme here once they exist.
+    if (m_picker)
+        m_picker->setTheme(m_theme);
+    // The floating panel takes the theme here once it exists.
     const QSignalBlocker blocker(m_themeGroup);
     (Theme::isTeal(m_theme) ? m_tealAction : m_classicAction)->setChecked(true);
 }

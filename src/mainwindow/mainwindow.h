@@ -15,12 +15,15 @@
 #include <QString>
 #include <QSystemTrayIcon>
 
+#include <memory>
+
 class HotkeyManager;
 class MainTitleBar;
 class PhraseStore;
 class QAction;
 class QActionGroup;
 class QDialog;
+class PickerWindow;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -55,6 +58,10 @@ public:
     static constexpr int LegacyImportNoticeMs = 8000;
     static constexpr int BackupNoticeMs = 4000;
     static constexpr int TypingFailureNoticeMs = 3000;
+    // The picker shortcut: the longest wait for its key to go up, and for the
+    // picker to get the keyboard focus.
+    static constexpr int ShortcutReleaseWaitMs = 400;
+    static constexpr int PickerFocusWaitMs = 600;
 
     // None of the three is owned; desktop may be null (no window system:
     // nothing is registered and nothing typed).
@@ -108,6 +115,7 @@ public:
     // The commands behind File > Export and Import once a file is chosen.
     bool exportBackupTo(const QString &path);
     void importBackupFrom(const QString &path);
+    PickerWindow *picker() const { return m_picker.get(); }
 
 public slots:
     void addPhrase();
@@ -147,6 +155,7 @@ private:
     void buildCentralWidget();
     void buildMenus(QWidget *host);
     void buildTray();
+    void createPicker();
     void setUpTable();
     void applyStoredColumnWidths();
     void onSectionResized(int column, int oldSize, int newSize);
@@ -189,6 +198,7 @@ private:
     QLabel *m_statusLabel = nullptr;
     QTimer *m_columnSaveTimer = nullptr;
     HotkeyManager *m_hotkeys = nullptr;
+    std::unique_ptr<PickerWindow> m_picker; // a top-level window of its own
     QIcon m_icon;
     int m_theme = 1;
 

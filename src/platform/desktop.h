@@ -95,6 +95,14 @@ public:
     // BringWindowToTop; a no-op that returns false where raising is the
     // window manager's business.
     virtual bool bringWindowToTop(WindowHandle w) = 0;
+    // Gives one of our own windows, just shown, the keyboard focus and checks
+    // that it has it; false when it had not got it within maxMs. A window
+    // manager may refuse the focus to a new window of a program the user was
+    // not typing in: X11 waits until the window is mapped, then asks the
+    // manager (_NET_ACTIVE_WINDOW) until the input focus is there. Windows
+    // calls SetForegroundWindow, which the hotkey that opened the window
+    // allows.
+    virtual bool activateOwnWindow(WindowHandle w, int maxMs) = 0;
     // GetGUIThreadInfo for a thread; false when the query failed or the
     // window system has none (then the caller falls back to the pointer).
     virtual bool guiThreadInfo(quint32 threadId, GuiThreadInfo *info) = 0;

@@ -101,6 +101,12 @@ bool FakeDesktop::bringWindowToTop(WindowHandle w)
     return find(w) != nullptr;
 }
 
+bool FakeDesktop::activateOwnWindow(WindowHandle w, int maxMs)
+{
+    calls << QStringLiteral("activateOwnWindow %1 %2").arg(hex(w)).arg(maxMs);
+    return activateOwnSucceeds;
+}
+
 bool FakeDesktop::guiThreadInfo(quint32 threadId, GuiThreadInfo *info)
 {
     calls << QStringLiteral("guiThreadInfo %1").arg(threadId);

@@ -67,6 +67,7 @@ public:
     QPoint cursor;
     QRect accessibleCaretRect; // null: the accessibility bus knows no caret
     bool attachSucceeds = true;
+    bool activateOwnSucceeds = true; // activateOwnWindow's answer
     // Keys held until the simulated clock reaches the value (absent: up).
     QHash<int, quint32> keysHeldUntil;
     quint32 nonModifierHeldUntil = 0;
@@ -113,6 +114,7 @@ public:
     bool attachThreadInput(quint32 from, quint32 to, bool attach) override;
     bool setForegroundWindow(WindowHandle w) override;
     bool bringWindowToTop(WindowHandle w) override;
+    bool activateOwnWindow(WindowHandle w, int maxMs) override;
     bool guiThreadInfo(quint32 threadId, GuiThreadInfo *info) override;
     bool accessibleCaret(WindowHandle w, QRect *screenRect) override;
     bool clientToScreen(WindowHandle w, QPoint *point) override;

@@ -21,8 +21,13 @@
 //   wintarget clip-get <report> writes the clipboard's text to <report>
 //   wintarget close             closes every target window
 //   wintarget icon <exe>        exit 0 when <exe> carries an icon resource
+//   wintarget rect <exe> <title> prints "left top right bottom" of the shown
+//                               top-level window titled <title> of a process
+//                               named <exe>; exit 1 when there is none
 // Both targets also write <report>.ready once they hold the focus, and end by
-// themselves after two minutes so that a failed run leaves nothing behind.
+// themselves after two minutes so that a failed run leaves nothing behind. The
+// EDIT target keeps "<x> <top> <bottom>" of its caret, in screen pixels, in
+// <report>.caret.
 // Reports are replaced whole (written beside, then moved), so a reader never
 // sees half a file.
 
@@ -131,6 +136,27 @@ LRESULT CALLBACK editSpy(HWND w, UINT message, WPARAM wp, LPARAM lp)
     return CallWindowProcW(g_editProc, w, message, wp, lp);
 }
 
+constexpr UINT_PTR LifeTimer = 1;
+constexpr UINT_PTR CaretTimer = 2;
+std::wstring g_caret;
+
+// Where the EDIT's caret is, as the system tells any program that asks.
+void reportCaret()
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetCurrentThreadId(), &info) || !info.hwndCaret)
+        return;
+    POINT top{info.rcCaret.left, info.rcCaret.top};
+    POINT bottom{info.rcCaret.left, info.rcCaret.bottom};
+    ClientToScreen(info.hwndCaret, &top);
+    ClientToScreen(info.hwndCaret, &bottom);
+    wchar_t line[64];
+    swprintf(line, 64, L"%ld %ld %ld", top.x, top.y, bottom.y);
+    if (g_caret != line && writeReport(g_report + L".caret", line))
+        g_caret = line;
+}
+
 LRESULT CALLBACK targetProc(HWND w, UINT message, WPARAM wp, LPARAM lp)
 {
     switch (message) {
@@ -161,6 +187,12 @@ LRESULT CALLBACK targetProc(HWND w, UINT message, WPARAM wp, LPARAM lp)
         }
         return 0;
     case WM_TIMER:
+        if (wp == CaretTimer) {
+            reportCaret();
+            return 0;
+        }
+        DestroyWindow(w);
+        return 0;
     case WM_CLOSE:
         DestroyWindow(w);
         return 0;
@@ -202,7 +234,9 @@ int runTarget(bool withEdit, const std::wstring &report)
     ShowWindow(top, SW_SHOWNORMAL);
     SetForegroundWindow(top);
     SetFocus(g_edit ? g_edit : top);
-    SetTimer(top, 1, 120000, nullptr);
+    SetTimer(top, LifeTimer, 120000, nullptr);
+    if (withEdit)
+        SetTimer(top, CaretTimer, 100, nullptr);
 
     bool ready = false;
     MSG msg;
@@ -294,6 +328,38 @@ BOOL CALLBACK inspectWindow(HWND w, LPARAM lp)
     return TRUE;
 }
 
+struct TitledQuery
+{
+    std::wstring exe;
+    std::wstring title;
+    HWND found;
+};
+
+BOOL CALLBACK findTitled(HWND w, LPARAM lp)
+{
+    auto *query = reinterpret_cast<TitledQuery *>(lp);
+    if (!IsWindowVisible(w) || windowText(w) != query->title)
+        return TRUE;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    if (pid && processIsNamed(pid, query->exe)) {
+        query->found = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+int printRect(const std::wstring &exe, const std::wstring &title)
+{
+    TitledQuery query{exe, title, nullptr};
+    EnumWindows(findTitled, reinterpret_cast<LPARAM>(&query));
+    RECT r;
+    if (!query.found || !GetWindowRect(query.found, &r))
+        return 1;
+    std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+    return 0;
+}
+
 int hasWindow(const std::wstring &exe, bool needVisible)
 {
     WindowQuery query{exe, needVisible, false};
@@ -337,7 +403,7 @@ int hasIcon(const std::wstring &exe)
 int usage()
 {
     fwprintf(stderr, L"usage: wintarget edit|plain|clip-get <report> | press <mods> <vk> | "
-                     L"visible|exists <exe> | clip-set <text>\n");
+                     L"visible|exists <exe> | rect <exe> <title> | clip-set <text>\n");
     return 64;
 }
 
@@ -359,6 +425,8 @@ int wmain(int argc, wchar_t *argv[])
         return hasWindow(argv[2], command == L"visible");
     if (command == L"icon")
         return hasIcon(argv[2]);
+    if (command == L"rect" && argc >= 4)
+        return printRect(argv[2], argv[3]);
     if (command == L"clip-set")
         return setClipboardText(argv[2]) ? 0 : 1;
     if (command == L"clip-get") {

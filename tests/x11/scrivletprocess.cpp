@@ -1,5 +1,4 @@
-#include "x11/scrivletprocess.h"
-
+// Qt first: Xlib's macros (None, Status, ...) break Qt headers that come after.
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -7,6 +6,9 @@
 #include <QJsonDocument>
 #include <QProcess>
 #include <QtTest>
+
+#include "x11/programdriver.h"
+#include "x11/scrivletprocess.h"
 
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
@@ -25,13 +27,7 @@ ScrivletProcess::~ScrivletProcess()
 
 QJsonObject ScrivletProcess::phrase(const QString &id, const QString &text, int mods, int vk)
 {
-    return QJsonObject{{QStringLiteral("id"), id},
-                       {QStringLiteral("name"), id},
-                       {QStringLiteral("text"), text},
-                       {QStringLiteral("vk"), vk},
-                       {QStringLiteral("mods"), mods},
-                       {QStringLiteral("enabled"), true},
-                       {QStringLiteral("lastUsed"), QStringLiteral("0")}};
+    return ProgramDriver::phrase(id, text, mods, vk);
 }
 
 QString ScrivletProcess::dataFile() const
@@ -44,13 +40,8 @@ bool ScrivletProcess::writeDataFile(const QJsonArray &phrases, QJsonObject setti
     settings.insert(QStringLiteral("importedV3"), true);
     if (!settings.contains(QStringLiteral("language")))
         settings.insert(QStringLiteral("language"), QStringLiteral("en"));
-    const QJsonObject root{{QStringLiteral("version"), 1},
-                           {QStringLiteral("settings"), settings},
-                           {QStringLiteral("phrases"), phrases}};
     QDir().mkpath(QFileInfo(dataFile()).path());
-    QFile file(dataFile());
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(QJsonDocument(root).toJson()) > 0;
+    return ProgramDriver::writeDataFile(dataFile(), settings, phrases);
 }
 
 qint64 ScrivletProcess::storedLastUsed(const QString &id) const
@@ -76,14 +67,8 @@ bool ScrivletProcess::start()
 bool ScrivletProcess::waitUntilHolding(unsigned long keysym, unsigned int x11Modifiers,
                                        int timeoutMs)
 {
-    QElapsedTimer t;
-    t.start();
-    while (m_session->isKeyComboFree(keysym, x11Modifiers)) {
-        if (t.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(50);
-    }
-    return true;
+    return ProgramDriver::waitUntil(
+        [&] { return !m_session->isKeyComboFree(keysym, x11Modifiers); }, timeoutMs);
 }
 
 void ScrivletProcess::kill()

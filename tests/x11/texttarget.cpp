@@ -24,9 +24,17 @@ template <typename Done> bool TextTarget::waitFor(Done done, int timeoutMs)
     return true;
 }
 
+void TextTarget::setProgram(const QString &program, const QStringList &arguments)
+{
+    m_program = program;
+    m_arguments = arguments;
+}
+
 bool TextTarget::start(int timeoutMs)
 {
-    m_process = m_session->startProcess(X11Session::programPath(QStringLiteral("x11target")), {});
+    if (m_program.isEmpty())
+        m_program = X11Session::programPath(QStringLiteral("x11target"));
+    m_process = m_session->startProcess(m_program, m_arguments);
     if (!m_process->waitForStarted(5000))
         return false;
     return waitFor([this] { return m_window != 0; }, timeoutMs);
@@ -98,6 +106,12 @@ bool TextTarget::setClipboard(const QString &text, int timeoutMs)
 bool TextTarget::setReadOnly(bool readOnly, int timeoutMs)
 {
     return command(readOnly ? "readonly 1" : "readonly 0", timeoutMs);
+}
+
+bool TextTarget::setText(const QString &text, int timeoutMs)
+{
+    return command("settext " + text.toUtf8().toBase64(), timeoutMs) &&
+           waitForText(text, timeoutMs);
 }
 
 bool TextTarget::activate(int timeoutMs)

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 class QProcess;
 
@@ -19,9 +20,13 @@ class TextTarget final : public QObject
 public:
     explicit TextTarget(X11Session *session, QObject *parent = nullptr);
 
+    // Another program speaking the same protocol (gtktarget.py); before start().
+    void setProgram(const QString &program, const QStringList &arguments);
     // Starts the target and waits until its window is shown (true) or
     // timeoutMs passed.
     bool start(int timeoutMs = 15000);
+    // The GTK target replaces its whole text (caret at the end).
+    bool setText(const QString &text, int timeoutMs = 5000);
     quintptr window() const { return m_window; }
     QString text() const { return m_text; }
     // How many TEXT reports came in so far.
@@ -47,6 +52,8 @@ private:
     template <typename Done> bool waitFor(Done done, int timeoutMs);
 
     X11Session *m_session;
+    QString m_program;
+    QStringList m_arguments;
     QProcess *m_process = nullptr;
     QByteArray m_pending;
     quintptr m_window = 0;

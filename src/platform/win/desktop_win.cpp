@@ -77,6 +77,12 @@ bool WinDesktop::bringWindowToTop(WindowHandle w)
     return Win32Prims::bringWindowToTop(hwnd(w));
 }
 
+bool WinDesktop::activateOwnWindow(WindowHandle w, int)
+{
+    // The WM_HOTKEY that led here lets this process take the foreground.
+    return Win32Prims::setForegroundWindow(hwnd(w)) || Win32Prims::foregroundWindow() == hwnd(w);
+}
+
 bool WinDesktop::guiThreadInfo(quint32 threadId, GuiThreadInfo *info)
 {
     HWND focus = nullptr;

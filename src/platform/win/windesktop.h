@@ -32,6 +32,7 @@ public:
     bool attachThreadInput(quint32 from, quint32 to, bool attach) override;
     bool setForegroundWindow(WindowHandle w) override;
     bool bringWindowToTop(WindowHandle w) override;
+    bool activateOwnWindow(WindowHandle w, int maxMs) override;
     bool guiThreadInfo(quint32 threadId, GuiThreadInfo *info) override;
     bool accessibleCaret(WindowHandle w, QRect *screenRect) override;
     bool clientToScreen(WindowHandle w, QPoint *point) override;

@@ -1,5 +1,7 @@
 #include "platform/x11/atspicaret.h"
 
+#include "platform/x11/x11wait.h"
+
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -17,6 +19,7 @@ namespace {
 constexpr int CallTimeoutMs = 100;
 constexpr int SearchBudgetMs = 150; // the picker must not wait on a slow program
 constexpr int MaxObjects = 3000;
+constexpr int RefocusPollMs = 5;
 constexpr uint StateFocused = 12; // ATSPI_STATE_FOCUSED
 constexpr uint CoordTypeScreen = 0;
 
@@ -149,7 +152,40 @@ QDBusConnection accessibilityBus()
 
 namespace AtspiCaret {
 
-bool caretRect(quint32 pid, QRect *rect)
+namespace {
+
+enum class Search
+{
+    Found,
+    NoFocus,   // no focused text object (yet)
+    NoCaret,   // a focused text object without a readable caret
+    OutOfTime, // the program has more objects than the time allows
+};
+
+// Breadth first through the program's objects to the focused text.
+Search searchFocusedText(const QDBusConnection &bus, const QVector<Ref> &apps,
+                         const QElapsedTimer &clock, QRect *rect)
+{
+    QQueue<Ref> queue;
+    for (const Ref &app : apps)
+        queue.enqueue(app);
+    int visited = 0;
+    while (!queue.isEmpty()) {
+        if (visited >= MaxObjects || clock.elapsed() >= SearchBudgetMs)
+            return Search::OutOfTime;
+        const Ref ref = queue.dequeue();
+        ++visited;
+        if (hasState(bus, ref, StateFocused) && hasInterface(bus, ref, TextIface))
+            return caretOf(bus, ref, rect) ? Search::Found : Search::NoCaret;
+        for (const Ref &c : children(bus, ref))
+            queue.enqueue(c);
+    }
+    return Search::NoFocus;
+}
+
+} // namespace
+
+bool caretRect(quint32 pid, QRect *rect, int refocusMs)
 {
     if (!pid)
         return false;
@@ -162,23 +198,20 @@ bool caretRect(quint32 pid, QRect *rect)
     // The registry's root lists one object per program.
     const Ref root{QStringLiteral("org.a11y.atspi.Registry"),
                    QStringLiteral("/org/a11y/atspi/accessible/root")};
-    QQueue<Ref> queue;
+    QVector<Ref> apps;
     for (const Ref &app : children(bus, root)) {
         const QDBusReply<uint> owner = bus.interface()->servicePid(app.service);
         if (owner.isValid() && owner.value() == pid)
-            queue.enqueue(app);
+            apps.append(app);
     }
-    // Breadth first through the program's objects to the focused text.
-    int visited = 0;
-    while (!queue.isEmpty() && visited < MaxObjects && clock.elapsed() < SearchBudgetMs) {
-        const Ref ref = queue.dequeue();
-        ++visited;
-        if (hasState(bus, ref, StateFocused) && hasInterface(bus, ref, TextIface))
-            return caretOf(bus, ref, rect);
-        for (const Ref &c : children(bus, ref))
-            queue.enqueue(c);
+    if (apps.isEmpty())
+        return false;
+    for (;;) {
+        const Search result = searchFocusedText(bus, apps, clock, rect);
+        if (result != Search::NoFocus || clock.elapsed() >= refocusMs)
+            return result == Search::Found;
+        X11Wait::serveEvents(RefocusPollMs);
     }
-    return false;
 }
 
 } // namespace AtspiCaret

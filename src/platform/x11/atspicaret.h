@@ -12,7 +12,10 @@
 namespace AtspiCaret {
 
 // The caret of the focused text object of process pid, in screen pixels;
-// false when it cannot be found within a short time.
-bool caretRect(quint32 pid, QRect *rect);
+// false when it cannot be found within a short time. When the program
+// publishes objects but none of them is focused, it is asked again for up to
+// refocusMs: a program names its focus a moment after it has the keyboard
+// back.
+bool caretRect(quint32 pid, QRect *rect, int refocusMs = 0);
 
 } // namespace AtspiCaret

@@ -188,6 +188,29 @@ bool X11Desktop::bringWindowToTop(WindowHandle)
     return false; // the window manager raises what it activates
 }
 
+bool X11Desktop::activateOwnWindow(WindowHandle w, int maxMs)
+{
+    if (!m_display || !w)
+        return false;
+    QElapsedTimer clock;
+    clock.start();
+    const auto left = [&] { return int(qMax<qint64>(0, maxMs - clock.elapsed())); };
+    // The manager drops a request for a window it has not mapped yet.
+    if (!X11Wait::serveEventsUntil([&] { return isWindowVisible(w); }, maxMs))
+        return false;
+    // Qt has asked already, as an application; a manager that keeps the focus
+    // where the user was typing may refuse that, and a request in the name of
+    // a pager it grants.
+    while (!focusIsWithin(Window(w))) {
+        if (left() == 0)
+            return false;
+        requestActivation(Window(w));
+        X11Wait::serveEventsUntil([&] { return focusIsWithin(Window(w)); },
+                                  qMin(ActivationWaitMs, left()));
+    }
+    return true;
+}
+
 bool X11Desktop::guiThreadInfo(quint32, GuiThreadInfo *)
 {
     return false;
@@ -197,7 +220,7 @@ bool X11Desktop::accessibleCaret(WindowHandle w, QRect *screenRect)
 {
     quint32 pid = 0;
     windowThreadProcessId(w, &pid);
-    return pid != 0 && AtspiCaret::caretRect(pid, screenRect);
+    return pid != 0 && AtspiCaret::caretRect(pid, screenRect, RefocusWaitMs);
 }
 
 bool X11Desktop::clientToScreen(WindowHandle w, QPoint *point)

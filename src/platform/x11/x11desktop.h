@@ -41,6 +41,7 @@ public:
     bool attachThreadInput(quint32 from, quint32 to, bool attach) override;
     bool setForegroundWindow(WindowHandle w) override;
     bool bringWindowToTop(WindowHandle w) override;
+    bool activateOwnWindow(WindowHandle w, int maxMs) override;
     bool guiThreadInfo(quint32 threadId, GuiThreadInfo *info) override;
     bool accessibleCaret(WindowHandle w, QRect *screenRect) override;
     bool clientToScreen(WindowHandle w, QPoint *point) override;
@@ -82,6 +83,11 @@ public:
     static constexpr int ActivationWaitMs = 250;
     // The longest wait for a paste's target to fetch the text.
     static constexpr int PasteFetchWaitMs = 2000;
+    // How long a program that publishes its objects on the accessibility bus
+    // but no focused one is asked again: a program gets its focus back when
+    // the grab of our shortcut ends, and GTK programs name their focused text
+    // 10 to 25 ms after that.
+    static constexpr int RefocusWaitMs = 80;
 
 private:
     bool focusIsWithin(Window w);

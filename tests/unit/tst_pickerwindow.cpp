@@ -1,0 +1,219 @@
+#include "picker/pickerplacement.h"
+#include "picker/pickerwindow.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSlider>
+#include <QtTest>
+
+namespace {
+
+QVector<Phrase> numbered(int count)
+{
+    QVector<Phrase> out;
+    for (int i = 0; i < count; ++i) {
+        Phrase p;
+        p.id = Phrase::newId();
+        p.name = QStringLiteral("n%1").arg(i);
+        p.text = QStringLiteral("text %1").arg(i);
+        out << p;
+    }
+    return out;
+}
+
+} // namespace
+
+class PickerWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { picker = std::make_unique<PickerWindow>(); }
+    void cleanup() { picker.reset(); }
+
+    void placement_data()
+    {
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<QPoint>("expected");
+        // 446 x 400 on a 1280 x 800 screen, or on a monitor left of it
+        // (-1280..-1, task bar at its bottom).
+        QTest::newRow("fits at the point") << QPoint(100, 100) << QPoint(100, 100);
+        QTest::newRow("near the bottom: above, 12 clear") << QPoint(100, 700) << QPoint(100, 288);
+        QTest::newRow("near the right edge: pushed left") << QPoint(1100, 100) << QPoint(833, 100);
+        QTest::newRow("bottom right corner") << QPoint(1270, 790) << QPoint(833, 378);
+        QTest::newRow("screen at negative x") << QPoint(-100, 700) << QPoint(-447, 288);
+        QTest::newRow("left edge of that screen") << QPoint(-1280, 10) << QPoint(-1280, 10);
+        QTest::newRow("outside every screen: the primary, in sight")
+            << QPoint(5000, 5000) << QPoint(833, 399);
+    }
+    void placement()
+    {
+        QFETCH(QPoint, point);
+        QFETCH(QPoint, expected);
+        const QVector<PickerPlacement::Screen> screens = {
+            {QRect(0, 0, 1280, 800), QRect(0, 0, 1280, 800)},
+            {QRect(-1280, 0, 1280, 1024), QRect(-1280, 0, 1280, 984)}};
+        const QRect area = PickerPlacement::areaFor(point, screens, 0);
+        QCOMPARE(PickerPlacement::place(point, QSize(446, 400), area), expected);
+    }
+
+    void placementWithoutScreens()
+    {
+        QCOMPARE(PickerPlacement::areaFor(QPoint(5, 5), {}, -1), QRect(0, 0, 1280, 800));
+    }
+
+    void showAtNearTheBottomRight()
+    {
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        const QPoint caret(area.right() - 10, area.bottom() - 10);
+        picker->setPhrases(numbered(3), true);
+        picker->showAt(caret);
+        QVERIFY(QTest::qWaitForWindowExposed(picker.get()));
+        QCOMPARE(picker->size(), QSize(446, 400));
+        QCOMPARE(picker->pos(), QPoint(area.right() - 446, caret.y() - 400 - 12));
+        QVERIFY(picker->searchBox()->hasFocus());
+    }
+
+    void arrowKeysStopAtTheEnds()
+    {
+        picker->setPhrases(numbered(3), false);
+        picker->showAt(QPoint(10, 10));
+        QLineEdit *search = picker->searchBox();
+        QTest::keyClicks(search, QStringLiteral("n"));
+        QCOMPARE(picker->list()->currentRow(), 0);
+        for (int expected : {1, 2, 2}) {
+            QTest::keyClick(search, Qt::Key_Down);
+            QCOMPARE(picker->list()->currentRow(), expected);
+        }
+        for (int expected : {1, 0, 0}) {
+            QTest::keyClick(search, Qt::Key_Up);
+            QCOMPARE(picker->list()->currentRow(), expected);
+        }
+        QCOMPARE(search->text(), QStringLiteral("n"));
+    }
+
+    void choosingHidesFirst_data()
+    {
+        QTest::addColumn<bool>("fromList");
+        QTest::newRow("Enter in the search box") << false;
+        QTest::newRow("Enter in the list") << true;
+    }
+    void choosingHidesFirst()
+    {
+        QFETCH(bool, fromList);
+        const QVector<Phrase> phrases = numbered(3);
+        picker->setPhrases(phrases, false);
+        picker->showAt(QPoint(10, 10));
+        QStringList chosen;
+        connect(picker.get(), &PickerWindow::phraseChosen, this, [&](const QString &id) {
+            QVERIFY(!picker->isVisible());
+            chosen << id;
+        });
+        QTest::keyClick(picker->searchBox(), Qt::Key_Down);
+        QWidget *target = fromList ? static_cast<QWidget *>(picker->list()) : picker->searchBox();
+        QTest::keyClick(target, Qt::Key_Return);
+        // The list reports Return as an activation and passes it on too: one
+        // phrase, once.
+        QCOMPARE(chosen, QStringList{phrases.at(1).id});
+    }
+
+    void placeholderCannotBeChosen()
+    {
+        picker->setPhrases(numbered(2), true);
+        picker->showAt(QPoint(10, 10));
+        QSignalSpy chosen(picker.get(), &PickerWindow::phraseChosen);
+        QTest::keyClicks(picker->searchBox(), QStringLiteral("zebra"));
+        QCOMPARE(picker->list()->count(), 1);
+        QCOMPARE(picker->list()->item(0)->text(), QStringLiteral("No matching phrases"));
+        QCOMPARE(picker->list()->item(0)->flags(), Qt::NoItemFlags);
+        QTest::keyClick(picker->searchBox(), Qt::Key_Down);
+        QTest::keyClick(picker->searchBox(), Qt::Key_Enter);
+        QCOMPARE(picker->list()->currentRow(), -1);
+        QCOMPARE(chosen.count(), 0);
+        QVERIFY(picker->isVisible());
+    }
+
+    void listOrderReopensAtItsScrollPosition()
+    {
+        QVector<Phrase> phrases = numbered(100);
+        phrases[5].lastUsed = 100;
+        picker->setPhrases(phrases, false);
+        picker->showAt(QPoint(10, 10));
+        QScrollBar *bar = picker->list()->verticalScrollBar();
+        QTRY_VERIFY(bar->maximum() > 40);
+        bar->setValue(40);
+        picker->hide();
+        picker->setPhrases(phrases, false);
+        picker->showAt(QPoint(10, 10));
+        QTRY_COMPARE(bar->value(), 40);
+        QCOMPARE(picker->list()->currentRow(), 5);
+
+        picker->hide();
+        picker->setPhrases(phrases, true);
+        picker->showAt(QPoint(10, 10));
+        QTRY_COMPARE(bar->value(), 0);
+    }
+
+    void opacity_data()
+    {
+        QTest::addColumn<int>("percent");
+        QTest::addColumn<int>("applied");
+        QTest::newRow("below the range") << 40 << 60;
+        QTest::newRow("above the range") << 150 << 100;
+        QTest::newRow("inside") << 75 << 75;
+    }
+    void opacity()
+    {
+        QFETCH(int, percent);
+        QFETCH(int, applied);
+        QSignalSpy changed(picker.get(), &PickerWindow::opacityChanged);
+        picker->setOpacityPercent(percent);
+        QCOMPARE(picker->opacitySlider()->value(), applied);
+        QCOMPARE(qRound(picker->windowOpacity() * 100), applied);
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(changed.at(0).at(0).toInt(), applied);
+        QCOMPARE(picker->findChild<QLabel *>(QStringLiteral("settingsLabel"))->text(),
+                 QStringLiteral("Opacity: %1%").arg(applied));
+        picker->setOpacityPercent(applied); // the same value: nothing to store
+        QCOMPARE(changed.count(), 1);
+    }
+
+    void settingsPopupClosesOnAClickOutside()
+    {
+        picker->setPhrases(numbered(2), true);
+        picker->showAt(QPoint(100, 100));
+        QVERIFY(QTest::qWaitForWindowExposed(picker.get()));
+        QPushButton *button = picker->settingsButton();
+        QFrame *popup = picker->settingsPopup();
+        QCOMPARE(button->toolTip(), QStringLiteral("Picker settings"));
+
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(button->isChecked());
+        QVERIFY(popup->isVisible());
+        QCOMPARE(popup->width(), 200);
+        const QPoint buttonTopLeft = button->mapToGlobal(QPoint(0, 0));
+        QCOMPARE(popup->pos(), buttonTopLeft + QPoint(button->width() - 200, button->height() + 4));
+
+        // A popup gets the clicks outside it, and closes.
+        QTest::mouseClick(popup, Qt::LeftButton, {}, QPoint(-50, 300));
+        QVERIFY(!popup->isVisible());
+        QVERIFY(!button->isChecked());
+
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(popup->isVisible());
+        picker->hide();
+        QVERIFY(!popup->isVisible());
+        QVERIFY(!button->isChecked());
+    }
+
+private:
+    std::unique_ptr<PickerWindow> picker;
+};
+
+QTEST_MAIN(PickerWindowTest)
+#include "tst_pickerwindow.moc"
