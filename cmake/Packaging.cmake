@@ -18,10 +18,9 @@ beside the caret, and a floating panel lists the phrases with Copy and Type
 buttons. Short texts are typed as key events, longer ones are pasted through
 the clipboard, whose previous content is put back afterwards. It runs in the
 notification area of an X11 desktop.")
-# Only the program itself is stripped; the Qt and runtime DLLs of the Windows
-# installer go as they come.
+# The program is stripped (and the mingw-w64 runtime DLLs lose their debugging
+# information, see Install.cmake); the Qt DLLs go as they come.
 set(CPACK_STRIP_FILES ON)
-set(CPACK_THREADS 0)
 
 if(WIN32)
     set(CPACK_GENERATOR NSIS)
