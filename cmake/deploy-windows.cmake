@@ -12,8 +12,10 @@ endforeach()
 file(REMOVE_RECURSE ${OUT})
 file(MAKE_DIRECTORY ${OUT})
 
+include(${CMAKE_CURRENT_LIST_DIR}/WindowsDeployFiles.cmake)
+
 set(files ${EXE})
-foreach(module Core Gui Widgets Network)
+foreach(module ${SCRIVLET_DEPLOY_QT_MODULES})
     list(APPEND files ${QT_BIN}/Qt5${module}.dll)
 endforeach()
 list(APPEND files ${RUNTIME_DLLS})
@@ -24,10 +26,7 @@ foreach(f ${files})
     file(COPY ${f} DESTINATION ${OUT})
 endforeach()
 
-# Plugins Qt loads from folders beside the .exe: the window system, the native
-# style (Fusion is built into Qt5Widgets, the Vista style is kept for dialogs
-# that ask for the native look) and the .ico reader for the application icon.
-foreach(plugin platforms/qwindows.dll styles/qwindowsvistastyle.dll imageformats/qico.dll)
+foreach(plugin ${SCRIVLET_DEPLOY_QT_PLUGINS})
     if(NOT EXISTS ${QT_PLUGINS}/${plugin})
         message(FATAL_ERROR "deploy: missing plugin ${QT_PLUGINS}/${plugin}")
     endif()

@@ -5,8 +5,9 @@
 #  1. the Win32 primitives' test program (no Qt), always;
 #  2. with the mingw-w64 Qt: the whole program cross-built, its unit tests run
 #     as Windows programs by ctest, the deployed folder's --self-test, the Run
-#     value written and removed, and the main road end to end against Wine
-#     target windows of our own (tests/win32/wintarget.cpp).
+#     value written and removed, the main road end to end against Wine
+#     target windows of our own (tests/win32/wintarget.cpp), and the
+#     installer (scripts/test-installer-wine.sh).
 # The Qt comes from $SCRIVLET_QT_MINGW (an unpacked qt5-mingw folder, a folder
 # holding one, or the tarball) or from ../shared/toolchains/. Ends every Wine
 # and X process it started.
@@ -314,6 +315,10 @@ main_road
 
 phase "picker road under Wine"
 picker_road
+
+phase "installer under Wine"
+check "the installer installs, runs and uninstalls (scripts/test-installer-wine.sh)" \
+    scripts/test-installer-wine.sh "$build"
 
 phase "done, $failures failed"
 [ "$failures" -eq 0 ]
