@@ -6,13 +6,14 @@ if(SCRIVLET_BACKEND STREQUAL "win")
     add_executable(tst_framewin ${CMAKE_CURRENT_LIST_DIR}/tst_framewin.cpp)
     target_link_libraries(tst_framewin PRIVATE scrivlet_ui scrivlet_core Qt5::Test)
     add_test(NAME tst_framewin COMMAND tst_framewin)
-    set_tests_properties(tst_framewin PROPERTIES TIMEOUT 240 LABELS win32)
+    # Both show windows and take the focus on the one display: never side by side.
+    set_tests_properties(tst_framewin PROPERTIES TIMEOUT 240 LABELS win32 RUN_SERIAL TRUE)
 
     # The insertion road with the real backend against native controls.
     add_executable(tst_win32insert ${CMAKE_CURRENT_LIST_DIR}/tst_win32insert.cpp)
     target_link_libraries(tst_win32insert PRIVATE scrivlet_platform scrivlet_ui scrivlet_core Qt5::Test)
     add_test(NAME tst_win32insert COMMAND tst_win32insert)
-    set_tests_properties(tst_win32insert PROPERTIES TIMEOUT 240 LABELS win32)
+    set_tests_properties(tst_win32insert PROPERTIES TIMEOUT 240 LABELS win32 RUN_SERIAL TRUE)
 
     # Writes or removes the Run value through the same code as the program,
     # for scripts/test-windows.sh to read back with "wine reg query":
