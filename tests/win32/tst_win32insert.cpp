@@ -49,7 +49,8 @@ private slots:
         QWidget top;
         top.resize(400, 200);
         top.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&top));
+        top.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&top));
         const HWND parent = reinterpret_cast<HWND>(top.winId());
         const HWND edit = CreateWindowExW(0, L"Edit", L"abc",
                                           WS_CHILD | WS_VISIBLE | WS_BORDER | ES_MULTILINE, 10, 10,
@@ -58,6 +59,7 @@ private slots:
         editProc = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ignoringEdit)));
         SetFocus(edit);
+        QTRY_VERIFY(GetFocus() == edit); // the typed keys must reach it
         SendMessageW(edit, EM_SETSEL, 0, -1);
 
         const std::unique_ptr<Desktop> desktop = createDesktop();
