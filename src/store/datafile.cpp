@@ -93,6 +93,8 @@ bool PhraseStore::keepDamagedFile()
 
     if (!QFile::rename(path, target) && !QFile::copy(path, target))
         return false;
+    // Private like the data file it was, whatever mode it came with.
+    QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     m_mustKeepDamaged = false;
     m_keptDamagedFile = target;
     return true;

@@ -367,6 +367,9 @@ private slots:
         QVERIFY(QFileInfo(kept).fileName().contains(
             QRegularExpression(QStringLiteral("^phrases\\.json\\.damaged-\\d{8}-\\d{6}$"))));
         QCOMPARE(readFile(kept), damaged);
+        if (QSysInfo::kernelType() != QLatin1String("winnt"))
+            QCOMPARE(QFile::permissions(kept) & 0x0777,
+                     QFileDevice::ReadUser | QFileDevice::WriteUser);
         QCOMPARE(readObject(path).value(QStringLiteral("phrases")).toArray().size(), 1);
 
         // Later saves do not keep the now valid file again.
