@@ -8,7 +8,8 @@ run_pkgs=(build-essential cmake ninja-build pkg-config
     libx11-dev libxtst-dev libxcb1-dev libx11-xcb-dev
     libxkbcommon-x11-dev libxcb-xkb-dev libxcb-xtest0-dev libxi-dev)
 test_pkgs=(xvfb xauth icewm xdotool x11-xkb-utils x11-utils x11-xserver-utils imagemagick python3 python3-tk
-    xz-utils mingw-w64 g++-mingw-w64-x86-64-posix wine wine64 fonts-wine procps dbus-daemon at-spi2-core)
+    xz-utils mingw-w64 g++-mingw-w64-x86-64-posix wine wine64 fonts-wine procps dbus-daemon at-spi2-core
+    clang libclang-rt-14-dev llvm)
 
 want=("${run_pkgs[@]}")
 [ "${1:-run}" = test ] && want+=("${test_pkgs[@]}")

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Zem Scrivlet and runs every test: unit and widget tests, the X11 end
-# to end tests (each starts its own Xvfb and window manager), and, when the
-# mingw-w64 Qt is at hand, the Windows build under Wine.
+# to end tests (each starts its own Xvfb and window manager), the unit and
+# widget tests again under ASan and UBSan, a short run of the loaders'
+# fuzzers, and, when the mingw-w64 Qt is at hand, the Windows build under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -18,6 +19,11 @@ cmake --build build -j "$jobs"
 echo "== Linux tests"
 # A run in which no test ran is a failure, not a success.
 (cd build && ctest --output-on-failure --no-tests=error -j "$jobs" --timeout 300)
+
+echo "== Sanitizer build (ASan + UBSan): unit and widget tests"
+scripts/test-sanitizers.sh
+echo "== Fuzzing the file loaders (short run)"
+scripts/fuzz.sh
 
 if [ -x scripts/test-windows.sh ]; then
     echo "== Windows build under Wine"
