@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds Zem Scrivlet and runs every test: unit and widget tests, the X11 end
-# to end tests (each starts its own Xvfb and window manager), the install tree
-# and the Debian package, and, when the mingw-w64 Qt is at hand, the Windows
-# build and its installer under Wine.
+# to end tests (each starts its own Xvfb and window manager), the unit and
+# widget tests again under ASan and UBSan, a short run of the loaders'
+# fuzzers, the install tree and the Debian package, and, when the mingw-w64
+# Qt is at hand, the Windows build and its installer under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -22,6 +23,10 @@ echo "== Linux tests"
 
 echo "== Linux install and Debian package"
 scripts/test-packages.sh build
+echo "== Sanitizer build (ASan + UBSan): unit and widget tests"
+scripts/test-sanitizers.sh
+echo "== Fuzzing the file loaders (short run)"
+scripts/fuzz.sh
 
 if [ -x scripts/test-windows.sh ]; then
     echo "== Windows build under Wine"

@@ -8,7 +8,6 @@
 #include "theme/dialogchrome.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFont>
 #include <QStandardPaths>
 #include <QTimer>
@@ -93,9 +92,9 @@ int main(int argc, char *argv[])
     }
 
     const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QDir().mkpath(dataFolder);
-
     PhraseStore store(dataFolder);
+    // User-only: the folder holds the user's private texts.
+    store.createDataFolder();
     store.load();
 
     QTranslator translator;

@@ -33,9 +33,40 @@ bool PhraseStore::load()
     return true;
 }
 
+bool PhraseStore::createDataFolder() const
+{
+    const auto userOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+    const auto others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
+                        QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+    // Missing folders are made one at a time, each user-only before anything
+    // goes in, the way XDG asks for folders a program creates itself.
+    QStringList missing;
+    QString path = QDir::cleanPath(QDir(m_dataFolder).absolutePath());
+    while (!QFileInfo::exists(path)) {
+        missing.prepend(path);
+        const QString parent = QFileInfo(path).path();
+        if (parent == path)
+            break;
+        path = parent;
+    }
+    for (const QString &folder : qAsConst(missing)) {
+        if (!QDir().mkdir(folder) && !QFileInfo(folder).isDir())
+            return false;
+        QFile::setPermissions(folder, userOnly);
+    }
+    // Only the data folder itself is narrowed: its parents may be shared
+    // with other programs (~/.local/share).
+    const QFileInfo info(m_dataFolder);
+    if (!info.isDir())
+        return false;
+    if (info.permissions() & others)
+        return QFile::setPermissions(m_dataFolder, userOnly);
+    return true;
+}
+
 bool PhraseStore::save()
 {
-    QDir().mkpath(m_dataFolder);
+    createDataFolder();
     if (m_mustKeepDamaged && !keepDamagedFile())
         return false;
 
@@ -62,6 +93,8 @@ bool PhraseStore::keepDamagedFile()
 
     if (!QFile::rename(path, target) && !QFile::copy(path, target))
         return false;
+    // Private like the data file it was, whatever mode it came with.
+    QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     m_mustKeepDamaged = false;
     m_keptDamagedFile = target;
     return true;

@@ -16,7 +16,8 @@ namespace {
 const char hexDigits[] = "0123456789abcdef";
 
 // The escaping of QJsonDocument: ", \ and control characters escaped,
-// everything else as UTF-8, a lone surrogate as \uXXXX.
+// everything else as UTF-8, a lone surrogate as \uXXXX; and U+FEFF as
+// \ufeff, which QJsonDocument writes raw.
 void appendString(QByteArray &out, const QString &s)
 {
     // Room for the worst case (six bytes a unit), written through a pointer
@@ -74,7 +75,10 @@ void appendString(QByteArray &out, const QString &s)
             *cursor++ = char(0x80 | ((c >> 12) & 0x3F));
             *cursor++ = char(0x80 | ((c >> 6) & 0x3F));
             *cursor++ = char(0x80 | (c & 0x3F));
-        } else if (QChar::isSurrogate(u)) {
+        } else if (QChar::isSurrogate(u) || u == 0xFEFF) {
+            // A lone surrogate as QJsonDocument writes it. U+FEFF is escaped
+            // where QJsonDocument writes it raw: first in a string it would
+            // read back as a byte order mark and be dropped.
             *cursor++ = '\\';
             *cursor++ = 'u';
             for (int i = 0; i < 4; ++i)
@@ -125,6 +129,23 @@ void appendFlatObject(QByteArray &out, int indent, const QJsonObject &object)
 // ---- reader -----------------------------------------------------------------
 
 constexpr int maxDepth = 512;
+
+// A piece of a string with escapes, from checked UTF-8. QString::fromUtf8
+// takes a leading U+FEFF for a byte order mark and drops it; QJsonDocument
+// keeps every U+FEFF of a string with escapes, so the pieces between the
+// escapes must keep theirs.
+QString fromUtf8Piece(const char *s, int n)
+{
+    QString out;
+    while (n >= 3 && std::memcmp(s, "\xEF\xBB\xBF", 3) == 0) {
+        out += QChar(0xFEFF);
+        s += 3;
+        n -= 3;
+    }
+    if (out.isEmpty())
+        return QString::fromUtf8(s, n);
+    return out + QString::fromUtf8(s, n);
+}
 
 class Reader
 {
@@ -289,6 +310,8 @@ private:
         if (!scan(&start, &stop, &escaped))
             return false;
         if (!escaped) {
+            // Without escapes QJsonDocument drops a leading U+FEFF, as
+            // fromUtf8 does (the writer escapes it, so ours survive).
             *out = QString::fromUtf8(start, int(stop - start));
             return true;
         }
@@ -304,12 +327,14 @@ private:
     }
 
     // A member name, compared as raw bytes and never decoded: the names
-    // that matter are ASCII. A name with escapes is left to QJsonDocument.
+    // that matter are ASCII. A name with escapes, or one that starts with a
+    // U+FEFF that QJsonDocument would drop, is left to QJsonDocument.
     bool key(QLatin1String *out)
     {
         const char *start, *stop;
         bool escaped;
-        if (!scan(&start, &stop, &escaped) || escaped)
+        if (!scan(&start, &stop, &escaped) || escaped ||
+            (stop - start >= 3 && std::memcmp(start, "\xEF\xBB\xBF", 3) == 0))
             return false;
         *out = QLatin1String(start, int(stop - start));
         return true;
@@ -383,7 +408,7 @@ private:
                 ++s;
                 continue;
             }
-            out->append(QString::fromUtf8(run, int(s - run)));
+            out->append(fromUtf8Piece(run, int(s - run)));
             if (stop - s < 2)
                 return false;
             const char e = s[1];
@@ -438,7 +463,7 @@ private:
             }
             run = s;
         }
-        out->append(QString::fromUtf8(run, int(stop - run)));
+        out->append(fromUtf8Piece(run, int(stop - run)));
         return true;
     }
 

@@ -5,7 +5,8 @@
 // phrases the document's nodes cost more than the text itself.
 //
 // The writer's bytes equal QJsonDocument::toJson(Indented) of the same
-// object. The reader only takes the common case (well-formed UTF-8, plain
+// object, but for U+FEFF, written escaped so that a text starting with one
+// reads back whole. The reader only takes the common case (well-formed UTF-8, plain
 // integers, no duplicate keys); for anything else it declines and the caller
 // reads the file with QJsonDocument, which stays the authority on what a
 // valid file is.

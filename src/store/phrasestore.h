@@ -42,11 +42,17 @@ public:
 
     // ---- the data file ----------------------------------------------------
 
+    // Creates the data folder and its missing parents readable by the user
+    // only, and narrows a data folder that an earlier run left open to
+    // others. False when the folder cannot be made.
+    bool createDataFolder() const;
+
     // Clears the list and reads the data file over the current settings. A
     // missing file is a success. A file that cannot be read or parsed is a
     // failure; its bytes are then kept beside it by the next save().
     bool load();
-    // Rewrites the whole data file atomically. False leaves the old file.
+    // Rewrites the whole data file atomically (creating the data folder
+    // first). False leaves the old file.
     bool save();
     // Where the bytes of a damaged data file went, once save() kept them.
     const QString &keptDamagedFile() const { return m_keptDamagedFile; }

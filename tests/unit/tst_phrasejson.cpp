@@ -155,6 +155,24 @@ private slots:
         QCOMPARE(doc.phrases[1].lastUsed, std::numeric_limits<qint64>::min());
     }
 
+    void byteOrderMarkSurvives()
+    {
+        // Written raw, a leading U+FEFF would read back as a byte order mark
+        // and vanish from the text.
+        Phrase p;
+        p.id = QStringLiteral("f");
+        p.name = QString(QChar(0xFEFF));
+        p.text = QString(QChar(0xFEFF)) + QStringLiteral("a\n") + QChar(0xFEFF);
+        const QByteArray bytes = PhraseJson::write({p}, nullptr);
+        PhraseJson::Document direct, general;
+        QVERIFY(PhraseJson::read(bytes, &direct));
+        QVERIFY(PhraseJson::readGeneral(bytes, &general));
+        for (const PhraseJson::Document &doc : {direct, general}) {
+            QCOMPARE(doc.phrases.value(0).name, p.name);
+            QCOMPARE(doc.phrases.value(0).text, p.text);
+        }
+    }
+
     void agreement_data()
     {
         QTest::addColumn<QByteArray>("json");
@@ -170,6 +188,14 @@ private slots:
             << QByteArray("{\"phrases\": [{\"text\": "
                           "\"\\u00e9\\u4F60\\ud83d\\ude00\\/\\\"\\\\\\b\\f\\n\\r\\t\\u0000\"}]}")
             << true;
+        QTest::newRow("U+FEFF first in a string and after an escape")
+            << QByteArray("{\"phrases\": [{\"name\": \"\xEF\xBB\xBF\", \"text\": "
+                          "\"\xEF\xBB\xBF\xEF\xBB\xBF"
+                          "a\\n\xEF\xBB\xBF\"}]}")
+            << true;
+        QTest::newRow("U+FEFF before a member name") << QByteArray("{\"phrases\": [{\"\xEF\xBB\xBF"
+                                                                   "text\": \"a\"}]}")
+                                                     << false;
         QTest::newRow("elements that are not objects")
             << QByteArray(R"({"phrases": [1, "two", null, [], {"text": "kept"}, true]})") << true;
         QTest::newRow("phrases not an array")

@@ -311,6 +311,34 @@ private slots:
         QCOMPARE(QFile::permissions(backup), userOnly);
     }
 
+    void dataFolderIsUserOnly()
+    {
+        if (QSysInfo::kernelType() == QLatin1String("winnt"))
+            QSKIP("POSIX permissions");
+        const auto folderUserOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                    QFileDevice::ExeOwner | QFileDevice::ReadUser |
+                                    QFileDevice::WriteUser | QFileDevice::ExeUser;
+        // Every folder the store makes, parents included, whatever the umask.
+        const QString parent = m_dir.filePath(QStringLiteral("Vantok"));
+        PhraseStore s(parent + QLatin1String("/Scrivlet"));
+        QVERIFY(s.save());
+        QCOMPARE(QFile::permissions(parent), folderUserOnly);
+        QCOMPARE(QFile::permissions(s.dataFolder()), folderUserOnly);
+
+        // A folder an earlier run left open is narrowed; its parent is not ours
+        // to change.
+        const auto open = folderUserOnly | QFileDevice::ReadOther | QFileDevice::ExeOther;
+        QVERIFY(QFile::setPermissions(parent, open));
+        QVERIFY(QFile::setPermissions(s.dataFolder(), open));
+        QVERIFY(s.createDataFolder());
+        QCOMPARE(QFile::permissions(s.dataFolder()), folderUserOnly);
+        QCOMPARE(QFile::permissions(parent), open);
+
+        // A file where the folder should be is a failure, not a success.
+        PhraseStore blocked(s.dataFilePath());
+        QVERIFY(!blocked.createDataFolder());
+    }
+
     void saveFailureLeavesOldFile()
     {
         PhraseStore s(m_dir.path());
@@ -339,6 +367,9 @@ private slots:
         QVERIFY(QFileInfo(kept).fileName().contains(
             QRegularExpression(QStringLiteral("^phrases\\.json\\.damaged-\\d{8}-\\d{6}$"))));
         QCOMPARE(readFile(kept), damaged);
+        if (QSysInfo::kernelType() != QLatin1String("winnt"))
+            QCOMPARE(QFile::permissions(kept) & 0x0777,
+                     QFileDevice::ReadUser | QFileDevice::WriteUser);
         QCOMPARE(readObject(path).value(QStringLiteral("phrases")).toArray().size(), 1);
 
         // Later saves do not keep the now valid file again.

@@ -4,7 +4,14 @@
 #include <QLocalSocket>
 #include <QtTest>
 
+#include <cerrno>
+#include <cstring>
+#include <grp.h>
+#include <pwd.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -26,9 +33,9 @@ public:
         }
     }
 
-    void start(const QStringList &args = {})
+    void start(const QStringList &args = {}, const QString &program = QStringLiteral(SCRIVLET_EXE))
     {
-        m_process.start(QStringLiteral(SCRIVLET_EXE), args);
+        m_process.start(program, args);
     }
     QProcess &process() { return m_process; }
 
@@ -63,6 +70,84 @@ QByteArray readAll(const QString &path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
 }
+
+int modeOf(const QString &path)
+{
+    struct stat st;
+    return lstat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
+}
+
+// A system user of its own for one test, removed again at the end.
+class OtherUser final
+{
+public:
+    OtherUser() : m_name(QStringLiteral("scrivlet-t%1").arg(getpid()))
+    {
+        const QStringList args{QStringLiteral("--system"),          QStringLiteral("--user-group"),
+                               QStringLiteral("--no-create-home"),  QStringLiteral("--shell"),
+                               QStringLiteral("/usr/sbin/nologin"), m_name};
+        // Another useradd on the machine may hold the lock on /etc/passwd.
+        for (int attempt = 0; attempt < 20 && !m_created; ++attempt) {
+            m_created = QProcess::execute(QStringLiteral("useradd"), args) == 0;
+            if (!m_created)
+                QThread::msleep(250);
+        }
+        if (const passwd *pw = m_created ? getpwnam(qPrintable(m_name)) : nullptr) {
+            m_uid = pw->pw_uid;
+            m_gid = pw->pw_gid;
+        }
+    }
+    ~OtherUser()
+    {
+        if (m_created)
+            QProcess::execute(QStringLiteral("userdel"), {m_name});
+    }
+    OtherUser(const OtherUser &) = delete;
+    OtherUser &operator=(const OtherUser &) = delete;
+
+    bool isValid() const { return m_uid != 0; }
+    uid_t uid() const { return m_uid; }
+    gid_t gid() const { return m_gid; }
+
+    // connect() to a local socket as this user, in a child process that has
+    // taken the user's identity: 0 connected, else the errno it failed with.
+    int connectTo(const QString &socketPath) const
+    {
+        const QByteArray path = QFile::encodeName(socketPath);
+        const pid_t pid = fork();
+        if (pid == 0) {
+            if (setgroups(0, nullptr) != 0 || setresgid(m_gid, m_gid, m_gid) != 0 ||
+                setresuid(m_uid, m_uid, m_uid) != 0)
+                _exit(255);
+            sockaddr_un address{};
+            address.sun_family = AF_UNIX;
+            std::strncpy(address.sun_path, path.constData(), sizeof address.sun_path - 1);
+            const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+            if (fd < 0)
+                _exit(254);
+            const int rc =
+                connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address);
+            _exit(rc == 0 ? 0 : errno);
+        }
+        int status = 0;
+        if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
+            return -1;
+        return WEXITSTATUS(status);
+    }
+
+    // The arguments that run a program as this user.
+    QStringList runAs(const QString &program) const
+    {
+        return {QStringLiteral("--reuid=%1").arg(m_uid), QStringLiteral("--regid=%1").arg(m_gid),
+                QStringLiteral("--clear-groups"), QStringLiteral("--"), program};
+    }
+
+private:
+    QString m_name;
+    bool m_created = false;
+    uid_t m_uid = 0;
+    gid_t m_gid = 0;
+};
 
 } // namespace
 
@@ -101,6 +186,11 @@ private slots:
         const QString dataFile =
             m_home->filePath(QStringLiteral("data/Vantok/Scrivlet/phrases.json"));
         const QByteArray dataBefore = readAll(dataFile);
+        // The user's texts are private: the folders the program made, and
+        // the data file it wrote at start-up (the one-time 3.0 import).
+        QCOMPARE(modeOf(m_home->filePath(QStringLiteral("data/Vantok"))), 0700);
+        QCOMPARE(modeOf(QFileInfo(dataFile).path()), 0700);
+        QCOMPARE(modeOf(dataFile), 0600);
 
         // The channel is for this user only.
         struct stat st;
@@ -141,6 +231,56 @@ private slots:
         QCOMPARE(selfTest.process().exitCode(), 0);
         QTest::qWait(300);
         QCOMPARE(first.count(QStringLiteral("show requested")), 3);
+    }
+
+    void otherUserIsShutOut()
+    {
+        if (geteuid() != 0)
+            QSKIP("needs root to create a second user (the test command runs as root in CI)");
+        const OtherUser other;
+        QVERIFY2(other.isValid(), "useradd failed");
+
+        Copy first(m_env);
+        first.start();
+        QVERIFY(first.waitFor(QStringLiteral("listening ") + m_socket));
+        QVERIFY(first.waitFor(QStringLiteral("idle")));
+
+        // The other user cannot reach the channel...
+        QCOMPARE(other.connectTo(m_socket), EACCES);
+
+        // ...and a start of theirs, even one pointed at this user's runtime
+        // folder, does not hand over: it runs as a copy of its own, with its
+        // channel in a folder of its own. The program is copied to where the
+        // other user may run it.
+        QTemporaryDir otherHome;
+        QVERIFY(otherHome.isValid());
+        const QString home = otherHome.path();
+        QVERIFY(chown(QFile::encodeName(home).constData(), other.uid(), other.gid()) == 0);
+        const QString exe = home + QLatin1String("/scrivlet");
+        QVERIFY(QFile::copy(QStringLiteral(SCRIVLET_EXE), exe));
+        QProcessEnvironment env = m_env;
+        env.insert(QStringLiteral("HOME"), home);
+        env.insert(QStringLiteral("XDG_DATA_HOME"), home + QLatin1String("/data"));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QLatin1String("/config"));
+        env.insert(QStringLiteral("TMPDIR"), home);
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime);
+        env.remove(QStringLiteral("LSAN_OPTIONS")); // its file may be out of the user's reach
+        Copy intruder(env);
+        intruder.start(other.runAs(exe), QStringLiteral("setpriv"));
+        QVERIFY2(intruder.waitFor(
+                     QStringLiteral("listening ") + home +
+                     QStringLiteral("/scrivlet-runtime-%1/VantokScrivlet32").arg(other.uid())),
+                 "the other user's copy did not start a channel of its own");
+        QVERIFY(intruder.waitFor(QStringLiteral("idle")));
+        QCOMPARE(intruder.process().state(), QProcess::Running);
+        QCOMPARE(first.count(QStringLiteral("show requested")), 0);
+
+        // The channel is still this user's: a second start of ours hands over.
+        Copy second(m_env);
+        second.start();
+        QVERIFY(second.process().waitForFinished(5000));
+        QCOMPARE(second.process().exitCode(), 0);
+        QVERIFY(first.waitFor(QStringLiteral("show requested")));
     }
 
     void staleServerIsReplaced()
