@@ -209,6 +209,9 @@ sys.exit(0 if got == b"Hello from Scrivletfirst line\r\nsecond line\r\nthird" el
     scrivlet_pid=$!
     check "scrivlet.exe starts and creates its (hidden) main window" wait_for 30 wine "$tool" exists scrivlet.exe
     check "started minimised, no window is shown" bash -c "! wine '$tool' visible scrivlet.exe"
+    # A key pressed before the program has registered it would reach nobody.
+    check "the three phrase shortcuts are registered" wait_for 30 bash -c \
+        "wine '$tool' held 3 0x31 && wine '$tool' held 3 0x32 && wine '$tool' held 3 0x33"
 
     local report=$work/edit.txt
     wine "$tool" edit "$report" &
@@ -292,6 +295,7 @@ EOF2
     wine "$deployed/scrivlet.exe" &
     scrivlet_pid=$!
     check "scrivlet.exe starts for the picker road" wait_for 30 wine "$tool" exists scrivlet.exe
+    check "the picker shortcut is registered" wait_for 30 wine "$tool" held 2 0x52
     wine "$tool" edit "$report" &
     check "the EDIT target for the picker has the focus" wait_for 20 test -f "$report.ready"
     check "the EDIT target reports its caret" wait_for 10 test -s "$report.caret"

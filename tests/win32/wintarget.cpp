@@ -292,6 +292,18 @@ int press(unsigned mods, unsigned vk)
     return sent == events.size() ? 0 : 1;
 }
 
+// 0 when another program holds the shortcut (it has registered it), 1 when
+// it is free: the test presses a shortcut only once the program listens.
+int held(unsigned mods, unsigned vk)
+{
+    constexpr int probe = 0x7F00;
+    if (RegisterHotKey(nullptr, probe, mods | MOD_NOREPEAT, vk)) {
+        UnregisterHotKey(nullptr, probe);
+        return 1;
+    }
+    return GetLastError() == ERROR_HOTKEY_ALREADY_REGISTERED ? 0 : 2;
+}
+
 struct WindowQuery
 {
     std::wstring exe;
@@ -402,7 +414,7 @@ int hasIcon(const std::wstring &exe)
 
 int usage()
 {
-    fwprintf(stderr, L"usage: wintarget edit|plain|clip-get <report> | press <mods> <vk> | "
+    fwprintf(stderr, L"usage: wintarget edit|plain|clip-get <report> | press|held <mods> <vk> | "
                      L"visible|exists <exe> | rect <exe> <title> | clip-set <text>\n");
     return 64;
 }
@@ -421,6 +433,8 @@ int wmain(int argc, wchar_t *argv[])
     if (command == L"press" && argc >= 4)
         return press(unsigned(wcstoul(argv[2], nullptr, 0)),
                      unsigned(wcstoul(argv[3], nullptr, 0)));
+    if (command == L"held" && argc >= 4)
+        return held(unsigned(wcstoul(argv[2], nullptr, 0)), unsigned(wcstoul(argv[3], nullptr, 0)));
     if (command == L"visible" || command == L"exists")
         return hasWindow(argv[2], command == L"visible");
     if (command == L"icon")
