@@ -94,7 +94,7 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
     applyFloatingPanelSettings();
 
     if (imported > 0)
-        statusBar()->showMessage(tr("Imported %1 phrases from version 3.0.").arg(imported),
+        statusBar()->showMessage(tr("Imported %n phrases from version 3.0.", nullptr, imported),
                                  LegacyImportNoticeMs);
 }
 
