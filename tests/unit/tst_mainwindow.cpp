@@ -543,14 +543,19 @@ private slots:
                      .value(QStringLiteral("language"))
                      .toString(),
                  QStringLiteral("de"));
-        QCOMPARE(window->trayPauseAction()->text(), QStringLiteral("Resume shortcuts"));
+        // Both pause entries say "resume" in the new language.
+        const QString resume = QCoreApplication::translate("MainWindow", "Resume shortcuts");
+        QCOMPARE(window->pauseAction()->text(), resume);
+        QCOMPARE(window->trayPauseAction()->text(), resume);
         // The language in use again: nothing is written.
         QVERIFY(QFile::remove(store->dataFilePath()));
         german->trigger();
         QVERIFY(!QFile::exists(store->dataFilePath()));
         window->togglePause();
-        QCOMPARE(window->pauseAction()->text(), QStringLiteral("Pause shortcuts"));
-        QCOMPARE(window->trayPauseAction()->text(), QStringLiteral("Pause shortcuts"));
+        const QString pause = QCoreApplication::translate("MainWindow", "Pause shortcuts");
+        QCOMPARE(window->pauseAction()->text(), pause);
+        QCOMPARE(window->trayPauseAction()->text(), pause);
+        window->applyLanguage(QStringLiteral("en"));
     }
 
     void panelEntriesAgree()
