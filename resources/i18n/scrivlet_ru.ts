@@ -5,251 +5,254 @@
     <name>HotkeyEdit</name>
     <message>
         <source>Press a shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Нажмите сочетание клавиш</translation>
     </message>
 </context>
 <context>
     <name>MainTitleBar</name>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Восстановить</translation>
     </message>
     <message>
         <source>Maximize</source>
-        <translation type="unfinished"></translation>
+        <translation>Развернуть</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Свернуть</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Экспорт</translation>
     </message>
     <message>
         <source>Phrase backup (*.json)</source>
-        <translation type="unfinished"></translation>
+        <translation>Резервная копия фраз (*.json)</translation>
     </message>
     <message>
         <source>Could not write the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось записать файл.</translation>
     </message>
     <message>
         <source>Phrases exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Фразы экспортированы.</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Импорт</translation>
     </message>
     <message>
         <source>Could not read the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось прочитать файл.</translation>
     </message>
     <message>
         <source>The phrases were imported, but the data file could not be saved. They will be saved with your next change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Фразы импортированы, но сохранить файл данных не удалось. Они будут сохранены при следующем изменении.</translation>
     </message>
     <message>
         <source>Phrases imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Фразы импортированы.</translation>
     </message>
     <message>
         <source>No new phrases were imported.
 
 These were skipped because the same text is already in your list:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Новые фразы не импортированы.
+
+Следующие фразы пропущены, так как такой же текст уже есть в вашем списке:
+%1</translation>
     </message>
     <message>
         <source>The program has not quit. It only minimizes to the notification area. Hotkeys and the picker still insert text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Программа не закрыта, а только свернута в область уведомлений. Сочетания клавиш и список выбора по-прежнему вставляют текст.</translation>
     </message>
     <message>
         <source>Do not show this again</source>
-        <translation type="unfinished"></translation>
+        <translation>Больше не показывать</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ОК</translation>
     </message>
     <message>
         <source>About Zem Scrivlet</source>
-        <translation type="unfinished"></translation>
+        <translation>О программе Zem Scrivlet</translation>
     </message>
     <message>
         <source>Zem Scrivlet 3.2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Scrivlet 3.2</translation>
     </message>
     <message>
         <source>Copyright © Vantok %1</source>
-        <translation type="unfinished"></translation>
+        <translation>© Vantok, %1</translation>
     </message>
     <message>
         <source>Could not change the start-up entry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось изменить параметр автозапуска.</translation>
     </message>
     <message>
         <source>Could not register shortcut: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось зарегистрировать сочетание клавиш: %1</translation>
     </message>
     <message>
         <source>Zem Scrivlet</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Scrivlet</translation>
     </message>
     <message>
         <source>Search name, shortcut, or text</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск по названию, сочетанию клавиш или тексту</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Название</translation>
     </message>
     <message>
         <source>Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавиши</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Текст</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Вкл.</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры</translation>
     </message>
     <message>
         <source>  Shortcuts are paused.</source>
-        <translation type="unfinished"></translation>
+        <translation>  Сочетания клавиш приостановлены.</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Да</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Файл</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Выход</translation>
     </message>
     <message>
         <source>S&amp;etup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Настройка</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Параметры...</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Язык</translation>
     </message>
     <message>
         <source>Resume shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Возобновить сочетания клавиш</translation>
     </message>
     <message>
         <source>Pause shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Приостановить сочетания клавиш</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Вид</translation>
     </message>
     <message>
         <source>Status &amp;bar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Строка состояния</translation>
     </message>
     <message>
         <source>&amp;Floating panel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Плавающая панель</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Оформление</translation>
     </message>
     <message>
         <source>Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>Классическое</translation>
     </message>
     <message>
         <source>Teal</source>
-        <translation type="unfinished"></translation>
+        <translation>Бирюзовое</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Справка</translation>
     </message>
     <message>
         <source>Software Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Справка по программе</translation>
     </message>
     <message>
         <source>Contact Us</source>
-        <translation type="unfinished"></translation>
+        <translation>Связаться с нами</translation>
     </message>
     <message>
         <source>About Zem Scrivlet...</source>
-        <translation type="unfinished"></translation>
+        <translation>О программе Zem Scrivlet...</translation>
     </message>
     <message>
         <source>Show main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать главное окно</translation>
     </message>
     <message>
         <source>Floating panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Плавающая панель</translation>
     </message>
     <message>
         <source>The target window did not accept the text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Целевое окно не приняло текст.</translation>
     </message>
     <message>
         <source>Picker</source>
-        <translation type="unfinished"></translation>
+        <translation>Список выбора</translation>
     </message>
     <message>
         <source>Select a phrase first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сначала выберите фразу.</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Включена</translation>
     </message>
     <message numerus="yes">
         <source>…and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>…и еще %n фраза</numerusform>
+            <numerusform>…и еще %n фразы</numerusform>
+            <numerusform>…и еще %n фраз</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -257,18 +260,27 @@ These were skipped because the same text is already in your list:
 
 These were skipped because the same text is already in your list:
 %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Импортирована %n новая фраза.
+
+Следующие фразы пропущены, так как такой же текст уже есть в вашем списке:
+%1</numerusform>
+            <numerusform>Импортировано %n новые фразы.
+
+Следующие фразы пропущены, так как такой же текст уже есть в вашем списке:
+%1</numerusform>
+            <numerusform>Импортировано %n новых фраз.
+
+Следующие фразы пропущены, так как такой же текст уже есть в вашем списке:
+%1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Imported %n phrases from version 3.0.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Импортирована %n фраза из версии 3.0.</numerusform>
+            <numerusform>Импортировано %n фразы из версии 3.0.</numerusform>
+            <numerusform>Импортировано %n фраз из версии 3.0.</numerusform>
         </translation>
     </message>
 </context>
@@ -276,180 +288,180 @@ These were skipped because the same text is already in your list:
     <name>PhraseDialog</name>
     <message>
         <source>Edit phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменение фразы</translation>
     </message>
     <message>
         <source>Add phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавление фразы</translation>
     </message>
     <message>
         <source>Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Сочетание клавиш</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Очистить</translation>
     </message>
     <message>
         <source>Press one letter, number, or any key to type this phrase quickly. Ctrl, Alt, or Shift can be added. Leave it empty to use the picker.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нажмите букву, цифру или любую другую клавишу, чтобы быстро вводить эту фразу. Можно добавить Ctrl, Alt или Shift. Оставьте поле пустым, чтобы вставлять фразу из списка выбора.</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Текст</translation>
     </message>
     <message>
         <source>One line or many lines. Press Enter to start a new line. Blank lines are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Одна строка или несколько. Чтобы начать новую строку, нажмите Enter. Пустые строки сохраняются.</translation>
     </message>
     <message>
         <source>Enable this phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Включить эту фразу</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Название</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Необязательно</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ОК</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Enter the text to type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите текст фразы.</translation>
     </message>
     <message>
         <source>The text is too long. Keep it under 100,000 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Текст слишком длинный. Допускается не более 100 000 символов.</translation>
     </message>
     <message>
         <source>This text is already in your list. Duplicate phrases are not allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот текст уже есть в вашем списке. Повторяющиеся фразы не допускаются.</translation>
     </message>
     <message>
         <source>This shortcut is already used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это сочетание клавиш уже используется.</translation>
     </message>
 </context>
 <context>
     <name>PickerWindow</name>
     <message>
         <source>Picker</source>
-        <translation type="unfinished"></translation>
+        <translation>Список выбора</translation>
     </message>
     <message>
         <source>Picker settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры списка выбора</translation>
     </message>
     <message>
         <source>Opacity: %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Непрозрачность: %1%</translation>
     </message>
     <message>
         <source>Search phrases</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск фраз</translation>
     </message>
     <message>
         <source>Click a line, or press Enter, to insert it. Press Esc, or press this shortcut again, to close.</source>
-        <translation type="unfinished"></translation>
+        <translation>Чтобы вставить строку, щелкните ее или нажмите Enter. Чтобы закрыть список, нажмите Esc или еще раз нажмите то же сочетание клавиш.</translation>
     </message>
     <message>
         <source>No matching phrases</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет подходящих фраз</translation>
     </message>
 </context>
 <context>
     <name>SettingsDialog</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры</translation>
     </message>
     <message>
         <source>Start with Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Запускать вместе с Windows</translation>
     </message>
     <message>
         <source>Start when you log in</source>
-        <translation type="unfinished"></translation>
+        <translation>Запускать при входе в систему</translation>
     </message>
     <message>
         <source>Start minimized to the tray</source>
-        <translation type="unfinished"></translation>
+        <translation>При запуске сворачивать в область уведомлений</translation>
     </message>
     <message>
         <source>Show/hide main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать/скрыть главное окно</translation>
     </message>
     <message>
         <source>Open the picker</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть список выбора</translation>
     </message>
     <message>
         <source>Picker order</source>
-        <translation type="unfinished"></translation>
+        <translation>Порядок в списке выбора</translation>
     </message>
     <message>
         <source>Press a shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Нажмите сочетание клавиш</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ОК</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Already used by another program. Please set this shortcut again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Уже используется другой программой. Задайте сочетание клавиш заново.</translation>
     </message>
     <message>
         <source>Press this shortcut and the picker appears beside the text cursor. Click a line, or press Enter, to insert it. Press Esc, or press this shortcut again, to close it.</source>
-        <translation type="unfinished"></translation>
+        <translation>При нажатии этого сочетания клавиш рядом с текстовым курсором появляется список выбора. Чтобы вставить строку, щелкните ее или нажмите Enter. Чтобы закрыть список, нажмите Esc или еще раз нажмите это сочетание клавиш.</translation>
     </message>
     <message>
         <source>Recently used on top</source>
-        <translation type="unfinished"></translation>
+        <translation>Сначала недавно использованные</translation>
     </message>
     <message>
         <source>Keep the list order</source>
-        <translation type="unfinished"></translation>
+        <translation>Как в списке фраз</translation>
     </message>
     <message>
         <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавьте Ctrl, Alt, Shift или Win, чтобы не перехватывать нажатия отдельных букв.</translation>
     </message>
     <message>
         <source>The two commands need different shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Для этих двух команд нужны разные сочетания клавиш.</translation>
     </message>
     <message>
         <source>This shortcut is already used by a phrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это сочетание клавиш уже назначено фразе.</translation>
     </message>
 </context>
 <context>
     <name>ThemedDialog</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть</translation>
     </message>
     <message>
         <source>Picker settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры списка выбора</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ОК</translation>
     </message>
 </context>
 </TS>
