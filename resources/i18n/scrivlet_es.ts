@@ -1,254 +1,257 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="es_ES">
+<TS version="2.1" language="es">
 <context>
     <name>HotkeyEdit</name>
     <message>
         <source>Press a shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Presiona un atajo</translation>
     </message>
 </context>
 <context>
     <name>MainTitleBar</name>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar</translation>
     </message>
     <message>
         <source>Maximize</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximizar</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
     <message>
         <source>Phrase backup (*.json)</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad de frases (*.json)</translation>
     </message>
     <message>
         <source>Could not write the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el archivo.</translation>
     </message>
     <message>
         <source>Phrases exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frases exportadas.</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <source>Could not read the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el archivo.</translation>
     </message>
     <message>
         <source>The phrases were imported, but the data file could not be saved. They will be saved with your next change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las frases se importaron, pero no se pudo guardar el archivo de datos. Se guardarán con tu próximo cambio.</translation>
     </message>
     <message>
         <source>Phrases imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frases importadas.</translation>
     </message>
     <message>
         <source>No new phrases were imported.
 
 These were skipped because the same text is already in your list:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se importó ninguna frase nueva.
+
+Se omitieron las siguientes porque su texto ya está en tu lista:
+%1</translation>
     </message>
     <message>
         <source>The program has not quit. It only minimizes to the notification area. Hotkeys and the picker still insert text.</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa no se ha cerrado: solo se minimiza en el área de notificación. Los atajos y el selector siguen insertando texto.</translation>
     </message>
     <message>
         <source>Do not show this again</source>
-        <translation type="unfinished"></translation>
+        <translation>No volver a mostrar este mensaje</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>About Zem Scrivlet</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Zem Scrivlet</translation>
     </message>
     <message>
         <source>Zem Scrivlet 3.2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Scrivlet 3.2</translation>
     </message>
     <message>
         <source>Copyright © Vantok %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © Vantok %1</translation>
     </message>
     <message>
         <source>Could not change the start-up entry.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cambiar la entrada de inicio automático.</translation>
     </message>
     <message>
         <source>Could not register shortcut: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo registrar el atajo: %1</translation>
     </message>
     <message>
         <source>Zem Scrivlet</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Scrivlet</translation>
     </message>
     <message>
         <source>Search name, shortcut, or text</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar por nombre, atajo o texto</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajo</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Activada</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Agregar</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración</translation>
     </message>
     <message>
         <source>  Shortcuts are paused.</source>
-        <translation type="unfinished"></translation>
+        <translation>  Los atajos están en pausa.</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>S&amp;etup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Configuración</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opciones...</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Resume shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Reanudar atajos</translation>
     </message>
     <message>
         <source>Pause shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausar atajos</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>Status &amp;bar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barra de estado</translation>
     </message>
     <message>
         <source>&amp;Floating panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel &amp;flotante</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Apariencia</translation>
     </message>
     <message>
         <source>Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>Clásico</translation>
     </message>
     <message>
         <source>Teal</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde azulado</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>Software Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda del programa</translation>
     </message>
     <message>
         <source>Contact Us</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacto</translation>
     </message>
     <message>
         <source>About Zem Scrivlet...</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Zem Scrivlet...</translation>
     </message>
     <message>
         <source>Show main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar ventana principal</translation>
     </message>
     <message>
         <source>Floating panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel flotante</translation>
     </message>
     <message>
         <source>The target window did not accept the text.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ventana de destino no aceptó el texto.</translation>
     </message>
     <message>
         <source>Picker</source>
-        <translation type="unfinished"></translation>
+        <translation>Selector</translation>
     </message>
     <message>
         <source>Select a phrase first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecciona primero una frase.</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Activada</translation>
     </message>
     <message numerus="yes">
         <source>…and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>…y %n más</numerusform>
+            <numerusform>…y %n más</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -256,16 +259,22 @@ These were skipped because the same text is already in your list:
 
 These were skipped because the same text is already in your list:
 %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se importó %n frase nueva.
+
+Se omitieron las siguientes porque su texto ya está en tu lista:
+%1</numerusform>
+            <numerusform>Se importaron %n frases nuevas.
+
+Se omitieron las siguientes porque su texto ya está en tu lista:
+%1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Imported %n phrases from version 3.0.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n frase importada de la versión 3.0.</numerusform>
+            <numerusform>%n frases importadas de la versión 3.0.</numerusform>
         </translation>
     </message>
 </context>
@@ -273,180 +282,180 @@ These were skipped because the same text is already in your list:
     <name>PhraseDialog</name>
     <message>
         <source>Edit phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar frase</translation>
     </message>
     <message>
         <source>Add phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Agregar frase</translation>
     </message>
     <message>
         <source>Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajo</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Press one letter, number, or any key to type this phrase quickly. Ctrl, Alt, or Shift can be added. Leave it empty to use the picker.</source>
-        <translation type="unfinished"></translation>
+        <translation>Presiona una letra, un número o cualquier otra tecla para escribir esta frase rápidamente. Puedes agregar Ctrl, Alt o Shift. Déjalo vacío para usar el selector.</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto</translation>
     </message>
     <message>
         <source>One line or many lines. Press Enter to start a new line. Blank lines are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una o varias líneas. Presiona Enter para empezar una línea nueva. Las líneas en blanco se conservan.</translation>
     </message>
     <message>
         <source>Enable this phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar esta frase</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcional</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Enter the text to type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indica el texto que se escribirá.</translation>
     </message>
     <message>
         <source>The text is too long. Keep it under 100,000 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto es demasiado largo. Debe tener menos de 100 000 caracteres.</translation>
     </message>
     <message>
         <source>This text is already in your list. Duplicate phrases are not allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este texto ya está en tu lista. No se permiten frases duplicadas.</translation>
     </message>
     <message>
         <source>This shortcut is already used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este atajo ya está en uso.</translation>
     </message>
 </context>
 <context>
     <name>PickerWindow</name>
     <message>
         <source>Picker</source>
-        <translation type="unfinished"></translation>
+        <translation>Selector</translation>
     </message>
     <message>
         <source>Picker settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración del selector</translation>
     </message>
     <message>
         <source>Opacity: %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacidad: %1 %</translation>
     </message>
     <message>
         <source>Search phrases</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar frases</translation>
     </message>
     <message>
         <source>Click a line, or press Enter, to insert it. Press Esc, or press this shortcut again, to close.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en una línea o presiona Enter para insertarla. Presiona Esc o vuelve a presionar este atajo para cerrar.</translation>
     </message>
     <message>
         <source>No matching phrases</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay frases que coincidan</translation>
     </message>
 </context>
 <context>
     <name>SettingsDialog</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Start with Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar con Windows</translation>
     </message>
     <message>
         <source>Start when you log in</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutar al iniciar sesión</translation>
     </message>
     <message>
         <source>Start minimized to the tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar minimizado en el área de notificación</translation>
     </message>
     <message>
         <source>Show/hide main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar/ocultar ventana principal</translation>
     </message>
     <message>
         <source>Open the picker</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir el selector</translation>
     </message>
     <message>
         <source>Picker order</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden del selector</translation>
     </message>
     <message>
         <source>Press a shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Presiona un atajo</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Already used by another program. Please set this shortcut again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa ya usa este atajo. Vuelve a configurarlo.</translation>
     </message>
     <message>
         <source>Press this shortcut and the picker appears beside the text cursor. Click a line, or press Enter, to insert it. Press Esc, or press this shortcut again, to close it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al presionar este atajo, el selector aparece junto al cursor de texto. Haz clic en una línea o presiona Enter para insertarla. Presiona Esc o vuelve a presionar este atajo para cerrarlo.</translation>
     </message>
     <message>
         <source>Recently used on top</source>
-        <translation type="unfinished"></translation>
+        <translation>Primero las usadas recientemente</translation>
     </message>
     <message>
         <source>Keep the list order</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener el orden de la lista</translation>
     </message>
     <message>
         <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
-        <translation type="unfinished"></translation>
+        <translation>Incluye Ctrl, Alt, Shift o Win para que no se capture una letra suelta.</translation>
     </message>
     <message>
         <source>The two commands need different shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los dos comandos necesitan atajos distintos.</translation>
     </message>
     <message>
         <source>This shortcut is already used by a phrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una frase ya usa este atajo.</translation>
     </message>
 </context>
 <context>
     <name>ThemedDialog</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Picker settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración del selector</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 </TS>
