@@ -113,7 +113,7 @@ These were skipped because the same text is already in your list:
     </message>
     <message>
         <source>Name</source>
-        <translation>Название</translation>
+        <translation>Имя</translation>
     </message>
     <message>
         <source>Shortcut</source>

@@ -1,5 +1,6 @@
 #include "mainwindow/mainwindow.h"
 
+#include "app/language.h"
 #include "hotkeys/hotkeymanager.h"
 #include "mainwindow/contentdialog.h"
 #include "picker/pickerwindow.h"
@@ -231,10 +232,7 @@ void MainWindow::updateStatusLabel()
 
 void MainWindow::applyLanguage(const QString &code)
 {
-    QCoreApplication::removeTranslator(translator);
-    if (translator && code != QLatin1String("en") &&
-        translator->load(QStringLiteral(":/i18n/scrivlet_%1.qm").arg(code)))
-        QCoreApplication::installTranslator(translator);
+    Language::install(translator, code);
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget *window : windows) {
         QEvent change(QEvent::LanguageChange);
