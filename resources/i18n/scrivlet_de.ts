@@ -5,250 +5,253 @@
     <name>HotkeyEdit</name>
     <message>
         <source>Press a shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel drücken</translation>
     </message>
 </context>
 <context>
     <name>MainTitleBar</name>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellen</translation>
     </message>
     <message>
         <source>Maximize</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximieren</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimieren</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren</translation>
     </message>
     <message>
         <source>Phrase backup (*.json)</source>
-        <translation type="unfinished"></translation>
+        <translation>Textbaustein-Sicherung (*.json)</translation>
     </message>
     <message>
         <source>Could not write the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei konnte nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>Phrases exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Textbausteine exportiert.</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren</translation>
     </message>
     <message>
         <source>Could not read the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei konnte nicht gelesen werden.</translation>
     </message>
     <message>
         <source>The phrases were imported, but the data file could not be saved. They will be saved with your next change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Textbausteine wurden importiert, aber die Datendatei konnte nicht gespeichert werden. Sie werden bei Ihrer nächsten Änderung gespeichert.</translation>
     </message>
     <message>
         <source>Phrases imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Textbausteine importiert.</translation>
     </message>
     <message>
         <source>No new phrases were imported.
 
 These were skipped because the same text is already in your list:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurden keine neuen Textbausteine importiert.
+
+Folgende wurden übersprungen, weil derselbe Text bereits in Ihrer Liste steht:
+%1</translation>
     </message>
     <message>
         <source>The program has not quit. It only minimizes to the notification area. Hotkeys and the picker still insert text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm wurde nicht beendet, sondern nur in den Infobereich minimiert. Tastenkürzel und die Auswahlliste fügen weiterhin Text ein.</translation>
     </message>
     <message>
         <source>Do not show this again</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Meldung nicht mehr anzeigen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>About Zem Scrivlet</source>
-        <translation type="unfinished"></translation>
+        <translation>Info über Zem Scrivlet</translation>
     </message>
     <message>
         <source>Zem Scrivlet 3.2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Scrivlet 3.2</translation>
     </message>
     <message>
         <source>Copyright © Vantok %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © Vantok %1</translation>
     </message>
     <message>
         <source>Could not change the start-up entry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Autostart-Eintrag konnte nicht geändert werden.</translation>
     </message>
     <message>
         <source>Could not register shortcut: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Tastenkürzel konnte nicht registriert werden: %1</translation>
     </message>
     <message>
         <source>Zem Scrivlet</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Scrivlet</translation>
     </message>
     <message>
         <source>Search name, shortcut, or text</source>
-        <translation type="unfinished"></translation>
+        <translation>Name, Tastenkürzel oder Text suchen</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiv</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>  Shortcuts are paused.</source>
-        <translation type="unfinished"></translation>
+        <translation>  Die Tastenkürzel sind angehalten.</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>S&amp;etup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen...</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>Resume shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel fortsetzen</translation>
     </message>
     <message>
         <source>Pause shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel anhalten</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>Status &amp;bar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statusleiste</translation>
     </message>
     <message>
         <source>&amp;Floating panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwebendes &amp;Fenster</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Darstellung</translation>
     </message>
     <message>
         <source>Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>Klassisch</translation>
     </message>
     <message>
         <source>Teal</source>
-        <translation type="unfinished"></translation>
+        <translation>Petrol</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Software Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmhilfe</translation>
     </message>
     <message>
         <source>Contact Us</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontakt</translation>
     </message>
     <message>
         <source>About Zem Scrivlet...</source>
-        <translation type="unfinished"></translation>
+        <translation>Info über Zem Scrivlet...</translation>
     </message>
     <message>
         <source>Show main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptfenster anzeigen</translation>
     </message>
     <message>
         <source>Floating panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwebendes Fenster</translation>
     </message>
     <message>
         <source>The target window did not accept the text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Zielfenster hat den Text nicht angenommen.</translation>
     </message>
     <message>
         <source>Picker</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahlliste</translation>
     </message>
     <message>
         <source>Select a phrase first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie zuerst einen Textbaustein aus.</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiv</translation>
     </message>
     <message numerus="yes">
         <source>…and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>…und %n weiterer</numerusform>
+            <numerusform>…und %n weitere</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -256,16 +259,22 @@ These were skipped because the same text is already in your list:
 
 These were skipped because the same text is already in your list:
 %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n neuer Textbaustein wurde importiert.
+
+Folgende wurden übersprungen, weil derselbe Text bereits in Ihrer Liste steht:
+%1</numerusform>
+            <numerusform>%n neue Textbausteine wurden importiert.
+
+Folgende wurden übersprungen, weil derselbe Text bereits in Ihrer Liste steht:
+%1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Imported %n phrases from version 3.0.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Textbaustein aus Version 3.0 importiert.</numerusform>
+            <numerusform>%n Textbausteine aus Version 3.0 importiert.</numerusform>
         </translation>
     </message>
 </context>
@@ -273,180 +282,180 @@ These were skipped because the same text is already in your list:
     <name>PhraseDialog</name>
     <message>
         <source>Edit phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Textbaustein bearbeiten</translation>
     </message>
     <message>
         <source>Add phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Textbaustein hinzufügen</translation>
     </message>
     <message>
         <source>Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Press one letter, number, or any key to type this phrase quickly. Ctrl, Alt, or Shift can be added. Leave it empty to use the picker.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drücken Sie einen Buchstaben, eine Ziffer oder eine beliebige andere Taste, um diesen Textbaustein schnell einzugeben. Ctrl, Alt oder Shift können hinzugefügt werden. Lassen Sie das Feld leer, um die Auswahlliste zu verwenden.</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>One line or many lines. Press Enter to start a new line. Blank lines are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine oder mehrere Zeilen. Mit Enter beginnen Sie eine neue Zeile. Leerzeilen bleiben erhalten.</translation>
     </message>
     <message>
         <source>Enable this phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Textbaustein aktivieren</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Optional</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Enter the text to type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den einzufügenden Text ein.</translation>
     </message>
     <message>
         <source>The text is too long. Keep it under 100,000 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text ist zu lang. Er darf höchstens 100.000 Zeichen umfassen.</translation>
     </message>
     <message>
         <source>This text is already in your list. Duplicate phrases are not allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Text ist bereits in Ihrer Liste. Doppelte Textbausteine sind nicht zulässig.</translation>
     </message>
     <message>
         <source>This shortcut is already used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Tastenkürzel wird bereits verwendet.</translation>
     </message>
 </context>
 <context>
     <name>PickerWindow</name>
     <message>
         <source>Picker</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahlliste</translation>
     </message>
     <message>
         <source>Picker settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen der Auswahlliste</translation>
     </message>
     <message>
         <source>Opacity: %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Deckkraft: %1 %</translation>
     </message>
     <message>
         <source>Search phrases</source>
-        <translation type="unfinished"></translation>
+        <translation>Textbausteine suchen</translation>
     </message>
     <message>
         <source>Click a line, or press Enter, to insert it. Press Esc, or press this shortcut again, to close.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf eine Zeile oder drücken Sie Enter, um sie einzufügen. Zum Schließen drücken Sie Esc oder erneut das Tastenkürzel.</translation>
     </message>
     <message>
         <source>No matching phrases</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine passenden Textbausteine</translation>
     </message>
 </context>
 <context>
     <name>SettingsDialog</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Start with Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Windows starten</translation>
     </message>
     <message>
         <source>Start when you log in</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei der Anmeldung starten</translation>
     </message>
     <message>
         <source>Start minimized to the tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimiert im Infobereich starten</translation>
     </message>
     <message>
         <source>Show/hide main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptfenster ein-/ausblenden</translation>
     </message>
     <message>
         <source>Open the picker</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahlliste öffnen</translation>
     </message>
     <message>
         <source>Picker order</source>
-        <translation type="unfinished"></translation>
+        <translation>Reihenfolge der Auswahlliste</translation>
     </message>
     <message>
         <source>Press a shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel drücken</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Already used by another program. Please set this shortcut again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird bereits von einem anderen Programm verwendet. Bitte legen Sie dieses Tastenkürzel neu fest.</translation>
     </message>
     <message>
         <source>Press this shortcut and the picker appears beside the text cursor. Click a line, or press Enter, to insert it. Press Esc, or press this shortcut again, to close it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Sie dieses Tastenkürzel drücken, erscheint die Auswahlliste neben dem Textcursor. Klicken Sie auf eine Zeile oder drücken Sie Enter, um sie einzufügen. Zum Schließen drücken Sie Esc oder erneut dieses Tastenkürzel.</translation>
     </message>
     <message>
         <source>Recently used on top</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt verwendete zuerst</translation>
     </message>
     <message>
         <source>Keep the list order</source>
-        <translation type="unfinished"></translation>
+        <translation>Reihenfolge der Liste beibehalten</translation>
     </message>
     <message>
         <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwenden Sie zusätzlich Ctrl, Alt, Shift oder Win, damit kein einzelner Buchstabe abgefangen wird.</translation>
     </message>
     <message>
         <source>The two commands need different shortcuts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die beiden Befehle benötigen unterschiedliche Tastenkürzel.</translation>
     </message>
     <message>
         <source>This shortcut is already used by a phrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Tastenkürzel wird bereits von einem Textbaustein verwendet.</translation>
     </message>
 </context>
 <context>
     <name>ThemedDialog</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Picker settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen der Auswahlliste</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>
