@@ -141,7 +141,7 @@ Folgende wurden übersprungen, weil derselbe Text bereits in Ihrer Liste steht:
     </message>
     <message>
         <source>Settings</source>
-        <translation>Einstellungen</translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>  Shortcuts are paused.</source>

@@ -210,6 +210,7 @@ void MainWindow::retranslateUi()
     m_titleBar->setTitleText(title);
     m_search->setPlaceholderText(tr("Search name, shortcut, or text"));
     m_table->setHorizontalHeaderLabels({tr("Name"), tr("Shortcut"), tr("Text"), tr("On")});
+    fitUnsizedColumnsToHeaders();
     m_add->setText(tr("Add"));
     m_edit->setText(tr("Edit"));
     m_delete->setText(tr("Delete"));
