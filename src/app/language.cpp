@@ -1,5 +1,8 @@
 #include "app/language.h"
 
+#include <QCoreApplication>
+#include <QTranslator>
+
 namespace Language {
 
 QString defaultLanguage(const QLocale &locale)
@@ -46,6 +49,17 @@ const QVector<Choice> &choices()
         {QStringLiteral("it"), QStringLiteral("Italiano")},
     };
     return table;
+}
+
+bool install(QTranslator *translator, const QString &code)
+{
+    if (!translator)
+        return false;
+    QCoreApplication::removeTranslator(translator);
+    if (code == QLatin1String("en") ||
+        !translator->load(QStringLiteral(":/i18n/scrivlet_%1.qm").arg(code)))
+        return false;
+    return QCoreApplication::installTranslator(translator);
 }
 
 } // namespace Language

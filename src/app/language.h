@@ -4,6 +4,8 @@
 #include <QString>
 #include <QVector>
 
+class QTranslator;
+
 namespace Language {
 
 // The interface language a first run starts with: one of the ten codes
@@ -18,5 +20,11 @@ struct Choice
 
 // The ten interface languages in the order of the Language menu.
 const QVector<Choice> &choices();
+
+// Takes translator out of the application, then loads the embedded catalogue
+// of code into it and installs it, unless code is "en" or has no catalogue.
+// Returns whether a catalogue is installed. Windows are not told; the caller
+// sends the language-change events where they are due.
+bool install(QTranslator *translator, const QString &code);
 
 } // namespace Language

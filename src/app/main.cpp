@@ -1,3 +1,4 @@
+#include "app/language.h"
 #include "app/selftest.h"
 #include "app/singleinstance.h"
 #include "mainwindow/mainwindow.h"
@@ -98,6 +99,10 @@ int main(int argc, char *argv[])
     store.load();
 
     QTranslator translator;
+    // In place before the window is built, so that what its construction
+    // reports (shortcuts that could not be registered, the one-time import)
+    // is already in the user's language.
+    Language::install(&translator, store.settings().language);
     // The window system interface; null-safe users, so a failed backend only
     // costs the shortcuts and the typing.
     const std::unique_ptr<Desktop> desktop = createDesktop();

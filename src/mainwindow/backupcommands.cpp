@@ -61,14 +61,17 @@ void MainWindow::importBackupFrom(const QString &path)
         statusBar()->showMessage(tr("Phrases imported."), BackupNoticeMs);
         return;
     }
-    const QString listing = PhraseStore::skippedListing(skipped, tr("…and %1 more"));
+    const int hidden = qMax(0, skipped.size() - PhraseStore::SkippedListed);
+    const QString listing =
+        PhraseStore::skippedListing(skipped, tr("…and %n more", nullptr, hidden));
     const int added = store->phrases().size() - before;
     if (added < 1)
         showNotice(tr("No new phrases were imported.\n\nThese were skipped because the same text "
                       "is already in your list:\n%1")
                        .arg(listing));
     else
-        showNotice(tr("Imported %1 new phrase(s).\n\nThese were skipped because the same text is "
-                      "already in your list:\n%2")
-                       .arg(QString::number(added), listing));
+        showNotice(tr("Imported %n new phrase(s).\n\nThese were skipped because the same text is "
+                      "already in your list:\n%1",
+                      nullptr, added)
+                       .arg(listing));
 }

@@ -1,5 +1,6 @@
 #include "mainwindow/mainwindow.h"
 
+#include "app/language.h"
 #include "hotkeys/hotkeymanager.h"
 #include "mainwindow/contentdialog.h"
 #include "picker/pickerwindow.h"
@@ -94,7 +95,7 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
     applyFloatingPanelSettings();
 
     if (imported > 0)
-        statusBar()->showMessage(tr("Imported %1 phrases from version 3.0.").arg(imported),
+        statusBar()->showMessage(tr("Imported %n phrases from version 3.0.", nullptr, imported),
                                  LegacyImportNoticeMs);
 }
 
@@ -209,6 +210,7 @@ void MainWindow::retranslateUi()
     m_titleBar->setTitleText(title);
     m_search->setPlaceholderText(tr("Search name, shortcut, or text"));
     m_table->setHorizontalHeaderLabels({tr("Name"), tr("Shortcut"), tr("Text"), tr("On")});
+    fitUnsizedColumnsToHeaders();
     m_add->setText(tr("Add"));
     m_edit->setText(tr("Edit"));
     m_delete->setText(tr("Delete"));
@@ -231,10 +233,7 @@ void MainWindow::updateStatusLabel()
 
 void MainWindow::applyLanguage(const QString &code)
 {
-    QCoreApplication::removeTranslator(translator);
-    if (translator && code != QLatin1String("en") &&
-        translator->load(QStringLiteral(":/i18n/scrivlet_%1.qm").arg(code)))
-        QCoreApplication::installTranslator(translator);
+    Language::install(translator, code);
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget *window : windows) {
         QEvent change(QEvent::LanguageChange);

@@ -158,6 +158,10 @@ private:
     void createPicker();
     void setUpTable();
     void applyStoredColumnWidths();
+    // Widens a column the user has never sized to its header in the language
+    // shown: the built widths hold the English words, not "Nombre" or
+    // "ショートカット".
+    void fitUnsizedColumnsToHeaders();
     void onSectionResized(int column, int oldSize, int newSize);
     void paintCommandIcons(int theme);
     void retranslateUi();

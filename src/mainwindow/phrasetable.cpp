@@ -94,6 +94,33 @@ void MainWindow::applyStoredColumnWidths()
     m_settingWidths = false;
 }
 
+void MainWindow::fitUnsizedColumnsToHeaders()
+{
+    const Settings &settings = store->settings();
+    const struct
+    {
+        int column, stored, lowest, built;
+    } columns[] = {
+        {NameColumn, settings.nameColumnWidth, MinColumnWidth, NameWidth},
+        {ShortcutColumn, settings.hotkeyColumnWidth, ShortcutWidth, ShortcutWidth},
+        {EnabledColumn, settings.enabledColumnWidth, MinColumnWidth, EnabledWidth},
+    };
+    // The header sections are drawn semi-bold with at most 10 pixels of
+    // padding each side and a 1 pixel border (the style sheets of both themes).
+    QFont font = m_table->horizontalHeader()->font();
+    font.setWeight(QFont::DemiBold);
+    const QFontMetrics metrics(font);
+    m_settingWidths = true;
+    for (const auto &c : columns) {
+        if (acceptedWidth(c.stored, c.lowest) > 0)
+            continue; // the user's own width holds
+        const QTableWidgetItem *item = m_table->horizontalHeaderItem(c.column);
+        const int needed = item ? metrics.horizontalAdvance(item->text()) + 2 * 10 + 1 : 0;
+        m_table->setColumnWidth(c.column, qMax(c.built, needed));
+    }
+    m_settingWidths = false;
+}
+
 void MainWindow::onSectionResized(int column, int /*oldSize*/, int newSize)
 {
     if (m_settingWidths || column == TextColumn)

@@ -100,9 +100,11 @@ QString PhraseStore::defaultMoreFormat()
 
 QString PhraseStore::skippedListing(const QStringList &labels, const QString &moreFormat)
 {
-    constexpr int shown = 20;
-    QString listing = labels.mid(0, shown).join(QLatin1Char('\n'));
-    if (labels.size() > shown)
-        listing += QLatin1Char('\n') + moreFormat.arg(labels.size() - shown);
+    QString listing = labels.mid(0, SkippedListed).join(QLatin1Char('\n'));
+    if (labels.size() > SkippedListed) {
+        const int hidden = labels.size() - SkippedListed;
+        listing += QLatin1Char('\n')
+                   + (moreFormat.contains(QLatin1String("%1")) ? moreFormat.arg(hidden) : moreFormat);
+    }
     return listing;
 }

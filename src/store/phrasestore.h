@@ -69,8 +69,10 @@ public:
 
     // The short label that names a skipped phrase in the import notice.
     static QString skippedLabel(const Phrase &phrase);
-    // The first 20 labels, one a line, then moreFormat (with %1 = how many
-    // were left out) on a line of its own when there are more.
+    // The first SkippedListed labels, one a line, then moreFormat on a line
+    // of its own when there are more. A %1 in moreFormat stands for how many
+    // were left out; a caller with plural forms puts the count in itself.
+    static constexpr int SkippedListed = 20;
     static QString skippedListing(const QStringList &labels,
                                   const QString &moreFormat = defaultMoreFormat());
     static QString defaultMoreFormat();

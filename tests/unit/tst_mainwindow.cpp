@@ -122,6 +122,22 @@ void press(HotkeyManager *hotkeys, int id)
     hotkeys->nativeEventFilter(FakeDesktop::hotkeyEventType(), &id, &result);
 }
 
+// The application font at a pixel size for one test.
+class FontScope
+{
+public:
+    explicit FontScope(int pixels) : saved(QApplication::font())
+    {
+        QFont font = saved;
+        font.setPixelSize(pixels);
+        QApplication::setFont(font);
+    }
+    ~FontScope() { QApplication::setFont(saved); }
+
+private:
+    const QFont saved;
+};
+
 } // namespace
 
 class MainWindowTest : public QObject
@@ -278,6 +294,8 @@ private slots:
         store->settings().nameColumnWidth = name;
         store->settings().hotkeyColumnWidth = shortcut;
         store->settings().enabledColumnWidth = enabled;
+        // A font in which the English headers fit their built widths.
+        const FontScope font(11);
         build();
         QTableWidget *table = window->table();
         const QVector<int> widths{table->columnWidth(0), table->columnWidth(1),
@@ -286,6 +304,24 @@ private slots:
             widths == applied,
             qPrintable(QStringLiteral("%1 %2 %3").arg(widths[0]).arg(widths[1]).arg(widths[2])));
         // Applying them is not a change of the user's: nothing is written.
+        QTest::qWait(MainWindow::ColumnSaveDelayMs + 100);
+        QVERIFY(!QFile::exists(store->dataFilePath()));
+    }
+
+    // Headers wider than the built widths (a larger font, a longer language)
+    // widen the columns the user never sized, and only those; nothing is
+    // written for it.
+    void unsizedColumnsFitTheirHeaders()
+    {
+        store->settings().nameColumnWidth = 140;
+        const FontScope font(40);
+        build();
+        QTableWidget *table = window->table();
+        QCOMPARE(table->columnWidth(MainWindow::NameColumn), 140);
+        const QFontMetrics metrics(QApplication::font());
+        QVERIFY(table->columnWidth(MainWindow::ShortcutColumn) >
+                metrics.horizontalAdvance(QStringLiteral("Shortcut")));
+        QVERIFY(table->columnWidth(MainWindow::EnabledColumn) > 64);
         QTest::qWait(MainWindow::ColumnSaveDelayMs + 100);
         QVERIFY(!QFile::exists(store->dataFilePath()));
     }
@@ -543,14 +579,19 @@ private slots:
                      .value(QStringLiteral("language"))
                      .toString(),
                  QStringLiteral("de"));
-        QCOMPARE(window->trayPauseAction()->text(), QStringLiteral("Resume shortcuts"));
+        // Both pause entries say "resume" in the new language.
+        const QString resume = QCoreApplication::translate("MainWindow", "Resume shortcuts");
+        QCOMPARE(window->pauseAction()->text(), resume);
+        QCOMPARE(window->trayPauseAction()->text(), resume);
         // The language in use again: nothing is written.
         QVERIFY(QFile::remove(store->dataFilePath()));
         german->trigger();
         QVERIFY(!QFile::exists(store->dataFilePath()));
         window->togglePause();
-        QCOMPARE(window->pauseAction()->text(), QStringLiteral("Pause shortcuts"));
-        QCOMPARE(window->trayPauseAction()->text(), QStringLiteral("Pause shortcuts"));
+        const QString pause = QCoreApplication::translate("MainWindow", "Pause shortcuts");
+        QCOMPARE(window->pauseAction()->text(), pause);
+        QCOMPARE(window->trayPauseAction()->text(), pause);
+        window->applyLanguage(QStringLiteral("en"));
     }
 
     void panelEntriesAgree()

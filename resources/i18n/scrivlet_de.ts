@@ -1,0 +1,461 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>HotkeyEdit</name>
+    <message>
+        <source>Press a shortcut</source>
+        <translation>Tastenkürzel drücken</translation>
+    </message>
+</context>
+<context>
+    <name>MainTitleBar</name>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximieren</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Phrase backup (*.json)</source>
+        <translation>Textbaustein-Sicherung (*.json)</translation>
+    </message>
+    <message>
+        <source>Could not write the file.</source>
+        <translation>Die Datei konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Phrases exported.</source>
+        <translation>Textbausteine exportiert.</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Could not read the file.</source>
+        <translation>Die Datei konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The phrases were imported, but the data file could not be saved. They will be saved with your next change.</source>
+        <translation>Die Textbausteine wurden importiert, aber die Datendatei konnte nicht gespeichert werden. Sie werden bei Ihrer nächsten Änderung gespeichert.</translation>
+    </message>
+    <message>
+        <source>Phrases imported.</source>
+        <translation>Textbausteine importiert.</translation>
+    </message>
+    <message>
+        <source>No new phrases were imported.
+
+These were skipped because the same text is already in your list:
+%1</source>
+        <translation>Es wurden keine neuen Textbausteine importiert.
+
+Folgende wurden übersprungen, weil derselbe Text bereits in Ihrer Liste steht:
+%1</translation>
+    </message>
+    <message>
+        <source>The program has not quit. It only minimizes to the notification area. Hotkeys and the picker still insert text.</source>
+        <translation>Das Programm wurde nicht beendet, sondern nur in den Infobereich minimiert. Tastenkürzel und die Auswahlliste fügen weiterhin Text ein.</translation>
+    </message>
+    <message>
+        <source>Do not show this again</source>
+        <translation>Diese Meldung nicht mehr anzeigen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Zem Scrivlet</source>
+        <translation>Info über Zem Scrivlet</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet 3.2</source>
+        <translation>Zem Scrivlet 3.2</translation>
+    </message>
+    <message>
+        <source>Copyright © Vantok %1</source>
+        <translation>Copyright © Vantok %1</translation>
+    </message>
+    <message>
+        <source>Could not change the start-up entry.</source>
+        <translation>Der Autostart-Eintrag konnte nicht geändert werden.</translation>
+    </message>
+    <message>
+        <source>Could not register shortcut: %1</source>
+        <translation>Das Tastenkürzel konnte nicht registriert werden: %1</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet</source>
+        <translation>Zem Scrivlet</translation>
+    </message>
+    <message>
+        <source>Search name, shortcut, or text</source>
+        <translation>Name, Tastenkürzel oder Text suchen</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Aktiv</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>  Shortcuts are paused.</source>
+        <translation>  Die Tastenkürzel sind angehalten.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>S&amp;etup</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Optionen...</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Resume shortcuts</source>
+        <translation>Tastenkürzel fortsetzen</translation>
+    </message>
+    <message>
+        <source>Pause shortcuts</source>
+        <translation>Tastenkürzel anhalten</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Status &amp;bar</source>
+        <translation>&amp;Statusleiste</translation>
+    </message>
+    <message>
+        <source>&amp;Floating panel</source>
+        <translation>Schwebendes &amp;Fenster</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Darstellung</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Klassisch</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Petrol</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Software Help</source>
+        <translation>Programmhilfe</translation>
+    </message>
+    <message>
+        <source>Contact Us</source>
+        <translation>Kontakt</translation>
+    </message>
+    <message>
+        <source>About Zem Scrivlet...</source>
+        <translation>Info über Zem Scrivlet...</translation>
+    </message>
+    <message>
+        <source>Show main window</source>
+        <translation>Hauptfenster anzeigen</translation>
+    </message>
+    <message>
+        <source>Floating panel</source>
+        <translation>Schwebendes Fenster</translation>
+    </message>
+    <message>
+        <source>The target window did not accept the text.</source>
+        <translation>Das Zielfenster hat den Text nicht angenommen.</translation>
+    </message>
+    <message>
+        <source>Picker</source>
+        <translation>Auswahlliste</translation>
+    </message>
+    <message>
+        <source>Select a phrase first.</source>
+        <translation>Wählen Sie zuerst einen Textbaustein aus.</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Aktiv</translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more</source>
+        <translation>
+            <numerusform>…und %n weiterer</numerusform>
+            <numerusform>…und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n new phrase(s).
+
+These were skipped because the same text is already in your list:
+%1</source>
+        <translation>
+            <numerusform>%n neuer Textbaustein wurde importiert.
+
+Folgende wurden übersprungen, weil derselbe Text bereits in Ihrer Liste steht:
+%1</numerusform>
+            <numerusform>%n neue Textbausteine wurden importiert.
+
+Folgende wurden übersprungen, weil derselbe Text bereits in Ihrer Liste steht:
+%1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n phrases from version 3.0.</source>
+        <translation>
+            <numerusform>%n Textbaustein aus Version 3.0 importiert.</numerusform>
+            <numerusform>%n Textbausteine aus Version 3.0 importiert.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PhraseDialog</name>
+    <message>
+        <source>Edit phrase</source>
+        <translation>Textbaustein bearbeiten</translation>
+    </message>
+    <message>
+        <source>Add phrase</source>
+        <translation>Textbaustein hinzufügen</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Press one letter, number, or any key to type this phrase quickly. Ctrl, Alt, or Shift can be added. Leave it empty to use the picker.</source>
+        <translation>Drücken Sie einen Buchstaben, eine Ziffer oder eine beliebige andere Taste, um diesen Textbaustein schnell einzugeben. Ctrl, Alt oder Shift können hinzugefügt werden. Lassen Sie das Feld leer, um die Auswahlliste zu verwenden.</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>One line or many lines. Press Enter to start a new line. Blank lines are kept.</source>
+        <translation>Eine oder mehrere Zeilen. Mit Enter beginnen Sie eine neue Zeile. Leerzeilen bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>Enable this phrase</source>
+        <translation>Diesen Textbaustein aktivieren</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>Optional</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Enter the text to type.</source>
+        <translation>Geben Sie den einzufügenden Text ein.</translation>
+    </message>
+    <message>
+        <source>The text is too long. Keep it under 100,000 characters.</source>
+        <translation>Der Text ist zu lang. Er darf höchstens 100.000 Zeichen umfassen.</translation>
+    </message>
+    <message>
+        <source>This text is already in your list. Duplicate phrases are not allowed.</source>
+        <translation>Dieser Text ist bereits in Ihrer Liste. Doppelte Textbausteine sind nicht zulässig.</translation>
+    </message>
+    <message>
+        <source>This shortcut is already used.</source>
+        <translation>Dieses Tastenkürzel wird bereits verwendet.</translation>
+    </message>
+</context>
+<context>
+    <name>PickerWindow</name>
+    <message>
+        <source>Picker</source>
+        <translation>Auswahlliste</translation>
+    </message>
+    <message>
+        <source>Picker settings</source>
+        <translation>Einstellungen der Auswahlliste</translation>
+    </message>
+    <message>
+        <source>Opacity: %1%</source>
+        <translation>Deckkraft: %1 %</translation>
+    </message>
+    <message>
+        <source>Search phrases</source>
+        <translation>Textbausteine suchen</translation>
+    </message>
+    <message>
+        <source>Click a line, or press Enter, to insert it. Press Esc, or press this shortcut again, to close.</source>
+        <translation>Klicken Sie auf eine Zeile oder drücken Sie Enter, um sie einzufügen. Zum Schließen drücken Sie Esc oder erneut das Tastenkürzel.</translation>
+    </message>
+    <message>
+        <source>No matching phrases</source>
+        <translation>Keine passenden Textbausteine</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Start with Windows</source>
+        <translation>Mit Windows starten</translation>
+    </message>
+    <message>
+        <source>Start when you log in</source>
+        <translation>Bei der Anmeldung starten</translation>
+    </message>
+    <message>
+        <source>Start minimized to the tray</source>
+        <translation>Minimiert im Infobereich starten</translation>
+    </message>
+    <message>
+        <source>Show/hide main window</source>
+        <translation>Hauptfenster ein-/ausblenden</translation>
+    </message>
+    <message>
+        <source>Open the picker</source>
+        <translation>Auswahlliste öffnen</translation>
+    </message>
+    <message>
+        <source>Picker order</source>
+        <translation>Reihenfolge der Auswahlliste</translation>
+    </message>
+    <message>
+        <source>Press a shortcut</source>
+        <translation>Tastenkürzel drücken</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Already used by another program. Please set this shortcut again.</source>
+        <translation>Wird bereits von einem anderen Programm verwendet. Bitte legen Sie dieses Tastenkürzel neu fest.</translation>
+    </message>
+    <message>
+        <source>Press this shortcut and the picker appears beside the text cursor. Click a line, or press Enter, to insert it. Press Esc, or press this shortcut again, to close it.</source>
+        <translation>Wenn Sie dieses Tastenkürzel drücken, erscheint die Auswahlliste neben dem Textcursor. Klicken Sie auf eine Zeile oder drücken Sie Enter, um sie einzufügen. Zum Schließen drücken Sie Esc oder erneut dieses Tastenkürzel.</translation>
+    </message>
+    <message>
+        <source>Recently used on top</source>
+        <translation>Zuletzt verwendete zuerst</translation>
+    </message>
+    <message>
+        <source>Keep the list order</source>
+        <translation>Reihenfolge der Liste beibehalten</translation>
+    </message>
+    <message>
+        <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
+        <translation>Verwenden Sie zusätzlich Ctrl, Alt, Shift oder Win, damit kein einzelner Buchstabe abgefangen wird.</translation>
+    </message>
+    <message>
+        <source>The two commands need different shortcuts.</source>
+        <translation>Die beiden Befehle benötigen unterschiedliche Tastenkürzel.</translation>
+    </message>
+    <message>
+        <source>This shortcut is already used by a phrase.</source>
+        <translation>Dieses Tastenkürzel wird bereits von einem Textbaustein verwendet.</translation>
+    </message>
+</context>
+<context>
+    <name>ThemedDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Picker settings</source>
+        <translation>Einstellungen der Auswahlliste</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+</TS>

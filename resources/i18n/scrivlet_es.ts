@@ -1,0 +1,461 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>HotkeyEdit</name>
+    <message>
+        <source>Press a shortcut</source>
+        <translation>Presiona un atajo</translation>
+    </message>
+</context>
+<context>
+    <name>MainTitleBar</name>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximizar</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Phrase backup (*.json)</source>
+        <translation>Copia de seguridad de frases (*.json)</translation>
+    </message>
+    <message>
+        <source>Could not write the file.</source>
+        <translation>No se pudo escribir el archivo.</translation>
+    </message>
+    <message>
+        <source>Phrases exported.</source>
+        <translation>Frases exportadas.</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Could not read the file.</source>
+        <translation>No se pudo leer el archivo.</translation>
+    </message>
+    <message>
+        <source>The phrases were imported, but the data file could not be saved. They will be saved with your next change.</source>
+        <translation>Las frases se importaron, pero no se pudo guardar el archivo de datos. Se guardarán con tu próximo cambio.</translation>
+    </message>
+    <message>
+        <source>Phrases imported.</source>
+        <translation>Frases importadas.</translation>
+    </message>
+    <message>
+        <source>No new phrases were imported.
+
+These were skipped because the same text is already in your list:
+%1</source>
+        <translation>No se importó ninguna frase nueva.
+
+Se omitieron las siguientes porque su texto ya está en tu lista:
+%1</translation>
+    </message>
+    <message>
+        <source>The program has not quit. It only minimizes to the notification area. Hotkeys and the picker still insert text.</source>
+        <translation>El programa no se ha cerrado: solo se minimiza en el área de notificación. Los atajos y el selector siguen insertando texto.</translation>
+    </message>
+    <message>
+        <source>Do not show this again</source>
+        <translation>No volver a mostrar este mensaje</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>About Zem Scrivlet</source>
+        <translation>Acerca de Zem Scrivlet</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet 3.2</source>
+        <translation>Zem Scrivlet 3.2</translation>
+    </message>
+    <message>
+        <source>Copyright © Vantok %1</source>
+        <translation>Copyright © Vantok %1</translation>
+    </message>
+    <message>
+        <source>Could not change the start-up entry.</source>
+        <translation>No se pudo cambiar la entrada de inicio automático.</translation>
+    </message>
+    <message>
+        <source>Could not register shortcut: %1</source>
+        <translation>No se pudo registrar el atajo: %1</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet</source>
+        <translation>Zem Scrivlet</translation>
+    </message>
+    <message>
+        <source>Search name, shortcut, or text</source>
+        <translation>Buscar por nombre, atajo o texto</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Atajo</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activada</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Agregar</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>  Shortcuts are paused.</source>
+        <translation>  Los atajos están en pausa.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>S&amp;etup</source>
+        <translation>&amp;Configuración</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Opciones...</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Resume shortcuts</source>
+        <translation>Reanudar atajos</translation>
+    </message>
+    <message>
+        <source>Pause shortcuts</source>
+        <translation>Pausar atajos</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>Status &amp;bar</source>
+        <translation>&amp;Barra de estado</translation>
+    </message>
+    <message>
+        <source>&amp;Floating panel</source>
+        <translation>Panel &amp;flotante</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apariencia</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Clásico</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Verde azulado</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>Software Help</source>
+        <translation>Ayuda del programa</translation>
+    </message>
+    <message>
+        <source>Contact Us</source>
+        <translation>Contacto</translation>
+    </message>
+    <message>
+        <source>About Zem Scrivlet...</source>
+        <translation>Acerca de Zem Scrivlet...</translation>
+    </message>
+    <message>
+        <source>Show main window</source>
+        <translation>Mostrar ventana principal</translation>
+    </message>
+    <message>
+        <source>Floating panel</source>
+        <translation>Panel flotante</translation>
+    </message>
+    <message>
+        <source>The target window did not accept the text.</source>
+        <translation>La ventana de destino no aceptó el texto.</translation>
+    </message>
+    <message>
+        <source>Picker</source>
+        <translation>Selector</translation>
+    </message>
+    <message>
+        <source>Select a phrase first.</source>
+        <translation>Selecciona primero una frase.</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Activada</translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more</source>
+        <translation>
+            <numerusform>…y %n más</numerusform>
+            <numerusform>…y %n más</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n new phrase(s).
+
+These were skipped because the same text is already in your list:
+%1</source>
+        <translation>
+            <numerusform>Se importó %n frase nueva.
+
+Se omitieron las siguientes porque su texto ya está en tu lista:
+%1</numerusform>
+            <numerusform>Se importaron %n frases nuevas.
+
+Se omitieron las siguientes porque su texto ya está en tu lista:
+%1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n phrases from version 3.0.</source>
+        <translation>
+            <numerusform>%n frase importada de la versión 3.0.</numerusform>
+            <numerusform>%n frases importadas de la versión 3.0.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PhraseDialog</name>
+    <message>
+        <source>Edit phrase</source>
+        <translation>Editar frase</translation>
+    </message>
+    <message>
+        <source>Add phrase</source>
+        <translation>Agregar frase</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Atajo</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Press one letter, number, or any key to type this phrase quickly. Ctrl, Alt, or Shift can be added. Leave it empty to use the picker.</source>
+        <translation>Presiona una letra, un número o cualquier otra tecla para escribir esta frase rápidamente. Puedes agregar Ctrl, Alt o Shift. Déjalo vacío para usar el selector.</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>One line or many lines. Press Enter to start a new line. Blank lines are kept.</source>
+        <translation>Una o varias líneas. Presiona Enter para empezar una línea nueva. Las líneas en blanco se conservan.</translation>
+    </message>
+    <message>
+        <source>Enable this phrase</source>
+        <translation>Activar esta frase</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>Opcional</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Enter the text to type.</source>
+        <translation>Indica el texto que se escribirá.</translation>
+    </message>
+    <message>
+        <source>The text is too long. Keep it under 100,000 characters.</source>
+        <translation>El texto es demasiado largo. Debe tener menos de 100 000 caracteres.</translation>
+    </message>
+    <message>
+        <source>This text is already in your list. Duplicate phrases are not allowed.</source>
+        <translation>Este texto ya está en tu lista. No se permiten frases duplicadas.</translation>
+    </message>
+    <message>
+        <source>This shortcut is already used.</source>
+        <translation>Este atajo ya está en uso.</translation>
+    </message>
+</context>
+<context>
+    <name>PickerWindow</name>
+    <message>
+        <source>Picker</source>
+        <translation>Selector</translation>
+    </message>
+    <message>
+        <source>Picker settings</source>
+        <translation>Configuración del selector</translation>
+    </message>
+    <message>
+        <source>Opacity: %1%</source>
+        <translation>Opacidad: %1 %</translation>
+    </message>
+    <message>
+        <source>Search phrases</source>
+        <translation>Buscar frases</translation>
+    </message>
+    <message>
+        <source>Click a line, or press Enter, to insert it. Press Esc, or press this shortcut again, to close.</source>
+        <translation>Haz clic en una línea o presiona Enter para insertarla. Presiona Esc o vuelve a presionar este atajo para cerrar.</translation>
+    </message>
+    <message>
+        <source>No matching phrases</source>
+        <translation>No hay frases que coincidan</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Start with Windows</source>
+        <translation>Iniciar con Windows</translation>
+    </message>
+    <message>
+        <source>Start when you log in</source>
+        <translation>Ejecutar al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Start minimized to the tray</source>
+        <translation>Iniciar minimizado en el área de notificación</translation>
+    </message>
+    <message>
+        <source>Show/hide main window</source>
+        <translation>Mostrar/ocultar ventana principal</translation>
+    </message>
+    <message>
+        <source>Open the picker</source>
+        <translation>Abrir el selector</translation>
+    </message>
+    <message>
+        <source>Picker order</source>
+        <translation>Orden del selector</translation>
+    </message>
+    <message>
+        <source>Press a shortcut</source>
+        <translation>Presiona un atajo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Already used by another program. Please set this shortcut again.</source>
+        <translation>Otro programa ya usa este atajo. Vuelve a configurarlo.</translation>
+    </message>
+    <message>
+        <source>Press this shortcut and the picker appears beside the text cursor. Click a line, or press Enter, to insert it. Press Esc, or press this shortcut again, to close it.</source>
+        <translation>Al presionar este atajo, el selector aparece junto al cursor de texto. Haz clic en una línea o presiona Enter para insertarla. Presiona Esc o vuelve a presionar este atajo para cerrarlo.</translation>
+    </message>
+    <message>
+        <source>Recently used on top</source>
+        <translation>Primero las usadas recientemente</translation>
+    </message>
+    <message>
+        <source>Keep the list order</source>
+        <translation>Mantener el orden de la lista</translation>
+    </message>
+    <message>
+        <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
+        <translation>Incluye Ctrl, Alt, Shift o Win para que no se capture una letra suelta.</translation>
+    </message>
+    <message>
+        <source>The two commands need different shortcuts.</source>
+        <translation>Los dos comandos necesitan atajos distintos.</translation>
+    </message>
+    <message>
+        <source>This shortcut is already used by a phrase.</source>
+        <translation>Una frase ya usa este atajo.</translation>
+    </message>
+</context>
+<context>
+    <name>ThemedDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Picker settings</source>
+        <translation>Configuración del selector</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,461 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>HotkeyEdit</name>
+    <message>
+        <source>Press a shortcut</source>
+        <translation>Appuyez sur un raccourci</translation>
+    </message>
+</context>
+<context>
+    <name>MainTitleBar</name>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Agrandir</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Phrase backup (*.json)</source>
+        <translation>Sauvegarde des phrases (*.json)</translation>
+    </message>
+    <message>
+        <source>Could not write the file.</source>
+        <translation>Impossible d'écrire le fichier.</translation>
+    </message>
+    <message>
+        <source>Phrases exported.</source>
+        <translation>Phrases exportées.</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Could not read the file.</source>
+        <translation>Impossible de lire le fichier.</translation>
+    </message>
+    <message>
+        <source>The phrases were imported, but the data file could not be saved. They will be saved with your next change.</source>
+        <translation>Les phrases ont été importées, mais le fichier de données n'a pas pu être enregistré. Elles seront enregistrées lors de votre prochaine modification.</translation>
+    </message>
+    <message>
+        <source>Phrases imported.</source>
+        <translation>Phrases importées.</translation>
+    </message>
+    <message>
+        <source>No new phrases were imported.
+
+These were skipped because the same text is already in your list:
+%1</source>
+        <translation>Aucune nouvelle phrase n'a été importée.
+
+Les phrases suivantes ont été ignorées, car le même texte figure déjà dans votre liste :
+%1</translation>
+    </message>
+    <message>
+        <source>The program has not quit. It only minimizes to the notification area. Hotkeys and the picker still insert text.</source>
+        <translation>Le programme n'est pas fermé : il est seulement réduit dans la zone de notification. Les raccourcis et le sélecteur continuent d'insérer du texte.</translation>
+    </message>
+    <message>
+        <source>Do not show this again</source>
+        <translation>Ne plus afficher ce message</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Zem Scrivlet</source>
+        <translation>À propos de Zem Scrivlet</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet 3.2</source>
+        <translation>Zem Scrivlet 3.2</translation>
+    </message>
+    <message>
+        <source>Copyright © Vantok %1</source>
+        <translation>Copyright © Vantok %1</translation>
+    </message>
+    <message>
+        <source>Could not change the start-up entry.</source>
+        <translation>Impossible de modifier l'entrée de démarrage automatique.</translation>
+    </message>
+    <message>
+        <source>Could not register shortcut: %1</source>
+        <translation>Impossible d'enregistrer le raccourci : %1</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet</source>
+        <translation>Zem Scrivlet</translation>
+    </message>
+    <message>
+        <source>Search name, shortcut, or text</source>
+        <translation>Rechercher un nom, un raccourci ou un texte</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Raccourci</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activée</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>  Shortcuts are paused.</source>
+        <translation>  Les raccourcis sont suspendus.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>S&amp;etup</source>
+        <translation>&amp;Configuration</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Options...</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Resume shortcuts</source>
+        <translation>Reprendre les raccourcis</translation>
+    </message>
+    <message>
+        <source>Pause shortcuts</source>
+        <translation>Suspendre les raccourcis</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>Status &amp;bar</source>
+        <translation>&amp;Barre d'état</translation>
+    </message>
+    <message>
+        <source>&amp;Floating panel</source>
+        <translation>&amp;Panneau flottant</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apparence</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Classique</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Bleu canard</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ai&amp;de</translation>
+    </message>
+    <message>
+        <source>Software Help</source>
+        <translation>Aide du logiciel</translation>
+    </message>
+    <message>
+        <source>Contact Us</source>
+        <translation>Nous contacter</translation>
+    </message>
+    <message>
+        <source>About Zem Scrivlet...</source>
+        <translation>À propos de Zem Scrivlet...</translation>
+    </message>
+    <message>
+        <source>Show main window</source>
+        <translation>Afficher la fenêtre principale</translation>
+    </message>
+    <message>
+        <source>Floating panel</source>
+        <translation>Panneau flottant</translation>
+    </message>
+    <message>
+        <source>The target window did not accept the text.</source>
+        <translation>La fenêtre cible n'a pas accepté le texte.</translation>
+    </message>
+    <message>
+        <source>Picker</source>
+        <translation>Sélecteur</translation>
+    </message>
+    <message>
+        <source>Select a phrase first.</source>
+        <translation>Sélectionnez d'abord une phrase.</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Activée</translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more</source>
+        <translation>
+            <numerusform>…et %n autre</numerusform>
+            <numerusform>…et %n autres</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n new phrase(s).
+
+These were skipped because the same text is already in your list:
+%1</source>
+        <translation>
+            <numerusform>%n nouvelle phrase a été importée.
+
+Les phrases suivantes ont été ignorées, car le même texte figure déjà dans votre liste :
+%1</numerusform>
+            <numerusform>%n nouvelles phrases ont été importées.
+
+Les phrases suivantes ont été ignorées, car le même texte figure déjà dans votre liste :
+%1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n phrases from version 3.0.</source>
+        <translation>
+            <numerusform>%n phrase importée depuis la version 3.0.</numerusform>
+            <numerusform>%n phrases importées depuis la version 3.0.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PhraseDialog</name>
+    <message>
+        <source>Edit phrase</source>
+        <translation>Modifier la phrase</translation>
+    </message>
+    <message>
+        <source>Add phrase</source>
+        <translation>Ajouter une phrase</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Raccourci</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Press one letter, number, or any key to type this phrase quickly. Ctrl, Alt, or Shift can be added. Leave it empty to use the picker.</source>
+        <translation>Appuyez sur une lettre, un chiffre ou n'importe quelle touche pour saisir rapidement cette phrase. Vous pouvez y ajouter Ctrl, Alt ou Shift. Laissez ce champ vide pour utiliser le sélecteur.</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>One line or many lines. Press Enter to start a new line. Blank lines are kept.</source>
+        <translation>Une ou plusieurs lignes. Appuyez sur Enter pour commencer une nouvelle ligne. Les lignes vides sont conservées.</translation>
+    </message>
+    <message>
+        <source>Enable this phrase</source>
+        <translation>Activer cette phrase</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>Facultatif</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Enter the text to type.</source>
+        <translation>Saisissez le texte à taper.</translation>
+    </message>
+    <message>
+        <source>The text is too long. Keep it under 100,000 characters.</source>
+        <translation>Le texte est trop long. Il ne doit pas dépasser 100 000 caractères.</translation>
+    </message>
+    <message>
+        <source>This text is already in your list. Duplicate phrases are not allowed.</source>
+        <translation>Ce texte figure déjà dans votre liste. Les phrases en double ne sont pas autorisées.</translation>
+    </message>
+    <message>
+        <source>This shortcut is already used.</source>
+        <translation>Ce raccourci est déjà utilisé.</translation>
+    </message>
+</context>
+<context>
+    <name>PickerWindow</name>
+    <message>
+        <source>Picker</source>
+        <translation>Sélecteur</translation>
+    </message>
+    <message>
+        <source>Picker settings</source>
+        <translation>Paramètres du sélecteur</translation>
+    </message>
+    <message>
+        <source>Opacity: %1%</source>
+        <translation>Opacité : %1 %</translation>
+    </message>
+    <message>
+        <source>Search phrases</source>
+        <translation>Rechercher des phrases</translation>
+    </message>
+    <message>
+        <source>Click a line, or press Enter, to insert it. Press Esc, or press this shortcut again, to close.</source>
+        <translation>Cliquez sur une ligne ou appuyez sur Enter pour l'insérer. Appuyez sur Esc ou de nouveau sur le raccourci pour fermer.</translation>
+    </message>
+    <message>
+        <source>No matching phrases</source>
+        <translation>Aucune phrase correspondante</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Start with Windows</source>
+        <translation>Démarrer avec Windows</translation>
+    </message>
+    <message>
+        <source>Start when you log in</source>
+        <translation>Démarrer à l'ouverture de session</translation>
+    </message>
+    <message>
+        <source>Start minimized to the tray</source>
+        <translation>Démarrer réduit dans la zone de notification</translation>
+    </message>
+    <message>
+        <source>Show/hide main window</source>
+        <translation>Afficher/masquer la fenêtre principale</translation>
+    </message>
+    <message>
+        <source>Open the picker</source>
+        <translation>Ouvrir le sélecteur</translation>
+    </message>
+    <message>
+        <source>Picker order</source>
+        <translation>Ordre du sélecteur</translation>
+    </message>
+    <message>
+        <source>Press a shortcut</source>
+        <translation>Appuyez sur un raccourci</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Already used by another program. Please set this shortcut again.</source>
+        <translation>Déjà utilisé par un autre programme. Veuillez redéfinir ce raccourci.</translation>
+    </message>
+    <message>
+        <source>Press this shortcut and the picker appears beside the text cursor. Click a line, or press Enter, to insert it. Press Esc, or press this shortcut again, to close it.</source>
+        <translation>Appuyez sur ce raccourci pour afficher le sélecteur à côté du curseur de texte. Cliquez sur une ligne ou appuyez sur Enter pour l'insérer. Appuyez sur Esc ou de nouveau sur ce raccourci pour le fermer.</translation>
+    </message>
+    <message>
+        <source>Recently used on top</source>
+        <translation>Récemment utilisées en premier</translation>
+    </message>
+    <message>
+        <source>Keep the list order</source>
+        <translation>Conserver l'ordre de la liste</translation>
+    </message>
+    <message>
+        <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
+        <translation>Ajoutez Ctrl, Alt, Shift ou Win pour qu'une simple lettre ne soit pas interceptée.</translation>
+    </message>
+    <message>
+        <source>The two commands need different shortcuts.</source>
+        <translation>Les deux commandes doivent avoir des raccourcis différents.</translation>
+    </message>
+    <message>
+        <source>This shortcut is already used by a phrase.</source>
+        <translation>Ce raccourci est déjà utilisé par une phrase.</translation>
+    </message>
+</context>
+<context>
+    <name>ThemedDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Picker settings</source>
+        <translation>Paramètres du sélecteur</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+</TS>

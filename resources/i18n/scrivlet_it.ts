@@ -1,0 +1,461 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>HotkeyEdit</name>
+    <message>
+        <source>Press a shortcut</source>
+        <translation>Premi una scorciatoia</translation>
+    </message>
+</context>
+<context>
+    <name>MainTitleBar</name>
+    <message>
+        <source>Restore</source>
+        <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Riduci a icona</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>Phrase backup (*.json)</source>
+        <translation>Backup delle frasi (*.json)</translation>
+    </message>
+    <message>
+        <source>Could not write the file.</source>
+        <translation>Impossibile scrivere il file.</translation>
+    </message>
+    <message>
+        <source>Phrases exported.</source>
+        <translation>Frasi esportate.</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importa</translation>
+    </message>
+    <message>
+        <source>Could not read the file.</source>
+        <translation>Impossibile leggere il file.</translation>
+    </message>
+    <message>
+        <source>The phrases were imported, but the data file could not be saved. They will be saved with your next change.</source>
+        <translation>Le frasi sono state importate, ma non è stato possibile salvare il file di dati. Verranno salvate alla prossima modifica.</translation>
+    </message>
+    <message>
+        <source>Phrases imported.</source>
+        <translation>Frasi importate.</translation>
+    </message>
+    <message>
+        <source>No new phrases were imported.
+
+These were skipped because the same text is already in your list:
+%1</source>
+        <translation>Non è stata importata nessuna frase nuova.
+
+Le seguenti sono state ignorate perché il loro testo è già nel tuo elenco:
+%1</translation>
+    </message>
+    <message>
+        <source>The program has not quit. It only minimizes to the notification area. Hotkeys and the picker still insert text.</source>
+        <translation>Il programma non è stato chiuso: viene solo ridotto a icona nell'area di notifica. Le scorciatoie e il selettore continuano a inserire il testo.</translation>
+    </message>
+    <message>
+        <source>Do not show this again</source>
+        <translation>Non mostrare più questo messaggio</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Zem Scrivlet</source>
+        <translation>Informazioni su Zem Scrivlet</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet 3.2</source>
+        <translation>Zem Scrivlet 3.2</translation>
+    </message>
+    <message>
+        <source>Copyright © Vantok %1</source>
+        <translation>Copyright © Vantok %1</translation>
+    </message>
+    <message>
+        <source>Could not change the start-up entry.</source>
+        <translation>Impossibile modificare la voce di avvio automatico.</translation>
+    </message>
+    <message>
+        <source>Could not register shortcut: %1</source>
+        <translation>Impossibile registrare la scorciatoia: %1</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet</source>
+        <translation>Zem Scrivlet</translation>
+    </message>
+    <message>
+        <source>Search name, shortcut, or text</source>
+        <translation>Cerca per nome, scorciatoia o testo</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Scorciatoia</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Attiva</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>  Shortcuts are paused.</source>
+        <translation>  Le scorciatoie sono sospese.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>S&amp;etup</source>
+        <translation>&amp;Impostazioni</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Opzioni...</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Resume shortcuts</source>
+        <translation>Riprendi scorciatoie</translation>
+    </message>
+    <message>
+        <source>Pause shortcuts</source>
+        <translation>Sospendi scorciatoie</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <source>Status &amp;bar</source>
+        <translation>&amp;Barra di stato</translation>
+    </message>
+    <message>
+        <source>&amp;Floating panel</source>
+        <translation>&amp;Pannello mobile</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Aspetto</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Classico</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Verde petrolio</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>Software Help</source>
+        <translation>Guida del programma</translation>
+    </message>
+    <message>
+        <source>Contact Us</source>
+        <translation>Contattaci</translation>
+    </message>
+    <message>
+        <source>About Zem Scrivlet...</source>
+        <translation>Informazioni su Zem Scrivlet...</translation>
+    </message>
+    <message>
+        <source>Show main window</source>
+        <translation>Mostra finestra principale</translation>
+    </message>
+    <message>
+        <source>Floating panel</source>
+        <translation>Pannello mobile</translation>
+    </message>
+    <message>
+        <source>The target window did not accept the text.</source>
+        <translation>La finestra di destinazione non ha accettato il testo.</translation>
+    </message>
+    <message>
+        <source>Picker</source>
+        <translation>Selettore</translation>
+    </message>
+    <message>
+        <source>Select a phrase first.</source>
+        <translation>Seleziona prima una frase.</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Attiva</translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more</source>
+        <translation>
+            <numerusform>…e ancora %n</numerusform>
+            <numerusform>…e altre %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n new phrase(s).
+
+These were skipped because the same text is already in your list:
+%1</source>
+        <translation>
+            <numerusform>È stata importata %n frase nuova.
+
+Le seguenti sono state ignorate perché il loro testo è già nel tuo elenco:
+%1</numerusform>
+            <numerusform>Sono state importate %n frasi nuove.
+
+Le seguenti sono state ignorate perché il loro testo è già nel tuo elenco:
+%1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n phrases from version 3.0.</source>
+        <translation>
+            <numerusform>%n frase importata dalla versione 3.0.</numerusform>
+            <numerusform>%n frasi importate dalla versione 3.0.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PhraseDialog</name>
+    <message>
+        <source>Edit phrase</source>
+        <translation>Modifica frase</translation>
+    </message>
+    <message>
+        <source>Add phrase</source>
+        <translation>Aggiungi frase</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Scorciatoia</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>Press one letter, number, or any key to type this phrase quickly. Ctrl, Alt, or Shift can be added. Leave it empty to use the picker.</source>
+        <translation>Premi una lettera, un numero o un altro tasto qualsiasi per digitare rapidamente questa frase. Puoi aggiungere Ctrl, Alt o Shift. Lascia il campo vuoto per usare il selettore.</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>One line or many lines. Press Enter to start a new line. Blank lines are kept.</source>
+        <translation>Una o più righe. Premi Enter per andare a capo. Le righe vuote vengono mantenute.</translation>
+    </message>
+    <message>
+        <source>Enable this phrase</source>
+        <translation>Attiva questa frase</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>Facoltativo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Enter the text to type.</source>
+        <translation>Inserisci il testo da digitare.</translation>
+    </message>
+    <message>
+        <source>The text is too long. Keep it under 100,000 characters.</source>
+        <translation>Il testo è troppo lungo. Deve contenere meno di 100.000 caratteri.</translation>
+    </message>
+    <message>
+        <source>This text is already in your list. Duplicate phrases are not allowed.</source>
+        <translation>Questo testo è già nel tuo elenco. Le frasi duplicate non sono consentite.</translation>
+    </message>
+    <message>
+        <source>This shortcut is already used.</source>
+        <translation>Questa scorciatoia è già in uso.</translation>
+    </message>
+</context>
+<context>
+    <name>PickerWindow</name>
+    <message>
+        <source>Picker</source>
+        <translation>Selettore</translation>
+    </message>
+    <message>
+        <source>Picker settings</source>
+        <translation>Impostazioni del selettore</translation>
+    </message>
+    <message>
+        <source>Opacity: %1%</source>
+        <translation>Opacità: %1%</translation>
+    </message>
+    <message>
+        <source>Search phrases</source>
+        <translation>Cerca frasi</translation>
+    </message>
+    <message>
+        <source>Click a line, or press Enter, to insert it. Press Esc, or press this shortcut again, to close.</source>
+        <translation>Fai clic su una riga o premi Enter per inserirla. Premi Esc o di nuovo questa scorciatoia per chiudere.</translation>
+    </message>
+    <message>
+        <source>No matching phrases</source>
+        <translation>Nessuna frase corrispondente</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>Start with Windows</source>
+        <translation>Avvia con Windows</translation>
+    </message>
+    <message>
+        <source>Start when you log in</source>
+        <translation>Avvia all'accesso</translation>
+    </message>
+    <message>
+        <source>Start minimized to the tray</source>
+        <translation>Avvia ridotto a icona nell'area di notifica</translation>
+    </message>
+    <message>
+        <source>Show/hide main window</source>
+        <translation>Mostra/nascondi finestra principale</translation>
+    </message>
+    <message>
+        <source>Open the picker</source>
+        <translation>Apri il selettore</translation>
+    </message>
+    <message>
+        <source>Picker order</source>
+        <translation>Ordine del selettore</translation>
+    </message>
+    <message>
+        <source>Press a shortcut</source>
+        <translation>Premi una scorciatoia</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Already used by another program. Please set this shortcut again.</source>
+        <translation>Un altro programma usa già questa scorciatoia. Impostala di nuovo.</translation>
+    </message>
+    <message>
+        <source>Press this shortcut and the picker appears beside the text cursor. Click a line, or press Enter, to insert it. Press Esc, or press this shortcut again, to close it.</source>
+        <translation>Quando premi questa scorciatoia, il selettore compare accanto al cursore di testo. Fai clic su una riga o premi Enter per inserirla. Premi Esc o di nuovo questa scorciatoia per chiuderlo.</translation>
+    </message>
+    <message>
+        <source>Recently used on top</source>
+        <translation>Usate di recente in cima</translation>
+    </message>
+    <message>
+        <source>Keep the list order</source>
+        <translation>Mantieni l'ordine dell'elenco</translation>
+    </message>
+    <message>
+        <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
+        <translation>Includi Ctrl, Alt, Shift o Win, in modo che una singola lettera non venga intercettata.</translation>
+    </message>
+    <message>
+        <source>The two commands need different shortcuts.</source>
+        <translation>I due comandi richiedono scorciatoie diverse.</translation>
+    </message>
+    <message>
+        <source>This shortcut is already used by a phrase.</source>
+        <translation>Questa scorciatoia è già usata da una frase.</translation>
+    </message>
+</context>
+<context>
+    <name>ThemedDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Picker settings</source>
+        <translation>Impostazioni del selettore</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+</TS>

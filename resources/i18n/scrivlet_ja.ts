@@ -1,0 +1,455 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>HotkeyEdit</name>
+    <message>
+        <source>Press a shortcut</source>
+        <translation>ショートカットを押してください</translation>
+    </message>
+</context>
+<context>
+    <name>MainTitleBar</name>
+    <message>
+        <source>Restore</source>
+        <translation>元に戻す (縮小)</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Export</source>
+        <translation>エクスポート</translation>
+    </message>
+    <message>
+        <source>Phrase backup (*.json)</source>
+        <translation>フレーズのバックアップ (*.json)</translation>
+    </message>
+    <message>
+        <source>Could not write the file.</source>
+        <translation>ファイルに書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Phrases exported.</source>
+        <translation>フレーズをエクスポートしました。</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>インポート</translation>
+    </message>
+    <message>
+        <source>Could not read the file.</source>
+        <translation>ファイルを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>The phrases were imported, but the data file could not be saved. They will be saved with your next change.</source>
+        <translation>フレーズはインポートされましたが、データ ファイルを保存できませんでした。次回の変更時に保存されます。</translation>
+    </message>
+    <message>
+        <source>Phrases imported.</source>
+        <translation>フレーズをインポートしました。</translation>
+    </message>
+    <message>
+        <source>No new phrases were imported.
+
+These were skipped because the same text is already in your list:
+%1</source>
+        <translation>新しいフレーズはインポートされませんでした。
+
+同じテキストが既に一覧にあるため、次のフレーズはスキップされました:
+%1</translation>
+    </message>
+    <message>
+        <source>The program has not quit. It only minimizes to the notification area. Hotkeys and the picker still insert text.</source>
+        <translation>プログラムは終了していません。通知領域に最小化されただけです。ショートカットとピッカーで引き続きテキストを挿入できます。</translation>
+    </message>
+    <message>
+        <source>Do not show this again</source>
+        <translation>今後このメッセージを表示しない</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Zem Scrivlet</source>
+        <translation>Zem Scrivlet のバージョン情報</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet 3.2</source>
+        <translation>Zem Scrivlet 3.2</translation>
+    </message>
+    <message>
+        <source>Copyright © Vantok %1</source>
+        <translation>Copyright © Vantok %1</translation>
+    </message>
+    <message>
+        <source>Could not change the start-up entry.</source>
+        <translation>自動起動の設定を変更できませんでした。</translation>
+    </message>
+    <message>
+        <source>Could not register shortcut: %1</source>
+        <translation>ショートカットを登録できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet</source>
+        <translation>Zem Scrivlet</translation>
+    </message>
+    <message>
+        <source>Search name, shortcut, or text</source>
+        <translation>名前、ショートカット、テキストで検索</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>ショートカット</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>有効</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編集</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>  Shortcuts are paused.</source>
+        <translation>  ショートカットは一時停止中です。</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>S&amp;etup</source>
+        <translation>設定(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>オプション(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>Resume shortcuts</source>
+        <translation>ショートカットを再開</translation>
+    </message>
+    <message>
+        <source>Pause shortcuts</source>
+        <translation>ショートカットを一時停止</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>表示(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Status &amp;bar</source>
+        <translation>ステータス バー(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Floating panel</source>
+        <translation>フローティングパネル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>外観</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>クラシック</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>青緑</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Software Help</source>
+        <translation>ヘルプの表示</translation>
+    </message>
+    <message>
+        <source>Contact Us</source>
+        <translation>お問い合わせ</translation>
+    </message>
+    <message>
+        <source>About Zem Scrivlet...</source>
+        <translation>Zem Scrivlet のバージョン情報...</translation>
+    </message>
+    <message>
+        <source>Show main window</source>
+        <translation>メイン ウィンドウを表示</translation>
+    </message>
+    <message>
+        <source>Floating panel</source>
+        <translation>フローティングパネル</translation>
+    </message>
+    <message>
+        <source>The target window did not accept the text.</source>
+        <translation>対象ウィンドウがテキストを受け付けませんでした。</translation>
+    </message>
+    <message>
+        <source>Picker</source>
+        <translation>ピッカー</translation>
+    </message>
+    <message>
+        <source>Select a phrase first.</source>
+        <translation>先にフレーズを選択してください。</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>有効</translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more</source>
+        <translation>
+            <numerusform>…ほか %n 件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n new phrase(s).
+
+These were skipped because the same text is already in your list:
+%1</source>
+        <translation>
+            <numerusform>%n 件の新しいフレーズをインポートしました。
+
+同じテキストが既に一覧にあるため、次のフレーズはスキップされました:
+%1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n phrases from version 3.0.</source>
+        <translation>
+            <numerusform>バージョン 3.0 から %n 件のフレーズをインポートしました。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PhraseDialog</name>
+    <message>
+        <source>Edit phrase</source>
+        <translation>フレーズの編集</translation>
+    </message>
+    <message>
+        <source>Add phrase</source>
+        <translation>フレーズの追加</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>ショートカット</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>クリア</translation>
+    </message>
+    <message>
+        <source>Press one letter, number, or any key to type this phrase quickly. Ctrl, Alt, or Shift can be added. Leave it empty to use the picker.</source>
+        <translation>このフレーズをすばやく入力するための文字、数字、または任意のキーを押してください。Ctrl、Alt、Shift を組み合わせることもできます。ピッカーから使う場合は空欄のままにしてください。</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>One line or many lines. Press Enter to start a new line. Blank lines are kept.</source>
+        <translation>1 行でも複数行でもかまいません。Enter キーで改行します。空行もそのまま残ります。</translation>
+    </message>
+    <message>
+        <source>Enable this phrase</source>
+        <translation>このフレーズを有効にする</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>省略可</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Enter the text to type.</source>
+        <translation>挿入するテキストを入力してください。</translation>
+    </message>
+    <message>
+        <source>The text is too long. Keep it under 100,000 characters.</source>
+        <translation>テキストが長すぎます。100,000 文字以内にしてください。</translation>
+    </message>
+    <message>
+        <source>This text is already in your list. Duplicate phrases are not allowed.</source>
+        <translation>このテキストは既に一覧にあります。同じ内容のフレーズは登録できません。</translation>
+    </message>
+    <message>
+        <source>This shortcut is already used.</source>
+        <translation>このショートカットは既に使用されています。</translation>
+    </message>
+</context>
+<context>
+    <name>PickerWindow</name>
+    <message>
+        <source>Picker</source>
+        <translation>ピッカー</translation>
+    </message>
+    <message>
+        <source>Picker settings</source>
+        <translation>ピッカーの設定</translation>
+    </message>
+    <message>
+        <source>Opacity: %1%</source>
+        <translation>不透明度: %1%</translation>
+    </message>
+    <message>
+        <source>Search phrases</source>
+        <translation>フレーズを検索</translation>
+    </message>
+    <message>
+        <source>Click a line, or press Enter, to insert it. Press Esc, or press this shortcut again, to close.</source>
+        <translation>行をクリックするか Enter キーを押すと挿入されます。Esc キーを押すか、このショートカットをもう一度押すと閉じます。</translation>
+    </message>
+    <message>
+        <source>No matching phrases</source>
+        <translation>一致するフレーズはありません</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <source>Start with Windows</source>
+        <translation>Windows と同時に起動</translation>
+    </message>
+    <message>
+        <source>Start when you log in</source>
+        <translation>ログイン時に起動</translation>
+    </message>
+    <message>
+        <source>Start minimized to the tray</source>
+        <translation>通知領域に最小化した状態で起動</translation>
+    </message>
+    <message>
+        <source>Show/hide main window</source>
+        <translation>メイン ウィンドウの表示/非表示</translation>
+    </message>
+    <message>
+        <source>Open the picker</source>
+        <translation>ピッカーを開く</translation>
+    </message>
+    <message>
+        <source>Picker order</source>
+        <translation>ピッカーの並び順</translation>
+    </message>
+    <message>
+        <source>Press a shortcut</source>
+        <translation>ショートカットを押してください</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Already used by another program. Please set this shortcut again.</source>
+        <translation>既に別のプログラムで使用されています。このショートカットを設定し直してください。</translation>
+    </message>
+    <message>
+        <source>Press this shortcut and the picker appears beside the text cursor. Click a line, or press Enter, to insert it. Press Esc, or press this shortcut again, to close it.</source>
+        <translation>このショートカットを押すと、テキスト カーソルの横にピッカーが表示されます。行をクリックするか Enter キーを押すと挿入されます。Esc キーを押すか、このショートカットをもう一度押すと閉じます。</translation>
+    </message>
+    <message>
+        <source>Recently used on top</source>
+        <translation>最近使ったものを上に表示</translation>
+    </message>
+    <message>
+        <source>Keep the list order</source>
+        <translation>一覧の順序のまま</translation>
+    </message>
+    <message>
+        <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
+        <translation>文字キーだけでは通常の入力を横取りしてしまうため、Ctrl、Alt、Shift、Win のいずれかを含めてください。</translation>
+    </message>
+    <message>
+        <source>The two commands need different shortcuts.</source>
+        <translation>2 つのコマンドには別々のショートカットを指定してください。</translation>
+    </message>
+    <message>
+        <source>This shortcut is already used by a phrase.</source>
+        <translation>このショートカットは既にフレーズで使用されています。</translation>
+    </message>
+</context>
+<context>
+    <name>ThemedDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Picker settings</source>
+        <translation>ピッカーの設定</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,455 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ko_KR">
+<context>
+    <name>HotkeyEdit</name>
+    <message>
+        <source>Press a shortcut</source>
+        <translation>단축키를 누르세요</translation>
+    </message>
+</context>
+<context>
+    <name>MainTitleBar</name>
+    <message>
+        <source>Restore</source>
+        <translation>이전 크기로 복원</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>최대화</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>최소화</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Export</source>
+        <translation>내보내기</translation>
+    </message>
+    <message>
+        <source>Phrase backup (*.json)</source>
+        <translation>문구 백업 (*.json)</translation>
+    </message>
+    <message>
+        <source>Could not write the file.</source>
+        <translation>파일을 쓸 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Phrases exported.</source>
+        <translation>문구를 내보냈습니다.</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>가져오기</translation>
+    </message>
+    <message>
+        <source>Could not read the file.</source>
+        <translation>파일을 읽을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The phrases were imported, but the data file could not be saved. They will be saved with your next change.</source>
+        <translation>문구를 가져왔지만 데이터 파일을 저장하지 못했습니다. 다음에 변경할 때 저장됩니다.</translation>
+    </message>
+    <message>
+        <source>Phrases imported.</source>
+        <translation>문구를 가져왔습니다.</translation>
+    </message>
+    <message>
+        <source>No new phrases were imported.
+
+These were skipped because the same text is already in your list:
+%1</source>
+        <translation>가져온 새 문구가 없습니다.
+
+같은 텍스트가 이미 목록에 있어 다음 문구를 건너뛰었습니다:
+%1</translation>
+    </message>
+    <message>
+        <source>The program has not quit. It only minimizes to the notification area. Hotkeys and the picker still insert text.</source>
+        <translation>프로그램이 종료되지 않았습니다. 알림 영역으로 최소화되었을 뿐입니다. 단축키와 선택기로 계속 텍스트를 삽입할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Do not show this again</source>
+        <translation>다시 표시 안 함</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>About Zem Scrivlet</source>
+        <translation>Zem Scrivlet 정보</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet 3.2</source>
+        <translation>Zem Scrivlet 3.2</translation>
+    </message>
+    <message>
+        <source>Copyright © Vantok %1</source>
+        <translation>Copyright © Vantok %1</translation>
+    </message>
+    <message>
+        <source>Could not change the start-up entry.</source>
+        <translation>자동 시작 항목을 변경할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Could not register shortcut: %1</source>
+        <translation>단축키를 등록할 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet</source>
+        <translation>Zem Scrivlet</translation>
+    </message>
+    <message>
+        <source>Search name, shortcut, or text</source>
+        <translation>이름, 단축키 또는 텍스트 검색</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>이름</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>단축키</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>텍스트</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>사용</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>추가</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>편집</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>  Shortcuts are paused.</source>
+        <translation>  단축키가 일시 중지되었습니다.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>예</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>아니요</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>파일(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>끝내기</translation>
+    </message>
+    <message>
+        <source>S&amp;etup</source>
+        <translation>설정(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>옵션(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>언어</translation>
+    </message>
+    <message>
+        <source>Resume shortcuts</source>
+        <translation>단축키 다시 시작</translation>
+    </message>
+    <message>
+        <source>Pause shortcuts</source>
+        <translation>단축키 일시 중지</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>보기(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Status &amp;bar</source>
+        <translation>상태 표시줄(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Floating panel</source>
+        <translation>플로팅 패널(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>모양</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>클래식</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>청록</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>도움말(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Software Help</source>
+        <translation>도움말 보기</translation>
+    </message>
+    <message>
+        <source>Contact Us</source>
+        <translation>문의하기</translation>
+    </message>
+    <message>
+        <source>About Zem Scrivlet...</source>
+        <translation>Zem Scrivlet 정보...</translation>
+    </message>
+    <message>
+        <source>Show main window</source>
+        <translation>기본 창 표시</translation>
+    </message>
+    <message>
+        <source>Floating panel</source>
+        <translation>플로팅 패널</translation>
+    </message>
+    <message>
+        <source>The target window did not accept the text.</source>
+        <translation>대상 창이 텍스트를 받아들이지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Picker</source>
+        <translation>선택기</translation>
+    </message>
+    <message>
+        <source>Select a phrase first.</source>
+        <translation>먼저 문구를 선택하세요.</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>사용</translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more</source>
+        <translation>
+            <numerusform>…외 %n개</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n new phrase(s).
+
+These were skipped because the same text is already in your list:
+%1</source>
+        <translation>
+            <numerusform>새 문구 %n개를 가져왔습니다.
+
+같은 텍스트가 이미 목록에 있어 다음 문구를 건너뛰었습니다:
+%1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n phrases from version 3.0.</source>
+        <translation>
+            <numerusform>버전 3.0에서 문구 %n개를 가져왔습니다.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PhraseDialog</name>
+    <message>
+        <source>Edit phrase</source>
+        <translation>문구 편집</translation>
+    </message>
+    <message>
+        <source>Add phrase</source>
+        <translation>문구 추가</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>단축키</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>지우기</translation>
+    </message>
+    <message>
+        <source>Press one letter, number, or any key to type this phrase quickly. Ctrl, Alt, or Shift can be added. Leave it empty to use the picker.</source>
+        <translation>이 문구를 빠르게 입력할 문자, 숫자 또는 아무 키나 누르세요. Ctrl, Alt 또는 Shift를 함께 사용할 수 있습니다. 선택기에서 사용하려면 비워 두세요.</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>텍스트</translation>
+    </message>
+    <message>
+        <source>One line or many lines. Press Enter to start a new line. Blank lines are kept.</source>
+        <translation>한 줄 또는 여러 줄을 입력할 수 있습니다. Enter 키를 누르면 줄이 바뀝니다. 빈 줄도 그대로 유지됩니다.</translation>
+    </message>
+    <message>
+        <source>Enable this phrase</source>
+        <translation>이 문구 사용</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>이름</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>선택 사항</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Enter the text to type.</source>
+        <translation>삽입할 텍스트를 입력하세요.</translation>
+    </message>
+    <message>
+        <source>The text is too long. Keep it under 100,000 characters.</source>
+        <translation>텍스트가 너무 깁니다. 100,000자 이하로 줄이세요.</translation>
+    </message>
+    <message>
+        <source>This text is already in your list. Duplicate phrases are not allowed.</source>
+        <translation>이 텍스트는 이미 목록에 있습니다. 중복된 문구는 추가할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>This shortcut is already used.</source>
+        <translation>이 단축키는 이미 사용 중입니다.</translation>
+    </message>
+</context>
+<context>
+    <name>PickerWindow</name>
+    <message>
+        <source>Picker</source>
+        <translation>선택기</translation>
+    </message>
+    <message>
+        <source>Picker settings</source>
+        <translation>선택기 설정</translation>
+    </message>
+    <message>
+        <source>Opacity: %1%</source>
+        <translation>불투명도: %1%</translation>
+    </message>
+    <message>
+        <source>Search phrases</source>
+        <translation>문구 검색</translation>
+    </message>
+    <message>
+        <source>Click a line, or press Enter, to insert it. Press Esc, or press this shortcut again, to close.</source>
+        <translation>줄을 클릭하거나 Enter 키를 누르면 삽입됩니다. Esc 키를 누르거나 이 단축키를 다시 누르면 닫힙니다.</translation>
+    </message>
+    <message>
+        <source>No matching phrases</source>
+        <translation>일치하는 문구 없음</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>옵션</translation>
+    </message>
+    <message>
+        <source>Start with Windows</source>
+        <translation>Windows 시작 시 실행</translation>
+    </message>
+    <message>
+        <source>Start when you log in</source>
+        <translation>로그인 시 실행</translation>
+    </message>
+    <message>
+        <source>Start minimized to the tray</source>
+        <translation>알림 영역에 최소화된 상태로 실행</translation>
+    </message>
+    <message>
+        <source>Show/hide main window</source>
+        <translation>기본 창 표시/숨기기</translation>
+    </message>
+    <message>
+        <source>Open the picker</source>
+        <translation>선택기 열기</translation>
+    </message>
+    <message>
+        <source>Picker order</source>
+        <translation>선택기 정렬 순서</translation>
+    </message>
+    <message>
+        <source>Press a shortcut</source>
+        <translation>단축키를 누르세요</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Already used by another program. Please set this shortcut again.</source>
+        <translation>다른 프로그램에서 이미 사용 중입니다. 이 단축키를 다시 설정하세요.</translation>
+    </message>
+    <message>
+        <source>Press this shortcut and the picker appears beside the text cursor. Click a line, or press Enter, to insert it. Press Esc, or press this shortcut again, to close it.</source>
+        <translation>이 단축키를 누르면 텍스트 커서 옆에 선택기가 나타납니다. 줄을 클릭하거나 Enter 키를 누르면 삽입됩니다. Esc 키를 누르거나 이 단축키를 다시 누르면 닫힙니다.</translation>
+    </message>
+    <message>
+        <source>Recently used on top</source>
+        <translation>최근 사용한 항목을 위에 표시</translation>
+    </message>
+    <message>
+        <source>Keep the list order</source>
+        <translation>목록 순서 유지</translation>
+    </message>
+    <message>
+        <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
+        <translation>문자 키만 지정하면 일반 입력을 가로채므로 Ctrl, Alt, Shift 또는 Win 키를 포함하세요.</translation>
+    </message>
+    <message>
+        <source>The two commands need different shortcuts.</source>
+        <translation>두 명령에 서로 다른 단축키를 지정해야 합니다.</translation>
+    </message>
+    <message>
+        <source>This shortcut is already used by a phrase.</source>
+        <translation>이 단축키는 이미 문구에서 사용 중입니다.</translation>
+    </message>
+</context>
+<context>
+    <name>ThemedDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Picker settings</source>
+        <translation>선택기 설정</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+</context>
+</TS>

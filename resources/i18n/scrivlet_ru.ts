@@ -1,0 +1,467 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>HotkeyEdit</name>
+    <message>
+        <source>Press a shortcut</source>
+        <translation>Нажмите сочетание клавиш</translation>
+    </message>
+</context>
+<context>
+    <name>MainTitleBar</name>
+    <message>
+        <source>Restore</source>
+        <translation>Восстановить</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Развернуть</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Свернуть</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Export</source>
+        <translation>Экспорт</translation>
+    </message>
+    <message>
+        <source>Phrase backup (*.json)</source>
+        <translation>Резервная копия фраз (*.json)</translation>
+    </message>
+    <message>
+        <source>Could not write the file.</source>
+        <translation>Не удалось записать файл.</translation>
+    </message>
+    <message>
+        <source>Phrases exported.</source>
+        <translation>Фразы экспортированы.</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Импорт</translation>
+    </message>
+    <message>
+        <source>Could not read the file.</source>
+        <translation>Не удалось прочитать файл.</translation>
+    </message>
+    <message>
+        <source>The phrases were imported, but the data file could not be saved. They will be saved with your next change.</source>
+        <translation>Фразы импортированы, но сохранить файл данных не удалось. Они будут сохранены при следующем изменении.</translation>
+    </message>
+    <message>
+        <source>Phrases imported.</source>
+        <translation>Фразы импортированы.</translation>
+    </message>
+    <message>
+        <source>No new phrases were imported.
+
+These were skipped because the same text is already in your list:
+%1</source>
+        <translation>Новые фразы не импортированы.
+
+Следующие фразы пропущены, так как такой же текст уже есть в вашем списке:
+%1</translation>
+    </message>
+    <message>
+        <source>The program has not quit. It only minimizes to the notification area. Hotkeys and the picker still insert text.</source>
+        <translation>Программа не закрыта, а только свернута в область уведомлений. Сочетания клавиш и список выбора по-прежнему вставляют текст.</translation>
+    </message>
+    <message>
+        <source>Do not show this again</source>
+        <translation>Больше не показывать</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>About Zem Scrivlet</source>
+        <translation>О программе Zem Scrivlet</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet 3.2</source>
+        <translation>Zem Scrivlet 3.2</translation>
+    </message>
+    <message>
+        <source>Copyright © Vantok %1</source>
+        <translation>© Vantok, %1</translation>
+    </message>
+    <message>
+        <source>Could not change the start-up entry.</source>
+        <translation>Не удалось изменить параметр автозапуска.</translation>
+    </message>
+    <message>
+        <source>Could not register shortcut: %1</source>
+        <translation>Не удалось зарегистрировать сочетание клавиш: %1</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet</source>
+        <translation>Zem Scrivlet</translation>
+    </message>
+    <message>
+        <source>Search name, shortcut, or text</source>
+        <translation>Поиск по названию, сочетанию клавиш или тексту</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Клавиши</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Вкл.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>  Shortcuts are paused.</source>
+        <translation>  Сочетания клавиш приостановлены.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>S&amp;etup</source>
+        <translation>&amp;Настройка</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Параметры...</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Resume shortcuts</source>
+        <translation>Возобновить сочетания клавиш</translation>
+    </message>
+    <message>
+        <source>Pause shortcuts</source>
+        <translation>Приостановить сочетания клавиш</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Вид</translation>
+    </message>
+    <message>
+        <source>Status &amp;bar</source>
+        <translation>&amp;Строка состояния</translation>
+    </message>
+    <message>
+        <source>&amp;Floating panel</source>
+        <translation>&amp;Плавающая панель</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Оформление</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Классическое</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Бирюзовое</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>Software Help</source>
+        <translation>Справка по программе</translation>
+    </message>
+    <message>
+        <source>Contact Us</source>
+        <translation>Связаться с нами</translation>
+    </message>
+    <message>
+        <source>About Zem Scrivlet...</source>
+        <translation>О программе Zem Scrivlet...</translation>
+    </message>
+    <message>
+        <source>Show main window</source>
+        <translation>Показать главное окно</translation>
+    </message>
+    <message>
+        <source>Floating panel</source>
+        <translation>Плавающая панель</translation>
+    </message>
+    <message>
+        <source>The target window did not accept the text.</source>
+        <translation>Целевое окно не приняло текст.</translation>
+    </message>
+    <message>
+        <source>Picker</source>
+        <translation>Список выбора</translation>
+    </message>
+    <message>
+        <source>Select a phrase first.</source>
+        <translation>Сначала выберите фразу.</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Включена</translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more</source>
+        <translation>
+            <numerusform>…и еще %n фраза</numerusform>
+            <numerusform>…и еще %n фразы</numerusform>
+            <numerusform>…и еще %n фраз</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n new phrase(s).
+
+These were skipped because the same text is already in your list:
+%1</source>
+        <translation>
+            <numerusform>Импортирована %n новая фраза.
+
+Следующие фразы пропущены, так как такой же текст уже есть в вашем списке:
+%1</numerusform>
+            <numerusform>Импортировано %n новые фразы.
+
+Следующие фразы пропущены, так как такой же текст уже есть в вашем списке:
+%1</numerusform>
+            <numerusform>Импортировано %n новых фраз.
+
+Следующие фразы пропущены, так как такой же текст уже есть в вашем списке:
+%1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n phrases from version 3.0.</source>
+        <translation>
+            <numerusform>Импортирована %n фраза из версии 3.0.</numerusform>
+            <numerusform>Импортировано %n фразы из версии 3.0.</numerusform>
+            <numerusform>Импортировано %n фраз из версии 3.0.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PhraseDialog</name>
+    <message>
+        <source>Edit phrase</source>
+        <translation>Изменение фразы</translation>
+    </message>
+    <message>
+        <source>Add phrase</source>
+        <translation>Добавление фразы</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Сочетание клавиш</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Press one letter, number, or any key to type this phrase quickly. Ctrl, Alt, or Shift can be added. Leave it empty to use the picker.</source>
+        <translation>Нажмите букву, цифру или любую другую клавишу, чтобы быстро вводить эту фразу. Можно добавить Ctrl, Alt или Shift. Оставьте поле пустым, чтобы вставлять фразу из списка выбора.</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>One line or many lines. Press Enter to start a new line. Blank lines are kept.</source>
+        <translation>Одна строка или несколько. Чтобы начать новую строку, нажмите Enter. Пустые строки сохраняются.</translation>
+    </message>
+    <message>
+        <source>Enable this phrase</source>
+        <translation>Включить эту фразу</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>Необязательно</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Enter the text to type.</source>
+        <translation>Введите текст фразы.</translation>
+    </message>
+    <message>
+        <source>The text is too long. Keep it under 100,000 characters.</source>
+        <translation>Текст слишком длинный. Допускается не более 100 000 символов.</translation>
+    </message>
+    <message>
+        <source>This text is already in your list. Duplicate phrases are not allowed.</source>
+        <translation>Этот текст уже есть в вашем списке. Повторяющиеся фразы не допускаются.</translation>
+    </message>
+    <message>
+        <source>This shortcut is already used.</source>
+        <translation>Это сочетание клавиш уже используется.</translation>
+    </message>
+</context>
+<context>
+    <name>PickerWindow</name>
+    <message>
+        <source>Picker</source>
+        <translation>Список выбора</translation>
+    </message>
+    <message>
+        <source>Picker settings</source>
+        <translation>Параметры списка выбора</translation>
+    </message>
+    <message>
+        <source>Opacity: %1%</source>
+        <translation>Непрозрачность: %1%</translation>
+    </message>
+    <message>
+        <source>Search phrases</source>
+        <translation>Поиск фраз</translation>
+    </message>
+    <message>
+        <source>Click a line, or press Enter, to insert it. Press Esc, or press this shortcut again, to close.</source>
+        <translation>Чтобы вставить строку, щелкните ее или нажмите Enter. Чтобы закрыть список, нажмите Esc или еще раз нажмите то же сочетание клавиш.</translation>
+    </message>
+    <message>
+        <source>No matching phrases</source>
+        <translation>Нет подходящих фраз</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>Start with Windows</source>
+        <translation>Запускать вместе с Windows</translation>
+    </message>
+    <message>
+        <source>Start when you log in</source>
+        <translation>Запускать при входе в систему</translation>
+    </message>
+    <message>
+        <source>Start minimized to the tray</source>
+        <translation>При запуске сворачивать в область уведомлений</translation>
+    </message>
+    <message>
+        <source>Show/hide main window</source>
+        <translation>Показать/скрыть главное окно</translation>
+    </message>
+    <message>
+        <source>Open the picker</source>
+        <translation>Открыть список выбора</translation>
+    </message>
+    <message>
+        <source>Picker order</source>
+        <translation>Порядок в списке выбора</translation>
+    </message>
+    <message>
+        <source>Press a shortcut</source>
+        <translation>Нажмите сочетание клавиш</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Already used by another program. Please set this shortcut again.</source>
+        <translation>Уже используется другой программой. Задайте сочетание клавиш заново.</translation>
+    </message>
+    <message>
+        <source>Press this shortcut and the picker appears beside the text cursor. Click a line, or press Enter, to insert it. Press Esc, or press this shortcut again, to close it.</source>
+        <translation>При нажатии этого сочетания клавиш рядом с текстовым курсором появляется список выбора. Чтобы вставить строку, щелкните ее или нажмите Enter. Чтобы закрыть список, нажмите Esc или еще раз нажмите это сочетание клавиш.</translation>
+    </message>
+    <message>
+        <source>Recently used on top</source>
+        <translation>Сначала недавно использованные</translation>
+    </message>
+    <message>
+        <source>Keep the list order</source>
+        <translation>Как в списке фраз</translation>
+    </message>
+    <message>
+        <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
+        <translation>Добавьте Ctrl, Alt, Shift или Win, чтобы не перехватывать нажатия отдельных букв.</translation>
+    </message>
+    <message>
+        <source>The two commands need different shortcuts.</source>
+        <translation>Для этих двух команд нужны разные сочетания клавиш.</translation>
+    </message>
+    <message>
+        <source>This shortcut is already used by a phrase.</source>
+        <translation>Это сочетание клавиш уже назначено фразе.</translation>
+    </message>
+</context>
+<context>
+    <name>ThemedDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Picker settings</source>
+        <translation>Параметры списка выбора</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+</TS>

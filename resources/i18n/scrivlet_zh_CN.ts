@@ -1,0 +1,455 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>HotkeyEdit</name>
+    <message>
+        <source>Press a shortcut</source>
+        <translation>请按下快捷键</translation>
+    </message>
+</context>
+<context>
+    <name>MainTitleBar</name>
+    <message>
+        <source>Restore</source>
+        <translation>还原</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>Phrase backup (*.json)</source>
+        <translation>短语备份 (*.json)</translation>
+    </message>
+    <message>
+        <source>Could not write the file.</source>
+        <translation>无法写入文件。</translation>
+    </message>
+    <message>
+        <source>Phrases exported.</source>
+        <translation>短语已导出。</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>Could not read the file.</source>
+        <translation>无法读取文件。</translation>
+    </message>
+    <message>
+        <source>The phrases were imported, but the data file could not be saved. They will be saved with your next change.</source>
+        <translation>短语已导入，但无法保存数据文件。这些短语将在您下次更改时一并保存。</translation>
+    </message>
+    <message>
+        <source>Phrases imported.</source>
+        <translation>短语已导入。</translation>
+    </message>
+    <message>
+        <source>No new phrases were imported.
+
+These were skipped because the same text is already in your list:
+%1</source>
+        <translation>未导入任何新短语。
+
+以下短语已跳过，因为列表中已有相同的文本：
+%1</translation>
+    </message>
+    <message>
+        <source>The program has not quit. It only minimizes to the notification area. Hotkeys and the picker still insert text.</source>
+        <translation>程序并未退出，只是最小化到了通知区域。快捷键和选择器仍可插入文本。</translation>
+    </message>
+    <message>
+        <source>Do not show this again</source>
+        <translation>不再显示此提示</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>About Zem Scrivlet</source>
+        <translation>关于 Zem Scrivlet</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet 3.2</source>
+        <translation>Zem Scrivlet 3.2</translation>
+    </message>
+    <message>
+        <source>Copyright © Vantok %1</source>
+        <translation>版权所有 © Vantok %1</translation>
+    </message>
+    <message>
+        <source>Could not change the start-up entry.</source>
+        <translation>无法更改启动项。</translation>
+    </message>
+    <message>
+        <source>Could not register shortcut: %1</source>
+        <translation>无法注册快捷键：%1</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet</source>
+        <translation>Zem Scrivlet</translation>
+    </message>
+    <message>
+        <source>Search name, shortcut, or text</source>
+        <translation>搜索名称、快捷键或文本</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>快捷键</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文本</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>启用</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>  Shortcuts are paused.</source>
+        <translation>  快捷键已暂停。</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>S&amp;etup</source>
+        <translation>设置(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>选项(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Resume shortcuts</source>
+        <translation>恢复快捷键</translation>
+    </message>
+    <message>
+        <source>Pause shortcuts</source>
+        <translation>暂停快捷键</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>查看(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Status &amp;bar</source>
+        <translation>状态栏(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Floating panel</source>
+        <translation>浮动面板(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>外观</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>经典</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>青绿</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Software Help</source>
+        <translation>查看帮助</translation>
+    </message>
+    <message>
+        <source>Contact Us</source>
+        <translation>联系我们</translation>
+    </message>
+    <message>
+        <source>About Zem Scrivlet...</source>
+        <translation>关于 Zem Scrivlet...</translation>
+    </message>
+    <message>
+        <source>Show main window</source>
+        <translation>显示主窗口</translation>
+    </message>
+    <message>
+        <source>Floating panel</source>
+        <translation>浮动面板</translation>
+    </message>
+    <message>
+        <source>The target window did not accept the text.</source>
+        <translation>目标窗口未接受文本。</translation>
+    </message>
+    <message>
+        <source>Picker</source>
+        <translation>选择器</translation>
+    </message>
+    <message>
+        <source>Select a phrase first.</source>
+        <translation>请先选择一个短语。</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>启用</translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more</source>
+        <translation>
+            <numerusform>…还有 %n 个</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n new phrase(s).
+
+These were skipped because the same text is already in your list:
+%1</source>
+        <translation>
+            <numerusform>已导入 %n 个新短语。
+
+以下短语已跳过，因为列表中已有相同的文本：
+%1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n phrases from version 3.0.</source>
+        <translation>
+            <numerusform>已从 3.0 版导入 %n 个短语。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PhraseDialog</name>
+    <message>
+        <source>Edit phrase</source>
+        <translation>编辑短语</translation>
+    </message>
+    <message>
+        <source>Add phrase</source>
+        <translation>添加短语</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>快捷键</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>Press one letter, number, or any key to type this phrase quickly. Ctrl, Alt, or Shift can be added. Leave it empty to use the picker.</source>
+        <translation>按下一个字母、数字或任意键，即可用它快速输入此短语，还可以加上 Ctrl、Alt 或 Shift。留空则通过选择器使用。</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文本</translation>
+    </message>
+    <message>
+        <source>One line or many lines. Press Enter to start a new line. Blank lines are kept.</source>
+        <translation>可输入一行或多行。按 Enter 键换行。空行会保留。</translation>
+    </message>
+    <message>
+        <source>Enable this phrase</source>
+        <translation>启用此短语</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>可选</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Enter the text to type.</source>
+        <translation>请填写要输入的文本。</translation>
+    </message>
+    <message>
+        <source>The text is too long. Keep it under 100,000 characters.</source>
+        <translation>文本太长。请控制在 100,000 个字符以内。</translation>
+    </message>
+    <message>
+        <source>This text is already in your list. Duplicate phrases are not allowed.</source>
+        <translation>列表中已有此文本。不允许添加重复的短语。</translation>
+    </message>
+    <message>
+        <source>This shortcut is already used.</source>
+        <translation>此快捷键已被使用。</translation>
+    </message>
+</context>
+<context>
+    <name>PickerWindow</name>
+    <message>
+        <source>Picker</source>
+        <translation>选择器</translation>
+    </message>
+    <message>
+        <source>Picker settings</source>
+        <translation>选择器设置</translation>
+    </message>
+    <message>
+        <source>Opacity: %1%</source>
+        <translation>不透明度：%1%</translation>
+    </message>
+    <message>
+        <source>Search phrases</source>
+        <translation>搜索短语</translation>
+    </message>
+    <message>
+        <source>Click a line, or press Enter, to insert it. Press Esc, or press this shortcut again, to close.</source>
+        <translation>单击某一行或按 Enter 键即可插入。按 Esc 键或再次按下此快捷键即可关闭。</translation>
+    </message>
+    <message>
+        <source>No matching phrases</source>
+        <translation>没有匹配的短语</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>Start with Windows</source>
+        <translation>随 Windows 启动</translation>
+    </message>
+    <message>
+        <source>Start when you log in</source>
+        <translation>登录时启动</translation>
+    </message>
+    <message>
+        <source>Start minimized to the tray</source>
+        <translation>启动时最小化到通知区域</translation>
+    </message>
+    <message>
+        <source>Show/hide main window</source>
+        <translation>显示/隐藏主窗口</translation>
+    </message>
+    <message>
+        <source>Open the picker</source>
+        <translation>打开选择器</translation>
+    </message>
+    <message>
+        <source>Picker order</source>
+        <translation>选择器排序</translation>
+    </message>
+    <message>
+        <source>Press a shortcut</source>
+        <translation>请按下快捷键</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Already used by another program. Please set this shortcut again.</source>
+        <translation>已被其他程序占用。请重新设置此快捷键。</translation>
+    </message>
+    <message>
+        <source>Press this shortcut and the picker appears beside the text cursor. Click a line, or press Enter, to insert it. Press Esc, or press this shortcut again, to close it.</source>
+        <translation>按下此快捷键，选择器就会出现在文本光标旁边。单击某一行或按 Enter 键即可插入。按 Esc 键或再次按下此快捷键即可关闭。</translation>
+    </message>
+    <message>
+        <source>Recently used on top</source>
+        <translation>最近使用的排在最前</translation>
+    </message>
+    <message>
+        <source>Keep the list order</source>
+        <translation>保持列表顺序</translation>
+    </message>
+    <message>
+        <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
+        <translation>请加上 Ctrl、Alt、Shift 或 Win，以免单个字母键被占用。</translation>
+    </message>
+    <message>
+        <source>The two commands need different shortcuts.</source>
+        <translation>这两个命令需要使用不同的快捷键。</translation>
+    </message>
+    <message>
+        <source>This shortcut is already used by a phrase.</source>
+        <translation>此快捷键已被某个短语使用。</translation>
+    </message>
+</context>
+<context>
+    <name>ThemedDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Picker settings</source>
+        <translation>选择器设置</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,455 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW">
+<context>
+    <name>HotkeyEdit</name>
+    <message>
+        <source>Press a shortcut</source>
+        <translation>請按下快速鍵</translation>
+    </message>
+</context>
+<context>
+    <name>MainTitleBar</name>
+    <message>
+        <source>Restore</source>
+        <translation>還原</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Export</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <source>Phrase backup (*.json)</source>
+        <translation>片語備份 (*.json)</translation>
+    </message>
+    <message>
+        <source>Could not write the file.</source>
+        <translation>無法寫入檔案。</translation>
+    </message>
+    <message>
+        <source>Phrases exported.</source>
+        <translation>片語已匯出。</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>匯入</translation>
+    </message>
+    <message>
+        <source>Could not read the file.</source>
+        <translation>無法讀取檔案。</translation>
+    </message>
+    <message>
+        <source>The phrases were imported, but the data file could not be saved. They will be saved with your next change.</source>
+        <translation>片語已匯入，但無法儲存資料檔。這些片語會在您下次變更時一併儲存。</translation>
+    </message>
+    <message>
+        <source>Phrases imported.</source>
+        <translation>片語已匯入。</translation>
+    </message>
+    <message>
+        <source>No new phrases were imported.
+
+These were skipped because the same text is already in your list:
+%1</source>
+        <translation>沒有匯入任何新片語。
+
+以下片語已略過，因為清單中已有相同的文字：
+%1</translation>
+    </message>
+    <message>
+        <source>The program has not quit. It only minimizes to the notification area. Hotkeys and the picker still insert text.</source>
+        <translation>程式並未結束，只是最小化到通知區域。快速鍵和選擇器仍可插入文字。</translation>
+    </message>
+    <message>
+        <source>Do not show this again</source>
+        <translation>不要再顯示此訊息</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>About Zem Scrivlet</source>
+        <translation>關於 Zem Scrivlet</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet 3.2</source>
+        <translation>Zem Scrivlet 3.2</translation>
+    </message>
+    <message>
+        <source>Copyright © Vantok %1</source>
+        <translation>著作權所有 © Vantok %1</translation>
+    </message>
+    <message>
+        <source>Could not change the start-up entry.</source>
+        <translation>無法變更啟動項目。</translation>
+    </message>
+    <message>
+        <source>Could not register shortcut: %1</source>
+        <translation>無法註冊快速鍵：%1</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet</source>
+        <translation>Zem Scrivlet</translation>
+    </message>
+    <message>
+        <source>Search name, shortcut, or text</source>
+        <translation>搜尋名稱、快速鍵或文字</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名稱</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>快速鍵</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>啟用</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編輯</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>  Shortcuts are paused.</source>
+        <translation>  快速鍵已暫停。</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>檔案(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>結束</translation>
+    </message>
+    <message>
+        <source>S&amp;etup</source>
+        <translation>設定(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>選項(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <source>Resume shortcuts</source>
+        <translation>繼續快速鍵</translation>
+    </message>
+    <message>
+        <source>Pause shortcuts</source>
+        <translation>暫停快速鍵</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>檢視(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Status &amp;bar</source>
+        <translation>狀態列(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Floating panel</source>
+        <translation>浮動面板(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>外觀</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>經典</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>藍綠</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>說明(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Software Help</source>
+        <translation>檢視說明</translation>
+    </message>
+    <message>
+        <source>Contact Us</source>
+        <translation>聯絡我們</translation>
+    </message>
+    <message>
+        <source>About Zem Scrivlet...</source>
+        <translation>關於 Zem Scrivlet...</translation>
+    </message>
+    <message>
+        <source>Show main window</source>
+        <translation>顯示主視窗</translation>
+    </message>
+    <message>
+        <source>Floating panel</source>
+        <translation>浮動面板</translation>
+    </message>
+    <message>
+        <source>The target window did not accept the text.</source>
+        <translation>目標視窗未接受文字。</translation>
+    </message>
+    <message>
+        <source>Picker</source>
+        <translation>選擇器</translation>
+    </message>
+    <message>
+        <source>Select a phrase first.</source>
+        <translation>請先選取一個片語。</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>啟用</translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more</source>
+        <translation>
+            <numerusform>…還有 %n 個</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n new phrase(s).
+
+These were skipped because the same text is already in your list:
+%1</source>
+        <translation>
+            <numerusform>已匯入 %n 個新片語。
+
+以下片語已略過，因為清單中已有相同的文字：
+%1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n phrases from version 3.0.</source>
+        <translation>
+            <numerusform>已從 3.0 版匯入 %n 個片語。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PhraseDialog</name>
+    <message>
+        <source>Edit phrase</source>
+        <translation>編輯片語</translation>
+    </message>
+    <message>
+        <source>Add phrase</source>
+        <translation>新增片語</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>快速鍵</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>Press one letter, number, or any key to type this phrase quickly. Ctrl, Alt, or Shift can be added. Leave it empty to use the picker.</source>
+        <translation>按下一個字母、數字或任意鍵，即可用它快速輸入此片語，也可以加上 Ctrl、Alt 或 Shift。保留空白則改用選擇器。</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>One line or many lines. Press Enter to start a new line. Blank lines are kept.</source>
+        <translation>可輸入一行或多行。按 Enter 鍵換行。空白行會保留。</translation>
+    </message>
+    <message>
+        <source>Enable this phrase</source>
+        <translation>啟用此片語</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名稱</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>選填</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Enter the text to type.</source>
+        <translation>請填寫要輸入的文字。</translation>
+    </message>
+    <message>
+        <source>The text is too long. Keep it under 100,000 characters.</source>
+        <translation>文字太長。請控制在 100,000 個字元以內。</translation>
+    </message>
+    <message>
+        <source>This text is already in your list. Duplicate phrases are not allowed.</source>
+        <translation>清單中已有此文字。不允許新增重複的片語。</translation>
+    </message>
+    <message>
+        <source>This shortcut is already used.</source>
+        <translation>此快速鍵已被使用。</translation>
+    </message>
+</context>
+<context>
+    <name>PickerWindow</name>
+    <message>
+        <source>Picker</source>
+        <translation>選擇器</translation>
+    </message>
+    <message>
+        <source>Picker settings</source>
+        <translation>選擇器設定</translation>
+    </message>
+    <message>
+        <source>Opacity: %1%</source>
+        <translation>不透明度：%1%</translation>
+    </message>
+    <message>
+        <source>Search phrases</source>
+        <translation>搜尋片語</translation>
+    </message>
+    <message>
+        <source>Click a line, or press Enter, to insert it. Press Esc, or press this shortcut again, to close.</source>
+        <translation>按一下某一行或按 Enter 鍵即可插入。按 Esc 鍵或再按一次此快速鍵即可關閉。</translation>
+    </message>
+    <message>
+        <source>No matching phrases</source>
+        <translation>沒有相符的片語</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>選項</translation>
+    </message>
+    <message>
+        <source>Start with Windows</source>
+        <translation>隨 Windows 啟動</translation>
+    </message>
+    <message>
+        <source>Start when you log in</source>
+        <translation>登入時啟動</translation>
+    </message>
+    <message>
+        <source>Start minimized to the tray</source>
+        <translation>啟動時最小化到通知區域</translation>
+    </message>
+    <message>
+        <source>Show/hide main window</source>
+        <translation>顯示/隱藏主視窗</translation>
+    </message>
+    <message>
+        <source>Open the picker</source>
+        <translation>開啟選擇器</translation>
+    </message>
+    <message>
+        <source>Picker order</source>
+        <translation>選擇器排序</translation>
+    </message>
+    <message>
+        <source>Press a shortcut</source>
+        <translation>請按下快速鍵</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Already used by another program. Please set this shortcut again.</source>
+        <translation>已被其他程式占用。請重新設定此快速鍵。</translation>
+    </message>
+    <message>
+        <source>Press this shortcut and the picker appears beside the text cursor. Click a line, or press Enter, to insert it. Press Esc, or press this shortcut again, to close it.</source>
+        <translation>按下此快速鍵，選擇器就會出現在文字游標旁。按一下某一行或按 Enter 鍵即可插入。按 Esc 鍵或再按一次此快速鍵即可關閉。</translation>
+    </message>
+    <message>
+        <source>Recently used on top</source>
+        <translation>最近使用的排在最前面</translation>
+    </message>
+    <message>
+        <source>Keep the list order</source>
+        <translation>保持清單順序</translation>
+    </message>
+    <message>
+        <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
+        <translation>請加上 Ctrl、Alt、Shift 或 Win，以免單一字母鍵遭到攔截。</translation>
+    </message>
+    <message>
+        <source>The two commands need different shortcuts.</source>
+        <translation>這兩個命令需要使用不同的快速鍵。</translation>
+    </message>
+    <message>
+        <source>This shortcut is already used by a phrase.</source>
+        <translation>此快速鍵已被某個片語使用。</translation>
+    </message>
+</context>
+<context>
+    <name>ThemedDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Picker settings</source>
+        <translation>選擇器設定</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+</context>
+</TS>
