@@ -113,7 +113,8 @@ void MainWindow::typePhrase(const QString &id)
     }
     store->phrases()[now].lastUsed = QDateTime::currentSecsSinceEpoch();
     const bool saved = store->save();
-    TestTrace::line(QStringLiteral("typed %1 accepted %2").arg(id, saved ? QStringLiteral("saved") : QStringLiteral("unsaved")));
+    TestTrace::line(QStringLiteral("typed %1 accepted %2")
+                        .arg(id, saved ? QStringLiteral("saved") : QStringLiteral("unsaved")));
 }
 
 void MainWindow::togglePause()

@@ -412,8 +412,11 @@ private slots:
         QVERIFY(QFileInfo(s.keptDamagedFile()).exists());
         QVERIFY(!QFileInfo(s.keptDamagedFile()).isFile());
         QVERIFY(QFileInfo(path).isFile());
-        QVERIFY(readObject(path).value(QStringLiteral("settings")).toObject().value(
-            QStringLiteral("importedV3")).toBool());
+        QVERIFY(readObject(path)
+                    .value(QStringLiteral("settings"))
+                    .toObject()
+                    .value(QStringLiteral("importedV3"))
+                    .toBool());
 #else
         QSKIP("named pipes in the file system are a POSIX matter");
 #endif

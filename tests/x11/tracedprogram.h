@@ -92,8 +92,7 @@ public:
         m_process.terminate();
         const bool ended = m_process.waitForFinished(timeoutMs);
         read();
-        return ended && m_process.exitStatus() == QProcess::NormalExit &&
-               m_process.exitCode() == 0;
+        return ended && m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 0;
     }
     void kill()
     {

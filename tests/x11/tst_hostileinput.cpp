@@ -117,9 +117,8 @@ public:
         if (m_chmodded)
             return QFile::setPermissions(QFile::decodeName(m_path),
                                          QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        return ::mount(nullptr, m_path.constData(), nullptr, MS_REMOUNT | MS_RDONLY | MS_NOSUID |
-                                                              MS_NODEV,
-                       "size=16m,mode=0700") == 0;
+        return ::mount(nullptr, m_path.constData(), nullptr,
+                       MS_REMOUNT | MS_RDONLY | MS_NOSUID | MS_NODEV, "size=16m,mode=0700") == 0;
     }
     void undo()
     {
@@ -242,9 +241,10 @@ private slots:
         QCOMPARE(QFileInfo(file).symLinkTarget(), real);
         const QHash<QString, QJsonObject> stored = phrasesById(real);
         QVERIFY(stored.contains(QStringLiteral("greeting")));
-        const bool wroteThrough =
-            stored.value(QStringLiteral("greeting")).value(QStringLiteral("lastUsed")).toString()
-                .toLongLong() >= before;
+        const bool wroteThrough = stored.value(QStringLiteral("greeting"))
+                                      .value(QStringLiteral("lastUsed"))
+                                      .toString()
+                                      .toLongLong() >= before;
         QCOMPARE(wroteThrough, linkedFolderWritable);
         QCOMPARE(program.count(QStringLiteral("typed greeting accepted saved")),
                  wroteThrough ? 1 : 0);
@@ -270,9 +270,9 @@ private slots:
             prefix + QStringLiteral("/drive_c/ProgramData/Zem Free Scrivlet");
         QVERIFY(QDir().mkpath(legacyFolder));
         if (legacy)
-            QVERIFY(writeAll(file, dataFile({phraseJson(QStringLiteral("greeting"), greeting,
-                                                        ctrlAlt, 0x31)},
-                                            false)));
+            QVERIFY(writeAll(
+                file, dataFile({phraseJson(QStringLiteral("greeting"), greeting, ctrlAlt, 0x31)},
+                               false)));
         const QString pipe = legacy ? legacyFolder + QStringLiteral("/vtdt.dll") : file;
         QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
 
@@ -307,10 +307,9 @@ private slots:
         QVERIFY(program.waitFor(QStringLiteral("typed greeting accepted unsaved")));
 
         const QString backup = scratch + QStringLiteral("/small.json");
-        QVERIFY(writeAll(backup, "{\"phrases\":[" +
-                                     phraseJson(QStringLiteral("b"), QStringLiteral("imported"), 0,
-                                                0) +
-                                     "]}"));
+        QVERIFY(writeAll(
+            backup, "{\"phrases\":[" +
+                        phraseJson(QStringLiteral("b"), QStringLiteral("imported"), 0, 0) + "]}"));
         QVERIFY(importThroughMenu(backup));
         QVERIFY(program.waitFor(QStringLiteral("message The phrases were imported, but the data "
                                                "file could not be saved.")));
@@ -346,7 +345,8 @@ private slots:
         int keyed = 0;
         for (int i = 0; i < total; ++i) {
             const QString id = QStringLiteral("p%1").arg(i);
-            const QString text = QStringLiteral("Phrase number %1, with a few words after it").arg(i);
+            const QString text =
+                QStringLiteral("Phrase number %1, with a few words after it").arg(i);
             if (i % 300 == 7 && keyed < withKeys) {
                 phrases << phraseJson(id, text, modSets[keyed / vks.size()],
                                       vks.at(keyed % vks.size()));
@@ -412,9 +412,9 @@ private slots:
         QFETCH(QByteArray, record);
         QFETCH(int, imported);
         QVERIFY(freshDataFolder());
-        QVERIFY(writeAll(file, dataFile({phraseJson(QStringLiteral("greeting"), greeting,
-                                                    ctrlAlt, 0x31)},
-                                        false)));
+        QVERIFY(writeAll(
+            file,
+            dataFile({phraseJson(QStringLiteral("greeting"), greeting, ctrlAlt, 0x31)}, false)));
         const QString prefix = scratch + QStringLiteral("/wine");
         const QString legacy = prefix + QStringLiteral("/drive_c/ProgramData/Zem Free Scrivlet");
         QVERIFY(QDir().mkpath(legacy));
@@ -428,9 +428,10 @@ private slots:
         env.insert(QStringLiteral("WINEPREFIX"), prefix);
         QVERIFY(startAndWaitIdle(env));
         if (imported > 0)
-            QVERIFY2(program.waitFor(
-                         QStringLiteral("status Imported %1 phrases from version 3.0.").arg(imported)),
-                     qPrintable(program.trace()));
+            QVERIFY2(
+                program.waitFor(
+                    QStringLiteral("status Imported %1 phrases from version 3.0.").arg(imported)),
+                qPrintable(program.trace()));
         QVERIFY(answersShowShortcut());
         QVERIFY(program.terminate());
         const QJsonObject stored = parse(file);
@@ -449,14 +450,16 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("told");
         QTest::addColumn<int>("added");
-        QTest::newRow("nested 100,000 levels")
-            << "nested" << "message Could not read the file." << 0;
-        QTest::newRow("100 MB that is not JSON")
-            << "garbage" << "message Could not read the file." << 0;
-        QTest::newRow("100 MB of phrases") << "phrases" << "status Phrases imported." << 100000;
-        QTest::newRow("one phrase of 100 MB") << "huge" << "status Phrases imported." << 1;
-        QTest::newRow("a named pipe nobody writes to")
-            << "pipe" << "message Could not read the file." << 0;
+        QTest::newRow("nested 100,000 levels") << "nested"
+                                               << "message Could not read the file." << 0;
+        QTest::newRow("100 MB that is not JSON") << "garbage"
+                                                 << "message Could not read the file." << 0;
+        QTest::newRow("100 MB of phrases") << "phrases"
+                                           << "status Phrases imported." << 100000;
+        QTest::newRow("one phrase of 100 MB") << "huge"
+                                              << "status Phrases imported." << 1;
+        QTest::newRow("a named pipe nobody writes to") << "pipe"
+                                                       << "message Could not read the file." << 0;
     }
     void hostileBackup()
     {
@@ -464,8 +467,8 @@ private slots:
         QFETCH(QString, told);
         QFETCH(int, added);
         QVERIFY(freshDataFolder());
-        QVERIFY(writeAll(file, dataFile({phraseJson(QStringLiteral("greeting"), greeting,
-                                                    ctrlAlt, 0x31)})));
+        QVERIFY(writeAll(
+            file, dataFile({phraseJson(QStringLiteral("greeting"), greeting, ctrlAlt, 0x31)})));
         const QString backup = scratch + QStringLiteral("/backup.json");
         if (kind == QLatin1String("pipe"))
             QCOMPARE(mkfifo(QFile::encodeName(backup).constData(), 0600), 0);
@@ -560,9 +563,9 @@ private:
         const Window main = visibleWindowNamed(programTitle);
         if (!main)
             return false;
-        QProcess::execute(QStringLiteral("xdotool"),
-                          {QStringLiteral("windowactivate"), QStringLiteral("--sync"),
-                           QString::number(main)});
+        QProcess::execute(
+            QStringLiteral("xdotool"),
+            {QStringLiteral("windowactivate"), QStringLiteral("--sync"), QString::number(main)});
         QTest::qWait(200);
         press(xlib, {XK_Alt_L}, XK_f);
         QTest::qWait(300);
@@ -573,9 +576,9 @@ private:
         if (!waitUntil([] { return visibleWindowNamed(QStringLiteral("Import")) != 0; }, 10000))
             return false;
         QTest::qWait(300);
-        QProcess::execute(QStringLiteral("xdotool"),
-                          {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("5"),
-                           path});
+        QProcess::execute(
+            QStringLiteral("xdotool"),
+            {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("5"), path});
         QTest::qWait(200);
         // A completion list may take the first Return.
         for (int i = 0; i < 3 && visibleWindowNamed(QStringLiteral("Import")) != 0; ++i) {
@@ -590,7 +593,8 @@ private:
     {
         // A message or notice may be open; Return closes it.
         for (int i = 0; i < 2; ++i) {
-            if (program.count(QStringLiteral("message ")) + program.count(QStringLiteral("notice ")) >
+            if (program.count(QStringLiteral("message ")) +
+                    program.count(QStringLiteral("notice ")) >
                 closedDialogs) {
                 press(xlib, {}, XK_Return);
                 ++closedDialogs;

@@ -89,10 +89,10 @@ private slots:
                                    {QStringLiteral("language"), QStringLiteral("en")},
                                    {QStringLiteral("closeHintSeen"), true},
                                    {QStringLiteral("closeHintShown"), true}};
-        QVERIFY(writeDataFile(file, settings,
-                              QJsonArray{phrase(QStringLiteral("burst"), phraseText, ctrlAlt, 0x31),
-                                         phrase(QStringLiteral("bystander"),
-                                                QStringLiteral("never typed"), 0, 0)}));
+        QVERIFY(writeDataFile(
+            file, settings,
+            QJsonArray{phrase(QStringLiteral("burst"), phraseText, ctrlAlt, 0x31),
+                       phrase(QStringLiteral("bystander"), QStringLiteral("never typed"), 0, 0)}));
         dataFile = file;
     }
 
@@ -170,10 +170,11 @@ private slots:
         QVERIFY2(burst.elapsed() < burstDoneMs, "the presses are still being served");
         const int accepted = program.count(QStringLiteral("typed burst accepted"));
         const int saved = program.count(QStringLiteral("typed burst accepted saved"));
-        QVERIFY2(program.running(), qPrintable(QStringLiteral("ended with status %1, code %2; trace ends with %3")
-                                                   .arg(program.process().exitStatus())
-                                                   .arg(program.process().exitCode())
-                                                   .arg(program.trace().right(1500))));
+        QVERIFY2(program.running(),
+                 qPrintable(QStringLiteral("ended with status %1, code %2; trace ends with %3")
+                                .arg(program.process().exitStatus())
+                                .arg(program.process().exitCode())
+                                .arg(program.trace().right(1500))));
         // The program's keys all reached the server before its last report;
         // one more key sent now comes after them, so once the target holds it
         // it has taken in all of theirs (on a busy machine it may still be
@@ -209,8 +210,9 @@ private slots:
         const QJsonArray phrases = doc.object().value(QStringLiteral("phrases")).toArray();
         QCOMPARE(phrases.size(), 2);
         QCOMPARE(phrases.at(0).toObject().value(QStringLiteral("text")).toString(), phraseText);
-        QVERIFY(phrases.at(0).toObject().value(QStringLiteral("lastUsed")).toString().toLongLong() >=
-                before);
+        QVERIFY(
+            phrases.at(0).toObject().value(QStringLiteral("lastUsed")).toString().toLongLong() >=
+            before);
         QCOMPARE(phrases.at(1).toObject().value(QStringLiteral("lastUsed")).toString(),
                  QStringLiteral("0"));
 
@@ -240,8 +242,7 @@ private:
         timer.start();
         while (timer.elapsed() < notHungMs) {
             XWindowAttributes a;
-            if (XGetWindowAttributes(xlib, mainWindow, &a) &&
-                (a.map_state == IsViewable) == shown)
+            if (XGetWindowAttributes(xlib, mainWindow, &a) && (a.map_state == IsViewable) == shown)
                 return timer.elapsed();
             QThread::usleep(500);
         }
