@@ -480,7 +480,8 @@ private slots:
         timer.start();
         QVERIFY(importThroughMenu(backup));
         QVERIFY(program.waitFor(told, 1, notHungMs));
-        qInfo("%s: told after %lld ms", qPrintable(kind), timer.elapsed());
+        qInfo("%s: told after %lld ms; the program's peak memory %s", qPrintable(kind),
+              timer.elapsed(), peakMemory(program.pid()).constData());
         QVERIFY(answersShowShortcut());
         QVERIFY(program.terminate(notHungMs));
         const QJsonArray stored = parse(file).value(QStringLiteral("phrases")).toArray();
@@ -516,6 +517,18 @@ private:
             bytes += "\"}]}";
         }
         return bytes;
+    }
+
+    // The peak resident size the kernel reports for a process ("VmHWM").
+    static QByteArray peakMemory(qint64 pid)
+    {
+        const QList<QByteArray> lines =
+            readAll(QStringLiteral("/proc/%1/status").arg(pid)).split('\n');
+        for (const QByteArray &line : lines) {
+            if (line.startsWith("VmHWM:"))
+                return line.mid(6).simplified();
+        }
+        return "unknown";
     }
 
     // {"version":1,"settings":{...},"phrases":[...]} with the language fixed
