@@ -1,6 +1,7 @@
 #include "app/language.h"
 #include "app/selftest.h"
 #include "app/singleinstance.h"
+#include "app/testtrace.h"
 #include "mainwindow/mainwindow.h"
 #include "platform/appidentity.h"
 #include "platform/desktop.h"
@@ -14,22 +15,7 @@
 #include <QTimer>
 #include <QTranslator>
 
-#include <cstdio>
-
 namespace {
-
-// SCRIVLET_TEST_TRACE=1 makes the program report its hand-over events on
-// stderr, so tests that start it as a separate process can follow it.
-bool traceEnabled()
-{
-    return qEnvironmentVariableIntValue("SCRIVLET_TEST_TRACE") == 1;
-}
-
-void trace(const QString &line)
-{
-    if (traceEnabled())
-        std::fprintf(stderr, "%s\n", qPrintable(line));
-}
 
 bool hasSelfTestArgument(int argc, char *argv[])
 {
@@ -89,7 +75,7 @@ int main(int argc, char *argv[])
         if (instance.handOver())
             return 0;
         if (instance.listen())
-            trace(QStringLiteral("listening ") + serverName);
+            TestTrace::line(QStringLiteral("listening ") + serverName);
     }
 
     const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -112,7 +98,7 @@ int main(int argc, char *argv[])
     QuitSignals::install([&window] { window.quitApp(); });
 
     QObject::connect(&instance, &SingleInstance::showRequested, &window, [&window] {
-        trace(QStringLiteral("show requested"));
+        TestTrace::line(QStringLiteral("show requested"));
         window.showMainWindow();
     });
 
@@ -120,7 +106,7 @@ int main(int argc, char *argv[])
         window.show();
     // Reported once the event loop runs, with the window built and the
     // shortcuts registered.
-    QTimer::singleShot(0, [] { trace(QStringLiteral("idle")); });
+    QTimer::singleShot(0, [] { TestTrace::line(QStringLiteral("idle")); });
 
     return app.exec();
 }

@@ -3,6 +3,7 @@
 
 #include "mainwindow/mainwindow.h"
 
+#include "app/testtrace.h"
 #include "hotkeys/hotkeymanager.h"
 #include "insert/insertion.h"
 #include "insert/targetwindow.h"
@@ -101,14 +102,19 @@ void MainWindow::typePhrase(const QString &id)
         QTimer::singleShot(0, this, &MainWindow::showMainWindow);
     }
     if (!accepted) {
+        TestTrace::line(QStringLiteral("typed %1 refused").arg(id));
         notifyTypingFailed();
         return;
     }
     const int now = store->indexOfId(id);
-    if (now < 0)
+    if (now < 0) {
+        TestTrace::line(QStringLiteral("typed %1 accepted").arg(id));
         return; // deleted while its text was being typed
+    }
     store->phrases()[now].lastUsed = QDateTime::currentSecsSinceEpoch();
-    store->save();
+    const bool saved = store->save();
+    TestTrace::line(QStringLiteral("typed %1 accepted %2")
+                        .arg(id, saved ? QStringLiteral("saved") : QStringLiteral("unsaved")));
 }
 
 void MainWindow::togglePause()

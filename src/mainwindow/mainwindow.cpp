@@ -1,6 +1,7 @@
 #include "mainwindow/mainwindow.h"
 
 #include "app/language.h"
+#include "app/testtrace.h"
 #include "hotkeys/hotkeymanager.h"
 #include "mainwindow/contentdialog.h"
 #include "picker/pickerwindow.h"
@@ -64,6 +65,12 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
     m_statusLabel = new QLabel(this);
     m_statusLabel->setTextFormat(Qt::RichText);
     statusBar()->addWidget(m_statusLabel, 1);
+    if (TestTrace::enabled()) {
+        connect(statusBar(), &QStatusBar::messageChanged, this, [](const QString &text) {
+            if (!text.isEmpty())
+                TestTrace::line(QLatin1String("status ") + text);
+        });
+    }
 
     setWindowIcon(m_icon);
     QApplication::setWindowIcon(m_icon);
@@ -255,6 +262,7 @@ void MainWindow::showMainWindow()
 
 bool MainWindow::showNotice(const QString &text, bool question)
 {
+    TestTrace::line(QLatin1String("notice ") + text);
     ContentDialog dialog(this);
     dialog.setWindowTitle(windowTitle());
     const int minimumWidth = qMax(440, dialog.fontMetrics().horizontalAdvance(windowTitle()) + 220);

@@ -1,6 +1,7 @@
 #include "store/jsonfile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace JsonFile {
@@ -18,6 +19,11 @@ ReadResult read(const QString &path, PhraseJson::Document *document)
     QFile file(path);
     if (!file.exists())
         return ReadResult::Missing;
+    // A folder, a named pipe, a socket or a device is no data file: opening a
+    // pipe that nobody writes to would wait for ever, and a device may never
+    // end.
+    if (!QFileInfo(path).isFile())
+        return ReadResult::CannotRead;
     if (!file.open(QIODevice::ReadOnly))
         return ReadResult::CannotRead;
     if (file.size() > maxFileSize)

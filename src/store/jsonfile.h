@@ -20,7 +20,9 @@ enum class ReadResult
 // Reads a whole file as one JSON object into its phrases (every element of
 // "phrases" that is an object) and its "settings" object. Anything that is
 // not a complete, valid JSON object (empty, truncated, not UTF-8, nested too
-// deeply, too large, an array at the top) is NotAnObject.
+// deeply, too large, an array at the top) is NotAnObject; a path that is not
+// a regular file (a folder, a pipe, a device) is CannotRead, without being
+// opened.
 ReadResult read(const QString &path, PhraseJson::Document *document);
 
 // Writes through a save file, so the old file stays intact unless the new

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcessEnvironment>
 #include <QSysInfo>
 #include <QTextCodec>
@@ -72,7 +73,9 @@ int PhraseStore::importLegacy()
     m_settings.importedV3 = true;
 
     QFile file(m_legacyFilePath);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Only a regular file is read: a named pipe would block the start-up
+    // for ever, a device might never end.
+    if (!QFileInfo(m_legacyFilePath).isFile() || !file.open(QIODevice::ReadOnly)) {
         save();
         return 0;
     }

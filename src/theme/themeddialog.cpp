@@ -1,5 +1,6 @@
 #include "theme/themeddialog.h"
 
+#include "app/testtrace.h"
 #include "platform/windowframe.h"
 #include "theme/dialogtitlebar.h"
 #include "theme/stylesheets.h"
@@ -110,6 +111,7 @@ public:
 
 int showThemedMessage(QWidget *parent, const QString &title, const QString &text)
 {
+    TestTrace::line(QLatin1String("message ") + text);
     MessageDialog dialog(parent, title, text);
     return dialog.exec();
 }

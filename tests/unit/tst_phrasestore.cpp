@@ -2,6 +2,10 @@
 
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 Phrase phrase(const QString &id, const QString &text, int mods = 0, int vk = 0, bool enabled = true)
@@ -384,6 +388,38 @@ private slots:
         QVERIFY(t.keptDamagedFile() != kept);
         QCOMPARE(readFile(t.keptDamagedFile()), QByteArray("[]"));
         QCOMPARE(readFile(kept), damaged);
+    }
+
+    // A named pipe that nobody writes to, as the data file, a backup and the
+    // 3.0 edition's file: each is refused at once instead of blocking on the
+    // open, and the data file's pipe is kept aside like a damaged file.
+    void namedPipesAreNotRead()
+    {
+#ifdef Q_OS_UNIX
+        const QString path = m_dir.filePath(QStringLiteral("phrases.json"));
+        const QString pipe = m_dir.filePath(QStringLiteral("pipe"));
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+
+        PhraseStore s(m_dir.path());
+        s.setLegacyFilePath(pipe);
+        QVERIFY(!s.load());
+        QString error;
+        QVERIFY(!s.importBackup(pipe, &error));
+        QCOMPARE(error, QStringLiteral("read"));
+        QCOMPARE(s.importLegacy(), 0); // saves, keeping the pipe aside first
+        QVERIFY(s.settings().importedV3);
+        QVERIFY(QFileInfo(s.keptDamagedFile()).exists());
+        QVERIFY(!QFileInfo(s.keptDamagedFile()).isFile());
+        QVERIFY(QFileInfo(path).isFile());
+        QVERIFY(readObject(path)
+                    .value(QStringLiteral("settings"))
+                    .toObject()
+                    .value(QStringLiteral("importedV3"))
+                    .toBool());
+#else
+        QSKIP("named pipes in the file system are a POSIX matter");
+#endif
     }
 
     void validLoadKeepsNothing()

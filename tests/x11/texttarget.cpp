@@ -24,6 +24,22 @@ template <typename Done> bool TextTarget::waitFor(Done done, int timeoutMs)
     return true;
 }
 
+bool TextTarget::setReporting(bool on, int timeoutMs)
+{
+    return command(on ? "report 1" : "report 0", timeoutMs);
+}
+
+QString TextTarget::fetchText(int timeoutMs)
+{
+    if (!m_process)
+        return QString();
+    const int before = m_changes;
+    m_process->write("text\n");
+    if (!waitFor([&] { return m_changes > before; }, timeoutMs))
+        return QString();
+    return m_text.isNull() ? QStringLiteral("") : m_text;
+}
+
 void TextTarget::setProgram(const QString &program, const QStringList &arguments)
 {
     m_program = program;

@@ -32,6 +32,11 @@ public:
     // How many TEXT reports came in so far.
     int changes() const { return m_changes; }
 
+    // x11target only: a report after every change, or none (for a long run
+    // of insertions, where the reports would cost more than the typing).
+    bool setReporting(bool on, int timeoutMs = 5000);
+    // Asks for the whole text now; a null string on time-out.
+    QString fetchText(int timeoutMs = 5000);
     // Waits until the target holds exactly expected; false on time-out.
     bool waitForText(const QString &expected, int timeoutMs = 10000);
     // Empties the editor and waits for it to say so.

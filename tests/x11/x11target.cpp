@@ -6,7 +6,8 @@
 //        "CARET x y w h" (the text cursor, screen pixels) answering "caret";
 //   in:  "clear", "clip" (read the clipboard), "setclip <b64>" (own the
 //        clipboard with that text), "activate", "caret", "readonly 0|1",
-//        "quit".
+//        "report 0|1" (TEXT after every change or not; on at start), "text"
+//        (answered by one TEXT), "quit".
 
 #include <QApplication>
 #include <QClipboard>
@@ -39,8 +40,13 @@ int main(int argc, char *argv[])
     QPlainTextEdit editor;
     editor.setWindowTitle(QStringLiteral("scrivlet-target"));
     editor.resize(600, 400);
-    QObject::connect(&editor, &QPlainTextEdit::textChanged,
-                     [&] { say("TEXT " + b64(editor.toPlainText())); });
+    // A report per change costs the square of the text's length in a long
+    // run of insertions; such a run switches them off and asks at the end.
+    bool reporting = true;
+    QObject::connect(&editor, &QPlainTextEdit::textChanged, [&] {
+        if (reporting)
+            say("TEXT " + b64(editor.toPlainText()));
+    });
 
     QByteArray pending;
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
@@ -77,6 +83,11 @@ int main(int argc, char *argv[])
             } else if (line.startsWith("readonly ")) {
                 editor.setReadOnly(line.endsWith('1'));
                 say("OK");
+            } else if (line.startsWith("report ")) {
+                reporting = line.endsWith('1');
+                say("OK");
+            } else if (line == "text") {
+                say("TEXT " + b64(editor.toPlainText()));
             } else if (line == "quit") {
                 app.quit();
             }
