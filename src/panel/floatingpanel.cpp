@@ -21,6 +21,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
@@ -481,6 +482,10 @@ void FloatingPanel::showEvent(QShowEvent *event)
 {
     updateListVisibility(height());
     setMinimumHeight(minimumPanelHeight());
+    // Before the window is mapped, where the window manager reads it. A panel
+    // that shows up in the task bar anyway still works: nothing more to do.
+    if (m_desktop && !event->spontaneous())
+        m_desktop->keepOutOfTaskBar(WindowHandle(winId()));
     QWidget::showEvent(event);
     ensureOnScreen();
     sampleForeground();
