@@ -232,7 +232,9 @@ void FloatingPanel::applyStyle()
 
 void FloatingPanel::retranslate()
 {
-    m_title->setText(tr("Zem Scrivlet"));
+    // The window's title too: window lists and tests name the panel by it.
+    setWindowTitle(tr("Zem Scrivlet"));
+    m_title->setText(windowTitle());
     m_settingsButton->setToolTip(tr("Panel settings"));
     m_closeButton->setToolTip(tr("Hide panel"));
     m_popup->opacityLabel()->setText(tr("Opacity: %1%").arg(m_popup->opacitySlider()->value()));
