@@ -533,7 +533,7 @@ void FloatingPanel::onSettingsToggled(bool checked)
         m_popup->hide();
         return;
     }
-    const QSize hint = m_popup->sizeHint();
+    const QSize hint = m_popup->sizeHint().expandedTo(m_popup->minimumSize());
     m_popup->move(m_settingsButton->mapToGlobal(
         QPoint(m_settingsButton->width() - hint.width(), m_settingsButton->height() + PopupGap)));
     m_popup->adjustSize();

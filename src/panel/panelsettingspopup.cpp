@@ -23,7 +23,9 @@ PanelSettingsPopup::PanelSettingsPopup(QWidget *parent)
     : QFrame(parent, Qt::Popup | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("settingsPopup"));
-    setFixedWidth(Width);
+    // At least this wide; wider where the texts need it (larger fonts, longer
+    // translations), so that no word is cut off.
+    setMinimumWidth(Width);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 10, 12, 12);
     layout->setSpacing(8);

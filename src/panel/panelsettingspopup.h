@@ -17,7 +17,7 @@ class PanelSettingsPopup final : public QFrame
     Q_OBJECT
 
 public:
-    static constexpr int Width = 228;
+    static constexpr int Width = 228; // the narrowest it gets
 
     explicit PanelSettingsPopup(QWidget *parent);
 

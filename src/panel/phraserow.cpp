@@ -194,6 +194,10 @@ void PhraseRow::layOut()
         x -= m_metrics.buttonSpacing;
     else
         x = width() - h;
-    m_label->setGeometry(h, v, qMax(0, x - h), qMax(0, height() - 2 * v));
+    // A one-line label has a fixed height below the slot: centred on the
+    // buttons rather than left at the top of the row.
+    const int slot = qMax(0, height() - 2 * v);
+    const int labelHeight = qMin(slot, m_label->maximumHeight());
+    m_label->setGeometry(h, v + (slot - labelHeight) / 2, qMax(0, x - h), labelHeight);
     m_label->show();
 }
