@@ -5,6 +5,7 @@
 
 #include "mainwindow/mainwindow.h"
 #include "panel/floatingpanel.h"
+#include "panel/panelsettingspopup.h"
 #include "panel/phraserow.h"
 #include "platform/desktop.h"
 #include "store/phrasestore.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -126,6 +128,25 @@ private slots:
         QCOMPARE(copy->objectName(), QStringLiteral("rowAction"));
         ProgramDriver::click(program.display(), centreOf(copy), Button1);
         QTRY_COMPARE_WITH_TIMEOUT(target.clipboard(), QStringLiteral("1 Main Street"), 5000);
+    }
+
+    // The popup of a window that takes no focus still takes clicks, and a
+    // click outside closes it.
+    void settingsPopupTakesClicks()
+    {
+        ProgramDriver::click(program.display(), centreOf(panel->settingsButton()), Button1);
+        QTRY_VERIFY_WITH_TIMEOUT(panel->settingsPopup()->isVisible(), 5000);
+        QTest::qWait(200);
+        ProgramDriver::click(program.display(), centreOf(panel->settingsPopup()->linesButton(1)),
+                             Button1);
+        QTRY_COMPARE_WITH_TIMEOUT(panel->textLines(), 1, 5000);
+        QCOMPARE(store->settings().floatingPanelTextLines, 1);
+        QCOMPARE(panel->rows().at(0)->buttons().at(0)->height(), 22);
+        ProgramDriver::click(program.display(), centreOf(panel->pauseButton()) + QPoint(0, 200),
+                             Button1);
+        QTRY_VERIFY_WITH_TIMEOUT(!panel->settingsPopup()->isVisible(), 5000);
+        QVERIFY(!panel->settingsButton()->isChecked());
+        QVERIFY(!window->paused()); // the closing click is the popup's, not the button's
     }
 
     void keptOutOfTheTaskBar()
