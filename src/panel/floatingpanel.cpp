@@ -272,12 +272,29 @@ void FloatingPanel::paintGear()
 
 void FloatingPanel::setPhrases(const QVector<Phrase> &phrases)
 {
-    m_phrases.clear();
+    QVector<Phrase> shown;
     for (const Phrase &p : phrases) {
         if (p.enabled && !p.text.isEmpty())
-            m_phrases.append(p);
+            shown.append(p);
     }
-    rebuildRows();
+    // The main window hands the list over after every refresh of its table,
+    // a search keystroke included: the rows are rebuilt only when what they
+    // show changed.
+    const auto sameRows = [&shown, this] {
+        if (shown.size() != m_phrases.size())
+            return false;
+        for (int i = 0; i < shown.size(); ++i) {
+            const Phrase &a = shown.at(i);
+            const Phrase &b = m_phrases.at(i);
+            if (a.id != b.id || a.name != b.name || a.text != b.text)
+                return false;
+        }
+        return true;
+    };
+    const bool unchanged = sameRows() && !rows().isEmpty();
+    m_phrases = shown;
+    if (!unchanged)
+        rebuildRows();
 }
 
 void FloatingPanel::setPaused(bool paused)

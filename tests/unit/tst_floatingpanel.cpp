@@ -299,6 +299,24 @@ private slots:
         QCOMPARE(labels.at(0)->text(), QStringLiteral("No phrases yet"));
     }
 
+    void rowsRebuiltOnlyWhenTheirContentChanges()
+    {
+        QVector<Phrase> list{phrase(QStringLiteral("a"), QStringLiteral("x")),
+                             phrase(QStringLiteral("b"), QStringLiteral("y"))};
+        panel->setPhrases(list);
+        PhraseRow *first = panel->rows().at(0);
+        list[1].lastUsed = 99; // not shown: the same rows
+        panel->setPhrases(list);
+        QCOMPARE(panel->rows().at(0), first);
+        list[1].text = QStringLiteral("z");
+        panel->setPhrases(list);
+        QVERIFY(panel->rows().at(0) != first);
+        QCOMPARE(panel->phrases().at(1).text, QStringLiteral("z"));
+        list[0].enabled = false;
+        panel->setPhrases(list);
+        QCOMPARE(labelTexts(panel.get()), QStringList{QStringLiteral("b")});
+    }
+
     void oneLineElidesAndTwoLinesWrap()
     {
         const QString longText = QStringLiteral("word ").repeated(60).trimmed();
