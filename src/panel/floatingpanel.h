@@ -116,6 +116,7 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void rebuildRowsHidden();
     void buildHeader();
     void buildBody();
     void applyStyle();

@@ -26,17 +26,37 @@ QString displayText(const Phrase &phrase)
 void setCompact(QWidget *widget, bool compact)
 {
     widget->setProperty("compact", compact);
-    Theme::repolish(widget);
+    // A widget polished already matches the sheet's selectors again; a new
+    // one matches them when it is first polished, with the property set.
+    if (widget->testAttribute(Qt::WA_WState_Polished))
+        Theme::repolish(widget);
 }
 
 } // namespace
 
 void FloatingPanel::rebuildRows()
 {
+    // A row added to a shown list shows itself a moment later, and each such
+    // show lays the whole list out again: a thousand rows would cost half a
+    // million row placements. Built while the list is hidden, the list is
+    // laid out once, when it is shown again.
+    const bool listShown = !m_listHost->isHidden();
+    if (listShown)
+        m_listHost->hide();
+    rebuildRowsHidden();
+    if (listShown)
+        m_listHost->show();
+}
+
+void FloatingPanel::rebuildRowsHidden()
+{
     while (QLayoutItem *item = m_listLayout->takeAt(0)) {
         if (QWidget *w = item->widget()) {
+            // Hidden and gone with the next pass of the event loop, but left
+            // with its parent: taking a widget out of a window walks the
+            // window's whole focus chain, once per row. Not deleted at once:
+            // the click of one of its buttons may still be running.
             w->hide();
-            w->setParent(nullptr);
             w->deleteLater();
         }
         delete item;

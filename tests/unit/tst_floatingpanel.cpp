@@ -294,7 +294,11 @@ private slots:
 
         panel->setPhrases({});
         QVERIFY(panel->rows().isEmpty());
-        const QList<QLabel *> labels = panel->listHost()->findChildren<QLabel *>();
+        QList<QLabel *> labels = panel->listHost()->findChildren<QLabel *>();
+        // The old rows are hidden and wait for their deferred deletion.
+        labels.erase(std::remove_if(labels.begin(), labels.end(),
+                                    [&](QLabel *l) { return !l->isVisibleTo(panel->listHost()); }),
+                     labels.end());
         QCOMPARE(labels.size(), 1);
         QCOMPARE(labels.at(0)->text(), QStringLiteral("No phrases yet"));
     }
