@@ -320,6 +320,65 @@ main_road
 phase "picker road under Wine"
 picker_road
 
+# The floating panel's Type: the EDIT target in front, then a click on the
+# panel's only Type button; the phrase goes to the EDIT, the window that was
+# in front before the click (the panel's record of GetForegroundWindow).
+panel_road() {
+    local users=("$WINEPREFIX"/drive_c/users/*)
+    local appdata=""
+    for u in "${users[@]}"; do
+        [ "$(basename "$u")" != Public ] && [ -d "$u/AppData/Roaming" ] && appdata=$u/AppData/Roaming
+    done
+    [ -n "$appdata" ] || { echo "not ok - the Wine prefix has no user AppData folder"; failures=$((failures + 1)); return; }
+    local data=$appdata/Vantok/Scrivlet
+    rm -rf "$data"
+    mkdir -p "$data"
+    python3 - "$data/phrases.json" <<'EOF3'
+import json, sys
+doc = {"version": 1,
+       "settings": {"startMinimized": True, "importedV3": True, "closeHintShown": True,
+                    "closeHintSeen": True, "showFloatingPanel": True, "language": "en",
+                    "floatingPanelX": 700, "floatingPanelY": 100, "floatingPanelWidth": 320,
+                    "floatingPanelHeight": 420, "floatingPanelTextLines": 2},
+       "phrases": [{"id": "00000001-0000-4000-8000-000000000000", "name": "Greeting",
+                    "text": "Hello from the panel", "vk": 0, "mods": 0, "enabled": True,
+                    "lastUsed": 0}]}
+json.dump(doc, open(sys.argv[1], "w"), indent=4)
+EOF3
+    local report=$work/panel-edit.txt
+    panel_rect() { wine "$tool" rect scrivlet.exe "Zem Scrivlet" 2>/dev/null | tr -d '\r'; }
+    panel_shown() { [ -n "$(panel_rect)" ]; }
+    same_text() { [ -f "$1" ] && [ "$(cat "$1")" = "$2" ]; }
+
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+    wine "$deployed/scrivlet.exe" &
+    scrivlet_pid=$!
+    check "scrivlet.exe starts with its floating panel" wait_for 30 panel_shown
+    wine "$tool" edit "$report" &
+    check "the EDIT target for the panel has the focus" wait_for 20 test -f "$report.ready"
+    # The panel samples the foreground window every 200 ms.
+    sleep 1
+    local left top right bottom
+    read -r left top right bottom <<<"$(panel_rect)"
+    echo "   (panel at $left,$top to $right,$bottom)"
+    # The Type button: right of the first row, below the 50-pixel header, the
+    # body margin, the 48-pixel pause button and the spacing; about 44 pixels
+    # high with two lines.
+    if [[ $left =~ ^-?[0-9]+$ && $top =~ ^-?[0-9]+$ && $right =~ ^-?[0-9]+$ ]]; then
+        wine "$tool" click $((right - 40)) $((top + 144))
+    fi
+    check "Type on the panel puts the phrase into the EDIT that was in front" \
+        wait_for 10 same_text "$report" "Hello from the panel"
+    wine "$tool" close || true
+    kill "$scrivlet_pid" 2>/dev/null || true
+    wait "$scrivlet_pid" 2>/dev/null || true
+    scrivlet_pid=""
+}
+
+phase "floating panel road under Wine"
+panel_road
+
 phase "installer under Wine"
 check "the installer installs, runs and uninstalls (scripts/test-installer-wine.sh)" \
     scripts/test-installer-wine.sh "$build"

@@ -4,6 +4,8 @@
 
 #include "mainwindow/mainwindow.h"
 
+#include "panel/floatingpanel.h"
+#include "panel/panelgeometry.h"
 #include "picker/pickerwindow.h"
 
 #include "dialogs/settingsdialog.h"
@@ -23,6 +25,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -110,7 +113,8 @@ void MainWindow::quitApp()
 {
     storePanelState();
     store->save();
-    // The floating panel is hidden here once it exists.
+    if (m_panel)
+        m_panel->hide();
     if (m_picker)
         m_picker->hide();
     m_hotkeys->unregisterAll();
@@ -141,17 +145,67 @@ void MainWindow::toggleFloatingPanel(bool visible)
         applyFloatingPanelSettings();
     } else {
         storePanelState();
-        // The panel is hidden here once it exists.
+        if (m_panel)
+            m_panel->hide();
     }
     store->save();
 }
 
 void MainWindow::applyFloatingPanelSettings()
 {
-    // The panel gets the paused state, the phrases and its stored opacity,
-    // size, place and options here once it exists, and is shown or hidden as
-    // showFloatingPanel says.
-    setPanelEntriesChecked(store->settings().showFloatingPanel);
+    const Settings &s = store->settings();
+    if (!m_panel) {
+        setPanelEntriesChecked(s.showFloatingPanel);
+        return;
+    }
+    FloatingPanel *panel = m_panel.get();
+    panel->setSuppressGeometrySignal(true);
+    panel->setPaused(m_paused);
+    panel->setPhrases(store->phrases());
+    panel->setOpacityPercent(s.floatingPanelOpacity);
+    // A file that hides both row buttons would leave rows without a use.
+    const bool both = !s.floatingPanelShowCopy && !s.floatingPanelShowType;
+    panel->setShowCopy(s.floatingPanelShowCopy || both);
+    panel->setShowType(s.floatingPanelShowType || both);
+    panel->setTextLines(s.floatingPanelTextLines);
+    panel->setSnapToEdge(s.floatingPanelSnapToEdge);
+    if (s.showFloatingPanel) {
+        const auto applySize = [panel, &s] {
+            if (s.floatingPanelWidth > 0)
+                panel->setPanelWidth(s.floatingPanelWidth);
+            if (s.floatingPanelHeight > 0)
+                panel->setPanelHeight(s.floatingPanelHeight);
+        };
+        const auto place = [panel, &s] {
+            if (s.floatingPanelX >= 0 && s.floatingPanelY >= 0) {
+                panel->move(s.floatingPanelX, s.floatingPanelY);
+            } else if (const QScreen *primary = QGuiApplication::primaryScreen()) {
+                panel->move(PanelGeometry::rightEdgePosition(panel->frameGeometry().size(),
+                                                             primary->availableGeometry()));
+            }
+        };
+        // Placed before it is mapped as well, so that it does not appear
+        // somewhere else first.
+        applySize();
+        place();
+        panel->show();
+        panel->raise();
+        applySize();
+        place();
+        panel->ensureOnScreen();
+        m_panelPlaced = true;
+    } else {
+        panel->hide();
+    }
+    panel->setSuppressGeometrySignal(false);
+
+    if (panel->isVisible() &&
+        (panel->x() != s.floatingPanelX || panel->y() != s.floatingPanelY ||
+         panel->width() != s.floatingPanelWidth || panel->height() != s.floatingPanelHeight)) {
+        storePanelState();
+        store->save();
+    }
+    setPanelEntriesChecked(s.showFloatingPanel);
 }
 
 void MainWindow::onPanelClosedByUser()
@@ -170,9 +224,34 @@ void MainWindow::setPanelEntriesChecked(bool checked)
     }
 }
 
-void MainWindow::storePanelState()
+bool MainWindow::storePanelState()
 {
     // Nothing to copy until the panel exists: its stored state stays as it is.
+    if (!m_panel)
+        return false;
+    const FloatingPanel *panel = m_panel.get();
+    Settings &s = store->settings();
+    const Settings before = s;
+    s.floatingPanelOpacity = panel->opacityPercent();
+    // A panel never shown in this run has no place of the user's yet.
+    if (m_panelPlaced) {
+        s.floatingPanelX = panel->x();
+        s.floatingPanelY = panel->y();
+        s.floatingPanelWidth = panel->width();
+        s.floatingPanelHeight = panel->height();
+    }
+    s.floatingPanelShowCopy = panel->showCopy();
+    s.floatingPanelShowType = panel->showType();
+    s.floatingPanelTextLines = panel->textLines();
+    s.floatingPanelSnapToEdge = panel->snapToEdge();
+    return s.floatingPanelOpacity != before.floatingPanelOpacity ||
+           s.floatingPanelX != before.floatingPanelX || s.floatingPanelY != before.floatingPanelY ||
+           s.floatingPanelWidth != before.floatingPanelWidth ||
+           s.floatingPanelHeight != before.floatingPanelHeight ||
+           s.floatingPanelShowCopy != before.floatingPanelShowCopy ||
+           s.floatingPanelShowType != before.floatingPanelShowType ||
+           s.floatingPanelTextLines != before.floatingPanelTextLines ||
+           s.floatingPanelSnapToEdge != before.floatingPanelSnapToEdge;
 }
 
 void MainWindow::showAbout()

@@ -8,10 +8,12 @@
 #include "insert/insertion.h"
 #include "insert/targetwindow.h"
 #include "mainwindow/textwidgetinsert.h"
+#include "panel/floatingpanel.h"
 #include "picker/pickerwindow.h"
 #include "store/phrasestore.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCursor>
 #include <QDateTime>
 #include <QStatusBar>
@@ -71,6 +73,26 @@ void MainWindow::onPhraseHotkey(const QString &id)
     typePhrase(id);
 }
 
+void MainWindow::onFloatingType(const QString &id)
+{
+    // The click may have made the panel the foreground window: the target is
+    // the window the user was working in before, as the panel saw it.
+    WindowHandle candidate = m_panel ? m_panel->lastExternalWindow() : 0;
+    if (desktop && (!candidate || !desktop->isWindow(candidate) || isOwnWindow(candidate)))
+        candidate = desktop->foregroundWindow();
+    m_targetWindow = isOwnWindow(candidate) ? 0 : candidate;
+    typePhrase(id);
+}
+
+void MainWindow::onFloatingCopy(const QString &id)
+{
+    const int index = store->indexOfId(id);
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (index < 0 || !clipboard)
+        return;
+    clipboard->setText(store->phrases().at(index).text, QClipboard::Clipboard);
+}
+
 void MainWindow::typePhrase(const QString &id)
 {
     if (m_paused || !desktop)
@@ -122,7 +144,8 @@ void MainWindow::togglePause()
     m_paused = !m_paused;
     retranslateUi();
     registerShortcuts();
-    // The floating panel's pause button follows the state here once it exists.
+    if (m_panel)
+        m_panel->setPaused(m_paused);
 }
 
 void MainWindow::onRegistrationFailed(const QString &text)

@@ -4,6 +4,7 @@
 #include "app/testtrace.h"
 #include "hotkeys/hotkeymanager.h"
 #include "mainwindow/contentdialog.h"
+#include "panel/floatingpanel.h"
 #include "picker/pickerwindow.h"
 #include "platform/windowframe.h"
 #include "store/phrasestore.h"
@@ -27,6 +28,8 @@
 #include <QTimer>
 #include <QTranslator>
 #include <QVBoxLayout>
+
+#include <utility>
 
 MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *desktop,
                        QWidget *parent)
@@ -77,7 +80,7 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
     m_titleBar->setTitleIcon(m_icon);
 
     createPicker();
-    // The floating panel is created and connected here once it exists.
+    createPanel();
 
     // The stored theme is the user's choice and is applied as it is; the file
     // is not rewritten for it.
@@ -124,6 +127,41 @@ void MainWindow::createPicker()
         store->settings().pickerOpacity = percent;
         store->save();
     });
+}
+
+void MainWindow::createPanel()
+{
+    m_panel = std::make_unique<FloatingPanel>(desktop);
+    FloatingPanel *panel = m_panel.get();
+    connect(panel, &FloatingPanel::pauseClicked, this, &MainWindow::togglePause);
+    connect(panel, &FloatingPanel::copyPhrase, this, &MainWindow::onFloatingCopy);
+    connect(panel, &FloatingPanel::typePhrase, this, &MainWindow::onFloatingType);
+    connect(panel, &FloatingPanel::closedByUser, this, &MainWindow::onPanelClosedByUser);
+    // Each change is written at once; a value the panel only repeats is not.
+    const auto saveIf = [this](bool changed) {
+        if (changed)
+            store->save();
+    };
+    connect(panel, &FloatingPanel::opacityChanged, this, [this, saveIf](int percent) {
+        int &stored = store->settings().floatingPanelOpacity;
+        saveIf(std::exchange(stored, percent) != percent);
+    });
+    connect(panel, &FloatingPanel::buttonVisibilityChanged, this, [this, panel, saveIf] {
+        Settings &s = store->settings();
+        const bool changed = s.floatingPanelShowCopy != panel->showCopy() ||
+                             s.floatingPanelShowType != panel->showType();
+        s.floatingPanelShowCopy = panel->showCopy();
+        s.floatingPanelShowType = panel->showType();
+        saveIf(changed);
+    });
+    connect(panel, &FloatingPanel::textLinesChanged, this, [this, saveIf](int lines) {
+        saveIf(std::exchange(store->settings().floatingPanelTextLines, lines) != lines);
+    });
+    connect(panel, &FloatingPanel::snapToEdgeChanged, this, [this, saveIf](bool snap) {
+        saveIf(std::exchange(store->settings().floatingPanelSnapToEdge, snap) != snap);
+    });
+    connect(panel, &FloatingPanel::geometryChanged, this,
+            [this, saveIf] { saveIf(storePanelState()); });
 }
 
 void MainWindow::buildCentralWidget()
@@ -194,7 +232,8 @@ void MainWindow::applyTheme(int theme, bool save)
     }
     if (m_picker)
         m_picker->setTheme(m_theme);
-    // The floating panel takes the theme here once it exists.
+    if (m_panel)
+        m_panel->setTheme(m_theme);
     const QSignalBlocker blocker(m_themeGroup);
     (Theme::isTeal(m_theme) ? m_tealAction : m_classicAction)->setChecked(true);
 }
@@ -229,8 +268,9 @@ void MainWindow::retranslateUi()
     refreshTable();
     updateStatusLabel();
     // The picker and the floating panel follow the language in their own
-    // change handlers; the panel gets the paused state again here once it
-    // exists.
+    // change handlers.
+    if (m_panel)
+        m_panel->setPaused(m_paused);
 }
 
 void MainWindow::updateStatusLabel()

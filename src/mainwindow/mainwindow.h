@@ -17,6 +17,7 @@
 
 #include <memory>
 
+class FloatingPanel;
 class HotkeyManager;
 class MainTitleBar;
 class PhraseStore;
@@ -116,6 +117,7 @@ public:
     bool exportBackupTo(const QString &path);
     void importBackupFrom(const QString &path);
     PickerWindow *picker() const { return m_picker.get(); }
+    FloatingPanel *floatingPanel() const { return m_panel.get(); }
 
 public slots:
     void addPhrase();
@@ -143,6 +145,11 @@ public slots:
     void onPhraseHotkey(const QString &id);
     void onPhraseChosen(const QString &id);
     void typePhrase(const QString &id);
+    // The floating panel's row buttons: Copy puts the text on the clipboard
+    // (also while paused), Type types it into the panel's last window of
+    // another program.
+    void onFloatingCopy(const QString &id);
+    void onFloatingType(const QString &id);
     void togglePause();
 
 protected:
@@ -156,6 +163,7 @@ private:
     void buildMenus(QWidget *host);
     void buildTray();
     void createPicker();
+    void createPanel();
     void setUpTable();
     void applyStoredColumnWidths();
     // Widens a column the user has never sized to its header in the language
@@ -173,8 +181,9 @@ private:
     void onPanelEntryToggled(QAction *other, bool visible);
     void onPanelClosedByUser();
     void setPanelEntriesChecked(bool checked);
-    // Copies the panel's opacity, place, size and options into the settings.
-    void storePanelState();
+    // Copies the panel's opacity, place, size and options into the settings;
+    // true when a value changed.
+    bool storePanelState();
     void notifyTypingFailed();
     void updateStatusLabel();
     void onRegistrationFailed(const QString &text);
@@ -203,6 +212,7 @@ private:
     QTimer *m_columnSaveTimer = nullptr;
     HotkeyManager *m_hotkeys = nullptr;
     std::unique_ptr<PickerWindow> m_picker; // a top-level window of its own
+    std::unique_ptr<FloatingPanel> m_panel; // likewise
     QIcon m_icon;
     int m_theme = 1;
 
@@ -250,6 +260,9 @@ private:
     bool m_settingWidths = false;
     bool m_nativeStylesApplied = false;
     bool m_paused = false;
+    // The panel has been placed from the stored settings (it was shown):
+    // until then its place and size are placeholders, not the user's.
+    bool m_panelPlaced = false;
     bool m_typing = false;
     bool m_showPending = false;
     WindowHandle m_targetWindow = 0;

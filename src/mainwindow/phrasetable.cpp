@@ -2,7 +2,9 @@
 // the phrase commands add, edit, delete and the context menu.
 
 #include "mainwindow/mainwindow.h"
+
 #include "mainwindow/phraserowdelegate.h"
+#include "panel/floatingpanel.h"
 
 #include "dialogs/phrasedialog.h"
 #include "hotkeys/hotkey.h"
@@ -222,7 +224,8 @@ void MainWindow::refreshTable()
     m_table->clearSelection();
     m_table->setCurrentIndex(QModelIndex());
     m_table->setUpdatesEnabled(true);
-    // The floating panel gets the phrase list here once it exists.
+    if (m_panel)
+        m_panel->setPhrases(store->phrases());
 }
 
 QString MainWindow::idOfRow(int row) const

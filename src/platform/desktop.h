@@ -103,6 +103,12 @@ public:
     // calls SetForegroundWindow, which the hotkey that opened the window
     // allows.
     virtual bool activateOwnWindow(WindowHandle w, int maxMs) = 0;
+    // Leaves one of our own windows, created but not yet shown, out of the
+    // task bar and the pager. X11 sets _NET_WM_STATE_SKIP_TASKBAR and
+    // _NET_WM_STATE_SKIP_PAGER, which the window manager reads when the window
+    // is mapped (Qt keeps states it does not manage). Windows answers true: a
+    // tool window has no task-bar button there. False on failure.
+    virtual bool keepOutOfTaskBar(WindowHandle w) = 0;
     // GetGUIThreadInfo for a thread; false when the query failed or the
     // window system has none (then the caller falls back to the pointer).
     virtual bool guiThreadInfo(quint32 threadId, GuiThreadInfo *info) = 0;

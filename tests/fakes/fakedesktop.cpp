@@ -107,6 +107,12 @@ bool FakeDesktop::activateOwnWindow(WindowHandle w, int maxMs)
     return activateOwnSucceeds;
 }
 
+bool FakeDesktop::keepOutOfTaskBar(WindowHandle w)
+{
+    calls << QStringLiteral("keepOutOfTaskBar ") + hex(w);
+    return true;
+}
+
 bool FakeDesktop::guiThreadInfo(quint32 threadId, GuiThreadInfo *info)
 {
     calls << QStringLiteral("guiThreadInfo %1").arg(threadId);

@@ -13,6 +13,8 @@
 //   wintarget press <mods> <vk> presses a shortcut with SendInput (mods as the
 //                               data file stores them: Alt 1, Ctrl 2, Shift 4,
 //                               Win 8) into whatever window has the focus
+//   wintarget click <x> <y>     moves the pointer to screen pixel (x, y) and
+//                               clicks the left button there with SendInput
 //   wintarget visible <exe>     exit 0 when a top-level window of a process
 //                               named <exe> is shown and not minimised, else 1
 //   wintarget exists <exe>      exit 0 when such a process has a top-level
@@ -304,6 +306,22 @@ int held(unsigned mods, unsigned vk)
     return GetLastError() == ERROR_HOTKEY_ALREADY_REGISTERED ? 0 : 2;
 }
 
+int click(int x, int y)
+{
+    if (!SetCursorPos(x, y))
+        return 1;
+    INPUT events[2]{};
+    events[0].type = INPUT_MOUSE;
+    events[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    events[1].type = INPUT_MOUSE;
+    events[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    // Apart, as a hand clicks: the button reacts to the release.
+    if (SendInput(1, &events[0], sizeof(INPUT)) != 1)
+        return 1;
+    Sleep(50);
+    return SendInput(1, &events[1], sizeof(INPUT)) == 1 ? 0 : 1;
+}
+
 struct WindowQuery
 {
     std::wstring exe;
@@ -415,7 +433,7 @@ int hasIcon(const std::wstring &exe)
 int usage()
 {
     fwprintf(stderr, L"usage: wintarget edit|plain|clip-get <report> | press|held <mods> <vk> | "
-                     L"visible|exists <exe> | rect <exe> <title> | clip-set <text>\n");
+                     L"click <x> <y> | visible|exists <exe> | rect <exe> <title> | clip-set <text>\n");
     return 64;
 }
 
@@ -435,6 +453,8 @@ int wmain(int argc, wchar_t *argv[])
                      unsigned(wcstoul(argv[3], nullptr, 0)));
     if (command == L"held" && argc >= 4)
         return held(unsigned(wcstoul(argv[2], nullptr, 0)), unsigned(wcstoul(argv[3], nullptr, 0)));
+    if (command == L"click" && argc >= 4)
+        return click(int(wcstol(argv[2], nullptr, 0)), int(wcstol(argv[3], nullptr, 0)));
     if (command == L"visible" || command == L"exists")
         return hasWindow(argv[2], command == L"visible");
     if (command == L"icon")

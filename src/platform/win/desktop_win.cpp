@@ -83,6 +83,11 @@ bool WinDesktop::activateOwnWindow(WindowHandle w, int)
     return Win32Prims::setForegroundWindow(hwnd(w)) || Win32Prims::foregroundWindow() == hwnd(w);
 }
 
+bool WinDesktop::keepOutOfTaskBar(WindowHandle)
+{
+    return true; // a tool window has no task-bar button
+}
+
 bool WinDesktop::guiThreadInfo(quint32 threadId, GuiThreadInfo *info)
 {
     HWND focus = nullptr;

@@ -211,6 +211,20 @@ bool X11Desktop::activateOwnWindow(WindowHandle w, int maxMs)
     return true;
 }
 
+bool X11Desktop::keepOutOfTaskBar(WindowHandle w)
+{
+    if (!m_display || !w)
+        return false;
+    const Atom states[] = {XInternAtom(m_display, "_NET_WM_STATE_SKIP_TASKBAR", False),
+                           XInternAtom(m_display, "_NET_WM_STATE_SKIP_PAGER", False)};
+    XErrorTrap trap(m_display);
+    // Appended: states already there (set by Qt) stay.
+    XChangeProperty(m_display, Window(w), XInternAtom(m_display, "_NET_WM_STATE", False), XA_ATOM,
+                    32, PropModeAppend, reinterpret_cast<const unsigned char *>(states), 2);
+    XSync(m_display, False);
+    return !trap.failed();
+}
+
 bool X11Desktop::guiThreadInfo(quint32, GuiThreadInfo *)
 {
     return false;

@@ -1,0 +1,203 @@
+#include "panel/phraserow.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QPushButton>
+#include <QResizeEvent>
+
+RowMetrics RowMetrics::forLines(int lines)
+{
+    RowMetrics m;
+    if (lines <= 1) {
+        m.horizontalMargin = 8;
+        m.verticalMargin = 5;
+        m.buttonHeight = 22;
+        m.buttonSpacing = 6;
+        m.listSpacing = 5;
+        m.compact = true;
+    } else if (lines >= 3) {
+        m.verticalMargin = 8;
+        m.buttonHeight = 30;
+    }
+    return m;
+}
+
+// ---- PhraseTextLabel --------------------------------------------------------
+
+PhraseTextLabel::PhraseTextLabel(QWidget *parent) : QLabel(parent)
+{
+    setObjectName(QStringLiteral("phraseText"));
+    setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    setMinimumWidth(0);
+    // Phrase texts are shown as they are, never as markup.
+    setTextFormat(Qt::PlainText);
+}
+
+void PhraseTextLabel::setFullText(const QString &text)
+{
+    m_fullText = text;
+    updateText();
+}
+
+void PhraseTextLabel::setLines(int lines)
+{
+    m_lines = qBound(1, lines, 3);
+    updateText();
+    updateGeometry();
+}
+
+bool PhraseTextLabel::hasHeightForWidth() const
+{
+    return m_lines > 1;
+}
+
+int PhraseTextLabel::heightForWidth(int width) const
+{
+    const QFontMetrics fm = fontMetrics();
+    if (m_lines <= 1)
+        return fm.height();
+    const int full = fm.lineSpacing() * m_lines;
+    if (width <= 1)
+        return full;
+    const QRect measured = fm.boundingRect(
+        QRect(0, 0, width, full), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, m_fullText);
+    return qMax(fm.height(), qMin(full, measured.height()));
+}
+
+int PhraseTextLabel::hintHeight() const
+{
+    const QFontMetrics fm = fontMetrics();
+    return m_lines > 1 ? fm.lineSpacing() * m_lines : fm.height();
+}
+
+QSize PhraseTextLabel::minimumSizeHint() const
+{
+    return QSize(0, hintHeight());
+}
+
+QSize PhraseTextLabel::sizeHint() const
+{
+    return QSize(40, hintHeight());
+}
+
+void PhraseTextLabel::updateText()
+{
+    const QFontMetrics fm = fontMetrics();
+    if (m_lines <= 1) {
+        setWordWrap(false);
+        setFixedHeight(fm.height());
+        setText(width() <= 1 ? QString() : fm.elidedText(m_fullText, Qt::ElideRight, width()));
+        return;
+    }
+    setWordWrap(true);
+    setMinimumHeight(0);
+    setMaximumHeight(fm.lineSpacing() * m_lines);
+    // What does not fit in the height is cut off by the label itself.
+    setText(m_fullText);
+}
+
+void PhraseTextLabel::resizeEvent(QResizeEvent *event)
+{
+    QLabel::resizeEvent(event);
+    if (m_lines <= 1 && event->size().width() != event->oldSize().width())
+        updateText();
+}
+
+// ---- PhraseRow ----------------------------------------------------------------
+
+PhraseRow::PhraseRow(const RowMetrics &metrics, QWidget *parent)
+    : QWidget(parent), m_metrics(metrics)
+{
+    setObjectName(QStringLiteral("phraseRow"));
+    setAttribute(Qt::WA_StyledBackground);
+    setMinimumWidth(0);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    m_label = new PhraseTextLabel(this);
+}
+
+void PhraseRow::addButton(QPushButton *button)
+{
+    button->setParent(this);
+    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    button->setFixedHeight(m_metrics.buttonHeight);
+    m_buttons.append(button);
+    updateGeometry();
+    layOut();
+}
+
+int PhraseRow::buttonsWidth() const
+{
+    int total = 0;
+    for (int i = 0; i < m_buttons.size(); ++i) {
+        const QPushButton *b = m_buttons.at(i);
+        total += qMax(b->sizeHint().width(), b->minimumSizeHint().width());
+        if (i > 0)
+            total += m_metrics.buttonSpacing;
+    }
+    return total;
+}
+
+int PhraseRow::heightForWidth(int width) const
+{
+    const int available = width - 2 * m_metrics.horizontalMargin -
+                          (m_buttons.isEmpty() ? 0 : m_metrics.buttonSpacing) - buttonsWidth();
+    const int label = m_label->heightForWidth(qMax(available, 0));
+    return qMax(label, m_metrics.buttonHeight) + 2 * m_metrics.verticalMargin;
+}
+
+QSize PhraseRow::minimumSizeHint() const
+{
+    return QSize(buttonsWidth() + 2 * m_metrics.horizontalMargin,
+                 qMax(m_label->minimumSizeHint().height(), m_metrics.buttonHeight) +
+                     2 * m_metrics.verticalMargin);
+}
+
+QSize PhraseRow::sizeHint() const
+{
+    return QSize(qMax(minimumSizeHint().width(), 120),
+                 qMax(m_label->sizeHint().height(), m_metrics.buttonHeight) +
+                     2 * m_metrics.verticalMargin);
+}
+
+bool PhraseRow::event(QEvent *event)
+{
+    // A child changed its hints (a new font, a new text): the list lays the
+    // rows out again.
+    if (event->type() == QEvent::LayoutRequest)
+        updateGeometry();
+    return QWidget::event(event);
+}
+
+void PhraseRow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    layOut();
+}
+
+void PhraseRow::layOut()
+{
+    const int h = m_metrics.horizontalMargin;
+    const int v = m_metrics.verticalMargin;
+    int x = width() - h;
+    for (int i = m_buttons.size() - 1; i >= 0; --i) {
+        QPushButton *b = m_buttons.at(i);
+        const int w = qMax(b->minimumSizeHint().width(), b->sizeHint().width());
+        b->setFixedSize(w, m_metrics.buttonHeight);
+        x -= w;
+        b->move(x, qMax(v, (height() - m_metrics.buttonHeight) / 2));
+        b->show();
+        if (i > 0)
+            x -= m_metrics.buttonSpacing;
+    }
+    if (!m_buttons.isEmpty())
+        x -= m_metrics.buttonSpacing;
+    else
+        x = width() - h;
+    // A one-line label has a fixed height below the slot: centred on the
+    // buttons rather than left at the top of the row.
+    const int slot = qMax(0, height() - 2 * v);
+    const int labelHeight = qMin(slot, m_label->maximumHeight());
+    m_label->setGeometry(h, v + (slot - labelHeight) / 2, qMax(0, x - h), labelHeight);
+    m_label->show();
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+// One phrase in the floating panel's list: its display text, cut to one, two
+// or three lines, and the Copy and Type buttons on the right. The row lays out
+// its children by hand and answers height-for-width, so that the list in the
+// panel's scroll area follows the panel's width.
+
+#include <QLabel>
+#include <QList>
+#include <QWidget>
+
+class QPushButton;
+
+// Margins, button sizes and spacing of the rows for a number of text lines.
+struct RowMetrics
+{
+    int horizontalMargin = 10;
+    int verticalMargin = 6;
+    int buttonHeight = 28;
+    int buttonSpacing = 8;
+    int listSpacing = 8;
+    bool compact = false;
+
+    // lines outside 1..3 are taken as the nearest of them.
+    static RowMetrics forLines(int lines);
+};
+
+// The text of a row: one line is elided at the right end, two or three wrap
+// and are cut off at that many line heights.
+class PhraseTextLabel final : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit PhraseTextLabel(QWidget *parent = nullptr);
+
+    void setFullText(const QString &text);
+    QString fullText() const { return m_fullText; }
+    void setLines(int lines);
+    int lines() const { return m_lines; }
+    // Shows fullText fitted to the current width and line count.
+    void updateText();
+
+    bool hasHeightForWidth() const override;
+    int heightForWidth(int width) const override;
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    int hintHeight() const;
+
+    QString m_fullText;
+    int m_lines = 2;
+};
+
+class PhraseRow final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    PhraseRow(const RowMetrics &metrics, QWidget *parent = nullptr);
+
+    PhraseTextLabel *label() const { return m_label; }
+    const QList<QPushButton *> &buttons() const { return m_buttons; }
+    // Appends a button at the right end; the row takes it as a child and
+    // gives it the row's button height.
+    void addButton(QPushButton *button);
+    int buttonsWidth() const;
+    const RowMetrics &metrics() const { return m_metrics; }
+
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override;
+
+protected:
+    bool event(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void layOut();
+
+    PhraseTextLabel *m_label = nullptr;
+    QList<QPushButton *> m_buttons;
+    RowMetrics m_metrics;
+};
