@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>FloatingPanel</name>
+    <message>
+        <source>Zem Scrivlet</source>
+        <translation>Zem Scrivlet</translation>
+    </message>
+    <message>
+        <source>Panel settings</source>
+        <translation>Fenstereinstellungen</translation>
+    </message>
+    <message>
+        <source>Hide panel</source>
+        <translation>Fenster ausblenden</translation>
+    </message>
+    <message>
+        <source>Opacity: %1%</source>
+        <translation>Deckkraft: %1 %</translation>
+    </message>
+    <message>
+        <source>Row buttons</source>
+        <translation>Schaltflächen je Zeile</translation>
+    </message>
+    <message>
+        <source>Show Copy</source>
+        <translation>„Kopieren“ anzeigen</translation>
+    </message>
+    <message>
+        <source>Show Type</source>
+        <translation>„Eingeben“ anzeigen</translation>
+    </message>
+    <message>
+        <source>Max display lines per phrase</source>
+        <translation>Höchstens angezeigte Zeilen je Textbaustein</translation>
+    </message>
+    <message>
+        <source>1 line</source>
+        <translation>1 Zeile</translation>
+    </message>
+    <message>
+        <source>2 lines</source>
+        <translation>2 Zeilen</translation>
+    </message>
+    <message>
+        <source>3 lines</source>
+        <translation>3 Zeilen</translation>
+    </message>
+    <message>
+        <source>Snap to screen edge</source>
+        <translation>Am Bildschirmrand einrasten</translation>
+    </message>
+    <message>
+        <source>Resume shortcuts</source>
+        <translation>Tastenkürzel fortsetzen</translation>
+    </message>
+    <message>
+        <source>Pause shortcuts</source>
+        <translation>Tastenkürzel anhalten</translation>
+    </message>
+    <message>
+        <source>No phrases yet</source>
+        <translation>Noch keine Textbausteine</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Eingeben</translation>
+    </message>
+</context>
+<context>
     <name>HotkeyEdit</name>
     <message>
         <source>Press a shortcut</source>
@@ -357,7 +428,7 @@ Folgende wurden übersprungen, weil derselbe Text bereits in Ihrer Liste steht:
     </message>
     <message>
         <source>Opacity: %1%</source>
-        <translation>Deckkraft: %1 %</translation>
+        <translation>Deckkraft: %1&#xa0;%</translation>
     </message>
     <message>
         <source>Search phrases</source>

@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>FloatingPanel</name>
+    <message>
+        <source>Zem Scrivlet</source>
+        <translation>Zem Scrivlet</translation>
+    </message>
+    <message>
+        <source>Panel settings</source>
+        <translation>Configuración del panel</translation>
+    </message>
+    <message>
+        <source>Hide panel</source>
+        <translation>Ocultar panel</translation>
+    </message>
+    <message>
+        <source>Opacity: %1%</source>
+        <translation>Opacidad: %1 %</translation>
+    </message>
+    <message>
+        <source>Row buttons</source>
+        <translation>Botones de cada fila</translation>
+    </message>
+    <message>
+        <source>Show Copy</source>
+        <translation>Mostrar Copiar</translation>
+    </message>
+    <message>
+        <source>Show Type</source>
+        <translation>Mostrar Escribir</translation>
+    </message>
+    <message>
+        <source>Max display lines per phrase</source>
+        <translation>Máximo de líneas por frase</translation>
+    </message>
+    <message>
+        <source>1 line</source>
+        <translation>1 línea</translation>
+    </message>
+    <message>
+        <source>2 lines</source>
+        <translation>2 líneas</translation>
+    </message>
+    <message>
+        <source>3 lines</source>
+        <translation>3 líneas</translation>
+    </message>
+    <message>
+        <source>Snap to screen edge</source>
+        <translation>Ajustar al borde de la pantalla</translation>
+    </message>
+    <message>
+        <source>Resume shortcuts</source>
+        <translation>Reanudar atajos</translation>
+    </message>
+    <message>
+        <source>Pause shortcuts</source>
+        <translation>Pausar atajos</translation>
+    </message>
+    <message>
+        <source>No phrases yet</source>
+        <translation>Aún no hay frases</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Escribir</translation>
+    </message>
+</context>
+<context>
     <name>HotkeyEdit</name>
     <message>
         <source>Press a shortcut</source>
@@ -334,7 +405,7 @@ Se omitieron las siguientes porque su texto ya está en tu lista:
     </message>
     <message>
         <source>The text is too long. Keep it under 100,000 characters.</source>
-        <translation>El texto es demasiado largo. Debe tener menos de 100 000 caracteres.</translation>
+        <translation>El texto es demasiado largo. Debe tener menos de 100&#xa0;000 caracteres.</translation>
     </message>
     <message>
         <source>This text is already in your list. Duplicate phrases are not allowed.</source>
@@ -357,7 +428,7 @@ Se omitieron las siguientes porque su texto ya está en tu lista:
     </message>
     <message>
         <source>Opacity: %1%</source>
-        <translation>Opacidad: %1 %</translation>
+        <translation>Opacidad: %1&#xa0;%</translation>
     </message>
     <message>
         <source>Search phrases</source>

@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>FloatingPanel</name>
+    <message>
+        <source>Zem Scrivlet</source>
+        <translation>Zem Scrivlet</translation>
+    </message>
+    <message>
+        <source>Panel settings</source>
+        <translation>Paramètres du panneau</translation>
+    </message>
+    <message>
+        <source>Hide panel</source>
+        <translation>Masquer le panneau</translation>
+    </message>
+    <message>
+        <source>Opacity: %1%</source>
+        <translation>Opacité : %1 %</translation>
+    </message>
+    <message>
+        <source>Row buttons</source>
+        <translation>Boutons des lignes</translation>
+    </message>
+    <message>
+        <source>Show Copy</source>
+        <translation>Afficher Copier</translation>
+    </message>
+    <message>
+        <source>Show Type</source>
+        <translation>Afficher Saisir</translation>
+    </message>
+    <message>
+        <source>Max display lines per phrase</source>
+        <translation>Lignes affichées par phrase (max.)</translation>
+    </message>
+    <message>
+        <source>1 line</source>
+        <translation>1 ligne</translation>
+    </message>
+    <message>
+        <source>2 lines</source>
+        <translation>2 lignes</translation>
+    </message>
+    <message>
+        <source>3 lines</source>
+        <translation>3 lignes</translation>
+    </message>
+    <message>
+        <source>Snap to screen edge</source>
+        <translation>Aimanter aux bords de l'écran</translation>
+    </message>
+    <message>
+        <source>Resume shortcuts</source>
+        <translation>Reprendre les raccourcis</translation>
+    </message>
+    <message>
+        <source>Pause shortcuts</source>
+        <translation>Suspendre les raccourcis</translation>
+    </message>
+    <message>
+        <source>No phrases yet</source>
+        <translation>Aucune phrase pour l'instant</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Saisir</translation>
+    </message>
+</context>
+<context>
     <name>HotkeyEdit</name>
     <message>
         <source>Press a shortcut</source>
@@ -39,7 +110,7 @@
     </message>
     <message>
         <source>Could not write the file.</source>
-        <translation>Impossible d'écrire le fichier.</translation>
+        <translation>Impossible d&apos;écrire le fichier.</translation>
     </message>
     <message>
         <source>Phrases exported.</source>
@@ -55,7 +126,7 @@
     </message>
     <message>
         <source>The phrases were imported, but the data file could not be saved. They will be saved with your next change.</source>
-        <translation>Les phrases ont été importées, mais le fichier de données n'a pas pu être enregistré. Elles seront enregistrées lors de votre prochaine modification.</translation>
+        <translation>Les phrases ont été importées, mais le fichier de données n&apos;a pas pu être enregistré. Elles seront enregistrées lors de votre prochaine modification.</translation>
     </message>
     <message>
         <source>Phrases imported.</source>
@@ -66,14 +137,14 @@
 
 These were skipped because the same text is already in your list:
 %1</source>
-        <translation>Aucune nouvelle phrase n'a été importée.
+        <translation>Aucune nouvelle phrase n&apos;a été importée.
 
-Les phrases suivantes ont été ignorées, car le même texte figure déjà dans votre liste :
+Les phrases suivantes ont été ignorées, car le même texte figure déjà dans votre liste&#xa0;:
 %1</translation>
     </message>
     <message>
         <source>The program has not quit. It only minimizes to the notification area. Hotkeys and the picker still insert text.</source>
-        <translation>Le programme n'est pas fermé : il est seulement réduit dans la zone de notification. Les raccourcis et le sélecteur continuent d'insérer du texte.</translation>
+        <translation>Le programme n&apos;est pas fermé&#xa0;: il est seulement réduit dans la zone de notification. Les raccourcis et le sélecteur continuent d&apos;insérer du texte.</translation>
     </message>
     <message>
         <source>Do not show this again</source>
@@ -97,11 +168,11 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
     </message>
     <message>
         <source>Could not change the start-up entry.</source>
-        <translation>Impossible de modifier l'entrée de démarrage automatique.</translation>
+        <translation>Impossible de modifier l&apos;entrée de démarrage automatique.</translation>
     </message>
     <message>
         <source>Could not register shortcut: %1</source>
-        <translation>Impossible d'enregistrer le raccourci : %1</translation>
+        <translation>Impossible d&apos;enregistrer le raccourci&#xa0;: %1</translation>
     </message>
     <message>
         <source>Zem Scrivlet</source>
@@ -189,7 +260,7 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
     </message>
     <message>
         <source>Status &amp;bar</source>
-        <translation>&amp;Barre d'état</translation>
+        <translation>&amp;Barre d&apos;état</translation>
     </message>
     <message>
         <source>&amp;Floating panel</source>
@@ -233,7 +304,7 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
     </message>
     <message>
         <source>The target window did not accept the text.</source>
-        <translation>La fenêtre cible n'a pas accepté le texte.</translation>
+        <translation>La fenêtre cible n&apos;a pas accepté le texte.</translation>
     </message>
     <message>
         <source>Picker</source>
@@ -241,7 +312,7 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
     </message>
     <message>
         <source>Select a phrase first.</source>
-        <translation>Sélectionnez d'abord une phrase.</translation>
+        <translation>Sélectionnez d&apos;abord une phrase.</translation>
     </message>
     <message>
         <source>Enabled</source>
@@ -262,11 +333,11 @@ These were skipped because the same text is already in your list:
         <translation>
             <numerusform>%n nouvelle phrase a été importée.
 
-Les phrases suivantes ont été ignorées, car le même texte figure déjà dans votre liste :
+Les phrases suivantes ont été ignorées, car le même texte figure déjà dans votre liste&#xa0;:
 %1</numerusform>
             <numerusform>%n nouvelles phrases ont été importées.
 
-Les phrases suivantes ont été ignorées, car le même texte figure déjà dans votre liste :
+Les phrases suivantes ont été ignorées, car le même texte figure déjà dans votre liste&#xa0;:
 %1</numerusform>
         </translation>
     </message>
@@ -298,7 +369,7 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
     </message>
     <message>
         <source>Press one letter, number, or any key to type this phrase quickly. Ctrl, Alt, or Shift can be added. Leave it empty to use the picker.</source>
-        <translation>Appuyez sur une lettre, un chiffre ou n'importe quelle touche pour saisir rapidement cette phrase. Vous pouvez y ajouter Ctrl, Alt ou Shift. Laissez ce champ vide pour utiliser le sélecteur.</translation>
+        <translation>Appuyez sur une lettre, un chiffre ou n&apos;importe quelle touche pour saisir rapidement cette phrase. Vous pouvez y ajouter Ctrl, Alt ou Shift. Laissez ce champ vide pour utiliser le sélecteur.</translation>
     </message>
     <message>
         <source>Text</source>
@@ -334,7 +405,7 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
     </message>
     <message>
         <source>The text is too long. Keep it under 100,000 characters.</source>
-        <translation>Le texte est trop long. Il ne doit pas dépasser 100 000 caractères.</translation>
+        <translation>Le texte est trop long. Il ne doit pas dépasser 100&#xa0;000 caractères.</translation>
     </message>
     <message>
         <source>This text is already in your list. Duplicate phrases are not allowed.</source>
@@ -357,7 +428,7 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
     </message>
     <message>
         <source>Opacity: %1%</source>
-        <translation>Opacité : %1 %</translation>
+        <translation>Opacité&#xa0;: %1&#xa0;%</translation>
     </message>
     <message>
         <source>Search phrases</source>
@@ -365,7 +436,7 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
     </message>
     <message>
         <source>Click a line, or press Enter, to insert it. Press Esc, or press this shortcut again, to close.</source>
-        <translation>Cliquez sur une ligne ou appuyez sur Enter pour l'insérer. Appuyez sur Esc ou de nouveau sur le raccourci pour fermer.</translation>
+        <translation>Cliquez sur une ligne ou appuyez sur Enter pour l&apos;insérer. Appuyez sur Esc ou de nouveau sur le raccourci pour fermer.</translation>
     </message>
     <message>
         <source>No matching phrases</source>
@@ -384,7 +455,7 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
     </message>
     <message>
         <source>Start when you log in</source>
-        <translation>Démarrer à l'ouverture de session</translation>
+        <translation>Démarrer à l&apos;ouverture de session</translation>
     </message>
     <message>
         <source>Start minimized to the tray</source>
@@ -420,7 +491,7 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
     </message>
     <message>
         <source>Press this shortcut and the picker appears beside the text cursor. Click a line, or press Enter, to insert it. Press Esc, or press this shortcut again, to close it.</source>
-        <translation>Appuyez sur ce raccourci pour afficher le sélecteur à côté du curseur de texte. Cliquez sur une ligne ou appuyez sur Enter pour l'insérer. Appuyez sur Esc ou de nouveau sur ce raccourci pour le fermer.</translation>
+        <translation>Appuyez sur ce raccourci pour afficher le sélecteur à côté du curseur de texte. Cliquez sur une ligne ou appuyez sur Enter pour l&apos;insérer. Appuyez sur Esc ou de nouveau sur ce raccourci pour le fermer.</translation>
     </message>
     <message>
         <source>Recently used on top</source>
@@ -428,11 +499,11 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
     </message>
     <message>
         <source>Keep the list order</source>
-        <translation>Conserver l'ordre de la liste</translation>
+        <translation>Conserver l&apos;ordre de la liste</translation>
     </message>
     <message>
         <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
-        <translation>Ajoutez Ctrl, Alt, Shift ou Win pour qu'une simple lettre ne soit pas interceptée.</translation>
+        <translation>Ajoutez Ctrl, Alt, Shift ou Win pour qu&apos;une simple lettre ne soit pas interceptée.</translation>
     </message>
     <message>
         <source>The two commands need different shortcuts.</source>

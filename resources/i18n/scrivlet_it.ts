@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>FloatingPanel</name>
+    <message>
+        <source>Zem Scrivlet</source>
+        <translation>Zem Scrivlet</translation>
+    </message>
+    <message>
+        <source>Panel settings</source>
+        <translation>Impostazioni del pannello</translation>
+    </message>
+    <message>
+        <source>Hide panel</source>
+        <translation>Nascondi pannello</translation>
+    </message>
+    <message>
+        <source>Opacity: %1%</source>
+        <translation>Opacità: %1%</translation>
+    </message>
+    <message>
+        <source>Row buttons</source>
+        <translation>Pulsanti delle righe</translation>
+    </message>
+    <message>
+        <source>Show Copy</source>
+        <translation>Mostra Copia</translation>
+    </message>
+    <message>
+        <source>Show Type</source>
+        <translation>Mostra Digita</translation>
+    </message>
+    <message>
+        <source>Max display lines per phrase</source>
+        <translation>Righe massime per frase</translation>
+    </message>
+    <message>
+        <source>1 line</source>
+        <translation>1 riga</translation>
+    </message>
+    <message>
+        <source>2 lines</source>
+        <translation>2 righe</translation>
+    </message>
+    <message>
+        <source>3 lines</source>
+        <translation>3 righe</translation>
+    </message>
+    <message>
+        <source>Snap to screen edge</source>
+        <translation>Aggancia ai bordi dello schermo</translation>
+    </message>
+    <message>
+        <source>Resume shortcuts</source>
+        <translation>Riprendi scorciatoie</translation>
+    </message>
+    <message>
+        <source>Pause shortcuts</source>
+        <translation>Sospendi scorciatoie</translation>
+    </message>
+    <message>
+        <source>No phrases yet</source>
+        <translation>Ancora nessuna frase</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Digita</translation>
+    </message>
+</context>
+<context>
     <name>HotkeyEdit</name>
     <message>
         <source>Press a shortcut</source>
@@ -73,7 +144,7 @@ Le seguenti sono state ignorate perché il loro testo è già nel tuo elenco:
     </message>
     <message>
         <source>The program has not quit. It only minimizes to the notification area. Hotkeys and the picker still insert text.</source>
-        <translation>Il programma non è stato chiuso: viene solo ridotto a icona nell'area di notifica. Le scorciatoie e il selettore continuano a inserire il testo.</translation>
+        <translation>Il programma non è stato chiuso: viene solo ridotto a icona nell&apos;area di notifica. Le scorciatoie e il selettore continuano a inserire il testo.</translation>
     </message>
     <message>
         <source>Do not show this again</source>
@@ -384,11 +455,11 @@ Le seguenti sono state ignorate perché il loro testo è già nel tuo elenco:
     </message>
     <message>
         <source>Start when you log in</source>
-        <translation>Avvia all'accesso</translation>
+        <translation>Avvia all&apos;accesso</translation>
     </message>
     <message>
         <source>Start minimized to the tray</source>
-        <translation>Avvia ridotto a icona nell'area di notifica</translation>
+        <translation>Avvia ridotto a icona nell&apos;area di notifica</translation>
     </message>
     <message>
         <source>Show/hide main window</source>
@@ -428,7 +499,7 @@ Le seguenti sono state ignorate perché il loro testo è già nel tuo elenco:
     </message>
     <message>
         <source>Keep the list order</source>
-        <translation>Mantieni l'ordine dell'elenco</translation>
+        <translation>Mantieni l&apos;ordine dell&apos;elenco</translation>
     </message>
     <message>
         <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>

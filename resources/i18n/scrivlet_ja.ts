@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>FloatingPanel</name>
+    <message>
+        <source>Zem Scrivlet</source>
+        <translation>Zem Scrivlet</translation>
+    </message>
+    <message>
+        <source>Panel settings</source>
+        <translation>パネルの設定</translation>
+    </message>
+    <message>
+        <source>Hide panel</source>
+        <translation>パネルを隠す</translation>
+    </message>
+    <message>
+        <source>Opacity: %1%</source>
+        <translation>不透明度: %1%</translation>
+    </message>
+    <message>
+        <source>Row buttons</source>
+        <translation>行のボタン</translation>
+    </message>
+    <message>
+        <source>Show Copy</source>
+        <translation>[コピー] を表示</translation>
+    </message>
+    <message>
+        <source>Show Type</source>
+        <translation>[入力] を表示</translation>
+    </message>
+    <message>
+        <source>Max display lines per phrase</source>
+        <translation>フレーズごとの最大表示行数</translation>
+    </message>
+    <message>
+        <source>1 line</source>
+        <translation>1 行</translation>
+    </message>
+    <message>
+        <source>2 lines</source>
+        <translation>2 行</translation>
+    </message>
+    <message>
+        <source>3 lines</source>
+        <translation>3 行</translation>
+    </message>
+    <message>
+        <source>Snap to screen edge</source>
+        <translation>画面の端に吸着</translation>
+    </message>
+    <message>
+        <source>Resume shortcuts</source>
+        <translation>ショートカットを再開</translation>
+    </message>
+    <message>
+        <source>Pause shortcuts</source>
+        <translation>ショートカットを一時停止</translation>
+    </message>
+    <message>
+        <source>No phrases yet</source>
+        <translation>フレーズはまだありません</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>入力</translation>
+    </message>
+</context>
+<context>
     <name>HotkeyEdit</name>
     <message>
         <source>Press a shortcut</source>

@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko_KR">
 <context>
+    <name>FloatingPanel</name>
+    <message>
+        <source>Zem Scrivlet</source>
+        <translation>Zem Scrivlet</translation>
+    </message>
+    <message>
+        <source>Panel settings</source>
+        <translation>패널 설정</translation>
+    </message>
+    <message>
+        <source>Hide panel</source>
+        <translation>패널 숨기기</translation>
+    </message>
+    <message>
+        <source>Opacity: %1%</source>
+        <translation>불투명도: %1%</translation>
+    </message>
+    <message>
+        <source>Row buttons</source>
+        <translation>행 단추</translation>
+    </message>
+    <message>
+        <source>Show Copy</source>
+        <translation>[복사] 표시</translation>
+    </message>
+    <message>
+        <source>Show Type</source>
+        <translation>[입력] 표시</translation>
+    </message>
+    <message>
+        <source>Max display lines per phrase</source>
+        <translation>문구당 최대 표시 줄 수</translation>
+    </message>
+    <message>
+        <source>1 line</source>
+        <translation>1줄</translation>
+    </message>
+    <message>
+        <source>2 lines</source>
+        <translation>2줄</translation>
+    </message>
+    <message>
+        <source>3 lines</source>
+        <translation>3줄</translation>
+    </message>
+    <message>
+        <source>Snap to screen edge</source>
+        <translation>화면 가장자리에 맞추기</translation>
+    </message>
+    <message>
+        <source>Resume shortcuts</source>
+        <translation>단축키 다시 시작</translation>
+    </message>
+    <message>
+        <source>Pause shortcuts</source>
+        <translation>단축키 일시 중지</translation>
+    </message>
+    <message>
+        <source>No phrases yet</source>
+        <translation>아직 문구가 없습니다</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>복사</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>입력</translation>
+    </message>
+</context>
+<context>
     <name>HotkeyEdit</name>
     <message>
         <source>Press a shortcut</source>

@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>FloatingPanel</name>
+    <message>
+        <source>Zem Scrivlet</source>
+        <translation>Zem Scrivlet</translation>
+    </message>
+    <message>
+        <source>Panel settings</source>
+        <translation>Параметры панели</translation>
+    </message>
+    <message>
+        <source>Hide panel</source>
+        <translation>Скрыть панель</translation>
+    </message>
+    <message>
+        <source>Opacity: %1%</source>
+        <translation>Непрозрачность: %1%</translation>
+    </message>
+    <message>
+        <source>Row buttons</source>
+        <translation>Кнопки строк</translation>
+    </message>
+    <message>
+        <source>Show Copy</source>
+        <translation>Показывать «Копировать»</translation>
+    </message>
+    <message>
+        <source>Show Type</source>
+        <translation>Показывать «Ввести»</translation>
+    </message>
+    <message>
+        <source>Max display lines per phrase</source>
+        <translation>Не более строк на фразу</translation>
+    </message>
+    <message>
+        <source>1 line</source>
+        <translation>1 строка</translation>
+    </message>
+    <message>
+        <source>2 lines</source>
+        <translation>2 строки</translation>
+    </message>
+    <message>
+        <source>3 lines</source>
+        <translation>3 строки</translation>
+    </message>
+    <message>
+        <source>Snap to screen edge</source>
+        <translation>Прилипать к краю экрана</translation>
+    </message>
+    <message>
+        <source>Resume shortcuts</source>
+        <translation>Возобновить сочетания клавиш</translation>
+    </message>
+    <message>
+        <source>Pause shortcuts</source>
+        <translation>Приостановить сочетания клавиш</translation>
+    </message>
+    <message>
+        <source>No phrases yet</source>
+        <translation>Фраз пока нет</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Ввести</translation>
+    </message>
+</context>
+<context>
     <name>HotkeyEdit</name>
     <message>
         <source>Press a shortcut</source>
@@ -340,7 +411,7 @@ These were skipped because the same text is already in your list:
     </message>
     <message>
         <source>The text is too long. Keep it under 100,000 characters.</source>
-        <translation>Текст слишком длинный. Допускается не более 100 000 символов.</translation>
+        <translation>Текст слишком длинный. Допускается не более 100&#xa0;000 символов.</translation>
     </message>
     <message>
         <source>This text is already in your list. Duplicate phrases are not allowed.</source>

@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>FloatingPanel</name>
+    <message>
+        <source>Zem Scrivlet</source>
+        <translation>Zem Scrivlet</translation>
+    </message>
+    <message>
+        <source>Panel settings</source>
+        <translation>面板设置</translation>
+    </message>
+    <message>
+        <source>Hide panel</source>
+        <translation>隐藏面板</translation>
+    </message>
+    <message>
+        <source>Opacity: %1%</source>
+        <translation>不透明度：%1%</translation>
+    </message>
+    <message>
+        <source>Row buttons</source>
+        <translation>行按钮</translation>
+    </message>
+    <message>
+        <source>Show Copy</source>
+        <translation>显示“复制”</translation>
+    </message>
+    <message>
+        <source>Show Type</source>
+        <translation>显示“输入”</translation>
+    </message>
+    <message>
+        <source>Max display lines per phrase</source>
+        <translation>每条短语最多显示行数</translation>
+    </message>
+    <message>
+        <source>1 line</source>
+        <translation>1 行</translation>
+    </message>
+    <message>
+        <source>2 lines</source>
+        <translation>2 行</translation>
+    </message>
+    <message>
+        <source>3 lines</source>
+        <translation>3 行</translation>
+    </message>
+    <message>
+        <source>Snap to screen edge</source>
+        <translation>吸附到屏幕边缘</translation>
+    </message>
+    <message>
+        <source>Resume shortcuts</source>
+        <translation>恢复快捷键</translation>
+    </message>
+    <message>
+        <source>Pause shortcuts</source>
+        <translation>暂停快捷键</translation>
+    </message>
+    <message>
+        <source>No phrases yet</source>
+        <translation>还没有短语</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>输入</translation>
+    </message>
+</context>
+<context>
     <name>HotkeyEdit</name>
     <message>
         <source>Press a shortcut</source>

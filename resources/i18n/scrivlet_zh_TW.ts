@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>FloatingPanel</name>
+    <message>
+        <source>Zem Scrivlet</source>
+        <translation>Zem Scrivlet</translation>
+    </message>
+    <message>
+        <source>Panel settings</source>
+        <translation>面板設定</translation>
+    </message>
+    <message>
+        <source>Hide panel</source>
+        <translation>隱藏面板</translation>
+    </message>
+    <message>
+        <source>Opacity: %1%</source>
+        <translation>不透明度：%1%</translation>
+    </message>
+    <message>
+        <source>Row buttons</source>
+        <translation>列按鈕</translation>
+    </message>
+    <message>
+        <source>Show Copy</source>
+        <translation>顯示「複製」</translation>
+    </message>
+    <message>
+        <source>Show Type</source>
+        <translation>顯示「輸入」</translation>
+    </message>
+    <message>
+        <source>Max display lines per phrase</source>
+        <translation>每個片語最多顯示行數</translation>
+    </message>
+    <message>
+        <source>1 line</source>
+        <translation>1 行</translation>
+    </message>
+    <message>
+        <source>2 lines</source>
+        <translation>2 行</translation>
+    </message>
+    <message>
+        <source>3 lines</source>
+        <translation>3 行</translation>
+    </message>
+    <message>
+        <source>Snap to screen edge</source>
+        <translation>貼齊螢幕邊緣</translation>
+    </message>
+    <message>
+        <source>Resume shortcuts</source>
+        <translation>繼續快速鍵</translation>
+    </message>
+    <message>
+        <source>Pause shortcuts</source>
+        <translation>暫停快速鍵</translation>
+    </message>
+    <message>
+        <source>No phrases yet</source>
+        <translation>尚無片語</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>輸入</translation>
+    </message>
+</context>
+<context>
     <name>HotkeyEdit</name>
     <message>
         <source>Press a shortcut</source>
