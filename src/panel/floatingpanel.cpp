@@ -291,7 +291,7 @@ void FloatingPanel::setPhrases(const QVector<Phrase> &phrases)
         }
         return true;
     };
-    const bool unchanged = sameRows() && !rows().isEmpty();
+    const bool unchanged = sameRows() && !m_rowsStale && !rows().isEmpty();
     m_phrases = shown;
     if (!unchanged)
         rebuildRows();
@@ -499,6 +499,10 @@ void FloatingPanel::sampleForeground()
 
 void FloatingPanel::showEvent(QShowEvent *event)
 {
+    if (m_rowsStale) {
+        m_rowsStale = false;
+        rebuildRowsHidden(); // not yet on screen: laid out once, when shown
+    }
     updateListVisibility(height());
     setMinimumHeight(minimumPanelHeight());
     // Before the window is mapped, where the window manager reads it. A panel

@@ -175,4 +175,6 @@ private:
     QPoint m_resizeStartPos;
     int m_resizeEdges = 0;
     WindowHandle m_lastExternalWindow = 0;
+    // The phrases changed while the panel was hidden: rows are due at show.
+    bool m_rowsStale = false;
 };

@@ -36,6 +36,13 @@ void setCompact(QWidget *widget, bool compact)
 
 void FloatingPanel::rebuildRows()
 {
+    // A hidden panel builds its rows when it is shown: with thousands of
+    // phrases a build costs seconds, and most users keep the panel closed.
+    if (!isVisible()) {
+        m_rowsStale = true;
+        return;
+    }
+    m_rowsStale = false;
     // A row added to a shown list shows itself a moment later, and each such
     // show lays the whole list out again: a thousand rows would cost half a
     // million row placements. Built while the list is hidden, the list is

@@ -252,6 +252,7 @@ private slots:
 
     void rowsFollowTheLineCount()
     {
+        panel->show(); // a hidden panel leaves its rows for later
         panel->setPhrases({phrase(QStringLiteral("a"), QStringLiteral("x"))});
         QSignalSpy changed(panel.get(), &FloatingPanel::textLinesChanged);
         PhraseRow *row = panel->rows().value(0);
@@ -283,6 +284,7 @@ private slots:
 
     void rowTexts()
     {
+        panel->show(); // a hidden panel leaves its rows for later
         panel->setPhrases({phrase(QStringLiteral("  Greeting  "), QStringLiteral("unused")),
                            phrase(QString(), QStringLiteral("first line\n  second\tline ")),
                            phrase(QStringLiteral("off"), QStringLiteral("x"), false),
@@ -303,8 +305,25 @@ private slots:
         QCOMPARE(labels.at(0)->text(), QStringLiteral("No phrases yet"));
     }
 
+    // Thousands of rows cost seconds: a hidden panel builds them when shown,
+    // from the last list it was handed.
+    void hiddenPanelBuildsItsRowsWhenShown()
+    {
+        panel->setPhrases({phrase(QStringLiteral("a"), QStringLiteral("x"))});
+        panel->setPhrases({phrase(QStringLiteral("b"), QStringLiteral("y")),
+                           phrase(QStringLiteral("c"), QStringLiteral("z"))});
+        QVERIFY(panel->rows().isEmpty());
+        panel->show();
+        QCOMPARE(labelTexts(panel.get()), (QStringList{QStringLiteral("b"), QStringLiteral("c")}));
+        panel->hide();
+        panel->setPhrases({phrase(QStringLiteral("d"), QStringLiteral("w"))});
+        panel->show();
+        QCOMPARE(labelTexts(panel.get()), QStringList{QStringLiteral("d")});
+    }
+
     void rowsRebuiltOnlyWhenTheirContentChanges()
     {
+        panel->show(); // a hidden panel leaves its rows for later
         QVector<Phrase> list{phrase(QStringLiteral("a"), QStringLiteral("x")),
                              phrase(QStringLiteral("b"), QStringLiteral("y"))};
         panel->setPhrases(list);
@@ -360,6 +379,7 @@ private slots:
 
     void buttonsReportTheirPhrase()
     {
+        panel->show(); // a hidden panel leaves its rows for later
         const Phrase p = phrase(QStringLiteral("a"), QStringLiteral("x"));
         panel->setPhrases({p});
         QSignalSpy copied(panel.get(), &FloatingPanel::copyPhrase);

@@ -86,8 +86,9 @@ private slots:
         QVERIFY(!panel->isVisible());
         QVERIFY(!window->panelAction()->isChecked());
         QVERIFY(!window->trayPanelAction()->isChecked());
-        // Only enabled phrases reach the panel.
-        QCOMPARE(panel->rows().size(), 1);
+        // Only enabled phrases reach the panel (its rows are built at show).
+        QCOMPARE(panel->phrases().size(), 1);
+        QVERIFY(panel->rows().isEmpty());
 
         window->trayPanelAction()->setChecked(true);
         QVERIFY(panel->isVisible());
@@ -221,6 +222,7 @@ private slots:
         QGuiApplication::clipboard()->clear();
         window->togglePause();
         const QString id = store->phrases().at(0).id;
+        window->floatingPanel()->show();
         window->floatingPanel()->rows().at(0)->buttons().at(0)->click();
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("hello there"));
         QCOMPARE(store->phrases().at(0).lastUsed, qint64(0));
@@ -276,7 +278,7 @@ private slots:
         build();
         store->phrases()[1].enabled = true;
         window->refreshTable();
-        QCOMPARE(window->floatingPanel()->rows().size(), 2);
+        QCOMPARE(window->floatingPanel()->phrases().size(), 2);
     }
 
 private:
