@@ -145,7 +145,7 @@ constexpr int maxDepth = 512;
 // Iterative: a deep document cannot exhaust the stack. Numbers come as their
 // text, read below with QJsonDocument's own conversions. No
 // kParseValidateEncodingFlag: it checks the input a character at a time and
-// made reading three times slower; each string is checked whole instead
+// made reading twice as slow; each string is checked whole instead
 // (validUtf8).
 constexpr unsigned parseFlags = rapidjson::kParseIterativeFlag |
                                 rapidjson::kParseNumbersAsStringsFlag;

@@ -13,9 +13,10 @@
 // wins; numbers with QJsonDocument's conversions; one byte order mark before
 // the document). It declines what RapidJSON refuses but QJsonDocument takes
 // (raw control characters in strings, "1.", escaped lone surrogates, more
-// than 512 levels) and the one case QJsonDocument reads oddly (a member name
-// starting with a raw U+FEFF); the caller then reads the file with
-// QJsonDocument.
+// than 512 levels), integers beyond 2^53 that QJsonDocument keeps exact, and
+// the one case QJsonDocument reads oddly (a member name starting with a raw
+// U+FEFF); the caller then reads such a file with QJsonDocument. The table in
+// tests/unit/tst_phrasejson.cpp lists these cases with both verdicts.
 
 #include "store/phrase.h"
 
