@@ -98,8 +98,10 @@ with open(sys.argv[1]) as f:
 
 def cell(key):
     fig = figures.get(key)
-    if not fig or fig[0] == "-":
+    if not fig:
         return "not measured"
+    if fig[0] == "-":
+        return "no run arrived whole"
     median, low, high, unit, runs = fig
     return f"{median} {unit} ({low}-{high}, {runs} runs)"
 
