@@ -4,6 +4,7 @@
 // applyFilter with the repaint that follows). Prints medians and maxima.
 // Runs on whatever Qt platform is set (offscreen when there is no display).
 
+#include "benchrow.h"
 #include "picker/pickerwindow.h"
 #include "theme/theme.h"
 
@@ -171,6 +172,8 @@ int main(int argc, char *argv[])
                     "(candidates and sort: median %5.1f ms)\n",
                     recentFirst ? "recent first" : "list order", median(open), maximum(open),
                     median(build));
+        if (recentFirst)
+            BenchRow::print(qPrintable(QStringLiteral("picker-open-%1").arg(count)), open);
     }
 
     // Typing a query letter by letter and deleting it again.
@@ -204,5 +207,6 @@ int main(int argc, char *argv[])
     std::printf("per keystroke: applyFilter median %5.1f ms, max %5.1f ms; "
                 "with the repaint median %5.1f ms, max %5.1f ms\n",
                 median(filter), maximum(filter), median(painted), maximum(painted));
+    BenchRow::print(qPrintable(QStringLiteral("picker-key-%1").arg(count)), painted);
     return 0;
 }

@@ -2,6 +2,7 @@
 // texts: mostly short single lines, some paragraphs, some multi-line
 // templates, a share of Chinese text. Prints the median of several runs.
 
+#include "benchrow.h"
 #include "store/phrasestore.h"
 
 #include <QCoreApplication>
@@ -122,6 +123,8 @@ int main(int argc, char *argv[])
         const qint64 size = QFileInfo(store.dataFilePath()).size();
         std::printf("%10d %9.1f MB %10.1f %10.1f\n", count, size / 1048576.0, median(loads),
                     median(saves));
+        BenchRow::print(qPrintable(QStringLiteral("load-%1").arg(count)), loads);
+        BenchRow::print(qPrintable(QStringLiteral("save-%1").arg(count)), saves);
     }
     return 0;
 }

@@ -4,8 +4,15 @@
 #include <QJsonDocument>
 #include <QJsonParseError>
 
+#include <rapidjson/memorystream.h>
+#include <rapidjson/prettywriter.h>
+#include <rapidjson/reader.h>
+#include <rapidjson/stringbuffer.h>
+
+#include <cmath>
 #include <cstring>
 #include <limits>
+#include <vector>
 
 namespace PhraseJson {
 
@@ -14,18 +21,21 @@ namespace {
 // ---- writer -----------------------------------------------------------------
 
 const char hexDigits[] = "0123456789abcdef";
+const char byteOrderMark[] = "\xEF\xBB\xBF";
 
-// The escaping of QJsonDocument: ", \ and control characters escaped,
-// everything else as UTF-8, a lone surrogate as \uXXXX; and U+FEFF as
-// \ufeff, which QJsonDocument writes raw.
-void appendString(QByteArray &out, const QString &s)
+// A quoted string escaped as QJsonDocument escapes it: ", \ and control
+// characters escaped (\u00xx in lower case), everything else as UTF-8, a lone
+// surrogate as \uXXXX. RapidJSON's own escaping differs in all three (upper
+// case hex, lone surrogates refused) and writes U+FEFF raw, which first in a
+// string reads back as a byte order mark and is dropped; here it is escaped.
+void appendString(rapidjson::StringBuffer &out, const QString &s)
 {
     // Room for the worst case (six bytes a unit), written through a pointer
-    // and cut back after: appending byte by byte costs more than the rest of
+    // and given back after: putting byte by byte costs more than the rest of
     // the save together.
-    const int start = out.size();
-    out.resize(start + 6 * s.size() + 2);
-    char *cursor = out.data() + start;
+    const size_t room = 6 * size_t(s.size()) + 2;
+    char *const start = out.Push(room);
+    char *cursor = start;
     *cursor++ = '"';
     const ushort *src = s.utf16();
     const ushort *end = src + s.size();
@@ -76,9 +86,6 @@ void appendString(QByteArray &out, const QString &s)
             *cursor++ = char(0x80 | ((c >> 6) & 0x3F));
             *cursor++ = char(0x80 | (c & 0x3F));
         } else if (QChar::isSurrogate(u) || u == 0xFEFF) {
-            // A lone surrogate as QJsonDocument writes it. U+FEFF is escaped
-            // where QJsonDocument writes it raw: first in a string it would
-            // read back as a byte order mark and be dropped.
             *cursor++ = '\\';
             *cursor++ = 'u';
             for (int i = 0; i < 4; ++i)
@@ -90,610 +97,524 @@ void appendString(QByteArray &out, const QString &s)
         }
     }
     *cursor++ = '"';
-    out.resize(int(cursor - out.constData()));
+    out.Pop(room - size_t(cursor - start));
 }
 
-void appendKey(QByteArray &out, int indent, const char *key)
+// RapidJSON's pretty writer with QJsonDocument's layout: four spaces a level
+// and, unlike RapidJSON, the closing bracket of an empty object or array on
+// a line of its own ("[\n    ]"), as QJsonDocument writes it.
+class IndentedWriter final : public rapidjson::PrettyWriter<rapidjson::StringBuffer>
 {
-    out.append(indent, ' ');
-    out += '"';
-    out += key;
-    out += "\": ";
-}
+    using Base = rapidjson::PrettyWriter<rapidjson::StringBuffer>;
 
-// A flat object of strings, booleans and numbers (the settings).
-void appendFlatObject(QByteArray &out, int indent, const QJsonObject &object)
-{
-    out += "{\n";
-    for (auto it = object.begin(); it != object.end(); ++it) {
-        out.append(indent + 4, ' ');
-        appendString(out, it.key());
-        out += ": ";
-        const QJsonValue v = it.value();
-        if (v.isBool())
-            out += v.toBool() ? "true" : "false";
-        else if (v.isString())
-            appendString(out, v.toString());
-        else if (v.isDouble())
-            out += QByteArray::number(v.toDouble(), 'g', QLocale::FloatingPointShortest);
-        else
-            out += "null";
-        if (it + 1 != object.end())
-            out += ',';
-        out += '\n';
+public:
+    explicit IndentedWriter(rapidjson::StringBuffer &out) : Base(out) { SetIndent(' ', 4); }
+
+    // Member names of our own, plain ASCII: RapidJSON's escaping is exact.
+    void key(const char *name) { Base::Key(name, rapidjson::SizeType(std::strlen(name))); }
+    void key(const QString &name) { string(name); }
+    void string(const QString &s)
+    {
+        PrettyPrefix(rapidjson::kStringType);
+        appendString(*os_, s);
     }
-    out.append(indent, ' ');
-    out += '}';
-}
+    void ascii(const QByteArray &s) { Base::String(s.constData(), rapidjson::SizeType(s.size())); }
+    void number(const QByteArray &text)
+    {
+        RawValue(text.constData(), size_t(text.size()), rapidjson::kNumberType);
+    }
+    void endObject() { close('}'); }
+    void endArray() { close(']'); }
+
+private:
+    void close(char bracket)
+    {
+        level_stack_.template Pop<Level>(1);
+        os_->Put('\n');
+        WriteIndent();
+        os_->Put(bracket);
+    }
+};
 
 // ---- reader -----------------------------------------------------------------
 
+// Deeper documents are left to QJsonDocument, which takes up to 1023 levels;
+// ours go three deep.
 constexpr int maxDepth = 512;
 
-// A piece of a string with escapes, from checked UTF-8. QString::fromUtf8
-// takes a leading U+FEFF for a byte order mark and drops it; QJsonDocument
-// keeps every U+FEFF of a string with escapes, so the pieces between the
-// escapes must keep theirs.
-QString fromUtf8Piece(const char *s, int n)
+// Iterative: a deep document cannot exhaust the stack. Numbers come as their
+// text, read below with QJsonDocument's own conversions. No
+// kParseValidateEncodingFlag: it checks the input a character at a time and
+// made reading twice as slow; each string is checked whole instead
+// (validUtf8).
+constexpr unsigned parseFlags = rapidjson::kParseIterativeFlag |
+                                rapidjson::kParseNumbersAsStringsFlag;
+
+// Strict UTF-8: no overlong forms, no surrogates, nothing beyond U+10FFFF.
+// Checked on a decoded string this is the same as checking its raw pieces:
+// an escape decodes to whole sequences, which neither mend a broken raw
+// sequence nor are mended by one; an escaped lone surrogate decodes to the
+// three bytes of a surrogate and fails here too, which is what is wanted
+// (QJsonDocument keeps it, a plain decoding would not).
+bool validUtf8(const char *begin, size_t n)
 {
-    QString out;
-    while (n >= 3 && std::memcmp(s, "\xEF\xBB\xBF", 3) == 0) {
-        out += QChar(0xFEFF);
-        s += 3;
-        n -= 3;
-    }
-    if (out.isEmpty())
-        return QString::fromUtf8(s, n);
-    return out + QString::fromUtf8(s, n);
-}
-
-class Reader
-{
-    // The members of a phrase object, as bits of a "seen" set.
-    enum Field
-    {
-        Other = 0,
-        Id = 1,
-        Name = 2,
-        Text = 4,
-        Vk = 8,
-        Mods = 16,
-        Enabled = 32,
-        LastUsed = 64
-    };
-
-public:
-    Reader(const char *begin, const char *end) : p(begin), end(end) {}
-
-    bool document(Document *doc)
-    {
-        ws();
-        if (!eat('{'))
-            return false;
-        bool sawPhrases = false, sawSettings = false;
-        ws();
-        if (eat('}'))
-            return finish();
-        for (;;) {
-            QLatin1String name;
-            if (!key(&name) || !colon())
-                return false;
-            if (name == QLatin1String("phrases")) {
-                if (sawPhrases)
-                    return false;
-                sawPhrases = true;
-                if (peek('[')) {
-                    if (!phrases(&doc->phrases))
-                        return false;
-                } else if (!skipValue(1)) {
-                    return false;
-                }
-            } else if (name == QLatin1String("settings")) {
-                if (sawSettings)
-                    return false;
-                sawSettings = true;
-                const char *start = p;
-                if (!skipValue(1))
-                    return false;
-                if (*start == '{')
-                    doc->settings =
-                        QJsonDocument::fromJson(QByteArray::fromRawData(start, int(p - start)))
-                            .object();
-            } else if (!skipValue(1)) {
-                return false;
-            }
-            ws();
-            if (eat('}'))
-                return finish();
-            if (!eat(','))
-                return false;
-            ws();
-        }
-    }
-
-private:
-    bool finish()
-    {
-        ws();
-        return p == end;
-    }
-
-    void ws()
-    {
-        while (p < end && (*p == ' ' || *p == '\n' || *p == '\r' || *p == '\t'))
-            ++p;
-    }
-    bool peek(char c) const { return p < end && *p == c; }
-    bool eat(char c)
-    {
-        if (!peek(c))
-            return false;
-        ++p;
-        return true;
-    }
-    bool colon()
-    {
-        ws();
-        if (!eat(':'))
-            return false;
-        ws();
-        return true;
-    }
-    bool literal(const char *word, int n)
-    {
-        if (end - p < n || std::memcmp(p, word, size_t(n)) != 0)
-            return false;
-        p += n;
-        return true;
-    }
-
-    // Only a plain integer of at most 15 digits: exact as a double, and the
-    // same value QJsonDocument reads.
-    bool number(double *value)
-    {
-        const char *start = p;
-        bool negative = eat('-');
-        const char *digits = p;
-        qint64 v = 0;
-        while (p < end && *p >= '0' && *p <= '9') {
-            if (p - digits < 15)
-                v = v * 10 + (*p - '0');
-            ++p;
-        }
-        const ptrdiff_t n = p - digits;
-        if (n == 0 || n > 15 || (n > 1 && *digits == '0'))
-            return false;
-        if (p < end && (*p == '.' || *p == 'e' || *p == 'E'))
-            return false;
-        *value = double(negative ? -v : v);
-        return p > start;
-    }
-
-    // Strict UTF-8 and the JSON escapes; a control character, a malformed
-    // sequence or an escaped lone surrogate makes the reader decline.
-    // Finds the end of a string, checking it on the way: strict UTF-8, no
-    // control characters. The escapes are checked when decoded.
-    bool scan(const char **start, const char **stop, bool *escaped)
-    {
-        if (!eat('"'))
-            return false;
-        *start = p;
-        *escaped = false;
-        while (p < end) {
-            const uchar c = uchar(*p);
-            if (c == '"')
+    const uchar *p = reinterpret_cast<const uchar *>(begin);
+    const uchar *const end = p + n;
+    while (p < end) {
+        // Plain ASCII, eight bytes at a time.
+        while (end - p >= 8) {
+            quint64 word;
+            std::memcpy(&word, p, 8);
+            if (word & 0x8080808080808080ULL)
                 break;
-            if (c < 0x20)
-                return false;
-            if (c == '\\') {
-                *escaped = true;
-                p += 2;
-                continue;
-            }
-            if (c < 0x80) {
-                ++p;
-                continue;
-            }
-            if (!utf8Sequence())
-                return false;
+            p += 8;
         }
-        if (p >= end)
-            return false;
-        *stop = p++;
-        return true;
-    }
-
-    bool string(QString *out)
-    {
-        const char *start, *stop;
-        bool escaped;
-        if (!scan(&start, &stop, &escaped))
-            return false;
-        if (!escaped) {
-            // Without escapes QJsonDocument drops a leading U+FEFF, as
-            // fromUtf8 does (the writer escapes it, so ours survive).
-            *out = QString::fromUtf8(start, int(stop - start));
-            return true;
+        if (p == end)
+            break;
+        const uchar c = *p;
+        if (c < 0x80) {
+            ++p;
+            continue;
         }
-        return unescape(start, stop, out);
-    }
-
-    bool skipString()
-    {
-        const char *start, *stop;
-        bool escaped;
-        QString ignored;
-        return scan(&start, &stop, &escaped) && (!escaped || unescape(start, stop, &ignored));
-    }
-
-    // A member name, compared as raw bytes and never decoded: the names
-    // that matter are ASCII. A name with escapes, or one that starts with a
-    // U+FEFF that QJsonDocument would drop, is left to QJsonDocument.
-    bool key(QLatin1String *out)
-    {
-        const char *start, *stop;
-        bool escaped;
-        if (!scan(&start, &stop, &escaped) || escaped ||
-            (stop - start >= 3 && std::memcmp(start, "\xEF\xBB\xBF", 3) == 0))
-            return false;
-        *out = QLatin1String(start, int(stop - start));
-        return true;
-    }
-
-    bool utf8Sequence()
-    {
-        const uchar c = uchar(*p);
-        int n;
-        uint cp;
+        int more;
+        uchar low = 0x80, high = 0xBF; // the range of the second byte
         if (c >= 0xC2 && c <= 0xDF) {
-            n = 1;
-            cp = c & 0x1F;
+            more = 1;
         } else if (c >= 0xE0 && c <= 0xEF) {
-            n = 2;
-            cp = c & 0x0F;
+            more = 2;
+            if (c == 0xE0)
+                low = 0xA0;
+            else if (c == 0xED)
+                high = 0x9F;
         } else if (c >= 0xF0 && c <= 0xF4) {
-            n = 3;
-            cp = c & 0x07;
+            more = 3;
+            if (c == 0xF0)
+                low = 0x90;
+            else if (c == 0xF4)
+                high = 0x8F;
         } else {
             return false;
         }
-        if (end - p <= n)
+        if (end - p <= more || p[1] < low || p[1] > high)
             return false;
-        for (int i = 1; i <= n; ++i) {
-            const uchar d = uchar(p[i]);
-            if ((d & 0xC0) != 0x80)
+        for (int i = 2; i <= more; ++i) {
+            if ((p[i] & 0xC0) != 0x80)
                 return false;
-            cp = (cp << 6) | (d & 0x3F);
         }
-        if ((n == 2 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) ||
-            (n == 3 && (cp < 0x10000 || cp > 0x10FFFF)))
+        p += more + 1;
+    }
+    return true;
+}
+
+bool startsWithByteOrderMark(const char *s, size_t n)
+{
+    return n >= 3 && std::memcmp(s, byteOrderMark, 3) == 0;
+}
+
+constexpr qint64 maxExactInteger = qint64(1) << 53;
+
+// A JSON number as QJsonDocument takes it: an integer when the text is one
+// that fits in 64 bits, else the double QByteArray::toDouble makes of it.
+// False where QJsonDocument refuses the number (beyond the double range,
+// underflow to zero included), and for an integer beyond 2^53 that fits in
+// 64 bits: QJsonDocument keeps it exact, but a QJsonObject built here would
+// hold it as a double.
+bool jsonNumber(const char *s, size_t n, QJsonValue *value)
+{
+    const QByteArray text = QByteArray::fromRawData(s, int(n));
+    bool ok = false;
+    if (std::memchr(s, '.', n) == nullptr && std::memchr(s, 'e', n) == nullptr &&
+        std::memchr(s, 'E', n) == nullptr) {
+        const qint64 v = text.toLongLong(&ok);
+        if (ok) {
+            if (v < -maxExactInteger || v > maxExactInteger)
+                return false;
+            *value = QJsonValue(v);
+            return true;
+        }
+    }
+    const double d = text.toDouble(&ok);
+    if (!ok || !std::isfinite(d))
+        return false;
+    *value = QJsonValue(d);
+    return true;
+}
+
+// Phrase::fromJson's rule for "vk" and "mods": an integer-valued number in
+// the int range, else 0.
+int intOf(const QJsonValue &value)
+{
+    const double d = value.toDouble();
+    if (std::trunc(d) != d || d < std::numeric_limits<int>::min() ||
+        d > std::numeric_limits<int>::max())
+        return 0;
+    return int(d);
+}
+
+// The events of RapidJSON's reader turned into phrases and the settings
+// object, with the rules of Phrase::fromJson and of QJsonDocument. A handler
+// that returns false stops the parse: the input is then left to
+// QJsonDocument. That happens for invalid UTF-8, and for what QJsonDocument
+// reads differently from a plain decoding: an escaped lone surrogate (kept by
+// QJsonDocument) and a member name that starts with a raw U+FEFF (which
+// QJsonDocument drops from the name but not from lookups).
+class Handler final : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, Handler>
+{
+public:
+    enum Field
+    {
+        Other,
+        Id,
+        Name,
+        Text,
+        Vk,
+        Mods,
+        Enabled,
+        LastUsed
+    };
+    enum RootKey
+    {
+        OtherRoot,
+        Phrases,
+        SettingsKey
+    };
+
+    Handler(const rapidjson::MemoryStream &stream, Document *doc) : m_stream(stream), m_doc(doc) {}
+
+    bool Null() { return scalar(Value()); }
+    bool Bool(bool b)
+    {
+        Value v(QJsonValue::Bool);
+        v.boolean = b;
+        return scalar(v);
+    }
+    bool RawNumber(const char *s, rapidjson::SizeType n, bool)
+    {
+        Value v(QJsonValue::Double);
+        return jsonNumber(s, n, &v.number) && scalar(v);
+    }
+    bool String(const char *s, rapidjson::SizeType n, bool)
+    {
+        Value v(QJsonValue::String);
+        return decode(s, n, &v.string) && scalar(v);
+    }
+
+    bool Key(const char *s, rapidjson::SizeType n, bool)
+    {
+        if (!validUtf8(s, n) || (startsWithByteOrderMark(s, n) && !escaped()))
             return false;
-        p += n + 1;
+        if (!m_frames.empty()) {
+            decode(s, n, &m_frames.back().key);
+        } else if (m_depth == 1) {
+            m_rootKey = equals(s, n, "phrases")    ? Phrases
+                        : equals(s, n, "settings") ? SettingsKey
+                                                   : OtherRoot;
+        } else if (m_depth == 3 && m_inPhrase) {
+            m_field = fieldOf(s, n);
+        }
+        mark();
         return true;
     }
 
-    static int hexValue(char c)
-    {
-        if (c >= '0' && c <= '9')
-            return c - '0';
-        if (c >= 'a' && c <= 'f')
-            return c - 'a' + 10;
-        if (c >= 'A' && c <= 'F')
-            return c - 'A' + 10;
-        return -1;
-    }
+    bool StartObject() { return start(false); }
+    bool StartArray() { return start(true); }
+    bool EndObject(rapidjson::SizeType) { return end(); }
+    bool EndArray(rapidjson::SizeType) { return end(); }
 
-    static bool hex4(const char *s, const char *stop, ushort *u)
+private:
+    // A scalar as it arrives. Not a QJsonValue: one that holds a string costs
+    // an allocation of its own, for every text of every phrase.
+    struct Value
     {
-        if (stop - s < 4)
-            return false;
-        uint v = 0;
-        for (int i = 0; i < 4; ++i) {
-            const int h = hexValue(s[i]);
-            if (h < 0)
-                return false;
-            v = (v << 4) | uint(h);
-        }
-        *u = ushort(v);
-        return true;
-    }
-
-    static bool unescape(const char *s, const char *stop, QString *out)
-    {
-        out->clear();
-        out->reserve(int(stop - s));
-        const char *run = s;
-        while (s < stop) {
-            if (*s != '\\') {
-                ++s;
-                continue;
-            }
-            out->append(fromUtf8Piece(run, int(s - run)));
-            if (stop - s < 2)
-                return false;
-            const char e = s[1];
-            s += 2;
-            switch (e) {
-            case '"':
-                out->append(QLatin1Char('"'));
-                break;
-            case '\\':
-                out->append(QLatin1Char('\\'));
-                break;
-            case '/':
-                out->append(QLatin1Char('/'));
-                break;
-            case 'b':
-                out->append(QLatin1Char('\b'));
-                break;
-            case 'f':
-                out->append(QLatin1Char('\f'));
-                break;
-            case 'n':
-                out->append(QLatin1Char('\n'));
-                break;
-            case 'r':
-                out->append(QLatin1Char('\r'));
-                break;
-            case 't':
-                out->append(QLatin1Char('\t'));
-                break;
-            case 'u': {
-                ushort u;
-                if (!hex4(s, stop, &u))
-                    return false;
-                s += 4;
-                if (QChar::isHighSurrogate(u)) {
-                    ushort low;
-                    if (stop - s < 6 || s[0] != '\\' || s[1] != 'u' || !hex4(s + 2, stop, &low) ||
-                        !QChar::isLowSurrogate(low))
-                        return false;
-                    s += 6;
-                    out->append(QChar(u));
-                    out->append(QChar(low));
-                } else if (QChar::isLowSurrogate(u)) {
-                    return false;
-                } else {
-                    out->append(QChar(u));
-                }
-                break;
-            }
+        explicit Value(QJsonValue::Type type = QJsonValue::Null) : type(type) {}
+        QJsonValue json() const
+        {
+            switch (type) {
+            case QJsonValue::Bool:
+                return QJsonValue(boolean);
+            case QJsonValue::Double:
+                return number;
+            case QJsonValue::String:
+                return QJsonValue(string);
             default:
-                return false;
+                return QJsonValue(type);
             }
-            run = s;
         }
-        out->append(fromUtf8Piece(run, int(stop - run)));
+
+        QJsonValue::Type type;
+        bool boolean = false;
+        QJsonValue number; // a double or an integer: held without allocation
+        QString string;
+    };
+
+    // One object or array of the settings value, built as QJsonDocument
+    // builds it (a repeated name: the last value wins).
+    struct Frame
+    {
+        bool isArray = false;
+        QJsonObject object;
+        QJsonArray array;
+        QString key;
+    };
+
+    static bool equals(const char *s, size_t n, const char *name)
+    {
+        return std::strlen(name) == n && std::memcmp(s, name, n) == 0;
+    }
+
+    static Field fieldOf(const char *s, size_t n)
+    {
+        if (equals(s, n, "text"))
+            return Text;
+        if (equals(s, n, "id"))
+            return Id;
+        if (equals(s, n, "name"))
+            return Name;
+        if (equals(s, n, "vk"))
+            return Vk;
+        if (equals(s, n, "mods"))
+            return Mods;
+        if (equals(s, n, "enabled"))
+            return Enabled;
+        if (equals(s, n, "lastUsed"))
+            return LastUsed;
+        return Other;
+    }
+
+    // Whether the string that just ended had escapes. It starts at the first
+    // quote after the previous event: only white space, commas and colons lie
+    // between two events.
+    bool escaped() const
+    {
+        const char *const close = m_stream.begin_ + m_stream.Tell() - 1;
+        const char *open = m_stream.begin_ + m_last;
+        while (open < close && *open != '"')
+            ++open;
+        return std::memchr(open + 1, '\\', size_t(close - open - 1 > 0 ? close - open - 1 : 0));
+    }
+
+    void mark() { m_last = m_stream.Tell(); }
+
+    // QJsonDocument reads a string without escapes with QString::fromUtf8,
+    // which drops a leading byte order mark; with escapes every U+FEFF stays.
+    bool decode(const char *s, size_t n, QString *out) const
+    {
+        if (!validUtf8(s, n))
+            return false;
+        if (!startsWithByteOrderMark(s, n) || !escaped()) {
+            *out = QString::fromUtf8(s, int(n));
+            return true;
+        }
+        QString marks;
+        while (startsWithByteOrderMark(s, n)) {
+            marks += QChar(0xFEFF);
+            s += 3;
+            n -= 3;
+        }
+        *out = marks + QString::fromUtf8(s, int(n));
         return true;
     }
 
-    bool skipValue(int depth)
+    bool scalar(const Value &value)
     {
-        if (depth > maxDepth || p >= end)
-            return false;
-        switch (*p) {
-        case '{': {
-            ++p;
-            ws();
-            if (eat('}'))
-                return true;
-            for (;;) {
-                QLatin1String name;
-                if (!key(&name) || !colon() || !skipValue(depth + 1))
-                    return false;
-                ws();
-                if (eat('}'))
-                    return true;
-                if (!eat(','))
-                    return false;
-                ws();
-            }
-        }
-        case '[': {
-            ++p;
-            ws();
-            if (eat(']'))
-                return true;
-            for (;;) {
-                if (!skipValue(depth + 1))
-                    return false;
-                ws();
-                if (eat(']'))
-                    return true;
-                if (!eat(','))
-                    return false;
-                ws();
-            }
-        }
-        case '"':
-            return skipString();
-        case 't':
-            return literal("true", 4);
-        case 'f':
-            return literal("false", 5);
-        case 'n':
-            return literal("null", 4);
-        default: {
-            double d;
-            return number(&d);
-        }
-        }
-    }
-
-    bool phrases(QVector<Phrase> *list)
-    {
-        eat('[');
-        ws();
-        if (eat(']'))
-            return true;
-        for (;;) {
-            if (peek('{')) {
-                Phrase phrase;
-                if (!object(&phrase))
-                    return false;
-                list->append(std::move(phrase));
-            } else if (!skipValue(2)) {
-                return false;
-            }
-            ws();
-            if (eat(']'))
-                return true;
-            if (!eat(','))
-                return false;
-            ws();
-        }
-    }
-
-    // One phrase object, with the rules of Phrase::fromJson.
-    bool object(Phrase *phrase)
-    {
-        int seen = 0;
-        eat('{');
-        ws();
-        bool done = eat('}');
-        while (!done) {
-            QLatin1String name;
-            if (!key(&name) || !colon())
-                return false;
-            int field = Other;
-            if (name == QLatin1String("id"))
-                field = Id;
-            else if (name == QLatin1String("name"))
-                field = Name;
-            else if (name == QLatin1String("text"))
-                field = Text;
-            else if (name == QLatin1String("vk"))
-                field = Vk;
-            else if (name == QLatin1String("mods"))
-                field = Mods;
-            else if (name == QLatin1String("enabled"))
-                field = Enabled;
-            else if (name == QLatin1String("lastUsed"))
-                field = LastUsed;
-            if (seen & field)
-                return false; // which duplicate wins is QJsonDocument's call
-            seen |= field;
-            if (!member(field, phrase))
-                return false;
-            ws();
-            if (eat('}'))
-                done = true;
-            else if (!eat(','))
-                return false;
+        mark();
+        if (!m_frames.empty()) {
+            Frame &top = m_frames.back();
+            if (top.isArray)
+                top.array.append(value.json());
             else
-                ws();
+                top.object.insert(top.key, value.json());
+        } else if (m_depth == 0) {
+            return false; // not an object at the top
+        } else if (m_depth == 1) {
+            replaceRootMember();
+        } else if (m_depth == 3 && m_inPhrase) {
+            assign(value);
         }
-        if (phrase->id.isEmpty())
-            phrase->id = Phrase::newId();
         return true;
     }
 
-    bool member(int field, Phrase *phrase)
+    // A repeated root member replaces the earlier one, as in QJsonDocument;
+    // "phrases" or "settings" of another type than expected reads as empty.
+    void replaceRootMember()
     {
-        if (p >= end)
-            return false;
-        const char c = *p;
-        QString *target = field == Id     ? &phrase->id
-                          : field == Name ? &phrase->name
-                          : field == Text ? &phrase->text
-                                          : nullptr;
-        if (target || field == LastUsed) {
-            if (c != '"')
-                return skipValue(3);
-            QString s;
-            if (!string(&s))
-                return false;
-            if (target) {
-                *target = std::move(s);
-            } else {
-                bool ok = false;
-                const qint64 v = s.toLongLong(&ok, 10);
-                phrase->lastUsed = ok ? v : 0;
-            }
-            return true;
-        }
-        if (field == Vk || field == Mods) {
-            if (c != '-' && (c < '0' || c > '9'))
-                return skipValue(3);
-            double d;
-            if (!number(&d))
-                return false;
-            const int v =
-                (d >= std::numeric_limits<int>::min() && d <= std::numeric_limits<int>::max())
-                    ? int(d)
-                    : 0;
-            (field == Vk ? phrase->vk : phrase->mods) = v;
-            return true;
-        }
-        if (field == Enabled) {
-            if (c == 't' || c == 'f') {
-                phrase->enabled = c == 't';
-                return c == 't' ? literal("true", 4) : literal("false", 5);
-            }
-            return skipValue(3);
-        }
-        return skipValue(3);
+        if (m_rootKey == Phrases)
+            m_doc->phrases.clear();
+        else if (m_rootKey == SettingsKey)
+            m_doc->settings = QJsonObject();
     }
 
-    const char *p;
-    const char *end;
+    // Every occurrence of a member decides its field, so that of repeated
+    // names the last wins, as in QJsonDocument.
+    void assign(const Value &value)
+    {
+        const bool isString = value.type == QJsonValue::String;
+        switch (m_field) {
+        case Id:
+            m_phrase.id = isString ? value.string : QString();
+            break;
+        case Name:
+            m_phrase.name = isString ? value.string : QString();
+            break;
+        case Text:
+            m_phrase.text = isString ? value.string : QString();
+            break;
+        case Vk:
+            m_phrase.vk = value.type == QJsonValue::Double ? intOf(value.number) : 0;
+            break;
+        case Mods:
+            m_phrase.mods = value.type == QJsonValue::Double ? intOf(value.number) : 0;
+            break;
+        case Enabled:
+            m_phrase.enabled = value.type == QJsonValue::Bool ? value.boolean : true;
+            break;
+        case LastUsed: {
+            bool ok = false;
+            const qint64 v = isString ? value.string.toLongLong(&ok, 10) : 0;
+            m_phrase.lastUsed = ok ? v : 0;
+            break;
+        }
+        case Other:
+            break;
+        }
+    }
+
+    bool start(bool isArray)
+    {
+        mark();
+        if (!m_frames.empty()) {
+            m_frames.emplace_back();
+            m_frames.back().isArray = isArray;
+        } else if (m_depth == 0) {
+            if (isArray)
+                return false; // not an object at the top
+        } else if (m_depth == 1) {
+            replaceRootMember();
+            if (m_rootKey == Phrases && isArray) {
+                m_inPhrases = true;
+            } else if (m_rootKey == SettingsKey && !isArray) {
+                m_frames.emplace_back();
+            }
+        } else if (m_depth == 2 && m_inPhrases && !isArray) {
+            m_inPhrase = true;
+            m_phrase = Phrase();
+            m_field = Other;
+        } else if (m_depth == 3 && m_inPhrase) {
+            assign(Value(isArray ? QJsonValue::Array : QJsonValue::Object));
+        }
+        return ++m_depth <= maxDepth;
+    }
+
+    bool end()
+    {
+        mark();
+        --m_depth;
+        if (!m_frames.empty()) {
+            Frame done = std::move(m_frames.back());
+            m_frames.pop_back();
+            const QJsonValue value = done.isArray ? QJsonValue(done.array) : QJsonValue(done.object);
+            if (m_frames.empty()) {
+                m_doc->settings = done.object;
+            } else if (m_frames.back().isArray) {
+                m_frames.back().array.append(value);
+            } else {
+                m_frames.back().object.insert(m_frames.back().key, value);
+            }
+        } else if (m_depth == 2 && m_inPhrase) {
+            m_inPhrase = false;
+            if (m_phrase.id.isEmpty())
+                m_phrase.id = Phrase::newId();
+            m_doc->phrases.append(std::move(m_phrase));
+        } else if (m_depth == 1 && m_inPhrases) {
+            m_inPhrases = false;
+        }
+        return true;
+    }
+
+    const rapidjson::MemoryStream &m_stream;
+    Document *m_doc;
+    size_t m_last = 0;
+    int m_depth = 0;
+    RootKey m_rootKey = OtherRoot;
+    bool m_inPhrases = false;
+    bool m_inPhrase = false;
+    Field m_field = Other;
+    Phrase m_phrase;
+    std::vector<Frame> m_frames;
 };
 
 } // namespace
 
 QByteArray write(const QVector<Phrase> &phrases, const QJsonObject *settings)
 {
-    QByteArray out;
-    qint64 estimate = 256 + 2048;
+    size_t estimate = 256 + 2048;
     for (const Phrase &p : phrases)
-        estimate += 200 + 3 * (p.text.size() + p.name.size());
-    out.reserve(int(qMin<qint64>(estimate, std::numeric_limits<int>::max() / 2)));
+        estimate += 200 + 3 * size_t(p.text.size() + p.name.size());
+    rapidjson::StringBuffer buffer(nullptr, estimate);
+    IndentedWriter out(buffer);
 
-    out += "{\n";
-    appendKey(out, 4, "phrases");
-    out += "[\n";
-    for (int i = 0; i < phrases.size(); ++i) {
-        const Phrase &p = phrases.at(i);
-        out += "        {\n";
-        appendKey(out, 12, "enabled");
-        out += p.enabled ? "true,\n" : "false,\n";
-        appendKey(out, 12, "id");
-        appendString(out, p.id);
-        out += ",\n";
-        appendKey(out, 12, "lastUsed");
-        out += '"';
-        out += QByteArray::number(p.lastUsed);
-        out += "\",\n";
-        appendKey(out, 12, "mods");
-        out += QByteArray::number(p.mods);
-        out += ",\n";
-        appendKey(out, 12, "name");
-        appendString(out, p.name);
-        out += ",\n";
-        appendKey(out, 12, "text");
-        appendString(out, p.text);
-        out += ",\n";
-        appendKey(out, 12, "vk");
-        out += QByteArray::number(p.vk);
-        out += '\n';
-        out += i + 1 < phrases.size() ? "        },\n" : "        }\n";
+    out.StartObject();
+    out.key("phrases");
+    out.StartArray();
+    for (const Phrase &p : phrases) {
+        out.StartObject();
+        out.key("enabled");
+        out.Bool(p.enabled);
+        out.key("id");
+        out.string(p.id);
+        out.key("lastUsed");
+        out.ascii(QByteArray::number(p.lastUsed));
+        out.key("mods");
+        out.Int(p.mods);
+        out.key("name");
+        out.string(p.name);
+        out.key("text");
+        out.string(p.text);
+        out.key("vk");
+        out.Int(p.vk);
+        out.endObject();
     }
-    out += "    ],\n";
+    out.endArray();
     if (settings) {
-        appendKey(out, 4, "settings");
-        appendFlatObject(out, 4, *settings);
-        out += ",\n";
+        out.key("settings");
+        out.StartObject();
+        for (auto it = settings->begin(); it != settings->end(); ++it) {
+            out.key(it.key());
+            const QJsonValue v = it.value();
+            if (v.isBool())
+                out.Bool(v.toBool());
+            else if (v.isString())
+                out.string(v.toString());
+            else if (v.isDouble())
+                out.number(QByteArray::number(v.toDouble(), 'g', QLocale::FloatingPointShortest));
+            else
+                out.Null();
+        }
+        out.endObject();
     }
-    appendKey(out, 4, "version");
-    out += "1\n}\n";
-    return out;
+    out.key("version");
+    out.Int(1);
+    out.endObject();
+    buffer.Put('\n');
+    return QByteArray(buffer.GetString(), int(buffer.GetSize()));
 }
 
 bool read(const QByteArray &bytes, Document *document)
 {
+    const char *data = bytes.constData();
+    size_t size = size_t(bytes.size());
+    // QJsonDocument takes one byte order mark before the document.
+    if (startsWithByteOrderMark(data, size)) {
+        data += 3;
+        size -= 3;
+    }
     Document doc;
-    Reader reader(bytes.constData(), bytes.constData() + bytes.size());
-    if (!reader.document(&doc))
+    rapidjson::MemoryStream stream(data, size);
+    Handler handler(stream, &doc);
+    rapidjson::Reader reader;
+    // The stream reads a NUL byte as its end: the whole input must have been
+    // read, or a NUL and whatever follows it would pass unseen.
+    if (reader.Parse<parseFlags>(stream, handler).IsError() || stream.Tell() != size)
         return false;
     *document = std::move(doc);
     return true;

@@ -1,15 +1,22 @@
 #pragma once
 
-// The data file and backup files written and read directly, without
-// building a JSON document of the whole list: with tens of thousands of
-// phrases the document's nodes cost more than the text itself.
+// The data file and backup files written and read with RapidJSON's event
+// (SAX) interface, without building a JSON document of the whole list: with
+// tens of thousands of phrases a document's nodes cost more than the text.
 //
 // The writer's bytes equal QJsonDocument::toJson(Indented) of the same
 // object, but for U+FEFF, written escaped so that a text starting with one
-// reads back whole. The reader only takes the common case (well-formed UTF-8, plain
-// integers, no duplicate keys); for anything else it declines and the caller
-// reads the file with QJsonDocument, which stays the authority on what a
-// valid file is.
+// reads back whole.
+//
+// QJsonDocument decides what a valid file is. Whatever the RapidJSON reader
+// takes it reads exactly as QJsonDocument does (repeated names: the last
+// wins; numbers with QJsonDocument's conversions; one byte order mark before
+// the document). It declines what RapidJSON refuses but QJsonDocument takes
+// (raw control characters in strings, "1.", escaped lone surrogates, more
+// than 512 levels), integers beyond 2^53 that QJsonDocument keeps exact, and
+// the one case QJsonDocument reads oddly (a member name starting with a raw
+// U+FEFF); the caller then reads such a file with QJsonDocument. The table in
+// tests/unit/tst_phrasejson.cpp lists these cases with both verdicts.
 
 #include "store/phrase.h"
 
@@ -28,7 +35,7 @@ struct Document
     QJsonObject settings;    // empty when missing or not an object
 };
 
-// False when the bytes are not a JSON object or use something this reader
+// False when the bytes are not a JSON object or hold something this reader
 // leaves to QJsonDocument.
 bool read(const QByteArray &bytes, Document *document);
 // The same through QJsonDocument: slower, and the rule for every input.

@@ -4,6 +4,7 @@
 // phrase lists; then the time of one table fill over 10,000 phrases, whole and
 // filtered by a one-letter search. Medians of several runs.
 
+#include "benchrow.h"
 #include "mainwindow/mainwindow.h"
 #include "store/phrasestore.h"
 #include "x11/x11session.h"
@@ -130,8 +131,15 @@ int main(int argc, char *argv[])
         env.value(QStringLiteral("XDG_DATA_HOME")) + QStringLiteral("/Vantok/Scrivlet");
     QDir().mkpath(folder);
 
+    // Phrase counts may be given on the command line.
+    std::vector<int> counts;
+    for (const QString &arg : app.arguments().mid(1))
+        counts.push_back(arg.toInt());
+    if (counts.empty())
+        counts = {0, 1000, 10000, 100000};
+
     std::printf("phrases  start-up to idle  resident  of it anonymous\n");
-    for (int count : {0, 1000, 10000}) {
+    for (int count : counts) {
         PhraseStore store(folder);
         store.settings().importedV3 = true;
         store.settings().language = QStringLiteral("en");
@@ -140,7 +148,7 @@ int main(int argc, char *argv[])
         if (!store.save())
             return 1;
         std::vector<double> times, sizes, anons;
-        for (int run = 0; run < 7; ++run) {
+        for (int run = 0; run < (count >= 100000 ? 3 : 7); ++run) {
             double ms = 0, mib = 0, anon = 0;
             if (!startOnce(env, &ms, &mib, &anon)) {
                 std::fprintf(stderr, "the program did not reach idle\n");
@@ -152,6 +160,8 @@ int main(int argc, char *argv[])
         }
         std::printf("%7d  %13.0f ms  %5.1f MiB  %5.1f MiB\n", count, median(times), median(sizes),
                     median(anons));
+        BenchRow::print(qPrintable(QStringLiteral("startup-%1").arg(count)), times);
+        BenchRow::print(qPrintable(QStringLiteral("rss-%1").arg(count)), sizes, "MiB");
     }
 
     // The table fill, in this process.
@@ -178,6 +188,8 @@ int main(int argc, char *argv[])
         }
         std::printf("refreshTable, 10,000 phrases, search \"%s\": %.1f ms (%d rows)\n",
                     qPrintable(query), median(times), window.table()->rowCount());
+        if (query.isEmpty())
+            BenchRow::print("refresh-10000", times);
     }
     return 0;
 }

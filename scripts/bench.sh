@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# The program's performance in one table: each figure the median of repeated
+# runs with their min and max, and the machine's load average before and
+# after (figures on a busy machine are slower and wider).
+#
+#   scripts/bench.sh [build folder]        (default: build/)
+#
+# The figures come from the benchmark programs (bench/bench_store,
+# bench/bench_picker, tests/x11/bench_insert, tests/x11/bench_startup), which
+# print them as "figure" lines (bench/benchrow.h); their own reports go to
+# <build>/bench.log. To add a row: print a figure under a new key from any of
+# these programs, or from a new one run below, and add the key to the list of
+# rows at the end of this script.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=$(realpath "${1:-build}")
+[ -f "$build/CMakeCache.txt" ] || {
+    echo "no build in $build: configure with -DSCRIVLET_BUILD_BENCH=ON -DSCRIVLET_BUILD_TESTS=ON" >&2
+    exit 1
+}
+cmake --build "$build" -j2 --target scrivlet bench_store bench_picker bench_insert bench_startup >&2
+
+log=$build/bench.log
+figures=$(mktemp)
+xvfb_pid=""
+cleanup() {
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    rm -f "$figures"
+}
+trap cleanup EXIT
+: >"$log"
+load_before=$(cut -d' ' -f1-3 /proc/loadavg)
+
+run() {
+    echo "running $(basename "$1") ..." >&2
+    echo "== $*" >>"$log"
+    "$@" 2>>"$log" | tee -a "$log" | grep '^figure' >>"$figures" || {
+        echo "$(basename "$1") failed; see $log" >&2
+        return 1
+    }
+}
+
+run "$build/bench/bench_store" 10000 100000
+run "$build/tests/x11/bench_startup" 0 1000 10000 100000
+run "$build/tests/x11/bench_insert"
+
+# The picker on a private X server of its own, as the program would meet it.
+display_file=$(mktemp)
+Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$display_file" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$display_file" ] && break
+    sleep 0.1
+done
+display=$(head -n 1 "$display_file")
+rm -f "$display_file"
+[ -n "$display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+DISPLAY=:$display run "$build/bench/bench_picker" 10000
+
+load_after=$(cut -d' ' -f1-3 /proc/loadavg)
+
+python3 - "$figures" "$load_before" "$load_after" "$(nproc)" <<'PY'
+import sys
+
+rows = [
+    # key, what, target, key of the figure shown beside it
+    ("insert-ascii", "shortcut to text: ASCII line, 30 characters", "about 10 ms", "xdotool-ascii"),
+    ("insert-nonascii", "shortcut to text: non-ASCII line", "about 10 ms", "xdotool-nonascii"),
+    ("insert-cjk", "shortcut to text: 120 distinct CJK characters", "about 10 ms", "xdotool-cjk"),
+    ("insert-400", "shortcut to text: 400 characters", "about 10 ms", "xdotool-400"),
+    ("insert-lines", "shortcut to text: three lines", "about 10 ms", "xdotool-lines"),
+    ("insert-20kb", "shortcut to text: 20 KB", "about 10 ms", "xdotool-20kb"),
+    ("startup-0", "start-up to working shortcuts, empty", "<= 150 ms", None),
+    ("startup-1000", "start-up to working shortcuts, 1,000 phrases", "", None),
+    ("startup-10000", "start-up to working shortcuts, 10,000 phrases", "<= 400 ms", None),
+    ("startup-100000", "start-up to working shortcuts, 100,000 phrases", "", None),
+    ("rss-0", "resident memory, idle, empty", "<= 35 MiB", None),
+    ("rss-1000", "resident memory, idle, 1,000 phrases", "", None),
+    ("rss-10000", "resident memory, idle, 10,000 phrases", "<= 50 MiB", None),
+    ("rss-100000", "resident memory, idle, 100,000 phrases", "", None),
+    ("load-10000", "load, 10,000 phrases", "", None),
+    ("load-100000", "load, 100,000 phrases", "", None),
+    ("save-10000", "save, 10,000 phrases", "<= 40 ms", None),
+    ("save-100000", "save, 100,000 phrases", "", None),
+    ("picker-open-10000", "picker open to painted list, 10,000 phrases", "<= 60 ms", None),
+    ("picker-key-10000", "picker, one filter keystroke to repaint, 10,000", "<= 15 ms", None),
+    ("refresh-10000", "main table refreshTable, 10,000 phrases", "", None),
+    ("panel-rebuild-1000", "floating panel rebuildRows, 1,000 phrases", "", None),
+]
+
+figures = {}
+with open(sys.argv[1]) as f:
+    for line in f:
+        parts = line.rstrip("\n").split("\t")
+        if len(parts) >= 7:
+            figures[parts[1]] = parts[2:7]
+
+
+def cell(key):
+    fig = figures.get(key)
+    if not fig:
+        return "not measured"
+    if fig[0] == "-":
+        return "no run arrived whole"
+    median, low, high, unit, runs = fig
+    return f"{median} {unit} ({low}-{high}, {runs} runs)"
+
+
+print(f"load average before: {sys.argv[2]}, after: {sys.argv[3]} ({sys.argv[4]} cores)")
+print()
+print("| figure | median (min-max, runs) | target | `xdotool type --delay 0` |")
+print("|---|---|---|---|")
+for key, what, target, beside in rows:
+    print(f"| {what} | {cell(key)} | {target or '-'} | {cell(beside) if beside else '-'} |")
+PY
