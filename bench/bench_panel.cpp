@@ -5,6 +5,7 @@
 // medians and maxima. Runs on whatever Qt platform is set (offscreen when
 // there is no display).
 
+#include "benchrow.h"
 #include "panel/floatingpanel.h"
 
 #include <QApplication>
@@ -34,8 +35,8 @@ QVector<Phrase> makePhrases(int count)
     return out;
 }
 
-// Runs work runs times with the events it leaves processed; median and max.
-template <typename Work> std::pair<double, double> timed(int runs, Work work)
+// Runs work runs times with the events it leaves processed; the times, sorted.
+template <typename Work> std::vector<double> timed(int runs, Work work)
 {
     std::vector<double> ms;
     for (int i = 0; i < runs; ++i) {
@@ -47,8 +48,10 @@ template <typename Work> std::pair<double, double> timed(int runs, Work work)
         ms.push_back(t.nsecsElapsed() / 1e6);
     }
     std::sort(ms.begin(), ms.end());
-    return {ms[ms.size() / 2], ms.back()};
+    return ms;
 }
+
+double median(const std::vector<double> &ms) { return ms[ms.size() / 2]; }
 
 } // namespace
 
@@ -75,9 +78,11 @@ int main(int argc, char *argv[])
         });
         std::printf("%6d phrases: rows built and painted %8.1f ms (max %8.1f), same list again "
                     "%6.2f ms (max %6.2f), line count changed %8.1f ms (max %8.1f)\n",
-                    count, build.first, build.second, again.first, again.second, lines.first,
-                    lines.second);
+                    count, median(build), build.back(), median(again), again.back(),
+                    median(lines), lines.back());
         std::fflush(stdout);
+        if (count == 1000)
+            BenchRow::print("panel-rebuild-1000", build);
     }
     return 0;
 }

@@ -6,7 +6,7 @@
 #   scripts/bench.sh [build folder]        (default: build/)
 #
 # The figures come from the benchmark programs (bench/bench_store,
-# bench/bench_picker, tests/x11/bench_insert, tests/x11/bench_startup), which
+# bench/bench_picker, bench/bench_panel, tests/x11/bench_insert, tests/x11/bench_startup), which
 # print them as "figure" lines (bench/benchrow.h); their own reports go to
 # <build>/bench.log. To add a row: print a figure under a new key from any of
 # these programs, or from a new one run below, and add the key to the list of
@@ -18,7 +18,7 @@ build=$(realpath "${1:-build}")
     echo "no build in $build: configure with -DSCRIVLET_BUILD_BENCH=ON -DSCRIVLET_BUILD_TESTS=ON" >&2
     exit 1
 }
-cmake --build "$build" -j2 --target scrivlet bench_store bench_picker bench_insert bench_startup >&2
+cmake --build "$build" -j2 --target scrivlet bench_store bench_picker bench_panel bench_insert bench_startup >&2
 
 log=$build/bench.log
 figures=$(mktemp)
@@ -56,6 +56,7 @@ display=$(head -n 1 "$display_file")
 rm -f "$display_file"
 [ -n "$display" ] || { echo "Xvfb did not start" >&2; exit 1; }
 DISPLAY=:$display run "$build/bench/bench_picker" 10000
+DISPLAY=:$display run "$build/bench/bench_panel"
 
 load_after=$(cut -d' ' -f1-3 /proc/loadavg)
 
