@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <string>
 #include <vector>
 
 namespace PhraseJson {
@@ -303,13 +304,22 @@ public:
     {
         if (!validUtf8(s, n) || (startsWithByteOrderMark(s, n) && !escaped()))
             return false;
+        // A repeated member name is left to QJsonDocument: which of the
+        // values it keeps depends on how it sorts the members (for larger
+        // objects not always the last), and the file must read as it reads.
         if (!m_frames.empty()) {
-            decode(s, n, &m_frames.back().key);
+            Frame &top = m_frames.back();
+            if (!decode(s, n, &top.key) || top.object.contains(top.key))
+                return false;
         } else if (m_depth == 1) {
+            if (!firstTime(&m_rootKeys, s, n))
+                return false;
             m_rootKey = equals(s, n, "phrases")    ? Phrases
                         : equals(s, n, "settings") ? SettingsKey
                                                    : OtherRoot;
         } else if (m_depth == 3 && m_inPhrase) {
+            if (!firstTime(&m_phraseKeys, s, n))
+                return false;
             m_field = fieldOf(s, n);
         }
         mark();
@@ -360,6 +370,18 @@ private:
     static bool equals(const char *s, size_t n, const char *name)
     {
         return std::strlen(name) == n && std::memcmp(s, name, n) == 0;
+    }
+
+    // Notes the member name s of the object being read; false when it has
+    // been seen in that object before. Objects here have a handful of
+    // members, and names of up to 15 bytes are kept without allocation.
+    static bool firstTime(std::vector<std::string> *seen, const char *s, size_t n)
+    {
+        for (const std::string &name : *seen)
+            if (name.size() == n && std::memcmp(name.data(), s, n) == 0)
+                return false;
+        seen->emplace_back(s, n);
+        return true;
     }
 
     static Field fieldOf(const char *s, size_t n)
@@ -499,6 +521,7 @@ private:
             m_inPhrase = true;
             m_phrase = Phrase();
             m_field = Other;
+            m_phraseKeys.clear();
         } else if (m_depth == 3 && m_inPhrase) {
             assign(Value(isArray ? QJsonValue::Array : QJsonValue::Object));
         }
@@ -541,6 +564,8 @@ private:
     Field m_field = Other;
     Phrase m_phrase;
     std::vector<Frame> m_frames;
+    std::vector<std::string> m_rootKeys;   // member names of the document
+    std::vector<std::string> m_phraseKeys; // of the phrase being read
 };
 
 } // namespace
