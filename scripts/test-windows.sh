@@ -166,16 +166,21 @@ check "the Run value is the quoted executable path" test "$(run_value)" = "$expe
 check "autostart off removes the Run value" "$run" "$spaced/autostartcheck.exe" off
 check "the Run value is gone" test -z "$(run_value)"
 
-main_road() {
-    local users=("$WINEPREFIX"/drive_c/users/*)
-    local appdata=""
-    for u in "${users[@]}"; do
-        [ "$(basename "$u")" != Public ] && [ -d "$u/AppData/Roaming" ] && appdata=$u/AppData/Roaming
+# The program's data folder in the Wine prefix's user folder, made empty;
+# prints its path, fails when the prefix has no user folder.
+fresh_data_folder() {
+    local u data=""
+    for u in "$WINEPREFIX"/drive_c/users/*; do
+        [ "$(basename "$u")" != Public ] && [ -d "$u/AppData/Roaming" ] &&
+            data=$u/AppData/Roaming/Vantok/Scrivlet
     done
-    [ -n "$appdata" ] || { echo "not ok - the Wine prefix has no user AppData folder"; failures=$((failures + 1)); return; }
-    local data=$appdata/Vantok/Scrivlet
-    rm -rf "$data"
-    mkdir -p "$data"
+    [ -n "$data" ] || return 1
+    rm -rf "$data" && mkdir -p "$data" && echo "$data"
+}
+
+main_road() {
+    local data
+    data=$(fresh_data_folder) || { echo "not ok - the Wine prefix has no user AppData folder"; failures=$((failures + 1)); return; }
     # Ctrl+Alt+1, 2, 3: one line, three lines, a line too long for typing.
     python3 - "$data/phrases.json" <<'EOF'
 import json, sys
@@ -251,15 +256,8 @@ sys.exit(0 if got == b"Hello from Scrivletfirst line\r\nsecond line\r\nthird" el
 # (GetGUIThreadInfo), "gre" narrows it to one phrase and Enter puts that
 # phrase into the EDIT.
 picker_road() {
-    local users=("$WINEPREFIX"/drive_c/users/*)
-    local appdata=""
-    for u in "${users[@]}"; do
-        [ "$(basename "$u")" != Public ] && [ -d "$u/AppData/Roaming" ] && appdata=$u/AppData/Roaming
-    done
-    [ -n "$appdata" ] || { echo "not ok - the Wine prefix has no user AppData folder"; failures=$((failures + 1)); return; }
-    local data=$appdata/Vantok/Scrivlet
-    rm -rf "$data"
-    mkdir -p "$data"
+    local data
+    data=$(fresh_data_folder) || { echo "not ok - the Wine prefix has no user AppData folder"; failures=$((failures + 1)); return; }
     python3 - "$data/phrases.json" <<'EOF2'
 import json, sys
 phrase = lambda n, name, text: {"id": "0000000%d-0000-4000-8000-000000000000" % n, "name": name,
@@ -324,15 +322,8 @@ picker_road
 # panel's only Type button; the phrase goes to the EDIT, the window that was
 # in front before the click (the panel's record of GetForegroundWindow).
 panel_road() {
-    local users=("$WINEPREFIX"/drive_c/users/*)
-    local appdata=""
-    for u in "${users[@]}"; do
-        [ "$(basename "$u")" != Public ] && [ -d "$u/AppData/Roaming" ] && appdata=$u/AppData/Roaming
-    done
-    [ -n "$appdata" ] || { echo "not ok - the Wine prefix has no user AppData folder"; failures=$((failures + 1)); return; }
-    local data=$appdata/Vantok/Scrivlet
-    rm -rf "$data"
-    mkdir -p "$data"
+    local data
+    data=$(fresh_data_folder) || { echo "not ok - the Wine prefix has no user AppData folder"; failures=$((failures + 1)); return; }
     python3 - "$data/phrases.json" <<'EOF3'
 import json, sys
 doc = {"version": 1,

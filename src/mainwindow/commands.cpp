@@ -231,27 +231,24 @@ bool MainWindow::storePanelState()
         return false;
     const FloatingPanel *panel = m_panel.get();
     Settings &s = store->settings();
-    const Settings before = s;
-    s.floatingPanelOpacity = panel->opacityPercent();
+    bool changed = false;
+    const auto set = [&changed](auto &field, auto value) {
+        changed = changed || field != value;
+        field = value;
+    };
+    set(s.floatingPanelOpacity, panel->opacityPercent());
     // A panel never shown in this run has no place of the user's yet.
     if (m_panelPlaced) {
-        s.floatingPanelX = panel->x();
-        s.floatingPanelY = panel->y();
-        s.floatingPanelWidth = panel->width();
-        s.floatingPanelHeight = panel->height();
+        set(s.floatingPanelX, panel->x());
+        set(s.floatingPanelY, panel->y());
+        set(s.floatingPanelWidth, panel->width());
+        set(s.floatingPanelHeight, panel->height());
     }
-    s.floatingPanelShowCopy = panel->showCopy();
-    s.floatingPanelShowType = panel->showType();
-    s.floatingPanelTextLines = panel->textLines();
-    s.floatingPanelSnapToEdge = panel->snapToEdge();
-    return s.floatingPanelOpacity != before.floatingPanelOpacity ||
-           s.floatingPanelX != before.floatingPanelX || s.floatingPanelY != before.floatingPanelY ||
-           s.floatingPanelWidth != before.floatingPanelWidth ||
-           s.floatingPanelHeight != before.floatingPanelHeight ||
-           s.floatingPanelShowCopy != before.floatingPanelShowCopy ||
-           s.floatingPanelShowType != before.floatingPanelShowType ||
-           s.floatingPanelTextLines != before.floatingPanelTextLines ||
-           s.floatingPanelSnapToEdge != before.floatingPanelSnapToEdge;
+    set(s.floatingPanelShowCopy, panel->showCopy());
+    set(s.floatingPanelShowType, panel->showType());
+    set(s.floatingPanelTextLines, panel->textLines());
+    set(s.floatingPanelSnapToEdge, panel->snapToEdge());
+    return changed;
 }
 
 void MainWindow::showAbout()

@@ -18,6 +18,8 @@
 #include <QTableWidget>
 #include <QTimer>
 
+#include <array>
+
 namespace {
 
 const QColor disabledText(0x9a, 0xa3, 0xad);
@@ -34,6 +36,24 @@ int acceptedWidth(int stored, int lowest)
     if (stored < lowest)
         return -1;
     return qMin(stored, MainWindow::MaxColumnWidth);
+}
+
+// The columns whose width the user sets and the data file keeps.
+struct SizedColumn
+{
+    int column, stored, lowest, built;
+};
+
+std::array<SizedColumn, 3> sizedColumns(const Settings &settings)
+{
+    return {{
+        {MainWindow::NameColumn, settings.nameColumnWidth, MainWindow::MinColumnWidth,
+         MainWindow::NameWidth},
+        {MainWindow::ShortcutColumn, settings.hotkeyColumnWidth, MainWindow::ShortcutWidth,
+         MainWindow::ShortcutWidth},
+        {MainWindow::EnabledColumn, settings.enabledColumnWidth, MainWindow::MinColumnWidth,
+         MainWindow::EnabledWidth},
+    }};
 }
 
 } // namespace
@@ -78,17 +98,8 @@ void MainWindow::setUpTable()
 
 void MainWindow::applyStoredColumnWidths()
 {
-    const Settings &settings = store->settings();
-    const struct
-    {
-        int column, stored, lowest;
-    } columns[] = {
-        {NameColumn, settings.nameColumnWidth, MinColumnWidth},
-        {ShortcutColumn, settings.hotkeyColumnWidth, ShortcutWidth},
-        {EnabledColumn, settings.enabledColumnWidth, MinColumnWidth},
-    };
     m_settingWidths = true;
-    for (const auto &c : columns) {
+    for (const SizedColumn &c : sizedColumns(store->settings())) {
         const int width = acceptedWidth(c.stored, c.lowest);
         if (width > 0)
             m_table->setColumnWidth(c.column, width);
@@ -98,22 +109,13 @@ void MainWindow::applyStoredColumnWidths()
 
 void MainWindow::fitUnsizedColumnsToHeaders()
 {
-    const Settings &settings = store->settings();
-    const struct
-    {
-        int column, stored, lowest, built;
-    } columns[] = {
-        {NameColumn, settings.nameColumnWidth, MinColumnWidth, NameWidth},
-        {ShortcutColumn, settings.hotkeyColumnWidth, ShortcutWidth, ShortcutWidth},
-        {EnabledColumn, settings.enabledColumnWidth, MinColumnWidth, EnabledWidth},
-    };
     // The header sections are drawn semi-bold with at most 10 pixels of
     // padding each side and a 1 pixel border (the style sheets of both themes).
     QFont font = m_table->horizontalHeader()->font();
     font.setWeight(QFont::DemiBold);
     const QFontMetrics metrics(font);
     m_settingWidths = true;
-    for (const auto &c : columns) {
+    for (const SizedColumn &c : sizedColumns(store->settings())) {
         if (acceptedWidth(c.stored, c.lowest) > 0)
             continue; // the user's own width holds
         const QTableWidgetItem *item = m_table->horizontalHeaderItem(c.column);

@@ -5,6 +5,7 @@
 #include "panel/panelsettingspopup.h"
 #include "panel/phraserow.h"
 #include "theme/glyphs.h"
+#include "theme/popupbutton.h"
 #include "theme/stylesheets.h"
 #include "theme/theme.h"
 
@@ -713,19 +714,7 @@ bool FloatingPanel::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
     if (watched == m_popup) {
-        if (type == QEvent::Hide && m_settingsButton->isChecked()) {
-            // Closed by a click outside: the button follows without toggling
-            // the popup again.
-            const QSignalBlocker blocker(m_settingsButton);
-            m_settingsButton->setChecked(false);
-        } else if (type == QEvent::MouseButtonPress) {
-            // A click on the settings button closes the popup; replayed on the
-            // button, it would open it again at once.
-            const QPoint global = static_cast<QMouseEvent *>(event)->globalPos();
-            const QRect button(m_settingsButton->mapToGlobal(QPoint(0, 0)),
-                               m_settingsButton->size());
-            m_popup->setAttribute(Qt::WA_NoMouseReplay, button.contains(global));
-        }
+        PopupButton::follow(m_popup, m_settingsButton, event);
         return QWidget::eventFilter(watched, event);
     }
     // The panel's own mouse events go to its handlers.

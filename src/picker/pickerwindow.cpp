@@ -2,6 +2,7 @@
 
 #include "picker/pickerplacement.h"
 #include "picker/pickerrowdelegate.h"
+#include "theme/popupbutton.h"
 #include "theme/stylesheets.h"
 #include "theme/theme.h"
 
@@ -10,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShortcut>
@@ -274,19 +274,7 @@ bool PickerWindow::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     } else if (watched == m_settingsPopup) {
-        if (type == QEvent::Hide && m_settingsButton->isChecked()) {
-            // Closed by a click outside: the button follows without toggling
-            // the popup again.
-            const QSignalBlocker blocker(m_settingsButton);
-            m_settingsButton->setChecked(false);
-        } else if (type == QEvent::MouseButtonPress) {
-            // A click on the settings button closes the popup; replayed on the
-            // button, it would open it again at once.
-            const QPoint global = static_cast<QMouseEvent *>(event)->globalPos();
-            const QRect button(m_settingsButton->mapToGlobal(QPoint(0, 0)),
-                               m_settingsButton->size());
-            m_settingsPopup->setAttribute(Qt::WA_NoMouseReplay, button.contains(global));
-        }
+        PopupButton::follow(m_settingsPopup, m_settingsButton, event);
     }
     return ThemedDialog::eventFilter(watched, event);
 }
