@@ -28,12 +28,14 @@ void MainWindow::onShowHotkey()
 {
     if (isVisible() && !isMinimized()) {
         hide();
+        TestTrace::line(QStringLiteral("window hidden"));
         return;
     }
     m_targetWindow = 0;
     showNormal();
     raise();
     activateWindow();
+    TestTrace::line(QStringLiteral("window shown"));
 }
 
 void MainWindow::onPickerHotkey()

@@ -339,10 +339,15 @@ bool X11Session::isKeyComboFree(unsigned long keysym, unsigned int x11Modifiers)
         XSync(d, False);
         s_grabError = 0;
         auto previous = XSetErrorHandler(recordGrabError);
+        // The probe's own grab must never be what makes a program's grab of
+        // the same keys fail: with the server held, a program's grab request
+        // waits until the probe has let go instead of meeting it.
+        XGrabServer(d);
         XGrabKey(d, code, x11Modifiers, DefaultRootWindow(d), False, GrabModeAsync, GrabModeAsync);
         XSync(d, False);
         free = s_grabError == 0;
         XUngrabKey(d, code, x11Modifiers, DefaultRootWindow(d));
+        XUngrabServer(d);
         XSync(d, False);
         XSetErrorHandler(previous);
     }
