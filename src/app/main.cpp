@@ -102,8 +102,10 @@ int main(int argc, char *argv[])
         window.showMainWindow();
     });
 
-    if (!store.settings().startMinimized)
+    if (!store.settings().startMinimized) {
         window.show();
+        TestTrace::line(QStringLiteral("window shown"));
+    }
     // Reported once the event loop runs, with the window built and the
     // shortcuts registered.
     QTimer::singleShot(0, [] { TestTrace::line(QStringLiteral("idle")); });

@@ -617,6 +617,15 @@ private:
         // The program's own word on what each press did: the window may
         // still be on its way to the screen after start-up, so what the X
         // server shows just before a press says nothing about the toggle.
+        // A window shown at start-up is first let reach the screen, so that
+        // each press below starts from a window the X server agrees on.
+        const QStringList before = program.lines(QStringLiteral("window "));
+        const bool startedShown =
+            !before.isEmpty() && before.last() == QLatin1String("window shown");
+        if (!waitUntil(
+                [startedShown] { return (visibleWindowNamed(programTitle) != 0) == startedShown; },
+                notHungMs))
+            return false;
         QStringList outcomes;
         for (int i = 0; i < 2; ++i) {
             const int toggles = program.count(QStringLiteral("window "));
