@@ -177,7 +177,7 @@ void MainWindow::buildCentralWidget()
     m_search->setClearButtonEnabled(true);
     m_centralLayout->addWidget(m_search, 0);
 
-    m_table = new QTableWidget(0, 4, central);
+    m_table = new PhraseTableWidget(central);
     m_table->setObjectName(QStringLiteral("phrases"));
     setUpTable();
     m_centralLayout->addWidget(m_table, 1);

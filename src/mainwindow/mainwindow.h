@@ -6,6 +6,7 @@
 // window. It owns the hotkey manager; the store, the translator and the
 // desktop belong to the entry point.
 
+#include "mainwindow/phrasetablewidget.h"
 #include "platform/desktop.h"
 
 #include <QIcon>
@@ -30,7 +31,6 @@ class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QPushButton;
-class QTableWidget;
 class QTimer;
 class QTranslator;
 class QVBoxLayout;
@@ -43,10 +43,10 @@ public:
     // Table columns.
     enum Column
     {
-        NameColumn = 0,
-        ShortcutColumn = 1,
-        TextColumn = 2,
-        EnabledColumn = 3,
+        NameColumn = PhraseTableWidget::NameColumn,
+        ShortcutColumn = PhraseTableWidget::ShortcutColumn,
+        TextColumn = PhraseTableWidget::TextColumn,
+        EnabledColumn = PhraseTableWidget::EnabledColumn,
     };
     static constexpr int NameWidth = 77;
     static constexpr int ShortcutWidth = 88;
@@ -84,7 +84,7 @@ public:
     bool paused() const { return m_paused; }
     WindowHandle targetWindow() const { return m_targetWindow; }
     HotkeyManager *hotkeys() const { return m_hotkeys; }
-    QTableWidget *table() const { return m_table; }
+    PhraseTableWidget *table() const { return m_table; }
     QLineEdit *searchBox() const { return m_search; }
     QLabel *statusLabel() const { return m_statusLabel; }
     MainTitleBar *titleBar() const { return m_titleBar; }
@@ -201,7 +201,7 @@ private:
     MainTitleBar *m_titleBar = nullptr;
     QVBoxLayout *m_centralLayout = nullptr;
     QLineEdit *m_search = nullptr;
-    QTableWidget *m_table = nullptr;
+    PhraseTableWidget *m_table = nullptr;
     QPushButton *m_add = nullptr;
     QPushButton *m_edit = nullptr;
     QPushButton *m_delete = nullptr;

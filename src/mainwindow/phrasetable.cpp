@@ -4,6 +4,7 @@
 #include "mainwindow/mainwindow.h"
 
 #include "mainwindow/phraserowdelegate.h"
+#include "mainwindow/phrasetablewidget.h"
 #include "panel/floatingpanel.h"
 
 #include "dialogs/phrasedialog.h"
@@ -22,11 +23,7 @@
 
 namespace {
 
-const QColor disabledText(0x9a, 0xa3, 0xad);
 constexpr int ShortcutPadding = 28;
-// The Text column shows one line; no screen is wide enough for more than this,
-// and a copy of every long template would cost memory for nothing.
-constexpr int ShownTextLength = 512;
 // Context menu glyphs are painted on the menu's light background in both themes.
 const QColor menuGlyphColour(0x33, 0x33, 0x33);
 
@@ -177,47 +174,26 @@ void MainWindow::refreshTable()
         keys << k;
     }
 
-    m_table->setUpdatesEnabled(false);
-    m_table->clearContents();
-    m_table->setRowCount(shown.size());
     const QString picker = tr("Picker");
     const QString yes = tr("Yes");
     const QString no = tr("No");
     const QFontMetrics metrics(m_table->font());
     int needed = ShortcutWidth;
-    QHash<QString, int> keyWidths; // most phrases share few distinct shortcut texts
+    // Most phrases share a few shortcut texts: one string and one measurement each.
+    QHash<QString, int> keyWidths;
+    QVector<PhraseTableWidget::Row> rows;
+    rows.reserve(shown.size());
     for (int row = 0; row < shown.size(); ++row) {
         const Phrase &p = phrases.at(shown.at(row));
-        const QString shortcutText = keys.at(row).isEmpty() ? picker : keys.at(row);
-
-        auto *nameItem = new QTableWidgetItem(p.name);
-        nameItem->setData(Qt::UserRole, p.id);
-        QString flat = p.text.left(ShownTextLength);
-        flat.replace(QLatin1Char('\n'), QLatin1Char(' '));
-        QTableWidgetItem *items[] = {
-            nameItem,
-            new QTableWidgetItem(shortcutText),
-            new QTableWidgetItem(flat),
-            new QTableWidgetItem(p.enabled ? yes : no),
-        };
-        items[EnabledColumn]->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        if (!p.enabled) {
-            QFont struck = nameItem->font();
-            struck.setStrikeOut(true);
-            for (QTableWidgetItem *item : items) {
-                item->setFont(struck);
-                item->setForeground(disabledText);
-            }
-        }
-        for (int column = 0; column < 4; ++column)
-            m_table->setItem(row, column, items[column]);
-
-        auto width = keyWidths.constFind(shortcutText);
-        if (width == keyWidths.constEnd())
-            width = keyWidths.insert(shortcutText, metrics.horizontalAdvance(shortcutText));
-        needed = qMax(needed, *width + ShortcutPadding);
-        // Every row keeps the vertical header's default height of RowHeight.
+        const QString &shortcutText = keys.at(row).isEmpty() ? picker : keys.at(row);
+        auto known = keyWidths.find(shortcutText);
+        if (known == keyWidths.end())
+            known = keyWidths.insert(shortcutText, metrics.horizontalAdvance(shortcutText));
+        needed = qMax(needed, known.value() + ShortcutPadding);
+        rows.append({p.id, p.name, known.key(), p.text, p.enabled ? yes : no, p.enabled});
     }
+    m_table->setUpdatesEnabled(false);
+    m_table->setRows(std::move(rows));
     if (m_table->columnWidth(ShortcutColumn) < needed) {
         m_settingWidths = true;
         m_table->setColumnWidth(ShortcutColumn, needed);
@@ -232,10 +208,8 @@ void MainWindow::refreshTable()
 
 QString MainWindow::idOfRow(int row) const
 {
-    if (row < 0)
-        return QString();
-    const QTableWidgetItem *name = m_table->item(row, NameColumn);
-    return name ? name->data(Qt::UserRole).toString() : QString();
+    const PhraseTableWidget::Row *shown = m_table->rowData(row);
+    return shown ? shown->id : QString();
 }
 
 void MainWindow::commitListChange()

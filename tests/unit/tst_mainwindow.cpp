@@ -228,6 +228,64 @@ private slots:
         QVERIFY(!table->currentIndex().isValid());
     }
 
+    // A long list makes items only for the rows in sight, yet every row
+    // answers as if it had them: drawing, keyboard search and the commands.
+    void longListMakesItemsOnlyForRowsInSight()
+    {
+        const int count = 3000;
+        for (int i = 0; i < count; ++i)
+            store->phrases() << makePhrase(QStringLiteral("p%1").arg(i, 4, 10, QLatin1Char('0')),
+                                           QStringLiteral("line one\nline %1").arg(i), 0, 0,
+                                           i % 7 != 0);
+        build();
+        window->resize(700, 500);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        PhraseTableWidget *table = window->table();
+        QCOMPARE(table->rowCount(), count);
+        QVERIFY2(table->filledRowCount() <= 100,
+                 qPrintable(QString::number(table->filledRowCount())));
+
+        table->scrollToBottom();
+        table->viewport()->grab();
+        const int last = count - 1;
+        QVERIFY(table->item(last, 0));
+        QCOMPARE(table->item(last, MainWindow::NameColumn)->text(), QStringLiteral("p2999"));
+        QCOMPARE(table->item(last, MainWindow::TextColumn)->text(),
+                 QStringLiteral("line one line 2999"));
+        QCOMPARE(table->item(last, MainWindow::NameColumn)->data(Qt::UserRole).toString(),
+                 store->phrases().at(last).id);
+        const int off = 2996; // a multiple of 7: switched off
+        QCOMPARE(table->item(off, MainWindow::EnabledColumn)->text(), QStringLiteral("No"));
+        QVERIFY(table->item(off, MainWindow::TextColumn)->font().strikeOut());
+        QVERIFY(!table->item(last, MainWindow::TextColumn)->font().strikeOut());
+        QVERIFY(table->filledRowCount() <= 200);
+
+        // A row never drawn is selected and deleted: the right phrase goes.
+        QVERIFY(!table->item(1500, 0));
+        table->selectRow(1500);
+        const QString doomed = store->phrases().at(1500).id;
+        window->deletePhrase();
+        QCOMPARE(store->phrases().size(), count - 1);
+        QCOMPARE(store->indexOfId(doomed), -1);
+        QCOMPARE(store->phrases().at(1500).name, QStringLiteral("p1501"));
+        QCOMPARE(table->currentRow(), 1499);
+
+        // The table's own type-to-find reaches rows that have no items yet.
+        table->setFocus();
+        table->keyboardSearch(QStringLiteral("p2400"));
+        QCOMPARE(table->currentRow(), 2399);
+        QCOMPARE(table->item(2399, MainWindow::NameColumn)->text(), QStringLiteral("p2400"));
+
+        // A screen reader that starts now walks every cell.
+        window->refreshTable();
+        QVERIFY(table->filledRowCount() < count - 1);
+        QAccessible::setActive(true);
+        const int filled = table->filledRowCount();
+        QAccessible::setActive(false);
+        QCOMPARE(filled, count - 1);
+    }
+
     void deleteSelection_data()
     {
         QTest::addColumn<int>("count");

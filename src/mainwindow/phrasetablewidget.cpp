@@ -1,0 +1,126 @@
+#include "mainwindow/phrasetablewidget.h"
+
+#include <QAccessible>
+#include <QColor>
+#include <QFont>
+#include <QHeaderView>
+#include <QPaintEvent>
+#include <QSignalBlocker>
+
+namespace {
+
+const QColor disabledText(0x9a, 0xa3, 0xad);
+
+} // namespace
+
+PhraseTableWidget::PhraseTableWidget(QWidget *parent) : QTableWidget(0, ColumnCount, parent)
+{
+    QAccessible::installActivationObserver(this);
+}
+
+PhraseTableWidget::~PhraseTableWidget()
+{
+    QAccessible::removeActivationObserver(this);
+}
+
+void PhraseTableWidget::setRows(QVector<Row> rows)
+{
+    clearContents();
+    m_rows = std::move(rows);
+    m_filled = 0;
+    setRowCount(m_rows.size());
+    // A screen reader walks every cell; it gets them all rather than blanks.
+    if (QAccessible::isActive()) {
+        fillAll();
+        return;
+    }
+    const int top = qMax(0, rowAt(0));
+    const int visible = verticalHeader()->defaultSectionSize() > 0
+                            ? viewport()->height() / verticalHeader()->defaultSectionSize() + 2
+                            : EagerRows;
+    fillRange(top, top + qMax(visible, EagerRows) - 1);
+}
+
+const PhraseTableWidget::Row *PhraseTableWidget::rowData(int row) const
+{
+    return row >= 0 && row < m_rows.size() ? &m_rows.at(row) : nullptr;
+}
+
+void PhraseTableWidget::fillAll()
+{
+    if (m_filled < m_rows.size())
+        fillRange(0, m_rows.size() - 1);
+}
+
+int PhraseTableWidget::filledRowCount() const
+{
+    return m_filled;
+}
+
+void PhraseTableWidget::keyboardSearch(const QString &search)
+{
+    // The search reads the items: a match further down must be found too.
+    fillAll();
+    QTableWidget::keyboardSearch(search);
+}
+
+void PhraseTableWidget::accessibilityActiveChanged(bool active)
+{
+    // A screen reader started later finds the rows already shown as blanks
+    // otherwise.
+    if (active)
+        fillAll();
+}
+
+void PhraseTableWidget::paintEvent(QPaintEvent *event)
+{
+    if (m_filled < m_rows.size()) {
+        int first = rowAt(event->rect().top());
+        int last = rowAt(event->rect().bottom());
+        if (first < 0)
+            first = 0;
+        if (last < 0)
+            last = m_rows.size() - 1;
+        // These rows are painted next; the model's change signals would only
+        // ask for the same paint again.
+        const QSignalBlocker blocker(model());
+        fillRange(first, last);
+    }
+    QTableWidget::paintEvent(event);
+}
+
+void PhraseTableWidget::fillRange(int first, int last)
+{
+    last = qMin(last, m_rows.size() - 1);
+    for (int row = qMax(0, first); row <= last; ++row) {
+        if (!item(row, NameColumn))
+            fillRow(row);
+    }
+}
+
+void PhraseTableWidget::fillRow(int row)
+{
+    const Row &r = m_rows.at(row);
+    auto *name = new QTableWidgetItem(r.name);
+    name->setData(Qt::UserRole, r.id);
+    QString flat = r.text.left(ShownTextLength);
+    flat.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    QTableWidgetItem *items[] = {
+        name,
+        new QTableWidgetItem(r.shortcut),
+        new QTableWidgetItem(flat),
+        new QTableWidgetItem(r.enabledText),
+    };
+    items[EnabledColumn]->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    if (!r.enabled) {
+        QFont struck = name->font();
+        struck.setStrikeOut(true);
+        for (QTableWidgetItem *item : items) {
+            item->setFont(struck);
+            item->setForeground(disabledText);
+        }
+    }
+    for (int column = 0; column < ColumnCount; ++column)
+        setItem(row, column, items[column]);
+    ++m_filled;
+}

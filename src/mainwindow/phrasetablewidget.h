@@ -1,0 +1,75 @@
+#pragma once
+
+// The main window's phrase table. Every row exists from the start (scroll
+// range, selection, row numbers), but a row's items are made only when it is
+// about to be seen: four QTableWidgetItems per phrase cost about a kilobyte,
+// which at ten thousand phrases is most of the program's own memory, while a
+// screen shows a few dozen rows. The rows' contents are kept as shared
+// strings, so asking for a row that was never drawn still gives the right
+// answer, and the table's own keyboard search and an accessibility client
+// see every row (those fill the whole table first).
+
+#include <QAccessible>
+#include <QString>
+#include <QTableWidget>
+#include <QVector>
+
+class PhraseTableWidget final : public QTableWidget, private QAccessible::ActivationObserver
+{
+    Q_OBJECT
+
+public:
+    // One phrase as the table shows it. The strings are shared with the
+    // phrase list, so a row costs a few pointers until its items are made.
+    struct Row
+    {
+        QString id;
+        QString name;
+        QString shortcut;
+        QString text; // as stored; shown on one line
+        QString enabledText;
+        bool enabled = true;
+    };
+
+    // The table's columns, in order.
+    enum Column
+    {
+        NameColumn = 0,
+        ShortcutColumn,
+        TextColumn,
+        EnabledColumn,
+        ColumnCount
+    };
+
+    // Rows made at once whatever the window's height, so a short list is
+    // whole from the start.
+    static constexpr int EagerRows = 64;
+    // The Text column shows one line; no screen is wide enough for more than
+    // this many characters of it, and a copy of every long template would
+    // cost memory for nothing.
+    static constexpr int ShownTextLength = 512;
+
+    explicit PhraseTableWidget(QWidget *parent = nullptr);
+    ~PhraseTableWidget() override;
+
+    // Replaces every row; the selection and current cell are cleared.
+    void setRows(QVector<Row> rows);
+    const Row *rowData(int row) const;
+    // Makes the items of every row not made yet.
+    void fillAll();
+    // How many rows have their items; for tests and measurements.
+    int filledRowCount() const;
+
+    void keyboardSearch(const QString &search) override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void accessibilityActiveChanged(bool active) override;
+    void fillRange(int first, int last);
+    void fillRow(int row);
+
+    QVector<Row> m_rows;
+    int m_filled = 0;
+};
