@@ -9,6 +9,7 @@
 #include "platform/windowframe.h"
 #include "store/phrasestore.h"
 #include "theme/glyphs.h"
+#include "theme/hiddenwindow.h"
 #include "theme/maintitlebar.h"
 #include "theme/stylesheets.h"
 #include "theme/theme.h"
@@ -362,6 +363,12 @@ void MainWindow::showEvent(QShowEvent *event)
         m_nativeStylesApplied = true;
         WindowFrame::prepareFramelessWindow(this, WindowFrame::Kind::MainWindow);
     }
+}
+
+void MainWindow::hideEvent(QHideEvent *event)
+{
+    QMainWindow::hideEvent(event);
+    releaseHiddenPixels(this, event);
 }
 
 void MainWindow::changeEvent(QEvent *event)

@@ -5,6 +5,7 @@
 #include "panel/panelsettingspopup.h"
 #include "panel/phraserow.h"
 #include "theme/glyphs.h"
+#include "theme/hiddenwindow.h"
 #include "theme/popupbutton.h"
 #include "theme/stylesheets.h"
 #include "theme/theme.h"
@@ -523,6 +524,7 @@ void FloatingPanel::hideEvent(QHideEvent *event)
     if (m_settingsButton->isChecked())
         m_settingsButton->setChecked(false);
     QWidget::hideEvent(event);
+    releaseHiddenPixels(this, event);
 }
 
 void FloatingPanel::resizeEvent(QResizeEvent *event)

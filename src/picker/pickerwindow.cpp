@@ -2,6 +2,7 @@
 
 #include "picker/pickerplacement.h"
 #include "picker/pickerrowdelegate.h"
+#include "theme/hiddenwindow.h"
 #include "theme/popupbutton.h"
 #include "theme/stylesheets.h"
 #include "theme/theme.h"
@@ -286,6 +287,7 @@ void PickerWindow::hideEvent(QHideEvent *event)
     if (!m_recentFirst)
         m_savedScroll = m_list->verticalScrollBar()->value();
     ThemedDialog::hideEvent(event);
+    releaseHiddenPixels(this, event);
 }
 
 void PickerWindow::changeEvent(QEvent *event)

@@ -13,6 +13,7 @@
 #include <QScrollArea>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QBackingStore>
 #include <QtTest>
 
 using namespace PanelGeometry;
@@ -315,7 +316,9 @@ private slots:
         QVERIFY(panel->rows().isEmpty());
         panel->show();
         QCOMPARE(labelTexts(panel.get()), (QStringList{QStringLiteral("b"), QStringLiteral("c")}));
+        QTRY_COMPARE(panel->backingStore()->size(), panel->size()); // painted
         panel->hide();
+        QVERIFY(panel->backingStore()->size().isEmpty()); // hidden: its pixels given back
         panel->setPhrases({phrase(QStringLiteral("d"), QStringLiteral("w"))});
         panel->show();
         QCOMPARE(labelTexts(panel.get()), QStringList{QStringLiteral("d")});

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QBackingStore>
 #include <QCheckBox>
 #include <QDateTime>
 #include <QDialog>
@@ -505,11 +506,13 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         press(window->hotkeys(), HotkeyManager::ShowId);
         QVERIFY(!window->isVisible());
+        QVERIFY(window->backingStore()->size().isEmpty()); // hidden: its pixels given back
         press(window->hotkeys(), HotkeyManager::PickerId); // remembers a target
         QCOMPARE(window->targetWindow(), editor);
         press(window->hotkeys(), HotkeyManager::ShowId);
         QVERIFY(window->isVisible());
         QCOMPARE(window->targetWindow(), WindowHandle(0));
+        QTRY_COMPARE(window->backingStore()->size(), window->size()); // painted again
         window->showMinimized();
         press(window->hotkeys(), HotkeyManager::ShowId);
         QVERIFY(!window->isMinimized());

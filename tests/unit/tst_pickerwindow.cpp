@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QBackingStore>
 #include <QScrollBar>
 #include <QSlider>
 #include <QtTest>
@@ -146,8 +147,10 @@ private slots:
         picker->showAt(QPoint(10, 10));
         QScrollBar *bar = picker->list()->verticalScrollBar();
         QTRY_VERIFY(bar->maximum() > 40);
+        QTRY_COMPARE(picker->backingStore()->size(), picker->size()); // painted
         bar->setValue(40);
         picker->hide();
+        QVERIFY(picker->backingStore()->size().isEmpty()); // hidden: its pixels given back
         picker->setPhrases(phrases, false);
         picker->showAt(QPoint(10, 10));
         QTRY_COMPARE(bar->value(), 40);
