@@ -14,5 +14,7 @@
 inline void releaseHiddenPixels(QWidget *window, const QHideEvent *event)
 {
     if (!event->spontaneous() && window->isWindow() && window->backingStore())
-        window->backingStore()->resize(QSize());
+        // Empty, not invalid: Windows' backing store makes a bitmap for any
+        // size but zero, and ends the program when that fails for -1 x -1.
+        window->backingStore()->resize(QSize(0, 0));
 }
