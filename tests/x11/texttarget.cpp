@@ -1,6 +1,8 @@
 #include "x11/texttarget.h"
 
+#include <QClipboard>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QEventLoop>
 #include <QProcess>
 #include <QTimer>
@@ -116,7 +118,11 @@ QString TextTarget::clipboard(int timeoutMs)
 
 bool TextTarget::setClipboard(const QString &text, int timeoutMs)
 {
-    return command("setclip " + text.toUtf8().toBase64(), timeoutMs);
+    // Until this process has read the X server's notice that the target took
+    // the clipboard, its own Qt still answers with what it held before; the
+    // code under test reads the clipboard from this process.
+    return command("setclip " + text.toUtf8().toBase64(), timeoutMs) &&
+           waitFor([&] { return QGuiApplication::clipboard()->text() == text; }, timeoutMs);
 }
 
 bool TextTarget::setReadOnly(bool readOnly, int timeoutMs)
