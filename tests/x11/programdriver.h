@@ -25,6 +25,19 @@
 
 namespace ProgramDriver {
 
+// The main window's title, as the X server shows it.
+inline const QString programTitle = QStringLiteral("Zem Scrivlet");
+
+// The program's data folder and file under the test session's XDG_DATA_HOME.
+inline QString dataFolder()
+{
+    return qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Vantok/Scrivlet");
+}
+inline QString dataFilePath()
+{
+    return dataFolder() + QStringLiteral("/phrases.json");
+}
+
 inline QJsonObject phrase(const QString &id, const QString &text, int mods, int vk)
 {
     return QJsonObject{{QStringLiteral("id"), id},

@@ -32,7 +32,7 @@ QJsonObject ScrivletProcess::phrase(const QString &id, const QString &text, int 
 
 QString ScrivletProcess::dataFile() const
 {
-    return qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Vantok/Scrivlet/phrases.json");
+    return ProgramDriver::dataFilePath();
 }
 
 bool ScrivletProcess::writeDataFile(const QJsonArray &phrases, QJsonObject settings)

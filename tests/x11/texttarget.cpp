@@ -2,8 +2,8 @@
 
 #include <QClipboard>
 #include <QElapsedTimer>
-#include <QGuiApplication>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QTimer>
 

@@ -40,7 +40,6 @@ using namespace ProgramDriver;
 namespace {
 
 constexpr int ctrlAlt = Hotkey::ModControl | Hotkey::ModAlt;
-const QString programTitle = QStringLiteral("Zem Scrivlet");
 const QString greeting = QStringLiteral("Hello, kept through everything");
 // Far longer than any of these cases takes on a quiet machine: only a hang
 // gets near it.
@@ -156,7 +155,7 @@ private slots:
         xlib = XOpenDisplay(nullptr);
         QVERIFY(xlib);
         QVERIFY(target.start());
-        folder = qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Vantok/Scrivlet");
+        folder = dataFolder();
         file = folder + QStringLiteral("/phrases.json");
         scratch = session->root() + QStringLiteral("/scratch");
         QVERIFY(QDir().mkpath(scratch));

@@ -32,7 +32,6 @@ namespace {
 
 constexpr int ctrlAlt = Hotkey::ModControl | Hotkey::ModAlt;
 const QString greeting = QStringLiteral("Hello from the main road");
-const QString programTitle = QStringLiteral("Zem Scrivlet");
 
 // A store in a folder of its own with one phrase on Ctrl+Alt+vk, for a main
 // window made in this process.
@@ -184,7 +183,10 @@ private:
         return second->exitStatus() == QProcess::NormalExit && second->exitCode() == 0;
     }
 
-    bool mainWindowVisible() { return ProgramDriver::visibleWindowNamed(programTitle) != 0; }
+    bool mainWindowVisible()
+    {
+        return ProgramDriver::visibleWindowNamed(ProgramDriver::programTitle) != 0;
+    }
 
     X11Session *session;
     TextTarget target;

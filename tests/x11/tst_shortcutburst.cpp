@@ -34,7 +34,6 @@ using namespace ProgramDriver;
 namespace {
 
 constexpr int ctrlAlt = Hotkey::ModControl | Hotkey::ModAlt;
-const QString programTitle = QStringLiteral("Zem Scrivlet");
 // Shifted and unshifted characters, with ends that show a cut copy.
 const QString phraseText = QStringLiteral("<burst 42>");
 constexpr int presses = 1000;
@@ -82,8 +81,7 @@ private slots:
         QVERIFY(other.start());
         QVERIFY(target.start());
 
-        const QString file =
-            qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Vantok/Scrivlet/phrases.json");
+        const QString file = dataFilePath();
         QVERIFY(QDir().mkpath(QFileInfo(file).path()));
         const QJsonObject settings{{QStringLiteral("importedV3"), true},
                                    {QStringLiteral("language"), QStringLiteral("en")},

@@ -31,7 +31,6 @@ namespace {
 
 constexpr int ctrlAlt = Hotkey::ModControl | Hotkey::ModAlt;
 const QString greeting = QStringLiteral("Hello from the tray");
-const QString programTitle = QStringLiteral("Zem Scrivlet");
 
 } // namespace
 
@@ -50,8 +49,7 @@ private slots:
         xlib = XOpenDisplay(nullptr);
         QVERIFY(xlib);
         QVERIFY(target.start());
-        dataFile =
-            qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Vantok/Scrivlet/phrases.json");
+        dataFile = dataFilePath();
         QVERIFY(QDir().mkpath(QFileInfo(dataFile).path()));
         // No panel keys: the file holds them once Exit has saved.
         const QJsonObject settings{{QStringLiteral("importedV3"), true},

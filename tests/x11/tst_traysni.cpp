@@ -29,7 +29,6 @@ namespace {
 
 const QString itemInterface = QStringLiteral("org.kde.StatusNotifierItem");
 const QString menuInterface = QStringLiteral("com.canonical.dbusmenu");
-const QString programTitle = QStringLiteral("Zem Scrivlet");
 
 struct MenuItem
 {
@@ -100,8 +99,7 @@ private slots:
         QVERIFY(bus.registerObject(QStringLiteral("/StatusNotifierWatcher"), &watcherObject));
         QVERIFY(bus.registerService(QStringLiteral("org.kde.StatusNotifierWatcher")));
 
-        dataFile =
-            qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Vantok/Scrivlet/phrases.json");
+        dataFile = dataFilePath();
         QVERIFY(QDir().mkpath(QFileInfo(dataFile).path()));
         const QJsonObject settings{{QStringLiteral("importedV3"), true},
                                    {QStringLiteral("language"), QStringLiteral("en")},

@@ -16,6 +16,9 @@
 #include <QProcess>
 #include <QtTest>
 
+// After Qt: the driver brings in Xlib, whose macros break Qt headers.
+#include "x11/programdriver.h"
+
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
@@ -166,8 +169,7 @@ private slots:
 private:
     bool writeDataFile()
     {
-        const QString path =
-            qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Vantok/Scrivlet/phrases.json");
+        const QString path = ProgramDriver::dataFilePath();
         if (!QDir().mkpath(QFileInfo(path).path()))
             return false;
         const QJsonObject settings{{QStringLiteral("importedV3"), true},
