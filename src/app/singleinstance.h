@@ -8,8 +8,6 @@
 
 #include <memory>
 
-class QLocalServer;
-
 class SingleInstance final : public QObject
 {
     Q_OBJECT
@@ -44,5 +42,6 @@ private:
     void onNewConnection();
 
     QString m_serverName;
-    std::unique_ptr<QLocalServer> m_server;
+    struct Server;
+    std::unique_ptr<Server> m_server;
 };

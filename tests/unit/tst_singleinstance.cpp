@@ -71,6 +71,21 @@ QByteArray readAll(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
 }
 
+// A connected Unix socket that has sent nothing; -1 on failure.
+int connectRaw(const QString &socketPath)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, QFile::encodeName(socketPath).constData(),
+                 sizeof address.sun_path - 1);
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd >= 0 && connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0) {
+        close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 int modeOf(const QString &path)
 {
     struct stat st;
@@ -224,13 +239,47 @@ private slots:
         }
         QVERIFY(first.waitFor(QStringLiteral("show requested"), 3));
 
+        // A client that connects and then says nothing holds the copy up for
+        // a moment only.
+        {
+            const int silent = connectRaw(m_socket);
+            QVERIFY(silent >= 0);
+            QVERIFY(first.waitFor(QStringLiteral("show requested"), 4, 3000));
+            close(silent);
+        }
+
         // The self-test never contacts the running copy.
         Copy selfTest(m_env);
         selfTest.start({QStringLiteral("--self-test")});
         QVERIFY(selfTest.process().waitForFinished(30000));
         QCOMPARE(selfTest.process().exitCode(), 0);
         QTest::qWait(300);
-        QCOMPARE(first.count(QStringLiteral("show requested")), 3);
+        QCOMPARE(first.count(QStringLiteral("show requested")), 4);
+
+        // A copy that ends frees the name, and a start after it runs as
+        // the one copy again.
+        first.process().terminate();
+        QVERIFY(first.process().waitForFinished(10000));
+        QVERIFY(!QFileInfo::exists(m_socket));
+        Copy next(m_env);
+        next.start();
+        QVERIFY(next.waitFor(QStringLiteral("listening ") + m_socket));
+    }
+
+    void somethingElseAtTheNameIsLeftAlone()
+    {
+        // Only a socket can be a channel left behind; a file of that name is
+        // not ours to remove. The program runs on without the channel.
+        QFile file(m_socket);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("keep");
+        file.close();
+        Copy first(m_env);
+        first.start();
+        QVERIFY(first.waitFor(QStringLiteral("idle")));
+        QCOMPARE(first.count(QStringLiteral("listening")), 0);
+        QCOMPARE(first.process().state(), QProcess::Running);
+        QCOMPARE(readAll(m_socket), QByteArray("keep"));
     }
 
     void otherUserIsShutOut()

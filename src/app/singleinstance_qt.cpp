@@ -1,7 +1,14 @@
+// Windows: the channel is Qt's local server, a named pipe.
+
 #include "app/singleinstance.h"
 
 #include <QLocalServer>
 #include <QLocalSocket>
+
+struct SingleInstance::Server
+{
+    QLocalServer local;
+};
 
 SingleInstance::SingleInstance(const QString &serverName, QObject *parent)
     : QObject(parent), m_serverName(serverName)
@@ -23,21 +30,22 @@ bool SingleInstance::handOver()
 
 bool SingleInstance::listen()
 {
-    m_server = std::make_unique<QLocalServer>();
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(m_server.get(), &QLocalServer::newConnection, this, &SingleInstance::onNewConnection);
+    m_server = std::make_unique<Server>();
+    m_server->local.setSocketOptions(QLocalServer::UserAccessOption);
+    connect(&m_server->local, &QLocalServer::newConnection, this,
+            &SingleInstance::onNewConnection);
     QLocalServer::removeServer(m_serverName);
-    return m_server->listen(m_serverName);
+    return m_server->local.listen(m_serverName);
 }
 
 bool SingleInstance::isListening() const
 {
-    return m_server && m_server->isListening();
+    return m_server && m_server->local.isListening();
 }
 
 void SingleInstance::onNewConnection()
 {
-    QLocalSocket *socket = m_server->nextPendingConnection();
+    QLocalSocket *socket = m_server->local.nextPendingConnection();
     if (!socket)
         return;
     // The content is not examined: any connection asks for the window. The
