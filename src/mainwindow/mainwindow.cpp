@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -32,6 +33,36 @@
 
 #include <utility>
 
+namespace {
+
+// The application icon's renderings that a window, a title bar and the tray
+// ask for (16 to 64 pixels, enough for twice the usual density). QIcon would
+// keep every rendering in the file, and the 128 and 256 pixel ones alone are
+// a third of a megabyte the program holds all its life; the desktop's task
+// switchers take the large icon from the installed icon theme or from the
+// executable's resource instead.
+QIcon applicationIcon()
+{
+    constexpr int largest = 64;
+    QIcon icon;
+    QImageReader reader(QStringLiteral(":/icons/Scrivlet.ico"), "ico");
+    // Named, not guessed: guessing asks every image plugin, and loads each.
+    reader.setAutoDetectImageFormat(false);
+    for (int i = 0; i < reader.imageCount(); ++i) {
+        if (!reader.jumpToImage(i))
+            break;
+        const QSize size = reader.size();
+        if (!size.isValid() || size.width() > largest || size.height() > largest)
+            continue;
+        const QImage image = reader.read();
+        if (!image.isNull())
+            icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
+}
+
+} // namespace
+
 MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *desktop,
                        QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint |
@@ -41,7 +72,7 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
     setAttribute(Qt::WA_StyledBackground);
     setMinimumSize(480, 320);
     resize(880, 560);
-    m_icon = QIcon(QStringLiteral(":/icons/Scrivlet.ico"));
+    m_icon = applicationIcon();
 
     // The menu host carries the title bar with the menu bar below it.
     auto *menuHost = new QWidget(this);

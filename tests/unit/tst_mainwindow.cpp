@@ -619,6 +619,18 @@ private slots:
         QVERIFY(!window->languageGroup()->checkedAction());
     }
 
+    void applicationIconHoldsItsSmallRenderings()
+    {
+        build();
+        // Every rendering a window, title bar or tray asks for, read whole
+        // from the icon file; the large ones stay in the file.
+        const QList<QSize> sizes = window->trayIcon()->icon().availableSizes();
+        QCOMPARE(sizes, (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}}));
+        QCOMPARE(window->windowIcon().availableSizes(), sizes);
+        const QImage small = window->windowIcon().pixmap(16, 16).toImage();
+        QVERIFY(small.pixelColor(8, 8).alpha() > 0);
+    }
+
     void pauseEntriesFollowPauseAndLanguage()
     {
         store->settings().language = QStringLiteral("en");
