@@ -4,8 +4,9 @@
 // the release of the last key until the target editor (another process)
 // holds the complete text. Beside it `xdotool type --delay 0` of the same
 // text, and for pasted texts how long the clipboard was ours (from taking it
-// to putting the user's content back, by the server's clock). Prints
-// figures; asserts nothing.
+// to putting the user's content back, by the server's clock). For an ASCII
+// text also the floor: the same key events sent at once from here, which
+// times the target's own handling of them. Prints figures; asserts nothing.
 
 #include "benchrow.h"
 #include "x11/phrases.h"
@@ -20,6 +21,7 @@
 #include <QtTest>
 
 #include <X11/Xatom.h>
+#include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 #include <X11/extensions/Xfixes.h>
@@ -89,6 +91,31 @@ private:
     Atom m_clipboard = 0;
 };
 
+// The key events that type an ASCII text on the current layout (Shift
+// around each shifted character, as the program types it), or none when a
+// character has no key.
+QVector<QPair<KeyCode, bool>> keyEventsFor(Display *d, const QString &text)
+{
+    QVector<QPair<KeyCode, bool>> events;
+    const KeyCode shift = XKeysymToKeycode(d, XK_Shift_L);
+    for (const QChar ch : text) {
+        const KeySym sym = ch.unicode(); // Latin-1 keysyms are the code points
+        if (sym < 0x20 || sym > 0x7e)
+            return {};
+        const KeyCode key = XKeysymToKeycode(d, sym);
+        if (!key || !shift)
+            return {};
+        const bool shifted = XkbKeycodeToKeysym(d, key, 0, 0) != sym;
+        if (shifted)
+            events.append({shift, true});
+        events.append({key, true});
+        events.append({key, false});
+        if (shifted)
+            events.append({shift, false});
+    }
+    return events;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -124,7 +151,7 @@ int main(int argc, char *argv[])
         for (int i = 0; i < cases.size(); ++i)
             phrases << ScrivletProcess::phrase(QStringLiteral("p%1").arg(i), cases[i].text, 3,
                                                0x31 + i);
-        if (!target.start() ||
+        if (!target.start() || !target.setReportingWhenIdle() || !target.setReportingWhenIdle() ||
             !program.writeDataFile(phrases, {{QStringLiteral("startMinimized"), true}}) ||
             !program.start() || !program.waitUntilHolding(XK_1, ControlMask | Mod1Mask)) {
             fprintf(stderr, "the target or the program did not start\n");
@@ -137,9 +164,13 @@ int main(int argc, char *argv[])
 
         printf("From the release of the shortcut's last key to the whole text in the target, "
                "median (min-max) ms:\n");
-        printf("%-20s %8s %16s %8s %18s %14s\n", "text", "units", "scrivlet", "intact",
-               "clipboard ours", "xdotool type");
+        printf("%-20s %8s %16s %8s %18s %14s %18s\n", "text", "units", "scrivlet", "intact",
+               "clipboard ours", "xdotool type", "keys sent at once");
+        // Named cases only, when any are named ("bench_insert 400 cjk").
+        const QStringList only = app.arguments().mid(1);
         for (const Case &c : cases) {
+            if (!only.isEmpty() && !only.contains(QLatin1String(c.id)))
+                continue;
             QVector<double> times;
             QVector<double> busy;
             int intact = 0;
@@ -172,6 +203,23 @@ int main(int argc, char *argv[])
                 if (changes.size() >= 2)
                     busy << double(changes.last() - changes.first());
             }
+            // The floor: the same keys sent at once from here, with no
+            // program in between; what is left is the target's own work.
+            QVector<double> floor;
+            const QVector<QPair<KeyCode, bool>> keys = keyEventsFor(d, c.text);
+            for (int run = 0; !keys.isEmpty() && run < c.runs; ++run) {
+                target.clear();
+                target.activate();
+                QTest::qWait(50);
+                QElapsedTimer t;
+                t.start();
+                for (const auto &k : keys)
+                    XTestFakeKeyEvent(d, k.first, k.second, CurrentTime);
+                XFlush(d);
+                if (!target.waitForText(c.text, 15000))
+                    break;
+                floor << t.nsecsElapsed() / 1e6;
+            }
             QVector<double> xdo;
             // xdotool types the long text too, if slowly: a few runs suffice.
             const bool xdotoolRuns = haveXdotool;
@@ -196,14 +244,17 @@ int main(int argc, char *argv[])
                     .arg(*std::min_element(v.begin(), v.end()), 0, 'f', 1)
                     .arg(*std::max_element(v.begin(), v.end()), 0, 'f', 1);
             };
-            printf("%-20s %8d %16s %7d%% %18s %14s\n", c.name, int(c.text.size()),
+            printf("%-20s %8d %16s %7d%% %18s %14s %18s\n", c.name, int(c.text.size()),
                    qPrintable(range(times)), 100 * intact / c.runs, qPrintable(range(busy)),
-                   xdotoolRuns ? qPrintable(range(xdo)) : "-");
+                   xdotoolRuns ? qPrintable(range(xdo)) : "-", qPrintable(range(floor)));
             fflush(stdout);
             BenchRow::print(qPrintable(QStringLiteral("insert-%1").arg(QLatin1String(c.id))),
                             std::vector<double>(times.begin(), times.end()));
             BenchRow::print(qPrintable(QStringLiteral("xdotool-%1").arg(QLatin1String(c.id))),
                             std::vector<double>(xdo.begin(), xdo.end()));
+            if (!keys.isEmpty())
+                BenchRow::print(qPrintable(QStringLiteral("floor-%1").arg(QLatin1String(c.id))),
+                                std::vector<double>(floor.begin(), floor.end()));
         }
         program.kill();
     }

@@ -31,6 +31,11 @@ bool TextTarget::setReporting(bool on, int timeoutMs)
     return command(on ? "report 1" : "report 0", timeoutMs);
 }
 
+bool TextTarget::setReportingWhenIdle(int timeoutMs)
+{
+    return command("report 2", timeoutMs);
+}
+
 QString TextTarget::fetchText(int timeoutMs)
 {
     if (!m_process)

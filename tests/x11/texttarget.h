@@ -35,6 +35,9 @@ public:
     // x11target only: a report after every change, or none (for a long run
     // of insertions, where the reports would cost more than the typing).
     bool setReporting(bool on, int timeoutMs = 5000);
+    // x11target only: one report once the editor has taken the keys queued
+    // for it, so a benchmark times the typing and not the reports.
+    bool setReportingWhenIdle(int timeoutMs = 5000);
     // Asks for the whole text now; a null string on time-out.
     QString fetchText(int timeoutMs = 5000);
     // Waits until the target holds exactly expected; false on time-out.
