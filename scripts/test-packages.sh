@@ -158,7 +158,10 @@ has_deps() {
     done
 }
 check "its dependencies come from the libraries (libc6, Qt, xkbcommon, xcb-xtest)" \
-    has_deps libc6 libstdc++6 libqt5core5a libqt5gui5 libqt5widgets5 libqt5network5 libxkbcommon-x11-0 libxcb-xtest0
+    has_deps libc6 libstdc++6 libqt5core5a libqt5gui5 libqt5widgets5 libxkbcommon-x11-0 libxcb-xtest0
+lacks_dep() { ! grep -qx "$1" <<<"$deps"; }
+check "Qt Network is not among them (the single-instance channel is a plain Unix socket)" \
+    lacks_dep libqt5network5
 deb_listing() {
     dpkg-deb -c "$deb" | awk '$1 ~ /^-/ {sub("^\\./", "", $6); print $1, $6, $2}' | while read -r mode path owner; do
         case $mode in
