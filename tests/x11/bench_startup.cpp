@@ -94,6 +94,9 @@ bool startOnce(const QProcessEnvironment &env, double *ms, double *mib, double *
 {
     QProcess program;
     program.setProcessEnvironment(env);
+    // The trace comes on stderr: waiting on stdout would only wake at each
+    // time-out and round every figure up to the next 50 ms.
+    program.setReadChannel(QProcess::StandardError);
     QElapsedTimer timer;
     timer.start();
     program.start(QStringLiteral(SCRIVLET_EXE), QStringList());
