@@ -120,19 +120,12 @@ bool SingleInstance::handOver()
             break;
         if (errno == EINTR)
             continue;
-        // A full backlog: the running copy is busy, not gone. Unix sockets
-        // say so at once instead of completing later, so ask again.
-        if (errno == EAGAIN && remainingMs(t, connectTimeoutMs) > 0) {
-            ::poll(nullptr, 0, qMin(10, remainingMs(t, connectTimeoutMs)));
-            continue;
-        }
-        if (errno != EINPROGRESS || !waitFor(fd.get(), POLLOUT, remainingMs(t, connectTimeoutMs)))
+        // A full backlog: the running copy is busy, not gone. A Unix socket
+        // says so at once (it never completes a connection later), so ask
+        // again within the limit.
+        if (errno != EAGAIN || remainingMs(t, connectTimeoutMs) == 0)
             return false;
-        int error = 0;
-        socklen_t size = sizeof error;
-        if (::getsockopt(fd.get(), SOL_SOCKET, SO_ERROR, &error, &size) != 0 || error != 0)
-            return false;
-        break;
+        ::poll(nullptr, 0, qMin(10, remainingMs(t, connectTimeoutMs)));
     }
     // A copy is there. What it reads is not examined, so a write cut short
     // still asks for the window.

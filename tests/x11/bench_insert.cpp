@@ -151,7 +151,7 @@ int main(int argc, char *argv[])
         for (int i = 0; i < cases.size(); ++i)
             phrases << ScrivletProcess::phrase(QStringLiteral("p%1").arg(i), cases[i].text, 3,
                                                0x31 + i);
-        if (!target.start() || !target.setReportingWhenIdle() || !target.setReportingWhenIdle() ||
+        if (!target.start() || !target.setReportingWhenIdle() ||
             !program.writeDataFile(phrases, {{QStringLiteral("startMinimized"), true}}) ||
             !program.start() || !program.waitUntilHolding(XK_1, ControlMask | Mod1Mask)) {
             fprintf(stderr, "the target or the program did not start\n");
