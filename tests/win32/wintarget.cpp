@@ -1,18 +1,42 @@
 // The other side of the Windows end-to-end checks, one Wine program with a
 // few commands, because under Wine synthesised input and WM_HOTKEY reach Wine
 // windows only:
-//   wintarget edit <report>     a window whose focused child is a standard
+//   wintarget edit <report> [option...]
+//                               a window whose focused child is a standard
 //                               multi-line EDIT; its whole text is written to
 //                               <report> (UTF-8, line breaks as they are in
 //                               the control) after every change, and the
 //                               names of the messages that brought text
 //                               (EM_REPLACESEL, WM_PASTE, WM_CHAR) to
-//                               <report>.messages, one a line
-//   wintarget plain <report>    a window without a text control; on Ctrl+V it
-//                               writes the clipboard's text to <report>
+//                               <report>.messages, one a line. Options:
+//                                 rich        a RichEdit 2.0 control instead
+//                                 single      one line only (no ES_MULTILINE)
+//                                 readonly    ES_READONLY
+//                                 password    ES_PASSWORD
+//                                 limit=<n>   EM_LIMITTEXT n
+//                                 text=<t>    initial text; \r and \n escapes
+//                                 sel=<a>,<b> initial selection
+//                                 button      a push button beside the control
+//                                             holds the focus instead
+//   wintarget plain <report> [delay=<ms>]
+//                               a window without a text control that keeps
+//                               what arrives in <report>: each character of
+//                               WM_CHAR (CR as a line break), and the
+//                               clipboard's text on Ctrl+V; with delay, every
+//                               key-down first takes that long
 //   wintarget press <mods> <vk> presses a shortcut with SendInput (mods as the
 //                               data file stores them: Alt 1, Ctrl 2, Shift 4,
 //                               Win 8) into whatever window has the focus
+//   wintarget hold <mods> <vk> <ms>
+//                               holds a shortcut for ms milliseconds as a
+//                               keyboard with key repeat does: the key goes
+//                               down again after 250 ms and then every 33 ms
+//   wintarget chord <mods> <vk>...
+//                               holds the modifiers down while each key is
+//                               pressed and released in turn, 1.2 s apart
+//   wintarget clip-image        puts a 2 x 2 bitmap on the clipboard (CF_DIB)
+//   wintarget clip-has-image    exit 0 when the clipboard holds that bitmap
+//                               as CF_DIB, and offers CF_BITMAP
 //   wintarget click <x> <y>     moves the pointer to screen pixel (x, y) and
 //                               clicks the left button there with SendInput
 //   wintarget visible <exe>     exit 0 when a top-level window of a process
@@ -34,6 +58,8 @@
 // sees half a file.
 
 #include <windows.h>
+
+#include <richedit.h>
 
 #include <cstdio>
 #include <cwchar>
@@ -159,15 +185,46 @@ void reportCaret()
         g_caret = line;
 }
 
+// What a target window is made of (the options of "edit" and "plain").
+struct TargetOptions
+{
+    bool withEdit = false;
+    bool rich = false;
+    bool single = false;
+    bool readOnly = false;
+    bool password = false;
+    bool button = false;
+    int limit = 0;
+    bool hasSelection = false;
+    int selStart = 0;
+    int selEnd = 0;
+    std::wstring text;
+    DWORD keyDelayMs = 0;
+};
+
+TargetOptions g_options;
+HWND g_button = nullptr;
+std::wstring g_arrived; // what the plain target has received so far
+
+void arrive(const std::wstring &text)
+{
+    g_arrived += text;
+    writeReport(g_report, g_arrived);
+}
+
 LRESULT CALLBACK targetProc(HWND w, UINT message, WPARAM wp, LPARAM lp)
 {
     switch (message) {
     case WM_SIZE:
         if (g_edit)
-            MoveWindow(g_edit, 0, 0, LOWORD(lp), HIWORD(lp), TRUE);
+            MoveWindow(g_edit, 0, 0, LOWORD(lp), HIWORD(lp) - (g_button ? 40 : 0), TRUE);
+        if (g_button)
+            MoveWindow(g_button, 0, HIWORD(lp) - 40, 120, 40, TRUE);
         return 0;
     case WM_SETFOCUS:
-        if (g_edit)
+        if (g_button)
+            SetFocus(g_button);
+        else if (g_edit)
             SetFocus(g_edit);
         return 0;
     case WM_COMMAND:
@@ -175,6 +232,8 @@ LRESULT CALLBACK targetProc(HWND w, UINT message, WPARAM wp, LPARAM lp)
             writeReport(g_report, windowText(g_edit));
         return 0;
     case WM_KEYDOWN:
+        if (g_options.keyDelayMs)
+            Sleep(g_options.keyDelayMs); // a program busy with every key
         if (!g_edit) {
             wchar_t line[64];
             swprintf(line, 64, L"WM_KEYDOWN %u %u ctrl=%d\n", unsigned(wp),
@@ -185,8 +244,14 @@ LRESULT CALLBACK targetProc(HWND w, UINT message, WPARAM wp, LPARAM lp)
         if (!g_edit && wp == 'V' && (GetKeyState(VK_CONTROL) & 0x8000)) {
             std::wstring text;
             if (clipboardText(&text))
-                writeReport(g_report, text);
+                arrive(text);
         }
+        return 0;
+    case WM_CHAR:
+        // What a text field would show: printable characters and line breaks,
+        // not the control characters of shortcuts (Ctrl+V is 0x16).
+        if (!g_edit && (wp >= 0x20 || wp == L'\r' || wp == L'\n' || wp == L'\t'))
+            arrive(std::wstring(1, wp == L'\r' ? L'\n' : wchar_t(wp)));
         return 0;
     case WM_TIMER:
         if (wp == CaretTimer) {
@@ -206,9 +271,60 @@ LRESULT CALLBACK targetProc(HWND w, UINT message, WPARAM wp, LPARAM lp)
     }
 }
 
-int runTarget(bool withEdit, const std::wstring &report)
+// "a\rb" on the command line stands for a CR between a and b.
+std::wstring unescape(const std::wstring &in)
+{
+    std::wstring out;
+    for (size_t i = 0; i < in.size(); ++i) {
+        if (in[i] == L'\\' && i + 1 < in.size() && (in[i + 1] == L'r' || in[i + 1] == L'n')) {
+            out += in[i + 1] == L'r' ? L'\r' : L'\n';
+            ++i;
+        } else {
+            out += in[i];
+        }
+    }
+    return out;
+}
+
+bool parseOption(const std::wstring &option, TargetOptions *o)
+{
+    auto value = [&option](const wchar_t *name) -> const wchar_t * {
+        const size_t n = wcslen(name);
+        return option.compare(0, n, name) == 0 ? option.c_str() + n : nullptr;
+    };
+    if (option == L"rich")
+        o->rich = true;
+    else if (option == L"single")
+        o->single = true;
+    else if (option == L"readonly")
+        o->readOnly = true;
+    else if (option == L"password")
+        o->password = true;
+    else if (option == L"button")
+        o->button = true;
+    else if (const wchar_t *v = value(L"limit="))
+        o->limit = int(wcstol(v, nullptr, 10));
+    else if (const wchar_t *v = value(L"delay="))
+        o->keyDelayMs = DWORD(wcstoul(v, nullptr, 10));
+    else if (const wchar_t *v = value(L"text="))
+        o->text = unescape(v);
+    else if (const wchar_t *v = value(L"sel=")) {
+        wchar_t *end = nullptr;
+        o->selStart = int(wcstol(v, &end, 10));
+        if (!end || *end != L',')
+            return false;
+        o->selEnd = int(wcstol(end + 1, nullptr, 10));
+        o->hasSelection = true;
+    } else
+        return false;
+    return true;
+}
+
+int runTarget(const TargetOptions &options, const std::wstring &report)
 {
     g_report = report;
+    g_options = options;
+    const bool withEdit = options.withEdit;
     WNDCLASSW wc{};
     wc.lpfnWndProc = targetProc;
     wc.hInstance = GetModuleHandleW(nullptr);
@@ -222,20 +338,41 @@ int runTarget(bool withEdit, const std::wstring &report)
     if (!top)
         return 2;
     if (withEdit) {
-        g_edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
-                                 WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE |
-                                     ES_AUTOVSCROLL | ES_WANTRETURN,
-                                 0, 0, 480, 320, top, nullptr, wc.hInstance, nullptr);
+        if (options.rich && !LoadLibraryW(L"riched20.dll"))
+            return 2;
+        DWORD style = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL;
+        if (!options.single)
+            style |= WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+        if (options.readOnly)
+            style |= ES_READONLY;
+        if (options.password)
+            style |= ES_PASSWORD;
+        g_edit = CreateWindowExW(WS_EX_CLIENTEDGE, options.rich ? L"RichEdit20W" : L"EDIT", L"",
+                                 style, 0, 0, 480, 280, top, nullptr, wc.hInstance, nullptr);
         if (!g_edit)
             return 2;
+        if (!options.text.empty())
+            SendMessageW(g_edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(options.text.c_str()));
+        if (options.limit > 0)
+            SendMessageW(g_edit, EM_LIMITTEXT, WPARAM(options.limit), 0);
+        if (options.hasSelection)
+            SendMessageW(g_edit, EM_SETSEL, WPARAM(options.selStart), LPARAM(options.selEnd));
         g_editProc = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(g_edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editSpy)));
+        if (options.rich)
+            SendMessageW(g_edit, EM_SETEVENTMASK, 0, ENM_CHANGE);
         writeReport(report + L".messages", std::wstring());
+        if (options.button) {
+            g_button = CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
+                                       0, 280, 120, 40, top, nullptr, wc.hInstance, nullptr);
+            if (!g_button)
+                return 2;
+        }
     }
-    writeReport(report, std::wstring());
+    writeReport(report, withEdit ? windowText(g_edit) : std::wstring());
     ShowWindow(top, SW_SHOWNORMAL);
     SetForegroundWindow(top);
-    SetFocus(g_edit ? g_edit : top);
+    SetFocus(g_button ? g_button : g_edit ? g_edit : top);
     SetTimer(top, LifeTimer, 120000, nullptr);
     if (withEdit)
         SetTimer(top, CaretTimer, 100, nullptr);
@@ -264,7 +401,17 @@ int runTarget(bool withEdit, const std::wstring &report)
     return 0;
 }
 
-int press(unsigned mods, unsigned vk)
+void sendKey(WORD key, bool up)
+{
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = key;
+    in.ki.wScan = WORD(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &in, sizeof(INPUT));
+}
+
+std::vector<WORD> modifierKeys(unsigned mods)
 {
     std::vector<WORD> keys;
     if (mods & 2)
@@ -275,6 +422,12 @@ int press(unsigned mods, unsigned vk)
         keys.push_back(VK_SHIFT);
     if (mods & 8)
         keys.push_back(VK_LWIN);
+    return keys;
+}
+
+int press(unsigned mods, unsigned vk)
+{
+    std::vector<WORD> keys = modifierKeys(mods);
     keys.push_back(WORD(vk));
 
     std::vector<INPUT> events;
@@ -292,6 +445,107 @@ int press(unsigned mods, unsigned vk)
         add(*it, KEYEVENTF_KEYUP);
     const UINT sent = SendInput(UINT(events.size()), events.data(), sizeof(INPUT));
     return sent == events.size() ? 0 : 1;
+}
+
+// A held key on a keyboard with key repeat: more key-downs, no key-up between.
+int hold(unsigned mods, unsigned vk, DWORD ms)
+{
+    const std::vector<WORD> modifiers = modifierKeys(mods);
+    for (WORD key : modifiers)
+        sendKey(key, false);
+    const DWORD start = GetTickCount();
+    sendKey(WORD(vk), false);
+    Sleep(250);
+    while (GetTickCount() - start < ms) {
+        sendKey(WORD(vk), false);
+        Sleep(33);
+    }
+    sendKey(WORD(vk), true);
+    for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it)
+        sendKey(*it, true);
+    return 0;
+}
+
+int chord(unsigned mods, const std::vector<WORD> &keys)
+{
+    const std::vector<WORD> modifiers = modifierKeys(mods);
+    for (WORD key : modifiers)
+        sendKey(key, false);
+    for (size_t i = 0; i < keys.size(); ++i) {
+        const WORD key = keys[i];
+        // A hand that stays on the modifiers: longer than a program may wait
+        // for them to go up before it types.
+        Sleep(i == 0 ? 100 : 1200);
+        sendKey(key, false);
+        Sleep(50);
+        sendKey(key, true);
+    }
+    Sleep(300);
+    for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it)
+        sendKey(*it, true);
+    return 0;
+}
+
+// A 2 x 2 bitmap of 32 bits a pixel: the 56 bytes of a small screenshot.
+std::vector<BYTE> sampleDib()
+{
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof header;
+    header.biWidth = 2;
+    header.biHeight = 2;
+    header.biPlanes = 1;
+    header.biBitCount = 32;
+    header.biCompression = BI_RGB;
+    const DWORD pixels[4] = {0x00FF0000, 0x0000FF00, 0x000000FF, 0x00FFFFFF};
+    std::vector<BYTE> out(sizeof header + sizeof pixels);
+    memcpy(out.data(), &header, sizeof header);
+    memcpy(out.data() + sizeof header, pixels, sizeof pixels);
+    return out;
+}
+
+int setClipboardImage()
+{
+    bool opened = false;
+    for (int attempt = 0; attempt < 20 && !(opened = OpenClipboard(nullptr)); ++attempt)
+        Sleep(25);
+    if (!opened)
+        return 1;
+    EmptyClipboard();
+    const std::vector<BYTE> dib = sampleDib();
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, dib.size());
+    bool ok = false;
+    if (block) {
+        if (void *p = GlobalLock(block)) {
+            memcpy(p, dib.data(), dib.size());
+            GlobalUnlock(block);
+            ok = SetClipboardData(CF_DIB, block) != nullptr;
+        }
+        if (!ok)
+            GlobalFree(block);
+    }
+    CloseClipboard();
+    return ok ? 0 : 1;
+}
+
+int clipboardHasImage()
+{
+    bool opened = false;
+    for (int attempt = 0; attempt < 20 && !(opened = OpenClipboard(nullptr)); ++attempt)
+        Sleep(25);
+    if (!opened)
+        return 2;
+    const std::vector<BYTE> want = sampleDib();
+    bool same = false;
+    if (HANDLE data = GetClipboardData(CF_DIB)) {
+        const SIZE_T size = GlobalSize(data);
+        if (const void *p = GlobalLock(data)) {
+            same = size >= want.size() && memcmp(p, want.data(), want.size()) == 0;
+            GlobalUnlock(data);
+        }
+    }
+    const bool bitmap = IsClipboardFormatAvailable(CF_BITMAP);
+    CloseClipboard();
+    return same && bitmap ? 0 : 1;
 }
 
 // 0 when another program holds the shortcut (it has registered it), 1 when
@@ -432,8 +686,10 @@ int hasIcon(const std::wstring &exe)
 
 int usage()
 {
-    fwprintf(stderr, L"usage: wintarget edit|plain|clip-get <report> | press|held <mods> <vk> | "
-                     L"click <x> <y> | visible|exists <exe> | rect <exe> <title> | clip-set <text>\n");
+    fwprintf(stderr, L"usage: wintarget edit|plain <report> [option...] | clip-get <report> | "
+                     L"press|held <mods> <vk> | hold <mods> <vk> <ms> | chord <mods> <vk>... | "
+                     L"click <x> <y> | visible|exists <exe> | rect <exe> <title> | "
+                     L"clip-set <text> | clip-image | clip-has-image\n");
     return 64;
 }
 
@@ -443,11 +699,31 @@ int wmain(int argc, wchar_t *argv[])
 {
     if (argc == 2 && std::wstring(argv[1]) == L"close")
         return closeTargets();
+    if (argc == 2 && std::wstring(argv[1]) == L"clip-image")
+        return setClipboardImage();
+    if (argc == 2 && std::wstring(argv[1]) == L"clip-has-image")
+        return clipboardHasImage();
     if (argc < 3)
         return usage();
     const std::wstring command = argv[1];
-    if (command == L"edit" || command == L"plain")
-        return runTarget(command == L"edit", argv[2]);
+    if (command == L"edit" || command == L"plain") {
+        TargetOptions options;
+        options.withEdit = command == L"edit";
+        for (int i = 3; i < argc; ++i) {
+            if (!parseOption(argv[i], &options))
+                return usage();
+        }
+        return runTarget(options, argv[2]);
+    }
+    if (command == L"hold" && argc >= 5)
+        return hold(unsigned(wcstoul(argv[2], nullptr, 0)), unsigned(wcstoul(argv[3], nullptr, 0)),
+                    DWORD(wcstoul(argv[4], nullptr, 0)));
+    if (command == L"chord" && argc >= 4) {
+        std::vector<WORD> keys;
+        for (int i = 3; i < argc; ++i)
+            keys.push_back(WORD(wcstoul(argv[i], nullptr, 0)));
+        return chord(unsigned(wcstoul(argv[2], nullptr, 0)), keys);
+    }
     if (command == L"press" && argc >= 4)
         return press(unsigned(wcstoul(argv[2], nullptr, 0)),
                      unsigned(wcstoul(argv[3], nullptr, 0)));
