@@ -370,6 +370,12 @@ EOF3
 phase "floating panel road under Wine"
 panel_road
 
+# Held and chorded shortcuts, RichEdit, limited, read-only and password
+# fields, a slow target, an image on the clipboard, a phrase on Ctrl+V.
+source tests/win32/exactroads.sh
+phase "exact roads under Wine"
+exact_roads
+
 phase "installer under Wine"
 check "the installer installs, runs and uninstalls (scripts/test-installer-wine.sh)" \
     scripts/test-installer-wine.sh "$build"

@@ -4,18 +4,13 @@
 #include "insert/textcontrolclass.h"
 #include "insert/textconvert.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QMimeData>
-
-#include <memory>
-
 using namespace Insertion;
 
 namespace {
 
 constexpr quint16 VkControl = 0x11;
 constexpr quint16 VkV = 0x56;
+constexpr int ModControl = 0x2; // MOD_CONTROL
 
 bool isScintilla(const QString &name)
 {
@@ -23,145 +18,235 @@ bool isScintilla(const QString &name)
                                                   std::size_t(name.size()));
 }
 
-// EM_REPLACESEL gives no result, so success is judged by the length. The
-// selection goes and the text comes: a selection at least as long as the
-// text leaves the length unchanged or shorter, which must not count as a
-// failure (the text would land twice). So the length must be what the
-// replacement gives; a length that simply grew also counts, for controls that
-// count a line break differently from the CR LF sent.
-bool replaceSelectionWorked(Desktop &desktop, WindowHandle control, const QString &converted)
+// A RichEdit from version 2.0 on keeps a paragraph break as one CR and counts
+// it as one unit in its selection, while its WM_GETTEXT gives CR LF. The
+// plain EDIT and the RichEdit 1.0 class ("RichEdit") count both characters.
+bool countsBreakAsOne(const QString &className)
 {
-    const int before = desktop.textLength(control);
+    return className.startsWith(QLatin1String("richedit"), Qt::CaseInsensitive) &&
+           className.compare(QLatin1String("richedit"), Qt::CaseInsensitive) != 0;
+}
+
+int unitsOf(const QString &text, bool breakAsOne)
+{
+    return breakAsOne ? text.size() - text.count(QLatin1String("\r\n")) : text.size();
+}
+
+// The index in text (as WM_GETTEXT gives it) of the control's position unit.
+int indexOfUnit(const QString &text, int unit, bool breakAsOne)
+{
+    if (!breakAsOne)
+        return qBound(0, unit, text.size());
+    int i = 0;
+    for (int u = 0; u < unit && i < text.size(); ++u)
+        i += (text.at(i) == QLatin1Char('\r') && i + 1 < text.size() &&
+              text.at(i + 1) == QLatin1Char('\n'))
+                 ? 2
+                 : 1;
+    return i;
+}
+
+enum class Direct
+{
+    Done,      // the control holds exactly the text where the selection was
+    Unchanged, // the control ignored the message: nothing landed
+    Refused,   // not tried, or tried and undone: see the outcome
+};
+
+// What the control holds before and after is the only proof a message
+// road has: EM_REPLACESEL answers nothing, a limited field takes part of the
+// text, a read-only one may take all of it. Everything but the selection must
+// be as it was, the selection replaced by the text, the caret after it.
+Direct insertDirect(Desktop &desktop, WindowHandle control, const QString &className,
+                    const QString &text, InsertOutcome *refusal)
+{
+    TextFieldTraits traits;
+    if (!desktop.textFieldTraits(control, &traits))
+        return Direct::Unchanged; // gone: the keys go where the focus is now
+    const QString converted = TextConvert::toCrlf(text);
+    *refusal = InsertOutcome::NotResponding;
+    if (traits.readOnly) {
+        *refusal = InsertOutcome::ReadOnlyField;
+        return Direct::Refused;
+    }
+    // Its text cannot be read back, so what landed could not be checked.
+    if (traits.password) {
+        *refusal = InsertOutcome::PasswordField;
+        return Direct::Refused;
+    }
+    if (!traits.multiLine && converted.contains(QLatin1Char('\n'))) {
+        *refusal = InsertOutcome::SingleLineField;
+        return Direct::Refused;
+    }
+
+    const bool breakAsOne = countsBreakAsOne(className);
+    QString before;
     int start = 0;
     int end = 0;
-    int selected = 0;
-    if (desktop.selection(control, &start, &end))
-        selected = qAbs(end - start);
-    desktop.replaceSelection(control, converted);
-    const int after = desktop.textLength(control);
-    if (before < 0 || after < 0)
-        return false;
+    if (!desktop.controlText(control, &before) || !desktop.selection(control, &start, &end))
+        return Direct::Refused;
     // A RichEdit's select-all ends past the text, on its final paragraph mark.
-    selected = qMin(selected, before);
-    if (after > before)
-        return true;
-    if (after != before - selected + converted.size())
-        return false;
-    if (after != before)
-        return true;
-    // As many characters replaced as were selected, or a control (read-only,
-    // say) that ignored the message: the length is the same either way. A
-    // replacement leaves the caret after the new text with nothing selected.
+    const int length = unitsOf(before, breakAsOne);
+    const int from = qBound(0, qMin(start, end), length);
+    const int to = qBound(0, qMax(start, end), length);
+    if (!desktop.replaceSelection(control, converted))
+        return Direct::Refused; // no answer: it may still act on it, so nothing more goes out
+
+    QString after;
     int nowStart = 0;
     int nowEnd = 0;
-    return desktop.selection(control, &nowStart, &nowEnd) && nowStart == nowEnd;
-}
+    if (!desktop.controlText(control, &after) || !desktop.selection(control, &nowStart, &nowEnd))
+        return Direct::Refused;
+    if (after == before && nowStart == start && nowEnd == end)
+        return Direct::Unchanged;
+    const int caret = from + unitsOf(converted, breakAsOne);
+    const QString expected = before.left(indexOfUnit(before, from, breakAsOne)) + converted +
+                             before.mid(indexOfUnit(before, to, breakAsOne));
+    if (after == expected && nowStart == caret && nowEnd == caret)
+        return Direct::Done;
 
-bool sendDirectMessage(Desktop &desktop, const QString &text, WindowHandle target)
-{
-    const WindowHandle control = findTextControl(desktop, target);
-    if (!control)
-        return false;
-    QString name;
-    if (!desktop.className(control, &name) || isScintilla(name))
-        return false;
-    return replaceSelectionWorked(desktop, control, TextConvert::toCrlf(text));
-}
-
-bool typeText(Desktop &desktop, const QString &text)
-{
-    const QString typing = TextConvert::toTypingText(text);
-    if (typing.isEmpty())
-        return false;
-    QString pending;
-    pending.reserve(TypingChunk);
-    for (const QChar c : typing) {
-        pending.append(c);
-        if (pending.size() == TypingChunk) {
-            if (!typeUnicode(desktop, pending))
-                return false;
-            pending.clear();
-        }
+    // Part of the text, or something else: take it back, by the control's own
+    // undo where that restores the text, else by setting the old text.
+    *refusal = InsertOutcome::NotAccepted;
+    QString undone;
+    if (!desktop.undo(control) || !desktop.controlText(control, &undone) || undone != before) {
+        desktop.setControlText(control, before);
     }
-    return typeUnicode(desktop, pending);
+    desktop.setSelection(control, start, end);
+    return Direct::Refused;
 }
 
-std::unique_ptr<QMimeData> backupClipboard(QClipboard *clipboard)
+QVector<KeyInput> pasteKeys(Desktop &desktop, WindowHandle target)
 {
-    auto backup = std::make_unique<QMimeData>();
-    if (const QMimeData *current = clipboard->mimeData()) {
-        const QStringList formats = current->formats();
-        for (const QString &format : formats)
-            backup->setData(format, current->data(format));
-    }
-    return backup;
-}
-
-bool sendCtrlV(Desktop &desktop)
-{
-    const quint16 ctrl = desktop.scanCodeForVirtualKey(VkControl);
-    const quint16 v = desktop.scanCodeForVirtualKey(VkV);
-    const QVector<KeyInput> keys = {
-        {0, ctrl, KeyFlag::ScanCode},
-        {0, v, KeyFlag::ScanCode},
-        {0, v, KeyFlag::ScanCode | KeyFlag::KeyUp},
-        {0, ctrl, KeyFlag::ScanCode | KeyFlag::KeyUp},
+    // The scan codes of the target's keyboard layout, with the virtual keys
+    // named too (Wine reads those).
+    const quint16 ctrl = desktop.scanCodeForVirtualKey(VkControl, target);
+    const quint16 v = desktop.scanCodeForVirtualKey(VkV, target);
+    return {
+        {VkControl, ctrl, KeyFlag::ScanCode},
+        {VkV, v, KeyFlag::ScanCode},
+        {VkV, v, KeyFlag::ScanCode | KeyFlag::KeyUp},
+        {VkControl, ctrl, KeyFlag::ScanCode | KeyFlag::KeyUp},
     };
-    return desktop.sendInput(keys) == keys.size();
+}
+
+// Puts the backup back, again while another program holds the clipboard open.
+void restore(Desktop &desktop, const ClipboardBackup &backup, InsertResult *result)
+{
+    ClipboardRestore r = ClipboardRestore::Busy;
+    for (int attempt = 0; attempt < RestoreAttempts && r == ClipboardRestore::Busy; ++attempt) {
+        if (attempt > 0)
+            desktop.sleep(RestoreRetryMs);
+        r = desktop.restoreClipboard(backup);
+    }
+    result->clipboardLostFormats = backup.lostFormats();
+    if (r == ClipboardRestore::Partly)
+        result->clipboardLostFormats = qMax(1, result->clipboardLostFormats);
+    result->clipboardNotRestored = r == ClipboardRestore::Busy || r == ClipboardRestore::Failed;
+}
+
+bool openClipboard(Desktop &desktop)
+{
+    for (int attempt = 0; attempt < ClipboardAttempts; ++attempt) {
+        if (desktop.openClipboard())
+            return true;
+        desktop.sleep(ClipboardRetryMs);
+    }
+    return false;
+}
+
+// A program more privileged than ours drops our messages and keys without a
+// sign: the user gets the text on the clipboard to paste there.
+InsertResult leaveOnClipboard(Desktop &desktop, const QString &text)
+{
+    InsertResult result;
+    desktop.releaseOleClipboard();
+    if (!openClipboard(desktop))
+        return result;
+    const bool set = desktop.emptyClipboard() &&
+                     desktop.setClipboardText(TextConvert::toCrlf(text), false);
+    desktop.closeClipboard();
+    if (set)
+        result.outcome = InsertOutcome::LeftOnClipboard;
+    return result;
 }
 
 } // namespace
 
-bool insertText(Desktop &desktop, const QString &text, WindowHandle target)
+InsertResult insertText(Desktop &desktop, const QString &text, WindowHandle target)
 {
+    InsertResult result;
     if (text.isEmpty())
-        return false;
-    bool elevated = false;
+        return result;
+    bool inFront = true;
     if (target) {
-        forceForeground(desktop, target);
-        elevated = isTargetElevated(desktop, target);
+        inFront = forceForeground(desktop, target);
+        if (isTargetElevated(desktop, target))
+            return leaveOnClipboard(desktop, text);
     }
-    if (!elevated && sendDirectMessage(desktop, text, target))
-        return true;
 
+    // Only the control that has the focus takes the text: never another
+    // child of the same window.
+    const WindowHandle control = findTextControl(desktop, target);
+    QString className;
+    if (control && desktop.className(control, &className) && !isScintilla(className)) {
+        InsertOutcome refusal = InsertOutcome::NotAccepted;
+        switch (insertDirect(desktop, control, className, text, &refusal)) {
+        case Direct::Done:
+            result.outcome = InsertOutcome::Delivered;
+            return result;
+        case Direct::Refused:
+            result.outcome = refusal;
+            return result;
+        case Direct::Unchanged:
+            break;
+        }
+    }
+
+    // Keys go to the window in front: when the target could not be brought
+    // there, they would land in another one.
+    if (!inFront)
+        return result;
     desktop.settle(target, SettleMs);
-    releaseModifierKeys(desktop);
+    if (!waitForKeysReleased(desktop)) {
+        result.outcome = InsertOutcome::KeysHeld;
+        return result;
+    }
 
     const bool shortLine = text.size() <= TypingLimit && !text.contains(QLatin1Char('\n')) &&
                            !text.contains(QLatin1Char('\r'));
     // Typing is decided for the whole text before its first key: a text the
     // keyboard cannot give exactly is pasted, not typed half wrong.
-    if (!elevated && shortLine && desktop.canTypeExactly(TextConvert::toTypingText(text)) &&
-        typeText(desktop, text))
-        return true;
-    return pasteViaClipboard(desktop, text, target);
+    const QString typing = TextConvert::toTypingText(text);
+    if (shortLine && !typing.isEmpty() && desktop.canTypeExactly(typing)) {
+        const int typed = typeUnicode(desktop, typing);
+        if (typed == typing.size()) {
+            result.outcome = InsertOutcome::Delivered;
+            return result;
+        }
+        // Part of it is there, and a paste would put it there twice.
+        if (typed > 0)
+            return result;
+    }
+    return pasteViaClipboard(desktop, text, target, control);
 }
 
-void releaseModifierKeys(Desktop &desktop)
+bool waitForKeysReleased(Desktop &desktop)
 {
-    // First the shortcut's own key, where holding it keeps the keyboard
-    // grabbed; Windows reports none.
-    quint32 start = desktop.tickCount();
-    while (desktop.isNonModifierKeyDown() &&
-           quint32(desktop.tickCount() - start) <= quint32(HeldKeyWaitMs))
-        desktop.waitForKeyEvent(ModifierPollMs);
-
-    start = desktop.tickCount();
+    const quint32 start = desktop.tickCount();
     for (;;) {
-        bool down = false;
+        bool down = desktop.isNonModifierKeyDown();
         for (quint16 vk : ModifierKeys)
             down = down || desktop.isKeyDown(vk);
-        if (!down || quint32(desktop.tickCount() - start) > quint32(ModifierWaitMs))
-            break;
-        desktop.waitForKeyEvent(ModifierPollMs);
+        if (!down)
+            return true;
+        if (quint32(desktop.tickCount() - start) >= quint32(KeyReleaseWaitMs))
+            return false;
+        desktop.waitForKeyEvent(KeyPollMs);
     }
-    QVector<KeyInput> ups;
-    for (quint16 vk : ModifierKeys)
-        ups.append({vk, 0, KeyFlag::KeyUp});
-    desktop.sendInput(ups);
 }
 
-bool typeUnicode(Desktop &desktop, const QString &text)
+int typeUnicode(Desktop &desktop, const QString &text)
 {
     for (int from = 0; from < text.size(); from += TypingChunk) {
         const int n = qMin(TypingChunk, text.size() - from);
@@ -172,47 +257,50 @@ bool typeUnicode(Desktop &desktop, const QString &text)
             events.append({0, unit, KeyFlag::Unicode});
             events.append({0, unit, KeyFlag::Unicode | KeyFlag::KeyUp});
         }
-        if (desktop.sendInput(events) != events.size())
-            return false;
+        const int accepted = desktop.sendInput(events);
+        if (accepted != events.size())
+            return from + (qMax(0, accepted) + 1) / 2; // a unit is typed by its key-down
     }
-    return true;
+    return text.size();
 }
 
-bool pasteViaClipboard(Desktop &desktop, const QString &text, WindowHandle target)
+InsertResult pasteViaClipboard(Desktop &desktop, const QString &text, WindowHandle target,
+                               WindowHandle control)
 {
-    QClipboard *clipboard = QGuiApplication::clipboard();
-    if (!clipboard)
-        return false;
-    std::unique_ptr<QMimeData> backup = backupClipboard(clipboard);
+    InsertResult result;
+    // Without a copy of the user's content the clipboard is not touched.
+    const std::unique_ptr<ClipboardBackup> backup = desktop.backupClipboard();
+    if (!backup)
+        return result;
     const QString converted = TextConvert::toCrlf(text);
 
     desktop.releaseOleClipboard();
-    bool opened = false;
-    for (int attempt = 0; attempt < ClipboardAttempts && !opened; ++attempt) {
-        opened = desktop.openClipboard();
-        if (!opened)
-            desktop.sleep(ClipboardRetryMs);
-    }
-    if (!opened)
-        return false; // nothing was touched: the user's clipboard is still there
-
+    if (!openClipboard(desktop))
+        return result; // nothing was touched: the user's clipboard is still there
     const bool emptied = desktop.emptyClipboard();
-    if (!desktop.setClipboardText(converted)) {
+    if (!desktop.setClipboardText(converted, true)) {
         desktop.closeClipboard();
         // The clipboard may already be empty: put the user's content back
         // rather than leave it lost.
         if (emptied)
-            clipboard->setMimeData(backup.release());
-        return false;
+            restore(desktop, *backup, &result);
+        return result;
     }
     desktop.closeClipboard();
 
-    if (const WindowHandle control = findTextControl(desktop, target)) {
-        desktop.paste(control);
-        clipboard->setMimeData(backup.release());
-        return true;
+    bool delivered = false;
+    if (control) {
+        delivered = desktop.paste(control) && desktop.awaitPaste(control, PasteSettleMs);
+    } else {
+        // Our own shortcut on Ctrl+V would take the keys instead of the target.
+        desktop.suspendHotKeys(ModControl, VkV);
+        const QVector<KeyInput> keys = pasteKeys(desktop, target);
+        delivered = desktop.sendInput(keys) == keys.size() &&
+                    desktop.awaitPaste(target, PasteSettleMs);
+        desktop.resumeHotKeys();
     }
-    const bool delivered = sendCtrlV(desktop) && desktop.awaitPaste(target, PasteSettleMs);
-    clipboard->setMimeData(backup.release());
-    return delivered;
+    restore(desktop, *backup, &result);
+    if (delivered)
+        result.outcome = InsertOutcome::Delivered;
+    return result;
 }

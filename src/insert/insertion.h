@@ -2,41 +2,70 @@
 
 // Puts a phrase's text into another program's window: by direct message to a
 // standard text control, by typing Unicode key events, or by clipboard paste
-// with the user's clipboard put back afterwards. Stateless; runs on the GUI
-// thread and waits there.
+// with the user's clipboard put back afterwards. The text lands exactly, once,
+// or the result says why it did not; nothing is reported as delivered that
+// was not seen to be. Stateless; runs on the GUI thread and waits there.
 
 #include "platform/desktop.h"
 
 #include <QString>
 
 namespace Insertion {
-constexpr int TypingLimit = 400;    // longest text (UTF-16 units) that is typed
-constexpr int TypingChunk = 64;     // code units per SendInput call
-constexpr int SettleMs = 50;        // after bringing the target forward
-constexpr int ModifierWaitMs = 800; // longest wait for the shortcut's modifiers to go up
-constexpr int ModifierPollMs = 10;
-// Where a held shortcut key keeps the keyboard grabbed (X11), its release is
-// waited for this long before the modifiers: what is typed meanwhile would
-// reach us instead of the target.
-constexpr int HeldKeyWaitMs = 5000;
+constexpr int TypingLimit = 400; // longest text (UTF-16 units) that is typed
+constexpr int TypingChunk = 64;  // code units per SendInput call
+constexpr int SettleMs = 50;     // after bringing the target forward
+// Keys are sent only once every key of the shortcut is up: a held modifier
+// would turn typed letters into commands, and a key-up sent for a key the
+// user still holds would turn the key's repeats, or the next shortcut, into
+// plain typing. After this long the insertion gives up.
+constexpr int KeyReleaseWaitMs = 5000;
+constexpr int KeyPollMs = 10;
 constexpr int ClipboardAttempts = 10;
 constexpr int ClipboardRetryMs = 15;
-constexpr int PasteSettleMs = 300; // lets the target read the clipboard after Ctrl+V
+// After the target fetched the text, before the user's content comes back.
+constexpr int PasteSettleMs = 50;
+// Putting the user's content back while another program holds the
+// clipboard open (the target still reading, a clipboard manager).
+constexpr int RestoreAttempts = 20;
+constexpr int RestoreRetryMs = 25;
 
-// The modifier keys released before typing, in the order their key-ups go out.
+// The modifier keys whose release is waited for.
 constexpr quint16 ModifierKeys[] = {0xA2, 0xA3, 0xA0, 0xA1, 0xA4, 0xA5, 0x5B, 0x5C};
 } // namespace Insertion
 
-// True when the target accepted the text. An empty text sends nothing.
-bool insertText(Desktop &desktop, const QString &text, WindowHandle target);
-// Waits until the shortcut's key is up (where it is a grab, at most 5 s) and
-// its modifiers are (at most 800 ms), then sends key-ups for the eight
-// modifier keys.
-void releaseModifierKeys(Desktop &desktop);
-// Types text as Unicode key events, 64 code units per batch; true when every
-// event was accepted.
-bool typeUnicode(Desktop &desktop, const QString &text);
-// Puts text on the clipboard, pastes it into target and restores the
-// previous clipboard; true when the paste was delivered (and, where that can
-// be seen, read by the target).
-bool pasteViaClipboard(Desktop &desktop, const QString &text, WindowHandle target);
+enum class InsertOutcome
+{
+    Delivered,
+    NotAccepted,     // the text did not arrive, or not whole (undone where it could be)
+    NotResponding,   // the target did not answer in time; nothing more was sent
+    ReadOnlyField,   // refused: the focused text field is read-only
+    PasswordField,   // refused: a password field, whose text cannot be checked
+    SingleLineField, // refused: several lines for a field that takes one
+    KeysHeld,        // the shortcut's keys stayed down: nothing was sent
+    LeftOnClipboard, // a more privileged target: the text is on the clipboard to paste
+};
+
+struct InsertResult
+{
+    InsertOutcome outcome = InsertOutcome::NotAccepted;
+    // Formats of the user's clipboard content that could not be kept through
+    // a paste, and whether the content could not be put back at all.
+    int clipboardLostFormats = 0;
+    bool clipboardNotRestored = false;
+
+    bool delivered() const { return outcome == InsertOutcome::Delivered; }
+};
+
+// An empty text sends nothing and is not delivered.
+InsertResult insertText(Desktop &desktop, const QString &text, WindowHandle target);
+// Waits until no key is held, neither a modifier nor another key, at most
+// KeyReleaseWaitMs; false when keys are still down then. Never sends a key.
+bool waitForKeysReleased(Desktop &desktop);
+// Types text as Unicode key events, 64 code units per batch; returns how many
+// code units went out whole (text.size() when all did).
+int typeUnicode(Desktop &desktop, const QString &text);
+// Offers text on the clipboard, pastes it into target (WM_PASTE to control
+// where there is one, else Ctrl+V) and puts the user's content back once the
+// target has fetched the text.
+InsertResult pasteViaClipboard(Desktop &desktop, const QString &text, WindowHandle target,
+                               WindowHandle control);

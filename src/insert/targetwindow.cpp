@@ -33,16 +33,17 @@ QPoint caretAnchor(const QRect &caret)
 QPoint physicalToLogical(const QPoint &p, const QVector<ScreenGeometry> &screens,
                          qreal primaryRatio)
 {
+    // Qt 5 keeps a screen's native top-left as its logical top-left and
+    // scales only the offset inside the screen; multiplying the origin too
+    // would put a screen that does not start at (0, 0) somewhere else.
     for (const ScreenGeometry &s : screens) {
         const qreal r = s.ratio;
         if (!(r > 0))
             continue;
         const QRect &g = s.logical;
-        const QRect physical(qRound(g.x() * r), qRound(g.y() * r), qRound(g.width() * r),
-                             qRound(g.height() * r));
+        const QRect physical(g.topLeft(), QSize(qRound(g.width() * r), qRound(g.height() * r)));
         if (physical.contains(p))
-            return QPoint(qRound(g.x() + (p.x() - physical.left()) / r),
-                          qRound(g.y() + (p.y() - physical.top()) / r));
+            return QPoint(g.x() + qRound((p.x() - g.x()) / r), g.y() + qRound((p.y() - g.y()) / r));
     }
     if (!(primaryRatio > 0))
         return p;
@@ -131,17 +132,18 @@ bool isOwnProcessWindow(Desktop &desktop, WindowHandle window)
     return false;
 }
 
-void forceForeground(Desktop &desktop, WindowHandle window)
+bool forceForeground(Desktop &desktop, WindowHandle window)
 {
     if (!window || !desktop.isWindow(window))
-        return;
+        return false;
     const quint32 own = desktop.currentThreadId();
     const quint32 theirs = desktop.windowThreadProcessId(window, nullptr);
     const bool attached = desktop.attachThreadInput(own, theirs, true);
-    desktop.setForegroundWindow(window);
+    const bool set = desktop.setForegroundWindow(window);
     desktop.bringWindowToTop(window);
     if (attached)
         desktop.attachThreadInput(own, theirs, false);
+    return set || desktop.foregroundWindow() == window;
 }
 
 bool isTextControl(Desktop &desktop, WindowHandle window)
@@ -178,13 +180,7 @@ WindowHandle findTextControl(Desktop &desktop, WindowHandle target)
         if (attached)
             desktop.attachThreadInput(own, thread, false);
     }
-    if (isTextControl(desktop, candidate))
-        return candidate;
-
-    const QVector<WindowHandle> children = desktop.childWindows(w);
-    for (WindowHandle child : children) {
-        if (desktop.isWindowVisible(child) && isTextControl(desktop, child))
-            return child;
-    }
-    return 0;
+    // Another child that takes text is not the user's choice: a focused
+    // button beside an EDIT must not send the text into the EDIT.
+    return isTextControl(desktop, candidate) ? candidate : 0;
 }

@@ -18,9 +18,11 @@ struct ScreenGeometry
     qreal ratio = 1.0;
 };
 
-// Physical pixels to Qt logical global coordinates. The first screen whose
-// physical rectangle holds p (edges included) converts it; a point outside
-// every screen is divided by primaryRatio (1 when there is no primary screen).
+// Physical pixels to Qt logical global coordinates, with Qt's own rule: a
+// screen's native top-left is its logical top-left, and the offset inside it
+// is divided by its ratio. The first screen whose physical rectangle holds p
+// converts it; a point outside every screen is divided by primaryRatio (1
+// when there is no primary screen).
 QPoint physicalToLogical(const QPoint &p, const QVector<ScreenGeometry> &screens,
                          qreal primaryRatio);
 // The same over QGuiApplication's screens.
@@ -40,8 +42,9 @@ bool isTargetElevated(Desktop &desktop, WindowHandle window);
 // True for windows of our own process (by process id, or one of our own
 // top-level windows where the window system reports no process).
 bool isOwnProcessWindow(Desktop &desktop, WindowHandle window);
-// Brings window to the foreground; failures are ignored.
-void forceForeground(Desktop &desktop, WindowHandle window);
+// Brings window to the foreground; true when it is there afterwards.
+bool forceForeground(Desktop &desktop, WindowHandle window);
 bool isTextControl(Desktop &desktop, WindowHandle window);
-// The standard text control that should receive the text, or 0.
+// The standard text control that should receive the text, or 0: the target
+// itself, or the control that has the keyboard focus in its thread.
 WindowHandle findTextControl(Desktop &desktop, WindowHandle target);

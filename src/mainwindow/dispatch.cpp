@@ -116,18 +116,22 @@ void MainWindow::typePhrase(const QString &id)
     // One of our own windows in front: the text goes straight into its
     // focused text field. Keys and a paste sent to ourselves would be served
     // only after this call, with the clipboard already put back.
-    const bool accepted = isOwnWindow(window)
-                              ? insertIntoTextWidget(QApplication::focusWidget(), text)
-                              : insertText(*desktop, text, window);
+    InsertResult result;
+    if (isOwnWindow(window)) {
+        if (insertIntoTextWidget(QApplication::focusWidget(), text))
+            result.outcome = InsertOutcome::Delivered;
+    } else {
+        result = insertText(*desktop, text, window);
+    }
     m_typing = false;
     m_targetWindow = 0;
     if (m_showPending) {
         m_showPending = false;
         QTimer::singleShot(0, this, &MainWindow::showMainWindow);
     }
-    if (!accepted) {
+    reportInsertion(result);
+    if (!result.delivered()) {
         TestTrace::line(QStringLiteral("typed %1 refused").arg(id));
-        notifyTypingFailed();
         return;
     }
     const int now = store->indexOfId(id);
@@ -148,6 +152,47 @@ void MainWindow::togglePause()
     registerShortcuts();
     if (m_panel)
         m_panel->setPaused(m_paused);
+}
+
+void MainWindow::reportInsertion(const InsertResult &result)
+{
+    QString text;
+    switch (result.outcome) {
+    case InsertOutcome::Delivered:
+        break;
+    case InsertOutcome::NotAccepted:
+        text = tr("The target window did not accept the text.");
+        break;
+    case InsertOutcome::NotResponding:
+        text = tr("The window in front did not respond in time.");
+        break;
+    case InsertOutcome::ReadOnlyField:
+        text = tr("The text field in front is read-only.");
+        break;
+    case InsertOutcome::PasswordField:
+        text = tr("The text field in front is a password field: phrases are not put into "
+                  "password fields.");
+        break;
+    case InsertOutcome::SingleLineField:
+        text = tr("The text field in front takes one line, and this phrase has several.");
+        break;
+    case InsertOutcome::KeysHeld:
+        text = tr("Nothing was typed: the shortcut's keys were held down too long.");
+        break;
+    case InsertOutcome::LeftOnClipboard:
+        text = tr("The window in front runs as administrator: press Ctrl+V to paste the phrase.");
+        break;
+    }
+    // The user's clipboard is theirs: what could not be kept is said, too.
+    QString clipboard;
+    if (result.clipboardNotRestored)
+        clipboard = tr("Your clipboard could not be put back.");
+    else if (result.clipboardLostFormats > 0)
+        clipboard = tr("Part of your clipboard could not be kept.");
+    if (!clipboard.isEmpty())
+        text = text.isEmpty() ? clipboard : text + QLatin1Char(' ') + clipboard;
+    if (!text.isEmpty())
+        notifyTyping(text, !result.delivered() || result.clipboardNotRestored);
 }
 
 void MainWindow::onRegistrationFailed(const QString &text)

@@ -18,6 +18,7 @@
 
 #include <memory>
 
+struct InsertResult;
 class FloatingPanel;
 class HotkeyManager;
 class MainTitleBar;
@@ -185,7 +186,9 @@ private:
     // Copies the panel's opacity, place, size and options into the settings;
     // true when a value changed.
     bool storePanelState();
-    void notifyTypingFailed();
+    // A tray balloon about an insertion (a warning when it failed).
+    void notifyTyping(const QString &text, bool warning);
+    void reportInsertion(const InsertResult &result);
     void updateStatusLabel();
     void onRegistrationFailed(const QString &text);
     // save, refreshTable and registerAll: what follows every list change.

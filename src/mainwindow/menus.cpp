@@ -4,6 +4,7 @@
 #include "mainwindow/mainwindow.h"
 
 #include "app/language.h"
+#include "app/testtrace.h"
 #include "store/phrasestore.h"
 #include "theme/glyphs.h"
 #include "theme/theme.h"
@@ -199,10 +200,12 @@ void MainWindow::onLanguageChosen(QAction *action)
     applyLanguage(code);
 }
 
-void MainWindow::notifyTypingFailed()
+void MainWindow::notifyTyping(const QString &text, bool warning)
 {
+    TestTrace::line(QLatin1String("balloon ") + text);
     if (!m_tray)
         return;
-    m_tray->showMessage(tr("Zem Scrivlet"), tr("The target window did not accept the text."),
-                        QSystemTrayIcon::Warning, TypingFailureNoticeMs);
+    m_tray->showMessage(tr("Zem Scrivlet"), text,
+                        warning ? QSystemTrayIcon::Warning : QSystemTrayIcon::Information,
+                        TypingFailureNoticeMs);
 }

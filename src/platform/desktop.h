@@ -54,6 +54,34 @@ struct GuiThreadInfo
     QRect caretRect;
 };
 
+// What a standard text control allows, from its window style.
+struct TextFieldTraits
+{
+    bool readOnly = false;
+    bool password = false;
+    bool multiLine = true;
+};
+
+// A copy of everything the clipboard held, taken before a paste and put
+// back after it. Backends keep their own kind of copy behind this.
+class ClipboardBackup
+{
+public:
+    virtual ~ClipboardBackup() = default;
+    // Formats of the user's content that could not be copied: they are lost
+    // once the clipboard is overwritten.
+    virtual int lostFormats() const = 0;
+};
+
+// How putting a clipboard backup back went.
+enum class ClipboardRestore
+{
+    Restored,
+    Partly,  // some formats could not be put back
+    Busy,    // another program holds the clipboard open: try again
+    Failed,  // nothing could be put back
+};
+
 // Outcome of reading the integrity level of a window's process.
 struct ProcessLevel
 {
@@ -122,8 +150,6 @@ public:
     // GetClassNameW with a 128-unit buffer; false where it fails or where
     // windows have no class names (X11: no standard text controls).
     virtual bool className(WindowHandle w, QString *name) = 0;
-    // EnumChildWindows order; empty where controls are not windows.
-    virtual QVector<WindowHandle> childWindows(WindowHandle w) = 0;
     // GetCursorPos in physical pixels; (0, 0) when it cannot be read.
     virtual QPoint cursorPos() = 0;
     // Integrity levels for the elevation test. Where processes have no such
@@ -135,17 +161,27 @@ public:
     // ---- messages to a standard text control ------------------------------
 
     // Only Windows has such controls; elsewhere findTextControl never finds
-    // one, so these are never reached (they answer -1 / false / nothing).
+    // one, so these are never reached (they answer false). Every message is
+    // sent with a time-out: false means the control did not answer (hung,
+    // gone, or a program more privileged than ours), never "0".
 
-    // WM_GETTEXTLENGTH; -1 on failure.
-    virtual int textLength(WindowHandle control) = 0;
-    // EM_GETSEL: the selection's start and end in *start, *end; false when
-    // the control gave no answer.
+    // The read-only, password and multi-line bits of the control's style.
+    virtual bool textFieldTraits(WindowHandle control, TextFieldTraits *traits) = 0;
+    // The control's whole text (WM_GETTEXT): line breaks as CR LF.
+    virtual bool controlText(WindowHandle control, QString *text) = 0;
+    // EM_GETSEL: the selection's start and end in *start, *end, counted in
+    // the control's own units (a RichEdit counts a paragraph break as one).
     virtual bool selection(WindowHandle control, int *start, int *end) = 0;
+    // EM_SETSEL.
+    virtual bool setSelection(WindowHandle control, int start, int end) = 0;
     // EM_REPLACESEL with wParam 1 (undoable) and the NUL-terminated text.
-    virtual void replaceSelection(WindowHandle control, const QString &text) = 0;
+    virtual bool replaceSelection(WindowHandle control, const QString &text) = 0;
+    // EM_UNDO; false when there was nothing to undo.
+    virtual bool undo(WindowHandle control) = 0;
+    // WM_SETTEXT.
+    virtual bool setControlText(WindowHandle control, const QString &text) = 0;
     // WM_PASTE, sent synchronously.
-    virtual void paste(WindowHandle control) = 0;
+    virtual bool paste(WindowHandle control) = 0;
 
     // ---- synthesised input ------------------------------------------------
 
@@ -156,19 +192,20 @@ public:
     // keeps a high surrogate until its low half comes. Events with a virtual
     // key and no flag but KeyUp release that key; on X11 only when it is down.
     virtual int sendInput(const QVector<KeyInput> &events) = 0;
-    // MapVirtualKeyW(vk, MAPVK_VK_TO_VSC): the code that a ScanCode event
-    // carries for vk (on X11 the keycode of the key); 0 when unknown.
-    virtual quint16 scanCodeForVirtualKey(quint16 vk) = 0;
+    // The code that a ScanCode event carries for vk where target reads it:
+    // on Windows MapVirtualKeyExW in the keyboard layout of target's thread
+    // (the layout decides which key is V), on X11 the keycode of the key; 0
+    // when unknown.
+    virtual quint16 scanCodeForVirtualKey(quint16 vk, WindowHandle target) = 0;
     // GetAsyncKeyState's high bit for a Windows virtual-key code; false when
     // the key state cannot be read.
     virtual bool isKeyDown(int vk) = 0;
-    // True while any key that is not a modifier is held (the key of the
-    // shortcut that started an insertion). Windows answers false: there the
-    // hotkey is not a grab and a held key does not swallow synthetic input.
-    // Where this cannot be read: false.
+    // True while any key that is not a modifier (or a mouse button) is held:
+    // the key of the shortcut that started an insertion. Where this cannot
+    // be read: false.
     virtual bool isNonModifierKeyDown() = 0;
     // Waits until a key goes up or down anywhere, at most maxMs, serving
-    // events like sleep(). Windows sleeps maxMs (its key state is polled);
+    // events like sleep(). Windows waits maxMs (its key state is polled);
     // X11 returns at the key event itself, so a release is seen at once.
     virtual void waitForKeyEvent(int maxMs) = 0;
     // Asked once before a text is typed: true when every character can be
@@ -180,33 +217,41 @@ public:
     virtual bool canTypeExactly(const QString &text) = 0;
     // Milliseconds from an arbitrary start, wrapping like GetTickCount.
     virtual quint32 tickCount() = 0;
-    // Waits ms milliseconds. On X11 this keeps serving the event loop
-    // (without user input) so that clipboard requests are answered.
+    // Waits ms milliseconds, serving what other programs ask of us meanwhile
+    // (clipboard requests; on X11 the event loop without user input).
     virtual void sleep(int ms) = 0;
     // The settle after the target was brought forward: at most maxMs. Windows
     // sleeps maxMs; X11 returns as soon as target holds the input focus.
     virtual void settle(WindowHandle target, int maxMs) = 0;
 
-    // ---- clipboard (the raw road; backup and restore go through QClipboard) --
+    // ---- clipboard -----------------------------------------------------------
 
+    // A copy of everything the clipboard holds now; null when it cannot be
+    // read (another program holds it open): then it must not be overwritten.
+    virtual std::unique_ptr<ClipboardBackup> backupClipboard() = 0;
+    // Puts a backup back (Windows: opening the clipboard itself, with every
+    // format and marked like our own text below).
+    virtual ClipboardRestore restoreClipboard(const ClipboardBackup &backup) = 0;
     // OleSetClipboard(nullptr); a no-op elsewhere.
     virtual void releaseOleClipboard() = 0;
-    // OpenClipboard(nullptr); false while another program holds it open.
-    // Always true on X11, where nothing is opened.
+    // OpenClipboard with our own owner window; false while another program
+    // holds it open. Always true on X11, where nothing is opened.
     virtual bool openClipboard() = 0;
     // EmptyClipboard; false on failure. A no-op that succeeds on X11.
     virtual bool emptyClipboard() = 0;
-    // Puts text (already CR LF) as CF_UNICODETEXT; false when the memory or
-    // the clipboard refused it. X11 turns the CR LF back into LF, the line
-    // break of X programs, and hands the text to QClipboard.
-    virtual bool setClipboardText(const QString &text) = 0;
+    // Puts text (already CR LF) on the clipboard; false when the memory or the
+    // clipboard refused it. For a paste (forPaste), Windows offers it without
+    // rendering it, so that it sees the target fetch it, and marks it to be
+    // kept out of clipboard history, cloud sync and monitors; otherwise it
+    // is the user's to paste, rendered at once. X11 turns the CR LF back into
+    // LF, the line break of X programs, and hands the text to QClipboard.
+    virtual bool setClipboardText(const QString &text, bool forPaste) = 0;
     // CloseClipboard; a no-op on X11.
     virtual void closeClipboard() = 0;
-    // After Ctrl+V went to target: waits until the target can have read the
-    // clipboard, so that the caller can put the user's content back. Windows
-    // sleeps settleMs and answers true. X11 waits for the target to fetch our
-    // text (it asks us for it), at most about 2 s, and answers false when it
-    // never asked: then nothing was pasted.
+    // After the paste keys went to target: waits until target has fetched
+    // our text (it asks us for it), at most about 2 s, then settleMs more for
+    // it to finish reading; false when it never asked: then nothing was
+    // pasted. Requests from other programs do not count.
     virtual bool awaitPaste(WindowHandle target, int settleMs) = 0;
 
     // ---- global shortcuts -------------------------------------------------
@@ -217,8 +262,19 @@ public:
     virtual bool registerHotKey(WindowHandle owner, int id, int mods, int vk) = 0;
     virtual bool unregisterHotKey(WindowHandle owner, int id) = 0;
     // Looks at one native event from QAbstractNativeEventFilter; returns the
-    // registration id of a hotkey press, or 0 for anything else.
+    // registration id of a hotkey press, or 0 for anything else. A press that
+    // is the key repeat of one already reported (the key was never seen up
+    // since) answers 0: one press is one action.
     virtual int hotkeyIdFromNativeEvent(const QByteArray &eventType, void *message) = 0;
+    // Our own registrations that the combination (MOD_* mods, vk) would fire
+    // are released until resumeHotKeys, so that keys we send ourselves
+    // (Ctrl+V for a paste) reach the target instead of us. X11 does this for
+    // every batch of keys it sends, in the server's order of requests, so
+    // these two do nothing there.
+    virtual void suspendHotKeys(int mods, int vk) = 0;
+    // Registers the suspended ones again; false when one could not be (another
+    // program took it meanwhile).
+    virtual bool resumeHotKeys() = 0;
 };
 
 // The backend chosen at build time; defined once by each backend.

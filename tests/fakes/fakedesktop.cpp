@@ -2,12 +2,49 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMimeData>
 
 namespace {
 QString hex(quintptr v)
 {
     return QString::number(v, 16);
 }
+
+bool breaksCountOne(const FakeDesktop::Window &w)
+{
+    return w.className.startsWith(QLatin1String("RichEdit")) &&
+           w.className != QLatin1String("RichEdit");
+}
+
+int units(const QString &text, bool breakAsOne)
+{
+    return breakAsOne ? text.size() - text.count(QLatin1String("\r\n")) : text.size();
+}
+
+// The string index of a selection position, in the control's own units.
+int indexOf(const QString &text, int unit, bool breakAsOne)
+{
+    int i = 0;
+    for (int u = 0; u < unit && i < text.size(); ++u)
+        i += (breakAsOne && text.mid(i, 2) == QLatin1String("\r\n")) ? 2 : 1;
+    return i;
+}
+
+class FakeBackup final : public ClipboardBackup
+{
+public:
+    FakeBackup(const QMimeData *current, int lost) : lost(lost)
+    {
+        if (!current)
+            return;
+        for (const QString &format : current->formats())
+            data.setData(format, current->data(format));
+    }
+    int lostFormats() const override { return lost; }
+
+    QMimeData data;
+    int lost;
+};
 } // namespace
 
 WindowHandle FakeDesktop::addWindow(WindowHandle id, const Window &w)
@@ -150,21 +187,6 @@ bool FakeDesktop::className(WindowHandle w, QString *name)
     return true;
 }
 
-QVector<WindowHandle> FakeDesktop::childWindows(WindowHandle w)
-{
-    calls << QStringLiteral("childWindows ") + hex(w);
-    // EnumChildWindows walks every descendant, depth first.
-    QVector<WindowHandle> out;
-    Window *win = find(w);
-    if (!win)
-        return out;
-    for (WindowHandle c : win->children) {
-        out << c;
-        out << childWindows(c);
-    }
-    return out;
-}
-
 QPoint FakeDesktop::cursorPos()
 {
     return cursor;
@@ -181,17 +203,36 @@ bool FakeDesktop::ownProcessLevel(quint32 *level)
     return ownLevelReadable;
 }
 
-int FakeDesktop::textLength(WindowHandle control)
+FakeDesktop::Window *FakeDesktop::control(WindowHandle w)
 {
-    calls << QStringLiteral("textLength ") + hex(control);
+    Window *win = find(w);
+    return win && win->answers ? win : nullptr;
+}
+
+bool FakeDesktop::textFieldTraits(WindowHandle control, TextFieldTraits *traits)
+{
+    calls << QStringLiteral("textFieldTraits ") + hex(control);
     Window *win = find(control);
-    return win ? win->text.size() : -1;
+    if (!win)
+        return false;
+    *traits = TextFieldTraits{win->readOnly, win->password, win->multiLine};
+    return true;
+}
+
+bool FakeDesktop::controlText(WindowHandle control, QString *text)
+{
+    calls << QStringLiteral("controlText ") + hex(control);
+    Window *win = this->control(control);
+    if (!win)
+        return false;
+    *text = win->text;
+    return true;
 }
 
 bool FakeDesktop::selection(WindowHandle control, int *start, int *end)
 {
     calls << QStringLiteral("selection ") + hex(control);
-    Window *win = find(control);
+    Window *win = this->control(control);
     if (!win || !win->selectionReadable)
         return false;
     *start = win->selStart;
@@ -199,23 +240,72 @@ bool FakeDesktop::selection(WindowHandle control, int *start, int *end)
     return true;
 }
 
-void FakeDesktop::replaceSelection(WindowHandle control, const QString &text)
+bool FakeDesktop::setSelection(WindowHandle control, int start, int end)
+{
+    calls << QStringLiteral("setSelection %1 %2 %3").arg(hex(control)).arg(start).arg(end);
+    Window *win = this->control(control);
+    if (!win)
+        return false;
+    win->selStart = start;
+    win->selEnd = end;
+    return true;
+}
+
+bool FakeDesktop::replaceSelection(WindowHandle control, const QString &text)
 {
     calls << QStringLiteral("replaceSelection ") + hex(control);
     messages.append({Message::ReplaceSel, control, text});
-    Window *win = find(control);
-    if (!win || !win->takesReplace)
-        return;
-    const int from = qMin(win->selStart, win->selEnd);
-    const int to = qMax(win->selStart, win->selEnd);
-    win->text = win->text.left(from) + text + win->text.mid(to);
-    win->selStart = win->selEnd = from + text.size();
+    Window *win = this->control(control);
+    if (!win)
+        return false;
+    if (!win->takesReplace)
+        return true;
+    // Like EDIT and RichEdit: the selection, in the control's units, clamped
+    // to the text; read-only is not checked by the message itself.
+    const bool one = breaksCountOne(*win);
+    const int length = units(win->text, one);
+    const int from = qBound(0, qMin(win->selStart, win->selEnd), length);
+    const int to = qBound(0, qMax(win->selStart, win->selEnd), length);
+    QString inserted = text;
+    if (win->limit >= 0) {
+        const int room = qMax(0, win->limit - (length - (to - from)));
+        inserted = inserted.left(indexOf(inserted, room, one));
+    }
+    win->undoText = win->text;
+    const QString &t = win->text;
+    win->text = t.left(indexOf(t, from, one)) + inserted + t.mid(indexOf(t, to, one));
+    win->selStart = win->selEnd = from + units(inserted, one);
+    return true;
 }
 
-void FakeDesktop::paste(WindowHandle control)
+bool FakeDesktop::undo(WindowHandle control)
+{
+    calls << QStringLiteral("undo ") + hex(control);
+    messages.append({Message::Undo, control, QString()});
+    Window *win = this->control(control);
+    if (!win || !win->undoWorks)
+        return false;
+    std::swap(win->text, win->undoText);
+    return true;
+}
+
+bool FakeDesktop::setControlText(WindowHandle control, const QString &text)
+{
+    calls << QStringLiteral("setControlText ") + hex(control);
+    messages.append({Message::SetText, control, text});
+    Window *win = this->control(control);
+    if (!win)
+        return false;
+    win->text = text;
+    win->selStart = win->selEnd = 0;
+    return true;
+}
+
+bool FakeDesktop::paste(WindowHandle control)
 {
     calls << QStringLiteral("paste ") + hex(control);
     messages.append({Message::Paste, control, clipboardNow});
+    return this->control(control) != nullptr;
 }
 
 int FakeDesktop::sendInput(const QVector<KeyInput> &events)
@@ -226,8 +316,9 @@ int FakeDesktop::sendInput(const QVector<KeyInput> &events)
     return qMin(events.size(), acceptLimit.value(batch, events.size()));
 }
 
-quint16 FakeDesktop::scanCodeForVirtualKey(quint16 vk)
+quint16 FakeDesktop::scanCodeForVirtualKey(quint16 vk, WindowHandle target)
 {
+    calls << QStringLiteral("scanCodeForVirtualKey %1 %2").arg(vk, 0, 16).arg(hex(target));
     switch (vk) {
     case 0x11:
         return 0x1D; // the scan codes of a PC keyboard
@@ -290,6 +381,32 @@ bool FakeDesktop::awaitPaste(WindowHandle target, int settleMs)
     return pasteRead;
 }
 
+std::unique_ptr<ClipboardBackup> FakeDesktop::backupClipboard()
+{
+    calls << QStringLiteral("backupClipboard");
+    QClipboard *c = QGuiApplication::clipboard();
+    if (backupFails || !c)
+        return nullptr;
+    return std::make_unique<FakeBackup>(c->mimeData(), backupLostFormats);
+}
+
+ClipboardRestore FakeDesktop::restoreClipboard(const ClipboardBackup &backup)
+{
+    calls << QStringLiteral("restoreClipboard");
+    if (restoreBusy > 0) {
+        --restoreBusy;
+        return ClipboardRestore::Busy;
+    }
+    if (restoreOutcome != ClipboardRestore::Failed) {
+        const QMimeData &saved = static_cast<const FakeBackup &>(backup).data;
+        auto *copy = new QMimeData;
+        for (const QString &format : saved.formats())
+            copy->setData(format, saved.data(format));
+        QGuiApplication::clipboard()->setMimeData(copy);
+    }
+    return restoreOutcome;
+}
+
 void FakeDesktop::releaseOleClipboard()
 {
     calls << QStringLiteral("releaseOleClipboard");
@@ -318,10 +435,11 @@ bool FakeDesktop::emptyClipboard()
     return true;
 }
 
-bool FakeDesktop::setClipboardText(const QString &text)
+bool FakeDesktop::setClipboardText(const QString &text, bool forPaste)
 {
     calls << QStringLiteral("setClipboardText");
     clipboardTexts << text;
+    clipboardForPaste << forPaste;
     if (!setClipboardSucceeds)
         return false;
     if (QClipboard *c = QGuiApplication::clipboard())
@@ -365,4 +483,15 @@ int FakeDesktop::hotkeyIdFromNativeEvent(const QByteArray &eventType, void *mess
         return 0;
     const int id = *static_cast<const int *>(message);
     return registered.contains(id) ? id : 0;
+}
+
+void FakeDesktop::suspendHotKeys(int mods, int vk)
+{
+    calls << QStringLiteral("suspendHotKeys %1 %2").arg(mods).arg(vk, 0, 16);
+}
+
+bool FakeDesktop::resumeHotKeys()
+{
+    calls << QStringLiteral("resumeHotKeys");
+    return true;
 }

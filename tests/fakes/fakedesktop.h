@@ -24,13 +24,22 @@ public:
         quint32 pid = 0;
         QString className; // empty: GetClassNameW fails
         QVector<WindowHandle> children;
-        // Text control state.
+        // Text control state. The text is as WM_GETTEXT gives it (CR LF); a
+        // class named RichEdit<something> counts a CR LF as one unit in its
+        // selection, as RichEdit 2.0 and later do.
         QString text;
         int selStart = 0;
         int selEnd = 0;
         bool selectionReadable = true;
+        bool answers = true;      // false: every message times out
         bool takesReplace = true; // false: EM_REPLACESEL changes nothing
-        QPoint clientOrigin;      // screen position of the client area
+        int limit = -1;           // EM_LIMITTEXT: a replacement is cut to fit
+        bool readOnly = false;
+        bool password = false;
+        bool multiLine = true;
+        bool undoWorks = true; // EM_UNDO takes the last replacement back
+        QString undoText;      // what EM_UNDO puts back
+        QPoint clientOrigin;   // screen position of the client area
     };
 
     struct Message
@@ -38,7 +47,9 @@ public:
         enum Kind
         {
             ReplaceSel,
-            Paste
+            Paste,
+            Undo,
+            SetText
         };
         Kind kind;
         WindowHandle control;
@@ -80,6 +91,14 @@ public:
     int clipboardOpenFailures = 0; // the next n openClipboard calls fail
     bool emptySucceeds = true;
     bool setClipboardSucceeds = true;
+    // The system clipboard is the application's QClipboard. A backup fails
+    // (null) when backupFails; it reports backupLostFormats formats it could
+    // not copy. The next restoreBusy restores find the clipboard held open;
+    // then restoreOutcome.
+    bool backupFails = false;
+    int backupLostFormats = 0;
+    int restoreBusy = 0;
+    ClipboardRestore restoreOutcome = ClipboardRestore::Restored;
     // Combinations (mods, vk) that registerHotKey refuses, as if another
     // program held them. A combination registered here already is refused too.
     QSet<QPair<int, int>> failingHotkeys;
@@ -89,6 +108,7 @@ public:
     QVector<QVector<KeyInput>> inputBatches;
     QVector<Message> messages;
     QStringList clipboardTexts; // what setClipboardText was given
+    QVector<bool> clipboardForPaste; // and whether for a paste
     QVector<int> sleeps;        // sleep, waitForKeyEvent and awaitPaste, in ms
     QStringList exactChecks;    // what canTypeExactly was asked about
     QVector<int> settles;
@@ -120,16 +140,19 @@ public:
     bool accessibleCaret(WindowHandle w, QRect *screenRect) override;
     bool clientToScreen(WindowHandle w, QPoint *point) override;
     bool className(WindowHandle w, QString *name) override;
-    QVector<WindowHandle> childWindows(WindowHandle w) override;
     QPoint cursorPos() override;
     ProcessLevel processLevel(quint32 processId) override;
     bool ownProcessLevel(quint32 *level) override;
-    int textLength(WindowHandle control) override;
+    bool textFieldTraits(WindowHandle control, TextFieldTraits *traits) override;
+    bool controlText(WindowHandle control, QString *text) override;
     bool selection(WindowHandle control, int *start, int *end) override;
-    void replaceSelection(WindowHandle control, const QString &text) override;
-    void paste(WindowHandle control) override;
+    bool setSelection(WindowHandle control, int start, int end) override;
+    bool replaceSelection(WindowHandle control, const QString &text) override;
+    bool undo(WindowHandle control) override;
+    bool setControlText(WindowHandle control, const QString &text) override;
+    bool paste(WindowHandle control) override;
     int sendInput(const QVector<KeyInput> &events) override;
-    quint16 scanCodeForVirtualKey(quint16 vk) override;
+    quint16 scanCodeForVirtualKey(quint16 vk, WindowHandle target) override;
     bool isKeyDown(int vk) override;
     bool isNonModifierKeyDown() override;
     void waitForKeyEvent(int maxMs) override;
@@ -137,17 +160,23 @@ public:
     quint32 tickCount() override;
     void sleep(int ms) override;
     void settle(WindowHandle target, int maxMs) override;
+    std::unique_ptr<ClipboardBackup> backupClipboard() override;
+    ClipboardRestore restoreClipboard(const ClipboardBackup &backup) override;
     void releaseOleClipboard() override;
     bool openClipboard() override;
     bool emptyClipboard() override;
-    bool setClipboardText(const QString &text) override;
+    bool setClipboardText(const QString &text, bool forPaste) override;
     void closeClipboard() override;
     bool awaitPaste(WindowHandle target, int settleMs) override;
     bool registerHotKey(WindowHandle owner, int id, int mods, int vk) override;
     bool unregisterHotKey(WindowHandle owner, int id) override;
     int hotkeyIdFromNativeEvent(const QByteArray &eventType, void *message) override;
+    void suspendHotKeys(int mods, int vk) override;
+    bool resumeHotKeys() override;
 
 private:
     Window *find(WindowHandle w);
+    // An answering text control, or null (the message "timed out").
+    Window *control(WindowHandle w);
     QString clipboardNow; // the text pasted by WM_PASTE / Ctrl+V
 };

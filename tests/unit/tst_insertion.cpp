@@ -10,6 +10,7 @@
 namespace {
 constexpr WindowHandle Top = 0x10;
 constexpr WindowHandle Control = 0x11;
+constexpr WindowHandle Other = 0x12; // another control of the same window
 constexpr quint32 TheirThread = 7;
 constexpr quint32 TheirPid = 700;
 
@@ -18,17 +19,19 @@ enum class Method
     Direct,
     Typed,
     WmPaste,
-    CtrlV
+    CtrlV,
+    Clipboard, // left on the clipboard, nothing sent
+    Nothing
 };
 
 // A target window whose focused child has class cls ("" for no text control).
-void setUpTarget(FakeDesktop &d, const QString &cls, bool elevated = false)
+FakeDesktop::Window &setUpTarget(FakeDesktop &d, const QString &cls, bool elevated = false)
 {
     FakeDesktop::Window top;
     top.className = QStringLiteral("Main");
     top.thread = TheirThread;
     top.pid = TheirPid;
-    top.children = {Control};
+    top.children = {Control, Other};
     d.addWindow(Top, top);
     FakeDesktop::Window control = top;
     control.children.clear();
@@ -36,44 +39,77 @@ void setUpTarget(FakeDesktop &d, const QString &cls, bool elevated = false)
     control.text = QStringLiteral("abc");
     control.selStart = control.selEnd = 3;
     d.addWindow(Control, control);
+    FakeDesktop::Window other = control;
+    other.className = QStringLiteral("Edit");
+    other.text.clear();
+    other.selStart = other.selEnd = 0;
+    d.addWindow(Other, other);
     d.guiInfo.insert(TheirThread, GuiThreadInfo{Control, 0, QRect()});
     if (elevated)
         d.levels.insert(TheirPid, ProcessLevel{ProcessLevel::Ok, 0x3000});
+    return d.windows[Control];
 }
+
+const QVector<KeyInput> ctrlV = {
+    {0x11, 0x1D, KeyFlag::ScanCode},
+    {0x56, 0x2F, KeyFlag::ScanCode},
+    {0x56, 0x2F, KeyFlag::ScanCode | KeyFlag::KeyUp},
+    {0x11, 0x1D, KeyFlag::ScanCode | KeyFlag::KeyUp},
+};
 
 bool hasCtrlV(const FakeDesktop &d)
 {
-    for (const auto &batch : d.inputBatches) {
-        if (batch.size() == 4 && batch.first() == KeyInput{0, 0x1D, KeyFlag::ScanCode})
-            return batch.at(1) == KeyInput{0, 0x2F, KeyFlag::ScanCode} &&
-                   batch.at(2) == KeyInput{0, 0x2F, KeyFlag::ScanCode | KeyFlag::KeyUp} &&
-                   batch.at(3) == KeyInput{0, 0x1D, KeyFlag::ScanCode | KeyFlag::KeyUp};
+    return d.inputBatches.contains(ctrlV);
+}
+
+bool sent(const FakeDesktop &d, FakeDesktop::Message::Kind kind)
+{
+    for (const auto &m : d.messages) {
+        if (m.kind == kind)
+            return true;
     }
     return false;
 }
 
 Method methodUsed(const FakeDesktop &d)
 {
-    for (const auto &m : d.messages) {
-        if (m.kind == FakeDesktop::Message::Paste)
-            return Method::WmPaste;
-    }
+    if (sent(d, FakeDesktop::Message::Paste))
+        return Method::WmPaste;
     if (hasCtrlV(d))
         return Method::CtrlV;
     if (!d.typedText().isEmpty())
         return Method::Typed;
-    return Method::Direct;
+    if (!d.clipboardTexts.isEmpty())
+        return Method::Clipboard;
+    if (sent(d, FakeDesktop::Message::ReplaceSel))
+        return Method::Direct;
+    return Method::Nothing;
+}
+
+// Any key that goes up without our own key having gone down: a release sent
+// for a key the user holds.
+bool releasedHeldKey(const FakeDesktop &d)
+{
+    for (const auto &batch : d.inputBatches) {
+        for (const KeyInput &k : batch) {
+            if ((k.flags & KeyFlag::KeyUp) && !(k.flags & (KeyFlag::Unicode | KeyFlag::ScanCode)))
+                return true;
+        }
+    }
+    return false;
 }
 } // namespace
 
 Q_DECLARE_METATYPE(Method)
+Q_DECLARE_METATYPE(InsertOutcome)
+Q_DECLARE_METATYPE(ClipboardRestore)
 
 class InsertionTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void init() { QGuiApplication::clipboard()->clear(); }
+    void init() { QGuiApplication::clipboard()->setText(QStringLiteral("before")); }
 
     void methodChoice_data()
     {
@@ -81,19 +117,24 @@ private slots:
         QTest::addColumn<bool>("elevated");
         QTest::addColumn<QString>("text");
         QTest::addColumn<Method>("method");
+        QTest::addColumn<InsertOutcome>("outcome");
         const QString shortLine = QStringLiteral("hello");
         const QString twoLines = QStringLiteral("a\nb");
-        QTest::newRow("Edit, short") << "Edit" << false << shortLine << Method::Direct;
-        QTest::newRow("Edit, two lines") << "Edit" << false << twoLines << Method::Direct;
+        const auto ok = InsertOutcome::Delivered;
+        QTest::newRow("Edit, short") << "Edit" << false << shortLine << Method::Direct << ok;
+        QTest::newRow("Edit, two lines") << "Edit" << false << twoLines << Method::Direct << ok;
         QTest::newRow("RichEdit, two lines")
-            << "RichEdit20W" << false << twoLines << Method::Direct;
-        QTest::newRow("Scintilla, short") << "Scintilla" << false << shortLine << Method::Typed;
+            << "RichEdit20W" << false << twoLines << Method::Direct << ok;
+        QTest::newRow("Scintilla, short") << "Scintilla" << false << shortLine << Method::Typed << ok;
         QTest::newRow("Scintilla, two lines")
-            << "Scintilla" << false << twoLines << Method::WmPaste;
-        QTest::newRow("no control, short") << "" << false << shortLine << Method::Typed;
-        QTest::newRow("no control, two lines") << "" << false << twoLines << Method::CtrlV;
-        QTest::newRow("elevated, Edit") << "Edit" << true << shortLine << Method::WmPaste;
-        QTest::newRow("elevated, no control") << "" << true << shortLine << Method::CtrlV;
+            << "Scintilla" << false << twoLines << Method::WmPaste << ok;
+        QTest::newRow("no control, short") << "" << false << shortLine << Method::Typed << ok;
+        QTest::newRow("no control, two lines") << "" << false << twoLines << Method::CtrlV << ok;
+        // A more privileged program drops messages and keys without a sign.
+        QTest::newRow("elevated, Edit")
+            << "Edit" << true << shortLine << Method::Clipboard << InsertOutcome::LeftOnClipboard;
+        QTest::newRow("elevated, no control")
+            << "" << true << twoLines << Method::Clipboard << InsertOutcome::LeftOnClipboard;
     }
     void methodChoice()
     {
@@ -101,91 +142,203 @@ private slots:
         QFETCH(bool, elevated);
         QFETCH(QString, text);
         QFETCH(Method, method);
+        QFETCH(InsertOutcome, outcome);
         FakeDesktop d;
-        setUpTarget(d, cls, elevated);
-        QVERIFY(insertText(d, text, Top));
+        FakeDesktop::Window &c = setUpTarget(d, cls, elevated);
+        QCOMPARE(insertText(d, text, Top).outcome, outcome);
         QCOMPARE(methodUsed(d), method);
-        if (method == Method::Direct) {
+        switch (method) {
+        case Method::Direct:
             // The message road sends no key at all and does not wait.
             QCOMPARE(d.keyEventCount(), 0);
             QVERIFY(d.sleeps.isEmpty() && d.settles.isEmpty());
-            QCOMPARE(d.messages.first().text, TextConvert::toCrlf(text));
-        } else {
-            QCOMPARE(d.settles, QVector<int>{50});
-            QVERIFY(!d.calls.contains(QStringLiteral("replaceSelection 11")) ||
-                    cls.compare(QLatin1String("scintilla"), Qt::CaseInsensitive) != 0);
-        }
-        if (method == Method::Typed)
+            QCOMPARE(c.text, QStringLiteral("abc") + TextConvert::toCrlf(text));
+            break;
+        case Method::Typed:
             QCOMPARE(d.typedText(), text);
+            break;
+        case Method::WmPaste:
+        case Method::CtrlV:
+            QCOMPARE(d.clipboardTexts, QStringList(TextConvert::toCrlf(text)));
+            QCOMPARE(d.clipboardForPaste, QVector<bool>{true});
+            QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
+            break;
+        case Method::Clipboard:
+            // Left for the user to paste: rendered, not taken back.
+            QCOMPARE(d.clipboardTexts, QStringList(TextConvert::toCrlf(text)));
+            QCOMPARE(d.clipboardForPaste, QVector<bool>{false});
+            QCOMPARE(d.keyEventCount(), 0);
+            QVERIFY(!sent(d, FakeDesktop::Message::ReplaceSel));
+            QVERIFY(!d.calls.contains(QStringLiteral("restoreClipboard")));
+            break;
+        default:
+            QFAIL("no method");
+        }
         QCOMPARE(d.foreground, Top);
     }
 
-    void directMessageJudgedByTheSelection_data()
+    // What the control holds afterwards decides: the text exactly where the
+    // selection was, the rest untouched, the caret after it. Anything else
+    // is taken back and reported, never followed by a second insert.
+    void directMessageJudgedByContent_data()
     {
+        QTest::addColumn<QString>("cls");
+        QTest::addColumn<QString>("before");
         QTest::addColumn<int>("selStart");
         QTest::addColumn<int>("selEnd");
-        QTest::addColumn<bool>("takesReplace");
-        QTest::addColumn<bool>("readableSel");
-        QTest::addColumn<bool>("direct");
-        // The control holds "abc"; the text is "xy".
-        QTest::newRow("caret at the end") << 3 << 3 << true << true << true;
-        QTest::newRow("selection longer than the text") << 0 << 3 << true << true << true;
-        QTest::newRow("selection backwards") << 3 << 1 << true << true << true;
-        QTest::newRow("select-all past the end (RichEdit)") << 0 << 4 << true << true << true;
-        QTest::newRow("control ignores the message") << 3 << 3 << false << true << false;
-        QTest::newRow("ignored, with a selection") << 0 << 3 << false << true << false;
-        QTest::newRow("ignored, selection as long as the text") << 1 << 3 << false << true << false;
-        QTest::newRow("replaced, selection as long as the text") << 1 << 3 << true << true << true;
-        QTest::newRow("selection unreadable, length grows") << 3 << 3 << true << false << true;
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<bool>("undoWorks");
+        QTest::addColumn<InsertOutcome>("outcome");
+        QTest::addColumn<QString>("after");
+        const auto ok = InsertOutcome::Delivered;
+        const auto no = InsertOutcome::NotAccepted;
+        const QString abc = QStringLiteral("abc");
+        QTest::newRow("caret at the end") << "Edit" << abc << 3 << 3 << "xy" << -1 << true << ok << "abcxy";
+        QTest::newRow("selection longer than the text")
+            << "Edit" << abc << 0 << 3 << "xy" << -1 << true << ok << "xy";
+        QTest::newRow("selection backwards") << "Edit" << abc << 3 << 1 << "xy" << -1 << true << ok << "axy";
+        QTest::newRow("the selection replaced by the same text")
+            << "Edit" << abc << 1 << 3 << "bc" << -1 << true << ok << "abc";
+        QTest::newRow("select-all past the end (RichEdit)")
+            << "RichEdit20W" << abc << 0 << 4 << "xy" << -1 << true << ok << "xy";
+        // A RichEdit counts its paragraph break as one unit: (0, 6) is
+        // "one\rtw" of "one\r\ntwo" as WM_GETTEXT gives it.
+        QTest::newRow("RichEdit, CR paragraphs")
+            << "RichEdit20W" << "one\r\ntwo" << 0 << 6 << "XY" << -1 << true << ok << "XYo";
+        QTest::newRow("RichEdit, lines after a paragraph")
+            << "RichEdit20W" << "one\r\ntwo" << 7 << 7 << "a\nb" << -1 << true << ok
+            << "one\r\ntwoa\r\nb";
+        QTest::newRow("RichEdit 1.0 counts CR LF as two")
+            << "RichEdit" << "one\r\ntwo" << 0 << 6 << "XY" << -1 << true << ok << "XYwo";
+        QTest::newRow("a field too short for the text")
+            << "Edit" << QString() << 0 << 0 << "ABCDEFGHIJKLMNOPQRST" << 10 << true << no << "";
+        QTest::newRow("too short, and its undo does not work")
+            << "Edit" << abc << 1 << 1 << "0123456789" << 8 << false << no << "abc";
+        QTest::newRow("RichEdit cut short")
+            << "RichEdit20W" << "one\r\ntwo" << 7 << 7 << "a\nb" << 9 << true << no << "one\r\ntwo";
     }
-    void directMessageJudgedByTheSelection()
+    void directMessageJudgedByContent()
     {
+        QFETCH(QString, cls);
+        QFETCH(QString, before);
         QFETCH(int, selStart);
         QFETCH(int, selEnd);
-        QFETCH(bool, takesReplace);
-        QFETCH(bool, readableSel);
-        QFETCH(bool, direct);
+        QFETCH(QString, text);
+        QFETCH(int, limit);
+        QFETCH(bool, undoWorks);
+        QFETCH(InsertOutcome, outcome);
+        QFETCH(QString, after);
         FakeDesktop d;
-        setUpTarget(d, QStringLiteral("Edit"));
-        FakeDesktop::Window &c = d.windows[Control];
+        FakeDesktop::Window &c = setUpTarget(d, cls);
+        c.text = before;
         c.selStart = selStart;
         c.selEnd = selEnd;
-        c.takesReplace = takesReplace;
-        c.selectionReadable = readableSel;
-        QVERIFY(insertText(d, QStringLiteral("xy"), Top));
-        QCOMPARE(methodUsed(d) == Method::Direct, direct);
-        if (direct)
-            QCOMPARE(d.keyEventCount(), 0); // the text lands once only
-        else
-            QCOMPARE(d.typedText(), QStringLiteral("xy"));
+        c.limit = limit;
+        c.undoWorks = undoWorks;
+        QCOMPARE(insertText(d, text, Top).outcome, outcome);
+        QCOMPARE(c.text, after);
+        // The text lands once: never typed or pasted after the message.
+        QCOMPARE(d.keyEventCount(), 0);
+        QVERIFY(d.clipboardTexts.isEmpty());
+        if (outcome != InsertOutcome::Delivered) {
+            QCOMPARE(c.selStart, selStart); // the user's selection back too
+            QCOMPARE(c.selEnd, selEnd);
+        }
     }
 
-    // The keyboard in use cannot give every character: the text is pasted
-    // and no character key goes out before the paste.
+    // Fields whose text must not be, or cannot be checked to be, replaced:
+    // nothing is sent to them at all.
+    void fieldsRefused_data()
+    {
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<bool>("password");
+        QTest::addColumn<bool>("multiLine");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<InsertOutcome>("outcome");
+        QTest::newRow("read-only") << true << false << true << "hi" << InsertOutcome::ReadOnlyField;
+        QTest::newRow("password") << false << true << true << "hi" << InsertOutcome::PasswordField;
+        QTest::newRow("one line, two lines of text")
+            << false << false << false << "a\nb" << InsertOutcome::SingleLineField;
+    }
+    void fieldsRefused()
+    {
+        QFETCH(bool, readOnly);
+        QFETCH(bool, password);
+        QFETCH(bool, multiLine);
+        QFETCH(QString, text);
+        QFETCH(InsertOutcome, outcome);
+        FakeDesktop d;
+        FakeDesktop::Window &c = setUpTarget(d, QStringLiteral("Edit"));
+        c.readOnly = readOnly;
+        c.password = password;
+        c.multiLine = multiLine;
+        QCOMPARE(insertText(d, text, Top).outcome, outcome);
+        QVERIFY(d.messages.isEmpty());
+        QCOMPARE(d.keyEventCount(), 0);
+        QVERIFY(d.clipboardTexts.isEmpty());
+        QCOMPARE(c.text, QStringLiteral("abc"));
+    }
+
+    void oneLineFieldTakesOneLine()
+    {
+        FakeDesktop d;
+        FakeDesktop::Window &c = setUpTarget(d, QStringLiteral("Edit"));
+        c.multiLine = false;
+        QVERIFY(insertText(d, QStringLiteral("one"), Top).delivered());
+        QCOMPARE(c.text, QStringLiteral("abcone"));
+    }
+
+    // A control that acts on nothing leaves the text to the keys; one that
+    // does not answer in time may still act later: nothing more goes out.
+    void ignoredAndUnansweredMessages()
+    {
+        FakeDesktop d;
+        FakeDesktop::Window &c = setUpTarget(d, QStringLiteral("Edit"));
+        c.takesReplace = false;
+        QVERIFY(insertText(d, QStringLiteral("xy"), Top).delivered());
+        QCOMPARE(d.typedText(), QStringLiteral("xy"));
+
+        FakeDesktop hung;
+        setUpTarget(hung, QStringLiteral("Edit")).answers = false;
+        QCOMPARE(insertText(hung, QStringLiteral("xy"), Top).outcome, InsertOutcome::NotResponding);
+        QCOMPARE(hung.keyEventCount(), 0);
+        QVERIFY(hung.clipboardTexts.isEmpty());
+    }
+
+    // The button has the focus: the EDIT beside it is not the user's choice.
+    void onlyTheFocusedControlIsATarget()
+    {
+        FakeDesktop d;
+        setUpTarget(d, QString()); // the focused control is a button
+        QVERIFY(insertText(d, QStringLiteral("xy"), Top).delivered());
+        QVERIFY(d.windows[Other].text.isEmpty());
+        QVERIFY(!sent(d, FakeDesktop::Message::ReplaceSel));
+        QCOMPARE(d.typedText(), QStringLiteral("xy"));
+    }
+
+    // The text goes only where the keys go: a target that could not be
+    // brought to the front gets no keys.
+    void targetNotInFrontGetsNoKeys()
+    {
+        FakeDesktop d;
+        setUpTarget(d, QString());
+        d.windows[Top].exists = false; // gone before it could be brought forward
+        d.foreground = 0x99;
+        QCOMPARE(insertText(d, QStringLiteral("xy"), Top).outcome, InsertOutcome::NotAccepted);
+        QCOMPARE(d.keyEventCount(), 0);
+    }
+
     void textTheKeyboardCannotTypeIsPasted()
     {
         FakeDesktop d;
         setUpTarget(d, QString());
         d.typesExactly = false;
         const QString text = QString::fromUtf8("héllo");
-        QVERIFY(insertText(d, text, Top));
+        QVERIFY(insertText(d, text, Top).delivered());
         QCOMPARE(d.exactChecks, QStringList{text});
         QVERIFY(d.typedText().isEmpty());
         QCOMPARE(methodUsed(d), Method::CtrlV);
-        QCOMPARE(d.clipboardTexts, QStringList{text});
-    }
-
-    // A Ctrl+V the target never acted on is a failure, and the user's
-    // clipboard comes back all the same.
-    void pasteTheTargetNeverReadIsAFailure()
-    {
-        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
-        FakeDesktop d;
-        setUpTarget(d, QString());
-        d.pasteRead = false;
-        QVERIFY(!insertText(d, QStringLiteral("a\nb"), Top));
-        QVERIFY(hasCtrlV(d));
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
     }
 
     void typingLimit_data()
@@ -205,7 +358,7 @@ private slots:
         QFETCH(bool, typed);
         FakeDesktop d;
         setUpTarget(d, QString());
-        QVERIFY(insertText(d, text, Top));
+        QVERIFY(insertText(d, text, Top).delivered());
         QCOMPARE(methodUsed(d) == Method::Typed, typed);
         if (typed)
             QCOMPARE(d.typedText(), text);
@@ -216,74 +369,98 @@ private slots:
     void typingBatches()
     {
         FakeDesktop d;
-        QVERIFY(typeUnicode(d, QString(130, QLatin1Char('q'))));
+        QCOMPARE(typeUnicode(d, QString(130, QLatin1Char('q'))), 130);
         QCOMPARE(d.inputBatches.size(), 3);
         QCOMPARE(d.inputBatches[0].size(), 128);
         QCOMPARE(d.inputBatches[1].size(), 128);
         QCOMPARE(d.inputBatches[2].size(), 4);
         QCOMPARE(d.inputBatches[0][0], (KeyInput{0, 'q', KeyFlag::Unicode}));
         QCOMPARE(d.inputBatches[0][1], (KeyInput{0, 'q', KeyFlag::Unicode | KeyFlag::KeyUp}));
-        QVERIFY(typeUnicode(d, QString()));
+        QCOMPARE(typeUnicode(d, QString()), 0);
         QCOMPARE(d.inputBatches.size(), 3);
     }
 
-    void refusedBatchStopsTypingAndPastes()
+    // Typing refused part-way leaves part of the text there: pasting the whole
+    // of it after would put that part in twice. Refused at the first key,
+    // nothing is there yet and the paste may go.
+    void refusedTyping_data()
     {
+        QTest::addColumn<int>("batch");
+        QTest::addColumn<int>("accepted");
+        QTest::addColumn<bool>("pasted");
+        QTest::newRow("second chunk refused after 50 events") << 1 << 50 << false;
+        QTest::newRow("first key refused") << 0 << 0 << true;
+    }
+    void refusedTyping()
+    {
+        QFETCH(int, batch);
+        QFETCH(int, accepted);
+        QFETCH(bool, pasted);
         FakeDesktop d;
         setUpTarget(d, QString());
-        d.acceptLimit.insert(2, 100); // batch 0: modifier key-ups; batch 2: second chunk
+        d.acceptLimit.insert(batch, accepted);
         const QString text(130, QLatin1Char('z'));
-        QVERIFY(insertText(d, text, Top));
-        // Two chunks went out, the third never did; then the clipboard took over.
-        QCOMPARE(d.typedText(), QString(128, QLatin1Char('z')));
-        QCOMPARE(d.clipboardTexts, QStringList{text});
-        QVERIFY(hasCtrlV(d));
+        QCOMPARE(insertText(d, text, Top).delivered(), pasted);
+        QCOMPARE(hasCtrlV(d), pasted);
+        QCOMPARE(d.clipboardTexts.isEmpty(), !pasted);
     }
 
-    void modifierWait_data()
+    // Every key of the shortcut must be up before a key goes out, and no key
+    // is ever released for the user.
+    void keysReleased_data()
     {
         QTest::addColumn<int>("vk");
         QTest::addColumn<int>("heldMs");
         QTest::addColumn<int>("waitedMs");
-        QTest::newRow("nothing held") << 0xA2 << 0 << 0;
-        QTest::newRow("Ctrl up after 35 ms") << 0xA2 << 35 << 40;
-        QTest::newRow("right Win up after 100 ms") << 0x5C << 100 << 100;
-        QTest::newRow("Ctrl held for good: gives up after 800 ms") << 0xA2 << 100000 << 810;
-        QTest::newRow("the shortcut's key held for 60 ms") << 0 << 60 << 60;
+        QTest::addColumn<bool>("released");
+        QTest::newRow("nothing held") << 0xA2 << 0 << 0 << true;
+        QTest::newRow("Ctrl up after 35 ms") << 0xA2 << 35 << 40 << true;
+        QTest::newRow("right Win up after 100 ms") << 0x5C << 100 << 100 << true;
+        QTest::newRow("Alt up after 1.5 s") << 0xA4 << 1500 << 1500 << true;
+        QTest::newRow("the shortcut's key held for 60 ms") << 0 << 60 << 60 << true;
+        QTest::newRow("Ctrl held for good: gives up after 5 s") << 0xA2 << 100000 << 5000 << false;
+        QTest::newRow("the key held for good") << 0 << 100000 << 5000 << false;
     }
-    void modifierWait()
+    void keysReleased()
     {
         QFETCH(int, vk);
         QFETCH(int, heldMs);
         QFETCH(int, waitedMs);
+        QFETCH(bool, released);
         FakeDesktop d;
         const quint32 start = d.clock;
         if (vk)
             d.keysHeldUntil.insert(vk, start + quint32(heldMs));
         else
             d.nonModifierHeldUntil = start + quint32(heldMs);
-        releaseModifierKeys(d);
+        QCOMPARE(waitForKeysReleased(d), released);
         QCOMPARE(int(d.clock - start), waitedMs);
         for (int ms : qAsConst(d.sleeps))
             QCOMPARE(ms, 10);
-        // The eight key-ups go out whatever the wait found.
-        QCOMPARE(d.inputBatches.size(), 1);
-        const QVector<KeyInput> &ups = d.inputBatches.first();
-        QCOMPARE(ups.size(), 8);
-        for (int i = 0; i < 8; ++i)
-            QCOMPARE(ups[i], (KeyInput{Insertion::ModifierKeys[i], 0, KeyFlag::KeyUp}));
+        QVERIFY(d.inputBatches.isEmpty());
     }
 
-    void typingGoesOnAfterTheWaitGivesUp()
+    void heldKeysTypeNothing()
     {
         FakeDesktop d;
         setUpTarget(d, QString());
         d.keysHeldUntil.insert(0xA2, 0xFFFFFFFF);
-        QVERIFY(insertText(d, QStringLiteral("ok"), Top));
-        QCOMPARE(d.typedText(), QStringLiteral("ok"));
+        QCOMPARE(insertText(d, QStringLiteral("ok"), Top).outcome, InsertOutcome::KeysHeld);
+        QVERIFY(d.inputBatches.isEmpty());
+        QVERIFY(d.clipboardTexts.isEmpty());
+
+        FakeDesktop later;
+        setUpTarget(later, QString());
+        later.keysHeldUntil.insert(0xA4, later.clock + 1200);
+        QVERIFY(insertText(later, QStringLiteral("ok"), Top).delivered());
+        QCOMPARE(later.typedText(), QStringLiteral("ok"));
+        QVERIFY(!releasedHeldKey(later));
     }
 
-    void clipboardRestoredAfterCtrlV()
+    // The paste: our own Ctrl+V shortcut released while the keys go out,
+    // the keys' scan codes from the target's layout, the user's content put
+    // back only after the target fetched the text.
+    void pasteOrder()
     {
         auto *previous = new QMimeData;
         previous->setText(QStringLiteral("before"));
@@ -292,44 +469,116 @@ private slots:
 
         FakeDesktop d;
         setUpTarget(d, QString());
-        QVERIFY(pasteViaClipboard(d, QStringLiteral("one\ntwo\rthree"), Top));
+        const InsertResult r = pasteViaClipboard(d, QStringLiteral("one\ntwo\rthree"), Top, 0);
+        QVERIFY(r.delivered());
+        QCOMPARE(r.clipboardLostFormats, 0);
+        QVERIFY(!r.clipboardNotRestored);
         QCOMPARE(d.clipboardTexts, QStringList{QStringLiteral("one\r\ntwo\r\nthree")});
         QVERIFY(hasCtrlV(d));
-        QCOMPARE(d.sleeps, QVector<int>{300}); // after the keys, before the restore
+        const QStringList order = d.calls.filter(QRegularExpression(
+            QStringLiteral("^(backupClipboard|setClipboardText|suspendHotKeys|sendInput|"
+                           "awaitPaste|resumeHotKeys|restoreClipboard|scanCodeForVirtualKey)")));
+        QCOMPARE(order, (QStringList{QStringLiteral("backupClipboard"),
+                                     QStringLiteral("setClipboardText"),
+                                     QStringLiteral("suspendHotKeys 2 56"),
+                                     QStringLiteral("scanCodeForVirtualKey 11 10"),
+                                     QStringLiteral("scanCodeForVirtualKey 56 10"),
+                                     QStringLiteral("sendInput 4"), QStringLiteral("awaitPaste 10"),
+                                     QStringLiteral("resumeHotKeys"),
+                                     QStringLiteral("restoreClipboard")}));
         const QMimeData *now = QGuiApplication::clipboard()->mimeData();
         QCOMPARE(now->text(), QStringLiteral("before"));
         QCOMPARE(now->data(QStringLiteral("application/x-test")), QByteArray("\x01\x02", 2));
     }
 
-    void clipboardRestoredAfterWmPaste()
+    void pasteByMessage()
     {
-        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
         FakeDesktop d;
         setUpTarget(d, QStringLiteral("Scintilla"));
-        QVERIFY(pasteViaClipboard(d, QStringLiteral("x\ny"), Top));
+        QVERIFY(pasteViaClipboard(d, QStringLiteral("x\ny"), Top, Control).delivered());
         QCOMPARE(d.messages.last().kind, FakeDesktop::Message::Paste);
         QCOMPARE(d.messages.last().text, QStringLiteral("x\r\ny"));
-        QVERIFY(d.sleeps.isEmpty());
         QCOMPARE(d.keyEventCount(), 0);
+        QVERIFY(d.calls.contains(QStringLiteral("awaitPaste 11")));
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
     }
 
-    void clipboardThatNeverOpens()
+    // A paste the target never fetched did not happen, and the user's
+    // content comes back all the same; so it does when the clipboard is
+    // held open for a while. What cannot be kept is reported.
+    void clipboardOutcomes_data()
     {
-        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        QTest::addColumn<bool>("read");
+        QTest::addColumn<int>("lost");
+        QTest::addColumn<int>("busy");
+        QTest::addColumn<ClipboardRestore>("restore");
+        QTest::addColumn<bool>("delivered");
+        QTest::addColumn<int>("reportedLost");
+        QTest::addColumn<bool>("notRestored");
+        QTest::addColumn<int>("restoreCalls");
+        using R = ClipboardRestore;
+        QTest::newRow("fetched, restored") << true << 0 << 0 << R::Restored << true << 0 << false << 1;
+        QTest::newRow("never fetched") << false << 0 << 0 << R::Restored << false << 0 << false << 1;
+        QTest::newRow("held open twice, then restored")
+            << true << 0 << 2 << R::Restored << true << 0 << false << 3;
+        QTest::newRow("held open for good")
+            << true << 0 << 100 << R::Restored << true << 0 << true << 20;
+        QTest::newRow("restore refused") << true << 0 << 0 << R::Failed << true << 0 << true << 1;
+        QTest::newRow("two formats not copied")
+            << true << 2 << 0 << R::Restored << true << 2 << false << 1;
+        QTest::newRow("some formats not put back")
+            << true << 0 << 0 << R::Partly << true << 1 << false << 1;
+    }
+    void clipboardOutcomes()
+    {
+        QFETCH(bool, read);
+        QFETCH(int, lost);
+        QFETCH(int, busy);
+        QFETCH(ClipboardRestore, restore);
+        QFETCH(bool, delivered);
+        QFETCH(int, reportedLost);
+        QFETCH(bool, notRestored);
+        QFETCH(int, restoreCalls);
         FakeDesktop d;
         setUpTarget(d, QString());
-        d.clipboardOpenFailures = 10;
-        QVERIFY(!insertText(d, QStringLiteral("a\nb"), Top));
-        QCOMPARE(d.calls.count(QStringLiteral("openClipboard")), 10);
-        QCOMPARE(d.sleeps.count(15), 10);
+        d.pasteRead = read;
+        d.backupLostFormats = lost;
+        d.restoreBusy = busy;
+        d.restoreOutcome = restore;
+        const InsertResult r = insertText(d, QStringLiteral("a\nb"), Top);
+        QCOMPARE(r.delivered(), delivered);
+        QCOMPARE(r.clipboardLostFormats, reportedLost);
+        QCOMPARE(r.clipboardNotRestored, notRestored);
+        QCOMPARE(d.calls.count(QStringLiteral("restoreClipboard")), restoreCalls);
+        QCOMPARE(d.sleeps.count(Insertion::RestoreRetryMs), restoreCalls - 1);
+        if (!notRestored)
+            QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
+    }
+
+    // Without a copy of the user's content, or without the clipboard, the
+    // content is never overwritten.
+    void clipboardNeverTouchedWithoutBackup()
+    {
+        FakeDesktop d;
+        setUpTarget(d, QString());
+        d.backupFails = true;
+        QVERIFY(!insertText(d, QStringLiteral("a\nb"), Top).delivered());
+        QVERIFY(!d.calls.contains(QStringLiteral("openClipboard")));
         QVERIFY(d.clipboardTexts.isEmpty());
+        QVERIFY(!hasCtrlV(d));
+
+        FakeDesktop closed;
+        setUpTarget(closed, QString());
+        closed.clipboardOpenFailures = 10;
+        QVERIFY(!insertText(closed, QStringLiteral("a\nb"), Top).delivered());
+        QCOMPARE(closed.calls.count(QStringLiteral("openClipboard")), 10);
+        QVERIFY(closed.clipboardTexts.isEmpty());
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
 
         FakeDesktop late;
         setUpTarget(late, QString());
         late.clipboardOpenFailures = 9;
-        QVERIFY(pasteViaClipboard(late, QStringLiteral("a"), Top));
+        QVERIFY(insertText(late, QStringLiteral("a\nb"), Top).delivered());
         QCOMPARE(late.calls.count(QStringLiteral("openClipboard")), 10);
     }
 
@@ -339,7 +588,7 @@ private slots:
         FakeDesktop d;
         setUpTarget(d, QString());
         d.setClipboardSucceeds = false;
-        QVERIFY(!pasteViaClipboard(d, QStringLiteral("a\nb"), Top));
+        QVERIFY(!pasteViaClipboard(d, QStringLiteral("a\nb"), Top, 0).delivered());
         QVERIFY(d.calls.contains(QStringLiteral("closeClipboard")));
         QVERIFY(!hasCtrlV(d));
         // The clipboard had been emptied; the backup is put back.
@@ -350,14 +599,14 @@ private slots:
     {
         FakeDesktop d;
         setUpTarget(d, QStringLiteral("Edit"));
-        QVERIFY(!insertText(d, QString(), Top));
+        QVERIFY(!insertText(d, QString(), Top).delivered());
         QVERIFY(d.calls.isEmpty());
     }
 
     void withoutTargetNothingIsForced()
     {
         FakeDesktop d;
-        QVERIFY(insertText(d, QStringLiteral("hi"), 0));
+        QVERIFY(insertText(d, QStringLiteral("hi"), 0).delivered());
         QVERIFY(!d.calls.join(QLatin1Char(' ')).contains(QLatin1String("setForegroundWindow")));
         QCOMPARE(d.typedText(), QStringLiteral("hi"));
     }

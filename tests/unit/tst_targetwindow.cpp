@@ -31,21 +31,26 @@ private slots:
     {
         QTest::addColumn<QPoint>("physical");
         QTest::addColumn<QPoint>("logical");
-        // A 1920x1080 screen at ratio 1, and right of it one at ratio 1.5
-        // whose logical geometry starts at 1920 (physical 2880).
-        QTest::newRow("first screen") << QPoint(100, 200) << QPoint(100, 200);
-        QTest::newRow("second screen, ratio 1.5") << QPoint(3000, 150) << QPoint(2000, 100);
-        QTest::newRow("second screen, its top-left edge") << QPoint(2880, 0) << QPoint(1920, 0);
-        QTest::newRow("second screen, last pixel") << QPoint(5759, 1619) << QPoint(3839, 1079);
+        // As Qt 5 lays screens out: each keeps its native top-left as its
+        // logical top-left, and only the offset inside it is scaled. The
+        // primary is 3840 x 2160 at ratio 2; right of it, at native x 3840,
+        // one of 2880 x 1620 at ratio 1.5; left of it, at native x -1920, one
+        // of 1920 x 1200 at ratio 1.25.
+        QTest::newRow("primary, ratio 2") << QPoint(100, 200) << QPoint(50, 100);
+        QTest::newRow("right screen, ratio 1.5") << QPoint(4140, 150) << QPoint(4040, 100);
+        QTest::newRow("right screen, its top-left") << QPoint(3840, 0) << QPoint(3840, 0);
+        QTest::newRow("right screen, last pixel") << QPoint(6719, 1619) << QPoint(5759, 1079);
+        QTest::newRow("left screen, ratio 1.25") << QPoint(-1000, 500) << QPoint(-1184, 400);
         QTest::newRow("outside every screen: primary ratio 2")
-            << QPoint(-300, -100) << QPoint(-150, -50);
+            << QPoint(-3000, -100) << QPoint(-1500, -50);
     }
     void physicalToLogical()
     {
         QFETCH(QPoint, physical);
         QFETCH(QPoint, logical);
-        const QVector<ScreenGeometry> screens = {{QRect(0, 0, 1920, 1080), 1.0},
-                                                 {QRect(1920, 0, 1920, 1080), 1.5}};
+        const QVector<ScreenGeometry> screens = {{QRect(0, 0, 1920, 1080), 2.0},
+                                                 {QRect(3840, 0, 1920, 1080), 1.5},
+                                                 {QRect(-1920, 0, 1536, 960), 1.25}};
         QCOMPARE(::physicalToLogical(physical, screens, 2.0), logical);
     }
 
@@ -175,7 +180,9 @@ private slots:
         QVERIFY(d.calls.contains(QStringLiteral("attachThreadInput 1 7 0")));
     }
 
-    void findTextControlSkipsHiddenChild()
+    // The focused control is a button: the text controls beside it are not
+    // what the user chose, shown or not.
+    void findTextControlTakesNoOtherChild()
     {
         FakeDesktop d;
         FakeDesktop::Window top = window(QStringLiteral("Main"));
@@ -185,9 +192,9 @@ private slots:
         d.addWindow(HiddenEdit, window(QStringLiteral("Edit"), false));
         d.addWindow(RichEdit, window(QStringLiteral("RichEdit20W")));
         d.guiInfo.insert(TheirThread, GuiThreadInfo{Focus, 0, QRect()});
-        QCOMPARE(findTextControl(d, Top), RichEdit);
+        QCOMPARE(findTextControl(d, Top), WindowHandle(0));
 
-        d.windows[RichEdit].visible = false;
+        d.guiInfo.remove(TheirThread); // the focus cannot be read
         QCOMPARE(findTextControl(d, Top), WindowHandle(0));
     }
 
@@ -206,7 +213,7 @@ private slots:
     {
         FakeDesktop d;
         d.addWindow(Top, window(QStringLiteral("Main")));
-        forceForeground(d, Top);
+        QVERIFY(forceForeground(d, Top));
         QCOMPARE(d.foreground, Top);
         const int attach = d.calls.indexOf(QStringLiteral("attachThreadInput 1 7 1"));
         const int detach = d.calls.indexOf(QStringLiteral("attachThreadInput 1 7 0"));
@@ -219,7 +226,7 @@ private slots:
         QVERIFY(!refusing.calls.contains(QStringLiteral("attachThreadInput 1 7 0")));
 
         FakeDesktop none;
-        forceForeground(none, 0x55); // not a window: nothing happens
+        QVERIFY(!forceForeground(none, 0x55)); // not a window: nothing happens
         QVERIFY(!none.calls.join(QLatin1Char(' ')).contains(QLatin1String("setForegroundWindow")));
     }
 

@@ -116,6 +116,14 @@ exact_roads() {
     check "lastUsed of the read-only attempt stays 0" used 5 0
 
     next_target "$r"
+    r=$work/password.txt
+    check "a password EDIT has the focus" target edit "$r" password
+    wine "$tool" press 3 0x35
+    check "the phrase is refused in the password field, with the reason" \
+        wait_for 10 traced "balloon The text field in front is a password field"
+    check "the password field is left empty" same_report "$r" ""
+
+    next_target "$r"
     r=$work/slow.txt
     wine "$tool" clip-set "OLD"
     check "a target that takes 400 ms for every key has the focus" target plain "$r" delay=400

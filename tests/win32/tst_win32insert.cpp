@@ -63,7 +63,7 @@ private slots:
         SendMessageW(edit, EM_SETSEL, 0, -1);
 
         const std::unique_ptr<Desktop> desktop = createDesktop();
-        QVERIFY(insertText(*desktop, QStringLiteral("xyz"), WindowHandle(parent)));
+        QVERIFY(insertText(*desktop, QStringLiteral("xyz"), WindowHandle(parent)).delivered());
         QCOMPARE(replaceSelSeen, 1);
         // Typed instead: the keys reach the edit through our own queue.
         QTRY_VERIFY_WITH_TIMEOUT(textOf(edit) == L"xyz", 5000);

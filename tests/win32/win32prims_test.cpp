@@ -4,6 +4,7 @@
 // line per check and exits 1 when any failed.
 
 #include "insert/textcontrolclass.h"
+#include "platform/win/win32clipboard.h"
 #include "platform/win/win32hotkeys.h"
 #include "platform/win/win32prims.h"
 
@@ -98,41 +99,92 @@ std::string narrow(const std::wstring &s)
     return out;
 }
 
-void testDirectMessage(HWND top, const wchar_t *cls)
+std::wstring textOf(HWND c)
+{
+    std::wstring t;
+    return controlText(c, &t) ? t : L"<no answer>";
+}
+
+// What the direct road builds on: the text as WM_GETTEXT gives it (CR LF),
+// the selection in the control's own units, and EM_REPLACESEL doing what it
+// is asked even where the user could not (read-only) or only in part (a
+// limit), so that only the text read back tells what happened.
+void testDirectMessage(HWND top, const wchar_t *cls, bool breakAsOne)
 {
     const std::string name = narrow(cls);
     HWND c = child(top, cls, L"abc");
     check(c != nullptr, name + ": control created");
     if (!c)
         return;
-    SendMessageW(c, EM_SETSEL, 3, 3);
-    const int before = textLength(c);
-    replaceSelection(c, L"xy");
-    check(before == 3 && textLength(c) == 5 && text(c) == L"abcxy",
-          name + ": EM_REPLACESEL at the caret lengthens the text by the insert");
-    check(SendMessageW(c, EM_CANUNDO, 0, 0) != 0, name + ": the replacement can be undone");
-
-    // A selection as long as the whole text: the length does not grow, but
-    // EM_GETSEL lets the caller see that the replacement went in.
-    // (A RichEdit's select-all also takes its final paragraph mark, one past
-    // the text; the caller clamps the selection to the length.)
-    SendMessageW(c, EM_SETSEL, 0, -1);
+    check(setSelection(c, 3, 3) && replaceSelection(c, L"xy") && textOf(c) == L"abcxy",
+          name + ": EM_REPLACESEL at the caret adds the text");
     DWORD start = 99, end = 99;
-    const bool read = selection(c, &start, &end);
-    check(read && start == 0 && (end == 5 || end == 6), name + ": EM_GETSEL reads the selection (" +
-                                                            std::to_string(start) + ", " +
-                                                            std::to_string(end) + ")");
-    const int old = textLength(c);
-    const int selected = std::min(int(end - start), old);
-    replaceSelection(c, L"Q");
-    check(textLength(c) == old - selected + 1 && text(c) == L"Q",
-          name + ": new length = old - selection + inserted");
+    check(selection(c, &start, &end) && start == 5 && end == 5, name + ": the caret follows it");
+    check(undo(c) && textOf(c) == L"abc", name + ": EM_UNDO takes it back");
 
-    SendMessageW(c, EM_SETSEL, 1, 1);
-    const int beforeBreak = textLength(c);
-    replaceSelection(c, L"1\r\n2");
-    check(textLength(c) > beforeBreak, name + ": a CR LF text lengthens the text");
+    setControlText(c, L"one\r\ntwo");
+    check(textOf(c) == L"one\r\ntwo", name + ": WM_GETTEXT gives a line break as CR LF");
+    setSelection(c, 0, -1);
+    selection(c, &start, &end);
+    // A RichEdit's select-all also takes its final paragraph mark.
+    const DWORD units = breakAsOne ? 7 : 8;
+    check(start == 0 && (end == units || end == units + 1),
+          name + ": a line break counts " + (breakAsOne ? "one unit" : "two units") +
+              " in the selection (" + std::to_string(end) + ")");
+    setSelection(c, 0, 6);
+    replaceSelection(c, L"XY");
+    check(textOf(c) == (breakAsOne ? L"XYo" : L"XYwo"),
+          name + ": (0, 6) replaced, in those units");
+
+    setControlText(c, L"fixed");
+    DWORD style = 0;
+    SendMessageW(c, EM_SETREADONLY, TRUE, 0);
+    check(windowStyle(c, &style) && (style & ES_READONLY), name + ": ES_READONLY in the style");
+    setSelection(c, 5, 5);
+    replaceSelection(c, L"!");
+    check(textOf(c) == L"fixed!", name + ": EM_REPLACESEL writes into a read-only field");
+    SendMessageW(c, EM_SETREADONLY, FALSE, 0);
+
+    // (Wine's RichEdit does not hold EM_REPLACESEL to its limit; Windows' does.)
+    if (!breakAsOne) {
+        setControlText(c, L"");
+        SendMessageW(c, EM_LIMITTEXT, 4, 0);
+        replaceSelection(c, L"ABCDEFGH");
+        check(textOf(c) == L"ABCD", name + ": a limited field takes part of the text");
+    }
     DestroyWindow(c);
+}
+
+// A window on a thread of its own that stops answering for a while.
+DWORD WINAPI hungThread(LPVOID out)
+{
+    HWND w = CreateWindowExW(0, L"ScrivletTestMain", L"hung", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
+                             nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    *static_cast<HWND *>(out) = w;
+    Sleep(3000); // the messages sent meanwhile wait
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageW(&msg);
+    DestroyWindow(w);
+    return 0;
+}
+
+void testMessageTimeout()
+{
+    HWND hung = nullptr;
+    HANDLE thread = CreateThread(nullptr, 0, hungThread, &hung, 0, nullptr);
+    while (!hung)
+        Sleep(5);
+    const DWORD start = GetTickCount();
+    std::wstring t;
+    const bool answered = controlText(hung, &t);
+    const DWORD waited = GetTickCount() - start;
+    check(!answered && waited < 2500, "a window that does not answer is a failure after " +
+                                          std::to_string(waited) + " ms, not a hang");
+    check(!sendMessage(reinterpret_cast<HWND>(0x7fff0), WM_NULL, 0, 0),
+          "a message to a window that is gone is a failure");
+    WaitForSingleObject(thread, 5000);
+    CloseHandle(thread);
 }
 
 void testClassNames(HWND top)
@@ -161,13 +213,12 @@ void testClassNames(HWND top)
     }
 }
 
-void testFindTextControl()
+void testFocus()
 {
     HWND top = topLevel(L"find");
     HWND button = CreateWindowExW(0, L"BUTTON", L"focus", WS_CHILD | WS_VISIBLE, 320, 10, 80, 30,
                                   top, nullptr, GetModuleHandleW(nullptr), nullptr);
-    HWND hidden = child(top, L"EDIT", L"hidden", false);
-    HWND rich = child(top, L"RichEdit20W", L"rich");
+    HWND edit = child(top, L"EDIT", L"beside");
     SetForegroundWindow(top);
     SetFocus(button);
     pump(100);
@@ -175,25 +226,11 @@ void testFindTextControl()
     HWND focus = nullptr, caret = nullptr;
     RECT r;
     check(guiThreadInfo(GetCurrentThreadId(), &focus, &caret, &r) && focus == button,
-          "GetGUIThreadInfo names the focused button");
-    const std::vector<HWND> children = childWindows(top);
-    check(children.size() == 3 && children[0] == button && children[1] == hidden &&
-              children[2] == rich,
-          "EnumChildWindows lists the children in creation order");
-
-    // What findTextControl does once neither the window nor its focus is a
-    // text control: the first visible text control among the descendants.
-    HWND found = nullptr;
-    if (!isTextControl(top) && !isTextControl(focus)) {
-        for (HWND c : children) {
-            if (isWindowVisible(c) && isTextControl(c)) {
-                found = c;
-                break;
-            }
-        }
-    }
-    check(!isWindowVisible(hidden) && isTextControl(hidden), "the hidden child is an Edit");
-    check(found == rich, "the hidden Edit is skipped, the visible RichEdit found");
+          "GetGUIThreadInfo names the focused button, not the Edit beside it");
+    check(isTextControl(edit) && !isTextControl(focus), "only the Edit is a text control");
+    DWORD style = 0;
+    check(windowStyle(edit, &style) && (style & ES_MULTILINE) && !(style & ES_PASSWORD),
+          "the style tells a multi-line field that is not a password field");
     DestroyWindow(top);
 }
 
@@ -264,19 +301,181 @@ void testInputAndClipboard()
     check(text(edit) == pasted, "WM_PASTE puts the clipboard text into the Edit");
 
     // Ctrl+V as the insertion road sends it to a window without a text
-    // control: scan codes only, virtual key 0.
+    // control: the scan codes of the target thread's layout.
     SetWindowTextW(edit, L"");
     SetFocus(edit);
     pump(100);
-    const WORD ctrl = scanCodeForVirtualKey(VK_CONTROL);
-    const WORD v = scanCodeForVirtualKey('V');
-    const KeyEvent ctrlV[] = {{0, ctrl, KEYEVENTF_SCANCODE},
-                              {0, v, KEYEVENTF_SCANCODE},
-                              {0, v, KEYEVENTF_SCANCODE | KEYEVENTF_KEYUP},
-                              {0, ctrl, KEYEVENTF_SCANCODE | KEYEVENTF_KEYUP}};
+    const WORD ctrl = scanCodeForVirtualKey(VK_CONTROL, GetWindowThreadProcessId(edit, nullptr));
+    const WORD v = scanCodeForVirtualKey('V', GetWindowThreadProcessId(edit, nullptr));
+    const KeyEvent ctrlV[] = {{VK_CONTROL, ctrl, KEYEVENTF_SCANCODE},
+                              {'V', v, KEYEVENTF_SCANCODE},
+                              {'V', v, KEYEVENTF_SCANCODE | KEYEVENTF_KEYUP},
+                              {VK_CONTROL, ctrl, KEYEVENTF_SCANCODE | KEYEVENTF_KEYUP}};
     check(sendInput(ctrlV, 4) == 4, "SendInput accepts the scan-code Ctrl+V");
     check(waitForText(edit, pasted, 3000), "the scan-code Ctrl+V pastes into the focused Edit");
     DestroyWindow(top);
+}
+
+bool openWithRetries(HWND owner = nullptr)
+{
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        if (openClipboard(owner))
+            return true;
+        Sleep(15);
+    }
+    return false;
+}
+
+std::vector<BYTE> sampleDib()
+{
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof header;
+    header.biWidth = 2;
+    header.biHeight = 2;
+    header.biPlanes = 1;
+    header.biBitCount = 32;
+    header.biCompression = BI_RGB;
+    const DWORD pixels[4] = {0x00FF0000, 0x0000FF00, 0x000000FF, 0x00FFFFFF};
+    std::vector<BYTE> out(sizeof header + sizeof pixels);
+    memcpy(out.data(), &header, sizeof header);
+    memcpy(out.data() + sizeof header, pixels, sizeof pixels);
+    return out;
+}
+
+bool setBlock(UINT format, const void *data, size_t size)
+{
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
+    void *p = block ? GlobalLock(block) : nullptr;
+    if (!p)
+        return false;
+    memcpy(p, data, size);
+    GlobalUnlock(block);
+    return SetClipboardData(format, block) != nullptr;
+}
+
+bool blockIs(UINT format, const void *data, size_t size)
+{
+    HANDLE h = GetClipboardData(format);
+    if (!h || GlobalSize(h) < size)
+        return false;
+    const void *p = GlobalLock(h);
+    const bool same = p && memcmp(p, data, size) == 0;
+    if (p)
+        GlobalUnlock(h);
+    return same;
+}
+
+// The user's content kept through a paste: an image, text and a format of
+// another program's own, with the bitmap Windows makes from the image.
+void testSnapshot()
+{
+    const std::vector<BYTE> dib = sampleDib();
+    const UINT custom = RegisterClipboardFormatW(L"Scrivlet test format");
+    const char customData[] = "\x01\x02\x03";
+    const std::wstring words = L"kept \u2713";
+    check(openWithRetries(), "the clipboard opens for the user's content");
+    emptyClipboard();
+    const bool set = setBlock(CF_DIB, dib.data(), dib.size()) &&
+                     setBlock(custom, customData, sizeof customData) &&
+                     setClipboardText(words.data(), words.size());
+    closeClipboard();
+    check(set, "an image, text and a format of our own are on the clipboard");
+
+    check(openWithRetries(), "the clipboard opens for the copy");
+    Win32Clipboard::Snapshot snapshot = Win32Clipboard::Snapshot::read();
+    closeClipboard();
+    check(snapshot.formatCount() >= 4 && snapshot.lostFormats() == 0,
+          "every format is copied (" + std::to_string(snapshot.formatCount()) + ", " +
+              std::to_string(snapshot.lostFormats()) + " lost)");
+
+    const std::wstring phrase = L"the phrase";
+    openWithRetries();
+    emptyClipboard();
+    setClipboardText(phrase.data(), phrase.size());
+    closeClipboard();
+
+    check(openWithRetries(), "the clipboard opens for the restore");
+    emptyClipboard();
+    const int failed = snapshot.write();
+    check(Win32Clipboard::markPrivate(), "the restored content is marked as not new");
+    closeClipboard();
+    check(failed == 0, "every format is put back");
+    std::wstring back;
+    check(clipboardText(&back) && back == words, "the user's text is back");
+    openWithRetries();
+    check(blockIs(CF_DIB, dib.data(), dib.size()), "the user's image is back, byte for byte");
+    check(IsClipboardFormatAvailable(CF_BITMAP), "and offered as a bitmap");
+    check(blockIs(custom, customData, sizeof customData), "the other program's format is back");
+    check(IsClipboardFormatAvailable(RegisterClipboardFormatW(L"CanIncludeInClipboardHistory")),
+          "the restore is kept out of clipboard history");
+    closeClipboard();
+
+    // A second write from the same copy: the first handed its data over.
+    openWithRetries();
+    emptyClipboard();
+    check(snapshot.write() == 0, "the copy can be put back again");
+    closeClipboard();
+}
+
+struct Reader
+{
+    std::wstring text;
+    bool ok = false;
+};
+
+// Opens the clipboard with a window of its own, as most programs do, so the
+// owner can tell who asked.
+DWORD WINAPI readClipboard(LPVOID param)
+{
+    auto *reader = static_cast<Reader *>(param);
+    HWND w = CreateWindowExW(0, L"ScrivletTestMain", L"reader", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                             nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (w && OpenClipboard(w)) {
+        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            if (const auto *p = static_cast<const wchar_t *>(GlobalLock(data))) {
+                reader->text = p;
+                reader->ok = true;
+                GlobalUnlock(data);
+            }
+        }
+        CloseClipboard();
+    }
+    if (w)
+        DestroyWindow(w);
+    return 0;
+}
+
+// The text offered for a paste is rendered only when a program asks, and
+// that request is what counts as the paste having happened.
+void testDelayedOffer()
+{
+    Win32Clipboard::Owner owner;
+    check(owner.isValid(), "the clipboard owner window exists");
+    const std::wstring phrase = L"offered \u2713\r\nline two";
+    check(openWithRetries(owner.window()), "the clipboard opens with our owner");
+    emptyClipboard();
+    const bool offered = owner.offer(phrase) && Win32Clipboard::markPrivate();
+    closeClipboard();
+    check(offered, "the text is offered, not rendered, and marked private");
+    check(owner.fetchCount() == 0 && !owner.fetchedBy(GetCurrentProcessId()),
+          "nobody has fetched it yet");
+    check(IsClipboardFormatAvailable(RegisterClipboardFormatW(L"CanUploadToCloudClipboard")) &&
+              IsClipboardFormatAvailable(
+                  RegisterClipboardFormatW(L"ExcludeClipboardContentFromMonitorProcessing")),
+          "the offer is kept from cloud sync and clipboard monitors");
+
+    // Another thread reads it; this one answers the render request meanwhile.
+    Reader reader;
+    HANDLE thread = CreateThread(nullptr, 0, readClipboard, &reader, 0, nullptr);
+    const DWORD start = GetTickCount();
+    while (WaitForSingleObject(thread, 0) == WAIT_TIMEOUT && GetTickCount() - start < 5000)
+        Win32Clipboard::serveSentMessages(10);
+    CloseHandle(thread);
+    check(reader.ok && reader.text == phrase, "the reader gets the text rendered on request");
+    check(owner.fetchCount() == 1 && owner.fetchedBy(GetCurrentProcessId()),
+          "the fetch is counted, and it was this process");
+    check(!owner.fetchedBy(GetCurrentProcessId() + 4),
+          "a fetch by this process is not one by another (a clipboard monitor)");
 }
 
 void pressCtrlAlt(WORD key)
@@ -364,16 +563,19 @@ int wmain()
     check(rich50, "msftedit.dll loads");
 
     HWND top = topLevel(L"direct");
-    testDirectMessage(top, L"EDIT");
+    testDirectMessage(top, L"EDIT", false);
     if (rich20)
-        testDirectMessage(top, L"RichEdit20W");
+        testDirectMessage(top, L"RichEdit20W", true);
     if (rich50)
-        testDirectMessage(top, L"RICHEDIT50W");
+        testDirectMessage(top, L"RICHEDIT50W", true);
     testClassNames(top);
     DestroyWindow(top);
 
-    testFindTextControl();
+    testMessageTimeout();
+    testFocus();
     testInputAndClipboard();
+    testSnapshot();
+    testDelayedOffer();
     testHotkeys();
 
     printf("%d checks, %d failed\n", g_checks, g_failures);

@@ -33,7 +33,7 @@ private slots:
     void caretOfTheFocusedText()
     {
         QVERIFY(m_target.clear());
-        QVERIFY(insertText(*m_desktop, QStringLiteral("hello caret"), m_target.window()));
+        QVERIFY(insertText(*m_desktop, QStringLiteral("hello caret"), m_target.window()).delivered());
         QVERIFY(m_target.waitForText(QStringLiteral("hello caret")));
         const QRect caret = m_target.caret();
         QVERIFY(!caret.isNull());

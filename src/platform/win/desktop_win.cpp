@@ -2,6 +2,7 @@
 
 #include "platform/win/windesktop.h"
 
+#include "platform/win/win32clipboard.h"
 #include "platform/win/win32prims.h"
 
 #include <QString>
@@ -22,6 +23,19 @@ const wchar_t *wide(const QString &s)
 {
     return reinterpret_cast<const wchar_t *>(s.utf16());
 }
+
+constexpr int BackupAttempts = 10;
+constexpr int BackupRetryMs = 15;
+
+class WinClipboardBackup final : public ClipboardBackup
+{
+public:
+    explicit WinClipboardBackup(Win32Clipboard::Snapshot snapshot) : snapshot(std::move(snapshot))
+    {}
+    int lostFormats() const override { return snapshot.lostFormats(); }
+
+    Win32Clipboard::Snapshot snapshot;
+};
 
 } // namespace
 
@@ -124,14 +138,6 @@ bool WinDesktop::className(WindowHandle w, QString *name)
     return true;
 }
 
-QVector<WindowHandle> WinDesktop::childWindows(WindowHandle w)
-{
-    QVector<WindowHandle> out;
-    for (HWND c : Win32Prims::childWindows(hwnd(w)))
-        out.append(handle(c));
-    return out;
-}
-
 QPoint WinDesktop::cursorPos()
 {
     const POINT p = Win32Prims::cursorPos();
@@ -162,9 +168,24 @@ bool WinDesktop::ownProcessLevel(quint32 *level)
     return ok;
 }
 
-int WinDesktop::textLength(WindowHandle control)
+bool WinDesktop::textFieldTraits(WindowHandle control, TextFieldTraits *traits)
 {
-    return Win32Prims::textLength(hwnd(control));
+    DWORD style = 0;
+    if (!Win32Prims::windowStyle(hwnd(control), &style))
+        return false;
+    traits->readOnly = style & ES_READONLY;
+    traits->password = style & ES_PASSWORD;
+    traits->multiLine = style & ES_MULTILINE;
+    return true;
+}
+
+bool WinDesktop::controlText(WindowHandle control, QString *text)
+{
+    std::wstring t;
+    if (!Win32Prims::controlText(hwnd(control), &t))
+        return false;
+    *text = QString::fromWCharArray(t.data(), int(t.size()));
+    return true;
 }
 
 bool WinDesktop::selection(WindowHandle control, int *start, int *end)
@@ -178,14 +199,29 @@ bool WinDesktop::selection(WindowHandle control, int *start, int *end)
     return true;
 }
 
-void WinDesktop::replaceSelection(WindowHandle control, const QString &text)
+bool WinDesktop::setSelection(WindowHandle control, int start, int end)
 {
-    Win32Prims::replaceSelection(hwnd(control), wide(text));
+    return Win32Prims::setSelection(hwnd(control), DWORD(start), DWORD(end));
 }
 
-void WinDesktop::paste(WindowHandle control)
+bool WinDesktop::replaceSelection(WindowHandle control, const QString &text)
 {
-    Win32Prims::paste(hwnd(control));
+    return Win32Prims::replaceSelection(hwnd(control), wide(text));
+}
+
+bool WinDesktop::undo(WindowHandle control)
+{
+    return Win32Prims::undo(hwnd(control));
+}
+
+bool WinDesktop::setControlText(WindowHandle control, const QString &text)
+{
+    return Win32Prims::setControlText(hwnd(control), wide(text));
+}
+
+bool WinDesktop::paste(WindowHandle control)
+{
+    return Win32Prims::paste(hwnd(control));
 }
 
 int WinDesktop::sendInput(const QVector<KeyInput> &events)
@@ -197,9 +233,10 @@ int WinDesktop::sendInput(const QVector<KeyInput> &events)
     return int(Win32Prims::sendInput(keys.data(), keys.size()));
 }
 
-quint16 WinDesktop::scanCodeForVirtualKey(quint16 vk)
+quint16 WinDesktop::scanCodeForVirtualKey(quint16 vk, WindowHandle target)
 {
-    return Win32Prims::scanCodeForVirtualKey(vk);
+    const DWORD thread = target ? Win32Prims::windowThreadProcessId(hwnd(target), nullptr) : 0;
+    return Win32Prims::scanCodeForVirtualKey(vk, thread);
 }
 
 bool WinDesktop::isKeyDown(int vk)
@@ -209,7 +246,7 @@ bool WinDesktop::isKeyDown(int vk)
 
 bool WinDesktop::isNonModifierKeyDown()
 {
-    return false; // RegisterHotKey does not grab: a held key swallows nothing
+    return Win32Prims::isNonModifierKeyDown();
 }
 
 quint32 WinDesktop::tickCount()
@@ -220,7 +257,7 @@ quint32 WinDesktop::tickCount()
 // The key state is polled with GetAsyncKeyState between these waits.
 void WinDesktop::waitForKeyEvent(int maxMs)
 {
-    Sleep(DWORD(maxMs));
+    serve(maxMs);
 }
 
 // KEYEVENTF_UNICODE gives any UTF-16 unit, whatever the keyboard layout.
@@ -231,12 +268,67 @@ bool WinDesktop::canTypeExactly(const QString &)
 
 void WinDesktop::sleep(int ms)
 {
-    Sleep(DWORD(ms));
+    serve(ms);
 }
 
 void WinDesktop::settle(WindowHandle, int maxMs)
 {
-    Sleep(DWORD(maxMs));
+    serve(maxMs);
+}
+
+void WinDesktop::serve(int ms)
+{
+    // In slices, so that a shortcut key going up is noted on time.
+    constexpr int SliceMs = 10;
+    const DWORD start = GetTickCount();
+    for (;;) {
+        pollHeldHotkeys();
+        const DWORD elapsed = GetTickCount() - start;
+        if (elapsed >= DWORD(ms))
+            return;
+        Win32Clipboard::serveSentMessages(qMin<DWORD>(SliceMs, DWORD(ms) - elapsed));
+    }
+}
+
+Win32Clipboard::Owner &WinDesktop::clipboardOwner()
+{
+    if (!m_clipboardOwner)
+        m_clipboardOwner = std::make_unique<Win32Clipboard::Owner>();
+    return *m_clipboardOwner;
+}
+
+std::unique_ptr<ClipboardBackup> WinDesktop::backupClipboard()
+{
+    for (int attempt = 0; attempt < BackupAttempts; ++attempt) {
+        if (Win32Prims::openClipboard(clipboardOwner().window())) {
+            auto backup = std::make_unique<WinClipboardBackup>(Win32Clipboard::Snapshot::read());
+            Win32Prims::closeClipboard();
+            return backup;
+        }
+        serve(BackupRetryMs);
+    }
+    return nullptr;
+}
+
+ClipboardRestore WinDesktop::restoreClipboard(const ClipboardBackup &backup)
+{
+    const auto &snapshot = static_cast<const WinClipboardBackup &>(backup).snapshot;
+    if (!Win32Prims::openClipboard(clipboardOwner().window()))
+        return ClipboardRestore::Busy;
+    if (!Win32Prims::emptyClipboard()) {
+        Win32Prims::closeClipboard();
+        return ClipboardRestore::Failed;
+    }
+    const int failed = snapshot.write();
+    // Put back, the user's content would be a second entry in clipboard
+    // history, and a new one for every monitor: it is not new.
+    if (snapshot.formatCount() > 0 && size_t(failed) < snapshot.formatCount())
+        Win32Clipboard::markPrivate();
+    Win32Prims::closeClipboard();
+    if (failed == 0)
+        return ClipboardRestore::Restored;
+    return size_t(failed) < snapshot.formatCount() ? ClipboardRestore::Partly
+                                                   : ClipboardRestore::Failed;
 }
 
 void WinDesktop::releaseOleClipboard()
@@ -246,7 +338,7 @@ void WinDesktop::releaseOleClipboard()
 
 bool WinDesktop::openClipboard()
 {
-    return Win32Prims::openClipboard();
+    return Win32Prims::openClipboard(clipboardOwner().window());
 }
 
 bool WinDesktop::emptyClipboard()
@@ -254,9 +346,12 @@ bool WinDesktop::emptyClipboard()
     return Win32Prims::emptyClipboard();
 }
 
-bool WinDesktop::setClipboardText(const QString &text)
+bool WinDesktop::setClipboardText(const QString &text, bool forPaste)
 {
-    return Win32Prims::setClipboardText(wide(text), size_t(text.size()));
+    if (!forPaste)
+        return Win32Prims::setClipboardText(wide(text), size_t(text.size()));
+    // Rendered when the target asks, which is how a paste is seen to happen.
+    return clipboardOwner().offer(text.toStdWString()) && Win32Clipboard::markPrivate();
 }
 
 void WinDesktop::closeClipboard()
@@ -264,11 +359,21 @@ void WinDesktop::closeClipboard()
     Win32Prims::closeClipboard();
 }
 
-// Windows does not say when the target read the clipboard: it gets a fixed
-// time, as it always has.
-bool WinDesktop::awaitPaste(WindowHandle, int settleMs)
+bool WinDesktop::awaitPaste(WindowHandle target, int settleMs)
 {
-    Sleep(DWORD(settleMs));
+    const HWND window = target ? hwnd(target) : Win32Prims::foregroundWindow();
+    DWORD pid = 0;
+    Win32Prims::windowThreadProcessId(window, &pid);
+    const Win32Clipboard::Owner &owner = clipboardOwner();
+    const DWORD start = GetTickCount();
+    while (!owner.fetchedBy(pid)) {
+        if (GetTickCount() - start >= DWORD(PasteFetchWaitMs))
+            return false;
+        serve(10);
+    }
+    // The target reads the text between its GetClipboardData and its
+    // CloseClipboard; a restore before then waits for the clipboard anyway.
+    serve(settleMs);
     return true;
 }
 

@@ -1,26 +1,112 @@
 // Global shortcuts of the Win32 backend: RegisterHotKey on the owner window,
-// and WM_HOTKEY picked out of Qt's native message stream.
+// WM_HOTKEY picked out of Qt's native message stream, one action per press,
+// and our own combinations released while we send their keys ourselves.
 
 #include "platform/win/win32hotkeys.h"
+#include "platform/win/win32prims.h"
 #include "platform/win/windesktop.h"
 
-// Windows keeps the registrations itself; nothing to hold here.
+#include "hotkeys/hotkey.h"
+
+#include <QTimer>
+
+#include <vector>
+
+// What this program has registered, and for each registration whether its key
+// is still held from the press last reported.
 struct WinHotkeyState
-{};
+{
+    struct Registration
+    {
+        HWND owner = nullptr;
+        int id = 0;
+        int mods = 0;
+        int vk = 0;
+        bool suspended = false; // released while our own keys go out
+        bool pressed = false;   // a press has been reported
+        bool held = false;      // the key of the last reported press is not yet seen up
+        DWORD releasedAt = 0;   // tick at which it was seen up
+    };
+
+    Registration *find(int id)
+    {
+        for (Registration &r : registrations) {
+            if (r.id == id)
+                return &r;
+        }
+        return nullptr;
+    }
+
+    // Notes every held key that has gone up. Called every 10 ms by the timer
+    // while a key is held, and from the backend's own waits, when the event
+    // loop does not run.
+    void pollHeld()
+    {
+        bool any = false;
+        for (Registration &r : registrations) {
+            if (r.held && !Win32Prims::isKeyDown(r.vk)) {
+                r.held = false;
+                r.releasedAt = GetTickCount();
+            }
+            any = any || r.held;
+        }
+        if (!any)
+            heldPoll.stop();
+    }
+
+    std::vector<Registration> registrations;
+    QTimer heldPoll;
+};
 
 void WinHotkeyStateDeleter::operator()(WinHotkeyState *state) const
 {
     delete state;
 }
 
+void WinDesktop::pollHeldHotkeys()
+{
+    if (hotkeys)
+        hotkeys->pollHeld();
+}
+
 bool WinDesktop::registerHotKey(WindowHandle owner, int id, int mods, int vk)
 {
-    return Win32Hotkeys::registerHotKey(reinterpret_cast<HWND>(owner), id, mods, vk);
+    if (!hotkeys) {
+        hotkeys.reset(new WinHotkeyState);
+        hotkeys->heldPoll.setInterval(10);
+        WinHotkeyState *state = hotkeys.get();
+        QObject::connect(&hotkeys->heldPoll, &QTimer::timeout, [state] { state->pollHeld(); });
+    }
+    const HWND window = reinterpret_cast<HWND>(owner);
+    if (!Win32Hotkeys::registerHotKey(window, id, mods, vk))
+        return false;
+    WinHotkeyState::Registration r;
+    r.owner = window;
+    r.id = id;
+    r.mods = mods & Hotkey::ModMask;
+    r.vk = vk;
+    if (WinHotkeyState::Registration *old = hotkeys->find(id))
+        *old = r;
+    else
+        hotkeys->registrations.push_back(r);
+    return true;
 }
 
 bool WinDesktop::unregisterHotKey(WindowHandle owner, int id)
 {
-    return Win32Hotkeys::unregisterHotKey(reinterpret_cast<HWND>(owner), id);
+    bool wasSuspended = false;
+    if (hotkeys) {
+        auto &list = hotkeys->registrations;
+        for (auto it = list.begin(); it != list.end(); ++it) {
+            if (it->id == id) {
+                wasSuspended = it->suspended;
+                list.erase(it);
+                break;
+            }
+        }
+    }
+    // A suspended registration is released already.
+    return wasSuspended || Win32Hotkeys::unregisterHotKey(reinterpret_cast<HWND>(owner), id);
 }
 
 int WinDesktop::hotkeyIdFromNativeEvent(const QByteArray &eventType, void *message)
@@ -28,5 +114,58 @@ int WinDesktop::hotkeyIdFromNativeEvent(const QByteArray &eventType, void *messa
     // Qt hands messages over under these two names; message is a MSG.
     if (eventType != "windows_generic_MSG" && eventType != "windows_dispatcher_MSG")
         return 0;
-    return Win32Hotkeys::hotkeyIdFromMessage(static_cast<const MSG *>(message));
+    const auto *msg = static_cast<const MSG *>(message);
+    const int id = Win32Hotkeys::hotkeyIdFromMessage(msg);
+    if (id == 0 || !hotkeys)
+        return id;
+    WinHotkeyState::Registration *r = hotkeys->find(id);
+    if (!r)
+        return id;
+    hotkeys->pollHeld();
+    // Where MOD_NOREPEAT is not honoured, a held key posts a press at every
+    // repeat. One whose key has not been seen up since the last press, or
+    // that was posted before it was seen up, is that press's repeat. (The
+    // time of the message being handled: Qt's window procedure hands the
+    // filter a MSG of its own making, without one.)
+    const DWORD posted = DWORD(GetMessageTime());
+    if (r->pressed && (r->held || LONG(posted - r->releasedAt) < 0))
+        return 0;
+    r->pressed = true;
+    r->held = true;
+    hotkeys->heldPoll.start();
+    return id;
+}
+
+void WinDesktop::suspendHotKeys(int mods, int vk)
+{
+    if (!hotkeys)
+        return;
+    for (WinHotkeyState::Registration &r : hotkeys->registrations) {
+        if (!r.suspended && r.vk == vk && r.mods == (mods & Hotkey::ModMask) &&
+            Win32Hotkeys::unregisterHotKey(r.owner, r.id))
+            r.suspended = true;
+    }
+}
+
+bool WinDesktop::resumeHotKeys()
+{
+    if (!hotkeys)
+        return true;
+    bool all = true;
+    auto &list = hotkeys->registrations;
+    for (auto it = list.begin(); it != list.end();) {
+        if (!it->suspended) {
+            ++it;
+            continue;
+        }
+        it->suspended = false;
+        if (Win32Hotkeys::registerHotKey(it->owner, it->id, it->mods, it->vk)) {
+            ++it;
+        } else {
+            // Taken meanwhile: no longer ours, as after any refused registration.
+            all = false;
+            it = list.erase(it);
+        }
+    }
+    return all;
 }

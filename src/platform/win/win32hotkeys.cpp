@@ -6,7 +6,9 @@ bool registerHotKey(HWND owner, int id, int mods, int vk)
 {
     if (!owner || vk <= 0)
         return false;
-    return RegisterHotKey(owner, id, UINT(mods), UINT(vk)) != FALSE;
+    // Not every system honours MOD_NOREPEAT (Wine does not): the backend
+    // also drops the repeats of a key it has not seen go up.
+    return RegisterHotKey(owner, id, UINT(mods) | MOD_NOREPEAT, UINT(vk)) != FALSE;
 }
 
 bool unregisterHotKey(HWND owner, int id)

@@ -7,9 +7,10 @@
 
 namespace Win32Hotkeys {
 
-// RegisterHotKey with the stored MOD_* flags and virtual key, unchanged: no
-// flag is added. False when the system refused (typically another program, or
-// an earlier registration of ours, holds the combination).
+// RegisterHotKey with the stored MOD_* flags and virtual key, and
+// MOD_NOREPEAT: a held key fires once, not at the keyboard's repeat rate.
+// False when the system refused (typically another program, or an earlier
+// registration of ours, holds the combination).
 bool registerHotKey(HWND owner, int id, int mods, int vk);
 bool unregisterHotKey(HWND owner, int id);
 // The registration id of a WM_HOTKEY message (its wParam), 0 for anything else.

@@ -10,12 +10,6 @@ constexpr DWORD LimitedQueryAccess = 0x1000; // PROCESS_QUERY_LIMITED_INFORMATIO
 constexpr DWORD TokenQueryAccess = 0x0008;   // TOKEN_QUERY
 constexpr int ClassNameUnits = 128;
 
-BOOL CALLBACK collectChild(HWND child, LPARAM list)
-{
-    reinterpret_cast<std::vector<HWND> *>(list)->push_back(child);
-    return TRUE;
-}
-
 // Closes a kernel handle when it goes out of scope.
 class Handle final
 {
@@ -106,13 +100,6 @@ bool className(HWND w, std::wstring *name)
     return true;
 }
 
-std::vector<HWND> childWindows(HWND w)
-{
-    std::vector<HWND> out;
-    EnumChildWindows(w, collectChild, reinterpret_cast<LPARAM>(&out));
-    return out;
-}
-
 POINT cursorPos()
 {
     POINT p{0, 0};
@@ -164,40 +151,92 @@ bool ownIntegrityLevel(DWORD *level)
     return true;
 }
 
-int textLength(HWND control)
+bool sendMessage(HWND w, UINT message, WPARAM wp, LPARAM lp, LRESULT *result)
 {
-    DWORD_PTR result = 0;
-    // SendMessageW itself cannot tell a failure from a length of 0; a window
-    // that is gone is the failure that matters.
-    if (!IsWindow(control))
-        return -1;
-    result = DWORD_PTR(SendMessageW(control, WM_GETTEXTLENGTH, 0, 0));
-    return int(result);
+    DWORD_PTR answer = 0;
+    // SMTO_NORMAL: while waiting, this thread still serves messages sent to
+    // it, such as the clipboard's request for text we offered.
+    if (!w || !SendMessageTimeoutW(w, message, wp, lp, SMTO_NORMAL | SMTO_ABORTIFHUNG,
+                                   MessageTimeoutMs, &answer))
+        return false;
+    if (result)
+        *result = LRESULT(answer);
+    return true;
+}
+
+bool controlText(HWND control, std::wstring *text)
+{
+    // The text may grow between the two messages: read again with the room
+    // the control reports, until the answer fits.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        LRESULT length = 0;
+        if (!sendMessage(control, WM_GETTEXTLENGTH, 0, 0, &length) || length < 0)
+            return false;
+        std::wstring buffer(size_t(length) + 2, L'\0');
+        LRESULT copied = 0;
+        if (!sendMessage(control, WM_GETTEXT, WPARAM(buffer.size()),
+                         reinterpret_cast<LPARAM>(&buffer[0]), &copied) ||
+            copied < 0)
+            return false;
+        if (size_t(copied) <= size_t(length)) {
+            buffer.resize(size_t(copied));
+            *text = std::move(buffer);
+            return true;
+        }
+    }
+    return false;
 }
 
 bool selection(HWND control, DWORD *start, DWORD *end)
 {
-    if (!IsWindow(control))
-        return false;
     *start = 0;
     *end = 0;
-    SendMessageW(control, EM_GETSEL, reinterpret_cast<WPARAM>(start),
-                 reinterpret_cast<LPARAM>(end));
+    return sendMessage(control, EM_GETSEL, reinterpret_cast<WPARAM>(start),
+                       reinterpret_cast<LPARAM>(end));
+}
+
+bool replaceSelection(HWND control, const wchar_t *text)
+{
+    return sendMessage(control, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+}
+
+bool setSelection(HWND control, DWORD start, DWORD end)
+{
+    return sendMessage(control, EM_SETSEL, WPARAM(start), LPARAM(end));
+}
+
+bool setControlText(HWND control, const wchar_t *text)
+{
+    LRESULT done = 0;
+    return sendMessage(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text), &done) && done;
+}
+
+bool undo(HWND control)
+{
+    LRESULT done = 0;
+    return sendMessage(control, EM_UNDO, 0, 0, &done) && done;
+}
+
+bool paste(HWND control)
+{
+    return sendMessage(control, WM_PASTE, 0, 0);
+}
+
+bool windowStyle(HWND w, DWORD *style)
+{
+    if (!IsWindow(w))
+        return false;
+    SetLastError(0);
+    const LONG value = GetWindowLongW(w, GWL_STYLE);
+    if (value == 0 && GetLastError() != 0)
+        return false;
+    *style = DWORD(value);
     return true;
 }
 
-void replaceSelection(HWND control, const wchar_t *text)
+UINT sendInput(const KeyEvent *events, size_t count, DWORD layoutThread)
 {
-    SendMessageW(control, EM_REPLACESEL, 1, reinterpret_cast<LPARAM>(text));
-}
-
-void paste(HWND control)
-{
-    SendMessageW(control, WM_PASTE, 0, 0);
-}
-
-UINT sendInput(const KeyEvent *events, size_t count)
-{
+    const HKL layout = GetKeyboardLayout(layoutThread);
     std::vector<INPUT> inputs(count);
     for (size_t i = 0; i < count; ++i) {
         ZeroMemory(&inputs[i], sizeof(INPUT));
@@ -211,16 +250,16 @@ UINT sendInput(const KeyEvent *events, size_t count)
         // changes nothing on Windows and makes the paste work under Wine.
         const DWORD flags = events[i].flags;
         if ((flags & KEYEVENTF_SCANCODE) && !(flags & KEYEVENTF_UNICODE) && events[i].vk == 0)
-            inputs[i].ki.wVk = WORD(MapVirtualKeyW(events[i].scan, MAPVK_VSC_TO_VK_EX));
+            inputs[i].ki.wVk = WORD(MapVirtualKeyExW(events[i].scan, MAPVK_VSC_TO_VK_EX, layout));
     }
     if (inputs.empty())
         return 0;
     return SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-WORD scanCodeForVirtualKey(WORD vk)
+WORD scanCodeForVirtualKey(WORD vk, DWORD thread)
 {
-    return WORD(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+    return WORD(MapVirtualKeyExW(vk, MAPVK_VK_TO_VSC, GetKeyboardLayout(thread)));
 }
 
 bool isKeyDown(int vk)
@@ -228,14 +267,74 @@ bool isKeyDown(int vk)
     return (GetAsyncKeyState(vk) & 0x8000) != 0;
 }
 
+bool isNonModifierKeyDown()
+{
+    // From VK_CANCEL: 1, 2 and 4 to 6 are mouse buttons.
+    for (int vk = VK_CANCEL; vk <= 0xFE; ++vk) {
+        switch (vk) {
+        case VK_MBUTTON:
+        case VK_XBUTTON1:
+        case VK_XBUTTON2:
+        case VK_SHIFT:
+        case VK_CONTROL:
+        case VK_MENU:
+        case VK_LWIN:
+        case VK_RWIN:
+        case VK_LSHIFT:
+        case VK_RSHIFT:
+        case VK_LCONTROL:
+        case VK_RCONTROL:
+        case VK_LMENU:
+        case VK_RMENU:
+        case VK_PACKET:
+            continue;
+        default:
+            if (isKeyDown(vk))
+                return true;
+        }
+    }
+    return false;
+}
+
+std::wstring ctrlAltCharacter(UINT vk, bool shift)
+{
+    BYTE state[256] = {};
+    state[VK_CONTROL] = state[VK_LCONTROL] = 0x80;
+    state[VK_MENU] = state[VK_RMENU] = 0x80;
+    if (shift)
+        state[VK_SHIFT] = state[VK_LSHIFT] = 0x80;
+    const HKL layout = GetKeyboardLayout(0);
+    wchar_t buffer[8] = {};
+    // Flag 4: leave the keyboard's dead-key state alone (Windows 10 1607 and
+    // later; older systems ignore it).
+    const int n = ToUnicodeEx(vk, MapVirtualKeyExW(vk, MAPVK_VK_TO_VSC, layout), state, buffer,
+                              7, 4, layout);
+    if (n < 0) {
+        // A dead key: it was stored in the keyboard state; a space takes it out.
+        BYTE none[256] = {};
+        ToUnicodeEx(VK_SPACE, MapVirtualKeyExW(VK_SPACE, MAPVK_VK_TO_VSC, layout), none, buffer,
+                    7, 4, layout);
+        return std::wstring(1, buffer[0]);
+    }
+    if (n == 0)
+        return std::wstring();
+    std::wstring out(buffer, size_t(n));
+    // Ctrl+Alt+key gives control characters on some layouts; those type nothing.
+    for (wchar_t c : out) {
+        if (c < 0x20 || c == 0x7F)
+            return std::wstring();
+    }
+    return out;
+}
+
 void releaseOleClipboard()
 {
     OleSetClipboard(nullptr);
 }
 
-bool openClipboard()
+bool openClipboard(HWND owner)
 {
-    return OpenClipboard(nullptr) != FALSE;
+    return OpenClipboard(owner) != FALSE;
 }
 
 bool emptyClipboard()
@@ -243,20 +342,28 @@ bool emptyClipboard()
     return EmptyClipboard() != FALSE;
 }
 
-bool setClipboardText(const wchar_t *text, size_t length)
+HGLOBAL textBlock(const wchar_t *text, size_t length)
 {
     const SIZE_T bytes = (length + 1) * sizeof(wchar_t);
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
     if (!block)
-        return false;
+        return nullptr;
     void *p = GlobalLock(block);
     if (!p) {
         GlobalFree(block);
-        return false;
+        return nullptr;
     }
     memcpy(p, text, length * sizeof(wchar_t));
     static_cast<wchar_t *>(p)[length] = L'\0';
     GlobalUnlock(block);
+    return block;
+}
+
+bool setClipboardText(const wchar_t *text, size_t length)
+{
+    HGLOBAL block = textBlock(text, length);
+    if (!block)
+        return false;
     if (!SetClipboardData(CF_UNICODETEXT, block)) {
         GlobalFree(block);
         return false;

@@ -28,8 +28,6 @@ bool guiThreadInfo(DWORD thread, HWND *focus, HWND *caretWindow, RECT *caretRect
 bool clientToScreen(HWND w, POINT *point);
 // GetClassNameW with a 128-unit buffer.
 bool className(HWND w, std::wstring *name);
-// Every descendant in EnumChildWindows order.
-std::vector<HWND> childWindows(HWND w);
 POINT cursorPos(); // (0, 0) when it cannot be read
 
 // ---- integrity levels ----
@@ -46,10 +44,22 @@ OpenResult processIntegrityLevel(DWORD processId, DWORD *level);
 bool ownIntegrityLevel(DWORD *level);
 
 // ---- messages to a standard text control ----
-int textLength(HWND control); // -1 when the message failed
+// Every message goes out with SendMessageTimeoutW: a hung program must not
+// hang this one, and a message that was dropped (a window of a more
+// privileged program, one that has gone, one that did not answer within
+// MessageTimeoutMs) is a failure, never an answer of 0.
+constexpr UINT MessageTimeoutMs = 1000;
+bool sendMessage(HWND w, UINT message, WPARAM wp, LPARAM lp, LRESULT *result = nullptr);
+// The whole text (WM_GETTEXTLENGTH, then WM_GETTEXT).
+bool controlText(HWND control, std::wstring *text);
 bool selection(HWND control, DWORD *start, DWORD *end);
-void replaceSelection(HWND control, const wchar_t *text); // undoable
-void paste(HWND control);
+bool replaceSelection(HWND control, const wchar_t *text); // undoable
+bool setSelection(HWND control, DWORD start, DWORD end);
+bool setControlText(HWND control, const wchar_t *text);
+bool undo(HWND control); // EM_UNDO; false when the control had nothing to undo
+bool paste(HWND control);
+// GWL_STYLE; false when the window is gone.
+bool windowStyle(HWND w, DWORD *style);
 
 // ---- synthesised input ----
 struct KeyEvent
@@ -59,16 +69,28 @@ struct KeyEvent
     DWORD flags;
 };
 // One SendInput call; returns the number of events the system accepted.
-UINT sendInput(const KeyEvent *events, size_t count);
-WORD scanCodeForVirtualKey(WORD vk);
+// A scan-code event without a virtual key gets the one the scan code stands
+// for, in the keyboard layout of layoutThread (0: this thread's).
+UINT sendInput(const KeyEvent *events, size_t count, DWORD layoutThread = 0);
+// The scan code of vk in the keyboard layout of thread (0: this thread's):
+// the target's layout decides which key a scan code is.
+WORD scanCodeForVirtualKey(WORD vk, DWORD thread = 0);
 bool isKeyDown(int vk);
+// True while a key that is not a modifier or a mouse button is down.
+bool isNonModifierKeyDown();
+// The character(s) that Ctrl+Alt (with Shift when shift) and vk type in the
+// keyboard layout of this thread: what AltGr gives where AltGr is
+// Ctrl+Alt. Empty when the combination types nothing.
+std::wstring ctrlAltCharacter(UINT vk, bool shift);
 
 // ---- clipboard ----
 void releaseOleClipboard();
-bool openClipboard();
+bool openClipboard(HWND owner = nullptr);
 bool emptyClipboard();
-// Copies text (NUL added) into a movable global block and hands it to the
-// clipboard as CF_UNICODETEXT; the block is freed when anything fails.
+// Copies text (NUL added) into a movable global block; null on failure.
+HGLOBAL textBlock(const wchar_t *text, size_t length);
+// Hands a copy of text to the clipboard as CF_UNICODETEXT; the block is
+// freed when anything fails.
 bool setClipboardText(const wchar_t *text, size_t length);
 void closeClipboard();
 // CF_UNICODETEXT of the clipboard; false when there is none. Opens and

@@ -1,8 +1,10 @@
 #pragma once
 
 // The Win32 backend: the Desktop operations as the Win32 calls of
-// win32prims.h, with Qt types at the edge. Waits block the GUI thread
-// (Sleep), as the insertion road always has on Windows.
+// win32prims.h and win32clipboard.h, with Qt types at the edge. Waits block
+// the GUI thread but keep serving the messages other programs send to it
+// (their clipboard requests, hung-window checks); posted messages, input and
+// our own shortcuts' presses wait until the insertion is done.
 //
 // The global-shortcut operations are defined in hotkeys_win.cpp, which keeps
 // its own state behind `hotkeys`.
@@ -11,6 +13,9 @@
 
 #include <memory>
 
+namespace Win32Clipboard {
+class Owner;
+}
 struct WinHotkeyState;
 struct WinHotkeyStateDeleter
 {
@@ -38,16 +43,19 @@ public:
     bool accessibleCaret(WindowHandle w, QRect *screenRect) override;
     bool clientToScreen(WindowHandle w, QPoint *point) override;
     bool className(WindowHandle w, QString *name) override;
-    QVector<WindowHandle> childWindows(WindowHandle w) override;
     QPoint cursorPos() override;
     ProcessLevel processLevel(quint32 processId) override;
     bool ownProcessLevel(quint32 *level) override;
-    int textLength(WindowHandle control) override;
+    bool textFieldTraits(WindowHandle control, TextFieldTraits *traits) override;
+    bool controlText(WindowHandle control, QString *text) override;
     bool selection(WindowHandle control, int *start, int *end) override;
-    void replaceSelection(WindowHandle control, const QString &text) override;
-    void paste(WindowHandle control) override;
+    bool setSelection(WindowHandle control, int start, int end) override;
+    bool replaceSelection(WindowHandle control, const QString &text) override;
+    bool undo(WindowHandle control) override;
+    bool setControlText(WindowHandle control, const QString &text) override;
+    bool paste(WindowHandle control) override;
     int sendInput(const QVector<KeyInput> &events) override;
-    quint16 scanCodeForVirtualKey(quint16 vk) override;
+    quint16 scanCodeForVirtualKey(quint16 vk, WindowHandle target) override;
     bool isKeyDown(int vk) override;
     bool isNonModifierKeyDown() override;
     void waitForKeyEvent(int maxMs) override;
@@ -55,10 +63,12 @@ public:
     quint32 tickCount() override;
     void sleep(int ms) override;
     void settle(WindowHandle target, int maxMs) override;
+    std::unique_ptr<ClipboardBackup> backupClipboard() override;
+    ClipboardRestore restoreClipboard(const ClipboardBackup &backup) override;
     void releaseOleClipboard() override;
     bool openClipboard() override;
     bool emptyClipboard() override;
-    bool setClipboardText(const QString &text) override;
+    bool setClipboardText(const QString &text, bool forPaste) override;
     void closeClipboard() override;
     bool awaitPaste(WindowHandle target, int settleMs) override;
 
@@ -66,7 +76,18 @@ public:
     bool registerHotKey(WindowHandle owner, int id, int mods, int vk) override;
     bool unregisterHotKey(WindowHandle owner, int id) override;
     int hotkeyIdFromNativeEvent(const QByteArray &eventType, void *message) override;
+    void suspendHotKeys(int mods, int vk) override;
+    bool resumeHotKeys() override;
+
+    // The longest wait for a paste's target to fetch the text.
+    static constexpr int PasteFetchWaitMs = 2000;
 
 private:
+    // Serves sent messages for ms, noting the shortcut keys that go up.
+    void serve(int ms);
+    void pollHeldHotkeys(); // in hotkeys_win.cpp
+    Win32Clipboard::Owner &clipboardOwner();
+
+    std::unique_ptr<Win32Clipboard::Owner> m_clipboardOwner;
     std::unique_ptr<WinHotkeyState, WinHotkeyStateDeleter> hotkeys;
 };

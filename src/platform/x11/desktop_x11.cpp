@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QX11Info>
 
 #include "platform/x11/atspicaret.h"
@@ -45,6 +46,24 @@ bool readProperty32(Display *d, Window w, const char *name, Atom type, unsigned 
     *value = reinterpret_cast<unsigned long *>(data.get())[0];
     return true;
 }
+
+// The X clipboard's content as Qt reads it: every target the owner offers,
+// each fetched as bytes.
+class X11ClipboardBackup final : public ClipboardBackup
+{
+public:
+    explicit X11ClipboardBackup(const QMimeData *current)
+    {
+        if (!current)
+            return;
+        const QStringList formats = current->formats();
+        for (const QString &format : formats)
+            data.setData(format, current->data(format));
+    }
+    int lostFormats() const override { return 0; }
+
+    QMimeData data;
+};
 
 } // namespace
 
@@ -258,11 +277,6 @@ bool X11Desktop::className(WindowHandle, QString *)
     return false;
 }
 
-QVector<WindowHandle> X11Desktop::childWindows(WindowHandle)
-{
-    return {};
-}
-
 QPoint X11Desktop::cursorPos()
 {
     if (!m_display)
@@ -287,9 +301,15 @@ bool X11Desktop::ownProcessLevel(quint32 *level)
     return true;
 }
 
-int X11Desktop::textLength(WindowHandle)
+// X11 has no standard text controls: findTextControl never finds one.
+bool X11Desktop::textFieldTraits(WindowHandle, TextFieldTraits *)
 {
-    return -1;
+    return false;
+}
+
+bool X11Desktop::controlText(WindowHandle, QString *)
+{
+    return false;
 }
 
 bool X11Desktop::selection(WindowHandle, int *, int *)
@@ -297,16 +317,38 @@ bool X11Desktop::selection(WindowHandle, int *, int *)
     return false;
 }
 
-void X11Desktop::replaceSelection(WindowHandle, const QString &) {}
+bool X11Desktop::setSelection(WindowHandle, int, int)
+{
+    return false;
+}
 
-void X11Desktop::paste(WindowHandle) {}
+bool X11Desktop::replaceSelection(WindowHandle, const QString &)
+{
+    return false;
+}
+
+bool X11Desktop::undo(WindowHandle)
+{
+    return false;
+}
+
+bool X11Desktop::setControlText(WindowHandle, const QString &)
+{
+    return false;
+}
+
+bool X11Desktop::paste(WindowHandle)
+{
+    return false;
+}
 
 int X11Desktop::sendInput(const QVector<KeyInput> &events)
 {
     return m_keyboard.send(events);
 }
 
-quint16 X11Desktop::scanCodeForVirtualKey(quint16 vk)
+// One keymap for every window: the target does not change the keycode.
+quint16 X11Desktop::scanCodeForVirtualKey(quint16 vk, WindowHandle)
 {
     return m_keyboard.keycodeForVirtualKey(vk);
 }
@@ -350,6 +392,28 @@ void X11Desktop::settle(WindowHandle target, int maxMs)
     X11Wait::serveEventsUntil([&] { return focusIsWithin(Window(target)); }, maxMs);
 }
 
+std::unique_ptr<ClipboardBackup> X11Desktop::backupClipboard()
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        return nullptr;
+    return std::make_unique<X11ClipboardBackup>(clipboard->mimeData());
+}
+
+ClipboardRestore X11Desktop::restoreClipboard(const ClipboardBackup &backup)
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        return ClipboardRestore::Failed;
+    const QMimeData &saved = static_cast<const X11ClipboardBackup &>(backup).data;
+    auto *copy = new QMimeData;
+    const QStringList formats = saved.formats();
+    for (const QString &format : formats)
+        copy->setData(format, saved.data(format));
+    clipboard->setMimeData(copy); // the clipboard owns it now
+    return ClipboardRestore::Restored;
+}
+
 void X11Desktop::releaseOleClipboard() {}
 
 bool X11Desktop::openClipboard()
@@ -362,7 +426,9 @@ bool X11Desktop::emptyClipboard()
     return true; // setting the text replaces every format at once
 }
 
-bool X11Desktop::setClipboardText(const QString &text)
+// Always offered, never rendered ahead: the X clipboard is fetched from its
+// owner on demand, which awaitPaste watches for.
+bool X11Desktop::setClipboardText(const QString &text, bool)
 {
     QClipboard *clipboard = QGuiApplication::clipboard();
     if (!clipboard)

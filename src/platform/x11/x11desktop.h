@@ -47,16 +47,19 @@ public:
     bool accessibleCaret(WindowHandle w, QRect *screenRect) override;
     bool clientToScreen(WindowHandle w, QPoint *point) override;
     bool className(WindowHandle w, QString *name) override;
-    QVector<WindowHandle> childWindows(WindowHandle w) override;
     QPoint cursorPos() override;
     ProcessLevel processLevel(quint32 processId) override;
     bool ownProcessLevel(quint32 *level) override;
-    int textLength(WindowHandle control) override;
+    bool textFieldTraits(WindowHandle control, TextFieldTraits *traits) override;
+    bool controlText(WindowHandle control, QString *text) override;
     bool selection(WindowHandle control, int *start, int *end) override;
-    void replaceSelection(WindowHandle control, const QString &text) override;
-    void paste(WindowHandle control) override;
+    bool setSelection(WindowHandle control, int start, int end) override;
+    bool replaceSelection(WindowHandle control, const QString &text) override;
+    bool undo(WindowHandle control) override;
+    bool setControlText(WindowHandle control, const QString &text) override;
+    bool paste(WindowHandle control) override;
     int sendInput(const QVector<KeyInput> &events) override;
-    quint16 scanCodeForVirtualKey(quint16 vk) override;
+    quint16 scanCodeForVirtualKey(quint16 vk, WindowHandle target) override;
     bool isKeyDown(int vk) override;
     bool isNonModifierKeyDown() override;
     void waitForKeyEvent(int maxMs) override;
@@ -64,10 +67,12 @@ public:
     quint32 tickCount() override;
     void sleep(int ms) override;
     void settle(WindowHandle target, int maxMs) override;
+    std::unique_ptr<ClipboardBackup> backupClipboard() override;
+    ClipboardRestore restoreClipboard(const ClipboardBackup &backup) override;
     void releaseOleClipboard() override;
     bool openClipboard() override;
     bool emptyClipboard() override;
-    bool setClipboardText(const QString &text) override;
+    bool setClipboardText(const QString &text, bool forPaste) override;
     void closeClipboard() override;
     bool awaitPaste(WindowHandle target, int settleMs) override;
 
@@ -75,6 +80,8 @@ public:
     bool registerHotKey(WindowHandle owner, int id, int mods, int vk) override;
     bool unregisterHotKey(WindowHandle owner, int id) override;
     int hotkeyIdFromNativeEvent(const QByteArray &eventType, void *message) override;
+    void suspendHotKeys(int mods, int vk) override;
+    bool resumeHotKeys() override;
 
     Display *display() const { return m_display; }
     X11Keyboard &keyboard() { return m_keyboard; }
