@@ -1,5 +1,6 @@
 #include "dialogs/phrasedialog.h"
 
+#include "hotkeys/hotkey.h"
 #include "hotkeys/hotkeyedit.h"
 #include "store/phrasestore.h"
 
@@ -33,9 +34,8 @@ PhraseDialog::PhraseDialog(const Phrase &phrase, PhraseStore *store, bool editin
     hotkeyRow->addWidget(clear, 0);
     bodyLayout->addLayout(hotkeyRow);
 
-    auto *hint = new QLabel(tr("Press one letter, number, or any key to type this phrase "
-                               "quickly. Ctrl, Alt, or Shift can be added. Leave it empty to "
-                               "use the picker."),
+    auto *hint = new QLabel(tr("Press a key with Ctrl, Alt, Shift, or Win, or a function key, to "
+                               "type this phrase quickly. Leave it empty to use the picker."),
                             this);
     hint->setObjectName(QStringLiteral("hint"));
     hint->setWordWrap(true);
@@ -111,6 +111,15 @@ QString PhraseDialog::validationMessage() const
         return tr("Enter the text to type.");
     if (candidate.text.size() > MaxTextLength)
         return tr("The text is too long. Keep it under 100,000 characters.");
+    switch (Hotkey::refusal(candidate.mods, candidate.vk)) {
+    case Hotkey::Refusal::PasteKey:
+        return tr("Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose "
+                  "another shortcut.");
+    case Hotkey::Refusal::NoModifier:
+        return tr("Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.");
+    case Hotkey::Refusal::None:
+        break;
+    }
     if (!store)
         return QString();
     if (!store->findDuplicateText(candidate.text, candidate.id).isEmpty())

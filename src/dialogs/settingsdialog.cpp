@@ -163,6 +163,10 @@ QString SettingsDialog::validationMessage() const
     if (c.showVk == 0 || c.pickerVk == 0 || !Hotkey::hasModifier(c.showMods) ||
         !Hotkey::hasModifier(c.pickerMods))
         return tr("Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.");
+    if (Hotkey::refusal(c.showMods, c.showVk) == Hotkey::Refusal::PasteKey ||
+        Hotkey::refusal(c.pickerMods, c.pickerVk) == Hotkey::Refusal::PasteKey)
+        return tr("Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose "
+                  "another shortcut.");
     if (Hotkey::sameHotkey(c.showMods, c.showVk, c.pickerMods, c.pickerVk))
         return tr("The two commands need different shortcuts.");
     // Only enabled phrases take part: a disabled phrase holds no registration.

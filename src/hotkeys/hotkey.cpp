@@ -86,6 +86,22 @@ bool hasModifier(int mods)
     return (mods & ModMask) != 0;
 }
 
+Refusal refusal(int mods, int vk)
+{
+    if (vk == 0)
+        return Refusal::None;
+    constexpr int VkInsert = 0x2D;
+    constexpr int VkV = 0x56;
+    constexpr int VkF1 = 0x70;
+    constexpr int VkF24 = 0x87;
+    const int m = mods & ModMask;
+    if ((m == ModControl && (vk == VkV || vk == VkInsert)) || (m == ModShift && vk == VkInsert))
+        return Refusal::PasteKey;
+    if (m == 0 && !(vk >= VkF1 && vk <= VkF24))
+        return Refusal::NoModifier;
+    return Refusal::None;
+}
+
 int modsFromQt(Qt::KeyboardModifiers modifiers)
 {
     int mods = 0;

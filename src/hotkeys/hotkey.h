@@ -22,6 +22,19 @@ QString keyName(int vk);
 // vk 0 equals nothing, not even another empty value.
 bool sameHotkey(int mods1, int vk1, int mods2, int vk2);
 bool hasModifier(int mods);
+
+// Why a combination cannot be a shortcut. A shortcut is taken from every
+// program: the keys that paste and copy everywhere (Ctrl+V, Shift+Insert,
+// Ctrl+Insert), which the program also sends itself to paste, and keys
+// without Ctrl, Alt, Shift or Win, which would be taken from typing (the
+// function keys F1 to F24 are not typing keys and may stand alone).
+enum class Refusal
+{
+    None,
+    PasteKey,
+    NoModifier,
+};
+Refusal refusal(int mods, int vk);
 // Ctrl, Alt, Shift and Meta become MOD_*; keypad and group switch are dropped.
 int modsFromQt(Qt::KeyboardModifiers modifiers);
 

@@ -30,6 +30,40 @@ private slots:
         QCOMPARE(Hotkey::keyText(mods, vk), text);
     }
 
+    // What a shortcut may not be: the keys that paste and copy everywhere,
+    // and typing keys without a modifier.
+    void refusal_data()
+    {
+        QTest::addColumn<int>("mods");
+        QTest::addColumn<int>("vk");
+        QTest::addColumn<int>("refusal");
+        const int none = int(Hotkey::Refusal::None);
+        const int paste = int(Hotkey::Refusal::PasteKey);
+        const int bare = int(Hotkey::Refusal::NoModifier);
+        QTest::newRow("Ctrl+V") << 2 << 0x56 << paste;
+        QTest::newRow("Shift+Insert") << 4 << 0x2D << paste;
+        QTest::newRow("Ctrl+Insert") << 2 << 0x2D << paste;
+        QTest::newRow("Ctrl+Alt+V") << 3 << 0x56 << none;
+        QTest::newRow("Ctrl+Shift+Insert") << 6 << 0x2D << none;
+        QTest::newRow("Insert alone") << 0 << 0x2D << bare;
+        QTest::newRow("a letter alone") << 0 << 0x41 << bare;
+        QTest::newRow("a digit alone") << 0 << 0x31 << bare;
+        QTest::newRow("Space alone") << 0 << 0x20 << bare;
+        QTest::newRow("F1 alone") << 0 << 0x70 << none;
+        QTest::newRow("F24 alone") << 0 << 0x87 << none;
+        QTest::newRow("Shift+A") << 4 << 0x41 << none;
+        QTest::newRow("Win+1") << 8 << 0x31 << none;
+        QTest::newRow("no key") << 0 << 0 << none;
+        QTest::newRow("Ctrl+V with a stray bit") << 0x4002 << 0x56 << paste;
+    }
+    void refusal()
+    {
+        QFETCH(int, mods);
+        QFETCH(int, vk);
+        QFETCH(int, refusal);
+        QCOMPARE(int(Hotkey::refusal(mods, vk)), refusal);
+    }
+
     void keyName_data()
     {
         QTest::addColumn<int>("vk");

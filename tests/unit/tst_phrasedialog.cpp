@@ -22,6 +22,11 @@ const QString tooLong = QStringLiteral("The text is too long. Keep it under 100,
 const QString duplicate =
     QStringLiteral("This text is already in your list. Duplicate phrases are not allowed.");
 const QString taken = QStringLiteral("This shortcut is already used.");
+const QString pasteKey = QStringLiteral(
+    "Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another "
+    "shortcut.");
+const QString bare =
+    QStringLiteral("Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.");
 
 Phrase makePhrase(const QString &id, const QString &text, int mods, int vk, bool enabled)
 {
@@ -116,6 +121,14 @@ private slots:
         QTest::newRow("picker key, other modifiers")
             << true << fresh << QStringLiteral("x") << (ctrl | Hotkey::ModAlt) << 0x52 << true
             << ok;
+        QTest::newRow("Ctrl+V") << true << fresh << QStringLiteral("x") << ctrl << 0x56 << true
+                                << pasteKey;
+        QTest::newRow("Shift+Insert")
+            << false << fresh << QStringLiteral("x") << Hotkey::ModShift << 0x2D << true << pasteKey;
+        QTest::newRow("a bare letter") << true << fresh << QStringLiteral("x") << 0 << 0x41 << true
+                                       << bare;
+        QTest::newRow("a bare function key")
+            << true << fresh << QStringLiteral("x") << 0 << 0x75 << true << ok;
         QTest::newRow("no store: duplicate and taken shortcut pass")
             << false << fresh << QStringLiteral("Hello") << ctrl << 0x54 << true << ok;
         QTest::newRow("no store: empty text")

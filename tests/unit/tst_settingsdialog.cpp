@@ -23,6 +23,9 @@ constexpr int vkF2 = 0x71;
 const QString bare =
     QStringLiteral("Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.");
 const QString same = QStringLiteral("The two commands need different shortcuts.");
+const QString pasteKey = QStringLiteral(
+    "Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another "
+    "shortcut.");
 const QString used = QStringLiteral("This shortcut is already used by a phrase.");
 const QString taken =
     QStringLiteral("Already used by another program. Please set this shortcut again.");
@@ -65,6 +68,7 @@ private slots:
         QTest::newRow("Shift+P accepted") << ctrl << 0x54 << shift << vkP << QString();
         QTest::newRow("P refused") << ctrl << 0x54 << 0 << vkP << bare;
         QTest::newRow("equal") << (ctrl | alt) << vkQ << (ctrl | alt) << vkQ << same;
+        QTest::newRow("Ctrl+V for the picker") << ctrl << 0x54 << ctrl << 0x56 << pasteKey;
         // Equal shortcuts are reported before a phrase that also uses them.
         QTest::newRow("equal and a phrase's") << ctrl << vkF1 << ctrl << vkF1 << same;
         QTest::newRow("enabled phrase's") << ctrl << 0x54 << ctrl << vkF1 << used;
