@@ -1,8 +1,20 @@
 #include "hotkeys/hotkeymanager.h"
 
+namespace {
+// Who was refused what: the same phrase or command on the same combination.
+QString refusalKey(int id, const QString &phraseId, int mods, int vk)
+{
+    return QStringLiteral("%1|%2|%3|%4").arg(id < HotkeyManager::FirstPhraseId ? id : 0)
+        .arg(phraseId).arg(mods).arg(vk);
+}
+} // namespace
+
 HotkeyManager::HotkeyManager(Desktop *desktop, OwnerHandle window, QObject *parent)
     : QObject(parent), desktop(desktop), window(std::move(window))
-{}
+{
+    m_retry.setInterval(RetryIntervalMs);
+    connect(&m_retry, &QTimer::timeout, this, &HotkeyManager::retryRefused);
+}
 
 HotkeyManager::~HotkeyManager()
 {
@@ -16,6 +28,10 @@ WindowHandle HotkeyManager::ownerHandle() const
 
 void HotkeyManager::beginRegistration(bool paused, int showMods, int showVk)
 {
+    m_toldRefused.clear();
+    for (const Refused &r : qAsConst(m_refused))
+        m_toldRefused.insert(refusalKey(r.id, phraseIds.value(r.id), r.mods, r.vk));
+    m_refused.clear();
     unregisterAll();
     this->paused = paused;
     // The show/hide shortcut stays registered while paused: it is the way back
@@ -52,8 +68,53 @@ bool HotkeyManager::registerOne(int id, int mods, int vk, const QString &name)
     registeredOn = owner;
     if (desktop->registerHotKey(owner, id, mods, vk))
         return true;
-    emit registrationFailed(name.isEmpty() ? Hotkey::keyText(mods, vk) : name);
+    const QString text = name.isEmpty() ? Hotkey::keyText(mods, vk) : name;
+    m_refused.append({id, mods, vk, text});
+    if (!m_toldRefused.contains(refusalKey(id, phraseIds.value(id), mods, vk)))
+        emit registrationFailed(text);
     return false;
+}
+
+void HotkeyManager::endRegistration(bool changed)
+{
+    QSet<QString> dead;
+    for (const Refused &r : qAsConst(m_refused)) {
+        if (r.id >= FirstPhraseId)
+            dead.insert(phraseIds.value(r.id));
+    }
+    if (m_refused.isEmpty())
+        m_retry.stop();
+    else if (!m_retry.isActive())
+        m_retry.start();
+    if (dead != m_deadPhraseIds) {
+        m_deadPhraseIds = dead;
+        changed = true;
+    }
+    if (changed)
+        emit deadShortcutsChanged();
+}
+
+bool HotkeyManager::retryRefused()
+{
+    const WindowHandle owner = ownerHandle();
+    if (!desktop || owner == 0 || owner != registeredOn)
+        return false;
+    bool any = false;
+    bool command = false;
+    for (int i = m_refused.size() - 1; i >= 0; --i) {
+        const Refused &r = m_refused.at(i);
+        if (!desktop->registerHotKey(owner, r.id, r.mods, r.vk))
+            continue;
+        if (r.id == ShowId)
+            showRegistered = command = true;
+        else if (r.id == PickerId)
+            pickerRegistered = command = true;
+        m_refused.remove(i);
+        any = true;
+    }
+    if (any)
+        endRegistration(command);
+    return any;
 }
 
 void HotkeyManager::unregisterAll()
@@ -66,6 +127,8 @@ void HotkeyManager::unregisterAll()
     }
     registeredOn = 0;
     phraseIds.clear();
+    m_refused.clear();
+    m_retry.stop();
 }
 
 bool HotkeyManager::nativeEventFilter(const QByteArray &eventType, void *message, long *result)

@@ -11,7 +11,10 @@
 #include <QAbstractNativeEventFilter>
 #include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QString>
+#include <QTimer>
+#include <QVector>
 
 #include <functional>
 
@@ -24,6 +27,10 @@ public:
     static constexpr int PickerId = 2;
     static constexpr int FirstPhraseId = 100;
     static constexpr int MaxPhraseShortcuts = 300;
+    // A combination another program holds is asked for again this often:
+    // once that program lets it go, the shortcut works without the user
+    // doing anything.
+    static constexpr int RetryIntervalMs = 5000;
 
     // Gives the native handle of the window that owns the registrations (the
     // main window's winId()). Asked each time, so the window may be created
@@ -46,15 +53,21 @@ public:
 
     void unregisterAll();
     // One registration; vk 0 (no shortcut) and a missing window count as
-    // success. A refusal emits registrationFailed(name, or the key text when
-    // name is empty) and returns false.
+    // success. A refusal is remembered (and tried again every
+    // RetryIntervalMs); it emits registrationFailed(name, or the key text
+    // when name is empty) unless the same combination was refused for the
+    // same shortcut in the registration before. Returns false on refusal.
     bool registerOne(int id, int mods, int vk, const QString &name);
+    // Tries every refused registration again; true when one now holds.
+    bool retryRefused();
 
     bool isShowRegistered() const { return showRegistered; }
     bool isPickerRegistered() const { return pickerRegistered; }
     bool isPaused() const { return paused; }
     // The phrase a registration id stands for; empty for an unknown id.
     QString phraseIdFor(int id) const { return phraseIds.value(id); }
+    // The phrases whose shortcut another program holds: it does nothing.
+    const QSet<QString> &deadPhraseIds() const { return m_deadPhraseIds; }
 
     bool nativeEventFilter(const QByteArray &eventType, void *message, long *result) override;
 
@@ -63,10 +76,15 @@ signals:
     void pickerRequested();
     void phraseRequested(const QString &id);
     void registrationFailed(const QString &text);
+    // deadPhraseIds, isShowRegistered or isPickerRegistered changed.
+    void deadShortcutsChanged();
 
 private:
     // The steps of registerAll that need no knowledge of the store's types.
     void beginRegistration(bool paused, int showMods, int showVk);
+    // Starts or stops the retries; emits deadShortcutsChanged when the dead
+    // phrases changed, or when changed says a command's state did.
+    void endRegistration(bool changed = false);
     bool registerPicker(int pickerMods, int pickerVk);
     void registerPhrase(int id, const QString &phraseId, const QString &name, int mods, int vk);
     WindowHandle ownerHandle() const;
@@ -78,6 +96,20 @@ private:
     // the destructor never has to ask a window that is being torn down.
     WindowHandle registeredOn = 0;
     QHash<int, QString> phraseIds;
+    // A registration the system refused, kept to be tried again.
+    struct Refused
+    {
+        int id;
+        int mods;
+        int vk;
+        QString text; // what registrationFailed named
+    };
+    QVector<Refused> m_refused;
+    // What was refused in the registration before (id, mods, vk): the user
+    // has been told about those already.
+    QSet<QString> m_toldRefused;
+    QSet<QString> m_deadPhraseIds;
+    QTimer m_retry;
     bool paused = false;
     bool showRegistered = true;
     bool pickerRegistered = true;
@@ -88,8 +120,10 @@ void HotkeyManager::registerAll(const SettingsRecord &settings, const PhraseList
                                 bool paused)
 {
     beginRegistration(paused, settings.showMods, settings.showVk);
-    if (paused)
+    if (paused) {
+        endRegistration();
         return;
+    }
     registerPicker(settings.pickerMods, settings.pickerVk);
     int count = 0;
     for (const auto &phrase : phrases) {
@@ -101,4 +135,5 @@ void HotkeyManager::registerAll(const SettingsRecord &settings, const PhraseList
         registerPhrase(FirstPhraseId + count, phrase.id, phrase.name, phrase.mods, phrase.vk);
         ++count;
     }
+    endRegistration();
 }

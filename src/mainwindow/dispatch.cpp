@@ -192,10 +192,20 @@ void MainWindow::reportInsertion(const InsertResult &result)
     if (!clipboard.isEmpty())
         text = text.isEmpty() ? clipboard : text + QLatin1Char(' ') + clipboard;
     if (!text.isEmpty())
-        notifyTyping(text, !result.delivered() || result.clipboardNotRestored);
+        showBalloon(text, !result.delivered() || result.clipboardNotRestored);
 }
 
 void MainWindow::onRegistrationFailed(const QString &text)
 {
     statusBar()->showMessage(tr("Could not register shortcut: %1").arg(text), RegistrationNoticeMs);
+    // The window is hidden most of the time: the tray tells too, once for
+    // all the shortcuts refused together.
+    if (m_refusedShortcuts.isEmpty()) {
+        QTimer::singleShot(0, this, [this] {
+            const QString names = m_refusedShortcuts.join(QStringLiteral(", "));
+            m_refusedShortcuts.clear();
+            showBalloon(tr("Could not register shortcut: %1").arg(names), true);
+        });
+    }
+    m_refusedShortcuts << text;
 }

@@ -124,6 +124,7 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
     connect(m_hotkeys, &HotkeyManager::pickerRequested, this, &MainWindow::onPickerHotkey);
     connect(m_hotkeys, &HotkeyManager::phraseRequested, this, &MainWindow::onPhraseHotkey);
     connect(m_hotkeys, &HotkeyManager::registrationFailed, this, &MainWindow::onRegistrationFailed);
+    connect(m_hotkeys, &HotkeyManager::deadShortcutsChanged, this, &MainWindow::refreshTable);
     QCoreApplication::instance()->installNativeEventFilter(m_hotkeys);
 
     const int imported = store->importLegacy();

@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <QSystemTrayIcon>
 
 #include <memory>
@@ -186,8 +187,8 @@ private:
     // Copies the panel's opacity, place, size and options into the settings;
     // true when a value changed.
     bool storePanelState();
-    // A tray balloon about an insertion (a warning when it failed).
-    void notifyTyping(const QString &text, bool warning);
+    // A tray balloon, with the warning icon or the information one.
+    void showBalloon(const QString &text, bool warning);
     void reportInsertion(const InsertResult &result);
     void updateStatusLabel();
     void onRegistrationFailed(const QString &text);
@@ -268,6 +269,8 @@ private:
     // until then its place and size are placeholders, not the user's.
     bool m_panelPlaced = false;
     bool m_typing = false;
+    // Shortcuts refused since the last balloon about them.
+    QStringList m_refusedShortcuts;
     bool m_showPending = false;
     WindowHandle m_targetWindow = 0;
 };

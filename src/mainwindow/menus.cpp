@@ -200,7 +200,7 @@ void MainWindow::onLanguageChosen(QAction *action)
     applyLanguage(code);
 }
 
-void MainWindow::notifyTyping(const QString &text, bool warning)
+void MainWindow::showBalloon(const QString &text, bool warning)
 {
     TestTrace::line(QLatin1String("balloon ") + text);
     if (!m_tray)

@@ -80,6 +80,7 @@ void MainWindow::setUpTable()
     header->setSectionResizeMode(TextColumn, QHeaderView::Stretch);
     header->setSectionResizeMode(EnabledColumn, QHeaderView::Interactive);
     m_table->setItemDelegate(new PhraseRowDelegate(m_table));
+    m_table->setDeadShortcutMark(Glyphs::warningGlyph(QColor(0xd1, 0x24, 0x2f)), QString());
 
     m_table->setColumnWidth(NameColumn, NameWidth);
     m_table->setColumnWidth(ShortcutColumn, ShortcutWidth);
@@ -181,6 +182,12 @@ void MainWindow::refreshTable()
     int needed = ShortcutWidth;
     // Most phrases share a few shortcut texts: one string and one measurement each.
     QHash<QString, int> keyWidths;
+    const QSet<QString> dead = m_hotkeys ? m_hotkeys->deadPhraseIds() : QSet<QString>();
+    if (!dead.isEmpty())
+        m_table->setDeadShortcutMark(
+            m_table->deadShortcutIcon(),
+            tr("Another program holds this shortcut, so it does nothing here. Close that "
+               "program or choose another shortcut."));
     QVector<PhraseTableWidget::Row> rows;
     rows.reserve(shown.size());
     for (int row = 0; row < shown.size(); ++row) {
@@ -189,8 +196,11 @@ void MainWindow::refreshTable()
         auto known = keyWidths.find(shortcutText);
         if (known == keyWidths.end())
             known = keyWidths.insert(shortcutText, metrics.horizontalAdvance(shortcutText));
-        needed = qMax(needed, known.value() + ShortcutPadding);
-        rows.append({p.id, p.name, known.key(), p.text, p.enabled ? yes : no, p.enabled});
+        const bool deadKey = !dead.isEmpty() && dead.contains(p.id);
+        // The mark takes room beside the text.
+        needed = qMax(needed, known.value() + ShortcutPadding + (deadKey ? 20 : 0));
+        rows.append(
+            {p.id, p.name, known.key(), p.text, p.enabled ? yes : no, p.enabled, deadKey});
     }
     m_table->setUpdatesEnabled(false);
     m_table->setRows(std::move(rows));

@@ -23,6 +23,12 @@ PhraseTableWidget::~PhraseTableWidget()
     QAccessible::removeActivationObserver(this);
 }
 
+void PhraseTableWidget::setDeadShortcutMark(const QIcon &icon, const QString &toolTip)
+{
+    m_deadIcon = icon;
+    m_deadToolTip = toolTip;
+}
+
 void PhraseTableWidget::setRows(QVector<Row> rows)
 {
     clearContents();
@@ -112,6 +118,10 @@ void PhraseTableWidget::fillRow(int row)
         new QTableWidgetItem(r.enabledText),
     };
     items[EnabledColumn]->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    if (r.shortcutDead) {
+        items[ShortcutColumn]->setIcon(m_deadIcon);
+        items[ShortcutColumn]->setToolTip(m_deadToolTip);
+    }
     if (!r.enabled) {
         QFont struck = name->font();
         struck.setStrikeOut(true);

@@ -10,6 +10,7 @@
 // see every row (those fill the whole table first).
 
 #include <QAccessible>
+#include <QIcon>
 #include <QString>
 #include <QTableWidget>
 #include <QVector>
@@ -29,6 +30,7 @@ public:
         QString text; // as stored; shown on one line
         QString enabledText;
         bool enabled = true;
+        bool shortcutDead = false; // another program holds the shortcut
     };
 
     // The table's columns, in order.
@@ -54,6 +56,9 @@ public:
 
     // Replaces every row; the selection and current cell are cleared.
     void setRows(QVector<Row> rows);
+    // How a dead shortcut's cell is marked; applies to rows set afterwards.
+    void setDeadShortcutMark(const QIcon &icon, const QString &toolTip);
+    const QIcon &deadShortcutIcon() const { return m_deadIcon; }
     const Row *rowData(int row) const;
     // Makes the items of every row not made yet.
     void fillAll();
@@ -72,4 +77,6 @@ private:
 
     QVector<Row> m_rows;
     int m_filled = 0;
+    QIcon m_deadIcon;
+    QString m_deadToolTip;
 };

@@ -215,6 +215,29 @@ QIcon dialogCloseGlyph(const QColor &colour)
     return iconFrom(pixmap);
 }
 
+QIcon warningGlyph(const QColor &colour)
+{
+    QPixmap pixmap = transparentPixmap(32, 2.0);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    setFilled(p, colour);
+    QPainterPath triangle;
+    triangle.moveTo(8, 1.5);
+    triangle.lineTo(15, 14.5);
+    triangle.lineTo(1, 14.5);
+    triangle.closeSubpath();
+    p.setPen(QPen(colour, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(triangle);
+    cut(p, [&p] {
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::black);
+        p.drawRoundedRect(QRectF(7.1, 5.2, 1.8, 5.0), 0.9, 0.9);
+        p.drawEllipse(QPointF(8, 12.2), 1.0, 1.0);
+    });
+    p.end();
+    return iconFrom(pixmap);
+}
+
 QPixmap commandGlyphPixmap(const QColor &colour, Command kind)
 {
     QPixmap pixmap = transparentPixmap(40, 2.0);

@@ -36,6 +36,9 @@ QIcon gearGlyph(const QColor &colour);
 QIcon captionGlyph(const QColor &colour, const QString &kind);
 // 12 x 12: the close cross of the dialog title bars.
 QIcon dialogCloseGlyph(const QColor &colour);
+// 32 x 32 pixels with a device pixel ratio of 2 (16 x 16 logical): a
+// triangle with an exclamation mark cut out of it.
+QIcon warningGlyph(const QColor &colour);
 // 40 x 40 pixels with a device pixel ratio of 2 (20 x 20 logical), sharp on
 // high-density screens.
 QIcon commandGlyph(const QColor &colour, Command kind);

@@ -155,6 +155,63 @@ private slots:
         QCOMPARE(manager.phraseIdFor(101), QStringLiteral("p2"));
     }
 
+    // Told once: registering the same set again, as every change of the list
+    // does, does not repeat the news; a new refusal is news again.
+    void refusalsAreToldOnce()
+    {
+        FakeDesktop desktop;
+        desktop.failingHotkeys.insert(qMakePair(int(Hotkey::ModControl), 0x31));
+        HotkeyManager manager(&desktop, [] { return owner; });
+        QSignalSpy failures(&manager, &HotkeyManager::registrationFailed);
+        QSignalSpy dead(&manager, &HotkeyManager::deadShortcutsChanged);
+        QVector<TestPhrase> phrases{phrase(QStringLiteral("p1"), Hotkey::ModControl, 0x31),
+                                    phrase(QStringLiteral("p2"), Hotkey::ModControl, 0x32)};
+        manager.registerAll(TestSettings(), phrases, false);
+        QCOMPARE(failures.count(), 1);
+        QCOMPARE(dead.count(), 1);
+        QCOMPARE(manager.deadPhraseIds(), QSet<QString>{QStringLiteral("p1")});
+
+        manager.registerAll(TestSettings(), phrases, false);
+        QCOMPARE(failures.count(), 1);
+        QCOMPARE(dead.count(), 1);
+
+        // Moved to another taken combination: news.
+        desktop.failingHotkeys.insert(qMakePair(int(Hotkey::ModControl), 0x33));
+        phrases[0].vk = 0x33;
+        manager.registerAll(TestSettings(), phrases, false);
+        QCOMPARE(failures.count(), 2);
+        // Paused, no phrase is dead.
+        manager.registerAll(TestSettings(), phrases, true);
+        QVERIFY(manager.deadPhraseIds().isEmpty());
+        QCOMPARE(dead.count(), 2);
+    }
+
+    void refusedRegistrationsAreTriedAgain()
+    {
+        FakeDesktop desktop;
+        desktop.failingHotkeys.insert(qMakePair(int(Hotkey::ModControl), 0x54)); // Ctrl+T
+        desktop.failingHotkeys.insert(qMakePair(int(Hotkey::ModControl), 0x31));
+        HotkeyManager manager(&desktop, [] { return owner; });
+        QSignalSpy dead(&manager, &HotkeyManager::deadShortcutsChanged);
+        QVector<TestPhrase> phrases{phrase(QStringLiteral("p1"), Hotkey::ModControl, 0x31)};
+        manager.registerAll(TestSettings(), phrases, false);
+        QVERIFY(!manager.isShowRegistered());
+        QCOMPARE(dead.count(), 1);
+
+        QVERIFY(!manager.retryRefused()); // still held
+        desktop.failingHotkeys.remove(qMakePair(int(Hotkey::ModControl), 0x54));
+        QVERIFY(manager.retryRefused());
+        QVERIFY(manager.isShowRegistered());
+        QCOMPARE(dead.count(), 2); // the command's state changed
+        QCOMPARE(manager.deadPhraseIds(), QSet<QString>{QStringLiteral("p1")});
+
+        desktop.failingHotkeys.clear();
+        QVERIFY(manager.retryRefused());
+        QVERIFY(manager.deadPhraseIds().isEmpty());
+        QCOMPARE(desktop.registered.value(100), qMakePair(int(Hotkey::ModControl), 0x31));
+        QVERIFY(!manager.retryRefused()); // nothing left to try
+    }
+
     void pressesBecomeSignals()
     {
         FakeDesktop desktop;

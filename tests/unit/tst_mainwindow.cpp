@@ -490,13 +490,31 @@ private slots:
         QCOMPARE(desktop->typedText(), QStringLiteral("hello"));
     }
 
-    void refusedShortcutIsReported()
+    // A shortcut another program holds does nothing: the status bar and the
+    // tray say so once, its cell is marked until it registers, and it
+    // registers by itself once the other program lets go of it.
+    void refusedShortcutIsReportedAndMarked()
     {
-        store->phrases() << makePhrase(QStringLiteral("Taken"), QStringLiteral("x"), ctrl, 0x31);
+        store->phrases() << makePhrase(QStringLiteral("Free"), QStringLiteral("y"), ctrl, 0x32)
+                         << makePhrase(QStringLiteral("Taken"), QStringLiteral("x"), ctrl, 0x31);
         desktop->failingHotkeys.insert(qMakePair(ctrl, 0x31));
         build();
         QCOMPARE(window->statusBar()->currentMessage(),
                  QStringLiteral("Could not register shortcut: Taken (Ctrl+1)"));
+        QTableWidget *table = window->table();
+        const auto marked = [table](int row) {
+            const QTableWidgetItem *item = table->item(row, MainWindow::ShortcutColumn);
+            return !item->icon().isNull() && item->toolTip().contains(QLatin1String("Another program"));
+        };
+        QVERIFY(!marked(0));
+        QVERIFY(marked(1));
+        QCOMPARE(window->hotkeys()->deadPhraseIds(), QSet<QString>{store->phrases().at(1).id});
+
+        desktop->failingHotkeys.clear();
+        QVERIFY(window->hotkeys()->retryRefused());
+        QVERIFY(!marked(1));
+        QVERIFY(window->hotkeys()->deadPhraseIds().isEmpty());
+        QCOMPARE(desktop->registered.size(), 4);
     }
 
     void showShortcutToggles()

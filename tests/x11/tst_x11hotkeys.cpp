@@ -193,12 +193,21 @@ private slots:
 
         QCOMPARE(failures.count(), 1);
         QCOMPARE(failures.at(0).at(0).toString(), QStringLiteral("Clash (Ctrl+Alt+3)"));
+        QCOMPARE(host->manager()->deadPhraseIds(), QSet<QString>{QStringLiteral("clash")});
         QSignalSpy typed(host->manager(), &HotkeyManager::phraseRequested);
         press({XK_Control_L, XK_Alt_L}, XK_3);
         QVERIFY(otherGotKey(XK_3, 2000));
         QCOMPARE(typed.count(), 0);
+        QVERIFY(!host->manager()->retryRefused()); // still held
         xcb_ungrab_key(other, three, otherRoot, modifiers | numLockMask);
         xcb_flush(other);
+
+        // Let go of by the other client, it is ours at the next try.
+        QVERIFY(host->manager()->retryRefused());
+        QVERIFY(host->manager()->deadPhraseIds().isEmpty());
+        press({XK_Control_L, XK_Alt_L}, XK_3);
+        QTRY_COMPARE(typed.count(), 1);
+        QCOMPARE(typed.at(0).at(0).toString(), QStringLiteral("clash"));
     }
 
     void twoPhrasesOnOneCombination()
