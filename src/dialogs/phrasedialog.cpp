@@ -2,6 +2,7 @@
 
 #include "hotkeys/hotkey.h"
 #include "hotkeys/hotkeyedit.h"
+#include "hotkeys/layoutnote.h"
 #include "store/phrasestore.h"
 
 #include <QCheckBox>
@@ -33,6 +34,8 @@ PhraseDialog::PhraseDialog(const Phrase &phrase, PhraseStore *store, bool editin
     hotkeyRow->addWidget(hotkey, 1);
     hotkeyRow->addWidget(clear, 0);
     bodyLayout->addLayout(hotkeyRow);
+    note = new LayoutNote(hotkey, this);
+    bodyLayout->addWidget(note);
 
     auto *hint = new QLabel(tr("Press a key with Ctrl, Alt, Shift, or Win, or a function key, to "
                                "type this phrase quickly. Leave it empty to use the picker."),
@@ -78,6 +81,12 @@ PhraseDialog::PhraseDialog(const Phrase &phrase, PhraseStore *store, bool editin
     textAsOpened = editorText();
     hotkey->setHotkey(phrase.mods, phrase.vk);
     enabled->setChecked(phrase.enabled);
+}
+
+void PhraseDialog::setDesktop(Desktop *desktop)
+{
+    hotkey->setDesktop(desktop);
+    note->refresh();
 }
 
 Phrase PhraseDialog::phrase() const

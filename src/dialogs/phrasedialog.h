@@ -8,7 +8,9 @@
 #include "store/phrase.h"
 #include "theme/themeddialog.h"
 
+class Desktop;
 class HotkeyEdit;
+class LayoutNote;
 class PhraseStore;
 class QCheckBox;
 class QLineEdit;
@@ -32,7 +34,12 @@ public:
     // The message of the first check that fails, or an empty string.
     QString validationMessage() const;
 
+    // Lets the shortcut editor ask the keyboard layout what a combination
+    // types (the note under it); null asks nothing.
+    void setDesktop(Desktop *desktop);
+
     HotkeyEdit *hotkeyEdit() const { return hotkey; }
+    LayoutNote *layoutNote() const { return note; }
     QLineEdit *nameEdit() const { return name; }
     QPlainTextEdit *textEdit() const { return text; }
     QCheckBox *enabledBox() const { return enabled; }
@@ -50,6 +57,7 @@ private:
     QString textAsOpened; // editorText() right after it was filled
     QLineEdit *name = nullptr;
     HotkeyEdit *hotkey = nullptr;
+    LayoutNote *note = nullptr;
     QPlainTextEdit *text = nullptr;
     QCheckBox *enabled = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "dialogs/ordercombobox.h"
 #include "hotkeys/hotkey.h"
 #include "hotkeys/hotkeyedit.h"
+#include "hotkeys/layoutnote.h"
 #include "store/phrasestore.h"
 
 #include <QCheckBox>
@@ -56,6 +57,8 @@ SettingsDialog::SettingsDialog(PhraseStore *store, bool showFailed, bool pickerF
     };
     showConflict = conflictLabel(showFailed);
     pickerConflict = conflictLabel(pickerFailed);
+    showNote = new LayoutNote(showEditor, this);
+    pickerNote = new LayoutNote(pickerEditor, this);
 
     hint = new QLabel(this);
     hint->setObjectName(QStringLiteral("hint"));
@@ -68,11 +71,13 @@ SettingsDialog::SettingsDialog(PhraseStore *store, bool showFailed, bool pickerF
     QVBoxLayout *showColumn = fieldColumn();
     showColumn->addWidget(showEditor);
     showColumn->addWidget(showConflict);
+    showColumn->addWidget(showNote);
     form->addRow(showLabel, showColumn);
     QVBoxLayout *pickerColumn = fieldColumn();
     pickerColumn->setAlignment(Qt::AlignTop);
     pickerColumn->addWidget(pickerEditor);
     pickerColumn->addWidget(pickerConflict);
+    pickerColumn->addWidget(pickerNote);
     pickerColumn->addWidget(hint, 0, Qt::AlignTop);
     form->addRow(pickerLabel, pickerColumn);
     form->addRow(orderLabel, order);
@@ -142,6 +147,14 @@ void SettingsDialog::fillOrderBox()
     order->addItem(tr("Keep the list order"), false);
     const int index = previous.isValid() ? order->findData(previous) : -1;
     order->setCurrentIndex(index < 0 ? 0 : index);
+}
+
+void SettingsDialog::setDesktop(Desktop *desktop)
+{
+    showEditor->setDesktop(desktop);
+    pickerEditor->setDesktop(desktop);
+    showNote->refresh();
+    pickerNote->refresh();
 }
 
 Settings SettingsDialog::settings() const

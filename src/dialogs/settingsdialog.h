@@ -8,7 +8,9 @@
 #include "store/settings.h"
 #include "theme/themeddialog.h"
 
+class Desktop;
 class HotkeyEdit;
+class LayoutNote;
 class OrderComboBox;
 class PhraseStore;
 class QCheckBox;
@@ -31,6 +33,10 @@ public:
     Settings settings() const;
     // The message of the first check that fails, or an empty string.
     QString validationMessage() const;
+
+    // Lets the shortcut editors ask the keyboard layout what a combination
+    // types (the notes under them); null asks nothing.
+    void setDesktop(Desktop *desktop);
 
     QCheckBox *startBox() const { return start; }
     QCheckBox *minimizedBox() const { return minimized; }
@@ -67,6 +73,8 @@ private:
     QLabel *orderLabel = nullptr;
     QLabel *showConflict = nullptr;
     QLabel *pickerConflict = nullptr;
+    LayoutNote *showNote = nullptr;
+    LayoutNote *pickerNote = nullptr;
     QLabel *hint = nullptr;
     QPushButton *ok = nullptr;
     QPushButton *cancel = nullptr;

@@ -1,10 +1,12 @@
 #include "hotkeys/hotkeyedit.h"
 
 #include "hotkeys/hotkey.h"
+#include "platform/desktop.h"
 #include "platform/keyevent.h"
 
 #include <QEvent>
 #include <QKeyEvent>
+#include <QSysInfo>
 
 HotkeyEdit::HotkeyEdit(QWidget *parent) : QLineEdit(parent)
 {
@@ -15,9 +17,33 @@ HotkeyEdit::HotkeyEdit(QWidget *parent) : QLineEdit(parent)
 
 void HotkeyEdit::setHotkey(int mods, int vk)
 {
+    const bool changed = mods != m_mods || vk != m_vk;
     m_mods = mods;
     m_vk = vk;
     setText(vk == 0 ? QString() : Hotkey::keyText(mods, vk));
+    if (changed)
+        emit hotkeyChanged();
+}
+
+QString HotkeyEdit::layoutNote() const
+{
+    const int ctrlAlt = Hotkey::ModControl | Hotkey::ModAlt;
+    const int mods = m_mods & Hotkey::ModMask;
+    if (!m_desktop || m_vk == 0 || (mods != ctrlAlt && mods != (ctrlAlt | Hotkey::ModShift)))
+        return QString();
+    const QString c = m_desktop->altGrCharacter(m_vk, mods & Hotkey::ModShift);
+    if (c.isEmpty())
+        return QString();
+    const QString combination = Hotkey::keyText(m_mods, m_vk);
+    // On X11 AltGr is a key of its own and the grab takes nothing from it;
+    // the data file, and the habit, may still go to Windows.
+    if (QSysInfo::kernelType() == QLatin1String("winnt"))
+        return tr("%1 types “%2” on this keyboard layout: as a shortcut, it takes that "
+                  "character away from typing in every program.")
+            .arg(combination, c);
+    return tr("AltGr with this key types “%2” on this keyboard layout. On Windows, where "
+              "AltGr is Ctrl+Alt, %1 would take that character away from typing.")
+        .arg(combination, c);
 }
 
 void HotkeyEdit::clearHotkey()

@@ -5,6 +5,8 @@
 
 #include <QLineEdit>
 
+class Desktop;
+
 class HotkeyEdit final : public QLineEdit
 {
     Q_OBJECT
@@ -19,6 +21,17 @@ public:
     int mods() const { return m_mods; }
     int vk() const { return m_vk; }
 
+    // Where the keyboard layout is asked what a combination types; null (the
+    // default) asks nothing.
+    void setDesktop(Desktop *desktop) { m_desktop = desktop; }
+    // A warning for a Ctrl+Alt combination that types a character on the
+    // keyboard layout in use (AltGr is Ctrl+Alt on Windows): as a shortcut it
+    // takes that character away from typing. Empty when there is none.
+    QString layoutNote() const;
+
+signals:
+    void hotkeyChanged();
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
@@ -27,4 +40,5 @@ protected:
 private:
     int m_mods = 0;
     int m_vk = 0;
+    Desktop *m_desktop = nullptr;
 };

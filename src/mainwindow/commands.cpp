@@ -292,6 +292,7 @@ void MainWindow::openSettings()
     }
     SettingsDialog dialog(store, !m_hotkeys->isShowRegistered(), !m_hotkeys->isPickerRegistered(),
                           this);
+    dialog.setDesktop(desktop);
     m_settingsDialog = &dialog;
     const bool accepted = dialog.exec() == QDialog::Accepted;
     m_settingsDialog = nullptr;

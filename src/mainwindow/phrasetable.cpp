@@ -239,6 +239,7 @@ void MainWindow::addPhrase()
     Phrase fresh;
     fresh.id = Phrase::newId();
     PhraseDialog dialog(fresh, store, false, this);
+    dialog.setDesktop(desktop);
     if (dialog.exec() != QDialog::Accepted)
         return;
     store->phrases().append(dialog.phrase());
@@ -257,6 +258,7 @@ void MainWindow::editPhrase()
     if (index < 0)
         return;
     PhraseDialog dialog(store->phrases().at(index), store, true, this);
+    dialog.setDesktop(desktop);
     if (dialog.exec() != QDialog::Accepted)
         return;
     // Looked up again: the list may have changed while the dialog was open.

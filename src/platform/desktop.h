@@ -215,6 +215,11 @@ public:
     // text does not fit the keys free to borrow (it binds them here); the
     // caller then pastes instead of typing wrong characters.
     virtual bool canTypeExactly(const QString &text) = 0;
+    // What the key vk types with AltGr (and Shift when shift) on the keyboard
+    // layout in use: on Windows, where AltGr is Ctrl+Alt, ToUnicodeEx with
+    // Ctrl+Alt down; on X11 the key's third level in the current group. Empty
+    // when it types nothing there, or the same as without AltGr.
+    virtual QString altGrCharacter(int vk, bool shift) = 0;
     // Milliseconds from an arbitrary start, wrapping like GetTickCount.
     virtual quint32 tickCount() = 0;
     // Waits ms milliseconds, serving what other programs ask of us meanwhile

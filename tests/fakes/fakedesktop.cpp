@@ -354,6 +354,11 @@ bool FakeDesktop::canTypeExactly(const QString &text)
     return typesExactly;
 }
 
+QString FakeDesktop::altGrCharacter(int vk, bool)
+{
+    return altGr.value(vk);
+}
+
 quint32 FakeDesktop::tickCount()
 {
     return clock;

@@ -87,6 +87,8 @@ public:
     // canTypeExactly's answer, and whether the target of a Ctrl+V reads the
     // clipboard (awaitPaste's answer).
     bool typesExactly = true;
+    // altGrCharacter's answers, by virtual key (Shift not told apart).
+    QHash<int, QString> altGr;
     bool pasteRead = true;
     int clipboardOpenFailures = 0; // the next n openClipboard calls fail
     bool emptySucceeds = true;
@@ -157,6 +159,7 @@ public:
     bool isNonModifierKeyDown() override;
     void waitForKeyEvent(int maxMs) override;
     bool canTypeExactly(const QString &text) override;
+    QString altGrCharacter(int vk, bool shift) override;
     quint32 tickCount() override;
     void sleep(int ms) override;
     void settle(WindowHandle target, int maxMs) override;

@@ -1,5 +1,7 @@
+#include "fakes/fakedesktop.h"
 #include "hotkeys/hotkeyedit.h"
 #include "hotkeys/keymap.h"
+#include "hotkeys/layoutnote.h"
 
 #include <QDialog>
 #include <QVBoxLayout>
@@ -18,6 +20,40 @@ private slots:
         QCOMPARE(edit.placeholderText(), QStringLiteral("Press a shortcut"));
         QCOMPARE(edit.mods(), 0);
         QCOMPARE(edit.vk(), 0);
+    }
+
+    // Ctrl+Alt+E types "€" where AltGr is Ctrl+Alt: the note under the
+    // editor says so, and only for Ctrl+Alt (with or without Shift).
+    void layoutNote_data()
+    {
+        QTest::addColumn<int>("mods");
+        QTest::addColumn<int>("vk");
+        QTest::addColumn<bool>("noted");
+        QTest::newRow("Ctrl+Alt+E") << 3 << 0x45 << true;
+        QTest::newRow("Ctrl+Alt+Shift+E") << 7 << 0x45 << true;
+        QTest::newRow("Ctrl+Alt+1, nothing there") << 3 << 0x31 << false;
+        QTest::newRow("Ctrl+E") << 2 << 0x45 << false;
+        QTest::newRow("Ctrl+Alt+Win+E") << 11 << 0x45 << false;
+        QTest::newRow("no shortcut") << 3 << 0 << false;
+    }
+    void layoutNote()
+    {
+        QFETCH(int, mods);
+        QFETCH(int, vk);
+        QFETCH(bool, noted);
+        FakeDesktop desktop;
+        desktop.altGr.insert(0x45, QString::fromUtf8("€"));
+        QWidget host;
+        HotkeyEdit edit(&host);
+        LayoutNote note(&edit, &host);
+        edit.setHotkey(mods, vk);
+        QVERIFY(edit.layoutNote().isEmpty()); // no keyboard to ask yet
+        edit.setDesktop(&desktop);
+        note.refresh();
+        QCOMPARE(edit.layoutNote().contains(QString::fromUtf8("“€”")), noted);
+        QCOMPARE(note.isVisibleTo(&host), noted);
+        edit.clearHotkey(); // the note follows the editor
+        QVERIFY(!note.isVisibleTo(&host));
     }
 
     void modifiersWaitForTheKey()

@@ -100,6 +100,32 @@ private slots:
         QCOMPARE(ruUs->plainKeysym(55), quint32(XKB_KEY_v));
     }
 
+    // What AltGr adds to a key: the shortcut editor warns about Ctrl+Alt
+    // combinations that stand for these on Windows.
+    void levelThreeText_data()
+    {
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<quint32>("keycode");
+        QTest::addColumn<bool>("shift");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("de: E") << "de" << 26u << false << QString::fromUtf8("€");
+        QTest::newRow("de: Q") << "de" << 24u << false << QStringLiteral("@");
+        QTest::newRow("pl: A") << "pl" << 38u << false << QString::fromUtf8("ą");
+        QTest::newRow("pl: Shift+A") << "pl" << 38u << true << QString::fromUtf8("Ą");
+        QTest::newRow("us: E has no third level") << "us" << 26u << false << QString();
+        QTest::newRow("de: Return types nothing there") << "de" << 36u << false << QString();
+    }
+    void levelThreeText()
+    {
+        QFETCH(QString, layout);
+        QFETCH(quint32, keycode);
+        QFETCH(bool, shift);
+        QFETCH(QString, text);
+        const auto map = KeyboardLayout::fromNames(layout.toLatin1().constData());
+        QVERIFY(map && map->isValid());
+        QCOMPARE(map->levelThreeText(keycode, shift), text);
+    }
+
     void unusedKeysCarryNothing()
     {
         const auto us = KeyboardLayout::fromNames("us");

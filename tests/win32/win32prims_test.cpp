@@ -213,6 +213,15 @@ void testClassNames(HWND top)
     }
 }
 
+void testLayout()
+{
+    // US English, Wine's and Windows' default: Ctrl+Alt types nothing; the
+    // plain keys still do.
+    check(ctrlAltCharacter('E', false).empty() && ctrlAltCharacter('Q', true).empty(),
+          "Ctrl+Alt+E and Ctrl+Alt+Shift+Q type nothing in the US layout");
+    check(scanCodeForVirtualKey('V') == 0x2F, "V is scan code 0x2F in the US layout");
+}
+
 void testFocus()
 {
     HWND top = topLevel(L"find");
@@ -572,6 +581,7 @@ int wmain()
     DestroyWindow(top);
 
     testMessageTimeout();
+    testLayout();
     testFocus();
     testInputAndClipboard();
     testSnapshot();

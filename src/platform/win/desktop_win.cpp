@@ -266,6 +266,12 @@ bool WinDesktop::canTypeExactly(const QString &)
     return true;
 }
 
+QString WinDesktop::altGrCharacter(int vk, bool shift)
+{
+    const std::wstring c = Win32Prims::ctrlAltCharacter(UINT(vk), shift);
+    return QString::fromWCharArray(c.data(), int(c.size()));
+}
+
 void WinDesktop::sleep(int ms)
 {
     serve(ms);

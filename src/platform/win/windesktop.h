@@ -60,6 +60,7 @@ public:
     bool isNonModifierKeyDown() override;
     void waitForKeyEvent(int maxMs) override;
     bool canTypeExactly(const QString &text) override;
+    QString altGrCharacter(int vk, bool shift) override;
     quint32 tickCount() override;
     void sleep(int ms) override;
     void settle(WindowHandle target, int maxMs) override;

@@ -373,6 +373,13 @@ bool X11Desktop::canTypeExactly(const QString &text)
     return m_keyboard.prepareText(text);
 }
 
+QString X11Desktop::altGrCharacter(int vk, bool shift)
+{
+    const quint16 keycode = m_keyboard.keycodeForVirtualKey(quint16(vk));
+    const KeyboardLayout *layout = m_keyboard.layout();
+    return keycode && layout ? layout->levelThreeText(keycode, shift) : QString();
+}
+
 quint32 X11Desktop::tickCount()
 {
     return quint32(m_clock.elapsed());

@@ -243,6 +243,27 @@ QVector<quint32> KeyboardLayout::keycodesForKeysym(quint32 keysym) const
     return out;
 }
 
+QString KeyboardLayout::levelThreeText(quint32 keycode, bool shift) const
+{
+    const quint32 levelThree = modifierKeycode(StrokeModifier::LevelThree);
+    const quint32 shiftKey = modifierKeycode(StrokeModifier::Shift);
+    if (!m_keymap || !levelThree || (shift && !shiftKey))
+        return QString();
+    const auto text = [&](bool third) {
+        const StatePtr state(newState());
+        if (!state)
+            return QString();
+        if (shift)
+            xkb_state_update_key(state.get(), shiftKey, XKB_KEY_DOWN);
+        if (third)
+            xkb_state_update_key(state.get(), levelThree, XKB_KEY_DOWN);
+        const char32_t c = xkb_state_key_get_utf32(state.get(), keycode);
+        return c != 0 && isTypeableCodePoint(c) ? QString::fromUcs4(&c, 1) : QString();
+    };
+    const QString third = text(true);
+    return third == text(false) ? QString() : third;
+}
+
 quint32 KeyboardLayout::plainKeysym(quint32 keycode) const
 {
     if (!m_keymap)

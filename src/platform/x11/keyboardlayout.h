@@ -94,6 +94,9 @@ public:
     QVector<quint32> keycodesForKeysym(quint32 keysym) const;
     // The keysym key gives in the effective group without modifiers.
     quint32 plainKeysym(quint32 keycode) const;
+    // What key types with the third-level key (AltGr) held, and Shift when
+    // shift; empty when that is nothing or what it types without it.
+    QString levelThreeText(quint32 keycode, bool shift) const;
 
 private:
     void buildTable() const;
