@@ -4,7 +4,7 @@
 # portable zip and the installer always carry the same program.
 
 # Qt5<module>.dll from the Qt's bin folder.
-set(SCRIVLET_DEPLOY_QT_MODULES Core Gui Widgets Network)
+set(SCRIVLET_DEPLOY_QT_MODULES Core Gui Widgets)
 
 # Plugins Qt loads from folders beside the .exe: the window system, the native
 # style (Fusion is built into Qt5Widgets, the Vista style is kept for dialogs

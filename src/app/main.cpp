@@ -71,10 +71,14 @@ int main(int argc, char *argv[])
     // two copies than one that another user can reach.
     const QString serverName = AppIdentity::localServerName(QStringLiteral("VantokScrivlet32"));
     SingleInstance instance(serverName);
+    bool channel = false;
     if (!serverName.isEmpty()) {
         if (instance.handOver())
             return 0;
-        if (instance.listen())
+        // A server of another user is never handed over to, and its name
+        // cannot be ours: this copy runs without a channel, and says so.
+        channel = !instance.foundForeignServer() && instance.listen();
+        if (channel)
             TestTrace::line(QStringLiteral("listening ") + serverName);
     }
 
@@ -101,6 +105,9 @@ int main(int argc, char *argv[])
         TestTrace::line(QStringLiteral("show requested"));
         window.showMainWindow();
     });
+
+    if (!channel)
+        window.reportNoHandOverChannel();
 
     if (!store.settings().startMinimized) {
         window.show();

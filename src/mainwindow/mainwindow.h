@@ -76,6 +76,9 @@ public:
     // active: a second start and the tray's show command. While a text is
     // being typed it is shown right after.
     void showMainWindow();
+    // Tells the user, once the tray is up, that a second start will not find
+    // this copy: the channel for the hand-over could not be had.
+    void reportNoHandOverChannel();
     // Installs the catalogue of code (none for English or an unknown code) and
     // lets every top-level window set its texts again.
     void applyLanguage(const QString &code);

@@ -14,6 +14,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -198,6 +199,16 @@ void MainWindow::onLanguageChosen(QAction *action)
     store->settings().language = code;
     store->save();
     applyLanguage(code);
+}
+
+void MainWindow::reportNoHandOverChannel()
+{
+    QTimer::singleShot(0, this, [this] {
+        showBalloon(tr("Zem Scrivlet could not open the channel by which a later start finds this "
+                       "copy (another program may hold it): starting Zem Scrivlet again will "
+                       "open a second copy."),
+                    true);
+    });
 }
 
 void MainWindow::showBalloon(const QString &text, bool warning)

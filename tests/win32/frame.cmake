@@ -1,5 +1,6 @@
 # Tests of the whole program's Windows side: the native frame of frameless
-# windows, the insertion road against native controls, the Run value. In a cross build ctest
+# windows, the insertion road against native controls, the single-instance
+# channel, the Run value. In a cross build ctest
 # runs it under Wine through the build's emulator (cmake/wine-run.sh.in), on
 # the qwindows platform, so it needs a display: $DISPLAY or a private Xvfb.
 if(SCRIVLET_BACKEND STREQUAL "win")
@@ -14,6 +15,12 @@ if(SCRIVLET_BACKEND STREQUAL "win")
     target_link_libraries(tst_win32insert PRIVATE scrivlet_platform scrivlet_ui scrivlet_core Qt5::Test)
     add_test(NAME tst_win32insert COMMAND tst_win32insert)
     set_tests_properties(tst_win32insert PROPERTIES TIMEOUT 240 LABELS win32 RUN_SERIAL TRUE)
+
+    # The single-instance channel: its name, the first instance, the hand-over.
+    add_executable(tst_winchannel ${CMAKE_CURRENT_LIST_DIR}/tst_winchannel.cpp)
+    target_link_libraries(tst_winchannel PRIVATE scrivlet_platform scrivlet_core Qt5::Test)
+    add_test(NAME tst_winchannel COMMAND tst_winchannel)
+    set_tests_properties(tst_winchannel PROPERTIES TIMEOUT 120 LABELS win32)
 
     # Writes or removes the Run value through the same code as the program,
     # for scripts/test-windows.sh to read back with "wine reg query":

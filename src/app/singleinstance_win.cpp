@@ -1,0 +1,228 @@
+// Windows: the channel is a named pipe of our own making. Its name carries
+// the user's SID and the session id (AppIdentity::localServerName), so each
+// user in each session has a channel of their own; the first start creates it
+// as the pipe's first instance, so no second server of that name can exist;
+// its access list admits this user alone; and a start checks that the server
+// it reaches runs as this user before it hands over and exits.
+
+#include "app/singleinstance.h"
+
+#include <QWinEventNotifier>
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+#include <sddl.h>
+
+#include <vector>
+
+namespace {
+
+constexpr DWORD PipeBuffer = 64;
+
+std::wstring wide(const QString &s)
+{
+    return s.toStdWString();
+}
+
+// The user SID of a process's token; empty when it cannot be read.
+std::vector<BYTE> processUser(HANDLE process)
+{
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(process, TOKEN_QUERY, &token))
+        return {};
+    DWORD size = 0;
+    GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+    std::vector<BYTE> buffer(size);
+    const bool ok = size > 0 && GetTokenInformation(token, TokenUser, buffer.data(), size, &size);
+    CloseHandle(token);
+    if (!ok)
+        return {};
+    const PSID sid = reinterpret_cast<TOKEN_USER *>(buffer.data())->User.Sid;
+    const DWORD length = GetLengthSid(sid);
+    const auto *bytes = static_cast<const BYTE *>(sid);
+    return std::vector<BYTE>(bytes, bytes + length);
+}
+
+// Whether the process at the other end of a pipe runs as this user. A
+// process we may not even query does not.
+bool serverIsOurs(HANDLE pipe)
+{
+    ULONG pid = 0;
+    if (!GetNamedPipeServerProcessId(pipe, &pid) || pid == 0)
+        return false;
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+    if (!process)
+        return false;
+    const std::vector<BYTE> theirs = processUser(process);
+    CloseHandle(process);
+    const std::vector<BYTE> ours = processUser(GetCurrentProcess());
+    return !ours.empty() && theirs == ours;
+}
+
+// Security attributes that give this user, and no one else, the pipe.
+class UserOnly final
+{
+public:
+    UserOnly() : m_user(processUser(GetCurrentProcess()))
+    {
+        if (m_user.empty())
+            return;
+        const PSID sid = m_user.data();
+        const DWORD aclSize = sizeof(ACL) + sizeof(ACCESS_ALLOWED_ACE) + GetLengthSid(sid);
+        m_acl.resize(aclSize);
+        auto *acl = reinterpret_cast<PACL>(m_acl.data());
+        if (!InitializeAcl(acl, aclSize, ACL_REVISION) ||
+            !AddAccessAllowedAce(acl, ACL_REVISION, GENERIC_ALL, sid) ||
+            !InitializeSecurityDescriptor(&m_descriptor, SECURITY_DESCRIPTOR_REVISION) ||
+            !SetSecurityDescriptorOwner(&m_descriptor, sid, FALSE) ||
+            !SetSecurityDescriptorDacl(&m_descriptor, TRUE, acl, FALSE))
+            return;
+        m_attributes.nLength = sizeof m_attributes;
+        m_attributes.lpSecurityDescriptor = &m_descriptor;
+        m_attributes.bInheritHandle = FALSE;
+        m_valid = true;
+    }
+    SECURITY_ATTRIBUTES *attributes() { return m_valid ? &m_attributes : nullptr; }
+
+private:
+    std::vector<BYTE> m_user;
+    std::vector<BYTE> m_acl;
+    SECURITY_DESCRIPTOR m_descriptor{};
+    SECURITY_ATTRIBUTES m_attributes{};
+    bool m_valid = false;
+};
+
+} // namespace
+
+struct SingleInstance::Server
+{
+    HANDLE pipe = INVALID_HANDLE_VALUE;
+    OVERLAPPED connect{};
+    std::unique_ptr<QWinEventNotifier> notifier;
+
+    ~Server()
+    {
+        notifier.reset();
+        if (pipe != INVALID_HANDLE_VALUE) {
+            CancelIo(pipe);
+            CloseHandle(pipe);
+        }
+        if (connect.hEvent)
+            CloseHandle(connect.hEvent);
+    }
+
+    // Waits for the next client; true when one is connected already.
+    bool accept()
+    {
+        ResetEvent(connect.hEvent);
+        if (ConnectNamedPipe(pipe, &connect))
+            return true;
+        switch (GetLastError()) {
+        case ERROR_PIPE_CONNECTED:
+            SetEvent(connect.hEvent);
+            return true;
+        case ERROR_IO_PENDING:
+            return true;
+        default:
+            return false;
+        }
+    }
+};
+
+SingleInstance::SingleInstance(const QString &serverName, QObject *parent)
+    : QObject(parent), m_serverName(serverName)
+{}
+
+SingleInstance::~SingleInstance() = default;
+
+bool SingleInstance::handOver()
+{
+    m_foreign = false;
+    const std::wstring name = wide(m_serverName);
+    HANDLE pipe = INVALID_HANDLE_VALUE;
+    for (int attempt = 0; attempt < 2 && pipe == INVALID_HANDLE_VALUE; ++attempt) {
+        pipe = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        if (pipe != INVALID_HANDLE_VALUE)
+            break;
+        // The one instance is serving another start: wait for it once.
+        if (GetLastError() != ERROR_PIPE_BUSY || !WaitNamedPipeW(name.c_str(), connectTimeoutMs))
+            break;
+    }
+    if (pipe == INVALID_HANDLE_VALUE) {
+        // A name we may not open is someone else's server.
+        m_foreign = GetLastError() == ERROR_ACCESS_DENIED;
+        return false;
+    }
+    if (!serverIsOurs(pipe)) {
+        m_foreign = true;
+        CloseHandle(pipe);
+        return false;
+    }
+    // Four bytes fit the pipe's buffer, so the write does not wait for the
+    // server; what is written stays readable after the close. (A flush would
+    // wait for a server that may be hung.)
+    DWORD written = 0;
+    const bool sent = WriteFile(pipe, "show", 4, &written, nullptr) && written == 4;
+    CloseHandle(pipe);
+    return sent;
+}
+
+bool SingleInstance::listen()
+{
+    auto server = std::make_unique<Server>();
+    UserOnly security;
+    if (!security.attributes())
+        return false;
+    // The first instance of the name or nothing: a pipe someone else made
+    // first makes this fail rather than giving us a second instance beside it.
+    server->pipe = CreateNamedPipeW(
+        wide(m_serverName).c_str(),
+        PIPE_ACCESS_INBOUND | FILE_FLAG_FIRST_PIPE_INSTANCE | FILE_FLAG_OVERLAPPED,
+        PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, 1, PipeBuffer,
+        PipeBuffer, 0, security.attributes());
+    if (server->pipe == INVALID_HANDLE_VALUE)
+        return false;
+    server->connect.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    if (!server->connect.hEvent || !server->accept())
+        return false;
+    server->notifier = std::make_unique<QWinEventNotifier>(server->connect.hEvent);
+    connect(server->notifier.get(), &QWinEventNotifier::activated, this,
+            &SingleInstance::onNewConnection);
+    m_server = std::move(server);
+    return true;
+}
+
+bool SingleInstance::isListening() const
+{
+    return m_server != nullptr;
+}
+
+void SingleInstance::onNewConnection()
+{
+    Server &server = *m_server;
+    DWORD transferred = 0;
+    if (GetOverlappedResult(server.pipe, &server.connect, &transferred, FALSE)) {
+        // The content is not examined: any connection asks for the window.
+        // The short wait only lets a well-behaved client finish its write.
+        char buffer[4];
+        OVERLAPPED read{};
+        read.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        if (read.hEvent) {
+            if (!ReadFile(server.pipe, buffer, sizeof buffer, nullptr, &read) &&
+                GetLastError() == ERROR_IO_PENDING &&
+                WaitForSingleObject(read.hEvent, readTimeoutMs) != WAIT_OBJECT_0)
+                CancelIo(server.pipe);
+            GetOverlappedResult(server.pipe, &read, &transferred, TRUE);
+            CloseHandle(read.hEvent);
+        }
+        emit showRequested();
+    }
+    DisconnectNamedPipe(server.pipe);
+    // A channel that cannot wait for the next start is gone; the program
+    // goes on without it (after this call: its notifier is calling us).
+    if (!server.accept())
+        QMetaObject::invokeMethod(this, [this] { m_server.reset(); }, Qt::QueuedConnection);
+}
