@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Opacity: %1%</source>
-        <translation>Opacidad: %1 %</translation>
+        <translation>Opacidad: %1&#xa0;%</translation>
     </message>
     <message>
         <source>Row buttons</source>
@@ -77,6 +77,14 @@
     <message>
         <source>Press a shortcut</source>
         <translation>Presiona un atajo</translation>
+    </message>
+    <message>
+        <source>%1 types “%2” on this keyboard layout: as a shortcut, it takes that character away from typing in every program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AltGr with this key types “%2” on this keyboard layout. On Windows, where AltGr is Ctrl+Alt, %1 would take that character away from typing.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -348,6 +356,46 @@ Se omitieron las siguientes porque su texto ya está en tu lista:
             <numerusform>%n frases importadas de la versión 3.0.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The window in front did not respond in time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text field in front is read-only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text field in front is a password field: phrases are not put into password fields.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text field in front takes one line, and this phrase has several.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was typed: the shortcut&apos;s keys were held down too long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window in front runs as administrator: press Ctrl+V to paste the phrase.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your clipboard could not be put back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Part of your clipboard could not be kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet could not open the channel by which a later start finds this copy (another program may hold it): starting Zem Scrivlet again will open a second copy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another program holds this shortcut, so it does nothing here. Close that program or choose another shortcut.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -366,10 +414,6 @@ Se omitieron las siguientes porque su texto ya está en tu lista:
     <message>
         <source>Clear</source>
         <translation>Borrar</translation>
-    </message>
-    <message>
-        <source>Press one letter, number, or any key to type this phrase quickly. Ctrl, Alt, or Shift can be added. Leave it empty to use the picker.</source>
-        <translation>Presiona una letra, un número o cualquier otra tecla para escribir esta frase rápidamente. Puedes agregar Ctrl, Alt o Shift. Déjalo vacío para usar el selector.</translation>
     </message>
     <message>
         <source>Text</source>
@@ -414,6 +458,18 @@ Se omitieron las siguientes porque su texto ya está en tu lista:
     <message>
         <source>This shortcut is already used.</source>
         <translation>Este atajo ya está en uso.</translation>
+    </message>
+    <message>
+        <source>Press a key with Ctrl, Alt, Shift, or Win, or a function key, to type this phrase quickly. Leave it empty to use the picker.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
+        <translation type="unfinished">Incluye Ctrl, Alt, Shift o Win para que no se capture una letra suelta.</translation>
     </message>
 </context>
 <context>
@@ -512,6 +568,10 @@ Se omitieron las siguientes porque su texto ya está en tu lista:
     <message>
         <source>This shortcut is already used by a phrase.</source>
         <translation>Una frase ya usa este atajo.</translation>
+    </message>
+    <message>
+        <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

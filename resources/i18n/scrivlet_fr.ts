@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Opacity: %1%</source>
-        <translation>Opacité : %1 %</translation>
+        <translation>Opacité&#xa0;: %1&#xa0;%</translation>
     </message>
     <message>
         <source>Row buttons</source>
@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>Snap to screen edge</source>
-        <translation>Aimanter aux bords de l'écran</translation>
+        <translation>Aimanter aux bords de l&apos;écran</translation>
     </message>
     <message>
         <source>Resume shortcuts</source>
@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>No phrases yet</source>
-        <translation>Aucune phrase pour l'instant</translation>
+        <translation>Aucune phrase pour l&apos;instant</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -77,6 +77,14 @@
     <message>
         <source>Press a shortcut</source>
         <translation>Appuyez sur un raccourci</translation>
+    </message>
+    <message>
+        <source>%1 types “%2” on this keyboard layout: as a shortcut, it takes that character away from typing in every program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AltGr with this key types “%2” on this keyboard layout. On Windows, where AltGr is Ctrl+Alt, %1 would take that character away from typing.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -348,6 +356,46 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
             <numerusform>%n phrases importées depuis la version 3.0.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The window in front did not respond in time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text field in front is read-only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text field in front is a password field: phrases are not put into password fields.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text field in front takes one line, and this phrase has several.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was typed: the shortcut&apos;s keys were held down too long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window in front runs as administrator: press Ctrl+V to paste the phrase.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your clipboard could not be put back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Part of your clipboard could not be kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet could not open the channel by which a later start finds this copy (another program may hold it): starting Zem Scrivlet again will open a second copy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another program holds this shortcut, so it does nothing here. Close that program or choose another shortcut.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -366,10 +414,6 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
     <message>
         <source>Clear</source>
         <translation>Effacer</translation>
-    </message>
-    <message>
-        <source>Press one letter, number, or any key to type this phrase quickly. Ctrl, Alt, or Shift can be added. Leave it empty to use the picker.</source>
-        <translation>Appuyez sur une lettre, un chiffre ou n&apos;importe quelle touche pour saisir rapidement cette phrase. Vous pouvez y ajouter Ctrl, Alt ou Shift. Laissez ce champ vide pour utiliser le sélecteur.</translation>
     </message>
     <message>
         <source>Text</source>
@@ -414,6 +458,18 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
     <message>
         <source>This shortcut is already used.</source>
         <translation>Ce raccourci est déjà utilisé.</translation>
+    </message>
+    <message>
+        <source>Press a key with Ctrl, Alt, Shift, or Win, or a function key, to type this phrase quickly. Leave it empty to use the picker.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
+        <translation type="unfinished">Ajoutez Ctrl, Alt, Shift ou Win pour qu&apos;une simple lettre ne soit pas interceptée.</translation>
     </message>
 </context>
 <context>
@@ -512,6 +568,10 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
     <message>
         <source>This shortcut is already used by a phrase.</source>
         <translation>Ce raccourci est déjà utilisé par une phrase.</translation>
+    </message>
+    <message>
+        <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

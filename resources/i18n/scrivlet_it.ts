@@ -78,6 +78,14 @@
         <source>Press a shortcut</source>
         <translation>Premi una scorciatoia</translation>
     </message>
+    <message>
+        <source>%1 types “%2” on this keyboard layout: as a shortcut, it takes that character away from typing in every program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AltGr with this key types “%2” on this keyboard layout. On Windows, where AltGr is Ctrl+Alt, %1 would take that character away from typing.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainTitleBar</name>
@@ -348,6 +356,46 @@ Le seguenti sono state ignorate perché il loro testo è già nel tuo elenco:
             <numerusform>%n frasi importate dalla versione 3.0.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The window in front did not respond in time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text field in front is read-only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text field in front is a password field: phrases are not put into password fields.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text field in front takes one line, and this phrase has several.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was typed: the shortcut&apos;s keys were held down too long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window in front runs as administrator: press Ctrl+V to paste the phrase.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your clipboard could not be put back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Part of your clipboard could not be kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet could not open the channel by which a later start finds this copy (another program may hold it): starting Zem Scrivlet again will open a second copy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another program holds this shortcut, so it does nothing here. Close that program or choose another shortcut.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -366,10 +414,6 @@ Le seguenti sono state ignorate perché il loro testo è già nel tuo elenco:
     <message>
         <source>Clear</source>
         <translation>Cancella</translation>
-    </message>
-    <message>
-        <source>Press one letter, number, or any key to type this phrase quickly. Ctrl, Alt, or Shift can be added. Leave it empty to use the picker.</source>
-        <translation>Premi una lettera, un numero o un altro tasto qualsiasi per digitare rapidamente questa frase. Puoi aggiungere Ctrl, Alt o Shift. Lascia il campo vuoto per usare il selettore.</translation>
     </message>
     <message>
         <source>Text</source>
@@ -414,6 +458,18 @@ Le seguenti sono state ignorate perché il loro testo è già nel tuo elenco:
     <message>
         <source>This shortcut is already used.</source>
         <translation>Questa scorciatoia è già in uso.</translation>
+    </message>
+    <message>
+        <source>Press a key with Ctrl, Alt, Shift, or Win, or a function key, to type this phrase quickly. Leave it empty to use the picker.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
+        <translation type="unfinished">Includi Ctrl, Alt, Shift o Win, in modo che una singola lettera non venga intercettata.</translation>
     </message>
 </context>
 <context>
@@ -512,6 +568,10 @@ Le seguenti sono state ignorate perché il loro testo è già nel tuo elenco:
     <message>
         <source>This shortcut is already used by a phrase.</source>
         <translation>Questa scorciatoia è già usata da una frase.</translation>
+    </message>
+    <message>
+        <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -78,6 +78,14 @@
         <source>Press a shortcut</source>
         <translation>ショートカットを押してください</translation>
     </message>
+    <message>
+        <source>%1 types “%2” on this keyboard layout: as a shortcut, it takes that character away from typing in every program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AltGr with this key types “%2” on this keyboard layout. On Windows, where AltGr is Ctrl+Alt, %1 would take that character away from typing.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainTitleBar</name>
@@ -342,6 +350,46 @@ These were skipped because the same text is already in your list:
             <numerusform>バージョン 3.0 から %n 件のフレーズをインポートしました。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The window in front did not respond in time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text field in front is read-only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text field in front is a password field: phrases are not put into password fields.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text field in front takes one line, and this phrase has several.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was typed: the shortcut&apos;s keys were held down too long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window in front runs as administrator: press Ctrl+V to paste the phrase.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your clipboard could not be put back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Part of your clipboard could not be kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet could not open the channel by which a later start finds this copy (another program may hold it): starting Zem Scrivlet again will open a second copy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another program holds this shortcut, so it does nothing here. Close that program or choose another shortcut.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -360,10 +408,6 @@ These were skipped because the same text is already in your list:
     <message>
         <source>Clear</source>
         <translation>クリア</translation>
-    </message>
-    <message>
-        <source>Press one letter, number, or any key to type this phrase quickly. Ctrl, Alt, or Shift can be added. Leave it empty to use the picker.</source>
-        <translation>このフレーズをすばやく入力するための文字、数字、または任意のキーを押してください。Ctrl、Alt、Shift を組み合わせることもできます。ピッカーから使う場合は空欄のままにしてください。</translation>
     </message>
     <message>
         <source>Text</source>
@@ -408,6 +452,18 @@ These were skipped because the same text is already in your list:
     <message>
         <source>This shortcut is already used.</source>
         <translation>このショートカットは既に使用されています。</translation>
+    </message>
+    <message>
+        <source>Press a key with Ctrl, Alt, Shift, or Win, or a function key, to type this phrase quickly. Leave it empty to use the picker.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
+        <translation type="unfinished">文字キーだけでは通常の入力を横取りしてしまうため、Ctrl、Alt、Shift、Win のいずれかを含めてください。</translation>
     </message>
 </context>
 <context>
@@ -506,6 +562,10 @@ These were skipped because the same text is already in your list:
     <message>
         <source>This shortcut is already used by a phrase.</source>
         <translation>このショートカットは既にフレーズで使用されています。</translation>
+    </message>
+    <message>
+        <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -78,6 +78,14 @@
         <source>Press a shortcut</source>
         <translation>請按下快速鍵</translation>
     </message>
+    <message>
+        <source>%1 types “%2” on this keyboard layout: as a shortcut, it takes that character away from typing in every program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AltGr with this key types “%2” on this keyboard layout. On Windows, where AltGr is Ctrl+Alt, %1 would take that character away from typing.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainTitleBar</name>
@@ -342,6 +350,46 @@ These were skipped because the same text is already in your list:
             <numerusform>已從 3.0 版匯入 %n 個片語。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The window in front did not respond in time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text field in front is read-only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text field in front is a password field: phrases are not put into password fields.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text field in front takes one line, and this phrase has several.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was typed: the shortcut&apos;s keys were held down too long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window in front runs as administrator: press Ctrl+V to paste the phrase.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your clipboard could not be put back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Part of your clipboard could not be kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet could not open the channel by which a later start finds this copy (another program may hold it): starting Zem Scrivlet again will open a second copy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another program holds this shortcut, so it does nothing here. Close that program or choose another shortcut.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -360,10 +408,6 @@ These were skipped because the same text is already in your list:
     <message>
         <source>Clear</source>
         <translation>清除</translation>
-    </message>
-    <message>
-        <source>Press one letter, number, or any key to type this phrase quickly. Ctrl, Alt, or Shift can be added. Leave it empty to use the picker.</source>
-        <translation>按下一個字母、數字或任意鍵，即可用它快速輸入此片語，也可以加上 Ctrl、Alt 或 Shift。保留空白則改用選擇器。</translation>
     </message>
     <message>
         <source>Text</source>
@@ -408,6 +452,18 @@ These were skipped because the same text is already in your list:
     <message>
         <source>This shortcut is already used.</source>
         <translation>此快速鍵已被使用。</translation>
+    </message>
+    <message>
+        <source>Press a key with Ctrl, Alt, Shift, or Win, or a function key, to type this phrase quickly. Leave it empty to use the picker.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
+        <translation type="unfinished">請加上 Ctrl、Alt、Shift 或 Win，以免單一字母鍵遭到攔截。</translation>
     </message>
 </context>
 <context>
@@ -506,6 +562,10 @@ These were skipped because the same text is already in your list:
     <message>
         <source>This shortcut is already used by a phrase.</source>
         <translation>此快速鍵已被某個片語使用。</translation>
+    </message>
+    <message>
+        <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
