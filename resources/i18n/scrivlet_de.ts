@@ -80,11 +80,11 @@
     </message>
     <message>
         <source>%1 types “%2” on this keyboard layout: as a shortcut, it takes that character away from typing in every program.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erzeugt auf diesem Tastaturlayout „%2“: Als Tastenkürzel verhindert es die Eingabe dieses Zeichens in allen Programmen.</translation>
     </message>
     <message>
         <source>AltGr with this key types “%2” on this keyboard layout. On Windows, where AltGr is Ctrl+Alt, %1 would take that character away from typing.</source>
-        <translation type="unfinished"></translation>
+        <translation>AltGr mit dieser Taste erzeugt auf diesem Tastaturlayout „%2“. Unter Windows, wo AltGr Ctrl+Alt entspricht, würde %1 die Eingabe dieses Zeichens verhindern.</translation>
     </message>
 </context>
 <context>
@@ -358,43 +358,43 @@ Folgende wurden übersprungen, weil derselbe Text bereits in Ihrer Liste steht:
     </message>
     <message>
         <source>The window in front did not respond in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fenster im Vordergrund hat nicht rechtzeitig reagiert.</translation>
     </message>
     <message>
         <source>The text field in front is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Textfeld im Vordergrund ist schreibgeschützt.</translation>
     </message>
     <message>
         <source>The text field in front is a password field: phrases are not put into password fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Textfeld im Vordergrund ist ein Kennwortfeld: In Kennwortfelder werden keine Textbausteine eingefügt.</translation>
     </message>
     <message>
         <source>The text field in front takes one line, and this phrase has several.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Textfeld im Vordergrund ist einzeilig, dieser Textbaustein hat aber mehrere Zeilen.</translation>
     </message>
     <message>
         <source>Nothing was typed: the shortcut&apos;s keys were held down too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts eingegeben: Die Tasten des Tastenkürzels wurden zu lange gedrückt gehalten.</translation>
     </message>
     <message>
         <source>The window in front runs as administrator: press Ctrl+V to paste the phrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fenster im Vordergrund läuft als Administrator: Drücken Sie Ctrl+V, um den Textbaustein einzufügen.</translation>
     </message>
     <message>
         <source>Your clipboard could not be put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Zwischenablage konnte nicht wiederhergestellt werden.</translation>
     </message>
     <message>
         <source>Part of your clipboard could not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Teil Ihrer Zwischenablage konnte nicht bewahrt werden.</translation>
     </message>
     <message>
         <source>Zem Scrivlet could not open the channel by which a later start finds this copy (another program may hold it): starting Zem Scrivlet again will open a second copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Scrivlet konnte den Kanal nicht öffnen, über den ein späterer Start diese Instanz findet (vielleicht belegt ihn ein anderes Programm): Ein erneuter Start von Zem Scrivlet öffnet eine zweite Instanz.</translation>
     </message>
     <message>
         <source>Another program holds this shortcut, so it does nothing here. Close that program or choose another shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderes Programm belegt dieses Tastenkürzel, daher wirkt es hier nicht. Schließen Sie das Programm oder wählen Sie ein anderes Tastenkürzel.</translation>
     </message>
 </context>
 <context>
@@ -461,15 +461,15 @@ Folgende wurden übersprungen, weil derselbe Text bereits in Ihrer Liste steht:
     </message>
     <message>
         <source>Press a key with Ctrl, Alt, Shift, or Win, or a function key, to type this phrase quickly. Leave it empty to use the picker.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drücken Sie eine Taste mit Ctrl, Alt, Shift oder Win oder eine Funktionstaste, um diesen Textbaustein schnell einzugeben. Lassen Sie das Feld leer, um die Auswahlliste zu verwenden.</translation>
     </message>
     <message>
         <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+V, Shift+Insert und Ctrl+Insert dienen in jedem Programm zum Einfügen und Kopieren. Wählen Sie ein anderes Tastenkürzel.</translation>
     </message>
     <message>
         <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
-        <translation type="unfinished">Verwenden Sie zusätzlich Ctrl, Alt, Shift oder Win, damit kein einzelner Buchstabe abgefangen wird.</translation>
+        <translation>Verwenden Sie zusätzlich Ctrl, Alt, Shift oder Win, damit kein einzelner Buchstabe abgefangen wird.</translation>
     </message>
 </context>
 <context>
@@ -571,7 +571,7 @@ Folgende wurden übersprungen, weil derselbe Text bereits in Ihrer Liste steht:
     </message>
     <message>
         <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+V, Shift+Insert und Ctrl+Insert dienen in jedem Programm zum Einfügen und Kopieren. Wählen Sie ein anderes Tastenkürzel.</translation>
     </message>
 </context>
 <context>

@@ -80,11 +80,11 @@
     </message>
     <message>
         <source>%1 types “%2” on this keyboard layout: as a shortcut, it takes that character away from typing in every program.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 escribe «%2» con esta distribución de teclado: como atajo, impediría escribir ese carácter en todos los programas.</translation>
     </message>
     <message>
         <source>AltGr with this key types “%2” on this keyboard layout. On Windows, where AltGr is Ctrl+Alt, %1 would take that character away from typing.</source>
-        <translation type="unfinished"></translation>
+        <translation>AltGr con esta tecla escribe «%2» con esta distribución de teclado. En Windows, donde AltGr equivale a Ctrl+Alt, %1 impediría escribir ese carácter.</translation>
     </message>
 </context>
 <context>
@@ -358,43 +358,43 @@ Se omitieron las siguientes porque su texto ya está en tu lista:
     </message>
     <message>
         <source>The window in front did not respond in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ventana en primer plano no respondió a tiempo.</translation>
     </message>
     <message>
         <source>The text field in front is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo de texto en primer plano es de solo lectura.</translation>
     </message>
     <message>
         <source>The text field in front is a password field: phrases are not put into password fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo de texto en primer plano es de contraseña: las frases no se insertan en campos de contraseña.</translation>
     </message>
     <message>
         <source>The text field in front takes one line, and this phrase has several.</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo de texto en primer plano admite una sola línea y esta frase tiene varias.</translation>
     </message>
     <message>
         <source>Nothing was typed: the shortcut&apos;s keys were held down too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se escribió nada: las teclas del atajo se mantuvieron presionadas demasiado tiempo.</translation>
     </message>
     <message>
         <source>The window in front runs as administrator: press Ctrl+V to paste the phrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ventana en primer plano se ejecuta como administrador: presiona Ctrl+V para pegar la frase.</translation>
     </message>
     <message>
         <source>Your clipboard could not be put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo restaurar tu portapapeles.</translation>
     </message>
     <message>
         <source>Part of your clipboard could not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo conservar parte de tu portapapeles.</translation>
     </message>
     <message>
         <source>Zem Scrivlet could not open the channel by which a later start finds this copy (another program may hold it): starting Zem Scrivlet again will open a second copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Scrivlet no pudo abrir el canal por el que un inicio posterior encuentra esta copia (quizá otro programa lo ocupa): si vuelves a iniciar Zem Scrivlet, se abrirá una segunda copia.</translation>
     </message>
     <message>
         <source>Another program holds this shortcut, so it does nothing here. Close that program or choose another shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa usa este atajo, así que aquí no hace nada. Cierra ese programa o elige otro atajo.</translation>
     </message>
 </context>
 <context>
@@ -461,15 +461,15 @@ Se omitieron las siguientes porque su texto ya está en tu lista:
     </message>
     <message>
         <source>Press a key with Ctrl, Alt, Shift, or Win, or a function key, to type this phrase quickly. Leave it empty to use the picker.</source>
-        <translation type="unfinished"></translation>
+        <translation>Presiona una tecla junto con Ctrl, Alt, Shift o Win, o una tecla de función, para escribir esta frase rápidamente. Déjalo vacío para usar el selector.</translation>
     </message>
     <message>
         <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+V, Shift+Insert y Ctrl+Insert pegan y copian en todos los programas. Elige otro atajo.</translation>
     </message>
     <message>
         <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
-        <translation type="unfinished">Incluye Ctrl, Alt, Shift o Win para que no se capture una letra suelta.</translation>
+        <translation>Incluye Ctrl, Alt, Shift o Win para que no se capture una letra suelta.</translation>
     </message>
 </context>
 <context>
@@ -571,7 +571,7 @@ Se omitieron las siguientes porque su texto ya está en tu lista:
     </message>
     <message>
         <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+V, Shift+Insert y Ctrl+Insert pegan y copian en todos los programas. Elige otro atajo.</translation>
     </message>
 </context>
 <context>

@@ -80,11 +80,11 @@
     </message>
     <message>
         <source>%1 types “%2” on this keyboard layout: as a shortcut, it takes that character away from typing in every program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec cette disposition de clavier, %1 produit «&#xa0;%2&#xa0;»&#xa0;: utilisé comme raccourci, il empêcherait la saisie de ce caractère dans tous les programmes.</translation>
     </message>
     <message>
         <source>AltGr with this key types “%2” on this keyboard layout. On Windows, where AltGr is Ctrl+Alt, %1 would take that character away from typing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec cette disposition de clavier, AltGr et cette touche produisent «&#xa0;%2&#xa0;». Sous Windows, où AltGr équivaut à Ctrl+Alt, %1 empêcherait la saisie de ce caractère.</translation>
     </message>
 </context>
 <context>
@@ -358,43 +358,43 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
     </message>
     <message>
         <source>The window in front did not respond in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fenêtre au premier plan n&apos;a pas répondu à temps.</translation>
     </message>
     <message>
         <source>The text field in front is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ de texte au premier plan est en lecture seule.</translation>
     </message>
     <message>
         <source>The text field in front is a password field: phrases are not put into password fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ de texte au premier plan est un champ de mot de passe&#xa0;: les phrases ne sont pas insérées dans les champs de mot de passe.</translation>
     </message>
     <message>
         <source>The text field in front takes one line, and this phrase has several.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ de texte au premier plan n&apos;accepte qu&apos;une ligne, et cette phrase en compte plusieurs.</translation>
     </message>
     <message>
         <source>Nothing was typed: the shortcut&apos;s keys were held down too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été saisi&#xa0;: les touches du raccourci ont été maintenues enfoncées trop longtemps.</translation>
     </message>
     <message>
         <source>The window in front runs as administrator: press Ctrl+V to paste the phrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fenêtre au premier plan s&apos;exécute en tant qu&apos;administrateur&#xa0;: appuyez sur Ctrl+V pour coller la phrase.</translation>
     </message>
     <message>
         <source>Your clipboard could not be put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre presse-papiers n&apos;a pas pu être restauré.</translation>
     </message>
     <message>
         <source>Part of your clipboard could not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une partie de votre presse-papiers n&apos;a pas pu être conservée.</translation>
     </message>
     <message>
         <source>Zem Scrivlet could not open the channel by which a later start finds this copy (another program may hold it): starting Zem Scrivlet again will open a second copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Scrivlet n&apos;a pas pu ouvrir le canal par lequel un lancement ultérieur trouve cette instance (un autre programme l&apos;occupe peut-être)&#xa0;: relancer Zem Scrivlet ouvrira une deuxième instance.</translation>
     </message>
     <message>
         <source>Another program holds this shortcut, so it does nothing here. Close that program or choose another shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre programme utilise ce raccourci, il est donc sans effet ici. Fermez ce programme ou choisissez un autre raccourci.</translation>
     </message>
 </context>
 <context>
@@ -461,15 +461,15 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
     </message>
     <message>
         <source>Press a key with Ctrl, Alt, Shift, or Win, or a function key, to type this phrase quickly. Leave it empty to use the picker.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur une touche avec Ctrl, Alt, Shift ou Win, ou sur une touche de fonction, pour saisir rapidement cette phrase. Laissez vide pour utiliser le sélecteur.</translation>
     </message>
     <message>
         <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+V, Shift+Insert et Ctrl+Insert servent à coller et à copier dans tous les programmes. Choisissez un autre raccourci.</translation>
     </message>
     <message>
         <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
-        <translation type="unfinished">Ajoutez Ctrl, Alt, Shift ou Win pour qu&apos;une simple lettre ne soit pas interceptée.</translation>
+        <translation>Ajoutez Ctrl, Alt, Shift ou Win pour qu&apos;une simple lettre ne soit pas interceptée.</translation>
     </message>
 </context>
 <context>
@@ -571,7 +571,7 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
     </message>
     <message>
         <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+V, Shift+Insert et Ctrl+Insert servent à coller et à copier dans tous les programmes. Choisissez un autre raccourci.</translation>
     </message>
 </context>
 <context>

@@ -80,11 +80,11 @@
     </message>
     <message>
         <source>%1 types “%2” on this keyboard layout: as a shortcut, it takes that character away from typing in every program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con questo layout di tastiera %1 digita «%2»: come scorciatoia, impedisce di digitare quel carattere in tutti i programmi.</translation>
     </message>
     <message>
         <source>AltGr with this key types “%2” on this keyboard layout. On Windows, where AltGr is Ctrl+Alt, %1 would take that character away from typing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con questo layout di tastiera, AltGr con questo tasto digita «%2». In Windows, dove AltGr equivale a Ctrl+Alt, %1 impedirebbe di digitare quel carattere.</translation>
     </message>
 </context>
 <context>
@@ -358,43 +358,43 @@ Le seguenti sono state ignorate perché il loro testo è già nel tuo elenco:
     </message>
     <message>
         <source>The window in front did not respond in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>La finestra in primo piano non ha risposto in tempo.</translation>
     </message>
     <message>
         <source>The text field in front is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il campo di testo in primo piano è di sola lettura.</translation>
     </message>
     <message>
         <source>The text field in front is a password field: phrases are not put into password fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il campo di testo in primo piano è un campo password: le frasi non vengono inserite nei campi password.</translation>
     </message>
     <message>
         <source>The text field in front takes one line, and this phrase has several.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il campo di testo in primo piano accetta una sola riga, ma questa frase ne ha più di una.</translation>
     </message>
     <message>
         <source>Nothing was typed: the shortcut&apos;s keys were held down too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato digitato nulla: i tasti della scorciatoia sono stati tenuti premuti troppo a lungo.</translation>
     </message>
     <message>
         <source>The window in front runs as administrator: press Ctrl+V to paste the phrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>La finestra in primo piano è eseguita come amministratore: premi Ctrl+V per incollare la frase.</translation>
     </message>
     <message>
         <source>Your clipboard could not be put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile ripristinare il contenuto degli appunti.</translation>
     </message>
     <message>
         <source>Part of your clipboard could not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile conservare parte del contenuto degli appunti.</translation>
     </message>
     <message>
         <source>Zem Scrivlet could not open the channel by which a later start finds this copy (another program may hold it): starting Zem Scrivlet again will open a second copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Scrivlet non è riuscito ad aprire il canale con cui un avvio successivo trova questa copia (forse lo occupa un altro programma): se avvii di nuovo Zem Scrivlet, si aprirà una seconda copia.</translation>
     </message>
     <message>
         <source>Another program holds this shortcut, so it does nothing here. Close that program or choose another shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un altro programma usa già questa scorciatoia, quindi qui non ha effetto. Chiudi quel programma o scegli un&apos;altra scorciatoia.</translation>
     </message>
 </context>
 <context>
@@ -461,15 +461,15 @@ Le seguenti sono state ignorate perché il loro testo è già nel tuo elenco:
     </message>
     <message>
         <source>Press a key with Ctrl, Alt, Shift, or Win, or a function key, to type this phrase quickly. Leave it empty to use the picker.</source>
-        <translation type="unfinished"></translation>
+        <translation>Premi un tasto insieme a Ctrl, Alt, Shift o Win, oppure un tasto funzione, per digitare rapidamente questa frase. Lascia vuoto per usare il selettore.</translation>
     </message>
     <message>
         <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+V, Shift+Insert e Ctrl+Insert incollano e copiano in tutti i programmi. Scegli un&apos;altra scorciatoia.</translation>
     </message>
     <message>
         <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
-        <translation type="unfinished">Includi Ctrl, Alt, Shift o Win, in modo che una singola lettera non venga intercettata.</translation>
+        <translation>Includi Ctrl, Alt, Shift o Win, in modo che una singola lettera non venga intercettata.</translation>
     </message>
 </context>
 <context>
@@ -571,7 +571,7 @@ Le seguenti sono state ignorate perché il loro testo è già nel tuo elenco:
     </message>
     <message>
         <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+V, Shift+Insert e Ctrl+Insert incollano e copiano in tutti i programmi. Scegli un&apos;altra scorciatoia.</translation>
     </message>
 </context>
 <context>

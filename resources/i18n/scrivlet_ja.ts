@@ -80,11 +80,11 @@
     </message>
     <message>
         <source>%1 types “%2” on this keyboard layout: as a shortcut, it takes that character away from typing in every program.</source>
-        <translation type="unfinished"></translation>
+        <translation>このキーボード配列では %1 で「%2」が入力されます。ショートカットにすると、すべてのプログラムでこの文字を入力できなくなります。</translation>
     </message>
     <message>
         <source>AltGr with this key types “%2” on this keyboard layout. On Windows, where AltGr is Ctrl+Alt, %1 would take that character away from typing.</source>
-        <translation type="unfinished"></translation>
+        <translation>このキーボード配列では AltGr とこのキーで「%2」が入力されます。AltGr が Ctrl+Alt にあたる Windows では、%1 にするとこの文字を入力できなくなります。</translation>
     </message>
 </context>
 <context>
@@ -352,43 +352,43 @@ These were skipped because the same text is already in your list:
     </message>
     <message>
         <source>The window in front did not respond in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>前面のウィンドウが時間内に応答しませんでした。</translation>
     </message>
     <message>
         <source>The text field in front is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>前面の入力欄は読み取り専用です。</translation>
     </message>
     <message>
         <source>The text field in front is a password field: phrases are not put into password fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>前面の入力欄はパスワード欄です。パスワード欄にはフレーズを挿入しません。</translation>
     </message>
     <message>
         <source>The text field in front takes one line, and this phrase has several.</source>
-        <translation type="unfinished"></translation>
+        <translation>前面の入力欄は 1 行のみですが、このフレーズは複数行です。</translation>
     </message>
     <message>
         <source>Nothing was typed: the shortcut&apos;s keys were held down too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>ショートカットのキーが長く押され続けたため、何も入力しませんでした。</translation>
     </message>
     <message>
         <source>The window in front runs as administrator: press Ctrl+V to paste the phrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>前面のウィンドウは管理者として実行されています。Ctrl+V を押してフレーズを貼り付けてください。</translation>
     </message>
     <message>
         <source>Your clipboard could not be put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>クリップボードの内容を元に戻せませんでした。</translation>
     </message>
     <message>
         <source>Part of your clipboard could not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>クリップボードの内容の一部を保持できませんでした。</translation>
     </message>
     <message>
         <source>Zem Scrivlet could not open the channel by which a later start finds this copy (another program may hold it): starting Zem Scrivlet again will open a second copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Scrivlet は、次回の起動時に実行中のこのコピーを見つけるためのチャネルを開けませんでした (別のプログラムが使用している可能性があります)。Zem Scrivlet をもう一度起動すると、2 つ目のコピーが開きます。</translation>
     </message>
     <message>
         <source>Another program holds this shortcut, so it does nothing here. Close that program or choose another shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>このショートカットは別のプログラムが使用しているため、ここでは機能しません。そのプログラムを閉じるか、別のショートカットを選択してください。</translation>
     </message>
 </context>
 <context>
@@ -455,15 +455,15 @@ These were skipped because the same text is already in your list:
     </message>
     <message>
         <source>Press a key with Ctrl, Alt, Shift, or Win, or a function key, to type this phrase quickly. Leave it empty to use the picker.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl、Alt、Shift、Win と組み合わせたキーかファンクション キーを押すと、このフレーズをすばやく入力できます。空欄のままにするとピッカーから挿入します。</translation>
     </message>
     <message>
         <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+V、Shift+Insert、Ctrl+Insert はすべてのプログラムで貼り付けとコピーに使われます。別のショートカットを選択してください。</translation>
     </message>
     <message>
         <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
-        <translation type="unfinished">文字キーだけでは通常の入力を横取りしてしまうため、Ctrl、Alt、Shift、Win のいずれかを含めてください。</translation>
+        <translation>文字キーだけでは通常の入力を横取りしてしまうため、Ctrl、Alt、Shift、Win のいずれかを含めてください。</translation>
     </message>
 </context>
 <context>
@@ -565,7 +565,7 @@ These were skipped because the same text is already in your list:
     </message>
     <message>
         <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+V、Shift+Insert、Ctrl+Insert はすべてのプログラムで貼り付けとコピーに使われます。別のショートカットを選択してください。</translation>
     </message>
 </context>
 <context>

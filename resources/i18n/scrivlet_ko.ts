@@ -80,11 +80,11 @@
     </message>
     <message>
         <source>%1 types “%2” on this keyboard layout: as a shortcut, it takes that character away from typing in every program.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 키는 이 키보드 레이아웃에서 “%2” 문자를 입력합니다. 단축키로 지정하면 모든 프로그램에서 이 문자를 입력할 수 없게 됩니다.</translation>
     </message>
     <message>
         <source>AltGr with this key types “%2” on this keyboard layout. On Windows, where AltGr is Ctrl+Alt, %1 would take that character away from typing.</source>
-        <translation type="unfinished"></translation>
+        <translation>이 키보드 레이아웃에서 AltGr와 이 키를 함께 누르면 “%2” 문자가 입력됩니다. AltGr가 Ctrl+Alt로 처리되는 Windows에서는 %1 키를 지정하면 이 문자를 입력할 수 없게 됩니다.</translation>
     </message>
 </context>
 <context>
@@ -352,43 +352,43 @@ These were skipped because the same text is already in your list:
     </message>
     <message>
         <source>The window in front did not respond in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>맨 앞의 창이 제때 응답하지 않았습니다.</translation>
     </message>
     <message>
         <source>The text field in front is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>맨 앞 창의 입력란은 읽기 전용입니다.</translation>
     </message>
     <message>
         <source>The text field in front is a password field: phrases are not put into password fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>맨 앞 창의 입력란은 암호 입력란입니다. 암호 입력란에는 문구를 넣지 않습니다.</translation>
     </message>
     <message>
         <source>The text field in front takes one line, and this phrase has several.</source>
-        <translation type="unfinished"></translation>
+        <translation>맨 앞 창의 입력란은 한 줄만 받지만 이 문구는 여러 줄입니다.</translation>
     </message>
     <message>
         <source>Nothing was typed: the shortcut&apos;s keys were held down too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>입력하지 않았습니다. 단축키를 너무 오래 누르고 있었습니다.</translation>
     </message>
     <message>
         <source>The window in front runs as administrator: press Ctrl+V to paste the phrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>맨 앞의 창이 관리자 권한으로 실행 중입니다. Ctrl+V를 눌러 문구를 붙여 넣으세요.</translation>
     </message>
     <message>
         <source>Your clipboard could not be put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>클립보드의 이전 내용을 복원하지 못했습니다.</translation>
     </message>
     <message>
         <source>Part of your clipboard could not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>클립보드의 이전 내용 중 일부를 유지하지 못했습니다.</translation>
     </message>
     <message>
         <source>Zem Scrivlet could not open the channel by which a later start finds this copy (another program may hold it): starting Zem Scrivlet again will open a second copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Scrivlet에서 나중에 실행할 때 이 인스턴스를 찾는 데 쓰는 채널을 열지 못했습니다(다른 프로그램이 사용 중일 수 있음). Zem Scrivlet을 다시 실행하면 인스턴스가 하나 더 열립니다.</translation>
     </message>
     <message>
         <source>Another program holds this shortcut, so it does nothing here. Close that program or choose another shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>다른 프로그램이 이 단축키를 사용 중이라 여기서는 작동하지 않습니다. 해당 프로그램을 닫거나 다른 단축키를 선택하세요.</translation>
     </message>
 </context>
 <context>
@@ -455,15 +455,15 @@ These were skipped because the same text is already in your list:
     </message>
     <message>
         <source>Press a key with Ctrl, Alt, Shift, or Win, or a function key, to type this phrase quickly. Leave it empty to use the picker.</source>
-        <translation type="unfinished"></translation>
+        <translation>이 문구를 빠르게 입력하려면 Ctrl, Alt, Shift 또는 Win 키와 함께 다른 키를 누르거나 기능 키를 누르세요. 선택기를 사용하려면 비워 두세요.</translation>
     </message>
     <message>
         <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+V, Shift+Insert 및 Ctrl+Insert는 모든 프로그램에서 붙여넣기와 복사에 쓰입니다. 다른 단축키를 선택하세요.</translation>
     </message>
     <message>
         <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
-        <translation type="unfinished">문자 키만 지정하면 일반 입력을 가로채므로 Ctrl, Alt, Shift 또는 Win 키를 포함하세요.</translation>
+        <translation>문자 키만 지정하면 일반 입력을 가로채므로 Ctrl, Alt, Shift 또는 Win 키를 포함하세요.</translation>
     </message>
 </context>
 <context>
@@ -565,7 +565,7 @@ These were skipped because the same text is already in your list:
     </message>
     <message>
         <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+V, Shift+Insert 및 Ctrl+Insert는 모든 프로그램에서 붙여넣기와 복사에 쓰입니다. 다른 단축키를 선택하세요.</translation>
     </message>
 </context>
 <context>

@@ -80,11 +80,11 @@
     </message>
     <message>
         <source>%1 types “%2” on this keyboard layout: as a shortcut, it takes that character away from typing in every program.</source>
-        <translation type="unfinished"></translation>
+        <translation>В этой раскладке клавиатуры %1 вводит «%2»: если сделать это сочетанием клавиш, этот символ нельзя будет ввести ни в одной программе.</translation>
     </message>
     <message>
         <source>AltGr with this key types “%2” on this keyboard layout. On Windows, where AltGr is Ctrl+Alt, %1 would take that character away from typing.</source>
-        <translation type="unfinished"></translation>
+        <translation>В этой раскладке клавиатуры AltGr с этой клавишей вводит «%2». В Windows, где AltGr — это Ctrl+Alt, сочетание %1 не даст вводить этот символ.</translation>
     </message>
 </context>
 <context>
@@ -364,43 +364,43 @@ These were skipped because the same text is already in your list:
     </message>
     <message>
         <source>The window in front did not respond in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Активное окно не ответило вовремя.</translation>
     </message>
     <message>
         <source>The text field in front is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Активное текстовое поле доступно только для чтения.</translation>
     </message>
     <message>
         <source>The text field in front is a password field: phrases are not put into password fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>Активное текстовое поле предназначено для пароля: в поля паролей фразы не вставляются.</translation>
     </message>
     <message>
         <source>The text field in front takes one line, and this phrase has several.</source>
-        <translation type="unfinished"></translation>
+        <translation>Активное текстовое поле однострочное, а в этой фразе несколько строк.</translation>
     </message>
     <message>
         <source>Nothing was typed: the shortcut&apos;s keys were held down too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ничего не введено: клавиши сочетания удерживались слишком долго.</translation>
     </message>
     <message>
         <source>The window in front runs as administrator: press Ctrl+V to paste the phrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>Активное окно запущено от имени администратора: нажмите Ctrl+V, чтобы вставить фразу.</translation>
     </message>
     <message>
         <source>Your clipboard could not be put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось восстановить содержимое буфера обмена.</translation>
     </message>
     <message>
         <source>Part of your clipboard could not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Часть содержимого буфера обмена не удалось сохранить.</translation>
     </message>
     <message>
         <source>Zem Scrivlet could not open the channel by which a later start finds this copy (another program may hold it): starting Zem Scrivlet again will open a second copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Программе Zem Scrivlet не удалось открыть канал, по которому следующий запуск находит эту копию (возможно, его заняла другая программа): повторный запуск Zem Scrivlet откроет вторую копию.</translation>
     </message>
     <message>
         <source>Another program holds this shortcut, so it does nothing here. Close that program or choose another shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это сочетание клавиш занято другой программой, поэтому здесь оно не работает. Закройте ту программу или выберите другое сочетание клавиш.</translation>
     </message>
 </context>
 <context>
@@ -467,15 +467,15 @@ These were skipped because the same text is already in your list:
     </message>
     <message>
         <source>Press a key with Ctrl, Alt, Shift, or Win, or a function key, to type this phrase quickly. Leave it empty to use the picker.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нажмите клавишу с Ctrl, Alt, Shift или Win либо функциональную клавишу, чтобы быстро вводить эту фразу. Оставьте поле пустым, чтобы вставлять фразу через список выбора.</translation>
     </message>
     <message>
         <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+V, Shift+Insert и Ctrl+Insert служат для вставки и копирования во всех программах. Выберите другое сочетание клавиш.</translation>
     </message>
     <message>
         <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
-        <translation type="unfinished">Добавьте Ctrl, Alt, Shift или Win, чтобы не перехватывать нажатия отдельных букв.</translation>
+        <translation>Добавьте Ctrl, Alt, Shift или Win, чтобы не перехватывать нажатия отдельных букв.</translation>
     </message>
 </context>
 <context>
@@ -577,7 +577,7 @@ These were skipped because the same text is already in your list:
     </message>
     <message>
         <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+V, Shift+Insert и Ctrl+Insert служат для вставки и копирования во всех программах. Выберите другое сочетание клавиш.</translation>
     </message>
 </context>
 <context>

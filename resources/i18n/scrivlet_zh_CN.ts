@@ -80,11 +80,11 @@
     </message>
     <message>
         <source>%1 types “%2” on this keyboard layout: as a shortcut, it takes that character away from typing in every program.</source>
-        <translation type="unfinished"></translation>
+        <translation>在此键盘布局下，%1 会输入“%2”：若用作快捷键，所有程序中都将无法输入该字符。</translation>
     </message>
     <message>
         <source>AltGr with this key types “%2” on this keyboard layout. On Windows, where AltGr is Ctrl+Alt, %1 would take that character away from typing.</source>
-        <translation type="unfinished"></translation>
+        <translation>在此键盘布局下，AltGr 加此键会输入“%2”。在 Windows 上 AltGr 即 Ctrl+Alt，因此 %1 会使该字符无法输入。</translation>
     </message>
 </context>
 <context>
@@ -352,43 +352,43 @@ These were skipped because the same text is already in your list:
     </message>
     <message>
         <source>The window in front did not respond in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>前台窗口未及时响应。</translation>
     </message>
     <message>
         <source>The text field in front is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>前台文本框为只读。</translation>
     </message>
     <message>
         <source>The text field in front is a password field: phrases are not put into password fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>前台文本框是密码框：短语不会输入到密码框中。</translation>
     </message>
     <message>
         <source>The text field in front takes one line, and this phrase has several.</source>
-        <translation type="unfinished"></translation>
+        <translation>前台文本框只接受单行，而此短语有多行。</translation>
     </message>
     <message>
         <source>Nothing was typed: the shortcut&apos;s keys were held down too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>未输入任何内容：快捷键按住时间过长。</translation>
     </message>
     <message>
         <source>The window in front runs as administrator: press Ctrl+V to paste the phrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>前台窗口以管理员身份运行：请按 Ctrl+V 粘贴短语。</translation>
     </message>
     <message>
         <source>Your clipboard could not be put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法恢复您原来的剪贴板内容。</translation>
     </message>
     <message>
         <source>Part of your clipboard could not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>您原来的剪贴板内容有一部分未能保留。</translation>
     </message>
     <message>
         <source>Zem Scrivlet could not open the channel by which a later start finds this copy (another program may hold it): starting Zem Scrivlet again will open a second copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Scrivlet 无法打开供之后启动时找到此实例的通道（可能被其他程序占用）：再次启动 Zem Scrivlet 将会打开第二个实例。</translation>
     </message>
     <message>
         <source>Another program holds this shortcut, so it does nothing here. Close that program or choose another shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>其他程序占用了此快捷键，因此它在这里不起作用。请关闭该程序或选择其他快捷键。</translation>
     </message>
 </context>
 <context>
@@ -455,15 +455,15 @@ These were skipped because the same text is already in your list:
     </message>
     <message>
         <source>Press a key with Ctrl, Alt, Shift, or Win, or a function key, to type this phrase quickly. Leave it empty to use the picker.</source>
-        <translation type="unfinished"></translation>
+        <translation>按 Ctrl、Alt、Shift 或 Win 加一个键，或按一个功能键，用于快速输入此短语。留空则使用选择器。</translation>
     </message>
     <message>
         <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+V、Shift+Insert 和 Ctrl+Insert 在所有程序中用于粘贴和复制。请选择其他快捷键。</translation>
     </message>
     <message>
         <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
-        <translation type="unfinished">请加上 Ctrl、Alt、Shift 或 Win，以免单个字母键被占用。</translation>
+        <translation>请加上 Ctrl、Alt、Shift 或 Win，以免单个字母键被占用。</translation>
     </message>
 </context>
 <context>
@@ -565,7 +565,7 @@ These were skipped because the same text is already in your list:
     </message>
     <message>
         <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+V、Shift+Insert 和 Ctrl+Insert 在所有程序中用于粘贴和复制。请选择其他快捷键。</translation>
     </message>
 </context>
 <context>

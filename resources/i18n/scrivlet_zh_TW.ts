@@ -80,11 +80,11 @@
     </message>
     <message>
         <source>%1 types “%2” on this keyboard layout: as a shortcut, it takes that character away from typing in every program.</source>
-        <translation type="unfinished"></translation>
+        <translation>在此鍵盤配置下，%1 會輸入「%2」：若用作快速鍵，所有程式都將無法輸入該字元。</translation>
     </message>
     <message>
         <source>AltGr with this key types “%2” on this keyboard layout. On Windows, where AltGr is Ctrl+Alt, %1 would take that character away from typing.</source>
-        <translation type="unfinished"></translation>
+        <translation>在此鍵盤配置下，AltGr 加此鍵會輸入「%2」。在 Windows 上 AltGr 即 Ctrl+Alt，因此 %1 會使該字元無法輸入。</translation>
     </message>
 </context>
 <context>
@@ -352,43 +352,43 @@ These were skipped because the same text is already in your list:
     </message>
     <message>
         <source>The window in front did not respond in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>前景視窗未及時回應。</translation>
     </message>
     <message>
         <source>The text field in front is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>前景文字欄位為唯讀。</translation>
     </message>
     <message>
         <source>The text field in front is a password field: phrases are not put into password fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>前景文字欄位是密碼欄位：片語不會輸入到密碼欄位中。</translation>
     </message>
     <message>
         <source>The text field in front takes one line, and this phrase has several.</source>
-        <translation type="unfinished"></translation>
+        <translation>前景文字欄位只接受單行，而此片語有多行。</translation>
     </message>
     <message>
         <source>Nothing was typed: the shortcut&apos;s keys were held down too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>未輸入任何內容：快速鍵按住太久。</translation>
     </message>
     <message>
         <source>The window in front runs as administrator: press Ctrl+V to paste the phrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>前景視窗以系統管理員身分執行：請按 Ctrl+V 貼上片語。</translation>
     </message>
     <message>
         <source>Your clipboard could not be put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法還原您原本的剪貼簿內容。</translation>
     </message>
     <message>
         <source>Part of your clipboard could not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>您原本的剪貼簿內容有一部分未能保留。</translation>
     </message>
     <message>
         <source>Zem Scrivlet could not open the channel by which a later start finds this copy (another program may hold it): starting Zem Scrivlet again will open a second copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Scrivlet 無法開啟讓之後啟動時找到此執行個體的通道（可能被其他程式占用）：再次啟動 Zem Scrivlet 將會開啟第二個執行個體。</translation>
     </message>
     <message>
         <source>Another program holds this shortcut, so it does nothing here. Close that program or choose another shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>其他程式占用了此快速鍵，因此它在這裡沒有作用。請關閉該程式或選擇其他快速鍵。</translation>
     </message>
 </context>
 <context>
@@ -455,15 +455,15 @@ These were skipped because the same text is already in your list:
     </message>
     <message>
         <source>Press a key with Ctrl, Alt, Shift, or Win, or a function key, to type this phrase quickly. Leave it empty to use the picker.</source>
-        <translation type="unfinished"></translation>
+        <translation>按 Ctrl、Alt、Shift 或 Win 加一個鍵，或按一個功能鍵，用於快速輸入此片語。留空則使用選擇器。</translation>
     </message>
     <message>
         <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+V、Shift+Insert 和 Ctrl+Insert 在所有程式中用於貼上和複製。請選擇其他快速鍵。</translation>
     </message>
     <message>
         <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
-        <translation type="unfinished">請加上 Ctrl、Alt、Shift 或 Win，以免單一字母鍵遭到攔截。</translation>
+        <translation>請加上 Ctrl、Alt、Shift 或 Win，以免單一字母鍵遭到攔截。</translation>
     </message>
 </context>
 <context>
@@ -565,7 +565,7 @@ These were skipped because the same text is already in your list:
     </message>
     <message>
         <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+V、Shift+Insert 和 Ctrl+Insert 在所有程式中用於貼上和複製。請選擇其他快速鍵。</translation>
     </message>
 </context>
 <context>
