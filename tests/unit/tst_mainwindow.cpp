@@ -450,6 +450,32 @@ private slots:
         QVERIFY(reread.phrases().at(0).lastUsed >= before);
     }
 
+    // What did not arrive is not recorded as used; the elevated window's
+    // phrase waits on the clipboard, and the user is told to paste it.
+    void undeliveredPhrasesAreNotUsed_data()
+    {
+        QTest::addColumn<bool>("elevated");
+        QTest::addColumn<QString>("clipboard");
+        QTest::newRow("elevated target") << true << QStringLiteral("hello");
+        QTest::newRow("keys held") << false << QString();
+    }
+    void undeliveredPhrasesAreNotUsed()
+    {
+        QFETCH(bool, elevated);
+        QFETCH(QString, clipboard);
+        store->phrases() << makePhrase(QStringLiteral("hi"), QStringLiteral("hello"), ctrl, 0x31);
+        if (elevated)
+            desktop->levels.insert(editorPid, ProcessLevel{ProcessLevel::Ok, 0x3000});
+        else
+            desktop->keysHeldUntil.insert(0xA2, 0xFFFFFFFF);
+        build();
+        press(window->hotkeys(), HotkeyManager::FirstPhraseId);
+        QCOMPARE(desktop->typedText(), QString());
+        QCOMPARE(desktop->clipboardTexts, clipboard.isEmpty() ? QStringList() : QStringList{clipboard});
+        QCOMPARE(store->phrases().at(0).lastUsed, qint64(0));
+        QVERIFY(!QFile::exists(store->dataFilePath()));
+    }
+
     void ownWindowInFrontIsNoTarget()
     {
         store->phrases() << makePhrase(QStringLiteral("hi"), QStringLiteral("hello"), ctrl, 0x31);
