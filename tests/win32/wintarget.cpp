@@ -379,9 +379,15 @@ int runTarget(const TargetOptions &options, const std::wstring &report)
 
     bool ready = false;
     MSG msg;
+    int asked = 0;
     for (;;) {
         if (!ready && GetForegroundWindow() == top) {
             ready = writeReport(report + L".ready", L"focus");
+        } else if (!ready && ++asked % 10 == 0) {
+            // A program just started (ours, say) may have taken the
+            // foreground after our first request.
+            SetForegroundWindow(top);
+            SetFocus(g_button ? g_button : g_edit ? g_edit : top);
         }
         // Wake at least every 50 ms to look at the focus until it is ours.
         if (ready ||
