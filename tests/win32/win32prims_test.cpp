@@ -7,6 +7,7 @@
 #include "platform/win/win32clipboard.h"
 #include "platform/win/win32hotkeys.h"
 #include "platform/win/win32prims.h"
+#include "sampledib.h"
 
 #include <ole2.h>
 #include <richedit.h>
@@ -333,22 +334,6 @@ bool openWithRetries(HWND owner = nullptr)
         Sleep(15);
     }
     return false;
-}
-
-std::vector<BYTE> sampleDib()
-{
-    BITMAPINFOHEADER header{};
-    header.biSize = sizeof header;
-    header.biWidth = 2;
-    header.biHeight = 2;
-    header.biPlanes = 1;
-    header.biBitCount = 32;
-    header.biCompression = BI_RGB;
-    const DWORD pixels[4] = {0x00FF0000, 0x0000FF00, 0x000000FF, 0x00FFFFFF};
-    std::vector<BYTE> out(sizeof header + sizeof pixels);
-    memcpy(out.data(), &header, sizeof header);
-    memcpy(out.data() + sizeof header, pixels, sizeof pixels);
-    return out;
 }
 
 bool setBlock(UINT format, const void *data, size_t size)

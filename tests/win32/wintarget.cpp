@@ -61,6 +61,8 @@
 
 #include <richedit.h>
 
+#include "sampledib.h"
+
 #include <cstdio>
 #include <cwchar>
 #include <string>
@@ -490,23 +492,6 @@ int chord(unsigned mods, const std::vector<WORD> &keys)
     for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it)
         sendKey(*it, true);
     return 0;
-}
-
-// A 2 x 2 bitmap of 32 bits a pixel: the 56 bytes of a small screenshot.
-std::vector<BYTE> sampleDib()
-{
-    BITMAPINFOHEADER header{};
-    header.biSize = sizeof header;
-    header.biWidth = 2;
-    header.biHeight = 2;
-    header.biPlanes = 1;
-    header.biBitCount = 32;
-    header.biCompression = BI_RGB;
-    const DWORD pixels[4] = {0x00FF0000, 0x0000FF00, 0x000000FF, 0x00FFFFFF};
-    std::vector<BYTE> out(sizeof header + sizeof pixels);
-    memcpy(out.data(), &header, sizeof header);
-    memcpy(out.data() + sizeof header, pixels, sizeof pixels);
-    return out;
 }
 
 int setClipboardImage()
