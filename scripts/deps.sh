@@ -9,7 +9,8 @@ run_pkgs=(build-essential cmake ninja-build pkg-config
     libxkbcommon-x11-dev libxcb-xkb-dev libxcb-xtest0-dev libxi-dev rapidjson-dev)
 test_pkgs=(xvfb xauth icewm xdotool x11-xkb-utils x11-utils x11-xserver-utils imagemagick python3 python3-tk
     xz-utils mingw-w64 g++-mingw-w64-x86-64-posix wine wine64 fonts-wine procps dbus-daemon at-spi2-core
-    python3-gi gir1.2-gtk-3.0 dpkg-dev desktop-file-utils appstream groff-base lintian nsis
+    python3-gi gir1.2-gtk-3.0 chromium firefox-esr xterm lxterminal
+    dpkg-dev desktop-file-utils appstream groff-base lintian nsis
     clang libclang-rt-14-dev llvm)
 
 want=("${run_pkgs[@]}")

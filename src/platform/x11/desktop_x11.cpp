@@ -445,7 +445,7 @@ bool X11Desktop::setClipboardText(const QString &text, bool)
     clipboard->setText(lf);
     if (!clipboard->ownsClipboard())
         return false;
-    m_clipboardWatch.arm(XCB_NONE, lf.toUtf8().size());
+    m_clipboardWatch.arm(XCB_NONE, lf.toUtf8().size(), false);
     return true;
 }
 

@@ -1,30 +1,24 @@
 #include "platform/x11/x11clipboardwatch.h"
 
 #include "platform/x11/x11wait.h"
+#include "platform/x11/xcbreply.h"
 
 #include <QCoreApplication>
 
 #include <cstdlib>
 #include <cstring>
 
-namespace {
-
-// After the fetch: how long the transfer may stay quiet before it counts as
-// over. A target may ask for a second format right after the first; a text
-// sent in parts goes on with property changes on the requestor's window.
-constexpr int QuietAfterFetchMs = 10;
-constexpr int QuietAfterPartMs = 150;
-
-} // namespace
-
 X11ClipboardWatch::X11ClipboardWatch(xcb_connection_t *connection) : m_connection(connection)
 {
     if (!m_connection)
         return;
     m_clipboard = atom("CLIPBOARD");
-    m_targets = atom("TARGETS");
-    m_timestamp = atom("TIMESTAMP");
-    m_saveTargets = atom("SAVE_TARGETS");
+    // The formats Qt offers a text under. Asking for the list of formats
+    // (TARGETS), the owner's timestamp or a program's own format (GTK's rich
+    // text buffer) is not reading the text.
+    for (const char *name : {"UTF8_STRING", "text/plain;charset=utf-8", "text/plain", "STRING",
+                             "TEXT", "COMPOUND_TEXT"})
+        m_textFormats.append(atom(name));
     m_clientMask = ~xcb_get_setup(m_connection)->resource_id_mask;
     if (QCoreApplication::instance())
         QCoreApplication::instance()->installNativeEventFilter(this);
@@ -38,19 +32,19 @@ X11ClipboardWatch::~X11ClipboardWatch()
 
 xcb_atom_t X11ClipboardWatch::atom(const char *name) const
 {
-    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
-        m_connection, xcb_intern_atom(m_connection, 0, quint16(std::strlen(name)), name), nullptr);
-    const xcb_atom_t a = reply ? reply->atom : xcb_atom_t(XCB_NONE);
-    std::free(reply);
-    return a;
+    XcbReply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
+        m_connection, xcb_intern_atom(m_connection, 0, quint16(std::strlen(name)), name), nullptr));
+    return reply ? reply->atom : xcb_atom_t(XCB_NONE);
 }
 
-void X11ClipboardWatch::arm(xcb_window_t target, int textBytes)
+void X11ClipboardWatch::arm(xcb_window_t target, int textBytes, bool primary)
 {
     m_armed = m_connection != nullptr;
+    m_primaryToo = primary;
     m_target = target;
     m_requestor = XCB_NONE;
-    m_fetched = m_lost = false;
+    m_property = XCB_NONE;
+    m_fetched = m_transferring = m_lastPartWritten = m_lost = false;
     // Qt's clipboard sends a text larger than one request in parts (INCR).
     const qint64 oneRequest = qint64(xcb_get_maximum_request_length(m_connection)) * 4 - 24;
     m_incremental = textBytes > oneRequest;
@@ -67,6 +61,25 @@ bool X11ClipboardWatch::fromTarget(xcb_window_t requestor) const
     return m_target == XCB_NONE || (requestor & m_clientMask) == (m_target & m_clientMask);
 }
 
+bool X11ClipboardWatch::isWatched(xcb_atom_t selection) const
+{
+    return selection == m_clipboard || (m_primaryToo && selection == m_primary);
+}
+
+bool X11ClipboardWatch::isTextFormat(xcb_atom_t target) const
+{
+    return m_textFormats.contains(target);
+}
+
+bool X11ClipboardWatch::propertyIsEmpty(xcb_window_t window, xcb_atom_t property) const
+{
+    XcbReply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+        m_connection,
+        xcb_get_property(m_connection, 0, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 0),
+        nullptr));
+    return reply && reply->bytes_after == 0 && reply->value_len == 0;
+}
+
 bool X11ClipboardWatch::nativeEventFilter(const QByteArray &eventType, void *message, long *)
 {
     if (!m_armed || eventType != "xcb_generic_event_t" || !message)
@@ -75,28 +88,39 @@ bool X11ClipboardWatch::nativeEventFilter(const QByteArray &eventType, void *mes
     switch (event->response_type & 0x7f) {
     case XCB_SELECTION_REQUEST: {
         const auto *request = reinterpret_cast<const xcb_selection_request_event_t *>(event);
-        if (request->selection != m_clipboard || !fromTarget(request->requestor))
+        if (!isWatched(request->selection) || !fromTarget(request->requestor))
             break;
-        // Asking which formats there are, or since when we own it, is not
-        // reading the text; MULTIPLE may carry a text format, so it counts.
-        const xcb_atom_t t = request->target;
-        if (t == m_targets || t == m_timestamp || t == m_saveTargets)
-            break;
-        m_fetched = true;
-        m_requestor = request->requestor;
+        // Whatever the target asks once it has the text keeps the paste
+        // going: the restore waits for it to be quiet.
+        if (isTextFormat(request->target)) {
+            m_fetched = true;
+            m_requestor = request->requestor;
+            m_property = request->property != XCB_NONE ? request->property : request->target;
+            // Qt answers a small text within this event; a large one goes in
+            // parts, written as the requestor deletes each.
+            m_transferring = m_incremental;
+            m_lastPartWritten = false;
+        }
         m_lastActivity.restart();
         break;
     }
     case XCB_SELECTION_CLEAR: {
         const auto *clear = reinterpret_cast<const xcb_selection_clear_event_t *>(event);
-        if (clear->selection == m_clipboard)
+        if (isWatched(clear->selection))
             m_lost = true;
         break;
     }
     case XCB_PROPERTY_NOTIFY: {
         const auto *change = reinterpret_cast<const xcb_property_notify_event_t *>(event);
-        if (m_fetched && change->window == m_requestor)
-            m_lastActivity.restart();
+        if (!m_transferring || change->window != m_requestor || change->atom != m_property)
+            break;
+        m_lastActivity.restart();
+        // The last part is empty; the transfer is over when the requestor
+        // has taken (deleted) it.
+        if (change->state == XCB_PROPERTY_NEW_VALUE)
+            m_lastPartWritten = propertyIsEmpty(change->window, change->atom);
+        else if (m_lastPartWritten)
+            m_transferring = false;
         break;
     }
     default:
@@ -107,11 +131,17 @@ bool X11ClipboardWatch::nativeEventFilter(const QByteArray &eventType, void *mes
 
 bool X11ClipboardWatch::waitForFetch(int maxMs)
 {
-    QElapsedTimer clock;
-    clock.start();
-    const int quiet = m_incremental ? QuietAfterPartMs : QuietAfterFetchMs;
-    const bool done = X11Wait::serveEventsUntil(
-        [&] { return m_lost || (m_fetched && m_lastActivity.elapsed() >= quiet); }, maxMs, 2);
+    // Up to maxMs for the target to ask; then for as long as it keeps going,
+    // until it has been quiet for SettleMs (a transfer that stalls for maxMs
+    // is given up, and so is one still going after a minute).
+    X11Wait::serveEventsUntil([&] { return m_lost || m_fetched; }, maxMs, 2);
+    if (m_fetched)
+        X11Wait::serveEventsUntil(
+            [&] {
+                const qint64 quiet = m_lastActivity.elapsed();
+                return m_lost || quiet >= maxMs || (!m_transferring && quiet >= SettleMs);
+            },
+            60000, 2);
     m_armed = false;
-    return done;
+    return m_fetched && !m_transferring;
 }

@@ -1,53 +1,72 @@
 #pragma once
 
-// Tells when the target of a paste has fetched our text from the X
-// clipboard. We own the CLIPBOARD selection while we paste, so every program
-// that reads it sends us a SelectionRequest, which Qt's clipboard answers on
-// the event loop. Watching those requests lets the paste put the user's
-// clipboard back as soon as the target has its copy (not after a fixed time a
-// slow target may miss), and tells a paste the target never asked for from
-// one it took.
+// Tells when the target of a paste has fetched our text from the X clipboard
+// (and, for a Shift+Insert paste, the PRIMARY selection). We own the
+// selections while we paste, so every program that reads them sends us a
+// SelectionRequest, which Qt's clipboard answers on the event loop. Watching
+// those requests lets the paste count as delivered only when the target read
+// the text itself (a text format, to the end of a transfer in parts), and
+// put the user's content back only once the target has stopped asking: a
+// browser asks for the list of formats before and after the text, reads the
+// text twice, and gives up the paste if the owner changes in between.
 
 #include <QAbstractNativeEventFilter>
 #include <QElapsedTimer>
+#include <QVector>
 
 #include <xcb/xcb.h>
 
 class X11ClipboardWatch final : public QAbstractNativeEventFilter
 {
 public:
+    // After the target's last request, how long it must stay quiet before the
+    // paste counts as over. Measured from the first request for the text to
+    // the last request of a paste, 20 pastes each at rest and with both
+    // cores busy: Chromium 9 to 30 ms (the formats, the text, the formats
+    // again and again, the text a second time), Firefox up to 5, GTK up to 9,
+    // Qt and Tk nothing after the text. Five times the longest.
+    static constexpr int SettleMs = 150;
+
     // connection is Qt's; the watch installs itself on the application.
     explicit X11ClipboardWatch(xcb_connection_t *connection);
     ~X11ClipboardWatch() override;
 
     // From now on, requests from target's X client (any client but ours when
-    // target is 0) count as the paste's fetch. textBytes is the size of the
-    // text the target will receive: large texts go in several parts.
-    void arm(xcb_window_t target, int textBytes);
+    // target is 0) for CLIPBOARD, and PRIMARY too when primary, count as the
+    // paste's. textBytes is the size of the text the target will receive:
+    // large texts go in parts (INCR).
+    void arm(xcb_window_t target, int textBytes, bool primary);
     void setTarget(xcb_window_t target) { m_target = target; }
     // Serves events (without user input) until the target has fetched the
-    // text and the transfer is over, another program took the clipboard, or
-    // maxMs pass. True for the first two.
+    // text, the transfer is over and the target has been quiet for SettleMs,
+    // or maxMs pass. True when the target fetched the text whole; another
+    // program taking the selection ends the wait too.
     bool waitForFetch(int maxMs);
 
     bool nativeEventFilter(const QByteArray &eventType, void *message, long *result) override;
 
 private:
     bool fromTarget(xcb_window_t requestor) const;
+    bool isWatched(xcb_atom_t selection) const;
+    bool isTextFormat(xcb_atom_t target) const;
+    bool propertyIsEmpty(xcb_window_t window, xcb_atom_t property) const;
     xcb_atom_t atom(const char *name) const;
 
     xcb_connection_t *m_connection;
     xcb_atom_t m_clipboard = XCB_NONE;
-    xcb_atom_t m_targets = XCB_NONE;
-    xcb_atom_t m_timestamp = XCB_NONE;
-    xcb_atom_t m_saveTargets = XCB_NONE;
+    xcb_atom_t m_primary = XCB_ATOM_PRIMARY;
+    QVector<xcb_atom_t> m_textFormats;
     quint32 m_clientMask = 0; // the bits of a resource id that name its client
 
     bool m_armed = false;
+    bool m_primaryToo = false;
     xcb_window_t m_target = XCB_NONE;
-    xcb_window_t m_requestor = XCB_NONE;
-    bool m_fetched = false;
-    bool m_lost = false;
     bool m_incremental = false;
+    bool m_fetched = false;      // the target asked for the text
+    bool m_transferring = false; // a transfer in parts is under way
+    bool m_lastPartWritten = false;
+    xcb_window_t m_requestor = XCB_NONE;
+    xcb_atom_t m_property = XCB_NONE;
+    bool m_lost = false;
     QElapsedTimer m_lastActivity;
 };

@@ -1,0 +1,169 @@
+#!/usr/bin/python3
+# A browser's text area as a paste target for the end-to-end tests: serves a
+# page whose only element is a focused textarea on a loopback port of its own,
+# starts the browser on it in a fresh profile, and reports the textarea's value
+# after every input (the page posts it back). Speaks the protocol of
+# x11target.cpp (one line per message, text as base64 of UTF-8):
+#   out: "READY <window id>", "TEXT <b64>" after every change, "OK";
+#   in:  "clear", "activate", "text", "quit".
+# usage: browsertarget.py chromium|firefox
+import base64
+import http.server
+import os
+import queue
+import shutil
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+TITLE = "scrivlet-browser-target"
+PAGE = """<!doctype html>
+<html><head><meta charset="utf-8"><title>%s</title></head>
+<body style="margin:0">
+<textarea id="t" style="width:100%%;height:95vh" autofocus></textarea>
+<script>
+const t = document.getElementById("t");
+function post(path, body) {
+  return fetch(path, {method: "POST", body: body, headers: {"Content-Type": "text/plain;charset=utf-8"}});
+}
+t.addEventListener("input", () => post("/value", t.value));
+async function commands() {
+  for (;;) {
+    try {
+      const r = await fetch("/command");
+      const c = await r.text();
+      if (c === "clear") { t.value = ""; t.focus(); await post("/value", ""); await post("/done", ""); }
+      else if (c === "focus") { t.focus(); await post("/done", ""); }
+      else if (c === "text") { await post("/value", t.value); }
+    } catch (e) { await new Promise(r => setTimeout(r, 100)); }
+  }
+}
+post("/loaded", "").then(commands);
+t.focus();
+</script></body></html>""" % TITLE
+
+out_lock = threading.Lock()
+commands = queue.Queue()
+done = threading.Event()
+loaded = threading.Event()
+
+
+def say(line):
+    with out_lock:
+        sys.stdout.write(line + "\n")
+        sys.stdout.flush()
+
+
+class Handler(http.server.BaseHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+    def reply(self, body=b"", kind="text/plain"):
+        self.send_response(200)
+        self.send_header("Content-Type", kind + ";charset=utf-8")
+        self.send_header("Content-Length", str(len(body)))
+        self.send_header("Cache-Control", "no-store")
+        self.end_headers()
+        self.wfile.write(body)
+
+    def do_GET(self):
+        if self.path == "/":
+            self.reply(PAGE.encode("utf-8"), "text/html")
+        elif self.path == "/command":
+            try:
+                command = commands.get(timeout=20)
+            except queue.Empty:
+                command = ""
+            self.reply(command.encode("utf-8"))
+        else:
+            self.send_error(404)
+
+    def do_POST(self):
+        body = self.rfile.read(int(self.headers.get("Content-Length", "0")))
+        if self.path == "/value":
+            say("TEXT " + base64.b64encode(body).decode("ascii"))
+        elif self.path == "/done":
+            done.set()
+        elif self.path == "/loaded":
+            loaded.set()
+        self.reply()
+
+
+def window_id(pid):
+    # The browser's top-level window, found by the page title it shows.
+    for _ in range(300):
+        found = subprocess.run(["xdotool", "search", "--name", TITLE], capture_output=True,
+                               text=True).stdout.split()
+        if found:
+            return int(found[-1])
+        time.sleep(0.1)
+    return 0
+
+
+def main():
+    browser = sys.argv[1] if len(sys.argv) > 1 else "chromium"
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    url = "http://127.0.0.1:%d/" % server.server_address[1]
+    profile = tempfile.mkdtemp(prefix="scrivlet-browser-")
+    if browser == "chromium":
+        command = ["chromium", "--no-sandbox", "--disable-gpu", "--no-first-run",
+                   "--no-default-browser-check", "--disable-background-networking",
+                   "--disable-component-update", "--disable-sync", "--disable-quic",
+                   "--disable-features=Translate,MediaRouter", "--password-store=basic",
+                   "--ozone-platform=x11", "--user-data-dir=" + profile,
+                   "--window-position=0,0", "--window-size=900,600", "--app=" + url]
+    else:
+        with open(os.path.join(profile, "user.js"), "w") as prefs:
+            for key, value in (("browser.shell.checkDefaultBrowser", "false"),
+                               ("browser.startup.homepage_override.mstone", '"ignore"'),
+                               ("datareporting.policy.dataSubmissionEnabled", "false"),
+                               ("toolkit.telemetry.reportingpolicy.firstRun", "false"),
+                               ("browser.aboutwelcome.enabled", "false"),
+                               ("app.update.enabled", "false"),
+                               ("browser.tabs.warnOnClose", "false")):
+                prefs.write('user_pref("%s", %s);\n' % (key, value))
+        command = ["firefox-esr", "--no-remote", "--profile", profile, "--new-instance",
+                   "--width", "900", "--height", "600", url]
+    env = dict(os.environ)
+    env.setdefault("MOZ_DISABLE_CONTENT_SANDBOX", "1")
+    child = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL,
+                             stderr=subprocess.DEVNULL)
+    try:
+        if not loaded.wait(60):
+            return 1
+        window = window_id(child.pid)
+        if not window:
+            return 1
+        subprocess.run(["xdotool", "windowactivate", "--sync", str(window)],
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        say("READY %d" % window)
+        for line in sys.stdin:
+            line = line.strip()
+            if line in ("clear", "activate"):
+                if line == "activate":
+                    subprocess.run(["xdotool", "windowactivate", "--sync", str(window)],
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                done.clear()
+                commands.put("clear" if line == "clear" else "focus")
+                done.wait(10)
+                say("OK")
+            elif line == "text":
+                commands.put("text")
+            elif line == "quit":
+                break
+    finally:
+        child.terminate()
+        try:
+            child.wait(10)
+        except subprocess.TimeoutExpired:
+            child.kill()
+        server.shutdown()
+        shutil.rmtree(profile, ignore_errors=True)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
