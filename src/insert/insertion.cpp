@@ -8,9 +8,12 @@ using namespace Insertion;
 
 namespace {
 
+constexpr quint16 VkShift = 0x10;
 constexpr quint16 VkControl = 0x11;
+constexpr quint16 VkInsert = 0x2D;
 constexpr quint16 VkV = 0x56;
 constexpr int ModControl = 0x2; // MOD_CONTROL
+constexpr int ModShift = 0x4;   // MOD_SHIFT
 
 bool isScintilla(const QString &name)
 {
@@ -116,18 +119,54 @@ Direct insertDirect(Desktop &desktop, WindowHandle control, const QString &class
     return Direct::Refused;
 }
 
-QVector<KeyInput> pasteKeys(Desktop &desktop, WindowHandle target)
+// The chord a paste key is: its modifiers (MOD_* and their keys) and its key.
+struct Chord
 {
-    // The scan codes of the target's keyboard layout, with the virtual keys
-    // named too (Wine reads those).
-    const quint16 ctrl = desktop.scanCodeForVirtualKey(VkControl, target);
-    const quint16 v = desktop.scanCodeForVirtualKey(VkV, target);
-    return {
-        {VkControl, ctrl, KeyFlag::ScanCode},
-        {VkV, v, KeyFlag::ScanCode},
-        {VkV, v, KeyFlag::ScanCode | KeyFlag::KeyUp},
-        {VkControl, ctrl, KeyFlag::ScanCode | KeyFlag::KeyUp},
-    };
+    int mods;
+    QVector<quint16> modifierKeys;
+    quint16 key;
+};
+
+Chord chordOf(PasteKey key)
+{
+    switch (key) {
+    case PasteKey::CtrlShiftV:
+        return {ModControl | ModShift, {VkControl, VkShift}, VkV};
+    case PasteKey::ShiftInsert:
+        return {ModShift, {VkShift}, VkInsert};
+    case PasteKey::CtrlV:
+        break;
+    }
+    return {ModControl, {VkControl}, VkV};
+}
+
+// The chord's key events: the modifiers down, the key down and up, the
+// modifiers up. Scan codes of the target's keyboard layout, with the virtual
+// keys named too (Wine reads those); Insert is the extended key, not the
+// keypad's 0.
+QVector<KeyInput> chordKeys(Desktop &desktop, WindowHandle target, const Chord &chord)
+{
+    QVector<KeyInput> keys;
+    for (quint16 vk : chord.modifierKeys)
+        keys.append({vk, desktop.scanCodeForVirtualKey(vk, target), KeyFlag::ScanCode});
+    const quint32 extended = chord.key == VkInsert ? KeyFlag::Extended : 0;
+    const quint16 scan = desktop.scanCodeForVirtualKey(chord.key, target);
+    keys.append({chord.key, scan, KeyFlag::ScanCode | extended});
+    keys.append({chord.key, scan, KeyFlag::ScanCode | extended | KeyFlag::KeyUp});
+    for (int i = chord.modifierKeys.size() - 1; i >= 0; --i)
+        keys.append({chord.modifierKeys[i], keys[i].scan, KeyFlag::ScanCode | KeyFlag::KeyUp});
+    return keys;
+}
+
+// Any character a key would act on rather than write (a line break is Enter,
+// a tab completes in a shell).
+bool hasControlCharacter(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            return true;
+    }
+    return false;
 }
 
 // Puts the backup back, again while another program holds the clipboard open.
@@ -164,20 +203,38 @@ InsertResult leaveOnClipboard(Desktop &desktop, const QString &text)
     if (!openClipboard(desktop))
         return result;
     const bool set = desktop.emptyClipboard() &&
-                     desktop.setClipboardText(TextConvert::toCrlf(text), false);
+                     desktop.setClipboardText(TextConvert::toCrlf(text), ClipboardOffer::ForUser);
     desktop.closeClipboard();
     if (set)
         result.outcome = InsertOutcome::LeftOnClipboard;
     return result;
 }
 
+// Types the whole text or reports why not; nothing else is tried.
+InsertResult typeOnly(Desktop &desktop, const QString &text, bool terminal)
+{
+    InsertResult result;
+    const QString typing = TextConvert::toTypingText(TextConvert::toCrlf(text));
+    if (typing.isEmpty() || (terminal && hasControlCharacter(typing)) ||
+        !desktop.canTypeExactly(typing))
+        return result;
+    if (typeUnicode(desktop, typing) == typing.size())
+        result.outcome = InsertOutcome::Delivered;
+    return result;
+}
+
 } // namespace
 
-InsertResult insertText(Desktop &desktop, const QString &text, WindowHandle target)
+InsertResult insertText(Desktop &desktop, const QString &text, WindowHandle target,
+                        const InsertRoad &road)
 {
     InsertResult result;
     if (text.isEmpty())
         return result;
+    if (road.road == AppRoad::Never) {
+        result.outcome = InsertOutcome::NotHere;
+        return result;
+    }
     bool inFront = true;
     if (target) {
         inFront = forceForeground(desktop, target);
@@ -186,8 +243,9 @@ InsertResult insertText(Desktop &desktop, const QString &text, WindowHandle targ
     }
 
     // Only the control that has the focus takes the text: never another
-    // child of the same window.
-    const WindowHandle control = findTextControl(desktop, target);
+    // child of the same window. The user's road may rule the message out.
+    const bool automatic = road.road == AppRoad::Automatic;
+    const WindowHandle control = automatic ? findTextControl(desktop, target) : 0;
     QString className;
     if (control && desktop.className(control, &className) && !isScintilla(className)) {
         InsertOutcome refusal = InsertOutcome::NotAccepted;
@@ -212,13 +270,19 @@ InsertResult insertText(Desktop &desktop, const QString &text, WindowHandle targ
         result.outcome = InsertOutcome::KeysHeld;
         return result;
     }
+    if (road.road == AppRoad::TypeOnly)
+        return typeOnly(desktop, text, road.terminal);
+    if (!automatic)
+        return pasteViaClipboard(desktop, text, target, 0, road.pasteKey);
 
     const bool shortLine = text.size() <= TypingLimit && !text.contains(QLatin1Char('\n')) &&
                            !text.contains(QLatin1Char('\r'));
     // Typing is decided for the whole text before its first key: a text the
-    // keyboard cannot give exactly is pasted, not typed half wrong.
+    // keyboard cannot give exactly is pasted, not typed half wrong. Nothing a
+    // key would act on is typed into a terminal.
     const QString typing = TextConvert::toTypingText(text);
-    if (shortLine && !typing.isEmpty() && desktop.canTypeExactly(typing)) {
+    if (shortLine && !typing.isEmpty() && !(road.terminal && hasControlCharacter(typing)) &&
+        desktop.canTypeExactly(typing)) {
         const int typed = typeUnicode(desktop, typing);
         if (typed == typing.size()) {
             result.outcome = InsertOutcome::Delivered;
@@ -228,7 +292,7 @@ InsertResult insertText(Desktop &desktop, const QString &text, WindowHandle targ
         if (typed > 0)
             return result;
     }
-    return pasteViaClipboard(desktop, text, target, control);
+    return pasteViaClipboard(desktop, text, target, control, road.pasteKey);
 }
 
 bool waitForKeysReleased(Desktop &desktop)
@@ -265,11 +329,13 @@ int typeUnicode(Desktop &desktop, const QString &text)
 }
 
 InsertResult pasteViaClipboard(Desktop &desktop, const QString &text, WindowHandle target,
-                               WindowHandle control)
+                               WindowHandle control, PasteKey key)
 {
     InsertResult result;
     // Without a copy of the user's content the clipboard is not touched.
-    const std::unique_ptr<ClipboardBackup> backup = desktop.backupClipboard();
+    // Shift+Insert pastes PRIMARY in X terminals: that is offered, and kept, too.
+    const bool primary = key == PasteKey::ShiftInsert;
+    const std::unique_ptr<ClipboardBackup> backup = desktop.backupClipboard(primary);
     if (!backup)
         return result;
     const QString converted = TextConvert::toCrlf(text);
@@ -278,7 +344,8 @@ InsertResult pasteViaClipboard(Desktop &desktop, const QString &text, WindowHand
     if (!openClipboard(desktop))
         return result; // nothing was touched: the user's clipboard is still there
     const bool emptied = desktop.emptyClipboard();
-    if (!desktop.setClipboardText(converted, true)) {
+    if (!desktop.setClipboardText(converted, primary ? ClipboardOffer::ForPasteWithPrimary
+                                                     : ClipboardOffer::ForPaste)) {
         desktop.closeClipboard();
         // The clipboard may already be empty: put the user's content back
         // rather than leave it lost.
@@ -292,9 +359,10 @@ InsertResult pasteViaClipboard(Desktop &desktop, const QString &text, WindowHand
     if (control) {
         delivered = desktop.paste(control) && desktop.awaitPaste(control, PasteSettleMs);
     } else {
-        // Our own shortcut on Ctrl+V would take the keys instead of the target.
-        desktop.suspendHotKeys(ModControl, VkV);
-        const QVector<KeyInput> keys = pasteKeys(desktop, target);
+        // Our own shortcut on the paste key would take it instead of the target.
+        const Chord chord = chordOf(key);
+        desktop.suspendHotKeys(chord.mods, chord.key);
+        const QVector<KeyInput> keys = chordKeys(desktop, target, chord);
         delivered = desktop.sendInput(keys) == keys.size() &&
                     desktop.awaitPaste(target, PasteSettleMs);
         desktop.resumeHotKeys();

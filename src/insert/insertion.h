@@ -6,6 +6,7 @@
 // or the result says why it did not; nothing is reported as delivered that
 // was not seen to be. Stateless; runs on the GUI thread and waits there.
 
+#include "insert/approads.h"
 #include "platform/desktop.h"
 
 #include <QString>
@@ -43,6 +44,7 @@ enum class InsertOutcome
     SingleLineField, // refused: several lines for a field that takes one
     KeysHeld,        // the shortcut's keys stayed down: nothing was sent
     LeftOnClipboard, // a more privileged target: the text is on the clipboard to paste
+    NotHere,         // the user's rule says nothing goes into this application
 };
 
 struct InsertResult
@@ -56,8 +58,12 @@ struct InsertResult
     bool delivered() const { return outcome == InsertOutcome::Delivered; }
 };
 
-// An empty text sends nothing and is not delivered.
-InsertResult insertText(Desktop &desktop, const QString &text, WindowHandle target);
+// An empty text sends nothing and is not delivered. road is the target
+// application's (AppRoads::resolve): Automatic tries the direct message, then
+// typing, then a paste; Type only types or fails; a paste road pastes with its
+// key; Never sends nothing.
+InsertResult insertText(Desktop &desktop, const QString &text, WindowHandle target,
+                        const InsertRoad &road = InsertRoad());
 // Waits until no key is held, neither a modifier nor another key, at most
 // KeyReleaseWaitMs; false when keys are still down then. Never sends a key.
 bool waitForKeysReleased(Desktop &desktop);
@@ -65,7 +71,8 @@ bool waitForKeysReleased(Desktop &desktop);
 // code units went out whole (text.size() when all did).
 int typeUnicode(Desktop &desktop, const QString &text);
 // Offers text on the clipboard, pastes it into target (WM_PASTE to control
-// where there is one, else Ctrl+V) and puts the user's content back once the
-// target has fetched the text.
+// where there is one, else the key: on X11 Shift+Insert pastes PRIMARY, which
+// is offered too) and puts the user's content back once the target has
+// fetched the text.
 InsertResult pasteViaClipboard(Desktop &desktop, const QString &text, WindowHandle target,
-                               WindowHandle control);
+                               WindowHandle control, PasteKey key = PasteKey::CtrlV);

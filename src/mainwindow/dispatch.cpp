@@ -117,11 +117,16 @@ void MainWindow::typePhrase(const QString &id)
     // focused text field. Keys and a paste sent to ourselves would be served
     // only after this call, with the clipboard already put back.
     InsertResult result;
+    TargetApp app;
     if (isOwnWindow(window)) {
         if (insertIntoTextWidget(QApplication::focusWidget(), text))
             result.outcome = InsertOutcome::Delivered;
     } else {
-        result = insertText(*desktop, text, window);
+        // The application's road: the user's rules, then the terminals'.
+        InsertRoad road;
+        if (window && desktop->targetApplication(window, &app))
+            road = AppRoads::resolve(app, store->settings().appRules);
+        result = insertText(*desktop, text, window, road);
     }
     m_typing = false;
     m_targetWindow = 0;
@@ -129,7 +134,7 @@ void MainWindow::typePhrase(const QString &id)
         m_showPending = false;
         QTimer::singleShot(0, this, &MainWindow::showMainWindow);
     }
-    reportInsertion(result);
+    reportInsertion(result, app.preferred);
     if (!result.delivered()) {
         TestTrace::line(QStringLiteral("typed %1 refused").arg(id));
         return;
@@ -154,7 +159,7 @@ void MainWindow::togglePause()
         m_panel->setPaused(m_paused);
 }
 
-void MainWindow::reportInsertion(const InsertResult &result)
+void MainWindow::reportInsertion(const InsertResult &result, const QString &application)
 {
     QString text;
     switch (result.outcome) {
@@ -182,6 +187,10 @@ void MainWindow::reportInsertion(const InsertResult &result)
     case InsertOutcome::LeftOnClipboard:
         text = tr("The window in front runs as administrator: press Ctrl+V to paste the phrase.");
         break;
+    case InsertOutcome::NotHere:
+        text = tr("Phrases are not put into %1: so says its rule in Options, Applications.")
+                   .arg(application);
+        break;
     }
     // The user's clipboard is theirs: what could not be kept is said, too.
     QString clipboard;
@@ -191,8 +200,11 @@ void MainWindow::reportInsertion(const InsertResult &result)
         clipboard = tr("Part of your clipboard could not be kept.");
     if (!clipboard.isEmpty())
         text = text.isEmpty() ? clipboard : text + QLatin1Char(' ') + clipboard;
+    // The user's own rule refusing is news, not a fault.
+    const bool fault = (!result.delivered() && result.outcome != InsertOutcome::NotHere) ||
+                       result.clipboardNotRestored;
     if (!text.isEmpty())
-        showBalloon(text, !result.delivered() || result.clipboardNotRestored);
+        showBalloon(text, fault);
 }
 
 void MainWindow::onRegistrationFailed(const QString &text)

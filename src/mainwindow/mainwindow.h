@@ -192,7 +192,8 @@ private:
     bool storePanelState();
     // A tray balloon, with the warning icon or the information one.
     void showBalloon(const QString &text, bool warning);
-    void reportInsertion(const InsertResult &result);
+    // application names the target in the note for a rule that refused it.
+    void reportInsertion(const InsertResult &result, const QString &application);
     void updateStatusLabel();
     void onRegistrationFailed(const QString &text);
     // save, refreshTable and registerAll: what follows every list change.

@@ -41,6 +41,7 @@ namespace KeyFlag {
 constexpr quint32 KeyUp = 0x0002;    // KEYEVENTF_KEYUP
 constexpr quint32 Unicode = 0x0004;  // KEYEVENTF_UNICODE: scan holds one UTF-16 code unit
 constexpr quint32 ScanCode = 0x0008; // KEYEVENTF_SCANCODE
+constexpr quint32 Extended = 0x0001; // KEYEVENTF_EXTENDEDKEY: Insert, not the keypad's 0
 } // namespace KeyFlag
 
 // What a GUI-thread query reports about another thread's input state.
@@ -52,6 +53,20 @@ struct GuiThreadInfo
     // QRect(left, top, right - left, bottom - top): the height may be 0 or
     // negative for an empty or inverted caret.
     QRect caretRect;
+};
+
+// A window's application, as the window system names it: on X11 the
+// WM_CLASS instance and class and the executable of _NET_WM_PID; on Windows
+// the window class and the executable. preferred is the name a rule for it
+// is best written with (X11: the class; Windows: the executable).
+struct TargetApp
+{
+    QString instance;
+    QString className;
+    QString executable;
+    QString preferred;
+
+    bool isEmpty() const { return className.isEmpty() && instance.isEmpty() && executable.isEmpty(); }
 };
 
 // What a standard text control allows, from its window style.
@@ -71,6 +86,14 @@ public:
     // Formats of the user's content that could not be copied: they are lost
     // once the clipboard is overwritten.
     virtual int lostFormats() const = 0;
+};
+
+// What text put on the clipboard is for.
+enum class ClipboardOffer
+{
+    ForUser,             // the user's to paste: rendered at once, as a copy would be
+    ForPaste,            // our paste: watched for the target's fetch, kept private
+    ForPasteWithPrimary, // the same, and on X11 the PRIMARY selection too (Shift+Insert)
 };
 
 // How putting a clipboard backup back went.
@@ -150,6 +173,14 @@ public:
     // GetClassNameW with a 128-unit buffer; false where it fails or where
     // windows have no class names (X11: no standard text controls).
     virtual bool className(WindowHandle w, QString *name) = 0;
+    // The application of the top-level window w; false when nothing is known.
+    virtual bool targetApplication(WindowHandle w, TargetApp *app) = 0;
+    // Waits, at most maxMs, for the user to click a window of another
+    // program, and answers it (its top-level window); 0 when none was
+    // clicked. X11 grabs the pointer (with a crosshair) until the click; a
+    // right click cancels. Windows takes the next window of another program
+    // that comes to the front.
+    virtual WindowHandle pickWindow(int maxMs) = 0;
     // GetCursorPos in physical pixels; (0, 0) when it cannot be read.
     virtual QPoint cursorPos() = 0;
     // Integrity levels for the elevation test. Where processes have no such
@@ -231,9 +262,10 @@ public:
 
     // ---- clipboard -----------------------------------------------------------
 
-    // A copy of everything the clipboard holds now; null when it cannot be
-    // read (another program holds it open): then it must not be overwritten.
-    virtual std::unique_ptr<ClipboardBackup> backupClipboard() = 0;
+    // A copy of everything the clipboard holds now (on X11 with primary, the
+    // PRIMARY selection too); null when it cannot be read (another program
+    // holds it open): then it must not be overwritten.
+    virtual std::unique_ptr<ClipboardBackup> backupClipboard(bool primary) = 0;
     // Puts a backup back (Windows: opening the clipboard itself, with every
     // format and marked like our own text below).
     virtual ClipboardRestore restoreClipboard(const ClipboardBackup &backup) = 0;
@@ -245,12 +277,13 @@ public:
     // EmptyClipboard; false on failure. A no-op that succeeds on X11.
     virtual bool emptyClipboard() = 0;
     // Puts text (already CR LF) on the clipboard; false when the memory or the
-    // clipboard refused it. For a paste (forPaste), Windows offers it without
-    // rendering it, so that it sees the target fetch it, and marks it to be
-    // kept out of clipboard history, cloud sync and monitors; otherwise it
-    // is the user's to paste, rendered at once. X11 turns the CR LF back into
-    // LF, the line break of X programs, and hands the text to QClipboard.
-    virtual bool setClipboardText(const QString &text, bool forPaste) = 0;
+    // clipboard refused it. For a paste, Windows offers it without rendering
+    // it, so that it sees the target fetch it, and marks it to be kept out of
+    // clipboard history, cloud sync and monitors; for the user it is rendered
+    // at once. X11 turns the CR LF back into LF, the line break of X
+    // programs, and hands the text to QClipboard (and the PRIMARY selection
+    // when asked).
+    virtual bool setClipboardText(const QString &text, ClipboardOffer offer) = 0;
     // CloseClipboard; a no-op on X11.
     virtual void closeClipboard() = 0;
     // After the paste keys went to target: waits until target has fetched

@@ -568,6 +568,34 @@ private:
     std::vector<std::string> m_phraseKeys; // of the phrase being read
 };
 
+// A settings value as QJsonDocument writes it: objects with their members in
+// the order QJsonObject keeps them (sorted), arrays in order.
+void writeValue(IndentedWriter &out, const QJsonValue &v)
+{
+    if (v.isBool()) {
+        out.Bool(v.toBool());
+    } else if (v.isString()) {
+        out.string(v.toString());
+    } else if (v.isDouble()) {
+        out.number(QByteArray::number(v.toDouble(), 'g', QLocale::FloatingPointShortest));
+    } else if (v.isArray()) {
+        out.StartArray();
+        for (const QJsonValue item : v.toArray())
+            writeValue(out, item);
+        out.endArray();
+    } else if (v.isObject()) {
+        const QJsonObject o = v.toObject();
+        out.StartObject();
+        for (auto it = o.begin(); it != o.end(); ++it) {
+            out.key(it.key());
+            writeValue(out, it.value());
+        }
+        out.endObject();
+    } else {
+        out.Null();
+    }
+}
+
 } // namespace
 
 QByteArray write(const QVector<Phrase> &phrases, const QJsonObject *settings)
@@ -602,20 +630,7 @@ QByteArray write(const QVector<Phrase> &phrases, const QJsonObject *settings)
     out.endArray();
     if (settings) {
         out.key("settings");
-        out.StartObject();
-        for (auto it = settings->begin(); it != settings->end(); ++it) {
-            out.key(it.key());
-            const QJsonValue v = it.value();
-            if (v.isBool())
-                out.Bool(v.toBool());
-            else if (v.isString())
-                out.string(v.toString());
-            else if (v.isDouble())
-                out.number(QByteArray::number(v.toDouble(), 'g', QLocale::FloatingPointShortest));
-            else
-                out.Null();
-        }
-        out.endObject();
+        writeValue(out, *settings);
     }
     out.key("version");
     out.Int(1);

@@ -51,10 +51,11 @@ const IntKey intKeys[] = {
     {"uiTheme", &Settings::uiTheme},
 };
 
-static_assert(1 + std::size(boolKeys) + std::size(intKeys) == Settings::keyCount,
+static_assert(2 + std::size(boolKeys) + std::size(intKeys) == Settings::keyCount,
               "every setting has a key");
 
 const QString kLanguage = QStringLiteral("language");
+const QString kAppRules = QStringLiteral("appRules");
 
 bool readInt(const QJsonValue &value, int *out)
 {
@@ -78,6 +79,7 @@ QJsonObject Settings::toJson() const
         o.insert(QLatin1String(k.key), this->*k.member);
     for (const IntKey &k : intKeys)
         o.insert(QLatin1String(k.key), this->*k.member);
+    o.insert(kAppRules, AppRules::toJson(appRules));
     return o;
 }
 
@@ -95,6 +97,10 @@ void Settings::readJson(const QJsonObject &object)
     }
     for (const IntKey &k : intKeys)
         readInt(object.value(QLatin1String(k.key)), &(this->*k.member));
+    // Of the rules, the well-formed ones; the rest of the file is read as ever.
+    const QJsonValue rules = object.value(kAppRules);
+    if (rules.isArray())
+        appRules = AppRules::fromJson(rules);
     applyRanges();
 }
 

@@ -3,8 +3,11 @@
 // The persisted options, stored under "settings" in the data file. A plain
 // value: the Options dialog gets a copy and hands back a whole new record.
 
+#include "store/apprules.h"
+
 #include <QJsonObject>
 #include <QString>
+#include <QVector>
 
 struct Settings
 {
@@ -34,6 +37,7 @@ struct Settings
     int floatingPanelTextLines = 2; // 1..3
     bool floatingPanelSnapToEdge = true;
     int uiTheme = 1; // 0 Classic, 1 Teal
+    QVector<AppRule> appRules; // how phrases go into given applications
 
     // Every key, always.
     QJsonObject toJson() const;
@@ -44,5 +48,5 @@ struct Settings
     // Replaces out-of-range values by their defaults.
     void applyRanges();
 
-    static constexpr int keyCount = 26;
+    static constexpr int keyCount = 27;
 };

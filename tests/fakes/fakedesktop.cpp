@@ -187,6 +187,22 @@ bool FakeDesktop::className(WindowHandle w, QString *name)
     return true;
 }
 
+bool FakeDesktop::targetApplication(WindowHandle w, TargetApp *app)
+{
+    calls << QStringLiteral("targetApplication ") + hex(w);
+    auto it = apps.constFind(w);
+    if (it == apps.constEnd())
+        return false;
+    *app = *it;
+    return true;
+}
+
+WindowHandle FakeDesktop::pickWindow(int maxMs)
+{
+    calls << QStringLiteral("pickWindow %1").arg(maxMs);
+    return picked;
+}
+
 QPoint FakeDesktop::cursorPos()
 {
     return cursor;
@@ -320,8 +336,12 @@ quint16 FakeDesktop::scanCodeForVirtualKey(quint16 vk, WindowHandle target)
 {
     calls << QStringLiteral("scanCodeForVirtualKey %1 %2").arg(vk, 0, 16).arg(hex(target));
     switch (vk) {
+    case 0x10:
+        return 0x2A; // the scan codes of a PC keyboard
     case 0x11:
-        return 0x1D; // the scan codes of a PC keyboard
+        return 0x1D;
+    case 0x2D:
+        return 0x52;
     case 0x56:
         return 0x2F;
     default:
@@ -386,9 +406,10 @@ bool FakeDesktop::awaitPaste(WindowHandle target, int settleMs)
     return pasteRead;
 }
 
-std::unique_ptr<ClipboardBackup> FakeDesktop::backupClipboard()
+std::unique_ptr<ClipboardBackup> FakeDesktop::backupClipboard(bool primary)
 {
     calls << QStringLiteral("backupClipboard");
+    backupsWithPrimary << primary;
     QClipboard *c = QGuiApplication::clipboard();
     if (backupFails || !c)
         return nullptr;
@@ -440,11 +461,11 @@ bool FakeDesktop::emptyClipboard()
     return true;
 }
 
-bool FakeDesktop::setClipboardText(const QString &text, bool forPaste)
+bool FakeDesktop::setClipboardText(const QString &text, ClipboardOffer offer)
 {
     calls << QStringLiteral("setClipboardText");
     clipboardTexts << text;
-    clipboardForPaste << forPaste;
+    clipboardOffers << offer;
     if (!setClipboardSucceeds)
         return false;
     if (QClipboard *c = QGuiApplication::clipboard())

@@ -89,6 +89,9 @@ public:
     bool typesExactly = true;
     // altGrCharacter's answers, by virtual key (Shift not told apart).
     QHash<int, QString> altGr;
+    // targetApplication's answers, by window; pickWindow's answer.
+    QHash<WindowHandle, TargetApp> apps;
+    WindowHandle picked = 0;
     bool pasteRead = true;
     int clipboardOpenFailures = 0; // the next n openClipboard calls fail
     bool emptySucceeds = true;
@@ -110,7 +113,8 @@ public:
     QVector<QVector<KeyInput>> inputBatches;
     QVector<Message> messages;
     QStringList clipboardTexts; // what setClipboardText was given
-    QVector<bool> clipboardForPaste; // and whether for a paste
+    QVector<ClipboardOffer> clipboardOffers; // and what for
+    QVector<bool> backupsWithPrimary; // what backupClipboard was asked
     QVector<int> sleeps;        // sleep, waitForKeyEvent and awaitPaste, in ms
     QStringList exactChecks;    // what canTypeExactly was asked about
     QVector<int> settles;
@@ -142,6 +146,8 @@ public:
     bool accessibleCaret(WindowHandle w, QRect *screenRect) override;
     bool clientToScreen(WindowHandle w, QPoint *point) override;
     bool className(WindowHandle w, QString *name) override;
+    bool targetApplication(WindowHandle w, TargetApp *app) override;
+    WindowHandle pickWindow(int maxMs) override;
     QPoint cursorPos() override;
     ProcessLevel processLevel(quint32 processId) override;
     bool ownProcessLevel(quint32 *level) override;
@@ -163,12 +169,12 @@ public:
     quint32 tickCount() override;
     void sleep(int ms) override;
     void settle(WindowHandle target, int maxMs) override;
-    std::unique_ptr<ClipboardBackup> backupClipboard() override;
+    std::unique_ptr<ClipboardBackup> backupClipboard(bool primary) override;
     ClipboardRestore restoreClipboard(const ClipboardBackup &backup) override;
     void releaseOleClipboard() override;
     bool openClipboard() override;
     bool emptyClipboard() override;
-    bool setClipboardText(const QString &text, bool forPaste) override;
+    bool setClipboardText(const QString &text, ClipboardOffer offer) override;
     void closeClipboard() override;
     bool awaitPaste(WindowHandle target, int settleMs) override;
     bool registerHotKey(WindowHandle owner, int id, int mods, int vk) override;

@@ -103,6 +103,7 @@ bool releasedHeldKey(const FakeDesktop &d)
 Q_DECLARE_METATYPE(Method)
 Q_DECLARE_METATYPE(InsertOutcome)
 Q_DECLARE_METATYPE(ClipboardRestore)
+Q_DECLARE_METATYPE(AppRoad)
 
 class InsertionTest : public QObject
 {
@@ -160,13 +161,13 @@ private slots:
         case Method::WmPaste:
         case Method::CtrlV:
             QCOMPARE(d.clipboardTexts, QStringList(TextConvert::toCrlf(text)));
-            QCOMPARE(d.clipboardForPaste, QVector<bool>{true});
+            QCOMPARE(d.clipboardOffers, QVector<ClipboardOffer>{ClipboardOffer::ForPaste});
             QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
             break;
         case Method::Clipboard:
             // Left for the user to paste: rendered, not taken back.
             QCOMPARE(d.clipboardTexts, QStringList(TextConvert::toCrlf(text)));
-            QCOMPARE(d.clipboardForPaste, QVector<bool>{false});
+            QCOMPARE(d.clipboardOffers, QVector<ClipboardOffer>{ClipboardOffer::ForUser});
             QCOMPARE(d.keyEventCount(), 0);
             QVERIFY(!sent(d, FakeDesktop::Message::ReplaceSel));
             QVERIFY(!d.calls.contains(QStringLiteral("restoreClipboard")));
@@ -593,6 +594,84 @@ private slots:
         QVERIFY(!hasCtrlV(d));
         // The clipboard had been emptied; the backup is put back.
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("precious"));
+    }
+
+    // The application's road: the user's choice over the program's own.
+    void roads_data()
+    {
+        QTest::addColumn<QString>("cls");
+        QTest::addColumn<AppRoad>("road");
+        QTest::addColumn<bool>("terminal");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("chord"); // the paste's keys, by their virtual keys
+        QTest::addColumn<InsertOutcome>("outcome");
+        const auto ok = InsertOutcome::Delivered;
+        const auto no = InsertOutcome::NotAccepted;
+        QTest::newRow("type only: an Edit gets keys, not the message")
+            << "Edit" << AppRoad::TypeOnly << false << "a\nb" << "a\rb" << "" << ok;
+        QTest::newRow("type only: no control character into a terminal")
+            << "" << AppRoad::TypeOnly << true << "ls\t-l" << "" << "" << no;
+        QTest::newRow("paste with Ctrl+Shift+V, even a short line into an Edit")
+            << "Edit" << AppRoad::PasteCtrlShiftV << true << "ls" << "" << "11 10 56" << ok;
+        QTest::newRow("paste with Shift+Insert")
+            << "" << AppRoad::PasteShiftInsert << true << "a\nb" << "" << "10 2d" << ok;
+        QTest::newRow("paste with Ctrl+V") << "" << AppRoad::PasteCtrlV << false << "hi" << ""
+                                           << "11 56" << ok;
+        QTest::newRow("automatic: a terminal's line is typed")
+            << "" << AppRoad::Automatic << true << "ls -l" << "ls -l" << "" << ok;
+        QTest::newRow("automatic: a tab for a terminal goes by its paste key")
+            << "" << AppRoad::Automatic << true << "ls\t-l" << "" << "11 10 56" << ok;
+    }
+    void roads()
+    {
+        QFETCH(QString, cls);
+        QFETCH(AppRoad, road);
+        QFETCH(bool, terminal);
+        QFETCH(QString, text);
+        QFETCH(QString, typed);
+        QFETCH(QString, chord);
+        QFETCH(InsertOutcome, outcome);
+        FakeDesktop d;
+        FakeDesktop::Window &c = setUpTarget(d, cls);
+        InsertRoad r;
+        r.road = road;
+        r.terminal = terminal;
+        // A terminal's own key for the automatic road.
+        r.pasteKey = road == AppRoad::Automatic && terminal ? PasteKey::CtrlShiftV
+                                                            : AppRoads::pasteKeyOf(road);
+        QCOMPARE(insertText(d, text, Top, r).outcome, outcome);
+        QCOMPARE(d.typedText(), typed);
+        QVERIFY(!sent(d, FakeDesktop::Message::ReplaceSel));
+        QCOMPARE(c.text, QStringLiteral("abc"));
+        QString keys;
+        for (const auto &batch : qAsConst(d.inputBatches)) {
+            for (const KeyInput &k : batch) {
+                if ((k.flags & KeyFlag::ScanCode) && !(k.flags & KeyFlag::KeyUp))
+                    keys += QString::number(k.vk, 16) + QLatin1Char(' ');
+            }
+        }
+        QCOMPARE(keys.trimmed(), chord);
+        if (chord == QLatin1String("10 2d")) {
+            // Insert, not the keypad's 0; X terminals paste PRIMARY with it.
+            QVERIFY(d.inputBatches.last().at(1).flags & KeyFlag::Extended);
+            QCOMPARE(d.backupsWithPrimary, QVector<bool>{true});
+            QCOMPARE(d.clipboardOffers,
+                     QVector<ClipboardOffer>{ClipboardOffer::ForPasteWithPrimary});
+            QVERIFY(d.calls.contains(QStringLiteral("suspendHotKeys 4 2d")));
+        }
+        if (!chord.isEmpty())
+            QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
+    }
+
+    void neverHereSendsNothing()
+    {
+        FakeDesktop d;
+        setUpTarget(d, QStringLiteral("Edit"));
+        InsertRoad never;
+        never.road = AppRoad::Never;
+        QCOMPARE(insertText(d, QStringLiteral("hi"), Top, never).outcome, InsertOutcome::NotHere);
+        QVERIFY(d.calls.isEmpty());
     }
 
     void emptyTextSendsNothing()

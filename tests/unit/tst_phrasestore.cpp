@@ -258,6 +258,8 @@ private slots:
         s.phrases() << p;
         s.settings().language = QStringLiteral("de");
         s.settings().floatingPanelX = -1;
+        s.settings().appRules = {{QStringLiteral("XTerm"), AppRoad::TypeOnly},
+                                 {QStringLiteral("gedit.exe"), AppRoad::Never}};
         QVERIFY(s.save());
 
         const QByteArray bytes = readFile(s.dataFilePath());
@@ -294,6 +296,32 @@ private slots:
         QCOMPARE(back.phrases()[0].lastUsed, p.lastUsed);
         QCOMPARE(back.phrases()[0].text, p.text);
         QCOMPARE(back.settings().language, QStringLiteral("de"));
+        QCOMPARE(back.settings().appRules, s.settings().appRules);
+    }
+
+    // Rules of a later version or a hand's editing: the good ones are read,
+    // the rest of the file as ever.
+    void appRulesWithBadEntries()
+    {
+        writeFile(m_dir.filePath(QStringLiteral("phrases.json")),
+                  R"({"settings": {"uiTheme": 0, "appRules": [
+                        {"match": "XTerm", "road": "teleport"},
+                        {"match": "Sakura", "road": "shiftInsert"},
+                        {"road": "never"}, 42]},
+                      "phrases": [{"text": "kept"}]})");
+        PhraseStore s(m_dir.path());
+        QVERIFY(s.load());
+        QCOMPARE(s.phrases().size(), 1);
+        QCOMPARE(s.settings().uiTheme, 0);
+        QCOMPARE(s.settings().appRules,
+                 (QVector<AppRule>{{QStringLiteral("Sakura"), AppRoad::PasteShiftInsert}}));
+
+        writeFile(m_dir.filePath(QStringLiteral("phrases.json")),
+                  R"({"settings": {"uiTheme": 0, "appRules": {"match": "XTerm"}}, "phrases": []})");
+        PhraseStore notAnArray(m_dir.path());
+        QVERIFY(notAnArray.load());
+        QVERIFY(notAnArray.settings().appRules.isEmpty());
+        QCOMPARE(notAnArray.settings().uiTheme, 0);
     }
 
     void savedFilesAreUserOnly()

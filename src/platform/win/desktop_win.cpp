@@ -138,6 +138,41 @@ bool WinDesktop::className(WindowHandle w, QString *name)
     return true;
 }
 
+bool WinDesktop::targetApplication(WindowHandle w, TargetApp *app)
+{
+    const HWND top = Win32Prims::topLevelWindow(hwnd(w));
+    std::wstring cls;
+    if (!top || !Win32Prims::className(top, &cls))
+        return false;
+    app->className = QString::fromWCharArray(cls.data(), int(cls.size()));
+    app->instance.clear();
+    DWORD pid = 0;
+    Win32Prims::windowThreadProcessId(top, &pid);
+    std::wstring exe;
+    if (Win32Prims::processExecutable(pid, &exe))
+        app->executable = QString::fromWCharArray(exe.data(), int(exe.size()));
+    // Window classes are often a toolkit's (Chrome_WidgetWin_1, Qt5QWindow):
+    // the executable names the program.
+    app->preferred = !app->executable.isEmpty() ? app->executable : app->className;
+    return true;
+}
+
+WindowHandle WinDesktop::pickWindow(int maxMs)
+{
+    // The next window of another program that comes to the front: the one
+    // the user clicks.
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < DWORD(maxMs)) {
+        const HWND front = Win32Prims::foregroundWindow();
+        DWORD pid = 0;
+        Win32Prims::windowThreadProcessId(front, &pid);
+        if (front && pid != GetCurrentProcessId())
+            return handle(Win32Prims::topLevelWindow(front));
+        serve(50);
+    }
+    return 0;
+}
+
 QPoint WinDesktop::cursorPos()
 {
     const POINT p = Win32Prims::cursorPos();
@@ -303,7 +338,8 @@ Win32Clipboard::Owner &WinDesktop::clipboardOwner()
     return *m_clipboardOwner;
 }
 
-std::unique_ptr<ClipboardBackup> WinDesktop::backupClipboard()
+// One clipboard on Windows: primary means nothing here.
+std::unique_ptr<ClipboardBackup> WinDesktop::backupClipboard(bool)
 {
     for (int attempt = 0; attempt < BackupAttempts; ++attempt) {
         if (Win32Prims::openClipboard(clipboardOwner().window())) {
@@ -352,9 +388,9 @@ bool WinDesktop::emptyClipboard()
     return Win32Prims::emptyClipboard();
 }
 
-bool WinDesktop::setClipboardText(const QString &text, bool forPaste)
+bool WinDesktop::setClipboardText(const QString &text, ClipboardOffer offer)
 {
-    if (!forPaste)
+    if (offer == ClipboardOffer::ForUser)
         return Win32Prims::setClipboardText(wide(text), size_t(text.size()));
     // Rendered when the target asks, which is how a paste is seen to happen.
     return clipboardOwner().offer(text.toStdWString()) && Win32Clipboard::markPrivate();

@@ -90,6 +90,26 @@ bool clientToScreen(HWND w, POINT *point)
     return ClientToScreen(w, point) != FALSE;
 }
 
+HWND topLevelWindow(HWND w)
+{
+    return w ? GetAncestor(w, GA_ROOT) : nullptr;
+}
+
+bool processExecutable(DWORD processId, std::wstring *name)
+{
+    Handle process(OpenProcess(LimitedQueryAccess, FALSE, processId));
+    if (!process.get())
+        return false;
+    wchar_t path[MAX_PATH];
+    DWORD size = MAX_PATH;
+    if (!QueryFullProcessImageNameW(process.get(), 0, path, &size))
+        return false;
+    const std::wstring full(path, size);
+    const size_t slash = full.find_last_of(L"\\/");
+    *name = slash == std::wstring::npos ? full : full.substr(slash + 1);
+    return true;
+}
+
 bool className(HWND w, std::wstring *name)
 {
     wchar_t buffer[ClassNameUnits];

@@ -26,6 +26,11 @@ bool bringWindowToTop(HWND w);
 // GetGUIThreadInfo with the structure's size for this build.
 bool guiThreadInfo(DWORD thread, HWND *focus, HWND *caretWindow, RECT *caretRect);
 bool clientToScreen(HWND w, POINT *point);
+// The top-level window that holds w (GetAncestor GA_ROOT).
+HWND topLevelWindow(HWND w);
+// The file name of a process's executable ("putty.exe"); false when the
+// process cannot be asked.
+bool processExecutable(DWORD processId, std::wstring *name);
 // GetClassNameW with a 128-unit buffer.
 bool className(HWND w, std::wstring *name);
 POINT cursorPos(); // (0, 0) when it cannot be read

@@ -43,6 +43,8 @@ public:
     bool accessibleCaret(WindowHandle w, QRect *screenRect) override;
     bool clientToScreen(WindowHandle w, QPoint *point) override;
     bool className(WindowHandle w, QString *name) override;
+    bool targetApplication(WindowHandle w, TargetApp *app) override;
+    WindowHandle pickWindow(int maxMs) override;
     QPoint cursorPos() override;
     ProcessLevel processLevel(quint32 processId) override;
     bool ownProcessLevel(quint32 *level) override;
@@ -64,12 +66,12 @@ public:
     quint32 tickCount() override;
     void sleep(int ms) override;
     void settle(WindowHandle target, int maxMs) override;
-    std::unique_ptr<ClipboardBackup> backupClipboard() override;
+    std::unique_ptr<ClipboardBackup> backupClipboard(bool primary) override;
     ClipboardRestore restoreClipboard(const ClipboardBackup &backup) override;
     void releaseOleClipboard() override;
     bool openClipboard() override;
     bool emptyClipboard() override;
-    bool setClipboardText(const QString &text, bool forPaste) override;
+    bool setClipboardText(const QString &text, ClipboardOffer offer) override;
     void closeClipboard() override;
     bool awaitPaste(WindowHandle target, int settleMs) override;
 

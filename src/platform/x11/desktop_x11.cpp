@@ -5,7 +5,6 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QMimeData>
 #include <QX11Info>
 
 #include "platform/x11/atspicaret.h"
@@ -46,24 +45,6 @@ bool readProperty32(Display *d, Window w, const char *name, Atom type, unsigned 
     *value = reinterpret_cast<unsigned long *>(data.get())[0];
     return true;
 }
-
-// The X clipboard's content as Qt reads it: every target the owner offers,
-// each fetched as bytes.
-class X11ClipboardBackup final : public ClipboardBackup
-{
-public:
-    explicit X11ClipboardBackup(const QMimeData *current)
-    {
-        if (!current)
-            return;
-        const QStringList formats = current->formats();
-        for (const QString &format : formats)
-            data.setData(format, current->data(format));
-    }
-    int lostFormats() const override { return 0; }
-
-    QMimeData data;
-};
 
 } // namespace
 
@@ -397,66 +378,6 @@ void X11Desktop::settle(WindowHandle target, int maxMs)
     if (!m_display || !target)
         return;
     X11Wait::serveEventsUntil([&] { return focusIsWithin(Window(target)); }, maxMs);
-}
-
-std::unique_ptr<ClipboardBackup> X11Desktop::backupClipboard()
-{
-    QClipboard *clipboard = QGuiApplication::clipboard();
-    if (!clipboard)
-        return nullptr;
-    return std::make_unique<X11ClipboardBackup>(clipboard->mimeData());
-}
-
-ClipboardRestore X11Desktop::restoreClipboard(const ClipboardBackup &backup)
-{
-    QClipboard *clipboard = QGuiApplication::clipboard();
-    if (!clipboard)
-        return ClipboardRestore::Failed;
-    const QMimeData &saved = static_cast<const X11ClipboardBackup &>(backup).data;
-    auto *copy = new QMimeData;
-    const QStringList formats = saved.formats();
-    for (const QString &format : formats)
-        copy->setData(format, saved.data(format));
-    clipboard->setMimeData(copy); // the clipboard owns it now
-    return ClipboardRestore::Restored;
-}
-
-void X11Desktop::releaseOleClipboard() {}
-
-bool X11Desktop::openClipboard()
-{
-    return QGuiApplication::clipboard() != nullptr;
-}
-
-bool X11Desktop::emptyClipboard()
-{
-    return true; // setting the text replaces every format at once
-}
-
-// Always offered, never rendered ahead: the X clipboard is fetched from its
-// owner on demand, which awaitPaste watches for.
-bool X11Desktop::setClipboardText(const QString &text, bool)
-{
-    QClipboard *clipboard = QGuiApplication::clipboard();
-    if (!clipboard)
-        return false;
-    QString lf = text;
-    lf.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    clipboard->setText(lf);
-    if (!clipboard->ownsClipboard())
-        return false;
-    m_clipboardWatch.arm(XCB_NONE, lf.toUtf8().size(), false);
-    return true;
-}
-
-void X11Desktop::closeClipboard() {}
-
-// The X clipboard is read from its owner on demand: the paste happened when
-// the target asked us for the text, and only then may it be put back.
-bool X11Desktop::awaitPaste(WindowHandle target, int)
-{
-    m_clipboardWatch.setTarget(xcb_window_t(target));
-    return m_clipboardWatch.waitForFetch(PasteFetchWaitMs);
 }
 
 std::unique_ptr<Desktop> createDesktop()

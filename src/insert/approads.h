@@ -1,0 +1,48 @@
+#pragma once
+
+// Which road a phrase takes into a given application: the user's rules
+// (Options, Applications) first, then the rules the program knows itself:
+// terminals, which take Ctrl+V as a character of their own and paste with
+// another key. Pure: the backend names the application (Desktop::
+// targetApplication), this decides.
+
+#include "platform/desktop.h"
+#include "store/apprules.h"
+
+#include <QVector>
+
+enum class PasteKey
+{
+    CtrlV,
+    CtrlShiftV,
+    ShiftInsert,
+};
+
+struct InsertRoad
+{
+    AppRoad road = AppRoad::Automatic;
+    // The key a paste is made with: Ctrl+V unless the road says otherwise.
+    PasteKey pasteKey = PasteKey::CtrlV;
+    // A terminal emulator, by the program's own list: no control character
+    // is ever typed into one (it would act as a key: Enter runs a command).
+    bool terminal = false;
+};
+
+namespace AppRoads {
+
+// The program's own rules: the common terminal emulators of X11 and Windows
+// with the paste key each takes.
+const QVector<AppRule> &builtInRules();
+
+// True when rule names app: its window class or instance, or its
+// executable with or without ".exe", without regard to case.
+bool matches(const QString &match, const TargetApp &app);
+
+// The first of the user's rules that names app, else the first built-in
+// one, else Automatic.
+InsertRoad resolve(const TargetApp &app, const QVector<AppRule> &userRules);
+
+// The key a paste road stands for (Ctrl+V for the others).
+PasteKey pasteKeyOf(AppRoad road);
+
+} // namespace AppRoads

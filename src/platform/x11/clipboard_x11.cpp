@@ -1,0 +1,119 @@
+// The clipboard road of the X11 backend: the user's CLIPBOARD (and, for a
+// Shift+Insert paste, PRIMARY) copied before a paste and put back after it,
+// and the phrase offered through QClipboard, whose requests the clipboard
+// watch follows.
+
+// Qt first: Xlib's macros (None, KeyPress, ...) break Qt headers that come after.
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+#include "platform/x11/x11desktop.h"
+
+namespace {
+
+// A selection's content as Qt reads it: every target the owner offers, each
+// fetched as bytes.
+void copyInto(const QMimeData *from, QMimeData *to)
+{
+    if (!from)
+        return;
+    const QStringList formats = from->formats();
+    for (const QString &format : formats)
+        to->setData(format, from->data(format));
+}
+
+class X11ClipboardBackup final : public ClipboardBackup
+{
+public:
+    X11ClipboardBackup(QClipboard *clipboard, bool withPrimary) : primaryKept(withPrimary)
+    {
+        copyInto(clipboard->mimeData(QClipboard::Clipboard), &clipboardData);
+        if (withPrimary)
+            copyInto(clipboard->mimeData(QClipboard::Selection), &primaryData);
+    }
+    int lostFormats() const override { return 0; }
+
+    QMimeData clipboardData;
+    QMimeData primaryData;
+    bool primaryKept;
+};
+
+} // namespace
+
+std::unique_ptr<ClipboardBackup> X11Desktop::backupClipboard(bool primary)
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        return nullptr;
+    return std::make_unique<X11ClipboardBackup>(clipboard,
+                                                primary && clipboard->supportsSelection());
+}
+
+ClipboardRestore X11Desktop::restoreClipboard(const ClipboardBackup &backup)
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        return ClipboardRestore::Failed;
+    const auto &saved = static_cast<const X11ClipboardBackup &>(backup);
+    // A selection nobody owned is given up again; the clipboard owns the
+    // copies it is given.
+    const auto put = [clipboard](const QMimeData &data, QClipboard::Mode mode) {
+        if (data.formats().isEmpty()) {
+            clipboard->clear(mode);
+            return;
+        }
+        auto *copy = new QMimeData;
+        copyInto(&data, copy);
+        clipboard->setMimeData(copy, mode);
+    };
+    put(saved.clipboardData, QClipboard::Clipboard);
+    if (saved.primaryKept)
+        put(saved.primaryData, QClipboard::Selection);
+    return ClipboardRestore::Restored;
+}
+
+void X11Desktop::releaseOleClipboard() {}
+
+bool X11Desktop::openClipboard()
+{
+    return QGuiApplication::clipboard() != nullptr;
+}
+
+bool X11Desktop::emptyClipboard()
+{
+    return true; // setting the text replaces every format at once
+}
+
+// Always offered, never rendered ahead: the X clipboard is fetched from its
+// owner on demand, which awaitPaste watches for.
+bool X11Desktop::setClipboardText(const QString &text, ClipboardOffer offer)
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        return false;
+    QString lf = text;
+    lf.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    clipboard->setText(lf, QClipboard::Clipboard);
+    if (!clipboard->ownsClipboard())
+        return false;
+    const bool primary = offer == ClipboardOffer::ForPasteWithPrimary;
+    if (primary) {
+        clipboard->setText(lf, QClipboard::Selection);
+        if (!clipboard->ownsSelection())
+            return false;
+    }
+    if (offer != ClipboardOffer::ForUser)
+        m_clipboardWatch.arm(XCB_NONE, lf.toUtf8().size(), primary);
+    return true;
+}
+
+void X11Desktop::closeClipboard() {}
+
+// The X clipboard is read from its owner on demand: the paste happened when
+// the target asked us for the text, and only then may it be put back.
+bool X11Desktop::awaitPaste(WindowHandle target, int)
+{
+    m_clipboardWatch.setTarget(xcb_window_t(target));
+    return m_clipboardWatch.waitForFetch(PasteFetchWaitMs);
+}

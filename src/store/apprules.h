@@ -1,0 +1,47 @@
+#pragma once
+
+// The user's rules for how a phrase goes into a given application: each
+// names the application (a window class or an executable, compared without
+// regard to case) and the road. Stored under "appRules" in the settings as
+// an array of {"match", "road"} objects.
+
+#include <QJsonArray>
+#include <QString>
+#include <QVector>
+
+enum class AppRoad
+{
+    Automatic,        // the program's own choice: message, keys, or a paste with Ctrl+V
+    TypeOnly,         // keys only, never the clipboard
+    PasteCtrlV,       // always a paste, with Ctrl+V
+    PasteCtrlShiftV,  // with Ctrl+Shift+V (most terminals)
+    PasteShiftInsert, // with Shift+Insert (xterm, PuTTY)
+    Never,            // nothing goes in; the user is told so
+};
+
+struct AppRule
+{
+    QString match;
+    AppRoad road = AppRoad::Automatic;
+
+    friend bool operator==(const AppRule &a, const AppRule &b)
+    {
+        return a.match == b.match && a.road == b.road;
+    }
+};
+
+namespace AppRules {
+
+// The road's name in the data file: "automatic", "type", "ctrlV",
+// "ctrlShiftV", "shiftInsert", "never".
+QString roadName(AppRoad road);
+// False for a name no version of the program wrote.
+bool roadFromName(const QString &name, AppRoad *road);
+
+QJsonArray toJson(const QVector<AppRule> &rules);
+// Every well-formed rule of value, in order: an object with a non-empty
+// "match" string and a known "road". Anything else (another type, a missing
+// or unknown road, a match given twice) is left out and the rest kept.
+QVector<AppRule> fromJson(const QJsonValue &value);
+
+} // namespace AppRules

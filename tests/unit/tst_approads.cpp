@@ -1,0 +1,118 @@
+#include "insert/approads.h"
+#include "store/apprules.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(AppRoad)
+Q_DECLARE_METATYPE(PasteKey)
+Q_DECLARE_METATYPE(TargetApp)
+
+namespace {
+TargetApp app(const QString &instance, const QString &cls, const QString &exe)
+{
+    return TargetApp{instance, cls, exe, cls};
+}
+} // namespace
+
+class AppRoadsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Which road an application gets: the user's rule over the built-in one,
+    // the terminal's paste key kept where the user's road names none.
+    void resolve_data()
+    {
+        QTest::addColumn<TargetApp>("target");
+        QTest::addColumn<QString>("rules"); // match=road, comma-separated
+        QTest::addColumn<AppRoad>("road");
+        QTest::addColumn<PasteKey>("key");
+        QTest::addColumn<bool>("terminal");
+        const TargetApp xterm = app(QStringLiteral("xterm"), QStringLiteral("XTerm"),
+                                    QStringLiteral("xterm"));
+        const TargetApp lx = app(QStringLiteral("lxterminal"), QStringLiteral("Lxterminal"),
+                                 QStringLiteral("lxterminal"));
+        const TargetApp putty = app(QString(), QStringLiteral("PuTTY"),
+                                    QStringLiteral("PUTTY.EXE"));
+        const TargetApp editor = app(QStringLiteral("gedit"), QStringLiteral("Gedit"),
+                                     QStringLiteral("gedit"));
+        const TargetApp tk = app(QStringLiteral("tktarget"), QStringLiteral("Tk"),
+                                 QStringLiteral("python3.11"));
+        QTest::newRow("xterm: Shift+Insert")
+            << xterm << "" << AppRoad::PasteShiftInsert << PasteKey::ShiftInsert << true;
+        QTest::newRow("a VTE terminal: Ctrl+Shift+V")
+            << lx << "" << AppRoad::PasteCtrlShiftV << PasteKey::CtrlShiftV << true;
+        QTest::newRow("PuTTY by its class, on Windows")
+            << putty << "" << AppRoad::PasteShiftInsert << PasteKey::ShiftInsert << true;
+        QTest::newRow("an editor: automatic")
+            << editor << "" << AppRoad::Automatic << PasteKey::CtrlV << false;
+        QTest::newRow("a rule by class, any case")
+            << tk << "tk=type" << AppRoad::TypeOnly << PasteKey::CtrlV << false;
+        QTest::newRow("a rule by executable")
+            << tk << "PYTHON3.11=never" << AppRoad::Never << PasteKey::CtrlV << false;
+        QTest::newRow("an executable without .exe")
+            << putty << "putty=ctrlV" << AppRoad::PasteCtrlV << PasteKey::CtrlV << true;
+        QTest::newRow("a built-in overridden: typing, with its key kept")
+            << xterm << "XTerm=type" << AppRoad::TypeOnly << PasteKey::ShiftInsert << true;
+        QTest::newRow("a built-in overridden: automatic keeps the key")
+            << lx << "lxterminal=automatic" << AppRoad::Automatic << PasteKey::CtrlShiftV << true;
+        QTest::newRow("the first user rule wins")
+            << editor << "gedit=ctrlShiftV,Gedit=never" << AppRoad::PasteCtrlShiftV
+            << PasteKey::CtrlShiftV << false;
+        QTest::newRow("a part of a name is no match")
+            << editor << "edit=never" << AppRoad::Automatic << PasteKey::CtrlV << false;
+        QTest::newRow("nothing known of the window")
+            << TargetApp() << "=never" << AppRoad::Automatic << PasteKey::CtrlV << false;
+    }
+    void resolve()
+    {
+        QFETCH(TargetApp, target);
+        QFETCH(QString, rules);
+        QFETCH(AppRoad, road);
+        QFETCH(PasteKey, key);
+        QFETCH(bool, terminal);
+        QVector<AppRule> user;
+        for (const QString &r : rules.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            AppRule rule;
+            rule.match = r.section(QLatin1Char('='), 0, 0);
+            QVERIFY(AppRules::roadFromName(r.section(QLatin1Char('='), 1), &rule.road));
+            user << rule;
+        }
+        const InsertRoad got = AppRoads::resolve(target, user);
+        QCOMPARE(got.road, road);
+        QCOMPARE(got.pasteKey, key);
+        QCOMPARE(got.terminal, terminal);
+    }
+
+    // Whatever a file holds under "appRules", the good rules are read and
+    // the rest left out.
+    void rulesFromTheFile()
+    {
+        const QByteArray json = R"([
+            {"match": "XTerm", "road": "type"},
+            {"match": "  gedit  ", "road": "never"},
+            {"match": "xterm", "road": "ctrlV"},
+            {"match": "kitty", "road": "sideways"},
+            {"match": "", "road": "never"},
+            {"road": "never"},
+            {"match": 7, "road": "never"},
+            "st",
+            ["st", "never"],
+            {"match": "foot", "road": "shiftInsert", "extra": true}
+        ])";
+        const QVector<AppRule> rules =
+            AppRules::fromJson(QJsonDocument::fromJson(json).array());
+        QCOMPARE(rules, (QVector<AppRule>{{QStringLiteral("XTerm"), AppRoad::TypeOnly},
+                                          {QStringLiteral("gedit"), AppRoad::Never},
+                                          {QStringLiteral("foot"), AppRoad::PasteShiftInsert}}));
+        QVERIFY(AppRules::fromJson(QJsonValue(QStringLiteral("nonsense"))).isEmpty());
+        // What is written is read back the same.
+        QCOMPARE(AppRules::fromJson(AppRules::toJson(rules)), rules);
+    }
+};
+
+QTEST_APPLESS_MAIN(AppRoadsTest)
+#include "tst_approads.moc"
