@@ -56,13 +56,11 @@ ClipboardRestore X11Desktop::restoreClipboard(const ClipboardBackup &backup)
     if (!clipboard)
         return ClipboardRestore::Failed;
     const auto &saved = static_cast<const X11ClipboardBackup &>(backup);
-    // A selection nobody owned is given up again; the clipboard owns the
-    // copies it is given.
+    // The clipboard owns the copies it is given. A selection that held
+    // nothing is put back holding nothing, with us as its owner: given up
+    // instead, a Qt editor on a busy machine asked for nothing at every other
+    // paste that followed.
     const auto put = [clipboard](const QMimeData &data, QClipboard::Mode mode) {
-        if (data.formats().isEmpty()) {
-            clipboard->clear(mode);
-            return;
-        }
         auto *copy = new QMimeData;
         copyInto(&data, copy);
         clipboard->setMimeData(copy, mode);
