@@ -1,7 +1,8 @@
 # The main road under Wine where it used to go wrong: held and chorded
 # shortcuts, a RichEdit with CR paragraphs, a focused button beside an EDIT,
 # a full, a read-only and a password EDIT, a slow target with the user's old
-# clipboard, an image on the clipboard, and a phrase on Ctrl+V. Each text must
+# clipboard, an image on the clipboard, a phrase on Ctrl+V, and a terminal of
+# the PuTTY kind. Each text must
 # arrive exactly once or not at all, with the failure reported (the program's
 # trace) and lastUsed left alone, and the user's clipboard back afterwards.
 #
@@ -148,5 +149,14 @@ exact_roads() {
     check "the key-logging target has the focus for the Ctrl+V check" target plain "$r"
     wine "$tool" press 3 0x36
     check "the multi-line phrase is pasted, not the Ctrl+V phrase typed" stays "$r" $'two\r\nlines'
+
+    # A terminal of the PuTTY kind pastes with Shift+Insert and would pass a
+    # Ctrl+V on to its program as the character 0x16.
+    next_target "$r"
+    r=$work/putty.txt
+    check "a window of the class PuTTY has the focus" target plain "$r" putty
+    wine "$tool" press 3 0x36
+    check "PuTTY gets the phrase by Shift+Insert, and no control character" \
+        stays "$r" $'two\r\nlines'
     stop_exact
 }

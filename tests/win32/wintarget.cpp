@@ -18,12 +18,15 @@
 //                                 sel=<a>,<b> initial selection
 //                                 button      a push button beside the control
 //                                             holds the focus instead
-//   wintarget plain <report> [delay=<ms>]
+//   wintarget plain <report> [delay=<ms>] [putty]
 //                               a window without a text control that keeps
 //                               what arrives in <report>: each character of
 //                               WM_CHAR (CR as a line break), and the
 //                               clipboard's text on Ctrl+V; with delay, every
-//                               key-down first takes that long
+//                               key-down first takes that long; with putty,
+//                               its window class is "PuTTY" and, as PuTTY
+//                               does, it pastes on Shift+Insert and takes
+//                               Ctrl+V as the character 0x16
 //   wintarget press <mods> <vk> presses a shortcut with SendInput (mods as the
 //                               data file stores them: Alt 1, Ctrl 2, Shift 4,
 //                               Win 8) into whatever window has the focus
@@ -196,6 +199,7 @@ struct TargetOptions
     bool readOnly = false;
     bool password = false;
     bool button = false;
+    bool putty = false;
     int limit = 0;
     bool hasSelection = false;
     int selStart = 0;
@@ -243,7 +247,9 @@ LRESULT CALLBACK targetProc(HWND w, UINT message, WPARAM wp, LPARAM lp)
             g_messages += line;
             writeReport(g_report + L".messages", g_messages);
         }
-        if (!g_edit && wp == 'V' && (GetKeyState(VK_CONTROL) & 0x8000)) {
+        if (!g_edit && (g_options.putty
+                            ? wp == VK_INSERT && (GetKeyState(VK_SHIFT) & 0x8000)
+                            : wp == 'V' && (GetKeyState(VK_CONTROL) & 0x8000))) {
             std::wstring text;
             if (clipboardText(&text))
                 arrive(text);
@@ -251,9 +257,12 @@ LRESULT CALLBACK targetProc(HWND w, UINT message, WPARAM wp, LPARAM lp)
         return 0;
     case WM_CHAR:
         // What a text field would show: printable characters and line breaks,
-        // not the control characters of shortcuts (Ctrl+V is 0x16).
+        // not the control characters of shortcuts (Ctrl+V is 0x16), which a
+        // terminal passes on to its program as they are.
         if (!g_edit && (wp >= 0x20 || wp == L'\r' || wp == L'\n' || wp == L'\t'))
             arrive(std::wstring(1, wp == L'\r' ? L'\n' : wchar_t(wp)));
+        else if (!g_edit && g_options.putty)
+            arrive(L"<control " + std::to_wstring(unsigned(wp)) + L">");
         return 0;
     case WM_TIMER:
         if (wp == CaretTimer) {
@@ -304,6 +313,8 @@ bool parseOption(const std::wstring &option, TargetOptions *o)
         o->password = true;
     else if (option == L"button")
         o->button = true;
+    else if (option == L"putty")
+        o->putty = true;
     else if (const wchar_t *v = value(L"limit="))
         o->limit = int(wcstol(v, nullptr, 10));
     else if (const wchar_t *v = value(L"delay="))
@@ -330,7 +341,7 @@ int runTarget(const TargetOptions &options, const std::wstring &report)
     WNDCLASSW wc{};
     wc.lpfnWndProc = targetProc;
     wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"ScrivletWineTarget";
+    wc.lpszClassName = options.putty ? L"PuTTY" : L"ScrivletWineTarget";
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     RegisterClassW(&wc);
@@ -646,6 +657,8 @@ int closeTargets()
 {
     for (int i = 0; i < 16; ++i) {
         HWND w = FindWindowW(L"ScrivletWineTarget", nullptr);
+        if (!w)
+            w = FindWindowW(L"PuTTY", nullptr);
         if (!w)
             return 0;
         // Synchronously, so the next window can be found afterwards.
