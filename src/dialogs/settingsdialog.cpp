@@ -1,5 +1,6 @@
 #include "dialogs/settingsdialog.h"
 
+#include "dialogs/apprulesdialog.h"
 #include "dialogs/ordercombobox.h"
 #include "hotkeys/hotkey.h"
 #include "hotkeys/hotkeyedit.h"
@@ -87,6 +88,9 @@ SettingsDialog::SettingsDialog(PhraseStore *store, bool showFailed, bool pickerF
     ok->setObjectName(QStringLiteral("primary"));
     ok->setDefault(true);
     cancel = buttons->addButton(QString(), QDialogButtonBox::RejectRole);
+    applications = buttons->addButton(QString(), QDialogButtonBox::ActionRole);
+    applications->setObjectName(QStringLiteral("applications"));
+    connect(applications, &QPushButton::clicked, this, &SettingsDialog::editApplications);
     connect(buttons, &QDialogButtonBox::accepted, this, &SettingsDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &SettingsDialog::reject);
 
@@ -103,6 +107,7 @@ SettingsDialog::SettingsDialog(PhraseStore *store, bool showFailed, bool pickerF
     showEditor->setHotkey(current.showMods, current.showVk);
     pickerEditor->setHotkey(current.pickerMods, current.pickerVk);
     order->setCurrentIndex(current.pickerRecentFirst ? 0 : 1);
+    appRules = current.appRules;
 }
 
 SettingsDialog::~SettingsDialog() = default;
@@ -122,6 +127,7 @@ void SettingsDialog::setTexts()
     pickerEditor->setPlaceholderText(tr("Press a shortcut"));
     ok->setText(tr("OK"));
     cancel->setText(tr("Cancel"));
+    applications->setText(tr("Applications…"));
 
     const QString note =
         QStringLiteral("<span style=\"color:#d1242f;\">%1</span>")
@@ -149,8 +155,17 @@ void SettingsDialog::fillOrderBox()
     order->setCurrentIndex(index < 0 ? 0 : index);
 }
 
+void SettingsDialog::editApplications()
+{
+    AppRulesDialog dialog(appRules, desktop, this);
+    dialog.applyTheme(store->settings().uiTheme);
+    if (dialog.exec() == QDialog::Accepted)
+        appRules = dialog.rules();
+}
+
 void SettingsDialog::setDesktop(Desktop *desktop)
 {
+    this->desktop = desktop;
     showEditor->setDesktop(desktop);
     pickerEditor->setDesktop(desktop);
     showNote->refresh();
@@ -167,6 +182,7 @@ Settings SettingsDialog::settings() const
     result.pickerVk = pickerEditor->vk();
     result.pickerMods = pickerEditor->mods();
     result.pickerRecentFirst = order->currentData().toBool();
+    result.appRules = appRules;
     return result;
 }
 

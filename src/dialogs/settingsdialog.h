@@ -8,6 +8,8 @@
 #include "store/settings.h"
 #include "theme/themeddialog.h"
 
+#include <QVector>
+
 class Desktop;
 class HotkeyEdit;
 class LayoutNote;
@@ -46,8 +48,13 @@ public:
     QLabel *showConflictLabel() const { return showConflict; }
     QLabel *pickerConflictLabel() const { return pickerConflict; }
     QLabel *hintLabel() const { return hint; }
+    QPushButton *applicationsButton() const { return applications; }
 
 public slots:
+    // The Applications dialog over the rules this dialog holds; accepted,
+    // they replace them.
+    void editApplications();
+
     void accept() override;
 
 protected:
@@ -78,4 +85,7 @@ private:
     QLabel *hint = nullptr;
     QPushButton *ok = nullptr;
     QPushButton *cancel = nullptr;
+    QPushButton *applications = nullptr;
+    Desktop *desktop = nullptr;
+    QVector<AppRule> appRules; // as edited, until this dialog is accepted
 };

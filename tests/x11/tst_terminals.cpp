@@ -7,6 +7,7 @@
 // insert here" keeps a phrase out of an editor and says so.
 
 #include "hotkeys/hotkey.h"
+#include "platform/desktop.h"
 #include "x11/texttarget.h"
 #include "x11/tracedprogram.h"
 #include "x11/x11session.h"
@@ -16,6 +17,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QtTest>
 
 // Last: it brings Xlib's macros.
@@ -170,6 +172,35 @@ private slots:
         QVERIFY2(tk.waitForText(lines, 10000), qPrintable(tk.text()));
         QVERIFY(QGuiApplication::clipboard()->ownsClipboard());
         QVERIFY(QGuiApplication::clipboard()->ownsSelection());
+    }
+
+    // "Pick a window": the window the user clicks, named as the rules name it.
+    void pickAWindow()
+    {
+        TextTarget editor(session);
+        QVERIFY(editor.start());
+        const std::unique_ptr<Desktop> desktop = createDesktop();
+        TargetApp app;
+        QVERIFY(desktop->targetApplication(WindowHandle(editor.window()), &app));
+        QCOMPARE(app.instance, QStringLiteral("x11target"));
+        QCOMPARE(app.executable, QStringLiteral("x11target"));
+        QCOMPARE(app.preferred, app.className);
+
+        // A click in the middle of the editor's window, once the pointer is ours.
+        XWindowAttributes a;
+        QVERIFY(XGetWindowAttributes(xlib, Window(editor.window()), &a));
+        Window child = 0;
+        int x = 0, y = 0;
+        XTranslateCoordinates(xlib, Window(editor.window()), DefaultRootWindow(xlib), a.width / 2,
+                              a.height / 2, &x, &y, &child);
+        QTimer::singleShot(300, [this, x, y] { click(xlib, QPoint(x, y), Button1); });
+        const WindowHandle picked = desktop->pickWindow(5000);
+        TargetApp clicked;
+        QVERIFY(desktop->targetApplication(picked, &clicked));
+        QCOMPARE(clicked.className, app.className);
+
+        QTimer::singleShot(300, [this, x, y] { click(xlib, QPoint(x, y), Button3); });
+        QCOMPARE(desktop->pickWindow(5000), WindowHandle(0)); // a right click stops it
     }
 
     // Never insert here: nothing arrives, the user is told, nothing is used.

@@ -1,0 +1,172 @@
+#include "dialogs/apprulesdialog.h"
+#include "dialogs/settingsdialog.h"
+#include "fakes/fakedesktop.h"
+#include "insert/approads.h"
+#include "store/phrasestore.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+void setRoad(AppRulesDialog &d, int row, AppRoad road)
+{
+    QComboBox *box = d.roadBox(row);
+    box->setCurrentIndex(box->findData(int(road)));
+}
+
+AppRoad roadOf(AppRulesDialog &d, int row)
+{
+    return AppRoad(d.roadBox(row)->currentData().toInt());
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(AppRoad)
+
+class AppRulesDialogTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // The program's own rules are listed and cannot go; given another road
+    // they are the user's, and removing that brings back the program's.
+    void builtInRulesAreOverriddenNotDeleted()
+    {
+        AppRulesDialog d({}, nullptr);
+        QCOMPARE(d.table()->rowCount(), AppRoads::builtInRules().size());
+        QVERIFY(d.rules().isEmpty());
+        const int xterm = d.rowOf(QStringLiteral("xterm"));
+        QVERIFY(xterm >= 0);
+        QCOMPARE(roadOf(d, xterm), AppRoad::PasteShiftInsert);
+        QVERIFY(!(d.table()->item(xterm, 0)->flags() & Qt::ItemIsEditable));
+        d.table()->setCurrentCell(xterm, 0);
+        QVERIFY(!d.removeButton()->isEnabled());
+
+        setRoad(d, xterm, AppRoad::TypeOnly);
+        QCOMPARE(d.rules(), (QVector<AppRule>{{QStringLiteral("XTerm"), AppRoad::TypeOnly}}));
+        QVERIFY(d.removeButton()->isEnabled());
+        d.removeRule();
+        QCOMPARE(d.table()->rowCount(), AppRoads::builtInRules().size());
+        QCOMPARE(roadOf(d, xterm), AppRoad::PasteShiftInsert);
+        QVERIFY(d.rules().isEmpty());
+    }
+
+    // The user's rules come back as they were stored, above the program's,
+    // and an override of a program's rule shows on that rule's own row.
+    void storedRulesAreShown()
+    {
+        const QVector<AppRule> stored{{QStringLiteral("gedit"), AppRoad::Never},
+                                      {QStringLiteral("konsole"), AppRoad::PasteCtrlV}};
+        AppRulesDialog d(stored, nullptr);
+        QCOMPARE(d.table()->rowCount(), AppRoads::builtInRules().size() + 1);
+        QCOMPARE(d.table()->item(0, 0)->text(), QStringLiteral("gedit"));
+        QCOMPARE(roadOf(d, 0), AppRoad::Never);
+        QCOMPARE(roadOf(d, d.rowOf(QStringLiteral("Konsole"))), AppRoad::PasteCtrlV);
+        QCOMPARE(d.rules(), stored);
+    }
+
+    void addAndRemove()
+    {
+        AppRulesDialog d({}, nullptr);
+        d.addRule();
+        QCOMPARE(d.table()->currentRow(), 0);
+        d.table()->item(0, 0)->setText(QStringLiteral("  Mousepad  "));
+        setRoad(d, 0, AppRoad::PasteCtrlShiftV);
+        QCOMPARE(d.rules(),
+                 (QVector<AppRule>{{QStringLiteral("Mousepad"), AppRoad::PasteCtrlShiftV}}));
+        d.addRule(); // left without a name: not a rule
+        QCOMPARE(d.rules().size(), 1);
+        d.table()->setCurrentCell(d.rowOf(QStringLiteral("mousepad")), 0);
+        QVERIFY(d.removeButton()->isEnabled());
+        d.removeRule();
+        QVERIFY(d.rules().isEmpty());
+    }
+
+    // The window the user clicks names the rule; one named already is the
+    // one selected, not a second.
+    void pickAWindow()
+    {
+        FakeDesktop desktop;
+        desktop.picked = 0x77;
+        desktop.apps.insert(0x77, TargetApp{QStringLiteral("gimp"), QStringLiteral("Gimp"),
+                                            QStringLiteral("gimp-2.10"), QStringLiteral("Gimp")});
+        AppRulesDialog d({}, &desktop);
+        QVERIFY(d.pickButton()->isEnabled());
+        d.pickWindow();
+        QVERIFY(desktop.calls.contains(
+            QStringLiteral("pickWindow %1").arg(AppRulesDialog::PickWaitMs)));
+        const int row = d.rowOf(QStringLiteral("Gimp"));
+        QCOMPARE(row, 0);
+        QCOMPARE(d.table()->currentRow(), row);
+        QCOMPARE(roadOf(d, row), AppRoad::Automatic);
+        setRoad(d, row, AppRoad::TypeOnly);
+        d.pickWindow();
+        QCOMPARE(d.table()->rowCount(), AppRoads::builtInRules().size() + 1);
+        QCOMPARE(d.rules(), (QVector<AppRule>{{QStringLiteral("Gimp"), AppRoad::TypeOnly}}));
+
+        // A terminal the program knows: its own row.
+        desktop.apps[0x77] = TargetApp{QStringLiteral("xterm"), QStringLiteral("XTerm"),
+                                       QStringLiteral("xterm"), QStringLiteral("XTerm")};
+        d.pickWindow();
+        QCOMPARE(d.table()->currentRow(), d.rowOf(QStringLiteral("XTerm")));
+        QCOMPARE(d.table()->rowCount(), AppRoads::builtInRules().size() + 1);
+
+        desktop.picked = 0; // nothing clicked
+        d.pickWindow();
+        QCOMPARE(d.table()->rowCount(), AppRoads::builtInRules().size() + 1);
+        AppRulesDialog without({}, nullptr);
+        QVERIFY(!without.pickButton()->isEnabled());
+    }
+
+    void twoRulesForOneApplicationAreRefused()
+    {
+        AppRulesDialog d({{QStringLiteral("gedit"), AppRoad::Never}}, nullptr);
+        QVERIFY(d.validationMessage().isEmpty());
+        d.addRule();
+        const int added = d.table()->currentRow();
+        QCOMPARE(added, 1); // below the user's own, above the program's
+        d.table()->item(added, 0)->setText(QStringLiteral("GEDIT"));
+        QCOMPARE(d.validationMessage(),
+                 QString::fromUtf8("Two rules name \u201cGEDIT\u201d. Keep one."));
+        d.table()->item(added, 0)->setText(QStringLiteral("xterm"));
+        QVERIFY(d.validationMessage().contains(QLatin1String("XTerm")) ||
+                d.validationMessage().contains(QLatin1String("xterm")));
+    }
+
+    // Options hands the rules over and takes them back only when accepted.
+    void optionsKeepTheRules()
+    {
+        QTemporaryDir dir;
+        PhraseStore store(dir.path());
+        store.settings().appRules = {{QStringLiteral("gedit"), AppRoad::Never}};
+        SettingsDialog options(&store, false, false);
+        QCOMPARE(options.settings().appRules, store.settings().appRules);
+        QTimer::singleShot(0, [] {
+            auto *d = qobject_cast<AppRulesDialog *>(QApplication::activeModalWidget());
+            QVERIFY(d);
+            d->table()->item(0, 0)->setText(QStringLiteral("mousepad"));
+            d->accept();
+        });
+        options.editApplications();
+        QCOMPARE(options.settings().appRules,
+                 (QVector<AppRule>{{QStringLiteral("mousepad"), AppRoad::Never}}));
+        QTimer::singleShot(0, [] {
+            auto *d = qobject_cast<AppRulesDialog *>(QApplication::activeModalWidget());
+            QVERIFY(d);
+            d->table()->item(0, 0)->setText(QStringLiteral("kate"));
+            d->reject();
+        });
+        options.editApplications();
+        QCOMPARE(options.settings().appRules.first().match, QStringLiteral("mousepad"));
+    }
+};
+
+QTEST_MAIN(AppRulesDialogTest)
+#include "tst_apprulesdialog.moc"
