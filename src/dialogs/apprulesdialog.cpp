@@ -39,6 +39,8 @@ AppRulesDialog::AppRulesDialog(const QVector<AppRule> &rules, Desktop *desktop, 
     m_table = new QTableWidget(0, 2, this);
     m_table->setObjectName(QStringLiteral("appRules"));
     m_table->verticalHeader()->setVisible(false);
+    // A row as high as its road's combo box.
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->horizontalHeader()->setSectionResizeMode(ApplicationColumn, QHeaderView::Stretch);

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSysInfo>
@@ -82,15 +83,20 @@ SettingsDialog::SettingsDialog(PhraseStore *store, bool showFailed, bool pickerF
     pickerColumn->addWidget(hint, 0, Qt::AlignTop);
     form->addRow(pickerLabel, pickerColumn);
     form->addRow(orderLabel, order);
+    applicationsLabel = new QLabel(this);
+    applications = new QPushButton(this);
+    applications->setObjectName(QStringLiteral("applications"));
+    connect(applications, &QPushButton::clicked, this, &SettingsDialog::editApplications);
+    auto *applicationsRow = new QHBoxLayout;
+    applicationsRow->addWidget(applications);
+    applicationsRow->addStretch(1);
+    form->addRow(applicationsLabel, applicationsRow);
 
     auto *buttons = new QDialogButtonBox(this);
     ok = buttons->addButton(QString(), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("primary"));
     ok->setDefault(true);
     cancel = buttons->addButton(QString(), QDialogButtonBox::RejectRole);
-    applications = buttons->addButton(QString(), QDialogButtonBox::ActionRole);
-    applications->setObjectName(QStringLiteral("applications"));
-    connect(applications, &QPushButton::clicked, this, &SettingsDialog::editApplications);
     connect(buttons, &QDialogButtonBox::accepted, this, &SettingsDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &SettingsDialog::reject);
 
@@ -127,7 +133,8 @@ void SettingsDialog::setTexts()
     pickerEditor->setPlaceholderText(tr("Press a shortcut"));
     ok->setText(tr("OK"));
     cancel->setText(tr("Cancel"));
-    applications->setText(tr("Applications…"));
+    applicationsLabel->setText(tr("Applications"));
+    applications->setText(tr("How phrases go in…"));
 
     const QString note =
         QStringLiteral("<span style=\"color:#d1242f;\">%1</span>")

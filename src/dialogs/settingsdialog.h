@@ -85,6 +85,7 @@ private:
     QLabel *hint = nullptr;
     QPushButton *ok = nullptr;
     QPushButton *cancel = nullptr;
+    QLabel *applicationsLabel = nullptr;
     QPushButton *applications = nullptr;
     Desktop *desktop = nullptr;
     QVector<AppRule> appRules; // as edited, until this dialog is accepted
