@@ -2,6 +2,85 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>AppRulesDialog</name>
+    <message>
+        <source>Two rules name “%1”. Keep one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click a window of the application. A right click stops.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No window was picked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How phrases go into each application. An application is named by its window class or its program file, as Pick a window shows it. Terminals have rules of their own, which you can change but not remove.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How phrases go in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished">Agregar</translation>
+    </message>
+    <message>
+        <source>Pick a window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Cancelar</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste with Ctrl+V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste with Ctrl+Shift+V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste with Shift+Insert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Never insert here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One of Zem Scrivlet&apos;s own rules: give it another road, or remove yours to go back to its own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FloatingPanel</name>
     <message>
         <source>Zem Scrivlet</source>
@@ -396,6 +475,10 @@ Se omitieron las siguientes porque su texto ya está en tu lista:
         <source>Another program holds this shortcut, so it does nothing here. Close that program or choose another shortcut.</source>
         <translation>Otro programa usa este atajo, así que aquí no hace nada. Cierra ese programa o elige otro atajo.</translation>
     </message>
+    <message>
+        <source>Phrases are not put into %1: so says its rule in Options, Applications.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -572,6 +655,14 @@ Se omitieron las siguientes porque su texto ya está en tu lista:
     <message>
         <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
         <translation>Ctrl+V, Shift+Insert y Ctrl+Insert pegan y copian en todos los programas. Elige otro atajo.</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How phrases go in…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

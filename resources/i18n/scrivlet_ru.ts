@@ -2,6 +2,85 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>AppRulesDialog</name>
+    <message>
+        <source>Two rules name “%1”. Keep one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click a window of the application. A right click stops.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No window was picked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How phrases go into each application. An application is named by its window class or its program file, as Pick a window shows it. Terminals have rules of their own, which you can change but not remove.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How phrases go in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished">Добавить</translation>
+    </message>
+    <message>
+        <source>Pick a window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Отмена</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste with Ctrl+V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste with Ctrl+Shift+V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste with Shift+Insert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Never insert here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One of Zem Scrivlet&apos;s own rules: give it another road, or remove yours to go back to its own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FloatingPanel</name>
     <message>
         <source>Zem Scrivlet</source>
@@ -402,6 +481,10 @@ These were skipped because the same text is already in your list:
         <source>Another program holds this shortcut, so it does nothing here. Close that program or choose another shortcut.</source>
         <translation>Это сочетание клавиш занято другой программой, поэтому здесь оно не работает. Закройте ту программу или выберите другое сочетание клавиш.</translation>
     </message>
+    <message>
+        <source>Phrases are not put into %1: so says its rule in Options, Applications.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -578,6 +661,14 @@ These were skipped because the same text is already in your list:
     <message>
         <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
         <translation>Ctrl+V, Shift+Insert и Ctrl+Insert служат для вставки и копирования во всех программах. Выберите другое сочетание клавиш.</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How phrases go in…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,85 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>AppRulesDialog</name>
+    <message>
+        <source>Two rules name “%1”. Keep one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click a window of the application. A right click stops.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No window was picked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How phrases go into each application. An application is named by its window class or its program file, as Pick a window shows it. Terminals have rules of their own, which you can change but not remove.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How phrases go in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished">新增</translation>
+    </message>
+    <message>
+        <source>Pick a window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">取消</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste with Ctrl+V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste with Ctrl+Shift+V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste with Shift+Insert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Never insert here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One of Zem Scrivlet&apos;s own rules: give it another road, or remove yours to go back to its own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FloatingPanel</name>
     <message>
         <source>Zem Scrivlet</source>
@@ -390,6 +469,10 @@ These were skipped because the same text is already in your list:
         <source>Another program holds this shortcut, so it does nothing here. Close that program or choose another shortcut.</source>
         <translation>其他程式占用了此快速鍵，因此它在這裡沒有作用。請關閉該程式或選擇其他快速鍵。</translation>
     </message>
+    <message>
+        <source>Phrases are not put into %1: so says its rule in Options, Applications.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -566,6 +649,14 @@ These were skipped because the same text is already in your list:
     <message>
         <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
         <translation>Ctrl+V、Shift+Insert 和 Ctrl+Insert 在所有程式中用於貼上和複製。請選擇其他快速鍵。</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How phrases go in…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
