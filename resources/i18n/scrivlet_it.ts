@@ -76,7 +76,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>One of Zem Scrivlet&apos;s own rules: give it another road, or remove yours to go back to its own.</source>
+        <source>One of Zem Scrivlet&apos;s own rules. Choose another way for it, or Remove to go back to its own.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -296,8 +296,8 @@ void AppRulesDialog::setRowTexts(int row)
     }
     if (isBuiltIn(row))
         m_table->item(row, ApplicationColumn)
-            ->setToolTip(tr("One of Zem Scrivlet's own rules: give it another road, or remove "
-                            "yours to go back to its own."));
+            ->setToolTip(tr("One of Zem Scrivlet's own rules. Choose another way for it, or "
+                            "Remove to go back to its own."));
 }
 
 void AppRulesDialog::changeEvent(QEvent *event)
