@@ -5,79 +5,79 @@
     <name>AppRulesDialog</name>
     <message>
         <source>Two rules name “%1”. Keep one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Regeln gelten für „%1“. Behalten Sie nur eine.</translation>
     </message>
     <message>
         <source>Click a window of the application. A right click stops.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf ein Fenster der Anwendung. Ein Rechtsklick bricht ab.</translation>
     </message>
     <message>
         <source>No window was picked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein Fenster ausgewählt.</translation>
     </message>
     <message>
         <source>Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendungen</translation>
     </message>
     <message>
         <source>How phrases go into each application. An application is named by its window class or its program file, as Pick a window shows it. Terminals have rules of their own, which you can change but not remove.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie Textbausteine in die einzelnen Anwendungen gelangen. Eine Anwendung wird über ihre Fensterklasse oder ihre Programmdatei benannt, so wie „Fenster auswählen“ sie anzeigt. Für Terminals gibt es eigene Regeln, die Sie ändern, aber nicht entfernen können.</translation>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung</translation>
     </message>
     <message>
         <source>How phrases go in</source>
-        <translation type="unfinished"></translation>
+        <translation>Art des Einfügens</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished">Hinzufügen</translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Pick a window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster auswählen</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch</translation>
     </message>
     <message>
         <source>Type only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur eingeben</translation>
     </message>
     <message>
         <source>Paste with Ctrl+V</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Ctrl+V einfügen</translation>
     </message>
     <message>
         <source>Paste with Ctrl+Shift+V</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Ctrl+Shift+V einfügen</translation>
     </message>
     <message>
         <source>Paste with Shift+Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Shift+Insert einfügen</translation>
     </message>
     <message>
         <source>Never insert here</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier nie einfügen</translation>
     </message>
     <message>
         <source>One of Zem Scrivlet&apos;s own rules. Choose another way for it, or Remove to go back to its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine der eigenen Regeln von Zem Scrivlet. Wählen Sie dafür eine andere Art oder „Entfernen“, um zur ursprünglichen zurückzukehren.</translation>
     </message>
 </context>
 <context>
@@ -477,7 +477,7 @@ Folgende wurden übersprungen, weil derselbe Text bereits in Ihrer Liste steht:
     </message>
     <message>
         <source>Phrases are not put into %1: so says its rule in Options, Applications.</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 werden keine Textbausteine eingefügt: So legt es die zugehörige Regel unter „Optionen“, „Anwendungen“ fest.</translation>
     </message>
 </context>
 <context>
@@ -658,11 +658,11 @@ Folgende wurden übersprungen, weil derselbe Text bereits in Ihrer Liste steht:
     </message>
     <message>
         <source>Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendungen</translation>
     </message>
     <message>
         <source>How phrases go in…</source>
-        <translation type="unfinished"></translation>
+        <translation>Art des Einfügens…</translation>
     </message>
 </context>
 <context>

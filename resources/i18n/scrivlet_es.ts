@@ -5,79 +5,79 @@
     <name>AppRulesDialog</name>
     <message>
         <source>Two rules name “%1”. Keep one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos reglas nombran «%1». Deja solo una.</translation>
     </message>
     <message>
         <source>Click a window of the application. A right click stops.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en una ventana de la aplicación. Un clic derecho cancela.</translation>
     </message>
     <message>
         <source>No window was picked.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se eligió ninguna ventana.</translation>
     </message>
     <message>
         <source>Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicaciones</translation>
     </message>
     <message>
         <source>How phrases go into each application. An application is named by its window class or its program file, as Pick a window shows it. Terminals have rules of their own, which you can change but not remove.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo se insertan las frases en cada aplicación. Una aplicación se identifica por su clase de ventana o su archivo de programa, tal como lo muestra Elegir una ventana. Los terminales tienen reglas propias, que puedes cambiar pero no quitar.</translation>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicación</translation>
     </message>
     <message>
         <source>How phrases go in</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de inserción</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished">Agregar</translation>
+        <translation>Agregar</translation>
     </message>
     <message>
         <source>Pick a window</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir una ventana</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">Aceptar</translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automático</translation>
     </message>
     <message>
         <source>Type only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo escribir</translation>
     </message>
     <message>
         <source>Paste with Ctrl+V</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar con Ctrl+V</translation>
     </message>
     <message>
         <source>Paste with Ctrl+Shift+V</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar con Ctrl+Shift+V</translation>
     </message>
     <message>
         <source>Paste with Shift+Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar con Shift+Insert</translation>
     </message>
     <message>
         <source>Never insert here</source>
-        <translation type="unfinished"></translation>
+        <translation>No insertar nunca aquí</translation>
     </message>
     <message>
         <source>One of Zem Scrivlet&apos;s own rules. Choose another way for it, or Remove to go back to its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una de las reglas propias de Zem Scrivlet. Elige otro modo para ella o presiona Quitar para volver al suyo.</translation>
     </message>
 </context>
 <context>
@@ -477,7 +477,7 @@ Se omitieron las siguientes porque su texto ya está en tu lista:
     </message>
     <message>
         <source>Phrases are not put into %1: so says its rule in Options, Applications.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las frases no se insertan en %1: así lo indica su regla en Opciones, Aplicaciones.</translation>
     </message>
 </context>
 <context>
@@ -658,11 +658,11 @@ Se omitieron las siguientes porque su texto ya está en tu lista:
     </message>
     <message>
         <source>Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicaciones</translation>
     </message>
     <message>
         <source>How phrases go in…</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de inserción…</translation>
     </message>
 </context>
 <context>

@@ -5,79 +5,79 @@
     <name>AppRulesDialog</name>
     <message>
         <source>Two rules name “%1”. Keep one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deux règles désignent « %1 ». Gardez-en une seule.</translation>
     </message>
     <message>
         <source>Click a window of the application. A right click stops.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur une fenêtre de l'application. Un clic droit annule.</translation>
     </message>
     <message>
         <source>No window was picked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune fenêtre n'a été choisie.</translation>
     </message>
     <message>
         <source>Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Applications</translation>
     </message>
     <message>
         <source>How phrases go into each application. An application is named by its window class or its program file, as Pick a window shows it. Terminals have rules of their own, which you can change but not remove.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment les phrases sont insérées dans chaque application. Une application est désignée par sa classe de fenêtre ou son fichier programme, tels qu'affichés par Choisir une fenêtre. Les terminaux ont leurs propres règles, que vous pouvez modifier mais pas retirer.</translation>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Application</translation>
     </message>
     <message>
         <source>How phrases go in</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode d'insertion</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished">Ajouter</translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Pick a window</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir une fenêtre</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatique</translation>
     </message>
     <message>
         <source>Type only</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisie seule</translation>
     </message>
     <message>
         <source>Paste with Ctrl+V</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller avec Ctrl+V</translation>
     </message>
     <message>
         <source>Paste with Ctrl+Shift+V</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller avec Ctrl+Shift+V</translation>
     </message>
     <message>
         <source>Paste with Shift+Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller avec Shift+Insert</translation>
     </message>
     <message>
         <source>Never insert here</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne jamais insérer ici</translation>
     </message>
     <message>
         <source>One of Zem Scrivlet&apos;s own rules. Choose another way for it, or Remove to go back to its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une des règles propres à Zem Scrivlet. Choisissez-lui un autre mode, ou Retirer pour revenir au sien.</translation>
     </message>
 </context>
 <context>
@@ -477,7 +477,7 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
     </message>
     <message>
         <source>Phrases are not put into %1: so says its rule in Options, Applications.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les phrases ne sont pas insérées dans %1 : ainsi le veut sa règle dans Options, Applications.</translation>
     </message>
 </context>
 <context>
@@ -658,11 +658,11 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
     </message>
     <message>
         <source>Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Applications</translation>
     </message>
     <message>
         <source>How phrases go in…</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode d'insertion…</translation>
     </message>
 </context>
 <context>

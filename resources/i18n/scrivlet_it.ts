@@ -5,79 +5,79 @@
     <name>AppRulesDialog</name>
     <message>
         <source>Two rules name “%1”. Keep one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Due regole indicano «%1». Tienine una sola.</translation>
     </message>
     <message>
         <source>Click a window of the application. A right click stops.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic su una finestra dell'applicazione. Un clic destro annulla.</translation>
     </message>
     <message>
         <source>No window was picked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stata scelta nessuna finestra.</translation>
     </message>
     <message>
         <source>Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Applicazioni</translation>
     </message>
     <message>
         <source>How phrases go into each application. An application is named by its window class or its program file, as Pick a window shows it. Terminals have rules of their own, which you can change but not remove.</source>
-        <translation type="unfinished"></translation>
+        <translation>Come le frasi vengono inserite in ciascuna applicazione. Un'applicazione è indicata dalla sua classe di finestra o dal suo file di programma, come li mostra Scegli una finestra. I terminali hanno regole proprie, che puoi modificare ma non rimuovere.</translation>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Applicazione</translation>
     </message>
     <message>
         <source>How phrases go in</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità di inserimento</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished">Aggiungi</translation>
+        <translation>Aggiungi</translation>
     </message>
     <message>
         <source>Pick a window</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli una finestra</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annulla</translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatica</translation>
     </message>
     <message>
         <source>Type only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo digitazione</translation>
     </message>
     <message>
         <source>Paste with Ctrl+V</source>
-        <translation type="unfinished"></translation>
+        <translation>Incolla con Ctrl+V</translation>
     </message>
     <message>
         <source>Paste with Ctrl+Shift+V</source>
-        <translation type="unfinished"></translation>
+        <translation>Incolla con Ctrl+Shift+V</translation>
     </message>
     <message>
         <source>Paste with Shift+Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Incolla con Shift+Insert</translation>
     </message>
     <message>
         <source>Never insert here</source>
-        <translation type="unfinished"></translation>
+        <translation>Non inserire mai qui</translation>
     </message>
     <message>
         <source>One of Zem Scrivlet&apos;s own rules. Choose another way for it, or Remove to go back to its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una delle regole proprie di Zem Scrivlet. Scegli un'altra modalità, oppure Rimuovi per tornare alla sua.</translation>
     </message>
 </context>
 <context>
@@ -477,7 +477,7 @@ Le seguenti sono state ignorate perché il loro testo è già nel tuo elenco:
     </message>
     <message>
         <source>Phrases are not put into %1: so says its rule in Options, Applications.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le frasi non vengono inserite in %1: lo stabilisce la sua regola in Opzioni, Applicazioni.</translation>
     </message>
 </context>
 <context>
@@ -658,11 +658,11 @@ Le seguenti sono state ignorate perché il loro testo è già nel tuo elenco:
     </message>
     <message>
         <source>Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Applicazioni</translation>
     </message>
     <message>
         <source>How phrases go in…</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità di inserimento…</translation>
     </message>
 </context>
 <context>

@@ -5,79 +5,79 @@
     <name>AppRulesDialog</name>
     <message>
         <source>Two rules name “%1”. Keep one.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を指定するルールが 2 つあります。1 つだけ残してください。</translation>
     </message>
     <message>
         <source>Click a window of the application. A right click stops.</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーションのウィンドウをクリックしてください。右クリックで中止します。</translation>
     </message>
     <message>
         <source>No window was picked.</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウが選択されませんでした。</translation>
     </message>
     <message>
         <source>Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーション</translation>
     </message>
     <message>
         <source>How phrases go into each application. An application is named by its window class or its program file, as Pick a window shows it. Terminals have rules of their own, which you can change but not remove.</source>
-        <translation type="unfinished"></translation>
+        <translation>各アプリケーションへのフレーズの入れ方です。アプリケーションは、[ウィンドウを選択] で表示されるとおり、ウィンドウ クラスまたはプログラム ファイルで指定します。ターミナルには独自のルールがあり、変更はできますが削除はできません。</translation>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーション</translation>
     </message>
     <message>
         <source>How phrases go in</source>
-        <translation type="unfinished"></translation>
+        <translation>挿入方法</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished">追加</translation>
+        <translation>追加</translation>
     </message>
     <message>
         <source>Pick a window</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウを選択</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">キャンセル</translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>自動</translation>
     </message>
     <message>
         <source>Type only</source>
-        <translation type="unfinished"></translation>
+        <translation>キー入力のみ</translation>
     </message>
     <message>
         <source>Paste with Ctrl+V</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+V で貼り付け</translation>
     </message>
     <message>
         <source>Paste with Ctrl+Shift+V</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Shift+V で貼り付け</translation>
     </message>
     <message>
         <source>Paste with Shift+Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift+Insert で貼り付け</translation>
     </message>
     <message>
         <source>Never insert here</source>
-        <translation type="unfinished"></translation>
+        <translation>ここには挿入しない</translation>
     </message>
     <message>
         <source>One of Zem Scrivlet&apos;s own rules. Choose another way for it, or Remove to go back to its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Scrivlet 独自のルールです。別の方法を選択するか、[削除] で元の設定に戻してください。</translation>
     </message>
 </context>
 <context>
@@ -471,7 +471,7 @@ These were skipped because the same text is already in your list:
     </message>
     <message>
         <source>Phrases are not put into %1: so says its rule in Options, Applications.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 にはフレーズを挿入しません。[オプション] の [アプリケーション] にあるルールでそう設定されています。</translation>
     </message>
 </context>
 <context>
@@ -652,11 +652,11 @@ These were skipped because the same text is already in your list:
     </message>
     <message>
         <source>Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーション</translation>
     </message>
     <message>
         <source>How phrases go in…</source>
-        <translation type="unfinished"></translation>
+        <translation>挿入方法…</translation>
     </message>
 </context>
 <context>
