@@ -6,7 +6,8 @@
 #   scripts/bench.sh [build folder]        (default: build/)
 #
 # The figures come from the benchmark programs (bench/bench_store,
-# bench/bench_picker, bench/bench_panel, tests/x11/bench_insert, tests/x11/bench_startup), which
+# bench/bench_picker, bench/bench_panel, tests/x11/bench_insert,
+# tests/x11/bench_pastetargets, tests/x11/bench_startup), which
 # print them as "figure" lines (bench/benchrow.h); their own reports go to
 # <build>/bench.log. To add a row: print a figure under a new key from any of
 # these programs, or from a new one run below, and add the key to the list of
@@ -18,7 +19,8 @@ build=$(realpath "${1:-build}")
     echo "no build in $build: configure with -DSCRIVLET_BUILD_BENCH=ON -DSCRIVLET_BUILD_TESTS=ON" >&2
     exit 1
 }
-cmake --build "$build" -j2 --target scrivlet bench_store bench_picker bench_panel bench_insert bench_startup >&2
+cmake --build "$build" -j2 --target scrivlet bench_store bench_picker bench_panel bench_insert bench_startup \
+    bench_pastetargets >&2
 
 log=$build/bench.log
 figures=$(mktemp)
@@ -43,6 +45,7 @@ run() {
 run "$build/bench/bench_store" 10000 100000
 run "$build/tests/x11/bench_startup" 0 1000 10000 100000
 run "$build/tests/x11/bench_insert"
+run "$build/tests/x11/bench_pastetargets"
 
 # The picker on a private X server of its own, as the program would meet it.
 display_file=$(mktemp)
@@ -72,6 +75,14 @@ rows = [
     ("insert-400", "shortcut to text: 400 characters", "about 10 ms", "xdotool-400", "floor-400"),
     ("insert-lines", "shortcut to text: three lines", "about 10 ms", "xdotool-lines", "floor-lines"),
     ("insert-20kb", "shortcut to text: 20 KB", "about 10 ms", "xdotool-20kb", "floor-20kb"),
+    ("paste-chromium-lines-rest", "clipboard road into Chromium, three lines, at rest", "", None, None),
+    ("paste-chromium-lines-busy", "clipboard road into Chromium, three lines, both cores busy", "", None, None),
+    ("paste-firefox-lines-rest", "clipboard road into Firefox ESR, three lines, at rest", "", None, None),
+    ("paste-firefox-lines-busy", "clipboard road into Firefox ESR, three lines, both cores busy", "", None, None),
+    ("paste-gtk-lines-rest", "clipboard road into a GTK text view, three lines, at rest", "", None, None),
+    ("paste-gtk-lines-busy", "clipboard road into a GTK text view, three lines, both cores busy", "", None, None),
+    ("paste-tk-lines-rest", "clipboard road into a Tk text, three lines, at rest", "", None, None),
+    ("paste-tk-lines-busy", "clipboard road into a Tk text, three lines, both cores busy", "", None, None),
     ("startup-0", "start-up to working shortcuts, empty", "<= 150 ms", None, None),
     ("startup-1000", "start-up to working shortcuts, 1,000 phrases", "", None, None),
     ("startup-10000", "start-up to working shortcuts, 10,000 phrases", "<= 400 ms", None, None),

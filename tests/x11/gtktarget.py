@@ -7,7 +7,7 @@
 #   out: "READY <window id>", "TEXT <b64>" after every change, "OK",
 #        "CARET x y w h" (the text cursor, screen pixels) answering "caret";
 #   in:  "clear", "settext <b64>" (caret at the end), "activate", "caret",
-#        "quit".
+#        "text" (a TEXT report now), "quit".
 import base64
 import sys
 
@@ -64,6 +64,8 @@ def on_input(source, condition):
         say("OK")
     elif line == "caret":
         say(caret())
+    elif line == "text":
+        say("TEXT " + b64(buffer.get_text(buffer.get_start_iter(), buffer.get_end_iter(), True)))
     elif line == "quit":
         Gtk.main_quit()
     return True
