@@ -199,8 +199,7 @@ void MainWindow::refreshTable()
         const bool deadKey = !dead.isEmpty() && dead.contains(p.id);
         // The mark takes room beside the text.
         needed = qMax(needed, known.value() + ShortcutPadding + (deadKey ? 20 : 0));
-        rows.append(
-            {p.id, p.name, known.key(), p.text, p.enabled ? yes : no, p.enabled, deadKey});
+        rows.append({p.id, p.name, known.key(), p.text, p.enabled ? yes : no, p.enabled, deadKey});
     }
     m_table->setUpdatesEnabled(false);
     m_table->setRows(std::move(rows));
@@ -301,8 +300,9 @@ void MainWindow::onTableContextMenu(const QPoint &pos)
         return;
 
     QMenu menu(this);
+    // Its glyph is a check mark: shown only when the phrase is on.
     QAction *enabled = menu.addAction(
-        Glyphs::commandGlyph(menuGlyphColour, Glyphs::Command::Enabled), tr("Enabled"));
+        Glyphs::checkedOnlyGlyph(menuGlyphColour, Glyphs::Command::Enabled), tr("Enabled"));
     enabled->setCheckable(true);
     enabled->setChecked(store->phrases().at(index).enabled);
     menu.addSeparator();

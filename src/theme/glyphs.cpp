@@ -253,4 +253,16 @@ QIcon commandGlyph(const QColor &colour, Command kind)
     return iconFrom(commandGlyphPixmap(colour, kind));
 }
 
+QIcon checkedOnlyGlyph(const QColor &colour, Command kind)
+{
+    const QPixmap glyph = commandGlyphPixmap(colour, kind);
+    QPixmap empty(glyph.size());
+    empty.setDevicePixelRatio(glyph.devicePixelRatio());
+    empty.fill(Qt::transparent);
+    QIcon icon;
+    icon.addPixmap(glyph, QIcon::Normal, QIcon::On);
+    icon.addPixmap(empty, QIcon::Normal, QIcon::Off);
+    return icon;
+}
+
 } // namespace Glyphs

@@ -42,6 +42,9 @@ QIcon warningGlyph(const QColor &colour);
 // 40 x 40 pixels with a device pixel ratio of 2 (20 x 20 logical), sharp on
 // high-density screens.
 QIcon commandGlyph(const QColor &colour, Command kind);
+// The command glyph in the checked state only, nothing in the other: for an
+// entry whose glyph is itself the mark of its state (a check mark).
+QIcon checkedOnlyGlyph(const QColor &colour, Command kind);
 // The one pixmap behind commandGlyph.
 QPixmap commandGlyphPixmap(const QColor &colour, Command kind);
 

@@ -83,6 +83,11 @@ const Rule menuRules[] = {
     {"QMenu::item:selected", "background: #0f6e6b; color: #ffffff;",
      "background: #e5f4f3; color: #12312f;"},
     {"QMenu::item:disabled", "color: #8aa3a0;", "color: #8fa0ae;"},
+    // A checked entry with an icon: the icon sits on a framed tile, as
+    // Windows draws checked menu items that have a picture.
+    {"QMenu::icon:checked",
+     "background: #cfe9e6; border: 1px solid #0f6e6b; border-radius: 3px; padding: 2px;",
+     "background: #dcebf8; border: 1px solid #6f9fd0; border-radius: 3px; padding: 2px;"},
     {"QMenu::separator", "height: 1px; background: #b5d4d1; margin: 4px 8px;",
      "height: 1px; background: #e1e6ec; margin: 4px 8px;"},
 };
