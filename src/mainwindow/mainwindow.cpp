@@ -30,6 +30,7 @@
 #include <QTimer>
 #include <QTranslator>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <utility>
 
@@ -314,8 +315,19 @@ void MainWindow::updateStatusLabel()
 void MainWindow::applyLanguage(const QString &code)
 {
     Language::install(translator, code);
+    // Qt posts a change to every window, and a widget passes the change it
+    // is handed on to all its children, child windows (menus, popups)
+    // included: those would hear of it twice, and each retranslation of the
+    // table or the panel costs as much as the first. Instead each window
+    // without a parent is told once, now, and tells its own.
     const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows)
+        QCoreApplication::removePostedEvents(window, QEvent::LanguageChange);
+    for (QWindow *window : QGuiApplication::topLevelWindows())
+        QCoreApplication::removePostedEvents(window, QEvent::LanguageChange);
     for (QWidget *window : windows) {
+        if (window->parentWidget())
+            continue;
         QEvent change(QEvent::LanguageChange);
         QCoreApplication::sendEvent(window, &change);
     }

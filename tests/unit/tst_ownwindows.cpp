@@ -48,6 +48,21 @@ int darkPixelsInIconColumn(const QImage &entry)
     return count;
 }
 
+// Counts the language changes each watched window is handed.
+class LanguageChangeCounter final : public QObject
+{
+public:
+    QHash<QObject *, int> counts;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::LanguageChange)
+            ++counts[watched];
+        return false;
+    }
+};
+
 } // namespace
 
 class OwnWindowsTest : public QObject
@@ -142,6 +157,44 @@ private slots:
         }
         QVERIFY(darkPixelsInIconColumn(images[0]) > 20);
         QCOMPARE(darkPixelsInIconColumn(images[1]), 0);
+    }
+
+    // A switch of language, to German and back to English (no catalogue),
+    // reaches every window of ours once: each refill of the table and
+    // rebuild of the panel's rows costs as much as the first.
+    void eachWindowIsRetranslatedOnce_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::newRow("to German") << QStringLiteral("de");
+        QTest::newRow("to English") << QStringLiteral("en");
+    }
+    void eachWindowIsRetranslatedOnce()
+    {
+        QFETCH(QString, code);
+        store->settings().showFloatingPanel = true;
+        build();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        if (code == QLatin1String("en")) {
+            window->applyLanguage(QStringLiteral("de"));
+            QTest::qWait(50);
+        }
+        LanguageChangeCounter counter;
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        for (QWidget *w : windows)
+            w->installEventFilter(&counter);
+        window->applyLanguage(code);
+        // Whatever Qt posts arrives too.
+        QTest::qWait(50);
+        QCoreApplication::sendPostedEvents();
+        for (QWidget *w : windows)
+            QVERIFY2(
+                counter.counts.value(w) == 1,
+                qPrintable(QStringLiteral("%1 (%2): %3")
+                               .arg(QLatin1String(w->metaObject()->className()), w->objectName())
+                               .arg(counter.counts.value(w))));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Zem Scrivlet"));
+        translator.load(QString()); // English for the tests after this one
     }
 
 private:
