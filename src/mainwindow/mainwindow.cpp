@@ -8,6 +8,7 @@
 #include "picker/pickerwindow.h"
 #include "platform/windowframe.h"
 #include "store/phrasestore.h"
+#include "theme/elidedtext.h"
 #include "theme/glyphs.h"
 #include "theme/hiddenwindow.h"
 #include "theme/maintitlebar.h"
@@ -71,7 +72,7 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
       store(store), translator(translator), desktop(desktop)
 {
     setAttribute(Qt::WA_StyledBackground);
-    setMinimumSize(480, 320);
+    setMinimumSize(MinimumWidth, MinimumHeight);
     resize(880, 560);
     m_icon = applicationIcon();
 
@@ -217,8 +218,8 @@ void MainWindow::buildCentralWidget()
     m_centralLayout->addWidget(m_table, 1);
 
     auto *buttons = new QHBoxLayout;
-    const auto makeButton = [central, buttons](QPushButton **slot) {
-        auto *button = new QPushButton(central);
+    const auto makeButton = [central, buttons](ElidingButton **slot) {
+        auto *button = new ElidingButton(central);
         button->setProperty("tool", true);
         button->setIconSize(QSize(18, 18));
         button->setMinimumHeight(42);
@@ -270,6 +271,16 @@ void MainWindow::applyTheme(int theme, bool save)
         m_panel->setTheme(m_theme);
     const QSignalBlocker blocker(m_themeGroup);
     (Theme::isTeal(m_theme) ? m_tealAction : m_classicAction)->setChecked(true);
+    fitMinimumSize();
+}
+
+void MainWindow::fitMinimumSize()
+{
+    // Never narrower than the command buttons with their texts, in whatever
+    // language and theme: a button cut short hides what it does.
+    ensurePolished();
+    layout()->invalidate();
+    setMinimumSize(QSize(MinimumWidth, MinimumHeight).expandedTo(layout()->minimumSize()));
 }
 
 void MainWindow::paintCommandIcons(int theme)
@@ -291,16 +302,17 @@ void MainWindow::retranslateUi()
     m_search->setPlaceholderText(tr("Search name, shortcut, or text"));
     m_table->setHorizontalHeaderLabels({tr("Name"), tr("Shortcut"), tr("Text"), tr("On")});
     fitUnsizedColumnsToHeaders();
-    m_add->setText(tr("Add"));
-    m_edit->setText(tr("Edit"));
-    m_delete->setText(tr("Delete"));
-    m_import->setText(tr("Import"));
-    m_export->setText(tr("Export"));
-    m_settings->setText(tr("Settings"));
+    m_add->setFullText(tr("Add"));
+    m_edit->setFullText(tr("Edit"));
+    m_delete->setFullText(tr("Delete"));
+    m_import->setFullText(tr("Import"));
+    m_export->setFullText(tr("Export"));
+    m_settings->setFullText(tr("Settings"));
     retranslateMenus();
     // The table's own words ("Picker", "Yes", "No") are in the new language too.
     refreshTable();
     updateStatusLabel();
+    fitMinimumSize();
     // The picker and the floating panel follow the language in their own
     // change handlers.
     if (m_panel)

@@ -22,6 +22,7 @@
 struct InsertResult;
 class FloatingPanel;
 class HotkeyManager;
+class ElidingButton;
 class MainTitleBar;
 class PhraseStore;
 class QAction;
@@ -50,6 +51,9 @@ public:
         TextColumn = PhraseTableWidget::TextColumn,
         EnabledColumn = PhraseTableWidget::EnabledColumn,
     };
+    // The smallest window, where the texts of the language and theme allow.
+    static constexpr int MinimumWidth = 480;
+    static constexpr int MinimumHeight = 320;
     static constexpr int NameWidth = 77;
     static constexpr int ShortcutWidth = 88;
     static constexpr int EnabledWidth = 64;
@@ -178,6 +182,7 @@ private:
     void fitUnsizedColumnsToHeaders();
     void onSectionResized(int column, int oldSize, int newSize);
     void paintCommandIcons(int theme);
+    void fitMinimumSize();
     void retranslateUi();
     void retranslateMenus();
     void onTrayActivated(QSystemTrayIcon::ActivationReason reason);
@@ -211,12 +216,12 @@ private:
     QVBoxLayout *m_centralLayout = nullptr;
     QLineEdit *m_search = nullptr;
     PhraseTableWidget *m_table = nullptr;
-    QPushButton *m_add = nullptr;
-    QPushButton *m_edit = nullptr;
-    QPushButton *m_delete = nullptr;
-    QPushButton *m_import = nullptr;
-    QPushButton *m_export = nullptr;
-    QPushButton *m_settings = nullptr;
+    ElidingButton *m_add = nullptr;
+    ElidingButton *m_edit = nullptr;
+    ElidingButton *m_delete = nullptr;
+    ElidingButton *m_import = nullptr;
+    ElidingButton *m_export = nullptr;
+    ElidingButton *m_settings = nullptr;
     QLabel *m_statusLabel = nullptr;
     QTimer *m_columnSaveTimer = nullptr;
     HotkeyManager *m_hotkeys = nullptr;

@@ -4,6 +4,7 @@
 #include "panel/panelgeometry.h"
 #include "panel/panelsettingspopup.h"
 #include "panel/phraserow.h"
+#include "theme/elidedtext.h"
 #include "theme/glyphs.h"
 #include "theme/hiddenwindow.h"
 #include "theme/popupbutton.h"
@@ -184,7 +185,7 @@ void FloatingPanel::buildBody()
     m_bodyLayout->setContentsMargins(12, 12, 12, 12);
     m_bodyLayout->setSpacing(10);
 
-    m_pauseButton = new QPushButton(m_body);
+    m_pauseButton = new ElidingButton(m_body);
     m_pauseButton->setObjectName(QStringLiteral("primaryPause"));
     m_pauseButton->setMinimumHeight(48);
     m_pauseButton->setIconSize(QSize(22, 22));
@@ -236,7 +237,7 @@ void FloatingPanel::retranslate()
 {
     // The window's title too: window lists and tests name the panel by it.
     setWindowTitle(tr("Zem Scrivlet"));
-    m_title->setText(windowTitle());
+    ElidedText::setText(m_title, windowTitle());
     m_settingsButton->setToolTip(tr("Panel settings"));
     m_closeButton->setToolTip(tr("Hide panel"));
     m_popup->opacityLabel()->setText(tr("Opacity: %1%").arg(m_popup->opacitySlider()->value()));
@@ -260,7 +261,7 @@ void FloatingPanel::retranslate()
 void FloatingPanel::refreshPauseButton()
 {
     m_pauseButton->setIcon(Glyphs::pauseGlyph(m_paused, Theme::colours(m_theme).pauseGlyph));
-    m_pauseButton->setText(m_paused ? tr("Resume shortcuts") : tr("Pause shortcuts"));
+    m_pauseButton->setFullText(m_paused ? tr("Resume shortcuts") : tr("Pause shortcuts"));
     m_pauseButton->setProperty("paused", m_paused);
     Theme::repolish(m_pauseButton);
 }

@@ -12,6 +12,7 @@
 
 #include "platform/desktop.h"
 #include "store/phrase.h"
+#include "theme/elidedtext.h"
 
 #include <QPoint>
 #include <QRect>
@@ -153,7 +154,7 @@ private:
     QPushButton *m_closeButton = nullptr;
     QWidget *m_body = nullptr;
     QVBoxLayout *m_bodyLayout = nullptr;
-    QPushButton *m_pauseButton = nullptr;
+    ElidingButton *m_pauseButton = nullptr;
     QScrollArea *m_scroll = nullptr;
     QWidget *m_listHost = nullptr;
     QVBoxLayout *m_listLayout = nullptr;

@@ -72,7 +72,8 @@ void PickerWindow::buildSettingsPopup()
 {
     m_settingsPopup = new QFrame(this, Qt::Popup | Qt::FramelessWindowHint);
     m_settingsPopup->setObjectName(QStringLiteral("settingsPopup"));
-    m_settingsPopup->setFixedWidth(PopupWidth);
+    // At least this wide; wider where a translation needs it.
+    m_settingsPopup->setMinimumWidth(PopupWidth);
     auto *layout = new QVBoxLayout(m_settingsPopup);
     layout->setContentsMargins(12, 10, 12, 12);
     layout->setSpacing(8);
@@ -211,6 +212,7 @@ void PickerWindow::onSettingsToggled(bool checked)
     }
     m_settingsPopup->resize(m_settingsPopup->sizeHint());
     // Right edges aligned, 4 pixels below the button.
+    m_settingsPopup->adjustSize();
     m_settingsPopup->move(
         m_settingsButton->mapToGlobal(QPoint(m_settingsButton->width() - m_settingsPopup->width(),
                                              m_settingsButton->height() + PopupGap)));

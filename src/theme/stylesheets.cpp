@@ -121,7 +121,7 @@ const Rule applicationRules[] = {
     {"QDialog QCheckBox, QMessageBox QCheckBox", "color: #1f2a2e; spacing: 8px;", nullptr},
     {"QDialog QPushButton, QMessageBox QPushButton",
      "background: #ffffff; color: #0f6e6b; border: 1px solid #b7d6d4; border-radius: 6px; "
-     "padding: 6px 22px; font-weight: 600; min-height: 28px; min-width: 72px;",
+     "padding: 6px 22px; font-weight: 600; min-height: 28px;",
      nullptr},
     {"QDialog QPushButton:hover, QMessageBox QPushButton:hover",
      "background: #e7f4f3; border-color: #0f6e6b;", nullptr},
@@ -185,7 +185,7 @@ const Rule mainWindowTailRules[] = {
      "background: #0f6e6b; color: #ffffff; border: none; border-radius: 6px; padding: 6px 12px; "
      "font-weight: 600;",
      "background: #ffffff; color: #1c2430; border: 1px solid #d5dbe3; border-radius: 8px; "
-     "padding: 8px 18px; min-width: 72px;"},
+     "padding: 8px 18px;"},
     {"QPushButton[tool=\"true\"]:hover", "background: #12827e;",
      "background: #f7fbfb; border-color: #0f6e6b;"},
     {"QPushButton[tool=\"true\"]:pressed", "background: #0c5754;", "background: #e7f3f2;"},

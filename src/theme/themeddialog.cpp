@@ -10,6 +10,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -68,6 +69,17 @@ void ThemedDialog::showEvent(QShowEvent *event)
     if (!nativeStylesApplied) {
         nativeStylesApplied = true;
         WindowFrame::prepareFramelessWindow(this, WindowFrame::Kind::Dialog);
+    }
+    // A minimum set in pixels gives way to what the texts of the language
+    // and the theme need: a dialog never cuts its own buttons short.
+    // The texts' sizes changed with the style sheet just polished in: no
+    // layout's remembered minimum is trusted.
+    if (QLayout *top = layout()) {
+        const QList<QLayout *> layouts = findChildren<QLayout *>();
+        for (QLayout *l : layouts)
+            l->invalidate();
+        top->invalidate();
+        setMinimumSize(minimumSize().expandedTo(top->minimumSize()));
     }
     QDialog::showEvent(event);
 }

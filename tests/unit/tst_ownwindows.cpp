@@ -2,17 +2,32 @@
 // show their state, each window retranslated once per language switch, and
 // texts that fit at the smallest sizes in every language.
 
+#include "app/language.h"
+#include "dialogs/apprulesdialog.h"
+#include "dialogs/phrasedialog.h"
+#include "dialogs/settingsdialog.h"
 #include "fakes/fakedesktop.h"
 #include "mainwindow/mainwindow.h"
+#include "panel/floatingpanel.h"
+#include "panel/panelgeometry.h"
+#include "panel/panelsettingspopup.h"
+#include "picker/pickerwindow.h"
 #include "store/phrasestore.h"
 #include "theme/theme.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLayout>
 #include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOptionButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QTimer>
 #include <QTranslator>
 #include <QtTest>
@@ -62,6 +77,51 @@ protected:
         return false;
     }
 };
+
+// The visible texts of window and its children that its widgets cut off: a
+// text must fit, or be elided with "…" and carry the whole text as its tool
+// tip.
+QStringList clippedTexts(QWidget *window)
+{
+    QStringList clipped;
+    const auto check = [&clipped, window](QWidget *w, const QString &text, int available) {
+        // Popups and other child windows are measured on their own.
+        if (text.isEmpty() || w->window() != window || !w->isVisibleTo(window))
+            return;
+        QString shown = text;
+        shown.remove(QLatin1Char('&'));
+        const int needed = w->fontMetrics().horizontalAdvance(shown);
+        const bool elided = shown.endsWith(QChar(0x2026)) && !w->toolTip().isEmpty();
+        if (needed > available && !elided)
+            clipped << QStringLiteral("%1 \"%2\" needs %3 px, has %4")
+                           .arg(QLatin1String(w->metaObject()->className()), shown)
+                           .arg(needed)
+                           .arg(available);
+    };
+    for (QAbstractButton *b : window->findChildren<QAbstractButton *>()) {
+        QStyleOptionButton option;
+        option.initFrom(b);
+        option.text = b->text();
+        option.icon = b->icon();
+        option.iconSize = b->iconSize();
+        QStyle::SubElement contents = QStyle::SE_PushButtonContents;
+        if (qobject_cast<QCheckBox *>(b))
+            contents = QStyle::SE_CheckBoxContents;
+        else if (qobject_cast<QRadioButton *>(b))
+            contents = QStyle::SE_RadioButtonContents;
+        int available = b->style()->subElementRect(contents, &option, b).width();
+        if (!b->icon().isNull() && contents == QStyle::SE_PushButtonContents)
+            available -= b->iconSize().width() + 4;
+        check(b, b->text(), available);
+    }
+    for (QLabel *l : window->findChildren<QLabel *>()) {
+        if (l->wordWrap() || l->textFormat() == Qt::RichText || Qt::mightBeRichText(l->text()) ||
+            l->text().contains(QLatin1Char('\n')))
+            continue;
+        check(l, l->text(), l->contentsRect().width() - 2 * qMax(0, l->margin()));
+    }
+    return clipped;
+}
 
 } // namespace
 
@@ -195,6 +255,75 @@ private slots:
                                .arg(counter.counts.value(w))));
         QCOMPARE(window->windowTitle(), QStringLiteral("Zem Scrivlet"));
         translator.load(QString()); // English for the tests after this one
+    }
+
+    // Every window at its smallest, in every language and both themes.
+    void textsFitAtTheSmallestSizes_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<int>("theme");
+        for (const Language::Choice &choice : Language::choices()) {
+            QTest::newRow(qPrintable(choice.code + QStringLiteral(" Classic")))
+                << choice.code << int(Theme::Classic);
+            QTest::newRow(qPrintable(choice.code + QStringLiteral(" Teal")))
+                << choice.code << int(Theme::Teal);
+        }
+    }
+    void textsFitAtTheSmallestSizes()
+    {
+        QFETCH(QString, code);
+        QFETCH(int, theme);
+        store->settings().language = code;
+        Phrase phrase;
+        phrase.id = Phrase::newId();
+        phrase.name = QStringLiteral("Greeting");
+        phrase.text = QStringLiteral("Hello");
+        store->phrases() << phrase;
+        Language::install(&translator, code);
+        build();
+        window->applyTheme(theme, false);
+        window->applyLanguage(code);
+        QStringList clipped;
+        const auto atSmallest = [&clipped](QWidget *w, const QString &name, QSize size = {}) {
+            w->show();
+            w->resize(size.isValid() ? size : w->minimumSize().expandedTo(w->minimumSizeHint()));
+            QCoreApplication::processEvents();
+            for (const QString &c : clippedTexts(w))
+                clipped << name + QStringLiteral(": ") + c;
+        };
+        window->toggleFloatingPanel(true);
+        atSmallest(window.get(), QStringLiteral("main window"), window->minimumSize());
+        FloatingPanel *panel = window->floatingPanel();
+        atSmallest(panel, QStringLiteral("panel"), QSize(PanelGeometry::MinWidth, panel->height()));
+        for (bool paused : {true, false}) {
+            panel->setPaused(paused);
+            for (const QString &c : clippedTexts(panel))
+                clipped << QStringLiteral("panel: ") + c;
+        }
+        atSmallest(window->picker(), QStringLiteral("picker"));
+        const QWidgetList popups{panel->settingsPopup(), window->picker()->settingsPopup()};
+        for (QWidget *popup : popups) {
+            popup->adjustSize();
+            atSmallest(popup, QStringLiteral("settings popup"), popup->size());
+            popup->hide();
+        }
+        {
+            SettingsDialog options(store.get(), true, true, window.get());
+            options.applyTheme(theme);
+            atSmallest(&options, QStringLiteral("Options"));
+        }
+        {
+            PhraseDialog editor(phrase, store.get(), true, window.get());
+            editor.applyTheme(theme);
+            atSmallest(&editor, QStringLiteral("phrase editor"));
+        }
+        {
+            AppRulesDialog rules({}, desktop.get(), window.get());
+            rules.applyTheme(theme);
+            atSmallest(&rules, QStringLiteral("Applications"));
+        }
+        Language::install(&translator, QStringLiteral("en"));
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
     }
 
 private:
