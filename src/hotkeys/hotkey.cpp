@@ -9,38 +9,70 @@ namespace {
 const char *namedKey(int vk)
 {
     switch (vk) {
-    case 0x08: return "Backspace";
-    case 0x09: return "Tab";
-    case 0x0D: return "Enter";
-    case 0x1B: return "Esc";
-    case 0x20: return "Space";
-    case 0x21: return "PageUp";
-    case 0x22: return "PageDown";
-    case 0x23: return "End";
-    case 0x24: return "Home";
-    case 0x25: return "Left";
-    case 0x26: return "Up";
-    case 0x27: return "Right";
-    case 0x28: return "Down";
-    case 0x2D: return "Insert";
-    case 0x2E: return "Delete";
-    case 0x6A: return "Num *";
-    case 0x6B: return "Num +";
-    case 0x6D: return "Num -";
-    case 0x6E: return "Num .";
-    case 0x6F: return "Num /";
-    case 0xBA: return ";";
-    case 0xBB: return "=";
-    case 0xBC: return ",";
-    case 0xBD: return "-";
-    case 0xBE: return ".";
-    case 0xBF: return "/";
-    case 0xC0: return "`";
-    case 0xDB: return "[";
-    case 0xDC: return "\\";
-    case 0xDD: return "]";
-    case 0xDE: return "'";
-    default: return nullptr;
+    case 0x08:
+        return "Backspace";
+    case 0x09:
+        return "Tab";
+    case 0x0D:
+        return "Enter";
+    case 0x1B:
+        return "Esc";
+    case 0x20:
+        return "Space";
+    case 0x21:
+        return "PageUp";
+    case 0x22:
+        return "PageDown";
+    case 0x23:
+        return "End";
+    case 0x24:
+        return "Home";
+    case 0x25:
+        return "Left";
+    case 0x26:
+        return "Up";
+    case 0x27:
+        return "Right";
+    case 0x28:
+        return "Down";
+    case 0x2D:
+        return "Insert";
+    case 0x2E:
+        return "Delete";
+    case 0x6A:
+        return "Num *";
+    case 0x6B:
+        return "Num +";
+    case 0x6D:
+        return "Num -";
+    case 0x6E:
+        return "Num .";
+    case 0x6F:
+        return "Num /";
+    case 0xBA:
+        return ";";
+    case 0xBB:
+        return "=";
+    case 0xBC:
+        return ",";
+    case 0xBD:
+        return "-";
+    case 0xBE:
+        return ".";
+    case 0xBF:
+        return "/";
+    case 0xC0:
+        return "`";
+    case 0xDB:
+        return "[";
+    case 0xDC:
+        return "\\";
+    case 0xDD:
+        return "]";
+    case 0xDE:
+        return "'";
+    default:
+        return nullptr;
     }
 }
 

@@ -1,6 +1,7 @@
 #include "hotkeys/hotkeyedit.h"
 
 #include "hotkeys/hotkey.h"
+#include "hotkeys/shortcutcapture.h"
 #include "platform/desktop.h"
 #include "platform/keyevent.h"
 
@@ -13,6 +14,11 @@ HotkeyEdit::HotkeyEdit(QWidget *parent) : QLineEdit(parent)
     setReadOnly(true);
     setClearButtonEnabled(false);
     setPlaceholderText(tr("Press a shortcut"));
+}
+
+HotkeyEdit::~HotkeyEdit()
+{
+    ShortcutCapture::instance()->end(this);
 }
 
 void HotkeyEdit::setHotkey(int mods, int vk)
@@ -81,6 +87,22 @@ void HotkeyEdit::focusInEvent(QFocusEvent *event)
 {
     QLineEdit::focusInEvent(event);
     selectAll();
+    ShortcutCapture::instance()->begin(this);
+}
+
+void HotkeyEdit::focusOutEvent(QFocusEvent *event)
+{
+    // Also when the dialog goes inactive (another program in front): the
+    // shortcuts work there again.
+    ShortcutCapture::instance()->end(this);
+    QLineEdit::focusOutEvent(event);
+}
+
+void HotkeyEdit::hideEvent(QHideEvent *event)
+{
+    // A dialog closed with the field focused may send no focus-out first.
+    ShortcutCapture::instance()->end(this);
+    QLineEdit::hideEvent(event);
 }
 
 bool HotkeyEdit::event(QEvent *event)

@@ -13,6 +13,7 @@ class HotkeyEdit final : public QLineEdit
 
 public:
     explicit HotkeyEdit(QWidget *parent = nullptr);
+    ~HotkeyEdit() override;
 
     // vk 0 empties the text.
     void setHotkey(int mods, int vk);
@@ -34,7 +35,11 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    // While the field has the focus, the program's global shortcuts stand
+    // aside (ShortcutCapture).
     void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     bool event(QEvent *event) override;
 
 private:

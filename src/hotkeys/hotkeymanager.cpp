@@ -4,8 +4,11 @@ namespace {
 // Who was refused what: the same phrase or command on the same combination.
 QString refusalKey(int id, const QString &phraseId, int mods, int vk)
 {
-    return QStringLiteral("%1|%2|%3|%4").arg(id < HotkeyManager::FirstPhraseId ? id : 0)
-        .arg(phraseId).arg(mods).arg(vk);
+    return QStringLiteral("%1|%2|%3|%4")
+        .arg(id < HotkeyManager::FirstPhraseId ? id : 0)
+        .arg(phraseId)
+        .arg(mods)
+        .arg(vk);
 }
 } // namespace
 
@@ -28,7 +31,8 @@ WindowHandle HotkeyManager::ownerHandle() const
 
 void HotkeyManager::beginRegistration(bool paused, int showMods, int showVk)
 {
-    m_toldRefused.clear();
+    m_toldRefused = m_toldBeforeSuspension;
+    m_toldBeforeSuspension.clear();
     for (const Refused &r : qAsConst(m_refused))
         m_toldRefused.insert(refusalKey(r.id, phraseIds.value(r.id), r.mods, r.vk));
     m_refused.clear();
@@ -129,6 +133,21 @@ void HotkeyManager::unregisterAll()
     phraseIds.clear();
     m_refused.clear();
     m_retry.stop();
+}
+
+void HotkeyManager::suspend()
+{
+    if (m_suspended)
+        return;
+    m_suspended = true;
+    for (const Refused &r : qAsConst(m_refused))
+        m_toldBeforeSuspension.insert(refusalKey(r.id, phraseIds.value(r.id), r.mods, r.vk));
+    unregisterAll();
+}
+
+void HotkeyManager::resume()
+{
+    m_suspended = false;
 }
 
 bool HotkeyManager::nativeEventFilter(const QByteArray &eventType, void *message, long *result)

@@ -52,6 +52,15 @@ public:
     void registerAll(const SettingsRecord &settings, const PhraseList &phrases, bool paused);
 
     void unregisterAll();
+    // While the user presses a combination into one of the program's
+    // shortcut fields, every registration is released (the field must get
+    // even a combination the program holds) and registerAll does nothing;
+    // the dead-shortcut state stays as it was, and a refusal already told is
+    // not told again after resume(). The caller registers again after
+    // resume().
+    void suspend();
+    void resume();
+    bool isSuspended() const { return m_suspended; }
     // One registration; vk 0 (no shortcut) and a missing window count as
     // success. A refusal is remembered (and tried again every
     // RetryIntervalMs); it emits registrationFailed(name, or the key text
@@ -110,6 +119,9 @@ private:
     QSet<QString> m_toldRefused;
     QSet<QString> m_deadPhraseIds;
     QTimer m_retry;
+    // Refusals told before a suspension, kept for the registration after it.
+    QSet<QString> m_toldBeforeSuspension;
+    bool m_suspended = false;
     bool paused = false;
     bool showRegistered = true;
     bool pickerRegistered = true;
@@ -119,6 +131,8 @@ template <class SettingsRecord, class PhraseList>
 void HotkeyManager::registerAll(const SettingsRecord &settings, const PhraseList &phrases,
                                 bool paused)
 {
+    if (m_suspended)
+        return;
     beginRegistration(paused, settings.showMods, settings.showVk);
     if (paused) {
         endRegistration();

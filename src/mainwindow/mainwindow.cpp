@@ -3,6 +3,7 @@
 #include "app/language.h"
 #include "app/testtrace.h"
 #include "hotkeys/hotkeymanager.h"
+#include "hotkeys/shortcutcapture.h"
 #include "mainwindow/contentdialog.h"
 #include "panel/floatingpanel.h"
 #include "picker/pickerwindow.h"
@@ -128,6 +129,8 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
     connect(m_hotkeys, &HotkeyManager::registrationFailed, this, &MainWindow::onRegistrationFailed);
     connect(m_hotkeys, &HotkeyManager::deadShortcutsChanged, this, &MainWindow::refreshTable);
     QCoreApplication::instance()->installNativeEventFilter(m_hotkeys);
+    connect(ShortcutCapture::instance(), &ShortcutCapture::activeChanged, this,
+            &MainWindow::onShortcutCapture);
 
     const int imported = store->importLegacy();
 
@@ -144,8 +147,23 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
                                  LegacyImportNoticeMs);
 }
 
+void MainWindow::onShortcutCapture(bool active)
+{
+    if (!m_hotkeys)
+        return;
+    if (active) {
+        m_hotkeys->suspend();
+        TestTrace::line(QStringLiteral("shortcuts stand aside"));
+        return;
+    }
+    m_hotkeys->resume();
+    registerShortcuts();
+    TestTrace::line(QStringLiteral("shortcuts back"));
+}
+
 MainWindow::~MainWindow()
 {
+    disconnect(ShortcutCapture::instance(), nullptr, this, nullptr);
     QCoreApplication::instance()->removeNativeEventFilter(m_hotkeys);
     // Release the registrations while the owning native window still exists.
     delete m_hotkeys;

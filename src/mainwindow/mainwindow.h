@@ -149,6 +149,8 @@ public slots:
     void openHelpPage();
     void openContactPage();
 
+    // A shortcut field took or gave up the focus.
+    void onShortcutCapture(bool active);
     void onShowHotkey();
     void onPickerHotkey();
     void onPhraseHotkey(const QString &id);

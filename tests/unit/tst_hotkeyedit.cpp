@@ -2,8 +2,11 @@
 #include "hotkeys/hotkeyedit.h"
 #include "hotkeys/keymap.h"
 #include "hotkeys/layoutnote.h"
+#include "hotkeys/shortcutcapture.h"
 
 #include <QDialog>
+#include <QLineEdit>
+#include <QSignalSpy>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -128,6 +131,55 @@ private slots:
         QTest::keyClick(edit, Qt::Key_Return); // Enter is captured, not "accept"
         QVERIFY(dialog.isVisible());
         QCOMPARE(edit->text(), QStringLiteral("Enter"));
+    }
+
+    // The program's shortcuts stand aside exactly while a field has the
+    // focus, whichever way the focus goes: to another field, away, with the
+    // dialog hidden, or with the field gone.
+    void focusSuspendsTheProgramsShortcuts()
+    {
+        ShortcutCapture *capture = ShortcutCapture::instance();
+        // What the fields of the cases before have left to say.
+        QCoreApplication::processEvents();
+        QSignalSpy changes(capture, &ShortcutCapture::activeChanged);
+        QWidget window;
+        auto *layout = new QVBoxLayout(&window);
+        auto *other = new QLineEdit(&window); // first: it gets the focus on show
+        auto *first = new HotkeyEdit(&window);
+        auto *second = new HotkeyEdit(&window);
+        layout->addWidget(other);
+        layout->addWidget(first);
+        layout->addWidget(second);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(!capture->active());
+
+        first->setFocus();
+        QVERIFY(capture->active());
+        second->setFocus(); // one field to the next: no gap
+        QVERIFY(capture->active());
+        QCOMPARE(changes.count(), 1);
+        QTest::qWait(10);
+        QCOMPARE(changes.count(), 1);
+        other->setFocus();
+        QVERIFY(!capture->active());
+        QTRY_COMPARE(changes.count(), 2);
+
+        second->setFocus();
+        window.hide();
+        QVERIFY(!capture->active());
+        QTRY_COMPARE(changes.count(), 4);
+
+        QWidget another;
+        auto *field = new HotkeyEdit(&another);
+        another.show();
+        QVERIFY(QTest::qWaitForWindowActive(&another));
+        field->setFocus();
+        QVERIFY(capture->active());
+        delete field;
+        QVERIFY(!capture->active());
+        QTRY_COMPARE(changes.count(), 6);
+        QCOMPARE(changes.last().at(0).toBool(), false);
     }
 
     void setAndClear()

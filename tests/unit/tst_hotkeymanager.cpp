@@ -186,6 +186,40 @@ private slots:
         QCOMPARE(dead.count(), 2);
     }
 
+    // A shortcut field in focus: every combination is let go, nothing is
+    // taken up meanwhile, and afterwards all is as before, without telling
+    // the user again of a combination another program holds.
+    void suspensionLetsEverythingGoAndTellsNothingTwice()
+    {
+        FakeDesktop desktop;
+        desktop.failingHotkeys.insert(qMakePair(int(Hotkey::ModControl), 0x31));
+        HotkeyManager manager(&desktop, [] { return owner; });
+        QSignalSpy failures(&manager, &HotkeyManager::registrationFailed);
+        QSignalSpy dead(&manager, &HotkeyManager::deadShortcutsChanged);
+        const QVector<TestPhrase> phrases{phrase(QStringLiteral("p1"), Hotkey::ModControl, 0x31),
+                                          phrase(QStringLiteral("p2"), Hotkey::ModControl, 0x32)};
+        manager.registerAll(TestSettings(), phrases, false);
+        QCOMPARE(desktop.registered.size(), 3);
+        QCOMPARE(failures.count(), 1);
+
+        manager.suspend();
+        QVERIFY(manager.isSuspended());
+        QVERIFY(desktop.registered.isEmpty());
+        // Kept for the table's marks while the field has the focus.
+        QCOMPARE(manager.deadPhraseIds(), QSet<QString>{QStringLiteral("p1")});
+        manager.registerAll(TestSettings(), phrases, false);
+        QVERIFY(desktop.registered.isEmpty());
+        QVERIFY(!manager.retryRefused());
+        QVERIFY(desktop.registered.isEmpty());
+
+        manager.resume();
+        manager.registerAll(TestSettings(), phrases, false);
+        QCOMPARE(desktop.registered.size(), 3);
+        QCOMPARE(failures.count(), 1);
+        QCOMPARE(dead.count(), 1);
+        QCOMPARE(manager.deadPhraseIds(), QSet<QString>{QStringLiteral("p1")});
+    }
+
     void refusedRegistrationsAreTriedAgain()
     {
         FakeDesktop desktop;
