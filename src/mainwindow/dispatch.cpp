@@ -45,6 +45,9 @@ void MainWindow::onPickerHotkey()
         return;
     }
     m_targetWindow = desktop ? desktop->foregroundWindow() : 0;
+    // One of our own windows in front: the phrase goes to the field that has
+    // the focus there now, before the picker takes the focus away.
+    m_ownTargetField = isOwnWindow(m_targetWindow) ? ownFocusedField(m_targetWindow) : nullptr;
     QPoint point = QCursor::pos();
     if (desktop) {
         // The caret is read once the shortcut's key is up: until then the
@@ -53,6 +56,10 @@ void MainWindow::onPickerHotkey()
         point = caretPosition(*desktop, m_targetWindow);
     }
     m_picker->setPhrases(store->phrases(), store->settings().pickerRecentFirst);
+    // Above one of our modal dialogs the picker is a modal window itself:
+    // opened last, it is the one window that takes keys and clicks.
+    m_picker->setWindowModality(QApplication::activeModalWidget() ? Qt::ApplicationModal
+                                                                  : Qt::NonModal);
     m_picker->showAt(point);
     // A window manager may keep the focus where the user was typing; the
     // picker asks for it outright. Refused, it still takes clicks.
@@ -65,10 +72,22 @@ void MainWindow::onPhraseChosen(const QString &id)
     typePhrase(id);
 }
 
+QWidget *MainWindow::ownFocusedField(WindowHandle window) const
+{
+    // The window's own record of its focus outlives the keyboard grab of
+    // the shortcut, which may have taken the application's focus away.
+    if (QWidget *top = QWidget::find(WId(window))) {
+        if (QWidget *field = top->window()->focusWidget())
+            return field;
+    }
+    return QApplication::focusWidget();
+}
+
 void MainWindow::onPhraseHotkey(const QString &id)
 {
     if (m_picker->isVisible())
         m_picker->hide();
+    m_ownTargetField = nullptr;
     m_targetWindow = desktop ? desktop->foregroundWindow() : 0;
     if (isOwnWindow(m_targetWindow))
         m_targetWindow = 0;
@@ -118,8 +137,21 @@ void MainWindow::typePhrase(const QString &id)
     // only after this call, with the clipboard already put back.
     InsertResult result;
     TargetApp app;
+    // The field the picker was opened over, if it is still there.
+    const QPointer<QWidget> ownField = m_ownTargetField;
+    m_ownTargetField = nullptr;
     if (isOwnWindow(window)) {
-        if (insertIntoTextWidget(QApplication::focusWidget(), text))
+        QWidget *field =
+            ownField && ownField->isVisible() ? ownField.data() : QApplication::focusWidget();
+        if (ownField && field == ownField) {
+            // The picker had the focus: it goes back where the user was.
+            QWidget *top = field->window();
+            top->activateWindow();
+            field->setFocus(Qt::OtherFocusReason);
+            if (desktop)
+                desktop->activateOwnWindow(WindowHandle(top->winId()), PickerFocusWaitMs);
+        }
+        if (insertIntoTextWidget(field, text))
             result.outcome = InsertOutcome::Delivered;
     } else {
         // The application's road: the user's rules, then the terminals'.

@@ -173,6 +173,7 @@ MainWindow::~MainWindow()
 void MainWindow::createPicker()
 {
     m_picker = std::make_unique<PickerWindow>();
+    m_picker->setDesktop(desktop);
     // Before opacityChanged is connected: the stored value needs no saving.
     m_picker->setOpacityPercent(store->settings().pickerOpacity);
     connect(m_picker.get(), &PickerWindow::phraseChosen, this, &MainWindow::onPhraseChosen);

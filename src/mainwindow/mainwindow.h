@@ -151,6 +151,9 @@ public slots:
 
     // A shortcut field took or gave up the focus.
     void onShortcutCapture(bool active);
+    // The field with the focus in our own window; the application's focus
+    // widget if the window is not found.
+    QWidget *ownFocusedField(WindowHandle window) const;
     void onShowHotkey();
     void onPickerHotkey();
     void onPhraseHotkey(const QString &id);
@@ -284,4 +287,6 @@ private:
     QStringList m_refusedShortcuts;
     bool m_showPending = false;
     WindowHandle m_targetWindow = 0;
+    // The focused field of our own window when the picker opened over it.
+    QPointer<QWidget> m_ownTargetField;
 };

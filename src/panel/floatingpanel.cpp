@@ -29,6 +29,7 @@
 #include <QSlider>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
 
@@ -711,6 +712,20 @@ void FloatingPanel::leaveEvent(QEvent *event)
     if (m_dragMode == 0)
         unsetCursor();
     QWidget::leaveEvent(event);
+}
+
+bool FloatingPanel::event(QEvent *event)
+{
+    // One of our modal dialogs is about to show, and the panel, on top of
+    // other windows, would cover its buttons: the dialog joins the panel
+    // above the others, where the window shown last is on top. Told before
+    // the dialog is mapped, when its state is still ours to set.
+    if (event->type() == QEvent::WindowBlocked && m_desktop && isVisible()) {
+        QWindow *modal = QGuiApplication::modalWindow();
+        if (modal && modal != windowHandle())
+            m_desktop->setAboveOthers(WindowHandle(modal->winId()), true);
+    }
+    return QWidget::event(event);
 }
 
 bool FloatingPanel::eventFilter(QObject *watched, QEvent *event)

@@ -2,6 +2,7 @@
 
 #include "picker/pickerplacement.h"
 #include "picker/pickerrowdelegate.h"
+#include "platform/desktop.h"
 #include "theme/hiddenwindow.h"
 #include "theme/popupbutton.h"
 #include "theme/stylesheets.h"
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
@@ -280,6 +282,15 @@ bool PickerWindow::eventFilter(QObject *watched, QEvent *event)
         PopupButton::follow(m_settingsPopup, m_settingsButton, event);
     }
     return ThemedDialog::eventFilter(watched, event);
+}
+
+void PickerWindow::showEvent(QShowEvent *event)
+{
+    // Before the window is mapped, where the window manager reads it: a
+    // picker is no window to switch to.
+    if (m_desktop && !event->spontaneous())
+        m_desktop->keepOutOfTaskBar(WindowHandle(winId()));
+    ThemedDialog::showEvent(event);
 }
 
 void PickerWindow::hideEvent(QHideEvent *event)

@@ -12,6 +12,7 @@
 
 #include <QVector>
 
+class Desktop;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -41,6 +42,9 @@ public:
     void showAt(const QPoint &point);
     // Clamped to 60..100.
     void setOpacityPercent(int percent);
+    // Where the picker asks to be kept out of the task bar and the pager;
+    // not owned, may be null.
+    void setDesktop(Desktop *desktop) { m_desktop = desktop; }
     // The themed-dialog theme, then the settings popup's sheet.
     void setTheme(int theme);
 
@@ -64,6 +68,7 @@ signals:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void changeEvent(QEvent *event) override;
 
@@ -85,6 +90,7 @@ private:
     QFrame *m_settingsPopup = nullptr;
     QLabel *m_opacityLabel = nullptr;
     QSlider *m_opacitySlider = nullptr;
+    Desktop *m_desktop = nullptr;
     bool m_recentFirst = true;
     int m_savedScroll = 0;
 };

@@ -66,7 +66,10 @@ struct TargetApp
     QString executable;
     QString preferred;
 
-    bool isEmpty() const { return className.isEmpty() && instance.isEmpty() && executable.isEmpty(); }
+    bool isEmpty() const
+    {
+        return className.isEmpty() && instance.isEmpty() && executable.isEmpty();
+    }
 };
 
 // What a standard text control allows, from its window style.
@@ -100,9 +103,9 @@ enum class ClipboardOffer
 enum class ClipboardRestore
 {
     Restored,
-    Partly,  // some formats could not be put back
-    Busy,    // another program holds the clipboard open: try again
-    Failed,  // nothing could be put back
+    Partly, // some formats could not be put back
+    Busy,   // another program holds the clipboard open: try again
+    Failed, // nothing could be put back
 };
 
 // Outcome of reading the integrity level of a window's process.
@@ -160,6 +163,12 @@ public:
     // is mapped (Qt keeps states it does not manage). Windows answers true: a
     // tool window has no task-bar button there. False on failure.
     virtual bool keepOutOfTaskBar(WindowHandle w) = 0;
+    // Puts one of our own windows in the layer above other windows, or takes
+    // it out again, without hiding it. X11 sets _NET_WM_STATE_ABOVE on a
+    // window not yet mapped (as keepOutOfTaskBar does) and asks the window
+    // manager for a mapped one; Windows makes it topmost or not. False on
+    // failure.
+    virtual bool setAboveOthers(WindowHandle w, bool above) = 0;
     // GetGUIThreadInfo for a thread; false when the query failed or the
     // window system has none (then the caller falls back to the pointer).
     virtual bool guiThreadInfo(quint32 threadId, GuiThreadInfo *info) = 0;

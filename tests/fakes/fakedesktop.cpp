@@ -150,6 +150,12 @@ bool FakeDesktop::keepOutOfTaskBar(WindowHandle w)
     return true;
 }
 
+bool FakeDesktop::setAboveOthers(WindowHandle w, bool above)
+{
+    calls << QStringLiteral("setAboveOthers %1 %2").arg(hex(w)).arg(above);
+    return true;
+}
+
 bool FakeDesktop::guiThreadInfo(quint32 threadId, GuiThreadInfo *info)
 {
     calls << QStringLiteral("guiThreadInfo %1").arg(threadId);

@@ -112,11 +112,11 @@ public:
     QStringList calls; // every operation in order, with its main arguments
     QVector<QVector<KeyInput>> inputBatches;
     QVector<Message> messages;
-    QStringList clipboardTexts; // what setClipboardText was given
+    QStringList clipboardTexts;              // what setClipboardText was given
     QVector<ClipboardOffer> clipboardOffers; // and what for
-    QVector<bool> backupsWithPrimary; // what backupClipboard was asked
-    QVector<int> sleeps;        // sleep, waitForKeyEvent and awaitPaste, in ms
-    QStringList exactChecks;    // what canTypeExactly was asked about
+    QVector<bool> backupsWithPrimary;        // what backupClipboard was asked
+    QVector<int> sleeps;                     // sleep, waitForKeyEvent and awaitPaste, in ms
+    QStringList exactChecks;                 // what canTypeExactly was asked about
     QVector<int> settles;
     QVector<HotkeyCall> hotkeyCalls;
     QHash<int, QPair<int, int>> registered; // id -> (mods, vk) currently held
@@ -142,6 +142,7 @@ public:
     bool bringWindowToTop(WindowHandle w) override;
     bool activateOwnWindow(WindowHandle w, int maxMs) override;
     bool keepOutOfTaskBar(WindowHandle w) override;
+    bool setAboveOthers(WindowHandle w, bool above) override;
     bool guiThreadInfo(quint32 threadId, GuiThreadInfo *info) override;
     bool accessibleCaret(WindowHandle w, QRect *screenRect) override;
     bool clientToScreen(WindowHandle w, QPoint *point) override;

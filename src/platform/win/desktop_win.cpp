@@ -102,6 +102,12 @@ bool WinDesktop::keepOutOfTaskBar(WindowHandle)
     return true; // a tool window has no task-bar button
 }
 
+bool WinDesktop::setAboveOthers(WindowHandle w, bool above)
+{
+    return SetWindowPos(hwnd(w), above ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                        SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER) != FALSE;
+}
+
 bool WinDesktop::guiThreadInfo(quint32 threadId, GuiThreadInfo *info)
 {
     HWND focus = nullptr;

@@ -225,6 +225,40 @@ bool X11Desktop::keepOutOfTaskBar(WindowHandle w)
     return !trap.failed();
 }
 
+bool X11Desktop::setAboveOthers(WindowHandle w, bool above)
+{
+    if (!m_display || !w)
+        return false;
+    XErrorTrap trap(m_display);
+    XWindowAttributes attributes{};
+    if (!XGetWindowAttributes(m_display, Window(w), &attributes))
+        return false;
+    const Atom state = XInternAtom(m_display, "_NET_WM_STATE", False);
+    const Atom aboveAtom = XInternAtom(m_display, "_NET_WM_STATE_ABOVE", False);
+    if (attributes.map_state == IsUnmapped) {
+        if (!above)
+            return true; // nothing is read from it before it is mapped
+        // Appended: the states Qt sets when it maps the window are merged in.
+        XChangeProperty(m_display, Window(w), state, XA_ATOM, 32, PropModeAppend,
+                        reinterpret_cast<const unsigned char *>(&aboveAtom), 1);
+        XSync(m_display, False);
+        return !trap.failed();
+    }
+    // A mapped window's state is the window manager's: it is asked.
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = Window(w);
+    event.xclient.message_type = state;
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = above ? 1 : 0; // _NET_WM_STATE_ADD or _REMOVE
+    event.xclient.data.l[1] = long(aboveAtom);
+    event.xclient.data.l[3] = 1; // from an application
+    XSendEvent(m_display, rootWindow(), False, SubstructureRedirectMask | SubstructureNotifyMask,
+               &event);
+    XSync(m_display, False);
+    return !trap.failed();
+}
+
 bool X11Desktop::guiThreadInfo(quint32, GuiThreadInfo *)
 {
     return false;
