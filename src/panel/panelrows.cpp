@@ -2,6 +2,7 @@
 // the row buttons, the line count or the language change.
 
 #include "panel/floatingpanel.h"
+#include "theme/elidedtext.h"
 
 #include "panel/phraserow.h"
 #include "theme/theme.h"
@@ -96,7 +97,9 @@ void FloatingPanel::rebuildRowsHidden()
 
         const QString id = phrase.id;
         const auto addButton = [&](const QString &text, const char *objectName, bool copy) {
-            auto *button = new QPushButton(text, row);
+            // Cut short with "…" rather than cut off when the panel is narrow.
+            auto *button = new ElidingButton(row);
+            button->setFullText(text);
             button->setObjectName(QLatin1String(objectName));
             button->setCursor(Qt::PointingHandCursor);
             button->setFocusPolicy(Qt::NoFocus);

@@ -138,8 +138,45 @@ int PhraseRow::buttonsWidth() const
     return total;
 }
 
+QVector<int> PhraseRow::buttonWidths(int room) const
+{
+    // Each button as wide as its text wants; in a row too narrow for that,
+    // all give up the same share of what they have above their least
+    // (their icon or "…"), so that none is cut off.
+    QVector<int> widths;
+    QVector<int> least;
+    int wanted = 0;
+    int spare = 0;
+    for (const QPushButton *b : m_buttons) {
+        widths << qMax(b->sizeHint().width(), b->minimumSizeHint().width());
+        least << qMin(widths.last(), b->minimumSizeHint().width());
+        wanted += widths.last();
+        spare += widths.last() - least.last();
+    }
+    const int over = wanted - room;
+    if (over <= 0 || spare <= 0)
+        return widths;
+    for (int i = 0; i < widths.size(); ++i) {
+        const int share = widths.at(i) - least.at(i);
+        widths[i] -= qMin(share, int(qint64(over) * share / spare + 1));
+    }
+    return widths;
+}
+
+bool PhraseRow::buttonsBelowText(int width) const
+{
+    return !m_buttons.isEmpty() &&
+           width - 2 * m_metrics.horizontalMargin - m_metrics.buttonSpacing - buttonsWidth() <
+               MinimumTextWidth;
+}
+
 int PhraseRow::heightForWidth(int width) const
 {
+    if (buttonsBelowText(width)) {
+        const int label = m_label->heightForWidth(qMax(width - 2 * m_metrics.horizontalMargin, 0));
+        return label + m_metrics.buttonSpacing + m_metrics.buttonHeight +
+               2 * m_metrics.verticalMargin;
+    }
     const int available = width - 2 * m_metrics.horizontalMargin -
                           (m_buttons.isEmpty() ? 0 : m_metrics.buttonSpacing) - buttonsWidth();
     const int label = m_label->heightForWidth(qMax(available, 0));
@@ -148,7 +185,10 @@ int PhraseRow::heightForWidth(int width) const
 
 QSize PhraseRow::minimumSizeHint() const
 {
-    return QSize(buttonsWidth() + 2 * m_metrics.horizontalMargin,
+    int least = 0;
+    for (int i = 0; i < m_buttons.size(); ++i)
+        least += m_buttons.at(i)->minimumSizeHint().width() + (i > 0 ? m_metrics.buttonSpacing : 0);
+    return QSize(least + 2 * m_metrics.horizontalMargin,
                  qMax(m_label->minimumSizeHint().height(), m_metrics.buttonHeight) +
                      2 * m_metrics.verticalMargin);
 }
@@ -180,15 +220,30 @@ void PhraseRow::layOut()
     const int h = m_metrics.horizontalMargin;
     const int v = m_metrics.verticalMargin;
     int x = width() - h;
+    const bool below = buttonsBelowText(width());
+    // Below the text the buttons have the row's width; still too narrow,
+    // they shorten their texts rather than be cut off.
+    const int spacings = (m_buttons.size() - (below ? 1 : 0)) * m_metrics.buttonSpacing;
+    const QVector<int> widths =
+        buttonWidths(width() - 2 * h - spacings - (below ? 0 : MinimumTextWidth));
+    const int buttonTop = below ? height() - v - m_metrics.buttonHeight
+                                : qMax(v, (height() - m_metrics.buttonHeight) / 2);
     for (int i = m_buttons.size() - 1; i >= 0; --i) {
         QPushButton *b = m_buttons.at(i);
-        const int w = qMax(b->minimumSizeHint().width(), b->sizeHint().width());
+        const int w = widths.at(i);
         b->setFixedSize(w, m_metrics.buttonHeight);
         x -= w;
-        b->move(x, qMax(v, (height() - m_metrics.buttonHeight) / 2));
+        b->move(x, buttonTop);
         b->show();
         if (i > 0)
             x -= m_metrics.buttonSpacing;
+    }
+    if (below) {
+        const int slot =
+            qMax(0, height() - 2 * v - m_metrics.buttonSpacing - m_metrics.buttonHeight);
+        m_label->setGeometry(h, v, qMax(0, width() - 2 * h), qMin(slot, m_label->maximumHeight()));
+        m_label->show();
+        return;
     }
     if (!m_buttons.isEmpty())
         x -= m_metrics.buttonSpacing;

@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QList>
+#include <QVector>
 #include <QWidget>
 
 class QPushButton;
@@ -69,6 +70,12 @@ public:
     // gives it the row's button height.
     void addButton(QPushButton *button);
     int buttonsWidth() const;
+    // The buttons' widths in room pixels (each at least its least width).
+    QVector<int> buttonWidths(int room) const;
+    // Narrower than the buttons and this much text, the row puts its buttons
+    // on a line of their own under the text.
+    static constexpr int MinimumTextWidth = 48;
+    bool buttonsBelowText(int width) const;
     const RowMetrics &metrics() const { return m_metrics; }
 
     bool hasHeightForWidth() const override { return true; }

@@ -97,6 +97,20 @@ QStringList clippedTexts(QWidget *window)
                            .arg(QLatin1String(w->metaObject()->className()), shown)
                            .arg(needed)
                            .arg(available);
+        // Nor may a parent cut the widget off at its sides.
+        int left = 0;
+        int right = w->width();
+        for (QWidget *child = w; child != window; child = child->parentWidget()) {
+            left += child->x();
+            right += child->x();
+            if (left < 0 || right > child->parentWidget()->width()) {
+                clipped << QStringLiteral("%1 \"%2\" is cut off by its %3")
+                               .arg(
+                                   QLatin1String(w->metaObject()->className()), shown,
+                                   QLatin1String(child->parentWidget()->metaObject()->className()));
+                break;
+            }
+        }
     };
     for (QAbstractButton *b : window->findChildren<QAbstractButton *>()) {
         QStyleOptionButton option;
