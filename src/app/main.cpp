@@ -1,4 +1,6 @@
+#include "app/commandclient.h"
 #include "app/language.h"
+#include "app/remotecommand.h"
 #include "app/selftest.h"
 #include "app/singleinstance.h"
 #include "app/testtrace.h"
@@ -15,16 +17,27 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include <cstdio>
+
 namespace {
 
-bool hasSelfTestArgument(int argc, char *argv[])
+bool hasArgument(int argc, char *argv[], const char *name)
 {
     for (int i = 1; i < argc; ++i) {
-        if (qstrcmp(argv[i], "--self-test") == 0)
+        if (qstrcmp(argv[i], name) == 0)
             return true;
     }
     return false;
 }
+
+void setIdentity()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Vantok"));
+    QCoreApplication::setApplicationName(QStringLiteral("Scrivlet"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("3.2"));
+}
+
+const QString channelName = QStringLiteral("VantokScrivlet32");
 
 } // namespace
 
@@ -32,13 +45,34 @@ int main(int argc, char *argv[])
 {
     // The self-test checks non-visual logic only; a core application lets it
     // run where no display exists (build machines, a console session).
-    if (hasSelfTestArgument(argc, argv)) {
+    if (hasArgument(argc, argv, "--self-test")) {
         QCoreApplication app(argc, argv);
-        QCoreApplication::setOrganizationName(QStringLiteral("Vantok"));
-        QCoreApplication::setApplicationName(QStringLiteral("Scrivlet"));
-        QCoreApplication::setApplicationVersion(QStringLiteral("3.2"));
+        setIdentity();
         return SelfTest::run();
     }
+    // A command for the running copy: handed over and answered without a
+    // window of our own, or a display.
+    if (argc > 1) {
+        QCoreApplication probe(argc, argv);
+        setIdentity();
+        const QStringList arguments = QCoreApplication::arguments();
+        if (arguments.contains(QLatin1String("--help")) ||
+            arguments.contains(QLatin1String("-h"))) {
+            std::fputs(qPrintable(RemoteCommand::usage()), stdout);
+            return 0;
+        }
+        RemoteCommand::Request request;
+        QString error;
+        if (RemoteCommand::fromArguments(arguments, &request, &error)) {
+            if (!error.isEmpty()) {
+                std::fprintf(stderr, "%s\n%s", qPrintable(error),
+                             qPrintable(RemoteCommand::usage()));
+                return 2;
+            }
+            return CommandClient::run(request, AppIdentity::localServerName(channelName));
+        }
+    }
+    const bool inTray = hasArgument(argc, argv, "--in-tray");
 
     // Nothing here draws with OpenGL, yet the X11 platform plugin would load
     // the GL driver at start-up: with a software renderer that alone is about
@@ -52,9 +86,7 @@ int main(int argc, char *argv[])
     DialogChrome chrome;
     app.installEventFilter(&chrome);
 
-    QApplication::setOrganizationName(QStringLiteral("Vantok"));
-    QApplication::setApplicationName(QStringLiteral("Scrivlet"));
-    QApplication::setApplicationVersion(QStringLiteral("3.2"));
+    setIdentity();
     // Closing or hiding the main window leaves the program in the tray; only
     // the Exit command ends it.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -69,7 +101,7 @@ int main(int argc, char *argv[])
 
     // Without a channel private to this user there is no hand-over: better
     // two copies than one that another user can reach.
-    const QString serverName = AppIdentity::localServerName(QStringLiteral("VantokScrivlet32"));
+    const QString serverName = AppIdentity::localServerName(channelName);
     SingleInstance instance(serverName);
     bool channel = false;
     if (!serverName.isEmpty()) {
@@ -101,15 +133,24 @@ int main(int argc, char *argv[])
 
     QuitSignals::install([&window] { window.quitApp(); });
 
-    QObject::connect(&instance, &SingleInstance::showRequested, &window, [&window] {
-        TestTrace::line(QStringLiteral("show requested"));
-        window.showMainWindow();
-    });
+    QObject::connect(&instance, &SingleInstance::requestReceived, &window,
+                     [&window](const QByteArray &bytes, const SingleInstance::Answer &answer) {
+                         const RemoteCommand::Request request = RemoteCommand::decode(bytes);
+                         if (request.verb == RemoteCommand::Verb::Show)
+                             TestTrace::line(QStringLiteral("show requested"));
+                         // From the event loop: the channel takes the next start
+                         // meanwhile, and typing may wait for the target.
+                         QTimer::singleShot(0, &window, [&window, request, answer] {
+                             window.carryOut(request, [answer](const RemoteCommand::Reply &reply) {
+                                 answer(RemoteCommand::encodeReply(reply));
+                             });
+                         });
+                     });
 
     if (!channel)
         window.reportNoHandOverChannel();
 
-    if (!store.settings().startMinimized) {
+    if (!store.settings().startMinimized && !inTray) {
         window.show();
         TestTrace::line(QStringLiteral("window shown"));
     }

@@ -3,9 +3,11 @@
 // One running copy per user (and, on Windows, per session): a later start
 // hands over to the running copy (which then shows its window) and exits.
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class SingleInstance final : public QObject
@@ -29,6 +31,21 @@ public:
     // Asks a running copy to show its window: connects within 300 ms, sends
     // "show" and waits up to 300 ms for it to leave. True when a copy answered.
     bool handOver();
+
+    enum class SendResult
+    {
+        NoCopy,   // nobody listens at the name
+        Answered, // *reply holds the copy's answer
+        NoAnswer, // a copy took the request but said nothing within the time
+    };
+    // Sends a request to the running copy and waits up to replyTimeoutMs for
+    // its answer: the bytes up to the first line feed, or to the end of the
+    // stream.
+    SendResult send(const QByteArray &request, int replyTimeoutMs, QByteArray *reply);
+
+    // Answers the later start that sent a request, once; the connection
+    // closes when the last copy of the function is gone, answered or not.
+    using Answer = std::function<void(const QByteArray &reply)>;
     // After a failed handOver: a server was there but is not this user's
     // (Windows checks the server's process; a Unix socket lives in the
     // user's own folder). The name is taken: listen will fail too.
@@ -40,8 +57,10 @@ public:
     bool isListening() const;
 
 signals:
-    // A later start (any connection, whatever it sent) wants the window.
-    void showRequested();
+    // A later start sent this (the bytes read within 200 ms, up to a line
+    // feed or the end of its stream); answer may be called later, from the
+    // event loop.
+    void requestReceived(const QByteArray &request, const SingleInstance::Answer &answer);
 
 private:
     void onNewConnection();

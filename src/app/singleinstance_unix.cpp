@@ -6,6 +6,8 @@
 
 #include "app/singleinstance.h"
 
+#include "app/remotecommand.h"
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSocketNotifier>
@@ -105,46 +107,106 @@ SingleInstance::SingleInstance(const QString &serverName, QObject *parent)
 
 SingleInstance::~SingleInstance() = default;
 
-bool SingleInstance::handOver()
+namespace {
+
+// Writes all of bytes within limitMs; false when the peer went or the time
+// ran out.
+bool sendAll(int fd, const QByteArray &bytes, int limitMs)
+{
+    QElapsedTimer t;
+    t.start();
+    qsizetype sent = 0;
+    while (sent < bytes.size()) {
+        const ssize_t n =
+            ::send(fd, bytes.constData() + sent, size_t(bytes.size() - sent), MSG_NOSIGNAL);
+        if (n > 0) {
+            sent += n;
+        } else if (n < 0 && errno == EINTR) {
+            continue;
+        } else if (n < 0 && errno == EAGAIN && remainingMs(t, limitMs) > 0) {
+            waitFor(fd, POLLOUT, remainingMs(t, limitMs));
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Reads until a whole message (a line) is in, the peer closes, or limitMs
+// pass; what was read.
+QByteArray receive(int fd, int limitMs)
+{
+    QElapsedTimer t;
+    t.start();
+    QByteArray bytes;
+    char buffer[4096];
+    while (!RemoteCommand::isComplete(bytes)) {
+        const ssize_t n = ::recv(fd, buffer, sizeof buffer, 0);
+        if (n > 0) {
+            bytes.append(buffer, int(n));
+        } else if (n == 0) {
+            break; // the peer closed
+        } else if (errno == EINTR) {
+            continue;
+        } else if (errno == EAGAIN && remainingMs(t, limitMs) > 0) {
+            if (!waitFor(fd, POLLIN, remainingMs(t, limitMs)))
+                break;
+        } else {
+            break;
+        }
+    }
+    return bytes;
+}
+
+// Connects to the running copy within connectTimeoutMs; -1 when none is
+// there.
+int connectTo(const QString &serverName)
 {
     sockaddr_un address;
-    if (!addressOf(QFile::encodeName(m_serverName), &address))
-        return false;
+    if (!addressOf(QFile::encodeName(serverName), &address))
+        return -1;
     Fd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
     if (fd.get() < 0)
-        return false;
+        return -1;
     QElapsedTimer t;
     t.start();
     for (;;) {
         if (::connect(fd.get(), reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0)
-            break;
+            return fd.release();
         if (errno == EINTR)
             continue;
         // A full backlog: the running copy is busy, not gone. A Unix socket
         // says so at once (it never completes a connection later), so ask
         // again within the limit.
-        if (errno != EAGAIN || remainingMs(t, connectTimeoutMs) == 0)
-            return false;
-        ::poll(nullptr, 0, qMin(10, remainingMs(t, connectTimeoutMs)));
+        if (errno != EAGAIN || remainingMs(t, SingleInstance::connectTimeoutMs) == 0)
+            return -1;
+        ::poll(nullptr, 0, qMin(10, remainingMs(t, SingleInstance::connectTimeoutMs)));
     }
+}
+
+} // namespace
+
+bool SingleInstance::handOver()
+{
+    Fd fd(connectTo(m_serverName));
+    if (fd.get() < 0)
+        return false;
     // A copy is there. What it reads is not examined, so a write cut short
     // still asks for the window.
-    const char message[] = {'s', 'h', 'o', 'w'};
-    size_t sent = 0;
-    t.restart();
-    while (sent < sizeof message) {
-        const ssize_t n = ::send(fd.get(), message + sent, sizeof message - sent, MSG_NOSIGNAL);
-        if (n > 0) {
-            sent += size_t(n);
-        } else if (n < 0 && errno == EINTR) {
-            continue;
-        } else if (n < 0 && errno == EAGAIN && remainingMs(t, writeTimeoutMs) > 0) {
-            waitFor(fd.get(), POLLOUT, remainingMs(t, writeTimeoutMs));
-        } else {
-            break;
-        }
-    }
+    sendAll(fd.get(), RemoteCommand::encode({}), writeTimeoutMs);
     return true;
+}
+
+SingleInstance::SendResult SingleInstance::send(const QByteArray &request, int replyTimeoutMs,
+                                                QByteArray *reply)
+{
+    Fd fd(connectTo(m_serverName));
+    if (fd.get() < 0)
+        return SendResult::NoCopy;
+    if (!sendAll(fd.get(), request, writeTimeoutMs))
+        return SendResult::NoAnswer;
+    *reply = receive(fd.get(), replyTimeoutMs);
+    return reply->isEmpty() ? SendResult::NoAnswer : SendResult::Answered;
 }
 
 bool SingleInstance::listen()
@@ -174,8 +236,7 @@ bool SingleInstance::listen()
     if (::chmod(server->path.constData(), S_IRUSR | S_IWUSR) != 0 ||
         ::listen(server->fd.get(), SOMAXCONN) != 0)
         return false;
-    server->notifier =
-        std::make_unique<QSocketNotifier>(server->fd.get(), QSocketNotifier::Read);
+    server->notifier = std::make_unique<QSocketNotifier>(server->fd.get(), QSocketNotifier::Read);
     connect(server->notifier.get(), &QSocketNotifier::activated, this,
             &SingleInstance::onNewConnection);
     m_server = std::move(server);
@@ -198,9 +259,16 @@ void SingleInstance::onNewConnection()
                 continue;
             return; // EAGAIN: every waiting connection is taken
         }
-        // The content is not examined: any connection asks for the window.
-        // The short wait only lets a well-behaved client finish its write.
-        waitFor(client.get(), POLLIN, readTimeoutMs);
-        emit showRequested();
+        // A plain "show" ends with the stream, a command with its line; a
+        // client that says nothing in time still asks for the window.
+        const QByteArray request = receive(client.get(), readTimeoutMs);
+        auto connection = std::make_shared<Fd>(client.release());
+        const Answer answer = [connection](const QByteArray &reply) {
+            if (connection->get() < 0)
+                return;
+            sendAll(connection->get(), reply, writeTimeoutMs);
+            connection->reset(); // answered once
+        };
+        emit requestReceived(request, answer);
     }
 }

@@ -7,6 +7,9 @@
 
 #include "app/singleinstance.h"
 
+#include "app/remotecommand.h"
+
+#include <QElapsedTimer>
 #include <QWinEventNotifier>
 
 #ifndef NOMINMAX
@@ -20,7 +23,71 @@
 
 namespace {
 
-constexpr DWORD PipeBuffer = 64;
+// Room for a request or an answer in the pipe, so neither end's write waits
+// for the other to read.
+constexpr DWORD PipeBuffer = 4096;
+
+// One overlapped read or write on handle, waited for up to limitMs (cancelled
+// after); the bytes moved, or -1 when it failed or the other end is gone.
+long long transfer(HANDLE handle, bool write, char *data, DWORD size, int limitMs)
+{
+    OVERLAPPED o{};
+    o.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    if (!o.hEvent)
+        return -1;
+    DWORD moved = 0;
+    BOOL ok = write ? WriteFile(handle, data, size, nullptr, &o)
+                    : ReadFile(handle, data, size, nullptr, &o);
+    if (!ok && GetLastError() == ERROR_IO_PENDING) {
+        if (WaitForSingleObject(o.hEvent, DWORD(limitMs)) != WAIT_OBJECT_0)
+            CancelIo(handle);
+        ok = GetOverlappedResult(handle, &o, &moved, TRUE);
+    } else if (ok) {
+        ok = GetOverlappedResult(handle, &o, &moved, TRUE);
+    }
+    CloseHandle(o.hEvent);
+    return ok ? (long long)moved : -1;
+}
+
+// Reads until a whole message is in, the other end closes, or limitMs pass.
+QByteArray receive(HANDLE handle, int limitMs)
+{
+    QElapsedTimer t;
+    t.start();
+    QByteArray bytes;
+    char buffer[4096];
+    while (!RemoteCommand::isComplete(bytes)) {
+        const int left = int(qMax<qint64>(0, limitMs - t.elapsed()));
+        const long long n = transfer(handle, false, buffer, sizeof buffer, left);
+        if (n <= 0)
+            break;
+        bytes.append(buffer, int(n));
+    }
+    return bytes;
+}
+
+// A client's end of the pipe held open until it is answered. Closed, not
+// disconnected: the client still reads what is in the pipe.
+struct PipeConnection
+{
+    HANDLE handle;
+    explicit PipeConnection(HANDLE h) : handle(h) {}
+    ~PipeConnection() { close(); }
+    PipeConnection(const PipeConnection &) = delete;
+    PipeConnection &operator=(const PipeConnection &) = delete;
+    void close()
+    {
+        if (handle != INVALID_HANDLE_VALUE)
+            CloseHandle(handle);
+        handle = INVALID_HANDLE_VALUE;
+    }
+};
+
+bool sendAll(HANDLE handle, const QByteArray &bytes, int limitMs)
+{
+    QByteArray copy = bytes;
+    return transfer(handle, true, copy.data(), DWORD(copy.size()), limitMs) == copy.size();
+}
 
 std::wstring wide(const QString &s)
 {
@@ -99,6 +166,8 @@ private:
 
 struct SingleInstance::Server
 {
+    UserOnly security;
+    std::wstring name;
     HANDLE pipe = INVALID_HANDLE_VALUE;
     OVERLAPPED connect{};
     std::unique_ptr<QWinEventNotifier> notifier;
@@ -112,6 +181,21 @@ struct SingleInstance::Server
         }
         if (connect.hEvent)
             CloseHandle(connect.hEvent);
+    }
+
+    // An instance of the pipe for the next client: the first one only if no
+    // one else made it first; later ones while a connection waits for its
+    // answer.
+    bool createInstance(bool first)
+    {
+        if (!security.attributes())
+            return false;
+        pipe = CreateNamedPipeW(
+            name.c_str(),
+            PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED | (first ? FILE_FLAG_FIRST_PIPE_INSTANCE : 0),
+            PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS,
+            PIPE_UNLIMITED_INSTANCES, PipeBuffer, PipeBuffer, 0, security.attributes());
+        return pipe != INVALID_HANDLE_VALUE;
     }
 
     // Waits for the next client; true when one is connected already.
@@ -170,20 +254,53 @@ bool SingleInstance::handOver()
     return sent;
 }
 
+SingleInstance::SendResult SingleInstance::send(const QByteArray &request, int replyTimeoutMs,
+                                                QByteArray *reply)
+{
+    m_foreign = false;
+    const std::wstring name = wide(m_serverName);
+    HANDLE pipe = INVALID_HANDLE_VALUE;
+    for (int attempt = 0; attempt < 2 && pipe == INVALID_HANDLE_VALUE; ++attempt) {
+        pipe = CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                           FILE_FLAG_OVERLAPPED, nullptr);
+        if (pipe != INVALID_HANDLE_VALUE)
+            break;
+        // An older copy's pipe takes writes only: it will not answer.
+        if (GetLastError() == ERROR_ACCESS_DENIED) {
+            pipe = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                               FILE_FLAG_OVERLAPPED, nullptr);
+            if (pipe != INVALID_HANDLE_VALUE)
+                break;
+        }
+        if (GetLastError() != ERROR_PIPE_BUSY || !WaitNamedPipeW(name.c_str(), connectTimeoutMs))
+            break;
+    }
+    if (pipe == INVALID_HANDLE_VALUE) {
+        m_foreign = GetLastError() == ERROR_ACCESS_DENIED;
+        return SendResult::NoCopy;
+    }
+    if (!serverIsOurs(pipe)) {
+        m_foreign = true;
+        CloseHandle(pipe);
+        return SendResult::NoCopy;
+    }
+    SendResult result = SendResult::NoAnswer;
+    if (sendAll(pipe, request, writeTimeoutMs)) {
+        *reply = receive(pipe, replyTimeoutMs);
+        if (!reply->isEmpty())
+            result = SendResult::Answered;
+    }
+    CloseHandle(pipe);
+    return result;
+}
+
 bool SingleInstance::listen()
 {
     auto server = std::make_unique<Server>();
-    UserOnly security;
-    if (!security.attributes())
-        return false;
+    server->name = wide(m_serverName);
     // The first instance of the name or nothing: a pipe someone else made
     // first makes this fail rather than giving us a second instance beside it.
-    server->pipe = CreateNamedPipeW(
-        wide(m_serverName).c_str(),
-        PIPE_ACCESS_INBOUND | FILE_FLAG_FIRST_PIPE_INSTANCE | FILE_FLAG_OVERLAPPED,
-        PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, 1, PipeBuffer,
-        PipeBuffer, 0, security.attributes());
-    if (server->pipe == INVALID_HANDLE_VALUE)
+    if (!server->createInstance(true))
         return false;
     server->connect.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     if (!server->connect.hEvent || !server->accept())
@@ -205,24 +322,33 @@ void SingleInstance::onNewConnection()
     Server &server = *m_server;
     DWORD transferred = 0;
     if (GetOverlappedResult(server.pipe, &server.connect, &transferred, FALSE)) {
-        // The content is not examined: any connection asks for the window.
-        // The short wait only lets a well-behaved client finish its write.
-        char buffer[4];
-        OVERLAPPED read{};
-        read.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-        if (read.hEvent) {
-            if (!ReadFile(server.pipe, buffer, sizeof buffer, nullptr, &read) &&
-                GetLastError() == ERROR_IO_PENDING &&
-                WaitForSingleObject(read.hEvent, readTimeoutMs) != WAIT_OBJECT_0)
-                CancelIo(server.pipe);
-            GetOverlappedResult(server.pipe, &read, &transferred, TRUE);
-            CloseHandle(read.hEvent);
+        // A plain "show" ends with the stream, a command with its line; a
+        // client that says nothing in time still asks for the window.
+        const QByteArray request = receive(server.pipe, readTimeoutMs);
+        // The connection waits for its answer on its own: the next client
+        // gets a new instance of the pipe. Unanswered, it closes with the
+        // last copy of answer.
+        auto connection = std::make_shared<PipeConnection>(server.pipe);
+        server.pipe = INVALID_HANDLE_VALUE;
+        const Answer answer = [connection](const QByteArray &reply) {
+            if (connection->handle == INVALID_HANDLE_VALUE)
+                return;
+            sendAll(connection->handle, reply, writeTimeoutMs);
+            connection->close(); // answered once
+        };
+        const bool next = server.createInstance(false);
+        emit requestReceived(request, answer);
+        if (!next) {
+            QMetaObject::invokeMethod(
+                this, [this] { m_server.reset(); }, Qt::QueuedConnection);
+            return;
         }
-        emit showRequested();
+    } else {
+        DisconnectNamedPipe(server.pipe);
     }
-    DisconnectNamedPipe(server.pipe);
     // A channel that cannot wait for the next start is gone; the program
     // goes on without it (after this call: its notifier is calling us).
-    if (!server.accept())
-        QMetaObject::invokeMethod(this, [this] { m_server.reset(); }, Qt::QueuedConnection);
+    if (!m_server || !m_server->accept())
+        QMetaObject::invokeMethod(
+            this, [this] { m_server.reset(); }, Qt::QueuedConnection);
 }

@@ -116,11 +116,18 @@ void MainWindow::onFloatingCopy(const QString &id)
 
 void MainWindow::typePhrase(const QString &id)
 {
-    if (m_paused || !desktop)
-        return;
+    typePhraseFor(id);
+}
+
+QString MainWindow::typePhraseFor(const QString &id)
+{
+    if (m_paused)
+        return tr("Shortcuts are paused.");
+    if (!desktop)
+        return tr("There is no window system to type into.");
     const int index = store->indexOfId(id);
     if (index < 0)
-        return;
+        return tr("The phrase is gone.");
     // A copy: typing waits inside nested event loops, and the list may change
     // meanwhile.
     const QString text = store->phrases().at(index).text;
@@ -166,20 +173,88 @@ void MainWindow::typePhrase(const QString &id)
         m_showPending = false;
         QTimer::singleShot(0, this, &MainWindow::showMainWindow);
     }
-    reportInsertion(result, app.preferred);
+    const QString notice = reportInsertion(result, app.preferred);
     if (!result.delivered()) {
         TestTrace::line(QStringLiteral("typed %1 refused").arg(id));
-        return;
+        return notice.isEmpty() ? tr("The target window did not accept the text.") : notice;
     }
     const int now = store->indexOfId(id);
     if (now < 0) {
         TestTrace::line(QStringLiteral("typed %1 accepted").arg(id));
-        return; // deleted while its text was being typed
+        return QString(); // deleted while its text was being typed
     }
     store->phrases()[now].lastUsed = QDateTime::currentSecsSinceEpoch();
     const bool saved = store->save();
     TestTrace::line(QStringLiteral("typed %1 accepted %2")
                         .arg(id, saved ? QStringLiteral("saved") : QStringLiteral("unsaved")));
+    return QString();
+}
+
+void MainWindow::carryOut(const RemoteCommand::Request &request,
+                          const std::function<void(const RemoteCommand::Reply &)> &answer)
+{
+    using RemoteCommand::Verb;
+    TestTrace::line(QStringLiteral("command %1").arg(int(request.verb)));
+    RemoteCommand::Reply reply;
+    reply.ok = true;
+    switch (request.verb) {
+    case Verb::Show:
+        showMainWindow();
+        break;
+    case Verb::Type: {
+        // The first enabled phrase of that exact name, in list order.
+        QString id;
+        for (const Phrase &p : store->phrases()) {
+            if (p.enabled && p.name == request.name) {
+                id = p.id;
+                break;
+            }
+        }
+        if (id.isEmpty()) {
+            reply = {false, tr("No enabled phrase is named “%1”.").arg(request.name)};
+            break;
+        }
+        // As the phrase's shortcut: into the window in front, unless it is
+        // ours and has no field to take it.
+        if (m_picker->isVisible())
+            m_picker->hide();
+        m_ownTargetField = nullptr;
+        m_targetWindow = desktop ? desktop->foregroundWindow() : 0;
+        if (isOwnWindow(m_targetWindow))
+            m_targetWindow = 0;
+        const QString failure = typePhraseFor(id);
+        reply = {failure.isEmpty(), failure};
+        break;
+    }
+    case Verb::Picker:
+        if (m_paused)
+            reply = {false, tr("Shortcuts are paused.")};
+        else if (!m_picker->isVisible())
+            onPickerHotkey();
+        break;
+    case Verb::ToggleWindow:
+        onShowHotkey();
+        break;
+    case Verb::TogglePanel:
+        toggleFloatingPanel(!store->settings().showFloatingPanel);
+        break;
+    case Verb::Pause:
+    case Verb::Resume:
+        if (m_paused != (request.verb == Verb::Pause))
+            togglePause();
+        break;
+    case Verb::List: {
+        QStringList names;
+        for (const Phrase &p : store->phrases()) {
+            if (p.enabled && !p.name.isEmpty())
+                names << p.name;
+        }
+        reply.text = names.join(QLatin1Char('\n'));
+        break;
+    }
+    }
+    if (answer)
+        answer(reply);
 }
 
 void MainWindow::togglePause()
@@ -191,7 +266,7 @@ void MainWindow::togglePause()
         m_panel->setPaused(m_paused);
 }
 
-void MainWindow::reportInsertion(const InsertResult &result, const QString &application)
+QString MainWindow::reportInsertion(const InsertResult &result, const QString &application)
 {
     QString text;
     switch (result.outcome) {
@@ -237,6 +312,7 @@ void MainWindow::reportInsertion(const InsertResult &result, const QString &appl
                        result.clipboardNotRestored;
     if (!text.isEmpty())
         showBalloon(text, fault);
+    return text;
 }
 
 void MainWindow::onRegistrationFailed(const QString &text)

@@ -6,6 +6,7 @@
 // window. It owns the hotkey manager; the store, the translator and the
 // desktop belong to the entry point.
 
+#include "app/remotecommand.h"
 #include "mainwindow/phrasetablewidget.h"
 #include "platform/desktop.h"
 
@@ -17,6 +18,7 @@
 #include <QStringList>
 #include <QSystemTrayIcon>
 
+#include <functional>
 #include <memory>
 
 struct InsertResult;
@@ -91,6 +93,10 @@ public:
     void saveColumnWidths();
 
     bool paused() const { return m_paused; }
+    // Carries out a command a later start handed over; answer (may be null)
+    // gets the outcome once it is known, for --type after the text is in.
+    void carryOut(const RemoteCommand::Request &request,
+                  const std::function<void(const RemoteCommand::Reply &)> &answer);
     WindowHandle targetWindow() const { return m_targetWindow; }
     HotkeyManager *hotkeys() const { return m_hotkeys; }
     PhraseTableWidget *table() const { return m_table; }
@@ -149,6 +155,9 @@ public slots:
     void openHelpPage();
     void openContactPage();
 
+    // Types the phrase into the remembered window as its shortcut does; the
+    // reason it did not go in, or an empty text when it did.
+    QString typePhraseFor(const QString &id);
     // A shortcut field took or gave up the focus.
     void onShortcutCapture(bool active);
     // The field with the focus in our own window; the application's focus
@@ -203,7 +212,9 @@ private:
     // A tray balloon, with the warning icon or the information one.
     void showBalloon(const QString &text, bool warning);
     // application names the target in the note for a rule that refused it.
-    void reportInsertion(const InsertResult &result, const QString &application);
+    // Shows the balloon an insertion's outcome calls for; returns its text
+    // (empty when there is nothing to say).
+    QString reportInsertion(const InsertResult &result, const QString &application);
     void updateStatusLabel();
     void onRegistrationFailed(const QString &text);
     // save, refreshTable and registerAll: what follows every list change.

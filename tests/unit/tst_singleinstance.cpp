@@ -1,8 +1,14 @@
 // The hand-over between two real copies of the program, each with its own
 // private HOME, data and runtime folders.
 
+#include "app/remotecommand.h"
+#include "app/singleinstance.h"
+
 #include <QLocalSocket>
 #include <QtTest>
+
+#include <atomic>
+#include <thread>
 
 #include <cerrno>
 #include <cstring>
@@ -264,6 +270,75 @@ private slots:
         Copy next(m_env);
         next.start();
         QVERIFY(next.waitFor(QStringLiteral("listening ") + m_socket));
+    }
+
+    // A command waits for its answer, which may come much later from the
+    // event loop; a command left unanswered ends at once, not at the time
+    // limit; the plain "show" still arrives as it did.
+    void commandsAreAnsweredWhenDone()
+    {
+        SingleInstance server(m_socket);
+        QVERIFY(server.listen());
+        QList<RemoteCommand::Request> received;
+        connect(&server, &SingleInstance::requestReceived, this,
+                [&received](const QByteArray &bytes, const SingleInstance::Answer &answer) {
+                    const RemoteCommand::Request request = RemoteCommand::decode(bytes);
+                    received << request;
+                    if (request.verb == RemoteCommand::Verb::Type)
+                        QTimer::singleShot(300, [answer, request] {
+                            answer(RemoteCommand::encodeReply({true, request.name}));
+                        });
+                    // Anything else: left unanswered.
+                });
+
+        const auto ask = [this](const RemoteCommand::Request &request, QByteArray *reply,
+                                qint64 *ms) {
+            std::atomic<bool> done{false};
+            SingleInstance::SendResult result = SingleInstance::SendResult::NoCopy;
+            QElapsedTimer t;
+            t.start();
+            std::thread client([&] {
+                SingleInstance channel(m_socket);
+                result = channel.send(RemoteCommand::encode(request), 5000, reply);
+                done = true;
+            });
+            QTest::qWaitFor([&done] { return done.load(); }, 10000);
+            client.join();
+            *ms = t.elapsed();
+            return result;
+        };
+
+        RemoteCommand::Request type;
+        type.verb = RemoteCommand::Verb::Type;
+        type.name = QString::fromUtf8("Grüße, two words");
+        QByteArray bytes;
+        qint64 ms = 0;
+        QCOMPARE(int(ask(type, &bytes, &ms)), int(SingleInstance::SendResult::Answered));
+        RemoteCommand::Reply reply;
+        QVERIFY(RemoteCommand::decodeReply(bytes, &reply));
+        QVERIFY(reply.ok);
+        QCOMPARE(reply.text, type.name);
+        QVERIFY2(ms >= 250, qPrintable(QString::number(ms)));
+
+        RemoteCommand::Request list;
+        list.verb = RemoteCommand::Verb::List;
+        QCOMPARE(int(ask(list, &bytes, &ms)), int(SingleInstance::SendResult::NoAnswer));
+        QVERIFY2(ms < 3000, qPrintable(QString::number(ms)));
+
+        std::atomic<bool> handed{false};
+        std::thread second([this, &handed] {
+            SingleInstance channel(m_socket);
+            handed = channel.handOver();
+        });
+        QTRY_COMPARE(received.size(), 3);
+        second.join();
+        QVERIFY(handed);
+        QCOMPARE(int(received.at(2).verb), int(RemoteCommand::Verb::Show));
+
+        // Nobody at the name: no copy.
+        SingleInstance nobody(m_runtime + QLatin1String("/nobody"));
+        QCOMPARE(int(nobody.send(RemoteCommand::encode(list), 1000, &bytes)),
+                 int(SingleInstance::SendResult::NoCopy));
     }
 
     void somethingElseAtTheNameIsLeftAlone()

@@ -1,0 +1,101 @@
+#include "app/commandclient.h"
+
+#include "app/singleinstance.h"
+#include "store/phrasestore.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QThread>
+
+#include <cstdio>
+
+namespace CommandClient {
+
+namespace {
+
+void say(FILE *stream, const QString &text)
+{
+    if (text.isEmpty())
+        return;
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    if (!text.endsWith(QLatin1Char('\n')))
+        std::fputc('\n', stream);
+    std::fflush(stream);
+}
+
+// --list with no copy running: the names from the data file itself, so that
+// a launcher's list works before the program is started.
+int listFromFile()
+{
+    PhraseStore store(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    // Read only: nothing is imported or written here.
+    if (!store.load()) {
+        say(stderr, QStringLiteral("The data file of Zem Scrivlet cannot be read."));
+        return 1;
+    }
+    QStringList names;
+    for (const Phrase &p : store.phrases()) {
+        if (p.enabled && !p.name.isEmpty())
+            names << p.name;
+    }
+    say(stdout, names.join(QLatin1Char('\n')));
+    return 0;
+}
+
+} // namespace
+
+int run(const RemoteCommand::Request &request, const QString &serverName)
+{
+    if (serverName.isEmpty()) {
+        say(stderr, QStringLiteral("Zem Scrivlet has no private channel here to take commands."));
+        return 1;
+    }
+    SingleInstance channel(serverName);
+    const QByteArray message = RemoteCommand::encode(request);
+    QByteArray bytes;
+    SingleInstance::SendResult result = channel.send(message, AnswerTimeoutMs, &bytes);
+    if (result == SingleInstance::SendResult::NoCopy && !channel.foundForeignServer()) {
+        if (request.verb == RemoteCommand::Verb::List)
+            return listFromFile();
+        if (!RemoteCommand::startsACopy(request.verb)) {
+            say(stderr, QStringLiteral("Zem Scrivlet is not running."));
+            return 1;
+        }
+        // A copy in the tray first; the command goes to it once its channel
+        // is open. Sent only where nobody listened: never twice.
+        if (!QProcess::startDetached(QCoreApplication::applicationFilePath(),
+                                     {QStringLiteral("--in-tray")})) {
+            say(stderr, QStringLiteral("Zem Scrivlet could not be started."));
+            return 1;
+        }
+        QElapsedTimer started;
+        started.start();
+        while (result == SingleInstance::SendResult::NoCopy && !channel.foundForeignServer() &&
+               started.elapsed() < StartTimeoutMs) {
+            QThread::msleep(100);
+            result = channel.send(message, AnswerTimeoutMs, &bytes);
+        }
+    }
+    if (result == SingleInstance::SendResult::NoCopy) {
+        say(stderr, channel.foundForeignServer()
+                        ? QStringLiteral("The channel of Zem Scrivlet is held by another user's "
+                                         "program: no command can be handed over.")
+                        : QStringLiteral("Zem Scrivlet did not start in time."));
+        return 1;
+    }
+    RemoteCommand::Reply reply;
+    if (result == SingleInstance::SendResult::NoAnswer ||
+        !RemoteCommand::decodeReply(bytes, &reply)) {
+        say(stderr, QStringLiteral("The running Zem Scrivlet did not answer: an older version "
+                                   "takes no commands (it was asked to show its window), or "
+                                   "it is busy."));
+        return 1;
+    }
+    say(reply.ok ? stdout : stderr, reply.text);
+    return reply.ok ? 0 : 1;
+}
+
+} // namespace CommandClient

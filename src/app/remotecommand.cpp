@@ -1,0 +1,176 @@
+#include "app/remotecommand.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace RemoteCommand {
+
+namespace {
+
+struct VerbName
+{
+    Verb verb;
+    const char *option; // on the command line
+    const char *wire;   // in a request
+};
+
+const VerbName verbs[] = {
+    {Verb::Type, "--type", "type"},
+    {Verb::Picker, "--picker", "picker"},
+    {Verb::ToggleWindow, "--toggle-window", "toggle-window"},
+    {Verb::TogglePanel, "--toggle-panel", "toggle-panel"},
+    {Verb::Pause, "--pause", "pause"},
+    {Verb::Resume, "--resume", "resume"},
+    {Verb::List, "--list", "list"},
+};
+
+const char showBytes[] = "show";
+
+} // namespace
+
+bool fromArguments(const QStringList &arguments, Request *request, QString *error)
+{
+    bool found = false;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        QString option = argument;
+        QString inlineValue;
+        bool hasInline = false;
+        const int equals = argument.indexOf(QLatin1Char('='));
+        if (argument.startsWith(QLatin1String("--")) && equals > 2) {
+            option = argument.left(equals);
+            inlineValue = argument.mid(equals + 1);
+            hasInline = true;
+        }
+        for (const VerbName &v : verbs) {
+            if (option != QLatin1String(v.option))
+                continue;
+            if (found) {
+                *error = QStringLiteral("Only one command at a time: %1 and %2.")
+                             .arg(QLatin1String(v.option),
+                                  arguments.mid(1, i - 1).join(QLatin1Char(' ')));
+                return true;
+            }
+            found = true;
+            request->verb = v.verb;
+            request->name.clear();
+            if (v.verb == Verb::Type) {
+                if (hasInline) {
+                    request->name = inlineValue;
+                } else if (i + 1 < arguments.size()) {
+                    request->name = arguments.at(++i);
+                } else {
+                    *error = QStringLiteral("--type needs the name of a phrase.");
+                    return true;
+                }
+                if (request->name.isEmpty()) {
+                    *error = QStringLiteral("--type needs the name of a phrase.");
+                    return true;
+                }
+            } else if (hasInline) {
+                *error = QStringLiteral("%1 takes no value.").arg(QLatin1String(v.option));
+                return true;
+            }
+        }
+    }
+    return found;
+}
+
+QString usage()
+{
+    return QStringLiteral(
+        "Usage: scrivlet [COMMAND]\n"
+        "Without a command: start Zem Scrivlet, or show the window of the copy that runs.\n"
+        "Commands, carried out by the running copy:\n"
+        "  --type NAME       put the enabled phrase named NAME into the window in front,\n"
+        "                    as its shortcut would; waits until it is in (exit status 0)\n"
+        "                    or did not go in (exit status 1, the reason on stderr)\n"
+        "  --picker          open the picker beside the text cursor\n"
+        "  --toggle-window   show or hide the main window\n"
+        "  --toggle-panel    show or hide the floating panel\n"
+        "  --pause           pause the shortcuts\n"
+        "  --resume          take the shortcuts up again\n"
+        "  --list            print the enabled phrases' names, one a line\n"
+        "With no copy running, --type and --picker start one in the tray first.\n");
+}
+
+QByteArray encode(const Request &request)
+{
+    if (request.verb == Verb::Show)
+        return QByteArray(showBytes);
+    QJsonObject object;
+    for (const VerbName &v : verbs) {
+        if (v.verb == request.verb)
+            object.insert(QStringLiteral("command"), QLatin1String(v.wire));
+    }
+    if (request.verb == Verb::Type)
+        object.insert(QStringLiteral("name"), request.name);
+    return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
+}
+
+Request decode(const QByteArray &bytes)
+{
+    Request request;
+    const int end = bytes.indexOf('\n');
+    if (end < 0 || !bytes.startsWith('{'))
+        return request;
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(bytes.left(end), &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return request;
+    const QJsonObject object = document.object();
+    const QString command = object.value(QStringLiteral("command")).toString();
+    for (const VerbName &v : verbs) {
+        if (command != QLatin1String(v.wire))
+            continue;
+        if (v.verb == Verb::Type) {
+            const QJsonValue name = object.value(QStringLiteral("name"));
+            if (!name.isString() || name.toString().isEmpty())
+                return request;
+            request.name = name.toString();
+        }
+        request.verb = v.verb;
+    }
+    return request;
+}
+
+bool isComplete(const QByteArray &bytes)
+{
+    return bytes.contains('\n') || bytes.size() >= MaxMessageBytes;
+}
+
+QByteArray encodeReply(const Reply &reply)
+{
+    const QJsonObject object{{QStringLiteral("ok"), reply.ok},
+                             {QStringLiteral("text"), reply.text}};
+    return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
+}
+
+bool decodeReply(const QByteArray &bytes, Reply *reply)
+{
+    const int end = bytes.indexOf('\n');
+    if (end < 0)
+        return false;
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(bytes.left(end), &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return false;
+    const QJsonObject object = document.object();
+    if (!object.value(QStringLiteral("ok")).isBool())
+        return false;
+    reply->ok = object.value(QStringLiteral("ok")).toBool();
+    reply->text = object.value(QStringLiteral("text")).toString();
+    return true;
+}
+
+bool waitsForOutcome(Verb verb)
+{
+    return verb != Verb::Show;
+}
+
+bool startsACopy(Verb verb)
+{
+    return verb == Verb::Type || verb == Verb::Picker;
+}
+
+} // namespace RemoteCommand

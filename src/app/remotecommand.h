@@ -1,0 +1,68 @@
+#pragma once
+
+// The commands a later start hands to the running copy ("scrivlet --type
+// NAME", "--picker", ...) and the copy's answer, as they travel over the
+// single-instance channel. A request is one line of JSON; the plain "show"
+// of earlier versions (and anything that is not a request) still asks for
+// the window, so that either end may be the older one. No platform code: the
+// channel carries bytes.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace RemoteCommand {
+
+enum class Verb
+{
+    Show, // a plain second start: show the window
+    Type,
+    Picker,
+    ToggleWindow,
+    TogglePanel,
+    Pause,
+    Resume,
+    List,
+};
+
+struct Request
+{
+    Verb verb = Verb::Show;
+    QString name; // the phrase's name, for Type
+};
+
+struct Reply
+{
+    bool ok = false;
+    QString text; // the answer (List) or what went wrong
+};
+
+// What the program's arguments ask for. None of the command options: false,
+// and the program starts (or hands over) as before. A command option:
+// true, with *request filled or, for a malformed command line, *error.
+bool fromArguments(const QStringList &arguments, Request *request, QString *error);
+// The options, for --help and error messages.
+QString usage();
+
+// The longest request and reply read, in bytes.
+constexpr int MaxMessageBytes = 1 << 20;
+
+// Show is sent as the four bytes earlier versions send.
+QByteArray encode(const Request &request);
+// Anything that is not a well-formed request is a plain "show".
+Request decode(const QByteArray &bytes);
+// True once bytes hold a whole message (a request or reply line, or the
+// plain "show" followed by the end of the stream, which the caller sees).
+bool isComplete(const QByteArray &bytes);
+
+QByteArray encodeReply(const Reply &reply);
+// False for bytes that are no reply: the copy that answered is older and
+// takes only "show".
+bool decodeReply(const QByteArray &bytes, Reply *reply);
+
+// Whether the running copy's answer is awaited (Type waits for the text to
+// be in) and, with no copy running, whether one is started in the tray first.
+bool waitsForOutcome(Verb verb);
+bool startsACopy(Verb verb);
+
+} // namespace RemoteCommand

@@ -1,0 +1,212 @@
+// The command line end to end: the real program running in a private X
+// session with a prepared data file, and later starts that hand it commands
+// ("--type NAME", "--list", ...) and report the outcome by their exit status.
+
+#include "hotkeys/hotkey.h"
+#include "x11/scrivletprocess.h"
+#include "x11/texttarget.h"
+#include "x11/x11session.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QProcess>
+#include <QtTest>
+
+// Last: it brings Xlib's macros.
+#include "x11/programdriver.h"
+
+#include <X11/Xlib.h>
+#include <X11/keysym.h>
+
+namespace {
+
+const QString greeting = QString::fromUtf8("Grüße aus Köln ✓");
+const QString lines = QStringLiteral("first line\nsecond line\nthird line");
+
+struct Outcome
+{
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+} // namespace
+
+class CommandLineTest : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit CommandLineTest(X11Session *session)
+        : session(session), target(session), program(session)
+    {}
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(program.display());
+        QVERIFY(target.start());
+        QJsonObject off =
+            ScrivletProcess::phrase(QStringLiteral("off"), QStringLiteral("never"), 0, 0);
+        off.insert(QStringLiteral("name"), QStringLiteral("Switched off"));
+        off.insert(QStringLiteral("enabled"), false);
+        QJsonObject hello = ScrivletProcess::phrase(QStringLiteral("greeting"), greeting, 0, 0);
+        hello.insert(QStringLiteral("name"), QStringLiteral("Greeting"));
+        QJsonObject several = ScrivletProcess::phrase(QStringLiteral("lines"), lines, 0, 0);
+        several.insert(QStringLiteral("name"), QStringLiteral("Three lines"));
+        QVERIFY(program.writeDataFile(QJsonArray{hello, off, several},
+                                      QJsonObject{{QStringLiteral("startMinimized"), true}}));
+    }
+
+    void cleanupTestCase() { program.kill(); }
+
+    // No copy runs yet: --list reads the data file, --toggle-window says
+    // there is no copy, and --type starts one in the tray and types.
+    void withoutARunningCopy()
+    {
+        Outcome list = run({QStringLiteral("--list")});
+        QCOMPARE(list.status, 0);
+        QCOMPARE(list.out, QStringLiteral("Greeting\nThree lines\n"));
+
+        Outcome toggle = run({QStringLiteral("--toggle-window")});
+        QCOMPARE(toggle.status, 1);
+        QVERIFY2(toggle.err.contains(QStringLiteral("not running")), qPrintable(toggle.err));
+
+        QVERIFY(target.clear());
+        QVERIFY(target.activate());
+        Outcome typed = run({QStringLiteral("--type"), QStringLiteral("Greeting")});
+        QCOMPARE(typed.status, 0);
+        QVERIFY(target.waitForText(greeting));
+        // The copy it started stays, in the tray, without a window.
+        QTest::qWait(300);
+        QVERIFY(!ProgramDriver::visibleWindowNamed(ProgramDriver::programTitle));
+        QVERIFY(run({QStringLiteral("--pause")}).status == 0);
+        QVERIFY(run({QStringLiteral("--resume")}).status == 0);
+    }
+
+    void typeIntoTheWindowInFront_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("one line") << QStringList{QStringLiteral("--type"),
+                                                 QStringLiteral("Greeting")}
+                                  << greeting;
+        QTest::newRow("three lines, --type=")
+            << QStringList{QStringLiteral("--type=Three lines")} << lines;
+    }
+    void typeIntoTheWindowInFront()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, expected);
+        QVERIFY(target.clear());
+        QVERIFY(target.activate());
+        const Outcome typed = run(arguments);
+        QCOMPARE(typed.status, 0);
+        QVERIFY(typed.err.isEmpty());
+        QVERIFY(target.waitForText(expected));
+    }
+
+    void failuresSayWhy_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("no such phrase")
+            << QStringList{QStringLiteral("--type"), QStringLiteral("Nope")} << 1
+            << QStringLiteral("No enabled phrase is named “Nope”.");
+        QTest::newRow("switched off")
+            << QStringList{QStringLiteral("--type"), QStringLiteral("Switched off")} << 1
+            << QStringLiteral("No enabled phrase is named “Switched off”.");
+        QTest::newRow("no name") << QStringList{QStringLiteral("--type")} << 2
+                                 << QStringLiteral("--type needs the name of a phrase.");
+        QTest::newRow("two commands")
+            << QStringList{QStringLiteral("--pause"), QStringLiteral("--resume")} << 2
+            << QStringLiteral("Only one command at a time");
+    }
+    void failuresSayWhy()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, said);
+        QVERIFY(target.clear());
+        QVERIFY(target.activate());
+        const Outcome outcome = run(arguments);
+        QCOMPARE(outcome.status, status);
+        QVERIFY2(outcome.err.startsWith(said), qPrintable(outcome.err));
+        QTest::qWait(200);
+        QVERIFY(target.text().isEmpty());
+    }
+
+    // Paused, --type is refused like the phrase's shortcut; --resume brings
+    // it back.
+    void pauseAndResume()
+    {
+        QCOMPARE(run({QStringLiteral("--pause")}).status, 0);
+        QVERIFY(target.clear());
+        QVERIFY(target.activate());
+        const Outcome refused = run({QStringLiteral("--type"), QStringLiteral("Greeting")});
+        QCOMPARE(refused.status, 1);
+        QVERIFY2(refused.err.contains(QStringLiteral("paused")), qPrintable(refused.err));
+        QCOMPARE(run({QStringLiteral("--resume")}).status, 0);
+        QCOMPARE(run({QStringLiteral("--type"), QStringLiteral("Greeting")}).status, 0);
+        QVERIFY(target.waitForText(greeting));
+    }
+
+    void windowPanelAndPicker()
+    {
+        QCOMPARE(run({QStringLiteral("--toggle-window")}).status, 0);
+        QVERIFY(ProgramDriver::waitUntil(
+            [] { return ProgramDriver::visibleWindowNamed(ProgramDriver::programTitle) != 0; },
+            5000));
+        QCOMPARE(run({QStringLiteral("--toggle-window")}).status, 0);
+        QVERIFY(ProgramDriver::waitUntil(
+            [] { return ProgramDriver::visibleWindowNamed(ProgramDriver::programTitle) == 0; },
+            5000));
+
+        QCOMPARE(run({QStringLiteral("--toggle-panel")}).status, 0);
+        QTRY_VERIFY_WITH_TIMEOUT(ProgramDriver::storedSettings(ProgramDriver::dataFilePath())
+                                     .value(QStringLiteral("showFloatingPanel"))
+                                     .toBool(),
+                                 5000);
+        QCOMPARE(run({QStringLiteral("--toggle-panel")}).status, 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!ProgramDriver::storedSettings(ProgramDriver::dataFilePath())
+                                      .value(QStringLiteral("showFloatingPanel"))
+                                      .toBool(),
+                                 5000);
+
+        // The picker opens over the editor and types the chosen phrase.
+        QVERIFY(target.clear());
+        QVERIFY(target.activate());
+        QCOMPARE(run({QStringLiteral("--picker")}).status, 0);
+        QVERIFY(ProgramDriver::waitUntil(
+            [] { return ProgramDriver::visibleWindowNamed(QStringLiteral("Picker")) != 0; }, 5000));
+        program.press({}, XK_g);
+        program.press({}, XK_Return);
+        QVERIFY(target.waitForText(greeting));
+    }
+
+private:
+    Outcome run(const QStringList &arguments)
+    {
+        QProcess process;
+        process.setProcessEnvironment(session->environment());
+        process.start(QStringLiteral(SCRIVLET_EXE), arguments);
+        Outcome outcome;
+        if (!process.waitForFinished(40000)) {
+            process.kill();
+            process.waitForFinished();
+            return outcome;
+        }
+        outcome.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        outcome.out = QString::fromLocal8Bit(process.readAllStandardOutput());
+        outcome.err = QString::fromLocal8Bit(process.readAllStandardError());
+        return outcome;
+    }
+
+    X11Session *session;
+    TextTarget target;
+    ScrivletProcess program; // writes the data file; presses keys
+};
+
+SCRIVLET_X11_TEST_MAIN(CommandLineTest)
+#include "tst_commandline.moc"
