@@ -479,6 +479,22 @@ Folgende wurden übersprungen, weil derselbe Text bereits in Ihrer Liste steht:
         <source>Phrases are not put into %1: so says its rule in Options, Applications.</source>
         <translation>In %1 werden keine Textbausteine eingefügt: So legt es die zugehörige Regel unter „Optionen“, „Anwendungen“ fest.</translation>
     </message>
+    <message>
+        <source>Shortcuts are paused.</source>
+        <translation>Die Tastenkürzel sind angehalten.</translation>
+    </message>
+    <message>
+        <source>There is no window system to type into.</source>
+        <translation>Es gibt kein Fenstersystem, in das getippt werden könnte.</translation>
+    </message>
+    <message>
+        <source>The phrase is gone.</source>
+        <translation>Den Textbaustein gibt es nicht mehr.</translation>
+    </message>
+    <message>
+        <source>No enabled phrase is named “%1”.</source>
+        <translation>Kein aktivierter Textbaustein heißt „%1“.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

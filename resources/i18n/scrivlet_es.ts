@@ -479,6 +479,22 @@ Se omitieron las siguientes porque su texto ya está en tu lista:
         <source>Phrases are not put into %1: so says its rule in Options, Applications.</source>
         <translation>Las frases no se insertan en %1: así lo indica su regla en Opciones, Aplicaciones.</translation>
     </message>
+    <message>
+        <source>Shortcuts are paused.</source>
+        <translation>Los atajos están en pausa.</translation>
+    </message>
+    <message>
+        <source>There is no window system to type into.</source>
+        <translation>No hay ningún sistema de ventanas en el que escribir.</translation>
+    </message>
+    <message>
+        <source>The phrase is gone.</source>
+        <translation>La frase ya no existe.</translation>
+    </message>
+    <message>
+        <source>No enabled phrase is named “%1”.</source>
+        <translation>Ninguna frase activada se llama «%1».</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

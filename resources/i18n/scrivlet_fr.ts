@@ -5,15 +5,15 @@
     <name>AppRulesDialog</name>
     <message>
         <source>Two rules name “%1”. Keep one.</source>
-        <translation>Deux règles désignent « %1 ». Gardez-en une seule.</translation>
+        <translation>Deux règles désignent «&#xa0;%1&#xa0;». Gardez-en une seule.</translation>
     </message>
     <message>
         <source>Click a window of the application. A right click stops.</source>
-        <translation>Cliquez sur une fenêtre de l'application. Un clic droit annule.</translation>
+        <translation>Cliquez sur une fenêtre de l&apos;application. Un clic droit annule.</translation>
     </message>
     <message>
         <source>No window was picked.</source>
-        <translation>Aucune fenêtre n'a été choisie.</translation>
+        <translation>Aucune fenêtre n&apos;a été choisie.</translation>
     </message>
     <message>
         <source>Applications</source>
@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>How phrases go into each application. An application is named by its window class or its program file, as Pick a window shows it. Terminals have rules of their own, which you can change but not remove.</source>
-        <translation>Comment les phrases sont insérées dans chaque application. Une application est désignée par sa classe de fenêtre ou son fichier programme, tels qu'affichés par Choisir une fenêtre. Les terminaux ont leurs propres règles, que vous pouvez modifier mais pas retirer.</translation>
+        <translation>Comment les phrases sont insérées dans chaque application. Une application est désignée par sa classe de fenêtre ou son fichier programme, tels qu&apos;affichés par Choisir une fenêtre. Les terminaux ont leurs propres règles, que vous pouvez modifier mais pas retirer.</translation>
     </message>
     <message>
         <source>Application</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>How phrases go in</source>
-        <translation>Mode d'insertion</translation>
+        <translation>Mode d&apos;insertion</translation>
     </message>
     <message>
         <source>Add</source>
@@ -477,7 +477,23 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
     </message>
     <message>
         <source>Phrases are not put into %1: so says its rule in Options, Applications.</source>
-        <translation>Les phrases ne sont pas insérées dans %1 : ainsi le veut sa règle dans Options, Applications.</translation>
+        <translation>Les phrases ne sont pas insérées dans %1&#xa0;: ainsi le veut sa règle dans Options, Applications.</translation>
+    </message>
+    <message>
+        <source>Shortcuts are paused.</source>
+        <translation>Les raccourcis sont suspendus.</translation>
+    </message>
+    <message>
+        <source>There is no window system to type into.</source>
+        <translation>Aucun système de fenêtres dans lequel saisir.</translation>
+    </message>
+    <message>
+        <source>The phrase is gone.</source>
+        <translation>La phrase n&apos;existe plus.</translation>
+    </message>
+    <message>
+        <source>No enabled phrase is named “%1”.</source>
+        <translation>Aucune phrase activée ne s&apos;appelle «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -662,7 +678,7 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
     </message>
     <message>
         <source>How phrases go in…</source>
-        <translation>Mode d'insertion…</translation>
+        <translation>Mode d&apos;insertion…</translation>
     </message>
 </context>
 <context>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Click a window of the application. A right click stops.</source>
-        <translation>Fai clic su una finestra dell'applicazione. Un clic destro annulla.</translation>
+        <translation>Fai clic su una finestra dell&apos;applicazione. Un clic destro annulla.</translation>
     </message>
     <message>
         <source>No window was picked.</source>
@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>How phrases go into each application. An application is named by its window class or its program file, as Pick a window shows it. Terminals have rules of their own, which you can change but not remove.</source>
-        <translation>Come le frasi vengono inserite in ciascuna applicazione. Un'applicazione è indicata dalla sua classe di finestra o dal suo file di programma, come li mostra Scegli una finestra. I terminali hanno regole proprie, che puoi modificare ma non rimuovere.</translation>
+        <translation>Come le frasi vengono inserite in ciascuna applicazione. Un&apos;applicazione è indicata dalla sua classe di finestra o dal suo file di programma, come li mostra Scegli una finestra. I terminali hanno regole proprie, che puoi modificare ma non rimuovere.</translation>
     </message>
     <message>
         <source>Application</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>One of Zem Scrivlet&apos;s own rules. Choose another way for it, or Remove to go back to its own.</source>
-        <translation>Una delle regole proprie di Zem Scrivlet. Scegli un'altra modalità, oppure Rimuovi per tornare alla sua.</translation>
+        <translation>Una delle regole proprie di Zem Scrivlet. Scegli un&apos;altra modalità, oppure Rimuovi per tornare alla sua.</translation>
     </message>
 </context>
 <context>
@@ -478,6 +478,22 @@ Le seguenti sono state ignorate perché il loro testo è già nel tuo elenco:
     <message>
         <source>Phrases are not put into %1: so says its rule in Options, Applications.</source>
         <translation>Le frasi non vengono inserite in %1: lo stabilisce la sua regola in Opzioni, Applicazioni.</translation>
+    </message>
+    <message>
+        <source>Shortcuts are paused.</source>
+        <translation>Le scorciatoie sono sospese.</translation>
+    </message>
+    <message>
+        <source>There is no window system to type into.</source>
+        <translation>Non c&apos;è alcun sistema a finestre in cui digitare.</translation>
+    </message>
+    <message>
+        <source>The phrase is gone.</source>
+        <translation>La frase non esiste più.</translation>
+    </message>
+    <message>
+        <source>No enabled phrase is named “%1”.</source>
+        <translation>Nessuna frase attivata si chiama «%1».</translation>
     </message>
 </context>
 <context>

@@ -473,6 +473,22 @@ These were skipped because the same text is already in your list:
         <source>Phrases are not put into %1: so says its rule in Options, Applications.</source>
         <translation>%1 にはフレーズを挿入しません。[オプション] の [アプリケーション] にあるルールでそう設定されています。</translation>
     </message>
+    <message>
+        <source>Shortcuts are paused.</source>
+        <translation>ショートカットは一時停止中です。</translation>
+    </message>
+    <message>
+        <source>There is no window system to type into.</source>
+        <translation>入力先のウィンドウシステムがありません。</translation>
+    </message>
+    <message>
+        <source>The phrase is gone.</source>
+        <translation>フレーズはもうありません。</translation>
+    </message>
+    <message>
+        <source>No enabled phrase is named “%1”.</source>
+        <translation>「%1」という名前の有効なフレーズはありません。</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

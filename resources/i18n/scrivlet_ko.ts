@@ -473,6 +473,22 @@ These were skipped because the same text is already in your list:
         <source>Phrases are not put into %1: so says its rule in Options, Applications.</source>
         <translation>%1에는 문구를 넣지 않습니다. [옵션]의 [응용 프로그램]에 있는 규칙에 따른 것입니다.</translation>
     </message>
+    <message>
+        <source>Shortcuts are paused.</source>
+        <translation>단축키가 일시 중지되었습니다.</translation>
+    </message>
+    <message>
+        <source>There is no window system to type into.</source>
+        <translation>입력할 창 시스템이 없습니다.</translation>
+    </message>
+    <message>
+        <source>The phrase is gone.</source>
+        <translation>문구가 더 이상 없습니다.</translation>
+    </message>
+    <message>
+        <source>No enabled phrase is named “%1”.</source>
+        <translation>이름이 “%1”인 사용 중인 문구가 없습니다.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

@@ -485,6 +485,22 @@ These were skipped because the same text is already in your list:
         <source>Phrases are not put into %1: so says its rule in Options, Applications.</source>
         <translation>Фразы не вставляются в %1: так задано его правилом в окне «Параметры», «Приложения».</translation>
     </message>
+    <message>
+        <source>Shortcuts are paused.</source>
+        <translation>Сочетания клавиш приостановлены.</translation>
+    </message>
+    <message>
+        <source>There is no window system to type into.</source>
+        <translation>Нет оконной системы, в которую можно вводить текст.</translation>
+    </message>
+    <message>
+        <source>The phrase is gone.</source>
+        <translation>Этой фразы больше нет.</translation>
+    </message>
+    <message>
+        <source>No enabled phrase is named “%1”.</source>
+        <translation>Нет включённой фразы с именем «%1».</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

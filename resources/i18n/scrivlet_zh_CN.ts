@@ -473,6 +473,22 @@ These were skipped because the same text is already in your list:
         <source>Phrases are not put into %1: so says its rule in Options, Applications.</source>
         <translation>短语不会输入到 %1：这是其在“选项”的“应用程序”中的规则所设定的。</translation>
     </message>
+    <message>
+        <source>Shortcuts are paused.</source>
+        <translation>快捷键已暂停。</translation>
+    </message>
+    <message>
+        <source>There is no window system to type into.</source>
+        <translation>没有可供输入的窗口系统。</translation>
+    </message>
+    <message>
+        <source>The phrase is gone.</source>
+        <translation>该短语已不存在。</translation>
+    </message>
+    <message>
+        <source>No enabled phrase is named “%1”.</source>
+        <translation>没有名为“%1”的已启用短语。</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

@@ -473,6 +473,22 @@ These were skipped because the same text is already in your list:
         <source>Phrases are not put into %1: so says its rule in Options, Applications.</source>
         <translation>片語不會輸入到 %1：這是其在「選項」的「應用程式」中的規則所設定的。</translation>
     </message>
+    <message>
+        <source>Shortcuts are paused.</source>
+        <translation>快速鍵已暫停。</translation>
+    </message>
+    <message>
+        <source>There is no window system to type into.</source>
+        <translation>沒有可供輸入的視窗系統。</translation>
+    </message>
+    <message>
+        <source>The phrase is gone.</source>
+        <translation>該片語已不存在。</translation>
+    </message>
+    <message>
+        <source>No enabled phrase is named “%1”.</source>
+        <translation>沒有名為「%1」的已啟用片語。</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
