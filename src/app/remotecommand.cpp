@@ -81,6 +81,7 @@ QString usage()
     return QStringLiteral(
         "Usage: scrivlet [COMMAND]\n"
         "Without a command: start Zem Scrivlet, or show the window of the copy that runs.\n"
+        "  --in-tray         start in the tray, without showing the window\n"
         "Commands, carried out by the running copy:\n"
         "  --type NAME       put the enabled phrase named NAME into the window in front,\n"
         "                    as its shortcut would; waits until it is in (exit status 0)\n"
