@@ -243,6 +243,19 @@ sys.exit(0 if got == b"Hello from Scrivletfirst line\r\nsecond line\r\nthird" el
     check "lastUsed of the long phrase is saved" wait_for 10 last_used 3
     wine "$tool" close || true
 
+    # The command line, through the duplex pipe of the running copy.
+    local listed=$work/list.txt
+    check "--list prints the enabled phrases' names" bash -c \
+        "timeout 60 wine '$deployed/scrivlet.exe' --list > '$listed' && [ \"\$(tr -d '\r' < '$listed')\" = \"\$(printf 'p1\\np2\\np3')\" ]"
+    local typed=$work/cli-edit.txt
+    wine "$tool" edit "$typed" &
+    check "the EDIT target for the command line has the focus" wait_for 20 test -f "$typed.ready"
+    check "--type p1 puts the phrase into the EDIT and exits 0" timeout 60 wine "$deployed/scrivlet.exe" --type p1
+    check "the command line's phrase is in the EDIT" wait_for 10 same_file "$typed" "Hello from Scrivlet"
+    check "--type of an unknown name exits 1" bash -c "timeout 60 wine '$deployed/scrivlet.exe' --type nobody; [ \$? -eq 1 ]"
+    check "the EDIT got nothing more" same_file "$typed" "Hello from Scrivlet"
+    wine "$tool" close || true
+
     local t0=$SECONDS
     check "a second start exits 0" timeout 30 wine "$deployed/scrivlet.exe"
     echo "   (the second start took about $((SECONDS - t0)) s with Wine's start-up)"

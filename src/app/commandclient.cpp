@@ -11,9 +11,36 @@
 
 #include <cstdio>
 
+#ifdef Q_OS_WIN
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
+
 namespace CommandClient {
 
 namespace {
+
+// A Windows program of the window subsystem starts without a console: run
+// from one, it writes its answers there; redirected, to the pipe or file it
+// was given.
+void attachConsole()
+{
+#ifdef Q_OS_WIN
+    const auto missing = [](DWORD which) {
+        const HANDLE h = GetStdHandle(which);
+        return h == nullptr || h == INVALID_HANDLE_VALUE;
+    };
+    if ((missing(STD_OUTPUT_HANDLE) || missing(STD_ERROR_HANDLE)) &&
+        AttachConsole(ATTACH_PARENT_PROCESS)) {
+        if (missing(STD_OUTPUT_HANDLE))
+            std::freopen("CONOUT$", "w", stdout);
+        if (missing(STD_ERROR_HANDLE))
+            std::freopen("CONOUT$", "w", stderr);
+    }
+#endif
+}
 
 void say(FILE *stream, const QString &text)
 {
@@ -49,6 +76,7 @@ int listFromFile()
 
 int run(const RemoteCommand::Request &request, const QString &serverName)
 {
+    attachConsole();
     if (serverName.isEmpty()) {
         say(stderr, QStringLiteral("Zem Scrivlet has no private channel here to take commands."));
         return 1;

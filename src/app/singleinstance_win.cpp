@@ -195,7 +195,19 @@ struct SingleInstance::Server
             PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED | (first ? FILE_FLAG_FIRST_PIPE_INSTANCE : 0),
             PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS,
             PIPE_UNLIMITED_INSTANCES, PipeBuffer, PipeBuffer, 0, security.attributes());
-        return pipe != INVALID_HANDLE_VALUE;
+        if (pipe == INVALID_HANDLE_VALUE)
+            return false;
+        // The first instance must be the only one: the flag says so on
+        // Windows, and the count checks it where the flag is not kept.
+        DWORD instances = 0;
+        if (first && (!GetNamedPipeHandleStateW(pipe, nullptr, &instances, nullptr, nullptr,
+                                                nullptr, 0) ||
+                      instances != 1)) {
+            CloseHandle(pipe);
+            pipe = INVALID_HANDLE_VALUE;
+            return false;
+        }
+        return true;
     }
 
     // Waits for the next client; true when one is connected already.

@@ -3,12 +3,15 @@
 // and a start reaches the running copy. (That a server of another user is
 // never handed over to needs a second user, which Wine does not have.)
 
+#include "app/remotecommand.h"
 #include "app/singleinstance.h"
 #include "platform/appidentity.h"
 
-#include <QSignalSpy>
 #include <QUuid>
 #include <QtTest>
+
+#include <atomic>
+#include <thread>
 
 #include <windows.h>
 
@@ -47,14 +50,84 @@ private slots:
         QVERIFY(!running.handOver()); // nobody there yet
         QVERIFY(!running.foundForeignServer());
         QVERIFY(running.listen());
-        QSignalSpy shown(&running, &SingleInstance::showRequested);
+        int shown = 0;
+        connect(&running, &SingleInstance::requestReceived, this,
+                [&shown](const QByteArray &bytes, const SingleInstance::Answer &) {
+                    if (RemoteCommand::decode(bytes).verb == RemoteCommand::Verb::Show)
+                        ++shown;
+                });
 
         for (int start = 0; start < 3; ++start) {
             SingleInstance later(name);
             QVERIFY(later.handOver());
-            QVERIFY(shown.wait(2000));
-            QCOMPARE(shown.count(), start + 1);
+            QTRY_COMPARE_WITH_TIMEOUT(shown, start + 1, 2000);
         }
+    }
+
+    // A command waits for its answer, which comes later from the event loop;
+    // meanwhile a second start still gets through; a command nobody answers
+    // ends at once.
+    void commandsAreAnsweredWhenDone()
+    {
+        const QString name = uniqueName();
+        SingleInstance running(name);
+        QVERIFY(running.listen());
+        int shown = 0;
+        connect(&running, &SingleInstance::requestReceived, this,
+                [&shown](const QByteArray &bytes, const SingleInstance::Answer &answer) {
+                    const RemoteCommand::Request request = RemoteCommand::decode(bytes);
+                    if (request.verb == RemoteCommand::Verb::Show)
+                        ++shown;
+                    else if (request.verb == RemoteCommand::Verb::Type)
+                        QTimer::singleShot(800, [answer, request] {
+                            answer(RemoteCommand::encodeReply({true, request.name}));
+                        });
+                });
+
+        RemoteCommand::Request type;
+        type.verb = RemoteCommand::Verb::Type;
+        type.name = QString::fromUtf8("Grüße, two words");
+        std::atomic<bool> done{false};
+        QByteArray bytes;
+        SingleInstance::SendResult result = SingleInstance::SendResult::NoCopy;
+        std::thread client([&] {
+            SingleInstance channel(name);
+            result = channel.send(RemoteCommand::encode(type), 10000, &bytes);
+            done = true;
+        });
+        // While the command waits, a second start is handed over.
+        QTest::qWait(200);
+        std::atomic<bool> handed{false};
+        std::thread second([&] {
+            SingleInstance later(name);
+            handed = later.handOver();
+        });
+        QTRY_COMPARE_WITH_TIMEOUT(shown, 1, 3000);
+        second.join();
+        QVERIFY(handed);
+        QVERIFY(!done);
+        QTRY_VERIFY_WITH_TIMEOUT(done.load(), 10000);
+        client.join();
+        QCOMPARE(int(result), int(SingleInstance::SendResult::Answered));
+        RemoteCommand::Reply reply;
+        QVERIFY(RemoteCommand::decodeReply(bytes, &reply));
+        QVERIFY(reply.ok);
+        QCOMPARE(reply.text, type.name);
+
+        RemoteCommand::Request list;
+        list.verb = RemoteCommand::Verb::List;
+        done = false;
+        QElapsedTimer t;
+        t.start();
+        std::thread unanswered([&] {
+            SingleInstance channel(name);
+            result = channel.send(RemoteCommand::encode(list), 10000, &bytes);
+            done = true;
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(done.load(), 10000);
+        unanswered.join();
+        QCOMPARE(int(result), int(SingleInstance::SendResult::NoAnswer));
+        QVERIFY2(t.elapsed() < 5000, qPrintable(QString::number(t.elapsed())));
     }
 
     // The pipe's first instance is ours alone: a second server of the name,
