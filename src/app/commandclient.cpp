@@ -32,13 +32,18 @@ void attachConsole()
         const HANDLE h = GetStdHandle(which);
         return h == nullptr || h == INVALID_HANDLE_VALUE;
     };
-    if ((missing(STD_OUTPUT_HANDLE) || missing(STD_ERROR_HANDLE)) &&
-        AttachConsole(ATTACH_PARENT_PROCESS)) {
-        if (missing(STD_OUTPUT_HANDLE))
-            std::freopen("CONOUT$", "w", stdout);
-        if (missing(STD_ERROR_HANDLE))
-            std::freopen("CONOUT$", "w", stderr);
-    }
+    if (!(missing(STD_OUTPUT_HANDLE) || missing(STD_ERROR_HANDLE)) ||
+        !AttachConsole(ATTACH_PARENT_PROCESS))
+        return;
+    const HANDLE console =
+        CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
+    if (console == INVALID_HANDLE_VALUE)
+        return;
+    if (missing(STD_OUTPUT_HANDLE))
+        SetStdHandle(STD_OUTPUT_HANDLE, console);
+    if (missing(STD_ERROR_HANDLE))
+        SetStdHandle(STD_ERROR_HANDLE, console);
 #endif
 }
 
@@ -46,10 +51,24 @@ void say(FILE *stream, const QString &text)
 {
     if (text.isEmpty())
         return;
-    const QByteArray bytes = text.toLocal8Bit();
+    const QString line = text.endsWith(QLatin1Char('\n')) ? text : text + QLatin1Char('\n');
+#ifdef Q_OS_WIN
+    // A console takes UTF-16 whatever its code page; a pipe or a file gets
+    // UTF-8, which launchers and scripts read.
+    const HANDLE handle = GetStdHandle(stream == stdout ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
+    DWORD mode = 0;
+    if (handle && handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode)) {
+        std::fflush(stream);
+        DWORD written = 0;
+        WriteConsoleW(handle, reinterpret_cast<const wchar_t *>(line.utf16()), DWORD(line.size()),
+                      &written, nullptr);
+        return;
+    }
+    const QByteArray bytes = line.toUtf8();
+#else
+    const QByteArray bytes = line.toLocal8Bit();
+#endif
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    if (!text.endsWith(QLatin1Char('\n')))
-        std::fputc('\n', stream);
     std::fflush(stream);
 }
 

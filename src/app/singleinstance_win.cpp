@@ -200,9 +200,9 @@ struct SingleInstance::Server
         // The first instance must be the only one: the flag says so on
         // Windows, and the count checks it where the flag is not kept.
         DWORD instances = 0;
-        if (first && (!GetNamedPipeHandleStateW(pipe, nullptr, &instances, nullptr, nullptr,
-                                                nullptr, 0) ||
-                      instances != 1)) {
+        if (first &&
+            (!GetNamedPipeHandleStateW(pipe, nullptr, &instances, nullptr, nullptr, nullptr, 0) ||
+             instances != 1)) {
             CloseHandle(pipe);
             pipe = INVALID_HANDLE_VALUE;
             return false;
