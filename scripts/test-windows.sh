@@ -252,7 +252,9 @@ sys.exit(0 if got == b"Hello from Scrivletfirst line\r\nsecond line\r\nthird" el
     check "the EDIT target for the command line has the focus" wait_for 20 test -f "$typed.ready"
     check "--type p1 puts the phrase into the EDIT and exits 0" timeout 60 wine "$deployed/scrivlet.exe" --type p1
     check "the command line's phrase is in the EDIT" wait_for 10 same_file "$typed" "Hello from Scrivlet"
-    check "--type of an unknown name exits 1" bash -c "timeout 60 wine '$deployed/scrivlet.exe' --type nobody; [ \$? -eq 1 ]"
+    local said=$work/cli-error.txt
+    check "--type of an unknown name exits 1 and says why, in UTF-8" bash -c \
+        "timeout 60 wine '$deployed/scrivlet.exe' --type nobody 2> '$said'; [ \$? -eq 1 ] && grep -q 'No enabled phrase is named “nobody”' '$said'"
     check "the EDIT got nothing more" same_file "$typed" "Hello from Scrivlet"
     wine "$tool" close || true
 

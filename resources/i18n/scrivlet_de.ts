@@ -495,6 +495,10 @@ Folgende wurden übersprungen, weil derselbe Text bereits in Ihrer Liste steht:
         <source>No enabled phrase is named “%1”.</source>
         <translation>Kein aktivierter Textbaustein heißt „%1“.</translation>
     </message>
+    <message>
+        <source>This Zem Scrivlet does not know the command “%1”: it is an older version than the one that sent it.</source>
+        <translation>Dieses Zem Scrivlet kennt den Befehl „%1“ nicht: Es ist älter als die Version, die ihn gesendet hat.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

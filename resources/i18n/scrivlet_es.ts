@@ -495,6 +495,10 @@ Se omitieron las siguientes porque su texto ya está en tu lista:
         <source>No enabled phrase is named “%1”.</source>
         <translation>Ninguna frase activada se llama «%1».</translation>
     </message>
+    <message>
+        <source>This Zem Scrivlet does not know the command “%1”: it is an older version than the one that sent it.</source>
+        <translation>Este Zem Scrivlet no conoce la orden «%1»: es una versión anterior a la que la envió.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

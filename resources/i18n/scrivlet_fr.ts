@@ -495,6 +495,10 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
         <source>No enabled phrase is named “%1”.</source>
         <translation>Aucune phrase activée ne s&apos;appelle «&#xa0;%1&#xa0;».</translation>
     </message>
+    <message>
+        <source>This Zem Scrivlet does not know the command “%1”: it is an older version than the one that sent it.</source>
+        <translation>Ce Zem Scrivlet ne connaît pas la commande «&#xa0;%1&#xa0;»&#xa0;: c&apos;est une version plus ancienne que celle qui l&apos;a envoyée.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

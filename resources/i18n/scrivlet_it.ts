@@ -495,6 +495,10 @@ Le seguenti sono state ignorate perché il loro testo è già nel tuo elenco:
         <source>No enabled phrase is named “%1”.</source>
         <translation>Nessuna frase attivata si chiama «%1».</translation>
     </message>
+    <message>
+        <source>This Zem Scrivlet does not know the command “%1”: it is an older version than the one that sent it.</source>
+        <translation>Questo Zem Scrivlet non conosce il comando «%1»: è una versione precedente a quella che lo ha inviato.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

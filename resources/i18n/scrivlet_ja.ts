@@ -489,6 +489,10 @@ These were skipped because the same text is already in your list:
         <source>No enabled phrase is named “%1”.</source>
         <translation>「%1」という名前の有効なフレーズはありません。</translation>
     </message>
+    <message>
+        <source>This Zem Scrivlet does not know the command “%1”: it is an older version than the one that sent it.</source>
+        <translation>この Zem Scrivlet はコマンド「%1」を知りません。送信したものより古いバージョンです。</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

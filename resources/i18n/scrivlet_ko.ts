@@ -489,6 +489,10 @@ These were skipped because the same text is already in your list:
         <source>No enabled phrase is named “%1”.</source>
         <translation>이름이 “%1”인 사용 중인 문구가 없습니다.</translation>
     </message>
+    <message>
+        <source>This Zem Scrivlet does not know the command “%1”: it is an older version than the one that sent it.</source>
+        <translation>이 Zem Scrivlet는 “%1” 명령을 알지 못합니다. 명령을 보낸 것보다 오래된 버전입니다.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

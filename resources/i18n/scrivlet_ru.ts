@@ -501,6 +501,10 @@ These were skipped because the same text is already in your list:
         <source>No enabled phrase is named “%1”.</source>
         <translation>Нет включённой фразы с именем «%1».</translation>
     </message>
+    <message>
+        <source>This Zem Scrivlet does not know the command “%1”: it is an older version than the one that sent it.</source>
+        <translation>Этот Zem Scrivlet не знает команды «%1»: это более старая версия, чем та, что её отправила.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

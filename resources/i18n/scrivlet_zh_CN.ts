@@ -489,6 +489,10 @@ These were skipped because the same text is already in your list:
         <source>No enabled phrase is named “%1”.</source>
         <translation>没有名为“%1”的已启用短语。</translation>
     </message>
+    <message>
+        <source>This Zem Scrivlet does not know the command “%1”: it is an older version than the one that sent it.</source>
+        <translation>此 Zem Scrivlet 不认识命令“%1”：它的版本比发送该命令的版本旧。</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

@@ -489,6 +489,10 @@ These were skipped because the same text is already in your list:
         <source>No enabled phrase is named “%1”.</source>
         <translation>沒有名為「%1」的已啟用片語。</translation>
     </message>
+    <message>
+        <source>This Zem Scrivlet does not know the command “%1”: it is an older version than the one that sent it.</source>
+        <translation>此 Zem Scrivlet 不認識命令「%1」：它的版本比傳送該命令的版本舊。</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

@@ -4,6 +4,7 @@
 #include "store/phrasestore.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QStandardPaths>
@@ -93,6 +94,12 @@ int listFromFile()
 
 } // namespace
 
+void print(bool error, const QString &text)
+{
+    attachConsole();
+    say(error ? stderr : stdout, text);
+}
+
 int run(const RemoteCommand::Request &request, const QString &serverName)
 {
     attachConsole();
@@ -113,8 +120,17 @@ int run(const RemoteCommand::Request &request, const QString &serverName)
         }
         // A copy in the tray first; the command goes to it once its channel
         // is open. Sent only where nobody listened: never twice.
-        if (!QProcess::startDetached(QCoreApplication::applicationFilePath(),
-                                     {QStringLiteral("--in-tray")})) {
+        // Without the caller's standard streams: a script reading our output
+        // waits for their end, which a copy that stays in the tray would
+        // never give.
+        QProcess copy;
+        copy.setProgram(QCoreApplication::applicationFilePath());
+        copy.setArguments({QStringLiteral("--in-tray")});
+        copy.setStandardInputFile(QProcess::nullDevice());
+        copy.setStandardOutputFile(QProcess::nullDevice());
+        copy.setStandardErrorFile(QProcess::nullDevice());
+        copy.setWorkingDirectory(QDir::homePath());
+        if (!copy.startDetached()) {
             say(stderr, QStringLiteral("Zem Scrivlet could not be started."));
             return 1;
         }

@@ -15,6 +15,10 @@ constexpr int AnswerTimeoutMs = 30000;
 // channel.
 constexpr int StartTimeoutMs = 10000;
 
+// Writes text and a line break to standard output or error (on Windows, to
+// the console the program was started from).
+void print(bool error, const QString &text);
+
 // The exit status: 0 done, 1 not done (the reason on stderr). The answer's
 // text (--list) goes to stdout.
 int run(const RemoteCommand::Request &request, const QString &serverName);

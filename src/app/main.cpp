@@ -17,8 +17,6 @@
 #include <QTimer>
 #include <QTranslator>
 
-#include <cstdio>
-
 namespace {
 
 bool hasArgument(int argc, char *argv[], const char *name)
@@ -58,15 +56,14 @@ int main(int argc, char *argv[])
         const QStringList arguments = QCoreApplication::arguments();
         if (arguments.contains(QLatin1String("--help")) ||
             arguments.contains(QLatin1String("-h"))) {
-            std::fputs(qPrintable(RemoteCommand::usage()), stdout);
+            CommandClient::print(false, RemoteCommand::usage());
             return 0;
         }
         RemoteCommand::Request request;
         QString error;
         if (RemoteCommand::fromArguments(arguments, &request, &error)) {
             if (!error.isEmpty()) {
-                std::fprintf(stderr, "%s\n%s", qPrintable(error),
-                             qPrintable(RemoteCommand::usage()));
+                CommandClient::print(true, error + QLatin1Char('\n') + RemoteCommand::usage());
                 return 2;
             }
             return CommandClient::run(request, AppIdentity::localServerName(channelName));
@@ -105,8 +102,18 @@ int main(int argc, char *argv[])
     SingleInstance instance(serverName);
     bool channel = false;
     if (!serverName.isEmpty()) {
-        if (instance.handOver())
+        // Started in the tray (for a command) while a copy runs: that copy
+        // is all that was wanted, and its window stays as it is.
+        if (inTray) {
+            QByteArray reply;
+            RemoteCommand::Request probe;
+            probe.verb = RemoteCommand::Verb::Probe;
+            if (instance.send(RemoteCommand::encode(probe), SingleInstance::readTimeoutMs,
+                              &reply) != SingleInstance::SendResult::NoCopy)
+                return 0;
+        } else if (instance.handOver()) {
             return 0;
+        }
         // A server of another user is never handed over to, and its name
         // cannot be ours: this copy runs without a channel, and says so.
         channel = !instance.foundForeignServer() && instance.listen();

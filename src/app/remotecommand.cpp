@@ -22,6 +22,7 @@ const VerbName verbs[] = {
     {Verb::Pause, "--pause", "pause"},
     {Verb::Resume, "--resume", "resume"},
     {Verb::List, "--list", "list"},
+    {Verb::Probe, nullptr, "probe"},
 };
 
 const char showBytes[] = "show";
@@ -43,7 +44,7 @@ bool fromArguments(const QStringList &arguments, Request *request, QString *erro
             hasInline = true;
         }
         for (const VerbName &v : verbs) {
-            if (option != QLatin1String(v.option))
+            if (!v.option || option != QLatin1String(v.option))
                 continue;
             if (found) {
                 *error = QStringLiteral("Only one command at a time: %1 and %2.")
@@ -121,13 +122,18 @@ Request decode(const QByteArray &bytes)
         return request;
     const QJsonObject object = document.object();
     const QString command = object.value(QStringLiteral("command")).toString();
+    request.verb = Verb::Unknown;
+    request.name = command;
     for (const VerbName &v : verbs) {
         if (command != QLatin1String(v.wire))
             continue;
+        request.name.clear();
         if (v.verb == Verb::Type) {
             const QJsonValue name = object.value(QStringLiteral("name"));
-            if (!name.isString() || name.toString().isEmpty())
-                return request;
+            if (!name.isString() || name.toString().isEmpty()) {
+                request.name = command;
+                return request; // a type without a name: not one we can do
+            }
             request.name = name.toString();
         }
         request.verb = v.verb;

@@ -23,12 +23,14 @@ enum class Verb
     Pause,
     Resume,
     List,
+    Unknown, // a well-formed request this version does not know: refused
+    Probe,   // is a copy running? Answered, nothing done (a copy started in the tray asks)
 };
 
 struct Request
 {
     Verb verb = Verb::Show;
-    QString name; // the phrase's name, for Type
+    QString name; // the phrase's name, for Type; the command's, for Unknown
 };
 
 struct Reply
@@ -49,7 +51,8 @@ constexpr int MaxMessageBytes = 1 << 20;
 
 // Show is sent as the four bytes earlier versions send.
 QByteArray encode(const Request &request);
-// Anything that is not a well-formed request is a plain "show".
+// Anything that is not a well-formed request is a plain "show"; a
+// well-formed one with a command this version does not know is Unknown.
 Request decode(const QByteArray &bytes);
 // True once bytes hold a whole message (a request or reply line, or the
 // plain "show" followed by the end of the stream, which the caller sees).

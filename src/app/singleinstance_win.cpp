@@ -170,17 +170,34 @@ struct SingleInstance::Server
     std::wstring name;
     HANDLE pipe = INVALID_HANDLE_VALUE;
     OVERLAPPED connect{};
+    // The client came before the wait for it began: the system says so at
+    // once and writes nothing into connect.
+    bool connectedAtOnce = false;
     std::unique_ptr<QWinEventNotifier> notifier;
 
     ~Server()
     {
         notifier.reset();
         if (pipe != INVALID_HANDLE_VALUE) {
-            CancelIo(pipe);
+            // The cancelled wait may still write into connect: waited for.
+            DWORD unused = 0;
+            if (CancelIo(pipe))
+                GetOverlappedResult(pipe, &connect, &unused, TRUE);
             CloseHandle(pipe);
         }
         if (connect.hEvent)
             CloseHandle(connect.hEvent);
+    }
+
+    // Whether the wait that signalled ended with a client.
+    bool clientConnected()
+    {
+        if (pipe == INVALID_HANDLE_VALUE)
+            return false;
+        if (connectedAtOnce)
+            return true;
+        DWORD transferred = 0;
+        return GetOverlappedResult(pipe, &connect, &transferred, FALSE);
     }
 
     // An instance of the pipe for the next client: the first one only if no
@@ -214,10 +231,20 @@ struct SingleInstance::Server
     bool accept()
     {
         ResetEvent(connect.hEvent);
-        if (ConnectNamedPipe(pipe, &connect))
+        connectedAtOnce = false;
+        if (ConnectNamedPipe(pipe, &connect)) {
+            connectedAtOnce = true;
+            SetEvent(connect.hEvent);
             return true;
+        }
         switch (GetLastError()) {
         case ERROR_PIPE_CONNECTED:
+            // Between the new instance and this call: now new instances
+            // exist while a command waits, this is no rarity.
+        case ERROR_NO_DATA:
+            // ... and has written and closed already: what it wrote is
+            // still there to read.
+            connectedAtOnce = true;
             SetEvent(connect.hEvent);
             return true;
         case ERROR_IO_PENDING:
@@ -331,9 +358,10 @@ bool SingleInstance::isListening() const
 
 void SingleInstance::onNewConnection()
 {
+    if (!m_server)
+        return;
     Server &server = *m_server;
-    DWORD transferred = 0;
-    if (GetOverlappedResult(server.pipe, &server.connect, &transferred, FALSE)) {
+    if (server.clientConnected()) {
         // A plain "show" ends with the stream, a command with its line; a
         // client that says nothing in time still asks for the window.
         const QByteArray request = receive(server.pipe, readTimeoutMs);
@@ -348,14 +376,18 @@ void SingleInstance::onNewConnection()
             sendAll(connection->handle, reply, writeTimeoutMs);
             connection->close(); // answered once
         };
-        const bool next = server.createInstance(false);
-        emit requestReceived(request, answer);
-        if (!next) {
+        if (!server.createInstance(false)) {
+            // No instance for the next start: the channel is gone, and its
+            // signalled event must not call us again meanwhile.
+            ResetEvent(server.connect.hEvent);
+            server.connectedAtOnce = false;
             QMetaObject::invokeMethod(
                 this, [this] { m_server.reset(); }, Qt::QueuedConnection);
+            emit requestReceived(request, answer);
             return;
         }
-    } else {
+        emit requestReceived(request, answer);
+    } else if (server.pipe != INVALID_HANDLE_VALUE) {
         DisconnectNamedPipe(server.pipe);
     }
     // A channel that cannot wait for the next start is gone; the program

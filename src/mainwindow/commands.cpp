@@ -111,6 +111,7 @@ void MainWindow::showCloseHint()
 
 void MainWindow::quitApp()
 {
+    m_quitting = true;
     storePanelState();
     store->save();
     if (m_panel)

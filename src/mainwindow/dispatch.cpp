@@ -72,6 +72,18 @@ void MainWindow::onPhraseChosen(const QString &id)
     typePhrase(id);
 }
 
+void MainWindow::carryOutPending()
+{
+    if (m_typing || m_pendingCommands.isEmpty())
+        return;
+    const PendingCommand next = m_pendingCommands.dequeue();
+    carryOut(next.request, next.answer);
+    // The next one after this, unless this one typed (then it follows the
+    // text).
+    if (!m_typing && !m_pendingCommands.isEmpty())
+        QTimer::singleShot(0, this, &MainWindow::carryOutPending);
+}
+
 QWidget *MainWindow::ownFocusedField(WindowHandle window) const
 {
     // The window's own record of its focus outlives the keyboard grab of
@@ -98,6 +110,7 @@ void MainWindow::onFloatingType(const QString &id)
 {
     // The click may have made the panel the foreground window: the target is
     // the window the user was working in before, as the panel saw it.
+    m_ownTargetField = nullptr; // the panel types into other programs only
     WindowHandle candidate = m_panel ? m_panel->lastExternalWindow() : 0;
     if (desktop && (!candidate || !desktop->isWindow(candidate) || isOwnWindow(candidate)))
         candidate = desktop->foregroundWindow();
@@ -148,7 +161,8 @@ QString MainWindow::typePhraseFor(const QString &id)
     const QPointer<QWidget> ownField = m_ownTargetField;
     m_ownTargetField = nullptr;
     if (isOwnWindow(window)) {
-        QWidget *field =
+        // Guarded: the wait for the focus below runs the event loop.
+        const QPointer<QWidget> field =
             ownField && ownField->isVisible() ? ownField.data() : QApplication::focusWidget();
         if (ownField && field == ownField) {
             // The picker had the focus: it goes back where the user was.
@@ -173,6 +187,8 @@ QString MainWindow::typePhraseFor(const QString &id)
         m_showPending = false;
         QTimer::singleShot(0, this, &MainWindow::showMainWindow);
     }
+    if (!m_pendingCommands.isEmpty())
+        QTimer::singleShot(0, this, &MainWindow::carryOutPending);
     const QString notice = reportInsertion(result, app.preferred);
     if (!result.delivered()) {
         TestTrace::line(QStringLiteral("typed %1 refused").arg(id));
@@ -194,10 +210,24 @@ void MainWindow::carryOut(const RemoteCommand::Request &request,
                           const std::function<void(const RemoteCommand::Reply &)> &answer)
 {
     using RemoteCommand::Verb;
+    // One at a time: a command that comes while a text goes out (its wait
+    // loops serve the channel) waits for it, so two texts never interleave
+    // and the window in front stays the target.
+    if (m_typing) {
+        m_pendingCommands.enqueue({request, answer});
+        return;
+    }
     TestTrace::line(QStringLiteral("command %1").arg(int(request.verb)));
     RemoteCommand::Reply reply;
     reply.ok = true;
     switch (request.verb) {
+    case Verb::Probe:
+        break;
+    case Verb::Unknown:
+        reply = {false, tr("This Zem Scrivlet does not know the command “%1”: it is an older "
+                           "version than the one that sent it.")
+                            .arg(request.name)};
+        break;
     case Verb::Show:
         showMainWindow();
         break;

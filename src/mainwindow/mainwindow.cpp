@@ -149,7 +149,7 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
 
 void MainWindow::onShortcutCapture(bool active)
 {
-    if (!m_hotkeys)
+    if (!m_hotkeys || m_quitting)
         return;
     if (active) {
         m_hotkeys->suspend();

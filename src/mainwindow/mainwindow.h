@@ -13,6 +13,7 @@
 #include <QIcon>
 #include <QMainWindow>
 #include <QPointer>
+#include <QQueue>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -158,6 +159,7 @@ public slots:
     // Types the phrase into the remembered window as its shortcut does; the
     // reason it did not go in, or an empty text when it did.
     QString typePhraseFor(const QString &id);
+    void carryOutPending();
     // A shortcut field took or gave up the focus.
     void onShortcutCapture(bool active);
     // The field with the focus in our own window; the application's focus
@@ -297,7 +299,15 @@ private:
     // Shortcuts refused since the last balloon about them.
     QStringList m_refusedShortcuts;
     bool m_showPending = false;
+    bool m_quitting = false; // nothing is registered again once set
     WindowHandle m_targetWindow = 0;
     // The focused field of our own window when the picker opened over it.
     QPointer<QWidget> m_ownTargetField;
+    // Commands that came while a text was going out, in order.
+    struct PendingCommand
+    {
+        RemoteCommand::Request request;
+        std::function<void(const RemoteCommand::Reply &)> answer;
+    };
+    QQueue<PendingCommand> m_pendingCommands;
 };

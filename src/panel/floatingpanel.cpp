@@ -717,13 +717,17 @@ void FloatingPanel::leaveEvent(QEvent *event)
 bool FloatingPanel::event(QEvent *event)
 {
     // One of our modal dialogs is about to show, and the panel, on top of
-    // other windows, would cover its buttons: the dialog joins the panel
-    // above the others, where the window shown last is on top. Told before
-    // the dialog is mapped, when its state is still ours to set.
-    if (event->type() == QEvent::WindowBlocked && m_desktop && isVisible()) {
+    // other windows, would cover its buttons: the panel yields until the
+    // dialog is gone. Told before the dialog is mapped, when its state is
+    // still ours to set.
+    if (event->type() == QEvent::WindowBlocked && m_desktop && isVisible() && !m_yielded) {
         QWindow *modal = QGuiApplication::modalWindow();
         if (modal && modal != windowHandle())
-            m_desktop->setAboveOthers(WindowHandle(modal->winId()), true);
+            m_yielded =
+                m_desktop->yieldTopmost(WindowHandle(winId()), WindowHandle(modal->winId()), true);
+    } else if (event->type() == QEvent::WindowUnblocked && m_desktop && m_yielded) {
+        m_yielded = false;
+        m_desktop->yieldTopmost(WindowHandle(winId()), 0, false);
     }
     return QWidget::event(event);
 }

@@ -156,6 +156,7 @@ private:
     QWidget *m_body = nullptr;
     QVBoxLayout *m_bodyLayout = nullptr;
     ElidingButton *m_pauseButton = nullptr;
+    bool m_yielded = false; // to one of our modal dialogs
     QScrollArea *m_scroll = nullptr;
     QWidget *m_listHost = nullptr;
     QVBoxLayout *m_listLayout = nullptr;

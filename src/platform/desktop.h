@@ -163,12 +163,15 @@ public:
     // is mapped (Qt keeps states it does not manage). Windows answers true: a
     // tool window has no task-bar button there. False on failure.
     virtual bool keepOutOfTaskBar(WindowHandle w) = 0;
-    // Puts one of our own windows in the layer above other windows, or takes
-    // it out again, without hiding it. X11 sets _NET_WM_STATE_ABOVE on a
-    // window not yet mapped (as keepOutOfTaskBar does) and asks the window
-    // manager for a mapped one; Windows makes it topmost or not. False on
-    // failure.
-    virtual bool setAboveOthers(WindowHandle w, bool above) = 0;
+    // One of our modal dialogs, not yet mapped, is about to show while
+    // topmost (one of our windows kept above all others) is shown: yield
+    // true; the dialog has gone: yield false, dialog 0. The dialog must not
+    // be covered by topmost. X11 puts the dialog in the layer above others
+    // too, where the window shown last is on top (window managers differ in
+    // letting a mapped window leave that layer); Windows takes topmost out of
+    // the topmost band until the dialog is gone, so that the dialog never
+    // stays above other programs. False on failure.
+    virtual bool yieldTopmost(WindowHandle topmost, WindowHandle dialog, bool yield) = 0;
     // GetGUIThreadInfo for a thread; false when the query failed or the
     // window system has none (then the caller falls back to the pointer).
     virtual bool guiThreadInfo(quint32 threadId, GuiThreadInfo *info) = 0;

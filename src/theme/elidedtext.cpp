@@ -105,7 +105,14 @@ QString fullText(const QLabel *label)
 
 } // namespace ElidedText
 
-ElidingButton::ElidingButton(QWidget *parent) : QPushButton(parent) {}
+ElidingButton::ElidingButton(QWidget *parent) : QPushButton(parent)
+{
+    // Room for the whole text where there is some, down to "…" where not:
+    // a push button's own policy would take the whole text as its least.
+    QSizePolicy policy = sizePolicy();
+    policy.setHorizontalPolicy(QSizePolicy::Preferred);
+    setSizePolicy(policy);
+}
 
 void ElidingButton::setFullText(const QString &text)
 {

@@ -150,9 +150,9 @@ bool FakeDesktop::keepOutOfTaskBar(WindowHandle w)
     return true;
 }
 
-bool FakeDesktop::setAboveOthers(WindowHandle w, bool above)
+bool FakeDesktop::yieldTopmost(WindowHandle topmost, WindowHandle dialog, bool yield)
 {
-    calls << QStringLiteral("setAboveOthers %1 %2").arg(hex(w)).arg(above);
+    calls << QStringLiteral("yieldTopmost %1 %2 %3").arg(hex(topmost), hex(dialog)).arg(yield);
     return true;
 }
 
@@ -335,6 +335,8 @@ int FakeDesktop::sendInput(const QVector<KeyInput> &events)
     calls << QStringLiteral("sendInput %1").arg(events.size());
     const int batch = inputBatches.size();
     inputBatches.append(events);
+    if (afterInput)
+        afterInput();
     return qMin(events.size(), acceptLimit.value(batch, events.size()));
 }
 

@@ -12,6 +12,7 @@
 #include <QSet>
 #include <QStringList>
 #include <QVector>
+#include <functional>
 
 class FakeDesktop final : public Desktop
 {
@@ -111,6 +112,9 @@ public:
     // ---- what was called ----
     QStringList calls; // every operation in order, with its main arguments
     QVector<QVector<KeyInput>> inputBatches;
+    // Runs after each batch of input, as the event loops a real backend
+    // spins while keys go out (another request may arrive there).
+    std::function<void()> afterInput;
     QVector<Message> messages;
     QStringList clipboardTexts;              // what setClipboardText was given
     QVector<ClipboardOffer> clipboardOffers; // and what for
@@ -142,7 +146,7 @@ public:
     bool bringWindowToTop(WindowHandle w) override;
     bool activateOwnWindow(WindowHandle w, int maxMs) override;
     bool keepOutOfTaskBar(WindowHandle w) override;
-    bool setAboveOthers(WindowHandle w, bool above) override;
+    bool yieldTopmost(WindowHandle topmost, WindowHandle dialog, bool yield) override;
     bool guiThreadInfo(quint32 threadId, GuiThreadInfo *info) override;
     bool accessibleCaret(WindowHandle w, QRect *screenRect) override;
     bool clientToScreen(WindowHandle w, QPoint *point) override;

@@ -450,6 +450,46 @@ private slots:
         QVERIFY(reread.phrases().at(0).lastUsed >= before);
     }
 
+    // A command that comes while a text goes out (the wait loops serve the
+    // channel) waits for it: the texts never interleave, and each command is
+    // answered in turn; a command of a newer version is refused.
+    void commandsWaitForTheTextGoingOut()
+    {
+        store->phrases() << makePhrase(QStringLiteral("First"), QStringLiteral("first text"))
+                         << makePhrase(QStringLiteral("Second"), QStringLiteral("second text"));
+        build();
+        QStringList said;
+        desktop->afterInput = [this, &said] {
+            if (said.contains(QStringLiteral("asked")))
+                return;
+            said << QStringLiteral("asked");
+            RemoteCommand::Request second;
+            second.verb = RemoteCommand::Verb::Type;
+            second.name = QStringLiteral("Second");
+            window->carryOut(second, [&said](const RemoteCommand::Reply &reply) {
+                said << QStringLiteral("second %1").arg(reply.ok);
+            });
+        };
+        RemoteCommand::Request first;
+        first.verb = RemoteCommand::Verb::Type;
+        first.name = QStringLiteral("First");
+        window->carryOut(first, [&said](const RemoteCommand::Reply &reply) {
+            said << QStringLiteral("first %1").arg(reply.ok);
+        });
+        QTRY_COMPARE(said, (QStringList{QStringLiteral("asked"), QStringLiteral("first 1"),
+                                        QStringLiteral("second 1")}));
+        QCOMPARE(desktop->typedText(), QStringLiteral("first textsecond text"));
+        desktop->afterInput = nullptr;
+
+        RemoteCommand::Request newer;
+        newer.verb = RemoteCommand::Verb::Unknown;
+        newer.name = QStringLiteral("fly");
+        RemoteCommand::Reply refused{true, QString()};
+        window->carryOut(newer, [&refused](const RemoteCommand::Reply &r) { refused = r; });
+        QVERIFY(!refused.ok);
+        QVERIFY2(refused.text.contains(QStringLiteral("“fly”")), qPrintable(refused.text));
+    }
+
     // What did not arrive is not recorded as used; the elevated window's
     // phrase waits on the clipboard, and the user is told to paste it.
     void undeliveredPhrasesAreNotUsed_data()
@@ -471,7 +511,8 @@ private slots:
         build();
         press(window->hotkeys(), HotkeyManager::FirstPhraseId);
         QCOMPARE(desktop->typedText(), QString());
-        QCOMPARE(desktop->clipboardTexts, clipboard.isEmpty() ? QStringList() : QStringList{clipboard});
+        QCOMPARE(desktop->clipboardTexts,
+                 clipboard.isEmpty() ? QStringList() : QStringList{clipboard});
         QCOMPARE(store->phrases().at(0).lastUsed, qint64(0));
         QVERIFY(!QFile::exists(store->dataFilePath()));
     }
@@ -530,7 +571,8 @@ private slots:
         QTableWidget *table = window->table();
         const auto marked = [table](int row) {
             const QTableWidgetItem *item = table->item(row, MainWindow::ShortcutColumn);
-            return !item->icon().isNull() && item->toolTip().contains(QLatin1String("Another program"));
+            return !item->icon().isNull() &&
+                   item->toolTip().contains(QLatin1String("Another program"));
         };
         QVERIFY(!marked(0));
         QVERIFY(marked(1));

@@ -19,6 +19,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
@@ -338,6 +339,39 @@ private slots:
         }
         Language::install(&translator, QStringLiteral("en"));
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
+    }
+
+    // The always-on-top panel yields to one of our modal dialogs while it is
+    // open, and takes its place again after.
+    void panelYieldsToOurModalDialogs()
+    {
+        store->settings().showFloatingPanel = true;
+        build();
+        FloatingPanel *panel = window->floatingPanel();
+        QVERIFY(QTest::qWaitForWindowExposed(panel));
+        desktop->calls.clear();
+        QDialog dialog(window.get());
+        dialog.setWindowModality(Qt::ApplicationModal);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QCOMPARE(desktop->calls.filter(QStringLiteral("yieldTopmost")).size(), 1);
+        QVERIFY2(desktop->calls.filter(QStringLiteral("yieldTopmost"))
+                     .first()
+                     .endsWith(QStringLiteral(" 1")),
+                 qPrintable(desktop->calls.join(QLatin1Char('|'))));
+        dialog.hide();
+        QTRY_COMPARE(desktop->calls.filter(QStringLiteral("yieldTopmost")).size(), 2);
+        QVERIFY(desktop->calls.filter(QStringLiteral("yieldTopmost"))
+                    .last()
+                    .endsWith(QStringLiteral(" 0")));
+
+        // Hidden, the panel covers nothing: nothing to yield.
+        window->toggleFloatingPanel(false);
+        desktop->calls.clear();
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.hide();
+        QVERIFY(desktop->calls.filter(QStringLiteral("yieldTopmost")).isEmpty());
     }
 
 private:

@@ -73,7 +73,7 @@ private slots:
     {
         const QString odd = QString::fromUtf8("line\nbreak \"quoted\" \\ 日本 😀");
         for (Verb verb : {Verb::Show, Verb::Type, Verb::Picker, Verb::ToggleWindow,
-                          Verb::TogglePanel, Verb::Pause, Verb::Resume, Verb::List}) {
+                          Verb::TogglePanel, Verb::Pause, Verb::Resume, Verb::List, Verb::Probe}) {
             RemoteCommand::Request request;
             request.verb = verb;
             if (verb == Verb::Type)
@@ -99,15 +99,28 @@ private slots:
         QTest::newRow("cut short") << QByteArray("{\"command\":\"type\",\"name\":\"Gr");
         QTest::newRow("not JSON") << QByteArray("{command: type}\n");
         QTest::newRow("an array") << QByteArray("[\"type\"]\n");
-        QTest::newRow("unknown command") << QByteArray("{\"command\":\"format-disk\"}\n");
-        QTest::newRow("type without name") << QByteArray("{\"command\":\"type\"}\n");
-        QTest::newRow("type, name not text") << QByteArray("{\"command\":\"type\",\"name\":7}\n");
-        QTest::newRow("type, empty name") << QByteArray("{\"command\":\"type\",\"name\":\"\"}\n");
     }
     void anythingElseIsShow()
     {
         QFETCH(QByteArray, bytes);
         QCOMPARE(int(RemoteCommand::decode(bytes).verb), int(Verb::Show));
+    }
+
+    // A request of a newer version, or a broken one, is refused, not taken
+    // for "show": its sender would report success for what was not done.
+    void unknownRequestsAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("unknown command") << QByteArray("{\"command\":\"format-disk\"}\n");
+        QTest::newRow("no command") << QByteArray("{\"name\":\"x\"}\n");
+        QTest::newRow("type without name") << QByteArray("{\"command\":\"type\"}\n");
+        QTest::newRow("type, name not text") << QByteArray("{\"command\":\"type\",\"name\":7}\n");
+        QTest::newRow("type, empty name") << QByteArray("{\"command\":\"type\",\"name\":\"\"}\n");
+    }
+    void unknownRequestsAreRefused()
+    {
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(int(RemoteCommand::decode(bytes).verb), int(Verb::Unknown));
     }
 
     void replies()

@@ -106,6 +106,29 @@ private slots:
         QVERIFY(target.waitForText(expected));
     }
 
+    // Two at once: each text goes in whole, one after the other, and the
+    // later one waits for the first rather than typing through it.
+    void twoAtOnceDoNotInterleave()
+    {
+        QVERIFY(target.clear());
+        QVERIFY(target.activate());
+        QProcess first;
+        QProcess second;
+        for (QProcess *p : {&first, &second})
+            p->setProcessEnvironment(session->environment());
+        first.start(QStringLiteral(SCRIVLET_EXE), {QStringLiteral("--type=Three lines")});
+        second.start(QStringLiteral(SCRIVLET_EXE), {QStringLiteral("--type=Greeting")});
+        // Waited for with the event loop running: the editor's reports come
+        // in meanwhile.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            first.state() == QProcess::NotRunning && second.state() == QProcess::NotRunning, 40000);
+        QCOMPARE(first.exitCode(), 0);
+        QCOMPARE(second.exitCode(), 0);
+        const QStringList either{lines + greeting, greeting + lines};
+        QTRY_VERIFY2_WITH_TIMEOUT(either.contains(target.fetchText()), qPrintable(target.text()),
+                                  10000);
+    }
+
     void failuresSayWhy_data()
     {
         QTest::addColumn<QStringList>("arguments");

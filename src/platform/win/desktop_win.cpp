@@ -102,9 +102,9 @@ bool WinDesktop::keepOutOfTaskBar(WindowHandle)
     return true; // a tool window has no task-bar button
 }
 
-bool WinDesktop::setAboveOthers(WindowHandle w, bool above)
+bool WinDesktop::yieldTopmost(WindowHandle topmost, WindowHandle, bool yield)
 {
-    return SetWindowPos(hwnd(w), above ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+    return SetWindowPos(hwnd(topmost), yield ? HWND_NOTOPMOST : HWND_TOPMOST, 0, 0, 0, 0,
                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER) != FALSE;
 }
 

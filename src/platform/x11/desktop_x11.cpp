@@ -225,36 +225,36 @@ bool X11Desktop::keepOutOfTaskBar(WindowHandle w)
     return !trap.failed();
 }
 
-bool X11Desktop::setAboveOthers(WindowHandle w, bool above)
+bool X11Desktop::yieldTopmost(WindowHandle, WindowHandle dialog, bool yield)
 {
-    if (!m_display || !w)
+    if (!yield)
+        return true; // the dialog is gone, and the window on top kept its place
+    if (!m_display || !dialog)
         return false;
     XErrorTrap trap(m_display);
-    XWindowAttributes attributes{};
-    if (!XGetWindowAttributes(m_display, Window(w), &attributes))
-        return false;
     const Atom state = XInternAtom(m_display, "_NET_WM_STATE", False);
-    const Atom aboveAtom = XInternAtom(m_display, "_NET_WM_STATE_ABOVE", False);
+    const Atom above = XInternAtom(m_display, "_NET_WM_STATE_ABOVE", False);
+    XWindowAttributes attributes{};
+    if (!XGetWindowAttributes(m_display, Window(dialog), &attributes))
+        return false;
     if (attributes.map_state == IsUnmapped) {
-        if (!above)
-            return true; // nothing is read from it before it is mapped
-        // Appended: the states Qt sets when it maps the window are merged in.
-        XChangeProperty(m_display, Window(w), state, XA_ATOM, 32, PropModeAppend,
-                        reinterpret_cast<const unsigned char *>(&aboveAtom), 1);
-        XSync(m_display, False);
-        return !trap.failed();
+        // Read by the window manager when the dialog is mapped; appended, so
+        // that Qt merges in the states it sets then.
+        XChangeProperty(m_display, Window(dialog), state, XA_ATOM, 32, PropModeAppend,
+                        reinterpret_cast<const unsigned char *>(&above), 1);
+    } else {
+        // A mapped window's state is the window manager's: it is asked.
+        XEvent event{};
+        event.xclient.type = ClientMessage;
+        event.xclient.window = Window(dialog);
+        event.xclient.message_type = state;
+        event.xclient.format = 32;
+        event.xclient.data.l[0] = 1; // _NET_WM_STATE_ADD
+        event.xclient.data.l[1] = long(above);
+        event.xclient.data.l[3] = 1; // from an application
+        XSendEvent(m_display, rootWindow(), False,
+                   SubstructureRedirectMask | SubstructureNotifyMask, &event);
     }
-    // A mapped window's state is the window manager's: it is asked.
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = Window(w);
-    event.xclient.message_type = state;
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = above ? 1 : 0; // _NET_WM_STATE_ADD or _REMOVE
-    event.xclient.data.l[1] = long(aboveAtom);
-    event.xclient.data.l[3] = 1; // from an application
-    XSendEvent(m_display, rootWindow(), False, SubstructureRedirectMask | SubstructureNotifyMask,
-               &event);
     XSync(m_display, False);
     return !trap.failed();
 }

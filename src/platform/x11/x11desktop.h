@@ -43,7 +43,7 @@ public:
     bool bringWindowToTop(WindowHandle w) override;
     bool activateOwnWindow(WindowHandle w, int maxMs) override;
     bool keepOutOfTaskBar(WindowHandle w) override;
-    bool setAboveOthers(WindowHandle w, bool above) override;
+    bool yieldTopmost(WindowHandle topmost, WindowHandle dialog, bool yield) override;
     bool guiThreadInfo(quint32 threadId, GuiThreadInfo *info) override;
     bool accessibleCaret(WindowHandle w, QRect *screenRect) override;
     bool clientToScreen(WindowHandle w, QPoint *point) override;
