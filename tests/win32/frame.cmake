@@ -14,6 +14,10 @@ if(SCRIVLET_BACKEND STREQUAL "win")
     add_executable(tst_win32insert ${CMAKE_CURRENT_LIST_DIR}/tst_win32insert.cpp)
     target_link_libraries(tst_win32insert PRIVATE scrivlet_platform scrivlet_ui scrivlet_core Qt5::Test)
     add_test(NAME tst_win32insert COMMAND tst_win32insert)
+    # "Pick a window" needs a window of another program: the target program.
+    add_dependencies(tst_win32insert wintarget)
+    target_compile_definitions(tst_win32insert PRIVATE
+        SCRIVLET_WINTARGET="$<TARGET_FILE:wintarget>")
     set_tests_properties(tst_win32insert PROPERTIES TIMEOUT 240 LABELS win32 RUN_SERIAL TRUE)
 
     # The single-instance channel: its name, the first instance, the hand-over.

@@ -5,6 +5,8 @@
 #include "platform/desktop.h"
 
 #include <QApplication>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <windows.h>
@@ -52,9 +54,9 @@ private slots:
         top.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&top));
         const HWND parent = reinterpret_cast<HWND>(top.winId());
-        const HWND edit = CreateWindowExW(0, L"Edit", L"abc",
-                                          WS_CHILD | WS_VISIBLE | WS_BORDER | ES_MULTILINE, 10, 10,
-                                          300, 100, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+        const HWND edit =
+            CreateWindowExW(0, L"Edit", L"abc", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_MULTILINE,
+                            10, 10, 300, 100, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
         QVERIFY(edit);
         editProc = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ignoringEdit)));
@@ -67,6 +69,40 @@ private slots:
         QCOMPARE(replaceSelSeen, 1);
         // Typed instead: the keys reach the edit through our own queue.
         QTRY_VERIFY_WITH_TIMEOUT(textOf(edit) == L"xyz", 5000);
+    }
+
+    // "Pick a window" in Options, Applications: the next window of another
+    // program that comes to the front, never one of ours; named by its
+    // class and program file.
+    void pickWindowTakesTheNextWindowOfAnotherProgram()
+    {
+        const std::unique_ptr<Desktop> desktop = createDesktop();
+        QVERIFY(desktop);
+        QWidget own;
+        own.setWindowTitle(QStringLiteral("ours"));
+        own.show();
+        own.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&own));
+        // Nothing else comes to the front: nothing is picked, ours least.
+        QCOMPARE(desktop->pickWindow(300), WindowHandle(0));
+
+        QTemporaryDir dir;
+        const QString report = dir.filePath(QStringLiteral("plain.txt"));
+        // Built on Linux for Wine, the path is a Unix one: Wine's Z: drive.
+        QString program = QStringLiteral(SCRIVLET_WINTARGET);
+        if (program.startsWith(QLatin1Char('/')))
+            program.prepend(QStringLiteral("Z:"));
+        QProcess target;
+        target.start(program, {QStringLiteral("plain"), report});
+        const WindowHandle picked = desktop->pickWindow(20000);
+        QVERIFY(picked != 0);
+        QVERIFY(picked != WindowHandle(own.winId()));
+        TargetApp app;
+        QVERIFY(desktop->targetApplication(picked, &app));
+        QCOMPARE(app.executable.toLower(), QStringLiteral("wintarget.exe"));
+        QVERIFY2(!app.className.isEmpty(), qPrintable(app.className));
+        QProcess::execute(program, {QStringLiteral("close")});
+        QVERIFY(target.waitForFinished(10000));
     }
 };
 
