@@ -154,6 +154,15 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(dialog.textEdit()->toPlainText(), greeting, 5000);
         QVERIFY(dialog.nameEdit()->text().isEmpty());
         QTRY_VERIFY_WITH_TIMEOUT(dialog.textEdit()->hasFocus(), 5000);
+        // Closed without a choice, the picker gives the dialog its focus back.
+        keys.press({XK_Control_L}, XK_r);
+        QTRY_VERIFY_WITH_TIMEOUT(window->picker()->isActiveWindow(), 5000);
+        keys.press({}, XK_Escape);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->picker()->isVisible(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(dialog.isActiveWindow() && dialog.textEdit()->hasFocus(), 5000);
+        keys.press({}, XK_x);
+        QTRY_COMPARE_WITH_TIMEOUT(dialog.textEdit()->toPlainText(), greeting + QLatin1Char('x'),
+                                  5000);
         dialog.reject();
         QVERIFY(window->picker()->windowModality() == Qt::ApplicationModal);
 
