@@ -499,6 +499,10 @@ Folgende wurden übersprungen, weil derselbe Text bereits in Ihrer Liste steht:
         <source>This Zem Scrivlet does not know the command “%1”: it is an older version than the one that sent it.</source>
         <translation>Dieses Zem Scrivlet kennt den Befehl „%1“ nicht: Es ist älter als die Version, die ihn gesendet hat.</translation>
     </message>
+    <message>
+        <source>This is a Wayland desktop, where Zem Scrivlet works through XWayland: its shortcuts and phrases reach the windows of X11 programs only, not those of Wayland programs.</source>
+        <translation>Dies ist ein Wayland-Desktop, auf dem Zem Scrivlet über XWayland arbeitet: Seine Tastenkürzel und Textbausteine erreichen nur die Fenster von X11-Programmen, nicht die von Wayland-Programmen.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

@@ -499,6 +499,10 @@ Se omitieron las siguientes porque su texto ya está en tu lista:
         <source>This Zem Scrivlet does not know the command “%1”: it is an older version than the one that sent it.</source>
         <translation>Este Zem Scrivlet no conoce la orden «%1»: es una versión anterior a la que la envió.</translation>
     </message>
+    <message>
+        <source>This is a Wayland desktop, where Zem Scrivlet works through XWayland: its shortcuts and phrases reach the windows of X11 programs only, not those of Wayland programs.</source>
+        <translation>Este es un escritorio Wayland, donde Zem Scrivlet funciona a través de XWayland: sus atajos y frases solo llegan a las ventanas de programas X11, no a las de programas Wayland.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

@@ -499,6 +499,10 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
         <source>This Zem Scrivlet does not know the command “%1”: it is an older version than the one that sent it.</source>
         <translation>Ce Zem Scrivlet ne connaît pas la commande «&#xa0;%1&#xa0;»&#xa0;: c&apos;est une version plus ancienne que celle qui l&apos;a envoyée.</translation>
     </message>
+    <message>
+        <source>This is a Wayland desktop, where Zem Scrivlet works through XWayland: its shortcuts and phrases reach the windows of X11 programs only, not those of Wayland programs.</source>
+        <translation>Ceci est un bureau Wayland, où Zem Scrivlet fonctionne via XWayland&#xa0;: ses raccourcis et ses phrases n&apos;atteignent que les fenêtres des programmes X11, pas celles des programmes Wayland.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

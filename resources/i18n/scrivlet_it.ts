@@ -499,6 +499,10 @@ Le seguenti sono state ignorate perché il loro testo è già nel tuo elenco:
         <source>This Zem Scrivlet does not know the command “%1”: it is an older version than the one that sent it.</source>
         <translation>Questo Zem Scrivlet non conosce il comando «%1»: è una versione precedente a quella che lo ha inviato.</translation>
     </message>
+    <message>
+        <source>This is a Wayland desktop, where Zem Scrivlet works through XWayland: its shortcuts and phrases reach the windows of X11 programs only, not those of Wayland programs.</source>
+        <translation>Questo è un desktop Wayland, dove Zem Scrivlet funziona tramite XWayland: le sue scorciatoie e frasi raggiungono solo le finestre dei programmi X11, non quelle dei programmi Wayland.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

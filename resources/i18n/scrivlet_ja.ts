@@ -493,6 +493,10 @@ These were skipped because the same text is already in your list:
         <source>This Zem Scrivlet does not know the command “%1”: it is an older version than the one that sent it.</source>
         <translation>この Zem Scrivlet はコマンド「%1」を知りません。送信したものより古いバージョンです。</translation>
     </message>
+    <message>
+        <source>This is a Wayland desktop, where Zem Scrivlet works through XWayland: its shortcuts and phrases reach the windows of X11 programs only, not those of Wayland programs.</source>
+        <translation>これは Wayland デスクトップで、Zem Scrivlet は XWayland を介して動作します。ショートカットとフレーズは X11 プログラムのウィンドウにのみ届き、Wayland プログラムのウィンドウには届きません。</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

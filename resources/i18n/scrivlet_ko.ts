@@ -493,6 +493,10 @@ These were skipped because the same text is already in your list:
         <source>This Zem Scrivlet does not know the command “%1”: it is an older version than the one that sent it.</source>
         <translation>이 Zem Scrivlet는 “%1” 명령을 알지 못합니다. 명령을 보낸 것보다 오래된 버전입니다.</translation>
     </message>
+    <message>
+        <source>This is a Wayland desktop, where Zem Scrivlet works through XWayland: its shortcuts and phrases reach the windows of X11 programs only, not those of Wayland programs.</source>
+        <translation>이 데스크톱은 Wayland이며 Zem Scrivlet는 XWayland를 통해 동작합니다. 단축키와 문구는 X11 프로그램의 창에만 전달되고 Wayland 프로그램의 창에는 전달되지 않습니다.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

@@ -505,6 +505,10 @@ These were skipped because the same text is already in your list:
         <source>This Zem Scrivlet does not know the command “%1”: it is an older version than the one that sent it.</source>
         <translation>Этот Zem Scrivlet не знает команды «%1»: это более старая версия, чем та, что её отправила.</translation>
     </message>
+    <message>
+        <source>This is a Wayland desktop, where Zem Scrivlet works through XWayland: its shortcuts and phrases reach the windows of X11 programs only, not those of Wayland programs.</source>
+        <translation>Это рабочий стол Wayland, где Zem Scrivlet работает через XWayland: его сочетания клавиш и фразы доходят только до окон программ X11, но не до окон программ Wayland.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

@@ -493,6 +493,10 @@ These were skipped because the same text is already in your list:
         <source>This Zem Scrivlet does not know the command “%1”: it is an older version than the one that sent it.</source>
         <translation>此 Zem Scrivlet 不认识命令“%1”：它的版本比发送该命令的版本旧。</translation>
     </message>
+    <message>
+        <source>This is a Wayland desktop, where Zem Scrivlet works through XWayland: its shortcuts and phrases reach the windows of X11 programs only, not those of Wayland programs.</source>
+        <translation>这是 Wayland 桌面，Zem Scrivlet 在此通过 XWayland 工作：它的快捷键和短语只能到达 X11 程序的窗口，无法到达 Wayland 程序的窗口。</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

@@ -493,6 +493,10 @@ These were skipped because the same text is already in your list:
         <source>This Zem Scrivlet does not know the command “%1”: it is an older version than the one that sent it.</source>
         <translation>此 Zem Scrivlet 不認識命令「%1」：它的版本比傳送該命令的版本舊。</translation>
     </message>
+    <message>
+        <source>This is a Wayland desktop, where Zem Scrivlet works through XWayland: its shortcuts and phrases reach the windows of X11 programs only, not those of Wayland programs.</source>
+        <translation>這是 Wayland 桌面，Zem Scrivlet 在此透過 XWayland 運作：它的快速鍵和片語只能到達 X11 程式的視窗，無法到達 Wayland 程式的視窗。</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

@@ -103,6 +103,11 @@ SettingsDialog::SettingsDialog(PhraseStore *store, bool showFailed, bool pickerF
     bodyLayout->addWidget(start);
     bodyLayout->addWidget(minimized);
     bodyLayout->addLayout(form);
+    desktopNote = new QLabel(this);
+    desktopNote->setObjectName(QStringLiteral("hint"));
+    desktopNote->setWordWrap(true);
+    desktopNote->setVisible(false);
+    bodyLayout->addWidget(desktopNote);
     bodyLayout->addWidget(buttons);
 
     setTexts();
@@ -117,6 +122,12 @@ SettingsDialog::SettingsDialog(PhraseStore *store, bool showFailed, bool pickerF
 }
 
 SettingsDialog::~SettingsDialog() = default;
+
+void SettingsDialog::setDesktopNote(const QString &text)
+{
+    desktopNote->setText(text);
+    desktopNote->setVisible(!text.isEmpty());
+}
 
 void SettingsDialog::setTexts()
 {

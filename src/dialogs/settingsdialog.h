@@ -39,6 +39,10 @@ public:
     // Lets the shortcut editors ask the keyboard layout what a combination
     // types (the notes under them); null asks nothing.
     void setDesktop(Desktop *desktop);
+    // What the desktop keeps from the program, shown under the options;
+    // empty hides it.
+    void setDesktopNote(const QString &text);
+    QLabel *desktopNoteLabel() const { return desktopNote; }
 
     QCheckBox *startBox() const { return start; }
     QCheckBox *minimizedBox() const { return minimized; }
@@ -83,6 +87,7 @@ private:
     LayoutNote *showNote = nullptr;
     LayoutNote *pickerNote = nullptr;
     QLabel *hint = nullptr;
+    QLabel *desktopNote = nullptr;
     QPushButton *ok = nullptr;
     QPushButton *cancel = nullptr;
     QLabel *applicationsLabel = nullptr;

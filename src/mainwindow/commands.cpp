@@ -294,6 +294,7 @@ void MainWindow::openSettings()
     SettingsDialog dialog(store, !m_hotkeys->isShowRegistered(), !m_hotkeys->isPickerRegistered(),
                           this);
     dialog.setDesktop(desktop);
+    dialog.setDesktopNote(desktopNote());
     m_settingsDialog = &dialog;
     const bool accepted = dialog.exec() == QDialog::Accepted;
     m_settingsDialog = nullptr;

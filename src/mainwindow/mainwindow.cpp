@@ -1,6 +1,7 @@
 #include "mainwindow/mainwindow.h"
 
 #include "app/language.h"
+#include "app/session.h"
 #include "app/testtrace.h"
 #include "hotkeys/hotkeymanager.h"
 #include "hotkeys/shortcutcapture.h"
@@ -145,6 +146,17 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
     if (imported > 0)
         statusBar()->showMessage(tr("Imported %n phrases from version 3.0.", nullptr, imported),
                                  LegacyImportNoticeMs);
+    else if (!desktopNote().isEmpty())
+        statusBar()->showMessage(desktopNote(), DesktopNoticeMs);
+}
+
+QString MainWindow::desktopNote() const
+{
+    if (Session::detect(QProcessEnvironment::systemEnvironment()) != Session::Kind::X11OnWayland)
+        return QString();
+    return tr("This is a Wayland desktop, where Zem Scrivlet works through XWayland: its "
+              "shortcuts and phrases reach the windows of X11 programs only, not those of "
+              "Wayland programs.");
 }
 
 void MainWindow::onShortcutCapture(bool active)

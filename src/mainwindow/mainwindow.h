@@ -67,6 +67,7 @@ public:
     static constexpr int RegistrationNoticeMs = 6000;
     static constexpr int LegacyImportNoticeMs = 8000;
     static constexpr int BackupNoticeMs = 4000;
+    static constexpr int DesktopNoticeMs = 15000;
     static constexpr int TypingFailureNoticeMs = 3000;
     // The picker shortcut: the longest wait for its key to go up, and for the
     // picker to get the keyboard focus.
@@ -94,6 +95,9 @@ public:
     void saveColumnWidths();
 
     bool paused() const { return m_paused; }
+    // What the desktop the program runs on keeps from it (a Wayland desktop
+    // worked through XWayland), in the user's language; empty where nothing.
+    QString desktopNote() const;
     // Carries out a command a later start handed over; answer (may be null)
     // gets the outcome once it is known, for --type after the text is in.
     void carryOut(const RemoteCommand::Request &request,

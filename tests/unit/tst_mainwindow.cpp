@@ -450,6 +450,49 @@ private slots:
         QVERIFY(reread.phrases().at(0).lastUsed >= before);
     }
 
+    // On a Wayland desktop, worked through XWayland, the user is told what
+    // does not reach where: in the status bar at start and in Options.
+    void waylandDesktopIsNamed_data()
+    {
+        QTest::addColumn<bool>("wayland");
+        QTest::newRow("X11 desktop") << false;
+        QTest::newRow("Wayland desktop") << true;
+    }
+    void waylandDesktopIsNamed()
+    {
+        QFETCH(bool, wayland);
+        const QByteArray saved = qgetenv("WAYLAND_DISPLAY");
+        const QByteArray savedType = qgetenv("XDG_SESSION_TYPE");
+        qunsetenv("XDG_SESSION_TYPE");
+        if (wayland)
+            qputenv("WAYLAND_DISPLAY", "wayland-1");
+        else
+            qunsetenv("WAYLAND_DISPLAY");
+        build();
+        const QString note = window->desktopNote();
+        QCOMPARE(note.isEmpty(), !wayland);
+        QCOMPARE(window->statusBar()->currentMessage(), note);
+        bool shown = false;
+        QString said;
+        QTimer::singleShot(0, [&] {
+            auto *options = qobject_cast<SettingsDialog *>(QApplication::activeModalWidget());
+            if (options) {
+                shown = options->desktopNoteLabel()->isVisible();
+                said = options->desktopNoteLabel()->text();
+                options->reject();
+            }
+        });
+        window->openSettings();
+        QCOMPARE(shown, wayland);
+        QCOMPARE(said, note);
+        qputenv("WAYLAND_DISPLAY", saved);
+        qputenv("XDG_SESSION_TYPE", savedType);
+        if (saved.isEmpty())
+            qunsetenv("WAYLAND_DISPLAY");
+        if (savedType.isEmpty())
+            qunsetenv("XDG_SESSION_TYPE");
+    }
+
     // A command that comes while a text goes out (the wait loops serve the
     // channel) waits for it: the texts never interleave, and each command is
     // answered in turn; a command of a newer version is refused.
