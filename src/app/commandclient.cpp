@@ -83,12 +83,7 @@ int listFromFile()
         say(stderr, QStringLiteral("The data file of Zem Scrivlet cannot be read."));
         return 1;
     }
-    QStringList names;
-    for (const Phrase &p : store.phrases()) {
-        if (p.enabled && !p.name.isEmpty())
-            names << p.name;
-    }
-    say(stdout, names.join(QLatin1Char('\n')));
+    say(stdout, RemoteCommand::listing(store.phrases()));
     return 0;
 }
 

@@ -96,6 +96,16 @@ QString usage()
         "With no copy running, --type and --picker start one in the tray first.\n");
 }
 
+QString listing(const QVector<Phrase> &phrases)
+{
+    QStringList names;
+    for (const Phrase &p : phrases) {
+        if (p.enabled && !p.name.isEmpty())
+            names << p.name;
+    }
+    return names.join(QLatin1Char('\n'));
+}
+
 QByteArray encode(const Request &request)
 {
     if (request.verb == Verb::Show)

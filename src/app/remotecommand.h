@@ -7,9 +7,12 @@
 // the window, so that either end may be the older one. No platform code: the
 // channel carries bytes.
 
+#include "store/phrase.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 namespace RemoteCommand {
 
@@ -45,6 +48,8 @@ struct Reply
 bool fromArguments(const QStringList &arguments, Request *request, QString *error);
 // The options, for --help and error messages.
 QString usage();
+// What --list prints: the enabled phrases' names, one a line, in list order.
+QString listing(const QVector<Phrase> &phrases);
 
 // The longest request and reply read, in bytes.
 constexpr int MaxMessageBytes = 1 << 20;

@@ -162,6 +162,47 @@ private:
     bool m_valid = false;
 };
 
+// Opens the running copy's end of the pipe, waiting once for an instance
+// that is serving another start: for reading and writing when duplex
+// (writing alone at an older copy's pipe, which takes nothing else).
+// INVALID_HANDLE_VALUE when nobody is there, or the server is not this
+// user's (then *foreign).
+HANDLE openServer(const QString &serverName, bool duplex, bool *foreign)
+{
+    *foreign = false;
+    const std::wstring name = wide(serverName);
+    const DWORD flags = duplex ? FILE_FLAG_OVERLAPPED : 0;
+    HANDLE pipe = INVALID_HANDLE_VALUE;
+    for (int attempt = 0; attempt < 2 && pipe == INVALID_HANDLE_VALUE; ++attempt) {
+        if (duplex) {
+            pipe = CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                               OPEN_EXISTING, flags, nullptr);
+            if (pipe != INVALID_HANDLE_VALUE)
+                break;
+        }
+        if (!duplex || GetLastError() == ERROR_ACCESS_DENIED) {
+            pipe =
+                CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, flags, nullptr);
+            if (pipe != INVALID_HANDLE_VALUE)
+                break;
+        }
+        if (GetLastError() != ERROR_PIPE_BUSY ||
+            !WaitNamedPipeW(name.c_str(), SingleInstance::connectTimeoutMs))
+            break;
+    }
+    if (pipe == INVALID_HANDLE_VALUE) {
+        // A name we may not open is someone else's server.
+        *foreign = GetLastError() == ERROR_ACCESS_DENIED;
+        return INVALID_HANDLE_VALUE;
+    }
+    if (!serverIsOurs(pipe)) {
+        *foreign = true;
+        CloseHandle(pipe);
+        return INVALID_HANDLE_VALUE;
+    }
+    return pipe;
+}
+
 } // namespace
 
 struct SingleInstance::Server
@@ -263,27 +304,9 @@ SingleInstance::~SingleInstance() = default;
 
 bool SingleInstance::handOver()
 {
-    m_foreign = false;
-    const std::wstring name = wide(m_serverName);
-    HANDLE pipe = INVALID_HANDLE_VALUE;
-    for (int attempt = 0; attempt < 2 && pipe == INVALID_HANDLE_VALUE; ++attempt) {
-        pipe = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-        if (pipe != INVALID_HANDLE_VALUE)
-            break;
-        // The one instance is serving another start: wait for it once.
-        if (GetLastError() != ERROR_PIPE_BUSY || !WaitNamedPipeW(name.c_str(), connectTimeoutMs))
-            break;
-    }
-    if (pipe == INVALID_HANDLE_VALUE) {
-        // A name we may not open is someone else's server.
-        m_foreign = GetLastError() == ERROR_ACCESS_DENIED;
+    const HANDLE pipe = openServer(m_serverName, false, &m_foreign);
+    if (pipe == INVALID_HANDLE_VALUE)
         return false;
-    }
-    if (!serverIsOurs(pipe)) {
-        m_foreign = true;
-        CloseHandle(pipe);
-        return false;
-    }
     // Four bytes fit the pipe's buffer, so the write does not wait for the
     // server; what is written stays readable after the close. (A flush would
     // wait for a server that may be hung.)
@@ -296,33 +319,9 @@ bool SingleInstance::handOver()
 SingleInstance::SendResult SingleInstance::send(const QByteArray &request, int replyTimeoutMs,
                                                 QByteArray *reply)
 {
-    m_foreign = false;
-    const std::wstring name = wide(m_serverName);
-    HANDLE pipe = INVALID_HANDLE_VALUE;
-    for (int attempt = 0; attempt < 2 && pipe == INVALID_HANDLE_VALUE; ++attempt) {
-        pipe = CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                           FILE_FLAG_OVERLAPPED, nullptr);
-        if (pipe != INVALID_HANDLE_VALUE)
-            break;
-        // An older copy's pipe takes writes only: it will not answer.
-        if (GetLastError() == ERROR_ACCESS_DENIED) {
-            pipe = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                               FILE_FLAG_OVERLAPPED, nullptr);
-            if (pipe != INVALID_HANDLE_VALUE)
-                break;
-        }
-        if (GetLastError() != ERROR_PIPE_BUSY || !WaitNamedPipeW(name.c_str(), connectTimeoutMs))
-            break;
-    }
-    if (pipe == INVALID_HANDLE_VALUE) {
-        m_foreign = GetLastError() == ERROR_ACCESS_DENIED;
+    const HANDLE pipe = openServer(m_serverName, true, &m_foreign);
+    if (pipe == INVALID_HANDLE_VALUE)
         return SendResult::NoCopy;
-    }
-    if (!serverIsOurs(pipe)) {
-        m_foreign = true;
-        CloseHandle(pipe);
-        return SendResult::NoCopy;
-    }
     SendResult result = SendResult::NoAnswer;
     if (sendAll(pipe, request, writeTimeoutMs)) {
         *reply = receive(pipe, replyTimeoutMs);

@@ -24,6 +24,14 @@ HotkeyManager::~HotkeyManager()
     unregisterAll();
 }
 
+QSet<QString> HotkeyManager::refusalKeys() const
+{
+    QSet<QString> keys;
+    for (const Refused &r : qAsConst(m_refused))
+        keys.insert(refusalKey(r.id, phraseIds.value(r.id), r.mods, r.vk));
+    return keys;
+}
+
 WindowHandle HotkeyManager::ownerHandle() const
 {
     return window ? window() : WindowHandle(0);
@@ -31,10 +39,8 @@ WindowHandle HotkeyManager::ownerHandle() const
 
 void HotkeyManager::beginRegistration(bool paused, int showMods, int showVk)
 {
-    m_toldRefused = m_toldBeforeSuspension;
+    m_toldRefused = m_toldBeforeSuspension + refusalKeys();
     m_toldBeforeSuspension.clear();
-    for (const Refused &r : qAsConst(m_refused))
-        m_toldRefused.insert(refusalKey(r.id, phraseIds.value(r.id), r.mods, r.vk));
     m_refused.clear();
     unregisterAll();
     this->paused = paused;
@@ -140,8 +146,7 @@ void HotkeyManager::suspend()
     if (m_suspended)
         return;
     m_suspended = true;
-    for (const Refused &r : qAsConst(m_refused))
-        m_toldBeforeSuspension.insert(refusalKey(r.id, phraseIds.value(r.id), r.mods, r.vk));
+    m_toldBeforeSuspension += refusalKeys();
     unregisterAll();
 }
 

@@ -97,6 +97,8 @@ private:
     bool registerPicker(int pickerMods, int pickerVk);
     void registerPhrase(int id, const QString &phraseId, const QString &name, int mods, int vk);
     WindowHandle ownerHandle() const;
+    // The refusals of the registration now in place, as told ones are kept.
+    QSet<QString> refusalKeys() const;
 
     Desktop *desktop;
     OwnerHandle window;

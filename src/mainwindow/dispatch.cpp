@@ -95,7 +95,7 @@ QWidget *MainWindow::ownFocusedField(WindowHandle window) const
     return QApplication::focusWidget();
 }
 
-void MainWindow::onPhraseHotkey(const QString &id)
+void MainWindow::aimAtWindowInFront()
 {
     if (m_picker->isVisible())
         m_picker->hide();
@@ -103,6 +103,11 @@ void MainWindow::onPhraseHotkey(const QString &id)
     m_targetWindow = desktop ? desktop->foregroundWindow() : 0;
     if (isOwnWindow(m_targetWindow))
         m_targetWindow = 0;
+}
+
+void MainWindow::onPhraseHotkey(const QString &id)
+{
+    aimAtWindowInFront();
     typePhrase(id);
 }
 
@@ -244,14 +249,7 @@ void MainWindow::carryOut(const RemoteCommand::Request &request,
             reply = {false, tr("No enabled phrase is named “%1”.").arg(request.name)};
             break;
         }
-        // As the phrase's shortcut: into the window in front, unless it is
-        // ours and has no field to take it.
-        if (m_picker->isVisible())
-            m_picker->hide();
-        m_ownTargetField = nullptr;
-        m_targetWindow = desktop ? desktop->foregroundWindow() : 0;
-        if (isOwnWindow(m_targetWindow))
-            m_targetWindow = 0;
+        aimAtWindowInFront(); // as the phrase's shortcut does
         const QString failure = typePhraseFor(id);
         reply = {failure.isEmpty(), failure};
         break;
@@ -273,15 +271,9 @@ void MainWindow::carryOut(const RemoteCommand::Request &request,
         if (m_paused != (request.verb == Verb::Pause))
             togglePause();
         break;
-    case Verb::List: {
-        QStringList names;
-        for (const Phrase &p : store->phrases()) {
-            if (p.enabled && !p.name.isEmpty())
-                names << p.name;
-        }
-        reply.text = names.join(QLatin1Char('\n'));
+    case Verb::List:
+        reply.text = RemoteCommand::listing(store->phrases());
         break;
-    }
     }
     if (answer)
         answer(reply);

@@ -146,8 +146,8 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
     if (imported > 0)
         statusBar()->showMessage(tr("Imported %n phrases from version 3.0.", nullptr, imported),
                                  LegacyImportNoticeMs);
-    else if (!desktopNote().isEmpty())
-        statusBar()->showMessage(desktopNote(), DesktopNoticeMs);
+    else if (const QString note = desktopNote(); !note.isEmpty())
+        statusBar()->showMessage(note, DesktopNoticeMs);
 }
 
 QString MainWindow::desktopNote() const

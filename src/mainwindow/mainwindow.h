@@ -164,6 +164,9 @@ public slots:
     // reason it did not go in, or an empty text when it did.
     QString typePhraseFor(const QString &id);
     void carryOutPending();
+    // The window in front becomes the target, as for a phrase's shortcut:
+    // none when it is ours (its focused field takes the text then).
+    void aimAtWindowInFront();
     // A shortcut field took or gave up the focus.
     void onShortcutCapture(bool active);
     // The field with the focus in our own window; the application's focus

@@ -60,6 +60,10 @@ bool ThemedDialog::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowTitleChange)
         titleBar->setTitleText(windowTitle());
+    // New texts or a new style: the minimum is fitted again at the next show.
+    else if (event->type() == QEvent::StyleChange || event->type() == QEvent::FontChange ||
+             event->type() == QEvent::LanguageChange)
+        minimumFitted = false;
     return QDialog::event(event);
 }
 
@@ -73,8 +77,11 @@ void ThemedDialog::showEvent(QShowEvent *event)
     // A minimum set in pixels gives way to what the texts of the language
     // and the theme need: a dialog never cuts its own buttons short.
     // The texts' sizes changed with the style sheet just polished in: no
-    // layout's remembered minimum is trusted.
-    if (QLayout *top = layout()) {
+    // layout's remembered minimum is trusted. Once per style and language:
+    // the picker is shown at every press of its shortcut.
+    QLayout *top = minimumFitted ? nullptr : layout();
+    if (top) {
+        minimumFitted = true;
         const QList<QLayout *> layouts = findChildren<QLayout *>();
         for (QLayout *l : layouts)
             l->invalidate();

@@ -41,6 +41,7 @@ private:
     QWidget *body = nullptr;
     int teal = 1;
     bool nativeStylesApplied = false;
+    bool minimumFitted = false; // for the current style sheet and texts
 };
 
 // The themed message dialog with one "OK" button; modal. Returns the result.

@@ -211,18 +211,24 @@ bool X11Desktop::activateOwnWindow(WindowHandle w, int maxMs)
     return true;
 }
 
+bool X11Desktop::addStatesBeforeMapping(Window w, const Atom *states, int count)
+{
+    XErrorTrap trap(m_display);
+    // Appended: the states Qt sets when it maps the window are merged in,
+    // and the window manager reads them all then.
+    XChangeProperty(m_display, w, XInternAtom(m_display, "_NET_WM_STATE", False), XA_ATOM, 32,
+                    PropModeAppend, reinterpret_cast<const unsigned char *>(states), count);
+    XSync(m_display, False);
+    return !trap.failed();
+}
+
 bool X11Desktop::keepOutOfTaskBar(WindowHandle w)
 {
     if (!m_display || !w)
         return false;
     const Atom states[] = {XInternAtom(m_display, "_NET_WM_STATE_SKIP_TASKBAR", False),
                            XInternAtom(m_display, "_NET_WM_STATE_SKIP_PAGER", False)};
-    XErrorTrap trap(m_display);
-    // Appended: states already there (set by Qt) stay.
-    XChangeProperty(m_display, Window(w), XInternAtom(m_display, "_NET_WM_STATE", False), XA_ATOM,
-                    32, PropModeAppend, reinterpret_cast<const unsigned char *>(states), 2);
-    XSync(m_display, False);
-    return !trap.failed();
+    return addStatesBeforeMapping(Window(w), states, 2);
 }
 
 bool X11Desktop::yieldTopmost(WindowHandle, WindowHandle dialog, bool yield)
@@ -231,30 +237,24 @@ bool X11Desktop::yieldTopmost(WindowHandle, WindowHandle dialog, bool yield)
         return true; // the dialog is gone, and the window on top kept its place
     if (!m_display || !dialog)
         return false;
-    XErrorTrap trap(m_display);
-    const Atom state = XInternAtom(m_display, "_NET_WM_STATE", False);
     const Atom above = XInternAtom(m_display, "_NET_WM_STATE_ABOVE", False);
+    XErrorTrap trap(m_display);
     XWindowAttributes attributes{};
     if (!XGetWindowAttributes(m_display, Window(dialog), &attributes))
         return false;
-    if (attributes.map_state == IsUnmapped) {
-        // Read by the window manager when the dialog is mapped; appended, so
-        // that Qt merges in the states it sets then.
-        XChangeProperty(m_display, Window(dialog), state, XA_ATOM, 32, PropModeAppend,
-                        reinterpret_cast<const unsigned char *>(&above), 1);
-    } else {
-        // A mapped window's state is the window manager's: it is asked.
-        XEvent event{};
-        event.xclient.type = ClientMessage;
-        event.xclient.window = Window(dialog);
-        event.xclient.message_type = state;
-        event.xclient.format = 32;
-        event.xclient.data.l[0] = 1; // _NET_WM_STATE_ADD
-        event.xclient.data.l[1] = long(above);
-        event.xclient.data.l[3] = 1; // from an application
-        XSendEvent(m_display, rootWindow(), False,
-                   SubstructureRedirectMask | SubstructureNotifyMask, &event);
-    }
+    if (attributes.map_state == IsUnmapped)
+        return addStatesBeforeMapping(Window(dialog), &above, 1);
+    // A mapped window's state is the window manager's: it is asked.
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = Window(dialog);
+    event.xclient.message_type = XInternAtom(m_display, "_NET_WM_STATE", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = 1; // _NET_WM_STATE_ADD
+    event.xclient.data.l[1] = long(above);
+    event.xclient.data.l[3] = 1; // from an application
+    XSendEvent(m_display, rootWindow(), False, SubstructureRedirectMask | SubstructureNotifyMask,
+               &event);
     XSync(m_display, False);
     return !trap.failed();
 }

@@ -102,6 +102,8 @@ public:
     static constexpr int RefocusWaitMs = 80;
 
 private:
+    // Adds _NET_WM_STATE atoms to one of our windows not yet mapped.
+    bool addStatesBeforeMapping(Window w, const Atom *states, int count);
     bool focusIsWithin(Window w);
     void requestActivation(Window w);
     Window rootWindow() const;
