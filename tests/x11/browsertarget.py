@@ -50,6 +50,17 @@ done = threading.Event()
 loaded = threading.Event()
 
 
+def activate(window):
+    """Brings the window to the front with the keyboard in the textarea: a new
+    browser window may keep the keys in its own bar however the page asks for
+    the focus, and a click into the textarea, which fills the page, settles
+    it."""
+    quiet = {"stdout": subprocess.DEVNULL, "stderr": subprocess.DEVNULL}
+    subprocess.run(["xdotool", "windowactivate", "--sync", str(window)], **quiet)
+    subprocess.run(["xdotool", "mousemove", "--window", str(window), "450", "300",
+                    "click", "1"], **quiet)
+
+
 def say(line):
     with out_lock:
         sys.stdout.write(line + "\n")
@@ -137,15 +148,13 @@ def main():
         window = window_id(child.pid)
         if not window:
             return 1
-        subprocess.run(["xdotool", "windowactivate", "--sync", str(window)],
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        activate(window)
         say("READY %d" % window)
         for line in sys.stdin:
             line = line.strip()
             if line in ("clear", "activate"):
                 if line == "activate":
-                    subprocess.run(["xdotool", "windowactivate", "--sync", str(window)],
-                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                    activate(window)
                 done.clear()
                 commands.put("clear" if line == "clear" else "focus")
                 done.wait(10)
