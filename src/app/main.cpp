@@ -77,6 +77,14 @@ int main(int argc, char *argv[])
     if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
         qputenv("QT_XCB_GL_INTEGRATION", "none");
 
+#ifndef Q_OS_WIN
+    // Our windows are X11 ones on every Linux desktop, through XWayland on a
+    // Wayland one: frameless windows that sit where we put them and a panel
+    // above the others, which a Wayland client may not ask for. Qt would
+    // pick its Wayland plugin where the session says Wayland.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+#endif
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication app(argc, argv);

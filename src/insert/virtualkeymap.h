@@ -22,6 +22,15 @@ public:
     // Real keys end at 0x2ff.
     static constexpr quint32 FirstKeycode = 0x300;
     static constexpr int Capacity = 512;
+    // Two keys every map has, after the characters' keys, for the paste
+    // chords: V (with Control, or Control and Shift) and Insert (with Shift).
+    // The chord's modifiers are set by the keyboard's modifier state, so the
+    // map needs no modifier keys.
+    static constexpr quint32 PasteVKeycode = FirstKeycode + Capacity;
+    static constexpr quint32 InsertKeycode = PasteVKeycode + 1;
+    // The modifier bits of the chords, as XKB numbers its real modifiers.
+    static constexpr quint32 ShiftBit = 0x1;
+    static constexpr quint32 ControlBit = 0x4;
 
     // The text's characters (code points; a line break is the Return key, a
     // tab the Tab key), or false when it holds one no key can type (a

@@ -122,10 +122,22 @@ struct ProcessLevel
     quint32 level = 0;
 };
 
+// What the desktop lets the program reach, so that the user can be told.
+struct SessionRoads
+{
+    bool waylandWindows = false;  // native Wayland windows are reached
+    bool virtualKeyboard = false; // they are typed into by a keyboard of our own
+    bool pasting = false;         // and pasted into through the clipboard
+    bool globalShortcuts = true;  // shortcuts fire in every program's window
+};
+
 class Desktop
 {
 public:
     virtual ~Desktop() = default;
+
+    // The roads of the desktop the backend found at start.
+    virtual SessionRoads sessionRoads() { return SessionRoads(); }
 
     // ---- windows, threads and processes --------------------------------
 

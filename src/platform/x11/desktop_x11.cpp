@@ -7,6 +7,8 @@
 #include <QGuiApplication>
 #include <QX11Info>
 
+#include "platform/wayland/waylandconnection.h"
+#include "platform/wayland/waylanddesktop.h"
 #include "platform/x11/atspicaret.h"
 #include "platform/x11/x11desktop.h"
 #include "platform/x11/x11wait.h"
@@ -414,7 +416,13 @@ void X11Desktop::settle(WindowHandle target, int maxMs)
     X11Wait::serveEventsUntil([&] { return focusIsWithin(Window(target)); }, maxMs);
 }
 
+// On a Wayland desktop whose compositor lets us type and read the window in
+// front, Wayland programs are reached too; elsewhere X11 alone.
 std::unique_ptr<Desktop> createDesktop()
 {
-    return std::make_unique<X11Desktop>(QX11Info::isPlatformX11() ? QX11Info::display() : nullptr);
+    auto x11 = std::make_unique<X11Desktop>(QX11Info::isPlatformX11() ? QX11Info::display() : nullptr);
+    std::unique_ptr<WaylandConnection> wayland = WaylandConnection::open();
+    if (WaylandDesktop::canServe(wayland.get()))
+        return std::make_unique<WaylandDesktop>(std::move(x11), std::move(wayland));
+    return x11;
 }

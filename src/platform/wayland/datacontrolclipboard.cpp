@@ -1,0 +1,351 @@
+#include "platform/wayland/datacontrolclipboard.h"
+
+#include "platform/wayland/waylandconnection.h"
+#include "platform/x11/x11wait.h"
+
+#include "wlr-data-control-unstable-v1-client-protocol.h"
+
+#include <wayland-client.h>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
+struct DataControlClipboard::Offer
+{
+    zwlr_data_control_offer_v1 *proxy = nullptr;
+    QVector<QByteArray> mimes;
+    ~Offer() { zwlr_data_control_offer_v1_destroy(proxy); }
+};
+
+struct DataControlClipboard::Source
+{
+    zwlr_data_control_source_v1 *proxy = nullptr;
+    QVector<QPair<QByteArray, QByteArray>> formats;
+    bool watched = false;
+    ~Source() { zwlr_data_control_source_v1_destroy(proxy); }
+};
+
+namespace {
+
+// The formats a text goes out in; a fetch of any of them is a paste.
+const char *const TextFormats[] = {"text/plain;charset=utf-8", "UTF8_STRING", "text/plain",
+                                   "TEXT"};
+// Beyond this the rest of a copy is given up: the user loses those formats
+// rather than the paste waiting on a huge image.
+constexpr qint64 BackupLimit = 64 * 1024 * 1024;
+
+bool isTextFormat(const QByteArray &mime)
+{
+    for (const char *format : TextFormats) {
+        if (mime == format)
+            return true;
+    }
+    return false;
+}
+
+DataControlClipboard *self(void *data)
+{
+    return static_cast<DataControlClipboard *>(data);
+}
+
+void onOffer(void *data, zwlr_data_control_offer_v1 *offer, const char *mime)
+{
+    self(data)->mimeOffered(offer, mime);
+}
+
+const zwlr_data_control_offer_v1_listener offerListener = {onOffer};
+
+void onDataOffer(void *data, zwlr_data_control_device_v1 *, zwlr_data_control_offer_v1 *offer)
+{
+    zwlr_data_control_offer_v1_add_listener(offer, &offerListener, data);
+    self(data)->offerAnnounced(offer);
+}
+
+void onSelection(void *data, zwlr_data_control_device_v1 *, zwlr_data_control_offer_v1 *offer)
+{
+    self(data)->selectionChanged(DataControlClipboard::Selection::Clipboard, offer);
+}
+
+void onFinished(void *data, zwlr_data_control_device_v1 *)
+{
+    self(data)->deviceFinished();
+}
+
+void onPrimarySelection(void *data, zwlr_data_control_device_v1 *,
+                        zwlr_data_control_offer_v1 *offer)
+{
+    self(data)->selectionChanged(DataControlClipboard::Selection::Primary, offer);
+}
+
+const zwlr_data_control_device_v1_listener deviceListener = {onDataOffer, onSelection, onFinished,
+                                                             onPrimarySelection};
+
+void onSend(void *data, zwlr_data_control_source_v1 *source, const char *mime, int32_t fd)
+{
+    self(data)->sendRequested(source, mime, fd);
+}
+
+void onCancelled(void *data, zwlr_data_control_source_v1 *source)
+{
+    self(data)->sourceCancelled(source);
+}
+
+const zwlr_data_control_source_v1_listener sourceListener = {onSend, onCancelled};
+
+// Writes all of data to a pipe whose reader may be slow; false when it
+// closed early or stopped reading for timeoutMs.
+bool writeAll(int fd, const QByteArray &data, int timeoutMs)
+{
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0 || ::fcntl(fd, F_SETFL, flags | O_NONBLOCK) < 0)
+        return false;
+    qint64 done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::write(fd, data.constData() + done, size_t(data.size() - done));
+        if (n > 0) {
+            done += n;
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && errno == EAGAIN) {
+            pollfd p{fd, POLLOUT, 0};
+            if (::poll(&p, 1, timeoutMs) <= 0 || (p.revents & (POLLERR | POLLHUP)))
+                return false;
+            continue;
+        }
+        return false; // EPIPE: the reader went away
+    }
+    return true;
+}
+
+} // namespace
+
+DataControlClipboard::DataControlClipboard(WaylandConnection *connection)
+    : m_connection(connection)
+{
+    if (!connection || !connection->dataControlManager() || !connection->seat())
+        return;
+    m_device = zwlr_data_control_manager_v1_get_data_device(connection->dataControlManager(),
+                                                            connection->seat());
+    zwlr_data_control_device_v1_add_listener(m_device, &deviceListener, this);
+    m_primaryAvailable =
+        wl_proxy_get_version(reinterpret_cast<wl_proxy *>(m_device)) >=
+        ZWLR_DATA_CONTROL_DEVICE_V1_SET_PRIMARY_SELECTION_SINCE_VERSION;
+    // The current selections arrive at once.
+    if (!connection->roundtrip()) {
+        zwlr_data_control_device_v1_destroy(m_device);
+        m_device = nullptr;
+    }
+}
+
+DataControlClipboard::~DataControlClipboard()
+{
+    m_offers.clear();
+    m_sources.clear();
+    if (m_device)
+        zwlr_data_control_device_v1_destroy(m_device);
+    m_connection->flush();
+}
+
+DataControlClipboard::Offer *DataControlClipboard::findOffer(zwlr_data_control_offer_v1 *offer)
+{
+    for (const auto &o : m_offers) {
+        if (o->proxy == offer)
+            return o.get();
+    }
+    return nullptr;
+}
+
+void DataControlClipboard::offerAnnounced(zwlr_data_control_offer_v1 *offer)
+{
+    auto o = std::make_unique<Offer>();
+    o->proxy = offer;
+    m_offers.push_back(std::move(o));
+}
+
+void DataControlClipboard::mimeOffered(zwlr_data_control_offer_v1 *offer, const char *mime)
+{
+    if (Offer *o = findOffer(offer))
+        o->mimes.append(QByteArray(mime));
+}
+
+void DataControlClipboard::selectionChanged(Selection which, zwlr_data_control_offer_v1 *offer)
+{
+    m_current[int(which)] = offer ? findOffer(offer) : nullptr;
+    // Every offer is named by its selection event right after it is
+    // announced: the ones no selection holds now are done with.
+    for (auto it = m_offers.begin(); it != m_offers.end();) {
+        if (it->get() != m_current[0] && it->get() != m_current[1])
+            it = m_offers.erase(it);
+        else
+            ++it;
+    }
+}
+
+void DataControlClipboard::deviceFinished()
+{
+    m_current[0] = m_current[1] = nullptr;
+    m_offers.clear();
+    zwlr_data_control_device_v1_destroy(m_device);
+    m_device = nullptr;
+}
+
+void DataControlClipboard::sendRequested(zwlr_data_control_source_v1 *source, const char *mime,
+                                         int fd)
+{
+    const QByteArray type(mime);
+    for (const auto &s : m_sources) {
+        if (s->proxy != source)
+            continue;
+        for (const auto &format : qAsConst(s->formats)) {
+            if (format.first != type)
+                continue;
+            const bool whole = writeAll(fd, format.second, ReadTimeoutMs);
+            if (s->watched) {
+                m_sinceRequest.restart();
+                if (whole && isTextFormat(type))
+                    m_fetched = true;
+            }
+            break;
+        }
+        break;
+    }
+    ::close(fd);
+}
+
+void DataControlClipboard::sourceCancelled(zwlr_data_control_source_v1 *source)
+{
+    for (auto it = m_sources.begin(); it != m_sources.end(); ++it) {
+        if ((*it)->proxy == source) {
+            if ((*it)->watched)
+                m_watchLost = true;
+            m_sources.erase(it);
+            return;
+        }
+    }
+}
+
+bool DataControlClipboard::read(Selection which, Content *out)
+{
+    *out = Content();
+    if (!m_device || !m_connection->roundtrip())
+        return false;
+    Offer *offer = m_current[int(which)];
+    if (!offer || offer->mimes.isEmpty())
+        return true; // nothing to keep
+    out->empty = false;
+    qint64 total = 0;
+    for (const QByteArray &mime : qAsConst(offer->mimes)) {
+        int ends[2];
+        if (total > BackupLimit || ::pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0) {
+            ++out->lostFormats;
+            continue;
+        }
+        zwlr_data_control_offer_v1_receive(offer->proxy, mime.constData(), ends[1]);
+        ::close(ends[1]);
+        m_connection->flush();
+        // The owner may be one of our own (a copy put back earlier, or an X
+        // window of ours behind XWayland): its answers need the event loop.
+        QByteArray bytes;
+        bool ended = false;
+        bool broken = false;
+        X11Wait::serveEventsUntil(
+            [&] {
+                char buffer[65536];
+                for (;;) {
+                    const ssize_t n = ::read(ends[0], buffer, sizeof buffer);
+                    if (n > 0) {
+                        bytes.append(buffer, int(n));
+                        if (total + bytes.size() > BackupLimit) {
+                            broken = true;
+                            return true;
+                        }
+                        continue;
+                    }
+                    if (n == 0)
+                        ended = true;
+                    else if (errno != EAGAIN && errno != EINTR)
+                        broken = true;
+                    return ended || broken;
+                }
+            },
+            ReadTimeoutMs, 2);
+        ::close(ends[0]);
+        // The offer may have gone while we read (the selection changed).
+        if (!ended || broken || m_current[int(which)] != offer) {
+            ++out->lostFormats;
+            if (m_current[int(which)] != offer)
+                return false;
+            continue;
+        }
+        total += bytes.size();
+        out->formats.append({mime, bytes});
+    }
+    return true;
+}
+
+bool DataControlClipboard::setSource(Selection which, std::unique_ptr<Source> source)
+{
+    zwlr_data_control_source_v1_add_listener(source->proxy, &sourceListener, this);
+    for (const auto &format : qAsConst(source->formats))
+        zwlr_data_control_source_v1_offer(source->proxy, format.first.constData());
+    if (which == Selection::Primary)
+        zwlr_data_control_device_v1_set_primary_selection(m_device, source->proxy);
+    else
+        zwlr_data_control_device_v1_set_selection(m_device, source->proxy);
+    m_sources.push_back(std::move(source));
+    // Through the compositor before the paste key goes out.
+    return m_connection->roundtrip();
+}
+
+bool DataControlClipboard::offerText(Selection which, const QByteArray &utf8, bool watched)
+{
+    if (!m_device || (which == Selection::Primary && !m_primaryAvailable))
+        return false;
+    auto source = std::make_unique<Source>();
+    source->proxy = zwlr_data_control_manager_v1_create_data_source(
+        m_connection->dataControlManager());
+    source->watched = watched;
+    for (const char *format : TextFormats)
+        source->formats.append({QByteArray(format), utf8});
+    if (watched) {
+        m_fetched = false;
+        m_watchLost = false;
+        m_sinceRequest.invalidate();
+    }
+    return setSource(which, std::move(source));
+}
+
+bool DataControlClipboard::awaitFetch()
+{
+    QElapsedTimer clock;
+    clock.start();
+    const bool fetched = X11Wait::serveEventsUntil(
+        [&] {
+            return (m_fetched && m_sinceRequest.isValid() && m_sinceRequest.elapsed() >= QuietMs) ||
+                   (m_watchLost && !m_fetched);
+        },
+        FetchWaitMs + QuietMs);
+    return fetched && m_fetched;
+}
+
+bool DataControlClipboard::put(Selection which, const Content &content)
+{
+    if (!m_device || (which == Selection::Primary && !m_primaryAvailable))
+        return false;
+    if (content.empty || content.formats.isEmpty()) {
+        if (which == Selection::Primary)
+            zwlr_data_control_device_v1_set_primary_selection(m_device, nullptr);
+        else
+            zwlr_data_control_device_v1_set_selection(m_device, nullptr);
+        return m_connection->roundtrip();
+    }
+    auto source = std::make_unique<Source>();
+    source->proxy = zwlr_data_control_manager_v1_create_data_source(
+        m_connection->dataControlManager());
+    source->formats = content.formats;
+    return setSource(which, std::move(source));
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+// The window in front on sway (and compositors that speak its IPC), which a
+// Wayland client cannot learn from the protocol: the focused window's
+// application, process and place, and a way to focus a window. Each call
+// opens the socket that SWAYSOCK names, asks, and closes it.
+
+#include <QJsonObject>
+#include <QRect>
+#include <QString>
+#include <QVector>
+
+struct SwayWindow
+{
+    qint64 id = 0;       // sway's container id
+    bool xwayland = false;
+    quint32 x11Window = 0; // the X window of an XWayland one
+    QString appId;         // a native window's application id
+    QString x11Class;      // an XWayland window's WM_CLASS class and instance
+    QString x11Instance;
+    qint64 pid = 0;
+    QRect contentRect; // where its contents are, in layout pixels
+    bool visible = false;
+    bool focused = false;
+};
+
+namespace SwayIpc {
+
+// Whether the environment names a sway socket.
+bool available();
+// Every window of the tree; false when the socket does not answer.
+bool windows(QVector<SwayWindow> *out);
+// The window with the keyboard focus; false when none has it (an empty
+// workspace) or sway does not answer.
+bool focusedWindow(SwayWindow *out);
+// Asks sway to focus the window with this container id; false when it
+// refused or did not answer.
+bool focus(qint64 id);
+
+// The windows of a get_tree answer (pure, for tests).
+QVector<SwayWindow> windowsOfTree(const QJsonObject &tree);
+
+} // namespace SwayIpc

@@ -1,0 +1,131 @@
+#include "platform/wayland/virtualkeyboard.h"
+
+#include "platform/wayland/waylandconnection.h"
+#include "platform/x11/x11wait.h"
+
+#include "virtual-keyboard-unstable-v1-client-protocol.h"
+
+#include <wayland-client.h>
+
+#include <sys/mman.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr quint32 KeymapFormatXkbV1 = 1; // wl_keyboard.keymap_format.xkb_v1
+constexpr quint32 Released = 0;
+constexpr quint32 Pressed = 1;
+
+// The map travels as a file: a memory file of its own, sealed by nobody but
+// read once by the compositor.
+int keymapFile(const QByteArray &text)
+{
+    const int fd = memfd_create("scrivlet-keymap", MFD_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    // With its terminating NUL: the compositor reads it as a C string.
+    const QByteArray data = text + '\0';
+    qint64 written = 0;
+    while (written < data.size()) {
+        const ssize_t n = ::write(fd, data.constData() + written, size_t(data.size() - written));
+        if (n <= 0) {
+            ::close(fd);
+            return -1;
+        }
+        written += n;
+    }
+    return fd;
+}
+
+} // namespace
+
+VirtualKeyboard::VirtualKeyboard(WaylandConnection *connection) : m_connection(connection)
+{
+    m_clock.start();
+    if (connection && connection->virtualKeyboardManager() && connection->seat())
+        m_keyboard = zwp_virtual_keyboard_manager_v1_create_virtual_keyboard(
+            connection->virtualKeyboardManager(), connection->seat());
+    // A keyboard without a map may not send a key: the two paste keys are
+    // always there.
+    if (m_keyboard && !(upload() && m_connection->roundtrip())) {
+        zwp_virtual_keyboard_v1_destroy(m_keyboard);
+        m_keyboard = nullptr;
+    }
+}
+
+VirtualKeyboard::~VirtualKeyboard()
+{
+    if (m_keyboard) {
+        zwp_virtual_keyboard_v1_destroy(m_keyboard);
+        m_connection->flush();
+    }
+}
+
+bool VirtualKeyboard::upload()
+{
+    const QByteArray text = m_map.keymapText();
+    const int fd = keymapFile(text);
+    if (fd < 0)
+        return false;
+    zwp_virtual_keyboard_v1_keymap(m_keyboard, KeymapFormatXkbV1, fd, quint32(text.size() + 1));
+    ::close(fd); // the request holds its own copy of the descriptor
+    m_uploaded = true;
+    return setModifiers(0);
+}
+
+bool VirtualKeyboard::prepare(const QString &text)
+{
+    if (!m_keyboard)
+        return false;
+    bool changed = false;
+    if (!m_map.prepare(text, &changed))
+        return false;
+    if (!changed)
+        return true;
+    // Through the compositor before the first key, then the settle.
+    if (!upload() || !m_connection->roundtrip())
+        return false;
+    X11Wait::serveEvents(KeymapSettleMs);
+    return !m_connection->failed();
+}
+
+quint32 VirtualKeyboard::keyFor(char32_t c) const
+{
+    const QVector<quint32> codes = m_map.presses(QString::fromUcs4(&c, 1));
+    return codes.size() == 1 ? codes.first() : 0;
+}
+
+bool VirtualKeyboard::key(quint32 code, bool down)
+{
+    zwp_virtual_keyboard_v1_key(m_keyboard, quint32(m_clock.elapsed()), code,
+                                down ? Pressed : Released);
+    return true;
+}
+
+bool VirtualKeyboard::setModifiers(quint32 depressed)
+{
+    zwp_virtual_keyboard_v1_modifiers(m_keyboard, depressed, 0, 0, 0);
+    return true;
+}
+
+bool VirtualKeyboard::type(const QVector<quint32> &codes)
+{
+    if (!m_keyboard || m_connection->failed())
+        return false;
+    for (quint32 code : codes) {
+        key(code, true);
+        key(code, false);
+    }
+    return m_connection->flush();
+}
+
+bool VirtualKeyboard::chord(quint32 modifiers, quint32 code)
+{
+    if (!m_keyboard || m_connection->failed())
+        return false;
+    setModifiers(modifiers);
+    key(code, true);
+    key(code, false);
+    setModifiers(0);
+    return m_connection->flush();
+}

@@ -1,0 +1,125 @@
+#include "platform/wayland/waylandconnection.h"
+
+#include "virtual-keyboard-unstable-v1-client-protocol.h"
+#include "wlr-data-control-unstable-v1-client-protocol.h"
+
+#include <QSocketNotifier>
+
+#include <wayland-client.h>
+
+#include <cerrno>
+#include <cstring>
+#include <poll.h>
+
+namespace {
+
+void onGlobal(void *data, wl_registry *registry, uint32_t name, const char *interface,
+              uint32_t version)
+{
+    static_cast<WaylandConnection *>(data)->announce(registry, name, interface, version);
+}
+
+void onGlobalRemove(void *, wl_registry *, uint32_t) {}
+
+const wl_registry_listener registryListener = {onGlobal, onGlobalRemove};
+
+} // namespace
+
+std::unique_ptr<WaylandConnection> WaylandConnection::open()
+{
+    if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return nullptr;
+    wl_display *display = wl_display_connect(nullptr);
+    if (!display)
+        return nullptr;
+    std::unique_ptr<WaylandConnection> connection(new WaylandConnection(display));
+    connection->m_registry = wl_display_get_registry(display);
+    wl_registry_add_listener(connection->m_registry, &registryListener, connection.get());
+    if (!connection->roundtrip() || !connection->m_seat)
+        return nullptr;
+    // Events from now on come through the event loop.
+    connection->m_notifier =
+        new QSocketNotifier(wl_display_get_fd(display), QSocketNotifier::Read, connection.get());
+    connect(connection->m_notifier, &QSocketNotifier::activated, connection.get(),
+            &WaylandConnection::dispatchAvailable);
+    return connection;
+}
+
+WaylandConnection::WaylandConnection(wl_display *display) : m_display(display) {}
+
+WaylandConnection::~WaylandConnection()
+{
+    delete m_notifier;
+    if (m_dataControl)
+        zwlr_data_control_manager_v1_destroy(m_dataControl);
+    if (m_keyboards)
+        wl_proxy_destroy(reinterpret_cast<wl_proxy *>(m_keyboards));
+    if (m_seat)
+        wl_seat_destroy(m_seat);
+    if (m_registry)
+        wl_registry_destroy(m_registry);
+    wl_display_disconnect(m_display);
+}
+
+void WaylandConnection::announce(wl_registry *registry, quint32 name, const char *interface,
+                                 quint32 version)
+{
+    // The first seat: a desktop with several seats types on the first.
+    if (std::strcmp(interface, wl_seat_interface.name) == 0 && !m_seat) {
+        m_seat = static_cast<wl_seat *>(
+            wl_registry_bind(registry, name, &wl_seat_interface, qMin<quint32>(version, 1)));
+    } else if (std::strcmp(interface, zwp_virtual_keyboard_manager_v1_interface.name) == 0) {
+        m_keyboards = static_cast<zwp_virtual_keyboard_manager_v1 *>(
+            wl_registry_bind(registry, name, &zwp_virtual_keyboard_manager_v1_interface, 1));
+    } else if (std::strcmp(interface, zwlr_data_control_manager_v1_interface.name) == 0) {
+        m_dataControl = static_cast<zwlr_data_control_manager_v1 *>(
+            wl_registry_bind(registry, name, &zwlr_data_control_manager_v1_interface,
+                             qMin<quint32>(version, 2)));
+    }
+}
+
+bool WaylandConnection::failed() const
+{
+    return wl_display_get_error(m_display) != 0;
+}
+
+bool WaylandConnection::flush()
+{
+    if (failed())
+        return false;
+    // The socket may be full for a moment while the compositor reads.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        if (wl_display_flush(m_display) >= 0)
+            return true;
+        if (errno != EAGAIN)
+            return false;
+        pollfd fd{wl_display_get_fd(m_display), POLLOUT, 0};
+        ::poll(&fd, 1, 20);
+    }
+    return false;
+}
+
+bool WaylandConnection::roundtrip()
+{
+    if (failed())
+        return false;
+    return wl_display_roundtrip(m_display) >= 0;
+}
+
+void WaylandConnection::dispatchAvailable()
+{
+    if (failed()) {
+        if (m_notifier)
+            m_notifier->setEnabled(false);
+        return;
+    }
+    while (wl_display_prepare_read(m_display) != 0)
+        wl_display_dispatch_pending(m_display);
+    wl_display_flush(m_display);
+    pollfd fd{wl_display_get_fd(m_display), POLLIN, 0};
+    if (::poll(&fd, 1, 0) > 0)
+        wl_display_read_events(m_display);
+    else
+        wl_display_cancel_read(m_display);
+    wl_display_dispatch_pending(m_display);
+}

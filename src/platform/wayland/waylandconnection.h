@@ -1,0 +1,58 @@
+#pragma once
+
+// Our own client connection to the Wayland compositor, beside the X11 one
+// the windows use (they are shown through XWayland): it reaches the native
+// Wayland windows through the protocols a compositor offers to helper
+// programs. Events are read from the event loop, so requests that wait for
+// an answer (a roundtrip, a clipboard transfer) serve the rest meanwhile.
+
+#include <QObject>
+
+#include <memory>
+
+struct wl_display;
+struct wl_registry;
+struct wl_seat;
+struct zwp_virtual_keyboard_manager_v1;
+struct zwlr_data_control_manager_v1;
+class QSocketNotifier;
+
+class WaylandConnection final : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Connects to the compositor that WAYLAND_DISPLAY names; null when there
+    // is none, or it offers no seat.
+    static std::unique_ptr<WaylandConnection> open();
+    ~WaylandConnection() override;
+
+    wl_display *display() const { return m_display; }
+    wl_seat *seat() const { return m_seat; }
+    // Null where the compositor does not offer them.
+    zwp_virtual_keyboard_manager_v1 *virtualKeyboardManager() const { return m_keyboards; }
+    zwlr_data_control_manager_v1 *dataControlManager() const { return m_dataControl; }
+
+    // Sends what is queued; false once the connection has failed.
+    bool flush();
+    // Sends what is queued and waits until the compositor has handled it,
+    // dispatching the events that came meanwhile; false once the connection
+    // has failed (a protocol error, the compositor gone).
+    bool roundtrip();
+    // Reads and dispatches what has arrived, without waiting.
+    void dispatchAvailable();
+    bool failed() const;
+
+    // Registry callbacks.
+    void announce(wl_registry *registry, quint32 name, const char *interface, quint32 version);
+
+private:
+    explicit WaylandConnection(wl_display *display);
+
+    wl_display *m_display = nullptr;
+    wl_registry *m_registry = nullptr;
+    wl_seat *m_seat = nullptr;
+    zwp_virtual_keyboard_manager_v1 *m_keyboards = nullptr;
+    zwlr_data_control_manager_v1 *m_dataControl = nullptr;
+    QSocketNotifier *m_notifier = nullptr;
+};
