@@ -75,5 +75,13 @@ GLib.io_add_watch(sys.stdin, GLib.IO_IN | GLib.IO_HUP, on_input)
 window.connect("destroy", Gtk.main_quit)
 window.show_all()
 view.grab_focus()
-GLib.timeout_add(100, lambda: say("READY %d" % window.get_window().get_xid()) and False)
+
+def ready():
+    # A Wayland window has no X id: 0 stands for it.
+    gdk_window = window.get_window()
+    say("READY %d" % (gdk_window.get_xid() if hasattr(gdk_window, "get_xid") else 0))
+    return False
+
+
+GLib.timeout_add(100, ready)
 Gtk.main()

@@ -30,8 +30,7 @@ struct DataControlClipboard::Source
 namespace {
 
 // The formats a text goes out in; a fetch of any of them is a paste.
-const char *const TextFormats[] = {"text/plain;charset=utf-8", "UTF8_STRING", "text/plain",
-                                   "TEXT"};
+const char *const TextFormats[] = {"text/plain;charset=utf-8", "UTF8_STRING", "text/plain", "TEXT"};
 // Beyond this the rest of a copy is given up: the user loses those formats
 // rather than the paste waiting on a huge image.
 constexpr qint64 BackupLimit = 64 * 1024 * 1024;
@@ -123,17 +122,15 @@ bool writeAll(int fd, const QByteArray &data, int timeoutMs)
 
 } // namespace
 
-DataControlClipboard::DataControlClipboard(WaylandConnection *connection)
-    : m_connection(connection)
+DataControlClipboard::DataControlClipboard(WaylandConnection *connection) : m_connection(connection)
 {
     if (!connection || !connection->dataControlManager() || !connection->seat())
         return;
     m_device = zwlr_data_control_manager_v1_get_data_device(connection->dataControlManager(),
                                                             connection->seat());
     zwlr_data_control_device_v1_add_listener(m_device, &deviceListener, this);
-    m_primaryAvailable =
-        wl_proxy_get_version(reinterpret_cast<wl_proxy *>(m_device)) >=
-        ZWLR_DATA_CONTROL_DEVICE_V1_SET_PRIMARY_SELECTION_SINCE_VERSION;
+    m_primaryAvailable = wl_proxy_get_version(reinterpret_cast<wl_proxy *>(m_device)) >=
+                         ZWLR_DATA_CONTROL_DEVICE_V1_SET_PRIMARY_SELECTION_SINCE_VERSION;
     // The current selections arrive at once.
     if (!connection->roundtrip()) {
         zwlr_data_control_device_v1_destroy(m_device);
@@ -306,8 +303,8 @@ bool DataControlClipboard::offerText(Selection which, const QByteArray &utf8, bo
     if (!m_device || (which == Selection::Primary && !m_primaryAvailable))
         return false;
     auto source = std::make_unique<Source>();
-    source->proxy = zwlr_data_control_manager_v1_create_data_source(
-        m_connection->dataControlManager());
+    source->proxy =
+        zwlr_data_control_manager_v1_create_data_source(m_connection->dataControlManager());
     source->watched = watched;
     for (const char *format : TextFormats)
         source->formats.append({QByteArray(format), utf8});
@@ -344,8 +341,8 @@ bool DataControlClipboard::put(Selection which, const Content &content)
         return m_connection->roundtrip();
     }
     auto source = std::make_unique<Source>();
-    source->proxy = zwlr_data_control_manager_v1_create_data_source(
-        m_connection->dataControlManager());
+    source->proxy =
+        zwlr_data_control_manager_v1_create_data_source(m_connection->dataControlManager());
     source->formats = content.formats;
     return setSource(which, std::move(source));
 }

@@ -37,8 +37,8 @@ bool writeAll(int fd, const QByteArray &data)
 {
     qint64 done = 0;
     while (done < data.size()) {
-        const ssize_t n = ::send(fd, data.constData() + done, size_t(data.size() - done),
-                                 MSG_NOSIGNAL);
+        const ssize_t n =
+            ::send(fd, data.constData() + done, size_t(data.size() - done), MSG_NOSIGNAL);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)

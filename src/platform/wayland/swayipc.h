@@ -12,7 +12,7 @@
 
 struct SwayWindow
 {
-    qint64 id = 0;       // sway's container id
+    qint64 id = 0; // sway's container id
     bool xwayland = false;
     quint32 x11Window = 0; // the X window of an XWayland one
     QString appId;         // a native window's application id

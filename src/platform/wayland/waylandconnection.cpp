@@ -72,9 +72,8 @@ void WaylandConnection::announce(wl_registry *registry, quint32 name, const char
         m_keyboards = static_cast<zwp_virtual_keyboard_manager_v1 *>(
             wl_registry_bind(registry, name, &zwp_virtual_keyboard_manager_v1_interface, 1));
     } else if (std::strcmp(interface, zwlr_data_control_manager_v1_interface.name) == 0) {
-        m_dataControl = static_cast<zwlr_data_control_manager_v1 *>(
-            wl_registry_bind(registry, name, &zwlr_data_control_manager_v1_interface,
-                             qMin<quint32>(version, 2)));
+        m_dataControl = static_cast<zwlr_data_control_manager_v1 *>(wl_registry_bind(
+            registry, name, &zwlr_data_control_manager_v1_interface, qMin<quint32>(version, 2)));
     }
 }
 

@@ -1,0 +1,241 @@
+// The Wayland road end to end under a headless sway: phrases typed by the
+// program's own virtual keyboard into native Qt and GTK windows and, through
+// the X11 road, into an XWayland one; texts that must be pasted go through
+// the data control clipboard and the user's clipboard comes back; the rules
+// name native programs by their app_id; the picker, shown through XWayland,
+// types into the native window it was opened over.
+
+#include "wayland/waylandsession.h"
+
+#include <QApplication>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QProcess>
+#include <QtTest>
+
+// Last: it brings Xlib, whose macros would spoil Qt's headers.
+#include "x11/programdriver.h"
+
+namespace {
+
+const QString Mixed = QStringLiteral("Hello, wörld! ÆØÅ €5 日本語 ✓ 😀 ẞ");
+const QString Lines = QStringLiteral("first line\nzweite Zeile é\n第三行");
+
+QString fromB64(const QByteArray &b64)
+{
+    return QString::fromUtf8(QByteArray::fromBase64(b64));
+}
+
+// A text editor in a process of its own that reports its whole text after
+// every change (x11target and gtktarget.py speak the same lines).
+class Target final : public QObject
+{
+public:
+    Target(WaylandSession *session, const QString &program, const QStringList &args,
+           const QProcessEnvironment &env)
+    {
+        m_process = session->startProcess(program, args, env);
+        m_process->setProcessChannelMode(QProcess::SeparateChannels);
+        connect(m_process, &QProcess::readyReadStandardOutput, this, [this] {
+            while (m_process->canReadLine()) {
+                const QByteArray line = m_process->readLine().trimmed();
+                if (line.startsWith("READY"))
+                    m_ready = true;
+                else if (line.startsWith("TEXT "))
+                    m_text = fromB64(line.mid(5));
+            }
+        });
+    }
+    bool waitReady()
+    {
+        return QTest::qWaitFor([&] { return m_ready; }, 15000);
+    }
+    bool waitForText(const QString &expected, int ms = 8000)
+    {
+        return QTest::qWaitFor([&] { return m_text == expected; }, ms);
+    }
+    QString text() const { return m_text; }
+    void send(const QByteArray &line) { m_process->write(line + '\n'); }
+    void clear()
+    {
+        send("clear");
+        QTest::qWaitFor([&] { return m_text.isEmpty(); }, 3000);
+    }
+    void quit()
+    {
+        send("quit");
+        m_process->waitForFinished(3000);
+    }
+
+private:
+    QProcess *m_process = nullptr;
+    bool m_ready = false;
+    QString m_text;
+};
+
+} // namespace
+
+class TestWaylandRoad final : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TestWaylandRoad(WaylandSession *session) : m_session(session) {}
+
+private:
+    WaylandSession *m_session;
+    QProcess *m_program = nullptr;
+
+    struct Outcome
+    {
+        int exitCode = -1;
+        QString error;
+    };
+
+    Outcome command(const QStringList &arguments)
+    {
+        QProcess p;
+        p.setProcessEnvironment(m_session->environment());
+        p.start(QStringLiteral(SCRIVLET_EXE), arguments);
+        Outcome outcome;
+        // The event loop runs meanwhile: the test serves nothing, but the
+        // targets' reports come in.
+        if (!QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, 20000))
+            return outcome;
+        outcome.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        outcome.error = QString::fromUtf8(p.readAllStandardError());
+        return outcome;
+    }
+
+    QString clipboard()
+    {
+        QProcess p;
+        p.start(QStringLiteral("wl-paste"), {QStringLiteral("--no-newline")});
+        p.waitForFinished(5000);
+        return QString::fromUtf8(p.readAllStandardOutput());
+    }
+
+    bool setClipboard(const QString &text)
+    {
+        QProcess::startDetached(QStringLiteral("wl-copy"), {text});
+        return QTest::qWaitFor([&] { return clipboard() == text; }, 5000);
+    }
+
+    bool startProgram(const QJsonObject &settings = QJsonObject())
+    {
+        stopProgram();
+        QJsonObject s = settings;
+        s.insert(QStringLiteral("importedV3"), true);
+        s.insert(QStringLiteral("language"), QStringLiteral("en"));
+        const QJsonArray phrases = {ProgramDriver::phrase(QStringLiteral("mixed"), Mixed, 0, 0),
+                                    ProgramDriver::phrase(QStringLiteral("lines"), Lines, 0, 0)};
+        QDir().mkpath(ProgramDriver::dataFolder());
+        if (!ProgramDriver::writeDataFile(ProgramDriver::dataFilePath(), s, phrases))
+            return false;
+        m_program =
+            m_session->startProcess(QStringLiteral(SCRIVLET_EXE), {QStringLiteral("--in-tray")});
+        // Ready once it answers the command line.
+        return QTest::qWaitFor([&] { return command({QStringLiteral("--list")}).exitCode == 0; },
+                               15000);
+    }
+
+    void stopProgram()
+    {
+        if (!m_program)
+            return;
+        m_program->terminate();
+        if (!m_program->waitForFinished(5000))
+            m_program->kill();
+        m_program->waitForFinished(2000);
+        m_program = nullptr;
+    }
+
+    std::unique_ptr<Target> startTarget(const QString &kind)
+    {
+        QProcessEnvironment env;
+        QString program = WaylandSession::programPath(QStringLiteral("../x11/x11target"));
+        QStringList args;
+        if (kind == QLatin1String("qt-wayland")) {
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+        } else if (kind == QLatin1String("gtk-wayland")) {
+            program = QStringLiteral("/usr/bin/python3"); // the one with GTK's bindings
+            args = QStringList{WaylandSession::programPath(QStringLiteral("../x11/gtktarget.py"))};
+            env.insert(QStringLiteral("GDK_BACKEND"), QStringLiteral("wayland"));
+        } else {
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        }
+        auto target = std::make_unique<Target>(m_session, program, args, env);
+        if (!target->waitReady())
+            return nullptr;
+        // A new window takes the focus.
+        QTest::qWait(300);
+        return target;
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(startProgram()); }
+
+    void cleanupTestCase() { stopProgram(); }
+
+    void phrasesArriveExactly_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("phrase");
+        QTest::addColumn<QString>("expected");
+        for (const char *kind : {"qt-wayland", "gtk-wayland", "qt-xwayland"}) {
+            QTest::addRow("%s typed", kind) << kind << "mixed" << Mixed;
+            QTest::addRow("%s pasted", kind) << kind << "lines" << Lines;
+        }
+    }
+
+    void phrasesArriveExactly()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, phrase);
+        QFETCH(QString, expected);
+        const auto target = startTarget(kind);
+        QVERIFY(target);
+        QVERIFY(setClipboard(QStringLiteral("the user's own")));
+        for (int round = 0; round < 3; ++round) {
+            target->clear();
+            const Outcome outcome = command({QStringLiteral("--type"), phrase});
+            QCOMPARE(outcome.exitCode, 0);
+            QVERIFY2(target->waitForText(expected),
+                     qPrintable(QStringLiteral("round %1 has: %2").arg(round).arg(target->text())));
+            // Once: nothing more comes.
+            QTest::qWait(200);
+            QCOMPARE(target->text(), expected);
+            QCOMPARE(clipboard(), QStringLiteral("the user's own"));
+        }
+        target->quit();
+    }
+
+    // A rule names a native program by its app_id.
+    void rulesNameNativePrograms()
+    {
+        QVERIFY(startProgram(QJsonObject{
+            {QStringLiteral("appRules"),
+             QJsonArray{QJsonObject{{QStringLiteral("match"), QStringLiteral("x11target")},
+                                    {QStringLiteral("road"), QStringLiteral("never")}}}}}));
+        const auto target = startTarget(QStringLiteral("qt-wayland"));
+        QVERIFY(target);
+        target->clear();
+        const Outcome outcome = command({QStringLiteral("--type"), QStringLiteral("mixed")});
+        QCOMPARE(outcome.exitCode, 1);
+        QVERIFY2(outcome.error.contains(QLatin1String("x11target")), qPrintable(outcome.error));
+        QTest::qWait(300);
+        QCOMPARE(target->text(), QString());
+        target->quit();
+        QVERIFY(startProgram());
+    }
+
+    void unknownPhraseFails()
+    {
+        const Outcome outcome = command({QStringLiteral("--type"), QStringLiteral("no such")});
+        QCOMPARE(outcome.exitCode, 1);
+        QVERIFY(!outcome.error.isEmpty());
+    }
+};
+
+SCRIVLET_WAYLAND_TEST_MAIN(TestWaylandRoad)
+#include "tst_waylandroad.moc"

@@ -1,0 +1,80 @@
+#pragma once
+
+// A private headless sway for end-to-end tests: its own Wayland socket, its
+// IPC socket and an XWayland display, in a temporary folder, with temporary
+// HOME and XDG folders for the programs started in it. sway will not run as
+// root: when the test is root, sway alone runs as an unprivileged user
+// (made once, "scrivlet-test"), while the test, its targets and the program
+// stay root and reach sway's sockets by path. start() puts WAYLAND_DISPLAY,
+// DISPLAY, SWAYSOCK and the folders into this process's environment, so it
+// runs before the QApplication is made (SCRIVLET_WAYLAND_TEST_MAIN).
+
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QVector>
+
+#include <sys/types.h>
+
+#include <memory>
+
+class QProcess;
+
+class WaylandSession final
+{
+public:
+    WaylandSession() = default;
+    ~WaylandSession();
+    WaylandSession(const WaylandSession &) = delete;
+    WaylandSession &operator=(const WaylandSession &) = delete;
+
+    bool start(QString *error);
+    void stop();
+    // After a failed start(): sway or XWayland is not installed.
+    bool lacksPrograms() const { return m_lacksPrograms; }
+
+    QString root() const { return m_dir ? m_dir->path() : QString(); }
+    QString home() const { return root() + QStringLiteral("/home"); }
+    QProcessEnvironment environment() const;
+
+    // Starts a program in the session; it dies with this process.
+    QProcess *startProcess(const QString &program, const QStringList &arguments,
+                           const QProcessEnvironment &extra = QProcessEnvironment());
+    // Runs a sway command through its IPC; false when sway refused it.
+    bool swaymsg(const QString &command);
+    // The app_id (or X11 class) of the window sway has focused; empty for
+    // none.
+    QString focusedApp();
+
+    static QString programPath(const QString &name);
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    pid_t m_sway = -1;
+    QString m_waylandDisplay;
+    QString m_display;
+    QString m_swaySocket;
+    bool m_lacksPrograms = false;
+    QVector<QProcess *> m_processes;
+};
+
+#define SCRIVLET_WAYLAND_TEST_MAIN(TestClass)                                                      \
+    int main(int argc, char *argv[])                                                               \
+    {                                                                                              \
+        WaylandSession session;                                                                    \
+        QString error;                                                                             \
+        if (!session.start(&error)) {                                                              \
+            qWarning("%s: %s", session.lacksPrograms() ? "skipped" : "cannot start sway",          \
+                     qPrintable(error));                                                           \
+            return session.lacksPrograms() ? 77 : 1;                                               \
+        }                                                                                          \
+        int rc = 0;                                                                                \
+        {                                                                                          \
+            QApplication app(argc, argv);                                                          \
+            TestClass test(&session);                                                              \
+            rc = QTest::qExec(&test, argc, argv);                                                  \
+        }                                                                                          \
+        session.stop();                                                                            \
+        return rc;                                                                                 \
+    }
