@@ -8,10 +8,14 @@
 #include "store/phrasestore.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QFormLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSysInfo>
 #include <QTimer>
@@ -108,6 +112,23 @@ SettingsDialog::SettingsDialog(PhraseStore *store, bool showFailed, bool pickerF
     desktopNote->setWordWrap(true);
     desktopNote->setVisible(false);
     bodyLayout->addWidget(desktopNote);
+    bindingLines = new QPlainTextEdit(this);
+    bindingLines->setObjectName(QStringLiteral("bindings"));
+    bindingLines->setReadOnly(true);
+    bindingLines->setLineWrapMode(QPlainTextEdit::NoWrap);
+    bindingLines->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    bindingLines->setFixedHeight(bindingLines->fontMetrics().lineSpacing() * 5 +
+                                 2 * bindingLines->frameWidth() + 8);
+    bindingLines->setVisible(false);
+    copyBindings = new QPushButton(this);
+    copyBindings->setVisible(false);
+    connect(copyBindings, &QPushButton::clicked, this,
+            [this] { QGuiApplication::clipboard()->setText(bindingLines->toPlainText()); });
+    auto *copyRow = new QHBoxLayout;
+    copyRow->addStretch();
+    copyRow->addWidget(copyBindings);
+    bodyLayout->addWidget(bindingLines);
+    bodyLayout->addLayout(copyRow);
     bodyLayout->addWidget(buttons);
 
     setTexts();
@@ -129,8 +150,16 @@ void SettingsDialog::setDesktopNote(const QString &text)
     desktopNote->setVisible(!text.isEmpty());
 }
 
+void SettingsDialog::setBindingLines(const QString &lines)
+{
+    bindingLines->setPlainText(lines);
+    bindingLines->setVisible(!lines.isEmpty());
+    copyBindings->setVisible(!lines.isEmpty());
+}
+
 void SettingsDialog::setTexts()
 {
+    copyBindings->setText(tr("Copy"));
     setWindowTitle(tr("Options"));
     // On Windows the entry is the Run value; elsewhere it is the desktop's
     // autostart entry, and "Windows" would name the wrong system.

@@ -17,6 +17,7 @@ class OrderComboBox;
 class PhraseStore;
 class QCheckBox;
 class QLabel;
+class QPlainTextEdit;
 
 class SettingsDialog final : public ThemedDialog
 {
@@ -43,6 +44,11 @@ public:
     // empty hides it.
     void setDesktopNote(const QString &text);
     QLabel *desktopNoteLabel() const { return desktopNote; }
+    // Lines for the desktop's own key bindings, shown with a Copy button
+    // where the program may not hold global shortcuts; empty hides them.
+    void setBindingLines(const QString &lines);
+    QPlainTextEdit *bindingLinesView() const { return bindingLines; }
+    QPushButton *copyBindingsButton() const { return copyBindings; }
 
     QCheckBox *startBox() const { return start; }
     QCheckBox *minimizedBox() const { return minimized; }
@@ -88,6 +94,8 @@ private:
     LayoutNote *pickerNote = nullptr;
     QLabel *hint = nullptr;
     QLabel *desktopNote = nullptr;
+    QPlainTextEdit *bindingLines = nullptr;
+    QPushButton *copyBindings = nullptr;
     QPushButton *ok = nullptr;
     QPushButton *cancel = nullptr;
     QLabel *applicationsLabel = nullptr;

@@ -294,7 +294,8 @@ void MainWindow::openSettings()
     SettingsDialog dialog(store, !m_hotkeys->isShowRegistered(), !m_hotkeys->isPickerRegistered(),
                           this);
     dialog.setDesktop(desktop);
-    dialog.setDesktopNote(desktopNote());
+    dialog.setDesktopNote(desktopNote(true));
+    dialog.setBindingLines(bindingLines());
     m_settingsDialog = &dialog;
     const bool accepted = dialog.exec() == QDialog::Accepted;
     m_settingsDialog = nullptr;

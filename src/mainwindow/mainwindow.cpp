@@ -8,6 +8,7 @@
 #include "mainwindow/contentdialog.h"
 #include "panel/floatingpanel.h"
 #include "picker/pickerwindow.h"
+#include "platform/desktopbindings.h"
 #include "platform/windowframe.h"
 #include "store/phrasestore.h"
 #include "theme/elidedtext.h"
@@ -146,17 +147,47 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
     if (imported > 0)
         statusBar()->showMessage(tr("Imported %n phrases from version 3.0.", nullptr, imported),
                                  LegacyImportNoticeMs);
-    else if (const QString note = desktopNote(); !note.isEmpty())
+    else if (const QString note = desktopNote(false); !note.isEmpty())
         statusBar()->showMessage(note, DesktopNoticeMs);
 }
 
-QString MainWindow::desktopNote() const
+QString MainWindow::desktopNote(bool inOptions) const
 {
     if (Session::detect(QProcessEnvironment::systemEnvironment()) != Session::Kind::X11OnWayland)
         return QString();
-    return tr("This is a Wayland desktop, where Zem Scrivlet works through XWayland: its "
-              "shortcuts and phrases reach the windows of X11 programs only, not those of "
-              "Wayland programs.");
+    const SessionRoads roads = desktop ? desktop->sessionRoads() : SessionRoads();
+    if (!roads.waylandWindows)
+        return tr("This is a Wayland desktop, where Zem Scrivlet works through XWayland: its "
+                  "shortcuts and phrases reach the windows of X11 programs only, not those of "
+                  "Wayland programs.");
+    QStringList parts;
+    parts << tr("Wayland desktop: phrases reach Wayland programs through a virtual keyboard of "
+                "Zem Scrivlet's own, and X11 programs through XWayland.");
+    if (!roads.pasting)
+        parts << tr("This desktop lets no program in the background use the clipboard: phrases "
+                    "are typed, never pasted.");
+    if (!roads.globalShortcuts)
+        parts << (inOptions ? tr("No global shortcuts on this desktop: bind the commands below.")
+                            : tr("No global shortcuts on this desktop: bind the commands that "
+                                 "Options lists to keys of the desktop."));
+    return parts.join(QLatin1Char(' '));
+}
+
+QString MainWindow::bindingLines() const
+{
+    if (!desktop || desktop->sessionRoads().globalShortcuts)
+        return QString();
+    QVector<DesktopBindings::Command> commands;
+    const Settings &settings = store->settings();
+    if (settings.pickerVk)
+        commands.append({settings.pickerMods, settings.pickerVk, {QStringLiteral("--picker")}});
+    if (settings.showVk)
+        commands.append({settings.showMods, settings.showVk, {QStringLiteral("--toggle-window")}});
+    for (const Phrase &p : store->phrases()) {
+        if (p.enabled && p.vk)
+            commands.append({p.mods, p.vk, {QStringLiteral("--type"), p.name}});
+    }
+    return DesktopBindings::swayLines(commands, QCoreApplication::applicationFilePath());
 }
 
 void MainWindow::onShortcutCapture(bool active)

@@ -97,7 +97,12 @@ public:
     bool paused() const { return m_paused; }
     // What the desktop the program runs on keeps from it (a Wayland desktop
     // worked through XWayland), in the user's language; empty where nothing.
-    QString desktopNote() const;
+    // What the desktop keeps from the program: for the status bar, or for
+    // Options (where the binding lines follow it).
+    QString desktopNote(bool inOptions) const;
+    // The desktop's own key bindings for our commands, where the program may
+    // not hold global shortcuts; empty elsewhere.
+    QString bindingLines() const;
     // Carries out a command a later start handed over; answer (may be null)
     // gets the outcome once it is known, for --type after the text is in.
     void carryOut(const RemoteCommand::Request &request,

@@ -17,6 +17,10 @@
 class FakeDesktop final : public Desktop
 {
 public:
+    // What sessionRoads() reports.
+    SessionRoads roads;
+    SessionRoads sessionRoads() override { return roads; }
+
     struct Window
     {
         bool exists = true;

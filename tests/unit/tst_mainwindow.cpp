@@ -472,7 +472,7 @@ private slots:
         wayland = false; // Windows is no Wayland desktop, whatever the environment says
 #endif
         build();
-        const QString note = window->desktopNote();
+        const QString note = window->desktopNote(false);
         QCOMPARE(note.isEmpty(), !wayland);
         QCOMPARE(window->statusBar()->currentMessage(), note);
         bool shown = false;

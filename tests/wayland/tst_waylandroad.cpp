@@ -5,6 +5,7 @@
 // name native programs by their app_id; the picker, shown through XWayland,
 // types into the native window it was opened over.
 
+#include "platform/desktopbindings.h"
 #include "wayland/waylandsession.h"
 
 #include <QApplication>
@@ -128,7 +129,11 @@ private:
         s.insert(QStringLiteral("importedV3"), true);
         s.insert(QStringLiteral("language"), QStringLiteral("en"));
         const QJsonArray phrases = {ProgramDriver::phrase(QStringLiteral("mixed"), Mixed, 0, 0),
-                                    ProgramDriver::phrase(QStringLiteral("lines"), Lines, 0, 0)};
+                                    ProgramDriver::phrase(QStringLiteral("lines"), Lines, 0, 0),
+                                    ProgramDriver::phrase(QStringLiteral("it's, a; test"),
+                                                          QStringLiteral("quoted ✓"), 0, 0),
+                                    ProgramDriver::phrase(QStringLiteral("say \"hi\" \\ $HOME"),
+                                                          QStringLiteral("escaped ✓"), 0, 0)};
         QDir().mkpath(ProgramDriver::dataFolder());
         if (!ProgramDriver::writeDataFile(ProgramDriver::dataFilePath(), s, phrases))
             return false;
@@ -227,6 +232,95 @@ private slots:
         QCOMPARE(target->text(), QString());
         target->quit();
         QVERIFY(startProgram());
+    }
+
+    // The picker is an X11 window: sway focuses it over the native window,
+    // and gives the focus back to that window for the typing.
+    void pickerTypesIntoTheNativeWindow()
+    {
+        const auto target = startTarget(QStringLiteral("qt-wayland"));
+        QVERIFY(target);
+        target->clear();
+        QProcess picker;
+        picker.setProcessEnvironment(m_session->environment());
+        picker.start(QStringLiteral(SCRIVLET_EXE), {QStringLiteral("--picker")});
+        QVERIFY2(QTest::qWaitFor(
+                     [&] { return m_session->focusedApp() == QLatin1String("Scrivlet"); }, 10000),
+                 qPrintable(m_session->focusedApp()));
+        QCOMPARE(QProcess::execute(QStringLiteral("wtype"), {QStringLiteral("zweite")}), 0);
+        QTest::qWait(300);
+        QCOMPARE(QProcess::execute(QStringLiteral("wtype"),
+                                   {QStringLiteral("-k"), QStringLiteral("Return")}),
+                 0);
+        QVERIFY2(target->waitForText(Lines), qPrintable(target->text()));
+        QCOMPARE(m_session->focusedApp(), QStringLiteral("x11target"));
+        QVERIFY(QTest::qWaitFor([&] { return picker.state() == QProcess::NotRunning; }, 10000));
+        QCOMPARE(picker.exitCode(), 0);
+        target->quit();
+    }
+
+    // The lines Options offers for sway's configuration hand the name over
+    // as it stands, quotes, separators and dollar signs included. sway runs
+    // the command as its own user: a recorder stands in for the program
+    // there, and its arguments are then given to the program.
+    void bindingLinesWorkInSway_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("plain") << "mixed" << Mixed << "k";
+        QTest::newRow("apostrophe and separators") << "it's, a; test"
+                                                   << "quoted ✓"
+                                                   << "j";
+        QTest::newRow("double quotes, backslash, dollar") << "say \"hi\" \\ $HOME"
+                                                          << "escaped ✓"
+                                                          << "h";
+    }
+
+    void bindingLinesWorkInSway()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, expected);
+        QFETCH(QString, key);
+        const QString record = m_session->root() + QStringLiteral("/arguments");
+        const QString recorder = m_session->root() + QStringLiteral("/record-arguments");
+        QFile script(recorder);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\nfor a in \"$@\"; do printf '%s\\0' \"$a\"; done > " +
+                     QFile::encodeName(record) + ".part && mv " + QFile::encodeName(record) +
+                     ".part " + QFile::encodeName(record) + "\n");
+        script.close();
+        QVERIFY(script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                      QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                      QFileDevice::ExeOther));
+        QFile::remove(record);
+
+        const int vk = key.at(0).toUpper().unicode();
+        const QString lines = DesktopBindings::swayLines(
+            {{0x8 | 0x4, vk, {QStringLiteral("--type"), name}}}, recorder);
+        QVERIFY2(lines.startsWith(QLatin1String("bindsym Mod4+Shift+") + key), qPrintable(lines));
+        QVERIFY(m_session->swaymsg(lines));
+        QCOMPARE(QProcess::execute(
+                     QStringLiteral("wtype"),
+                     {QStringLiteral("-M"), QStringLiteral("logo"), QStringLiteral("-M"),
+                      QStringLiteral("shift"), QStringLiteral("-k"), key, QStringLiteral("-m"),
+                      QStringLiteral("shift"), QStringLiteral("-m"), QStringLiteral("logo")}),
+                 0);
+        QVERIFY(QTest::qWaitFor([&] { return QFile::exists(record); }, 5000));
+        QFile recorded(record);
+        QVERIFY(recorded.open(QIODevice::ReadOnly));
+        const QByteArray bytes = recorded.readAll();
+        // With its length: the QByteArray overload stops at the first NUL.
+        QStringList arguments = QString::fromUtf8(bytes.constData(), bytes.size()).split(QChar(0));
+        arguments.removeLast(); // after the last NUL
+        QCOMPARE(arguments, QStringList({QStringLiteral("--type"), name}));
+
+        const auto target = startTarget(QStringLiteral("qt-wayland"));
+        QVERIFY(target);
+        target->clear();
+        QCOMPARE(command(arguments).exitCode, 0);
+        QVERIFY2(target->waitForText(expected), qPrintable(target->text()));
+        target->quit();
     }
 
     void unknownPhraseFails()

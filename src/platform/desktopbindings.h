@@ -1,0 +1,35 @@
+#pragma once
+
+// Lines for a compositor's own key bindings that run the program's command
+// line, for desktops where a program may not hold global shortcuts (sway and
+// other Wayland compositors): the user pastes them into the compositor's
+// configuration. Pure text, tested without a desktop.
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+namespace DesktopBindings {
+
+struct Command
+{
+    int mods = 0; // MOD_* bits, as shortcuts are stored
+    int vk = 0;
+    QStringList arguments;
+};
+
+// The key combination in sway's terms ("Mod4+Shift+k"); empty when the key
+// has no name there.
+QString swayCombination(int mods, int vk);
+
+// Whether sway and the shell can hand the argument over unchanged inside the
+// quoted command of a binding: everything but control characters.
+bool swaySafe(const QString &argument);
+
+// One "bindsym" line per command, running program with its arguments; a
+// command whose key has no name or whose arguments cannot be written safely
+// becomes a comment saying so. Quotes, backslashes and dollar signs are made
+// by printf in the shell, since sway's own parsing would change them.
+QString swayLines(const QVector<Command> &commands, const QString &program);
+
+} // namespace DesktopBindings
