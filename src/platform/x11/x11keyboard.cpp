@@ -10,6 +10,7 @@
 
 #include <X11/Xlib-xcb.h>
 #include <X11/Xlib.h>
+#include <X11/extensions/XInput2.h>
 // xcb's XKB header names a member "explicit", a C++ keyword.
 #define explicit explicit_
 #include <xcb/xkb.h>
@@ -20,8 +21,39 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
+
+// XWayland gives the compositor's keymap to its Wayland keyboard only; the
+// XTest keyboard keeps a default one, and the core keyboard takes the map of
+// whichever device sent the last key. Keys we send are read with the XTest
+// keyboard's map, so that is the one to type with there. (Xorg applies every
+// map to all keyboards alike.)
+qint32 xwaylandTestKeyboard(Display *display, qint32 coreId)
+{
+    int opcode = 0;
+    int event = 0;
+    int error = 0;
+    if (!XQueryExtension(display, "XInputExtension", &opcode, &event, &error))
+        return -1;
+    int count = 0;
+    XIDeviceInfo *devices = XIQueryDevice(display, XIAllDevices, &count);
+    qint32 test = -1;
+    bool xwayland = false; // its input devices name it
+    for (int i = 0; devices && i < count; ++i) {
+        const XIDeviceInfo &d = devices[i];
+        if (d.use != XISlaveKeyboard || d.attachment != coreId || !d.name)
+            continue;
+        if (std::strstr(d.name, "XTEST"))
+            test = d.deviceid;
+        else if (std::strncmp(d.name, "xwayland-", 9) == 0)
+            xwayland = true;
+    }
+    if (devices)
+        XIFreeDeviceInfo(devices);
+    return xwayland ? test : -1;
+}
 
 // XKB event sub-types that say the keyboard map has changed.
 constexpr quint8 XkbNewKeyboardNotify = 0;
@@ -114,8 +146,10 @@ bool X11Keyboard::loadLayout()
     m_modifierMapStale = true;
     if (!m_context || m_deviceId < 0)
         return false;
-    xkb_keymap *keymap = xkb_x11_keymap_new_from_device(m_context, m_connection, m_deviceId,
-                                                        XKB_KEYMAP_COMPILE_NO_FLAGS);
+    // Asked each time: XWayland adds its Wayland keyboard when the seat has one.
+    const qint32 test = xwaylandTestKeyboard(m_display, m_deviceId);
+    xkb_keymap *keymap = xkb_x11_keymap_new_from_device(
+        m_context, m_connection, test >= 0 ? test : m_deviceId, XKB_KEYMAP_COMPILE_NO_FLAGS);
     if (!keymap)
         return false;
     m_layout = std::make_unique<KeyboardLayout>(keymap);
