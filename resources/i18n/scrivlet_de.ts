@@ -81,6 +81,13 @@
     </message>
 </context>
 <context>
+    <name>DesktopBindings</name>
+    <message>
+        <source>Not bindable here: %1 (a key without a name here, or a control character in the name)</source>
+        <translation>Hier nicht zuweisbar: %1 (eine Taste ohne Namen hier oder ein Steuerzeichen im Namen)</translation>
+    </message>
+</context>
+<context>
     <name>FloatingPanel</name>
     <message>
         <source>Zem Scrivlet</source>
@@ -503,6 +510,22 @@ Folgende wurden übersprungen, weil derselbe Text bereits in Ihrer Liste steht:
         <source>This is a Wayland desktop, where Zem Scrivlet works through XWayland: its shortcuts and phrases reach the windows of X11 programs only, not those of Wayland programs.</source>
         <translation>Dies ist ein Wayland-Desktop, auf dem Zem Scrivlet über XWayland arbeitet: Seine Tastenkürzel und Textbausteine erreichen nur die Fenster von X11-Programmen, nicht die von Wayland-Programmen.</translation>
     </message>
+    <message>
+        <source>Wayland desktop: phrases reach Wayland programs through a virtual keyboard of Zem Scrivlet&apos;s own, and X11 programs through XWayland.</source>
+        <translation>Wayland-Desktop: Phrasen erreichen Wayland-Programme über eine eigene virtuelle Tastatur von Zem Scrivlet und X11-Programme über XWayland.</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program in the background use the clipboard: phrases are typed, never pasted.</source>
+        <translation>Dieser Desktop lässt kein Programm im Hintergrund die Zwischenablage nutzen: Phrasen werden getippt, nie eingefügt.</translation>
+    </message>
+    <message>
+        <source>No global shortcuts on this desktop: bind the commands below.</source>
+        <translation>Keine globalen Tastenkürzel auf diesem Desktop: Weisen Sie die Befehle unten zu.</translation>
+    </message>
+    <message>
+        <source>No global shortcuts on this desktop: bind the commands that Options lists to keys of the desktop.</source>
+        <translation>Keine globalen Tastenkürzel auf diesem Desktop: Weisen Sie die in den Optionen aufgeführten Befehle Tasten des Desktops zu.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -687,6 +710,10 @@ Folgende wurden übersprungen, weil derselbe Text bereits in Ihrer Liste steht:
     <message>
         <source>How phrases go in…</source>
         <translation>Art des Einfügens…</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
     </message>
 </context>
 <context>

@@ -81,6 +81,13 @@
     </message>
 </context>
 <context>
+    <name>DesktopBindings</name>
+    <message>
+        <source>Not bindable here: %1 (a key without a name here, or a control character in the name)</source>
+        <translation>No se puede asignar aquí: %1 (una tecla sin nombre aquí o un carácter de control en el nombre)</translation>
+    </message>
+</context>
+<context>
     <name>FloatingPanel</name>
     <message>
         <source>Zem Scrivlet</source>
@@ -503,6 +510,22 @@ Se omitieron las siguientes porque su texto ya está en tu lista:
         <source>This is a Wayland desktop, where Zem Scrivlet works through XWayland: its shortcuts and phrases reach the windows of X11 programs only, not those of Wayland programs.</source>
         <translation>Este es un escritorio Wayland, donde Zem Scrivlet funciona a través de XWayland: sus atajos y frases solo llegan a las ventanas de programas X11, no a las de programas Wayland.</translation>
     </message>
+    <message>
+        <source>Wayland desktop: phrases reach Wayland programs through a virtual keyboard of Zem Scrivlet&apos;s own, and X11 programs through XWayland.</source>
+        <translation>Escritorio Wayland: las frases llegan a los programas Wayland mediante un teclado virtual propio de Zem Scrivlet, y a los programas X11 mediante XWayland.</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program in the background use the clipboard: phrases are typed, never pasted.</source>
+        <translation>Este escritorio no deja que ningún programa en segundo plano use el portapapeles: las frases se escriben, nunca se pegan.</translation>
+    </message>
+    <message>
+        <source>No global shortcuts on this desktop: bind the commands below.</source>
+        <translation>No hay atajos globales en este escritorio: asigne los comandos de abajo.</translation>
+    </message>
+    <message>
+        <source>No global shortcuts on this desktop: bind the commands that Options lists to keys of the desktop.</source>
+        <translation>No hay atajos globales en este escritorio: asigne a teclas del escritorio los comandos que indica Opciones.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -687,6 +710,10 @@ Se omitieron las siguientes porque su texto ya está en tu lista:
     <message>
         <source>How phrases go in…</source>
         <translation>Modo de inserción…</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
     </message>
 </context>
 <context>

@@ -81,6 +81,13 @@
     </message>
 </context>
 <context>
+    <name>DesktopBindings</name>
+    <message>
+        <source>Not bindable here: %1 (a key without a name here, or a control character in the name)</source>
+        <translation>Impossible à associer ici : %1 (une touche sans nom ici, ou un caractère de contrôle dans le nom)</translation>
+    </message>
+</context>
+<context>
     <name>FloatingPanel</name>
     <message>
         <source>Zem Scrivlet</source>
@@ -503,6 +510,22 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
         <source>This is a Wayland desktop, where Zem Scrivlet works through XWayland: its shortcuts and phrases reach the windows of X11 programs only, not those of Wayland programs.</source>
         <translation>Ceci est un bureau Wayland, où Zem Scrivlet fonctionne via XWayland&#xa0;: ses raccourcis et ses phrases n&apos;atteignent que les fenêtres des programmes X11, pas celles des programmes Wayland.</translation>
     </message>
+    <message>
+        <source>Wayland desktop: phrases reach Wayland programs through a virtual keyboard of Zem Scrivlet&apos;s own, and X11 programs through XWayland.</source>
+        <translation>Bureau Wayland : les phrases atteignent les programmes Wayland par un clavier virtuel propre à Zem Scrivlet, et les programmes X11 par XWayland.</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program in the background use the clipboard: phrases are typed, never pasted.</source>
+        <translation>Ce bureau ne laisse aucun programme en arrière-plan utiliser le presse-papiers : les phrases sont tapées, jamais collées.</translation>
+    </message>
+    <message>
+        <source>No global shortcuts on this desktop: bind the commands below.</source>
+        <translation>Pas de raccourcis globaux sur ce bureau : associez les commandes ci-dessous.</translation>
+    </message>
+    <message>
+        <source>No global shortcuts on this desktop: bind the commands that Options lists to keys of the desktop.</source>
+        <translation>Pas de raccourcis globaux sur ce bureau : associez aux touches du bureau les commandes listées dans Options.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -687,6 +710,10 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
     <message>
         <source>How phrases go in…</source>
         <translation>Mode d&apos;insertion…</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
     </message>
 </context>
 <context>

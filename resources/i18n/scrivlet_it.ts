@@ -81,6 +81,13 @@
     </message>
 </context>
 <context>
+    <name>DesktopBindings</name>
+    <message>
+        <source>Not bindable here: %1 (a key without a name here, or a control character in the name)</source>
+        <translation>Non assegnabile qui: %1 (un tasto senza nome qui o un carattere di controllo nel nome)</translation>
+    </message>
+</context>
+<context>
     <name>FloatingPanel</name>
     <message>
         <source>Zem Scrivlet</source>
@@ -503,6 +510,22 @@ Le seguenti sono state ignorate perché il loro testo è già nel tuo elenco:
         <source>This is a Wayland desktop, where Zem Scrivlet works through XWayland: its shortcuts and phrases reach the windows of X11 programs only, not those of Wayland programs.</source>
         <translation>Questo è un desktop Wayland, dove Zem Scrivlet funziona tramite XWayland: le sue scorciatoie e frasi raggiungono solo le finestre dei programmi X11, non quelle dei programmi Wayland.</translation>
     </message>
+    <message>
+        <source>Wayland desktop: phrases reach Wayland programs through a virtual keyboard of Zem Scrivlet&apos;s own, and X11 programs through XWayland.</source>
+        <translation>Desktop Wayland: le frasi raggiungono i programmi Wayland tramite una tastiera virtuale di Zem Scrivlet e i programmi X11 tramite XWayland.</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program in the background use the clipboard: phrases are typed, never pasted.</source>
+        <translation>Questo desktop non consente ad alcun programma in background di usare gli appunti: le frasi vengono digitate, mai incollate.</translation>
+    </message>
+    <message>
+        <source>No global shortcuts on this desktop: bind the commands below.</source>
+        <translation>Nessuna scorciatoia globale su questo desktop: assegna i comandi qui sotto.</translation>
+    </message>
+    <message>
+        <source>No global shortcuts on this desktop: bind the commands that Options lists to keys of the desktop.</source>
+        <translation>Nessuna scorciatoia globale su questo desktop: assegna ai tasti del desktop i comandi elencati in Opzioni.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -687,6 +710,10 @@ Le seguenti sono state ignorate perché il loro testo è già nel tuo elenco:
     <message>
         <source>How phrases go in…</source>
         <translation>Modalità di inserimento…</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
     </message>
 </context>
 <context>

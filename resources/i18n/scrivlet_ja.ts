@@ -81,6 +81,13 @@
     </message>
 </context>
 <context>
+    <name>DesktopBindings</name>
+    <message>
+        <source>Not bindable here: %1 (a key without a name here, or a control character in the name)</source>
+        <translation>ここでは割り当てられません: %1（ここで名前のないキー、または名前に制御文字があります）</translation>
+    </message>
+</context>
+<context>
     <name>FloatingPanel</name>
     <message>
         <source>Zem Scrivlet</source>
@@ -497,6 +504,22 @@ These were skipped because the same text is already in your list:
         <source>This is a Wayland desktop, where Zem Scrivlet works through XWayland: its shortcuts and phrases reach the windows of X11 programs only, not those of Wayland programs.</source>
         <translation>これは Wayland デスクトップで、Zem Scrivlet は XWayland を介して動作します。ショートカットとフレーズは X11 プログラムのウィンドウにのみ届き、Wayland プログラムのウィンドウには届きません。</translation>
     </message>
+    <message>
+        <source>Wayland desktop: phrases reach Wayland programs through a virtual keyboard of Zem Scrivlet&apos;s own, and X11 programs through XWayland.</source>
+        <translation>Wayland デスクトップ: フレーズは Zem Scrivlet 独自の仮想キーボードで Wayland のプログラムに、XWayland で X11 のプログラムに届きます。</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program in the background use the clipboard: phrases are typed, never pasted.</source>
+        <translation>このデスクトップでは、バックグラウンドのプログラムはクリップボードを使えません: フレーズは入力され、貼り付けられることはありません。</translation>
+    </message>
+    <message>
+        <source>No global shortcuts on this desktop: bind the commands below.</source>
+        <translation>このデスクトップにはグローバルショートカットがありません: 下のコマンドを割り当ててください。</translation>
+    </message>
+    <message>
+        <source>No global shortcuts on this desktop: bind the commands that Options lists to keys of the desktop.</source>
+        <translation>このデスクトップにはグローバルショートカットがありません: オプションに示すコマンドをデスクトップのキーに割り当ててください。</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -681,6 +704,10 @@ These were skipped because the same text is already in your list:
     <message>
         <source>How phrases go in…</source>
         <translation>挿入方法…</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
     </message>
 </context>
 <context>

@@ -81,6 +81,13 @@
     </message>
 </context>
 <context>
+    <name>DesktopBindings</name>
+    <message>
+        <source>Not bindable here: %1 (a key without a name here, or a control character in the name)</source>
+        <translation>여기서는 지정할 수 없음: %1 (여기서 이름이 없는 키이거나 이름에 제어 문자가 있음)</translation>
+    </message>
+</context>
+<context>
     <name>FloatingPanel</name>
     <message>
         <source>Zem Scrivlet</source>
@@ -497,6 +504,22 @@ These were skipped because the same text is already in your list:
         <source>This is a Wayland desktop, where Zem Scrivlet works through XWayland: its shortcuts and phrases reach the windows of X11 programs only, not those of Wayland programs.</source>
         <translation>이 데스크톱은 Wayland이며 Zem Scrivlet는 XWayland를 통해 동작합니다. 단축키와 문구는 X11 프로그램의 창에만 전달되고 Wayland 프로그램의 창에는 전달되지 않습니다.</translation>
     </message>
+    <message>
+        <source>Wayland desktop: phrases reach Wayland programs through a virtual keyboard of Zem Scrivlet&apos;s own, and X11 programs through XWayland.</source>
+        <translation>Wayland 데스크톱: 문구는 Zem Scrivlet 자체 가상 키보드로 Wayland 프로그램에, XWayland로 X11 프로그램에 전달됩니다.</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program in the background use the clipboard: phrases are typed, never pasted.</source>
+        <translation>이 데스크톱은 백그라운드 프로그램이 클립보드를 쓰지 못하게 합니다: 문구는 입력되며 붙여넣지 않습니다.</translation>
+    </message>
+    <message>
+        <source>No global shortcuts on this desktop: bind the commands below.</source>
+        <translation>이 데스크톱에는 전역 단축키가 없습니다: 아래 명령을 지정하세요.</translation>
+    </message>
+    <message>
+        <source>No global shortcuts on this desktop: bind the commands that Options lists to keys of the desktop.</source>
+        <translation>이 데스크톱에는 전역 단축키가 없습니다: 옵션에 나열된 명령을 데스크톱 키에 지정하세요.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -681,6 +704,10 @@ These were skipped because the same text is already in your list:
     <message>
         <source>How phrases go in…</source>
         <translation>삽입 방법…</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>복사</translation>
     </message>
 </context>
 <context>

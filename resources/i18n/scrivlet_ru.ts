@@ -81,6 +81,13 @@
     </message>
 </context>
 <context>
+    <name>DesktopBindings</name>
+    <message>
+        <source>Not bindable here: %1 (a key without a name here, or a control character in the name)</source>
+        <translation>Здесь не назначить: %1 (клавиша без имени здесь или управляющий символ в имени)</translation>
+    </message>
+</context>
+<context>
     <name>FloatingPanel</name>
     <message>
         <source>Zem Scrivlet</source>
@@ -509,6 +516,22 @@ These were skipped because the same text is already in your list:
         <source>This is a Wayland desktop, where Zem Scrivlet works through XWayland: its shortcuts and phrases reach the windows of X11 programs only, not those of Wayland programs.</source>
         <translation>Это рабочий стол Wayland, где Zem Scrivlet работает через XWayland: его сочетания клавиш и фразы доходят только до окон программ X11, но не до окон программ Wayland.</translation>
     </message>
+    <message>
+        <source>Wayland desktop: phrases reach Wayland programs through a virtual keyboard of Zem Scrivlet&apos;s own, and X11 programs through XWayland.</source>
+        <translation>Рабочий стол Wayland: фразы попадают в программы Wayland через собственную виртуальную клавиатуру Zem Scrivlet, а в программы X11 — через XWayland.</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program in the background use the clipboard: phrases are typed, never pasted.</source>
+        <translation>Этот рабочий стол не даёт фоновым программам пользоваться буфером обмена: фразы набираются, а не вставляются.</translation>
+    </message>
+    <message>
+        <source>No global shortcuts on this desktop: bind the commands below.</source>
+        <translation>На этом рабочем столе нет глобальных сочетаний клавиш: назначьте команды ниже.</translation>
+    </message>
+    <message>
+        <source>No global shortcuts on this desktop: bind the commands that Options lists to keys of the desktop.</source>
+        <translation>На этом рабочем столе нет глобальных сочетаний клавиш: назначьте клавишам рабочего стола команды, перечисленные в параметрах.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -693,6 +716,10 @@ These were skipped because the same text is already in your list:
     <message>
         <source>How phrases go in…</source>
         <translation>Способ вставки…</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
     </message>
 </context>
 <context>

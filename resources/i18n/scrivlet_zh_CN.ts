@@ -81,6 +81,13 @@
     </message>
 </context>
 <context>
+    <name>DesktopBindings</name>
+    <message>
+        <source>Not bindable here: %1 (a key without a name here, or a control character in the name)</source>
+        <translation>无法在此绑定：%1（此处没有名称的按键，或名称中含有控制字符）</translation>
+    </message>
+</context>
+<context>
     <name>FloatingPanel</name>
     <message>
         <source>Zem Scrivlet</source>
@@ -497,6 +504,22 @@ These were skipped because the same text is already in your list:
         <source>This is a Wayland desktop, where Zem Scrivlet works through XWayland: its shortcuts and phrases reach the windows of X11 programs only, not those of Wayland programs.</source>
         <translation>这是 Wayland 桌面，Zem Scrivlet 在此通过 XWayland 工作：它的快捷键和短语只能到达 X11 程序的窗口，无法到达 Wayland 程序的窗口。</translation>
     </message>
+    <message>
+        <source>Wayland desktop: phrases reach Wayland programs through a virtual keyboard of Zem Scrivlet&apos;s own, and X11 programs through XWayland.</source>
+        <translation>Wayland 桌面：短语通过 Zem Scrivlet 自己的虚拟键盘送入 Wayland 程序，通过 XWayland 送入 X11 程序。</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program in the background use the clipboard: phrases are typed, never pasted.</source>
+        <translation>此桌面不允许后台程序使用剪贴板：短语只会键入，不会粘贴。</translation>
+    </message>
+    <message>
+        <source>No global shortcuts on this desktop: bind the commands below.</source>
+        <translation>此桌面没有全局快捷键：请绑定下面的命令。</translation>
+    </message>
+    <message>
+        <source>No global shortcuts on this desktop: bind the commands that Options lists to keys of the desktop.</source>
+        <translation>此桌面没有全局快捷键：请将“选项”中列出的命令绑定到桌面的按键。</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -681,6 +704,10 @@ These were skipped because the same text is already in your list:
     <message>
         <source>How phrases go in…</source>
         <translation>输入方式…</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
     </message>
 </context>
 <context>

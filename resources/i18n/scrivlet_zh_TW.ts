@@ -81,6 +81,13 @@
     </message>
 </context>
 <context>
+    <name>DesktopBindings</name>
+    <message>
+        <source>Not bindable here: %1 (a key without a name here, or a control character in the name)</source>
+        <translation>無法在此綁定：%1（此處沒有名稱的按鍵，或名稱中含有控制字元）</translation>
+    </message>
+</context>
+<context>
     <name>FloatingPanel</name>
     <message>
         <source>Zem Scrivlet</source>
@@ -497,6 +504,22 @@ These were skipped because the same text is already in your list:
         <source>This is a Wayland desktop, where Zem Scrivlet works through XWayland: its shortcuts and phrases reach the windows of X11 programs only, not those of Wayland programs.</source>
         <translation>這是 Wayland 桌面，Zem Scrivlet 在此透過 XWayland 運作：它的快速鍵和片語只能到達 X11 程式的視窗，無法到達 Wayland 程式的視窗。</translation>
     </message>
+    <message>
+        <source>Wayland desktop: phrases reach Wayland programs through a virtual keyboard of Zem Scrivlet&apos;s own, and X11 programs through XWayland.</source>
+        <translation>Wayland 桌面：片語透過 Zem Scrivlet 自己的虛擬鍵盤送入 Wayland 程式，透過 XWayland 送入 X11 程式。</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program in the background use the clipboard: phrases are typed, never pasted.</source>
+        <translation>此桌面不允許背景程式使用剪貼簿：片語只會輸入，不會貼上。</translation>
+    </message>
+    <message>
+        <source>No global shortcuts on this desktop: bind the commands below.</source>
+        <translation>此桌面沒有全域快捷鍵：請綁定下方的命令。</translation>
+    </message>
+    <message>
+        <source>No global shortcuts on this desktop: bind the commands that Options lists to keys of the desktop.</source>
+        <translation>此桌面沒有全域快捷鍵：請將「選項」中列出的命令綁定到桌面的按鍵。</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -681,6 +704,10 @@ These were skipped because the same text is already in your list:
     <message>
         <source>How phrases go in…</source>
         <translation>輸入方式…</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>複製</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QBackingStore>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDateTime>
 #include <QDialog>
 #include <QDir>
@@ -495,6 +496,63 @@ private slots:
         if (savedType.isEmpty())
             qunsetenv("XDG_SESSION_TYPE");
     }
+
+#ifndef Q_OS_WIN
+    // A Wayland desktop whose compositor lets us type but keeps the global
+    // shortcuts: the status bar says what reaches where and points to
+    // Options, which lists a binding for every command with a shortcut
+    // (disabled phrases and keyless ones left out), and Copy puts the lines
+    // on the clipboard.
+    void waylandRoadListsBindings()
+    {
+        const QByteArray saved = qgetenv("WAYLAND_DISPLAY");
+        qputenv("WAYLAND_DISPLAY", "wayland-1");
+        desktop->roads.waylandWindows = true;
+        desktop->roads.virtualKeyboard = true;
+        desktop->roads.pasting = true;
+        desktop->roads.globalShortcuts = false;
+        const int ctrlAlt = 0x2 | 0x1;
+        store->phrases() << makePhrase(QStringLiteral("Greeting"), QStringLiteral("hi"), ctrlAlt, 0x31)
+                         << makePhrase(QStringLiteral("Keyless"), QStringLiteral("x"));
+        Phrase off = makePhrase(QStringLiteral("Off"), QStringLiteral("y"), ctrlAlt, 0x32);
+        off.enabled = false;
+        store->phrases() << off;
+        build();
+        const QString status = window->statusBar()->currentMessage();
+        QVERIFY2(status.contains(QLatin1String("virtual keyboard")), qPrintable(status));
+        QVERIFY(status.contains(QLatin1String("Options")));
+
+        QString note;
+        QString lines;
+        bool copyShown = false;
+        QTimer::singleShot(0, [&] {
+            auto *options = qobject_cast<SettingsDialog *>(QApplication::activeModalWidget());
+            if (options) {
+                note = options->desktopNoteLabel()->text();
+                lines = options->bindingLinesView()->toPlainText();
+                copyShown = options->copyBindingsButton()->isVisible();
+                QGuiApplication::clipboard()->clear();
+                options->copyBindingsButton()->click();
+                options->reject();
+            }
+        });
+        window->openSettings();
+        QVERIFY(note.contains(QLatin1String("bind the commands below")));
+        QVERIFY(copyShown);
+        const QStringList bound = lines.split(QLatin1Char('\n'));
+        QCOMPARE(bound.size(), 3); // picker, window, Greeting
+        QVERIFY(bound[0].startsWith(QLatin1String("bindsym Ctrl+r exec ")));
+        QVERIFY(bound[0].endsWith(QLatin1String(" '--picker'\"")));
+        QVERIFY(bound[1].endsWith(QLatin1String(" '--toggle-window'\"")));
+        QVERIFY(bound[2].startsWith(QLatin1String("bindsym Ctrl+Mod1+1 exec ")));
+        QVERIFY(bound[2].endsWith(QLatin1String(" '--type' 'Greeting'\"")));
+        QCOMPARE(QGuiApplication::clipboard()->text(), lines);
+        if (saved.isEmpty())
+            qunsetenv("WAYLAND_DISPLAY");
+        else
+            qputenv("WAYLAND_DISPLAY", saved);
+    }
+#endif
 
     // A command that comes while a text goes out (the wait loops serve the
     // channel) waits for it: the texts never interleave, and each command is

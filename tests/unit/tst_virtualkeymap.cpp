@@ -93,6 +93,31 @@ private slots:
         QCOMPARE(keymap.typed(presses), typed.isEmpty() ? text : typed);
     }
 
+    // The paste chords: V and Insert are in every map, and the chord's
+    // modifier bits are XKB's own Control and Shift, which a client reads by
+    // name, whatever else the map holds.
+    void pasteKeysAndModifiers()
+    {
+        VirtualKeymap map;
+        bool changed = false;
+        QVERIFY(map.prepare(QStringLiteral("日本"), &changed));
+        const Keymap keymap(map.keymapText());
+        QVERIFY(keymap.keymap);
+        QCOMPARE(xkb_state_key_get_one_sym(keymap.state.get(), VirtualKeymap::PasteVKeycode + 8),
+                 xkb_keysym_t(XKB_KEY_v));
+        QCOMPARE(xkb_state_key_get_one_sym(keymap.state.get(), VirtualKeymap::InsertKeycode + 8),
+                 xkb_keysym_t(XKB_KEY_Insert));
+        xkb_state_update_mask(keymap.state.get(),
+                              VirtualKeymap::ControlBit | VirtualKeymap::ShiftBit, 0, 0, 0, 0, 0);
+        QVERIFY(xkb_state_mod_name_is_active(keymap.state.get(), XKB_MOD_NAME_CTRL,
+                                             XKB_STATE_MODS_EFFECTIVE) > 0);
+        QVERIFY(xkb_state_mod_name_is_active(keymap.state.get(), XKB_MOD_NAME_SHIFT,
+                                             XKB_STATE_MODS_EFFECTIVE) > 0);
+        // With the modifiers down the key still gives v: the client sees Ctrl+Shift+V.
+        QCOMPARE(xkb_state_key_get_one_sym(keymap.state.get(), VirtualKeymap::PasteVKeycode + 8),
+                 xkb_keysym_t(XKB_KEY_v));
+    }
+
     // The map is uploaded again only when a text needs a key it lacks; when
     // full, the keys of characters the text does not need make room.
     void changesOnlyWhenATextNeedsIt()

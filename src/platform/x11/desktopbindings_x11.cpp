@@ -79,12 +79,18 @@ QString swayLines(const QVector<Command> &commands, const QString &program)
             words << shellWord(argument);
         }
         if (keys.isEmpty() || !safe) {
+            // The comment is one line too: control characters become spaces.
+            QString said = command.arguments.join(QLatin1Char(' '));
+            for (QChar &c : said) {
+                if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+                    c = QLatin1Char(' ');
+            }
             lines << QLatin1String("# ") +
                          QCoreApplication::translate(
                              "DesktopBindings",
                              "Not bindable here: %1 (a key without a name here, or a control "
                              "character in the name)")
-                             .arg(command.arguments.join(QLatin1Char(' ')));
+                             .arg(said);
             continue;
         }
         // The whole command in double quotes: sway takes it as one word and

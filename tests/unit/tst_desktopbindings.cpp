@@ -1,0 +1,90 @@
+// The lines Options offers for a compositor's own bindings: the keys in the
+// compositor's names, and the command written so that sway's parsing and the
+// shell hand every argument over unchanged (checked end to end under sway by
+// the Wayland tests; here the exact text).
+
+#include "platform/desktopbindings.h"
+
+#include <QtTest>
+
+class TestDesktopBindings final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void combinations_data()
+    {
+        QTest::addColumn<int>("mods");
+        QTest::addColumn<int>("vk");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("Win+Shift+letter") << (0x8 | 0x4) << 0x4B << "Mod4+Shift+k";
+        QTest::newRow("Ctrl+Alt+digit") << (0x2 | 0x1) << 0x31 << "Ctrl+Mod1+1";
+        QTest::newRow("function key") << 0x2 << 0x74 << "Ctrl+F5";
+        QTest::newRow("punctuation") << 0x2 << 0xBA << "Ctrl+semicolon";
+        QTest::newRow("keypad") << 0x1 << 0x6B << "Mod1+KP_Add";
+        QTest::newRow("no name") << 0x2 << 0xFF << "";
+    }
+
+    void combinations()
+    {
+        QFETCH(int, mods);
+        QFETCH(int, vk);
+        QFETCH(QString, expected);
+        QCOMPARE(DesktopBindings::swayCombination(mods, vk), expected);
+    }
+
+    void lines_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("plain") << "Greeting"
+                               << "bindsym Ctrl+Mod1+1 exec \"'/usr/bin/scrivlet' '--type' "
+                                  "'Greeting'\"";
+        QTest::newRow("spaces and separators")
+            << "a, b; c"
+            << "bindsym Ctrl+Mod1+1 exec \"'/usr/bin/scrivlet' '--type' 'a, b; c'\"";
+        // Quotes, backslashes and dollars come from printf, each in quotes of
+        // its own, so that sway sees only paired quotes and no variable.
+        QTest::newRow("apostrophe") << "it's"
+                                    << "bindsym Ctrl+Mod1+1 exec \"'/usr/bin/scrivlet' '--type' "
+                                       "'it'$(printf '\\047')'s'\"";
+        QTest::newRow("double quote, backslash, dollar")
+            << "\"\\$"
+            << "bindsym Ctrl+Mod1+1 exec \"'/usr/bin/scrivlet' '--type' "
+               "''$(printf '\\042')''$(printf '\\134')''$(printf '\\044')''\"";
+        QTest::newRow("non-ASCII") << "Grüße 日本"
+                                   << "bindsym Ctrl+Mod1+1 exec \"'/usr/bin/scrivlet' '--type' "
+                                      "'Grüße 日本'\"";
+    }
+
+    void lines()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, line);
+        const QString out =
+            DesktopBindings::swayLines({{0x2 | 0x1, 0x31, {QStringLiteral("--type"), name}}},
+                                       QStringLiteral("/usr/bin/scrivlet"));
+        QCOMPARE(out, line);
+    }
+
+    // A line break would end the binding early, and a key without a name
+    // cannot be bound: a comment says so, and the other lines stand.
+    void unbindableCommandsBecomeComments()
+    {
+        const QString out = DesktopBindings::swayLines(
+            {{0x2, 0x4B, {QStringLiteral("--picker")}},
+             {0x2, 0x4C, {QStringLiteral("--type"), QStringLiteral("two\nlines")}},
+             {0x2, 0xFF, {QStringLiteral("--toggle-window")}}},
+            QStringLiteral("/usr/bin/scrivlet"));
+        const QStringList lines = out.split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines[0],
+                 QStringLiteral("bindsym Ctrl+k exec \"'/usr/bin/scrivlet' '--picker'\""));
+        QVERIFY(lines[1].startsWith(QLatin1String("# ")));
+        QVERIFY(lines[2].startsWith(QLatin1String("# ")));
+        QVERIFY(lines[2].contains(QLatin1String("--toggle-window")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDesktopBindings)
+#include "tst_desktopbindings.moc"

@@ -1,0 +1,93 @@
+// The user's own keyboard, for the Wayland tests: a virtual keyboard with the
+// keymap of a named layout (as a real keyboard with that layout has), whose
+// keys the test presses between insertions, so that the compositor switches
+// the clients from it to the program's keyboard and back as it does for a
+// person who types and then uses a phrase.
+//   userkeyboard LAYOUT   then lines on stdin: "key CODE" (an evdev code,
+//   pressed and released), answered by "OK"; end of input ends it.
+
+#include "virtual-keyboard-unstable-v1-client-protocol.h"
+
+#include <wayland-client.h>
+#include <xkbcommon/xkbcommon.h>
+
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <string>
+#include <sys/mman.h>
+#include <unistd.h>
+
+namespace {
+
+wl_seat *seat = nullptr;
+zwp_virtual_keyboard_manager_v1 *manager = nullptr;
+
+void global(void *, wl_registry *registry, uint32_t name, const char *interface, uint32_t)
+{
+    if (std::strcmp(interface, wl_seat_interface.name) == 0 && !seat)
+        seat = static_cast<wl_seat *>(wl_registry_bind(registry, name, &wl_seat_interface, 1));
+    else if (std::strcmp(interface, zwp_virtual_keyboard_manager_v1_interface.name) == 0)
+        manager = static_cast<zwp_virtual_keyboard_manager_v1 *>(
+            wl_registry_bind(registry, name, &zwp_virtual_keyboard_manager_v1_interface, 1));
+}
+
+void globalRemove(void *, wl_registry *, uint32_t) {}
+
+const wl_registry_listener listener = {global, globalRemove};
+
+uint32_t now()
+{
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return uint32_t(t.tv_sec * 1000 + t.tv_nsec / 1000000);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc != 2)
+        return 2;
+    wl_display *display = wl_display_connect(nullptr);
+    if (!display)
+        return 1;
+    wl_registry *registry = wl_display_get_registry(display);
+    wl_registry_add_listener(registry, &listener, nullptr);
+    wl_display_roundtrip(display);
+    if (!seat || !manager)
+        return 1;
+
+    xkb_context *context = xkb_context_new(XKB_CONTEXT_NO_FLAGS);
+    const xkb_rule_names names = {"evdev", "pc105", argv[1], "", ""};
+    xkb_keymap *keymap = xkb_keymap_new_from_names(context, &names, XKB_KEYMAP_COMPILE_NO_FLAGS);
+    if (!keymap)
+        return 1;
+    char *text = xkb_keymap_get_as_string(keymap, XKB_KEYMAP_FORMAT_TEXT_V1);
+    const size_t size = std::strlen(text) + 1;
+    const int fd = memfd_create("userkeyboard", MFD_CLOEXEC);
+    if (fd < 0 || write(fd, text, size) != ssize_t(size))
+        return 1;
+    zwp_virtual_keyboard_v1 *keyboard =
+        zwp_virtual_keyboard_manager_v1_create_virtual_keyboard(manager, seat);
+    zwp_virtual_keyboard_v1_keymap(keyboard, WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1, fd, uint32_t(size));
+    wl_display_roundtrip(display);
+    std::printf("READY\n");
+    std::fflush(stdout);
+
+    char line[128];
+    while (std::fgets(line, sizeof line, stdin)) {
+        unsigned code = 0;
+        if (std::sscanf(line, "key %u", &code) != 1)
+            continue;
+        zwp_virtual_keyboard_v1_key(keyboard, now(), code, WL_KEYBOARD_KEY_STATE_PRESSED);
+        zwp_virtual_keyboard_v1_key(keyboard, now(), code, WL_KEYBOARD_KEY_STATE_RELEASED);
+        wl_display_roundtrip(display);
+        std::printf("OK\n");
+        std::fflush(stdout);
+    }
+    zwp_virtual_keyboard_v1_destroy(keyboard);
+    wl_display_roundtrip(display);
+    wl_display_disconnect(display);
+    return 0;
+}
