@@ -145,8 +145,8 @@ QByteArray VirtualKeymap::keymapText() const
         keycodes += "    " + name + " = " + QByteArray::number(first + quint32(i)) + ";\n";
         symbols += "    key " + name + " { [ " + keysymName(keysymFor(m_byKey.at(i))) + " ] };\n";
     }
-    keycodes += "    <PSTV> = " + QByteArray::number(PasteVKeycode + 8) + ";\n    <PSTI> = " +
-                QByteArray::number(InsertKeycode + 8) + ";\n};\n";
+    keycodes += "    <PSTV> = " + QByteArray::number(PasteVKeycode + 8) +
+                ";\n    <PSTI> = " + QByteArray::number(InsertKeycode + 8) + ";\n};\n";
     symbols += "    key <PSTV> { [ v ] };\n    key <PSTI> { [ Insert ] };\n};\n";
     // One level, no modifiers: the simplest types and no interpretations.
     return "xkb_keymap {\n" + keycodes +

@@ -512,7 +512,8 @@ private slots:
         desktop->roads.pasting = true;
         desktop->roads.globalShortcuts = false;
         const int ctrlAlt = 0x2 | 0x1;
-        store->phrases() << makePhrase(QStringLiteral("Greeting"), QStringLiteral("hi"), ctrlAlt, 0x31)
+        store->phrases() << makePhrase(QStringLiteral("Greeting"), QStringLiteral("hi"), ctrlAlt,
+                                       0x31)
                          << makePhrase(QStringLiteral("Keyless"), QStringLiteral("x"));
         Phrase off = makePhrase(QStringLiteral("Off"), QStringLiteral("y"), ctrlAlt, 0x32);
         off.enabled = false;
@@ -1069,7 +1070,10 @@ private slots:
     }
 
 private:
-    void build() { window = std::make_unique<MainWindow>(store.get(), &translator, desktop.get()); }
+    void build()
+    {
+        window = std::make_unique<MainWindow>(store.get(), &translator, desktop.get());
+    }
 
     QTemporaryDir config;
     std::unique_ptr<QTemporaryDir> dir;

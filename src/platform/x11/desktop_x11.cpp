@@ -420,7 +420,8 @@ void X11Desktop::settle(WindowHandle target, int maxMs)
 // front, Wayland programs are reached too; elsewhere X11 alone.
 std::unique_ptr<Desktop> createDesktop()
 {
-    auto x11 = std::make_unique<X11Desktop>(QX11Info::isPlatformX11() ? QX11Info::display() : nullptr);
+    auto x11 =
+        std::make_unique<X11Desktop>(QX11Info::isPlatformX11() ? QX11Info::display() : nullptr);
     std::unique_ptr<WaylandConnection> wayland = WaylandConnection::open();
     if (WaylandDesktop::canServe(wayland.get()))
         return std::make_unique<WaylandDesktop>(std::move(x11), std::move(wayland));
