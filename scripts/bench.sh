@@ -7,7 +7,8 @@
 #
 # The figures come from the benchmark programs (bench/bench_store,
 # bench/bench_picker, bench/bench_panel, tests/x11/bench_insert,
-# tests/x11/bench_pastetargets, tests/x11/bench_startup), which
+# tests/x11/bench_pastetargets, tests/x11/bench_startup,
+# tests/wayland/bench_wayland), which
 # print them as "figure" lines (bench/benchrow.h); their own reports go to
 # <build>/bench.log. To add a row: print a figure under a new key from any of
 # these programs, or from a new one run below, and add the key to the list of
@@ -20,7 +21,7 @@ build=$(realpath "${1:-build}")
     exit 1
 }
 cmake --build "$build" -j2 --target scrivlet bench_store bench_picker bench_panel bench_insert bench_startup \
-    bench_pastetargets >&2
+    bench_pastetargets bench_wayland >&2
 
 log=$build/bench.log
 figures=$(mktemp)
@@ -46,6 +47,7 @@ run "$build/bench/bench_store" 10000 100000
 run "$build/tests/x11/bench_startup" 0 1000 10000 100000
 run "$build/tests/x11/bench_insert"
 run "$build/tests/x11/bench_pastetargets"
+run "$build/tests/wayland/bench_wayland"
 
 # The picker on a private X server of its own, as the program would meet it.
 display_file=$(mktemp)
@@ -75,6 +77,11 @@ rows = [
     ("insert-400", "shortcut to text: 400 characters", "about 10 ms", "xdotool-400", "floor-400"),
     ("insert-lines", "shortcut to text: three lines", "about 10 ms", "xdotool-lines", "floor-lines"),
     ("insert-20kb", "shortcut to text: 20 KB", "about 10 ms", "xdotool-20kb", "floor-20kb"),
+    ("wayland-ascii", "Wayland (sway), command to text in GTK: ASCII line", "", "wtype-ascii", None),
+    ("wayland-nonascii", "Wayland (sway), command to text in GTK: non-ASCII line", "", "wtype-nonascii", None),
+    ("wayland-cjk", "Wayland (sway), command to text in GTK: 120 distinct CJK", "", "wtype-cjk", None),
+    ("wayland-emoji", "Wayland (sway), command to text in GTK: emoji", "", "wtype-emoji", None),
+    ("wayland-lines", "Wayland (sway), command to text in GTK: three lines", "", "wtype-lines", None),
     ("paste-chromium-lines-rest", "clipboard road into Chromium, three lines, at rest", "", None, None),
     ("paste-chromium-lines-busy", "clipboard road into Chromium, three lines, both cores busy", "", None, None),
     ("paste-firefox-lines-rest", "clipboard road into Firefox ESR, three lines, at rest", "", None, None),
@@ -124,7 +131,7 @@ def cell(key):
 
 print(f"load average before: {sys.argv[2]}, after: {sys.argv[3]} ({sys.argv[4]} cores)")
 print()
-print("| figure | median (min-max, runs) | target | `xdotool type --delay 0` "
+print("| figure | median (min-max, runs) | target | `xdotool type --delay 0` (X11), `wtype` (Wayland) "
       "| the same keys sent at once |")
 print("|---|---|---|---|---|")
 for key, what, target, beside, floor in rows:

@@ -7,6 +7,7 @@
 
 #include "platform/desktopbindings.h"
 #include "wayland/waylandsession.h"
+#include "wayland/waylandtarget.h"
 
 #include <QApplication>
 #include <QJsonArray>
@@ -32,58 +33,6 @@ QString distinctCjk(int count)
         out += QChar(0x4E00 + i * 7);
     return out;
 }
-
-QString fromB64(const QByteArray &b64)
-{
-    return QString::fromUtf8(QByteArray::fromBase64(b64));
-}
-
-// A text editor in a process of its own that reports its whole text after
-// every change (x11target and gtktarget.py speak the same lines).
-class Target final : public QObject
-{
-public:
-    Target(WaylandSession *session, const QString &program, const QStringList &args,
-           const QProcessEnvironment &env)
-    {
-        m_process = session->startProcess(program, args, env);
-        m_process->setProcessChannelMode(QProcess::SeparateChannels);
-        connect(m_process, &QProcess::readyReadStandardOutput, this, [this] {
-            while (m_process->canReadLine()) {
-                const QByteArray line = m_process->readLine().trimmed();
-                if (line.startsWith("READY"))
-                    m_ready = true;
-                else if (line == "TEXT" || line.startsWith("TEXT ")) // trimmed: empty text
-                    m_text = fromB64(line.mid(5));
-            }
-        });
-    }
-    bool waitReady()
-    {
-        return QTest::qWaitFor([&] { return m_ready; }, 15000);
-    }
-    bool waitForText(const QString &expected, int ms = 8000)
-    {
-        return QTest::qWaitFor([&] { return m_text == expected; }, ms);
-    }
-    QString text() const { return m_text; }
-    void send(const QByteArray &line) { m_process->write(line + '\n'); }
-    void clear()
-    {
-        send("clear");
-        QTest::qWaitFor([&] { return m_text.isEmpty(); }, 3000);
-    }
-    void quit()
-    {
-        send("quit");
-        m_process->waitForFinished(3000);
-    }
-
-private:
-    QProcess *m_process = nullptr;
-    bool m_ready = false;
-    QString m_text;
-};
 
 } // namespace
 
@@ -171,7 +120,7 @@ private:
         m_program = nullptr;
     }
 
-    std::unique_ptr<Target> startTarget(const QString &kind)
+    std::unique_ptr<WaylandTarget> startTarget(const QString &kind)
     {
         QProcessEnvironment env;
         QString program = WaylandSession::programPath(QStringLiteral("../x11/x11target"));
@@ -185,7 +134,7 @@ private:
         } else {
             env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         }
-        auto target = std::make_unique<Target>(m_session, program, args, env);
+        auto target = std::make_unique<WaylandTarget>(m_session, program, args, env);
         if (!target->waitReady())
             return nullptr;
         // A new window takes the focus.

@@ -1,0 +1,63 @@
+#pragma once
+
+// A text editor in a process of its own in a WaylandSession, which reports
+// its whole text after every change (x11target and gtktarget.py speak the
+// same lines: "READY <id>", "TEXT <base64>"; in: "clear", "quit").
+
+#include "wayland/waylandsession.h"
+
+#include <QObject>
+#include <QProcess>
+#include <QTest>
+
+inline QString fromB64(const QByteArray &b64)
+{
+    return QString::fromUtf8(QByteArray::fromBase64(b64));
+}
+
+// A text editor in a process of its own that reports its whole text after
+// every change (x11target and gtktarget.py speak the same lines).
+class WaylandTarget final : public QObject
+{
+public:
+    WaylandTarget(WaylandSession *session, const QString &program, const QStringList &args,
+                  const QProcessEnvironment &env)
+    {
+        m_process = session->startProcess(program, args, env);
+        m_process->setProcessChannelMode(QProcess::SeparateChannels);
+        connect(m_process, &QProcess::readyReadStandardOutput, this, [this] {
+            while (m_process->canReadLine()) {
+                const QByteArray line = m_process->readLine().trimmed();
+                if (line.startsWith("READY"))
+                    m_ready = true;
+                else if (line == "TEXT" || line.startsWith("TEXT ")) // trimmed: empty text
+                    m_text = fromB64(line.mid(5));
+            }
+        });
+    }
+    bool waitReady()
+    {
+        return QTest::qWaitFor([&] { return m_ready; }, 15000);
+    }
+    bool waitForText(const QString &expected, int ms = 8000)
+    {
+        return QTest::qWaitFor([&] { return m_text == expected; }, ms);
+    }
+    QString text() const { return m_text; }
+    void send(const QByteArray &line) { m_process->write(line + '\n'); }
+    void clear()
+    {
+        send("clear");
+        QTest::qWaitFor([&] { return m_text.isEmpty(); }, 3000);
+    }
+    void quit()
+    {
+        send("quit");
+        m_process->waitForFinished(3000);
+    }
+
+private:
+    QProcess *m_process = nullptr;
+    bool m_ready = false;
+    QString m_text;
+};
