@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSysInfo>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -117,7 +118,9 @@ SettingsDialog::SettingsDialog(PhraseStore *store, bool showFailed, bool pickerF
     bindingLines->setReadOnly(true);
     bindingLines->setLineWrapMode(QPlainTextEdit::NoWrap);
     bindingLines->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // Five lines, and the scroll bar that long lines bring.
     bindingLines->setFixedHeight(bindingLines->fontMetrics().lineSpacing() * 5 +
+                                 bindingLines->horizontalScrollBar()->sizeHint().height() +
                                  2 * bindingLines->frameWidth() + 8);
     bindingLines->setVisible(false);
     copyBindings = new QPushButton(this);
