@@ -197,6 +197,39 @@ private slots:
         user->waitForFinished(3000);
     }
 
+    // A binding of the compositor runs the command while the user still
+    // holds its keys: the program's keyboard has its own modifier state, so
+    // the held Ctrl and Alt of the user's keyboard do not turn the text into
+    // commands, and their release afterwards changes nothing.
+    void heldModifiersDoNotReachTheText()
+    {
+        QProcess *user = m_session->startProcess(
+            WaylandSession::programPath(QStringLiteral("userkeyboard")), {QStringLiteral("us")});
+        user->setProcessChannelMode(QProcess::SeparateChannels);
+        QVERIFY(QTest::qWaitFor([&] { return user->canReadLine(); }, 5000));
+        user->readLine();
+        const auto target = startTarget(QStringLiteral("qt-wayland"));
+        QVERIFY(target);
+        target->clear();
+        user->write("down 29\ndown 56\n"); // left Ctrl, left Alt
+        QByteArray answers;
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                answers += user->readAll();
+                return answers.count("OK") >= 2;
+            },
+            3000));
+        const Outcome outcome = command({QStringLiteral("--type"), QStringLiteral("ascii")});
+        user->write("up 56\nup 29\n");
+        QCOMPARE(outcome.exitCode, 0);
+        QVERIFY2(target->waitForText(Ascii), qPrintable(target->text()));
+        QTest::qWait(200);
+        QCOMPARE(target->text(), Ascii);
+        target->quit();
+        user->closeWriteChannel();
+        user->waitForFinished(3000);
+    }
+
     // A rule names a native program by its app_id.
     void rulesNameNativePrograms()
     {

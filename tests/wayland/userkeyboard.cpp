@@ -4,7 +4,9 @@
 // the clients from it to the program's keyboard and back as it does for a
 // person who types and then uses a phrase.
 //   userkeyboard LAYOUT   then lines on stdin: "key CODE" (an evdev code,
-//   pressed and released), answered by "OK"; end of input ends it.
+//   pressed and released), "down CODE", "up CODE" (held, let go: modifiers
+//   change the keyboard's state as a real one's do), each answered by "OK";
+//   end of input ends it.
 
 #include "virtual-keyboard-unstable-v1-client-protocol.h"
 
@@ -75,17 +77,38 @@ int main(int argc, char *argv[])
     std::printf("READY\n");
     std::fflush(stdout);
 
+    // The keyboard's own modifier state, kept as a compositor expects a
+    // keyboard to report it.
+    xkb_state *state = xkb_state_new(keymap);
+    const auto send = [&](unsigned code, bool down) {
+        zwp_virtual_keyboard_v1_key(keyboard, now(), code,
+                                    down ? WL_KEYBOARD_KEY_STATE_PRESSED
+                                         : WL_KEYBOARD_KEY_STATE_RELEASED);
+        xkb_state_update_key(state, code + 8, down ? XKB_KEY_DOWN : XKB_KEY_UP);
+        zwp_virtual_keyboard_v1_modifiers(
+            keyboard, xkb_state_serialize_mods(state, XKB_STATE_MODS_DEPRESSED),
+            xkb_state_serialize_mods(state, XKB_STATE_MODS_LATCHED),
+            xkb_state_serialize_mods(state, XKB_STATE_MODS_LOCKED),
+            xkb_state_serialize_layout(state, XKB_STATE_LAYOUT_EFFECTIVE));
+    };
     char line[128];
     while (std::fgets(line, sizeof line, stdin)) {
         unsigned code = 0;
-        if (std::sscanf(line, "key %u", &code) != 1)
+        if (std::sscanf(line, "key %u", &code) == 1) {
+            send(code, true);
+            send(code, false);
+        } else if (std::sscanf(line, "down %u", &code) == 1) {
+            send(code, true);
+        } else if (std::sscanf(line, "up %u", &code) == 1) {
+            send(code, false);
+        } else {
             continue;
-        zwp_virtual_keyboard_v1_key(keyboard, now(), code, WL_KEYBOARD_KEY_STATE_PRESSED);
-        zwp_virtual_keyboard_v1_key(keyboard, now(), code, WL_KEYBOARD_KEY_STATE_RELEASED);
+        }
         wl_display_roundtrip(display);
         std::printf("OK\n");
         std::fflush(stdout);
     }
+    xkb_state_unref(state);
     zwp_virtual_keyboard_v1_destroy(keyboard);
     wl_display_roundtrip(display);
     wl_display_disconnect(display);
