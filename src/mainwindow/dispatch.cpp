@@ -63,8 +63,13 @@ void MainWindow::onPickerHotkey()
     m_picker->showAt(point);
     // A window manager may keep the focus where the user was typing; the
     // picker asks for it outright. Refused, it still takes clicks.
-    if (desktop)
-        desktop->activateOwnWindow(WindowHandle(m_picker->winId()), PickerFocusWaitMs);
+    if (desktop) {
+        const WindowHandle picker = WindowHandle(m_picker->winId());
+        const qreal ratio = m_picker->devicePixelRatioF();
+        const QRect frame = m_picker->frameGeometry();
+        desktop->placeOwnWindow(picker, QRect(frame.topLeft() * ratio, frame.size() * ratio));
+        desktop->activateOwnWindow(picker, PickerFocusWaitMs);
+    }
 }
 
 void MainWindow::onPhraseChosen(const QString &id)

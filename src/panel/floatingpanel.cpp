@@ -515,6 +515,18 @@ void FloatingPanel::showEvent(QShowEvent *event)
         m_desktop->keepOutOfTaskBar(WindowHandle(winId()));
     QWidget::showEvent(event);
     ensureOnScreen();
+    // Where a window manager places new windows itself (sway centres them),
+    // the panel is put back where the user left it, once it is mapped.
+    if (m_desktop && !event->spontaneous()) {
+        QTimer::singleShot(0, this, [this] {
+            if (!isVisible())
+                return;
+            const qreal ratio = devicePixelRatioF();
+            const QRect frame = frameGeometry();
+            m_desktop->placeOwnWindow(WindowHandle(winId()),
+                                      QRect(frame.topLeft() * ratio, frame.size() * ratio));
+        });
+    }
     sampleForeground();
     m_tracker->start();
     updateListVisibility(height());

@@ -169,6 +169,16 @@ public:
     // calls SetForegroundWindow, which the hotkey that opened the window
     // allows.
     virtual bool activateOwnWindow(WindowHandle w, int maxMs) = 0;
+    // Puts one of our own windows, just shown, where geometry says (in
+    // physical pixels). Window managers that keep the place a window asks
+    // for need nothing: true. sway places a new X11 window itself (a
+    // floating one centred): it is asked through its IPC. False on failure.
+    virtual bool placeOwnWindow(WindowHandle w, const QRect &geometry)
+    {
+        Q_UNUSED(w)
+        Q_UNUSED(geometry)
+        return true;
+    }
     // Leaves one of our own windows, created but not yet shown, out of the
     // task bar and the pager. X11 sets _NET_WM_STATE_SKIP_TASKBAR and
     // _NET_WM_STATE_SKIP_PAGER, which the window manager reads when the window

@@ -230,6 +230,65 @@ private slots:
         user->waitForFinished(3000);
     }
 
+    // The picker opens just below the caret of a native window: its
+    // accessibility bus gives the caret within the window, sway the window's
+    // place.
+    void pickerOpensBelowTheCaret()
+    {
+        QVERIFY(m_session->startSessionBus());
+        QVERIFY(startProgram());
+        const auto target = startTarget(QStringLiteral("gtk-wayland"));
+        QVERIFY(target);
+        target->send("settext " + QStringLiteral("Dear GTK\nsecond line").toUtf8().toBase64());
+        QVERIFY(target->waitForText(QStringLiteral("Dear GTK\nsecond line")));
+        const QRect content = m_session->focusedContent();
+        QVERIFY(!content.isNull());
+        const QRect caret = target->caret();
+        QVERIFY(!caret.isNull());
+        QProcess picker;
+        picker.setProcessEnvironment(m_session->environment());
+        picker.start(QStringLiteral(SCRIVLET_EXE), {QStringLiteral("--picker")});
+        QVERIFY(QTest::qWaitFor(
+            [&] { return m_session->focusedApp() == QLatin1String("Scrivlet"); }, 10000));
+        const QPoint got = m_session->focusedContent().topLeft();
+        const QPoint expected =
+            content.topLeft() + QPoint(caret.left(), caret.top() + caret.height() + 6);
+        QVERIFY2((got - expected).manhattanLength() <= 8,
+                 qPrintable(QStringLiteral("picker at %1,%2, caret bottom-left %3,%4")
+                                .arg(got.x())
+                                .arg(got.y())
+                                .arg(expected.x())
+                                .arg(expected.y())));
+        QCOMPARE(QProcess::execute(QStringLiteral("wtype"),
+                                   {QStringLiteral("-k"), QStringLiteral("Escape")}),
+                 0);
+        QVERIFY(QTest::qWaitFor(
+            [&] { return m_session->focusedApp() != QLatin1String("Scrivlet"); }, 5000));
+        target->quit();
+    }
+
+    // sway centres a new floating window: the panel is put back where the
+    // user left it.
+    void panelKeepsItsPlace()
+    {
+        QVERIFY(startProgram(QJsonObject{{QStringLiteral("floatingPanelX"), 37},
+                                         {QStringLiteral("floatingPanelY"), 53}}));
+        QCOMPARE(command({QStringLiteral("--toggle-panel")}).exitCode, 0);
+        const qint64 pid = m_program->processId();
+        QVERIFY2(QTest::qWaitFor(
+                     [&] {
+                         for (const QRect &r : m_session->windowsOf(pid)) {
+                             if (r.topLeft() == QPoint(37, 53))
+                                 return true;
+                         }
+                         return false;
+                     },
+                     5000),
+                 qPrintable(QStringLiteral("%1 windows").arg(m_session->windowsOf(pid).size())));
+        QCOMPARE(command({QStringLiteral("--toggle-panel")}).exitCode, 0);
+        QVERIFY(startProgram());
+    }
+
     // A rule names a native program by its app_id.
     void rulesNameNativePrograms()
     {

@@ -261,30 +261,98 @@ bool WaylandSession::swaymsg(const QString &command)
     return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }
 
-QString WaylandSession::focusedApp()
+QJsonObject WaylandSession::focusedNode()
 {
     QProcess p;
     p.start(QStringLiteral("swaymsg"), {QStringLiteral("-t"), QStringLiteral("get_tree")});
     if (!p.waitForFinished(5000))
-        return QString();
-    std::function<QString(const QJsonObject &)> find = [&](const QJsonObject &node) -> QString {
+        return QJsonObject();
+    std::function<QJsonObject(const QJsonObject &)> find =
+        [&](const QJsonObject &node) -> QJsonObject {
         if (node.value(QLatin1String("focused")).toBool() &&
-            node.value(QLatin1String("pid")).toInt() > 0) {
-            const QString app = node.value(QLatin1String("app_id")).toString();
-            return app.isEmpty() ? node.value(QLatin1String("window_properties"))
-                                       .toObject()
-                                       .value(QLatin1String("class"))
-                                       .toString()
-                                 : app;
-        }
+            node.value(QLatin1String("pid")).toInt() > 0)
+            return node;
         for (const char *key : {"nodes", "floating_nodes"}) {
             for (const QJsonValue &child : node.value(QLatin1String(key)).toArray()) {
-                const QString found = find(child.toObject());
+                const QJsonObject found = find(child.toObject());
                 if (!found.isEmpty())
                     return found;
             }
         }
-        return QString();
+        return QJsonObject();
     };
     return find(QJsonDocument::fromJson(p.readAllStandardOutput()).object());
+}
+
+QString WaylandSession::focusedApp()
+{
+    const QJsonObject node = focusedNode();
+    const QString app = node.value(QLatin1String("app_id")).toString();
+    return app.isEmpty() ? node.value(QLatin1String("window_properties"))
+                               .toObject()
+                               .value(QLatin1String("class"))
+                               .toString()
+                         : app;
+}
+
+QVector<QRect> WaylandSession::windowsOf(qint64 pid)
+{
+    QProcess p;
+    p.start(QStringLiteral("swaymsg"), {QStringLiteral("-t"), QStringLiteral("get_tree")});
+    QVector<QRect> out;
+    if (!p.waitForFinished(5000))
+        return out;
+    const auto rect = [](const QJsonObject &node, const char *key) {
+        const QJsonObject r = node.value(QLatin1String(key)).toObject();
+        return QRect(r.value(QLatin1String("x")).toInt(), r.value(QLatin1String("y")).toInt(),
+                     r.value(QLatin1String("width")).toInt(),
+                     r.value(QLatin1String("height")).toInt());
+    };
+    std::function<void(const QJsonObject &)> walk = [&](const QJsonObject &node) {
+        if (node.value(QLatin1String("pid")).toVariant().toLongLong() == pid) {
+            const QRect outer = rect(node, "rect");
+            const QRect inner = rect(node, "window_rect");
+            out.append(QRect(outer.topLeft() + inner.topLeft(), inner.size()));
+        }
+        for (const char *key : {"nodes", "floating_nodes"}) {
+            for (const QJsonValue &child : node.value(QLatin1String(key)).toArray())
+                walk(child.toObject());
+        }
+    };
+    walk(QJsonDocument::fromJson(p.readAllStandardOutput()).object());
+    return out;
+}
+
+QRect WaylandSession::focusedContent()
+{
+    const QJsonObject node = focusedNode();
+    if (node.isEmpty())
+        return QRect();
+    const auto rect = [&](const char *key) {
+        const QJsonObject r = node.value(QLatin1String(key)).toObject();
+        return QRect(r.value(QLatin1String("x")).toInt(), r.value(QLatin1String("y")).toInt(),
+                     r.value(QLatin1String("width")).toInt(),
+                     r.value(QLatin1String("height")).toInt());
+    };
+    const QRect outer = rect("rect");
+    const QRect inner = rect("window_rect");
+    return QRect(outer.topLeft() + inner.topLeft(), inner.size());
+}
+
+bool WaylandSession::startSessionBus()
+{
+    QProcess *bus =
+        startProcess(QStringLiteral("dbus-daemon"),
+                     {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                      QStringLiteral("--nopidfile"), QStringLiteral("--print-address=1")});
+    bus->setProcessChannelMode(QProcess::SeparateChannels);
+    QElapsedTimer clock;
+    clock.start();
+    while (!bus->canReadLine() && clock.elapsed() < 5000)
+        bus->waitForReadyRead(100);
+    const QByteArray address = bus->readLine().trimmed();
+    if (address.isEmpty())
+        return false;
+    qputenv("DBUS_SESSION_BUS_ADDRESS", address);
+    return true;
 }

@@ -9,7 +9,9 @@
 // DISPLAY, SWAYSOCK and the folders into this process's environment, so it
 // runs before the QApplication is made (SCRIVLET_WAYLAND_TEST_MAIN).
 
+#include <QJsonObject>
 #include <QProcessEnvironment>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -41,15 +43,27 @@ public:
     // Starts a program in the session; it dies with this process.
     QProcess *startProcess(const QString &program, const QStringList &arguments,
                            const QProcessEnvironment &extra = QProcessEnvironment());
+    // Starts a D-Bus session bus (the accessibility bus starts from it on
+    // demand) and puts its address into the environment of this process and
+    // of programs started afterwards.
+    bool startSessionBus();
     // Runs a sway command through its IPC; false when sway refused it.
     bool swaymsg(const QString &command);
     // The app_id (or X11 class) of the window sway has focused; empty for
     // none.
     QString focusedApp();
+    // Where the focused window's contents are, in layout pixels (those of
+    // XWayland's screen too); null when none is focused.
+    QRect focusedContent();
+    // The content rectangles of the windows of process pid.
+    QVector<QRect> windowsOf(qint64 pid);
 
     static QString programPath(const QString &name);
 
 private:
+    // The focused window's node of sway's tree; empty when none.
+    QJsonObject focusedNode();
+
     std::unique_ptr<QTemporaryDir> m_dir;
     pid_t m_sway = -1;
     QString m_waylandDisplay;

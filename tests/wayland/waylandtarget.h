@@ -32,6 +32,11 @@ public:
                     m_ready = true;
                 else if (line == "TEXT" || line.startsWith("TEXT ")) // trimmed: empty text
                     m_text = fromB64(line.mid(5));
+                else if (line.startsWith("CARET ")) {
+                    const QList<QByteArray> n = line.mid(6).split(' ');
+                    if (n.size() == 4)
+                        m_caret = QRect(n[0].toInt(), n[1].toInt(), n[2].toInt(), n[3].toInt());
+                }
             }
         });
     }
@@ -44,6 +49,15 @@ public:
         return QTest::qWaitFor([&] { return m_text == expected; }, ms);
     }
     QString text() const { return m_text; }
+    // The text cursor as the target itself places it (within its window on
+    // Wayland); null on time-out.
+    QRect caret()
+    {
+        m_caret = QRect();
+        send("caret");
+        QTest::qWaitFor([&] { return !m_caret.isNull(); }, 5000);
+        return m_caret;
+    }
     void send(const QByteArray &line) { m_process->write(line + '\n'); }
     void clear()
     {
@@ -60,4 +74,5 @@ private:
     QProcess *m_process = nullptr;
     bool m_ready = false;
     QString m_text;
+    QRect m_caret;
 };

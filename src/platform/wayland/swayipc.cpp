@@ -179,8 +179,13 @@ bool focusedWindow(SwayWindow *out)
 
 bool focus(qint64 id)
 {
+    return commandFor(id, "focus");
+}
+
+bool commandFor(qint64 id, const QByteArray &command)
+{
     QByteArray answer;
-    if (!ask(RunCommand, "[con_id=" + QByteArray::number(id) + "] focus", &answer))
+    if (!ask(RunCommand, "[con_id=" + QByteArray::number(id) + "] " + command, &answer))
         return false;
     // One result per command: [{"success": true}].
     const QJsonArray results = QJsonDocument::fromJson(answer).array();

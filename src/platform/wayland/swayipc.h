@@ -36,6 +36,9 @@ bool focusedWindow(SwayWindow *out);
 // Asks sway to focus the window with this container id; false when it
 // refused or did not answer.
 bool focus(qint64 id);
+// Runs a command for the window with this container id ("[con_id=N] ...");
+// false when sway refused it or did not answer.
+bool commandFor(qint64 id, const QByteArray &command);
 
 // The windows of a get_tree answer (pure, for tests).
 QVector<SwayWindow> windowsOfTree(const QJsonObject &tree);

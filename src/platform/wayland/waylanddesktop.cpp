@@ -196,11 +196,8 @@ bool WaylandDesktop::bringWindowToTop(WindowHandle)
     return false;
 }
 
-bool WaylandDesktop::activateOwnWindow(WindowHandle w, int maxMs)
+qint64 WaylandDesktop::awaitContainerOfX11(WindowHandle w, int maxMs)
 {
-    QElapsedTimer clock;
-    clock.start();
-    // sway makes a container for the window once XWayland has mapped it.
     qint64 container = 0;
     X11Wait::serveEventsUntil(
         [&] {
@@ -208,6 +205,23 @@ bool WaylandDesktop::activateOwnWindow(WindowHandle w, int maxMs)
             return container != 0;
         },
         maxMs, PollMs);
+    return container;
+}
+
+bool WaylandDesktop::placeOwnWindow(WindowHandle w, const QRect &geometry)
+{
+    const qint64 container = awaitContainerOfX11(w, FocusWaitMs);
+    return container && SwayIpc::commandFor(container, "floating enable, move absolute position " +
+                                                           QByteArray::number(geometry.x()) + " " +
+                                                           QByteArray::number(geometry.y()));
+}
+
+bool WaylandDesktop::activateOwnWindow(WindowHandle w, int maxMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    // sway makes a container for the window once XWayland has mapped it.
+    const qint64 container = awaitContainerOfX11(w, maxMs);
     const int left = int(qMax<qint64>(0, maxMs - clock.elapsed()));
     if (container && focusContainer(container, left))
         return true;

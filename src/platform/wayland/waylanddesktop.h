@@ -45,6 +45,7 @@ public:
     bool setForegroundWindow(WindowHandle w) override;
     bool bringWindowToTop(WindowHandle w) override;
     bool activateOwnWindow(WindowHandle w, int maxMs) override;
+    bool placeOwnWindow(WindowHandle w, const QRect &geometry) override;
     bool keepOutOfTaskBar(WindowHandle w) override;
     bool yieldTopmost(WindowHandle topmost, WindowHandle dialog, bool yield) override;
     bool guiThreadInfo(quint32 threadId, GuiThreadInfo *info) override;
@@ -97,6 +98,9 @@ private:
     bool findNative(WindowHandle w, SwayWindow *out);
     // sway's container of an X window (ours or another X11 program's).
     qint64 containerOfX11(WindowHandle w);
+    // The container sway makes for one of our X windows once it is mapped;
+    // 0 when none came within maxMs.
+    qint64 awaitContainerOfX11(WindowHandle w, int maxMs);
     // True when keys and pastes now go to a native Wayland window.
     bool nativeInFront();
     bool focusContainer(qint64 id, int maxMs);
