@@ -81,8 +81,10 @@ int main(int argc, char *argv[])
     // Our windows are X11 ones on every Linux desktop, through XWayland on a
     // Wayland one: frameless windows that sit where we put them and a panel
     // above the others, which a Wayland client may not ask for. Qt would
-    // pick its Wayland plugin where the session says Wayland.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    // pick its Wayland plugin where the session says Wayland. Without
+    // XWayland (no DISPLAY) Qt's choice stands: Wayland windows, placed by
+    // the compositor.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
 #endif
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);

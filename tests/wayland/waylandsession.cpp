@@ -86,8 +86,9 @@ QString WaylandSession::programPath(const QString &name)
            QLatin1Char('/') + name;
 }
 
-bool WaylandSession::start(QString *error)
+bool WaylandSession::start(QString *error, bool withXWayland)
 {
+    m_withXWayland = withXWayland;
     for (const char *program : {"sway", "Xwayland"}) {
         if (QStandardPaths::findExecutable(QString::fromLatin1(program)).isEmpty()) {
             m_lacksPrograms = true;
@@ -127,7 +128,7 @@ bool WaylandSession::start(QString *error)
     QFile config(base + QStringLiteral("/sway-config"));
     if (!config.open(QIODevice::WriteOnly))
         return false;
-    config.write("xwayland enable\n"
+    config.write(QByteArray(withXWayland ? "xwayland enable\n" : "xwayland disable\n") +
                  "default_border none\n"
                  "focus_on_window_activation focus\n"
                  "exec_always sh -c 'xhost +si:localuser:root >/dev/null 2>&1; "
@@ -201,7 +202,10 @@ bool WaylandSession::start(QString *error)
     m_display = QString::fromLocal8Bit(display.readAll()).trimmed();
 
     qputenv("WAYLAND_DISPLAY", QFile::encodeName(m_waylandDisplay));
-    qputenv("DISPLAY", m_display.toLocal8Bit());
+    if (m_display.isEmpty())
+        qunsetenv("DISPLAY");
+    else
+        qputenv("DISPLAY", m_display.toLocal8Bit());
     qputenv("SWAYSOCK", QFile::encodeName(m_swaySocket));
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(ownRuntime));
     qputenv("HOME", QFile::encodeName(home()));
@@ -210,7 +214,10 @@ bool WaylandSession::start(QString *error)
     qputenv("XDG_SESSION_TYPE", "wayland");
     qunsetenv("DBUS_SESSION_BUS_ADDRESS");
     // The test's own windows, if any, are X11 ones, as the program's are.
-    qputenv("QT_QPA_PLATFORM", "xcb");
+    if (withXWayland)
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    else
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     return true;
 }
 
@@ -233,7 +240,11 @@ void WaylandSession::stop()
 
 QProcessEnvironment WaylandSession::environment() const
 {
-    return QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    // Without X11 the programs choose their platform themselves.
+    if (!m_withXWayland)
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    return env;
 }
 
 QProcess *WaylandSession::startProcess(const QString &program, const QStringList &arguments,

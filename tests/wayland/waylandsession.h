@@ -31,7 +31,8 @@ public:
     WaylandSession(const WaylandSession &) = delete;
     WaylandSession &operator=(const WaylandSession &) = delete;
 
-    bool start(QString *error);
+    // withXWayland false: a desktop without X11 at all (no DISPLAY).
+    bool start(QString *error, bool withXWayland = true);
     void stop();
     // After a failed start(): sway or XWayland is not installed.
     bool lacksPrograms() const { return m_lacksPrograms; }
@@ -70,15 +71,17 @@ private:
     QString m_display;
     QString m_swaySocket;
     bool m_lacksPrograms = false;
+    bool m_withXWayland = true;
     QVector<QProcess *> m_processes;
 };
 
-#define SCRIVLET_WAYLAND_TEST_MAIN(TestClass)                                                      \
+#define SCRIVLET_WAYLAND_TEST_MAIN(TestClass) SCRIVLET_WAYLAND_TEST_MAIN_WITH(TestClass, true)
+#define SCRIVLET_WAYLAND_TEST_MAIN_WITH(TestClass, withXWayland)                                   \
     int main(int argc, char *argv[])                                                               \
     {                                                                                              \
         WaylandSession session;                                                                    \
         QString error;                                                                             \
-        if (!session.start(&error)) {                                                              \
+        if (!session.start(&error, withXWayland)) {                                                \
             qWarning("%s: %s", session.lacksPrograms() ? "skipped" : "cannot start sway",          \
                      qPrintable(error));                                                           \
             return session.lacksPrograms() ? 77 : 1;                                               \

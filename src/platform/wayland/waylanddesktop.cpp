@@ -210,7 +210,7 @@ qint64 WaylandDesktop::awaitContainerOfX11(WindowHandle w, int maxMs)
 
 bool WaylandDesktop::placeOwnWindow(WindowHandle w, const QRect &geometry)
 {
-    const qint64 container = awaitContainerOfX11(w, FocusWaitMs);
+    const qint64 container = awaitContainerOfX11(w, PlaceWaitMs);
     return container && SwayIpc::commandFor(container, "floating enable, move absolute position " +
                                                            QByteArray::number(geometry.x()) + " " +
                                                            QByteArray::number(geometry.y()));

@@ -91,6 +91,9 @@ public:
 
     // How long a focus request waits for sway to report the focus there.
     static constexpr int FocusWaitMs = 250;
+    // How long placing one of our windows waits for sway to manage it (a
+    // loaded machine maps a new window late).
+    static constexpr int PlaceWaitMs = 1000;
 
 private:
     // The window in front as sway reports it; false when it cannot say.
