@@ -82,7 +82,9 @@ private:
         return QTest::qWaitFor([&] { return clipboard() == text; }, 5000);
     }
 
-    bool startProgram(const QJsonObject &settings = QJsonObject())
+    // withIpc false: the program does not find sway's socket and goes by
+    // the compositor's toplevel list, as on other wlroots compositors.
+    bool startProgram(const QJsonObject &settings = QJsonObject(), bool withIpc = true)
     {
         stopProgram();
         QJsonObject s = settings;
@@ -297,6 +299,50 @@ private slots:
                      5000),
                  qPrintable(QStringLiteral("%1 windows").arg(m_session->windowsOf(pid).size())));
         QCOMPARE(command({QStringLiteral("--toggle-panel")}).exitCode, 0);
+        QVERIFY(startProgram());
+    }
+
+    // Without sway's IPC (river, labwc, Wayfire) the toplevel list tells the
+    // window in front and its app_id, and XWayland's active window the X11
+    // ones: typed and pasted texts still arrive in both, and rules still
+    // name native programs.
+    void toplevelListWithoutSwayIpc_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("native") << "qt-wayland";
+        QTest::newRow("XWayland") << "qt-xwayland";
+    }
+
+    void toplevelListWithoutSwayIpc()
+    {
+        QFETCH(QString, kind);
+        QVERIFY(startProgram(QJsonObject(), false));
+        const auto target = startTarget(kind);
+        QVERIFY(target);
+        QVERIFY(setClipboard(QStringLiteral("the user's own")));
+        for (const auto &phrase : {qMakePair(QStringLiteral("nonascii"), NonAscii),
+                                   qMakePair(QStringLiteral("lines"), Lines)}) {
+            target->clear();
+            QCOMPARE(command({QStringLiteral("--type"), phrase.first}).exitCode, 0);
+            QVERIFY2(target->waitForText(phrase.second), qPrintable(target->text()));
+            QCOMPARE(clipboard(), QStringLiteral("the user's own"));
+        }
+        target->quit();
+        if (kind == QLatin1String("qt-wayland")) {
+            QVERIFY(startProgram(
+                QJsonObject{
+                    {QStringLiteral("appRules"),
+                     QJsonArray{QJsonObject{{QStringLiteral("match"), QStringLiteral("x11target")},
+                                            {QStringLiteral("road"), QStringLiteral("never")}}}}},
+                false));
+            const auto ruled = startTarget(kind);
+            QVERIFY(ruled);
+            ruled->clear();
+            QCOMPARE(command({QStringLiteral("--type"), QStringLiteral("mixed")}).exitCode, 1);
+            QTest::qWait(300);
+            QCOMPARE(ruled->text(), QString());
+            ruled->quit();
+        }
         QVERIFY(startProgram());
     }
 

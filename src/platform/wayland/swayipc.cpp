@@ -105,13 +105,13 @@ QRect rectOf(const QJsonValue &value)
                  r.value(QLatin1String("width")).toInt(), r.value(QLatin1String("height")).toInt());
 }
 
-void collect(const QJsonObject &node, QVector<SwayWindow> *out)
+void collect(const QJsonObject &node, QVector<WaylandWindow> *out)
 {
     // A window is a container that shows a client: it names a process.
     const qint64 pid = node.value(QLatin1String("pid")).toVariant().toLongLong();
     const QString type = node.value(QLatin1String("type")).toString();
     if (pid > 0 && (type == QLatin1String("con") || type == QLatin1String("floating_con"))) {
-        SwayWindow w;
+        WaylandWindow w;
         w.id = node.value(QLatin1String("id")).toVariant().toLongLong();
         w.pid = pid;
         w.xwayland = node.value(QLatin1String("shell")).toString() == QLatin1String("xwayland");
@@ -143,14 +143,14 @@ bool available()
     return !qEnvironmentVariableIsEmpty("SWAYSOCK");
 }
 
-QVector<SwayWindow> windowsOfTree(const QJsonObject &tree)
+QVector<WaylandWindow> windowsOfTree(const QJsonObject &tree)
 {
-    QVector<SwayWindow> out;
+    QVector<WaylandWindow> out;
     collect(tree, &out);
     return out;
 }
 
-bool windows(QVector<SwayWindow> *out)
+bool windows(QVector<WaylandWindow> *out)
 {
     QByteArray answer;
     if (!ask(GetTree, QByteArray(), &answer))
@@ -163,12 +163,12 @@ bool windows(QVector<SwayWindow> *out)
     return true;
 }
 
-bool focusedWindow(SwayWindow *out)
+bool focusedWindow(WaylandWindow *out)
 {
-    QVector<SwayWindow> all;
+    QVector<WaylandWindow> all;
     if (!windows(&all))
         return false;
-    for (const SwayWindow &w : qAsConst(all)) {
+    for (const WaylandWindow &w : qAsConst(all)) {
         if (w.focused) {
             *out = w;
             return true;

@@ -5,34 +5,20 @@
 // application, process and place, and a way to focus a window. Each call
 // opens the socket that SWAYSOCK names, asks, and closes it.
 
-#include <QJsonObject>
-#include <QRect>
-#include <QString>
-#include <QVector>
+#include "platform/wayland/waylandtargets.h"
 
-struct SwayWindow
-{
-    qint64 id = 0; // sway's container id
-    bool xwayland = false;
-    quint32 x11Window = 0; // the X window of an XWayland one
-    QString appId;         // a native window's application id
-    QString x11Class;      // an XWayland window's WM_CLASS class and instance
-    QString x11Instance;
-    qint64 pid = 0;
-    QRect contentRect; // where its contents are, in layout pixels
-    bool visible = false;
-    bool focused = false;
-};
+#include <QJsonObject>
+#include <QVector>
 
 namespace SwayIpc {
 
 // Whether the environment names a sway socket.
 bool available();
 // Every window of the tree; false when the socket does not answer.
-bool windows(QVector<SwayWindow> *out);
+bool windows(QVector<WaylandWindow> *out);
 // The window with the keyboard focus; false when none has it (an empty
 // workspace) or sway does not answer.
-bool focusedWindow(SwayWindow *out);
+bool focusedWindow(WaylandWindow *out);
 // Asks sway to focus the window with this container id; false when it
 // refused or did not answer.
 bool focus(qint64 id);
@@ -41,6 +27,6 @@ bool focus(qint64 id);
 bool commandFor(qint64 id, const QByteArray &command);
 
 // The windows of a get_tree answer (pure, for tests).
-QVector<SwayWindow> windowsOfTree(const QJsonObject &tree);
+QVector<WaylandWindow> windowsOfTree(const QJsonObject &tree);
 
 } // namespace SwayIpc

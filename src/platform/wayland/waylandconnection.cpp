@@ -2,6 +2,7 @@
 
 #include "virtual-keyboard-unstable-v1-client-protocol.h"
 #include "wlr-data-control-unstable-v1-client-protocol.h"
+#include "wlr-foreign-toplevel-management-unstable-v1-client-protocol.h"
 
 #include <QSocketNotifier>
 
@@ -52,6 +53,8 @@ WaylandConnection::~WaylandConnection()
     delete m_notifier;
     if (m_dataControl)
         zwlr_data_control_manager_v1_destroy(m_dataControl);
+    if (m_toplevels)
+        wl_proxy_destroy(reinterpret_cast<wl_proxy *>(m_toplevels));
     if (m_keyboards)
         wl_proxy_destroy(reinterpret_cast<wl_proxy *>(m_keyboards));
     if (m_seat)
@@ -71,6 +74,10 @@ void WaylandConnection::announce(wl_registry *registry, quint32 name, const char
     } else if (std::strcmp(interface, zwp_virtual_keyboard_manager_v1_interface.name) == 0) {
         m_keyboards = static_cast<zwp_virtual_keyboard_manager_v1 *>(
             wl_registry_bind(registry, name, &zwp_virtual_keyboard_manager_v1_interface, 1));
+    } else if (std::strcmp(interface, zwlr_foreign_toplevel_manager_v1_interface.name) == 0) {
+        m_toplevels = static_cast<zwlr_foreign_toplevel_manager_v1 *>(
+            wl_registry_bind(registry, name, &zwlr_foreign_toplevel_manager_v1_interface,
+                             qMin<quint32>(version, 3)));
     } else if (std::strcmp(interface, zwlr_data_control_manager_v1_interface.name) == 0) {
         m_dataControl = static_cast<zwlr_data_control_manager_v1 *>(wl_registry_bind(
             registry, name, &zwlr_data_control_manager_v1_interface, qMin<quint32>(version, 2)));

@@ -15,6 +15,7 @@ struct wl_registry;
 struct wl_seat;
 struct zwp_virtual_keyboard_manager_v1;
 struct zwlr_data_control_manager_v1;
+struct zwlr_foreign_toplevel_manager_v1;
 class QSocketNotifier;
 
 class WaylandConnection final : public QObject
@@ -32,6 +33,7 @@ public:
     // Null where the compositor does not offer them.
     zwp_virtual_keyboard_manager_v1 *virtualKeyboardManager() const { return m_keyboards; }
     zwlr_data_control_manager_v1 *dataControlManager() const { return m_dataControl; }
+    zwlr_foreign_toplevel_manager_v1 *toplevelManager() const { return m_toplevels; }
 
     // Sends what is queued; false once the connection has failed.
     bool flush();
@@ -54,5 +56,6 @@ private:
     wl_seat *m_seat = nullptr;
     zwp_virtual_keyboard_manager_v1 *m_keyboards = nullptr;
     zwlr_data_control_manager_v1 *m_dataControl = nullptr;
+    zwlr_foreign_toplevel_manager_v1 *m_toplevels = nullptr;
     QSocketNotifier *m_notifier = nullptr;
 };

@@ -1,9 +1,9 @@
 #include "platform/wayland/waylanddesktop.h"
 
 #include "platform/wayland/datacontrolclipboard.h"
-#include "platform/wayland/swayipc.h"
 #include "platform/wayland/virtualkeyboard.h"
 #include "platform/wayland/waylandconnection.h"
+#include "platform/wayland/waylandtargets.h"
 #include "platform/x11/atspicaret.h"
 #include "platform/x11/x11wait.h"
 
@@ -43,23 +43,30 @@ qint64 containerId(WindowHandle w)
     return qint64(w & ~WaylandDesktop::NativeTag);
 }
 
-WindowHandle handleOf(const SwayWindow &w)
+WindowHandle handleOf(const WaylandWindow &w)
 {
     return w.xwayland ? WindowHandle(w.x11Window) : nativeHandle(w.id);
 }
 
 } // namespace
 
-bool WaylandDesktop::canServe(const WaylandConnection *wayland)
+std::unique_ptr<Desktop> WaylandDesktop::create(std::unique_ptr<X11Desktop> x11,
+                                                std::unique_ptr<WaylandConnection> wayland)
 {
-    QVector<SwayWindow> windows;
-    return wayland && wayland->virtualKeyboardManager() && SwayIpc::available() &&
-           SwayIpc::windows(&windows);
+    if (!wayland || !wayland->virtualKeyboardManager())
+        return x11;
+    std::unique_ptr<WaylandTargets> targets = swayTargets();
+    if (!targets)
+        targets = toplevelTargets(wayland.get(), x11.get());
+    if (!targets)
+        return x11;
+    return std::make_unique<WaylandDesktop>(std::move(x11), std::move(wayland), std::move(targets));
 }
 
 WaylandDesktop::WaylandDesktop(std::unique_ptr<X11Desktop> x11,
-                               std::unique_ptr<WaylandConnection> wayland)
-    : m_x11(std::move(x11)), m_wayland(std::move(wayland))
+                               std::unique_ptr<WaylandConnection> wayland,
+                               std::unique_ptr<WaylandTargets> targets)
+    : m_x11(std::move(x11)), m_wayland(std::move(wayland)), m_targets(std::move(targets))
 {
     // A target that closes its end of a clipboard transfer early must not
     // end the program: the write fails instead.
@@ -81,19 +88,19 @@ SessionRoads WaylandDesktop::sessionRoads()
     return roads;
 }
 
-bool WaylandDesktop::focused(SwayWindow *out)
+bool WaylandDesktop::focused(WaylandWindow *out)
 {
-    return SwayIpc::focusedWindow(out);
+    return m_targets->focused(out);
 }
 
-bool WaylandDesktop::findNative(WindowHandle w, SwayWindow *out)
+bool WaylandDesktop::findNative(WindowHandle w, WaylandWindow *out)
 {
     if (!isNative(w))
         return false;
-    QVector<SwayWindow> all;
-    if (!SwayIpc::windows(&all))
+    QVector<WaylandWindow> all;
+    if (!m_targets->windows(&all))
         return false;
-    for (const SwayWindow &candidate : qAsConst(all)) {
+    for (const WaylandWindow &candidate : qAsConst(all)) {
         if (!candidate.xwayland && candidate.id == containerId(w)) {
             *out = candidate;
             return true;
@@ -104,10 +111,10 @@ bool WaylandDesktop::findNative(WindowHandle w, SwayWindow *out)
 
 qint64 WaylandDesktop::containerOfX11(WindowHandle w)
 {
-    QVector<SwayWindow> all;
-    if (!w || !SwayIpc::windows(&all))
+    QVector<WaylandWindow> all;
+    if (!w || !m_targets->namesX11Windows() || !m_targets->windows(&all))
         return 0;
-    for (const SwayWindow &candidate : qAsConst(all)) {
+    for (const WaylandWindow &candidate : qAsConst(all)) {
         if (candidate.xwayland && WindowHandle(candidate.x11Window) == w)
             return candidate.id;
     }
@@ -116,26 +123,26 @@ qint64 WaylandDesktop::containerOfX11(WindowHandle w)
 
 bool WaylandDesktop::nativeInFront()
 {
-    SwayWindow w;
+    WaylandWindow w;
     return focused(&w) && !w.xwayland;
 }
 
 bool WaylandDesktop::focusContainer(qint64 id, int maxMs)
 {
     const auto there = [&] {
-        SwayWindow w;
+        WaylandWindow w;
         return focused(&w) && w.id == id;
     };
     if (there())
         return true;
-    if (!SwayIpc::focus(id))
+    if (!m_targets->focus(id))
         return false;
     return X11Wait::serveEventsUntil(there, maxMs, PollMs);
 }
 
 WindowHandle WaylandDesktop::foregroundWindow()
 {
-    SwayWindow w;
+    WaylandWindow w;
     if (focused(&w))
         return handleOf(w);
     return m_x11->foregroundWindow();
@@ -143,13 +150,13 @@ WindowHandle WaylandDesktop::foregroundWindow()
 
 bool WaylandDesktop::isWindow(WindowHandle w)
 {
-    SwayWindow found;
+    WaylandWindow found;
     return isNative(w) ? findNative(w, &found) : m_x11->isWindow(w);
 }
 
 bool WaylandDesktop::isWindowVisible(WindowHandle w)
 {
-    SwayWindow found;
+    WaylandWindow found;
     return isNative(w) ? findNative(w, &found) && found.visible : m_x11->isWindowVisible(w);
 }
 
@@ -157,7 +164,7 @@ quint32 WaylandDesktop::windowThreadProcessId(WindowHandle w, quint32 *processId
 {
     if (!isNative(w))
         return m_x11->windowThreadProcessId(w, processId);
-    SwayWindow found;
+    WaylandWindow found;
     const quint32 pid = findNative(w, &found) ? quint32(found.pid) : 0;
     if (processId)
         *processId = pid;
@@ -199,6 +206,8 @@ bool WaylandDesktop::bringWindowToTop(WindowHandle)
 qint64 WaylandDesktop::awaitContainerOfX11(WindowHandle w, int maxMs)
 {
     qint64 container = 0;
+    if (!m_targets->namesX11Windows())
+        return 0;
     X11Wait::serveEventsUntil(
         [&] {
             container = containerOfX11(w);
@@ -210,10 +219,10 @@ qint64 WaylandDesktop::awaitContainerOfX11(WindowHandle w, int maxMs)
 
 bool WaylandDesktop::placeOwnWindow(WindowHandle w, const QRect &geometry)
 {
+    if (!m_targets->namesX11Windows())
+        return false; // the compositor places our windows as it sees fit
     const qint64 container = awaitContainerOfX11(w, PlaceWaitMs);
-    return container && SwayIpc::commandFor(container, "floating enable, move absolute position " +
-                                                           QByteArray::number(geometry.x()) + " " +
-                                                           QByteArray::number(geometry.y()));
+    return container && m_targets->moveTo(container, geometry.topLeft());
 }
 
 bool WaylandDesktop::activateOwnWindow(WindowHandle w, int maxMs)
@@ -249,7 +258,7 @@ bool WaylandDesktop::accessibleCaret(WindowHandle w, QRect *screenRect)
 {
     if (!isNative(w))
         return m_x11->accessibleCaret(w, screenRect);
-    SwayWindow found;
+    WaylandWindow found;
     QRect caret;
     if (!findNative(w, &found) || found.pid <= 0 ||
         !AtspiCaret::caretRect(quint32(found.pid), &caret, X11Desktop::RefocusWaitMs))
@@ -262,7 +271,7 @@ bool WaylandDesktop::clientToScreen(WindowHandle w, QPoint *point)
 {
     if (!isNative(w))
         return m_x11->clientToScreen(w, point);
-    SwayWindow found;
+    WaylandWindow found;
     if (!findNative(w, &found))
         return false;
     *point += found.contentRect.topLeft();
@@ -278,7 +287,7 @@ bool WaylandDesktop::targetApplication(WindowHandle w, TargetApp *app)
 {
     if (!isNative(w))
         return m_x11->targetApplication(w, app);
-    SwayWindow found;
+    WaylandWindow found;
     if (!findNative(w, &found))
         return false;
     *app = TargetApp();
@@ -296,13 +305,13 @@ bool WaylandDesktop::targetApplication(WindowHandle w, TargetApp *app)
 // window of another program that the user brings to the front.
 WindowHandle WaylandDesktop::pickWindow(int maxMs)
 {
-    SwayWindow before;
+    WaylandWindow before;
     const bool hadFocus = focused(&before);
     const qint64 own = QCoreApplication::applicationPid();
     WindowHandle picked = 0;
     X11Wait::serveEventsUntil(
         [&] {
-            SwayWindow now;
+            WaylandWindow now;
             if (!focused(&now) || now.pid == own || (hadFocus && now.id == before.id))
                 return false;
             picked = handleOf(now);
@@ -496,7 +505,7 @@ void WaylandDesktop::settle(WindowHandle target, int maxMs)
     }
     X11Wait::serveEventsUntil(
         [&] {
-            SwayWindow w;
+            WaylandWindow w;
             return focused(&w) && handleOf(w) == target;
         },
         maxMs, PollMs);

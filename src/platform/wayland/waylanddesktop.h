@@ -17,7 +17,8 @@ class X11Desktop;
 class WaylandConnection;
 class VirtualKeyboard;
 class DataControlClipboard;
-struct SwayWindow;
+class WaylandTargets;
+struct WaylandWindow;
 
 class WaylandDesktop final : public Desktop
 {
@@ -26,11 +27,13 @@ public:
     static constexpr WindowHandle NativeTag = WindowHandle(1) << 40;
     static bool isNative(WindowHandle w) { return (w & NativeTag) != 0; }
 
-    // False when the compositor offers no virtual keyboard or sway's IPC
-    // does not answer: then the X11 backend alone serves the desktop (X11
-    // programs only).
-    static bool canServe(const WaylandConnection *wayland);
-    WaylandDesktop(std::unique_ptr<X11Desktop> x11, std::unique_ptr<WaylandConnection> wayland);
+    // The Wayland road where the compositor offers a virtual keyboard and
+    // tells who is in front (sway's IPC, else the wlroots toplevel list);
+    // elsewhere the X11 backend alone (X11 programs only).
+    static std::unique_ptr<Desktop> create(std::unique_ptr<X11Desktop> x11,
+                                           std::unique_ptr<WaylandConnection> wayland);
+    WaylandDesktop(std::unique_ptr<X11Desktop> x11, std::unique_ptr<WaylandConnection> wayland,
+                   std::unique_ptr<WaylandTargets> targets);
     ~WaylandDesktop() override;
 
     SessionRoads sessionRoads() override;
@@ -97,9 +100,10 @@ public:
 
 private:
     // The window in front as sway reports it; false when it cannot say.
-    bool focused(SwayWindow *out);
-    bool findNative(WindowHandle w, SwayWindow *out);
-    // sway's container of an X window (ours or another X11 program's).
+    bool focused(WaylandWindow *out);
+    bool findNative(WindowHandle w, WaylandWindow *out);
+    // The compositor's window of an X window (ours or another X11
+    // program's); 0 where it does not name X windows.
     qint64 containerOfX11(WindowHandle w);
     // The container sway makes for one of our X windows once it is mapped;
     // 0 when none came within maxMs.
@@ -111,6 +115,7 @@ private:
 
     std::unique_ptr<X11Desktop> m_x11;
     std::unique_ptr<WaylandConnection> m_wayland;
+    std::unique_ptr<WaylandTargets> m_targets;
     std::unique_ptr<VirtualKeyboard> m_keyboard;
     std::unique_ptr<DataControlClipboard> m_clipboard;
     // Whether the clipboard calls of the paste under way go through data

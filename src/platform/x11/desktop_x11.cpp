@@ -422,8 +422,5 @@ std::unique_ptr<Desktop> createDesktop()
 {
     auto x11 =
         std::make_unique<X11Desktop>(QX11Info::isPlatformX11() ? QX11Info::display() : nullptr);
-    std::unique_ptr<WaylandConnection> wayland = WaylandConnection::open();
-    if (WaylandDesktop::canServe(wayland.get()))
-        return std::make_unique<WaylandDesktop>(std::move(x11), std::move(wayland));
-    return x11;
+    return WaylandDesktop::create(std::move(x11), WaylandConnection::open());
 }

@@ -1,0 +1,55 @@
+#pragma once
+
+// Who is in front on a Wayland desktop, which the core protocol does not tell
+// a client: the compositor's own IPC (sway) or the toplevel list of wlroots
+// compositors. The first names every window's process and place and the X
+// window behind an XWayland one; the second only the application and the
+// keyboard focus, with XWayland's own active window standing in for X11
+// windows.
+
+#include "platform/desktop.h"
+
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QVector>
+
+#include <memory>
+
+class WaylandConnection;
+class X11Desktop;
+
+struct WaylandWindow
+{
+    qint64 id = 0; // the compositor's id of the window (sway: its container)
+    bool xwayland = false;
+    quint32 x11Window = 0; // the X window of an XWayland one
+    QString appId;         // a native window's application id
+    QString x11Class;      // an XWayland window's WM_CLASS class and instance
+    QString x11Instance;
+    qint64 pid = 0;    // 0 when the compositor does not say
+    QRect contentRect; // where its contents are, in layout pixels; null when unknown
+    bool visible = false;
+    bool focused = false;
+};
+
+class WaylandTargets
+{
+public:
+    virtual ~WaylandTargets() = default;
+    // Every window the compositor lists; false when it cannot say.
+    virtual bool windows(QVector<WaylandWindow> *out) = 0;
+    // The window with the keyboard focus; false when none has it.
+    virtual bool focused(WaylandWindow *out) = 0;
+    // Asks the compositor to focus a window; false when it refused.
+    virtual bool focus(qint64 id) = 0;
+    // Moves one of our floating windows; false where that cannot be asked.
+    virtual bool moveTo(qint64 id, const QPoint &topLeft) = 0;
+    // Whether windows() names the X window of an XWayland one.
+    virtual bool namesX11Windows() const = 0;
+};
+
+// sway's IPC; null when SWAYSOCK names no socket that answers.
+std::unique_ptr<WaylandTargets> swayTargets();
+// The wlroots toplevel list; null where the compositor does not offer it.
+std::unique_ptr<WaylandTargets> toplevelTargets(WaylandConnection *connection, X11Desktop *x11);
