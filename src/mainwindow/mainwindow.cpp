@@ -3,6 +3,7 @@
 #include "app/language.h"
 #include "app/session.h"
 #include "app/testtrace.h"
+#include "hotkeys/hotkey.h"
 #include "hotkeys/hotkeymanager.h"
 #include "hotkeys/shortcutcapture.h"
 #include "mainwindow/contentdialog.h"
@@ -187,7 +188,15 @@ QString MainWindow::bindingLines() const
         if (p.enabled && p.vk)
             commands.append({p.mods, p.vk, {QStringLiteral("--type"), p.name}});
     }
-    return DesktopBindings::swayLines(commands, QCoreApplication::applicationFilePath());
+    const QString program = QCoreApplication::applicationFilePath();
+    // sway's own syntax where sway runs; elsewhere the commands to bind with
+    // the desktop's own tool.
+    if (!qEnvironmentVariableIsEmpty("SWAYSOCK"))
+        return DesktopBindings::swayLines(commands, program);
+    QStringList keys;
+    for (const DesktopBindings::Command &c : qAsConst(commands))
+        keys << Hotkey::keyText(c.mods, c.vk);
+    return DesktopBindings::commandLines(commands, keys, program);
 }
 
 void MainWindow::onShortcutCapture(bool active)

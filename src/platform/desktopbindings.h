@@ -32,4 +32,10 @@ bool swaySafe(const QString &argument);
 // by printf in the shell, since sway's own parsing would change them.
 QString swayLines(const QVector<Command> &commands, const QString &program);
 
+// For compositors whose binding syntax we do not write: one line per command
+// with the key combination as the program shows it (keyText), then the
+// command for the shell, for the user to bind with the desktop's own tool.
+QString commandLines(const QVector<Command> &commands, const QStringList &keyTexts,
+                     const QString &program);
+
 } // namespace DesktopBindings

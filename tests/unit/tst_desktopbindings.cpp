@@ -67,6 +67,19 @@ private slots:
         QCOMPARE(out, line);
     }
 
+    // Elsewhere the commands stand alone, quoted for a shell.
+    void commandLinesForOtherDesktops()
+    {
+        const QString out = DesktopBindings::commandLines(
+            {{0x2, 0x4B, {QStringLiteral("--picker")}},
+             {0x3, 0x31, {QStringLiteral("--type"), QStringLiteral("it's \"x\" $y")}}},
+            {QStringLiteral("Ctrl+K"), QStringLiteral("Ctrl+Alt+1")},
+            QStringLiteral("/usr/bin/scrivlet"));
+        QCOMPARE(out,
+                 QStringLiteral("Ctrl+K: '/usr/bin/scrivlet' '--picker'\n"
+                                "Ctrl+Alt+1: '/usr/bin/scrivlet' '--type' 'it'\\''s \"x\" $y'"));
+    }
+
     // A line break would end the binding early, and a key without a name
     // cannot be bound: a comment says so, and the other lines stand.
     void unbindableCommandsBecomeComments()

@@ -506,7 +506,9 @@ private slots:
     void waylandRoadListsBindings()
     {
         const QByteArray saved = qgetenv("WAYLAND_DISPLAY");
+        const QByteArray savedIpc = qgetenv("SWAYSOCK");
         qputenv("WAYLAND_DISPLAY", "wayland-1");
+        qputenv("SWAYSOCK", "/run/user/1000/sway-ipc.sock");
         desktop->roads.waylandWindows = true;
         desktop->roads.virtualKeyboard = true;
         desktop->roads.pasting = true;
@@ -548,6 +550,23 @@ private slots:
         QVERIFY(bound[2].startsWith(QLatin1String("bindsym Ctrl+Mod1+1 exec ")));
         QVERIFY(bound[2].endsWith(QLatin1String(" '--type' 'Greeting'\"")));
         QCOMPARE(QGuiApplication::clipboard()->text(), lines);
+
+        // Another compositor: the commands, for its own binding tool.
+        qunsetenv("SWAYSOCK");
+        QTimer::singleShot(0, [&] {
+            auto *options = qobject_cast<SettingsDialog *>(QApplication::activeModalWidget());
+            if (options) {
+                lines = options->bindingLinesView()->toPlainText();
+                options->reject();
+            }
+        });
+        window->openSettings();
+        const QStringList commands = lines.split(QLatin1Char('\n'));
+        QCOMPARE(commands.size(), 3);
+        QVERIFY(commands[2].startsWith(Hotkey::keyText(ctrlAlt, 0x31) + QLatin1String(": '")));
+        QVERIFY(commands[2].endsWith(QLatin1String("' '--type' 'Greeting'")));
+        if (!savedIpc.isEmpty())
+            qputenv("SWAYSOCK", savedIpc);
         if (saved.isEmpty())
             qunsetenv("WAYLAND_DISPLAY");
         else

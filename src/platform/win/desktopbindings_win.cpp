@@ -19,4 +19,9 @@ QString swayLines(const QVector<Command> &, const QString &)
     return QString();
 }
 
+QString commandLines(const QVector<Command> &, const QStringList &, const QString &)
+{
+    return QString();
+}
+
 } // namespace DesktopBindings

@@ -100,4 +100,21 @@ QString swayLines(const QVector<Command> &commands, const QString &program)
     return lines.join(QLatin1Char('\n'));
 }
 
+QString commandLines(const QVector<Command> &commands, const QStringList &keyTexts,
+                     const QString &program)
+{
+    QStringList lines;
+    for (int i = 0; i < commands.size(); ++i) {
+        // Plain shell quoting: no compositor's parser stands between.
+        QStringList words = {program};
+        words += commands[i].arguments;
+        for (QString &word : words)
+            word = QLatin1Char('\'') + word.replace(QLatin1Char('\''), QLatin1String("'\\''")) +
+                   QLatin1Char('\'');
+        lines << (i < keyTexts.size() ? keyTexts[i] : QString()) + QLatin1String(": ") +
+                     words.join(QLatin1Char(' '));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 } // namespace DesktopBindings
