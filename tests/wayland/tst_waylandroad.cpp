@@ -232,6 +232,48 @@ private slots:
         user->waitForFinished(3000);
     }
 
+    // A native window that publishes no caret: XWayland's idea of the
+    // pointer is stale over it, so the picker opens in the window's middle.
+    void pickerWithoutCaretOpensOverTheWindow()
+    {
+        // Two windows side by side: the target's middle is not the screen's.
+        const auto filler = startTarget(QStringLiteral("qt-wayland"));
+        QVERIFY(filler);
+        const auto target = startTarget(QStringLiteral("qt-wayland"));
+        QVERIFY(target);
+        const QRect content = m_session->focusedContent();
+        QVERIFY(!content.isNull());
+        QCOMPARE(command({QStringLiteral("--picker")}).exitCode, 0);
+        QVERIFY(QTest::qWaitFor(
+            [&] { return m_session->focusedApp() == QLatin1String("Scrivlet"); }, 10000));
+        QPoint got;
+        int expected = 0;
+        QVERIFY2(QTest::qWaitFor(
+                     [&] {
+                         // Its left edge at the middle, moved left as far as
+                         // it must to stay on the screen (the target fills its
+                         // right half); above or below as the room allows.
+                         const QRect picker = m_session->focusedContent();
+                         got = picker.topLeft();
+                         expected =
+                             qMin(content.center().x(), content.right() + 1 - picker.width());
+                         return qAbs(got.x() - expected) <= 8;
+                     },
+                     3000),
+                 qPrintable(QStringLiteral("picker at %1,%2, expected x %3 (window middle %4)")
+                                .arg(got.x())
+                                .arg(got.y())
+                                .arg(expected)
+                                .arg(content.center().x())));
+        QCOMPARE(QProcess::execute(QStringLiteral("wtype"),
+                                   {QStringLiteral("-k"), QStringLiteral("Escape")}),
+                 0);
+        QVERIFY(QTest::qWaitFor(
+            [&] { return m_session->focusedApp() == QLatin1String("x11target"); }, 5000));
+        target->quit();
+        filler->quit();
+    }
+
     // The picker opens just below the caret of a native window: its
     // accessibility bus gives the caret within the window, sway the window's
     // place.

@@ -321,8 +321,15 @@ WindowHandle WaylandDesktop::pickWindow(int maxMs)
     return picked;
 }
 
+// XWayland sees the pointer only while it is over an X window: over a native
+// one its last position is stale. Where the compositor names the window's
+// place, its middle stands in for the pointer (the picker opens there when
+// the window publishes no caret).
 QPoint WaylandDesktop::cursorPos()
 {
+    WaylandWindow w;
+    if (focused(&w) && !w.xwayland && !w.contentRect.isNull())
+        return w.contentRect.center();
     return m_x11->cursorPos();
 }
 
