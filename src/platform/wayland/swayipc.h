@@ -5,7 +5,7 @@
 // application, process and place, and a way to focus a window. Each call
 // opens the socket that SWAYSOCK names, asks, and closes it.
 
-#include "platform/wayland/waylandtargets.h"
+#include "platform/wayland/waylandwindow.h"
 
 #include <QJsonObject>
 #include <QVector>
