@@ -133,10 +133,12 @@ private slots:
                     if (outcome.contains(QLatin1String(" accepted"))) {
                         // Said to have arrived: it must be there, whole, once.
                         const bool whole = editor.waitForText(p.second, 10000);
-                        QVERIFY2(whole, qPrintable(QStringLiteral("%1, %2, press %3: holds \"%4\"")
+                        // With the program's own trace, for a rare miss.
+                        QVERIFY2(whole, qPrintable(QStringLiteral("%1, %2, press %3: holds \"%4\"\n%5")
                                                        .arg(QString::fromLatin1(k.name), p.first)
                                                        .arg(i)
-                                                       .arg(editor.text().left(80))));
+                                                       .arg(editor.text().left(80))
+                                                       .arg(program.trace().right(3000))));
                         ++arrived;
                     } else {
                         QTest::qWait(300);
