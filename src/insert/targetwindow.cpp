@@ -56,6 +56,19 @@ QPoint physicalToLogical(const QPoint &p)
     return physicalToLogical(p, currentScreens(), primary ? primary->devicePixelRatio() : 1.0);
 }
 
+QRect physicalFrame(const QWindow *window)
+{
+    if (!window)
+        return QRect();
+    const QRect frame = window->frameGeometry();
+    const QScreen *screen = window->screen();
+    if (!screen)
+        return frame;
+    const qreal r = screen->devicePixelRatio();
+    const QPoint origin = screen->geometry().topLeft();
+    return QRect(origin + (frame.topLeft() - origin) * r, frame.size() * r);
+}
+
 QPoint caretPosition(Desktop &desktop, WindowHandle target)
 {
     const QPoint fallback = physicalToLogical(desktop.cursorPos());

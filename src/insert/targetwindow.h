@@ -11,6 +11,8 @@
 #include <QRect>
 #include <QVector>
 
+class QWindow;
+
 // One screen as Qt describes it: logical geometry and device pixel ratio.
 struct ScreenGeometry
 {
@@ -27,6 +29,9 @@ QPoint physicalToLogical(const QPoint &p, const QVector<ScreenGeometry> &screens
                          qreal primaryRatio);
 // The same over QGuiApplication's screens.
 QPoint physicalToLogical(const QPoint &p);
+// The other way, for one of our own windows: its frame in physical pixels,
+// by the same rule on the screen it is on. Null for a null window.
+QRect physicalFrame(const QWindow *window);
 
 // Logical global point where a popup for target should open: 6 pixels below
 // the caret, or the mouse pointer when the caret cannot be read.

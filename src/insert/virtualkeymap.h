@@ -36,6 +36,8 @@ public:
     // tab the Tab key), or false when it holds one no key can type (a
     // control character other than those, an unpaired surrogate).
     static bool characters(const QString &text, QVector<char32_t> *out);
+    // The code of a character's key; 0 when the map has none.
+    quint32 keyOf(char32_t c) const { return m_keys.value(c, 0); }
     // Whether every character of the text has its key already.
     bool covers(const QString &text) const;
     // Gives every character of the text a key, taking the keys of characters

@@ -65,9 +65,7 @@ void MainWindow::onPickerHotkey()
     // picker asks for it outright. Refused, it still takes clicks.
     if (desktop) {
         const WindowHandle picker = WindowHandle(m_picker->winId());
-        const qreal ratio = m_picker->devicePixelRatioF();
-        const QRect frame = m_picker->frameGeometry();
-        desktop->placeOwnWindow(picker, QRect(frame.topLeft() * ratio, frame.size() * ratio));
+        desktop->placeOwnWindow(picker, physicalFrame(m_picker->windowHandle()));
         desktop->activateOwnWindow(picker, PickerFocusWaitMs);
     }
 }

@@ -521,10 +521,7 @@ void FloatingPanel::showEvent(QShowEvent *event)
         QTimer::singleShot(0, this, [this] {
             if (!isVisible())
                 return;
-            const qreal ratio = devicePixelRatioF();
-            const QRect frame = frameGeometry();
-            m_desktop->placeOwnWindow(WindowHandle(winId()),
-                                      QRect(frame.topLeft() * ratio, frame.size() * ratio));
+            m_desktop->placeOwnWindow(WindowHandle(winId()), physicalFrame(windowHandle()));
         });
     }
     sampleForeground();

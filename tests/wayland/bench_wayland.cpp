@@ -6,12 +6,13 @@
 #include "benchrow.h"
 #include "wayland/waylandsession.h"
 #include "wayland/waylandtarget.h"
+#include "x11/datafile.h"
+#include "x11/phrases.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 
 #include <cstdio>
@@ -19,14 +20,6 @@
 namespace {
 
 constexpr int Runs = 15;
-
-QString distinctCjk(int count)
-{
-    QString out;
-    for (int i = 0; i < count; ++i)
-        out += QChar(0x4E00 + i * 7);
-    return out;
-}
 
 } // namespace
 
@@ -44,32 +37,19 @@ int main(int argc, char *argv[])
         const QVector<QPair<QString, QString>> texts = {
             {QStringLiteral("ascii"), QStringLiteral("The quick brown fox jumps over it")},
             {QStringLiteral("nonascii"), QStringLiteral("Grüße, señor — ça va? Привет ½")},
-            {QStringLiteral("cjk"), distinctCjk(120)},
+            {QStringLiteral("cjk"), Phrases::distinctCjk(120)},
             {QStringLiteral("emoji"), QStringLiteral("😀 👍🏽 🚀 ✓ 🇩🇪")},
             {QStringLiteral("lines"), QStringLiteral("first line\nzweite Zeile é\n第三行")}};
 
         QJsonArray phrases;
         for (const auto &t : texts)
-            phrases.append(QJsonObject{{QStringLiteral("id"), t.first},
-                                       {QStringLiteral("name"), t.first},
-                                       {QStringLiteral("text"), t.second},
-                                       {QStringLiteral("vk"), 0},
-                                       {QStringLiteral("mods"), 0},
-                                       {QStringLiteral("enabled"), true},
-                                       {QStringLiteral("lastUsed"), QStringLiteral("0")}});
-        const QString folder =
-            qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Vantok/Scrivlet");
-        QDir().mkpath(folder);
-        QFile file(folder + QStringLiteral("/phrases.json"));
-        file.open(QIODevice::WriteOnly);
-        file.write(QJsonDocument(QJsonObject{{QStringLiteral("version"), 1},
-                                             {QStringLiteral("settings"),
-                                              QJsonObject{{QStringLiteral("importedV3"), true},
-                                                          {QStringLiteral("language"),
-                                                           QStringLiteral("en")}}},
-                                             {QStringLiteral("phrases"), phrases}})
-                       .toJson());
-        file.close();
+            phrases.append(ProgramDriver::phrase(t.first, t.second, 0, 0));
+        QDir().mkpath(ProgramDriver::dataFolder());
+        ProgramDriver::writeDataFile(
+            ProgramDriver::dataFilePath(),
+            QJsonObject{{QStringLiteral("importedV3"), true},
+                        {QStringLiteral("language"), QStringLiteral("en")}},
+            phrases);
         session.startProcess(QStringLiteral(SCRIVLET_EXE), {QStringLiteral("--in-tray")});
         QTest::qWait(1500);
 

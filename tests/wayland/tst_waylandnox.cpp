@@ -4,11 +4,11 @@
 
 #include "wayland/waylandsession.h"
 #include "wayland/waylandtarget.h"
+#include "x11/datafile.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QtTest>
 
@@ -35,32 +35,15 @@ private:
 private slots:
     void phrasesArriveWithoutX()
     {
-        const auto phrase = [](const QString &name, const QString &text) {
-            return QJsonObject{{QStringLiteral("id"), name},
-                               {QStringLiteral("name"), name},
-                               {QStringLiteral("text"), text},
-                               {QStringLiteral("vk"), 0},
-                               {QStringLiteral("mods"), 0},
-                               {QStringLiteral("enabled"), true},
-                               {QStringLiteral("lastUsed"), QStringLiteral("0")}};
-        };
         const QString line = QStringLiteral("Grüße 日本 😀");
         const QString lines = QStringLiteral("one\ntwo ✓\nthree");
-        const QString folder =
-            qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Vantok/Scrivlet");
-        QVERIFY(QDir().mkpath(folder));
-        QFile file(folder + QStringLiteral("/phrases.json"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QJsonDocument(QJsonObject{{QStringLiteral("version"), 1},
-                                             {QStringLiteral("settings"),
-                                              QJsonObject{{QStringLiteral("importedV3"), true},
-                                                          {QStringLiteral("language"),
-                                                           QStringLiteral("en")}}},
-                                             {QStringLiteral("phrases"),
-                                              QJsonArray{phrase(QStringLiteral("line"), line),
-                                                         phrase(QStringLiteral("lines"), lines)}}})
-                       .toJson());
-        file.close();
+        QVERIFY(QDir().mkpath(ProgramDriver::dataFolder()));
+        QVERIFY(ProgramDriver::writeDataFile(
+            ProgramDriver::dataFilePath(),
+            QJsonObject{{QStringLiteral("importedV3"), true},
+                        {QStringLiteral("language"), QStringLiteral("en")}},
+            QJsonArray{ProgramDriver::phrase(QStringLiteral("line"), line, 0, 0),
+                       ProgramDriver::phrase(QStringLiteral("lines"), lines, 0, 0)}));
         m_session->startProcess(QStringLiteral(SCRIVLET_EXE), {QStringLiteral("--in-tray")});
         QVERIFY(QTest::qWaitFor([&] { return command({QStringLiteral("--list")}) == 0; }, 15000));
 

@@ -8,15 +8,14 @@
 #include "platform/desktopbindings.h"
 #include "wayland/waylandsession.h"
 #include "wayland/waylandtarget.h"
+#include "x11/datafile.h"
+#include "x11/phrases.h"
 
 #include <QApplication>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QProcess>
 #include <QtTest>
-
-// Last: it brings Xlib, whose macros would spoil Qt's headers.
-#include "x11/programdriver.h"
 
 namespace {
 
@@ -25,14 +24,6 @@ const QString Lines = QStringLiteral("first line\nzweite Zeile é\n第三行");
 const QString Ascii = QStringLiteral("The quick brown fox: 42 + 7 = 49 [ok] {yes} ~/path\\x");
 const QString NonAscii = QStringLiteral("Grüße, señor — ça va? Ærøskøbing ½ © Привет");
 const QString Emoji = QStringLiteral("😀 👍🏽 🚀 ✓ 🇩🇪");
-
-QString distinctCjk(int count)
-{
-    QString out;
-    for (int i = 0; i < count; ++i)
-        out += QChar(0x4E00 + i * 7);
-    return out;
-}
 
 } // namespace
 
@@ -95,7 +86,7 @@ private:
             ProgramDriver::phrase(QStringLiteral("lines"), Lines, 0, 0),
             ProgramDriver::phrase(QStringLiteral("ascii"), Ascii, 0, 0),
             ProgramDriver::phrase(QStringLiteral("nonascii"), NonAscii, 0, 0),
-            ProgramDriver::phrase(QStringLiteral("cjk"), distinctCjk(120), 0, 0),
+            ProgramDriver::phrase(QStringLiteral("cjk"), Phrases::distinctCjk(120), 0, 0),
             ProgramDriver::phrase(QStringLiteral("emoji"), Emoji, 0, 0),
             ProgramDriver::phrase(QStringLiteral("it's, a; test"), QStringLiteral("quoted ✓"), 0,
                                   0),
@@ -169,9 +160,12 @@ private slots:
         QFETCH(QString, kind);
         QFETCH(QString, layout);
         const QVector<QPair<QString, QString>> phrases = {
-            {QStringLiteral("ascii"), Ascii},          {QStringLiteral("nonascii"), NonAscii},
-            {QStringLiteral("cjk"), distinctCjk(120)}, {QStringLiteral("emoji"), Emoji},
-            {QStringLiteral("mixed"), Mixed},          {QStringLiteral("lines"), Lines}};
+            {QStringLiteral("ascii"), Ascii},
+            {QStringLiteral("nonascii"), NonAscii},
+            {QStringLiteral("cjk"), Phrases::distinctCjk(120)},
+            {QStringLiteral("emoji"), Emoji},
+            {QStringLiteral("mixed"), Mixed},
+            {QStringLiteral("lines"), Lines}};
         QProcess *user = m_session->startProcess(
             WaylandSession::programPath(QStringLiteral("userkeyboard")), {layout});
         user->setProcessChannelMode(QProcess::SeparateChannels);

@@ -272,27 +272,46 @@ bool WaylandSession::swaymsg(const QString &command)
     return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }
 
-QJsonObject WaylandSession::focusedNode()
+QVector<QJsonObject> WaylandSession::windowNodes()
 {
+    QVector<QJsonObject> out;
     QProcess p;
     p.start(QStringLiteral("swaymsg"), {QStringLiteral("-t"), QStringLiteral("get_tree")});
     if (!p.waitForFinished(5000))
-        return QJsonObject();
-    std::function<QJsonObject(const QJsonObject &)> find =
-        [&](const QJsonObject &node) -> QJsonObject {
-        if (node.value(QLatin1String("focused")).toBool() &&
-            node.value(QLatin1String("pid")).toInt() > 0)
-            return node;
+        return out;
+    // A window is a node that names a process.
+    std::function<void(const QJsonObject &)> walk = [&](const QJsonObject &node) {
+        if (node.value(QLatin1String("pid")).toVariant().toLongLong() > 0)
+            out.append(node);
         for (const char *key : {"nodes", "floating_nodes"}) {
-            for (const QJsonValue &child : node.value(QLatin1String(key)).toArray()) {
-                const QJsonObject found = find(child.toObject());
-                if (!found.isEmpty())
-                    return found;
-            }
+            for (const QJsonValue &child : node.value(QLatin1String(key)).toArray())
+                walk(child.toObject());
         }
-        return QJsonObject();
     };
-    return find(QJsonDocument::fromJson(p.readAllStandardOutput()).object());
+    walk(QJsonDocument::fromJson(p.readAllStandardOutput()).object());
+    return out;
+}
+
+QRect WaylandSession::contentOf(const QJsonObject &node)
+{
+    const auto rect = [&](const char *key) {
+        const QJsonObject r = node.value(QLatin1String(key)).toObject();
+        return QRect(r.value(QLatin1String("x")).toInt(), r.value(QLatin1String("y")).toInt(),
+                     r.value(QLatin1String("width")).toInt(),
+                     r.value(QLatin1String("height")).toInt());
+    };
+    const QRect outer = rect("rect");
+    const QRect inner = rect("window_rect");
+    return QRect(outer.topLeft() + inner.topLeft(), inner.size());
+}
+
+QJsonObject WaylandSession::focusedNode()
+{
+    for (const QJsonObject &node : windowNodes()) {
+        if (node.value(QLatin1String("focused")).toBool())
+            return node;
+    }
+    return QJsonObject();
 }
 
 QString WaylandSession::focusedApp()
@@ -308,46 +327,18 @@ QString WaylandSession::focusedApp()
 
 QVector<QRect> WaylandSession::windowsOf(qint64 pid)
 {
-    QProcess p;
-    p.start(QStringLiteral("swaymsg"), {QStringLiteral("-t"), QStringLiteral("get_tree")});
     QVector<QRect> out;
-    if (!p.waitForFinished(5000))
-        return out;
-    const auto rect = [](const QJsonObject &node, const char *key) {
-        const QJsonObject r = node.value(QLatin1String(key)).toObject();
-        return QRect(r.value(QLatin1String("x")).toInt(), r.value(QLatin1String("y")).toInt(),
-                     r.value(QLatin1String("width")).toInt(),
-                     r.value(QLatin1String("height")).toInt());
-    };
-    std::function<void(const QJsonObject &)> walk = [&](const QJsonObject &node) {
-        if (node.value(QLatin1String("pid")).toVariant().toLongLong() == pid) {
-            const QRect outer = rect(node, "rect");
-            const QRect inner = rect(node, "window_rect");
-            out.append(QRect(outer.topLeft() + inner.topLeft(), inner.size()));
-        }
-        for (const char *key : {"nodes", "floating_nodes"}) {
-            for (const QJsonValue &child : node.value(QLatin1String(key)).toArray())
-                walk(child.toObject());
-        }
-    };
-    walk(QJsonDocument::fromJson(p.readAllStandardOutput()).object());
+    for (const QJsonObject &node : windowNodes()) {
+        if (node.value(QLatin1String("pid")).toVariant().toLongLong() == pid)
+            out.append(contentOf(node));
+    }
     return out;
 }
 
 QRect WaylandSession::focusedContent()
 {
     const QJsonObject node = focusedNode();
-    if (node.isEmpty())
-        return QRect();
-    const auto rect = [&](const char *key) {
-        const QJsonObject r = node.value(QLatin1String(key)).toObject();
-        return QRect(r.value(QLatin1String("x")).toInt(), r.value(QLatin1String("y")).toInt(),
-                     r.value(QLatin1String("width")).toInt(),
-                     r.value(QLatin1String("height")).toInt());
-    };
-    const QRect outer = rect("rect");
-    const QRect inner = rect("window_rect");
-    return QRect(outer.topLeft() + inner.topLeft(), inner.size());
+    return node.isEmpty() ? QRect() : contentOf(node);
 }
 
 bool WaylandSession::startSessionBus()

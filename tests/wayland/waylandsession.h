@@ -62,8 +62,12 @@ public:
     static QString programPath(const QString &name);
 
 private:
-    // The focused window's node of sway's tree; empty when none.
+    // The nodes of sway's tree that are windows (they name a process).
+    QVector<QJsonObject> windowNodes();
+    // The focused window's node; empty when none.
     QJsonObject focusedNode();
+    // Where a window node's contents are, in layout pixels.
+    static QRect contentOf(const QJsonObject &node);
 
     std::unique_ptr<QTemporaryDir> m_dir;
     pid_t m_sway = -1;

@@ -32,4 +32,13 @@ inline QString multiLine(int bytes)
     return out;
 }
 
+// count distinct CJK ideographs, none of them on a Latin keyboard.
+inline QString distinctCjk(int count)
+{
+    QString out;
+    for (int i = 0; i < count; ++i)
+        out += QChar(0x4E00 + i * 7);
+    return out;
+}
+
 } // namespace Phrases

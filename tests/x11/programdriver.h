@@ -4,6 +4,8 @@
 // windows as the X server sees them, and the pointer and keys a user would
 // press. Header-only: the tests that start the program share it.
 
+#include "x11/datafile.h"
+
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QFile>
@@ -27,49 +29,6 @@ namespace ProgramDriver {
 
 // The main window's title, as the X server shows it.
 inline const QString programTitle = QStringLiteral("Zem Scrivlet");
-
-// The program's data folder and file under the test session's XDG_DATA_HOME.
-inline QString dataFolder()
-{
-    return qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Vantok/Scrivlet");
-}
-inline QString dataFilePath()
-{
-    return dataFolder() + QStringLiteral("/phrases.json");
-}
-
-inline QJsonObject phrase(const QString &id, const QString &text, int mods, int vk)
-{
-    return QJsonObject{{QStringLiteral("id"), id},
-                       {QStringLiteral("name"), id},
-                       {QStringLiteral("text"), text},
-                       {QStringLiteral("vk"), vk},
-                       {QStringLiteral("mods"), mods},
-                       {QStringLiteral("enabled"), true},
-                       {QStringLiteral("lastUsed"), QStringLiteral("0")}};
-}
-
-inline bool writeDataFile(const QString &path, const QJsonObject &settings,
-                          const QJsonArray &phrases)
-{
-    const QJsonObject root{{QStringLiteral("version"), 1},
-                           {QStringLiteral("settings"), settings},
-                           {QStringLiteral("phrases"), phrases}};
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(QJsonDocument(root).toJson()) > 0;
-}
-
-inline QJsonObject storedSettings(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QJsonObject();
-    return QJsonDocument::fromJson(file.readAll())
-        .object()
-        .value(QStringLiteral("settings"))
-        .toObject();
-}
 
 // Polls against the clock: some checks start a process and take their own time.
 template <typename Condition> bool waitUntil(Condition condition, int timeoutMs)

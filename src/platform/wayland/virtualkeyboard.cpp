@@ -69,8 +69,8 @@ bool VirtualKeyboard::upload()
         return false;
     zwp_virtual_keyboard_v1_keymap(m_keyboard, KeymapFormatXkbV1, fd, quint32(text.size() + 1));
     ::close(fd); // the request holds its own copy of the descriptor
-    m_uploaded = true;
-    return setModifiers(0);
+    setModifiers(0);
+    return true;
 }
 
 bool VirtualKeyboard::prepare(const QString &text)
@@ -91,21 +91,18 @@ bool VirtualKeyboard::prepare(const QString &text)
 
 quint32 VirtualKeyboard::keyFor(char32_t c) const
 {
-    const QVector<quint32> codes = m_map.presses(QString::fromUcs4(&c, 1));
-    return codes.size() == 1 ? codes.first() : 0;
+    return m_map.keyOf(c);
 }
 
-bool VirtualKeyboard::key(quint32 code, bool down)
+void VirtualKeyboard::key(quint32 code, bool down)
 {
     zwp_virtual_keyboard_v1_key(m_keyboard, quint32(m_clock.elapsed()), code,
                                 down ? Pressed : Released);
-    return true;
 }
 
-bool VirtualKeyboard::setModifiers(quint32 depressed)
+void VirtualKeyboard::setModifiers(quint32 depressed)
 {
     zwp_virtual_keyboard_v1_modifiers(m_keyboard, depressed, 0, 0, 0);
-    return true;
 }
 
 bool VirtualKeyboard::type(const QVector<quint32> &codes)

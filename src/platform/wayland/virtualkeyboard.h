@@ -43,12 +43,12 @@ public:
 
 private:
     bool upload();
-    bool key(quint32 code, bool down);
-    bool setModifiers(quint32 depressed);
+    // Queued; a failure shows in the connection at the next flush.
+    void key(quint32 code, bool down);
+    void setModifiers(quint32 depressed);
 
     WaylandConnection *m_connection;
     zwp_virtual_keyboard_v1 *m_keyboard = nullptr;
     VirtualKeymap m_map;
-    bool m_uploaded = false;
     QElapsedTimer m_clock;
 };

@@ -217,10 +217,10 @@ qint64 WaylandDesktop::awaitContainerOfX11(WindowHandle w, int maxMs)
     return container;
 }
 
+// Where the compositor's list does not name X windows, it places our windows
+// as it sees fit: there is no container to move.
 bool WaylandDesktop::placeOwnWindow(WindowHandle w, const QRect &geometry)
 {
-    if (!m_targets->namesX11Windows())
-        return false; // the compositor places our windows as it sees fit
     const qint64 container = awaitContainerOfX11(w, PlaceWaitMs);
     return container && m_targets->moveTo(container, geometry.topLeft());
 }
