@@ -19,9 +19,8 @@ namespace {
 
 constexpr int BuiltInRole = Qt::UserRole + 1;
 
-const AppRoad roads[] = {AppRoad::Automatic,      AppRoad::TypeOnly,
-                         AppRoad::PasteCtrlV,     AppRoad::PasteCtrlShiftV,
-                         AppRoad::PasteShiftInsert, AppRoad::Never};
+const AppRoad roads[] = {AppRoad::Automatic,       AppRoad::TypeOnly,         AppRoad::PasteCtrlV,
+                         AppRoad::PasteCtrlShiftV, AppRoad::PasteShiftInsert, AppRoad::Never};
 
 } // namespace
 
@@ -217,12 +216,12 @@ void AppRulesDialog::pickWindow()
     m_pickNote->setText(tr("Click a window of the application. A right click stops."));
     m_pickNote->setVisible(true);
     m_pick->setEnabled(false);
-    const WindowHandle picked = desktop->pickWindow(PickWaitMs);
+    const WindowHandle picked = desktop->targets().pickWindow(PickWaitMs);
     m_pick->setEnabled(true);
     raise();
     activateWindow();
     TargetApp app;
-    if (!picked || !desktop->targetApplication(picked, &app) || app.preferred.isEmpty()) {
+    if (!picked || !desktop->targets().targetApplication(picked, &app) || app.preferred.isEmpty()) {
         m_pickNote->setText(tr("No window was picked."));
         return;
     }

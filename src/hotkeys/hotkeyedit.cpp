@@ -37,7 +37,7 @@ QString HotkeyEdit::layoutNote() const
     const int mods = m_mods & Hotkey::ModMask;
     if (!m_desktop || m_vk == 0 || (mods != ctrlAlt && mods != (ctrlAlt | Hotkey::ModShift)))
         return QString();
-    const QString c = m_desktop->altGrCharacter(m_vk, mods & Hotkey::ModShift);
+    const QString c = m_desktop->shortcuts().altGrCharacter(m_vk, mods & Hotkey::ModShift);
     if (c.isEmpty())
         return QString();
     const QString combination = Hotkey::keyText(m_mods, m_vk);

@@ -76,7 +76,7 @@ bool HotkeyManager::registerOne(int id, int mods, int vk, const QString &name)
     if (!desktop || owner == 0)
         return true;
     registeredOn = owner;
-    if (desktop->registerHotKey(owner, id, mods, vk))
+    if (desktop->shortcuts().registerShortcut(owner, id, mods, vk))
         return true;
     const QString text = name.isEmpty() ? Hotkey::keyText(mods, vk) : name;
     m_refused.append({id, mods, vk, text});
@@ -113,7 +113,7 @@ bool HotkeyManager::retryRefused()
     bool command = false;
     for (int i = m_refused.size() - 1; i >= 0; --i) {
         const Refused &r = m_refused.at(i);
-        if (!desktop->registerHotKey(owner, r.id, r.mods, r.vk))
+        if (!desktop->shortcuts().registerShortcut(owner, r.id, r.mods, r.vk))
             continue;
         if (r.id == ShowId)
             showRegistered = command = true;
@@ -130,10 +130,10 @@ bool HotkeyManager::retryRefused()
 void HotkeyManager::unregisterAll()
 {
     if (desktop && registeredOn != 0) {
-        desktop->unregisterHotKey(registeredOn, ShowId);
-        desktop->unregisterHotKey(registeredOn, PickerId);
+        desktop->shortcuts().unregisterShortcut(registeredOn, ShowId);
+        desktop->shortcuts().unregisterShortcut(registeredOn, PickerId);
         for (auto it = phraseIds.cbegin(); it != phraseIds.cend(); ++it)
-            desktop->unregisterHotKey(registeredOn, it.key());
+            desktop->shortcuts().unregisterShortcut(registeredOn, it.key());
     }
     registeredOn = 0;
     phraseIds.clear();
@@ -162,7 +162,7 @@ bool HotkeyManager::nativeEventFilter(const QByteArray &eventType, void *message
         return false;
     // The backend knows the native event types and records; it answers 0 for
     // anything that is not a press of one of our shortcuts.
-    const int id = desktop->hotkeyIdFromNativeEvent(eventType, message);
+    const int id = desktop->shortcuts().pressedShortcut(eventType, message);
     if (id == 0)
         return false;
     if (id == ShowId) {

@@ -2,7 +2,7 @@
 
 // Owns every system-wide shortcut of the program: the show/hide shortcut (id
 // 1), the picker shortcut (id 2) and one per phrase (ids 100 to 399). The
-// registration rules live here once; the Desktop backend only registers,
+// registration rules live here once; the desktop's ShortcutService only registers,
 // unregisters and recognises a press by its id in the native event stream.
 
 #include "hotkeys/hotkey.h"

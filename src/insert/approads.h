@@ -3,20 +3,13 @@
 // Which road a phrase takes into a given application: the user's rules
 // (Options, Applications) first, then the rules the program knows itself:
 // terminals, which take Ctrl+V as a character of their own and paste with
-// another key. Pure: the backend names the application (Desktop::
-// targetApplication), this decides.
+// another key. Pure: the backend names the application
+// (TargetService::targetApplication), this decides.
 
 #include "platform/desktop.h"
 #include "store/apprules.h"
 
 #include <QVector>
-
-enum class PasteKey
-{
-    CtrlV,
-    CtrlShiftV,
-    ShiftInsert,
-};
 
 struct InsertRoad
 {

@@ -1,8 +1,8 @@
 #pragma once
 
-// Puts a phrase's text into another program's window: by direct message to a
-// standard text control, by typing Unicode key events, or by clipboard paste
-// with the user's clipboard put back afterwards. The text lands exactly, once,
+// Puts a phrase's text into another program's window: by message to a
+// standard text control where the window system has them, by typing, or by
+// clipboard paste with the user's clipboard put back afterwards. The text lands exactly, once,
 // or the result says why it did not; nothing is reported as delivered that
 // was not seen to be. Stateless; runs on the GUI thread and waits there.
 
@@ -13,7 +13,6 @@
 
 namespace Insertion {
 constexpr int TypingLimit = 400; // longest text (UTF-16 units) that is typed
-constexpr int TypingChunk = 64;  // code units per SendInput call
 constexpr int SettleMs = 50;     // after bringing the target forward
 // Keys are sent only once every key of the shortcut is up: a held modifier
 // would turn typed letters into commands, and a key-up sent for a key the
@@ -21,17 +20,12 @@ constexpr int SettleMs = 50;     // after bringing the target forward
 // plain typing. After this long the insertion gives up.
 constexpr int KeyReleaseWaitMs = 5000;
 constexpr int KeyPollMs = 10;
-constexpr int ClipboardAttempts = 10;
-constexpr int ClipboardRetryMs = 15;
 // After the target fetched the text, before the user's content comes back.
 constexpr int PasteSettleMs = 50;
 // Putting the user's content back while another program holds the
 // clipboard open (the target still reading, a clipboard manager).
 constexpr int RestoreAttempts = 20;
 constexpr int RestoreRetryMs = 25;
-
-// The modifier keys whose release is waited for.
-constexpr quint16 ModifierKeys[] = {0xA2, 0xA3, 0xA0, 0xA1, 0xA4, 0xA5, 0x5B, 0x5C};
 } // namespace Insertion
 
 enum class InsertOutcome
@@ -59,20 +53,17 @@ struct InsertResult
 };
 
 // An empty text sends nothing and is not delivered. road is the target
-// application's (AppRoads::resolve): Automatic tries the direct message, then
-// typing, then a paste; Type only types or fails; a paste road pastes with its
-// key; Never sends nothing.
+// application's (AppRoads::resolve): Automatic tries the message to a text
+// control, then typing, then a paste; Type only types or fails; a paste road
+// pastes with its key; Never sends nothing.
 InsertResult insertText(Desktop &desktop, const QString &text, WindowHandle target,
                         const InsertRoad &road = InsertRoad());
 // Waits until no key is held, neither a modifier nor another key, at most
 // KeyReleaseWaitMs; false when keys are still down then. Never sends a key.
 bool waitForKeysReleased(Desktop &desktop);
-// Types text as Unicode key events, 64 code units per batch; returns how many
-// code units went out whole (text.size() when all did).
-int typeUnicode(Desktop &desktop, const QString &text);
-// Offers text on the clipboard, pastes it into target (WM_PASTE to control
-// where there is one, else the key: on X11 Shift+Insert pastes PRIMARY, which
-// is offered too) and puts the user's content back once the target has
-// fetched the text.
+// Offers text on the clipboard, pastes it into target (by message to control
+// where there is one, else with the key: Shift+Insert pastes the primary
+// selection on X11, which is offered too) and puts the user's content back
+// once the target has fetched the text.
 InsertResult pasteViaClipboard(Desktop &desktop, const QString &text, WindowHandle target,
                                WindowHandle control, PasteKey key = PasteKey::CtrlV);

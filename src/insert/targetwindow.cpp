@@ -1,7 +1,5 @@
 #include "insert/targetwindow.h"
 
-#include "insert/textcontrolclass.h"
-
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWindow>
@@ -71,23 +69,13 @@ QRect physicalFrame(const QWindow *window)
 
 QPoint caretPosition(Desktop &desktop, WindowHandle target)
 {
-    const QPoint fallback = physicalToLogical(desktop.cursorPos());
+    const QPoint fallback = physicalToLogical(desktop.caret().pointerPos());
     if (!target)
         return fallback;
-    const quint32 thread = desktop.windowThreadProcessId(target, nullptr);
-    GuiThreadInfo info;
-    QPoint anchor;
-    if (desktop.guiThreadInfo(thread, &info) && info.caretWindow) {
-        anchor = caretAnchor(info.caretRect);
-        if (!desktop.clientToScreen(info.caretWindow, &anchor))
-            return fallback;
-    } else {
-        // Where the thread query names no caret, the accessibility bus may.
-        QRect caret;
-        if (!desktop.accessibleCaret(target, &caret))
-            return fallback;
-        anchor = caretAnchor(caret);
-    }
+    QRect caret;
+    if (!desktop.caret().caretRect(target, &caret))
+        return fallback;
+    const QPoint anchor = caretAnchor(caret);
     if (anchor.isNull())
         return fallback;
     return physicalToLogical(QPoint(anchor.x(), anchor.y() + CaretGapBelow));
@@ -96,44 +84,21 @@ QPoint caretPosition(Desktop &desktop, WindowHandle target)
 bool waitForShortcutKeysUp(Desktop &desktop, int maxMs)
 {
     constexpr int PollMs = 5;
-    const quint32 start = desktop.tickCount();
-    while (desktop.isNonModifierKeyDown()) {
-        if (quint32(desktop.tickCount() - start) >= quint32(maxMs))
+    Clock &clock = desktop.clock();
+    const quint32 start = clock.tickCount();
+    while (desktop.keyboard().isAnyKeyDown(false)) {
+        if (quint32(clock.tickCount() - start) >= quint32(maxMs))
             return false;
-        desktop.waitForKeyEvent(PollMs); // X11 wakes at the release itself
+        desktop.keyboard().waitForKeyEvent(PollMs); // X11 wakes at the release itself
     }
     return true;
-}
-
-bool isTargetElevated(Desktop &desktop, WindowHandle window)
-{
-    if (!window)
-        return false;
-    quint32 pid = 0;
-    desktop.windowThreadProcessId(window, &pid);
-    const ProcessLevel target = desktop.processLevel(pid);
-    switch (target.status) {
-    case ProcessLevel::AccessDenied:
-    case ProcessLevel::TokenFailed:
-        return true;
-    case ProcessLevel::OpenFailed:
-        return false;
-    case ProcessLevel::Ok:
-        break;
-    }
-    quint32 own = 0;
-    if (!desktop.ownProcessLevel(&own))
-        return false;
-    return target.level > own && target.level != 0 && own != 0;
 }
 
 bool isOwnProcessWindow(Desktop &desktop, WindowHandle window)
 {
     if (!window)
         return false;
-    quint32 pid = 0;
-    desktop.windowThreadProcessId(window, &pid);
-    if (pid != 0 && pid == desktop.currentProcessId())
+    if (desktop.targets().isOwnProcess(window))
         return true;
     // X11 windows need not name their process; our own top-level windows are
     // known anyway. handle() first: winId() would create a native window.
@@ -143,57 +108,4 @@ bool isOwnProcessWindow(Desktop &desktop, WindowHandle window)
             return true;
     }
     return false;
-}
-
-bool forceForeground(Desktop &desktop, WindowHandle window)
-{
-    if (!window || !desktop.isWindow(window))
-        return false;
-    const quint32 own = desktop.currentThreadId();
-    const quint32 theirs = desktop.windowThreadProcessId(window, nullptr);
-    const bool attached = desktop.attachThreadInput(own, theirs, true);
-    const bool set = desktop.setForegroundWindow(window);
-    desktop.bringWindowToTop(window);
-    if (attached)
-        desktop.attachThreadInput(own, theirs, false);
-    return set || desktop.foregroundWindow() == window;
-}
-
-bool isTextControl(Desktop &desktop, WindowHandle window)
-{
-    if (!window)
-        return false;
-    QString name;
-    if (!desktop.className(window, &name))
-        return false;
-    return TextControlClass::isTextControlClassName(
-        reinterpret_cast<const char16_t *>(name.utf16()), std::size_t(name.size()));
-}
-
-WindowHandle findTextControl(Desktop &desktop, WindowHandle target)
-{
-    WindowHandle w = (target && desktop.isWindow(target)) ? target : desktop.foregroundWindow();
-    if (!w)
-        return 0;
-    if (isTextControl(desktop, w))
-        return w;
-
-    quint32 thread = desktop.windowThreadProcessId(w, nullptr);
-    if (!desktop.isWindow(w)) {
-        const WindowHandle fg = desktop.foregroundWindow();
-        thread = fg ? desktop.windowThreadProcessId(fg, nullptr) : 0;
-    }
-    WindowHandle candidate = 0;
-    if (thread) {
-        const quint32 own = desktop.currentThreadId();
-        const bool attached = thread != own && desktop.attachThreadInput(own, thread, true);
-        GuiThreadInfo info;
-        if (desktop.guiThreadInfo(thread, &info))
-            candidate = info.focus;
-        if (attached)
-            desktop.attachThreadInput(own, thread, false);
-    }
-    // Another child that takes text is not the user's choice: a focused
-    // button beside an EDIT must not send the text into the EDIT.
-    return isTextControl(desktop, candidate) ? candidate : 0;
 }

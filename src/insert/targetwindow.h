@@ -1,9 +1,9 @@
 #pragma once
 
 // The stateless window queries that come before any text is sent: where the
-// caret is, whether the target is elevated or our own, bringing it forward,
-// and which of its controls takes text by message. Written once over Desktop;
-// every failure of a platform call degrades to a fallback, never a report.
+// caret is, whether a window is our own, and the shortcut's keys going up.
+// Written once over the desktop's services; every failure of a platform
+// call degrades to a fallback, never a report.
 
 #include "platform/desktop.h"
 
@@ -42,14 +42,6 @@ QPoint caretPosition(Desktop &desktop, WindowHandle target);
 // grab meanwhile and names no caret. Returns at once where shortcuts take no
 // grab (Windows). True when the keys are up.
 bool waitForShortcutKeysUp(Desktop &desktop, int maxMs);
-// True when the window's process must be treated as more privileged than ours.
-bool isTargetElevated(Desktop &desktop, WindowHandle window);
 // True for windows of our own process (by process id, or one of our own
 // top-level windows where the window system reports no process).
 bool isOwnProcessWindow(Desktop &desktop, WindowHandle window);
-// Brings window to the foreground; true when it is there afterwards.
-bool forceForeground(Desktop &desktop, WindowHandle window);
-bool isTextControl(Desktop &desktop, WindowHandle window);
-// The standard text control that should receive the text, or 0: the target
-// itself, or the control that has the keyboard focus in its thread.
-WindowHandle findTextControl(Desktop &desktop, WindowHandle target);

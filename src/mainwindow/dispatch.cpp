@@ -44,7 +44,7 @@ void MainWindow::onPickerHotkey()
         m_picker->hide();
         return;
     }
-    m_targetWindow = desktop ? desktop->foregroundWindow() : 0;
+    m_targetWindow = desktop ? desktop->targets().foregroundWindow() : 0;
     // One of our own windows in front: the phrase goes to the field that has
     // the focus there now, before the picker takes the focus away.
     m_ownTargetField = isOwnWindow(m_targetWindow) ? ownFocusedField(m_targetWindow) : nullptr;
@@ -65,8 +65,8 @@ void MainWindow::onPickerHotkey()
     // picker asks for it outright. Refused, it still takes clicks.
     if (desktop) {
         const WindowHandle picker = WindowHandle(m_picker->winId());
-        desktop->placeOwnWindow(picker, physicalFrame(m_picker->windowHandle()));
-        desktop->activateOwnWindow(picker, PickerFocusWaitMs);
+        desktop->ownWindows().placeOwnWindow(picker, physicalFrame(m_picker->windowHandle()));
+        desktop->ownWindows().activateOwnWindow(picker, PickerFocusWaitMs);
     }
 }
 
@@ -103,7 +103,7 @@ void MainWindow::aimAtWindowInFront()
     if (m_picker->isVisible())
         m_picker->hide();
     m_ownTargetField = nullptr;
-    m_targetWindow = desktop ? desktop->foregroundWindow() : 0;
+    m_targetWindow = desktop ? desktop->targets().foregroundWindow() : 0;
     if (isOwnWindow(m_targetWindow))
         m_targetWindow = 0;
 }
@@ -120,8 +120,9 @@ void MainWindow::onFloatingType(const QString &id)
     // the window the user was working in before, as the panel saw it.
     m_ownTargetField = nullptr; // the panel types into other programs only
     WindowHandle candidate = m_panel ? m_panel->lastExternalWindow() : 0;
-    if (desktop && (!candidate || !desktop->isWindow(candidate) || isOwnWindow(candidate)))
-        candidate = desktop->foregroundWindow();
+    if (desktop &&
+        (!candidate || !desktop->targets().isWindow(candidate) || isOwnWindow(candidate)))
+        candidate = desktop->targets().foregroundWindow();
     m_targetWindow = isOwnWindow(candidate) ? 0 : candidate;
     typePhrase(id);
 }
@@ -154,8 +155,8 @@ QString MainWindow::typePhraseFor(const QString &id)
     const QString text = store->phrases().at(index).text;
 
     WindowHandle window = m_targetWindow;
-    if (!window || !desktop->isWindow(window) || isOwnWindow(window))
-        window = desktop->foregroundWindow();
+    if (!window || !desktop->targets().isWindow(window) || isOwnWindow(window))
+        window = desktop->targets().foregroundWindow();
 
     // While the text goes out, nested event loops serve the clipboard; a show
     // request from a second start waits until the text is in.
@@ -178,14 +179,15 @@ QString MainWindow::typePhraseFor(const QString &id)
             top->activateWindow();
             field->setFocus(Qt::OtherFocusReason);
             if (desktop)
-                desktop->activateOwnWindow(WindowHandle(top->winId()), PickerFocusWaitMs);
+                desktop->ownWindows().activateOwnWindow(WindowHandle(top->winId()),
+                                                        PickerFocusWaitMs);
         }
         if (insertIntoTextWidget(field, text))
             result.outcome = InsertOutcome::Delivered;
     } else {
         // The application's road: the user's rules, then the terminals'.
         InsertRoad road;
-        if (window && desktop->targetApplication(window, &app))
+        if (window && desktop->targets().targetApplication(window, &app))
             road = AppRoads::resolve(app, store->settings().appRules);
         result = insertText(*desktop, text, window, road);
     }

@@ -494,8 +494,8 @@ void FloatingPanel::sampleForeground()
 {
     if (!m_desktop)
         return;
-    const WindowHandle window = m_desktop->foregroundWindow();
-    if (window && m_desktop->isWindow(window) && !isOwnProcessWindow(*m_desktop, window))
+    const WindowHandle window = m_desktop->targets().foregroundWindow();
+    if (window && m_desktop->targets().isWindow(window) && !isOwnProcessWindow(*m_desktop, window))
         m_lastExternalWindow = window;
 }
 
@@ -512,7 +512,7 @@ void FloatingPanel::showEvent(QShowEvent *event)
     // Before the window is mapped, where the window manager reads it. A panel
     // that shows up in the task bar anyway still works: nothing more to do.
     if (m_desktop && !event->spontaneous())
-        m_desktop->keepOutOfTaskBar(WindowHandle(winId()));
+        m_desktop->ownWindows().keepOutOfTaskBar(WindowHandle(winId()));
     QWidget::showEvent(event);
     ensureOnScreen();
     // Where a window manager places new windows itself (sway centres them),
@@ -521,7 +521,8 @@ void FloatingPanel::showEvent(QShowEvent *event)
         QTimer::singleShot(0, this, [this] {
             if (!isVisible())
                 return;
-            m_desktop->placeOwnWindow(WindowHandle(winId()), physicalFrame(windowHandle()));
+            m_desktop->ownWindows().placeOwnWindow(WindowHandle(winId()),
+                                                   physicalFrame(windowHandle()));
         });
     }
     sampleForeground();
@@ -732,11 +733,11 @@ bool FloatingPanel::event(QEvent *event)
     if (event->type() == QEvent::WindowBlocked && m_desktop && isVisible() && !m_yielded) {
         QWindow *modal = QGuiApplication::modalWindow();
         if (modal && modal != windowHandle())
-            m_yielded =
-                m_desktop->yieldTopmost(WindowHandle(winId()), WindowHandle(modal->winId()), true);
+            m_yielded = m_desktop->ownWindows().yieldTopmost(WindowHandle(winId()),
+                                                             WindowHandle(modal->winId()), true);
     } else if (event->type() == QEvent::WindowUnblocked && m_desktop && m_yielded) {
         m_yielded = false;
-        m_desktop->yieldTopmost(WindowHandle(winId()), 0, false);
+        m_desktop->ownWindows().yieldTopmost(WindowHandle(winId()), 0, false);
     }
     return QWidget::event(event);
 }

@@ -289,7 +289,7 @@ void PickerWindow::showEvent(QShowEvent *event)
     // Before the window is mapped, where the window manager reads it: a
     // picker is no window to switch to.
     if (m_desktop && !event->spontaneous())
-        m_desktop->keepOutOfTaskBar(WindowHandle(winId()));
+        m_desktop->ownWindows().keepOutOfTaskBar(WindowHandle(winId()));
     ThemedDialog::showEvent(event);
 }
 

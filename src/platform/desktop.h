@@ -1,64 +1,35 @@
 #pragma once
 
-// The one interface to the window system. Everything that touches other
-// programs' windows, synthesised input, the shared clipboard or global
-// shortcuts goes through here, so the algorithms above it are written once and
-// tested against a recording fake.
+// The window system, as a few small services in its own terms: who is in
+// front, keyboard output, the clipboard road, global shortcuts, the caret,
+// and our own windows. Everything that touches other programs' windows,
+// synthesised input, the shared clipboard or global shortcuts goes through
+// them, so the dispatch and insertion logic above is written once and tested
+// against recording fakes.
 //
 // Rules for every operation:
 //  - nothing throws; a failure is a return value (false, 0, an empty value);
-//  - handles are never owned: a WindowHandle is the platform's native id
-//    (HWND on Windows, an X window id on X11), 0 means "no window";
-//  - points are physical pixels unless the name says otherwise.
+//  - handles are never owned: a WindowHandle is opaque (an HWND on Windows,
+//    an X window id on X11, a tagged compositor id for a Wayland window),
+//    0 means "no window";
+//  - points and rectangles are physical pixels unless the name says
+//    otherwise.
 
 #include <QByteArray>
 #include <QPoint>
 #include <QRect>
 #include <QString>
-#include <QVector>
 #include <QtGlobal>
 
 #include <memory>
 
-class QWindow;
-
 using WindowHandle = quintptr;
 
-// One synthesised keyboard event, the shape of a Win32 KEYBDINPUT.
-struct KeyInput
-{
-    quint16 vk = 0;
-    quint16 scan = 0;
-    quint32 flags = 0;
-
-    friend bool operator==(const KeyInput &a, const KeyInput &b)
-    {
-        return a.vk == b.vk && a.scan == b.scan && a.flags == b.flags;
-    }
-};
-
-namespace KeyFlag {
-constexpr quint32 KeyUp = 0x0002;    // KEYEVENTF_KEYUP
-constexpr quint32 Unicode = 0x0004;  // KEYEVENTF_UNICODE: scan holds one UTF-16 code unit
-constexpr quint32 ScanCode = 0x0008; // KEYEVENTF_SCANCODE
-constexpr quint32 Extended = 0x0001; // KEYEVENTF_EXTENDEDKEY: Insert, not the keypad's 0
-} // namespace KeyFlag
-
-// What a GUI-thread query reports about another thread's input state.
-struct GuiThreadInfo
-{
-    WindowHandle focus = 0;
-    WindowHandle caretWindow = 0;
-    // Client coordinates of caretWindow, built from the native RECT as
-    // QRect(left, top, right - left, bottom - top): the height may be 0 or
-    // negative for an empty or inverted caret.
-    QRect caretRect;
-};
-
 // A window's application, as the window system names it: on X11 the
-// WM_CLASS instance and class and the executable of _NET_WM_PID; on Windows
-// the window class and the executable. preferred is the name a rule for it
-// is best written with (X11: the class; Windows: the executable).
+// WM_CLASS instance and class and the executable of _NET_WM_PID; on Wayland
+// the app_id; on Windows the window class and the executable. preferred is
+// the name a rule for it is best written with (X11: the class; Wayland: the
+// app_id; Windows: the executable).
 struct TargetApp
 {
     QString instance;
@@ -72,12 +43,12 @@ struct TargetApp
     }
 };
 
-// What a standard text control allows, from its window style.
-struct TextFieldTraits
+// The key a paste is made with.
+enum class PasteKey
 {
-    bool readOnly = false;
-    bool password = false;
-    bool multiLine = true;
+    CtrlV,
+    CtrlShiftV,
+    ShiftInsert,
 };
 
 // A copy of everything the clipboard held, taken before a paste and put
@@ -96,7 +67,15 @@ enum class ClipboardOffer
 {
     ForUser,             // the user's to paste: rendered at once, as a copy would be
     ForPaste,            // our paste: watched for the target's fetch, kept private
-    ForPasteWithPrimary, // the same, and on X11 the PRIMARY selection too (Shift+Insert)
+    ForPasteWithPrimary, // the same, and where there is one the primary selection too
+};
+
+// How putting text on the clipboard went.
+enum class ClipboardPut
+{
+    Put,       // the clipboard holds the text
+    Untouched, // it could not be had (another program holds it open): nothing changed
+    Failed,    // it was cleared, and the text could not be put there
 };
 
 // How putting a clipboard backup back went.
@@ -108,20 +87,6 @@ enum class ClipboardRestore
     Failed, // nothing could be put back
 };
 
-// Outcome of reading the integrity level of a window's process.
-struct ProcessLevel
-{
-    enum Status
-    {
-        Ok,           // level is valid (0 when the token reported none)
-        AccessDenied, // the process could not be opened: access denied
-        OpenFailed,   // the process could not be opened for another reason
-        TokenFailed,  // the process opened but its token did not
-    };
-    Status status = OpenFailed;
-    quint32 level = 0;
-};
-
 // What the desktop lets the program reach, so that the user can be told.
 struct SessionRoads
 {
@@ -131,36 +96,161 @@ struct SessionRoads
     bool globalShortcuts = true;  // shortcuts fire in every program's window
 };
 
-class Desktop
+// Who is in front, and bringing a window back there.
+class TargetService
 {
 public:
-    virtual ~Desktop() = default;
-
-    // The roads of the desktop the backend found at start.
-    virtual SessionRoads sessionRoads() { return SessionRoads(); }
-
-    // ---- windows, threads and processes --------------------------------
-
-    // The foreground (active) window; 0 when there is none or it is unknown.
+    virtual ~TargetService() = default;
+    // The window that takes the keyboard now; 0 when none or unknown.
     virtual WindowHandle foregroundWindow() = 0;
     // False for 0 and for a window that no longer exists.
     virtual bool isWindow(WindowHandle w) = 0;
-    virtual bool isWindowVisible(WindowHandle w) = 0;
-    // The id of the thread that owns w, and its process id in *processId;
-    // both 0 when unknown. On X11 the "thread" is the window's process, from
-    // _NET_WM_PID, and currentThreadId() is our process id.
-    virtual quint32 windowThreadProcessId(WindowHandle w, quint32 *processId) = 0;
-    virtual quint32 currentThreadId() = 0;
-    virtual quint32 currentProcessId() = 0;
-    // AttachThreadInput; false where the window system has no such thing.
-    virtual bool attachThreadInput(quint32 from, quint32 to, bool attach) = 0;
-    // SetForegroundWindow; false when it did not happen. X11 asks the window
-    // manager (_NET_ACTIVE_WINDOW), checks that the input focus moved, and
-    // asks once more when it did not.
-    virtual bool setForegroundWindow(WindowHandle w) = 0;
-    // BringWindowToTop; a no-op that returns false where raising is the
-    // window manager's business.
-    virtual bool bringWindowToTop(WindowHandle w) = 0;
+    // The application of the top-level window w; false when nothing is known.
+    virtual bool targetApplication(WindowHandle w, TargetApp *app) = 0;
+    // True when w belongs to our own process, as far as the window system
+    // says (the caller knows our own top-level windows besides).
+    virtual bool isOwnProcess(WindowHandle w) = 0;
+    // True when w's process must be treated as more privileged than ours: it
+    // drops our keys and messages without a sign. False where processes have
+    // no such rank.
+    virtual bool isMorePrivileged(WindowHandle w) = 0;
+    // Brings w to the front; true when it is there afterwards.
+    virtual bool bringToFront(WindowHandle w) = 0;
+    // The settle after w was brought forward, at most maxMs: a backend that
+    // can see the keyboard focus arrive returns as soon as it has.
+    virtual void settle(WindowHandle w, int maxMs) = 0;
+    // Waits, at most maxMs, for the user to choose a window of another
+    // program, and answers it (its top-level window); 0 when none was
+    // chosen. X11 grabs the pointer (with a crosshair) until the click; a
+    // right click cancels. Elsewhere: the next window of another program
+    // that comes to the front.
+    virtual WindowHandle pickWindow(int maxMs) = 0;
+};
+
+// Keys sent to the window in front, and the keys the user holds.
+class KeyboardOutput
+{
+public:
+    virtual ~KeyboardOutput() = default;
+    // Asked once before a text is typed: true when every character can be
+    // typed exactly as it stands, with the keyboard layout, group and lock
+    // state in use now (binding what the backend must bind for it). The
+    // caller then pastes instead of typing wrong characters.
+    virtual bool canTypeExactly(const QString &text) = 0;
+    // Types text as it stands, CR as the Enter key; returns how many UTF-16
+    // units went out whole (text.size() when all did).
+    virtual int typeText(const QString &text) = 0;
+    // True while a key is held: any key, or any but the modifiers (the key
+    // of a shortcut that has just fired). False where this cannot be read.
+    virtual bool isAnyKeyDown(bool modifiersToo) = 0;
+    // Waits until a key goes up or down anywhere, at most maxMs, serving
+    // events meanwhile. A backend that polls the key state waits maxMs.
+    virtual void waitForKeyEvent(int maxMs) = 0;
+};
+
+// Text offered on the clipboard and pasted, with the user's content kept.
+class ClipboardRoad
+{
+public:
+    virtual ~ClipboardRoad() = default;
+    // A copy of everything the clipboard holds now (with primary, the
+    // primary selection too where there is one); null when it cannot be
+    // read: then it must not be overwritten.
+    virtual std::unique_ptr<ClipboardBackup> backupClipboard(bool primary) = 0;
+    // Puts a backup back.
+    virtual ClipboardRestore restoreClipboard(const ClipboardBackup &backup) = 0;
+    // Puts text on the clipboard with the line breaks the window system's
+    // programs expect. For a paste it is offered so that the backend sees
+    // the target fetch it, and kept out of clipboard history where the
+    // system has one; for the user it is rendered at once.
+    virtual ClipboardPut putText(const QString &text, ClipboardOffer offer) = 0;
+    // Sends the paste key to target, in front; false when the keys did not
+    // all go out. Our own shortcuts on that key step aside meanwhile.
+    virtual bool sendPasteKey(WindowHandle target, PasteKey key) = 0;
+    // After the paste went to target: waits until it has fetched our text
+    // (it asks us for it), at most about 2 s, then settleMs more for it to
+    // finish reading; false when it never asked: then nothing was pasted.
+    // Requests from other programs do not count.
+    virtual bool awaitFetched(WindowHandle target, int settleMs) = 0;
+};
+
+// How a message to a standard text control went.
+enum class ControlInsert
+{
+    Done,      // the control holds exactly the text where the selection was
+    Unchanged, // the control ignored the message, or takes none: nothing landed
+    Refused,   // not tried, or tried and taken back: the refusal says why
+};
+
+// Why a text control refused a text.
+enum class ControlRefusal
+{
+    NotAccepted,   // part of the text, or something else, landed and was taken back
+    NotResponding, // the control did not answer in time
+    ReadOnly,
+    Password,
+    SingleLine,
+};
+
+// Standard text controls that take text by message, where the window system
+// has them (Windows); elsewhere Desktop::textControls() is null.
+class TextControls
+{
+public:
+    virtual ~TextControls() = default;
+    // The standard text control that should receive the text, or 0: the
+    // target itself, or the control that has the keyboard focus in its
+    // thread.
+    virtual WindowHandle focusedControl(WindowHandle target) = 0;
+    // Replaces the control's selection by text, proven by reading the
+    // control back; what landed otherwise is taken back.
+    virtual ControlInsert insertByMessage(WindowHandle control, const QString &text,
+                                          ControlRefusal *refusal) = 0;
+    // Asks the control to paste the clipboard (ClipboardRoad::awaitFetched
+    // then tells whether it did).
+    virtual bool pasteClipboard(WindowHandle control) = 0;
+};
+
+// Where the caret is.
+class CaretService
+{
+public:
+    virtual ~CaretService() = default;
+    // The caret of the focused text in target, in screen pixels: its
+    // rectangle as the native one (left, top, right - left, bottom - top), so
+    // the height may be 0 or negative for an empty or inverted caret. False
+    // where none is known (the caller falls back to the pointer).
+    virtual bool caretRect(WindowHandle target, QRect *screenRect) = 0;
+    // The pointer; (0, 0) when it cannot be read.
+    virtual QPoint pointerPos() = 0;
+};
+
+// Global shortcuts, named by the codes the data file keeps (Windows
+// virtual-key and MOD_* codes).
+class ShortcutService
+{
+public:
+    virtual ~ShortcutService() = default;
+    // False when another client holds the combination or the key has no
+    // equivalent here. owner is one of our windows.
+    virtual bool registerShortcut(WindowHandle owner, int id, int mods, int vk) = 0;
+    virtual bool unregisterShortcut(WindowHandle owner, int id) = 0;
+    // Looks at one native event from QAbstractNativeEventFilter; returns the
+    // registration id of a shortcut press, or 0 for anything else. A press
+    // that is the key repeat of one already reported (the key was never seen
+    // up since) answers 0: one press is one action.
+    virtual int pressedShortcut(const QByteArray &eventType, void *message) = 0;
+    // What the key vk types with AltGr (and Shift when shift) on the
+    // keyboard layout in use: a shortcut on it would take that character
+    // away. Empty when it types nothing there, or the same as without AltGr.
+    virtual QString altGrCharacter(int vk, bool shift) = 0;
+};
+
+// Our own windows among the others.
+class OwnWindows
+{
+public:
+    virtual ~OwnWindows() = default;
     // Gives one of our own windows, just shown, the keyboard focus and checks
     // that it has it; false when it had not got it within maxMs. A window
     // manager may refuse the focus to a new window of a program the user was
@@ -169,16 +259,11 @@ public:
     // calls SetForegroundWindow, which the hotkey that opened the window
     // allows.
     virtual bool activateOwnWindow(WindowHandle w, int maxMs) = 0;
-    // Puts one of our own windows, just shown, where geometry says (in
-    // physical pixels). Window managers that keep the place a window asks
-    // for need nothing: true. sway places a new X11 window itself (a
-    // floating one centred): it is asked through its IPC. False on failure.
-    virtual bool placeOwnWindow(WindowHandle w, const QRect &geometry)
-    {
-        Q_UNUSED(w)
-        Q_UNUSED(geometry)
-        return true;
-    }
+    // Puts one of our own windows, just shown, where geometry says. Window
+    // managers that keep the place a window asks for need nothing: true.
+    // sway places a new X11 window itself (a floating one centred): it is
+    // asked through its IPC. False on failure.
+    virtual bool placeOwnWindow(WindowHandle w, const QRect &geometry) = 0;
     // Leaves one of our own windows, created but not yet shown, out of the
     // task bar and the pager. X11 sets _NET_WM_STATE_SKIP_TASKBAR and
     // _NET_WM_STATE_SKIP_PAGER, which the window manager reads when the window
@@ -194,160 +279,40 @@ public:
     // the topmost band until the dialog is gone, so that the dialog never
     // stays above other programs. False on failure.
     virtual bool yieldTopmost(WindowHandle topmost, WindowHandle dialog, bool yield) = 0;
-    // GetGUIThreadInfo for a thread; false when the query failed or the
-    // window system has none (then the caller falls back to the pointer).
-    virtual bool guiThreadInfo(quint32 threadId, GuiThreadInfo *info) = 0;
-    // The caret of the focused text in w's process as the accessibility bus
-    // reports it, in screen pixels; false where there is none. For window
-    // systems whose GUI-thread query names no caret (X11: AT-SPI, which GTK
-    // and Qt programs publish). Windows answers false.
-    virtual bool accessibleCaret(WindowHandle w, QRect *screenRect) = 0;
-    // ClientToScreen (X11: XTranslateCoordinates); false on failure.
-    virtual bool clientToScreen(WindowHandle w, QPoint *point) = 0;
-    // GetClassNameW with a 128-unit buffer; false where it fails or where
-    // windows have no class names (X11: no standard text controls).
-    virtual bool className(WindowHandle w, QString *name) = 0;
-    // The application of the top-level window w; false when nothing is known.
-    virtual bool targetApplication(WindowHandle w, TargetApp *app) = 0;
-    // Waits, at most maxMs, for the user to click a window of another
-    // program, and answers it (its top-level window); 0 when none was
-    // clicked. X11 grabs the pointer (with a crosshair) until the click; a
-    // right click cancels. Windows takes the next window of another program
-    // that comes to the front.
-    virtual WindowHandle pickWindow(int maxMs) = 0;
-    // GetCursorPos in physical pixels; (0, 0) when it cannot be read.
-    virtual QPoint cursorPos() = 0;
-    // Integrity levels for the elevation test. Where processes have no such
-    // levels, processLevel answers {Ok, 0} and ownProcessLevel 0, so nothing
-    // counts as elevated.
-    virtual ProcessLevel processLevel(quint32 processId) = 0;
-    virtual bool ownProcessLevel(quint32 *level) = 0;
-
-    // ---- messages to a standard text control ------------------------------
-
-    // Only Windows has such controls; elsewhere findTextControl never finds
-    // one, so these are never reached (they answer false). Every message is
-    // sent with a time-out: false means the control did not answer (hung,
-    // gone, or a program more privileged than ours), never "0".
-
-    // The read-only, password and multi-line bits of the control's style.
-    virtual bool textFieldTraits(WindowHandle control, TextFieldTraits *traits) = 0;
-    // The control's whole text (WM_GETTEXT): line breaks as CR LF.
-    virtual bool controlText(WindowHandle control, QString *text) = 0;
-    // EM_GETSEL: the selection's start and end in *start, *end, counted in
-    // the control's own units (a RichEdit counts a paragraph break as one).
-    virtual bool selection(WindowHandle control, int *start, int *end) = 0;
-    // EM_SETSEL.
-    virtual bool setSelection(WindowHandle control, int start, int end) = 0;
-    // EM_REPLACESEL with wParam 1 (undoable) and the NUL-terminated text.
-    virtual bool replaceSelection(WindowHandle control, const QString &text) = 0;
-    // EM_UNDO; false when there was nothing to undo.
-    virtual bool undo(WindowHandle control) = 0;
-    // WM_SETTEXT.
-    virtual bool setControlText(WindowHandle control, const QString &text) = 0;
-    // WM_PASTE, sent synchronously.
-    virtual bool paste(WindowHandle control) = 0;
-
-    // ---- synthesised input ------------------------------------------------
-
-    // SendInput: sends the batch in order, returns how many events were
-    // accepted (0 when input cannot be synthesised at all). Unicode events
-    // carry one UTF-16 code unit each; the two halves of a surrogate pair may
-    // arrive in two calls, and a backend that types whole characters (X11)
-    // keeps a high surrogate until its low half comes. Events with a virtual
-    // key and no flag but KeyUp release that key; on X11 only when it is down.
-    virtual int sendInput(const QVector<KeyInput> &events) = 0;
-    // The code that a ScanCode event carries for vk where target reads it:
-    // on Windows MapVirtualKeyExW in the keyboard layout of target's thread
-    // (the layout decides which key is V), on X11 the keycode of the key; 0
-    // when unknown.
-    virtual quint16 scanCodeForVirtualKey(quint16 vk, WindowHandle target) = 0;
-    // GetAsyncKeyState's high bit for a Windows virtual-key code; false when
-    // the key state cannot be read.
-    virtual bool isKeyDown(int vk) = 0;
-    // True while any key that is not a modifier (or a mouse button) is held:
-    // the key of the shortcut that started an insertion. Where this cannot
-    // be read: false.
-    virtual bool isNonModifierKeyDown() = 0;
-    // Waits until a key goes up or down anywhere, at most maxMs, serving
-    // events like sleep(). Windows waits maxMs (its key state is polled);
-    // X11 returns at the key event itself, so a release is seen at once.
-    virtual void waitForKeyEvent(int maxMs) = 0;
-    // Asked once before a text is typed: true when every character can be
-    // typed exactly as it stands, with the keyboard layout, group and lock
-    // state in use now. Windows types any character as a Unicode event: true.
-    // X11 answers false when a character is on no key there and the whole
-    // text does not fit the keys free to borrow (it binds them here); the
-    // caller then pastes instead of typing wrong characters.
-    virtual bool canTypeExactly(const QString &text) = 0;
-    // What the key vk types with AltGr (and Shift when shift) on the keyboard
-    // layout in use: on Windows, where AltGr is Ctrl+Alt, ToUnicodeEx with
-    // Ctrl+Alt down; on X11 the key's third level in the current group. Empty
-    // when it types nothing there, or the same as without AltGr.
-    virtual QString altGrCharacter(int vk, bool shift) = 0;
-    // Milliseconds from an arbitrary start, wrapping like GetTickCount.
-    virtual quint32 tickCount() = 0;
-    // Waits ms milliseconds, serving what other programs ask of us meanwhile
-    // (clipboard requests; on X11 the event loop without user input).
-    virtual void sleep(int ms) = 0;
-    // The settle after the target was brought forward: at most maxMs. Windows
-    // sleeps maxMs; X11 returns as soon as target holds the input focus.
-    virtual void settle(WindowHandle target, int maxMs) = 0;
-
-    // ---- clipboard -----------------------------------------------------------
-
-    // A copy of everything the clipboard holds now (on X11 with primary, the
-    // PRIMARY selection too); null when it cannot be read (another program
-    // holds it open): then it must not be overwritten.
-    virtual std::unique_ptr<ClipboardBackup> backupClipboard(bool primary) = 0;
-    // Puts a backup back (Windows: opening the clipboard itself, with every
-    // format and marked like our own text below).
-    virtual ClipboardRestore restoreClipboard(const ClipboardBackup &backup) = 0;
-    // OleSetClipboard(nullptr); a no-op elsewhere.
-    virtual void releaseOleClipboard() = 0;
-    // OpenClipboard with our own owner window; false while another program
-    // holds it open. Always true on X11, where nothing is opened.
-    virtual bool openClipboard() = 0;
-    // EmptyClipboard; false on failure. A no-op that succeeds on X11.
-    virtual bool emptyClipboard() = 0;
-    // Puts text (already CR LF) on the clipboard; false when the memory or the
-    // clipboard refused it. For a paste, Windows offers it without rendering
-    // it, so that it sees the target fetch it, and marks it to be kept out of
-    // clipboard history, cloud sync and monitors; for the user it is rendered
-    // at once. X11 turns the CR LF back into LF, the line break of X
-    // programs, and hands the text to QClipboard (and the PRIMARY selection
-    // when asked).
-    virtual bool setClipboardText(const QString &text, ClipboardOffer offer) = 0;
-    // CloseClipboard; a no-op on X11.
-    virtual void closeClipboard() = 0;
-    // After the paste keys went to target: waits until target has fetched
-    // our text (it asks us for it), at most about 2 s, then settleMs more for
-    // it to finish reading; false when it never asked: then nothing was
-    // pasted. Requests from other programs do not count.
-    virtual bool awaitPaste(WindowHandle target, int settleMs) = 0;
-
-    // ---- global shortcuts -------------------------------------------------
-
-    // RegisterHotKey on owner with the stored Windows codes (vk, MOD_* mods).
-    // False when another client holds the combination or the key has no
-    // equivalent here.
-    virtual bool registerHotKey(WindowHandle owner, int id, int mods, int vk) = 0;
-    virtual bool unregisterHotKey(WindowHandle owner, int id) = 0;
-    // Looks at one native event from QAbstractNativeEventFilter; returns the
-    // registration id of a hotkey press, or 0 for anything else. A press that
-    // is the key repeat of one already reported (the key was never seen up
-    // since) answers 0: one press is one action.
-    virtual int hotkeyIdFromNativeEvent(const QByteArray &eventType, void *message) = 0;
-    // Our own registrations that the combination (MOD_* mods, vk) would fire
-    // are released until resumeHotKeys, so that keys we send ourselves
-    // (Ctrl+V for a paste) reach the target instead of us. X11 does this for
-    // every batch of keys it sends, in the server's order of requests, so
-    // these two do nothing there.
-    virtual void suspendHotKeys(int mods, int vk) = 0;
-    // Registers the suspended ones again; false when one could not be (another
-    // program took it meanwhile).
-    virtual bool resumeHotKeys() = 0;
 };
 
-// The backend chosen at build time; defined once by each backend.
+// Time as the waits above see it.
+class Clock
+{
+public:
+    virtual ~Clock() = default;
+    // Milliseconds from an arbitrary start, wrapping like a 32-bit counter.
+    virtual quint32 tickCount() = 0;
+    // Waits ms milliseconds, serving what other programs ask of us meanwhile
+    // (clipboard requests; the event loop without user input).
+    virtual void sleep(int ms) = 0;
+};
+
+// One backend: the services of the desktop it found at start.
+class Desktop
+{
+public:
+    virtual ~Desktop() = default;
+
+    // The roads of the desktop the backend found at start.
+    virtual SessionRoads sessionRoads() { return SessionRoads(); }
+
+    virtual TargetService &targets() = 0;
+    virtual KeyboardOutput &keyboard() = 0;
+    virtual ClipboardRoad &clipboard() = 0;
+    virtual CaretService &caret() = 0;
+    virtual ShortcutService &shortcuts() = 0;
+    virtual OwnWindows &ownWindows() = 0;
+    virtual Clock &clock() = 0;
+    // Null where the window system has no standard text controls.
+    virtual TextControls *textControls() { return nullptr; }
+};
+
+// The backend chosen at build time (and on Linux at run time); defined once
+// by each backend.
 std::unique_ptr<Desktop> createDesktop();

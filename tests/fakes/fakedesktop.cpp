@@ -10,7 +10,7 @@ QString hex(quintptr v)
     return QString::number(v, 16);
 }
 
-bool breaksCountOne(const FakeDesktop::Window &w)
+bool breaksCountOne(const FakeWin32::Window &w)
 {
     return w.className.startsWith(QLatin1String("RichEdit")) &&
            w.className != QLatin1String("RichEdit");
@@ -47,13 +47,13 @@ public:
 };
 } // namespace
 
-WindowHandle FakeDesktop::addWindow(WindowHandle id, const Window &w)
+WindowHandle FakeWin32::addWindow(WindowHandle id, const Window &w)
 {
     windows.insert(id, w);
     return id;
 }
 
-int FakeDesktop::keyEventCount() const
+int FakeWin32::keyEventCount() const
 {
     int n = 0;
     for (const auto &batch : inputBatches)
@@ -61,7 +61,7 @@ int FakeDesktop::keyEventCount() const
     return n;
 }
 
-QString FakeDesktop::typedText() const
+QString FakeWin32::typedText() const
 {
     QString out;
     for (const auto &batch : inputBatches) {
@@ -73,32 +73,32 @@ QString FakeDesktop::typedText() const
     return out;
 }
 
-FakeDesktop::Window *FakeDesktop::find(WindowHandle w)
+FakeWin32::Window *FakeWin32::find(WindowHandle w)
 {
     auto it = windows.find(w);
     return (it == windows.end() || !it->exists) ? nullptr : &*it;
 }
 
-WindowHandle FakeDesktop::foregroundWindow()
+WindowHandle FakeWin32::foregroundWindow()
 {
     calls << QStringLiteral("foregroundWindow");
     return foreground;
 }
 
-bool FakeDesktop::isWindow(WindowHandle w)
+bool FakeWin32::isWindow(WindowHandle w)
 {
     calls << QStringLiteral("isWindow ") + hex(w);
     return w && find(w);
 }
 
-bool FakeDesktop::isWindowVisible(WindowHandle w)
+bool FakeWin32::isWindowVisible(WindowHandle w)
 {
     calls << QStringLiteral("isWindowVisible ") + hex(w);
     Window *win = find(w);
     return win && win->visible;
 }
 
-quint32 FakeDesktop::windowThreadProcessId(WindowHandle w, quint32 *processId)
+quint32 FakeWin32::windowThreadProcessId(WindowHandle w, quint32 *processId)
 {
     calls << QStringLiteral("windowThreadProcessId ") + hex(w);
     Window *win = find(w);
@@ -107,23 +107,23 @@ quint32 FakeDesktop::windowThreadProcessId(WindowHandle w, quint32 *processId)
     return win ? win->thread : 0;
 }
 
-quint32 FakeDesktop::currentThreadId()
+quint32 FakeWin32::currentThreadId()
 {
     return ownThread;
 }
 
-quint32 FakeDesktop::currentProcessId()
+quint32 FakeWin32::currentProcessId()
 {
     return ownPid;
 }
 
-bool FakeDesktop::attachThreadInput(quint32 from, quint32 to, bool attach)
+bool FakeWin32::attachThreadInput(quint32 from, quint32 to, bool attach)
 {
     calls << QStringLiteral("attachThreadInput %1 %2 %3").arg(from).arg(to).arg(attach);
     return attachSucceeds;
 }
 
-bool FakeDesktop::setForegroundWindow(WindowHandle w)
+bool FakeWin32::setForegroundWindow(WindowHandle w)
 {
     calls << QStringLiteral("setForegroundWindow ") + hex(w);
     if (!find(w))
@@ -132,31 +132,31 @@ bool FakeDesktop::setForegroundWindow(WindowHandle w)
     return true;
 }
 
-bool FakeDesktop::bringWindowToTop(WindowHandle w)
+bool FakeWin32::bringWindowToTop(WindowHandle w)
 {
     calls << QStringLiteral("bringWindowToTop ") + hex(w);
     return find(w) != nullptr;
 }
 
-bool FakeDesktop::activateOwnWindow(WindowHandle w, int maxMs)
+bool FakeWin32::activateOwnWindow(WindowHandle w, int maxMs)
 {
     calls << QStringLiteral("activateOwnWindow %1 %2").arg(hex(w)).arg(maxMs);
     return activateOwnSucceeds;
 }
 
-bool FakeDesktop::keepOutOfTaskBar(WindowHandle w)
+bool FakeWin32::keepOutOfTaskBar(WindowHandle w)
 {
     calls << QStringLiteral("keepOutOfTaskBar ") + hex(w);
     return true;
 }
 
-bool FakeDesktop::yieldTopmost(WindowHandle topmost, WindowHandle dialog, bool yield)
+bool FakeWin32::yieldTopmost(WindowHandle topmost, WindowHandle dialog, bool yield)
 {
     calls << QStringLiteral("yieldTopmost %1 %2 %3").arg(hex(topmost), hex(dialog)).arg(yield);
     return true;
 }
 
-bool FakeDesktop::guiThreadInfo(quint32 threadId, GuiThreadInfo *info)
+bool FakeWin32::guiThreadInfo(quint32 threadId, GuiThreadInfo *info)
 {
     calls << QStringLiteral("guiThreadInfo %1").arg(threadId);
     auto it = guiInfo.constFind(threadId);
@@ -166,16 +166,7 @@ bool FakeDesktop::guiThreadInfo(quint32 threadId, GuiThreadInfo *info)
     return true;
 }
 
-bool FakeDesktop::accessibleCaret(WindowHandle w, QRect *screenRect)
-{
-    calls << QStringLiteral("accessibleCaret ") + hex(w);
-    if (accessibleCaretRect.isNull())
-        return false;
-    *screenRect = accessibleCaretRect;
-    return true;
-}
-
-bool FakeDesktop::clientToScreen(WindowHandle w, QPoint *point)
+bool FakeWin32::clientToScreen(WindowHandle w, QPoint *point)
 {
     Window *win = find(w);
     if (!win)
@@ -184,7 +175,7 @@ bool FakeDesktop::clientToScreen(WindowHandle w, QPoint *point)
     return true;
 }
 
-bool FakeDesktop::className(WindowHandle w, QString *name)
+bool FakeWin32::className(WindowHandle w, QString *name)
 {
     Window *win = find(w);
     if (!win || win->className.isEmpty())
@@ -193,7 +184,7 @@ bool FakeDesktop::className(WindowHandle w, QString *name)
     return true;
 }
 
-bool FakeDesktop::targetApplication(WindowHandle w, TargetApp *app)
+bool FakeWin32::targetApplication(WindowHandle w, TargetApp *app)
 {
     calls << QStringLiteral("targetApplication ") + hex(w);
     auto it = apps.constFind(w);
@@ -203,35 +194,35 @@ bool FakeDesktop::targetApplication(WindowHandle w, TargetApp *app)
     return true;
 }
 
-WindowHandle FakeDesktop::pickWindow(int maxMs)
+WindowHandle FakeWin32::pickWindow(int maxMs)
 {
     calls << QStringLiteral("pickWindow %1").arg(maxMs);
     return picked;
 }
 
-QPoint FakeDesktop::cursorPos()
+QPoint FakeWin32::cursorPos()
 {
     return cursor;
 }
 
-ProcessLevel FakeDesktop::processLevel(quint32 processId)
+ProcessLevel FakeWin32::processLevel(quint32 processId)
 {
     return levels.value(processId, ProcessLevel{ProcessLevel::Ok, 0});
 }
 
-bool FakeDesktop::ownProcessLevel(quint32 *level)
+bool FakeWin32::ownProcessLevel(quint32 *level)
 {
     *level = ownLevel;
     return ownLevelReadable;
 }
 
-FakeDesktop::Window *FakeDesktop::control(WindowHandle w)
+FakeWin32::Window *FakeWin32::control(WindowHandle w)
 {
     Window *win = find(w);
     return win && win->answers ? win : nullptr;
 }
 
-bool FakeDesktop::textFieldTraits(WindowHandle control, TextFieldTraits *traits)
+bool FakeWin32::textFieldTraits(WindowHandle control, TextFieldTraits *traits)
 {
     calls << QStringLiteral("textFieldTraits ") + hex(control);
     Window *win = find(control);
@@ -241,7 +232,7 @@ bool FakeDesktop::textFieldTraits(WindowHandle control, TextFieldTraits *traits)
     return true;
 }
 
-bool FakeDesktop::controlText(WindowHandle control, QString *text)
+bool FakeWin32::controlText(WindowHandle control, QString *text)
 {
     calls << QStringLiteral("controlText ") + hex(control);
     Window *win = this->control(control);
@@ -251,7 +242,7 @@ bool FakeDesktop::controlText(WindowHandle control, QString *text)
     return true;
 }
 
-bool FakeDesktop::selection(WindowHandle control, int *start, int *end)
+bool FakeWin32::selection(WindowHandle control, int *start, int *end)
 {
     calls << QStringLiteral("selection ") + hex(control);
     Window *win = this->control(control);
@@ -262,7 +253,7 @@ bool FakeDesktop::selection(WindowHandle control, int *start, int *end)
     return true;
 }
 
-bool FakeDesktop::setSelection(WindowHandle control, int start, int end)
+bool FakeWin32::setSelection(WindowHandle control, int start, int end)
 {
     calls << QStringLiteral("setSelection %1 %2 %3").arg(hex(control)).arg(start).arg(end);
     Window *win = this->control(control);
@@ -273,7 +264,7 @@ bool FakeDesktop::setSelection(WindowHandle control, int start, int end)
     return true;
 }
 
-bool FakeDesktop::replaceSelection(WindowHandle control, const QString &text)
+bool FakeWin32::replaceSelection(WindowHandle control, const QString &text)
 {
     calls << QStringLiteral("replaceSelection ") + hex(control);
     messages.append({Message::ReplaceSel, control, text});
@@ -300,7 +291,7 @@ bool FakeDesktop::replaceSelection(WindowHandle control, const QString &text)
     return true;
 }
 
-bool FakeDesktop::undo(WindowHandle control)
+bool FakeWin32::undo(WindowHandle control)
 {
     calls << QStringLiteral("undo ") + hex(control);
     messages.append({Message::Undo, control, QString()});
@@ -311,7 +302,7 @@ bool FakeDesktop::undo(WindowHandle control)
     return true;
 }
 
-bool FakeDesktop::setControlText(WindowHandle control, const QString &text)
+bool FakeWin32::setControlText(WindowHandle control, const QString &text)
 {
     calls << QStringLiteral("setControlText ") + hex(control);
     messages.append({Message::SetText, control, text});
@@ -323,14 +314,14 @@ bool FakeDesktop::setControlText(WindowHandle control, const QString &text)
     return true;
 }
 
-bool FakeDesktop::paste(WindowHandle control)
+bool FakeWin32::paste(WindowHandle control)
 {
     calls << QStringLiteral("paste ") + hex(control);
     messages.append({Message::Paste, control, clipboardNow});
     return this->control(control) != nullptr;
 }
 
-int FakeDesktop::sendInput(const QVector<KeyInput> &events)
+int FakeWin32::sendInput(const QVector<KeyInput> &events)
 {
     calls << QStringLiteral("sendInput %1").arg(events.size());
     const int batch = inputBatches.size();
@@ -340,7 +331,7 @@ int FakeDesktop::sendInput(const QVector<KeyInput> &events)
     return qMin(events.size(), acceptLimit.value(batch, events.size()));
 }
 
-quint16 FakeDesktop::scanCodeForVirtualKey(quint16 vk, WindowHandle target)
+quint16 FakeWin32::scanCodeForVirtualKey(quint16 vk, WindowHandle target)
 {
     calls << QStringLiteral("scanCodeForVirtualKey %1 %2").arg(vk, 0, 16).arg(hex(target));
     switch (vk) {
@@ -357,64 +348,64 @@ quint16 FakeDesktop::scanCodeForVirtualKey(quint16 vk, WindowHandle target)
     }
 }
 
-bool FakeDesktop::isKeyDown(int vk)
+bool FakeWin32::isKeyDown(int vk)
 {
     auto it = keysHeldUntil.constFind(vk);
-    return it != keysHeldUntil.constEnd() && clock < *it;
+    return it != keysHeldUntil.constEnd() && now < *it;
 }
 
-bool FakeDesktop::isNonModifierKeyDown()
+bool FakeWin32::isNonModifierKeyDown()
 {
-    return clock < nonModifierHeldUntil;
+    return now < nonModifierHeldUntil;
 }
 
-void FakeDesktop::waitForKeyEvent(int maxMs)
+void FakeWin32::waitForKeyEvent(int maxMs)
 {
     calls << QStringLiteral("waitForKeyEvent %1").arg(maxMs);
     sleeps.append(maxMs);
-    clock += quint32(maxMs);
+    now += quint32(maxMs);
 }
 
-bool FakeDesktop::canTypeExactly(const QString &text)
+bool FakeWin32::canTypeExactly(const QString &text)
 {
     calls << QStringLiteral("canTypeExactly");
     exactChecks << text;
     return typesExactly;
 }
 
-QString FakeDesktop::altGrCharacter(int vk, bool)
+QString FakeWin32::altGrCharacter(int vk, bool)
 {
     return altGr.value(vk);
 }
 
-quint32 FakeDesktop::tickCount()
+quint32 FakeWin32::tickCount()
 {
-    return clock;
+    return now;
 }
 
-void FakeDesktop::sleep(int ms)
+void FakeWin32::sleep(int ms)
 {
     calls << QStringLiteral("sleep %1").arg(ms);
     sleeps.append(ms);
-    clock += quint32(ms);
+    now += quint32(ms);
 }
 
-void FakeDesktop::settle(WindowHandle target, int maxMs)
+void FakeWin32::settle(WindowHandle target, int maxMs)
 {
     calls << QStringLiteral("settle ") + hex(target);
     settles.append(maxMs);
-    clock += quint32(maxMs);
+    now += quint32(maxMs);
 }
 
-bool FakeDesktop::awaitPaste(WindowHandle target, int settleMs)
+bool FakeWin32::awaitPaste(WindowHandle target, int settleMs)
 {
     calls << QStringLiteral("awaitPaste ") + hex(target);
     sleeps.append(settleMs);
-    clock += quint32(settleMs);
+    now += quint32(settleMs);
     return pasteRead;
 }
 
-std::unique_ptr<ClipboardBackup> FakeDesktop::backupClipboard(bool primary)
+std::unique_ptr<ClipboardBackup> FakeWin32::backupClipboard(bool primary)
 {
     calls << QStringLiteral("backupClipboard");
     backupsWithPrimary << primary;
@@ -424,7 +415,7 @@ std::unique_ptr<ClipboardBackup> FakeDesktop::backupClipboard(bool primary)
     return std::make_unique<FakeBackup>(c->mimeData(), backupLostFormats);
 }
 
-ClipboardRestore FakeDesktop::restoreClipboard(const ClipboardBackup &backup)
+ClipboardRestore FakeWin32::restoreClipboard(const ClipboardBackup &backup)
 {
     calls << QStringLiteral("restoreClipboard");
     if (restoreBusy > 0) {
@@ -441,12 +432,12 @@ ClipboardRestore FakeDesktop::restoreClipboard(const ClipboardBackup &backup)
     return restoreOutcome;
 }
 
-void FakeDesktop::releaseOleClipboard()
+void FakeWin32::releaseOleClipboard()
 {
     calls << QStringLiteral("releaseOleClipboard");
 }
 
-bool FakeDesktop::openClipboard()
+bool FakeWin32::openClipboard()
 {
     calls << QStringLiteral("openClipboard");
     if (clipboardOpenFailures > 0) {
@@ -458,7 +449,7 @@ bool FakeDesktop::openClipboard()
 
 // The system clipboard is modelled by the application's QClipboard, which is
 // where the algorithm takes its backup from and puts it back.
-bool FakeDesktop::emptyClipboard()
+bool FakeWin32::emptyClipboard()
 {
     calls << QStringLiteral("emptyClipboard");
     if (!emptySucceeds)
@@ -469,7 +460,7 @@ bool FakeDesktop::emptyClipboard()
     return true;
 }
 
-bool FakeDesktop::setClipboardText(const QString &text, ClipboardOffer offer)
+bool FakeWin32::setClipboardText(const QString &text, ClipboardOffer offer)
 {
     calls << QStringLiteral("setClipboardText");
     clipboardTexts << text;
@@ -482,12 +473,12 @@ bool FakeDesktop::setClipboardText(const QString &text, ClipboardOffer offer)
     return true;
 }
 
-void FakeDesktop::closeClipboard()
+void FakeWin32::closeClipboard()
 {
     calls << QStringLiteral("closeClipboard");
 }
 
-bool FakeDesktop::registerHotKey(WindowHandle owner, int id, int mods, int vk)
+bool FakeWin32::registerHotKey(WindowHandle owner, int id, int mods, int vk)
 {
     // Like RegisterHotKey: a combination that anyone holds already, this
     // program included, cannot be registered again.
@@ -503,7 +494,7 @@ bool FakeDesktop::registerHotKey(WindowHandle owner, int id, int mods, int vk)
     return ok;
 }
 
-bool FakeDesktop::unregisterHotKey(WindowHandle owner, int id)
+bool FakeWin32::unregisterHotKey(WindowHandle owner, int id)
 {
     const bool ok = registered.remove(id) > 0;
     calls << QStringLiteral("unregisterHotKey %1").arg(id);
@@ -511,7 +502,7 @@ bool FakeDesktop::unregisterHotKey(WindowHandle owner, int id)
     return ok;
 }
 
-int FakeDesktop::hotkeyIdFromNativeEvent(const QByteArray &eventType, void *message)
+int FakeWin32::hotkeyIdFromNativeEvent(const QByteArray &eventType, void *message)
 {
     if (eventType != hotkeyEventType() || !message)
         return 0;
@@ -519,12 +510,12 @@ int FakeDesktop::hotkeyIdFromNativeEvent(const QByteArray &eventType, void *mess
     return registered.contains(id) ? id : 0;
 }
 
-void FakeDesktop::suspendHotKeys(int mods, int vk)
+void FakeWin32::suspendHotKeys(int mods, int vk)
 {
     calls << QStringLiteral("suspendHotKeys %1 %2").arg(mods).arg(vk, 0, 16);
 }
 
-bool FakeDesktop::resumeHotKeys()
+bool FakeWin32::resumeHotKeys()
 {
     calls << QStringLiteral("resumeHotKeys");
     return true;

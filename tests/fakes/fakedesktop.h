@@ -1,11 +1,11 @@
 #pragma once
 
-// A Desktop that models a few windows in memory and records every call, so
-// the insertion and registration algorithms can be checked without a display.
-// Time is simulated: sleep(), settle() and the other waits advance
+// The Win32 calls modelled over a few windows in memory, every call
+// recorded, so that the Windows road's algorithms can be checked without
+// Windows. Time is simulated: sleep(), settle() and the other waits advance
 // tickCount().
 
-#include "platform/desktop.h"
+#include "insert/win32services.h"
 
 #include <QHash>
 #include <QPair>
@@ -14,13 +14,9 @@
 #include <QVector>
 #include <functional>
 
-class FakeDesktop final : public Desktop
+class FakeWin32 : public Win32Api
 {
 public:
-    // What sessionRoads() reports.
-    SessionRoads roads;
-    SessionRoads sessionRoads() override { return roads; }
-
     struct Window
     {
         bool exists = true;
@@ -81,7 +77,6 @@ public:
     quint32 ownLevel = 0x2000;
     bool ownLevelReadable = true;
     QPoint cursor;
-    QRect accessibleCaretRect; // null: the accessibility bus knows no caret
     bool attachSucceeds = true;
     bool activateOwnSucceeds = true; // activateOwnWindow's answer
     // Keys held until the simulated clock reaches the value (absent: up).
@@ -128,7 +123,7 @@ public:
     QVector<int> settles;
     QVector<HotkeyCall> hotkeyCalls;
     QHash<int, QPair<int, int>> registered; // id -> (mods, vk) currently held
-    quint32 clock = 1000;
+    quint32 now = 1000;
 
     // For the tests' checks.
     WindowHandle addWindow(WindowHandle id, const Window &w);
@@ -138,7 +133,7 @@ public:
     // message points at an int holding the id.
     static QByteArray hotkeyEventType() { return QByteArrayLiteral("fake-hotkey"); }
 
-    // ---- Desktop ----
+    // ---- Win32Api ----
     WindowHandle foregroundWindow() override;
     bool isWindow(WindowHandle w) override;
     bool isWindowVisible(WindowHandle w) override;
@@ -152,7 +147,6 @@ public:
     bool keepOutOfTaskBar(WindowHandle w) override;
     bool yieldTopmost(WindowHandle topmost, WindowHandle dialog, bool yield) override;
     bool guiThreadInfo(quint32 threadId, GuiThreadInfo *info) override;
-    bool accessibleCaret(WindowHandle w, QRect *screenRect) override;
     bool clientToScreen(WindowHandle w, QPoint *point) override;
     bool className(WindowHandle w, QString *name) override;
     bool targetApplication(WindowHandle w, TargetApp *app) override;
@@ -197,4 +191,16 @@ private:
     // An answering text control, or null (the message "timed out").
     Window *control(WindowHandle w);
     QString clipboardNow; // the text pasted by WM_PASTE / Ctrl+V
+};
+
+// The desktop of the Windows road over the modelled calls: what the widgets'
+// tests hand their windows.
+class FakeDesktop final : public FakeWin32, public Win32Services
+{
+public:
+    FakeDesktop() : Win32Services(static_cast<Win32Api &>(*this)) {}
+
+    // What sessionRoads() reports.
+    SessionRoads roads;
+    SessionRoads sessionRoads() override { return roads; }
 };

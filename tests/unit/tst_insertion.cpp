@@ -126,7 +126,8 @@ private slots:
         QTest::newRow("Edit, two lines") << "Edit" << false << twoLines << Method::Direct << ok;
         QTest::newRow("RichEdit, two lines")
             << "RichEdit20W" << false << twoLines << Method::Direct << ok;
-        QTest::newRow("Scintilla, short") << "Scintilla" << false << shortLine << Method::Typed << ok;
+        QTest::newRow("Scintilla, short")
+            << "Scintilla" << false << shortLine << Method::Typed << ok;
         QTest::newRow("Scintilla, two lines")
             << "Scintilla" << false << twoLines << Method::WmPaste << ok;
         QTest::newRow("no control, short") << "" << false << shortLine << Method::Typed << ok;
@@ -195,10 +196,12 @@ private slots:
         const auto ok = InsertOutcome::Delivered;
         const auto no = InsertOutcome::NotAccepted;
         const QString abc = QStringLiteral("abc");
-        QTest::newRow("caret at the end") << "Edit" << abc << 3 << 3 << "xy" << -1 << true << ok << "abcxy";
+        QTest::newRow("caret at the end")
+            << "Edit" << abc << 3 << 3 << "xy" << -1 << true << ok << "abcxy";
         QTest::newRow("selection longer than the text")
             << "Edit" << abc << 0 << 3 << "xy" << -1 << true << ok << "xy";
-        QTest::newRow("selection backwards") << "Edit" << abc << 3 << 1 << "xy" << -1 << true << ok << "axy";
+        QTest::newRow("selection backwards")
+            << "Edit" << abc << 3 << 1 << "xy" << -1 << true << ok << "axy";
         QTest::newRow("the selection replaced by the same text")
             << "Edit" << abc << 1 << 3 << "bc" << -1 << true << ok << "abc";
         QTest::newRow("select-all past the end (RichEdit)")
@@ -206,18 +209,21 @@ private slots:
         // A RichEdit counts its paragraph break as one unit: (0, 6) is
         // "one\rtw" of "one\r\ntwo" as WM_GETTEXT gives it.
         QTest::newRow("RichEdit, CR paragraphs")
-            << "RichEdit20W" << "one\r\ntwo" << 0 << 6 << "XY" << -1 << true << ok << "XYo";
+            << "RichEdit20W"
+            << "one\r\ntwo" << 0 << 6 << "XY" << -1 << true << ok << "XYo";
         QTest::newRow("RichEdit, lines after a paragraph")
-            << "RichEdit20W" << "one\r\ntwo" << 7 << 7 << "a\nb" << -1 << true << ok
-            << "one\r\ntwoa\r\nb";
+            << "RichEdit20W"
+            << "one\r\ntwo" << 7 << 7 << "a\nb" << -1 << true << ok << "one\r\ntwoa\r\nb";
         QTest::newRow("RichEdit 1.0 counts CR LF as two")
-            << "RichEdit" << "one\r\ntwo" << 0 << 6 << "XY" << -1 << true << ok << "XYwo";
+            << "RichEdit"
+            << "one\r\ntwo" << 0 << 6 << "XY" << -1 << true << ok << "XYwo";
         QTest::newRow("a field too short for the text")
             << "Edit" << QString() << 0 << 0 << "ABCDEFGHIJKLMNOPQRST" << 10 << true << no << "";
         QTest::newRow("too short, and its undo does not work")
             << "Edit" << abc << 1 << 1 << "0123456789" << 8 << false << no << "abc";
         QTest::newRow("RichEdit cut short")
-            << "RichEdit20W" << "one\r\ntwo" << 7 << 7 << "a\nb" << 9 << true << no << "one\r\ntwo";
+            << "RichEdit20W"
+            << "one\r\ntwo" << 7 << 7 << "a\nb" << 9 << true << no << "one\r\ntwo";
     }
     void directMessageJudgedByContent()
     {
@@ -370,14 +376,14 @@ private slots:
     void typingBatches()
     {
         FakeDesktop d;
-        QCOMPARE(typeUnicode(d, QString(130, QLatin1Char('q'))), 130);
+        QCOMPARE(Win32Road::typeUnicode(d, QString(130, QLatin1Char('q'))), 130);
         QCOMPARE(d.inputBatches.size(), 3);
         QCOMPARE(d.inputBatches[0].size(), 128);
         QCOMPARE(d.inputBatches[1].size(), 128);
         QCOMPARE(d.inputBatches[2].size(), 4);
         QCOMPARE(d.inputBatches[0][0], (KeyInput{0, 'q', KeyFlag::Unicode}));
         QCOMPARE(d.inputBatches[0][1], (KeyInput{0, 'q', KeyFlag::Unicode | KeyFlag::KeyUp}));
-        QCOMPARE(typeUnicode(d, QString()), 0);
+        QCOMPARE(Win32Road::typeUnicode(d, QString()), 0);
         QCOMPARE(d.inputBatches.size(), 3);
     }
 
@@ -429,13 +435,13 @@ private slots:
         QFETCH(int, waitedMs);
         QFETCH(bool, released);
         FakeDesktop d;
-        const quint32 start = d.clock;
+        const quint32 start = d.now;
         if (vk)
             d.keysHeldUntil.insert(vk, start + quint32(heldMs));
         else
             d.nonModifierHeldUntil = start + quint32(heldMs);
         QCOMPARE(waitForKeysReleased(d), released);
-        QCOMPARE(int(d.clock - start), waitedMs);
+        QCOMPARE(int(d.now - start), waitedMs);
         for (int ms : qAsConst(d.sleeps))
             QCOMPARE(ms, 10);
         QVERIFY(d.inputBatches.isEmpty());
@@ -452,7 +458,7 @@ private slots:
 
         FakeDesktop later;
         setUpTarget(later, QString());
-        later.keysHeldUntil.insert(0xA4, later.clock + 1200);
+        later.keysHeldUntil.insert(0xA4, later.now + 1200);
         QVERIFY(insertText(later, QStringLiteral("ok"), Top).delivered());
         QCOMPARE(later.typedText(), QStringLiteral("ok"));
         QVERIFY(!releasedHeldKey(later));
@@ -479,14 +485,13 @@ private slots:
         const QStringList order = d.calls.filter(QRegularExpression(
             QStringLiteral("^(backupClipboard|setClipboardText|suspendHotKeys|sendInput|"
                            "awaitPaste|resumeHotKeys|restoreClipboard|scanCodeForVirtualKey)")));
-        QCOMPARE(order, (QStringList{QStringLiteral("backupClipboard"),
-                                     QStringLiteral("setClipboardText"),
-                                     QStringLiteral("suspendHotKeys 2 56"),
-                                     QStringLiteral("scanCodeForVirtualKey 11 10"),
-                                     QStringLiteral("scanCodeForVirtualKey 56 10"),
-                                     QStringLiteral("sendInput 4"), QStringLiteral("awaitPaste 10"),
-                                     QStringLiteral("resumeHotKeys"),
-                                     QStringLiteral("restoreClipboard")}));
+        QCOMPARE(order, (QStringList{
+                            QStringLiteral("backupClipboard"), QStringLiteral("setClipboardText"),
+                            QStringLiteral("suspendHotKeys 2 56"),
+                            QStringLiteral("scanCodeForVirtualKey 11 10"),
+                            QStringLiteral("scanCodeForVirtualKey 56 10"),
+                            QStringLiteral("sendInput 4"), QStringLiteral("awaitPaste 10"),
+                            QStringLiteral("resumeHotKeys"), QStringLiteral("restoreClipboard")}));
         const QMimeData *now = QGuiApplication::clipboard()->mimeData();
         QCOMPARE(now->text(), QStringLiteral("before"));
         QCOMPARE(now->data(QStringLiteral("application/x-test")), QByteArray("\x01\x02", 2));
@@ -518,8 +523,10 @@ private slots:
         QTest::addColumn<bool>("notRestored");
         QTest::addColumn<int>("restoreCalls");
         using R = ClipboardRestore;
-        QTest::newRow("fetched, restored") << true << 0 << 0 << R::Restored << true << 0 << false << 1;
-        QTest::newRow("never fetched") << false << 0 << 0 << R::Restored << false << 0 << false << 1;
+        QTest::newRow("fetched, restored")
+            << true << 0 << 0 << R::Restored << true << 0 << false << 1;
+        QTest::newRow("never fetched")
+            << false << 0 << 0 << R::Restored << false << 0 << false << 1;
         QTest::newRow("held open twice, then restored")
             << true << 0 << 2 << R::Restored << true << 0 << false << 3;
         QTest::newRow("held open for good")
@@ -609,19 +616,32 @@ private slots:
         const auto ok = InsertOutcome::Delivered;
         const auto no = InsertOutcome::NotAccepted;
         QTest::newRow("type only: an Edit gets keys, not the message")
-            << "Edit" << AppRoad::TypeOnly << false << "a\nb" << "a\rb" << "" << ok;
+            << "Edit" << AppRoad::TypeOnly << false << "a\nb"
+            << "a\rb"
+            << "" << ok;
         QTest::newRow("type only: no control character into a terminal")
-            << "" << AppRoad::TypeOnly << true << "ls\t-l" << "" << "" << no;
+            << "" << AppRoad::TypeOnly << true << "ls\t-l"
+            << ""
+            << "" << no;
         QTest::newRow("paste with Ctrl+Shift+V, even a short line into an Edit")
-            << "Edit" << AppRoad::PasteCtrlShiftV << true << "ls" << "" << "11 10 56" << ok;
+            << "Edit" << AppRoad::PasteCtrlShiftV << true << "ls"
+            << ""
+            << "11 10 56" << ok;
         QTest::newRow("paste with Shift+Insert")
-            << "" << AppRoad::PasteShiftInsert << true << "a\nb" << "" << "10 2d" << ok;
-        QTest::newRow("paste with Ctrl+V") << "" << AppRoad::PasteCtrlV << false << "hi" << ""
+            << "" << AppRoad::PasteShiftInsert << true << "a\nb"
+            << ""
+            << "10 2d" << ok;
+        QTest::newRow("paste with Ctrl+V") << "" << AppRoad::PasteCtrlV << false << "hi"
+                                           << ""
                                            << "11 56" << ok;
         QTest::newRow("automatic: a terminal's line is typed")
-            << "" << AppRoad::Automatic << true << "ls -l" << "ls -l" << "" << ok;
+            << "" << AppRoad::Automatic << true << "ls -l"
+            << "ls -l"
+            << "" << ok;
         QTest::newRow("automatic: a tab for a terminal goes by its paste key")
-            << "" << AppRoad::Automatic << true << "ls\t-l" << "" << "11 10 56" << ok;
+            << "" << AppRoad::Automatic << true << "ls\t-l"
+            << ""
+            << "11 10 56" << ok;
     }
     void roads()
     {

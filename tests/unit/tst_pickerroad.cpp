@@ -111,10 +111,10 @@ private slots:
         QFETCH(int, waitedMs);
         build();
         desktop->calls.clear();
-        const quint32 start = desktop->clock;
+        const quint32 start = desktop->now;
         desktop->nonModifierHeldUntil = start + quint32(heldMs);
         press(window->hotkeys(), HotkeyManager::PickerId);
-        QCOMPARE(int(desktop->clock - start), waitedMs);
+        QCOMPARE(int(desktop->now - start), waitedMs);
         const int caretQuery = desktop->calls.indexOf(QStringLiteral("guiThreadInfo 7"));
         QVERIFY(caretQuery >
                 desktop->calls.lastIndexOf(QRegularExpression(QStringLiteral("^sleep"))));

@@ -98,20 +98,6 @@ private slots:
         QCOMPARE(::caretPosition(d, 0), d.cursor);
     }
 
-    void caretFromTheAccessibilityBus()
-    {
-        FakeDesktop d;
-        d.cursor = QPoint(40, 50);
-        d.addWindow(Top, window(QStringLiteral("Main")));
-        QCOMPARE(::caretPosition(d, Top), d.cursor); // neither query knows a caret
-        d.accessibleCaretRect = QRect(300, 200, 1, 16);
-        QCOMPARE(::caretPosition(d, Top), QPoint(300, 222));
-        // The thread query wins where it names a caret.
-        d.addWindow(Focus, window(QStringLiteral("Edit")));
-        d.guiInfo.insert(TheirThread, GuiThreadInfo{Focus, Focus, QRect(10, 20, 2, 16)});
-        QCOMPARE(::caretPosition(d, Top), QPoint(10, 42));
-    }
-
     void isTargetElevated_data()
     {
         QTest::addColumn<int>("status");
@@ -136,8 +122,8 @@ private slots:
         d.addWindow(Top, window(QStringLiteral("Main")));
         d.levels.insert(TheirPid, ProcessLevel{ProcessLevel::Status(status), level});
         d.ownLevelReadable = ownReadable;
-        QCOMPARE(::isTargetElevated(d, Top), elevated);
-        QVERIFY(!::isTargetElevated(d, 0));
+        QCOMPARE(Win32Road::isTargetElevated(d, Top), elevated);
+        QVERIFY(!Win32Road::isTargetElevated(d, 0));
     }
 
     void isTextControl_data()
@@ -160,21 +146,21 @@ private slots:
         QFETCH(bool, text);
         FakeDesktop d;
         d.addWindow(Top, window(cls));
-        QCOMPARE(::isTextControl(d, Top), text);
-        QVERIFY(!::isTextControl(d, 0));
+        QCOMPARE(Win32Road::isTextControl(d, Top), text);
+        QVERIFY(!Win32Road::isTextControl(d, 0));
     }
 
     void findTextControlPrefersTargetThenFocus()
     {
         FakeDesktop d;
         d.addWindow(Top, window(QStringLiteral("Edit")));
-        QCOMPARE(findTextControl(d, Top), Top);
+        QCOMPARE(Win32Road::findTextControl(d, Top), Top);
 
         d.windows[Top].className = QStringLiteral("Notepad");
         d.addWindow(Focus, window(QStringLiteral("RichEdit20W")));
         d.windows[Top].children = {Focus};
         d.guiInfo.insert(TheirThread, GuiThreadInfo{Focus, 0, QRect()});
-        QCOMPARE(findTextControl(d, Top), Focus);
+        QCOMPARE(Win32Road::findTextControl(d, Top), Focus);
         // Attached to the target's thread for the query, and detached again.
         QVERIFY(d.calls.contains(QStringLiteral("attachThreadInput 1 7 1")));
         QVERIFY(d.calls.contains(QStringLiteral("attachThreadInput 1 7 0")));
@@ -192,10 +178,10 @@ private slots:
         d.addWindow(HiddenEdit, window(QStringLiteral("Edit"), false));
         d.addWindow(RichEdit, window(QStringLiteral("RichEdit20W")));
         d.guiInfo.insert(TheirThread, GuiThreadInfo{Focus, 0, QRect()});
-        QCOMPARE(findTextControl(d, Top), WindowHandle(0));
+        QCOMPARE(Win32Road::findTextControl(d, Top), WindowHandle(0));
 
         d.guiInfo.remove(TheirThread); // the focus cannot be read
-        QCOMPARE(findTextControl(d, Top), WindowHandle(0));
+        QCOMPARE(Win32Road::findTextControl(d, Top), WindowHandle(0));
     }
 
     void findTextControlFallsBackToForeground()
@@ -203,17 +189,17 @@ private slots:
         FakeDesktop d;
         d.addWindow(Top, window(QStringLiteral("Edit")));
         d.foreground = Top;
-        QCOMPARE(findTextControl(d, 0x999), Top); // a stale handle
-        QCOMPARE(findTextControl(d, 0), Top);
+        QCOMPARE(Win32Road::findTextControl(d, 0x999), Top); // a stale handle
+        QCOMPARE(Win32Road::findTextControl(d, 0), Top);
         d.foreground = 0;
-        QCOMPARE(findTextControl(d, 0), WindowHandle(0));
+        QCOMPARE(Win32Road::findTextControl(d, 0), WindowHandle(0));
     }
 
     void forceForegroundPairsAttach()
     {
         FakeDesktop d;
         d.addWindow(Top, window(QStringLiteral("Main")));
-        QVERIFY(forceForeground(d, Top));
+        QVERIFY(Win32Road::forceForeground(d, Top));
         QCOMPARE(d.foreground, Top);
         const int attach = d.calls.indexOf(QStringLiteral("attachThreadInput 1 7 1"));
         const int detach = d.calls.indexOf(QStringLiteral("attachThreadInput 1 7 0"));
@@ -222,11 +208,11 @@ private slots:
         FakeDesktop refusing;
         refusing.attachSucceeds = false;
         refusing.addWindow(Top, window(QStringLiteral("Main")));
-        forceForeground(refusing, Top);
+        Win32Road::forceForeground(refusing, Top);
         QVERIFY(!refusing.calls.contains(QStringLiteral("attachThreadInput 1 7 0")));
 
         FakeDesktop none;
-        QVERIFY(!forceForeground(none, 0x55)); // not a window: nothing happens
+        QVERIFY(!Win32Road::forceForeground(none, 0x55)); // not a window: nothing happens
         QVERIFY(!none.calls.join(QLatin1Char(' ')).contains(QLatin1String("setForegroundWindow")));
     }
 

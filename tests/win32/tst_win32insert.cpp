@@ -84,7 +84,7 @@ private slots:
         own.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&own));
         // Nothing else comes to the front: nothing is picked, ours least.
-        QCOMPARE(desktop->pickWindow(300), WindowHandle(0));
+        QCOMPARE(desktop->targets().pickWindow(300), WindowHandle(0));
 
         QTemporaryDir dir;
         const QString report = dir.filePath(QStringLiteral("plain.txt"));
@@ -94,11 +94,11 @@ private slots:
             program.prepend(QStringLiteral("Z:"));
         QProcess target;
         target.start(program, {QStringLiteral("plain"), report});
-        const WindowHandle picked = desktop->pickWindow(20000);
+        const WindowHandle picked = desktop->targets().pickWindow(20000);
         QVERIFY(picked != 0);
         QVERIFY(picked != WindowHandle(own.winId()));
         TargetApp app;
-        QVERIFY(desktop->targetApplication(picked, &app));
+        QVERIFY(desktop->targets().targetApplication(picked, &app));
         QCOMPARE(app.executable.toLower(), QStringLiteral("wintarget.exe"));
         QVERIFY2(!app.className.isEmpty(), qPrintable(app.className));
         QProcess::execute(program, {QStringLiteral("close")});

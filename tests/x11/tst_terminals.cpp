@@ -131,7 +131,8 @@ private slots:
         if (QStandardPaths::findExecutable(terminal).isEmpty())
             QSKIP("not installed here; the test command installs it");
         TextTarget term(session);
-        term.setProgram(python, {X11Session::programPath(QStringLiteral("termtarget.py")), terminal});
+        term.setProgram(python,
+                        {X11Session::programPath(QStringLiteral("termtarget.py")), terminal});
         QVERIFY(term.start(30000));
         for (const Phrase &p : phrases()) {
             QVERIFY(setUserSelections(p.id));
@@ -181,7 +182,7 @@ private slots:
         QVERIFY(editor.start());
         const std::unique_ptr<Desktop> desktop = createDesktop();
         TargetApp app;
-        QVERIFY(desktop->targetApplication(WindowHandle(editor.window()), &app));
+        QVERIFY(desktop->targets().targetApplication(WindowHandle(editor.window()), &app));
         QCOMPARE(app.instance, QStringLiteral("x11target"));
         QCOMPARE(app.executable, QStringLiteral("x11target"));
         QCOMPARE(app.preferred, app.className);
@@ -194,13 +195,13 @@ private slots:
         XTranslateCoordinates(xlib, Window(editor.window()), DefaultRootWindow(xlib), a.width / 2,
                               a.height / 2, &x, &y, &child);
         QTimer::singleShot(300, [this, x, y] { click(xlib, QPoint(x, y), Button1); });
-        const WindowHandle picked = desktop->pickWindow(5000);
+        const WindowHandle picked = desktop->targets().pickWindow(5000);
         TargetApp clicked;
-        QVERIFY(desktop->targetApplication(picked, &clicked));
+        QVERIFY(desktop->targets().targetApplication(picked, &clicked));
         QCOMPARE(clicked.className, app.className);
 
         QTimer::singleShot(300, [this, x, y] { click(xlib, QPoint(x, y), Button3); });
-        QCOMPARE(desktop->pickWindow(5000), WindowHandle(0)); // a right click stops it
+        QCOMPARE(desktop->targets().pickWindow(5000), WindowHandle(0)); // a right click stops it
     }
 
     // Never insert here: nothing arrives, the user is told, nothing is used.

@@ -27,13 +27,14 @@ private slots:
         qputenv("QT_ACCESSIBILITY", "1");
         m_desktop = createDesktop();
         QVERIFY(m_target.start());
-        QTRY_COMPARE(m_desktop->foregroundWindow(), WindowHandle(m_target.window()));
+        QTRY_COMPARE(m_desktop->targets().foregroundWindow(), WindowHandle(m_target.window()));
     }
 
     void caretOfTheFocusedText()
     {
         QVERIFY(m_target.clear());
-        QVERIFY(insertText(*m_desktop, QStringLiteral("hello caret"), m_target.window()).delivered());
+        QVERIFY(
+            insertText(*m_desktop, QStringLiteral("hello caret"), m_target.window()).delivered());
         QVERIFY(m_target.waitForText(QStringLiteral("hello caret")));
         const QRect caret = m_target.caret();
         QVERIFY(!caret.isNull());

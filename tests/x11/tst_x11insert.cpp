@@ -54,8 +54,8 @@ private slots:
         m_desktop = createDesktop();
         QVERIFY(display());
         QVERIFY(m_target.start());
-        QVERIFY(m_desktop->isWindow(m_target.window()));
-        QTRY_COMPARE(m_desktop->foregroundWindow(), WindowHandle(m_target.window()));
+        QVERIFY(m_desktop->targets().isWindow(m_target.window()));
+        QTRY_COMPARE(m_desktop->targets().foregroundWindow(), WindowHandle(m_target.window()));
     }
 
     void windowManagerLeavesShortcutsFree_data()
@@ -133,12 +133,12 @@ private slots:
         own.show();
         own.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&own));
-        QTRY_COMPARE(m_desktop->foregroundWindow(), WindowHandle(own.winId()));
+        QTRY_COMPARE(m_desktop->targets().foregroundWindow(), WindowHandle(own.winId()));
         QVERIFY(isOwnProcessWindow(*m_desktop, own.winId()));
         QVERIFY(!isOwnProcessWindow(*m_desktop, m_target.window()));
 
         QVERIFY(insertAndCheck(QStringLiteral("forward"), "from our own window"));
-        QCOMPARE(m_desktop->foregroundWindow(), WindowHandle(m_target.window()));
+        QCOMPARE(m_desktop->targets().foregroundWindow(), WindowHandle(m_target.window()));
     }
 
     void staleWindowIsNotAWindow()
@@ -149,16 +149,16 @@ private slots:
             w.show();
             QVERIFY(QTest::qWaitForWindowExposed(&w));
             gone = w.winId();
-            QVERIFY(m_desktop->isWindow(gone));
+            QVERIFY(m_desktop->targets().isWindow(gone));
         }
-        QVERIFY(!m_desktop->isWindow(gone));
-        QVERIFY(!m_desktop->setForegroundWindow(gone));
-        QCOMPARE(m_desktop->windowThreadProcessId(gone, nullptr), 0u);
+        QVERIFY(!m_desktop->targets().isWindow(gone));
+        QVERIFY(!m_desktop->targets().bringToFront(gone));
+        QVERIFY(!m_desktop->targets().isOwnProcess(gone));
         QVERIFY(!isOwnProcessWindow(*m_desktop, gone));
         // The text was meant for the window that is gone: it goes nowhere
         // else, not into the window that has the focus now.
         m_target.activate();
-        QTRY_COMPARE(m_desktop->foregroundWindow(), WindowHandle(m_target.window()));
+        QTRY_COMPARE(m_desktop->targets().foregroundWindow(), WindowHandle(m_target.window()));
         QVERIFY(m_target.clear());
         QVERIFY(!insertText(*m_desktop, QStringLiteral("not here"), gone).delivered());
         QTest::qWait(200);

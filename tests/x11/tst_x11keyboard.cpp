@@ -84,8 +84,8 @@ private slots:
 
     void moreDistinctCharactersThanSpareKeys()
     {
-        desktop().keyboard().limitSpareKeys(3);
-        QCOMPARE(desktop().keyboard().freeKeyCount(), 3);
+        desktop().x11Keyboard().limitSpareKeys(3);
+        QCOMPARE(desktop().x11Keyboard().freeKeyCount(), 3);
         const QString text = QString::fromUtf8("αβγδεζηθικλμνξοπρστυφχψω✓★☆");
         QVERIFY(m_target.clear());
         QVERIFY(insertText(desktop(), text, m_target.window()).delivered());
@@ -100,8 +100,8 @@ private slots:
             unicodeEvents(QStringLiteral("a") + emoji + QStringLiteral("b"));
         QVERIFY(desktop().canTypeExactly(QStringLiteral("a") + emoji + QStringLiteral("b")));
         // "a", the high half | the low half, "b".
-        QCOMPARE(desktop().sendInput(all.mid(0, 4)), 4);
-        QCOMPARE(desktop().sendInput(all.mid(4)), 4);
+        QCOMPARE(desktop().x11Keyboard().send(all.mid(0, 4)), 4);
+        QCOMPARE(desktop().x11Keyboard().send(all.mid(4)), 4);
         QVERIFY2(m_target.waitForText(QStringLiteral("a") + emoji + QStringLiteral("b")),
                  qPrintable(m_target.text()));
     }
@@ -114,7 +114,7 @@ private slots:
         text += QChar(0xD83D); // a high half followed by a plain character
         text += QStringLiteral("y");
         const QVector<KeyInput> events = unicodeEvents(text);
-        QCOMPARE(desktop().sendInput(events), events.size());
+        QCOMPARE(desktop().x11Keyboard().send(events), events.size());
         QVERIFY2(m_target.waitForText(QStringLiteral("xy")), qPrintable(m_target.text()));
     }
 
@@ -123,15 +123,15 @@ private slots:
         Display *d = display();
         const KeyCode ctrl = XKeysymToKeycode(d, XK_Control_R);
         const KeyCode f7 = XKeysymToKeycode(d, XK_F7);
-        QVERIFY(!desktop().isKeyDown(0xA3));
-        QVERIFY(!desktop().isNonModifierKeyDown());
+        QVERIFY(!desktop().x11Keyboard().isVirtualKeyDown(0xA3));
+        QVERIFY(!desktop().x11Keyboard().isNonModifierKeyDown());
         XTestFakeKeyEvent(d, ctrl, True, CurrentTime);
         XTestFakeKeyEvent(d, f7, True, CurrentTime);
         XSync(d, False);
-        QVERIFY(desktop().isKeyDown(0xA3));
-        QVERIFY(desktop().isKeyDown(0x11));
-        QVERIFY(!desktop().isKeyDown(0xA2));
-        QVERIFY(desktop().isNonModifierKeyDown());
+        QVERIFY(desktop().x11Keyboard().isVirtualKeyDown(0xA3));
+        QVERIFY(desktop().x11Keyboard().isVirtualKeyDown(0x11));
+        QVERIFY(!desktop().x11Keyboard().isVirtualKeyDown(0xA2));
+        QVERIFY(desktop().x11Keyboard().isNonModifierKeyDown());
         // The wait ends at the release of both, a moment after.
         QTimer::singleShot(100, [d, ctrl, f7] {
             XTestFakeKeyEvent(d, f7, False, CurrentTime);
@@ -142,8 +142,8 @@ private slots:
         t.start();
         QVERIFY(waitForKeysReleased(desktop()));
         QVERIFY2(t.elapsed() < 1000, qPrintable(QString::number(t.elapsed())));
-        QVERIFY(!desktop().isKeyDown(0xA3));
-        QVERIFY(!desktop().isNonModifierKeyDown());
+        QVERIFY(!desktop().x11Keyboard().isVirtualKeyDown(0xA3));
+        QVERIFY(!desktop().x11Keyboard().isNonModifierKeyDown());
     }
 
     // A key the user holds is never let go of for them: the wait gives up,
@@ -158,7 +158,7 @@ private slots:
         t.start();
         const bool released = waitForKeysReleased(desktop());
         const qint64 waited = t.elapsed();
-        const bool stillDown = desktop().isKeyDown(0xA3);
+        const bool stillDown = desktop().x11Keyboard().isVirtualKeyDown(0xA3);
         XTestFakeKeyEvent(d, ctrl, False, CurrentTime);
         XSync(d, False);
         QVERIFY(!released);
@@ -168,9 +168,9 @@ private slots:
 
     void ctrlVKeycodes()
     {
-        QCOMPARE(desktop().scanCodeForVirtualKey(0x11, 0),
+        QCOMPARE(desktop().x11Keyboard().keycodeForVirtualKey(0x11),
                  quint16(XKeysymToKeycode(display(), XK_Control_L)));
-        QCOMPARE(desktop().scanCodeForVirtualKey(0x56, 0),
+        QCOMPARE(desktop().x11Keyboard().keycodeForVirtualKey(0x56),
                  quint16(XKeysymToKeycode(display(), XK_v)));
     }
 

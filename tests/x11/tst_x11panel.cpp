@@ -102,11 +102,11 @@ private slots:
     {
         QVERIFY(target.activate());
         QVERIFY(ProgramDriver::waitUntil(
-            [this] { return desktop->foregroundWindow() == target.window(); }, 5000));
+            [this] { return desktop->targets().foregroundWindow() == target.window(); }, 5000));
         QTRY_COMPARE_WITH_TIMEOUT(panel->lastExternalWindow(), target.window(), 5000);
         ProgramDriver::click(program.display(), centreOf(panel->titleLabel()), Button1);
         QTest::qWait(400);
-        QCOMPARE(desktop->foregroundWindow(), target.window());
+        QCOMPARE(desktop->targets().foregroundWindow(), target.window());
         QCOMPARE(panel->lastExternalWindow(), target.window());
     }
 

@@ -128,7 +128,7 @@ private slots:
         QVERIFY(editor.activate());
         // The bus knows the caret before the shortcut is pressed.
         QRect known;
-        QTRY_VERIFY_WITH_TIMEOUT(desktop->accessibleCaret(editor.window(), &known), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(desktop->caret().caretRect(editor.window(), &known), 10000);
         const QRect caret = editor.caret();
         QVERIFY(!caret.isNull());
         // Held as a hand holds it: the grab lasts until R is up.

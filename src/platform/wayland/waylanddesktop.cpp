@@ -1,5 +1,6 @@
 #include "platform/wayland/waylanddesktop.h"
 
+#include "insert/textconvert.h"
 #include "platform/wayland/datacontrolclipboard.h"
 #include "platform/wayland/virtualkeyboard.h"
 #include "platform/wayland/waylandconnection.h"
@@ -154,53 +155,37 @@ bool WaylandDesktop::isWindow(WindowHandle w)
     return isNative(w) ? findNative(w, &found) : m_x11->isWindow(w);
 }
 
-bool WaylandDesktop::isWindowVisible(WindowHandle w)
+ShortcutService &WaylandDesktop::shortcuts()
 {
-    WaylandWindow found;
-    return isNative(w) ? findNative(w, &found) && found.visible : m_x11->isWindowVisible(w);
+    return *m_x11;
 }
 
-quint32 WaylandDesktop::windowThreadProcessId(WindowHandle w, quint32 *processId)
+Clock &WaylandDesktop::clock()
+{
+    return *m_x11;
+}
+
+bool WaylandDesktop::isOwnProcess(WindowHandle w)
 {
     if (!isNative(w))
-        return m_x11->windowThreadProcessId(w, processId);
+        return m_x11->isOwnProcess(w);
     WaylandWindow found;
-    const quint32 pid = findNative(w, &found) ? quint32(found.pid) : 0;
-    if (processId)
-        *processId = pid;
-    return pid;
-}
-
-quint32 WaylandDesktop::currentThreadId()
-{
-    return m_x11->currentThreadId();
-}
-
-quint32 WaylandDesktop::currentProcessId()
-{
-    return m_x11->currentProcessId();
-}
-
-bool WaylandDesktop::attachThreadInput(quint32, quint32, bool)
-{
-    return false;
+    return findNative(w, &found) && found.pid > 0 &&
+           found.pid == QCoreApplication::applicationPid();
 }
 
 // sway focuses an X11 window that asks for it only when configured so: it is
 // asked through its IPC, for X11 windows as for native ones.
-bool WaylandDesktop::setForegroundWindow(WindowHandle w)
+bool WaylandDesktop::bringToFront(WindowHandle w)
 {
+    if (!isWindow(w))
+        return false;
     if (isNative(w))
-        return isWindow(w) && focusContainer(containerId(w), FocusWaitMs);
+        return focusContainer(containerId(w), FocusWaitMs) || foregroundWindow() == w;
     const qint64 container = containerOfX11(w);
     if (container && focusContainer(container, FocusWaitMs))
         return true;
-    return m_x11->setForegroundWindow(w);
-}
-
-bool WaylandDesktop::bringWindowToTop(WindowHandle)
-{
-    return false;
+    return m_x11->bringToFront(w) || foregroundWindow() == w;
 }
 
 qint64 WaylandDesktop::awaitContainerOfX11(WindowHandle w, int maxMs)
@@ -247,17 +232,12 @@ bool WaylandDesktop::yieldTopmost(WindowHandle topmost, WindowHandle dialog, boo
     return m_x11->yieldTopmost(topmost, dialog, yield);
 }
 
-bool WaylandDesktop::guiThreadInfo(quint32, GuiThreadInfo *)
-{
-    return false;
-}
-
 // A Wayland program does not know where its window is: its accessibility
 // bus gives the caret within the window, and sway adds the window's place.
-bool WaylandDesktop::accessibleCaret(WindowHandle w, QRect *screenRect)
+bool WaylandDesktop::caretRect(WindowHandle w, QRect *screenRect)
 {
     if (!isNative(w))
-        return m_x11->accessibleCaret(w, screenRect);
+        return m_x11->caretRect(w, screenRect);
     WaylandWindow found;
     QRect caret;
     if (!findNative(w, &found) || found.pid <= 0 ||
@@ -265,22 +245,6 @@ bool WaylandDesktop::accessibleCaret(WindowHandle w, QRect *screenRect)
         return false;
     *screenRect = caret.translated(found.contentRect.topLeft());
     return true;
-}
-
-bool WaylandDesktop::clientToScreen(WindowHandle w, QPoint *point)
-{
-    if (!isNative(w))
-        return m_x11->clientToScreen(w, point);
-    WaylandWindow found;
-    if (!findNative(w, &found))
-        return false;
-    *point += found.contentRect.topLeft();
-    return true;
-}
-
-bool WaylandDesktop::className(WindowHandle w, QString *name)
-{
-    return !isNative(w) && m_x11->className(w, name);
 }
 
 bool WaylandDesktop::targetApplication(WindowHandle w, TargetApp *app)
@@ -325,67 +289,21 @@ WindowHandle WaylandDesktop::pickWindow(int maxMs)
 // one its last position is stale. Where the compositor names the window's
 // place, its middle stands in for the pointer (the picker opens there when
 // the window publishes no caret).
-QPoint WaylandDesktop::cursorPos()
+QPoint WaylandDesktop::pointerPos()
 {
     WaylandWindow w;
     if (focused(&w) && !w.xwayland && !w.contentRect.isNull())
         return w.contentRect.center();
-    return m_x11->cursorPos();
+    return m_x11->pointerPos();
 }
 
-ProcessLevel WaylandDesktop::processLevel(quint32 processId)
+int WaylandDesktop::typeText(const QString &text)
 {
-    return m_x11->processLevel(processId);
-}
-
-bool WaylandDesktop::ownProcessLevel(quint32 *level)
-{
-    return m_x11->ownProcessLevel(level);
-}
-
-bool WaylandDesktop::textFieldTraits(WindowHandle, TextFieldTraits *)
-{
-    return false;
-}
-
-bool WaylandDesktop::controlText(WindowHandle, QString *)
-{
-    return false;
-}
-
-bool WaylandDesktop::selection(WindowHandle, int *, int *)
-{
-    return false;
-}
-
-bool WaylandDesktop::setSelection(WindowHandle, int, int)
-{
-    return false;
-}
-
-bool WaylandDesktop::replaceSelection(WindowHandle, const QString &)
-{
-    return false;
-}
-
-bool WaylandDesktop::undo(WindowHandle)
-{
-    return false;
-}
-
-bool WaylandDesktop::setControlText(WindowHandle, const QString &)
-{
-    return false;
-}
-
-bool WaylandDesktop::paste(WindowHandle)
-{
-    return false;
-}
-
-int WaylandDesktop::sendInput(const QVector<KeyInput> &events)
-{
-    return nativeInFront() ? sendNative(events) : m_x11->sendInput(events);
+    if (!nativeInFront())
+        return m_x11->typeText(text);
+    constexpr int Chunk = 64;
+    return sendUnicodeText(text, Chunk,
+                           [&](const QVector<KeyInput> &events) { return sendNative(events); });
 }
 
 // Unicode events become our keyboard's keys for their characters (prepared
@@ -461,19 +379,9 @@ int WaylandDesktop::sendNative(const QVector<KeyInput> &events)
     return accepted;
 }
 
-quint16 WaylandDesktop::scanCodeForVirtualKey(quint16 vk, WindowHandle target)
+bool WaylandDesktop::isAnyKeyDown(bool modifiersToo)
 {
-    return isNative(target) ? vk : m_x11->scanCodeForVirtualKey(vk, target);
-}
-
-bool WaylandDesktop::isKeyDown(int vk)
-{
-    return m_x11->isKeyDown(vk);
-}
-
-bool WaylandDesktop::isNonModifierKeyDown()
-{
-    return m_x11->isNonModifierKeyDown();
+    return m_x11->isAnyKeyDown(modifiersToo);
 }
 
 void WaylandDesktop::waitForKeyEvent(int maxMs)
@@ -487,21 +395,6 @@ bool WaylandDesktop::canTypeExactly(const QString &text)
         return m_x11->canTypeExactly(text);
     m_pendingHigh = 0;
     return m_keyboard->prepare(text);
-}
-
-QString WaylandDesktop::altGrCharacter(int vk, bool shift)
-{
-    return m_x11->altGrCharacter(vk, shift);
-}
-
-quint32 WaylandDesktop::tickCount()
-{
-    return m_x11->tickCount();
-}
-
-void WaylandDesktop::sleep(int ms)
-{
-    m_x11->sleep(ms);
 }
 
 void WaylandDesktop::settle(WindowHandle target, int maxMs)
@@ -544,73 +437,38 @@ ClipboardRestore WaylandDesktop::restoreClipboard(const ClipboardBackup &backup)
     return ok ? ClipboardRestore::Restored : ClipboardRestore::Failed;
 }
 
-void WaylandDesktop::releaseOleClipboard()
-{
-    m_x11->releaseOleClipboard();
-}
-
-bool WaylandDesktop::openClipboard()
-{
-    return m_nativeClipboard || m_x11->openClipboard();
-}
-
-bool WaylandDesktop::emptyClipboard()
-{
-    return m_nativeClipboard || m_x11->emptyClipboard();
-}
-
-bool WaylandDesktop::setClipboardText(const QString &text, ClipboardOffer offer)
+ClipboardPut WaylandDesktop::putText(const QString &text, ClipboardOffer offer)
 {
     if (offer == ClipboardOffer::ForUser)
         m_nativeClipboard = m_clipboard->isValid() && nativeInFront();
     if (!m_nativeClipboard)
-        return m_x11->setClipboardText(text, offer);
+        return m_x11->putText(text, offer);
     // Wayland programs, like X ones, break lines with LF.
-    QString lines = text;
+    QString lines = TextConvert::toCrlf(text);
     lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     const QByteArray utf8 = lines.toUtf8();
     const bool watched = offer != ClipboardOffer::ForUser;
     if (!m_clipboard->offerText(DataControlClipboard::Selection::Clipboard, utf8, watched))
-        return false;
-    if (offer == ClipboardOffer::ForPasteWithPrimary && m_clipboard->hasPrimary())
-        return m_clipboard->offerText(DataControlClipboard::Selection::Primary, utf8, watched);
-    return true;
+        return ClipboardPut::Failed;
+    if (offer == ClipboardOffer::ForPasteWithPrimary && m_clipboard->hasPrimary() &&
+        !m_clipboard->offerText(DataControlClipboard::Selection::Primary, utf8, watched))
+        return ClipboardPut::Failed;
+    return ClipboardPut::Put;
 }
 
-void WaylandDesktop::closeClipboard()
+// Our keyboard's map has fixed keys for V and Insert: the chord's virtual
+// keys stand for themselves.
+bool WaylandDesktop::sendPasteKey(WindowHandle target, PasteKey key)
 {
     if (!m_nativeClipboard)
-        m_x11->closeClipboard();
+        return m_x11->sendPasteKey(target, key);
+    const QVector<KeyInput> keys = pasteChordKeys(key, [](quint16 vk) { return vk; });
+    return sendNative(keys) == keys.size();
 }
 
-bool WaylandDesktop::awaitPaste(WindowHandle target, int settleMs)
+bool WaylandDesktop::awaitFetched(WindowHandle target, int settleMs)
 {
     if (!m_nativeClipboard)
-        return m_x11->awaitPaste(target, settleMs);
+        return m_x11->awaitFetched(target, settleMs);
     return m_clipboard->awaitFetch();
-}
-
-bool WaylandDesktop::registerHotKey(WindowHandle owner, int id, int mods, int vk)
-{
-    return m_x11->registerHotKey(owner, id, mods, vk);
-}
-
-bool WaylandDesktop::unregisterHotKey(WindowHandle owner, int id)
-{
-    return m_x11->unregisterHotKey(owner, id);
-}
-
-int WaylandDesktop::hotkeyIdFromNativeEvent(const QByteArray &eventType, void *message)
-{
-    return m_x11->hotkeyIdFromNativeEvent(eventType, message);
-}
-
-void WaylandDesktop::suspendHotKeys(int mods, int vk)
-{
-    m_x11->suspendHotKeys(mods, vk);
-}
-
-bool WaylandDesktop::resumeHotKeys()
-{
-    return m_x11->resumeHotKeys();
 }

@@ -9,7 +9,7 @@
 // into by a virtual keyboard of our own, and pasted into through data
 // control.
 
-#include "platform/desktop.h"
+#include "platform/keyinput.h"
 
 #include <memory>
 
@@ -20,7 +20,12 @@ class DataControlClipboard;
 class WaylandTargets;
 struct WaylandWindow;
 
-class WaylandDesktop final : public Desktop
+class WaylandDesktop final : public Desktop,
+                             public TargetService,
+                             public KeyboardOutput,
+                             public ClipboardRoad,
+                             public CaretService,
+                             public OwnWindows
 {
 public:
     // X window ids have 29 bits; a native window's handle has this bit too.
@@ -38,59 +43,51 @@ public:
 
     SessionRoads sessionRoads() override;
 
+    TargetService &targets() override { return *this; }
+    KeyboardOutput &keyboard() override { return *this; }
+    ClipboardRoad &clipboard() override { return *this; }
+    CaretService &caret() override { return *this; }
+    // Our shortcuts are X11 grabs, and time is the X11 backend's.
+    ShortcutService &shortcuts() override;
+    OwnWindows &ownWindows() override { return *this; }
+    Clock &clock() override;
+
+    // TargetService: the compositor says who is in front and focuses a
+    // window, native or X11, on request.
     WindowHandle foregroundWindow() override;
     bool isWindow(WindowHandle w) override;
-    bool isWindowVisible(WindowHandle w) override;
-    quint32 windowThreadProcessId(WindowHandle w, quint32 *processId) override;
-    quint32 currentThreadId() override;
-    quint32 currentProcessId() override;
-    bool attachThreadInput(quint32 from, quint32 to, bool attach) override;
-    bool setForegroundWindow(WindowHandle w) override;
-    bool bringWindowToTop(WindowHandle w) override;
+    bool targetApplication(WindowHandle w, TargetApp *app) override;
+    bool isOwnProcess(WindowHandle w) override;
+    bool isMorePrivileged(WindowHandle) override { return false; }
+    bool bringToFront(WindowHandle w) override;
+    void settle(WindowHandle w, int maxMs) override;
+    WindowHandle pickWindow(int maxMs) override;
+
+    // KeyboardOutput: our virtual keyboard while a native window is in
+    // front, XTest otherwise; the keys the user holds are read through X.
+    bool canTypeExactly(const QString &text) override;
+    int typeText(const QString &text) override;
+    bool isAnyKeyDown(bool modifiersToo) override;
+    void waitForKeyEvent(int maxMs) override;
+
+    // ClipboardRoad: data control while a native window is in front, the X
+    // clipboard otherwise (decided when the user's content is copied).
+    std::unique_ptr<ClipboardBackup> backupClipboard(bool primary) override;
+    ClipboardRestore restoreClipboard(const ClipboardBackup &backup) override;
+    ClipboardPut putText(const QString &text, ClipboardOffer offer) override;
+    bool sendPasteKey(WindowHandle target, PasteKey key) override;
+    bool awaitFetched(WindowHandle target, int settleMs) override;
+
+    // CaretService.
+    bool caretRect(WindowHandle target, QRect *screenRect) override;
+    QPoint pointerPos() override;
+
+    // OwnWindows: our windows are X11 ones, placed and focused through the
+    // compositor where it names them.
     bool activateOwnWindow(WindowHandle w, int maxMs) override;
     bool placeOwnWindow(WindowHandle w, const QRect &geometry) override;
     bool keepOutOfTaskBar(WindowHandle w) override;
     bool yieldTopmost(WindowHandle topmost, WindowHandle dialog, bool yield) override;
-    bool guiThreadInfo(quint32 threadId, GuiThreadInfo *info) override;
-    bool accessibleCaret(WindowHandle w, QRect *screenRect) override;
-    bool clientToScreen(WindowHandle w, QPoint *point) override;
-    bool className(WindowHandle w, QString *name) override;
-    bool targetApplication(WindowHandle w, TargetApp *app) override;
-    WindowHandle pickWindow(int maxMs) override;
-    QPoint cursorPos() override;
-    ProcessLevel processLevel(quint32 processId) override;
-    bool ownProcessLevel(quint32 *level) override;
-    bool textFieldTraits(WindowHandle control, TextFieldTraits *traits) override;
-    bool controlText(WindowHandle control, QString *text) override;
-    bool selection(WindowHandle control, int *start, int *end) override;
-    bool setSelection(WindowHandle control, int start, int end) override;
-    bool replaceSelection(WindowHandle control, const QString &text) override;
-    bool undo(WindowHandle control) override;
-    bool setControlText(WindowHandle control, const QString &text) override;
-    bool paste(WindowHandle control) override;
-    int sendInput(const QVector<KeyInput> &events) override;
-    quint16 scanCodeForVirtualKey(quint16 vk, WindowHandle target) override;
-    bool isKeyDown(int vk) override;
-    bool isNonModifierKeyDown() override;
-    void waitForKeyEvent(int maxMs) override;
-    bool canTypeExactly(const QString &text) override;
-    QString altGrCharacter(int vk, bool shift) override;
-    quint32 tickCount() override;
-    void sleep(int ms) override;
-    void settle(WindowHandle target, int maxMs) override;
-    std::unique_ptr<ClipboardBackup> backupClipboard(bool primary) override;
-    ClipboardRestore restoreClipboard(const ClipboardBackup &backup) override;
-    void releaseOleClipboard() override;
-    bool openClipboard() override;
-    bool emptyClipboard() override;
-    bool setClipboardText(const QString &text, ClipboardOffer offer) override;
-    void closeClipboard() override;
-    bool awaitPaste(WindowHandle target, int settleMs) override;
-    bool registerHotKey(WindowHandle owner, int id, int mods, int vk) override;
-    bool unregisterHotKey(WindowHandle owner, int id) override;
-    int hotkeyIdFromNativeEvent(const QByteArray &eventType, void *message) override;
-    void suspendHotKeys(int mods, int vk) override;
-    bool resumeHotKeys() override;
 
     // How long a focus request waits for sway to report the focus there.
     static constexpr int FocusWaitMs = 250;

@@ -1,5 +1,6 @@
 // The Win32 backend: Qt types in, Win32 calls out.
 
+#include "insert/win32services.h"
 #include "platform/win/windesktop.h"
 
 #include "platform/win/win32clipboard.h"
@@ -119,11 +120,6 @@ bool WinDesktop::guiThreadInfo(quint32 threadId, GuiThreadInfo *info)
     info->caretWindow = handle(caret);
     info->caretRect = QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
     return true;
-}
-
-bool WinDesktop::accessibleCaret(WindowHandle, QRect *)
-{
-    return false; // GetGUIThreadInfo names the caret
 }
 
 bool WinDesktop::clientToScreen(WindowHandle w, QPoint *point)
@@ -427,5 +423,5 @@ bool WinDesktop::awaitPaste(WindowHandle target, int settleMs)
 
 std::unique_ptr<Desktop> createDesktop()
 {
-    return std::make_unique<WinDesktop>();
+    return Win32Services::owning(std::make_unique<WinDesktop>());
 }

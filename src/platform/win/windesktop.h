@@ -1,6 +1,6 @@
 #pragma once
 
-// The Win32 backend: the Desktop operations as the Win32 calls of
+// The Win32 backend: the Win32Api operations as the Win32 calls of
 // win32prims.h and win32clipboard.h, with Qt types at the edge. Waits block
 // the GUI thread but keep serving the messages other programs send to it
 // (their clipboard requests, hung-window checks); posted messages, input and
@@ -9,7 +9,7 @@
 // The global-shortcut operations are defined in hotkeys_win.cpp, which keeps
 // its own state behind `hotkeys`.
 
-#include "platform/desktop.h"
+#include "insert/win32api.h"
 
 #include <memory>
 
@@ -22,7 +22,7 @@ struct WinHotkeyStateDeleter
     void operator()(WinHotkeyState *state) const; // in hotkeys_win.cpp
 };
 
-class WinDesktop final : public Desktop
+class WinDesktop final : public Win32Api
 {
 public:
     WinDesktop();
@@ -41,7 +41,6 @@ public:
     bool keepOutOfTaskBar(WindowHandle w) override;
     bool yieldTopmost(WindowHandle topmost, WindowHandle dialog, bool yield) override;
     bool guiThreadInfo(quint32 threadId, GuiThreadInfo *info) override;
-    bool accessibleCaret(WindowHandle w, QRect *screenRect) override;
     bool clientToScreen(WindowHandle w, QPoint *point) override;
     bool className(WindowHandle w, QString *name) override;
     bool targetApplication(WindowHandle w, TargetApp *app) override;

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
+#include "insert/textconvert.h"
 #include "platform/x11/x11desktop.h"
 
 namespace {
@@ -71,46 +72,42 @@ ClipboardRestore X11Desktop::restoreClipboard(const ClipboardBackup &backup)
     return ClipboardRestore::Restored;
 }
 
-void X11Desktop::releaseOleClipboard() {}
-
-bool X11Desktop::openClipboard()
-{
-    return QGuiApplication::clipboard() != nullptr;
-}
-
-bool X11Desktop::emptyClipboard()
-{
-    return true; // setting the text replaces every format at once
-}
-
 // Always offered, never rendered ahead: the X clipboard is fetched from its
-// owner on demand, which awaitPaste watches for.
-bool X11Desktop::setClipboardText(const QString &text, ClipboardOffer offer)
+// owner on demand, which awaitFetched watches for.
+ClipboardPut X11Desktop::putText(const QString &text, ClipboardOffer offer)
 {
     QClipboard *clipboard = QGuiApplication::clipboard();
     if (!clipboard)
-        return false;
-    QString lf = text;
+        return ClipboardPut::Untouched;
+    // X programs break lines with LF.
+    QString lf = TextConvert::toCrlf(text);
     lf.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     clipboard->setText(lf, QClipboard::Clipboard);
     if (!clipboard->ownsClipboard())
-        return false;
+        return ClipboardPut::Failed;
     const bool primary = offer == ClipboardOffer::ForPasteWithPrimary;
     if (primary) {
         clipboard->setText(lf, QClipboard::Selection);
         if (!clipboard->ownsSelection())
-            return false;
+            return ClipboardPut::Failed;
     }
     if (offer != ClipboardOffer::ForUser)
         m_clipboardWatch.arm(XCB_NONE, lf.toUtf8().size(), primary);
-    return true;
+    return ClipboardPut::Put;
 }
 
-void X11Desktop::closeClipboard() {}
+// The keyboard suspends our grabs on the chord's keys around the batch, in
+// the server's order of requests: they are back once the keys have passed.
+bool X11Desktop::sendPasteKey(WindowHandle, PasteKey key)
+{
+    const QVector<KeyInput> keys =
+        pasteChordKeys(key, [&](quint16 vk) { return m_keyboard.keycodeForVirtualKey(vk); });
+    return m_keyboard.send(keys) == keys.size();
+}
 
 // The X clipboard is read from its owner on demand: the paste happened when
 // the target asked us for the text, and only then may it be put back.
-bool X11Desktop::awaitPaste(WindowHandle target, int)
+bool X11Desktop::awaitFetched(WindowHandle target, int)
 {
     m_clipboardWatch.setTarget(xcb_window_t(target));
     return m_clipboardWatch.waitForFetch(PasteFetchWaitMs);

@@ -98,31 +98,18 @@ bool X11Desktop::isWindowVisible(WindowHandle w)
     return !trap.failed() && ok != 0 && attributes.map_state == IsViewable;
 }
 
-// X has no threads to speak of: a window's "thread" is its process, named by
-// _NET_WM_PID. Windows that do not name one report 0.
-quint32 X11Desktop::windowThreadProcessId(WindowHandle w, quint32 *processId)
+quint32 X11Desktop::processId(WindowHandle w)
 {
     unsigned long pid = 0;
     if (!m_display || !w || !readProperty32(m_display, Window(w), "_NET_WM_PID", XA_CARDINAL, &pid))
-        pid = 0;
-    if (processId)
-        *processId = quint32(pid);
+        return 0;
     return quint32(pid);
 }
 
-quint32 X11Desktop::currentThreadId()
+bool X11Desktop::isOwnProcess(WindowHandle w)
 {
-    return currentProcessId();
-}
-
-quint32 X11Desktop::currentProcessId()
-{
-    return quint32(QCoreApplication::applicationPid());
-}
-
-bool X11Desktop::attachThreadInput(quint32, quint32, bool)
-{
-    return false;
+    const quint32 pid = processId(w);
+    return pid != 0 && pid == quint32(QCoreApplication::applicationPid());
 }
 
 bool X11Desktop::focusIsWithin(Window w)
@@ -170,8 +157,9 @@ void X11Desktop::requestActivation(Window w)
 
 // Asks the window manager, then checks that the window really got the input
 // focus; a window manager busy with something else may drop the request, so
-// it is asked once more.
-bool X11Desktop::setForegroundWindow(WindowHandle w)
+// it is asked once more. A window the manager calls active counts as in
+// front even when its program keeps the input focus elsewhere.
+bool X11Desktop::bringToFront(WindowHandle w)
 {
     if (!isWindow(w))
         return false;
@@ -182,12 +170,7 @@ bool X11Desktop::setForegroundWindow(WindowHandle w)
         if (X11Wait::serveEventsUntil([&] { return focusIsWithin(Window(w)); }, ActivationWaitMs))
             return true;
     }
-    return false;
-}
-
-bool X11Desktop::bringWindowToTop(WindowHandle)
-{
-    return false; // the window manager raises what it activates
+    return foregroundWindow() == w;
 }
 
 bool X11Desktop::activateOwnWindow(WindowHandle w, int maxMs)
@@ -261,40 +244,13 @@ bool X11Desktop::yieldTopmost(WindowHandle, WindowHandle dialog, bool yield)
     return !trap.failed();
 }
 
-bool X11Desktop::guiThreadInfo(quint32, GuiThreadInfo *)
+bool X11Desktop::caretRect(WindowHandle target, QRect *screenRect)
 {
-    return false;
-}
-
-bool X11Desktop::accessibleCaret(WindowHandle w, QRect *screenRect)
-{
-    quint32 pid = 0;
-    windowThreadProcessId(w, &pid);
+    const quint32 pid = processId(target);
     return pid != 0 && AtspiCaret::caretRect(pid, screenRect, RefocusWaitMs);
 }
 
-bool X11Desktop::clientToScreen(WindowHandle w, QPoint *point)
-{
-    if (!m_display || !w)
-        return false;
-    XErrorTrap trap(m_display);
-    int x = 0;
-    int y = 0;
-    Window child = None;
-    const Bool ok = XTranslateCoordinates(m_display, Window(w), rootWindow(), point->x(),
-                                          point->y(), &x, &y, &child);
-    if (trap.failed() || !ok)
-        return false;
-    *point = QPoint(x, y);
-    return true;
-}
-
-bool X11Desktop::className(WindowHandle, QString *)
-{
-    return false;
-}
-
-QPoint X11Desktop::cursorPos()
+QPoint X11Desktop::pointerPos()
 {
     if (!m_display)
         return QPoint();
@@ -307,77 +263,28 @@ QPoint X11Desktop::cursorPos()
     return QPoint(rootX, rootY);
 }
 
-ProcessLevel X11Desktop::processLevel(quint32)
+// In batches of 64 UTF-16 units: the keyboard suspends the grabs a
+// batch would hit around each one.
+int X11Desktop::typeText(const QString &text)
 {
-    return ProcessLevel{ProcessLevel::Ok, 0};
+    constexpr int Chunk = 64;
+    return sendUnicodeText(
+        text, Chunk, [&](const QVector<KeyInput> &events) { return m_keyboard.send(events); });
 }
 
-bool X11Desktop::ownProcessLevel(quint32 *level)
+bool X11Desktop::isAnyKeyDown(bool modifiersToo)
 {
-    *level = 0;
-    return true;
-}
-
-// X11 has no standard text controls: findTextControl never finds one.
-bool X11Desktop::textFieldTraits(WindowHandle, TextFieldTraits *)
-{
+    if (m_keyboard.isNonModifierKeyDown())
+        return true;
+    if (!modifiersToo)
+        return false;
+    // Control, Shift and Alt on either side, and the Windows keys.
+    constexpr int Modifiers[] = {0xA2, 0xA3, 0xA0, 0xA1, 0xA4, 0xA5, 0x5B, 0x5C};
+    for (int vk : Modifiers) {
+        if (m_keyboard.isVirtualKeyDown(vk))
+            return true;
+    }
     return false;
-}
-
-bool X11Desktop::controlText(WindowHandle, QString *)
-{
-    return false;
-}
-
-bool X11Desktop::selection(WindowHandle, int *, int *)
-{
-    return false;
-}
-
-bool X11Desktop::setSelection(WindowHandle, int, int)
-{
-    return false;
-}
-
-bool X11Desktop::replaceSelection(WindowHandle, const QString &)
-{
-    return false;
-}
-
-bool X11Desktop::undo(WindowHandle)
-{
-    return false;
-}
-
-bool X11Desktop::setControlText(WindowHandle, const QString &)
-{
-    return false;
-}
-
-bool X11Desktop::paste(WindowHandle)
-{
-    return false;
-}
-
-int X11Desktop::sendInput(const QVector<KeyInput> &events)
-{
-    return m_keyboard.send(events);
-}
-
-// One keymap for every window: the target does not change the keycode.
-quint16 X11Desktop::scanCodeForVirtualKey(quint16 vk, WindowHandle)
-{
-    return m_keyboard.keycodeForVirtualKey(vk);
-}
-
-bool X11Desktop::isKeyDown(int vk)
-{
-    return m_keyboard.isVirtualKeyDown(vk);
-}
-
-bool X11Desktop::isNonModifierKeyDown()
-{
-    return m_keyboard.isNonModifierKeyDown();
 }
 
 void X11Desktop::waitForKeyEvent(int maxMs)

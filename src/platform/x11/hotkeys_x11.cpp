@@ -26,7 +26,7 @@ void X11HotkeyStateDeleter::operator()(X11HotkeyState *state) const
     delete state;
 }
 
-bool X11Desktop::registerHotKey(WindowHandle owner, int id, int mods, int vk)
+bool X11Desktop::registerShortcut(WindowHandle owner, int id, int mods, int vk)
 {
     // X grabs belong to the connection, not to a window: owner only has to be
     // a window of ours, as on Windows.
@@ -37,23 +37,13 @@ bool X11Desktop::registerHotKey(WindowHandle owner, int id, int mods, int vk)
     return hotkeys->grabber.grab(id, mods, vk);
 }
 
-bool X11Desktop::unregisterHotKey(WindowHandle owner, int id)
+bool X11Desktop::unregisterShortcut(WindowHandle owner, int id)
 {
     Q_UNUSED(owner)
     return hotkeys && hotkeys->grabber.ungrab(id);
 }
 
-int X11Desktop::hotkeyIdFromNativeEvent(const QByteArray &eventType, void *message)
+int X11Desktop::pressedShortcut(const QByteArray &eventType, void *message)
 {
     return hotkeys ? hotkeys->grabber.idFromNativeEvent(eventType, message) : 0;
-}
-
-// The keyboard service suspends the grabs a batch of keys would hit around
-// each batch itself (X11Keyboard::send): the server handles the requests of
-// one connection in order, so the grabs are back after the keys have passed.
-void X11Desktop::suspendHotKeys(int, int) {}
-
-bool X11Desktop::resumeHotKeys()
-{
-    return true;
 }

@@ -33,9 +33,8 @@ bool hasProperty(Display *d, Window w, Atom property)
     unsigned long count = 0, after = 0;
     unsigned char *data = nullptr;
     XErrorTrap trap(d);
-    const int status =
-        XGetWindowProperty(d, w, property, 0, 0, False, AnyPropertyType, &type, &format, &count,
-                           &after, &data);
+    const int status = XGetWindowProperty(d, w, property, 0, 0, False, AnyPropertyType, &type,
+                                          &format, &count, &after, &data);
     std::unique_ptr<unsigned char, XFree> owned(data);
     return !trap.failed() && status == Success && type != None;
 }
@@ -121,9 +120,7 @@ bool X11Desktop::targetApplication(WindowHandle w, TargetApp *app)
         ::XFree(hint.res_name);
     if (hint.res_class)
         ::XFree(hint.res_class);
-    quint32 pid = 0;
-    windowThreadProcessId(WindowHandle(client), &pid);
-    app->executable = executableOf(pid);
+    app->executable = executableOf(processId(WindowHandle(client)));
     app->preferred = !app->className.isEmpty() ? app->className : app->instance;
     return !app->isEmpty();
 }

@@ -2,7 +2,8 @@
 
 // The X11 backend over Qt's own Xlib connection. Windows are top-level X
 // windows as EWMH window managers report them; there are no standard text
-// controls, no integrity levels and no thread input to attach.
+// controls and no integrity levels. One object serves every service: they
+// share the connection, the keyboard and the clipboard watch.
 //
 // The global-shortcut operations are defined in hotkeys_x11.cpp, which keeps
 // its own state behind `hotkeys`.
@@ -23,7 +24,14 @@ struct X11HotkeyStateDeleter
     void operator()(X11HotkeyState *state) const; // in hotkeys_x11.cpp
 };
 
-class X11Desktop final : public Desktop
+class X11Desktop final : public Desktop,
+                         public TargetService,
+                         public KeyboardOutput,
+                         public ClipboardRoad,
+                         public CaretService,
+                         public ShortcutService,
+                         public OwnWindows,
+                         public Clock
 {
 public:
     // display may be null (no X connection): then every operation fails.
@@ -32,65 +40,72 @@ public:
     explicit X11Desktop(Display *display);
     ~X11Desktop() override;
 
+    TargetService &targets() override { return *this; }
+    KeyboardOutput &keyboard() override { return *this; }
+    ClipboardRoad &clipboard() override { return *this; }
+    CaretService &caret() override { return *this; }
+    ShortcutService &shortcuts() override { return *this; }
+    OwnWindows &ownWindows() override { return *this; }
+    Clock &clock() override { return *this; }
+
+    // TargetService. bringToFront asks the window manager
+    // (_NET_ACTIVE_WINDOW), checks that the input focus moved, and asks once
+    // more when it did not; settle returns as soon as the target holds the
+    // input focus. No process outranks ours.
     WindowHandle foregroundWindow() override;
     bool isWindow(WindowHandle w) override;
-    bool isWindowVisible(WindowHandle w) override;
-    quint32 windowThreadProcessId(WindowHandle w, quint32 *processId) override;
-    quint32 currentThreadId() override;
-    quint32 currentProcessId() override;
-    bool attachThreadInput(quint32 from, quint32 to, bool attach) override;
-    bool setForegroundWindow(WindowHandle w) override;
-    bool bringWindowToTop(WindowHandle w) override;
-    bool activateOwnWindow(WindowHandle w, int maxMs) override;
-    bool keepOutOfTaskBar(WindowHandle w) override;
-    bool yieldTopmost(WindowHandle topmost, WindowHandle dialog, bool yield) override;
-    bool guiThreadInfo(quint32 threadId, GuiThreadInfo *info) override;
-    bool accessibleCaret(WindowHandle w, QRect *screenRect) override;
-    bool clientToScreen(WindowHandle w, QPoint *point) override;
-    bool className(WindowHandle w, QString *name) override;
     bool targetApplication(WindowHandle w, TargetApp *app) override;
+    bool isOwnProcess(WindowHandle w) override;
+    bool isMorePrivileged(WindowHandle) override { return false; }
+    bool bringToFront(WindowHandle w) override;
+    void settle(WindowHandle w, int maxMs) override;
     WindowHandle pickWindow(int maxMs) override;
-    QPoint cursorPos() override;
-    ProcessLevel processLevel(quint32 processId) override;
-    bool ownProcessLevel(quint32 *level) override;
-    bool textFieldTraits(WindowHandle control, TextFieldTraits *traits) override;
-    bool controlText(WindowHandle control, QString *text) override;
-    bool selection(WindowHandle control, int *start, int *end) override;
-    bool setSelection(WindowHandle control, int start, int end) override;
-    bool replaceSelection(WindowHandle control, const QString &text) override;
-    bool undo(WindowHandle control) override;
-    bool setControlText(WindowHandle control, const QString &text) override;
-    bool paste(WindowHandle control) override;
-    int sendInput(const QVector<KeyInput> &events) override;
-    quint16 scanCodeForVirtualKey(quint16 vk, WindowHandle target) override;
-    bool isKeyDown(int vk) override;
-    bool isNonModifierKeyDown() override;
-    void waitForKeyEvent(int maxMs) override;
+
+    // KeyboardOutput, through X11Keyboard: false from canTypeExactly when a
+    // character is on no key and the whole text does not fit the keys free
+    // to borrow (it binds them here).
     bool canTypeExactly(const QString &text) override;
-    QString altGrCharacter(int vk, bool shift) override;
-    quint32 tickCount() override;
-    void sleep(int ms) override;
-    void settle(WindowHandle target, int maxMs) override;
+    int typeText(const QString &text) override;
+    bool isAnyKeyDown(bool modifiersToo) override;
+    void waitForKeyEvent(int maxMs) override;
+
+    // ClipboardRoad, in clipboard_x11.cpp: QClipboard (CLIPBOARD, and PRIMARY
+    // with a Shift+Insert paste), with LF line breaks; the fetch is seen by
+    // X11ClipboardWatch.
     std::unique_ptr<ClipboardBackup> backupClipboard(bool primary) override;
     ClipboardRestore restoreClipboard(const ClipboardBackup &backup) override;
-    void releaseOleClipboard() override;
-    bool openClipboard() override;
-    bool emptyClipboard() override;
-    bool setClipboardText(const QString &text, ClipboardOffer offer) override;
-    void closeClipboard() override;
-    bool awaitPaste(WindowHandle target, int settleMs) override;
+    ClipboardPut putText(const QString &text, ClipboardOffer offer) override;
+    bool sendPasteKey(WindowHandle target, PasteKey key) override;
+    bool awaitFetched(WindowHandle target, int settleMs) override;
 
-    // In hotkeys_x11.cpp.
-    bool registerHotKey(WindowHandle owner, int id, int mods, int vk) override;
-    bool unregisterHotKey(WindowHandle owner, int id) override;
-    int hotkeyIdFromNativeEvent(const QByteArray &eventType, void *message) override;
-    void suspendHotKeys(int mods, int vk) override;
-    bool resumeHotKeys() override;
+    // CaretService: AT-SPI, which GTK and Qt programs publish.
+    bool caretRect(WindowHandle target, QRect *screenRect) override;
+    QPoint pointerPos() override;
 
+    // ShortcutService, in hotkeys_x11.cpp: passive grabs on the root window.
+    bool registerShortcut(WindowHandle owner, int id, int mods, int vk) override;
+    bool unregisterShortcut(WindowHandle owner, int id) override;
+    int pressedShortcut(const QByteArray &eventType, void *message) override;
+    QString altGrCharacter(int vk, bool shift) override;
+
+    // OwnWindows. X11 window managers keep the place a window asks for.
+    bool activateOwnWindow(WindowHandle w, int maxMs) override;
+    bool placeOwnWindow(WindowHandle, const QRect &) override { return true; }
+    bool keepOutOfTaskBar(WindowHandle w) override;
+    bool yieldTopmost(WindowHandle topmost, WindowHandle dialog, bool yield) override;
+
+    // Clock.
+    quint32 tickCount() override;
+    void sleep(int ms) override;
+
+    // X11's own.
+    bool isWindowVisible(WindowHandle w);
+    // The process that _NET_WM_PID names; 0 when the window names none.
+    quint32 processId(WindowHandle w);
     Display *display() const { return m_display; }
-    X11Keyboard &keyboard() { return m_keyboard; }
+    X11Keyboard &x11Keyboard() { return m_keyboard; }
 
-    // How long setForegroundWindow waits for the input focus after each
+    // How long bringToFront waits for the input focus after each
     // activation request.
     static constexpr int ActivationWaitMs = 250;
     // The longest wait for a paste's target to fetch the text.

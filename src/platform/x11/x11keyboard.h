@@ -15,7 +15,7 @@
 // symbol after a quiet period, on exit, and on the way out after a lost
 // connection. Every request is checked; what fails is reported.
 
-#include "platform/desktop.h"
+#include "platform/keyinput.h"
 #include "platform/x11/keyboardlayout.h"
 #include "platform/x11/x11keywatch.h"
 

@@ -1,0 +1,457 @@
+#include "insert/win32services.h"
+
+#include "insert/textcontrolclass.h"
+#include "insert/textconvert.h"
+
+namespace {
+
+bool isScintilla(const QString &name)
+{
+    return TextControlClass::isScintillaClassName(reinterpret_cast<const char16_t *>(name.utf16()),
+                                                  std::size_t(name.size()));
+}
+
+// A RichEdit from version 2.0 on keeps a paragraph break as one CR and counts
+// it as one unit in its selection, while its WM_GETTEXT gives CR LF. The
+// plain EDIT and the RichEdit 1.0 class ("RichEdit") count both characters.
+bool countsBreakAsOne(const QString &className)
+{
+    return className.startsWith(QLatin1String("richedit"), Qt::CaseInsensitive) &&
+           className.compare(QLatin1String("richedit"), Qt::CaseInsensitive) != 0;
+}
+
+int unitsOf(const QString &text, bool breakAsOne)
+{
+    return breakAsOne ? text.size() - text.count(QLatin1String("\r\n")) : text.size();
+}
+
+// The index in text (as WM_GETTEXT gives it) of the control's position unit.
+int indexOfUnit(const QString &text, int unit, bool breakAsOne)
+{
+    if (!breakAsOne)
+        return qBound(0, unit, text.size());
+    int i = 0;
+    for (int u = 0; u < unit && i < text.size(); ++u)
+        i += (text.at(i) == QLatin1Char('\r') && i + 1 < text.size() &&
+              text.at(i + 1) == QLatin1Char('\n'))
+                 ? 2
+                 : 1;
+    return i;
+}
+
+// What the control holds before and after is the only proof a message
+// road has: EM_REPLACESEL answers nothing, a limited field takes part of the
+// text, a read-only one may take all of it. Everything but the selection must
+// be as it was, the selection replaced by the text, the caret after it.
+ControlInsert insertDirect(Win32Api &api, WindowHandle control, const QString &className,
+                           const QString &text, ControlRefusal *refusal)
+{
+    TextFieldTraits traits;
+    if (!api.textFieldTraits(control, &traits))
+        return ControlInsert::Unchanged; // gone: the keys go where the focus is now
+    const QString converted = TextConvert::toCrlf(text);
+    *refusal = ControlRefusal::NotResponding;
+    if (traits.readOnly) {
+        *refusal = ControlRefusal::ReadOnly;
+        return ControlInsert::Refused;
+    }
+    // Its text cannot be read back, so what landed could not be checked.
+    if (traits.password) {
+        *refusal = ControlRefusal::Password;
+        return ControlInsert::Refused;
+    }
+    if (!traits.multiLine && converted.contains(QLatin1Char('\n'))) {
+        *refusal = ControlRefusal::SingleLine;
+        return ControlInsert::Refused;
+    }
+
+    const bool breakAsOne = countsBreakAsOne(className);
+    QString before;
+    int start = 0;
+    int end = 0;
+    if (!api.controlText(control, &before) || !api.selection(control, &start, &end))
+        return ControlInsert::Refused;
+    // A RichEdit's select-all ends past the text, on its final paragraph mark.
+    const int length = unitsOf(before, breakAsOne);
+    const int from = qBound(0, qMin(start, end), length);
+    const int to = qBound(0, qMax(start, end), length);
+    if (!api.replaceSelection(control, converted))
+        return ControlInsert::Refused; // no answer: it may still act on it, so nothing more goes
+                                       // out
+
+    QString after;
+    int nowStart = 0;
+    int nowEnd = 0;
+    if (!api.controlText(control, &after) || !api.selection(control, &nowStart, &nowEnd))
+        return ControlInsert::Refused;
+    if (after == before && nowStart == start && nowEnd == end)
+        return ControlInsert::Unchanged;
+    const int caret = from + unitsOf(converted, breakAsOne);
+    const QString expected = before.left(indexOfUnit(before, from, breakAsOne)) + converted +
+                             before.mid(indexOfUnit(before, to, breakAsOne));
+    if (after == expected && nowStart == caret && nowEnd == caret)
+        return ControlInsert::Done;
+
+    // Part of the text, or something else: take it back, by the control's own
+    // undo where that restores the text, else by setting the old text.
+    *refusal = ControlRefusal::NotAccepted;
+    QString undone;
+    if (!api.undo(control) || !api.controlText(control, &undone) || undone != before) {
+        api.setControlText(control, before);
+    }
+    api.setSelection(control, start, end);
+    return ControlInsert::Refused;
+}
+
+// The MOD_* bits of a paste chord, for the registrations it would fire.
+int modsOf(PasteKey key)
+{
+    constexpr int ModControl = 0x2;
+    constexpr int ModShift = 0x4;
+    switch (key) {
+    case PasteKey::CtrlShiftV:
+        return ModControl | ModShift;
+    case PasteKey::ShiftInsert:
+        return ModShift;
+    case PasteKey::CtrlV:
+        break;
+    }
+    return ModControl;
+}
+
+int vkOf(PasteKey key)
+{
+    return key == PasteKey::ShiftInsert ? 0x2D : 0x56;
+}
+
+class OwningWin32Services final : public Win32Services
+{
+public:
+    explicit OwningWin32Services(std::unique_ptr<Win32Api> api)
+        : Win32Services(*api), owned(std::move(api))
+    {}
+
+private:
+    std::unique_ptr<Win32Api> owned;
+};
+} // namespace
+
+std::unique_ptr<Desktop> Win32Services::owning(std::unique_ptr<Win32Api> api)
+{
+    if (!api)
+        return nullptr;
+    return std::make_unique<OwningWin32Services>(std::move(api));
+}
+
+// ---- TargetService ----------------------------------------------------------
+
+WindowHandle Win32Services::foregroundWindow()
+{
+    return api.foregroundWindow();
+}
+
+bool Win32Services::isWindow(WindowHandle w)
+{
+    return api.isWindow(w);
+}
+
+bool Win32Services::targetApplication(WindowHandle w, TargetApp *app)
+{
+    return api.targetApplication(w, app);
+}
+
+bool Win32Services::isOwnProcess(WindowHandle w)
+{
+    if (!w)
+        return false;
+    quint32 pid = 0;
+    api.windowThreadProcessId(w, &pid);
+    return pid != 0 && pid == api.currentProcessId();
+}
+
+bool Win32Services::isMorePrivileged(WindowHandle w)
+{
+    return Win32Road::isTargetElevated(api, w);
+}
+
+bool Win32Services::bringToFront(WindowHandle w)
+{
+    return Win32Road::forceForeground(api, w);
+}
+
+void Win32Services::settle(WindowHandle w, int maxMs)
+{
+    api.settle(w, maxMs);
+}
+
+WindowHandle Win32Services::pickWindow(int maxMs)
+{
+    return api.pickWindow(maxMs);
+}
+
+// ---- KeyboardOutput ---------------------------------------------------------
+
+bool Win32Services::canTypeExactly(const QString &text)
+{
+    return api.canTypeExactly(text);
+}
+
+int Win32Services::typeText(const QString &text)
+{
+    return Win32Road::typeUnicode(api, text);
+}
+
+bool Win32Services::isAnyKeyDown(bool modifiersToo)
+{
+    bool down = api.isNonModifierKeyDown();
+    if (modifiersToo) {
+        for (quint16 vk : Win32Road::ModifierKeys)
+            down = down || api.isKeyDown(vk);
+    }
+    return down;
+}
+
+void Win32Services::waitForKeyEvent(int maxMs)
+{
+    api.waitForKeyEvent(maxMs);
+}
+
+// ---- ClipboardRoad ----------------------------------------------------------
+
+std::unique_ptr<ClipboardBackup> Win32Services::backupClipboard(bool primary)
+{
+    return api.backupClipboard(primary);
+}
+
+ClipboardRestore Win32Services::restoreClipboard(const ClipboardBackup &backup)
+{
+    return api.restoreClipboard(backup);
+}
+
+ClipboardPut Win32Services::putText(const QString &text, ClipboardOffer offer)
+{
+    api.releaseOleClipboard();
+    bool opened = false;
+    for (int attempt = 0; attempt < ClipboardAttempts && !opened; ++attempt) {
+        opened = api.openClipboard();
+        if (!opened)
+            api.sleep(ClipboardRetryMs);
+    }
+    if (!opened)
+        return ClipboardPut::Untouched;
+    // Only the clipboard's owner may offer a format without rendering it,
+    // and emptying it makes us the owner.
+    const bool emptied = api.emptyClipboard();
+    const bool set = emptied && api.setClipboardText(TextConvert::toCrlf(text), offer);
+    api.closeClipboard();
+    if (set)
+        return ClipboardPut::Put;
+    return emptied ? ClipboardPut::Failed : ClipboardPut::Untouched;
+}
+
+// Our own shortcut on the paste key would take it instead of the target:
+// it steps aside until the target has fetched the text, because the keys
+// are read from the input queue after SendInput has returned.
+bool Win32Services::sendPasteKey(WindowHandle target, PasteKey key)
+{
+    api.suspendHotKeys(modsOf(key), vkOf(key));
+    const QVector<KeyInput> keys =
+        pasteChordKeys(key, [&](quint16 vk) { return api.scanCodeForVirtualKey(vk, target); });
+    const bool sent = api.sendInput(keys) == keys.size();
+    if (sent)
+        m_hotkeysSuspended = true;
+    else
+        api.resumeHotKeys();
+    return sent;
+}
+
+bool Win32Services::awaitFetched(WindowHandle target, int settleMs)
+{
+    const bool fetched = api.awaitPaste(target, settleMs);
+    if (m_hotkeysSuspended) {
+        m_hotkeysSuspended = false;
+        api.resumeHotKeys();
+    }
+    return fetched;
+}
+
+// ---- TextControls -----------------------------------------------------------
+
+WindowHandle Win32Services::focusedControl(WindowHandle target)
+{
+    return Win32Road::findTextControl(api, target);
+}
+
+ControlInsert Win32Services::insertByMessage(WindowHandle control, const QString &text,
+                                             ControlRefusal *refusal)
+{
+    // Scintilla takes EM_REPLACESEL but reports its text otherwise: typed.
+    QString className;
+    if (!control || !api.className(control, &className) || isScintilla(className))
+        return ControlInsert::Unchanged;
+    return insertDirect(api, control, className, text, refusal);
+}
+
+bool Win32Services::pasteClipboard(WindowHandle control)
+{
+    return api.paste(control);
+}
+
+// ---- CaretService -----------------------------------------------------------
+
+bool Win32Services::caretRect(WindowHandle target, QRect *screenRect)
+{
+    const quint32 thread = api.windowThreadProcessId(target, nullptr);
+    GuiThreadInfo info;
+    if (!api.guiThreadInfo(thread, &info) || !info.caretWindow)
+        return false;
+    QPoint origin = info.caretRect.topLeft();
+    if (!api.clientToScreen(info.caretWindow, &origin))
+        return false;
+    *screenRect = QRect(origin, info.caretRect.size());
+    return true;
+}
+
+QPoint Win32Services::pointerPos()
+{
+    return api.cursorPos();
+}
+
+// ---- ShortcutService --------------------------------------------------------
+
+bool Win32Services::registerShortcut(WindowHandle owner, int id, int mods, int vk)
+{
+    return api.registerHotKey(owner, id, mods, vk);
+}
+
+bool Win32Services::unregisterShortcut(WindowHandle owner, int id)
+{
+    return api.unregisterHotKey(owner, id);
+}
+
+int Win32Services::pressedShortcut(const QByteArray &eventType, void *message)
+{
+    return api.hotkeyIdFromNativeEvent(eventType, message);
+}
+
+QString Win32Services::altGrCharacter(int vk, bool shift)
+{
+    return api.altGrCharacter(vk, shift);
+}
+
+// ---- OwnWindows -------------------------------------------------------------
+
+bool Win32Services::activateOwnWindow(WindowHandle w, int maxMs)
+{
+    return api.activateOwnWindow(w, maxMs);
+}
+
+bool Win32Services::placeOwnWindow(WindowHandle, const QRect &)
+{
+    return true; // Windows keeps a window where it asks to be
+}
+
+bool Win32Services::keepOutOfTaskBar(WindowHandle w)
+{
+    return api.keepOutOfTaskBar(w);
+}
+
+bool Win32Services::yieldTopmost(WindowHandle topmost, WindowHandle dialog, bool yield)
+{
+    return api.yieldTopmost(topmost, dialog, yield);
+}
+
+// ---- Clock ------------------------------------------------------------------
+
+quint32 Win32Services::tickCount()
+{
+    return api.tickCount();
+}
+
+void Win32Services::sleep(int ms)
+{
+    api.sleep(ms);
+}
+
+// ---- the algorithms ---------------------------------------------------------
+
+bool Win32Road::isTargetElevated(Win32Api &api, WindowHandle window)
+{
+    if (!window)
+        return false;
+    quint32 pid = 0;
+    api.windowThreadProcessId(window, &pid);
+    const ProcessLevel target = api.processLevel(pid);
+    switch (target.status) {
+    case ProcessLevel::AccessDenied:
+    case ProcessLevel::TokenFailed:
+        return true;
+    case ProcessLevel::OpenFailed:
+        return false;
+    case ProcessLevel::Ok:
+        break;
+    }
+    quint32 own = 0;
+    if (!api.ownProcessLevel(&own))
+        return false;
+    return target.level > own && target.level != 0 && own != 0;
+}
+
+bool Win32Road::forceForeground(Win32Api &api, WindowHandle window)
+{
+    if (!window || !api.isWindow(window))
+        return false;
+    const quint32 own = api.currentThreadId();
+    const quint32 theirs = api.windowThreadProcessId(window, nullptr);
+    const bool attached = api.attachThreadInput(own, theirs, true);
+    const bool set = api.setForegroundWindow(window);
+    api.bringWindowToTop(window);
+    if (attached)
+        api.attachThreadInput(own, theirs, false);
+    return set || api.foregroundWindow() == window;
+}
+
+bool Win32Road::isTextControl(Win32Api &api, WindowHandle window)
+{
+    if (!window)
+        return false;
+    QString name;
+    if (!api.className(window, &name))
+        return false;
+    return TextControlClass::isTextControlClassName(
+        reinterpret_cast<const char16_t *>(name.utf16()), std::size_t(name.size()));
+}
+
+WindowHandle Win32Road::findTextControl(Win32Api &api, WindowHandle target)
+{
+    WindowHandle w = (target && api.isWindow(target)) ? target : api.foregroundWindow();
+    if (!w)
+        return 0;
+    if (isTextControl(api, w))
+        return w;
+
+    quint32 thread = api.windowThreadProcessId(w, nullptr);
+    if (!api.isWindow(w)) {
+        const WindowHandle fg = api.foregroundWindow();
+        thread = fg ? api.windowThreadProcessId(fg, nullptr) : 0;
+    }
+    WindowHandle candidate = 0;
+    if (thread) {
+        const quint32 own = api.currentThreadId();
+        const bool attached = thread != own && api.attachThreadInput(own, thread, true);
+        GuiThreadInfo info;
+        if (api.guiThreadInfo(thread, &info))
+            candidate = info.focus;
+        if (attached)
+            api.attachThreadInput(own, thread, false);
+    }
+    // Another child that takes text is not the user's choice: a focused
+    // button beside an EDIT must not send the text into the EDIT.
+    return isTextControl(api, candidate) ? candidate : 0;
+}
+
+int Win32Road::typeUnicode(Win32Api &api, const QString &text)
+{
+    return sendUnicodeText(text, Win32Services::TypingChunk,
+                           [&](const QVector<KeyInput> &events) { return api.sendInput(events); });
+}

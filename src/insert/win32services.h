@@ -1,0 +1,106 @@
+#pragma once
+
+// The desktop's services on Windows, written over the Win32 calls
+// (Win32Api): bringing a window forward with its thread's input attached,
+// the GUI-thread query for the focused control and the caret, integrity
+// levels, standard text controls by message, Unicode key events and the
+// clipboard opened, emptied and closed around our text. Free of Windows
+// headers, so the algorithms are tested anywhere against a recording fake.
+
+#include "insert/win32api.h"
+
+class Win32Services : public Desktop,
+                      private TargetService,
+                      private KeyboardOutput,
+                      private ClipboardRoad,
+                      private TextControls,
+                      private CaretService,
+                      private ShortcutService,
+                      private OwnWindows,
+                      private Clock
+{
+public:
+    explicit Win32Services(Win32Api &api) : api(api) {}
+    // The same over api, which it keeps.
+    static std::unique_ptr<Desktop> owning(std::unique_ptr<Win32Api> api);
+
+    TargetService &targets() override { return *this; }
+    KeyboardOutput &keyboard() override { return *this; }
+    ClipboardRoad &clipboard() override { return *this; }
+    CaretService &caret() override { return *this; }
+    ShortcutService &shortcuts() override { return *this; }
+    OwnWindows &ownWindows() override { return *this; }
+    Clock &clock() override { return *this; }
+    TextControls *textControls() override { return this; }
+
+    // OpenClipboard is retried this often while another program holds it.
+    static constexpr int ClipboardAttempts = 10;
+    static constexpr int ClipboardRetryMs = 15;
+    // Unicode key events per SendInput call.
+    static constexpr int TypingChunk = 64;
+
+private:
+    // TargetService
+    WindowHandle foregroundWindow() override;
+    bool isWindow(WindowHandle w) override;
+    bool targetApplication(WindowHandle w, TargetApp *app) override;
+    bool isOwnProcess(WindowHandle w) override;
+    bool isMorePrivileged(WindowHandle w) override;
+    bool bringToFront(WindowHandle w) override;
+    void settle(WindowHandle w, int maxMs) override;
+    WindowHandle pickWindow(int maxMs) override;
+    // KeyboardOutput
+    bool canTypeExactly(const QString &text) override;
+    int typeText(const QString &text) override;
+    bool isAnyKeyDown(bool modifiersToo) override;
+    void waitForKeyEvent(int maxMs) override;
+    // ClipboardRoad
+    std::unique_ptr<ClipboardBackup> backupClipboard(bool primary) override;
+    ClipboardRestore restoreClipboard(const ClipboardBackup &backup) override;
+    ClipboardPut putText(const QString &text, ClipboardOffer offer) override;
+    bool sendPasteKey(WindowHandle target, PasteKey key) override;
+    bool awaitFetched(WindowHandle target, int settleMs) override;
+    // TextControls
+    WindowHandle focusedControl(WindowHandle target) override;
+    ControlInsert insertByMessage(WindowHandle control, const QString &text,
+                                  ControlRefusal *refusal) override;
+    bool pasteClipboard(WindowHandle control) override;
+    // CaretService
+    bool caretRect(WindowHandle target, QRect *screenRect) override;
+    QPoint pointerPos() override;
+    // ShortcutService
+    bool registerShortcut(WindowHandle owner, int id, int mods, int vk) override;
+    bool unregisterShortcut(WindowHandle owner, int id) override;
+    int pressedShortcut(const QByteArray &eventType, void *message) override;
+    QString altGrCharacter(int vk, bool shift) override;
+    // OwnWindows
+    bool activateOwnWindow(WindowHandle w, int maxMs) override;
+    bool placeOwnWindow(WindowHandle w, const QRect &geometry) override;
+    bool keepOutOfTaskBar(WindowHandle w) override;
+    bool yieldTopmost(WindowHandle topmost, WindowHandle dialog, bool yield) override;
+    // Clock
+    quint32 tickCount() override;
+    void sleep(int ms) override;
+
+    Win32Api &api;
+    // Our shortcuts stepped aside for a paste chord until its text is fetched.
+    bool m_hotkeysSuspended = false;
+};
+
+// The Win32 algorithms themselves, for their tests.
+namespace Win32Road {
+// The modifier keys whose release is waited for.
+constexpr quint16 ModifierKeys[] = {0xA2, 0xA3, 0xA0, 0xA1, 0xA4, 0xA5, 0x5B, 0x5C};
+
+// True when the window's process must be treated as more privileged than ours.
+bool isTargetElevated(Win32Api &api, WindowHandle window);
+// Brings window to the foreground; true when it is there afterwards.
+bool forceForeground(Win32Api &api, WindowHandle window);
+bool isTextControl(Win32Api &api, WindowHandle window);
+// The standard text control that should receive the text, or 0: the target
+// itself, or the control that has the keyboard focus in its thread.
+WindowHandle findTextControl(Win32Api &api, WindowHandle target);
+// Types text as Unicode key events, TypingChunk code units per batch;
+// returns how many code units went out whole (text.size() when all did).
+int typeUnicode(Win32Api &api, const QString &text);
+} // namespace Win32Road
