@@ -1,0 +1,207 @@
+#include "fakes/recordingdesktop.h"
+
+namespace {
+
+QString hex(WindowHandle w)
+{
+    return QString::number(w, 16);
+}
+
+QString nameOf(ClipboardOffer offer)
+{
+    switch (offer) {
+    case ClipboardOffer::ForUser:
+        return QStringLiteral("user");
+    case ClipboardOffer::ForPaste:
+        return QStringLiteral("paste");
+    case ClipboardOffer::ForPasteWithPrimary:
+        return QStringLiteral("paste+primary");
+    }
+    return QString();
+}
+
+QString nameOf(PasteKey key)
+{
+    switch (key) {
+    case PasteKey::CtrlV:
+        return QStringLiteral("Ctrl+V");
+    case PasteKey::CtrlShiftV:
+        return QStringLiteral("Ctrl+Shift+V");
+    case PasteKey::ShiftInsert:
+        return QStringLiteral("Shift+Insert");
+    }
+    return QString();
+}
+
+class FakeBackup final : public ClipboardBackup
+{
+public:
+    FakeBackup(QString content, int lost) : content(std::move(content)), lost(lost) {}
+    int lostFormats() const override { return lost; }
+    QString content;
+    int lost;
+};
+
+} // namespace
+
+void FakeClock::sleep(int ms)
+{
+    log.calls << QStringLiteral("sleep %1").arg(ms);
+    log.now += quint32(ms);
+}
+
+bool FakeTargets::targetApplication(WindowHandle w, TargetApp *app)
+{
+    const auto it = apps.constFind(w);
+    if (it == apps.constEnd())
+        return false;
+    *app = *it;
+    return true;
+}
+
+bool FakeTargets::bringToFront(WindowHandle w)
+{
+    log.calls << QStringLiteral("bringToFront ") + hex(w);
+    if (obeys && isWindow(w))
+        front = w;
+    return front == w;
+}
+
+void FakeTargets::settle(WindowHandle w, int maxMs)
+{
+    log.calls << QStringLiteral("settle %1 %2").arg(hex(w)).arg(maxMs);
+}
+
+WindowHandle FakeTargets::pickWindow(int maxMs)
+{
+    log.calls << QStringLiteral("pickWindow %1").arg(maxMs);
+    return picked;
+}
+
+bool FakeKeyboard::canTypeExactly(const QString &text)
+{
+    log.calls << QStringLiteral("canTypeExactly ") + text;
+    return exact;
+}
+
+int FakeKeyboard::typeText(const QString &text)
+{
+    log.calls << QStringLiteral("typeText ") + text;
+    const int n = accepts < 0 ? text.size() : qMin(accepts, text.size());
+    typed += text.left(n);
+    return n;
+}
+
+bool FakeKeyboard::isAnyKeyDown(bool modifiersToo)
+{
+    return log.now < otherHeldUntil || (modifiersToo && log.now < modifierHeldUntil);
+}
+
+void FakeKeyboard::waitForKeyEvent(int maxMs)
+{
+    log.now += quint32(maxMs);
+}
+
+std::unique_ptr<ClipboardBackup> FakeClipboardRoad::backupClipboard(bool primary)
+{
+    log.calls << (primary ? QStringLiteral("backup primary") : QStringLiteral("backup"));
+    if (!readable)
+        return nullptr;
+    return std::make_unique<FakeBackup>(content, lostFormats);
+}
+
+ClipboardRestore FakeClipboardRoad::restoreClipboard(const ClipboardBackup &backup)
+{
+    log.calls << QStringLiteral("restore");
+    const ClipboardRestore answer =
+        restoreAnswers.isEmpty() ? ClipboardRestore::Restored : restoreAnswers.takeFirst();
+    if (answer == ClipboardRestore::Restored || answer == ClipboardRestore::Partly)
+        content = static_cast<const FakeBackup &>(backup).content;
+    return answer;
+}
+
+ClipboardPut FakeClipboardRoad::putText(const QString &text, ClipboardOffer offer)
+{
+    log.calls << QStringLiteral("put ") + nameOf(offer);
+    offers << offer;
+    if (putAnswer == ClipboardPut::Put)
+        content = text;
+    else if (putAnswer == ClipboardPut::Failed)
+        content.clear();
+    return putAnswer;
+}
+
+bool FakeClipboardRoad::sendPasteKey(WindowHandle target, PasteKey key)
+{
+    log.calls << QStringLiteral("pasteKey %1 %2").arg(hex(target), nameOf(key));
+    return keysGoOut;
+}
+
+bool FakeClipboardRoad::awaitFetched(WindowHandle target, int settleMs)
+{
+    log.calls << QStringLiteral("awaitFetched %1 %2").arg(hex(target)).arg(settleMs);
+    if (fetched)
+        pasted += content;
+    return fetched;
+}
+
+ControlInsert FakeTextControls::insertByMessage(WindowHandle control, const QString &text,
+                                                ControlRefusal *refusal)
+{
+    log.calls << QStringLiteral("insertByMessage %1 %2").arg(hex(control), text);
+    if (answer == ControlInsert::Refused)
+        *refusal = this->refusal;
+    return answer;
+}
+
+bool FakeTextControls::pasteClipboard(WindowHandle control)
+{
+    log.calls << QStringLiteral("pasteClipboard ") + hex(control);
+    return pastes;
+}
+
+bool FakeCaret::caretRect(WindowHandle, QRect *screenRect)
+{
+    if (rect.isNull())
+        return false;
+    *screenRect = rect;
+    return true;
+}
+
+bool FakeShortcuts::registerShortcut(WindowHandle, int id, int mods, int vk)
+{
+    log.calls << QStringLiteral("register %1 %2 %3").arg(id).arg(mods).arg(vk);
+    return !taken.contains(vk);
+}
+
+bool FakeShortcuts::unregisterShortcut(WindowHandle, int id)
+{
+    log.calls << QStringLiteral("unregister %1").arg(id);
+    return true;
+}
+
+bool FakeOwnWindows::activateOwnWindow(WindowHandle w, int)
+{
+    log.calls << QStringLiteral("activateOwnWindow ") + hex(w);
+    return true;
+}
+
+bool FakeOwnWindows::placeOwnWindow(WindowHandle w, const QRect &)
+{
+    log.calls << QStringLiteral("placeOwnWindow ") + hex(w);
+    return true;
+}
+
+QStringList RecordingDesktop::callsOf(const QStringList &names) const
+{
+    QStringList out;
+    for (const QString &call : log.calls) {
+        for (const QString &name : names) {
+            if (call == name || call.startsWith(name + QLatin1Char(' '))) {
+                out << call;
+                break;
+            }
+        }
+    }
+    return out;
+}

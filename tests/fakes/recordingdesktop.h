@@ -1,0 +1,181 @@
+#pragma once
+
+// A desktop of recording fakes, one per service, in the services' own
+// terms: no threads, messages or key events, only what the dispatch and
+// insertion logic asks and what each service answers. Every call lands in
+// one log, in order; time is simulated.
+
+#include "platform/desktop.h"
+
+#include <QHash>
+#include <QSet>
+#include <QStringList>
+#include <QVector>
+
+struct ServiceLog
+{
+    QStringList calls;
+    quint32 now = 1000;
+};
+
+class FakeClock final : public Clock
+{
+public:
+    explicit FakeClock(ServiceLog &log) : log(log) {}
+    quint32 tickCount() override { return log.now; }
+    void sleep(int ms) override;
+
+private:
+    ServiceLog &log;
+};
+
+class FakeTargets final : public TargetService
+{
+public:
+    explicit FakeTargets(ServiceLog &log) : log(log) {}
+    QSet<WindowHandle> windows;
+    WindowHandle front = 0;
+    bool obeys = true; // bringToFront brings a window that exists
+    QSet<WindowHandle> ownWindows;
+    QSet<WindowHandle> privileged;
+    QHash<WindowHandle, TargetApp> apps;
+    WindowHandle picked = 0;
+
+    WindowHandle foregroundWindow() override { return front; }
+    bool isWindow(WindowHandle w) override { return w && windows.contains(w); }
+    bool targetApplication(WindowHandle w, TargetApp *app) override;
+    bool isOwnProcess(WindowHandle w) override { return ownWindows.contains(w); }
+    bool isMorePrivileged(WindowHandle w) override { return privileged.contains(w); }
+    bool bringToFront(WindowHandle w) override;
+    void settle(WindowHandle w, int maxMs) override;
+    WindowHandle pickWindow(int maxMs) override;
+
+private:
+    ServiceLog &log;
+};
+
+class FakeKeyboard final : public KeyboardOutput
+{
+public:
+    explicit FakeKeyboard(ServiceLog &log) : log(log) {}
+    bool exact = true;
+    int accepts = -1; // units typeText takes before it stops; -1: all
+    // Keys held until the clock reaches these.
+    quint32 modifierHeldUntil = 0;
+    quint32 otherHeldUntil = 0;
+    QString typed;
+
+    bool canTypeExactly(const QString &text) override;
+    int typeText(const QString &text) override;
+    bool isAnyKeyDown(bool modifiersToo) override;
+    void waitForKeyEvent(int maxMs) override;
+
+private:
+    ServiceLog &log;
+};
+
+class FakeClipboardRoad final : public ClipboardRoad
+{
+public:
+    explicit FakeClipboardRoad(ServiceLog &log) : log(log) {}
+    QString content = QStringLiteral("the user's");
+    bool readable = true;
+    int lostFormats = 0;
+    ClipboardPut putAnswer = ClipboardPut::Put;
+    bool keysGoOut = true;
+    bool fetched = true;
+    // restoreClipboard's answers in turn; Restored once they run out.
+    QVector<ClipboardRestore> restoreAnswers;
+    QString pasted; // what the target took from the clipboard
+    QVector<ClipboardOffer> offers;
+
+    std::unique_ptr<ClipboardBackup> backupClipboard(bool primary) override;
+    ClipboardRestore restoreClipboard(const ClipboardBackup &backup) override;
+    ClipboardPut putText(const QString &text, ClipboardOffer offer) override;
+    bool sendPasteKey(WindowHandle target, PasteKey key) override;
+    bool awaitFetched(WindowHandle target, int settleMs) override;
+
+private:
+    ServiceLog &log;
+};
+
+class FakeTextControls final : public TextControls
+{
+public:
+    explicit FakeTextControls(ServiceLog &log) : log(log) {}
+    WindowHandle control = 0;
+    ControlInsert answer = ControlInsert::Unchanged;
+    ControlRefusal refusal = ControlRefusal::NotAccepted;
+    bool pastes = true;
+
+    WindowHandle focusedControl(WindowHandle) override { return control; }
+    ControlInsert insertByMessage(WindowHandle control, const QString &text,
+                                  ControlRefusal *refusal) override;
+    bool pasteClipboard(WindowHandle control) override;
+
+private:
+    ServiceLog &log;
+};
+
+class FakeCaret final : public CaretService
+{
+public:
+    QRect rect; // null: no caret known
+    QPoint pointer;
+    bool caretRect(WindowHandle, QRect *screenRect) override;
+    QPoint pointerPos() override { return pointer; }
+};
+
+class FakeShortcuts final : public ShortcutService
+{
+public:
+    explicit FakeShortcuts(ServiceLog &log) : log(log) {}
+    QSet<int> taken; // virtual keys another program holds
+    bool registerShortcut(WindowHandle owner, int id, int mods, int vk) override;
+    bool unregisterShortcut(WindowHandle owner, int id) override;
+    int pressedShortcut(const QByteArray &, void *) override { return 0; }
+    QString altGrCharacter(int, bool) override { return QString(); }
+
+private:
+    ServiceLog &log;
+};
+
+class FakeOwnWindows final : public OwnWindows
+{
+public:
+    explicit FakeOwnWindows(ServiceLog &log) : log(log) {}
+    bool activateOwnWindow(WindowHandle w, int maxMs) override;
+    bool placeOwnWindow(WindowHandle w, const QRect &geometry) override;
+    bool keepOutOfTaskBar(WindowHandle) override { return true; }
+    bool yieldTopmost(WindowHandle, WindowHandle, bool) override { return true; }
+
+private:
+    ServiceLog &log;
+};
+
+class RecordingDesktop final : public Desktop
+{
+public:
+    ServiceLog log;
+    FakeTargets targetsFake{log};
+    FakeKeyboard keyboardFake{log};
+    FakeClipboardRoad clipboardFake{log};
+    FakeTextControls controlsFake{log};
+    FakeCaret caretFake;
+    FakeShortcuts shortcutsFake{log};
+    FakeOwnWindows ownWindowsFake{log};
+    FakeClock clockFake{log};
+    bool hasTextControls = false;
+
+    TargetService &targets() override { return targetsFake; }
+    KeyboardOutput &keyboard() override { return keyboardFake; }
+    ClipboardRoad &clipboard() override { return clipboardFake; }
+    CaretService &caret() override { return caretFake; }
+    ShortcutService &shortcuts() override { return shortcutsFake; }
+    OwnWindows &ownWindows() override { return ownWindowsFake; }
+    Clock &clock() override { return clockFake; }
+    TextControls *textControls() override { return hasTextControls ? &controlsFake : nullptr; }
+
+    // The calls whose name starts with one of these words, in order.
+    QStringList callsOf(const QStringList &names) const;
+};
