@@ -189,10 +189,12 @@ QString MainWindow::bindingLines() const
             commands.append({p.mods, p.vk, {QStringLiteral("--type"), p.name}});
     }
     const QString program = QCoreApplication::applicationFilePath();
-    // sway's own syntax where sway runs; elsewhere the commands to bind with
-    // the desktop's own tool.
+    // The compositor's own syntax where we know it; elsewhere the commands
+    // to bind with the desktop's own tool.
     if (!qEnvironmentVariableIsEmpty("SWAYSOCK"))
         return DesktopBindings::swayLines(commands, program);
+    if (!qEnvironmentVariableIsEmpty("HYPRLAND_INSTANCE_SIGNATURE"))
+        return DesktopBindings::hyprlandLines(commands, program);
     QStringList keys;
     for (const DesktopBindings::Command &c : qAsConst(commands))
         keys << Hotkey::keyText(c.mods, c.vk);

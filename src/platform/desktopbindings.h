@@ -32,6 +32,13 @@ bool swaySafe(const QString &argument);
 // by printf in the shell, since sway's own parsing would change them.
 QString swayLines(const QVector<Command> &commands, const QString &program);
 
+// The key combination in Hyprland's terms ("SUPER SHIFT, k"); empty when the
+// key has no name there.
+QString hyprlandCombination(int mods, int vk);
+
+// One "bind =" line per command for Hyprland's configuration, as swayLines.
+QString hyprlandLines(const QVector<Command> &commands, const QString &program);
+
 // For compositors whose binding syntax we do not write: one line per command
 // with the key combination as the program shows it (keyText), then the
 // command for the shell, for the user to bind with the desktop's own tool.

@@ -67,6 +67,25 @@ private slots:
         QCOMPARE(out, line);
     }
 
+    // Hyprland's form: its modifiers, and # and $ (its comment and variables)
+    // and commas made by printf as well.
+    void hyprland()
+    {
+        QCOMPARE(DesktopBindings::hyprlandCombination(0x8 | 0x4, 0x4B),
+                 QStringLiteral("SUPER SHIFT, k"));
+        QCOMPARE(DesktopBindings::hyprlandCombination(0, 0x74), QStringLiteral(", F5"));
+        const QString out = DesktopBindings::hyprlandLines(
+            {{0x2 | 0x1, 0x31, {QStringLiteral("--type"), QStringLiteral("#1, $x it's")}},
+             {0x2, 0xFF, {QStringLiteral("--picker")}}},
+            QStringLiteral("/usr/bin/scrivlet"));
+        const QStringList lines = out.split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines[0], QStringLiteral("bind = CTRL ALT, 1, exec, '/usr/bin/scrivlet' '--type' "
+                                          "''$(printf '\\043')'1'$(printf '\\054')' '$(printf "
+                                          "'\\044')'x it'$(printf '\\047')'s'"));
+        QVERIFY(lines[1].startsWith(QLatin1String("# ")));
+    }
+
     // Elsewhere the commands stand alone, quoted for a shell.
     void commandLinesForOtherDesktops()
     {

@@ -19,6 +19,16 @@ QString swayLines(const QVector<Command> &, const QString &)
     return QString();
 }
 
+QString hyprlandCombination(int, int)
+{
+    return QString();
+}
+
+QString hyprlandLines(const QVector<Command> &, const QString &)
+{
+    return QString();
+}
+
 QString commandLines(const QVector<Command> &, const QStringList &, const QString &)
 {
     return QString();

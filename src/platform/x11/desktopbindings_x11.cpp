@@ -13,17 +13,14 @@ constexpr int ModControl = 0x2;
 constexpr int ModShift = 0x4;
 constexpr int ModWin = 0x8;
 
-// A word for the shell, in single quotes. sway counts quotes without regard
-// to the shell's escapes, keeps backslashes, ends the command at a double
-// quote and replaces its own $variables: those characters are made by printf
-// from their octal codes, in quotes of their own, so that every quote sway
-// sees is paired.
-QString shellWord(const QString &word)
+// A word for the shell, in single quotes, with the characters that the
+// compositor's parser would take for its own (made) by printf from their
+// octal codes, in quotes of their own.
+QString shellWord(const QString &word, const QString &made)
 {
     QString out = QStringLiteral("'");
     for (const QChar c : word) {
-        if (c == QLatin1Char('\'') || c == QLatin1Char('"') || c == QLatin1Char('\\') ||
-            c == QLatin1Char('$')) {
+        if (made.contains(c)) {
             out += QStringLiteral("'$(printf '\\%1')'")
                        .arg(QString::number(c.unicode(), 8).rightJustified(3, QLatin1Char('0')));
         } else {
@@ -33,52 +30,33 @@ QString shellWord(const QString &word)
     return out + QLatin1Char('\'');
 }
 
-} // namespace
-
-namespace DesktopBindings {
-
-QString swayCombination(int mods, int vk)
+// The key's name in XKB's terms ("k", "F5", "semicolon"); empty when none.
+QString keyName(int vk)
 {
     const quint32 keysym = X11KeyMap::keysymFromVirtualKey(vk);
     char name[64];
     if (keysym == 0 || xkb_keysym_get_name(keysym, name, sizeof name) <= 0)
         return QString();
-    QStringList parts;
-    if (mods & ModWin)
-        parts << QStringLiteral("Mod4");
-    if (mods & ModControl)
-        parts << QStringLiteral("Ctrl");
-    if (mods & ModAlt)
-        parts << QStringLiteral("Mod1");
-    if (mods & ModShift)
-        parts << QStringLiteral("Shift");
-    parts << QString::fromLatin1(name);
-    return parts.join(QLatin1Char('+'));
+    return QString::fromLatin1(name);
 }
 
-bool swaySafe(const QString &argument)
-{
-    for (const QChar c : argument) {
-        // A line break would end the binding; the shell drops a trailing
-        // one that printf makes.
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            return false;
-    }
-    return true;
-}
-
-QString swayLines(const QVector<Command> &commands, const QString &program)
+// One binding line per command: line(command, shell) writes it around the
+// quoted command, or answers nothing where the key has no name. A comment
+// stands where no line can be written safely.
+template <typename Line>
+QString bindingLines(const QVector<DesktopBindings::Command> &commands, const QString &program,
+                     const QString &made, Line line)
 {
     QStringList lines;
-    for (const Command &command : commands) {
-        const QString keys = swayCombination(command.mods, command.vk);
-        bool safe = swaySafe(program);
-        QStringList words = {shellWord(program)};
+    for (const DesktopBindings::Command &command : commands) {
+        bool safe = DesktopBindings::swaySafe(program);
+        QStringList words = {shellWord(program, made)};
         for (const QString &argument : command.arguments) {
-            safe = safe && swaySafe(argument);
-            words << shellWord(argument);
+            safe = safe && DesktopBindings::swaySafe(argument);
+            words << shellWord(argument, made);
         }
-        if (keys.isEmpty() || !safe) {
+        const QString written = safe ? line(command, words.join(QLatin1Char(' '))) : QString();
+        if (written.isEmpty()) {
             // The comment is one line too: control characters become spaces.
             QString said = command.arguments.join(QLatin1Char(' '));
             for (QChar &c : said) {
@@ -93,11 +71,88 @@ QString swayLines(const QVector<Command> &commands, const QString &program)
                              .arg(said);
             continue;
         }
-        // The whole command in double quotes: sway takes it as one word and
-        // hands it to the shell as it stands.
-        lines << QStringLiteral("bindsym %1 exec \"%2\"").arg(keys, words.join(QLatin1Char(' ')));
+        lines << written;
     }
     return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+namespace DesktopBindings {
+
+QString swayCombination(int mods, int vk)
+{
+    const QString name = keyName(vk);
+    if (name.isEmpty())
+        return QString();
+    QStringList parts;
+    if (mods & ModWin)
+        parts << QStringLiteral("Mod4");
+    if (mods & ModControl)
+        parts << QStringLiteral("Ctrl");
+    if (mods & ModAlt)
+        parts << QStringLiteral("Mod1");
+    if (mods & ModShift)
+        parts << QStringLiteral("Shift");
+    parts << name;
+    return parts.join(QLatin1Char('+'));
+}
+
+bool swaySafe(const QString &argument)
+{
+    for (const QChar c : argument) {
+        // A line break would end the binding; the shell drops a trailing
+        // one that printf makes.
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            return false;
+    }
+    return true;
+}
+
+// sway counts quotes without regard to the shell's escapes, keeps
+// backslashes, ends the command at a double quote and replaces its own
+// $variables. The whole command goes in double quotes: sway takes it as one
+// word and hands it to the shell as it stands.
+QString swayLines(const QVector<Command> &commands, const QString &program)
+{
+    return bindingLines(commands, program, QStringLiteral("'\"\\$"),
+                        [](const Command &command, const QString &shell) {
+                            const QString keys = swayCombination(command.mods, command.vk);
+                            if (keys.isEmpty())
+                                return QString();
+                            return QStringLiteral("bindsym %1 exec \"%2\"").arg(keys, shell);
+                        });
+}
+
+QString hyprlandCombination(int mods, int vk)
+{
+    const QString name = keyName(vk);
+    if (name.isEmpty())
+        return QString();
+    QStringList parts;
+    if (mods & ModWin)
+        parts << QStringLiteral("SUPER");
+    if (mods & ModControl)
+        parts << QStringLiteral("CTRL");
+    if (mods & ModAlt)
+        parts << QStringLiteral("ALT");
+    if (mods & ModShift)
+        parts << QStringLiteral("SHIFT");
+    return parts.join(QLatin1Char(' ')) + QLatin1String(", ") + name;
+}
+
+// Hyprland hands the rest of the line after "exec," to the shell as it
+// stands, but takes # for a comment and replaces its $variables; a comma is
+// made too, so that no version splits the command at it.
+QString hyprlandLines(const QVector<Command> &commands, const QString &program)
+{
+    return bindingLines(commands, program, QStringLiteral("'\"\\$#,"),
+                        [](const Command &command, const QString &shell) {
+                            const QString keys = hyprlandCombination(command.mods, command.vk);
+                            if (keys.isEmpty())
+                                return QString();
+                            return QStringLiteral("bind = %1, exec, %2").arg(keys, shell);
+                        });
 }
 
 QString commandLines(const QVector<Command> &commands, const QStringList &keyTexts,
