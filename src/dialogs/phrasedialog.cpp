@@ -3,6 +3,7 @@
 #include "hotkeys/hotkey.h"
 #include "hotkeys/hotkeyedit.h"
 #include "hotkeys/layoutnote.h"
+#include "insert/placeholders.h"
 #include "store/phrasestore.h"
 
 #include <QCheckBox>
@@ -12,7 +13,39 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSyntaxHighlighter>
 #include <QVBoxLayout>
+
+namespace {
+
+// Underlines what is in braces but no placeholder, while the phrase's
+// placeholders are on: it will be typed as it stands. A placeholder never
+// spans lines, so each line is looked at alone.
+class UnknownPlaceholders final : public QSyntaxHighlighter
+{
+public:
+    UnknownPlaceholders(QTextDocument *document, const QCheckBox *on)
+        : QSyntaxHighlighter(document), on(on)
+    {}
+
+protected:
+    void highlightBlock(const QString &text) override
+    {
+        if (!on->isChecked())
+            return;
+        QTextCharFormat mark;
+        mark.setUnderlineStyle(QTextCharFormat::WaveUnderline);
+        mark.setUnderlineColor(QColor(0xd0, 0x30, 0x30));
+        mark.setToolTip(PhraseDialog::tr("Not a placeholder: typed as it stands."));
+        for (const Placeholders::Span &span : Placeholders::unknown(text))
+            setFormat(span.start, span.length, mark);
+    }
+
+private:
+    const QCheckBox *on;
+};
+
+} // namespace
 
 PhraseDialog::PhraseDialog(const Phrase &phrase, PhraseStore *store, bool editing, QWidget *parent)
     : ThemedDialog(parent), store(store), id(phrase.id)
@@ -44,12 +77,28 @@ PhraseDialog::PhraseDialog(const Phrase &phrase, PhraseStore *store, bool editin
     hint->setWordWrap(true);
     bodyLayout->addWidget(hint);
 
+    bodyLayout->addWidget(new QLabel(tr("Abbreviation"), this));
+    abbreviation = new QLineEdit(this);
+    abbreviation->setMaxLength(Phrase::MaxAbbreviationLength);
+    abbreviation->setPlaceholderText(tr("Optional, such as ;sig"));
+    bodyLayout->addWidget(abbreviation);
+    auto *abbreviationHint =
+        new QLabel(tr("Type these characters in any program, and the phrase replaces them."), this);
+    abbreviationHint->setObjectName(QStringLiteral("hint"));
+    abbreviationHint->setWordWrap(true);
+    bodyLayout->addWidget(abbreviationHint);
+
     bodyLayout->addWidget(new QLabel(tr("Text"), this));
     text = new QPlainTextEdit(this);
     text->setMinimumHeight(320);
     text->setPlaceholderText(tr("One line or many lines. Press Enter to start a new line. "
                                 "Blank lines are kept."));
     bodyLayout->addWidget(text, 1);
+
+    placeholders = new QCheckBox(tr("Placeholders"), this);
+    placeholders->setToolTip(tr("Fill in {date}, {time}, {date:FORMAT}, {clipboard} and {cursor} "
+                                "when the phrase is inserted. {{ and }} stand for braces."));
+    bodyLayout->addWidget(placeholders);
 
     enabled = new QCheckBox(tr("Enable this phrase"), this);
     bodyLayout->addWidget(enabled);
@@ -81,6 +130,11 @@ PhraseDialog::PhraseDialog(const Phrase &phrase, PhraseStore *store, bool editin
     textAsOpened = editorText();
     hotkey->setHotkey(phrase.mods, phrase.vk);
     enabled->setChecked(phrase.enabled);
+    abbreviation->setText(phrase.abbreviation);
+    placeholders->setChecked(phrase.placeholders);
+    auto *marks = new UnknownPlaceholders(text->document(), placeholders);
+    connect(placeholders, &QCheckBox::toggled, marks, &QSyntaxHighlighter::rehighlight);
+    marks->rehighlight(); // now, not on the next turn of the event loop
 }
 
 void PhraseDialog::setDesktop(Desktop *desktop)
@@ -100,6 +154,8 @@ Phrase PhraseDialog::phrase() const
     p.mods = hotkey->mods();
     p.enabled = enabled->isChecked();
     p.lastUsed = 0;
+    p.abbreviation = abbreviation->text();
+    p.placeholders = placeholders->isChecked();
     return p;
 }
 
@@ -129,6 +185,8 @@ QString PhraseDialog::validationMessage() const
     case Hotkey::Refusal::None:
         break;
     }
+    if (!candidate.abbreviation.isEmpty() && !Phrase::isValidAbbreviation(candidate.abbreviation))
+        return tr("An abbreviation is 1 to 32 characters, without spaces.");
     if (!store)
         return QString();
     if (!store->findDuplicateText(candidate.text, candidate.id).isEmpty())
@@ -137,6 +195,9 @@ QString PhraseDialog::validationMessage() const
         (store->conflictsWithGlobalHotkey(candidate.mods, candidate.vk) ||
          !store->findHotkeyConflict(candidate.mods, candidate.vk, candidate.id).isEmpty()))
         return tr("This shortcut is already used.");
+    if (candidate.enabled &&
+        !store->findAbbreviationConflict(candidate.abbreviation, candidate.id).isEmpty())
+        return tr("Another phrase already has this abbreviation.");
     return QString();
 }
 

@@ -2,7 +2,7 @@
 
 // The modal editor of one phrase. It checks the rules a phrase must meet before
 // it enters the list (some text, not too long, not a duplicate, a free
-// shortcut) and never writes to the store: the caller stores an accepted
+// shortcut and abbreviation) and never writes to the store: the caller stores an accepted
 // result.
 
 #include "store/phrase.h"
@@ -43,6 +43,8 @@ public:
     QLineEdit *nameEdit() const { return name; }
     QPlainTextEdit *textEdit() const { return text; }
     QCheckBox *enabledBox() const { return enabled; }
+    QLineEdit *abbreviationEdit() const { return abbreviation; }
+    QCheckBox *placeholdersBox() const { return placeholders; }
 
 public slots:
     void accept() override;
@@ -60,4 +62,6 @@ private:
     LayoutNote *note = nullptr;
     QPlainTextEdit *text = nullptr;
     QCheckBox *enabled = nullptr;
+    QLineEdit *abbreviation = nullptr;
+    QCheckBox *placeholders = nullptr;
 };

@@ -51,6 +51,10 @@ SettingsDialog::SettingsDialog(PhraseStore *store, bool showFailed, bool pickerF
     showLabel = new QLabel(this);
     pickerLabel = new QLabel(this);
     orderLabel = new QLabel(this);
+    abbreviationMode = new OrderComboBox(this);
+    abbreviationMode->setObjectName(QStringLiteral("abbreviationCombo"));
+    abbreviationMode->setMinimumHeight(32);
+    abbreviationLabel = new QLabel(this);
 
     const auto conflictLabel = [this](bool visible) {
         auto *label = new QLabel(this);
@@ -88,6 +92,7 @@ SettingsDialog::SettingsDialog(PhraseStore *store, bool showFailed, bool pickerF
     pickerColumn->addWidget(hint, 0, Qt::AlignTop);
     form->addRow(pickerLabel, pickerColumn);
     form->addRow(orderLabel, order);
+    form->addRow(abbreviationLabel, abbreviationMode);
     applicationsLabel = new QLabel(this);
     applications = new QPushButton(this);
     applications->setObjectName(QStringLiteral("applications"));
@@ -142,6 +147,7 @@ SettingsDialog::SettingsDialog(PhraseStore *store, bool showFailed, bool pickerF
     showEditor->setHotkey(current.showMods, current.showVk);
     pickerEditor->setHotkey(current.pickerMods, current.pickerVk);
     order->setCurrentIndex(current.pickerRecentFirst ? 0 : 1);
+    abbreviationMode->setCurrentIndex(current.abbreviationsAfterDelimiter ? 1 : 0);
     appRules = current.appRules;
 }
 
@@ -192,6 +198,26 @@ void SettingsDialog::setTexts()
     QTimer::singleShot(0, this, &SettingsDialog::fitHint);
 
     fillOrderBox();
+    abbreviationLabel->setText(tr("Abbreviations expand"));
+    fillAbbreviationBox();
+}
+
+void SettingsDialog::fillAbbreviationBox()
+{
+    const QVariant previous = abbreviationMode->currentData();
+    const QSignalBlocker blocker(abbreviationMode);
+    abbreviationMode->clear();
+    abbreviationMode->addItem(tr("At once"), false);
+    abbreviationMode->addItem(tr("After a space, Tab, Enter or punctuation"), true);
+    const int index = previous.isValid() ? abbreviationMode->findData(previous) : -1;
+    abbreviationMode->setCurrentIndex(index < 0 ? 0 : index);
+}
+
+void SettingsDialog::setAbbreviationsUnavailable(const QString &reason)
+{
+    abbreviationMode->setEnabled(reason.isEmpty());
+    abbreviationMode->setToolTip(reason);
+    abbreviationLabel->setToolTip(reason);
 }
 
 void SettingsDialog::fillOrderBox()
@@ -232,6 +258,7 @@ Settings SettingsDialog::settings() const
     result.pickerVk = pickerEditor->vk();
     result.pickerMods = pickerEditor->mods();
     result.pickerRecentFirst = order->currentData().toBool();
+    result.abbreviationsAfterDelimiter = abbreviationMode->currentData().toBool();
     result.appRules = appRules;
     return result;
 }

@@ -55,6 +55,10 @@ public:
     HotkeyEdit *showEdit() const { return showEditor; }
     HotkeyEdit *pickerEdit() const { return pickerEditor; }
     OrderComboBox *orderBox() const { return order; }
+    OrderComboBox *abbreviationBox() const { return abbreviationMode; }
+    // Where no program may read the keys typed in others, the abbreviation
+    // setting is greyed out with the reason as its tool tip.
+    void setAbbreviationsUnavailable(const QString &reason);
     QLabel *showConflictLabel() const { return showConflict; }
     QLabel *pickerConflictLabel() const { return pickerConflict; }
     QLabel *hintLabel() const { return hint; }
@@ -73,6 +77,7 @@ protected:
 private:
     void setTexts();
     void fillOrderBox();
+    void fillAbbreviationBox();
     // Gives the word-wrapped hint the height it needs at its width and grows
     // the dialog to fit it.
     void fitHint();
@@ -88,6 +93,8 @@ private:
     QLabel *showLabel = nullptr;
     QLabel *pickerLabel = nullptr;
     QLabel *orderLabel = nullptr;
+    OrderComboBox *abbreviationMode = nullptr;
+    QLabel *abbreviationLabel = nullptr;
     QLabel *showConflict = nullptr;
     QLabel *pickerConflict = nullptr;
     LayoutNote *showNote = nullptr;

@@ -133,7 +133,7 @@ QByteArray VirtualKeymap::keymapText() const
 {
     // XKB key codes are the evdev codes plus 8.
     const quint32 first = FirstKeycode + 8;
-    const quint32 last = first + Capacity + 1; // the two paste keys
+    const quint32 last = BackSpaceKeycode + 8; // the fixed keys come last
     QByteArray keycodes =
         "xkb_keycodes \"scrivlet\" {\n    minimum = 8;\n    maximum = " + QByteArray::number(last) +
         ";\n";
@@ -146,8 +146,11 @@ QByteArray VirtualKeymap::keymapText() const
         symbols += "    key " + name + " { [ " + keysymName(keysymFor(m_byKey.at(i))) + " ] };\n";
     }
     keycodes += "    <PSTV> = " + QByteArray::number(PasteVKeycode + 8) +
-                ";\n    <PSTI> = " + QByteArray::number(InsertKeycode + 8) + ";\n};\n";
-    symbols += "    key <PSTV> { [ v ] };\n    key <PSTI> { [ Insert ] };\n};\n";
+                ";\n    <PSTI> = " + QByteArray::number(InsertKeycode + 8) +
+                ";\n    <LEFT> = " + QByteArray::number(LeftKeycode + 8) +
+                ";\n    <BKSP> = " + QByteArray::number(BackSpaceKeycode + 8) + ";\n};\n";
+    symbols += "    key <PSTV> { [ v ] };\n    key <PSTI> { [ Insert ] };\n"
+               "    key <LEFT> { [ Left ] };\n    key <BKSP> { [ BackSpace ] };\n};\n";
     // One level, no modifiers: the simplest types and no interpretations.
     return "xkb_keymap {\n" + keycodes +
            "xkb_types \"scrivlet\" {\n    type \"ONE_LEVEL\" {\n        modifiers = none;\n"

@@ -28,6 +28,9 @@ public:
     // map needs no modifier keys.
     static constexpr quint32 PasteVKeycode = FirstKeycode + Capacity;
     static constexpr quint32 InsertKeycode = PasteVKeycode + 1;
+    // And the editing keys: Left for the caret, BackSpace for erasing.
+    static constexpr quint32 LeftKeycode = InsertKeycode + 1;
+    static constexpr quint32 BackSpaceKeycode = LeftKeycode + 1;
     // The modifier bits of the chords, as XKB numbers its real modifiers.
     static constexpr quint32 ShiftBit = 0x1;
     static constexpr quint32 ControlBit = 0x4;

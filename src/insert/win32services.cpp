@@ -201,6 +201,23 @@ int Win32Services::typeText(const QString &text)
     return Win32Road::typeUnicode(api, text);
 }
 
+int Win32Services::pressKey(EditKey key, int times)
+{
+    constexpr quint16 VkBack = 0x08;
+    constexpr quint16 VkLeft = 0x25;
+    const quint16 vk = key == EditKey::Left ? VkLeft : VkBack;
+    // The arrow is an extended key: without the flag its scan code is the
+    // keypad's 4.
+    const quint32 flags = KeyFlag::ScanCode | (key == EditKey::Left ? KeyFlag::Extended : 0);
+    const quint16 scan = api.scanCodeForVirtualKey(vk, api.foregroundWindow());
+    QVector<KeyInput> events;
+    for (int i = 0; i < times; ++i) {
+        events.append({vk, scan, flags});
+        events.append({vk, scan, flags | KeyFlag::KeyUp});
+    }
+    return events.isEmpty() ? 0 : (qMax(0, api.sendInput(events)) + 1) / 2;
+}
+
 bool Win32Services::isAnyKeyDown(bool modifiersToo)
 {
     bool down = api.isNonModifierKeyDown();
@@ -315,6 +332,13 @@ bool Win32Services::caretRect(WindowHandle target, QRect *screenRect)
 QPoint Win32Services::pointerPos()
 {
     return api.cursorPos();
+}
+
+bool Win32Services::isPasswordField(WindowHandle target)
+{
+    const WindowHandle control = Win32Road::findTextControl(api, target);
+    TextFieldTraits traits;
+    return control && api.textFieldTraits(control, &traits) && traits.password;
 }
 
 // ---- ShortcutService --------------------------------------------------------

@@ -52,6 +52,7 @@ private:
     // KeyboardOutput
     bool canTypeExactly(const QString &text) override;
     int typeText(const QString &text) override;
+    int pressKey(EditKey key, int times) override;
     bool isAnyKeyDown(bool modifiersToo) override;
     void waitForKeyEvent(int maxMs) override;
     // ClipboardRoad
@@ -68,6 +69,7 @@ private:
     // CaretService
     bool caretRect(WindowHandle target, QRect *screenRect) override;
     QPoint pointerPos() override;
+    bool isPasswordField(WindowHandle target) override;
     // ShortcutService
     bool registerShortcut(WindowHandle owner, int id, int mods, int vk) override;
     bool unregisterShortcut(WindowHandle owner, int id) override;

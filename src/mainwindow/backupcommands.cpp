@@ -40,7 +40,8 @@ void MainWindow::importBackupFrom(const QString &path)
     const int before = store->phrases().size();
     QString error;
     QStringList skipped;
-    const bool saved = store->importBackup(path, &error, &skipped);
+    QStringList withoutAbbreviation;
+    const bool saved = store->importBackup(path, &error, &skipped, &withoutAbbreviation);
     if (!saved && !error.isEmpty()) {
         showThemedMessage(this, windowTitle(), tr("Could not read the file."));
         return;
@@ -57,21 +58,33 @@ void MainWindow::importBackupFrom(const QString &path)
         return;
     }
 
-    if (skipped.isEmpty()) {
+    if (skipped.isEmpty() && withoutAbbreviation.isEmpty()) {
         statusBar()->showMessage(tr("Phrases imported."), BackupNoticeMs);
         return;
     }
-    const int hidden = qMax(0, skipped.size() - PhraseStore::SkippedListed);
-    const QString listing =
-        PhraseStore::skippedListing(skipped, tr("…and %n more", nullptr, hidden));
-    const int added = store->phrases().size() - before;
-    if (added < 1)
-        showNotice(tr("No new phrases were imported.\n\nThese were skipped because the same text "
-                      "is already in your list:\n%1")
-                       .arg(listing));
-    else
-        showNotice(tr("Imported %n new phrase(s).\n\nThese were skipped because the same text is "
-                      "already in your list:\n%1",
-                      nullptr, added)
-                       .arg(listing));
+    const auto listingOf = [this](const QStringList &labels) {
+        const int hidden = qMax(0, labels.size() - PhraseStore::SkippedListed);
+        return PhraseStore::skippedListing(labels, tr("…and %n more", nullptr, hidden));
+    };
+    QString notice;
+    if (!skipped.isEmpty()) {
+        const int added = store->phrases().size() - before;
+        if (added < 1)
+            notice = tr("No new phrases were imported.\n\nThese were skipped because the same "
+                        "text is already in your list:\n%1")
+                         .arg(listingOf(skipped));
+        else
+            notice = tr("Imported %n new phrase(s).\n\nThese were skipped because the same text "
+                        "is already in your list:\n%1",
+                        nullptr, added)
+                         .arg(listingOf(skipped));
+    }
+    if (!withoutAbbreviation.isEmpty()) {
+        if (!notice.isEmpty())
+            notice += QStringLiteral("\n\n");
+        notice += tr("These were imported without their abbreviation, which another phrase "
+                     "already has:\n%1")
+                      .arg(listingOf(withoutAbbreviation));
+    }
+    showNotice(notice);
 }

@@ -296,6 +296,10 @@ void MainWindow::openSettings()
     dialog.setDesktop(desktop);
     dialog.setDesktopNote(desktopNote(true));
     dialog.setBindingLines(bindingLines());
+    if (!desktop || !desktop->keyStream())
+        dialog.setAbbreviationsUnavailable(
+            tr("This desktop lets no program read the keys typed in other programs, so "
+               "abbreviations do not expand here. Use the shortcuts or the picker."));
     m_settingsDialog = &dialog;
     const bool accepted = dialog.exec() == QDialog::Accepted;
     m_settingsDialog = nullptr;

@@ -133,7 +133,21 @@ void MainWindow::onFloatingCopy(const QString &id)
     QClipboard *clipboard = QGuiApplication::clipboard();
     if (index < 0 || !clipboard)
         return;
-    clipboard->setText(store->phrases().at(index).text, QClipboard::Clipboard);
+    clipboard->setText(textNow(store->phrases().at(index)).text, QClipboard::Clipboard);
+}
+
+Placeholders::Expanded MainWindow::textNow(const Phrase &phrase)
+{
+    if (!phrase.placeholders)
+        return {phrase.text, 0};
+    Placeholders::Context context;
+    context.now = QDateTime::currentDateTime();
+    context.locale = QLocale();
+    context.clipboard = [] {
+        const QClipboard *clipboard = QGuiApplication::clipboard();
+        return clipboard ? clipboard->text(QClipboard::Clipboard) : QString();
+    };
+    return Placeholders::expand(phrase.text, context);
 }
 
 void MainWindow::typePhrase(const QString &id)
@@ -152,7 +166,8 @@ QString MainWindow::typePhraseFor(const QString &id)
         return tr("The phrase is gone.");
     // A copy: typing waits inside nested event loops, and the list may change
     // meanwhile.
-    const QString text = store->phrases().at(index).text;
+    const Placeholders::Expanded expanded = textNow(store->phrases().at(index));
+    const QString &text = expanded.text;
 
     WindowHandle window = m_targetWindow;
     if (!window || !desktop->targets().isWindow(window) || isOwnWindow(window))
@@ -182,14 +197,20 @@ QString MainWindow::typePhraseFor(const QString &id)
                 desktop->ownWindows().activateOwnWindow(WindowHandle(top->winId()),
                                                         PickerFocusWaitMs);
         }
-        if (insertIntoTextWidget(field, text))
+        if (insertIntoTextWidget(field, text)) {
             result.outcome = InsertOutcome::Delivered;
+            moveCursorBack(field, expanded.leftPresses);
+        }
     } else {
         // The application's road: the user's rules, then the terminals'.
         InsertRoad road;
         if (window && desktop->targets().targetApplication(window, &app))
             road = AppRoads::resolve(app, store->settings().appRules);
         result = insertText(*desktop, text, window, road);
+        // The caret where the phrase wants it; a target that missed the
+        // presses still holds the whole text.
+        if (result.delivered() && expanded.leftPresses > 0)
+            desktop->keyboard().pressKey(EditKey::Left, expanded.leftPresses);
     }
     m_typing = false;
     m_targetWindow = 0;
@@ -199,6 +220,8 @@ QString MainWindow::typePhraseFor(const QString &id)
     }
     if (!m_pendingCommands.isEmpty())
         QTimer::singleShot(0, this, &MainWindow::carryOutPending);
+    if (result.delivered())
+        m_lastInserted = text;
     const QString notice = reportInsertion(result, app.preferred);
     if (!result.delivered()) {
         TestTrace::line(QStringLiteral("typed %1 refused").arg(id));
@@ -287,6 +310,7 @@ void MainWindow::carryOut(const RemoteCommand::Request &request,
 void MainWindow::togglePause()
 {
     m_paused = !m_paused;
+    m_abbreviations.clear();
     retranslateUi();
     registerShortcuts();
     if (m_panel)

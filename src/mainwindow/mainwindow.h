@@ -7,6 +7,8 @@
 // desktop belong to the entry point.
 
 #include "app/remotecommand.h"
+#include "insert/abbreviations.h"
+#include "insert/placeholders.h"
 #include "mainwindow/phrasetablewidget.h"
 #include "platform/desktop.h"
 
@@ -168,6 +170,9 @@ public slots:
     // Types the phrase into the remembered window as its shortcut does; the
     // reason it did not go in, or an empty text when it did.
     QString typePhraseFor(const QString &id);
+    // The text a phrase puts in now: its placeholders filled in where its
+    // flag says so, with the Left presses that put the caret at {cursor}.
+    static Placeholders::Expanded textNow(const Phrase &phrase);
     void carryOutPending();
     // The window in front becomes the target, as for a phrase's shortcut:
     // none when it is ours (its focused field takes the text then).
@@ -234,6 +239,11 @@ private:
     // save, refreshTable and registerAll: what follows every list change.
     void commitListChange();
     void registerShortcuts();
+    // The abbreviations of the enabled phrases, and the key stream that
+    // feeds them: on while there is one and nothing is paused.
+    void refreshAbbreviations();
+    void onTypedKey(const struct TypedKey &key);
+    void carryOutAbbreviation(const AbbreviationMatcher::Action &action);
     // The phrase id of the table row, or an empty string.
     QString idOfRow(int row) const;
     bool isOwnWindow(WindowHandle window) const;
@@ -308,6 +318,11 @@ private:
     // until then its place and size are placeholders, not the user's.
     bool m_panelPlaced = false;
     bool m_typing = false;
+    AbbreviationMatcher m_abbreviations;
+    bool m_keyStreamOn = false;
+    bool m_expanding = false;
+    // What the last delivered phrase put in, placeholders filled in.
+    QString m_lastInserted;
     // Shortcuts refused since the last balloon about them.
     QStringList m_refusedShortcuts;
     bool m_showPending = false;

@@ -167,7 +167,10 @@ void MainWindow::refreshTable()
     keys.reserve(phrases.size());
     for (int i = 0; i < phrases.size(); ++i) {
         const Phrase &p = phrases.at(i);
-        const QString k = Hotkey::keyText(p.mods, p.vk);
+        // The abbreviation stands beside the keys, or alone.
+        QString k = Hotkey::keyText(p.mods, p.vk);
+        if (!p.abbreviation.isEmpty())
+            k = k.isEmpty() ? p.abbreviation : k + QStringLiteral("  ") + p.abbreviation;
         if (!query.isEmpty() && !p.name.contains(query, Qt::CaseInsensitive) &&
             !p.text.contains(query, Qt::CaseInsensitive) && !k.contains(query, Qt::CaseInsensitive))
             continue;
@@ -231,6 +234,7 @@ void MainWindow::commitListChange()
 void MainWindow::registerShortcuts()
 {
     m_hotkeys->registerAll(store->settings(), store->phrases(), m_paused);
+    refreshAbbreviations();
 }
 
 void MainWindow::addPhrase()

@@ -31,6 +31,25 @@ template <typename Edit> bool insertIntoDocument(Edit *edit, const QString &text
 
 } // namespace
 
+void moveCursorBack(QWidget *widget, int characters)
+{
+    if (characters <= 0)
+        return;
+    if (auto *line = qobject_cast<QLineEdit *>(widget)) {
+        line->cursorBackward(false, characters);
+        return;
+    }
+    const auto back = [characters](auto *edit) {
+        QTextCursor cursor = edit->textCursor();
+        cursor.movePosition(QTextCursor::Left, QTextCursor::MoveAnchor, characters);
+        edit->setTextCursor(cursor);
+    };
+    if (auto *plain = qobject_cast<QPlainTextEdit *>(widget))
+        back(plain);
+    else if (auto *rich = qobject_cast<QTextEdit *>(widget))
+        back(rich);
+}
+
 bool insertIntoTextWidget(QWidget *widget, const QString &text)
 {
     if (auto *line = qobject_cast<QLineEdit *>(widget)) {

@@ -14,3 +14,6 @@ class QWidget;
 // would; false for any other widget and when the widget did not take the
 // whole text (a length limit, a validator).
 bool insertIntoTextWidget(QWidget *widget, const QString &text);
+// Moves the cursor of such a widget back over characters characters, as
+// that many Left presses would.
+void moveCursorBack(QWidget *widget, int characters);

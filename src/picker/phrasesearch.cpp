@@ -31,7 +31,8 @@ bool matches(const Candidate &candidate, const QString &query)
 {
     return query.isEmpty() || candidate.phrase.name.contains(query, Qt::CaseInsensitive) ||
            candidate.phrase.text.contains(query, Qt::CaseInsensitive) ||
-           candidate.keyText.contains(query, Qt::CaseInsensitive);
+           candidate.keyText.contains(query, Qt::CaseInsensitive) ||
+           candidate.phrase.abbreviation.contains(query, Qt::CaseInsensitive);
 }
 
 QVector<Candidate> match(const QVector<Candidate> &candidates, const QString &text)

@@ -38,7 +38,7 @@ struct Candidates
 Candidates buildCandidates(const QVector<Phrase> &phrases, bool recentFirst);
 
 // True when the trimmed query is empty or occurs, ignoring case, in the name,
-// the text or the shortcut text. The query must already be trimmed.
+// the text, the shortcut text or the abbreviation. The query must already be trimmed.
 bool matches(const Candidate &candidate, const QString &query);
 
 // The candidates that match text (trimmed here), in candidate order.

@@ -23,6 +23,8 @@
 
 #include <memory>
 
+class KeyStream;
+
 using WindowHandle = quintptr;
 
 // A window's application, as the window system names it: on X11 the
@@ -127,6 +129,13 @@ public:
     virtual WindowHandle pickWindow(int maxMs) = 0;
 };
 
+// Editing keys a phrase needs besides its text.
+enum class EditKey
+{
+    Left,      // the caret back over one character
+    BackSpace, // the character before the caret erased
+};
+
 // Keys sent to the window in front, and the keys the user holds.
 class KeyboardOutput
 {
@@ -140,6 +149,8 @@ public:
     // Types text as it stands, CR as the Enter key; returns how many UTF-16
     // units went out whole (text.size() when all did).
     virtual int typeText(const QString &text) = 0;
+    // Presses key times; returns how many presses went out.
+    virtual int pressKey(EditKey key, int times) = 0;
     // True while a key is held: any key, or any but the modifiers (the key
     // of a shortcut that has just fired). False where this cannot be read.
     virtual bool isAnyKeyDown(bool modifiersToo) = 0;
@@ -223,6 +234,9 @@ public:
     virtual bool caretRect(WindowHandle target, QRect *screenRect) = 0;
     // The pointer; (0, 0) when it cannot be read.
     virtual QPoint pointerPos() = 0;
+    // True when the focused field of target hides what is typed (a
+    // password field); false where it is another, or unknown.
+    virtual bool isPasswordField(WindowHandle target) = 0;
 };
 
 // Global shortcuts, named by the codes the data file keeps (Windows
@@ -311,6 +325,9 @@ public:
     virtual Clock &clock() = 0;
     // Null where the window system has no standard text controls.
     virtual TextControls *textControls() { return nullptr; }
+    // What the user types in other programs; null where no program may
+    // read it.
+    virtual KeyStream *keyStream() { return nullptr; }
 };
 
 // The backend chosen at build time (and on Linux at run time); defined once

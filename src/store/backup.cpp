@@ -25,7 +25,8 @@ bool PhraseStore::exportBackup(const QString &path) const
     return JsonFile::writeAtomically(path, PhraseJson::write(m_phrases, nullptr));
 }
 
-bool PhraseStore::importBackup(const QString &path, QString *error, QStringList *skipped)
+bool PhraseStore::importBackup(const QString &path, QString *error, QStringList *skipped,
+                               QStringList *withoutAbbreviation)
 {
     PhraseJson::Document doc;
     switch (JsonFile::read(path, &doc)) {
@@ -45,9 +46,13 @@ bool PhraseStore::importBackup(const QString &path, QString *error, QStringList 
     // Same rule as findDuplicateText over the growing list, without a scan
     // per element: a large backup into a large list stays fast.
     QSet<QString> texts;
+    QSet<QString> abbreviations; // of enabled phrases
     texts.reserve(m_phrases.size());
-    for (const Phrase &p : m_phrases)
+    for (const Phrase &p : m_phrases) {
         texts.insert(p.text);
+        if (p.enabled && !p.abbreviation.isEmpty())
+            abbreviations.insert(p.abbreviation);
+    }
 
     for (Phrase &p : doc.phrases) {
         if (p.text.isEmpty())
@@ -63,6 +68,14 @@ bool PhraseStore::importBackup(const QString &path, QString *error, QStringList 
             p.vk = 0;
             p.mods = 0;
         }
+        if (!p.abbreviation.isEmpty() && (!Phrase::isValidAbbreviation(p.abbreviation) ||
+                                          (p.enabled && abbreviations.contains(p.abbreviation)))) {
+            if (withoutAbbreviation)
+                withoutAbbreviation->append(skippedLabel(p));
+            p.abbreviation.clear();
+        }
+        if (p.enabled && !p.abbreviation.isEmpty())
+            abbreviations.insert(p.abbreviation);
         texts.insert(p.text);
         m_phrases.append(std::move(p));
     }
@@ -103,8 +116,8 @@ QString PhraseStore::skippedListing(const QStringList &labels, const QString &mo
     QString listing = labels.mid(0, SkippedListed).join(QLatin1Char('\n'));
     if (labels.size() > SkippedListed) {
         const int hidden = labels.size() - SkippedListed;
-        listing += QLatin1Char('\n')
-                   + (moreFormat.contains(QLatin1String("%1")) ? moreFormat.arg(hidden) : moreFormat);
+        listing += QLatin1Char('\n') +
+                   (moreFormat.contains(QLatin1String("%1")) ? moreFormat.arg(hidden) : moreFormat);
     }
     return listing;
 }

@@ -15,6 +15,8 @@ const QString kVk = QStringLiteral("vk");
 const QString kMods = QStringLiteral("mods");
 const QString kEnabled = QStringLiteral("enabled");
 const QString kLastUsed = QStringLiteral("lastUsed");
+const QString kAbbreviation = QStringLiteral("abbreviation");
+const QString kPlaceholders = QStringLiteral("placeholders");
 
 // An integer-valued JSON number inside the int range, else the fallback.
 int intOr(const QJsonValue &value, int fallback)
@@ -35,6 +37,17 @@ QString Phrase::newId()
     return QUuid::createUuid().toString(QUuid::WithoutBraces);
 }
 
+bool Phrase::isValidAbbreviation(const QString &abbreviation)
+{
+    if (abbreviation.isEmpty() || abbreviation.size() > MaxAbbreviationLength)
+        return false;
+    for (const QChar c : abbreviation) {
+        if (c.isSpace() || c.category() == QChar::Other_Control)
+            return false;
+    }
+    return true;
+}
+
 QJsonObject Phrase::toJson() const
 {
     QJsonObject o;
@@ -45,6 +58,10 @@ QJsonObject Phrase::toJson() const
     o.insert(kMods, mods);
     o.insert(kEnabled, enabled);
     o.insert(kLastUsed, QString::number(lastUsed));
+    if (!abbreviation.isEmpty())
+        o.insert(kAbbreviation, abbreviation);
+    if (placeholders)
+        o.insert(kPlaceholders, true);
     return o;
 }
 
@@ -66,5 +83,7 @@ Phrase Phrase::fromJson(const QJsonObject &object)
         const qint64 v = lastUsed.toString().toLongLong(&ok, 10);
         p.lastUsed = ok ? v : 0;
     }
+    p.abbreviation = object.value(kAbbreviation).toString();
+    p.placeholders = object.value(kPlaceholders).toBool(false);
     return p;
 }

@@ -16,6 +16,17 @@ struct Phrase
     int mods = 0; // Hotkey::Mod* flags
     bool enabled = true;
     qint64 lastUsed = 0; // seconds since 1970; 0 = never
+    // Typed in another program, these characters are replaced by the text;
+    // empty = none. Written only when set, so files without them read and
+    // write as before.
+    QString abbreviation;
+    // The text's {placeholders} are filled in when it is inserted; without
+    // the flag every brace is literal.
+    bool placeholders = false;
+
+    static constexpr int MaxAbbreviationLength = 32;
+    // 1 to 32 characters, none of them white space.
+    static bool isValidAbbreviation(const QString &abbreviation);
 
     // A fresh random identifier in its 36-character form.
     static QString newId();

@@ -148,8 +148,8 @@ constexpr int maxDepth = 512;
 // kParseValidateEncodingFlag: it checks the input a character at a time and
 // made reading twice as slow; each string is checked whole instead
 // (validUtf8).
-constexpr unsigned parseFlags = rapidjson::kParseIterativeFlag |
-                                rapidjson::kParseNumbersAsStringsFlag;
+constexpr unsigned parseFlags =
+    rapidjson::kParseIterativeFlag | rapidjson::kParseNumbersAsStringsFlag;
 
 // Strict UTF-8: no overlong forms, no surrogates, nothing beyond U+10FFFF.
 // Checked on a decoded string this is the same as checking its raw pieces:
@@ -271,7 +271,9 @@ public:
         Vk,
         Mods,
         Enabled,
-        LastUsed
+        LastUsed,
+        Abbreviation,
+        Placeholders
     };
     enum RootKey
     {
@@ -400,6 +402,10 @@ private:
             return Enabled;
         if (equals(s, n, "lastUsed"))
             return LastUsed;
+        if (equals(s, n, "abbreviation"))
+            return Abbreviation;
+        if (equals(s, n, "placeholders"))
+            return Placeholders;
         return Other;
     }
 
@@ -496,6 +502,12 @@ private:
             m_phrase.lastUsed = ok ? v : 0;
             break;
         }
+        case Abbreviation:
+            m_phrase.abbreviation = isString ? value.string : QString();
+            break;
+        case Placeholders:
+            m_phrase.placeholders = value.type == QJsonValue::Bool && value.boolean;
+            break;
         case Other:
             break;
         }
@@ -535,7 +547,8 @@ private:
         if (!m_frames.empty()) {
             Frame done = std::move(m_frames.back());
             m_frames.pop_back();
-            const QJsonValue value = done.isArray ? QJsonValue(done.array) : QJsonValue(done.object);
+            const QJsonValue value =
+                done.isArray ? QJsonValue(done.array) : QJsonValue(done.object);
             if (m_frames.empty()) {
                 m_doc->settings = done.object;
             } else if (m_frames.back().isArray) {
@@ -611,6 +624,10 @@ QByteArray write(const QVector<Phrase> &phrases, const QJsonObject *settings)
     out.StartArray();
     for (const Phrase &p : phrases) {
         out.StartObject();
+        if (!p.abbreviation.isEmpty()) {
+            out.key("abbreviation");
+            out.string(p.abbreviation);
+        }
         out.key("enabled");
         out.Bool(p.enabled);
         out.key("id");
@@ -621,6 +638,10 @@ QByteArray write(const QVector<Phrase> &phrases, const QJsonObject *settings)
         out.Int(p.mods);
         out.key("name");
         out.string(p.name);
+        if (p.placeholders) {
+            out.key("placeholders");
+            out.Bool(true);
+        }
         out.key("text");
         out.string(p.text);
         out.key("vk");

@@ -47,6 +47,18 @@ QString PhraseStore::findHotkeyConflict(int mods, int vk, const QString &exclude
     return QString();
 }
 
+QString PhraseStore::findAbbreviationConflict(const QString &abbreviation,
+                                              const QString &excludeId) const
+{
+    if (abbreviation.isEmpty())
+        return QString();
+    for (const Phrase &p : m_phrases) {
+        if (p.enabled && p.id != excludeId && p.abbreviation == abbreviation)
+            return p.id;
+    }
+    return QString();
+}
+
 bool PhraseStore::conflictsWithGlobalHotkey(int mods, int vk) const
 {
     return Hotkey::sameHotkey(mods, vk, m_settings.showMods, m_settings.showVk) ||

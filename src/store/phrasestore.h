@@ -39,6 +39,9 @@ public:
     QString findHotkeyConflict(int mods, int vk, const QString &excludeId) const;
     // Equal to the show-window or the picker shortcut.
     bool conflictsWithGlobalHotkey(int mods, int vk) const;
+    // The id of the enabled phrase, other than excludeId, whose abbreviation
+    // is abbreviation (case counts); empty abbreviation finds nothing.
+    QString findAbbreviationConflict(const QString &abbreviation, const QString &excludeId) const;
 
     // ---- the data file ----------------------------------------------------
 
@@ -61,11 +64,13 @@ public:
 
     bool exportBackup(const QString &path) const;
     // Appends every phrase whose text is new, with a fresh id and without a
-    // shortcut that would collide, then saves. *error becomes "read" or
-    // "format" when the file cannot be opened or is not a JSON object;
-    // *skipped receives one label per duplicate, in file order.
-    bool importBackup(const QString &path, QString *error = nullptr,
-                      QStringList *skipped = nullptr);
+    // shortcut or an abbreviation that would collide, then saves. *error
+    // becomes "read" or "format" when the file cannot be opened or is not a
+    // JSON object; *skipped receives one label per duplicate, in file order,
+    // and *withoutAbbreviation one per phrase that lost its abbreviation
+    // (taken by another enabled phrase, or not a valid one).
+    bool importBackup(const QString &path, QString *error = nullptr, QStringList *skipped = nullptr,
+                      QStringList *withoutAbbreviation = nullptr);
 
     // The short label that names a skipped phrase in the import notice.
     static QString skippedLabel(const Phrase &phrase);

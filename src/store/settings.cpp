@@ -31,6 +31,7 @@ const BoolKey boolKeys[] = {
     {"floatingPanelShowCopy", &Settings::floatingPanelShowCopy},
     {"floatingPanelShowType", &Settings::floatingPanelShowType},
     {"floatingPanelSnapToEdge", &Settings::floatingPanelSnapToEdge},
+    {"abbreviationsAfterDelimiter", &Settings::abbreviationsAfterDelimiter},
 };
 
 const IntKey intKeys[] = {

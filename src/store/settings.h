@@ -36,8 +36,11 @@ struct Settings
     bool floatingPanelShowType = true;
     int floatingPanelTextLines = 2; // 1..3
     bool floatingPanelSnapToEdge = true;
-    int uiTheme = 1; // 0 Classic, 1 Teal
+    int uiTheme = 1;           // 0 Classic, 1 Teal
     QVector<AppRule> appRules; // how phrases go into given applications
+    // Abbreviations expand at the space, Tab, Enter or punctuation after
+    // them rather than at their last character.
+    bool abbreviationsAfterDelimiter = false;
 
     // Every key, always.
     QJsonObject toJson() const;
@@ -48,5 +51,5 @@ struct Settings
     // Replaces out-of-range values by their defaults.
     void applyRanges();
 
-    static constexpr int keyCount = 27;
+    static constexpr int keyCount = 28;
 };

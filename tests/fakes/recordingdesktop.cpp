@@ -92,6 +92,15 @@ int FakeKeyboard::typeText(const QString &text)
     return n;
 }
 
+int FakeKeyboard::pressKey(EditKey key, int times)
+{
+    log.calls << QStringLiteral("pressKey %1 %2")
+                     .arg(key == EditKey::Left ? QStringLiteral("Left")
+                                               : QStringLiteral("BackSpace"))
+                     .arg(times);
+    return times;
+}
+
 bool FakeKeyboard::isAnyKeyDown(bool modifiersToo)
 {
     return log.now < otherHeldUntil || (modifiersToo && log.now < modifierHeldUntil);

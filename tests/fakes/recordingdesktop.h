@@ -67,6 +67,7 @@ public:
 
     bool canTypeExactly(const QString &text) override;
     int typeText(const QString &text) override;
+    int pressKey(EditKey key, int times) override;
     bool isAnyKeyDown(bool modifiersToo) override;
     void waitForKeyEvent(int maxMs) override;
 
@@ -124,6 +125,8 @@ public:
     QPoint pointer;
     bool caretRect(WindowHandle, QRect *screenRect) override;
     QPoint pointerPos() override { return pointer; }
+    bool password = false;
+    bool isPasswordField(WindowHandle) override { return password; }
 };
 
 class FakeShortcuts final : public ShortcutService

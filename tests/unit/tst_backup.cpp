@@ -1,3 +1,4 @@
+#include "store/phrasejson.h"
 #include "store/phrasestore.h"
 
 #include <QtTest>
@@ -115,6 +116,61 @@ private slots:
         PhraseStore back(m_dir->path());
         QVERIFY(back.load());
         QCOMPARE(back.phrases().size(), 8);
+    }
+
+    // An abbreviation taken by an enabled phrase, or one that is no
+    // abbreviation, is dropped like a colliding shortcut, and named; the
+    // phrase comes in all the same. Disabled phrases take no abbreviation
+    // from anyone.
+    void importAbbreviations()
+    {
+        PhraseStore s(m_dir->path());
+        const auto withAbbreviation = [](const QString &text, const QString &abbreviation,
+                                         bool enabled = true) {
+            Phrase p = phrase(text, 0, 0, enabled);
+            p.abbreviation = abbreviation;
+            p.placeholders = true;
+            return p;
+        };
+        s.phrases() << withAbbreviation(QStringLiteral("mine"), QStringLiteral(";sig"))
+                    << withAbbreviation(QStringLiteral("off"), QStringLiteral(";off"), false);
+        writeFile(m_backup,
+                  backupOf({
+                      withAbbreviation(QStringLiteral("clash"), QStringLiteral(";sig")),
+                      withAbbreviation(QStringLiteral("free"), QStringLiteral(";off")),
+                      withAbbreviation(QStringLiteral("case"), QStringLiteral(";SIG")),
+                      withAbbreviation(QStringLiteral("again"), QStringLiteral(";off")),
+                      withAbbreviation(QStringLiteral("disabled"), QStringLiteral(";sig"), false),
+                      withAbbreviation(QStringLiteral("spaced"), QStringLiteral("a b")),
+                  }));
+        QStringList skipped;
+        QStringList without;
+        QVERIFY(s.importBackup(m_backup, nullptr, &skipped, &without));
+        QVERIFY(skipped.isEmpty());
+        QCOMPARE(without, QStringList({QStringLiteral("clash"), QStringLiteral("again"),
+                                       QStringLiteral("spaced")}));
+        QStringList abbreviations;
+        for (const Phrase &p : s.phrases()) {
+            abbreviations << p.abbreviation;
+            QVERIFY(p.placeholders);
+        }
+        QCOMPARE(abbreviations,
+                 QStringList({QStringLiteral(";sig"), QStringLiteral(";off"), QString(),
+                              QStringLiteral(";off"), QStringLiteral(";SIG"), QString(),
+                              QStringLiteral(";sig"), QString()}));
+        // Saved and read back, by both readers alike.
+        PhraseStore back(m_dir->path());
+        QVERIFY(back.load());
+        QCOMPARE(back.phrases().at(3).abbreviation, QStringLiteral(";off"));
+        QVERIFY(back.phrases().at(3).placeholders);
+        PhraseJson::Document fast;
+        PhraseJson::Document general;
+        const QByteArray bytes = PhraseJson::write(back.phrases(), nullptr);
+        QVERIFY(PhraseJson::read(bytes, &fast));
+        QVERIFY(PhraseJson::readGeneral(bytes, &general));
+        QCOMPARE(fast.phrases.at(3).abbreviation, general.phrases.at(3).abbreviation);
+        QCOMPARE(fast.phrases.at(2).placeholders, general.phrases.at(2).placeholders);
+        QCOMPARE(fast.phrases.at(3).toJson(), general.phrases.at(3).toJson());
     }
 
     void ownExportSkipsEverything()

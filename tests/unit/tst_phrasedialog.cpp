@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTimer>
 #include <QtTest>
 
@@ -123,10 +125,10 @@ private slots:
             << ok;
         QTest::newRow("Ctrl+V") << true << fresh << QStringLiteral("x") << ctrl << 0x56 << true
                                 << pasteKey;
-        QTest::newRow("Shift+Insert")
-            << false << fresh << QStringLiteral("x") << Hotkey::ModShift << 0x2D << true << pasteKey;
-        QTest::newRow("a bare letter") << true << fresh << QStringLiteral("x") << 0 << 0x41 << true
-                                       << bare;
+        QTest::newRow("Shift+Insert") << false << fresh << QStringLiteral("x") << Hotkey::ModShift
+                                      << 0x2D << true << pasteKey;
+        QTest::newRow("a bare letter")
+            << true << fresh << QStringLiteral("x") << 0 << 0x41 << true << bare;
         QTest::newRow("a bare function key")
             << true << fresh << QStringLiteral("x") << 0 << 0x75 << true << ok;
         QTest::newRow("no store: duplicate and taken shortcut pass")
@@ -151,6 +153,54 @@ private slots:
         PhraseDialog dialog(makePhrase(id, text, mods, vk, enabled),
                             withStore ? store.get() : nullptr, true);
         QCOMPARE(dialog.validationMessage(), message);
+    }
+
+    // Abbreviations: valid ones only, and none an enabled phrase has (case
+    // counts); a disabled phrase's, or this one's own, is free.
+    void abbreviations()
+    {
+        store->phrases()[0].abbreviation = QStringLiteral(";sig");
+        store->phrases()[1].abbreviation = QStringLiteral(";off");
+        const auto message = [this](const QString &id, const QString &abbreviation, bool enabled) {
+            PhraseDialog dialog(makePhrase(id, QStringLiteral("fresh text"), 0, 0, enabled),
+                                store.get(), true);
+            dialog.abbreviationEdit()->setText(abbreviation);
+            return dialog.validationMessage();
+        };
+        const QString fresh = QStringLiteral("new");
+        const QString taken = QStringLiteral("Another phrase already has this abbreviation.");
+        const QString invalid =
+            QStringLiteral("An abbreviation is 1 to 32 characters, without spaces.");
+        QCOMPARE(message(fresh, QStringLiteral(";sig"), true), taken);
+        QCOMPARE(message(fresh, QStringLiteral(";sig"), false), QString());
+        QCOMPARE(message(ownId, QStringLiteral(";sig"), true), QString());
+        QCOMPARE(message(fresh, QStringLiteral(";SIG"), true), QString());
+        QCOMPARE(message(fresh, QStringLiteral(";off"), true), QString());
+        QCOMPARE(message(fresh, QStringLiteral("a b"), true), invalid);
+        QCOMPARE(message(fresh, QStringLiteral("a\tb"), true), invalid);
+        store->phrases()[0].abbreviation.clear();
+        store->phrases()[1].abbreviation.clear();
+
+        // The flag and the abbreviation come back from the widgets; a brace
+        // that is no placeholder is marked while the flag is on.
+        Phrase p = makePhrase(fresh, QStringLiteral("Hi {name}, {date}"), 0, 0, true);
+        p.abbreviation = QStringLiteral("hi#");
+        p.placeholders = true;
+        PhraseDialog dialog(p, store.get(), false);
+        QCOMPARE(dialog.phrase().abbreviation, QStringLiteral("hi#"));
+        QVERIFY(dialog.phrase().placeholders);
+        const auto underlined = [&dialog](int position) {
+            const QTextBlock block = dialog.textEdit()->document()->firstBlock();
+            for (const QTextLayout::FormatRange &r : block.layout()->formats()) {
+                if (position >= r.start && position < r.start + r.length)
+                    return r.format.underlineStyle() == QTextCharFormat::WaveUnderline;
+            }
+            return false;
+        };
+        QVERIFY(underlined(4));   // {name}
+        QVERIFY(!underlined(12)); // {date}
+        dialog.placeholdersBox()->setChecked(false);
+        QVERIFY(!underlined(4));
     }
 
     void refusedOkKeepsTheDialogOpenWithItsInput()

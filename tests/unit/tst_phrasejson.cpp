@@ -47,6 +47,9 @@ QVector<Phrase> samplePhrases(bool loneSurrogates = true)
     c.vk = 0x41;
     c.mods = 15;
     c.lastUsed = std::numeric_limits<qint64>::max();
+    // Written only when set, each where its name sorts.
+    c.abbreviation = QStringLiteral(";ab\u65E5");
+    c.placeholders = true;
     list << c;
     return list;
 }
@@ -222,7 +225,8 @@ private slots:
         row("settings", R"({"settings": {"uiTheme": 0, "x": [1, {"y": [2]}], "z": {}}})", true,
             true);
         row("bad settings inside", R"({"settings": {"a": 1,}})", false, false);
-        row("ints at the edges", R"({"phrases": [{"text": "a", "vk": -2147483648, "mods": 2147483647},
+        row("ints at the edges",
+            R"({"phrases": [{"text": "a", "vk": -2147483648, "mods": 2147483647},
                                           {"text": "b", "vk": 2147483648, "mods": -0}]})",
             true, true);
         row("fraction", R"({"phrases": [{"text": "a", "vk": 65.0, "mods": 2.5}]})", true, true);
@@ -231,7 +235,8 @@ private slots:
             true);
         row("2^53", R"({"settings": {"a": 9007199254740992, "b": -9007199254740992}})", true, true);
         row("integer beyond 2^53", R"({"settings": {"a": 9007199254740993}})", false, true);
-        row("integer beyond 2^53 in a phrase", R"({"phrases": [{"text": "a", "vk": -9223372036854775808}]})", false, true);
+        row("integer beyond 2^53 in a phrase",
+            R"({"phrases": [{"text": "a", "vk": -9223372036854775808}]})", false, true);
         row("integer beyond 2^64", R"({"settings": {"a": 18446744073709551617}})", true, true);
         row("negative zero", R"({"settings": {"a": -0, "b": -0.0}})", true, true);
         row("fractions in settings", R"({"settings": {"a": 0.1, "b": 1e308, "c": 1.5e-7}})", true,
@@ -251,8 +256,8 @@ private slots:
             false, true);
         row("duplicate phrases", R"({"phrases": [{"text": "a"}], "phrases": [{"text": "b"}]})",
             false, true);
-        row("duplicate phrases, last not an array",
-            R"({"phrases": [{"text": "a"}], "phrases": 1})", false, true);
+        row("duplicate phrases, last not an array", R"({"phrases": [{"text": "a"}], "phrases": 1})",
+            false, true);
         row("duplicate settings", R"({"settings": {"uiTheme": 0}, "settings": {"x": 1}})", false,
             true);
         row("duplicate settings, last not an object",

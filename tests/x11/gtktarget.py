@@ -8,6 +8,7 @@
 #        "CARET x y w h" (the text cursor, screen pixels) answering "caret";
 #   in:  "clear", "settext <b64>" (caret at the end), "activate", "caret",
 #        "text" (a TEXT report now), "quit".
+# With the argument "password" the window holds a password entry instead.
 import base64
 import sys
 
@@ -29,9 +30,36 @@ def b64(text):
 
 window = Gtk.Window(title="scrivlet-gtk-target")
 window.set_default_size(600, 400)
-view = Gtk.TextView()
+if "password" in sys.argv[1:]:
+    # An entry that hides what is typed, with the text view's few calls.
+    entry = Gtk.Entry()
+    entry.set_visibility(False)
+    view = entry
+
+    class EntryBuffer:
+        def get_text(self, start, end, hidden):
+            return entry.get_text()
+
+        def get_start_iter(self):
+            return None
+
+        def get_end_iter(self):
+            return None
+
+        def set_text(self, text):
+            entry.set_text(text)
+
+        def place_cursor(self, where):
+            entry.set_position(-1)
+
+        def connect(self, signal, handler):
+            entry.connect(signal, lambda e: handler(self))
+
+    buffer = EntryBuffer()
+else:
+    view = Gtk.TextView()
+    buffer = view.get_buffer()
 window.add(view)
-buffer = view.get_buffer()
 buffer.connect(
     "changed",
     lambda b: say("TEXT " + b64(b.get_text(b.get_start_iter(), b.get_end_iter(), True))),

@@ -289,6 +289,15 @@ WindowHandle WaylandDesktop::pickWindow(int maxMs)
 // one its last position is stale. Where the compositor names the window's
 // place, its middle stands in for the pointer (the picker opens there when
 // the window publishes no caret).
+bool WaylandDesktop::isPasswordField(WindowHandle target)
+{
+    if (!isNative(target))
+        return m_x11->isPasswordField(target);
+    WaylandWindow found;
+    return findNative(target, &found) && found.pid > 0 &&
+           AtspiCaret::focusedIsPassword(quint32(found.pid));
+}
+
 QPoint WaylandDesktop::pointerPos()
 {
     WaylandWindow w;
@@ -304,6 +313,20 @@ int WaylandDesktop::typeText(const QString &text)
     constexpr int Chunk = 64;
     return sendUnicodeText(text, Chunk,
                            [&](const QVector<KeyInput> &events) { return sendNative(events); });
+}
+
+// Our keyboard's map has fixed keys for Left and BackSpace.
+int WaylandDesktop::pressKey(EditKey key, int times)
+{
+    if (!nativeInFront())
+        return m_x11->pressKey(key, times);
+    const quint32 code =
+        key == EditKey::Left ? VirtualKeymap::LeftKeycode : VirtualKeymap::BackSpaceKeycode;
+    for (int i = 0; i < times; ++i) {
+        if (!m_keyboard->chord(0, code))
+            return i;
+    }
+    return times;
 }
 
 // Unicode events become our keyboard's keys for their characters (prepared

@@ -67,6 +67,7 @@ public:
     // front, XTest otherwise; the keys the user holds are read through X.
     bool canTypeExactly(const QString &text) override;
     int typeText(const QString &text) override;
+    int pressKey(EditKey key, int times) override;
     bool isAnyKeyDown(bool modifiersToo) override;
     void waitForKeyEvent(int maxMs) override;
 
@@ -81,6 +82,7 @@ public:
     // CaretService.
     bool caretRect(WindowHandle target, QRect *screenRect) override;
     QPoint pointerPos() override;
+    bool isPasswordField(WindowHandle target) override;
 
     // OwnWindows: our windows are X11 ones, placed and focused through the
     // compositor where it names them.

@@ -183,7 +183,49 @@ Search searchFocusedText(const QDBusConnection &bus, const QVector<Ref> &apps,
     return Search::NoFocus;
 }
 
+// The registry's root lists one object per program: those of pid.
+QVector<Ref> applicationsOf(const QDBusConnection &bus, quint32 pid)
+{
+    const Ref root{QStringLiteral("org.a11y.atspi.Registry"),
+                   QStringLiteral("/org/a11y/atspi/accessible/root")};
+    QVector<Ref> apps;
+    for (const Ref &app : children(bus, root)) {
+        const QDBusReply<uint> owner = bus.interface()->servicePid(app.service);
+        if (owner.isValid() && owner.value() == pid)
+            apps.append(app);
+    }
+    return apps;
+}
+
 } // namespace
+
+bool focusedIsPassword(quint32 pid)
+{
+    constexpr uint RolePasswordText = 40;
+    if (!pid)
+        return false;
+    const QDBusConnection bus = accessibilityBus();
+    if (!bus.isConnected())
+        return false;
+    QElapsedTimer clock;
+    clock.start();
+    QQueue<Ref> queue;
+    for (const Ref &app : applicationsOf(bus, pid))
+        queue.enqueue(app);
+    int visited = 0;
+    while (!queue.isEmpty() && visited < MaxObjects && clock.elapsed() < SearchBudgetMs) {
+        const Ref ref = queue.dequeue();
+        ++visited;
+        if (hasState(bus, ref, StateFocused)) {
+            const QDBusMessage reply = call(bus, ref, AccessibleIface, QStringLiteral("GetRole"));
+            return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
+                   reply.arguments().first().toUInt() == RolePasswordText;
+        }
+        for (const Ref &c : children(bus, ref))
+            queue.enqueue(c);
+    }
+    return false;
+}
 
 bool caretRect(quint32 pid, QRect *rect, int refocusMs)
 {
@@ -194,16 +236,7 @@ bool caretRect(quint32 pid, QRect *rect, int refocusMs)
         return false;
     QElapsedTimer clock;
     clock.start();
-
-    // The registry's root lists one object per program.
-    const Ref root{QStringLiteral("org.a11y.atspi.Registry"),
-                   QStringLiteral("/org/a11y/atspi/accessible/root")};
-    QVector<Ref> apps;
-    for (const Ref &app : children(bus, root)) {
-        const QDBusReply<uint> owner = bus.interface()->servicePid(app.service);
-        if (owner.isValid() && owner.value() == pid)
-            apps.append(app);
-    }
+    const QVector<Ref> apps = applicationsOf(bus, pid);
     if (apps.isEmpty())
         return false;
     for (;;) {

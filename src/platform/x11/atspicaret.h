@@ -18,4 +18,8 @@ namespace AtspiCaret {
 // back.
 bool caretRect(quint32 pid, QRect *rect, int refocusMs = 0);
 
+// True when the focused object of process pid is a password field; false
+// when it is another, or cannot be found.
+bool focusedIsPassword(quint32 pid);
+
 } // namespace AtspiCaret

@@ -11,6 +11,7 @@
 #include "platform/wayland/waylanddesktop.h"
 #include "platform/x11/atspicaret.h"
 #include "platform/x11/x11desktop.h"
+#include "platform/x11/x11keystream.h"
 #include "platform/x11/x11wait.h"
 #include "platform/x11/xerrortrap.h"
 
@@ -250,6 +251,21 @@ bool X11Desktop::caretRect(WindowHandle target, QRect *screenRect)
     return pid != 0 && AtspiCaret::caretRect(pid, screenRect, RefocusWaitMs);
 }
 
+bool X11Desktop::isPasswordField(WindowHandle target)
+{
+    return AtspiCaret::focusedIsPassword(processId(target));
+}
+
+KeyStream *X11Desktop::keyStream()
+{
+    if (!m_display)
+        return nullptr;
+    if (!m_keyStream)
+        m_keyStream =
+            std::make_unique<X11KeyStream>(QByteArray(DisplayString(m_display)), &m_keyboard);
+    return m_keyStream.get();
+}
+
 QPoint X11Desktop::pointerPos()
 {
     if (!m_display)
@@ -270,6 +286,20 @@ int X11Desktop::typeText(const QString &text)
     constexpr int Chunk = 64;
     return sendUnicodeText(
         text, Chunk, [&](const QVector<KeyInput> &events) { return m_keyboard.send(events); });
+}
+
+int X11Desktop::pressKey(EditKey key, int times)
+{
+    const quint16 vk = key == EditKey::Left ? 0x25 : 0x08;
+    const quint16 keycode = m_keyboard.keycodeForVirtualKey(vk);
+    if (!keycode)
+        return 0;
+    QVector<KeyInput> events;
+    for (int i = 0; i < times; ++i) {
+        events.append({vk, keycode, KeyFlag::ScanCode});
+        events.append({vk, keycode, KeyFlag::ScanCode | KeyFlag::KeyUp});
+    }
+    return events.isEmpty() ? 0 : (qMax(0, m_keyboard.send(events)) + 1) / 2;
 }
 
 bool X11Desktop::isAnyKeyDown(bool modifiersToo)

@@ -47,6 +47,7 @@ public:
     ShortcutService &shortcuts() override { return *this; }
     OwnWindows &ownWindows() override { return *this; }
     Clock &clock() override { return *this; }
+    KeyStream *keyStream() override;
 
     // TargetService. bringToFront asks the window manager
     // (_NET_ACTIVE_WINDOW), checks that the input focus moved, and asks once
@@ -66,6 +67,7 @@ public:
     // to borrow (it binds them here).
     bool canTypeExactly(const QString &text) override;
     int typeText(const QString &text) override;
+    int pressKey(EditKey key, int times) override;
     bool isAnyKeyDown(bool modifiersToo) override;
     void waitForKeyEvent(int maxMs) override;
 
@@ -81,6 +83,7 @@ public:
     // CaretService: AT-SPI, which GTK and Qt programs publish.
     bool caretRect(WindowHandle target, QRect *screenRect) override;
     QPoint pointerPos() override;
+    bool isPasswordField(WindowHandle target) override;
 
     // ShortcutService, in hotkeys_x11.cpp: passive grabs on the root window.
     bool registerShortcut(WindowHandle owner, int id, int mods, int vk) override;
@@ -128,4 +131,5 @@ private:
     X11ClipboardWatch m_clipboardWatch;
     QElapsedTimer m_clock;
     std::unique_ptr<X11HotkeyState, X11HotkeyStateDeleter> hotkeys;
+    std::unique_ptr<KeyStream> m_keyStream;
 };

@@ -502,6 +502,13 @@ int X11Keyboard::send(const QVector<KeyInput> &events)
                                         op.keycode, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0));
     if (m_guard)
         m_guard->resumeGrabs();
+    for (const KeyOp &op : qAsConst(ops)) {
+        if (op.down)
+            m_sentPresses.push_back(op.keycode);
+    }
+    // Nobody listening takes them off: only the latest are kept.
+    while (m_sentPresses.size() > 4096)
+        m_sentPresses.pop_front();
     for (int i = 0; i < cookies.size(); ++i) {
         if (xcb_generic_error_t *error = xcb_request_check(m_connection, cookies.at(i))) {
             std::free(error);
@@ -512,6 +519,19 @@ int X11Keyboard::send(const QVector<KeyInput> &events)
     if (!m_borrowed.isEmpty())
         noteUse();
     return failedAt < 0 ? events.size() : failedAt;
+}
+
+bool X11Keyboard::takeOwnPress(quint8 keycode)
+{
+    // A press of another program through XTest (xdotool) in between leaves
+    // ours waiting: ours come back in the order they were sent.
+    for (auto it = m_sentPresses.begin(); it != m_sentPresses.end(); ++it) {
+        if (*it == keycode) {
+            m_sentPresses.erase(m_sentPresses.begin(), it + 1);
+            return true;
+        }
+    }
+    return false;
 }
 
 void X11Keyboard::noteUse()

@@ -26,6 +26,7 @@
 #include <xcb/xcb.h>
 
 #include <bitset>
+#include <deque>
 #include <memory>
 
 struct xkb_context;
@@ -80,6 +81,13 @@ public:
     // Until the next key event anywhere, at most maxMs.
     void waitForKeyEvent(int maxMs);
 
+    // True when a press of keycode from the XTest device is the next of
+    // the presses we sent that has not come back yet (it is then taken off):
+    // the key stream leaves our own keys out.
+    bool takeOwnPress(quint8 keycode);
+    // Forgets the presses sent so far: nobody followed them.
+    void forgetOwnPresses() { m_sentPresses.clear(); }
+
     // Puts every borrowed key back to no symbol.
     void restoreMap();
     // Borrows at most n keys at a time from now on, so that tests can run
@@ -124,6 +132,7 @@ private:
     int m_spareLimit = -1;
     quint16 m_pendingHigh = 0; // a high surrogate waiting for its low half
     GrabGuard *m_guard = nullptr;
+    std::deque<quint8> m_sentPresses;
     X11KeyWatch m_watch;
     QTimer m_restoreTimer;
     QTimer m_watchIdle;

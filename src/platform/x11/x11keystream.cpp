@@ -1,0 +1,303 @@
+// Qt first: Xlib's macros (None, KeyPress, ...) break Qt headers that come after.
+#include <QSocketNotifier>
+
+#include "platform/x11/x11keyboard.h"
+#include "platform/x11/x11keystream.h"
+
+#include <X11/XKBlib.h>
+#include <X11/Xlib-xcb.h>
+#include <X11/Xlib.h>
+#include <X11/extensions/XInput2.h>
+#include <xkbcommon/xkbcommon-compose.h>
+#include <xkbcommon/xkbcommon-x11.h>
+#include <xkbcommon/xkbcommon.h>
+
+#include <clocale>
+#include <cstring>
+
+struct X11KeyStream::State
+{
+    QByteArray displayName;
+    X11Keyboard *keyboard = nullptr;
+    Display *display = nullptr;
+    int xiOpcode = -1;
+    int xkbEventBase = -1;
+    int xtestKeyboard = -1; // the device our keys (and xdotool's) come from
+    xkb_context *context = nullptr;
+    xkb_keymap *keymap = nullptr;
+    xkb_state *state = nullptr;
+    xkb_compose_table *composeTable = nullptr;
+    xkb_compose_state *compose = nullptr;
+    std::unique_ptr<QSocketNotifier> notifier;
+    std::function<void(const TypedKey &)> sink;
+    Window lastFocus = 0;
+    bool running = false;
+
+    ~State()
+    {
+        notifier.reset();
+        xkb_compose_state_unref(compose);
+        xkb_compose_table_unref(composeTable);
+        xkb_state_unref(state);
+        xkb_keymap_unref(keymap);
+        xkb_context_unref(context);
+        if (display)
+            XCloseDisplay(display);
+    }
+
+    // The server's keymap and state now; false without XKB.
+    bool loadKeymap()
+    {
+        xcb_connection_t *c = XGetXCBConnection(display);
+        const int32_t device = xkb_x11_get_core_keyboard_device_id(c);
+        if (device < 0)
+            return false;
+        xkb_keymap *map =
+            xkb_x11_keymap_new_from_device(context, c, device, XKB_KEYMAP_COMPILE_NO_FLAGS);
+        if (!map)
+            return false;
+        xkb_state *fresh = xkb_x11_state_new_from_device(map, c, device);
+        if (!fresh) {
+            xkb_keymap_unref(map);
+            return false;
+        }
+        xkb_state_unref(state);
+        xkb_keymap_unref(keymap);
+        keymap = map;
+        state = fresh;
+        return true;
+    }
+
+    bool open()
+    {
+        if (display)
+            return xiOpcode >= 0 && state;
+        display = XOpenDisplay(displayName.isEmpty() ? nullptr : displayName.constData());
+        if (!display)
+            return false;
+        int event = 0;
+        int error = 0;
+        int opcode = 0;
+        int major = 2;
+        int minor = 1;
+        if (!XQueryExtension(display, "XInputExtension", &opcode, &event, &error) ||
+            XIQueryVersion(display, &major, &minor) != Success || major < 2 ||
+            (major == 2 && minor < 1))
+            return false;
+        int xkbOpcode = 0;
+        int xkbError = 0;
+        int xkbMajor = XkbMajorVersion;
+        int xkbMinor = XkbMinorVersion;
+        if (!XkbQueryExtension(display, &xkbOpcode, &xkbEventBase, &xkbError, &xkbMajor, &xkbMinor))
+            return false;
+        context = xkb_context_new(XKB_CONTEXT_NO_FLAGS);
+        xcb_connection_t *c = XGetXCBConnection(display);
+        if (!context ||
+            !xkb_x11_setup_xkb_extension(
+                c, XKB_X11_MIN_MAJOR_XKB_VERSION, XKB_X11_MIN_MINOR_XKB_VERSION,
+                XKB_X11_SETUP_XKB_EXTENSION_NO_FLAGS, nullptr, nullptr, nullptr, nullptr) ||
+            !loadKeymap())
+            return false;
+        // The locale's dead keys and compose sequences; without a table a
+        // dead key ends the word.
+        const char *locale = std::setlocale(LC_CTYPE, nullptr);
+        for (const char *name : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+            const char *value = std::getenv(name);
+            if (value && *value) {
+                locale = value;
+                break;
+            }
+        }
+        composeTable = xkb_compose_table_new_from_locale(context, locale ? locale : "C",
+                                                         XKB_COMPOSE_COMPILE_NO_FLAGS);
+        if (composeTable)
+            compose = xkb_compose_state_new(composeTable, XKB_COMPOSE_STATE_NO_FLAGS);
+
+        int count = 0;
+        XIDeviceInfo *devices = XIQueryDevice(display, XIAllDevices, &count);
+        for (int i = 0; i < count; ++i) {
+            if (devices[i].use == XISlaveKeyboard &&
+                std::strcmp(devices[i].name, "Virtual core XTEST keyboard") == 0)
+                xtestKeyboard = devices[i].deviceid;
+        }
+        XIFreeDeviceInfo(devices);
+        xiOpcode = opcode;
+        notifier =
+            std::make_unique<QSocketNotifier>(ConnectionNumber(display), QSocketNotifier::Read);
+        notifier->setEnabled(false);
+        return true;
+    }
+
+    void select(bool on)
+    {
+        unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
+        if (on) {
+            XISetMask(bits, XI_RawKeyPress);
+            XISetMask(bits, XI_RawButtonPress);
+        }
+        XIEventMask mask{XIAllMasterDevices, int(sizeof bits), bits};
+        XISelectEvents(display, DefaultRootWindow(display), &mask, 1);
+        const unsigned int xkb =
+            on ? (XkbStateNotifyMask | XkbMapNotifyMask | XkbNewKeyboardNotifyMask) : 0;
+        XkbSelectEvents(display, XkbUseCoreKbd,
+                        XkbStateNotifyMask | XkbMapNotifyMask | XkbNewKeyboardNotifyMask, xkb);
+        XSync(display, False);
+    }
+
+    static bool isModifier(xkb_keysym_t sym)
+    {
+        return (sym >= XKB_KEY_Shift_L && sym <= XKB_KEY_Hyper_R) ||
+               (sym >= XKB_KEY_ISO_Lock && sym <= XKB_KEY_ISO_Last_Group_Lock) ||
+               sym == XKB_KEY_Mode_switch || sym == XKB_KEY_Num_Lock;
+    }
+
+    bool active(const char *modifier) const
+    {
+        return xkb_state_mod_name_is_active(state, modifier, XKB_STATE_MODS_EFFECTIVE) > 0;
+    }
+
+    void deliver(TypedKey::Kind kind, const QString &text = QString())
+    {
+        if (sink)
+            sink(TypedKey{kind, text});
+    }
+
+    void pressed(xkb_keycode_t keycode)
+    {
+        // Another window: what was typed belongs to the one before.
+        Window focus = 0;
+        int revert = 0;
+        XGetInputFocus(display, &focus, &revert);
+        if (focus != lastFocus) {
+            lastFocus = focus;
+            deliver(TypedKey::Break);
+        }
+        const xkb_keysym_t sym = xkb_state_key_get_one_sym(state, keycode);
+        if (sym == XKB_KEY_NoSymbol || isModifier(sym))
+            return;
+        // A shortcut is no typing. AltGr is neither Control nor Alt.
+        if (active(XKB_MOD_NAME_CTRL) || active(XKB_MOD_NAME_ALT) || active(XKB_MOD_NAME_LOGO)) {
+            deliver(TypedKey::Break);
+            return;
+        }
+        switch (sym) {
+        case XKB_KEY_BackSpace:
+            deliver(TypedKey::BackSpace);
+            return;
+        case XKB_KEY_Return:
+        case XKB_KEY_KP_Enter:
+            deliver(TypedKey::Text, QStringLiteral("\r"));
+            return;
+        case XKB_KEY_Tab:
+            deliver(TypedKey::Text, QStringLiteral("\t"));
+            return;
+        default:
+            break;
+        }
+        if (compose && xkb_compose_state_feed(compose, sym) == XKB_COMPOSE_FEED_ACCEPTED) {
+            switch (xkb_compose_state_get_status(compose)) {
+            case XKB_COMPOSE_COMPOSING:
+                return; // the character comes with a later key
+            case XKB_COMPOSE_COMPOSED: {
+                char buffer[64];
+                const int n = xkb_compose_state_get_utf8(compose, buffer, sizeof buffer);
+                xkb_compose_state_reset(compose);
+                emitText(QString::fromUtf8(buffer, qBound(0, n, int(sizeof buffer) - 1)));
+                return;
+            }
+            case XKB_COMPOSE_CANCELLED:
+                xkb_compose_state_reset(compose);
+                deliver(TypedKey::Break);
+                return;
+            case XKB_COMPOSE_NOTHING:
+                break;
+            }
+        }
+        char buffer[64];
+        const int n = xkb_state_key_get_utf8(state, keycode, buffer, sizeof buffer);
+        emitText(QString::fromUtf8(buffer, qBound(0, n, int(sizeof buffer) - 1)));
+    }
+
+    // Printable text is typing; anything else (arrows, Escape, Delete,
+    // function keys) moves or acts and ends the word.
+    void emitText(const QString &text)
+    {
+        if (text.isEmpty() || text.at(0).unicode() < 0x20 || text.at(0).unicode() == 0x7f)
+            deliver(TypedKey::Break);
+        else
+            deliver(TypedKey::Text, text);
+    }
+};
+
+X11KeyStream::X11KeyStream(const QByteArray &displayName, X11Keyboard *keyboard)
+    : d(std::make_unique<State>())
+{
+    d->displayName = displayName;
+    d->keyboard = keyboard;
+}
+
+X11KeyStream::~X11KeyStream() = default;
+
+bool X11KeyStream::start(std::function<void(const TypedKey &)> sink)
+{
+    if (!d->open())
+        return false;
+    d->sink = std::move(sink);
+    if (d->running)
+        return true;
+    d->running = true;
+    if (d->keyboard)
+        d->keyboard->forgetOwnPresses();
+    QObject::connect(d->notifier.get(), &QSocketNotifier::activated, [this] { readEvents(); });
+    d->notifier->setEnabled(true);
+    d->select(true);
+    readEvents();
+    return true;
+}
+
+void X11KeyStream::stop()
+{
+    if (!d->running)
+        return;
+    d->running = false;
+    d->notifier->setEnabled(false);
+    QObject::disconnect(d->notifier.get(), nullptr, nullptr, nullptr);
+    d->select(false);
+    d->sink = nullptr;
+}
+
+void X11KeyStream::readEvents()
+{
+    while (d->display && XPending(d->display) > 0) {
+        XEvent event;
+        XNextEvent(d->display, &event);
+        if (event.type == d->xkbEventBase) {
+            const auto *xkb = reinterpret_cast<const XkbEvent *>(&event);
+            if (xkb->any.xkb_type == XkbStateNotify) {
+                const XkbStateNotifyEvent &s = xkb->state;
+                xkb_state_update_mask(
+                    d->state, xkb_mod_mask_t(s.base_mods), xkb_mod_mask_t(s.latched_mods),
+                    xkb_mod_mask_t(s.locked_mods), xkb_layout_index_t(s.base_group),
+                    xkb_layout_index_t(s.latched_group), xkb_layout_index_t(s.locked_group));
+            } else if (xkb->any.xkb_type == XkbMapNotify ||
+                       xkb->any.xkb_type == XkbNewKeyboardNotify) {
+                d->loadKeymap();
+            }
+            continue;
+        }
+        XGenericEventCookie *cookie = &event.xcookie;
+        if (cookie->type != GenericEvent || cookie->extension != d->xiOpcode ||
+            !XGetEventData(d->display, cookie))
+            continue;
+        const auto *raw = static_cast<const XIRawEvent *>(cookie->data);
+        if (d->running && cookie->evtype == XI_RawKeyPress) {
+            const bool own = raw->sourceid == d->xtestKeyboard && d->keyboard &&
+                             d->keyboard->takeOwnPress(quint8(raw->detail));
+            if (!own)
+                d->pressed(xkb_keycode_t(raw->detail));
+        } else if (d->running && cookie->evtype == XI_RawButtonPress && raw->detail <= 3) {
+            d->deliver(TypedKey::Break); // a click moves the caret; the wheel does not
+        }
+        XFreeEventData(d->display, cookie);
+    }
+}

@@ -1,0 +1,142 @@
+// The abbreviation matcher: what a run of typed keys asks for, in both
+// modes, at word boundaries, with BackSpace and its undo.
+
+#include "insert/abbreviations.h"
+
+#include <QtTest>
+
+namespace {
+
+// Keys as a string: "\b" is BackSpace, "|" clears (a click), every other
+// character is one typed character. Answers the actions, one a line:
+// "expand ID erase retype" or "undo erase retype".
+QStringList run(AbbreviationMatcher &m, const QString &keys)
+{
+    QStringList out;
+    for (int i = 0; i < keys.size(); ++i) {
+        const QChar k = keys.at(i);
+        AbbreviationMatcher::Action a;
+        if (k == QLatin1Char('\b')) {
+            a = m.backspace();
+        } else if (k == QLatin1Char('|')) {
+            m.clear();
+            continue;
+        } else {
+            QString text(k);
+            if (k.isHighSurrogate() && i + 1 < keys.size())
+                text += keys.at(++i);
+            a = m.typed(text);
+        }
+        if (a.kind == AbbreviationMatcher::Action::Expand) {
+            out << QStringLiteral("expand %1 %2 [%3]").arg(a.id).arg(a.erase).arg(a.retype);
+            // The phrase of id X is "<X>".
+            m.expanded(a, QLatin1Char('<') + a.id + QLatin1Char('>'));
+        } else if (a.kind == AbbreviationMatcher::Action::Undo) {
+            out << QStringLiteral("undo %1 [%2]").arg(a.erase).arg(a.retype);
+        }
+    }
+    return out;
+}
+
+QStringList acts(std::initializer_list<const char *> lines)
+{
+    QStringList out;
+    for (const char *line : lines)
+        out << QString::fromUtf8(line);
+    return out;
+}
+
+} // namespace
+
+class AbbreviationsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void matching_data()
+    {
+        QTest::addColumn<bool>("afterDelimiter");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QStringList>("actions");
+        QTest::newRow("at once") << false << ";sig" << acts({"expand S 4 []"});
+        QTest::newRow("at the start of a word") << false << "hi ;sig" << acts({"expand S 4 []"});
+        QTest::newRow("not inside a word") << false << "x;sig" << QStringList();
+        QTest::newRow("not after a digit") << false << "2addr#" << QStringList();
+        QTest::newRow("after punctuation") << false << "(addr#" << acts({"expand A 5 []"});
+        QTest::newRow("case counts") << false << ";SIG" << QStringList();
+        QTest::newRow("the longest wins") << false << "!!x" << acts({"expand L 3 []"});
+        QTest::newRow("one character") << false << "q" << acts({"expand Q 1 []"});
+        QTest::newRow("BackSpace mends a typo") << false << ";sih\bg" << acts({"expand S 4 []"});
+        QTest::newRow("a click forgets") << false << ";s|ig" << QStringList();
+        QTest::newRow("non-ASCII counts characters") << false << "é😀" << acts({"expand E 2 []"});
+        QTest::newRow("after a delimiter: the space is kept")
+            << true << ";sig " << acts({"expand S 5 [ ]"});
+        QTest::newRow("after a delimiter: Enter") << true << ";sig\r" << acts({"expand S 5 [\r]"});
+        QTest::newRow("after a delimiter: punctuation that is part of it")
+            << true << "addr#." << acts({"expand A 6 [.]"});
+        QTest::newRow("after a delimiter: nothing without one") << true << ";sig" << QStringList();
+        QTest::newRow("after a delimiter: a letter after it is a word")
+            << true << ";sigx " << QStringList();
+        QTest::newRow("BackSpace right after undoes")
+            << false << ";sig\b" << acts({"expand S 4 []", "undo 2 [;sig]"});
+        QTest::newRow("undo keeps the delimiter")
+            << true << ";sig \b" << acts({"expand S 5 [ ]", "undo 3 [;sig ]"});
+        QTest::newRow("no undo after another key") << false << ";sigx\b" << acts({"expand S 4 []"});
+        QTest::newRow("two in a row")
+            << false << ";sig ;sig" << acts({"expand S 4 []", "expand S 4 []"});
+    }
+    void matching()
+    {
+        QFETCH(bool, afterDelimiter);
+        QFETCH(QString, keys);
+        QFETCH(QStringList, actions);
+        AbbreviationMatcher m;
+        // "!x" and "!!x" both end "!!x"; "é😀" is two characters.
+        m.setAbbreviations({{QStringLiteral(";sig"), QStringLiteral("S")},
+                            {QStringLiteral("!x"), QStringLiteral("X")},
+                            {QStringLiteral("!!x"), QStringLiteral("L")},
+                            {QStringLiteral("addr#"), QStringLiteral("A")},
+                            {QStringLiteral("q"), QStringLiteral("Q")},
+                            {QStringLiteral("é😀"), QStringLiteral("E")},
+                            {QStringLiteral(";sig"), QStringLiteral("second")},
+                            {QStringLiteral("has space"), QStringLiteral("invalid")}});
+        m.setMode(afterDelimiter ? AbbreviationMatcher::Mode::AfterDelimiter
+                                 : AbbreviationMatcher::Mode::AtOnce);
+        QCOMPARE(run(m, keys), actions);
+    }
+
+    // Of ";s" and ";sig" at once, the shorter fires first; after a delimiter
+    // the whole word decides.
+    void prefixes()
+    {
+        AbbreviationMatcher m;
+        m.setAbbreviations({{QStringLiteral(";s"), QStringLiteral("short")},
+                            {QStringLiteral(";sig"), QStringLiteral("long")}});
+        QCOMPARE(run(m, QStringLiteral(";sig")), acts({"expand short 2 []"}));
+        m.clear();
+        m.setMode(AbbreviationMatcher::Mode::AfterDelimiter);
+        QCOMPARE(run(m, QStringLiteral(";sig ;s ")),
+                 (acts({"expand long 5 [ ]", "expand short 3 [ ]"})));
+    }
+
+    // The buffer keeps only its tail, and the undo counts the phrase as the
+    // target does (a CR LF is one).
+    void limits()
+    {
+        AbbreviationMatcher m;
+        m.setAbbreviations({{QStringLiteral(";sig"), QStringLiteral("S")}});
+        run(m, QString(1000, QLatin1Char('-')));
+        QCOMPARE(m.buffer().size(), AbbreviationMatcher::BufferLength);
+        m.typed(QStringLiteral(";"));
+        m.typed(QStringLiteral("s"));
+        m.typed(QStringLiteral("i"));
+        const AbbreviationMatcher::Action a = m.typed(QStringLiteral("g"));
+        QCOMPARE(a.kind, AbbreviationMatcher::Action::Expand);
+        m.expanded(a, QStringLiteral("a\r\nb"));
+        QCOMPARE(m.backspace().erase, 2);
+        QCOMPARE(AbbreviationText::eraseCount(QStringLiteral("e\u0301")), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(AbbreviationsTest)
+#include "tst_abbreviations.moc"

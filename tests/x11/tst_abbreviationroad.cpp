@@ -1,0 +1,227 @@
+// Abbreviations end to end: the real program in a private X session, the
+// abbreviation typed with xdotool into a Tk text and a GTK text view, and
+// the phrase in its place, exactly, under Caps Lock and another layout too.
+// Nothing expands inside a word, in a password entry, while paused or in our
+// own window; BackSpace right after takes the phrase back; "after a
+// delimiter" keeps the delimiter.
+
+#include "x11/datafile.h"
+#include "x11/texttarget.h"
+#include "x11/tracedprogram.h"
+#include "x11/x11session.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QtTest>
+
+using namespace ProgramDriver;
+
+namespace {
+
+const QString python = QStringLiteral("/usr/bin/python3");
+const QString signature = QStringLiteral("Best regards,\nZem Scrivlet\nSupport desk");
+const QString address = QString::fromUtf8("Große Straße 5, Zürich ✓");
+
+QJsonObject abbreviated(const QString &id, const QString &text, const QString &abbreviation)
+{
+    QJsonObject p = phrase(id, text, 0, 0);
+    p.insert(QStringLiteral("abbreviation"), abbreviation);
+    return p;
+}
+
+} // namespace
+
+class AbbreviationRoadTest : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit AbbreviationRoadTest(X11Session *session) : session(session), program(session) {}
+
+private:
+    bool startProgram(bool afterDelimiter)
+    {
+        const QJsonArray list{
+            abbreviated(QStringLiteral("sig"), signature, QStringLiteral(";sig")),
+            abbreviated(QStringLiteral("addr"), address, QStringLiteral("addr#"))};
+        const QJsonObject settings{{QStringLiteral("importedV3"), true},
+                                   {QStringLiteral("language"), QStringLiteral("en")},
+                                   {QStringLiteral("startMinimized"), true},
+                                   {QStringLiteral("closeHintSeen"), true},
+                                   {QStringLiteral("closeHintShown"), true},
+                                   {QStringLiteral("abbreviationsAfterDelimiter"), afterDelimiter}};
+        const QString file = dataFilePath();
+        return QDir().mkpath(QFileInfo(file).path()) && writeDataFile(file, settings, list) &&
+               program.start() && program.waitFor(QStringLiteral("idle"));
+    }
+
+    bool run(const QString &tool, const QStringList &arguments)
+    {
+        QProcess p;
+        p.setProcessEnvironment(session->environment());
+        p.start(tool, arguments);
+        return p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit &&
+               p.exitCode() == 0;
+    }
+    // Typed as the user would, one key after another.
+    bool type(const QString &text, int delayMs = 40)
+    {
+        return run(QStringLiteral("xdotool"),
+                   {QStringLiteral("type"), QStringLiteral("--clearmodifiers"),
+                    QStringLiteral("--delay"), QString::number(delayMs), text});
+    }
+    bool key(const QString &name)
+    {
+        return run(QStringLiteral("xdotool"), {QStringLiteral("key"), name});
+    }
+
+    std::unique_ptr<TextTarget> target(const QString &script, const QStringList &extra = {})
+    {
+        auto t = std::make_unique<TextTarget>(session);
+        t->setProgram(python, QStringList{X11Session::programPath(script)} + extra);
+        if (!t->start(30000) || !t->clear() || !t->activate())
+            return nullptr;
+        return t;
+    }
+
+    // The target holds expected and keeps it for a while: nothing more comes.
+    static bool holds(TextTarget &t, const QString &expected)
+    {
+        if (!t.waitForText(expected, 10000))
+            return false;
+        QTest::qWait(400);
+        return t.fetchText() == expected;
+    }
+
+    X11Session *session;
+    TracedProgram program;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(session->startSessionBus());
+        QVERIFY(startProgram(false));
+    }
+
+    void cleanupTestCase() { program.kill(); }
+
+    void expands_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("expected");
+        for (const QString &script :
+             {QStringLiteral("tktarget.py"), QStringLiteral("gtktarget.py")}) {
+            QTest::newRow(qPrintable(script + QStringLiteral(": three lines")))
+                << script << QStringLiteral("Hi ;sig") << QStringLiteral("Hi ") + signature;
+            QTest::newRow(qPrintable(script + QStringLiteral(": non-ASCII line")))
+                << script << QStringLiteral("(addr#") << QStringLiteral("(") + address;
+            QTest::newRow(qPrintable(script + QStringLiteral(": not inside a word")))
+                << script << QStringLiteral("x;sig") << QStringLiteral("x;sig");
+        }
+    }
+    void expands()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, typed);
+        QFETCH(QString, expected);
+        const auto t = target(script);
+        QVERIFY(t);
+        QVERIFY(type(typed));
+        QVERIFY2(holds(*t, expected), qPrintable(t->text() + QLatin1Char('\n') + program.trace()));
+    }
+
+    // BackSpace right after an expansion brings the abbreviation back.
+    void backSpaceUndoes()
+    {
+        const auto t = target(QStringLiteral("tktarget.py"));
+        QVERIFY(t);
+        const int before = program.count(QStringLiteral("abbreviation ;sig expanded"));
+        QVERIFY(type(QStringLiteral(";sig")));
+        QVERIFY(program.waitFor(QStringLiteral("abbreviation ;sig expanded"), before + 1));
+        QVERIFY(holds(*t, signature));
+        QVERIFY(key(QStringLiteral("BackSpace")));
+        QVERIFY2(holds(*t, QStringLiteral(";sig")), qPrintable(t->text()));
+    }
+
+    // Caps Lock on (xdotool types the letters as written all the same) and
+    // a German layout: the keys are read as the layout makes them, and the
+    // phrase lands exactly.
+    void capsLockAndAnotherLayout()
+    {
+        const auto t = target(QStringLiteral("tktarget.py"));
+        QVERIFY(t);
+        QVERIFY(key(QStringLiteral("Caps_Lock")));
+        QVERIFY(type(QStringLiteral(" ;sig")));
+        const bool caps = holds(*t, QStringLiteral(" ") + signature);
+        QVERIFY(key(QStringLiteral("Caps_Lock")));
+        QVERIFY2(caps, qPrintable(t->text()));
+
+        QVERIFY(t->clear());
+        QVERIFY(run(QStringLiteral("setxkbmap"), {QStringLiteral("de")}));
+        QTest::qWait(300);
+        QVERIFY(type(QStringLiteral(" addr#")));
+        const bool german = holds(*t, QStringLiteral(" ") + address);
+        QVERIFY(run(QStringLiteral("setxkbmap"), {QStringLiteral("us")}));
+        QVERIFY2(german, qPrintable(t->text() + QLatin1Char('\n') + program.trace()));
+    }
+
+    void notInAPasswordEntry()
+    {
+        const auto t = target(QStringLiteral("gtktarget.py"), {QStringLiteral("password")});
+        QVERIFY(t);
+        QVERIFY(type(QStringLiteral(";sig")));
+        QVERIFY(program.waitFor(QStringLiteral("abbreviation ;sig not here")));
+        QVERIFY(holds(*t, QStringLiteral(";sig")));
+    }
+
+    void notWhilePaused()
+    {
+        const auto t = target(QStringLiteral("tktarget.py"));
+        QVERIFY(t);
+        QVERIFY(run(QStringLiteral(SCRIVLET_EXE), {QStringLiteral("--pause")}));
+        QVERIFY(type(QStringLiteral(";sig")));
+        const bool untouched = holds(*t, QStringLiteral(";sig"));
+        QVERIFY(run(QStringLiteral(SCRIVLET_EXE), {QStringLiteral("--resume")}));
+        QVERIFY(untouched);
+        // And again once resumed.
+        QVERIFY(t->clear());
+        QVERIFY(type(QStringLiteral(";sig")));
+        QVERIFY(holds(*t, signature));
+    }
+
+    // Typed in our own main window's search box: it stays as typed.
+    void notInOurOwnWindow()
+    {
+        const int before = program.count(QStringLiteral("abbreviation ;sig not here"));
+        QVERIFY(run(QStringLiteral(SCRIVLET_EXE), {QStringLiteral("--toggle-window")}));
+        QVERIFY(program.waitFor(QStringLiteral("window shown")));
+        QTest::qWait(500);
+        QVERIFY(type(QStringLiteral(";sig")));
+        QVERIFY2(program.waitFor(QStringLiteral("abbreviation ;sig not here"), before + 1),
+                 qPrintable(program.trace()));
+        QVERIFY(run(QStringLiteral(SCRIVLET_EXE), {QStringLiteral("--toggle-window")}));
+    }
+
+    void afterADelimiter()
+    {
+        QVERIFY(startProgram(true));
+        const auto t = target(QStringLiteral("tktarget.py"));
+        QVERIFY(t);
+        const int before = program.count(QStringLiteral("abbreviation ;sig expanded"));
+        QVERIFY(type(QStringLiteral(";sig ")));
+        QVERIFY(program.waitFor(QStringLiteral("abbreviation ;sig expanded"), before + 1));
+        QVERIFY(type(QStringLiteral("no;sig\t")));
+        QVERIFY2(holds(*t, signature + QStringLiteral(" no;sig\t")),
+                 qPrintable(t->text() + QLatin1Char('\n') + program.trace()));
+        QVERIFY(t->clear());
+        QVERIFY(type(QStringLiteral(";sig")));
+        QVERIFY(holds(*t, QStringLiteral(";sig"))); // no delimiter yet
+        QVERIFY(startProgram(false));
+    }
+};
+
+SCRIVLET_X11_TEST_MAIN(AbbreviationRoadTest)
+#include "tst_abbreviationroad.moc"
