@@ -526,6 +526,16 @@ Folgende wurden übersprungen, weil derselbe Text bereits in Ihrer Liste steht:
         <source>No global shortcuts on this desktop: bind the commands that Options lists to keys of the desktop.</source>
         <translation>Keine globalen Tastenkürzel auf diesem Desktop: Weisen Sie die in den Optionen aufgeführten Befehle Tasten des Desktops zu.</translation>
     </message>
+    <message>
+        <source>These were imported without their abbreviation, which another phrase already has:
+%1</source>
+        <translation>Folgende wurden ohne ihre Abkürzung importiert, die bereits ein anderer Textbaustein verwendet:
+%1</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program read the keys typed in other programs, so abbreviations do not expand here. Use the shortcuts or the picker.</source>
+        <translation>Dieser Desktop lässt kein Programm die in anderen Programmen gedrückten Tasten lesen, daher werden Abkürzungen hier nicht ersetzt. Verwenden Sie die Tastenkürzel oder die Auswahlliste.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -600,6 +610,38 @@ Folgende wurden übersprungen, weil derselbe Text bereits in Ihrer Liste steht:
     <message>
         <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
         <translation>Verwenden Sie zusätzlich Ctrl, Alt, Shift oder Win, damit kein einzelner Buchstabe abgefangen wird.</translation>
+    </message>
+    <message>
+        <source>Not a placeholder: typed as it stands.</source>
+        <translation>Kein Platzhalter: wird unverändert eingegeben.</translation>
+    </message>
+    <message>
+        <source>Abbreviation</source>
+        <translation>Abkürzung</translation>
+    </message>
+    <message>
+        <source>Optional, such as ;sig</source>
+        <translation>Optional, etwa ;sig</translation>
+    </message>
+    <message>
+        <source>Type these characters in any program, and the phrase replaces them.</source>
+        <translation>Geben Sie diese Zeichen in einem beliebigen Programm ein, und der Textbaustein ersetzt sie.</translation>
+    </message>
+    <message>
+        <source>Placeholders</source>
+        <translation>Platzhalter</translation>
+    </message>
+    <message>
+        <source>Fill in {date}, {time}, {date:FORMAT}, {clipboard} and {cursor} when the phrase is inserted. {{ and }} stand for braces.</source>
+        <translation>{date}, {time}, {date:FORMAT}, {clipboard} und {cursor} beim Einfügen des Textbausteins ausfüllen. {{ und }} stehen für geschweifte Klammern.</translation>
+    </message>
+    <message>
+        <source>An abbreviation is 1 to 32 characters, without spaces.</source>
+        <translation>Eine Abkürzung hat 1 bis 32 Zeichen, ohne Leerzeichen.</translation>
+    </message>
+    <message>
+        <source>Another phrase already has this abbreviation.</source>
+        <translation>Ein anderer Textbaustein hat bereits diese Abkürzung.</translation>
     </message>
 </context>
 <context>
@@ -714,6 +756,18 @@ Folgende wurden übersprungen, weil derselbe Text bereits in Ihrer Liste steht:
     <message>
         <source>Copy</source>
         <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Abbreviations expand</source>
+        <translation>Abkürzungen ersetzen</translation>
+    </message>
+    <message>
+        <source>At once</source>
+        <translation>Sofort</translation>
+    </message>
+    <message>
+        <source>After a space, Tab, Enter or punctuation</source>
+        <translation>Nach Leerzeichen, Tab, Enter oder Satzzeichen</translation>
     </message>
 </context>
 <context>

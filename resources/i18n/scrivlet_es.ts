@@ -526,6 +526,16 @@ Se omitieron las siguientes porque su texto ya está en tu lista:
         <source>No global shortcuts on this desktop: bind the commands that Options lists to keys of the desktop.</source>
         <translation>No hay atajos globales en este escritorio: asigne a teclas del escritorio los comandos que indica Opciones.</translation>
     </message>
+    <message>
+        <source>These were imported without their abbreviation, which another phrase already has:
+%1</source>
+        <translation>Se importaron las siguientes sin su abreviatura, porque otra frase ya la tiene:
+%1</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program read the keys typed in other programs, so abbreviations do not expand here. Use the shortcuts or the picker.</source>
+        <translation>Este escritorio no deja que ningún programa lea las teclas pulsadas en otros programas, así que aquí las abreviaturas no se expanden. Usa los atajos o el selector.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -600,6 +610,38 @@ Se omitieron las siguientes porque su texto ya está en tu lista:
     <message>
         <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
         <translation>Incluye Ctrl, Alt, Shift o Win para que no se capture una letra suelta.</translation>
+    </message>
+    <message>
+        <source>Not a placeholder: typed as it stands.</source>
+        <translation>No es un marcador: se escribe tal cual.</translation>
+    </message>
+    <message>
+        <source>Abbreviation</source>
+        <translation>Abreviatura</translation>
+    </message>
+    <message>
+        <source>Optional, such as ;sig</source>
+        <translation>Opcional, p. ej. ;sig</translation>
+    </message>
+    <message>
+        <source>Type these characters in any program, and the phrase replaces them.</source>
+        <translation>Escribe estos caracteres en cualquier programa y la frase los reemplazará.</translation>
+    </message>
+    <message>
+        <source>Placeholders</source>
+        <translation>Marcadores</translation>
+    </message>
+    <message>
+        <source>Fill in {date}, {time}, {date:FORMAT}, {clipboard} and {cursor} when the phrase is inserted. {{ and }} stand for braces.</source>
+        <translation>Al insertar la frase se rellenan {date}, {time}, {date:FORMAT}, {clipboard} y {cursor}. {{ y }} representan llaves.</translation>
+    </message>
+    <message>
+        <source>An abbreviation is 1 to 32 characters, without spaces.</source>
+        <translation>Una abreviatura tiene de 1 a 32 caracteres, sin espacios.</translation>
+    </message>
+    <message>
+        <source>Another phrase already has this abbreviation.</source>
+        <translation>Otra frase ya tiene esta abreviatura.</translation>
     </message>
 </context>
 <context>
@@ -714,6 +756,18 @@ Se omitieron las siguientes porque su texto ya está en tu lista:
     <message>
         <source>Copy</source>
         <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Abbreviations expand</source>
+        <translation>Expandir abreviaturas</translation>
+    </message>
+    <message>
+        <source>At once</source>
+        <translation>Al instante</translation>
+    </message>
+    <message>
+        <source>After a space, Tab, Enter or punctuation</source>
+        <translation>Tras un espacio, Tab, Enter o puntuación</translation>
     </message>
 </context>
 <context>

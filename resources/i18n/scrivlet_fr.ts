@@ -526,6 +526,16 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
         <source>No global shortcuts on this desktop: bind the commands that Options lists to keys of the desktop.</source>
         <translation>Pas de raccourcis globaux sur ce bureau : associez aux touches du bureau les commandes listées dans Options.</translation>
     </message>
+    <message>
+        <source>These were imported without their abbreviation, which another phrase already has:
+%1</source>
+        <translation>Les phrases suivantes ont été importées sans leur abréviation, déjà utilisée par une autre phrase&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program read the keys typed in other programs, so abbreviations do not expand here. Use the shortcuts or the picker.</source>
+        <translation>Ce bureau ne laisse aucun programme lire les touches tapées dans d&apos;autres programmes, les abréviations ne sont donc pas développées ici. Utilisez les raccourcis ou le sélecteur.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -600,6 +610,38 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
     <message>
         <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
         <translation>Ajoutez Ctrl, Alt, Shift ou Win pour qu&apos;une simple lettre ne soit pas interceptée.</translation>
+    </message>
+    <message>
+        <source>Not a placeholder: typed as it stands.</source>
+        <translation>Pas une variable&#xa0;: tapé tel quel.</translation>
+    </message>
+    <message>
+        <source>Abbreviation</source>
+        <translation>Abréviation</translation>
+    </message>
+    <message>
+        <source>Optional, such as ;sig</source>
+        <translation>Facultatif, par ex. ;sig</translation>
+    </message>
+    <message>
+        <source>Type these characters in any program, and the phrase replaces them.</source>
+        <translation>Tapez ces caractères dans n&apos;importe quel programme, et la phrase les remplace.</translation>
+    </message>
+    <message>
+        <source>Placeholders</source>
+        <translation>Variables</translation>
+    </message>
+    <message>
+        <source>Fill in {date}, {time}, {date:FORMAT}, {clipboard} and {cursor} when the phrase is inserted. {{ and }} stand for braces.</source>
+        <translation>Remplace {date}, {time}, {date:FORMAT}, {clipboard} et {cursor} lors de l&apos;insertion de la phrase. {{ et }} représentent les accolades.</translation>
+    </message>
+    <message>
+        <source>An abbreviation is 1 to 32 characters, without spaces.</source>
+        <translation>Une abréviation compte de 1 à 32 caractères, sans espace.</translation>
+    </message>
+    <message>
+        <source>Another phrase already has this abbreviation.</source>
+        <translation>Une autre phrase a déjà cette abréviation.</translation>
     </message>
 </context>
 <context>
@@ -714,6 +756,18 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
     <message>
         <source>Copy</source>
         <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Abbreviations expand</source>
+        <translation>Développer les abréviations</translation>
+    </message>
+    <message>
+        <source>At once</source>
+        <translation>Immédiatement</translation>
+    </message>
+    <message>
+        <source>After a space, Tab, Enter or punctuation</source>
+        <translation>Après un espace, Tab, Enter ou un signe de ponctuation</translation>
     </message>
 </context>
 <context>

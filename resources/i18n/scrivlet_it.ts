@@ -526,6 +526,16 @@ Le seguenti sono state ignorate perché il loro testo è già nel tuo elenco:
         <source>No global shortcuts on this desktop: bind the commands that Options lists to keys of the desktop.</source>
         <translation>Nessuna scorciatoia globale su questo desktop: assegna ai tasti del desktop i comandi elencati in Opzioni.</translation>
     </message>
+    <message>
+        <source>These were imported without their abbreviation, which another phrase already has:
+%1</source>
+        <translation>Le seguenti sono state importate senza la loro abbreviazione, già usata da un&apos;altra frase:
+%1</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program read the keys typed in other programs, so abbreviations do not expand here. Use the shortcuts or the picker.</source>
+        <translation>Questo desktop non consente ad alcun programma di leggere i tasti premuti in altri programmi, quindi qui le abbreviazioni non vengono espanse. Usa le scorciatoie o il selettore.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -600,6 +610,38 @@ Le seguenti sono state ignorate perché il loro testo è già nel tuo elenco:
     <message>
         <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
         <translation>Includi Ctrl, Alt, Shift o Win, in modo che una singola lettera non venga intercettata.</translation>
+    </message>
+    <message>
+        <source>Not a placeholder: typed as it stands.</source>
+        <translation>Non è un segnaposto: viene digitato così com&apos;è.</translation>
+    </message>
+    <message>
+        <source>Abbreviation</source>
+        <translation>Abbreviazione</translation>
+    </message>
+    <message>
+        <source>Optional, such as ;sig</source>
+        <translation>Facoltativo, ad es. ;sig</translation>
+    </message>
+    <message>
+        <source>Type these characters in any program, and the phrase replaces them.</source>
+        <translation>Digita questi caratteri in qualsiasi programma e la frase li sostituisce.</translation>
+    </message>
+    <message>
+        <source>Placeholders</source>
+        <translation>Segnaposto</translation>
+    </message>
+    <message>
+        <source>Fill in {date}, {time}, {date:FORMAT}, {clipboard} and {cursor} when the phrase is inserted. {{ and }} stand for braces.</source>
+        <translation>All&apos;inserimento della frase sostituisce {date}, {time}, {date:FORMAT}, {clipboard} e {cursor}. {{ e }} indicano le parentesi graffe.</translation>
+    </message>
+    <message>
+        <source>An abbreviation is 1 to 32 characters, without spaces.</source>
+        <translation>Un&apos;abbreviazione ha da 1 a 32 caratteri, senza spazi.</translation>
+    </message>
+    <message>
+        <source>Another phrase already has this abbreviation.</source>
+        <translation>Un&apos;altra frase ha già questa abbreviazione.</translation>
     </message>
 </context>
 <context>
@@ -714,6 +756,18 @@ Le seguenti sono state ignorate perché il loro testo è già nel tuo elenco:
     <message>
         <source>Copy</source>
         <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Abbreviations expand</source>
+        <translation>Espandi abbreviazioni</translation>
+    </message>
+    <message>
+        <source>At once</source>
+        <translation>Subito</translation>
+    </message>
+    <message>
+        <source>After a space, Tab, Enter or punctuation</source>
+        <translation>Dopo uno spazio, Tab, Enter o punteggiatura</translation>
     </message>
 </context>
 <context>

@@ -520,6 +520,16 @@ These were skipped because the same text is already in your list:
         <source>No global shortcuts on this desktop: bind the commands that Options lists to keys of the desktop.</source>
         <translation>このデスクトップにはグローバルショートカットがありません: オプションに示すコマンドをデスクトップのキーに割り当ててください。</translation>
     </message>
+    <message>
+        <source>These were imported without their abbreviation, which another phrase already has:
+%1</source>
+        <translation>次のフレーズは、略語が既に別のフレーズで使われているため、略語なしでインポートされました:
+%1</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program read the keys typed in other programs, so abbreviations do not expand here. Use the shortcuts or the picker.</source>
+        <translation>このデスクトップでは、ほかのプログラムで押されたキーをどのプログラムも読み取れないため、略語は展開されません。ショートカットかピッカーを使ってください。</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -594,6 +604,38 @@ These were skipped because the same text is already in your list:
     <message>
         <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
         <translation>文字キーだけでは通常の入力を横取りしてしまうため、Ctrl、Alt、Shift、Win のいずれかを含めてください。</translation>
+    </message>
+    <message>
+        <source>Not a placeholder: typed as it stands.</source>
+        <translation>プレースホルダーではありません: そのまま入力されます。</translation>
+    </message>
+    <message>
+        <source>Abbreviation</source>
+        <translation>略語</translation>
+    </message>
+    <message>
+        <source>Optional, such as ;sig</source>
+        <translation>省略可 (例: ;sig)</translation>
+    </message>
+    <message>
+        <source>Type these characters in any program, and the phrase replaces them.</source>
+        <translation>任意のプログラムでこの文字を入力すると、フレーズに置き換わります。</translation>
+    </message>
+    <message>
+        <source>Placeholders</source>
+        <translation>プレースホルダー</translation>
+    </message>
+    <message>
+        <source>Fill in {date}, {time}, {date:FORMAT}, {clipboard} and {cursor} when the phrase is inserted. {{ and }} stand for braces.</source>
+        <translation>フレーズの挿入時に {date}、{time}、{date:FORMAT}、{clipboard}、{cursor} を置き換えます。{{ と }} は波かっこを表します。</translation>
+    </message>
+    <message>
+        <source>An abbreviation is 1 to 32 characters, without spaces.</source>
+        <translation>略語は空白を含まない 1～32 文字にしてください。</translation>
+    </message>
+    <message>
+        <source>Another phrase already has this abbreviation.</source>
+        <translation>この略語は既に別のフレーズで使われています。</translation>
     </message>
 </context>
 <context>
@@ -708,6 +750,18 @@ These were skipped because the same text is already in your list:
     <message>
         <source>Copy</source>
         <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Abbreviations expand</source>
+        <translation>略語の展開</translation>
+    </message>
+    <message>
+        <source>At once</source>
+        <translation>すぐに</translation>
+    </message>
+    <message>
+        <source>After a space, Tab, Enter or punctuation</source>
+        <translation>スペース、Tab、Enter、句読点の後</translation>
     </message>
 </context>
 <context>

@@ -520,6 +520,16 @@ These were skipped because the same text is already in your list:
         <source>No global shortcuts on this desktop: bind the commands that Options lists to keys of the desktop.</source>
         <translation>이 데스크톱에는 전역 단축키가 없습니다: 옵션에 나열된 명령을 데스크톱 키에 지정하세요.</translation>
     </message>
+    <message>
+        <source>These were imported without their abbreviation, which another phrase already has:
+%1</source>
+        <translation>다음 문구는 다른 문구가 이미 같은 약어를 사용하고 있어 약어 없이 가져왔습니다:
+%1</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program read the keys typed in other programs, so abbreviations do not expand here. Use the shortcuts or the picker.</source>
+        <translation>이 데스크톱은 어떤 프로그램도 다른 프로그램에서 누른 키를 읽지 못하게 하므로 여기서는 약어가 확장되지 않습니다. 단축키나 선택기를 사용하세요.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -594,6 +604,38 @@ These were skipped because the same text is already in your list:
     <message>
         <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
         <translation>문자 키만 지정하면 일반 입력을 가로채므로 Ctrl, Alt, Shift 또는 Win 키를 포함하세요.</translation>
+    </message>
+    <message>
+        <source>Not a placeholder: typed as it stands.</source>
+        <translation>자리 표시자가 아닙니다: 그대로 입력됩니다.</translation>
+    </message>
+    <message>
+        <source>Abbreviation</source>
+        <translation>약어</translation>
+    </message>
+    <message>
+        <source>Optional, such as ;sig</source>
+        <translation>선택 사항, 예: ;sig</translation>
+    </message>
+    <message>
+        <source>Type these characters in any program, and the phrase replaces them.</source>
+        <translation>아무 프로그램에서나 이 문자를 입력하면 문구로 바뀝니다.</translation>
+    </message>
+    <message>
+        <source>Placeholders</source>
+        <translation>자리 표시자</translation>
+    </message>
+    <message>
+        <source>Fill in {date}, {time}, {date:FORMAT}, {clipboard} and {cursor} when the phrase is inserted. {{ and }} stand for braces.</source>
+        <translation>문구를 삽입할 때 {date}, {time}, {date:FORMAT}, {clipboard}, {cursor}를 채웁니다. {{ 및 }}는 중괄호를 나타냅니다.</translation>
+    </message>
+    <message>
+        <source>An abbreviation is 1 to 32 characters, without spaces.</source>
+        <translation>약어는 공백 없이 1~32자여야 합니다.</translation>
+    </message>
+    <message>
+        <source>Another phrase already has this abbreviation.</source>
+        <translation>다른 문구가 이미 이 약어를 사용하고 있습니다.</translation>
     </message>
 </context>
 <context>
@@ -708,6 +750,18 @@ These were skipped because the same text is already in your list:
     <message>
         <source>Copy</source>
         <translation>복사</translation>
+    </message>
+    <message>
+        <source>Abbreviations expand</source>
+        <translation>약어 확장</translation>
+    </message>
+    <message>
+        <source>At once</source>
+        <translation>즉시</translation>
+    </message>
+    <message>
+        <source>After a space, Tab, Enter or punctuation</source>
+        <translation>공백, Tab, Enter 또는 문장 부호 뒤</translation>
     </message>
 </context>
 <context>

@@ -532,6 +532,16 @@ These were skipped because the same text is already in your list:
         <source>No global shortcuts on this desktop: bind the commands that Options lists to keys of the desktop.</source>
         <translation>На этом рабочем столе нет глобальных сочетаний клавиш: назначьте клавишам рабочего стола команды, перечисленные в параметрах.</translation>
     </message>
+    <message>
+        <source>These were imported without their abbreviation, which another phrase already has:
+%1</source>
+        <translation>Следующие фразы импортированы без сокращения, так как такое сокращение уже есть у другой фразы:
+%1</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program read the keys typed in other programs, so abbreviations do not expand here. Use the shortcuts or the picker.</source>
+        <translation>Этот рабочий стол не даёт программам читать клавиши, нажатые в других программах, поэтому сокращения здесь не раскрываются. Используйте сочетания клавиш или список выбора.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -606,6 +616,38 @@ These were skipped because the same text is already in your list:
     <message>
         <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
         <translation>Добавьте Ctrl, Alt, Shift или Win, чтобы не перехватывать нажатия отдельных букв.</translation>
+    </message>
+    <message>
+        <source>Not a placeholder: typed as it stands.</source>
+        <translation>Не заполнитель: вводится как есть.</translation>
+    </message>
+    <message>
+        <source>Abbreviation</source>
+        <translation>Сокращение</translation>
+    </message>
+    <message>
+        <source>Optional, such as ;sig</source>
+        <translation>Необязательно, например ;sig</translation>
+    </message>
+    <message>
+        <source>Type these characters in any program, and the phrase replaces them.</source>
+        <translation>Введите эти символы в любой программе, и фраза заменит их.</translation>
+    </message>
+    <message>
+        <source>Placeholders</source>
+        <translation>Заполнители</translation>
+    </message>
+    <message>
+        <source>Fill in {date}, {time}, {date:FORMAT}, {clipboard} and {cursor} when the phrase is inserted. {{ and }} stand for braces.</source>
+        <translation>При вставке фразы подставлять {date}, {time}, {date:FORMAT}, {clipboard} и {cursor}. {{ и }} обозначают фигурные скобки.</translation>
+    </message>
+    <message>
+        <source>An abbreviation is 1 to 32 characters, without spaces.</source>
+        <translation>Сокращение: от 1 до 32 символов, без пробелов.</translation>
+    </message>
+    <message>
+        <source>Another phrase already has this abbreviation.</source>
+        <translation>У другой фразы уже есть это сокращение.</translation>
     </message>
 </context>
 <context>
@@ -720,6 +762,18 @@ These were skipped because the same text is already in your list:
     <message>
         <source>Copy</source>
         <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Abbreviations expand</source>
+        <translation>Раскрытие сокращений</translation>
+    </message>
+    <message>
+        <source>At once</source>
+        <translation>Сразу</translation>
+    </message>
+    <message>
+        <source>After a space, Tab, Enter or punctuation</source>
+        <translation>После пробела, Tab, Enter или знака препинания</translation>
     </message>
 </context>
 <context>

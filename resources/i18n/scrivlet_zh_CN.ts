@@ -520,6 +520,16 @@ These were skipped because the same text is already in your list:
         <source>No global shortcuts on this desktop: bind the commands that Options lists to keys of the desktop.</source>
         <translation>此桌面没有全局快捷键：请将“选项”中列出的命令绑定到桌面的按键。</translation>
     </message>
+    <message>
+        <source>These were imported without their abbreviation, which another phrase already has:
+%1</source>
+        <translation>以下短语已导入，但未带缩写，因为其他短语已在使用该缩写：
+%1</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program read the keys typed in other programs, so abbreviations do not expand here. Use the shortcuts or the picker.</source>
+        <translation>此桌面不允许任何程序读取在其他程序中按下的键，因此缩写在此无法展开。请使用快捷键或选择器。</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -594,6 +604,38 @@ These were skipped because the same text is already in your list:
     <message>
         <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
         <translation>请加上 Ctrl、Alt、Shift 或 Win，以免单个字母键被占用。</translation>
+    </message>
+    <message>
+        <source>Not a placeholder: typed as it stands.</source>
+        <translation>不是占位符：将按原样输入。</translation>
+    </message>
+    <message>
+        <source>Abbreviation</source>
+        <translation>缩写</translation>
+    </message>
+    <message>
+        <source>Optional, such as ;sig</source>
+        <translation>可选，例如 ;sig</translation>
+    </message>
+    <message>
+        <source>Type these characters in any program, and the phrase replaces them.</source>
+        <translation>在任意程序中键入这些字符，短语就会替换它们。</translation>
+    </message>
+    <message>
+        <source>Placeholders</source>
+        <translation>占位符</translation>
+    </message>
+    <message>
+        <source>Fill in {date}, {time}, {date:FORMAT}, {clipboard} and {cursor} when the phrase is inserted. {{ and }} stand for braces.</source>
+        <translation>插入短语时填入 {date}、{time}、{date:FORMAT}、{clipboard} 和 {cursor}。{{ 和 }} 表示花括号。</translation>
+    </message>
+    <message>
+        <source>An abbreviation is 1 to 32 characters, without spaces.</source>
+        <translation>缩写须为 1 到 32 个字符，且不含空格。</translation>
+    </message>
+    <message>
+        <source>Another phrase already has this abbreviation.</source>
+        <translation>其他短语已在使用此缩写。</translation>
     </message>
 </context>
 <context>
@@ -708,6 +750,18 @@ These were skipped because the same text is already in your list:
     <message>
         <source>Copy</source>
         <translation>复制</translation>
+    </message>
+    <message>
+        <source>Abbreviations expand</source>
+        <translation>缩写展开</translation>
+    </message>
+    <message>
+        <source>At once</source>
+        <translation>立即</translation>
+    </message>
+    <message>
+        <source>After a space, Tab, Enter or punctuation</source>
+        <translation>输入空格、Tab、Enter 或标点后</translation>
     </message>
 </context>
 <context>

@@ -520,6 +520,16 @@ These were skipped because the same text is already in your list:
         <source>No global shortcuts on this desktop: bind the commands that Options lists to keys of the desktop.</source>
         <translation>此桌面沒有全域快捷鍵：請將「選項」中列出的命令綁定到桌面的按鍵。</translation>
     </message>
+    <message>
+        <source>These were imported without their abbreviation, which another phrase already has:
+%1</source>
+        <translation>以下片語已匯入，但未帶縮寫，因為其他片語已在使用該縮寫：
+%1</translation>
+    </message>
+    <message>
+        <source>This desktop lets no program read the keys typed in other programs, so abbreviations do not expand here. Use the shortcuts or the picker.</source>
+        <translation>此桌面不允許任何程式讀取在其他程式中按下的鍵，因此縮寫在此無法展開。請使用快速鍵或選擇器。</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -594,6 +604,38 @@ These were skipped because the same text is already in your list:
     <message>
         <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
         <translation>請加上 Ctrl、Alt、Shift 或 Win，以免單一字母鍵遭到攔截。</translation>
+    </message>
+    <message>
+        <source>Not a placeholder: typed as it stands.</source>
+        <translation>不是預留位置：將依原樣輸入。</translation>
+    </message>
+    <message>
+        <source>Abbreviation</source>
+        <translation>縮寫</translation>
+    </message>
+    <message>
+        <source>Optional, such as ;sig</source>
+        <translation>選填，例如 ;sig</translation>
+    </message>
+    <message>
+        <source>Type these characters in any program, and the phrase replaces them.</source>
+        <translation>在任何程式中輸入這些字元，片語就會取代它們。</translation>
+    </message>
+    <message>
+        <source>Placeholders</source>
+        <translation>預留位置</translation>
+    </message>
+    <message>
+        <source>Fill in {date}, {time}, {date:FORMAT}, {clipboard} and {cursor} when the phrase is inserted. {{ and }} stand for braces.</source>
+        <translation>插入片語時填入 {date}、{time}、{date:FORMAT}、{clipboard} 和 {cursor}。{{ 和 }} 代表大括號。</translation>
+    </message>
+    <message>
+        <source>An abbreviation is 1 to 32 characters, without spaces.</source>
+        <translation>縮寫須為 1 到 32 個字元，且不含空格。</translation>
+    </message>
+    <message>
+        <source>Another phrase already has this abbreviation.</source>
+        <translation>其他片語已在使用此縮寫。</translation>
     </message>
 </context>
 <context>
@@ -708,6 +750,18 @@ These were skipped because the same text is already in your list:
     <message>
         <source>Copy</source>
         <translation>複製</translation>
+    </message>
+    <message>
+        <source>Abbreviations expand</source>
+        <translation>縮寫展開</translation>
+    </message>
+    <message>
+        <source>At once</source>
+        <translation>立即</translation>
+    </message>
+    <message>
+        <source>After a space, Tab, Enter or punctuation</source>
+        <translation>輸入空格、Tab、Enter 或標點後</translation>
     </message>
 </context>
 <context>
