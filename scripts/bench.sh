@@ -7,7 +7,7 @@
 #
 # The figures come from the benchmark programs (bench/bench_store,
 # bench/bench_picker, bench/bench_panel, tests/x11/bench_insert,
-# tests/x11/bench_pastetargets, tests/x11/bench_startup,
+# tests/x11/bench_pastetargets, tests/x11/bench_abbreviations, tests/x11/bench_startup,
 # tests/wayland/bench_wayland), which
 # print them as "figure" lines (bench/benchrow.h); their own reports go to
 # <build>/bench.log. To add a row: print a figure under a new key from any of
@@ -21,7 +21,7 @@ build=$(realpath "${1:-build}")
     exit 1
 }
 cmake --build "$build" -j2 --target scrivlet bench_store bench_picker bench_panel bench_insert bench_startup \
-    bench_pastetargets bench_wayland >&2
+    bench_pastetargets bench_abbreviations bench_wayland >&2
 
 log=$build/bench.log
 figures=$(mktemp)
@@ -47,6 +47,7 @@ run "$build/bench/bench_store" 10000 100000
 run "$build/tests/x11/bench_startup" 0 1000 10000 100000
 run "$build/tests/x11/bench_insert"
 run "$build/tests/x11/bench_pastetargets"
+run "$build/tests/x11/bench_abbreviations"
 run "$build/tests/wayland/bench_wayland"
 
 # The picker on a private X server of its own, as the program would meet it.
@@ -82,6 +83,9 @@ rows = [
     ("wayland-cjk", "Wayland (sway), command to text in GTK: 120 distinct CJK", "", "wtype-cjk", None),
     ("wayland-emoji", "Wayland (sway), command to text in GTK: emoji", "", "wtype-emoji", None),
     ("wayland-lines", "Wayland (sway), command to text in GTK: three lines", "", "wtype-lines", None),
+    ("abbreviation-typed", "abbreviation to phrase in a Tk text: a line, typed", "", None, None),
+    ("abbreviation-paste", "abbreviation to phrase in a Tk text: three lines, pasted", "", None, None),
+    ("abbreviation-stream-cpu", "processor time reading 10,000 keys typed in another program", "< 50 ms", None, None),
     ("paste-chromium-lines-rest", "clipboard road into Chromium, three lines, at rest", "", None, None),
     ("paste-chromium-lines-busy", "clipboard road into Chromium, three lines, both cores busy", "", None, None),
     ("paste-firefox-lines-rest", "clipboard road into Firefox ESR, three lines, at rest", "", None, None),

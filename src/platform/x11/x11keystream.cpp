@@ -30,7 +30,7 @@ struct X11KeyStream::State
     xkb_compose_state *compose = nullptr;
     std::unique_ptr<QSocketNotifier> notifier;
     std::function<void(const TypedKey &)> sink;
-    Window lastFocus = 0;
+    Atom activeWindow = 0;
     bool running = false;
 
     ~State()
@@ -122,6 +122,7 @@ struct X11KeyStream::State
         }
         XIFreeDeviceInfo(devices);
         xiOpcode = opcode;
+        activeWindow = XInternAtom(display, "_NET_ACTIVE_WINDOW", False);
         notifier =
             std::make_unique<QSocketNotifier>(ConnectionNumber(display), QSocketNotifier::Read);
         notifier->setEnabled(false);
@@ -137,6 +138,9 @@ struct X11KeyStream::State
         }
         XIEventMask mask{XIAllMasterDevices, int(sizeof bits), bits};
         XISelectEvents(display, DefaultRootWindow(display), &mask, 1);
+        // Another window in front, as the window manager says: asking the
+        // server for the focus at every key would cost a round trip each.
+        XSelectInput(display, DefaultRootWindow(display), on ? PropertyChangeMask : NoEventMask);
         const unsigned int xkb =
             on ? (XkbStateNotifyMask | XkbMapNotifyMask | XkbNewKeyboardNotifyMask) : 0;
         XkbSelectEvents(display, XkbUseCoreKbd,
@@ -164,14 +168,6 @@ struct X11KeyStream::State
 
     void pressed(xkb_keycode_t keycode)
     {
-        // Another window: what was typed belongs to the one before.
-        Window focus = 0;
-        int revert = 0;
-        XGetInputFocus(display, &focus, &revert);
-        if (focus != lastFocus) {
-            lastFocus = focus;
-            deliver(TypedKey::Break);
-        }
         const xkb_keysym_t sym = xkb_state_key_get_one_sym(state, keycode);
         if (sym == XKB_KEY_NoSymbol || isModifier(sym))
             return;
@@ -283,6 +279,12 @@ void X11KeyStream::readEvents()
                        xkb->any.xkb_type == XkbNewKeyboardNotify) {
                 d->loadKeymap();
             }
+            continue;
+        }
+        if (event.type == PropertyNotify) {
+            // Another window: what was typed belongs to the one before.
+            if (d->running && event.xproperty.atom == d->activeWindow)
+                d->deliver(TypedKey::Break);
             continue;
         }
         XGenericEventCookie *cookie = &event.xcookie;
