@@ -19,6 +19,10 @@ struct InsertRoad
     // A terminal emulator, by the program's own list: no control character
     // is ever typed into one (it would act as a key: Enter runs a command).
     bool terminal = false;
+    // Keys are on their way to the target (the BackSpaces that erase an
+    // abbreviation): the text follows them as keys, typed or pasted with
+    // the paste key, never by a message that could overtake them.
+    bool keysOnly = false;
 };
 
 namespace AppRoads {

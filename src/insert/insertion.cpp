@@ -96,7 +96,7 @@ InsertResult insertText(Desktop &desktop, const QString &text, WindowHandle targ
     // Only the control that has the focus takes the text: never another
     // child of the same window. The user's road may rule the message out.
     const bool automatic = road.road == AppRoad::Automatic;
-    TextControls *controls = automatic ? desktop.textControls() : nullptr;
+    TextControls *controls = automatic && !road.keysOnly ? desktop.textControls() : nullptr;
     const WindowHandle control = controls ? controls->focusedControl(target) : 0;
     if (control) {
         ControlRefusal refusal = ControlRefusal::NotAccepted;

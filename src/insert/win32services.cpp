@@ -2,6 +2,7 @@
 
 #include "insert/textcontrolclass.h"
 #include "insert/textconvert.h"
+#include "platform/keystream.h"
 
 namespace {
 
@@ -127,20 +128,24 @@ int vkOf(PasteKey key)
 class OwningWin32Services final : public Win32Services
 {
 public:
-    explicit OwningWin32Services(std::unique_ptr<Win32Api> api)
-        : Win32Services(*api), owned(std::move(api))
-    {}
+    OwningWin32Services(std::unique_ptr<Win32Api> api, std::unique_ptr<KeyStream> stream)
+        : Win32Services(*api), owned(std::move(api)), stream(std::move(stream))
+    {
+        m_keyStream = this->stream.get();
+    }
 
 private:
     std::unique_ptr<Win32Api> owned;
+    std::unique_ptr<KeyStream> stream;
 };
 } // namespace
 
-std::unique_ptr<Desktop> Win32Services::owning(std::unique_ptr<Win32Api> api)
+std::unique_ptr<Desktop> Win32Services::owning(std::unique_ptr<Win32Api> api,
+                                               std::unique_ptr<KeyStream> keyStream)
 {
     if (!api)
         return nullptr;
-    return std::make_unique<OwningWin32Services>(std::move(api));
+    return std::make_unique<OwningWin32Services>(std::move(api), std::move(keyStream));
 }
 
 // ---- TargetService ----------------------------------------------------------

@@ -22,7 +22,9 @@ class Win32Services : public Desktop,
 public:
     explicit Win32Services(Win32Api &api) : api(api) {}
     // The same over api, which it keeps.
-    static std::unique_ptr<Desktop> owning(std::unique_ptr<Win32Api> api);
+    // keyStream (may be null) is kept too.
+    static std::unique_ptr<Desktop> owning(std::unique_ptr<Win32Api> api,
+                                           std::unique_ptr<KeyStream> keyStream = nullptr);
 
     TargetService &targets() override { return *this; }
     KeyboardOutput &keyboard() override { return *this; }
@@ -32,6 +34,7 @@ public:
     OwnWindows &ownWindows() override { return *this; }
     Clock &clock() override { return *this; }
     TextControls *textControls() override { return this; }
+    KeyStream *keyStream() override { return m_keyStream; }
 
     // OpenClipboard is retried this often while another program holds it.
     static constexpr int ClipboardAttempts = 10;
@@ -87,6 +90,9 @@ private:
     Win32Api &api;
     // Our shortcuts stepped aside for a paste chord until its text is fetched.
     bool m_hotkeysSuspended = false;
+
+protected:
+    KeyStream *m_keyStream = nullptr;
 };
 
 // The Win32 algorithms themselves, for their tests.

@@ -98,7 +98,9 @@ void MainWindow::carryOutAbbreviation(const AbbreviationMatcher::Action &action)
         return;
     }
     m_targetWindow = window;
+    m_keysOnly = true;
     const QString notice = typePhraseFor(action.id);
+    m_keysOnly = false;
     if (!notice.isEmpty()) {
         showNotice(notice);
         done();

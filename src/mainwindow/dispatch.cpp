@@ -206,6 +206,7 @@ QString MainWindow::typePhraseFor(const QString &id)
         InsertRoad road;
         if (window && desktop->targets().targetApplication(window, &app))
             road = AppRoads::resolve(app, store->settings().appRules);
+        road.keysOnly = m_keysOnly;
         result = insertText(*desktop, text, window, road);
         // The caret where the phrase wants it; a target that missed the
         // presses still holds the whole text.

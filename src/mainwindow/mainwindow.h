@@ -323,6 +323,8 @@ private:
     bool m_expanding = false;
     // What the last delivered phrase put in, placeholders filled in.
     QString m_lastInserted;
+    // The phrase under way follows keys already sent: no message road.
+    bool m_keysOnly = false;
     // Shortcuts refused since the last balloon about them.
     QStringList m_refusedShortcuts;
     bool m_showPending = false;

@@ -275,6 +275,18 @@ private slots:
                                   QStringLiteral("awaitFetched 41 50")}));
         }
         {
+            World w; // after keys of ours, no message may overtake them
+            w.d.hasTextControls = true;
+            w.d.controlsFake.answer = ControlInsert::Done;
+            InsertRoad r;
+            r.keysOnly = true;
+            QVERIFY(insertText(w.d, QStringLiteral("a\nb"), Target, r).delivered());
+            QVERIFY(
+                w.d.callsOf({QStringLiteral("insertByMessage"), QStringLiteral("pasteClipboard")})
+                    .isEmpty());
+            QCOMPARE(w.d.callsOf({QStringLiteral("pasteKey")}).size(), 1);
+        }
+        {
             World w; // a paste road never asks the control
             w.d.hasTextControls = true;
             InsertRoad r;

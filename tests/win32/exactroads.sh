@@ -159,4 +159,35 @@ exact_roads() {
     check "PuTTY gets the phrase by Shift+Insert, and no control character" \
         stays "$r" $'two\r\nlines'
     stop_exact
+
+    # Abbreviations through the keyboard hook: typed into an EDIT and into a
+    # key-logging target, the abbreviation is erased and the phrase is there
+    # once; inside a word, and in a password field, what was typed stays.
+    check "scrivlet.exe starts with abbreviations" start_exact c \
+        '3:0x37:Best regards@@;sig' '3:0x38:two\nlines@@;ml'
+    r=$work/abbr-edit.txt
+    check "an EDIT has the focus for ;sig" target edit "$r"
+    wine "$tool" chord 0 0xBA 0x53 0x49 0x47
+    check "the EDIT holds the phrase in place of ;sig" stays "$r" "Best regards"
+    check "the expansion is traced" traced "abbreviation ;sig expanded"
+
+    next_target "$r"
+    r=$work/abbr-plain.txt
+    check "the key-logging target has the focus for ;ml" target plain "$r"
+    wine "$tool" chord 0 0xBA 0x4D 0x4C
+    check "the key-logging target gets the two lines in place of ;ml" stays "$r" $'two\r\nlines'
+
+    next_target "$r"
+    r=$work/abbr-word.txt
+    check "the key-logging target has the focus for x;sig" target plain "$r"
+    wine "$tool" chord 0 0x58 0xBA 0x53 0x49 0x47
+    check "inside a word ;sig stays as typed" stays "$r" "x;sig"
+
+    next_target "$r"
+    r=$work/abbr-password.txt
+    check "a password EDIT has the focus for ;sig" target edit "$r" password
+    wine "$tool" chord 0 0xBA 0x53 0x49 0x47
+    check "the password field is left alone" wait_for 10 traced "abbreviation ;sig not here"
+    check "and keeps what was typed" stays "$r" ";sig"
+    stop_exact
 }

@@ -1,11 +1,11 @@
 #!/usr/bin/env python3
 """Writes a data file for the Windows end-to-end checks.
 
-usage: phrasefile.py <path> [<setting>=<json value>...] [-- <mods>:<vk>:<text>...]
+usage: phrasefile.py <path> [<setting>=<json value>...] [-- <mods>:<vk>:<text>[@@<abbreviation>]...]
 
 Each phrase after "--" gets the id 0000000<n>-0000-4000-8000-000000000000 (n
 counting from 1), the name p<n>, and its text with \\n standing for a line
-break. The settings start the program minimised, in English, with the one-time
+break, and the abbreviation after "@@" when one is given. The settings start the program minimised, in English, with the one-time
 import and the close hint done; name=value pairs add to or override them.
 """
 import json
@@ -26,10 +26,14 @@ def main(argv):
             in_phrases = True
         elif in_phrases:
             mods, vk, text = arg.split(":", 2)
+            text, _, abbreviation = text.partition("@@")
             n = len(phrases) + 1
-            phrases.append({"id": "%08d-0000-4000-8000-000000000000" % n, "name": "p%d" % n,
-                            "text": text.replace("\\n", "\n"), "vk": int(vk, 0),
-                            "mods": int(mods, 0), "enabled": True, "lastUsed": 0})
+            phrase = {"id": "%08d-0000-4000-8000-000000000000" % n, "name": "p%d" % n,
+                      "text": text.replace("\\n", "\n"), "vk": int(vk, 0),
+                      "mods": int(mods, 0), "enabled": True, "lastUsed": 0}
+            if abbreviation:
+                phrase["abbreviation"] = abbreviation
+            phrases.append(phrase)
         else:
             name, value = arg.split("=", 1)
             settings[name] = json.loads(value)

@@ -21,7 +21,8 @@
 //   wintarget plain <report> [delay=<ms>] [putty]
 //                               a window without a text control that keeps
 //                               what arrives in <report>: each character of
-//                               WM_CHAR (CR as a line break), and the
+//                               WM_CHAR (CR as a line break; BackSpace takes
+//                               the last one back), and the
 //                               clipboard's text on Ctrl+V; with delay, every
 //                               key-down first takes that long; with putty,
 //                               its window class is "PuTTY" and, as PuTTY
@@ -247,9 +248,8 @@ LRESULT CALLBACK targetProc(HWND w, UINT message, WPARAM wp, LPARAM lp)
             g_messages += line;
             writeReport(g_report + L".messages", g_messages);
         }
-        if (!g_edit && (g_options.putty
-                            ? wp == VK_INSERT && (GetKeyState(VK_SHIFT) & 0x8000)
-                            : wp == 'V' && (GetKeyState(VK_CONTROL) & 0x8000))) {
+        if (!g_edit && (g_options.putty ? wp == VK_INSERT && (GetKeyState(VK_SHIFT) & 0x8000)
+                                        : wp == 'V' && (GetKeyState(VK_CONTROL) & 0x8000))) {
             std::wstring text;
             if (clipboardText(&text))
                 arrive(text);
@@ -259,9 +259,14 @@ LRESULT CALLBACK targetProc(HWND w, UINT message, WPARAM wp, LPARAM lp)
         // What a text field would show: printable characters and line breaks,
         // not the control characters of shortcuts (Ctrl+V is 0x16), which a
         // terminal passes on to its program as they are.
-        if (!g_edit && (wp >= 0x20 || wp == L'\r' || wp == L'\n' || wp == L'\t'))
+        if (!g_edit && (wp >= 0x20 || wp == L'\r' || wp == L'\n' || wp == L'\t')) {
             arrive(std::wstring(1, wp == L'\r' ? L'\n' : wchar_t(wp)));
-        else if (!g_edit && g_options.putty)
+        } else if (!g_edit && wp == L'\b' && !g_options.putty) {
+            // BackSpace takes the last character back, as in a text field.
+            if (!g_arrived.empty())
+                g_arrived.pop_back();
+            writeReport(g_report, g_arrived);
+        } else if (!g_edit && g_options.putty)
             arrive(L"<control " + std::to_wstring(unsigned(wp)) + L">");
         return 0;
     case WM_TIMER:

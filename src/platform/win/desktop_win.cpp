@@ -2,6 +2,7 @@
 
 #include "insert/win32services.h"
 #include "platform/win/windesktop.h"
+#include "platform/win/winkeystream.h"
 
 #include "platform/win/win32clipboard.h"
 #include "platform/win/win32prims.h"
@@ -423,5 +424,5 @@ bool WinDesktop::awaitPaste(WindowHandle target, int settleMs)
 
 std::unique_ptr<Desktop> createDesktop()
 {
-    return Win32Services::owning(std::make_unique<WinDesktop>());
+    return Win32Services::owning(std::make_unique<WinDesktop>(), std::make_unique<WinKeyStream>());
 }

@@ -264,6 +264,7 @@ UINT sendInput(const KeyEvent *events, size_t count, DWORD layoutThread)
         inputs[i].ki.wVk = events[i].vk;
         inputs[i].ki.wScan = events[i].scan;
         inputs[i].ki.dwFlags = events[i].flags;
+        inputs[i].ki.dwExtraInfo = OwnInputMark;
         // Windows ignores wVk for scan-code events and finds the key itself;
         // Wine passes such events on with no virtual key, so programs there
         // see neither the Ctrl nor the V of a Ctrl+V. Naming the key as well
@@ -327,13 +328,13 @@ std::wstring ctrlAltCharacter(UINT vk, bool shift)
     wchar_t buffer[8] = {};
     // Flag 4: leave the keyboard's dead-key state alone (Windows 10 1607 and
     // later; older systems ignore it).
-    const int n = ToUnicodeEx(vk, MapVirtualKeyExW(vk, MAPVK_VK_TO_VSC, layout), state, buffer,
-                              7, 4, layout);
+    const int n =
+        ToUnicodeEx(vk, MapVirtualKeyExW(vk, MAPVK_VK_TO_VSC, layout), state, buffer, 7, 4, layout);
     if (n < 0) {
         // A dead key: it was stored in the keyboard state; a space takes it out.
         BYTE none[256] = {};
-        ToUnicodeEx(VK_SPACE, MapVirtualKeyExW(VK_SPACE, MAPVK_VK_TO_VSC, layout), none, buffer,
-                    7, 4, layout);
+        ToUnicodeEx(VK_SPACE, MapVirtualKeyExW(VK_SPACE, MAPVK_VK_TO_VSC, layout), none, buffer, 7,
+                    4, layout);
         return std::wstring(1, buffer[0]);
     }
     if (n == 0)

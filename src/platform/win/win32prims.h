@@ -77,6 +77,9 @@ struct KeyEvent
 // A scan-code event without a virtual key gets the one the scan code stands
 // for, in the keyboard layout of layoutThread (0: this thread's).
 UINT sendInput(const KeyEvent *events, size_t count, DWORD layoutThread = 0);
+// What every event that sendInput sends carries as its extra information,
+// so that our own keyboard hook knows our keys.
+constexpr ULONG_PTR OwnInputMark = 0x5C71F0E5;
 // The scan code of vk in the keyboard layout of thread (0: this thread's):
 // the target's layout decides which key a scan code is.
 WORD scanCodeForVirtualKey(WORD vk, DWORD thread = 0);
