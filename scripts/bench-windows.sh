@@ -71,8 +71,8 @@ for folder in "${folders[@]}"; do
     data=$(data_folder) || { echo "the Wine prefix has no user folder" >&2; exit 1; }
     rm -rf "$data" && mkdir -p "$data"
     python3 tests/win32/phrasefile.py "$data/phrases.json" -- \
-        '3:0x31:The quick brown fox jumps over' "3:0x32:$text400" \
-        '3:0x33:first line\nsecond line\nthird line'
+        '3:0x31:The quick brown fox jumps over@@;fox' "3:0x32:$text400" \
+        '3:0x33:first line\nsecond line\nthird line@@;ml'
     wineserver -k 2>/dev/null || true
     wineserver -w 2>/dev/null || true
     wine "$folder/scrivlet.exe" &
