@@ -1,5 +1,6 @@
 // Qt first: Xlib's macros (None, KeyPress, ...) break Qt headers that come after.
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include "platform/x11/x11keyboard.h"
 #include "platform/x11/x11keystream.h"
@@ -29,6 +30,11 @@ struct X11KeyStream::State
     xkb_compose_table *composeTable = nullptr;
     xkb_compose_state *compose = nullptr;
     std::unique_ptr<QSocketNotifier> notifier;
+    // After a wake-up the connection rests this long before it is read
+    // again: keys that come in a burst (a tool, key repeat) are read
+    // together, at one wake-up instead of one each.
+    QTimer rest;
+    static constexpr int RestMs = 8;
     std::function<void(const TypedKey &)> sink;
     Atom activeWindow = 0;
     bool running = false;
@@ -244,7 +250,19 @@ bool X11KeyStream::start(std::function<void(const TypedKey &)> sink)
     d->running = true;
     if (d->keyboard)
         d->keyboard->forgetOwnPresses();
-    QObject::connect(d->notifier.get(), &QSocketNotifier::activated, [this] { readEvents(); });
+    QObject::connect(d->notifier.get(), &QSocketNotifier::activated, [this] {
+        readEvents();
+        d->notifier->setEnabled(false);
+        d->rest.start();
+    });
+    d->rest.setSingleShot(true);
+    d->rest.setInterval(State::RestMs);
+    QObject::connect(&d->rest, &QTimer::timeout, [this] {
+        if (!d->running)
+            return;
+        readEvents();
+        d->notifier->setEnabled(true);
+    });
     d->notifier->setEnabled(true);
     d->select(true);
     readEvents();
@@ -257,7 +275,9 @@ void X11KeyStream::stop()
         return;
     d->running = false;
     d->notifier->setEnabled(false);
+    d->rest.stop();
     QObject::disconnect(d->notifier.get(), nullptr, nullptr, nullptr);
+    QObject::disconnect(&d->rest, nullptr, nullptr, nullptr);
     d->select(false);
     d->sink = nullptr;
 }
