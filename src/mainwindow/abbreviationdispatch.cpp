@@ -99,15 +99,19 @@ void MainWindow::carryOutAbbreviation(const AbbreviationMatcher::Action &action)
     }
     m_targetWindow = window;
     m_keysOnly = true;
+    m_suffix = action.retype; // typed after the phrase, before its caret moves
     const QString notice = typePhraseFor(action.id);
     m_keysOnly = false;
+    m_suffix.clear();
     if (!notice.isEmpty()) {
         showNotice(notice);
         done();
         return;
     }
-    retype(action.retype);
     m_expanding = false;
-    m_abbreviations.expanded(action, m_lastInserted);
+    if (m_caretMoved)
+        m_abbreviations.clear(); // BackSpace now erases inside the phrase
+    else
+        m_abbreviations.expanded(action, m_lastInserted);
     TestTrace::line(QStringLiteral("abbreviation %1 expanded").arg(action.abbreviation));
 }

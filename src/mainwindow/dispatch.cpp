@@ -197,6 +197,7 @@ QString MainWindow::typePhraseFor(const QString &id)
                 desktop->ownWindows().activateOwnWindow(WindowHandle(top->winId()),
                                                         PickerFocusWaitMs);
         }
+        m_caretMoved = expanded.leftPresses > 0;
         if (insertIntoTextWidget(field, text)) {
             result.outcome = InsertOutcome::Delivered;
             moveCursorBack(field, expanded.leftPresses);
@@ -210,8 +211,17 @@ QString MainWindow::typePhraseFor(const QString &id)
         result = insertText(*desktop, text, window, road);
         // The caret where the phrase wants it; a target that missed the
         // presses still holds the whole text.
-        if (result.delivered() && expanded.leftPresses > 0)
-            desktop->keyboard().pressKey(EditKey::Left, expanded.leftPresses);
+        int back = expanded.leftPresses;
+        if (result.delivered() && !m_suffix.isEmpty()) {
+            KeyboardOutput &keyboard = desktop->keyboard();
+            if (keyboard.canTypeExactly(m_suffix))
+                keyboard.typeText(m_suffix);
+            if (back > 0)
+                back += AbbreviationText::eraseCount(m_suffix);
+        }
+        if (result.delivered() && back > 0)
+            desktop->keyboard().pressKey(EditKey::Left, back);
+        m_caretMoved = result.delivered() && back > 0;
     }
     m_typing = false;
     m_targetWindow = 0;

@@ -325,6 +325,12 @@ private:
     QString m_lastInserted;
     // The phrase under way follows keys already sent: no message road.
     bool m_keysOnly = false;
+    // Typed right after the phrase under way, before the caret goes back to
+    // its {cursor}: the delimiter that ended an abbreviation.
+    QString m_suffix;
+    // The caret went back into the last phrase: BackSpace can no longer
+    // take the phrase back whole.
+    bool m_caretMoved = false;
     // Shortcuts refused since the last balloon about them.
     QStringList m_refusedShortcuts;
     bool m_showPending = false;

@@ -43,9 +43,12 @@ public:
 private:
     bool startProgram(bool afterDelimiter)
     {
-        const QJsonArray list{
-            abbreviated(QStringLiteral("sig"), signature, QStringLiteral(";sig")),
-            abbreviated(QStringLiteral("addr"), address, QStringLiteral("addr#"))};
+        QJsonObject brackets = abbreviated(QStringLiteral("br"), QStringLiteral("(<{cursor}>)"),
+                                           QStringLiteral(";br"));
+        brackets.insert(QStringLiteral("placeholders"), true);
+        const QJsonArray list{abbreviated(QStringLiteral("sig"), signature, QStringLiteral(";sig")),
+                              abbreviated(QStringLiteral("addr"), address, QStringLiteral("addr#")),
+                              brackets};
         const QJsonObject settings{{QStringLiteral("importedV3"), true},
                                    {QStringLiteral("language"), QStringLiteral("en")},
                                    {QStringLiteral("startMinimized"), true},
@@ -219,6 +222,16 @@ private slots:
         QVERIFY(t->clear());
         QVERIFY(type(QStringLiteral(";sig")));
         QVERIFY(holds(*t, QStringLiteral(";sig"))); // no delimiter yet
+
+        // The delimiter goes after the phrase, and the caret back to its
+        // {cursor}: what is typed next lands there.
+        QVERIFY(key(QStringLiteral("Escape"))); // a new word: ";sig" stays behind
+        QVERIFY(t->clear());
+        const int brackets = program.count(QStringLiteral("abbreviation ;br expanded"));
+        QVERIFY(type(QStringLiteral(";br ")));
+        QVERIFY(program.waitFor(QStringLiteral("abbreviation ;br expanded"), brackets + 1));
+        QVERIFY(type(QStringLiteral("x")));
+        QVERIFY2(holds(*t, QStringLiteral("(<x>) ")), qPrintable(t->text()));
         QVERIFY(startProgram(false));
     }
 };
