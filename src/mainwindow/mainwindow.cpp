@@ -10,6 +10,7 @@
 #include "panel/floatingpanel.h"
 #include "picker/pickerwindow.h"
 #include "platform/desktopbindings.h"
+#include "platform/keystream.h"
 #include "platform/windowframe.h"
 #include "store/phrasestore.h"
 #include "theme/elidedtext.h"
@@ -218,6 +219,9 @@ void MainWindow::onShortcutCapture(bool active)
 MainWindow::~MainWindow()
 {
     disconnect(ShortcutCapture::instance(), nullptr, this, nullptr);
+    // The stream outlives us with the desktop: it must not call back here.
+    if (m_keyStreamOn && desktop && desktop->keyStream())
+        desktop->keyStream()->stop();
     QCoreApplication::instance()->removeNativeEventFilter(m_hotkeys);
     // Release the registrations while the owning native window still exists.
     delete m_hotkeys;

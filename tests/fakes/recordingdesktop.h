@@ -6,6 +6,7 @@
 // one log, in order; time is simulated.
 
 #include "platform/desktop.h"
+#include "platform/keystream.h"
 
 #include <QHash>
 #include <QSet>
@@ -156,6 +157,35 @@ private:
     ServiceLog &log;
 };
 
+// Keys "typed in other programs" are handed to the sink by the test.
+class FakeKeyStream final : public KeyStream
+{
+public:
+    bool available = true;
+    std::function<void(const TypedKey &)> sink;
+    bool start(std::function<void(const TypedKey &)> s) override
+    {
+        if (!available)
+            return false;
+        sink = std::move(s);
+        return true;
+    }
+    void stop() override { sink = nullptr; }
+    bool running() const { return bool(sink); }
+    // Each character of text as one key; "\b" is BackSpace.
+    void type(const QString &text)
+    {
+        for (const QChar c : text) {
+            if (!sink)
+                return;
+            if (c == QLatin1Char('\b'))
+                sink(TypedKey{TypedKey::BackSpace, QString()});
+            else
+                sink(TypedKey{TypedKey::Text, QString(c)});
+        }
+    }
+};
+
 class RecordingDesktop final : public Desktop
 {
 public:
@@ -168,7 +198,9 @@ public:
     FakeShortcuts shortcutsFake{log};
     FakeOwnWindows ownWindowsFake{log};
     FakeClock clockFake{log};
+    FakeKeyStream keyStreamFake;
     bool hasTextControls = false;
+    bool hasKeyStream = true;
 
     TargetService &targets() override { return targetsFake; }
     KeyboardOutput &keyboard() override { return keyboardFake; }
@@ -178,6 +210,7 @@ public:
     OwnWindows &ownWindows() override { return ownWindowsFake; }
     Clock &clock() override { return clockFake; }
     TextControls *textControls() override { return hasTextControls ? &controlsFake : nullptr; }
+    KeyStream *keyStream() override { return hasKeyStream ? &keyStreamFake : nullptr; }
 
     // The calls whose name starts with one of these words, in order.
     QStringList callsOf(const QStringList &names) const;

@@ -1,0 +1,116 @@
+// Abbreviations from the key stream to the target, over the recording
+// services: the stream runs only while it can matter, a match is erased and
+// the phrase goes in on the target's road, and the places where nothing may
+// expand stay untouched.
+
+#include "fakes/recordingdesktop.h"
+#include "mainwindow/mainwindow.h"
+#include "store/phrasestore.h"
+
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QtTest>
+
+namespace {
+constexpr WindowHandle Editor = 0x500;
+} // namespace
+
+class AbbreviationDispatchTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    void build(bool withAbbreviation = true)
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        store = std::make_unique<PhraseStore>(dir->path());
+        store->setLegacyFilePath(dir->filePath(QStringLiteral("none.dll")));
+        store->settings().importedV3 = true;
+        Phrase p;
+        p.id = QStringLiteral("sig");
+        p.text = QStringLiteral("Best regards {date:yyyy}");
+        p.placeholders = true;
+        if (withAbbreviation)
+            p.abbreviation = QStringLiteral(";sig");
+        store->phrases() << p;
+        desktop = std::make_unique<RecordingDesktop>();
+        desktop->targetsFake.windows = {Editor};
+        desktop->targetsFake.front = Editor;
+        window = std::make_unique<MainWindow>(store.get(), &translator, desktop.get());
+    }
+    QString typedAfter(const QString &keys)
+    {
+        desktop->keyboardFake.typed.clear();
+        desktop->log.calls.clear();
+        desktop->keyStreamFake.type(keys);
+        QCoreApplication::processEvents(); // the expansion is carried out from the event loop
+        return desktop->keyboardFake.typed;
+    }
+
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<PhraseStore> store;
+    std::unique_ptr<RecordingDesktop> desktop;
+    QTranslator translator;
+    std::unique_ptr<MainWindow> window;
+
+private slots:
+    void cleanup()
+    {
+        window.reset();
+        desktop.reset();
+    }
+
+    void expandsOnTheTargetsRoad()
+    {
+        build();
+        QVERIFY(desktop->keyStreamFake.running());
+        const QString year = QString::number(QDate::currentDate().year());
+        QCOMPARE(typedAfter(QStringLiteral("x ;sig")), QStringLiteral("Best regards ") + year);
+        QCOMPARE(desktop->callsOf({QStringLiteral("pressKey"), QStringLiteral("typeText")}),
+                 (QStringList{QStringLiteral("pressKey BackSpace 4"),
+                              QStringLiteral("typeText Best regards ") + year}));
+        // BackSpace right after takes it back: the user's BackSpace took one
+        // character, ours the rest, and the abbreviation is typed again.
+        typedAfter(QStringLiteral("\b"));
+        QCOMPARE(desktop->callsOf({QStringLiteral("pressKey"), QStringLiteral("typeText")}),
+                 (QStringList{QStringLiteral("pressKey BackSpace 16"),
+                              QStringLiteral("typeText ;sig")}));
+    }
+
+    void nothingWhereItMayNot()
+    {
+        build();
+        desktop->caretFake.password = true;
+        QCOMPARE(typedAfter(QStringLiteral(";sig")), QString());
+        QVERIFY(desktop->callsOf({QStringLiteral("pressKey")}).isEmpty());
+        desktop->caretFake.password = false;
+
+        desktop->targetsFake.ownWindows = {Editor};
+        QCOMPARE(typedAfter(QStringLiteral(" ;sig")), QString());
+        desktop->targetsFake.ownWindows.clear();
+
+        TargetApp app;
+        app.className = app.preferred = QStringLiteral("Editor");
+        desktop->targetsFake.apps.insert(Editor, app);
+        store->settings().appRules = {AppRule{QStringLiteral("Editor"), AppRoad::Never}};
+        QCOMPARE(typedAfter(QStringLiteral(" ;sig")), QString());
+        store->settings().appRules.clear();
+
+        // Paused, the stream is off; resumed, it runs again.
+        window->togglePause();
+        QVERIFY(!desktop->keyStreamFake.running());
+        window->togglePause();
+        QVERIFY(desktop->keyStreamFake.running());
+        QVERIFY(!typedAfter(QStringLiteral(" ;sig")).isEmpty());
+    }
+
+    // No phrase with an abbreviation: no key is read at all.
+    void noStreamWithoutAbbreviations()
+    {
+        build(false);
+        QVERIFY(!desktop->keyStreamFake.running());
+    }
+};
+
+QTEST_MAIN(AbbreviationDispatchTest)
+#include "tst_abbreviationdispatch.moc"
