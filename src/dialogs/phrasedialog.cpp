@@ -4,6 +4,7 @@
 #include "hotkeys/hotkeyedit.h"
 #include "hotkeys/layoutnote.h"
 #include "insert/placeholders.h"
+#include "insert/textconvert.h"
 #include "store/phrasestore.h"
 
 #include <QCheckBox>
@@ -122,10 +123,7 @@ PhraseDialog::PhraseDialog(const Phrase &phrase, PhraseStore *store, bool editin
     // CR LF and lone CR would each make a paragraph of their own and show as
     // doubled breaks; the editor shows one break, and the stored text stays
     // as it was unless the user edits it.
-    QString shown = phrase.text;
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    text->setPlainText(shown);
+    text->setPlainText(TextConvert::toLineFeeds(phrase.text));
     storedText = phrase.text;
     textAsOpened = editorText();
     hotkey->setHotkey(phrase.mods, phrase.vk);

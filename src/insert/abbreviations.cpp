@@ -1,6 +1,7 @@
 #include "insert/abbreviations.h"
 
 #include "insert/placeholders.h"
+#include "insert/textconvert.h"
 #include "store/phrase.h"
 
 namespace {
@@ -117,9 +118,7 @@ bool isDelimiter(const QString &text)
 
 int eraseCount(const QString &text)
 {
-    QString lines = text;
-    lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    return Placeholders::characterCount(lines);
+    return Placeholders::characterCount(TextConvert::toLineFeeds(text));
 }
 
 } // namespace AbbreviationText

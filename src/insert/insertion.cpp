@@ -63,12 +63,9 @@ InsertResult leaveOnClipboard(Desktop &desktop, const QString &text)
 InsertResult typeOnly(Desktop &desktop, const QString &text, bool terminal)
 {
     InsertResult result;
-    KeyboardOutput &keyboard = desktop.keyboard();
     const QString typing = TextConvert::toTypingText(TextConvert::toCrlf(text));
-    if (typing.isEmpty() || (terminal && hasControlCharacter(typing)) ||
-        !keyboard.canTypeExactly(typing))
-        return result;
-    if (keyboard.typeText(typing) == typing.size())
+    if (!typing.isEmpty() && !(terminal && hasControlCharacter(typing)) &&
+        typeExactly(desktop.keyboard(), typing))
         result.outcome = InsertOutcome::Delivered;
     return result;
 }
@@ -145,6 +142,12 @@ InsertResult insertText(Desktop &desktop, const QString &text, WindowHandle targ
             return result;
     }
     return pasteViaClipboard(desktop, text, target, control, road.pasteKey);
+}
+
+bool typeExactly(KeyboardOutput &keyboard, const QString &text)
+{
+    return text.isEmpty() ||
+           (keyboard.canTypeExactly(text) && keyboard.typeText(text) == text.size());
 }
 
 bool waitForKeysReleased(Desktop &desktop)

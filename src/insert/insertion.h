@@ -58,6 +58,9 @@ struct InsertResult
 // pastes with its key; Never sends nothing.
 InsertResult insertText(Desktop &desktop, const QString &text, WindowHandle target,
                         const InsertRoad &road = InsertRoad());
+// Types text when the keyboard gives every character of it exactly; true
+// when all of it went out (an empty text needs nothing).
+bool typeExactly(KeyboardOutput &keyboard, const QString &text);
 // Waits until no key is held, neither a modifier nor another key, at most
 // KeyReleaseWaitMs; false when keys are still down then. Never sends a key.
 bool waitForKeysReleased(Desktop &desktop);

@@ -11,6 +11,14 @@ QString toCrlf(const QString &text)
     return out;
 }
 
+QString toLineFeeds(const QString &text)
+{
+    QString out = text;
+    out.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    out.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return out;
+}
+
 QString toTypingText(const QString &text)
 {
     QString out;

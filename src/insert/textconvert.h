@@ -9,6 +9,9 @@ namespace TextConvert {
 // Every line break (CR LF, lone CR, lone LF) becomes CR LF: what Windows text
 // controls and CF_UNICODETEXT expect.
 QString toCrlf(const QString &text);
+// Every line break (CR LF, lone CR) becomes LF: what X and Wayland programs
+// and Qt's text documents expect.
+QString toLineFeeds(const QString &text);
 // Text as it is typed key by key: CR dropped, LF becomes CR (the Enter key),
 // NUL dropped.
 QString toTypingText(const QString &text);

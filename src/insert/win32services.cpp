@@ -227,7 +227,7 @@ bool Win32Services::isAnyKeyDown(bool modifiersToo)
 {
     bool down = api.isNonModifierKeyDown();
     if (modifiersToo) {
-        for (quint16 vk : Win32Road::ModifierKeys)
+        for (quint16 vk : ModifierVirtualKeys)
             down = down || api.isKeyDown(vk);
     }
     return down;

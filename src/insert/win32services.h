@@ -97,9 +97,6 @@ protected:
 
 // The Win32 algorithms themselves, for their tests.
 namespace Win32Road {
-// The modifier keys whose release is waited for.
-constexpr quint16 ModifierKeys[] = {0xA2, 0xA3, 0xA0, 0xA1, 0xA4, 0xA5, 0x5B, 0x5C};
-
 // True when the window's process must be treated as more privileged than ours.
 bool isTargetElevated(Win32Api &api, WindowHandle window);
 // Brings window to the foreground; true when it is there afterwards.

@@ -87,12 +87,8 @@ void MainWindow::carryOutAbbreviation(const AbbreviationMatcher::Action &action)
         done();
         return;
     }
-    const auto retype = [&keyboard](const QString &text) {
-        return text.isEmpty() ||
-               (keyboard.canTypeExactly(text) && keyboard.typeText(text) == text.size());
-    };
     if (action.kind == AbbreviationMatcher::Action::Undo) {
-        retype(action.retype);
+        typeExactly(keyboard, action.retype);
         TestTrace::line(QStringLiteral("abbreviation undone"));
         done();
         return;

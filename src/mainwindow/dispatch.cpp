@@ -213,9 +213,7 @@ QString MainWindow::typePhraseFor(const QString &id)
         // presses still holds the whole text.
         int back = expanded.leftPresses;
         if (result.delivered() && !m_suffix.isEmpty()) {
-            KeyboardOutput &keyboard = desktop->keyboard();
-            if (keyboard.canTypeExactly(m_suffix))
-                keyboard.typeText(m_suffix);
+            typeExactly(desktop->keyboard(), m_suffix);
             if (back > 0)
                 back += AbbreviationText::eraseCount(m_suffix);
         }

@@ -1,5 +1,7 @@
 #include "mainwindow/textwidgetinsert.h"
 
+#include "insert/textconvert.h"
+
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextCursor>
@@ -7,21 +9,13 @@
 
 namespace {
 
-// Line breaks as a document holds them: CR LF and lone CR would otherwise
-// each make paragraphs of their own.
-QString withLineFeeds(const QString &text)
-{
-    QString t = text;
-    t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return t;
-}
-
 template <typename Edit> bool insertIntoDocument(Edit *edit, const QString &text)
 {
     if (edit->isReadOnly())
         return false;
-    const QString t = withLineFeeds(text);
+    // Line breaks as a document holds them: CR LF and lone CR would
+    // otherwise each make paragraphs of their own.
+    const QString t = TextConvert::toLineFeeds(text);
     const QTextCursor cursor = edit->textCursor();
     const int before =
         edit->document()->characterCount() - (cursor.selectionEnd() - cursor.selectionStart());

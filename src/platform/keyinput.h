@@ -22,6 +22,10 @@ struct KeyInput
     }
 };
 
+// The modifier keys whose release is waited for, as Windows virtual keys:
+// Control, Shift and Alt on either side, and the Windows keys.
+constexpr quint16 ModifierVirtualKeys[] = {0xA2, 0xA3, 0xA0, 0xA1, 0xA4, 0xA5, 0x5B, 0x5C};
+
 namespace KeyFlag {
 constexpr quint32 KeyUp = 0x0002;    // KEYEVENTF_KEYUP
 constexpr quint32 Unicode = 0x0004;  // KEYEVENTF_UNICODE: scan holds one UTF-16 code unit

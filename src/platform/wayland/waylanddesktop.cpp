@@ -467,9 +467,7 @@ ClipboardPut WaylandDesktop::putText(const QString &text, ClipboardOffer offer)
     if (!m_nativeClipboard)
         return m_x11->putText(text, offer);
     // Wayland programs, like X ones, break lines with LF.
-    QString lines = TextConvert::toCrlf(text);
-    lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    const QByteArray utf8 = lines.toUtf8();
+    const QByteArray utf8 = TextConvert::toLineFeeds(text).toUtf8();
     const bool watched = offer != ClipboardOffer::ForUser;
     if (!m_clipboard->offerText(DataControlClipboard::Selection::Clipboard, utf8, watched))
         return ClipboardPut::Failed;

@@ -80,8 +80,7 @@ ClipboardPut X11Desktop::putText(const QString &text, ClipboardOffer offer)
     if (!clipboard)
         return ClipboardPut::Untouched;
     // X programs break lines with LF.
-    QString lf = TextConvert::toCrlf(text);
-    lf.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    const QString lf = TextConvert::toLineFeeds(text);
     clipboard->setText(lf, QClipboard::Clipboard);
     if (!clipboard->ownsClipboard())
         return ClipboardPut::Failed;

@@ -308,9 +308,7 @@ bool X11Desktop::isAnyKeyDown(bool modifiersToo)
         return true;
     if (!modifiersToo)
         return false;
-    // Control, Shift and Alt on either side, and the Windows keys.
-    constexpr int Modifiers[] = {0xA2, 0xA3, 0xA0, 0xA1, 0xA4, 0xA5, 0x5B, 0x5C};
-    for (int vk : Modifiers) {
+    for (quint16 vk : ModifierVirtualKeys) {
         if (m_keyboard.isVirtualKeyDown(vk))
             return true;
     }
