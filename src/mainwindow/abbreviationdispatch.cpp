@@ -36,37 +36,40 @@ void MainWindow::refreshAbbreviations()
 
 void MainWindow::onTypedKey(const TypedKey &key)
 {
-    // Keys typed while a phrase goes out land among its keys: what was
-    // typed before is no longer what the target holds.
-    if (m_paused || m_typing || m_expanding) {
+    if (m_expanding) {
+        // The replacement under way sees to them.
+        m_pendingKeys.append(key);
+        return;
+    }
+    if (m_paused || m_typing) {
         m_abbreviations.clear();
         return;
     }
-    AbbreviationMatcher::Action action;
-    switch (key.kind) {
-    case TypedKey::Text:
-        action = m_abbreviations.typed(key.text);
-        break;
-    case TypedKey::BackSpace:
-        action = m_abbreviations.backspace();
-        break;
-    case TypedKey::Break:
-        m_abbreviations.clear();
-        break;
-    }
+    const AbbreviationMatcher::Action action = feedAbbreviations(key);
     if (action.kind != AbbreviationMatcher::Action::None) {
-        m_expanding = true; // the keys until it is carried out are not counted
+        m_expanding = true;
+        m_pendingKeys.clear();
         QTimer::singleShot(0, this, [this, action] { carryOutAbbreviation(action); });
     }
+}
+
+AbbreviationMatcher::Action MainWindow::feedAbbreviations(const TypedKey &key)
+{
+    switch (key.kind) {
+    case TypedKey::Text:
+        return m_abbreviations.typed(key.text);
+    case TypedKey::BackSpace:
+        return m_abbreviations.backspace();
+    case TypedKey::Break:
+        break;
+    }
+    m_abbreviations.clear();
+    return {};
 }
 
 void MainWindow::carryOutAbbreviation(const AbbreviationMatcher::Action &action)
 {
     m_expanding = true;
-    const auto done = [this] {
-        m_expanding = false;
-        m_abbreviations.clear();
-    };
     const WindowHandle window = desktop->targets().foregroundWindow();
     // Not in our own windows, nor where the user's rule keeps phrases out,
     // nor in a field whose text cannot be seen.
@@ -76,22 +79,54 @@ void MainWindow::carryOutAbbreviation(const AbbreviationMatcher::Action &action)
          AppRoads::resolve(app, store->settings().appRules).road == AppRoad::Never) ||
         desktop->caret().isPasswordField(window)) {
         TestTrace::line(QStringLiteral("abbreviation %1 not here").arg(action.abbreviation));
-        done();
+        finishAbbreviations(window, 0, false);
         return;
     }
+    // From here on the user's keys wait until the phrase is in (the checks
+    // above come first: the toolkit of a target that sees its keys go
+    // elsewhere may no longer name its focused field).
+    KeyStream *stream = desktop->keyStream();
+    m_keyHold = stream && stream->hold();
+    if (!m_keyHold)
+        stream = nullptr;
     // The abbreviation's last key may still be down: BackSpace must not
-    // meet it.
-    KeyboardOutput &keyboard = desktop->keyboard();
-    if (!waitForKeysReleased(*desktop) ||
-        keyboard.pressKey(EditKey::BackSpace, action.erase) != action.erase) {
-        done();
+    // meet it. Then every key typed before the hold is known.
+    if (!waitForKeysReleased(*desktop) || (stream && !stream->sync())) {
+        finishAbbreviations(window, 0, false);
         return;
+    }
+    // Keys typed after the abbreviation that reached the target before the
+    // hold: they are erased with it and typed again after the phrase, where
+    // they would have landed had it gone in at once.
+    int reached = 0;
+    int reachedErase = 0;
+    for (; reached < m_pendingKeys.size() && !m_pendingKeys.at(reached).held; ++reached) {
+        const TypedKey &key = m_pendingKeys.at(reached);
+        if (key.kind != TypedKey::Text) {
+            // A BackSpace or a click there: what the target holds is unknown.
+            finishAbbreviations(window, 0, false);
+            return;
+        }
+        reachedErase += AbbreviationText::eraseCount(key.text);
+    }
+    const bool erased = replaceAbbreviation(action, window, reachedErase);
+    finishAbbreviations(window, erased ? reached : 0, erased);
+}
+
+bool MainWindow::replaceAbbreviation(const AbbreviationMatcher::Action &action, WindowHandle window,
+                                     int extraErase)
+{
+    KeyboardOutput &keyboard = desktop->keyboard();
+    const int erase = action.erase + extraErase;
+    if (keyboard.pressKey(EditKey::BackSpace, erase) != erase) {
+        m_abbreviations.clear();
+        return false;
     }
     if (action.kind == AbbreviationMatcher::Action::Undo) {
         typeExactly(keyboard, action.retype);
         TestTrace::line(QStringLiteral("abbreviation undone"));
-        done();
-        return;
+        m_abbreviations.clear();
+        return true;
     }
     m_targetWindow = window;
     m_keysOnly = true;
@@ -101,13 +136,49 @@ void MainWindow::carryOutAbbreviation(const AbbreviationMatcher::Action &action)
     m_suffix.clear();
     if (!notice.isEmpty()) {
         showNotice(notice);
-        done();
-        return;
+        m_abbreviations.clear();
+        return true;
     }
-    m_expanding = false;
     if (m_caretMoved)
         m_abbreviations.clear(); // BackSpace now erases inside the phrase
     else
         m_abbreviations.expanded(action, m_lastInserted);
     TestTrace::line(QStringLiteral("abbreviation %1 expanded").arg(action.abbreviation));
+    return true;
+}
+
+void MainWindow::finishAbbreviations(WindowHandle window, int retyped, bool replaceMore)
+{
+    KeyStream *stream = m_keyHold ? desktop->keyStream() : nullptr;
+    if (!replaceMore)
+        m_abbreviations.clear();
+    // New keys may join the list while earlier ones are seen to.
+    for (int i = 0;;) {
+        while (i < m_pendingKeys.size()) {
+            const TypedKey key = m_pendingKeys.at(i++);
+            if (i <= retyped) {
+                if (!typeExactly(desktop->keyboard(), key.text))
+                    replaceMore = false;
+            } else if (key.held) {
+                if (stream && !stream->pass(key.held))
+                    replaceMore = false;
+            } else {
+                // It reached the target among our keys: where, nobody knows.
+                m_abbreviations.clear();
+                continue;
+            }
+            if (!replaceMore)
+                continue;
+            const AbbreviationMatcher::Action next = feedAbbreviations(key);
+            if (next.kind != AbbreviationMatcher::Action::None)
+                replaceMore = replaceAbbreviation(next, window, 0);
+        }
+        if (!stream || stream->release())
+            break;
+    }
+    if (!replaceMore)
+        m_abbreviations.clear();
+    m_pendingKeys.clear();
+    m_keyHold = false;
+    m_expanding = false;
 }

@@ -11,6 +11,7 @@
 #include "insert/placeholders.h"
 #include "mainwindow/phrasetablewidget.h"
 #include "platform/desktop.h"
+#include "platform/keystream.h"
 
 #include <QIcon>
 #include <QMainWindow>
@@ -242,8 +243,17 @@ private:
     // The abbreviations of the enabled phrases, and the key stream that
     // feeds them: on while there is one and nothing is paused.
     void refreshAbbreviations();
-    void onTypedKey(const struct TypedKey &key);
+    void onTypedKey(const TypedKey &key);
+    AbbreviationMatcher::Action feedAbbreviations(const TypedKey &key);
     void carryOutAbbreviation(const AbbreviationMatcher::Action &action);
+    // Erases what the action names (and extraErase characters typed after
+    // it), then puts its phrase in; false when nothing was erased.
+    bool replaceAbbreviation(const AbbreviationMatcher::Action &action, WindowHandle window,
+                             int extraErase);
+    // The keys that came while an abbreviation was replaced, in order: the
+    // first `retyped` were erased with it and go in again; held ones are let
+    // through; each feeds the abbreviations in turn.
+    void finishAbbreviations(WindowHandle window, int retyped, bool replaceMore);
     // The phrase id of the table row, or an empty string.
     QString idOfRow(int row) const;
     bool isOwnWindow(WindowHandle window) const;
@@ -321,6 +331,10 @@ private:
     AbbreviationMatcher m_abbreviations;
     bool m_keyStreamOn = false;
     bool m_expanding = false;
+    // The key stream holds back the keys typed while an abbreviation is
+    // replaced; they wait here until it is done.
+    bool m_keyHold = false;
+    QVector<TypedKey> m_pendingKeys;
     // What the last delivered phrase put in, placeholders filled in.
     QString m_lastInserted;
     // The phrase under way follows keys already sent: no message road.

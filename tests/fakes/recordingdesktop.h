@@ -161,6 +161,7 @@ private:
 class FakeKeyStream final : public KeyStream
 {
 public:
+    explicit FakeKeyStream(ServiceLog &log) : log(log) {}
     bool available = true;
     std::function<void(const TypedKey &)> sink;
     bool start(std::function<void(const TypedKey &)> s) override
@@ -173,17 +174,64 @@ public:
     void stop() override { sink = nullptr; }
     bool running() const { return bool(sink); }
     // Each character of text as one key; "\b" is BackSpace.
-    void type(const QString &text)
+    void type(const QString &text, bool held = false)
     {
         for (const QChar c : text) {
             if (!sink)
                 return;
+            TypedKey key{TypedKey::Text, QString(c)};
             if (c == QLatin1Char('\b'))
-                sink(TypedKey{TypedKey::BackSpace, QString()});
-            else
-                sink(TypedKey{TypedKey::Text, QString(c)});
+                key = TypedKey{TypedKey::BackSpace, QString()};
+            if (held) {
+                key.held = quint64(heldKeys.size() + 1);
+                heldKeys.append(c);
+            }
+            sink(key);
         }
     }
+
+    // Holding: typedBeforeHold reaches the sink (not held) as the hold
+    // begins, heldBySync comes held by sync(), heldLate at the first
+    // release(), which then reports that more came.
+    bool canHold = false;
+    QString typedBeforeHold;
+    QString heldBySync;
+    QString heldLate;
+    QString heldKeys; // every held key so far; key.held is its place + 1
+
+    bool hold() override
+    {
+        type(typedBeforeHold);
+        typedBeforeHold.clear();
+        if (!canHold)
+            return false;
+        log.calls << QStringLiteral("hold");
+        return true;
+    }
+    bool sync() override
+    {
+        type(heldBySync, true);
+        heldBySync.clear();
+        return true;
+    }
+    bool pass(quint64 held) override
+    {
+        log.calls << QStringLiteral("pass ") + heldKeys.mid(int(held) - 1, 1);
+        return true;
+    }
+    bool release() override
+    {
+        if (!heldLate.isEmpty()) {
+            type(heldLate, true);
+            heldLate.clear();
+            return false;
+        }
+        log.calls << QStringLiteral("release");
+        return true;
+    }
+
+private:
+    ServiceLog &log;
 };
 
 class RecordingDesktop final : public Desktop
@@ -198,7 +246,7 @@ public:
     FakeShortcuts shortcutsFake{log};
     FakeOwnWindows ownWindowsFake{log};
     FakeClock clockFake{log};
-    FakeKeyStream keyStreamFake;
+    FakeKeyStream keyStreamFake{log};
     bool hasTextControls = false;
     bool hasKeyStream = true;
 

@@ -104,6 +104,48 @@ private slots:
         QVERIFY(!typedAfter(QStringLiteral(" ;sig")).isEmpty());
     }
 
+    // Keys typed while a phrase goes out: those that reached the target
+    // before the hold are erased with the abbreviation and typed again after
+    // the phrase; held ones are let through in order, and an abbreviation
+    // among them is replaced in turn; keys that come as the hold ends are
+    // seen to before it does.
+    void keysTypedMeanwhile()
+    {
+        build();
+        FakeKeyStream &stream = desktop->keyStreamFake;
+        stream.canHold = true;
+        stream.typedBeforeHold = QStringLiteral(" ok");
+        stream.heldBySync = QStringLiteral(" ;sig");
+        stream.heldLate = QStringLiteral("!");
+        const QString phrase =
+            QStringLiteral("Best regards ") + QString::number(QDate::currentDate().year());
+        typedAfter(QStringLiteral(";sig"));
+        const QStringList names{QStringLiteral("hold"), QStringLiteral("pressKey"),
+                                QStringLiteral("typeText"), QStringLiteral("pass"),
+                                QStringLiteral("release")};
+        QCOMPARE(desktop->callsOf(names),
+                 (QStringList{QStringLiteral("hold"), QStringLiteral("pressKey BackSpace 7"),
+                              QStringLiteral("typeText ") + phrase, QStringLiteral("typeText  "),
+                              QStringLiteral("typeText o"), QStringLiteral("typeText k"),
+                              QStringLiteral("pass  "), QStringLiteral("pass ;"),
+                              QStringLiteral("pass s"), QStringLiteral("pass i"),
+                              QStringLiteral("pass g"), QStringLiteral("pressKey BackSpace 4"),
+                              QStringLiteral("typeText ") + phrase, QStringLiteral("pass !"),
+                              QStringLiteral("release")}));
+
+        // A click that reached the target after the abbreviation: what it
+        // holds there is unknown, so nothing is erased; held keys still go on.
+        stream.typedBeforeHold.clear();
+        stream.heldBySync = QStringLiteral("x");
+        desktop->log.calls.clear();
+        desktop->keyStreamFake.type(QStringLiteral(" ;sig"));
+        stream.sink(TypedKey{TypedKey::Break, QString()});
+        QCoreApplication::processEvents();
+        QCOMPARE(desktop->callsOf(names),
+                 (QStringList{QStringLiteral("hold"), QStringLiteral("pass x"),
+                              QStringLiteral("release")}));
+    }
+
     // No phrase with an abbreviation: no key is read at all.
     void noStreamWithoutAbbreviations()
     {

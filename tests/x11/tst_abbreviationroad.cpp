@@ -48,7 +48,9 @@ private:
         brackets.insert(QStringLiteral("placeholders"), true);
         const QJsonArray list{abbreviated(QStringLiteral("sig"), signature, QStringLiteral(";sig")),
                               abbreviated(QStringLiteral("addr"), address, QStringLiteral("addr#")),
-                              brackets};
+                              brackets,
+                              abbreviated(QStringLiteral("peace"), QString::fromUtf8("Мир вам"),
+                                          QString::fromUtf8(";мир"))};
         const QJsonObject settings{{QStringLiteral("importedV3"), true},
                                    {QStringLiteral("language"), QStringLiteral("en")},
                                    {QStringLiteral("startMinimized"), true},
@@ -149,10 +151,10 @@ private slots:
         QVERIFY2(holds(*t, QStringLiteral(";sig")), qPrintable(t->text()));
     }
 
-    // Caps Lock on (xdotool types the letters as written all the same) and
-    // a German layout: the keys are read as the layout makes them, and the
-    // phrase lands exactly.
-    void capsLockAndAnotherLayout()
+    // Caps Lock on (xdotool types the letters as written all the same), a
+    // German layout, and a Russian second layout in use: the keys are read
+    // as the layout makes them, and the phrase lands exactly.
+    void capsLockAndOtherLayouts()
     {
         const auto t = target(QStringLiteral("tktarget.py"));
         QVERIFY(t);
@@ -169,6 +171,18 @@ private slots:
         const bool german = holds(*t, QStringLiteral(" ") + address);
         QVERIFY(run(QStringLiteral("setxkbmap"), {QStringLiteral("us")}));
         QVERIFY2(german, qPrintable(t->text() + QLatin1Char('\n') + program.trace()));
+
+        // Russian as the second layout, and the active one: the keys are
+        // read in the group in use.
+        QVERIFY(t->clear());
+        QVERIFY(
+            run(QStringLiteral("setxkbmap"), {QStringLiteral("-layout"), QStringLiteral("us,ru")}));
+        QVERIFY(key(QStringLiteral("ISO_Next_Group")));
+        QTest::qWait(300);
+        QVERIFY(type(QString::fromUtf8("да ;мир ;sig")));
+        const bool second = holds(*t, QString::fromUtf8("да Мир вам ") + signature);
+        QVERIFY(run(QStringLiteral("setxkbmap"), {QStringLiteral("us")}));
+        QVERIFY2(second, qPrintable(t->text() + QLatin1Char('\n') + program.trace()));
     }
 
     void notInAPasswordEntry()
@@ -176,7 +190,8 @@ private slots:
         const auto t = target(QStringLiteral("gtktarget.py"), {QStringLiteral("password")});
         QVERIFY(t);
         QVERIFY(type(QStringLiteral(";sig")));
-        QVERIFY(program.waitFor(QStringLiteral("abbreviation ;sig not here")));
+        QVERIFY2(program.waitFor(QStringLiteral("abbreviation ;sig not here")),
+                 qPrintable(t->text() + QLatin1Char('\n') + program.trace()));
         QVERIFY(holds(*t, QStringLiteral(";sig")));
     }
 
@@ -206,6 +221,46 @@ private slots:
         QVERIFY2(program.waitFor(QStringLiteral("abbreviation ;sig not here"), before + 1),
                  qPrintable(program.trace()));
         QVERIFY(run(QStringLiteral(SCRIVLET_EXE), {QStringLiteral("--toggle-window")}));
+    }
+
+    // Typed at full speed: the keys that come while a phrase goes out wait
+    // for it, so each of the five abbreviations is replaced where it stood,
+    // the rest of the text lands as typed, once, and what follows ";br"
+    // goes to its {cursor}.
+    void burstAtFullSpeed_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::newRow("Tk") << QStringLiteral("tktarget.py");
+        QTest::newRow("GTK") << QStringLiteral("gtktarget.py");
+    }
+    void burstAtFullSpeed()
+    {
+        QFETCH(QString, script);
+        const auto t = target(script);
+        QVERIFY(t);
+        const auto expansions = [this] {
+            int n = 0;
+            for (const char *a : {";sig", "addr#", ";br"})
+                n +=
+                    program.count(QStringLiteral("abbreviation %1 expanded").arg(QLatin1String(a)));
+            return n;
+        };
+        const int before = expansions();
+        const QString typed = QStringLiteral(
+            "Hello all ;sig Quick note: the parcel goes to addr# today. Please check the "
+            "list ;br items and reply soon, then ;sig again. Ship it to addr# before noon, "
+            "thanks a lot and see you all at the meeting on Friday.");
+        QVERIFY(typed.size() >= 200);
+        const QString expected =
+            QStringLiteral("Hello all ") + signature +
+            QStringLiteral(" Quick note: the parcel goes to ") + address +
+            QStringLiteral(" today. Please check the list (< items and reply soon, then ") +
+            signature + QStringLiteral(" again. Ship it to ") + address +
+            QStringLiteral(" before noon, thanks a lot and see you all at the meeting on "
+                           "Friday.>)");
+        QVERIFY(type(typed, 0));
+        QVERIFY2(holds(*t, expected), qPrintable(t->text() + QLatin1Char('\n') + program.trace()));
+        QCOMPARE(expansions(), before + 5);
     }
 
     void afterADelimiter()

@@ -1,6 +1,8 @@
 // Qt first: Xlib's macros (None, KeyPress, ...) break Qt headers that come after.
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QSet>
+#include <QThread>
 
 #include "platform/x11/borrowedkeys.h"
 #include "platform/x11/keysymmap.h"
@@ -62,6 +64,10 @@ constexpr quint8 XkbMapNotify = 1;
 // How long the watch of held keys stays open after its last use: it ends
 // sooner, with the first synthesised key.
 constexpr int WatchIdleMs = 2000;
+
+// How long a batch of ours waits for the user to let go of a modifier while
+// keys are held back.
+constexpr int HeldModifierWaitMs = 2000;
 
 bool isHighSurrogate(quint16 u)
 {
@@ -134,6 +140,9 @@ X11Keyboard::~X11Keyboard()
 {
     if (QCoreApplication::instance())
         QCoreApplication::instance()->removeNativeEventFilter(this);
+    endHold();
+    if (m_holdWindow)
+        xcb_destroy_window(m_connection, m_holdWindow);
     restoreMap();
     m_layout.reset();
     if (m_context)
@@ -327,9 +336,17 @@ bool X11Keyboard::prepareText(const QString &text)
 
 std::bitset<256> X11Keyboard::keysDown()
 {
+    // The watch's connection would wait for our server grab.
+    if (m_hold == Hold::Server)
+        return queryKeysDown();
     m_watchIdle.start();
     if (m_watch.isWatching() || m_watch.start())
         return m_watch.keysDown();
+    return queryKeysDown();
+}
+
+std::bitset<256> X11Keyboard::queryKeysDown()
+{
     std::bitset<256> down;
     XcbReply<xcb_query_keymap_reply_t> keys(
         xcb_query_keymap_reply(m_connection, xcb_query_keymap(m_connection), nullptr));
@@ -405,6 +422,25 @@ quint16 X11Keyboard::keycodeForVirtualKey(quint16 vk)
 
 int X11Keyboard::send(const QVector<KeyInput> &events)
 {
+    // Keys held back from the target: ours go out with the server grabbed
+    // and the keyboard free, so nobody else's come in between. Grabbed
+    // first, so that the map and the group the keys are made for are the
+    // ones they meet (a tool may switch the group for each of its keys).
+    const bool keysHeld = m_hold == Hold::Keys;
+    if (keysHeld && !holdServer(!m_replaying, HeldModifierWaitMs))
+        return 0;
+    struct BackToKeysHeld
+    {
+        X11Keyboard *keyboard;
+        bool on;
+        ~BackToKeysHeld()
+        {
+            if (on)
+                keyboard->holdKeys();
+        }
+    } backToKeysHeld{this, keysHeld};
+    if (m_hold == Hold::Server)
+        invalidate(); // a mapping change may not have reached us yet
     const KeyboardLayout *l = layout();
     if (!l)
         return 0;
@@ -416,7 +452,10 @@ int X11Keyboard::send(const QVector<KeyInput> &events)
                    (e.flags & KeyFlag::KeyUp);
         }))
         down = keysDown();
-    m_watch.stop(); // our own keys are not the user's
+    // Our own keys are not the user's. (Under a hold it stopped before the
+    // server grab, which its connection would wait for.)
+    if (m_hold != Hold::Server)
+        m_watch.stop();
     const quint32 lo = l->minKeycode();
     const quint32 hi = qMin<quint32>(l->maxKeycode(), 255);
     auto valid = [&](quint32 k) { return k >= lo && k <= hi && k != 0; };
@@ -486,7 +525,22 @@ int X11Keyboard::send(const QVector<KeyInput> &events)
 
     // The shortcut's own press left the keyboard grabbed by us: while that
     // lasts every key goes to us, not to the target.
-    xcb_ungrab_keyboard(m_connection, XCB_CURRENT_TIME);
+    if (m_hold == Hold::Off)
+        xcb_ungrab_keyboard(m_connection, XCB_CURRENT_TIME);
+    // A key another program pressed whose release waits behind the server
+    // grab: a press of it now would be taken for a repeat and dropped. It
+    // goes up first (its press was held back from the target).
+    if (m_hold == Hold::Server) {
+        std::bitset<256> isDown = queryKeysDown();
+        QVector<KeyOp> replayed;
+        for (const KeyOp &op : qAsConst(ops)) {
+            if (op.down && isDown.test(op.keycode))
+                replayed.append(KeyOp{op.keycode, false, op.event});
+            replayed.append(op);
+            isDown[op.keycode] = op.down;
+        }
+        ops = replayed;
+    }
     QVector<quint32> keys;
     for (const KeyOp &op : qAsConst(ops)) {
         if (!keys.contains(op.keycode))
@@ -519,6 +573,192 @@ int X11Keyboard::send(const QVector<KeyInput> &events)
     if (!m_borrowed.isEmpty())
         noteUse();
     return failedAt < 0 ? events.size() : failedAt;
+}
+
+bool X11Keyboard::replay(const QVector<HeldKey> &keys)
+{
+    const bool switched = m_hold == Hold::Keys;
+    if (switched && !holdServer(false, 0))
+        return false;
+    std::bitset<256> down = queryKeysDown();
+    const QVector<quint8> map = modifierMap();
+    const int perModifier = map.size() / 8;
+    const int lockRow = 1;
+    QVector<KeyInput> events;
+    auto key = [&events, &down](quint8 keycode, bool press) {
+        KeyInput e;
+        e.scan = keycode;
+        e.flags = KeyFlag::ScanCode | (press ? 0 : KeyFlag::KeyUp);
+        events.append(e);
+        down[keycode] = press;
+    };
+    QVector<quint8> pressedHere;
+    for (const HeldKey &k : keys) {
+        if (isModifierKey(k.keycode))
+            continue;
+        if (k.down) {
+            for (int row = 0; row < 8 && perModifier > 0; ++row) {
+                if (row == lockRow)
+                    continue;
+                const bool wanted = k.modifiers & (1u << row);
+                bool have = false;
+                for (int i = row * perModifier; i < (row + 1) * perModifier; ++i)
+                    have = have || (map[i] && down.test(map[i]));
+                if (wanted && !have) {
+                    for (int i = row * perModifier; i < (row + 1) * perModifier; ++i) {
+                        if (map[i]) {
+                            key(map[i], true);
+                            pressedHere.append(map[i]);
+                            break;
+                        }
+                    }
+                } else if (!wanted && have) {
+                    for (int i = row * perModifier; i < (row + 1) * perModifier; ++i) {
+                        if (map[i] && down.test(map[i]))
+                            key(map[i], false);
+                    }
+                }
+            }
+        }
+        key(k.keycode, k.down);
+    }
+    for (quint8 m : qAsConst(pressedHere)) {
+        if (down.test(m))
+            key(m, false);
+    }
+    m_replaying = true;
+    const int sent = events.isEmpty() ? 0 : send(events);
+    m_replaying = false;
+    if (switched)
+        holdKeys();
+    return sent == events.size();
+}
+
+xcb_window_t X11Keyboard::holdWindow()
+{
+    if (m_holdWindow || !isReady())
+        return m_holdWindow;
+    // Input only, off screen and unmanaged: it takes the keys and shows
+    // nothing. A grab needs a window that is mapped.
+    const xcb_window_t window = xcb_generate_id(m_connection);
+    const quint32 overrideRedirect = 1;
+    xcb_void_cookie_t created =
+        xcb_create_window_checked(m_connection, XCB_COPY_FROM_PARENT, window, m_root, -10, -10, 1,
+                                  1, 0, XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT,
+                                  XCB_CW_OVERRIDE_REDIRECT, &overrideRedirect);
+    xcb_map_window(m_connection, window);
+    static const char on[] = "_ZEM_SCRIVLET_KEYS_HELD";
+    static const char off[] = "_ZEM_SCRIVLET_KEYS_FREE";
+    const xcb_intern_atom_cookie_t onCookie = xcb_intern_atom(m_connection, 0, sizeof on - 1, on);
+    const xcb_intern_atom_cookie_t offCookie =
+        xcb_intern_atom(m_connection, 0, sizeof off - 1, off);
+    XcbReply<xcb_intern_atom_reply_t> onAtom(
+        xcb_intern_atom_reply(m_connection, onCookie, nullptr));
+    XcbReply<xcb_intern_atom_reply_t> offAtom(
+        xcb_intern_atom_reply(m_connection, offCookie, nullptr));
+    if (xcb_generic_error_t *error = xcb_request_check(m_connection, created)) {
+        std::free(error);
+        return 0;
+    }
+    if (!onAtom || !offAtom)
+        return 0;
+    m_holdOn = onAtom->atom;
+    m_holdOff = offAtom->atom;
+    m_holdWindow = window;
+    return m_holdWindow;
+}
+
+bool X11Keyboard::grabKeyboardTo(xcb_window_t window)
+{
+    XcbReply<xcb_grab_keyboard_reply_t> grab(
+        xcb_grab_keyboard_reply(m_connection,
+                                xcb_grab_keyboard(m_connection, 0, window, XCB_CURRENT_TIME,
+                                                  XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC),
+                                nullptr));
+    return grab && grab->status == XCB_GRAB_STATUS_SUCCESS;
+}
+
+void X11Keyboard::markHold(bool on)
+{
+    xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, m_holdWindow, holdMark(on),
+                        XCB_ATOM_STRING, 8, 0, nullptr);
+    ++m_holdMarks;
+}
+
+bool X11Keyboard::modifierDown()
+{
+    return (queryKeysDown() & modifierKeys()).any();
+}
+
+bool X11Keyboard::beginHold()
+{
+    if (m_hold != Hold::Off || !holdWindow())
+        return false;
+    // Under the server grab, so that the mark stands exactly where the
+    // grab begins among other programs' keys.
+    xcb_grab_server(m_connection);
+    const bool grabbed = grabKeyboardTo(m_holdWindow);
+    if (grabbed)
+        markHold(true);
+    xcb_ungrab_server(m_connection);
+    xcb_flush(m_connection);
+    if (grabbed)
+        m_hold = Hold::Keys;
+    return grabbed;
+}
+
+bool X11Keyboard::holdServer(bool waitForModifiers, int maxMs)
+{
+    if (m_hold == Hold::Server)
+        return true;
+    if (m_hold != Hold::Keys)
+        return false;
+    m_watch.stop(); // its connection would wait for the server grab
+    QElapsedTimer clock;
+    clock.start();
+    for (;;) {
+        xcb_grab_server(m_connection);
+        if (!waitForModifiers || !modifierDown()) {
+            xcb_ungrab_keyboard(m_connection, XCB_CURRENT_TIME);
+            markHold(false);
+            xcb_flush(m_connection);
+            m_hold = Hold::Server;
+            return true;
+        }
+        xcb_ungrab_server(m_connection);
+        xcb_flush(m_connection);
+        if (clock.elapsed() >= maxMs)
+            return false;
+        // No event loop here: a timer could change the map under the batch
+        // that waits. Others' key-ups go on meanwhile, to the held keys.
+        QThread::usleep(1000);
+        if (m_holdWait)
+            m_holdWait();
+    }
+}
+
+bool X11Keyboard::holdKeys()
+{
+    if (m_hold != Hold::Server)
+        return m_hold == Hold::Keys;
+    const bool grabbed = grabKeyboardTo(m_holdWindow);
+    if (grabbed)
+        markHold(true);
+    xcb_ungrab_server(m_connection);
+    xcb_flush(m_connection);
+    m_hold = grabbed ? Hold::Keys : Hold::Off;
+    return grabbed;
+}
+
+void X11Keyboard::endHold()
+{
+    if (m_hold == Hold::Keys)
+        holdServer(false, 0);
+    if (m_hold == Hold::Server) {
+        xcb_ungrab_server(m_connection);
+        xcb_flush(m_connection);
+    }
+    m_hold = Hold::Off;
 }
 
 bool X11Keyboard::takeOwnPress(quint8 keycode)

@@ -20,6 +20,7 @@
 #include "platform/x11/x11keywatch.h"
 
 #include <QAbstractNativeEventFilter>
+#include <QPair>
 #include <QTimer>
 #include <QVector>
 
@@ -27,6 +28,7 @@
 
 #include <bitset>
 #include <deque>
+#include <functional>
 #include <memory>
 
 struct xkb_context;
@@ -88,6 +90,52 @@ public:
     // Forgets the presses sent so far: nobody followed them.
     void forgetOwnPresses() { m_sentPresses.clear(); }
 
+    // ---- holding back the keys of others --------------------------------
+    // While a phrase replaces an abbreviation, keys typed meanwhile must not
+    // land among the phrase's. They are held: the keyboard is grabbed to a
+    // window of ours, so they come to us (the key stream reads them and lets
+    // them through later, in order). Our own keys cannot go out under that
+    // grab, so each batch goes out with the server grabbed instead, which
+    // stops every other program's requests (xdotool's keys among them).
+    // Every change between the two is marked on holdWindow() by a property
+    // change (holdMark(true) when keys are held from then on, false when
+    // they reach their windows), in the same order as the key events, so
+    // that the key stream knows which keys reached a window.
+    xcb_window_t holdWindow();
+    xcb_atom_t holdMark(bool on) const { return on ? m_holdOn : m_holdOff; }
+    // Starts holding; false when the keyboard cannot be grabbed (another
+    // program's menu has it).
+    bool beginHold();
+    // The server grabbed and the keyboard let go. With waitForModifiers,
+    // only once no modifier is down (a modifier held back would change what
+    // our keys type), waiting at most maxMs, during which whileWaiting lets
+    // held key-ups through; false when one stays down.
+    bool holdServer(bool waitForModifiers, int maxMs);
+    // Back from the server grabbed to keys held.
+    bool holdKeys();
+    void endHold();
+    bool isHolding() const { return m_hold != Hold::Off; }
+    bool isServerHeld() const { return m_hold == Hold::Server; }
+    // How many marks have been set on holdWindow() so far.
+    quint64 holdMarks() const { return m_holdMarks; }
+    void setHoldWait(std::function<void()> whileWaiting) { m_holdWait = std::move(whileWaiting); }
+    // A held key event, with the modifiers that were down when it was
+    // typed (core mask bits; Lock does not count).
+    struct HeldKey
+    {
+        quint8 keycode;
+        bool down;
+        quint8 modifiers;
+    };
+    // Sends held key events on as they were typed. Each press goes with the
+    // modifiers it was typed with, pressed here as needed: a modifier's own
+    // press may have reached the target before the hold began and its
+    // release been held, or the other way round. Modifier keys themselves
+    // are not sent again (the server counted them already: Caps Lock would
+    // toggle twice).
+    bool replay(const QVector<HeldKey> &keys);
+    bool isModifierKey(quint8 keycode) { return modifierKeys().test(keycode); }
+
     // Puts every borrowed key back to no symbol.
     void restoreMap();
     // Borrows at most n keys at a time from now on, so that tests can run
@@ -107,11 +155,22 @@ private:
         quint32 syms[2] = {0, 0};
     };
 
+    enum class Hold
+    {
+        Off,
+        Keys,   // the keyboard grabbed to holdWindow
+        Server, // the server grabbed, the keyboard free for our keys
+    };
+    bool grabKeyboardTo(xcb_window_t window);
+    void markHold(bool on);
+    bool modifierDown();
+
     bool loadLayout();
     bool readLockState(LockState *state);
     const QVector<quint8> &modifierMap();
     std::bitset<256> modifierKeys();
     std::bitset<256> keysDown();
+    std::bitset<256> queryKeysDown();
     bool borrow(const QVector<QVector<quint32>> &symPairs);
     QVector<quint32> freeKeycodes();
     void noteUse();
@@ -134,6 +193,13 @@ private:
     GrabGuard *m_guard = nullptr;
     std::deque<quint8> m_sentPresses;
     X11KeyWatch m_watch;
+    Hold m_hold = Hold::Off;
+    bool m_replaying = false;
+    quint64 m_holdMarks = 0;
+    xcb_window_t m_holdWindow = 0;
+    xcb_atom_t m_holdOn = 0;
+    xcb_atom_t m_holdOff = 0;
+    std::function<void()> m_holdWait;
     QTimer m_restoreTimer;
     QTimer m_watchIdle;
 };

@@ -1,6 +1,8 @@
 // Qt first: Xlib's macros (None, KeyPress, ...) break Qt headers that come after.
+#include <QElapsedTimer>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <QVector>
 
 #include "platform/x11/x11keyboard.h"
 #include "platform/x11/x11keystream.h"
@@ -13,8 +15,13 @@
 #include <xkbcommon/xkbcommon-x11.h>
 #include <xkbcommon/xkbcommon.h>
 
+#include <bitset>
+#include <cerrno>
 #include <clocale>
 #include <cstring>
+#include <deque>
+#include <limits>
+#include <poll.h>
 
 struct X11KeyStream::State
 {
@@ -38,6 +45,26 @@ struct X11KeyStream::State
     std::function<void(const TypedKey &)> sink;
     Atom activeWindow = 0;
     bool running = false;
+    bool reading = false;
+    bool keymapStale = false; // reread once the server is no longer held
+
+    // Keys held back from their window, press and release as they came.
+    struct HeldEvent
+    {
+        quint64 seq;
+        X11Keyboard::HeldKey key;
+    };
+    std::deque<HeldEvent> held;
+    quint64 nextSeq = 1;
+    quint64 pressSeq = 0;      // the held press being read, for its TypedKey
+    quint64 heldDelivered = 0; // TypedKeys of held keys so far
+    bool holding = false;      // as the marks read so far say
+    quint64 marksRead = 0;
+    Window holdWindow = 0;
+    std::bitset<256> replayedDown; // pressed by a replay, not yet released
+    // A hold nobody ends (a phrase that hangs) lets the keys go after this.
+    QTimer holdLimit;
+    static constexpr int HoldLimitMs = 8000;
 
     ~State()
     {
@@ -135,13 +162,16 @@ struct X11KeyStream::State
         return true;
     }
 
-    void select(bool on)
+    // withReleases while keys are held back: a held key is sent on whole.
+    void select(bool on, bool withReleases = false)
     {
         unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
         if (on) {
             XISetMask(bits, XI_RawKeyPress);
             XISetMask(bits, XI_RawButtonPress);
         }
+        if (on && withReleases)
+            XISetMask(bits, XI_RawKeyRelease);
         XIEventMask mask{XIAllMasterDevices, int(sizeof bits), bits};
         XISelectEvents(display, DefaultRootWindow(display), &mask, 1);
         // Another window in front, as the window manager says: asking the
@@ -168,8 +198,42 @@ struct X11KeyStream::State
 
     void deliver(TypedKey::Kind kind, const QString &text = QString())
     {
+        if (pressSeq)
+            ++heldDelivered;
         if (sink)
-            sink(TypedKey{kind, text});
+            sink(TypedKey{kind, text, pressSeq});
+    }
+
+    // Sends on the held events that come before (or are) `upTo`.
+    bool replayUpTo(quint64 upTo)
+    {
+        QVector<X11Keyboard::HeldKey> keys;
+        while (!held.empty() && held.front().seq <= upTo) {
+            const HeldEvent e = held.front();
+            held.pop_front();
+            keys.append(e.key);
+            if (!keyboard->isModifierKey(e.key.keycode))
+                replayedDown[e.key.keycode] = e.key.down;
+        }
+        return keys.isEmpty() || keyboard->replay(keys);
+    }
+
+    // Key-ups of keys a replay pressed, sent on ahead of the rest: a key
+    // left down would seem held to whoever waits for the keys to go up.
+    void replayReleases()
+    {
+        QVector<X11Keyboard::HeldKey> keys;
+        for (auto it = held.begin(); it != held.end();) {
+            if (!it->key.down && replayedDown.test(it->key.keycode)) {
+                keys.append(it->key);
+                replayedDown.reset(it->key.keycode);
+                it = held.erase(it);
+            } else {
+                ++it;
+            }
+        }
+        if (!keys.isEmpty())
+            keyboard->replay(keys);
     }
 
     void pressed(xkb_keycode_t keycode)
@@ -273,6 +337,7 @@ void X11KeyStream::stop()
 {
     if (!d->running)
         return;
+    letThroughAll();
     d->running = false;
     d->notifier->setEnabled(false);
     d->rest.stop();
@@ -282,8 +347,117 @@ void X11KeyStream::stop()
     d->sink = nullptr;
 }
 
+bool X11KeyStream::hold()
+{
+    X11Keyboard *keyboard = d->keyboard;
+    if (!d->running || !keyboard || keyboard->isHolding())
+        return false;
+    d->holdWindow = keyboard->holdWindow();
+    if (!d->holdWindow)
+        return false;
+    XSelectInput(d->display, d->holdWindow, PropertyChangeMask);
+    d->select(true, true); // before the first held key can come
+    if (!keyboard->beginHold()) {
+        d->select(true);
+        return false;
+    }
+    keyboard->setHoldWait([this] {
+        readEvents();
+        d->replayReleases();
+    });
+    d->holdLimit.setSingleShot(true);
+    d->holdLimit.setInterval(State::HoldLimitMs);
+    QObject::connect(&d->holdLimit, &QTimer::timeout, [this] { letThroughAll(); });
+    d->holdLimit.start();
+    return true;
+}
+
+bool X11KeyStream::sync()
+{
+    X11Keyboard *keyboard = d->keyboard;
+    if (!keyboard || !keyboard->isHolding())
+        return false;
+    QElapsedTimer clock;
+    clock.start();
+    // The marks come in the same stream as the keys: once the last one set
+    // is read, so is every key before it.
+    while (d->marksRead < keyboard->holdMarks()) {
+        const int left = 1000 - int(clock.elapsed());
+        if (left <= 0)
+            return false;
+        pollfd fd{ConnectionNumber(d->display), POLLIN, 0};
+        if (XPending(d->display) == 0 && poll(&fd, 1, left) < 0 && errno != EINTR)
+            return false;
+        readEvents();
+    }
+    return true;
+}
+
+bool X11KeyStream::pass(quint64 held)
+{
+    if (!d->keyboard || !d->keyboard->isHolding())
+        return true; // let through already
+    return d->replayUpTo(held);
+}
+
+bool X11KeyStream::release()
+{
+    X11Keyboard *keyboard = d->keyboard;
+    if (!keyboard || !keyboard->isHolding())
+        return true;
+    const quint64 before = d->heldDelivered;
+    // With the server held nothing more can come: what was held is all read
+    // once the mark is.
+    if (!keyboard->holdServer(false, 0) || !sync()) {
+        letThroughAll();
+        return true;
+    }
+    if (d->heldDelivered != before && keyboard->holdKeys())
+        return false;
+    letThroughAll();
+    return true;
+}
+
+// Ends a hold: every key still held goes on, in order, and the keyboard is
+// the user's again.
+void X11KeyStream::letThroughAll()
+{
+    X11Keyboard *keyboard = d->keyboard;
+    if (!keyboard || !keyboard->isHolding())
+        return;
+    d->holdLimit.stop();
+    QObject::disconnect(&d->holdLimit, nullptr, nullptr, nullptr);
+    if (keyboard->holdServer(false, 0))
+        sync();
+    d->replayUpTo(std::numeric_limits<quint64>::max());
+    // A key whose release never came to us (the server dropped it: the key
+    // was already up, after our own press of it went first) is not left
+    // down.
+    QVector<X11Keyboard::HeldKey> stillDown;
+    for (int k = 0; k < 256; ++k) {
+        if (d->replayedDown.test(size_t(k)))
+            stillDown.append({quint8(k), false, 0});
+    }
+    if (!stillDown.isEmpty())
+        keyboard->replay(stillDown);
+    keyboard->setHoldWait(nullptr);
+    keyboard->endHold();
+    d->replayedDown.reset();
+    d->holding = false;
+    if (d->running)
+        d->select(true); // without the releases
+}
+
 void X11KeyStream::readEvents()
 {
+    if (d->reading)
+        return;
+    d->reading = true;
+    const bool serverHeld = d->keyboard && d->keyboard->isServerHeld();
+    if (d->keymapStale && !serverHeld) {
+        d->keymapStale = false;
+        d->loadKeymap();
+    }
     while (d->display && XPending(d->display) > 0) {
         XEvent event;
         XNextEvent(d->display, &event);
@@ -297,11 +471,24 @@ void X11KeyStream::readEvents()
                     xkb_layout_index_t(s.latched_group), xkb_layout_index_t(s.locked_group));
             } else if (xkb->any.xkb_type == XkbMapNotify ||
                        xkb->any.xkb_type == XkbNewKeyboardNotify) {
-                d->loadKeymap();
+                // Not while our batch holds the server: the request would
+                // wait for it, and it for us.
+                if (serverHeld)
+                    d->keymapStale = true;
+                else
+                    d->loadKeymap();
             }
             continue;
         }
         if (event.type == PropertyNotify) {
+            if (event.xproperty.window == d->holdWindow && d->holdWindow && d->keyboard) {
+                if (event.xproperty.atom == d->keyboard->holdMark(true) ||
+                    event.xproperty.atom == d->keyboard->holdMark(false)) {
+                    d->holding = event.xproperty.atom == d->keyboard->holdMark(true);
+                    ++d->marksRead;
+                }
+                continue;
+            }
             // Another window: what was typed belongs to the one before.
             if (d->running && event.xproperty.atom == d->activeWindow)
                 d->deliver(TypedKey::Break);
@@ -313,13 +500,32 @@ void X11KeyStream::readEvents()
             continue;
         const auto *raw = static_cast<const XIRawEvent *>(cookie->data);
         if (d->running && cookie->evtype == XI_RawKeyPress) {
-            const bool own = raw->sourceid == d->xtestKeyboard && d->keyboard &&
+            // Our keys go out only while nothing is held: a press among the
+            // held ones is another program's, whatever its key.
+            const bool own = !d->holding && raw->sourceid == d->xtestKeyboard && d->keyboard &&
                              d->keyboard->takeOwnPress(quint8(raw->detail));
+            if (!own && d->holding && raw->detail < 256) {
+                d->pressSeq = d->nextSeq++;
+                // The modifiers it is typed with, to type it with them again.
+                const auto modifiers = quint8(xkb_state_serialize_mods(
+                    d->state,
+                    xkb_state_component(XKB_STATE_MODS_DEPRESSED | XKB_STATE_MODS_LATCHED)));
+                d->held.push_back({d->pressSeq, {quint8(raw->detail), true, modifiers}});
+            }
             if (!own)
                 d->pressed(xkb_keycode_t(raw->detail));
+            d->pressSeq = 0;
+        } else if (d->running && cookie->evtype == XI_RawKeyRelease) {
+            if (d->holding && raw->detail < 256)
+                d->held.push_back({d->nextSeq++, {quint8(raw->detail), false, 0}});
         } else if (d->running && cookie->evtype == XI_RawButtonPress && raw->detail <= 3) {
             d->deliver(TypedKey::Break); // a click moves the caret; the wheel does not
         }
         XFreeEventData(d->display, cookie);
     }
+    d->reading = false;
+    // A key a replay pressed goes up as soon as its release is read: left
+    // down, it would seem held to whoever waits for the keys to go up.
+    if (d->keyboard && d->keyboard->isHolding() && d->replayedDown.any())
+        d->replayReleases();
 }

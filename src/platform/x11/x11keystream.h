@@ -7,6 +7,10 @@
 // the server reports it, event by event in the same stream, and with the
 // locale's compose table for dead keys and compose sequences. Presses of the
 // XTest device that our own keyboard sent are left out.
+//
+// While a phrase replaces an abbreviation, the keys typed meanwhile are held
+// back (X11Keyboard grabs the keyboard): their raw events still come here,
+// are kept with their releases, and are sent on as typed when passed.
 
 #include "platform/keystream.h"
 
@@ -25,11 +29,16 @@ public:
 
     bool start(std::function<void(const TypedKey &)> sink) override;
     void stop() override;
+    bool hold() override;
+    bool sync() override;
+    bool pass(quint64 held) override;
+    bool release() override;
 
     struct State;
 
 private:
     void readEvents();
+    void letThroughAll();
 
     std::unique_ptr<State> d;
 };
