@@ -87,10 +87,9 @@ void MainWindow::carryOutAbbreviation(const AbbreviationMatcher::Action &action)
     // elsewhere may no longer name its focused field).
     KeyStream *stream = desktop->keyStream();
     m_keyHold = stream && stream->hold();
-    if (!m_keyHold)
-        stream = nullptr;
     // The abbreviation's last key may still be down: BackSpace must not
-    // meet it. Then every key typed before the hold is known.
+    // meet it. Then every key typed before the hold (or before now, without
+    // one) is known.
     if (!waitForKeysReleased(*desktop) || (stream && !stream->sync())) {
         finishAbbreviations(window, 0, false);
         return;
@@ -153,7 +152,8 @@ void MainWindow::finishAbbreviations(WindowHandle window, int retyped, bool repl
     if (!replaceMore)
         m_abbreviations.clear();
     // New keys may join the list while earlier ones are seen to.
-    for (int i = 0;;) {
+    int i = 0;
+    for (;;) {
         while (i < m_pendingKeys.size()) {
             const TypedKey key = m_pendingKeys.at(i++);
             if (i <= retyped) {
@@ -176,7 +176,8 @@ void MainWindow::finishAbbreviations(WindowHandle window, int retyped, bool repl
         if (!stream || stream->release())
             break;
     }
-    if (!replaceMore)
+    // Keys that came as the hold ended went on unseen.
+    if (!replaceMore || i < m_pendingKeys.size())
         m_abbreviations.clear();
     m_pendingKeys.clear();
     m_keyHold = false;

@@ -214,10 +214,11 @@ public:
         heldBySync.clear();
         return true;
     }
+    bool passes = true; // false: the hold was lost, keys went on already
     bool pass(quint64 held) override
     {
         log.calls << QStringLiteral("pass ") + heldKeys.mid(int(held) - 1, 1);
-        return true;
+        return passes;
     }
     bool release() override
     {

@@ -734,6 +734,8 @@ bool X11Keyboard::holdServer(bool waitForModifiers, int maxMs)
         QThread::usleep(1000);
         if (m_holdWait)
             m_holdWait();
+        if (m_hold != Hold::Keys)
+            return false; // a batch sent meanwhile lost the hold
     }
 }
 

@@ -59,6 +59,7 @@ struct X11KeyStream::State
     quint64 pressSeq = 0;      // the held press being read, for its TypedKey
     quint64 heldDelivered = 0; // TypedKeys of held keys so far
     bool holding = false;      // as the marks read so far say
+    bool holdOn = false;       // a hold begun and not yet ended here
     quint64 marksRead = 0;
     Window holdWindow = 0;
     std::bitset<256> replayedDown; // pressed by a replay, not yet released
@@ -302,7 +303,10 @@ X11KeyStream::X11KeyStream(const QByteArray &displayName, X11Keyboard *keyboard)
     d->keyboard = keyboard;
 }
 
-X11KeyStream::~X11KeyStream() = default;
+X11KeyStream::~X11KeyStream()
+{
+    stop(); // held keys go on, and the keyboard is let go
+}
 
 bool X11KeyStream::start(std::function<void(const TypedKey &)> sink)
 {
@@ -337,7 +341,7 @@ void X11KeyStream::stop()
 {
     if (!d->running)
         return;
-    letThroughAll();
+    letThroughAll(true);
     d->running = false;
     d->notifier->setEnabled(false);
     d->rest.stop();
@@ -350,6 +354,8 @@ void X11KeyStream::stop()
 bool X11KeyStream::hold()
 {
     X11Keyboard *keyboard = d->keyboard;
+    if (d->holdOn)
+        letThroughAll(false); // what a lost hold left behind goes first
     if (!d->running || !keyboard || keyboard->isHolding())
         return false;
     d->holdWindow = keyboard->holdWindow();
@@ -361,13 +367,14 @@ bool X11KeyStream::hold()
         d->select(true);
         return false;
     }
+    d->holdOn = true;
     keyboard->setHoldWait([this] {
         readEvents();
         d->replayReleases();
     });
     d->holdLimit.setSingleShot(true);
     d->holdLimit.setInterval(State::HoldLimitMs);
-    QObject::connect(&d->holdLimit, &QTimer::timeout, [this] { letThroughAll(); });
+    QObject::connect(&d->holdLimit, &QTimer::timeout, [this] { letThroughAll(false); });
     d->holdLimit.start();
     return true;
 }
@@ -375,8 +382,15 @@ bool X11KeyStream::hold()
 bool X11KeyStream::sync()
 {
     X11Keyboard *keyboard = d->keyboard;
-    if (!keyboard || !keyboard->isHolding())
+    if (!d->running)
         return false;
+    if (!keyboard || !keyboard->isHolding()) {
+        // Nobody holds the server: a round trip brings every key the server
+        // has seen so far.
+        XSync(d->display, False);
+        readEvents();
+        return true;
+    }
     QElapsedTimer clock;
     clock.start();
     // The marks come in the same stream as the keys: once the last one set
@@ -395,39 +409,50 @@ bool X11KeyStream::sync()
 
 bool X11KeyStream::pass(quint64 held)
 {
-    if (!d->keyboard || !d->keyboard->isHolding())
-        return true; // let through already
+    if (!d->holdOn)
+        return false; // ended early (the time limit, stop): sent on already
+    if (!d->keyboard->isHolding()) {
+        // The keyboard could not be grabbed again after a batch of ours:
+        // the keys go on now, but not as if nothing had come between.
+        letThroughAll(false);
+        return false;
+    }
     return d->replayUpTo(held);
 }
 
 bool X11KeyStream::release()
 {
     X11Keyboard *keyboard = d->keyboard;
-    if (!keyboard || !keyboard->isHolding())
+    if (!d->holdOn)
         return true;
+    if (!keyboard->isHolding()) {
+        letThroughAll(false);
+        return true;
+    }
     const quint64 before = d->heldDelivered;
     // With the server held nothing more can come: what was held is all read
     // once the mark is.
     if (!keyboard->holdServer(false, 0) || !sync()) {
-        letThroughAll();
+        letThroughAll(false);
         return true;
     }
     if (d->heldDelivered != before && keyboard->holdKeys())
         return false;
-    letThroughAll();
+    letThroughAll(false);
     return true;
 }
 
 // Ends a hold: every key still held goes on, in order, and the keyboard is
-// the user's again.
-void X11KeyStream::letThroughAll()
+// the user's again. readFirst: the keys held so far are read first.
+void X11KeyStream::letThroughAll(bool readFirst)
 {
     X11Keyboard *keyboard = d->keyboard;
-    if (!keyboard || !keyboard->isHolding())
+    if (!d->holdOn)
         return;
+    d->holdOn = false;
     d->holdLimit.stop();
     QObject::disconnect(&d->holdLimit, nullptr, nullptr, nullptr);
-    if (keyboard->holdServer(false, 0))
+    if (readFirst && keyboard->holdServer(false, 0))
         sync();
     d->replayUpTo(std::numeric_limits<quint64>::max());
     // A key whose release never came to us (the server dropped it: the key
@@ -442,6 +467,7 @@ void X11KeyStream::letThroughAll()
         keyboard->replay(stillDown);
     keyboard->setHoldWait(nullptr);
     keyboard->endHold();
+    d->held.clear();
     d->replayedDown.reset();
     d->holding = false;
     if (d->running)

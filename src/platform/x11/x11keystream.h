@@ -38,7 +38,7 @@ public:
 
 private:
     void readEvents();
-    void letThroughAll();
+    void letThroughAll(bool readFirst);
 
     std::unique_ptr<State> d;
 };
