@@ -97,6 +97,10 @@ public:
 
     // The read-only, password and multi-line bits of the control's style.
     virtual bool textFieldTraits(WindowHandle control, TextFieldTraits *traits) = 0;
+    // True when the window tells accessibility tools that its focused
+    // element is protected: a password field that is no standard control
+    // (a browser's, say). False when it says nothing.
+    virtual bool focusIsProtected(WindowHandle window) = 0;
     // The control's whole text (WM_GETTEXT): line breaks as CR LF.
     virtual bool controlText(WindowHandle control, QString *text) = 0;
     // EM_GETSEL: the selection's start and end in *start, *end, counted in

@@ -343,7 +343,14 @@ bool Win32Services::isPasswordField(WindowHandle target)
 {
     const WindowHandle control = Win32Road::findTextControl(api, target);
     TextFieldTraits traits;
-    return control && api.textFieldTraits(control, &traits) && traits.password;
+    if (control && api.textFieldTraits(control, &traits) && traits.password)
+        return true;
+    // A field that is no standard control says what it is to accessibility
+    // tools, through the window that has the focus.
+    GuiThreadInfo info;
+    const quint32 thread = api.windowThreadProcessId(target, nullptr);
+    const WindowHandle focus = api.guiThreadInfo(thread, &info) && info.focus ? info.focus : target;
+    return api.focusIsProtected(focus);
 }
 
 // ---- ShortcutService --------------------------------------------------------

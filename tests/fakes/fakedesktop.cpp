@@ -222,6 +222,12 @@ FakeWin32::Window *FakeWin32::control(WindowHandle w)
     return win && win->answers ? win : nullptr;
 }
 
+bool FakeWin32::focusIsProtected(WindowHandle window)
+{
+    calls << QStringLiteral("focusIsProtected ") + hex(window);
+    return windows.value(window).protectedFocus;
+}
+
 bool FakeWin32::textFieldTraits(WindowHandle control, TextFieldTraits *traits)
 {
     calls << QStringLiteral("textFieldTraits ") + hex(control);

@@ -38,9 +38,10 @@ public:
         bool readOnly = false;
         bool password = false;
         bool multiLine = true;
-        bool undoWorks = true; // EM_UNDO takes the last replacement back
-        QString undoText;      // what EM_UNDO puts back
-        QPoint clientOrigin;   // screen position of the client area
+        bool protectedFocus = false; // says so to accessibility tools
+        bool undoWorks = true;       // EM_UNDO takes the last replacement back
+        QString undoText;            // what EM_UNDO puts back
+        QPoint clientOrigin;         // screen position of the client area
     };
 
     struct Message
@@ -155,6 +156,7 @@ public:
     ProcessLevel processLevel(quint32 processId) override;
     bool ownProcessLevel(quint32 *level) override;
     bool textFieldTraits(WindowHandle control, TextFieldTraits *traits) override;
+    bool focusIsProtected(WindowHandle window) override;
     bool controlText(WindowHandle control, QString *text) override;
     bool selection(WindowHandle control, int *start, int *end) override;
     bool setSelection(WindowHandle control, int start, int end) override;

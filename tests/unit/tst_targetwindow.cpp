@@ -184,6 +184,39 @@ private slots:
         QCOMPARE(Win32Road::findTextControl(d, Top), WindowHandle(0));
     }
 
+    // Nothing expands into a password field: a standard one by its style,
+    // any other (a browser's) by what it tells accessibility tools.
+    void isPasswordField_data()
+    {
+        QTest::addColumn<QString>("focusClass");
+        QTest::addColumn<bool>("passwordStyle");
+        QTest::addColumn<bool>("saysProtected");
+        QTest::addColumn<bool>("expected");
+        QTest::newRow("password EDIT") << "Edit" << true << false << true;
+        QTest::newRow("plain EDIT") << "Edit" << false << false << false;
+        QTest::newRow("browser password field")
+            << "Chrome_RenderWidgetHostHWND" << false << true << true;
+        QTest::newRow("browser text field")
+            << "Chrome_RenderWidgetHostHWND" << false << false << false;
+    }
+    void isPasswordField()
+    {
+        QFETCH(QString, focusClass);
+        QFETCH(bool, passwordStyle);
+        QFETCH(bool, saysProtected);
+        QFETCH(bool, expected);
+        FakeDesktop d;
+        FakeDesktop::Window top = window(QStringLiteral("Main"));
+        top.children = {Focus};
+        d.addWindow(Top, top);
+        FakeDesktop::Window focus = window(focusClass);
+        focus.password = passwordStyle;
+        focus.protectedFocus = saysProtected;
+        d.addWindow(Focus, focus);
+        d.guiInfo.insert(TheirThread, GuiThreadInfo{Focus, 0, QRect()});
+        QCOMPARE(d.caret().isPasswordField(Top), expected);
+    }
+
     void findTextControlFallsBackToForeground()
     {
         FakeDesktop d;

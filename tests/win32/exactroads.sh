@@ -28,6 +28,7 @@ p = [p for p in json.load(open(sys.argv[1]))["phrases"] if p["id"].startswith("%
 sys.exit(0 if p and (int(p[0]["lastUsed"]) > 0) == (sys.argv[3] == "1") else 1)' "$exact_data/phrases.json" "$1" "$2" 2>/dev/null
 }
 traced() { grep -qF -- "$1" "$exact_trace"; }
+traced_times() { [ "$(grep -cF -- "$1" "$exact_trace")" -ge "$2" ]; }
 
 # Starts the deployed program on the data file written by phrasefile.py with
 # the given phrases, tracing to $exact_trace, and waits until it holds the
@@ -189,5 +190,15 @@ exact_roads() {
     wine "$tool" chord 0 0xBA 0x53 0x49 0x47
     check "the password field is left alone" wait_for 10 traced "abbreviation ;sig not here"
     check "and keeps what was typed" stays "$r" ";sig"
+
+    # A field that is no EDIT but tells accessibility tools it is protected,
+    # as a browser's password field does.
+    next_target "$r"
+    r=$work/abbr-protected.txt
+    check "a protected field of another kind has the focus for ;sig" target plain "$r" protected
+    wine "$tool" chord 0 0xBA 0x53 0x49 0x47
+    check "the protected field is left alone" \
+        wait_for 10 traced_times "abbreviation ;sig not here" 2
+    check "and keeps what was typed there" stays "$r" ";sig"
     stop_exact
 }

@@ -27,7 +27,10 @@
 //                               key-down first takes that long; with putty,
 //                               its window class is "PuTTY" and, as PuTTY
 //                               does, it pastes on Shift+Insert and takes
-//                               Ctrl+V as the character 0x16
+//                               Ctrl+V as the character 0x16; with
+//                               protected, it tells accessibility tools
+//                               that it is a protected (password) field,
+//                               as a browser's password field does
 //   wintarget press <mods> <vk> presses a shortcut with SendInput (mods as the
 //                               data file stores them: Alt 1, Ctrl 2, Shift 4,
 //                               Win 8) into whatever window has the focus
@@ -62,6 +65,8 @@
 // sees half a file.
 
 #include <windows.h>
+
+#include <oleacc.h>
 
 #include <richedit.h>
 
@@ -201,6 +206,7 @@ struct TargetOptions
     bool password = false;
     bool button = false;
     bool putty = false;
+    bool isProtected = false;
     int limit = 0;
     bool hasSelection = false;
     int selStart = 0;
@@ -219,9 +225,100 @@ void arrive(const std::wstring &text)
     writeReport(g_report, g_arrived);
 }
 
+// The accessible object of a protected field: it has the focus itself and
+// says it is protected; nothing else is answered.
+class ProtectedField final : public IAccessible
+{
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void **out) override
+    {
+        if (id == IID_IUnknown || id == IID_IDispatch || id == __uuidof(IAccessible)) {
+            *out = static_cast<IAccessible *>(this);
+            AddRef();
+            return S_OK;
+        }
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&m_refs); }
+    ULONG STDMETHODCALLTYPE Release() override { return InterlockedDecrement(&m_refs); }
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *n) override
+    {
+        *n = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo **) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR *, UINT, LCID, DISPID *) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS *, VARIANT *,
+                                     EXCEPINFO *, UINT *) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch **) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(long *n) override
+    {
+        *n = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT, IDispatch **) override { return E_INVALIDARG; }
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT, BSTR *) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT, BSTR *) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT, BSTR *) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT, VARIANT *role) override
+    {
+        role->vt = VT_I4;
+        role->lVal = ROLE_SYSTEM_TEXT;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT, VARIANT *state) override
+    {
+        state->vt = VT_I4;
+        state->lVal = STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED | STATE_SYSTEM_PROTECTED;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT, BSTR *) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR *, VARIANT, long *) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT, BSTR *) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT *focus) override
+    {
+        focus->vt = VT_I4;
+        focus->lVal = CHILDID_SELF;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT *) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT, BSTR *) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE accSelect(long, VARIANT) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE accLocation(long *, long *, long *, long *, VARIANT) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(long, VARIANT, VARIANT *) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE accHitTest(long, long, VARIANT *) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
+
+private:
+    LONG m_refs = 1; // static: never freed
+};
+ProtectedField g_protectedField;
+
 LRESULT CALLBACK targetProc(HWND w, UINT message, WPARAM wp, LPARAM lp)
 {
     switch (message) {
+    case WM_GETOBJECT:
+        if (g_options.isProtected && LONG(lp) == LONG(OBJID_CLIENT))
+            return LresultFromObject(__uuidof(IAccessible), wp, &g_protectedField);
+        return DefWindowProcW(w, message, wp, lp);
     case WM_SIZE:
         if (g_edit)
             MoveWindow(g_edit, 0, 0, LOWORD(lp), HIWORD(lp) - (g_button ? 40 : 0), TRUE);
@@ -320,6 +417,8 @@ bool parseOption(const std::wstring &option, TargetOptions *o)
         o->button = true;
     else if (option == L"putty")
         o->putty = true;
+    else if (option == L"protected")
+        o->isProtected = true;
     else if (const wchar_t *v = value(L"limit="))
         o->limit = int(wcstol(v, nullptr, 10));
     else if (const wchar_t *v = value(L"delay="))
@@ -342,6 +441,9 @@ int runTarget(const TargetOptions &options, const std::wstring &report)
 {
     g_report = report;
     g_options = options;
+    // The accessible object crosses to the asker through COM.
+    if (options.isProtected && FAILED(CoInitialize(nullptr)))
+        return 1;
     const bool withEdit = options.withEdit;
     WNDCLASSW wc{};
     wc.lpfnWndProc = targetProc;

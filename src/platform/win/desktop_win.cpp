@@ -217,6 +217,12 @@ bool WinDesktop::textFieldTraits(WindowHandle control, TextFieldTraits *traits)
     return true;
 }
 
+bool WinDesktop::focusIsProtected(WindowHandle window)
+{
+    bool isProtected = false;
+    return Win32Prims::focusIsProtected(hwnd(window), &isProtected) && isProtected;
+}
+
 bool WinDesktop::controlText(WindowHandle control, QString *text)
 {
     std::wstring t;

@@ -1,6 +1,7 @@
 #include "platform/win/win32prims.h"
 
 #include <ole2.h>
+#include <oleacc.h>
 
 namespace Win32Prims {
 
@@ -182,6 +183,55 @@ bool sendMessage(HWND w, UINT message, WPARAM wp, LPARAM lp, LRESULT *result)
     if (result)
         *result = LRESULT(answer);
     return true;
+}
+
+bool focusIsProtected(HWND w, bool *isProtected)
+{
+    *isProtected = false;
+    // The request goes with a time-out (AccessibleObjectFromWindow waits for
+    // a hung window for ever); a window with nothing of its own to say gets
+    // the standard object, which adds nothing to its style bits.
+    LRESULT answer = 0;
+    if (!sendMessage(w, WM_GETOBJECT, 0, LPARAM(OBJID_CLIENT), &answer) || answer == 0)
+        return false;
+    IAccessible *object = nullptr;
+    if (FAILED(ObjectFromLresult(answer, __uuidof(IAccessible), 0,
+                                 reinterpret_cast<void **>(&object))) ||
+        !object)
+        return false;
+    // The focused element: the object itself, one of its simple children,
+    // or an object of its own (a browser's page).
+    VARIANT focus;
+    VariantInit(&focus);
+    IAccessible *holder = object;
+    VARIANT child;
+    VariantInit(&child);
+    child.vt = VT_I4;
+    child.lVal = CHILDID_SELF;
+    bool known = false;
+    if (SUCCEEDED(object->get_accFocus(&focus))) {
+        if (focus.vt == VT_I4) {
+            child.lVal = focus.lVal;
+            known = true;
+        } else if (focus.vt == VT_DISPATCH && focus.pdispVal) {
+            IAccessible *inner = nullptr;
+            if (SUCCEEDED(focus.pdispVal->QueryInterface(__uuidof(IAccessible),
+                                                         reinterpret_cast<void **>(&inner))) &&
+                inner) {
+                holder = inner;
+                known = true;
+            }
+        }
+    }
+    VARIANT state;
+    VariantInit(&state);
+    if (known && SUCCEEDED(holder->get_accState(child, &state)) && state.vt == VT_I4)
+        *isProtected = state.lVal & STATE_SYSTEM_PROTECTED;
+    if (holder != object)
+        holder->Release();
+    VariantClear(&focus);
+    object->Release();
+    return known;
 }
 
 bool controlText(HWND control, std::wstring *text)

@@ -65,6 +65,10 @@ bool undo(HWND control); // EM_UNDO; false when the control had nothing to undo
 bool paste(HWND control);
 // GWL_STYLE; false when the window is gone.
 bool windowStyle(HWND w, DWORD *style);
+// What the window tells accessibility tools about its focused element: true
+// in *isProtected when that is a protected (password) field. Windows that
+// answer no accessibility request say nothing (false).
+bool focusIsProtected(HWND w, bool *isProtected);
 
 // ---- synthesised input ----
 struct KeyEvent

@@ -49,6 +49,7 @@ public:
     ProcessLevel processLevel(quint32 processId) override;
     bool ownProcessLevel(quint32 *level) override;
     bool textFieldTraits(WindowHandle control, TextFieldTraits *traits) override;
+    bool focusIsProtected(WindowHandle window) override;
     bool controlText(WindowHandle control, QString *text) override;
     bool selection(WindowHandle control, int *start, int *end) override;
     bool setSelection(WindowHandle control, int start, int end) override;
