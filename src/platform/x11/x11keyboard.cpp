@@ -439,8 +439,6 @@ int X11Keyboard::send(const QVector<KeyInput> &events)
                 keyboard->holdKeys();
         }
     } backToKeysHeld{this, keysHeld};
-    if (m_hold == Hold::Server)
-        invalidate(); // a mapping change may not have reached us yet
     const KeyboardLayout *l = layout();
     if (!l)
         return 0;
