@@ -122,8 +122,8 @@ bool MainWindow::replaceAbbreviation(const AbbreviationMatcher::Action &action, 
         return false;
     }
     if (action.kind == AbbreviationMatcher::Action::Undo) {
-        typeExactly(keyboard, action.retype);
-        TestTrace::line(QStringLiteral("abbreviation undone"));
+        if (typeExactly(keyboard, action.retype))
+            TestTrace::line(QStringLiteral("abbreviation undone"));
         m_abbreviations.clear();
         return true;
     }
@@ -134,7 +134,9 @@ bool MainWindow::replaceAbbreviation(const AbbreviationMatcher::Action &action, 
     m_keysOnly = false;
     m_suffix.clear();
     if (!notice.isEmpty()) {
-        showNotice(notice);
+        // Shown once the keys are the user's again: a dialog now could not
+        // be answered.
+        m_abbreviationNotice = notice;
         m_abbreviations.clear();
         return true;
     }
@@ -182,4 +184,9 @@ void MainWindow::finishAbbreviations(WindowHandle window, int retyped, bool repl
     m_pendingKeys.clear();
     m_keyHold = false;
     m_expanding = false;
+    if (!m_abbreviationNotice.isEmpty()) {
+        const QString notice = m_abbreviationNotice;
+        m_abbreviationNotice.clear();
+        QTimer::singleShot(0, this, [this, notice] { showNotice(notice); });
+    }
 }

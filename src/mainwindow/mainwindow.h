@@ -335,6 +335,7 @@ private:
     // replaced; they wait here until it is done.
     bool m_keyHold = false;
     QVector<TypedKey> m_pendingKeys;
+    QString m_abbreviationNotice; // why a phrase did not go in, shown after
     // What the last delivered phrase put in, placeholders filled in.
     QString m_lastInserted;
     // The phrase under way follows keys already sent: no message road.

@@ -227,6 +227,9 @@ bool focusIsProtected(HWND w, bool *isProtected)
     VariantInit(&state);
     if (known && SUCCEEDED(holder->get_accState(child, &state)) && state.vt == VT_I4)
         *isProtected = state.lVal & STATE_SYSTEM_PROTECTED;
+    else
+        known = false;
+    VariantClear(&state);
     if (holder != object)
         holder->Release();
     VariantClear(&focus);

@@ -355,7 +355,7 @@ bool X11KeyStream::hold()
 {
     X11Keyboard *keyboard = d->keyboard;
     if (d->holdOn)
-        letThroughAll(false); // what a lost hold left behind goes first
+        letThroughAll(true); // what a lost hold left behind goes first
     if (!d->running || !keyboard || keyboard->isHolding())
         return false;
     d->holdWindow = keyboard->holdWindow();
@@ -367,6 +367,7 @@ bool X11KeyStream::hold()
         d->select(true);
         return false;
     }
+    d->held.clear();
     d->holdOn = true;
     keyboard->setHoldWait([this] {
         readEvents();
@@ -374,7 +375,7 @@ bool X11KeyStream::hold()
     });
     d->holdLimit.setSingleShot(true);
     d->holdLimit.setInterval(State::HoldLimitMs);
-    QObject::connect(&d->holdLimit, &QTimer::timeout, [this] { letThroughAll(false); });
+    QObject::connect(&d->holdLimit, &QTimer::timeout, [this] { letThroughAll(true); });
     d->holdLimit.start();
     return true;
 }
@@ -414,7 +415,7 @@ bool X11KeyStream::pass(quint64 held)
     if (!d->keyboard->isHolding()) {
         // The keyboard could not be grabbed again after a batch of ours:
         // the keys go on now, but not as if nothing had come between.
-        letThroughAll(false);
+        letThroughAll(true);
         return false;
     }
     return d->replayUpTo(held);
@@ -426,7 +427,7 @@ bool X11KeyStream::release()
     if (!d->holdOn)
         return true;
     if (!keyboard->isHolding()) {
-        letThroughAll(false);
+        letThroughAll(true);
         return true;
     }
     const quint64 before = d->heldDelivered;
@@ -449,11 +450,16 @@ void X11KeyStream::letThroughAll(bool readFirst)
     X11Keyboard *keyboard = d->keyboard;
     if (!d->holdOn)
         return;
-    d->holdOn = false;
     d->holdLimit.stop();
     QObject::disconnect(&d->holdLimit, nullptr, nullptr, nullptr);
-    if (readFirst && keyboard->holdServer(false, 0))
+    // Every key held so far is read first, so that none stays behind: with
+    // the server held, up to the last mark; with the hold lost already, by
+    // a round trip.
+    if (readFirst) {
+        if (keyboard->isHolding())
+            keyboard->holdServer(false, 0);
         sync();
+    }
     d->replayUpTo(std::numeric_limits<quint64>::max());
     // A key whose release never came to us (the server dropped it: the key
     // was already up, after our own press of it went first) is not left
@@ -467,6 +473,7 @@ void X11KeyStream::letThroughAll(bool readFirst)
         keyboard->replay(stillDown);
     keyboard->setHoldWait(nullptr);
     keyboard->endHold();
+    d->holdOn = false; // only now: the keys read above were held ones
     d->held.clear();
     d->replayedDown.reset();
     d->holding = false;
@@ -530,7 +537,7 @@ void X11KeyStream::readEvents()
             // held ones is another program's, whatever its key.
             const bool own = !d->holding && raw->sourceid == d->xtestKeyboard && d->keyboard &&
                              d->keyboard->takeOwnPress(quint8(raw->detail));
-            if (!own && d->holding && raw->detail < 256) {
+            if (!own && d->holding && d->holdOn && raw->detail < 256) {
                 d->pressSeq = d->nextSeq++;
                 // The modifiers it is typed with, to type it with them again.
                 const auto modifiers = quint8(xkb_state_serialize_mods(
@@ -542,7 +549,7 @@ void X11KeyStream::readEvents()
                 d->pressed(xkb_keycode_t(raw->detail));
             d->pressSeq = 0;
         } else if (d->running && cookie->evtype == XI_RawKeyRelease) {
-            if (d->holding && raw->detail < 256)
+            if (d->holding && d->holdOn && raw->detail < 256)
                 d->held.push_back({d->nextSeq++, {quint8(raw->detail), false, 0}});
         } else if (d->running && cookie->evtype == XI_RawButtonPress && raw->detail <= 3) {
             d->deliver(TypedKey::Break); // a click moves the caret; the wheel does not
