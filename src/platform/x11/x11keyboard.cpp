@@ -427,7 +427,7 @@ int X11Keyboard::send(const QVector<KeyInput> &events)
     // first, so that the map and the group the keys are made for are the
     // ones they meet (a tool may switch the group for each of its keys).
     const bool keysHeld = m_hold == Hold::Keys;
-    if (keysHeld && !holdServer(!m_replaying, HeldModifierWaitMs))
+    if (keysHeld && !holdServer(true, HeldModifierWaitMs))
         return 0;
     struct BackToKeysHeld
     {
@@ -579,9 +579,15 @@ bool X11Keyboard::replay(const QVector<HeldKey> &keys)
     if (switched && !holdServer(false, 0))
         return false;
     std::bitset<256> down = queryKeysDown();
+    // The keys of each modifier row (Shift, Lock, Control, Mod1 to Mod5).
     const QVector<quint8> map = modifierMap();
     const int perModifier = map.size() / 8;
-    const int lockRow = 1;
+    QVector<QVector<quint8>> rows(8);
+    for (int i = 0; i < map.size(); ++i) {
+        if (map[i])
+            rows[i / perModifier].append(map[i]);
+    }
+    constexpr int LockRow = 1; // a lock is state, not a key held with another
     QVector<KeyInput> events;
     auto key = [&events, &down](quint8 keycode, bool press) {
         KeyInput e;
@@ -594,27 +600,19 @@ bool X11Keyboard::replay(const QVector<HeldKey> &keys)
     for (const HeldKey &k : keys) {
         if (isModifierKey(k.keycode))
             continue;
-        if (k.down) {
-            for (int row = 0; row < 8 && perModifier > 0; ++row) {
-                if (row == lockRow)
-                    continue;
-                const bool wanted = k.modifiers & (1u << row);
-                bool have = false;
-                for (int i = row * perModifier; i < (row + 1) * perModifier; ++i)
-                    have = have || (map[i] && down.test(map[i]));
-                if (wanted && !have) {
-                    for (int i = row * perModifier; i < (row + 1) * perModifier; ++i) {
-                        if (map[i]) {
-                            key(map[i], true);
-                            pressedHere.append(map[i]);
-                            break;
-                        }
-                    }
-                } else if (!wanted && have) {
-                    for (int i = row * perModifier; i < (row + 1) * perModifier; ++i) {
-                        if (map[i] && down.test(map[i]))
-                            key(map[i], false);
-                    }
+        for (int row = 0; k.down && row < rows.size(); ++row) {
+            if (row == LockRow || rows[row].isEmpty())
+                continue;
+            const bool wanted = k.modifiers & (1u << row);
+            const bool have = std::any_of(rows[row].cbegin(), rows[row].cend(),
+                                          [&down](quint8 m) { return down.test(m); });
+            if (wanted && !have) {
+                key(rows[row].first(), true);
+                pressedHere.append(rows[row].first());
+            } else if (!wanted && have) {
+                for (quint8 m : qAsConst(rows[row])) {
+                    if (down.test(m))
+                        key(m, false);
                 }
             }
         }
@@ -624,9 +622,7 @@ bool X11Keyboard::replay(const QVector<HeldKey> &keys)
         if (down.test(m))
             key(m, false);
     }
-    m_replaying = true;
     const int sent = events.isEmpty() ? 0 : send(events);
-    m_replaying = false;
     if (switched)
         holdKeys();
     return sent == events.size();

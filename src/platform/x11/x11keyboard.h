@@ -194,7 +194,6 @@ private:
     std::deque<quint8> m_sentPresses;
     X11KeyWatch m_watch;
     Hold m_hold = Hold::Off;
-    bool m_replaying = false;
     quint64 m_holdMarks = 0;
     xcb_window_t m_holdWindow = 0;
     xcb_atom_t m_holdOn = 0;

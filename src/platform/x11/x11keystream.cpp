@@ -301,6 +301,9 @@ X11KeyStream::X11KeyStream(const QByteArray &displayName, X11Keyboard *keyboard)
 {
     d->displayName = displayName;
     d->keyboard = keyboard;
+    d->holdLimit.setSingleShot(true);
+    d->holdLimit.setInterval(State::HoldLimitMs);
+    QObject::connect(&d->holdLimit, &QTimer::timeout, [this] { letThroughAll(true); });
 }
 
 X11KeyStream::~X11KeyStream()
@@ -373,9 +376,6 @@ bool X11KeyStream::hold()
         readEvents();
         d->replayReleases();
     });
-    d->holdLimit.setSingleShot(true);
-    d->holdLimit.setInterval(State::HoldLimitMs);
-    QObject::connect(&d->holdLimit, &QTimer::timeout, [this] { letThroughAll(true); });
     d->holdLimit.start();
     return true;
 }
@@ -451,7 +451,6 @@ void X11KeyStream::letThroughAll(bool readFirst)
     if (!d->holdOn)
         return;
     d->holdLimit.stop();
-    QObject::disconnect(&d->holdLimit, nullptr, nullptr, nullptr);
     // Every key held so far is read first, so that none stays behind: with
     // the server held, up to the last mark; with the hold lost already, by
     // a round trip.
