@@ -17,10 +17,14 @@ HotkeyManager::HotkeyManager(Desktop *desktop, OwnerHandle window, QObject *pare
 {
     m_retry.setInterval(RetryIntervalMs);
     connect(&m_retry, &QTimer::timeout, this, &HotkeyManager::retryRefused);
+    if (this->desktop)
+        this->desktop->shortcuts().setPressHandler([this](int id) { dispatchPress(id); });
 }
 
 HotkeyManager::~HotkeyManager()
 {
+    if (desktop)
+        desktop->shortcuts().setPressHandler({});
     unregisterAll();
 }
 
@@ -162,7 +166,11 @@ bool HotkeyManager::nativeEventFilter(const QByteArray &eventType, void *message
         return false;
     // The backend knows the native event types and records; it answers 0 for
     // anything that is not a press of one of our shortcuts.
-    const int id = desktop->shortcuts().pressedShortcut(eventType, message);
+    return dispatchPress(desktop->shortcuts().pressedShortcut(eventType, message));
+}
+
+bool HotkeyManager::dispatchPress(int id)
+{
     if (id == 0)
         return false;
     if (id == ShowId) {

@@ -89,6 +89,8 @@ signals:
     void deadShortcutsChanged();
 
 private:
+    // Acts on a press of registration id; false when it is none of ours.
+    bool dispatchPress(int id);
     // The steps of registerAll that need no knowledge of the store's types.
     void beginRegistration(bool paused, int showMods, int showVk);
     // Starts or stops the retries; emits deadShortcutsChanged when the dead

@@ -21,6 +21,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <functional>
 #include <memory>
 
 class KeyStream;
@@ -92,10 +93,28 @@ enum class ClipboardRestore
 // What the desktop lets the program reach, so that the user can be told.
 struct SessionRoads
 {
-    bool waylandWindows = false;  // native Wayland windows are reached
-    bool virtualKeyboard = false; // they are typed into by a keyboard of our own
-    bool pasting = false;         // and pasted into through the clipboard
-    bool globalShortcuts = true;  // shortcuts fire in every program's window
+    // How keys reach native Wayland windows.
+    enum class Keys
+    {
+        Unavailable,     // not at all (the compositor refused us)
+        VirtualKeyboard, // a keyboard of our own (wlroots)
+        FakeInput,       // KWin's fake input, through the user's layout
+        RemoteDesktop,   // mutter's remote desktop session
+    };
+    // How the program's shortcuts fire.
+    enum class Shortcuts
+    {
+        Native,             // the window system's own (X11 grabs, Windows hot keys)
+        KGlobalAccel,       // KWin's shortcut service keeps them for us
+        CompositorBindings, // the user binds our command lines in the compositor
+        GnomeCustom,        // GNOME's custom shortcuts run our command lines
+    };
+    bool waylandWindows = false; // native Wayland windows are reached
+    Keys keys = Keys::Unavailable;
+    bool pasting = false;     // and pasted into through the clipboard
+    bool windowsKnown = true; // the compositor says which window is in front
+    Shortcuts shortcuts = Shortcuts::Native;
+    bool globalShortcuts = true; // shortcuts fire in every program's window
 };
 
 // Who is in front, and bringing a window back there.
@@ -254,6 +273,10 @@ public:
     // that is the key repeat of one already reported (the key was never seen
     // up since) answers 0: one press is one action.
     virtual int pressedShortcut(const QByteArray &eventType, void *message) = 0;
+    // Where presses arrive by another road than native events (a desktop's
+    // shortcut service over D-Bus), the service calls onPress with the id;
+    // elsewhere it is never called.
+    virtual void setPressHandler(std::function<void(int id)> onPress) { Q_UNUSED(onPress) }
     // What the key vk types with AltGr (and Shift when shift) on the
     // keyboard layout in use: a shortcut on it would take that character
     // away. Empty when it types nothing there, or the same as without AltGr.

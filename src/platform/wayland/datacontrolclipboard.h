@@ -8,6 +8,8 @@
 // format to its end, and the user's content comes back once the target has
 // stopped asking.
 
+#include "platform/wayland/nativeroads.h"
+
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QObject>
@@ -21,26 +23,11 @@ struct zwlr_data_control_device_v1;
 struct zwlr_data_control_offer_v1;
 struct zwlr_data_control_source_v1;
 
-class DataControlClipboard final : public QObject
+class DataControlClipboard final : public QObject, public NativeClipboard
 {
     Q_OBJECT
 
 public:
-    enum class Selection
-    {
-        Clipboard,
-        Primary,
-    };
-
-    // What a selection held: its formats (MIME type and bytes), in the order
-    // offered.
-    struct Content
-    {
-        bool empty = true;
-        QVector<QPair<QByteArray, QByteArray>> formats;
-        int lostFormats = 0; // offered but not read
-    };
-
     // Reading a format gives up after this long; a program that does not
     // answer loses that format, not the paste.
     static constexpr int ReadTimeoutMs = 1000;
@@ -51,21 +38,13 @@ public:
     explicit DataControlClipboard(WaylandConnection *connection);
     ~DataControlClipboard() override;
 
-    bool isValid() const { return m_device != nullptr; }
-    bool hasPrimary() const { return m_primaryAvailable; }
-
-    // A copy of what the selection holds now; false when it could not be
-    // read at all.
-    bool read(Selection which, Content *out);
-    // Offers text (UTF-8) on the selection. watched: a paste of ours, whose
-    // fetch by the target is counted; else the user's, kept until replaced.
-    bool offerText(Selection which, const QByteArray &utf8, bool watched);
-    // After the paste keys: waits until a target has fetched a watched text
-    // to its end and then stopped asking for QuietMs; false when none
-    // fetched it within FetchWaitMs or we lost the selection first.
-    bool awaitFetch();
-    // Puts a copy back; an empty one clears the selection.
-    bool put(Selection which, const Content &content);
+    bool isValid() const override { return m_device != nullptr; }
+    bool hasPrimary() const override { return m_primaryAvailable; }
+    bool read(Selection which, Content *out) override;
+    bool offerText(Selection which, const QByteArray &utf8, bool watched) override;
+    // Waits for the fetch at most FetchWaitMs, then for QuietMs of quiet.
+    bool awaitFetch() override;
+    bool put(Selection which, const Content &content) override;
 
     // Protocol callbacks.
     struct Offer;

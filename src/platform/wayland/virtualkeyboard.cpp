@@ -89,11 +89,6 @@ bool VirtualKeyboard::prepare(const QString &text)
     return !m_connection->failed();
 }
 
-quint32 VirtualKeyboard::keyFor(char32_t c) const
-{
-    return m_map.keyOf(c);
-}
-
 void VirtualKeyboard::key(quint32 code, bool down)
 {
     zwp_virtual_keyboard_v1_key(m_keyboard, quint32(m_clock.elapsed()), code,
@@ -105,21 +100,38 @@ void VirtualKeyboard::setModifiers(quint32 depressed)
     zwp_virtual_keyboard_v1_modifiers(m_keyboard, depressed, 0, 0, 0);
 }
 
-bool VirtualKeyboard::type(const QVector<quint32> &codes)
+bool VirtualKeyboard::type(const QVector<char32_t> &characters)
 {
     if (!m_keyboard || m_connection->failed())
         return false;
-    for (quint32 code : codes) {
+    for (char32_t c : characters) {
+        const quint32 code = m_map.keyOf(c);
+        if (!code)
+            return false;
         key(code, true);
         key(code, false);
     }
     return m_connection->flush();
 }
 
-bool VirtualKeyboard::chord(quint32 modifiers, quint32 code)
+bool VirtualKeyboard::chord(quint32 modifiers, Key which)
 {
     if (!m_keyboard || m_connection->failed())
         return false;
+    quint32 code = VirtualKeymap::LeftKeycode;
+    switch (which) {
+    case Key::Left:
+        break;
+    case Key::BackSpace:
+        code = VirtualKeymap::BackSpaceKeycode;
+        break;
+    case Key::PasteV:
+        code = VirtualKeymap::PasteVKeycode;
+        break;
+    case Key::Insert:
+        code = VirtualKeymap::InsertKeycode;
+        break;
+    }
     setModifiers(modifiers);
     key(code, true);
     key(code, false);

@@ -8,6 +8,7 @@
 // regain its focus every time.
 
 #include "insert/virtualkeymap.h"
+#include "platform/wayland/nativeroads.h"
 
 #include <QElapsedTimer>
 #include <QString>
@@ -16,7 +17,7 @@
 class WaylandConnection;
 struct zwp_virtual_keyboard_v1;
 
-class VirtualKeyboard final
+class VirtualKeyboard final : public NativeKeyboard
 {
 public:
     // After a new keymap, before its first key: a client that gets the map
@@ -28,18 +29,16 @@ public:
     VirtualKeyboard(const VirtualKeyboard &) = delete;
     VirtualKeyboard &operator=(const VirtualKeyboard &) = delete;
 
-    bool isValid() const { return m_keyboard != nullptr; }
+    bool isValid() const override { return m_keyboard != nullptr; }
     // Gives every character of text a key, uploading the map when it
     // changed; false when the text cannot be typed (too many distinct
     // characters, a control character) or the upload failed.
-    bool prepare(const QString &text);
-    // The code of a character's key; 0 when the map has none.
-    quint32 keyFor(char32_t c) const;
-    // Presses and releases each key in turn with no modifier; false when the
-    // connection failed.
-    bool type(const QVector<quint32> &codes);
-    // Presses and releases code with the modifier bits down.
-    bool chord(quint32 modifiers, quint32 code);
+    bool prepare(const QString &text) override;
+    // Presses and releases each character's key in turn with no modifier;
+    // false when one has no key or the connection failed.
+    bool type(const QVector<char32_t> &characters) override;
+    // Our map's fixed keys, with the modifier state set around them.
+    bool chord(quint32 modifiers, Key key) override;
 
 private:
     bool upload();

@@ -1,5 +1,8 @@
 #include "platform/wayland/waylandconnection.h"
 
+#include "fake-input-client-protocol.h"
+#include "keystate-client-protocol.h"
+#include "plasma-window-management-client-protocol.h"
 #include "virtual-keyboard-unstable-v1-client-protocol.h"
 #include "wlr-data-control-unstable-v1-client-protocol.h"
 #include "wlr-foreign-toplevel-management-unstable-v1-client-protocol.h"
@@ -11,6 +14,8 @@
 #include <cerrno>
 #include <cstring>
 #include <poll.h>
+#include <sys/mman.h>
+#include <unistd.h>
 
 namespace {
 
@@ -23,6 +28,22 @@ void onGlobal(void *data, wl_registry *registry, uint32_t name, const char *inte
 void onGlobalRemove(void *, wl_registry *, uint32_t) {}
 
 const wl_registry_listener registryListener = {onGlobal, onGlobalRemove};
+
+void onKeymap(void *data, wl_keyboard *, uint32_t format, int32_t fd, uint32_t size)
+{
+    static_cast<WaylandConnection *>(data)->keymapReceived(format, fd, size);
+}
+void onEnter(void *, wl_keyboard *, uint32_t, wl_surface *, wl_array *) {}
+void onLeave(void *, wl_keyboard *, uint32_t, wl_surface *) {}
+void onKey(void *, wl_keyboard *, uint32_t, uint32_t, uint32_t, uint32_t) {}
+void onModifiers(void *, wl_keyboard *, uint32_t, uint32_t, uint32_t, uint32_t, uint32_t) {}
+
+const wl_keyboard_listener keyboardListener = {onKeymap, onEnter,     onLeave,
+                                               onKey,    onModifiers, nullptr};
+
+constexpr quint32 KeymapFormatXkbV1 = 1;
+// A keymap larger than this is no keymap.
+constexpr quint32 MaxKeymapSize = 16 * 1024 * 1024;
 
 } // namespace
 
@@ -51,6 +72,15 @@ WaylandConnection::WaylandConnection(wl_display *display) : m_display(display) {
 WaylandConnection::~WaylandConnection()
 {
     delete m_notifier;
+    if (m_keyboard)
+        wl_keyboard_destroy(m_keyboard);
+    if (m_windowManagement)
+        wl_proxy_destroy(reinterpret_cast<wl_proxy *>(m_windowManagement));
+    if (m_keyState)
+        wl_proxy_destroy(reinterpret_cast<wl_proxy *>(m_keyState));
+    // The protocol has no destructor request: the proxy goes with us.
+    if (m_fakeInput)
+        wl_proxy_destroy(reinterpret_cast<wl_proxy *>(m_fakeInput));
     if (m_dataControl)
         zwlr_data_control_manager_v1_destroy(m_dataControl);
     if (m_toplevels)
@@ -67,6 +97,7 @@ WaylandConnection::~WaylandConnection()
 void WaylandConnection::announce(wl_registry *registry, quint32 name, const char *interface,
                                  quint32 version)
 {
+    m_announced.append(QByteArray(interface));
     // The first seat: a desktop with several seats types on the first.
     if (std::strcmp(interface, wl_seat_interface.name) == 0 && !m_seat) {
         m_seat = static_cast<wl_seat *>(
@@ -81,7 +112,47 @@ void WaylandConnection::announce(wl_registry *registry, quint32 name, const char
     } else if (std::strcmp(interface, zwlr_data_control_manager_v1_interface.name) == 0) {
         m_dataControl = static_cast<zwlr_data_control_manager_v1 *>(wl_registry_bind(
             registry, name, &zwlr_data_control_manager_v1_interface, qMin<quint32>(version, 2)));
+    } else if (std::strcmp(interface, org_kde_kwin_fake_input_interface.name) == 0 &&
+               version >= 4) { // keyboard_key came with version 4
+        m_fakeInput = static_cast<org_kde_kwin_fake_input *>(
+            wl_registry_bind(registry, name, &org_kde_kwin_fake_input_interface, 4));
+    } else if (std::strcmp(interface, org_kde_kwin_keystate_interface.name) == 0) {
+        m_keyState = static_cast<org_kde_kwin_keystate *>(
+            wl_registry_bind(registry, name, &org_kde_kwin_keystate_interface, 1));
+    } else if (std::strcmp(interface, org_kde_plasma_window_management_interface.name) == 0 &&
+               version >= 16) { // resource names and pids of every window
+        m_windowManagement = static_cast<org_kde_plasma_window_management *>(
+            wl_registry_bind(registry, name, &org_kde_plasma_window_management_interface, 16));
     }
+}
+
+bool WaylandConnection::announced(const char *interface) const
+{
+    return m_announced.contains(QByteArray(interface));
+}
+
+QByteArray WaylandConnection::keymap()
+{
+    if (!m_keyboard && m_seat) {
+        m_keyboard = wl_seat_get_keyboard(m_seat);
+        wl_keyboard_add_listener(m_keyboard, &keyboardListener, this);
+        roundtrip();
+    }
+    return m_keymap;
+}
+
+void WaylandConnection::keymapReceived(quint32 format, int fd, quint32 size)
+{
+    if (format == KeymapFormatXkbV1 && size > 0 && size <= MaxKeymapSize) {
+        void *map = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
+        if (map != MAP_FAILED) {
+            // Up to its terminating NUL.
+            m_keymap = QByteArray(static_cast<const char *>(map),
+                                  int(qstrnlen(static_cast<const char *>(map), size)));
+            ::munmap(map, size);
+        }
+    }
+    ::close(fd);
 }
 
 bool WaylandConnection::failed() const

@@ -6,13 +6,19 @@
 // programs. Events are read from the event loop, so requests that wait for
 // an answer (a roundtrip, a clipboard transfer) serve the rest meanwhile.
 
+#include <QByteArray>
 #include <QObject>
+#include <QVector>
 
 #include <memory>
 
 struct wl_display;
 struct wl_registry;
 struct wl_seat;
+struct wl_keyboard;
+struct org_kde_kwin_fake_input;
+struct org_kde_kwin_keystate;
+struct org_kde_plasma_window_management;
 struct zwp_virtual_keyboard_manager_v1;
 struct zwlr_data_control_manager_v1;
 struct zwlr_foreign_toplevel_manager_v1;
@@ -34,6 +40,19 @@ public:
     zwp_virtual_keyboard_manager_v1 *virtualKeyboardManager() const { return m_keyboards; }
     zwlr_data_control_manager_v1 *dataControlManager() const { return m_dataControl; }
     zwlr_foreign_toplevel_manager_v1 *toplevelManager() const { return m_toplevels; }
+    // KWin's, offered only to programs it trusts (the installed one).
+    org_kde_kwin_fake_input *fakeInput() const { return m_fakeInput; }
+    org_kde_kwin_keystate *keyState() const { return m_keyState; }
+    org_kde_plasma_window_management *windowManagement() const { return m_windowManagement; }
+    // Whether the compositor announced a global by this name, offered to us
+    // or not: KWin names its restricted ones to nobody, so this tells KWin
+    // apart by what it does offer.
+    bool announced(const char *interface) const;
+
+    // The seat keyboard's keymap in the XKB text format, as the compositor
+    // last sent it (what keys pressed through it type); empty until then.
+    // Read on demand: made the first time it is asked for.
+    QByteArray keymap();
 
     // Sends what is queued; false once the connection has failed.
     bool flush();
@@ -45,8 +64,9 @@ public:
     void dispatchAvailable();
     bool failed() const;
 
-    // Registry callbacks.
+    // Registry and keyboard callbacks.
     void announce(wl_registry *registry, quint32 name, const char *interface, quint32 version);
+    void keymapReceived(quint32 format, int fd, quint32 size);
 
 private:
     explicit WaylandConnection(wl_display *display);
@@ -57,5 +77,11 @@ private:
     zwp_virtual_keyboard_manager_v1 *m_keyboards = nullptr;
     zwlr_data_control_manager_v1 *m_dataControl = nullptr;
     zwlr_foreign_toplevel_manager_v1 *m_toplevels = nullptr;
+    org_kde_kwin_fake_input *m_fakeInput = nullptr;
+    org_kde_kwin_keystate *m_keyState = nullptr;
+    org_kde_plasma_window_management *m_windowManagement = nullptr;
+    wl_keyboard *m_keyboard = nullptr;
+    QByteArray m_keymap;
+    QVector<QByteArray> m_announced;
     QSocketNotifier *m_notifier = nullptr;
 };

@@ -2,6 +2,9 @@
 
 #include "insert/textconvert.h"
 #include "platform/wayland/datacontrolclipboard.h"
+#include "platform/wayland/fakeinputkeyboard.h"
+#include "platform/wayland/kwinshortcuts.h"
+#include "platform/wayland/mutterremotedesktop.h"
 #include "platform/wayland/virtualkeyboard.h"
 #include "platform/wayland/waylandconnection.h"
 #include "platform/wayland/waylandtargets.h"
@@ -28,8 +31,8 @@ constexpr int PollMs = 10;
 class WaylandClipboardBackup final : public ClipboardBackup
 {
 public:
-    DataControlClipboard::Content clipboard;
-    DataControlClipboard::Content primary;
+    NativeClipboard::Content clipboard;
+    NativeClipboard::Content primary;
     bool withPrimary = false;
     int lostFormats() const override { return clipboard.lostFormats + primary.lostFormats; }
 };
@@ -54,26 +57,65 @@ WindowHandle handleOf(const WaylandWindow &w)
 std::unique_ptr<Desktop> WaylandDesktop::create(std::unique_ptr<X11Desktop> x11,
                                                 std::unique_ptr<WaylandConnection> wayland)
 {
-    if (!wayland || !wayland->virtualKeyboardManager())
+    if (!wayland)
         return x11;
-    std::unique_ptr<WaylandTargets> targets = swayTargets();
-    if (!targets)
-        targets = toplevelTargets(wayland.get(), x11.get());
-    if (!targets)
+    WaylandRoads roads;
+    WaylandConnection *connection = wayland.get();
+    if (connection->virtualKeyboardManager()) {
+        roads.compositor = WaylandRoads::Compositor::Wlroots;
+        roads.targets = swayTargets();
+        if (!roads.targets)
+            roads.targets = toplevelTargets(connection, x11.get());
+        if (!roads.targets)
+            return x11;
+        auto keyboard = std::make_shared<VirtualKeyboard>(connection);
+        auto clipboard = std::make_shared<DataControlClipboard>(connection);
+        roads.keyboard = keyboard.get();
+        roads.clipboard = clipboard.get();
+        roads.owned = {keyboard, clipboard};
+    } else if (isKWin(connection)) {
+        roads.compositor = WaylandRoads::Compositor::KWin;
+        roads.targets = plasmaTargets(connection);
+        auto keyboard = std::make_shared<FakeInputKeyboard>(connection);
+        auto clipboard = std::make_shared<DataControlClipboard>(connection);
+        roads.keyboard = keyboard.get();
+        roads.clipboard = clipboard.get();
+        roads.owned = {keyboard, clipboard};
+        // The program's shortcuts, kept by KWin for it.
+        if (auto shortcuts = KWinShortcuts::create()) {
+            roads.shortcuts = shortcuts.get();
+            roads.owned.push_back(shortcuts);
+        }
+    } else if (MutterRemoteDesktop::available()) {
+        roads.compositor = WaylandRoads::Compositor::Mutter;
+        roads.targets = ownFocusTargets(x11.get());
+        auto session = std::make_shared<MutterRemoteDesktop>(connection);
+        roads.keyboard = session.get();
+        roads.clipboard = session.get();
+        roads.owned = {session};
+    } else {
         return x11;
-    return std::make_unique<WaylandDesktop>(std::move(x11), std::move(wayland), std::move(targets));
+    }
+    return std::make_unique<WaylandDesktop>(std::move(x11), std::move(wayland), std::move(roads));
+}
+
+// KWin names its restricted globals to the programs it trusts only; what it
+// offers everyone still tells it apart from other compositors.
+bool WaylandDesktop::isKWin(WaylandConnection *connection)
+{
+    return connection->fakeInput() || connection->windowManagement() ||
+           connection->announced("org_kde_plasma_shell") ||
+           connection->announced("org_kde_kwin_server_decoration_manager");
 }
 
 WaylandDesktop::WaylandDesktop(std::unique_ptr<X11Desktop> x11,
-                               std::unique_ptr<WaylandConnection> wayland,
-                               std::unique_ptr<WaylandTargets> targets)
-    : m_x11(std::move(x11)), m_wayland(std::move(wayland)), m_targets(std::move(targets))
+                               std::unique_ptr<WaylandConnection> wayland, WaylandRoads roads)
+    : m_x11(std::move(x11)), m_wayland(std::move(wayland)), m_roads(std::move(roads)),
+      m_keyboard(m_roads.keyboard), m_clipboard(m_roads.clipboard)
 {
     // A target that closes its end of a clipboard transfer early must not
     // end the program: the write fails instead.
     std::signal(SIGPIPE, SIG_IGN);
-    m_keyboard = std::make_unique<VirtualKeyboard>(m_wayland.get());
-    m_clipboard = std::make_unique<DataControlClipboard>(m_wayland.get());
 }
 
 WaylandDesktop::~WaylandDesktop() = default;
@@ -82,16 +124,34 @@ SessionRoads WaylandDesktop::sessionRoads()
 {
     SessionRoads roads;
     roads.waylandWindows = true;
-    roads.virtualKeyboard = m_keyboard->isValid();
-    roads.pasting = m_clipboard->isValid();
-    // Our shortcuts are X11 ones: they fire while an X11 program is in front.
-    roads.globalShortcuts = false;
+    roads.pasting = m_clipboard && m_clipboard->isValid();
+    roads.windowsKnown = m_roads.targets != nullptr;
+    switch (m_roads.compositor) {
+    case WaylandRoads::Compositor::Wlroots:
+        roads.keys = SessionRoads::Keys::VirtualKeyboard;
+        // Our shortcuts are X11 ones: they fire while an X11 program is in
+        // front.
+        roads.shortcuts = SessionRoads::Shortcuts::CompositorBindings;
+        break;
+    case WaylandRoads::Compositor::KWin:
+        roads.keys = SessionRoads::Keys::FakeInput;
+        roads.shortcuts = m_roads.shortcuts ? SessionRoads::Shortcuts::KGlobalAccel
+                                            : SessionRoads::Shortcuts::CompositorBindings;
+        break;
+    case WaylandRoads::Compositor::Mutter:
+        roads.keys = SessionRoads::Keys::RemoteDesktop;
+        roads.shortcuts = SessionRoads::Shortcuts::GnomeCustom;
+        break;
+    }
+    if (!m_keyboard || !m_keyboard->isValid())
+        roads.keys = SessionRoads::Keys::Unavailable;
+    roads.globalShortcuts = roads.shortcuts == SessionRoads::Shortcuts::KGlobalAccel;
     return roads;
 }
 
 bool WaylandDesktop::focused(WaylandWindow *out)
 {
-    return m_targets->focused(out);
+    return m_roads.targets && m_roads.targets->focused(out);
 }
 
 bool WaylandDesktop::findNative(WindowHandle w, WaylandWindow *out)
@@ -99,7 +159,7 @@ bool WaylandDesktop::findNative(WindowHandle w, WaylandWindow *out)
     if (!isNative(w))
         return false;
     QVector<WaylandWindow> all;
-    if (!m_targets->windows(&all))
+    if (!m_roads.targets || !m_roads.targets->windows(&all))
         return false;
     for (const WaylandWindow &candidate : qAsConst(all)) {
         if (!candidate.xwayland && candidate.id == containerId(w)) {
@@ -113,7 +173,8 @@ bool WaylandDesktop::findNative(WindowHandle w, WaylandWindow *out)
 qint64 WaylandDesktop::containerOfX11(WindowHandle w)
 {
     QVector<WaylandWindow> all;
-    if (!w || !m_targets->namesX11Windows() || !m_targets->windows(&all))
+    if (!w || !m_roads.targets || !m_roads.targets->namesX11Windows() ||
+        !m_roads.targets->windows(&all))
         return 0;
     for (const WaylandWindow &candidate : qAsConst(all)) {
         if (candidate.xwayland && WindowHandle(candidate.x11Window) == w)
@@ -136,7 +197,7 @@ bool WaylandDesktop::focusContainer(qint64 id, int maxMs)
     };
     if (there())
         return true;
-    if (!m_targets->focus(id))
+    if (!m_roads.targets || !m_roads.targets->focus(id))
         return false;
     return X11Wait::serveEventsUntil(there, maxMs, PollMs);
 }
@@ -157,6 +218,8 @@ bool WaylandDesktop::isWindow(WindowHandle w)
 
 ShortcutService &WaylandDesktop::shortcuts()
 {
+    if (m_roads.shortcuts)
+        return *m_roads.shortcuts;
     return *m_x11;
 }
 
@@ -191,7 +254,7 @@ bool WaylandDesktop::bringToFront(WindowHandle w)
 qint64 WaylandDesktop::awaitContainerOfX11(WindowHandle w, int maxMs)
 {
     qint64 container = 0;
-    if (!m_targets->namesX11Windows())
+    if (!m_roads.targets || !m_roads.targets->namesX11Windows())
         return 0;
     X11Wait::serveEventsUntil(
         [&] {
@@ -207,7 +270,7 @@ qint64 WaylandDesktop::awaitContainerOfX11(WindowHandle w, int maxMs)
 bool WaylandDesktop::placeOwnWindow(WindowHandle w, const QRect &geometry)
 {
     const qint64 container = awaitContainerOfX11(w, PlaceWaitMs);
-    return container && m_targets->moveTo(container, geometry.topLeft());
+    return container && m_roads.targets->moveTo(container, geometry.topLeft());
 }
 
 bool WaylandDesktop::activateOwnWindow(WindowHandle w, int maxMs)
@@ -315,32 +378,33 @@ int WaylandDesktop::typeText(const QString &text)
                            [&](const QVector<KeyInput> &events) { return sendNative(events); });
 }
 
-// Our keyboard's map has fixed keys for Left and BackSpace.
 int WaylandDesktop::pressKey(EditKey key, int times)
 {
     if (!nativeInFront())
         return m_x11->pressKey(key, times);
-    const quint32 code =
-        key == EditKey::Left ? VirtualKeymap::LeftKeycode : VirtualKeymap::BackSpaceKeycode;
+    const NativeKeyboard::Key which =
+        key == EditKey::Left ? NativeKeyboard::Key::Left : NativeKeyboard::Key::BackSpace;
     for (int i = 0; i < times; ++i) {
-        if (!m_keyboard->chord(0, code))
+        if (!m_keyboard->chord(0, which))
             return i;
     }
     return times;
 }
 
-// Unicode events become our keyboard's keys for their characters (prepared
-// by canTypeExactly); the paste chords' virtual keys become the modifier
-// state and our map's V or Insert.
+// Unicode events become the keyboard's characters (prepared by
+// canTypeExactly); the paste chords' virtual keys become a chord of V or
+// Insert.
 int WaylandDesktop::sendNative(const QVector<KeyInput> &events)
 {
-    QVector<quint32> codes;
+    if (!m_keyboard)
+        return 0;
+    QVector<char32_t> characters;
     int accepted = 0;
     const auto flush = [&] {
-        if (codes.isEmpty())
+        if (characters.isEmpty())
             return true;
-        const bool sent = m_keyboard->type(codes);
-        codes.clear();
+        const bool sent = m_keyboard->type(characters);
+        characters.clear();
         return sent;
     };
     for (const KeyInput &event : events) {
@@ -365,10 +429,7 @@ int WaylandDesktop::sendNative(const QVector<KeyInput> &events)
             }
             if (c == U'\r')
                 c = U'\n'; // the Enter key of the typing text
-            const quint32 code = m_keyboard->keyFor(c);
-            if (!code)
-                break;
-            codes.append(code);
+            characters.append(c);
             ++accepted;
             continue;
         }
@@ -379,7 +440,7 @@ int WaylandDesktop::sendNative(const QVector<KeyInput> &events)
         case VkControl:
         case VkShift: {
             const quint32 mask =
-                event.vk == VkControl ? VirtualKeymap::ControlBit : VirtualKeymap::ShiftBit;
+                event.vk == VkControl ? NativeKeyboard::ControlBit : NativeKeyboard::ShiftBit;
             m_chordModifiers = up ? (m_chordModifiers & ~mask) : (m_chordModifiers | mask);
             break;
         }
@@ -387,8 +448,8 @@ int WaylandDesktop::sendNative(const QVector<KeyInput> &events)
         case VkInsert:
             if (!up)
                 sent = m_keyboard->chord(m_chordModifiers, event.vk == VkV
-                                                               ? VirtualKeymap::PasteVKeycode
-                                                               : VirtualKeymap::InsertKeycode);
+                                                               ? NativeKeyboard::Key::PasteV
+                                                               : NativeKeyboard::Key::Insert);
             break;
         default:
             sent = false;
@@ -417,7 +478,7 @@ bool WaylandDesktop::canTypeExactly(const QString &text)
     if (!nativeInFront())
         return m_x11->canTypeExactly(text);
     m_pendingHigh = 0;
-    return m_keyboard->prepare(text);
+    return m_keyboard && m_keyboard->isValid() && m_keyboard->prepare(text);
 }
 
 void WaylandDesktop::settle(WindowHandle target, int maxMs)
@@ -436,15 +497,15 @@ void WaylandDesktop::settle(WindowHandle target, int maxMs)
 
 std::unique_ptr<ClipboardBackup> WaylandDesktop::backupClipboard(bool primary)
 {
-    m_nativeClipboard = m_clipboard->isValid() && nativeInFront();
+    m_nativeClipboard = m_clipboard && m_clipboard->isValid() && nativeInFront();
     if (!m_nativeClipboard)
         return m_x11->backupClipboard(primary);
     auto backup = std::make_unique<WaylandClipboardBackup>();
     backup->withPrimary = primary && m_clipboard->hasPrimary();
-    if (!m_clipboard->read(DataControlClipboard::Selection::Clipboard, &backup->clipboard))
+    if (!m_clipboard->read(NativeClipboard::Selection::Clipboard, &backup->clipboard))
         return nullptr;
     if (backup->withPrimary &&
-        !m_clipboard->read(DataControlClipboard::Selection::Primary, &backup->primary))
+        !m_clipboard->read(NativeClipboard::Selection::Primary, &backup->primary))
         return nullptr;
     return backup;
 }
@@ -454,25 +515,25 @@ ClipboardRestore WaylandDesktop::restoreClipboard(const ClipboardBackup &backup)
     const auto *own = dynamic_cast<const WaylandClipboardBackup *>(&backup);
     if (!own)
         return m_x11->restoreClipboard(backup);
-    bool ok = m_clipboard->put(DataControlClipboard::Selection::Clipboard, own->clipboard);
+    bool ok = m_clipboard->put(NativeClipboard::Selection::Clipboard, own->clipboard);
     if (own->withPrimary)
-        ok = m_clipboard->put(DataControlClipboard::Selection::Primary, own->primary) && ok;
+        ok = m_clipboard->put(NativeClipboard::Selection::Primary, own->primary) && ok;
     return ok ? ClipboardRestore::Restored : ClipboardRestore::Failed;
 }
 
 ClipboardPut WaylandDesktop::putText(const QString &text, ClipboardOffer offer)
 {
     if (offer == ClipboardOffer::ForUser)
-        m_nativeClipboard = m_clipboard->isValid() && nativeInFront();
+        m_nativeClipboard = m_clipboard && m_clipboard->isValid() && nativeInFront();
     if (!m_nativeClipboard)
         return m_x11->putText(text, offer);
     // Wayland programs, like X ones, break lines with LF.
     const QByteArray utf8 = TextConvert::toLineFeeds(text).toUtf8();
     const bool watched = offer != ClipboardOffer::ForUser;
-    if (!m_clipboard->offerText(DataControlClipboard::Selection::Clipboard, utf8, watched))
+    if (!m_clipboard->offerText(NativeClipboard::Selection::Clipboard, utf8, watched))
         return ClipboardPut::Failed;
     if (offer == ClipboardOffer::ForPasteWithPrimary && m_clipboard->hasPrimary() &&
-        !m_clipboard->offerText(DataControlClipboard::Selection::Primary, utf8, watched))
+        !m_clipboard->offerText(NativeClipboard::Selection::Primary, utf8, watched))
         return ClipboardPut::Failed;
     return ClipboardPut::Put;
 }

@@ -1,24 +1,46 @@
 #pragma once
 
 // A Wayland desktop whose compositor lets a helper program type and read
-// the window in front (wlroots compositors: a virtual keyboard, the data
-// control clipboard, sway's IPC). Our own windows are X11 windows through
-// XWayland, and so are the windows of X11 programs: the X11 backend serves
-// those as on any X desktop. Native Wayland windows are reached here: they
-// are named by sway's container id with a tag bit no X window id has, typed
-// into by a virtual keyboard of our own, and pasted into through data
-// control.
+// the window in front, each family in its own way: wlroots compositors (a
+// virtual keyboard, the data control clipboard, sway's IPC or the toplevel
+// list), KWin (fake input, data control, its window list, its shortcut
+// service) and mutter (a remote desktop session for keys and clipboard). Our own windows are X11
+// windows through XWayland, and so are the windows of X11 programs: the X11 backend serves those as
+// on any X desktop. Native Wayland windows are reached here: they are named by sway's container id
+// with a tag bit no X window id has, typed into by a virtual keyboard of our own, and pasted into
+// through data control.
 
 #include "platform/keyinput.h"
+#include "platform/wayland/waylandtargets.h"
 
 #include <memory>
+#include <vector>
 
 class X11Desktop;
 class WaylandConnection;
-class VirtualKeyboard;
-class DataControlClipboard;
-class WaylandTargets;
+class NativeKeyboard;
+class NativeClipboard;
 struct WaylandWindow;
+
+// The roads of one compositor family.
+struct WaylandRoads
+{
+    enum class Compositor
+    {
+        Wlroots,
+        KWin,
+        Mutter,
+    };
+    Compositor compositor = Compositor::Wlroots;
+    // Null where the compositor tells nobody who is in front.
+    std::unique_ptr<WaylandTargets> targets;
+    NativeKeyboard *keyboard = nullptr;
+    NativeClipboard *clipboard = nullptr;
+    // Null: our shortcuts are X11 grabs (they fire over X11 programs only).
+    ShortcutService *shortcuts = nullptr;
+    // What the pointers above point into.
+    std::vector<std::shared_ptr<void>> owned;
+};
 
 class WaylandDesktop final : public Desktop,
                              public TargetService,
@@ -38,7 +60,8 @@ public:
     static std::unique_ptr<Desktop> create(std::unique_ptr<X11Desktop> x11,
                                            std::unique_ptr<WaylandConnection> wayland);
     WaylandDesktop(std::unique_ptr<X11Desktop> x11, std::unique_ptr<WaylandConnection> wayland,
-                   std::unique_ptr<WaylandTargets> targets);
+                   WaylandRoads roads);
+    static bool isKWin(WaylandConnection *connection);
     ~WaylandDesktop() override;
 
     SessionRoads sessionRoads() override;
@@ -47,7 +70,8 @@ public:
     KeyboardOutput &keyboard() override { return *this; }
     ClipboardRoad &clipboard() override { return *this; }
     CaretService &caret() override { return *this; }
-    // Our shortcuts are X11 grabs, and time is the X11 backend's.
+    // Our shortcuts are KWin's where it keeps them for us, else X11 grabs;
+    // time is the X11 backend's.
     ShortcutService &shortcuts() override;
     OwnWindows &ownWindows() override { return *this; }
     Clock &clock() override;
@@ -114,9 +138,9 @@ private:
 
     std::unique_ptr<X11Desktop> m_x11;
     std::unique_ptr<WaylandConnection> m_wayland;
-    std::unique_ptr<WaylandTargets> m_targets;
-    std::unique_ptr<VirtualKeyboard> m_keyboard;
-    std::unique_ptr<DataControlClipboard> m_clipboard;
+    WaylandRoads m_roads;
+    NativeKeyboard *m_keyboard;
+    NativeClipboard *m_clipboard;
     // Whether the clipboard calls of the paste under way go through data
     // control (a native target) or the X11 clipboard.
     bool m_nativeClipboard = false;

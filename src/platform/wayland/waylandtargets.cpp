@@ -1,5 +1,8 @@
 #include "platform/wayland/waylandtargets.h"
 
+#include <QCoreApplication>
+#include <QGuiApplication>
+
 #include "platform/wayland/swayipc.h"
 #include "platform/wayland/waylandconnection.h"
 
@@ -186,7 +189,55 @@ private:
     qint64 m_lastId = 0;
 };
 
+class OwnFocusTargets final : public WaylandTargets
+{
+public:
+    static constexpr qint64 OwnId = 1;
+    static constexpr qint64 OtherId = 2;
+
+    explicit OwnFocusTargets(X11Desktop *x11) : m_x11(x11) {}
+
+    bool windows(QVector<WaylandWindow> *out) override
+    {
+        out->clear();
+        WaylandWindow w;
+        if (focused(&w))
+            out->append(w);
+        return true;
+    }
+
+    bool focused(WaylandWindow *out) override
+    {
+        *out = WaylandWindow();
+        out->focused = true;
+        out->visible = true;
+        if (const WindowHandle x = m_x11 ? m_x11->foregroundWindow() : 0) {
+            out->xwayland = true;
+            out->x11Window = quint32(x);
+        } else if (QGuiApplication::focusWindow()) {
+            out->id = OwnId;
+            out->pid = QCoreApplication::applicationPid();
+        } else {
+            out->id = OtherId;
+        }
+        return true;
+    }
+
+    // Closing our window gives the focus back: nothing to ask.
+    bool focus(qint64) override { return false; }
+    bool moveTo(qint64, const QPoint &) override { return false; }
+    bool namesX11Windows() const override { return false; }
+
+private:
+    X11Desktop *m_x11;
+};
+
 } // namespace
+
+std::unique_ptr<WaylandTargets> ownFocusTargets(X11Desktop *x11)
+{
+    return std::make_unique<OwnFocusTargets>(x11);
+}
 
 std::unique_ptr<WaylandTargets> swayTargets()
 {

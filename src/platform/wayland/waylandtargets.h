@@ -38,3 +38,9 @@ public:
 std::unique_ptr<WaylandTargets> swayTargets();
 // The wlroots toplevel list; null where the compositor does not offer it.
 std::unique_ptr<WaylandTargets> toplevelTargets(WaylandConnection *connection, X11Desktop *x11);
+// KWin's window list; null where KWin does not offer it to us.
+std::unique_ptr<WaylandTargets> plasmaTargets(WaylandConnection *connection);
+// For a compositor that names no window to us (mutter): one of ours when it
+// has the focus, an X11 one when XWayland names it, else "another program's
+// window", which cannot be named, focused or told apart from others.
+std::unique_ptr<WaylandTargets> ownFocusTargets(X11Desktop *x11);

@@ -42,10 +42,13 @@ public:
 
 } // namespace
 
+// Without an X display (a Wayland desktop without XWayland) there is no X
+// clipboard to paste through: Qt's clipboard is then the Wayland one, which a
+// program in the background cannot set.
 std::unique_ptr<ClipboardBackup> X11Desktop::backupClipboard(bool primary)
 {
     QClipboard *clipboard = QGuiApplication::clipboard();
-    if (!clipboard)
+    if (!clipboard || !m_display)
         return nullptr;
     return std::make_unique<X11ClipboardBackup>(clipboard,
                                                 primary && clipboard->supportsSelection());
@@ -54,7 +57,7 @@ std::unique_ptr<ClipboardBackup> X11Desktop::backupClipboard(bool primary)
 ClipboardRestore X11Desktop::restoreClipboard(const ClipboardBackup &backup)
 {
     QClipboard *clipboard = QGuiApplication::clipboard();
-    if (!clipboard)
+    if (!clipboard || !m_display)
         return ClipboardRestore::Failed;
     const auto &saved = static_cast<const X11ClipboardBackup &>(backup);
     // The clipboard owns the copies it is given. A selection that held
@@ -77,7 +80,7 @@ ClipboardRestore X11Desktop::restoreClipboard(const ClipboardBackup &backup)
 ClipboardPut X11Desktop::putText(const QString &text, ClipboardOffer offer)
 {
     QClipboard *clipboard = QGuiApplication::clipboard();
-    if (!clipboard)
+    if (!clipboard || (!m_display && offer != ClipboardOffer::ForUser))
         return ClipboardPut::Untouched;
     // X programs break lines with LF.
     const QString lf = TextConvert::toLineFeeds(text);
@@ -99,6 +102,8 @@ ClipboardPut X11Desktop::putText(const QString &text, ClipboardOffer offer)
 // the server's order of requests: they are back once the keys have passed.
 bool X11Desktop::sendPasteKey(WindowHandle, PasteKey key)
 {
+    if (!m_display)
+        return false;
     const QVector<KeyInput> keys =
         pasteChordKeys(key, [&](quint16 vk) { return m_keyboard.keycodeForVirtualKey(vk); });
     return m_keyboard.send(keys) == keys.size();
@@ -108,6 +113,8 @@ bool X11Desktop::sendPasteKey(WindowHandle, PasteKey key)
 // the target asked us for the text, and only then may it be put back.
 bool X11Desktop::awaitFetched(WindowHandle target, int)
 {
+    if (!m_display)
+        return false;
     m_clipboardWatch.setTarget(xcb_window_t(target));
     return m_clipboardWatch.waitForFetch(PasteFetchWaitMs);
 }

@@ -50,6 +50,35 @@ std::unique_ptr<KeyboardLayout> KeyboardLayout::fromNames(const char *layout, co
     return std::make_unique<KeyboardLayout>(keymap);
 }
 
+std::unique_ptr<KeyboardLayout> KeyboardLayout::fromText(const QByteArray &text)
+{
+    if (text.isEmpty())
+        return nullptr;
+    xkb_context *context = xkb_context_new(XKB_CONTEXT_NO_FLAGS);
+    if (!context)
+        return nullptr;
+    xkb_keymap *keymap =
+        xkb_keymap_new_from_buffer(context, text.constData(), size_t(text.size()),
+                                   XKB_KEYMAP_FORMAT_TEXT_V1, XKB_KEYMAP_COMPILE_NO_FLAGS);
+    xkb_context_unref(context);
+    if (!keymap)
+        return nullptr;
+    return std::make_unique<KeyboardLayout>(keymap);
+}
+
+quint32 KeyboardLayout::groupCount() const
+{
+    return m_keymap ? xkb_keymap_num_layouts(m_keymap) : 0;
+}
+
+quint32 KeyboardLayout::modifierMask(const char *name) const
+{
+    if (!m_keymap)
+        return 0;
+    const xkb_mod_index_t index = xkb_keymap_mod_get_index(m_keymap, name);
+    return index == XKB_MOD_INVALID ? 0 : (1u << index);
+}
+
 quint32 KeyboardLayout::minKeycode() const
 {
     return m_keymap ? xkb_keymap_min_keycode(m_keymap) : 0;

@@ -9,6 +9,7 @@
 // pressed with at most Shift and the third-level key under the current locked
 // modifiers (Caps Lock, Num Lock) and group, produces exactly that character.
 
+#include <QByteArray>
 #include <QHash>
 #include <QString>
 #include <QVector>
@@ -70,7 +71,15 @@ public:
     static std::unique_ptr<KeyboardLayout> fromNames(const char *layout, const char *variant = "",
                                                      const char *options = "");
 
+    // A keymap in the XKB text format, as a Wayland compositor sends it;
+    // null when it does not compile.
+    static std::unique_ptr<KeyboardLayout> fromText(const QByteArray &text);
+
     bool isValid() const { return m_keymap != nullptr; }
+    quint32 groupCount() const;
+    // The mask of a real modifier by its XKB name ("Lock", "Mod2"); 0 when
+    // the keymap has none by that name.
+    quint32 modifierMask(const char *name) const;
     quint32 minKeycode() const;
     quint32 maxKeycode() const;
 

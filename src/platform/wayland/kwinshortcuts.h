@@ -1,0 +1,54 @@
+#pragma once
+
+// The program's shortcuts on Plasma: KWin's shortcut service (KGlobalAccel)
+// holds them for us and fires them whichever window is in front. The service
+// takes a combination another program holds without an error, leaving ours
+// empty: the shortcut assigned is read back after every registration, and an
+// empty one is a refusal. The keys typed for a phrase go through the user's
+// own keyboard state, so a press counts once the shortcut's keys are up
+// again: a held Control would turn the phrase's letters into commands.
+
+#include "platform/desktop.h"
+
+#include <QHash>
+#include <QObject>
+
+#include <functional>
+#include <memory>
+
+class QAction;
+class QTimer;
+
+class KWinShortcuts final : public QObject, public ShortcutService
+{
+    Q_OBJECT
+
+public:
+    // At most this long after a press for its keys to be let go; a service
+    // that never says so fires then.
+    static constexpr int ReleaseWaitMs = 1500;
+    // After the release, for the modifiers the user lets go last.
+    static constexpr int ModifierSettleMs = 120;
+
+    // Null where the session has no shortcut service.
+    static std::shared_ptr<KWinShortcuts> create();
+    ~KWinShortcuts() override;
+
+    bool registerShortcut(WindowHandle owner, int id, int mods, int vk) override;
+    bool unregisterShortcut(WindowHandle owner, int id) override;
+    int pressedShortcut(const QByteArray &, void *) override { return 0; }
+    QString altGrCharacter(int, bool) override { return QString(); }
+    void setPressHandler(std::function<void(int id)> onPress) override;
+
+private:
+    KWinShortcuts();
+    void pressed(int id);
+    void released(int id);
+    void fire(int id);
+
+    QHash<int, QAction *> m_actions;
+    std::function<void(int)> m_onPress;
+    // The press waiting for its keys to go up, and its time limit.
+    int m_waiting = 0;
+    QTimer *m_releaseWait;
+};
