@@ -7,7 +7,10 @@
 //   pressed and released), "down CODE", "up CODE" (held, let go: modifiers
 //   change the keyboard's state as a real one's do), each answered by "OK";
 //   end of input ends it.
+// On KWin, which has no virtual keyboards, the keys go through its fake input
+// instead, in the layout KWin has (LAYOUT is not used there).
 
+#include "fake-input-client-protocol.h"
 #include "virtual-keyboard-unstable-v1-client-protocol.h"
 
 #include <wayland-client.h>
@@ -24,6 +27,7 @@ namespace {
 
 wl_seat *seat = nullptr;
 zwp_virtual_keyboard_manager_v1 *manager = nullptr;
+org_kde_kwin_fake_input *fakeInput = nullptr;
 
 void global(void *, wl_registry *registry, uint32_t name, const char *interface, uint32_t)
 {
@@ -32,6 +36,41 @@ void global(void *, wl_registry *registry, uint32_t name, const char *interface,
     else if (std::strcmp(interface, zwp_virtual_keyboard_manager_v1_interface.name) == 0)
         manager = static_cast<zwp_virtual_keyboard_manager_v1 *>(
             wl_registry_bind(registry, name, &zwp_virtual_keyboard_manager_v1_interface, 1));
+    else if (std::strcmp(interface, org_kde_kwin_fake_input_interface.name) == 0)
+        fakeInput = static_cast<org_kde_kwin_fake_input *>(
+            wl_registry_bind(registry, name, &org_kde_kwin_fake_input_interface, 4));
+}
+
+int fakeInputMain(wl_display *display)
+{
+    org_kde_kwin_fake_input_authenticate(fakeInput, "userkeyboard", "test keys");
+    wl_display_roundtrip(display);
+    std::printf("READY\n");
+    std::fflush(stdout);
+    char line[128];
+    while (std::fgets(line, sizeof line, stdin)) {
+        unsigned code = 0;
+        const auto send = [&](bool down) {
+            org_kde_kwin_fake_input_keyboard_key(fakeInput, code,
+                                                 down ? WL_KEYBOARD_KEY_STATE_PRESSED
+                                                      : WL_KEYBOARD_KEY_STATE_RELEASED);
+        };
+        if (std::sscanf(line, "key %u", &code) == 1) {
+            send(true);
+            send(false);
+        } else if (std::sscanf(line, "down %u", &code) == 1) {
+            send(true);
+        } else if (std::sscanf(line, "up %u", &code) == 1) {
+            send(false);
+        } else {
+            continue;
+        }
+        wl_display_roundtrip(display);
+        std::printf("OK\n");
+        std::fflush(stdout);
+    }
+    wl_display_disconnect(display);
+    return 0;
 }
 
 void globalRemove(void *, wl_registry *, uint32_t) {}
@@ -57,6 +96,8 @@ int main(int argc, char *argv[])
     wl_registry *registry = wl_display_get_registry(display);
     wl_registry_add_listener(registry, &listener, nullptr);
     wl_display_roundtrip(display);
+    if (seat && !manager && fakeInput)
+        return fakeInputMain(display);
     if (!seat || !manager)
         return 1;
 

@@ -22,8 +22,11 @@ class WaylandTarget final : public QObject
 public:
     WaylandTarget(WaylandSession *session, const QString &program, const QStringList &args,
                   const QProcessEnvironment &env)
+        : WaylandTarget(session->startProcess(program, args, env))
+    {}
+    // A target already started in a session; the session owns the process.
+    explicit WaylandTarget(QProcess *process) : m_process(process)
     {
-        m_process = session->startProcess(program, args, env);
         m_process->setProcessChannelMode(QProcess::SeparateChannels);
         connect(m_process, &QProcess::readyReadStandardOutput, this, [this] {
             while (m_process->canReadLine()) {

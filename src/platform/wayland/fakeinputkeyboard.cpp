@@ -210,8 +210,32 @@ bool FakeInputKeyboard::type(const QVector<char32_t> &characters)
     return m_connection->roundtrip();
 }
 
-// The chord's keys by their place on the keyboard: programs read Control+V
-// by the key's Latin meaning when the layout in use is not a Latin one.
+bool FakeInputKeyboard::letGo(int mods)
+{
+    if (!isValid())
+        return false;
+    struct Pair
+    {
+        int mod;
+        quint32 left, right;
+    };
+    // Evdev codes: Control, Alt, Shift, Meta; left and right.
+    static const Pair pairs[] = {
+        {0x2, KeyLeftCtrl, 97}, {0x1, 56, 100}, {0x4, KeyLeftShift, 54}, {0x8, 125, 126}};
+    for (const Pair &p : pairs) {
+        if (mods & p.mod) {
+            key(p.left, false);
+            key(p.right, false);
+        }
+    }
+    return m_connection->roundtrip();
+}
+
+// Programs read Control+V by the key that types "v" in the layout in use, so
+// the chord presses that key where there is one (a Dvorak layout has it
+// elsewhere). A layout without it (Russian, Greek) leaves Qt's Wayland
+// programs deaf to Control+V; Shift+Insert pastes the clipboard in them as in
+// GTK's, so a plain paste goes that way there.
 bool FakeInputKeyboard::chord(quint32 modifiers, Key which)
 {
     if (!isValid())
@@ -223,9 +247,19 @@ bool FakeInputKeyboard::chord(quint32 modifiers, Key which)
     case Key::BackSpace:
         code = KeyBackSpace;
         break;
-    case Key::PasteV:
+    case Key::PasteV: {
         code = KeyV;
+        QVector<LockState> states;
+        QVector<KeyStroke> strokes;
+        if (refresh(&states) && strokesInEveryState(m_layout.get(), states, {U'v'}, &strokes) &&
+            strokes.first().modifiers == 0 && strokes.first().keycode > EvdevOffset) {
+            code = strokes.first().keycode - EvdevOffset;
+        } else if (modifiers == ControlBit) {
+            modifiers = ShiftBit;
+            code = KeyInsert;
+        }
         break;
+    }
     case Key::Insert:
         code = KeyInsert;
         break;

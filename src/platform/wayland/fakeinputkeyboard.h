@@ -37,6 +37,8 @@ public:
     bool prepare(const QString &text) override;
     bool type(const QVector<char32_t> &characters) override;
     bool chord(quint32 modifiers, Key key) override;
+    // Releases both keys of each modifier (MOD_* bits) the user may hold.
+    bool letGo(int mods);
 
     // Keystate callback.
     void lockChanged(quint32 key, quint32 state);

@@ -95,6 +95,7 @@ bool KWinShortcuts::registerShortcut(WindowHandle owner, int id, int mods, int v
     }
     connect(action, &QAction::triggered, this, [this, id] { pressed(id); });
     m_actions.insert(id, action);
+    m_modifiers.insert(id, mods);
     return true;
 }
 
@@ -102,6 +103,7 @@ bool KWinShortcuts::unregisterShortcut(WindowHandle owner, int id)
 {
     Q_UNUSED(owner)
     QAction *action = m_actions.take(id);
+    m_modifiers.remove(id);
     if (!action)
         return false;
     KGlobalAccel::self()->removeAllShortcuts(action);
@@ -126,6 +128,8 @@ void KWinShortcuts::released(int id)
 {
     if (!id || id != m_waiting)
         return;
+    if (m_letGo)
+        m_letGo(m_modifiers.value(id));
     m_releaseWait->start(ModifierSettleMs);
 }
 

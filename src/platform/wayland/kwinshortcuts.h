@@ -5,8 +5,12 @@
 // takes a combination another program holds without an error, leaving ours
 // empty: the shortcut assigned is read back after every registration, and an
 // empty one is a refusal. The keys typed for a phrase go through the user's
-// own keyboard state, so a press counts once the shortcut's keys are up
-// again: a held Control would turn the phrase's letters into commands.
+// own keyboard state, where a held Control would turn the phrase's letters
+// into commands; no program may see which keys are down on Wayland. So a
+// press counts once its key is up again, and its modifiers are then let go
+// on the keyboard's behalf (as "clear modifiers" tools do); they are not
+// pressed again afterwards, since the user may have let them go meanwhile
+// and a modifier left down is worse than one let go early.
 
 #include "platform/desktop.h"
 
@@ -27,8 +31,8 @@ public:
     // At most this long after a press for its keys to be let go; a service
     // that never says so fires then.
     static constexpr int ReleaseWaitMs = 1500;
-    // After the release, for the modifiers the user lets go last.
-    static constexpr int ModifierSettleMs = 120;
+    // After the release, before the phrase: the target has the release.
+    static constexpr int ModifierSettleMs = 30;
 
     // Null where the session has no shortcut service.
     static std::shared_ptr<KWinShortcuts> create();
@@ -39,6 +43,8 @@ public:
     int pressedShortcut(const QByteArray &, void *) override { return 0; }
     QString altGrCharacter(int, bool) override { return QString(); }
     void setPressHandler(std::function<void(int id)> onPress) override;
+    // Lets the modifiers (MOD_* bits) of a shortcut go before its phrase.
+    void setModifierRelease(std::function<void(int mods)> letGo) { m_letGo = std::move(letGo); }
 
 private:
     KWinShortcuts();
@@ -47,6 +53,8 @@ private:
     void fire(int id);
 
     QHash<int, QAction *> m_actions;
+    QHash<int, int> m_modifiers;
+    std::function<void(int)> m_letGo;
     std::function<void(int)> m_onPress;
     // The press waiting for its keys to go up, and its time limit.
     int m_waiting = 0;

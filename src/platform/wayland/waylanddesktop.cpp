@@ -83,6 +83,8 @@ std::unique_ptr<Desktop> WaylandDesktop::create(std::unique_ptr<X11Desktop> x11,
         roads.owned = {keyboard, clipboard};
         // The program's shortcuts, kept by KWin for it.
         if (auto shortcuts = KWinShortcuts::create()) {
+            FakeInputKeyboard *keys = keyboard.get();
+            shortcuts->setModifierRelease([keys](int mods) { keys->letGo(mods); });
             roads.shortcuts = shortcuts.get();
             roads.owned.push_back(shortcuts);
         }

@@ -1,0 +1,245 @@
+// The Plasma road end to end under a headless KWin: phrases typed through
+// fake input in the user's own layout (US, German, Russian) and pasted
+// through data control into native Qt and GTK windows, the user's clipboard
+// back afterwards; a shortcut kept by KWin's shortcut service and pressed on
+// the keyboard puts its phrase in exactly once, with no modifier of its own
+// leaking into the text; a combination another program holds is reported.
+
+#include "wayland/headlesscompositor.h"
+#include "wayland/waylandsession.h"
+#include "wayland/waylandtarget.h"
+#include "x11/datafile.h"
+#include "x11/phrases.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QProcess>
+#include <QtTest>
+
+namespace {
+
+const QString Ascii = QStringLiteral("The quick brown fox: 42 + 7 = 49 [ok] {yes} ~/path\\x");
+const QString NonAscii = QStringLiteral("Grüße, señor — ça va? Ærøskøbing ½ © Привет");
+const QString Lines = QStringLiteral("first line\nzweite Zeile é\n第三行");
+const QString ShortcutText = QStringLiteral("Typed by a shortcut: abc XYZ 123");
+
+constexpr int ModAlt = 0x1;
+constexpr int ModControl = 0x2;
+// Evdev codes.
+constexpr int KeyLeftCtrl = 29;
+constexpr int KeyLeftAlt = 56;
+constexpr int Key1 = 2;
+
+} // namespace
+
+class TestPlasmaRoad final : public QObject
+{
+    Q_OBJECT
+
+private:
+    HeadlessCompositor m_kwin;
+    QString m_layouts;
+    QProcess *m_program = nullptr;
+    QByteArray m_trace;
+
+    int command(const QStringList &arguments)
+    {
+        QProcess p;
+        p.setProcessEnvironment(m_kwin.environment());
+        p.start(QStringLiteral(SCRIVLET_EXE), arguments);
+        if (!QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, 20000))
+            return -1;
+        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    }
+
+    QString clipboard() { return m_kwin.run(QStringLiteral("wl-paste"), {QStringLiteral("-n")}); }
+
+    bool setClipboard(const QString &text)
+    {
+        QProcess::startDetached(QStringLiteral("wl-copy"), {text});
+        return QTest::qWaitFor([&] { return clipboard() == text; }, 5000);
+    }
+
+    bool startSession(const QString &layouts, bool trustEveryone = true)
+    {
+        if (m_program && layouts == m_layouts)
+            return true;
+        stopProgram();
+        QString error;
+        HeadlessCompositor::Options options;
+        options.layouts = layouts;
+        options.trustEveryone = trustEveryone;
+        if (!m_kwin.start(HeadlessCompositor::Kind::KWin, options, &error)) {
+            qWarning("%s", qPrintable(error));
+            return false;
+        }
+        m_layouts = layouts;
+        return startProgram();
+    }
+
+    bool startProgram()
+    {
+        QJsonArray phrases = {
+            ProgramDriver::phrase(QStringLiteral("ascii"), Ascii, 0, 0),
+            ProgramDriver::phrase(QStringLiteral("nonascii"), NonAscii, 0, 0),
+            ProgramDriver::phrase(QStringLiteral("cjk"), Phrases::distinctCjk(120), 0, 0),
+            ProgramDriver::phrase(QStringLiteral("lines"), Lines, 0, 0),
+            ProgramDriver::phrase(QStringLiteral("shortcut"), ShortcutText, ModControl | ModAlt,
+                                  '1'),
+            ProgramDriver::phrase(QStringLiteral("taken"), QStringLiteral("never"),
+                                  ModControl | ModAlt, '2')};
+        QDir().mkpath(ProgramDriver::dataFolder());
+        if (!ProgramDriver::writeDataFile(
+                ProgramDriver::dataFilePath(),
+                QJsonObject{{QStringLiteral("importedV3"), true},
+                            {QStringLiteral("language"), QStringLiteral("en")}},
+                phrases))
+            return false;
+        QProcessEnvironment trace;
+        trace.insert(QStringLiteral("SCRIVLET_TEST_TRACE"), QStringLiteral("1"));
+        m_trace.clear();
+        m_program = m_kwin.startProcess(QStringLiteral(SCRIVLET_EXE), {QStringLiteral("--in-tray")},
+                                        trace, QProcess::SeparateChannels);
+        connect(m_program, &QProcess::readyReadStandardError, this,
+                [this] { m_trace += m_program->readAllStandardError(); });
+        return QTest::qWaitFor([&] { return command({QStringLiteral("--list")}) == 0; }, 15000);
+    }
+
+    void stopProgram()
+    {
+        if (m_program) {
+            m_program->terminate();
+            m_program->waitForFinished(5000);
+        }
+        m_program = nullptr;
+        m_kwin.stop();
+    }
+
+    std::unique_ptr<WaylandTarget> startTarget(const QString &kind)
+    {
+        QString program = WaylandSession::programPath(QStringLiteral("../x11/x11target"));
+        QStringList args;
+        if (kind == QLatin1String("gtk")) {
+            program = QStringLiteral("/usr/bin/python3"); // the one with GTK's bindings
+            args = QStringList{WaylandSession::programPath(QStringLiteral("../x11/gtktarget.py"))};
+        }
+        auto target = std::make_unique<WaylandTarget>(m_kwin.startProcess(program, args));
+        if (!target->waitReady())
+            return nullptr;
+        QTest::qWait(300); // a new window takes the focus
+        return target;
+    }
+
+    // The keys of the user's own keyboard, through KWin's fake input.
+    bool press(const QList<QPair<QByteArray, int>> &keys)
+    {
+        QProcess keyboard;
+        keyboard.setProcessEnvironment(m_kwin.environment());
+        keyboard.start(WaylandSession::programPath(QStringLiteral("userkeyboard")),
+                       {QStringLiteral("us")});
+        if (!keyboard.waitForReadyRead(5000))
+            return false;
+        for (const auto &key : keys) {
+            if (key.first == "wait") {
+                keyboard.waitForBytesWritten(1000);
+                QTest::qWait(key.second);
+                continue;
+            }
+            keyboard.write(key.first + ' ' + QByteArray::number(key.second) + '\n');
+        }
+        keyboard.closeWriteChannel();
+        return keyboard.waitForFinished(5000) && keyboard.exitCode() == 0;
+    }
+
+private slots:
+    void cleanupTestCase() { stopProgram(); }
+
+    void phrasesArriveExactly_data()
+    {
+        QTest::addColumn<QString>("layouts");
+        QTest::addColumn<QString>("target");
+        for (const char *layouts : {"us", "de", "ru"}) {
+            for (const char *target : {"qt", "gtk"})
+                QTest::addRow("%s %s", layouts, target)
+                    << QString::fromLatin1(layouts) << QString::fromLatin1(target);
+        }
+    }
+
+    // What the layout has is typed, the rest pasted: either way the text
+    // arrives exactly and the user's clipboard is back afterwards.
+    void phrasesArriveExactly()
+    {
+        QFETCH(QString, layouts);
+        QFETCH(QString, target);
+        QVERIFY(startSession(layouts));
+        auto editor = startTarget(target);
+        QVERIFY(editor);
+        const QString users = QStringLiteral("the user's own ✓");
+        QVERIFY(setClipboard(users));
+        for (const auto &[name, text] :
+             {qMakePair(QStringLiteral("ascii"), Ascii),
+              qMakePair(QStringLiteral("nonascii"), NonAscii),
+              qMakePair(QStringLiteral("cjk"), Phrases::distinctCjk(120)),
+              qMakePair(QStringLiteral("lines"), Lines)}) {
+            editor->clear();
+            QCOMPARE(command({QStringLiteral("--type"), name}), 0);
+            QVERIFY2(editor->waitForText(text),
+                     qPrintable(name + QStringLiteral(": ") + editor->text()));
+            QCOMPARE(clipboard(), users);
+        }
+        editor->quit();
+    }
+
+    // The phrase goes in once its shortcut's keys are up: a Control still
+    // held would make its letters commands.
+    void shortcutFiresOnce_data()
+    {
+        QTest::addColumn<int>("holdMs");
+        QTest::newRow("let go at once") << 0;
+        QTest::newRow("modifiers let go late") << 600;
+    }
+
+    void shortcutFiresOnce()
+    {
+        QFETCH(int, holdMs);
+        QVERIFY(startSession(QStringLiteral("us")));
+        auto editor = startTarget(QStringLiteral("qt"));
+        QVERIFY(editor);
+        QVERIFY(press({{"down", KeyLeftCtrl},
+                       {"down", KeyLeftAlt},
+                       {"key", Key1},
+                       {"wait", holdMs},
+                       {"up", KeyLeftAlt},
+                       {"up", KeyLeftCtrl}}));
+        QVERIFY2(editor->waitForText(ShortcutText), qPrintable(editor->text()));
+        QTest::qWait(500);
+        QCOMPARE(editor->text(), ShortcutText);
+        editor->quit();
+    }
+
+    // KWin's service takes a combination another program holds without an
+    // error: the program reads back what it got and says so.
+    void takenCombinationReported()
+    {
+        stopProgram();
+        QString error;
+        QVERIFY2(m_kwin.start(HeadlessCompositor::Kind::KWin, {}, &error), qPrintable(error));
+        m_layouts = QStringLiteral("us");
+        QProcess *other =
+            m_kwin.startProcess(WaylandSession::programPath(QStringLiteral("holdshortcut")),
+                                {QStringLiteral("Ctrl+Alt+2")}, {}, QProcess::SeparateChannels);
+        QVERIFY(other->waitForReadyRead(10000));
+        QCOMPARE(other->readAll().trimmed(), QByteArray("READY"));
+        QVERIFY(startProgram());
+        QVERIFY2(QTest::qWaitFor(
+                     [&] { return m_trace.contains("Could not register shortcut: taken"); }, 10000),
+                 m_trace.constData());
+        // The free one still holds.
+        QVERIFY(!m_trace.contains("register shortcut: shortcut"));
+    }
+};
+
+SCRIVLET_COMPOSITOR_TEST_MAIN(TestPlasmaRoad)
+#include "tst_plasmaroad.moc"
