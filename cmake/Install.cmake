@@ -58,7 +58,12 @@ set(data_out ${CMAKE_BINARY_DIR}/linux)
 file(MAKE_DIRECTORY ${data_out})
 
 install(TARGETS scrivlet RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${linux_res}/com.vantok.Scrivlet.desktop
+# KWin offers typing and its window list only to a program whose absolute
+# path the Exec line of an installed entry names, with the protocols listed.
+set(SCRIVLET_INSTALLED_BINARY ${CMAKE_INSTALL_FULL_BINDIR}/scrivlet)
+configure_file(${linux_res}/com.vantok.Scrivlet.desktop.in
+               ${data_out}/com.vantok.Scrivlet.desktop @ONLY)
+install(FILES ${data_out}/com.vantok.Scrivlet.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${linux_res}/com.vantok.Scrivlet.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

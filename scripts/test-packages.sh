@@ -87,8 +87,10 @@ else
     skip "desktop-file-validate (desktop-file-utils) is missing"
 fi
 entry() { sed -n "s/^$1=//p" "$desktop"; }
-check "the desktop entry: Utility, the icon, no startup notification" \
-    test "$(entry Categories)|$(entry Icon)|$(entry StartupNotify)|$(entry Exec)" = "Utility;|scrivlet|false|scrivlet"
+check "the desktop entry: Utility, the icon, no startup notification, the binary's absolute path" \
+    test "$(entry Categories)|$(entry Icon)|$(entry StartupNotify)|$(entry Exec)" = "Utility;|scrivlet|false|/usr/bin/scrivlet"
+check "the desktop entry asks KWin for typing and its window list" \
+    test "$(entry X-KDE-Wayland-Interfaces)" = "org_kde_kwin_fake_input,org_kde_kwin_keystate,org_kde_plasma_window_management"
 if have appstreamcli; then
     check "appstreamcli validate accepts the metainfo" quiet appstreamcli validate --no-net "$metainfo"
 else

@@ -163,12 +163,47 @@ QString MainWindow::desktopNote(bool inOptions) const
                   "shortcuts and phrases reach the windows of X11 programs only, not those of "
                   "Wayland programs.");
     QStringList parts;
-    parts << tr("Wayland desktop: phrases reach Wayland programs through a virtual keyboard of "
-                "Zem Scrivlet's own, and X11 programs through XWayland.");
+    switch (roads.compositor) {
+    case SessionRoads::Compositor::KWin:
+        if (roads.keys == SessionRoads::Keys::Unavailable) {
+            parts << tr("Plasma lets only the installed Zem Scrivlet type into other programs. "
+                        "Run the installed program, or add this program to a desktop entry in "
+                        "~/.local/share/applications whose Exec line is %1 and which has the "
+                        "line %2.")
+                         .arg(QCoreApplication::applicationFilePath(),
+                              QStringLiteral("X-KDE-Wayland-Interfaces=org_kde_kwin_fake_input,"
+                                             "org_kde_kwin_keystate,"
+                                             "org_kde_plasma_window_management"));
+        } else {
+            parts << tr("Plasma desktop: phrases are typed through KWin in your keyboard layout, "
+                        "and pasted where the layout lacks a character.");
+        }
+        if (roads.shortcuts == SessionRoads::Shortcuts::KGlobalAccel)
+            parts << tr("Plasma's shortcut service holds the shortcuts.");
+        break;
+    case SessionRoads::Compositor::Mutter:
+        parts << tr("GNOME desktop: phrases are typed through a remote desktop session of GNOME's "
+                    "compositor where your keyboard layout has the characters, and pasted "
+                    "otherwise. GNOME does not say which window is in front, so rules by "
+                    "application do not apply to Wayland programs.");
+        break;
+    default:
+        parts << tr("Wayland desktop: phrases reach Wayland programs through a virtual keyboard "
+                    "of Zem Scrivlet's own, and X11 programs through XWayland.");
+        break;
+    }
+    if (roads.compositor == SessionRoads::Compositor::KWin && !roads.windowsKnown)
+        parts << tr("Plasma does not say which window is in front: rules by application do not "
+                    "apply.");
     if (!roads.pasting)
         parts << tr("This desktop lets no program in the background use the clipboard: phrases "
                     "are typed, never pasted.");
-    if (!roads.globalShortcuts)
+    if (roads.shortcuts == SessionRoads::Shortcuts::GnomeCustom)
+        parts << (inOptions ? tr("GNOME lets no program hold shortcuts: add them below as GNOME "
+                                 "custom shortcuts.")
+                            : tr("GNOME lets no program hold shortcuts: Options adds them as "
+                                 "GNOME custom shortcuts."));
+    else if (!roads.globalShortcuts)
         parts << (inOptions ? tr("No global shortcuts on this desktop: bind the commands below.")
                             : tr("No global shortcuts on this desktop: bind the commands that "
                                  "Options lists to keys of the desktop."));

@@ -109,6 +109,15 @@ struct SessionRoads
         CompositorBindings, // the user binds our command lines in the compositor
         GnomeCustom,        // GNOME's custom shortcuts run our command lines
     };
+    // The compositor family whose roads are used.
+    enum class Compositor
+    {
+        Unknown, // X11 alone (X11 programs only on a Wayland desktop)
+        Wlroots,
+        KWin,
+        Mutter,
+    };
+    Compositor compositor = Compositor::Unknown;
     bool waylandWindows = false; // native Wayland windows are reached
     Keys keys = Keys::Unavailable;
     bool pasting = false;     // and pasted into through the clipboard

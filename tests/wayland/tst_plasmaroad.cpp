@@ -219,6 +219,46 @@ private slots:
         editor->quit();
     }
 
+    // KWin offers typing only to a program an installed desktop entry names
+    // by its path; any other is told how to get it, not left failing.
+    void onlyTheEntrysProgramTypes()
+    {
+        for (const bool withEntry : {false, true}) {
+            stopProgram();
+            QString error;
+            HeadlessCompositor::Options options;
+            options.trustEveryone = false;
+            QVERIFY2(m_kwin.start(HeadlessCompositor::Kind::KWin, options, &error),
+                     qPrintable(error));
+            m_layouts.clear();
+            if (withEntry) {
+                QFile entry(m_kwin.home() +
+                            QStringLiteral("/.local/share/applications/scrivlet-test.desktop"));
+                QVERIFY(QDir().mkpath(QFileInfo(entry).path()));
+                QVERIFY(entry.open(QIODevice::WriteOnly));
+                entry.write("[Desktop Entry]\nType=Application\nName=Test\nExec=" SCRIVLET_EXE
+                            "\nX-KDE-Wayland-Interfaces=org_kde_kwin_fake_input,"
+                            "org_kde_kwin_keystate,org_kde_plasma_window_management\n");
+            }
+            QVERIFY(startProgram());
+            auto editor = startTarget(QStringLiteral("qt"));
+            QVERIFY(editor);
+            const int typed = command({QStringLiteral("--type"), QStringLiteral("ascii")});
+            if (withEntry) {
+                QCOMPARE(typed, 0);
+                QVERIFY2(editor->waitForText(Ascii), qPrintable(editor->text()));
+                QVERIFY(!m_trace.contains("Run the installed program"));
+            } else {
+                QVERIFY(typed != 0);
+                QVERIFY2(m_trace.contains("Plasma lets only the installed Zem Scrivlet type"),
+                         m_trace.constData());
+                QCOMPARE(editor->text(), QString());
+            }
+            editor->quit();
+        }
+        stopProgram();
+    }
+
     // KWin's service takes a combination another program holds without an
     // error: the program reads back what it got and says so.
     void takenCombinationReported()

@@ -130,17 +130,20 @@ SessionRoads WaylandDesktop::sessionRoads()
     roads.windowsKnown = m_roads.targets != nullptr;
     switch (m_roads.compositor) {
     case WaylandRoads::Compositor::Wlroots:
+        roads.compositor = SessionRoads::Compositor::Wlroots;
         roads.keys = SessionRoads::Keys::VirtualKeyboard;
         // Our shortcuts are X11 ones: they fire while an X11 program is in
         // front.
         roads.shortcuts = SessionRoads::Shortcuts::CompositorBindings;
         break;
     case WaylandRoads::Compositor::KWin:
+        roads.compositor = SessionRoads::Compositor::KWin;
         roads.keys = SessionRoads::Keys::FakeInput;
         roads.shortcuts = m_roads.shortcuts ? SessionRoads::Shortcuts::KGlobalAccel
                                             : SessionRoads::Shortcuts::CompositorBindings;
         break;
     case WaylandRoads::Compositor::Mutter:
+        roads.compositor = SessionRoads::Compositor::Mutter;
         roads.keys = SessionRoads::Keys::RemoteDesktop;
         roads.shortcuts = SessionRoads::Shortcuts::GnomeCustom;
         break;
