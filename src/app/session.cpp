@@ -18,4 +18,17 @@ Kind detect(const QProcessEnvironment &environment)
 #endif
 }
 
+Road chooseRoad(const CompositorOffer &offer)
+{
+    // A keyboard of our own types every character whatever the layout; it
+    // needs to know who is in front.
+    if (offer.virtualKeyboard && offer.wlrootsWindows)
+        return Road::Wlroots;
+    if (offer.kwin)
+        return Road::KWin;
+    if (offer.mutterRemoteDesktop)
+        return Road::Mutter;
+    return Road::X11Only;
+}
+
 } // namespace Session

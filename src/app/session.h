@@ -16,4 +16,26 @@ enum class Kind
 
 Kind detect(const QProcessEnvironment &environment);
 
+// What a Wayland compositor offers a program in the background.
+struct CompositorOffer
+{
+    bool virtualKeyboard = false;     // a keyboard of our own (wlroots)
+    bool wlrootsWindows = false;      // sway's IPC or the wlroots toplevel list
+    bool kwin = false;                // KWin's own globals, offered to us or not
+    bool mutterRemoteDesktop = false; // mutter's remote desktop on the session bus
+};
+
+// The roads a Wayland desktop is worked through.
+enum class Road
+{
+    X11Only, // XWayland: X11 programs only
+    Wlroots,
+    KWin,
+    Mutter,
+};
+
+// The most exact road the compositor allows. KWin is chosen even where it
+// does not trust us yet, so that the user learns how to let it.
+Road chooseRoad(const CompositorOffer &offer);
+
 } // namespace Session

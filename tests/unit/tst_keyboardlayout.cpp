@@ -134,6 +134,62 @@ private slots:
         for (quint32 k : {38u, 50u, 36u, 65u}) // a, Shift_L, Return, space
             QVERIFY(!unused.contains(k));
     }
+
+    // A keyboard whose lock state or group is known only in part (KWin
+    // without its lock report, several layouts without the switcher's
+    // answer): a character counts only where every possible state types it
+    // with the same keys.
+    void strokesInEveryState_data()
+    {
+        QTest::addColumn<QString>("layouts");
+        QTest::addColumn<QVector<quint32>>("lockedMods"); // one state per entry
+        QTest::addColumn<qint32>("group");                // -1: every group
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("typeable");
+        const QVector<quint32> capsUnknown{0, LockMask};
+        const QVector<quint32> capsOff{0};
+        const QVector<quint32> capsOn{LockMask};
+        QTest::newRow("letters, Caps Lock unknown") << "us" << capsUnknown << 0 << "abc" << false;
+        QTest::newRow("digits and signs, Caps Lock unknown")
+            << "us" << capsUnknown << 0 << "42 + 7 = 49!" << true;
+        QTest::newRow("letters, Caps Lock off") << "us" << capsOff << 0 << "Hello" << true;
+        QTest::newRow("letters, Caps Lock on") << "us" << capsOn << 0 << "Hello" << true;
+        QTest::newRow("a line break") << "us" << capsUnknown << 0 << "1\n2\t3" << true;
+        QTest::newRow("Latin, group unknown") << "us,ru" << capsOff << -1 << "a" << false;
+        QTest::newRow("digits, group unknown") << "us,ru" << capsOff << -1 << "123" << true;
+        QTest::newRow("Cyrillic, second group in use")
+            << "us,ru" << capsOff << 1 << QStringLiteral("да") << true;
+        QTest::newRow("Latin, second group in use") << "us,ru" << capsOff << 1 << "a" << false;
+        QTest::newRow("not in the layout") << "de" << capsOff << 0 << QStringLiteral("é") << false;
+    }
+    void strokesInEveryState()
+    {
+        QFETCH(QString, layouts);
+        QFETCH(QVector<quint32>, lockedMods);
+        QFETCH(qint32, group);
+        QFETCH(QString, text);
+        QFETCH(bool, typeable);
+        const auto map = KeyboardLayout::fromNames(layouts.toLatin1().constData());
+        QVERIFY(map && map->isValid());
+        QVector<LockState> states;
+        for (qint32 g = 0; g < qint32(map->groupCount()); ++g) {
+            if (group >= 0 && g != group)
+                continue;
+            for (quint32 mods : lockedMods) {
+                LockState s;
+                s.lockedMods = mods;
+                s.lockedGroup = g;
+                states << s;
+            }
+        }
+        QVector<char32_t> characters;
+        for (const uint c : text.toUcs4())
+            characters << char32_t(c);
+        QVector<KeyStroke> strokes;
+        QCOMPARE(map->strokesInEveryState(states, characters, &strokes), typeable);
+        if (typeable)
+            QCOMPARE(strokes.size(), characters.size());
+    }
 };
 
 QTEST_APPLESS_MAIN(KeyboardLayoutTest)

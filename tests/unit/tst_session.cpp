@@ -41,6 +41,43 @@ private slots:
         QCOMPARE(int(Session::detect(environment)), kind);
 #endif
     }
+
+    void roadForWhatTheCompositorOffers_data()
+    {
+        QTest::addColumn<bool>("virtualKeyboard");
+        QTest::addColumn<bool>("wlrootsWindows");
+        QTest::addColumn<bool>("kwin");
+        QTest::addColumn<bool>("mutter");
+        QTest::addColumn<int>("road");
+        const int x11 = int(Session::Road::X11Only);
+        const int wlroots = int(Session::Road::Wlroots);
+        const int kwin = int(Session::Road::KWin);
+        const int mutter = int(Session::Road::Mutter);
+        QTest::newRow("sway") << true << true << false << false << wlroots;
+        // Keys alone are no road: what is in front must be known too.
+        QTest::newRow("a keyboard, no window list") << true << false << false << false << x11;
+        QTest::newRow("KWin") << false << false << true << false << kwin;
+        QTest::newRow("KWin with a keyboard but no list") << true << false << true << false << kwin;
+        QTest::newRow("a compositor with both") << true << true << true << false << wlroots;
+        QTest::newRow("mutter") << false << false << false << true << mutter;
+        QTest::newRow("KWin before a stray remote desktop")
+            << false << false << true << true << kwin;
+        QTest::newRow("nothing offered") << false << false << false << false << x11;
+    }
+    void roadForWhatTheCompositorOffers()
+    {
+        QFETCH(bool, virtualKeyboard);
+        QFETCH(bool, wlrootsWindows);
+        QFETCH(bool, kwin);
+        QFETCH(bool, mutter);
+        QFETCH(int, road);
+        Session::CompositorOffer offer;
+        offer.virtualKeyboard = virtualKeyboard;
+        offer.wlrootsWindows = wlrootsWindows;
+        offer.kwin = kwin;
+        offer.mutterRemoteDesktop = mutter;
+        QCOMPARE(int(Session::chooseRoad(offer)), road);
+    }
 };
 
 QTEST_GUILESS_MAIN(SessionTest)

@@ -124,37 +124,6 @@ bool FakeInputKeyboard::refresh(QVector<LockState> *states)
     return true;
 }
 
-bool FakeInputKeyboard::strokesInEveryState(KeyboardLayout *layout,
-                                            const QVector<LockState> &states,
-                                            const QVector<char32_t> &characters,
-                                            QVector<KeyStroke> *out)
-{
-    out->clear();
-    if (!layout || states.isEmpty())
-        return false;
-    for (char32_t c : characters) {
-        // The Return key for a line break, as on every keyboard.
-        const char32_t wanted = c == U'\n' ? U'\r' : c;
-        KeyStroke first;
-        bool same = true;
-        for (int i = 0; i < states.size() && same; ++i) {
-            layout->setLockState(states.at(i));
-            KeyStroke stroke;
-            if (!layout->strokeFor(wanted, &stroke) || (i > 0 && !(stroke == first))) {
-                same = false;
-                break;
-            }
-            if (i == 0)
-                first = stroke;
-        }
-        if (!same)
-            return false;
-        out->append(first);
-    }
-    layout->setLockState(states.first());
-    return true;
-}
-
 bool FakeInputKeyboard::prepare(const QString &text)
 {
     m_preparedChars.clear();
@@ -164,7 +133,7 @@ bool FakeInputKeyboard::prepare(const QString &text)
     if (!isValid() || !VirtualKeymap::characters(text, &characters) || !refresh(&states))
         return false;
     QVector<KeyStroke> strokes;
-    if (!strokesInEveryState(m_layout.get(), states, characters, &strokes))
+    if (!m_layout->strokesInEveryState(states, characters, &strokes))
         return false;
     m_preparedChars = characters;
     m_preparedStrokes = strokes;
@@ -251,7 +220,7 @@ bool FakeInputKeyboard::chord(quint32 modifiers, Key which)
         code = KeyV;
         QVector<LockState> states;
         QVector<KeyStroke> strokes;
-        if (refresh(&states) && strokesInEveryState(m_layout.get(), states, {U'v'}, &strokes) &&
+        if (refresh(&states) && m_layout->strokesInEveryState(states, {U'v'}, &strokes) &&
             strokes.first().modifiers == 0 && strokes.first().keycode > EvdevOffset) {
             code = strokes.first().keycode - EvdevOffset;
         } else if (modifiers == ControlBit) {

@@ -1,5 +1,6 @@
 #include "platform/wayland/waylanddesktop.h"
 
+#include "app/session.h"
 #include "insert/textconvert.h"
 #include "platform/wayland/datacontrolclipboard.h"
 #include "platform/wayland/fakeinputkeyboard.h"
@@ -59,21 +60,34 @@ std::unique_ptr<Desktop> WaylandDesktop::create(std::unique_ptr<X11Desktop> x11,
 {
     if (!wayland)
         return x11;
-    WaylandRoads roads;
     WaylandConnection *connection = wayland.get();
+    std::unique_ptr<WaylandTargets> wlrootsTargets;
     if (connection->virtualKeyboardManager()) {
+        wlrootsTargets = swayTargets();
+        if (!wlrootsTargets)
+            wlrootsTargets = toplevelTargets(connection, x11.get());
+    }
+    Session::CompositorOffer offer;
+    offer.virtualKeyboard = connection->virtualKeyboardManager() != nullptr;
+    offer.wlrootsWindows = wlrootsTargets != nullptr;
+    offer.kwin = isKWin(connection);
+    offer.mutterRemoteDesktop = !offer.kwin && MutterRemoteDesktop::available();
+
+    WaylandRoads roads;
+    switch (Session::chooseRoad(offer)) {
+    case Session::Road::X11Only:
+        return x11;
+    case Session::Road::Wlroots: {
         roads.compositor = WaylandRoads::Compositor::Wlroots;
-        roads.targets = swayTargets();
-        if (!roads.targets)
-            roads.targets = toplevelTargets(connection, x11.get());
-        if (!roads.targets)
-            return x11;
+        roads.targets = std::move(wlrootsTargets);
         auto keyboard = std::make_shared<VirtualKeyboard>(connection);
         auto clipboard = std::make_shared<DataControlClipboard>(connection);
         roads.keyboard = keyboard.get();
         roads.clipboard = clipboard.get();
         roads.owned = {keyboard, clipboard};
-    } else if (isKWin(connection)) {
+        break;
+    }
+    case Session::Road::KWin: {
         roads.compositor = WaylandRoads::Compositor::KWin;
         roads.targets = plasmaTargets(connection);
         auto keyboard = std::make_shared<FakeInputKeyboard>(connection);
@@ -88,15 +102,17 @@ std::unique_ptr<Desktop> WaylandDesktop::create(std::unique_ptr<X11Desktop> x11,
             roads.shortcuts = shortcuts.get();
             roads.owned.push_back(shortcuts);
         }
-    } else if (MutterRemoteDesktop::available()) {
+        break;
+    }
+    case Session::Road::Mutter: {
         roads.compositor = WaylandRoads::Compositor::Mutter;
         roads.targets = ownFocusTargets(x11.get());
         auto session = std::make_shared<MutterRemoteDesktop>(connection);
         roads.keyboard = session.get();
         roads.clipboard = session.get();
         roads.owned = {session};
-    } else {
-        return x11;
+        break;
+    }
     }
     return std::make_unique<WaylandDesktop>(std::move(x11), std::move(wayland), std::move(roads));
 }

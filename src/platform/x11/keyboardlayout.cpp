@@ -300,3 +300,33 @@ quint32 KeyboardLayout::plainKeysym(quint32 keycode) const
     const StatePtr state(newState());
     return state ? xkb_state_key_get_one_sym(state.get(), keycode) : 0;
 }
+
+bool KeyboardLayout::strokesInEveryState(const QVector<LockState> &states,
+                                         const QVector<char32_t> &characters,
+                                         QVector<KeyStroke> *out)
+{
+    out->clear();
+    if (!m_keymap || states.isEmpty())
+        return false;
+    for (char32_t c : characters) {
+        // The Return key for a line break, as on every keyboard.
+        const char32_t wanted = c == U'\n' ? U'\r' : c;
+        KeyStroke first;
+        bool same = true;
+        for (int i = 0; i < states.size() && same; ++i) {
+            setLockState(states.at(i));
+            KeyStroke stroke;
+            if (!strokeFor(wanted, &stroke) || (i > 0 && !(stroke == first))) {
+                same = false;
+                break;
+            }
+            if (i == 0)
+                first = stroke;
+        }
+        if (!same)
+            return false;
+        out->append(first);
+    }
+    setLockState(states.first());
+    return true;
+}

@@ -93,6 +93,12 @@ public:
     // the Return key (CR), tabs the Tab key; other control characters are
     // never typed, since their keys act rather than write.
     bool strokeFor(char32_t c, KeyStroke *stroke) const;
+    // The strokes that type each character (a line break: Return) alike in
+    // every one of the states, for a keyboard whose state is known only in
+    // part; false when a character has none, or not the same in all. Leaves
+    // the first state set.
+    bool strokesInEveryState(const QVector<LockState> &states, const QVector<char32_t> &characters,
+                             QVector<KeyStroke> *out);
     // The keys that StrokeModifier bits stand for; 0 when the layout has none.
     quint32 modifierKeycode(quint8 modifier) const;
 
