@@ -8,7 +8,7 @@
 # The figures come from the benchmark programs (bench/bench_store,
 # bench/bench_picker, bench/bench_panel, tests/x11/bench_insert,
 # tests/x11/bench_pastetargets, tests/x11/bench_abbreviations, tests/x11/bench_startup,
-# tests/wayland/bench_wayland), which
+# tests/wayland/bench_wayland, tests/wayland/bench_compositors), which
 # print them as "figure" lines (bench/benchrow.h); their own reports go to
 # <build>/bench.log. To add a row: print a figure under a new key from any of
 # these programs, or from a new one run below, and add the key to the list of
@@ -21,7 +21,7 @@ build=$(realpath "${1:-build}")
     exit 1
 }
 cmake --build "$build" -j2 --target scrivlet bench_store bench_picker bench_panel bench_insert bench_startup \
-    bench_pastetargets bench_abbreviations bench_wayland >&2
+    bench_pastetargets bench_abbreviations bench_wayland bench_compositors >&2
 
 log=$build/bench.log
 figures=$(mktemp)
@@ -49,6 +49,7 @@ run "$build/tests/x11/bench_insert"
 run "$build/tests/x11/bench_pastetargets"
 run "$build/tests/x11/bench_abbreviations"
 run "$build/tests/wayland/bench_wayland"
+run "$build/tests/wayland/bench_compositors"
 
 # The picker on a private X server of its own, as the program would meet it.
 display_file=$(mktemp)
@@ -83,6 +84,14 @@ rows = [
     ("wayland-cjk", "Wayland (sway), command to text in GTK: 120 distinct CJK", "", "wtype-cjk", None),
     ("wayland-emoji", "Wayland (sway), command to text in GTK: emoji", "", "wtype-emoji", None),
     ("wayland-lines", "Wayland (sway), command to text in GTK: three lines", "", "wtype-lines", None),
+    ("kwin-ascii", "Plasma (KWin), command to text in GTK: ASCII line", "", None, None),
+    ("kwin-nonascii", "Plasma (KWin), command to text in GTK: non-ASCII line", "", None, None),
+    ("kwin-cjk", "Plasma (KWin), command to text in GTK: 120 distinct CJK", "", None, None),
+    ("kwin-lines", "Plasma (KWin), command to text in GTK: three lines", "", None, None),
+    ("mutter-ascii", "GNOME (mutter), command to text in GTK: ASCII line", "", None, None),
+    ("mutter-nonascii", "GNOME (mutter), command to text in GTK: non-ASCII line", "", None, None),
+    ("mutter-cjk", "GNOME (mutter), command to text in GTK: 120 distinct CJK", "", None, None),
+    ("mutter-lines", "GNOME (mutter), command to text in GTK: three lines", "", None, None),
     ("abbreviation-typed", "abbreviation to phrase in a Tk text: a line, typed", "", None, None),
     ("abbreviation-paste", "abbreviation to phrase in a Tk text: three lines, pasted", "", None, None),
     ("abbreviation-stream-cpu", "processor time reading 10,000 keys typed in another program", "< 50 ms", None, None),
