@@ -219,6 +219,33 @@ private slots:
         editor->quit();
     }
 
+    // The picker, a native window of ours, takes the keys; the phrase chosen
+    // goes to the window it was opened over, which KWin is asked to bring
+    // back.
+    void pickerTypesIntoTheWindowBelow()
+    {
+        QVERIFY(startSession(QStringLiteral("us")));
+        auto editor = startTarget(QStringLiteral("qt"));
+        QVERIFY(editor);
+        QProcess picker;
+        picker.setProcessEnvironment(m_kwin.environment());
+        picker.start(QStringLiteral(SCRIVLET_EXE), {QStringLiteral("--picker")});
+        QTest::qWait(1500);
+        // "zweite", then Return: evdev codes of the US layout.
+        QVERIFY(press({{"key", 44},
+                       {"key", 17},
+                       {"key", 18},
+                       {"key", 23},
+                       {"key", 20},
+                       {"key", 18},
+                       {"wait", 300},
+                       {"key", 28}}));
+        QVERIFY2(editor->waitForText(Lines), qPrintable(editor->text()));
+        QVERIFY(QTest::qWaitFor([&] { return picker.state() == QProcess::NotRunning; }, 10000));
+        QCOMPARE(picker.exitCode(), 0);
+        editor->quit();
+    }
+
     // KWin offers typing only to a program an installed desktop entry names
     // by its path; any other is told how to get it, not left failing.
     void onlyTheEntrysProgramTypes()
