@@ -12,7 +12,7 @@ test_pkgs=(xvfb xauth icewm xdotool x11-xkb-utils x11-utils x11-xserver-utils im
     xz-utils mingw-w64 g++-mingw-w64-x86-64-posix wine wine64 fonts-wine procps dbus-daemon at-spi2-core
     python3-gi gir1.2-gtk-3.0 chromium firefox-esr xterm lxterminal
     dpkg-dev desktop-file-utils appstream groff-base lintian nsis
-    clang libclang-rt-14-dev llvm
+    clang libclang-rt-14-dev llvm libglib2.0-dev
     sway xwayland qtwayland5 wtype wl-clipboard
     kwin-wayland mutter gnome-settings-daemon-common dconf-cli dconf-gsettings-backend libglib2.0-bin)
 

@@ -132,8 +132,18 @@ SettingsDialog::SettingsDialog(PhraseStore *store, bool showFailed, bool pickerF
     copyBindings->setVisible(false);
     connect(copyBindings, &QPushButton::clicked, this,
             [this] { QGuiApplication::clipboard()->setText(bindingLines->toPlainText()); });
+    applyBindings = new QPushButton(this);
+    applyBindings->setVisible(false);
+    removeBindings = new QPushButton(this);
+    removeBindings->setVisible(false);
+    bindingResult = new QLabel(this);
+    bindingResult->setObjectName(QStringLiteral("hint"));
+    bindingResult->setWordWrap(true);
+    bindingResult->setVisible(false);
     auto *copyRow = new QHBoxLayout;
-    copyRow->addStretch();
+    copyRow->addWidget(bindingResult, 1);
+    copyRow->addWidget(removeBindings);
+    copyRow->addWidget(applyBindings);
     copyRow->addWidget(copyBindings);
     bodyLayout->addWidget(bindingLines);
     bodyLayout->addLayout(copyRow);
@@ -164,6 +174,24 @@ void SettingsDialog::setBindingLines(const QString &lines)
     bindingLines->setPlainText(lines);
     bindingLines->setVisible(!lines.isEmpty());
     copyBindings->setVisible(!lines.isEmpty());
+}
+
+void SettingsDialog::setBindingActions(const QString &applyText, std::function<QString()> apply,
+                                       const QString &removeText, std::function<QString()> remove)
+{
+    const auto wire = [this](QPushButton *button, const QString &text,
+                             std::function<QString()> action) {
+        button->setText(text);
+        button->setVisible(true);
+        disconnect(button, &QPushButton::clicked, this, nullptr);
+        connect(button, &QPushButton::clicked, this, [this, action] {
+            const QString said = action();
+            bindingResult->setText(said);
+            bindingResult->setVisible(!said.isEmpty());
+        });
+    };
+    wire(applyBindings, applyText, std::move(apply));
+    wire(removeBindings, removeText, std::move(remove));
 }
 
 void SettingsDialog::setTexts()

@@ -10,6 +10,8 @@
 
 #include <QVector>
 
+#include <functional>
+
 class Desktop;
 class HotkeyEdit;
 class LayoutNote;
@@ -47,6 +49,13 @@ public:
     // Lines for the desktop's own key bindings, shown with a Copy button
     // where the program may not hold global shortcuts; empty hides them.
     void setBindingLines(const QString &lines);
+    // Where the program writes the desktop's shortcuts itself (GNOME): two
+    // buttons beside the lines, each answering what it did.
+    void setBindingActions(const QString &applyText, std::function<QString()> apply,
+                           const QString &removeText, std::function<QString()> remove);
+    QPushButton *applyBindingsButton() const { return applyBindings; }
+    QPushButton *removeBindingsButton() const { return removeBindings; }
+    QLabel *bindingResultLabel() const { return bindingResult; }
     QPlainTextEdit *bindingLinesView() const { return bindingLines; }
     QPushButton *copyBindingsButton() const { return copyBindings; }
 
@@ -103,6 +112,9 @@ private:
     QLabel *desktopNote = nullptr;
     QPlainTextEdit *bindingLines = nullptr;
     QPushButton *copyBindings = nullptr;
+    QPushButton *applyBindings = nullptr;
+    QPushButton *removeBindings = nullptr;
+    QLabel *bindingResult = nullptr;
     QPushButton *ok = nullptr;
     QPushButton *cancel = nullptr;
     QLabel *applicationsLabel = nullptr;

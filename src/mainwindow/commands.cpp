@@ -296,6 +296,12 @@ void MainWindow::openSettings()
     dialog.setDesktop(desktop);
     dialog.setDesktopNote(desktopNote(true));
     dialog.setBindingLines(bindingLines());
+#ifndef Q_OS_WIN
+    if (desktop && desktop->sessionRoads().shortcuts == SessionRoads::Shortcuts::GnomeCustom)
+        dialog.setBindingActions(
+            tr("Add to GNOME"), [this] { return writeGnomeShortcuts(); }, tr("Remove from GNOME"),
+            [this] { return removeGnomeShortcuts(); });
+#endif
     if (!desktop || !desktop->keyStream())
         dialog.setAbbreviationsUnavailable(
             tr("This desktop lets no program read the keys typed in other programs, so "

@@ -10,6 +10,9 @@
 #include "panel/floatingpanel.h"
 #include "picker/pickerwindow.h"
 #include "platform/desktopbindings.h"
+#ifndef Q_OS_WIN
+#include "platform/gnomeshortcuts.h"
+#endif
 #include "platform/keystream.h"
 #include "platform/windowframe.h"
 #include "store/phrasestore.h"
@@ -210,10 +213,8 @@ QString MainWindow::desktopNote(bool inOptions) const
     return parts.join(QLatin1Char(' '));
 }
 
-QString MainWindow::bindingLines() const
+QVector<DesktopBindings::Command> MainWindow::shortcutCommands() const
 {
-    if (!desktop || desktop->sessionRoads().globalShortcuts)
-        return QString();
     QVector<DesktopBindings::Command> commands;
     const Settings &settings = store->settings();
     if (settings.pickerVk)
@@ -224,7 +225,25 @@ QString MainWindow::bindingLines() const
         if (p.enabled && p.vk)
             commands.append({p.mods, p.vk, {QStringLiteral("--type"), p.name}});
     }
+    return commands;
+}
+
+QString MainWindow::bindingLines() const
+{
+    if (!desktop || desktop->sessionRoads().globalShortcuts)
+        return QString();
+    const QVector<DesktopBindings::Command> commands = shortcutCommands();
     const QString program = QCoreApplication::applicationFilePath();
+#ifndef Q_OS_WIN
+    // What Options writes as GNOME custom shortcuts, key and command.
+    if (desktop->sessionRoads().shortcuts == SessionRoads::Shortcuts::GnomeCustom) {
+        QStringList lines;
+        for (const DesktopBindings::Command &c : commands)
+            lines << GnomeShortcuts::accelerator(c.mods, c.vk) + QStringLiteral("  ") +
+                         GnomeShortcuts::commandLine(program, c.arguments);
+        return lines.join(QLatin1Char('\n'));
+    }
+#endif
     // The compositor's own syntax where we know it; elsewhere the commands
     // to bind with the desktop's own tool.
     if (!qEnvironmentVariableIsEmpty("SWAYSOCK"))
@@ -236,6 +255,44 @@ QString MainWindow::bindingLines() const
         keys << Hotkey::keyText(c.mods, c.vk);
     return DesktopBindings::commandLines(commands, keys, program);
 }
+
+#ifndef Q_OS_WIN
+QString MainWindow::writeGnomeShortcuts()
+{
+    QVector<GnomeShortcuts::Binding> bindings;
+    for (const DesktopBindings::Command &c : shortcutCommands()) {
+        GnomeShortcuts::Binding b;
+        b.mods = c.mods;
+        b.vk = c.vk;
+        b.arguments = c.arguments;
+        if (c.arguments.first() == QLatin1String("--picker"))
+            b.name = tr("Zem Scrivlet: open the picker");
+        else if (c.arguments.first() == QLatin1String("--toggle-window"))
+            b.name = tr("Zem Scrivlet: show or hide the window");
+        else
+            b.name = tr("Zem Scrivlet: %1").arg(c.arguments.value(1));
+        bindings << b;
+    }
+    GnomeShortcuts::Writer writer(QCoreApplication::applicationFilePath());
+    const QString said =
+        writer.write(bindings)
+            ? tr("%n shortcuts are now GNOME custom shortcuts.", nullptr, bindings.size())
+            : tr("GNOME's shortcuts could not be written: %1").arg(writer.errorString());
+    TestTrace::line(QLatin1String("gnome shortcuts ") + said);
+    return said;
+}
+
+QString MainWindow::removeGnomeShortcuts()
+{
+    GnomeShortcuts::Writer writer(QCoreApplication::applicationFilePath());
+    const QString said =
+        writer.removeAll()
+            ? tr("Zem Scrivlet's GNOME custom shortcuts are removed.")
+            : tr("GNOME's shortcuts could not be removed: %1").arg(writer.errorString());
+    TestTrace::line(QLatin1String("gnome shortcuts ") + said);
+    return said;
+}
+#endif
 
 void MainWindow::onShortcutCapture(bool active)
 {

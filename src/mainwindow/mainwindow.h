@@ -11,6 +11,7 @@
 #include "insert/placeholders.h"
 #include "mainwindow/phrasetablewidget.h"
 #include "platform/desktop.h"
+#include "platform/desktopbindings.h"
 #include "platform/keystream.h"
 
 #include <QIcon>
@@ -106,24 +107,74 @@ public:
     // The desktop's own key bindings for our commands, where the program may
     // not hold global shortcuts; empty elsewhere.
     QString bindingLines() const;
+    // Every command that has a shortcut: the picker, the window, each
+    // enabled phrase.
+    QVector<DesktopBindings::Command> shortcutCommands() const;
+#ifndef Q_OS_WIN
+    // GNOME's custom shortcuts for them, written or removed; what was done.
+    QString writeGnomeShortcuts();
+    QString removeGnomeShortcuts();
+#endif
     // Carries out a command a later start handed over; answer (may be null)
     // gets the outcome once it is known, for --type after the text is in.
     void carryOut(const RemoteCommand::Request &request,
                   const std::function<void(const RemoteCommand::Reply &)> &answer);
-    WindowHandle targetWindow() const { return m_targetWindow; }
-    HotkeyManager *hotkeys() const { return m_hotkeys; }
-    PhraseTableWidget *table() const { return m_table; }
-    QLineEdit *searchBox() const { return m_search; }
-    QLabel *statusLabel() const { return m_statusLabel; }
-    MainTitleBar *titleBar() const { return m_titleBar; }
-    QMenuBar *mainMenuBar() const { return m_menuBar; }
-    QSystemTrayIcon *trayIcon() const { return m_tray; }
-    QMenu *trayMenu() const { return m_trayMenu; }
-    QAction *pauseAction() const { return m_pauseAction; }
-    QAction *trayPauseAction() const { return m_trayPauseAction; }
-    QAction *panelAction() const { return m_panelAction; }
-    QAction *trayPanelAction() const { return m_trayPanelAction; }
-    QActionGroup *languageGroup() const { return m_languageGroup; }
+    WindowHandle targetWindow() const
+    {
+        return m_targetWindow;
+    }
+    HotkeyManager *hotkeys() const
+    {
+        return m_hotkeys;
+    }
+    PhraseTableWidget *table() const
+    {
+        return m_table;
+    }
+    QLineEdit *searchBox() const
+    {
+        return m_search;
+    }
+    QLabel *statusLabel() const
+    {
+        return m_statusLabel;
+    }
+    MainTitleBar *titleBar() const
+    {
+        return m_titleBar;
+    }
+    QMenuBar *mainMenuBar() const
+    {
+        return m_menuBar;
+    }
+    QSystemTrayIcon *trayIcon() const
+    {
+        return m_tray;
+    }
+    QMenu *trayMenu() const
+    {
+        return m_trayMenu;
+    }
+    QAction *pauseAction() const
+    {
+        return m_pauseAction;
+    }
+    QAction *trayPauseAction() const
+    {
+        return m_trayPauseAction;
+    }
+    QAction *panelAction() const
+    {
+        return m_panelAction;
+    }
+    QAction *trayPanelAction() const
+    {
+        return m_trayPanelAction;
+    }
+    QActionGroup *languageGroup() const
+    {
+        return m_languageGroup;
+    }
 
     // Whether closing the window hides it to the tray: the icon is shown and
     // the desktop has a tray to show it in.
@@ -144,8 +195,14 @@ public:
     // The commands behind File > Export and Import once a file is chosen.
     bool exportBackupTo(const QString &path);
     void importBackupFrom(const QString &path);
-    PickerWindow *picker() const { return m_picker.get(); }
-    FloatingPanel *floatingPanel() const { return m_panel.get(); }
+    PickerWindow *picker() const
+    {
+        return m_picker.get();
+    }
+    FloatingPanel *floatingPanel() const
+    {
+        return m_panel.get();
+    }
 
 public slots:
     void addPhrase();

@@ -14,8 +14,8 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTimer>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {

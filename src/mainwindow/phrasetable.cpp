@@ -233,7 +233,13 @@ void MainWindow::commitListChange()
 
 void MainWindow::registerShortcuts()
 {
-    m_hotkeys->registerAll(store->settings(), store->phrases(), m_paused);
+    // GNOME holds no program's shortcuts: its own custom shortcuts run our
+    // command line instead (Options writes them), so nothing is registered
+    // here and nothing is reported refused.
+    if (desktop && desktop->sessionRoads().shortcuts == SessionRoads::Shortcuts::GnomeCustom)
+        m_hotkeys->unregisterAll();
+    else
+        m_hotkeys->registerAll(store->settings(), store->phrases(), m_paused);
     refreshAbbreviations();
 }
 

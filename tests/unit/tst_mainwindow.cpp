@@ -510,7 +510,9 @@ private slots:
         qputenv("WAYLAND_DISPLAY", "wayland-1");
         qputenv("SWAYSOCK", "/run/user/1000/sway-ipc.sock");
         desktop->roads.waylandWindows = true;
-        desktop->roads.virtualKeyboard = true;
+        desktop->roads.compositor = SessionRoads::Compositor::Wlroots;
+        desktop->roads.keys = SessionRoads::Keys::VirtualKeyboard;
+        desktop->roads.shortcuts = SessionRoads::Shortcuts::CompositorBindings;
         desktop->roads.pasting = true;
         desktop->roads.globalShortcuts = false;
         const int ctrlAlt = 0x2 | 0x1;

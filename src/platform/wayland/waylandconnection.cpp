@@ -41,6 +41,13 @@ void onModifiers(void *, wl_keyboard *, uint32_t, uint32_t, uint32_t, uint32_t, 
 const wl_keyboard_listener keyboardListener = {onKeymap, onEnter,     onLeave,
                                                onKey,    onModifiers, nullptr};
 
+void onCapabilities(void *data, wl_seat *, uint32_t capabilities)
+{
+    static_cast<WaylandConnection *>(data)->capabilitiesChanged(capabilities);
+}
+
+const wl_seat_listener seatListener = {onCapabilities, nullptr};
+
 constexpr quint32 KeymapFormatXkbV1 = 1;
 // A keymap larger than this is no keymap.
 constexpr quint32 MaxKeymapSize = 16 * 1024 * 1024;
@@ -102,6 +109,7 @@ void WaylandConnection::announce(wl_registry *registry, quint32 name, const char
     if (std::strcmp(interface, wl_seat_interface.name) == 0 && !m_seat) {
         m_seat = static_cast<wl_seat *>(
             wl_registry_bind(registry, name, &wl_seat_interface, qMin<quint32>(version, 1)));
+        wl_seat_add_listener(m_seat, &seatListener, this);
     } else if (std::strcmp(interface, zwp_virtual_keyboard_manager_v1_interface.name) == 0) {
         m_keyboards = static_cast<zwp_virtual_keyboard_manager_v1 *>(
             wl_registry_bind(registry, name, &zwp_virtual_keyboard_manager_v1_interface, 1));
@@ -131,9 +139,16 @@ bool WaylandConnection::announced(const char *interface) const
     return m_announced.contains(QByteArray(interface));
 }
 
+void WaylandConnection::capabilitiesChanged(quint32 capabilities)
+{
+    m_seatCapabilities = capabilities;
+}
+
+// Only while the seat has a keyboard: mutter 43 crashes on a keyboard asked
+// for before it has a keymap (headless, before a device exists).
 QByteArray WaylandConnection::keymap()
 {
-    if (!m_keyboard && m_seat) {
+    if (!m_keyboard && m_seat && (m_seatCapabilities & WL_SEAT_CAPABILITY_KEYBOARD)) {
         m_keyboard = wl_seat_get_keyboard(m_seat);
         wl_keyboard_add_listener(m_keyboard, &keyboardListener, this);
         roundtrip();

@@ -50,7 +50,8 @@ public:
     bool announced(const char *interface) const;
 
     // The seat keyboard's keymap in the XKB text format, as the compositor
-    // last sent it (what keys pressed through it type); empty until then.
+    // last sent it (what keys pressed through it type); empty until then,
+    // and while the seat has no keyboard.
     // Read on demand: made the first time it is asked for.
     QByteArray keymap();
 
@@ -67,6 +68,7 @@ public:
     // Registry and keyboard callbacks.
     void announce(wl_registry *registry, quint32 name, const char *interface, quint32 version);
     void keymapReceived(quint32 format, int fd, quint32 size);
+    void capabilitiesChanged(quint32 capabilities);
 
 private:
     explicit WaylandConnection(wl_display *display);
@@ -82,6 +84,7 @@ private:
     org_kde_plasma_window_management *m_windowManagement = nullptr;
     wl_keyboard *m_keyboard = nullptr;
     QByteArray m_keymap;
+    quint32 m_seatCapabilities = 0;
     QVector<QByteArray> m_announced;
     QSocketNotifier *m_notifier = nullptr;
 };

@@ -107,7 +107,8 @@ std::unique_ptr<Desktop> WaylandDesktop::create(std::unique_ptr<X11Desktop> x11,
     case Session::Road::Mutter: {
         roads.compositor = WaylandRoads::Compositor::Mutter;
         roads.targets = ownFocusTargets(x11.get());
-        auto session = std::make_shared<MutterRemoteDesktop>(connection);
+        auto session = std::make_shared<MutterRemoteDesktop>();
+        roads.mutter = session.get();
         roads.keyboard = session.get();
         roads.clipboard = session.get();
         roads.owned = {session};
@@ -499,6 +500,19 @@ bool WaylandDesktop::canTypeExactly(const QString &text)
     if (!nativeInFront())
         return m_x11->canTypeExactly(text);
     m_pendingHigh = 0;
+    if (m_roads.mutter) {
+        // The group in use is told to the window with the focus only: every
+        // group of the keymap counts (-1), so nothing is typed in the wrong
+        // one.
+        if (!m_roads.mutter->ensureSession())
+            return false;
+        m_wayland->roundtrip(); // the seat's keyboard, new with the session
+        const QByteArray keymap = m_wayland->keymap();
+        if (keymap != m_mutterKeymap) {
+            m_roads.mutter->setKeymap(keymap, -1);
+            m_mutterKeymap = keymap;
+        }
+    }
     return m_keyboard && m_keyboard->isValid() && m_keyboard->prepare(text);
 }
 

