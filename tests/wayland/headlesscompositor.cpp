@@ -85,6 +85,32 @@ bool HeadlessCompositor::start(Kind kind, const Options &options, QString *error
     const QString bus = QString::fromUtf8(m_bus->readLine()).trimmed();
     env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus);
 
+    // mutter takes its keymap from the system's locale service when no shell
+    // sets one: a bus of its own stands for the system bus, with a stand-in
+    // for that service naming the layouts.
+    if (kind == Kind::Mutter) {
+        m_systemBus = new QProcess;
+        m_systemBus->setProcessEnvironment(env);
+        m_systemBus->start(daemon, {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                                    QStringLiteral("--print-address")});
+        if (!m_systemBus->waitForReadyRead(10000)) {
+            *error = QStringLiteral("no system bus");
+            return false;
+        }
+        const QString system = QString::fromUtf8(m_systemBus->readLine()).trimmed();
+        env.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), system);
+        m_locale = new QProcess;
+        m_locale->setProcessEnvironment(env);
+        m_locale->start(
+            QStringLiteral("/usr/bin/python3"),
+            {QStringLiteral(SCRIVLET_TESTS_DIR "/wayland/fakelocale1.py"), options.layouts});
+        if (!m_locale->waitForReadyRead(10000)) {
+            *error = QStringLiteral("no locale service: ") +
+                     QString::fromLocal8Bit(m_locale->readAllStandardError());
+            return false;
+        }
+    }
+
     QString binary = installed;
     QStringList arguments;
     if (kind == Kind::KWin) {
@@ -154,6 +180,8 @@ bool HeadlessCompositor::start(Kind kind, const Options &options, QString *error
 void HeadlessCompositor::stop()
 {
     m_processes.append(m_compositor);
+    m_processes.append(m_locale);
+    m_processes.append(m_systemBus);
     m_processes.append(m_bus);
     for (QProcess *p : qAsConst(m_processes)) {
         if (!p)
@@ -168,7 +196,7 @@ void HeadlessCompositor::stop()
         delete p;
     }
     m_processes.clear();
-    m_compositor = m_bus = nullptr;
+    m_compositor = m_bus = m_systemBus = m_locale = nullptr;
     m_dir.reset();
 }
 

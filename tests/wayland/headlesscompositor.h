@@ -28,7 +28,8 @@ public:
     };
     struct Options
     {
-        // XKB layouts, comma-separated; the first one is in use.
+        // XKB layouts, comma-separated; the first one is in use (KWin reads
+        // them from Plasma's settings, mutter from the locale service).
         QString layouts = QStringLiteral("us");
         // KWin offers its restricted protocols to every client (else only
         // to programs an installed .desktop file names).
@@ -59,6 +60,8 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     QProcess *m_bus = nullptr;
     QProcess *m_compositor = nullptr;
+    QProcess *m_systemBus = nullptr;
+    QProcess *m_locale = nullptr;
     QVector<QProcess *> m_processes;
     bool m_lacksPrograms = false;
 };

@@ -47,6 +47,7 @@ constexpr quint32 KeysymShiftL = 0xffe1;
 constexpr quint32 EvLeftCtrl = 29;
 constexpr quint32 EvLeftShift = 42;
 constexpr quint32 EvV = 47;
+constexpr quint32 XkbKeyV = 0x76; // the keysym "v"
 constexpr quint32 EvInsert = 110;
 constexpr quint32 EvLeft = 105;
 constexpr quint32 EvBackSpace = 14;
@@ -412,6 +413,21 @@ bool MutterRemoteDesktop::chord(quint32 modifiers, Key which)
     }
     if (!ensureSession())
         return false;
+    // Programs read Control+V by the key that types "v" in the layout in use:
+    // mutter finds that key for the keysym (a Dvorak layout has it
+    // elsewhere). A layout without one (Russian, Greek) leaves Qt's and GTK's
+    // Wayland programs deaf to Control+V; Shift+Insert pastes the clipboard
+    // in both, so a plain paste goes that way there.
+    bool pasteBySym = false;
+    if (which == Key::PasteV && m_keysyms.hasKeymap()) {
+        MutterKeysyms::Locks locks;
+        if (m_keysyms.keysymFor(U'v', m_layout, locks) != 0) {
+            pasteBySym = true;
+        } else if (modifiers == ControlBit) {
+            modifiers = ShiftBit;
+            code = EvInsert;
+        }
+    }
     QVector<quint32> held;
     if (modifiers & ControlBit)
         held << EvLeftCtrl;
@@ -424,7 +440,8 @@ bool MutterRemoteDesktop::chord(quint32 modifiers, Key which)
     if (!ok)
         --pressed; // that one did not go down
     if (ok)
-        ok = key(code, true, false) && key(code, false, false);
+        ok = key(pasteBySym ? XkbKeyV : code, true, pasteBySym) &&
+             key(pasteBySym ? XkbKeyV : code, false, pasteBySym);
     // Whatever went down comes up again, even after a failure.
     for (int i = pressed - 1; i >= 0; --i) {
         if (!m_session.isEmpty())
