@@ -13,6 +13,8 @@
 #include "platform/x11/x11wait.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QFileInfo>
 
 // Last: Xlib's macros would spoil Qt's headers.
@@ -287,10 +289,13 @@ qint64 WaylandDesktop::awaitContainerOfX11(WindowHandle w, int maxMs)
     return container;
 }
 
-// Where the compositor's list does not name X windows, it places our windows
-// as it sees fit: there is no container to move.
+// Where the compositor's list does not name X windows (KWin, mutter, other
+// wlroots compositors), our X11 windows are placed as on X11: XWayland's
+// window manager keeps the place a window asks for.
 bool WaylandDesktop::placeOwnWindow(WindowHandle w, const QRect &geometry)
 {
+    if (!m_roads.targets || !m_roads.targets->namesX11Windows())
+        return m_x11->placeOwnWindow(w, geometry);
     const qint64 container = awaitContainerOfX11(w, PlaceWaitMs);
     return container && m_roads.targets->moveTo(container, geometry.topLeft());
 }
@@ -388,7 +393,17 @@ QPoint WaylandDesktop::pointerPos()
     WaylandWindow w;
     if (focused(&w) && !w.xwayland && !w.contentRect.isNull())
         return w.contentRect.center();
-    return m_x11->pointerPos();
+    const QPoint pointer = m_x11->pointerPos();
+    if (!pointer.isNull())
+        return pointer;
+    // No X server to ask, and a compositor that names no place (mutter): the
+    // middle of the screen.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return QPoint();
+    return screen->geometry().topLeft() +
+           (screen->geometry().center() - screen->geometry().topLeft()) *
+               screen->devicePixelRatio();
 }
 
 int WaylandDesktop::typeText(const QString &text)
