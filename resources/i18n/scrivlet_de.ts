@@ -536,6 +536,73 @@ Folgende wurden übersprungen, weil derselbe Text bereits in Ihrer Liste steht:
         <source>This desktop lets no program read the keys typed in other programs, so abbreviations do not expand here. Use the shortcuts or the picker.</source>
         <translation>Dieser Desktop lässt kein Programm die in anderen Programmen gedrückten Tasten lesen, daher werden Abkürzungen hier nicht ersetzt. Verwenden Sie die Tastenkürzel oder die Auswahlliste.</translation>
     </message>
+    <message>
+        <source>Add to GNOME</source>
+        <translation>Zu GNOME hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove from GNOME</source>
+        <translation>Aus GNOME entfernen</translation>
+    </message>
+    <message>
+        <source>Plasma lets only the installed Zem Scrivlet type into other programs. Run the installed program, or add this program to a desktop entry in ~/.local/share/applications whose Exec line is %1 and which has the line %2.</source>
+        <translation>Plasma lässt nur das installierte Zem Scrivlet in andere Programme tippen. Starten Sie das installierte Programm oder tragen Sie dieses Programm in einen Desktop-Eintrag in ~/.local/share/applications ein, dessen Exec-Zeile %1 lautet und der die Zeile %2 enthält.</translation>
+    </message>
+    <message>
+        <source>Plasma desktop: phrases are typed through KWin in your keyboard layout, and pasted where the layout lacks a character.</source>
+        <translation>Plasma-Desktop: Textbausteine werden über KWin in Ihrem Tastaturlayout getippt und dort eingefügt, wo dem Layout ein Zeichen fehlt.</translation>
+    </message>
+    <message>
+        <source>Plasma&apos;s shortcut service holds the shortcuts.</source>
+        <translation>Die Tastenkürzel werden vom Tastenkürzel-Dienst von Plasma verwaltet.</translation>
+    </message>
+    <message>
+        <source>GNOME desktop: phrases are typed through a remote desktop session of GNOME&apos;s compositor where your keyboard layout has the characters, and pasted otherwise. GNOME does not say which window is in front, so rules by application do not apply to Wayland programs.</source>
+        <translation>GNOME-Desktop: Textbausteine werden über eine Remote-Desktop-Sitzung des GNOME-Compositors getippt, wenn Ihr Tastaturlayout die Zeichen enthält, und sonst eingefügt. GNOME teilt nicht mit, welches Fenster im Vordergrund ist, daher gelten Regeln für Anwendungen nicht für Wayland-Programme.</translation>
+    </message>
+    <message>
+        <source>Plasma does not say which window is in front: rules by application do not apply.</source>
+        <translation>Plasma teilt nicht mit, welches Fenster im Vordergrund ist: Regeln für Anwendungen gelten nicht.</translation>
+    </message>
+    <message>
+        <source>GNOME lets no program hold shortcuts: add them below as GNOME custom shortcuts.</source>
+        <translation>GNOME lässt kein Programm Tastenkürzel belegen: Fügen Sie sie unten als eigene Tastenkürzel von GNOME hinzu.</translation>
+    </message>
+    <message>
+        <source>GNOME lets no program hold shortcuts: Options adds them as GNOME custom shortcuts.</source>
+        <translation>GNOME lässt kein Programm Tastenkürzel belegen: In den Optionen können Sie sie als eigene Tastenkürzel von GNOME hinzufügen.</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet: open the picker</source>
+        <translation>Zem Scrivlet: Auswahlliste öffnen</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet: show or hide the window</source>
+        <translation>Zem Scrivlet: Fenster ein- oder ausblenden</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet: %1</source>
+        <translation>Zem Scrivlet: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n shortcuts are now GNOME custom shortcuts.</source>
+        <translation>
+            <numerusform>%n Tastenkürzel ist jetzt ein eigenes Tastenkürzel von GNOME.</numerusform>
+            <numerusform>%n Tastenkürzel sind jetzt eigene Tastenkürzel von GNOME.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s shortcuts could not be written: %1</source>
+        <translation>Die Tastenkürzel von GNOME konnten nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet&apos;s GNOME custom shortcuts are removed.</source>
+        <translation>Die eigenen Tastenkürzel von Zem Scrivlet in GNOME wurden entfernt.</translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s shortcuts could not be removed: %1</source>
+        <translation>Die Tastenkürzel von GNOME konnten nicht entfernt werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

@@ -536,6 +536,73 @@ Se omitieron las siguientes porque su texto ya está en tu lista:
         <source>This desktop lets no program read the keys typed in other programs, so abbreviations do not expand here. Use the shortcuts or the picker.</source>
         <translation>Este escritorio no deja que ningún programa lea las teclas pulsadas en otros programas, así que aquí las abreviaturas no se expanden. Usa los atajos o el selector.</translation>
     </message>
+    <message>
+        <source>Add to GNOME</source>
+        <translation>Añadir a GNOME</translation>
+    </message>
+    <message>
+        <source>Remove from GNOME</source>
+        <translation>Quitar de GNOME</translation>
+    </message>
+    <message>
+        <source>Plasma lets only the installed Zem Scrivlet type into other programs. Run the installed program, or add this program to a desktop entry in ~/.local/share/applications whose Exec line is %1 and which has the line %2.</source>
+        <translation>Plasma solo deja escribir en otros programas a la copia instalada de Zem Scrivlet. Ejecuta el programa instalado o añade este programa a una entrada de escritorio (archivo .desktop) en ~/.local/share/applications cuya línea Exec sea %1 y que tenga la línea %2.</translation>
+    </message>
+    <message>
+        <source>Plasma desktop: phrases are typed through KWin in your keyboard layout, and pasted where the layout lacks a character.</source>
+        <translation>Escritorio Plasma: las frases se escriben mediante KWin con tu distribución de teclado, y se pegan cuando a la distribución le falta algún carácter.</translation>
+    </message>
+    <message>
+        <source>Plasma&apos;s shortcut service holds the shortcuts.</source>
+        <translation>El servicio de atajos de Plasma gestiona los atajos.</translation>
+    </message>
+    <message>
+        <source>GNOME desktop: phrases are typed through a remote desktop session of GNOME&apos;s compositor where your keyboard layout has the characters, and pasted otherwise. GNOME does not say which window is in front, so rules by application do not apply to Wayland programs.</source>
+        <translation>Escritorio GNOME: las frases se escriben mediante una sesión de escritorio remoto del compositor de GNOME cuando tu distribución de teclado tiene los caracteres, y si no, se pegan. GNOME no indica qué ventana está en primer plano, así que las reglas por aplicación no se aplican a los programas Wayland.</translation>
+    </message>
+    <message>
+        <source>Plasma does not say which window is in front: rules by application do not apply.</source>
+        <translation>Plasma no indica qué ventana está en primer plano: las reglas por aplicación no se aplican.</translation>
+    </message>
+    <message>
+        <source>GNOME lets no program hold shortcuts: add them below as GNOME custom shortcuts.</source>
+        <translation>GNOME no deja que ningún programa registre atajos: añádelos abajo como atajos personalizados de GNOME.</translation>
+    </message>
+    <message>
+        <source>GNOME lets no program hold shortcuts: Options adds them as GNOME custom shortcuts.</source>
+        <translation>GNOME no deja que ningún programa registre atajos: desde Opciones puedes añadirlos como atajos personalizados de GNOME.</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet: open the picker</source>
+        <translation>Zem Scrivlet: abrir el selector</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet: show or hide the window</source>
+        <translation>Zem Scrivlet: mostrar u ocultar la ventana</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet: %1</source>
+        <translation>Zem Scrivlet: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n shortcuts are now GNOME custom shortcuts.</source>
+        <translation>
+            <numerusform>%n atajo es ahora un atajo personalizado de GNOME.</numerusform>
+            <numerusform>%n atajos son ahora atajos personalizados de GNOME.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s shortcuts could not be written: %1</source>
+        <translation>No se pudieron escribir los atajos de GNOME: %1</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet&apos;s GNOME custom shortcuts are removed.</source>
+        <translation>Se han quitado los atajos personalizados de GNOME de Zem Scrivlet.</translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s shortcuts could not be removed: %1</source>
+        <translation>No se pudieron quitar los atajos de GNOME: %1</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

@@ -536,6 +536,73 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
         <source>This desktop lets no program read the keys typed in other programs, so abbreviations do not expand here. Use the shortcuts or the picker.</source>
         <translation>Ce bureau ne laisse aucun programme lire les touches tapées dans d&apos;autres programmes, les abréviations ne sont donc pas développées ici. Utilisez les raccourcis ou le sélecteur.</translation>
     </message>
+    <message>
+        <source>Add to GNOME</source>
+        <translation>Ajouter à GNOME</translation>
+    </message>
+    <message>
+        <source>Remove from GNOME</source>
+        <translation>Retirer de GNOME</translation>
+    </message>
+    <message>
+        <source>Plasma lets only the installed Zem Scrivlet type into other programs. Run the installed program, or add this program to a desktop entry in ~/.local/share/applications whose Exec line is %1 and which has the line %2.</source>
+        <translation>Plasma ne laisse que la copie installée de Zem Scrivlet taper dans d&apos;autres programmes. Lancez le programme installé, ou ajoutez ce programme à une entrée de bureau (fichier .desktop) dans ~/.local/share/applications dont la ligne Exec est %1 et qui contient la ligne %2.</translation>
+    </message>
+    <message>
+        <source>Plasma desktop: phrases are typed through KWin in your keyboard layout, and pasted where the layout lacks a character.</source>
+        <translation>Bureau Plasma&#xa0;: les phrases sont tapées via KWin dans votre disposition de clavier, et collées lorsqu&apos;il manque un caractère à la disposition.</translation>
+    </message>
+    <message>
+        <source>Plasma&apos;s shortcut service holds the shortcuts.</source>
+        <translation>Le service de raccourcis de Plasma gère les raccourcis.</translation>
+    </message>
+    <message>
+        <source>GNOME desktop: phrases are typed through a remote desktop session of GNOME&apos;s compositor where your keyboard layout has the characters, and pasted otherwise. GNOME does not say which window is in front, so rules by application do not apply to Wayland programs.</source>
+        <translation>Bureau GNOME&#xa0;: les phrases sont tapées via une session de bureau à distance du compositeur de GNOME lorsque votre disposition de clavier possède les caractères, et collées sinon. GNOME n&apos;indique pas quelle fenêtre est au premier plan, les règles par application ne s&apos;appliquent donc pas aux programmes Wayland.</translation>
+    </message>
+    <message>
+        <source>Plasma does not say which window is in front: rules by application do not apply.</source>
+        <translation>Plasma n&apos;indique pas quelle fenêtre est au premier plan&#xa0;: les règles par application ne s&apos;appliquent pas.</translation>
+    </message>
+    <message>
+        <source>GNOME lets no program hold shortcuts: add them below as GNOME custom shortcuts.</source>
+        <translation>GNOME ne laisse aucun programme enregistrer de raccourcis&#xa0;: ajoutez-les ci-dessous comme raccourcis personnalisés de GNOME.</translation>
+    </message>
+    <message>
+        <source>GNOME lets no program hold shortcuts: Options adds them as GNOME custom shortcuts.</source>
+        <translation>GNOME ne laisse aucun programme enregistrer de raccourcis&#xa0;: Options permet de les ajouter comme raccourcis personnalisés de GNOME.</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet: open the picker</source>
+        <translation>Zem Scrivlet&#xa0;: ouvrir le sélecteur</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet: show or hide the window</source>
+        <translation>Zem Scrivlet&#xa0;: afficher ou masquer la fenêtre</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet: %1</source>
+        <translation>Zem Scrivlet&#xa0;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n shortcuts are now GNOME custom shortcuts.</source>
+        <translation>
+            <numerusform>%n raccourci est désormais un raccourci personnalisé de GNOME.</numerusform>
+            <numerusform>%n raccourcis sont désormais des raccourcis personnalisés de GNOME.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s shortcuts could not be written: %1</source>
+        <translation>Impossible d&apos;écrire les raccourcis de GNOME&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet&apos;s GNOME custom shortcuts are removed.</source>
+        <translation>Les raccourcis personnalisés de GNOME créés par Zem Scrivlet ont été retirés.</translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s shortcuts could not be removed: %1</source>
+        <translation>Impossible de retirer les raccourcis de GNOME&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

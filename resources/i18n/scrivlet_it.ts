@@ -536,6 +536,73 @@ Le seguenti sono state ignorate perché il loro testo è già nel tuo elenco:
         <source>This desktop lets no program read the keys typed in other programs, so abbreviations do not expand here. Use the shortcuts or the picker.</source>
         <translation>Questo desktop non consente ad alcun programma di leggere i tasti premuti in altri programmi, quindi qui le abbreviazioni non vengono espanse. Usa le scorciatoie o il selettore.</translation>
     </message>
+    <message>
+        <source>Add to GNOME</source>
+        <translation>Aggiungi a GNOME</translation>
+    </message>
+    <message>
+        <source>Remove from GNOME</source>
+        <translation>Rimuovi da GNOME</translation>
+    </message>
+    <message>
+        <source>Plasma lets only the installed Zem Scrivlet type into other programs. Run the installed program, or add this program to a desktop entry in ~/.local/share/applications whose Exec line is %1 and which has the line %2.</source>
+        <translation>Plasma consente di digitare in altri programmi solo alla copia installata di Zem Scrivlet. Avvia il programma installato, oppure aggiungi questo programma a una voce desktop (file .desktop) in ~/.local/share/applications la cui riga Exec sia %1 e che contenga la riga %2.</translation>
+    </message>
+    <message>
+        <source>Plasma desktop: phrases are typed through KWin in your keyboard layout, and pasted where the layout lacks a character.</source>
+        <translation>Desktop Plasma: le frasi vengono digitate tramite KWin con il tuo layout di tastiera e incollate quando al layout manca un carattere.</translation>
+    </message>
+    <message>
+        <source>Plasma&apos;s shortcut service holds the shortcuts.</source>
+        <translation>Le scorciatoie sono gestite dal servizio delle scorciatoie di Plasma.</translation>
+    </message>
+    <message>
+        <source>GNOME desktop: phrases are typed through a remote desktop session of GNOME&apos;s compositor where your keyboard layout has the characters, and pasted otherwise. GNOME does not say which window is in front, so rules by application do not apply to Wayland programs.</source>
+        <translation>Desktop GNOME: le frasi vengono digitate tramite una sessione di desktop remoto del compositor di GNOME quando il tuo layout di tastiera ha i caratteri, altrimenti vengono incollate. GNOME non indica quale finestra è in primo piano, quindi le regole per applicazione non valgono per i programmi Wayland.</translation>
+    </message>
+    <message>
+        <source>Plasma does not say which window is in front: rules by application do not apply.</source>
+        <translation>Plasma non indica quale finestra è in primo piano: le regole per applicazione non valgono.</translation>
+    </message>
+    <message>
+        <source>GNOME lets no program hold shortcuts: add them below as GNOME custom shortcuts.</source>
+        <translation>GNOME non consente ad alcun programma di registrare scorciatoie: aggiungile qui sotto come scorciatoie personalizzate di GNOME.</translation>
+    </message>
+    <message>
+        <source>GNOME lets no program hold shortcuts: Options adds them as GNOME custom shortcuts.</source>
+        <translation>GNOME non consente ad alcun programma di registrare scorciatoie: puoi aggiungerle in Opzioni come scorciatoie personalizzate di GNOME.</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet: open the picker</source>
+        <translation>Zem Scrivlet: apri il selettore</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet: show or hide the window</source>
+        <translation>Zem Scrivlet: mostra o nascondi la finestra</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet: %1</source>
+        <translation>Zem Scrivlet: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n shortcuts are now GNOME custom shortcuts.</source>
+        <translation>
+            <numerusform>%n scorciatoia è ora una scorciatoia personalizzata di GNOME.</numerusform>
+            <numerusform>%n scorciatoie sono ora scorciatoie personalizzate di GNOME.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s shortcuts could not be written: %1</source>
+        <translation>Impossibile scrivere le scorciatoie di GNOME: %1</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet&apos;s GNOME custom shortcuts are removed.</source>
+        <translation>Le scorciatoie personalizzate di GNOME di Zem Scrivlet sono state rimosse.</translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s shortcuts could not be removed: %1</source>
+        <translation>Impossibile rimuovere le scorciatoie di GNOME: %1</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

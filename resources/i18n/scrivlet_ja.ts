@@ -530,6 +530,72 @@ These were skipped because the same text is already in your list:
         <source>This desktop lets no program read the keys typed in other programs, so abbreviations do not expand here. Use the shortcuts or the picker.</source>
         <translation>このデスクトップでは、ほかのプログラムで押されたキーをどのプログラムも読み取れないため、略語は展開されません。ショートカットかピッカーを使ってください。</translation>
     </message>
+    <message>
+        <source>Add to GNOME</source>
+        <translation>GNOME に追加</translation>
+    </message>
+    <message>
+        <source>Remove from GNOME</source>
+        <translation>GNOME から削除</translation>
+    </message>
+    <message>
+        <source>Plasma lets only the installed Zem Scrivlet type into other programs. Run the installed program, or add this program to a desktop entry in ~/.local/share/applications whose Exec line is %1 and which has the line %2.</source>
+        <translation>Plasma では、ほかのプログラムに入力できるのはインストール済みの Zem Scrivlet だけです。インストール済みのプログラムを実行するか、~/.local/share/applications のデスクトップ エントリ (.desktop ファイル) にこのプログラムを追加してください。そのエントリの Exec 行は %1 とし、%2 の行を含めます。</translation>
+    </message>
+    <message>
+        <source>Plasma desktop: phrases are typed through KWin in your keyboard layout, and pasted where the layout lacks a character.</source>
+        <translation>Plasma デスクトップ: フレーズは KWin を介してお使いのキーボード配列で入力され、配列にない文字がある場合は貼り付けられます。</translation>
+    </message>
+    <message>
+        <source>Plasma&apos;s shortcut service holds the shortcuts.</source>
+        <translation>ショートカットは Plasma のショートカット サービスが管理します。</translation>
+    </message>
+    <message>
+        <source>GNOME desktop: phrases are typed through a remote desktop session of GNOME&apos;s compositor where your keyboard layout has the characters, and pasted otherwise. GNOME does not say which window is in front, so rules by application do not apply to Wayland programs.</source>
+        <translation>GNOME デスクトップ: フレーズは、キーボード配列に文字がある場合は GNOME のコンポジターのリモート デスクトップ セッションを介して入力され、ない場合は貼り付けられます。GNOME は前面のウィンドウを知らせないため、アプリケーションごとのルールは Wayland のプログラムには適用されません。</translation>
+    </message>
+    <message>
+        <source>Plasma does not say which window is in front: rules by application do not apply.</source>
+        <translation>Plasma は前面のウィンドウを知らせません: アプリケーションごとのルールは適用されません。</translation>
+    </message>
+    <message>
+        <source>GNOME lets no program hold shortcuts: add them below as GNOME custom shortcuts.</source>
+        <translation>GNOME ではどのプログラムもショートカットを登録できません: 下で GNOME のカスタムショートカットとして追加してください。</translation>
+    </message>
+    <message>
+        <source>GNOME lets no program hold shortcuts: Options adds them as GNOME custom shortcuts.</source>
+        <translation>GNOME ではどのプログラムもショートカットを登録できません: [オプション] で GNOME のカスタムショートカットとして追加できます。</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet: open the picker</source>
+        <translation>Zem Scrivlet: ピッカーを開く</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet: show or hide the window</source>
+        <translation>Zem Scrivlet: ウィンドウの表示/非表示</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet: %1</source>
+        <translation>Zem Scrivlet: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n shortcuts are now GNOME custom shortcuts.</source>
+        <translation>
+            <numerusform>%n 件のショートカットを GNOME のカスタムショートカットにしました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s shortcuts could not be written: %1</source>
+        <translation>GNOME のショートカットを書き込めませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet&apos;s GNOME custom shortcuts are removed.</source>
+        <translation>Zem Scrivlet の GNOME カスタムショートカットを削除しました。</translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s shortcuts could not be removed: %1</source>
+        <translation>GNOME のショートカットを削除できませんでした: %1</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

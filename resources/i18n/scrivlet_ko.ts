@@ -530,6 +530,72 @@ These were skipped because the same text is already in your list:
         <source>This desktop lets no program read the keys typed in other programs, so abbreviations do not expand here. Use the shortcuts or the picker.</source>
         <translation>이 데스크톱은 어떤 프로그램도 다른 프로그램에서 누른 키를 읽지 못하게 하므로 여기서는 약어가 확장되지 않습니다. 단축키나 선택기를 사용하세요.</translation>
     </message>
+    <message>
+        <source>Add to GNOME</source>
+        <translation>GNOME에 추가</translation>
+    </message>
+    <message>
+        <source>Remove from GNOME</source>
+        <translation>GNOME에서 제거</translation>
+    </message>
+    <message>
+        <source>Plasma lets only the installed Zem Scrivlet type into other programs. Run the installed program, or add this program to a desktop entry in ~/.local/share/applications whose Exec line is %1 and which has the line %2.</source>
+        <translation>Plasma에서는 설치된 Zem Scrivlet만 다른 프로그램에 입력할 수 있습니다. 설치된 프로그램을 실행하거나, ~/.local/share/applications에 있는 데스크톱 항목(.desktop 파일)에 이 프로그램을 추가하세요. 이 항목의 Exec 줄은 %1(으)로 하고 %2 줄을 넣어야 합니다.</translation>
+    </message>
+    <message>
+        <source>Plasma desktop: phrases are typed through KWin in your keyboard layout, and pasted where the layout lacks a character.</source>
+        <translation>Plasma 데스크톱: 문구는 KWin을 통해 현재 키보드 레이아웃으로 입력되며, 레이아웃에 없는 문자가 있으면 붙여넣습니다.</translation>
+    </message>
+    <message>
+        <source>Plasma&apos;s shortcut service holds the shortcuts.</source>
+        <translation>단축키는 Plasma의 단축키 서비스가 관리합니다.</translation>
+    </message>
+    <message>
+        <source>GNOME desktop: phrases are typed through a remote desktop session of GNOME&apos;s compositor where your keyboard layout has the characters, and pasted otherwise. GNOME does not say which window is in front, so rules by application do not apply to Wayland programs.</source>
+        <translation>GNOME 데스크톱: 키보드 레이아웃에 해당 문자가 있으면 문구는 GNOME 컴포지터의 원격 데스크톱 세션을 통해 입력되고, 없으면 붙여넣습니다. GNOME은 맨 앞의 창이 무엇인지 알려 주지 않으므로 응용 프로그램별 규칙은 Wayland 프로그램에 적용되지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Plasma does not say which window is in front: rules by application do not apply.</source>
+        <translation>Plasma는 맨 앞의 창이 무엇인지 알려 주지 않습니다: 응용 프로그램별 규칙이 적용되지 않습니다.</translation>
+    </message>
+    <message>
+        <source>GNOME lets no program hold shortcuts: add them below as GNOME custom shortcuts.</source>
+        <translation>GNOME에서는 어떤 프로그램도 단축키를 등록할 수 없습니다: 아래에서 GNOME 사용자 설정 단축키로 추가하세요.</translation>
+    </message>
+    <message>
+        <source>GNOME lets no program hold shortcuts: Options adds them as GNOME custom shortcuts.</source>
+        <translation>GNOME에서는 어떤 프로그램도 단축키를 등록할 수 없습니다: 옵션에서 GNOME 사용자 설정 단축키로 추가할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet: open the picker</source>
+        <translation>Zem Scrivlet: 선택기 열기</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet: show or hide the window</source>
+        <translation>Zem Scrivlet: 창 표시/숨기기</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet: %1</source>
+        <translation>Zem Scrivlet: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n shortcuts are now GNOME custom shortcuts.</source>
+        <translation>
+            <numerusform>단축키 %n개를 GNOME 사용자 설정 단축키로 추가했습니다.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s shortcuts could not be written: %1</source>
+        <translation>GNOME 단축키를 쓸 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet&apos;s GNOME custom shortcuts are removed.</source>
+        <translation>Zem Scrivlet의 GNOME 사용자 설정 단축키를 제거했습니다.</translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s shortcuts could not be removed: %1</source>
+        <translation>GNOME 단축키를 제거할 수 없습니다: %1</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

@@ -542,6 +542,74 @@ These were skipped because the same text is already in your list:
         <source>This desktop lets no program read the keys typed in other programs, so abbreviations do not expand here. Use the shortcuts or the picker.</source>
         <translation>Этот рабочий стол не даёт программам читать клавиши, нажатые в других программах, поэтому сокращения здесь не раскрываются. Используйте сочетания клавиш или список выбора.</translation>
     </message>
+    <message>
+        <source>Add to GNOME</source>
+        <translation>Добавить в GNOME</translation>
+    </message>
+    <message>
+        <source>Remove from GNOME</source>
+        <translation>Удалить из GNOME</translation>
+    </message>
+    <message>
+        <source>Plasma lets only the installed Zem Scrivlet type into other programs. Run the installed program, or add this program to a desktop entry in ~/.local/share/applications whose Exec line is %1 and which has the line %2.</source>
+        <translation>Plasma позволяет вводить текст в другие программы только установленной копии Zem Scrivlet. Запустите установленную программу или добавьте эту программу в ярлык (файл .desktop) в каталоге ~/.local/share/applications со строкой Exec, равной %1, и строкой %2.</translation>
+    </message>
+    <message>
+        <source>Plasma desktop: phrases are typed through KWin in your keyboard layout, and pasted where the layout lacks a character.</source>
+        <translation>Рабочий стол Plasma: фразы набираются через KWin в вашей раскладке клавиатуры и вставляются, если в раскладке нет какого-либо символа.</translation>
+    </message>
+    <message>
+        <source>Plasma&apos;s shortcut service holds the shortcuts.</source>
+        <translation>Сочетания клавиш регистрируются в службе сочетаний клавиш Plasma.</translation>
+    </message>
+    <message>
+        <source>GNOME desktop: phrases are typed through a remote desktop session of GNOME&apos;s compositor where your keyboard layout has the characters, and pasted otherwise. GNOME does not say which window is in front, so rules by application do not apply to Wayland programs.</source>
+        <translation>Рабочий стол GNOME: фразы набираются через сеанс удалённого рабочего стола композитора GNOME, если в вашей раскладке клавиатуры есть нужные символы, а иначе вставляются. GNOME не сообщает, какое окно активно, поэтому правила для приложений не действуют в программах Wayland.</translation>
+    </message>
+    <message>
+        <source>Plasma does not say which window is in front: rules by application do not apply.</source>
+        <translation>Plasma не сообщает, какое окно активно: правила для приложений не действуют.</translation>
+    </message>
+    <message>
+        <source>GNOME lets no program hold shortcuts: add them below as GNOME custom shortcuts.</source>
+        <translation>GNOME не позволяет программам регистрировать сочетания клавиш: добавьте их ниже как пользовательские сочетания клавиш GNOME.</translation>
+    </message>
+    <message>
+        <source>GNOME lets no program hold shortcuts: Options adds them as GNOME custom shortcuts.</source>
+        <translation>GNOME не позволяет программам регистрировать сочетания клавиш: их можно добавить как пользовательские сочетания клавиш GNOME в окне «Параметры».</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet: open the picker</source>
+        <translation>Zem Scrivlet: открыть список выбора</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet: show or hide the window</source>
+        <translation>Zem Scrivlet: показать или скрыть окно</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet: %1</source>
+        <translation>Zem Scrivlet: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n shortcuts are now GNOME custom shortcuts.</source>
+        <translation>
+            <numerusform>%n сочетание клавиш добавлено в пользовательские сочетания клавиш GNOME.</numerusform>
+            <numerusform>%n сочетания клавиш добавлены в пользовательские сочетания клавиш GNOME.</numerusform>
+            <numerusform>%n сочетаний клавиш добавлено в пользовательские сочетания клавиш GNOME.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s shortcuts could not be written: %1</source>
+        <translation>Не удалось записать сочетания клавиш GNOME: %1</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet&apos;s GNOME custom shortcuts are removed.</source>
+        <translation>Пользовательские сочетания клавиш GNOME, созданные Zem Scrivlet, удалены.</translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s shortcuts could not be removed: %1</source>
+        <translation>Не удалось удалить сочетания клавиш GNOME: %1</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

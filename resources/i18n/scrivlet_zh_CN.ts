@@ -530,6 +530,72 @@ These were skipped because the same text is already in your list:
         <source>This desktop lets no program read the keys typed in other programs, so abbreviations do not expand here. Use the shortcuts or the picker.</source>
         <translation>此桌面不允许任何程序读取在其他程序中按下的键，因此缩写在此无法展开。请使用快捷键或选择器。</translation>
     </message>
+    <message>
+        <source>Add to GNOME</source>
+        <translation>添加到 GNOME</translation>
+    </message>
+    <message>
+        <source>Remove from GNOME</source>
+        <translation>从 GNOME 移除</translation>
+    </message>
+    <message>
+        <source>Plasma lets only the installed Zem Scrivlet type into other programs. Run the installed program, or add this program to a desktop entry in ~/.local/share/applications whose Exec line is %1 and which has the line %2.</source>
+        <translation>Plasma 只允许已安装的 Zem Scrivlet 向其他程序输入。请运行已安装的程序，或在 ~/.local/share/applications 中将此程序添加到一个桌面项（.desktop 文件），其 Exec 行为 %1，并包含 %2 这一行。</translation>
+    </message>
+    <message>
+        <source>Plasma desktop: phrases are typed through KWin in your keyboard layout, and pasted where the layout lacks a character.</source>
+        <translation>Plasma 桌面：短语通过 KWin 按您的键盘布局键入；若布局缺少某个字符，则改为粘贴。</translation>
+    </message>
+    <message>
+        <source>Plasma&apos;s shortcut service holds the shortcuts.</source>
+        <translation>快捷键由 Plasma 的快捷键服务管理。</translation>
+    </message>
+    <message>
+        <source>GNOME desktop: phrases are typed through a remote desktop session of GNOME&apos;s compositor where your keyboard layout has the characters, and pasted otherwise. GNOME does not say which window is in front, so rules by application do not apply to Wayland programs.</source>
+        <translation>GNOME 桌面：若您的键盘布局包含所需字符，短语通过 GNOME 合成器的远程桌面会话键入，否则改为粘贴。GNOME 不告知哪个窗口在前台，因此按应用程序设置的规则不适用于 Wayland 程序。</translation>
+    </message>
+    <message>
+        <source>Plasma does not say which window is in front: rules by application do not apply.</source>
+        <translation>Plasma 不告知哪个窗口在前台：按应用程序设置的规则不适用。</translation>
+    </message>
+    <message>
+        <source>GNOME lets no program hold shortcuts: add them below as GNOME custom shortcuts.</source>
+        <translation>GNOME 不允许任何程序注册快捷键：请在下方将它们添加为 GNOME 自定义快捷键。</translation>
+    </message>
+    <message>
+        <source>GNOME lets no program hold shortcuts: Options adds them as GNOME custom shortcuts.</source>
+        <translation>GNOME 不允许任何程序注册快捷键：可在“选项”中将它们添加为 GNOME 自定义快捷键。</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet: open the picker</source>
+        <translation>Zem Scrivlet：打开选择器</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet: show or hide the window</source>
+        <translation>Zem Scrivlet：显示/隐藏窗口</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet: %1</source>
+        <translation>Zem Scrivlet：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n shortcuts are now GNOME custom shortcuts.</source>
+        <translation>
+            <numerusform>已将 %n 个快捷键添加为 GNOME 自定义快捷键。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s shortcuts could not be written: %1</source>
+        <translation>无法写入 GNOME 的快捷键：%1</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet&apos;s GNOME custom shortcuts are removed.</source>
+        <translation>已移除 Zem Scrivlet 的 GNOME 自定义快捷键。</translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s shortcuts could not be removed: %1</source>
+        <translation>无法移除 GNOME 的快捷键：%1</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

@@ -530,6 +530,72 @@ These were skipped because the same text is already in your list:
         <source>This desktop lets no program read the keys typed in other programs, so abbreviations do not expand here. Use the shortcuts or the picker.</source>
         <translation>此桌面不允許任何程式讀取在其他程式中按下的鍵，因此縮寫在此無法展開。請使用快速鍵或選擇器。</translation>
     </message>
+    <message>
+        <source>Add to GNOME</source>
+        <translation>加入 GNOME</translation>
+    </message>
+    <message>
+        <source>Remove from GNOME</source>
+        <translation>從 GNOME 移除</translation>
+    </message>
+    <message>
+        <source>Plasma lets only the installed Zem Scrivlet type into other programs. Run the installed program, or add this program to a desktop entry in ~/.local/share/applications whose Exec line is %1 and which has the line %2.</source>
+        <translation>Plasma 只允許已安裝的 Zem Scrivlet 向其他程式輸入。請執行已安裝的程式，或在 ~/.local/share/applications 中將此程式加入一個桌面項目（.desktop 檔案），其 Exec 行為 %1，並包含 %2 這一行。</translation>
+    </message>
+    <message>
+        <source>Plasma desktop: phrases are typed through KWin in your keyboard layout, and pasted where the layout lacks a character.</source>
+        <translation>Plasma 桌面：片語透過 KWin 以您的鍵盤配置輸入；若配置缺少某個字元，則改為貼上。</translation>
+    </message>
+    <message>
+        <source>Plasma&apos;s shortcut service holds the shortcuts.</source>
+        <translation>快速鍵由 Plasma 的快速鍵服務管理。</translation>
+    </message>
+    <message>
+        <source>GNOME desktop: phrases are typed through a remote desktop session of GNOME&apos;s compositor where your keyboard layout has the characters, and pasted otherwise. GNOME does not say which window is in front, so rules by application do not apply to Wayland programs.</source>
+        <translation>GNOME 桌面：若您的鍵盤配置包含所需字元，片語會透過 GNOME 合成器的遠端桌面工作階段輸入，否則改為貼上。GNOME 不告知哪個視窗在前景，因此依應用程式設定的規則不適用於 Wayland 程式。</translation>
+    </message>
+    <message>
+        <source>Plasma does not say which window is in front: rules by application do not apply.</source>
+        <translation>Plasma 不告知哪個視窗在前景：依應用程式設定的規則不適用。</translation>
+    </message>
+    <message>
+        <source>GNOME lets no program hold shortcuts: add them below as GNOME custom shortcuts.</source>
+        <translation>GNOME 不允許任何程式註冊快速鍵：請在下方將它們加入為 GNOME 自訂快捷鍵。</translation>
+    </message>
+    <message>
+        <source>GNOME lets no program hold shortcuts: Options adds them as GNOME custom shortcuts.</source>
+        <translation>GNOME 不允許任何程式註冊快速鍵：可在「選項」中將它們加入為 GNOME 自訂快捷鍵。</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet: open the picker</source>
+        <translation>Zem Scrivlet：開啟選擇器</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet: show or hide the window</source>
+        <translation>Zem Scrivlet：顯示/隱藏視窗</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet: %1</source>
+        <translation>Zem Scrivlet：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n shortcuts are now GNOME custom shortcuts.</source>
+        <translation>
+            <numerusform>已將 %n 個快速鍵加入為 GNOME 自訂快捷鍵。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s shortcuts could not be written: %1</source>
+        <translation>無法寫入 GNOME 的快速鍵：%1</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet&apos;s GNOME custom shortcuts are removed.</source>
+        <translation>已移除 Zem Scrivlet 的 GNOME 自訂快捷鍵。</translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s shortcuts could not be removed: %1</source>
+        <translation>無法移除 GNOME 的快速鍵：%1</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
