@@ -3,6 +3,8 @@
 
 #include "mainwindow/mainwindow.h"
 
+#include "app/testtrace.h"
+
 #include "mainwindow/phraserowdelegate.h"
 #include "mainwindow/phrasetablewidget.h"
 #include "panel/floatingpanel.h"
@@ -240,6 +242,7 @@ void MainWindow::registerShortcuts()
         m_hotkeys->unregisterAll();
     else
         m_hotkeys->registerAll(store->settings(), store->phrases(), m_paused);
+    TestTrace::line(QStringLiteral("shortcuts registered"));
     refreshAbbreviations();
 }
 

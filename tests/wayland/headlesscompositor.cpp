@@ -127,6 +127,13 @@ bool HeadlessCompositor::start(Kind kind, const Options &options, QString *error
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         if (options.trustEveryone)
             env.insert(QStringLiteral("KWIN_WAYLAND_NO_PERMISSION_CHECKS"), QStringLiteral("1"));
+        if (options.withXWayland) {
+            // KWin names XWayland's display to the programs it starts.
+            arguments.insert(0, QStringLiteral("--xwayland"));
+            arguments << QStringLiteral("sh -c 'echo $DISPLAY > %1/display.tmp && mv "
+                                        "%1/display.tmp %1/display; exec sleep 100000'")
+                             .arg(base);
+        }
     } else {
         arguments = QStringList{QStringLiteral("--headless"),   QStringLiteral("--wayland"),
                                 QStringLiteral("--no-x11"),     QStringLiteral("--virtual-monitor"),
@@ -155,7 +162,14 @@ bool HeadlessCompositor::start(Kind kind, const Options &options, QString *error
         p.waitForFinished(3000);
         return p.readAllStandardOutput().contains("true");
     };
-    if (!waitFor([&] { return QFileInfo::exists(socket) && busHas(); }, 20000)) {
+    const QString displayFile = base + QStringLiteral("/display");
+    const bool xwayland = kind == Kind::KWin && options.withXWayland;
+    if (!waitFor(
+            [&] {
+                return QFileInfo::exists(socket) && busHas() &&
+                       (!xwayland || QFileInfo(displayFile).size() > 0);
+            },
+            20000)) {
         QFile log(base + QStringLiteral("/compositor.log"));
         log.open(QIODevice::ReadOnly);
         *error = program + QStringLiteral(" did not start: ") +
@@ -172,7 +186,16 @@ bool HeadlessCompositor::start(Kind kind, const Options &options, QString *error
     qputenv("XDG_DATA_HOME", QFile::encodeName(home() + QStringLiteral("/.local/share")));
     qputenv("XDG_SESSION_TYPE", "wayland");
     qputenv("XDG_CURRENT_DESKTOP", kind == Kind::KWin ? "KDE" : "GNOME");
-    qunsetenv("DISPLAY");
+    m_display.clear();
+    if (xwayland) {
+        QFile display(displayFile);
+        display.open(QIODevice::ReadOnly);
+        m_display = QString::fromLocal8Bit(display.readAll()).trimmed();
+    }
+    if (m_display.isEmpty())
+        qunsetenv("DISPLAY");
+    else
+        qputenv("DISPLAY", m_display.toLocal8Bit());
     qunsetenv("SWAYSOCK");
     return true;
 }
@@ -203,8 +226,15 @@ void HeadlessCompositor::stop()
 QProcessEnvironment HeadlessCompositor::environment() const
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
-    env.insert(QStringLiteral("GDK_BACKEND"), QStringLiteral("wayland"));
+    // Without XWayland every program is a Wayland one; with it, each
+    // chooses as it would on the desktop (the program picks X11).
+    if (m_display.isEmpty()) {
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+        env.insert(QStringLiteral("GDK_BACKEND"), QStringLiteral("wayland"));
+    } else {
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        env.remove(QStringLiteral("GDK_BACKEND"));
+    }
     return env;
 }
 

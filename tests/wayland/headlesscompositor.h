@@ -34,6 +34,9 @@ public:
         // KWin offers its restricted protocols to every client (else only
         // to programs an installed .desktop file names).
         bool trustEveryone = true;
+        // KWin runs XWayland too, as a Plasma session does: the program's
+        // own windows are then X11 ones.
+        bool withXWayland = false;
     };
 
     HeadlessCompositor() = default;
@@ -64,6 +67,7 @@ private:
     QProcess *m_locale = nullptr;
     QVector<QProcess *> m_processes;
     bool m_lacksPrograms = false;
+    QString m_display; // XWayland's, when it runs
 };
 
 #define SCRIVLET_COMPOSITOR_TEST_MAIN(TestClass)                                                   \
