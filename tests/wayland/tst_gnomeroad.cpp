@@ -92,6 +92,13 @@ private:
         m_mutter.stop();
     }
 
+    QString clipboard()
+    {
+        return m_mutter.run(QStringLiteral("/usr/bin/python3"),
+                            {QStringLiteral(SCRIVLET_TESTS_DIR "/wayland/mutterclipboard.py"),
+                             QStringLiteral("read")});
+    }
+
     std::unique_ptr<WaylandTarget> startTarget(const QString &kind)
     {
         QString program = WaylandSession::programPath(QStringLiteral("../x11/x11target"));
@@ -123,7 +130,7 @@ private slots:
 
     // What the layout has is typed, the rest pasted: either way the text
     // arrives exactly, and the user's clipboard is back afterwards (read
-    // through a paste into the window: GNOME lets no other client read it).
+    // through a remote desktop session: GNOME lets no other client read it).
     void phrasesArriveExactly()
     {
         QFETCH(QString, layouts);
@@ -131,6 +138,13 @@ private slots:
         QVERIFY(startSession(layouts));
         auto editor = startTarget(target);
         QVERIFY(editor);
+        const QString users = QStringLiteral("the user's own ✓");
+        QProcess *owner = m_mutter.startProcess(
+            QStringLiteral("/usr/bin/python3"),
+            {QStringLiteral(SCRIVLET_TESTS_DIR "/wayland/mutterclipboard.py"),
+             QStringLiteral("own"), users},
+            {}, QProcess::SeparateChannels);
+        QVERIFY(owner->waitForReadyRead(10000));
         for (const auto &[name, text] :
              {qMakePair(QStringLiteral("ascii"), Ascii),
               qMakePair(QStringLiteral("nonascii"), NonAscii),
@@ -140,7 +154,9 @@ private slots:
             QCOMPARE(command({QStringLiteral("--type"), name}), 0);
             QVERIFY2(editor->waitForText(text),
                      qPrintable(name + QStringLiteral(": ") + editor->text()));
+            QCOMPARE(clipboard(), users);
         }
+        owner->closeWriteChannel();
         editor->quit();
     }
 };

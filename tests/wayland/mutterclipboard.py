@@ -1,0 +1,88 @@
+#!/usr/bin/python3
+# The user's clipboard on a headless mutter, which lets no other client read
+# or set it: both through a remote desktop session of mutter's own.
+#   mutterclipboard.py own TEXT   owns the clipboard with TEXT, prints
+#                                 "READY", serves it until its input ends
+#   mutterclipboard.py read       prints what the clipboard holds (UTF-8)
+import os
+import sys
+
+import gi
+
+gi.require_version("Gio", "2.0")
+from gi.repository import Gio, GLib  # noqa: E402
+
+NAME = "org.gnome.Mutter.RemoteDesktop"
+SESSION = NAME + ".Session"
+MIME = "text/plain;charset=utf-8"
+bus = Gio.bus_get_sync(Gio.BusType.SESSION)
+
+
+def call(path, iface, method, sig=None, params=(), reply=None, fds=False):
+    args = GLib.Variant(sig, params) if sig else None
+    kind = GLib.VariantType(reply) if reply else None
+    if fds:
+        return bus.call_with_unix_fd_list_sync(NAME, path, iface, method, args, kind,
+                                               Gio.DBusCallFlags.NONE, 5000, None, None)
+    return bus.call_sync(NAME, path, iface, method, args, kind, Gio.DBusCallFlags.NONE, 5000, None)
+
+
+path = call("/org/gnome/Mutter/RemoteDesktop", NAME, "CreateSession", reply="(o)").unpack()[0]
+call(path, SESSION, "Start")
+call(path, SESSION, "EnableClipboard", "(a{sv})", ({},))
+# The first key of a session is lost, and a selection set before any key
+# reaches clients late: a harmless key first.
+call(path, SESSION, "NotifyKeyboardKeycode", "(ub)", (42, True))
+call(path, SESSION, "NotifyKeyboardKeycode", "(ub)", (42, False))
+
+if sys.argv[1] == "read":
+    result, fds = call(path, SESSION, "SelectionRead", "(s)", (MIME,), reply="(h)", fds=True)
+    fd = fds.get(result.unpack()[0])
+    os.set_blocking(fd, True)  # the owner writes from another process
+    data = b""
+    while True:
+        chunk = os.read(fd, 65536)
+        if not chunk:
+            break
+        data += chunk
+    os.close(fd)
+    sys.stdout.buffer.write(data)
+    sys.exit(0)
+
+text = sys.argv[2].encode("utf-8")
+
+
+def on_signal(connection, sender, object_path, interface, signal, params):
+    if signal != "SelectionTransfer":
+        return
+    _mime, serial = params.unpack()
+    result, fds = call(path, SESSION, "SelectionWrite", "(u)", (serial,), reply="(h)", fds=True)
+    fd = fds.get(result.unpack()[0])
+    ok = True
+    try:
+        os.write(fd, text)
+    except OSError:
+        ok = False
+    os.close(fd)
+    call(path, SESSION, "SelectionWriteDone", "(ub)", (serial, ok))
+
+
+bus.signal_subscribe(NAME, SESSION, None, path, None, Gio.DBusSignalFlags.NONE, on_signal)
+loop = GLib.MainLoop()
+
+
+def ready():
+    call(path, SESSION, "SetSelection", "(a{sv})",
+         ({"mime-types": GLib.Variant("as", [MIME, "text/plain", "UTF8_STRING"])},))
+    print("READY", flush=True)
+    return False
+
+
+def input_ended(channel, condition):
+    loop.quit()
+    return False
+
+
+GLib.timeout_add(50, ready)
+GLib.io_add_watch(GLib.IOChannel.unix_new(0), GLib.IO_IN | GLib.IO_HUP, input_ended)
+loop.run()
