@@ -1,9 +1,12 @@
 #!/usr/bin/python3
-# The user's clipboard on a headless mutter, which lets no other client read
-# or set it: both through a remote desktop session of mutter's own.
+# The user's clipboard and keyboard on a headless mutter, which lets no other
+# client read or set the clipboard nor press keys: through a remote desktop
+# session of mutter's own.
 #   mutterclipboard.py own TEXT   owns the clipboard with TEXT, prints
 #                                 "READY", serves it until its input ends
 #   mutterclipboard.py read       prints what the clipboard holds (UTF-8)
+#   mutterclipboard.py hold CODE MS   holds the key of evdev CODE for MS
+#                                 milliseconds (prints "DOWN" once it is)
 import os
 import sys
 
@@ -34,6 +37,14 @@ call(path, SESSION, "EnableClipboard", "(a{sv})", ({},))
 # reaches clients late: a harmless key first.
 call(path, SESSION, "NotifyKeyboardKeycode", "(ub)", (42, True))
 call(path, SESSION, "NotifyKeyboardKeycode", "(ub)", (42, False))
+
+if sys.argv[1] == "hold":
+    code = int(sys.argv[2])
+    call(path, SESSION, "NotifyKeyboardKeycode", "(ub)", (code, True))
+    print("DOWN", flush=True)
+    GLib.usleep(int(sys.argv[3]) * 1000)
+    call(path, SESSION, "NotifyKeyboardKeycode", "(ub)", (code, False))
+    sys.exit(0)
 
 if sys.argv[1] == "read":
     result, fds = call(path, SESSION, "SelectionRead", "(s)", (MIME,), reply="(h)", fds=True)

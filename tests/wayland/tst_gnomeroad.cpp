@@ -139,11 +139,11 @@ private slots:
         auto editor = startTarget(target);
         QVERIFY(editor);
         const QString users = QStringLiteral("the user's own ✓");
-        QProcess *owner = m_mutter.startProcess(
-            QStringLiteral("/usr/bin/python3"),
-            {QStringLiteral(SCRIVLET_TESTS_DIR "/wayland/mutterclipboard.py"),
-             QStringLiteral("own"), users},
-            {}, QProcess::SeparateChannels);
+        QProcess *owner =
+            m_mutter.startProcess(QStringLiteral("/usr/bin/python3"),
+                                  {QStringLiteral(SCRIVLET_TESTS_DIR "/wayland/mutterclipboard.py"),
+                                   QStringLiteral("own"), users},
+                                  {}, QProcess::SeparateChannels);
         QVERIFY(owner->waitForReadyRead(10000));
         for (const auto &[name, text] :
              {qMakePair(QStringLiteral("ascii"), Ascii),
@@ -157,6 +157,25 @@ private slots:
             QCOMPARE(clipboard(), users);
         }
         owner->closeWriteChannel();
+        editor->quit();
+    }
+
+    // GNOME runs a custom shortcut's command at the press: its modifiers are
+    // still down when the command comes, and the phrase must not take them
+    // on (Control+letters would be commands).
+    void modifiersOfTheShortcutLetGo()
+    {
+        QVERIFY(startSession(QStringLiteral("us")));
+        auto editor = startTarget(QStringLiteral("qt"));
+        QVERIFY(editor);
+        QProcess *control = m_mutter.startProcess(
+            QStringLiteral("/usr/bin/python3"),
+            {QStringLiteral(SCRIVLET_TESTS_DIR "/wayland/mutterclipboard.py"),
+             QStringLiteral("hold"), QStringLiteral("29"), QStringLiteral("200")},
+            {}, QProcess::SeparateChannels);
+        QVERIFY(control->waitForReadyRead(10000));
+        QCOMPARE(command({QStringLiteral("--type"), QStringLiteral("ascii")}), 0);
+        QVERIFY2(editor->waitForText(Ascii), qPrintable(editor->text()));
         editor->quit();
     }
 };

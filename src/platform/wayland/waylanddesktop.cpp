@@ -13,9 +13,9 @@
 #include "platform/x11/x11wait.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QFileInfo>
 
 // Last: Xlib's macros would spoil Qt's headers.
 #include "platform/x11/x11desktop.h"
@@ -500,8 +500,16 @@ int WaylandDesktop::sendNative(const QVector<KeyInput> &events)
     return accepted;
 }
 
+// GNOME runs a custom shortcut's command at the press, and tells no program
+// which keys are down; our keys go through the same keyboard state, where a
+// held Super or Control would turn them into commands. So a phrase waits,
+// from the settle that begins every insertion, the time a person holds a
+// shortcut.
 bool WaylandDesktop::isAnyKeyDown(bool modifiersToo)
 {
+    if (m_roads.compositor == WaylandRoads::Compositor::Mutter && modifiersToo &&
+        m_keysWait.isValid() && m_keysWait.elapsed() < GnomeKeysSettleMs)
+        return true;
     return m_x11->isAnyKeyDown(modifiersToo);
 }
 
@@ -533,6 +541,8 @@ bool WaylandDesktop::canTypeExactly(const QString &text)
 
 void WaylandDesktop::settle(WindowHandle target, int maxMs)
 {
+    if (m_roads.compositor == WaylandRoads::Compositor::Mutter && isNative(target))
+        m_keysWait.start();
     if (!isNative(target)) {
         m_x11->settle(target, maxMs);
         return;

@@ -13,6 +13,9 @@
 #include "platform/keyinput.h"
 #include "platform/wayland/waylandtargets.h"
 
+#include <QByteArray>
+#include <QElapsedTimer>
+
 #include <memory>
 #include <vector>
 
@@ -119,6 +122,10 @@ public:
     bool keepOutOfTaskBar(WindowHandle w) override;
     bool yieldTopmost(WindowHandle topmost, WindowHandle dialog, bool yield) override;
 
+    // On GNOME, how long the keys of the shortcut that ran our command may be
+    // held before a phrase goes in.
+    static constexpr int GnomeKeysSettleMs = 300;
+
     // How long a focus request waits for sway to report the focus there.
     static constexpr int FocusWaitMs = 250;
     // How long placing one of our windows waits for sway to manage it (a
@@ -150,6 +157,8 @@ private:
     bool m_nativeClipboard = false;
     // Chord keys of a paste to a native window: modifiers held so far.
     quint32 m_chordModifiers = 0;
+    // Since the last insertion's settle began (GNOME).
+    QElapsedTimer m_keysWait;
     // The keymap mutter's session was last told.
     QByteArray m_mutterKeymap;
     // A high surrogate whose low half comes in the next batch.
