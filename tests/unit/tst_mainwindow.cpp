@@ -574,6 +574,49 @@ private slots:
         else
             qputenv("WAYLAND_DISPLAY", saved);
     }
+
+    // GNOME: no shortcut of ours is registered (nothing is reported refused),
+    // Options shows the GNOME accelerators with their commands and offers to
+    // add them to GNOME's custom shortcuts and to remove them.
+    void gnomeRoadOffersCustomShortcuts()
+    {
+        const QByteArray saved = qgetenv("WAYLAND_DISPLAY");
+        qputenv("WAYLAND_DISPLAY", "wayland-0");
+        desktop->roads.waylandWindows = true;
+        desktop->roads.compositor = SessionRoads::Compositor::Mutter;
+        desktop->roads.keys = SessionRoads::Keys::RemoteDesktop;
+        desktop->roads.shortcuts = SessionRoads::Shortcuts::GnomeCustom;
+        desktop->roads.pasting = true;
+        desktop->roads.globalShortcuts = false;
+        store->phrases() << makePhrase(QStringLiteral("Greeting"), QStringLiteral("hi"), 0x2 | 0x1,
+                                       0x31);
+        build();
+        QVERIFY(desktop->registered.isEmpty());
+        const QString status = window->statusBar()->currentMessage();
+        QVERIFY2(status.contains(QLatin1String("GNOME custom shortcuts")), qPrintable(status));
+
+        QString lines;
+        bool buttons = false;
+        QTimer::singleShot(0, [&] {
+            auto *options = qobject_cast<SettingsDialog *>(QApplication::activeModalWidget());
+            if (options) {
+                lines = options->bindingLinesView()->toPlainText();
+                buttons = options->applyBindingsButton()->isVisible() &&
+                          options->removeBindingsButton()->isVisible();
+                options->reject();
+            }
+        });
+        window->openSettings();
+        QVERIFY(buttons);
+        const QStringList bound = lines.split(QLatin1Char('\n'));
+        QCOMPARE(bound.size(), 3); // picker, window, Greeting
+        QVERIFY2(bound[2].startsWith(QLatin1String("<Control><Alt>1  '")), qPrintable(bound[2]));
+        QVERIFY(bound[2].endsWith(QLatin1String("' '--type' 'Greeting'")));
+        if (saved.isEmpty())
+            qunsetenv("WAYLAND_DISPLAY");
+        else
+            qputenv("WAYLAND_DISPLAY", saved);
+    }
 #endif
 
     // A command that comes while a text goes out (the wait loops serve the
