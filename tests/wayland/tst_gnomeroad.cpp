@@ -5,10 +5,7 @@
 // clipboard back afterwards. GNOME's custom shortcuts, which stand in for
 // global ones there, are written and removed with gsettings.
 
-#include "wayland/headlesscompositor.h"
-#include "wayland/waylandsession.h"
-#include "wayland/waylandtarget.h"
-#include "x11/datafile.h"
+#include "wayland/compositortest.h"
 #include "x11/phrases.h"
 
 #include <QApplication>
@@ -26,92 +23,31 @@ const QString Lines = QStringLiteral("first line\nzweite Zeile é\n第三行");
 
 } // namespace
 
-class TestGnomeRoad final : public QObject
+class TestGnomeRoad final : public CompositorTest
 {
     Q_OBJECT
 
 private:
-    HeadlessCompositor m_mutter;
-    QString m_layouts;
-    QProcess *m_program = nullptr;
-    QByteArray m_trace;
-
-    int command(const QStringList &arguments)
+    QJsonArray phrases() const override
     {
-        QProcess p;
-        p.setProcessEnvironment(m_mutter.environment());
-        p.start(QStringLiteral(SCRIVLET_EXE), arguments);
-        if (!QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, 20000))
-            return -1;
-        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        return {ProgramDriver::phrase(QStringLiteral("ascii"), Ascii, 0, 0),
+                ProgramDriver::phrase(QStringLiteral("nonascii"), NonAscii, 0, 0),
+                ProgramDriver::phrase(QStringLiteral("cjk"), Phrases::distinctCjk(120), 0, 0),
+                ProgramDriver::phrase(QStringLiteral("lines"), Lines, 0, 0)};
     }
 
-    bool startSession(const QString &layouts)
+    bool startMutter(const QString &layouts)
     {
-        if (m_program && layouts == m_layouts)
-            return true;
-        stopProgram();
-        QString error;
         HeadlessCompositor::Options options;
         options.layouts = layouts;
-        if (!m_mutter.start(HeadlessCompositor::Kind::Mutter, options, &error)) {
-            qWarning("%s", qPrintable(error));
-            return false;
-        }
-        m_layouts = layouts;
-        const QJsonArray phrases = {
-            ProgramDriver::phrase(QStringLiteral("ascii"), Ascii, 0, 0),
-            ProgramDriver::phrase(QStringLiteral("nonascii"), NonAscii, 0, 0),
-            ProgramDriver::phrase(QStringLiteral("cjk"), Phrases::distinctCjk(120), 0, 0),
-            ProgramDriver::phrase(QStringLiteral("lines"), Lines, 0, 0)};
-        QDir().mkpath(ProgramDriver::dataFolder());
-        if (!ProgramDriver::writeDataFile(
-                ProgramDriver::dataFilePath(),
-                QJsonObject{{QStringLiteral("importedV3"), true},
-                            {QStringLiteral("language"), QStringLiteral("en")}},
-                phrases))
-            return false;
-        QProcessEnvironment trace;
-        trace.insert(QStringLiteral("SCRIVLET_TEST_TRACE"), QStringLiteral("1"));
-        m_trace.clear();
-        m_program =
-            m_mutter.startProcess(QStringLiteral(SCRIVLET_EXE), {QStringLiteral("--in-tray")},
-                                  trace, QProcess::SeparateChannels);
-        connect(m_program, &QProcess::readyReadStandardError, this,
-                [this] { m_trace += m_program->readAllStandardError(); });
-        return QTest::qWaitFor([&] { return command({QStringLiteral("--list")}) == 0; }, 15000);
-    }
-
-    void stopProgram()
-    {
-        if (m_program) {
-            m_program->terminate();
-            m_program->waitForFinished(5000);
-        }
-        m_program = nullptr;
-        m_mutter.stop();
+        return startSession(HeadlessCompositor::Kind::Mutter, options);
     }
 
     QString clipboard()
     {
-        return m_mutter.run(QStringLiteral("/usr/bin/python3"),
-                            {QStringLiteral(SCRIVLET_TESTS_DIR "/wayland/mutterclipboard.py"),
-                             QStringLiteral("read")});
-    }
-
-    std::unique_ptr<WaylandTarget> startTarget(const QString &kind)
-    {
-        QString program = WaylandSession::programPath(QStringLiteral("../x11/x11target"));
-        QStringList args;
-        if (kind == QLatin1String("gtk")) {
-            program = QStringLiteral("/usr/bin/python3"); // the one with GTK's bindings
-            args = QStringList{WaylandSession::programPath(QStringLiteral("../x11/gtktarget.py"))};
-        }
-        auto target = std::make_unique<WaylandTarget>(m_mutter.startProcess(program, args));
-        if (!target->waitReady())
-            return nullptr;
-        QTest::qWait(300); // a new window takes the focus
-        return target;
+        return m_compositor.run(QStringLiteral("/usr/bin/python3"),
+                                {QStringLiteral(SCRIVLET_TESTS_DIR "/wayland/mutterclipboard.py"),
+                                 QStringLiteral("read")});
     }
 
 private slots:
@@ -135,15 +71,15 @@ private slots:
     {
         QFETCH(QString, layouts);
         QFETCH(QString, target);
-        QVERIFY(startSession(layouts));
+        QVERIFY(startMutter(layouts));
         auto editor = startTarget(target);
         QVERIFY(editor);
         const QString users = QStringLiteral("the user's own ✓");
-        QProcess *owner =
-            m_mutter.startProcess(QStringLiteral("/usr/bin/python3"),
-                                  {QStringLiteral(SCRIVLET_TESTS_DIR "/wayland/mutterclipboard.py"),
-                                   QStringLiteral("own"), users},
-                                  {}, QProcess::SeparateChannels);
+        QProcess *owner = m_compositor.startProcess(
+            QStringLiteral("/usr/bin/python3"),
+            {QStringLiteral(SCRIVLET_TESTS_DIR "/wayland/mutterclipboard.py"),
+             QStringLiteral("own"), users},
+            {}, QProcess::SeparateChannels);
         QVERIFY(owner->waitForReadyRead(10000));
         for (const auto &[name, text] :
              {qMakePair(QStringLiteral("ascii"), Ascii),
@@ -165,10 +101,10 @@ private slots:
     // on (Control+letters would be commands).
     void modifiersOfTheShortcutLetGo()
     {
-        QVERIFY(startSession(QStringLiteral("us")));
+        QVERIFY(startMutter(QStringLiteral("us")));
         auto editor = startTarget(QStringLiteral("qt"));
         QVERIFY(editor);
-        QProcess *control = m_mutter.startProcess(
+        QProcess *control = m_compositor.startProcess(
             QStringLiteral("/usr/bin/python3"),
             {QStringLiteral(SCRIVLET_TESTS_DIR "/wayland/mutterclipboard.py"),
              QStringLiteral("hold"), QStringLiteral("29"), QStringLiteral("200")},

@@ -5,10 +5,7 @@
 // the keyboard puts its phrase in exactly once, with no modifier of its own
 // leaking into the text; a combination another program holds is reported.
 
-#include "wayland/headlesscompositor.h"
-#include "wayland/waylandsession.h"
-#include "wayland/waylandtarget.h"
-#include "x11/datafile.h"
+#include "wayland/compositortest.h"
 #include "x11/phrases.h"
 
 #include <QApplication>
@@ -34,54 +31,14 @@ constexpr int Key1 = 2;
 
 } // namespace
 
-class TestPlasmaRoad final : public QObject
+class TestPlasmaRoad final : public CompositorTest
 {
     Q_OBJECT
 
 private:
-    HeadlessCompositor m_kwin;
-    QString m_layouts;
-    QProcess *m_program = nullptr;
-    QByteArray m_trace;
-
-    int command(const QStringList &arguments)
+    QJsonArray phrases() const override
     {
-        QProcess p;
-        p.setProcessEnvironment(m_kwin.environment());
-        p.start(QStringLiteral(SCRIVLET_EXE), arguments);
-        if (!QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, 20000))
-            return -1;
-        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    }
-
-    QString clipboard() { return m_kwin.run(QStringLiteral("wl-paste"), {QStringLiteral("-n")}); }
-
-    bool setClipboard(const QString &text)
-    {
-        QProcess::startDetached(QStringLiteral("wl-copy"), {text});
-        return QTest::qWaitFor([&] { return clipboard() == text; }, 5000);
-    }
-
-    bool startSession(const QString &layouts, bool trustEveryone = true)
-    {
-        if (m_program && layouts == m_layouts)
-            return true;
-        stopProgram();
-        QString error;
-        HeadlessCompositor::Options options;
-        options.layouts = layouts;
-        options.trustEveryone = trustEveryone;
-        if (!m_kwin.start(HeadlessCompositor::Kind::KWin, options, &error)) {
-            qWarning("%s", qPrintable(error));
-            return false;
-        }
-        m_layouts = layouts;
-        return startProgram();
-    }
-
-    bool startProgram()
-    {
-        QJsonArray phrases = {
+        return {
             ProgramDriver::phrase(QStringLiteral("ascii"), Ascii, ModControl | ModAlt, '3'),
             ProgramDriver::phrase(QStringLiteral("nonascii"), NonAscii, ModControl | ModAlt, '4'),
             ProgramDriver::phrase(QStringLiteral("cjk"), Phrases::distinctCjk(120),
@@ -91,53 +48,64 @@ private:
                                   '1'),
             ProgramDriver::phrase(QStringLiteral("taken"), QStringLiteral("never"),
                                   ModControl | ModAlt, '2')};
-        QDir().mkpath(ProgramDriver::dataFolder());
-        if (!ProgramDriver::writeDataFile(
-                ProgramDriver::dataFilePath(),
-                QJsonObject{{QStringLiteral("importedV3"), true},
-                            {QStringLiteral("language"), QStringLiteral("en")}},
-                phrases))
+    }
+
+    bool startKWin(const QString &layouts)
+    {
+        HeadlessCompositor::Options options;
+        options.layouts = layouts;
+        return startSession(HeadlessCompositor::Kind::KWin, options);
+    }
+
+    // A fresh KWin with these options, without the program.
+    bool restartKWin(const HeadlessCompositor::Options &options)
+    {
+        stopProgram();
+        QString error;
+        if (!m_compositor.start(HeadlessCompositor::Kind::KWin, options, &error)) {
+            qWarning("%s", qPrintable(error));
             return false;
-        QProcessEnvironment trace;
-        trace.insert(QStringLiteral("SCRIVLET_TEST_TRACE"), QStringLiteral("1"));
-        m_trace.clear();
-        m_program = m_kwin.startProcess(QStringLiteral(SCRIVLET_EXE), {QStringLiteral("--in-tray")},
-                                        trace, QProcess::SeparateChannels);
-        connect(m_program, &QProcess::readyReadStandardError, this,
-                [this] { m_trace += m_program->readAllStandardError(); });
-        return QTest::qWaitFor([&] { return command({QStringLiteral("--list")}) == 0; }, 15000);
+        }
+        return true;
     }
 
-    void stopProgram()
+    QString clipboard()
     {
-        if (m_program) {
-            m_program->terminate();
-            m_program->waitForFinished(5000);
-        }
-        m_program = nullptr;
-        m_kwin.stop();
+        return m_compositor.run(QStringLiteral("wl-paste"), {QStringLiteral("-n")});
     }
 
-    std::unique_ptr<WaylandTarget> startTarget(const QString &kind)
+    bool setClipboard(const QString &text)
     {
-        QString program = WaylandSession::programPath(QStringLiteral("../x11/x11target"));
-        QStringList args;
-        if (kind == QLatin1String("gtk")) {
-            program = QStringLiteral("/usr/bin/python3"); // the one with GTK's bindings
-            args = QStringList{WaylandSession::programPath(QStringLiteral("../x11/gtktarget.py"))};
-        }
-        auto target = std::make_unique<WaylandTarget>(m_kwin.startProcess(program, args));
-        if (!target->waitReady())
-            return nullptr;
-        QTest::qWait(300); // a new window takes the focus
-        return target;
+        QProcess::startDetached(QStringLiteral("wl-copy"), {text});
+        return QTest::qWaitFor([&] { return clipboard() == text; }, 5000);
+    }
+
+    // Opens the picker, types "zweite" into its search and takes the match:
+    // the three lines.
+    bool pickLines()
+    {
+        QProcess picker;
+        picker.setProcessEnvironment(m_compositor.environment());
+        picker.start(QStringLiteral(SCRIVLET_EXE), {QStringLiteral("--picker")});
+        QTest::qWait(1500);
+        if (!press({{"key", 44},
+                    {"key", 17},
+                    {"key", 18},
+                    {"key", 23},
+                    {"key", 20},
+                    {"key", 18},
+                    {"wait", 300},
+                    {"key", 28}}))
+            return false;
+        return QTest::qWaitFor([&] { return picker.state() == QProcess::NotRunning; }, 10000) &&
+               picker.exitCode() == 0;
     }
 
     // The keys of the user's own keyboard, through KWin's fake input.
     bool press(const QList<QPair<QByteArray, int>> &keys)
     {
         QProcess keyboard;
-        keyboard.setProcessEnvironment(m_kwin.environment());
+        keyboard.setProcessEnvironment(m_compositor.environment());
         keyboard.start(WaylandSession::programPath(QStringLiteral("userkeyboard")),
                        {QStringLiteral("us")});
         if (!keyboard.waitForReadyRead(5000))
@@ -174,7 +142,7 @@ private slots:
     {
         QFETCH(QString, layouts);
         QFETCH(QString, target);
-        QVERIFY(startSession(layouts));
+        QVERIFY(startKWin(layouts));
         auto editor = startTarget(target);
         QVERIFY(editor);
         const QString users = QStringLiteral("the user's own ✓");
@@ -213,7 +181,7 @@ private slots:
         QFETCH(int, key);
         QFETCH(QString, text);
         QFETCH(int, holdMs);
-        QVERIFY(startSession(QStringLiteral("us")));
+        QVERIFY(startKWin(QStringLiteral("us")));
         auto editor = startTarget(QStringLiteral("qt"));
         QVERIFY(editor);
         // KWin's service has them once the program says so.
@@ -235,25 +203,11 @@ private slots:
     // back.
     void pickerTypesIntoTheWindowBelow()
     {
-        QVERIFY(startSession(QStringLiteral("us")));
+        QVERIFY(startKWin(QStringLiteral("us")));
         auto editor = startTarget(QStringLiteral("qt"));
         QVERIFY(editor);
-        QProcess picker;
-        picker.setProcessEnvironment(m_kwin.environment());
-        picker.start(QStringLiteral(SCRIVLET_EXE), {QStringLiteral("--picker")});
-        QTest::qWait(1500);
-        // "zweite", then Return: evdev codes of the US layout.
-        QVERIFY(press({{"key", 44},
-                       {"key", 17},
-                       {"key", 18},
-                       {"key", 23},
-                       {"key", 20},
-                       {"key", 18},
-                       {"wait", 300},
-                       {"key", 28}}));
+        QVERIFY(pickLines());
         QVERIFY2(editor->waitForText(Lines), qPrintable(editor->text()));
-        QVERIFY(QTest::qWaitFor([&] { return picker.state() == QProcess::NotRunning; }, 10000));
-        QCOMPARE(picker.exitCode(), 0);
         editor->quit();
     }
 
@@ -263,44 +217,26 @@ private slots:
     // types into the window it opened over.
     void withXWaylandToo()
     {
-        stopProgram();
-        QString error;
         HeadlessCompositor::Options options;
         options.withXWayland = true;
-        QVERIFY2(m_kwin.start(HeadlessCompositor::Kind::KWin, options, &error), qPrintable(error));
-        m_layouts.clear();
+        QVERIFY(restartKWin(options));
         QVERIFY(startProgram());
         for (const char *platform : {"wayland", "xcb"}) {
             QProcessEnvironment env;
             env.insert(QStringLiteral("QT_QPA_PLATFORM"), QString::fromLatin1(platform));
-            WaylandTarget editor(m_kwin.startProcess(
-                WaylandSession::programPath(QStringLiteral("../x11/x11target")), {}, env));
-            QVERIFY(editor.waitReady());
-            QTest::qWait(300);
+            auto editor = startTarget(QStringLiteral("qt"), env);
+            QVERIFY(editor);
             for (const auto &[name, text] : {qMakePair(QStringLiteral("ascii"), Ascii),
                                              qMakePair(QStringLiteral("nonascii"), NonAscii)}) {
-                editor.clear();
+                editor->clear();
                 QCOMPARE(command({QStringLiteral("--type"), name}), 0);
-                QVERIFY2(editor.waitForText(text),
-                         qPrintable(QLatin1String(platform) + QLatin1Char(' ') + editor.text()));
+                QVERIFY2(editor->waitForText(text),
+                         qPrintable(QLatin1String(platform) + QLatin1Char(' ') + editor->text()));
             }
-            editor.clear();
-            QProcess picker;
-            picker.setProcessEnvironment(m_kwin.environment());
-            picker.start(QStringLiteral(SCRIVLET_EXE), {QStringLiteral("--picker")});
-            QTest::qWait(1500);
-            // "zweite", then Return.
-            QVERIFY(press({{"key", 44},
-                           {"key", 17},
-                           {"key", 18},
-                           {"key", 23},
-                           {"key", 20},
-                           {"key", 18},
-                           {"wait", 300},
-                           {"key", 28}}));
-            QVERIFY2(editor.waitForText(Lines), qPrintable(editor.text()));
-            QVERIFY(QTest::qWaitFor([&] { return picker.state() == QProcess::NotRunning; }, 10000));
-            editor.quit();
+            editor->clear();
+            QVERIFY(pickLines());
+            QVERIFY2(editor->waitForText(Lines), qPrintable(editor->text()));
+            editor->quit();
         }
         stopProgram();
     }
@@ -310,15 +246,11 @@ private slots:
     void onlyTheEntrysProgramTypes()
     {
         for (const bool withEntry : {false, true}) {
-            stopProgram();
-            QString error;
             HeadlessCompositor::Options options;
             options.trustEveryone = false;
-            QVERIFY2(m_kwin.start(HeadlessCompositor::Kind::KWin, options, &error),
-                     qPrintable(error));
-            m_layouts.clear();
+            QVERIFY(restartKWin(options));
             if (withEntry) {
-                QFile entry(m_kwin.home() +
+                QFile entry(m_compositor.home() +
                             QStringLiteral("/.local/share/applications/scrivlet-test.desktop"));
                 QVERIFY(QDir().mkpath(QFileInfo(entry).path()));
                 QVERIFY(entry.open(QIODevice::WriteOnly));
@@ -349,13 +281,10 @@ private slots:
     // error: the program reads back what it got and says so.
     void takenCombinationReported()
     {
-        stopProgram();
-        QString error;
-        QVERIFY2(m_kwin.start(HeadlessCompositor::Kind::KWin, {}, &error), qPrintable(error));
-        m_layouts = QStringLiteral("us");
-        QProcess *other =
-            m_kwin.startProcess(WaylandSession::programPath(QStringLiteral("holdshortcut")),
-                                {QStringLiteral("Ctrl+Alt+2")}, {}, QProcess::SeparateChannels);
+        QVERIFY(restartKWin({}));
+        QProcess *other = m_compositor.startProcess(
+            WaylandSession::programPath(QStringLiteral("holdshortcut")),
+            {QStringLiteral("Ctrl+Alt+2")}, {}, QProcess::SeparateChannels);
         QVERIFY(other->waitForReadyRead(10000));
         QCOMPARE(other->readAll().trimmed(), QByteArray("READY"));
         QVERIFY(startProgram());
