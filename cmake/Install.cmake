@@ -60,11 +60,17 @@ file(MAKE_DIRECTORY ${data_out})
 install(TARGETS scrivlet RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # KWin offers typing and its window list only to a program whose absolute
 # path the Exec line of an installed entry names, with the protocols listed.
-set(SCRIVLET_INSTALLED_BINARY ${CMAKE_INSTALL_FULL_BINDIR}/scrivlet)
-configure_file(${linux_res}/com.vantok.Scrivlet.desktop.in
-               ${data_out}/com.vantok.Scrivlet.desktop @ONLY)
-install(FILES ${data_out}/com.vantok.Scrivlet.desktop
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The path is the one installed to, which `cmake --install --prefix` and the
+# packages decide only when they install: the entry is written then.
+install(CODE "
+    file(READ \"${linux_res}/com.vantok.Scrivlet.desktop.in\" entry)
+    string(REPLACE \"@SCRIVLET_INSTALLED_BINARY@\"
+           \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/scrivlet\" entry \"\${entry}\")
+    file(WRITE \"${data_out}/applications/com.vantok.Scrivlet.desktop\" \"\${entry}\")
+    file(INSTALL DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications\"
+         TYPE FILE PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ
+         FILES \"${data_out}/applications/com.vantok.Scrivlet.desktop\")
+")
 install(FILES ${linux_res}/com.vantok.Scrivlet.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 

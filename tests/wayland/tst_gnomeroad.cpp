@@ -96,6 +96,40 @@ private slots:
         editor->quit();
     }
 
+    // The session closes when unused (GNOME Shell shows its remote access
+    // indicator while one is open): the user's clipboard stays, and the
+    // next phrase opens a new one.
+    void idleSessionCloses()
+    {
+        QVERIFY(startMutter(QStringLiteral("us")));
+        auto editor = startTarget(QStringLiteral("qt"));
+        QVERIFY(editor);
+        const QString users = QStringLiteral("kept ✓");
+        QProcess *owner = m_compositor.startProcess(
+            QStringLiteral("/usr/bin/python3"),
+            {QStringLiteral(SCRIVLET_TESTS_DIR "/wayland/mutterclipboard.py"),
+             QStringLiteral("own"), users},
+            {}, QProcess::SeparateChannels);
+        QVERIFY(owner->waitForReadyRead(10000));
+        QCOMPARE(command({QStringLiteral("--type"), QStringLiteral("nonascii")}), 0);
+        QVERIFY2(editor->waitForText(NonAscii), qPrintable(editor->text()));
+        owner->closeWriteChannel(); // the user's program is gone too
+        QTest::qWait(6500);
+        // No session left open.
+        const QString sessions = m_compositor.run(
+            QStringLiteral("gdbus"),
+            {QStringLiteral("introspect"), QStringLiteral("--session"), QStringLiteral("--dest"),
+             QStringLiteral("org.gnome.Mutter.RemoteDesktop"), QStringLiteral("--object-path"),
+             QStringLiteral("/org/gnome/Mutter/RemoteDesktop/Session")});
+        QVERIFY2(!sessions.contains(QLatin1String("node u")), qPrintable(sessions));
+        QCOMPARE(clipboard(), users);
+        editor->clear();
+        QCOMPARE(command({QStringLiteral("--type"), QStringLiteral("lines")}), 0);
+        QVERIFY2(editor->waitForText(Lines), qPrintable(editor->text()));
+        QCOMPARE(clipboard(), users);
+        editor->quit();
+    }
+
     // GNOME runs a custom shortcut's command at the press: its modifiers are
     // still down when the command comes, and the phrase must not take them
     // on (Control+letters would be commands).

@@ -129,6 +129,9 @@ MutterRemoteDesktop::MutterRemoteDesktop(QObject *parent)
         new QDBusServiceWatcher(Service, m_bus, QDBusServiceWatcher::WatchForUnregistration, this);
     connect(m_watcher, &QDBusServiceWatcher::serviceUnregistered, this,
             &MutterRemoteDesktop::onServiceGone);
+    m_idle = new QTimer(this);
+    m_idle->setSingleShot(true);
+    connect(m_idle, &QTimer::timeout, this, &MutterRemoteDesktop::onIdle);
 }
 
 MutterRemoteDesktop::~MutterRemoteDesktop()
@@ -198,6 +201,7 @@ bool MutterRemoteDesktop::call(const QString &method, const QVariantList &argume
 
 bool MutterRemoteDesktop::ensureSession()
 {
+    m_idle->start(IdleCloseMs);
     if (!m_session.isEmpty())
         return true;
     if (!m_bus.isConnected()) {
@@ -285,6 +289,21 @@ void MutterRemoteDesktop::dropSession()
 void MutterRemoteDesktop::onClosed()
 {
     m_error = QStringLiteral("mutter closed the remote desktop session");
+    dropSession();
+}
+
+// What the user's clipboard holds survives: mutter keeps a copy of every
+// clipboard but a paste of ours, and offers it once the session is gone.
+void MutterRemoteDesktop::onIdle()
+{
+    if (m_session.isEmpty())
+        return;
+    // Still serving, or our paste still on the clipboard: later.
+    if (m_activeTransfers > 0 || (m_ownerIsUs && m_offerWatched)) {
+        m_idle->start(IdleCloseMs);
+        return;
+    }
+    call(QStringLiteral("Stop"), {});
     dropSession();
 }
 

@@ -29,6 +29,7 @@
 class QDBusMessage;
 class QDBusServiceWatcher;
 class QSocketNotifier;
+class QTimer;
 
 class MutterRemoteDesktop final : public QObject, public NativeKeyboard, public NativeClipboard
 {
@@ -49,8 +50,11 @@ public:
     void setLayout(int layout) { m_layout = layout; }
 
     // Makes the session if there is none (the compositor's seat has a
-    // keyboard from then on); false when mutter refused it.
+    // keyboard from then on); false when mutter refused it. A session unused
+    // for IdleCloseMs is closed: GNOME Shell shows a remote access indicator
+    // while one is open, which must not stay on for the program's life.
     bool ensureSession();
+    static constexpr int IdleCloseMs = 5000;
 
     // What went wrong last, for the log.
     QString errorString() const { return m_error; }
@@ -81,6 +85,7 @@ private Q_SLOTS:
     void onOwnerChanged(const QVariantMap &options);
     void onTransfer(const QString &mimeType, uint serial);
     void onServiceGone();
+    void onIdle();
 
 private:
     struct Transfer
@@ -106,6 +111,7 @@ private:
 
     QDBusConnection m_bus;
     QDBusServiceWatcher *m_watcher = nullptr;
+    QTimer *m_idle = nullptr;
     QString m_session; // object path; empty when there is none
     QString m_error;
     QString m_errorName; // D-Bus error of the last failed call()
