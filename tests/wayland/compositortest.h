@@ -72,7 +72,9 @@ protected:
                                       trace, QProcess::SeparateChannels);
         connect(m_program, &QProcess::readyReadStandardError, this,
                 [this] { m_trace += m_program->readAllStandardError(); });
-        return QTest::qWaitFor([&] { return command({QStringLiteral("--list")}) == 0; }, 15000);
+        // Ready once the running copy answers ("--list" would read the data
+        // file itself while none runs).
+        return QTest::qWaitFor([&] { return command({QStringLiteral("--resume")}) == 0; }, 15000);
     }
 
     // Ends the program and the compositor.
