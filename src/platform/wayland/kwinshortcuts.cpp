@@ -3,25 +3,37 @@
 #include "hotkeys/hotkey.h"
 #include "hotkeys/keymap.h"
 
-#include <KGlobalAccel>
-
-#include <QAction>
-#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
-#include <QKeySequence>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusReply>
 #include <QTimer>
 
 namespace {
 
-const char Service[] = "org.kde.kglobalaccel";
+// KWin's shortcut service, spoken to directly: its client library would cost
+// every start of the program its load time and memory, on every desktop.
+const QString Service = QStringLiteral("org.kde.kglobalaccel");
+const QString ServicePath = QStringLiteral("/kglobalaccel");
+const QString ServiceInterface = QStringLiteral("org.kde.KGlobalAccel");
+const QString ComponentInterface = QStringLiteral("org.kde.kglobalaccel.Component");
+const QString Component = QStringLiteral("zem-scrivlet");
+const QString ComponentName = QStringLiteral("Zem Scrivlet");
+const QString ActionPrefix = QStringLiteral("shortcut-");
+// setShortcut's flags: the shortcut is the one in use, as given (not one
+// the service kept from before).
+constexpr uint SetPresent = 2;
+constexpr uint NoAutoloading = 4;
+constexpr int CallTimeoutMs = 2000;
 
-QKeySequence sequenceOf(int mods, int vk)
+// A key combination as the service stores it (Qt's key and modifiers).
+int keyOf(int mods, int vk)
 {
     bool keypad = false;
     const int key = KeyMap::qtKeyFromVirtualKey(vk, &keypad);
     if (!key)
-        return QKeySequence();
+        return 0;
     int combination = key;
     if (mods & Hotkey::ModControl)
         combination |= Qt::ControlModifier;
@@ -33,7 +45,27 @@ QKeySequence sequenceOf(int mods, int vk)
         combination |= Qt::MetaModifier;
     if (keypad)
         combination |= Qt::KeypadModifier;
-    return QKeySequence(combination);
+    return combination;
+}
+
+QStringList actionId(int id)
+{
+    // Component, action, and their names as Plasma's settings show them.
+    return {Component, ActionPrefix + QString::number(id), ComponentName,
+            KWinShortcuts::tr("Shortcut %1").arg(id)};
+}
+
+QDBusMessage serviceCall(const QString &method, const QVariantList &arguments)
+{
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(Service, ServicePath, ServiceInterface, method);
+    call.setArguments(arguments);
+    return QDBusConnection::sessionBus().call(call, QDBus::Block, CallTimeoutMs);
+}
+
+bool succeeded(const QDBusMessage &reply)
+{
+    return reply.type() == QDBusMessage::ReplyMessage;
 }
 
 } // namespace
@@ -41,7 +73,7 @@ QKeySequence sequenceOf(int mods, int vk)
 std::shared_ptr<KWinShortcuts> KWinShortcuts::create()
 {
     QDBusConnectionInterface *bus = QDBusConnection::sessionBus().interface();
-    if (!bus || !bus->isServiceRegistered(QString::fromLatin1(Service)))
+    if (!bus || !bus->isServiceRegistered(Service))
         return nullptr;
     return std::shared_ptr<KWinShortcuts>(new KWinShortcuts);
 }
@@ -50,25 +82,26 @@ KWinShortcuts::KWinShortcuts() : m_releaseWait(new QTimer(this))
 {
     // Registrations outlive the program in the service's settings; those of
     // an earlier run would hold their combinations for nothing.
-    KGlobalAccel::cleanComponent(QCoreApplication::applicationName());
+    const QDBusReply<QDBusObjectPath> component =
+        serviceCall(QStringLiteral("getComponent"), {Component});
+    if (component.isValid()) {
+        QDBusMessage cleanUp = QDBusMessage::createMethodCall(
+            Service, component.value().path(), ComponentInterface, QStringLiteral("cleanUp"));
+        QDBusConnection::sessionBus().call(cleanUp, QDBus::Block, CallTimeoutMs);
+    }
     m_releaseWait->setSingleShot(true);
     connect(m_releaseWait, &QTimer::timeout, this, [this] {
         const int id = m_waiting;
         m_waiting = 0;
         fire(id);
     });
-    connect(KGlobalAccel::self(), &KGlobalAccel::globalShortcutActiveChanged, this,
-            [this](QAction *action, bool active) {
-                if (!active)
-                    released(m_actions.key(action, 0));
-            });
 }
 
 KWinShortcuts::~KWinShortcuts()
 {
     // Gone with the program: no other program is kept from them meanwhile.
-    for (QAction *action : qAsConst(m_actions))
-        KGlobalAccel::self()->removeAllShortcuts(action);
+    for (auto it = m_keys.constBegin(); it != m_keys.constEnd(); ++it)
+        serviceCall(QStringLiteral("unRegister"), {actionId(it.key())});
 }
 
 void KWinShortcuts::setPressHandler(std::function<void(int)> onPress)
@@ -76,25 +109,43 @@ void KWinShortcuts::setPressHandler(std::function<void(int)> onPress)
     m_onPress = std::move(onPress);
 }
 
+bool KWinShortcuts::watchComponent()
+{
+    if (m_watching)
+        return true;
+    const QDBusReply<QDBusObjectPath> component =
+        serviceCall(QStringLiteral("getComponent"), {Component});
+    if (!component.isValid())
+        return false;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    m_watching = bus.connect(Service, component.value().path(), ComponentInterface,
+                             QStringLiteral("globalShortcutPressed"), this,
+                             SLOT(onPressed(QString, QString, qlonglong))) &&
+                 bus.connect(Service, component.value().path(), ComponentInterface,
+                             QStringLiteral("globalShortcutReleased"), this,
+                             SLOT(onReleased(QString, QString, qlonglong)));
+    return m_watching;
+}
+
 bool KWinShortcuts::registerShortcut(WindowHandle owner, int id, int mods, int vk)
 {
     Q_UNUSED(owner)
-    const QKeySequence sequence = sequenceOf(mods, vk);
-    if (sequence.isEmpty() || m_actions.contains(id))
+    const int key = keyOf(mods, vk);
+    if (!key || m_keys.contains(id))
         return false;
-    auto *action = new QAction(this);
-    action->setObjectName(QStringLiteral("shortcut-%1").arg(id));
-    action->setProperty("componentDisplayName", QStringLiteral("Zem Scrivlet"));
-    KGlobalAccel::self()->setShortcut(action, {sequence}, KGlobalAccel::NoAutoloading);
-    // The service answers true even when another program holds the
-    // combination: what it assigned says.
-    if (!KGlobalAccel::self()->shortcut(action).contains(sequence)) {
-        KGlobalAccel::self()->removeAllShortcuts(action);
-        delete action;
+    const QStringList action = actionId(id);
+    if (!succeeded(serviceCall(QStringLiteral("doRegister"), {action})))
+        return false;
+    // The service answers with what it assigned, which is nothing when
+    // another program holds the combination: no error says so.
+    const QDBusReply<QList<int>> assigned =
+        serviceCall(QStringLiteral("setShortcut"),
+                    {action, QVariant::fromValue(QList<int>{key}), SetPresent | NoAutoloading});
+    if (!assigned.isValid() || !assigned.value().contains(key) || !watchComponent()) {
+        serviceCall(QStringLiteral("unRegister"), {action});
         return false;
     }
-    connect(action, &QAction::triggered, this, [this, id] { pressed(id); });
-    m_actions.insert(id, action);
+    m_keys.insert(id, key);
     m_modifiers.insert(id, mods);
     return true;
 }
@@ -102,30 +153,38 @@ bool KWinShortcuts::registerShortcut(WindowHandle owner, int id, int mods, int v
 bool KWinShortcuts::unregisterShortcut(WindowHandle owner, int id)
 {
     Q_UNUSED(owner)
-    QAction *action = m_actions.take(id);
-    m_modifiers.remove(id);
-    if (!action)
+    if (!m_keys.remove(id))
         return false;
-    KGlobalAccel::self()->removeAllShortcuts(action);
-    delete action;
+    m_modifiers.remove(id);
     if (m_waiting == id) {
         m_waiting = 0;
         m_releaseWait->stop();
     }
-    return true;
+    return succeeded(serviceCall(QStringLiteral("unRegister"), {actionId(id)}));
 }
 
-void KWinShortcuts::pressed(int id)
+int KWinShortcuts::idOf(const QString &component, const QString &action) const
 {
+    if (component != Component || !action.startsWith(ActionPrefix))
+        return 0;
+    bool ok = false;
+    const int id = action.mid(ActionPrefix.size()).toInt(&ok);
+    return ok && m_keys.contains(id) ? id : 0;
+}
+
+void KWinShortcuts::onPressed(const QString &component, const QString &action, qlonglong)
+{
+    const int id = idOf(component, action);
     // A second press before the first was let go is a repeat.
-    if (m_waiting)
+    if (!id || m_waiting)
         return;
     m_waiting = id;
     m_releaseWait->start(ReleaseWaitMs);
 }
 
-void KWinShortcuts::released(int id)
+void KWinShortcuts::onReleased(const QString &component, const QString &action, qlonglong)
 {
+    const int id = idOf(component, action);
     if (!id || id != m_waiting)
         return;
     if (m_letGo)
@@ -135,6 +194,6 @@ void KWinShortcuts::released(int id)
 
 void KWinShortcuts::fire(int id)
 {
-    if (id && m_onPress && m_actions.contains(id))
+    if (id && m_onPress && m_keys.contains(id))
         m_onPress(id);
 }

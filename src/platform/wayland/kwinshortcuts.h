@@ -1,7 +1,7 @@
 #pragma once
 
-// The program's shortcuts on Plasma: KWin's shortcut service (KGlobalAccel)
-// holds them for us and fires them whichever window is in front. The service
+// The program's shortcuts on Plasma: KWin's shortcut service (KGlobalAccel,
+// over D-Bus) holds them for us and fires them whichever window is in front. The service
 // takes a combination another program holds without an error, leaving ours
 // empty: the shortcut assigned is read back after every registration, and an
 // empty one is a refusal. The keys typed for a phrase go through the user's
@@ -20,7 +20,6 @@
 #include <functional>
 #include <memory>
 
-class QAction;
 class QTimer;
 
 class KWinShortcuts final : public QObject, public ShortcutService
@@ -46,14 +45,21 @@ public:
     // Lets the modifiers (MOD_* bits) of a shortcut go before its phrase.
     void setModifierRelease(std::function<void(int mods)> letGo) { m_letGo = std::move(letGo); }
 
+private Q_SLOTS:
+    void onPressed(const QString &component, const QString &action, qlonglong timestamp);
+    void onReleased(const QString &component, const QString &action, qlonglong timestamp);
+
 private:
     KWinShortcuts();
-    void pressed(int id);
-    void released(int id);
+    // Listens to our component's presses, once it exists.
+    bool watchComponent();
+    // Our registration id of an action; 0 for anything else.
+    int idOf(const QString &component, const QString &action) const;
     void fire(int id);
 
-    QHash<int, QAction *> m_actions;
+    QHash<int, int> m_keys; // id -> the key combination held
     QHash<int, int> m_modifiers;
+    bool m_watching = false;
     std::function<void(int)> m_letGo;
     std::function<void(int)> m_onPress;
     // The press waiting for its keys to go up, and its time limit.
