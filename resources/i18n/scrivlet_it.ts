@@ -174,6 +174,13 @@
     </message>
 </context>
 <context>
+    <name>KWinShortcuts</name>
+    <message>
+        <source>Shortcut %1</source>
+        <translation>Scorciatoia %1</translation>
+    </message>
+</context>
+<context>
     <name>MainTitleBar</name>
     <message>
         <source>Restore</source>
