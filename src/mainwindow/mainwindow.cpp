@@ -206,7 +206,7 @@ QString MainWindow::desktopNote(bool inOptions) const
                                  "custom shortcuts.")
                             : tr("GNOME lets no program hold shortcuts: Options adds them as "
                                  "GNOME custom shortcuts."));
-    else if (!roads.globalShortcuts)
+    else if (!roads.globalShortcuts())
         parts << (inOptions ? tr("No global shortcuts on this desktop: bind the commands below.")
                             : tr("No global shortcuts on this desktop: bind the commands that "
                                  "Options lists to keys of the desktop."));
@@ -230,7 +230,7 @@ QVector<DesktopBindings::Command> MainWindow::shortcutCommands() const
 
 QString MainWindow::bindingLines() const
 {
-    if (!desktop || desktop->sessionRoads().globalShortcuts)
+    if (!desktop || desktop->sessionRoads().globalShortcuts())
         return QString();
     const QVector<DesktopBindings::Command> commands = shortcutCommands();
     const QString program = QCoreApplication::applicationFilePath();

@@ -123,7 +123,11 @@ struct SessionRoads
     bool pasting = false;     // and pasted into through the clipboard
     bool windowsKnown = true; // the compositor says which window is in front
     Shortcuts shortcuts = Shortcuts::Native;
-    bool globalShortcuts = true; // shortcuts fire in every program's window
+    // Whether the shortcuts fire in every program's window.
+    bool globalShortcuts() const
+    {
+        return shortcuts == Shortcuts::Native || shortcuts == Shortcuts::KGlobalAccel;
+    }
 };
 
 // Who is in front, and bringing a window back there.

@@ -514,7 +514,6 @@ private slots:
         desktop->roads.keys = SessionRoads::Keys::VirtualKeyboard;
         desktop->roads.shortcuts = SessionRoads::Shortcuts::CompositorBindings;
         desktop->roads.pasting = true;
-        desktop->roads.globalShortcuts = false;
         const int ctrlAlt = 0x2 | 0x1;
         store->phrases() << makePhrase(QStringLiteral("Greeting"), QStringLiteral("hi"), ctrlAlt,
                                        0x31)
@@ -587,7 +586,6 @@ private slots:
         desktop->roads.keys = SessionRoads::Keys::RemoteDesktop;
         desktop->roads.shortcuts = SessionRoads::Shortcuts::GnomeCustom;
         desktop->roads.pasting = true;
-        desktop->roads.globalShortcuts = false;
         store->phrases() << makePhrase(QStringLiteral("Greeting"), QStringLiteral("hi"), 0x2 | 0x1,
                                        0x31);
         build();

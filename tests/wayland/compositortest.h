@@ -8,6 +8,7 @@
 #include "wayland/waylandsession.h"
 #include "wayland/waylandtarget.h"
 #include "x11/datafile.h"
+#include "x11/phrases.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -18,9 +19,37 @@
 
 #include <memory>
 
+// The texts every road must put in exactly, by the names of their phrases.
+namespace RoadTexts {
+const QString Ascii = QStringLiteral("The quick brown fox: 42 + 7 = 49 [ok] {yes} ~/path\\x");
+const QString NonAscii = QStringLiteral("Grüße, señor — ça va? Ærøskøbing ½ © Привет");
+const QString Lines = QStringLiteral("first line\nzweite Zeile é\n第三行");
+
+inline QVector<QPair<QString, QString>> named()
+{
+    return {{QStringLiteral("ascii"), Ascii},
+            {QStringLiteral("nonascii"), NonAscii},
+            {QStringLiteral("cjk"), Phrases::distinctCjk(120)},
+            {QStringLiteral("lines"), Lines}};
+}
+} // namespace RoadTexts
+
 class CompositorTest : public QObject
 {
 protected:
+    // Rows of a test's data: a US, German and Russian layout, each with a
+    // native Qt and a native GTK window.
+    static void layoutAndTargetRows()
+    {
+        QTest::addColumn<QString>("layouts");
+        QTest::addColumn<QString>("target");
+        for (const char *layouts : {"us", "de", "ru"}) {
+            for (const char *target : {"qt", "gtk"})
+                QTest::addRow("%s %s", layouts, target)
+                    << QString::fromLatin1(layouts) << QString::fromLatin1(target);
+        }
+    }
+
     HeadlessCompositor m_compositor;
     QString m_layouts;
     QProcess *m_program = nullptr;

@@ -17,9 +17,9 @@
 
 namespace {
 
-const QString Ascii = QStringLiteral("The quick brown fox: 42 + 7 = 49 [ok] {yes} ~/path\\x");
-const QString NonAscii = QStringLiteral("Grüße, señor — ça va? Ærøskøbing ½ © Привет");
-const QString Lines = QStringLiteral("first line\nzweite Zeile é\n第三行");
+using RoadTexts::Ascii;
+using RoadTexts::Lines;
+using RoadTexts::NonAscii;
 const QString ShortcutText = QStringLiteral("Typed by a shortcut: abc XYZ 123");
 
 constexpr int ModAlt = 0x1;
@@ -125,16 +125,7 @@ private:
 private slots:
     void cleanupTestCase() { stopProgram(); }
 
-    void phrasesArriveExactly_data()
-    {
-        QTest::addColumn<QString>("layouts");
-        QTest::addColumn<QString>("target");
-        for (const char *layouts : {"us", "de", "ru"}) {
-            for (const char *target : {"qt", "gtk"})
-                QTest::addRow("%s %s", layouts, target)
-                    << QString::fromLatin1(layouts) << QString::fromLatin1(target);
-        }
-    }
+    void phrasesArriveExactly_data() { layoutAndTargetRows(); }
 
     // What the layout has is typed, the rest pasted: either way the text
     // arrives exactly and the user's clipboard is back afterwards.
@@ -147,11 +138,7 @@ private slots:
         QVERIFY(editor);
         const QString users = QStringLiteral("the user's own ✓");
         QVERIFY(setClipboard(users));
-        for (const auto &[name, text] :
-             {qMakePair(QStringLiteral("ascii"), Ascii),
-              qMakePair(QStringLiteral("nonascii"), NonAscii),
-              qMakePair(QStringLiteral("cjk"), Phrases::distinctCjk(120)),
-              qMakePair(QStringLiteral("lines"), Lines)}) {
+        for (const auto &[name, text] : RoadTexts::named()) {
             editor->clear();
             QCOMPARE(command({QStringLiteral("--type"), name}), 0);
             QVERIFY2(editor->waitForText(text),

@@ -140,12 +140,11 @@ bool FakeInputKeyboard::prepare(const QString &text)
     return true;
 }
 
-bool FakeInputKeyboard::key(quint32 evdev, bool down)
+void FakeInputKeyboard::key(quint32 evdev, bool down)
 {
     org_kde_kwin_fake_input_keyboard_key(m_connection->fakeInput(), evdev,
                                          down ? WL_KEYBOARD_KEY_STATE_PRESSED
                                               : WL_KEYBOARD_KEY_STATE_RELEASED);
-    return true;
 }
 
 bool FakeInputKeyboard::type(const QVector<char32_t> &characters)

@@ -52,7 +52,8 @@ public:
 private:
     // The layout and the states the keys may be read in now.
     bool refresh(QVector<LockState> *states);
-    bool key(quint32 evdev, bool down);
+    // Queued; a failure shows in the connection at the next roundtrip.
+    void key(quint32 evdev, bool down);
 
     WaylandConnection *m_connection;
     GroupQuery m_group;

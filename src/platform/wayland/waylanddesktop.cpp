@@ -73,7 +73,10 @@ std::unique_ptr<Desktop> WaylandDesktop::create(std::unique_ptr<X11Desktop> x11,
     offer.virtualKeyboard = connection->virtualKeyboardManager() != nullptr;
     offer.wlrootsWindows = wlrootsTargets != nullptr;
     offer.kwin = isKWin(connection);
-    offer.mutterRemoteDesktop = !offer.kwin && MutterRemoteDesktop::available();
+    // A question on the session bus, asked only where no road before it
+    // serves.
+    offer.mutterRemoteDesktop =
+        Session::chooseRoad(offer) == Session::Road::X11Only && MutterRemoteDesktop::available();
 
     WaylandRoads roads;
     switch (Session::chooseRoad(offer)) {
@@ -131,8 +134,7 @@ bool WaylandDesktop::isKWin(WaylandConnection *connection)
 
 WaylandDesktop::WaylandDesktop(std::unique_ptr<X11Desktop> x11,
                                std::unique_ptr<WaylandConnection> wayland, WaylandRoads roads)
-    : m_x11(std::move(x11)), m_wayland(std::move(wayland)), m_roads(std::move(roads)),
-      m_keyboard(m_roads.keyboard), m_clipboard(m_roads.clipboard)
+    : m_x11(std::move(x11)), m_wayland(std::move(wayland)), m_roads(std::move(roads))
 {
     // A target that closes its end of a clipboard transfer early must not
     // end the program: the write fails instead.
@@ -145,7 +147,7 @@ SessionRoads WaylandDesktop::sessionRoads()
 {
     SessionRoads roads;
     roads.waylandWindows = true;
-    roads.pasting = m_clipboard && m_clipboard->isValid();
+    roads.pasting = m_roads.clipboard && m_roads.clipboard->isValid();
     roads.windowsKnown = m_roads.targets != nullptr;
     switch (m_roads.compositor) {
     case WaylandRoads::Compositor::Wlroots:
@@ -167,9 +169,8 @@ SessionRoads WaylandDesktop::sessionRoads()
         roads.shortcuts = SessionRoads::Shortcuts::GnomeCustom;
         break;
     }
-    if (!m_keyboard || !m_keyboard->isValid())
+    if (!m_roads.keyboard || !m_roads.keyboard->isValid())
         roads.keys = SessionRoads::Keys::Unavailable;
-    roads.globalShortcuts = roads.shortcuts == SessionRoads::Shortcuts::KGlobalAccel;
     return roads;
 }
 
@@ -422,7 +423,7 @@ int WaylandDesktop::pressKey(EditKey key, int times)
     const NativeKeyboard::Key which =
         key == EditKey::Left ? NativeKeyboard::Key::Left : NativeKeyboard::Key::BackSpace;
     for (int i = 0; i < times; ++i) {
-        if (!m_keyboard->chord(0, which))
+        if (!m_roads.keyboard->chord(0, which))
             return i;
     }
     return times;
@@ -433,14 +434,14 @@ int WaylandDesktop::pressKey(EditKey key, int times)
 // Insert.
 int WaylandDesktop::sendNative(const QVector<KeyInput> &events)
 {
-    if (!m_keyboard)
+    if (!m_roads.keyboard)
         return 0;
     QVector<char32_t> characters;
     int accepted = 0;
     const auto flush = [&] {
         if (characters.isEmpty())
             return true;
-        const bool sent = m_keyboard->type(characters);
+        const bool sent = m_roads.keyboard->type(characters);
         characters.clear();
         return sent;
     };
@@ -484,9 +485,9 @@ int WaylandDesktop::sendNative(const QVector<KeyInput> &events)
         case VkV:
         case VkInsert:
             if (!up)
-                sent = m_keyboard->chord(m_chordModifiers, event.vk == VkV
-                                                               ? NativeKeyboard::Key::PasteV
-                                                               : NativeKeyboard::Key::Insert);
+                sent = m_roads.keyboard->chord(m_chordModifiers, event.vk == VkV
+                                                                     ? NativeKeyboard::Key::PasteV
+                                                                     : NativeKeyboard::Key::Insert);
             break;
         default:
             sent = false;
@@ -536,7 +537,7 @@ bool WaylandDesktop::canTypeExactly(const QString &text)
             m_mutterKeymap = keymap;
         }
     }
-    return m_keyboard && m_keyboard->isValid() && m_keyboard->prepare(text);
+    return m_roads.keyboard && m_roads.keyboard->isValid() && m_roads.keyboard->prepare(text);
 }
 
 void WaylandDesktop::settle(WindowHandle target, int maxMs)
@@ -557,15 +558,15 @@ void WaylandDesktop::settle(WindowHandle target, int maxMs)
 
 std::unique_ptr<ClipboardBackup> WaylandDesktop::backupClipboard(bool primary)
 {
-    m_nativeClipboard = m_clipboard && m_clipboard->isValid() && nativeInFront();
+    m_nativeClipboard = m_roads.clipboard && m_roads.clipboard->isValid() && nativeInFront();
     if (!m_nativeClipboard)
         return m_x11->backupClipboard(primary);
     auto backup = std::make_unique<WaylandClipboardBackup>();
-    backup->withPrimary = primary && m_clipboard->hasPrimary();
-    if (!m_clipboard->read(NativeClipboard::Selection::Clipboard, &backup->clipboard))
+    backup->withPrimary = primary && m_roads.clipboard->hasPrimary();
+    if (!m_roads.clipboard->read(NativeClipboard::Selection::Clipboard, &backup->clipboard))
         return nullptr;
     if (backup->withPrimary &&
-        !m_clipboard->read(NativeClipboard::Selection::Primary, &backup->primary))
+        !m_roads.clipboard->read(NativeClipboard::Selection::Primary, &backup->primary))
         return nullptr;
     return backup;
 }
@@ -575,25 +576,25 @@ ClipboardRestore WaylandDesktop::restoreClipboard(const ClipboardBackup &backup)
     const auto *own = dynamic_cast<const WaylandClipboardBackup *>(&backup);
     if (!own)
         return m_x11->restoreClipboard(backup);
-    bool ok = m_clipboard->put(NativeClipboard::Selection::Clipboard, own->clipboard);
+    bool ok = m_roads.clipboard->put(NativeClipboard::Selection::Clipboard, own->clipboard);
     if (own->withPrimary)
-        ok = m_clipboard->put(NativeClipboard::Selection::Primary, own->primary) && ok;
+        ok = m_roads.clipboard->put(NativeClipboard::Selection::Primary, own->primary) && ok;
     return ok ? ClipboardRestore::Restored : ClipboardRestore::Failed;
 }
 
 ClipboardPut WaylandDesktop::putText(const QString &text, ClipboardOffer offer)
 {
     if (offer == ClipboardOffer::ForUser)
-        m_nativeClipboard = m_clipboard && m_clipboard->isValid() && nativeInFront();
+        m_nativeClipboard = m_roads.clipboard && m_roads.clipboard->isValid() && nativeInFront();
     if (!m_nativeClipboard)
         return m_x11->putText(text, offer);
     // Wayland programs, like X ones, break lines with LF.
     const QByteArray utf8 = TextConvert::toLineFeeds(text).toUtf8();
     const bool watched = offer != ClipboardOffer::ForUser;
-    if (!m_clipboard->offerText(NativeClipboard::Selection::Clipboard, utf8, watched))
+    if (!m_roads.clipboard->offerText(NativeClipboard::Selection::Clipboard, utf8, watched))
         return ClipboardPut::Failed;
-    if (offer == ClipboardOffer::ForPasteWithPrimary && m_clipboard->hasPrimary() &&
-        !m_clipboard->offerText(NativeClipboard::Selection::Primary, utf8, watched))
+    if (offer == ClipboardOffer::ForPasteWithPrimary && m_roads.clipboard->hasPrimary() &&
+        !m_roads.clipboard->offerText(NativeClipboard::Selection::Primary, utf8, watched))
         return ClipboardPut::Failed;
     return ClipboardPut::Put;
 }
@@ -612,5 +613,5 @@ bool WaylandDesktop::awaitFetched(WindowHandle target, int settleMs)
 {
     if (!m_nativeClipboard)
         return m_x11->awaitFetched(target, settleMs);
-    return m_clipboard->awaitFetch();
+    return m_roads.clipboard->awaitFetch();
 }

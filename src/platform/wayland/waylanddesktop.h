@@ -150,8 +150,6 @@ private:
     std::unique_ptr<X11Desktop> m_x11;
     std::unique_ptr<WaylandConnection> m_wayland;
     WaylandRoads m_roads;
-    NativeKeyboard *m_keyboard;
-    NativeClipboard *m_clipboard;
     // Whether the clipboard calls of the paste under way go through data
     // control (a native target) or the X11 clipboard.
     bool m_nativeClipboard = false;
