@@ -4,7 +4,6 @@
 #include "mainwindow/mainwindow.h"
 
 #include "app/testtrace.h"
-
 #include "mainwindow/phraserowdelegate.h"
 #include "mainwindow/phrasetablewidget.h"
 #include "panel/floatingpanel.h"
