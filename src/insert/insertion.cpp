@@ -89,6 +89,19 @@ InsertResult insertText(Desktop &desktop, const QString &text, WindowHandle targ
         if (targets.isMorePrivileged(target))
             return leaveOnClipboard(desktop, text);
     }
+    // Asked of the window the keys would reach, once it is in front: a
+    // password's text cannot be checked, a read-only field would drop it.
+    switch (desktop.caret().focusedField(target ? target : targets.foregroundWindow())) {
+    case FieldKind::Password:
+        result.outcome = InsertOutcome::PasswordField;
+        return result;
+    case FieldKind::ReadOnly:
+        result.outcome = InsertOutcome::ReadOnlyField;
+        return result;
+    case FieldKind::Unknown:
+    case FieldKind::Text:
+        break;
+    }
 
     // Only the control that has the focus takes the text: never another
     // child of the same window. The user's road may rule the message out.
@@ -188,15 +201,23 @@ InsertResult pasteViaClipboard(Desktop &desktop, const QString &text, WindowHand
     }
 
     TextControls *controls = desktop.textControls();
-    bool delivered = false;
-    if (control && controls)
-        delivered =
-            controls->pasteClipboard(control) && clipboard.awaitFetched(control, PasteSettleMs);
-    else
-        delivered =
-            clipboard.sendPasteKey(target, key) && clipboard.awaitFetched(target, PasteSettleMs);
+    PasteFetch fetch = PasteFetch::NotFetched;
+    if (control && controls) {
+        if (controls->pasteClipboard(control))
+            fetch = clipboard.awaitFetched(control, PasteSettleMs);
+    } else if (clipboard.sendPasteKey(target, key)) {
+        fetch = clipboard.awaitFetched(target, PasteSettleMs);
+    }
     restore(desktop, *backup, &result);
-    if (delivered)
+    switch (fetch) {
+    case PasteFetch::Fetched:
         result.outcome = InsertOutcome::Delivered;
+        break;
+    case PasteFetch::Unsure:
+        result.outcome = InsertOutcome::MayHaveArrived;
+        break;
+    case PasteFetch::NotFetched:
+        break;
+    }
     return result;
 }

@@ -39,6 +39,8 @@ enum class InsertOutcome
     KeysHeld,        // the shortcut's keys stayed down: nothing was sent
     LeftOnClipboard, // a more privileged target: the text is on the clipboard to paste
     NotHere,         // the user's rule says nothing goes into this application
+    MayHaveArrived,  // pasted, but only another program was seen to read the text:
+                     // the user looks, rather than be told it failed and paste twice
 };
 
 struct InsertResult
@@ -55,7 +57,8 @@ struct InsertResult
 // An empty text sends nothing and is not delivered. road is the target
 // application's (AppRoads::resolve): Automatic tries the message to a text
 // control, then typing, then a paste; Type only types or fails; a paste road
-// pastes with its key; Never sends nothing.
+// pastes with its key; Never sends nothing. Whatever the road, nothing goes
+// into a focused field the window system names read-only or a password field.
 InsertResult insertText(Desktop &desktop, const QString &text, WindowHandle target,
                         const InsertRoad &road = InsertRoad());
 // Types text when the keyboard gives every character of it exactly; true

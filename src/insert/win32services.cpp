@@ -287,14 +287,14 @@ bool Win32Services::sendPasteKey(WindowHandle target, PasteKey key)
     return sent;
 }
 
-bool Win32Services::awaitFetched(WindowHandle target, int settleMs)
+PasteFetch Win32Services::awaitFetched(WindowHandle target, int settleMs)
 {
     const bool fetched = api.awaitPaste(target, settleMs);
     if (m_hotkeysSuspended) {
         m_hotkeysSuspended = false;
         api.resumeHotKeys();
     }
-    return fetched;
+    return fetched ? PasteFetch::Fetched : PasteFetch::NotFetched;
 }
 
 // ---- TextControls -----------------------------------------------------------
@@ -339,18 +339,24 @@ QPoint Win32Services::pointerPos()
     return api.cursorPos();
 }
 
-bool Win32Services::isPasswordField(WindowHandle target)
+FieldKind Win32Services::focusedField(WindowHandle target)
 {
     const WindowHandle control = Win32Road::findTextControl(api, target);
     TextFieldTraits traits;
-    if (control && api.textFieldTraits(control, &traits) && traits.password)
-        return true;
+    if (control && api.textFieldTraits(control, &traits)) {
+        if (traits.password)
+            return FieldKind::Password;
+        if (traits.readOnly)
+            return FieldKind::ReadOnly;
+    }
     // A field that is no standard control says what it is to accessibility
     // tools, through the window that has the focus.
     GuiThreadInfo info;
     const quint32 thread = api.windowThreadProcessId(target, nullptr);
     const WindowHandle focus = api.guiThreadInfo(thread, &info) && info.focus ? info.focus : target;
-    return api.focusIsProtected(focus);
+    if (api.focusIsProtected(focus))
+        return FieldKind::Password;
+    return control ? FieldKind::Text : FieldKind::Unknown;
 }
 
 // ---- ShortcutService --------------------------------------------------------

@@ -63,7 +63,7 @@ private:
     ClipboardRestore restoreClipboard(const ClipboardBackup &backup) override;
     ClipboardPut putText(const QString &text, ClipboardOffer offer) override;
     bool sendPasteKey(WindowHandle target, PasteKey key) override;
-    bool awaitFetched(WindowHandle target, int settleMs) override;
+    PasteFetch awaitFetched(WindowHandle target, int settleMs) override;
     // TextControls
     WindowHandle focusedControl(WindowHandle target) override;
     ControlInsert insertByMessage(WindowHandle control, const QString &text,
@@ -72,7 +72,7 @@ private:
     // CaretService
     bool caretRect(WindowHandle target, QRect *screenRect) override;
     QPoint pointerPos() override;
-    bool isPasswordField(WindowHandle target) override;
+    FieldKind focusedField(WindowHandle target) override;
     // ShortcutService
     bool registerShortcut(WindowHandle owner, int id, int mods, int vk) override;
     bool unregisterShortcut(WindowHandle owner, int id) override;

@@ -74,10 +74,14 @@ void MainWindow::carryOutAbbreviation(const AbbreviationMatcher::Action &action)
     // Not in our own windows, nor where the user's rule keeps phrases out,
     // nor in a field whose text cannot be seen.
     TargetApp app;
+    const auto fieldRefuses = [this, window] {
+        const FieldKind field = desktop->caret().focusedField(window);
+        return field == FieldKind::Password || field == FieldKind::ReadOnly;
+    };
     if (!window || isOwnWindow(window) ||
         (desktop->targets().targetApplication(window, &app) &&
          AppRoads::resolve(app, store->settings().appRules).road == AppRoad::Never) ||
-        desktop->caret().isPasswordField(window)) {
+        fieldRefuses()) {
         TestTrace::line(QStringLiteral("abbreviation %1 not here").arg(action.abbreviation));
         finishAbbreviations(window, 0, false);
         return;

@@ -358,6 +358,10 @@ QString MainWindow::reportInsertion(const InsertResult &result, const QString &a
         text = tr("Phrases are not put into %1: so says its rule in Options, Applications.")
                    .arg(application);
         break;
+    case InsertOutcome::MayHaveArrived:
+        text = tr("The phrase may have been pasted: another program read it from the clipboard "
+                  "first. Look before you try again.");
+        break;
     }
     // The user's clipboard is theirs: what could not be kept is said, too.
     QString clipboard;

@@ -191,6 +191,16 @@ public:
     virtual void waitForKeyEvent(int maxMs) = 0;
 };
 
+// Whether the target took the text offered for a paste.
+enum class PasteFetch
+{
+    Fetched,    // the target (its process, or its application's) read it
+    NotFetched, // nobody read it: nothing was pasted
+    Unsure,     // only another program read it (a clipboard monitor, say), and
+                // the target may have pasted through it: never report a refusal,
+                // the user would paste it twice
+};
+
 // Text offered on the clipboard and pasted, with the user's content kept.
 class ClipboardRoad
 {
@@ -212,9 +222,9 @@ public:
     virtual bool sendPasteKey(WindowHandle target, PasteKey key) = 0;
     // After the paste went to target: waits until it has fetched our text
     // (it asks us for it), at most about 2 s, then settleMs more for it to
-    // finish reading; false when it never asked: then nothing was pasted.
-    // Requests from other programs do not count.
-    virtual bool awaitFetched(WindowHandle target, int settleMs) = 0;
+    // finish reading. Requests from other programs do not count as the
+    // target's: when only they came, the answer is Unsure.
+    virtual PasteFetch awaitFetched(WindowHandle target, int settleMs) = 0;
 };
 
 // How a message to a standard text control went.
@@ -254,6 +264,15 @@ public:
     virtual bool pasteClipboard(WindowHandle control) = 0;
 };
 
+// What the focused field of a window is, as far as the window system tells.
+enum class FieldKind
+{
+    Unknown,  // the program says nothing (no accessibility tree), or not in time
+    Text,     // an editable text field, or another element that takes keys
+    ReadOnly, // a text field that takes no text
+    Password, // a field that hides what is typed
+};
+
 // Where the caret is.
 class CaretService
 {
@@ -266,9 +285,9 @@ public:
     virtual bool caretRect(WindowHandle target, QRect *screenRect) = 0;
     // The pointer; (0, 0) when it cannot be read.
     virtual QPoint pointerPos() = 0;
-    // True when the focused field of target hides what is typed (a
-    // password field); false where it is another, or unknown.
-    virtual bool isPasswordField(WindowHandle target) = 0;
+    // What the focused field of target is: nothing goes into a password or
+    // read-only field by any road. Unknown where the program tells nothing.
+    virtual FieldKind focusedField(WindowHandle target) = 0;
 };
 
 // Global shortcuts, named by the codes the data file keeps (Windows

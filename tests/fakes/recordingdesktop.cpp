@@ -146,10 +146,10 @@ bool FakeClipboardRoad::sendPasteKey(WindowHandle target, PasteKey key)
     return keysGoOut;
 }
 
-bool FakeClipboardRoad::awaitFetched(WindowHandle target, int settleMs)
+PasteFetch FakeClipboardRoad::awaitFetched(WindowHandle target, int settleMs)
 {
     log.calls << QStringLiteral("awaitFetched %1 %2").arg(hex(target)).arg(settleMs);
-    if (fetched)
+    if (fetched == PasteFetch::Fetched)
         pasted += content;
     return fetched;
 }

@@ -85,7 +85,9 @@ public:
     int lostFormats = 0;
     ClipboardPut putAnswer = ClipboardPut::Put;
     bool keysGoOut = true;
-    bool fetched = true;
+    // Who reads the offered text: the target (it lands), nobody, or only
+    // another program (a monitor) while the target may or may not paste.
+    PasteFetch fetched = PasteFetch::Fetched;
     // restoreClipboard's answers in turn; Restored once they run out.
     QVector<ClipboardRestore> restoreAnswers;
     QString pasted; // what the target took from the clipboard
@@ -95,7 +97,7 @@ public:
     ClipboardRestore restoreClipboard(const ClipboardBackup &backup) override;
     ClipboardPut putText(const QString &text, ClipboardOffer offer) override;
     bool sendPasteKey(WindowHandle target, PasteKey key) override;
-    bool awaitFetched(WindowHandle target, int settleMs) override;
+    PasteFetch awaitFetched(WindowHandle target, int settleMs) override;
 
 private:
     ServiceLog &log;
@@ -126,8 +128,8 @@ public:
     QPoint pointer;
     bool caretRect(WindowHandle, QRect *screenRect) override;
     QPoint pointerPos() override { return pointer; }
-    bool password = false;
-    bool isPasswordField(WindowHandle) override { return password; }
+    FieldKind field = FieldKind::Unknown;
+    FieldKind focusedField(WindowHandle) override { return field; }
 };
 
 class FakeShortcuts final : public ShortcutService

@@ -80,10 +80,10 @@ private slots:
     void nothingWhereItMayNot()
     {
         build();
-        desktop->caretFake.password = true;
+        desktop->caretFake.field = FieldKind::Password;
         QCOMPARE(typedAfter(QStringLiteral(";sig")), QString());
         QVERIFY(desktop->callsOf({QStringLiteral("pressKey")}).isEmpty());
-        desktop->caretFake.password = false;
+        desktop->caretFake.field = FieldKind::Unknown;
 
         desktop->targetsFake.ownWindows = {Editor};
         QCOMPARE(typedAfter(QStringLiteral(" ;sig")), QString());

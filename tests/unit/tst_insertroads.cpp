@@ -36,6 +36,7 @@ struct World
 } // namespace
 
 Q_DECLARE_METATYPE(InsertOutcome)
+Q_DECLARE_METATYPE(FieldKind)
 
 class InsertRoadsTest : public QObject
 {
@@ -209,7 +210,7 @@ private slots:
         }
         {
             World w; // never fetched: not delivered, put back
-            w.d.clipboardFake.fetched = false;
+            w.d.clipboardFake.fetched = PasteFetch::NotFetched;
             const InsertResult r = insertText(w.d, text, Target);
             QCOMPARE(r.outcome, InsertOutcome::NotAccepted);
             QVERIFY(!r.clipboardNotRestored);
@@ -244,6 +245,53 @@ private slots:
 
     // Where the window system has standard text controls, the focused one
     // is asked first.
+    // A password or read-only field takes nothing, whatever the user's rule
+    // for the application says: no key, no clipboard, the reason reported.
+    void protectedFieldsOnEveryRoad_data()
+    {
+        QTest::addColumn<int>("road");
+        QTest::addColumn<FieldKind>("field");
+        QTest::addColumn<InsertOutcome>("outcome");
+        const QVector<QPair<const char *, int>> roads = {
+            {"automatic", int(AppRoad::Automatic)},
+            {"type only", int(AppRoad::TypeOnly)},
+            {"paste rule", int(AppRoad::PasteCtrlV)}};
+        for (const auto &road : roads) {
+            QTest::addRow("%s, password", road.first)
+                << road.second << FieldKind::Password << InsertOutcome::PasswordField;
+            QTest::addRow("%s, read-only", road.first)
+                << road.second << FieldKind::ReadOnly << InsertOutcome::ReadOnlyField;
+        }
+    }
+    void protectedFieldsOnEveryRoad()
+    {
+        QFETCH(int, road);
+        QFETCH(FieldKind, field);
+        QFETCH(InsertOutcome, outcome);
+        World w;
+        w.d.caretFake.field = field;
+        InsertRoad r;
+        r.road = AppRoad(road);
+        QCOMPARE(insertText(w.d, QStringLiteral("a\nb"), Target, r).outcome, outcome);
+        QCOMPARE(insertText(w.d, QStringLiteral("ab"), Target, r).outcome, outcome);
+        QCOMPARE(w.calls(), (QStringList{QStringLiteral("bringToFront 40"),
+                                         QStringLiteral("bringToFront 40")}));
+        QVERIFY(w.d.clipboardFake.offers.isEmpty());
+    }
+
+    // Only a clipboard monitor read the offered text: the target may have
+    // pasted through it, so this is neither a success nor a refusal that
+    // would make the user paste twice. The user's content comes back.
+    void pasteReadOnlyByAnotherProgram()
+    {
+        World w;
+        w.d.clipboardFake.fetched = PasteFetch::Unsure;
+        const InsertResult r = insertText(w.d, QStringLiteral("a\nb"), Target);
+        QCOMPARE(r.outcome, InsertOutcome::MayHaveArrived);
+        QVERIFY(!r.delivered());
+        QCOMPARE(w.d.clipboardFake.content, QStringLiteral("the user's"));
+    }
+
     void textControls()
     {
         {

@@ -3,6 +3,8 @@
 
 #include <QtTest>
 
+Q_DECLARE_METATYPE(FieldKind)
+
 namespace {
 constexpr WindowHandle Top = 0x10;
 constexpr WindowHandle Focus = 0x11;
@@ -186,25 +188,25 @@ private slots:
 
     // Nothing expands into a password field: a standard one by its style,
     // any other (a browser's) by what it tells accessibility tools.
-    void isPasswordField_data()
+    void focusedField_data()
     {
         QTest::addColumn<QString>("focusClass");
         QTest::addColumn<bool>("passwordStyle");
         QTest::addColumn<bool>("saysProtected");
-        QTest::addColumn<bool>("expected");
-        QTest::newRow("password EDIT") << "Edit" << true << false << true;
-        QTest::newRow("plain EDIT") << "Edit" << false << false << false;
+        QTest::addColumn<FieldKind>("expected");
+        QTest::newRow("password EDIT") << "Edit" << true << false << FieldKind::Password;
+        QTest::newRow("plain EDIT") << "Edit" << false << false << FieldKind::Text;
         QTest::newRow("browser password field")
-            << "Chrome_RenderWidgetHostHWND" << false << true << true;
+            << "Chrome_RenderWidgetHostHWND" << false << true << FieldKind::Password;
         QTest::newRow("browser text field")
-            << "Chrome_RenderWidgetHostHWND" << false << false << false;
+            << "Chrome_RenderWidgetHostHWND" << false << false << FieldKind::Unknown;
     }
-    void isPasswordField()
+    void focusedField()
     {
         QFETCH(QString, focusClass);
         QFETCH(bool, passwordStyle);
         QFETCH(bool, saysProtected);
-        QFETCH(bool, expected);
+        QFETCH(FieldKind, expected);
         FakeDesktop d;
         FakeDesktop::Window top = window(QStringLiteral("Main"));
         top.children = {Focus};
@@ -214,7 +216,7 @@ private slots:
         focus.protectedFocus = saysProtected;
         d.addWindow(Focus, focus);
         d.guiInfo.insert(TheirThread, GuiThreadInfo{Focus, 0, QRect()});
-        QCOMPARE(d.caret().isPasswordField(Top), expected);
+        QCOMPARE(d.caret().focusedField(Top), expected);
     }
 
     void findTextControlFallsBackToForeground()

@@ -380,13 +380,15 @@ WindowHandle WaylandDesktop::pickWindow(int maxMs)
 // one its last position is stale. Where the compositor names the window's
 // place, its middle stands in for the pointer (the picker opens there when
 // the window publishes no caret).
-bool WaylandDesktop::isPasswordField(WindowHandle target)
+FieldKind WaylandDesktop::focusedField(WindowHandle target)
 {
     if (!isNative(target))
-        return m_x11->isPasswordField(target);
+        return m_x11->focusedField(target);
     WaylandWindow found;
     return findNative(target, &found) && found.pid > 0 &&
-           AtspiCaret::focusedIsPassword(quint32(found.pid));
+                   AtspiCaret::focusedIsPassword(quint32(found.pid))
+               ? FieldKind::Password
+               : FieldKind::Unknown;
 }
 
 QPoint WaylandDesktop::pointerPos()
@@ -609,9 +611,9 @@ bool WaylandDesktop::sendPasteKey(WindowHandle target, PasteKey key)
     return sendNative(keys) == keys.size();
 }
 
-bool WaylandDesktop::awaitFetched(WindowHandle target, int settleMs)
+PasteFetch WaylandDesktop::awaitFetched(WindowHandle target, int settleMs)
 {
     if (!m_nativeClipboard)
         return m_x11->awaitFetched(target, settleMs);
-    return m_roads.clipboard->awaitFetch();
+    return m_roads.clipboard->awaitFetch() ? PasteFetch::Fetched : PasteFetch::NotFetched;
 }

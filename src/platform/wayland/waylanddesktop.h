@@ -108,12 +108,12 @@ public:
     ClipboardRestore restoreClipboard(const ClipboardBackup &backup) override;
     ClipboardPut putText(const QString &text, ClipboardOffer offer) override;
     bool sendPasteKey(WindowHandle target, PasteKey key) override;
-    bool awaitFetched(WindowHandle target, int settleMs) override;
+    PasteFetch awaitFetched(WindowHandle target, int settleMs) override;
 
     // CaretService.
     bool caretRect(WindowHandle target, QRect *screenRect) override;
     QPoint pointerPos() override;
-    bool isPasswordField(WindowHandle target) override;
+    FieldKind focusedField(WindowHandle target) override;
 
     // OwnWindows: our windows are X11 ones, placed and focused through the
     // compositor where it names them.

@@ -111,10 +111,11 @@ bool X11Desktop::sendPasteKey(WindowHandle, PasteKey key)
 
 // The X clipboard is read from its owner on demand: the paste happened when
 // the target asked us for the text, and only then may it be put back.
-bool X11Desktop::awaitFetched(WindowHandle target, int)
+PasteFetch X11Desktop::awaitFetched(WindowHandle target, int)
 {
     if (!m_display)
-        return false;
+        return PasteFetch::NotFetched;
     m_clipboardWatch.setTarget(xcb_window_t(target));
-    return m_clipboardWatch.waitForFetch(PasteFetchWaitMs);
+    return m_clipboardWatch.waitForFetch(PasteFetchWaitMs) ? PasteFetch::Fetched
+                                                           : PasteFetch::NotFetched;
 }

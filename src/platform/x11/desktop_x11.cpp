@@ -251,9 +251,10 @@ bool X11Desktop::caretRect(WindowHandle target, QRect *screenRect)
     return pid != 0 && AtspiCaret::caretRect(pid, screenRect, RefocusWaitMs);
 }
 
-bool X11Desktop::isPasswordField(WindowHandle target)
+FieldKind X11Desktop::focusedField(WindowHandle target)
 {
-    return AtspiCaret::focusedIsPassword(processId(target));
+    return AtspiCaret::focusedIsPassword(processId(target)) ? FieldKind::Password
+                                                            : FieldKind::Unknown;
 }
 
 KeyStream *X11Desktop::keyStream()

@@ -78,12 +78,12 @@ public:
     ClipboardRestore restoreClipboard(const ClipboardBackup &backup) override;
     ClipboardPut putText(const QString &text, ClipboardOffer offer) override;
     bool sendPasteKey(WindowHandle target, PasteKey key) override;
-    bool awaitFetched(WindowHandle target, int settleMs) override;
+    PasteFetch awaitFetched(WindowHandle target, int settleMs) override;
 
     // CaretService: AT-SPI, which GTK and Qt programs publish.
     bool caretRect(WindowHandle target, QRect *screenRect) override;
     QPoint pointerPos() override;
-    bool isPasswordField(WindowHandle target) override;
+    FieldKind focusedField(WindowHandle target) override;
 
     // ShortcutService, in hotkeys_x11.cpp: passive grabs on the root window.
     bool registerShortcut(WindowHandle owner, int id, int mods, int vk) override;
