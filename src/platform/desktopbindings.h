@@ -18,6 +18,16 @@ struct Command
     QStringList arguments;
 };
 
+// The words a command runs the program with: a phrase's name goes after
+// "--", which ends the options, so that a name that looks like one ("-h",
+// "--self-test") is still taken as a name.
+inline QStringList programArguments(const QStringList &arguments)
+{
+    if (arguments.size() == 2 && arguments.first() == QLatin1String("--type"))
+        return {arguments.first(), QStringLiteral("--"), arguments.last()};
+    return arguments;
+}
+
 // The key combination in sway's terms ("Mod4+Shift+k"); empty when the key
 // has no name there.
 QString swayCombination(int mods, int vk);
@@ -29,7 +39,10 @@ bool swaySafe(const QString &argument);
 // One "bindsym" line per command, running program with its arguments; a
 // command whose key has no name or whose arguments cannot be written safely
 // becomes a comment saying so. Quotes, backslashes and dollar signs are made
-// by printf in the shell, since sway's own parsing would change them.
+// by printf in the shell, since sway's own parsing would change them. Every
+// line binds the key where it is in the first layout (--to-code), so that it
+// fires whichever layout is in use, and once per press (--no-repeat): a held
+// key would otherwise run the command again at the keyboard's repeat rate.
 QString swayLines(const QVector<Command> &commands, const QString &program);
 
 // The key combination in Hyprland's terms ("SUPER SHIFT, k"); empty when the

@@ -1,5 +1,6 @@
 #include "platform/gnomeshortcuts.h"
 
+#include "platform/desktopbindings.h"
 #include "platform/x11/keysymmap.h"
 
 #include <QEventLoop>
@@ -121,7 +122,7 @@ QString accelerator(int mods, int vk)
 QString commandLine(const QString &program, const QStringList &arguments)
 {
     QStringList words = {program};
-    words += arguments;
+    words += DesktopBindings::programArguments(arguments);
     for (QString &word : words) {
         for (const QChar c : qAsConst(word)) {
             if (isControl(c.unicode()))

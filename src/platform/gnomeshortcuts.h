@@ -3,7 +3,7 @@
 // GNOME 43 gives programs no global shortcuts of their own. The user's
 // custom keyboard shortcuts (Settings > Keyboard) can run any command line,
 // so each of our shortcuts becomes one of them, running the program with
-// --type NAME, --picker or --show. They live in dconf under the
+// --type -- NAME, --picker or --toggle-window. They live in dconf under the
 // media-keys plugin's schema; we write them with the gsettings tool and touch
 // only the entries whose path is ours, so the user's own shortcuts and other
 // programs' stay as they are.
@@ -21,8 +21,8 @@ namespace GnomeShortcuts {
 QString accelerator(int mods, int vk);
 
 // The command line for GNOME, which splits it as a shell would (but runs no
-// shell): every word in single quotes. Empty when a word holds a control
-// character, which the command line could not carry unchanged.
+// shell): every word in single quotes, a phrase's name after "--". Empty when a word holds a
+// control character, which the command line could not carry unchanged.
 QString commandLine(const QString &program, const QStringList &arguments);
 
 // A string in GVariant's text format, as gsettings reads values; plain ASCII

@@ -33,28 +33,29 @@ private slots:
         QCOMPARE(DesktopBindings::swayCombination(mods, vk), expected);
     }
 
+    // Every line binds the key where the first layout has it (--to-code)
+    // and runs once per press (--no-repeat); the name comes after "--".
     void lines_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("line");
-        QTest::newRow("plain") << "Greeting"
-                               << "bindsym Ctrl+Mod1+1 exec \"'/usr/bin/scrivlet' '--type' "
-                                  "'Greeting'\"";
+        const QString start = QStringLiteral(
+            "bindsym --to-code --no-repeat Ctrl+Mod1+1 exec \"'/usr/bin/scrivlet' '--type' '--' ");
+        QTest::newRow("plain") << "Greeting" << start + QStringLiteral("'Greeting'\"");
         QTest::newRow("spaces and separators")
-            << "a, b; c"
-            << "bindsym Ctrl+Mod1+1 exec \"'/usr/bin/scrivlet' '--type' 'a, b; c'\"";
+            << "a, b; c" << start + QStringLiteral("'a, b; c'\"");
+        QTest::newRow("option word") << "--help" << start + QStringLiteral("'--help'\"");
         // Quotes, backslashes and dollars come from printf, each in quotes of
-        // its own, so that sway sees only paired quotes and no variable.
-        QTest::newRow("apostrophe") << "it's"
-                                    << "bindsym Ctrl+Mod1+1 exec \"'/usr/bin/scrivlet' '--type' "
-                                       "'it'$(printf '\\047')'s'\"";
+        // its own, so that sway sees only paired quotes and no variable; their
+        // codes start with no "\0", where sway's config reader would end the
+        // string.
+        QTest::newRow("apostrophe")
+            << "it's" << start + QStringLiteral("'it'$(printf '\\47')'s'\"");
         QTest::newRow("double quote, backslash, dollar")
             << "\"\\$"
-            << "bindsym Ctrl+Mod1+1 exec \"'/usr/bin/scrivlet' '--type' "
-               "''$(printf '\\042')''$(printf '\\134')''$(printf '\\044')''\"";
-        QTest::newRow("non-ASCII") << "Grüße 日本"
-                                   << "bindsym Ctrl+Mod1+1 exec \"'/usr/bin/scrivlet' '--type' "
-                                      "'Grüße 日本'\"";
+            << start +
+                   QStringLiteral("''$(printf '\\42')''$(printf '\\134')''$(printf '\\44')''\"");
+        QTest::newRow("non-ASCII") << "Grüße 日本" << start + QStringLiteral("'Grüße 日本'\"");
     }
 
     void lines()
@@ -67,8 +68,9 @@ private slots:
         QCOMPARE(out, line);
     }
 
-    // Hyprland's form: its modifiers, and # and $ (its comment and variables)
-    // and commas made by printf as well.
+    // Hyprland's form: its modifiers, and # and $ (its comment and
+    // variables), braces (its {{ }} expressions) and commas made by printf as
+    // well.
     void hyprland()
     {
         QCOMPARE(DesktopBindings::hyprlandCombination(0x8 | 0x4, 0x4B),
@@ -76,14 +78,18 @@ private slots:
         QCOMPARE(DesktopBindings::hyprlandCombination(0, 0x74), QStringLiteral(", F5"));
         const QString out = DesktopBindings::hyprlandLines(
             {{0x2 | 0x1, 0x31, {QStringLiteral("--type"), QStringLiteral("#1, $x it's")}},
-             {0x2, 0xFF, {QStringLiteral("--picker")}}},
+             {0x2, 0xFF, {QStringLiteral("--picker")}},
+             {0x2, 0x32, {QStringLiteral("--type"), QStringLiteral("{{1 + 1}}")}}},
             QStringLiteral("/usr/bin/scrivlet"));
         const QStringList lines = out.split(QLatin1Char('\n'));
-        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines.size(), 3);
         QCOMPARE(lines[0], QStringLiteral("bind = CTRL ALT, 1, exec, '/usr/bin/scrivlet' '--type' "
-                                          "''$(printf '\\043')'1'$(printf '\\054')' '$(printf "
-                                          "'\\044')'x it'$(printf '\\047')'s'"));
+                                          "'--' ''$(printf '\\43')'1'$(printf '\\54')' '$(printf "
+                                          "'\\44')'x it'$(printf '\\47')'s'"));
         QVERIFY(lines[1].startsWith(QLatin1String("# ")));
+        QCOMPARE(lines[2], QStringLiteral("bind = CTRL, 2, exec, '/usr/bin/scrivlet' '--type' '--' "
+                                          "''$(printf '\\173')''$(printf '\\173')'1 + 1'$(printf "
+                                          "'\\175')''$(printf '\\175')''"));
     }
 
     // Elsewhere the commands stand alone, quoted for a shell.
@@ -96,7 +102,8 @@ private slots:
             QStringLiteral("/usr/bin/scrivlet"));
         QCOMPARE(out,
                  QStringLiteral("Ctrl+K: '/usr/bin/scrivlet' '--picker'\n"
-                                "Ctrl+Alt+1: '/usr/bin/scrivlet' '--type' 'it'\\''s \"x\" $y'"));
+                                "Ctrl+Alt+1: '/usr/bin/scrivlet' '--type' '--' 'it'\\''s \"x\" "
+                                "$y'"));
     }
 
     // A line break would end the binding early, and a key without a name
@@ -111,7 +118,8 @@ private slots:
         const QStringList lines = out.split(QLatin1Char('\n'));
         QCOMPARE(lines.size(), 3);
         QCOMPARE(lines[0],
-                 QStringLiteral("bindsym Ctrl+k exec \"'/usr/bin/scrivlet' '--picker'\""));
+                 QStringLiteral("bindsym --to-code --no-repeat Ctrl+k exec \"'/usr/bin/scrivlet' "
+                                "'--picker'\""));
         QVERIFY(lines[1].startsWith(QLatin1String("# ")));
         QVERIFY(lines[2].startsWith(QLatin1String("# ")));
         QVERIFY(lines[2].contains(QLatin1String("--toggle-window")));

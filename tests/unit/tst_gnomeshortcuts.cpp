@@ -113,6 +113,10 @@ void TestGnomeShortcuts::commandLine_data()
 
     const QString program = QStringLiteral("/usr/bin/zem-scrivlet");
     QTest::newRow("picker") << program << QStringList{QStringLiteral("--picker")} << true;
+    QTest::newRow("option words as names")
+        << program << QStringList{QStringLiteral("--type"), QStringLiteral("--self-test")} << true;
+    QTest::newRow("lone dashes as a name")
+        << program << QStringList{QStringLiteral("--type"), QStringLiteral("--")} << true;
     QTest::newRow("name with spaces")
         << program << QStringList{QStringLiteral("--type"), QStringLiteral("My  phrase ")} << true;
     QTest::newRow("quotes and backslashes")
@@ -160,7 +164,11 @@ void TestGnomeShortcuts::commandLine()
     bool ok = false;
     const QStringList words = shellWords(command, &ok);
     QVERIFY2(ok, qPrintable(command));
-    QCOMPARE(words, QStringList{program} + arguments);
+    // A phrase's name comes after "--", whatever it looks like.
+    QStringList expected = QStringList{program} + arguments;
+    if (arguments.first() == QLatin1String("--type"))
+        expected.insert(2, QStringLiteral("--"));
+    QCOMPARE(words, expected);
 }
 
 void TestGnomeShortcuts::variantString_data()
@@ -340,7 +348,7 @@ void TestGnomeShortcuts::writesOnlyOurEntries()
     QCOMPARE(entries[0].name, QStringLiteral("Zem Scrivlet: ") + phrase);
     QCOMPARE(entries[1].binding, QStringLiteral("<Super><Shift>k"));
     QCOMPARE(shellWords(entries[0].command, &ok),
-             (QStringList{program, QStringLiteral("--type"), phrase}));
+             (QStringList{program, QStringLiteral("--type"), QStringLiteral("--"), phrase}));
 
     // One fewer: the second entry goes, keys and all.
     QVERIFY2(writer.write({two[1]}), qPrintable(writer.errorString()));

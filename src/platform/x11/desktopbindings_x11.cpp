@@ -15,14 +15,15 @@ constexpr int ModWin = 0x8;
 
 // A word for the shell, in single quotes, with the characters that the
 // compositor's parser would take for its own (made) by printf from their
-// octal codes, in quotes of their own.
+// octal codes, in quotes of their own. The codes have no leading zero: sway's
+// config file reader ends a string at "\0" (the same line given to swaymsg
+// is not unescaped at all, and "\47" means the same to both and to printf).
 QString shellWord(const QString &word, const QString &made)
 {
     QString out = QStringLiteral("'");
     for (const QChar c : word) {
         if (made.contains(c)) {
-            out += QStringLiteral("'$(printf '\\%1')'")
-                       .arg(QString::number(c.unicode(), 8).rightJustified(3, QLatin1Char('0')));
+            out += QStringLiteral("'$(printf '\\%1')'").arg(QString::number(c.unicode(), 8));
         } else {
             out += c;
         }
@@ -51,7 +52,7 @@ QString bindingLines(const QVector<DesktopBindings::Command> &commands, const QS
     for (const DesktopBindings::Command &command : commands) {
         bool safe = DesktopBindings::swaySafe(program);
         QStringList words = {shellWord(program, made)};
-        for (const QString &argument : command.arguments) {
+        for (const QString &argument : DesktopBindings::programArguments(command.arguments)) {
             safe = safe && DesktopBindings::swaySafe(argument);
             words << shellWord(argument, made);
         }
@@ -109,19 +110,21 @@ bool swaySafe(const QString &argument)
     return true;
 }
 
-// sway counts quotes without regard to the shell's escapes, keeps
-// backslashes, ends the command at a double quote and replaces its own
-// $variables. The whole command goes in double quotes: sway takes it as one
-// word and hands it to the shell as it stands.
+// sway counts quotes without regard to the shell's escapes, unescapes
+// backslashes in its config file (not in swaymsg), ends the command at a
+// double quote and replaces its own $variables. The whole command goes in
+// double quotes: sway takes it as one word and hands it to the shell as it
+// stands.
 QString swayLines(const QVector<Command> &commands, const QString &program)
 {
-    return bindingLines(commands, program, QStringLiteral("'\"\\$"),
-                        [](const Command &command, const QString &shell) {
-                            const QString keys = swayCombination(command.mods, command.vk);
-                            if (keys.isEmpty())
-                                return QString();
-                            return QStringLiteral("bindsym %1 exec \"%2\"").arg(keys, shell);
-                        });
+    return bindingLines(
+        commands, program, QStringLiteral("'\"\\$"),
+        [](const Command &command, const QString &shell) {
+            const QString keys = swayCombination(command.mods, command.vk);
+            if (keys.isEmpty())
+                return QString();
+            return QStringLiteral("bindsym --to-code --no-repeat %1 exec \"%2\"").arg(keys, shell);
+        });
 }
 
 QString hyprlandCombination(int mods, int vk)
@@ -142,11 +145,13 @@ QString hyprlandCombination(int mods, int vk)
 }
 
 // Hyprland hands the rest of the line after "exec," to the shell as it
-// stands, but takes # for a comment and replaces its $variables; a comma is
-// made too, so that no version splits the command at it.
+// stands, but takes # for a comment, replaces its $variables and evaluates
+// what stands between {{ and }}; a comma is made too, so that no version
+// splits the command at it. Its bindings neither repeat (only "binde" does)
+// nor depend on the layout in use (keys are found in the first layout).
 QString hyprlandLines(const QVector<Command> &commands, const QString &program)
 {
-    return bindingLines(commands, program, QStringLiteral("'\"\\$#,"),
+    return bindingLines(commands, program, QStringLiteral("'\"\\$#,{}"),
                         [](const Command &command, const QString &shell) {
                             const QString keys = hyprlandCombination(command.mods, command.vk);
                             if (keys.isEmpty())
@@ -162,7 +167,7 @@ QString commandLines(const QVector<Command> &commands, const QStringList &keyTex
     for (int i = 0; i < commands.size(); ++i) {
         // Plain shell quoting: no compositor's parser stands between.
         QStringList words = {program};
-        words += commands[i].arguments;
+        words += DesktopBindings::programArguments(commands[i].arguments);
         for (QString &word : words)
             word = QLatin1Char('\'') + word.replace(QLatin1Char('\''), QLatin1String("'\\''")) +
                    QLatin1Char('\'');
