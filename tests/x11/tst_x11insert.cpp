@@ -3,6 +3,8 @@
 
 // Qt first: Xlib's macros (None, Status, ...) break Qt headers that come after.
 #include <QApplication>
+#include <QBuffer>
+#include <QImage>
 #include <QTimer>
 #include <QWidget>
 #include <QtTest>
@@ -12,6 +14,7 @@
 #include "x11/phrases.h"
 #include "x11/texttarget.h"
 #include "x11/x11session.h"
+#include "x11/xselection.h"
 
 #include "platform/x11/x11desktop.h"
 
@@ -102,6 +105,48 @@ private slots:
         QCOMPARE(m_target.clipboard(), previous);
         QVERIFY(insertAndCheck(QStringLiteral("line one\nline two\n"), "paste"));
         QCOMPARE(m_target.clipboard(), previous);
+    }
+
+    // The user's clipboard comes back as its owner offered it, target for
+    // target with the same bytes: no text target folded into another, no
+    // image format added.
+    void previousOfferComesBackExactly_data()
+    {
+        QTest::addColumn<XSelection::Formats>("formats");
+        const QByteArray text = QByteArray("offered ✓");
+        QTest::newRow("text") << XSelection::Formats{{"UTF8_STRING", text},
+                                                     {"STRING", "offered"},
+                                                     {"TEXT", text},
+                                                     {"text/html", "<b>offered</b>"}};
+        QImage image(8, 8, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        QBuffer png;
+        png.open(QIODevice::WriteOnly);
+        image.save(&png, "PNG");
+        QTest::newRow("PNG") << XSelection::Formats{{"image/png", png.data()}};
+    }
+    void previousOfferComesBackExactly()
+    {
+        QFETCH(XSelection::Formats, formats);
+        const auto offered = [] {
+            XSelection::Formats out;
+            QList<QByteArray> targets;
+            if (!XSelection::targets("CLIPBOARD", &targets))
+                return out;
+            for (const QByteArray &target : qAsConst(targets)) {
+                QByteArray bytes;
+                XSelection::read("CLIPBOARD", target, &bytes);
+                out.append({target, bytes});
+            }
+            return out;
+        };
+        {
+            XSelection::Owner owner("CLIPBOARD", formats);
+            QVERIFY(owner.owns());
+            QCOMPARE(offered(), formats);
+            QVERIFY(insertAndCheck(QStringLiteral("line one\nline two\n"), "paste"));
+        }
+        QCOMPARE(offered(), formats);
     }
 
     // The shortcut's keys may still be down when the insertion starts: it

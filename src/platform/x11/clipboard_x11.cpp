@@ -1,43 +1,26 @@
 // The clipboard road of the X11 backend: the user's CLIPBOARD (and, for a
 // Shift+Insert paste, PRIMARY) copied before a paste and put back after it,
-// and the phrase offered through QClipboard, whose requests the clipboard
-// watch follows.
+// target for target as the owner offered them (X11SelectionCopy), and the
+// phrase offered through QClipboard, whose requests the clipboard watch
+// follows.
 
 // Qt first: Xlib's macros (None, KeyPress, ...) break Qt headers that come after.
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QMimeData>
 
 #include "insert/textconvert.h"
 #include "platform/x11/x11desktop.h"
 
 namespace {
 
-// A selection's content as Qt reads it: every target the owner offers, each
-// fetched as bytes.
-void copyInto(const QMimeData *from, QMimeData *to)
-{
-    if (!from)
-        return;
-    const QStringList formats = from->formats();
-    for (const QString &format : formats)
-        to->setData(format, from->data(format));
-}
-
 class X11ClipboardBackup final : public ClipboardBackup
 {
 public:
-    X11ClipboardBackup(QClipboard *clipboard, bool withPrimary) : primaryKept(withPrimary)
-    {
-        copyInto(clipboard->mimeData(QClipboard::Clipboard), &clipboardData);
-        if (withPrimary)
-            copyInto(clipboard->mimeData(QClipboard::Selection), &primaryData);
-    }
-    int lostFormats() const override { return 0; }
+    int lostFormats() const override { return clipboard.lostFormats + primary.lostFormats; }
 
-    QMimeData clipboardData;
-    QMimeData primaryData;
-    bool primaryKept;
+    X11SelectionCopy::Content clipboard;
+    X11SelectionCopy::Content primary;
+    bool primaryKept = false;
 };
 
 } // namespace
@@ -47,32 +30,30 @@ public:
 // program in the background cannot set.
 std::unique_ptr<ClipboardBackup> X11Desktop::backupClipboard(bool primary)
 {
-    QClipboard *clipboard = QGuiApplication::clipboard();
-    if (!clipboard || !m_display)
+    X11SelectionCopy &copy = m_clipboardWatch.selectionCopy();
+    if (!m_display || !copy.isValid())
         return nullptr;
-    return std::make_unique<X11ClipboardBackup>(clipboard,
-                                                primary && clipboard->supportsSelection());
+    auto backup = std::make_unique<X11ClipboardBackup>();
+    backup->primaryKept = primary;
+    if (!copy.read(m_clipboardWatch.clipboardAtom(), &backup->clipboard) ||
+        (primary && !copy.read(XCB_ATOM_PRIMARY, &backup->primary)))
+        return nullptr;
+    return backup;
 }
 
+// A selection that held nothing is put back holding nothing, with us as its
+// owner: given up instead, a Qt editor on a busy machine asked for nothing at
+// every other paste that followed.
 ClipboardRestore X11Desktop::restoreClipboard(const ClipboardBackup &backup)
 {
-    QClipboard *clipboard = QGuiApplication::clipboard();
-    if (!clipboard || !m_display)
+    X11SelectionCopy &copy = m_clipboardWatch.selectionCopy();
+    if (!m_display)
         return ClipboardRestore::Failed;
     const auto &saved = static_cast<const X11ClipboardBackup &>(backup);
-    // The clipboard owns the copies it is given. A selection that held
-    // nothing is put back holding nothing, with us as its owner: given up
-    // instead, a Qt editor on a busy machine asked for nothing at every other
-    // paste that followed.
-    const auto put = [clipboard](const QMimeData &data, QClipboard::Mode mode) {
-        auto *copy = new QMimeData;
-        copyInto(&data, copy);
-        clipboard->setMimeData(copy, mode);
-    };
-    put(saved.clipboardData, QClipboard::Clipboard);
+    bool ok = copy.offer(m_clipboardWatch.clipboardAtom(), saved.clipboard);
     if (saved.primaryKept)
-        put(saved.primaryData, QClipboard::Selection);
-    return ClipboardRestore::Restored;
+        ok = copy.offer(XCB_ATOM_PRIMARY, saved.primary) && ok;
+    return ok ? ClipboardRestore::Restored : ClipboardRestore::Failed;
 }
 
 // Always offered, never rendered ahead: the X clipboard is fetched from its

@@ -8,7 +8,8 @@
 #include <cstdlib>
 #include <cstring>
 
-X11ClipboardWatch::X11ClipboardWatch(xcb_connection_t *connection) : m_connection(connection)
+X11ClipboardWatch::X11ClipboardWatch(xcb_connection_t *connection)
+    : m_connection(connection), m_copy(connection)
 {
     if (!m_connection)
         return;

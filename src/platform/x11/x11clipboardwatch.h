@@ -10,6 +10,8 @@
 // browser asks for the list of formats before and after the text, reads the
 // text twice, and gives up the paste if the owner changes in between.
 
+#include "platform/x11/x11selectioncopy.h"
+
 #include <QAbstractNativeEventFilter>
 #include <QElapsedTimer>
 #include <QVector>
@@ -45,6 +47,11 @@ public:
 
     bool nativeEventFilter(const QByteArray &eventType, void *message, long *result) override;
 
+    // The user's content is copied and put back beside the watch, on the
+    // same connection.
+    X11SelectionCopy &selectionCopy() { return m_copy; }
+    xcb_atom_t clipboardAtom() const { return m_clipboard; }
+
 private:
     bool fromTarget(xcb_window_t requestor) const;
     bool isWatched(xcb_atom_t selection) const;
@@ -53,6 +60,7 @@ private:
     xcb_atom_t atom(const char *name) const;
 
     xcb_connection_t *m_connection;
+    X11SelectionCopy m_copy;
     xcb_atom_t m_clipboard = XCB_NONE;
     xcb_atom_t m_primary = XCB_ATOM_PRIMARY;
     QVector<xcb_atom_t> m_textFormats;
