@@ -134,9 +134,8 @@ QByteArray VirtualKeymap::keymapText() const
     // XKB key codes are the evdev codes plus 8.
     const quint32 first = FirstKeycode + 8;
     const quint32 last = BackSpaceKeycode + 8; // the fixed keys come last
-    QByteArray keycodes =
-        "xkb_keycodes \"scrivlet\" {\n    minimum = 8;\n    maximum = " + QByteArray::number(last) +
-        ";\n";
+    QByteArray keycodes = QByteArray(KeycodesName) +
+                          " {\n    minimum = 8;\n    maximum = " + QByteArray::number(last) + ";\n";
     QByteArray symbols = "xkb_symbols \"scrivlet\" {\n";
     for (int i = 0; i < m_byKey.size(); ++i) {
         if (m_byKey.at(i) == 0)

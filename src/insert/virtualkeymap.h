@@ -34,6 +34,9 @@ public:
     // The modifier bits of the chords, as XKB numbers its real modifiers.
     static constexpr quint32 ShiftBit = 0x1;
     static constexpr quint32 ControlBit = 0x4;
+    // The name of the map's key codes, which a compositor keeps when it
+    // sends the map on to clients: it tells our map from others.
+    static constexpr const char *KeycodesName = "xkb_keycodes \"scrivlet\"";
 
     // The text's characters (code points; a line break is the Return key, a
     // tab the Tab key), or false when it holds one no key can type (a

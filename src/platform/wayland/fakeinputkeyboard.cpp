@@ -147,22 +147,29 @@ void FakeInputKeyboard::key(quint32 evdev, bool down)
                                               : WL_KEYBOARD_KEY_STATE_RELEASED);
 }
 
-bool FakeInputKeyboard::type(const QVector<char32_t> &characters)
+NativeKeyboard::Sent FakeInputKeyboard::type(const QVector<char32_t> &characters)
 {
     if (!isValid() || !m_layout)
-        return false;
+        return Sent::Nothing;
     const quint32 shift = m_layout->modifierKeycode(StrokeModifier::Shift);
     const quint32 levelThree = m_layout->modifierKeycode(StrokeModifier::LevelThree);
+    // Every stroke is checked before the first key goes out.
+    QVector<KeyStroke> strokes;
+    strokes.reserve(characters.size());
     for (char32_t c : characters) {
         const int at = m_preparedChars.indexOf(c);
         if (at < 0)
-            return false;
+            return Sent::Nothing;
         const KeyStroke stroke = m_preparedStrokes.at(at);
+        if (((stroke.modifiers & StrokeModifier::Shift) && !shift) ||
+            ((stroke.modifiers & StrokeModifier::LevelThree) && !levelThree) ||
+            stroke.keycode < EvdevOffset)
+            return Sent::Nothing;
+        strokes.append(stroke);
+    }
+    for (const KeyStroke &stroke : qAsConst(strokes)) {
         const bool withShift = stroke.modifiers & StrokeModifier::Shift;
         const bool withLevelThree = stroke.modifiers & StrokeModifier::LevelThree;
-        if ((withShift && !shift) || (withLevelThree && !levelThree) ||
-            stroke.keycode < EvdevOffset)
-            return false;
         if (withLevelThree)
             key(levelThree - EvdevOffset, true);
         if (withShift)
@@ -175,7 +182,7 @@ bool FakeInputKeyboard::type(const QVector<char32_t> &characters)
             key(levelThree - EvdevOffset, false);
     }
     // Through the compositor before we say the keys are in.
-    return m_connection->roundtrip();
+    return m_connection->roundtrip() ? Sent::All : Sent::Some;
 }
 
 bool FakeInputKeyboard::letGo(int mods)

@@ -35,7 +35,7 @@ public:
 
     bool isValid() const override;
     bool prepare(const QString &text) override;
-    bool type(const QVector<char32_t> &characters) override;
+    Sent type(const QVector<char32_t> &characters) override;
     bool chord(quint32 modifiers, Key key) override;
     // Releases both keys of each modifier (MOD_* bits) the user may hold.
     bool letGo(int mods);

@@ -390,27 +390,30 @@ bool MutterRemoteDesktop::prepare(const QString &text)
     return true;
 }
 
-bool MutterRemoteDesktop::type(const QVector<char32_t> &characters)
+NativeKeyboard::Sent MutterRemoteDesktop::type(const QVector<char32_t> &characters)
 {
     // Nothing at all unless prepare() accepted every one.
     for (const char32_t character : characters) {
         if (!m_plan.contains(character)) {
             m_error = QStringLiteral("a character that was not prepared");
-            return false;
+            return Sent::Nothing;
         }
     }
     if (m_session.isEmpty()) {
         m_error = QStringLiteral("the remote desktop session is gone");
-        return false;
+        return Sent::Nothing;
     }
+    bool first = true;
     for (const char32_t character : characters) {
         const quint32 keysym = m_plan.value(character);
+        // A call that failed for want of an answer may still have typed.
         if (!key(keysym, true, true))
-            return false;
+            return first && m_session.isEmpty() ? Sent::Nothing : Sent::Some;
+        first = false;
         if (!key(keysym, false, true))
-            return false;
+            return Sent::Some;
     }
-    return true;
+    return Sent::All;
 }
 
 bool MutterRemoteDesktop::chord(quint32 modifiers, Key which)

@@ -64,7 +64,7 @@ public:
     // not, the caller waits for their release.
     bool isValid() const override;
     bool prepare(const QString &text) override;
-    bool type(const QVector<char32_t> &characters) override;
+    Sent type(const QVector<char32_t> &characters) override;
     bool chord(quint32 modifiers, Key key) override;
 
     // NativeClipboard: the clipboard only, mutter's session has no primary

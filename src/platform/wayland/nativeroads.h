@@ -33,9 +33,16 @@ public:
     // needs that. False for a text with a character the road cannot type:
     // it is then pasted.
     virtual bool prepare(const QString &text) = 0;
-    // Types characters of a text prepare() accepted, in order; false when
-    // the road failed (nothing can be said of how many arrived).
-    virtual bool type(const QVector<char32_t> &characters) = 0;
+    // What became of the keys of type().
+    enum class Sent
+    {
+        All,     // every key went out with the map prepare() readied
+        Nothing, // not one went out: the text may still be pasted
+        Some,    // some went out, or all may have gone with another map: the
+                 // text must not be pasted over them, nor counted as typed
+    };
+    // Types characters of a text prepare() accepted, in order.
+    virtual Sent type(const QVector<char32_t> &characters) = 0;
     // Presses and releases key with the modifier bits held.
     virtual bool chord(quint32 modifiers, Key key) = 0;
 };

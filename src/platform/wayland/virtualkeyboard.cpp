@@ -73,20 +73,50 @@ bool VirtualKeyboard::upload()
     return true;
 }
 
+bool VirtualKeyboard::isOurKeymap(const QByteArray &xkbKeymap)
+{
+    return xkbKeymap.contains(VirtualKeymap::KeycodesName);
+}
+
+bool VirtualKeyboard::seatHasOurKeymap()
+{
+    // The compositor says nothing of a keyboard not in use: an empty answer
+    // (no keymap yet) or another keyboard's counts as not ours.
+    return isOurKeymap(m_connection->keymap());
+}
+
+bool VirtualKeyboard::ensureOurKeymap(bool changed)
+{
+    if (changed || !seatHasOurKeymap()) {
+        // Through the compositor before the first key. A keyboard not in use
+        // sends its map to nobody until its first key: that costs no client
+        // anything.
+        if (!upload() || !m_connection->roundtrip())
+            return false;
+        // A map with new keys needs a moment before its first key.
+        if (changed)
+            X11Wait::serveEvents(KeymapSettleMs);
+    }
+    m_keymapsSeen = m_connection->keymapsReceived();
+    return !m_connection->failed();
+}
+
+bool VirtualKeyboard::keptOurKeymap()
+{
+    if (!m_connection->roundtrip())
+        return false;
+    if (m_connection->keymapsReceived() != m_keymapsSeen && !seatHasOurKeymap())
+        return false;
+    m_keymapsSeen = m_connection->keymapsReceived();
+    return true;
+}
+
 bool VirtualKeyboard::prepare(const QString &text)
 {
     if (!m_keyboard)
         return false;
     bool changed = false;
-    if (!m_map.prepare(text, &changed))
-        return false;
-    if (!changed)
-        return true;
-    // Through the compositor before the first key, then the settle.
-    if (!upload() || !m_connection->roundtrip())
-        return false;
-    X11Wait::serveEvents(KeymapSettleMs);
-    return !m_connection->failed();
+    return m_map.prepare(text, &changed) && ensureOurKeymap(changed);
 }
 
 void VirtualKeyboard::key(quint32 code, bool down)
@@ -100,18 +130,23 @@ void VirtualKeyboard::setModifiers(quint32 depressed)
     zwp_virtual_keyboard_v1_modifiers(m_keyboard, depressed, 0, 0, 0);
 }
 
-bool VirtualKeyboard::type(const QVector<char32_t> &characters)
+NativeKeyboard::Sent VirtualKeyboard::type(const QVector<char32_t> &characters)
 {
     if (!m_keyboard || m_connection->failed())
-        return false;
+        return Sent::Nothing;
+    QVector<quint32> codes;
+    codes.reserve(characters.size());
     for (char32_t c : characters) {
         const quint32 code = m_map.keyOf(c);
         if (!code)
-            return false;
+            return Sent::Nothing;
+        codes.append(code);
+    }
+    for (const quint32 code : qAsConst(codes)) {
         key(code, true);
         key(code, false);
     }
-    return m_connection->flush();
+    return keptOurKeymap() ? Sent::All : Sent::Some;
 }
 
 bool VirtualKeyboard::chord(quint32 modifiers, Key which)
@@ -132,9 +167,11 @@ bool VirtualKeyboard::chord(quint32 modifiers, Key which)
         code = VirtualKeymap::InsertKeycode;
         break;
     }
+    if (!ensureOurKeymap(false))
+        return false;
     setModifiers(modifiers);
     key(code, true);
     key(code, false);
     setModifiers(0);
-    return m_connection->flush();
+    return keptOurKeymap();
 }

@@ -158,6 +158,8 @@ QByteArray WaylandConnection::keymap()
 
 void WaylandConnection::keymapReceived(quint32 format, int fd, quint32 size)
 {
+    ++m_keymapsReceived;
+    m_keymap.clear(); // unreadable: no keymap known
     if (format == KeymapFormatXkbV1 && size > 0 && size <= MaxKeymapSize) {
         void *map = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
         if (map != MAP_FAILED) {

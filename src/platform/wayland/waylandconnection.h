@@ -54,6 +54,8 @@ public:
     // and while the seat has no keyboard.
     // Read on demand: made the first time it is asked for.
     QByteArray keymap();
+    // How many keymaps the seat's keyboard has sent so far.
+    quint64 keymapsReceived() const { return m_keymapsReceived; }
 
     // Sends what is queued; false once the connection has failed.
     bool flush();
@@ -84,6 +86,7 @@ private:
     org_kde_plasma_window_management *m_windowManagement = nullptr;
     wl_keyboard *m_keyboard = nullptr;
     QByteArray m_keymap;
+    quint64 m_keymapsReceived = 0;
     quint32 m_seatCapabilities = 0;
     QVector<QByteArray> m_announced;
     QSocketNotifier *m_notifier = nullptr;

@@ -440,13 +440,21 @@ int WaylandDesktop::sendNative(const QVector<KeyInput> &events)
         return 0;
     QVector<char32_t> characters;
     int accepted = 0;
+    // Keys that went out, or may have, are never reported as none: the text
+    // would be pasted over them.
+    bool someSent = false;
+    int batchStart = 0; // the events before the batch of characters
     const auto flush = [&] {
         if (characters.isEmpty())
             return true;
-        const bool sent = m_roads.keyboard->type(characters);
+        const NativeKeyboard::Sent sent = m_roads.keyboard->type(characters);
         characters.clear();
-        return sent;
+        someSent = someSent || sent != NativeKeyboard::Sent::Nothing;
+        return sent == NativeKeyboard::Sent::All;
     };
+    // What a failed batch reports: the events before it, and at least one
+    // when some keys may have gone.
+    const auto failed = [&] { return someSent ? qMax(1, batchStart) : batchStart; };
     for (const KeyInput &event : events) {
         const bool up = event.flags & KeyFlag::KeyUp;
         if (event.flags & KeyFlag::Unicode) {
@@ -469,12 +477,14 @@ int WaylandDesktop::sendNative(const QVector<KeyInput> &events)
             }
             if (c == U'\r')
                 c = U'\n'; // the Enter key of the typing text
+            if (characters.isEmpty())
+                batchStart = accepted;
             characters.append(c);
             ++accepted;
             continue;
         }
         if (!flush())
-            return 0;
+            return failed();
         bool sent = true;
         switch (event.vk) {
         case VkControl:
@@ -499,7 +509,7 @@ int WaylandDesktop::sendNative(const QVector<KeyInput> &events)
         ++accepted;
     }
     if (!flush())
-        return 0;
+        return failed();
     return accepted;
 }
 
