@@ -7,6 +7,9 @@
 
 #include <wayland-client.h>
 
+#include <QSocketNotifier>
+#include <QTimer>
+
 #include <cerrno>
 #include <fcntl.h>
 #include <poll.h>
@@ -23,8 +26,23 @@ struct DataControlClipboard::Source
 {
     zwlr_data_control_source_v1 *proxy = nullptr;
     QVector<QPair<QByteArray, QByteArray>> formats;
-    bool watched = false;
+    quint64 watch = 0; // the watched paste it offers; 0 for the user's content
     ~Source() { zwlr_data_control_source_v1_destroy(proxy); }
+};
+
+// One format being written to a reader, from the event loop.
+struct DataControlClipboard::Transfer
+{
+    int fd = -1;
+    QByteArray data; // a copy: the source may go meanwhile
+    qint64 written = 0;
+    quint64 watch = 0; // the watched paste it serves; 0 for none
+    bool text = false;
+    // Deleted later: they may be what called us.
+    QSocketNotifier *notifier = nullptr;
+    QTimer *clock = nullptr; // a reader that takes nothing wakes nobody
+    QElapsedTimer started;
+    QElapsedTimer progressed;
 };
 
 namespace {
@@ -93,33 +111,6 @@ void onCancelled(void *data, zwlr_data_control_source_v1 *source)
 
 const zwlr_data_control_source_v1_listener sourceListener = {onSend, onCancelled};
 
-// Writes all of data to a pipe whose reader may be slow; false when it
-// closed early or stopped reading for timeoutMs.
-bool writeAll(int fd, const QByteArray &data, int timeoutMs)
-{
-    const int flags = ::fcntl(fd, F_GETFL);
-    if (flags < 0 || ::fcntl(fd, F_SETFL, flags | O_NONBLOCK) < 0)
-        return false;
-    qint64 done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.constData() + done, size_t(data.size() - done));
-        if (n > 0) {
-            done += n;
-            continue;
-        }
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0 && errno == EAGAIN) {
-            pollfd p{fd, POLLOUT, 0};
-            if (::poll(&p, 1, timeoutMs) <= 0 || (p.revents & (POLLERR | POLLHUP)))
-                return false;
-            continue;
-        }
-        return false; // EPIPE: the reader went away
-    }
-    return true;
-}
-
 } // namespace
 
 DataControlClipboard::DataControlClipboard(WaylandConnection *connection) : m_connection(connection)
@@ -140,6 +131,9 @@ DataControlClipboard::DataControlClipboard(WaylandConnection *connection) : m_co
 
 DataControlClipboard::~DataControlClipboard()
 {
+    for (const auto &t : m_transfers)
+        ::close(t->fd);
+    m_transfers.clear();
     m_offers.clear();
     m_sources.clear();
     if (m_device)
@@ -194,35 +188,116 @@ void DataControlClipboard::sendRequested(zwlr_data_control_source_v1 *source, co
                                          int fd)
 {
     const QByteArray type(mime);
+    const QByteArray *data = nullptr;
+    quint64 watch = 0;
     for (const auto &s : m_sources) {
         if (s->proxy != source)
             continue;
+        watch = s->watch;
         for (const auto &format : qAsConst(s->formats)) {
-            if (format.first != type)
-                continue;
-            const bool whole = writeAll(fd, format.second, ReadTimeoutMs);
-            if (s->watched) {
-                m_sinceRequest.restart();
-                if (whole && isTextFormat(type))
-                    m_fetched = true;
+            if (format.first == type) {
+                data = &format.second;
+                break;
             }
-            break;
         }
         break;
     }
-    ::close(fd);
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (!data || flags < 0 || ::fcntl(fd, F_SETFL, flags | O_NONBLOCK) < 0) {
+        ::close(fd);
+        return;
+    }
+    auto transfer = std::make_unique<Transfer>();
+    transfer->fd = fd;
+    transfer->data = *data;
+    transfer->watch = watch;
+    transfer->text = isTextFormat(type);
+    transfer->started.start();
+    transfer->progressed.start();
+    if (watch == m_watch && watch)
+        m_sinceRequest.restart();
+    Transfer *t = transfer.get();
+    m_transfers.push_back(std::move(transfer));
+    writeMore(t);
+}
+
+// Writes what the pipe takes now; the rest when it has room again.
+void DataControlClipboard::writeMore(Transfer *t)
+{
+    while (t->written < t->data.size()) {
+        const ssize_t n =
+            ::write(t->fd, t->data.constData() + t->written, size_t(t->data.size() - t->written));
+        if (n > 0) {
+            t->written += n;
+            t->progressed.restart();
+            if (t->watch == m_watch && t->watch)
+                m_sinceRequest.restart();
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && errno == EAGAIN) {
+            if (t->progressed.elapsed() >= StallMs || t->started.elapsed() >= TransferLimitMs) {
+                finish(t, false);
+                return;
+            }
+            if (!t->notifier) {
+                t->notifier = new QSocketNotifier(t->fd, QSocketNotifier::Write, this);
+                connect(t->notifier, &QSocketNotifier::activated, this,
+                        [this, t] { writeMore(t); });
+                t->clock = new QTimer(this);
+                connect(t->clock, &QTimer::timeout, this, [this, t] { writeMore(t); });
+                t->clock->start(StallMs / 4);
+            }
+            return;
+        }
+        finish(t, false); // EPIPE: the reader went away
+        return;
+    }
+    finish(t, true);
+}
+
+void DataControlClipboard::finish(Transfer *t, bool whole)
+{
+    if (t->watch == m_watch && t->watch) {
+        m_sinceRequest.restart();
+        if (whole && t->text)
+            m_fetched = true;
+    }
+    if (t->notifier) {
+        t->notifier->setEnabled(false);
+        t->notifier->deleteLater();
+        t->clock->stop();
+        t->clock->deleteLater();
+    }
+    ::close(t->fd);
+    for (auto it = m_transfers.begin(); it != m_transfers.end(); ++it) {
+        if (it->get() == t) {
+            m_transfers.erase(it);
+            break;
+        }
+    }
 }
 
 void DataControlClipboard::sourceCancelled(zwlr_data_control_source_v1 *source)
 {
     for (auto it = m_sources.begin(); it != m_sources.end(); ++it) {
         if ((*it)->proxy == source) {
-            if ((*it)->watched)
+            if ((*it)->watch == m_watch && m_watch)
                 m_watchLost = true;
             m_sources.erase(it);
             return;
         }
     }
+}
+
+bool DataControlClipboard::watchedTransferUnderWay() const
+{
+    for (const auto &t : m_transfers) {
+        if (t->watch == m_watch && t->watch)
+            return true;
+    }
+    return false;
 }
 
 bool DataControlClipboard::read(Selection which, Content *out)
@@ -305,10 +380,10 @@ bool DataControlClipboard::offerText(Selection which, const QByteArray &utf8, bo
     auto source = std::make_unique<Source>();
     source->proxy =
         zwlr_data_control_manager_v1_create_data_source(m_connection->dataControlManager());
-    source->watched = watched;
     for (const char *format : TextFormats)
         source->formats.append({QByteArray(format), utf8});
     if (watched) {
+        source->watch = ++m_watch;
         m_fetched = false;
         m_watchLost = false;
         m_sinceRequest.invalidate();
@@ -318,15 +393,17 @@ bool DataControlClipboard::offerText(Selection which, const QByteArray &utf8, bo
 
 bool DataControlClipboard::awaitFetch()
 {
-    QElapsedTimer clock;
-    clock.start();
-    const bool fetched = X11Wait::serveEventsUntil(
-        [&] {
-            return (m_fetched && m_sinceRequest.isValid() && m_sinceRequest.elapsed() >= QuietMs) ||
-                   (m_watchLost && !m_fetched);
-        },
-        FetchWaitMs + QuietMs);
-    return fetched && m_fetched;
+    // Up to FetchWaitMs for the target to ask; then for as long as its
+    // transfers go on (each within its limits) and QuietMs more.
+    X11Wait::serveEventsUntil([&] { return m_sinceRequest.isValid() || m_watchLost; }, FetchWaitMs);
+    if (m_sinceRequest.isValid())
+        X11Wait::serveEventsUntil(
+            [&] {
+                return (m_watchLost && !m_fetched) ||
+                       (!watchedTransferUnderWay() && m_sinceRequest.elapsed() >= QuietMs);
+            },
+            TransferLimitMs + StallMs + QuietMs);
+    return m_fetched;
 }
 
 bool DataControlClipboard::put(Selection which, const Content &content)

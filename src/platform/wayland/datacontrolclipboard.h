@@ -34,6 +34,12 @@ public:
     // The target stopped asking for this long: it has what it wants.
     static constexpr int QuietMs = 150;
     static constexpr int FetchWaitMs = 2000;
+    // Writing to a reader is given up when it takes nothing for StallMs, or
+    // has not taken everything after TransferLimitMs: a reader that stops
+    // must not hold the program (writes wait on the event loop, never on
+    // the interface) nor keep a paste open.
+    static constexpr int StallMs = 1000;
+    static constexpr int TransferLimitMs = 10000;
 
     explicit DataControlClipboard(WaylandConnection *connection);
     ~DataControlClipboard() override;
@@ -42,7 +48,8 @@ public:
     bool hasPrimary() const override { return m_primaryAvailable; }
     bool read(Selection which, Content *out) override;
     bool offerText(Selection which, const QByteArray &utf8, bool watched) override;
-    // Waits for the fetch at most FetchWaitMs, then for QuietMs of quiet.
+    // Waits for the fetch to begin at most FetchWaitMs, then until it ended
+    // and QuietMs passed without another.
     bool awaitFetch() override;
     bool put(Selection which, const Content &content) override;
 
@@ -57,8 +64,12 @@ public:
     void deviceFinished();
 
 private:
+    struct Transfer;
     bool setSource(Selection which, std::unique_ptr<Source> source);
     Offer *findOffer(zwlr_data_control_offer_v1 *offer);
+    void writeMore(Transfer *transfer);
+    void finish(Transfer *transfer, bool whole);
+    bool watchedTransferUnderWay() const;
 
     WaylandConnection *m_connection;
     zwlr_data_control_device_v1 *m_device = nullptr;
@@ -66,7 +77,10 @@ private:
     std::vector<std::unique_ptr<Offer>> m_offers;
     Offer *m_current[2] = {nullptr, nullptr};
     std::vector<std::unique_ptr<Source>> m_sources;
-    // The watched paste: fetched to its end, and when it was last asked for.
+    std::vector<std::unique_ptr<Transfer>> m_transfers;
+    // The watched paste (numbered): fetched to its end, and when it was last
+    // asked for.
+    quint64 m_watch = 0;
     bool m_fetched = false;
     bool m_watchLost = false;
     QElapsedTimer m_sinceRequest;

@@ -568,10 +568,19 @@ void WaylandDesktop::settle(WindowHandle target, int maxMs)
         maxMs, PollMs);
 }
 
+// The compositor's clipboard is the one XWayland mirrors for X11 programs
+// (each way, translating types): a copy taken through data control holds the
+// user's content exactly as it was offered, for X11 targets too, where one
+// taken through X would see the translation (and would give back a second
+// "text/plain", no "TEXT" or "UTF8_STRING"). mutter's session is opened for
+// native targets only: GNOME shows its remote access indicator while one is.
 std::unique_ptr<ClipboardBackup> WaylandDesktop::backupClipboard(bool primary)
 {
-    m_nativeClipboard = m_roads.clipboard && m_roads.clipboard->isValid() && nativeInFront();
-    if (!m_nativeClipboard)
+    const bool dataControl = m_roads.clipboard && m_roads.clipboard->isValid();
+    m_nativeClipboard = dataControl && nativeInFront();
+    const bool nativeCopy = m_nativeClipboard ||
+                            (dataControl && m_roads.compositor != WaylandRoads::Compositor::Mutter);
+    if (!nativeCopy)
         return m_x11->backupClipboard(primary);
     auto backup = std::make_unique<WaylandClipboardBackup>();
     backup->withPrimary = primary && m_roads.clipboard->hasPrimary();
