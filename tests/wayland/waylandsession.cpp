@@ -125,12 +125,22 @@ bool WaylandSession::start(QString *error, bool withXWayland)
     // sway says where XWayland is by the DISPLAY of the programs it starts;
     // XWayland admits its own user only, so root is let in by name first.
     const QString displayFile = base + QStringLiteral("/display");
+    // What a test adds to the configuration (bindings, input settings),
+    // read again at "swaymsg reload".
+    QFile included(includedConfig());
+    if (!included.open(QIODevice::WriteOnly))
+        return false;
+    included.close();
+    ::chmod(QFile::encodeName(included.fileName()).constData(), 0644);
     QFile config(base + QStringLiteral("/sway-config"));
     if (!config.open(QIODevice::WriteOnly))
         return false;
     config.write(QByteArray(withXWayland ? "xwayland enable\n" : "xwayland disable\n") +
                  "default_border none\n"
                  "focus_on_window_activation focus\n"
+                 "include " +
+                 QFile::encodeName(included.fileName()) +
+                 "\n"
                  "exec_always sh -c 'xhost +si:localuser:root >/dev/null 2>&1; "
                  "echo \"$DISPLAY\" > " +
                  QFile::encodeName(displayFile) + ".tmp && mv " + QFile::encodeName(displayFile) +
@@ -269,7 +279,10 @@ bool WaylandSession::swaymsg(const QString &command)
     p.start(QStringLiteral("swaymsg"), {command});
     if (!p.waitForFinished(5000))
         return false;
-    return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    if (p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0)
+        return true;
+    qWarning("swaymsg %s: %s", qPrintable(command), p.readAll().constData());
+    return false;
 }
 
 QVector<QJsonObject> WaylandSession::windowNodes()
@@ -312,6 +325,20 @@ QJsonObject WaylandSession::focusedNode()
             return node;
     }
     return QJsonObject();
+}
+
+qint64 WaylandSession::focusedPid()
+{
+    return focusedNode().value(QLatin1String("pid")).toVariant().toLongLong();
+}
+
+bool WaylandSession::setIncludedConfig(const QByteArray &text)
+{
+    QFile file(includedConfig());
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+        return false;
+    file.close();
+    return swaymsg(QStringLiteral("reload"));
 }
 
 QString WaylandSession::focusedApp()

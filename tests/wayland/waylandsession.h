@@ -53,6 +53,13 @@ public:
     // The app_id (or X11 class) of the window sway has focused; empty for
     // none.
     QString focusedApp();
+    // The process of the window sway has focused; 0 for none.
+    qint64 focusedPid();
+    // sway's configuration reads this file too: writes it and has sway read
+    // its configuration again (which sets every keyboard up anew); false
+    // when sway refused it.
+    QString includedConfig() const { return root() + QStringLiteral("/sway-included"); }
+    bool setIncludedConfig(const QByteArray &text);
     // Where the focused window's contents are, in layout pixels (those of
     // XWayland's screen too); null when none is focused.
     QRect focusedContent();

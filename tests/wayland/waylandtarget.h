@@ -33,9 +33,10 @@ public:
                 const QByteArray line = m_process->readLine().trimmed();
                 if (line.startsWith("READY"))
                     m_ready = true;
-                else if (line == "TEXT" || line.startsWith("TEXT ")) // trimmed: empty text
+                else if (line == "TEXT" || line.startsWith("TEXT ")) { // trimmed: empty text
                     m_text = fromB64(line.mid(5));
-                else if (line.startsWith("CARET ")) {
+                    ++m_reports;
+                } else if (line.startsWith("CARET ")) {
                     const QList<QByteArray> n = line.mid(6).split(' ');
                     if (n.size() == 4)
                         m_caret = QRect(n[0].toInt(), n[1].toInt(), n[2].toInt(), n[3].toInt());
@@ -52,6 +53,16 @@ public:
         return QTest::qWaitFor([&] { return m_text == expected; }, ms);
     }
     QString text() const { return m_text; }
+    // The text once the target has answered a question sent now: whatever
+    // reached it before, a second copy of a phrase too, is in.
+    QString settledText()
+    {
+        const int before = m_reports;
+        send("text");
+        QTest::qWaitFor([&] { return m_reports > before; }, 5000);
+        return m_text;
+    }
+    qint64 processId() const { return m_process->processId(); }
     // The text cursor as the target itself places it (within its window on
     // Wayland); null on time-out.
     QRect caret()
@@ -77,5 +88,6 @@ private:
     QProcess *m_process = nullptr;
     bool m_ready = false;
     QString m_text;
+    int m_reports = 0;
     QRect m_caret;
 };
