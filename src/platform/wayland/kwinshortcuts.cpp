@@ -92,7 +92,14 @@ KWinShortcuts::KWinShortcuts() : m_releaseWait(new QTimer(this))
     m_releaseWait->setSingleShot(true);
     connect(m_releaseWait, &QTimer::timeout, this, [this] {
         const int id = m_waiting;
+        // Not let go in time (and no repeat said it was still held): it
+        // fires now, and whatever follows of the same press is not another.
+        if (!m_released) {
+            m_held = id;
+            m_heldSeen.start();
+        }
         m_waiting = 0;
+        m_released = false;
         fire(id);
     });
 }
@@ -158,8 +165,11 @@ bool KWinShortcuts::unregisterShortcut(WindowHandle owner, int id)
     m_modifiers.remove(id);
     if (m_waiting == id) {
         m_waiting = 0;
+        m_released = false;
         m_releaseWait->stop();
     }
+    if (m_held == id)
+        m_held = 0;
     return succeeded(serviceCall(QStringLiteral("unRegister"), {actionId(id)}));
 }
 
@@ -172,21 +182,42 @@ int KWinShortcuts::idOf(const QString &component, const QString &action) const
     return ok && m_keys.contains(id) ? id : 0;
 }
 
+// KWin repeats a held shortcut's press at the keyboard's repeat rate: one
+// press of the user's is the first, until its release.
 void KWinShortcuts::onPressed(const QString &component, const QString &action, qlonglong)
 {
     const int id = idOf(component, action);
-    // A second press before the first was let go is a repeat.
-    if (!id || m_waiting)
+    if (!id)
+        return;
+    if (id == m_waiting) {
+        // Still held: the wait for the release starts again.
+        if (!m_released)
+            m_releaseWait->start(ReleaseWaitMs);
+        return;
+    }
+    if (id == m_held && m_heldSeen.elapsed() < ReleaseWaitMs) {
+        m_heldSeen.start();
+        return;
+    }
+    m_held = 0;
+    // Another shortcut before the first was let go is not taken.
+    if (m_waiting)
         return;
     m_waiting = id;
+    m_released = false;
     m_releaseWait->start(ReleaseWaitMs);
 }
 
 void KWinShortcuts::onReleased(const QString &component, const QString &action, qlonglong)
 {
     const int id = idOf(component, action);
-    if (!id || id != m_waiting)
+    if (id && id == m_held) {
+        m_held = 0;
         return;
+    }
+    if (!id || id != m_waiting || m_released)
+        return;
+    m_released = true;
     if (m_letGo)
         m_letGo(m_modifiers.value(id));
     m_releaseWait->start(ModifierSettleMs);

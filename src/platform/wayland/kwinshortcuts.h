@@ -14,6 +14,7 @@
 
 #include "platform/desktop.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
 
@@ -27,8 +28,8 @@ class KWinShortcuts final : public QObject, public ShortcutService
     Q_OBJECT
 
 public:
-    // At most this long after a press for its keys to be let go; a service
-    // that never says so fires then.
+    // At most this long after a press (or its last repeat) for its keys to
+    // be let go; a service that never says so fires then.
     static constexpr int ReleaseWaitMs = 1500;
     // After the release, before the phrase: the target has the release.
     static constexpr int ModifierSettleMs = 30;
@@ -62,7 +63,14 @@ private:
     bool m_watching = false;
     std::function<void(int)> m_letGo;
     std::function<void(int)> m_onPress;
-    // The press waiting for its keys to go up, and its time limit.
+    // The press waiting for its keys to go up, and its time limit (restarted
+    // by each repeat while the key is held); then the settle after the
+    // release.
     int m_waiting = 0;
+    bool m_released = false;
     QTimer *m_releaseWait;
+    // A press that fired without its release: its repeats are no new press
+    // while they keep coming.
+    int m_held = 0;
+    QElapsedTimer m_heldSeen;
 };
