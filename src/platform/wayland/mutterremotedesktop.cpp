@@ -132,6 +132,9 @@ MutterRemoteDesktop::MutterRemoteDesktop(QObject *parent)
     m_idle = new QTimer(this);
     m_idle->setSingleShot(true);
     connect(m_idle, &QTimer::timeout, this, &MutterRemoteDesktop::onIdle);
+    m_transferClock = new QTimer(this);
+    m_transferClock->setInterval(TransferStallMs / 4);
+    connect(m_transferClock, &QTimer::timeout, this, &MutterRemoteDesktop::checkTransfers);
 }
 
 MutterRemoteDesktop::~MutterRemoteDesktop()
@@ -292,14 +295,54 @@ void MutterRemoteDesktop::onClosed()
     dropSession();
 }
 
-// What the user's clipboard holds survives: mutter keeps a copy of every
-// clipboard but a paste of ours, and offers it once the session is gone.
+bool MutterRemoteDesktop::mutterKeepsWhole(const QVector<QPair<QByteArray, QByteArray>> &formats)
+{
+    // mutter's own copy: the type it likes best among plain text and a few
+    // pictures (meta-clipboard-manager.c), from the least liked up.
+    static const char *const kept[] = {"image/tiff",    "image/bmp",  "image/gif",
+                                       "image/jpeg",    "image/webp", "image/png",
+                                       "image/svg+xml", "text/plain", "text/plain;charset=utf-8"};
+    int best = -1;
+    for (const auto &format : formats) {
+        for (int i = 0; i < int(sizeof kept / sizeof *kept); ++i) {
+            if (format.first == kept[i])
+                best = qMax(best, i);
+        }
+    }
+    if (best < 0)
+        return formats.isEmpty();
+    const QByteArray *bestBytes = nullptr;
+    for (const auto &format : formats) {
+        if (format.first == kept[best])
+            bestBytes = &format.second;
+    }
+    // Every other type is lost, but for the same text under the names X11
+    // programs and older ones ask for: mutter offers its copy to them too.
+    static const QByteArrayList sameText = {"text/plain;charset=utf-8", "text/plain", "UTF8_STRING",
+                                            "STRING", "TEXT"};
+    for (const auto &format : formats) {
+        if (format.first == kept[best])
+            continue;
+        if (!(sameText.contains(kept[best]) && sameText.contains(format.first) &&
+              format.second == *bestBytes))
+            return false;
+    }
+    return true;
+}
+
+// mutter keeps a copy of every clipboard but a paste of ours, and offers it
+// once its owner is gone: of one type only. So the session that put the
+// user's content back stays while that content is on the clipboard with
+// more than mutter would keep of it (GNOME Shell shows its remote access
+// indicator meanwhile); once another program owns the clipboard, it closes.
 void MutterRemoteDesktop::onIdle()
 {
     if (m_session.isEmpty())
         return;
-    // Still serving, or our paste still on the clipboard: later.
-    if (m_activeTransfers > 0 || (m_ownerIsUs && m_offerWatched)) {
+    // Still serving, our paste still on the clipboard, or the user's
+    // content that would not survive us: later.
+    if (m_activeTransfers > 0 || (m_ownerIsUs && m_offerWatched) ||
+        (m_ownerIsUs && !mutterKeepsWhole(m_offer))) {
         m_idle->start(IdleCloseMs);
         return;
     }
@@ -524,8 +567,11 @@ void MutterRemoteDesktop::onTransfer(const QString &mimeType, uint serial)
     // reads every new selection says nothing of the paste.
     transfer->counted = m_offerWatched && m_offerSettled && m_pasteKeysSent;
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
+    transfer->started.start();
+    transfer->progressed.start();
     m_transfers << transfer;
     m_activeTransfers++;
+    m_transferClock->start();
     writeMore(transfer);
 }
 
@@ -549,9 +595,22 @@ void MutterRemoteDesktop::writeMore(Transfer *transfer)
             return;
         }
         transfer->written += n;
+        transfer->progressed.start();
         m_lastTransferActivity.start();
     }
     finishTransfer(transfer, true);
+}
+
+void MutterRemoteDesktop::checkTransfers()
+{
+    const QVector<Transfer *> transfers = m_transfers;
+    for (Transfer *transfer : transfers) {
+        if (transfer->progressed.elapsed() >= TransferStallMs ||
+            transfer->started.elapsed() >= TransferLimitMs)
+            finishTransfer(transfer, false);
+    }
+    if (m_transfers.isEmpty())
+        m_transferClock->stop();
 }
 
 void MutterRemoteDesktop::finishTransfer(Transfer *transfer, bool complete)

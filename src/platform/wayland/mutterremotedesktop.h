@@ -55,6 +55,10 @@ public:
     // while one is open, which must not stay on for the program's life.
     bool ensureSession();
     static constexpr int IdleCloseMs = 5000;
+    // Whether mutter's own copy of a clipboard (kept when its owner goes)
+    // holds all of these formats: one type, or the same text under several
+    // names.
+    static bool mutterKeepsWhole(const QVector<QPair<QByteArray, QByteArray>> &formats);
 
     // What went wrong last, for the log.
     QString errorString() const { return m_error; }
@@ -96,7 +100,15 @@ private:
         qint64 written = 0;
         bool counted = false;
         QSocketNotifier *notifier = nullptr;
+        QElapsedTimer started;
+        QElapsedTimer progressed;
     };
+    // A reader that takes nothing for TransferStallMs, or not everything
+    // within TransferLimitMs, is given up: it would keep the session (and
+    // GNOME's indicator) open.
+    static constexpr int TransferStallMs = 1000;
+    static constexpr int TransferLimitMs = 10000;
+    void checkTransfers();
 
     void dropSession();
     bool call(const QString &method, const QVariantList &arguments, QDBusMessage *reply = nullptr);
@@ -134,4 +146,5 @@ private:
     int m_activeTransfers = 0;
     QElapsedTimer m_lastTransferActivity;
     QVector<Transfer *> m_transfers;
+    QTimer *m_transferClock = nullptr; // while transfers run
 };
