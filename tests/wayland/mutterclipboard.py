@@ -2,9 +2,13 @@
 # The user's clipboard and keyboard on a headless mutter, which lets no other
 # client read or set the clipboard nor press keys: through a remote desktop
 # session of mutter's own.
-#   mutterclipboard.py own TEXT   owns the clipboard with TEXT, prints
-#                                 "READY", serves it until its input ends
-#   mutterclipboard.py read       prints what the clipboard holds (UTF-8)
+#   mutterclipboard.py own TEXT [TYPE=VALUE ...]   owns the clipboard with
+#                                 TEXT (and the other types given), prints
+#                                 "READY" and its session's path, serves it
+#                                 until its input ends
+#   mutterclipboard.py read [TYPE]   prints what the clipboard holds (UTF-8,
+#                                 or the type given)
+#   mutterclipboard.py types      prints the clipboard's types, one a line
 #   mutterclipboard.py hold CODE MS   holds the key of evdev CODE for MS
 #                                 milliseconds (prints "DOWN" once it is)
 import os
@@ -31,6 +35,18 @@ def call(path, iface, method, sig=None, params=(), reply=None, fds=False):
 
 
 path = call("/org/gnome/Mutter/RemoteDesktop", NAME, "CreateSession", reply="(o)").unpack()[0]
+owner_types = []
+
+
+def on_owner(connection, sender, object_path, interface, signal, params):
+    if signal == "SelectionOwnerChanged":
+        types = params.unpack()[0].get("mime-types", [])
+        owner_types[:] = types[0] if isinstance(types, tuple) else types
+
+
+# mutter names the owner's types as soon as the clipboard is enabled.
+bus.signal_subscribe(NAME, SESSION, "SelectionOwnerChanged", path, None,
+                     Gio.DBusSignalFlags.NONE, on_owner)
 call(path, SESSION, "Start")
 call(path, SESSION, "EnableClipboard", "(a{sv})", ({},))
 # The first key of a session is lost, and a selection set before any key
@@ -46,8 +62,19 @@ if sys.argv[1] == "hold":
     call(path, SESSION, "NotifyKeyboardKeycode", "(ub)", (code, False))
     sys.exit(0)
 
+if sys.argv[1] == "types":
+    context = GLib.MainContext.default()
+    for _ in range(300):
+        if owner_types:
+            break
+        context.iteration(False)
+        GLib.usleep(10000)
+    print("\n".join(owner_types))
+    sys.exit(0)
+
 if sys.argv[1] == "read":
-    result, fds = call(path, SESSION, "SelectionRead", "(s)", (MIME,), reply="(h)", fds=True)
+    mime = sys.argv[2] if len(sys.argv) > 2 else MIME
+    result, fds = call(path, SESSION, "SelectionRead", "(s)", (mime,), reply="(h)", fds=True)
     fd = fds.get(result.unpack()[0])
     os.set_blocking(fd, True)  # the owner writes from another process
     data = b""
@@ -61,17 +88,21 @@ if sys.argv[1] == "read":
     sys.exit(0)
 
 text = sys.argv[2].encode("utf-8")
+formats = {MIME: text, "text/plain": text, "UTF8_STRING": text}
+for extra in sys.argv[3:]:
+    kind, _, value = extra.partition("=")
+    formats[kind] = value.encode("utf-8")
 
 
 def on_signal(connection, sender, object_path, interface, signal, params):
     if signal != "SelectionTransfer":
         return
-    _mime, serial = params.unpack()
+    mime, serial = params.unpack()
     result, fds = call(path, SESSION, "SelectionWrite", "(u)", (serial,), reply="(h)", fds=True)
     fd = fds.get(result.unpack()[0])
     ok = True
     try:
-        os.write(fd, text)
+        os.write(fd, formats.get(mime, b""))
     except OSError:
         ok = False
     os.close(fd)
@@ -84,8 +115,8 @@ loop = GLib.MainLoop()
 
 def ready():
     call(path, SESSION, "SetSelection", "(a{sv})",
-         ({"mime-types": GLib.Variant("as", [MIME, "text/plain", "UTF8_STRING"])},))
-    print("READY", flush=True)
+         ({"mime-types": GLib.Variant("as", list(formats))},))
+    print("READY " + path, flush=True)
     return False
 
 

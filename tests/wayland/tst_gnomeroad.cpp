@@ -21,6 +21,9 @@ using RoadTexts::Ascii;
 using RoadTexts::Lines;
 using RoadTexts::NonAscii;
 
+// How long the program keeps an unused session (MutterRemoteDesktop).
+constexpr int IdleCloseMs = 5000;
+
 } // namespace
 
 class TestGnomeRoad final : public CompositorTest
@@ -43,12 +46,59 @@ private:
         return startSession(HeadlessCompositor::Kind::Mutter, options);
     }
 
-    QString clipboard()
+    QString clipboard(const QString &type = QString())
     {
-        return m_compositor.run(QStringLiteral("/usr/bin/python3"),
-                                {QStringLiteral(SCRIVLET_TESTS_DIR "/wayland/mutterclipboard.py"),
-                                 QStringLiteral("read")});
+        QStringList arguments = {QStringLiteral(SCRIVLET_TESTS_DIR "/wayland/mutterclipboard.py"),
+                                 QStringLiteral("read")};
+        if (!type.isEmpty())
+            arguments << type;
+        return m_compositor.run(QStringLiteral("/usr/bin/python3"), arguments);
     }
+
+    QStringList clipboardTypes()
+    {
+        return m_compositor
+            .run(QStringLiteral("/usr/bin/python3"),
+                 {QStringLiteral(SCRIVLET_TESTS_DIR "/wayland/mutterclipboard.py"),
+                  QStringLiteral("types")})
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+
+    // The user's own program owning the clipboard with text, and extra
+    // types given as TYPE=VALUE.
+    QProcess *ownClipboard(const QString &text, const QStringList &extra = {})
+    {
+        QProcess *owner = m_compositor.startProcess(
+            QStringLiteral("/usr/bin/python3"),
+            QStringList{QStringLiteral(SCRIVLET_TESTS_DIR "/wayland/mutterclipboard.py"),
+                        QStringLiteral("own"), text} +
+                extra,
+            {}, QProcess::SeparateChannels);
+        if (!owner->waitForReadyRead(10000))
+            return nullptr;
+        m_ownerSessions
+            << QString::fromUtf8(owner->readLine().trimmed()).section(QLatin1Char('/'), -1);
+        return owner;
+    }
+
+    // Whether a remote desktop session is open besides those of the user's
+    // own programs (the owners above): the program's.
+    bool sessionOpen()
+    {
+        const QString sessions = m_compositor.run(
+            QStringLiteral("gdbus"),
+            {QStringLiteral("introspect"), QStringLiteral("--session"), QStringLiteral("--dest"),
+             QStringLiteral("org.gnome.Mutter.RemoteDesktop"), QStringLiteral("--object-path"),
+             QStringLiteral("/org/gnome/Mutter/RemoteDesktop/Session")});
+        for (const QString &line : sessions.split(QLatin1Char('\n'))) {
+            const QString node = line.trimmed();
+            if (node.startsWith(QLatin1String("node u")) &&
+                !m_ownerSessions.contains(node.mid(5).section(QLatin1Char(' '), 0, 0)))
+                return true;
+        }
+        return false;
+    }
+    QStringList m_ownerSessions; // the last part of their paths
 
 private slots:
     void cleanupTestCase() { stopProgram(); }
@@ -66,12 +116,8 @@ private slots:
         auto editor = startTarget(target);
         QVERIFY(editor);
         const QString users = QStringLiteral("the user's own ✓");
-        QProcess *owner = m_compositor.startProcess(
-            QStringLiteral("/usr/bin/python3"),
-            {QStringLiteral(SCRIVLET_TESTS_DIR "/wayland/mutterclipboard.py"),
-             QStringLiteral("own"), users},
-            {}, QProcess::SeparateChannels);
-        QVERIFY(owner->waitForReadyRead(10000));
+        QProcess *owner = ownClipboard(users);
+        QVERIFY(owner);
         for (const auto &[name, text] : RoadTexts::named()) {
             editor->clear();
             QCOMPARE(command({QStringLiteral("--type"), name}), 0);
@@ -92,28 +138,51 @@ private slots:
         auto editor = startTarget(QStringLiteral("qt"));
         QVERIFY(editor);
         const QString users = QStringLiteral("kept ✓");
-        QProcess *owner = m_compositor.startProcess(
-            QStringLiteral("/usr/bin/python3"),
-            {QStringLiteral(SCRIVLET_TESTS_DIR "/wayland/mutterclipboard.py"),
-             QStringLiteral("own"), users},
-            {}, QProcess::SeparateChannels);
-        QVERIFY(owner->waitForReadyRead(10000));
+        QProcess *owner = ownClipboard(users);
+        QVERIFY(owner);
         QCOMPARE(command({QStringLiteral("--type"), QStringLiteral("nonascii")}), 0);
         QVERIFY2(editor->waitForText(NonAscii), qPrintable(editor->text()));
         owner->closeWriteChannel(); // the user's program is gone too
-        QTest::qWait(6500);
-        // No session left open.
-        const QString sessions = m_compositor.run(
-            QStringLiteral("gdbus"),
-            {QStringLiteral("introspect"), QStringLiteral("--session"), QStringLiteral("--dest"),
-             QStringLiteral("org.gnome.Mutter.RemoteDesktop"), QStringLiteral("--object-path"),
-             QStringLiteral("/org/gnome/Mutter/RemoteDesktop/Session")});
-        QVERIFY2(!sessions.contains(QLatin1String("node u")), qPrintable(sessions));
+        // No session left open, once it has been unused for a while.
+        QVERIFY(QTest::qWaitFor([&] { return !sessionOpen(); }, 3 * IdleCloseMs));
         QCOMPARE(clipboard(), users);
         editor->clear();
         QCOMPARE(command({QStringLiteral("--type"), QStringLiteral("lines")}), 0);
         QVERIFY2(editor->waitForText(Lines), qPrintable(editor->text()));
         QCOMPARE(clipboard(), users);
+        editor->quit();
+    }
+
+    // mutter keeps one type of what a program that leaves owned (plain text,
+    // or one picture): while the clipboard holds the user's content as the
+    // program put it back, with more than that, the session stays, and every
+    // type with it; once the user copies something else, it closes.
+    void everyTypeOfTheUsersContentStays()
+    {
+        QVERIFY(startMutter(QStringLiteral("us")));
+        auto editor = startTarget(QStringLiteral("qt"));
+        QVERIFY(editor);
+        const QString users = QStringLiteral("rich ✓");
+        const QString html = QStringLiteral("<b>rich</b> ✓");
+        QProcess *owner = ownClipboard(users, {QStringLiteral("text/html=") + html});
+        QVERIFY(owner);
+        const QStringList types = clipboardTypes();
+        QVERIFY2(types.contains(QLatin1String("text/html")),
+                 qPrintable(types.join(QLatin1Char(' '))));
+        QCOMPARE(command({QStringLiteral("--type"), QStringLiteral("lines")}), 0);
+        QVERIFY2(editor->waitForText(Lines), qPrintable(editor->text()));
+        // Past the time an unused session is kept (the wait ends early, and
+        // the test fails, if it closes).
+        QVERIFY(!QTest::qWaitFor([&] { return !sessionOpen(); }, IdleCloseMs + 2000));
+        QCOMPARE(clipboardTypes(), types);
+        QCOMPARE(clipboard(QStringLiteral("text/html")), html);
+        QCOMPARE(clipboard(), users);
+        owner->closeWriteChannel();
+        // Something else copied: nothing of the user's is ours to keep.
+        QProcess *next = ownClipboard(QStringLiteral("copied later"));
+        QVERIFY(next);
+        QVERIFY(QTest::qWaitFor([&] { return !sessionOpen(); }, 3 * IdleCloseMs));
+        next->closeWriteChannel();
         editor->quit();
     }
 

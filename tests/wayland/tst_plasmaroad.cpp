@@ -150,38 +150,50 @@ private slots:
 
     // The phrase goes in once its shortcut's keys are up: a Control still
     // held would make its letters commands.
+    // keyHoldMs: the digit held that long (past the keyboard's repeat
+    // delay); holdMs: the modifiers held that much longer.
     void shortcutFiresOnce_data()
     {
         QTest::addColumn<int>("key"); // evdev code of the digit
         QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("keyHoldMs");
         QTest::addColumn<int>("holdMs");
-        QTest::newRow("let go at once") << Key1 << ShortcutText << 0;
-        QTest::newRow("modifiers let go late") << Key1 << ShortcutText << 600;
-        QTest::newRow("ASCII line") << Key1 + 2 << Ascii << 0;
-        QTest::newRow("non-ASCII line") << Key1 + 3 << NonAscii << 0;
-        QTest::newRow("120 CJK") << Key1 + 4 << Phrases::distinctCjk(120) << 0;
-        QTest::newRow("three lines") << Key1 + 5 << Lines << 200;
+        QTest::newRow("let go at once") << Key1 << ShortcutText << 0 << 0;
+        QTest::newRow("modifiers let go late") << Key1 << ShortcutText << 0 << 600;
+        QTest::newRow("held with key repeat") << Key1 << ShortcutText << 2000 << 0;
+        QTest::newRow("ASCII line") << Key1 + 2 << Ascii << 0 << 0;
+        QTest::newRow("non-ASCII line") << Key1 + 3 << NonAscii << 0 << 0;
+        QTest::newRow("120 CJK") << Key1 + 4 << Phrases::distinctCjk(120) << 0 << 0;
+        QTest::newRow("three lines") << Key1 + 5 << Lines << 0 << 200;
+        QTest::newRow("three lines held") << Key1 + 5 << Lines << 2000 << 0;
     }
 
     void shortcutFiresOnce()
     {
         QFETCH(int, key);
         QFETCH(QString, text);
+        QFETCH(int, keyHoldMs);
         QFETCH(int, holdMs);
         QVERIFY(startKWin(QStringLiteral("us")));
         auto editor = startTarget(QStringLiteral("qt"));
         QVERIFY(editor);
         // KWin's service has them once the program says so.
         QVERIFY(QTest::qWaitFor([&] { return m_trace.contains("shortcuts registered"); }, 10000));
+        const int before = m_trace.count("typed ");
         QVERIFY(press({{"down", KeyLeftCtrl},
                        {"down", KeyLeftAlt},
-                       {"key", key},
+                       {"down", key},
+                       {"wait", keyHoldMs},
+                       {"up", key},
                        {"wait", holdMs},
                        {"up", KeyLeftAlt},
                        {"up", KeyLeftCtrl}}));
-        QVERIFY2(editor->waitForText(text), qPrintable(editor->text()));
-        QTest::qWait(500);
-        QCOMPARE(editor->text(), text);
+        QVERIFY2(editor->waitForText(text), qPrintable(editor->text() + QLatin1Char('\n') +
+                                                       QString::fromUtf8(m_trace.right(1500))));
+        // Once: the program went in for one press (and nothing came after).
+        QVERIFY(QTest::qWaitFor([&] { return m_trace.count("typed ") > before; }, 5000));
+        QCOMPARE(editor->settledText(), text);
+        QCOMPARE(m_trace.count("typed "), before + 1);
         editor->quit();
     }
 
@@ -224,6 +236,49 @@ private slots:
             QVERIFY(pickLines());
             QVERIFY2(editor->waitForText(Lines), qPrintable(editor->text()));
             editor->quit();
+        }
+        stopProgram();
+    }
+
+    // The user's clipboard, text or a picture, comes back as it was offered
+    // to Wayland and to X11 programs, after a paste into a native window and
+    // one into an X11 window.
+    void clipboardAcrossXWayland()
+    {
+        HeadlessCompositor::Options options;
+        options.withXWayland = true;
+        QVERIFY(restartKWin(options));
+        QVERIFY(startProgram());
+        const QProcessEnvironment env = m_compositor.environment();
+        for (const QString &type : {QStringLiteral("text/plain"), QStringLiteral("image/png")}) {
+            const QByteArray content =
+                type == QLatin1String("image/png") ? Offers::pngBytes() : QByteArray("CLIP ✓");
+            QVERIFY(Offers::copy(env, m_compositor.home(), type, content));
+            const XSelection::Formats wayland = Offers::wayland(env);
+            XSelection::Formats x11;
+            for (const char *platform : {"xcb", "wayland"}) {
+                QProcessEnvironment targetEnv;
+                targetEnv.insert(QStringLiteral("QT_QPA_PLATFORM"), QString::fromLatin1(platform));
+                auto editor = startTarget(QStringLiteral("qt"), targetEnv);
+                QVERIFY(editor);
+                // What X11 programs see, read while one of theirs is in front.
+                if (x11.isEmpty())
+                    QVERIFY(
+                        QTest::qWaitFor([&] { return !(x11 = Offers::x11()).isEmpty(); }, 5000));
+                editor->clear();
+                QCOMPARE(command({QStringLiteral("--type"), QStringLiteral("lines")}), 0);
+                QVERIFY2(editor->waitForText(Lines), qPrintable(editor->text()));
+                QCOMPARE(Offers::wayland(env), wayland);
+                editor->quit();
+            }
+            auto last = startTarget(QStringLiteral("qt"), [] {
+                QProcessEnvironment e;
+                e.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+                return e;
+            }());
+            QVERIFY(last);
+            QCOMPARE(Offers::x11(), x11);
+            last->quit();
         }
         stopProgram();
     }

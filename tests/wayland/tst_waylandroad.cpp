@@ -10,16 +10,12 @@
 #include "wayland/waylandtarget.h"
 #include "x11/datafile.h"
 #include "x11/phrases.h"
-#include "x11/xselection.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QImage>
 #include <QJsonArray>
 #include <QJsonObject>
-#include <QPainter>
 #include <QProcess>
 #include <QtTest>
 
@@ -39,18 +35,6 @@ constexpr int KeyLeftShift = 42;
 constexpr int KeyLeftMeta = 125;
 constexpr int KeyK = 37;
 constexpr int KeyL = 38;
-
-// A small picture, as PNG bytes.
-QByteArray pngBytes()
-{
-    QImage image(24, 16, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter(&image).fillRect(4, 4, 10, 6, Qt::darkCyan);
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return buffer.data();
-}
 
 } // namespace
 
@@ -94,44 +78,8 @@ private:
         return QString::fromUtf8(p.readAllStandardOutput());
     }
 
-    // What the Wayland clipboard offers: its types in order, each with its
-    // bytes.
-    XSelection::Formats waylandOffer()
-    {
-        XSelection::Formats out;
-        QProcess list;
-        list.start(QStringLiteral("wl-paste"), {QStringLiteral("--list-types")});
-        list.waitForFinished(5000);
-        for (const QByteArray &type : list.readAllStandardOutput().split('\n')) {
-            if (type.isEmpty())
-                continue;
-            QProcess read;
-            read.start(QStringLiteral("wl-paste"),
-                       {QStringLiteral("--no-newline"), QStringLiteral("--type"),
-                        QString::fromUtf8(type)});
-            read.waitForFinished(5000);
-            out.append({type, read.readAllStandardOutput()});
-        }
-        return out;
-    }
-
-    // What the X clipboard offers X11 programs (XWayland's, from sway's
-    // bridge): its targets, and the bytes of the text ones.
-    XSelection::Formats x11Offer()
-    {
-        XSelection::Formats out;
-        QList<QByteArray> targets;
-        if (!XSelection::targets("CLIPBOARD", &targets))
-            return out;
-        for (const QByteArray &target : qAsConst(targets)) {
-            QByteArray bytes;
-            if (target == "UTF8_STRING" || target == "STRING" || target == "TEXT" ||
-                target.startsWith("image/"))
-                XSelection::read("CLIPBOARD", target, &bytes);
-            out.append({target, bytes});
-        }
-        return out;
-    }
+    XSelection::Formats waylandOffer() { return Offers::wayland(m_session->environment()); }
+    XSelection::Formats x11Offer() { return Offers::x11(); }
 
     bool setClipboard(const QString &text)
     {
@@ -684,22 +632,9 @@ private slots:
     {
         QFETCH(QString, type);
         const QByteArray content =
-            type == QLatin1String("image/png") ? pngBytes() : QByteArray("CLIP ✓");
-        QFile file(m_session->root() + QStringLiteral("/copied"));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-        file.close();
-        // wl-copy stays in the background, serving the copy.
-        QVERIFY(QProcess::startDetached(QStringLiteral("sh"),
-                                        {QStringLiteral("-c"),
-                                         QStringLiteral("exec wl-copy --type \"$0\" < \"$1\""),
-                                         type, file.fileName()}));
-        XSelection::Formats wayland;
-        QVERIFY(QTest::qWaitFor(
-            [&] {
-                wayland = waylandOffer();
-                return !wayland.isEmpty() && wayland.first().second == content;
-            },
-            5000));
+            type == QLatin1String("image/png") ? Offers::pngBytes() : QByteArray("CLIP ✓");
+        QVERIFY(Offers::copy(m_session->environment(), m_session->root(), type, content));
+        const XSelection::Formats wayland = waylandOffer();
         // sway lets X11 programs read the clipboard while one of theirs has
         // the focus.
         const auto x11Target = startTarget(QStringLiteral("qt-xwayland"));

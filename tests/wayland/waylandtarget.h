@@ -5,8 +5,13 @@
 // same lines: "READY <id>", "TEXT <base64>"; in: "clear", "quit").
 
 #include "wayland/waylandsession.h"
+#include "x11/xselection.h"
 
+#include <QBuffer>
+#include <QFile>
+#include <QImage>
 #include <QObject>
+#include <QPainter>
 #include <QProcess>
 #include <QTest>
 
@@ -14,6 +19,87 @@ inline QString fromB64(const QByteArray &b64)
 {
     return QString::fromUtf8(QByteArray::fromBase64(b64));
 }
+
+// What the clipboard offers, as the user's content must come back.
+namespace Offers {
+
+// The Wayland clipboard's types in order, each with its bytes (wl-paste,
+// in the environment given).
+inline XSelection::Formats wayland(const QProcessEnvironment &env)
+{
+    XSelection::Formats out;
+    QProcess list;
+    list.setProcessEnvironment(env);
+    list.start(QStringLiteral("wl-paste"), {QStringLiteral("--list-types")});
+    list.waitForFinished(5000);
+    for (const QByteArray &type : list.readAllStandardOutput().split('\n')) {
+        if (type.isEmpty())
+            continue;
+        QProcess read;
+        read.setProcessEnvironment(env);
+        read.start(QStringLiteral("wl-paste"), {QStringLiteral("--no-newline"),
+                                                QStringLiteral("--type"), QString::fromUtf8(type)});
+        read.waitForFinished(5000);
+        out.append({type, read.readAllStandardOutput()});
+    }
+    return out;
+}
+
+// What XWayland's X clipboard offers X11 programs (the compositor's bridge):
+// its targets, and the bytes of the text and image ones.
+inline XSelection::Formats x11()
+{
+    XSelection::Formats out;
+    QList<QByteArray> targets;
+    if (!XSelection::targets("CLIPBOARD", &targets))
+        return out;
+    for (const QByteArray &target : qAsConst(targets)) {
+        QByteArray bytes;
+        if (target == "UTF8_STRING" || target == "STRING" || target == "TEXT" ||
+            target.startsWith("image/"))
+            XSelection::read("CLIPBOARD", target, &bytes);
+        out.append({target, bytes});
+    }
+    return out;
+}
+
+// Sets the Wayland clipboard with wl-copy, which stays in the background
+// serving it; false when wl-paste does not see it.
+inline bool copy(const QProcessEnvironment &env, const QString &folder, const QString &type,
+                 const QByteArray &content)
+{
+    QFile file(folder + QStringLiteral("/copied"));
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        return false;
+    file.close();
+    QProcess sh;
+    sh.setProcessEnvironment(env);
+    sh.setProgram(QStringLiteral("sh"));
+    sh.setArguments({QStringLiteral("-c"), QStringLiteral("exec wl-copy --type \"$0\" < \"$1\""),
+                     type, file.fileName()});
+    if (!sh.startDetached())
+        return false;
+    return QTest::qWaitFor(
+        [&] {
+            const XSelection::Formats now = wayland(env);
+            return !now.isEmpty() && now.first().second == content;
+        },
+        5000);
+}
+
+// A small picture, as PNG bytes.
+inline QByteArray pngBytes()
+{
+    QImage image(24, 16, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter(&image).fillRect(4, 4, 10, 6, Qt::darkCyan);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return buffer.data();
+}
+
+} // namespace Offers
 
 // A text editor in a process of its own that reports its whole text after
 // every change (x11target and gtktarget.py speak the same lines).
