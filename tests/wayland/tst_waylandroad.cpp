@@ -507,6 +507,8 @@ private slots:
                      [&] { return m_session->focusedApp() == QLatin1String("Scrivlet"); }, 10000),
                  qPrintable(m_session->focusedApp()));
         QCOMPARE(QProcess::execute(QStringLiteral("wtype"), {QStringLiteral("zweite")}), 0);
+        // The picker shows nothing the test could wait for: a moment for its
+        // list to follow the search before the choice.
         QTest::qWait(300);
         QCOMPARE(QProcess::execute(QStringLiteral("wtype"),
                                    {QStringLiteral("-k"), QStringLiteral("Return")}),
