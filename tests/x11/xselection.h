@@ -66,7 +66,7 @@ public:
         xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
             m_connection, xcb_intern_atom(m_connection, 0, uint16_t(name.size()), name.constData()),
             nullptr);
-        const xcb_atom_t a = reply ? reply->atom : XCB_ATOM_NONE;
+        const xcb_atom_t a = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
         std::free(reply);
         return a;
     }
