@@ -145,7 +145,7 @@ public:
     {
         const int before = m_reports;
         send("text");
-        QTest::qWaitFor([&] { return m_reports > before; }, 5000);
+        (void)QTest::qWaitFor([&] { return m_reports > before; }, 5000);
         return m_text;
     }
     qint64 processId() const { return m_process->processId(); }
