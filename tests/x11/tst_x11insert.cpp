@@ -140,13 +140,15 @@ private slots:
             }
             return out;
         };
-        {
-            XSelection::Owner owner("CLIPBOARD", formats);
-            QVERIFY(owner.owns());
-            QCOMPARE(offered(), formats);
-            QVERIFY(insertAndCheck(QStringLiteral("line one\nline two\n"), "paste"));
-        }
+        XSelection::Owner owner("CLIPBOARD", formats);
+        QVERIFY(owner.owns());
         QCOMPARE(offered(), formats);
+        // A second paste takes the clipboard from the copy put back (the
+        // server refuses an owner older than the last).
+        for (int paste = 0; paste < 2; ++paste) {
+            QVERIFY(insertAndCheck(QStringLiteral("line one\nline two\n"), "paste"));
+            QCOMPARE(offered(), formats);
+        }
     }
 
     // The shortcut's keys may still be down when the insertion starts: it

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QTimer>
+#include <QX11Info>
 
 #include <cstring>
 
@@ -210,16 +211,12 @@ bool X11SelectionCopy::offer(xcb_atom_t selection, const Content &content)
 {
     if (!isValid())
         return false;
-    // A time of our own for TIMESTAMP: a property change tells the server's.
-    m_propertyChanged = false;
-    xcb_change_property(m_connection, XCB_PROP_MODE_APPEND, m_window, m_property, XCB_ATOM_STRING,
-                        8, 0, nullptr);
-    xcb_flush(m_connection);
-    if (!X11Wait::serveEventsUntil([&] { return m_propertyChanged; }, TargetTimeoutMs, PollMs))
-        return false;
+    // Qt's own time: a later ownership of Qt's (the next paste) carries the
+    // same, and the server refuses an owner older than the one before.
+    const xcb_timestamp_t now = QX11Info::appTime();
     m_offers.insert(selection, content);
-    m_offeredSince.insert(selection, m_propertyTime);
-    xcb_set_selection_owner(m_connection, m_window, selection, m_propertyTime);
+    m_offeredSince.insert(selection, now);
+    xcb_set_selection_owner(m_connection, m_window, selection, now);
     XcbReply<xcb_get_selection_owner_reply_t> owner(xcb_get_selection_owner_reply(
         m_connection, xcb_get_selection_owner(m_connection, selection), nullptr));
     if (!owner || owner->owner != m_window) {
@@ -399,15 +396,12 @@ bool X11SelectionCopy::nativeEventFilter(const QByteArray &eventType, void *mess
     }
     case XCB_PROPERTY_NOTIFY: {
         const auto *change = reinterpret_cast<const xcb_property_notify_event_t *>(event);
-        if (change->window == m_window) {
-            if (change->atom == m_property && change->state == XCB_PROPERTY_NEW_VALUE) {
-                m_propertyChanged = true;
-                m_propertyTime = change->time;
-            }
-            return true;
-        }
-        continueOutgoing(change);
-        return false; // the window may be one of Qt's too
+        if (change->window == m_window && change->atom == m_property &&
+            change->state == XCB_PROPERTY_NEW_VALUE)
+            m_propertyChanged = true;
+        else
+            continueOutgoing(change);
+        return false; // Qt takes its time from these, and the window may be one of its own
     }
     case XCB_SELECTION_REQUEST: {
         const auto *request = reinterpret_cast<const xcb_selection_request_event_t *>(event);

@@ -106,7 +106,6 @@ private:
     bool m_notified = false;
     xcb_atom_t m_notifiedProperty = XCB_NONE;
     bool m_propertyChanged = false; // a new value of our property
-    xcb_timestamp_t m_propertyTime = XCB_CURRENT_TIME;
 
     // What we offer, by selection, and since when.
     QHash<xcb_atom_t, Content> m_offers;
