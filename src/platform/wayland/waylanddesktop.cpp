@@ -30,14 +30,19 @@ constexpr quint16 VkInsert = 0x2D;
 constexpr quint16 VkV = 0x56;
 constexpr int PollMs = 10;
 
-// A copy of the Wayland clipboard, and of the primary selection when asked.
+// A copy of the Wayland clipboard, and of the primary selection when asked
+// (through X where the compositor's clipboard has none).
 class WaylandClipboardBackup final : public ClipboardBackup
 {
 public:
     NativeClipboard::Content clipboard;
     NativeClipboard::Content primary;
     bool withPrimary = false;
-    int lostFormats() const override { return clipboard.lostFormats + primary.lostFormats; }
+    std::unique_ptr<ClipboardBackup> x11;
+    int lostFormats() const override
+    {
+        return clipboard.lostFormats + primary.lostFormats + (x11 ? x11->lostFormats() : 0);
+    }
 };
 
 WindowHandle nativeHandle(qint64 id)
@@ -569,21 +574,27 @@ void WaylandDesktop::settle(WindowHandle target, int maxMs)
 }
 
 // The compositor's clipboard is the one XWayland mirrors for X11 programs
-// (each way, translating types): a copy taken through data control holds the
-// user's content exactly as it was offered, for X11 targets too, where one
-// taken through X would see the translation (and would give back a second
-// "text/plain", no "TEXT" or "UTF8_STRING"). mutter's session is opened for
-// native targets only: GNOME shows its remote access indicator while one is.
+// (each way, translating types): a copy taken through the compositor (data
+// control, mutter's session) holds the user's content exactly as it was
+// offered, and put back that way it reaches X11 programs as it did before,
+// where one taken and put back through X would come back translated (with a
+// second "text/plain" and no "TEXT" or "UTF8_STRING" on sway; with the
+// selection protocol's own targets as types on GNOME). A compositor's
+// clipboard without a primary selection leaves PRIMARY, which X11 terminals
+// paste, to a copy through X.
 std::unique_ptr<ClipboardBackup> WaylandDesktop::backupClipboard(bool primary)
 {
-    const bool dataControl = m_roads.clipboard && m_roads.clipboard->isValid();
-    m_nativeClipboard = dataControl && nativeInFront();
-    const bool nativeCopy = m_nativeClipboard ||
-                            (dataControl && m_roads.compositor != WaylandRoads::Compositor::Mutter);
+    const bool nativeCopy = m_roads.clipboard && m_roads.clipboard->isValid();
+    m_nativeClipboard = nativeCopy && nativeInFront();
     if (!nativeCopy)
         return m_x11->backupClipboard(primary);
     auto backup = std::make_unique<WaylandClipboardBackup>();
     backup->withPrimary = primary && m_roads.clipboard->hasPrimary();
+    if (primary && !backup->withPrimary && !m_nativeClipboard) {
+        backup->x11 = m_x11->backupClipboard(true);
+        if (!backup->x11)
+            return nullptr;
+    }
     if (!m_roads.clipboard->read(NativeClipboard::Selection::Clipboard, &backup->clipboard))
         return nullptr;
     if (backup->withPrimary &&
@@ -597,7 +608,9 @@ ClipboardRestore WaylandDesktop::restoreClipboard(const ClipboardBackup &backup)
     const auto *own = dynamic_cast<const WaylandClipboardBackup *>(&backup);
     if (!own)
         return m_x11->restoreClipboard(backup);
-    bool ok = m_roads.clipboard->put(NativeClipboard::Selection::Clipboard, own->clipboard);
+    // X first: the compositor's clipboard then takes CLIPBOARD over.
+    bool ok = !own->x11 || m_x11->restoreClipboard(*own->x11) == ClipboardRestore::Restored;
+    ok = m_roads.clipboard->put(NativeClipboard::Selection::Clipboard, own->clipboard) && ok;
     if (own->withPrimary)
         ok = m_roads.clipboard->put(NativeClipboard::Selection::Primary, own->primary) && ok;
     return ok ? ClipboardRestore::Restored : ClipboardRestore::Failed;
