@@ -135,10 +135,21 @@ bool HeadlessCompositor::start(Kind kind, const Options &options, QString *error
                              .arg(base);
         }
     } else {
-        arguments = QStringList{QStringLiteral("--headless"),   QStringLiteral("--wayland"),
-                                QStringLiteral("--no-x11"),     QStringLiteral("--virtual-monitor"),
-                                QStringLiteral("1280x800"),     QStringLiteral("--wayland-display"),
-                                QString::fromLatin1(SocketName)};
+        arguments =
+            QStringList{QStringLiteral("--headless"),        QStringLiteral("--wayland"),
+                        QStringLiteral("--virtual-monitor"), QStringLiteral("1280x800"),
+                        QStringLiteral("--wayland-display"), QString::fromLatin1(SocketName)};
+        if (options.withXWayland) {
+            // mutter names XWayland's display to the program it starts, and
+            // ends when that program does.
+            arguments << QStringLiteral("--") << QStringLiteral("sh") << QStringLiteral("-c")
+                      << QStringLiteral("printf '%s\\n%s\\n' \"$DISPLAY\" \"$XAUTHORITY\" > "
+                                        "%1/display.tmp && mv %1/display.tmp %1/display; exec "
+                                        "sleep 100000")
+                             .arg(base);
+        } else {
+            arguments << QStringLiteral("--no-x11");
+        }
     }
     m_compositor = new QProcess;
     m_compositor->setProcessEnvironment(env);
@@ -163,7 +174,7 @@ bool HeadlessCompositor::start(Kind kind, const Options &options, QString *error
         return p.readAllStandardOutput().contains("true");
     };
     const QString displayFile = base + QStringLiteral("/display");
-    const bool xwayland = kind == Kind::KWin && options.withXWayland;
+    const bool xwayland = options.withXWayland;
     if (!waitFor(
             [&] {
                 return QFileInfo::exists(socket) && busHas() &&
@@ -187,15 +198,24 @@ bool HeadlessCompositor::start(Kind kind, const Options &options, QString *error
     qputenv("XDG_SESSION_TYPE", "wayland");
     qputenv("XDG_CURRENT_DESKTOP", kind == Kind::KWin ? "KDE" : "GNOME");
     m_display.clear();
+    QString authority;
     if (xwayland) {
+        // The display, and the authority file mutter's XWayland asks for.
         QFile display(displayFile);
         display.open(QIODevice::ReadOnly);
-        m_display = QString::fromLocal8Bit(display.readAll()).trimmed();
+        const QStringList lines =
+            QString::fromLocal8Bit(display.readAll()).split(QLatin1Char('\n'));
+        m_display = lines.value(0).trimmed();
+        authority = lines.value(1).trimmed();
     }
     if (m_display.isEmpty())
         qunsetenv("DISPLAY");
     else
         qputenv("DISPLAY", m_display.toLocal8Bit());
+    if (authority.isEmpty())
+        qunsetenv("XAUTHORITY");
+    else
+        qputenv("XAUTHORITY", QFile::encodeName(authority));
     qunsetenv("SWAYSOCK");
     return true;
 }

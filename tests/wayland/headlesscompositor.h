@@ -3,9 +3,10 @@
 // A private headless KWin or mutter for end-to-end tests, each on a D-Bus
 // session bus of its own (KWin serves its shortcut service and keyboard
 // layouts there, mutter its remote desktop), with temporary HOME and XDG
-// folders. Both run as the test's user, root included, without XWayland: the
-// program's and the targets' windows are native Wayland ones. start() puts
-// the session's variables into this process's environment.
+// folders. Both run as the test's user, root included, without XWayland
+// unless asked: the program's and the targets' windows are native Wayland
+// ones then. start() puts the session's variables into this process's
+// environment.
 
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -34,8 +35,8 @@ public:
         // KWin offers its restricted protocols to every client (else only
         // to programs an installed .desktop file names).
         bool trustEveryone = true;
-        // KWin runs XWayland too, as a Plasma session does: the program's
-        // own windows are then X11 ones.
+        // The compositor runs XWayland too, as a desktop session does: the
+        // program's own windows are then X11 ones.
         bool withXWayland = false;
     };
 

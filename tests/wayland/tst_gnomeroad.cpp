@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QProcess>
@@ -184,6 +185,53 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return !sessionOpen(); }, 3 * IdleCloseMs));
         next->closeWriteChannel();
         editor->quit();
+    }
+
+    // With XWayland, X11 programs are reached through X: the user's content
+    // comes back as it was offered to both sides after a paste into a native
+    // window and one into an X11 window.
+    void clipboardAcrossXWayland()
+    {
+        stopProgram();
+        HeadlessCompositor::Options options;
+        options.withXWayland = true;
+        QString error;
+        QVERIFY2(m_compositor.start(HeadlessCompositor::Kind::Mutter, options, &error),
+                 qPrintable(error));
+        QVERIFY2(startProgram(), m_trace.constData());
+        const QString users = QStringLiteral("both sides ✓");
+        QProcess *owner = ownClipboard(users, {QStringLiteral("text/html=<i>both</i>")});
+        QVERIFY(owner);
+        const QStringList types = clipboardTypes();
+        XSelection::Formats x11;
+        for (const char *platform : {"xcb", "wayland"}) {
+            QProcessEnvironment env;
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QString::fromLatin1(platform));
+            auto editor = startTarget(QStringLiteral("qt"), env);
+            QVERIFY(editor);
+            // What X11 programs see, read while one of theirs is in front.
+            if (x11.isEmpty())
+                QVERIFY(QTest::qWaitFor([&] { return !(x11 = Offers::x11()).isEmpty(); }, 5000));
+            editor->clear();
+            QElapsedTimer clock;
+            clock.start();
+            QCOMPARE(command({QStringLiteral("--type"), QStringLiteral("lines")}), 0);
+            qInfo("%s: pasted in %lld ms", platform, clock.elapsed());
+            QVERIFY2(editor->waitForText(Lines), qPrintable(editor->text()));
+            QVERIFY2(clipboardTypes() == types,
+                     qPrintable(clipboardTypes().join(QLatin1Char(' ')) + QStringLiteral(" / ") +
+                                types.join(QLatin1Char(' '))));
+            QCOMPARE(clipboard(), users);
+            editor->quit();
+        }
+        QProcessEnvironment env;
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        auto last = startTarget(QStringLiteral("qt"), env);
+        QVERIFY(last);
+        QCOMPARE(Offers::x11(), x11);
+        last->quit();
+        owner->closeWriteChannel();
+        stopProgram();
     }
 
     // GNOME runs a custom shortcut's command at the press: its modifiers are
