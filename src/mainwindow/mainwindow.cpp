@@ -223,7 +223,9 @@ QVector<DesktopBindings::Command> MainWindow::shortcutCommands() const
         commands.append({settings.showMods, settings.showVk, {QStringLiteral("--toggle-window")}});
     for (const Phrase &p : store->phrases()) {
         if (p.enabled && p.vk)
-            commands.append({p.mods, p.vk, {QStringLiteral("--type"), p.name}});
+            // After "--": a name that starts with "-" is no option.
+            commands.append(
+                {p.mods, p.vk, {QStringLiteral("--type"), QStringLiteral("--"), p.name}});
     }
     return commands;
 }

@@ -549,7 +549,7 @@ private slots:
         QVERIFY(bound[0].endsWith(QLatin1String(" '--picker'\"")));
         QVERIFY(bound[1].endsWith(QLatin1String(" '--toggle-window'\"")));
         QVERIFY(bound[2].startsWith(QLatin1String("bindsym Ctrl+Mod1+1 exec ")));
-        QVERIFY(bound[2].endsWith(QLatin1String(" '--type' 'Greeting'\"")));
+        QVERIFY(bound[2].endsWith(QLatin1String(" '--type' '--' 'Greeting'\"")));
         QCOMPARE(QGuiApplication::clipboard()->text(), lines);
 
         // Another compositor: the commands, for its own binding tool.
@@ -565,7 +565,7 @@ private slots:
         const QStringList commands = lines.split(QLatin1Char('\n'));
         QCOMPARE(commands.size(), 3);
         QVERIFY(commands[2].startsWith(Hotkey::keyText(ctrlAlt, 0x31) + QLatin1String(": '")));
-        QVERIFY(commands[2].endsWith(QLatin1String("' '--type' 'Greeting'")));
+        QVERIFY(commands[2].endsWith(QLatin1String("' '--type' '--' 'Greeting'")));
         if (!savedIpc.isEmpty())
             qputenv("SWAYSOCK", savedIpc);
         if (saved.isEmpty())
@@ -609,7 +609,7 @@ private slots:
         const QStringList bound = lines.split(QLatin1Char('\n'));
         QCOMPARE(bound.size(), 3); // picker, window, Greeting
         QVERIFY2(bound[2].startsWith(QLatin1String("<Control><Alt>1  '")), qPrintable(bound[2]));
-        QVERIFY(bound[2].endsWith(QLatin1String("' '--type' 'Greeting'")));
+        QVERIFY(bound[2].endsWith(QLatin1String("' '--type' '--' 'Greeting'")));
         if (saved.isEmpty())
             qunsetenv("WAYLAND_DISPLAY");
         else
