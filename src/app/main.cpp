@@ -97,7 +97,8 @@ int main(int argc, char *argv[])
 
     // Without a channel private to this user there is no hand-over: better
     // two copies than one that another user can reach.
-    const QString serverName = AppIdentity::localServerName(channelName);
+    QString takenFolder;
+    const QString serverName = AppIdentity::localServerName(channelName, &takenFolder);
     SingleInstance instance(serverName);
     bool channel = false;
     if (!serverName.isEmpty()) {
@@ -155,6 +156,8 @@ int main(int argc, char *argv[])
 
     if (!channel)
         window.reportNoHandOverChannel();
+    else if (!takenFolder.isEmpty())
+        window.reportTakenChannelFolder(takenFolder);
 
     if (!store.settings().startMinimized && !inTray) {
         window.show();
