@@ -4,6 +4,8 @@
 // at the scratch folder's name (a folder of theirs, links to the user's
 // files) must neither receive our files nor be touched.
 
+#include "prerequisite.h"
+
 #include <QtTest>
 
 #include <cerrno>
@@ -42,18 +44,6 @@ QByteArray readAll(const QString &path)
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
 }
-
-// A test that needs a right this machine does not give: skipped here, but
-// under CI (CI=true), where the test command runs as root, a failure: a
-// skip there would count as a pass.
-#define REQUIRE_ROOT()                                                                             \
-    do {                                                                                           \
-        if (geteuid() != 0) {                                                                      \
-            if (qEnvironmentVariable("CI") == QLatin1String("true"))                               \
-                QFAIL("needs root, as the test command runs in CI");                               \
-            QSKIP("needs root to act as another user");                                            \
-        }                                                                                          \
-    } while (false)
 
 } // namespace
 
@@ -184,7 +174,7 @@ private slots:
     }
     void folderOfAnotherUser()
     {
-        REQUIRE_ROOT();
+        SCRIVLET_REQUIRE(geteuid() == 0, "needs root to act as another user");
         QFETCH(QString, link);
         const passwd *nobody = getpwnam("nobody");
         QVERIFY2(nobody, "no user nobody");

@@ -7,6 +7,7 @@
 // What the program shows is read from its trace (SCRIVLET_TEST_TRACE).
 
 #include "hotkeys/hotkey.h"
+#include "prerequisite.h"
 #include "x11/texttarget.h"
 #include "x11/tracedprogram.h"
 #include "x11/x11session.h"
@@ -216,8 +217,8 @@ private slots:
     {
         QFETCH(bool, linkedFolderWritable);
         QVERIFY(freshDataFolder());
-        if (!linkedFolderWritable && geteuid() == 0 && !canMount)
-            QSKIP("root without mount rights cannot make a folder read-only to itself");
+        SCRIVLET_REQUIRE(linkedFolderWritable || geteuid() != 0 || canMount,
+                         "root without mount rights cannot make a folder read-only to itself");
         const QString real = scratch + QStringLiteral("/synced/phrases.json");
         QVERIFY(QDir().mkpath(QFileInfo(real).path()));
         ReadOnlyFolder readOnly(QFileInfo(real).path());
@@ -291,8 +292,8 @@ private slots:
     void unwritableDataFolder()
     {
         QVERIFY(freshDataFolder());
-        if (geteuid() == 0 && !canMount)
-            QSKIP("root without mount rights cannot make a folder read-only to itself");
+        SCRIVLET_REQUIRE(geteuid() != 0 || canMount,
+                         "root without mount rights cannot make a folder read-only to itself");
         ReadOnlyFolder readOnly(folder);
         QVERIFY(readOnly.mount());
         const QByteArray original =
