@@ -53,10 +53,11 @@ public:
     bool setReadOnly(bool readOnly, int timeoutMs = 5000);
     // The editor's text cursor in screen pixels; a null rectangle on time-out.
     QRect caret(int timeoutMs = 5000);
+    // Sends a command of the target's own ("focus p2") and waits for its OK.
+    bool command(const QByteArray &line, int timeoutMs);
 
 private:
     void readLines();
-    bool command(const QByteArray &line, int timeoutMs);
     template <typename Done> bool waitFor(Done done, int timeoutMs);
 
     X11Session *m_session;
