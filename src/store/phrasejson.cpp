@@ -4,6 +4,7 @@
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <QSet>
+#include <QVariant>
 
 #include <rapidjson/memorystream.h>
 #include <rapidjson/prettywriter.h>
@@ -657,7 +658,14 @@ void writeValue(IndentedWriter &out, const QJsonValue &v)
     } else if (v.isString()) {
         out.string(v.toString());
     } else if (v.isDouble()) {
-        out.number(QByteArray::number(v.toDouble(), 'g', QLocale::FloatingPointShortest));
+        // QJsonValue keeps a whole number that fits in 64 bits as an
+        // integer, and QJsonDocument writes it with all its digits
+        // (1000000, not 1e+06); only the rest in the shortest form.
+        const QVariant number = v.toVariant();
+        if (number.userType() == QMetaType::LongLong)
+            out.number(QByteArray::number(number.toLongLong()));
+        else
+            out.number(QByteArray::number(v.toDouble(), 'g', QLocale::FloatingPointShortest));
     } else if (v.isArray()) {
         out.StartArray();
         for (const QJsonValue item : v.toArray())

@@ -145,6 +145,20 @@ private slots:
         compareBytes(PhraseJson::write({}, &empty), viaQt({}, &empty));
         compareBytes(PhraseJson::write(samplePhrases(), &s), viaQt(samplePhrases(), &s));
         compareBytes(PhraseJson::write(samplePhrases(), nullptr), viaQt(samplePhrases(), nullptr));
+        // Numbers as QJsonDocument writes them: whole ones with all their
+        // digits (a setting of a million from a hostile file), the others
+        // in the shortest form.
+        Settings large;
+        large.pickerMods = 1000000;
+        large.floatingPanelX = -2147483647 - 1;
+        const QJsonObject l = large.toJson();
+        compareBytes(PhraseJson::write({}, &l), viaQt({}, &l));
+        const QJsonObject numbers{{QStringLiteral("a"), 1e12},
+                                  {QStringLiteral("b"), -9007199254740992.0},
+                                  {QStringLiteral("c"), 0.5},
+                                  {QStringLiteral("d"), 1e300},
+                                  {QStringLiteral("e"), QJsonArray{1e6, 2.5, -0.0}}};
+        compareBytes(PhraseJson::write({}, &numbers), viaQt({}, &numbers));
     }
 
     void readsWhatItWrites()
