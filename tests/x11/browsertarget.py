@@ -7,10 +7,10 @@
 #   out: "READY <window id>", "TEXT <b64>" after every change, "OK";
 #   in:  "clear", "activate", "text", "quit".
 # With "login" the page is a long one, as a sign-in page at the end of an
-# article: a form with a text field t1 and a password field p1, 3,000
-# paragraphs, then a form with t2 and p2; the browser publishes the page on
-# the accessibility bus. TEXT is
-# then the four values joined by "|"; "focus <id>" puts the keyboard in one.
+# article: a form with a text field user1 and a password field pass1, 3,000
+# paragraphs, then a form with user2 and pass2; the browser publishes the
+# page on the accessibility bus. TEXT is then the four values joined by "|";
+# "focus <id>" puts the keyboard in one.
 # usage: browsertarget.py chromium|firefox [login]
 import base64
 import http.server
@@ -52,10 +52,10 @@ t.focus();
 LOGIN_PAGE = """<!doctype html>
 <html><head><meta charset="utf-8"><title>%s</title></head>
 <body style="margin:0">
-<form id="top"><input id="t1"><input id="p1" type="password"></form>
-<form id="bottom"><input id="t2"><input id="p2" type="password"></form>
+<form id="top"><input id="user1"><input id="pass1" type="password"></form>
+<form id="bottom"><input id="user2"><input id="pass2" type="password"></form>
 <script>
-const ids = ["t1", "p1", "t2", "p2"];
+const ids = ["user1", "pass1", "user2", "pass2"];
 // The paragraphs between the forms, as the body's own children: the fields
 // lie one level below all of them.
 const bottom = document.getElementById("bottom");
@@ -77,7 +77,7 @@ async function commands() {
       const c = await r.text();
       if (c === "clear") {
         for (const id of ids) document.getElementById(id).value = "";
-        document.getElementById("t1").focus();
+        document.getElementById("user1").focus();
         await post("/value", values()); await post("/done", "");
       } else if (c === "focus") { await post("/done", ""); }
       else if (c.startsWith("focus ")) {
@@ -87,7 +87,7 @@ async function commands() {
   }
 }
 post("/loaded", "").then(commands);
-document.getElementById("t1").focus();
+document.getElementById("user1").focus();
 </script></body></html>""" % TITLE
 
 out_lock = threading.Lock()

@@ -227,10 +227,10 @@ private slots:
         const QString typed = QStringLiteral("x ;pw ");
         const QString expanded = QStringLiteral("x ") + pwPhrase + QLatin1Char(' ');
         QStringList values{QString(), QString(), QString(), QString()};
-        const QStringList fields{QStringLiteral("t1"), QStringLiteral("p1"), QStringLiteral("t2"),
-                                 QStringLiteral("p2")};
+        const QStringList fields{QStringLiteral("user1"), QStringLiteral("pass1"),
+                                 QStringLiteral("user2"), QStringLiteral("pass2")};
         for (int i = 0; i < fields.size(); ++i) {
-            const bool password = fields.at(i).startsWith(QLatin1Char('p'));
+            const bool password = fields.at(i).startsWith(QLatin1String("pass"));
             const int notHere = program.count(QStringLiteral("abbreviation ;pw not here"));
             QVERIFY(page->command("focus " + fields.at(i).toLatin1(), 10000));
             QVERIFY(type(typed));
