@@ -6,7 +6,7 @@
 #   scripts/bench.sh [build folder]        (default: build/)
 #
 # The figures come from the benchmark programs (bench/bench_store,
-# bench/bench_picker, bench/bench_panel, tests/x11/bench_insert,
+# bench/bench_hostileload, bench/bench_picker, bench/bench_panel, tests/x11/bench_insert,
 # tests/x11/bench_pastetargets, tests/x11/bench_abbreviations, tests/x11/bench_startup,
 # tests/wayland/bench_wayland, tests/wayland/bench_compositors), which
 # print them as "figure" lines (bench/benchrow.h); their own reports go to
@@ -20,7 +20,7 @@ build=$(realpath "${1:-build}")
     echo "no build in $build: configure with -DSCRIVLET_BUILD_BENCH=ON -DSCRIVLET_BUILD_TESTS=ON" >&2
     exit 1
 }
-cmake --build "$build" -j2 --target scrivlet bench_store bench_picker bench_panel bench_insert bench_startup \
+cmake --build "$build" -j2 --target scrivlet bench_store bench_hostileload bench_picker bench_panel bench_insert bench_startup \
     bench_pastetargets bench_abbreviations bench_wayland bench_compositors >&2
 
 log=$build/bench.log
@@ -44,6 +44,7 @@ run() {
 }
 
 run "$build/bench/bench_store" 10000 100000
+run "$build/bench/bench_hostileload"
 run "$build/tests/x11/bench_startup" 0 1000 10000 100000
 run "$build/tests/x11/bench_insert"
 run "$build/tests/x11/bench_pastetargets"
@@ -118,6 +119,24 @@ rows = [
     ("load-100000", "load, 100,000 phrases", "", None, None),
     ("save-10000", "save, 10,000 phrases", "<= 40 ms", None, None),
     ("save-100000", "save, 100,000 phrases", "", None, None),
+    ("hostile-names-phrase-10000", "load of a hostile file: 10,000 member names in one phrase", "", None, None),
+    ("hostile-names-phrase-40000", "load of a hostile file: 40,000 member names in one phrase", "", None, None),
+    ("hostile-names-phrase-160000", "load of a hostile file: 160,000 member names in one phrase", "", None, None),
+    ("hostile-names-settings-10000", "load of a hostile file: 10,000 member names in the settings", "", None, None),
+    ("hostile-names-settings-40000", "load of a hostile file: 40,000 member names in the settings", "", None, None),
+    ("hostile-names-settings-160000", "load of a hostile file: 160,000 member names in the settings", "", None, None),
+    ("hostile-names-top-10000", "load of a hostile file: 10,000 member names at the top", "", None, None),
+    ("hostile-names-top-40000", "load of a hostile file: 40,000 member names at the top", "", None, None),
+    ("hostile-names-top-160000", "load of a hostile file: 160,000 member names at the top", "", None, None),
+    ("hostile-names-repeated-10000", "load of a hostile file: 10,000 member names, one repeated (QJsonDocument)", "", None, None),
+    ("hostile-names-repeated-40000", "load of a hostile file: 40,000 member names, one repeated (QJsonDocument)", "", None, None),
+    ("hostile-names-repeated-160000", "load of a hostile file: 160,000 member names, one repeated (QJsonDocument)", "", None, None),
+    ("hostile-rules-10000", "load of a hostile file: 10,000 rules per application", "", None, None),
+    ("hostile-rules-40000", "load of a hostile file: 40,000 rules per application", "", None, None),
+    ("hostile-rules-160000", "load of a hostile file: 160,000 rules per application", "", None, None),
+    ("hostile-import-shortcuts-10000", "load of a hostile file: 10,000 import of phrases with shortcuts", "", None, None),
+    ("hostile-import-shortcuts-40000", "load of a hostile file: 40,000 import of phrases with shortcuts", "", None, None),
+    ("hostile-import-shortcuts-160000", "load of a hostile file: 160,000 import of phrases with shortcuts", "", None, None),
     ("picker-open-10000", "picker open to painted list, 10,000 phrases", "<= 60 ms", None, None),
     ("picker-key-10000", "picker, one filter keystroke to repaint, 10,000", "<= 15 ms", None, None),
     ("refresh-10000", "main table refreshTable, 10,000 phrases", "", None, None),

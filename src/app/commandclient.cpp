@@ -52,7 +52,11 @@ void say(FILE *stream, const QString &text)
 {
     if (text.isEmpty())
         return;
-    const QString line = text.endsWith(QLatin1Char('\n')) ? text : text + QLatin1Char('\n');
+    // What the running copy says may hold names other programs chose (a
+    // window's class, a phrase's name): no escape sequence of theirs reaches
+    // the terminal.
+    const QString shown = RemoteCommand::printable(text);
+    const QString line = shown.endsWith(QLatin1Char('\n')) ? shown : shown + QLatin1Char('\n');
 #ifdef Q_OS_WIN
     // A console takes UTF-16 whatever its code page; a pipe or a file gets
     // UTF-8, which launchers and scripts read.

@@ -19,15 +19,6 @@
 
 namespace {
 
-bool hasArgument(int argc, char *argv[], const char *name)
-{
-    for (int i = 1; i < argc; ++i) {
-        if (qstrcmp(argv[i], name) == 0)
-            return true;
-    }
-    return false;
-}
-
 void setIdentity()
 {
     QCoreApplication::setOrganizationName(QStringLiteral("Vantok"));
@@ -41,35 +32,33 @@ const QString channelName = QStringLiteral("VantokScrivlet32");
 
 int main(int argc, char *argv[])
 {
-    // The self-test checks non-visual logic only; a core application lets it
-    // run where no display exists (build machines, a console session).
-    if (hasArgument(argc, argv, "--self-test")) {
-        QCoreApplication app(argc, argv);
-        setIdentity();
-        return SelfTest::run();
-    }
-    // A command for the running copy: handed over and answered without a
-    // window of our own, or a display.
+    // The arguments are read before anything else: the self-test and the
+    // commands run without a window of our own, or a display.
+    bool inTray = false;
     if (argc > 1) {
         QCoreApplication probe(argc, argv);
         setIdentity();
-        const QStringList arguments = QCoreApplication::arguments();
-        if (arguments.contains(QLatin1String("--help")) ||
-            arguments.contains(QLatin1String("-h"))) {
+        const RemoteCommand::CommandLine line =
+            RemoteCommand::parseArguments(QCoreApplication::arguments());
+        switch (line.action) {
+        case RemoteCommand::CommandLine::Action::SelfTest:
+            // Non-visual logic only: it runs where no display exists (build
+            // machines, a console session).
+            return SelfTest::run();
+        case RemoteCommand::CommandLine::Action::Help:
             CommandClient::print(false, RemoteCommand::usage());
             return 0;
-        }
-        RemoteCommand::Request request;
-        QString error;
-        if (RemoteCommand::fromArguments(arguments, &request, &error)) {
-            if (!error.isEmpty()) {
-                CommandClient::print(true, error + QLatin1Char('\n') + RemoteCommand::usage());
-                return 2;
-            }
-            return CommandClient::run(request, AppIdentity::localServerName(channelName));
+        case RemoteCommand::CommandLine::Action::Error:
+            CommandClient::print(true, line.error + QLatin1Char('\n') + RemoteCommand::usage());
+            return 2;
+        case RemoteCommand::CommandLine::Action::Command:
+            // Handed over and answered without a window of our own.
+            return CommandClient::run(line.request, AppIdentity::localServerName(channelName));
+        case RemoteCommand::CommandLine::Action::Start:
+            inTray = line.inTray;
+            break;
         }
     }
-    const bool inTray = hasArgument(argc, argv, "--in-tray");
 
     // Nothing here draws with OpenGL, yet the X11 platform plugin would load
     // the GL driver at start-up: with a software renderer that alone is about
@@ -108,7 +97,8 @@ int main(int argc, char *argv[])
 
     // Without a channel private to this user there is no hand-over: better
     // two copies than one that another user can reach.
-    const QString serverName = AppIdentity::localServerName(channelName);
+    QString takenFolder;
+    const QString serverName = AppIdentity::localServerName(channelName, &takenFolder);
     SingleInstance instance(serverName);
     bool channel = false;
     if (!serverName.isEmpty()) {
@@ -166,6 +156,8 @@ int main(int argc, char *argv[])
 
     if (!channel)
         window.reportNoHandOverChannel();
+    else if (!takenFolder.isEmpty())
+        window.reportTakenChannelFolder(takenFolder);
 
     if (!store.settings().startMinimized && !inTray) {
         window.show();

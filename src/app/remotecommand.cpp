@@ -29,11 +29,28 @@ const char showBytes[] = "show";
 
 } // namespace
 
-bool fromArguments(const QStringList &arguments, Request *request, QString *error)
+CommandLine parseArguments(const QStringList &arguments)
 {
-    bool found = false;
+    CommandLine line;
+    bool help = false;
+    QString command; // the command line of the command found, for messages
+    const auto fail = [&line](const QString &error) {
+        line.action = CommandLine::Action::Error;
+        line.error = error;
+        return line;
+    };
     for (int i = 1; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
+        if (argument == QLatin1String("--"))
+            break; // nothing after it is an option
+        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+            help = true;
+            continue;
+        }
+        if (argument == QLatin1String("--in-tray")) {
+            line.inTray = true;
+            continue;
+        }
         QString option = argument;
         QString inlineValue;
         bool hasInline = false;
@@ -43,38 +60,55 @@ bool fromArguments(const QStringList &arguments, Request *request, QString *erro
             inlineValue = argument.mid(equals + 1);
             hasInline = true;
         }
+        const bool selfTest = option == QLatin1String("--self-test");
+        const VerbName *verb = nullptr;
         for (const VerbName &v : verbs) {
-            if (!v.option || option != QLatin1String(v.option))
-                continue;
-            if (found) {
-                *error = QStringLiteral("Only one command at a time: %1 and %2.")
-                             .arg(QLatin1String(v.option),
-                                  arguments.mid(1, i - 1).join(QLatin1Char(' ')));
-                return true;
-            }
-            found = true;
-            request->verb = v.verb;
-            request->name.clear();
-            if (v.verb == Verb::Type) {
+            if (v.option && option == QLatin1String(v.option))
+                verb = &v;
+        }
+        if (!verb && !selfTest)
+            continue; // the toolkit's, or nobody's
+        if (!command.isEmpty())
+            return fail(
+                QStringLiteral("Only one command at a time: %1 and %2.").arg(option, command));
+        const int first = i;
+        if (selfTest) {
+            if (hasInline)
+                return fail(QStringLiteral("--self-test takes no value."));
+            line.action = CommandLine::Action::SelfTest;
+        } else {
+            line.action = CommandLine::Action::Command;
+            line.request.verb = verb->verb;
+            line.request.name.clear();
+            if (verb->verb == Verb::Type) {
                 if (hasInline) {
-                    request->name = inlineValue;
+                    line.request.name = inlineValue;
                 } else if (i + 1 < arguments.size()) {
-                    request->name = arguments.at(++i);
-                } else {
-                    *error = QStringLiteral("--type needs the name of a phrase.");
-                    return true;
+                    const QString &next = arguments.at(++i);
+                    if (next == QLatin1String("--"))
+                        line.request.name =
+                            i + 1 < arguments.size() ? arguments.at(++i) : QString();
+                    else if (next.startsWith(QLatin1Char('-')))
+                        return fail(QStringLiteral("“%1” is an option, not a phrase's name: a "
+                                                   "name that starts with “-” goes after “--”, "
+                                                   "as in --type -- %1")
+                                        .arg(next));
+                    else
+                        line.request.name = next;
                 }
-                if (request->name.isEmpty()) {
-                    *error = QStringLiteral("--type needs the name of a phrase.");
-                    return true;
-                }
+                if (line.request.name.isEmpty())
+                    return fail(QStringLiteral("--type needs the name of a phrase."));
             } else if (hasInline) {
-                *error = QStringLiteral("%1 takes no value.").arg(QLatin1String(v.option));
-                return true;
+                return fail(QStringLiteral("%1 takes no value.").arg(option));
             }
         }
+        command = arguments.mid(first, i - first + 1).join(QLatin1Char(' '));
     }
-    return found;
+    if (help) {
+        line.action = CommandLine::Action::Help;
+        line.error.clear();
+    }
+    return line;
 }
 
 QString usage()
@@ -83,17 +117,40 @@ QString usage()
         "Usage: scrivlet [COMMAND]\n"
         "Without a command: start Zem Scrivlet, or show the window of the copy that runs.\n"
         "  --in-tray         start in the tray, without showing the window\n"
+        "  --self-test       check the program's own logic and exit (0: all passed)\n"
         "Commands, carried out by the running copy:\n"
         "  --type NAME       put the enabled phrase named NAME into the window in front,\n"
         "                    as its shortcut would; waits until it is in (exit status 0)\n"
-        "                    or did not go in (exit status 1, the reason on stderr)\n"
+        "                    or did not go in (exit status 1, the reason on stderr).\n"
+        "                    A NAME that starts with \"-\" goes after \"--\": --type -- NAME\n"
         "  --picker          open the picker beside the text cursor\n"
         "  --toggle-window   show or hide the main window\n"
         "  --toggle-panel    show or hide the floating panel\n"
         "  --pause           pause the shortcuts\n"
         "  --resume          take the shortcuts up again\n"
-        "  --list            print the enabled phrases' names, one a line\n"
+        "  --list            print the enabled phrases' names, one a line (control\n"
+        "                    characters in a name as \\xHH or \\uHHHH)\n"
         "With no copy running, --type and --picker start one in the tray first.\n");
+}
+
+QString printable(const QString &text, bool keepLines)
+{
+    const auto hex = [](ushort value, int digits) {
+        return QString::number(value, 16).toUpper().rightJustified(digits, QLatin1Char('0'));
+    };
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        const bool control = u < 0x20 || (u >= 0x7F && u <= 0x9F) || u == 0x2028 || u == 0x2029;
+        if (!control || (keepLines && u == '\n'))
+            out += c;
+        else if (u <= 0xFF)
+            out += QLatin1String("\\x") + hex(u, 2);
+        else
+            out += QLatin1String("\\u") + hex(u, 4);
+    }
+    return out;
 }
 
 QString listing(const QVector<Phrase> &phrases)
@@ -101,7 +158,7 @@ QString listing(const QVector<Phrase> &phrases)
     QStringList names;
     for (const Phrase &p : phrases) {
         if (p.enabled && !p.name.isEmpty())
-            names << p.name;
+            names << printable(p.name, false);
     }
     return names.join(QLatin1Char('\n'));
 }

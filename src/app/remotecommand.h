@@ -42,14 +42,35 @@ struct Reply
     QString text; // the answer (List) or what went wrong
 };
 
-// What the program's arguments ask for. None of the command options: false,
-// and the program starts (or hands over) as before. A command option:
-// true, with *request filled or, for a malformed command line, *error.
-bool fromArguments(const QStringList &arguments, Request *request, QString *error);
+// What the program's arguments (the program's own path first) ask for.
+struct CommandLine
+{
+    enum class Action
+    {
+        Start,    // start, or hand over to the running copy
+        SelfTest, // --self-test
+        Help,     // --help, -h
+        Command,  // a command for the running copy: request
+        Error,    // a malformed command line: error says why
+    };
+    Action action = Action::Start;
+    bool inTray = false; // --in-tray, for Start
+    Request request;
+    QString error;
+};
+// Option words are never taken for a phrase's name: a name that starts with
+// "-" goes after "--" (--type -- NAME), and after a lone "--" nothing is an
+// option. Arguments the program does not know are left to the toolkit.
+CommandLine parseArguments(const QStringList &arguments);
 // The options, for --help and error messages.
 QString usage();
-// What --list prints: the enabled phrases' names, one a line, in list order.
+// What --list prints: the enabled phrases' names, one a line, in list order,
+// each printable().
 QString listing(const QVector<Phrase> &phrases);
+// text for a terminal: control characters (and the line and paragraph
+// separators) as \xHH or \uHHHH, so that a name can neither send an escape
+// sequence nor pass for two lines. Line feeds stay when keepLines is true.
+QString printable(const QString &text, bool keepLines = true);
 
 // The longest request and reply read, in bytes.
 constexpr int MaxMessageBytes = 1 << 20;

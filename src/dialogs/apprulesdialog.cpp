@@ -18,6 +18,8 @@
 namespace {
 
 constexpr int BuiltInRole = Qt::UserRole + 1;
+// On the name: the road a "No abbreviations here" row keeps for its phrases.
+constexpr int RoadUnderRole = Qt::UserRole + 2;
 
 const AppRoad roads[] = {AppRoad::Automatic,       AppRoad::TypeOnly,         AppRoad::PasteCtrlV,
                          AppRoad::PasteCtrlShiftV, AppRoad::PasteShiftInsert, AppRoad::Never};
@@ -81,15 +83,15 @@ AppRulesDialog::AppRulesDialog(const QVector<AppRule> &rules, Desktop *desktop, 
         bool builtIn = false;
         builtInRoad(r.match, &builtIn);
         if (!builtIn)
-            appendRow(r.match, r.road, false);
+            appendRow(r, false);
     }
     for (const AppRule &b : AppRoads::builtInRules()) {
-        AppRoad road = b.road;
+        AppRule rule = b;
         for (const AppRule &r : rules) {
             if (r.match.compare(b.match, Qt::CaseInsensitive) == 0)
-                road = r.road;
+                rule = {b.match, r.road, r.abbreviations};
         }
-        appendRow(b.match, road, true);
+        appendRow(rule, true);
     }
     connect(m_table, &QTableWidget::itemSelectionChanged, this, &AppRulesDialog::updateButtons);
     setTexts();
@@ -108,8 +110,9 @@ AppRoad AppRulesDialog::builtInRoad(const QString &match, bool *found) const
     return AppRoad::Automatic;
 }
 
-int AppRulesDialog::appendRow(const QString &match, AppRoad road, bool builtIn)
+int AppRulesDialog::appendRow(const AppRule &rule, bool builtIn)
 {
+    const QString &match = rule.match;
     // The user's rows go above the program's.
     int row = m_table->rowCount();
     if (!builtIn) {
@@ -120,6 +123,12 @@ int AppRulesDialog::appendRow(const QString &match, AppRoad road, bool builtIn)
     m_table->insertRow(row);
     auto *name = new QTableWidgetItem(match);
     name->setData(BuiltInRole, builtIn);
+    // What a row that does without abbreviations does with phrases: what
+    // its stored rule said, else the program's own road for it.
+    bool found = false;
+    const AppRoad own = builtInRoad(match, &found);
+    const bool noAbbreviations = !rule.abbreviations && rule.road != AppRoad::Never;
+    name->setData(RoadUnderRole, int(noAbbreviations ? rule.road : own));
     if (builtIn) {
         name->setFlags(name->flags() & ~Qt::ItemIsEditable);
         QFont font = name->font();
@@ -130,7 +139,8 @@ int AppRulesDialog::appendRow(const QString &match, AppRoad road, bool builtIn)
     auto *box = new QComboBox(m_table);
     for (AppRoad r : roads)
         box->addItem(QString(), int(r));
-    box->setCurrentIndex(box->findData(int(road)));
+    box->addItem(QString(), NoAbbreviations);
+    box->setCurrentIndex(box->findData(noAbbreviations ? NoAbbreviations : int(rule.road)));
     connect(box, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &AppRulesDialog::updateButtons);
     m_table->setCellWidget(row, RoadColumn, box);
@@ -159,19 +169,33 @@ int AppRulesDialog::rowOf(const QString &match) const
     return -1;
 }
 
+AppRule AppRulesDialog::ruleOf(int row) const
+{
+    const QTableWidgetItem *name = m_table->item(row, ApplicationColumn);
+    AppRule rule;
+    rule.match = name->text().trimmed();
+    const int choice = roadBox(row)->currentData().toInt();
+    if (choice != NoAbbreviations) {
+        rule.road = AppRoad(choice);
+        return rule;
+    }
+    rule.abbreviations = false;
+    rule.road = AppRoad(name->data(RoadUnderRole).toInt());
+    return rule;
+}
+
 QVector<AppRule> AppRulesDialog::rules() const
 {
     QVector<AppRule> out;
     for (int row = 0; row < m_table->rowCount(); ++row) {
-        const QString match = m_table->item(row, ApplicationColumn)->text().trimmed();
-        const auto road = AppRoad(roadBox(row)->currentData().toInt());
-        if (match.isEmpty())
+        const AppRule rule = ruleOf(row);
+        if (rule.match.isEmpty())
             continue;
         bool builtIn = false;
-        const AppRoad own = builtInRoad(match, &builtIn);
-        if (isBuiltIn(row) && road == own)
+        const AppRoad own = builtInRoad(rule.match, &builtIn);
+        if (isBuiltIn(row) && rule.road == own && rule.abbreviations)
             continue; // the program's own rule, as it is
-        out.append({match, road});
+        out.append(rule);
     }
     return out;
 }
@@ -204,7 +228,7 @@ void AppRulesDialog::accept()
 
 void AppRulesDialog::addRule()
 {
-    const int row = appendRow(QString(), AppRoad::Automatic, false);
+    const int row = appendRow(AppRule(), false);
     m_table->setCurrentCell(row, ApplicationColumn);
     m_table->editItem(m_table->item(row, ApplicationColumn));
 }
@@ -230,7 +254,7 @@ void AppRulesDialog::pickWindow()
     if (row < 0) {
         bool builtIn = false;
         const AppRoad road = builtInRoad(app.preferred, &builtIn);
-        row = appendRow(app.preferred, road, false);
+        row = appendRow({app.preferred, road}, false);
     }
     m_table->setCurrentCell(row, RoadColumn);
     m_table->scrollToItem(m_table->item(row, ApplicationColumn));
@@ -258,8 +282,8 @@ void AppRulesDialog::updateButtons()
     bool removable = row >= 0 && !isBuiltIn(row);
     if (row >= 0 && isBuiltIn(row)) {
         bool found = false;
-        const AppRoad own = builtInRoad(m_table->item(row, ApplicationColumn)->text(), &found);
-        removable = AppRoad(roadBox(row)->currentData().toInt()) != own;
+        const AppRule rule = ruleOf(row);
+        removable = rule.road != builtInRoad(rule.match, &found) || !rule.abbreviations;
     }
     m_remove->setEnabled(removable);
 }
@@ -287,11 +311,17 @@ void AppRulesDialog::setRowTexts(int row)
                                  tr("Paste with Ctrl+V"),
                                  tr("Paste with Ctrl+Shift+V"),
                                  tr("Paste with Shift+Insert"),
-                                 tr("Never insert here")};
-    static_assert(std::size(roads) == std::size(roadTexts), "a text for every road");
+                                 tr("Never insert here"),
+                                 tr("No abbreviations here")};
+    static_assert(std::size(roads) + 1 == std::size(roadTexts), "a text for every choice");
     if (QComboBox *box = roadBox(row)) {
         for (int i = 0; i < box->count(); ++i)
             box->setItemText(i, roadTexts[i]);
+        box->setItemData(box->count() - 1,
+                         tr("Shortcuts, the picker and the panel still put phrases here; "
+                            "abbreviations typed here stay as typed. For programs whose password "
+                            "fields Zem Scrivlet cannot recognise."),
+                         Qt::ToolTipRole);
     }
     if (isBuiltIn(row))
         m_table->item(row, ApplicationColumn)

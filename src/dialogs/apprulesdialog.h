@@ -4,8 +4,9 @@
 // application. It lists the program's own rules (the terminals and their paste
 // keys), which can be given another road but not removed, and the user's
 // rules, each an application's name as "Pick a window" reads it (a window
-// class or a program file) and a road. It never writes to the store: the
-// Options dialog takes rules() from an accepted dialog.
+// class or a program file) and a road, or "No abbreviations here" (phrases
+// go in on the application's own road, abbreviations stay as typed). It never writes to the store:
+// the Options dialog takes rules() from an accepted dialog.
 
 #include "store/apprules.h"
 #include "theme/themeddialog.h"
@@ -30,6 +31,9 @@ public:
     };
     // How long "Pick a window" waits for the user's click.
     static constexpr int PickWaitMs = 15000;
+    // The road box's data for "No abbreviations here": phrases go in on the
+    // application's road, abbreviations typed there stay as typed.
+    static constexpr int NoAbbreviations = -1;
 
     // desktop may be null: "Pick a window" is then unavailable.
     AppRulesDialog(const QVector<AppRule> &rules, Desktop *desktop, QWidget *parent = nullptr);
@@ -60,7 +64,9 @@ protected:
 
 private:
     // Appends a row; builtIn says it is one of the program's own.
-    int appendRow(const QString &match, AppRoad road, bool builtIn);
+    int appendRow(const AppRule &rule, bool builtIn);
+    // The rule a row stands for now.
+    AppRule ruleOf(int row) const;
     bool isBuiltIn(int row) const;
     AppRoad builtInRoad(const QString &match, bool *found) const;
     void updateButtons();

@@ -4,17 +4,28 @@
 #include "insert/textconvert.h"
 #include "store/phrase.h"
 
+#include <QVarLengthArray>
+
+#include <algorithm>
+
 namespace {
 
-bool isWordCharacter(const QString &text, int end)
+// Whether the character that ends at end (exclusive) in chars is a letter,
+// a digit or a combining mark: surrogate pairs whole.
+bool isWordCharacter(const QChar *chars, int end)
 {
-    // The character that ends at end (exclusive), surrogate pairs whole.
     if (end <= 0)
         return false;
-    uint c = text.at(end - 1).unicode();
-    if (QChar::isLowSurrogate(c) && end >= 2 && text.at(end - 2).isHighSurrogate())
-        c = QChar::surrogateToUcs4(text.at(end - 2), text.at(end - 1));
+    uint c = chars[end - 1].unicode();
+    if (QChar::isLowSurrogate(c) && end >= 2 && chars[end - 2].isHighSurrogate())
+        c = QChar::surrogateToUcs4(chars[end - 2], chars[end - 1]);
     return QChar::isLetterOrNumber(c) || QChar::category(c) == QChar::Mark_NonSpacing;
+}
+
+bool endsALine(const QString &text)
+{
+    return text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')) ||
+           text.contains(QLatin1Char('\t'));
 }
 
 } // namespace
@@ -29,48 +40,97 @@ void AbbreviationMatcher::setAbbreviations(const QVector<Entry> &entries)
         m_ids.insert(e.abbreviation, e.id);
         m_longest = qMax(m_longest, e.abbreviation.size());
     }
+    // Never more than the longest now needs.
+    if (m_size > m_longest)
+        append(QString());
+}
+
+QString AbbreviationMatcher::buffer() const
+{
+    return QString(m_chars.data(), m_size);
+}
+
+void AbbreviationMatcher::wipe(int from)
+{
+    std::fill(m_chars.begin() + from, m_chars.begin() + m_size, QChar());
+    m_size = from;
+}
+
+// Appends text and drops whole characters from the front until no more is
+// kept than the longest abbreviation; the last one dropped decides whether
+// a word runs on into what is kept.
+void AbbreviationMatcher::append(const QString &text)
+{
+    QVarLengthArray<QChar, 2 * Phrase::MaxAbbreviationLength> all;
+    all.append(m_chars.data(), m_size);
+    all.append(text.constData(), text.size());
+    int first = 0;
+    while (all.size() - first > m_longest) {
+        int width = 1;
+        if (all.at(first).isHighSurrogate() && first + 1 < all.size() &&
+            all.at(first + 1).isLowSurrogate())
+            width = 2;
+        first += width;
+        m_wordBefore = isWordCharacter(all.constData(), first);
+    }
+    wipe(0);
+    m_size = all.size() - first;
+    std::copy(all.constBegin() + first, all.constEnd(), m_chars.begin());
+    std::fill(all.begin(), all.end(), QChar());
 }
 
 AbbreviationMatcher::Action AbbreviationMatcher::match(const QString &delimiter) const
 {
     Action action;
     // The longest abbreviation that ends the buffer wins: ";sig" over "g".
-    for (int length = qMin(m_longest, m_buffer.size()); length > 0; --length) {
-        const QString tail = m_buffer.right(length);
-        const auto it = m_ids.constFind(tail);
+    for (int length = qMin(m_longest, m_size); length > 0; --length) {
+        const int start = m_size - length;
+        const auto it = m_ids.constFind(QString(m_chars.data() + start, length));
         if (it == m_ids.constEnd())
             continue;
         // Inside a word it is a word, not an abbreviation.
-        if (isWordCharacter(m_buffer, m_buffer.size() - length))
+        if (start > 0 ? isWordCharacter(m_chars.data(), start) : m_wordBefore)
             continue;
         action.kind = Action::Expand;
         action.id = it.value();
-        action.abbreviation = tail;
-        action.erase = AbbreviationText::eraseCount(tail) + AbbreviationText::eraseCount(delimiter);
+        action.abbreviation = it.key();
+        action.erase = AbbreviationText::eraseCount(action.abbreviation) +
+                       AbbreviationText::eraseCount(delimiter);
         action.retype = delimiter;
         return action;
     }
     return action;
 }
 
-AbbreviationMatcher::Action AbbreviationMatcher::typed(const QString &text)
+AbbreviationMatcher::Action AbbreviationMatcher::typed(const QString &text, quint32 nowMs)
 {
+    forgetIfIdle(nowMs);
+    m_lastKeyMs = nowMs;
     m_undoable = false;
     if (text.isEmpty())
         return Action();
+    Action action;
     if (m_mode == Mode::AfterDelimiter && AbbreviationText::isDelimiter(text)) {
-        const Action action = match(text);
-        m_buffer += text;
-        m_buffer = m_buffer.right(BufferLength);
-        return action;
+        action = match(text);
+        append(text);
+    } else {
+        append(text);
+        if (m_mode == Mode::AtOnce)
+            action = match(QString());
     }
-    m_buffer += text;
-    m_buffer = m_buffer.right(BufferLength);
-    return m_mode == Mode::AtOnce ? match(QString()) : Action();
+    // A line or a field ends here: what came before it (a user name, a
+    // password) is nothing an abbreviation needs.
+    if (endsALine(text)) {
+        wipe(0);
+        m_wordBefore = false;
+    }
+    return action;
 }
 
-AbbreviationMatcher::Action AbbreviationMatcher::backspace()
+AbbreviationMatcher::Action AbbreviationMatcher::backspace(quint32 nowMs)
 {
+    forgetIfIdle(nowMs);
+    m_lastKeyMs = nowMs;
     if (m_undoable) {
         m_undoable = false;
         Action undo;
@@ -78,28 +138,47 @@ AbbreviationMatcher::Action AbbreviationMatcher::backspace()
         // The user's BackSpace took one character already.
         undo.erase = qMax(0, m_undoErase - 1);
         undo.retype = m_undoRetype;
-        m_buffer.clear();
+        clear();
         return undo;
     }
-    if (!m_buffer.isEmpty()) {
-        int cut = 1;
-        if (m_buffer.size() >= 2 && m_buffer.at(m_buffer.size() - 1).isLowSurrogate() &&
-            m_buffer.at(m_buffer.size() - 2).isHighSurrogate())
-            cut = 2;
-        m_buffer.chop(cut);
+    if (m_size == 0) {
+        // A character nobody kept went: what is before the caret now is
+        // not known.
+        m_wordBefore = false;
+        return Action();
     }
+    int cut = 1;
+    if (m_size >= 2 && m_chars[m_size - 1].isLowSurrogate() &&
+        m_chars[m_size - 2].isHighSurrogate())
+        cut = 2;
+    wipe(m_size - cut);
     return Action();
 }
 
 void AbbreviationMatcher::clear()
 {
-    m_buffer.clear();
+    wipe(0);
+    m_wordBefore = false;
     m_undoable = false;
+}
+
+void AbbreviationMatcher::forgetTyped()
+{
+    if (m_size > 0)
+        m_wordBefore = isWordCharacter(m_chars.data(), m_size);
+    wipe(0);
+    m_undoable = false;
+}
+
+void AbbreviationMatcher::forgetIfIdle(quint32 nowMs)
+{
+    if (quint32(nowMs - m_lastKeyMs) >= quint32(IdleMs))
+        forgetTyped();
 }
 
 void AbbreviationMatcher::expanded(const Action &action, const QString &inserted)
 {
-    m_buffer.clear();
+    clear();
     m_undoable = true;
     m_undoErase =
         AbbreviationText::eraseCount(inserted) + AbbreviationText::eraseCount(action.retype);

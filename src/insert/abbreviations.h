@@ -3,13 +3,22 @@
 // Abbreviations typed in other programs: what the user typed last, and when
 // it ends with an enabled phrase's abbreviation, what to do about it. Fed
 // the characters that each key press produced (dead keys and compose
-// sequences as the character they make) and the BackSpaces; the caller
-// clears it at a mouse click, a change of window and the navigation keys.
-// Pure: no keys are read or sent here.
+// sequences as the character they make) and the BackSpaces, with the time
+// of each; the caller clears it at a mouse click, a change of window or of
+// the focused field, and the navigation keys.
+//
+// What the user types may be a password the program cannot recognise as
+// one: no more of it is kept than the longest abbreviation, it is wiped (not
+// only released) at Enter, Tab and every clear, and after IdleMs without
+// keys. Pure: no keys are read or sent here.
+
+#include "store/phrase.h"
 
 #include <QHash>
 #include <QString>
 #include <QVector>
+
+#include <array>
 
 class AbbreviationMatcher
 {
@@ -47,30 +56,47 @@ public:
     void setMode(Mode mode) { m_mode = mode; }
     Mode mode() const { return m_mode; }
 
-    // A key produced text (one character, or a few for a compose sequence).
-    Action typed(const QString &text);
+    // A key produced text (one character, or a few for a compose sequence)
+    // at nowMs (a millisecond clock that may wrap).
+    Action typed(const QString &text, quint32 nowMs);
     // BackSpace: the last character goes; right after an expansion, the
     // abbreviation comes back.
-    Action backspace();
-    // Forgets what was typed: a click, another window, a navigation key, a
-    // shortcut with Ctrl or Alt, pause.
+    Action backspace(quint32 nowMs);
+    // Forgets what was typed: a click, another window or field, a navigation
+    // key, a shortcut with Ctrl or Alt, pause. What comes next starts a word.
     void clear();
+    // Forgets what was typed, keeping only whether a word was under way:
+    // the caller's timer, IdleMs after the last key.
+    void forgetTyped();
+    // The same once IdleMs have passed since the last key (done before
+    // every key).
+    void forgetIfIdle(quint32 nowMs);
     // The expansion of action went out, and the target now holds inserted
     // (the phrase's text as inserted) followed by the delimiter: a BackSpace
     // next takes it back.
     void expanded(const Action &action, const QString &inserted);
 
-    // What is kept of the typed text.
-    static constexpr int BufferLength = 64;
-    const QString &buffer() const { return m_buffer; }
+    // How long typed text is kept without a key.
+    static constexpr int IdleMs = 5000;
+    // What is kept of the typed text: at most the longest abbreviation.
+    QString buffer() const;
 
 private:
     Action match(const QString &delimiter) const;
+    void append(const QString &text);
+    void wipe(int from);
 
     Mode m_mode = Mode::AtOnce;
     QHash<QString, QString> m_ids; // abbreviation -> phrase id
     int m_longest = 0;
-    QString m_buffer;
+    // The typed text's tail, in place: nothing of it is left behind in
+    // memory that was given back.
+    std::array<QChar, Phrase::MaxAbbreviationLength> m_chars{};
+    int m_size = 0;
+    // Whether the character before the kept ones ends a word: enough to
+    // tell "x;sig" from " ;sig" without keeping the x.
+    bool m_wordBefore = false;
+    quint32 m_lastKeyMs = 0;
     // The last expansion while nothing else has been typed since.
     bool m_undoable = false;
     int m_undoErase = 0;

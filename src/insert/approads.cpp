@@ -70,6 +70,7 @@ InsertRoad resolve(const TargetApp &app, const QVector<AppRule> &userRules)
     for (const AppRule &r : builtInRules()) {
         if (matches(r.match, app)) {
             out.road = r.road;
+            out.abbreviations = r.abbreviations;
             out.pasteKey = pasteKeyOf(r.road);
             out.terminal = true;
             break;
@@ -78,6 +79,7 @@ InsertRoad resolve(const TargetApp &app, const QVector<AppRule> &userRules)
     for (const AppRule &r : userRules) {
         if (matches(r.match, app)) {
             out.road = r.road;
+            out.abbreviations = r.abbreviations;
             // A road that does not say how to paste keeps the terminal's key.
             if (r.road == AppRoad::PasteCtrlV || r.road == AppRoad::PasteCtrlShiftV ||
                 r.road == AppRoad::PasteShiftInsert)

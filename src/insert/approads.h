@@ -23,6 +23,9 @@ struct InsertRoad
     // abbreviation): the text follows them as keys, typed or pasted with
     // the paste key, never by a message that could overtake them.
     bool keysOnly = false;
+    // Whether abbreviations typed there expand: the user's rule may say
+    // no (where a password cannot be told from other text).
+    bool abbreviations = true;
 };
 
 namespace AppRoads {

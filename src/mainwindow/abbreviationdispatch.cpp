@@ -22,6 +22,13 @@ void MainWindow::refreshAbbreviations()
     m_abbreviations.setMode(store->settings().abbreviationsAfterDelimiter
                                 ? AbbreviationMatcher::Mode::AfterDelimiter
                                 : AbbreviationMatcher::Mode::AtOnce);
+    if (!m_abbreviationIdle) {
+        m_abbreviationIdle = new QTimer(this);
+        m_abbreviationIdle->setSingleShot(true);
+        m_abbreviationIdle->setInterval(AbbreviationMatcher::IdleMs);
+        connect(m_abbreviationIdle, &QTimer::timeout, this,
+                [this] { m_abbreviations.forgetTyped(); });
+    }
     // Nothing is read while nothing could expand: the stream names every key.
     KeyStream *stream = desktop ? desktop->keyStream() : nullptr;
     const bool wanted = stream && !m_paused && !m_quitting && !entries.isEmpty();
@@ -55,11 +62,16 @@ void MainWindow::onTypedKey(const TypedKey &key)
 
 AbbreviationMatcher::Action MainWindow::feedAbbreviations(const TypedKey &key)
 {
+    // What was typed goes when no key follows for a while, whether or not
+    // another one ever comes.
+    if (m_abbreviationIdle)
+        m_abbreviationIdle->start();
+    const quint32 now = desktop->clock().tickCount();
     switch (key.kind) {
     case TypedKey::Text:
-        return m_abbreviations.typed(key.text);
+        return m_abbreviations.typed(key.text, now);
     case TypedKey::BackSpace:
-        return m_abbreviations.backspace();
+        return m_abbreviations.backspace(now);
     case TypedKey::Break:
         break;
     }
@@ -71,17 +83,20 @@ void MainWindow::carryOutAbbreviation(const AbbreviationMatcher::Action &action)
 {
     m_expanding = true;
     const WindowHandle window = desktop->targets().foregroundWindow();
-    // Not in our own windows, nor where the user's rule keeps phrases out,
-    // nor in a field whose text cannot be seen.
+    // Not in our own windows, nor where the user's rule keeps phrases or
+    // abbreviations out, nor in a field whose text cannot be seen.
     TargetApp app;
+    const auto ruleRefuses = [this, window, &app] {
+        if (!desktop->targets().targetApplication(window, &app))
+            return false;
+        const InsertRoad road = AppRoads::resolve(app, store->settings().appRules);
+        return road.road == AppRoad::Never || !road.abbreviations;
+    };
     const auto fieldRefuses = [this, window] {
         const FieldKind field = desktop->caret().focusedField(window);
         return field == FieldKind::Password || field == FieldKind::ReadOnly;
     };
-    if (!window || isOwnWindow(window) ||
-        (desktop->targets().targetApplication(window, &app) &&
-         AppRoads::resolve(app, store->settings().appRules).road == AppRoad::Never) ||
-        fieldRefuses()) {
+    if (!window || isOwnWindow(window) || ruleRefuses() || fieldRefuses()) {
         TestTrace::line(QStringLiteral("abbreviation %1 not here").arg(action.abbreviation));
         finishAbbreviations(window, 0, false);
         return;

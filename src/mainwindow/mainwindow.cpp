@@ -223,7 +223,9 @@ QVector<DesktopBindings::Command> MainWindow::shortcutCommands() const
         commands.append({settings.showMods, settings.showVk, {QStringLiteral("--toggle-window")}});
     for (const Phrase &p : store->phrases()) {
         if (p.enabled && p.vk)
-            commands.append({p.mods, p.vk, {QStringLiteral("--type"), p.name}});
+            // After "--": a name that starts with "-" is no option.
+            commands.append(
+                {p.mods, p.vk, {QStringLiteral("--type"), QStringLiteral("--"), p.name}});
     }
     return commands;
 }
@@ -270,7 +272,7 @@ QString MainWindow::writeGnomeShortcuts()
         else if (c.arguments.first() == QLatin1String("--toggle-window"))
             b.name = tr("Zem Scrivlet: show or hide the window");
         else
-            b.name = tr("Zem Scrivlet: %1").arg(c.arguments.value(1));
+            b.name = tr("Zem Scrivlet: %1").arg(c.arguments.last());
         bindings << b;
     }
     GnomeShortcuts::Writer writer(QCoreApplication::applicationFilePath());

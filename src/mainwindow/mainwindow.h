@@ -91,6 +91,10 @@ public:
     // Tells the user, once the tray is up, that a second start will not find
     // this copy: the channel for the hand-over could not be had.
     void reportNoHandOverChannel();
+    // Tells the user, once the tray is up, that the usual folder of the
+    // channel is not the user's alone, and another one of the user's own
+    // serves instead.
+    void reportTakenChannelFolder(const QString &folder);
     // Installs the catalogue of code (none for English or an unknown code) and
     // lets every top-level window set its texts again.
     void applyLanguage(const QString &code);
@@ -386,6 +390,8 @@ private:
     bool m_panelPlaced = false;
     bool m_typing = false;
     AbbreviationMatcher m_abbreviations;
+    // Wipes what was typed when no key has come for a while.
+    QTimer *m_abbreviationIdle = nullptr;
     bool m_keyStreamOn = false;
     bool m_expanding = false;
     // The key stream holds back the keys typed while an abbreviation is

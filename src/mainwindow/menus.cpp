@@ -211,6 +211,17 @@ void MainWindow::reportNoHandOverChannel()
     });
 }
 
+void MainWindow::reportTakenChannelFolder(const QString &folder)
+{
+    QTimer::singleShot(0, this, [this, folder] {
+        showBalloon(tr("The folder %1 is not yours alone: another user made it, or may write "
+                       "in it. Zem Scrivlet keeps its channel in a folder of your own instead; "
+                       "ask your administrator to look into it.")
+                        .arg(folder),
+                    true);
+    });
+}
+
 void MainWindow::showBalloon(const QString &text, bool warning)
 {
     TestTrace::line(QLatin1String("balloon ") + text);

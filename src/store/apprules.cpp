@@ -2,6 +2,7 @@
 
 #include <QJsonObject>
 #include <QJsonValue>
+#include <QSet>
 
 #include <iterator>
 
@@ -16,13 +17,17 @@ struct Named
 };
 
 const Named names[] = {
-    {AppRoad::Automatic, "automatic"},      {AppRoad::TypeOnly, "type"},
-    {AppRoad::PasteCtrlV, "ctrlV"},         {AppRoad::PasteCtrlShiftV, "ctrlShiftV"},
-    {AppRoad::PasteShiftInsert, "shiftInsert"}, {AppRoad::Never, "never"},
+    {AppRoad::Automatic, "automatic"},
+    {AppRoad::TypeOnly, "type"},
+    {AppRoad::PasteCtrlV, "ctrlV"},
+    {AppRoad::PasteCtrlShiftV, "ctrlShiftV"},
+    {AppRoad::PasteShiftInsert, "shiftInsert"},
+    {AppRoad::Never, "never"},
 };
 
 const QString kMatch = QStringLiteral("match");
 const QString kRoad = QStringLiteral("road");
+const QString kAbbreviations = QStringLiteral("abbreviations");
 
 } // namespace
 
@@ -49,8 +54,14 @@ bool roadFromName(const QString &name, AppRoad *road)
 QJsonArray toJson(const QVector<AppRule> &rules)
 {
     QJsonArray out;
-    for (const AppRule &r : rules)
-        out.append(QJsonObject{{kMatch, r.match}, {kRoad, roadName(r.road)}});
+    for (const AppRule &r : rules) {
+        QJsonObject o{{kMatch, r.match}, {kRoad, roadName(r.road)}};
+        // Written only where it says something: files without such rules
+        // stay as earlier versions wrote them.
+        if (!r.abbreviations)
+            o.insert(kAbbreviations, false);
+        out.append(o);
+    }
     return out;
 }
 
@@ -58,17 +69,22 @@ QVector<AppRule> fromJson(const QJsonValue &value)
 {
     QVector<AppRule> out;
     const QJsonArray array = value.toArray();
+    // The matches so far, case-folded as the comparison without regard to
+    // case folds them: a set, so that a file of many rules costs no more
+    // than its length.
+    QSet<QString> seen;
     for (const QJsonValue &item : array) {
         const QJsonObject o = item.toObject();
         AppRule rule;
         rule.match = o.value(kMatch).toString().trimmed();
         if (rule.match.isEmpty() || !roadFromName(o.value(kRoad).toString(), &rule.road))
             continue;
-        bool seen = false;
-        for (const AppRule &r : qAsConst(out))
-            seen = seen || r.match.compare(rule.match, Qt::CaseInsensitive) == 0;
-        if (!seen)
-            out.append(rule);
+        rule.abbreviations = o.value(kAbbreviations) != QJsonValue(false);
+        const QString folded = rule.match.toCaseFolded();
+        if (seen.contains(folded))
+            continue;
+        seen.insert(folded);
+        out.append(rule);
     }
     return out;
 }

@@ -2,8 +2,11 @@
 
 // The user's rules for how a phrase goes into a given application: each
 // names the application (a window class or an executable, compared without
-// regard to case) and the road. Stored under "appRules" in the settings as
-// an array of {"match", "road"} objects.
+// regard to case), the road, and whether abbreviations expand there. Stored
+// under "appRules" in the settings as an array of {"match", "road"} objects;
+// a rule that turns abbreviations off adds "abbreviations": false. A version
+// that does not know that member still reads the rule, with its road, and
+// leaves it out when it saves.
 
 #include <QJsonArray>
 #include <QString>
@@ -23,10 +26,14 @@ struct AppRule
 {
     QString match;
     AppRoad road = AppRoad::Automatic;
+    // False where nothing typed may be told from a password (a program that
+    // shows no accessibility tree, a terminal's password prompt): the user
+    // turns abbreviations off there.
+    bool abbreviations = true;
 
     friend bool operator==(const AppRule &a, const AppRule &b)
     {
-        return a.match == b.match && a.road == b.road;
+        return a.match == b.match && a.road == b.road && a.abbreviations == b.abbreviations;
     }
 };
 
@@ -40,8 +47,9 @@ bool roadFromName(const QString &name, AppRoad *road);
 
 QJsonArray toJson(const QVector<AppRule> &rules);
 // Every well-formed rule of value, in order: an object with a non-empty
-// "match" string and a known "road". Anything else (another type, a missing
-// or unknown road, a match given twice) is left out and the rest kept.
+// "match" string and a known "road"; "abbreviations" counts only as the
+// value false. Anything else (another type, a missing or unknown road, a
+// match given twice) is left out and the rest kept. Linear in the count.
 QVector<AppRule> fromJson(const QJsonValue &value);
 
 } // namespace AppRules

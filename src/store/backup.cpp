@@ -43,15 +43,20 @@ bool PhraseStore::importBackup(const QString &path, QString *error, QStringList 
         break;
     }
 
-    // Same rule as findDuplicateText over the growing list, without a scan
-    // per element: a large backup into a large list stays fast.
+    // Same rules as findDuplicateText and findHotkeyConflict over the
+    // growing list, without a scan per element: a large backup into a large
+    // list stays fast.
     QSet<QString> texts;
     QSet<QString> abbreviations; // of enabled phrases
+    QSet<qint64> shortcuts;      // of enabled phrases
+    const auto shortcutOf = [](const Phrase &p) { return (qint64(p.vk) << 32) | quint32(p.mods); };
     texts.reserve(m_phrases.size());
     for (const Phrase &p : m_phrases) {
         texts.insert(p.text);
         if (p.enabled && !p.abbreviation.isEmpty())
             abbreviations.insert(p.abbreviation);
+        if (p.enabled && p.vk != 0)
+            shortcuts.insert(shortcutOf(p));
     }
 
     for (Phrase &p : doc.phrases) {
@@ -63,11 +68,13 @@ bool PhraseStore::importBackup(const QString &path, QString *error, QStringList 
             continue;
         }
         p.id = Phrase::newId();
-        if (p.vk != 0 && (!findHotkeyConflict(p.mods, p.vk, QString()).isEmpty() ||
-                          conflictsWithGlobalHotkey(p.mods, p.vk))) {
+        if (p.vk != 0 &&
+            (shortcuts.contains(shortcutOf(p)) || conflictsWithGlobalHotkey(p.mods, p.vk))) {
             p.vk = 0;
             p.mods = 0;
         }
+        if (p.enabled && p.vk != 0)
+            shortcuts.insert(shortcutOf(p));
         if (!p.abbreviation.isEmpty() && (!Phrase::isValidAbbreviation(p.abbreviation) ||
                                           (p.enabled && abbreviations.contains(p.abbreviation)))) {
             if (withoutAbbreviation)

@@ -3,16 +3,20 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
+#include <QSet>
+#include <QVariant>
 
 #include <rapidjson/memorystream.h>
 #include <rapidjson/prettywriter.h>
 #include <rapidjson/reader.h>
 #include <rapidjson/stringbuffer.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace PhraseJson {
@@ -252,6 +256,47 @@ int intOf(const QJsonValue &value)
     return int(d);
 }
 
+// The member names of one object so far, to tell a repeated one. A phrase
+// has eight: they are kept in a short list, names of up to 15 bytes without
+// allocation. A hostile file may give one object tens of thousands, where
+// searching the list for each would take time that grows with their square:
+// past a few the names go into a hash set.
+class SeenNames final
+{
+public:
+    // False when the name s has been seen before.
+    bool firstTime(const char *s, size_t n)
+    {
+        if (m_set.empty()) {
+            for (const std::string &name : m_list)
+                if (name.size() == n && std::memcmp(name.data(), s, n) == 0)
+                    return false;
+            if (m_list.size() < listMax) {
+                m_list.emplace_back(s, n);
+                return true;
+            }
+            m_set.reserve(4 * listMax);
+            for (std::string &name : m_list)
+                m_set.insert(std::move(name));
+            m_list.clear();
+        }
+        return m_set.emplace(s, n).second;
+    }
+
+    void clear()
+    {
+        m_list.clear();
+        // Clearing keeps the buckets, which every later clear would sweep.
+        if (!m_set.empty())
+            std::unordered_set<std::string>().swap(m_set);
+    }
+
+private:
+    static constexpr size_t listMax = 16;
+    std::vector<std::string> m_list;
+    std::unordered_set<std::string> m_set; // once the list is full
+};
+
 // The events of RapidJSON's reader turned into phrases and the settings
 // object, with the rules of Phrase::fromJson and of QJsonDocument. A handler
 // that returns false stops the parse: the input is then left to
@@ -311,16 +356,16 @@ public:
         // objects not always the last), and the file must read as it reads.
         if (!m_frames.empty()) {
             Frame &top = m_frames.back();
-            if (!decode(s, n, &top.key) || top.object.contains(top.key))
+            if (!decode(s, n, &top.key) || !top.firstTime(top.key))
                 return false;
         } else if (m_depth == 1) {
-            if (!firstTime(&m_rootKeys, s, n))
+            if (!m_rootKeys.firstTime(s, n))
                 return false;
             m_rootKey = equals(s, n, "phrases")    ? Phrases
                         : equals(s, n, "settings") ? SettingsKey
                                                    : OtherRoot;
         } else if (m_depth == 3 && m_inPhrase) {
-            if (!firstTime(&m_phraseKeys, s, n))
+            if (!m_phraseKeys.firstTime(s, n))
                 return false;
             m_field = fieldOf(s, n);
         }
@@ -360,30 +405,53 @@ private:
     };
 
     // One object or array of the settings value, built as QJsonDocument
-    // builds it (a repeated name: the last value wins).
+    // builds it. An object's members are gathered as they come and put into
+    // the object in key order at its end: a QJsonObject keeps its keys
+    // sorted, and each insert in the middle moves every member after it, a
+    // cost that grows with the square of their number.
     struct Frame
     {
         bool isArray = false;
-        QJsonObject object;
+        std::vector<std::pair<QString, QJsonValue>> members;
+        QSet<QString> names; // past a few members, to tell a repeated one
         QJsonArray array;
         QString key;
+
+        // False when the object has a member of that name already.
+        bool firstTime(const QString &name)
+        {
+            constexpr size_t listMax = 16;
+            if (members.size() < listMax) {
+                for (const auto &m : members)
+                    if (m.first == name)
+                        return false;
+                return true;
+            }
+            if (names.isEmpty()) {
+                names.reserve(int(4 * listMax));
+                for (const auto &m : members)
+                    names.insert(m.first);
+            }
+            if (names.contains(name))
+                return false;
+            names.insert(name);
+            return true;
+        }
+
+        QJsonObject object()
+        {
+            std::sort(members.begin(), members.end(),
+                      [](const auto &a, const auto &b) { return a.first < b.first; });
+            QJsonObject o;
+            for (const auto &m : members)
+                o.insert(m.first, m.second);
+            return o;
+        }
     };
 
     static bool equals(const char *s, size_t n, const char *name)
     {
         return std::strlen(name) == n && std::memcmp(s, name, n) == 0;
-    }
-
-    // Notes the member name s of the object being read; false when it has
-    // been seen in that object before. Objects here have a handful of
-    // members, and names of up to 15 bytes are kept without allocation.
-    static bool firstTime(std::vector<std::string> *seen, const char *s, size_t n)
-    {
-        for (const std::string &name : *seen)
-            if (name.size() == n && std::memcmp(name.data(), s, n) == 0)
-                return false;
-        seen->emplace_back(s, n);
-        return true;
     }
 
     static Field fieldOf(const char *s, size_t n)
@@ -451,7 +519,7 @@ private:
             if (top.isArray)
                 top.array.append(value.json());
             else
-                top.object.insert(top.key, value.json());
+                top.members.emplace_back(top.key, value.json());
         } else if (m_depth == 0) {
             return false; // not an object at the top
         } else if (m_depth == 1) {
@@ -548,13 +616,13 @@ private:
             Frame done = std::move(m_frames.back());
             m_frames.pop_back();
             const QJsonValue value =
-                done.isArray ? QJsonValue(done.array) : QJsonValue(done.object);
+                done.isArray ? QJsonValue(done.array) : QJsonValue(done.object());
             if (m_frames.empty()) {
-                m_doc->settings = done.object;
+                m_doc->settings = value.toObject();
             } else if (m_frames.back().isArray) {
                 m_frames.back().array.append(value);
             } else {
-                m_frames.back().object.insert(m_frames.back().key, value);
+                m_frames.back().members.emplace_back(m_frames.back().key, value);
             }
         } else if (m_depth == 2 && m_inPhrase) {
             m_inPhrase = false;
@@ -577,8 +645,8 @@ private:
     Field m_field = Other;
     Phrase m_phrase;
     std::vector<Frame> m_frames;
-    std::vector<std::string> m_rootKeys;   // member names of the document
-    std::vector<std::string> m_phraseKeys; // of the phrase being read
+    SeenNames m_rootKeys;   // member names of the document
+    SeenNames m_phraseKeys; // of the phrase being read
 };
 
 // A settings value as QJsonDocument writes it: objects with their members in
@@ -590,7 +658,14 @@ void writeValue(IndentedWriter &out, const QJsonValue &v)
     } else if (v.isString()) {
         out.string(v.toString());
     } else if (v.isDouble()) {
-        out.number(QByteArray::number(v.toDouble(), 'g', QLocale::FloatingPointShortest));
+        // QJsonValue keeps a whole number that fits in 64 bits as an
+        // integer, and QJsonDocument writes it with all its digits
+        // (1000000, not 1e+06); only the rest in the shortest form.
+        const QVariant number = v.toVariant();
+        if (number.userType() == QMetaType::LongLong)
+            out.number(QByteArray::number(number.toLongLong()));
+        else
+            out.number(QByteArray::number(v.toDouble(), 'g', QLocale::FloatingPointShortest));
     } else if (v.isArray()) {
         out.StartArray();
         for (const QJsonValue item : v.toArray())

@@ -169,6 +169,16 @@ bool FakeTextControls::pasteClipboard(WindowHandle control)
     return pastes;
 }
 
+FieldKind FakeCaret::focusedField(WindowHandle w)
+{
+    ++fieldQuestions;
+    const auto it = fields.constFind(w);
+    if (it == fields.constEnd())
+        return field;
+    log.now += quint32(it->lateMs);
+    return it->kind;
+}
+
 bool FakeCaret::caretRect(WindowHandle, QRect *screenRect)
 {
     if (rect.isNull())

@@ -124,12 +124,28 @@ private:
 class FakeCaret final : public CaretService
 {
 public:
+    explicit FakeCaret(ServiceLog &log) : log(log) {}
     QRect rect; // null: no caret known
     QPoint pointer;
     bool caretRect(WindowHandle, QRect *screenRect) override;
     QPoint pointerPos() override { return pointer; }
-    FieldKind field = FieldKind::Unknown;
-    FieldKind focusedField(WindowHandle) override { return field; }
+
+    // The focused field as the window system tells it, per window: a
+    // program that shows no accessibility tree answers Unknown, and one
+    // that is slow to answer takes lateMs of the clock before it does (the
+    // caller must wait for it, not take the silence for a text field).
+    struct FieldAnswer
+    {
+        FieldKind kind = FieldKind::Unknown;
+        int lateMs = 0;
+    };
+    QHash<WindowHandle, FieldAnswer> fields;
+    FieldKind field = FieldKind::Unknown; // for windows not in fields
+    int fieldQuestions = 0;
+    FieldKind focusedField(WindowHandle w) override;
+
+private:
+    ServiceLog &log;
 };
 
 class FakeShortcuts final : public ShortcutService
@@ -245,7 +261,7 @@ public:
     FakeKeyboard keyboardFake{log};
     FakeClipboardRoad clipboardFake{log};
     FakeTextControls controlsFake{log};
-    FakeCaret caretFake;
+    FakeCaret caretFake{log};
     FakeShortcuts shortcutsFake{log};
     FakeOwnWindows ownWindowsFake{log};
     FakeClock clockFake{log};

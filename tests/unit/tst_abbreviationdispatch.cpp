@@ -104,6 +104,58 @@ private slots:
         QVERIFY(!typedAfter(QStringLiteral(" ;sig")).isEmpty());
     }
 
+    // The field is asked of the window the keys went to, and its answer is
+    // awaited however late it comes: a check that gave up after a while and
+    // took the silence for a text field would type into the password. A
+    // program that shows no tree at all answers Unknown; there the user's
+    // rule decides, and "No abbreviations here" keeps the phrase's shortcut.
+    void fieldOfTheWindowInFront()
+    {
+        build();
+        constexpr WindowHandle Login = 0x600;
+        constexpr WindowHandle Tk = 0x700;
+        desktop->targetsFake.windows << Login << Tk;
+        desktop->caretFake.fields.insert(Editor, {FieldKind::Text, 0});
+        desktop->caretFake.fields.insert(Login, {FieldKind::Password, 400});
+        desktop->caretFake.fields.insert(Tk, {FieldKind::Unknown, 0});
+        TargetApp tk;
+        tk.className = tk.preferred = QStringLiteral("Tk");
+        desktop->targetsFake.apps.insert(Tk, tk);
+        const QString phrase =
+            QStringLiteral("Best regards ") + QString::number(QDate::currentDate().year());
+
+        desktop->targetsFake.front = Login;
+        const quint32 before = desktop->log.now;
+        QCOMPARE(typedAfter(QStringLiteral(";sig")), QString());
+        QVERIFY(desktop->callsOf({QStringLiteral("pressKey")}).isEmpty());
+        QVERIFY(desktop->log.now - before >= 400); // the answer was waited for
+
+        desktop->targetsFake.front = Editor;
+        QCOMPARE(typedAfter(QStringLiteral(" ;sig")), phrase);
+
+        desktop->targetsFake.front = Tk;
+        QCOMPARE(typedAfter(QStringLiteral(" ;sig")), phrase);
+        store->settings().appRules = {AppRule{QStringLiteral("Tk"), AppRoad::Automatic, false}};
+        QCOMPARE(typedAfter(QStringLiteral(" ;sig")), QString());
+        QVERIFY(desktop->callsOf({QStringLiteral("pressKey")}).isEmpty());
+        window->typePhrase(QStringLiteral("sig")); // a shortcut, the picker, the panel
+        QCOMPARE(desktop->keyboardFake.typed, phrase);
+        store->settings().appRules.clear();
+    }
+
+    // What was typed is forgotten after five seconds without a key: the rest
+    // of an abbreviation typed later is a new word.
+    void pauseForgets()
+    {
+        build();
+        QCOMPARE(typedAfter(QStringLiteral(" ;si")), QString());
+        desktop->log.now += AbbreviationMatcher::IdleMs;
+        QCOMPARE(typedAfter(QStringLiteral("g")), QString());
+        QCOMPARE(typedAfter(QStringLiteral(" ;si")), QString());
+        desktop->log.now += AbbreviationMatcher::IdleMs - 1;
+        QVERIFY(!typedAfter(QStringLiteral("g")).isEmpty());
+    }
+
     // Keys typed while a phrase goes out: those that reached the target
     // before the hold are erased with the abbreviation and typed again after
     // the phrase; held ones are let through in order, and an abbreviation

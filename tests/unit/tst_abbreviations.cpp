@@ -7,25 +7,31 @@
 
 namespace {
 
-// Keys as a string: "\b" is BackSpace, "|" clears (a click), every other
-// character is one typed character. Answers the actions, one a line:
-// "expand ID erase retype" or "undo erase retype".
+// Keys as a string, 100 ms apart: "\b" is BackSpace, "|" clears (a click),
+// "~" is a pause of six seconds, every other character is one typed
+// character. Answers the actions, one a line: "expand ID erase retype" or
+// "undo erase retype".
 QStringList run(AbbreviationMatcher &m, const QString &keys)
 {
     QStringList out;
+    quint32 now = 0xFFFFF000u; // the clock wraps on the way
     for (int i = 0; i < keys.size(); ++i) {
         const QChar k = keys.at(i);
         AbbreviationMatcher::Action a;
+        now += 100;
         if (k == QLatin1Char('\b')) {
-            a = m.backspace();
+            a = m.backspace(now);
         } else if (k == QLatin1Char('|')) {
             m.clear();
+            continue;
+        } else if (k == QLatin1Char('~')) {
+            now += 6000;
             continue;
         } else {
             QString text(k);
             if (k.isHighSurrogate() && i + 1 < keys.size())
                 text += keys.at(++i);
-            a = m.typed(text);
+            a = m.typed(text, now);
         }
         if (a.kind == AbbreviationMatcher::Action::Expand) {
             out << QStringLiteral("expand %1 %2 [%3]").arg(a.id).arg(a.erase).arg(a.retype);
@@ -84,6 +90,13 @@ private slots:
         QTest::newRow("no undo after another key") << false << ";sigx\b" << acts({"expand S 4 []"});
         QTest::newRow("two in a row")
             << false << ";sig ;sig" << acts({"expand S 4 []", "expand S 4 []"});
+        QTest::newRow("a pause forgets") << false << ";si~g" << QStringList();
+        QTest::newRow("after a pause a word goes on") << false << "x~;sig" << QStringList();
+        QTest::newRow("after a pause a new word") << false << " ~;sig" << acts({"expand S 4 []"});
+        QTest::newRow("no undo after a pause") << false << ";sig~\b" << acts({"expand S 4 []"});
+        QTest::newRow("Tab ends a field") << false << "name\t;sig" << acts({"expand S 4 []"});
+        QTest::newRow("after a delimiter: Tab expands, then forgets")
+            << true << ";sig\t;sig\t" << acts({"expand S 5 [\t]", "expand S 5 [\t]"});
     }
     void matching()
     {
@@ -119,21 +132,44 @@ private slots:
                  (acts({"expand long 5 [ ]", "expand short 3 [ ]"})));
     }
 
-    // The buffer keeps only its tail, and the undo counts the phrase as the
+    // What is typed may be a password nobody could recognise as one: no
+    // more of it is kept than the longest abbreviation, nothing at all
+    // after Enter, Tab or a pause, and the undo counts the phrase as the
     // target does (a CR LF is one).
     void limits()
     {
         AbbreviationMatcher m;
         m.setAbbreviations({{QStringLiteral(";sig"), QStringLiteral("S")}});
         run(m, QString(1000, QLatin1Char('-')));
-        QCOMPARE(m.buffer().size(), AbbreviationMatcher::BufferLength);
-        m.typed(QStringLiteral(";"));
-        m.typed(QStringLiteral("s"));
-        m.typed(QStringLiteral("i"));
-        const AbbreviationMatcher::Action a = m.typed(QStringLiteral("g"));
+        QCOMPARE(m.buffer(), QStringLiteral("----"));
+        run(m, QStringLiteral("a😀b😀"));
+        QCOMPARE(m.buffer(), QStringLiteral("b😀")); // never half a character
+        for (const char *ends : {"hunter2\r", "hunter2\t", "hunter2|"}) {
+            run(m, QString::fromUtf8(ends));
+            QCOMPARE(m.buffer(), QString());
+        }
+        // A pause with no key after it: the caller's timer.
+        m.typed(QStringLiteral("x"), 1000);
+        m.forgetIfIdle(1000 + AbbreviationMatcher::IdleMs - 1);
+        QCOMPARE(m.buffer(), QStringLiteral("x"));
+        m.forgetIfIdle(1000 + AbbreviationMatcher::IdleMs);
+        QCOMPARE(m.buffer(), QString());
+        run(m, QStringLiteral("ab"));
+        m.forgetTyped();
+        QCOMPARE(m.buffer(), QString());
+        run(m, QStringLiteral("sig"));
+        m.setAbbreviations({{QStringLiteral("q"), QStringLiteral("Q")}});
+        QCOMPARE(m.buffer(), QStringLiteral("g"));
+
+        m.setAbbreviations({{QStringLiteral(";sig"), QStringLiteral("S")}});
+        m.clear();
+        m.typed(QStringLiteral(";"), 0);
+        m.typed(QStringLiteral("s"), 0);
+        m.typed(QStringLiteral("i"), 0);
+        const AbbreviationMatcher::Action a = m.typed(QStringLiteral("g"), 0);
         QCOMPARE(a.kind, AbbreviationMatcher::Action::Expand);
         m.expanded(a, QStringLiteral("a\r\nb"));
-        QCOMPARE(m.backspace().erase, 2);
+        QCOMPARE(m.backspace(0).erase, 2);
         QCOMPARE(AbbreviationText::eraseCount(QStringLiteral("e\u0301")), 1);
     }
 };

@@ -23,7 +23,8 @@ class AppRoadsTest : public QObject
 
 private slots:
     // Which road an application gets: the user's rule over the built-in one,
-    // the terminal's paste key kept where the user's road names none.
+    // the terminal's paste key kept where the user's road names none, and
+    // abbreviations off where the user's rule says so (a "!" after its road).
     void resolve_data()
     {
         QTest::addColumn<TargetApp>("target");
@@ -31,41 +32,51 @@ private slots:
         QTest::addColumn<AppRoad>("road");
         QTest::addColumn<PasteKey>("key");
         QTest::addColumn<bool>("terminal");
-        const TargetApp xterm = app(QStringLiteral("xterm"), QStringLiteral("XTerm"),
-                                    QStringLiteral("xterm"));
+        QTest::addColumn<bool>("abbreviations");
+        const TargetApp xterm =
+            app(QStringLiteral("xterm"), QStringLiteral("XTerm"), QStringLiteral("xterm"));
         const TargetApp lx = app(QStringLiteral("lxterminal"), QStringLiteral("Lxterminal"),
                                  QStringLiteral("lxterminal"));
-        const TargetApp putty = app(QString(), QStringLiteral("PuTTY"),
-                                    QStringLiteral("PUTTY.EXE"));
-        const TargetApp editor = app(QStringLiteral("gedit"), QStringLiteral("Gedit"),
-                                     QStringLiteral("gedit"));
-        const TargetApp tk = app(QStringLiteral("tktarget"), QStringLiteral("Tk"),
-                                 QStringLiteral("python3.11"));
+        const TargetApp putty =
+            app(QString(), QStringLiteral("PuTTY"), QStringLiteral("PUTTY.EXE"));
+        const TargetApp editor =
+            app(QStringLiteral("gedit"), QStringLiteral("Gedit"), QStringLiteral("gedit"));
+        const TargetApp tk =
+            app(QStringLiteral("tktarget"), QStringLiteral("Tk"), QStringLiteral("python3.11"));
         QTest::newRow("xterm: Shift+Insert")
-            << xterm << "" << AppRoad::PasteShiftInsert << PasteKey::ShiftInsert << true;
+            << xterm << "" << AppRoad::PasteShiftInsert << PasteKey::ShiftInsert << true << true;
         QTest::newRow("a VTE terminal: Ctrl+Shift+V")
-            << lx << "" << AppRoad::PasteCtrlShiftV << PasteKey::CtrlShiftV << true;
+            << lx << "" << AppRoad::PasteCtrlShiftV << PasteKey::CtrlShiftV << true << true;
         QTest::newRow("PuTTY by its class, on Windows")
-            << putty << "" << AppRoad::PasteShiftInsert << PasteKey::ShiftInsert << true;
+            << putty << "" << AppRoad::PasteShiftInsert << PasteKey::ShiftInsert << true << true;
         QTest::newRow("an editor: automatic")
-            << editor << "" << AppRoad::Automatic << PasteKey::CtrlV << false;
+            << editor << "" << AppRoad::Automatic << PasteKey::CtrlV << false << true;
         QTest::newRow("a rule by class, any case")
-            << tk << "tk=type" << AppRoad::TypeOnly << PasteKey::CtrlV << false;
+            << tk << "tk=type" << AppRoad::TypeOnly << PasteKey::CtrlV << false << true;
         QTest::newRow("a rule by executable")
-            << tk << "PYTHON3.11=never" << AppRoad::Never << PasteKey::CtrlV << false;
+            << tk << "PYTHON3.11=never" << AppRoad::Never << PasteKey::CtrlV << false << true;
         QTest::newRow("an executable without .exe")
-            << putty << "putty=ctrlV" << AppRoad::PasteCtrlV << PasteKey::CtrlV << true;
+            << putty << "putty=ctrlV" << AppRoad::PasteCtrlV << PasteKey::CtrlV << true << true;
         QTest::newRow("a built-in overridden: typing, with its key kept")
-            << xterm << "XTerm=type" << AppRoad::TypeOnly << PasteKey::ShiftInsert << true;
+            << xterm << "XTerm=type" << AppRoad::TypeOnly << PasteKey::ShiftInsert << true << true;
         QTest::newRow("a built-in overridden: automatic keeps the key")
-            << lx << "lxterminal=automatic" << AppRoad::Automatic << PasteKey::CtrlShiftV << true;
+            << lx << "lxterminal=automatic" << AppRoad::Automatic << PasteKey::CtrlShiftV << true
+            << true;
         QTest::newRow("the first user rule wins")
             << editor << "gedit=ctrlShiftV,Gedit=never" << AppRoad::PasteCtrlShiftV
-            << PasteKey::CtrlShiftV << false;
+            << PasteKey::CtrlShiftV << false << true;
         QTest::newRow("a part of a name is no match")
-            << editor << "edit=never" << AppRoad::Automatic << PasteKey::CtrlV << false;
+            << editor << "edit=never" << AppRoad::Automatic << PasteKey::CtrlV << false << true;
+        QTest::newRow("no abbreviations in a terminal, its key kept")
+            << xterm << "xterm=shiftInsert!" << AppRoad::PasteShiftInsert << PasteKey::ShiftInsert
+            << true << false;
+        QTest::newRow("no abbreviations, phrases typed")
+            << tk << "Tk=type!" << AppRoad::TypeOnly << PasteKey::CtrlV << false << false;
+        QTest::newRow("the first user rule decides abbreviations too")
+            << editor << "gedit=automatic,Gedit=automatic!" << AppRoad::Automatic << PasteKey::CtrlV
+            << false << true;
         QTest::newRow("nothing known of the window")
-            << TargetApp() << "=never" << AppRoad::Automatic << PasteKey::CtrlV << false;
+            << TargetApp() << "=never" << AppRoad::Automatic << PasteKey::CtrlV << false << true;
     }
     void resolve()
     {
@@ -74,9 +85,13 @@ private slots:
         QFETCH(AppRoad, road);
         QFETCH(PasteKey, key);
         QFETCH(bool, terminal);
+        QFETCH(bool, abbreviations);
         QVector<AppRule> user;
-        for (const QString &r : rules.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        for (QString r : rules.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
             AppRule rule;
+            rule.abbreviations = !r.endsWith(QLatin1Char('!'));
+            if (!rule.abbreviations)
+                r.chop(1);
             rule.match = r.section(QLatin1Char('='), 0, 0);
             QVERIFY(AppRules::roadFromName(r.section(QLatin1Char('='), 1), &rule.road));
             user << rule;
@@ -85,6 +100,7 @@ private slots:
         QCOMPARE(got.road, road);
         QCOMPARE(got.pasteKey, key);
         QCOMPARE(got.terminal, terminal);
+        QCOMPARE(got.abbreviations, abbreviations);
     }
 
     // Whatever a file holds under "appRules", the good rules are read and
@@ -101,13 +117,16 @@ private slots:
             {"match": 7, "road": "never"},
             "st",
             ["st", "never"],
-            {"match": "foot", "road": "shiftInsert", "extra": true}
+            {"match": "foot", "road": "shiftInsert", "extra": true},
+            {"match": "Tk", "road": "automatic", "abbreviations": false},
+            {"match": "st", "road": "automatic", "abbreviations": 0}
         ])";
-        const QVector<AppRule> rules =
-            AppRules::fromJson(QJsonDocument::fromJson(json).array());
+        const QVector<AppRule> rules = AppRules::fromJson(QJsonDocument::fromJson(json).array());
         QCOMPARE(rules, (QVector<AppRule>{{QStringLiteral("XTerm"), AppRoad::TypeOnly},
                                           {QStringLiteral("gedit"), AppRoad::Never},
-                                          {QStringLiteral("foot"), AppRoad::PasteShiftInsert}}));
+                                          {QStringLiteral("foot"), AppRoad::PasteShiftInsert},
+                                          {QStringLiteral("Tk"), AppRoad::Automatic, false},
+                                          {QStringLiteral("st"), AppRoad::Automatic}}));
         QVERIFY(AppRules::fromJson(QJsonValue(QStringLiteral("nonsense"))).isEmpty());
         // What is written is read back the same.
         QCOMPARE(AppRules::fromJson(AppRules::toJson(rules)), rules);

@@ -125,6 +125,40 @@ private slots:
         QVERIFY(!without.pickButton()->isEnabled());
     }
 
+    // "No abbreviations here" keeps the road the phrases take (the stored
+    // one, else the program's own) and turns only the abbreviations off;
+    // on one of the program's rows, choosing its own road again undoes it.
+    void noAbbreviationsHere()
+    {
+        const QVector<AppRule> stored{{QStringLiteral("Tk"), AppRoad::Automatic, false},
+                                      {QStringLiteral("konsole"), AppRoad::PasteCtrlV, false}};
+        AppRulesDialog d(stored, nullptr);
+        const int tk = d.rowOf(QStringLiteral("tk"));
+        const int konsole = d.rowOf(QStringLiteral("konsole"));
+        QCOMPARE(d.roadBox(tk)->currentData().toInt(), int(AppRulesDialog::NoAbbreviations));
+        QCOMPARE(d.roadBox(tk)->currentText(), QStringLiteral("No abbreviations here"));
+        QCOMPARE(d.roadBox(konsole)->currentData().toInt(), int(AppRulesDialog::NoAbbreviations));
+        QCOMPARE(d.rules(), stored);
+
+        const int xterm = d.rowOf(QStringLiteral("xterm"));
+        d.roadBox(xterm)->setCurrentIndex(
+            d.roadBox(xterm)->findData(int(AppRulesDialog::NoAbbreviations)));
+        d.table()->setCurrentCell(xterm, 0);
+        QVERIFY(d.removeButton()->isEnabled());
+        QCOMPARE(d.rules().size(), 3);
+        QVERIFY(
+            d.rules().contains(AppRule{QStringLiteral("XTerm"), AppRoad::PasteShiftInsert, false}));
+        d.removeRule();
+        QCOMPARE(d.rules(), stored);
+
+        // A road chosen again brings the abbreviations back.
+        setRoad(d, konsole, AppRoad::TypeOnly);
+        QCOMPARE(d.rules().last(), (AppRule{QStringLiteral("konsole"), AppRoad::TypeOnly}));
+        // Never insert here keeps abbreviations out as well, and says so.
+        AppRulesDialog never({{QStringLiteral("gedit"), AppRoad::Never, false}}, nullptr);
+        QCOMPARE(roadOf(never, 0), AppRoad::Never);
+    }
+
     void twoRulesForOneApplicationAreRefused()
     {
         AppRulesDialog d({{QStringLiteral("gedit"), AppRoad::Never}}, nullptr);

@@ -685,17 +685,38 @@ private slots:
         QVERIFY(!QFile::exists(store->dataFilePath()));
     }
 
+    // Our own main window in front: it is no target to bring forward or to
+    // send keys to. The phrase goes into the field that has the focus there,
+    // as the user sees it; with no text field focused it goes nowhere.
+    void ownWindowInFrontIsNoTarget_data()
+    {
+        QTest::addColumn<bool>("inSearchBox");
+        QTest::newRow("the search box has the focus") << true;
+        QTest::newRow("the table has the focus") << false;
+    }
     void ownWindowInFrontIsNoTarget()
     {
+        QFETCH(bool, inSearchBox);
         store->phrases() << makePhrase(QStringLiteral("hi"), QStringLiteral("hello"), ctrl, 0x31);
         build();
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QWidget *focus = inSearchBox ? static_cast<QWidget *>(window->searchBox())
+                                     : static_cast<QWidget *>(window->table());
+        focus->setFocus();
         FakeDesktop::Window own;
         own.pid = desktop->ownPid;
-        desktop->addWindow(0x600, own);
-        desktop->foreground = 0x600;
+        const WindowHandle main = WindowHandle(window->winId());
+        desktop->addWindow(main, own);
+        desktop->foreground = main;
+        desktop->calls.clear();
         press(window->hotkeys(), HotkeyManager::FirstPhraseId);
+        QCOMPARE(window->searchBox()->text(), inSearchBox ? QStringLiteral("hello") : QString());
+        QCOMPARE(desktop->typedText(), QString());
         for (const QString &call : desktop->calls)
             QVERIFY2(!call.startsWith(QLatin1String("setForegroundWindow")), qPrintable(call));
+        QCOMPARE(store->phrases().at(0).lastUsed != 0, inSearchBox);
     }
 
     void unknownPhraseDoesNothing()

@@ -248,6 +248,68 @@ private slots:
         QCOMPARE(s.phrases()[0].text.size(), 4 << 20);
     }
 
+    // Files made to cost time rather than space: 40,000 distinct member
+    // names where a phrase has eight, 40,000 rules, and a backup whose
+    // 40,000 phrases all carry shortcuts. Each is read whole, with the same
+    // result as a small one. (bench/bench_hostileload prints how the time
+    // grows with the count.)
+    void manyNamesAndRules()
+    {
+        constexpr int count = 40000;
+        QByteArray names;
+        QByteArray rules;
+        for (int i = 0; i < count; ++i) {
+            names += ",\"m" + QByteArray::number(i) + "\": " + QByteArray::number(i);
+            // Every tenth names an earlier one in other letter case: left out.
+            const QByteArray match =
+                i % 10 == 9 ? "APP" + QByteArray::number(i - 1) : "app" + QByteArray::number(i);
+            rules += (i ? ",{\"match\": \"" : "{\"match\": \"") + match + "\", \"road\": \"type\"}";
+        }
+        writeFile(m_dir.filePath(QStringLiteral("phrases.json")),
+                  "{\"settings\": {\"uiTheme\": 0" + names + ", \"appRules\": [" + rules +
+                      "]}, \"phrases\": [{\"text\": \"kept\", \"vk\": 65" + names + "}]" + names +
+                      "}");
+        PhraseStore s(m_dir.path());
+        QVERIFY(s.load());
+        QCOMPARE(s.phrases().size(), 1);
+        QCOMPARE(s.phrases()[0].text, QStringLiteral("kept"));
+        QCOMPARE(s.phrases()[0].vk, 65);
+        QCOMPARE(s.settings().uiTheme, 0);
+        const QVector<AppRule> &read = s.settings().appRules;
+        QCOMPARE(read.size(), count - count / 10);
+        QCOMPARE(read.first().match, QStringLiteral("app0"));
+        QCOMPARE(read.at(9).match, QStringLiteral("app10"));
+        QCOMPARE(read.last().match, QStringLiteral("app%1").arg(count - 2));
+        QCOMPARE(read.last().road, AppRoad::TypeOnly);
+
+        // An import: the first phrase with each shortcut keeps it, every
+        // later one (26 keys x 15 modifier sets) comes without, and so do
+        // the two that would take the program's own (Ctrl+A set here,
+        // Ctrl+R by default).
+        QByteArray backup;
+        for (int i = 0; i < count; ++i)
+            backup += (i ? ",{\"text\": \"p" : "{\"text\": \"p") + QByteArray::number(i) +
+                      "\", \"vk\": " + QByteArray::number(0x41 + i % 26) +
+                      ", \"mods\": " + QByteArray::number(1 + (i / 26) % 15) + "}";
+        const QString backupPath = m_dir.filePath(QStringLiteral("backup.json"));
+        writeFile(backupPath, "{\"phrases\": [" + backup + "]}");
+        PhraseStore target(m_dir.filePath(QStringLiteral("target")));
+        target.setLegacyFilePath(QString());
+        target.settings().showVk = 0x41; // Ctrl+A: the show-window shortcut's
+        target.settings().showMods = 2;
+        QVERIFY(target.importBackup(backupPath));
+        QCOMPARE(target.phrases().size(), count);
+        int withShortcut = 0;
+        for (const Phrase &p : target.phrases())
+            withShortcut += p.vk != 0;
+        QCOMPARE(withShortcut, 26 * 15 - 2);
+        QCOMPARE(target.phrases()[0].vk, 0x41);   // Alt+A
+        QCOMPARE(target.phrases()[26].vk, 0);     // Ctrl+A is taken
+        QCOMPARE(target.phrases()[43].vk, 0);     // Ctrl+R too
+        QCOMPARE(target.phrases()[390].vk, 0);    // Alt+A again
+        QCOMPARE(target.phrases()[389].vk, 0x5A); // the last new one
+    }
+
     void saveLayout()
     {
         PhraseStore s(m_dir.path() + QLatin1String("/new/folder"));
@@ -259,7 +321,8 @@ private slots:
         s.settings().language = QStringLiteral("de");
         s.settings().floatingPanelX = -1;
         s.settings().appRules = {{QStringLiteral("XTerm"), AppRoad::TypeOnly},
-                                 {QStringLiteral("gedit.exe"), AppRoad::Never}};
+                                 {QStringLiteral("gedit.exe"), AppRoad::Never},
+                                 {QStringLiteral("Tk"), AppRoad::Automatic, false}};
         QVERIFY(s.save());
 
         const QByteArray bytes = readFile(s.dataFilePath());
@@ -276,6 +339,16 @@ private slots:
         QCOMPARE(settings.value(QStringLiteral("showVk")).toInt(), 84);
         QCOMPARE(settings.value(QStringLiteral("pickerVk")).toInt(), 82);
         QCOMPARE(settings.value(QStringLiteral("floatingPanelSnapToEdge")).toBool(), true);
+        // A rule says "abbreviations" only where it turns them off: the other
+        // rules are written as earlier versions wrote them.
+        const QJsonArray rules = settings.value(QStringLiteral("appRules")).toArray();
+        QCOMPARE(rules.at(0).toObject(),
+                 (QJsonObject{{QStringLiteral("match"), QStringLiteral("XTerm")},
+                              {QStringLiteral("road"), QStringLiteral("type")}}));
+        QCOMPARE(rules.at(2).toObject(),
+                 (QJsonObject{{QStringLiteral("match"), QStringLiteral("Tk")},
+                              {QStringLiteral("road"), QStringLiteral("automatic")},
+                              {QStringLiteral("abbreviations"), false}}));
 
         const QJsonArray phrases = root.value(QStringLiteral("phrases")).toArray();
         QCOMPARE(phrases.size(), 1);
@@ -307,6 +380,8 @@ private slots:
                   R"({"settings": {"uiTheme": 0, "appRules": [
                         {"match": "XTerm", "road": "teleport"},
                         {"match": "Sakura", "road": "shiftInsert"},
+                        {"match": "Tk", "road": "type", "abbreviations": false},
+                        {"match": "gedit", "road": "type", "abbreviations": "no"},
                         {"road": "never"}, 42]},
                       "phrases": [{"text": "kept"}]})");
         PhraseStore s(m_dir.path());
@@ -314,7 +389,9 @@ private slots:
         QCOMPARE(s.phrases().size(), 1);
         QCOMPARE(s.settings().uiTheme, 0);
         QCOMPARE(s.settings().appRules,
-                 (QVector<AppRule>{{QStringLiteral("Sakura"), AppRoad::PasteShiftInsert}}));
+                 (QVector<AppRule>{{QStringLiteral("Sakura"), AppRoad::PasteShiftInsert},
+                                   {QStringLiteral("Tk"), AppRoad::TypeOnly, false},
+                                   {QStringLiteral("gedit"), AppRoad::TypeOnly}}));
 
         writeFile(m_dir.filePath(QStringLiteral("phrases.json")),
                   R"({"settings": {"uiTheme": 0, "appRules": {"match": "XTerm"}}, "phrases": []})");

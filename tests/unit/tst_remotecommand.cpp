@@ -1,4 +1,5 @@
 #include "app/remotecommand.h"
+#include "store/phrase.h"
 
 #include <QtTest>
 
@@ -11,60 +12,134 @@ class RemoteCommandTest : public QObject
     Q_OBJECT
 
 private slots:
+    // What a command line asks for. A phrase's name is never taken for an
+    // option, nor an option for a name: a name that starts with "-" goes
+    // after "--".
     void arguments_data()
     {
+        using Action = RemoteCommand::CommandLine::Action;
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<bool>("command");
+        QTest::addColumn<int>("action");
         QTest::addColumn<int>("verb");
         QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("inTray");
         QTest::addColumn<QString>("error");
-        const auto row = [](const char *tag, QStringList args, bool command, Verb verb,
-                            const QString &name = {}, const QString &error = {}) {
+        const auto row = [](const char *tag, QStringList args, Action action,
+                            Verb verb = Verb::Show, const QString &name = {}, bool inTray = false,
+                            const QString &error = {}) {
             args.prepend(QStringLiteral("scrivlet"));
-            QTest::newRow(tag) << args << command << int(verb) << name << error;
+            QTest::newRow(tag) << args << int(action) << int(verb) << name << inTray << error;
         };
-        row("plain start", {}, false, Verb::Show);
-        row("in the tray", {QStringLiteral("--in-tray")}, false, Verb::Show);
-        row("type", {QStringLiteral("--type"), QStringLiteral("Greeting")}, true, Verb::Type,
-            QStringLiteral("Greeting"));
+        const QString needsName = QStringLiteral("--type needs the name of a phrase.");
+        const auto optionAsName = [](const char *word) {
+            return QStringLiteral("“%1” is an option, not a phrase's name: a name that starts "
+                                  "with “-” goes after “--”, as in --type -- %1")
+                .arg(QLatin1String(word));
+        };
+        row("plain start", {}, Action::Start);
+        row("in the tray", {QStringLiteral("--in-tray")}, Action::Start, Verb::Show, {}, true);
+        row("an argument of the toolkit", {QStringLiteral("-style"), QStringLiteral("fusion")},
+            Action::Start);
+        row("self-test", {QStringLiteral("--self-test")}, Action::SelfTest);
+        row("help", {QStringLiteral("--help")}, Action::Help);
+        row("-h", {QStringLiteral("-h")}, Action::Help);
+        row("type", {QStringLiteral("--type"), QStringLiteral("Greeting")}, Action::Command,
+            Verb::Type, QStringLiteral("Greeting"));
         row("type with spaces and non-ASCII",
-            {QStringLiteral("--type"), QString::fromUtf8("Grüße an Sie")}, true, Verb::Type,
-            QString::fromUtf8("Grüße an Sie"));
-        row("type=", {QStringLiteral("--type=Two words")}, true, Verb::Type,
+            {QStringLiteral("--type"), QString::fromUtf8("Grüße an Sie")}, Action::Command,
+            Verb::Type, QString::fromUtf8("Grüße an Sie"));
+        row("type=", {QStringLiteral("--type=Two words")}, Action::Command, Verb::Type,
             QStringLiteral("Two words"));
-        row("type name like an option", {QStringLiteral("--type"), QStringLiteral("--list")}, true,
-            Verb::Type, QStringLiteral("--list"));
-        row("type without name", {QStringLiteral("--type")}, true, Verb::Type, QString(),
-            QStringLiteral("--type needs the name of a phrase."));
-        row("type= empty", {QStringLiteral("--type=")}, true, Verb::Type, QString(),
-            QStringLiteral("--type needs the name of a phrase."));
-        row("picker", {QStringLiteral("--picker")}, true, Verb::Picker);
-        row("toggle window", {QStringLiteral("--toggle-window")}, true, Verb::ToggleWindow);
-        row("toggle panel", {QStringLiteral("--toggle-panel")}, true, Verb::TogglePanel);
-        row("pause", {QStringLiteral("--pause")}, true, Verb::Pause);
-        row("resume", {QStringLiteral("--resume")}, true, Verb::Resume);
-        row("list", {QStringLiteral("--list")}, true, Verb::List);
-        row("value for a plain command", {QStringLiteral("--pause=now")}, true, Verb::Pause,
-            QString(), QStringLiteral("--pause takes no value."));
-        row("two commands", {QStringLiteral("--pause"), QStringLiteral("--list")}, true,
-            Verb::Pause, QString(),
+        row("type=, a name like an option", {QStringLiteral("--type=--help")}, Action::Command,
+            Verb::Type, QStringLiteral("--help"));
+        for (const char *word : {"--help", "-h", "--self-test", "--list", "-x", "-"}) {
+            row(qPrintable(QStringLiteral("type %1: no name").arg(QLatin1String(word))),
+                {QStringLiteral("--type"), QLatin1String(word)}, Action::Error, Verb::Type, {},
+                false, optionAsName(word));
+            row(qPrintable(QStringLiteral("type -- %1").arg(QLatin1String(word))),
+                {QStringLiteral("--type"), QStringLiteral("--"), QLatin1String(word)},
+                Action::Command, Verb::Type, QLatin1String(word));
+        }
+        row("type -- --, the name --",
+            {QStringLiteral("--type"), QStringLiteral("--"), QStringLiteral("--")}, Action::Command,
+            Verb::Type, QStringLiteral("--"));
+        row("type -- and nothing", {QStringLiteral("--type"), QStringLiteral("--")}, Action::Error,
+            Verb::Type, {}, false, needsName);
+        row("type without name", {QStringLiteral("--type")}, Action::Error, Verb::Type, {}, false,
+            needsName);
+        row("type= empty", {QStringLiteral("--type=")}, Action::Error, Verb::Type, {}, false,
+            needsName);
+        row("a name after the command is no option",
+            {QStringLiteral("--type"), QStringLiteral("x"), QStringLiteral("--self-test")},
+            Action::Error, Verb::Type, {}, false,
+            QStringLiteral("Only one command at a time: --self-test and --type x."));
+        row("picker", {QStringLiteral("--picker")}, Action::Command, Verb::Picker);
+        row("toggle window", {QStringLiteral("--toggle-window")}, Action::Command,
+            Verb::ToggleWindow);
+        row("toggle panel", {QStringLiteral("--toggle-panel")}, Action::Command, Verb::TogglePanel);
+        row("pause", {QStringLiteral("--pause")}, Action::Command, Verb::Pause);
+        row("resume", {QStringLiteral("--resume")}, Action::Command, Verb::Resume);
+        row("list", {QStringLiteral("--list")}, Action::Command, Verb::List);
+        row("value for a plain command", {QStringLiteral("--pause=now")}, Action::Error,
+            Verb::Pause, {}, false, QStringLiteral("--pause takes no value."));
+        row("two commands", {QStringLiteral("--pause"), QStringLiteral("--list")}, Action::Error,
+            Verb::Pause, {}, false,
             QStringLiteral("Only one command at a time: --list and --pause."));
+        row("a command and the self-test",
+            {QStringLiteral("--list"), QStringLiteral("--self-test")}, Action::Error, Verb::List,
+            {}, false, QStringLiteral("Only one command at a time: --self-test and --list."));
+        row("help with a command", {QStringLiteral("--list"), QStringLiteral("--help")},
+            Action::Help);
+        row("after --, nothing is an option",
+            {QStringLiteral("--"), QStringLiteral("--self-test"), QStringLiteral("--help")},
+            Action::Start);
     }
     void arguments()
     {
         QFETCH(QStringList, arguments);
-        QFETCH(bool, command);
+        QFETCH(int, action);
         QFETCH(int, verb);
         QFETCH(QString, name);
+        QFETCH(bool, inTray);
         QFETCH(QString, error);
-        RemoteCommand::Request request;
-        QString said;
-        QCOMPARE(RemoteCommand::fromArguments(arguments, &request, &said), command);
-        QCOMPARE(said, error);
-        if (command && error.isEmpty()) {
-            QCOMPARE(int(request.verb), verb);
-            QCOMPARE(request.name, name);
+        const RemoteCommand::CommandLine line = RemoteCommand::parseArguments(arguments);
+        QCOMPARE(line.error, error);
+        QCOMPARE(int(line.action), action);
+        QCOMPARE(line.inTray, inTray);
+        if (line.action == RemoteCommand::CommandLine::Action::Command) {
+            QCOMPARE(int(line.request.verb), verb);
+            QCOMPARE(line.request.name, name);
         }
+    }
+
+    // What --list prints reaches a terminal: a name's control characters
+    // (an escape sequence that writes the clipboard, a line break that makes
+    // it look like two) are shown, not sent.
+    void listingEscapesControlCharacters()
+    {
+        const auto named = [](const QString &name, bool enabled = true) {
+            Phrase p;
+            p.name = name;
+            p.text = QStringLiteral("t");
+            p.enabled = enabled;
+            return p;
+        };
+        const QVector<Phrase> phrases{
+            named(QStringLiteral("Greeting")),
+            named(QStringLiteral("Off"), false),
+            named(QString()),
+            named(QStringLiteral("\x1b]52;c;aGk=\x07"
+                                 "copied")),
+            named(QStringLiteral("two\nlines\r\tand a \u009b CSI")),
+            named(QString::fromUtf8("Grüße \u2028 € \\ back")),
+        };
+        QCOMPARE(RemoteCommand::listing(phrases),
+                 QString::fromUtf8("Greeting\n"
+                                   "\\x1B]52;c;aGk=\\x07copied\n"
+                                   "two\\x0Alines\\x0D\\x09and a \\x9B CSI\n"
+                                   "Grüße \\u2028 € \\ back"));
+        QCOMPARE(RemoteCommand::printable(QStringLiteral("a\nb\x1b[31m")),
+                 QStringLiteral("a\nb\\x1B[31m"));
     }
 
     // What one end sends the other reads back, the plain "show" of earlier

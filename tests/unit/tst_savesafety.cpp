@@ -2,6 +2,7 @@
 // disk and a read-only data folder: the file on disk is always a complete
 // list, the one before or the one after the interrupted save.
 
+#include "prerequisite.h"
 #include "store/phrasestore.h"
 
 #include <QtTest>
@@ -200,8 +201,7 @@ private slots:
 
     void fullDisk()
     {
-        if (!m_canMount)
-            QSKIP("needs root to mount a small tmpfs (the test command runs as root in CI)");
+        SCRIVLET_REQUIRE(m_canMount, "needs root to mount a small tmpfs");
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const Tmpfs disk(dir.path(), "size=64k,mode=0700");
@@ -239,8 +239,8 @@ private slots:
         // permission.
         std::unique_ptr<Tmpfs> fs;
         if (geteuid() == 0) {
-            if (!m_canMount)
-                QSKIP("root without mount rights cannot make a folder read-only to itself");
+            SCRIVLET_REQUIRE(m_canMount,
+                             "root without mount rights cannot make a folder read-only to itself");
             fs = std::make_unique<Tmpfs>(dir.path(), "size=1m,mode=0700");
             QVERIFY(fs->isMounted());
         }

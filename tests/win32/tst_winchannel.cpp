@@ -119,15 +119,18 @@ private slots:
         done = false;
         QElapsedTimer t;
         t.start();
+        // The client would wait a minute for an answer: returning before the
+        // wait below ends, it saw the connection close.
         std::thread unanswered([&] {
             SingleInstance channel(name);
-            result = channel.send(RemoteCommand::encode(list), 10000, &bytes);
+            result = channel.send(RemoteCommand::encode(list), 60000, &bytes);
             done = true;
         });
-        QTRY_VERIFY_WITH_TIMEOUT(done.load(), 10000);
+        const bool inTime = QTest::qWaitFor([&done] { return done.load(); }, 30000);
         unanswered.join();
         QCOMPARE(int(result), int(SingleInstance::SendResult::NoAnswer));
-        QVERIFY2(t.elapsed() < 5000, qPrintable(QString::number(t.elapsed())));
+        QVERIFY2(inTime, "the client waited for its limit, not for the connection to close");
+        qInfo("left unanswered, the client returned after %lld ms", t.elapsed());
     }
 
     // The pipe's first instance is ours alone: a second server of the name,

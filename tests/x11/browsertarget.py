@@ -6,7 +6,12 @@
 # x11target.cpp (one line per message, text as base64 of UTF-8):
 #   out: "READY <window id>", "TEXT <b64>" after every change, "OK";
 #   in:  "clear", "activate", "text", "quit".
-# usage: browsertarget.py chromium|firefox
+# With "login" the page is a long one, as a sign-in page at the end of an
+# article: a form with a text field user1 and a password field pass1, 3,000
+# paragraphs, then a form with user2 and pass2; the browser publishes the
+# page on the accessibility bus. TEXT is then the four values joined by "|";
+# "focus <id>" puts the keyboard in one.
+# usage: browsertarget.py chromium|firefox [login]
 import base64
 import http.server
 import os
@@ -42,6 +47,47 @@ async function commands() {
 }
 post("/loaded", "").then(commands);
 t.focus();
+</script></body></html>""" % TITLE
+
+LOGIN_PAGE = """<!doctype html>
+<html><head><meta charset="utf-8"><title>%s</title></head>
+<body style="margin:0">
+<form id="top"><input id="user1"><input id="pass1" type="password"></form>
+<form id="bottom"><input id="user2"><input id="pass2" type="password"></form>
+<script>
+const ids = ["user1", "pass1", "user2", "pass2"];
+// The paragraphs between the forms, as the body's own children: the fields
+// lie one level below all of them.
+const bottom = document.getElementById("bottom");
+for (let i = 0; i < 3000; i++) {
+  const p = document.createElement("p");
+  p.textContent = "Paragraph " + i + " of a long article.";
+  document.body.insertBefore(p, bottom);
+}
+function post(path, body) {
+  return fetch(path, {method: "POST", body: body, headers: {"Content-Type": "text/plain;charset=utf-8"}});
+}
+function values() { return ids.map(id => document.getElementById(id).value).join("|"); }
+for (const id of ids)
+  document.getElementById(id).addEventListener("input", () => post("/value", values()));
+async function commands() {
+  for (;;) {
+    try {
+      const r = await fetch("/command");
+      const c = await r.text();
+      if (c === "clear") {
+        for (const id of ids) document.getElementById(id).value = "";
+        document.getElementById("user1").focus();
+        await post("/value", values()); await post("/done", "");
+      } else if (c === "focus") { await post("/done", ""); }
+      else if (c.startsWith("focus ")) {
+        document.getElementById(c.slice(6)).focus(); await post("/done", "");
+      } else if (c === "text") { await post("/value", values()); }
+    } catch (e) { await new Promise(r => setTimeout(r, 100)); }
+  }
+}
+post("/loaded", "").then(commands);
+document.getElementById("user1").focus();
 </script></body></html>""" % TITLE
 
 out_lock = threading.Lock()
@@ -81,7 +127,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
 
     def do_GET(self):
         if self.path == "/":
-            self.reply(PAGE.encode("utf-8"), "text/html")
+            self.reply((LOGIN_PAGE if LOGIN else PAGE).encode("utf-8"), "text/html")
         elif self.path == "/command":
             try:
                 command = commands.get(timeout=20)
@@ -113,6 +159,9 @@ def window_id(pid):
     return 0
 
 
+LOGIN = "login" in sys.argv[2:]
+
+
 def main():
     browser = sys.argv[1] if len(sys.argv) > 1 else "chromium"
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
@@ -126,6 +175,9 @@ def main():
                    "--disable-features=Translate,MediaRouter", "--password-store=basic",
                    "--ozone-platform=x11", "--user-data-dir=" + profile,
                    "--window-position=0,0", "--window-size=900,600", "--app=" + url]
+        if LOGIN:
+            # The page on the accessibility bus, as with a screen reader.
+            command.insert(1, "--force-renderer-accessibility")
     else:
         with open(os.path.join(profile, "user.js"), "w") as prefs:
             for key, value in (("browser.shell.checkDefaultBrowser", "false"),
@@ -140,6 +192,8 @@ def main():
                    "--width", "900", "--height", "600", url]
     env = dict(os.environ)
     env.setdefault("MOZ_DISABLE_CONTENT_SANDBOX", "1")
+    if LOGIN:
+        env["ACCESSIBILITY_ENABLED"] = "1"  # as a desktop with accessibility on says
     child = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL,
                              stderr=subprocess.DEVNULL)
     try:
@@ -152,11 +206,11 @@ def main():
         say("READY %d" % window)
         for line in sys.stdin:
             line = line.strip()
-            if line in ("clear", "activate"):
+            if line in ("clear", "activate") or line.startswith("focus "):
                 if line == "activate":
                     activate(window)
                 done.clear()
-                commands.put("clear" if line == "clear" else "focus")
+                commands.put("focus" if line == "activate" else line)
                 done.wait(10)
                 say("OK")
             elif line == "text":

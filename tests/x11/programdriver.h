@@ -129,6 +129,37 @@ inline bool popupShown(Display *display, long pid)
     return false;
 }
 
+// The keyboard focus is in window or one of its children.
+inline bool focusIsIn(Display *display, Window window)
+{
+    Window focus = None;
+    int revert = 0;
+    XGetInputFocus(display, &focus, &revert);
+    for (int depth = 0; depth < 64 && focus != None && focus != PointerRoot; ++depth) {
+        if (focus == window)
+            return true;
+        Window root = 0, parent = 0;
+        Window *children = nullptr;
+        unsigned int count = 0;
+        if (!XQueryTree(display, focus, &root, &parent, &children, &count))
+            return false;
+        if (children)
+            XFree(children);
+        if (focus == root)
+            return false;
+        focus = parent;
+    }
+    return false;
+}
+
+// How many viewable windows the process has.
+inline int windowCount(Display *display, long pid)
+{
+    QVector<QPair<Window, QRect>> windows;
+    windowsOf(display, DefaultRootWindow(display), pid, &windows);
+    return windows.size();
+}
+
 inline void click(Display *display, const QPoint &at, unsigned int button)
 {
     XTestFakeMotionEvent(display, -1, at.x(), at.y(), CurrentTime);

@@ -105,6 +105,17 @@ bool TextTarget::waitForText(const QString &expected, int timeoutMs)
     return waitFor([&] { return m_text == expected; }, timeoutMs);
 }
 
+void TextTarget::takeChanges()
+{
+    readLines();
+    m_seenChanges = m_changes;
+}
+
+bool TextTarget::waitForChange(int timeoutMs)
+{
+    return waitFor([&] { return m_changes > m_seenChanges; }, timeoutMs);
+}
+
 bool TextTarget::clear(int timeoutMs)
 {
     return command("clear", timeoutMs) && waitForText(QString(), timeoutMs);

@@ -42,6 +42,10 @@ public:
     QString fetchText(int timeoutMs = 5000);
     // Waits until the target holds exactly expected; false on time-out.
     bool waitForText(const QString &expected, int timeoutMs = 10000);
+    // Reads what the target reported so far, then waits for its next
+    // report of a change; false on time-out.
+    void takeChanges();
+    bool waitForChange(int timeoutMs = 10000);
     // Empties the editor and waits for it to say so.
     bool clear(int timeoutMs = 5000);
     // Asks the target for the clipboard text; a null string on time-out.
@@ -53,10 +57,11 @@ public:
     bool setReadOnly(bool readOnly, int timeoutMs = 5000);
     // The editor's text cursor in screen pixels; a null rectangle on time-out.
     QRect caret(int timeoutMs = 5000);
+    // Sends a command of the target's own ("focus p2") and waits for its OK.
+    bool command(const QByteArray &line, int timeoutMs);
 
 private:
     void readLines();
-    bool command(const QByteArray &line, int timeoutMs);
     template <typename Done> bool waitFor(Done done, int timeoutMs);
 
     X11Session *m_session;
@@ -72,4 +77,5 @@ private:
     bool m_caretArrived = false;
     int m_oks = 0;
     int m_changes = 0;
+    int m_seenChanges = 0;
 };

@@ -22,6 +22,14 @@ namespace {
 
 const QString greeting = QString::fromUtf8("Grüße aus Köln ✓");
 const QString lines = QStringLiteral("first line\nsecond line\nthird line");
+const QString helpText = QStringLiteral("the phrase named --help");
+const QString selfTestText = QStringLiteral("the phrase named --self-test");
+const QString escapeName = QStringLiteral("\x1b]52;c;aGk=\x07"
+                                          "Evil\nSecond");
+// --list, with the escape and the line break shown, not sent.
+const QString listed = QStringLiteral("Greeting\nThree lines\n--help\n--self-test\n"
+                                      "\\x1B]52;c;aGk=\\x07"
+                                      "Evil\\x0ASecond\n");
 
 struct Outcome
 {
@@ -54,7 +62,16 @@ private slots:
         hello.insert(QStringLiteral("name"), QStringLiteral("Greeting"));
         QJsonObject several = ScrivletProcess::phrase(QStringLiteral("lines"), lines, 0, 0);
         several.insert(QStringLiteral("name"), QStringLiteral("Three lines"));
-        QVERIFY(program.writeDataFile(QJsonArray{hello, off, several},
+        // Names a hostile backup could bring: option words, and a terminal
+        // escape that writes the clipboard followed by a line break.
+        QJsonObject help = ScrivletProcess::phrase(QStringLiteral("help"), helpText, 0, 0);
+        help.insert(QStringLiteral("name"), QStringLiteral("--help"));
+        QJsonObject selfTest = ScrivletProcess::phrase(QStringLiteral("self"), selfTestText, 0, 0);
+        selfTest.insert(QStringLiteral("name"), QStringLiteral("--self-test"));
+        QJsonObject escape =
+            ScrivletProcess::phrase(QStringLiteral("esc"), QStringLiteral("e"), 0, 0);
+        escape.insert(QStringLiteral("name"), escapeName);
+        QVERIFY(program.writeDataFile(QJsonArray{hello, off, several, help, selfTest, escape},
                                       QJsonObject{{QStringLiteral("startMinimized"), true}}));
     }
 
@@ -66,7 +83,7 @@ private slots:
     {
         Outcome list = run({QStringLiteral("--list")});
         QCOMPARE(list.status, 0);
-        QCOMPARE(list.out, QStringLiteral("Greeting\nThree lines\n"));
+        QCOMPARE(list.out, listed);
 
         Outcome toggle = run({QStringLiteral("--toggle-window")});
         QCOMPARE(toggle.status, 1);
@@ -93,6 +110,13 @@ private slots:
                                   << greeting;
         QTest::newRow("three lines, --type=")
             << QStringList{QStringLiteral("--type=Three lines")} << lines;
+        QTest::newRow("a name like an option, after --")
+            << QStringList{QStringLiteral("--type"), QStringLiteral("--"), QStringLiteral("--help")}
+            << helpText;
+        QTest::newRow("the name --self-test, after --")
+            << QStringList{QStringLiteral("--type"), QStringLiteral("--"),
+                           QStringLiteral("--self-test")}
+            << selfTestText;
     }
     void typeIntoTheWindowInFront()
     {
@@ -145,6 +169,13 @@ private slots:
         QTest::newRow("two commands")
             << QStringList{QStringLiteral("--pause"), QStringLiteral("--resume")} << 2
             << QStringLiteral("Only one command at a time");
+        // An option word is never a phrase's name: neither the help nor the
+        // self-test runs, and nothing is typed.
+        for (const char *word : {"--help", "-h", "--self-test"})
+            QTest::newRow(qPrintable(QStringLiteral("--type %1").arg(QLatin1String(word))))
+                << QStringList{QStringLiteral("--type"), QLatin1String(word)} << 2
+                << QStringLiteral("“%1” is an option, not a phrase's name")
+                       .arg(QLatin1String(word));
     }
     void failuresSayWhy()
     {
@@ -156,8 +187,12 @@ private slots:
         const Outcome outcome = run(arguments);
         QCOMPARE(outcome.status, status);
         QVERIFY2(outcome.err.startsWith(said), qPrintable(outcome.err));
-        QTest::qWait(200);
-        QVERIFY(target.text().isEmpty());
+        QVERIFY2(!outcome.out.contains(QLatin1String("Usage:")), qPrintable(outcome.out));
+        QVERIFY(!QFileInfo::exists(scratch.filePath(QStringLiteral("vt-sc-selftest"))));
+        // Whatever the copy does it does in order: a phrase typed now lands
+        // after anything the failed command could have typed.
+        QVERIFY(run({QStringLiteral("--type"), QStringLiteral("Greeting")}).status == 0);
+        QVERIFY(target.waitForText(greeting));
     }
 
     // Paused, --type is refused like the phrase's shortcut; --resume brings
@@ -212,7 +247,9 @@ private:
     Outcome run(const QStringList &arguments)
     {
         QProcess process;
-        process.setProcessEnvironment(session->environment());
+        QProcessEnvironment env = session->environment();
+        env.insert(QStringLiteral("TMPDIR"), scratch.path());
+        process.setProcessEnvironment(env);
         process.start(QStringLiteral(SCRIVLET_EXE), arguments);
         Outcome outcome;
         if (!process.waitForFinished(40000)) {
@@ -229,6 +266,7 @@ private:
     X11Session *session;
     TextTarget target;
     ScrivletProcess program; // writes the data file; presses keys
+    QTemporaryDir scratch;   // the commands' temporary folder
 };
 
 SCRIVLET_X11_TEST_MAIN(CommandLineTest)

@@ -7,6 +7,7 @@
 // What the program shows is read from its trace (SCRIVLET_TEST_TRACE).
 
 #include "hotkeys/hotkey.h"
+#include "prerequisite.h"
 #include "x11/texttarget.h"
 #include "x11/tracedprogram.h"
 #include "x11/x11session.h"
@@ -216,8 +217,8 @@ private slots:
     {
         QFETCH(bool, linkedFolderWritable);
         QVERIFY(freshDataFolder());
-        if (!linkedFolderWritable && geteuid() == 0 && !canMount)
-            QSKIP("root without mount rights cannot make a folder read-only to itself");
+        SCRIVLET_REQUIRE(linkedFolderWritable || geteuid() != 0 || canMount,
+                         "root without mount rights cannot make a folder read-only to itself");
         const QString real = scratch + QStringLiteral("/synced/phrases.json");
         QVERIFY(QDir().mkpath(QFileInfo(real).path()));
         ReadOnlyFolder readOnly(QFileInfo(real).path());
@@ -291,8 +292,8 @@ private slots:
     void unwritableDataFolder()
     {
         QVERIFY(freshDataFolder());
-        if (geteuid() == 0 && !canMount)
-            QSKIP("root without mount rights cannot make a folder read-only to itself");
+        SCRIVLET_REQUIRE(geteuid() != 0 || canMount,
+                         "root without mount rights cannot make a folder read-only to itself");
         ReadOnlyFolder readOnly(folder);
         QVERIFY(readOnly.mount());
         const QByteArray original =
@@ -578,26 +579,30 @@ private:
         QProcess::execute(
             QStringLiteral("xdotool"),
             {QStringLiteral("windowactivate"), QStringLiteral("--sync"), QString::number(main)});
-        QTest::qWait(200);
+        if (!waitUntil([&] { return focusIsIn(xlib, main); }, notHungMs))
+            return false;
         press(xlib, {XK_Alt_L}, XK_f);
-        QTest::qWait(300);
+        if (!waitUntil([&] { return popupShown(xlib, program.pid()); }, notHungMs))
+            return false;
         // From the first entry up past Exit and Export to Import.
         for (int i = 0; i < 3; ++i)
             press(xlib, {}, XK_Up);
         press(xlib, {}, XK_Return);
-        if (!waitUntil([] { return visibleWindowNamed(QStringLiteral("Import")) != 0; }, 10000))
+        Window dialog = 0;
+        if (!waitUntil([&] { return (dialog = visibleWindowNamed(QStringLiteral("Import"))) != 0; },
+                       10000) ||
+            !waitUntil([&] { return focusIsIn(xlib, dialog); }, notHungMs))
             return false;
-        QTest::qWait(300);
         QProcess::execute(
             QStringLiteral("xdotool"),
             {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("5"), path});
-        QTest::qWait(200);
         // A completion list may take the first Return.
-        for (int i = 0; i < 3 && visibleWindowNamed(QStringLiteral("Import")) != 0; ++i) {
+        const auto closed = [] { return visibleWindowNamed(QStringLiteral("Import")) == 0; };
+        for (int i = 0; i < 3 && !closed(); ++i) {
             press(xlib, {}, XK_Return);
-            QTest::qWait(400);
+            waitUntil(closed, 2000);
         }
-        return visibleWindowNamed(QStringLiteral("Import")) == 0;
+        return closed();
     }
 
     // The show/hide shortcut still hides and shows the main window.
@@ -608,9 +613,10 @@ private:
             if (program.count(QStringLiteral("message ")) +
                     program.count(QStringLiteral("notice ")) >
                 closedDialogs) {
+                const int windows = windowCount(xlib, program.pid());
                 press(xlib, {}, XK_Return);
                 ++closedDialogs;
-                QTest::qWait(300);
+                waitUntil([&] { return windowCount(xlib, program.pid()) < windows; }, notHungMs);
             }
         }
         // The program's own word on what each press did: the window may

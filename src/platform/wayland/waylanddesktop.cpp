@@ -390,9 +390,8 @@ FieldKind WaylandDesktop::focusedField(WindowHandle target)
     if (!isNative(target))
         return m_x11->focusedField(target);
     WaylandWindow found;
-    return findNative(target, &found) && found.pid > 0 &&
-                   AtspiCaret::focusedIsPassword(quint32(found.pid))
-               ? FieldKind::Password
+    return findNative(target, &found) && found.pid > 0
+               ? AtspiCaret::focusedField(quint32(found.pid), X11Desktop::RefocusWaitMs)
                : FieldKind::Unknown;
 }
 

@@ -41,7 +41,7 @@ void setProcessAppId(const QString &id)
     SetCurrentProcessExplicitAppUserModelID(reinterpret_cast<PCWSTR>(id.utf16()));
 }
 
-QString localServerName(const QString &name)
+QString localServerName(const QString &name, QString *)
 {
     // A pipe name is machine-wide: the user and the session make it this
     // user's channel in this session, so that another user has one of their

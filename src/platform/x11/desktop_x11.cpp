@@ -56,9 +56,18 @@ X11Desktop::X11Desktop(Display *display)
       m_clipboardWatch(display ? XGetXCBConnection(display) : nullptr)
 {
     m_clock.start();
+    // Which field has the focus is known from the programs' announcements,
+    // so they are followed from the start; another field is another word.
+    AtspiCaret::followFocus([this] {
+        if (m_keyStream)
+            static_cast<X11KeyStream *>(m_keyStream.get())->focusMoved();
+    });
 }
 
-X11Desktop::~X11Desktop() = default;
+X11Desktop::~X11Desktop()
+{
+    AtspiCaret::followFocus({});
+}
 
 Window X11Desktop::rootWindow() const
 {
@@ -253,8 +262,7 @@ bool X11Desktop::caretRect(WindowHandle target, QRect *screenRect)
 
 FieldKind X11Desktop::focusedField(WindowHandle target)
 {
-    return AtspiCaret::focusedIsPassword(processId(target)) ? FieldKind::Password
-                                                            : FieldKind::Unknown;
+    return AtspiCaret::focusedField(processId(target), RefocusWaitMs);
 }
 
 KeyStream *X11Desktop::keyStream()

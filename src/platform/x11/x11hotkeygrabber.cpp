@@ -220,11 +220,13 @@ void X11HotkeyGrabber::regrabAll()
     m_grabs = kept;
 }
 
-void X11HotkeyGrabber::suspendGrabs(const QVector<quint32> &keycodes)
+void X11HotkeyGrabber::suspendGrabs(const QVector<quint32> &keycodes, quint16 modifiers)
 {
     const QVector<quint16> variants = lockVariants(m_numLock, m_scrollLock);
     for (int i = m_grabs.size() - 1; i >= 0; --i) {
-        if (!keycodes.contains(m_grabs[i].keycode))
+        // A grab that needs a modifier our keys are never held with (Ctrl
+        // for a typed text) cannot match them, and stays.
+        if (!keycodes.contains(m_grabs[i].keycode) || (m_grabs[i].modifiers & ~modifiers) != 0)
             continue;
         for (quint16 v : variants)
             xcb_ungrab_key(m_connection, m_grabs[i].keycode, m_root, m_grabs[i].modifiers | v);

@@ -48,8 +48,9 @@ public:
     quint16 scrollLockMask() const { return m_scrollLock; }
 
     // Our synthesised keys must neither trigger our shortcuts nor be taken
-    // by them: the grabs on those keys are released while they go out.
-    void suspendGrabs(const QVector<quint32> &keycodes) override;
+    // by them: the grabs on those keys that they could match (no modifier
+    // beyond those held with them) are released while they go out.
+    void suspendGrabs(const QVector<quint32> &keycodes, quint16 modifiers) override;
     void resumeGrabs() override;
 
 private:

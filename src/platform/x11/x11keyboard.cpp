@@ -539,13 +539,29 @@ int X11Keyboard::send(const QVector<KeyInput> &events)
         }
         ops = replayed;
     }
+    // The keys that go out, and the modifiers they may be held with: only
+    // a grab they could set off steps aside. The others stay, so that the
+    // user's shortcut pressed meanwhile (Ctrl+T while a text with a "t"
+    // goes out) is still ours and never lands in the target.
     QVector<quint32> keys;
+    // The user's own held keys count too: a key of ours sent while the user
+    // holds Ctrl goes out as Ctrl and that key.
+    std::bitset<256> modifierDown = queryKeysDown();
     for (const KeyOp &op : qAsConst(ops)) {
         if (!keys.contains(op.keycode))
             keys.append(op.keycode);
+        if (op.down)
+            modifierDown.set(op.keycode);
+    }
+    quint16 held = 0;
+    const QVector<quint8> &map = modifierMap();
+    const int perModifier = map.size() / 8;
+    for (int i = 0; perModifier > 0 && i < map.size(); ++i) {
+        if (map[i] && modifierDown.test(map[i]))
+            held |= quint16(1u << (i / perModifier));
     }
     if (m_guard)
-        m_guard->suspendGrabs(keys);
+        m_guard->suspendGrabs(keys, held);
     QVector<xcb_void_cookie_t> cookies;
     cookies.reserve(ops.size());
     for (const KeyOp &op : qAsConst(ops))

@@ -44,7 +44,9 @@ public:
     {
     public:
         virtual ~GrabGuard() = default;
-        virtual void suspendGrabs(const QVector<quint32> &keycodes) = 0;
+        // keycodes go out, with at most the core modifiers in modifiers
+        // held: the grabs they could set off step aside until resumeGrabs.
+        virtual void suspendGrabs(const QVector<quint32> &keycodes, quint16 modifiers) = 0;
         virtual void resumeGrabs() = 0;
     };
 

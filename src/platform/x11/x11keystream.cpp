@@ -445,6 +445,12 @@ bool X11KeyStream::release()
 
 // Ends a hold: every key still held goes on, in order, and the keyboard is
 // the user's again. readFirst: the keys held so far are read first.
+void X11KeyStream::focusMoved()
+{
+    if (d->running && !d->reading)
+        d->deliver(TypedKey::Break);
+}
+
 void X11KeyStream::letThroughAll(bool readFirst)
 {
     X11Keyboard *keyboard = d->keyboard;

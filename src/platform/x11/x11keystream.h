@@ -33,6 +33,9 @@ public:
     bool sync() override;
     bool pass(quint64 held) override;
     bool release() override;
+    // The focus moved to another field of the window in front: what was
+    // typed before belongs to the one before.
+    void focusMoved();
 
     struct State;
 
