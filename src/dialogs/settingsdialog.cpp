@@ -116,6 +116,9 @@ SettingsDialog::SettingsDialog(PhraseStore *store, bool showFailed, bool pickerF
     desktopNote = new QLabel(this);
     desktopNote->setObjectName(QStringLiteral("hint"));
     desktopNote->setWordWrap(true);
+    // It names files, and the results below name phrases: shown as they
+    // stand, never read as markup.
+    desktopNote->setTextFormat(Qt::PlainText);
     desktopNote->setVisible(false);
     bodyLayout->addWidget(desktopNote);
     bindingLines = new QPlainTextEdit(this);
@@ -139,6 +142,7 @@ SettingsDialog::SettingsDialog(PhraseStore *store, bool showFailed, bool pickerF
     bindingResult = new QLabel(this);
     bindingResult->setObjectName(QStringLiteral("hint"));
     bindingResult->setWordWrap(true);
+    bindingResult->setTextFormat(Qt::PlainText);
     bindingResult->setVisible(false);
     auto *copyRow = new QHBoxLayout;
     copyRow->addWidget(bindingResult, 1);

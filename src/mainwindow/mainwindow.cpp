@@ -108,7 +108,7 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
 
     statusBar()->setSizeGripEnabled(false);
     m_statusLabel = new QLabel(this);
-    m_statusLabel->setTextFormat(Qt::RichText);
+    m_statusLabel->setTextFormat(Qt::PlainText);
     statusBar()->addWidget(m_statusLabel, 1);
     if (TestTrace::enabled()) {
         connect(statusBar(), &QStatusBar::messageChanged, this, [](const QString &text) {
@@ -544,7 +544,10 @@ bool MainWindow::showNotice(const QString &text, bool question)
                         .pixmap(32, 32));
     icon->setAlignment(Qt::AlignTop);
     row->addWidget(icon, 0, Qt::AlignTop);
-    auto *label = new QLabel(text, &dialog);
+    // Notices list phrase names and texts: shown as they stand.
+    auto *label = new QLabel(&dialog);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
     label->setWordWrap(true);
     row->addWidget(label, 1);
     dialog.content()->addLayout(row);

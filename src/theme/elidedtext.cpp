@@ -19,7 +19,7 @@ QString fitted(const QString &full, const QFontMetrics &metrics, int room, QStri
     tip->clear();
     if (room <= 0 || metrics.horizontalAdvance(full) <= room)
         return full;
-    *tip = full;
+    *tip = ElidedText::plainToolTip(full);
     return metrics.elidedText(full, Qt::ElideRight, room);
 }
 
@@ -88,8 +88,21 @@ private:
 
 namespace ElidedText {
 
+QString plainToolTip(const QString &text)
+{
+    if (text.isEmpty())
+        return QString();
+    QString escaped = text.toHtmlEscaped();
+    escaped.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    escaped.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    escaped.replace(QLatin1Char('\n'), QLatin1String("<br/>"));
+    return QLatin1String("<p style=\"white-space:pre-wrap\">") + escaped + QLatin1String("</p>");
+}
+
 void setText(QLabel *label, const QString &text)
 {
+    // Cut short, markup would be broken anyway: the text is always plain.
+    label->setTextFormat(Qt::PlainText);
     label->setProperty(fullTextProperty, text);
     QSizePolicy policy = label->sizePolicy();
     policy.setHorizontalPolicy(QSizePolicy::Ignored);

@@ -12,6 +12,11 @@ class QLabel;
 
 namespace ElidedText {
 
+// A tool tip that shows text as it stands. QToolTip takes whatever looks
+// like markup for markup (and reads the files an image in it names), so the
+// text goes escaped into a paragraph that keeps its spaces and line breaks.
+QString plainToolTip(const QString &text);
+
 // The label no longer asks its layout for the text's width.
 void setText(QLabel *label, const QString &text);
 // The whole text last given to setText; the label's own text otherwise.

@@ -9,6 +9,7 @@
 #include "theme/dialogtitlebar.h"
 #include "theme/theme.h"
 #include "theme/themeddialog.h"
+#include "unit/markupprobe.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -1105,6 +1106,36 @@ private slots:
         QCOMPARE(lines.mid(lines.size() - 21), texts.mid(0, 20)
                                                    << QString::fromUtf8("…and 5 more"));
         QCOMPARE(window->table()->rowCount(), 25 + fresh);
+    }
+
+    // A skipped phrase is named by its text, which may be anything: the
+    // notice shows it as it stands and reads no file it names.
+    void skippedTextIsShownAsItStands()
+    {
+        const MarkupProbe::Name probe;
+        const QString hostile = probe.text();
+        store->phrases() << makePhrase(QString(), hostile);
+        build();
+        const QString path = dir->filePath(QStringLiteral("backup.json"));
+        QVERIFY(writeBackup(path, {hostile}));
+        bool image = true;
+        QString said;
+        QTimer::singleShot(0, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (!modal)
+                return;
+            modal->adjustSize();
+            for (QLabel *label : modal->findChildren<QLabel *>()) {
+                if (label->wordWrap()) {
+                    said = label->text();
+                    image = MarkupProbe::showsImage(label);
+                }
+            }
+            QMetaObject::invokeMethod(modal, "accept");
+        });
+        window->importBackupFrom(path);
+        QVERIFY2(said.endsWith(QLatin1Char('\n') + hostile), qPrintable(said));
+        QVERIFY(!image);
     }
 
     void exportEmptyList()

@@ -3,9 +3,11 @@
 #include "hotkeys/hotkey.h"
 #include "hotkeys/hotkeyedit.h"
 #include "store/phrasestore.h"
+#include "unit/markupprobe.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -167,6 +169,40 @@ private slots:
         const QPoint centre = owner.frameGeometry().center();
         QCOMPARE(dialog.frameGeometry().topLeft(),
                  QPoint(centre.x() - dialog.width() / 2, centre.y() - dialog.height() / 2));
+    }
+
+    // What the desktop keeps and what GNOME's tool answered name phrases and
+    // files: shown as they stand, never read as markup.
+    void userTextIsPlain_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::newRow("GNOME's answer") << "binding result";
+        QTest::newRow("the desktop note") << "desktop note";
+    }
+    void userTextIsPlain()
+    {
+        QFETCH(QString, where);
+        const MarkupProbe::Name probe;
+        const QString hostile = probe.text();
+        SettingsDialog dialog(store.get(), false, false);
+        QLabel *label = nullptr;
+        if (where == QLatin1String("binding result")) {
+            dialog.setBindingActions(
+                QStringLiteral("Add"), [&] { return QStringLiteral("Not written: ") + hostile; },
+                QStringLiteral("Remove"), [] { return QString(); });
+            label = dialog.bindingResultLabel();
+        } else {
+            dialog.setDesktopNote(QStringLiteral("Run ") + hostile);
+            label = dialog.desktopNoteLabel();
+        }
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        if (where == QLatin1String("binding result"))
+            dialog.applyBindingsButton()->click();
+        QVERIFY(label->isVisible());
+        QVERIFY(label->text().endsWith(hostile));
+        QVERIFY(!MarkupProbe::showsImage(label));
+        QVERIFY(label->height() < 48);
     }
 
 private:
