@@ -77,15 +77,22 @@ PhraseDialog::PhraseDialog(const Phrase &phrase, PhraseStore *store, bool editin
     hint->setObjectName(QStringLiteral("hint"));
     hint->setWordWrap(true);
     bodyLayout->addWidget(hint);
+    shortcutNote = new QLabel(this);
+    shortcutNote->setObjectName(QStringLiteral("hint"));
+    shortcutNote->setTextFormat(Qt::PlainText);
+    shortcutNote->setWordWrap(true);
+    shortcutNote->setVisible(false);
+    bodyLayout->addWidget(shortcutNote);
 
     bodyLayout->addWidget(new QLabel(tr("Abbreviation"), this));
     abbreviation = new QLineEdit(this);
     abbreviation->setMaxLength(Phrase::MaxAbbreviationLength);
     abbreviation->setPlaceholderText(tr("Optional, such as ;sig"));
     bodyLayout->addWidget(abbreviation);
-    auto *abbreviationHint =
+    abbreviationHint =
         new QLabel(tr("Type these characters in any program, and the phrase replaces them."), this);
     abbreviationHint->setObjectName(QStringLiteral("hint"));
+    abbreviationHint->setTextFormat(Qt::PlainText);
     abbreviationHint->setWordWrap(true);
     bodyLayout->addWidget(abbreviationHint);
 
@@ -139,6 +146,20 @@ void PhraseDialog::setDesktop(Desktop *desktop)
 {
     hotkey->setDesktop(desktop);
     note->refresh();
+}
+
+void PhraseDialog::setShortcutNote(const QString &note)
+{
+    shortcutNote->setText(note);
+    shortcutNote->setVisible(!note.isEmpty());
+}
+
+void PhraseDialog::setAbbreviationsUnavailable(const QString &reason)
+{
+    // The field stays: the phrase list travels to desktops where they do.
+    abbreviationHint->setText(
+        reason.isEmpty() ? tr("Type these characters in any program, and the phrase replaces them.")
+                         : reason);
 }
 
 Phrase PhraseDialog::phrase() const

@@ -92,7 +92,16 @@ SettingsDialog::SettingsDialog(PhraseStore *store, bool showFailed, bool pickerF
     pickerColumn->addWidget(hint, 0, Qt::AlignTop);
     form->addRow(pickerLabel, pickerColumn);
     form->addRow(orderLabel, order);
-    form->addRow(abbreviationLabel, abbreviationMode);
+    // Where abbreviations cannot expand, the reason stands under the box.
+    abbreviationNote = new QLabel(this);
+    abbreviationNote->setObjectName(QStringLiteral("hint"));
+    abbreviationNote->setTextFormat(Qt::PlainText);
+    abbreviationNote->setWordWrap(true);
+    abbreviationNote->setVisible(false);
+    QVBoxLayout *abbreviationColumn = fieldColumn();
+    abbreviationColumn->addWidget(abbreviationMode);
+    abbreviationColumn->addWidget(abbreviationNote);
+    form->addRow(abbreviationLabel, abbreviationColumn);
     applicationsLabel = new QLabel(this);
     applications = new QPushButton(this);
     applications->setObjectName(QStringLiteral("applications"));
@@ -248,8 +257,9 @@ void SettingsDialog::fillAbbreviationBox()
 void SettingsDialog::setAbbreviationsUnavailable(const QString &reason)
 {
     abbreviationMode->setEnabled(reason.isEmpty());
-    abbreviationMode->setToolTip(reason);
-    abbreviationLabel->setToolTip(reason);
+    abbreviationLabel->setEnabled(reason.isEmpty());
+    abbreviationNote->setText(reason);
+    abbreviationNote->setVisible(!reason.isEmpty());
 }
 
 void SettingsDialog::fillOrderBox()

@@ -213,6 +213,42 @@ QString MainWindow::desktopNote(bool inOptions) const
     return parts.join(QLatin1Char(' '));
 }
 
+QString MainWindow::abbreviationsUnavailable() const
+{
+    if (desktop && desktop->keyStream())
+        return QString();
+    return tr("This desktop lets no program read the keys typed in other programs, so "
+              "abbreviations do not expand here. Use the shortcuts or the picker.");
+}
+
+QString MainWindow::shortcutBindingNote() const
+{
+    if (!desktop)
+        return QString();
+    const SessionRoads roads = desktop->sessionRoads();
+    if (roads.shortcuts == SessionRoads::Shortcuts::GnomeCustom)
+        return tr("GNOME runs this shortcut once it is one of its custom shortcuts: after OK, "
+                  "press Add to GNOME in Setup › Options.");
+    if (roads.globalShortcuts())
+        return QString();
+    const QString compositor = compositorName();
+    if (!compositor.isEmpty())
+        return tr("%1 runs this shortcut in every program once it is bound: after OK, Setup › "
+                  "Options lists the line to add to the configuration of %1.")
+            .arg(compositor);
+    return tr("This desktop runs no program's shortcuts: after OK, Setup › Options lists the "
+              "command to bind to this shortcut in the desktop's keyboard settings.");
+}
+
+QString MainWindow::compositorName()
+{
+    if (!qEnvironmentVariableIsEmpty("SWAYSOCK"))
+        return QStringLiteral("sway");
+    if (!qEnvironmentVariableIsEmpty("HYPRLAND_INSTANCE_SIGNATURE"))
+        return QStringLiteral("Hyprland");
+    return QString();
+}
+
 QVector<DesktopBindings::Command> MainWindow::shortcutCommands() const
 {
     QVector<DesktopBindings::Command> commands;
@@ -248,9 +284,10 @@ QString MainWindow::bindingLines() const
 #endif
     // The compositor's own syntax where we know it; elsewhere the commands
     // to bind with the desktop's own tool.
-    if (!qEnvironmentVariableIsEmpty("SWAYSOCK"))
+    const QString compositor = compositorName();
+    if (compositor == QLatin1String("sway"))
         return DesktopBindings::swayLines(commands, program);
-    if (!qEnvironmentVariableIsEmpty("HYPRLAND_INSTANCE_SIGNATURE"))
+    if (compositor == QLatin1String("Hyprland"))
         return DesktopBindings::hyprlandLines(commands, program);
     QStringList keys;
     for (const DesktopBindings::Command &c : qAsConst(commands))

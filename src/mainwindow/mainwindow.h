@@ -111,6 +111,12 @@ public:
     // The desktop's own key bindings for our commands, where the program may
     // not hold global shortcuts; empty elsewhere.
     QString bindingLines() const;
+    // Why abbreviations do not expand on this desktop; empty where they do.
+    QString abbreviationsUnavailable() const;
+    // For the phrase editor, where the desktop runs the shortcuts (a
+    // compositor's bindings, GNOME's custom shortcuts): how a phrase's
+    // shortcut comes to work; empty where the program holds them itself.
+    QString shortcutBindingNote() const;
     // Every command that has a shortcut: the picker, the window, each
     // enabled phrase.
     QVector<DesktopBindings::Command> shortcutCommands() const;
@@ -264,6 +270,9 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // The compositor whose binding lines Options writes ("sway",
+    // "Hyprland"); empty for the others.
+    static QString compositorName();
     void buildCentralWidget();
     void buildMenus(QWidget *host);
     void buildTray();

@@ -251,6 +251,8 @@ void MainWindow::addPhrase()
     fresh.id = Phrase::newId();
     PhraseDialog dialog(fresh, store, false, this);
     dialog.setDesktop(desktop);
+    dialog.setShortcutNote(shortcutBindingNote());
+    dialog.setAbbreviationsUnavailable(abbreviationsUnavailable());
     if (dialog.exec() != QDialog::Accepted)
         return;
     store->phrases().append(dialog.phrase());
@@ -270,6 +272,8 @@ void MainWindow::editPhrase()
         return;
     PhraseDialog dialog(store->phrases().at(index), store, true, this);
     dialog.setDesktop(desktop);
+    dialog.setShortcutNote(shortcutBindingNote());
+    dialog.setAbbreviationsUnavailable(abbreviationsUnavailable());
     if (dialog.exec() != QDialog::Accepted)
         return;
     // Looked up again: the list may have changed while the dialog was open.

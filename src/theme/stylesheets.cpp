@@ -114,6 +114,12 @@ const Rule applicationRules[] = {
      "border-bottom-right-radius: 5px; background: #0f6e6b;",
      nullptr},
     {"QDialog QComboBox::down-arrow", SCRIVLET_COMBO_ARROW, nullptr},
+    // Out of use: washed out, so that it does not pass for a setting in force.
+    {"QDialog QComboBox:disabled", "background: #eef5f4; color: #8aa3a0; border-color: #cfe0de;",
+     nullptr},
+    {"QDialog QComboBox::drop-down:disabled", "background: #a9c9c6; border-left-color: #a9c9c6;",
+     nullptr},
+    {"QDialog QLabel:disabled", "color: #8aa3a0;", nullptr},
     {"QDialog QComboBox QAbstractItemView",
      "background: #ffffff; color: #1f2a2e; border: 1px solid #b7d6d4; "
      "selection-background-color: #0f6e6b; selection-color: #ffffff;",
@@ -283,6 +289,8 @@ const Rule themedDialogRules[] = {
      "border-bottom-right-radius: 5px; background: #0f6e6b;",
      nullptr},
     {"QComboBox::down-arrow", SCRIVLET_COMBO_ARROW, nullptr},
+    {"QComboBox:disabled", "background: #eef5f4; color: #8aa3a0; border-color: #cfe0de;", nullptr},
+    {"QComboBox::drop-down:disabled", "background: #a9c9c6; border-left-color: #a9c9c6;", nullptr},
     {"QComboBox QAbstractItemView",
      "background: #ffffff; color: #1f2a2e; border: 1px solid #b7d6d4; "
      "selection-background-color: #0f6e6b; selection-color: #ffffff;",

@@ -1,3 +1,4 @@
+#include "dialogs/phrasedialog.h"
 #include "dialogs/settingsdialog.h"
 #include "fakes/fakedesktop.h"
 #include "hotkeys/hotkey.h"
@@ -37,6 +38,8 @@
 #include <QTimer>
 #include <QTranslator>
 #include <QtTest>
+
+#include <optional>
 
 namespace {
 
@@ -124,6 +127,35 @@ void press(HotkeyManager *hotkeys, int id)
     long result = 0;
     hotkeys->nativeEventFilter(FakeDesktop::hotkeyEventType(), &id, &result);
 }
+
+// Environment variables set for one test, put back as they were.
+class EnvScope
+{
+public:
+    void set(const char *name, const QByteArray &value)
+    {
+        if (!saved.contains(name))
+            saved.insert(name, qEnvironmentVariableIsSet(name)
+                                   ? std::optional<QByteArray>(qgetenv(name))
+                                   : std::nullopt);
+        if (value.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
+    }
+    ~EnvScope()
+    {
+        for (auto it = saved.cbegin(); it != saved.cend(); ++it) {
+            if (it.value())
+                qputenv(it.key().constData(), *it.value());
+            else
+                qunsetenv(it.key().constData());
+        }
+    }
+
+private:
+    QHash<QByteArray, std::optional<QByteArray>> saved;
+};
 
 // The application font at a pixel size for one test.
 class FontScope
@@ -618,6 +650,67 @@ private slots:
             qputenv("WAYLAND_DISPLAY", saved);
     }
 #endif
+
+    // The phrase editor says how its shortcut comes to work where the
+    // desktop runs it (a binding of the compositor, a GNOME custom
+    // shortcut), and does not promise abbreviations where none expand.
+    void phraseEditorSaysWhatTheDesktopKeeps_data()
+    {
+        QTest::addColumn<QString>("desk");
+        QTest::addColumn<QStringList>("shortcutSays"); // empty: no note
+        QTest::newRow("own shortcuts") << "x11" << QStringList();
+#ifndef Q_OS_WIN
+        QTest::newRow("sway") << "sway"
+                              << (QStringList{QStringLiteral("sway"), QStringLiteral("Options")});
+        QTest::newRow("another compositor") << "wlroots" << QStringList{QStringLiteral("Options")};
+        QTest::newRow("GNOME") << "gnome"
+                               << (QStringList{QStringLiteral("Add to GNOME"),
+                                               QStringLiteral("Options")});
+#endif
+    }
+    void phraseEditorSaysWhatTheDesktopKeeps()
+    {
+        QFETCH(QString, desk);
+        QFETCH(QStringList, shortcutSays);
+        EnvScope env;
+        env.set("SWAYSOCK",
+                desk == QLatin1String("sway") ? QByteArray("/run/sway-ipc.sock") : QByteArray());
+        env.set("HYPRLAND_INSTANCE_SIGNATURE", QByteArray());
+        if (desk != QLatin1String("x11")) {
+            env.set("WAYLAND_DISPLAY", "wayland-1");
+            desktop->roads.waylandWindows = true;
+            desktop->roads.pasting = true;
+            desktop->roads.compositor = desk == QLatin1String("gnome")
+                                            ? SessionRoads::Compositor::Mutter
+                                            : SessionRoads::Compositor::Wlroots;
+            desktop->roads.shortcuts = desk == QLatin1String("gnome")
+                                           ? SessionRoads::Shortcuts::GnomeCustom
+                                           : SessionRoads::Shortcuts::CompositorBindings;
+        }
+        build();
+        QString shortcutNote;
+        QStringList hints;
+        QTimer::singleShot(0, [&] {
+            auto *editor = qobject_cast<PhraseDialog *>(QApplication::activeModalWidget());
+            if (!editor)
+                return;
+            if (editor->shortcutNoteLabel()->isVisible())
+                shortcutNote = editor->shortcutNoteLabel()->text();
+            for (QLabel *label : editor->findChildren<QLabel *>()) {
+                if (label->isVisible())
+                    hints << label->text();
+            }
+            editor->reject();
+        });
+        window->addPhrase();
+        QCOMPARE(shortcutNote.isEmpty(), shortcutSays.isEmpty());
+        for (const QString &word : shortcutSays)
+            QVERIFY2(shortcutNote.contains(word), qPrintable(shortcutNote));
+        // This fake desktop lets no program read the keys typed in others.
+        const QString all = hints.join(QLatin1Char('|'));
+        QVERIFY2(!all.contains(QLatin1String("in any program")), qPrintable(all));
+        QVERIFY2(all.contains(QLatin1String("abbreviations do not expand here")), qPrintable(all));
+    }
 
     // A command that comes while a text goes out (the wait loops serve the
     // channel) waits for it: the texts never interleave, and each command is
