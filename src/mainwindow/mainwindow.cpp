@@ -469,6 +469,8 @@ void MainWindow::applyTheme(int theme, bool save)
     m_centralLayout->setContentsMargins(Theme::centralMargins(m_theme));
     m_centralLayout->setSpacing(Theme::centralSpacing);
     paintCommandIcons(m_theme);
+    m_pausedIcon = QIcon();
+    updateTrayState();
     if (m_titleBar) {
         m_titleBar->applyTheme(m_theme);
         m_titleBar->setMaximizedState(isMaximized());

@@ -290,6 +290,8 @@ private:
     void retranslateUi();
     void retranslateMenus();
     void onTrayActivated(QSystemTrayIcon::ActivationReason reason);
+    // The tray's icon and tool tip say whether shortcuts are paused.
+    void updateTrayState();
     void onLanguageChosen(QAction *action);
     // A floating-panel entry toggled by the user: the other entry follows
     // without running the command a second time.
@@ -348,6 +350,7 @@ private:
     std::unique_ptr<PickerWindow> m_picker; // a top-level window of its own
     std::unique_ptr<FloatingPanel> m_panel; // likewise
     QIcon m_icon;
+    QIcon m_pausedIcon; // painted for m_theme when first needed
     int m_theme = 1;
 
     QMenuBar *m_menuBar = nullptr;

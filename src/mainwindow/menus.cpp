@@ -173,10 +173,27 @@ void MainWindow::retranslateMenus()
     m_trayPanelAction->setText(tr("Floating panel"));
     m_traySettingsAction->setText(tr("Settings"));
     m_trayExitAction->setText(tr("Exit"));
-    m_tray->setToolTip(tr("Zem Scrivlet"));
+    updateTrayState();
     // Attached anew so that a tray that copied the menu shows the new texts.
     m_tray->setContextMenu(nullptr);
     m_tray->setContextMenu(m_trayMenu);
+}
+
+void MainWindow::updateTrayState()
+{
+    if (!m_tray)
+        return;
+    if (!m_paused) {
+        m_tray->setIcon(m_icon);
+        m_tray->setToolTip(tr("Zem Scrivlet"));
+        return;
+    }
+    if (m_pausedIcon.isNull()) {
+        const Theme::Colours &colours = Theme::colours(m_theme);
+        m_pausedIcon = Glyphs::pausedIcon(m_icon, colours.paused, colours.pauseGlyph);
+    }
+    m_tray->setIcon(m_pausedIcon);
+    m_tray->setToolTip(tr("Zem Scrivlet: shortcuts are paused"));
 }
 
 bool MainWindow::trayUsable() const

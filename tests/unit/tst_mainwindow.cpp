@@ -1000,6 +1000,31 @@ private slots:
         QVERIFY(small.pixelColor(8, 8).alpha() > 0);
     }
 
+    // Paused, the tray says so by its icon and its tool tip, in the theme's
+    // colours; resumed, it is the application's again.
+    void trayShowsThePause()
+    {
+        store->settings().language = QStringLiteral("en");
+        build();
+        const auto image = [](const QIcon &icon) { return icon.pixmap(32, 32).toImage(); };
+        const QImage running = image(window->trayIcon()->icon());
+        QCOMPARE(running, image(window->windowIcon()));
+        window->togglePause();
+        const QImage paused = image(window->trayIcon()->icon());
+        QVERIFY(paused != running);
+        QVERIFY2(window->trayIcon()->toolTip().contains(QLatin1String("paused")),
+                 qPrintable(window->trayIcon()->toolTip()));
+        // Painted at every size a tray asks for.
+        QVERIFY(window->trayIcon()->icon().availableSizes().contains(QSize(16, 16)));
+        window->applyTheme(Theme::Classic, false);
+        QVERIFY(!image(window->trayIcon()->icon()).isNull());
+        QVERIFY(image(window->trayIcon()->icon()) != running);
+        window->togglePause();
+        QCOMPARE(image(window->trayIcon()->icon()), running);
+        QCOMPARE(window->trayIcon()->toolTip(), QStringLiteral("Zem Scrivlet"));
+        window->applyTheme(Theme::Teal, false);
+    }
+
     void pauseEntriesFollowPauseAndLanguage()
     {
         store->settings().language = QStringLiteral("en");
