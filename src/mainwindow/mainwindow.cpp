@@ -92,6 +92,14 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
     menuLayout->setSpacing(0);
     m_titleBar = new MainTitleBar(menuHost);
     menuLayout->addWidget(m_titleBar);
+    // A tiling manager that draws its own title bar on the window whatever
+    // it asks (sway) would show two: the window takes the manager's frame.
+    m_managerFrame = desktop && desktop->ownWindows().drawsTitleBars();
+    if (m_managerFrame) {
+        setWindowFlag(Qt::FramelessWindowHint, false);
+        m_titleBar->hide();
+        setProperty("managerFrame", true);
+    }
     setMenuWidget(menuHost);
     connect(m_titleBar, &MainTitleBar::minimizeRequested, this, &MainWindow::showMinimized);
     connect(m_titleBar, &MainTitleBar::maximizeRequested, this, [this] {
@@ -426,8 +434,10 @@ void MainWindow::buildCentralWidget()
     m_centralLayout->addWidget(m_table, 1);
 
     auto *buttons = new QHBoxLayout;
+    m_buttonRow = buttons;
     const auto makeButton = [central, buttons](ElidingButton **slot) {
         auto *button = new ElidingButton(central);
+        button->setIconOnlyWhenCut(true);
         button->setProperty("tool", true);
         button->setIconSize(QSize(18, 18));
         button->setMinimumHeight(42);
@@ -466,8 +476,7 @@ void MainWindow::applyTheme(int theme, bool save)
     Theme::applyToApplication(m_theme);
     if (m_table)
         Theme::replaceStyleSheet(m_table, Theme::phraseTableStyleSheet(m_theme));
-    m_centralLayout->setContentsMargins(Theme::centralMargins(m_theme));
-    m_centralLayout->setSpacing(Theme::centralSpacing);
+    fitToWidth();
     paintCommandIcons(m_theme);
     m_pausedIcon = QIcon();
     updateTrayState();
@@ -486,11 +495,48 @@ void MainWindow::applyTheme(int theme, bool save)
 
 void MainWindow::fitMinimumSize()
 {
-    // Never narrower than the command buttons with their texts, in whatever
-    // language and theme: a button cut short hides what it does.
+    // The width is the window manager's to choose (the buttons make do with
+    // their glyphs); the height holds what the texts of the language and
+    // theme need.
     ensurePolished();
     layout()->invalidate();
-    setMinimumSize(QSize(MinimumWidth, MinimumHeight).expandedTo(layout()->minimumSize()));
+    setMinimumSize(MinimumWidth, qMax(MinimumHeight, layout()->minimumSize().height()));
+}
+
+void MainWindow::fitToWidth()
+{
+    if (!m_centralLayout)
+        return;
+    const QMargins wide = Theme::centralMargins(m_theme);
+    const bool narrow = width() < NarrowWidth;
+    const QMargins margins = narrow ? QMargins(8, wide.top() / 2, 8, wide.bottom() / 2) : wide;
+    if (m_centralLayout->contentsMargins() != margins)
+        m_centralLayout->setContentsMargins(margins);
+    const int spacing = narrow ? Theme::centralSpacing / 2 : Theme::centralSpacing;
+    if (m_centralLayout->spacing() != spacing)
+        m_centralLayout->setSpacing(spacing);
+    if (m_buttonRow)
+        m_buttonRow->setSpacing(narrow ? 4 : -1);
+    for (ElidingButton *button : {m_add, m_edit, m_delete, m_import, m_export, m_settings}) {
+        if (button && button->property("narrow").toBool() != narrow) {
+            button->setProperty("narrow", narrow);
+            Theme::repolish(button);
+            button->updateGeometry();
+        }
+    }
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    fitToWidth();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_table && watched == m_table->viewport() && event->type() == QEvent::Resize)
+        fitColumnsToRoom();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::paintCommandIcons(int theme)
@@ -628,7 +674,7 @@ bool MainWindow::nativeEvent(const QByteArray &eventType, void *message, long *r
 void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    if (!m_nativeStylesApplied) {
+    if (!m_nativeStylesApplied && !m_managerFrame) {
         m_nativeStylesApplied = true;
         WindowFrame::prepareFramelessWindow(this, WindowFrame::Kind::MainWindow);
     }

@@ -35,6 +35,7 @@ class PhraseStore;
 class QAction;
 class QActionGroup;
 class QDialog;
+class QHBoxLayout;
 class PickerWindow;
 class QLabel;
 class QLineEdit;
@@ -58,9 +59,17 @@ public:
         TextColumn = PhraseTableWidget::TextColumn,
         EnabledColumn = PhraseTableWidget::EnabledColumn,
     };
-    // The smallest window, where the texts of the language and theme allow.
-    static constexpr int MinimumWidth = 480;
+    // The smallest window: a tiling window manager gives it 320 pixels
+    // whatever it asks, so it works at that width.
+    static constexpr int MinimumWidth = 320;
     static constexpr int MinimumHeight = 320;
+    // Narrower than this, the margins close in; a table narrower than
+    // NarrowTableWidth drops the On column (a switched-off phrase is greyed
+    // and struck through anyway), and the Name column gives way so that the
+    // Text column keeps TextShare percent of the table.
+    static constexpr int NarrowWidth = 720;
+    static constexpr int NarrowTableWidth = 420;
+    static constexpr int TextShare = 35;
     static constexpr int NameWidth = 77;
     static constexpr int ShortcutWidth = 88;
     static constexpr int EnabledWidth = 64;
@@ -265,6 +274,8 @@ public slots:
 protected:
     bool nativeEvent(const QByteArray &eventType, void *message, long *result) override;
     void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -285,6 +296,9 @@ private:
     // "ショートカット".
     void fitUnsizedColumnsToHeaders();
     void onSectionResized(int column, int oldSize, int newSize);
+    // Margins and columns for the width the window has now.
+    void fitToWidth();
+    void fitColumnsToRoom();
     void paintCommandIcons(int theme);
     void fitMinimumSize();
     void retranslateUi();
@@ -336,6 +350,7 @@ private:
 
     MainTitleBar *m_titleBar = nullptr;
     QVBoxLayout *m_centralLayout = nullptr;
+    QHBoxLayout *m_buttonRow = nullptr;
     QLineEdit *m_search = nullptr;
     PhraseTableWidget *m_table = nullptr;
     ElidingButton *m_add = nullptr;
@@ -395,6 +410,12 @@ private:
     // True while the program itself sets column widths, so that only the
     // user's resizing is saved.
     bool m_settingWidths = false;
+    // The Name column's width as the user (or the built default) set it; a
+    // narrow table shows it narrower for a while.
+    int m_nameWidth = NameWidth;
+    // The window manager draws the frame and title bar (sway): ours is
+    // hidden.
+    bool m_managerFrame = false;
     bool m_nativeStylesApplied = false;
     bool m_paused = false;
     // The panel has been placed from the stored settings (it was shown):

@@ -348,6 +348,23 @@ public:
     // the topmost band until the dialog is gone, so that the dialog never
     // stays above other programs. False on failure.
     virtual bool yieldTopmost(WindowHandle topmost, WindowHandle dialog, bool yield) = 0;
+    // Whether the window manager draws its own title bar on our main window
+    // whatever the window asks: sway draws one on every tiled window (it
+    // leaves a frameless window bare only while it floats), and a Wayland
+    // compositor that offers server-side decorations draws them for a
+    // window that is not frameless. The main window then takes the manager's
+    // frame instead of showing a second title bar of its own. False where
+    // ours is the only one (Windows, X11 managers, KWin and mutter through
+    // XWayland).
+    virtual bool drawsTitleBars() { return false; }
+    // Whether the window manager keeps a window that asks to stay above the
+    // others there (Windows' topmost band, _NET_WM_STATE_ABOVE), and leaves
+    // the focus where it is when the window, which takes none, is shown.
+    // sway does neither for the windows it manages: it focuses a new window
+    // and raises every floating window the user focuses. A window that must
+    // stay above then goes unmanaged (override-redirect), which sway draws
+    // above all managed windows and never focuses.
+    virtual bool keepsWindowsAbove() { return true; }
 };
 
 // Time as the waits above see it.

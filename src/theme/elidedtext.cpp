@@ -161,7 +161,16 @@ QSize ElidingButton::sizeHint() const
 
 QSize ElidingButton::minimumSizeHint() const
 {
+    if (m_iconOnly && !icon().isNull())
+        return hintFor(QString());
     return hintFor(m_full.isEmpty() ? QString() : QString(ellipsis));
+}
+
+void ElidingButton::setIconOnlyWhenCut(bool iconOnly)
+{
+    m_iconOnly = iconOnly;
+    fit();
+    updateGeometry();
 }
 
 int ElidingButton::roomForText() const
@@ -177,8 +186,16 @@ int ElidingButton::roomForText() const
 void ElidingButton::fit()
 {
     QString tip;
-    // Unshown, the button has no width of its own yet: whole.
-    const QString shown = fitted(m_full, fontMetrics(), isVisible() ? roomForText() : 0, &tip);
+    QString shown;
+    // Unshown, the button has no width of its own yet: whole. At the width
+    // its hint asks for the whole text fits, whatever the style's margins.
+    if (!isVisible() || width() >= hintFor(m_full).width()) {
+        shown = m_full;
+    } else if (m_iconOnly && !icon().isNull()) {
+        tip = ElidedText::plainToolTip(m_full);
+    } else {
+        shown = fitted(m_full, fontMetrics(), roomForText(), &tip);
+    }
     if (text() != shown)
         setText(shown);
     if (!tip.isEmpty() || toolTip() == m_tip)

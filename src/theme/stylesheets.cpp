@@ -197,6 +197,12 @@ const Rule mainWindowTailRules[] = {
     {"QPushButton[tool=\"true\"]:pressed", "background: #0c5754;", "background: #e7f3f2;"},
     {"QPushButton[tool=\"true\"]:disabled", "background: #9bbbb8; color: #e8f4f3;",
      "color: #8fa0ae; background: #f5f5f5; border-color: #e1e6ec;"},
+    // A narrow window (a tiled one) keeps the texts whole a while longer.
+    {"QPushButton[tool=\"true\"][narrow=\"true\"]", "padding: 6px 8px;", "padding: 7px 10px;"},
+    // The window manager's frame around the window: no border of our own.
+    {"QMainWindow[managerFrame=\"true\"] QWidget#menuHost", "margin: 0px;", same},
+    {"QMainWindow[managerFrame=\"true\"] QWidget#central", "margin: 0px;", same},
+    {"QMainWindow[managerFrame=\"true\"] QStatusBar", "margin: 0px;", same},
 };
 
 const Rule phraseTableRules[] = {

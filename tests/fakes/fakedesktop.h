@@ -205,4 +205,9 @@ public:
     // What sessionRoads() reports.
     SessionRoads roads;
     SessionRoads sessionRoads() override { return roads; }
+    // What the window manager does with our windows.
+    bool managerDecorates = false;
+    bool managerKeepsAbove = true;
+    bool drawsTitleBars() override { return managerDecorates; }
+    bool keepsWindowsAbove() override { return managerKeepsAbove; }
 };

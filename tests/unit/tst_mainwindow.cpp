@@ -8,6 +8,8 @@
 #include "platform/autostart.h"
 #include "store/phrasestore.h"
 #include "theme/dialogtitlebar.h"
+#include "theme/elidedtext.h"
+#include "theme/maintitlebar.h"
 #include "theme/theme.h"
 #include "theme/themeddialog.h"
 #include "unit/markupprobe.h"
@@ -29,6 +31,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
@@ -969,6 +972,107 @@ private slots:
         }
         // Only the first phrase keeps a registered shortcut.
         QCOMPARE(desktop->registered.size(), 3);
+    }
+
+    // A tiling window manager gives the window 640 or 320 pixels whatever it
+    // asks for. At 640 every command reads whole; at 320 each is still there
+    // (its glyph, its name as the tip), never cut to "A…", the table keeps a
+    // fair share for the Text column, and nothing sticks out of the window.
+    void readsAt640AndUsableAt320_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("theme");
+        for (int width : {640, 320}) {
+            QTest::addRow("%d Teal", width) << width << int(Theme::Teal);
+            QTest::addRow("%d Classic", width) << width << int(Theme::Classic);
+        }
+    }
+    void readsAt640AndUsableAt320()
+    {
+        QFETCH(int, width);
+        QFETCH(int, theme);
+        QFont font(QStringLiteral("Microsoft YaHei UI"), 10); // as the program sets it
+        if (!font.exactMatch())
+            font = QFont(QStringLiteral("Microsoft YaHei"), 10);
+        const QFont saved = QApplication::font();
+        QApplication::setFont(font);
+        store->phrases() << makePhrase(QStringLiteral("Greeting"),
+                                       QStringLiteral("Hello, dear colleague, thanks a lot"),
+                                       ctrl | Hotkey::ModAlt, 0x31)
+                         << makePhrase(QStringLiteral("Address"), QStringLiteral("12 Long Street"));
+        build();
+        window->applyTheme(theme, false);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->resize(width, 600);
+        QTRY_COMPARE(window->width(), width);
+        QCoreApplication::processEvents();
+
+        const QRect inside = window->rect();
+        int whole = 0;
+        for (auto *button : window->findChildren<ElidingButton *>()) {
+            if (!button->isVisible())
+                continue;
+            QVERIFY2(!button->text().contains(QChar(0x2026)),
+                     qPrintable(button->fullText() + QStringLiteral(" shows ") + button->text()));
+            if (button->text() == button->fullText())
+                ++whole;
+            else
+                QVERIFY(button->text().isEmpty() && button->toolTip().contains(button->fullText()));
+            const QRect at(button->mapTo(window.get(), QPoint()), button->size());
+            QVERIFY2(inside.contains(at), qPrintable(button->fullText()));
+        }
+        if (width >= 640)
+            QCOMPARE(whole, 6);
+
+        QTableWidget *table = window->table();
+        const int room = table->viewport()->width();
+        const int text = table->columnWidth(MainWindow::TextColumn);
+        QVERIFY2(!table->isColumnHidden(MainWindow::TextColumn) && text * 10 >= room * 3,
+                 qPrintable(QStringLiteral("Text %1 of %2").arg(text).arg(room)));
+        QVERIFY(!table->isColumnHidden(MainWindow::NameColumn));
+        QVERIFY(!table->isColumnHidden(MainWindow::ShortcutColumn));
+        // The shortcut is read whole.
+        const int shortcutText =
+            table->fontMetrics().horizontalAdvance(QStringLiteral("Ctrl+Alt+1"));
+        QVERIFY(table->columnWidth(MainWindow::ShortcutColumn) > shortcutText);
+        int used = 0;
+        for (int c = 0; c < table->columnCount(); ++c)
+            used += table->isColumnHidden(c) ? 0 : table->columnWidth(c);
+        QVERIFY2(used <= room, qPrintable(QStringLiteral("%1 of %2").arg(used).arg(room)));
+        const QRect search(window->searchBox()->mapTo(window.get(), QPoint()),
+                           window->searchBox()->size());
+        QVERIFY(inside.contains(search));
+        // The user's widths are not rewritten by a narrow window.
+        window->saveColumnWidths();
+        QVERIFY(store->settings().nameColumnWidth == 0 ||
+                store->settings().nameColumnWidth >= MainWindow::NameWidth);
+        QApplication::setFont(saved);
+    }
+
+    // The window manager of a tiling desktop draws its own title bar on the
+    // main window whatever it asks: the window then takes the manager's
+    // frame and shows no second title bar of its own.
+    void titleBarOnlyWhereTheManagerDrawsNone_data()
+    {
+        QTest::addColumn<bool>("managerDecorates");
+        QTest::newRow("frameless, our title bar") << false;
+        QTest::newRow("the manager's frame") << true;
+    }
+    void titleBarOnlyWhereTheManagerDrawsNone()
+    {
+        QFETCH(bool, managerDecorates);
+        desktop->managerDecorates = managerDecorates;
+        build();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QCOMPARE(window->titleBar()->isVisible(), !managerDecorates);
+        QCOMPARE(bool(window->windowFlags() & Qt::FramelessWindowHint), !managerDecorates);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Zem Scrivlet"));
+        // The menu bar stays, at the top of the window then.
+        QVERIFY(window->mainMenuBar()->isVisible());
+        QVERIFY(window->mainMenuBar()->mapTo(window.get(), QPoint()).y() <
+                (managerDecorates ? 8 : window->titleBar()->height() + 8));
     }
 
     void trayMenuAndTooltip()

@@ -6,6 +6,7 @@
 #include "platform/wayland/fakeinputkeyboard.h"
 #include "platform/wayland/kwinshortcuts.h"
 #include "platform/wayland/mutterremotedesktop.h"
+#include "platform/wayland/swayipc.h"
 #include "platform/wayland/virtualkeyboard.h"
 #include "platform/wayland/waylandconnection.h"
 #include "platform/wayland/waylandtargets.h"
@@ -177,6 +178,24 @@ SessionRoads WaylandDesktop::sessionRoads()
     if (!m_roads.keyboard || !m_roads.keyboard->isValid())
         roads.keys = SessionRoads::Keys::Unavailable;
     return roads;
+}
+
+bool WaylandDesktop::drawsTitleBars()
+{
+    // Our windows are X11 ones through XWayland: sway draws its title bar
+    // on every tiled one, whatever its Motif hints ask.
+    if (m_x11->display())
+        return m_roads.compositor == WaylandRoads::Compositor::Wlroots && SwayIpc::available();
+    // Without XWayland they are Wayland windows, and Qt asks a compositor
+    // that offers them for server-side decorations.
+    return m_wayland->announced("zxdg_decoration_manager_v1");
+}
+
+bool WaylandDesktop::keepsWindowsAbove()
+{
+    if (!m_x11->display())
+        return false; // no Wayland protocol keeps a client's window above
+    return !(m_roads.compositor == WaylandRoads::Compositor::Wlroots && SwayIpc::available());
 }
 
 bool WaylandDesktop::focused(WaylandWindow *out)

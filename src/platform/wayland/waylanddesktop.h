@@ -121,6 +121,11 @@ public:
     bool placeOwnWindow(WindowHandle w, const QRect &geometry) override;
     bool keepOutOfTaskBar(WindowHandle w) override;
     bool yieldTopmost(WindowHandle topmost, WindowHandle dialog, bool yield) override;
+    // sway draws its title bar on our tiled X11 windows and keeps none above
+    // the others; without XWayland, the compositor's server-side
+    // decorations.
+    bool drawsTitleBars() override;
+    bool keepsWindowsAbove() override;
 
     // On GNOME, how long the keys of the shortcut that ran our command may be
     // held before a phrase goes in.
