@@ -294,7 +294,7 @@ void MainWindow::openSettings()
     SettingsDialog dialog(store, !m_hotkeys->isShowRegistered(), !m_hotkeys->isPickerRegistered(),
                           this);
     dialog.setDesktop(desktop);
-    dialog.setDesktopNote(desktopNote(true));
+    dialog.setDesktopNote(desktopNote());
     dialog.setBindingLines(bindingLines());
 #ifndef Q_OS_WIN
     if (desktop && desktop->sessionRoads().shortcuts == SessionRoads::Shortcuts::GnomeCustom)

@@ -152,6 +152,7 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
     refreshTable();
     registerShortcuts();
 
+    checkBindings();
     updateStatusLabel();
     retranslateUi();
 
@@ -160,11 +161,62 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
     if (imported > 0)
         statusBar()->showMessage(tr("Imported %n phrases from version 3.0.", nullptr, imported),
                                  LegacyImportNoticeMs);
-    else if (const QString note = desktopNote(false); !note.isEmpty())
-        statusBar()->showMessage(note, DesktopNoticeMs);
 }
 
-QString MainWindow::desktopNote(bool inOptions) const
+bool MainWindow::needsBindings() const
+{
+    if (!desktop)
+        return false;
+    const SessionRoads roads = desktop->sessionRoads();
+    return roads.waylandWindows && !roads.globalShortcuts();
+}
+
+void MainWindow::checkBindings()
+{
+    if (m_bindingsSeen || !needsBindings())
+        return;
+    m_bindingsSeen = desktop->bindsCommandsOf(QCoreApplication::applicationFilePath());
+    if (m_bindingsSeen)
+        TestTrace::line(QStringLiteral("bindings found"));
+}
+
+void MainWindow::noteCommandFromDesktop(RemoteCommand::Verb verb)
+{
+    using RemoteCommand::Verb;
+    // These are what the bindings run: one came, so the bindings exist.
+    if (m_bindingsSeen || !needsBindings() ||
+        (verb != Verb::Type && verb != Verb::Picker && verb != Verb::ToggleWindow))
+        return;
+    m_bindingsSeen = true;
+    updateStatusLabel();
+}
+
+QString MainWindow::roadLine() const
+{
+    if (Session::detect(QProcessEnvironment::systemEnvironment()) != Session::Kind::X11OnWayland)
+        return QString();
+    const SessionRoads roads = desktop ? desktop->sessionRoads() : SessionRoads();
+    if (!roads.waylandWindows)
+        return tr("Only the windows of X11 programs are reached on this desktop: Options says "
+                  "why.");
+    if (roads.compositor == SessionRoads::Compositor::KWin &&
+        roads.keys == SessionRoads::Keys::Unavailable)
+        return tr("Plasma lets this copy of Zem Scrivlet type into no other program: Options "
+                  "says how to allow it.");
+    if (roads.globalShortcuts() || m_bindingsSeen)
+        return QString();
+    if (roads.shortcuts == SessionRoads::Shortcuts::GnomeCustom)
+        return tr("Shortcuts work once they are GNOME custom shortcuts: Options adds them.");
+    const QString compositor = compositorName();
+    if (!compositor.isEmpty())
+        return tr("Shortcuts reach Wayland programs once %1 binds them: Options lists the "
+                  "lines.")
+            .arg(compositor);
+    return tr("Shortcuts reach Wayland programs once the desktop binds them: Options lists the "
+              "commands.");
+}
+
+QString MainWindow::desktopNote() const
 {
     if (Session::detect(QProcessEnvironment::systemEnvironment()) != Session::Kind::X11OnWayland)
         return QString();
@@ -210,14 +262,10 @@ QString MainWindow::desktopNote(bool inOptions) const
         parts << tr("This desktop lets no program in the background use the clipboard: phrases "
                     "are typed, never pasted.");
     if (roads.shortcuts == SessionRoads::Shortcuts::GnomeCustom)
-        parts << (inOptions ? tr("GNOME lets no program hold shortcuts: add them below as GNOME "
-                                 "custom shortcuts.")
-                            : tr("GNOME lets no program hold shortcuts: Options adds them as "
-                                 "GNOME custom shortcuts."));
+        parts << tr("GNOME lets no program hold shortcuts: add them below as GNOME custom "
+                    "shortcuts.");
     else if (!roads.globalShortcuts())
-        parts << (inOptions ? tr("No global shortcuts on this desktop: bind the commands below.")
-                            : tr("No global shortcuts on this desktop: bind the commands that "
-                                 "Options lists to keys of the desktop."));
+        parts << tr("No global shortcuts on this desktop: bind the commands below.");
     return parts.join(QLatin1Char(' '));
 }
 
@@ -321,22 +369,30 @@ QString MainWindow::writeGnomeShortcuts()
         bindings << b;
     }
     GnomeShortcuts::Writer writer(QCoreApplication::applicationFilePath());
+    const bool written = writer.write(bindings);
     const QString said =
-        writer.write(bindings)
-            ? tr("%n shortcuts are now GNOME custom shortcuts.", nullptr, bindings.size())
-            : tr("GNOME's shortcuts could not be written: %1").arg(writer.errorString());
+        written ? tr("%n shortcuts are now GNOME custom shortcuts.", nullptr, bindings.size())
+                : tr("GNOME's shortcuts could not be written: %1").arg(writer.errorString());
     TestTrace::line(QLatin1String("gnome shortcuts ") + said);
+    if (written && !bindings.isEmpty()) {
+        m_bindingsSeen = true;
+        updateStatusLabel();
+    }
     return said;
 }
 
 QString MainWindow::removeGnomeShortcuts()
 {
     GnomeShortcuts::Writer writer(QCoreApplication::applicationFilePath());
+    const bool removed = writer.removeAll();
     const QString said =
-        writer.removeAll()
-            ? tr("Zem Scrivlet's GNOME custom shortcuts are removed.")
-            : tr("GNOME's shortcuts could not be removed: %1").arg(writer.errorString());
+        removed ? tr("Zem Scrivlet's GNOME custom shortcuts are removed.")
+                : tr("GNOME's shortcuts could not be removed: %1").arg(writer.errorString());
     TestTrace::line(QLatin1String("gnome shortcuts ") + said);
+    if (removed) {
+        m_bindingsSeen = false;
+        updateStatusLabel();
+    }
     return said;
 }
 #endif
@@ -422,6 +478,26 @@ void MainWindow::buildCentralWidget()
     m_centralLayout = new QVBoxLayout(central);
     m_centralLayout->setContentsMargins(20, 18, 20, 16);
     m_centralLayout->setSpacing(Theme::centralSpacing);
+
+    // What the desktop still needs from the user, with the way to Options:
+    // wrapped, never cut, however narrow the window.
+    m_roadNote = new QWidget(central);
+    m_roadNote->setObjectName(QStringLiteral("roadNote"));
+    m_roadNote->setAttribute(Qt::WA_StyledBackground);
+    auto *noteRow = new QHBoxLayout(m_roadNote);
+    noteRow->setContentsMargins(10, 6, 6, 6);
+    noteRow->setSpacing(8);
+    m_roadLabel = new QLabel(m_roadNote);
+    m_roadLabel->setObjectName(QStringLiteral("roadNoteText"));
+    m_roadLabel->setTextFormat(Qt::PlainText);
+    m_roadLabel->setWordWrap(true);
+    noteRow->addWidget(m_roadLabel, 1);
+    m_roadButton = new QPushButton(m_roadNote);
+    m_roadButton->setObjectName(QStringLiteral("roadNoteButton"));
+    noteRow->addWidget(m_roadButton, 0, Qt::AlignVCenter);
+    m_roadNote->setVisible(false);
+    m_centralLayout->addWidget(m_roadNote, 0);
+    connect(m_roadButton, &QPushButton::clicked, this, &MainWindow::openSettings);
 
     m_search = new QLineEdit(central);
     m_search->setObjectName(QStringLiteral("search"));
@@ -564,6 +640,7 @@ void MainWindow::retranslateUi()
     m_import->setFullText(tr("Import"));
     m_export->setFullText(tr("Export"));
     m_settings->setFullText(tr("Settings"));
+    m_roadButton->setText(tr("Options…"));
     retranslateMenus();
     // The table's own words ("Picker", "Yes", "No") are in the new language too.
     refreshTable();
@@ -577,7 +654,14 @@ void MainWindow::retranslateUi()
 
 void MainWindow::updateStatusLabel()
 {
-    m_statusLabel->setText(m_paused ? tr("  Shortcuts are paused.") : QString());
+    m_statusLabel->setText(m_paused ? tr("Shortcuts are paused.") : QString());
+    // What the road still needs stays in sight until it is done.
+    const QString road = roadLine();
+    if (road == m_roadLabel->text() && m_roadNote->isHidden() == road.isEmpty())
+        return;
+    m_roadLabel->setText(road);
+    m_roadNote->setVisible(!road.isEmpty());
+    TestTrace::line(QLatin1String("road note ") + road);
 }
 
 void MainWindow::applyLanguage(const QString &code)
@@ -688,9 +772,15 @@ void MainWindow::hideEvent(QHideEvent *event)
 
 void MainWindow::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         retranslateUi();
-    else if (event->type() == QEvent::WindowStateChange && m_titleBar)
+    } else if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_bindingsSeen) {
+        // The user may have bound the commands meanwhile (and sway read its
+        // configuration again).
+        checkBindings();
+        if (m_bindingsSeen)
+            updateStatusLabel();
+    } else if (event->type() == QEvent::WindowStateChange && m_titleBar)
         m_titleBar->setMaximizedState(isMaximized());
     QMainWindow::changeEvent(event);
 }

@@ -80,7 +80,6 @@ public:
     static constexpr int RegistrationNoticeMs = 6000;
     static constexpr int LegacyImportNoticeMs = 8000;
     static constexpr int BackupNoticeMs = 4000;
-    static constexpr int DesktopNoticeMs = 15000;
     static constexpr int TypingFailureNoticeMs = 3000;
     // The picker shortcut: the longest wait for its key to go up, and for the
     // picker to get the keyboard focus.
@@ -113,10 +112,17 @@ public:
 
     bool paused() const { return m_paused; }
     // What the desktop the program runs on keeps from it (a Wayland desktop
-    // worked through XWayland), in the user's language; empty where nothing.
-    // What the desktop keeps from the program: for the status bar, or for
-    // Options (where the binding lines follow it).
-    QString desktopNote(bool inOptions) const;
+    // worked through XWayland), in the user's language, for Options (where
+    // the binding lines follow it); empty where nothing.
+    QString desktopNote() const;
+    // The status bar's line about it, which stays while there is something
+    // to do: bind the commands (until the bindings exist), let the program
+    // type (Plasma), or know that only X11 programs are reached. Empty where
+    // nothing.
+    QString roadLine() const;
+    // A later start handed over a command: one that a binding runs tells
+    // that the bindings exist.
+    void noteCommandFromDesktop(RemoteCommand::Verb verb);
     // The desktop's own key bindings for our commands, where the program may
     // not hold global shortcuts; empty elsewhere.
     QString bindingLines() const;
@@ -157,6 +163,15 @@ public:
     QLabel *statusLabel() const
     {
         return m_statusLabel;
+    }
+    // The note at the top of the window about what the desktop still needs.
+    QLabel *roadLabel() const
+    {
+        return m_roadLabel;
+    }
+    QPushButton *roadButton() const
+    {
+        return m_roadButton;
     }
     MainTitleBar *titleBar() const
     {
@@ -322,6 +337,11 @@ private:
     // (empty when there is nothing to say).
     QString reportInsertion(const InsertResult &result, const QString &application);
     void updateStatusLabel();
+    // Whether the desktop, not the program, runs the shortcuts in Wayland
+    // programs (a compositor's bindings, GNOME's custom shortcuts).
+    bool needsBindings() const;
+    // Asks the desktop whether its configuration binds our commands.
+    void checkBindings();
     void onRegistrationFailed(const QString &text);
     // save, refreshTable and registerAll: what follows every list change.
     void commitListChange();
@@ -360,6 +380,9 @@ private:
     ElidingButton *m_export = nullptr;
     ElidingButton *m_settings = nullptr;
     QLabel *m_statusLabel = nullptr;
+    QWidget *m_roadNote = nullptr;
+    QLabel *m_roadLabel = nullptr;
+    QPushButton *m_roadButton = nullptr;
     QTimer *m_columnSaveTimer = nullptr;
     HotkeyManager *m_hotkeys = nullptr;
     std::unique_ptr<PickerWindow> m_picker; // a top-level window of its own
@@ -416,6 +439,9 @@ private:
     // The window manager draws the frame and title bar (sway): ours is
     // hidden.
     bool m_managerFrame = false;
+    // The desktop's bindings of our commands exist: found in its
+    // configuration, written by us (GNOME), or seen running a command.
+    bool m_bindingsSeen = false;
     bool m_nativeStylesApplied = false;
     bool m_paused = false;
     // The panel has been placed from the stored settings (it was shown):

@@ -365,6 +365,16 @@ public:
     // stay above then goes unmanaged (override-redirect), which sway draws
     // above all managed windows and never focuses.
     virtual bool keepsWindowsAbove() { return true; }
+    // The part of the screen at p (physical pixels) that windows may cover
+    // without hiding the desktop's own bars, where the window system says
+    // more than the screens' available geometry does: sway tells it through
+    // its IPC, while XWayland's screen knows no bar. An empty rectangle
+    // elsewhere (the caller goes by the screens).
+    virtual QRect workArea(const QPoint &p)
+    {
+        Q_UNUSED(p)
+        return QRect();
+    }
 };
 
 // Time as the waits above see it.
@@ -387,6 +397,15 @@ public:
 
     // The roads of the desktop the backend found at start.
     virtual SessionRoads sessionRoads() { return SessionRoads(); }
+    // Where the user binds our command lines to keys of the compositor:
+    // whether its configuration, as it last loaded it, runs program in a
+    // binding (sway's main configuration file, through its IPC). False where
+    // it does not, or does not say.
+    virtual bool bindsCommandsOf(const QString &program)
+    {
+        Q_UNUSED(program)
+        return false;
+    }
 
     virtual TargetService &targets() = 0;
     virtual KeyboardOutput &keyboard() = 0;

@@ -197,6 +197,16 @@ const Rule mainWindowTailRules[] = {
     {"QPushButton[tool=\"true\"]:pressed", "background: #0c5754;", "background: #e7f3f2;"},
     {"QPushButton[tool=\"true\"]:disabled", "background: #9bbbb8; color: #e8f4f3;",
      "color: #8fa0ae; background: #f5f5f5; border-color: #e1e6ec;"},
+    {"QWidget#roadNote", "background: #fff6e5; border: 1px solid #e0b25c; border-radius: 6px;",
+     "background: #fff8e8; border: 1px solid #e6c27a; border-radius: 8px;"},
+    {"QLabel#roadNoteText", "color: #5c3d00; background: transparent; border: none;", same},
+    {"QPushButton#roadNoteButton",
+     "background: #ffffff; color: #0f6e6b; border: 1px solid #b7d6d4; border-radius: 5px; "
+     "padding: 4px 10px; font-weight: 600;",
+     "background: #ffffff; color: #1c2430; border: 1px solid #d5dbe3; border-radius: 6px; "
+     "padding: 4px 10px;"},
+    {"QPushButton#roadNoteButton:hover", "background: #e7f4f3; border-color: #0f6e6b;",
+     "background: #f7fbfb; border-color: #0f6e6b;"},
     // A narrow window (a tiled one) keeps the texts whole a while longer.
     {"QPushButton[tool=\"true\"][narrow=\"true\"]", "padding: 6px 8px;", "padding: 7px 10px;"},
     // The window manager's frame around the window: no border of our own.

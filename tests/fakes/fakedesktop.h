@@ -210,4 +210,15 @@ public:
     bool managerKeepsAbove = true;
     bool drawsTitleBars() override { return managerDecorates; }
     bool keepsWindowsAbove() override { return managerKeepsAbove; }
+    // What bindsCommandsOf() answers, and what it was asked about.
+    bool commandsBound = false;
+    QStringList bindingQuestions;
+    bool bindsCommandsOf(const QString &program) override
+    {
+        bindingQuestions << program;
+        return commandsBound;
+    }
+    // What workArea() answers.
+    QRect area;
+    QRect workArea(const QPoint &) override { return area; }
 };

@@ -509,9 +509,15 @@ private slots:
         wayland = false; // Windows is no Wayland desktop, whatever the environment says
 #endif
         build();
-        const QString note = window->desktopNote(false);
+        const QString note = window->desktopNote();
         QCOMPARE(note.isEmpty(), !wayland);
-        QCOMPARE(window->statusBar()->currentMessage(), note);
+        // One line in the status bar that stays, and points to Options.
+        const QString line = window->roadLabel()->text();
+        QCOMPARE(line.isEmpty(), !wayland);
+        if (wayland)
+            QVERIFY2(line.contains(QLatin1String("X11 programs")) &&
+                         line.contains(QLatin1String("Options")),
+                     qPrintable(line));
         bool shown = false;
         QString said;
         QTimer::singleShot(0, [&] {
@@ -558,8 +564,8 @@ private slots:
         off.enabled = false;
         store->phrases() << off;
         build();
-        const QString status = window->statusBar()->currentMessage();
-        QVERIFY2(status.contains(QLatin1String("virtual keyboard")), qPrintable(status));
+        const QString status = window->roadLabel()->text();
+        QVERIFY2(status.contains(QLatin1String("sway")), qPrintable(status));
         QVERIFY(status.contains(QLatin1String("Options")));
 
         QString note;
@@ -627,7 +633,7 @@ private slots:
                                        0x31);
         build();
         QVERIFY(desktop->registered.isEmpty());
-        const QString status = window->statusBar()->currentMessage();
+        const QString status = window->roadLabel()->text();
         QVERIFY2(status.contains(QLatin1String("GNOME custom shortcuts")), qPrintable(status));
 
         QString lines;
@@ -714,6 +720,75 @@ private slots:
         QVERIFY2(!all.contains(QLatin1String("in any program")), qPrintable(all));
         QVERIFY2(all.contains(QLatin1String("abbreviations do not expand here")), qPrintable(all));
     }
+
+#ifndef Q_OS_WIN
+    // Where the compositor runs the shortcuts, the window says so in a note
+    // that stays until the bindings exist (read from sway's configuration
+    // at start, or seen when a binding runs a command), with the way to
+    // Options. The note is never cut, at 640 pixels or at 320.
+    void roadLineStaysUntilBindingsExist_data()
+    {
+        QTest::addColumn<bool>("bound");
+        QTest::addColumn<int>("width");
+        QTest::newRow("no bindings, 640") << false << 640;
+        QTest::newRow("no bindings, 320") << false << 320;
+        QTest::newRow("bound in the configuration") << true << 640;
+    }
+    void roadLineStaysUntilBindingsExist()
+    {
+        QFETCH(bool, bound);
+        QFETCH(int, width);
+        EnvScope env;
+        env.set("WAYLAND_DISPLAY", "wayland-1");
+        env.set("SWAYSOCK", "/run/sway-ipc.sock");
+        desktop->roads.waylandWindows = true;
+        desktop->roads.compositor = SessionRoads::Compositor::Wlroots;
+        desktop->roads.keys = SessionRoads::Keys::VirtualKeyboard;
+        desktop->roads.shortcuts = SessionRoads::Shortcuts::CompositorBindings;
+        desktop->roads.pasting = true;
+        desktop->commandsBound = bound;
+        store->phrases() << makePhrase(QStringLiteral("Greeting"), QStringLiteral("hi"),
+                                       ctrl | Hotkey::ModAlt, 0x31);
+        build();
+        QCOMPARE(desktop->bindingQuestions.value(0), QCoreApplication::applicationFilePath());
+        QLabel *line = window->roadLabel();
+        if (bound) {
+            QVERIFY2(line->text().isEmpty(), qPrintable(line->text()));
+            return;
+        }
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->resize(width, 500);
+        QTRY_COMPARE(window->width(), width);
+        QCoreApplication::processEvents();
+        QVERIFY(line->isVisible());
+        QVERIFY(line->text().contains(QLatin1String("Options")));
+        // Whole: as tall as its text wrapped to its width, inside the window.
+        QVERIFY2(line->height() >= line->heightForWidth(line->width()),
+                 qPrintable(QStringLiteral("%1 high, needs %2")
+                                .arg(line->height())
+                                .arg(line->heightForWidth(line->width()))));
+        const QRect at(line->mapTo(window.get(), QPoint()), line->size());
+        QVERIFY(window->rect().contains(at));
+        QVERIFY(window->rect().contains(QRect(window->roadButton()->mapTo(window.get(), QPoint()),
+                                              window->roadButton()->size())));
+        // Its button opens Options.
+        bool opened = false;
+        QTimer::singleShot(0, [&] {
+            if (auto *options = qobject_cast<SettingsDialog *>(QApplication::activeModalWidget())) {
+                opened = true;
+                options->reject();
+            }
+        });
+        window->roadButton()->click();
+        QVERIFY(opened);
+        // A binding ran one of our commands: the bindings exist.
+        RemoteCommand::Request toggle;
+        toggle.verb = RemoteCommand::Verb::ToggleWindow;
+        window->carryOut(toggle, nullptr);
+        QVERIFY2(line->text().isEmpty(), qPrintable(line->text()));
+    }
+#endif
 
     // A command that comes while a text goes out (the wait loops serve the
     // channel) waits for it: the texts never interleave, and each command is
@@ -833,7 +908,7 @@ private slots:
         window->togglePause();
         QVERIFY(window->paused());
         QCOMPARE(desktop->registered.keys(), QList<int>{HotkeyManager::ShowId});
-        QCOMPARE(window->statusLabel()->text(), QStringLiteral("  Shortcuts are paused."));
+        QCOMPARE(window->statusLabel()->text(), QStringLiteral("Shortcuts are paused."));
         window->typePhrase(store->phrases().at(0).id); // e.g. from the picker
         QCOMPARE(desktop->typedText(), QString());
         window->togglePause();

@@ -2,6 +2,7 @@
 
 #include "app/session.h"
 #include "insert/textconvert.h"
+#include "platform/gnomeshortcuts.h"
 #include "platform/wayland/datacontrolclipboard.h"
 #include "platform/wayland/fakeinputkeyboard.h"
 #include "platform/wayland/kwinshortcuts.h"
@@ -189,6 +190,32 @@ bool WaylandDesktop::drawsTitleBars()
     // Without XWayland they are Wayland windows, and Qt asks a compositor
     // that offers them for server-side decorations.
     return m_wayland->announced("zxdg_decoration_manager_v1");
+}
+
+bool WaylandDesktop::bindsCommandsOf(const QString &program)
+{
+    switch (m_roads.compositor) {
+    case WaylandRoads::Compositor::Wlroots:
+        return SwayIpc::available() && SwayIpc::bindsProgram(program);
+    case WaylandRoads::Compositor::Mutter: {
+        // Our custom shortcuts in GNOME's settings, as Options writes them.
+        GnomeShortcuts::Writer writer(program);
+        QVector<GnomeShortcuts::Entry> entries;
+        return writer.entries(&entries) && !entries.isEmpty();
+    }
+    case WaylandRoads::Compositor::KWin:
+        break;
+    }
+    return false;
+}
+
+QRect WaylandDesktop::workArea(const QPoint &p)
+{
+    QRect area;
+    if (m_roads.compositor == WaylandRoads::Compositor::Wlroots && SwayIpc::available() &&
+        SwayIpc::workArea(p, &area))
+        return area;
+    return QRect();
 }
 
 bool WaylandDesktop::keepsWindowsAbove()

@@ -72,6 +72,7 @@ public:
     ~WaylandDesktop() override;
 
     SessionRoads sessionRoads() override;
+    bool bindsCommandsOf(const QString &program) override;
 
     TargetService &targets() override { return *this; }
     KeyboardOutput &keyboard() override { return *this; }
@@ -126,6 +127,7 @@ public:
     // decorations.
     bool drawsTitleBars() override;
     bool keepsWindowsAbove() override;
+    QRect workArea(const QPoint &p) override;
 
     // On GNOME, how long the keys of the shortcut that ran our command may be
     // held before a phrase goes in.
