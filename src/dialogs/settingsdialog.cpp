@@ -155,6 +155,7 @@ SettingsDialog::SettingsDialog(PhraseStore *store, bool showFailed, bool pickerF
     bindingResult->setVisible(false);
     auto *copyRow = new QHBoxLayout;
     copyRow->addWidget(bindingResult, 1);
+    copyRow->addStretch(); // the buttons keep their size while no result shows
     copyRow->addWidget(removeBindings);
     copyRow->addWidget(applyBindings);
     copyRow->addWidget(copyBindings);

@@ -70,6 +70,9 @@ public:
     // geometry changed.
     bool ensureOnScreen();
     WindowHandle lastExternalWindow() const { return m_lastExternalWindow; }
+    // Whether the panel is a window the window manager does not manage,
+    // where the manager keeps no window above the others.
+    bool unmanaged() const { return m_unmanaged; }
     // While set, the geometry code does not report geometryChanged (the main
     // window sets it around applying stored settings).
     void setSuppressGeometrySignal(bool suppress) { m_suppressGeometrySignal = suppress; }
@@ -157,6 +160,8 @@ private:
     QVBoxLayout *m_bodyLayout = nullptr;
     ElidingButton *m_pauseButton = nullptr;
     bool m_yielded = false; // to one of our modal dialogs
+    // Left out of the window manager's hands (sway): see the constructor.
+    bool m_unmanaged = false;
     QScrollArea *m_scroll = nullptr;
     QWidget *m_listHost = nullptr;
     QVBoxLayout *m_listLayout = nullptr;
