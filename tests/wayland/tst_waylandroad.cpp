@@ -425,7 +425,8 @@ private slots:
                              if (r.topLeft() == QPoint(37, 53))
                                  return true;
                          }
-                         return false;
+                         // A panel sway does not manage is not in its tree.
+                         return x11WindowsOf(pid).contains(QPoint(37, 53));
                      },
                      5000),
                  qPrintable(QStringLiteral("%1 windows").arg(m_session->windowsOf(pid).size())));
@@ -783,6 +784,35 @@ private:
             m_traced->kill();
         m_traced->waitForFinished(2000);
         m_traced.reset();
+    }
+
+    // Where the visible X11 windows of process pid are, as X11 tells.
+    static QVector<QPoint> x11WindowsOf(qint64 pid)
+    {
+        QVector<QPoint> out;
+        QProcess search;
+        search.start(QStringLiteral("xdotool"),
+                     {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                      QStringLiteral("--pid"), QString::number(pid)});
+        search.waitForFinished(5000);
+        for (const QByteArray &id : search.readAllStandardOutput().split('\n')) {
+            if (id.trimmed().isEmpty())
+                continue;
+            QProcess geometry;
+            geometry.start(QStringLiteral("xdotool"),
+                           {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"),
+                            QString::fromLatin1(id.trimmed())});
+            geometry.waitForFinished(5000);
+            QPoint at;
+            for (const QByteArray &line : geometry.readAllStandardOutput().split('\n')) {
+                if (line.startsWith("X="))
+                    at.setX(line.mid(2).toInt());
+                else if (line.startsWith("Y="))
+                    at.setY(line.mid(2).toInt());
+            }
+            out.append(at);
+        }
+        return out;
     }
 
     bool waitForTrace(const QByteArray &line, int ms = 10000)
