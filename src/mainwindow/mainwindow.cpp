@@ -427,6 +427,8 @@ void MainWindow::createPicker()
 {
     m_picker = std::make_unique<PickerWindow>();
     m_picker->setDesktop(desktop);
+    // The panel makes way for it where it could cover it (see eventFilter).
+    m_picker->installEventFilter(this);
     // Before opacityChanged is connected: the stored value needs no saving.
     m_picker->setOpacityPercent(store->settings().pickerOpacity);
     connect(m_picker.get(), &PickerWindow::phraseChosen, this, &MainWindow::onPhraseChosen);
@@ -612,6 +614,9 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (m_table && watched == m_table->viewport() && event->type() == QEvent::Resize)
         fitColumnsToRoom();
+    else if (m_picker && m_panel && watched == m_picker.get() &&
+             (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+        m_panel->stepAside(m_picker->frameGeometry(), event->type() == QEvent::Show);
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -507,6 +507,29 @@ void FloatingPanel::sampleForeground()
         m_lastExternalWindow = window;
 }
 
+void FloatingPanel::setVisible(bool visible)
+{
+    m_steppedAside = false;
+    if (m_unmanaged)
+        m_yielded = false;
+    QWidget::setVisible(visible);
+}
+
+void FloatingPanel::stepAside(const QRect &frame, bool aside)
+{
+    if (!m_unmanaged)
+        return;
+    if (aside && isVisible() && !m_steppedAside && frameGeometry().intersects(frame)) {
+        m_steppedAside = true;
+        setSuppressGeometrySignal(true);
+        QWidget::setVisible(false);
+        setSuppressGeometrySignal(false);
+    } else if (!aside && m_steppedAside) {
+        m_steppedAside = false;
+        QWidget::setVisible(true);
+    }
+}
+
 // ---- show, hide, resize, language -------------------------------------------
 
 void FloatingPanel::showEvent(QShowEvent *event)
