@@ -244,7 +244,10 @@ void MainWindow::showBalloon(const QString &text, bool warning)
     TestTrace::line(QLatin1String("balloon ") + text);
     if (!m_tray)
         return;
-    m_tray->showMessage(tr("Zem Scrivlet"), text,
+    // Balloons name phrases and applications: shown as they stand, never
+    // read as markup by a notification service.
+    const bool markup = desktop && desktop->balloonsReadMarkup();
+    m_tray->showMessage(tr("Zem Scrivlet"), markup ? text.toHtmlEscaped() : text,
                         warning ? QSystemTrayIcon::Warning : QSystemTrayIcon::Information,
                         TypingFailureNoticeMs);
 }

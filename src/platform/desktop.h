@@ -406,6 +406,14 @@ public:
         Q_UNUSED(program)
         return false;
     }
+    // Whether the tray's balloons may reach a notification service that reads
+    // markup in their text (the freedesktop service with "body-markup", which
+    // Qt's StatusNotifier tray sends them to): text in them must then be
+    // escaped, or a name with markup in it would be read as markup (an image
+    // it names, read from disk). True where that cannot be ruled out. False
+    // where balloons are plain text (Windows, Qt's own tip beside an XEmbed
+    // tray).
+    virtual bool balloonsReadMarkup() { return false; }
 
     virtual TargetService &targets() = 0;
     virtual KeyboardOutput &keyboard() = 0;

@@ -218,6 +218,9 @@ public:
         bindingQuestions << program;
         return commandsBound;
     }
+    // What balloonsReadMarkup() answers.
+    bool balloonMarkup = false;
+    bool balloonsReadMarkup() override { return balloonMarkup; }
     // What workArea() answers.
     QRect area;
     QRect workArea(const QPoint &) override { return area; }

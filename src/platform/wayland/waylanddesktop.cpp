@@ -192,6 +192,11 @@ bool WaylandDesktop::drawsTitleBars()
     return m_wayland->announced("zxdg_decoration_manager_v1");
 }
 
+bool WaylandDesktop::balloonsReadMarkup()
+{
+    return m_x11->balloonsReadMarkup();
+}
+
 bool WaylandDesktop::bindsCommandsOf(const QString &program)
 {
     switch (m_roads.compositor) {

@@ -73,6 +73,8 @@ public:
 
     SessionRoads sessionRoads() override;
     bool bindsCommandsOf(const QString &program) override;
+    // Our tray is Qt's, as on X11.
+    bool balloonsReadMarkup() override;
 
     TargetService &targets() override { return *this; }
     KeyboardOutput &keyboard() override { return *this; }
