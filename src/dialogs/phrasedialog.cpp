@@ -98,7 +98,9 @@ PhraseDialog::PhraseDialog(const Phrase &phrase, PhraseStore *store, bool editin
 
     bodyLayout->addWidget(new QLabel(tr("Text"), this));
     text = new QPlainTextEdit(this);
-    text->setMinimumHeight(320);
+    // It grows with the dialog; its least height leaves room for the notes
+    // above it on a screen 768 pixels high.
+    text->setMinimumHeight(120);
     text->setPlaceholderText(tr("One line or many lines. Press Enter to start a new line. "
                                 "Blank lines are kept."));
     bodyLayout->addWidget(text, 1);
@@ -152,6 +154,40 @@ void PhraseDialog::setShortcutNote(const QString &note)
 {
     shortcutNote->setText(note);
     shortcutNote->setVisible(!note.isEmpty());
+    fitNotes();
+}
+
+void PhraseDialog::resizeEvent(QResizeEvent *event)
+{
+    ThemedDialog::resizeEvent(event);
+    fitNotes();
+}
+
+void PhraseDialog::fitNotes()
+{
+    if (fitting || !isVisible())
+        return;
+    fitting = true;
+    bool changed = false;
+    for (QLabel *label : findChildren<QLabel *>()) {
+        if (!label->wordWrap() || label->isHidden())
+            continue;
+        const int height = label->heightForWidth(label->width());
+        if (height > 0 && label->minimumHeight() != height) {
+            label->setMinimumHeight(height);
+            changed = true;
+        }
+    }
+    if (changed) {
+        layout()->invalidate();
+        layout()->activate();
+        const int needed = layout()->minimumSize().height();
+        if (minimumHeight() < needed)
+            setMinimumHeight(needed);
+        if (height() < needed)
+            resize(width(), needed);
+    }
+    fitting = false;
 }
 
 void PhraseDialog::setAbbreviationsUnavailable(const QString &reason)
@@ -160,6 +196,7 @@ void PhraseDialog::setAbbreviationsUnavailable(const QString &reason)
     abbreviationHint->setText(
         reason.isEmpty() ? tr("Type these characters in any program, and the phrase replaces them.")
                          : reason);
+    fitNotes();
 }
 
 Phrase PhraseDialog::phrase() const

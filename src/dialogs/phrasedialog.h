@@ -59,9 +59,16 @@ public:
 public slots:
     void accept() override;
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     // The editor's text with nothing turned into something else.
     QString editorText() const;
+    // Gives each wrapped note the height its text takes at its width (a
+    // layout counts a wrapped label as one line), and the dialog the height
+    // they add up to.
+    void fitNotes();
 
     PhraseStore *store;
     QString id;
@@ -76,4 +83,5 @@ private:
     QCheckBox *placeholders = nullptr;
     QLabel *shortcutNote = nullptr;
     QLabel *abbreviationHint = nullptr;
+    bool fitting = false;
 };

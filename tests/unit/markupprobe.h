@@ -8,6 +8,7 @@
 
 #include <QColor>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QString>
@@ -23,14 +24,15 @@ inline QColor marker()
     return QColor(255, 0, 255);
 }
 
-// A name with markup in it, naming a 48 pixel square image: short enough
-// to be shown whole where names are cut at 40 characters.
+// A name with markup in it, naming a 48 pixel square image in the current
+// folder by a relative path: short enough to be shown whole where names are
+// cut at 40 characters, on every system.
 class Name
 {
 public:
     Name()
     {
-        m_file.setFileTemplate(QDir::tempPath() + QStringLiteral("/mp-XXXXXX.png"));
+        m_file.setFileTemplate(QStringLiteral("mp-XXXXXX.png"));
         QImage image(48, 48, QImage::Format_RGB32);
         image.fill(marker());
         if (m_file.open())
@@ -39,7 +41,8 @@ public:
     }
     QString text() const
     {
-        return QStringLiteral("<img src=\"%1\"> <b>x</b>").arg(m_file.fileName());
+        return QStringLiteral("<img src=\"%1\"> <b>x</b>")
+            .arg(QFileInfo(m_file.fileName()).fileName());
     }
 
 private:
