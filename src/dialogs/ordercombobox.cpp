@@ -19,7 +19,8 @@ void OrderComboBox::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0x0f, 0x6e, 0x6b));
+    // Washed out when the box is out of use, as the style sheets draw it.
+    painter.setBrush(isEnabled() ? QColor(0x0f, 0x6e, 0x6b) : QColor(0xa9, 0xc9, 0xc6));
     painter.drawRoundedRect(QRectF(arrow).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
 
     const qreal cx = QRectF(arrow).center().x();

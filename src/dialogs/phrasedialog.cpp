@@ -77,21 +77,30 @@ PhraseDialog::PhraseDialog(const Phrase &phrase, PhraseStore *store, bool editin
     hint->setObjectName(QStringLiteral("hint"));
     hint->setWordWrap(true);
     bodyLayout->addWidget(hint);
+    shortcutNote = new QLabel(this);
+    shortcutNote->setObjectName(QStringLiteral("hint"));
+    shortcutNote->setTextFormat(Qt::PlainText);
+    shortcutNote->setWordWrap(true);
+    shortcutNote->setVisible(false);
+    bodyLayout->addWidget(shortcutNote);
 
     bodyLayout->addWidget(new QLabel(tr("Abbreviation"), this));
     abbreviation = new QLineEdit(this);
     abbreviation->setMaxLength(Phrase::MaxAbbreviationLength);
     abbreviation->setPlaceholderText(tr("Optional, such as ;sig"));
     bodyLayout->addWidget(abbreviation);
-    auto *abbreviationHint =
+    abbreviationHint =
         new QLabel(tr("Type these characters in any program, and the phrase replaces them."), this);
     abbreviationHint->setObjectName(QStringLiteral("hint"));
+    abbreviationHint->setTextFormat(Qt::PlainText);
     abbreviationHint->setWordWrap(true);
     bodyLayout->addWidget(abbreviationHint);
 
     bodyLayout->addWidget(new QLabel(tr("Text"), this));
     text = new QPlainTextEdit(this);
-    text->setMinimumHeight(320);
+    // It grows with the dialog; its least height leaves room for the notes
+    // above it on a screen 768 pixels high.
+    text->setMinimumHeight(120);
     text->setPlaceholderText(tr("One line or many lines. Press Enter to start a new line. "
                                 "Blank lines are kept."));
     bodyLayout->addWidget(text, 1);
@@ -139,6 +148,55 @@ void PhraseDialog::setDesktop(Desktop *desktop)
 {
     hotkey->setDesktop(desktop);
     note->refresh();
+}
+
+void PhraseDialog::setShortcutNote(const QString &note)
+{
+    shortcutNote->setText(note);
+    shortcutNote->setVisible(!note.isEmpty());
+    fitNotes();
+}
+
+void PhraseDialog::resizeEvent(QResizeEvent *event)
+{
+    ThemedDialog::resizeEvent(event);
+    fitNotes();
+}
+
+void PhraseDialog::fitNotes()
+{
+    if (fitting || !isVisible())
+        return;
+    fitting = true;
+    bool changed = false;
+    for (QLabel *label : findChildren<QLabel *>()) {
+        if (!label->wordWrap() || label->isHidden())
+            continue;
+        const int height = label->heightForWidth(label->width());
+        if (height > 0 && label->minimumHeight() != height) {
+            label->setMinimumHeight(height);
+            changed = true;
+        }
+    }
+    if (changed) {
+        layout()->invalidate();
+        layout()->activate();
+        const int needed = layout()->minimumSize().height();
+        if (minimumHeight() < needed)
+            setMinimumHeight(needed);
+        if (height() < needed)
+            resize(width(), needed);
+    }
+    fitting = false;
+}
+
+void PhraseDialog::setAbbreviationsUnavailable(const QString &reason)
+{
+    // The field stays: the phrase list travels to desktops where they do.
+    abbreviationHint->setText(
+        reason.isEmpty() ? tr("Type these characters in any program, and the phrase replaces them.")
+                         : reason);
+    fitNotes();
 }
 
 Phrase PhraseDialog::phrase() const

@@ -13,6 +13,7 @@ class HotkeyEdit;
 class LayoutNote;
 class PhraseStore;
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 
@@ -37,6 +38,13 @@ public:
     // Lets the shortcut editor ask the keyboard layout what a combination
     // types (the note under it); null asks nothing.
     void setDesktop(Desktop *desktop);
+    // How a shortcut comes to work where the desktop, not the program, runs
+    // it (a binding of the compositor, a GNOME custom shortcut), shown under
+    // the shortcut; empty hides it.
+    void setShortcutNote(const QString &note);
+    // Where no abbreviation expands, the reason takes the place of the hint
+    // that promises them.
+    void setAbbreviationsUnavailable(const QString &reason);
 
     HotkeyEdit *hotkeyEdit() const { return hotkey; }
     LayoutNote *layoutNote() const { return note; }
@@ -45,13 +53,22 @@ public:
     QCheckBox *enabledBox() const { return enabled; }
     QLineEdit *abbreviationEdit() const { return abbreviation; }
     QCheckBox *placeholdersBox() const { return placeholders; }
+    QLabel *shortcutNoteLabel() const { return shortcutNote; }
+    QLabel *abbreviationHintLabel() const { return abbreviationHint; }
 
 public slots:
     void accept() override;
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     // The editor's text with nothing turned into something else.
     QString editorText() const;
+    // Gives each wrapped note the height its text takes at its width (a
+    // layout counts a wrapped label as one line), and the dialog the height
+    // they add up to.
+    void fitNotes();
 
     PhraseStore *store;
     QString id;
@@ -64,4 +81,7 @@ private:
     QCheckBox *enabled = nullptr;
     QLineEdit *abbreviation = nullptr;
     QCheckBox *placeholders = nullptr;
+    QLabel *shortcutNote = nullptr;
+    QLabel *abbreviationHint = nullptr;
+    bool fitting = false;
 };

@@ -92,7 +92,16 @@ SettingsDialog::SettingsDialog(PhraseStore *store, bool showFailed, bool pickerF
     pickerColumn->addWidget(hint, 0, Qt::AlignTop);
     form->addRow(pickerLabel, pickerColumn);
     form->addRow(orderLabel, order);
-    form->addRow(abbreviationLabel, abbreviationMode);
+    // Where abbreviations cannot expand, the reason stands under the box.
+    abbreviationNote = new QLabel(this);
+    abbreviationNote->setObjectName(QStringLiteral("hint"));
+    abbreviationNote->setTextFormat(Qt::PlainText);
+    abbreviationNote->setWordWrap(true);
+    abbreviationNote->setVisible(false);
+    QVBoxLayout *abbreviationColumn = fieldColumn();
+    abbreviationColumn->addWidget(abbreviationMode);
+    abbreviationColumn->addWidget(abbreviationNote);
+    form->addRow(abbreviationLabel, abbreviationColumn);
     applicationsLabel = new QLabel(this);
     applications = new QPushButton(this);
     applications->setObjectName(QStringLiteral("applications"));
@@ -116,6 +125,9 @@ SettingsDialog::SettingsDialog(PhraseStore *store, bool showFailed, bool pickerF
     desktopNote = new QLabel(this);
     desktopNote->setObjectName(QStringLiteral("hint"));
     desktopNote->setWordWrap(true);
+    // It names files, and the results below name phrases: shown as they
+    // stand, never read as markup.
+    desktopNote->setTextFormat(Qt::PlainText);
     desktopNote->setVisible(false);
     bodyLayout->addWidget(desktopNote);
     bindingLines = new QPlainTextEdit(this);
@@ -139,9 +151,11 @@ SettingsDialog::SettingsDialog(PhraseStore *store, bool showFailed, bool pickerF
     bindingResult = new QLabel(this);
     bindingResult->setObjectName(QStringLiteral("hint"));
     bindingResult->setWordWrap(true);
+    bindingResult->setTextFormat(Qt::PlainText);
     bindingResult->setVisible(false);
     auto *copyRow = new QHBoxLayout;
     copyRow->addWidget(bindingResult, 1);
+    copyRow->addStretch(); // the buttons keep their size while no result shows
     copyRow->addWidget(removeBindings);
     copyRow->addWidget(applyBindings);
     copyRow->addWidget(copyBindings);
@@ -244,8 +258,9 @@ void SettingsDialog::fillAbbreviationBox()
 void SettingsDialog::setAbbreviationsUnavailable(const QString &reason)
 {
     abbreviationMode->setEnabled(reason.isEmpty());
-    abbreviationMode->setToolTip(reason);
-    abbreviationLabel->setToolTip(reason);
+    abbreviationLabel->setEnabled(reason.isEmpty());
+    abbreviationNote->setText(reason);
+    abbreviationNote->setVisible(!reason.isEmpty());
 }
 
 void SettingsDialog::fillOrderBox()

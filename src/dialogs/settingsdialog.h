@@ -66,7 +66,7 @@ public:
     OrderComboBox *orderBox() const { return order; }
     OrderComboBox *abbreviationBox() const { return abbreviationMode; }
     // Where no program may read the keys typed in others, the abbreviation
-    // setting is greyed out with the reason as its tool tip.
+    // setting is greyed out with the reason under it.
     void setAbbreviationsUnavailable(const QString &reason);
     QLabel *showConflictLabel() const { return showConflict; }
     QLabel *pickerConflictLabel() const { return pickerConflict; }
@@ -104,6 +104,7 @@ private:
     QLabel *orderLabel = nullptr;
     OrderComboBox *abbreviationMode = nullptr;
     QLabel *abbreviationLabel = nullptr;
+    QLabel *abbreviationNote = nullptr;
     QLabel *showConflict = nullptr;
     QLabel *pickerConflict = nullptr;
     LayoutNote *showNote = nullptr;

@@ -8,6 +8,8 @@ LayoutNote::LayoutNote(HotkeyEdit *editor, QWidget *parent) : QLabel(parent), ed
 {
     setObjectName(QStringLiteral("layoutNote"));
     setWordWrap(true);
+    // It quotes what a key types, which may be "<".
+    setTextFormat(Qt::PlainText);
     // Amber: a warning the user may go past; a refusal is red.
     setStyleSheet(QStringLiteral("color: #b35900; font-size: 12px;"));
     setVisible(false);

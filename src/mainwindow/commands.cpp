@@ -294,7 +294,7 @@ void MainWindow::openSettings()
     SettingsDialog dialog(store, !m_hotkeys->isShowRegistered(), !m_hotkeys->isPickerRegistered(),
                           this);
     dialog.setDesktop(desktop);
-    dialog.setDesktopNote(desktopNote(true));
+    dialog.setDesktopNote(desktopNote());
     dialog.setBindingLines(bindingLines());
 #ifndef Q_OS_WIN
     if (desktop && desktop->sessionRoads().shortcuts == SessionRoads::Shortcuts::GnomeCustom)
@@ -302,10 +302,7 @@ void MainWindow::openSettings()
             tr("Add to GNOME"), [this] { return writeGnomeShortcuts(); }, tr("Remove from GNOME"),
             [this] { return removeGnomeShortcuts(); });
 #endif
-    if (!desktop || !desktop->keyStream())
-        dialog.setAbbreviationsUnavailable(
-            tr("This desktop lets no program read the keys typed in other programs, so "
-               "abbreviations do not expand here. Use the shortcuts or the picker."));
+    dialog.setAbbreviationsUnavailable(abbreviationsUnavailable());
     m_settingsDialog = &dialog;
     const bool accepted = dialog.exec() == QDialog::Accepted;
     m_settingsDialog = nullptr;

@@ -260,6 +260,7 @@ void MainWindow::carryOut(const RemoteCommand::Request &request,
         return;
     }
     TestTrace::line(QStringLiteral("command %1").arg(int(request.verb)));
+    noteCommandFromDesktop(request.verb);
     RemoteCommand::Reply reply;
     reply.ok = true;
     switch (request.verb) {

@@ -92,6 +92,14 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
     menuLayout->setSpacing(0);
     m_titleBar = new MainTitleBar(menuHost);
     menuLayout->addWidget(m_titleBar);
+    // A tiling manager that draws its own title bar on the window whatever
+    // it asks (sway) would show two: the window takes the manager's frame.
+    m_managerFrame = desktop && desktop->ownWindows().drawsTitleBars();
+    if (m_managerFrame) {
+        setWindowFlag(Qt::FramelessWindowHint, false);
+        m_titleBar->hide();
+        setProperty("managerFrame", true);
+    }
     setMenuWidget(menuHost);
     connect(m_titleBar, &MainTitleBar::minimizeRequested, this, &MainWindow::showMinimized);
     connect(m_titleBar, &MainTitleBar::maximizeRequested, this, [this] {
@@ -108,7 +116,7 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
 
     statusBar()->setSizeGripEnabled(false);
     m_statusLabel = new QLabel(this);
-    m_statusLabel->setTextFormat(Qt::RichText);
+    m_statusLabel->setTextFormat(Qt::PlainText);
     statusBar()->addWidget(m_statusLabel, 1);
     if (TestTrace::enabled()) {
         connect(statusBar(), &QStatusBar::messageChanged, this, [](const QString &text) {
@@ -144,6 +152,7 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
     refreshTable();
     registerShortcuts();
 
+    checkBindings();
     updateStatusLabel();
     retranslateUi();
 
@@ -152,11 +161,62 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
     if (imported > 0)
         statusBar()->showMessage(tr("Imported %n phrases from version 3.0.", nullptr, imported),
                                  LegacyImportNoticeMs);
-    else if (const QString note = desktopNote(false); !note.isEmpty())
-        statusBar()->showMessage(note, DesktopNoticeMs);
 }
 
-QString MainWindow::desktopNote(bool inOptions) const
+bool MainWindow::needsBindings() const
+{
+    if (!desktop)
+        return false;
+    const SessionRoads roads = desktop->sessionRoads();
+    return roads.waylandWindows && !roads.globalShortcuts();
+}
+
+void MainWindow::checkBindings()
+{
+    if (m_bindingsSeen || !needsBindings())
+        return;
+    m_bindingsSeen = desktop->bindsCommandsOf(QCoreApplication::applicationFilePath());
+    if (m_bindingsSeen)
+        TestTrace::line(QStringLiteral("bindings found"));
+}
+
+void MainWindow::noteCommandFromDesktop(RemoteCommand::Verb verb)
+{
+    using RemoteCommand::Verb;
+    // These are what the bindings run: one came, so the bindings exist.
+    if (m_bindingsSeen || !needsBindings() ||
+        (verb != Verb::Type && verb != Verb::Picker && verb != Verb::ToggleWindow))
+        return;
+    m_bindingsSeen = true;
+    updateStatusLabel();
+}
+
+QString MainWindow::roadLine() const
+{
+    if (Session::detect(QProcessEnvironment::systemEnvironment()) != Session::Kind::X11OnWayland)
+        return QString();
+    const SessionRoads roads = desktop ? desktop->sessionRoads() : SessionRoads();
+    if (!roads.waylandWindows)
+        return tr("Only the windows of X11 programs are reached on this desktop: Options says "
+                  "why.");
+    if (roads.compositor == SessionRoads::Compositor::KWin &&
+        roads.keys == SessionRoads::Keys::Unavailable)
+        return tr("Plasma lets this copy of Zem Scrivlet type into no other program: Options "
+                  "says how to allow it.");
+    if (roads.globalShortcuts() || m_bindingsSeen)
+        return QString();
+    if (roads.shortcuts == SessionRoads::Shortcuts::GnomeCustom)
+        return tr("Shortcuts work once they are GNOME custom shortcuts: Options adds them.");
+    const QString compositor = compositorName();
+    if (!compositor.isEmpty())
+        return tr("Shortcuts reach Wayland programs once %1 binds them: Options lists the "
+                  "lines.")
+            .arg(compositor);
+    return tr("Shortcuts reach Wayland programs once the desktop binds them: Options lists the "
+              "commands.");
+}
+
+QString MainWindow::desktopNote() const
 {
     if (Session::detect(QProcessEnvironment::systemEnvironment()) != Session::Kind::X11OnWayland)
         return QString();
@@ -202,15 +262,47 @@ QString MainWindow::desktopNote(bool inOptions) const
         parts << tr("This desktop lets no program in the background use the clipboard: phrases "
                     "are typed, never pasted.");
     if (roads.shortcuts == SessionRoads::Shortcuts::GnomeCustom)
-        parts << (inOptions ? tr("GNOME lets no program hold shortcuts: add them below as GNOME "
-                                 "custom shortcuts.")
-                            : tr("GNOME lets no program hold shortcuts: Options adds them as "
-                                 "GNOME custom shortcuts."));
+        parts << tr("GNOME lets no program hold shortcuts: add them below as GNOME custom "
+                    "shortcuts.");
     else if (!roads.globalShortcuts())
-        parts << (inOptions ? tr("No global shortcuts on this desktop: bind the commands below.")
-                            : tr("No global shortcuts on this desktop: bind the commands that "
-                                 "Options lists to keys of the desktop."));
+        parts << tr("No global shortcuts on this desktop: bind the commands below.");
     return parts.join(QLatin1Char(' '));
+}
+
+QString MainWindow::abbreviationsUnavailable() const
+{
+    if (desktop && desktop->keyStream())
+        return QString();
+    return tr("This desktop lets no program read the keys typed in other programs, so "
+              "abbreviations do not expand here. Use the shortcuts or the picker.");
+}
+
+QString MainWindow::shortcutBindingNote() const
+{
+    if (!desktop)
+        return QString();
+    const SessionRoads roads = desktop->sessionRoads();
+    if (roads.shortcuts == SessionRoads::Shortcuts::GnomeCustom)
+        return tr("GNOME runs this shortcut once it is one of its custom shortcuts: after OK, "
+                  "press Add to GNOME in Setup › Options.");
+    if (roads.globalShortcuts())
+        return QString();
+    const QString compositor = compositorName();
+    if (!compositor.isEmpty())
+        return tr("%1 runs this shortcut in every program once it is bound: after OK, Setup › "
+                  "Options lists the line to add to the configuration of %1.")
+            .arg(compositor);
+    return tr("This desktop runs no program's shortcuts: after OK, Setup › Options lists the "
+              "command to bind to this shortcut in the desktop's keyboard settings.");
+}
+
+QString MainWindow::compositorName()
+{
+    if (!qEnvironmentVariableIsEmpty("SWAYSOCK"))
+        return QStringLiteral("sway");
+    if (!qEnvironmentVariableIsEmpty("HYPRLAND_INSTANCE_SIGNATURE"))
+        return QStringLiteral("Hyprland");
+    return QString();
 }
 
 QVector<DesktopBindings::Command> MainWindow::shortcutCommands() const
@@ -248,9 +340,10 @@ QString MainWindow::bindingLines() const
 #endif
     // The compositor's own syntax where we know it; elsewhere the commands
     // to bind with the desktop's own tool.
-    if (!qEnvironmentVariableIsEmpty("SWAYSOCK"))
+    const QString compositor = compositorName();
+    if (compositor == QLatin1String("sway"))
         return DesktopBindings::swayLines(commands, program);
-    if (!qEnvironmentVariableIsEmpty("HYPRLAND_INSTANCE_SIGNATURE"))
+    if (compositor == QLatin1String("Hyprland"))
         return DesktopBindings::hyprlandLines(commands, program);
     QStringList keys;
     for (const DesktopBindings::Command &c : qAsConst(commands))
@@ -276,22 +369,30 @@ QString MainWindow::writeGnomeShortcuts()
         bindings << b;
     }
     GnomeShortcuts::Writer writer(QCoreApplication::applicationFilePath());
+    const bool written = writer.write(bindings);
     const QString said =
-        writer.write(bindings)
-            ? tr("%n shortcuts are now GNOME custom shortcuts.", nullptr, bindings.size())
-            : tr("GNOME's shortcuts could not be written: %1").arg(writer.errorString());
+        written ? tr("%n shortcuts are now GNOME custom shortcuts.", nullptr, bindings.size())
+                : tr("GNOME's shortcuts could not be written: %1").arg(writer.errorString());
     TestTrace::line(QLatin1String("gnome shortcuts ") + said);
+    if (written && !bindings.isEmpty()) {
+        m_bindingsSeen = true;
+        updateStatusLabel();
+    }
     return said;
 }
 
 QString MainWindow::removeGnomeShortcuts()
 {
     GnomeShortcuts::Writer writer(QCoreApplication::applicationFilePath());
+    const bool removed = writer.removeAll();
     const QString said =
-        writer.removeAll()
-            ? tr("Zem Scrivlet's GNOME custom shortcuts are removed.")
-            : tr("GNOME's shortcuts could not be removed: %1").arg(writer.errorString());
+        removed ? tr("Zem Scrivlet's GNOME custom shortcuts are removed.")
+                : tr("GNOME's shortcuts could not be removed: %1").arg(writer.errorString());
     TestTrace::line(QLatin1String("gnome shortcuts ") + said);
+    if (removed) {
+        m_bindingsSeen = false;
+        updateStatusLabel();
+    }
     return said;
 }
 #endif
@@ -326,6 +427,8 @@ void MainWindow::createPicker()
 {
     m_picker = std::make_unique<PickerWindow>();
     m_picker->setDesktop(desktop);
+    // The panel makes way for it where it could cover it (see eventFilter).
+    m_picker->installEventFilter(this);
     // Before opacityChanged is connected: the stored value needs no saving.
     m_picker->setOpacityPercent(store->settings().pickerOpacity);
     connect(m_picker.get(), &PickerWindow::phraseChosen, this, &MainWindow::onPhraseChosen);
@@ -378,6 +481,26 @@ void MainWindow::buildCentralWidget()
     m_centralLayout->setContentsMargins(20, 18, 20, 16);
     m_centralLayout->setSpacing(Theme::centralSpacing);
 
+    // What the desktop still needs from the user, with the way to Options:
+    // wrapped, never cut, however narrow the window.
+    m_roadNote = new QWidget(central);
+    m_roadNote->setObjectName(QStringLiteral("roadNote"));
+    m_roadNote->setAttribute(Qt::WA_StyledBackground);
+    auto *noteRow = new QHBoxLayout(m_roadNote);
+    noteRow->setContentsMargins(10, 6, 6, 6);
+    noteRow->setSpacing(8);
+    m_roadLabel = new QLabel(m_roadNote);
+    m_roadLabel->setObjectName(QStringLiteral("roadNoteText"));
+    m_roadLabel->setTextFormat(Qt::PlainText);
+    m_roadLabel->setWordWrap(true);
+    noteRow->addWidget(m_roadLabel, 1);
+    m_roadButton = new QPushButton(m_roadNote);
+    m_roadButton->setObjectName(QStringLiteral("roadNoteButton"));
+    noteRow->addWidget(m_roadButton, 0, Qt::AlignVCenter);
+    m_roadNote->setVisible(false);
+    m_centralLayout->addWidget(m_roadNote, 0);
+    connect(m_roadButton, &QPushButton::clicked, this, &MainWindow::openSettings);
+
     m_search = new QLineEdit(central);
     m_search->setObjectName(QStringLiteral("search"));
     m_search->setClearButtonEnabled(true);
@@ -389,8 +512,10 @@ void MainWindow::buildCentralWidget()
     m_centralLayout->addWidget(m_table, 1);
 
     auto *buttons = new QHBoxLayout;
+    m_buttonRow = buttons;
     const auto makeButton = [central, buttons](ElidingButton **slot) {
         auto *button = new ElidingButton(central);
+        button->setIconOnlyWhenCut(true);
         button->setProperty("tool", true);
         button->setIconSize(QSize(18, 18));
         button->setMinimumHeight(42);
@@ -429,9 +554,10 @@ void MainWindow::applyTheme(int theme, bool save)
     Theme::applyToApplication(m_theme);
     if (m_table)
         Theme::replaceStyleSheet(m_table, Theme::phraseTableStyleSheet(m_theme));
-    m_centralLayout->setContentsMargins(Theme::centralMargins(m_theme));
-    m_centralLayout->setSpacing(Theme::centralSpacing);
+    fitToWidth();
     paintCommandIcons(m_theme);
+    m_pausedIcon = QIcon();
+    updateTrayState();
     if (m_titleBar) {
         m_titleBar->applyTheme(m_theme);
         m_titleBar->setMaximizedState(isMaximized());
@@ -447,11 +573,51 @@ void MainWindow::applyTheme(int theme, bool save)
 
 void MainWindow::fitMinimumSize()
 {
-    // Never narrower than the command buttons with their texts, in whatever
-    // language and theme: a button cut short hides what it does.
+    // The width is the window manager's to choose (the buttons make do with
+    // their glyphs); the height holds what the texts of the language and
+    // theme need.
     ensurePolished();
     layout()->invalidate();
-    setMinimumSize(QSize(MinimumWidth, MinimumHeight).expandedTo(layout()->minimumSize()));
+    setMinimumSize(MinimumWidth, qMax(MinimumHeight, layout()->minimumSize().height()));
+}
+
+void MainWindow::fitToWidth()
+{
+    if (!m_centralLayout)
+        return;
+    const QMargins wide = Theme::centralMargins(m_theme);
+    const bool narrow = width() < NarrowWidth;
+    const QMargins margins = narrow ? QMargins(8, wide.top() / 2, 8, wide.bottom() / 2) : wide;
+    if (m_centralLayout->contentsMargins() != margins)
+        m_centralLayout->setContentsMargins(margins);
+    const int spacing = narrow ? Theme::centralSpacing / 2 : Theme::centralSpacing;
+    if (m_centralLayout->spacing() != spacing)
+        m_centralLayout->setSpacing(spacing);
+    if (m_buttonRow)
+        m_buttonRow->setSpacing(narrow ? 4 : -1);
+    for (ElidingButton *button : {m_add, m_edit, m_delete, m_import, m_export, m_settings}) {
+        if (button && button->property("narrow").toBool() != narrow) {
+            button->setProperty("narrow", narrow);
+            Theme::repolish(button);
+            button->updateGeometry();
+        }
+    }
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    fitToWidth();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_table && watched == m_table->viewport() && event->type() == QEvent::Resize)
+        fitColumnsToRoom();
+    else if (m_picker && m_panel && watched == m_picker.get() &&
+             (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+        m_panel->stepAside(m_picker->frameGeometry(), event->type() == QEvent::Show);
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::paintCommandIcons(int theme)
@@ -479,6 +645,7 @@ void MainWindow::retranslateUi()
     m_import->setFullText(tr("Import"));
     m_export->setFullText(tr("Export"));
     m_settings->setFullText(tr("Settings"));
+    m_roadButton->setText(tr("Options…"));
     retranslateMenus();
     // The table's own words ("Picker", "Yes", "No") are in the new language too.
     refreshTable();
@@ -492,7 +659,14 @@ void MainWindow::retranslateUi()
 
 void MainWindow::updateStatusLabel()
 {
-    m_statusLabel->setText(m_paused ? tr("  Shortcuts are paused.") : QString());
+    m_statusLabel->setText(m_paused ? tr("Shortcuts are paused.") : QString());
+    // What the road still needs stays in sight until it is done.
+    const QString road = roadLine();
+    if (road == m_roadLabel->text() && m_roadNote->isHidden() == road.isEmpty())
+        return;
+    m_roadLabel->setText(road);
+    m_roadNote->setVisible(!road.isEmpty());
+    TestTrace::line(QLatin1String("road note ") + road);
 }
 
 void MainWindow::applyLanguage(const QString &code)
@@ -544,7 +718,10 @@ bool MainWindow::showNotice(const QString &text, bool question)
                         .pixmap(32, 32));
     icon->setAlignment(Qt::AlignTop);
     row->addWidget(icon, 0, Qt::AlignTop);
-    auto *label = new QLabel(text, &dialog);
+    // Notices list phrase names and texts: shown as they stand.
+    auto *label = new QLabel(&dialog);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
     label->setWordWrap(true);
     row->addWidget(label, 1);
     dialog.content()->addLayout(row);
@@ -586,7 +763,7 @@ bool MainWindow::nativeEvent(const QByteArray &eventType, void *message, long *r
 void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    if (!m_nativeStylesApplied) {
+    if (!m_nativeStylesApplied && !m_managerFrame) {
         m_nativeStylesApplied = true;
         WindowFrame::prepareFramelessWindow(this, WindowFrame::Kind::MainWindow);
     }
@@ -600,9 +777,15 @@ void MainWindow::hideEvent(QHideEvent *event)
 
 void MainWindow::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         retranslateUi();
-    else if (event->type() == QEvent::WindowStateChange && m_titleBar)
+    } else if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_bindingsSeen) {
+        // The user may have bound the commands meanwhile (and sway read its
+        // configuration again).
+        checkBindings();
+        if (m_bindingsSeen)
+            updateStatusLabel();
+    } else if (event->type() == QEvent::WindowStateChange && m_titleBar)
         m_titleBar->setMaximizedState(isMaximized());
     QMainWindow::changeEvent(event);
 }

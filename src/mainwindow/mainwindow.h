@@ -35,6 +35,7 @@ class PhraseStore;
 class QAction;
 class QActionGroup;
 class QDialog;
+class QHBoxLayout;
 class PickerWindow;
 class QLabel;
 class QLineEdit;
@@ -58,9 +59,17 @@ public:
         TextColumn = PhraseTableWidget::TextColumn,
         EnabledColumn = PhraseTableWidget::EnabledColumn,
     };
-    // The smallest window, where the texts of the language and theme allow.
-    static constexpr int MinimumWidth = 480;
+    // The smallest window: a tiling window manager gives it 320 pixels
+    // whatever it asks, so it works at that width.
+    static constexpr int MinimumWidth = 320;
     static constexpr int MinimumHeight = 320;
+    // Narrower than this, the margins close in; a table narrower than
+    // NarrowTableWidth drops the On column (a switched-off phrase is greyed
+    // and struck through anyway), and the Name column gives way so that the
+    // Text column keeps TextShare percent of the table.
+    static constexpr int NarrowWidth = 720;
+    static constexpr int NarrowTableWidth = 420;
+    static constexpr int TextShare = 35;
     static constexpr int NameWidth = 77;
     static constexpr int ShortcutWidth = 88;
     static constexpr int EnabledWidth = 64;
@@ -71,7 +80,6 @@ public:
     static constexpr int RegistrationNoticeMs = 6000;
     static constexpr int LegacyImportNoticeMs = 8000;
     static constexpr int BackupNoticeMs = 4000;
-    static constexpr int DesktopNoticeMs = 15000;
     static constexpr int TypingFailureNoticeMs = 3000;
     // The picker shortcut: the longest wait for its key to go up, and for the
     // picker to get the keyboard focus.
@@ -104,13 +112,26 @@ public:
 
     bool paused() const { return m_paused; }
     // What the desktop the program runs on keeps from it (a Wayland desktop
-    // worked through XWayland), in the user's language; empty where nothing.
-    // What the desktop keeps from the program: for the status bar, or for
-    // Options (where the binding lines follow it).
-    QString desktopNote(bool inOptions) const;
+    // worked through XWayland), in the user's language, for Options (where
+    // the binding lines follow it); empty where nothing.
+    QString desktopNote() const;
+    // The status bar's line about it, which stays while there is something
+    // to do: bind the commands (until the bindings exist), let the program
+    // type (Plasma), or know that only X11 programs are reached. Empty where
+    // nothing.
+    QString roadLine() const;
+    // A later start handed over a command: one that a binding runs tells
+    // that the bindings exist.
+    void noteCommandFromDesktop(RemoteCommand::Verb verb);
     // The desktop's own key bindings for our commands, where the program may
     // not hold global shortcuts; empty elsewhere.
     QString bindingLines() const;
+    // Why abbreviations do not expand on this desktop; empty where they do.
+    QString abbreviationsUnavailable() const;
+    // For the phrase editor, where the desktop runs the shortcuts (a
+    // compositor's bindings, GNOME's custom shortcuts): how a phrase's
+    // shortcut comes to work; empty where the program holds them itself.
+    QString shortcutBindingNote() const;
     // Every command that has a shortcut: the picker, the window, each
     // enabled phrase.
     QVector<DesktopBindings::Command> shortcutCommands() const;
@@ -142,6 +163,15 @@ public:
     QLabel *statusLabel() const
     {
         return m_statusLabel;
+    }
+    // The note at the top of the window about what the desktop still needs.
+    QLabel *roadLabel() const
+    {
+        return m_roadLabel;
+    }
+    QPushButton *roadButton() const
+    {
+        return m_roadButton;
     }
     MainTitleBar *titleBar() const
     {
@@ -259,11 +289,16 @@ public slots:
 protected:
     bool nativeEvent(const QByteArray &eventType, void *message, long *result) override;
     void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // The compositor whose binding lines Options writes ("sway",
+    // "Hyprland"); empty for the others.
+    static QString compositorName();
     void buildCentralWidget();
     void buildMenus(QWidget *host);
     void buildTray();
@@ -276,11 +311,16 @@ private:
     // "ショートカット".
     void fitUnsizedColumnsToHeaders();
     void onSectionResized(int column, int oldSize, int newSize);
+    // Margins and columns for the width the window has now.
+    void fitToWidth();
+    void fitColumnsToRoom();
     void paintCommandIcons(int theme);
     void fitMinimumSize();
     void retranslateUi();
     void retranslateMenus();
     void onTrayActivated(QSystemTrayIcon::ActivationReason reason);
+    // The tray's icon and tool tip say whether shortcuts are paused.
+    void updateTrayState();
     void onLanguageChosen(QAction *action);
     // A floating-panel entry toggled by the user: the other entry follows
     // without running the command a second time.
@@ -297,6 +337,11 @@ private:
     // (empty when there is nothing to say).
     QString reportInsertion(const InsertResult &result, const QString &application);
     void updateStatusLabel();
+    // Whether the desktop, not the program, runs the shortcuts in Wayland
+    // programs (a compositor's bindings, GNOME's custom shortcuts).
+    bool needsBindings() const;
+    // Asks the desktop whether its configuration binds our commands.
+    void checkBindings();
     void onRegistrationFailed(const QString &text);
     // save, refreshTable and registerAll: what follows every list change.
     void commitListChange();
@@ -325,6 +370,7 @@ private:
 
     MainTitleBar *m_titleBar = nullptr;
     QVBoxLayout *m_centralLayout = nullptr;
+    QHBoxLayout *m_buttonRow = nullptr;
     QLineEdit *m_search = nullptr;
     PhraseTableWidget *m_table = nullptr;
     ElidingButton *m_add = nullptr;
@@ -334,11 +380,15 @@ private:
     ElidingButton *m_export = nullptr;
     ElidingButton *m_settings = nullptr;
     QLabel *m_statusLabel = nullptr;
+    QWidget *m_roadNote = nullptr;
+    QLabel *m_roadLabel = nullptr;
+    QPushButton *m_roadButton = nullptr;
     QTimer *m_columnSaveTimer = nullptr;
     HotkeyManager *m_hotkeys = nullptr;
     std::unique_ptr<PickerWindow> m_picker; // a top-level window of its own
     std::unique_ptr<FloatingPanel> m_panel; // likewise
     QIcon m_icon;
+    QIcon m_pausedIcon; // painted for m_theme when first needed
     int m_theme = 1;
 
     QMenuBar *m_menuBar = nullptr;
@@ -383,6 +433,15 @@ private:
     // True while the program itself sets column widths, so that only the
     // user's resizing is saved.
     bool m_settingWidths = false;
+    // The Name column's width as the user (or the built default) set it; a
+    // narrow table shows it narrower for a while.
+    int m_nameWidth = NameWidth;
+    // The window manager draws the frame and title bar (sway): ours is
+    // hidden.
+    bool m_managerFrame = false;
+    // The desktop's bindings of our commands exist: found in its
+    // configuration, written by us (GNOME), or seen running a command.
+    bool m_bindingsSeen = false;
     bool m_nativeStylesApplied = false;
     bool m_paused = false;
     // The panel has been placed from the stored settings (it was shown):

@@ -173,10 +173,27 @@ void MainWindow::retranslateMenus()
     m_trayPanelAction->setText(tr("Floating panel"));
     m_traySettingsAction->setText(tr("Settings"));
     m_trayExitAction->setText(tr("Exit"));
-    m_tray->setToolTip(tr("Zem Scrivlet"));
+    updateTrayState();
     // Attached anew so that a tray that copied the menu shows the new texts.
     m_tray->setContextMenu(nullptr);
     m_tray->setContextMenu(m_trayMenu);
+}
+
+void MainWindow::updateTrayState()
+{
+    if (!m_tray)
+        return;
+    if (!m_paused) {
+        m_tray->setIcon(m_icon);
+        m_tray->setToolTip(tr("Zem Scrivlet"));
+        return;
+    }
+    if (m_pausedIcon.isNull()) {
+        const Theme::Colours &colours = Theme::colours(m_theme);
+        m_pausedIcon = Glyphs::pausedIcon(m_icon, colours.paused, colours.pauseGlyph);
+    }
+    m_tray->setIcon(m_pausedIcon);
+    m_tray->setToolTip(tr("Zem Scrivlet: shortcuts are paused"));
 }
 
 bool MainWindow::trayUsable() const
@@ -227,7 +244,10 @@ void MainWindow::showBalloon(const QString &text, bool warning)
     TestTrace::line(QLatin1String("balloon ") + text);
     if (!m_tray)
         return;
-    m_tray->showMessage(tr("Zem Scrivlet"), text,
+    // Balloons name phrases and applications: shown as they stand, never
+    // read as markup by a notification service.
+    const bool markup = desktop && desktop->balloonsReadMarkup();
+    m_tray->showMessage(tr("Zem Scrivlet"), markup ? text.toHtmlEscaped() : text,
                         warning ? QSystemTrayIcon::Warning : QSystemTrayIcon::Information,
                         TypingFailureNoticeMs);
 }

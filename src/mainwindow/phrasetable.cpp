@@ -87,6 +87,7 @@ void MainWindow::setUpTable()
     m_table->setColumnWidth(ShortcutColumn, ShortcutWidth);
     m_table->setColumnWidth(EnabledColumn, EnabledWidth);
     applyStoredColumnWidths();
+    m_table->viewport()->installEventFilter(this);
 
     m_columnSaveTimer = new QTimer(this);
     m_columnSaveTimer->setSingleShot(true);
@@ -100,10 +101,14 @@ void MainWindow::applyStoredColumnWidths()
     m_settingWidths = true;
     for (const SizedColumn &c : sizedColumns(store->settings())) {
         const int width = acceptedWidth(c.stored, c.lowest);
-        if (width > 0)
+        if (width > 0) {
             m_table->setColumnWidth(c.column, width);
+            if (c.column == NameColumn)
+                m_nameWidth = width;
+        }
     }
     m_settingWidths = false;
+    fitColumnsToRoom();
 }
 
 void MainWindow::fitUnsizedColumnsToHeaders()
@@ -120,14 +125,42 @@ void MainWindow::fitUnsizedColumnsToHeaders()
         const QTableWidgetItem *item = m_table->horizontalHeaderItem(c.column);
         const int needed = item ? metrics.horizontalAdvance(item->text()) + 2 * 10 + 1 : 0;
         m_table->setColumnWidth(c.column, qMax(c.built, needed));
+        if (c.column == NameColumn)
+            m_nameWidth = qMax(c.built, needed);
     }
     m_settingWidths = false;
+    fitColumnsToRoom();
+}
+
+void MainWindow::fitColumnsToRoom()
+{
+    // Unshown, the table has no width of its own yet.
+    const int room = m_table->viewport()->width();
+    if (room <= 0 || !m_table->isVisible())
+        return;
+    const bool narrow = room < NarrowTableWidth;
+    if (m_table->isColumnHidden(EnabledColumn) != narrow)
+        m_table->setColumnHidden(EnabledColumn, narrow);
+    // The Name column gives way first, down to the smallest column, so that
+    // the text of the phrases stays in sight; it gets its width back as the
+    // room comes back.
+    const int others =
+        m_table->columnWidth(ShortcutColumn) + (narrow ? 0 : m_table->columnWidth(EnabledColumn));
+    const int nameRoom = room - room * TextShare / 100 - others;
+    const int name = qMax(MinColumnWidth, qMin(m_nameWidth, nameRoom));
+    if (m_table->columnWidth(NameColumn) != name) {
+        m_settingWidths = true;
+        m_table->setColumnWidth(NameColumn, name);
+        m_settingWidths = false;
+    }
 }
 
 void MainWindow::onSectionResized(int column, int /*oldSize*/, int newSize)
 {
     if (m_settingWidths || column == TextColumn)
         return;
+    if (column == NameColumn)
+        m_nameWidth = newSize;
     if (column == ShortcutColumn && newSize < ShortcutWidth) {
         m_settingWidths = true;
         m_table->setColumnWidth(ShortcutColumn, ShortcutWidth);
@@ -139,9 +172,13 @@ void MainWindow::onSectionResized(int column, int /*oldSize*/, int newSize)
 void MainWindow::saveColumnWidths()
 {
     Settings &settings = store->settings();
-    const int name = m_table->columnWidth(NameColumn);
+    // The user's width, not what a narrow window shows for a while.
+    const int name = m_nameWidth;
     const int shortcut = m_table->columnWidth(ShortcutColumn);
-    const int enabled = m_table->columnWidth(EnabledColumn);
+    // A hidden column has no width to read: the stored one holds.
+    const int enabled = m_table->isColumnHidden(EnabledColumn)
+                            ? settings.enabledColumnWidth
+                            : m_table->columnWidth(EnabledColumn);
     if (name == settings.nameColumnWidth && shortcut == settings.hotkeyColumnWidth &&
         enabled == settings.enabledColumnWidth)
         return;
@@ -211,6 +248,7 @@ void MainWindow::refreshTable()
         m_settingWidths = true;
         m_table->setColumnWidth(ShortcutColumn, needed);
         m_settingWidths = false;
+        fitColumnsToRoom();
     }
     m_table->clearSelection();
     m_table->setCurrentIndex(QModelIndex());
@@ -251,6 +289,8 @@ void MainWindow::addPhrase()
     fresh.id = Phrase::newId();
     PhraseDialog dialog(fresh, store, false, this);
     dialog.setDesktop(desktop);
+    dialog.setShortcutNote(shortcutBindingNote());
+    dialog.setAbbreviationsUnavailable(abbreviationsUnavailable());
     if (dialog.exec() != QDialog::Accepted)
         return;
     store->phrases().append(dialog.phrase());
@@ -270,6 +310,8 @@ void MainWindow::editPhrase()
         return;
     PhraseDialog dialog(store->phrases().at(index), store, true, this);
     dialog.setDesktop(desktop);
+    dialog.setShortcutNote(shortcutBindingNote());
+    dialog.setAbbreviationsUnavailable(abbreviationsUnavailable());
     if (dialog.exec() != QDialog::Accepted)
         return;
     // Looked up again: the list may have changed while the dialog was open.

@@ -1,5 +1,6 @@
 #include "panel/floatingpanel.h"
 
+#include "app/testtrace.h"
 #include "insert/targetwindow.h"
 #include "panel/panelgeometry.h"
 #include "panel/panelsettingspopup.h"
@@ -73,8 +74,15 @@ FloatingPanel::FloatingPanel(Desktop *desktop)
     // panel has nothing to type into, so it leaves the focus with the program
     // the user is typing in. Elsewhere the panel is activated like any tool
     // window and Type relies on the remembered foreground window alone.
-    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
         setWindowFlag(Qt::WindowDoesNotAcceptFocus);
+        // A manager that keeps no window above the others and focuses every
+        // new one (sway) is left out: an unmanaged window is drawn above all
+        // it manages, never takes the focus, and sits where we put it.
+        m_unmanaged = desktop && !desktop->ownWindows().keepsWindowsAbove();
+        if (m_unmanaged)
+            setWindowFlag(Qt::X11BypassWindowManagerHint);
+    }
     setWindowOpacity(0.97);
     setMinimumSize(PanelGeometry::MinWidth, PanelGeometry::MinHeight);
     setMaximumSize(PanelGeometry::MaxWidth, PanelGeometry::MaxHeight);
@@ -499,6 +507,29 @@ void FloatingPanel::sampleForeground()
         m_lastExternalWindow = window;
 }
 
+void FloatingPanel::setVisible(bool visible)
+{
+    m_steppedAside = false;
+    if (m_unmanaged)
+        m_yielded = false;
+    QWidget::setVisible(visible);
+}
+
+void FloatingPanel::stepAside(const QRect &frame, bool aside)
+{
+    if (!m_unmanaged)
+        return;
+    if (aside && isVisible() && !m_steppedAside && frameGeometry().intersects(frame)) {
+        m_steppedAside = true;
+        setSuppressGeometrySignal(true);
+        QWidget::setVisible(false);
+        setSuppressGeometrySignal(false);
+    } else if (!aside && m_steppedAside) {
+        m_steppedAside = false;
+        QWidget::setVisible(true);
+    }
+}
+
 // ---- show, hide, resize, language -------------------------------------------
 
 void FloatingPanel::showEvent(QShowEvent *event)
@@ -511,13 +542,15 @@ void FloatingPanel::showEvent(QShowEvent *event)
     setMinimumHeight(minimumPanelHeight());
     // Before the window is mapped, where the window manager reads it. A panel
     // that shows up in the task bar anyway still works: nothing more to do.
-    if (m_desktop && !event->spontaneous())
+    if (m_desktop && !event->spontaneous() && !m_unmanaged)
         m_desktop->ownWindows().keepOutOfTaskBar(WindowHandle(winId()));
     QWidget::showEvent(event);
     ensureOnScreen();
+    if (!event->spontaneous())
+        TestTrace::line(QStringLiteral("panel shown"));
     // Where a window manager places new windows itself (sway centres them),
     // the panel is put back where the user left it, once it is mapped.
-    if (m_desktop && !event->spontaneous()) {
+    if (m_desktop && !event->spontaneous() && !m_unmanaged) {
         QTimer::singleShot(0, this, [this] {
             if (!isVisible())
                 return;
@@ -732,12 +765,25 @@ bool FloatingPanel::event(QEvent *event)
     // still ours to set.
     if (event->type() == QEvent::WindowBlocked && m_desktop && isVisible() && !m_yielded) {
         QWindow *modal = QGuiApplication::modalWindow();
-        if (modal && modal != windowHandle())
-            m_yielded = m_desktop->ownWindows().yieldTopmost(WindowHandle(winId()),
-                                                             WindowHandle(modal->winId()), true);
+        if (modal && modal != windowHandle()) {
+            if (m_unmanaged) {
+                // Drawn above every managed window, the dialog included: the
+                // panel steps out of the way until the dialog is gone.
+                m_yielded = true;
+                setSuppressGeometrySignal(true);
+                QWidget::setVisible(false);
+                setSuppressGeometrySignal(false);
+            } else {
+                m_yielded = m_desktop->ownWindows().yieldTopmost(
+                    WindowHandle(winId()), WindowHandle(modal->winId()), true);
+            }
+        }
     } else if (event->type() == QEvent::WindowUnblocked && m_desktop && m_yielded) {
         m_yielded = false;
-        m_desktop->ownWindows().yieldTopmost(WindowHandle(winId()), 0, false);
+        if (m_unmanaged)
+            QTimer::singleShot(0, this, [this] { QWidget::setVisible(true); });
+        else
+            m_desktop->ownWindows().yieldTopmost(WindowHandle(winId()), 0, false);
     }
     return QWidget::event(event);
 }

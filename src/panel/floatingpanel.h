@@ -70,6 +70,14 @@ public:
     // geometry changed.
     bool ensureOnScreen();
     WindowHandle lastExternalWindow() const { return m_lastExternalWindow; }
+    // Whether the panel is a window the window manager does not manage,
+    // where the manager keeps no window above the others.
+    bool unmanaged() const { return m_unmanaged; }
+    // One of our windows that takes the keyboard (the picker) opened at
+    // frame, or closed again (aside false). Drawn above every window the
+    // manager manages, an unmanaged panel would cover it: it steps out of
+    // the way meanwhile where they overlap.
+    void stepAside(const QRect &frame, bool aside);
     // While set, the geometry code does not report geometryChanged (the main
     // window sets it around applying stored settings).
     void setSuppressGeometrySignal(bool suppress) { m_suppressGeometrySignal = suppress; }
@@ -79,6 +87,9 @@ public:
     // no list.
     int minimumPanelHeight() const;
     QSize minimumSizeHint() const override;
+    // Shown or hidden by its owner: whatever it stepped aside for no longer
+    // brings it back.
+    void setVisible(bool visible) override;
     // The top-left corner p snapped to the edges of its screen's work area
     // (p itself while snapping is off).
     QPoint snapPosition(const QPoint &p) const;
@@ -157,6 +168,9 @@ private:
     QVBoxLayout *m_bodyLayout = nullptr;
     ElidingButton *m_pauseButton = nullptr;
     bool m_yielded = false; // to one of our modal dialogs
+    // Left out of the window manager's hands (sway): see the constructor.
+    bool m_unmanaged = false;
+    bool m_steppedAside = false;
     QScrollArea *m_scroll = nullptr;
     QWidget *m_listHost = nullptr;
     QVBoxLayout *m_listLayout = nullptr;

@@ -89,7 +89,7 @@ void FloatingPanel::rebuildRowsHidden()
         auto *row = new PhraseRow(metrics, m_listHost);
         setCompact(row, metrics.compact);
         PhraseTextLabel *label = row->label();
-        label->setToolTip(phrase.text);
+        label->setToolTip(ElidedText::plainToolTip(phrase.text));
         label->setLines(m_textLines);
         label->setFullText(displayText(phrase));
         label->installEventFilter(this);

@@ -1,5 +1,6 @@
 #include "picker/pickerwindow.h"
 
+#include "insert/targetwindow.h"
 #include "picker/pickerplacement.h"
 #include "picker/pickerrowdelegate.h"
 #include "platform/desktop.h"
@@ -9,11 +10,13 @@
 #include "theme/theme.h"
 
 #include <QFrame>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QShowEvent>
@@ -163,6 +166,25 @@ void PickerWindow::chooseCurrent()
     emit phraseChosen(id);
 }
 
+QRect PickerWindow::areaFor(const QPoint &point) const
+{
+    const QRect screens = PickerPlacement::areaFor(point);
+    if (!m_desktop)
+        return screens;
+    // The desktop's own bars, which the screens may not leave out (XWayland
+    // knows nothing of swaybar), in physical pixels.
+    const QScreen *screen = QGuiApplication::screenAt(point);
+    const qreal r = screen ? screen->devicePixelRatio() : 1.0;
+    const QPoint origin = screen ? screen->geometry().topLeft() : QPoint();
+    const QRect work = m_desktop->ownWindows().workArea(origin + (point - origin) * r);
+    if (!work.isValid())
+        return screens;
+    const QRect logical(physicalToLogical(work.topLeft()),
+                        physicalToLogical(work.bottomRight() + QPoint(1, 1)) - QPoint(1, 1));
+    const QRect both = screens.intersected(logical);
+    return both.isValid() ? both : screens;
+}
+
 void PickerWindow::showAt(const QPoint &point)
 {
     if (m_settingsButton->isChecked())
@@ -174,7 +196,7 @@ void PickerWindow::showAt(const QPoint &point)
     }
     applyFilter(QString());
 
-    move(PickerPlacement::place(point, size(), PickerPlacement::areaFor(point)));
+    move(PickerPlacement::place(point, size(), areaFor(point)));
     show();
     raise();
     activateWindow();

@@ -73,6 +73,9 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // Where the picker may open around point: the screen's available area,
+    // less the bars the desktop tells of.
+    QRect areaFor(const QPoint &point) const;
     void buildSettingsPopup();
     void setTexts();
     // Escape, Return, Enter, Down and Up; false for any other key.

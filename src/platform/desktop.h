@@ -348,6 +348,33 @@ public:
     // the topmost band until the dialog is gone, so that the dialog never
     // stays above other programs. False on failure.
     virtual bool yieldTopmost(WindowHandle topmost, WindowHandle dialog, bool yield) = 0;
+    // Whether the window manager draws its own title bar on our main window
+    // whatever the window asks: sway draws one on every tiled window (it
+    // leaves a frameless window bare only while it floats), and a Wayland
+    // compositor that offers server-side decorations draws them for a
+    // window that is not frameless. The main window then takes the manager's
+    // frame instead of showing a second title bar of its own. False where
+    // ours is the only one (Windows, X11 managers, KWin and mutter through
+    // XWayland).
+    virtual bool drawsTitleBars() { return false; }
+    // Whether the window manager keeps a window that asks to stay above the
+    // others there (Windows' topmost band, _NET_WM_STATE_ABOVE), and leaves
+    // the focus where it is when the window, which takes none, is shown.
+    // sway does neither for the windows it manages: it focuses a new window
+    // and raises every floating window the user focuses. A window that must
+    // stay above then goes unmanaged (override-redirect), which sway draws
+    // above all managed windows and never focuses.
+    virtual bool keepsWindowsAbove() { return true; }
+    // The part of the screen at p (physical pixels) that windows may cover
+    // without hiding the desktop's own bars, where the window system says
+    // more than the screens' available geometry does: sway tells it through
+    // its IPC, while XWayland's screen knows no bar. An empty rectangle
+    // elsewhere (the caller goes by the screens).
+    virtual QRect workArea(const QPoint &p)
+    {
+        Q_UNUSED(p)
+        return QRect();
+    }
 };
 
 // Time as the waits above see it.
@@ -370,6 +397,23 @@ public:
 
     // The roads of the desktop the backend found at start.
     virtual SessionRoads sessionRoads() { return SessionRoads(); }
+    // Where the user binds our command lines to keys of the compositor:
+    // whether its configuration, as it last loaded it, runs program in a
+    // binding (sway's main configuration file, through its IPC). False where
+    // it does not, or does not say.
+    virtual bool bindsCommandsOf(const QString &program)
+    {
+        Q_UNUSED(program)
+        return false;
+    }
+    // Whether the tray's balloons may reach a notification service that reads
+    // markup in their text (the freedesktop service with "body-markup", which
+    // Qt's StatusNotifier tray sends them to): text in them must then be
+    // escaped, or a name with markup in it would be read as markup (an image
+    // it names, read from disk). True where that cannot be ruled out. False
+    // where balloons are plain text (Windows, Qt's own tip beside an XEmbed
+    // tray).
+    virtual bool balloonsReadMarkup() { return false; }
 
     virtual TargetService &targets() = 0;
     virtual KeyboardOutput &keyboard() = 0;

@@ -40,6 +40,8 @@ DialogTitleBar::DialogTitleBar(QWidget *parent) : QWidget(parent)
 
     title = new QLabel(this);
     title->setObjectName(QStringLiteral("dialogTitleLabel"));
+    // A window's title is plain text, as the window system shows it.
+    title->setTextFormat(Qt::PlainText);
     title->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     title->setMinimumWidth(0);
 

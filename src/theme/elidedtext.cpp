@@ -19,7 +19,7 @@ QString fitted(const QString &full, const QFontMetrics &metrics, int room, QStri
     tip->clear();
     if (room <= 0 || metrics.horizontalAdvance(full) <= room)
         return full;
-    *tip = full;
+    *tip = ElidedText::plainToolTip(full);
     return metrics.elidedText(full, Qt::ElideRight, room);
 }
 
@@ -88,8 +88,21 @@ private:
 
 namespace ElidedText {
 
+QString plainToolTip(const QString &text)
+{
+    if (text.isEmpty())
+        return QString();
+    QString escaped = text.toHtmlEscaped();
+    escaped.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    escaped.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    escaped.replace(QLatin1Char('\n'), QLatin1String("<br/>"));
+    return QLatin1String("<p style=\"white-space:pre-wrap\">") + escaped + QLatin1String("</p>");
+}
+
 void setText(QLabel *label, const QString &text)
 {
+    // Cut short, markup would be broken anyway: the text is always plain.
+    label->setTextFormat(Qt::PlainText);
     label->setProperty(fullTextProperty, text);
     QSizePolicy policy = label->sizePolicy();
     policy.setHorizontalPolicy(QSizePolicy::Ignored);
@@ -148,7 +161,16 @@ QSize ElidingButton::sizeHint() const
 
 QSize ElidingButton::minimumSizeHint() const
 {
+    if (m_iconOnly && !icon().isNull())
+        return hintFor(QString());
     return hintFor(m_full.isEmpty() ? QString() : QString(ellipsis));
+}
+
+void ElidingButton::setIconOnlyWhenCut(bool iconOnly)
+{
+    m_iconOnly = iconOnly;
+    fit();
+    updateGeometry();
 }
 
 int ElidingButton::roomForText() const
@@ -164,8 +186,16 @@ int ElidingButton::roomForText() const
 void ElidingButton::fit()
 {
     QString tip;
-    // Unshown, the button has no width of its own yet: whole.
-    const QString shown = fitted(m_full, fontMetrics(), isVisible() ? roomForText() : 0, &tip);
+    QString shown;
+    // Unshown, the button has no width of its own yet: whole. At the width
+    // its hint asks for the whole text fits, whatever the style's margins.
+    if (!isVisible() || width() >= hintFor(m_full).width()) {
+        shown = m_full;
+    } else if (m_iconOnly && !icon().isNull()) {
+        tip = ElidedText::plainToolTip(m_full);
+    } else {
+        shown = fitted(m_full, fontMetrics(), roomForText(), &tip);
+    }
     if (text() != shown)
         setText(shown);
     if (!tip.isEmpty() || toolTip() == m_tip)

@@ -265,4 +265,42 @@ QIcon checkedOnlyGlyph(const QColor &colour, Command kind)
     return icon;
 }
 
+QIcon pausedIcon(const QIcon &base, const QColor &badge, const QColor &bars)
+{
+    QIcon icon;
+    for (const QSize &size : base.availableSizes()) {
+        QImage image = base.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32);
+        if (image.isNull())
+            continue;
+        // Grey and lighter: the program is there, but not at work.
+        for (int y = 0; y < image.height(); ++y) {
+            auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                const int grey = 96 + qGray(line[x]) * 5 / 8;
+                line[x] = qRgba(grey, grey, grey, qAlpha(line[x]) * 3 / 4);
+            }
+        }
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        const qreal w = image.width();
+        const qreal h = image.height();
+        // A larger share at the smallest sizes, where the bars must still read.
+        const qreal d = qMax(w, h) * (qMax(w, h) <= 24 ? 0.72 : 0.62);
+        const QRectF disc(w - d, h - d, d, d);
+        p.setPen(Qt::NoPen);
+        p.setBrush(badge);
+        p.drawEllipse(disc);
+        p.setBrush(bars);
+        const qreal barWidth = qMax(1.5, d * 0.16);
+        const qreal barHeight = d * 0.5;
+        const qreal top = disc.center().y() - barHeight / 2;
+        const qreal gap = qMax(1.5, d * 0.14);
+        p.drawRect(QRectF(disc.center().x() - gap / 2 - barWidth, top, barWidth, barHeight));
+        p.drawRect(QRectF(disc.center().x() + gap / 2, top, barWidth, barHeight));
+        p.end();
+        icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
+}
+
 } // namespace Glyphs

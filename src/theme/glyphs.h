@@ -45,6 +45,10 @@ QIcon commandGlyph(const QColor &colour, Command kind);
 // The command glyph in the checked state only, nothing in the other: for an
 // entry whose glyph is itself the mark of its state (a check mark).
 QIcon checkedOnlyGlyph(const QColor &colour, Command kind);
+// The tray icon while shortcuts are paused, at each size base has: base
+// washed out to grey, under a disc of badge at the lower right with two
+// pause bars of bars on it.
+QIcon pausedIcon(const QIcon &base, const QColor &badge, const QColor &bars);
 // The one pixmap behind commandGlyph.
 QPixmap commandGlyphPixmap(const QColor &colour, Command kind);
 

@@ -43,6 +43,8 @@ MainTitleBar::MainTitleBar(QWidget *parent) : QWidget(parent)
 
     title = new QLabel(this);
     title->setObjectName(QStringLiteral("mainTitleLabel"));
+    // A window's title is plain text, as the window system shows it.
+    title->setTextFormat(Qt::PlainText);
     title->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     title->setMinimumWidth(0);
 

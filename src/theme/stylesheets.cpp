@@ -114,6 +114,12 @@ const Rule applicationRules[] = {
      "border-bottom-right-radius: 5px; background: #0f6e6b;",
      nullptr},
     {"QDialog QComboBox::down-arrow", SCRIVLET_COMBO_ARROW, nullptr},
+    // Out of use: washed out, so that it does not pass for a setting in force.
+    {"QDialog QComboBox:disabled", "background: #eef5f4; color: #8aa3a0; border-color: #cfe0de;",
+     nullptr},
+    {"QDialog QComboBox::drop-down:disabled", "background: #a9c9c6; border-left-color: #a9c9c6;",
+     nullptr},
+    {"QDialog QLabel:disabled", "color: #8aa3a0;", nullptr},
     {"QDialog QComboBox QAbstractItemView",
      "background: #ffffff; color: #1f2a2e; border: 1px solid #b7d6d4; "
      "selection-background-color: #0f6e6b; selection-color: #ffffff;",
@@ -191,6 +197,22 @@ const Rule mainWindowTailRules[] = {
     {"QPushButton[tool=\"true\"]:pressed", "background: #0c5754;", "background: #e7f3f2;"},
     {"QPushButton[tool=\"true\"]:disabled", "background: #9bbbb8; color: #e8f4f3;",
      "color: #8fa0ae; background: #f5f5f5; border-color: #e1e6ec;"},
+    {"QWidget#roadNote", "background: #fff6e5; border: 1px solid #e0b25c; border-radius: 6px;",
+     "background: #fff8e8; border: 1px solid #e6c27a; border-radius: 8px;"},
+    {"QLabel#roadNoteText", "color: #5c3d00; background: transparent; border: none;", same},
+    {"QPushButton#roadNoteButton",
+     "background: #ffffff; color: #0f6e6b; border: 1px solid #b7d6d4; border-radius: 5px; "
+     "padding: 4px 10px; font-weight: 600;",
+     "background: #ffffff; color: #1c2430; border: 1px solid #d5dbe3; border-radius: 6px; "
+     "padding: 4px 10px;"},
+    {"QPushButton#roadNoteButton:hover", "background: #e7f4f3; border-color: #0f6e6b;",
+     "background: #f7fbfb; border-color: #0f6e6b;"},
+    // A narrow window (a tiled one) keeps the texts whole a while longer.
+    {"QPushButton[tool=\"true\"][narrow=\"true\"]", "padding: 6px 8px;", "padding: 7px 10px;"},
+    // The window manager's frame around the window: no border of our own.
+    {"QMainWindow[managerFrame=\"true\"] QWidget#menuHost", "margin: 0px;", same},
+    {"QMainWindow[managerFrame=\"true\"] QWidget#central", "margin: 0px;", same},
+    {"QMainWindow[managerFrame=\"true\"] QStatusBar", "margin: 0px;", same},
 };
 
 const Rule phraseTableRules[] = {
@@ -283,6 +305,8 @@ const Rule themedDialogRules[] = {
      "border-bottom-right-radius: 5px; background: #0f6e6b;",
      nullptr},
     {"QComboBox::down-arrow", SCRIVLET_COMBO_ARROW, nullptr},
+    {"QComboBox:disabled", "background: #eef5f4; color: #8aa3a0; border-color: #cfe0de;", nullptr},
+    {"QComboBox::drop-down:disabled", "background: #a9c9c6; border-left-color: #a9c9c6;", nullptr},
     {"QComboBox QAbstractItemView",
      "background: #ffffff; color: #1f2a2e; border: 1px solid #b7d6d4; "
      "selection-background-color: #0f6e6b; selection-color: #ffffff;",

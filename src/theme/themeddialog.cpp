@@ -109,7 +109,10 @@ public:
         setWindowTitle(title);
         setMinimumWidth(420);
 
-        auto *label = new QLabel(text, this);
+        // Messages may quote names and file names: shown as they stand.
+        auto *label = new QLabel(this);
+        label->setTextFormat(Qt::PlainText);
+        label->setText(text);
         label->setWordWrap(true);
 
         auto *ok = new QPushButton(ThemedDialog::tr("OK"), this);

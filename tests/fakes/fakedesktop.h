@@ -205,4 +205,23 @@ public:
     // What sessionRoads() reports.
     SessionRoads roads;
     SessionRoads sessionRoads() override { return roads; }
+    // What the window manager does with our windows.
+    bool managerDecorates = false;
+    bool managerKeepsAbove = true;
+    bool drawsTitleBars() override { return managerDecorates; }
+    bool keepsWindowsAbove() override { return managerKeepsAbove; }
+    // What bindsCommandsOf() answers, and what it was asked about.
+    bool commandsBound = false;
+    QStringList bindingQuestions;
+    bool bindsCommandsOf(const QString &program) override
+    {
+        bindingQuestions << program;
+        return commandsBound;
+    }
+    // What balloonsReadMarkup() answers.
+    bool balloonMarkup = false;
+    bool balloonsReadMarkup() override { return balloonMarkup; }
+    // What workArea() answers.
+    QRect area;
+    QRect workArea(const QPoint &) override { return area; }
 };

@@ -3,7 +3,9 @@
 #include "panel/panelgeometry.h"
 #include "panel/panelsettingspopup.h"
 #include "panel/phraserow.h"
+#include "unit/markupprobe.h"
 
+#include <QBackingStore>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLayout>
@@ -13,7 +15,6 @@
 #include <QScrollArea>
 #include <QSignalSpy>
 #include <QSlider>
-#include <QBackingStore>
 #include <QtTest>
 
 using namespace PanelGeometry;
@@ -292,8 +293,16 @@ private slots:
                            phrase(QStringLiteral("no text"), QString())});
         QCOMPARE(labelTexts(panel.get()), QStringList({QStringLiteral("Greeting"),
                                                        QStringLiteral("first line second line")}));
-        QCOMPARE(panel->rows().at(1)->label()->toolTip(),
+        // The tip shows the text as it stands, spaces and breaks kept.
+        QCOMPARE(MarkupProbe::toolTipShown(panel->rows().at(1)->label()->toolTip()),
                  QStringLiteral("first line\n  second\tline "));
+        // Never as markup: an image it names is not read.
+        const MarkupProbe::Name probe;
+        const QString hostile = probe.text();
+        panel->setPhrases({phrase(QStringLiteral("markup"), hostile)});
+        const QString tip = panel->rows().at(0)->label()->toolTip();
+        QCOMPARE(MarkupProbe::toolTipShown(tip), hostile);
+        QVERIFY(!MarkupProbe::toolTipShowsImage(tip));
 
         panel->setPhrases({});
         QVERIFY(panel->rows().isEmpty());

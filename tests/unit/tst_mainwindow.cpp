@@ -1,3 +1,4 @@
+#include "dialogs/phrasedialog.h"
 #include "dialogs/settingsdialog.h"
 #include "fakes/fakedesktop.h"
 #include "hotkeys/hotkey.h"
@@ -7,8 +8,11 @@
 #include "platform/autostart.h"
 #include "store/phrasestore.h"
 #include "theme/dialogtitlebar.h"
+#include "theme/elidedtext.h"
+#include "theme/maintitlebar.h"
 #include "theme/theme.h"
 #include "theme/themeddialog.h"
+#include "unit/markupprobe.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -27,6 +31,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
@@ -36,6 +41,8 @@
 #include <QTimer>
 #include <QTranslator>
 #include <QtTest>
+
+#include <optional>
 
 namespace {
 
@@ -123,6 +130,35 @@ void press(HotkeyManager *hotkeys, int id)
     long result = 0;
     hotkeys->nativeEventFilter(FakeDesktop::hotkeyEventType(), &id, &result);
 }
+
+// Environment variables set for one test, put back as they were.
+class EnvScope
+{
+public:
+    void set(const char *name, const QByteArray &value)
+    {
+        if (!saved.contains(name))
+            saved.insert(name, qEnvironmentVariableIsSet(name)
+                                   ? std::optional<QByteArray>(qgetenv(name))
+                                   : std::nullopt);
+        if (value.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
+    }
+    ~EnvScope()
+    {
+        for (auto it = saved.cbegin(); it != saved.cend(); ++it) {
+            if (it.value())
+                qputenv(it.key().constData(), *it.value());
+            else
+                qunsetenv(it.key().constData());
+        }
+    }
+
+private:
+    QHash<QByteArray, std::optional<QByteArray>> saved;
+};
 
 // The application font at a pixel size for one test.
 class FontScope
@@ -473,9 +509,15 @@ private slots:
         wayland = false; // Windows is no Wayland desktop, whatever the environment says
 #endif
         build();
-        const QString note = window->desktopNote(false);
+        const QString note = window->desktopNote();
         QCOMPARE(note.isEmpty(), !wayland);
-        QCOMPARE(window->statusBar()->currentMessage(), note);
+        // One line in the status bar that stays, and points to Options.
+        const QString line = window->roadLabel()->text();
+        QCOMPARE(line.isEmpty(), !wayland);
+        if (wayland)
+            QVERIFY2(line.contains(QLatin1String("X11 programs")) &&
+                         line.contains(QLatin1String("Options")),
+                     qPrintable(line));
         bool shown = false;
         QString said;
         QTimer::singleShot(0, [&] {
@@ -522,8 +564,8 @@ private slots:
         off.enabled = false;
         store->phrases() << off;
         build();
-        const QString status = window->statusBar()->currentMessage();
-        QVERIFY2(status.contains(QLatin1String("virtual keyboard")), qPrintable(status));
+        const QString status = window->roadLabel()->text();
+        QVERIFY2(status.contains(QLatin1String("sway")), qPrintable(status));
         QVERIFY(status.contains(QLatin1String("Options")));
 
         QString note;
@@ -591,7 +633,7 @@ private slots:
                                        0x31);
         build();
         QVERIFY(desktop->registered.isEmpty());
-        const QString status = window->statusBar()->currentMessage();
+        const QString status = window->roadLabel()->text();
         QVERIFY2(status.contains(QLatin1String("GNOME custom shortcuts")), qPrintable(status));
 
         QString lines;
@@ -615,6 +657,136 @@ private slots:
             qunsetenv("WAYLAND_DISPLAY");
         else
             qputenv("WAYLAND_DISPLAY", saved);
+    }
+#endif
+
+    // The phrase editor says how its shortcut comes to work where the
+    // desktop runs it (a binding of the compositor, a GNOME custom
+    // shortcut), and does not promise abbreviations where none expand.
+    void phraseEditorSaysWhatTheDesktopKeeps_data()
+    {
+        QTest::addColumn<QString>("desk");
+        QTest::addColumn<QStringList>("shortcutSays"); // empty: no note
+        QTest::newRow("own shortcuts") << "x11" << QStringList();
+#ifndef Q_OS_WIN
+        QTest::newRow("sway") << "sway"
+                              << (QStringList{QStringLiteral("sway"), QStringLiteral("Options")});
+        QTest::newRow("another compositor") << "wlroots" << QStringList{QStringLiteral("Options")};
+        QTest::newRow("GNOME") << "gnome"
+                               << (QStringList{QStringLiteral("Add to GNOME"),
+                                               QStringLiteral("Options")});
+#endif
+    }
+    void phraseEditorSaysWhatTheDesktopKeeps()
+    {
+        QFETCH(QString, desk);
+        QFETCH(QStringList, shortcutSays);
+        EnvScope env;
+        env.set("SWAYSOCK",
+                desk == QLatin1String("sway") ? QByteArray("/run/sway-ipc.sock") : QByteArray());
+        env.set("HYPRLAND_INSTANCE_SIGNATURE", QByteArray());
+        if (desk != QLatin1String("x11")) {
+            env.set("WAYLAND_DISPLAY", "wayland-1");
+            desktop->roads.waylandWindows = true;
+            desktop->roads.pasting = true;
+            desktop->roads.compositor = desk == QLatin1String("gnome")
+                                            ? SessionRoads::Compositor::Mutter
+                                            : SessionRoads::Compositor::Wlroots;
+            desktop->roads.shortcuts = desk == QLatin1String("gnome")
+                                           ? SessionRoads::Shortcuts::GnomeCustom
+                                           : SessionRoads::Shortcuts::CompositorBindings;
+        }
+        build();
+        QString shortcutNote;
+        QStringList hints;
+        QTimer::singleShot(0, [&] {
+            auto *editor = qobject_cast<PhraseDialog *>(QApplication::activeModalWidget());
+            if (!editor)
+                return;
+            if (editor->shortcutNoteLabel()->isVisible())
+                shortcutNote = editor->shortcutNoteLabel()->text();
+            for (QLabel *label : editor->findChildren<QLabel *>()) {
+                if (label->isVisible())
+                    hints << label->text();
+            }
+            editor->reject();
+        });
+        window->addPhrase();
+        QCOMPARE(shortcutNote.isEmpty(), shortcutSays.isEmpty());
+        for (const QString &word : shortcutSays)
+            QVERIFY2(shortcutNote.contains(word), qPrintable(shortcutNote));
+        // This fake desktop lets no program read the keys typed in others.
+        const QString all = hints.join(QLatin1Char('|'));
+        QVERIFY2(!all.contains(QLatin1String("in any program")), qPrintable(all));
+        QVERIFY2(all.contains(QLatin1String("abbreviations do not expand here")), qPrintable(all));
+    }
+
+#ifndef Q_OS_WIN
+    // Where the compositor runs the shortcuts, the window says so in a note
+    // that stays until the bindings exist (read from sway's configuration
+    // at start, or seen when a binding runs a command), with the way to
+    // Options. The note is never cut, at 640 pixels or at 320.
+    void roadLineStaysUntilBindingsExist_data()
+    {
+        QTest::addColumn<bool>("bound");
+        QTest::addColumn<int>("width");
+        QTest::newRow("no bindings, 640") << false << 640;
+        QTest::newRow("no bindings, 320") << false << 320;
+        QTest::newRow("bound in the configuration") << true << 640;
+    }
+    void roadLineStaysUntilBindingsExist()
+    {
+        QFETCH(bool, bound);
+        QFETCH(int, width);
+        EnvScope env;
+        env.set("WAYLAND_DISPLAY", "wayland-1");
+        env.set("SWAYSOCK", "/run/sway-ipc.sock");
+        desktop->roads.waylandWindows = true;
+        desktop->roads.compositor = SessionRoads::Compositor::Wlroots;
+        desktop->roads.keys = SessionRoads::Keys::VirtualKeyboard;
+        desktop->roads.shortcuts = SessionRoads::Shortcuts::CompositorBindings;
+        desktop->roads.pasting = true;
+        desktop->commandsBound = bound;
+        store->phrases() << makePhrase(QStringLiteral("Greeting"), QStringLiteral("hi"),
+                                       ctrl | Hotkey::ModAlt, 0x31);
+        build();
+        QCOMPARE(desktop->bindingQuestions.value(0), QCoreApplication::applicationFilePath());
+        QLabel *line = window->roadLabel();
+        if (bound) {
+            QVERIFY2(line->text().isEmpty(), qPrintable(line->text()));
+            return;
+        }
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->resize(width, 500);
+        QTRY_COMPARE(window->width(), width);
+        QCoreApplication::processEvents();
+        QVERIFY(line->isVisible());
+        QVERIFY(line->text().contains(QLatin1String("Options")));
+        // Whole: as tall as its text wrapped to its width, inside the window.
+        QVERIFY2(line->height() >= line->heightForWidth(line->width()),
+                 qPrintable(QStringLiteral("%1 high, needs %2")
+                                .arg(line->height())
+                                .arg(line->heightForWidth(line->width()))));
+        const QRect at(line->mapTo(window.get(), QPoint()), line->size());
+        QVERIFY(window->rect().contains(at));
+        QVERIFY(window->rect().contains(QRect(window->roadButton()->mapTo(window.get(), QPoint()),
+                                              window->roadButton()->size())));
+        // Its button opens Options.
+        bool opened = false;
+        QTimer::singleShot(0, [&] {
+            if (auto *options = qobject_cast<SettingsDialog *>(QApplication::activeModalWidget())) {
+                opened = true;
+                options->reject();
+            }
+        });
+        window->roadButton()->click();
+        QVERIFY(opened);
+        // A binding ran one of our commands: the bindings exist.
+        RemoteCommand::Request toggle;
+        toggle.verb = RemoteCommand::Verb::ToggleWindow;
+        window->carryOut(toggle, nullptr);
+        QVERIFY2(line->text().isEmpty(), qPrintable(line->text()));
     }
 #endif
 
@@ -736,7 +908,7 @@ private slots:
         window->togglePause();
         QVERIFY(window->paused());
         QCOMPARE(desktop->registered.keys(), QList<int>{HotkeyManager::ShowId});
-        QCOMPARE(window->statusLabel()->text(), QStringLiteral("  Shortcuts are paused."));
+        QCOMPARE(window->statusLabel()->text(), QStringLiteral("Shortcuts are paused."));
         window->typePhrase(store->phrases().at(0).id); // e.g. from the picker
         QCOMPARE(desktop->typedText(), QString());
         window->togglePause();
@@ -877,6 +1049,107 @@ private slots:
         QCOMPARE(desktop->registered.size(), 3);
     }
 
+    // A tiling window manager gives the window 640 or 320 pixels whatever it
+    // asks for. At 640 every command reads whole; at 320 each is still there
+    // (its glyph, its name as the tip), never cut to "A…", the table keeps a
+    // fair share for the Text column, and nothing sticks out of the window.
+    void readsAt640AndUsableAt320_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("theme");
+        for (int width : {640, 320}) {
+            QTest::addRow("%d Teal", width) << width << int(Theme::Teal);
+            QTest::addRow("%d Classic", width) << width << int(Theme::Classic);
+        }
+    }
+    void readsAt640AndUsableAt320()
+    {
+        QFETCH(int, width);
+        QFETCH(int, theme);
+        QFont font(QStringLiteral("Microsoft YaHei UI"), 10); // as the program sets it
+        if (!font.exactMatch())
+            font = QFont(QStringLiteral("Microsoft YaHei"), 10);
+        const QFont saved = QApplication::font();
+        QApplication::setFont(font);
+        store->phrases() << makePhrase(QStringLiteral("Greeting"),
+                                       QStringLiteral("Hello, dear colleague, thanks a lot"),
+                                       ctrl | Hotkey::ModAlt, 0x31)
+                         << makePhrase(QStringLiteral("Address"), QStringLiteral("12 Long Street"));
+        build();
+        window->applyTheme(theme, false);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->resize(width, 600);
+        QTRY_COMPARE(window->width(), width);
+        QCoreApplication::processEvents();
+
+        const QRect inside = window->rect();
+        int whole = 0;
+        for (auto *button : window->findChildren<ElidingButton *>()) {
+            if (!button->isVisible())
+                continue;
+            QVERIFY2(!button->text().contains(QChar(0x2026)),
+                     qPrintable(button->fullText() + QStringLiteral(" shows ") + button->text()));
+            if (button->text() == button->fullText())
+                ++whole;
+            else
+                QVERIFY(button->text().isEmpty() && button->toolTip().contains(button->fullText()));
+            const QRect at(button->mapTo(window.get(), QPoint()), button->size());
+            QVERIFY2(inside.contains(at), qPrintable(button->fullText()));
+        }
+        if (width >= 640)
+            QCOMPARE(whole, 6);
+
+        QTableWidget *table = window->table();
+        const int room = table->viewport()->width();
+        const int text = table->columnWidth(MainWindow::TextColumn);
+        QVERIFY2(!table->isColumnHidden(MainWindow::TextColumn) && text * 10 >= room * 3,
+                 qPrintable(QStringLiteral("Text %1 of %2").arg(text).arg(room)));
+        QVERIFY(!table->isColumnHidden(MainWindow::NameColumn));
+        QVERIFY(!table->isColumnHidden(MainWindow::ShortcutColumn));
+        // The shortcut is read whole.
+        const int shortcutText =
+            table->fontMetrics().horizontalAdvance(QStringLiteral("Ctrl+Alt+1"));
+        QVERIFY(table->columnWidth(MainWindow::ShortcutColumn) > shortcutText);
+        int used = 0;
+        for (int c = 0; c < table->columnCount(); ++c)
+            used += table->isColumnHidden(c) ? 0 : table->columnWidth(c);
+        QVERIFY2(used <= room, qPrintable(QStringLiteral("%1 of %2").arg(used).arg(room)));
+        const QRect search(window->searchBox()->mapTo(window.get(), QPoint()),
+                           window->searchBox()->size());
+        QVERIFY(inside.contains(search));
+        // The user's widths are not rewritten by a narrow window.
+        window->saveColumnWidths();
+        QVERIFY(store->settings().nameColumnWidth == 0 ||
+                store->settings().nameColumnWidth >= MainWindow::NameWidth);
+        QApplication::setFont(saved);
+    }
+
+    // The window manager of a tiling desktop draws its own title bar on the
+    // main window whatever it asks: the window then takes the manager's
+    // frame and shows no second title bar of its own.
+    void titleBarOnlyWhereTheManagerDrawsNone_data()
+    {
+        QTest::addColumn<bool>("managerDecorates");
+        QTest::newRow("frameless, our title bar") << false;
+        QTest::newRow("the manager's frame") << true;
+    }
+    void titleBarOnlyWhereTheManagerDrawsNone()
+    {
+        QFETCH(bool, managerDecorates);
+        desktop->managerDecorates = managerDecorates;
+        build();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QCOMPARE(window->titleBar()->isVisible(), !managerDecorates);
+        QCOMPARE(bool(window->windowFlags() & Qt::FramelessWindowHint), !managerDecorates);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Zem Scrivlet"));
+        // The menu bar stays, at the top of the window then.
+        QVERIFY(window->mainMenuBar()->isVisible());
+        QVERIFY(window->mainMenuBar()->mapTo(window.get(), QPoint()).y() <
+                (managerDecorates ? 8 : window->titleBar()->height() + 8));
+    }
+
     void trayMenuAndTooltip()
     {
         store->settings().language = QStringLiteral("pt"); // no such entry
@@ -904,6 +1177,31 @@ private slots:
         QCOMPARE(window->windowIcon().availableSizes(), sizes);
         const QImage small = window->windowIcon().pixmap(16, 16).toImage();
         QVERIFY(small.pixelColor(8, 8).alpha() > 0);
+    }
+
+    // Paused, the tray says so by its icon and its tool tip, in the theme's
+    // colours; resumed, it is the application's again.
+    void trayShowsThePause()
+    {
+        store->settings().language = QStringLiteral("en");
+        build();
+        const auto image = [](const QIcon &icon) { return icon.pixmap(32, 32).toImage(); };
+        const QImage running = image(window->trayIcon()->icon());
+        QCOMPARE(running, image(window->windowIcon()));
+        window->togglePause();
+        const QImage paused = image(window->trayIcon()->icon());
+        QVERIFY(paused != running);
+        QVERIFY2(window->trayIcon()->toolTip().contains(QLatin1String("paused")),
+                 qPrintable(window->trayIcon()->toolTip()));
+        // Painted at every size a tray asks for.
+        QVERIFY(window->trayIcon()->icon().availableSizes().contains(QSize(16, 16)));
+        window->applyTheme(Theme::Classic, false);
+        QVERIFY(!image(window->trayIcon()->icon()).isNull());
+        QVERIFY(image(window->trayIcon()->icon()) != running);
+        window->togglePause();
+        QCOMPARE(image(window->trayIcon()->icon()), running);
+        QCOMPARE(window->trayIcon()->toolTip(), QStringLiteral("Zem Scrivlet"));
+        window->applyTheme(Theme::Teal, false);
     }
 
     void pauseEntriesFollowPauseAndLanguage()
@@ -1105,6 +1403,36 @@ private slots:
         QCOMPARE(lines.mid(lines.size() - 21), texts.mid(0, 20)
                                                    << QString::fromUtf8("…and 5 more"));
         QCOMPARE(window->table()->rowCount(), 25 + fresh);
+    }
+
+    // A skipped phrase is named by its text, which may be anything: the
+    // notice shows it as it stands and reads no file it names.
+    void skippedTextIsShownAsItStands()
+    {
+        const MarkupProbe::Name probe;
+        const QString hostile = probe.text();
+        store->phrases() << makePhrase(QString(), hostile);
+        build();
+        const QString path = dir->filePath(QStringLiteral("backup.json"));
+        QVERIFY(writeBackup(path, {hostile}));
+        bool image = true;
+        QString said;
+        QTimer::singleShot(0, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (!modal)
+                return;
+            modal->adjustSize();
+            for (QLabel *label : modal->findChildren<QLabel *>()) {
+                if (label->wordWrap()) {
+                    said = label->text();
+                    image = MarkupProbe::showsImage(label);
+                }
+            }
+            QMetaObject::invokeMethod(modal, "accept");
+        });
+        window->importBackupFrom(path);
+        QVERIFY2(said.endsWith(QLatin1Char('\n') + hostile), qPrintable(said));
+        QVERIFY(!image);
     }
 
     void exportEmptyList()

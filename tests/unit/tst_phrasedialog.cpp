@@ -283,6 +283,47 @@ private slots:
         QCOMPARE(dialog.phrase().text, saved);
     }
 
+    // Where the desktop keeps things, the editor says so in notes of two
+    // lines and more: they push the text down, never over it, and the
+    // hint that promises abbreviations gives way to the reason.
+    void notesTakeTheirRoom()
+    {
+        PhraseDialog dialog(makePhrase(ownId, QStringLiteral("x"), 0, 0, true), nullptr, false);
+        const QString promise =
+            QStringLiteral("Type these characters in any program, and the phrase replaces them.");
+        QCOMPARE(dialog.abbreviationHintLabel()->text(), promise);
+        QVERIFY(dialog.shortcutNoteLabel()->isHidden());
+        dialog.setShortcutNote(QStringLiteral("sway runs this shortcut in every program once it "
+                                              "is bound: after OK, Setup › Options lists the line "
+                                              "to add to the configuration of sway."));
+        const QString reason = QStringLiteral(
+            "This desktop lets no program read the keys typed in other programs, so abbreviations "
+            "do not expand here. Use the shortcuts or the picker.");
+        dialog.setAbbreviationsUnavailable(reason);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QCOMPARE(dialog.abbreviationHintLabel()->text(), reason);
+        QVERIFY(dialog.shortcutNoteLabel()->isVisible());
+        // Top to bottom, each visible part below the one before it.
+        QList<QWidget *> parts;
+        for (QWidget *w : dialog.findChildren<QWidget *>()) {
+            if (w->isVisible() && w->parentWidget() == dialog.textEdit()->parentWidget())
+                parts << w;
+        }
+        std::sort(parts.begin(), parts.end(),
+                  [](QWidget *a, QWidget *b) { return a->y() < b->y(); });
+        for (int i = 1; i < parts.size(); ++i) {
+            if (parts[i]->x() >= parts[i - 1]->geometry().right())
+                continue; // side by side (the Clear button)
+            QVERIFY2(parts[i]->y() >= parts[i - 1]->geometry().bottom(),
+                     qPrintable(QStringLiteral("%1 over %2")
+                                    .arg(QLatin1String(parts[i]->metaObject()->className()),
+                                         QLatin1String(parts[i - 1]->metaObject()->className()))));
+        }
+        for (QLabel *label : {dialog.shortcutNoteLabel(), dialog.abbreviationHintLabel()})
+            QVERIFY(label->height() >= label->heightForWidth(label->width()));
+    }
+
 private:
     QTemporaryDir dir;
     std::unique_ptr<PhraseStore> store;

@@ -1,13 +1,14 @@
+#include "fakes/fakedesktop.h"
 #include "picker/pickerplacement.h"
 #include "picker/pickerwindow.h"
 
+#include <QBackingStore>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
-#include <QBackingStore>
 #include <QScrollBar>
 #include <QSlider>
 #include <QtTest>
@@ -78,6 +79,32 @@ private slots:
         QCOMPARE(picker->size(), QSize(446, 400));
         QCOMPARE(picker->pos(), QPoint(area.right() - 446, caret.y() - 400 - 12));
         QVERIFY(picker->searchBox()->hasFocus());
+    }
+
+    // Where the desktop keeps bars the screens do not know of (swaybar, which
+    // XWayland's screen does not leave out), the picker stays clear of them,
+    // as it stays clear of a task bar.
+    void staysOutOfTheDesktopsBars_data()
+    {
+        QTest::addColumn<QPoint>("point");
+        QTest::newRow("under the top bar") << QPoint(300, 5);
+        QTest::newRow("turned above, into the top bar") << QPoint(300, 420);
+        QTest::newRow("over a bottom bar") << QPoint(300, 790);
+    }
+    void staysOutOfTheDesktopsBars()
+    {
+        QFETCH(QPoint, point);
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        FakeDesktop desktop;
+        desktop.area = QRect(screen.left(), screen.top() + 30, screen.width(), 760);
+        picker->setDesktop(&desktop);
+        picker->setPhrases(numbered(3), true);
+        picker->showAt(screen.topLeft() + point);
+        QVERIFY(QTest::qWaitForWindowExposed(picker.get()));
+        QVERIFY2(desktop.area.contains(picker->frameGeometry()),
+                 qPrintable(QStringLiteral("%1,%2").arg(picker->x()).arg(picker->y())));
+        picker->hide();
+        picker->setDesktop(nullptr);
     }
 
     void arrowKeysStopAtTheEnds()

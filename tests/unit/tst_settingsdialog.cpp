@@ -3,9 +3,11 @@
 #include "hotkeys/hotkey.h"
 #include "hotkeys/hotkeyedit.h"
 #include "store/phrasestore.h"
+#include "unit/markupprobe.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -167,6 +169,89 @@ private slots:
         const QPoint centre = owner.frameGeometry().center();
         QCOMPARE(dialog.frameGeometry().topLeft(),
                  QPoint(centre.x() - dialog.width() / 2, centre.y() - dialog.height() / 2));
+    }
+
+    // Where no program may read the keys typed in others, the abbreviation
+    // setting looks out of use, in both themes, and the dialog says why
+    // beside it: a tool tip alone is found by nobody.
+    void unavailableAbbreviationsAreGreyedAndSaid_data()
+    {
+        QTest::addColumn<int>("theme");
+        QTest::newRow("Teal") << 1;
+        QTest::newRow("Classic") << 0;
+    }
+    void unavailableAbbreviationsAreGreyedAndSaid()
+    {
+        QFETCH(int, theme);
+        store->settings().uiTheme = theme;
+        const QString reason = QStringLiteral("Abbreviations do not expand on this desktop.");
+        // The darkest pixel of a widget's left part, where its text is.
+        const auto darkest = [](QWidget *w) {
+            const QImage image = w->grab().toImage();
+            int least = 255;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width() * 2 / 3; ++x)
+                    least = qMin(least, qGray(image.pixel(x, y)));
+            return least;
+        };
+        SettingsDialog usable(store.get(), false, false);
+        usable.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&usable));
+        SettingsDialog dialog(store.get(), false, false);
+        dialog.setAbbreviationsUnavailable(reason);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(!dialog.abbreviationBox()->isEnabled());
+        const int enabledText = darkest(usable.abbreviationBox());
+        const int greyedText = darkest(dialog.abbreviationBox());
+        QVERIFY2(greyedText > enabledText + 40,
+                 qPrintable(QStringLiteral("%1 against %2").arg(greyedText).arg(enabledText)));
+        QLabel *said = nullptr;
+        for (QLabel *label : dialog.findChildren<QLabel *>()) {
+            if (label->isVisible() && label->text() == reason)
+                said = label;
+        }
+        QVERIFY(said);
+        // Under the setting, not somewhere else in the dialog.
+        const QRect box(dialog.abbreviationBox()->mapTo(&dialog, QPoint()),
+                        dialog.abbreviationBox()->size());
+        const QPoint at = said->mapTo(&dialog, QPoint());
+        QVERIFY(at.y() >= box.bottom() && at.y() < box.bottom() + 40);
+        QVERIFY(said->height() >= said->heightForWidth(said->width()));
+    }
+
+    // What the desktop keeps and what GNOME's tool answered name phrases and
+    // files: shown as they stand, never read as markup.
+    void userTextIsPlain_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::newRow("GNOME's answer") << "binding result";
+        QTest::newRow("the desktop note") << "desktop note";
+    }
+    void userTextIsPlain()
+    {
+        QFETCH(QString, where);
+        const MarkupProbe::Name probe;
+        const QString hostile = probe.text();
+        SettingsDialog dialog(store.get(), false, false);
+        QLabel *label = nullptr;
+        if (where == QLatin1String("binding result")) {
+            dialog.setBindingActions(
+                QStringLiteral("Add"), [&] { return QStringLiteral("Not written: ") + hostile; },
+                QStringLiteral("Remove"), [] { return QString(); });
+            label = dialog.bindingResultLabel();
+        } else {
+            dialog.setDesktopNote(QStringLiteral("Run ") + hostile);
+            label = dialog.desktopNoteLabel();
+        }
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        if (where == QLatin1String("binding result"))
+            dialog.applyBindingsButton()->click();
+        QVERIFY(label->isVisible());
+        QVERIFY(label->text().endsWith(hostile));
+        QVERIFY(!MarkupProbe::showsImage(label));
+        QVERIFY(label->height() < 48);
     }
 
 private:

@@ -46,6 +46,8 @@ private slots:
     void commandCutsAreTransparent_data();
     void commandCutsAreTransparent();
     void everyCommandPaintsSomething();
+    void pausedIconGreysTheBaseUnderABadge_data();
+    void pausedIconGreysTheBaseUnderABadge();
 };
 
 void TestThemeGlyphs::gearCentreIsTransparent()
@@ -156,6 +158,51 @@ void TestThemeGlyphs::everyCommandPaintsSomething()
     }
     // No two kinds share a drawing.
     QCOMPARE(seen.size(), int(Glyphs::Command::FloatingPanel) + 1);
+}
+
+// The tray icon while shortcuts are paused: the application icon washed
+// out to grey, with a pause badge in the theme's colours at its lower right,
+// at every size a tray asks for.
+void TestThemeGlyphs::pausedIconGreysTheBaseUnderABadge_data()
+{
+    QTest::addColumn<int>("size");
+    for (int size : {16, 24, 32, 48, 64})
+        QTest::addRow("%d", size) << size;
+}
+
+void TestThemeGlyphs::pausedIconGreysTheBaseUnderABadge()
+{
+    QFETCH(int, size);
+    QIcon base;
+    for (int s : {16, 24, 32, 48, 64}) {
+        QPixmap blue(s, s);
+        blue.fill(QColor(0x20, 0x60, 0xe0));
+        base.addPixmap(blue);
+    }
+    const QColor badge(0xc4, 0x7a, 0x12);
+    const QIcon paused = Glyphs::pausedIcon(base, badge, Qt::white);
+    QVERIFY(paused.availableSizes().contains(QSize(size, size)));
+    const QImage image = paused.pixmap(size, size).toImage().convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(image.size(), QSize(size, size));
+    // The base, away from the badge: grey, no longer blue.
+    const QColor corner = image.pixelColor(1, 1);
+    QVERIFY2(qAbs(corner.red() - corner.blue()) < 12, qPrintable(corner.name()));
+    QVERIFY(corner.alpha() > 0);
+    // The badge: a disc of its colour at the lower right, with the bars in
+    // the other colour.
+    int badgePixels = 0;
+    int barPixels = 0;
+    for (int y = size / 2; y < size; ++y) {
+        for (int x = size / 2; x < size; ++x) {
+            const QColor c = image.pixelColor(x, y);
+            badgePixels += qAbs(c.red() - badge.red()) + qAbs(c.green() - badge.green()) +
+                               qAbs(c.blue() - badge.blue()) <
+                           30;
+            barPixels += c == QColor(Qt::white);
+        }
+    }
+    QVERIFY2(badgePixels > size * size / 16, qPrintable(QString::number(badgePixels)));
+    QVERIFY2(barPixels > 0, qPrintable(QString::number(barPixels)));
 }
 
 QTEST_MAIN(TestThemeGlyphs)

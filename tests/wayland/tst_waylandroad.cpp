@@ -12,8 +12,10 @@
 #include "x11/phrases.h"
 
 #include <QApplication>
+#include <QColor>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QProcess>
@@ -423,7 +425,8 @@ private slots:
                              if (r.topLeft() == QPoint(37, 53))
                                  return true;
                          }
-                         return false;
+                         // A panel sway does not manage is not in its tree.
+                         return x11WindowsOf(pid).contains(QPoint(37, 53));
                      },
                      5000),
                  qPrintable(QStringLiteral("%1 windows").arg(m_session->windowsOf(pid).size())));
@@ -733,6 +736,184 @@ private slots:
         const Outcome outcome = command({QStringLiteral("--type"), QStringLiteral("no such")});
         QCOMPARE(outcome.exitCode, 1);
         QVERIFY(!outcome.error.isEmpty());
+    }
+
+    // ==== The program's own windows as a user meets them on sway ============
+    // (the window in front, the note about the bindings, the panel; below
+    // the roads' tests, kept apart from them)
+
+private:
+    // The program with its trace on (what it tells the user, when its windows
+    // show), started in the tray like startProgram's.
+    std::unique_ptr<QProcess> m_traced;
+    QByteArray m_trace;
+
+    bool startTracedProgram(const QJsonObject &settings)
+    {
+        stopProgram();
+        stopTracedProgram();
+        QJsonObject s = settings;
+        s.insert(QStringLiteral("importedV3"), true);
+        s.insert(QStringLiteral("language"), QStringLiteral("en"));
+        const QJsonArray phrases = {
+            ProgramDriver::phrase(QStringLiteral("mixed"), Mixed, 0x2 | 0x1, 0x31)};
+        QDir().mkpath(ProgramDriver::dataFolder());
+        if (!ProgramDriver::writeDataFile(ProgramDriver::dataFilePath(), s, phrases))
+            return false;
+        m_trace.clear();
+        m_traced = std::make_unique<QProcess>();
+        QProcessEnvironment env = m_session->environment();
+        env.insert(QStringLiteral("SCRIVLET_TEST_TRACE"), QStringLiteral("1"));
+        m_traced->setProcessEnvironment(env);
+        m_traced->setProcessChannelMode(QProcess::SeparateChannels);
+        connect(m_traced.get(), &QProcess::readyReadStandardError, this,
+                [this] { m_trace += m_traced->readAllStandardError(); });
+        m_traced->start(QStringLiteral("setpriv"),
+                        {QStringLiteral("--pdeathsig"), QStringLiteral("KILL"),
+                         QStringLiteral("--"), QStringLiteral(SCRIVLET_EXE),
+                         QStringLiteral("--in-tray")});
+        return waitForTrace("\nidle\n");
+    }
+
+    void stopTracedProgram()
+    {
+        if (!m_traced)
+            return;
+        m_traced->terminate();
+        if (!m_traced->waitForFinished(5000))
+            m_traced->kill();
+        m_traced->waitForFinished(2000);
+        m_traced.reset();
+    }
+
+    // Where the visible X11 windows of process pid are, as X11 tells.
+    static QVector<QPoint> x11WindowsOf(qint64 pid)
+    {
+        QVector<QPoint> out;
+        QProcess search;
+        search.start(QStringLiteral("xdotool"),
+                     {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                      QStringLiteral("--pid"), QString::number(pid)});
+        search.waitForFinished(5000);
+        for (const QByteArray &id : search.readAllStandardOutput().split('\n')) {
+            if (id.trimmed().isEmpty())
+                continue;
+            QProcess geometry;
+            geometry.start(QStringLiteral("xdotool"),
+                           {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"),
+                            QString::fromLatin1(id.trimmed())});
+            geometry.waitForFinished(5000);
+            QPoint at;
+            for (const QByteArray &line : geometry.readAllStandardOutput().split('\n')) {
+                if (line.startsWith("X="))
+                    at.setX(line.mid(2).toInt());
+                else if (line.startsWith("Y="))
+                    at.setY(line.mid(2).toInt());
+            }
+            out.append(at);
+        }
+        return out;
+    }
+
+    bool waitForTrace(const QByteArray &line, int ms = 10000)
+    {
+        return QTest::qWaitFor([&] { return ('\n' + m_trace).contains(line); }, ms);
+    }
+
+    // The colour sway shows at p; invalid where the screen cannot be read.
+    static QColor shownAt(const QPoint &p)
+    {
+        QProcess grim;
+        grim.start(QStringLiteral("grim"),
+                   {QStringLiteral("-g"), QStringLiteral("%1,%2 1x1").arg(p.x()).arg(p.y()),
+                    QStringLiteral("-")});
+        if (!grim.waitForFinished(5000) || grim.exitCode() != 0)
+            return QColor();
+        const QImage image = QImage::fromData(grim.readAllStandardOutput(), "PNG");
+        return image.isNull() ? QColor() : image.pixelColor(0, 0);
+    }
+
+private slots:
+    // sway runs the shortcuts once it binds them: until then the window
+    // says so in a note that stays, and it is gone once a binding ran one of
+    // the commands, or at a start where sway's configuration binds them.
+    void bindingNoteStaysUntilBindingsExist()
+    {
+        QVERIFY(startTracedProgram(QJsonObject()));
+        QVERIFY(waitForTrace("\nroad note Shortcuts reach Wayland programs once sway binds them: "
+                             "Options lists the lines.\n"));
+        // Commands no binding runs leave it.
+        QCOMPARE(command({QStringLiteral("--pause")}).exitCode, 0);
+        QCOMPARE(command({QStringLiteral("--resume")}).exitCode, 0);
+        QVERIFY(!m_trace.contains("\nroad note \n"));
+        // A binding runs the command that shows the window.
+        QCOMPARE(command({QStringLiteral("--toggle-window")}).exitCode, 0);
+        QVERIFY(waitForTrace("\nroad note \n"));
+        QVERIFY(QTest::qWaitFor(
+            [&] { return m_session->focusedApp() == QLatin1String("Scrivlet"); }, 10000));
+
+        // The lines Options gives, in sway's configuration and read again.
+        QFile config(m_session->root() + QStringLiteral("/sway-config"));
+        QVERIFY(config.open(QIODevice::ReadOnly));
+        const QByteArray original = config.readAll();
+        config.close();
+        const QString lines = DesktopBindings::swayLines(
+            {{0x8 | 0x4, 0x7B, {QStringLiteral("--toggle-window")}}}, QStringLiteral(SCRIVLET_EXE));
+        QVERIFY(config.open(QIODevice::WriteOnly | QIODevice::Append));
+        config.write("\n" + lines.toUtf8() + "\n");
+        config.close();
+        QVERIFY(m_session->swaymsg(QStringLiteral("reload")));
+        QVERIFY(startTracedProgram(QJsonObject()));
+        const bool found = m_trace.contains("\nbindings found\n");
+        const bool noted = m_trace.contains("\nroad note Shortcuts");
+        QVERIFY(config.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        config.write(original);
+        config.close();
+        QVERIFY(m_session->swaymsg(QStringLiteral("reload")));
+        QVERIFY2(found && !noted, m_trace.constData());
+        stopTracedProgram();
+        QVERIFY(startProgram());
+    }
+
+    // The panel, shown by its command while the user types elsewhere,
+    // leaves the focus there, and a floating window focused later does not
+    // cover it.
+    void panelTakesNoFocusAndStaysAbove()
+    {
+        const QPoint at(120, 140);
+        QVERIFY(startTracedProgram(QJsonObject{{QStringLiteral("floatingPanelX"), at.x()},
+                                               {QStringLiteral("floatingPanelY"), at.y()}}));
+        const auto target = startTarget(QStringLiteral("qt-wayland"));
+        QVERIFY(target);
+        QCOMPARE(m_session->focusedApp(), QStringLiteral("x11target"));
+        QCOMPARE(command({QStringLiteral("--toggle-panel")}).exitCode, 0);
+        QVERIFY(waitForTrace("\npanel shown\n"));
+        // sway hands the focus to a window it maps at once: none may come.
+        QTest::qWait(300);
+        QCOMPARE(m_session->focusedApp(), QStringLiteral("x11target"));
+
+        // A floating window over the panel's place, focused.
+        QVERIFY(m_session->swaymsg(QStringLiteral("[app_id=x11target] floating enable, resize set "
+                                                  "600 500, move absolute position 0 0, focus")));
+        QVERIFY(QTest::qWaitFor(
+            [&] { return m_session->focusedContent().contains(at + QPoint(40, 40)); }, 5000));
+        QCOMPARE(m_session->focusedApp(), QStringLiteral("x11target"));
+        const QColor header = shownAt(at + QPoint(40, 12));
+        if (header.isValid()) {
+            // The panel's title bar, not the window under it (Teal: #0f6e6b).
+            QVERIFY2(
+                QTest::qWaitFor(
+                    [&] { return shownAt(at + QPoint(40, 12)) == QColor(0x0f, 0x6e, 0x6b); }, 3000),
+                qPrintable(shownAt(at + QPoint(40, 12)).name()));
+        } else {
+            // No way to read the screen here: sway draws the windows it does
+            // not manage above all it does, and the panel is not among these.
+            for (const QRect &r : m_session->windowsOf(m_traced->processId()))
+                QVERIFY(!r.contains(at + QPoint(40, 12)));
+        }
+        target->quit();
+        stopTracedProgram();
+        QVERIFY(startProgram());
     }
 };
 

@@ -13,7 +13,9 @@
 namespace {
 
 constexpr quint32 RunCommand = 0;
+constexpr quint32 GetWorkspaces = 1;
 constexpr quint32 GetTree = 4;
+constexpr quint32 GetConfig = 9;
 constexpr int AnswerTimeoutMs = 1000;
 const char Magic[] = "i3-ipc";
 constexpr int MagicSize = 6;
@@ -180,6 +182,47 @@ bool focusedWindow(WaylandWindow *out)
 bool focus(qint64 id)
 {
     return commandFor(id, "focus");
+}
+
+bool workArea(const QPoint &p, QRect *out)
+{
+    QByteArray answer;
+    if (!ask(GetWorkspaces, QByteArray(), &answer))
+        return false;
+    for (const QJsonValue &value : QJsonDocument::fromJson(answer).array()) {
+        const QJsonObject workspace = value.toObject();
+        const QRect rect = rectOf(workspace.value(QLatin1String("rect")));
+        if (workspace.value(QLatin1String("visible")).toBool() && rect.contains(p)) {
+            *out = rect;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool configBindsProgram(const QString &config, const QString &program)
+{
+    if (program.isEmpty())
+        return false;
+    const QStringList lines = config.split(QLatin1Char('\n'));
+    for (const QString &raw : lines) {
+        const QString line = raw.trimmed();
+        if ((line.startsWith(QLatin1String("bindsym ")) ||
+             line.startsWith(QLatin1String("bindcode "))) &&
+            line.contains(QLatin1String(" exec ")) && line.contains(program))
+            return true;
+    }
+    return false;
+}
+
+bool bindsProgram(const QString &program)
+{
+    QByteArray answer;
+    if (!ask(GetConfig, QByteArray(), &answer))
+        return false;
+    const QString config =
+        QJsonDocument::fromJson(answer).object().value(QLatin1String("config")).toString();
+    return configBindsProgram(config, program);
 }
 
 bool commandFor(qint64 id, const QByteArray &command)

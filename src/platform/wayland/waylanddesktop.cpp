@@ -2,10 +2,12 @@
 
 #include "app/session.h"
 #include "insert/textconvert.h"
+#include "platform/gnomeshortcuts.h"
 #include "platform/wayland/datacontrolclipboard.h"
 #include "platform/wayland/fakeinputkeyboard.h"
 #include "platform/wayland/kwinshortcuts.h"
 #include "platform/wayland/mutterremotedesktop.h"
+#include "platform/wayland/swayipc.h"
 #include "platform/wayland/virtualkeyboard.h"
 #include "platform/wayland/waylandconnection.h"
 #include "platform/wayland/waylandtargets.h"
@@ -177,6 +179,55 @@ SessionRoads WaylandDesktop::sessionRoads()
     if (!m_roads.keyboard || !m_roads.keyboard->isValid())
         roads.keys = SessionRoads::Keys::Unavailable;
     return roads;
+}
+
+bool WaylandDesktop::drawsTitleBars()
+{
+    // Our windows are X11 ones through XWayland: sway draws its title bar
+    // on every tiled one, whatever its Motif hints ask.
+    if (m_x11->display())
+        return m_roads.compositor == WaylandRoads::Compositor::Wlroots && SwayIpc::available();
+    // Without XWayland they are Wayland windows, and Qt asks a compositor
+    // that offers them for server-side decorations.
+    return m_wayland->announced("zxdg_decoration_manager_v1");
+}
+
+bool WaylandDesktop::balloonsReadMarkup()
+{
+    return m_x11->balloonsReadMarkup();
+}
+
+bool WaylandDesktop::bindsCommandsOf(const QString &program)
+{
+    switch (m_roads.compositor) {
+    case WaylandRoads::Compositor::Wlroots:
+        return SwayIpc::available() && SwayIpc::bindsProgram(program);
+    case WaylandRoads::Compositor::Mutter: {
+        // Our custom shortcuts in GNOME's settings, as Options writes them.
+        GnomeShortcuts::Writer writer(program);
+        QVector<GnomeShortcuts::Entry> entries;
+        return writer.entries(&entries) && !entries.isEmpty();
+    }
+    case WaylandRoads::Compositor::KWin:
+        break;
+    }
+    return false;
+}
+
+QRect WaylandDesktop::workArea(const QPoint &p)
+{
+    QRect area;
+    if (m_roads.compositor == WaylandRoads::Compositor::Wlroots && SwayIpc::available() &&
+        SwayIpc::workArea(p, &area))
+        return area;
+    return QRect();
+}
+
+bool WaylandDesktop::keepsWindowsAbove()
+{
+    if (!m_x11->display())
+        return false; // no Wayland protocol keeps a client's window above
+    return !(m_roads.compositor == WaylandRoads::Compositor::Wlroots && SwayIpc::available());
 }
 
 bool WaylandDesktop::focused(WaylandWindow *out)

@@ -72,6 +72,9 @@ public:
     ~WaylandDesktop() override;
 
     SessionRoads sessionRoads() override;
+    bool bindsCommandsOf(const QString &program) override;
+    // Our tray is Qt's, as on X11.
+    bool balloonsReadMarkup() override;
 
     TargetService &targets() override { return *this; }
     KeyboardOutput &keyboard() override { return *this; }
@@ -121,6 +124,12 @@ public:
     bool placeOwnWindow(WindowHandle w, const QRect &geometry) override;
     bool keepOutOfTaskBar(WindowHandle w) override;
     bool yieldTopmost(WindowHandle topmost, WindowHandle dialog, bool yield) override;
+    // sway draws its title bar on our tiled X11 windows and keeps none above
+    // the others; without XWayland, the compositor's server-side
+    // decorations.
+    bool drawsTitleBars() override;
+    bool keepsWindowsAbove() override;
+    QRect workArea(const QPoint &p) override;
 
     // On GNOME, how long the keys of the shortcut that ran our command may be
     // held before a phrase goes in.

@@ -4,6 +4,9 @@
 // Qt first: Xlib's macros (None, KeyPress, ...) break Qt headers that come after.
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
 #include <QGuiApplication>
 #include <QX11Info>
 
@@ -362,6 +365,49 @@ void X11Desktop::settle(WindowHandle target, int maxMs)
 
 // On a Wayland desktop whose compositor lets us type and read the window in
 // front, Wayland programs are reached too; elsewhere X11 alone.
+bool X11Desktop::balloonsReadMarkup()
+{
+    if (m_balloonMarkup >= 0)
+        return m_balloonMarkup == 1;
+    constexpr int AnswerMs = 500;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return false; // no tray on the bus: Qt's own tip, plain text
+    // Qt sends balloons to the notification service only from its
+    // StatusNotifier tray, which it takes where a host is registered.
+    QDBusMessage get = QDBusMessage::createMethodCall(
+        QStringLiteral("org.kde.StatusNotifierWatcher"), QStringLiteral("/StatusNotifierWatcher"),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    get << QStringLiteral("org.kde.StatusNotifierWatcher")
+        << QStringLiteral("IsStatusNotifierHostRegistered");
+    const QDBusMessage host = bus.call(get, QDBus::Block, AnswerMs);
+    if (host.type() == QDBusMessage::ErrorMessage &&
+        host.errorName() == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown")) {
+        m_balloonMarkup = 0;
+        return false;
+    }
+    if (host.type() == QDBusMessage::ReplyMessage &&
+        !host.arguments().value(0).value<QDBusVariant>().variant().toBool()) {
+        m_balloonMarkup = 0;
+        return false;
+    }
+    const QDBusMessage capabilities =
+        bus.call(QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.Notifications"),
+                                                QStringLiteral("/org/freedesktop/Notifications"),
+                                                QStringLiteral("org.freedesktop.Notifications"),
+                                                QStringLiteral("GetCapabilities")),
+                 QDBus::Block, AnswerMs);
+    // A service that is slow to start, or did not answer: escaped, to be
+    // safe, and asked again next time.
+    if (host.type() != QDBusMessage::ReplyMessage ||
+        capabilities.type() != QDBusMessage::ReplyMessage)
+        return true;
+    m_balloonMarkup =
+        capabilities.arguments().value(0).toStringList().contains(QLatin1String("body-markup")) ? 1
+                                                                                                : 0;
+    return m_balloonMarkup == 1;
+}
+
 std::unique_ptr<Desktop> createDesktop()
 {
     auto x11 =

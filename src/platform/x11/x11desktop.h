@@ -48,6 +48,8 @@ public:
     OwnWindows &ownWindows() override { return *this; }
     Clock &clock() override { return *this; }
     KeyStream *keyStream() override;
+    // Asks the session bus, once it has a definite answer.
+    bool balloonsReadMarkup() override;
 
     // TargetService. bringToFront asks the window manager
     // (_NET_ACTIVE_WINDOW), checks that the input focus moved, and asks once
@@ -132,4 +134,5 @@ private:
     QElapsedTimer m_clock;
     std::unique_ptr<X11HotkeyState, X11HotkeyStateDeleter> hotkeys;
     std::unique_ptr<KeyStream> m_keyStream;
+    int m_balloonMarkup = -1; // unknown yet; else 0 or 1
 };
