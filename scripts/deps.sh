@@ -13,7 +13,7 @@ test_pkgs=(xvfb xauth icewm xdotool x11-xkb-utils x11-utils x11-xserver-utils im
     python3-gi gir1.2-gtk-3.0 chromium firefox-esr xterm lxterminal
     dpkg-dev desktop-file-utils appstream groff-base lintian nsis
     clang libclang-rt-14-dev llvm libglib2.0-dev
-    sway xwayland qtwayland5 wtype wl-clipboard
+    sway xwayland qtwayland5 wtype wl-clipboard grim
     kwin-wayland libkf5globalaccel-dev mutter gnome-settings-daemon-common dconf-cli dconf-gsettings-backend libglib2.0-bin)
 
 want=("${run_pkgs[@]}")
