@@ -51,6 +51,10 @@ CommandLine parseArguments(const QStringList &arguments)
             line.inTray = true;
             continue;
         }
+        if (argument == QLatin1String("--once")) {
+            line.request.once = true;
+            continue;
+        }
         QString option = argument;
         QString inlineValue;
         bool hasInline = false;
@@ -107,6 +111,9 @@ CommandLine parseArguments(const QStringList &arguments)
     if (help) {
         line.action = CommandLine::Action::Help;
         line.error.clear();
+    } else if (line.request.once && line.action != CommandLine::Action::Command &&
+               line.action != CommandLine::Action::Error) {
+        return fail(QStringLiteral("--once goes with a command, such as --once --type NAME."));
     }
     return line;
 }
@@ -130,6 +137,8 @@ QString usage()
         "  --resume          take the shortcuts up again\n"
         "  --list            print the enabled phrases' names, one a line (control\n"
         "                    characters in a name as \\xHH or \\uHHHH)\n"
+        "  --once            with a command bound to a desktop shortcut: the same command\n"
+        "                    again within 0.6 s, as a held key repeats it, counts once\n"
         "With no copy running, --type and --picker start one in the tray first.\n");
 }
 
@@ -174,6 +183,9 @@ QByteArray encode(const Request &request)
     }
     if (request.verb == Verb::Type)
         object.insert(QStringLiteral("name"), request.name);
+    // Written only when set: an older copy reads the rest as before.
+    if (request.once)
+        object.insert(QStringLiteral("once"), true);
     return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
 }
 
@@ -204,8 +216,22 @@ Request decode(const QByteArray &bytes)
             request.name = name.toString();
         }
         request.verb = v.verb;
+        request.once = object.value(QStringLiteral("once")).toBool(false);
     }
     return request;
+}
+
+bool RepeatFilter::isNewPress(const Request &request, qint64 nowMs)
+{
+    if (!request.once)
+        return true;
+    const bool repeat = m_seen && request.verb == m_verb && request.name == m_name &&
+                        nowMs >= m_lastMs && nowMs - m_lastMs < RepeatWindowMs;
+    m_seen = true;
+    m_verb = request.verb;
+    m_name = request.name;
+    m_lastMs = nowMs;
+    return !repeat;
 }
 
 bool isComplete(const QByteArray &bytes)

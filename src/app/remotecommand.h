@@ -34,6 +34,30 @@ struct Request
 {
     Verb verb = Verb::Show;
     QString name; // the phrase's name, for Type; the command's, for Unknown
+    // --once: the command is a desktop's shortcut, which some desktops run
+    // again for every key repeat while it is held (GNOME's custom
+    // shortcuts): the same command coming again soon after counts once.
+    bool once = false;
+};
+
+// Tells a held shortcut's repeats from new presses, for commands that come
+// with --once: the same command again within RepeatWindowMs of the last one
+// is a repeat, and each repeat keeps the window open, as a held key's
+// repeats come one after another. The window outlasts a desktop's delay
+// before the first repeat (GNOME's is 500 ms); a person pressing the same
+// shortcut twice that fast gets one insertion. Time is the caller's.
+class RepeatFilter
+{
+public:
+    static constexpr qint64 RepeatWindowMs = 600;
+    // True when the request is a new press (or needs no filter at all).
+    bool isNewPress(const Request &request, qint64 nowMs);
+
+private:
+    Verb m_verb = Verb::Show;
+    QString m_name;
+    qint64 m_lastMs = 0;
+    bool m_seen = false;
 };
 
 struct Reply
@@ -61,6 +85,7 @@ struct CommandLine
 // Option words are never taken for a phrase's name: a name that starts with
 // "-" goes after "--" (--type -- NAME), and after a lone "--" nothing is an
 // option. Arguments the program does not know are left to the toolkit.
+// --once may go with any command (see Request::once).
 CommandLine parseArguments(const QStringList &arguments);
 // The options, for --help and error messages.
 QString usage();

@@ -121,7 +121,9 @@ QString accelerator(int mods, int vk)
 
 QString commandLine(const QString &program, const QStringList &arguments)
 {
-    QStringList words = {program};
+    // GNOME runs a held custom shortcut's command again at every key repeat:
+    // the running copy counts those as the one press they are.
+    QStringList words = {program, QStringLiteral("--once")};
     words += DesktopBindings::programArguments(arguments);
     for (QString &word : words) {
         for (const QChar c : qAsConst(word)) {

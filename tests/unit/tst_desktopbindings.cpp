@@ -101,8 +101,9 @@ private slots:
             {QStringLiteral("Ctrl+K"), QStringLiteral("Ctrl+Alt+1")},
             QStringLiteral("/usr/bin/scrivlet"));
         QCOMPARE(out,
-                 QStringLiteral("Ctrl+K: '/usr/bin/scrivlet' '--picker'\n"
-                                "Ctrl+Alt+1: '/usr/bin/scrivlet' '--type' '--' 'it'\\''s \"x\" "
+                 QStringLiteral("Ctrl+K: '/usr/bin/scrivlet' '--once' '--picker'\n"
+                                "Ctrl+Alt+1: '/usr/bin/scrivlet' '--once' '--type' '--' "
+                                "'it'\\''s \"x\" "
                                 "$y'"));
     }
 

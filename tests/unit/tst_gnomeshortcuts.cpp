@@ -164,10 +164,11 @@ void TestGnomeShortcuts::commandLine()
     bool ok = false;
     const QStringList words = shellWords(command, &ok);
     QVERIFY2(ok, qPrintable(command));
-    // A phrase's name comes after "--", whatever it looks like.
-    QStringList expected = QStringList{program} + arguments;
+    // A phrase's name comes after "--", whatever it looks like; GNOME's
+    // repeats of a held shortcut count once.
+    QStringList expected = QStringList{program, QStringLiteral("--once")} + arguments;
     if (arguments.first() == QLatin1String("--type"))
-        expected.insert(2, QStringLiteral("--"));
+        expected.insert(3, QStringLiteral("--"));
     QCOMPARE(words, expected);
 }
 
@@ -348,7 +349,8 @@ void TestGnomeShortcuts::writesOnlyOurEntries()
     QCOMPARE(entries[0].name, QStringLiteral("Zem Scrivlet: ") + phrase);
     QCOMPARE(entries[1].binding, QStringLiteral("<Super><Shift>k"));
     QCOMPARE(shellWords(entries[0].command, &ok),
-             (QStringList{program, QStringLiteral("--type"), QStringLiteral("--"), phrase}));
+             (QStringList{program, QStringLiteral("--once"), QStringLiteral("--type"),
+                          QStringLiteral("--"), phrase}));
 
     // One fewer: the second entry goes, keys and all.
     QVERIFY2(writer.write({two[1]}), qPrintable(writer.errorString()));
@@ -360,7 +362,7 @@ void TestGnomeShortcuts::writesOnlyOurEntries()
                  printedString(gsettings(
                      {QStringLiteral("get"), EntrySchema + first, QStringLiteral("command")}, &ok)),
                  &ok),
-             (QStringList{program, QStringLiteral("--picker")}));
+             (QStringList{program, QStringLiteral("--once"), QStringLiteral("--picker")}));
     QCOMPARE(printedString(gsettings(
                  {QStringLiteral("get"), EntrySchema + second, QStringLiteral("name")}, &ok)),
              QString());

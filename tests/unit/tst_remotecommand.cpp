@@ -112,6 +112,82 @@ private slots:
         }
     }
 
+    // A desktop that runs a held shortcut's command again for every key
+    // repeat (GNOME's custom shortcuts) gets one insertion per press when the
+    // command says --once; the flag travels to the running copy.
+    void onceMarksADesktopsShortcut()
+    {
+        using Action = RemoteCommand::CommandLine::Action;
+        const auto parse = [](QStringList args) {
+            args.prepend(QStringLiteral("scrivlet"));
+            return RemoteCommand::parseArguments(args);
+        };
+        const RemoteCommand::CommandLine typed =
+            parse({QStringLiteral("--once"), QStringLiteral("--type"), QStringLiteral("--"),
+                   QStringLiteral("--once")});
+        QCOMPARE(int(typed.action), int(Action::Command));
+        QVERIFY(typed.request.once);
+        QCOMPARE(typed.request.name, QStringLiteral("--once")); // after "--": a name
+        QVERIFY(parse({QStringLiteral("--picker"), QStringLiteral("--once")}).request.once);
+        QVERIFY(!parse({QStringLiteral("--picker")}).request.once);
+        QCOMPARE(int(parse({QStringLiteral("--once")}).action), int(Action::Error));
+
+        RemoteCommand::Request request = typed.request;
+        QVERIFY(RemoteCommand::decode(RemoteCommand::encode(request)).once);
+        request.once = false;
+        const QByteArray plain = RemoteCommand::encode(request);
+        QVERIFY(!plain.contains("\"once\"")); // what older copies always read
+        QVERIFY(!RemoteCommand::decode(plain).once);
+    }
+
+    void repeatsOfAHeldShortcut_data()
+    {
+        // Arrivals: milliseconds, the phrase's name ("" for --picker), --once.
+        QTest::addColumn<QVector<qint64>>("times");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QVector<bool>>("once");
+        QTest::addColumn<QVector<bool>>("newPress");
+        const QStringList a3{QStringLiteral("a"), QStringLiteral("a"), QStringLiteral("a")};
+        QTest::newRow("held: a press, its repeats every 30 ms after 500 ms")
+            << QVector<qint64>{0, 500, 530, 560, 590}
+            << QStringList{QStringLiteral("a"), QStringLiteral("a"), QStringLiteral("a"),
+                           QStringLiteral("a"), QStringLiteral("a")}
+            << QVector<bool>{true, true, true, true, true}
+            << QVector<bool>{true, false, false, false, false};
+        QTest::newRow("a long hold keeps the window open")
+            << QVector<qint64>{0, 500, 1000, 1500} << (a3 + QStringList{QStringLiteral("a")})
+            << QVector<bool>{true, true, true, true} << QVector<bool>{true, false, false, false};
+        QTest::newRow("pressed again after letting go")
+            << QVector<qint64>{0, 700, 1400} << a3 << QVector<bool>{true, true, true}
+            << QVector<bool>{true, true, true};
+        QTest::newRow("another phrase is a new press")
+            << QVector<qint64>{0, 40, 80}
+            << QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("a")}
+            << QVector<bool>{true, true, true} << QVector<bool>{true, true, true};
+        QTest::newRow("without --once nothing is filtered (a script's calls)")
+            << QVector<qint64>{0, 10, 20} << a3 << QVector<bool>{false, false, false}
+            << QVector<bool>{true, true, true};
+        QTest::newRow("a clock that went back is no repeat")
+            << QVector<qint64>{5000, 100} << QStringList{QStringLiteral("a"), QStringLiteral("a")}
+            << QVector<bool>{true, true} << QVector<bool>{true, true};
+    }
+    void repeatsOfAHeldShortcut()
+    {
+        QFETCH(QVector<qint64>, times);
+        QFETCH(QStringList, names);
+        QFETCH(QVector<bool>, once);
+        QFETCH(QVector<bool>, newPress);
+        RemoteCommand::RepeatFilter filter;
+        for (int i = 0; i < times.size(); ++i) {
+            RemoteCommand::Request request;
+            request.verb = Verb::Type;
+            request.name = names.at(i);
+            request.once = once.at(i);
+            QVERIFY2(filter.isNewPress(request, times.at(i)) == newPress.at(i),
+                     qPrintable(QStringLiteral("arrival %1").arg(i)));
+        }
+    }
+
     // What --list prints reaches a terminal: a name's control characters
     // (an escape sequence that writes the clipboard, a line break that makes
     // it look like two) are shown, not sent.

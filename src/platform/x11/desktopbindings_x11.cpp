@@ -165,8 +165,10 @@ QString commandLines(const QVector<Command> &commands, const QStringList &keyTex
 {
     QStringList lines;
     for (int i = 0; i < commands.size(); ++i) {
-        // Plain shell quoting: no compositor's parser stands between.
-        QStringList words = {program};
+        // Plain shell quoting: no compositor's parser stands between. The
+        // compositor's binding tool may run the command again while the keys
+        // are held: the running copy counts that as one press.
+        QStringList words = {program, QStringLiteral("--once")};
         words += DesktopBindings::programArguments(commands[i].arguments);
         for (QString &word : words)
             word = QLatin1Char('\'') + word.replace(QLatin1Char('\''), QLatin1String("'\\''")) +
