@@ -41,7 +41,7 @@ void MainWindow::onShowHotkey()
 void MainWindow::onPickerHotkey()
 {
     if (m_picker->isVisible()) {
-        m_picker->hide();
+        m_picker->dismiss();
         return;
     }
     m_targetWindow = desktop ? desktop->targets().foregroundWindow() : 0;
@@ -73,6 +73,27 @@ void MainWindow::onPickerHotkey()
 void MainWindow::onPhraseChosen(const QString &id)
 {
     typePhrase(id);
+}
+
+void MainWindow::onPickerDismissed()
+{
+    // Unmapped, the picker leaves the keyboard to nobody until the window
+    // manager picks a window, and a key pressed meanwhile (the next letter,
+    // a shortcut) is lost: the window it opened over gets it back at once.
+    const QPointer<QWidget> field = m_ownTargetField;
+    const WindowHandle target = m_targetWindow;
+    m_ownTargetField = nullptr;
+    m_targetWindow = 0;
+    if (!desktop)
+        return;
+    if (field && field->isVisible()) {
+        QWidget *top = field->window();
+        top->activateWindow();
+        field->setFocus(Qt::OtherFocusReason);
+        desktop->ownWindows().activateOwnWindow(WindowHandle(top->winId()), PickerFocusWaitMs);
+    } else if (target && desktop->targets().isWindow(target) && !isOwnWindow(target)) {
+        desktop->targets().bringToFront(target);
+    }
 }
 
 void MainWindow::carryOutPending()

@@ -432,6 +432,7 @@ void MainWindow::createPicker()
     // Before opacityChanged is connected: the stored value needs no saving.
     m_picker->setOpacityPercent(store->settings().pickerOpacity);
     connect(m_picker.get(), &PickerWindow::phraseChosen, this, &MainWindow::onPhraseChosen);
+    connect(m_picker.get(), &PickerWindow::dismissed, this, &MainWindow::onPickerDismissed);
     connect(m_picker.get(), &PickerWindow::opacityChanged, this, [this](int percent) {
         store->settings().pickerOpacity = percent;
         store->save();

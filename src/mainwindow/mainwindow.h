@@ -278,6 +278,7 @@ public slots:
     void onPickerHotkey();
     void onPhraseHotkey(const QString &id);
     void onPhraseChosen(const QString &id);
+    void onPickerDismissed();
     void typePhrase(const QString &id);
     // The floating panel's row buttons: Copy puts the text on the clipboard
     // (also while paused), Type types it into the panel's last window of

@@ -55,7 +55,7 @@ PickerWindow::PickerWindow() : ThemedDialog(nullptr)
     buildSettingsPopup();
 
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &QWidget::hide);
+    connect(escape, &QShortcut::activated, this, &PickerWindow::dismiss);
 
     connect(m_searchBox, &QLineEdit::textChanged, this, &PickerWindow::applyFilter);
     connect(m_list, &QListWidget::itemClicked, this, &PickerWindow::chooseCurrent);
@@ -166,6 +166,14 @@ void PickerWindow::chooseCurrent()
     emit phraseChosen(id);
 }
 
+void PickerWindow::dismiss()
+{
+    if (!isVisible())
+        return;
+    hide();
+    emit dismissed();
+}
+
 QRect PickerWindow::areaFor(const QPoint &point) const
 {
     const QRect screens = PickerPlacement::areaFor(point);
@@ -248,7 +256,7 @@ bool PickerWindow::handleKey(int key)
 {
     switch (key) {
     case Qt::Key_Escape:
-        hide();
+        dismiss();
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -297,7 +305,7 @@ bool PickerWindow::eventFilter(QObject *watched, QEvent *event)
             return handleKey(key);
     } else if (watched == m_list && type == QEvent::KeyPress) {
         if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
-            hide();
+            dismiss();
             return true;
         }
     } else if (watched == m_settingsPopup) {

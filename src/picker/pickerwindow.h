@@ -59,10 +59,14 @@ public:
 public slots:
     void applyFilter(const QString &text);
     void chooseCurrent();
+    // Closes without a choice: the user sent it away (Escape, its shortcut
+    // again), so the window it opened over gets the keyboard back.
+    void dismiss();
 
 signals:
     // Emitted after the picker has hidden itself.
     void phraseChosen(const QString &id);
+    void dismissed();
     void opacityChanged(int percent);
 
 protected:

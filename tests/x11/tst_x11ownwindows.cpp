@@ -60,6 +60,16 @@ QVector<unsigned long> listProperty(Display *display, Window window, const char 
     return values;
 }
 
+// Where the server sends the keys now: what the user's next key meets,
+// whatever the toolkit believes is active.
+bool hasInputFocus(Display *display, const QWidget *window)
+{
+    Window focus = None;
+    int revert = 0;
+    XGetInputFocus(display, &focus, &revert);
+    return focus != None && focus == Window(window->winId());
+}
+
 bool hasState(Display *display, Window window, const char *state)
 {
     return listProperty(display, window, "_NET_WM_STATE", XA_ATOM)
@@ -160,11 +170,17 @@ private slots:
         keys.press({}, XK_Escape);
         QTRY_VERIFY_WITH_TIMEOUT(!window->picker()->isVisible(), 5000);
         QTRY_VERIFY_WITH_TIMEOUT(dialog.isActiveWindow() && dialog.textEdit()->hasFocus(), 5000);
+        // The keyboard is the dialog's once the picker is gone, not nobody's
+        // until the window manager gets round to it: the program gives it
+        // back before it takes the next event.
+        QVERIFY(hasInputFocus(keys.display(), &dialog));
         keys.press({}, XK_x);
         QTRY_COMPARE_WITH_TIMEOUT(dialog.textEdit()->toPlainText(), greeting + QLatin1Char('x'),
                                   5000);
         dialog.reject();
         QVERIFY(window->picker()->windowModality() == Qt::ApplicationModal);
+        // The window manager gives the main window the keyboard again.
+        QTRY_VERIFY_WITH_TIMEOUT(hasInputFocus(keys.display(), window.get()), 5000);
 
         // With no dialog open the picker is no modal window.
         keys.press({XK_Control_L}, XK_r);
