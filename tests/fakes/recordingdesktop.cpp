@@ -89,15 +89,17 @@ int FakeKeyboard::typeText(const QString &text)
     log.calls << QStringLiteral("typeText ") + text;
     const int n = accepts < 0 ? text.size() : qMin(accepts, text.size());
     typed += text.left(n);
+    typedInto[targets.front] += text.left(n);
     return n;
 }
 
 int FakeKeyboard::pressKey(EditKey key, int times)
 {
-    log.calls << QStringLiteral("pressKey %1 %2")
-                     .arg(key == EditKey::Left ? QStringLiteral("Left")
-                                               : QStringLiteral("BackSpace"))
-                     .arg(times);
+    const QString name =
+        key == EditKey::Left ? QStringLiteral("Left") : QStringLiteral("BackSpace");
+    log.calls << QStringLiteral("pressKey %1 %2").arg(name).arg(times);
+    for (int i = 0; i < times; ++i)
+        typedInto[targets.front] += QLatin1Char('<') + name + QLatin1Char('>');
     return times;
 }
 
@@ -169,6 +171,12 @@ bool FakeTextControls::pasteClipboard(WindowHandle control)
     return pastes;
 }
 
+bool FakeTextControls::placeCaretBefore(WindowHandle control, const QString &tail)
+{
+    log.calls << QStringLiteral("placeCaretBefore %1 %2").arg(hex(control), tail);
+    return true;
+}
+
 bool FakeCaret::caretRect(WindowHandle, QRect *screenRect)
 {
     if (rect.isNull())
@@ -192,6 +200,7 @@ bool FakeShortcuts::unregisterShortcut(WindowHandle, int id)
 bool FakeOwnWindows::activateOwnWindow(WindowHandle w, int)
 {
     log.calls << QStringLiteral("activateOwnWindow ") + hex(w);
+    targets.front = w;
     return true;
 }
 

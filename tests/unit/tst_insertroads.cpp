@@ -228,13 +228,14 @@ private slots:
                                   QStringLiteral("restore")}));
         }
         {
-            World w; // held open for good: delivered, and the loss reported
+            World w; // held open for good: tried for 5 s, delivered, the loss reported
+            const int attempts = 1 + Insertion::RestoreWaitMs / Insertion::RestoreRetryMs;
             w.d.clipboardFake.restoreAnswers =
-                QVector<ClipboardRestore>(Insertion::RestoreAttempts, ClipboardRestore::Busy);
+                QVector<ClipboardRestore>(attempts + 10, ClipboardRestore::Busy);
             const InsertResult r = insertText(w.d, text, Target);
             QVERIFY(r.delivered());
             QVERIFY(r.clipboardNotRestored);
-            QCOMPARE(w.d.callsOf({QStringLiteral("restore")}).size(), Insertion::RestoreAttempts);
+            QCOMPARE(w.d.callsOf({QStringLiteral("restore")}).size(), attempts);
         }
         {
             World w; // some formats lost
@@ -252,10 +253,9 @@ private slots:
         QTest::addColumn<int>("road");
         QTest::addColumn<FieldKind>("field");
         QTest::addColumn<InsertOutcome>("outcome");
-        const QVector<QPair<const char *, int>> roads = {
-            {"automatic", int(AppRoad::Automatic)},
-            {"type only", int(AppRoad::TypeOnly)},
-            {"paste rule", int(AppRoad::PasteCtrlV)}};
+        const QVector<QPair<const char *, int>> roads = {{"automatic", int(AppRoad::Automatic)},
+                                                         {"type only", int(AppRoad::TypeOnly)},
+                                                         {"paste rule", int(AppRoad::PasteCtrlV)}};
         for (const auto &road : roads) {
             QTest::addRow("%s, password", road.first)
                 << road.second << FieldKind::Password << InsertOutcome::PasswordField;

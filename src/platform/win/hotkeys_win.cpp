@@ -2,6 +2,7 @@
 // WM_HOTKEY picked out of Qt's native message stream, one action per press,
 // and our own combinations released while we send their keys ourselves.
 
+#include "platform/win/hotkeyrepeat.h"
 #include "platform/win/win32hotkeys.h"
 #include "platform/win/win32prims.h"
 #include "platform/win/windesktop.h"
@@ -10,7 +11,98 @@
 
 #include <QTimer>
 
+#include <atomic>
+#include <thread>
 #include <vector>
+
+namespace {
+
+// The key-ups of the whole desktop, for the repeat rule (hotkeyrepeat.h),
+// seen by a low-level keyboard hook on a thread of its own: the hook must
+// answer at once whatever the program does meanwhile (a hook that answers
+// late is removed by Windows), and it takes nothing away from anyone.
+std::atomic<HotkeyRepeats *> g_repeats{nullptr};
+
+LRESULT CALLBACK keyUpProc(int code, WPARAM message, LPARAM data)
+{
+    if (code == HC_ACTION && (message == WM_KEYUP || message == WM_SYSKEYUP)) {
+        const auto *key = reinterpret_cast<const KBDLLHOOKSTRUCT *>(data);
+        if (HotkeyRepeats *repeats = g_repeats.load())
+            repeats->keyUp(int(key->vkCode), unsigned(key->time));
+    }
+    return CallNextHookEx(nullptr, code, message, data);
+}
+
+class KeyUpWatch final
+{
+public:
+    explicit KeyUpWatch(HotkeyRepeats *repeats) : m_repeats(repeats) {}
+    ~KeyUpWatch() { stop(); }
+
+    // False when no hook could be set: presses are then told apart by the
+    // key's state as polled.
+    bool start()
+    {
+        if (m_running)
+            return true;
+        HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        if (!ready)
+            return false;
+        g_repeats.store(m_repeats);
+        try {
+            m_thread = std::thread([this, ready] {
+                MSG msg;
+                // The thread's queue exists before anyone posts to it.
+                PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
+                m_threadId = GetCurrentThreadId();
+                HHOOK hook =
+                    SetWindowsHookExW(WH_KEYBOARD_LL, keyUpProc, GetModuleHandleW(nullptr), 0);
+                m_hooked = hook != nullptr;
+                SetEvent(ready);
+                if (!hook)
+                    return;
+                while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+                    TranslateMessage(&msg);
+                    DispatchMessageW(&msg);
+                }
+                UnhookWindowsHookEx(hook);
+            });
+        } catch (...) {
+            CloseHandle(ready);
+            g_repeats.store(nullptr);
+            return false;
+        }
+        WaitForSingleObject(ready, INFINITE);
+        CloseHandle(ready);
+        m_running = m_hooked;
+        if (!m_running) {
+            m_thread.join();
+            g_repeats.store(nullptr);
+        }
+        return m_running;
+    }
+
+    void stop()
+    {
+        if (!m_thread.joinable())
+            return;
+        PostThreadMessageW(m_threadId, WM_QUIT, 0, 0);
+        m_thread.join();
+        g_repeats.store(nullptr);
+        m_running = false;
+    }
+
+    bool running() const { return m_running; }
+
+private:
+    HotkeyRepeats *m_repeats;
+    std::thread m_thread;
+    std::atomic<DWORD> m_threadId{0};
+    std::atomic<bool> m_hooked{false};
+    bool m_running = false;
+};
+
+} // namespace
 
 // What this program has registered, and for each registration whether its key
 // is still held from the press last reported.
@@ -37,11 +129,13 @@ struct WinHotkeyState
         return nullptr;
     }
 
-    // Notes every held key that has gone up. Called every 10 ms by the timer
-    // while a key is held, and from the backend's own waits, when the event
-    // loop does not run.
+    // Without the hook: notes every held key that has gone up. Called every
+    // 10 ms by the timer while a key is held, and from the backend's own
+    // waits, when the event loop does not run.
     void pollHeld()
     {
+        if (watch.running())
+            return;
         bool any = false;
         for (Registration &r : registrations) {
             if (r.held && !Win32Prims::isKeyDown(r.vk)) {
@@ -56,6 +150,8 @@ struct WinHotkeyState
 
     std::vector<Registration> registrations;
     QTimer heldPoll;
+    HotkeyRepeats repeats;
+    KeyUpWatch watch{&repeats};
 };
 
 void WinHotkeyStateDeleter::operator()(WinHotkeyState *state) const
@@ -80,6 +176,7 @@ bool WinDesktop::registerHotKey(WindowHandle owner, int id, int mods, int vk)
     const HWND window = reinterpret_cast<HWND>(owner);
     if (!Win32Hotkeys::registerHotKey(window, id, mods, vk))
         return false;
+    hotkeys->watch.start();
     WinHotkeyState::Registration r;
     r.owner = window;
     r.id = id;
@@ -121,13 +218,16 @@ int WinDesktop::hotkeyIdFromNativeEvent(const QByteArray &eventType, void *messa
     WinHotkeyState::Registration *r = hotkeys->find(id);
     if (!r)
         return id;
-    hotkeys->pollHeld();
     // Where MOD_NOREPEAT is not honoured, a held key posts a press at every
-    // repeat. One whose key has not been seen up since the last press, or
-    // that was posted before it was seen up, is that press's repeat. (The
-    // time of the message being handled: Qt's window procedure hands the
-    // filter a MSG of its own making, without one.)
-    const DWORD posted = DWORD(GetMessageTime());
+    // repeat. (Qt's window procedure hands the filter a MSG of its own
+    // making, without the time: then it is the time of the message being
+    // handled.)
+    const DWORD posted = msg->time ? msg->time : DWORD(GetMessageTime());
+    if (hotkeys->watch.running())
+        return hotkeys->repeats.accept(id, r->vk, unsigned(posted)) ? id : 0;
+    // Without the hook: one whose key has not been seen up since the last
+    // press, or that was posted before it was seen up, is that press's repeat.
+    hotkeys->pollHeld();
     if (r->pressed && (r->held || LONG(posted - r->releasedAt) < 0))
         return 0;
     r->pressed = true;
@@ -147,11 +247,11 @@ void WinDesktop::suspendHotKeys(int mods, int vk)
     }
 }
 
-bool WinDesktop::resumeHotKeys()
+QVector<int> WinDesktop::resumeHotKeys()
 {
+    QVector<int> lost;
     if (!hotkeys)
-        return true;
-    bool all = true;
+        return lost;
     auto &list = hotkeys->registrations;
     for (auto it = list.begin(); it != list.end();) {
         if (!it->suspended) {
@@ -162,10 +262,11 @@ bool WinDesktop::resumeHotKeys()
         if (Win32Hotkeys::registerHotKey(it->owner, it->id, it->mods, it->vk)) {
             ++it;
         } else {
-            // Taken meanwhile: no longer ours, as after any refused registration.
-            all = false;
+            // Taken meanwhile: no longer ours. The caller hears of it, and
+            // tries it again as it does any refused registration.
+            lost << it->id;
             it = list.erase(it);
         }
     }
-    return all;
+    return lost;
 }
