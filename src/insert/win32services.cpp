@@ -409,6 +409,10 @@ PasteFetch Win32Services::awaitFetched(WindowHandle target, int settleMs)
     const quint32 start = api.tickCount();
     bool byTarget = false;
     bool byOthers = false;
+    // Answers at once in a row: a thread answers between two messages, but
+    // one with keys still queued takes the next at once and is busy again;
+    // only a thread waiting for its next message answers several times.
+    int quiet = 0;
     PasteFetch answer = PasteFetch::NotFetched;
     for (;;) {
         // Asked first: the target may fetch the text while it is waited for.
@@ -424,12 +428,13 @@ PasteFetch Win32Services::awaitFetched(WindowHandle target, int settleMs)
             answer = byTarget ? PasteFetch::Fetched : PasteFetch::NotFetched;
             break;
         }
+        quiet = now == Answer::Answered ? quiet + 1 : 0;
         if (now == Answer::Answered) {
             if (byTarget) {
                 answer = PasteFetch::Fetched;
                 break;
             }
-            if (waited >= quint32(PasteFetchWaitMs)) {
+            if (waited >= quint32(PasteFetchWaitMs) && quiet >= QuietAnswers) {
                 answer = byOthers ? judgeByField() : PasteFetch::NotFetched;
                 break;
             }

@@ -49,6 +49,7 @@ public:
     // A thread that answers within this long was waiting for its next
     // message: it has taken every key that reached its queue.
     static constexpr int IdleAnswerMs = 20;
+    static constexpr int QuietAnswers = 3;
     // The wait for the target to fetch a paste: this long at least, longer
     // while it is still busy with the keys before ours, but never longer
     // than the limit (then the text stays on the clipboard for it).

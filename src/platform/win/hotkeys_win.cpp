@@ -219,10 +219,9 @@ int WinDesktop::hotkeyIdFromNativeEvent(const QByteArray &eventType, void *messa
     if (!r)
         return id;
     // Where MOD_NOREPEAT is not honoured, a held key posts a press at every
-    // repeat. (Qt's window procedure hands the filter a MSG of its own
-    // making, without the time: then it is the time of the message being
-    // handled.)
-    const DWORD posted = msg->time ? msg->time : DWORD(GetMessageTime());
+    // repeat. (The time of the message being handled: Qt's window procedure
+    // hands the filter a MSG of its own making, whose time is not set.)
+    const DWORD posted = DWORD(GetMessageTime());
     if (hotkeys->watch.running())
         return hotkeys->repeats.accept(id, r->vk, unsigned(posted)) ? id : 0;
     // Without the hook: one whose key has not been seen up since the last
