@@ -89,7 +89,8 @@ int FakeKeyboard::typeText(const QString &text)
     log.calls << QStringLiteral("typeText ") + text;
     const int n = accepts < 0 ? text.size() : qMin(accepts, text.size());
     typed += text.left(n);
-    typedInto[targets.front] += text.left(n);
+    if (n > 0)
+        typedInto[targets.front] += text.left(n);
     return n;
 }
 

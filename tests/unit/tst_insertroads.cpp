@@ -132,6 +132,10 @@ private slots:
         const InsertResult result = insertText(w.d, text, Target, r);
         QCOMPARE(result.outcome, outcome);
         QCOMPARE(w.calls(), calls);
+        // Keys reached the target, in front, and no other window.
+        QCOMPARE(w.d.keyboardFake.typedInto.keys().size(),
+                 w.d.keyboardFake.typed.isEmpty() ? 0 : 1);
+        QCOMPARE(w.d.keyboardFake.typedInto.value(Target), w.d.keyboardFake.typed);
         QCOMPARE(w.d.clipboardFake.content, QStringLiteral("the user's"));
         if (result.delivered() && !w.d.clipboardFake.pasted.isEmpty())
             QCOMPARE(w.d.clipboardFake.pasted, text);
@@ -143,9 +147,12 @@ private slots:
         {
             World w; // a window that will not come to the front gets no keys
             w.d.targetsFake.obeys = false;
+            w.d.targetsFake.windows << 0x50;
+            w.d.targetsFake.front = 0x50;
             QCOMPARE(insertText(w.d, QStringLiteral("ab"), Target).outcome,
                      InsertOutcome::NotAccepted);
             QCOMPARE(w.calls(), QStringList{QStringLiteral("bringToFront 40")});
+            QVERIFY(w.d.keyboardFake.typedInto.isEmpty());
         }
         {
             World w; // more privileged: the text is left for the user to paste

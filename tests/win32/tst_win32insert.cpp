@@ -5,9 +5,13 @@
 #include "platform/desktop.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
+
+#include <thread>
 
 #include <windows.h>
 
@@ -34,6 +38,28 @@ std::wstring textOf(HWND w)
     GetWindowTextW(w, &out[0], n + 1);
     out.resize(size_t(n));
     return out;
+}
+
+// Counts the paint events of one widget.
+class PaintCounter final : public QObject
+{
+public:
+    int paints = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+QString wintarget()
+{
+    // Built on Linux for Wine, the path is a Unix one: Wine's Z: drive.
+    QString program = QStringLiteral(SCRIVLET_WINTARGET);
+    if (program.startsWith(QLatin1Char('/')))
+        program.prepend(QStringLiteral("Z:"));
+    return program;
 }
 
 } // namespace
@@ -71,6 +97,41 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(textOf(edit) == L"xyz", 5000);
     }
 
+    // While "Pick a window" waits, our windows paint (the dialog's note says
+    // what to do), and a right click stops it: a window of another program
+    // that comes to the front after the click is not taken.
+    void pickWindowPaintsAndStopsOnARightClick()
+    {
+        const std::unique_ptr<Desktop> desktop = createDesktop();
+        QVERIFY(desktop);
+        QLabel note(QStringLiteral("Click a window of the application."));
+        note.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&note));
+        PaintCounter counter;
+        note.installEventFilter(&counter);
+
+        QTemporaryDir dir;
+        QProcess target;
+        QTimer::singleShot(0, &note, [&] {
+            note.setText(QStringLiteral("A right click stops."));
+            // Sent from another thread, as a mouse would be.
+            std::thread([] {
+                INPUT click[2]{};
+                click[0].type = click[1].type = INPUT_MOUSE;
+                click[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+                click[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+                SendInput(2, click, sizeof(INPUT));
+            }).detach(); // our hook answers it from the event loop
+            target.start(wintarget(), {QStringLiteral("plain"),
+                                       dir.filePath(QStringLiteral("after-click.txt"))});
+        });
+        const WindowHandle picked = desktop->targets().pickWindow(60000);
+        QCOMPARE(picked, WindowHandle(0));
+        QVERIFY(counter.paints > 0);
+        QProcess::execute(wintarget(), {QStringLiteral("close")});
+        QVERIFY(target.state() == QProcess::NotRunning || target.waitForFinished(10000));
+    }
+
     // "Pick a window" in Options, Applications: the next window of another
     // program that comes to the front, never one of ours; named by its
     // class and program file.
@@ -88,10 +149,7 @@ private slots:
 
         QTemporaryDir dir;
         const QString report = dir.filePath(QStringLiteral("plain.txt"));
-        // Built on Linux for Wine, the path is a Unix one: Wine's Z: drive.
-        QString program = QStringLiteral(SCRIVLET_WINTARGET);
-        if (program.startsWith(QLatin1Char('/')))
-            program.prepend(QStringLiteral("Z:"));
+        const QString program = wintarget();
         QProcess target;
         target.start(program, {QStringLiteral("plain"), report});
         const WindowHandle picked = desktop->targets().pickWindow(20000);
