@@ -37,7 +37,8 @@
 //                               as a browser's password field does.
 //                               More options: nopaste (never reads the
 //                               clipboard), busy=<ms> (every key message,
-//                               down or up, takes that long), holdclip=<ms>
+//                               down or up, takes that long; the EDIT's
+//                               too), holdclip=<ms>
 //                               (keeps the clipboard open that long after
 //                               reading it), hang=<ms> (once it has the
 //                               focus, takes no message for that long),
@@ -189,8 +190,12 @@ bool setClipboardText(const std::wstring &text)
 
 // Sees every message the EDIT gets before the control does, to tell how the
 // text came in.
+DWORD g_editBusyMs = 0; // the EDIT takes this long for every key (busy=)
+
 LRESULT CALLBACK editSpy(HWND w, UINT message, WPARAM wp, LPARAM lp)
 {
+    if (g_editBusyMs && (message == WM_KEYDOWN || message == WM_KEYUP))
+        Sleep(g_editBusyMs);
     const wchar_t *name = message == EM_REPLACESEL ? L"EM_REPLACESEL"
                           : message == WM_PASTE    ? L"WM_PASTE"
                           : message == WM_CHAR     ? L"WM_CHAR"
@@ -399,8 +404,9 @@ LRESULT CALLBACK targetProc(HWND w, UINT message, WPARAM wp, LPARAM lp)
             Sleep(g_options.busyMs);
         if (!g_edit) {
             wchar_t line[64];
-            swprintf(line, 64, L"WM_KEYDOWN %u %u ctrl=%d\n", unsigned(wp),
-                     unsigned((lp >> 16) & 0xFF), (GetKeyState(VK_CONTROL) & 0x8000) ? 1 : 0);
+            swprintf(line, 64, L"WM_KEYDOWN %u %u ctrl=%d alt=%d\n", unsigned(wp),
+                     unsigned((lp >> 16) & 0xFF), (GetKeyState(VK_CONTROL) & 0x8000) ? 1 : 0,
+                     (GetKeyState(VK_MENU) & 0x8000) ? 1 : 0);
             g_messages += line;
             writeReport(g_report + L".messages", g_messages);
         }
@@ -560,6 +566,7 @@ int runTarget(const TargetOptions &options, const std::wstring &report)
             SendMessageW(g_edit, EM_LIMITTEXT, WPARAM(options.limit), 0);
         if (options.hasSelection)
             SendMessageW(g_edit, EM_SETSEL, WPARAM(options.selStart), LPARAM(options.selEnd));
+        g_editBusyMs = options.busyMs;
         g_editProc = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(g_edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editSpy)));
         if (options.rich)

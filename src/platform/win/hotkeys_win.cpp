@@ -12,15 +12,18 @@
 #include <QTimer>
 
 #include <atomic>
-#include <thread>
 #include <vector>
 
 namespace {
 
-// The key-ups of the whole desktop, for the repeat rule (hotkeyrepeat.h),
-// seen by a low-level keyboard hook on a thread of its own: the hook must
-// answer at once whatever the program does meanwhile (a hook that answers
-// late is removed by Windows), and it takes nothing away from anyone.
+// Where MOD_NOREPEAT is not honoured (Wine posts a press for every repeat of
+// a held shortcut), the key-ups of the whole desktop decide what a press is
+// (hotkeyrepeat.h), as a low-level keyboard hook sees them, in the order of
+// the events. The hook is this thread's: our own keys (typing) reach it
+// without a round trip to another thread, and every wait of ours serves it.
+// Windows honours MOD_NOREPEAT and would remove a hook that answered late:
+// there the key state is polled instead, as a guard against repeats that
+// some drivers make.
 std::atomic<HotkeyRepeats *> g_repeats{nullptr};
 
 LRESULT CALLBACK keyUpProc(int code, WPARAM message, LPARAM data)
@@ -33,73 +36,44 @@ LRESULT CALLBACK keyUpProc(int code, WPARAM message, LPARAM data)
     return CallNextHookEx(nullptr, code, message, data);
 }
 
+bool repeatsComeAsPresses()
+{
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll && GetProcAddress(ntdll, "wine_get_version");
+}
+
 class KeyUpWatch final
 {
 public:
     explicit KeyUpWatch(HotkeyRepeats *repeats) : m_repeats(repeats) {}
     ~KeyUpWatch() { stop(); }
 
-    // False when no hook could be set: presses are then told apart by the
-    // key's state as polled.
+    // False where the system honours MOD_NOREPEAT, or no hook could be set:
+    // presses are then told apart by the key's state as polled.
     bool start()
     {
-        if (m_running)
-            return true;
-        HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-        if (!ready)
-            return false;
+        if (m_hook || !repeatsComeAsPresses())
+            return m_hook != nullptr;
         g_repeats.store(m_repeats);
-        try {
-            m_thread = std::thread([this, ready] {
-                MSG msg;
-                // The thread's queue exists before anyone posts to it.
-                PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
-                m_threadId = GetCurrentThreadId();
-                HHOOK hook =
-                    SetWindowsHookExW(WH_KEYBOARD_LL, keyUpProc, GetModuleHandleW(nullptr), 0);
-                m_hooked = hook != nullptr;
-                SetEvent(ready);
-                if (!hook)
-                    return;
-                while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-                    TranslateMessage(&msg);
-                    DispatchMessageW(&msg);
-                }
-                UnhookWindowsHookEx(hook);
-            });
-        } catch (...) {
-            CloseHandle(ready);
+        m_hook = SetWindowsHookExW(WH_KEYBOARD_LL, keyUpProc, GetModuleHandleW(nullptr), 0);
+        if (!m_hook)
             g_repeats.store(nullptr);
-            return false;
-        }
-        WaitForSingleObject(ready, INFINITE);
-        CloseHandle(ready);
-        m_running = m_hooked;
-        if (!m_running) {
-            m_thread.join();
-            g_repeats.store(nullptr);
-        }
-        return m_running;
+        return m_hook != nullptr;
     }
 
     void stop()
     {
-        if (!m_thread.joinable())
-            return;
-        PostThreadMessageW(m_threadId, WM_QUIT, 0, 0);
-        m_thread.join();
+        if (m_hook)
+            UnhookWindowsHookEx(m_hook);
+        m_hook = nullptr;
         g_repeats.store(nullptr);
-        m_running = false;
     }
 
-    bool running() const { return m_running; }
+    bool running() const { return m_hook != nullptr; }
 
 private:
     HotkeyRepeats *m_repeats;
-    std::thread m_thread;
-    std::atomic<DWORD> m_threadId{0};
-    std::atomic<bool> m_hooked{false};
-    bool m_running = false;
+    HHOOK m_hook = nullptr;
 };
 
 } // namespace
