@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <functional>
 #include <thread>
 
 #include <windows.h>
@@ -40,15 +41,17 @@ std::wstring textOf(HWND w)
     return out;
 }
 
-// Counts the paint events of one widget.
-class PaintCounter final : public QObject
+// Calls then() at the first paint of a widget once armed.
+class PaintWatch final : public QObject
 {
 public:
+    bool armed = false;
     int paints = 0;
+    std::function<void()> then;
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint)
-            ++paints;
+        if (armed && event->type() == QEvent::Paint && ++paints == 1 && then)
+            QTimer::singleShot(0, this, then);
         return false;
     }
 };
@@ -107,14 +110,15 @@ private slots:
         QLabel note(QStringLiteral("Click a window of the application."));
         note.show();
         QVERIFY(QTest::qWaitForWindowExposed(&note));
-        PaintCounter counter;
-        note.installEventFilter(&counter);
+        PaintWatch watch;
+        note.installEventFilter(&watch);
 
+        // Once the note has painted during the wait: a right click, sent from
+        // another thread as a mouse would send it, then a window of another
+        // program that comes to the front.
         QTemporaryDir dir;
         QProcess target;
-        QTimer::singleShot(0, &note, [&] {
-            note.setText(QStringLiteral("A right click stops."));
-            // Sent from another thread, as a mouse would be.
+        watch.then = [&] {
             std::thread([] {
                 INPUT click[2]{};
                 click[0].type = click[1].type = INPUT_MOUSE;
@@ -124,11 +128,16 @@ private slots:
             }).detach(); // our hook answers it from the event loop
             target.start(wintarget(), {QStringLiteral("plain"),
                                        dir.filePath(QStringLiteral("after-click.txt"))});
+        };
+        QTimer::singleShot(0, &note, [&] {
+            watch.armed = true;
+            note.setText(QStringLiteral("A right click stops."));
         });
-        const WindowHandle picked = desktop->targets().pickWindow(60000);
+        const WindowHandle picked = desktop->targets().pickWindow(20000);
+        QVERIFY(watch.paints > 0);
         QCOMPARE(picked, WindowHandle(0));
-        QVERIFY(counter.paints > 0);
-        QProcess::execute(wintarget(), {QStringLiteral("close")});
+        // It may still be starting: it is ended, not asked.
+        target.kill();
         QVERIFY(target.state() == QProcess::NotRunning || target.waitForFinished(10000));
     }
 

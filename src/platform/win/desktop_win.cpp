@@ -456,6 +456,13 @@ bool WinDesktop::openClipboard()
 
 bool WinDesktop::emptyClipboard()
 {
+    // Emptying tells the content's owner (WM_DESTROYCLIPBOARD) and waits for
+    // it: an owner that does not answer would hold us, and the clipboard is
+    // left as it is.
+    const HWND owner = GetClipboardOwner();
+    if (owner && owner != clipboardOwner().window() &&
+        Win32Prims::probe(owner, Win32Prims::MessageTimeoutMs) != Win32Prims::Answer::Answered)
+        return false;
     return Win32Prims::emptyClipboard();
 }
 
