@@ -405,6 +405,9 @@ PasteFetch Win32Services::judgeByField()
 // earlier keys is waited for as long as it stays alive, up to a limit.
 PasteFetch Win32Services::awaitFetched(WindowHandle target, int settleMs)
 {
+    // No target named: the keys went to the window in front.
+    if (!target)
+        target = api.foregroundWindow();
     const QVector<quint32> group = targetProcesses(target);
     const quint32 start = api.tickCount();
     bool byTarget = false;

@@ -1040,6 +1040,14 @@ private slots:
         QVERIFY(insertText(d, QStringLiteral("hi"), 0).delivered());
         QVERIFY(!d.calls.join(QLatin1Char(' ')).contains(QLatin1String("setForegroundWindow")));
         QCOMPARE(d.typedText(), QStringLiteral("hi"));
+
+        // A paste into the window in front is judged there.
+        FakeDesktop front;
+        FakeDesktop::Window &c = setUpTarget(front, QString());
+        front.foreground = Top;
+        QVERIFY(insertText(front, QStringLiteral("a\nb"), 0).delivered());
+        QCOMPARE(c.text, QStringLiteral("abca\r\nb"));
+        QVERIFY(!front.calls.join(QLatin1Char(' ')).contains(QLatin1String("setForegroundWindow")));
     }
 };
 
