@@ -1,5 +1,7 @@
 #include "hotkeys/hotkeymanager.h"
 
+#include <algorithm>
+
 namespace {
 // Who was refused what: the same phrase or command on the same combination.
 QString refusalKey(int id, const QString &phraseId, int mods, int vk)
@@ -17,14 +19,18 @@ HotkeyManager::HotkeyManager(Desktop *desktop, OwnerHandle window, QObject *pare
 {
     m_retry.setInterval(RetryIntervalMs);
     connect(&m_retry, &QTimer::timeout, this, &HotkeyManager::retryRefused);
-    if (this->desktop)
+    if (this->desktop) {
         this->desktop->shortcuts().setPressHandler([this](int id) { dispatchPress(id); });
+        this->desktop->shortcuts().setLostHandler([this](int id) { onLost(id); });
+    }
 }
 
 HotkeyManager::~HotkeyManager()
 {
-    if (desktop)
+    if (desktop) {
         desktop->shortcuts().setPressHandler({});
+        desktop->shortcuts().setLostHandler({});
+    }
     unregisterAll();
 }
 
@@ -80,13 +86,45 @@ bool HotkeyManager::registerOne(int id, int mods, int vk, const QString &name)
     if (!desktop || owner == 0)
         return true;
     registeredOn = owner;
-    if (desktop->shortcuts().registerShortcut(owner, id, mods, vk))
-        return true;
-    const QString text = name.isEmpty() ? Hotkey::keyText(mods, vk) : name;
-    m_refused.append({id, mods, vk, text});
+    QString text = name.isEmpty() ? Hotkey::keyText(mods, vk) : name;
+    bool retry = true;
+    switch (Hotkey::refusal(mods, vk)) {
+    case Hotkey::Refusal::None:
+        if (desktop->shortcuts().registerShortcut(owner, id, mods, vk)) {
+            m_held.insert(id, {id, mods, vk, text});
+            return true;
+        }
+        break;
+    case Hotkey::Refusal::PasteKey:
+        text = tr("%1, the key that pastes in every program").arg(text);
+        retry = false;
+        break;
+    case Hotkey::Refusal::NoModifier:
+        text = tr("%1, which without Ctrl, Alt, Shift or Win would take the key from typing")
+                   .arg(text);
+        retry = false;
+        break;
+    }
+    m_refused.append({id, mods, vk, text, retry});
     if (!m_toldRefused.contains(refusalKey(id, phraseIds.value(id), mods, vk)))
         emit registrationFailed(text);
     return false;
+}
+
+void HotkeyManager::onLost(int id)
+{
+    const auto it = m_held.find(id);
+    if (it == m_held.end())
+        return;
+    const Refused lost = it.value();
+    m_held.erase(it);
+    m_refused.append(lost);
+    if (id == ShowId)
+        showRegistered = false;
+    else if (id == PickerId)
+        pickerRegistered = false;
+    emit registrationFailed(lost.text);
+    endRegistration(id < FirstPhraseId);
 }
 
 void HotkeyManager::endRegistration(bool changed)
@@ -96,7 +134,9 @@ void HotkeyManager::endRegistration(bool changed)
         if (r.id >= FirstPhraseId)
             dead.insert(phraseIds.value(r.id));
     }
-    if (m_refused.isEmpty())
+    const bool retries =
+        std::any_of(m_refused.cbegin(), m_refused.cend(), [](const Refused &r) { return r.retry; });
+    if (!retries)
         m_retry.stop();
     else if (!m_retry.isActive())
         m_retry.start();
@@ -116,9 +156,10 @@ bool HotkeyManager::retryRefused()
     bool any = false;
     bool command = false;
     for (int i = m_refused.size() - 1; i >= 0; --i) {
-        const Refused &r = m_refused.at(i);
-        if (!desktop->shortcuts().registerShortcut(owner, r.id, r.mods, r.vk))
+        const Refused r = m_refused.at(i);
+        if (!r.retry || !desktop->shortcuts().registerShortcut(owner, r.id, r.mods, r.vk))
             continue;
+        m_held.insert(r.id, r);
         if (r.id == ShowId)
             showRegistered = command = true;
         else if (r.id == PickerId)
@@ -142,6 +183,7 @@ void HotkeyManager::unregisterAll()
     registeredOn = 0;
     phraseIds.clear();
     m_refused.clear();
+    m_held.clear();
     m_retry.stop();
 }
 

@@ -66,6 +66,9 @@ public:
     // RetryIntervalMs); it emits registrationFailed(name, or the key text
     // when name is empty) unless the same combination was refused for the
     // same shortcut in the registration before. Returns false on refusal.
+    // A combination the shortcut editor refuses (a bare letter, the paste
+    // key), which a backup, an old import or an edited data file can still
+    // bring, is never registered: refused the same way, and not retried.
     bool registerOne(int id, int mods, int vk, const QString &name);
     // Tries every refused registration again; true when one now holds.
     bool retryRefused();
@@ -109,15 +112,20 @@ private:
     // the destructor never has to ask a window that is being torn down.
     WindowHandle registeredOn = 0;
     QHash<int, QString> phraseIds;
-    // A registration the system refused, kept to be tried again.
+    // A registration the system refused, kept to be tried again (unless it
+    // is one no shortcut may have), or one it holds.
     struct Refused
     {
         int id;
         int mods;
         int vk;
-        QString text; // what registrationFailed named
+        QString text; // what registrationFailed named, or would
+        bool retry = true;
     };
     QVector<Refused> m_refused;
+    QHash<int, Refused> m_held;
+    // The backend lost a registration it had let go for a moment.
+    void onLost(int id);
     // What was refused in the registration before (id, mods, vk): the user
     // has been told about those already.
     QSet<QString> m_toldRefused;

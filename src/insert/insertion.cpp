@@ -1,6 +1,9 @@
 #include "insert/insertion.h"
 
+#include "insert/abbreviations.h"
 #include "insert/textconvert.h"
+
+#include <QTextBoundaryFinder>
 
 using namespace Insertion;
 
@@ -34,19 +37,74 @@ InsertOutcome outcomeOf(ControlRefusal refusal)
     return InsertOutcome::NotAccepted;
 }
 
-// Puts the backup back, again while another program holds the clipboard open.
+// Puts the backup back, again while another program holds the clipboard
+// open: the copy is kept and tried for RestoreWaitMs before the loss is told.
 void restore(Desktop &desktop, const ClipboardBackup &backup, InsertResult *result)
 {
-    ClipboardRestore r = ClipboardRestore::Busy;
-    for (int attempt = 0; attempt < RestoreAttempts && r == ClipboardRestore::Busy; ++attempt) {
-        if (attempt > 0)
-            desktop.clock().sleep(RestoreRetryMs);
+    Clock &clock = desktop.clock();
+    const quint32 start = clock.tickCount();
+    ClipboardRestore r = desktop.clipboard().restoreClipboard(backup);
+    while (r == ClipboardRestore::Busy &&
+           quint32(clock.tickCount() - start) < quint32(RestoreWaitMs)) {
+        clock.sleep(RestoreRetryMs);
         r = desktop.clipboard().restoreClipboard(backup);
     }
     result->clipboardLostFormats = backup.lostFormats();
     if (r == ClipboardRestore::Partly)
         result->clipboardLostFormats = qMax(1, result->clipboardLostFormats);
     result->clipboardNotRestored = r == ClipboardRestore::Busy || r == ClipboardRestore::Failed;
+}
+
+// Keys reach the window in front: only while the target is there. A window
+// system that does not say which window is in front cannot be asked.
+bool targetInFront(Desktop &desktop, WindowHandle target)
+{
+    if (!target)
+        return true;
+    const WindowHandle front = desktop.targets().foregroundWindow();
+    return front == target || (front == 0 && !desktop.sessionRoads().windowsKnown);
+}
+
+// The last n characters of text, a character being what one Left press
+// crosses.
+QString tailOf(const QString &text, int n)
+{
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    finder.toEnd();
+    int from = text.size();
+    for (int i = 0; i < n && from > 0; ++i)
+        from = qMax(0, finder.toPreviousBoundary());
+    return text.mid(from);
+}
+
+// The suffix and the caret keys after a text that went in by keys: each
+// batch right after the keys were seen up, and only into the target.
+void sendExtras(Desktop &desktop, WindowHandle target, const InsertExtras &extras,
+                InsertResult *result)
+{
+    int back = extras.caretBack;
+    if (extras.suffix.isEmpty() && back <= 0) {
+        result->extrasDone = true;
+        return;
+    }
+    if (!waitForKeysReleased(desktop, extras.triggerKeys) || !targetInFront(desktop, target))
+        return;
+    KeyboardOutput &keyboard = desktop.keyboard();
+    if (!extras.suffix.isEmpty()) {
+        if (!typeExactly(keyboard, extras.suffix))
+            return;
+        if (back > 0)
+            back += AbbreviationText::eraseCount(extras.suffix);
+    }
+    if (back > 0) {
+        if (!waitForKeysReleased(desktop, extras.triggerKeys) || !targetInFront(desktop, target))
+            return;
+        const int pressed = keyboard.pressKey(EditKey::Left, back);
+        result->caretMoved = pressed > 0;
+        if (pressed != back)
+            return;
+    }
+    result->extrasDone = true;
 }
 
 // A program more privileged than ours drops our messages and keys without a
@@ -73,7 +131,7 @@ InsertResult typeOnly(Desktop &desktop, const QString &text, bool terminal)
 } // namespace
 
 InsertResult insertText(Desktop &desktop, const QString &text, WindowHandle target,
-                        const InsertRoad &road)
+                        const InsertRoad &road, const InsertExtras &extras)
 {
     InsertResult result;
     if (text.isEmpty())
@@ -85,6 +143,12 @@ InsertResult insertText(Desktop &desktop, const QString &text, WindowHandle targ
     TargetService &targets = desktop.targets();
     bool inFront = true;
     if (target) {
+        // A program that does not take messages would take our keys, and
+        // hold us, whenever it wakes: nothing goes to it.
+        if (!targets.isResponding(target)) {
+            result.outcome = InsertOutcome::NotResponding;
+            return result;
+        }
         inFront = targets.bringToFront(target);
         if (targets.isMorePrivileged(target))
             return leaveOnClipboard(desktop, text);
@@ -104,15 +168,22 @@ InsertResult insertText(Desktop &desktop, const QString &text, WindowHandle targ
     }
 
     // Only the control that has the focus takes the text: never another
-    // child of the same window. The user's road may rule the message out.
+    // child of the same window. The user's road may rule the message out,
+    // and so do keys of ours that must come first (a message overtakes them).
     const bool automatic = road.road == AppRoad::Automatic;
-    TextControls *controls = automatic && !road.keysOnly ? desktop.textControls() : nullptr;
+    TextControls *controls =
+        automatic && !road.keysOnly && extras.suffix.isEmpty() ? desktop.textControls() : nullptr;
     const WindowHandle control = controls ? controls->focusedControl(target) : 0;
     if (control) {
         ControlRefusal refusal = ControlRefusal::NotAccepted;
         switch (controls->insertByMessage(control, text, &refusal)) {
         case ControlInsert::Done:
             result.outcome = InsertOutcome::Delivered;
+            // The caret goes where {cursor} stood by message too: no key
+            // that a held modifier could turn into a command.
+            result.extrasDone = extras.caretBack <= 0 ||
+                                controls->placeCaretBefore(control, tailOf(text, extras.caretBack));
+            result.caretMoved = extras.caretBack > 0 && result.extrasDone;
             return result;
         case ControlInsert::Refused:
             result.outcome = outcomeOf(refusal);
@@ -127,34 +198,39 @@ InsertResult insertText(Desktop &desktop, const QString &text, WindowHandle targ
     if (!inFront)
         return result;
     targets.settle(target, SettleMs);
-    if (!waitForKeysReleased(desktop)) {
+    if (!waitForKeysReleased(desktop, extras.triggerKeys)) {
         result.outcome = InsertOutcome::KeysHeld;
         return result;
     }
-    if (road.road == AppRoad::TypeOnly)
-        return typeOnly(desktop, text, road.terminal);
-    if (!automatic)
-        return pasteViaClipboard(desktop, text, target, 0, road.pasteKey);
-
-    const bool shortLine = text.size() <= TypingLimit && !text.contains(QLatin1Char('\n')) &&
-                           !text.contains(QLatin1Char('\r'));
-    // Typing is decided for the whole text before its first key: a text the
-    // keyboard cannot give exactly is pasted, not typed half wrong. Nothing a
-    // key would act on is typed into a terminal.
-    KeyboardOutput &keyboard = desktop.keyboard();
-    const QString typing = TextConvert::toTypingText(text);
-    if (shortLine && !typing.isEmpty() && !(road.terminal && hasControlCharacter(typing)) &&
-        keyboard.canTypeExactly(typing)) {
-        const int typed = keyboard.typeText(typing);
-        if (typed == typing.size()) {
-            result.outcome = InsertOutcome::Delivered;
-            return result;
+    if (!targetInFront(desktop, target))
+        return result;
+    if (road.road == AppRoad::TypeOnly) {
+        result = typeOnly(desktop, text, road.terminal);
+    } else if (!automatic) {
+        result = pasteViaClipboard(desktop, text, target, 0, road.pasteKey, extras.triggerKeys);
+    } else {
+        const bool shortLine = text.size() <= TypingLimit && !text.contains(QLatin1Char('\n')) &&
+                               !text.contains(QLatin1Char('\r'));
+        // Typing is decided for the whole text before its first key: a text
+        // the keyboard cannot give exactly is pasted, not typed half wrong.
+        // Nothing a key would act on is typed into a terminal.
+        KeyboardOutput &keyboard = desktop.keyboard();
+        const QString typing = TextConvert::toTypingText(text);
+        int typed = 0;
+        if (shortLine && !typing.isEmpty() && !(road.terminal && hasControlCharacter(typing)) &&
+            keyboard.canTypeExactly(typing)) {
+            typed = keyboard.typeText(typing);
+            if (typed == typing.size())
+                result.outcome = InsertOutcome::Delivered;
         }
         // Part of it is there, and a paste would put it there twice.
-        if (typed > 0)
-            return result;
+        if (typed == 0)
+            result = pasteViaClipboard(desktop, text, target, control, road.pasteKey,
+                                       extras.triggerKeys);
     }
-    return pasteViaClipboard(desktop, text, target, control, road.pasteKey);
+    if (result.delivered())
+        sendExtras(desktop, target, extras, &result);
+    return result;
 }
 
 bool typeExactly(KeyboardOutput &keyboard, const QString &text)
@@ -165,18 +241,27 @@ bool typeExactly(KeyboardOutput &keyboard, const QString &text)
 
 bool waitForKeysReleased(Desktop &desktop)
 {
+    return waitForKeysReleased(desktop, QVector<int>());
+}
+
+bool waitForKeysReleased(Desktop &desktop, const QVector<int> &keys)
+{
     Clock &clock = desktop.clock();
+    KeyboardOutput &keyboard = desktop.keyboard();
+    const auto held = [&] {
+        return keys.isEmpty() ? keyboard.isAnyKeyDown(true) : keyboard.areKeysDown(keys);
+    };
     const quint32 start = clock.tickCount();
-    while (desktop.keyboard().isAnyKeyDown(true)) {
+    while (held()) {
         if (quint32(clock.tickCount() - start) >= quint32(KeyReleaseWaitMs))
             return false;
-        desktop.keyboard().waitForKeyEvent(KeyPollMs);
+        keyboard.waitForKeyEvent(KeyPollMs);
     }
     return true;
 }
 
 InsertResult pasteViaClipboard(Desktop &desktop, const QString &text, WindowHandle target,
-                               WindowHandle control, PasteKey key)
+                               WindowHandle control, PasteKey key, const QVector<int> &triggerKeys)
 {
     InsertResult result;
     ClipboardRoad &clipboard = desktop.clipboard();
@@ -184,19 +269,23 @@ InsertResult pasteViaClipboard(Desktop &desktop, const QString &text, WindowHand
     // Shift+Insert pastes PRIMARY in X terminals: that is offered, and kept, too.
     const bool primary = key == PasteKey::ShiftInsert;
     const std::unique_ptr<ClipboardBackup> backup = clipboard.backupClipboard(primary);
-    if (!backup)
+    if (!backup) {
+        result.outcome = InsertOutcome::ClipboardUnavailable;
         return result;
+    }
 
     switch (clipboard.putText(text, primary ? ClipboardOffer::ForPasteWithPrimary
                                             : ClipboardOffer::ForPaste)) {
     case ClipboardPut::Put:
         break;
     case ClipboardPut::Untouched:
+        result.outcome = InsertOutcome::ClipboardUnavailable;
         return result; // the user's clipboard is still there
     case ClipboardPut::Failed:
         // The clipboard may be empty now: the user's content goes back
         // rather than stay lost.
         restore(desktop, *backup, &result);
+        result.outcome = InsertOutcome::ClipboardUnavailable;
         return result;
     }
 
@@ -205,8 +294,26 @@ InsertResult pasteViaClipboard(Desktop &desktop, const QString &text, WindowHand
     if (control && controls) {
         if (controls->pasteClipboard(control))
             fetch = clipboard.awaitFetched(control, PasteSettleMs);
+    } else if (!waitForKeysReleased(desktop, triggerKeys)) {
+        // Reading the user's content may have taken a while (a program
+        // that renders it late): the keys are checked again right before
+        // the chord, whose own Ctrl would otherwise meet the user's keys.
+        restore(desktop, *backup, &result);
+        result.outcome = InsertOutcome::KeysHeld;
+        return result;
+    } else if (!targetInFront(desktop, target)) {
+        restore(desktop, *backup, &result);
+        return result;
     } else if (clipboard.sendPasteKey(target, key)) {
         fetch = clipboard.awaitFetched(target, PasteSettleMs);
+    }
+    if (fetch == PasteFetch::Pending) {
+        // Our paste key is still on its way: the target would paste the
+        // user's content. The text stays; the user is told of the loss.
+        result.clipboardLostFormats = backup->lostFormats();
+        result.clipboardNotRestored = true;
+        result.outcome = InsertOutcome::MayHaveArrived;
+        return result;
     }
     restore(desktop, *backup, &result);
     switch (fetch) {
@@ -217,6 +324,7 @@ InsertResult pasteViaClipboard(Desktop &desktop, const QString &text, WindowHand
         result.outcome = InsertOutcome::MayHaveArrived;
         break;
     case PasteFetch::NotFetched:
+    case PasteFetch::Pending:
         break;
     }
     return result;

@@ -10,6 +10,7 @@
 #include "platform/desktop.h"
 
 #include <QString>
+#include <QVector>
 
 namespace Insertion {
 constexpr int TypingLimit = 400; // longest text (UTF-16 units) that is typed
@@ -23,24 +24,26 @@ constexpr int KeyPollMs = 10;
 // After the target fetched the text, before the user's content comes back.
 constexpr int PasteSettleMs = 50;
 // Putting the user's content back while another program holds the
-// clipboard open (the target still reading, a clipboard manager).
-constexpr int RestoreAttempts = 20;
+// clipboard open (the target still reading, a clipboard manager): tried
+// again this often, for at least this long, the copy kept all the while.
 constexpr int RestoreRetryMs = 25;
+constexpr int RestoreWaitMs = 5000;
 } // namespace Insertion
 
 enum class InsertOutcome
 {
     Delivered,
-    NotAccepted,     // the text did not arrive, or not whole (undone where it could be)
-    NotResponding,   // the target did not answer in time; nothing more was sent
-    ReadOnlyField,   // refused: the focused text field is read-only
-    PasswordField,   // refused: a password field, whose text cannot be checked
-    SingleLineField, // refused: several lines for a field that takes one
-    KeysHeld,        // the shortcut's keys stayed down: nothing was sent
-    LeftOnClipboard, // a more privileged target: the text is on the clipboard to paste
-    NotHere,         // the user's rule says nothing goes into this application
-    MayHaveArrived,  // pasted, but only another program was seen to read the text:
-                     // the user looks, rather than be told it failed and paste twice
+    NotAccepted,          // the text did not arrive, or not whole (undone where it could be)
+    NotResponding,        // the target did not answer in time; nothing more was sent
+    ReadOnlyField,        // refused: the focused text field is read-only
+    PasswordField,        // refused: a password field, whose text cannot be checked
+    SingleLineField,      // refused: several lines for a field that takes one
+    KeysHeld,             // the shortcut's keys stayed down: nothing was sent
+    LeftOnClipboard,      // a more privileged target: the text is on the clipboard to paste
+    NotHere,              // the user's rule says nothing goes into this application
+    MayHaveArrived,       // pasted, but only another program was seen to read the text:
+                          // the user looks, rather than be told it failed and paste twice
+    ClipboardUnavailable, // the clipboard could not be had or read: nothing was pasted
 };
 
 struct InsertResult
@@ -50,8 +53,29 @@ struct InsertResult
     // a paste, and whether the content could not be put back at all.
     int clipboardLostFormats = 0;
     bool clipboardNotRestored = false;
+    // The suffix and the caret keys of InsertExtras went out (or were not
+    // asked for); false when the text is in but they could not follow.
+    bool extrasDone = false;
+    // The caret is no longer at the end of what was inserted.
+    bool caretMoved = false;
 
     bool delivered() const { return outcome == InsertOutcome::Delivered; }
+};
+
+// What goes with a phrase's text.
+struct InsertExtras
+{
+    // Typed after the text: what the user typed after an abbreviation,
+    // which would have landed there.
+    QString suffix;
+    // The caret goes back over the last caretBack characters of the text
+    // (what one Left press crosses), and over the suffix: where {cursor}
+    // stood.
+    int caretBack = 0;
+    // The keys of the shortcut that asked for the text, its modifiers aside
+    // (Windows virtual-key codes): nothing is sent while one of them or a
+    // modifier is held. Empty: nothing while any key is held.
+    QVector<int> triggerKeys;
 };
 
 // An empty text sends nothing and is not delivered. road is the target
@@ -59,17 +83,26 @@ struct InsertResult
 // control, then typing, then a paste; Type only types or fails; a paste road
 // pastes with its key; Never sends nothing. Whatever the road, nothing goes
 // into a focused field the window system names read-only or a password field.
+// Every key goes out only once the keys the user holds are up, checked
+// right before it, and only while target is in front.
 InsertResult insertText(Desktop &desktop, const QString &text, WindowHandle target,
-                        const InsertRoad &road = InsertRoad());
+                        const InsertRoad &road = InsertRoad(),
+                        const InsertExtras &extras = InsertExtras());
 // Types text when the keyboard gives every character of it exactly; true
 // when all of it went out (an empty text needs nothing).
 bool typeExactly(KeyboardOutput &keyboard, const QString &text);
 // Waits until no key is held, neither a modifier nor another key, at most
 // KeyReleaseWaitMs; false when keys are still down then. Never sends a key.
 bool waitForKeysReleased(Desktop &desktop);
+// The same for the modifiers and keys alone (KeyboardOutput::areKeysDown);
+// with no keys, for every key.
+bool waitForKeysReleased(Desktop &desktop, const QVector<int> &keys);
 // Offers text on the clipboard, pastes it into target (by message to control
 // where there is one, else with the key: Shift+Insert pastes the primary
 // selection on X11, which is offered too) and puts the user's content back
 // once the target has fetched the text.
+// The paste key goes out only once the keys are up (see
+// waitForKeysReleased), checked right before it.
 InsertResult pasteViaClipboard(Desktop &desktop, const QString &text, WindowHandle target,
-                               WindowHandle control, PasteKey key = PasteKey::CtrlV);
+                               WindowHandle control, PasteKey key = PasteKey::CtrlV,
+                               const QVector<int> &triggerKeys = QVector<int>());

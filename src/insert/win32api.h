@@ -32,6 +32,14 @@ struct TextFieldTraits
     bool multiLine = true;
 };
 
+// How a window answered a message sent only to see whether it answers.
+enum class Answer
+{
+    Answered, // it answered within the time given: its thread takes messages
+    Late,     // it did not answer in time: busy with a message, or stopped
+    Hung,     // the system counts it hung (5 s without taking messages), or it is gone
+};
+
 // Outcome of reading the integrity level of a window's process.
 struct ProcessLevel
 {
@@ -66,7 +74,18 @@ public:
     virtual bool attachThreadInput(quint32 from, quint32 to, bool attach) = 0;
     // SetForegroundWindow; false when it did not happen.
     virtual bool setForegroundWindow(WindowHandle w) = 0;
-    virtual bool bringWindowToTop(WindowHandle w) = 0;
+    // WM_NULL sent with SendMessageTimeout (SMTO_ABORTIFHUNG), waiting at
+    // most maxMs and serving what is sent to us meanwhile (the target's
+    // request for our clipboard text).
+    virtual Answer probe(WindowHandle w, int maxMs) = 0;
+    // The top-level window that holds w (GetAncestor GA_ROOT); 0 when none.
+    virtual WindowHandle topLevelWindow(WindowHandle w) = 0;
+    // The processes of the windows inside top (EnumChildWindows): an
+    // application that shows another process's window in its frame (a
+    // store app in ApplicationFrameHost) is that process too.
+    virtual QVector<quint32> childWindowProcesses(WindowHandle top) = 0;
+    // The processes started by processId, and theirs in turn.
+    virtual QVector<quint32> descendantProcesses(quint32 processId) = 0;
     // Our own windows: see OwnWindows. Windows keeps a window where it asks
     // to be, so there is nothing to place.
     virtual bool activateOwnWindow(WindowHandle w, int maxMs) = 0;
@@ -147,14 +166,14 @@ public:
 
     // ---- clipboard -----------------------------------------------------------
 
-    // A copy of every format on the clipboard; null when it cannot be read
-    // (another program holds it open): then it must not be overwritten.
+    // A copy of every format on the clipboard, one of each that the system
+    // converts into the others; null when it cannot be read (another
+    // program holds it open, or its owner does not render in time): then it
+    // must not be overwritten.
     virtual std::unique_ptr<ClipboardBackup> backupClipboard(bool primary) = 0;
     // Puts a backup back, opening the clipboard itself, with every format
     // and marked like our own text below.
     virtual ClipboardRestore restoreClipboard(const ClipboardBackup &backup) = 0;
-    // OleSetClipboard(nullptr).
-    virtual void releaseOleClipboard() = 0;
     // OpenClipboard with our own owner window; false while another program
     // holds it open.
     virtual bool openClipboard() = 0;
@@ -168,9 +187,10 @@ public:
     virtual bool setClipboardText(const QString &text, ClipboardOffer offer) = 0;
     // CloseClipboard.
     virtual void closeClipboard() = 0;
-    // After the paste went to target: waits until target has rendered our
-    // text (it asks us for it), at most about 2 s, then settleMs more.
-    virtual bool awaitPaste(WindowHandle target, int settleMs) = 0;
+    // The processes that have fetched the text offered for a paste so far
+    // (they asked us to render it), in order; 0 for a program that opened
+    // the clipboard without naming a window: it cannot be told apart.
+    virtual QVector<quint32> pasteFetchers() = 0;
 
     // ---- global shortcuts -------------------------------------------------
 
@@ -183,7 +203,8 @@ public:
     // are released until resumeHotKeys, so that keys we send ourselves
     // (Ctrl+V for a paste) reach the target instead of us.
     virtual void suspendHotKeys(int mods, int vk) = 0;
-    // Registers the suspended ones again; false when one could not be
-    // (another program took it meanwhile).
-    virtual bool resumeHotKeys() = 0;
+    // Registers the suspended ones again; answers the ids that could not be
+    // (another program took the combination meanwhile): they are no longer
+    // registered.
+    virtual QVector<int> resumeHotKeys() = 0;
 };

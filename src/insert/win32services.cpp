@@ -40,6 +40,26 @@ int indexOfUnit(const QString &text, int unit, bool breakAsOne)
     return i;
 }
 
+// Puts back what the selection [from, to) of before held, where after
+// differs from before: the same prefix and suffix are left alone.
+void takeBack(Win32Api &api, WindowHandle control, bool breakAsOne, const QString &before,
+              const QString &after, int from, int to)
+{
+    QString now;
+    if (!api.controlText(control, &now))
+        now = after;
+    const int keepFront = indexOfUnit(before, from, breakAsOne);
+    const int keepBack = before.size() - indexOfUnit(before, to, breakAsOne);
+    if (now.size() < keepFront + keepBack || now.left(keepFront) != before.left(keepFront) ||
+        now.right(keepBack) != before.right(keepBack))
+        return; // more than the selection changed: nothing is guessed
+    const QString landed = now.mid(keepFront, now.size() - keepFront - keepBack);
+    const int landedFrom = from;
+    const int landedTo = from + unitsOf(landed, breakAsOne);
+    if (api.setSelection(control, landedFrom, landedTo))
+        api.replaceSelection(control, before.mid(keepFront, before.size() - keepFront - keepBack));
+}
+
 // What the control holds before and after is the only proof a message
 // road has: EM_REPLACESEL answers nothing, a limited field takes part of the
 // text, a read-only one may take all of it. Everything but the selection must
@@ -94,12 +114,13 @@ ControlInsert insertDirect(Win32Api &api, WindowHandle control, const QString &c
         return ControlInsert::Done;
 
     // Part of the text, or something else: take it back, by the control's own
-    // undo where that restores the text, else by setting the old text.
+    // undo where that restores the text, else by replacing only what changed
+    // with what the selection held. Setting the whole text again would lose
+    // a RichEdit's formatting and embedded objects, and any field's undo.
     *refusal = ControlRefusal::NotAccepted;
     QString undone;
-    if (!api.undo(control) || !api.controlText(control, &undone) || undone != before) {
-        api.setControlText(control, before);
-    }
+    if (!api.undo(control) || !api.controlText(control, &undone) || undone != before)
+        takeBack(api, control, breakAsOne, before, after, from, to);
     api.setSelection(control, start, end);
     return ControlInsert::Refused;
 }
@@ -184,6 +205,12 @@ bool Win32Services::bringToFront(WindowHandle w)
     return Win32Road::forceForeground(api, w);
 }
 
+bool Win32Services::isResponding(WindowHandle w)
+{
+    // A window that is gone is not in front either: said so there.
+    return !api.isWindow(w) || api.probe(w, RespondMs) == Answer::Answered;
+}
+
 void Win32Services::settle(WindowHandle w, int maxMs)
 {
     api.settle(w, maxMs);
@@ -233,6 +260,21 @@ bool Win32Services::isAnyKeyDown(bool modifiersToo)
     return down;
 }
 
+// The modifiers and the shortcut's own keys: a key stuck down elsewhere (its
+// release lost behind the secure desktop) would otherwise stop every phrase.
+bool Win32Services::areKeysDown(const QVector<int> &keys)
+{
+    for (quint16 vk : ModifierVirtualKeys) {
+        if (api.isKeyDown(vk))
+            return true;
+    }
+    for (int vk : keys) {
+        if (vk > 0 && api.isKeyDown(vk))
+            return true;
+    }
+    return false;
+}
+
 void Win32Services::waitForKeyEvent(int maxMs)
 {
     api.waitForKeyEvent(maxMs);
@@ -252,7 +294,8 @@ ClipboardRestore Win32Services::restoreClipboard(const ClipboardBackup &backup)
 
 ClipboardPut Win32Services::putText(const QString &text, ClipboardOffer offer)
 {
-    api.releaseOleClipboard();
+    // The clipboard is opened before anything changes on it: a program that
+    // holds it open (a clipboard monitor) leaves the user's content as it is.
     bool opened = false;
     for (int attempt = 0; attempt < ClipboardAttempts && !opened; ++attempt) {
         opened = api.openClipboard();
@@ -263,8 +306,9 @@ ClipboardPut Win32Services::putText(const QString &text, ClipboardOffer offer)
         return ClipboardPut::Untouched;
     // Only the clipboard's owner may offer a format without rendering it,
     // and emptying it makes us the owner.
+    m_offered = TextConvert::toCrlf(text);
     const bool emptied = api.emptyClipboard();
-    const bool set = emptied && api.setClipboardText(TextConvert::toCrlf(text), offer);
+    const bool set = emptied && api.setClipboardText(m_offered, offer);
     api.closeClipboard();
     if (set)
         return ClipboardPut::Put;
@@ -276,25 +320,140 @@ ClipboardPut Win32Services::putText(const QString &text, ClipboardOffer offer)
 // are read from the input queue after SendInput has returned.
 bool Win32Services::sendPasteKey(WindowHandle target, PasteKey key)
 {
+    witnessField(Win32Road::findTextControl(api, target));
     api.suspendHotKeys(modsOf(key), vkOf(key));
     const QVector<KeyInput> keys =
         pasteChordKeys(key, [&](quint16 vk) { return api.scanCodeForVirtualKey(vk, target); });
     const bool sent = api.sendInput(keys) == keys.size();
-    if (sent)
-        m_hotkeysSuspended = true;
-    else
-        api.resumeHotKeys();
+    m_hotkeysSuspended = true;
+    if (!sent)
+        resumeShortcuts();
     return sent;
 }
 
+void Win32Services::resumeShortcuts()
+{
+    if (!m_hotkeysSuspended)
+        return;
+    m_hotkeysSuspended = false;
+    const QVector<int> lost = api.resumeHotKeys();
+    for (int id : lost) {
+        if (m_onLost)
+            m_onLost(id);
+    }
+}
+
+QVector<quint32> Win32Services::targetProcesses(WindowHandle target)
+{
+    QVector<quint32> group;
+    quint32 pid = 0;
+    api.windowThreadProcessId(target, &pid);
+    if (pid)
+        group << pid;
+    const WindowHandle top = api.topLevelWindow(target);
+    for (quint32 p : api.childWindowProcesses(top ? top : target)) {
+        if (p && !group.contains(p))
+            group << p;
+    }
+    for (int i = 0, n = group.size(); i < n; ++i) {
+        for (quint32 p : api.descendantProcesses(group.at(i))) {
+            if (p && !group.contains(p))
+                group << p;
+        }
+    }
+    return group;
+}
+
+void Win32Services::witnessField(WindowHandle field)
+{
+    m_witness = Witness();
+    QString className;
+    TextFieldTraits traits;
+    if (!field || !api.className(field, &className) || isScintilla(className) ||
+        !api.textFieldTraits(field, &traits) || traits.password)
+        return;
+    Witness w;
+    w.field = field;
+    w.className = className;
+    if (api.controlText(field, &w.text) && api.selection(field, &w.start, &w.end))
+        m_witness = w;
+}
+
+// Another program read the text first, so the target's own reading could
+// not be seen: what its field holds now says whether the paste landed.
+PasteFetch Win32Services::judgeByField()
+{
+    const Witness w = m_witness;
+    QString now;
+    if (!w.field || !api.controlText(w.field, &now))
+        return PasteFetch::Unsure;
+    if (now == w.text)
+        return PasteFetch::NotFetched;
+    const bool one = countsBreakAsOne(w.className);
+    const int length = unitsOf(w.text, one);
+    const int from = qBound(0, qMin(w.start, w.end), length);
+    const int to = qBound(0, qMax(w.start, w.end), length);
+    const QString expected = w.text.left(indexOfUnit(w.text, from, one)) + m_offered +
+                             w.text.mid(indexOfUnit(w.text, to, one));
+    return now == expected ? PasteFetch::Fetched : PasteFetch::Unsure;
+}
+
+// The target has fetched the text when a process of its own asked for it.
+// The user's content goes back only once the target has also taken every
+// key before and with our chord (it answers at once: it waits for its next
+// message), or it would paste that content instead: a target busy with
+// earlier keys is waited for as long as it stays alive, up to a limit.
 PasteFetch Win32Services::awaitFetched(WindowHandle target, int settleMs)
 {
-    const bool fetched = api.awaitPaste(target, settleMs);
-    if (m_hotkeysSuspended) {
-        m_hotkeysSuspended = false;
-        api.resumeHotKeys();
+    // No target named: the keys went to the window in front.
+    if (!target)
+        target = api.foregroundWindow();
+    const QVector<quint32> group = targetProcesses(target);
+    const quint32 start = api.tickCount();
+    bool byTarget = false;
+    bool byOthers = false;
+    // Answers at once in a row: a thread answers between two messages, but
+    // one with keys still queued takes the next at once and is busy again;
+    // only a thread waiting for its next message answers several times.
+    int quiet = 0;
+    PasteFetch answer = PasteFetch::NotFetched;
+    for (;;) {
+        // Asked first: the target may fetch the text while it is waited for.
+        const Answer now = api.isWindow(target) ? api.probe(target, IdleAnswerMs) : Answer::Hung;
+        for (quint32 pid : api.pasteFetchers()) {
+            if (pid && group.contains(pid))
+                byTarget = true;
+            else
+                byOthers = true;
+        }
+        const quint32 waited = api.tickCount() - start;
+        if (!api.isWindow(target)) {
+            answer = byTarget ? PasteFetch::Fetched : PasteFetch::NotFetched;
+            break;
+        }
+        quiet = now == Answer::Answered ? quiet + 1 : 0;
+        if (now == Answer::Answered) {
+            if (byTarget) {
+                answer = PasteFetch::Fetched;
+                break;
+            }
+            if (waited >= quint32(PasteFetchWaitMs) && quiet >= QuietAnswers) {
+                answer = byOthers ? judgeByField() : PasteFetch::NotFetched;
+                break;
+            }
+        } else if (now == Answer::Hung || waited >= quint32(PasteBusyLimitMs)) {
+            answer = byTarget ? PasteFetch::Fetched : PasteFetch::Pending;
+            break;
+        }
+        api.sleep(PastePollMs);
     }
-    return fetched ? PasteFetch::Fetched : PasteFetch::NotFetched;
+    // The target reads the text between its GetClipboardData and its
+    // CloseClipboard; a restore before then waits for the clipboard anyway.
+    if (answer == PasteFetch::Fetched)
+        api.sleep(settleMs);
+    resumeShortcuts();
+    m_witness = Witness();
+    return answer;
 }
 
 // ---- TextControls -----------------------------------------------------------
@@ -316,7 +475,20 @@ ControlInsert Win32Services::insertByMessage(WindowHandle control, const QString
 
 bool Win32Services::pasteClipboard(WindowHandle control)
 {
+    witnessField(control);
     return api.paste(control);
+}
+
+bool Win32Services::placeCaretBefore(WindowHandle control, const QString &tail)
+{
+    QString className;
+    int start = 0;
+    int end = 0;
+    if (!api.className(control, &className) || !api.selection(control, &start, &end))
+        return false;
+    const int caret =
+        qMax(start, end) - unitsOf(TextConvert::toCrlf(tail), countsBreakAsOne(className));
+    return caret >= 0 && api.setSelection(control, caret, caret);
 }
 
 // ---- CaretService -----------------------------------------------------------
@@ -374,6 +546,11 @@ bool Win32Services::unregisterShortcut(WindowHandle owner, int id)
 int Win32Services::pressedShortcut(const QByteArray &eventType, void *message)
 {
     return api.hotkeyIdFromNativeEvent(eventType, message);
+}
+
+void Win32Services::setLostHandler(std::function<void(int id)> onLost)
+{
+    m_onLost = std::move(onLost);
 }
 
 QString Win32Services::altGrCharacter(int vk, bool shift)
@@ -443,11 +620,19 @@ bool Win32Road::forceForeground(Win32Api &api, WindowHandle window)
 {
     if (!window || !api.isWindow(window))
         return false;
+    // Without our input attached, Windows posts the activation to the
+    // window's thread and returns: a window slow to activate cannot hold us.
+    if (api.setForegroundWindow(window) || api.foregroundWindow() == window)
+        return true;
+    // Refused (another program has the foreground lock): with our input
+    // attached to its thread the request is ours to make, but the
+    // activation then waits for that thread: only for one that answers.
+    if (api.probe(window, Win32Services::RespondMs) != Answer::Answered)
+        return false;
     const quint32 own = api.currentThreadId();
     const quint32 theirs = api.windowThreadProcessId(window, nullptr);
-    const bool attached = api.attachThreadInput(own, theirs, true);
+    const bool attached = theirs && theirs != own && api.attachThreadInput(own, theirs, true);
     const bool set = api.setForegroundWindow(window);
-    api.bringWindowToTop(window);
     if (attached)
         api.attachThreadInput(own, theirs, false);
     return set || api.foregroundWindow() == window;
@@ -477,16 +662,12 @@ WindowHandle Win32Road::findTextControl(Win32Api &api, WindowHandle target)
         const WindowHandle fg = api.foregroundWindow();
         thread = fg ? api.windowThreadProcessId(fg, nullptr) : 0;
     }
+    // GetGUIThreadInfo names another thread's focus without our input
+    // attached to it, which could leave us waiting on a hung thread.
     WindowHandle candidate = 0;
-    if (thread) {
-        const quint32 own = api.currentThreadId();
-        const bool attached = thread != own && api.attachThreadInput(own, thread, true);
-        GuiThreadInfo info;
-        if (api.guiThreadInfo(thread, &info))
-            candidate = info.focus;
-        if (attached)
-            api.attachThreadInput(own, thread, false);
-    }
+    GuiThreadInfo info;
+    if (thread && api.guiThreadInfo(thread, &info))
+        candidate = info.focus;
     // Another child that takes text is not the user's choice: a focused
     // button beside an EDIT must not send the text into the EDIT.
     return isTextControl(api, candidate) ? candidate : 0;

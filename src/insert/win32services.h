@@ -9,6 +9,8 @@
 
 #include "insert/win32api.h"
 
+#include <functional>
+
 class Win32Services : public Desktop,
                       private TargetService,
                       private KeyboardOutput,
@@ -41,6 +43,19 @@ public:
     static constexpr int ClipboardRetryMs = 15;
     // Unicode key events per SendInput call.
     static constexpr int TypingChunk = 64;
+    // A target that does not answer a message within this long is not sent
+    // anything: it is hung, or far too busy for a keystroke.
+    static constexpr int RespondMs = 1000;
+    // A thread that answers within this long was waiting for its next
+    // message: it has taken every key that reached its queue.
+    static constexpr int IdleAnswerMs = 20;
+    static constexpr int QuietAnswers = 3;
+    // The wait for the target to fetch a paste: this long at least, longer
+    // while it is still busy with the keys before ours, but never longer
+    // than the limit (then the text stays on the clipboard for it).
+    static constexpr int PasteFetchWaitMs = 2000;
+    static constexpr int PasteBusyLimitMs = 10000;
+    static constexpr int PastePollMs = 10;
 
 private:
     // TargetService
@@ -50,6 +65,7 @@ private:
     bool isOwnProcess(WindowHandle w) override;
     bool isMorePrivileged(WindowHandle w) override;
     bool bringToFront(WindowHandle w) override;
+    bool isResponding(WindowHandle w) override;
     void settle(WindowHandle w, int maxMs) override;
     WindowHandle pickWindow(int maxMs) override;
     // KeyboardOutput
@@ -57,6 +73,7 @@ private:
     int typeText(const QString &text) override;
     int pressKey(EditKey key, int times) override;
     bool isAnyKeyDown(bool modifiersToo) override;
+    bool areKeysDown(const QVector<int> &keys) override;
     void waitForKeyEvent(int maxMs) override;
     // ClipboardRoad
     std::unique_ptr<ClipboardBackup> backupClipboard(bool primary) override;
@@ -69,6 +86,7 @@ private:
     ControlInsert insertByMessage(WindowHandle control, const QString &text,
                                   ControlRefusal *refusal) override;
     bool pasteClipboard(WindowHandle control) override;
+    bool placeCaretBefore(WindowHandle control, const QString &tail) override;
     // CaretService
     bool caretRect(WindowHandle target, QRect *screenRect) override;
     QPoint pointerPos() override;
@@ -77,6 +95,7 @@ private:
     bool registerShortcut(WindowHandle owner, int id, int mods, int vk) override;
     bool unregisterShortcut(WindowHandle owner, int id) override;
     int pressedShortcut(const QByteArray &eventType, void *message) override;
+    void setLostHandler(std::function<void(int id)> onLost) override;
     QString altGrCharacter(int vk, bool shift) override;
     // OwnWindows
     bool activateOwnWindow(WindowHandle w, int maxMs) override;
@@ -87,9 +106,30 @@ private:
     quint32 tickCount() override;
     void sleep(int ms) override;
 
+    // The processes that count as the target's own reading of a paste.
+    QVector<quint32> targetProcesses(WindowHandle target);
+    // Notes what the target's text field holds before a paste, where it can
+    // be read, to judge the paste by when only another program was seen to
+    // read the text.
+    void witnessField(WindowHandle field);
+    PasteFetch judgeByField();
+    void resumeShortcuts();
+
     Win32Api &api;
     // Our shortcuts stepped aside for a paste chord until its text is fetched.
     bool m_hotkeysSuspended = false;
+    std::function<void(int id)> m_onLost;
+    // The text offered for the paste under way, as the clipboard holds it.
+    QString m_offered;
+    struct Witness
+    {
+        WindowHandle field = 0;
+        QString className;
+        QString text;
+        int start = 0;
+        int end = 0;
+    };
+    Witness m_witness;
 
 protected:
     KeyStream *m_keyStream = nullptr;
@@ -99,7 +139,11 @@ protected:
 namespace Win32Road {
 // True when the window's process must be treated as more privileged than ours.
 bool isTargetElevated(Win32Api &api, WindowHandle window);
-// Brings window to the foreground; true when it is there afterwards.
+// Brings window to the foreground; true when it is there afterwards. Asked
+// plainly first (Windows then activates it without waiting for it); only
+// when that is refused with our thread's input attached to its thread,
+// which makes the activation wait for the window, so only for one that
+// answers.
 bool forceForeground(Win32Api &api, WindowHandle window);
 bool isTextControl(Win32Api &api, WindowHandle window);
 // The standard text control that should receive the text, or 0: the target

@@ -72,6 +72,9 @@ void MainWindow::onPickerHotkey()
 
 void MainWindow::onPhraseChosen(const QString &id)
 {
+    // Chosen with Enter: its repeats would follow the phrase.
+    constexpr int VkReturn = 0x0D;
+    m_triggerKeys = {VkReturn};
     typePhrase(id);
 }
 
@@ -132,6 +135,11 @@ void MainWindow::aimAtWindowInFront()
 void MainWindow::onPhraseHotkey(const QString &id)
 {
     aimAtWindowInFront();
+    // The shortcut's own key, besides the modifiers, is waited for: a key
+    // stuck down elsewhere is not.
+    const int index = store->indexOfId(id);
+    if (index >= 0)
+        m_triggerKeys = {store->phrases().at(index).vk};
     typePhrase(id);
 }
 
@@ -178,6 +186,9 @@ void MainWindow::typePhrase(const QString &id)
 
 QString MainWindow::typePhraseFor(const QString &id)
 {
+    // Set by the shortcut or the picker that asked for this phrase only.
+    const QVector<int> triggerKeys = m_triggerKeys;
+    m_triggerKeys.clear();
     if (m_paused)
         return tr("Shortcuts are paused.");
     if (!desktop)
@@ -229,18 +240,15 @@ QString MainWindow::typePhraseFor(const QString &id)
         if (window && desktop->targets().targetApplication(window, &app))
             road = AppRoads::resolve(app, store->settings().appRules);
         road.keysOnly = m_keysOnly;
-        result = insertText(*desktop, text, window, road);
-        // The caret where the phrase wants it; a target that missed the
-        // presses still holds the whole text.
-        int back = expanded.leftPresses;
-        if (result.delivered() && !m_suffix.isEmpty()) {
-            typeExactly(desktop->keyboard(), m_suffix);
-            if (back > 0)
-                back += AbbreviationText::eraseCount(m_suffix);
-        }
-        if (result.delivered() && back > 0)
-            desktop->keyboard().pressKey(EditKey::Left, back);
-        m_caretMoved = result.delivered() && back > 0;
+        // The abbreviation's delimiter and the caret's way back to {cursor}
+        // go with the text: each key only once the user's keys are up, and
+        // only into the target.
+        InsertExtras extras;
+        extras.suffix = m_suffix;
+        extras.caretBack = expanded.leftPresses;
+        extras.triggerKeys = triggerKeys;
+        result = insertText(*desktop, text, window, road, extras);
+        m_caretMoved = result.caretMoved;
     }
     m_typing = false;
     m_targetWindow = 0;
@@ -381,8 +389,15 @@ QString MainWindow::reportInsertion(const InsertResult &result, const QString &a
                    .arg(application);
         break;
     case InsertOutcome::MayHaveArrived:
-        text = tr("The phrase may have been pasted: another program read it from the clipboard "
-                  "first. Look before you try again.");
+        text = result.clipboardNotRestored
+                   ? tr("The phrase may still be pasted: the window in front has not yet taken "
+                        "the paste key. Look before you try again.")
+                   : tr("The phrase may have been pasted: another program read it from the "
+                        "clipboard first. Look before you try again.");
+        break;
+    case InsertOutcome::ClipboardUnavailable:
+        text = tr("Nothing was pasted: the clipboard could not be had (another program holds it, "
+                  "or the program whose content it is does not answer).");
         break;
     }
     // The user's clipboard is theirs: what could not be kept is said, too.

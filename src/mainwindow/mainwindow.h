@@ -466,6 +466,9 @@ private:
     // Typed right after the phrase under way, before the caret goes back to
     // its {cursor}: the delimiter that ended an abbreviation.
     QString m_suffix;
+    // The keys of the shortcut that asked for the phrase under way (its
+    // modifiers aside): nothing goes out while one is held.
+    QVector<int> m_triggerKeys;
     // The caret went back into the last phrase: BackSpace can no longer
     // take the phrase back whole.
     bool m_caretMoved = false;

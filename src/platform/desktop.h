@@ -19,6 +19,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <QVector>
 #include <QtGlobal>
 
 #include <functional>
@@ -150,6 +151,14 @@ public:
     virtual bool isMorePrivileged(WindowHandle w) = 0;
     // Brings w to the front; true when it is there afterwards.
     virtual bool bringToFront(WindowHandle w) = 0;
+    // False when w's program does not take messages in time (hung, or busy
+    // far longer than a keystroke takes): nothing is sent to it then. True
+    // where the window system cannot tell.
+    virtual bool isResponding(WindowHandle w)
+    {
+        Q_UNUSED(w)
+        return true;
+    }
     // The settle after w was brought forward, at most maxMs: a backend that
     // can see the keyboard focus arrive returns as soon as it has.
     virtual void settle(WindowHandle w, int maxMs) = 0;
@@ -186,6 +195,15 @@ public:
     // True while a key is held: any key, or any but the modifiers (the key
     // of a shortcut that has just fired). False where this cannot be read.
     virtual bool isAnyKeyDown(bool modifiersToo) = 0;
+    // True while a modifier or one of keys (Windows virtual-key codes: the
+    // keys of the shortcut that fired) is held; a key that is stuck down
+    // elsewhere does not count. Backends that cannot ask for one key answer
+    // for every key.
+    virtual bool areKeysDown(const QVector<int> &keys)
+    {
+        Q_UNUSED(keys)
+        return isAnyKeyDown(true);
+    }
     // Waits until a key goes up or down anywhere, at most maxMs, serving
     // events meanwhile. A backend that polls the key state waits maxMs.
     virtual void waitForKeyEvent(int maxMs) = 0;
@@ -199,6 +217,8 @@ enum class PasteFetch
     Unsure,     // only another program read it (a clipboard monitor, say), and
                 // the target may have pasted through it: never report a refusal,
                 // the user would paste it twice
+    Pending,    // the target has not yet taken our paste key, and still may:
+                // the text stays on the clipboard for it
 };
 
 // Text offered on the clipboard and pasted, with the user's content kept.
@@ -223,7 +243,10 @@ public:
     // After the paste went to target: waits until it has fetched our text
     // (it asks us for it), at most about 2 s, then settleMs more for it to
     // finish reading. Requests from other programs do not count as the
-    // target's: when only they came, the answer is Unsure.
+    // target's: when only they came, the answer is Unsure (or what the
+    // target's field shows, where it can be read). A backend that sees the
+    // target still busy with the keys before ours waits on, up to a limit,
+    // and answers Pending when the limit passes.
     virtual PasteFetch awaitFetched(WindowHandle target, int settleMs) = 0;
 };
 
@@ -262,6 +285,9 @@ public:
     // Asks the control to paste the clipboard (ClipboardRoad::awaitFetched
     // then tells whether it did).
     virtual bool pasteClipboard(WindowHandle control) = 0;
+    // Puts the caret of the control, which has just taken text by message,
+    // before the last characters tail of it; false when it could not.
+    virtual bool placeCaretBefore(WindowHandle control, const QString &tail) = 0;
 };
 
 // What the focused field of a window is, as far as the window system tells.
@@ -309,6 +335,11 @@ public:
     // shortcut service over D-Bus), the service calls onPress with the id;
     // elsewhere it is never called.
     virtual void setPressHandler(std::function<void(int id)> onPress) { Q_UNUSED(onPress) }
+    // A registration the backend let go for a moment (while it sent our own
+    // paste key) and could not take back, because another program took the
+    // combination meanwhile: onLost is called with its id. Backends that
+    // never let one go never call it.
+    virtual void setLostHandler(std::function<void(int id)> onLost) { Q_UNUSED(onLost) }
     // What the key vk types with AltGr (and Shift when shift) on the
     // keyboard layout in use: a shortcut on it would take that character
     // away. Empty when it types nothing there, or the same as without AltGr.

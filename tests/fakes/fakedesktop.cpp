@@ -3,6 +3,9 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace {
 QString hex(quintptr v)
@@ -82,6 +85,18 @@ FakeWin32::Window *FakeWin32::find(WindowHandle w)
 WindowHandle FakeWin32::foregroundWindow()
 {
     calls << QStringLiteral("foregroundWindow");
+    // One of our windows that took the focus and has been hidden since is
+    // not in front any more: Windows gives the front back to the window
+    // that was there before.
+    if (foreground && foreground == activatedOwn) {
+        for (const QWindow *w : QGuiApplication::topLevelWindows()) {
+            if (w->handle() && WindowHandle(w->winId()) == foreground && !w->isVisible()) {
+                foreground = beforeOwn;
+                activatedOwn = 0;
+                break;
+            }
+        }
+    }
     return foreground;
 }
 
@@ -120,27 +135,80 @@ quint32 FakeWin32::currentProcessId()
 bool FakeWin32::attachThreadInput(quint32 from, quint32 to, bool attach)
 {
     calls << QStringLiteral("attachThreadInput %1 %2 %3").arg(from).arg(to).arg(attach);
-    return attachSucceeds;
+    if (!attachSucceeds)
+        return false;
+    if (attach)
+        attachedThreads.insert(to);
+    else
+        attachedThreads.remove(to);
+    return true;
 }
 
 bool FakeWin32::setForegroundWindow(WindowHandle w)
 {
     calls << QStringLiteral("setForegroundWindow ") + hex(w);
-    if (!find(w))
+    Window *win = find(w);
+    if (!win || (foregroundLocked && !attachedThreads.contains(win->thread)))
         return false;
     foreground = w;
     return true;
 }
 
-bool FakeWin32::bringWindowToTop(WindowHandle w)
+Answer FakeWin32::probe(WindowHandle w, int maxMs)
 {
-    calls << QStringLiteral("bringWindowToTop ") + hex(w);
-    return find(w) != nullptr;
+    calls << QStringLiteral("probe %1 %2").arg(hex(w)).arg(maxMs);
+    Window *win = find(w);
+    if (!win || win->hung)
+        return Answer::Hung;
+    if (now >= win->readyAt)
+        return Answer::Answered;
+    const quint32 wait = win->readyAt - now;
+    if (wait <= quint32(maxMs)) {
+        advance(int(wait));
+        return Answer::Answered;
+    }
+    advance(maxMs);
+    return Answer::Late;
+}
+
+WindowHandle FakeWin32::topLevelWindow(WindowHandle w)
+{
+    for (auto it = windows.cbegin(); it != windows.cend(); ++it) {
+        if (it->children.contains(w))
+            return it.key();
+    }
+    return find(w) ? w : 0;
+}
+
+QVector<quint32> FakeWin32::childWindowProcesses(WindowHandle top)
+{
+    QVector<quint32> pids;
+    if (Window *win = find(top)) {
+        for (WindowHandle child : qAsConst(win->children)) {
+            if (Window *c = find(child))
+                pids << c->pid;
+        }
+    }
+    return pids;
+}
+
+QVector<quint32> FakeWin32::descendantProcesses(quint32 processId)
+{
+    QVector<quint32> out = childProcesses.value(processId);
+    for (int i = 0; i < out.size(); ++i)
+        out += childProcesses.value(out.at(i));
+    return out;
 }
 
 bool FakeWin32::activateOwnWindow(WindowHandle w, int maxMs)
 {
     calls << QStringLiteral("activateOwnWindow %1 %2").arg(hex(w)).arg(maxMs);
+    // Our window takes the focus, and with it the keys sent from now on.
+    if (activateOwnSucceeds && foreground != w) {
+        beforeOwn = foreground;
+        activatedOwn = w;
+        foreground = w;
+    }
     return activateOwnSucceeds;
 }
 
@@ -317,14 +385,84 @@ bool FakeWin32::setControlText(WindowHandle control, const QString &text)
         return false;
     win->text = text;
     win->selStart = win->selEnd = 0;
+    win->flattened = win->flattened || win->formatted;
     return true;
 }
 
 bool FakeWin32::paste(WindowHandle control)
 {
     calls << QStringLiteral("paste ") + hex(control);
-    messages.append({Message::Paste, control, clipboardNow});
-    return this->control(control) != nullptr;
+    messages.append({Message::Paste, control, QGuiApplication::clipboard()->text()});
+    if (!this->control(control))
+        return false;
+    pasteInto(control);
+    return true;
+}
+
+WindowHandle FakeWin32::keyReceiver()
+{
+    Window *front = find(foreground);
+    if (!front)
+        return 0;
+    const auto info = guiInfo.constFind(front->thread);
+    if (info != guiInfo.constEnd() && find(info->focus))
+        return info->focus;
+    return foreground;
+}
+
+void FakeWin32::arrive(WindowHandle w, const QString &text)
+{
+    Window *win = find(w);
+    if (!win)
+        return;
+    const bool one = breaksCountOne(*win);
+    const int length = units(win->text, one);
+    const int from = qBound(0, qMin(win->selStart, win->selEnd), length);
+    const int to = qBound(0, qMax(win->selStart, win->selEnd), length);
+    win->text = win->text.left(indexOf(win->text, from, one)) + text +
+                win->text.mid(indexOf(win->text, to, one));
+    win->selStart = win->selEnd = from + units(text, one);
+}
+
+void FakeWin32::pasteInto(WindowHandle w)
+{
+    Window *win = find(w);
+    if (!win || !win->pastes)
+        return;
+    // A program that finds the clipboard held open tries again later.
+    if (now < clipboardHeldUntil) {
+        pendingPastes.append({w, clipboardHeldUntil});
+        return;
+    }
+    if (offeredUnrendered) {
+        offeredUnrendered = false;
+        fetchers << (win->readsAs ? win->readsAs : win->pid);
+    }
+    arrive(w, QGuiApplication::clipboard()->text());
+    clipboardHeldUntil = qMax(clipboardHeldUntil, now + quint32(win->holdsClipboardMs));
+}
+
+void FakeWin32::advance(int ms)
+{
+    const quint32 until = now + quint32(qMax(0, ms));
+    for (;;) {
+        // The earliest paste due by then, in time order.
+        int next = -1;
+        for (int i = 0; i < pendingPastes.size(); ++i) {
+            const Window *w = find(pendingPastes[i].window);
+            const WindowHandle top = topLevelWindow(pendingPastes[i].window);
+            const bool hung = (w && w->hung) || (find(top) && find(top)->hung);
+            if (!hung && pendingPastes[i].at <= until &&
+                (next < 0 || pendingPastes[i].at < pendingPastes[next].at))
+                next = i;
+        }
+        if (next < 0)
+            break;
+        const PendingPaste due = pendingPastes.takeAt(next);
+        now = qMax(now, due.at);
+        pasteInto(due.window);
+    }
+    now = until;
 }
 
 int FakeWin32::sendInput(const QVector<KeyInput> &events)
@@ -332,9 +470,75 @@ int FakeWin32::sendInput(const QVector<KeyInput> &events)
     calls << QStringLiteral("sendInput %1").arg(events.size());
     const int batch = inputBatches.size();
     inputBatches.append(events);
+    const int accepted = qMin(events.size(), acceptLimit.value(batch, events.size()));
+    // The keys reach the focused window of the one in front; a hung
+    // program takes them only when it wakes, which it does not here.
+    const WindowHandle receiver = keyReceiver();
+    Window *front = find(foreground);
+    Window *target = find(receiver);
+    bool ctrl = false;
+    bool shift = false;
+    for (int i = 0; i < accepted; ++i) {
+        const KeyInput &k = events.at(i);
+        const bool up = k.flags & KeyFlag::KeyUp;
+        if (!target || front->hung) {
+            if ((k.flags & KeyFlag::Unicode) && !up)
+                keysToNowhere.append(QChar(k.scan));
+            continue;
+        }
+        if (k.flags & KeyFlag::Unicode) {
+            if (!up)
+                arrive(receiver, k.scan == '\r' ? QStringLiteral("\r\n") : QString(QChar(k.scan)));
+            continue;
+        }
+        switch (k.vk) {
+        case 0x10:
+            shift = !up;
+            break;
+        case 0x11:
+            ctrl = !up;
+            break;
+        case 0x25: // Left
+            if (!up && target->selStart == target->selEnd && target->selStart > 0) {
+                const bool pair =
+                    target->text.mid(target->selStart - 2, 2) == QLatin1String("\r\n");
+                target->selStart = target->selEnd =
+                    target->selStart - (pair && !breaksCountOne(*target) ? 2 : 1);
+            }
+            break;
+        case 0x08: // BackSpace
+            if (!up && target->selStart == target->selEnd && target->selStart > 0) {
+                target->text.remove(target->selStart - 1, 1);
+                target->selStart = target->selEnd = target->selStart - 1;
+            }
+            break;
+        case 0x56:
+        case 0x2D: {
+            if (up)
+                break;
+            const PasteKey chord = k.vk == 0x2D ? PasteKey::ShiftInsert
+                                   : shift      ? PasteKey::CtrlShiftV
+                                                : PasteKey::CtrlV;
+            if ((k.vk == 0x56 && !ctrl) || (k.vk == 0x2D && !shift) || chord != target->pasteKey)
+                break;
+            // The program gets to the keys once it is through with the ones
+            // before; then it reads the clipboard.
+            front->readyAt = qMax(now, front->readyAt) + quint32(front->busyMs);
+            if (front->readyAt <= now)
+                pasteInto(receiver);
+            else
+                pendingPastes.append({receiver, front->readyAt});
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    if (front && accepted > 0 && front->busyMs > 0)
+        front->readyAt = qMax(front->readyAt, now + quint32(front->busyMs));
     if (afterInput)
         afterInput();
-    return qMin(events.size(), acceptLimit.value(batch, events.size()));
+    return accepted;
 }
 
 quint16 FakeWin32::scanCodeForVirtualKey(quint16 vk, WindowHandle target)
@@ -362,14 +566,22 @@ bool FakeWin32::isKeyDown(int vk)
 
 bool FakeWin32::isNonModifierKeyDown()
 {
-    return now < nonModifierHeldUntil;
+    if (now < nonModifierHeldUntil)
+        return true;
+    for (auto it = keysHeldUntil.cbegin(); it != keysHeldUntil.cend(); ++it) {
+        if (now < it.value() &&
+            std::find(std::begin(ModifierVirtualKeys), std::end(ModifierVirtualKeys),
+                      quint16(it.key())) == std::end(ModifierVirtualKeys))
+            return true;
+    }
+    return false;
 }
 
 void FakeWin32::waitForKeyEvent(int maxMs)
 {
     calls << QStringLiteral("waitForKeyEvent %1").arg(maxMs);
     sleeps.append(maxMs);
-    now += quint32(maxMs);
+    advance(maxMs);
 }
 
 bool FakeWin32::canTypeExactly(const QString &text)
@@ -393,22 +605,31 @@ void FakeWin32::sleep(int ms)
 {
     calls << QStringLiteral("sleep %1").arg(ms);
     sleeps.append(ms);
-    now += quint32(ms);
+    advance(ms);
 }
 
 void FakeWin32::settle(WindowHandle target, int maxMs)
 {
     calls << QStringLiteral("settle ") + hex(target);
     settles.append(maxMs);
-    now += quint32(maxMs);
+    advance(maxMs);
 }
 
-bool FakeWin32::awaitPaste(WindowHandle target, int settleMs)
+QVector<quint32> FakeWin32::pasteFetchers()
 {
-    calls << QStringLiteral("awaitPaste ") + hex(target);
-    sleeps.append(settleMs);
-    now += quint32(settleMs);
-    return pasteRead;
+    return fetchers;
+}
+
+void FakeWin32::clipboardChanged()
+{
+    if (!monitor.on)
+        return;
+    ++monitor.reads;
+    clipboardHeldUntil = now + quint32(monitor.holdsOpenMs);
+    if (offeredUnrendered) {
+        offeredUnrendered = false;
+        fetchers << (monitor.hasWindow ? monitor.pid : 0);
+    }
 }
 
 std::unique_ptr<ClipboardBackup> FakeWin32::backupClipboard(bool primary)
@@ -416,8 +637,10 @@ std::unique_ptr<ClipboardBackup> FakeWin32::backupClipboard(bool primary)
     calls << QStringLiteral("backupClipboard");
     backupsWithPrimary << primary;
     QClipboard *c = QGuiApplication::clipboard();
-    if (backupFails || !c)
+    if (backupFails || !c || now < clipboardHeldUntil)
         return nullptr;
+    if (duringBackup)
+        duringBackup();
     return std::make_unique<FakeBackup>(c->mimeData(), backupLostFormats);
 }
 
@@ -428,19 +651,18 @@ ClipboardRestore FakeWin32::restoreClipboard(const ClipboardBackup &backup)
         --restoreBusy;
         return ClipboardRestore::Busy;
     }
+    if (now < clipboardHeldUntil)
+        return ClipboardRestore::Busy;
     if (restoreOutcome != ClipboardRestore::Failed) {
         const QMimeData &saved = static_cast<const FakeBackup &>(backup).data;
         auto *copy = new QMimeData;
         for (const QString &format : saved.formats())
             copy->setData(format, saved.data(format));
         QGuiApplication::clipboard()->setMimeData(copy);
+        offeredUnrendered = false;
+        clipboardChanged();
     }
     return restoreOutcome;
-}
-
-void FakeWin32::releaseOleClipboard()
-{
-    calls << QStringLiteral("releaseOleClipboard");
 }
 
 bool FakeWin32::openClipboard()
@@ -450,7 +672,8 @@ bool FakeWin32::openClipboard()
         --clipboardOpenFailures;
         return false;
     }
-    return true;
+    clipboardDirty = false;
+    return now >= clipboardHeldUntil;
 }
 
 // The system clipboard is modelled by the application's QClipboard, which is
@@ -462,7 +685,8 @@ bool FakeWin32::emptyClipboard()
         return false;
     if (QClipboard *c = QGuiApplication::clipboard())
         c->clear();
-    clipboardNow.clear();
+    offeredUnrendered = false;
+    clipboardDirty = true;
     return true;
 }
 
@@ -475,13 +699,22 @@ bool FakeWin32::setClipboardText(const QString &text, ClipboardOffer offer)
         return false;
     if (QClipboard *c = QGuiApplication::clipboard())
         c->setText(text);
-    clipboardNow = text;
+    // Offered for a paste, the text is rendered when a program asks for it,
+    // and each fetch is seen; for the user it is rendered at once.
+    offeredUnrendered = offer != ClipboardOffer::ForUser;
+    if (offeredUnrendered)
+        fetchers.clear();
+    clipboardDirty = true;
     return true;
 }
 
 void FakeWin32::closeClipboard()
 {
     calls << QStringLiteral("closeClipboard");
+    if (clipboardDirty) {
+        clipboardDirty = false;
+        clipboardChanged();
+    }
 }
 
 bool FakeWin32::registerHotKey(WindowHandle owner, int id, int mods, int vk)
@@ -502,7 +735,8 @@ bool FakeWin32::registerHotKey(WindowHandle owner, int id, int mods, int vk)
 
 bool FakeWin32::unregisterHotKey(WindowHandle owner, int id)
 {
-    const bool ok = registered.remove(id) > 0;
+    // One let go for our paste key is released already.
+    const bool ok = registered.remove(id) > 0 || suspended.remove(id) > 0;
     calls << QStringLiteral("unregisterHotKey %1").arg(id);
     hotkeyCalls.append({false, owner, id, 0, 0, ok});
     return ok;
@@ -519,10 +753,28 @@ int FakeWin32::hotkeyIdFromNativeEvent(const QByteArray &eventType, void *messag
 void FakeWin32::suspendHotKeys(int mods, int vk)
 {
     calls << QStringLiteral("suspendHotKeys %1 %2").arg(mods).arg(vk, 0, 16);
+    for (auto it = registered.begin(); it != registered.end();) {
+        if (it.value() == qMakePair(mods, vk)) {
+            suspended.insert(it.key(), HotkeyCall{true, 0, it.key(), mods, vk, true});
+            it = registered.erase(it);
+        } else {
+            ++it;
+        }
+    }
 }
 
-bool FakeWin32::resumeHotKeys()
+QVector<int> FakeWin32::resumeHotKeys()
 {
     calls << QStringLiteral("resumeHotKeys");
-    return true;
+    QVector<int> lost;
+    for (const HotkeyCall &s : qAsConst(suspended)) {
+        // Like RegisterHotKey: another program may have taken it meanwhile.
+        if (failingHotkeys.contains(qMakePair(s.mods, s.vk)))
+            lost << s.id;
+        else
+            registered.insert(s.id, qMakePair(s.mods, s.vk));
+    }
+    suspended.clear();
+    std::sort(lost.begin(), lost.end());
+    return lost;
 }

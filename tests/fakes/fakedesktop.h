@@ -2,8 +2,11 @@
 
 // The Win32 calls modelled over a few windows in memory, every call
 // recorded, so that the Windows road's algorithms can be checked without
-// Windows. Time is simulated: sleep(), settle() and the other waits advance
-// tickCount().
+// Windows. Time is simulated: sleep(), settle(), probes and the other waits
+// advance tickCount(), and what the modelled programs do meanwhile (a target
+// that pastes late, a clipboard monitor that reads every change and holds
+// the clipboard open) happens then. Keys go to the window in front, into
+// its focused control, as they would.
 
 #include "insert/win32services.h"
 
@@ -42,6 +45,23 @@ public:
         bool undoWorks = true;       // EM_UNDO takes the last replacement back
         QString undoText;            // what EM_UNDO puts back
         QPoint clientOrigin;         // screen position of the client area
+        // A RichEdit whose text has formatting: WM_SETTEXT flattens it.
+        bool formatted = false;
+        bool flattened = false;
+        // The program behind the window: it pastes the clipboard on its
+        // paste key and on WM_PASTE (false: never reads it); each batch of
+        // keys keeps it busy this long before it gets to them; hung, it
+        // takes no message at all (the system counts it hung).
+        bool pastes = true;
+        PasteKey pasteKey = PasteKey::CtrlV;
+        int busyMs = 0;
+        bool hung = false;
+        quint32 readyAt = 0; // when it is through with the keys it has
+        // It keeps the clipboard open this long after reading it.
+        int holdsClipboardMs = 0;
+        // The process that reads the clipboard for it (a helper it
+        // started); 0: its own.
+        quint32 readsAs = 0;
     };
 
     struct Message
@@ -85,15 +105,13 @@ public:
     quint32 nonModifierHeldUntil = 0;
     // sendInput accepts at most this many events of batch number n (0-based).
     QHash<int, int> acceptLimit;
-    // canTypeExactly's answer, and whether the target of a Ctrl+V reads the
-    // clipboard (awaitPaste's answer).
+    // canTypeExactly's answer.
     bool typesExactly = true;
     // altGrCharacter's answers, by virtual key (Shift not told apart).
     QHash<int, QString> altGr;
     // targetApplication's answers, by window; pickWindow's answer.
     QHash<WindowHandle, TargetApp> apps;
     WindowHandle picked = 0;
-    bool pasteRead = true;
     int clipboardOpenFailures = 0; // the next n openClipboard calls fail
     bool emptySucceeds = true;
     bool setClipboardSucceeds = true;
@@ -103,6 +121,8 @@ public:
     // then restoreOutcome.
     bool backupFails = false;
     int backupLostFormats = 0;
+    // What happens while the backup is read (an owner rendering late).
+    std::function<void()> duringBackup;
     int restoreBusy = 0;
     ClipboardRestore restoreOutcome = ClipboardRestore::Restored;
     // Combinations (mods, vk) that registerHotKey refuses, as if another
@@ -119,7 +139,7 @@ public:
     QStringList clipboardTexts;              // what setClipboardText was given
     QVector<ClipboardOffer> clipboardOffers; // and what for
     QVector<bool> backupsWithPrimary;        // what backupClipboard was asked
-    QVector<int> sleeps;                     // sleep, waitForKeyEvent and awaitPaste, in ms
+    QVector<int> sleeps;                     // sleep and waitForKeyEvent, in ms
     QStringList exactChecks;                 // what canTypeExactly was asked about
     QVector<int> settles;
     QVector<HotkeyCall> hotkeyCalls;
@@ -133,6 +153,35 @@ public:
     // The event that hotkeyIdFromNativeEvent understands: type "fake-hotkey",
     // message points at an int holding the id.
     static QByteArray hotkeyEventType() { return QByteArrayLiteral("fake-hotkey"); }
+    // Lets simulated time pass: what the modelled programs do meanwhile happens.
+    void advance(int ms);
+
+    // ---- the clipboard, as other programs see it ----
+    // A clipboard monitor: it reads every change (rendering what we offered
+    // unrendered: it counts as a fetch, by its process, or by nobody known
+    // when it opens the clipboard without a window) and holds the clipboard
+    // open for holdsOpenMs each time.
+    struct Monitor
+    {
+        bool on = false;
+        quint32 pid = 900;
+        bool hasWindow = true;
+        int holdsOpenMs = 0;
+        int reads = 0;
+    };
+    Monitor monitor;
+    quint32 clipboardHeldUntil = 0; // openClipboard fails before this
+    bool offeredUnrendered = false; // our text is offered, not yet rendered
+    QVector<quint32> fetchers;      // pasteFetchers' answer
+    // Registrations let go while our paste key went out.
+    QHash<int, HotkeyCall> suspended;
+    // The processes each process started (descendantProcesses).
+    QHash<quint32, QVector<quint32>> childProcesses;
+    // setForegroundWindow is refused unless our input is attached to the
+    // window's thread (another program holds the foreground lock).
+    bool foregroundLocked = false;
+    // Keys that reached no window (nothing in front), as text.
+    QString keysToNowhere;
 
     // ---- Win32Api ----
     WindowHandle foregroundWindow() override;
@@ -143,7 +192,10 @@ public:
     quint32 currentProcessId() override;
     bool attachThreadInput(quint32 from, quint32 to, bool attach) override;
     bool setForegroundWindow(WindowHandle w) override;
-    bool bringWindowToTop(WindowHandle w) override;
+    Answer probe(WindowHandle w, int maxMs) override;
+    WindowHandle topLevelWindow(WindowHandle w) override;
+    QVector<quint32> childWindowProcesses(WindowHandle top) override;
+    QVector<quint32> descendantProcesses(quint32 processId) override;
     bool activateOwnWindow(WindowHandle w, int maxMs) override;
     bool keepOutOfTaskBar(WindowHandle w) override;
     bool yieldTopmost(WindowHandle topmost, WindowHandle dialog, bool yield) override;
@@ -176,23 +228,40 @@ public:
     void settle(WindowHandle target, int maxMs) override;
     std::unique_ptr<ClipboardBackup> backupClipboard(bool primary) override;
     ClipboardRestore restoreClipboard(const ClipboardBackup &backup) override;
-    void releaseOleClipboard() override;
     bool openClipboard() override;
     bool emptyClipboard() override;
     bool setClipboardText(const QString &text, ClipboardOffer offer) override;
     void closeClipboard() override;
-    bool awaitPaste(WindowHandle target, int settleMs) override;
+    QVector<quint32> pasteFetchers() override;
     bool registerHotKey(WindowHandle owner, int id, int mods, int vk) override;
     bool unregisterHotKey(WindowHandle owner, int id) override;
     int hotkeyIdFromNativeEvent(const QByteArray &eventType, void *message) override;
     void suspendHotKeys(int mods, int vk) override;
-    bool resumeHotKeys() override;
+    QVector<int> resumeHotKeys() override;
 
 private:
     Window *find(WindowHandle w);
     // An answering text control, or null (the message "timed out").
     Window *control(WindowHandle w);
-    QString clipboardNow; // the text pasted by WM_PASTE / Ctrl+V
+    // Where keys sent now land: the focused window of the one in front.
+    WindowHandle keyReceiver();
+    // Text arriving in a window at its selection, as a field takes it.
+    void arrive(WindowHandle w, const QString &text);
+    // A window's program reads the clipboard and pastes what it holds.
+    void pasteInto(WindowHandle w);
+    // Another program saw the clipboard change.
+    void clipboardChanged();
+
+    struct PendingPaste
+    {
+        WindowHandle window;
+        quint32 at;
+    };
+    QVector<PendingPaste> pendingPastes;
+    bool clipboardDirty = false;   // changed since it was opened
+    WindowHandle activatedOwn = 0; // our window that took the front
+    WindowHandle beforeOwn = 0;    // and the one that was there before
+    QSet<quint32> attachedThreads;
 };
 
 // The desktop of the Windows road over the modelled calls: what the widgets'

@@ -89,15 +89,18 @@ int FakeKeyboard::typeText(const QString &text)
     log.calls << QStringLiteral("typeText ") + text;
     const int n = accepts < 0 ? text.size() : qMin(accepts, text.size());
     typed += text.left(n);
+    if (n > 0)
+        typedInto[targets.front] += text.left(n);
     return n;
 }
 
 int FakeKeyboard::pressKey(EditKey key, int times)
 {
-    log.calls << QStringLiteral("pressKey %1 %2")
-                     .arg(key == EditKey::Left ? QStringLiteral("Left")
-                                               : QStringLiteral("BackSpace"))
-                     .arg(times);
+    const QString name =
+        key == EditKey::Left ? QStringLiteral("Left") : QStringLiteral("BackSpace");
+    log.calls << QStringLiteral("pressKey %1 %2").arg(name).arg(times);
+    for (int i = 0; i < times; ++i)
+        typedInto[targets.front] += QLatin1Char('<') + name + QLatin1Char('>');
     return times;
 }
 
@@ -179,6 +182,12 @@ FieldKind FakeCaret::focusedField(WindowHandle w)
     return it->kind;
 }
 
+bool FakeTextControls::placeCaretBefore(WindowHandle control, const QString &tail)
+{
+    log.calls << QStringLiteral("placeCaretBefore %1 %2").arg(hex(control), tail);
+    return true;
+}
+
 bool FakeCaret::caretRect(WindowHandle, QRect *screenRect)
 {
     if (rect.isNull())
@@ -202,6 +211,7 @@ bool FakeShortcuts::unregisterShortcut(WindowHandle, int id)
 bool FakeOwnWindows::activateOwnWindow(WindowHandle w, int)
 {
     log.calls << QStringLiteral("activateOwnWindow ") + hex(w);
+    targets.front = w;
     return true;
 }
 

@@ -58,13 +58,16 @@ private:
 class FakeKeyboard final : public KeyboardOutput
 {
 public:
-    explicit FakeKeyboard(ServiceLog &log) : log(log) {}
+    FakeKeyboard(ServiceLog &log, FakeTargets &targets) : log(log), targets(targets) {}
     bool exact = true;
     int accepts = -1; // units typeText takes before it stops; -1: all
     // Keys held until the clock reaches these.
     quint32 modifierHeldUntil = 0;
     quint32 otherHeldUntil = 0;
     QString typed;
+    // What reached each window: the one in front when the keys went out
+    // (Left presses as "<Left>").
+    QHash<WindowHandle, QString> typedInto;
 
     bool canTypeExactly(const QString &text) override;
     int typeText(const QString &text) override;
@@ -74,6 +77,7 @@ public:
 
 private:
     ServiceLog &log;
+    FakeTargets &targets;
 };
 
 class FakeClipboardRoad final : public ClipboardRoad
@@ -116,6 +120,7 @@ public:
     ControlInsert insertByMessage(WindowHandle control, const QString &text,
                                   ControlRefusal *refusal) override;
     bool pasteClipboard(WindowHandle control) override;
+    bool placeCaretBefore(WindowHandle control, const QString &tail) override;
 
 private:
     ServiceLog &log;
@@ -165,7 +170,7 @@ private:
 class FakeOwnWindows final : public OwnWindows
 {
 public:
-    explicit FakeOwnWindows(ServiceLog &log) : log(log) {}
+    FakeOwnWindows(ServiceLog &log, FakeTargets &targets) : log(log), targets(targets) {}
     bool activateOwnWindow(WindowHandle w, int maxMs) override;
     bool placeOwnWindow(WindowHandle w, const QRect &geometry) override;
     bool keepOutOfTaskBar(WindowHandle) override { return true; }
@@ -173,6 +178,7 @@ public:
 
 private:
     ServiceLog &log;
+    FakeTargets &targets; // our window, activated, is the one in front
 };
 
 // Keys "typed in other programs" are handed to the sink by the test.
@@ -258,12 +264,12 @@ class RecordingDesktop final : public Desktop
 public:
     ServiceLog log;
     FakeTargets targetsFake{log};
-    FakeKeyboard keyboardFake{log};
+    FakeKeyboard keyboardFake{log, targetsFake};
     FakeClipboardRoad clipboardFake{log};
     FakeTextControls controlsFake{log};
     FakeCaret caretFake{log};
     FakeShortcuts shortcutsFake{log};
-    FakeOwnWindows ownWindowsFake{log};
+    FakeOwnWindows ownWindowsFake{log, targetsFake};
     FakeClock clockFake{log};
     FakeKeyStream keyStreamFake{log};
     bool hasTextControls = false;

@@ -1,5 +1,7 @@
 #include "fakes/fakedesktop.h"
 #include "hotkeys/hotkeymanager.h"
+#include "insert/insertion.h"
+#include "platform/win/hotkeyrepeat.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -246,6 +248,142 @@ private slots:
         QVERIFY(!manager.retryRefused()); // nothing left to try
     }
 
+    // Combinations the shortcut editor refuses can still come from a
+    // backup, the old edition's import or an edited data file: they are
+    // never taken from every program, and the user is told why.
+    void combinationsNoShortcutMayHave_data()
+    {
+        QTest::addColumn<int>("mods");
+        QTest::addColumn<int>("vk");
+        QTest::addColumn<bool>("registered");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a bare letter") << 0 << 0x41 << false << "from typing";
+        QTest::newRow("Ctrl+V") << int(Hotkey::ModControl) << 0x56 << false << "pastes";
+        QTest::newRow("Shift+Insert") << int(Hotkey::ModShift) << 0x2D << false << "pastes";
+        QTest::newRow("F5 alone") << 0 << 0x74 << true << "";
+        QTest::newRow("Ctrl+Shift+V")
+            << int(Hotkey::ModControl | Hotkey::ModShift) << 0x56 << true << "";
+    }
+    void combinationsNoShortcutMayHave()
+    {
+        QFETCH(int, mods);
+        QFETCH(int, vk);
+        QFETCH(bool, registered);
+        QFETCH(QString, reason);
+        FakeDesktop desktop;
+        HotkeyManager manager(&desktop, [] { return owner; });
+        QSignalSpy failures(&manager, &HotkeyManager::registrationFailed);
+        manager.registerAll(TestSettings(),
+                            QVector<TestPhrase>{phrase(QStringLiteral("p1"), mods, vk)}, false);
+        QCOMPARE(desktop.registered.contains(100), registered);
+        QCOMPARE(manager.deadPhraseIds().contains(QStringLiteral("p1")), !registered);
+        QCOMPARE(failures.count(), registered ? 0 : 1);
+        if (!registered) {
+            QVERIFY2(failures.at(0).at(0).toString().startsWith(QStringLiteral("Name p1 (")),
+                     qPrintable(failures.at(0).at(0).toString()));
+            QVERIFY2(failures.at(0).at(0).toString().contains(reason),
+                     qPrintable(failures.at(0).at(0).toString()));
+            // Never taken up by the retries either.
+            QVERIFY(!manager.retryRefused());
+            QVERIFY(!desktop.registered.contains(100));
+        }
+
+        // A command's shortcut from the data file alike.
+        TestSettings settings;
+        settings.pickerVk = vk;
+        settings.pickerMods = mods;
+        manager.registerAll(settings, QVector<TestPhrase>(), false);
+        QCOMPARE(desktop.registered.contains(HotkeyManager::PickerId), registered);
+        QCOMPARE(manager.isPickerRegistered(), registered);
+    }
+
+    // Our shortcut on the paste key steps aside while our own paste goes
+    // out; if another program takes the combination meanwhile, the shortcut
+    // is not quietly dropped: it is marked dead, the user is told, and it is
+    // tried again like any refused registration.
+    void shortcutLostToAPasteIsToldAndRetried()
+    {
+        FakeDesktop desktop;
+        constexpr int ctrlShiftV = Hotkey::ModControl | Hotkey::ModShift;
+        HotkeyManager manager(&desktop, [] { return owner; });
+        QSignalSpy failures(&manager, &HotkeyManager::registrationFailed);
+        QSignalSpy dead(&manager, &HotkeyManager::deadShortcutsChanged);
+        manager.registerAll(TestSettings(),
+                            QVector<TestPhrase>{phrase(QStringLiteral("p1"), ctrlShiftV, 0x56)},
+                            false);
+        QCOMPARE(desktop.registered.value(100), qMakePair(ctrlShiftV, 0x56));
+
+        FakeDesktop::Window target;
+        target.className = QStringLiteral("Terminal");
+        target.thread = 7;
+        target.pid = 700;
+        target.pasteKey = PasteKey::CtrlShiftV;
+        desktop.addWindow(0x10, target);
+        // Another program takes Ctrl+Shift+V while ours steps aside.
+        desktop.afterInput = [&] { desktop.failingHotkeys.insert(qMakePair(ctrlShiftV, 0x56)); };
+        InsertRoad road;
+        road.road = AppRoad::PasteCtrlShiftV;
+        road.pasteKey = PasteKey::CtrlShiftV;
+        QVERIFY(insertText(desktop, QStringLiteral("ls -l"), 0x10, road).delivered());
+        QCOMPARE(desktop.windows[0x10].text, QStringLiteral("ls -l"));
+
+        QVERIFY(!desktop.registered.contains(100));
+        QCOMPARE(failures.count(), 1);
+        QCOMPARE(failures.at(0).at(0).toString(), QStringLiteral("Name p1 (Ctrl+Shift+V)"));
+        QCOMPARE(manager.deadPhraseIds(), QSet<QString>{QStringLiteral("p1")});
+        QCOMPARE(dead.count(), 1);
+
+        QVERIFY(!manager.retryRefused());
+        desktop.failingHotkeys.clear();
+        QVERIFY(manager.retryRefused());
+        QCOMPARE(desktop.registered.value(100), qMakePair(ctrlShiftV, 0x56));
+        QVERIFY(manager.deadPhraseIds().isEmpty());
+    }
+
+    // A held shortcut where every key repeat comes as a press (Wine posts
+    // them despite MOD_NOREPEAT): one press, one action. The key's release,
+    // as the keyboard hook saw it in the order of events, divides presses;
+    // repeats still queued when the release is seen stay repeats.
+    void repeatsOfAHeldShortcut_data()
+    {
+        QTest::addColumn<QString>("events"); // "p<time>" a press, "u<time>" the key up
+        QTest::addColumn<QString>("accepted");
+        QTest::newRow("held with repeats, released") << "p0 p250 p283 p316 u1500"
+                                                     << "1 0 0 0";
+        QTest::newRow("repeats handled after the release was seen") << "p0 u1500 p250 p283 p316"
+                                                                    << "1 0 0 0";
+        QTest::newRow("two presses") << "p0 u80 p400 u480"
+                                     << "1 1";
+        QTest::newRow("the second press handled after both releases") << "p0 u80 u480 p400"
+                                                                      << "1 1";
+        QTest::newRow("a tap within one millisecond, then a press") << "p0 u0 p900"
+                                                                    << "1 1";
+        QTest::newRow("a repeat in the release's millisecond") << "p0 p1500 u1500"
+                                                               << "1 0";
+        QTest::newRow("time wraps") << "p4294967200 p4294967290 u20 p60"
+                                    << "1 0 1";
+    }
+    void repeatsOfAHeldShortcut()
+    {
+        QFETCH(QString, events);
+        QFETCH(QString, accepted);
+        HotkeyRepeats repeats;
+        QStringList got;
+        for (const QString &e : events.split(QLatin1Char(' '))) {
+            const unsigned time = e.mid(1).toUInt();
+            if (e.startsWith(QLatin1Char('u')))
+                repeats.keyUp(0x31, time);
+            else
+                got << QString::number(int(repeats.accept(100, 0x31, time)));
+        }
+        QCOMPARE(got.join(QLatin1Char(' ')), accepted);
+        // Another key's release divides nothing.
+        HotkeyRepeats other;
+        QVERIFY(other.accept(100, 0x31, 0));
+        other.keyUp(0x32, 10);
+        QVERIFY(!other.accept(100, 0x31, 20));
+    }
+
     void pressesBecomeSignals()
     {
         FakeDesktop desktop;
@@ -330,5 +468,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(HotkeyManagerTest)
+QTEST_MAIN(HotkeyManagerTest)
 #include "tst_hotkeymanager.moc"

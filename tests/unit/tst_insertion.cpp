@@ -1,6 +1,7 @@
 #include "fakes/fakedesktop.h"
 #include "insert/insertion.h"
 #include "insert/textconvert.h"
+#include "platform/win/clipboardformats.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -71,19 +72,27 @@ bool sent(const FakeDesktop &d, FakeDesktop::Message::Kind kind)
     return false;
 }
 
+// Every road the text took: a text that lands twice shows as two.
+QVector<Method> methodsUsed(const FakeDesktop &d)
+{
+    QVector<Method> used;
+    if (sent(d, FakeDesktop::Message::ReplaceSel))
+        used << Method::Direct;
+    if (!d.typedText().isEmpty())
+        used << Method::Typed;
+    if (sent(d, FakeDesktop::Message::Paste))
+        used << Method::WmPaste;
+    if (hasCtrlV(d))
+        used << Method::CtrlV;
+    if (d.clipboardOffers.contains(ClipboardOffer::ForUser))
+        used << Method::Clipboard;
+    return used;
+}
+
 Method methodUsed(const FakeDesktop &d)
 {
-    if (sent(d, FakeDesktop::Message::Paste))
-        return Method::WmPaste;
-    if (hasCtrlV(d))
-        return Method::CtrlV;
-    if (!d.typedText().isEmpty())
-        return Method::Typed;
-    if (!d.clipboardTexts.isEmpty())
-        return Method::Clipboard;
-    if (sent(d, FakeDesktop::Message::ReplaceSel))
-        return Method::Direct;
-    return Method::Nothing;
+    const QVector<Method> used = methodsUsed(d);
+    return used.size() == 1 ? used.first() : Method::Nothing;
 }
 
 // Any key that goes up without our own key having gone down: a release sent
@@ -104,6 +113,7 @@ Q_DECLARE_METATYPE(Method)
 Q_DECLARE_METATYPE(InsertOutcome)
 Q_DECLARE_METATYPE(ClipboardRestore)
 Q_DECLARE_METATYPE(AppRoad)
+Q_DECLARE_METATYPE(QVector<unsigned>)
 
 class InsertionTest : public QObject
 {
@@ -148,13 +158,16 @@ private slots:
         FakeDesktop d;
         FakeDesktop::Window &c = setUpTarget(d, cls, elevated);
         QCOMPARE(insertText(d, text, Top).outcome, outcome);
-        QCOMPARE(methodUsed(d), method);
+        QCOMPARE(methodsUsed(d), QVector<Method>{method});
+        // What the user sees: the text once where the caret was, or, left
+        // on the clipboard, nothing yet.
+        QCOMPARE(c.text, QStringLiteral("abc") +
+                             (method == Method::Clipboard ? QString() : TextConvert::toCrlf(text)));
         switch (method) {
         case Method::Direct:
             // The message road sends no key at all and does not wait.
             QCOMPARE(d.keyEventCount(), 0);
             QVERIFY(d.sleeps.isEmpty() && d.settles.isEmpty());
-            QCOMPARE(c.text, QStringLiteral("abc") + TextConvert::toCrlf(text));
             break;
         case Method::Typed:
             QCOMPARE(d.typedText(), text);
@@ -224,6 +237,14 @@ private slots:
         QTest::newRow("RichEdit cut short")
             << "RichEdit20W"
             << "one\r\ntwo" << 7 << 7 << "a\nb" << 9 << true << no << "one\r\ntwo";
+        // Only what landed is taken back: setting the whole text again would
+        // flatten a RichEdit's formatting and drop its embedded objects.
+        QTest::newRow("RichEdit cut short, and its undo does not work")
+            << "RichEdit20W"
+            << "one\r\ntwo" << 7 << 7 << "a\nb" << 9 << false << no << "one\r\ntwo";
+        QTest::newRow("RichEdit with a selection, cut short, no undo")
+            << "RichEdit20W"
+            << "one\r\ntwo" << 0 << 3 << "ABCDEFGH" << 8 << false << no << "one\r\ntwo";
     }
     void directMessageJudgedByContent()
     {
@@ -243,8 +264,10 @@ private slots:
         c.selEnd = selEnd;
         c.limit = limit;
         c.undoWorks = undoWorks;
+        c.formatted = cls.startsWith(QLatin1String("RichEdit"));
         QCOMPARE(insertText(d, text, Top).outcome, outcome);
         QCOMPARE(c.text, after);
+        QVERIFY(!c.flattened);
         // The text lands once: never typed or pasted after the message.
         QCOMPARE(d.keyEventCount(), 0);
         QVERIFY(d.clipboardTexts.isEmpty());
@@ -456,12 +479,144 @@ private slots:
         QVERIFY(d.inputBatches.isEmpty());
         QVERIFY(d.clipboardTexts.isEmpty());
 
+        // A key whose release was lost (behind the secure desktop) stays down
+        // for good: only the shortcut's own keys are waited for, so it does
+        // not stop every phrase; the shortcut's key itself still counts.
+        InsertExtras shortcut;
+        shortcut.triggerKeys = {0x31};
+        FakeDesktop stuck;
+        setUpTarget(stuck, QString());
+        stuck.keysHeldUntil.insert(0x7C, 0xFFFFFFFF); // F13
+        QVERIFY(insertText(stuck, QStringLiteral("ok"), Top, InsertRoad(), shortcut).delivered());
+        QCOMPARE(int(stuck.now - 1000), Insertion::SettleMs);
+        FakeDesktop ownKey;
+        setUpTarget(ownKey, QString());
+        ownKey.keysHeldUntil.insert(0x31, ownKey.now + 700);
+        QVERIFY(insertText(ownKey, QStringLiteral("ok"), Top, InsertRoad(), shortcut).delivered());
+        QVERIFY(ownKey.now - 1000 >= 700);
+
         FakeDesktop later;
         setUpTarget(later, QString());
         later.keysHeldUntil.insert(0xA4, later.now + 1200);
         QVERIFY(insertText(later, QStringLiteral("ok"), Top).delivered());
         QCOMPARE(later.typedText(), QStringLiteral("ok"));
         QVERIFY(!releasedHeldKey(later));
+    }
+
+    // Reading the user's content may take long (a program that renders its
+    // copy late): keys pressed meanwhile are waited for again right before
+    // the paste chord, whose Ctrl would otherwise make Ctrl+Alt+V of them.
+    void keysHeldWhileTheBackupIsRead()
+    {
+        FakeDesktop d;
+        FakeDesktop::Window &c = setUpTarget(d, QString());
+        constexpr int Alt = 0xA4;
+        d.duringBackup = [&] {
+            d.advance(1500);
+            d.keysHeldUntil.insert(Alt, d.now + 600);
+        };
+        bool chordWithAlt = false;
+        d.afterInput = [&] { chordWithAlt = chordWithAlt || (hasCtrlV(d) && d.isKeyDown(Alt)); };
+        QVERIFY(insertText(d, QStringLiteral("a\nb"), Top).delivered());
+        QVERIFY(hasCtrlV(d));
+        QVERIFY(!chordWithAlt);
+        QCOMPARE(c.text, QStringLiteral("abca\r\nb"));
+
+        FakeDesktop held; // held for good: no chord, the user's content back
+        setUpTarget(held, QString());
+        held.duringBackup = [&] { held.keysHeldUntil.insert(Alt, 0xFFFFFFFF); };
+        const InsertResult r = insertText(held, QStringLiteral("a\nb"), Top);
+        QCOMPARE(r.outcome, InsertOutcome::KeysHeld);
+        QVERIFY(!hasCtrlV(held));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
+    }
+
+    // A program that does not answer is sent nothing at all, and holds us
+    // no longer than the answer is waited for.
+    void hungTargetGetsNothing()
+    {
+        FakeDesktop d;
+        FakeDesktop::Window &c = setUpTarget(d, QString());
+        d.windows[Top].hung = true;
+        QCOMPARE(insertText(d, QStringLiteral("a\nb"), Top).outcome, InsertOutcome::NotResponding);
+        QVERIFY(d.inputBatches.isEmpty());
+        QVERIFY(d.clipboardTexts.isEmpty());
+        QVERIFY(d.calls.filter(QStringLiteral("attachThreadInput")).isEmpty());
+        QCOMPARE(c.text, QStringLiteral("abc"));
+
+        FakeDesktop busy; // busy for more than a second: not sent to either
+        setUpTarget(busy, QString());
+        busy.windows[Top].readyAt = busy.now + 30000;
+        QCOMPARE(insertText(busy, QStringLiteral("ab"), Top).outcome, InsertOutcome::NotResponding);
+        QVERIFY(busy.inputBatches.isEmpty());
+        QCOMPARE(int(busy.now - 1000), Win32Services::RespondMs);
+    }
+
+    // {cursor}: the caret goes back over the text after it. By message where
+    // the text went by message: no key that a modifier still held could
+    // turn into Ctrl+Shift+Left. By Left presses after typed or pasted text,
+    // each batch once the keys are up, and only into the target in front.
+    void caretWhereTheCursorStood_data()
+    {
+        QTest::addColumn<QString>("cls");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("back");        // characters after {cursor}
+        QTest::addColumn<QString>("happens"); // after the text's keys: "", "held", "away"
+        QTest::addColumn<int>("caret");       // in the control's units; -1: at the end
+        QTest::addColumn<int>("keys");        // key events sent in all
+        QTest::newRow("by message, EDIT") << "Edit"
+                                          << "Hello world" << 5 << "" << 3 + 6 << 0;
+        QTest::newRow("by message, a RichEdit after a paragraph")
+            << "RichEdit20W"
+            << "a\nbcd" << 3 << "" << 3 + 2 << 0;
+        QTest::newRow("typed, then five Left presses")
+            << ""
+            << "Hello world" << 5 << "" << 3 + 6 << 2 * 11 + 2 * 5;
+        QTest::newRow("Ctrl held after the text: the presses wait for it")
+            << ""
+            << "Hello world" << 5 << "held" << 3 + 6 << 2 * 11 + 2 * 5;
+        QTest::newRow("another window in front: no presses")
+            << ""
+            << "Hello world" << 5 << "away" << -1 << 2 * 11;
+        QTest::newRow("pasted, then the presses")
+            << ""
+            << "Hello\nworld" << 5 << "" << 3 + 7 << 4 + 2 * 5;
+    }
+    void caretWhereTheCursorStood()
+    {
+        QFETCH(QString, cls);
+        QFETCH(QString, text);
+        QFETCH(int, back);
+        QFETCH(QString, happens);
+        QFETCH(int, caret);
+        QFETCH(int, keys);
+        FakeDesktop d;
+        FakeDesktop::Window &c = setUpTarget(d, cls);
+        d.addWindow(0x99, FakeDesktop::Window());
+        bool pressedWhileHeld = false;
+        d.afterInput = [&] {
+            const KeyInput &first = d.inputBatches.last().first();
+            if (first.vk == 0x25 && d.isKeyDown(0xA2))
+                pressedWhileHeld = true;
+            if (d.inputBatches.size() == 1 && happens == QLatin1String("held"))
+                d.keysHeldUntil.insert(0xA2, d.now + 300);
+            if (d.inputBatches.size() == 1 && happens == QLatin1String("away"))
+                d.foreground = 0x99;
+        };
+        InsertExtras extras;
+        extras.caretBack = back;
+        const InsertResult r = insertText(d, text, Top, InsertRoad(), extras);
+        QVERIFY(r.delivered());
+        QCOMPARE(c.text, QStringLiteral("abc") + TextConvert::toCrlf(text));
+        const int end =
+            c.text.size() -
+            (cls.startsWith(QLatin1String("RichEdit")) ? c.text.count(QLatin1String("\r\n")) : 0);
+        QCOMPARE(c.selStart, caret < 0 ? end : caret);
+        QCOMPARE(c.selEnd, c.selStart);
+        QCOMPARE(r.caretMoved, caret >= 0);
+        QCOMPARE(r.extrasDone, caret >= 0);
+        QCOMPARE(d.keyEventCount(), keys);
+        QVERIFY(!pressedWhileHeld);
     }
 
     // The paste: our own Ctrl+V shortcut released while the keys go out,
@@ -475,23 +630,29 @@ private slots:
         QGuiApplication::clipboard()->setMimeData(previous);
 
         FakeDesktop d;
-        setUpTarget(d, QString());
+        FakeDesktop::Window &c = setUpTarget(d, QString());
+        d.foreground = Top; // brought there by insertText
         const InsertResult r = pasteViaClipboard(d, QStringLiteral("one\ntwo\rthree"), Top, 0);
         QVERIFY(r.delivered());
         QCOMPARE(r.clipboardLostFormats, 0);
         QVERIFY(!r.clipboardNotRestored);
         QCOMPARE(d.clipboardTexts, QStringList{QStringLiteral("one\r\ntwo\r\nthree")});
         QVERIFY(hasCtrlV(d));
+        QCOMPARE(c.text, QStringLiteral("abcone\r\ntwo\r\nthree"));
+        QCOMPARE(d.fetchers, QVector<quint32>{TheirPid});
         const QStringList order = d.calls.filter(QRegularExpression(
             QStringLiteral("^(backupClipboard|setClipboardText|suspendHotKeys|sendInput|"
-                           "awaitPaste|resumeHotKeys|restoreClipboard|scanCodeForVirtualKey)")));
-        QCOMPARE(order, (QStringList{
-                            QStringLiteral("backupClipboard"), QStringLiteral("setClipboardText"),
-                            QStringLiteral("suspendHotKeys 2 56"),
-                            QStringLiteral("scanCodeForVirtualKey 11 10"),
-                            QStringLiteral("scanCodeForVirtualKey 56 10"),
-                            QStringLiteral("sendInput 4"), QStringLiteral("awaitPaste 10"),
-                            QStringLiteral("resumeHotKeys"), QStringLiteral("restoreClipboard")}));
+                           "resumeHotKeys|restoreClipboard|scanCodeForVirtualKey)")));
+        QCOMPARE(order,
+                 (QStringList{QStringLiteral("backupClipboard"), QStringLiteral("setClipboardText"),
+                              QStringLiteral("suspendHotKeys 2 56"),
+                              QStringLiteral("scanCodeForVirtualKey 11 10"),
+                              QStringLiteral("scanCodeForVirtualKey 56 10"),
+                              QStringLiteral("sendInput 4"), QStringLiteral("resumeHotKeys"),
+                              QStringLiteral("restoreClipboard")}));
+        // The target answered at once once it had read the text: the user's
+        // content came back without the 2 s that a paste nobody reads waits.
+        QVERIFY(d.now - 1000 < 200);
         const QMimeData *now = QGuiApplication::clipboard()->mimeData();
         QCOMPARE(now->text(), QStringLiteral("before"));
         QCOMPARE(now->data(QStringLiteral("application/x-test")), QByteArray("\x01\x02", 2));
@@ -500,56 +661,64 @@ private slots:
     void pasteByMessage()
     {
         FakeDesktop d;
-        setUpTarget(d, QStringLiteral("Scintilla"));
+        FakeDesktop::Window &c = setUpTarget(d, QStringLiteral("Scintilla"));
         QVERIFY(pasteViaClipboard(d, QStringLiteral("x\ny"), Top, Control).delivered());
         QCOMPARE(d.messages.last().kind, FakeDesktop::Message::Paste);
         QCOMPARE(d.messages.last().text, QStringLiteral("x\r\ny"));
         QCOMPARE(d.keyEventCount(), 0);
-        QVERIFY(d.calls.contains(QStringLiteral("awaitPaste 11")));
+        QCOMPARE(c.text, QStringLiteral("abcx\r\ny"));
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
     }
 
     // A paste the target never fetched did not happen, and the user's
     // content comes back all the same; so it does when the clipboard is
-    // held open for a while. What cannot be kept is reported.
+    // held open for a while: the copy is kept and tried again for 5 s, the
+    // loss told only then. What cannot be kept is reported.
     void clipboardOutcomes_data()
     {
         QTest::addColumn<bool>("read");
         QTest::addColumn<int>("lost");
         QTest::addColumn<int>("busy");
+        QTest::addColumn<int>("holdsMs"); // the target keeps the clipboard open after reading
         QTest::addColumn<ClipboardRestore>("restore");
         QTest::addColumn<bool>("delivered");
         QTest::addColumn<int>("reportedLost");
         QTest::addColumn<bool>("notRestored");
-        QTest::addColumn<int>("restoreCalls");
+        QTest::addColumn<int>("restoreCalls"); // -1: as many as it takes
         using R = ClipboardRestore;
+        const int forGood = 1 + Insertion::RestoreWaitMs / Insertion::RestoreRetryMs;
         QTest::newRow("fetched, restored")
-            << true << 0 << 0 << R::Restored << true << 0 << false << 1;
+            << true << 0 << 0 << 0 << R::Restored << true << 0 << false << 1;
         QTest::newRow("never fetched")
-            << false << 0 << 0 << R::Restored << false << 0 << false << 1;
+            << false << 0 << 0 << 0 << R::Restored << false << 0 << false << 1;
         QTest::newRow("held open twice, then restored")
-            << true << 0 << 2 << R::Restored << true << 0 << false << 3;
+            << true << 0 << 2 << 0 << R::Restored << true << 0 << false << 3;
+        QTest::newRow("the target holds the clipboard 1 s while it reads")
+            << true << 0 << 0 << 1000 << R::Restored << true << 0 << false << -1;
         QTest::newRow("held open for good")
-            << true << 0 << 100 << R::Restored << true << 0 << true << 20;
-        QTest::newRow("restore refused") << true << 0 << 0 << R::Failed << true << 0 << true << 1;
+            << true << 0 << 100000 << 0 << R::Restored << true << 0 << true << forGood;
+        QTest::newRow("restore refused")
+            << true << 0 << 0 << 0 << R::Failed << true << 0 << true << 1;
         QTest::newRow("two formats not copied")
-            << true << 2 << 0 << R::Restored << true << 2 << false << 1;
+            << true << 2 << 0 << 0 << R::Restored << true << 2 << false << 1;
         QTest::newRow("some formats not put back")
-            << true << 0 << 0 << R::Partly << true << 1 << false << 1;
+            << true << 0 << 0 << 0 << R::Partly << true << 1 << false << 1;
     }
     void clipboardOutcomes()
     {
         QFETCH(bool, read);
         QFETCH(int, lost);
         QFETCH(int, busy);
+        QFETCH(int, holdsMs);
         QFETCH(ClipboardRestore, restore);
         QFETCH(bool, delivered);
         QFETCH(int, reportedLost);
         QFETCH(bool, notRestored);
         QFETCH(int, restoreCalls);
         FakeDesktop d;
-        setUpTarget(d, QString());
-        d.pasteRead = read;
+        FakeDesktop::Window &c = setUpTarget(d, QString());
+        c.pastes = read;
+        c.holdsClipboardMs = holdsMs;
         d.backupLostFormats = lost;
         d.restoreBusy = busy;
         d.restoreOutcome = restore;
@@ -557,10 +726,132 @@ private slots:
         QCOMPARE(r.delivered(), delivered);
         QCOMPARE(r.clipboardLostFormats, reportedLost);
         QCOMPARE(r.clipboardNotRestored, notRestored);
-        QCOMPARE(d.calls.count(QStringLiteral("restoreClipboard")), restoreCalls);
-        QCOMPARE(d.sleeps.count(Insertion::RestoreRetryMs), restoreCalls - 1);
+        QCOMPARE(c.text, QStringLiteral("abc") + (read ? QStringLiteral("a\r\nb") : QString()));
+        const int calls = d.calls.count(QStringLiteral("restoreClipboard"));
+        if (restoreCalls >= 0)
+            QCOMPARE(calls, restoreCalls);
+        QCOMPARE(d.sleeps.count(Insertion::RestoreRetryMs), calls - 1);
         if (!notRestored)
             QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
+    }
+
+    // Who read the text offered for the paste decides what is reported: the
+    // target's own process, the process of a field its frame shows (a store
+    // app in ApplicationFrameHost), or a helper it started, is the target;
+    // a clipboard monitor is not. Read by a monitor first, the paste is
+    // judged by the target's field where it can be read, else reported as
+    // possibly pasted, never as refused (the user would paste it twice),
+    // nor as delivered. A monitor that holds the clipboard open on every
+    // change leaves the user's content in place or put back.
+    void readersOfThePaste_data()
+    {
+        QTest::addColumn<bool>("monitor");
+        QTest::addColumn<bool>("monitorWindow");
+        QTest::addColumn<int>("monitorHoldsMs");
+        QTest::addColumn<bool>("pastes");
+        QTest::addColumn<QString>("reader"); // "own", "frame", "helper"
+        QTest::addColumn<bool>("readableField");
+        QTest::addColumn<InsertOutcome>("outcome");
+        const auto ok = InsertOutcome::Delivered;
+        const auto maybe = InsertOutcome::MayHaveArrived;
+        const auto no = InsertOutcome::NotAccepted;
+        QTest::newRow("no monitor") << false << false << 0 << true << "own" << false << ok;
+        QTest::newRow("a monitor holds the clipboard open 500 ms on each change")
+            << true << true << 500 << true << "own" << false << maybe;
+        QTest::newRow("a monitor read first, the field shows the text")
+            << true << true << 0 << true << "own" << true << ok;
+        QTest::newRow("a monitor without a window read it, the target did not paste")
+            << true << false << 0 << false << "own" << false << maybe;
+        QTest::newRow("... and the field shows it did not")
+            << true << false << 0 << false << "own" << true << no;
+        QTest::newRow("nobody read it") << false << false << 0 << false << "own" << false << no;
+        QTest::newRow("read by the process of the field in the target's frame")
+            << false << false << 0 << true << "frame" << false << ok;
+        QTest::newRow("read by a helper the target started")
+            << false << false << 0 << true << "helper" << false << ok;
+    }
+    void readersOfThePaste()
+    {
+        QFETCH(bool, monitor);
+        QFETCH(bool, monitorWindow);
+        QFETCH(int, monitorHoldsMs);
+        QFETCH(bool, pastes);
+        QFETCH(QString, reader);
+        QFETCH(bool, readableField);
+        QFETCH(InsertOutcome, outcome);
+        QGuiApplication::clipboard()->setText(QStringLiteral("OLD"));
+        FakeDesktop d;
+        // A readable field: an Edit the user's rule pastes into.
+        FakeDesktop::Window &c = setUpTarget(d, readableField ? QStringLiteral("Edit") : QString());
+        c.pastes = pastes;
+        if (reader == QLatin1String("frame"))
+            c.pid = 701;
+        if (reader == QLatin1String("helper")) {
+            c.readsAs = 703;
+            d.childProcesses.insert(TheirPid, {702});
+            d.childProcesses.insert(702, {703});
+        }
+        d.monitor.on = monitor;
+        d.monitor.hasWindow = monitorWindow;
+        d.monitor.holdsOpenMs = monitorHoldsMs;
+        InsertRoad paste;
+        paste.road = AppRoad::PasteCtrlV;
+        const QString text = QStringLiteral("one\ntwo");
+        const InsertResult r = insertText(d, text, Top, paste);
+        QCOMPARE(r.outcome, outcome);
+        // Once at most, whatever was reported; and the user's content back.
+        QCOMPARE(c.text,
+                 QStringLiteral("abc") + (pastes ? QStringLiteral("one\r\ntwo") : QString()));
+        QVERIFY(!r.clipboardNotRestored);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("OLD"));
+    }
+
+    // A target still busy with the keys before ours takes our Ctrl+V late:
+    // the user's content comes back only once it has read the text. Busy
+    // past the limit, or hung, the text stays for it, and the loss of the
+    // user's content is told.
+    void slowTargets_data()
+    {
+        QTest::addColumn<int>("busyBeforeMs"); // with the keys it has already
+        QTest::addColumn<int>("perKeysMs");
+        QTest::addColumn<bool>("hangs");
+        QTest::addColumn<InsertOutcome>("outcome");
+        QTest::addColumn<bool>("restored");
+        QTest::newRow("800 ms for each batch of keys, 3 s behind")
+            << 3000 << 800 << false << InsertOutcome::Delivered << true;
+        QTest::newRow("busy past the limit")
+            << 60000 << 800 << false << InsertOutcome::MayHaveArrived << false;
+        QTest::newRow("hung after the keys went out")
+            << 100 << 0 << true << InsertOutcome::MayHaveArrived << false;
+    }
+    void slowTargets()
+    {
+        QFETCH(int, busyBeforeMs);
+        QFETCH(int, perKeysMs);
+        QFETCH(bool, hangs);
+        QFETCH(InsertOutcome, outcome);
+        QFETCH(bool, restored);
+        QGuiApplication::clipboard()->setText(QStringLiteral("OLD"));
+        FakeDesktop d;
+        FakeDesktop::Window &c = setUpTarget(d, QString());
+        d.windows[Top].busyMs = perKeysMs;
+        // Keys reach it meanwhile, and keep it busy; it may stop answering
+        // once ours are in its queue too.
+        d.duringBackup = [&] { d.windows[Top].readyAt = d.now + quint32(busyBeforeMs); };
+        d.afterInput = [&] { d.windows[Top].hung = hangs; };
+        const InsertResult r = insertText(d, QStringLiteral("one\ntwo"), Top);
+        QCOMPARE(r.outcome, outcome);
+        QCOMPARE(r.clipboardNotRestored, !restored);
+        if (restored) {
+            QCOMPARE(c.text, QStringLiteral("abcone\r\ntwo"));
+            QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("OLD"));
+        } else {
+            // The text stays for the paste still to come: it is what lands.
+            QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("one\r\ntwo"));
+            d.windows[Top].hung = false;
+            d.advance(busyBeforeMs + 10000);
+            QCOMPARE(c.text, QStringLiteral("abcone\r\ntwo"));
+        }
     }
 
     // Without a copy of the user's content, or without the clipboard, the
@@ -601,6 +892,43 @@ private slots:
         QVERIFY(!hasCtrlV(d));
         // The clipboard had been emptied; the backup is put back.
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("precious"));
+    }
+
+    // A copy of the user's content keeps one format of each family the
+    // system converts between (it makes the others again), so a large
+    // picture is copied once; what a program put there itself is kept.
+    void backupKeepsOneOfEachFamily_data()
+    {
+        QTest::addColumn<QVector<unsigned>>("listed");
+        QTest::addColumn<QVector<unsigned>>("kept");
+        using namespace ClipboardFormats;
+        const unsigned html = 0xC0F0; // a registered format
+        const unsigned locale = 16;
+        QTest::newRow("Unicode text, and the two the system makes")
+            << QVector<unsigned>{UnicodeText, locale, Text, OemText}
+            << QVector<unsigned>{UnicodeText, locale};
+        QTest::newRow("ANSI text first")
+            << QVector<unsigned>{Text, html, UnicodeText, OemText} << QVector<unsigned>{Text, html};
+        QTest::newRow("a picture as a DIB")
+            << QVector<unsigned>{Dib, Bitmap, DibV5} << QVector<unsigned>{Dib};
+        QTest::newRow("a bitmap") << QVector<unsigned>{Bitmap, Dib, DibV5}
+                                  << QVector<unsigned>{Bitmap};
+        QTest::newRow("metafiles") << QVector<unsigned>{EnhMetafile, html, MetafilePict}
+                                   << QVector<unsigned>{EnhMetafile, html};
+        QTest::newRow("text and a picture")
+            << QVector<unsigned>{html, UnicodeText, Dib, Text, Bitmap}
+            << QVector<unsigned>{html, UnicodeText, Dib};
+    }
+    void backupKeepsOneOfEachFamily()
+    {
+        QFETCH(QVector<unsigned>, listed);
+        QFETCH(QVector<unsigned>, kept);
+        QVector<unsigned> out;
+        for (int i = 0; i < listed.size(); ++i) {
+            if (!ClipboardFormats::madeFromEarlier(listed[i], listed.constData(), size_t(i)))
+                out << listed[i];
+        }
+        QCOMPARE(out, kept);
     }
 
     // The application's road: the user's choice over the program's own.
@@ -660,10 +988,14 @@ private slots:
         // A terminal's own key for the automatic road.
         r.pasteKey = road == AppRoad::Automatic && terminal ? PasteKey::CtrlShiftV
                                                             : AppRoads::pasteKeyOf(road);
+        c.pasteKey = r.pasteKey; // the program pastes with the key its road uses
         QCOMPARE(insertText(d, text, Top, r).outcome, outcome);
         QCOMPARE(d.typedText(), typed);
         QVERIFY(!sent(d, FakeDesktop::Message::ReplaceSel));
-        QCOMPARE(c.text, QStringLiteral("abc"));
+        // What the user sees in the field: the text once, by keys or a paste.
+        QCOMPARE(c.text,
+                 QStringLiteral("abc") +
+                     (outcome == InsertOutcome::Delivered ? TextConvert::toCrlf(text) : QString()));
         QString keys;
         for (const auto &batch : qAsConst(d.inputBatches)) {
             for (const KeyInput &k : batch) {
@@ -708,6 +1040,14 @@ private slots:
         QVERIFY(insertText(d, QStringLiteral("hi"), 0).delivered());
         QVERIFY(!d.calls.join(QLatin1Char(' ')).contains(QLatin1String("setForegroundWindow")));
         QCOMPARE(d.typedText(), QStringLiteral("hi"));
+
+        // A paste into the window in front is judged there.
+        FakeDesktop front;
+        FakeDesktop::Window &c = setUpTarget(front, QString());
+        front.foreground = Top;
+        QVERIFY(insertText(front, QStringLiteral("a\nb"), 0).delivered());
+        QCOMPARE(c.text, QStringLiteral("abca\r\nb"));
+        QVERIFY(!front.calls.join(QLatin1Char(' ')).contains(QLatin1String("setForegroundWindow")));
     }
 };
 

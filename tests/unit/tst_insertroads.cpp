@@ -132,6 +132,10 @@ private slots:
         const InsertResult result = insertText(w.d, text, Target, r);
         QCOMPARE(result.outcome, outcome);
         QCOMPARE(w.calls(), calls);
+        // Keys reached the target, in front, and no other window.
+        QCOMPARE(w.d.keyboardFake.typedInto.keys().size(),
+                 w.d.keyboardFake.typed.isEmpty() ? 0 : 1);
+        QCOMPARE(w.d.keyboardFake.typedInto.value(Target), w.d.keyboardFake.typed);
         QCOMPARE(w.d.clipboardFake.content, QStringLiteral("the user's"));
         if (result.delivered() && !w.d.clipboardFake.pasted.isEmpty())
             QCOMPARE(w.d.clipboardFake.pasted, text);
@@ -143,9 +147,12 @@ private slots:
         {
             World w; // a window that will not come to the front gets no keys
             w.d.targetsFake.obeys = false;
+            w.d.targetsFake.windows << 0x50;
+            w.d.targetsFake.front = 0x50;
             QCOMPARE(insertText(w.d, QStringLiteral("ab"), Target).outcome,
                      InsertOutcome::NotAccepted);
             QCOMPARE(w.calls(), QStringList{QStringLiteral("bringToFront 40")});
+            QVERIFY(w.d.keyboardFake.typedInto.isEmpty());
         }
         {
             World w; // more privileged: the text is left for the user to paste
@@ -228,13 +235,14 @@ private slots:
                                   QStringLiteral("restore")}));
         }
         {
-            World w; // held open for good: delivered, and the loss reported
+            World w; // held open for good: tried for 5 s, delivered, the loss reported
+            const int attempts = 1 + Insertion::RestoreWaitMs / Insertion::RestoreRetryMs;
             w.d.clipboardFake.restoreAnswers =
-                QVector<ClipboardRestore>(Insertion::RestoreAttempts, ClipboardRestore::Busy);
+                QVector<ClipboardRestore>(attempts + 10, ClipboardRestore::Busy);
             const InsertResult r = insertText(w.d, text, Target);
             QVERIFY(r.delivered());
             QVERIFY(r.clipboardNotRestored);
-            QCOMPARE(w.d.callsOf({QStringLiteral("restore")}).size(), Insertion::RestoreAttempts);
+            QCOMPARE(w.d.callsOf({QStringLiteral("restore")}).size(), attempts);
         }
         {
             World w; // some formats lost
@@ -252,10 +260,9 @@ private slots:
         QTest::addColumn<int>("road");
         QTest::addColumn<FieldKind>("field");
         QTest::addColumn<InsertOutcome>("outcome");
-        const QVector<QPair<const char *, int>> roads = {
-            {"automatic", int(AppRoad::Automatic)},
-            {"type only", int(AppRoad::TypeOnly)},
-            {"paste rule", int(AppRoad::PasteCtrlV)}};
+        const QVector<QPair<const char *, int>> roads = {{"automatic", int(AppRoad::Automatic)},
+                                                         {"type only", int(AppRoad::TypeOnly)},
+                                                         {"paste rule", int(AppRoad::PasteCtrlV)}};
         for (const auto &road : roads) {
             QTest::addRow("%s, password", road.first)
                 << road.second << FieldKind::Password << InsertOutcome::PasswordField;

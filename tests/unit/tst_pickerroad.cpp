@@ -95,6 +95,10 @@ private slots:
         QVERIFY(!picker->isVisible());
         QCOMPARE(desktop->typedText(), QStringLiteral("Viele Grüße"));
         QVERIFY(desktop->calls.contains(QStringLiteral("setForegroundWindow 500")));
+        // The picker had the focus: the keys went to the editor's field only
+        // once it was in front again, none of them to our own window.
+        QCOMPARE(desktop->windows[editorText].text, QStringLiteral("Viele Grüße"));
+        QVERIFY(desktop->keysToNowhere.isEmpty());
         QVERIFY(store->phrases().at(1).lastUsed > 0);
     }
 
@@ -142,6 +146,8 @@ private slots:
         press(window->hotkeys(), HotkeyManager::FirstPhraseId);
         QVERIFY(!picker->isVisible());
         QCOMPARE(desktop->typedText(), QStringLiteral("Hello there"));
+        QCOMPARE(desktop->windows[editorText].text, QStringLiteral("Hello there"));
+        QVERIFY(desktop->keysToNowhere.isEmpty());
     }
 
     void opacityIsStoredAtEveryStep()

@@ -163,9 +163,9 @@ private slots:
         d.windows[Top].children = {Focus};
         d.guiInfo.insert(TheirThread, GuiThreadInfo{Focus, 0, QRect()});
         QCOMPARE(Win32Road::findTextControl(d, Top), Focus);
-        // Attached to the target's thread for the query, and detached again.
-        QVERIFY(d.calls.contains(QStringLiteral("attachThreadInput 1 7 1")));
-        QVERIFY(d.calls.contains(QStringLiteral("attachThreadInput 1 7 0")));
+        // Asked of the target's thread without our input attached to it: a
+        // hung thread's input would hold ours.
+        QVERIFY(d.calls.filter(QStringLiteral("attachThreadInput")).isEmpty());
     }
 
     // The focused control is a button: the text controls beside it are not
@@ -230,20 +230,41 @@ private slots:
         QCOMPARE(Win32Road::findTextControl(d, 0), WindowHandle(0));
     }
 
+    // Asked plainly first: Windows then activates the window without our
+    // thread waiting for it, so a window slow to activate cannot hold us.
+    // Only when another program holds the foreground lock is our input
+    // attached to the window's thread (the activation then waits for that
+    // thread), and only for a window that answers; always detached again.
     void forceForegroundPairsAttach()
     {
         FakeDesktop d;
         d.addWindow(Top, window(QStringLiteral("Main")));
         QVERIFY(Win32Road::forceForeground(d, Top));
         QCOMPARE(d.foreground, Top);
-        const int attach = d.calls.indexOf(QStringLiteral("attachThreadInput 1 7 1"));
-        const int detach = d.calls.indexOf(QStringLiteral("attachThreadInput 1 7 0"));
-        QVERIFY(attach >= 0 && detach > attach);
+        QVERIFY(d.calls.filter(QStringLiteral("attachThreadInput")).isEmpty());
+
+        FakeDesktop locked;
+        locked.foregroundLocked = true;
+        locked.addWindow(Top, window(QStringLiteral("Main")));
+        QVERIFY(Win32Road::forceForeground(locked, Top));
+        QCOMPARE(locked.foreground, Top);
+        const int probe = locked.calls.indexOf(QStringLiteral("probe 10 1000"));
+        const int attach = locked.calls.indexOf(QStringLiteral("attachThreadInput 1 7 1"));
+        const int detach = locked.calls.indexOf(QStringLiteral("attachThreadInput 1 7 0"));
+        QVERIFY(probe >= 0 && attach > probe && detach > attach);
+
+        FakeDesktop hung; // locked, and the window does not answer: nothing is attached
+        hung.foregroundLocked = true;
+        hung.addWindow(Top, window(QStringLiteral("Main")));
+        hung.windows[Top].hung = true;
+        QVERIFY(!Win32Road::forceForeground(hung, Top));
+        QVERIFY(hung.calls.filter(QStringLiteral("attachThreadInput")).isEmpty());
 
         FakeDesktop refusing;
+        refusing.foregroundLocked = true;
         refusing.attachSucceeds = false;
         refusing.addWindow(Top, window(QStringLiteral("Main")));
-        Win32Road::forceForeground(refusing, Top);
+        QVERIFY(!Win32Road::forceForeground(refusing, Top));
         QVERIFY(!refusing.calls.contains(QStringLiteral("attachThreadInput 1 7 0")));
 
         FakeDesktop none;

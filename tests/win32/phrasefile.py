@@ -5,7 +5,8 @@ usage: phrasefile.py <path> [<setting>=<json value>...] [-- <mods>:<vk>:<text>[@
 
 Each phrase after "--" gets the id 0000000<n>-0000-4000-8000-000000000000 (n
 counting from 1), the name p<n>, and its text with \\n standing for a line
-break, and the abbreviation after "@@" when one is given. The settings start the program minimised, in English, with the one-time
+break, and the abbreviation after "@@" when one is given; a text with
+{cursor} has its placeholders filled in. The settings start the program minimised, in English, with the one-time
 import and the close hint done; name=value pairs add to or override them.
 """
 import json
@@ -33,6 +34,8 @@ def main(argv):
                       "mods": int(mods, 0), "enabled": True, "lastUsed": 0}
             if abbreviation:
                 phrase["abbreviation"] = abbreviation
+            if "{cursor}" in text:
+                phrase["placeholders"] = True
             phrases.append(phrase)
         else:
             name, value = arg.split("=", 1)

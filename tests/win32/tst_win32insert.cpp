@@ -5,9 +5,14 @@
 #include "platform/desktop.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
+
+#include <functional>
+#include <thread>
 
 #include <windows.h>
 
@@ -34,6 +39,30 @@ std::wstring textOf(HWND w)
     GetWindowTextW(w, &out[0], n + 1);
     out.resize(size_t(n));
     return out;
+}
+
+// Calls then() at the first paint of a widget once armed.
+class PaintWatch final : public QObject
+{
+public:
+    bool armed = false;
+    int paints = 0;
+    std::function<void()> then;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (armed && event->type() == QEvent::Paint && ++paints == 1 && then)
+            QTimer::singleShot(0, this, then);
+        return false;
+    }
+};
+
+QString wintarget()
+{
+    // Built on Linux for Wine, the path is a Unix one: Wine's Z: drive.
+    QString program = QStringLiteral(SCRIVLET_WINTARGET);
+    if (program.startsWith(QLatin1Char('/')))
+        program.prepend(QStringLiteral("Z:"));
+    return program;
 }
 
 } // namespace
@@ -71,6 +100,47 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(textOf(edit) == L"xyz", 5000);
     }
 
+    // While "Pick a window" waits, our windows paint (the dialog's note says
+    // what to do), and a right click stops it: a window of another program
+    // that comes to the front after the click is not taken.
+    void pickWindowPaintsAndStopsOnARightClick()
+    {
+        const std::unique_ptr<Desktop> desktop = createDesktop();
+        QVERIFY(desktop);
+        QLabel note(QStringLiteral("Click a window of the application."));
+        note.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&note));
+        PaintWatch watch;
+        note.installEventFilter(&watch);
+
+        // Once the note has painted during the wait: a right click, sent from
+        // another thread as a mouse would send it, then a window of another
+        // program that comes to the front.
+        QTemporaryDir dir;
+        QProcess target;
+        watch.then = [&] {
+            std::thread([] {
+                INPUT click[2]{};
+                click[0].type = click[1].type = INPUT_MOUSE;
+                click[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+                click[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+                SendInput(2, click, sizeof(INPUT));
+            }).detach(); // our hook answers it from the event loop
+            target.start(wintarget(), {QStringLiteral("plain"),
+                                       dir.filePath(QStringLiteral("after-click.txt"))});
+        };
+        QTimer::singleShot(0, &note, [&] {
+            watch.armed = true;
+            note.setText(QStringLiteral("A right click stops."));
+        });
+        const WindowHandle picked = desktop->targets().pickWindow(20000);
+        QVERIFY(watch.paints > 0);
+        QCOMPARE(picked, WindowHandle(0));
+        // It may still be starting: it is ended, not asked.
+        target.kill();
+        QVERIFY(target.state() == QProcess::NotRunning || target.waitForFinished(10000));
+    }
+
     // "Pick a window" in Options, Applications: the next window of another
     // program that comes to the front, never one of ours; named by its
     // class and program file.
@@ -88,10 +158,7 @@ private slots:
 
         QTemporaryDir dir;
         const QString report = dir.filePath(QStringLiteral("plain.txt"));
-        // Built on Linux for Wine, the path is a Unix one: Wine's Z: drive.
-        QString program = QStringLiteral(SCRIVLET_WINTARGET);
-        if (program.startsWith(QLatin1Char('/')))
-            program.prepend(QStringLiteral("Z:"));
+        const QString program = wintarget();
         QProcess target;
         target.start(program, {QStringLiteral("plain"), report});
         const WindowHandle picked = desktop->targets().pickWindow(20000);

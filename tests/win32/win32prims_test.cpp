@@ -297,7 +297,6 @@ void testInputAndClipboard()
     check(waitForText(edit, first + second, 3000), "the non-ASCII units arrive");
 
     // The clipboard road: open (with the retries), empty, set, close, paste.
-    releaseOleClipboard();
     bool opened = false;
     for (int attempt = 0; attempt < 10 && !opened; ++attempt) {
         opened = openClipboard();
@@ -387,9 +386,19 @@ void testSnapshot()
     check(openWithRetries(), "the clipboard opens for the copy");
     Win32Clipboard::Snapshot snapshot = Win32Clipboard::Snapshot::read();
     closeClipboard();
-    check(snapshot.formatCount() >= 4 && snapshot.lostFormats() == 0,
-          "every format is copied (" + std::to_string(snapshot.formatCount()) + ", " +
-              std::to_string(snapshot.lostFormats()) + " lost)");
+    check(snapshot.lostFormats() == 0,
+          "every format is copied (" + std::to_string(snapshot.lostFormats()) + " lost)");
+    // The system makes a bitmap and a DIBV5 from the DIB, and ANSI and OEM
+    // text from the Unicode text: copied once, not four times.
+    const std::vector<UINT> kept = snapshot.formats();
+    const auto keeps = [&kept](UINT f) {
+        return std::find(kept.begin(), kept.end(), f) != kept.end();
+    };
+    check(keeps(CF_DIB) && keeps(custom) && keeps(CF_UNICODETEXT),
+          "the formats put there are copied");
+    check(!keeps(CF_BITMAP) && !keeps(CF_DIBV5) && !keeps(CF_TEXT) && !keeps(CF_OEMTEXT),
+          "the formats the system makes from them are not (" + std::to_string(kept.size()) +
+              " kept)");
 
     const std::wstring phrase = L"the phrase";
     openWithRetries();
@@ -413,11 +422,68 @@ void testSnapshot()
           "the restore is kept out of clipboard history");
     closeClipboard();
 
-    // A second write from the same copy: the first handed its data over.
+    // The copy was handed over, not copied once more: nothing is left of it.
     openWithRetries();
     emptyClipboard();
-    check(snapshot.write() == 0, "the copy can be put back again");
+    check(snapshot.write() == int(snapshot.formatCount()), "the copy was given to the clipboard");
     closeClipboard();
+}
+
+struct HungOwner
+{
+    HANDLE offered = nullptr;
+    DWORD hangMs = 0;
+};
+
+// A program that offers its content to be rendered later, and then takes
+// no message for a while: whoever asks for the content waits for it.
+DWORD WINAPI offerAndHang(LPVOID param)
+{
+    auto *owner = static_cast<HungOwner *>(param);
+    HWND w = CreateWindowExW(0, L"ScrivletTestMain", L"late owner", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                             nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (w && OpenClipboard(w)) {
+        EmptyClipboard();
+        SetClipboardData(CF_UNICODETEXT, nullptr);
+        CloseClipboard();
+    }
+    SetEvent(owner->offered);
+    Sleep(owner->hangMs);
+    // Awake: it answers what was asked meanwhile (with nothing), and goes.
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageW(&msg);
+    if (w)
+        DestroyWindow(w);
+    return 0;
+}
+
+// The copy is read on a thread of its own, within a limit: an owner that
+// does not render in time cannot hold the program.
+void testReadWithin()
+{
+    const std::wstring words = L"read \u2713";
+    check(openWithRetries(), "the clipboard opens for the reading test");
+    emptyClipboard();
+    setClipboardText(words.data(), words.size());
+    closeClipboard();
+    Win32Clipboard::Snapshot snapshot;
+    check(Win32Clipboard::readWithin(3000, &snapshot) && snapshot.formatCount() >= 1,
+          "the clipboard is read from a thread of its own");
+
+    HungOwner owner;
+    owner.offered = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    owner.hangMs = 4000;
+    HANDLE thread = CreateThread(nullptr, 0, offerAndHang, &owner, 0, nullptr);
+    WaitForSingleObject(owner.offered, 5000);
+    Win32Clipboard::Snapshot late;
+    const bool read = Win32Clipboard::readWithin(1000, &late);
+    const bool ownerStillAsleep = WaitForSingleObject(thread, 0) == WAIT_TIMEOUT;
+    check(!read, "an owner that does not render in time makes the copy fail");
+    check(ownerStillAsleep, "without waiting for the owner to wake");
+    WaitForSingleObject(thread, 10000);
+    CloseHandle(thread);
+    CloseHandle(owner.offered);
 }
 
 struct Reader
@@ -460,8 +526,7 @@ void testDelayedOffer()
     const bool offered = owner.offer(phrase) && Win32Clipboard::markPrivate();
     closeClipboard();
     check(offered, "the text is offered, not rendered, and marked private");
-    check(owner.fetchCount() == 0 && !owner.fetchedBy(GetCurrentProcessId()),
-          "nobody has fetched it yet");
+    check(owner.fetchers().empty(), "nobody has fetched it yet");
     check(IsClipboardFormatAvailable(RegisterClipboardFormatW(L"CanUploadToCloudClipboard")) &&
               IsClipboardFormatAvailable(
                   RegisterClipboardFormatW(L"ExcludeClipboardContentFromMonitorProcessing")),
@@ -475,10 +540,8 @@ void testDelayedOffer()
         Win32Clipboard::serveSentMessages(10);
     CloseHandle(thread);
     check(reader.ok && reader.text == phrase, "the reader gets the text rendered on request");
-    check(owner.fetchCount() == 1 && owner.fetchedBy(GetCurrentProcessId()),
+    check(owner.fetchers() == std::vector<DWORD>{GetCurrentProcessId()},
           "the fetch is counted, and it was this process");
-    check(!owner.fetchedBy(GetCurrentProcessId() + 4),
-          "a fetch by this process is not one by another (a clipboard monitor)");
 }
 
 void pressCtrlAlt(WORD key)
@@ -579,6 +642,7 @@ int wmain()
     testFocus();
     testInputAndClipboard();
     testSnapshot();
+    testReadWithin();
     testDelayedOffer();
     testHotkeys();
 

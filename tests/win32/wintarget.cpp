@@ -18,6 +18,10 @@
 //                                 sel=<a>,<b> initial selection
 //                                 button      a push button beside the control
 //                                             holds the focus instead
+//   wintarget edit|plain ... class=<name>
+//                               the top-level window's class (a rule per
+//                               application names it), instead of
+//                               ScrivletWineTarget
 //   wintarget plain <report> [delay=<ms>] [putty]
 //                               a window without a text control that keeps
 //                               what arrives in <report>: each character of
@@ -30,7 +34,28 @@
 //                               Ctrl+V as the character 0x16; with
 //                               protected, it tells accessibility tools
 //                               that it is a protected (password) field,
-//                               as a browser's password field does
+//                               as a browser's password field does.
+//                               More options: nopaste (never reads the
+//                               clipboard), busy=<ms> (every key message,
+//                               down or up, takes that long; the EDIT's
+//                               too), holdclip=<ms>
+//                               (keeps the clipboard open that long after
+//                               reading it), hang=<ms> (once it has the
+//                               focus, takes no message for that long),
+//                               ctrlshiftv (pastes on Ctrl+Shift+V, as a
+//                               terminal does)
+//   wintarget monitor <report> [nowindow] [hold=<ms>]
+//                               a clipboard monitor: it reads the text of
+//                               every change (opening the clipboard with its
+//                               window, or with none), holding the clipboard
+//                               open hold ms each time; <report> counts the
+//                               reads
+//   wintarget owner <report> [delay=<ms>] [stall] [text=<t>]
+//                               puts <t> ("OLD") on the clipboard to be
+//                               rendered when asked: it writes
+//                               <report>.asked then and renders after delay
+//                               ms; with stall it takes no message at all
+//                               once it has made its offer
 //   wintarget press <mods> <vk> presses a shortcut with SendInput (mods as the
 //                               data file stores them: Alt 1, Ctrl 2, Shift 4,
 //                               Win 8) into whatever window has the focus
@@ -57,10 +82,11 @@
 //   wintarget rect <exe> <title> prints "left top right bottom" of the shown
 //                               top-level window titled <title> of a process
 //                               named <exe>; exit 1 when there is none
-// Both targets also write <report>.ready once they hold the focus, and end by
-// themselves after two minutes so that a failed run leaves nothing behind. The
-// EDIT target keeps "<x> <top> <bottom>" of its caret, in screen pixels, in
-// <report>.caret.
+// Both targets also write <report>.ready once they hold the focus (a monitor
+// or an owner once it is in place), and end by themselves after two minutes
+// so that a failed run leaves nothing behind. The EDIT target keeps
+// "<x> <top> <bottom>" of its caret, in screen pixels, in <report>.caret, and
+// "<start> <end>" of its selection in <report>.sel.
 // Reports are replaced whole (written beside, then moved), so a reader never
 // sees half a file.
 
@@ -118,10 +144,10 @@ std::wstring windowText(HWND w)
     return text;
 }
 
-bool clipboardText(std::wstring *text)
+bool clipboardText(std::wstring *text, DWORD holdMs = 0, HWND window = nullptr)
 {
     // Another program may hold the clipboard open for a moment.
-    for (int attempt = 0; attempt < 20 && !OpenClipboard(nullptr); ++attempt)
+    for (int attempt = 0; attempt < 20 && !OpenClipboard(window); ++attempt)
         Sleep(25);
     HANDLE data = GetClipboardData(CF_UNICODETEXT);
     bool ok = false;
@@ -132,6 +158,9 @@ bool clipboardText(std::wstring *text)
             ok = true;
         }
     }
+    // A program that reads slowly keeps the clipboard open meanwhile.
+    if (holdMs)
+        Sleep(holdMs);
     CloseClipboard();
     return ok;
 }
@@ -161,8 +190,12 @@ bool setClipboardText(const std::wstring &text)
 
 // Sees every message the EDIT gets before the control does, to tell how the
 // text came in.
+DWORD g_editBusyMs = 0; // the EDIT takes this long for every key (busy=)
+
 LRESULT CALLBACK editSpy(HWND w, UINT message, WPARAM wp, LPARAM lp)
 {
+    if (g_editBusyMs && (message == WM_KEYDOWN || message == WM_KEYUP))
+        Sleep(g_editBusyMs);
     const wchar_t *name = message == EM_REPLACESEL ? L"EM_REPLACESEL"
                           : message == WM_PASTE    ? L"WM_PASTE"
                           : message == WM_CHAR     ? L"WM_CHAR"
@@ -178,6 +211,7 @@ LRESULT CALLBACK editSpy(HWND w, UINT message, WPARAM wp, LPARAM lp)
 constexpr UINT_PTR LifeTimer = 1;
 constexpr UINT_PTR CaretTimer = 2;
 std::wstring g_caret;
+std::wstring g_selection;
 
 // Where the EDIT's caret is, as the system tells any program that asks.
 void reportCaret()
@@ -194,6 +228,12 @@ void reportCaret()
     swprintf(line, 64, L"%ld %ld %ld", top.x, top.y, bottom.y);
     if (g_caret != line && writeReport(g_report + L".caret", line))
         g_caret = line;
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(g_edit, EM_GETSEL, WPARAM(&start), LPARAM(&end));
+    swprintf(line, 64, L"%lu %lu", start, end);
+    if (g_selection != line && writeReport(g_report + L".sel", line))
+        g_selection = line;
 }
 
 // What a target window is made of (the options of "edit" and "plain").
@@ -213,7 +253,17 @@ struct TargetOptions
     int selEnd = 0;
     std::wstring text;
     DWORD keyDelayMs = 0;
+    std::wstring className;
+    bool noPaste = false;
+    bool ctrlShiftV = false;
+    DWORD busyMs = 0;
+    DWORD holdClipboardMs = 0;
+    DWORD hangMs = 0;
 };
+
+// Marks the windows "close" closes: targets, monitors, owners.
+constexpr wchar_t OursProperty[] = L"ScrivletWineTool";
+constexpr UINT_PTR HangTimer = 3;
 
 TargetOptions g_options;
 HWND g_button = nullptr;
@@ -335,20 +385,39 @@ LRESULT CALLBACK targetProc(HWND w, UINT message, WPARAM wp, LPARAM lp)
         if (HWND(lp) == g_edit && HIWORD(wp) == EN_CHANGE)
             writeReport(g_report, windowText(g_edit));
         return 0;
+    case WM_SYSCOMMAND:
+        // Alt pressed and released alone would open the window menu, which
+        // would take the keys after it.
+        if ((wp & 0xFFF0) == SC_KEYMENU)
+            return 0;
+        return DefWindowProcW(w, message, wp, lp);
+    case WM_SYSKEYDOWN:
+    case WM_SYSKEYUP:
+    case WM_KEYUP:
+        if (g_options.busyMs)
+            Sleep(g_options.busyMs);
+        return DefWindowProcW(w, message, wp, lp);
     case WM_KEYDOWN:
         if (g_options.keyDelayMs)
             Sleep(g_options.keyDelayMs); // a program busy with every key
+        if (g_options.busyMs)
+            Sleep(g_options.busyMs);
         if (!g_edit) {
             wchar_t line[64];
-            swprintf(line, 64, L"WM_KEYDOWN %u %u ctrl=%d\n", unsigned(wp),
-                     unsigned((lp >> 16) & 0xFF), (GetKeyState(VK_CONTROL) & 0x8000) ? 1 : 0);
+            swprintf(line, 64, L"WM_KEYDOWN %u %u ctrl=%d alt=%d\n", unsigned(wp),
+                     unsigned((lp >> 16) & 0xFF), (GetKeyState(VK_CONTROL) & 0x8000) ? 1 : 0,
+                     (GetKeyState(VK_MENU) & 0x8000) ? 1 : 0);
             g_messages += line;
             writeReport(g_report + L".messages", g_messages);
         }
-        if (!g_edit && (g_options.putty ? wp == VK_INSERT && (GetKeyState(VK_SHIFT) & 0x8000)
-                                        : wp == 'V' && (GetKeyState(VK_CONTROL) & 0x8000))) {
+        if (!g_edit && !g_options.noPaste &&
+            (g_options.putty        ? wp == VK_INSERT && (GetKeyState(VK_SHIFT) & 0x8000)
+             : g_options.ctrlShiftV ? wp == 'V' && (GetKeyState(VK_CONTROL) & 0x8000) &&
+                                          (GetKeyState(VK_SHIFT) & 0x8000)
+                                    : wp == 'V' && (GetKeyState(VK_CONTROL) & 0x8000))) {
             std::wstring text;
-            if (clipboardText(&text))
+            // With its window, as programs open the clipboard to paste.
+            if (clipboardText(&text, g_options.holdClipboardMs, w))
                 arrive(text);
         }
         return 0;
@@ -369,6 +438,11 @@ LRESULT CALLBACK targetProc(HWND w, UINT message, WPARAM wp, LPARAM lp)
     case WM_TIMER:
         if (wp == CaretTimer) {
             reportCaret();
+            return 0;
+        }
+        if (wp == HangTimer) {
+            KillTimer(w, HangTimer);
+            Sleep(g_options.hangMs); // a program that stopped answering
             return 0;
         }
         DestroyWindow(w);
@@ -419,6 +493,18 @@ bool parseOption(const std::wstring &option, TargetOptions *o)
         o->putty = true;
     else if (option == L"protected")
         o->isProtected = true;
+    else if (option == L"nopaste")
+        o->noPaste = true;
+    else if (option == L"ctrlshiftv")
+        o->ctrlShiftV = true;
+    else if (const wchar_t *v = value(L"class="))
+        o->className = v;
+    else if (const wchar_t *v = value(L"busy="))
+        o->busyMs = DWORD(wcstoul(v, nullptr, 10));
+    else if (const wchar_t *v = value(L"holdclip="))
+        o->holdClipboardMs = DWORD(wcstoul(v, nullptr, 10));
+    else if (const wchar_t *v = value(L"hang="))
+        o->hangMs = DWORD(wcstoul(v, nullptr, 10));
     else if (const wchar_t *v = value(L"limit="))
         o->limit = int(wcstol(v, nullptr, 10));
     else if (const wchar_t *v = value(L"delay="))
@@ -448,7 +534,9 @@ int runTarget(const TargetOptions &options, const std::wstring &report)
     WNDCLASSW wc{};
     wc.lpfnWndProc = targetProc;
     wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = options.putty ? L"PuTTY" : L"ScrivletWineTarget";
+    wc.lpszClassName = !options.className.empty() ? options.className.c_str()
+                       : options.putty            ? L"PuTTY"
+                                                  : L"ScrivletWineTarget";
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     RegisterClassW(&wc);
@@ -457,6 +545,7 @@ int runTarget(const TargetOptions &options, const std::wstring &report)
         WS_OVERLAPPEDWINDOW, 100, 100, 480, 320, nullptr, nullptr, wc.hInstance, nullptr);
     if (!top)
         return 2;
+    SetPropW(top, OursProperty, HANDLE(1));
     if (withEdit) {
         if (options.rich && !LoadLibraryW(L"riched20.dll"))
             return 2;
@@ -477,6 +566,7 @@ int runTarget(const TargetOptions &options, const std::wstring &report)
             SendMessageW(g_edit, EM_LIMITTEXT, WPARAM(options.limit), 0);
         if (options.hasSelection)
             SendMessageW(g_edit, EM_SETSEL, WPARAM(options.selStart), LPARAM(options.selEnd));
+        g_editBusyMs = options.busyMs;
         g_editProc = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(g_edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editSpy)));
         if (options.rich)
@@ -503,6 +593,8 @@ int runTarget(const TargetOptions &options, const std::wstring &report)
     for (;;) {
         if (!ready && GetForegroundWindow() == top) {
             ready = writeReport(report + L".ready", L"focus");
+            if (ready && options.hangMs)
+                SetTimer(top, HangTimer, 1, nullptr);
         } else if (!ready && ++asked % 10 == 0) {
             // A program just started (ours, say) may have taken the
             // foreground after our first request.
@@ -760,20 +852,142 @@ int hasWindow(const std::wstring &exe, bool needVisible)
     return query.found ? 0 : 1;
 }
 
+BOOL CALLBACK collectOurs(HWND w, LPARAM lp)
+{
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    if (GetPropW(w, OursProperty) && pid != GetCurrentProcessId())
+        reinterpret_cast<std::vector<HWND> *>(lp)->push_back(w);
+    return TRUE;
+}
+
 int closeTargets()
 {
-    for (int i = 0; i < 16; ++i) {
-        HWND w = FindWindowW(L"ScrivletWineTarget", nullptr);
-        if (!w)
-            w = FindWindowW(L"PuTTY", nullptr);
-        if (!w)
-            return 0;
-        // Synchronously, so the next window can be found afterwards.
+    std::vector<HWND> ours;
+    EnumWindows(collectOurs, reinterpret_cast<LPARAM>(&ours));
+    int left = 0;
+    for (HWND w : ours) {
+        // Synchronously, so the next window can be found afterwards; a
+        // program that does not answer is left (the test ends it).
         SendMessageTimeoutW(w, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
-        if (IsWindow(w))
-            return 1;
+        left += IsWindow(w) ? 1 : 0;
     }
-    return 1;
+    return left == 0 ? 0 : 1;
+}
+
+// ---- a clipboard monitor, and a clipboard owner that renders late ----
+
+int usage();
+
+struct ClipboardTool
+{
+    std::wstring report;
+    bool monitor = false;
+    bool withWindow = true;
+    DWORD holdMs = 0;
+    DWORD renderDelayMs = 0;
+    bool stall = false;
+    std::wstring text = L"OLD";
+    int reads = 0;
+    bool reading = false;
+};
+ClipboardTool g_tool;
+
+LRESULT CALLBACK clipboardToolProc(HWND w, UINT message, WPARAM wp, LPARAM lp)
+{
+    switch (message) {
+    case WM_CLIPBOARDUPDATE:
+        if (g_tool.monitor && !g_tool.reading && OpenClipboard(g_tool.withWindow ? w : nullptr)) {
+            g_tool.reading = true;
+            // Reading renders what its owner only offered.
+            if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+                GlobalLock(data);
+                GlobalUnlock(data);
+            }
+            if (g_tool.holdMs)
+                Sleep(g_tool.holdMs);
+            CloseClipboard();
+            g_tool.reading = false;
+            writeReport(g_tool.report, std::to_wstring(++g_tool.reads));
+        }
+        return 0;
+    case WM_RENDERFORMAT:
+        if (UINT(wp) == CF_UNICODETEXT) {
+            writeReport(g_tool.report + L".asked", L"asked");
+            Sleep(g_tool.renderDelayMs); // a program slow to render its copy
+            HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (g_tool.text.size() + 1) * sizeof(wchar_t));
+            if (void *p = block ? GlobalLock(block) : nullptr) {
+                memcpy(p, g_tool.text.c_str(), (g_tool.text.size() + 1) * sizeof(wchar_t));
+                GlobalUnlock(block);
+                if (!SetClipboardData(CF_UNICODETEXT, block))
+                    GlobalFree(block);
+            }
+        }
+        return 0;
+    case WM_RENDERALLFORMATS:
+        return 0; // going away: what was not asked for is gone
+    case WM_TIMER:
+    case WM_CLOSE:
+        DestroyWindow(w);
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcW(w, message, wp, lp);
+    }
+}
+
+int runClipboardTool(bool monitor, int argc, wchar_t *argv[])
+{
+    g_tool.report = argv[2];
+    g_tool.monitor = monitor;
+    for (int i = 3; i < argc; ++i) {
+        const std::wstring option = argv[i];
+        if (option == L"nowindow")
+            g_tool.withWindow = false;
+        else if (option == L"stall")
+            g_tool.stall = true;
+        else if (option.compare(0, 5, L"hold=") == 0)
+            g_tool.holdMs = DWORD(wcstoul(option.c_str() + 5, nullptr, 10));
+        else if (option.compare(0, 6, L"delay=") == 0)
+            g_tool.renderDelayMs = DWORD(wcstoul(option.c_str() + 6, nullptr, 10));
+        else if (option.compare(0, 5, L"text=") == 0)
+            g_tool.text = option.substr(5);
+        else
+            return usage();
+    }
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = clipboardToolProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"ScrivletWineClipboardTool";
+    RegisterClassW(&wc);
+    HWND w = CreateWindowExW(0, wc.lpszClassName, L"clipboard tool", WS_POPUP, 0, 0, 0, 0, nullptr,
+                             nullptr, wc.hInstance, nullptr);
+    if (!w)
+        return 2;
+    SetPropW(w, OursProperty, HANDLE(1));
+    SetTimer(w, LifeTimer, 120000, nullptr);
+    if (monitor) {
+        if (!AddClipboardFormatListener(w))
+            return 2;
+    } else {
+        bool opened = false;
+        for (int attempt = 0; attempt < 20 && !(opened = OpenClipboard(w)); ++attempt)
+            Sleep(25);
+        if (!opened)
+            return 2;
+        EmptyClipboard();
+        SetClipboardData(CF_UNICODETEXT, nullptr); // rendered when asked
+        CloseClipboard();
+    }
+    writeReport(g_tool.report + L".ready", L"ready");
+    if (g_tool.stall)
+        Sleep(120000); // takes no message at all: whoever asks it waits
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0)
+        DispatchMessageW(&msg);
+    return 0;
 }
 
 BOOL CALLBACK countIcon(HMODULE, LPCWSTR, LPWSTR, LONG_PTR count)
@@ -800,7 +1014,8 @@ int usage()
     fwprintf(stderr, L"usage: wintarget edit|plain <report> [option...] | clip-get <report> | "
                      L"press|held <mods> <vk> | hold <mods> <vk> <ms> | chord <mods> <vk>... | "
                      L"click <x> <y> | visible|exists <exe> | rect <exe> <title> | "
-                     L"clip-set <text> | clip-image | clip-has-image\n");
+                     L"clip-set <text> | clip-image | clip-has-image | "
+                     L"monitor|owner <report> [option...]\n");
     return 64;
 }
 
@@ -817,6 +1032,8 @@ int wmain(int argc, wchar_t *argv[])
     if (argc < 3)
         return usage();
     const std::wstring command = argv[1];
+    if (command == L"monitor" || command == L"owner")
+        return runClipboardTool(command == L"monitor", argc, argv);
     if (command == L"edit" || command == L"plain") {
         TargetOptions options;
         options.withEdit = command == L"edit";

@@ -7,7 +7,11 @@
 #include "platform/win/win32clipboard.h"
 #include "platform/win/win32prims.h"
 
+#include <QEventLoop>
 #include <QString>
+#include <QTimer>
+
+#include <atomic>
 
 namespace {
 
@@ -26,9 +30,6 @@ const wchar_t *wide(const QString &s)
     return reinterpret_cast<const wchar_t *>(s.utf16());
 }
 
-constexpr int BackupAttempts = 10;
-constexpr int BackupRetryMs = 15;
-
 class WinClipboardBackup final : public ClipboardBackup
 {
 public:
@@ -36,7 +37,8 @@ public:
     {}
     int lostFormats() const override { return snapshot.lostFormats(); }
 
-    Win32Clipboard::Snapshot snapshot;
+    // Given to the clipboard when put back.
+    mutable Win32Clipboard::Snapshot snapshot;
 };
 
 } // namespace
@@ -88,9 +90,39 @@ bool WinDesktop::setForegroundWindow(WindowHandle w)
     return Win32Prims::setForegroundWindow(hwnd(w));
 }
 
-bool WinDesktop::bringWindowToTop(WindowHandle w)
+Answer WinDesktop::probe(WindowHandle w, int maxMs)
 {
-    return Win32Prims::bringWindowToTop(hwnd(w));
+    pollHeldHotkeys();
+    switch (Win32Prims::probe(hwnd(w), UINT(qMax(0, maxMs)))) {
+    case Win32Prims::Answer::Answered:
+        return Answer::Answered;
+    case Win32Prims::Answer::Late:
+        return Answer::Late;
+    case Win32Prims::Answer::Hung:
+        break;
+    }
+    return Answer::Hung;
+}
+
+WindowHandle WinDesktop::topLevelWindow(WindowHandle w)
+{
+    return handle(Win32Prims::topLevelWindow(hwnd(w)));
+}
+
+QVector<quint32> WinDesktop::childWindowProcesses(WindowHandle top)
+{
+    QVector<quint32> out;
+    for (DWORD pid : Win32Prims::childWindowProcesses(hwnd(top)))
+        out << pid;
+    return out;
+}
+
+QVector<quint32> WinDesktop::descendantProcesses(quint32 processId)
+{
+    QVector<quint32> out;
+    for (DWORD pid : Win32Prims::descendantProcesses(processId))
+        out << pid;
+    return out;
 }
 
 bool WinDesktop::activateOwnWindow(WindowHandle w, int)
@@ -160,20 +192,56 @@ bool WinDesktop::targetApplication(WindowHandle w, TargetApp *app)
     return true;
 }
 
+namespace {
+// A right click during "Pick a window" stops it. Taken away from the window
+// under the pointer (no context menu opens there); a low-level hook has no
+// context, and one pick runs at a time.
+std::atomic<bool> g_pickCancelled{false};
+std::atomic<bool> g_pickSwallowUp{false};
+
+LRESULT CALLBACK pickMouseProc(int code, WPARAM message, LPARAM data)
+{
+    if (code == HC_ACTION) {
+        if (message == WM_RBUTTONDOWN) {
+            g_pickCancelled = true;
+            g_pickSwallowUp = true;
+            return 1;
+        }
+        if (message == WM_RBUTTONUP && g_pickSwallowUp.exchange(false))
+            return 1;
+    }
+    return CallNextHookEx(nullptr, code, message, data);
+}
+} // namespace
+
 WindowHandle WinDesktop::pickWindow(int maxMs)
 {
     // The next window of another program that comes to the front: the one
-    // the user clicks.
+    // the user clicks. Meanwhile the event loop runs, without input to our
+    // own windows, so that they paint (the dialog's note says what to do).
+    g_pickCancelled = false;
+    g_pickSwallowUp = false;
+    HHOOK hook = SetWindowsHookExW(WH_MOUSE_LL, pickMouseProc, GetModuleHandleW(nullptr), 0);
+    WindowHandle picked = 0;
+    QEventLoop loop;
+    QTimer poll;
     const DWORD start = GetTickCount();
-    while (GetTickCount() - start < DWORD(maxMs)) {
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
         const HWND front = Win32Prims::foregroundWindow();
         DWORD pid = 0;
         Win32Prims::windowThreadProcessId(front, &pid);
         if (front && pid != GetCurrentProcessId())
-            return handle(Win32Prims::topLevelWindow(front));
-        serve(50);
-    }
-    return 0;
+            picked = handle(Win32Prims::topLevelWindow(front));
+        if (picked || g_pickCancelled || GetTickCount() - start >= DWORD(maxMs))
+            loop.quit();
+    });
+    poll.start(20);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (hook)
+        UnhookWindowsHookEx(hook);
+    // The button's release, if it comes after this, is the user's own.
+    g_pickSwallowUp = false;
+    return g_pickCancelled ? 0 : picked;
 }
 
 QPoint WinDesktop::cursorPos()
@@ -347,23 +415,22 @@ Win32Clipboard::Owner &WinDesktop::clipboardOwner()
     return *m_clipboardOwner;
 }
 
-// One clipboard on Windows: primary means nothing here.
+// One clipboard on Windows: primary means nothing here. Read on a thread of
+// its own: the owner of a format rendered late is asked from there, and one
+// that does not answer cannot hold us (nor, through us, the keyboard hook).
 std::unique_ptr<ClipboardBackup> WinDesktop::backupClipboard(bool)
 {
-    for (int attempt = 0; attempt < BackupAttempts; ++attempt) {
-        if (Win32Prims::openClipboard(clipboardOwner().window())) {
-            auto backup = std::make_unique<WinClipboardBackup>(Win32Clipboard::Snapshot::read());
-            Win32Prims::closeClipboard();
-            return backup;
-        }
-        serve(BackupRetryMs);
-    }
-    return nullptr;
+    clipboardOwner(); // made here, on this thread, which serves its requests
+    Win32Clipboard::Snapshot snapshot;
+    if (!Win32Clipboard::readWithin(BackupLimitMs, &snapshot))
+        return nullptr;
+    return std::make_unique<WinClipboardBackup>(std::move(snapshot));
 }
 
 ClipboardRestore WinDesktop::restoreClipboard(const ClipboardBackup &backup)
 {
-    const auto &snapshot = static_cast<const WinClipboardBackup &>(backup).snapshot;
+    // Handed over, not copied again: the copy is given to the clipboard.
+    auto &snapshot = static_cast<const WinClipboardBackup &>(backup).snapshot;
     if (!Win32Prims::openClipboard(clipboardOwner().window()))
         return ClipboardRestore::Busy;
     if (!Win32Prims::emptyClipboard()) {
@@ -382,11 +449,6 @@ ClipboardRestore WinDesktop::restoreClipboard(const ClipboardBackup &backup)
                                                    : ClipboardRestore::Failed;
 }
 
-void WinDesktop::releaseOleClipboard()
-{
-    Win32Prims::releaseOleClipboard();
-}
-
 bool WinDesktop::openClipboard()
 {
     return Win32Prims::openClipboard(clipboardOwner().window());
@@ -394,6 +456,13 @@ bool WinDesktop::openClipboard()
 
 bool WinDesktop::emptyClipboard()
 {
+    // Emptying tells the content's owner (WM_DESTROYCLIPBOARD) and waits for
+    // it: an owner that does not answer would hold us, and the clipboard is
+    // left as it is.
+    const HWND owner = GetClipboardOwner();
+    if (owner && owner != clipboardOwner().window() &&
+        Win32Prims::probe(owner, Win32Prims::MessageTimeoutMs) != Win32Prims::Answer::Answered)
+        return false;
     return Win32Prims::emptyClipboard();
 }
 
@@ -410,22 +479,12 @@ void WinDesktop::closeClipboard()
     Win32Prims::closeClipboard();
 }
 
-bool WinDesktop::awaitPaste(WindowHandle target, int settleMs)
+QVector<quint32> WinDesktop::pasteFetchers()
 {
-    const HWND window = target ? hwnd(target) : Win32Prims::foregroundWindow();
-    DWORD pid = 0;
-    Win32Prims::windowThreadProcessId(window, &pid);
-    const Win32Clipboard::Owner &owner = clipboardOwner();
-    const DWORD start = GetTickCount();
-    while (!owner.fetchedBy(pid)) {
-        if (GetTickCount() - start >= DWORD(PasteFetchWaitMs))
-            return false;
-        serve(10);
-    }
-    // The target reads the text between its GetClipboardData and its
-    // CloseClipboard; a restore before then waits for the clipboard anyway.
-    serve(settleMs);
-    return true;
+    QVector<quint32> out;
+    for (DWORD pid : clipboardOwner().fetchers())
+        out << pid;
+    return out;
 }
 
 std::unique_ptr<Desktop> createDesktop()

@@ -2,6 +2,7 @@
 // WM_HOTKEY picked out of Qt's native message stream, one action per press,
 // and our own combinations released while we send their keys ourselves.
 
+#include "platform/win/hotkeyrepeat.h"
 #include "platform/win/win32hotkeys.h"
 #include "platform/win/win32prims.h"
 #include "platform/win/windesktop.h"
@@ -10,7 +11,72 @@
 
 #include <QTimer>
 
+#include <atomic>
 #include <vector>
+
+namespace {
+
+// Where MOD_NOREPEAT is not honoured (Wine posts a press for every repeat of
+// a held shortcut), the key-ups of the whole desktop decide what a press is
+// (hotkeyrepeat.h), as a low-level keyboard hook sees them, in the order of
+// the events. The hook is this thread's: our own keys (typing) reach it
+// without a round trip to another thread, and every wait of ours serves it.
+// Windows honours MOD_NOREPEAT and would remove a hook that answered late:
+// there the key state is polled instead, as a guard against repeats that
+// some drivers make.
+std::atomic<HotkeyRepeats *> g_repeats{nullptr};
+
+LRESULT CALLBACK keyUpProc(int code, WPARAM message, LPARAM data)
+{
+    if (code == HC_ACTION && (message == WM_KEYUP || message == WM_SYSKEYUP)) {
+        const auto *key = reinterpret_cast<const KBDLLHOOKSTRUCT *>(data);
+        if (HotkeyRepeats *repeats = g_repeats.load())
+            repeats->keyUp(int(key->vkCode), unsigned(key->time));
+    }
+    return CallNextHookEx(nullptr, code, message, data);
+}
+
+bool repeatsComeAsPresses()
+{
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll && GetProcAddress(ntdll, "wine_get_version");
+}
+
+class KeyUpWatch final
+{
+public:
+    explicit KeyUpWatch(HotkeyRepeats *repeats) : m_repeats(repeats) {}
+    ~KeyUpWatch() { stop(); }
+
+    // False where the system honours MOD_NOREPEAT, or no hook could be set:
+    // presses are then told apart by the key's state as polled.
+    bool start()
+    {
+        if (m_hook || !repeatsComeAsPresses())
+            return m_hook != nullptr;
+        g_repeats.store(m_repeats);
+        m_hook = SetWindowsHookExW(WH_KEYBOARD_LL, keyUpProc, GetModuleHandleW(nullptr), 0);
+        if (!m_hook)
+            g_repeats.store(nullptr);
+        return m_hook != nullptr;
+    }
+
+    void stop()
+    {
+        if (m_hook)
+            UnhookWindowsHookEx(m_hook);
+        m_hook = nullptr;
+        g_repeats.store(nullptr);
+    }
+
+    bool running() const { return m_hook != nullptr; }
+
+private:
+    HotkeyRepeats *m_repeats;
+    HHOOK m_hook = nullptr;
+};
+
+} // namespace
 
 // What this program has registered, and for each registration whether its key
 // is still held from the press last reported.
@@ -37,11 +103,13 @@ struct WinHotkeyState
         return nullptr;
     }
 
-    // Notes every held key that has gone up. Called every 10 ms by the timer
-    // while a key is held, and from the backend's own waits, when the event
-    // loop does not run.
+    // Without the hook: notes every held key that has gone up. Called every
+    // 10 ms by the timer while a key is held, and from the backend's own
+    // waits, when the event loop does not run.
     void pollHeld()
     {
+        if (watch.running())
+            return;
         bool any = false;
         for (Registration &r : registrations) {
             if (r.held && !Win32Prims::isKeyDown(r.vk)) {
@@ -56,6 +124,8 @@ struct WinHotkeyState
 
     std::vector<Registration> registrations;
     QTimer heldPoll;
+    HotkeyRepeats repeats;
+    KeyUpWatch watch{&repeats};
 };
 
 void WinHotkeyStateDeleter::operator()(WinHotkeyState *state) const
@@ -80,6 +150,7 @@ bool WinDesktop::registerHotKey(WindowHandle owner, int id, int mods, int vk)
     const HWND window = reinterpret_cast<HWND>(owner);
     if (!Win32Hotkeys::registerHotKey(window, id, mods, vk))
         return false;
+    hotkeys->watch.start();
     WinHotkeyState::Registration r;
     r.owner = window;
     r.id = id;
@@ -121,13 +192,15 @@ int WinDesktop::hotkeyIdFromNativeEvent(const QByteArray &eventType, void *messa
     WinHotkeyState::Registration *r = hotkeys->find(id);
     if (!r)
         return id;
-    hotkeys->pollHeld();
     // Where MOD_NOREPEAT is not honoured, a held key posts a press at every
-    // repeat. One whose key has not been seen up since the last press, or
-    // that was posted before it was seen up, is that press's repeat. (The
-    // time of the message being handled: Qt's window procedure hands the
-    // filter a MSG of its own making, without one.)
+    // repeat. (The time of the message being handled: Qt's window procedure
+    // hands the filter a MSG of its own making, whose time is not set.)
     const DWORD posted = DWORD(GetMessageTime());
+    if (hotkeys->watch.running())
+        return hotkeys->repeats.accept(id, r->vk, unsigned(posted)) ? id : 0;
+    // Without the hook: one whose key has not been seen up since the last
+    // press, or that was posted before it was seen up, is that press's repeat.
+    hotkeys->pollHeld();
     if (r->pressed && (r->held || LONG(posted - r->releasedAt) < 0))
         return 0;
     r->pressed = true;
@@ -147,11 +220,11 @@ void WinDesktop::suspendHotKeys(int mods, int vk)
     }
 }
 
-bool WinDesktop::resumeHotKeys()
+QVector<int> WinDesktop::resumeHotKeys()
 {
+    QVector<int> lost;
     if (!hotkeys)
-        return true;
-    bool all = true;
+        return lost;
     auto &list = hotkeys->registrations;
     for (auto it = list.begin(); it != list.end();) {
         if (!it->suspended) {
@@ -162,10 +235,11 @@ bool WinDesktop::resumeHotKeys()
         if (Win32Hotkeys::registerHotKey(it->owner, it->id, it->mods, it->vk)) {
             ++it;
         } else {
-            // Taken meanwhile: no longer ours, as after any refused registration.
-            all = false;
+            // Taken meanwhile: no longer ours. The caller hears of it, and
+            // tries it again as it does any refused registration.
+            lost << it->id;
             it = list.erase(it);
         }
     }
-    return all;
+    return lost;
 }

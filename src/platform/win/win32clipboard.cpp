@@ -1,8 +1,11 @@
 #include "platform/win/win32clipboard.h"
 
+#include "platform/win/clipboardformats.h"
 #include "platform/win/win32prims.h"
 
 #include <cstring>
+#include <memory>
+#include <thread>
 
 namespace Win32Clipboard {
 
@@ -27,21 +30,8 @@ bool isPrivateHandle(UINT format)
            (format >= CF_GDIOBJFIRST && format <= CF_GDIOBJLAST) || format == CF_OWNERDISPLAY;
 }
 
-bool readBlock(HANDLE data, std::vector<BYTE> *bytes)
-{
-    const SIZE_T size = GlobalSize(data);
-    if (size == 0) {
-        bytes->clear();
-        return true;
-    }
-    const void *p = GlobalLock(data);
-    if (!p)
-        return false;
-    bytes->assign(static_cast<const BYTE *>(p), static_cast<const BYTE *>(p) + size);
-    GlobalUnlock(data);
-    return true;
-}
-
+// A movable block holding size bytes from data (at least one byte: a
+// zero-sized block is no block); null when the memory is not there.
 HGLOBAL blockOf(const void *data, size_t size)
 {
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size ? size : 1);
@@ -56,6 +46,20 @@ HGLOBAL blockOf(const void *data, size_t size)
         std::memcpy(p, data, size);
         GlobalUnlock(block);
     }
+    return block;
+}
+
+// Our own copy of a memory format's block.
+HGLOBAL copyBlock(HANDLE data, SIZE_T *size)
+{
+    *size = GlobalSize(data);
+    if (*size == 0)
+        return blockOf(nullptr, 0);
+    const void *p = GlobalLock(data);
+    if (!p)
+        return nullptr;
+    HGLOBAL block = blockOf(p, *size);
+    GlobalUnlock(data);
     return block;
 }
 
@@ -94,7 +98,8 @@ Snapshot::~Snapshot()
     release();
 }
 
-Snapshot::Snapshot(Snapshot &&other) noexcept : m_items(std::move(other.m_items)), m_lost(other.m_lost)
+Snapshot::Snapshot(Snapshot &&other) noexcept
+    : m_items(std::move(other.m_items)), m_lost(other.m_lost)
 {
     other.m_items.clear();
 }
@@ -110,13 +115,33 @@ Snapshot &Snapshot::operator=(Snapshot &&other) noexcept
     return *this;
 }
 
+void Snapshot::freeItem(Item *item)
+{
+    if (item->bitmap)
+        DeleteObject(item->bitmap);
+    if (item->block)
+        GlobalFree(item->block);
+    item->bitmap = nullptr;
+    item->block = nullptr;
+}
+
 void Snapshot::release()
 {
-    for (Item &item : m_items) {
-        if (item.bitmap)
-            DeleteObject(item.bitmap);
-        item.bitmap = nullptr;
+    for (Item &item : m_items)
+        freeItem(&item);
+    m_items.clear();
+}
+
+std::vector<UINT> Snapshot::formats() const
+{
+    std::vector<UINT> out;
+    try {
+        for (const Item &item : m_items)
+            out.push_back(item.format);
+    } catch (...) {
+        out.clear();
     }
+    return out;
 }
 
 bool Snapshot::copyItem(UINT format, HANDLE data, Item *item)
@@ -133,10 +158,10 @@ bool Snapshot::copyItem(UINT format, HANDLE data, Item *item)
         item->kind = Kind::EnhMetafile;
         const auto metafile = static_cast<HENHMETAFILE>(data);
         const UINT size = GetEnhMetaFileBits(metafile, 0, nullptr);
-        if (size == 0)
+        if (size == 0 || !(item->block = GlobalAlloc(GMEM_FIXED, size)))
             return false;
-        item->bytes.resize(size);
-        return GetEnhMetaFileBits(metafile, size, item->bytes.data()) == size;
+        item->size = size;
+        return GetEnhMetaFileBits(metafile, size, static_cast<BYTE *>(item->block)) == size;
     }
     case CF_METAFILEPICT:
     case CF_DSPMETAFILEPICT: {
@@ -146,9 +171,10 @@ bool Snapshot::copyItem(UINT format, HANDLE data, Item *item)
             return false;
         item->picture = *pict;
         bool ok = false;
-        if (const UINT size = GetMetaFileBitsEx(pict->hMF, 0, nullptr)) {
-            item->bytes.resize(size);
-            ok = GetMetaFileBitsEx(pict->hMF, size, item->bytes.data()) == size;
+        const UINT size = GetMetaFileBitsEx(pict->hMF, 0, nullptr);
+        if (size && (item->block = GlobalAlloc(GMEM_FIXED, size))) {
+            item->size = size;
+            ok = GetMetaFileBitsEx(pict->hMF, size, item->block) == size;
         }
         GlobalUnlock(data);
         item->picture.hMF = nullptr;
@@ -158,56 +184,77 @@ bool Snapshot::copyItem(UINT format, HANDLE data, Item *item)
         item->kind = Kind::Palette;
         const auto palette = static_cast<HPALETTE>(data);
         const UINT count = GetPaletteEntries(palette, 0, 0, nullptr);
-        if (count == 0)
+        const SIZE_T size = sizeof(LOGPALETTE) + count * sizeof(PALETTEENTRY);
+        if (count == 0 || !(item->block = GlobalAlloc(GMEM_FIXED, size)))
             return false;
-        item->bytes.resize(count * sizeof(PALETTEENTRY));
-        return GetPaletteEntries(palette, 0, count,
-                                 reinterpret_cast<PALETTEENTRY *>(item->bytes.data())) == count;
+        item->size = size;
+        auto *logical = static_cast<LOGPALETTE *>(item->block);
+        logical->palVersion = 0x300;
+        logical->palNumEntries = WORD(count);
+        return GetPaletteEntries(palette, 0, count, logical->palPalEntry) == count;
     }
     default:
         item->kind = Kind::Memory;
-        return readBlock(data, &item->bytes);
+        item->block = copyBlock(data, &item->size);
+        return item->block != nullptr;
     }
 }
 
 Snapshot Snapshot::read()
 {
     Snapshot out;
+    std::vector<unsigned> listed;
     for (UINT format = EnumClipboardFormats(0); format != 0;
          format = EnumClipboardFormats(format)) {
-        if (isOlePlumbing(format))
-            continue;
-        if (isPrivateHandle(format)) {
-            ++out.m_lost;
-            continue;
+        try {
+            const bool made =
+                ClipboardFormats::madeFromEarlier(format, listed.data(), listed.size());
+            listed.push_back(format);
+            if (made || isOlePlumbing(format))
+                continue;
+            if (isPrivateHandle(format)) {
+                ++out.m_lost;
+                continue;
+            }
+            // The owner renders delayed formats now; a format it does not
+            // give is lost, not an error of the whole copy.
+            HANDLE data = GetClipboardData(format);
+            Item item;
+            if (!data || !copyItem(format, data, &item)) {
+                freeItem(&item);
+                ++out.m_lost;
+                continue;
+            }
+            try {
+                out.m_items.push_back(item);
+            } catch (...) {
+                freeItem(&item);
+                throw;
+            }
+        } catch (...) {
+            ++out.m_lost; // no memory for the list itself
         }
-        // The owner renders delayed formats now; a format it does not give
-        // is lost, not an error of the whole copy.
-        HANDLE data = GetClipboardData(format);
-        Item item;
-        if (!data || !copyItem(format, data, &item)) {
-            if (item.bitmap)
-                DeleteObject(item.bitmap);
-            ++out.m_lost;
-            continue;
-        }
-        out.m_items.push_back(std::move(item));
     }
     return out;
 }
 
-HANDLE Snapshot::handleFor(const Item &item) const
+HANDLE Snapshot::handOver(Item *item) const
 {
-    switch (item.kind) {
-    case Kind::Memory:
-        return blockOf(item.bytes.data(), item.bytes.size());
+    switch (item->kind) {
+    case Kind::Memory: {
+        HGLOBAL block = item->block;
+        return block;
+    }
     case Kind::Bitmap:
-        return CopyImage(item.bitmap, IMAGE_BITMAP, 0, 0, 0);
+        return CopyImage(item->bitmap, IMAGE_BITMAP, 0, 0, 0);
     case Kind::EnhMetafile:
-        return SetEnhMetaFileBits(UINT(item.bytes.size()), item.bytes.data());
+        return item->block ? SetEnhMetaFileBits(UINT(item->size), static_cast<BYTE *>(item->block))
+                           : nullptr;
     case Kind::MetafilePict: {
-        METAFILEPICT pict = item.picture;
-        pict.hMF = SetMetaFileBitsEx(UINT(item.bytes.size()), item.bytes.data());
+        if (!item->block)
+            return nullptr;
+        METAFILEPICT pict = item->picture;
+        pict.hMF = SetMetaFileBitsEx(UINT(item->size), static_cast<BYTE *>(item->block));
         if (!pict.hMF)
             return nullptr;
         HGLOBAL block = blockOf(&pict, sizeof pict);
@@ -215,32 +262,29 @@ HANDLE Snapshot::handleFor(const Item &item) const
             DeleteMetaFile(pict.hMF);
         return block;
     }
-    case Kind::Palette: {
-        const size_t count = item.bytes.size() / sizeof(PALETTEENTRY);
-        std::vector<BYTE> buffer(sizeof(LOGPALETTE) + count * sizeof(PALETTEENTRY));
-        auto *logical = reinterpret_cast<LOGPALETTE *>(buffer.data());
-        logical->palVersion = 0x300;
-        logical->palNumEntries = WORD(count);
-        std::memcpy(logical->palPalEntry, item.bytes.data(), item.bytes.size());
-        return CreatePalette(logical);
-    }
+    case Kind::Palette:
+        return item->block ? CreatePalette(static_cast<LOGPALETTE *>(item->block)) : nullptr;
     }
     return nullptr;
 }
 
-int Snapshot::write() const
+int Snapshot::write()
 {
     int failed = 0;
-    for (const Item &item : m_items) {
-        HANDLE h = handleFor(item);
+    for (Item &item : m_items) {
+        HANDLE h = handOver(&item);
         if (!h) {
             ++failed;
             continue;
         }
-        // Once set, the data belongs to the clipboard.
+        // Once set, the data belongs to the clipboard: a memory block of
+        // ours is given, not copied, so it is ours no more.
         if (!SetClipboardData(item.format, h)) {
-            freeHandle(item.format, h);
+            if (h != item.block)
+                freeHandle(item.format, h);
             ++failed;
+        } else if (h == item.block) {
+            item.block = nullptr;
         }
     }
     return failed;
@@ -312,15 +356,6 @@ bool Owner::offer(const std::wstring &text)
     return m_offered;
 }
 
-bool Owner::fetchedBy(DWORD pid) const
-{
-    for (DWORD fetcher : m_fetchers) {
-        if (fetcher == 0 || fetcher == pid)
-            return true;
-    }
-    return false;
-}
-
 bool Owner::render()
 {
     if (!m_offered)
@@ -346,7 +381,10 @@ LRESULT CALLBACK Owner::procedure(HWND w, UINT message, WPARAM wp, LPARAM lp)
             DWORD pid = 0;
             if (HWND asking = GetOpenClipboardWindow())
                 GetWindowThreadProcessId(asking, &pid);
-            self->m_fetchers.push_back(pid);
+            try {
+                self->m_fetchers.push_back(pid);
+            } catch (...) {
+            }
         }
         return 0;
     case WM_RENDERALLFORMATS:
@@ -366,6 +404,68 @@ LRESULT CALLBACK Owner::procedure(HWND w, UINT message, WPARAM wp, LPARAM lp)
     default:
         return DefWindowProcW(w, message, wp, lp);
     }
+}
+
+namespace {
+// What the reading thread and the thread that waits for it share; whoever
+// lets go of it last frees it (and the copy in it).
+struct Reading
+{
+    HANDLE done = nullptr;
+    bool opened = false;
+    Snapshot snapshot;
+    ~Reading()
+    {
+        if (done)
+            CloseHandle(done);
+    }
+};
+} // namespace
+
+bool readWithin(DWORD limitMs, Snapshot *out)
+{
+    std::shared_ptr<Reading> reading;
+    try {
+        reading = std::make_shared<Reading>();
+    } catch (...) {
+        return false;
+    }
+    reading->done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    if (!reading->done)
+        return false;
+    try {
+        std::thread([reading] {
+            // Another program may hold the clipboard open for a moment.
+            for (int attempt = 0; attempt < 10 && !reading->opened; ++attempt) {
+                reading->opened = OpenClipboard(nullptr) != FALSE;
+                if (!reading->opened)
+                    Sleep(15);
+            }
+            if (reading->opened) {
+                reading->snapshot = Snapshot::read();
+                CloseClipboard();
+            }
+            SetEvent(reading->done);
+        }).detach();
+    } catch (...) {
+        return false; // no thread to read with
+    }
+    const DWORD start = GetTickCount();
+    for (;;) {
+        const DWORD elapsed = GetTickCount() - start;
+        if (elapsed >= limitMs)
+            return false;
+        const DWORD r =
+            MsgWaitForMultipleObjectsEx(1, &reading->done, limitMs - elapsed, QS_SENDMESSAGE, 0);
+        if (r == WAIT_OBJECT_0)
+            break;
+        MSG msg;
+        PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+    if (!reading->opened)
+        return false;
+    *out = std::move(reading->snapshot);
+    return true;
 }
 
 void serveSentMessages(DWORD ms)

@@ -21,7 +21,9 @@
 namespace Win32Clipboard {
 
 // Everything the clipboard held, copied out so that it outlives the
-// clipboard's own content.
+// clipboard's own content: one copy of each format, none of those the system
+// makes from another (clipboardformats.h). Nothing here throws: memory that
+// cannot be had makes a format lost, not the whole copy.
 class Snapshot final
 {
 public:
@@ -36,15 +38,17 @@ public:
     // the order the clipboard lists them.
     static Snapshot read();
     // Puts every format back on the clipboard, which the caller has opened
-    // and emptied; returns how many could not be put back. Each call hands
-    // the clipboard copies of its own, so it can be tried again.
-    int write() const;
+    // and emptied; returns how many could not be put back. The copies are
+    // handed over, not copied again: a second write has nothing to give.
+    int write();
 
     size_t formatCount() const { return m_items.size(); }
     // Formats that could not be copied: private and GDI-object formats whose
-    // meaning only their owner knows, owner-drawn content, and formats whose
-    // data the owner did not give.
+    // meaning only their owner knows, owner-drawn content, formats whose data
+    // the owner did not give, and formats too large for the memory there is.
     int lostFormats() const { return m_lost; }
+    // The formats kept, in order.
+    std::vector<UINT> formats() const;
 
 private:
     enum class Kind
@@ -59,17 +63,26 @@ private:
     {
         UINT format = 0;
         Kind kind = Kind::Memory;
-        std::vector<BYTE> bytes;
-        METAFILEPICT picture{}; // for MetafilePict: mapping mode and extents
+        HGLOBAL block = nullptr;  // our copy: the bytes, or the metafile or palette bits
+        SIZE_T size = 0;          // of block
+        METAFILEPICT picture{};   // for MetafilePict: mapping mode and extents
         HBITMAP bitmap = nullptr; // for Bitmap: our own copy
     };
     static bool copyItem(UINT format, HANDLE data, Item *item);
-    HANDLE handleFor(const Item &item) const;
+    static void freeItem(Item *item);
+    HANDLE handOver(Item *item) const;
     void release();
 
     std::vector<Item> m_items;
     int m_lost = 0;
 };
+
+// Opens the clipboard on a thread of its own and reads it there, while this
+// thread serves what is sent to it (our own windows render what they
+// offered); false when the clipboard could not be opened or the reading did
+// not end within limitMs (an owner that does not render): the reading is
+// left to end by itself, and its result is dropped.
+bool readWithin(DWORD limitMs, Snapshot *out);
 
 // Adds the registered formats that ask clipboard history, cloud clipboard
 // sync and clipboard monitors to leave the content alone. The clipboard must
@@ -92,10 +105,10 @@ public:
     // Offers text as CF_UNICODETEXT without rendering it: the clipboard must
     // be open with window() and emptied. Forgets earlier fetches.
     bool offer(const std::wstring &text);
-    // True once the process pid, or a program that opened the clipboard
-    // without naming a window (so it cannot be told apart), fetched the
-    // offered text.
-    bool fetchedBy(DWORD pid) const;
+    // The process of each program that fetched the offered text, in order;
+    // 0 for one that opened the clipboard without naming a window, which
+    // cannot be told apart.
+    const std::vector<DWORD> &fetchers() const { return m_fetchers; }
     int fetchCount() const { return int(m_fetchers.size()); }
 
 private:

@@ -2,6 +2,9 @@
 
 #include <ole2.h>
 #include <oleacc.h>
+#include <tlhelp32.h>
+
+#include <algorithm>
 
 namespace Win32Prims {
 
@@ -66,9 +69,71 @@ bool setForegroundWindow(HWND w)
     return SetForegroundWindow(w) != FALSE;
 }
 
-bool bringWindowToTop(HWND w)
+Answer probe(HWND w, UINT ms)
 {
-    return BringWindowToTop(w) != FALSE;
+    if (!w || !IsWindow(w) || IsHungAppWindow(w))
+        return Answer::Hung;
+    DWORD_PTR answer = 0;
+    // SMTO_NORMAL: the clipboard's request for our text, sent by the very
+    // window asked, is served while waiting.
+    if (SendMessageTimeoutW(w, WM_NULL, 0, 0, SMTO_NORMAL | SMTO_ABORTIFHUNG, ms, &answer))
+        return Answer::Answered;
+    return IsWindow(w) && !IsHungAppWindow(w) ? Answer::Late : Answer::Hung;
+}
+
+namespace {
+BOOL CALLBACK collectProcess(HWND w, LPARAM lp)
+{
+    auto *pids = reinterpret_cast<std::vector<DWORD> *>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    if (pid && std::find(pids->begin(), pids->end(), pid) == pids->end()) {
+        try {
+            pids->push_back(pid);
+        } catch (...) {
+            return FALSE;
+        }
+    }
+    return TRUE;
+}
+} // namespace
+
+std::vector<DWORD> childWindowProcesses(HWND top)
+{
+    std::vector<DWORD> pids;
+    if (top)
+        EnumChildWindows(top, collectProcess, reinterpret_cast<LPARAM>(&pids));
+    return pids;
+}
+
+std::vector<DWORD> descendantProcesses(DWORD processId)
+{
+    std::vector<DWORD> out;
+    Handle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    if (snapshot.get() == INVALID_HANDLE_VALUE || !processId)
+        return out;
+    std::vector<std::pair<DWORD, DWORD>> all; // (process, parent)
+    try {
+        PROCESSENTRY32W entry;
+        entry.dwSize = sizeof entry;
+        for (BOOL more = Process32FirstW(snapshot.get(), &entry); more;
+             more = Process32NextW(snapshot.get(), &entry))
+            all.emplace_back(entry.th32ProcessID, entry.th32ParentProcessID);
+        // Breadth first; a process id reused by an unrelated process whose
+        // parent is gone can make a cycle, which the visited list stops.
+        std::vector<DWORD> queue{processId};
+        for (size_t i = 0; i < queue.size() && queue.size() < 4096; ++i) {
+            for (const auto &p : all) {
+                if (p.second == queue[i] && p.first != processId &&
+                    std::find(queue.begin(), queue.end(), p.first) == queue.end())
+                    queue.push_back(p.first);
+            }
+        }
+        out.assign(queue.begin() + 1, queue.end());
+    } catch (...) {
+        out.clear();
+    }
+    return out;
 }
 
 bool guiThreadInfo(DWORD thread, HWND *focus, HWND *caretWindow, RECT *caretRect)
@@ -399,11 +464,6 @@ std::wstring ctrlAltCharacter(UINT vk, bool shift)
             return std::wstring();
     }
     return out;
-}
-
-void releaseOleClipboard()
-{
-    OleSetClipboard(nullptr);
 }
 
 bool openClipboard(HWND owner)

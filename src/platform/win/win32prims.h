@@ -22,7 +22,19 @@ bool isWindowVisible(HWND w);
 DWORD windowThreadProcessId(HWND w, DWORD *processId);
 bool attachThreadInput(DWORD from, DWORD to, bool attach);
 bool setForegroundWindow(HWND w);
-bool bringWindowToTop(HWND w);
+// How a window answers WM_NULL within ms (SendMessageTimeoutW with
+// SMTO_ABORTIFHUNG; messages sent to this thread are served meanwhile).
+enum class Answer
+{
+    Answered,
+    Late, // no answer in time
+    Hung, // hung by the system's count (IsHungAppWindow), or gone
+};
+Answer probe(HWND w, UINT ms);
+// The processes of the windows inside top.
+std::vector<DWORD> childWindowProcesses(HWND top);
+// The processes that processId started, and theirs in turn.
+std::vector<DWORD> descendantProcesses(DWORD processId);
 // GetGUIThreadInfo with the structure's size for this build.
 bool guiThreadInfo(DWORD thread, HWND *focus, HWND *caretWindow, RECT *caretRect);
 bool clientToScreen(HWND w, POINT *point);
@@ -96,7 +108,6 @@ bool isNonModifierKeyDown();
 std::wstring ctrlAltCharacter(UINT vk, bool shift);
 
 // ---- clipboard ----
-void releaseOleClipboard();
 bool openClipboard(HWND owner = nullptr);
 bool emptyClipboard();
 // Copies text (NUL added) into a movable global block; null on failure.

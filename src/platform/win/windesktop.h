@@ -36,7 +36,10 @@ public:
     quint32 currentProcessId() override;
     bool attachThreadInput(quint32 from, quint32 to, bool attach) override;
     bool setForegroundWindow(WindowHandle w) override;
-    bool bringWindowToTop(WindowHandle w) override;
+    Answer probe(WindowHandle w, int maxMs) override;
+    WindowHandle topLevelWindow(WindowHandle w) override;
+    QVector<quint32> childWindowProcesses(WindowHandle top) override;
+    QVector<quint32> descendantProcesses(quint32 processId) override;
     bool activateOwnWindow(WindowHandle w, int maxMs) override;
     bool keepOutOfTaskBar(WindowHandle w) override;
     bool yieldTopmost(WindowHandle topmost, WindowHandle dialog, bool yield) override;
@@ -69,22 +72,22 @@ public:
     void settle(WindowHandle target, int maxMs) override;
     std::unique_ptr<ClipboardBackup> backupClipboard(bool primary) override;
     ClipboardRestore restoreClipboard(const ClipboardBackup &backup) override;
-    void releaseOleClipboard() override;
     bool openClipboard() override;
     bool emptyClipboard() override;
     bool setClipboardText(const QString &text, ClipboardOffer offer) override;
     void closeClipboard() override;
-    bool awaitPaste(WindowHandle target, int settleMs) override;
+    QVector<quint32> pasteFetchers() override;
 
     // In hotkeys_win.cpp.
     bool registerHotKey(WindowHandle owner, int id, int mods, int vk) override;
     bool unregisterHotKey(WindowHandle owner, int id) override;
     int hotkeyIdFromNativeEvent(const QByteArray &eventType, void *message) override;
     void suspendHotKeys(int mods, int vk) override;
-    bool resumeHotKeys() override;
+    QVector<int> resumeHotKeys() override;
 
-    // The longest wait for a paste's target to fetch the text.
-    static constexpr int PasteFetchWaitMs = 2000;
+    // The longest the user's content may take to be read for a backup: a
+    // program that renders its content late gets this long.
+    static constexpr int BackupLimitMs = 3000;
 
 private:
     // Serves sent messages for ms, noting the shortcut keys that go up.
