@@ -281,11 +281,24 @@ void MainWindow::carryOut(const RemoteCommand::Request &request,
                           const std::function<void(const RemoteCommand::Reply &)> &answer)
 {
     using RemoteCommand::Verb;
+    // Judged as it comes, before any wait: a desktop that runs a held
+    // shortcut's command again at every key repeat gets one phrase per
+    // press. The repeat is part of a press that was carried out.
+    if (!m_commandClock.isValid())
+        m_commandClock.start();
+    if (!m_repeats.isNewPress(request, m_commandClock.elapsed())) {
+        TestTrace::line(QStringLiteral("command %1 repeated").arg(int(request.verb)));
+        if (answer)
+            answer({true, QString()});
+        return;
+    }
     // One at a time: a command that comes while a text goes out (its wait
     // loops serve the channel) waits for it, so two texts never interleave
     // and the window in front stays the target.
     if (m_typing) {
-        m_pendingCommands.enqueue({request, answer});
+        RemoteCommand::Request judged = request;
+        judged.once = false; // a new press, already told from its repeats
+        m_pendingCommands.enqueue({judged, answer});
         return;
     }
     TestTrace::line(QStringLiteral("command %1").arg(int(request.verb)));

@@ -14,6 +14,7 @@
 #include "platform/desktopbindings.h"
 #include "platform/keystream.h"
 
+#include <QElapsedTimer>
 #include <QIcon>
 #include <QMainWindow>
 #include <QPointer>
@@ -486,4 +487,8 @@ private:
         std::function<void(const RemoteCommand::Reply &)> answer;
     };
     QQueue<PendingCommand> m_pendingCommands;
+    // A held desktop shortcut's repeats (commands with --once), told from
+    // new presses as they come, on a clock that only goes forward.
+    RemoteCommand::RepeatFilter m_repeats;
+    QElapsedTimer m_commandClock;
 };

@@ -830,6 +830,49 @@ private slots:
         QVERIFY2(refused.text.contains(QStringLiteral("“fly”")), qPrintable(refused.text));
     }
 
+    // GNOME runs a held custom shortcut's command again at every key
+    // repeat: with --once, the repeats (while the text goes out and right
+    // after it) are the press that was carried out, and answered so; a
+    // script's plain commands all count.
+    void heldDesktopShortcutPutsThePhraseInOnce()
+    {
+        store->phrases() << makePhrase(QStringLiteral("First"), QStringLiteral("first text"))
+                         << makePhrase(QStringLiteral("Second"), QStringLiteral("second text"));
+        build();
+        const auto request = [](const QString &name, bool once) {
+            RemoteCommand::Request r;
+            r.verb = RemoteCommand::Verb::Type;
+            r.name = name;
+            r.once = once;
+            return r;
+        };
+        QStringList said;
+        const auto answer = [&said](const QString &who) {
+            return [&said, who](const RemoteCommand::Reply &reply) {
+                said << QStringLiteral("%1 %2").arg(who).arg(reply.ok);
+            };
+        };
+        desktop->afterInput = [&] {
+            if (said.contains(QStringLiteral("asked")))
+                return;
+            said << QStringLiteral("asked");
+            window->carryOut(request(QStringLiteral("First"), true),
+                             answer(QStringLiteral("repeat")));
+        };
+        window->carryOut(request(QStringLiteral("First"), true), answer(QStringLiteral("press")));
+        window->carryOut(request(QStringLiteral("First"), true), answer(QStringLiteral("repeat")));
+        QTRY_COMPARE(said, (QStringList{QStringLiteral("asked"), QStringLiteral("repeat 1"),
+                                        QStringLiteral("press 1"), QStringLiteral("repeat 1")}));
+        QCOMPARE(desktop->typedText(), QStringLiteral("first text"));
+        desktop->afterInput = nullptr;
+
+        // Another shortcut is a press of its own; plain commands are never
+        // taken for repeats.
+        window->carryOut(request(QStringLiteral("Second"), true), nullptr);
+        window->carryOut(request(QStringLiteral("Second"), false), nullptr);
+        QTRY_COMPARE(desktop->typedText(), QStringLiteral("first textsecond textsecond text"));
+    }
+
     // What did not arrive is not recorded as used; the elevated window's
     // phrase waits on the clipboard, and the user is told to paste it.
     void undeliveredPhrasesAreNotUsed_data()

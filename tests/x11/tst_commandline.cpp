@@ -10,7 +10,10 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QProcess>
+
 #include <QtTest>
+#include <memory>
+#include <vector>
 
 // Last: it brings Xlib's macros.
 #include "x11/programdriver.h"
@@ -151,6 +154,44 @@ private slots:
         const QStringList either{lines + greeting, greeting + lines};
         QTRY_VERIFY2_WITH_TIMEOUT(either.contains(target.fetchText()), qPrintable(target.text()),
                                   10000);
+    }
+
+    // A desktop that runs a held shortcut's command at every key repeat
+    // (GNOME's custom shortcuts carry --once): a burst of the same command
+    // 30 ms apart, as a held key's repeats come, puts the phrase in once and
+    // every command exits 0; the same commands without --once, as a script's,
+    // each put it in.
+    void repeatsOfAHeldShortcutCountOnce()
+    {
+        const auto burst = [this](bool once) {
+            std::vector<std::unique_ptr<QProcess>> runs;
+            for (int i = 0; i < 5; ++i) {
+                auto process = std::make_unique<QProcess>();
+                process->setProcessEnvironment(session->environment());
+                QStringList arguments{QStringLiteral("--type"), QStringLiteral("Greeting")};
+                if (once)
+                    arguments.prepend(QStringLiteral("--once"));
+                process->start(QStringLiteral(SCRIVLET_EXE), arguments);
+                runs.push_back(std::move(process));
+                QTest::qWait(30);
+            }
+            for (const auto &p : runs) {
+                QTRY_VERIFY_WITH_TIMEOUT(p->state() == QProcess::NotRunning, 40000);
+                QCOMPARE(p->exitCode(), 0);
+            }
+        };
+        QVERIFY(target.clear());
+        QVERIFY(target.activate());
+        burst(true);
+        QVERIFY(target.waitForText(greeting));
+        // Nothing more comes: a second copy would be in by now.
+        QTest::qWait(500);
+        QCOMPARE(target.fetchText(), greeting);
+
+        QVERIFY(target.clear());
+        QVERIFY(target.activate());
+        burst(false);
+        QTRY_COMPARE_WITH_TIMEOUT(target.fetchText(), greeting.repeated(5), 20000);
     }
 
     void failuresSayWhy_data()
