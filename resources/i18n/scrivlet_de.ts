@@ -79,6 +79,14 @@
         <source>One of Zem Scrivlet&apos;s own rules. Choose another way for it, or Remove to go back to its own.</source>
         <translation>Eine der eigenen Regeln von Zem Scrivlet. Wählen Sie dafür eine andere Art oder „Entfernen“, um zur ursprünglichen zurückzukehren.</translation>
     </message>
+    <message>
+        <source>No abbreviations here</source>
+        <translation>Hier keine Abkürzungen</translation>
+    </message>
+    <message>
+        <source>Shortcuts, the picker and the panel still put phrases here; abbreviations typed here stay as typed. For programs whose password fields Zem Scrivlet cannot recognise.</source>
+        <translation>Tastenkürzel, die Auswahlliste und das schwebende Fenster fügen hier weiterhin Textbausteine ein; hier getippte Abkürzungen bleiben, wie sie getippt wurden. Für Programme, deren Kennwortfelder Zem Scrivlet nicht erkennen kann.</translation>
+    </message>
 </context>
 <context>
     <name>DesktopBindings</name>
@@ -171,6 +179,17 @@
     <message>
         <source>AltGr with this key types “%2” on this keyboard layout. On Windows, where AltGr is Ctrl+Alt, %1 would take that character away from typing.</source>
         <translation>AltGr mit dieser Taste erzeugt auf diesem Tastaturlayout „%2“. Unter Windows, wo AltGr Ctrl+Alt entspricht, würde %1 die Eingabe dieses Zeichens verhindern.</translation>
+    </message>
+</context>
+<context>
+    <name>HotkeyManager</name>
+    <message>
+        <source>%1, the key that pastes in every program</source>
+        <translation>%1, das in jedem Programm zum Einfügen dient</translation>
+    </message>
+    <message>
+        <source>%1, which without Ctrl, Alt, Shift or Win would take the key from typing</source>
+        <translation>%1, das ohne Ctrl, Alt, Shift oder Win die Eingabe mit dieser Taste verhindern würde</translation>
     </message>
 </context>
 <context>
@@ -314,10 +333,6 @@ Folgende wurden übersprungen, weil derselbe Text bereits in Ihrer Liste steht:
     <message>
         <source>Settings</source>
         <translation>Optionen</translation>
-    </message>
-    <message>
-        <source>  Shortcuts are paused.</source>
-        <translation>  Die Tastenkürzel sind angehalten.</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -530,10 +545,6 @@ Folgende wurden übersprungen, weil derselbe Text bereits in Ihrer Liste steht:
         <translation>Keine globalen Tastenkürzel auf diesem Desktop: Weisen Sie die Befehle unten zu.</translation>
     </message>
     <message>
-        <source>No global shortcuts on this desktop: bind the commands that Options lists to keys of the desktop.</source>
-        <translation>Keine globalen Tastenkürzel auf diesem Desktop: Weisen Sie die in den Optionen aufgeführten Befehle Tasten des Desktops zu.</translation>
-    </message>
-    <message>
         <source>These were imported without their abbreviation, which another phrase already has:
 %1</source>
         <translation>Folgende wurden ohne ihre Abkürzung importiert, die bereits ein anderer Textbaustein verwendet:
@@ -576,10 +587,6 @@ Folgende wurden übersprungen, weil derselbe Text bereits in Ihrer Liste steht:
         <translation>GNOME lässt kein Programm Tastenkürzel belegen: Fügen Sie sie unten als eigene Tastenkürzel von GNOME hinzu.</translation>
     </message>
     <message>
-        <source>GNOME lets no program hold shortcuts: Options adds them as GNOME custom shortcuts.</source>
-        <translation>GNOME lässt kein Programm Tastenkürzel belegen: In den Optionen können Sie sie als eigene Tastenkürzel von GNOME hinzufügen.</translation>
-    </message>
-    <message>
         <source>Zem Scrivlet: open the picker</source>
         <translation>Zem Scrivlet: Auswahlliste öffnen</translation>
     </message>
@@ -609,6 +616,62 @@ Folgende wurden übersprungen, weil derselbe Text bereits in Ihrer Liste steht:
     <message>
         <source>GNOME&apos;s shortcuts could not be removed: %1</source>
         <translation>Die Tastenkürzel von GNOME konnten nicht entfernt werden: %1</translation>
+    </message>
+    <message>
+        <source>The phrase may still be pasted: the window in front has not yet taken the paste key. Look before you try again.</source>
+        <translation>Der Textbaustein wird eventuell noch eingefügt: Das Fenster im Vordergrund hat den Tastendruck zum Einfügen noch nicht angenommen. Sehen Sie nach, bevor Sie es erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>The phrase may have been pasted: another program read it from the clipboard first. Look before you try again.</source>
+        <translation>Der Textbaustein wurde eventuell eingefügt: Ein anderes Programm hat ihn zuerst aus der Zwischenablage gelesen. Sehen Sie nach, bevor Sie es erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the clipboard could not be had (another program holds it, or the program whose content it is does not answer).</source>
+        <translation>Es wurde nichts eingefügt: Die Zwischenablage war nicht verfügbar (ein anderes Programm belegt sie, oder das Programm, von dem ihr Inhalt stammt, antwortet nicht).</translation>
+    </message>
+    <message>
+        <source>Only the windows of X11 programs are reached on this desktop: Options says why.</source>
+        <translation>Auf diesem Desktop werden nur die Fenster von X11-Programmen erreicht: Warum, steht in den Optionen.</translation>
+    </message>
+    <message>
+        <source>Plasma lets this copy of Zem Scrivlet type into no other program: Options says how to allow it.</source>
+        <translation>Plasma lässt diese Kopie von Zem Scrivlet in kein anderes Programm tippen: Wie Sie es erlauben, steht in den Optionen.</translation>
+    </message>
+    <message>
+        <source>Shortcuts work once they are GNOME custom shortcuts: Options adds them.</source>
+        <translation>Tastenkürzel wirken erst als eigene Tastenkürzel von GNOME: In den Optionen können Sie sie hinzufügen.</translation>
+    </message>
+    <message>
+        <source>Shortcuts reach Wayland programs once %1 binds them: Options lists the lines.</source>
+        <translation>Tastenkürzel erreichen Wayland-Programme, sobald %1 sie zuweist: Die Zeilen dafür stehen in den Optionen.</translation>
+    </message>
+    <message>
+        <source>Shortcuts reach Wayland programs once the desktop binds them: Options lists the commands.</source>
+        <translation>Tastenkürzel erreichen Wayland-Programme, sobald der Desktop sie zuweist: Die Befehle dafür stehen in den Optionen.</translation>
+    </message>
+    <message>
+        <source>GNOME runs this shortcut once it is one of its custom shortcuts: after OK, press Add to GNOME in Setup › Options.</source>
+        <translation>GNOME führt dieses Tastenkürzel erst aus, wenn es eines seiner eigenen Tastenkürzel ist: Klicken Sie nach „OK“ unter „Einstellungen › Optionen“ auf „Zu GNOME hinzufügen“.</translation>
+    </message>
+    <message>
+        <source>%1 runs this shortcut in every program once it is bound: after OK, Setup › Options lists the line to add to the configuration of %1.</source>
+        <translation>%1 führt dieses Tastenkürzel in jedem Programm aus, sobald es zugewiesen ist: Nach „OK“ finden Sie unter „Einstellungen › Optionen“ die Zeile, die Sie der Konfiguration von %1 hinzufügen.</translation>
+    </message>
+    <message>
+        <source>This desktop runs no program&apos;s shortcuts: after OK, Setup › Options lists the command to bind to this shortcut in the desktop&apos;s keyboard settings.</source>
+        <translation>Dieser Desktop führt keine Tastenkürzel von Programmen aus: Nach „OK“ finden Sie unter „Einstellungen › Optionen“ den Befehl, den Sie diesem Tastenkürzel in den Tastatureinstellungen des Desktops zuweisen.</translation>
+    </message>
+    <message>
+        <source>Options…</source>
+        <translation>Optionen…</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet: shortcuts are paused</source>
+        <translation>Zem Scrivlet: Tastenkürzel angehalten</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not yours alone: another user made it, or may write in it. Zem Scrivlet keeps its channel in a folder of your own instead; ask your administrator to look into it.</source>
+        <translation>Der Ordner %1 gehört nicht Ihnen allein: Ein anderer Benutzer hat ihn angelegt oder darf darin schreiben. Zem Scrivlet legt seinen Kanal stattdessen in einem Ordner ab, der nur Ihnen gehört; bitten Sie Ihren Administrator, dem nachzugehen.</translation>
     </message>
 </context>
 <context>

@@ -79,6 +79,14 @@
         <source>One of Zem Scrivlet&apos;s own rules. Choose another way for it, or Remove to go back to its own.</source>
         <translation>Una de las reglas propias de Zem Scrivlet. Elige otro modo para ella o presiona Quitar para volver al suyo.</translation>
     </message>
+    <message>
+        <source>No abbreviations here</source>
+        <translation>Sin abreviaturas aquí</translation>
+    </message>
+    <message>
+        <source>Shortcuts, the picker and the panel still put phrases here; abbreviations typed here stay as typed. For programs whose password fields Zem Scrivlet cannot recognise.</source>
+        <translation>Los atajos, el selector y el panel flotante siguen insertando frases aquí; las abreviaturas escritas aquí se quedan tal cual. Para programas cuyos campos de contraseña Zem Scrivlet no puede reconocer.</translation>
+    </message>
 </context>
 <context>
     <name>DesktopBindings</name>
@@ -171,6 +179,17 @@
     <message>
         <source>AltGr with this key types “%2” on this keyboard layout. On Windows, where AltGr is Ctrl+Alt, %1 would take that character away from typing.</source>
         <translation>AltGr con esta tecla escribe «%2» con esta distribución de teclado. En Windows, donde AltGr equivale a Ctrl+Alt, %1 impediría escribir ese carácter.</translation>
+    </message>
+</context>
+<context>
+    <name>HotkeyManager</name>
+    <message>
+        <source>%1, the key that pastes in every program</source>
+        <translation>%1, la tecla que pega en todos los programas</translation>
+    </message>
+    <message>
+        <source>%1, which without Ctrl, Alt, Shift or Win would take the key from typing</source>
+        <translation>%1, que sin Ctrl, Alt, Shift o Win impediría escribir con esa tecla</translation>
     </message>
 </context>
 <context>
@@ -314,10 +333,6 @@ Se omitieron las siguientes porque su texto ya está en tu lista:
     <message>
         <source>Settings</source>
         <translation>Configuración</translation>
-    </message>
-    <message>
-        <source>  Shortcuts are paused.</source>
-        <translation>  Los atajos están en pausa.</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -530,10 +545,6 @@ Se omitieron las siguientes porque su texto ya está en tu lista:
         <translation>No hay atajos globales en este escritorio: asigne los comandos de abajo.</translation>
     </message>
     <message>
-        <source>No global shortcuts on this desktop: bind the commands that Options lists to keys of the desktop.</source>
-        <translation>No hay atajos globales en este escritorio: asigne a teclas del escritorio los comandos que indica Opciones.</translation>
-    </message>
-    <message>
         <source>These were imported without their abbreviation, which another phrase already has:
 %1</source>
         <translation>Se importaron las siguientes sin su abreviatura, porque otra frase ya la tiene:
@@ -576,10 +587,6 @@ Se omitieron las siguientes porque su texto ya está en tu lista:
         <translation>GNOME no deja que ningún programa registre atajos: añádelos abajo como atajos personalizados de GNOME.</translation>
     </message>
     <message>
-        <source>GNOME lets no program hold shortcuts: Options adds them as GNOME custom shortcuts.</source>
-        <translation>GNOME no deja que ningún programa registre atajos: desde Opciones puedes añadirlos como atajos personalizados de GNOME.</translation>
-    </message>
-    <message>
         <source>Zem Scrivlet: open the picker</source>
         <translation>Zem Scrivlet: abrir el selector</translation>
     </message>
@@ -609,6 +616,62 @@ Se omitieron las siguientes porque su texto ya está en tu lista:
     <message>
         <source>GNOME&apos;s shortcuts could not be removed: %1</source>
         <translation>No se pudieron quitar los atajos de GNOME: %1</translation>
+    </message>
+    <message>
+        <source>The phrase may still be pasted: the window in front has not yet taken the paste key. Look before you try again.</source>
+        <translation>Puede que la frase aún se pegue: la ventana en primer plano todavía no ha recibido la tecla de pegar. Compruébalo antes de volver a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The phrase may have been pasted: another program read it from the clipboard first. Look before you try again.</source>
+        <translation>Puede que la frase se haya pegado: otro programa la leyó primero del portapapeles. Compruébalo antes de volver a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the clipboard could not be had (another program holds it, or the program whose content it is does not answer).</source>
+        <translation>No se pegó nada: no se pudo acceder al portapapeles (otro programa lo ocupa o el programa al que pertenece su contenido no responde).</translation>
+    </message>
+    <message>
+        <source>Only the windows of X11 programs are reached on this desktop: Options says why.</source>
+        <translation>En este escritorio solo se llega a las ventanas de programas X11: Opciones explica por qué.</translation>
+    </message>
+    <message>
+        <source>Plasma lets this copy of Zem Scrivlet type into no other program: Options says how to allow it.</source>
+        <translation>Plasma no deja que esta copia de Zem Scrivlet escriba en ningún otro programa: Opciones explica cómo permitirlo.</translation>
+    </message>
+    <message>
+        <source>Shortcuts work once they are GNOME custom shortcuts: Options adds them.</source>
+        <translation>Los atajos funcionan cuando son atajos personalizados de GNOME: Opciones los añade.</translation>
+    </message>
+    <message>
+        <source>Shortcuts reach Wayland programs once %1 binds them: Options lists the lines.</source>
+        <translation>Los atajos llegan a los programas Wayland cuando %1 los asigna: Opciones muestra las líneas.</translation>
+    </message>
+    <message>
+        <source>Shortcuts reach Wayland programs once the desktop binds them: Options lists the commands.</source>
+        <translation>Los atajos llegan a los programas Wayland cuando el escritorio los asigna: Opciones muestra los comandos.</translation>
+    </message>
+    <message>
+        <source>GNOME runs this shortcut once it is one of its custom shortcuts: after OK, press Add to GNOME in Setup › Options.</source>
+        <translation>GNOME ejecuta este atajo cuando es uno de sus atajos personalizados: después de Aceptar, presiona Añadir a GNOME en Configuración › Opciones.</translation>
+    </message>
+    <message>
+        <source>%1 runs this shortcut in every program once it is bound: after OK, Setup › Options lists the line to add to the configuration of %1.</source>
+        <translation>%1 ejecuta este atajo en todos los programas una vez asignado: después de Aceptar, Configuración › Opciones muestra la línea que debes añadir a la configuración de %1.</translation>
+    </message>
+    <message>
+        <source>This desktop runs no program&apos;s shortcuts: after OK, Setup › Options lists the command to bind to this shortcut in the desktop&apos;s keyboard settings.</source>
+        <translation>Este escritorio no ejecuta los atajos de ningún programa: después de Aceptar, Configuración › Opciones muestra el comando que debes asignar a este atajo en la configuración de teclado del escritorio.</translation>
+    </message>
+    <message>
+        <source>Options…</source>
+        <translation>Opciones…</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet: shortcuts are paused</source>
+        <translation>Zem Scrivlet: atajos en pausa</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not yours alone: another user made it, or may write in it. Zem Scrivlet keeps its channel in a folder of your own instead; ask your administrator to look into it.</source>
+        <translation>La carpeta %1 no es solo tuya: otro usuario la creó o puede escribir en ella. Por eso Zem Scrivlet guarda su canal en otra carpeta que solo es tuya; pide a tu administrador que lo revise.</translation>
     </message>
 </context>
 <context>

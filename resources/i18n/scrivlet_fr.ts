@@ -79,6 +79,14 @@
         <source>One of Zem Scrivlet&apos;s own rules. Choose another way for it, or Remove to go back to its own.</source>
         <translation>Une des règles propres à Zem Scrivlet. Choisissez-lui un autre mode, ou Retirer pour revenir au sien.</translation>
     </message>
+    <message>
+        <source>No abbreviations here</source>
+        <translation>Pas d&apos;abréviations ici</translation>
+    </message>
+    <message>
+        <source>Shortcuts, the picker and the panel still put phrases here; abbreviations typed here stay as typed. For programs whose password fields Zem Scrivlet cannot recognise.</source>
+        <translation>Les raccourcis, le sélecteur et le panneau flottant insèrent toujours des phrases ici&#xa0;; les abréviations tapées ici restent telles quelles. Pour les programmes dont Zem Scrivlet ne sait pas reconnaître les champs de mot de passe.</translation>
+    </message>
 </context>
 <context>
     <name>DesktopBindings</name>
@@ -171,6 +179,17 @@
     <message>
         <source>AltGr with this key types “%2” on this keyboard layout. On Windows, where AltGr is Ctrl+Alt, %1 would take that character away from typing.</source>
         <translation>Avec cette disposition de clavier, AltGr et cette touche produisent «&#xa0;%2&#xa0;». Sous Windows, où AltGr équivaut à Ctrl+Alt, %1 empêcherait la saisie de ce caractère.</translation>
+    </message>
+</context>
+<context>
+    <name>HotkeyManager</name>
+    <message>
+        <source>%1, the key that pastes in every program</source>
+        <translation>%1, la touche servant à coller dans tous les programmes</translation>
+    </message>
+    <message>
+        <source>%1, which without Ctrl, Alt, Shift or Win would take the key from typing</source>
+        <translation>%1, qui sans Ctrl, Alt, Shift ou Win empêcherait la saisie avec cette touche</translation>
     </message>
 </context>
 <context>
@@ -314,10 +333,6 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
     <message>
         <source>Settings</source>
         <translation>Paramètres</translation>
-    </message>
-    <message>
-        <source>  Shortcuts are paused.</source>
-        <translation>  Les raccourcis sont suspendus.</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -530,10 +545,6 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
         <translation>Pas de raccourcis globaux sur ce bureau : associez les commandes ci-dessous.</translation>
     </message>
     <message>
-        <source>No global shortcuts on this desktop: bind the commands that Options lists to keys of the desktop.</source>
-        <translation>Pas de raccourcis globaux sur ce bureau : associez aux touches du bureau les commandes listées dans Options.</translation>
-    </message>
-    <message>
         <source>These were imported without their abbreviation, which another phrase already has:
 %1</source>
         <translation>Les phrases suivantes ont été importées sans leur abréviation, déjà utilisée par une autre phrase&#xa0;:
@@ -576,10 +587,6 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
         <translation>GNOME ne laisse aucun programme enregistrer de raccourcis&#xa0;: ajoutez-les ci-dessous comme raccourcis personnalisés de GNOME.</translation>
     </message>
     <message>
-        <source>GNOME lets no program hold shortcuts: Options adds them as GNOME custom shortcuts.</source>
-        <translation>GNOME ne laisse aucun programme enregistrer de raccourcis&#xa0;: Options permet de les ajouter comme raccourcis personnalisés de GNOME.</translation>
-    </message>
-    <message>
         <source>Zem Scrivlet: open the picker</source>
         <translation>Zem Scrivlet&#xa0;: ouvrir le sélecteur</translation>
     </message>
@@ -609,6 +616,62 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
     <message>
         <source>GNOME&apos;s shortcuts could not be removed: %1</source>
         <translation>Impossible de retirer les raccourcis de GNOME&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The phrase may still be pasted: the window in front has not yet taken the paste key. Look before you try again.</source>
+        <translation>La phrase peut encore être collée&#xa0;: la fenêtre au premier plan n&apos;a pas encore reçu la touche de collage. Vérifiez avant de réessayer.</translation>
+    </message>
+    <message>
+        <source>The phrase may have been pasted: another program read it from the clipboard first. Look before you try again.</source>
+        <translation>La phrase a peut-être été collée&#xa0;: un autre programme l&apos;a lue le premier dans le presse-papiers. Vérifiez avant de réessayer.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the clipboard could not be had (another program holds it, or the program whose content it is does not answer).</source>
+        <translation>Rien n&apos;a été collé&#xa0;: le presse-papiers n&apos;était pas disponible (un autre programme l&apos;occupe, ou le programme à qui appartient son contenu ne répond pas).</translation>
+    </message>
+    <message>
+        <source>Only the windows of X11 programs are reached on this desktop: Options says why.</source>
+        <translation>Sur ce bureau, seules les fenêtres des programmes X11 sont atteintes&#xa0;: Options explique pourquoi.</translation>
+    </message>
+    <message>
+        <source>Plasma lets this copy of Zem Scrivlet type into no other program: Options says how to allow it.</source>
+        <translation>Plasma ne laisse cette copie de Zem Scrivlet taper dans aucun autre programme&#xa0;: Options explique comment l&apos;autoriser.</translation>
+    </message>
+    <message>
+        <source>Shortcuts work once they are GNOME custom shortcuts: Options adds them.</source>
+        <translation>Les raccourcis fonctionnent une fois devenus des raccourcis personnalisés de GNOME&#xa0;: Options permet de les ajouter.</translation>
+    </message>
+    <message>
+        <source>Shortcuts reach Wayland programs once %1 binds them: Options lists the lines.</source>
+        <translation>Les raccourcis atteignent les programmes Wayland une fois que %1 les associe&#xa0;: Options liste les lignes.</translation>
+    </message>
+    <message>
+        <source>Shortcuts reach Wayland programs once the desktop binds them: Options lists the commands.</source>
+        <translation>Les raccourcis atteignent les programmes Wayland une fois que le bureau les associe&#xa0;: Options liste les commandes.</translation>
+    </message>
+    <message>
+        <source>GNOME runs this shortcut once it is one of its custom shortcuts: after OK, press Add to GNOME in Setup › Options.</source>
+        <translation>GNOME exécute ce raccourci une fois qu&apos;il fait partie de ses raccourcis personnalisés&#xa0;: après OK, cliquez sur Ajouter à GNOME dans Configuration › Options.</translation>
+    </message>
+    <message>
+        <source>%1 runs this shortcut in every program once it is bound: after OK, Setup › Options lists the line to add to the configuration of %1.</source>
+        <translation>%1 exécute ce raccourci dans tous les programmes une fois qu&apos;il est associé&#xa0;: après OK, Configuration › Options indique la ligne à ajouter à la configuration de %1.</translation>
+    </message>
+    <message>
+        <source>This desktop runs no program&apos;s shortcuts: after OK, Setup › Options lists the command to bind to this shortcut in the desktop&apos;s keyboard settings.</source>
+        <translation>Ce bureau n&apos;exécute les raccourcis d&apos;aucun programme&#xa0;: après OK, Configuration › Options indique la commande à associer à ce raccourci dans les paramètres de clavier du bureau.</translation>
+    </message>
+    <message>
+        <source>Options…</source>
+        <translation>Options…</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet: shortcuts are paused</source>
+        <translation>Zem Scrivlet&#xa0;: raccourcis suspendus</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not yours alone: another user made it, or may write in it. Zem Scrivlet keeps its channel in a folder of your own instead; ask your administrator to look into it.</source>
+        <translation>Le dossier %1 n&apos;est pas à vous seul&#xa0;: un autre utilisateur l&apos;a créé, ou peut y écrire. Zem Scrivlet place donc son canal dans un dossier qui n&apos;appartient qu&apos;à vous&#xa0;; demandez à votre administrateur d&apos;examiner la question.</translation>
     </message>
 </context>
 <context>

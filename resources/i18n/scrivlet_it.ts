@@ -79,6 +79,14 @@
         <source>One of Zem Scrivlet&apos;s own rules. Choose another way for it, or Remove to go back to its own.</source>
         <translation>Una delle regole proprie di Zem Scrivlet. Scegli un&apos;altra modalità, oppure Rimuovi per tornare alla sua.</translation>
     </message>
+    <message>
+        <source>No abbreviations here</source>
+        <translation>Nessuna abbreviazione qui</translation>
+    </message>
+    <message>
+        <source>Shortcuts, the picker and the panel still put phrases here; abbreviations typed here stay as typed. For programs whose password fields Zem Scrivlet cannot recognise.</source>
+        <translation>Le scorciatoie, il selettore e il pannello mobile continuano a inserire frasi qui; le abbreviazioni digitate qui restano come sono. Per i programmi di cui Zem Scrivlet non riesce a riconoscere i campi password.</translation>
+    </message>
 </context>
 <context>
     <name>DesktopBindings</name>
@@ -171,6 +179,17 @@
     <message>
         <source>AltGr with this key types “%2” on this keyboard layout. On Windows, where AltGr is Ctrl+Alt, %1 would take that character away from typing.</source>
         <translation>Con questo layout di tastiera, AltGr con questo tasto digita «%2». In Windows, dove AltGr equivale a Ctrl+Alt, %1 impedirebbe di digitare quel carattere.</translation>
+    </message>
+</context>
+<context>
+    <name>HotkeyManager</name>
+    <message>
+        <source>%1, the key that pastes in every program</source>
+        <translation>%1, il tasto che incolla in tutti i programmi</translation>
+    </message>
+    <message>
+        <source>%1, which without Ctrl, Alt, Shift or Win would take the key from typing</source>
+        <translation>%1, che senza Ctrl, Alt, Shift o Win impedirebbe di digitare con quel tasto</translation>
     </message>
 </context>
 <context>
@@ -314,10 +333,6 @@ Le seguenti sono state ignorate perché il loro testo è già nel tuo elenco:
     <message>
         <source>Settings</source>
         <translation>Impostazioni</translation>
-    </message>
-    <message>
-        <source>  Shortcuts are paused.</source>
-        <translation>  Le scorciatoie sono sospese.</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -530,10 +545,6 @@ Le seguenti sono state ignorate perché il loro testo è già nel tuo elenco:
         <translation>Nessuna scorciatoia globale su questo desktop: assegna i comandi qui sotto.</translation>
     </message>
     <message>
-        <source>No global shortcuts on this desktop: bind the commands that Options lists to keys of the desktop.</source>
-        <translation>Nessuna scorciatoia globale su questo desktop: assegna ai tasti del desktop i comandi elencati in Opzioni.</translation>
-    </message>
-    <message>
         <source>These were imported without their abbreviation, which another phrase already has:
 %1</source>
         <translation>Le seguenti sono state importate senza la loro abbreviazione, già usata da un&apos;altra frase:
@@ -576,10 +587,6 @@ Le seguenti sono state ignorate perché il loro testo è già nel tuo elenco:
         <translation>GNOME non consente ad alcun programma di registrare scorciatoie: aggiungile qui sotto come scorciatoie personalizzate di GNOME.</translation>
     </message>
     <message>
-        <source>GNOME lets no program hold shortcuts: Options adds them as GNOME custom shortcuts.</source>
-        <translation>GNOME non consente ad alcun programma di registrare scorciatoie: puoi aggiungerle in Opzioni come scorciatoie personalizzate di GNOME.</translation>
-    </message>
-    <message>
         <source>Zem Scrivlet: open the picker</source>
         <translation>Zem Scrivlet: apri il selettore</translation>
     </message>
@@ -609,6 +616,62 @@ Le seguenti sono state ignorate perché il loro testo è già nel tuo elenco:
     <message>
         <source>GNOME&apos;s shortcuts could not be removed: %1</source>
         <translation>Impossibile rimuovere le scorciatoie di GNOME: %1</translation>
+    </message>
+    <message>
+        <source>The phrase may still be pasted: the window in front has not yet taken the paste key. Look before you try again.</source>
+        <translation>La frase potrebbe ancora essere incollata: la finestra in primo piano non ha ancora ricevuto il tasto per incollare. Controlla prima di riprovare.</translation>
+    </message>
+    <message>
+        <source>The phrase may have been pasted: another program read it from the clipboard first. Look before you try again.</source>
+        <translation>La frase potrebbe essere stata incollata: un altro programma l&apos;ha letta per primo dagli appunti. Controlla prima di riprovare.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the clipboard could not be had (another program holds it, or the program whose content it is does not answer).</source>
+        <translation>Non è stato incollato nulla: gli appunti non erano disponibili (li occupa un altro programma, oppure il programma a cui appartiene il loro contenuto non risponde).</translation>
+    </message>
+    <message>
+        <source>Only the windows of X11 programs are reached on this desktop: Options says why.</source>
+        <translation>Su questo desktop si raggiungono solo le finestre dei programmi X11: Opzioni spiega perché.</translation>
+    </message>
+    <message>
+        <source>Plasma lets this copy of Zem Scrivlet type into no other program: Options says how to allow it.</source>
+        <translation>Plasma non consente a questa copia di Zem Scrivlet di digitare in altri programmi: Opzioni spiega come consentirlo.</translation>
+    </message>
+    <message>
+        <source>Shortcuts work once they are GNOME custom shortcuts: Options adds them.</source>
+        <translation>Le scorciatoie funzionano una volta diventate scorciatoie personalizzate di GNOME: puoi aggiungerle in Opzioni.</translation>
+    </message>
+    <message>
+        <source>Shortcuts reach Wayland programs once %1 binds them: Options lists the lines.</source>
+        <translation>Le scorciatoie raggiungono i programmi Wayland quando %1 le assegna: Opzioni elenca le righe.</translation>
+    </message>
+    <message>
+        <source>Shortcuts reach Wayland programs once the desktop binds them: Options lists the commands.</source>
+        <translation>Le scorciatoie raggiungono i programmi Wayland quando il desktop le assegna: Opzioni elenca i comandi.</translation>
+    </message>
+    <message>
+        <source>GNOME runs this shortcut once it is one of its custom shortcuts: after OK, press Add to GNOME in Setup › Options.</source>
+        <translation>GNOME esegue questa scorciatoia quando è una delle sue scorciatoie personalizzate: dopo OK, premi Aggiungi a GNOME in Impostazioni › Opzioni.</translation>
+    </message>
+    <message>
+        <source>%1 runs this shortcut in every program once it is bound: after OK, Setup › Options lists the line to add to the configuration of %1.</source>
+        <translation>%1 esegue questa scorciatoia in tutti i programmi una volta assegnata: dopo OK, Impostazioni › Opzioni mostra la riga da aggiungere alla configurazione di %1.</translation>
+    </message>
+    <message>
+        <source>This desktop runs no program&apos;s shortcuts: after OK, Setup › Options lists the command to bind to this shortcut in the desktop&apos;s keyboard settings.</source>
+        <translation>Questo desktop non esegue le scorciatoie di alcun programma: dopo OK, Impostazioni › Opzioni mostra il comando da assegnare a questa scorciatoia nelle impostazioni della tastiera del desktop.</translation>
+    </message>
+    <message>
+        <source>Options…</source>
+        <translation>Opzioni…</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet: shortcuts are paused</source>
+        <translation>Zem Scrivlet: scorciatoie sospese</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not yours alone: another user made it, or may write in it. Zem Scrivlet keeps its channel in a folder of your own instead; ask your administrator to look into it.</source>
+        <translation>La cartella %1 non è solo tua: l&apos;ha creata un altro utente, o un altro utente può scriverci. Zem Scrivlet tiene quindi il suo canale in una cartella solo tua; chiedi all&apos;amministratore di verificare.</translation>
     </message>
 </context>
 <context>

@@ -79,6 +79,14 @@
         <source>One of Zem Scrivlet&apos;s own rules. Choose another way for it, or Remove to go back to its own.</source>
         <translation>Zem Scrivlet 独自のルールです。別の方法を選択するか、[削除] で元の設定に戻してください。</translation>
     </message>
+    <message>
+        <source>No abbreviations here</source>
+        <translation>ここでは略語を使わない</translation>
+    </message>
+    <message>
+        <source>Shortcuts, the picker and the panel still put phrases here; abbreviations typed here stay as typed. For programs whose password fields Zem Scrivlet cannot recognise.</source>
+        <translation>ショートカット、ピッカー、フローティングパネルからは引き続きここにフレーズを挿入します。ここで入力した略語は展開されず、そのまま残ります。Zem Scrivlet がパスワード欄を認識できないプログラム向けです。</translation>
+    </message>
 </context>
 <context>
     <name>DesktopBindings</name>
@@ -171,6 +179,17 @@
     <message>
         <source>AltGr with this key types “%2” on this keyboard layout. On Windows, where AltGr is Ctrl+Alt, %1 would take that character away from typing.</source>
         <translation>このキーボード配列では AltGr とこのキーで「%2」が入力されます。AltGr が Ctrl+Alt にあたる Windows では、%1 にするとこの文字を入力できなくなります。</translation>
+    </message>
+</context>
+<context>
+    <name>HotkeyManager</name>
+    <message>
+        <source>%1, the key that pastes in every program</source>
+        <translation>%1 (すべてのプログラムで貼り付けに使われるキー)</translation>
+    </message>
+    <message>
+        <source>%1, which without Ctrl, Alt, Shift or Win would take the key from typing</source>
+        <translation>%1 (Ctrl、Alt、Shift、Win のいずれもないと、このキーで入力できなくなります)</translation>
     </message>
 </context>
 <context>
@@ -314,10 +333,6 @@ These were skipped because the same text is already in your list:
     <message>
         <source>Settings</source>
         <translation>設定</translation>
-    </message>
-    <message>
-        <source>  Shortcuts are paused.</source>
-        <translation>  ショートカットは一時停止中です。</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -524,10 +539,6 @@ These were skipped because the same text is already in your list:
         <translation>このデスクトップにはグローバルショートカットがありません: 下のコマンドを割り当ててください。</translation>
     </message>
     <message>
-        <source>No global shortcuts on this desktop: bind the commands that Options lists to keys of the desktop.</source>
-        <translation>このデスクトップにはグローバルショートカットがありません: オプションに示すコマンドをデスクトップのキーに割り当ててください。</translation>
-    </message>
-    <message>
         <source>These were imported without their abbreviation, which another phrase already has:
 %1</source>
         <translation>次のフレーズは、略語が既に別のフレーズで使われているため、略語なしでインポートされました:
@@ -570,10 +581,6 @@ These were skipped because the same text is already in your list:
         <translation>GNOME ではどのプログラムもショートカットを登録できません: 下で GNOME のカスタムショートカットとして追加してください。</translation>
     </message>
     <message>
-        <source>GNOME lets no program hold shortcuts: Options adds them as GNOME custom shortcuts.</source>
-        <translation>GNOME ではどのプログラムもショートカットを登録できません: [オプション] で GNOME のカスタムショートカットとして追加できます。</translation>
-    </message>
-    <message>
         <source>Zem Scrivlet: open the picker</source>
         <translation>Zem Scrivlet: ピッカーを開く</translation>
     </message>
@@ -602,6 +609,62 @@ These were skipped because the same text is already in your list:
     <message>
         <source>GNOME&apos;s shortcuts could not be removed: %1</source>
         <translation>GNOME のショートカットを削除できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>The phrase may still be pasted: the window in front has not yet taken the paste key. Look before you try again.</source>
+        <translation>フレーズはこれから貼り付けられる可能性があります。前面のウィンドウがまだ貼り付けキーを受け取っていません。確認してからやり直してください。</translation>
+    </message>
+    <message>
+        <source>The phrase may have been pasted: another program read it from the clipboard first. Look before you try again.</source>
+        <translation>フレーズは貼り付けられた可能性があります。別のプログラムが先にクリップボードから読み取りました。確認してからやり直してください。</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the clipboard could not be had (another program holds it, or the program whose content it is does not answer).</source>
+        <translation>何も貼り付けませんでした。クリップボードを使用できませんでした (別のプログラムが使用しているか、クリップボードの内容の元のプログラムが応答しません)。</translation>
+    </message>
+    <message>
+        <source>Only the windows of X11 programs are reached on this desktop: Options says why.</source>
+        <translation>このデスクトップでは、X11 プログラムのウィンドウにしか届きません。理由は [オプション] を参照してください。</translation>
+    </message>
+    <message>
+        <source>Plasma lets this copy of Zem Scrivlet type into no other program: Options says how to allow it.</source>
+        <translation>Plasma では、この Zem Scrivlet はほかのプログラムに入力できません。許可する方法は [オプション] を参照してください。</translation>
+    </message>
+    <message>
+        <source>Shortcuts work once they are GNOME custom shortcuts: Options adds them.</source>
+        <translation>ショートカットは GNOME のカスタムショートカットにすると機能します。[オプション] で追加できます。</translation>
+    </message>
+    <message>
+        <source>Shortcuts reach Wayland programs once %1 binds them: Options lists the lines.</source>
+        <translation>%1 でショートカットを割り当てると、Wayland のプログラムにも届きます。必要な行は [オプション] に示しています。</translation>
+    </message>
+    <message>
+        <source>Shortcuts reach Wayland programs once the desktop binds them: Options lists the commands.</source>
+        <translation>デスクトップでショートカットを割り当てると、Wayland のプログラムにも届きます。必要なコマンドは [オプション] に示しています。</translation>
+    </message>
+    <message>
+        <source>GNOME runs this shortcut once it is one of its custom shortcuts: after OK, press Add to GNOME in Setup › Options.</source>
+        <translation>GNOME では、このショートカットは GNOME のカスタムショートカットにすると機能します。[OK] の後、[設定] › [オプション] で [GNOME に追加] を押してください。</translation>
+    </message>
+    <message>
+        <source>%1 runs this shortcut in every program once it is bound: after OK, Setup › Options lists the line to add to the configuration of %1.</source>
+        <translation>%1 で割り当てると、このショートカットはすべてのプログラムで機能します。[OK] の後、%1 の設定に追加する行が [設定] › [オプション] に表示されます。</translation>
+    </message>
+    <message>
+        <source>This desktop runs no program&apos;s shortcuts: after OK, Setup › Options lists the command to bind to this shortcut in the desktop&apos;s keyboard settings.</source>
+        <translation>このデスクトップはどのプログラムのショートカットも実行しません。[OK] の後、デスクトップのキーボード設定でこのショートカットに割り当てるコマンドが [設定] › [オプション] に表示されます。</translation>
+    </message>
+    <message>
+        <source>Options…</source>
+        <translation>オプション…</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet: shortcuts are paused</source>
+        <translation>Zem Scrivlet: ショートカットは一時停止中</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not yours alone: another user made it, or may write in it. Zem Scrivlet keeps its channel in a folder of your own instead; ask your administrator to look into it.</source>
+        <translation>フォルダー %1 はあなた専用ではありません。別のユーザーが作成したか、別のユーザーが書き込める状態です。そのため Zem Scrivlet は、あなた専用のフォルダーにチャネルを置きます。管理者に確認を依頼してください。</translation>
     </message>
 </context>
 <context>

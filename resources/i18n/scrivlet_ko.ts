@@ -79,6 +79,14 @@
         <source>One of Zem Scrivlet&apos;s own rules. Choose another way for it, or Remove to go back to its own.</source>
         <translation>Zem Scrivlet의 기본 규칙입니다. 다른 방법을 선택하거나 [제거]를 눌러 원래대로 되돌리세요.</translation>
     </message>
+    <message>
+        <source>No abbreviations here</source>
+        <translation>여기서는 약어 사용 안 함</translation>
+    </message>
+    <message>
+        <source>Shortcuts, the picker and the panel still put phrases here; abbreviations typed here stay as typed. For programs whose password fields Zem Scrivlet cannot recognise.</source>
+        <translation>단축키, 선택기, 플로팅 패널로는 계속 여기에 문구를 넣습니다. 여기서 입력한 약어는 확장되지 않고 입력한 그대로 남습니다. Zem Scrivlet이 암호 입력란을 인식하지 못하는 프로그램에 사용하세요.</translation>
+    </message>
 </context>
 <context>
     <name>DesktopBindings</name>
@@ -171,6 +179,17 @@
     <message>
         <source>AltGr with this key types “%2” on this keyboard layout. On Windows, where AltGr is Ctrl+Alt, %1 would take that character away from typing.</source>
         <translation>이 키보드 레이아웃에서 AltGr와 이 키를 함께 누르면 “%2” 문자가 입력됩니다. AltGr가 Ctrl+Alt로 처리되는 Windows에서는 %1 키를 지정하면 이 문자를 입력할 수 없게 됩니다.</translation>
+    </message>
+</context>
+<context>
+    <name>HotkeyManager</name>
+    <message>
+        <source>%1, the key that pastes in every program</source>
+        <translation>%1 (모든 프로그램에서 붙여넣기에 쓰이는 키)</translation>
+    </message>
+    <message>
+        <source>%1, which without Ctrl, Alt, Shift or Win would take the key from typing</source>
+        <translation>%1 (Ctrl, Alt, Shift 또는 Win 없이 지정하면 이 키로 입력할 수 없게 됨)</translation>
     </message>
 </context>
 <context>
@@ -314,10 +333,6 @@ These were skipped because the same text is already in your list:
     <message>
         <source>Settings</source>
         <translation>설정</translation>
-    </message>
-    <message>
-        <source>  Shortcuts are paused.</source>
-        <translation>  단축키가 일시 중지되었습니다.</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -524,10 +539,6 @@ These were skipped because the same text is already in your list:
         <translation>이 데스크톱에는 전역 단축키가 없습니다: 아래 명령을 지정하세요.</translation>
     </message>
     <message>
-        <source>No global shortcuts on this desktop: bind the commands that Options lists to keys of the desktop.</source>
-        <translation>이 데스크톱에는 전역 단축키가 없습니다: 옵션에 나열된 명령을 데스크톱 키에 지정하세요.</translation>
-    </message>
-    <message>
         <source>These were imported without their abbreviation, which another phrase already has:
 %1</source>
         <translation>다음 문구는 다른 문구가 이미 같은 약어를 사용하고 있어 약어 없이 가져왔습니다:
@@ -570,10 +581,6 @@ These were skipped because the same text is already in your list:
         <translation>GNOME에서는 어떤 프로그램도 단축키를 등록할 수 없습니다: 아래에서 GNOME 사용자 설정 단축키로 추가하세요.</translation>
     </message>
     <message>
-        <source>GNOME lets no program hold shortcuts: Options adds them as GNOME custom shortcuts.</source>
-        <translation>GNOME에서는 어떤 프로그램도 단축키를 등록할 수 없습니다: 옵션에서 GNOME 사용자 설정 단축키로 추가할 수 있습니다.</translation>
-    </message>
-    <message>
         <source>Zem Scrivlet: open the picker</source>
         <translation>Zem Scrivlet: 선택기 열기</translation>
     </message>
@@ -602,6 +609,62 @@ These were skipped because the same text is already in your list:
     <message>
         <source>GNOME&apos;s shortcuts could not be removed: %1</source>
         <translation>GNOME 단축키를 제거할 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>The phrase may still be pasted: the window in front has not yet taken the paste key. Look before you try again.</source>
+        <translation>문구가 아직 붙여넣어질 수 있습니다. 맨 앞의 창이 아직 붙여넣기 키를 받지 않았습니다. 확인한 후 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>The phrase may have been pasted: another program read it from the clipboard first. Look before you try again.</source>
+        <translation>문구가 붙여넣어졌을 수 있습니다. 다른 프로그램이 먼저 클립보드에서 읽었습니다. 확인한 후 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the clipboard could not be had (another program holds it, or the program whose content it is does not answer).</source>
+        <translation>붙여넣지 않았습니다. 클립보드를 사용할 수 없었습니다(다른 프로그램이 사용 중이거나, 클립보드 내용을 제공한 프로그램이 응답하지 않음).</translation>
+    </message>
+    <message>
+        <source>Only the windows of X11 programs are reached on this desktop: Options says why.</source>
+        <translation>이 데스크톱에서는 X11 프로그램의 창에만 전달됩니다. 이유는 [옵션]에서 확인하세요.</translation>
+    </message>
+    <message>
+        <source>Plasma lets this copy of Zem Scrivlet type into no other program: Options says how to allow it.</source>
+        <translation>Plasma에서는 이 Zem Scrivlet이 다른 프로그램에 입력할 수 없습니다. 허용하는 방법은 [옵션]에서 확인하세요.</translation>
+    </message>
+    <message>
+        <source>Shortcuts work once they are GNOME custom shortcuts: Options adds them.</source>
+        <translation>단축키는 GNOME 사용자 설정 단축키로 추가해야 작동합니다. [옵션]에서 추가할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Shortcuts reach Wayland programs once %1 binds them: Options lists the lines.</source>
+        <translation>%1에서 단축키를 지정하면 Wayland 프로그램에서도 작동합니다. 필요한 줄은 [옵션]에 나열되어 있습니다.</translation>
+    </message>
+    <message>
+        <source>Shortcuts reach Wayland programs once the desktop binds them: Options lists the commands.</source>
+        <translation>데스크톱에서 단축키를 지정하면 Wayland 프로그램에서도 작동합니다. 필요한 명령은 [옵션]에 나열되어 있습니다.</translation>
+    </message>
+    <message>
+        <source>GNOME runs this shortcut once it is one of its custom shortcuts: after OK, press Add to GNOME in Setup › Options.</source>
+        <translation>GNOME은 이 단축키가 GNOME 사용자 설정 단축키여야 실행합니다. [확인]을 누른 뒤 [설정] › [옵션]에서 [GNOME에 추가]를 누르세요.</translation>
+    </message>
+    <message>
+        <source>%1 runs this shortcut in every program once it is bound: after OK, Setup › Options lists the line to add to the configuration of %1.</source>
+        <translation>%1에서 지정하면 이 단축키가 모든 프로그램에서 작동합니다. [확인]을 누른 뒤 [설정] › [옵션]에서 %1 설정에 추가할 줄을 확인하세요.</translation>
+    </message>
+    <message>
+        <source>This desktop runs no program&apos;s shortcuts: after OK, Setup › Options lists the command to bind to this shortcut in the desktop&apos;s keyboard settings.</source>
+        <translation>이 데스크톱은 프로그램의 단축키를 실행하지 않습니다. [확인]을 누른 뒤 [설정] › [옵션]에서 명령을 확인하고, 데스크톱 키보드 설정에서 그 명령을 이 단축키에 지정하세요.</translation>
+    </message>
+    <message>
+        <source>Options…</source>
+        <translation>옵션…</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet: shortcuts are paused</source>
+        <translation>Zem Scrivlet: 단축키 일시 중지됨</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not yours alone: another user made it, or may write in it. Zem Scrivlet keeps its channel in a folder of your own instead; ask your administrator to look into it.</source>
+        <translation>%1 폴더는 사용자 전용이 아닙니다. 다른 사용자가 만들었거나 다른 사용자가 쓸 수 있습니다. 그래서 Zem Scrivlet은 대신 사용자 전용 폴더에 채널을 둡니다. 관리자에게 확인을 요청하세요.</translation>
     </message>
 </context>
 <context>

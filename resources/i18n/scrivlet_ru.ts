@@ -79,6 +79,14 @@
         <source>One of Zem Scrivlet&apos;s own rules. Choose another way for it, or Remove to go back to its own.</source>
         <translation>Одно из собственных правил Zem Scrivlet. Выберите для него другой способ или нажмите «Удалить», чтобы вернуть исходный.</translation>
     </message>
+    <message>
+        <source>No abbreviations here</source>
+        <translation>Здесь без сокращений</translation>
+    </message>
+    <message>
+        <source>Shortcuts, the picker and the panel still put phrases here; abbreviations typed here stay as typed. For programs whose password fields Zem Scrivlet cannot recognise.</source>
+        <translation>Сочетания клавиш, список выбора и плавающая панель по-прежнему вставляют сюда фразы; набранные здесь сокращения остаются как есть. Для программ, в которых Zem Scrivlet не может распознать поля паролей.</translation>
+    </message>
 </context>
 <context>
     <name>DesktopBindings</name>
@@ -171,6 +179,17 @@
     <message>
         <source>AltGr with this key types “%2” on this keyboard layout. On Windows, where AltGr is Ctrl+Alt, %1 would take that character away from typing.</source>
         <translation>В этой раскладке клавиатуры AltGr с этой клавишей вводит «%2». В Windows, где AltGr — это Ctrl+Alt, сочетание %1 не даст вводить этот символ.</translation>
+    </message>
+</context>
+<context>
+    <name>HotkeyManager</name>
+    <message>
+        <source>%1, the key that pastes in every program</source>
+        <translation>%1 — клавиша вставки во всех программах</translation>
+    </message>
+    <message>
+        <source>%1, which without Ctrl, Alt, Shift or Win would take the key from typing</source>
+        <translation>%1 — без Ctrl, Alt, Shift или Win эта клавиша стала бы недоступна для ввода</translation>
     </message>
 </context>
 <context>
@@ -314,10 +333,6 @@ These were skipped because the same text is already in your list:
     <message>
         <source>Settings</source>
         <translation>Параметры</translation>
-    </message>
-    <message>
-        <source>  Shortcuts are paused.</source>
-        <translation>  Сочетания клавиш приостановлены.</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -536,10 +551,6 @@ These were skipped because the same text is already in your list:
         <translation>На этом рабочем столе нет глобальных сочетаний клавиш: назначьте команды ниже.</translation>
     </message>
     <message>
-        <source>No global shortcuts on this desktop: bind the commands that Options lists to keys of the desktop.</source>
-        <translation>На этом рабочем столе нет глобальных сочетаний клавиш: назначьте клавишам рабочего стола команды, перечисленные в параметрах.</translation>
-    </message>
-    <message>
         <source>These were imported without their abbreviation, which another phrase already has:
 %1</source>
         <translation>Следующие фразы импортированы без сокращения, так как такое сокращение уже есть у другой фразы:
@@ -582,10 +593,6 @@ These were skipped because the same text is already in your list:
         <translation>GNOME не позволяет программам регистрировать сочетания клавиш: добавьте их ниже как пользовательские сочетания клавиш GNOME.</translation>
     </message>
     <message>
-        <source>GNOME lets no program hold shortcuts: Options adds them as GNOME custom shortcuts.</source>
-        <translation>GNOME не позволяет программам регистрировать сочетания клавиш: их можно добавить как пользовательские сочетания клавиш GNOME в окне «Параметры».</translation>
-    </message>
-    <message>
         <source>Zem Scrivlet: open the picker</source>
         <translation>Zem Scrivlet: открыть список выбора</translation>
     </message>
@@ -616,6 +623,62 @@ These were skipped because the same text is already in your list:
     <message>
         <source>GNOME&apos;s shortcuts could not be removed: %1</source>
         <translation>Не удалось удалить сочетания клавиш GNOME: %1</translation>
+    </message>
+    <message>
+        <source>The phrase may still be pasted: the window in front has not yet taken the paste key. Look before you try again.</source>
+        <translation>Фраза ещё может вставиться: активное окно пока не приняло клавишу вставки. Проверьте, прежде чем повторять.</translation>
+    </message>
+    <message>
+        <source>The phrase may have been pasted: another program read it from the clipboard first. Look before you try again.</source>
+        <translation>Фраза, возможно, уже вставлена: другая программа первой прочитала её из буфера обмена. Проверьте, прежде чем повторять.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the clipboard could not be had (another program holds it, or the program whose content it is does not answer).</source>
+        <translation>Ничего не вставлено: буфер обмена недоступен (его заняла другая программа или не отвечает программа, которой принадлежит его содержимое).</translation>
+    </message>
+    <message>
+        <source>Only the windows of X11 programs are reached on this desktop: Options says why.</source>
+        <translation>На этом рабочем столе доступны только окна программ X11: причина указана в окне «Параметры».</translation>
+    </message>
+    <message>
+        <source>Plasma lets this copy of Zem Scrivlet type into no other program: Options says how to allow it.</source>
+        <translation>Plasma не позволяет этой копии Zem Scrivlet вводить текст в другие программы: как это разрешить, указано в окне «Параметры».</translation>
+    </message>
+    <message>
+        <source>Shortcuts work once they are GNOME custom shortcuts: Options adds them.</source>
+        <translation>Сочетания клавиш заработают, когда станут пользовательскими сочетаниями клавиш GNOME: их можно добавить в окне «Параметры».</translation>
+    </message>
+    <message>
+        <source>Shortcuts reach Wayland programs once %1 binds them: Options lists the lines.</source>
+        <translation>Сочетания клавиш будут работать в программах Wayland, когда %1 их назначит: нужные строки перечислены в окне «Параметры».</translation>
+    </message>
+    <message>
+        <source>Shortcuts reach Wayland programs once the desktop binds them: Options lists the commands.</source>
+        <translation>Сочетания клавиш будут работать в программах Wayland, когда рабочий стол их назначит: нужные команды перечислены в окне «Параметры».</translation>
+    </message>
+    <message>
+        <source>GNOME runs this shortcut once it is one of its custom shortcuts: after OK, press Add to GNOME in Setup › Options.</source>
+        <translation>GNOME выполняет это сочетание клавиш, только когда оно входит в его пользовательские сочетания клавиш: после «ОК» откройте «Настройка › Параметры» и нажмите «Добавить в GNOME».</translation>
+    </message>
+    <message>
+        <source>%1 runs this shortcut in every program once it is bound: after OK, Setup › Options lists the line to add to the configuration of %1.</source>
+        <translation>%1 выполняет это сочетание клавиш во всех программах, когда оно назначено: после «ОК» строку, которую нужно добавить в конфигурацию %1, можно найти в разделе «Настройка › Параметры».</translation>
+    </message>
+    <message>
+        <source>This desktop runs no program&apos;s shortcuts: after OK, Setup › Options lists the command to bind to this shortcut in the desktop&apos;s keyboard settings.</source>
+        <translation>Этот рабочий стол не выполняет сочетания клавиш программ: после «ОК» команду, которую нужно назначить этому сочетанию клавиш в настройках клавиатуры рабочего стола, можно найти в разделе «Настройка › Параметры».</translation>
+    </message>
+    <message>
+        <source>Options…</source>
+        <translation>Параметры…</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet: shortcuts are paused</source>
+        <translation>Zem Scrivlet: сочетания клавиш приостановлены</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not yours alone: another user made it, or may write in it. Zem Scrivlet keeps its channel in a folder of your own instead; ask your administrator to look into it.</source>
+        <translation>Папка %1 принадлежит не только вам: её создал другой пользователь, или другие пользователи могут в неё записывать. Поэтому Zem Scrivlet хранит свой канал в папке, принадлежащей только вам; попросите администратора разобраться в этом.</translation>
     </message>
 </context>
 <context>

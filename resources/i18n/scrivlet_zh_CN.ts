@@ -79,6 +79,14 @@
         <source>One of Zem Scrivlet&apos;s own rules. Choose another way for it, or Remove to go back to its own.</source>
         <translation>Zem Scrivlet 自带的规则之一。可为其选择其他方式，或单击“移除”恢复其默认方式。</translation>
     </message>
+    <message>
+        <source>No abbreviations here</source>
+        <translation>在此不使用缩写</translation>
+    </message>
+    <message>
+        <source>Shortcuts, the picker and the panel still put phrases here; abbreviations typed here stay as typed. For programs whose password fields Zem Scrivlet cannot recognise.</source>
+        <translation>快捷键、选择器和浮动面板仍会在此输入短语；在此键入的缩写保持原样，不会展开。适用于 Zem Scrivlet 无法识别其密码框的程序。</translation>
+    </message>
 </context>
 <context>
     <name>DesktopBindings</name>
@@ -171,6 +179,17 @@
     <message>
         <source>AltGr with this key types “%2” on this keyboard layout. On Windows, where AltGr is Ctrl+Alt, %1 would take that character away from typing.</source>
         <translation>在此键盘布局下，AltGr 加此键会输入“%2”。在 Windows 上 AltGr 即 Ctrl+Alt，因此 %1 会使该字符无法输入。</translation>
+    </message>
+</context>
+<context>
+    <name>HotkeyManager</name>
+    <message>
+        <source>%1, the key that pastes in every program</source>
+        <translation>%1（所有程序中用于粘贴的键）</translation>
+    </message>
+    <message>
+        <source>%1, which without Ctrl, Alt, Shift or Win would take the key from typing</source>
+        <translation>%1（不带 Ctrl、Alt、Shift 或 Win 会使该键无法用于输入）</translation>
     </message>
 </context>
 <context>
@@ -314,10 +333,6 @@ These were skipped because the same text is already in your list:
     <message>
         <source>Settings</source>
         <translation>设置</translation>
-    </message>
-    <message>
-        <source>  Shortcuts are paused.</source>
-        <translation>  快捷键已暂停。</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -524,10 +539,6 @@ These were skipped because the same text is already in your list:
         <translation>此桌面没有全局快捷键：请绑定下面的命令。</translation>
     </message>
     <message>
-        <source>No global shortcuts on this desktop: bind the commands that Options lists to keys of the desktop.</source>
-        <translation>此桌面没有全局快捷键：请将“选项”中列出的命令绑定到桌面的按键。</translation>
-    </message>
-    <message>
         <source>These were imported without their abbreviation, which another phrase already has:
 %1</source>
         <translation>以下短语已导入，但未带缩写，因为其他短语已在使用该缩写：
@@ -570,10 +581,6 @@ These were skipped because the same text is already in your list:
         <translation>GNOME 不允许任何程序注册快捷键：请在下方将它们添加为 GNOME 自定义快捷键。</translation>
     </message>
     <message>
-        <source>GNOME lets no program hold shortcuts: Options adds them as GNOME custom shortcuts.</source>
-        <translation>GNOME 不允许任何程序注册快捷键：可在“选项”中将它们添加为 GNOME 自定义快捷键。</translation>
-    </message>
-    <message>
         <source>Zem Scrivlet: open the picker</source>
         <translation>Zem Scrivlet：打开选择器</translation>
     </message>
@@ -602,6 +609,62 @@ These were skipped because the same text is already in your list:
     <message>
         <source>GNOME&apos;s shortcuts could not be removed: %1</source>
         <translation>无法移除 GNOME 的快捷键：%1</translation>
+    </message>
+    <message>
+        <source>The phrase may still be pasted: the window in front has not yet taken the paste key. Look before you try again.</source>
+        <translation>短语可能仍会被粘贴：前台窗口尚未接收粘贴键。请先查看，再重试。</translation>
+    </message>
+    <message>
+        <source>The phrase may have been pasted: another program read it from the clipboard first. Look before you try again.</source>
+        <translation>短语可能已被粘贴：另一个程序先从剪贴板读取了它。请先查看，再重试。</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the clipboard could not be had (another program holds it, or the program whose content it is does not answer).</source>
+        <translation>未粘贴任何内容：无法获取剪贴板（其他程序正占用它，或剪贴板内容所属的程序没有响应）。</translation>
+    </message>
+    <message>
+        <source>Only the windows of X11 programs are reached on this desktop: Options says why.</source>
+        <translation>在此桌面上只能到达 X11 程序的窗口：原因见“选项”。</translation>
+    </message>
+    <message>
+        <source>Plasma lets this copy of Zem Scrivlet type into no other program: Options says how to allow it.</source>
+        <translation>Plasma 不允许此 Zem Scrivlet 副本向其他程序输入：如何允许，请见“选项”。</translation>
+    </message>
+    <message>
+        <source>Shortcuts work once they are GNOME custom shortcuts: Options adds them.</source>
+        <translation>快捷键须成为 GNOME 自定义快捷键才能生效：可在“选项”中添加。</translation>
+    </message>
+    <message>
+        <source>Shortcuts reach Wayland programs once %1 binds them: Options lists the lines.</source>
+        <translation>由 %1 绑定后，快捷键即可作用于 Wayland 程序：“选项”中列出了所需的行。</translation>
+    </message>
+    <message>
+        <source>Shortcuts reach Wayland programs once the desktop binds them: Options lists the commands.</source>
+        <translation>由桌面绑定后，快捷键即可作用于 Wayland 程序：“选项”中列出了所需的命令。</translation>
+    </message>
+    <message>
+        <source>GNOME runs this shortcut once it is one of its custom shortcuts: after OK, press Add to GNOME in Setup › Options.</source>
+        <translation>此快捷键须成为 GNOME 自定义快捷键，GNOME 才会执行它：单击“确定”后，请在“设置 › 选项”中单击“添加到 GNOME”。</translation>
+    </message>
+    <message>
+        <source>%1 runs this shortcut in every program once it is bound: after OK, Setup › Options lists the line to add to the configuration of %1.</source>
+        <translation>%1 绑定此快捷键后，它在所有程序中都会生效：单击“确定”后，“设置 › 选项”中会列出需添加到 %1 配置中的行。</translation>
+    </message>
+    <message>
+        <source>This desktop runs no program&apos;s shortcuts: after OK, Setup › Options lists the command to bind to this shortcut in the desktop&apos;s keyboard settings.</source>
+        <translation>此桌面不运行任何程序的快捷键：单击“确定”后，“设置 › 选项”中会列出需在桌面键盘设置中绑定到此快捷键的命令。</translation>
+    </message>
+    <message>
+        <source>Options…</source>
+        <translation>选项…</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet: shortcuts are paused</source>
+        <translation>Zem Scrivlet：快捷键已暂停</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not yours alone: another user made it, or may write in it. Zem Scrivlet keeps its channel in a folder of your own instead; ask your administrator to look into it.</source>
+        <translation>文件夹 %1 并非仅属于您：它由其他用户创建，或其他用户可以写入。因此 Zem Scrivlet 改为将其通道放在只属于您的文件夹中；请让管理员检查此问题。</translation>
     </message>
 </context>
 <context>

@@ -79,6 +79,14 @@
         <source>One of Zem Scrivlet&apos;s own rules. Choose another way for it, or Remove to go back to its own.</source>
         <translation>Zem Scrivlet 內建的規則之一。可為其選擇其他方式，或按「移除」還原為預設方式。</translation>
     </message>
+    <message>
+        <source>No abbreviations here</source>
+        <translation>在此不使用縮寫</translation>
+    </message>
+    <message>
+        <source>Shortcuts, the picker and the panel still put phrases here; abbreviations typed here stay as typed. For programs whose password fields Zem Scrivlet cannot recognise.</source>
+        <translation>快速鍵、選擇器和浮動面板仍會在此輸入片語；在此輸入的縮寫保持原樣，不會展開。適用於 Zem Scrivlet 無法辨識其密碼欄位的程式。</translation>
+    </message>
 </context>
 <context>
     <name>DesktopBindings</name>
@@ -171,6 +179,17 @@
     <message>
         <source>AltGr with this key types “%2” on this keyboard layout. On Windows, where AltGr is Ctrl+Alt, %1 would take that character away from typing.</source>
         <translation>在此鍵盤配置下，AltGr 加此鍵會輸入「%2」。在 Windows 上 AltGr 即 Ctrl+Alt，因此 %1 會使該字元無法輸入。</translation>
+    </message>
+</context>
+<context>
+    <name>HotkeyManager</name>
+    <message>
+        <source>%1, the key that pastes in every program</source>
+        <translation>%1（所有程式中用於貼上的按鍵）</translation>
+    </message>
+    <message>
+        <source>%1, which without Ctrl, Alt, Shift or Win would take the key from typing</source>
+        <translation>%1（不搭配 Ctrl、Alt、Shift 或 Win 會使該鍵無法用於輸入）</translation>
     </message>
 </context>
 <context>
@@ -314,10 +333,6 @@ These were skipped because the same text is already in your list:
     <message>
         <source>Settings</source>
         <translation>設定</translation>
-    </message>
-    <message>
-        <source>  Shortcuts are paused.</source>
-        <translation>  快速鍵已暫停。</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -524,10 +539,6 @@ These were skipped because the same text is already in your list:
         <translation>此桌面沒有全域快捷鍵：請綁定下方的命令。</translation>
     </message>
     <message>
-        <source>No global shortcuts on this desktop: bind the commands that Options lists to keys of the desktop.</source>
-        <translation>此桌面沒有全域快捷鍵：請將「選項」中列出的命令綁定到桌面的按鍵。</translation>
-    </message>
-    <message>
         <source>These were imported without their abbreviation, which another phrase already has:
 %1</source>
         <translation>以下片語已匯入，但未帶縮寫，因為其他片語已在使用該縮寫：
@@ -570,10 +581,6 @@ These were skipped because the same text is already in your list:
         <translation>GNOME 不允許任何程式註冊快速鍵：請在下方將它們加入為 GNOME 自訂快捷鍵。</translation>
     </message>
     <message>
-        <source>GNOME lets no program hold shortcuts: Options adds them as GNOME custom shortcuts.</source>
-        <translation>GNOME 不允許任何程式註冊快速鍵：可在「選項」中將它們加入為 GNOME 自訂快捷鍵。</translation>
-    </message>
-    <message>
         <source>Zem Scrivlet: open the picker</source>
         <translation>Zem Scrivlet：開啟選擇器</translation>
     </message>
@@ -602,6 +609,62 @@ These were skipped because the same text is already in your list:
     <message>
         <source>GNOME&apos;s shortcuts could not be removed: %1</source>
         <translation>無法移除 GNOME 的快速鍵：%1</translation>
+    </message>
+    <message>
+        <source>The phrase may still be pasted: the window in front has not yet taken the paste key. Look before you try again.</source>
+        <translation>片語可能仍會被貼上：前景視窗尚未接收貼上鍵。請先查看，再重試。</translation>
+    </message>
+    <message>
+        <source>The phrase may have been pasted: another program read it from the clipboard first. Look before you try again.</source>
+        <translation>片語可能已被貼上：另一個程式先從剪貼簿讀取了它。請先查看，再重試。</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the clipboard could not be had (another program holds it, or the program whose content it is does not answer).</source>
+        <translation>未貼上任何內容：無法取得剪貼簿（其他程式正占用它，或剪貼簿內容所屬的程式沒有回應）。</translation>
+    </message>
+    <message>
+        <source>Only the windows of X11 programs are reached on this desktop: Options says why.</source>
+        <translation>在此桌面上只能到達 X11 程式的視窗：原因請見「選項」。</translation>
+    </message>
+    <message>
+        <source>Plasma lets this copy of Zem Scrivlet type into no other program: Options says how to allow it.</source>
+        <translation>Plasma 不允許此 Zem Scrivlet 副本向其他程式輸入：如何允許，請見「選項」。</translation>
+    </message>
+    <message>
+        <source>Shortcuts work once they are GNOME custom shortcuts: Options adds them.</source>
+        <translation>快速鍵須成為 GNOME 自訂快捷鍵才能運作：可在「選項」中加入。</translation>
+    </message>
+    <message>
+        <source>Shortcuts reach Wayland programs once %1 binds them: Options lists the lines.</source>
+        <translation>由 %1 綁定後，快速鍵即可作用於 Wayland 程式：「選項」中列出了所需的行。</translation>
+    </message>
+    <message>
+        <source>Shortcuts reach Wayland programs once the desktop binds them: Options lists the commands.</source>
+        <translation>由桌面綁定後，快速鍵即可作用於 Wayland 程式：「選項」中列出了所需的命令。</translation>
+    </message>
+    <message>
+        <source>GNOME runs this shortcut once it is one of its custom shortcuts: after OK, press Add to GNOME in Setup › Options.</source>
+        <translation>此快速鍵須成為 GNOME 自訂快捷鍵，GNOME 才會執行它：按「確定」後，請在「設定 › 選項」中按「加入 GNOME」。</translation>
+    </message>
+    <message>
+        <source>%1 runs this shortcut in every program once it is bound: after OK, Setup › Options lists the line to add to the configuration of %1.</source>
+        <translation>%1 綁定此快速鍵後，它在所有程式中都會生效：按「確定」後，「設定 › 選項」中會列出需加入 %1 設定的行。</translation>
+    </message>
+    <message>
+        <source>This desktop runs no program&apos;s shortcuts: after OK, Setup › Options lists the command to bind to this shortcut in the desktop&apos;s keyboard settings.</source>
+        <translation>此桌面不執行任何程式的快速鍵：按「確定」後，「設定 › 選項」中會列出需在桌面鍵盤設定中綁定到此快速鍵的命令。</translation>
+    </message>
+    <message>
+        <source>Options…</source>
+        <translation>選項…</translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet: shortcuts are paused</source>
+        <translation>Zem Scrivlet：快速鍵已暫停</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not yours alone: another user made it, or may write in it. Zem Scrivlet keeps its channel in a folder of your own instead; ask your administrator to look into it.</source>
+        <translation>資料夾 %1 並非僅屬於您：它由其他使用者建立，或其他使用者可以寫入。因此 Zem Scrivlet 改為將其通道放在只屬於您的資料夾中；請洽管理員檢查此問題。</translation>
     </message>
 </context>
 <context>
