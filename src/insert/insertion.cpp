@@ -49,6 +49,10 @@ void restore(Desktop &desktop, const ClipboardBackup &backup, InsertResult *resu
         clock.sleep(RestoreRetryMs);
         r = desktop.clipboard().restoreClipboard(backup);
     }
+    // Content the user copied while the phrase went in is newer than the
+    // backup: it stays, and the older content is no loss to report.
+    if (r == ClipboardRestore::Superseded)
+        return;
     result->clipboardLostFormats = backup.lostFormats();
     if (r == ClipboardRestore::Partly)
         result->clipboardLostFormats = qMax(1, result->clipboardLostFormats);

@@ -86,9 +86,12 @@ enum class ClipboardPut
 enum class ClipboardRestore
 {
     Restored,
-    Partly, // some formats could not be put back
-    Busy,   // another program holds the clipboard open: try again
-    Failed, // nothing could be put back
+    Partly,     // some formats could not be put back
+    Busy,       // another program holds the clipboard open: try again
+    Failed,     // nothing could be put back
+    Superseded, // our text is no longer on the clipboard: another program put
+                // something there since (the user copied): nothing was put
+                // back, the newer content stays, and nothing is lost
 };
 
 // What the desktop lets the program reach, so that the user can be told.

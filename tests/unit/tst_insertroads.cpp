@@ -286,6 +286,20 @@ private slots:
         QVERIFY(w.d.clipboardFake.offers.isEmpty());
     }
 
+    // The user copied something while the phrase went in: that newer content
+    // stays where it is, and losing the older one is no loss to report.
+    void contentCopiedMeanwhileStays()
+    {
+        World w;
+        w.d.clipboardFake.lostFormats = 2;
+        w.d.clipboardFake.restoreAnswers = {ClipboardRestore::Superseded};
+        const InsertResult r = insertText(w.d, QStringLiteral("a\nb"), Target);
+        QVERIFY(r.delivered());
+        QVERIFY(!r.clipboardNotRestored);
+        QCOMPARE(r.clipboardLostFormats, 0);
+        QCOMPARE(w.d.callsOf({QStringLiteral("restore")}).size(), 1);
+    }
+
     // Only a clipboard monitor read the offered text: the target may have
     // pasted through it, so this is neither a success nor a refusal that
     // would make the user paste twice. The user's content comes back.
