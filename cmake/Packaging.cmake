@@ -2,7 +2,7 @@
 #   Linux:   cpack -G DEB    -> scrivlet_<version>_<arch>.deb
 #   Windows: cpack -G NSIS   -> Scrivlet-<version>-win64-setup.exe (also from
 #            the mingw-w64 cross build, with Debian's makensis)
-# Run cpack in the build folder; the README's "Install" section has the steps.
+# Run cpack in the build folder; docs/building.md ("Install") has the steps.
 
 set(CPACK_PACKAGE_NAME scrivlet)
 set(CPACK_PACKAGE_VENDOR Vantok)

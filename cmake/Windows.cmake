@@ -7,7 +7,7 @@ set_property(SOURCE ${PROJECT_SOURCE_DIR}/resources/scrivlet.rc APPEND PROPERTY
              OBJECT_DEPENDS ${PROJECT_SOURCE_DIR}/resources/icons/Scrivlet.ico)
 
 # deploy: one folder a Windows user can unzip and run, and its zip. With an
-# official Qt kit windeployqt does the same job (see the README).
+# official Qt kit windeployqt does the same job (see docs/building.md).
 set(SCRIVLET_DEPLOY_DIR ${CMAKE_BINARY_DIR}/deploy/Scrivlet)
 set(SCRIVLET_DEPLOY_ZIP ${CMAKE_BINARY_DIR}/deploy/Scrivlet-${PROJECT_VERSION}-win64.zip)
 add_custom_target(deploy
