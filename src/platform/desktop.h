@@ -356,6 +356,10 @@ public:
     // keyboard layout in use: a shortcut on it would take that character
     // away. Empty when it types nothing there, or the same as without AltGr.
     virtual QString altGrCharacter(int vk, bool shift) = 0;
+    // Whether the window system takes AltGr for Ctrl+Alt (Windows): a
+    // shortcut on Ctrl+Alt+key then catches AltGr+key too, and takes its
+    // character away from typing. Elsewhere AltGr is a key of its own.
+    virtual bool altGrIsCtrlAlt() const { return false; }
 };
 
 // Our own windows among the others.
