@@ -837,7 +837,8 @@ private slots:
 
     // GNOME runs a held custom shortcut's command again at every key
     // repeat: with --once, the repeats (while the text goes out and right
-    // after it) are the press that was carried out, and answered so; a
+    // after it) are the press that was carried out, and answered as it was:
+    // one that comes while the text goes out waits for its outcome. A
     // script's plain commands all count.
     void heldDesktopShortcutPutsThePhraseInOnce()
     {
@@ -866,10 +867,22 @@ private slots:
         };
         window->carryOut(request(QStringLiteral("First"), true), answer(QStringLiteral("press")));
         window->carryOut(request(QStringLiteral("First"), true), answer(QStringLiteral("repeat")));
-        QTRY_COMPARE(said, (QStringList{QStringLiteral("asked"), QStringLiteral("repeat 1"),
-                                        QStringLiteral("press 1"), QStringLiteral("repeat 1")}));
+        QTRY_COMPARE(said, (QStringList{QStringLiteral("asked"), QStringLiteral("press 1"),
+                                        QStringLiteral("repeat 1"), QStringLiteral("repeat 1")}));
         QCOMPARE(desktop->typedText(), QStringLiteral("first text"));
         desktop->afterInput = nullptr;
+
+        // A press that failed: its repeats fail alike, and say why.
+        QStringList why;
+        for (int i = 0; i < 2; ++i) {
+            window->carryOut(request(QStringLiteral("Missing"), true),
+                             [&why](const RemoteCommand::Reply &reply) {
+                                 why << QStringLiteral("%1 %2").arg(reply.ok).arg(reply.text);
+                             });
+        }
+        QCOMPARE(why.size(), 2);
+        QVERIFY2(why.at(0).startsWith(QLatin1String("0 ")) && why.at(1) == why.at(0),
+                 qPrintable(why.join(QLatin1Char('|'))));
 
         // Another shortcut is a press of its own; plain commands are never
         // taken for repeats.
