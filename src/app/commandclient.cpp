@@ -48,14 +48,16 @@ void attachConsole()
 #endif
 }
 
-void say(FILE *stream, const QString &text)
+// listing: text made printable already (RemoteCommand::listing), whose
+// backslashes are escapes of its own.
+void say(FILE *stream, const QString &text, bool listing = false)
 {
     if (text.isEmpty())
         return;
     // What the running copy says may hold names other programs chose (a
     // window's class, a phrase's name): no escape sequence of theirs reaches
     // the terminal.
-    const QString shown = RemoteCommand::printable(text);
+    const QString shown = RemoteCommand::printable(text, true, !listing);
     const QString line = shown.endsWith(QLatin1Char('\n')) ? shown : shown + QLatin1Char('\n');
 #ifdef Q_OS_WIN
     // A console takes UTF-16 whatever its code page; a pipe or a file gets
@@ -87,7 +89,7 @@ int listFromFile()
         say(stderr, QStringLiteral("The data file of Zem Scrivlet cannot be read."));
         return 1;
     }
-    say(stdout, RemoteCommand::listing(store.phrases()));
+    say(stdout, RemoteCommand::listing(store.phrases()), true);
     return 0;
 }
 
@@ -156,7 +158,8 @@ int run(const RemoteCommand::Request &request, const QString &serverName)
                                    "it is busy."));
         return 1;
     }
-    say(reply.ok ? stdout : stderr, reply.text);
+    say(reply.ok ? stdout : stderr, reply.text,
+        reply.ok && request.verb == RemoteCommand::Verb::List);
     return reply.ok ? 0 : 1;
 }
 

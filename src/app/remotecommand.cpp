@@ -142,7 +142,7 @@ QString usage()
         "With no copy running, --type and --picker start one in the tray first.\n");
 }
 
-QString printable(const QString &text, bool keepLines)
+QString printable(const QString &text, bool keepLines, bool escapeBackslash)
 {
     const auto hex = [](ushort value, int digits) {
         return QString::number(value, 16).toUpper().rightJustified(digits, QLatin1Char('0'));
@@ -151,7 +151,8 @@ QString printable(const QString &text, bool keepLines)
     out.reserve(text.size());
     for (const QChar c : text) {
         const ushort u = c.unicode();
-        const bool control = u < 0x20 || (u >= 0x7F && u <= 0x9F) || u == 0x2028 || u == 0x2029;
+        const bool control = u < 0x20 || (u >= 0x7F && u <= 0x9F) || u == 0x2028 || u == 0x2029 ||
+                             (escapeBackslash && u == '\\');
         if (!control || (keepLines && u == '\n'))
             out += c;
         else if (u <= 0xFF)

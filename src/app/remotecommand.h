@@ -94,8 +94,12 @@ QString usage();
 QString listing(const QVector<Phrase> &phrases);
 // text for a terminal: control characters (and the line and paragraph
 // separators) as \xHH or \uHHHH, so that a name can neither send an escape
-// sequence nor pass for two lines. Line feeds stay when keepLines is true.
-QString printable(const QString &text, bool keepLines = true);
+// sequence nor pass for two lines, and the backslash itself as \x5C, so
+// that a name holding the four characters "\x0A" never reads as one with a
+// line break. Line feeds stay when keepLines is true. A text that is
+// printable already (a listing) keeps its backslashes with
+// escapeBackslash false: its escapes are not escaped again.
+QString printable(const QString &text, bool keepLines = true, bool escapeBackslash = true);
 
 // The longest request and reply read, in bytes.
 constexpr int MaxMessageBytes = 1 << 20;

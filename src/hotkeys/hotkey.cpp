@@ -76,6 +76,17 @@ const char *namedKey(int vk)
     }
 }
 
+// Keys that type a character, or move through or edit text, in every
+// program: letters, digits, punctuation (the OEM keys), the keypad, Space,
+// Enter, Tab, Backspace, Delete and the keys that move the caret.
+bool typesOrEdits(int vk)
+{
+    return vk == 0x08 || vk == 0x09 || vk == 0x0D || vk == 0x20 || (vk >= 0x21 && vk <= 0x28) ||
+           vk == 0x2E || (vk >= 0x30 && vk <= 0x39) || (vk >= 0x41 && vk <= 0x5A) ||
+           (vk >= 0x60 && vk <= 0x6F) || (vk >= 0xBA && vk <= 0xC2) || (vk >= 0xDB && vk <= 0xDF) ||
+           vk == 0xE2;
+}
+
 } // namespace
 
 QString keyName(int vk)
@@ -118,7 +129,13 @@ bool hasModifier(int mods)
     return (mods & ModMask) != 0;
 }
 
-Refusal refusal(int mods, int vk)
+bool isAltGrChord(int mods)
+{
+    const int m = mods & ModMask;
+    return m == (ModControl | ModAlt) || m == (ModControl | ModAlt | ModShift);
+}
+
+Refusal refusal(int mods, int vk, const QString &altGrTyped)
 {
     if (vk == 0)
         return Refusal::None;
@@ -127,10 +144,15 @@ Refusal refusal(int mods, int vk)
     constexpr int VkF1 = 0x70;
     constexpr int VkF24 = 0x87;
     const int m = mods & ModMask;
-    if ((m == ModControl && (vk == VkV || vk == VkInsert)) || (m == ModShift && vk == VkInsert))
+    if ((m == ModControl && (vk == VkV || vk == VkInsert)) || (m == ModShift && vk == VkInsert) ||
+        (m == (ModControl | ModShift) && vk == VkV))
         return Refusal::PasteKey;
     if (m == 0 && !(vk >= VkF1 && vk <= VkF24))
         return Refusal::NoModifier;
+    if (m == ModShift && typesOrEdits(vk))
+        return Refusal::ShiftTypes;
+    if (isAltGrChord(m) && !altGrTyped.isEmpty())
+        return Refusal::AltGrCharacter;
     return Refusal::None;
 }
 

@@ -1,6 +1,7 @@
 #include "hotkeys/hotkeyedit.h"
 
 #include "hotkeys/hotkey.h"
+#include "hotkeys/hotkeymanager.h"
 #include "hotkeys/shortcutcapture.h"
 #include "platform/desktop.h"
 #include "platform/keyevent.h"
@@ -50,6 +51,18 @@ QString HotkeyEdit::layoutNote() const
     return tr("AltGr with this key types “%2” on this keyboard layout. On Windows, where "
               "AltGr is Ctrl+Alt, %1 would take that character away from typing.")
         .arg(combination, c);
+}
+
+QString HotkeyEdit::takenCharacter() const
+{
+    QString taken;
+    HotkeyManager::refusalOn(m_desktop, m_mods, m_vk, &taken);
+    return taken;
+}
+
+Hotkey::Refusal HotkeyEdit::refusal() const
+{
+    return HotkeyManager::refusalOn(m_desktop, m_mods, m_vk);
 }
 
 void HotkeyEdit::clearHotkey()

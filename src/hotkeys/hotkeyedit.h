@@ -3,6 +3,8 @@
 // The line edit in which the user presses a shortcut. It shows the captured
 // combination as keyText and never edits its text from the keyboard.
 
+#include "hotkeys/hotkey.h"
+
 #include <QLineEdit>
 
 class Desktop;
@@ -29,6 +31,13 @@ public:
     // keyboard layout in use (AltGr is Ctrl+Alt on Windows): as a shortcut it
     // takes that character away from typing. Empty when there is none.
     QString layoutNote() const;
+    // The character the combination would take away from typing: what
+    // AltGr types with its key, where the window system takes AltGr for
+    // Ctrl+Alt. Empty otherwise, and without a desktop to ask.
+    QString takenCharacter() const;
+    // Why the combination cannot be a shortcut here, as a stored one is
+    // refused (Hotkey::refusal with takenCharacter).
+    Hotkey::Refusal refusal() const;
 
 signals:
     void hotkeyChanged();

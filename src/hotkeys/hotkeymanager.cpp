@@ -88,7 +88,8 @@ bool HotkeyManager::registerOne(int id, int mods, int vk, const QString &name)
     registeredOn = owner;
     QString text = name.isEmpty() ? Hotkey::keyText(mods, vk) : name;
     bool retry = true;
-    switch (Hotkey::refusal(mods, vk)) {
+    QString altGr;
+    switch (refusalOn(desktop, mods, vk, &altGr)) {
     case Hotkey::Refusal::None:
         if (desktop->shortcuts().registerShortcut(owner, id, mods, vk)) {
             m_held.insert(id, {id, mods, vk, text});
@@ -104,11 +105,32 @@ bool HotkeyManager::registerOne(int id, int mods, int vk, const QString &name)
                    .arg(text);
         retry = false;
         break;
+    case Hotkey::Refusal::ShiftTypes:
+        text = tr("%1, which with Shift alone would take the key from typing").arg(text);
+        retry = false;
+        break;
+    case Hotkey::Refusal::AltGrCharacter:
+        text = tr("%1, which types “%2” on this keyboard layout").arg(text, altGr);
+        retry = false;
+        break;
     }
     m_refused.append({id, mods, vk, text, retry});
     if (!m_toldRefused.contains(refusalKey(id, phraseIds.value(id), mods, vk)))
         emit registrationFailed(text);
     return false;
+}
+
+Hotkey::Refusal HotkeyManager::refusalOn(Desktop *desktop, int mods, int vk, QString *taken)
+{
+    QString altGr;
+    if (desktop && vk != 0 && Hotkey::isAltGrChord(mods)) {
+        ShortcutService &shortcuts = desktop->shortcuts();
+        if (shortcuts.altGrIsCtrlAlt())
+            altGr = shortcuts.altGrCharacter(vk, mods & Hotkey::ModShift);
+    }
+    if (taken)
+        *taken = altGr;
+    return Hotkey::refusal(mods, vk, altGr);
 }
 
 void HotkeyManager::onLost(int id)

@@ -66,10 +66,18 @@ public:
     // RetryIntervalMs); it emits registrationFailed(name, or the key text
     // when name is empty) unless the same combination was refused for the
     // same shortcut in the registration before. Returns false on refusal.
-    // A combination the shortcut editor refuses (a bare letter, the paste
-    // key), which a backup, an old import or an edited data file can still
-    // bring, is never registered: refused the same way, and not retried.
+    // A combination the shortcut editor refuses (a bare letter, Shift with
+    // a typing key, a paste key, Ctrl+Alt with a key AltGr types a
+    // character with where AltGr is Ctrl+Alt), which a backup, an old
+    // import or an edited data file can still bring, is never registered:
+    // refused the same way, and not retried.
     bool registerOne(int id, int mods, int vk, const QString &name);
+    // Why the combination cannot be a shortcut on this desktop (desktop may
+    // be null): Hotkey::refusal, with the character AltGr types on the key
+    // where the window system takes AltGr for Ctrl+Alt, given in *taken.
+    // The desktop's own bindings (GNOME custom shortcuts, compositor lines)
+    // leave out the same combinations as registerOne refuses.
+    static Hotkey::Refusal refusalOn(Desktop *desktop, int mods, int vk, QString *taken = nullptr);
     // Tries every refused registration again; true when one now holds.
     bool retryRefused();
 

@@ -168,6 +168,9 @@ InsertResult insertText(Desktop &desktop, const QString &text, WindowHandle targ
         return result;
     case FieldKind::Unknown:
     case FieldKind::Text:
+    // The user chose this phrase for this window: a program slow to say
+    // what its field is gives no sign that the field is a password one.
+    case FieldKind::Unanswered:
         break;
     }
 

@@ -97,6 +97,7 @@ private:
     int pressedShortcut(const QByteArray &eventType, void *message) override;
     void setLostHandler(std::function<void(int id)> onLost) override;
     QString altGrCharacter(int vk, bool shift) override;
+    bool altGrIsCtrlAlt() const override { return true; }
     // OwnWindows
     bool activateOwnWindow(WindowHandle w, int maxMs) override;
     bool placeOwnWindow(WindowHandle w, const QRect &geometry) override;

@@ -84,7 +84,10 @@ void MainWindow::carryOutAbbreviation(const AbbreviationMatcher::Action &action)
     m_expanding = true;
     const WindowHandle window = desktop->targets().foregroundWindow();
     // Not in our own windows, nor where the user's rule keeps phrases or
-    // abbreviations out, nor in a field whose text cannot be seen.
+    // abbreviations out, nor in a field whose text cannot be seen, nor in
+    // one of a program that did not say in time what its field is (it may
+    // be a password field: the user typed without choosing to put a phrase
+    // there).
     TargetApp app;
     const auto ruleRefuses = [this, window, &app] {
         if (!desktop->targets().targetApplication(window, &app))
@@ -94,7 +97,8 @@ void MainWindow::carryOutAbbreviation(const AbbreviationMatcher::Action &action)
     };
     const auto fieldRefuses = [this, window] {
         const FieldKind field = desktop->caret().focusedField(window);
-        return field == FieldKind::Password || field == FieldKind::ReadOnly;
+        return field == FieldKind::Password || field == FieldKind::ReadOnly ||
+               field == FieldKind::Unanswered;
     };
     if (!window || isOwnWindow(window) || ruleRefuses() || fieldRefuses()) {
         TestTrace::line(QStringLiteral("abbreviation %1 not here").arg(action.abbreviation));

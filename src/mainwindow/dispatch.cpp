@@ -288,9 +288,37 @@ void MainWindow::carryOut(const RemoteCommand::Request &request,
         m_commandClock.start();
     if (!m_repeats.isNewPress(request, m_commandClock.elapsed())) {
         TestTrace::line(QStringLiteral("command %1 repeated").arg(int(request.verb)));
-        if (answer)
-            answer({true, QString()});
+        // Answered as the press it repeats: "done" before the press is
+        // would tell the desktop a text went in that may yet fail.
+        if (answer && m_onceDone)
+            answer(m_onceReply);
+        else if (answer)
+            m_onceWaiting.append({m_oncePress, answer});
         return;
+    }
+    std::function<void(const RemoteCommand::Reply &)> told = answer;
+    if (request.once) {
+        const quint64 press = ++m_oncePress;
+        m_onceDone = false;
+        told = [this, press, answer](const RemoteCommand::Reply &reply) {
+            if (press == m_oncePress) {
+                m_onceDone = true;
+                m_onceReply = reply;
+            }
+            if (answer)
+                answer(reply);
+            // Taken out before any is answered: an answer may bring the
+            // next command in.
+            QVector<std::function<void(const RemoteCommand::Reply &)>> repeats;
+            for (int i = 0; i < m_onceWaiting.size();) {
+                if (m_onceWaiting.at(i).first == press)
+                    repeats.append(m_onceWaiting.takeAt(i).second);
+                else
+                    ++i;
+            }
+            for (const auto &repeat : repeats)
+                repeat(reply);
+        };
     }
     // One at a time: a command that comes while a text goes out (its wait
     // loops serve the channel) waits for it, so two texts never interleave
@@ -298,7 +326,7 @@ void MainWindow::carryOut(const RemoteCommand::Request &request,
     if (m_typing) {
         RemoteCommand::Request judged = request;
         judged.once = false; // a new press, already told from its repeats
-        m_pendingCommands.enqueue({judged, answer});
+        m_pendingCommands.enqueue({judged, told});
         return;
     }
     TestTrace::line(QStringLiteral("command %1").arg(int(request.verb)));
@@ -355,8 +383,8 @@ void MainWindow::carryOut(const RemoteCommand::Request &request,
         reply.text = RemoteCommand::listing(store->phrases());
         break;
     }
-    if (answer)
-        answer(reply);
+    if (told)
+        told(reply);
 }
 
 void MainWindow::togglePause()

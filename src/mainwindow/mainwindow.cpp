@@ -308,13 +308,19 @@ QString MainWindow::compositorName()
 QVector<DesktopBindings::Command> MainWindow::shortcutCommands() const
 {
     QVector<DesktopBindings::Command> commands;
+    // A combination no shortcut may have (Shift+E from an edited file or a
+    // backup) is left out, as HotkeyManager refuses it: bound by the
+    // desktop it would be taken from every program just the same.
+    const auto allowed = [this](int mods, int vk) {
+        return vk && HotkeyManager::refusalOn(desktop, mods, vk) == Hotkey::Refusal::None;
+    };
     const Settings &settings = store->settings();
-    if (settings.pickerVk)
+    if (allowed(settings.pickerMods, settings.pickerVk))
         commands.append({settings.pickerMods, settings.pickerVk, {QStringLiteral("--picker")}});
-    if (settings.showVk)
+    if (allowed(settings.showMods, settings.showVk))
         commands.append({settings.showMods, settings.showVk, {QStringLiteral("--toggle-window")}});
     for (const Phrase &p : store->phrases()) {
-        if (p.enabled && p.vk)
+        if (p.enabled && allowed(p.mods, p.vk))
             // After "--": a name that starts with "-" is no option.
             commands.append(
                 {p.mods, p.vk, {QStringLiteral("--type"), QStringLiteral("--"), p.name}});

@@ -17,12 +17,14 @@
 #include <QElapsedTimer>
 #include <QIcon>
 #include <QMainWindow>
+#include <QPair>
 #include <QPointer>
 #include <QQueue>
 #include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QSystemTrayIcon>
+#include <QVector>
 
 #include <functional>
 #include <memory>
@@ -491,4 +493,12 @@ private:
     // new presses as they come, on a clock that only goes forward.
     RemoteCommand::RepeatFilter m_repeats;
     QElapsedTimer m_commandClock;
+    // The last press that came with --once, numbered, and its outcome once
+    // it is carried out: its repeats are answered with that outcome, and
+    // those that come before it is known wait for it (with the press they
+    // repeat: a later press may come meanwhile).
+    quint64 m_oncePress = 0;
+    bool m_onceDone = false;
+    RemoteCommand::Reply m_onceReply;
+    QVector<QPair<quint64, std::function<void(const RemoteCommand::Reply &)>>> m_onceWaiting;
 };

@@ -296,11 +296,19 @@ public:
 // What the focused field of a window is, as far as the window system tells.
 enum class FieldKind
 {
-    Unknown,  // the program says nothing (no accessibility tree), or not in time
-    Text,     // an editable text field, or another element that takes keys
-    ReadOnly, // a text field that takes no text
-    Password, // a field that hides what is typed
+    Unknown,    // the program says nothing: it publishes no accessibility tree,
+                // or names no object of it as focused
+    Text,       // an editable text field, or another element that takes keys
+    ReadOnly,   // a text field that takes no text
+    Password,   // a field that hides what is typed
+    Unanswered, // the program publishes a tree but did not say in time (or
+                // said it in a form that cannot be read): the field may be
+                // any of the above
 };
+
+// The longest a backend waits for a program to say what its focused field
+// is, however many programs and questions that takes.
+constexpr int FieldAnswerLimitMs = 2000;
 
 // Where the caret is.
 class CaretService
@@ -315,7 +323,8 @@ public:
     // The pointer; (0, 0) when it cannot be read.
     virtual QPoint pointerPos() = 0;
     // What the focused field of target is: nothing goes into a password or
-    // read-only field by any road. Unknown where the program tells nothing.
+    // read-only field by any road. Unknown where the program tells nothing,
+    // Unanswered where it did not tell within FieldAnswerLimitMs.
     virtual FieldKind focusedField(WindowHandle target) = 0;
 };
 
@@ -347,6 +356,10 @@ public:
     // keyboard layout in use: a shortcut on it would take that character
     // away. Empty when it types nothing there, or the same as without AltGr.
     virtual QString altGrCharacter(int vk, bool shift) = 0;
+    // Whether the window system takes AltGr for Ctrl+Alt (Windows): a
+    // shortcut on Ctrl+Alt+key then catches AltGr+key too, and takes its
+    // character away from typing. Elsewhere AltGr is a key of its own.
+    virtual bool altGrIsCtrlAlt() const { return false; }
 };
 
 // Our own windows among the others.

@@ -178,6 +178,10 @@ FieldKind FakeCaret::focusedField(WindowHandle w)
     const auto it = fields.constFind(w);
     if (it == fields.constEnd())
         return field;
+    if (it->lateMs > FieldAnswerLimitMs) {
+        log.now += quint32(FieldAnswerLimitMs);
+        return FieldKind::Unanswered;
+    }
     log.now += quint32(it->lateMs);
     return it->kind;
 }

@@ -138,7 +138,9 @@ public:
     // The focused field as the window system tells it, per window: a
     // program that shows no accessibility tree answers Unknown, and one
     // that is slow to answer takes lateMs of the clock before it does (the
-    // caller must wait for it, not take the silence for a text field).
+    // caller must wait for it, not take the silence for a text field); one
+    // later than FieldAnswerLimitMs is Unanswered once the limit has passed,
+    // as the backends answer.
     struct FieldAnswer
     {
         FieldKind kind = FieldKind::Unknown;

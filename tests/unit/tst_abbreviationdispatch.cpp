@@ -105,19 +105,24 @@ private slots:
     }
 
     // The field is asked of the window the keys went to, and its answer is
-    // awaited however late it comes: a check that gave up after a while and
-    // took the silence for a text field would type into the password. A
-    // program that shows no tree at all answers Unknown; there the user's
-    // rule decides, and "No abbreviations here" keeps the phrase's shortcut.
+    // awaited up to the limit: a check that took the silence for a text
+    // field would type into the password. A program that answers only after
+    // the limit is not taken for a text field either: no abbreviation
+    // expands there, while a shortcut the user pressed still puts its phrase
+    // in (a slow program is no sign of a password field). A program that
+    // shows no tree at all answers Unknown; there the user's rule decides,
+    // and "No abbreviations here" keeps the phrase's shortcut.
     void fieldOfTheWindowInFront()
     {
         build();
         constexpr WindowHandle Login = 0x600;
         constexpr WindowHandle Tk = 0x700;
-        desktop->targetsFake.windows << Login << Tk;
+        constexpr WindowHandle Busy = 0x800;
+        desktop->targetsFake.windows << Login << Tk << Busy;
         desktop->caretFake.fields.insert(Editor, {FieldKind::Text, 0});
         desktop->caretFake.fields.insert(Login, {FieldKind::Password, 400});
         desktop->caretFake.fields.insert(Tk, {FieldKind::Unknown, 0});
+        desktop->caretFake.fields.insert(Busy, {FieldKind::Password, FieldAnswerLimitMs + 500});
         TargetApp tk;
         tk.className = tk.preferred = QStringLiteral("Tk");
         desktop->targetsFake.apps.insert(Tk, tk);
@@ -129,6 +134,14 @@ private slots:
         QCOMPARE(typedAfter(QStringLiteral(";sig")), QString());
         QVERIFY(desktop->callsOf({QStringLiteral("pressKey")}).isEmpty());
         QVERIFY(desktop->log.now - before >= 400); // the answer was waited for
+
+        desktop->targetsFake.front = Busy;
+        const quint32 asked = desktop->log.now;
+        QCOMPARE(typedAfter(QStringLiteral(" ;sig")), QString());
+        QVERIFY(desktop->callsOf({QStringLiteral("pressKey")}).isEmpty());
+        QCOMPARE(desktop->log.now - asked, quint32(FieldAnswerLimitMs));
+        window->typePhrase(QStringLiteral("sig"));
+        QCOMPARE(desktop->keyboardFake.typed, phrase);
 
         desktop->targetsFake.front = Editor;
         QCOMPARE(typedAfter(QStringLiteral(" ;sig")), phrase);

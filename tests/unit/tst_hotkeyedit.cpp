@@ -26,7 +26,8 @@ private slots:
     }
 
     // Ctrl+Alt+E types "€" where AltGr is Ctrl+Alt: the note under the
-    // editor says so, and only for Ctrl+Alt (with or without Shift).
+    // editor says so, and only for Ctrl+Alt (with or without Shift); there
+    // the combination is refused, as a stored one is.
     void layoutNote_data()
     {
         QTest::addColumn<int>("mods");
@@ -51,9 +52,12 @@ private slots:
         LayoutNote note(&edit, &host);
         edit.setHotkey(mods, vk);
         QVERIFY(edit.layoutNote().isEmpty()); // no keyboard to ask yet
+        QVERIFY(edit.refusal() != Hotkey::Refusal::AltGrCharacter);
         edit.setDesktop(&desktop);
         note.refresh();
         QCOMPARE(edit.layoutNote().contains(QString::fromUtf8("“€”")), noted);
+        QCOMPARE(edit.refusal() == Hotkey::Refusal::AltGrCharacter, noted);
+        QCOMPARE(edit.takenCharacter(), noted ? QString::fromUtf8("€") : QString());
         QCOMPARE(note.isVisibleTo(&host), noted);
         edit.clearHotkey(); // the note follows the editor
         QVERIFY(!note.isVisibleTo(&host));

@@ -31,37 +31,71 @@ private slots:
     }
 
     // What a shortcut may not be: the keys that paste and copy everywhere,
-    // and typing keys without a modifier.
+    // typing keys without a modifier or with Shift alone (Shift+E types
+    // "E", Shift+Left selects), and a Ctrl+Alt combination that types a
+    // character with AltGr where AltGr is Ctrl+Alt (the caller names the
+    // character there). What stored files rely on stays: Ctrl+Alt+1,
+    // Shift+F5, Ctrl+Shift+letters.
     void refusal_data()
     {
         QTest::addColumn<int>("mods");
         QTest::addColumn<int>("vk");
+        QTest::addColumn<QString>("altGr");
         QTest::addColumn<int>("refusal");
         const int none = int(Hotkey::Refusal::None);
         const int paste = int(Hotkey::Refusal::PasteKey);
         const int bare = int(Hotkey::Refusal::NoModifier);
-        QTest::newRow("Ctrl+V") << 2 << 0x56 << paste;
-        QTest::newRow("Shift+Insert") << 4 << 0x2D << paste;
-        QTest::newRow("Ctrl+Insert") << 2 << 0x2D << paste;
-        QTest::newRow("Ctrl+Alt+V") << 3 << 0x56 << none;
-        QTest::newRow("Ctrl+Shift+Insert") << 6 << 0x2D << none;
-        QTest::newRow("Insert alone") << 0 << 0x2D << bare;
-        QTest::newRow("a letter alone") << 0 << 0x41 << bare;
-        QTest::newRow("a digit alone") << 0 << 0x31 << bare;
-        QTest::newRow("Space alone") << 0 << 0x20 << bare;
-        QTest::newRow("F1 alone") << 0 << 0x70 << none;
-        QTest::newRow("F24 alone") << 0 << 0x87 << none;
-        QTest::newRow("Shift+A") << 4 << 0x41 << none;
-        QTest::newRow("Win+1") << 8 << 0x31 << none;
-        QTest::newRow("no key") << 0 << 0 << none;
-        QTest::newRow("Ctrl+V with a stray bit") << 0x4002 << 0x56 << paste;
+        const int shifted = int(Hotkey::Refusal::ShiftTypes);
+        const int altGr = int(Hotkey::Refusal::AltGrCharacter);
+        const QString euro = QString::fromUtf8("€");
+        const int shift = Hotkey::ModShift;
+        const int ctrlAlt = Hotkey::ModControl | Hotkey::ModAlt;
+        QTest::newRow("Ctrl+V") << 2 << 0x56 << QString() << paste;
+        QTest::newRow("Shift+Insert") << 4 << 0x2D << QString() << paste;
+        QTest::newRow("Ctrl+Insert") << 2 << 0x2D << QString() << paste;
+        QTest::newRow("Ctrl+Shift+V") << 6 << 0x56 << QString() << paste;
+        QTest::newRow("Ctrl+Alt+V") << 3 << 0x56 << QString() << none;
+        QTest::newRow("Ctrl+Shift+Insert") << 6 << 0x2D << QString() << none;
+        QTest::newRow("Insert alone") << 0 << 0x2D << QString() << bare;
+        QTest::newRow("a letter alone") << 0 << 0x41 << QString() << bare;
+        QTest::newRow("a digit alone") << 0 << 0x31 << QString() << bare;
+        QTest::newRow("Space alone") << 0 << 0x20 << QString() << bare;
+        QTest::newRow("F1 alone") << 0 << 0x70 << QString() << none;
+        QTest::newRow("F24 alone") << 0 << 0x87 << QString() << none;
+        const QVector<QPair<const char *, int>> typing = {
+            {"A", 0x41},     {"Z", 0x5A},     {"1", 0x31},        {"Space", 0x20},
+            {";", 0xBA},     {"'", 0xDE},     {"<> key", 0xE2},   {"Num 5", 0x65},
+            {"Num *", 0x6A}, {"Enter", 0x0D}, {"Tab", 0x09},      {"Backspace", 0x08},
+            {"Left", 0x25},  {"Home", 0x24},  {"PageDown", 0x22}, {"Delete", 0x2E}};
+        for (const auto &key : typing)
+            QTest::addRow("Shift+%s", key.first) << shift << key.second << QString() << shifted;
+        QTest::newRow("Shift+A with a stray bit")
+            << (shift | 0x4000) << 0x41 << QString() << shifted;
+        QTest::newRow("Shift+F5") << shift << 0x74 << QString() << none;
+        QTest::newRow("Shift+F13") << shift << 0x7C << QString() << none;
+        QTest::newRow("Shift+Pause") << shift << 0x13 << QString() << none;
+        QTest::newRow("Ctrl+Shift+A") << 6 << 0x41 << QString() << none;
+        QTest::newRow("Alt+Shift+A") << 5 << 0x41 << QString() << none;
+        QTest::newRow("Win+Shift+Left") << 12 << 0x25 << QString() << none;
+        QTest::newRow("Win+1") << 8 << 0x31 << QString() << none;
+        QTest::newRow("Ctrl+Alt+1") << ctrlAlt << 0x31 << QString() << none;
+        QTest::newRow("Ctrl+Alt+E, AltGr types it") << ctrlAlt << 0x45 << euro << altGr;
+        QTest::newRow("Ctrl+Alt+Shift+E, AltGr types it")
+            << (ctrlAlt | shift) << 0x45 << euro << altGr;
+        QTest::newRow("Ctrl+E, no AltGr") << 2 << 0x45 << euro << none;
+        QTest::newRow("Ctrl+Alt+Win+E, no AltGr") << (ctrlAlt | 8) << 0x45 << euro << none;
+        QTest::newRow("no key") << 0 << 0 << euro << none;
+        QTest::newRow("Ctrl+V with a stray bit") << 0x4002 << 0x56 << QString() << paste;
     }
     void refusal()
     {
         QFETCH(int, mods);
         QFETCH(int, vk);
+        QFETCH(QString, altGr);
         QFETCH(int, refusal);
-        QCOMPARE(int(Hotkey::refusal(mods, vk)), refusal);
+        QCOMPARE(int(Hotkey::refusal(mods, vk, altGr)), refusal);
+        if (altGr.isEmpty())
+            QCOMPARE(int(Hotkey::refusal(mods, vk)), refusal);
     }
 
     void keyName_data()

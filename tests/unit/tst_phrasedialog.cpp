@@ -25,8 +25,11 @@ const QString duplicate =
     QStringLiteral("This text is already in your list. Duplicate phrases are not allowed.");
 const QString taken = QStringLiteral("This shortcut is already used.");
 const QString pasteKey = QStringLiteral(
-    "Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another "
-    "shortcut.");
+    "Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose "
+    "another shortcut.");
+const QString shiftTypes = QStringLiteral(
+    "With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or "
+    "Win.");
 const QString bare =
     QStringLiteral("Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.");
 
@@ -127,8 +130,14 @@ private slots:
                                 << pasteKey;
         QTest::newRow("Shift+Insert") << false << fresh << QStringLiteral("x") << Hotkey::ModShift
                                       << 0x2D << true << pasteKey;
+        QTest::newRow("Ctrl+Shift+V") << true << fresh << QStringLiteral("x")
+                                      << (ctrl | Hotkey::ModShift) << 0x56 << true << pasteKey;
         QTest::newRow("a bare letter")
             << true << fresh << QStringLiteral("x") << 0 << 0x41 << true << bare;
+        QTest::newRow("Shift and a letter") << true << fresh << QStringLiteral("x")
+                                            << Hotkey::ModShift << 0x41 << true << shiftTypes;
+        QTest::newRow("Shift and a function key")
+            << true << fresh << QStringLiteral("x") << Hotkey::ModShift << 0x74 << true << ok;
         QTest::newRow("a bare function key")
             << true << fresh << QStringLiteral("x") << 0 << 0x75 << true << ok;
         QTest::newRow("no store: duplicate and taken shortcut pass")

@@ -208,14 +208,23 @@ private slots:
                                  "copied")),
             named(QStringLiteral("two\nlines\r\tand a \u009b CSI")),
             named(QString::fromUtf8("Grüße \u2028 € \\ back")),
+            named(QStringLiteral("not a line break: \\x0A")),
         };
         QCOMPARE(RemoteCommand::listing(phrases),
                  QString::fromUtf8("Greeting\n"
                                    "\\x1B]52;c;aGk=\\x07copied\n"
                                    "two\\x0Alines\\x0D\\x09and a \\x9B CSI\n"
-                                   "Grüße \\u2028 € \\ back"));
+                                   "Grüße \\u2028 € \\x5C back\n"
+                                   "not a line break: \\x5Cx0A"));
         QCOMPARE(RemoteCommand::printable(QStringLiteral("a\nb\x1b[31m")),
                  QStringLiteral("a\nb\\x1B[31m"));
+        // Every escape reads back to one text: a backslash of the name's own
+        // is escaped too, so "\x0A" written in a name never passes for a line
+        // break; a listing printed again keeps its escapes as they are.
+        QVERIFY(RemoteCommand::printable(QStringLiteral("a\\x0Ab"), false) !=
+                RemoteCommand::printable(QStringLiteral("a\nb"), false));
+        const QString listed = RemoteCommand::listing(phrases);
+        QCOMPARE(RemoteCommand::printable(listed, true, false), listed);
     }
 
     // What one end sends the other reads back, the plain "show" of earlier

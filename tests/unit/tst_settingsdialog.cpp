@@ -26,8 +26,11 @@ const QString bare =
     QStringLiteral("Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.");
 const QString same = QStringLiteral("The two commands need different shortcuts.");
 const QString pasteKey = QStringLiteral(
-    "Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another "
-    "shortcut.");
+    "Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose "
+    "another shortcut.");
+const QString shiftTypes = QStringLiteral(
+    "With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or "
+    "Win.");
 const QString used = QStringLiteral("This shortcut is already used by a phrase.");
 const QString taken =
     QStringLiteral("Already used by another program. Please set this shortcut again.");
@@ -67,7 +70,11 @@ private slots:
         QTest::newRow("defaults") << ctrl << 0x54 << ctrl << 0x52 << QString();
         QTest::newRow("empty picker shortcut") << ctrl << 0x54 << 0 << 0 << bare;
         QTest::newRow("empty show shortcut") << 0 << 0 << ctrl << 0x52 << bare;
-        QTest::newRow("Shift+P accepted") << ctrl << 0x54 << shift << vkP << QString();
+        // Shift+P would take "P" from typing everywhere; Shift+F1 takes nothing.
+        QTest::newRow("Shift+P") << ctrl << 0x54 << shift << vkP << shiftTypes;
+        QTest::newRow("Shift+F1 accepted") << ctrl << 0x54 << shift << 0x70 << QString();
+        QTest::newRow("Ctrl+Shift+V for show")
+            << (ctrl | shift) << 0x56 << ctrl << 0x52 << pasteKey;
         QTest::newRow("P refused") << ctrl << 0x54 << 0 << vkP << bare;
         QTest::newRow("equal") << (ctrl | alt) << vkQ << (ctrl | alt) << vkQ << same;
         QTest::newRow("Ctrl+V for the picker") << ctrl << 0x54 << ctrl << 0x56 << pasteKey;

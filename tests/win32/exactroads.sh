@@ -266,15 +266,17 @@ exact_roads() {
     next_target "$r2"
     stop_exact
 
-    # Ctrl+V from an edited data file is never taken from every program;
-    # Ctrl+Shift+V may be a shortcut, and steps aside while our own
-    # Ctrl+Shift+V goes to a terminal of the kitty kind.
-    exact_refused="2:0x56"
+    # Ctrl+V and Ctrl+Shift+V (the terminals' paste) from an edited data
+    # file are never taken from every program, so our own Ctrl+Shift+V
+    # reaches a terminal of the kitty kind.
+    exact_refused="2:0x56 6:0x56"
     check "scrivlet.exe starts with phrases on Ctrl+V and Ctrl+Shift+V" start_exact b \
         '3:0x36:two\nlines' '2:0x56:SELF' '6:0x56:SHIFTED'
     exact_refused=""
     check "Ctrl+V is not registered" bash -c "! wine '$tool' held 2 0x56"
+    check "Ctrl+Shift+V is not registered" bash -c "! wine '$tool' held 6 0x56"
     check "the user is told why" traced "balloon Could not register shortcut: p2 (Ctrl+V), the key that pastes"
+    check "and of both" traced "p3 (Ctrl+Shift+V), the key that pastes"
     r=$work/self.txt
     check "the key-logging target has the focus for the Ctrl+V check" target plain "$r"
     wine "$tool" press 3 0x36
@@ -286,7 +288,7 @@ exact_roads() {
     wine "$tool" press 3 0x36
     check "kitty gets the phrase by Ctrl+Shift+V, not our Ctrl+Shift+V phrase" \
         stays "$r" $'two\r\nlines'
-    check "our Ctrl+Shift+V shortcut is ours again afterwards" wine "$tool" held 6 0x56
+    check "nobody holds Ctrl+Shift+V afterwards" bash -c "! wine '$tool' held 6 0x56"
 
     # A terminal of the PuTTY kind pastes with Shift+Insert and would pass a
     # Ctrl+V on to its program as the character 0x16.

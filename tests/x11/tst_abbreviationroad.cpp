@@ -1,9 +1,10 @@
 // Abbreviations end to end: the real program in a private X session, the
 // abbreviation typed with xdotool into a Tk text and a GTK text view, and
 // the phrase in its place, exactly, under Caps Lock and another layout too.
-// Nothing expands inside a word, in a password entry, while paused or in our
-// own window; BackSpace right after takes the phrase back; "after a
-// delimiter" keeps the delimiter.
+// Nothing expands inside a word, in a password entry, in a program that does
+// not say in time what its field is, while paused or in our own window;
+// BackSpace right after takes the phrase back; "after a delimiter" keeps the
+// delimiter.
 
 #include "prerequisite.h"
 #include "x11/datafile.h"
@@ -206,6 +207,32 @@ private slots:
         QVERIFY2(program.waitFor(QStringLiteral("abbreviation ;sig not here")),
                  qPrintable(t->text() + QLatin1Char('\n') + program.trace()));
         QVERIFY(holds(*t, QStringLiteral(";sig")));
+    }
+
+    // Programs that misbehave on the accessibility bus, their focused field
+    // a password field: one that answers only after the limit, one that
+    // never answers from six connections, one that answers at once with the
+    // wrong types and far too much, flooding the bus with focus
+    // announcements. None is taken for a text field, the question ends, and
+    // the program goes on.
+    void misbehavingProgramsOnTheBus_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("answers late") << QStringLiteral("late");
+        QTest::newRow("never answers") << QStringLiteral("silent");
+        QTest::newRow("wrong types, floods") << QStringLiteral("hostile");
+    }
+    void misbehavingProgramsOnTheBus()
+    {
+        QFETCH(QString, how);
+        const auto t = target(QStringLiteral("gtktarget.py"), {QStringLiteral("standin=") + how});
+        QVERIFY(t);
+        const int before = program.count(QStringLiteral("abbreviation ;sig not here"));
+        QVERIFY(type(QStringLiteral(";sig")));
+        QVERIFY2(program.waitFor(QStringLiteral("abbreviation ;sig not here"), before + 1),
+                 qPrintable(t->text() + QLatin1Char('\n') + program.trace().right(2000)));
+        QVERIFY(holds(*t, QStringLiteral(";sig")));
+        QVERIFY(program.running());
     }
 
     // A sign-in form at the end of a long article in Chromium (its page on

@@ -29,10 +29,14 @@ const QString helpText = QStringLiteral("the phrase named --help");
 const QString selfTestText = QStringLiteral("the phrase named --self-test");
 const QString escapeName = QStringLiteral("\x1b]52;c;aGk=\x07"
                                           "Evil\nSecond");
-// --list, with the escape and the line break shown, not sent.
+// Four characters, not a line break.
+const QString backslashName = QStringLiteral("Not\\x0Aa break");
+// --list, with the escape and the line break shown, not sent, and the
+// backslash shown apart from them.
 const QString listed = QStringLiteral("Greeting\nThree lines\n--help\n--self-test\n"
                                       "\\x1B]52;c;aGk=\\x07"
-                                      "Evil\\x0ASecond\n");
+                                      "Evil\\x0ASecond\n"
+                                      "Not\\x5Cx0Aa break\n");
 
 struct Outcome
 {
@@ -74,8 +78,12 @@ private slots:
         QJsonObject escape =
             ScrivletProcess::phrase(QStringLiteral("esc"), QStringLiteral("e"), 0, 0);
         escape.insert(QStringLiteral("name"), escapeName);
-        QVERIFY(program.writeDataFile(QJsonArray{hello, off, several, help, selfTest, escape},
-                                      QJsonObject{{QStringLiteral("startMinimized"), true}}));
+        QJsonObject backslash =
+            ScrivletProcess::phrase(QStringLiteral("backslash"), QStringLiteral("b"), 0, 0);
+        backslash.insert(QStringLiteral("name"), backslashName);
+        QVERIFY(program.writeDataFile(
+            QJsonArray{hello, off, several, help, selfTest, escape, backslash},
+            QJsonObject{{QStringLiteral("startMinimized"), true}}));
     }
 
     void cleanupTestCase() { program.kill(); }
@@ -102,6 +110,8 @@ private slots:
         QVERIFY(!ProgramDriver::visibleWindowNamed(ProgramDriver::programTitle));
         QVERIFY(run({QStringLiteral("--pause")}).status == 0);
         QVERIFY(run({QStringLiteral("--resume")}).status == 0);
+        // The running copy lists the same, escaped once.
+        QCOMPARE(run({QStringLiteral("--list")}).out, listed);
     }
 
     void typeIntoTheWindowInFront_data()

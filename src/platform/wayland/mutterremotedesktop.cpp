@@ -108,13 +108,16 @@ QStringList mimeTypesOf(const QVariant &value)
         return inner.toStringList();
     if (inner.userType() != qMetaTypeId<QDBusArgument>())
         return {};
+    // Checked for its form before it is read: reading a value of another
+    // type than the message holds aborts inside libdbus.
     const QDBusArgument argument = qvariant_cast<QDBusArgument>(inner);
+    const QString signature = argument.currentSignature();
     QStringList types;
-    if (argument.currentType() == QDBusArgument::StructureType) {
+    if (signature == QLatin1String("(as)")) {
         argument.beginStructure();
         argument >> types;
         argument.endStructure();
-    } else if (argument.currentType() == QDBusArgument::ArrayType) {
+    } else if (signature == QLatin1String("as")) {
         argument >> types;
     }
     return types;

@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
+#include <QDBusError>
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
@@ -21,14 +21,19 @@
 
 namespace {
 
-// Questions about the caret's place: the picker must not wait on a slow
-// program, it opens at the pointer instead.
-constexpr int CaretCallTimeoutMs = 100;
-// Questions about what the focused field is: a program under load is waited
-// for, not taken for one without a password field.
-constexpr int FieldCallTimeoutMs = 2000;
+// The whole question about the caret's place: the picker must not wait on a
+// slow program, it opens at the pointer instead.
+constexpr int CaretLimitMs = 300;
 constexpr int BusAddressTimeoutMs = 1000;
 constexpr int RefocusPollMs = 5;
+// A process may publish several programs (a toolkit's and a plug-in's):
+// a few are asked; one with more than that is not taken at its word.
+constexpr int MaxApplicationsPerProcess = 4;
+// The registry's list of programs, read up to this many; the rest of a
+// longer one is as good as unanswered.
+constexpr int MaxApplications = 1024;
+// A state set is two words; more are read past, not kept.
+constexpr int MaxStateWords = 4;
 // The names and processes remembered; far more programs than a session
 // runs at once (the list starts again when it is full).
 constexpr int MaxRemembered = 512;
@@ -56,30 +61,60 @@ struct Ref
     QString path;
 };
 
-QDBusMessage call(const QDBusConnection &bus, const Ref &ref, const QString &iface,
-                  const QString &method, const QVariantList &args, int timeoutMs)
+// One limit over a whole question, however many programs and calls it
+// takes: each call gets what is left of it.
+class Deadline
 {
+public:
+    explicit Deadline(int limitMs) : m_limitMs(limitMs) { m_clock.start(); }
+    int remainingMs() const { return int(qMax<qint64>(0, m_limitMs - m_clock.elapsed())); }
+    bool passed() const { return remainingMs() == 0; }
+    qint64 elapsedMs() const { return m_clock.elapsed(); }
+
+private:
+    QElapsedTimer m_clock;
+    int m_limitMs;
+};
+
+// How a program took a question.
+enum class Answer
+{
+    Given,   // a reply of the expected form
+    Refused, // an error: it cannot be asked this, or the object is gone
+    Silent,  // no reply in time, or one that cannot be read as asked
+};
+
+// Every reply is checked for its form before it is read: reading a value of
+// another type than the one in the message aborts inside libdbus, and any
+// program on the bus can answer anything.
+Answer call(const QDBusConnection &bus, const Ref &ref, const QString &iface, const QString &method,
+            const QVariantList &args, const Deadline &deadline, const char *signature,
+            QDBusMessage *reply)
+{
+    if (deadline.passed())
+        return Answer::Silent;
     QDBusMessage m = QDBusMessage::createMethodCall(ref.service, ref.path, iface, method);
     m.setArguments(args);
-    return bus.call(m, QDBus::Block, timeoutMs);
+    *reply = bus.call(m, QDBus::Block, qMax(1, deadline.remainingMs()));
+    if (reply->type() == QDBusMessage::ReplyMessage)
+        return reply->signature() == QLatin1String(signature) ? Answer::Given : Answer::Silent;
+    const QString error = reply->errorName();
+    if (error == QDBusError::errorString(QDBusError::NoReply) ||
+        error == QDBusError::errorString(QDBusError::Timeout) ||
+        error == QDBusError::errorString(QDBusError::Disconnected))
+        return Answer::Silent;
+    return Answer::Refused;
 }
 
-bool isReply(const QDBusMessage &reply)
-{
-    return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty();
-}
-
-// a(so): a list of accessible objects.
-QVector<Ref> refsOf(const QDBusMessage &reply)
+// a(so): a list of accessible objects, the first max of them.
+QVector<Ref> refsOf(const QDBusMessage &reply, int max, bool *complete = nullptr)
 {
     QVector<Ref> out;
-    if (!isReply(reply))
-        return out;
-    const QDBusArgument arg = reply.arguments().first().value<QDBusArgument>();
+    const QDBusArgument arg = reply.arguments().value(0).value<QDBusArgument>();
     if (arg.currentSignature() != QLatin1String("a(so)"))
         return out;
     arg.beginArray();
-    while (!arg.atEnd()) {
+    while (!arg.atEnd() && out.size() < max) {
         Ref r;
         QDBusObjectPath path;
         arg.beginStructure();
@@ -88,27 +123,31 @@ QVector<Ref> refsOf(const QDBusMessage &reply)
         r.path = path.path();
         out.append(r);
     }
-    arg.endArray();
+    if (complete)
+        *complete = arg.atEnd();
     return out;
 }
 
-// au: an object's states, as bits; false when the object did not answer.
-bool statesOf(const QDBusConnection &bus, const Ref &ref, int timeoutMs, QVector<uint> *words)
+// au: an object's states, as bits.
+Answer statesOf(const QDBusConnection &bus, const Ref &ref, const Deadline &deadline,
+                QVector<uint> *words)
 {
-    const QDBusMessage reply =
-        call(bus, ref, AccessibleIface, QStringLiteral("GetState"), {}, timeoutMs);
-    if (!isReply(reply))
-        return false;
-    const QDBusArgument arg = reply.arguments().first().value<QDBusArgument>();
+    QDBusMessage reply;
+    const Answer answer =
+        call(bus, ref, AccessibleIface, QStringLiteral("GetState"), {}, deadline, "au", &reply);
     words->clear();
+    if (answer != Answer::Given)
+        return answer;
+    const QDBusArgument arg = reply.arguments().value(0).value<QDBusArgument>();
+    if (arg.currentSignature() != QLatin1String("au"))
+        return Answer::Silent;
     arg.beginArray();
-    while (!arg.atEnd()) {
+    while (!arg.atEnd() && words->size() < MaxStateWords) {
         uint w = 0;
         arg >> w;
         words->append(w);
     }
-    arg.endArray();
-    return true;
+    return Answer::Given;
 }
 
 bool hasState(const QVector<uint> &words, uint state)
@@ -117,39 +156,42 @@ bool hasState(const QVector<uint> &words, uint state)
     return word < words.size() && (words.at(word) & (1u << (state % 32)));
 }
 
-bool extents(const QDBusConnection &bus, const Ref &ref, int offset, QRect *rect)
+bool extents(const QDBusConnection &bus, const Ref &ref, int offset, const Deadline &deadline,
+             QRect *rect)
 {
-    const QDBusMessage reply = call(bus, ref, TextIface, QStringLiteral("GetCharacterExtents"),
-                                    {offset, CoordTypeScreen}, CaretCallTimeoutMs);
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() < 4)
+    QDBusMessage reply;
+    if (call(bus, ref, TextIface, QStringLiteral("GetCharacterExtents"), {offset, CoordTypeScreen},
+             deadline, "iiii", &reply) != Answer::Given)
         return false;
     const QVariantList a = reply.arguments();
     *rect = QRect(a[0].toInt(), a[1].toInt(), a[2].toInt(), a[3].toInt());
     return rect->height() > 0;
 }
 
-int textProperty(const QDBusConnection &bus, const Ref &ref, const QString &name)
+int textProperty(const QDBusConnection &bus, const Ref &ref, const QString &name,
+                 const Deadline &deadline)
 {
-    const QDBusMessage reply = call(bus, ref, QStringLiteral("org.freedesktop.DBus.Properties"),
-                                    QStringLiteral("Get"), {TextIface, name}, CaretCallTimeoutMs);
-    if (!isReply(reply))
+    QDBusMessage reply;
+    if (call(bus, ref, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"),
+             {TextIface, name}, deadline, "v", &reply) != Answer::Given)
         return -1;
-    return reply.arguments().first().value<QDBusVariant>().variant().toInt();
+    const QVariant value = reply.arguments().value(0).value<QDBusVariant>().variant();
+    return value.userType() == QMetaType::Int ? value.toInt() : -1;
 }
 
-bool caretOf(const QDBusConnection &bus, const Ref &ref, QRect *rect)
+bool caretOf(const QDBusConnection &bus, const Ref &ref, const Deadline &deadline, QRect *rect)
 {
-    const int offset = textProperty(bus, ref, QStringLiteral("CaretOffset"));
-    const int count = textProperty(bus, ref, QStringLiteral("CharacterCount"));
+    const int offset = textProperty(bus, ref, QStringLiteral("CaretOffset"), deadline);
+    const int count = textProperty(bus, ref, QStringLiteral("CharacterCount"), deadline);
     if (offset < 0)
         return false;
-    if ((count < 0 || offset < count) && extents(bus, ref, offset, rect)) {
+    if ((count < 0 || offset < count) && extents(bus, ref, offset, deadline, rect)) {
         rect->setWidth(1);
         return true;
     }
     // At the end of the text there is no character: stand right of the last one.
     QRect last;
-    if (offset > 0 && extents(bus, ref, offset - 1, &last)) {
+    if (offset > 0 && extents(bus, ref, offset - 1, deadline, &last)) {
         *rect = QRect(last.right() + 1, last.top(), 1, last.height());
         return true;
     }
@@ -157,9 +199,11 @@ bool caretOf(const QDBusConnection &bus, const Ref &ref, QRect *rect)
 }
 
 // The one object of the program that is focused, asked of the program
-// itself (the search runs inside it, over its own objects); false where the
-// program cannot be asked this (Qt's programs).
-bool askFocused(const QDBusConnection &bus, const Ref &app, int timeoutMs, Ref *focused)
+// itself (the search runs inside it, over its own objects). Refused where
+// the program cannot be asked this (Qt's programs); Given with an empty
+// *focused where it names none.
+Answer askFocused(const QDBusConnection &bus, const Ref &app, const Deadline &deadline,
+                  Ref *focused)
 {
     // Focused, with no condition on attributes, roles or interfaces (an
     // empty set matches only with "all": the program checks each part).
@@ -170,14 +214,29 @@ bool askFocused(const QDBusConnection &bus, const Ref &app, int timeoutMs, Ref *
     rule.endMap();
     rule << MatchAll << QVector<int>{} << MatchAll << QStringList() << MatchAll << false;
     rule.endStructure();
-    const QDBusMessage reply = call(bus, app, CollectionIface, QStringLiteral("GetMatches"),
-                                    {QVariant::fromValue(rule), SortCanonical, 1, true}, timeoutMs);
-    const QVector<Ref> found = refsOf(reply);
-    if (found.isEmpty())
-        return false;
-    *focused = found.first();
-    return true;
+    QDBusMessage reply;
+    const Answer answer =
+        call(bus, app, CollectionIface, QStringLiteral("GetMatches"),
+             {QVariant::fromValue(rule), SortCanonical, 1, true}, deadline, "a(so)", &reply);
+    *focused = Ref();
+    if (answer != Answer::Given)
+        return answer;
+    const QVector<Ref> found = refsOf(reply, 1);
+    // Only an object of the program asked: another's would be another
+    // program's word on this one's field.
+    if (!found.isEmpty() && found.first().service == app.service)
+        *focused = found.first();
+    return Answer::Given;
 }
+
+// The programs on the bus that belong to one process, as far as the
+// registry told in time.
+struct Applications
+{
+    Answer registry = Answer::Silent;
+    QVector<Ref> apps;
+    bool complete = false; // every program of the process is in apps
+};
 
 // Follows which object each program on the accessibility bus names as
 // focused, from their announcements (object:state-changed:focused), as
@@ -218,33 +277,51 @@ public:
 
     // The bus, reached now if it is not yet (a question before the event
     // loop has run); a disconnected one where there is none.
-    QDBusConnection bus()
+    QDBusConnection bus(const Deadline &deadline)
     {
         QDBusConnection existing(BusName);
-        if (existing.isConnected() || qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+        if (existing.isConnected() || qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS") ||
+            deadline.passed())
             return existing;
         QDBusConnection session = QDBusConnection::sessionBus();
         if (!session.isConnected())
             return existing;
         const QDBusReply<QString> address =
-            session.call(addressQuestion(), QDBus::Block, BusAddressTimeoutMs);
+            session.call(addressQuestion(), QDBus::Block,
+                         qMax(1, qMin(BusAddressTimeoutMs, deadline.remainingMs())));
         if (address.isValid() && !address.value().isEmpty())
             connectTo(address.value());
         return QDBusConnection(BusName);
     }
 
     // The programs on the bus that belong to process pid.
-    QVector<Ref> applicationsOf(const QDBusConnection &bus, quint32 pid)
+    Applications applicationsOf(const QDBusConnection &bus, quint32 pid, const Deadline &deadline)
     {
+        Applications found;
         const Ref root{RegistryService, QStringLiteral("/org/a11y/atspi/accessible/root")};
-        QVector<Ref> apps;
-        const QDBusMessage reply =
-            call(bus, root, AccessibleIface, QStringLiteral("GetChildren"), {}, FieldCallTimeoutMs);
-        for (const Ref &app : refsOf(reply)) {
-            if (processOf(bus, app.service) == pid)
-                apps.append(app);
+        QDBusMessage reply;
+        found.registry = call(bus, root, AccessibleIface, QStringLiteral("GetChildren"), {},
+                              deadline, "a(so)", &reply);
+        if (found.registry != Answer::Given)
+            return found;
+        bool listed = false;
+        const QVector<Ref> all = refsOf(reply, MaxApplications, &listed);
+        found.complete = listed;
+        for (const Ref &app : all) {
+            quint32 owner = 0;
+            if (!processOf(bus, app.service, deadline, &owner)) {
+                found.complete = false;
+                break;
+            }
+            if (owner != pid)
+                continue;
+            if (found.apps.size() == MaxApplicationsPerProcess) {
+                found.complete = false;
+                break;
+            }
+            found.apps.append(app);
         }
-        return apps;
+        return found;
     }
 
     // The object the program announced last as focused; false when it
@@ -265,6 +342,10 @@ public:
 private slots:
     void onStateChanged(const QDBusMessage &message)
     {
+        // (siiva{sv}), or (siiv(so)) from older programs: anything else is
+        // not an announcement.
+        if (!message.signature().startsWith(QLatin1String("siiv")))
+            return;
         const QVariantList args = message.arguments();
         if (args.size() < 2 || args.at(0).toString() != QLatin1String("focused"))
             return;
@@ -314,18 +395,35 @@ private:
         bus.asyncCall(listen);
     }
 
-    quint32 processOf(const QDBusConnection &bus, const QString &service)
+    // The process behind a name on the bus, as the bus itself tells it;
+    // false when it did not tell in time.
+    bool processOf(const QDBusConnection &bus, const QString &service, const Deadline &deadline,
+                   quint32 *pid)
     {
         const auto it = m_pids.constFind(service);
-        if (it != m_pids.constEnd())
-            return it.value();
-        const QDBusReply<uint> owner = bus.interface()->servicePid(service);
-        if (!owner.isValid())
-            return 0;
+        if (it != m_pids.constEnd()) {
+            *pid = it.value();
+            return true;
+        }
+        const Ref daemon{QStringLiteral("org.freedesktop.DBus"),
+                         QStringLiteral("/org/freedesktop/DBus")};
+        QDBusMessage reply;
+        switch (call(bus, daemon, QStringLiteral("org.freedesktop.DBus"),
+                     QStringLiteral("GetConnectionUnixProcessID"), {service}, deadline, "u",
+                     &reply)) {
+        case Answer::Given:
+            break;
+        case Answer::Refused:
+            *pid = 0; // gone since the registry listed it
+            return true;
+        case Answer::Silent:
+            return false;
+        }
+        *pid = reply.arguments().value(0).toUInt();
         if (m_pids.size() >= MaxRemembered)
             m_pids.clear();
-        m_pids.insert(service, owner.value()); // a unique name is never reused
-        return owner.value();
+        m_pids.insert(service, *pid); // a unique name is never reused
+        return true;
     }
 
     bool m_asked = false;
@@ -340,64 +438,101 @@ private:
 enum class Found
 {
     Object,  // *focused is it
-    None,    // the program names none (yet)
+    None,    // every program of the process answered, and none names one (yet)
     NoTree,  // the process publishes nothing
-    NoReply, // the program did not answer
+    NoReply, // a program of the process (or the registry) did not answer in time
 };
 
 // The focused object of process pid and its states: the one it announced,
 // checked with the program (which also brings in any later announcement),
 // else asked of it directly.
-Found focusedObject(const QDBusConnection &bus, quint32 pid, int timeoutMs, Ref *focused,
+Found focusedObject(const QDBusConnection &bus, quint32 pid, const Deadline &deadline, Ref *focused,
                     QVector<uint> *states)
 {
     FocusFollower &follower = FocusFollower::instance();
-    const QVector<Ref> apps = follower.applicationsOf(bus, pid);
-    if (apps.isEmpty())
-        return Found::NoTree;
-    bool answered = false;
-    for (const Ref &app : apps) {
+    const Applications found = follower.applicationsOf(bus, pid, deadline);
+    switch (found.registry) {
+    case Answer::Given:
+        break;
+    case Answer::Refused:
+        return Found::NoTree; // no registry: nothing is published
+    case Answer::Silent:
+        return Found::NoReply;
+    }
+    if (found.apps.isEmpty())
+        return found.complete ? Found::NoTree : Found::NoReply;
+    // A program that did not answer may hold the focused field: nothing
+    // else it publishes is the last word then.
+    bool allAnswered = found.complete;
+    for (const Ref &app : found.apps) {
         QString path;
+        bool silent = false;
         // A few rounds at most: each answer may bring the news that the
         // focus has moved on.
         for (int round = 0; round < 3 && follower.announced(app.service, &path); ++round) {
             const Ref candidate{app.service, path};
-            const bool replied = statesOf(bus, candidate, timeoutMs, states);
-            answered = answered || replied;
+            const Answer answer = statesOf(bus, candidate, deadline, states);
+            if (answer == Answer::Silent) {
+                silent = true;
+                break;
+            }
             follower.takeAnnouncements();
             QString now;
             if (follower.announced(app.service, &now) && now != path)
                 continue;
-            if (replied && hasState(*states, StateFocused)) {
+            if (answer == Answer::Given && hasState(*states, StateFocused)) {
                 *focused = candidate;
                 return Found::Object;
             }
             break;
         }
+        if (silent) {
+            allAnswered = false;
+            continue;
+        }
+        // Nothing announced (the focus was set before we listened), or what
+        // was is no longer focused: the program is asked, where it can be.
+        Ref asked;
+        switch (askFocused(bus, app, deadline, &asked)) {
+        case Answer::Given:
+            if (asked.path.isEmpty())
+                break;
+            switch (statesOf(bus, asked, deadline, states)) {
+            case Answer::Given:
+                if (hasState(*states, StateFocused)) {
+                    *focused = asked;
+                    return Found::Object;
+                }
+                break;
+            case Answer::Refused:
+                break;
+            case Answer::Silent:
+                allAnswered = false;
+                break;
+            }
+            break;
+        case Answer::Refused:
+            break;
+        case Answer::Silent:
+            allAnswered = false;
+            break;
+        }
     }
-    // Nothing announced (the focus was set before we listened): the
-    // programs that can be asked are.
-    for (const Ref &app : apps) {
-        if (askFocused(bus, app, timeoutMs, focused) &&
-            statesOf(bus, *focused, timeoutMs, states) && hasState(*states, StateFocused))
-            return Found::Object;
-        answered = answered || statesOf(bus, app, timeoutMs, states);
-    }
-    return answered ? Found::None : Found::NoReply;
+    return allAnswered ? Found::None : Found::NoReply;
 }
 
 // Asks until the program names its focused object, serving events (its
 // announcements among them) for up to refocusMs.
-Found focusedObjectWithin(const QDBusConnection &bus, quint32 pid, int timeoutMs, int refocusMs,
-                          Ref *focused, QVector<uint> *states)
+Found focusedObjectWithin(const QDBusConnection &bus, quint32 pid, const Deadline &deadline,
+                          int refocusMs, Ref *focused, QVector<uint> *states)
 {
-    QElapsedTimer clock;
-    clock.start();
     for (;;) {
-        const Found found = focusedObject(bus, pid, timeoutMs, focused, states);
-        if (found != Found::None || clock.elapsed() >= refocusMs)
+        const Found found = focusedObject(bus, pid, deadline, focused, states);
+        if (found != Found::None || deadline.elapsedMs() >= refocusMs)
             return found;
-        X11Wait::serveEvents(RefocusPollMs);
+        if (deadline.passed())
+            return Found::NoReply;
+        X11Wait::serveEvents(qMin(RefocusPollMs, deadline.remainingMs()));
     }
 }
 
@@ -418,19 +553,26 @@ FieldKind focusedField(quint32 pid, int refocusMs)
 {
     if (!pid || !QCoreApplication::instance())
         return FieldKind::Unknown;
-    const QDBusConnection bus = FocusFollower::instance().bus();
+    const Deadline deadline(FieldAnswerLimitMs);
+    const QDBusConnection bus = FocusFollower::instance().bus(deadline);
     if (!bus.isConnected())
         return FieldKind::Unknown;
     Ref focused;
     QVector<uint> states;
-    if (focusedObjectWithin(bus, pid, FieldCallTimeoutMs, refocusMs, &focused, &states) !=
-        Found::Object)
+    switch (focusedObjectWithin(bus, pid, deadline, refocusMs, &focused, &states)) {
+    case Found::Object:
+        break;
+    case Found::None:
+    case Found::NoTree:
         return FieldKind::Unknown;
-    const QDBusMessage role =
-        call(bus, focused, AccessibleIface, QStringLiteral("GetRole"), {}, FieldCallTimeoutMs);
-    if (!isReply(role))
-        return FieldKind::Unknown;
-    switch (role.arguments().first().toUInt()) {
+    case Found::NoReply:
+        return FieldKind::Unanswered;
+    }
+    QDBusMessage role;
+    if (call(bus, focused, AccessibleIface, QStringLiteral("GetRole"), {}, deadline, "u", &role) !=
+        Answer::Given)
+        return FieldKind::Unanswered;
+    switch (role.arguments().value(0).toUInt()) {
     case RolePasswordText:
         return FieldKind::Password;
     case RoleEntry:
@@ -449,14 +591,14 @@ bool caretRect(quint32 pid, QRect *rect, int refocusMs)
 {
     if (!pid || !QCoreApplication::instance())
         return false;
-    const QDBusConnection bus = FocusFollower::instance().bus();
+    const Deadline deadline(CaretLimitMs);
+    const QDBusConnection bus = FocusFollower::instance().bus(deadline);
     if (!bus.isConnected())
         return false;
     Ref focused;
     QVector<uint> states;
-    return focusedObjectWithin(bus, pid, CaretCallTimeoutMs, refocusMs, &focused, &states) ==
-               Found::Object &&
-           caretOf(bus, focused, rect);
+    return focusedObjectWithin(bus, pid, deadline, refocusMs, &focused, &states) == Found::Object &&
+           caretOf(bus, focused, deadline, rect);
 }
 
 } // namespace AtspiCaret
