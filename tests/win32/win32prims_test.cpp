@@ -229,6 +229,9 @@ void testLayout()
     // plain keys still do.
     check(ctrlAltCharacter('E', false).empty() && ctrlAltCharacter('Q', true).empty(),
           "Ctrl+Alt+E and Ctrl+Alt+Shift+Q type nothing in the US layout");
+    // The picker's default shortcut: whatever Ctrl+Alt+Space gives, it is
+    // what Space gives alone, so the shortcut takes nothing from typing.
+    check(ctrlAltCharacter(VK_SPACE, false).empty(), "Ctrl+Alt+Space takes nothing from typing");
     check(scanCodeForVirtualKey('V') == 0x2F, "V is scan code 0x2F in the US layout");
 }
 

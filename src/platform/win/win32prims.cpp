@@ -463,6 +463,16 @@ std::wstring ctrlAltCharacter(UINT vk, bool shift)
         if (c < 0x20 || c == 0x7F)
             return std::wstring();
     }
+    // A layout that types with AltGr what the key types without it (a space
+    // on Space) takes nothing from typing: nobody holds AltGr for it.
+    BYTE plain[256] = {};
+    if (shift)
+        plain[VK_SHIFT] = plain[VK_LSHIFT] = 0x80;
+    wchar_t without[8] = {};
+    const int m = ToUnicodeEx(vk, MapVirtualKeyExW(vk, MAPVK_VK_TO_VSC, layout), plain, without, 7,
+                              4, layout);
+    if (m == n && std::wstring(without, size_t(m)) == out)
+        return std::wstring();
     return out;
 }
 

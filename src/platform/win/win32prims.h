@@ -104,7 +104,8 @@ bool isKeyDown(int vk);
 bool isNonModifierKeyDown();
 // The character(s) that Ctrl+Alt (with Shift when shift) and vk type in the
 // keyboard layout of this thread: what AltGr gives where AltGr is
-// Ctrl+Alt. Empty when the combination types nothing.
+// Ctrl+Alt. Empty when the combination types nothing, or what the key
+// types without Ctrl+Alt.
 std::wstring ctrlAltCharacter(UINT vk, bool shift);
 
 // ---- clipboard ----
