@@ -894,38 +894,59 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("precious"));
     }
 
-    // A copy of the user's content keeps one format of each family the
-    // system converts between (it makes the others again), so a large
-    // picture is copied once; what a program put there itself is kept.
+    // A copy of the user's content leaves out only what the system made
+    // from the formats a program put there (it makes them again when the
+    // copy is put back), so a large picture is copied once: the system
+    // lists what it makes after everything the program put there, in an
+    // order of its own. A format the program put there itself is kept,
+    // even one the system could have made (a DIBV5 with alpha beside a
+    // bitmap). The lists are as Windows gives them.
     void backupKeepsOneOfEachFamily_data()
     {
         QTest::addColumn<QVector<unsigned>>("listed");
         QTest::addColumn<QVector<unsigned>>("kept");
         using namespace ClipboardFormats;
         const unsigned html = 0xC0F0; // a registered format
-        const unsigned locale = 16;
-        QTest::newRow("Unicode text, and the two the system makes")
+        const unsigned locale = Locale;
+        QTest::newRow("Unicode text, and what the system makes of it")
             << QVector<unsigned>{UnicodeText, locale, Text, OemText}
             << QVector<unsigned>{UnicodeText, locale};
-        QTest::newRow("ANSI text first")
-            << QVector<unsigned>{Text, html, UnicodeText, OemText} << QVector<unsigned>{Text, html};
+        QTest::newRow("ANSI text and HTML")
+            << QVector<unsigned>{Text, html, locale, OemText, UnicodeText}
+            << QVector<unsigned>{Text, html, locale};
+        QTest::newRow("all three texts put there by the program")
+            << QVector<unsigned>{UnicodeText, Text, OemText, locale}
+            << QVector<unsigned>{UnicodeText, Text, OemText, locale};
         QTest::newRow("a picture as a DIB")
             << QVector<unsigned>{Dib, Bitmap, DibV5} << QVector<unsigned>{Dib};
         QTest::newRow("a bitmap") << QVector<unsigned>{Bitmap, Dib, DibV5}
                                   << QVector<unsigned>{Bitmap};
+        QTest::newRow("a bitmap and a DIBV5 with alpha, both the program's")
+            << QVector<unsigned>{Bitmap, DibV5, Dib} << QVector<unsigned>{Bitmap, DibV5};
+        QTest::newRow("a DIBV5 and a bitmap, then PNG")
+            << QVector<unsigned>{DibV5, Bitmap, html, Dib}
+            << QVector<unsigned>{DibV5, Bitmap, html};
         QTest::newRow("metafiles") << QVector<unsigned>{EnhMetafile, html, MetafilePict}
                                    << QVector<unsigned>{EnhMetafile, html};
+        QTest::newRow("text and a metafile")
+            << QVector<unsigned>{Text, EnhMetafile, locale, OemText, UnicodeText, MetafilePict}
+            << QVector<unsigned>{Text, EnhMetafile, locale};
         QTest::newRow("text and a picture")
-            << QVector<unsigned>{html, UnicodeText, Dib, Text, Bitmap}
-            << QVector<unsigned>{html, UnicodeText, Dib};
+            << QVector<unsigned>{html, UnicodeText, Dib, locale, Text, OemText, Bitmap, DibV5}
+            << QVector<unsigned>{html, UnicodeText, Dib, locale};
+        QTest::newRow("a locale the program put there with its text")
+            << QVector<unsigned>{UnicodeText, locale, html, Text, OemText}
+            << QVector<unsigned>{UnicodeText, locale, html};
     }
     void backupKeepsOneOfEachFamily()
     {
         QFETCH(QVector<unsigned>, listed);
         QFETCH(QVector<unsigned>, kept);
+        const size_t made =
+            ClipboardFormats::madeBySystemFrom(listed.constData(), size_t(listed.size()));
         QVector<unsigned> out;
         for (int i = 0; i < listed.size(); ++i) {
-            if (!ClipboardFormats::madeFromEarlier(listed[i], listed.constData(), size_t(i)))
+            if (size_t(i) < made || ClipboardFormats::family(listed[i]) == 0)
                 out << listed[i];
         }
         QCOMPARE(out, kept);
