@@ -293,11 +293,15 @@ bool WinDesktop::focusIsProtected(WindowHandle window)
 
 bool WinDesktop::controlText(WindowHandle control, QString *text)
 {
-    std::wstring t;
-    if (!Win32Prims::controlText(hwnd(control), &t))
-        return false;
-    *text = QString::fromWCharArray(t.data(), int(t.size()));
-    return true;
+    try {
+        std::wstring t;
+        if (!Win32Prims::controlText(hwnd(control), &t))
+            return false;
+        *text = QString::fromWCharArray(t.data(), int(t.size()));
+        return true;
+    } catch (...) {
+        return false; // no memory for a text that large
+    }
 }
 
 bool WinDesktop::selection(WindowHandle control, int *start, int *end)

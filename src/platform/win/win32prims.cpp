@@ -305,22 +305,28 @@ bool focusIsProtected(HWND w, bool *isProtected)
 bool controlText(HWND control, std::wstring *text)
 {
     // The text may grow between the two messages: read again with the room
-    // the control reports, until the answer fits.
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        LRESULT length = 0;
-        if (!sendMessage(control, WM_GETTEXTLENGTH, 0, 0, &length) || length < 0)
-            return false;
-        std::wstring buffer(size_t(length) + 2, L'\0');
-        LRESULT copied = 0;
-        if (!sendMessage(control, WM_GETTEXT, WPARAM(buffer.size()),
-                         reinterpret_cast<LPARAM>(&buffer[0]), &copied) ||
-            copied < 0)
-            return false;
-        if (size_t(copied) <= size_t(length)) {
-            buffer.resize(size_t(copied));
-            *text = std::move(buffer);
-            return true;
+    // the control reports, until the answer fits. A length beyond the cap
+    // (a hostile answer, or a text no check could compare in time) is no
+    // answer, and no allocation may fail out of here.
+    try {
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            LRESULT length = 0;
+            if (!sendMessage(control, WM_GETTEXTLENGTH, 0, 0, &length) || length < 0 ||
+                length > LRESULT(MaxControlTextUnits))
+                return false;
+            std::wstring buffer(size_t(length) + 2, L'\0');
+            LRESULT copied = 0;
+            if (!sendMessage(control, WM_GETTEXT, WPARAM(buffer.size()),
+                             reinterpret_cast<LPARAM>(&buffer[0]), &copied) ||
+                copied < 0)
+                return false;
+            if (size_t(copied) <= size_t(length)) {
+                buffer.resize(size_t(copied));
+                *text = std::move(buffer);
+                return true;
+            }
         }
+    } catch (...) {
     }
     return false;
 }

@@ -67,7 +67,9 @@ bool ownIntegrityLevel(DWORD *level);
 // MessageTimeoutMs) is a failure, never an answer of 0.
 constexpr UINT MessageTimeoutMs = 1000;
 bool sendMessage(HWND w, UINT message, WPARAM wp, LPARAM lp, LRESULT *result = nullptr);
-// The whole text (WM_GETTEXTLENGTH, then WM_GETTEXT).
+// The whole text (WM_GETTEXTLENGTH, then WM_GETTEXT); false for a text
+// longer than MaxControlTextUnits.
+constexpr size_t MaxControlTextUnits = size_t(16) << 20;
 bool controlText(HWND control, std::wstring *text);
 bool selection(HWND control, DWORD *start, DWORD *end);
 bool replaceSelection(HWND control, const wchar_t *text); // undoable
