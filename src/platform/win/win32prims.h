@@ -81,7 +81,9 @@ bool paste(HWND control);
 bool windowStyle(HWND w, DWORD *style);
 // What the window tells accessibility tools about its focused element: true
 // in *isProtected when that is a protected (password) field. Windows that
-// answer no accessibility request say nothing (false).
+// answer no accessibility request say nothing (false), as do those that do
+// not answer it all within AccessibilityLimitMs.
+constexpr DWORD AccessibilityLimitMs = 1500;
 bool focusIsProtected(HWND w, bool *isProtected);
 
 // ---- synthesised input ----
