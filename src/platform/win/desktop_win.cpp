@@ -446,7 +446,7 @@ ClipboardRestore WinDesktop::restoreClipboard(const ClipboardBackup &backup)
         Win32Prims::closeClipboard();
         return ClipboardRestore::Superseded;
     }
-    if (!Win32Prims::emptyClipboard()) {
+    if (!emptyClipboard()) {
         Win32Prims::closeClipboard();
         return ClipboardRestore::Failed;
     }
