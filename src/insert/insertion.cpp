@@ -5,6 +5,8 @@
 
 #include <QTextBoundaryFinder>
 
+#include <functional>
+
 using namespace Insertion;
 
 namespace {
@@ -25,6 +27,8 @@ InsertOutcome outcomeOf(ControlRefusal refusal)
     switch (refusal) {
     case ControlRefusal::NotResponding:
         return InsertOutcome::NotResponding;
+    case ControlRefusal::Unanswered:
+        return InsertOutcome::MayStillArrive;
     case ControlRefusal::ReadOnly:
         return InsertOutcome::ReadOnlyField;
     case ControlRefusal::Password:
@@ -53,10 +57,14 @@ void restore(Desktop &desktop, const ClipboardBackup &backup, InsertResult *resu
     // backup: it stays, and the older content is no loss to report.
     if (r == ClipboardRestore::Superseded)
         return;
-    result->clipboardLostFormats = backup.lostFormats();
+    // Added to what the result says already (an earlier paste's content put
+    // back just before).
+    int lost = backup.lostFormats();
     if (r == ClipboardRestore::Partly)
-        result->clipboardLostFormats = qMax(1, result->clipboardLostFormats);
-    result->clipboardNotRestored = r == ClipboardRestore::Busy || r == ClipboardRestore::Failed;
+        lost = qMax(1, lost);
+    result->clipboardLostFormats = qMax(result->clipboardLostFormats, lost);
+    result->clipboardNotRestored = result->clipboardNotRestored ||
+                                   r == ClipboardRestore::Busy || r == ClipboardRestore::Failed;
 }
 
 // Keys reach the window in front: only while the target is there. A window
@@ -111,11 +119,25 @@ void sendExtras(Desktop &desktop, WindowHandle target, const InsertExtras &extra
     result->extrasDone = true;
 }
 
+// While an earlier paste still waits for its window, the clipboard holds
+// its text, which that window would paste as soon as it gets to it: nothing
+// else goes there. One more look first: it may be through now.
+bool earlierPasteWaits(Desktop &desktop, ClipboardKeeper *keeper, InsertResult *result)
+{
+    if (!keeper || !keeper->waiting() || keeper->poll(desktop, result))
+        return false;
+    result->outcome = InsertOutcome::EarlierPasteWaiting;
+    return true;
+}
+
 // A program more privileged than ours drops our messages and keys without a
-// sign: the user gets the text on the clipboard to paste there.
-InsertResult leaveOnClipboard(Desktop &desktop, const QString &text)
+// sign: the user gets the text on the clipboard to paste there, in place of
+// what the clipboard held.
+InsertResult leaveOnClipboard(Desktop &desktop, const QString &text, ClipboardKeeper *keeper)
 {
     InsertResult result;
+    if (earlierPasteWaits(desktop, keeper, &result))
+        return result;
     if (desktop.clipboard().putText(text, ClipboardOffer::ForUser) == ClipboardPut::Put)
         result.outcome = InsertOutcome::LeftOnClipboard;
     return result;
@@ -155,7 +177,7 @@ InsertResult insertText(Desktop &desktop, const QString &text, WindowHandle targ
         }
         inFront = targets.bringToFront(target);
         if (targets.isMorePrivileged(target))
-            return leaveOnClipboard(desktop, text);
+            return leaveOnClipboard(desktop, text, extras.keeper);
     }
     // Asked of the window the keys would reach, once it is in front: a
     // password's text cannot be checked, a read-only field would drop it.
@@ -214,7 +236,8 @@ InsertResult insertText(Desktop &desktop, const QString &text, WindowHandle targ
     if (road.road == AppRoad::TypeOnly) {
         result = typeOnly(desktop, text, road.terminal);
     } else if (!automatic) {
-        result = pasteViaClipboard(desktop, text, target, 0, road.pasteKey, extras.triggerKeys);
+        result = pasteViaClipboard(desktop, text, target, 0, road.pasteKey, extras.triggerKeys,
+                                   extras.keeper);
     } else {
         const bool shortLine = text.size() <= TypingLimit && !text.contains(QLatin1Char('\n')) &&
                                !text.contains(QLatin1Char('\r'));
@@ -233,7 +256,7 @@ InsertResult insertText(Desktop &desktop, const QString &text, WindowHandle targ
         // Part of it is there, and a paste would put it there twice.
         if (typed == 0)
             result = pasteViaClipboard(desktop, text, target, control, road.pasteKey,
-                                       extras.triggerKeys);
+                                       extras.triggerKeys, extras.keeper);
     }
     if (result.delivered())
         sendExtras(desktop, target, extras, &result);
@@ -246,18 +269,11 @@ bool typeExactly(KeyboardOutput &keyboard, const QString &text)
            (keyboard.canTypeExactly(text) && keyboard.typeText(text) == text.size());
 }
 
-bool waitForKeysReleased(Desktop &desktop)
-{
-    return waitForKeysReleased(desktop, QVector<int>());
-}
-
-bool waitForKeysReleased(Desktop &desktop, const QVector<int> &keys)
+namespace {
+bool waitUntilUp(Desktop &desktop, const std::function<bool()> &held)
 {
     Clock &clock = desktop.clock();
     KeyboardOutput &keyboard = desktop.keyboard();
-    const auto held = [&] {
-        return keys.isEmpty() ? keyboard.isAnyKeyDown(true) : keyboard.areKeysDown(keys);
-    };
     const quint32 start = clock.tickCount();
     while (held()) {
         if (quint32(clock.tickCount() - start) >= quint32(KeyReleaseWaitMs))
@@ -266,16 +282,32 @@ bool waitForKeysReleased(Desktop &desktop, const QVector<int> &keys)
     }
     return true;
 }
+} // namespace
+
+bool waitForKeysReleased(Desktop &desktop)
+{
+    KeyboardOutput &keyboard = desktop.keyboard();
+    return waitUntilUp(desktop, [&] { return keyboard.isAnyKeyDown(true); });
+}
+
+bool waitForKeysReleased(Desktop &desktop, const QVector<int> &keys)
+{
+    KeyboardOutput &keyboard = desktop.keyboard();
+    return waitUntilUp(desktop, [&] { return keyboard.areKeysDown(keys); });
+}
 
 InsertResult pasteViaClipboard(Desktop &desktop, const QString &text, WindowHandle target,
-                               WindowHandle control, PasteKey key, const QVector<int> &triggerKeys)
+                               WindowHandle control, PasteKey key, const QVector<int> &triggerKeys,
+                               ClipboardKeeper *keeper)
 {
     InsertResult result;
+    if (earlierPasteWaits(desktop, keeper, &result))
+        return result;
     ClipboardRoad &clipboard = desktop.clipboard();
     // Without a copy of the user's content the clipboard is not touched.
     // Shift+Insert pastes PRIMARY in X terminals: that is offered, and kept, too.
     const bool primary = key == PasteKey::ShiftInsert;
-    const std::unique_ptr<ClipboardBackup> backup = clipboard.backupClipboard(primary);
+    std::unique_ptr<ClipboardBackup> backup = clipboard.backupClipboard(primary);
     if (!backup) {
         result.outcome = InsertOutcome::ClipboardUnavailable;
         return result;
@@ -298,9 +330,14 @@ InsertResult pasteViaClipboard(Desktop &desktop, const QString &text, WindowHand
 
     TextControls *controls = desktop.textControls();
     PasteFetch fetch = PasteFetch::NotFetched;
+    WindowHandle pastedInto = target;
     if (control && controls) {
-        if (controls->pasteClipboard(control))
-            fetch = clipboard.awaitFetched(control, PasteSettleMs);
+        // Not answered in time, the message is still in the control's queue,
+        // and it pastes whatever the clipboard holds once it gets to it: it
+        // is waited for as a paste key would be, never taken for a refusal.
+        controls->pasteClipboard(control);
+        pastedInto = control;
+        fetch = clipboard.awaitFetched(control, PasteSettleMs);
     } else if (!waitForKeysReleased(desktop, triggerKeys)) {
         // Reading the user's content may have taken a while (a program
         // that renders it late): the keys are checked again right before
@@ -315,11 +352,16 @@ InsertResult pasteViaClipboard(Desktop &desktop, const QString &text, WindowHand
         fetch = clipboard.awaitFetched(target, PasteSettleMs);
     }
     if (fetch == PasteFetch::Pending) {
-        // Our paste key is still on its way: the target would paste the
-        // user's content. The text stays; the user is told of the loss.
-        result.clipboardLostFormats = backup->lostFormats();
-        result.clipboardNotRestored = true;
-        result.outcome = InsertOutcome::MayHaveArrived;
+        // Our paste is still on its way: put back now, the user's content
+        // would be what the target pastes. The text stays; the user's
+        // content is kept until the target has taken the paste, or given up.
+        result.outcome = InsertOutcome::PasteQueued;
+        if (keeper) {
+            keeper->keep(std::move(backup), pastedInto, desktop.clock().tickCount());
+        } else {
+            result.clipboardLostFormats = qMax(result.clipboardLostFormats, backup->lostFormats());
+            result.clipboardNotRestored = true;
+        }
         return result;
     }
     restore(desktop, *backup, &result);
@@ -335,4 +377,51 @@ InsertResult pasteViaClipboard(Desktop &desktop, const QString &text, WindowHand
         break;
     }
     return result;
+}
+
+ClipboardKeeper::ClipboardKeeper() = default;
+ClipboardKeeper::~ClipboardKeeper() = default;
+
+void ClipboardKeeper::keep(std::unique_ptr<ClipboardBackup> backup, WindowHandle target,
+                           quint32 now)
+{
+    m_backup = std::move(backup);
+    m_target = target;
+    m_since = now;
+    m_restoring = false;
+}
+
+bool ClipboardKeeper::poll(Desktop &desktop, InsertResult *result)
+{
+    if (!m_backup)
+        return true;
+    ClipboardRoad &clipboard = desktop.clipboard();
+    const quint32 now = desktop.clock().tickCount();
+    if (!m_restoring) {
+        if (clipboard.checkFetched(m_target) == PasteFetch::Pending) {
+            if (quint32(now - m_since) < quint32(LimitMs))
+                return false;
+            // Given up: the text stays for the paste that may still come.
+            result->clipboardLostFormats = m_backup->lostFormats();
+            result->clipboardNotRestored = true;
+            m_backup.reset();
+            return true;
+        }
+        m_restoring = true;
+        m_restoreSince = now;
+    }
+    // Another program holding the clipboard open is waited for as a restore
+    // right after the paste waits for it, a look at a time.
+    const ClipboardRestore r = clipboard.restoreClipboard(*m_backup);
+    if (r == ClipboardRestore::Busy && quint32(now - m_restoreSince) < quint32(RestoreWaitMs))
+        return false;
+    if (r != ClipboardRestore::Superseded) {
+        result->clipboardLostFormats = m_backup->lostFormats();
+        if (r == ClipboardRestore::Partly)
+            result->clipboardLostFormats = qMax(1, result->clipboardLostFormats);
+        result->clipboardNotRestored =
+            r == ClipboardRestore::Busy || r == ClipboardRestore::Failed;
+    }
+    m_backup.reset();
+    return true;
 }

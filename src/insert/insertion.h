@@ -12,6 +12,8 @@
 #include <QString>
 #include <QVector>
 
+#include <memory>
+
 namespace Insertion {
 constexpr int TypingLimit = 400; // longest text (UTF-16 units) that is typed
 constexpr int SettleMs = 50;     // after bringing the target forward
@@ -44,6 +46,12 @@ enum class InsertOutcome
     MayHaveArrived,       // pasted, but only another program was seen to read the text:
                           // the user looks, rather than be told it failed and paste twice
     ClipboardUnavailable, // the clipboard could not be had or read: nothing was pasted
+    PasteQueued,          // the target has not yet taken our paste key and still may: the
+                          // text stays on the clipboard for it
+    MayStillArrive,       // the target did not answer our message in time and may still
+                          // act on it: nothing more was sent
+    EarlierPasteWaiting,  // an earlier paste still waits for its window to take it: the
+                          // clipboard holds that text, nothing was pasted
 };
 
 struct InsertResult
@@ -62,6 +70,8 @@ struct InsertResult
     bool delivered() const { return outcome == InsertOutcome::Delivered; }
 };
 
+class ClipboardKeeper;
+
 // What goes with a phrase's text.
 struct InsertExtras
 {
@@ -74,8 +84,49 @@ struct InsertExtras
     int caretBack = 0;
     // The keys of the shortcut that asked for the text, its modifiers aside
     // (Windows virtual-key codes): nothing is sent while one of them or a
-    // modifier is held. Empty: nothing while any key is held.
+    // modifier is held. Empty (a command, a click): the modifiers alone.
+    // Backends that cannot ask for single keys wait for every key.
     QVector<int> triggerKeys;
+    // Keeps the user's clipboard content when a paste is still on its way
+    // as insertText returns, and puts it back later; while it still waits,
+    // nothing else is put on the clipboard (the text there is the earlier
+    // paste's). Null: such content is given up, and the result says so.
+    ClipboardKeeper *keeper = nullptr;
+};
+
+// The user's clipboard content while a paste of ours is still on its way
+// (the target has not yet taken our paste key, and still may): it goes back
+// once the target has taken the key, or once the clipboard no longer holds
+// our text; at most LimitMs later it is given up, the text left on the
+// clipboard for the paste still to come, and the user told. Nothing here
+// waits: the owner (the dispatcher, which outlives the insertion) looks again
+// every PollMs from its event loop, never while an insertion is under way.
+class ClipboardKeeper
+{
+public:
+    static constexpr int PollMs = 100;
+    static constexpr int LimitMs = 30000;
+
+    ClipboardKeeper();
+    ~ClipboardKeeper();
+    ClipboardKeeper(const ClipboardKeeper &) = delete;
+    ClipboardKeeper &operator=(const ClipboardKeeper &) = delete;
+
+    bool waiting() const { return m_backup != nullptr; }
+    // Takes the backup of a paste into target (as awaitFetched was asked
+    // about it) that answered Pending, at the clock's time now.
+    void keep(std::unique_ptr<ClipboardBackup> backup, WindowHandle target, quint32 now);
+    // One look: true once done (or when nothing was kept), with what became
+    // of the user's content in result's clipboard fields; false while it
+    // still waits.
+    bool poll(Desktop &desktop, InsertResult *result);
+
+private:
+    std::unique_ptr<ClipboardBackup> m_backup;
+    WindowHandle m_target = 0;
+    quint32 m_since = 0;
+    bool m_restoring = false; // the target is through; the clipboard was busy
+    quint32 m_restoreSince = 0;
 };
 
 // An empty text sends nothing and is not delivered. road is the target
@@ -95,14 +146,16 @@ bool typeExactly(KeyboardOutput &keyboard, const QString &text);
 // KeyReleaseWaitMs; false when keys are still down then. Never sends a key.
 bool waitForKeysReleased(Desktop &desktop);
 // The same for the modifiers and keys alone (KeyboardOutput::areKeysDown);
-// with no keys, for every key.
+// with no keys, for the modifiers alone.
 bool waitForKeysReleased(Desktop &desktop, const QVector<int> &keys);
 // Offers text on the clipboard, pastes it into target (by message to control
 // where there is one, else with the key: Shift+Insert pastes the primary
 // selection on X11, which is offered too) and puts the user's content back
-// once the target has fetched the text.
+// once the target has fetched the text and is through with its keys; while
+// the paste is still on its way, keeper (when given) keeps that content.
 // The paste key goes out only once the keys are up (see
 // waitForKeysReleased), checked right before it.
 InsertResult pasteViaClipboard(Desktop &desktop, const QString &text, WindowHandle target,
                                WindowHandle control, PasteKey key = PasteKey::CtrlV,
-                               const QVector<int> &triggerKeys = QVector<int>());
+                               const QVector<int> &triggerKeys = QVector<int>(),
+                               ClipboardKeeper *keeper = nullptr);

@@ -172,7 +172,9 @@ public:
     // must not be overwritten.
     virtual std::unique_ptr<ClipboardBackup> backupClipboard(bool primary) = 0;
     // Puts a backup back, opening the clipboard itself, with every format
-    // and marked like our own text below.
+    // and marked like our own text below, but only while the clipboard
+    // still holds what we put there (clipboardHoldsOurPaste): content
+    // another program put there since is newer and stays (Superseded).
     virtual ClipboardRestore restoreClipboard(const ClipboardBackup &backup) = 0;
     // OpenClipboard with our own owner window; false while another program
     // holds it open.
@@ -191,6 +193,11 @@ public:
     // (they asked us to render it), in order; 0 for a program that opened
     // the clipboard without naming a window: it cannot be told apart.
     virtual QVector<quint32> pasteFetchers() = 0;
+    // True while what we last put on the clipboard (the text offered for a
+    // paste, rendered or not, or nothing when putting it there failed
+    // after the clipboard was emptied) is still what it holds: nobody has
+    // put anything there since.
+    virtual bool clipboardHoldsOurPaste() = 0;
 
     // ---- global shortcuts -------------------------------------------------
 

@@ -96,9 +96,13 @@ ControlInsert insertDirect(Win32Api &api, WindowHandle control, const QString &c
     const int length = unitsOf(before, breakAsOne);
     const int from = qBound(0, qMin(start, end), length);
     const int to = qBound(0, qMax(start, end), length);
+    // Not answered in time, the message is still in the control's queue and
+    // the text may land whenever it gets to it: nothing more goes out, and
+    // the user is told to look rather than that it failed. So when the
+    // control answered but its text cannot be read back.
+    *refusal = ControlRefusal::Unanswered;
     if (!api.replaceSelection(control, converted))
-        return ControlInsert::Refused; // no answer: it may still act on it, so nothing more goes
-                                       // out
+        return ControlInsert::Refused;
 
     QString after;
     int nowStart = 0;
@@ -321,6 +325,7 @@ ClipboardPut Win32Services::putText(const QString &text, ClipboardOffer offer)
 bool Win32Services::sendPasteKey(WindowHandle target, PasteKey key)
 {
     witnessField(Win32Road::findTextControl(api, target));
+    pasteGoesOut();
     api.suspendHotKeys(modsOf(key), vkOf(key));
     const QVector<KeyInput> keys =
         pasteChordKeys(key, [&](quint16 vk) { return api.scanCodeForVirtualKey(vk, target); });
@@ -398,51 +403,76 @@ PasteFetch Win32Services::judgeByField()
     return now == expected ? PasteFetch::Fetched : PasteFetch::Unsure;
 }
 
-// The target has fetched the text when a process of its own asked for it.
-// The user's content goes back only once the target has also taken every
-// key before and with our chord (it answers at once: it waits for its next
-// message), or it would paste that content instead: a target busy with
-// earlier keys is waited for as long as it stays alive, up to a limit.
+void Win32Services::pasteGoesOut()
+{
+    m_watch = PasteWatch();
+    m_watch.fetchesBefore = api.pasteFetchers().size();
+}
+
+void Win32Services::noteFetchers()
+{
+    // A read of the text before the paste went out is not the paste, even by
+    // the target's own process (a clipboard history of its own reads every
+    // change): the text is rendered then, and the paste itself can no longer
+    // be seen. It counts as another program's.
+    const QVector<quint32> fetchers = api.pasteFetchers();
+    for (int i = m_watch.seen; i < fetchers.size(); ++i) {
+        const quint32 pid = fetchers.at(i);
+        if (i >= m_watch.fetchesBefore && pid && m_watch.group.contains(pid))
+            m_watch.byTarget = true;
+        else
+            m_watch.byOthers = true;
+    }
+    m_watch.seen = qMax(m_watch.seen, fetchers.size());
+}
+
+PasteFetch Win32Services::settledAnswer()
+{
+    if (m_watch.byTarget)
+        return PasteFetch::Fetched;
+    return m_watch.byOthers ? judgeByField() : PasteFetch::NotFetched;
+}
+
+// The target has fetched the text when a process of its own asked for it
+// after the paste went out. The user's content goes back only once the
+// target has also taken every key before and with our chord (it answers at
+// once, several times in a row: it waits for its next message), or it would
+// paste that content instead; a fetch alone does not say so (another thread
+// of its process may have read the text). A target busy with earlier keys is
+// waited for as long as it stays alive, up to a limit.
 PasteFetch Win32Services::awaitFetched(WindowHandle target, int settleMs)
 {
     // No target named: the keys went to the window in front.
     if (!target)
         target = api.foregroundWindow();
-    const QVector<quint32> group = targetProcesses(target);
+    m_watch.active = true;
+    m_watch.target = target;
+    m_watch.group = targetProcesses(target);
     const quint32 start = api.tickCount();
-    bool byTarget = false;
-    bool byOthers = false;
-    // Answers at once in a row: a thread answers between two messages, but
-    // one with keys still queued takes the next at once and is busy again;
-    // only a thread waiting for its next message answers several times.
-    int quiet = 0;
     PasteFetch answer = PasteFetch::NotFetched;
     for (;;) {
         // Asked first: the target may fetch the text while it is waited for.
         const Answer now = api.isWindow(target) ? api.probe(target, IdleAnswerMs) : Answer::Hung;
-        for (quint32 pid : api.pasteFetchers()) {
-            if (pid && group.contains(pid))
-                byTarget = true;
-            else
-                byOthers = true;
-        }
+        noteFetchers();
         const quint32 waited = api.tickCount() - start;
         if (!api.isWindow(target)) {
-            answer = byTarget ? PasteFetch::Fetched : PasteFetch::NotFetched;
+            answer = m_watch.byTarget   ? PasteFetch::Fetched
+                     : m_watch.byOthers ? PasteFetch::Unsure
+                                        : PasteFetch::NotFetched;
             break;
         }
-        quiet = now == Answer::Answered ? quiet + 1 : 0;
-        if (now == Answer::Answered) {
-            if (byTarget) {
-                answer = PasteFetch::Fetched;
-                break;
-            }
-            if (waited >= quint32(PasteFetchWaitMs) && quiet >= QuietAnswers) {
-                answer = byOthers ? judgeByField() : PasteFetch::NotFetched;
-                break;
-            }
-        } else if (now == Answer::Hung || waited >= quint32(PasteBusyLimitMs)) {
-            answer = byTarget ? PasteFetch::Fetched : PasteFetch::Pending;
+        // A thread answers between two messages, but one with keys still
+        // queued takes the next at once and is busy again: only a thread
+        // waiting for its next message answers several times in a row.
+        m_watch.quiet = now == Answer::Answered ? m_watch.quiet + 1 : 0;
+        if (m_watch.quiet >= QuietAnswers &&
+            (m_watch.byTarget || waited >= quint32(PasteFetchWaitMs))) {
+            answer = settledAnswer();
+            break;
+        }
+        if (now == Answer::Hung || waited >= quint32(PasteBusyLimitMs)) {
+            // Its paste has read the text: what it does next is its own.
+            answer = m_watch.byTarget ? PasteFetch::Fetched : PasteFetch::Pending;
             break;
         }
         api.sleep(PastePollMs);
@@ -452,7 +482,41 @@ PasteFetch Win32Services::awaitFetched(WindowHandle target, int settleMs)
     if (answer == PasteFetch::Fetched)
         api.sleep(settleMs);
     resumeShortcuts();
-    m_witness = Witness();
+    // Still on its way, it is looked at again later (checkFetched).
+    if (answer != PasteFetch::Pending) {
+        m_watch = PasteWatch();
+        m_witness = Witness();
+    }
+    return answer;
+}
+
+PasteFetch Win32Services::checkFetched(WindowHandle)
+{
+    if (!m_watch.active)
+        return PasteFetch::NotFetched;
+    const WindowHandle target = m_watch.target;
+    PasteFetch answer = PasteFetch::Pending;
+    // The clipboard no longer holds our text (the user copied since):
+    // nothing of ours can be pasted now.
+    if (!api.clipboardHoldsOurPaste()) {
+        answer = PasteFetch::NotFetched;
+    } else {
+        const Answer now = api.isWindow(target) ? api.probe(target, IdleAnswerMs) : Answer::Hung;
+        noteFetchers();
+        m_watch.quiet = now == Answer::Answered ? m_watch.quiet + 1 : 0;
+        if (!api.isWindow(target))
+            answer = m_watch.byTarget   ? PasteFetch::Fetched
+                     : m_watch.byOthers ? PasteFetch::Unsure
+                                        : PasteFetch::NotFetched;
+        else if (m_watch.quiet >= QuietAnswers)
+            answer = settledAnswer();
+        else if (now == Answer::Hung && m_watch.byTarget)
+            answer = PasteFetch::Fetched;
+    }
+    if (answer != PasteFetch::Pending) {
+        m_watch = PasteWatch();
+        m_witness = Witness();
+    }
     return answer;
 }
 
@@ -476,6 +540,7 @@ ControlInsert Win32Services::insertByMessage(WindowHandle control, const QString
 bool Win32Services::pasteClipboard(WindowHandle control)
 {
     witnessField(control);
+    pasteGoesOut();
     return api.paste(control);
 }
 

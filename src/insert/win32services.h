@@ -81,6 +81,7 @@ private:
     ClipboardPut putText(const QString &text, ClipboardOffer offer) override;
     bool sendPasteKey(WindowHandle target, PasteKey key) override;
     PasteFetch awaitFetched(WindowHandle target, int settleMs) override;
+    PasteFetch checkFetched(WindowHandle target) override;
     // TextControls
     WindowHandle focusedControl(WindowHandle target) override;
     ControlInsert insertByMessage(WindowHandle control, const QString &text,
@@ -109,6 +110,12 @@ private:
 
     // The processes that count as the target's own reading of a paste.
     QVector<quint32> targetProcesses(WindowHandle target);
+    // Notes the paste going out now: fetches before it are not its own.
+    void pasteGoesOut();
+    // Sorts the fetches since the last look into the target's and others'.
+    void noteFetchers();
+    // What the watched paste came to, the target being through with its keys.
+    PasteFetch settledAnswer();
     // Notes what the target's text field holds before a paste, where it can
     // be read, to judge the paste by when only another program was seen to
     // read the text.
@@ -122,6 +129,20 @@ private:
     std::function<void(int id)> m_onLost;
     // The text offered for the paste under way, as the clipboard holds it.
     QString m_offered;
+    // The paste under way, from its paste key (or WM_PASTE) until it has
+    // been judged: looked at again while it is still on its way.
+    struct PasteWatch
+    {
+        bool active = false;
+        WindowHandle target = 0;
+        QVector<quint32> group;
+        int fetchesBefore = 0; // fetches made before the paste went out
+        int seen = 0;          // fetches sorted so far
+        bool byTarget = false;
+        bool byOthers = false;
+        int quiet = 0; // answers at once in a row
+    };
+    PasteWatch m_watch;
     struct Witness
     {
         WindowHandle field = 0;

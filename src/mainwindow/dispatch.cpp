@@ -247,7 +247,16 @@ QString MainWindow::typePhraseFor(const QString &id)
         extras.suffix = m_suffix;
         extras.caretBack = expanded.leftPresses;
         extras.triggerKeys = triggerKeys;
+        extras.keeper = &m_clipboardKeeper;
         result = insertText(*desktop, text, window, road, extras);
+        if (m_clipboardKeeper.waiting()) {
+            if (!m_keeperTimer) {
+                m_keeperTimer = new QTimer(this);
+                m_keeperTimer->setInterval(ClipboardKeeper::PollMs);
+                connect(m_keeperTimer, &QTimer::timeout, this, &MainWindow::pollClipboardKeeper);
+            }
+            m_keeperTimer->start();
+        }
         m_caretMoved = result.caretMoved;
     }
     m_typing = false;
@@ -423,7 +432,8 @@ QString MainWindow::reportInsertion(const InsertResult &result, const QString &a
         text = tr("Nothing was typed: the shortcut's keys were held down too long.");
         break;
     case InsertOutcome::LeftOnClipboard:
-        text = tr("The window in front runs as administrator: press Ctrl+V to paste the phrase.");
+        text = tr("The window in front runs as administrator: the phrase has replaced your "
+                  "clipboard. Press Ctrl+V to paste it.");
         break;
     case InsertOutcome::NotHere:
         text = tr("Phrases are not put into %1: so says its rule in Options, Applications.")
@@ -435,6 +445,18 @@ QString MainWindow::reportInsertion(const InsertResult &result, const QString &a
                         "the paste key. Look before you try again.")
                    : tr("The phrase may have been pasted: another program read it from the "
                         "clipboard first. Look before you try again.");
+        break;
+    case InsertOutcome::PasteQueued:
+        text = tr("The phrase may still be pasted: the window in front has not yet taken the "
+                  "paste key. Look before you try again.");
+        break;
+    case InsertOutcome::MayStillArrive:
+        text = tr("The phrase may still arrive: the window in front did not answer in time. "
+                  "Look before you try again.");
+        break;
+    case InsertOutcome::EarlierPasteWaiting:
+        text = tr("Nothing was pasted: the window in front has not yet taken the phrase pasted "
+                  "before, which is still on the clipboard.");
         break;
     case InsertOutcome::ClipboardUnavailable:
         text = tr("Nothing was pasted: the clipboard could not be had (another program holds it, "
@@ -455,6 +477,23 @@ QString MainWindow::reportInsertion(const InsertResult &result, const QString &a
     if (!text.isEmpty())
         showBalloon(text, fault);
     return text;
+}
+
+void MainWindow::pollClipboardKeeper()
+{
+    // Never while a text goes out: that insertion looks itself.
+    if (m_typing || !desktop)
+        return;
+    InsertResult result;
+    if (!m_clipboardKeeper.poll(*desktop, &result))
+        return;
+    m_keeperTimer->stop();
+    if (result.clipboardNotRestored)
+        showBalloon(tr("Your clipboard could not be put back: the window the phrase was pasted "
+                       "into has still not taken it."),
+                    true);
+    else if (result.clipboardLostFormats > 0)
+        showBalloon(tr("Part of your clipboard could not be kept."), false);
 }
 
 void MainWindow::onRegistrationFailed(const QString &text)

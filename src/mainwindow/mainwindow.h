@@ -8,6 +8,7 @@
 
 #include "app/remotecommand.h"
 #include "insert/abbreviations.h"
+#include "insert/insertion.h"
 #include "insert/placeholders.h"
 #include "mainwindow/phrasetablewidget.h"
 #include "platform/desktop.h"
@@ -340,6 +341,9 @@ private:
     // Shows the balloon an insertion's outcome calls for; returns its text
     // (empty when there is nothing to say).
     QString reportInsertion(const InsertResult &result, const QString &application);
+    // One more look at the user's clipboard content kept for a paste still
+    // on its way; tells what became of it once done.
+    void pollClipboardKeeper();
     void updateStatusLabel();
     // Whether the desktop, not the program, runs the shortcuts in Wayland
     // programs (a compositor's bindings, GNOME's custom shortcuts).
@@ -452,6 +456,10 @@ private:
     // until then its place and size are placeholders, not the user's.
     bool m_panelPlaced = false;
     bool m_typing = false;
+    // The user's clipboard content while a paste of ours is still on its
+    // way: looked at again every ClipboardKeeper::PollMs until it is back.
+    ClipboardKeeper m_clipboardKeeper;
+    QTimer *m_keeperTimer = nullptr;
     AbbreviationMatcher m_abbreviations;
     // Wipes what was typed when no key has come for a while.
     QTimer *m_abbreviationIdle = nullptr;

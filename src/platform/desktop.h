@@ -251,6 +251,17 @@ public:
     // target still busy with the keys before ours waits on, up to a limit,
     // and answers Pending when the limit passes.
     virtual PasteFetch awaitFetched(WindowHandle target, int settleMs) = 0;
+    // After awaitFetched answered Pending: one more look, without a wait of
+    // more than a few milliseconds, at the paste still on its way. Pending
+    // while the target may still take our paste key; otherwise what
+    // awaitFetched would have answered once it ended (NotFetched once the
+    // clipboard no longer holds our text: nobody can fetch it now).
+    // Backends that cannot look again answer Pending.
+    virtual PasteFetch checkFetched(WindowHandle target)
+    {
+        Q_UNUSED(target)
+        return PasteFetch::Pending;
+    }
 };
 
 // How a message to a standard text control went.
@@ -265,7 +276,8 @@ enum class ControlInsert
 enum class ControlRefusal
 {
     NotAccepted,   // part of the text, or something else, landed and was taken back
-    NotResponding, // the control did not answer in time
+    NotResponding, // the control did not answer in time, before the text went to it
+    Unanswered,    // the text went to it, and it did not answer in time: it may still take it
     ReadOnly,
     Password,
     SingleLine,

@@ -160,15 +160,48 @@ Answer FakeWin32::probe(WindowHandle w, int maxMs)
     Window *win = find(w);
     if (!win || win->hung)
         return Answer::Hung;
-    if (now >= win->readyAt)
+    const quint32 ready = busyUntil(w);
+    if (now >= ready)
         return Answer::Answered;
-    const quint32 wait = win->readyAt - now;
+    quint32 wait = ready - now;
+    // A thread that takes its keys one message at a time answers between
+    // two of them: the key messages end perKeyMs apart, counted back from
+    // the end of its backlog.
+    if (win->perKeyMs > 0)
+        wait %= quint32(win->perKeyMs);
     if (wait <= quint32(maxMs)) {
         advance(int(wait));
         return Answer::Answered;
     }
     advance(maxMs);
     return Answer::Late;
+}
+
+quint32 FakeWin32::busyUntil(WindowHandle w)
+{
+    Window *win = find(w);
+    if (!win)
+        return 0;
+    quint32 ready = win->readyAt;
+    if (Window *top = find(topLevelWindow(w)))
+        ready = qMax(ready, top->readyAt);
+    return ready;
+}
+
+bool FakeWin32::deliverMessage(WindowHandle control, std::function<void()> act)
+{
+    constexpr quint32 TimeoutMs = 1000; // SendMessageTimeout's limit
+    const quint32 ready = busyUntil(control);
+    if (ready > now + TimeoutMs) {
+        // Not answered in time, but in its queue all the same.
+        advance(int(TimeoutMs));
+        pendingPastes.append({control, ready, std::move(act)});
+        return false;
+    }
+    if (ready > now)
+        advance(int(ready - now));
+    act();
+    return true;
 }
 
 WindowHandle FakeWin32::topLevelWindow(WindowHandle w)
@@ -342,11 +375,17 @@ bool FakeWin32::replaceSelection(WindowHandle control, const QString &text)
 {
     calls << QStringLiteral("replaceSelection ") + hex(control);
     messages.append({Message::ReplaceSel, control, text});
-    Window *win = this->control(control);
-    if (!win)
+    if (!this->control(control))
         return false;
-    if (!win->takesReplace)
-        return true;
+    return deliverMessage(control, [this, control, text] {
+        Window *win = find(control);
+        if (win && win->takesReplace)
+            replaceNow(win, text);
+    });
+}
+
+void FakeWin32::replaceNow(Window *win, const QString &text)
+{
     // Like EDIT and RichEdit: the selection, in the control's units, clamped
     // to the text; read-only is not checked by the message itself.
     const bool one = breaksCountOne(*win);
@@ -362,7 +401,6 @@ bool FakeWin32::replaceSelection(WindowHandle control, const QString &text)
     const QString &t = win->text;
     win->text = t.left(indexOf(t, from, one)) + inserted + t.mid(indexOf(t, to, one));
     win->selStart = win->selEnd = from + units(inserted, one);
-    return true;
 }
 
 bool FakeWin32::undo(WindowHandle control)
@@ -395,8 +433,7 @@ bool FakeWin32::paste(WindowHandle control)
     messages.append({Message::Paste, control, QGuiApplication::clipboard()->text()});
     if (!this->control(control))
         return false;
-    pasteInto(control);
-    return true;
+    return deliverMessage(control, [this, control] { pasteInto(control); });
 }
 
 WindowHandle FakeWin32::keyReceiver()
@@ -431,7 +468,7 @@ void FakeWin32::pasteInto(WindowHandle w)
         return;
     // A program that finds the clipboard held open tries again later.
     if (now < clipboardHeldUntil) {
-        pendingPastes.append({w, clipboardHeldUntil});
+        pendingPastes.append({w, clipboardHeldUntil, {}});
         return;
     }
     if (offeredUnrendered) {
@@ -446,7 +483,7 @@ void FakeWin32::advance(int ms)
 {
     const quint32 until = now + quint32(qMax(0, ms));
     for (;;) {
-        // The earliest paste due by then, in time order.
+        // The earliest paste or event due by then, in time order.
         int next = -1;
         for (int i = 0; i < pendingPastes.size(); ++i) {
             const Window *w = find(pendingPastes[i].window);
@@ -456,13 +493,41 @@ void FakeWin32::advance(int ms)
                 (next < 0 || pendingPastes[i].at < pendingPastes[next].at))
                 next = i;
         }
+        int event = -1;
+        for (int i = 0; i < scheduled.size(); ++i) {
+            if (scheduled[i].at <= until && (event < 0 || scheduled[i].at < scheduled[event].at))
+                event = i;
+        }
+        if (event >= 0 && (next < 0 || scheduled[event].at <= pendingPastes[next].at)) {
+            const Scheduled due = scheduled.takeAt(event);
+            now = qMax(now, due.at);
+            due.fn();
+            continue;
+        }
         if (next < 0)
             break;
         const PendingPaste due = pendingPastes.takeAt(next);
         now = qMax(now, due.at);
-        pasteInto(due.window);
+        if (due.act)
+            due.act();
+        else
+            pasteInto(due.window);
     }
     now = until;
+}
+
+void FakeWin32::at(quint32 time, std::function<void()> fn)
+{
+    scheduled.append({time, std::move(fn)});
+}
+
+void FakeWin32::otherProgramCopies(const QString &text)
+{
+    if (QClipboard *c = QGuiApplication::clipboard())
+        c->setText(text);
+    offeredUnrendered = false;
+    clipboardOurs = false;
+    clipboardChanged();
 }
 
 int FakeWin32::sendInput(const QVector<KeyInput> &events)
@@ -523,11 +588,12 @@ int FakeWin32::sendInput(const QVector<KeyInput> &events)
                 break;
             // The program gets to the keys once it is through with the ones
             // before; then it reads the clipboard.
-            front->readyAt = qMax(now, front->readyAt) + quint32(front->busyMs);
+            front->readyAt = qMax(now, front->readyAt) + quint32(front->busyMs) +
+                             quint32(front->perKeyMs * accepted);
             if (front->readyAt <= now)
                 pasteInto(receiver);
             else
-                pendingPastes.append({receiver, front->readyAt});
+                pendingPastes.append({receiver, front->readyAt, {}});
             break;
         }
         default:
@@ -536,6 +602,8 @@ int FakeWin32::sendInput(const QVector<KeyInput> &events)
     }
     if (front && accepted > 0 && front->busyMs > 0)
         front->readyAt = qMax(front->readyAt, now + quint32(front->busyMs));
+    if (front && accepted > 0 && front->perKeyMs > 0 && front->readyAt < now)
+        front->readyAt = now + quint32(front->perKeyMs * accepted);
     if (afterInput)
         afterInput();
     return accepted;
@@ -620,8 +688,19 @@ QVector<quint32> FakeWin32::pasteFetchers()
     return fetchers;
 }
 
+bool FakeWin32::clipboardHoldsOurPaste()
+{
+    return clipboardOurs;
+}
+
 void FakeWin32::clipboardChanged()
 {
+    for (const Window &w : qAsConst(windows)) {
+        if (w.exists && w.readsOnChange && offeredUnrendered) {
+            offeredUnrendered = false;
+            fetchers << w.pid;
+        }
+    }
     if (!monitor.on)
         return;
     ++monitor.reads;
@@ -653,6 +732,9 @@ ClipboardRestore FakeWin32::restoreClipboard(const ClipboardBackup &backup)
     }
     if (now < clipboardHeldUntil)
         return ClipboardRestore::Busy;
+    // Another program's copy since ours is newer: it stays.
+    if (!clipboardOurs)
+        return ClipboardRestore::Superseded;
     if (restoreOutcome != ClipboardRestore::Failed) {
         const QMimeData &saved = static_cast<const FakeBackup &>(backup).data;
         auto *copy = new QMimeData;
@@ -686,6 +768,7 @@ bool FakeWin32::emptyClipboard()
     if (QClipboard *c = QGuiApplication::clipboard())
         c->clear();
     offeredUnrendered = false;
+    clipboardOurs = true;
     clipboardDirty = true;
     return true;
 }

@@ -51,12 +51,21 @@ public:
         // The program behind the window: it pastes the clipboard on its
         // paste key and on WM_PASTE (false: never reads it); each batch of
         // keys keeps it busy this long before it gets to them; hung, it
-        // takes no message at all (the system counts it hung).
+        // takes no message at all (the system counts it hung). A message
+        // sent to it while it is busy for longer than a message's time-out
+        // is not answered, but it still acts on it once it gets to it.
         bool pastes = true;
         PasteKey pasteKey = PasteKey::CtrlV;
         int busyMs = 0;
         bool hung = false;
         quint32 readyAt = 0; // when it is through with the keys it has
+        // Each key message takes this long, and between two of them the
+        // thread answers what is sent to it (a WM_NULL answered then does
+        // not mean its keys are through).
+        int perKeyMs = 0;
+        // Its own process reads the clipboard on every change, before any
+        // paste key (a clipboard history of the program's own).
+        bool readsOnChange = false;
         // It keeps the clipboard open this long after reading it.
         int holdsClipboardMs = 0;
         // The process that reads the clipboard for it (a helper it
@@ -156,6 +165,12 @@ public:
     // Lets simulated time pass: what the modelled programs do meanwhile happens.
     void advance(int ms);
 
+    // Runs fn once the simulated clock reaches time (another program acting
+    // while a wait of ours goes on).
+    void at(quint32 time, std::function<void()> fn);
+    // Another program copies text: the clipboard is no longer ours.
+    void otherProgramCopies(const QString &text);
+
     // ---- the clipboard, as other programs see it ----
     // A clipboard monitor: it reads every change (rendering what we offered
     // unrendered: it counts as a fetch, by its process, or by nobody known
@@ -172,6 +187,9 @@ public:
     Monitor monitor;
     quint32 clipboardHeldUntil = 0; // openClipboard fails before this
     bool offeredUnrendered = false; // our text is offered, not yet rendered
+    // What we put there (our text, or nothing after we emptied it) is what
+    // the clipboard holds: nobody has copied since.
+    bool clipboardOurs = false;
     QVector<quint32> fetchers;      // pasteFetchers' answer
     // Registrations let go while our paste key went out.
     QHash<int, HotkeyCall> suspended;
@@ -233,6 +251,7 @@ public:
     bool setClipboardText(const QString &text, ClipboardOffer offer) override;
     void closeClipboard() override;
     QVector<quint32> pasteFetchers() override;
+    bool clipboardHoldsOurPaste() override;
     bool registerHotKey(WindowHandle owner, int id, int mods, int vk) override;
     bool unregisterHotKey(WindowHandle owner, int id) override;
     int hotkeyIdFromNativeEvent(const QByteArray &eventType, void *message) override;
@@ -245,6 +264,8 @@ private:
     Window *control(WindowHandle w);
     // Where keys sent now land: the focused window of the one in front.
     WindowHandle keyReceiver();
+    // EM_REPLACESEL as the control acts on it.
+    void replaceNow(Window *win, const QString &text);
     // Text arriving in a window at its selection, as a field takes it.
     void arrive(WindowHandle w, const QString &text);
     // A window's program reads the clipboard and pastes what it holds.
@@ -252,12 +273,27 @@ private:
     // Another program saw the clipboard change.
     void clipboardChanged();
 
+    // When a busy program's thread is through with what it has: the
+    // window's own backlog or its top-level window's (they share a thread).
+    quint32 busyUntil(WindowHandle w);
+    // A message sent to a busy control: false when it timed out, and then
+    // what it does happens when its program gets to it.
+    bool deliverMessage(WindowHandle control, std::function<void()> act);
+
+    // What a program does later: paste (act empty) or act on a message.
     struct PendingPaste
     {
         WindowHandle window;
         quint32 at;
+        std::function<void()> act;
     };
     QVector<PendingPaste> pendingPastes;
+    struct Scheduled
+    {
+        quint32 at;
+        std::function<void()> fn;
+    };
+    QVector<Scheduled> scheduled;
     bool clipboardDirty = false;   // changed since it was opened
     WindowHandle activatedOwn = 0; // our window that took the front
     WindowHandle beforeOwn = 0;    // and the one that was there before

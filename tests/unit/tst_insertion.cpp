@@ -334,6 +334,19 @@ private slots:
         QCOMPARE(insertText(hung, QStringLiteral("xy"), Top).outcome, InsertOutcome::NotResponding);
         QCOMPARE(hung.keyEventCount(), 0);
         QVERIFY(hung.clipboardTexts.isEmpty());
+
+        // Answering between its keys, then too busy for EM_REPLACESEL: the
+        // message is still in its queue and lands later, once.
+        FakeDesktop late;
+        FakeDesktop::Window &lc = setUpTarget(late, QStringLiteral("Edit"));
+        late.windows[Top].perKeyMs = 400;
+        late.windows[Top].readyAt = late.now + 5000;
+        QCOMPARE(insertText(late, QStringLiteral("xy"), Top).outcome,
+                 InsertOutcome::MayStillArrive);
+        QCOMPARE(late.keyEventCount(), 0);
+        QVERIFY(late.clipboardTexts.isEmpty());
+        late.advance(10000);
+        QCOMPARE(lc.text, QStringLiteral("abcxy"));
     }
 
     // The button has the focus: the EDIT beside it is not the user's choice.
@@ -489,6 +502,14 @@ private slots:
         stuck.keysHeldUntil.insert(0x7C, 0xFFFFFFFF); // F13
         QVERIFY(insertText(stuck, QStringLiteral("ok"), Top, InsertRoad(), shortcut).delivered());
         QCOMPARE(int(stuck.now - 1000), Insertion::SettleMs);
+        // Without a key of its own (a command, the panel's button) only the
+        // modifiers are waited for, on the typing and the paste road alike.
+        FakeDesktop command;
+        setUpTarget(command, QString());
+        command.keysHeldUntil.insert(0x7C, 0xFFFFFFFF);
+        QVERIFY(insertText(command, QStringLiteral("ok"), Top).delivered());
+        QVERIFY(insertText(command, QStringLiteral("o\nk"), Top).delivered());
+        QCOMPARE(command.windows[Control].text, QStringLiteral("abcoko\r\nk"));
         FakeDesktop ownKey;
         setUpTarget(ownKey, QString());
         ownKey.keysHeldUntil.insert(0x31, ownKey.now + 700);
@@ -806,52 +827,143 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("OLD"));
     }
 
-    // A target still busy with the keys before ours takes our Ctrl+V late:
-    // the user's content comes back only once it has read the text. Busy
-    // past the limit, or hung, the text stays for it, and the loss of the
-    // user's content is told.
+    // A target still busy with the keys before ours takes our paste late:
+    // the user's content comes back only once it has read the text and is
+    // through with its keys, never while the paste is still queued (it
+    // would paste the user's content instead). A read of the text before the
+    // paste key was taken (the program's own clipboard history) is not the
+    // paste. A WM_PASTE not answered in time still comes. Content the user
+    // copied meanwhile is newer than the backup and stays.
     void slowTargets_data()
     {
+        QTest::addColumn<QString>("cls");
         QTest::addColumn<int>("busyBeforeMs"); // with the keys it has already
-        QTest::addColumn<int>("perKeysMs");
-        QTest::addColumn<bool>("hangs");
+        QTest::addColumn<int>("perKeysMs");    // for each batch of keys
+        QTest::addColumn<int>("perKeyMs");     // for each key, answering between two
+        QTest::addColumn<bool>("readsOnChange");
+        QTest::addColumn<int>("userCopiesAtMs"); // -1: the user copies nothing
         QTest::addColumn<InsertOutcome>("outcome");
-        QTest::addColumn<bool>("restored");
+        QTest::addColumn<QString>("pasted");    // what lands after "abc"
+        QTest::addColumn<QString>("clipboard"); // afterwards
+        const QString phrase = QStringLiteral("one\r\ntwo");
         QTest::newRow("800 ms for each batch of keys, 3 s behind")
-            << 3000 << 800 << false << InsertOutcome::Delivered << true;
-        QTest::newRow("busy past the limit")
-            << 60000 << 800 << false << InsertOutcome::MayHaveArrived << false;
-        QTest::newRow("hung after the keys went out")
-            << 100 << 0 << true << InsertOutcome::MayHaveArrived << false;
+            << "" << 3000 << 800 << 0 << false << -1 << InsertOutcome::Delivered << phrase << "OLD";
+        QTest::newRow("answers between its keys, 1.2 s of them before ours")
+            << "" << 1200 << 0 << 400 << false << -1 << InsertOutcome::Delivered << phrase << "OLD";
+        QTest::newRow("... and its own process reads every change before the paste key")
+            << "" << 1200 << 0 << 400 << true << -1 << InsertOutcome::MayHaveArrived << phrase
+            << "OLD";
+        QTest::newRow("... the same with a field whose text can be read")
+            << "Edit" << 1200 << 0 << 400 << true << -1 << InsertOutcome::Delivered << phrase
+            << "OLD";
+        QTest::newRow("WM_PASTE to a Scintilla 3 s behind: not answered in time, taken later")
+            << "Scintilla" << 3000 << 0 << 0 << false << -1 << InsertOutcome::Delivered << phrase
+            << "OLD";
+        QTest::newRow("the user copies while the target is still busy")
+            << "" << 3000 << 800 << 0 << false << 1000 << InsertOutcome::NotAccepted << "NEW"
+            << "NEW";
     }
     void slowTargets()
     {
+        QFETCH(QString, cls);
         QFETCH(int, busyBeforeMs);
         QFETCH(int, perKeysMs);
-        QFETCH(bool, hangs);
+        QFETCH(int, perKeyMs);
+        QFETCH(bool, readsOnChange);
+        QFETCH(int, userCopiesAtMs);
         QFETCH(InsertOutcome, outcome);
+        QFETCH(QString, pasted);
+        QFETCH(QString, clipboard);
+        QGuiApplication::clipboard()->setText(QStringLiteral("OLD"));
+        FakeDesktop d;
+        FakeDesktop::Window &c = setUpTarget(d, cls);
+        d.windows[Top].busyMs = perKeysMs;
+        d.windows[Top].perKeyMs = perKeyMs;
+        d.windows[Top].readsOnChange = readsOnChange;
+        // Keys reach it meanwhile, and keep it busy.
+        d.duringBackup = [&] {
+            d.windows[Top].readyAt = d.now + quint32(busyBeforeMs);
+            if (userCopiesAtMs >= 0)
+                d.at(d.now + quint32(userCopiesAtMs),
+                     [&] { d.otherProgramCopies(QStringLiteral("NEW")); });
+        };
+        InsertRoad road; // an Edit the user's rule pastes into
+        if (cls == QLatin1String("Edit"))
+            road.road = AppRoad::PasteCtrlV;
+        const InsertResult r = insertText(d, QStringLiteral("one\ntwo"), Top, road);
+        QCOMPARE(r.outcome, outcome);
+        QVERIFY(!r.clipboardNotRestored);
+        QCOMPARE(r.clipboardLostFormats, 0);
+        // Whatever comes later has come: once, and the phrase, not the
+        // user's old content.
+        d.advance(20000);
+        QCOMPARE(c.text, QStringLiteral("abc") + pasted);
+        QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
+    }
+
+    // A target busy past the limit, or hung once our keys went out, still
+    // has our paste key queued: the text stays on the clipboard for it, and
+    // the user's content is kept until the target has taken the key (then
+    // it goes back), or given up on at the keeper's limit (the user is
+    // told). Meanwhile no other text goes onto the clipboard; without a
+    // keeper the content is given up at once, and the result says so.
+    void latePasteKeepsTheUsersContent_data()
+    {
+        QTest::addColumn<int>("busyBeforeMs");
+        QTest::addColumn<int>("hungForMs"); // from the keys on; 0: it stays alive
+        QTest::addColumn<bool>("keeper");
+        QTest::addColumn<bool>("restored");
+        QTest::newRow("busy past the limit, through 15 s later") << 15000 << 0 << true << true;
+        QTest::newRow("hung after the keys went out, back 5 s later")
+            << 100 << 5000 << true << true;
+        QTest::newRow("busy past the keeper's limit") << 60000 << 0 << true << false;
+        QTest::newRow("hung, and nobody keeps the content") << 100 << 5000 << false << false;
+    }
+    void latePasteKeepsTheUsersContent()
+    {
+        QFETCH(int, busyBeforeMs);
+        QFETCH(int, hungForMs);
+        QFETCH(bool, keeper);
         QFETCH(bool, restored);
         QGuiApplication::clipboard()->setText(QStringLiteral("OLD"));
         FakeDesktop d;
         FakeDesktop::Window &c = setUpTarget(d, QString());
-        d.windows[Top].busyMs = perKeysMs;
-        // Keys reach it meanwhile, and keep it busy; it may stop answering
-        // once ours are in its queue too.
+        d.windows[Top].busyMs = 800;
         d.duringBackup = [&] { d.windows[Top].readyAt = d.now + quint32(busyBeforeMs); };
-        d.afterInput = [&] { d.windows[Top].hung = hangs; };
-        const InsertResult r = insertText(d, QStringLiteral("one\ntwo"), Top);
-        QCOMPARE(r.outcome, outcome);
-        QCOMPARE(r.clipboardNotRestored, !restored);
-        if (restored) {
-            QCOMPARE(c.text, QStringLiteral("abcone\r\ntwo"));
-            QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("OLD"));
-        } else {
-            // The text stays for the paste still to come: it is what lands.
+        d.afterInput = [&] {
+            if (hungForMs <= 0 || d.windows[Top].hung)
+                return;
+            d.windows[Top].hung = true;
+            d.at(d.now + quint32(hungForMs), [&] { d.windows[Top].hung = false; });
+        };
+        ClipboardKeeper kept;
+        InsertExtras extras;
+        extras.keeper = keeper ? &kept : nullptr;
+        const InsertResult r = insertText(d, QStringLiteral("one\ntwo"), Top, InsertRoad(), extras);
+        QCOMPARE(r.outcome, InsertOutcome::PasteQueued);
+        QCOMPARE(r.clipboardNotRestored, !keeper);
+        QCOMPARE(kept.waiting(), keeper);
+        // The text is what the target pastes, whenever it gets to it.
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("one\r\ntwo"));
+        d.afterInput = nullptr;
+        if (keeper) {
+            // Another phrase meanwhile would replace the text the target
+            // is still to paste: it is refused.
+            const InsertResult second = pasteViaClipboard(d, QStringLiteral("x\ny"), Top, 0,
+                                                          PasteKey::CtrlV, QVector<int>(), &kept);
+            QCOMPARE(second.outcome, InsertOutcome::EarlierPasteWaiting);
             QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("one\r\ntwo"));
-            d.windows[Top].hung = false;
-            d.advance(busyBeforeMs + 10000);
-            QCOMPARE(c.text, QStringLiteral("abcone\r\ntwo"));
         }
+        InsertResult later;
+        int looks = 0;
+        while (!kept.poll(d, &later) && ++looks < 1000)
+            d.advance(ClipboardKeeper::PollMs);
+        QVERIFY(!kept.waiting());
+        QCOMPARE(later.clipboardNotRestored, keeper && !restored);
+        d.advance(busyBeforeMs + hungForMs + 10000);
+        QCOMPARE(c.text, QStringLiteral("abcone\r\ntwo"));
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 restored ? QStringLiteral("OLD") : QStringLiteral("one\r\ntwo"));
     }
 
     // Without a copy of the user's content, or without the clipboard, the
@@ -894,38 +1006,59 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("precious"));
     }
 
-    // A copy of the user's content keeps one format of each family the
-    // system converts between (it makes the others again), so a large
-    // picture is copied once; what a program put there itself is kept.
+    // A copy of the user's content leaves out only what the system made
+    // from the formats a program put there (it makes them again when the
+    // copy is put back), so a large picture is copied once: the system
+    // lists what it makes after everything the program put there, in an
+    // order of its own. A format the program put there itself is kept,
+    // even one the system could have made (a DIBV5 with alpha beside a
+    // bitmap). The lists are as Windows gives them.
     void backupKeepsOneOfEachFamily_data()
     {
         QTest::addColumn<QVector<unsigned>>("listed");
         QTest::addColumn<QVector<unsigned>>("kept");
         using namespace ClipboardFormats;
         const unsigned html = 0xC0F0; // a registered format
-        const unsigned locale = 16;
-        QTest::newRow("Unicode text, and the two the system makes")
+        const unsigned locale = Locale;
+        QTest::newRow("Unicode text, and what the system makes of it")
             << QVector<unsigned>{UnicodeText, locale, Text, OemText}
             << QVector<unsigned>{UnicodeText, locale};
-        QTest::newRow("ANSI text first")
-            << QVector<unsigned>{Text, html, UnicodeText, OemText} << QVector<unsigned>{Text, html};
+        QTest::newRow("ANSI text and HTML")
+            << QVector<unsigned>{Text, html, locale, OemText, UnicodeText}
+            << QVector<unsigned>{Text, html, locale};
+        QTest::newRow("all three texts put there by the program")
+            << QVector<unsigned>{UnicodeText, Text, OemText, locale}
+            << QVector<unsigned>{UnicodeText, Text, OemText, locale};
         QTest::newRow("a picture as a DIB")
             << QVector<unsigned>{Dib, Bitmap, DibV5} << QVector<unsigned>{Dib};
         QTest::newRow("a bitmap") << QVector<unsigned>{Bitmap, Dib, DibV5}
                                   << QVector<unsigned>{Bitmap};
+        QTest::newRow("a bitmap and a DIBV5 with alpha, both the program's")
+            << QVector<unsigned>{Bitmap, DibV5, Dib} << QVector<unsigned>{Bitmap, DibV5};
+        QTest::newRow("a DIBV5 and a bitmap, then PNG")
+            << QVector<unsigned>{DibV5, Bitmap, html, Dib}
+            << QVector<unsigned>{DibV5, Bitmap, html};
         QTest::newRow("metafiles") << QVector<unsigned>{EnhMetafile, html, MetafilePict}
                                    << QVector<unsigned>{EnhMetafile, html};
+        QTest::newRow("text and a metafile")
+            << QVector<unsigned>{Text, EnhMetafile, locale, OemText, UnicodeText, MetafilePict}
+            << QVector<unsigned>{Text, EnhMetafile, locale};
         QTest::newRow("text and a picture")
-            << QVector<unsigned>{html, UnicodeText, Dib, Text, Bitmap}
-            << QVector<unsigned>{html, UnicodeText, Dib};
+            << QVector<unsigned>{html, UnicodeText, Dib, locale, Text, OemText, Bitmap, DibV5}
+            << QVector<unsigned>{html, UnicodeText, Dib, locale};
+        QTest::newRow("a locale the program put there with its text")
+            << QVector<unsigned>{UnicodeText, locale, html, Text, OemText}
+            << QVector<unsigned>{UnicodeText, locale, html};
     }
     void backupKeepsOneOfEachFamily()
     {
         QFETCH(QVector<unsigned>, listed);
         QFETCH(QVector<unsigned>, kept);
+        const size_t made =
+            ClipboardFormats::madeBySystemFrom(listed.constData(), size_t(listed.size()));
         QVector<unsigned> out;
         for (int i = 0; i < listed.size(); ++i) {
-            if (!ClipboardFormats::madeFromEarlier(listed[i], listed.constData(), size_t(i)))
+            if (size_t(i) < made || ClipboardFormats::family(listed[i]) == 0)
                 out << listed[i];
         }
         QCOMPARE(out, kept);

@@ -253,6 +253,19 @@ void testFocus()
     DWORD style = 0;
     check(windowStyle(edit, &style) && (style & ES_MULTILINE) && !(style & ES_PASSWORD),
           "the style tells a multi-line field that is not a password field");
+    // The accessibility query runs on a thread of its own: our own window
+    // still answers it, as this thread serves what is sent to it meanwhile.
+    HWND password = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_PASSWORD, 10, 200,
+                                    200, 30, top, nullptr, GetModuleHandleW(nullptr), nullptr);
+    bool isProtected = true;
+    focusIsProtected(top, &isProtected);
+    check(!isProtected, "a focused button is no password field");
+    SetFocus(password);
+    pump(100);
+    const bool known = focusIsProtected(top, &isProtected);
+    std::printf("accessibility of a focused password field: %s\n",
+                known ? (isProtected ? "protected" : "not protected") : "not known");
+    check(!known || isProtected, "a password field is never taken for a plain one");
     DestroyWindow(top);
 }
 

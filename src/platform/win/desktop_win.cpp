@@ -293,11 +293,15 @@ bool WinDesktop::focusIsProtected(WindowHandle window)
 
 bool WinDesktop::controlText(WindowHandle control, QString *text)
 {
-    std::wstring t;
-    if (!Win32Prims::controlText(hwnd(control), &t))
-        return false;
-    *text = QString::fromWCharArray(t.data(), int(t.size()));
-    return true;
+    try {
+        std::wstring t;
+        if (!Win32Prims::controlText(hwnd(control), &t))
+            return false;
+        *text = QString::fromWCharArray(t.data(), int(t.size()));
+        return true;
+    } catch (...) {
+        return false; // no memory for a text that large
+    }
 }
 
 bool WinDesktop::selection(WindowHandle control, int *start, int *end)
@@ -433,7 +437,16 @@ ClipboardRestore WinDesktop::restoreClipboard(const ClipboardBackup &backup)
     auto &snapshot = static_cast<const WinClipboardBackup &>(backup).snapshot;
     if (!Win32Prims::openClipboard(clipboardOwner().window()))
         return ClipboardRestore::Busy;
-    if (!Win32Prims::emptyClipboard()) {
+    // Asked with the clipboard open, so that nobody can change it between
+    // the question and the restore. Content another program put there since
+    // our text is the user's newest copy: it stays. And emptying stays with
+    // our own window, which answers at once: another owner would be sent
+    // WM_DESTROYCLIPBOARD and could hold us.
+    if (!clipboardHoldsOurPaste()) {
+        Win32Prims::closeClipboard();
+        return ClipboardRestore::Superseded;
+    }
+    if (!emptyClipboard()) {
         Win32Prims::closeClipboard();
         return ClipboardRestore::Failed;
     }
@@ -477,6 +490,15 @@ bool WinDesktop::setClipboardText(const QString &text, ClipboardOffer offer)
 void WinDesktop::closeClipboard()
 {
     Win32Prims::closeClipboard();
+}
+
+bool WinDesktop::clipboardHoldsOurPaste()
+{
+    // Whoever empties the clipboard becomes its owner (or leaves it without
+    // one); emptied by us, our offer is gone too, unless nothing came after.
+    const Win32Clipboard::Owner &owner = clipboardOwner();
+    return owner.isValid() && GetClipboardOwner() == owner.window() &&
+           (owner.offered() || CountClipboardFormats() == 0);
 }
 
 QVector<quint32> WinDesktop::pasteFetchers()

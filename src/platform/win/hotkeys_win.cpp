@@ -30,7 +30,11 @@ LRESULT CALLBACK keyUpProc(int code, WPARAM message, LPARAM data)
 {
     if (code == HC_ACTION && (message == WM_KEYUP || message == WM_SYSKEYUP)) {
         const auto *key = reinterpret_cast<const KBDLLHOOKSTRUCT *>(data);
-        if (HotkeyRepeats *repeats = g_repeats.load())
+        // Our own keys (a paste chord's V, a Left press) are not the user
+        // letting go of a shortcut: a key the user still holds would
+        // otherwise make its next repeat a press of its own.
+        HotkeyRepeats *repeats = g_repeats.load();
+        if (repeats && key->dwExtraInfo != Win32Prims::OwnInputMark)
             repeats->keyUp(int(key->vkCode), unsigned(key->time));
     }
     return CallNextHookEx(nullptr, code, message, data);

@@ -144,21 +144,28 @@ std::vector<UINT> Snapshot::formats() const
     return out;
 }
 
-bool Snapshot::copyItem(UINT format, HANDLE data, Item *item)
+bool Snapshot::copyItem(UINT format, HANDLE data, SIZE_T room, Item *item)
 {
     item->format = format;
     switch (format) {
     case CF_BITMAP:
-    case CF_DSPBITMAP:
+    case CF_DSPBITMAP: {
         item->kind = Kind::Bitmap;
+        BITMAP info{};
+        if (!GetObjectW(data, sizeof info, &info))
+            return false;
+        item->size = SIZE_T(info.bmWidthBytes) * SIZE_T(info.bmHeight) * SIZE_T(info.bmPlanes);
+        if (item->size > room)
+            return false;
         item->bitmap = static_cast<HBITMAP>(CopyImage(data, IMAGE_BITMAP, 0, 0, 0));
         return item->bitmap != nullptr;
+    }
     case CF_ENHMETAFILE:
     case CF_DSPENHMETAFILE: {
         item->kind = Kind::EnhMetafile;
         const auto metafile = static_cast<HENHMETAFILE>(data);
         const UINT size = GetEnhMetaFileBits(metafile, 0, nullptr);
-        if (size == 0 || !(item->block = GlobalAlloc(GMEM_FIXED, size)))
+        if (size == 0 || size > room || !(item->block = GlobalAlloc(GMEM_FIXED, size)))
             return false;
         item->size = size;
         return GetEnhMetaFileBits(metafile, size, static_cast<BYTE *>(item->block)) == size;
@@ -172,7 +179,7 @@ bool Snapshot::copyItem(UINT format, HANDLE data, Item *item)
         item->picture = *pict;
         bool ok = false;
         const UINT size = GetMetaFileBitsEx(pict->hMF, 0, nullptr);
-        if (size && (item->block = GlobalAlloc(GMEM_FIXED, size))) {
+        if (size && size <= room && (item->block = GlobalAlloc(GMEM_FIXED, size))) {
             item->size = size;
             ok = GetMetaFileBitsEx(pict->hMF, size, item->block) == size;
         }
@@ -185,7 +192,7 @@ bool Snapshot::copyItem(UINT format, HANDLE data, Item *item)
         const auto palette = static_cast<HPALETTE>(data);
         const UINT count = GetPaletteEntries(palette, 0, 0, nullptr);
         const SIZE_T size = sizeof(LOGPALETTE) + count * sizeof(PALETTEENTRY);
-        if (count == 0 || !(item->block = GlobalAlloc(GMEM_FIXED, size)))
+        if (count == 0 || size > room || !(item->block = GlobalAlloc(GMEM_FIXED, size)))
             return false;
         item->size = size;
         auto *logical = static_cast<LOGPALETTE *>(item->block);
@@ -195,44 +202,55 @@ bool Snapshot::copyItem(UINT format, HANDLE data, Item *item)
     }
     default:
         item->kind = Kind::Memory;
+        if (GlobalSize(data) > room)
+            return false;
         item->block = copyBlock(data, &item->size);
         return item->block != nullptr;
     }
 }
 
-Snapshot Snapshot::read()
+Snapshot Snapshot::read(const std::atomic<bool> *stop, size_t byteCap)
 {
     Snapshot out;
     std::vector<unsigned> listed;
-    for (UINT format = EnumClipboardFormats(0); format != 0;
-         format = EnumClipboardFormats(format)) {
-        try {
-            const bool made =
-                ClipboardFormats::madeFromEarlier(format, listed.data(), listed.size());
+    try {
+        for (UINT format = EnumClipboardFormats(0); format != 0;
+             format = EnumClipboardFormats(format))
             listed.push_back(format);
-            if (made || isOlePlumbing(format))
-                continue;
-            if (isPrivateHandle(format)) {
-                ++out.m_lost;
-                continue;
-            }
-            // The owner renders delayed formats now; a format it does not
-            // give is lost, not an error of the whole copy.
-            HANDLE data = GetClipboardData(format);
-            Item item;
-            if (!data || !copyItem(format, data, &item)) {
-                freeItem(&item);
-                ++out.m_lost;
-                continue;
-            }
-            try {
-                out.m_items.push_back(item);
-            } catch (...) {
-                freeItem(&item);
-                throw;
-            }
+    } catch (...) {
+        // No memory for the list itself: nothing is kept, all of it lost.
+        out.m_lost = int(listed.size()) + 1;
+        return out;
+    }
+    // What the system made from the rest is made again when they are put back.
+    const size_t made = ClipboardFormats::madeBySystemFrom(listed.data(), listed.size());
+    size_t used = 0;
+    for (size_t i = 0; i < listed.size(); ++i) {
+        if (stop && stop->load())
+            break; // given up on: nobody reads this copy
+        const UINT format = listed[i];
+        if ((i >= made && ClipboardFormats::family(format) != 0) || isOlePlumbing(format))
+            continue;
+        if (isPrivateHandle(format)) {
+            ++out.m_lost;
+            continue;
+        }
+        // The owner renders delayed formats now; a format it does not give,
+        // or one that does not fit in what is left of the cap, is lost, not
+        // an error of the whole copy.
+        HANDLE data = GetClipboardData(format);
+        Item item;
+        if (!data || !copyItem(format, data, byteCap - used, &item)) {
+            freeItem(&item);
+            ++out.m_lost;
+            continue;
+        }
+        try {
+            out.m_items.push_back(item);
+            used += item.size;
         } catch (...) {
-            ++out.m_lost; // no memory for the list itself
+            freeItem(&item);
+            ++out.m_lost;
         }
     }
     return out;
@@ -413,6 +431,9 @@ struct Reading
 {
     HANDLE done = nullptr;
     bool opened = false;
+    // Set by the waiting thread when it gives up: the reading stops at the
+    // next format and lets go of the clipboard.
+    std::atomic<bool> abandoned{false};
     Snapshot snapshot;
     ~Reading()
     {
@@ -436,13 +457,14 @@ bool readWithin(DWORD limitMs, Snapshot *out)
     try {
         std::thread([reading] {
             // Another program may hold the clipboard open for a moment.
-            for (int attempt = 0; attempt < 10 && !reading->opened; ++attempt) {
+            for (int attempt = 0; attempt < 10 && !reading->opened && !reading->abandoned;
+                 ++attempt) {
                 reading->opened = OpenClipboard(nullptr) != FALSE;
                 if (!reading->opened)
                     Sleep(15);
             }
             if (reading->opened) {
-                reading->snapshot = Snapshot::read();
+                reading->snapshot = Snapshot::read(&reading->abandoned);
                 CloseClipboard();
             }
             SetEvent(reading->done);
@@ -453,8 +475,10 @@ bool readWithin(DWORD limitMs, Snapshot *out)
     const DWORD start = GetTickCount();
     for (;;) {
         const DWORD elapsed = GetTickCount() - start;
-        if (elapsed >= limitMs)
+        if (elapsed >= limitMs) {
+            reading->abandoned = true;
             return false;
+        }
         const DWORD r =
             MsgWaitForMultipleObjectsEx(1, &reading->done, limitMs - elapsed, QS_SENDMESSAGE, 0);
         if (r == WAIT_OBJECT_0)

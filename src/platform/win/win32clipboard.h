@@ -15,6 +15,7 @@
 #endif
 #include <windows.h>
 
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -34,9 +35,14 @@ public:
     Snapshot(const Snapshot &) = delete;
     Snapshot &operator=(const Snapshot &) = delete;
 
+    // The most a copy holds in all: formats beyond it are lost, not copied.
+    static constexpr size_t ByteCap = size_t(256) << 20;
+
     // Reads every format of the clipboard, which the caller has opened, in
-    // the order the clipboard lists them.
-    static Snapshot read();
+    // the order the clipboard lists them, at most byteCap bytes in all.
+    // Stops between two formats once *stop is set (the caller gave up on
+    // the copy and closes the clipboard at once): the rest is not read.
+    static Snapshot read(const std::atomic<bool> *stop = nullptr, size_t byteCap = ByteCap);
     // Puts every format back on the clipboard, which the caller has opened
     // and emptied; returns how many could not be put back. The copies are
     // handed over, not copied again: a second write has nothing to give.
@@ -68,7 +74,8 @@ private:
         METAFILEPICT picture{};   // for MetafilePict: mapping mode and extents
         HBITMAP bitmap = nullptr; // for Bitmap: our own copy
     };
-    static bool copyItem(UINT format, HANDLE data, Item *item);
+    // False when the data could not be copied or is larger than room.
+    static bool copyItem(UINT format, HANDLE data, SIZE_T room, Item *item);
     static void freeItem(Item *item);
     HANDLE handOver(Item *item) const;
     void release();
@@ -80,8 +87,8 @@ private:
 // Opens the clipboard on a thread of its own and reads it there, while this
 // thread serves what is sent to it (our own windows render what they
 // offered); false when the clipboard could not be opened or the reading did
-// not end within limitMs (an owner that does not render): the reading is
-// left to end by itself, and its result is dropped.
+// not end within limitMs (an owner that does not render): the reading stops
+// at the next format, closes the clipboard, and its result is dropped.
 bool readWithin(DWORD limitMs, Snapshot *out);
 
 // Adds the registered formats that ask clipboard history, cloud clipboard
@@ -109,6 +116,9 @@ public:
     // 0 for one that opened the clipboard without naming a window, which
     // cannot be told apart.
     const std::vector<DWORD> &fetchers() const { return m_fetchers; }
+    // True until someone empties the clipboard after the offer (then what
+    // it holds is no longer the text offered).
+    bool offered() const { return m_offered; }
     int fetchCount() const { return int(m_fetchers.size()); }
 
 private:

@@ -5,6 +5,9 @@
 #include <tlhelp32.h>
 
 #include <algorithm>
+#include <atomic>
+#include <memory>
+#include <thread>
 
 namespace Win32Prims {
 
@@ -250,7 +253,10 @@ bool sendMessage(HWND w, UINT message, WPARAM wp, LPARAM lp, LRESULT *result)
     return true;
 }
 
-bool focusIsProtected(HWND w, bool *isProtected)
+namespace {
+
+// The accessibility query itself, on a thread of its own (see below).
+bool queryFocusProtected(HWND w, bool *isProtected)
 {
     *isProtected = false;
     // The request goes with a time-out (AccessibleObjectFromWindow waits for
@@ -302,25 +308,115 @@ bool focusIsProtected(HWND w, bool *isProtected)
     return known;
 }
 
+// Queries given up on whose calls have not come back yet: a program that
+// never answers keeps one thread each, and past a few no more are started.
+std::atomic<int> g_abandonedQueries{0};
+constexpr int MaxAbandonedQueries = 4;
+
+struct FocusQuery
+{
+    HANDLE done = nullptr;
+    std::atomic<bool> abandoned{false};
+    bool known = false;
+    bool isProtected = false;
+    ~FocusQuery()
+    {
+        if (done)
+            CloseHandle(done);
+    }
+};
+
+} // namespace
+
+bool focusIsProtected(HWND w, bool *isProtected)
+{
+    *isProtected = false;
+    // Calls into another process's accessibility objects have no time
+    // limit of their own (a program may answer WM_GETOBJECT and then stall
+    // in get_accFocus), so they go on a thread of their own in the
+    // multithreaded apartment, which is given up on after the limit: its
+    // calls end whenever they do, with nobody waiting.
+    if (g_abandonedQueries.load() >= MaxAbandonedQueries)
+        return false;
+    std::shared_ptr<FocusQuery> query;
+    try {
+        query = std::make_shared<FocusQuery>();
+        query->done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        if (!query->done)
+            return false;
+        std::thread([query, w] {
+            const HRESULT init = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+            bool isProtected = false;
+            const bool known = SUCCEEDED(init) && queryFocusProtected(w, &isProtected);
+            if (SUCCEEDED(init))
+                CoUninitialize();
+            query->known = known;
+            query->isProtected = isProtected;
+            SetEvent(query->done);
+            if (query->abandoned.exchange(false))
+                --g_abandonedQueries;
+        }).detach();
+    } catch (...) {
+        return false; // no thread to be had: nothing is known
+    }
+    // Meanwhile what is sent to this thread is served (our own windows
+    // render what they offered, answer what the query asks of them).
+    const DWORD start = GetTickCount();
+    bool ended = false;
+    for (;;) {
+        const DWORD elapsed = GetTickCount() - start;
+        if (elapsed >= AccessibilityLimitMs)
+            break;
+        const DWORD r = MsgWaitForMultipleObjectsEx(1, &query->done, AccessibilityLimitMs - elapsed,
+                                                    QS_SENDMESSAGE, 0);
+        if (r == WAIT_OBJECT_0) {
+            ended = true;
+            break;
+        }
+        if (r != WAIT_OBJECT_0 + 1 && r != WAIT_TIMEOUT)
+            break;
+        MSG msg;
+        PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+    if (!ended) {
+        // Counted before the flag is set: whichever side takes the flag
+        // back (this one, should the query end right now) counts it down.
+        ++g_abandonedQueries;
+        query->abandoned = true;
+        if (WaitForSingleObject(query->done, 0) != WAIT_OBJECT_0)
+            return false;
+        if (query->abandoned.exchange(false))
+            --g_abandonedQueries;
+    }
+    *isProtected = query->isProtected;
+    return query->known;
+}
+
 bool controlText(HWND control, std::wstring *text)
 {
     // The text may grow between the two messages: read again with the room
-    // the control reports, until the answer fits.
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        LRESULT length = 0;
-        if (!sendMessage(control, WM_GETTEXTLENGTH, 0, 0, &length) || length < 0)
-            return false;
-        std::wstring buffer(size_t(length) + 2, L'\0');
-        LRESULT copied = 0;
-        if (!sendMessage(control, WM_GETTEXT, WPARAM(buffer.size()),
-                         reinterpret_cast<LPARAM>(&buffer[0]), &copied) ||
-            copied < 0)
-            return false;
-        if (size_t(copied) <= size_t(length)) {
-            buffer.resize(size_t(copied));
-            *text = std::move(buffer);
-            return true;
+    // the control reports, until the answer fits. A length beyond the cap
+    // (a hostile answer, or a text no check could compare in time) is no
+    // answer, and no allocation may fail out of here.
+    try {
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            LRESULT length = 0;
+            if (!sendMessage(control, WM_GETTEXTLENGTH, 0, 0, &length) || length < 0 ||
+                length > LRESULT(MaxControlTextUnits))
+                return false;
+            std::wstring buffer(size_t(length) + 2, L'\0');
+            LRESULT copied = 0;
+            if (!sendMessage(control, WM_GETTEXT, WPARAM(buffer.size()),
+                             reinterpret_cast<LPARAM>(&buffer[0]), &copied) ||
+                copied < 0)
+                return false;
+            if (size_t(copied) <= size_t(length)) {
+                buffer.resize(size_t(copied));
+                *text = std::move(buffer);
+                return true;
+            }
         }
+    } catch (...) {
     }
     return false;
 }

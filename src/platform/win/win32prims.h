@@ -67,7 +67,9 @@ bool ownIntegrityLevel(DWORD *level);
 // MessageTimeoutMs) is a failure, never an answer of 0.
 constexpr UINT MessageTimeoutMs = 1000;
 bool sendMessage(HWND w, UINT message, WPARAM wp, LPARAM lp, LRESULT *result = nullptr);
-// The whole text (WM_GETTEXTLENGTH, then WM_GETTEXT).
+// The whole text (WM_GETTEXTLENGTH, then WM_GETTEXT); false for a text
+// longer than MaxControlTextUnits.
+constexpr size_t MaxControlTextUnits = size_t(16) << 20;
 bool controlText(HWND control, std::wstring *text);
 bool selection(HWND control, DWORD *start, DWORD *end);
 bool replaceSelection(HWND control, const wchar_t *text); // undoable
@@ -79,7 +81,9 @@ bool paste(HWND control);
 bool windowStyle(HWND w, DWORD *style);
 // What the window tells accessibility tools about its focused element: true
 // in *isProtected when that is a protected (password) field. Windows that
-// answer no accessibility request say nothing (false).
+// answer no accessibility request say nothing (false), as do those that do
+// not answer it all within AccessibilityLimitMs.
+constexpr DWORD AccessibilityLimitMs = 1500;
 bool focusIsProtected(HWND w, bool *isProtected);
 
 // ---- synthesised input ----

@@ -77,6 +77,7 @@ public:
     bool setClipboardText(const QString &text, ClipboardOffer offer) override;
     void closeClipboard() override;
     QVector<quint32> pasteFetchers() override;
+    bool clipboardHoldsOurPaste() override;
 
     // In hotkeys_win.cpp.
     bool registerHotKey(WindowHandle owner, int id, int mods, int vk) override;
