@@ -191,6 +191,14 @@
         <source>%1, which without Ctrl, Alt, Shift or Win would take the key from typing</source>
         <translation>%1, das ohne Ctrl, Alt, Shift oder Win die Eingabe mit dieser Taste verhindern würde</translation>
     </message>
+    <message>
+        <source>%1, which with Shift alone would take the key from typing</source>
+        <translation>%1, das nur mit Shift die Eingabe mit dieser Taste verhindern würde</translation>
+    </message>
+    <message>
+        <source>%1, which types “%2” on this keyboard layout</source>
+        <translation>%1, das auf diesem Tastaturlayout „%2“ erzeugt</translation>
+    </message>
 </context>
 <context>
     <name>KWinShortcuts</name>
@@ -485,10 +493,6 @@ Folgende wurden übersprungen, weil derselbe Text bereits in Ihrer Liste steht:
         <translation>Es wurde nichts eingegeben: Die Tasten des Tastenkürzels wurden zu lange gedrückt gehalten.</translation>
     </message>
     <message>
-        <source>The window in front runs as administrator: press Ctrl+V to paste the phrase.</source>
-        <translation>Das Fenster im Vordergrund läuft als Administrator: Drücken Sie Ctrl+V, um den Textbaustein einzufügen.</translation>
-    </message>
-    <message>
         <source>Your clipboard could not be put back.</source>
         <translation>Ihre Zwischenablage konnte nicht wiederhergestellt werden.</translation>
     </message>
@@ -673,6 +677,22 @@ Folgende wurden übersprungen, weil derselbe Text bereits in Ihrer Liste steht:
         <source>The folder %1 is not yours alone: another user made it, or may write in it. Zem Scrivlet keeps its channel in a folder of your own instead; ask your administrator to look into it.</source>
         <translation>Der Ordner %1 gehört nicht Ihnen allein: Ein anderer Benutzer hat ihn angelegt oder darf darin schreiben. Zem Scrivlet legt seinen Kanal stattdessen in einem Ordner ab, der nur Ihnen gehört; bitten Sie Ihren Administrator, dem nachzugehen.</translation>
     </message>
+    <message>
+        <source>The window in front runs as administrator: the phrase has replaced your clipboard. Press Ctrl+V to paste it.</source>
+        <translation>Das Fenster im Vordergrund läuft als Administrator: Der Textbaustein hat Ihre Zwischenablage ersetzt. Drücken Sie Ctrl+V, um ihn einzufügen.</translation>
+    </message>
+    <message>
+        <source>The phrase may still arrive: the window in front did not answer in time. Look before you try again.</source>
+        <translation>Der Textbaustein kommt eventuell noch an: Das Fenster im Vordergrund hat nicht rechtzeitig reagiert. Sehen Sie nach, bevor Sie es erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the window in front has not yet taken the phrase pasted before, which is still on the clipboard.</source>
+        <translation>Es wurde nichts eingefügt: Das Fenster im Vordergrund hat den zuvor eingefügten Textbaustein noch nicht angenommen; er liegt weiterhin in der Zwischenablage.</translation>
+    </message>
+    <message>
+        <source>Your clipboard could not be put back: the window the phrase was pasted into has still not taken it.</source>
+        <translation>Ihre Zwischenablage konnte nicht wiederhergestellt werden: Das Fenster, in das der Textbaustein eingefügt wurde, hat ihn immer noch nicht angenommen.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -741,10 +761,6 @@ Folgende wurden übersprungen, weil derselbe Text bereits in Ihrer Liste steht:
         <translation>Drücken Sie eine Taste mit Ctrl, Alt, Shift oder Win oder eine Funktionstaste, um diesen Textbaustein schnell einzugeben. Lassen Sie das Feld leer, um die Auswahlliste zu verwenden.</translation>
     </message>
     <message>
-        <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation>Ctrl+V, Shift+Insert und Ctrl+Insert dienen in jedem Programm zum Einfügen und Kopieren. Wählen Sie ein anderes Tastenkürzel.</translation>
-    </message>
-    <message>
         <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
         <translation>Verwenden Sie zusätzlich Ctrl, Alt, Shift oder Win, damit kein einzelner Buchstabe abgefangen wird.</translation>
     </message>
@@ -779,6 +795,18 @@ Folgende wurden übersprungen, weil derselbe Text bereits in Ihrer Liste steht:
     <message>
         <source>Another phrase already has this abbreviation.</source>
         <translation>Ein anderer Textbaustein hat bereits diese Abkürzung.</translation>
+    </message>
+    <message>
+        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
+        <translation>Ctrl+V, Ctrl+Shift+V, Shift+Insert und Ctrl+Insert dienen in jedem Programm zum Einfügen und Kopieren. Wählen Sie ein anderes Tastenkürzel.</translation>
+    </message>
+    <message>
+        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
+        <translation>Nur mit Shift gibt diese Taste in jedem Programm Text ein oder wählt Text aus. Verwenden Sie zusätzlich Ctrl, Alt oder Win.</translation>
+    </message>
+    <message>
+        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
+        <translation>%1 erzeugt auf diesem Tastaturlayout „%2“: Als Tastenkürzel würde es die Eingabe dieses Zeichens in allen Programmen verhindern. Wählen Sie ein anderes Tastenkürzel.</translation>
     </message>
 </context>
 <context>
@@ -879,10 +907,6 @@ Folgende wurden übersprungen, weil derselbe Text bereits in Ihrer Liste steht:
         <translation>Dieses Tastenkürzel wird bereits von einem Textbaustein verwendet.</translation>
     </message>
     <message>
-        <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation>Ctrl+V, Shift+Insert und Ctrl+Insert dienen in jedem Programm zum Einfügen und Kopieren. Wählen Sie ein anderes Tastenkürzel.</translation>
-    </message>
-    <message>
         <source>Applications</source>
         <translation>Anwendungen</translation>
     </message>
@@ -905,6 +929,18 @@ Folgende wurden übersprungen, weil derselbe Text bereits in Ihrer Liste steht:
     <message>
         <source>After a space, Tab, Enter or punctuation</source>
         <translation>Nach Leerzeichen, Tab, Enter oder Satzzeichen</translation>
+    </message>
+    <message>
+        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
+        <translation>Ctrl+V, Ctrl+Shift+V, Shift+Insert und Ctrl+Insert dienen in jedem Programm zum Einfügen und Kopieren. Wählen Sie ein anderes Tastenkürzel.</translation>
+    </message>
+    <message>
+        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
+        <translation>Nur mit Shift gibt diese Taste in jedem Programm Text ein oder wählt Text aus. Verwenden Sie zusätzlich Ctrl, Alt oder Win.</translation>
+    </message>
+    <message>
+        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
+        <translation>%1 erzeugt auf diesem Tastaturlayout „%2“: Als Tastenkürzel würde es die Eingabe dieses Zeichens in allen Programmen verhindern. Wählen Sie ein anderes Tastenkürzel.</translation>
     </message>
 </context>
 <context>

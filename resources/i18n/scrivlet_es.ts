@@ -191,6 +191,14 @@
         <source>%1, which without Ctrl, Alt, Shift or Win would take the key from typing</source>
         <translation>%1, que sin Ctrl, Alt, Shift o Win impediría escribir con esa tecla</translation>
     </message>
+    <message>
+        <source>%1, which with Shift alone would take the key from typing</source>
+        <translation>%1, que solo con Shift impediría escribir con esa tecla</translation>
+    </message>
+    <message>
+        <source>%1, which types “%2” on this keyboard layout</source>
+        <translation>%1, que escribe «%2» con esta distribución de teclado</translation>
+    </message>
 </context>
 <context>
     <name>KWinShortcuts</name>
@@ -485,10 +493,6 @@ Se omitieron las siguientes porque su texto ya está en tu lista:
         <translation>No se escribió nada: las teclas del atajo se mantuvieron presionadas demasiado tiempo.</translation>
     </message>
     <message>
-        <source>The window in front runs as administrator: press Ctrl+V to paste the phrase.</source>
-        <translation>La ventana en primer plano se ejecuta como administrador: presiona Ctrl+V para pegar la frase.</translation>
-    </message>
-    <message>
         <source>Your clipboard could not be put back.</source>
         <translation>No se pudo restaurar tu portapapeles.</translation>
     </message>
@@ -673,6 +677,22 @@ Se omitieron las siguientes porque su texto ya está en tu lista:
         <source>The folder %1 is not yours alone: another user made it, or may write in it. Zem Scrivlet keeps its channel in a folder of your own instead; ask your administrator to look into it.</source>
         <translation>La carpeta %1 no es solo tuya: otro usuario la creó o puede escribir en ella. Por eso Zem Scrivlet guarda su canal en otra carpeta que solo es tuya; pide a tu administrador que lo revise.</translation>
     </message>
+    <message>
+        <source>The window in front runs as administrator: the phrase has replaced your clipboard. Press Ctrl+V to paste it.</source>
+        <translation>La ventana en primer plano se ejecuta como administrador: la frase ha reemplazado tu portapapeles. Presiona Ctrl+V para pegarla.</translation>
+    </message>
+    <message>
+        <source>The phrase may still arrive: the window in front did not answer in time. Look before you try again.</source>
+        <translation>Puede que la frase aún llegue: la ventana en primer plano no respondió a tiempo. Compruébalo antes de volver a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the window in front has not yet taken the phrase pasted before, which is still on the clipboard.</source>
+        <translation>No se pegó nada: la ventana en primer plano todavía no ha recibido la frase pegada antes, que sigue en el portapapeles.</translation>
+    </message>
+    <message>
+        <source>Your clipboard could not be put back: the window the phrase was pasted into has still not taken it.</source>
+        <translation>No se pudo restaurar tu portapapeles: la ventana en la que se pegó la frase todavía no la ha recibido.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -741,10 +761,6 @@ Se omitieron las siguientes porque su texto ya está en tu lista:
         <translation>Presiona una tecla junto con Ctrl, Alt, Shift o Win, o una tecla de función, para escribir esta frase rápidamente. Déjalo vacío para usar el selector.</translation>
     </message>
     <message>
-        <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation>Ctrl+V, Shift+Insert y Ctrl+Insert pegan y copian en todos los programas. Elige otro atajo.</translation>
-    </message>
-    <message>
         <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
         <translation>Incluye Ctrl, Alt, Shift o Win para que no se capture una letra suelta.</translation>
     </message>
@@ -779,6 +795,18 @@ Se omitieron las siguientes porque su texto ya está en tu lista:
     <message>
         <source>Another phrase already has this abbreviation.</source>
         <translation>Otra frase ya tiene esta abreviatura.</translation>
+    </message>
+    <message>
+        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
+        <translation>Ctrl+V, Ctrl+Shift+V, Shift+Insert y Ctrl+Insert pegan y copian en todos los programas. Elige otro atajo.</translation>
+    </message>
+    <message>
+        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
+        <translation>Solo con Shift, esta tecla escribe o selecciona texto en todos los programas. Incluye Ctrl, Alt o Win.</translation>
+    </message>
+    <message>
+        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
+        <translation>%1 escribe «%2» con esta distribución de teclado: como atajo, impediría escribir ese carácter en todos los programas. Elige otro atajo.</translation>
     </message>
 </context>
 <context>
@@ -879,10 +907,6 @@ Se omitieron las siguientes porque su texto ya está en tu lista:
         <translation>Una frase ya usa este atajo.</translation>
     </message>
     <message>
-        <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation>Ctrl+V, Shift+Insert y Ctrl+Insert pegan y copian en todos los programas. Elige otro atajo.</translation>
-    </message>
-    <message>
         <source>Applications</source>
         <translation>Aplicaciones</translation>
     </message>
@@ -905,6 +929,18 @@ Se omitieron las siguientes porque su texto ya está en tu lista:
     <message>
         <source>After a space, Tab, Enter or punctuation</source>
         <translation>Tras un espacio, Tab, Enter o puntuación</translation>
+    </message>
+    <message>
+        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
+        <translation>Ctrl+V, Ctrl+Shift+V, Shift+Insert y Ctrl+Insert pegan y copian en todos los programas. Elige otro atajo.</translation>
+    </message>
+    <message>
+        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
+        <translation>Solo con Shift, esta tecla escribe o selecciona texto en todos los programas. Incluye Ctrl, Alt o Win.</translation>
+    </message>
+    <message>
+        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
+        <translation>%1 escribe «%2» con esta distribución de teclado: como atajo, impediría escribir ese carácter en todos los programas. Elige otro atajo.</translation>
     </message>
 </context>
 <context>

@@ -191,6 +191,14 @@
         <source>%1, which without Ctrl, Alt, Shift or Win would take the key from typing</source>
         <translation>%1, qui sans Ctrl, Alt, Shift ou Win empêcherait la saisie avec cette touche</translation>
     </message>
+    <message>
+        <source>%1, which with Shift alone would take the key from typing</source>
+        <translation>%1, qui avec Shift seul empêcherait la saisie avec cette touche</translation>
+    </message>
+    <message>
+        <source>%1, which types “%2” on this keyboard layout</source>
+        <translation>%1, qui produit «&#xa0;%2&#xa0;» avec cette disposition de clavier</translation>
+    </message>
 </context>
 <context>
     <name>KWinShortcuts</name>
@@ -485,10 +493,6 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
         <translation>Rien n&apos;a été saisi&#xa0;: les touches du raccourci ont été maintenues enfoncées trop longtemps.</translation>
     </message>
     <message>
-        <source>The window in front runs as administrator: press Ctrl+V to paste the phrase.</source>
-        <translation>La fenêtre au premier plan s&apos;exécute en tant qu&apos;administrateur&#xa0;: appuyez sur Ctrl+V pour coller la phrase.</translation>
-    </message>
-    <message>
         <source>Your clipboard could not be put back.</source>
         <translation>Votre presse-papiers n&apos;a pas pu être restauré.</translation>
     </message>
@@ -673,6 +677,22 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
         <source>The folder %1 is not yours alone: another user made it, or may write in it. Zem Scrivlet keeps its channel in a folder of your own instead; ask your administrator to look into it.</source>
         <translation>Le dossier %1 n&apos;est pas à vous seul&#xa0;: un autre utilisateur l&apos;a créé, ou peut y écrire. Zem Scrivlet place donc son canal dans un dossier qui n&apos;appartient qu&apos;à vous&#xa0;; demandez à votre administrateur d&apos;examiner la question.</translation>
     </message>
+    <message>
+        <source>The window in front runs as administrator: the phrase has replaced your clipboard. Press Ctrl+V to paste it.</source>
+        <translation>La fenêtre au premier plan s&apos;exécute en tant qu&apos;administrateur&#xa0;: la phrase a remplacé votre presse-papiers. Appuyez sur Ctrl+V pour la coller.</translation>
+    </message>
+    <message>
+        <source>The phrase may still arrive: the window in front did not answer in time. Look before you try again.</source>
+        <translation>La phrase peut encore arriver&#xa0;: la fenêtre au premier plan n&apos;a pas répondu à temps. Vérifiez avant de réessayer.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the window in front has not yet taken the phrase pasted before, which is still on the clipboard.</source>
+        <translation>Rien n&apos;a été collé&#xa0;: la fenêtre au premier plan n&apos;a pas encore reçu la phrase collée précédemment, qui est toujours dans le presse-papiers.</translation>
+    </message>
+    <message>
+        <source>Your clipboard could not be put back: the window the phrase was pasted into has still not taken it.</source>
+        <translation>Votre presse-papiers n&apos;a pas pu être restauré&#xa0;: la fenêtre dans laquelle la phrase a été collée ne l&apos;a toujours pas reçue.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -741,10 +761,6 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
         <translation>Appuyez sur une touche avec Ctrl, Alt, Shift ou Win, ou sur une touche de fonction, pour saisir rapidement cette phrase. Laissez vide pour utiliser le sélecteur.</translation>
     </message>
     <message>
-        <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation>Ctrl+V, Shift+Insert et Ctrl+Insert servent à coller et à copier dans tous les programmes. Choisissez un autre raccourci.</translation>
-    </message>
-    <message>
         <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
         <translation>Ajoutez Ctrl, Alt, Shift ou Win pour qu&apos;une simple lettre ne soit pas interceptée.</translation>
     </message>
@@ -779,6 +795,18 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
     <message>
         <source>Another phrase already has this abbreviation.</source>
         <translation>Une autre phrase a déjà cette abréviation.</translation>
+    </message>
+    <message>
+        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
+        <translation>Ctrl+V, Ctrl+Shift+V, Shift+Insert et Ctrl+Insert servent à coller et à copier dans tous les programmes. Choisissez un autre raccourci.</translation>
+    </message>
+    <message>
+        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
+        <translation>Avec Shift seul, cette touche saisit ou sélectionne du texte dans tous les programmes. Ajoutez Ctrl, Alt ou Win.</translation>
+    </message>
+    <message>
+        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
+        <translation>Avec cette disposition de clavier, %1 produit «&#xa0;%2&#xa0;»&#xa0;: utilisé comme raccourci, il empêcherait la saisie de ce caractère dans tous les programmes. Choisissez un autre raccourci.</translation>
     </message>
 </context>
 <context>
@@ -879,10 +907,6 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
         <translation>Ce raccourci est déjà utilisé par une phrase.</translation>
     </message>
     <message>
-        <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation>Ctrl+V, Shift+Insert et Ctrl+Insert servent à coller et à copier dans tous les programmes. Choisissez un autre raccourci.</translation>
-    </message>
-    <message>
         <source>Applications</source>
         <translation>Applications</translation>
     </message>
@@ -905,6 +929,18 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
     <message>
         <source>After a space, Tab, Enter or punctuation</source>
         <translation>Après un espace, Tab, Enter ou un signe de ponctuation</translation>
+    </message>
+    <message>
+        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
+        <translation>Ctrl+V, Ctrl+Shift+V, Shift+Insert et Ctrl+Insert servent à coller et à copier dans tous les programmes. Choisissez un autre raccourci.</translation>
+    </message>
+    <message>
+        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
+        <translation>Avec Shift seul, cette touche saisit ou sélectionne du texte dans tous les programmes. Ajoutez Ctrl, Alt ou Win.</translation>
+    </message>
+    <message>
+        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
+        <translation>Avec cette disposition de clavier, %1 produit «&#xa0;%2&#xa0;»&#xa0;: utilisé comme raccourci, il empêcherait la saisie de ce caractère dans tous les programmes. Choisissez un autre raccourci.</translation>
     </message>
 </context>
 <context>

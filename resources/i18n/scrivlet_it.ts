@@ -191,6 +191,14 @@
         <source>%1, which without Ctrl, Alt, Shift or Win would take the key from typing</source>
         <translation>%1, che senza Ctrl, Alt, Shift o Win impedirebbe di digitare con quel tasto</translation>
     </message>
+    <message>
+        <source>%1, which with Shift alone would take the key from typing</source>
+        <translation>%1, che con il solo Shift impedirebbe di digitare con quel tasto</translation>
+    </message>
+    <message>
+        <source>%1, which types “%2” on this keyboard layout</source>
+        <translation>%1, che con questo layout di tastiera digita «%2»</translation>
+    </message>
 </context>
 <context>
     <name>KWinShortcuts</name>
@@ -485,10 +493,6 @@ Le seguenti sono state ignorate perché il loro testo è già nel tuo elenco:
         <translation>Non è stato digitato nulla: i tasti della scorciatoia sono stati tenuti premuti troppo a lungo.</translation>
     </message>
     <message>
-        <source>The window in front runs as administrator: press Ctrl+V to paste the phrase.</source>
-        <translation>La finestra in primo piano è eseguita come amministratore: premi Ctrl+V per incollare la frase.</translation>
-    </message>
-    <message>
         <source>Your clipboard could not be put back.</source>
         <translation>Impossibile ripristinare il contenuto degli appunti.</translation>
     </message>
@@ -673,6 +677,22 @@ Le seguenti sono state ignorate perché il loro testo è già nel tuo elenco:
         <source>The folder %1 is not yours alone: another user made it, or may write in it. Zem Scrivlet keeps its channel in a folder of your own instead; ask your administrator to look into it.</source>
         <translation>La cartella %1 non è solo tua: l&apos;ha creata un altro utente, o un altro utente può scriverci. Zem Scrivlet tiene quindi il suo canale in una cartella solo tua; chiedi all&apos;amministratore di verificare.</translation>
     </message>
+    <message>
+        <source>The window in front runs as administrator: the phrase has replaced your clipboard. Press Ctrl+V to paste it.</source>
+        <translation>La finestra in primo piano è eseguita come amministratore: la frase ha sostituito il contenuto degli appunti. Premi Ctrl+V per incollarla.</translation>
+    </message>
+    <message>
+        <source>The phrase may still arrive: the window in front did not answer in time. Look before you try again.</source>
+        <translation>La frase potrebbe ancora arrivare: la finestra in primo piano non ha risposto in tempo. Controlla prima di riprovare.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the window in front has not yet taken the phrase pasted before, which is still on the clipboard.</source>
+        <translation>Non è stato incollato nulla: la finestra in primo piano non ha ancora ricevuto la frase incollata in precedenza, che si trova ancora negli appunti.</translation>
+    </message>
+    <message>
+        <source>Your clipboard could not be put back: the window the phrase was pasted into has still not taken it.</source>
+        <translation>Impossibile ripristinare il contenuto degli appunti: la finestra in cui è stata incollata la frase non l&apos;ha ancora ricevuta.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -741,10 +761,6 @@ Le seguenti sono state ignorate perché il loro testo è già nel tuo elenco:
         <translation>Premi un tasto insieme a Ctrl, Alt, Shift o Win, oppure un tasto funzione, per digitare rapidamente questa frase. Lascia vuoto per usare il selettore.</translation>
     </message>
     <message>
-        <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation>Ctrl+V, Shift+Insert e Ctrl+Insert incollano e copiano in tutti i programmi. Scegli un&apos;altra scorciatoia.</translation>
-    </message>
-    <message>
         <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
         <translation>Includi Ctrl, Alt, Shift o Win, in modo che una singola lettera non venga intercettata.</translation>
     </message>
@@ -779,6 +795,18 @@ Le seguenti sono state ignorate perché il loro testo è già nel tuo elenco:
     <message>
         <source>Another phrase already has this abbreviation.</source>
         <translation>Un&apos;altra frase ha già questa abbreviazione.</translation>
+    </message>
+    <message>
+        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
+        <translation>Ctrl+V, Ctrl+Shift+V, Shift+Insert e Ctrl+Insert incollano e copiano in tutti i programmi. Scegli un&apos;altra scorciatoia.</translation>
+    </message>
+    <message>
+        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
+        <translation>Con il solo Shift, questo tasto digita o seleziona testo in tutti i programmi. Includi Ctrl, Alt o Win.</translation>
+    </message>
+    <message>
+        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
+        <translation>Con questo layout di tastiera %1 digita «%2»: come scorciatoia, impedirebbe di digitare quel carattere in tutti i programmi. Scegli un&apos;altra scorciatoia.</translation>
     </message>
 </context>
 <context>
@@ -879,10 +907,6 @@ Le seguenti sono state ignorate perché il loro testo è già nel tuo elenco:
         <translation>Questa scorciatoia è già usata da una frase.</translation>
     </message>
     <message>
-        <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation>Ctrl+V, Shift+Insert e Ctrl+Insert incollano e copiano in tutti i programmi. Scegli un&apos;altra scorciatoia.</translation>
-    </message>
-    <message>
         <source>Applications</source>
         <translation>Applicazioni</translation>
     </message>
@@ -905,6 +929,18 @@ Le seguenti sono state ignorate perché il loro testo è già nel tuo elenco:
     <message>
         <source>After a space, Tab, Enter or punctuation</source>
         <translation>Dopo uno spazio, Tab, Enter o punteggiatura</translation>
+    </message>
+    <message>
+        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
+        <translation>Ctrl+V, Ctrl+Shift+V, Shift+Insert e Ctrl+Insert incollano e copiano in tutti i programmi. Scegli un&apos;altra scorciatoia.</translation>
+    </message>
+    <message>
+        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
+        <translation>Con il solo Shift, questo tasto digita o seleziona testo in tutti i programmi. Includi Ctrl, Alt o Win.</translation>
+    </message>
+    <message>
+        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
+        <translation>Con questo layout di tastiera %1 digita «%2»: come scorciatoia, impedirebbe di digitare quel carattere in tutti i programmi. Scegli un&apos;altra scorciatoia.</translation>
     </message>
 </context>
 <context>

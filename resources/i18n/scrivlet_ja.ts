@@ -191,6 +191,14 @@
         <source>%1, which without Ctrl, Alt, Shift or Win would take the key from typing</source>
         <translation>%1 (Ctrl、Alt、Shift、Win のいずれもないと、このキーで入力できなくなります)</translation>
     </message>
+    <message>
+        <source>%1, which with Shift alone would take the key from typing</source>
+        <translation>%1 (Shift だけでは、このキーで入力できなくなります)</translation>
+    </message>
+    <message>
+        <source>%1, which types “%2” on this keyboard layout</source>
+        <translation>%1 (このキーボード配列では「%2」が入力されます)</translation>
+    </message>
 </context>
 <context>
     <name>KWinShortcuts</name>
@@ -479,10 +487,6 @@ These were skipped because the same text is already in your list:
         <translation>ショートカットのキーが長く押され続けたため、何も入力しませんでした。</translation>
     </message>
     <message>
-        <source>The window in front runs as administrator: press Ctrl+V to paste the phrase.</source>
-        <translation>前面のウィンドウは管理者として実行されています。Ctrl+V を押してフレーズを貼り付けてください。</translation>
-    </message>
-    <message>
         <source>Your clipboard could not be put back.</source>
         <translation>クリップボードの内容を元に戻せませんでした。</translation>
     </message>
@@ -666,6 +670,22 @@ These were skipped because the same text is already in your list:
         <source>The folder %1 is not yours alone: another user made it, or may write in it. Zem Scrivlet keeps its channel in a folder of your own instead; ask your administrator to look into it.</source>
         <translation>フォルダー %1 はあなた専用ではありません。別のユーザーが作成したか、別のユーザーが書き込める状態です。そのため Zem Scrivlet は、あなた専用のフォルダーにチャネルを置きます。管理者に確認を依頼してください。</translation>
     </message>
+    <message>
+        <source>The window in front runs as administrator: the phrase has replaced your clipboard. Press Ctrl+V to paste it.</source>
+        <translation>前面のウィンドウは管理者として実行されています。フレーズでクリップボードの内容を置き換えました。Ctrl+V を押して貼り付けてください。</translation>
+    </message>
+    <message>
+        <source>The phrase may still arrive: the window in front did not answer in time. Look before you try again.</source>
+        <translation>フレーズはこれから届く可能性があります。前面のウィンドウが時間内に応答しませんでした。確認してからやり直してください。</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the window in front has not yet taken the phrase pasted before, which is still on the clipboard.</source>
+        <translation>何も貼り付けませんでした。前に貼り付けたフレーズを前面のウィンドウがまだ受け取っておらず、そのフレーズはクリップボードに残っています。</translation>
+    </message>
+    <message>
+        <source>Your clipboard could not be put back: the window the phrase was pasted into has still not taken it.</source>
+        <translation>クリップボードの内容を元に戻せませんでした。フレーズを貼り付けたウィンドウがまだそのフレーズを受け取っていません。</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -734,10 +754,6 @@ These were skipped because the same text is already in your list:
         <translation>Ctrl、Alt、Shift、Win と組み合わせたキーかファンクション キーを押すと、このフレーズをすばやく入力できます。空欄のままにするとピッカーから挿入します。</translation>
     </message>
     <message>
-        <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation>Ctrl+V、Shift+Insert、Ctrl+Insert はすべてのプログラムで貼り付けとコピーに使われます。別のショートカットを選択してください。</translation>
-    </message>
-    <message>
         <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
         <translation>文字キーだけでは通常の入力を横取りしてしまうため、Ctrl、Alt、Shift、Win のいずれかを含めてください。</translation>
     </message>
@@ -772,6 +788,18 @@ These were skipped because the same text is already in your list:
     <message>
         <source>Another phrase already has this abbreviation.</source>
         <translation>この略語は既に別のフレーズで使われています。</translation>
+    </message>
+    <message>
+        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
+        <translation>Ctrl+V、Ctrl+Shift+V、Shift+Insert、Ctrl+Insert はすべてのプログラムで貼り付けとコピーに使われます。別のショートカットを選択してください。</translation>
+    </message>
+    <message>
+        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
+        <translation>Shift だけと組み合わせると、このキーはすべてのプログラムで文字の入力や選択に使われます。Ctrl、Alt、Win のいずれかを含めてください。</translation>
+    </message>
+    <message>
+        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
+        <translation>このキーボード配列では %1 で「%2」が入力されます。ショートカットにすると、すべてのプログラムでこの文字を入力できなくなります。別のショートカットを選択してください。</translation>
     </message>
 </context>
 <context>
@@ -872,10 +900,6 @@ These were skipped because the same text is already in your list:
         <translation>このショートカットは既にフレーズで使用されています。</translation>
     </message>
     <message>
-        <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation>Ctrl+V、Shift+Insert、Ctrl+Insert はすべてのプログラムで貼り付けとコピーに使われます。別のショートカットを選択してください。</translation>
-    </message>
-    <message>
         <source>Applications</source>
         <translation>アプリケーション</translation>
     </message>
@@ -898,6 +922,18 @@ These were skipped because the same text is already in your list:
     <message>
         <source>After a space, Tab, Enter or punctuation</source>
         <translation>スペース、Tab、Enter、句読点の後</translation>
+    </message>
+    <message>
+        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
+        <translation>Ctrl+V、Ctrl+Shift+V、Shift+Insert、Ctrl+Insert はすべてのプログラムで貼り付けとコピーに使われます。別のショートカットを選択してください。</translation>
+    </message>
+    <message>
+        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
+        <translation>Shift だけと組み合わせると、このキーはすべてのプログラムで文字の入力や選択に使われます。Ctrl、Alt、Win のいずれかを含めてください。</translation>
+    </message>
+    <message>
+        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
+        <translation>このキーボード配列では %1 で「%2」が入力されます。ショートカットにすると、すべてのプログラムでこの文字を入力できなくなります。別のショートカットを選択してください。</translation>
     </message>
 </context>
 <context>

@@ -191,6 +191,14 @@
         <source>%1, which without Ctrl, Alt, Shift or Win would take the key from typing</source>
         <translation>%1 (Ctrl, Alt, Shift 또는 Win 없이 지정하면 이 키로 입력할 수 없게 됨)</translation>
     </message>
+    <message>
+        <source>%1, which with Shift alone would take the key from typing</source>
+        <translation>%1 (Shift만 함께 지정하면 이 키로 입력할 수 없게 됨)</translation>
+    </message>
+    <message>
+        <source>%1, which types “%2” on this keyboard layout</source>
+        <translation>%1 (이 키보드 레이아웃에서 “%2” 문자를 입력함)</translation>
+    </message>
 </context>
 <context>
     <name>KWinShortcuts</name>
@@ -479,10 +487,6 @@ These were skipped because the same text is already in your list:
         <translation>입력하지 않았습니다. 단축키를 너무 오래 누르고 있었습니다.</translation>
     </message>
     <message>
-        <source>The window in front runs as administrator: press Ctrl+V to paste the phrase.</source>
-        <translation>맨 앞의 창이 관리자 권한으로 실행 중입니다. Ctrl+V를 눌러 문구를 붙여 넣으세요.</translation>
-    </message>
-    <message>
         <source>Your clipboard could not be put back.</source>
         <translation>클립보드의 이전 내용을 복원하지 못했습니다.</translation>
     </message>
@@ -666,6 +670,22 @@ These were skipped because the same text is already in your list:
         <source>The folder %1 is not yours alone: another user made it, or may write in it. Zem Scrivlet keeps its channel in a folder of your own instead; ask your administrator to look into it.</source>
         <translation>%1 폴더는 사용자 전용이 아닙니다. 다른 사용자가 만들었거나 다른 사용자가 쓸 수 있습니다. 그래서 Zem Scrivlet은 대신 사용자 전용 폴더에 채널을 둡니다. 관리자에게 확인을 요청하세요.</translation>
     </message>
+    <message>
+        <source>The window in front runs as administrator: the phrase has replaced your clipboard. Press Ctrl+V to paste it.</source>
+        <translation>맨 앞의 창이 관리자 권한으로 실행 중입니다. 문구가 클립보드 내용을 대체했습니다. Ctrl+V를 눌러 붙여넣으세요.</translation>
+    </message>
+    <message>
+        <source>The phrase may still arrive: the window in front did not answer in time. Look before you try again.</source>
+        <translation>문구가 아직 전달될 수 있습니다. 맨 앞의 창이 제때 응답하지 않았습니다. 확인한 후 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the window in front has not yet taken the phrase pasted before, which is still on the clipboard.</source>
+        <translation>붙여넣지 않았습니다. 맨 앞의 창이 이전에 붙여넣은 문구를 아직 받지 않았으며, 그 문구는 아직 클립보드에 있습니다.</translation>
+    </message>
+    <message>
+        <source>Your clipboard could not be put back: the window the phrase was pasted into has still not taken it.</source>
+        <translation>클립보드의 이전 내용을 복원하지 못했습니다. 문구를 붙여넣은 창이 아직도 문구를 받지 않았습니다.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -734,10 +754,6 @@ These were skipped because the same text is already in your list:
         <translation>이 문구를 빠르게 입력하려면 Ctrl, Alt, Shift 또는 Win 키와 함께 다른 키를 누르거나 기능 키를 누르세요. 선택기를 사용하려면 비워 두세요.</translation>
     </message>
     <message>
-        <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation>Ctrl+V, Shift+Insert 및 Ctrl+Insert는 모든 프로그램에서 붙여넣기와 복사에 쓰입니다. 다른 단축키를 선택하세요.</translation>
-    </message>
-    <message>
         <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
         <translation>문자 키만 지정하면 일반 입력을 가로채므로 Ctrl, Alt, Shift 또는 Win 키를 포함하세요.</translation>
     </message>
@@ -772,6 +788,18 @@ These were skipped because the same text is already in your list:
     <message>
         <source>Another phrase already has this abbreviation.</source>
         <translation>다른 문구가 이미 이 약어를 사용하고 있습니다.</translation>
+    </message>
+    <message>
+        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
+        <translation>Ctrl+V, Ctrl+Shift+V, Shift+Insert 및 Ctrl+Insert는 모든 프로그램에서 붙여넣기와 복사에 쓰입니다. 다른 단축키를 선택하세요.</translation>
+    </message>
+    <message>
+        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
+        <translation>Shift만 함께 누르면 이 키는 모든 프로그램에서 텍스트를 입력하거나 선택합니다. Ctrl, Alt 또는 Win 키를 포함하세요.</translation>
+    </message>
+    <message>
+        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
+        <translation>%1 키는 이 키보드 레이아웃에서 “%2” 문자를 입력합니다. 단축키로 지정하면 모든 프로그램에서 이 문자를 입력할 수 없게 됩니다. 다른 단축키를 선택하세요.</translation>
     </message>
 </context>
 <context>
@@ -872,10 +900,6 @@ These were skipped because the same text is already in your list:
         <translation>이 단축키는 이미 문구에서 사용 중입니다.</translation>
     </message>
     <message>
-        <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation>Ctrl+V, Shift+Insert 및 Ctrl+Insert는 모든 프로그램에서 붙여넣기와 복사에 쓰입니다. 다른 단축키를 선택하세요.</translation>
-    </message>
-    <message>
         <source>Applications</source>
         <translation>응용 프로그램</translation>
     </message>
@@ -898,6 +922,18 @@ These were skipped because the same text is already in your list:
     <message>
         <source>After a space, Tab, Enter or punctuation</source>
         <translation>공백, Tab, Enter 또는 문장 부호 뒤</translation>
+    </message>
+    <message>
+        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
+        <translation>Ctrl+V, Ctrl+Shift+V, Shift+Insert 및 Ctrl+Insert는 모든 프로그램에서 붙여넣기와 복사에 쓰입니다. 다른 단축키를 선택하세요.</translation>
+    </message>
+    <message>
+        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
+        <translation>Shift만 함께 누르면 이 키는 모든 프로그램에서 텍스트를 입력하거나 선택합니다. Ctrl, Alt 또는 Win 키를 포함하세요.</translation>
+    </message>
+    <message>
+        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
+        <translation>%1 키는 이 키보드 레이아웃에서 “%2” 문자를 입력합니다. 단축키로 지정하면 모든 프로그램에서 이 문자를 입력할 수 없게 됩니다. 다른 단축키를 선택하세요.</translation>
     </message>
 </context>
 <context>

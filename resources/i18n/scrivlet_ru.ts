@@ -191,6 +191,14 @@
         <source>%1, which without Ctrl, Alt, Shift or Win would take the key from typing</source>
         <translation>%1 — без Ctrl, Alt, Shift или Win эта клавиша стала бы недоступна для ввода</translation>
     </message>
+    <message>
+        <source>%1, which with Shift alone would take the key from typing</source>
+        <translation>%1 — только с Shift эта клавиша стала бы недоступна для ввода</translation>
+    </message>
+    <message>
+        <source>%1, which types “%2” on this keyboard layout</source>
+        <translation>%1 — в этой раскладке клавиатуры вводит «%2»</translation>
+    </message>
 </context>
 <context>
     <name>KWinShortcuts</name>
@@ -491,10 +499,6 @@ These were skipped because the same text is already in your list:
         <translation>Ничего не введено: клавиши сочетания удерживались слишком долго.</translation>
     </message>
     <message>
-        <source>The window in front runs as administrator: press Ctrl+V to paste the phrase.</source>
-        <translation>Активное окно запущено от имени администратора: нажмите Ctrl+V, чтобы вставить фразу.</translation>
-    </message>
-    <message>
         <source>Your clipboard could not be put back.</source>
         <translation>Не удалось восстановить содержимое буфера обмена.</translation>
     </message>
@@ -680,6 +684,22 @@ These were skipped because the same text is already in your list:
         <source>The folder %1 is not yours alone: another user made it, or may write in it. Zem Scrivlet keeps its channel in a folder of your own instead; ask your administrator to look into it.</source>
         <translation>Папка %1 принадлежит не только вам: её создал другой пользователь, или другие пользователи могут в неё записывать. Поэтому Zem Scrivlet хранит свой канал в папке, принадлежащей только вам; попросите администратора разобраться в этом.</translation>
     </message>
+    <message>
+        <source>The window in front runs as administrator: the phrase has replaced your clipboard. Press Ctrl+V to paste it.</source>
+        <translation>Активное окно запущено от имени администратора: фраза заменила содержимое буфера обмена. Нажмите Ctrl+V, чтобы вставить её.</translation>
+    </message>
+    <message>
+        <source>The phrase may still arrive: the window in front did not answer in time. Look before you try again.</source>
+        <translation>Фраза ещё может появиться: активное окно не ответило вовремя. Проверьте, прежде чем повторять.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the window in front has not yet taken the phrase pasted before, which is still on the clipboard.</source>
+        <translation>Ничего не вставлено: активное окно ещё не приняло ранее вставленную фразу, и она по-прежнему в буфере обмена.</translation>
+    </message>
+    <message>
+        <source>Your clipboard could not be put back: the window the phrase was pasted into has still not taken it.</source>
+        <translation>Не удалось восстановить содержимое буфера обмена: окно, в которое вставлялась фраза, так и не приняло её.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -748,10 +768,6 @@ These were skipped because the same text is already in your list:
         <translation>Нажмите клавишу с Ctrl, Alt, Shift или Win либо функциональную клавишу, чтобы быстро вводить эту фразу. Оставьте поле пустым, чтобы вставлять фразу через список выбора.</translation>
     </message>
     <message>
-        <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation>Ctrl+V, Shift+Insert и Ctrl+Insert служат для вставки и копирования во всех программах. Выберите другое сочетание клавиш.</translation>
-    </message>
-    <message>
         <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
         <translation>Добавьте Ctrl, Alt, Shift или Win, чтобы не перехватывать нажатия отдельных букв.</translation>
     </message>
@@ -786,6 +802,18 @@ These were skipped because the same text is already in your list:
     <message>
         <source>Another phrase already has this abbreviation.</source>
         <translation>У другой фразы уже есть это сокращение.</translation>
+    </message>
+    <message>
+        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
+        <translation>Ctrl+V, Ctrl+Shift+V, Shift+Insert и Ctrl+Insert служат для вставки и копирования во всех программах. Выберите другое сочетание клавиш.</translation>
+    </message>
+    <message>
+        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
+        <translation>Только с Shift эта клавиша вводит или выделяет текст во всех программах. Добавьте Ctrl, Alt или Win.</translation>
+    </message>
+    <message>
+        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
+        <translation>В этой раскладке клавиатуры %1 вводит «%2»: если сделать это сочетанием клавиш, этот символ нельзя будет ввести ни в одной программе. Выберите другое сочетание клавиш.</translation>
     </message>
 </context>
 <context>
@@ -886,10 +914,6 @@ These were skipped because the same text is already in your list:
         <translation>Это сочетание клавиш уже назначено фразе.</translation>
     </message>
     <message>
-        <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation>Ctrl+V, Shift+Insert и Ctrl+Insert служат для вставки и копирования во всех программах. Выберите другое сочетание клавиш.</translation>
-    </message>
-    <message>
         <source>Applications</source>
         <translation>Приложения</translation>
     </message>
@@ -912,6 +936,18 @@ These were skipped because the same text is already in your list:
     <message>
         <source>After a space, Tab, Enter or punctuation</source>
         <translation>После пробела, Tab, Enter или знака препинания</translation>
+    </message>
+    <message>
+        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
+        <translation>Ctrl+V, Ctrl+Shift+V, Shift+Insert и Ctrl+Insert служат для вставки и копирования во всех программах. Выберите другое сочетание клавиш.</translation>
+    </message>
+    <message>
+        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
+        <translation>Только с Shift эта клавиша вводит или выделяет текст во всех программах. Добавьте Ctrl, Alt или Win.</translation>
+    </message>
+    <message>
+        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
+        <translation>В этой раскладке клавиатуры %1 вводит «%2»: если сделать это сочетанием клавиш, этот символ нельзя будет ввести ни в одной программе. Выберите другое сочетание клавиш.</translation>
     </message>
 </context>
 <context>

@@ -191,6 +191,14 @@
         <source>%1, which without Ctrl, Alt, Shift or Win would take the key from typing</source>
         <translation>%1（不带 Ctrl、Alt、Shift 或 Win 会使该键无法用于输入）</translation>
     </message>
+    <message>
+        <source>%1, which with Shift alone would take the key from typing</source>
+        <translation>%1（仅带 Shift 会使该键无法用于输入）</translation>
+    </message>
+    <message>
+        <source>%1, which types “%2” on this keyboard layout</source>
+        <translation>%1（在此键盘布局下会输入“%2”）</translation>
+    </message>
 </context>
 <context>
     <name>KWinShortcuts</name>
@@ -479,10 +487,6 @@ These were skipped because the same text is already in your list:
         <translation>未输入任何内容：快捷键按住时间过长。</translation>
     </message>
     <message>
-        <source>The window in front runs as administrator: press Ctrl+V to paste the phrase.</source>
-        <translation>前台窗口以管理员身份运行：请按 Ctrl+V 粘贴短语。</translation>
-    </message>
-    <message>
         <source>Your clipboard could not be put back.</source>
         <translation>无法恢复您原来的剪贴板内容。</translation>
     </message>
@@ -666,6 +670,22 @@ These were skipped because the same text is already in your list:
         <source>The folder %1 is not yours alone: another user made it, or may write in it. Zem Scrivlet keeps its channel in a folder of your own instead; ask your administrator to look into it.</source>
         <translation>文件夹 %1 并非仅属于您：它由其他用户创建，或其他用户可以写入。因此 Zem Scrivlet 改为将其通道放在只属于您的文件夹中；请让管理员检查此问题。</translation>
     </message>
+    <message>
+        <source>The window in front runs as administrator: the phrase has replaced your clipboard. Press Ctrl+V to paste it.</source>
+        <translation>前台窗口以管理员身份运行：短语已替换您的剪贴板内容。请按 Ctrl+V 粘贴。</translation>
+    </message>
+    <message>
+        <source>The phrase may still arrive: the window in front did not answer in time. Look before you try again.</source>
+        <translation>短语可能仍会送达：前台窗口未及时响应。请先查看，再重试。</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the window in front has not yet taken the phrase pasted before, which is still on the clipboard.</source>
+        <translation>未粘贴任何内容：前台窗口尚未接收先前粘贴的短语，该短语仍在剪贴板中。</translation>
+    </message>
+    <message>
+        <source>Your clipboard could not be put back: the window the phrase was pasted into has still not taken it.</source>
+        <translation>无法恢复您原来的剪贴板内容：粘贴短语的窗口仍未接收该短语。</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -734,10 +754,6 @@ These were skipped because the same text is already in your list:
         <translation>按 Ctrl、Alt、Shift 或 Win 加一个键，或按一个功能键，用于快速输入此短语。留空则使用选择器。</translation>
     </message>
     <message>
-        <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation>Ctrl+V、Shift+Insert 和 Ctrl+Insert 在所有程序中用于粘贴和复制。请选择其他快捷键。</translation>
-    </message>
-    <message>
         <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
         <translation>请加上 Ctrl、Alt、Shift 或 Win，以免单个字母键被占用。</translation>
     </message>
@@ -772,6 +788,18 @@ These were skipped because the same text is already in your list:
     <message>
         <source>Another phrase already has this abbreviation.</source>
         <translation>其他短语已在使用此缩写。</translation>
+    </message>
+    <message>
+        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
+        <translation>Ctrl+V、Ctrl+Shift+V、Shift+Insert 和 Ctrl+Insert 在所有程序中用于粘贴和复制。请选择其他快捷键。</translation>
+    </message>
+    <message>
+        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
+        <translation>仅带 Shift 时，此键在所有程序中用于输入或选择文本。请加上 Ctrl、Alt 或 Win。</translation>
+    </message>
+    <message>
+        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
+        <translation>在此键盘布局下，%1 会输入“%2”：若用作快捷键，所有程序中都将无法输入该字符。请选择其他快捷键。</translation>
     </message>
 </context>
 <context>
@@ -872,10 +900,6 @@ These were skipped because the same text is already in your list:
         <translation>此快捷键已被某个短语使用。</translation>
     </message>
     <message>
-        <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation>Ctrl+V、Shift+Insert 和 Ctrl+Insert 在所有程序中用于粘贴和复制。请选择其他快捷键。</translation>
-    </message>
-    <message>
         <source>Applications</source>
         <translation>应用程序</translation>
     </message>
@@ -898,6 +922,18 @@ These were skipped because the same text is already in your list:
     <message>
         <source>After a space, Tab, Enter or punctuation</source>
         <translation>输入空格、Tab、Enter 或标点后</translation>
+    </message>
+    <message>
+        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
+        <translation>Ctrl+V、Ctrl+Shift+V、Shift+Insert 和 Ctrl+Insert 在所有程序中用于粘贴和复制。请选择其他快捷键。</translation>
+    </message>
+    <message>
+        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
+        <translation>仅带 Shift 时，此键在所有程序中用于输入或选择文本。请加上 Ctrl、Alt 或 Win。</translation>
+    </message>
+    <message>
+        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
+        <translation>在此键盘布局下，%1 会输入“%2”：若用作快捷键，所有程序中都将无法输入该字符。请选择其他快捷键。</translation>
     </message>
 </context>
 <context>

@@ -191,6 +191,14 @@
         <source>%1, which without Ctrl, Alt, Shift or Win would take the key from typing</source>
         <translation>%1（不搭配 Ctrl、Alt、Shift 或 Win 會使該鍵無法用於輸入）</translation>
     </message>
+    <message>
+        <source>%1, which with Shift alone would take the key from typing</source>
+        <translation>%1（僅搭配 Shift 會使該鍵無法用於輸入）</translation>
+    </message>
+    <message>
+        <source>%1, which types “%2” on this keyboard layout</source>
+        <translation>%1（在此鍵盤配置下會輸入「%2」）</translation>
+    </message>
 </context>
 <context>
     <name>KWinShortcuts</name>
@@ -479,10 +487,6 @@ These were skipped because the same text is already in your list:
         <translation>未輸入任何內容：快速鍵按住太久。</translation>
     </message>
     <message>
-        <source>The window in front runs as administrator: press Ctrl+V to paste the phrase.</source>
-        <translation>前景視窗以系統管理員身分執行：請按 Ctrl+V 貼上片語。</translation>
-    </message>
-    <message>
         <source>Your clipboard could not be put back.</source>
         <translation>無法還原您原本的剪貼簿內容。</translation>
     </message>
@@ -666,6 +670,22 @@ These were skipped because the same text is already in your list:
         <source>The folder %1 is not yours alone: another user made it, or may write in it. Zem Scrivlet keeps its channel in a folder of your own instead; ask your administrator to look into it.</source>
         <translation>資料夾 %1 並非僅屬於您：它由其他使用者建立，或其他使用者可以寫入。因此 Zem Scrivlet 改為將其通道放在只屬於您的資料夾中；請洽管理員檢查此問題。</translation>
     </message>
+    <message>
+        <source>The window in front runs as administrator: the phrase has replaced your clipboard. Press Ctrl+V to paste it.</source>
+        <translation>前景視窗以系統管理員身分執行：片語已取代您的剪貼簿內容。請按 Ctrl+V 貼上。</translation>
+    </message>
+    <message>
+        <source>The phrase may still arrive: the window in front did not answer in time. Look before you try again.</source>
+        <translation>片語可能仍會送達：前景視窗未及時回應。請先查看，再重試。</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the window in front has not yet taken the phrase pasted before, which is still on the clipboard.</source>
+        <translation>未貼上任何內容：前景視窗尚未接收先前貼上的片語，該片語仍在剪貼簿中。</translation>
+    </message>
+    <message>
+        <source>Your clipboard could not be put back: the window the phrase was pasted into has still not taken it.</source>
+        <translation>無法還原您原本的剪貼簿內容：貼上片語的視窗仍未接收該片語。</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -734,10 +754,6 @@ These were skipped because the same text is already in your list:
         <translation>按 Ctrl、Alt、Shift 或 Win 加一個鍵，或按一個功能鍵，用於快速輸入此片語。留空則使用選擇器。</translation>
     </message>
     <message>
-        <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation>Ctrl+V、Shift+Insert 和 Ctrl+Insert 在所有程式中用於貼上和複製。請選擇其他快速鍵。</translation>
-    </message>
-    <message>
         <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
         <translation>請加上 Ctrl、Alt、Shift 或 Win，以免單一字母鍵遭到攔截。</translation>
     </message>
@@ -772,6 +788,18 @@ These were skipped because the same text is already in your list:
     <message>
         <source>Another phrase already has this abbreviation.</source>
         <translation>其他片語已在使用此縮寫。</translation>
+    </message>
+    <message>
+        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
+        <translation>Ctrl+V、Ctrl+Shift+V、Shift+Insert 和 Ctrl+Insert 在所有程式中用於貼上和複製。請選擇其他快速鍵。</translation>
+    </message>
+    <message>
+        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
+        <translation>僅搭配 Shift 時，此鍵在所有程式中用於輸入或選取文字。請加上 Ctrl、Alt 或 Win。</translation>
+    </message>
+    <message>
+        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
+        <translation>在此鍵盤配置下，%1 會輸入「%2」：若用作快速鍵，所有程式都將無法輸入該字元。請選擇其他快速鍵。</translation>
     </message>
 </context>
 <context>
@@ -872,10 +900,6 @@ These were skipped because the same text is already in your list:
         <translation>此快速鍵已被某個片語使用。</translation>
     </message>
     <message>
-        <source>Ctrl+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation>Ctrl+V、Shift+Insert 和 Ctrl+Insert 在所有程式中用於貼上和複製。請選擇其他快速鍵。</translation>
-    </message>
-    <message>
         <source>Applications</source>
         <translation>應用程式</translation>
     </message>
@@ -898,6 +922,18 @@ These were skipped because the same text is already in your list:
     <message>
         <source>After a space, Tab, Enter or punctuation</source>
         <translation>輸入空格、Tab、Enter 或標點後</translation>
+    </message>
+    <message>
+        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
+        <translation>Ctrl+V、Ctrl+Shift+V、Shift+Insert 和 Ctrl+Insert 在所有程式中用於貼上和複製。請選擇其他快速鍵。</translation>
+    </message>
+    <message>
+        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
+        <translation>僅搭配 Shift 時，此鍵在所有程式中用於輸入或選取文字。請加上 Ctrl、Alt 或 Win。</translation>
+    </message>
+    <message>
+        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
+        <translation>在此鍵盤配置下，%1 會輸入「%2」：若用作快速鍵，所有程式都將無法輸入該字元。請選擇其他快速鍵。</translation>
     </message>
 </context>
 <context>
