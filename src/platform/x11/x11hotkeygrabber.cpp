@@ -281,6 +281,15 @@ int X11HotkeyGrabber::idFromEvent(const xcb_generic_event_t *event)
             return 0; // an ordinary key press in one of our windows
         const quint16 locks = XCB_MOD_MASK_LOCK | m_numLock | m_scrollLock;
         const quint16 modifiers = key->state & coreModifierBits & quint16(~locks);
+        // Without detectable auto-repeat a repeat is a release and a press of
+        // the same key with one time and nothing between them; a press of
+        // another key between them makes the next press a new one, even
+        // within the same millisecond (a server's clock that has not moved
+        // on, or keys from a tool).
+        for (Grab &g : m_grabs) {
+            if (g.keycode != key->detail)
+                g.released = 0;
+        }
         for (Grab &g : m_grabs) {
             if (g.keycode != key->detail)
                 continue;
