@@ -35,8 +35,11 @@ std::unique_ptr<ClipboardBackup> X11Desktop::backupClipboard(bool primary)
         return nullptr;
     auto backup = std::make_unique<X11ClipboardBackup>();
     backup->primaryKept = primary;
-    if (!copy.read(m_clipboardWatch.clipboardAtom(), &backup->clipboard) ||
-        (primary && !copy.read(XCB_ATOM_PRIMARY, &backup->primary)))
+    // One deadline for the whole copy: an owner that trickles its formats
+    // out holds the paste no longer than that.
+    const QDeadlineTimer deadline(X11SelectionCopy::ReadLimitMs);
+    if (!copy.read(m_clipboardWatch.clipboardAtom(), &backup->clipboard, deadline) ||
+        (primary && !copy.read(XCB_ATOM_PRIMARY, &backup->primary, deadline)))
         return nullptr;
     return backup;
 }
