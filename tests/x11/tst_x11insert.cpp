@@ -250,6 +250,40 @@ private slots:
         QVERIFY(m_target.text().isEmpty());
     }
 
+    // The user copies something while the phrase waits to be pasted (into a
+    // target that never takes it): the newer copy stays, nothing is reported
+    // lost, and the paste is not called refused (the target may have pasted
+    // the newer copy).
+    void copyMadeDuringThePasteStays()
+    {
+        XSelection::Owner user("CLIPBOARD", {{"UTF8_STRING", "the older copy"}});
+        QVERIFY(user.owns());
+        const XSelection::Formats newer = {{"UTF8_STRING", "copied meanwhile ✓"},
+                                           {"text/html", "<i>copied meanwhile</i>"}};
+        const QString phrase = QStringLiteral("waits\nto be pasted");
+        std::unique_ptr<XSelection::Owner> copied;
+        QTimer copier;
+        copier.setInterval(10);
+        connect(&copier, &QTimer::timeout, [&] {
+            QClipboard *clipboard = QGuiApplication::clipboard();
+            if (!copied && clipboard->ownsClipboard() && clipboard->text() == phrase)
+                copied = std::make_unique<XSelection::Owner>("CLIPBOARD", newer);
+        });
+        QVERIFY(m_target.clear());
+        QVERIFY(m_target.setReadOnly(true));
+        copier.start();
+        const InsertResult result = pasteViaClipboard(*m_desktop, phrase, m_target.window(), 0);
+        copier.stop();
+        QVERIFY(m_target.setReadOnly(false));
+        QVERIFY(copied);
+        QCOMPARE(offered(), newer);
+        QVERIFY(copied->owns());
+        QVERIFY(!result.clipboardNotRestored);
+        QCOMPARE(result.clipboardLostFormats, 0);
+        QCOMPARE(int(result.outcome), int(InsertOutcome::MayHaveArrived));
+        QVERIFY(m_target.text().isEmpty());
+    }
+
     // The user's clipboard is copied with the owner misbehaving: a format
     // rendered later than the copy waits (its late answer must not be taken
     // for the next format's), one sent a byte at a time (cut off, as the

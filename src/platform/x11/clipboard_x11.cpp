@@ -53,8 +53,17 @@ ClipboardRestore X11Desktop::restoreClipboard(const ClipboardBackup &backup)
     if (!m_display)
         return ClipboardRestore::Failed;
     const auto &saved = static_cast<const X11ClipboardBackup &>(backup);
-    bool ok = copy.offer(m_clipboardWatch.clipboardAtom(), saved.clipboard);
-    if (saved.primaryKept)
+    // Put back only over our own text: a selection another program took
+    // meanwhile holds the user's newest copy, which stays.
+    const xcb_atom_t clipboard = m_clipboardWatch.clipboardAtom();
+    const bool clipboardOurs = m_clipboardWatch.ownedByUs(clipboard);
+    const bool primaryOurs = saved.primaryKept && m_clipboardWatch.ownedByUs(XCB_ATOM_PRIMARY);
+    if (!clipboardOurs && !primaryOurs)
+        return ClipboardRestore::Superseded;
+    bool ok = true;
+    if (clipboardOurs)
+        ok = copy.offer(clipboard, saved.clipboard);
+    if (primaryOurs)
         ok = copy.offer(XCB_ATOM_PRIMARY, saved.primary) && ok;
     return ok ? ClipboardRestore::Restored : ClipboardRestore::Failed;
 }
@@ -100,6 +109,9 @@ PasteFetch X11Desktop::awaitFetched(WindowHandle target, int)
     if (!m_display)
         return PasteFetch::NotFetched;
     m_clipboardWatch.setTarget(xcb_window_t(target));
-    return m_clipboardWatch.waitForFetch(PasteFetchWaitMs) ? PasteFetch::Fetched
-                                                           : PasteFetch::NotFetched;
+    if (m_clipboardWatch.waitForFetch(PasteFetchWaitMs))
+        return PasteFetch::Fetched;
+    // Another program took the clipboard before the target asked: the
+    // target may have pasted that instead, so no refusal is reported.
+    return m_clipboardWatch.lost() ? PasteFetch::Unsure : PasteFetch::NotFetched;
 }

@@ -62,6 +62,16 @@ bool X11ClipboardWatch::fromTarget(xcb_window_t requestor) const
     return m_target == XCB_NONE || (requestor & m_clientMask) == (m_target & m_clientMask);
 }
 
+bool X11ClipboardWatch::ownedByUs(xcb_atom_t selection) const
+{
+    if (!m_connection)
+        return false;
+    XcbReply<xcb_get_selection_owner_reply_t> owner(xcb_get_selection_owner_reply(
+        m_connection, xcb_get_selection_owner(m_connection, selection), nullptr));
+    const quint32 ours = xcb_get_setup(m_connection)->resource_id_base & m_clientMask;
+    return owner && owner->owner != XCB_NONE && (owner->owner & m_clientMask) == ours;
+}
+
 bool X11ClipboardWatch::isWatched(xcb_atom_t selection) const
 {
     return selection == m_clipboard || (m_primaryToo && selection == m_primary);
@@ -107,7 +117,9 @@ bool X11ClipboardWatch::nativeEventFilter(const QByteArray &eventType, void *mes
     }
     case XCB_SELECTION_CLEAR: {
         const auto *clear = reinterpret_cast<const xcb_selection_clear_event_t *>(event);
-        if (isWatched(clear->selection))
+        // Our copy window losing the selection to Qt's clipboard (which took
+        // it for the text) is no loss: only another program's owning is.
+        if (isWatched(clear->selection) && !ownedByUs(clear->selection))
             m_lost = true;
         break;
     }

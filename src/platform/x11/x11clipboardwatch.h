@@ -44,6 +44,12 @@ public:
     // or maxMs pass. True when the target fetched the text whole; another
     // program taking the selection ends the wait too.
     bool waitForFetch(int maxMs);
+    // Another program took a watched selection during the last wait.
+    bool lost() const { return m_lost; }
+    // selection's owner is a window of our connection (Qt's clipboard, or
+    // our copy of the user's content): false once another program took it,
+    // or when the server could not say.
+    bool ownedByUs(xcb_atom_t selection) const;
 
     bool nativeEventFilter(const QByteArray &eventType, void *message, long *result) override;
 
