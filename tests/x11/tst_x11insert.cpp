@@ -284,6 +284,23 @@ private slots:
         QVERIFY(m_target.text().isEmpty());
     }
 
+    // A target busy with earlier work when the paste key comes takes it only
+    // after the fetch wait: the phrase stays on the clipboard for it, where
+    // putting the user's content back would have it paste that instead.
+    void busyTargetStillGetsThePhrase()
+    {
+        XSelection::Owner user("CLIPBOARD", {{"UTF8_STRING", "the user's own copy"}});
+        QVERIFY(user.owns());
+        const QString phrase = QStringLiteral("pasted while\nthe target was busy");
+        QVERIFY(m_target.clear());
+        QVERIFY(m_target.command("stall " + QByteArray::number(X11Desktop::PasteFetchWaitMs * 2),
+                                 5000));
+        const InsertResult result = pasteViaClipboard(*m_desktop, phrase, m_target.window(), 0);
+        QVERIFY2(m_target.waitForText(phrase), qPrintable(m_target.text()));
+        QCOMPARE(int(result.outcome), int(InsertOutcome::MayHaveArrived));
+        QVERIFY(result.clipboardNotRestored);
+    }
+
     // The user's clipboard is copied with the owner misbehaving: a format
     // rendered later than the copy waits (its late answer must not be taken
     // for the next format's), one sent a byte at a time (cut off, as the

@@ -109,9 +109,18 @@ PasteFetch X11Desktop::awaitFetched(WindowHandle target, int)
     if (!m_display)
         return PasteFetch::NotFetched;
     m_clipboardWatch.setTarget(xcb_window_t(target));
+    // Behind the paste key: a target that answers has taken the key, and one
+    // still busy with earlier work has not.
+    const bool pinged = m_clipboardWatch.ping(xcb_window_t(target));
     if (m_clipboardWatch.waitForFetch(PasteFetchWaitMs))
         return PasteFetch::Fetched;
     // Another program took the clipboard before the target asked: the
     // target may have pasted that instead, so no refusal is reported.
-    return m_clipboardWatch.lost() ? PasteFetch::Unsure : PasteFetch::NotFetched;
+    if (m_clipboardWatch.lost())
+        return PasteFetch::Unsure;
+    // Not answered: the key still waits in the target's queue, and the text
+    // stays on the clipboard for it.
+    if (pinged && !m_clipboardWatch.ponged())
+        return PasteFetch::Pending;
+    return PasteFetch::NotFetched;
 }
