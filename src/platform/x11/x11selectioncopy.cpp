@@ -343,7 +343,8 @@ bool X11SelectionCopy::read(xcb_atom_t selection, Content *out, const QDeadlineT
 
 void X11SelectionCopy::handOver()
 {
-    if (!isValid() || !m_offers.contains(m_clipboard))
+    // The manager's requests are answered from the event loop.
+    if (!isValid() || !m_offers.contains(m_clipboard) || !QCoreApplication::instance())
         return;
     bool ok = false;
     if (selectionOwner(m_clipboard, &ok) != m_window || !ok)
