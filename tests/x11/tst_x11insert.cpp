@@ -4,9 +4,11 @@
 // Qt first: Xlib's macros (None, Status, ...) break Qt headers that come after.
 #include <QApplication>
 #include <QBuffer>
+#include <QClipboard>
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
+#include <QX11Info>
 #include <QtTest>
 
 #include "insert/insertion.h"
@@ -46,6 +48,43 @@ private:
     }
 
     Display *display() { return static_cast<X11Desktop *>(m_desktop.get())->display(); }
+
+    // What CLIPBOARD offers now, target for target.
+    static XSelection::Formats offered()
+    {
+        XSelection::Formats out;
+        QList<QByteArray> targets;
+        if (!XSelection::targets("CLIPBOARD", &targets))
+            return out;
+        for (const QByteArray &target : qAsConst(targets)) {
+            QByteArray bytes;
+            XSelection::read("CLIPBOARD", target, &bytes);
+            out.append({target, bytes});
+        }
+        return out;
+    }
+
+    static QByteArray png()
+    {
+        QImage image(8, 8, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        QBuffer png;
+        png.open(QIODevice::WriteOnly);
+        image.save(&png, "PNG");
+        return png.data();
+    }
+
+    // A paste of two lines into the target, which must take them.
+    bool pasteLines(InsertResult *result = nullptr)
+    {
+        const QString lines = QStringLiteral("pasted line\nand another");
+        if (!m_target.clear())
+            return false;
+        const InsertResult r = pasteViaClipboard(*m_desktop, lines, m_target.window(), 0);
+        if (result)
+            *result = r;
+        return r.delivered() && m_target.waitForText(lines);
+    }
 
     X11Session *m_session;
     TextTarget m_target;
@@ -118,28 +157,11 @@ private slots:
                                                      {"STRING", "offered"},
                                                      {"TEXT", text},
                                                      {"text/html", "<b>offered</b>"}};
-        QImage image(8, 8, QImage::Format_RGB32);
-        image.fill(Qt::darkCyan);
-        QBuffer png;
-        png.open(QIODevice::WriteOnly);
-        image.save(&png, "PNG");
-        QTest::newRow("PNG") << XSelection::Formats{{"image/png", png.data()}};
+        QTest::newRow("PNG") << XSelection::Formats{{"image/png", png()}};
     }
     void previousOfferComesBackExactly()
     {
         QFETCH(XSelection::Formats, formats);
-        const auto offered = [] {
-            XSelection::Formats out;
-            QList<QByteArray> targets;
-            if (!XSelection::targets("CLIPBOARD", &targets))
-                return out;
-            for (const QByteArray &target : qAsConst(targets)) {
-                QByteArray bytes;
-                XSelection::read("CLIPBOARD", target, &bytes);
-                out.append({target, bytes});
-            }
-            return out;
-        };
         XSelection::Owner owner("CLIPBOARD", formats);
         QVERIFY(owner.owns());
         QCOMPARE(offered(), formats);
@@ -226,6 +248,212 @@ private slots:
         QVERIFY(!accepted);
         QCOMPARE(m_target.clipboard(), previous);
         QVERIFY(m_target.text().isEmpty());
+    }
+
+    // The user copies something while the phrase waits to be pasted (into a
+    // target that never takes it): the newer copy stays, nothing is reported
+    // lost, and the paste is not called refused (the target may have pasted
+    // the newer copy).
+    void copyMadeDuringThePasteStays()
+    {
+        XSelection::Owner user("CLIPBOARD", {{"UTF8_STRING", "the older copy"}});
+        QVERIFY(user.owns());
+        const XSelection::Formats newer = {{"UTF8_STRING", "copied meanwhile ✓"},
+                                           {"text/html", "<i>copied meanwhile</i>"}};
+        const QString phrase = QStringLiteral("waits\nto be pasted");
+        std::unique_ptr<XSelection::Owner> copied;
+        QTimer copier;
+        copier.setInterval(10);
+        connect(&copier, &QTimer::timeout, [&] {
+            QClipboard *clipboard = QGuiApplication::clipboard();
+            if (!copied && clipboard->ownsClipboard() && clipboard->text() == phrase)
+                copied = std::make_unique<XSelection::Owner>("CLIPBOARD", newer);
+        });
+        QVERIFY(m_target.clear());
+        QVERIFY(m_target.setReadOnly(true));
+        copier.start();
+        const InsertResult result = pasteViaClipboard(*m_desktop, phrase, m_target.window(), 0);
+        copier.stop();
+        QVERIFY(m_target.setReadOnly(false));
+        QVERIFY(copied);
+        QCOMPARE(offered(), newer);
+        QVERIFY(copied->owns());
+        QVERIFY(!result.clipboardNotRestored);
+        QCOMPARE(result.clipboardLostFormats, 0);
+        QCOMPARE(int(result.outcome), int(InsertOutcome::MayHaveArrived));
+        QVERIFY(m_target.text().isEmpty());
+    }
+
+    // A target busy with earlier work when the paste key comes takes it only
+    // after the fetch wait: the phrase stays on the clipboard for it, where
+    // putting the user's content back would have it paste that instead.
+    void busyTargetStillGetsThePhrase()
+    {
+        XSelection::Owner user("CLIPBOARD", {{"UTF8_STRING", "the user's own copy"}});
+        QVERIFY(user.owns());
+        const QString phrase = QStringLiteral("pasted while\nthe target was busy");
+        QVERIFY(m_target.clear());
+        QVERIFY(m_target.command("stall " + QByteArray::number(X11Desktop::PasteFetchWaitMs * 2),
+                                 5000));
+        const InsertResult result = pasteViaClipboard(*m_desktop, phrase, m_target.window(), 0);
+        QVERIFY2(m_target.waitForText(phrase), qPrintable(m_target.text()));
+        QCOMPARE(int(result.outcome), int(InsertOutcome::MayHaveArrived));
+        QVERIFY(result.clipboardNotRestored);
+    }
+
+    // The user's clipboard is copied with the owner misbehaving: a format
+    // rendered later than the copy waits (its late answer must not be taken
+    // for the next format's), one sent a byte at a time (cut off, as the
+    // whole copy has one limit), and a new owner taking the clipboard half
+    // way (the copy is of one owner only). What could not be copied is
+    // counted lost; every format put back is the owner's own.
+    void hostileOwnersCopy_data()
+    {
+        QTest::addColumn<XSelection::Formats>("formats");
+        QTest::addColumn<QVector<XSelection::Serving>>("serving");
+        QTest::addColumn<XSelection::Formats>("replacedBy"); // a new owner half way
+        QTest::addColumn<XSelection::Formats>("expected");
+        QTest::addColumn<int>("lost");
+        const XSelection::Formats text = {{"UTF8_STRING", "beside it ✓"},
+                                          {"text/html", "<b>beside it</b>"}};
+        QTest::newRow("late answer")
+            << XSelection::Formats{{"image/png", png()}} + text
+            << QVector<XSelection::Serving>{{"image/png", 1500, 0, 0}, {"UTF8_STRING", 300, 0, 0}}
+            << XSelection::Formats() << text << 1;
+        QTest::newRow("a byte at a time")
+            << text + XSelection::Formats{{"application/x-trickle", QByteArray(40, 't')}}
+            << QVector<XSelection::Serving>{{"application/x-trickle", 0, 1, 900}}
+            << XSelection::Formats() << text << 1;
+        const XSelection::Formats second = {{"UTF8_STRING", "the second owner's"},
+                                            {"text/html", "<b>the second owner's</b>"}};
+        QTest::newRow("new owner half way")
+            << text << QVector<XSelection::Serving>{{"UTF8_STRING", 300, 0, 0}} << second << second
+            << 0;
+    }
+    void hostileOwnersCopy()
+    {
+        QFETCH(XSelection::Formats, formats);
+        QFETCH(QVector<XSelection::Serving>, serving);
+        QFETCH(XSelection::Formats, replacedBy);
+        QFETCH(XSelection::Formats, expected);
+        QFETCH(int, lost);
+        std::unique_ptr<XSelection::Owner> replacing;
+        const auto onRequest = [&](const QByteArray &target) {
+            if (replacedBy.isEmpty() || target != serving.first().target)
+                return;
+            QMetaObject::invokeMethod(
+                qApp,
+                [&] {
+                    if (!replacing)
+                        replacing = std::make_unique<XSelection::Owner>("CLIPBOARD", replacedBy);
+                },
+                Qt::QueuedConnection);
+        };
+        XSelection::Owner user("CLIPBOARD", formats, serving, onRequest);
+        QVERIFY(user.owns());
+        InsertResult result;
+        const bool pasted = pasteLines(&result);
+        if (!replacedBy.isEmpty()) {
+            // Copied again from the new owner, or not at all: the clipboard
+            // is the new owner's either way.
+            QVERIFY(replacing);
+            QVERIFY(pasted || result.outcome == InsertOutcome::ClipboardUnavailable);
+        } else {
+            QVERIFY(pasted);
+        }
+        QCOMPARE(offered(), expected);
+        QCOMPARE(result.clipboardLostFormats, lost);
+    }
+
+    // A transfer in parts from our copy of the user's clipboard to a window
+    // of our own adds to the events the window takes, and leaves them as
+    // they were.
+    void ownWindowKeepsItsEvents()
+    {
+        QByteArray big(1024 * 1024, 0);
+        for (int i = 0; i < big.size(); ++i)
+            big[i] = char(i * 7 + i / 4096);
+        {
+            XSelection::Owner user("CLIPBOARD",
+                                   {{"UTF8_STRING", "big"}, {"application/x-big", big}});
+            QVERIFY(user.owns());
+            QVERIFY(pasteLines());
+        }
+        QWidget own;
+        own.resize(100, 100);
+        own.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&own));
+        xcb_connection_t *c = QX11Info::connection();
+        const xcb_window_t window = xcb_window_t(own.winId());
+        const auto eventMask = [&] {
+            xcb_get_window_attributes_reply_t *reply =
+                xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, window), nullptr);
+            const uint32_t mask = reply ? reply->your_event_mask : 0;
+            std::free(reply);
+            return mask;
+        };
+        const uint32_t before = eventMask();
+        QVERIFY(before & XCB_EVENT_MASK_EXPOSURE);
+        XSelection::Connection atoms;
+        const xcb_atom_t property = atoms.atom("SCRIVLET_TEST_PARTS");
+        const xcb_atom_t incr = atoms.atom("INCR");
+        xcb_convert_selection(c, window, atoms.atom("CLIPBOARD"), atoms.atom("application/x-big"),
+                              property, XCB_CURRENT_TIME);
+        xcb_flush(c);
+        // Taken part by part, each deleted to ask for the next.
+        QByteArray received;
+        bool inParts = false;
+        bool ended = false;
+        bool maskKept = true;
+        QElapsedTimer clock;
+        clock.start();
+        while (!ended && clock.elapsed() < 10000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            xcb_get_property_reply_t *reply = xcb_get_property_reply(
+                c, xcb_get_property(c, 1, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 1 << 22),
+                nullptr);
+            if (!reply)
+                break;
+            if (reply->type == incr) {
+                inParts = true;
+                maskKept = maskKept && (eventMask() & before) == before;
+            } else if (reply->type != XCB_ATOM_NONE) {
+                const int n = xcb_get_property_value_length(reply);
+                received.append(static_cast<const char *>(xcb_get_property_value(reply)), n);
+                ended = n == 0;
+            }
+            std::free(reply);
+        }
+        QVERIFY(inParts);
+        QVERIFY(ended);
+        QCOMPARE(received.size(), big.size());
+        QVERIFY(received == big);
+        QVERIFY(maskKept);
+        QTRY_COMPARE(eventMask(), before);
+    }
+
+    // The program quits while its copy of the user's content owns the
+    // clipboard: a clipboard manager takes it over, as it would from the
+    // program the content came from.
+    void clipboardManagerTakesOverOnQuit()
+    {
+        const XSelection::Formats formats = {{"UTF8_STRING", "kept after quitting ✓"},
+                                             {"text/html", "<b>kept</b>"}};
+        {
+            XSelection::Owner user("CLIPBOARD", formats);
+            QVERIFY(user.owns());
+            QVERIFY(pasteLines());
+        }
+        QCOMPARE(offered(), formats);
+        XSelection::ClipboardManager manager;
+        QVERIFY(manager.ok());
+        m_desktop.reset();
+        QCOMPARE(manager.saves(), 1);
+        QCOMPARE(offered(), formats);
+        m_desktop = createDesktop();
+        QVERIFY(display());
+        m_target.activate();
+        QTRY_COMPARE(m_desktop->targets().foregroundWindow(), WindowHandle(m_target.window()));
     }
 
     void nonAsciiFiftyTimesUnderLoad()

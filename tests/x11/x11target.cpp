@@ -8,12 +8,14 @@
 //        clipboard with that text), "activate", "caret", "readonly 0|1",
 //        "report 0|1|2" (no TEXT on a change, TEXT after every change (at
 //        start), or one TEXT once the queued keys are taken), "text"
-//        (answered by one TEXT), "quit".
+//        (answered by one TEXT), "stall <ms>" (answers, then takes no event
+//        for that long, as a program busy with earlier work), "quit".
 
 #include <QApplication>
 #include <QClipboard>
 #include <QPlainTextEdit>
 #include <QSocketNotifier>
+#include <QThread>
 #include <QTimer>
 
 #include <cstdio>
@@ -100,6 +102,10 @@ int main(int argc, char *argv[])
                             : line.endsWith('1') ? Reporting::EveryChange
                                                  : Reporting::Off;
                 say("OK");
+            } else if (line.startsWith("stall ")) {
+                const unsigned long ms = line.mid(6).toULong();
+                say("OK");
+                QTimer::singleShot(0, [ms] { QThread::msleep(ms); });
             } else if (line == "text") {
                 say("TEXT " + b64(editor.toPlainText()));
             } else if (line == "quit") {

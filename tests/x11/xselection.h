@@ -3,9 +3,10 @@
 // The X clipboard as the tests see and set it, exactly, on a connection of
 // their own: the targets its owner offers and the bytes of each (Qt's
 // clipboard folds TEXT, STRING and UTF8_STRING into one text, and offers an
-// image under every format it can write), and an owner that offers exactly
-// the targets it is given, served from a thread of its own while the test
-// waits on something else.
+// image under every format it can write), an owner that offers exactly the
+// targets it is given (some late or in parts, if asked), served from a thread
+// of its own while the test waits on something else, and a clipboard manager
+// that takes over the clipboard of a program that quits.
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -18,8 +19,10 @@
 #include <xcb/xcb.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <poll.h>
 #include <sys/eventfd.h>
@@ -167,19 +170,35 @@ inline bool targets(const QByteArray &selection, QList<QByteArray> *out, int tim
     return true;
 }
 
+// How an owner serves one of its targets, where it is not at once and whole:
+// a program slow to render a format (an image editor writing a PNG), or one
+// that sends it in parts (INCR), each part after a pause.
+struct Serving
+{
+    QByteArray target;
+    int answerAfterMs = 0; // the owner is busy this long before it answers
+    int partBytes = 0;     // in parts of this many bytes (0: whole)
+    int partEveryMs = 0;   // each part this long after the last was taken
+};
+
 // Owns the selection with exactly these formats (each target's bytes, typed
 // as the target itself) until it is destroyed or another program takes the
-// selection.
+// selection. Serving says which targets come late or in parts; onRequest is
+// told (on the owner's thread) of each request before it is answered.
 class Owner
 {
 public:
-    Owner(const QByteArray &selection, const Formats &formats) : m_formats(formats)
+    Owner(const QByteArray &selection, const Formats &formats,
+          const QVector<Serving> &serving = QVector<Serving>(),
+          std::function<void(const QByteArray &target)> onRequest = nullptr)
+        : m_formats(formats), m_serving(serving), m_onRequest(std::move(onRequest))
     {
         if (!m_c.ok())
             return;
         m_selection = m_c.atom(selection);
         m_targets = m_c.atom("TARGETS");
         m_timestamp = m_c.atom("TIMESTAMP");
+        m_incr = m_c.atom("INCR");
         for (const auto &f : formats)
             m_atoms.append(m_c.atom(f.first));
         xcb_set_selection_owner(m_c.get(), m_c.window(), m_selection, XCB_CURRENT_TIME);
@@ -206,22 +225,74 @@ public:
 
     // Whether it took the selection and holds it still.
     bool owns() const { return m_owns && !m_lost; }
+    // How many parts of transfers in parts were taken so far.
+    int partsTaken() const { return m_partsTaken; }
 
 private:
+    using Clock = std::chrono::steady_clock;
+    struct Transfer
+    {
+        xcb_window_t requestor = 0;
+        xcb_atom_t property = 0;
+        xcb_atom_t type = 0;
+        QByteArray data;
+        int sent = 0;
+        Serving serving;
+        bool taken = false; // the requestor deleted the last part
+        bool lastSent = false;
+        Clock::time_point due;
+    };
+
+    const Serving *servingOf(xcb_atom_t target) const
+    {
+        for (const Serving &s : m_serving) {
+            if (m_c.atom(s.target) == target)
+                return &s;
+        }
+        return nullptr;
+    }
+
     void serve()
     {
         for (;;) {
-            pollfd p[2] = {{xcb_get_file_descriptor(m_c.get()), POLLIN, 0}, {m_stop, POLLIN, 0}};
             while (xcb_generic_event_t *event = xcb_poll_for_event(m_c.get())) {
                 handle(event);
                 std::free(event);
             }
             if (xcb_connection_has_error(m_c.get()))
                 return;
-            ::poll(p, 2, -1);
+            int timeout = -1;
+            const Clock::time_point now = Clock::now();
+            for (Transfer &t : m_transfers) {
+                if (!t.taken)
+                    continue;
+                if (t.due <= now) {
+                    sendPart(&t);
+                    timeout = 0;
+                } else {
+                    const int ms =
+                        int(std::chrono::duration_cast<std::chrono::milliseconds>(t.due - now)
+                                .count()) +
+                        1;
+                    timeout = timeout < 0 ? ms : qMin(timeout, ms);
+                }
+            }
+            xcb_flush(m_c.get());
+            pollfd p[2] = {{xcb_get_file_descriptor(m_c.get()), POLLIN, 0}, {m_stop, POLLIN, 0}};
+            ::poll(p, 2, timeout);
             if (p[1].revents)
                 return;
         }
+    }
+
+    void sendPart(Transfer *t)
+    {
+        const int n = qMin(t->serving.partBytes, t->data.size() - t->sent);
+        xcb_change_property(m_c.get(), XCB_PROP_MODE_REPLACE, t->requestor, t->property, t->type, 8,
+                            uint32_t(n), t->data.constData() + t->sent);
+        t->sent += n;
+        t->lastSent = n == 0;
+        t->taken = false;
     }
 
     void handle(xcb_generic_event_t *event)
@@ -231,9 +302,32 @@ private:
             m_lost = true;
             return;
         }
+        if (kind == XCB_PROPERTY_NOTIFY) {
+            const auto *change = reinterpret_cast<xcb_property_notify_event_t *>(event);
+            if (change->state != XCB_PROPERTY_DELETE)
+                return;
+            for (auto it = m_transfers.begin(); it != m_transfers.end(); ++it) {
+                if (it->requestor != change->window || it->property != change->atom || it->taken)
+                    continue;
+                ++m_partsTaken;
+                if (it->lastSent) {
+                    m_transfers.erase(it);
+                    return;
+                }
+                it->taken = true;
+                it->due = Clock::now() + std::chrono::milliseconds(it->serving.partEveryMs);
+                return;
+            }
+            return;
+        }
         if (kind != XCB_SELECTION_REQUEST)
             return;
         const auto *request = reinterpret_cast<xcb_selection_request_event_t *>(event);
+        if (m_onRequest)
+            m_onRequest(m_c.name(request->target));
+        const Serving *serving = servingOf(request->target);
+        if (serving && serving->answerAfterMs > 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(serving->answerAfterMs));
         xcb_atom_t property = request->property ? request->property : request->target;
         if (m_lost) {
             property = XCB_ATOM_NONE;
@@ -250,6 +344,21 @@ private:
             const int i = m_atoms.indexOf(request->target);
             if (i < 0) {
                 property = XCB_ATOM_NONE;
+            } else if (serving && serving->partBytes > 0) {
+                // The size first; each part once the requestor deleted the last.
+                Transfer t;
+                t.requestor = request->requestor;
+                t.property = property;
+                t.type = m_atoms[i];
+                t.data = m_formats[i].second;
+                t.serving = *serving;
+                m_transfers.push_back(t);
+                const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
+                xcb_change_window_attributes(m_c.get(), request->requestor, XCB_CW_EVENT_MASK,
+                                             &mask);
+                const uint32_t size = uint32_t(t.data.size());
+                xcb_change_property(m_c.get(), XCB_PROP_MODE_REPLACE, request->requestor, property,
+                                    m_incr, 32, 1, &size);
             } else {
                 const QByteArray &bytes = m_formats[i].second;
                 xcb_change_property(m_c.get(), XCB_PROP_MODE_REPLACE, request->requestor, property,
@@ -270,17 +379,158 @@ private:
 
     Connection m_c;
     Formats m_formats;
+    QVector<Serving> m_serving;
+    std::function<void(const QByteArray &)> m_onRequest;
     QVector<xcb_atom_t> m_atoms;
+    std::vector<Transfer> m_transfers;
     xcb_atom_t m_selection = 0;
     xcb_atom_t m_targets = 0;
     xcb_atom_t m_timestamp = 0;
+    xcb_atom_t m_incr = 0;
     bool m_owns = false;
     std::atomic<bool> m_lost{false};
+    std::atomic<int> m_partsTaken{0};
+    int m_stop = -1;
+    std::thread m_thread;
+};
+
+// A clipboard manager as desktops run one (the freedesktop clipboard manager
+// convention): it owns CLIPBOARD_MANAGER, and a program that quits while it
+// owns the clipboard asks it to SAVE_TARGETS. It then reads every target of
+// the clipboard from that program and owns the clipboard with the copy.
+class ClipboardManager
+{
+public:
+    ClipboardManager()
+    {
+        if (!m_c.ok())
+            return;
+        const xcb_atom_t manager = m_c.atom("CLIPBOARD_MANAGER");
+        xcb_set_selection_owner(m_c.get(), m_c.window(), manager, XCB_CURRENT_TIME);
+        xcb_get_selection_owner_reply_t *owner = xcb_get_selection_owner_reply(
+            m_c.get(), xcb_get_selection_owner(m_c.get(), manager), nullptr);
+        m_owns = owner && owner->owner == m_c.window();
+        std::free(owner);
+        m_stop = eventfd(0, EFD_CLOEXEC);
+        if (m_owns)
+            m_thread = std::thread([this] { serve(); });
+    }
+    ~ClipboardManager()
+    {
+        if (m_thread.joinable()) {
+            const uint64_t one = 1;
+            (void)::write(m_stop, &one, sizeof one);
+            m_thread.join();
+        }
+        if (m_stop >= 0)
+            ::close(m_stop);
+    }
+    ClipboardManager(const ClipboardManager &) = delete;
+    ClipboardManager &operator=(const ClipboardManager &) = delete;
+
+    bool ok() const { return m_owns; }
+    // How many programs asked it to save their clipboard.
+    int saves() const { return m_saves; }
+
+private:
+    void serve()
+    {
+        for (;;) {
+            while (xcb_generic_event_t *event = xcb_poll_for_event(m_c.get())) {
+                if ((event->response_type & 0x7f) == XCB_SELECTION_REQUEST)
+                    save(reinterpret_cast<xcb_selection_request_event_t *>(event));
+                std::free(event);
+            }
+            if (xcb_connection_has_error(m_c.get()))
+                return;
+            pollfd p[2] = {{xcb_get_file_descriptor(m_c.get()), POLLIN, 0}, {m_stop, POLLIN, 0}};
+            ::poll(p, 2, -1);
+            if (p[1].revents)
+                return;
+        }
+    }
+
+    // One target of CLIPBOARD, read whole (no transfer in parts).
+    bool convert(xcb_atom_t target, QByteArray *out)
+    {
+        const xcb_atom_t property = m_c.atom("SCRIVLET_TEST_SAVED");
+        xcb_convert_selection(m_c.get(), m_c.window(), m_c.atom("CLIPBOARD"), target, property,
+                              XCB_CURRENT_TIME);
+        xcb_flush(m_c.get());
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 3000) {
+            xcb_generic_event_t *event = xcb_poll_for_event(m_c.get());
+            if (!event) {
+                pollfd p{xcb_get_file_descriptor(m_c.get()), POLLIN, 0};
+                ::poll(&p, 1, 10);
+                continue;
+            }
+            const bool notified = (event->response_type & 0x7f) == XCB_SELECTION_NOTIFY;
+            const xcb_atom_t answered =
+                notified ? reinterpret_cast<xcb_selection_notify_event_t *>(event)->property
+                         : xcb_atom_t(XCB_ATOM_NONE);
+            std::free(event);
+            if (!notified)
+                continue;
+            if (answered == XCB_ATOM_NONE)
+                return false;
+            xcb_get_property_reply_t *reply = xcb_get_property_reply(
+                m_c.get(),
+                xcb_get_property(m_c.get(), 1, m_c.window(), property, XCB_GET_PROPERTY_TYPE_ANY, 0,
+                                 16 * 1024 * 1024),
+                nullptr);
+            if (!reply)
+                return false;
+            *out = QByteArray(static_cast<const char *>(xcb_get_property_value(reply)),
+                              xcb_get_property_value_length(reply));
+            std::free(reply);
+            return true;
+        }
+        return false;
+    }
+
+    void save(const xcb_selection_request_event_t *request)
+    {
+        bool saved = false;
+        QByteArray atoms;
+        if (request->target == m_c.atom("SAVE_TARGETS") && convert(m_c.atom("TARGETS"), &atoms)) {
+            Formats formats;
+            for (int i = 0; i + 4 <= atoms.size(); i += 4) {
+                xcb_atom_t a = 0;
+                std::memcpy(&a, atoms.constData() + i, 4);
+                const QByteArray name = m_c.name(a);
+                QByteArray bytes;
+                if (!isProtocolTarget(name) && convert(a, &bytes))
+                    formats.append({name, bytes});
+            }
+            m_saved.reset(new Owner("CLIPBOARD", formats));
+            saved = m_saved->owns();
+            ++m_saves;
+        }
+        xcb_selection_notify_event_t notify = {};
+        notify.response_type = XCB_SELECTION_NOTIFY;
+        notify.time = request->time;
+        notify.requestor = request->requestor;
+        notify.selection = request->selection;
+        notify.target = request->target;
+        notify.property = saved ? request->property : xcb_atom_t(XCB_ATOM_NONE);
+        xcb_send_event(m_c.get(), 0, request->requestor, XCB_EVENT_MASK_NO_EVENT,
+                       reinterpret_cast<const char *>(&notify));
+        xcb_flush(m_c.get());
+    }
+
+    Connection m_c;
+    bool m_owns = false;
+    std::atomic<int> m_saves{0};
+    std::unique_ptr<Owner> m_saved;
     int m_stop = -1;
     std::thread m_thread;
 };
 
 } // namespace XSelection
+
+Q_DECLARE_METATYPE(XSelection::Serving)
 
 namespace QTest {
 // An offer, readably, when a comparison fails.

@@ -36,7 +36,8 @@ struct DataControlClipboard::Transfer
     int fd = -1;
     QByteArray data; // a copy: the source may go meanwhile
     qint64 written = 0;
-    quint64 watch = 0; // the watched paste it serves; 0 for none
+    quint64 watch = 0;                             // the watched paste it serves; 0 for none
+    zwlr_data_control_source_v1 *source = nullptr; // only compared, never used
     bool text = false;
     // Deleted later: they may be what called us.
     QSocketNotifier *notifier = nullptr;
@@ -202,8 +203,12 @@ void DataControlClipboard::sendRequested(zwlr_data_control_source_v1 *source, co
         }
         break;
     }
+    int running = 0;
+    for (const auto &t : m_transfers)
+        running += t->source == source ? 1 : 0;
     const int flags = ::fcntl(fd, F_GETFL);
-    if (!data || flags < 0 || ::fcntl(fd, F_SETFL, flags | O_NONBLOCK) < 0) {
+    if (!data || running >= MaxTransfersPerSource || flags < 0 ||
+        ::fcntl(fd, F_SETFL, flags | O_NONBLOCK) < 0) {
         ::close(fd);
         return;
     }
@@ -211,6 +216,7 @@ void DataControlClipboard::sendRequested(zwlr_data_control_source_v1 *source, co
     transfer->fd = fd;
     transfer->data = *data;
     transfer->watch = watch;
+    transfer->source = source;
     transfer->text = isTextFormat(type);
     transfer->started.start();
     transfer->progressed.start();
@@ -300,7 +306,7 @@ bool DataControlClipboard::watchedTransferUnderWay() const
     return false;
 }
 
-bool DataControlClipboard::read(Selection which, Content *out)
+bool DataControlClipboard::read(Selection which, Content *out, const QDeadlineTimer &deadline)
 {
     *out = Content();
     if (!m_device || !m_connection->roundtrip())
@@ -312,7 +318,9 @@ bool DataControlClipboard::read(Selection which, Content *out)
     qint64 total = 0;
     for (const QByteArray &mime : qAsConst(offer->mimes)) {
         int ends[2];
-        if (total > BackupLimit || ::pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0) {
+        const qint64 left = deadline.remainingTime();
+        const int timeoutMs = left < 0 ? ReadTimeoutMs : int(qMin<qint64>(left, ReadTimeoutMs));
+        if (total > BackupLimit || timeoutMs <= 0 || ::pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0) {
             ++out->lostFormats;
             continue;
         }
@@ -344,7 +352,7 @@ bool DataControlClipboard::read(Selection which, Content *out)
                     return ended || broken;
                 }
             },
-            ReadTimeoutMs, 2);
+            timeoutMs, 2);
         ::close(ends[0]);
         // The offer may have gone while we read (the selection changed).
         if (!ended || broken || m_current[int(which)] != offer) {

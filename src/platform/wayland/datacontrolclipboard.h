@@ -31,6 +31,12 @@ public:
     // Reading a format gives up after this long; a program that does not
     // answer loses that format, not the paste.
     static constexpr int ReadTimeoutMs = 1000;
+    // A whole copy (of every selection a paste keeps) stops this long after
+    // it began: the formats left then are lost.
+    static constexpr int ReadLimitMs = 3000;
+    // Transfers of one source under way at once: a reader that asks again
+    // and again without reading must not use up our file descriptors.
+    static constexpr int MaxTransfersPerSource = 16;
     // The target stopped asking for this long: it has what it wants.
     static constexpr int QuietMs = 150;
     static constexpr int FetchWaitMs = 2000;
@@ -46,7 +52,7 @@ public:
 
     bool isValid() const override { return m_device != nullptr; }
     bool hasPrimary() const override { return m_primaryAvailable; }
-    bool read(Selection which, Content *out) override;
+    bool read(Selection which, Content *out, const QDeadlineTimer &deadline) override;
     bool offerText(Selection which, const QByteArray &utf8, bool watched) override;
     // Waits for the fetch to begin at most FetchWaitMs, then until it ended
     // and QuietMs passed without another.

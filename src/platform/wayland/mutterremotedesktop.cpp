@@ -785,7 +785,7 @@ bool MutterRemoteDesktop::readFormat(const QString &mimeType, int timeoutMs, QBy
     return true;
 }
 
-bool MutterRemoteDesktop::read(Selection which, Content *out)
+bool MutterRemoteDesktop::read(Selection which, Content *out, const QDeadlineTimer &limit)
 {
     if (which != Selection::Clipboard) {
         m_error = QStringLiteral("mutter's session has no primary selection");
@@ -817,7 +817,7 @@ bool MutterRemoteDesktop::read(Selection which, Content *out)
             types << type;
     }
     content.empty = types.isEmpty();
-    const QDeadlineTimer deadline(ReadTimeoutMs);
+    const QDeadlineTimer deadline = qMin(limit, QDeadlineTimer(ReadTimeoutMs));
     for (const QString &type : qAsConst(types)) {
         QByteArray data;
         const int timeout = int(qMin<qint64>(ReadFormatTimeoutMs, deadline.remainingTime()));

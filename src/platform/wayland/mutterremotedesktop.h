@@ -79,7 +79,7 @@ public:
     // offer. Only our own selection can be given up: an empty put() while
     // another program owns the clipboard fails.
     bool hasPrimary() const override { return false; }
-    bool read(Selection which, Content *out) override;
+    bool read(Selection which, Content *out, const QDeadlineTimer &deadline) override;
     bool offerText(Selection which, const QByteArray &utf8, bool watched) override;
     bool awaitFetch() override;
     bool put(Selection which, const Content &content) override;

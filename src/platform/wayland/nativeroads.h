@@ -7,6 +7,7 @@
 // and when to paste, and is the same for all.
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QPair>
 #include <QString>
 #include <QVector>
@@ -68,9 +69,9 @@ public:
     virtual ~NativeClipboard() = default;
     virtual bool isValid() const = 0;
     virtual bool hasPrimary() const = 0;
-    // A copy of what the selection holds now; false when it could not be
-    // read at all.
-    virtual bool read(Selection which, Content *out) = 0;
+    // A copy of what the selection holds now, read before deadline (what is
+    // left then counts as lost); false when it could not be read at all.
+    virtual bool read(Selection which, Content *out, const QDeadlineTimer &deadline) = 0;
     // Offers text (UTF-8) on the selection. watched: a paste of ours, whose
     // fetch by the target is counted; else the user's, kept until replaced.
     virtual bool offerText(Selection which, const QByteArray &utf8, bool watched) = 0;

@@ -645,10 +645,14 @@ std::unique_ptr<ClipboardBackup> WaylandDesktop::backupClipboard(bool primary)
         if (!backup->x11)
             return nullptr;
     }
-    if (!m_roads.clipboard->read(NativeClipboard::Selection::Clipboard, &backup->clipboard))
+    // One deadline for the whole copy: an owner slow to give its formats
+    // holds the paste no longer than that.
+    const QDeadlineTimer deadline(DataControlClipboard::ReadLimitMs);
+    if (!m_roads.clipboard->read(NativeClipboard::Selection::Clipboard, &backup->clipboard,
+                                 deadline))
         return nullptr;
     if (backup->withPrimary &&
-        !m_roads.clipboard->read(NativeClipboard::Selection::Primary, &backup->primary))
+        !m_roads.clipboard->read(NativeClipboard::Selection::Primary, &backup->primary, deadline))
         return nullptr;
     return backup;
 }

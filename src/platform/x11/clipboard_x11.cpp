@@ -35,8 +35,11 @@ std::unique_ptr<ClipboardBackup> X11Desktop::backupClipboard(bool primary)
         return nullptr;
     auto backup = std::make_unique<X11ClipboardBackup>();
     backup->primaryKept = primary;
-    if (!copy.read(m_clipboardWatch.clipboardAtom(), &backup->clipboard) ||
-        (primary && !copy.read(XCB_ATOM_PRIMARY, &backup->primary)))
+    // One deadline for the whole copy: an owner that trickles its formats
+    // out holds the paste no longer than that.
+    const QDeadlineTimer deadline(X11SelectionCopy::ReadLimitMs);
+    if (!copy.read(m_clipboardWatch.clipboardAtom(), &backup->clipboard, deadline) ||
+        (primary && !copy.read(XCB_ATOM_PRIMARY, &backup->primary, deadline)))
         return nullptr;
     return backup;
 }
@@ -50,8 +53,17 @@ ClipboardRestore X11Desktop::restoreClipboard(const ClipboardBackup &backup)
     if (!m_display)
         return ClipboardRestore::Failed;
     const auto &saved = static_cast<const X11ClipboardBackup &>(backup);
-    bool ok = copy.offer(m_clipboardWatch.clipboardAtom(), saved.clipboard);
-    if (saved.primaryKept)
+    // Put back only over our own text: a selection another program took
+    // meanwhile holds the user's newest copy, which stays.
+    const xcb_atom_t clipboard = m_clipboardWatch.clipboardAtom();
+    const bool clipboardOurs = m_clipboardWatch.ownedByUs(clipboard);
+    const bool primaryOurs = saved.primaryKept && m_clipboardWatch.ownedByUs(XCB_ATOM_PRIMARY);
+    if (!clipboardOurs && !primaryOurs)
+        return ClipboardRestore::Superseded;
+    bool ok = true;
+    if (clipboardOurs)
+        ok = copy.offer(clipboard, saved.clipboard);
+    if (primaryOurs)
         ok = copy.offer(XCB_ATOM_PRIMARY, saved.primary) && ok;
     return ok ? ClipboardRestore::Restored : ClipboardRestore::Failed;
 }
@@ -97,6 +109,18 @@ PasteFetch X11Desktop::awaitFetched(WindowHandle target, int)
     if (!m_display)
         return PasteFetch::NotFetched;
     m_clipboardWatch.setTarget(xcb_window_t(target));
-    return m_clipboardWatch.waitForFetch(PasteFetchWaitMs) ? PasteFetch::Fetched
-                                                           : PasteFetch::NotFetched;
+    // Behind the paste key: a target that answers has taken the key, and one
+    // still busy with earlier work has not.
+    const bool pinged = m_clipboardWatch.ping(xcb_window_t(target));
+    if (m_clipboardWatch.waitForFetch(PasteFetchWaitMs))
+        return PasteFetch::Fetched;
+    // Another program took the clipboard before the target asked: the
+    // target may have pasted that instead, so no refusal is reported.
+    if (m_clipboardWatch.lost())
+        return PasteFetch::Unsure;
+    // Not answered: the key still waits in the target's queue, and the text
+    // stays on the clipboard for it.
+    if (pinged && !m_clipboardWatch.ponged())
+        return PasteFetch::Pending;
+    return PasteFetch::NotFetched;
 }

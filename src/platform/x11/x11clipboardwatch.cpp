@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -21,6 +22,10 @@ X11ClipboardWatch::X11ClipboardWatch(xcb_connection_t *connection)
                              "TEXT", "COMPOUND_TEXT"})
         m_textFormats.append(atom(name));
     m_clientMask = ~xcb_get_setup(m_connection)->resource_id_mask;
+    m_wmProtocols = atom("WM_PROTOCOLS");
+    m_netWmPing = atom("_NET_WM_PING");
+    if (const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data)
+        m_root = screen->root;
     if (QCoreApplication::instance())
         QCoreApplication::instance()->installNativeEventFilter(this);
 }
@@ -45,7 +50,8 @@ void X11ClipboardWatch::arm(xcb_window_t target, int textBytes, bool primary)
     m_target = target;
     m_requestor = XCB_NONE;
     m_property = XCB_NONE;
-    m_fetched = m_transferring = m_lastPartWritten = m_lost = false;
+    m_fetched = m_transferring = m_lastPartWritten = m_lost = m_ponged = false;
+    m_pinged = XCB_NONE;
     // Qt's clipboard sends a text larger than one request in parts (INCR).
     const qint64 oneRequest = qint64(xcb_get_maximum_request_length(m_connection)) * 4 - 24;
     m_incremental = textBytes > oneRequest;
@@ -60,6 +66,59 @@ bool X11ClipboardWatch::fromTarget(xcb_window_t requestor) const
     if ((requestor & m_clientMask) == ours)
         return false;
     return m_target == XCB_NONE || (requestor & m_clientMask) == (m_target & m_clientMask);
+}
+
+bool X11ClipboardWatch::ping(xcb_window_t window)
+{
+    m_pinged = XCB_NONE;
+    m_ponged = false;
+    if (!m_connection || window == XCB_NONE || m_root == XCB_NONE || m_netWmPing == XCB_NONE)
+        return false;
+    XcbReply<xcb_get_property_reply_t> protocols(xcb_get_property_reply(
+        m_connection,
+        xcb_get_property(m_connection, 0, window, m_wmProtocols, XCB_ATOM_ATOM, 0, 64), nullptr));
+    if (!protocols || protocols->format != 32)
+        return false;
+    const auto *listed = static_cast<const xcb_atom_t *>(xcb_get_property_value(protocols.p));
+    const int count = xcb_get_property_value_length(protocols.p) / 4;
+    if (std::find(listed, listed + count, m_netWmPing) == listed + count)
+        return false;
+    // The answer goes to the root window, to whoever takes its
+    // substructure events: added to what our connection takes there.
+    XcbReply<xcb_get_window_attributes_reply_t> root(xcb_get_window_attributes_reply(
+        m_connection, xcb_get_window_attributes(m_connection, m_root), nullptr));
+    if (!root)
+        return false;
+    if (!m_rootMaskChanged)
+        m_rootMask = root->your_event_mask;
+    const uint32_t mask = m_rootMask | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    xcb_change_window_attributes(m_connection, m_root, XCB_CW_EVENT_MASK, &mask);
+    m_rootMaskChanged = true;
+    // A time of our own, to tell our ping's answer from any other.
+    m_pingTime = xcb_timestamp_t(quintptr(this) & 0x7fffffff) ^ xcb_timestamp_t(++m_pingCount);
+    xcb_client_message_event_t event = {};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = window;
+    event.type = m_wmProtocols;
+    event.data.data32[0] = m_netWmPing;
+    event.data.data32[1] = m_pingTime;
+    event.data.data32[2] = window;
+    xcb_send_event(m_connection, 0, window, XCB_EVENT_MASK_NO_EVENT,
+                   reinterpret_cast<const char *>(&event));
+    xcb_flush(m_connection);
+    m_pinged = window;
+    return true;
+}
+
+bool X11ClipboardWatch::ownedByUs(xcb_atom_t selection) const
+{
+    if (!m_connection)
+        return false;
+    XcbReply<xcb_get_selection_owner_reply_t> owner(xcb_get_selection_owner_reply(
+        m_connection, xcb_get_selection_owner(m_connection, selection), nullptr));
+    const quint32 ours = xcb_get_setup(m_connection)->resource_id_base & m_clientMask;
+    return owner && owner->owner != XCB_NONE && (owner->owner & m_clientMask) == ours;
 }
 
 bool X11ClipboardWatch::isWatched(xcb_atom_t selection) const
@@ -107,8 +166,18 @@ bool X11ClipboardWatch::nativeEventFilter(const QByteArray &eventType, void *mes
     }
     case XCB_SELECTION_CLEAR: {
         const auto *clear = reinterpret_cast<const xcb_selection_clear_event_t *>(event);
-        if (isWatched(clear->selection))
+        // Our copy window losing the selection to Qt's clipboard (which took
+        // it for the text) is no loss: only another program's owning is.
+        if (isWatched(clear->selection) && !ownedByUs(clear->selection))
             m_lost = true;
+        break;
+    }
+    case XCB_CLIENT_MESSAGE: {
+        const auto *message = reinterpret_cast<const xcb_client_message_event_t *>(event);
+        if (m_pinged != XCB_NONE && message->window == m_root && message->format == 32 &&
+            message->type == m_wmProtocols && message->data.data32[0] == m_netWmPing &&
+            message->data.data32[1] == m_pingTime && message->data.data32[2] == m_pinged)
+            m_ponged = true;
         break;
     }
     case XCB_PROPERTY_NOTIFY: {
@@ -144,5 +213,10 @@ bool X11ClipboardWatch::waitForFetch(int maxMs)
             },
             60000, 2);
     m_armed = false;
+    if (m_rootMaskChanged) {
+        xcb_change_window_attributes(m_connection, m_root, XCB_CW_EVENT_MASK, &m_rootMask);
+        xcb_flush(m_connection);
+        m_rootMaskChanged = false;
+    }
     return m_fetched && !m_transferring;
 }

@@ -44,6 +44,20 @@ public:
     // or maxMs pass. True when the target fetched the text whole; another
     // program taking the selection ends the wait too.
     bool waitForFetch(int maxMs);
+    // Asks window whether it has taken its input so far (_NET_WM_PING, sent
+    // after the paste key: X delivers a client's events in order, so its
+    // answer comes only once the keys before it were dequeued). False when
+    // window does not answer pings. The answer is watched during the next
+    // wait for the fetch.
+    bool ping(xcb_window_t window);
+    // The window pinged answered during the last wait.
+    bool ponged() const { return m_ponged; }
+    // Another program took a watched selection during the last wait.
+    bool lost() const { return m_lost; }
+    // selection's owner is a window of our connection (Qt's clipboard, or
+    // our copy of the user's content): false once another program took it,
+    // or when the server could not say.
+    bool ownedByUs(xcb_atom_t selection) const;
 
     bool nativeEventFilter(const QByteArray &eventType, void *message, long *result) override;
 
@@ -76,5 +90,14 @@ private:
     xcb_window_t m_requestor = XCB_NONE;
     xcb_atom_t m_property = XCB_NONE;
     bool m_lost = false;
+    xcb_window_t m_pinged = XCB_NONE;
+    xcb_timestamp_t m_pingTime = 0;
+    bool m_ponged = false;
+    xcb_atom_t m_wmProtocols = XCB_NONE;
+    xcb_atom_t m_netWmPing = XCB_NONE;
+    xcb_window_t m_root = XCB_NONE;
+    quint32 m_rootMask = 0; // our connection's events on the root before a ping
+    bool m_rootMaskChanged = false;
+    quint32 m_pingCount = 0;
     QElapsedTimer m_lastActivity;
 };

@@ -48,7 +48,7 @@ X11SelectionCopy::X11SelectionCopy(xcb_connection_t *connection) : m_connection(
     xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, m_window, screen->root, -10, -10, 1, 1, 0,
                       XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT,
                       XCB_CW_OVERRIDE_REDIRECT | XCB_CW_EVENT_MASK, values);
-    m_property = atom("_SCRIVLET_SELECTION");
+    m_clipboard = atom("CLIPBOARD");
     m_targets = atom("TARGETS");
     m_timestamp = atom("TIMESTAMP");
     m_multiple = atom("MULTIPLE");
@@ -67,6 +67,7 @@ X11SelectionCopy::X11SelectionCopy(xcb_connection_t *connection) : m_connection(
 
 X11SelectionCopy::~X11SelectionCopy()
 {
+    handOver();
     if (QCoreApplication::instance())
         QCoreApplication::instance()->removeNativeEventFilter(this);
     delete m_outgoingClock;
@@ -91,29 +92,97 @@ const X11SelectionCopy::Content *X11SelectionCopy::offered(xcb_atom_t selection)
 
 // --- reading ------------------------------------------------------------
 
-bool X11SelectionCopy::awaitNotify(xcb_atom_t selection, xcb_atom_t target, int timeoutMs,
-                                   bool *refused)
+namespace {
+
+// What is left of deadline, at most capMs.
+int leftOf(const QDeadlineTimer &deadline, int capMs)
 {
-    m_notified = false;
-    xcb_convert_selection(m_connection, m_window, selection, target, m_property, XCB_CURRENT_TIME);
-    xcb_flush(m_connection);
-    if (!X11Wait::serveEventsUntil([&] { return m_notified; }, timeoutMs, PollMs))
+    const qint64 left = deadline.remainingTime();
+    return left < 0 ? capMs : int(qMin<qint64>(left, capMs));
+}
+
+} // namespace
+
+X11SelectionCopy::Property *X11SelectionCopy::findProperty(xcb_atom_t atom)
+{
+    for (Property &p : m_properties) {
+        if (p.atom == atom)
+            return &p;
+    }
+    return nullptr;
+}
+
+// A property no conversion may still write to: one whose owner answered, or
+// one given up on long ago.
+xcb_atom_t X11SelectionCopy::takeProperty()
+{
+    for (Property &p : m_properties) {
+        if (!p.awaited || p.since.elapsed() >= ReclaimMs) {
+            p.awaited = true;
+            p.since.restart();
+            return p.atom;
+        }
+    }
+    if (m_properties.size() >= MaxProperties)
+        return XCB_NONE;
+    const QByteArray name = "_SCRIVLET_SELECTION_" + QByteArray::number(m_properties.size());
+    Property p;
+    p.atom = atom(name.constData());
+    if (p.atom == XCB_NONE)
+        return XCB_NONE;
+    p.awaited = true;
+    p.since.start();
+    m_properties.append(p);
+    return p.atom;
+}
+
+void X11SelectionCopy::releaseProperty(xcb_atom_t atom)
+{
+    xcb_delete_property(m_connection, m_window, atom);
+    if (Property *p = findProperty(atom))
+        p->awaited = false;
+}
+
+bool X11SelectionCopy::convert(xcb_atom_t selection, xcb_atom_t target, xcb_timestamp_t time,
+                               int timeoutMs, xcb_atom_t *property)
+{
+    *property = XCB_NONE;
+    const xcb_atom_t into = takeProperty();
+    if (into == XCB_NONE || timeoutMs <= 0)
         return false;
-    *refused = m_notifiedProperty == XCB_NONE;
+    xcb_delete_property(m_connection, m_window, into);
+    m_converting = true;
+    m_convSelection = selection;
+    m_convTarget = target;
+    m_convProperty = into;
+    m_notified = false;
+    m_refused = false;
+    m_partWritten = false;
+    xcb_convert_selection(m_connection, m_window, selection, target, into, time);
+    xcb_flush(m_connection);
+    const bool answered = X11Wait::serveEventsUntil([&] { return m_notified; }, timeoutMs, PollMs);
+    m_converting = false;
+    if (!answered)
+        return false; // the property stays taken: the owner may still answer into it
+    if (m_refused) {
+        releaseProperty(into);
+        return false;
+    }
+    *property = into;
     return true;
 }
 
-bool X11SelectionCopy::readTarget(xcb_atom_t selection, xcb_atom_t target, int timeoutMs,
-                                  Format *out, qint64 room)
+bool X11SelectionCopy::readTarget(xcb_atom_t selection, xcb_atom_t target, xcb_timestamp_t time,
+                                  const QDeadlineTimer &deadline, Format *out, qint64 room)
 {
-    bool refused = false;
-    if (!awaitNotify(selection, target, timeoutMs, &refused) || refused)
+    xcb_atom_t property = XCB_NONE;
+    if (!convert(selection, target, time, leftOf(deadline, TargetTimeoutMs), &property))
         return false;
     const auto take = [&](Format *into, bool *incremental) {
         // Read and deleted at once: a transfer in parts asks for the next.
         XcbReply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
             m_connection,
-            xcb_get_property(m_connection, 1, m_window, m_property, XCB_GET_PROPERTY_TYPE_ANY, 0,
+            xcb_get_property(m_connection, 1, m_window, property, XCB_GET_PROPERTY_TYPE_ANY, 0,
                              quint32(qMin<qint64>(room, CopyLimitBytes) / 4 + 1)),
             nullptr));
         if (!reply || reply->bytes_after > 0)
@@ -128,60 +197,94 @@ bool X11SelectionCopy::readTarget(xcb_atom_t selection, xcb_atom_t target, int t
     Format whole;
     whole.target = target;
     bool incremental = false;
-    if (!take(&whole, &incremental))
-        return false;
-    if (incremental) {
-        // Parts until an empty one; each within the time limit.
+    bool done = take(&whole, &incremental);
+    if (done && incremental) {
+        // Parts until an empty one, each within the time limit, all before
+        // the deadline. Given up half way, the owner may go on writing: the
+        // property is not taken again for a while.
+        m_convProperty = property;
         whole.data.clear();
         whole.type = XCB_NONE;
+        done = false;
         for (;;) {
-            m_propertyChanged = false;
-            if (!X11Wait::serveEventsUntil([&] { return m_propertyChanged; }, timeoutMs, PollMs))
-                return false;
+            m_partWritten = false;
+            m_converting = true;
+            const bool written = X11Wait::serveEventsUntil(
+                [&] { return m_partWritten; }, leftOf(deadline, TargetTimeoutMs), PollMs);
+            m_converting = false;
+            if (!written || deadline.hasExpired())
+                break;
             Format part;
             bool again = false;
             if (!take(&part, &again))
-                return false;
+                break;
             if (part.data.isEmpty()) {
-                if (part.type != XCB_NONE)
+                if (part.type != XCB_NONE) {
+                    done = true;
                     break;
+                }
                 continue; // our own deletion, or nothing yet
             }
             whole.type = part.type;
             whole.format = part.format;
             whole.data += part.data;
             if (whole.data.size() > room)
-                return false;
+                break;
+        }
+        if (!done) {
+            if (Property *p = findProperty(property))
+                p->since.restart();
+            return false;
         }
     }
-    if (whole.data.size() > room)
+    releaseProperty(property);
+    if (!done || whole.data.size() > room)
         return false;
     *out = whole;
     return true;
 }
 
-bool X11SelectionCopy::read(xcb_atom_t selection, Content *out)
+xcb_window_t X11SelectionCopy::selectionOwner(xcb_atom_t selection, bool *ok) const
 {
-    *out = Content();
-    if (!isValid())
-        return false;
     XcbReply<xcb_get_selection_owner_reply_t> owner(xcb_get_selection_owner_reply(
         m_connection, xcb_get_selection_owner(m_connection, selection), nullptr));
-    if (!owner)
-        return false;
-    if (owner->owner == XCB_NONE)
-        return true;
+    *ok = bool(owner);
+    return owner ? owner->owner : xcb_window_t(XCB_NONE);
+}
+
+xcb_timestamp_t X11SelectionCopy::ownerTime(xcb_atom_t selection, const QDeadlineTimer &deadline)
+{
+    Format time;
+    if (!readTarget(selection, m_timestamp, XCB_CURRENT_TIME, deadline, &time, 64) ||
+        time.format != 32 || time.data.size() < 4)
+        return XCB_CURRENT_TIME;
+    xcb_timestamp_t t = XCB_CURRENT_TIME;
+    std::memcpy(&t, time.data.constData(), 4);
+    return t;
+}
+
+X11SelectionCopy::Copied X11SelectionCopy::readOnce(xcb_atom_t selection, Content *out,
+                                                    const QDeadlineTimer &deadline)
+{
+    *out = Content();
+    bool ok = false;
+    const xcb_window_t owner = selectionOwner(selection, &ok);
+    if (!ok)
+        return Copied::Failed;
+    if (owner == XCB_NONE)
+        return Copied::Whole;
     // Our own copy, still offered: taken as it is.
-    if (owner->owner == m_window) {
+    if (owner == m_window) {
         if (const Content *own = offered(selection))
             *out = *own;
-        return true;
+        return Copied::Whole;
     }
-    QElapsedTimer clock;
-    clock.start();
+    // Every conversion names the owner's time: an owner that took the
+    // selection since then refuses them rather than mix its content in.
+    const xcb_timestamp_t time = ownerTime(selection, deadline);
     Format list;
-    if (!readTarget(selection, m_targets, TargetTimeoutMs, &list, 64 * 1024) || list.format != 32)
-        return false;
+    if (!readTarget(selection, m_targets, time, deadline, &list, 64 * 1024) || list.format != 32)
+        return Copied::Failed;
     QVector<xcb_atom_t> targets;
     for (int i = 0; i + 4 <= list.data.size(); i += 4) {
         xcb_atom_t target = XCB_NONE;
@@ -192,20 +295,69 @@ bool X11SelectionCopy::read(xcb_atom_t selection, Content *out)
     out->empty = targets.isEmpty();
     qint64 total = 0;
     for (const xcb_atom_t target : qAsConst(targets)) {
-        const int left = int(ReadLimitMs - clock.elapsed());
         Format format;
-        if (left <= 0 || !readTarget(selection, target, qMin(left, TargetTimeoutMs), &format,
-                                     CopyLimitBytes - total)) {
+        if (deadline.hasExpired() ||
+            !readTarget(selection, target, time, deadline, &format, CopyLimitBytes - total)) {
             ++out->lostFormats;
             continue;
         }
         total += format.data.size();
         out->formats.append(format);
     }
-    return true;
+    // The same owner, with the same time, from first to last.
+    const xcb_window_t after = selectionOwner(selection, &ok);
+    if (!ok)
+        return Copied::Failed;
+    if (after != owner)
+        return Copied::OwnerChanged;
+    if (time != XCB_CURRENT_TIME) {
+        const QDeadlineTimer brief(qMin<qint64>(TargetTimeoutMs, 200));
+        const xcb_timestamp_t now = ownerTime(selection, brief);
+        if (now != XCB_CURRENT_TIME && now != time)
+            return Copied::OwnerChanged;
+    }
+    return Copied::Whole;
+}
+
+bool X11SelectionCopy::read(xcb_atom_t selection, Content *out, const QDeadlineTimer &deadline)
+{
+    *out = Content();
+    if (!isValid())
+        return false;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        switch (readOnce(selection, out, deadline)) {
+        case Copied::Whole:
+            return true;
+        case Copied::Failed:
+            *out = Content();
+            return false;
+        case Copied::OwnerChanged:
+            *out = Content();
+            break;
+        }
+    }
+    return false;
 }
 
 // --- offering -----------------------------------------------------------
+
+void X11SelectionCopy::handOver()
+{
+    // The manager's requests are answered from the event loop.
+    if (!isValid() || !m_offers.contains(m_clipboard) || !QCoreApplication::instance())
+        return;
+    bool ok = false;
+    if (selectionOwner(m_clipboard, &ok) != m_window || !ok)
+        return;
+    const xcb_atom_t manager = atom("CLIPBOARD_MANAGER");
+    if (manager == XCB_NONE || selectionOwner(manager, &ok) == XCB_NONE || !ok)
+        return;
+    // The manager asks us for the targets while we wait, answered from the
+    // event filter; its answer (or refusal) ends the wait.
+    xcb_atom_t property = XCB_NONE;
+    if (convert(manager, atom("SAVE_TARGETS"), XCB_CURRENT_TIME, HandOverLimitMs, &property))
+        releaseProperty(property);
+}
 
 bool X11SelectionCopy::offer(xcb_atom_t selection, const Content &content)
 {
@@ -265,7 +417,18 @@ bool X11SelectionCopy::answer(const xcb_selection_request_event_t *request, xcb_
         transfer->data = f.data;
         transfer->started.start();
         transfer->progressed.start();
-        const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
+        // Added to what our connection takes on the window already (it may
+        // be one of Qt's), and put back when the last transfer to it ends.
+        if (!m_requestorMasks.contains(request->requestor)) {
+            XcbReply<xcb_get_window_attributes_reply_t> attributes(xcb_get_window_attributes_reply(
+                m_connection, xcb_get_window_attributes(m_connection, request->requestor),
+                nullptr));
+            if (!attributes)
+                return false;
+            m_requestorMasks.insert(request->requestor, attributes->your_event_mask);
+        }
+        const uint32_t mask =
+            m_requestorMasks.value(request->requestor) | XCB_EVENT_MASK_PROPERTY_CHANGE;
         xcb_change_window_attributes(m_connection, request->requestor, XCB_CW_EVENT_MASK, &mask);
         const quint32 size = quint32(f.data.size());
         xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, request->requestor, property,
@@ -366,8 +529,8 @@ void X11SelectionCopy::finishOutgoing(Outgoing *transfer)
     for (const auto &t : m_outgoing)
         another = another || (t.get() != transfer && t->requestor == transfer->requestor);
     if (!another) {
-        const uint32_t none = XCB_EVENT_MASK_NO_EVENT;
-        xcb_change_window_attributes(m_connection, transfer->requestor, XCB_CW_EVENT_MASK, &none);
+        const uint32_t before = m_requestorMasks.take(transfer->requestor);
+        xcb_change_window_attributes(m_connection, transfer->requestor, XCB_CW_EVENT_MASK, &before);
         xcb_flush(m_connection);
     }
     for (auto it = m_outgoing.begin(); it != m_outgoing.end(); ++it) {
@@ -390,15 +553,26 @@ bool X11SelectionCopy::nativeEventFilter(const QByteArray &eventType, void *mess
         const auto *notify = reinterpret_cast<const xcb_selection_notify_event_t *>(event);
         if (notify->requestor != m_window)
             return false;
-        m_notified = true;
-        m_notifiedProperty = notify->property;
+        // Only the answer to the conversion under way counts. A late answer
+        // to an earlier one frees its property; any other is thrown away.
+        if (m_converting && !m_notified && notify->selection == m_convSelection &&
+            notify->target == m_convTarget &&
+            (notify->property == m_convProperty || notify->property == XCB_NONE)) {
+            m_notified = true;
+            m_refused = notify->property == XCB_NONE;
+        } else if (notify->property != XCB_NONE && notify->property != m_convProperty) {
+            if (Property *p = findProperty(notify->property)) {
+                if (p->awaited && !(m_converting && p->atom == m_convProperty))
+                    releaseProperty(p->atom);
+            }
+        }
         return true;
     }
     case XCB_PROPERTY_NOTIFY: {
         const auto *change = reinterpret_cast<const xcb_property_notify_event_t *>(event);
-        if (change->window == m_window && change->atom == m_property &&
+        if (change->window == m_window && m_converting && change->atom == m_convProperty &&
             change->state == XCB_PROPERTY_NEW_VALUE)
-            m_propertyChanged = true;
+            m_partWritten = true;
         else
             continueOutgoing(change);
         return false; // Qt takes its time from these, and the window may be one of its own
