@@ -295,10 +295,31 @@ private slots:
         QVERIFY(m_target.clear());
         QVERIFY(m_target.command("stall " + QByteArray::number(X11Desktop::PasteFetchWaitMs * 2),
                                  5000));
-        const InsertResult result = pasteViaClipboard(*m_desktop, phrase, m_target.window(), 0);
+        // Without a keeper the text stays for the paste still on its way and
+        // the user is told their content could not come back; with one, it
+        // comes back once the target is through with our key.
+        const InsertResult alone = pasteViaClipboard(*m_desktop, phrase, m_target.window(), 0);
         QVERIFY2(m_target.waitForText(phrase), qPrintable(m_target.text()));
-        QCOMPARE(int(result.outcome), int(InsertOutcome::MayHaveArrived));
-        QVERIFY(result.clipboardNotRestored);
+        QCOMPARE(int(alone.outcome), int(InsertOutcome::PasteQueued));
+        QVERIFY(alone.clipboardNotRestored);
+
+        XSelection::Owner again("CLIPBOARD", {{"UTF8_STRING", "the user's own copy"}});
+        QVERIFY(again.owns());
+        QVERIFY(m_target.clear());
+        QVERIFY(m_target.command("stall " + QByteArray::number(X11Desktop::PasteFetchWaitMs * 2),
+                                 5000));
+        ClipboardKeeper keeper;
+        const InsertResult kept = pasteViaClipboard(*m_desktop, phrase, m_target.window(), 0,
+                                                    PasteKey::CtrlV, {}, &keeper);
+        QCOMPARE(int(kept.outcome), int(InsertOutcome::PasteQueued));
+        QVERIFY(keeper.waiting());
+        InsertResult later;
+        QTRY_VERIFY_WITH_TIMEOUT(keeper.poll(*m_desktop, &later), 15000);
+        QVERIFY2(m_target.waitForText(phrase), qPrintable(m_target.text()));
+        QVERIFY(!later.clipboardNotRestored);
+        QByteArray back;
+        QVERIFY(XSelection::read("CLIPBOARD", "UTF8_STRING", &back));
+        QCOMPARE(back, QByteArray("the user's own copy"));
     }
 
     // The user's clipboard is copied with the owner misbehaving: a format

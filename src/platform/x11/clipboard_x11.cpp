@@ -120,7 +120,18 @@ PasteFetch X11Desktop::awaitFetched(WindowHandle target, int)
         return PasteFetch::Unsure;
     // Not answered: the key still waits in the target's queue, and the text
     // stays on the clipboard for it.
-    if (pinged && !m_clipboardWatch.ponged())
+    if (pinged && !m_clipboardWatch.ponged()) {
+        m_clipboardWatch.keepWatching();
         return PasteFetch::Pending;
+    }
     return PasteFetch::NotFetched;
+}
+
+// A paste left on its way: looked at again from the event loop, which
+// serves the target's requests between two looks.
+PasteFetch X11Desktop::checkFetched(WindowHandle)
+{
+    if (!m_display)
+        return PasteFetch::NotFetched;
+    return m_clipboardWatch.checkPending(CheckPendingMs);
 }

@@ -199,6 +199,25 @@ bool X11ClipboardWatch::nativeEventFilter(const QByteArray &eventType, void *mes
     return false; // Qt's clipboard still answers every request
 }
 
+PasteFetch X11ClipboardWatch::checkPending(int maxMs)
+{
+    if (!m_armed)
+        return PasteFetch::NotFetched;
+    X11Wait::serveEventsUntil([&] { return m_lost || (m_ponged && !m_transferring); }, maxMs, 2);
+    if (!m_lost && !(m_ponged && !m_transferring))
+        return PasteFetch::Pending;
+    // The target dequeued our key before it answered, and asked for the
+    // text (if at all) while it handled that key: its request came first.
+    const bool fetched = m_fetched && !m_lost;
+    m_armed = false;
+    if (m_rootMaskChanged) {
+        xcb_change_window_attributes(m_connection, m_root, XCB_CW_EVENT_MASK, &m_rootMask);
+        xcb_flush(m_connection);
+        m_rootMaskChanged = false;
+    }
+    return fetched ? PasteFetch::Fetched : PasteFetch::NotFetched;
+}
+
 bool X11ClipboardWatch::waitForFetch(int maxMs)
 {
     // Up to maxMs for the target to ask; then for as long as it keeps going,

@@ -10,6 +10,7 @@
 // browser asks for the list of formats before and after the text, reads the
 // text twice, and gives up the paste if the owner changes in between.
 
+#include "platform/desktop.h"
 #include "platform/x11/x11selectioncopy.h"
 
 #include <QAbstractNativeEventFilter>
@@ -52,6 +53,16 @@ public:
     bool ping(xcb_window_t window);
     // The window pinged answered during the last wait.
     bool ponged() const { return m_ponged; }
+    // After a wait that ended with the ping unanswered: goes on watching the
+    // target's requests and the ping's answer from the event loop, until
+    // checkPending says the paste is over or the next arm.
+    void keepWatching() { m_armed = m_connection != nullptr; }
+    // One look at a paste kept watched, serving events for at most maxMs:
+    // Pending until the target has answered the ping (its paste key is
+    // dequeued) and whatever it asked is through; then Fetched when it
+    // asked for the text, NotFetched when not or when another program took
+    // the clipboard meanwhile.
+    PasteFetch checkPending(int maxMs);
     // Another program took a watched selection during the last wait.
     bool lost() const { return m_lost; }
     // selection's owner is a window of our connection (Qt's clipboard, or

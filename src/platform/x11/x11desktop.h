@@ -81,6 +81,7 @@ public:
     ClipboardPut putText(const QString &text, ClipboardOffer offer) override;
     bool sendPasteKey(WindowHandle target, PasteKey key) override;
     PasteFetch awaitFetched(WindowHandle target, int settleMs) override;
+    PasteFetch checkFetched(WindowHandle target) override;
 
     // CaretService: AT-SPI, which GTK and Qt programs publish.
     bool caretRect(WindowHandle target, QRect *screenRect) override;
@@ -115,6 +116,8 @@ public:
     static constexpr int ActivationWaitMs = 250;
     // The longest wait for a paste's target to fetch the text.
     static constexpr int PasteFetchWaitMs = 2000;
+    // How long one later look at a paste still on its way may serve events.
+    static constexpr int CheckPendingMs = 20;
     // How long a program that publishes its objects on the accessibility bus
     // but no focused one is asked again: a program gets its focus back when
     // the grab of our shortcut ends, and GTK programs name their focused text
