@@ -671,6 +671,43 @@ private slots:
         x11Target->quit();
     }
 
+    // The user copies something else while a busy window has not yet taken
+    // the phrase: that newest copy stays on the clipboard, never replaced by
+    // the older content the program kept.
+    void copyMadeDuringThePasteStays()
+    {
+        QVERIFY(Offers::copy(m_session->environment(), m_session->root(),
+                             QStringLiteral("image/png"), Offers::pngBytes()));
+        const auto target = startTarget(QStringLiteral("qt-wayland"));
+        QVERIFY(target);
+        target->send("stall 1500");
+        QProcess program;
+        program.setProcessEnvironment(m_session->environment());
+        program.start(QStringLiteral(SCRIVLET_EXE),
+                      {QStringLiteral("--type"), QStringLiteral("lines")});
+        // The phrase is on offer (its types only are asked: reading it would
+        // count as the paste) while the target still sleeps.
+        const auto types = [&] {
+            QProcess list;
+            list.setProcessEnvironment(m_session->environment());
+            list.start(QStringLiteral("wl-paste"), {QStringLiteral("--list-types")});
+            list.waitForFinished(5000);
+            return list.readAllStandardOutput();
+        };
+        QVERIFY(QTest::qWaitFor([&] { return !types().contains("image/png"); }, 5000));
+        const QByteArray newest("copied meanwhile ✓");
+        QVERIFY(Offers::copy(m_session->environment(), m_session->root(),
+                             QStringLiteral("text/plain"), newest));
+        QVERIFY(QTest::qWaitFor([&] { return program.state() == QProcess::NotRunning; }, 20000));
+        // The target pasted what the clipboard held when it woke: the newest copy.
+        QVERIFY(target->waitForText(QString::fromUtf8(newest)));
+        const XSelection::Formats now = waylandOffer();
+        QVERIFY(!now.isEmpty());
+        for (const auto &format : now)
+            QCOMPARE(format.second, newest);
+        target->quit();
+    }
+
     // The user changes the layout, or any setting of the keyboards, while the
     // program runs: sway puts the keymap of its configuration on every
     // keyboard, the program's too. Typed, accented and pasted phrases still

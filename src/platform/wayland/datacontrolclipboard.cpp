@@ -287,6 +287,10 @@ void DataControlClipboard::finish(Transfer *t, bool whole)
 
 void DataControlClipboard::sourceCancelled(zwlr_data_control_source_v1 *source)
 {
+    for (auto &text : m_textSource) {
+        if (text == source)
+            text = nullptr;
+    }
     for (auto it = m_sources.begin(); it != m_sources.end(); ++it) {
         if ((*it)->proxy == source) {
             if ((*it)->watch == m_watch && m_watch)
@@ -396,7 +400,14 @@ bool DataControlClipboard::offerText(Selection which, const QByteArray &utf8, bo
         m_watchLost = false;
         m_sinceRequest.invalidate();
     }
+    m_textSource[int(which)] = source->proxy;
     return setSource(which, std::move(source));
+}
+
+bool DataControlClipboard::textStillOffered(Selection which)
+{
+    // Cancellations the compositor sent meanwhile come in first.
+    return m_device && m_connection->roundtrip() && m_textSource[int(which)] != nullptr;
 }
 
 bool DataControlClipboard::awaitFetch()
@@ -425,6 +436,7 @@ bool DataControlClipboard::put(Selection which, const Content &content)
             zwlr_data_control_device_v1_set_selection(m_device, nullptr);
         return m_connection->roundtrip();
     }
+    m_textSource[int(which)] = nullptr;
     auto source = std::make_unique<Source>();
     source->proxy =
         zwlr_data_control_manager_v1_create_data_source(m_connection->dataControlManager());

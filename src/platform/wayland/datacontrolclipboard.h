@@ -57,6 +57,7 @@ public:
     // Waits for the fetch to begin at most FetchWaitMs, then until it ended
     // and QuietMs passed without another.
     bool awaitFetch() override;
+    bool textStillOffered(Selection which) override;
     bool put(Selection which, const Content &content) override;
 
     // Protocol callbacks.
@@ -83,6 +84,9 @@ private:
     std::vector<std::unique_ptr<Offer>> m_offers;
     Offer *m_current[2] = {nullptr, nullptr};
     std::vector<std::unique_ptr<Source>> m_sources;
+    // The text sources offered last, by selection, until another program's
+    // offer cancels them.
+    zwlr_data_control_source_v1 *m_textSource[2] = {nullptr, nullptr};
     std::vector<std::unique_ptr<Transfer>> m_transfers;
     // The watched paste (numbered): fetched to its end, and when it was last
     // asked for.

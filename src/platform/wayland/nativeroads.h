@@ -79,6 +79,9 @@ public:
     // to its end and then stopped asking; false when none fetched it in time
     // or we lost the selection first.
     virtual bool awaitFetch() = 0;
+    // The text offered last on the selection is still there: no other
+    // program took the selection since.
+    virtual bool textStillOffered(Selection) { return true; }
     // Puts a copy back; an empty one clears the selection.
     virtual bool put(Selection which, const Content &content) = 0;
 };

@@ -662,11 +662,37 @@ ClipboardRestore WaylandDesktop::restoreClipboard(const ClipboardBackup &backup)
     const auto *own = dynamic_cast<const WaylandClipboardBackup *>(&backup);
     if (!own)
         return m_x11->restoreClipboard(backup);
+    // Put back only over our own text: a selection another program took
+    // meanwhile holds the user's newest copy, which stays.
+    // The text went out through data control for a native target, through
+    // X for an XWayland one (XWayland then hands it to the compositor's
+    // clipboard, which cancels any data control offer): ours is what we
+    // offered on the road the text took.
+    const auto stillOurs = [&](NativeClipboard::Selection which) {
+        if (m_nativeClipboard)
+            return m_roads.clipboard->textStillOffered(which);
+        return m_x11->ownsSelection(which == NativeClipboard::Selection::Primary);
+    };
+    const bool clipboardOurs = stillOurs(NativeClipboard::Selection::Clipboard);
+    const bool primaryOurs = own->withPrimary && stillOurs(NativeClipboard::Selection::Primary);
+    bool any = false;
+    bool ok = true;
     // X first: the compositor's clipboard then takes CLIPBOARD over.
-    bool ok = !own->x11 || m_x11->restoreClipboard(*own->x11) == ClipboardRestore::Restored;
-    ok = m_roads.clipboard->put(NativeClipboard::Selection::Clipboard, own->clipboard) && ok;
-    if (own->withPrimary)
+    if (own->x11) {
+        const ClipboardRestore x11 = m_x11->restoreClipboard(*own->x11);
+        any = x11 != ClipboardRestore::Superseded;
+        ok = !any || x11 == ClipboardRestore::Restored;
+    }
+    if (clipboardOurs) {
+        any = true;
+        ok = m_roads.clipboard->put(NativeClipboard::Selection::Clipboard, own->clipboard) && ok;
+    }
+    if (primaryOurs) {
+        any = true;
         ok = m_roads.clipboard->put(NativeClipboard::Selection::Primary, own->primary) && ok;
+    }
+    if (!any)
+        return ClipboardRestore::Superseded;
     return ok ? ClipboardRestore::Restored : ClipboardRestore::Failed;
 }
 
@@ -701,5 +727,11 @@ PasteFetch WaylandDesktop::awaitFetched(WindowHandle target, int settleMs)
 {
     if (!m_nativeClipboard)
         return m_x11->awaitFetched(target, settleMs);
-    return m_roads.clipboard->awaitFetch() ? PasteFetch::Fetched : PasteFetch::NotFetched;
+    if (m_roads.clipboard->awaitFetch())
+        return PasteFetch::Fetched;
+    // Another program took the clipboard before the target asked: the
+    // target may have pasted that instead, so no refusal is reported.
+    return m_roads.clipboard->textStillOffered(NativeClipboard::Selection::Clipboard)
+               ? PasteFetch::NotFetched
+               : PasteFetch::Unsure;
 }

@@ -127,6 +127,12 @@ PasteFetch X11Desktop::awaitFetched(WindowHandle target, int)
     return PasteFetch::NotFetched;
 }
 
+bool X11Desktop::ownsSelection(bool primary) const
+{
+    return m_display && m_clipboardWatch.ownedByUs(primary ? xcb_atom_t(XCB_ATOM_PRIMARY)
+                                                           : m_clipboardWatch.clipboardAtom());
+}
+
 // A paste left on its way: looked at again from the event loop, which
 // serves the target's requests between two looks.
 PasteFetch X11Desktop::checkFetched(WindowHandle)

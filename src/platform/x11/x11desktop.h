@@ -82,6 +82,9 @@ public:
     bool sendPasteKey(WindowHandle target, PasteKey key) override;
     PasteFetch awaitFetched(WindowHandle target, int settleMs) override;
     PasteFetch checkFetched(WindowHandle target) override;
+    // CLIPBOARD (PRIMARY when primary) is still owned by a window of ours:
+    // no other program took it since we put text there.
+    bool ownsSelection(bool primary) const;
 
     // CaretService: AT-SPI, which GTK and Qt programs publish.
     bool caretRect(WindowHandle target, QRect *screenRect) override;
