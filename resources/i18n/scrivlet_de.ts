@@ -180,6 +180,22 @@
         <source>AltGr with this key types “%2” on this keyboard layout. On Windows, where AltGr is Ctrl+Alt, %1 would take that character away from typing.</source>
         <translation>AltGr mit dieser Taste erzeugt auf diesem Tastaturlayout „%2“. Unter Windows, wo AltGr Ctrl+Alt entspricht, würde %1 die Eingabe dieses Zeichens verhindern.</translation>
     </message>
+    <message>
+        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
+        <translation>Ctrl+V, Ctrl+Shift+V, Shift+Insert und Ctrl+Insert dienen in jedem Programm zum Einfügen und Kopieren. Wählen Sie ein anderes Tastenkürzel.</translation>
+    </message>
+    <message>
+        <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
+        <translation>Verwenden Sie zusätzlich Ctrl, Alt, Shift oder Win, damit kein einzelner Buchstabe abgefangen wird.</translation>
+    </message>
+    <message>
+        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
+        <translation>Nur mit Shift gibt diese Taste in jedem Programm Text ein oder wählt Text aus. Verwenden Sie zusätzlich Ctrl, Alt oder Win.</translation>
+    </message>
+    <message>
+        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
+        <translation>%1 erzeugt auf diesem Tastaturlayout „%2“: Als Tastenkürzel würde es die Eingabe dieses Zeichens in allen Programmen verhindern. Wählen Sie ein anderes Tastenkürzel.</translation>
+    </message>
 </context>
 <context>
     <name>HotkeyManager</name>
@@ -761,10 +777,6 @@ Folgende wurden übersprungen, weil derselbe Text bereits in Ihrer Liste steht:
         <translation>Drücken Sie eine Taste mit Ctrl, Alt, Shift oder Win oder eine Funktionstaste, um diesen Textbaustein schnell einzugeben. Lassen Sie das Feld leer, um die Auswahlliste zu verwenden.</translation>
     </message>
     <message>
-        <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
-        <translation>Verwenden Sie zusätzlich Ctrl, Alt, Shift oder Win, damit kein einzelner Buchstabe abgefangen wird.</translation>
-    </message>
-    <message>
         <source>Not a placeholder: typed as it stands.</source>
         <translation>Kein Platzhalter: wird unverändert eingegeben.</translation>
     </message>
@@ -795,18 +807,6 @@ Folgende wurden übersprungen, weil derselbe Text bereits in Ihrer Liste steht:
     <message>
         <source>Another phrase already has this abbreviation.</source>
         <translation>Ein anderer Textbaustein hat bereits diese Abkürzung.</translation>
-    </message>
-    <message>
-        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation>Ctrl+V, Ctrl+Shift+V, Shift+Insert und Ctrl+Insert dienen in jedem Programm zum Einfügen und Kopieren. Wählen Sie ein anderes Tastenkürzel.</translation>
-    </message>
-    <message>
-        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
-        <translation>Nur mit Shift gibt diese Taste in jedem Programm Text ein oder wählt Text aus. Verwenden Sie zusätzlich Ctrl, Alt oder Win.</translation>
-    </message>
-    <message>
-        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
-        <translation>%1 erzeugt auf diesem Tastaturlayout „%2“: Als Tastenkürzel würde es die Eingabe dieses Zeichens in allen Programmen verhindern. Wählen Sie ein anderes Tastenkürzel.</translation>
     </message>
 </context>
 <context>
@@ -929,18 +929,6 @@ Folgende wurden übersprungen, weil derselbe Text bereits in Ihrer Liste steht:
     <message>
         <source>After a space, Tab, Enter or punctuation</source>
         <translation>Nach Leerzeichen, Tab, Enter oder Satzzeichen</translation>
-    </message>
-    <message>
-        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation>Ctrl+V, Ctrl+Shift+V, Shift+Insert und Ctrl+Insert dienen in jedem Programm zum Einfügen und Kopieren. Wählen Sie ein anderes Tastenkürzel.</translation>
-    </message>
-    <message>
-        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
-        <translation>Nur mit Shift gibt diese Taste in jedem Programm Text ein oder wählt Text aus. Verwenden Sie zusätzlich Ctrl, Alt oder Win.</translation>
-    </message>
-    <message>
-        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
-        <translation>%1 erzeugt auf diesem Tastaturlayout „%2“: Als Tastenkürzel würde es die Eingabe dieses Zeichens in allen Programmen verhindern. Wählen Sie ein anderes Tastenkürzel.</translation>
     </message>
 </context>
 <context>

@@ -180,6 +180,22 @@
         <source>AltGr with this key types “%2” on this keyboard layout. On Windows, where AltGr is Ctrl+Alt, %1 would take that character away from typing.</source>
         <translation>AltGr con esta tecla escribe «%2» con esta distribución de teclado. En Windows, donde AltGr equivale a Ctrl+Alt, %1 impediría escribir ese carácter.</translation>
     </message>
+    <message>
+        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
+        <translation>Ctrl+V, Ctrl+Shift+V, Shift+Insert y Ctrl+Insert pegan y copian en todos los programas. Elige otro atajo.</translation>
+    </message>
+    <message>
+        <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
+        <translation>Incluye Ctrl, Alt, Shift o Win para que no se capture una letra suelta.</translation>
+    </message>
+    <message>
+        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
+        <translation>Solo con Shift, esta tecla escribe o selecciona texto en todos los programas. Incluye Ctrl, Alt o Win.</translation>
+    </message>
+    <message>
+        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
+        <translation>%1 escribe «%2» con esta distribución de teclado: como atajo, impediría escribir ese carácter en todos los programas. Elige otro atajo.</translation>
+    </message>
 </context>
 <context>
     <name>HotkeyManager</name>
@@ -761,10 +777,6 @@ Se omitieron las siguientes porque su texto ya está en tu lista:
         <translation>Presiona una tecla junto con Ctrl, Alt, Shift o Win, o una tecla de función, para escribir esta frase rápidamente. Déjalo vacío para usar el selector.</translation>
     </message>
     <message>
-        <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
-        <translation>Incluye Ctrl, Alt, Shift o Win para que no se capture una letra suelta.</translation>
-    </message>
-    <message>
         <source>Not a placeholder: typed as it stands.</source>
         <translation>No es un marcador: se escribe tal cual.</translation>
     </message>
@@ -795,18 +807,6 @@ Se omitieron las siguientes porque su texto ya está en tu lista:
     <message>
         <source>Another phrase already has this abbreviation.</source>
         <translation>Otra frase ya tiene esta abreviatura.</translation>
-    </message>
-    <message>
-        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation>Ctrl+V, Ctrl+Shift+V, Shift+Insert y Ctrl+Insert pegan y copian en todos los programas. Elige otro atajo.</translation>
-    </message>
-    <message>
-        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
-        <translation>Solo con Shift, esta tecla escribe o selecciona texto en todos los programas. Incluye Ctrl, Alt o Win.</translation>
-    </message>
-    <message>
-        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
-        <translation>%1 escribe «%2» con esta distribución de teclado: como atajo, impediría escribir ese carácter en todos los programas. Elige otro atajo.</translation>
     </message>
 </context>
 <context>
@@ -929,18 +929,6 @@ Se omitieron las siguientes porque su texto ya está en tu lista:
     <message>
         <source>After a space, Tab, Enter or punctuation</source>
         <translation>Tras un espacio, Tab, Enter o puntuación</translation>
-    </message>
-    <message>
-        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation>Ctrl+V, Ctrl+Shift+V, Shift+Insert y Ctrl+Insert pegan y copian en todos los programas. Elige otro atajo.</translation>
-    </message>
-    <message>
-        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
-        <translation>Solo con Shift, esta tecla escribe o selecciona texto en todos los programas. Incluye Ctrl, Alt o Win.</translation>
-    </message>
-    <message>
-        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
-        <translation>%1 escribe «%2» con esta distribución de teclado: como atajo, impediría escribir ese carácter en todos los programas. Elige otro atajo.</translation>
     </message>
 </context>
 <context>

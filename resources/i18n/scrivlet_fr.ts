@@ -180,6 +180,22 @@
         <source>AltGr with this key types “%2” on this keyboard layout. On Windows, where AltGr is Ctrl+Alt, %1 would take that character away from typing.</source>
         <translation>Avec cette disposition de clavier, AltGr et cette touche produisent «&#xa0;%2&#xa0;». Sous Windows, où AltGr équivaut à Ctrl+Alt, %1 empêcherait la saisie de ce caractère.</translation>
     </message>
+    <message>
+        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
+        <translation>Ctrl+V, Ctrl+Shift+V, Shift+Insert et Ctrl+Insert servent à coller et à copier dans tous les programmes. Choisissez un autre raccourci.</translation>
+    </message>
+    <message>
+        <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
+        <translation>Ajoutez Ctrl, Alt, Shift ou Win pour qu&apos;une simple lettre ne soit pas interceptée.</translation>
+    </message>
+    <message>
+        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
+        <translation>Avec Shift seul, cette touche saisit ou sélectionne du texte dans tous les programmes. Ajoutez Ctrl, Alt ou Win.</translation>
+    </message>
+    <message>
+        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
+        <translation>Avec cette disposition de clavier, %1 produit «&#xa0;%2&#xa0;»&#xa0;: utilisé comme raccourci, il empêcherait la saisie de ce caractère dans tous les programmes. Choisissez un autre raccourci.</translation>
+    </message>
 </context>
 <context>
     <name>HotkeyManager</name>
@@ -761,10 +777,6 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
         <translation>Appuyez sur une touche avec Ctrl, Alt, Shift ou Win, ou sur une touche de fonction, pour saisir rapidement cette phrase. Laissez vide pour utiliser le sélecteur.</translation>
     </message>
     <message>
-        <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
-        <translation>Ajoutez Ctrl, Alt, Shift ou Win pour qu&apos;une simple lettre ne soit pas interceptée.</translation>
-    </message>
-    <message>
         <source>Not a placeholder: typed as it stands.</source>
         <translation>Pas une variable&#xa0;: tapé tel quel.</translation>
     </message>
@@ -795,18 +807,6 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
     <message>
         <source>Another phrase already has this abbreviation.</source>
         <translation>Une autre phrase a déjà cette abréviation.</translation>
-    </message>
-    <message>
-        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation>Ctrl+V, Ctrl+Shift+V, Shift+Insert et Ctrl+Insert servent à coller et à copier dans tous les programmes. Choisissez un autre raccourci.</translation>
-    </message>
-    <message>
-        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
-        <translation>Avec Shift seul, cette touche saisit ou sélectionne du texte dans tous les programmes. Ajoutez Ctrl, Alt ou Win.</translation>
-    </message>
-    <message>
-        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
-        <translation>Avec cette disposition de clavier, %1 produit «&#xa0;%2&#xa0;»&#xa0;: utilisé comme raccourci, il empêcherait la saisie de ce caractère dans tous les programmes. Choisissez un autre raccourci.</translation>
     </message>
 </context>
 <context>
@@ -929,18 +929,6 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
     <message>
         <source>After a space, Tab, Enter or punctuation</source>
         <translation>Après un espace, Tab, Enter ou un signe de ponctuation</translation>
-    </message>
-    <message>
-        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation>Ctrl+V, Ctrl+Shift+V, Shift+Insert et Ctrl+Insert servent à coller et à copier dans tous les programmes. Choisissez un autre raccourci.</translation>
-    </message>
-    <message>
-        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
-        <translation>Avec Shift seul, cette touche saisit ou sélectionne du texte dans tous les programmes. Ajoutez Ctrl, Alt ou Win.</translation>
-    </message>
-    <message>
-        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
-        <translation>Avec cette disposition de clavier, %1 produit «&#xa0;%2&#xa0;»&#xa0;: utilisé comme raccourci, il empêcherait la saisie de ce caractère dans tous les programmes. Choisissez un autre raccourci.</translation>
     </message>
 </context>
 <context>

@@ -180,6 +180,22 @@
         <source>AltGr with this key types “%2” on this keyboard layout. On Windows, where AltGr is Ctrl+Alt, %1 would take that character away from typing.</source>
         <translation>Con questo layout di tastiera, AltGr con questo tasto digita «%2». In Windows, dove AltGr equivale a Ctrl+Alt, %1 impedirebbe di digitare quel carattere.</translation>
     </message>
+    <message>
+        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
+        <translation>Ctrl+V, Ctrl+Shift+V, Shift+Insert e Ctrl+Insert incollano e copiano in tutti i programmi. Scegli un&apos;altra scorciatoia.</translation>
+    </message>
+    <message>
+        <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
+        <translation>Includi Ctrl, Alt, Shift o Win, in modo che una singola lettera non venga intercettata.</translation>
+    </message>
+    <message>
+        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
+        <translation>Con il solo Shift, questo tasto digita o seleziona testo in tutti i programmi. Includi Ctrl, Alt o Win.</translation>
+    </message>
+    <message>
+        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
+        <translation>Con questo layout di tastiera %1 digita «%2»: come scorciatoia, impedirebbe di digitare quel carattere in tutti i programmi. Scegli un&apos;altra scorciatoia.</translation>
+    </message>
 </context>
 <context>
     <name>HotkeyManager</name>
@@ -761,10 +777,6 @@ Le seguenti sono state ignorate perché il loro testo è già nel tuo elenco:
         <translation>Premi un tasto insieme a Ctrl, Alt, Shift o Win, oppure un tasto funzione, per digitare rapidamente questa frase. Lascia vuoto per usare il selettore.</translation>
     </message>
     <message>
-        <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
-        <translation>Includi Ctrl, Alt, Shift o Win, in modo che una singola lettera non venga intercettata.</translation>
-    </message>
-    <message>
         <source>Not a placeholder: typed as it stands.</source>
         <translation>Non è un segnaposto: viene digitato così com&apos;è.</translation>
     </message>
@@ -795,18 +807,6 @@ Le seguenti sono state ignorate perché il loro testo è già nel tuo elenco:
     <message>
         <source>Another phrase already has this abbreviation.</source>
         <translation>Un&apos;altra frase ha già questa abbreviazione.</translation>
-    </message>
-    <message>
-        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation>Ctrl+V, Ctrl+Shift+V, Shift+Insert e Ctrl+Insert incollano e copiano in tutti i programmi. Scegli un&apos;altra scorciatoia.</translation>
-    </message>
-    <message>
-        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
-        <translation>Con il solo Shift, questo tasto digita o seleziona testo in tutti i programmi. Includi Ctrl, Alt o Win.</translation>
-    </message>
-    <message>
-        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
-        <translation>Con questo layout di tastiera %1 digita «%2»: come scorciatoia, impedirebbe di digitare quel carattere in tutti i programmi. Scegli un&apos;altra scorciatoia.</translation>
     </message>
 </context>
 <context>
@@ -929,18 +929,6 @@ Le seguenti sono state ignorate perché il loro testo è già nel tuo elenco:
     <message>
         <source>After a space, Tab, Enter or punctuation</source>
         <translation>Dopo uno spazio, Tab, Enter o punteggiatura</translation>
-    </message>
-    <message>
-        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation>Ctrl+V, Ctrl+Shift+V, Shift+Insert e Ctrl+Insert incollano e copiano in tutti i programmi. Scegli un&apos;altra scorciatoia.</translation>
-    </message>
-    <message>
-        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
-        <translation>Con il solo Shift, questo tasto digita o seleziona testo in tutti i programmi. Includi Ctrl, Alt o Win.</translation>
-    </message>
-    <message>
-        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
-        <translation>Con questo layout di tastiera %1 digita «%2»: come scorciatoia, impedirebbe di digitare quel carattere in tutti i programmi. Scegli un&apos;altra scorciatoia.</translation>
     </message>
 </context>
 <context>

@@ -180,6 +180,22 @@
         <source>AltGr with this key types “%2” on this keyboard layout. On Windows, where AltGr is Ctrl+Alt, %1 would take that character away from typing.</source>
         <translation>このキーボード配列では AltGr とこのキーで「%2」が入力されます。AltGr が Ctrl+Alt にあたる Windows では、%1 にするとこの文字を入力できなくなります。</translation>
     </message>
+    <message>
+        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
+        <translation>Ctrl+V、Ctrl+Shift+V、Shift+Insert、Ctrl+Insert はすべてのプログラムで貼り付けとコピーに使われます。別のショートカットを選択してください。</translation>
+    </message>
+    <message>
+        <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
+        <translation>文字キーだけでは通常の入力を横取りしてしまうため、Ctrl、Alt、Shift、Win のいずれかを含めてください。</translation>
+    </message>
+    <message>
+        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
+        <translation>Shift だけと組み合わせると、このキーはすべてのプログラムで文字の入力や選択に使われます。Ctrl、Alt、Win のいずれかを含めてください。</translation>
+    </message>
+    <message>
+        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
+        <translation>このキーボード配列では %1 で「%2」が入力されます。ショートカットにすると、すべてのプログラムでこの文字を入力できなくなります。別のショートカットを選択してください。</translation>
+    </message>
 </context>
 <context>
     <name>HotkeyManager</name>
@@ -754,10 +770,6 @@ These were skipped because the same text is already in your list:
         <translation>Ctrl、Alt、Shift、Win と組み合わせたキーかファンクション キーを押すと、このフレーズをすばやく入力できます。空欄のままにするとピッカーから挿入します。</translation>
     </message>
     <message>
-        <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
-        <translation>文字キーだけでは通常の入力を横取りしてしまうため、Ctrl、Alt、Shift、Win のいずれかを含めてください。</translation>
-    </message>
-    <message>
         <source>Not a placeholder: typed as it stands.</source>
         <translation>プレースホルダーではありません: そのまま入力されます。</translation>
     </message>
@@ -788,18 +800,6 @@ These were skipped because the same text is already in your list:
     <message>
         <source>Another phrase already has this abbreviation.</source>
         <translation>この略語は既に別のフレーズで使われています。</translation>
-    </message>
-    <message>
-        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation>Ctrl+V、Ctrl+Shift+V、Shift+Insert、Ctrl+Insert はすべてのプログラムで貼り付けとコピーに使われます。別のショートカットを選択してください。</translation>
-    </message>
-    <message>
-        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
-        <translation>Shift だけと組み合わせると、このキーはすべてのプログラムで文字の入力や選択に使われます。Ctrl、Alt、Win のいずれかを含めてください。</translation>
-    </message>
-    <message>
-        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
-        <translation>このキーボード配列では %1 で「%2」が入力されます。ショートカットにすると、すべてのプログラムでこの文字を入力できなくなります。別のショートカットを選択してください。</translation>
     </message>
 </context>
 <context>
@@ -922,18 +922,6 @@ These were skipped because the same text is already in your list:
     <message>
         <source>After a space, Tab, Enter or punctuation</source>
         <translation>スペース、Tab、Enter、句読点の後</translation>
-    </message>
-    <message>
-        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation>Ctrl+V、Ctrl+Shift+V、Shift+Insert、Ctrl+Insert はすべてのプログラムで貼り付けとコピーに使われます。別のショートカットを選択してください。</translation>
-    </message>
-    <message>
-        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
-        <translation>Shift だけと組み合わせると、このキーはすべてのプログラムで文字の入力や選択に使われます。Ctrl、Alt、Win のいずれかを含めてください。</translation>
-    </message>
-    <message>
-        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
-        <translation>このキーボード配列では %1 で「%2」が入力されます。ショートカットにすると、すべてのプログラムでこの文字を入力できなくなります。別のショートカットを選択してください。</translation>
     </message>
 </context>
 <context>

@@ -180,6 +180,22 @@
         <source>AltGr with this key types “%2” on this keyboard layout. On Windows, where AltGr is Ctrl+Alt, %1 would take that character away from typing.</source>
         <translation>이 키보드 레이아웃에서 AltGr와 이 키를 함께 누르면 “%2” 문자가 입력됩니다. AltGr가 Ctrl+Alt로 처리되는 Windows에서는 %1 키를 지정하면 이 문자를 입력할 수 없게 됩니다.</translation>
     </message>
+    <message>
+        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
+        <translation>Ctrl+V, Ctrl+Shift+V, Shift+Insert 및 Ctrl+Insert는 모든 프로그램에서 붙여넣기와 복사에 쓰입니다. 다른 단축키를 선택하세요.</translation>
+    </message>
+    <message>
+        <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
+        <translation>문자 키만 지정하면 일반 입력을 가로채므로 Ctrl, Alt, Shift 또는 Win 키를 포함하세요.</translation>
+    </message>
+    <message>
+        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
+        <translation>Shift만 함께 누르면 이 키는 모든 프로그램에서 텍스트를 입력하거나 선택합니다. Ctrl, Alt 또는 Win 키를 포함하세요.</translation>
+    </message>
+    <message>
+        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
+        <translation>%1 키는 이 키보드 레이아웃에서 “%2” 문자를 입력합니다. 단축키로 지정하면 모든 프로그램에서 이 문자를 입력할 수 없게 됩니다. 다른 단축키를 선택하세요.</translation>
+    </message>
 </context>
 <context>
     <name>HotkeyManager</name>
@@ -754,10 +770,6 @@ These were skipped because the same text is already in your list:
         <translation>이 문구를 빠르게 입력하려면 Ctrl, Alt, Shift 또는 Win 키와 함께 다른 키를 누르거나 기능 키를 누르세요. 선택기를 사용하려면 비워 두세요.</translation>
     </message>
     <message>
-        <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
-        <translation>문자 키만 지정하면 일반 입력을 가로채므로 Ctrl, Alt, Shift 또는 Win 키를 포함하세요.</translation>
-    </message>
-    <message>
         <source>Not a placeholder: typed as it stands.</source>
         <translation>자리 표시자가 아닙니다: 그대로 입력됩니다.</translation>
     </message>
@@ -788,18 +800,6 @@ These were skipped because the same text is already in your list:
     <message>
         <source>Another phrase already has this abbreviation.</source>
         <translation>다른 문구가 이미 이 약어를 사용하고 있습니다.</translation>
-    </message>
-    <message>
-        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation>Ctrl+V, Ctrl+Shift+V, Shift+Insert 및 Ctrl+Insert는 모든 프로그램에서 붙여넣기와 복사에 쓰입니다. 다른 단축키를 선택하세요.</translation>
-    </message>
-    <message>
-        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
-        <translation>Shift만 함께 누르면 이 키는 모든 프로그램에서 텍스트를 입력하거나 선택합니다. Ctrl, Alt 또는 Win 키를 포함하세요.</translation>
-    </message>
-    <message>
-        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
-        <translation>%1 키는 이 키보드 레이아웃에서 “%2” 문자를 입력합니다. 단축키로 지정하면 모든 프로그램에서 이 문자를 입력할 수 없게 됩니다. 다른 단축키를 선택하세요.</translation>
     </message>
 </context>
 <context>
@@ -922,18 +922,6 @@ These were skipped because the same text is already in your list:
     <message>
         <source>After a space, Tab, Enter or punctuation</source>
         <translation>공백, Tab, Enter 또는 문장 부호 뒤</translation>
-    </message>
-    <message>
-        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation>Ctrl+V, Ctrl+Shift+V, Shift+Insert 및 Ctrl+Insert는 모든 프로그램에서 붙여넣기와 복사에 쓰입니다. 다른 단축키를 선택하세요.</translation>
-    </message>
-    <message>
-        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
-        <translation>Shift만 함께 누르면 이 키는 모든 프로그램에서 텍스트를 입력하거나 선택합니다. Ctrl, Alt 또는 Win 키를 포함하세요.</translation>
-    </message>
-    <message>
-        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
-        <translation>%1 키는 이 키보드 레이아웃에서 “%2” 문자를 입력합니다. 단축키로 지정하면 모든 프로그램에서 이 문자를 입력할 수 없게 됩니다. 다른 단축키를 선택하세요.</translation>
     </message>
 </context>
 <context>

@@ -180,6 +180,22 @@
         <source>AltGr with this key types “%2” on this keyboard layout. On Windows, where AltGr is Ctrl+Alt, %1 would take that character away from typing.</source>
         <translation>В этой раскладке клавиатуры AltGr с этой клавишей вводит «%2». В Windows, где AltGr — это Ctrl+Alt, сочетание %1 не даст вводить этот символ.</translation>
     </message>
+    <message>
+        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
+        <translation>Ctrl+V, Ctrl+Shift+V, Shift+Insert и Ctrl+Insert служат для вставки и копирования во всех программах. Выберите другое сочетание клавиш.</translation>
+    </message>
+    <message>
+        <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
+        <translation>Добавьте Ctrl, Alt, Shift или Win, чтобы не перехватывать нажатия отдельных букв.</translation>
+    </message>
+    <message>
+        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
+        <translation>Только с Shift эта клавиша вводит или выделяет текст во всех программах. Добавьте Ctrl, Alt или Win.</translation>
+    </message>
+    <message>
+        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
+        <translation>В этой раскладке клавиатуры %1 вводит «%2»: если сделать это сочетанием клавиш, этот символ нельзя будет ввести ни в одной программе. Выберите другое сочетание клавиш.</translation>
+    </message>
 </context>
 <context>
     <name>HotkeyManager</name>
@@ -768,10 +784,6 @@ These were skipped because the same text is already in your list:
         <translation>Нажмите клавишу с Ctrl, Alt, Shift или Win либо функциональную клавишу, чтобы быстро вводить эту фразу. Оставьте поле пустым, чтобы вставлять фразу через список выбора.</translation>
     </message>
     <message>
-        <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
-        <translation>Добавьте Ctrl, Alt, Shift или Win, чтобы не перехватывать нажатия отдельных букв.</translation>
-    </message>
-    <message>
         <source>Not a placeholder: typed as it stands.</source>
         <translation>Не заполнитель: вводится как есть.</translation>
     </message>
@@ -802,18 +814,6 @@ These were skipped because the same text is already in your list:
     <message>
         <source>Another phrase already has this abbreviation.</source>
         <translation>У другой фразы уже есть это сокращение.</translation>
-    </message>
-    <message>
-        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation>Ctrl+V, Ctrl+Shift+V, Shift+Insert и Ctrl+Insert служат для вставки и копирования во всех программах. Выберите другое сочетание клавиш.</translation>
-    </message>
-    <message>
-        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
-        <translation>Только с Shift эта клавиша вводит или выделяет текст во всех программах. Добавьте Ctrl, Alt или Win.</translation>
-    </message>
-    <message>
-        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
-        <translation>В этой раскладке клавиатуры %1 вводит «%2»: если сделать это сочетанием клавиш, этот символ нельзя будет ввести ни в одной программе. Выберите другое сочетание клавиш.</translation>
     </message>
 </context>
 <context>
@@ -936,18 +936,6 @@ These were skipped because the same text is already in your list:
     <message>
         <source>After a space, Tab, Enter or punctuation</source>
         <translation>После пробела, Tab, Enter или знака препинания</translation>
-    </message>
-    <message>
-        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation>Ctrl+V, Ctrl+Shift+V, Shift+Insert и Ctrl+Insert служат для вставки и копирования во всех программах. Выберите другое сочетание клавиш.</translation>
-    </message>
-    <message>
-        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
-        <translation>Только с Shift эта клавиша вводит или выделяет текст во всех программах. Добавьте Ctrl, Alt или Win.</translation>
-    </message>
-    <message>
-        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
-        <translation>В этой раскладке клавиатуры %1 вводит «%2»: если сделать это сочетанием клавиш, этот символ нельзя будет ввести ни в одной программе. Выберите другое сочетание клавиш.</translation>
     </message>
 </context>
 <context>

@@ -180,6 +180,22 @@
         <source>AltGr with this key types “%2” on this keyboard layout. On Windows, where AltGr is Ctrl+Alt, %1 would take that character away from typing.</source>
         <translation>在此键盘布局下，AltGr 加此键会输入“%2”。在 Windows 上 AltGr 即 Ctrl+Alt，因此 %1 会使该字符无法输入。</translation>
     </message>
+    <message>
+        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
+        <translation>Ctrl+V、Ctrl+Shift+V、Shift+Insert 和 Ctrl+Insert 在所有程序中用于粘贴和复制。请选择其他快捷键。</translation>
+    </message>
+    <message>
+        <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
+        <translation>请加上 Ctrl、Alt、Shift 或 Win，以免单个字母键被占用。</translation>
+    </message>
+    <message>
+        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
+        <translation>仅带 Shift 时，此键在所有程序中用于输入或选择文本。请加上 Ctrl、Alt 或 Win。</translation>
+    </message>
+    <message>
+        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
+        <translation>在此键盘布局下，%1 会输入“%2”：若用作快捷键，所有程序中都将无法输入该字符。请选择其他快捷键。</translation>
+    </message>
 </context>
 <context>
     <name>HotkeyManager</name>
@@ -754,10 +770,6 @@ These were skipped because the same text is already in your list:
         <translation>按 Ctrl、Alt、Shift 或 Win 加一个键，或按一个功能键，用于快速输入此短语。留空则使用选择器。</translation>
     </message>
     <message>
-        <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
-        <translation>请加上 Ctrl、Alt、Shift 或 Win，以免单个字母键被占用。</translation>
-    </message>
-    <message>
         <source>Not a placeholder: typed as it stands.</source>
         <translation>不是占位符：将按原样输入。</translation>
     </message>
@@ -788,18 +800,6 @@ These were skipped because the same text is already in your list:
     <message>
         <source>Another phrase already has this abbreviation.</source>
         <translation>其他短语已在使用此缩写。</translation>
-    </message>
-    <message>
-        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation>Ctrl+V、Ctrl+Shift+V、Shift+Insert 和 Ctrl+Insert 在所有程序中用于粘贴和复制。请选择其他快捷键。</translation>
-    </message>
-    <message>
-        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
-        <translation>仅带 Shift 时，此键在所有程序中用于输入或选择文本。请加上 Ctrl、Alt 或 Win。</translation>
-    </message>
-    <message>
-        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
-        <translation>在此键盘布局下，%1 会输入“%2”：若用作快捷键，所有程序中都将无法输入该字符。请选择其他快捷键。</translation>
     </message>
 </context>
 <context>
@@ -922,18 +922,6 @@ These were skipped because the same text is already in your list:
     <message>
         <source>After a space, Tab, Enter or punctuation</source>
         <translation>输入空格、Tab、Enter 或标点后</translation>
-    </message>
-    <message>
-        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation>Ctrl+V、Ctrl+Shift+V、Shift+Insert 和 Ctrl+Insert 在所有程序中用于粘贴和复制。请选择其他快捷键。</translation>
-    </message>
-    <message>
-        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
-        <translation>仅带 Shift 时，此键在所有程序中用于输入或选择文本。请加上 Ctrl、Alt 或 Win。</translation>
-    </message>
-    <message>
-        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
-        <translation>在此键盘布局下，%1 会输入“%2”：若用作快捷键，所有程序中都将无法输入该字符。请选择其他快捷键。</translation>
     </message>
 </context>
 <context>

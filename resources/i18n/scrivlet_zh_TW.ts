@@ -180,6 +180,22 @@
         <source>AltGr with this key types “%2” on this keyboard layout. On Windows, where AltGr is Ctrl+Alt, %1 would take that character away from typing.</source>
         <translation>在此鍵盤配置下，AltGr 加此鍵會輸入「%2」。在 Windows 上 AltGr 即 Ctrl+Alt，因此 %1 會使該字元無法輸入。</translation>
     </message>
+    <message>
+        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
+        <translation>Ctrl+V、Ctrl+Shift+V、Shift+Insert 和 Ctrl+Insert 在所有程式中用於貼上和複製。請選擇其他快速鍵。</translation>
+    </message>
+    <message>
+        <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
+        <translation>請加上 Ctrl、Alt、Shift 或 Win，以免單一字母鍵遭到攔截。</translation>
+    </message>
+    <message>
+        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
+        <translation>僅搭配 Shift 時，此鍵在所有程式中用於輸入或選取文字。請加上 Ctrl、Alt 或 Win。</translation>
+    </message>
+    <message>
+        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
+        <translation>在此鍵盤配置下，%1 會輸入「%2」：若用作快速鍵，所有程式都將無法輸入該字元。請選擇其他快速鍵。</translation>
+    </message>
 </context>
 <context>
     <name>HotkeyManager</name>
@@ -754,10 +770,6 @@ These were skipped because the same text is already in your list:
         <translation>按 Ctrl、Alt、Shift 或 Win 加一個鍵，或按一個功能鍵，用於快速輸入此片語。留空則使用選擇器。</translation>
     </message>
     <message>
-        <source>Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.</source>
-        <translation>請加上 Ctrl、Alt、Shift 或 Win，以免單一字母鍵遭到攔截。</translation>
-    </message>
-    <message>
         <source>Not a placeholder: typed as it stands.</source>
         <translation>不是預留位置：將依原樣輸入。</translation>
     </message>
@@ -788,18 +800,6 @@ These were skipped because the same text is already in your list:
     <message>
         <source>Another phrase already has this abbreviation.</source>
         <translation>其他片語已在使用此縮寫。</translation>
-    </message>
-    <message>
-        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation>Ctrl+V、Ctrl+Shift+V、Shift+Insert 和 Ctrl+Insert 在所有程式中用於貼上和複製。請選擇其他快速鍵。</translation>
-    </message>
-    <message>
-        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
-        <translation>僅搭配 Shift 時，此鍵在所有程式中用於輸入或選取文字。請加上 Ctrl、Alt 或 Win。</translation>
-    </message>
-    <message>
-        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
-        <translation>在此鍵盤配置下，%1 會輸入「%2」：若用作快速鍵，所有程式都將無法輸入該字元。請選擇其他快速鍵。</translation>
     </message>
 </context>
 <context>
@@ -922,18 +922,6 @@ These were skipped because the same text is already in your list:
     <message>
         <source>After a space, Tab, Enter or punctuation</source>
         <translation>輸入空格、Tab、Enter 或標點後</translation>
-    </message>
-    <message>
-        <source>Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose another shortcut.</source>
-        <translation>Ctrl+V、Ctrl+Shift+V、Shift+Insert 和 Ctrl+Insert 在所有程式中用於貼上和複製。請選擇其他快速鍵。</translation>
-    </message>
-    <message>
-        <source>With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or Win.</source>
-        <translation>僅搭配 Shift 時，此鍵在所有程式中用於輸入或選取文字。請加上 Ctrl、Alt 或 Win。</translation>
-    </message>
-    <message>
-        <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
-        <translation>在此鍵盤配置下，%1 會輸入「%2」：若用作快速鍵，所有程式都將無法輸入該字元。請選擇其他快速鍵。</translation>
     </message>
 </context>
 <context>

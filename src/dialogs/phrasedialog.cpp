@@ -232,22 +232,9 @@ QString PhraseDialog::validationMessage() const
         return tr("Enter the text to type.");
     if (candidate.text.size() > MaxTextLength)
         return tr("The text is too long. Keep it under 100,000 characters.");
-    switch (hotkey->refusal()) {
-    case Hotkey::Refusal::PasteKey:
-        return tr("Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every "
-                  "program. Choose another shortcut.");
-    case Hotkey::Refusal::NoModifier:
-        return tr("Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.");
-    case Hotkey::Refusal::ShiftTypes:
-        return tr("With Shift alone, this key types or selects text in every program. Include "
-                  "Ctrl, Alt, or Win.");
-    case Hotkey::Refusal::AltGrCharacter:
-        return tr("%1 types “%2” on this keyboard layout: as a shortcut, it would take that "
-                  "character away from typing in every program. Choose another shortcut.")
-            .arg(Hotkey::keyText(candidate.mods, candidate.vk), hotkey->takenCharacter());
-    case Hotkey::Refusal::None:
-        break;
-    }
+    const QString refused = hotkey->refusalMessage();
+    if (!refused.isEmpty())
+        return refused;
     if (!candidate.abbreviation.isEmpty() && !Phrase::isValidAbbreviation(candidate.abbreviation))
         return tr("An abbreviation is 1 to 32 characters, without spaces.");
     if (!store)

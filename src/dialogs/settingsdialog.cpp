@@ -315,21 +315,9 @@ QString SettingsDialog::validationMessage() const
     // Refused as a stored shortcut is (HotkeyManager): a combination
     // accepted here would not register.
     for (const HotkeyEdit *editor : {showEditor, pickerEditor}) {
-        switch (editor->refusal()) {
-        case Hotkey::Refusal::PasteKey:
-            return tr("Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in "
-                      "every program. Choose another shortcut.");
-        case Hotkey::Refusal::ShiftTypes:
-            return tr("With Shift alone, this key types or selects text in every program. "
-                      "Include Ctrl, Alt, or Win.");
-        case Hotkey::Refusal::AltGrCharacter:
-            return tr("%1 types “%2” on this keyboard layout: as a shortcut, it would take that "
-                      "character away from typing in every program. Choose another shortcut.")
-                .arg(Hotkey::keyText(editor->mods(), editor->vk()), editor->takenCharacter());
-        case Hotkey::Refusal::NoModifier: // a key and a modifier were checked above
-        case Hotkey::Refusal::None:
-            break;
-        }
+        const QString refused = editor->refusalMessage();
+        if (!refused.isEmpty())
+            return refused;
     }
     if (Hotkey::sameHotkey(c.showMods, c.showVk, c.pickerMods, c.pickerVk))
         return tr("The two commands need different shortcuts.");

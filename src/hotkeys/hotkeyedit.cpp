@@ -65,6 +65,27 @@ Hotkey::Refusal HotkeyEdit::refusal() const
     return HotkeyManager::refusalOn(m_desktop, m_mods, m_vk);
 }
 
+QString HotkeyEdit::refusalMessage() const
+{
+    switch (refusal()) {
+    case Hotkey::Refusal::PasteKey:
+        return tr("Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every "
+                  "program. Choose another shortcut.");
+    case Hotkey::Refusal::NoModifier:
+        return tr("Include Ctrl, Alt, Shift, or Win so a bare letter is not captured.");
+    case Hotkey::Refusal::ShiftTypes:
+        return tr("With Shift alone, this key types or selects text in every program. Include "
+                  "Ctrl, Alt, or Win.");
+    case Hotkey::Refusal::AltGrCharacter:
+        return tr("%1 types “%2” on this keyboard layout: as a shortcut, it would take that "
+                  "character away from typing in every program. Choose another shortcut.")
+            .arg(Hotkey::keyText(m_mods, m_vk), takenCharacter());
+    case Hotkey::Refusal::None:
+        break;
+    }
+    return QString();
+}
+
 void HotkeyEdit::clearHotkey()
 {
     setHotkey(0, 0);

@@ -38,6 +38,9 @@ public:
     // Why the combination cannot be a shortcut here, as a stored one is
     // refused (Hotkey::refusal with takenCharacter).
     Hotkey::Refusal refusal() const;
+    // Why the combination cannot be a shortcut, in a sentence for the
+    // user; empty when it can (or when the field is empty).
+    QString refusalMessage() const;
 
 signals:
     void hotkeyChanged();

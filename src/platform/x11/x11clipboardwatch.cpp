@@ -199,6 +199,18 @@ bool X11ClipboardWatch::nativeEventFilter(const QByteArray &eventType, void *mes
     return false; // Qt's clipboard still answers every request
 }
 
+// Stops watching, and gives the root window back the events our
+// connection took there before a ping.
+void X11ClipboardWatch::disarm()
+{
+    m_armed = false;
+    if (m_rootMaskChanged) {
+        xcb_change_window_attributes(m_connection, m_root, XCB_CW_EVENT_MASK, &m_rootMask);
+        xcb_flush(m_connection);
+        m_rootMaskChanged = false;
+    }
+}
+
 PasteFetch X11ClipboardWatch::checkPending(int maxMs)
 {
     if (!m_armed)
@@ -209,12 +221,7 @@ PasteFetch X11ClipboardWatch::checkPending(int maxMs)
     // The target dequeued our key before it answered, and asked for the
     // text (if at all) while it handled that key: its request came first.
     const bool fetched = m_fetched && !m_lost;
-    m_armed = false;
-    if (m_rootMaskChanged) {
-        xcb_change_window_attributes(m_connection, m_root, XCB_CW_EVENT_MASK, &m_rootMask);
-        xcb_flush(m_connection);
-        m_rootMaskChanged = false;
-    }
+    disarm();
     return fetched ? PasteFetch::Fetched : PasteFetch::NotFetched;
 }
 
@@ -231,11 +238,6 @@ bool X11ClipboardWatch::waitForFetch(int maxMs)
                 return m_lost || quiet >= maxMs || (!m_transferring && quiet >= SettleMs);
             },
             60000, 2);
-    m_armed = false;
-    if (m_rootMaskChanged) {
-        xcb_change_window_attributes(m_connection, m_root, XCB_CW_EVENT_MASK, &m_rootMask);
-        xcb_flush(m_connection);
-        m_rootMaskChanged = false;
-    }
+    disarm();
     return m_fetched && !m_transferring;
 }

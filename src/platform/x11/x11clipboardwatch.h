@@ -78,6 +78,7 @@ public:
     xcb_atom_t clipboardAtom() const { return m_clipboard; }
 
 private:
+    void disarm();
     bool fromTarget(xcb_window_t requestor) const;
     bool isWatched(xcb_atom_t selection) const;
     bool isTextFormat(xcb_atom_t target) const;
