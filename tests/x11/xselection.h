@@ -173,6 +173,46 @@ inline bool targets(const QByteArray &selection, QList<QByteArray> *out, int tim
 // How an owner serves one of its targets, where it is not at once and whole:
 // a program slow to render a format (an image editor writing a PNG), or one
 // that sends it in parts (INCR), each part after a pause.
+// A thread that serves a connection until it is told to stop (through an
+// event file the serving loop polls beside the connection). Declared last
+// in its owner, so that it is stopped before anything it uses goes.
+class ServingThread
+{
+public:
+    ServingThread() : m_stop(eventfd(0, EFD_CLOEXEC)) {}
+    ~ServingThread()
+    {
+        if (m_thread.joinable()) {
+            const uint64_t one = 1;
+            (void)::write(m_stop, &one, sizeof one);
+            m_thread.join();
+        }
+        if (m_stop >= 0)
+            ::close(m_stop);
+    }
+    ServingThread(const ServingThread &) = delete;
+    ServingThread &operator=(const ServingThread &) = delete;
+
+    template <typename Serve> void start(Serve serve) { m_thread = std::thread(serve); }
+    int stopFd() const { return m_stop; }
+
+private:
+    int m_stop = -1;
+    std::thread m_thread;
+};
+
+// Takes selection for the connection's window; true when the server says it
+// is ours.
+inline bool takeSelection(Connection &c, xcb_atom_t selection)
+{
+    xcb_set_selection_owner(c.get(), c.window(), selection, XCB_CURRENT_TIME);
+    xcb_get_selection_owner_reply_t *owner = xcb_get_selection_owner_reply(
+        c.get(), xcb_get_selection_owner(c.get(), selection), nullptr);
+    const bool ours = owner && owner->owner == c.window();
+    std::free(owner);
+    return ours;
+}
+
 struct Serving
 {
     QByteArray target;
@@ -201,24 +241,9 @@ public:
         m_incr = m_c.atom("INCR");
         for (const auto &f : formats)
             m_atoms.append(m_c.atom(f.first));
-        xcb_set_selection_owner(m_c.get(), m_c.window(), m_selection, XCB_CURRENT_TIME);
-        xcb_get_selection_owner_reply_t *owner = xcb_get_selection_owner_reply(
-            m_c.get(), xcb_get_selection_owner(m_c.get(), m_selection), nullptr);
-        m_owns = owner && owner->owner == m_c.window();
-        std::free(owner);
-        m_stop = eventfd(0, EFD_CLOEXEC);
+        m_owns = takeSelection(m_c, m_selection);
         if (m_owns)
-            m_thread = std::thread([this] { serve(); });
-    }
-    ~Owner()
-    {
-        if (m_thread.joinable()) {
-            const uint64_t one = 1;
-            (void)::write(m_stop, &one, sizeof one);
-            m_thread.join();
-        }
-        if (m_stop >= 0)
-            ::close(m_stop);
+            m_server.start([this] { serve(); });
     }
     Owner(const Owner &) = delete;
     Owner &operator=(const Owner &) = delete;
@@ -278,7 +303,8 @@ private:
                 }
             }
             xcb_flush(m_c.get());
-            pollfd p[2] = {{xcb_get_file_descriptor(m_c.get()), POLLIN, 0}, {m_stop, POLLIN, 0}};
+            pollfd p[2] = {{xcb_get_file_descriptor(m_c.get()), POLLIN, 0},
+                           {m_server.stopFd(), POLLIN, 0}};
             ::poll(p, 2, timeout);
             if (p[1].revents)
                 return;
@@ -390,8 +416,7 @@ private:
     bool m_owns = false;
     std::atomic<bool> m_lost{false};
     std::atomic<int> m_partsTaken{0};
-    int m_stop = -1;
-    std::thread m_thread;
+    ServingThread m_server; // last: stopped first
 };
 
 // A clipboard manager as desktops run one (the freedesktop clipboard manager
@@ -406,24 +431,9 @@ public:
         if (!m_c.ok())
             return;
         const xcb_atom_t manager = m_c.atom("CLIPBOARD_MANAGER");
-        xcb_set_selection_owner(m_c.get(), m_c.window(), manager, XCB_CURRENT_TIME);
-        xcb_get_selection_owner_reply_t *owner = xcb_get_selection_owner_reply(
-            m_c.get(), xcb_get_selection_owner(m_c.get(), manager), nullptr);
-        m_owns = owner && owner->owner == m_c.window();
-        std::free(owner);
-        m_stop = eventfd(0, EFD_CLOEXEC);
+        m_owns = takeSelection(m_c, manager);
         if (m_owns)
-            m_thread = std::thread([this] { serve(); });
-    }
-    ~ClipboardManager()
-    {
-        if (m_thread.joinable()) {
-            const uint64_t one = 1;
-            (void)::write(m_stop, &one, sizeof one);
-            m_thread.join();
-        }
-        if (m_stop >= 0)
-            ::close(m_stop);
+            m_server.start([this] { serve(); });
     }
     ClipboardManager(const ClipboardManager &) = delete;
     ClipboardManager &operator=(const ClipboardManager &) = delete;
@@ -443,7 +453,8 @@ private:
             }
             if (xcb_connection_has_error(m_c.get()))
                 return;
-            pollfd p[2] = {{xcb_get_file_descriptor(m_c.get()), POLLIN, 0}, {m_stop, POLLIN, 0}};
+            pollfd p[2] = {{xcb_get_file_descriptor(m_c.get()), POLLIN, 0},
+                           {m_server.stopFd(), POLLIN, 0}};
             ::poll(p, 2, -1);
             if (p[1].revents)
                 return;
@@ -524,8 +535,7 @@ private:
     bool m_owns = false;
     std::atomic<int> m_saves{0};
     std::unique_ptr<Owner> m_saved;
-    int m_stop = -1;
-    std::thread m_thread;
+    ServingThread m_server; // last: stopped first
 };
 
 } // namespace XSelection
