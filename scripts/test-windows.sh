@@ -290,6 +290,12 @@ sys.exit(0 if got == b"Hello from Scrivletfirst line\r\nsecond line\r\nthird" el
         "timeout 60 wine '$deployed/scrivlet.exe' --type nobody 2> '$said'; [ \$? -eq 1 ] && grep -q 'No enabled phrase is named “nobody”' '$said'"
     check "the EDIT got nothing more" same_file "$typed" "Hello from Scrivlet"
     wine "$tool" close || true
+    # A typo fails with the usage, and the running copy's window stays hidden.
+    check "a mistyped command exits 2 and names the command meant" bash -c \
+        "timeout 60 wine '$deployed/scrivlet.exe' --tpye p1 2> '$said'; [ \$? -eq 2 ] && grep -q 'did you mean --type?' '$said' && grep -q '^Usage:' '$said'"
+    check "the mistyped command showed no window" bash -c "! wine '$tool' visible scrivlet.exe"
+    check "--version prints the version" bash -c \
+        "timeout 60 wine '$deployed/scrivlet.exe' --version | tr -d '\r' | grep -qx 'Zem Scrivlet [0-9.]*'"
 
     local t0=$SECONDS
     check "a second start exits 0" timeout 30 wine "$deployed/scrivlet.exe"

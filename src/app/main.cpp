@@ -48,6 +48,11 @@ int main(int argc, char *argv[])
         case RemoteCommand::CommandLine::Action::Help:
             CommandClient::print(false, RemoteCommand::usage());
             return 0;
+        case RemoteCommand::CommandLine::Action::Version:
+            CommandClient::print(
+                false,
+                QStringLiteral("Zem Scrivlet %1").arg(QCoreApplication::applicationVersion()));
+            return 0;
         case RemoteCommand::CommandLine::Action::Error:
             CommandClient::print(true, line.error + QLatin1Char('\n') + RemoteCommand::usage());
             return 2;

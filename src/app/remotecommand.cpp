@@ -3,6 +3,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
 namespace RemoteCommand {
 
 namespace {
@@ -29,30 +33,154 @@ const char showBytes[] = "show";
 
 } // namespace
 
+namespace {
+
+// The toolkit's own options (Qt's, and its X11 plugin's), which it takes out
+// of the arguments itself once the application object is built. Qt reads
+// "--name" as "-name".
+struct ToolkitOption
+{
+    const char *name;
+    bool takesValue;
+    bool takesInlineValue; // also written -name=value
+};
+
+const ToolkitOption toolkitOptions[] = {
+    {"-platform", true, false},
+    {"-platformpluginpath", true, false},
+    {"-platformtheme", true, false},
+    {"-plugin", true, false},
+    {"-qwindowgeometry", true, false},
+    {"-qwindowtitle", true, false},
+    {"-qwindowicon", true, false},
+    {"-geometry", true, false},
+    {"-title", true, false},
+    {"-icon", true, false},
+    {"-session", true, false},
+    {"-style", true, true},
+    {"-stylesheet", true, true},
+    {"-display", true, false},
+    {"-name", true, false},
+    {"-visual", true, false},
+    {"-im", true, false},
+    {"-qmljsdebugger", false, true},
+    {"-reverse", false, false},
+    {"-widgetcount", false, false},
+    {"-testability", false, false},
+    {"-nograb", false, false},
+    {"-dograb", false, false},
+    {"-sync", false, false},
+};
+
+// The options that are ours besides the commands.
+const char *const plainOptions[] = {"--help", "--in-tray", "--once", "--self-test", "--version"};
+
+// -1 for no toolkit option; else its index. *inlineForm when written with
+// "=value".
+int toolkitOption(const QString &argument, bool *inlineForm)
+{
+    QString word = argument;
+    if (word.startsWith(QLatin1String("--")))
+        word.remove(0, 1);
+    for (int i = 0; i < int(std::size(toolkitOptions)); ++i) {
+        const QLatin1String name(toolkitOptions[i].name);
+        if (word == name) {
+            *inlineForm = false;
+            return i;
+        }
+        if (toolkitOptions[i].takesInlineValue && word.startsWith(name) &&
+            word.midRef(name.size()).startsWith(QLatin1Char('='))) {
+            *inlineForm = true;
+            return i;
+        }
+    }
+    return -1;
+}
+
+// Edit distance with adjacent transpositions (a typed "--tpye" is one slip),
+// on words short enough to be options.
+int editDistance(const QString &a, const QString &b)
+{
+    const int n = a.size();
+    const int m = b.size();
+    std::vector<std::vector<int>> d(size_t(n + 1), std::vector<int>(size_t(m + 1)));
+    for (int i = 0; i <= n; ++i)
+        d[size_t(i)][0] = i;
+    for (int j = 0; j <= m; ++j)
+        d[0][size_t(j)] = j;
+    for (int i = 1; i <= n; ++i) {
+        for (int j = 1; j <= m; ++j) {
+            const int cost = a.at(i - 1) == b.at(j - 1) ? 0 : 1;
+            int best = std::min({d[size_t(i - 1)][size_t(j)] + 1, d[size_t(i)][size_t(j - 1)] + 1,
+                                 d[size_t(i - 1)][size_t(j - 1)] + cost});
+            if (i > 1 && j > 1 && a.at(i - 1) == b.at(j - 2) && a.at(i - 2) == b.at(j - 1))
+                best = std::min(best, d[size_t(i - 2)][size_t(j - 2)] + 1);
+            d[size_t(i)][size_t(j)] = best;
+        }
+    }
+    return d[size_t(n)][size_t(m)];
+}
+
+// The option of ours that a mistyped one most likely meant; empty when none
+// is close.
+QString nearestOption(const QString &word)
+{
+    if (word.size() < 4 || word.size() > 40)
+        return QString();
+    QString typed = word.toLower();
+    if (!typed.startsWith(QLatin1String("--")))
+        typed.prepend(QLatin1Char('-'));
+    QString best;
+    int bestDistance = 3; // at most two slips
+    const auto consider = [&](const char *option) {
+        const QString candidate = QLatin1String(option);
+        const int distance = editDistance(typed, candidate);
+        if (distance < bestDistance) {
+            bestDistance = distance;
+            best = candidate;
+        }
+    };
+    for (const VerbName &v : verbs) {
+        if (v.option)
+            consider(v.option);
+    }
+    for (const char *option : plainOptions)
+        consider(option);
+    return best;
+}
+
+} // namespace
+
 CommandLine parseArguments(const QStringList &arguments)
 {
     CommandLine line;
     bool help = false;
+    bool version = false;
     QString command; // the command line of the command found, for messages
+    // The first word that no option takes, or the first unknown option: an
+    // error unless the self-test or the help runs. Judged at the end, when
+    // the command it stands beside is known.
+    QString stray;
+    QString unknownOption;
     const auto fail = [&line](const QString &error) {
         line.action = CommandLine::Action::Error;
         line.error = error;
         return line;
     };
+    const auto strayWord = [&stray, &unknownOption](const QString &word) {
+        if (stray.isEmpty() && unknownOption.isEmpty())
+            stray = word;
+    };
+    bool optionsEnded = false;
     for (int i = 1; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
-        if (argument == QLatin1String("--"))
-            break; // nothing after it is an option
-        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
-            help = true;
+        if (optionsEnded || argument == QLatin1String("-") ||
+            !argument.startsWith(QLatin1Char('-'))) {
+            strayWord(argument);
             continue;
         }
-        if (argument == QLatin1String("--in-tray")) {
-            line.inTray = true;
-            continue;
-        }
-        if (argument == QLatin1String("--once")) {
-            line.request.once = true;
+        if (argument == QLatin1String("--")) {
+            optionsEnded = true; // nothing after it is an option
             continue;
         }
         QString option = argument;
@@ -64,14 +192,53 @@ CommandLine parseArguments(const QStringList &arguments)
             inlineValue = argument.mid(equals + 1);
             hasInline = true;
         }
+        const auto flag = [&](bool *set) {
+            if (hasInline)
+                return false;
+            *set = true;
+            return true;
+        };
+        if (option == QLatin1String("--help") || option == QLatin1String("-h")) {
+            if (!flag(&help))
+                return fail(QStringLiteral("%1 takes no value.").arg(option));
+            continue;
+        }
+        if (option == QLatin1String("--version")) {
+            if (!flag(&version))
+                return fail(QStringLiteral("%1 takes no value.").arg(option));
+            continue;
+        }
+        if (option == QLatin1String("--in-tray")) {
+            if (!flag(&line.inTray))
+                return fail(QStringLiteral("%1 takes no value.").arg(option));
+            continue;
+        }
+        if (option == QLatin1String("--once")) {
+            if (!flag(&line.request.once))
+                return fail(QStringLiteral("%1 takes no value.").arg(option));
+            continue;
+        }
         const bool selfTest = option == QLatin1String("--self-test");
         const VerbName *verb = nullptr;
         for (const VerbName &v : verbs) {
             if (v.option && option == QLatin1String(v.option))
                 verb = &v;
         }
-        if (!verb && !selfTest)
-            continue; // the toolkit's, or nobody's
+        if (!verb && !selfTest) {
+            bool inlineForm = false;
+            const int toolkit = toolkitOption(argument, &inlineForm);
+            if (toolkit < 0) {
+                if (stray.isEmpty() && unknownOption.isEmpty())
+                    unknownOption = option;
+                continue;
+            }
+            if (toolkitOptions[toolkit].takesValue && !inlineForm) {
+                if (i + 1 >= arguments.size())
+                    return fail(QStringLiteral("%1 needs a value.").arg(argument));
+                ++i;
+            }
+            continue;
+        }
         if (!command.isEmpty())
             return fail(
                 QStringLiteral("Only one command at a time: %1 and %2.").arg(option, command));
@@ -111,10 +278,35 @@ CommandLine parseArguments(const QStringList &arguments)
     if (help) {
         line.action = CommandLine::Action::Help;
         line.error.clear();
-    } else if (line.request.once && line.action != CommandLine::Action::Command &&
-               line.action != CommandLine::Action::Error) {
-        return fail(QStringLiteral("--once goes with a command, such as --once --type NAME."));
+        return line;
     }
+    if (line.action == CommandLine::Action::SelfTest)
+        return line;
+    if (!unknownOption.isEmpty()) {
+        const QString meant = nearestOption(unknownOption);
+        return fail(meant.isEmpty() ? QStringLiteral("Unknown option “%1”.").arg(unknownOption)
+                                    : QStringLiteral("Unknown option “%1”: did you mean %2?")
+                                          .arg(unknownOption, meant));
+    }
+    if (!stray.isEmpty()) {
+        if (line.action != CommandLine::Action::Command)
+            return fail(
+                QStringLiteral("Unexpected “%1”: to put a phrase in, use --type NAME.").arg(stray));
+        const QString option =
+            command.section(QLatin1Char(' '), 0, 0).section(QLatin1Char('='), 0, 0);
+        if (line.request.verb == Verb::Type)
+            return fail(QStringLiteral("--type takes one name: “%1” is a word too many (a name "
+                                       "of several words goes in quotes, as in --type \"%2 %1\").")
+                            .arg(stray, line.request.name));
+        return fail(
+            QStringLiteral("%1 takes no name: “%2” is a word too many.").arg(option, stray));
+    }
+    if (version) {
+        line.action = CommandLine::Action::Version;
+        return line;
+    }
+    if (line.request.once && line.action != CommandLine::Action::Command)
+        return fail(QStringLiteral("--once goes with a command, such as --once --type NAME."));
     return line;
 }
 
@@ -125,6 +317,8 @@ QString usage()
         "Without a command: start Zem Scrivlet, or show the window of the copy that runs.\n"
         "  --in-tray         start in the tray, without showing the window\n"
         "  --self-test       check the program's own logic and exit (0: all passed)\n"
+        "  --version         print the version and exit\n"
+        "  --help, -h        print this help and exit\n"
         "Commands, carried out by the running copy:\n"
         "  --type NAME       put the enabled phrase named NAME into the window in front,\n"
         "                    as its shortcut would; waits until it is in (exit status 0)\n"

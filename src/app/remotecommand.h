@@ -74,6 +74,7 @@ struct CommandLine
         Start,    // start, or hand over to the running copy
         SelfTest, // --self-test
         Help,     // --help, -h
+        Version,  // --version
         Command,  // a command for the running copy: request
         Error,    // a malformed command line: error says why
     };
@@ -84,8 +85,11 @@ struct CommandLine
 };
 // Option words are never taken for a phrase's name: a name that starts with
 // "-" goes after "--" (--type -- NAME), and after a lone "--" nothing is an
-// option. Arguments the program does not know are left to the toolkit.
-// --once may go with any command (see Request::once).
+// option. --once may go with any command (see Request::once). The toolkit's
+// own options (-platform, -style, -session, ...) are left to it; any other
+// option, and any word no option takes, is an error, so that a typo in a
+// script or a desktop's binding fails instead of showing the window.
+// --self-test runs wherever it stands and whatever else is given.
 CommandLine parseArguments(const QStringList &arguments);
 // The options, for --help and error messages.
 QString usage();

@@ -92,7 +92,60 @@ private slots:
             Action::Help);
         row("after --, nothing is an option",
             {QStringLiteral("--"), QStringLiteral("--self-test"), QStringLiteral("--help")},
-            Action::Start);
+            Action::Error, Verb::Show, {}, false,
+            QStringLiteral("Unexpected “--self-test”: to put a phrase in, use --type NAME."));
+        row("a lone -- at the end", {QStringLiteral("--")}, Action::Start);
+        row("version", {QStringLiteral("--version")}, Action::Version);
+        row("version takes no value", {QStringLiteral("--version=2")}, Action::Error, Verb::Show,
+            {}, false, QStringLiteral("--version takes no value."));
+        // A typo or a word too many is a failure a script or a desktop's
+        // binding shows, never a start that brings the window forward.
+        const auto unknown = [](const char *word) {
+            return QStringLiteral("Unknown option “%1”.").arg(QLatin1String(word));
+        };
+        row("unknown option", {QStringLiteral("--bogus")}, Action::Error, Verb::Show, {}, false,
+            unknown("--bogus"));
+        row("unknown short option", {QStringLiteral("-x")}, Action::Error, Verb::Show, {}, false,
+            unknown("-x"));
+        row("unknown option with a value", {QStringLiteral("--bogus=1")}, Action::Error, Verb::Show,
+            {}, false, unknown("--bogus"));
+        row("a typo of a command", {QStringLiteral("--tpye"), QStringLiteral("Address")},
+            Action::Error, Verb::Show, {}, false,
+            QStringLiteral("Unknown option “--tpye”: did you mean --type?"));
+        row("a typo of the tray option", {QStringLiteral("--in-try")}, Action::Error, Verb::Show,
+            {}, false, QStringLiteral("Unknown option “--in-try”: did you mean --in-tray?"));
+        row("a typo, in capitals", {QStringLiteral("--LIST")}, Action::Error, Verb::Show, {}, false,
+            QStringLiteral("Unknown option “--LIST”: did you mean --list?"));
+        row("an unknown option after a command",
+            {QStringLiteral("--type"), QStringLiteral("Address"), QStringLiteral("--bogus")},
+            Action::Error, Verb::Type, {}, false, unknown("--bogus"));
+        row("a word too many for --type",
+            {QStringLiteral("--type"), QStringLiteral("Home"), QStringLiteral("address")},
+            Action::Error, Verb::Type, {}, false,
+            QStringLiteral("--type takes one name: “address” is a word too many (a name of "
+                           "several words goes in quotes, as in --type \"Home address\")."));
+        row("a word for a command that takes none",
+            {QStringLiteral("--pause"), QStringLiteral("now")}, Action::Error, Verb::Pause, {},
+            false, QStringLiteral("--pause takes no name: “now” is a word too many."));
+        row("a word and no command", {QStringLiteral("Address")}, Action::Error, Verb::Show, {},
+            false, QStringLiteral("Unexpected “Address”: to put a phrase in, use --type NAME."));
+        row("help wins over an unknown option",
+            {QStringLiteral("--bogus"), QStringLiteral("--help")}, Action::Help);
+        // The self-test runs wherever it stands, whatever else is given:
+        // build machines run it with their own arguments.
+        row("self-test with other words",
+            {QStringLiteral("-x"), QStringLiteral("--self-test"), QStringLiteral("extra")},
+            Action::SelfTest);
+        // The toolkit's own options, with their values, in both spellings.
+        row("toolkit options",
+            {QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("--style"),
+             QStringLiteral("fusion"), QStringLiteral("-reverse"), QStringLiteral("-session"),
+             QStringLiteral("1a2b"), QStringLiteral("-stylesheet=a.qss"),
+             QStringLiteral("--qwindowtitle"), QStringLiteral("T"), QStringLiteral("-display"),
+             QStringLiteral(":3"), QStringLiteral("--in-tray")},
+            Action::Start, Verb::Show, {}, true);
+        row("a toolkit option without its value", {QStringLiteral("-platform")}, Action::Error,
+            Verb::Show, {}, false, QStringLiteral("-platform needs a value."));
     }
     void arguments()
     {

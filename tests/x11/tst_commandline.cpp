@@ -220,6 +220,24 @@ private slots:
         QTest::newRow("two commands")
             << QStringList{QStringLiteral("--pause"), QStringLiteral("--resume")} << 2
             << QStringLiteral("Only one command at a time");
+        // A typo, an unknown option or a word too many fails with the usage:
+        // a script or a desktop's binding shows it, and the running copy's
+        // window does not come forward instead.
+        QTest::newRow("unknown option") << QStringList{QStringLiteral("--bogus")} << 2
+                                        << QStringLiteral("Unknown option “--bogus”.");
+        QTest::newRow("a typo") << QStringList{QStringLiteral("--tpye"), QStringLiteral("Greeting")}
+                                << 2
+                                << QStringLiteral("Unknown option “--tpye”: did you mean --type?");
+        QTest::newRow("an unknown option after --type")
+            << QStringList{QStringLiteral("--type"), QStringLiteral("Greeting"),
+                           QStringLiteral("--bogus")}
+            << 2 << QStringLiteral("Unknown option “--bogus”.");
+        QTest::newRow("a word too many")
+            << QStringList{QStringLiteral("--type"), QStringLiteral("Greeting"),
+                           QStringLiteral("extra")}
+            << 2 << QStringLiteral("--type takes one name: “extra” is a word too many");
+        QTest::newRow("a word without a command") << QStringList{QStringLiteral("Greeting")} << 2
+                                                  << QStringLiteral("Unexpected “Greeting”");
         // An option word is never a phrase's name: neither the help nor the
         // self-test runs, and nothing is typed.
         for (const char *word : {"--help", "-h", "--self-test"})
@@ -239,11 +257,28 @@ private slots:
         QCOMPARE(outcome.status, status);
         QVERIFY2(outcome.err.startsWith(said), qPrintable(outcome.err));
         QVERIFY2(!outcome.out.contains(QLatin1String("Usage:")), qPrintable(outcome.out));
+        // A malformed command line says how it goes, on standard error.
+        QCOMPARE(outcome.err.contains(QLatin1String("\nUsage: scrivlet")), status == 2);
         QVERIFY(!QFileInfo::exists(scratch.filePath(QStringLiteral("vt-sc-selftest"))));
         // Whatever the copy does it does in order: a phrase typed now lands
         // after anything the failed command could have typed.
         QVERIFY(run({QStringLiteral("--type"), QStringLiteral("Greeting")}).status == 0);
         QVERIFY(target.waitForText(greeting));
+        // Carried out in order too: a window the failure had asked for would
+        // be up by now.
+        QVERIFY(!ProgramDriver::visibleWindowNamed(ProgramDriver::programTitle));
+    }
+
+    void version()
+    {
+        const Outcome outcome = run({QStringLiteral("--version")});
+        QCOMPARE(outcome.status, 0);
+        QVERIFY2(QRegularExpression(QStringLiteral("^Zem Scrivlet \\d+\\.\\d+(\\.\\d+)?\\n$"))
+                     .match(outcome.out)
+                     .hasMatch(),
+                 qPrintable(outcome.out));
+        QVERIFY(outcome.err.isEmpty());
+        QVERIFY(!ProgramDriver::visibleWindowNamed(ProgramDriver::programTitle));
     }
 
     // Paused, --type is refused like the phrase's shortcut; --resume brings
