@@ -216,7 +216,8 @@ QString MainWindow::typePhraseFor(const QString &id)
     // The field the picker was opened over, if it is still there.
     const QPointer<QWidget> ownField = m_ownTargetField;
     m_ownTargetField = nullptr;
-    if (isOwnWindow(window)) {
+    const bool ownWindowInFront = isOwnWindow(window);
+    if (ownWindowInFront) {
         // Guarded: the wait for the focus below runs the event loop.
         const QPointer<QWidget> field =
             ownField && ownField->isVisible() ? ownField.data() : QApplication::focusWidget();
@@ -269,6 +270,16 @@ QString MainWindow::typePhraseFor(const QString &id)
         QTimer::singleShot(0, this, &MainWindow::carryOutPending);
     if (result.delivered())
         m_lastInserted = text;
+    if (ownWindowInFront && !result.delivered()) {
+        // Typed from a command or a shortcut while one of our windows was in
+        // front without a text field to take it: not the fault of a target.
+        const QString notice =
+            tr("Zem Scrivlet's own window is in front: switch to the window the phrase should "
+               "go into, then try again.");
+        showBalloon(notice, true);
+        TestTrace::line(QStringLiteral("typed %1 refused").arg(id));
+        return notice;
+    }
     const QString notice = reportInsertion(result, app.preferred);
     if (!result.delivered()) {
         TestTrace::line(QStringLiteral("typed %1 refused").arg(id));

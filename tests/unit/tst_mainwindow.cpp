@@ -950,6 +950,25 @@ private slots:
         for (const QString &call : desktop->calls)
             QVERIFY2(!call.startsWith(QLatin1String("setForegroundWindow")), qPrintable(call));
         QCOMPARE(store->phrases().at(0).lastUsed != 0, inSearchBox);
+
+        // Asked for by name, the phrase that went nowhere says why: our own
+        // window is in front, no target refused it.
+        if (!inSearchBox) {
+            RemoteCommand::Request typed;
+            typed.verb = RemoteCommand::Verb::Type;
+            typed.name = QStringLiteral("hi");
+            bool answered = false;
+            RemoteCommand::Reply reply;
+            window->carryOut(typed, [&](const RemoteCommand::Reply &r) {
+                answered = true;
+                reply = r;
+            });
+            QTRY_VERIFY(answered);
+            QVERIFY(!reply.ok);
+            QVERIFY2(reply.text.startsWith(QStringLiteral("Zem Scrivlet's own window is in front")),
+                     qPrintable(reply.text));
+            QCOMPARE(desktop->typedText(), QString());
+        }
     }
 
     void unknownPhraseDoesNothing()
