@@ -15,15 +15,18 @@
 #include "mainwindow/helppages.h"
 #include "platform/autostart.h"
 #include "store/phrasestore.h"
+#include "theme/themeddialog.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDate>
+#include <QDir>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
@@ -275,12 +278,32 @@ void MainWindow::showAbout()
 
 void MainWindow::openHelpPage()
 {
-    HelpPages::open(HelpPages::Page::Help, store->settings().language);
+    openPage(int(HelpPages::Page::Help));
 }
 
 void MainWindow::openContactPage()
 {
-    HelpPages::open(HelpPages::Page::Contact, store->settings().language);
+    openPage(int(HelpPages::Page::Contact));
+}
+
+void MainWindow::openPage(int page)
+{
+    // Where no browser starts (none installed, a broken handler), the user
+    // learns where the page is instead of clicking into nothing.
+    const QPointer<MainWindow> self(this);
+    HelpPages::open(
+        HelpPages::Page(page), store->settings().language, this, [self](const QString &location) {
+            if (!self)
+                return;
+            const QString text =
+                location.isEmpty() ? tr("The page could not be prepared: the folder %1 cannot be "
+                                        "written.")
+                                         .arg(QDir::toNativeSeparators(HelpPages::defaultFolder()))
+                                   : tr("No browser could be started to show the page. Open it "
+                                        "yourself:\n%1")
+                                         .arg(location);
+            showThemedMessage(self, self->windowTitle(), text);
+        });
 }
 
 void MainWindow::openSettings()

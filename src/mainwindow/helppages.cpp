@@ -65,10 +65,20 @@ QString defaultFolder()
     return cache.isEmpty() ? QString() : cache + QLatin1String("/help");
 }
 
-bool open(Page page, const QString &language)
+QString displayLocation(const QUrl &url)
+{
+    return url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : url.toDisplayString();
+}
+
+void open(Page page, const QString &language, QObject *context,
+          const std::function<void(const QString &location)> &failed)
 {
     const QUrl url = openableAddress(address(page, language), defaultFolder());
-    return url.isValid() && WebPage::open(url);
+    if (url.isEmpty()) {
+        WebPage::open(url, context, [failed] { failed(QString()); });
+        return;
+    }
+    WebPage::open(url, context, [failed, url] { failed(displayLocation(url)); });
 }
 
 } // namespace HelpPages

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QUrl>
 
+#include <functional>
+
 namespace HelpPages {
 
 enum class Page
@@ -30,7 +32,14 @@ QUrl openableAddress(const QUrl &address, const QString &folder);
 // Where shipped pages are written: a "help" folder in the per-user cache.
 QString defaultFolder();
 
-// Opens the page in the default browser; false when it could not be opened.
-bool open(Page page, const QString &language);
+// Where the user can open url themselves: a local file's path in the
+// system's spelling, else the address.
+QString displayLocation(const QUrl &url);
+
+// Opens the page in the default browser. When none takes it, failed runs
+// (from the event loop, while context lives) with the page's
+// displayLocation, or empty when a shipped page could not be written out.
+void open(Page page, const QString &language, QObject *context,
+          const std::function<void(const QString &location)> &failed);
 
 } // namespace HelpPages

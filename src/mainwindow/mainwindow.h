@@ -262,6 +262,7 @@ public slots:
     void showAbout();
     void openHelpPage();
     void openContactPage();
+    void openPage(int page); // a HelpPages::Page
 
     // Types the phrase into the remembered window as its shortcut does; the
     // reason it did not go in, or an empty text when it did.

@@ -114,6 +114,8 @@ public:
         label->setTextFormat(Qt::PlainText);
         label->setText(text);
         label->setWordWrap(true);
+        // A path or an address in a message is there to be copied.
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
         auto *ok = new QPushButton(ThemedDialog::tr("OK"), this);
         ok->setObjectName(QStringLiteral("primary"));

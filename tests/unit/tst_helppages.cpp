@@ -1,5 +1,6 @@
 #include "mainwindow/helppages.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -96,6 +97,69 @@ private slots:
             HelpPages::openableAddress(QUrl(QStringLiteral("qrc:/help/missing.html")), dir.path())
                 .isEmpty());
     }
+
+#ifndef Q_OS_WIN
+    // Where no browser starts, the user is told where the page is: the
+    // desktop's handler (xdg-open) says so by its exit status, which a
+    // detached launch would never see.
+    void aPageNoBrowserTookIsReported_data()
+    {
+        QTest::addColumn<QString>("handler"); // the script's last line; empty: no handler
+        QTest::addColumn<bool>("reported");
+        QTest::newRow("a browser took it") << "exit 0" << false;
+        QTest::newRow("no browser") << "exit 3" << true;
+        QTest::newRow("the handler dies") << "kill -9 $$" << true;
+        QTest::newRow("no handler at all") << "" << true;
+    }
+    void aPageNoBrowserTookIsReported()
+    {
+        QFETCH(QString, handler);
+        QFETCH(bool, reported);
+        QTemporaryDir bin;
+        const QString asked = bin.filePath(QStringLiteral("asked"));
+        if (!handler.isEmpty()) {
+            QFile script(bin.filePath(QStringLiteral("xdg-open")));
+            QVERIFY(script.open(QIODevice::WriteOnly));
+            script.write(
+                QStringLiteral("#!/bin/sh\nprintf '%s' \"$1\" > '%1.part' && /bin/mv '%1.part' "
+                               "'%1'\n%2\n")
+                    .arg(asked, handler)
+                    .toUtf8());
+            script.close();
+            QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        }
+        // The guide is written out into the cache: this test's own.
+        const QByteArray cache = qgetenv("XDG_CACHE_HOME");
+        qputenv("XDG_CACHE_HOME", bin.filePath(QStringLiteral("cache")).toUtf8());
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", bin.path().toUtf8());
+        QObject context;
+        QString location = QStringLiteral("(not reported)");
+        HelpPages::open(Page::Help, QStringLiteral("en"), &context,
+                        [&location](const QString &where) { location = where; });
+        qputenv("PATH", path);
+        const QString page = QDir::toNativeSeparators(
+            HelpPages::openableAddress(HelpPages::address(Page::Help, QStringLiteral("en")),
+                                       HelpPages::defaultFolder())
+                .toLocalFile());
+        QVERIFY(page.startsWith(QDir::toNativeSeparators(bin.path())));
+        qputenv("XDG_CACHE_HOME", cache);
+        if (!handler.isEmpty()) {
+            QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(asked), 5000);
+            QFile file(asked);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(QUrl(QString::fromUtf8(file.readAll())).toLocalFile(), page);
+        }
+        if (reported) {
+            QTRY_COMPARE_WITH_TIMEOUT(location, page, 5000);
+        } else {
+            // The handler's ending is seen from the event loop: a report
+            // would come with it.
+            QTest::qWait(300);
+            QCOMPARE(location, QStringLiteral("(not reported)"));
+        }
+    }
+#endif
 };
 
 QTEST_MAIN(HelpPagesTest)
