@@ -96,6 +96,14 @@ private slots:
         QCOMPARE(list.status, 0);
         QCOMPARE(list.out, listed);
 
+        // A malformed command line starts nothing either.
+        Outcome typo = run({QStringLiteral("--tpye"), QStringLiteral("Greeting")});
+        QCOMPARE(typo.status, 2);
+        QVERIFY2(
+            typo.err.startsWith(QStringLiteral("Unknown option “--tpye”: did you mean --type?")),
+            qPrintable(typo.err));
+        QCOMPARE(run({QStringLiteral("--bogus")}).status, 2);
+
         Outcome toggle = run({QStringLiteral("--toggle-window")});
         QCOMPARE(toggle.status, 1);
         QVERIFY2(toggle.err.contains(QStringLiteral("not running")), qPrintable(toggle.err));
