@@ -971,6 +971,41 @@ private slots:
         }
     }
 
+#ifndef Q_OS_WIN
+    // Help where no browser starts: the user is told where the page is.
+    void helpWithoutABrowserSaysWhereThePageIs()
+    {
+        build();
+        QTemporaryDir bin;
+        QFile handler(bin.filePath(QStringLiteral("xdg-open")));
+        QVERIFY(handler.open(QIODevice::WriteOnly));
+        handler.write("#!/bin/sh\nexit 3\n"); // xdg-open: no browser found
+        handler.close();
+        QVERIFY(handler.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
+        const QByteArray path = qgetenv("PATH");
+        const QByteArray cache = qgetenv("XDG_CACHE_HOME");
+        qputenv("PATH", bin.path().toUtf8());
+        qputenv("XDG_CACHE_HOME", bin.filePath(QStringLiteral("cache")).toUtf8());
+        window->openHelpPage();
+        qputenv("PATH", path);
+        qputenv("XDG_CACHE_HOME", cache);
+        QString said;
+        QTimer answer;
+        answer.setInterval(20);
+        connect(&answer, &QTimer::timeout, [&said] {
+            if (QWidget *modal = QApplication::activeModalWidget()) {
+                said = modalText();
+                QMetaObject::invokeMethod(modal, "accept");
+            }
+        });
+        answer.start();
+        QTRY_VERIFY_WITH_TIMEOUT(!said.isEmpty(), 5000);
+        QVERIFY2(said.startsWith(QStringLiteral("No browser could be started")), qPrintable(said));
+        QVERIFY2(said.contains(bin.filePath(QStringLiteral("cache/"))), qPrintable(said));
+        QVERIFY2(said.endsWith(QStringLiteral("/guide.html")), qPrintable(said));
+    }
+#endif
+
     void unknownPhraseDoesNothing()
     {
         build();
