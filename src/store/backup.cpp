@@ -18,6 +18,28 @@ QString leftWhole(const QString &s, int n)
     return s.left(n);
 }
 
+// A name from a file may hold anything: control characters (a tab, an
+// escape, a line break) become spaces and marks that turn the direction of
+// the text around go, so the label reads as one plain line that ends where
+// it seems to.
+QString oneLine(const QString &s)
+{
+    QString line;
+    line.reserve(s.size());
+    for (const QChar c : s) {
+        const ushort u = c.unicode();
+        if (u == 0x200E || u == 0x200F || (u >= 0x202A && u <= 0x202E) ||
+            (u >= 0x2066 && u <= 0x2069))
+            continue;
+        const QChar::Category category = c.category();
+        line += category == QChar::Other_Control || category == QChar::Separator_Line ||
+                        category == QChar::Separator_Paragraph
+                    ? QChar(QLatin1Char(' '))
+                    : c;
+    }
+    return line.simplified();
+}
+
 } // namespace
 
 bool PhraseStore::exportBackup(const QString &path) const
@@ -64,7 +86,7 @@ bool PhraseStore::importBackup(const QString &path, QString *error, QStringList 
             continue;
         if (texts.contains(p.text)) {
             if (skipped)
-                skipped->append(skippedLabel(p));
+                skipped->append(phraseLabel(p));
             continue;
         }
         p.id = Phrase::newId();
@@ -78,7 +100,7 @@ bool PhraseStore::importBackup(const QString &path, QString *error, QStringList 
         if (!p.abbreviation.isEmpty() && (!Phrase::isValidAbbreviation(p.abbreviation) ||
                                           (p.enabled && abbreviations.contains(p.abbreviation)))) {
             if (withoutAbbreviation)
-                withoutAbbreviation->append(skippedLabel(p));
+                withoutAbbreviation->append(phraseLabel(p));
             p.abbreviation.clear();
         }
         if (p.enabled && !p.abbreviation.isEmpty())
@@ -89,9 +111,9 @@ bool PhraseStore::importBackup(const QString &path, QString *error, QStringList 
     return save();
 }
 
-QString PhraseStore::skippedLabel(const Phrase &phrase)
+QString PhraseStore::phraseLabel(const Phrase &phrase)
 {
-    QString label = phrase.name.trimmed();
+    QString label = oneLine(phrase.name);
     bool cut = false;
     if (label.isEmpty()) {
         label = phrase.text;
@@ -100,7 +122,7 @@ QString PhraseStore::skippedLabel(const Phrase &phrase)
             label.truncate(lf);
             cut = true;
         }
-        label = label.trimmed();
+        label = oneLine(label);
     }
     if (label.size() > 40) {
         label = leftWhole(label, 40);

@@ -72,8 +72,11 @@ public:
     bool importBackup(const QString &path, QString *error = nullptr, QStringList *skipped = nullptr,
                       QStringList *withoutAbbreviation = nullptr);
 
-    // The short label that names a skipped phrase in the import notice.
-    static QString skippedLabel(const Phrase &phrase);
+    // The short label that names a phrase in a message (a skipped one in
+    // the import notice, the holder of a shortcut or abbreviation): its name,
+    // or the start of its text when it has none, as one plain line of at
+    // most 40 characters.
+    static QString phraseLabel(const Phrase &phrase);
     // The first SkippedListed labels, one a line, then moreFormat on a line
     // of its own when there are more. A %1 in moreFormat stands for how many
     // were left out; a caller with plural forms puts the count in itself.
