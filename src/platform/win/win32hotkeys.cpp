@@ -23,4 +23,52 @@ int hotkeyIdFromMessage(const MSG *message)
     return int(message->wParam);
 }
 
+bool heldElsewhere(int mods, int vk)
+{
+    // Any id of 0 to 0xBFFF serves a thread registration; ours go on windows.
+    constexpr int probeId = 0xBFF0;
+    if (vk <= 0)
+        return false;
+    if (RegisterHotKey(nullptr, probeId, UINT(mods & 0xF), UINT(vk))) {
+        UnregisterHotKey(nullptr, probeId);
+        return false;
+    }
+    return GetLastError() == ERROR_HOTKEY_ALREADY_REGISTERED;
+}
+
+int heldModifiers()
+{
+    const auto down = [](int vk) { return (GetAsyncKeyState(vk) & 0x8000) != 0; };
+    int mods = 0;
+    if (down(VK_MENU))
+        mods |= MOD_ALT;
+    if (down(VK_CONTROL))
+        mods |= MOD_CONTROL;
+    if (down(VK_SHIFT))
+        mods |= MOD_SHIFT;
+    if (down(VK_LWIN) || down(VK_RWIN))
+        mods |= MOD_WIN;
+    return mods;
+}
+
+bool isModifierKey(int vk)
+{
+    switch (vk) {
+    case VK_SHIFT:
+    case VK_LSHIFT:
+    case VK_RSHIFT:
+    case VK_CONTROL:
+    case VK_LCONTROL:
+    case VK_RCONTROL:
+    case VK_MENU:
+    case VK_LMENU:
+    case VK_RMENU:
+    case VK_LWIN:
+    case VK_RWIN:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace Win32Hotkeys
