@@ -81,38 +81,16 @@ private:
     HHOOK m_hook = nullptr;
 };
 
-// While one of our shortcut fields has the focus: a combination another
-// program registered never reaches our window (the system turns it into that
-// program's WM_HOTKEY), so the keys are watched before that happens. Only
-// this thread touches it (a low-level hook calls back on the thread that set
-// it, from its message loop).
-struct KeptKeyboard
-{
-    HHOOK hook = nullptr;
-    HWND window = nullptr;
-    std::function<void(int, int)> onHeld;
-};
-KeptKeyboard g_kept;
+// What the shortcut field gave keepKeyboard; this thread's alone.
+std::function<void(int, int)> g_onHeld;
 
-LRESULT CALLBACK keptKeyProc(int code, WPARAM message, LPARAM data)
+void onHeldPress(int mods, int vk, void *)
 {
-    if (code == HC_ACTION && (message == WM_KEYDOWN || message == WM_SYSKEYDOWN)) {
-        const auto *key = reinterpret_cast<const KBDLLHOOKSTRUCT *>(data);
-        const int vk = int(key->vkCode);
-        const HWND front = GetForegroundWindow();
-        if (key->dwExtraInfo != Win32Prims::OwnInputMark && !Win32Hotkeys::isModifierKey(vk) &&
-            front && GetAncestor(front, GA_ROOTOWNER) == GetAncestor(g_kept.window, GA_ROOTOWNER)) {
-            const int mods = Win32Hotkeys::heldModifiers();
-            if (mods != 0 && Win32Hotkeys::heldElsewhere(mods, vk) && g_kept.onHeld) {
-                // Told from the event loop: a hook must answer at once.
-                std::function<void(int, int)> onHeld = g_kept.onHeld;
-                QTimer::singleShot(0, QCoreApplication::instance(),
-                                   [onHeld, mods, vk] { onHeld(mods, vk); });
-                return 1; // kept from the program that holds it
-            }
-        }
-    }
-    return CallNextHookEx(nullptr, code, message, data);
+    // Told from the event loop: the hook that calls this must answer at once.
+    std::function<void(int, int)> onHeld = g_onHeld;
+    if (onHeld)
+        QTimer::singleShot(0, QCoreApplication::instance(),
+                           [onHeld, mods, vk] { onHeld(mods, vk); });
 }
 
 } // namespace
@@ -120,23 +98,17 @@ LRESULT CALLBACK keptKeyProc(int code, WPARAM message, LPARAM data)
 bool WinDesktop::keepKeyboard(WindowHandle window, std::function<void(int, int)> onHeld)
 {
     releaseKeptKeyboard();
-    if (!window)
-        return false;
-    g_kept.window = reinterpret_cast<HWND>(window);
-    g_kept.onHeld = std::move(onHeld);
-    g_kept.hook = SetWindowsHookExW(WH_KEYBOARD_LL, keptKeyProc, GetModuleHandleW(nullptr), 0);
-    if (!g_kept.hook) {
-        g_kept = KeptKeyboard();
-        return false;
-    }
-    return true;
+    g_onHeld = std::move(onHeld);
+    if (Win32Hotkeys::keepKeys(reinterpret_cast<HWND>(window), onHeldPress, nullptr))
+        return true;
+    g_onHeld = nullptr;
+    return false;
 }
 
 void WinDesktop::releaseKeptKeyboard()
 {
-    if (g_kept.hook)
-        UnhookWindowsHookEx(g_kept.hook);
-    g_kept = KeptKeyboard();
+    Win32Hotkeys::releaseKeys();
+    g_onHeld = nullptr;
 }
 
 bool WinDesktop::hotkeyHeldElsewhere(int mods, int vk)

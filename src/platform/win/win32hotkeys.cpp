@@ -1,5 +1,39 @@
 #include "platform/win/win32hotkeys.h"
 
+#include "platform/win/win32prims.h"
+
+namespace {
+
+struct KeptKeys
+{
+    HHOOK hook = nullptr;
+    HWND window = nullptr;
+    Win32Hotkeys::HeldPress onHeld = nullptr;
+    void *context = nullptr;
+};
+KeptKeys g_kept;
+
+LRESULT CALLBACK keptKeyProc(int code, WPARAM message, LPARAM data)
+{
+    if (code == HC_ACTION && (message == WM_KEYDOWN || message == WM_SYSKEYDOWN)) {
+        const auto *key = reinterpret_cast<const KBDLLHOOKSTRUCT *>(data);
+        const int vk = int(key->vkCode);
+        const HWND front = GetForegroundWindow();
+        if (g_kept.onHeld && key->dwExtraInfo != Win32Prims::OwnInputMark &&
+            !Win32Hotkeys::isModifierKey(vk) && front &&
+            GetAncestor(front, GA_ROOTOWNER) == GetAncestor(g_kept.window, GA_ROOTOWNER)) {
+            const int mods = Win32Hotkeys::heldModifiers();
+            if (mods != 0 && Win32Hotkeys::heldElsewhere(mods, vk)) {
+                g_kept.onHeld(mods, vk, g_kept.context);
+                return 1; // kept from the program that holds it
+            }
+        }
+    }
+    return CallNextHookEx(nullptr, code, message, data);
+}
+
+} // namespace
+
 namespace Win32Hotkeys {
 
 bool registerHotKey(HWND owner, int id, int mods, int vk)
@@ -69,6 +103,32 @@ bool isModifierKey(int vk)
     default:
         return false;
     }
+}
+
+bool keepKeys(HWND window, HeldPress onHeld, void *context)
+{
+    releaseKeys();
+    if (!window || !onHeld)
+        return false;
+    g_kept.hook = SetWindowsHookExW(WH_KEYBOARD_LL, keptKeyProc, GetModuleHandleW(nullptr), 0);
+    if (!g_kept.hook)
+        return false;
+    g_kept.window = window;
+    g_kept.onHeld = onHeld;
+    g_kept.context = context;
+    return true;
+}
+
+void releaseKeys()
+{
+    if (g_kept.hook)
+        UnhookWindowsHookEx(g_kept.hook);
+    g_kept = KeptKeys();
+}
+
+bool keepsKeys()
+{
+    return g_kept.hook != nullptr;
 }
 
 } // namespace Win32Hotkeys
