@@ -48,7 +48,7 @@ bool PhraseStore::exportBackup(const QString &path) const
 }
 
 bool PhraseStore::importBackup(const QString &path, QString *error, QStringList *skipped,
-                               QStringList *withoutAbbreviation)
+                               QStringList *withoutAbbreviation, QStringList *abbreviationHolders)
 {
     PhraseJson::Document doc;
     switch (JsonFile::read(path, &doc)) {
@@ -69,14 +69,15 @@ bool PhraseStore::importBackup(const QString &path, QString *error, QStringList 
     // growing list, without a scan per element: a large backup into a large
     // list stays fast.
     QSet<QString> texts;
-    QSet<QString> abbreviations; // of enabled phrases
-    QSet<qint64> shortcuts;      // of enabled phrases
+    QHash<QString, int> abbreviations; // of enabled phrases: which one has it
+    QSet<qint64> shortcuts;            // of enabled phrases
     const auto shortcutOf = [](const Phrase &p) { return (qint64(p.vk) << 32) | quint32(p.mods); };
     texts.reserve(m_phrases.size());
-    for (const Phrase &p : m_phrases) {
+    for (int i = 0; i < m_phrases.size(); ++i) {
+        const Phrase &p = m_phrases.at(i);
         texts.insert(p.text);
         if (p.enabled && !p.abbreviation.isEmpty())
-            abbreviations.insert(p.abbreviation);
+            abbreviations.insert(p.abbreviation, i);
         if (p.enabled && p.vk != 0)
             shortcuts.insert(shortcutOf(p));
     }
@@ -101,10 +102,17 @@ bool PhraseStore::importBackup(const QString &path, QString *error, QStringList 
                                           (p.enabled && abbreviations.contains(p.abbreviation)))) {
             if (withoutAbbreviation)
                 withoutAbbreviation->append(phraseLabel(p));
+            if (abbreviationHolders) {
+                const int holder = Phrase::isValidAbbreviation(p.abbreviation)
+                                       ? abbreviations.value(p.abbreviation, -1)
+                                       : -1;
+                abbreviationHolders->append(holder < 0 ? QString()
+                                                       : phraseLabel(m_phrases.at(holder)));
+            }
             p.abbreviation.clear();
         }
         if (p.enabled && !p.abbreviation.isEmpty())
-            abbreviations.insert(p.abbreviation);
+            abbreviations.insert(p.abbreviation, m_phrases.size());
         texts.insert(p.text);
         m_phrases.append(std::move(p));
     }

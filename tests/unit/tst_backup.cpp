@@ -145,10 +145,14 @@ private slots:
                   }));
         QStringList skipped;
         QStringList without;
-        QVERIFY(s.importBackup(m_backup, nullptr, &skipped, &without));
+        QStringList holders;
+        QVERIFY(s.importBackup(m_backup, nullptr, &skipped, &without, &holders));
         QVERIFY(skipped.isEmpty());
         QCOMPARE(without, QStringList({QStringLiteral("clash"), QStringLiteral("again"),
                                        QStringLiteral("spaced")}));
+        // Who has it: a phrase of the list, one imported just before, and
+        // none for an abbreviation that is not one.
+        QCOMPARE(holders, QStringList({QStringLiteral("mine"), QStringLiteral("free"), QString()}));
         QStringList abbreviations;
         for (const Phrase &p : s.phrases()) {
             abbreviations << p.abbreviation;
