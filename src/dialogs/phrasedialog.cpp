@@ -145,9 +145,9 @@ PhraseDialog::PhraseDialog(const Phrase &phrase, PhraseStore *store, bool editin
 
     // The note under the shortcut comes and goes as combinations are pressed.
     connect(hotkey, &HotkeyEdit::hotkeyChanged, this, [this] { fitNotes(); });
-    // Most people start with the words: letters typed into the shortcut
-    // field would each become a shortcut. Editing lands there too, the one
-    // field every phrase can use.
+    // Most people start typing at once, and in the shortcut field every
+    // letter would become a shortcut. Editing opens the same way, so the
+    // first key lands in the same place whichever the dialog is.
     name->setFocus(Qt::OtherFocusReason);
 }
 
