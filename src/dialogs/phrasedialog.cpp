@@ -142,6 +142,13 @@ PhraseDialog::PhraseDialog(const Phrase &phrase, PhraseStore *store, bool editin
     auto *marks = new UnknownPlaceholders(text->document(), placeholders);
     connect(placeholders, &QCheckBox::toggled, marks, &QSyntaxHighlighter::rehighlight);
     marks->rehighlight(); // now, not on the next turn of the event loop
+
+    // The note under the shortcut comes and goes as combinations are pressed.
+    connect(hotkey, &HotkeyEdit::hotkeyChanged, this, [this] { fitNotes(); });
+    // Most people start typing at once, and in the shortcut field every
+    // letter would become a shortcut. Editing opens the same way, so the
+    // first key lands in the same place whichever the dialog is.
+    name->setFocus(Qt::OtherFocusReason);
 }
 
 void PhraseDialog::setDesktop(Desktop *desktop)
@@ -241,14 +248,36 @@ QString PhraseDialog::validationMessage() const
         return QString();
     if (!store->findDuplicateText(candidate.text, candidate.id).isEmpty())
         return tr("This text is already in your list. Duplicate phrases are not allowed.");
-    if (candidate.vk != 0 &&
-        (store->conflictsWithGlobalHotkey(candidate.mods, candidate.vk) ||
-         !store->findHotkeyConflict(candidate.mods, candidate.vk, candidate.id).isEmpty()))
-        return tr("This shortcut is already used.");
-    if (candidate.enabled &&
-        !store->findAbbreviationConflict(candidate.abbreviation, candidate.id).isEmpty())
-        return tr("Another phrase already has this abbreviation.");
+    if (candidate.vk != 0) {
+        // Which one holds it, so the user knows where to change it.
+        const Settings &settings = store->settings();
+        QString holder;
+        if (Hotkey::sameHotkey(candidate.mods, candidate.vk, settings.showMods, settings.showVk))
+            holder = tr("It shows or hides the main window.");
+        else if (Hotkey::sameHotkey(candidate.mods, candidate.vk, settings.pickerMods,
+                                    settings.pickerVk))
+            holder = tr("It opens the picker.");
+        else
+            holder =
+                belongsTo(store->findHotkeyConflict(candidate.mods, candidate.vk, candidate.id));
+        if (!holder.isEmpty())
+            return tr("This shortcut is already used.") + QLatin1Char(' ') + holder;
+    }
+    if (candidate.enabled) {
+        const QString holder =
+            belongsTo(store->findAbbreviationConflict(candidate.abbreviation, candidate.id));
+        if (!holder.isEmpty())
+            return tr("Another phrase already has this abbreviation.") + QLatin1Char(' ') + holder;
+    }
     return QString();
+}
+
+QString PhraseDialog::belongsTo(const QString &phraseId) const
+{
+    const int index = phraseId.isEmpty() ? -1 : store->indexOfId(phraseId);
+    if (index < 0)
+        return QString();
+    return tr("It belongs to “%1”.").arg(PhraseStore::phraseLabel(store->phrases().at(index)));
 }
 
 void PhraseDialog::accept()

@@ -69,6 +69,9 @@ private:
     // layout counts a wrapped label as one line), and the dialog the height
     // they add up to.
     void fitNotes();
+    // "It belongs to “Name”." for the phrase with that id; empty when there
+    // is none.
+    QString belongsTo(const QString &phraseId) const;
 
     PhraseStore *store;
     QString id;

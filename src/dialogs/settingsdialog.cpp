@@ -322,9 +322,14 @@ QString SettingsDialog::validationMessage() const
     if (Hotkey::sameHotkey(c.showMods, c.showVk, c.pickerMods, c.pickerVk))
         return tr("The two commands need different shortcuts.");
     // Only enabled phrases take part: a disabled phrase holds no registration.
-    if (!store->findHotkeyConflict(c.showMods, c.showVk, QString()).isEmpty() ||
-        !store->findHotkeyConflict(c.pickerMods, c.pickerVk, QString()).isEmpty())
-        return tr("This shortcut is already used by a phrase.");
+    for (const QString &id : {store->findHotkeyConflict(c.showMods, c.showVk, QString()),
+                              store->findHotkeyConflict(c.pickerMods, c.pickerVk, QString())}) {
+        const int index = id.isEmpty() ? -1 : store->indexOfId(id);
+        if (index >= 0)
+            return tr("This shortcut is already used by a phrase.") + QLatin1Char(' ') +
+                   tr("It belongs to “%1”.")
+                       .arg(PhraseStore::phraseLabel(store->phrases().at(index)));
+    }
     return QString();
 }
 

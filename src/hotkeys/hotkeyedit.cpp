@@ -8,6 +8,7 @@
 
 #include <QEvent>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QSysInfo>
 
 HotkeyEdit::HotkeyEdit(QWidget *parent) : QLineEdit(parent)
@@ -19,17 +20,54 @@ HotkeyEdit::HotkeyEdit(QWidget *parent) : QLineEdit(parent)
 
 HotkeyEdit::~HotkeyEdit()
 {
+    releaseKeyboard();
     ShortcutCapture::instance()->end(this);
 }
 
 void HotkeyEdit::setHotkey(int mods, int vk)
 {
-    const bool changed = mods != m_mods || vk != m_vk;
+    capture(mods, vk, false);
+}
+
+void HotkeyEdit::capture(int mods, int vk, bool heldElsewhere)
+{
+    heldElsewhere = heldElsewhere && vk != 0;
+    const bool changed = mods != m_mods || vk != m_vk || heldElsewhere != m_heldElsewhere;
     m_mods = mods;
     m_vk = vk;
-    setText(vk == 0 ? QString() : Hotkey::keyText(mods, vk));
+    m_heldElsewhere = heldElsewhere;
+    if (vk == 0)
+        setText(QString());
+    else if (heldElsewhere)
+        setText(tr("%1 is held by another program").arg(Hotkey::keyText(mods, vk)));
+    else
+        setText(Hotkey::keyText(mods, vk));
     if (changed)
         emit hotkeyChanged();
+}
+
+void HotkeyEdit::holdKeyboard()
+{
+    releaseKeyboard();
+    if (!m_desktop || !window()->isVisible())
+        return;
+    QPointer<HotkeyEdit> field(this);
+    m_holdingKeyboard =
+        m_desktop->shortcuts().holdKeyboard(window()->winId(), [field](int mods, int vk) {
+            // Only while this field still waits: the press may be told after
+            // the focus moved on.
+            if (field && field->m_holdingKeyboard)
+                field->capture(mods, vk, true);
+        });
+}
+
+void HotkeyEdit::releaseKeyboard()
+{
+    if (!m_holdingKeyboard)
+        return;
+    m_holdingKeyboard = false;
+    if (m_desktop)
+        m_desktop->shortcuts().releaseKeyboard();
 }
 
 QString HotkeyEdit::layoutNote() const
@@ -114,7 +152,13 @@ void HotkeyEdit::keyPressEvent(QKeyEvent *event)
     const int vk = virtualKeyFromKeyEvent(*event);
     if (vk <= 0)
         return; // a key the stored value cannot name
-    setHotkey(Hotkey::modsFromQt(event->modifiers()), vk);
+    const int mods = Hotkey::modsFromQt(event->modifiers());
+    // Asked only of a combination the field takes: our own shortcuts stand
+    // aside meanwhile, so a holder found is another program.
+    const bool held = m_desktop &&
+                      HotkeyManager::refusalOn(m_desktop, mods, vk) == Hotkey::Refusal::None &&
+                      m_desktop->shortcuts().heldElsewhere(mods, vk);
+    capture(mods, vk, held);
 }
 
 void HotkeyEdit::focusInEvent(QFocusEvent *event)
@@ -122,12 +166,14 @@ void HotkeyEdit::focusInEvent(QFocusEvent *event)
     QLineEdit::focusInEvent(event);
     selectAll();
     ShortcutCapture::instance()->begin(this);
+    holdKeyboard();
 }
 
 void HotkeyEdit::focusOutEvent(QFocusEvent *event)
 {
     // Also when the dialog goes inactive (another program in front): the
-    // shortcuts work there again.
+    // shortcuts work there again, and the keyboard is the user's.
+    releaseKeyboard();
     ShortcutCapture::instance()->end(this);
     QLineEdit::focusOutEvent(event);
 }
@@ -135,6 +181,7 @@ void HotkeyEdit::focusOutEvent(QFocusEvent *event)
 void HotkeyEdit::hideEvent(QHideEvent *event)
 {
     // A dialog closed with the field focused may send no focus-out first.
+    releaseKeyboard();
     ShortcutCapture::instance()->end(this);
     QLineEdit::hideEvent(event);
 }

@@ -41,6 +41,15 @@ public:
     // Why the combination cannot be a shortcut, in a sentence for the
     // user; empty when it can (or when the field is empty).
     QString refusalMessage() const;
+    // The combination pressed last is one another program holds as its
+    // shortcut (the window system said so): the field says so in place of
+    // the combination's name. It stays the value: the program takes the
+    // shortcut up once the other program lets it go.
+    bool isHeldElsewhere() const { return m_heldElsewhere; }
+    // While the field has the focus, the keyboard is kept for its window
+    // (ShortcutService::holdKeyboard): a combination another program
+    // holds comes here instead of setting that program's action off.
+    bool holdsKeyboard() const { return m_holdingKeyboard; }
 
 signals:
     void hotkeyChanged();
@@ -55,7 +64,15 @@ protected:
     bool event(QEvent *event) override;
 
 private:
+    // A combination pressed in the field, and whether another program holds
+    // it as its shortcut.
+    void capture(int mods, int vk, bool heldElsewhere);
+    void holdKeyboard();
+    void releaseKeyboard();
+
     int m_mods = 0;
     int m_vk = 0;
     Desktop *m_desktop = nullptr;
+    bool m_heldElsewhere = false;
+    bool m_holdingKeyboard = false;
 };

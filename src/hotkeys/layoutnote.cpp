@@ -10,15 +10,19 @@ LayoutNote::LayoutNote(HotkeyEdit *editor, QWidget *parent) : QLabel(parent), ed
     setWordWrap(true);
     // It quotes what a key types, which may be "<".
     setTextFormat(Qt::PlainText);
-    // Amber: a warning the user may go past; a refusal is red.
-    setStyleSheet(QStringLiteral("color: #b35900; font-size: 12px;"));
     setVisible(false);
     connect(editor, &HotkeyEdit::hotkeyChanged, this, &LayoutNote::refresh);
 }
 
 void LayoutNote::refresh()
 {
-    const QString note = editor->layoutNote();
+    const QString refusal = editor->refusalMessage();
+    refusing = !refusal.isEmpty();
+    const QString note = refusing ? refusal : editor->layoutNote();
+    // Red: the dialog will not take the combination; amber: a warning the
+    // user may go past.
+    setStyleSheet(refusing ? QStringLiteral("color: #c62828; font-size: 12px;")
+                           : QStringLiteral("color: #b35900; font-size: 12px;"));
     setText(note);
     setVisible(!note.isEmpty());
 }

@@ -214,4 +214,13 @@ public:
     // (another program took the combination meanwhile): they are no longer
     // registered.
     virtual QVector<int> resumeHotKeys() = 0;
+    // While one of our shortcut fields has the focus in window: a key press
+    // whose combination another program registered (which would never reach
+    // window) is kept from that program and handed to onHeld (MOD_* mods,
+    // vk) from the event loop. False when it cannot be watched. Ends with
+    // releaseKeptKeyboard; keeping again moves it.
+    virtual bool keepKeyboard(WindowHandle window, std::function<void(int, int)> onHeld) = 0;
+    virtual void releaseKeptKeyboard() = 0;
+    // RegisterHotKey refuses the combination: another program holds it.
+    virtual bool hotkeyHeldElsewhere(int mods, int vk) = 0;
 };

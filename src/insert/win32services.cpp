@@ -623,6 +623,26 @@ QString Win32Services::altGrCharacter(int vk, bool shift)
     return api.altGrCharacter(vk, shift);
 }
 
+bool Win32Services::holdKeyboard(WindowHandle window, std::function<void(int, int)> onHeld)
+{
+    releaseKeyboard();
+    m_keyboardHeld = window != 0 && api.keepKeyboard(window, std::move(onHeld));
+    return m_keyboardHeld;
+}
+
+void Win32Services::releaseKeyboard()
+{
+    if (!m_keyboardHeld)
+        return;
+    m_keyboardHeld = false;
+    api.releaseKeptKeyboard();
+}
+
+bool Win32Services::heldElsewhere(int mods, int vk)
+{
+    return vk > 0 && api.hotkeyHeldElsewhere(mods, vk);
+}
+
 // ---- OwnWindows -------------------------------------------------------------
 
 bool Win32Services::activateOwnWindow(WindowHandle w, int maxMs)

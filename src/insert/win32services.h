@@ -99,6 +99,10 @@ private:
     void setLostHandler(std::function<void(int id)> onLost) override;
     QString altGrCharacter(int vk, bool shift) override;
     bool altGrIsCtrlAlt() const override { return true; }
+    bool holdKeyboard(WindowHandle window, std::function<void(int, int)> onHeld) override;
+    void releaseKeyboard() override;
+    bool holdsKeyboard() const override { return m_keyboardHeld; }
+    bool heldElsewhere(int mods, int vk) override;
     // OwnWindows
     bool activateOwnWindow(WindowHandle w, int maxMs) override;
     bool placeOwnWindow(WindowHandle w, const QRect &geometry) override;
@@ -127,6 +131,7 @@ private:
     // Our shortcuts stepped aside for a paste chord until its text is fetched.
     bool m_hotkeysSuspended = false;
     std::function<void(int id)> m_onLost;
+    bool m_keyboardHeld = false;
     // The text offered for the paste under way, as the clipboard holds it.
     QString m_offered;
     // The paste under way, from its paste key (or WM_PASTE) until it has

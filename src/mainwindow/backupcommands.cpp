@@ -41,7 +41,8 @@ void MainWindow::importBackupFrom(const QString &path)
     QString error;
     QStringList skipped;
     QStringList withoutAbbreviation;
-    const bool saved = store->importBackup(path, &error, &skipped, &withoutAbbreviation);
+    QStringList holders;
+    const bool saved = store->importBackup(path, &error, &skipped, &withoutAbbreviation, &holders);
     if (!saved && !error.isEmpty()) {
         showThemedMessage(this, windowTitle(), tr("Could not read the file."));
         return;
@@ -82,6 +83,12 @@ void MainWindow::importBackupFrom(const QString &path)
     if (!withoutAbbreviation.isEmpty()) {
         if (!notice.isEmpty())
             notice += QStringLiteral("\n\n");
+        // Each with the phrase that has its abbreviation, where one does.
+        for (int i = 0; i < withoutAbbreviation.size() && i < holders.size(); ++i) {
+            if (!holders.at(i).isEmpty())
+                withoutAbbreviation[i] =
+                    tr("%1 (“%2” has it)").arg(withoutAbbreviation.at(i), holders.at(i));
+        }
         notice += tr("These were imported without their abbreviation, which another phrase "
                      "already has:\n%1")
                       .arg(listingOf(withoutAbbreviation));

@@ -372,6 +372,38 @@ public:
     // shortcut on Ctrl+Alt+key then catches AltGr+key too, and takes its
     // character away from typing. Elsewhere AltGr is a key of its own.
     virtual bool altGrIsCtrlAlt() const { return false; }
+
+    // While one of our shortcut fields waits for a combination, the keyboard
+    // is kept for window (one of ours, shown): a combination another program
+    // holds as its shortcut then comes to the field instead of setting off
+    // that program's action. X11 takes an active keyboard grab on window.
+    // Windows, where such a key never reaches our window, watches the keys
+    // with a low-level hook, keeps from the other program a combination it
+    // registered and hands it to onHeld (MOD_* mods, vk) from the event
+    // loop. False where the keyboard cannot be kept (a Wayland client may
+    // not); nothing is held then. Holding again moves the hold; every hold
+    // ends with releaseKeyboard, which the field calls when it loses the
+    // focus, is hidden or goes away, so the user's keyboard is never left
+    // kept.
+    virtual bool holdKeyboard(WindowHandle window, std::function<void(int mods, int vk)> onHeld)
+    {
+        Q_UNUSED(window)
+        Q_UNUSED(onHeld)
+        return false;
+    }
+    // Harmless when nothing is held.
+    virtual void releaseKeyboard() {}
+    virtual bool holdsKeyboard() const { return false; }
+    // Whether another program holds the combination (MOD_* mods, vk) as its
+    // shortcut: true only when the window system refused it for that reason
+    // (X11: BadAccess from a grab on the root window; Windows: RegisterHotKey
+    // failing). False when it is free, held by us, or cannot be known here.
+    virtual bool heldElsewhere(int mods, int vk)
+    {
+        Q_UNUSED(mods)
+        Q_UNUSED(vk)
+        return false;
+    }
 };
 
 // Our own windows among the others.

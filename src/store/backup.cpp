@@ -18,6 +18,28 @@ QString leftWhole(const QString &s, int n)
     return s.left(n);
 }
 
+// A name from a file may hold anything: control characters (a tab, an
+// escape, a line break) become spaces and marks that turn the direction of
+// the text around go, so the label reads as one plain line that ends where
+// it seems to.
+QString oneLine(const QString &s)
+{
+    QString line;
+    line.reserve(s.size());
+    for (const QChar c : s) {
+        const ushort u = c.unicode();
+        if (u == 0x200E || u == 0x200F || (u >= 0x202A && u <= 0x202E) ||
+            (u >= 0x2066 && u <= 0x2069))
+            continue;
+        const QChar::Category category = c.category();
+        line += category == QChar::Other_Control || category == QChar::Separator_Line ||
+                        category == QChar::Separator_Paragraph
+                    ? QChar(QLatin1Char(' '))
+                    : c;
+    }
+    return line.simplified();
+}
+
 } // namespace
 
 bool PhraseStore::exportBackup(const QString &path) const
@@ -26,7 +48,7 @@ bool PhraseStore::exportBackup(const QString &path) const
 }
 
 bool PhraseStore::importBackup(const QString &path, QString *error, QStringList *skipped,
-                               QStringList *withoutAbbreviation)
+                               QStringList *withoutAbbreviation, QStringList *abbreviationHolders)
 {
     PhraseJson::Document doc;
     switch (JsonFile::read(path, &doc)) {
@@ -47,14 +69,15 @@ bool PhraseStore::importBackup(const QString &path, QString *error, QStringList 
     // growing list, without a scan per element: a large backup into a large
     // list stays fast.
     QSet<QString> texts;
-    QSet<QString> abbreviations; // of enabled phrases
-    QSet<qint64> shortcuts;      // of enabled phrases
+    QHash<QString, int> abbreviations; // of enabled phrases: which one has it
+    QSet<qint64> shortcuts;            // of enabled phrases
     const auto shortcutOf = [](const Phrase &p) { return (qint64(p.vk) << 32) | quint32(p.mods); };
     texts.reserve(m_phrases.size());
-    for (const Phrase &p : m_phrases) {
+    for (int i = 0; i < m_phrases.size(); ++i) {
+        const Phrase &p = m_phrases.at(i);
         texts.insert(p.text);
         if (p.enabled && !p.abbreviation.isEmpty())
-            abbreviations.insert(p.abbreviation);
+            abbreviations.insert(p.abbreviation, i);
         if (p.enabled && p.vk != 0)
             shortcuts.insert(shortcutOf(p));
     }
@@ -64,7 +87,7 @@ bool PhraseStore::importBackup(const QString &path, QString *error, QStringList 
             continue;
         if (texts.contains(p.text)) {
             if (skipped)
-                skipped->append(skippedLabel(p));
+                skipped->append(phraseLabel(p));
             continue;
         }
         p.id = Phrase::newId();
@@ -78,20 +101,27 @@ bool PhraseStore::importBackup(const QString &path, QString *error, QStringList 
         if (!p.abbreviation.isEmpty() && (!Phrase::isValidAbbreviation(p.abbreviation) ||
                                           (p.enabled && abbreviations.contains(p.abbreviation)))) {
             if (withoutAbbreviation)
-                withoutAbbreviation->append(skippedLabel(p));
+                withoutAbbreviation->append(phraseLabel(p));
+            if (abbreviationHolders) {
+                const int holder = Phrase::isValidAbbreviation(p.abbreviation)
+                                       ? abbreviations.value(p.abbreviation, -1)
+                                       : -1;
+                abbreviationHolders->append(holder < 0 ? QString()
+                                                       : phraseLabel(m_phrases.at(holder)));
+            }
             p.abbreviation.clear();
         }
         if (p.enabled && !p.abbreviation.isEmpty())
-            abbreviations.insert(p.abbreviation);
+            abbreviations.insert(p.abbreviation, m_phrases.size());
         texts.insert(p.text);
         m_phrases.append(std::move(p));
     }
     return save();
 }
 
-QString PhraseStore::skippedLabel(const Phrase &phrase)
+QString PhraseStore::phraseLabel(const Phrase &phrase)
 {
-    QString label = phrase.name.trimmed();
+    QString label = oneLine(phrase.name);
     bool cut = false;
     if (label.isEmpty()) {
         label = phrase.text;
@@ -100,7 +130,7 @@ QString PhraseStore::skippedLabel(const Phrase &phrase)
             label.truncate(lf);
             cut = true;
         }
-        label = label.trimmed();
+        label = oneLine(label);
     }
     if (label.size() > 40) {
         label = leftWhole(label, 40);

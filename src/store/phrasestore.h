@@ -68,12 +68,18 @@ public:
     // becomes "read" or "format" when the file cannot be opened or is not a
     // JSON object; *skipped receives one label per duplicate, in file order,
     // and *withoutAbbreviation one per phrase that lost its abbreviation
-    // (taken by another enabled phrase, or not a valid one).
+    // (taken by another enabled phrase, or not a valid one), with, in the
+    // same place of *abbreviationHolders, the label of the phrase that has it
+    // (empty for one that is not valid).
     bool importBackup(const QString &path, QString *error = nullptr, QStringList *skipped = nullptr,
-                      QStringList *withoutAbbreviation = nullptr);
+                      QStringList *withoutAbbreviation = nullptr,
+                      QStringList *abbreviationHolders = nullptr);
 
-    // The short label that names a skipped phrase in the import notice.
-    static QString skippedLabel(const Phrase &phrase);
+    // The short label that names a phrase in a message (a skipped one in
+    // the import notice, the holder of a shortcut or abbreviation): its name,
+    // or the start of its text when it has none, as one plain line of at
+    // most 40 characters.
+    static QString phraseLabel(const Phrase &phrase);
     // The first SkippedListed labels, one a line, then moreFormat on a line
     // of its own when there are more. A %1 in moreFormat stands for how many
     // were left out; a caller with plural forms puts the count in itself.

@@ -846,6 +846,30 @@ void FakeWin32::suspendHotKeys(int mods, int vk)
     }
 }
 
+bool FakeWin32::keepKeyboard(WindowHandle window, std::function<void(int, int)> onHeld)
+{
+    calls << QStringLiteral("keepKeyboard %1").arg(window);
+    if (keepKeyboardFails)
+        return false;
+    keptFor = window;
+    ++keepCount;
+    onHeldPress = std::move(onHeld);
+    return true;
+}
+
+void FakeWin32::releaseKeptKeyboard()
+{
+    calls << QStringLiteral("releaseKeptKeyboard");
+    keptFor = 0;
+    onHeldPress = nullptr;
+}
+
+bool FakeWin32::hotkeyHeldElsewhere(int mods, int vk)
+{
+    calls << QStringLiteral("hotkeyHeldElsewhere %1 %2").arg(mods).arg(vk);
+    return failingHotkeys.contains(qMakePair(mods, vk));
+}
+
 QVector<int> FakeWin32::resumeHotKeys()
 {
     calls << QStringLiteral("resumeHotKeys");

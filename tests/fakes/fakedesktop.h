@@ -137,6 +137,8 @@ public:
     // Combinations (mods, vk) that registerHotKey refuses, as if another
     // program held them. A combination registered here already is refused too.
     QSet<QPair<int, int>> failingHotkeys;
+    // keepKeyboard fails (no hook could be set).
+    bool keepKeyboardFails = false;
 
     // ---- what was called ----
     QStringList calls; // every operation in order, with its main arguments
@@ -153,6 +155,11 @@ public:
     QVector<int> settles;
     QVector<HotkeyCall> hotkeyCalls;
     QHash<int, QPair<int, int>> registered; // id -> (mods, vk) currently held
+    // The window the keyboard is kept for (0: none), how often it was kept,
+    // and what a combination another program holds is handed to.
+    WindowHandle keptFor = 0;
+    int keepCount = 0;
+    std::function<void(int, int)> onHeldPress;
     quint32 now = 1000;
 
     // For the tests' checks.
@@ -190,7 +197,7 @@ public:
     // What we put there (our text, or nothing after we emptied it) is what
     // the clipboard holds: nobody has copied since.
     bool clipboardOurs = false;
-    QVector<quint32> fetchers;      // pasteFetchers' answer
+    QVector<quint32> fetchers; // pasteFetchers' answer
     // Registrations let go while our paste key went out.
     QHash<int, HotkeyCall> suspended;
     // The processes each process started (descendantProcesses).
@@ -257,6 +264,9 @@ public:
     int hotkeyIdFromNativeEvent(const QByteArray &eventType, void *message) override;
     void suspendHotKeys(int mods, int vk) override;
     QVector<int> resumeHotKeys() override;
+    bool keepKeyboard(WindowHandle window, std::function<void(int, int)> onHeld) override;
+    void releaseKeptKeyboard() override;
+    bool hotkeyHeldElsewhere(int mods, int vk) override;
 
 private:
     Window *find(WindowHandle w);

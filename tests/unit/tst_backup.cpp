@@ -145,10 +145,14 @@ private slots:
                   }));
         QStringList skipped;
         QStringList without;
-        QVERIFY(s.importBackup(m_backup, nullptr, &skipped, &without));
+        QStringList holders;
+        QVERIFY(s.importBackup(m_backup, nullptr, &skipped, &without, &holders));
         QVERIFY(skipped.isEmpty());
         QCOMPARE(without, QStringList({QStringLiteral("clash"), QStringLiteral("again"),
                                        QStringLiteral("spaced")}));
+        // Who has it: a phrase of the list, one imported just before, and
+        // none for an abbreviation that is not one.
+        QCOMPARE(holders, QStringList({QStringLiteral("mine"), QStringLiteral("free"), QString()}));
         QStringList abbreviations;
         for (const Phrase &p : s.phrases()) {
             abbreviations << p.abbreviation;
@@ -239,7 +243,7 @@ private slots:
         QCOMPARE(s.phrases().size(), 1); // still in memory
     }
 
-    void skippedLabel_data()
+    void phraseLabel_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
@@ -268,11 +272,24 @@ private slots:
         QTest::newRow("spaces only") << ""
                                      << "   "
                                      << "...";
+        // Names from a file go into labels and messages as one plain line.
+        QTest::newRow("control characters") << QString::fromUtf8("a\tb\x1b[31mc\r\nd") << "t"
+                                            << "a b [31mc d";
+        QTest::newRow("direction marks") << QString::fromUtf8("evil\u202Etxt.exe\u2066") << "t"
+                                         << "eviltxt.exe";
+        QTest::newRow("line separator") << QString::fromUtf8("one\u2028two") << "t"
+                                        << "one two";
+        QTest::newRow("markup stays text") << "<b>bold</b>"
+                                           << "t"
+                                           << "<b>bold</b>";
+        QTest::newRow("tab in the text") << ""
+                                         << "col1\tcol2\nrest"
+                                         << "col1 col2...";
         QTest::newRow("no half characters")
             << "" << QString(39, QLatin1Char('a')) + QString::fromUtf8("😀😀")
             << QString(39, QLatin1Char('a')) + QStringLiteral("...");
     }
-    void skippedLabel()
+    void phraseLabel()
     {
         QFETCH(QString, name);
         QFETCH(QString, text);
@@ -280,7 +297,7 @@ private slots:
         Phrase p;
         p.name = name;
         p.text = text;
-        QCOMPARE(PhraseStore::skippedLabel(p), label);
+        QCOMPARE(PhraseStore::phraseLabel(p), label);
     }
 
     void listing()

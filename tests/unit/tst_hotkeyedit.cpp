@@ -3,6 +3,7 @@
 #include "hotkeys/keymap.h"
 #include "hotkeys/layoutnote.h"
 #include "hotkeys/shortcutcapture.h"
+#include "platform/desktop.h"
 
 #include <QDialog>
 #include <QLineEdit>
@@ -184,6 +185,133 @@ private slots:
         QVERIFY(!capture->active());
         QTRY_COMPARE(changes.count(), 6);
         QCOMPARE(changes.last().at(0).toBool(), false);
+    }
+
+    // While a field has the focus the keyboard is kept for its window, so
+    // that another program's shortcut comes to the field; it is let go
+    // whichever way the focus goes, and never left kept.
+    void keyboardIsKeptOnlyWhileAFieldHasTheFocus()
+    {
+        FakeDesktop desktop;
+        QWidget window;
+        auto *layout = new QVBoxLayout(&window);
+        auto *other = new QLineEdit(&window);
+        auto *first = new HotkeyEdit(&window);
+        auto *second = new HotkeyEdit(&window);
+        for (HotkeyEdit *field : {first, second}) {
+            field->setDesktop(&desktop);
+            layout->addWidget(field);
+        }
+        layout->addWidget(other);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const WindowHandle handle = window.winId();
+        QCOMPARE(desktop.keptFor, WindowHandle(0));
+
+        first->setFocus();
+        QCOMPARE(desktop.keptFor, handle);
+        QVERIFY(first->holdsKeyboard());
+        second->setFocus();
+        QCOMPARE(desktop.keptFor, handle);
+        QVERIFY(!first->holdsKeyboard());
+        other->setFocus();
+        QCOMPARE(desktop.keptFor, WindowHandle(0));
+        QVERIFY(!desktop.shortcuts().holdsKeyboard());
+
+        second->setFocus();
+        window.hide();
+        QCOMPARE(desktop.keptFor, WindowHandle(0));
+
+        QWidget another;
+        auto *field = new HotkeyEdit(&another);
+        field->setDesktop(&desktop);
+        another.show();
+        QVERIFY(QTest::qWaitForWindowActive(&another));
+        field->setFocus();
+        QCOMPARE(desktop.keptFor, another.winId());
+        delete field;
+        QCOMPARE(desktop.keptFor, WindowHandle(0));
+        QVERIFY(!desktop.shortcuts().holdsKeyboard());
+        another.hide();
+
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        // Where the keyboard cannot be kept the field still works.
+        desktop.keepKeyboardFails = true;
+        first->setFocus();
+        QVERIFY(!first->holdsKeyboard());
+        QTest::keyClick(first, Qt::Key_K, Qt::ControlModifier);
+        QCOMPARE(first->text(), QStringLiteral("Ctrl+K"));
+        other->setFocus();
+        QCOMPARE(desktop.keptFor, WindowHandle(0));
+        QVERIFY(!desktop.shortcuts().holdsKeyboard());
+    }
+
+    // A combination another program holds is named as held, in the field,
+    // and stays the value; one the field refuses anyway is not asked about.
+    void heldElsewhere_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("asked");
+        const int ctrlAlt = int(Qt::ControlModifier | Qt::AltModifier);
+        QTest::newRow("held") << int(Qt::Key_S) << ctrlAlt
+                              << "Ctrl+Alt+S is held by another program" << true;
+        QTest::newRow("free") << int(Qt::Key_D) << ctrlAlt << "Ctrl+Alt+D" << true;
+        QTest::newRow("held, but a bare letter") << int(Qt::Key_S) << 0 << "S" << false;
+        QTest::newRow("held function key")
+            << int(Qt::Key_F9) << 0 << "F9 is held by another program" << true;
+    }
+    void heldElsewhere()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, text);
+        QFETCH(bool, asked);
+        FakeDesktop desktop;
+        desktop.failingHotkeys << qMakePair(3, 0x53) << qMakePair(0, 0x53) << qMakePair(0, 0x78);
+        HotkeyEdit edit;
+        edit.setDesktop(&desktop);
+        QSignalSpy changed(&edit, &HotkeyEdit::hotkeyChanged);
+        QTest::keyClick(&edit, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(edit.text(), text);
+        QCOMPARE(edit.isHeldElsewhere(), text.contains(QLatin1String("held")));
+        QCOMPARE(desktop.calls.filter(QStringLiteral("hotkeyHeldElsewhere")).size(), asked ? 1 : 0);
+        QCOMPARE(changed.count(), 1);
+        QVERIFY(edit.vk() != 0); // still the value
+
+        // Set from elsewhere (Clear, a stored phrase): its name again.
+        edit.setHotkey(edit.mods(), edit.vk());
+        QVERIFY(!edit.isHeldElsewhere());
+        QVERIFY(!edit.text().contains(QLatin1String("held")));
+    }
+
+    // Where the held combination never reaches the field (Windows), the
+    // keyboard watch hands it over while the field waits; told after the
+    // focus moved on, it changes nothing.
+    void heldPressHandedOver()
+    {
+        FakeDesktop desktop;
+        QWidget window;
+        auto *layout = new QVBoxLayout(&window);
+        auto *field = new HotkeyEdit(&window);
+        auto *other = new QLineEdit(&window);
+        field->setDesktop(&desktop);
+        layout->addWidget(field);
+        layout->addWidget(other);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        field->setFocus();
+        QVERIFY(desktop.onHeldPress);
+        const auto handOver = desktop.onHeldPress;
+        handOver(3, 0x53);
+        QCOMPARE(field->text(), QStringLiteral("Ctrl+Alt+S is held by another program"));
+        QCOMPARE(field->vk(), 0x53);
+        QCOMPARE(field->mods(), 3);
+        other->setFocus();
+        handOver(3, 0x44);
+        QCOMPARE(field->vk(), 0x53);
     }
 
     void setAndClear()

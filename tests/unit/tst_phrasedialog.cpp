@@ -1,6 +1,7 @@
 #include "dialogs/phrasedialog.h"
 #include "hotkeys/hotkey.h"
 #include "hotkeys/hotkeyedit.h"
+#include "hotkeys/layoutnote.h"
 #include "store/phrasestore.h"
 
 #include <QApplication>
@@ -23,7 +24,12 @@ const QString emptyText = QStringLiteral("Enter the text to type.");
 const QString tooLong = QStringLiteral("The text is too long. Keep it under 100,000 characters.");
 const QString duplicate =
     QStringLiteral("This text is already in your list. Duplicate phrases are not allowed.");
-const QString taken = QStringLiteral("This shortcut is already used.");
+// The message names what holds the combination, so the user knows where to
+// change it.
+const QString taken = QString::fromUtf8("This shortcut is already used. It belongs to “Hello”.");
+const QString takenByShow =
+    QStringLiteral("This shortcut is already used. It shows or hides the main window.");
+const QString takenByPicker = QStringLiteral("This shortcut is already used. It opens the picker.");
 const QString pasteKey = QStringLiteral(
     "Ctrl+V, Ctrl+Shift+V, Shift+Insert and Ctrl+Insert paste and copy in every program. Choose "
     "another shortcut.");
@@ -120,9 +126,9 @@ private slots:
         QTest::newRow("shortcut of a disabled phrase")
             << true << fresh << QStringLiteral("x") << ctrl << 0x32 << true << ok;
         QTest::newRow("show/hide shortcut")
-            << true << fresh << QStringLiteral("x") << ctrl << 0x54 << true << taken;
+            << true << fresh << QStringLiteral("x") << ctrl << 0x54 << true << takenByShow;
         QTest::newRow("picker shortcut")
-            << true << fresh << QStringLiteral("x") << ctrl << 0x52 << true << taken;
+            << true << fresh << QStringLiteral("x") << ctrl << 0x52 << true << takenByPicker;
         QTest::newRow("picker key, other modifiers")
             << true << fresh << QStringLiteral("x") << (ctrl | Hotkey::ModAlt) << 0x52 << true
             << ok;
@@ -177,7 +183,8 @@ private slots:
             return dialog.validationMessage();
         };
         const QString fresh = QStringLiteral("new");
-        const QString taken = QStringLiteral("Another phrase already has this abbreviation.");
+        const QString taken = QString::fromUtf8(
+            "Another phrase already has this abbreviation. It belongs to “Hello”.");
         const QString invalid =
             QStringLiteral("An abbreviation is 1 to 32 characters, without spaces.");
         QCOMPARE(message(fresh, QStringLiteral(";sig"), true), taken);
@@ -210,6 +217,114 @@ private slots:
         QVERIFY(!underlined(12)); // {date}
         dialog.placeholdersBox()->setChecked(false);
         QVERIFY(!underlined(4));
+    }
+
+    // The phrase that holds the shortcut or abbreviation is named as one
+    // plain, short line, whatever its name holds; the message shows it as
+    // text, not markup.
+    void namesTheHolderSafely_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("plain") << "Address"
+                               << "Address";
+        QTest::newRow("markup") << "<img src=x><b>Bold</b>"
+                                << "<img src=x><b>Bold</b>";
+        QTest::newRow("control characters")
+            << QString::fromUtf8("Two\nlines\x1b[2J\u202Eevil") << "Two lines [2Jevil";
+        QTest::newRow("very long") << QString(300, QLatin1Char('n'))
+                                   << QString(40, QLatin1Char('n')) + QStringLiteral("...");
+        QTest::newRow("no name: the start of its text") << QString() << "Hello";
+    }
+    void namesTheHolderSafely()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, label);
+        store->phrases()[0].name = name;
+        store->phrases()[0].abbreviation = QStringLiteral(";sig");
+        Phrase fresh = makePhrase(QStringLiteral("new"), QStringLiteral("x"), ctrl, 0x31, true);
+        fresh.abbreviation = QStringLiteral(";sig");
+        PhraseDialog dialog(fresh, store.get(), false);
+        const QString byName = QString::fromUtf8("It belongs to “%1”.").arg(label);
+        QCOMPARE(dialog.validationMessage(),
+                 QStringLiteral("This shortcut is already used. ") + byName);
+        dialog.hotkeyEdit()->clearHotkey();
+        QCOMPARE(dialog.validationMessage(),
+                 QStringLiteral("Another phrase already has this abbreviation. ") + byName);
+
+        dialog.show();
+        MessageCloser closer;
+        closer.arm();
+        dialog.accept();
+        QVERIFY(closer.text.endsWith(byName));
+        store->phrases()[0].name.clear();
+        store->phrases()[0].abbreviation.clear();
+    }
+
+    // Add and Edit open with the focus in Name: typing starts there, not in
+    // the shortcut field, where every letter would become a shortcut.
+    void focusStartsInName_data()
+    {
+        QTest::addColumn<bool>("editing");
+        QTest::newRow("add") << false;
+        QTest::newRow("edit") << true;
+    }
+    void focusStartsInName()
+    {
+        QFETCH(bool, editing);
+        PhraseDialog dialog(store->phrases().first(), store.get(), editing);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QCOMPARE(QApplication::focusWidget(), dialog.nameEdit());
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Addr"));
+        QCOMPARE(dialog.nameEdit()->text(), QStringLiteral("Addr"));
+        QCOMPARE(dialog.hotkeyEdit()->vk(), 0x31);
+    }
+
+    // A combination no shortcut may have is told beside the field as soon as
+    // it is pressed, in red, and the note goes once a usable one is pressed.
+    void refusalIsToldBesideTheField_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("another bare letter") << int(Qt::Key_P) << 0 << bare;
+        QTest::newRow("Shift and a letter")
+            << int(Qt::Key_P) << int(Qt::ShiftModifier) << shiftTypes;
+        QTest::newRow("Ctrl+V") << int(Qt::Key_V) << int(Qt::ControlModifier) << pasteKey;
+        QTest::newRow("Ctrl+Alt+P clears it")
+            << int(Qt::Key_P) << int(Qt::ControlModifier | Qt::AltModifier) << QString();
+        QTest::newRow("a function key clears it") << int(Qt::Key_F8) << 0 << QString();
+        QTest::newRow("Escape clears it") << int(Qt::Key_Escape) << 0 << QString();
+    }
+    void refusalIsToldBesideTheField()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, note);
+        PhraseDialog dialog(makePhrase(QStringLiteral("new"), QString(), 0, 0, true), store.get(),
+                            false);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QVERIFY(!dialog.layoutNote()->isVisible());
+        dialog.hotkeyEdit()->setFocus();
+        QTest::keyClick(dialog.hotkeyEdit(), Qt::Key_O);
+        QCOMPARE(dialog.hotkeyEdit()->text(), QStringLiteral("O"));
+        QVERIFY(dialog.layoutNote()->isVisible());
+        QCOMPARE(dialog.layoutNote()->text(), bare);
+        QVERIFY(dialog.layoutNote()->isRefusal());
+        // Beside the field: right under its row, above the hint.
+        QVERIFY(dialog.layoutNote()->geometry().top() >= dialog.hotkeyEdit()->geometry().bottom());
+        QVERIFY(dialog.layoutNote()->geometry().top() - dialog.hotkeyEdit()->geometry().bottom() <
+                dialog.hotkeyEdit()->height());
+
+        QTest::keyClick(dialog.hotkeyEdit(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(dialog.layoutNote()->isVisible(), !note.isEmpty());
+        if (!note.isEmpty()) {
+            QCOMPARE(dialog.layoutNote()->text(), note);
+            QVERIFY(dialog.layoutNote()->isRefusal());
+        }
+        QCOMPARE(dialog.layoutNote()->textFormat(), Qt::PlainText);
     }
 
     void refusedOkKeepsTheDialogOpenWithItsInput()

@@ -31,7 +31,9 @@ const QString pasteKey = QStringLiteral(
 const QString shiftTypes = QStringLiteral(
     "With Shift alone, this key types or selects text in every program. Include Ctrl, Alt, or "
     "Win.");
-const QString used = QStringLiteral("This shortcut is already used by a phrase.");
+// Named, so the user knows which phrase to change.
+const QString used =
+    QString::fromUtf8("This shortcut is already used by a phrase. It belongs to “Signature”.");
 const QString taken =
     QStringLiteral("Already used by another program. Please set this shortcut again.");
 
@@ -58,6 +60,7 @@ private slots:
         dir = std::make_unique<QTemporaryDir>();
         store = std::make_unique<PhraseStore>(dir->path());
         store->phrases() << phraseWith(ctrl, vkF1, true) << phraseWith(ctrl, vkF2, false);
+        store->phrases()[0].name = QStringLiteral("Signature");
     }
 
     void validation_data()

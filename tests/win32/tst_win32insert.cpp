@@ -1,6 +1,9 @@
-// The insertion road with the real Win32 backend against native EDIT
-// controls (run under Wine on Linux): what counts as a direct insert.
+// The real Win32 backend against native windows (run under Wine on Linux):
+// what counts as a direct insert against EDIT controls, picking a window, and
+// the shortcut field against another program's registered combination.
 
+#include "dialogs/phrasedialog.h"
+#include "hotkeys/hotkeyedit.h"
 #include "insert/insertion.h"
 #include "platform/desktop.h"
 
@@ -11,6 +14,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <atomic>
 #include <functional>
 #include <thread>
 
@@ -170,6 +174,81 @@ private slots:
         QVERIFY2(!app.className.isEmpty(), qPrintable(app.className));
         QProcess::execute(program, {QStringLiteral("close")});
         QVERIFY(target.waitForFinished(10000));
+    }
+
+    // A combination another program registered never reaches our window:
+    // while the Add dialog's shortcut field has the focus it comes there
+    // instead, named as held, and the other program does not get it; once
+    // the field lets go, that program has it again.
+    void shortcutFieldGetsACombinationAnotherProgramHolds()
+    {
+        // The other program: a thread of its own (a registration is the
+        // whole system's), counting the presses it gets.
+        std::atomic<int> presses{0};
+        std::atomic<DWORD> thread{0};
+        std::atomic<bool> registered{false};
+        std::thread other([&] {
+            thread = GetCurrentThreadId();
+            MSG msg;
+            PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE); // the thread's queue
+            registered = RegisterHotKey(nullptr, 7, MOD_CONTROL | MOD_ALT, 'S') != FALSE;
+            while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+                if (msg.message == WM_HOTKEY)
+                    ++presses;
+            }
+            UnregisterHotKey(nullptr, 7);
+        });
+        const auto stop = qScopeGuard([&] {
+            QTRY_VERIFY(thread != 0);
+            PostThreadMessageW(thread, WM_QUIT, 0, 0);
+            other.join();
+        });
+        QTRY_VERIFY(registered);
+        const auto press = [](WORD key) {
+            const WORD keys[] = {VK_CONTROL, VK_MENU, key};
+            for (WORD vk : keys) {
+                INPUT in{};
+                in.type = INPUT_KEYBOARD;
+                in.ki.wVk = vk;
+                SendInput(1, &in, sizeof in);
+            }
+            for (int i = 2; i >= 0; --i) {
+                INPUT in{};
+                in.type = INPUT_KEYBOARD;
+                in.ki.wVk = keys[i];
+                in.ki.dwFlags = KEYEVENTF_KEYUP;
+                SendInput(1, &in, sizeof in);
+            }
+        };
+
+        const std::unique_ptr<Desktop> desktop = createDesktop();
+        QVERIFY(desktop);
+        Phrase fresh;
+        fresh.id = Phrase::newId();
+        PhraseDialog add(fresh, nullptr, false);
+        add.setDesktop(desktop.get());
+        add.show();
+        add.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&add));
+        QTRY_COMPARE(QApplication::focusWidget(), add.nameEdit());
+        QVERIFY(!desktop->shortcuts().holdsKeyboard());
+
+        add.hotkeyEdit()->setFocus();
+        QVERIFY(add.hotkeyEdit()->holdsKeyboard());
+        press('S');
+        QTRY_COMPARE_WITH_TIMEOUT(add.hotkeyEdit()->text(),
+                                  QStringLiteral("Ctrl+Alt+S is held by another program"), 5000);
+        QCOMPARE(add.hotkeyEdit()->vk(), 0x53);
+        QTest::qWait(200);
+        QCOMPARE(presses.load(), 0);
+        press('D'); // free: an ordinary key press of the field
+        QTRY_COMPARE_WITH_TIMEOUT(add.hotkeyEdit()->text(), QStringLiteral("Ctrl+Alt+D"), 5000);
+
+        add.nameEdit()->setFocus();
+        QVERIFY(!desktop->shortcuts().holdsKeyboard());
+        press('S');
+        QTRY_COMPARE_WITH_TIMEOUT(presses.load(), 1, 5000);
+        QCOMPARE(add.hotkeyEdit()->text(), QStringLiteral("Ctrl+Alt+D"));
     }
 };
 

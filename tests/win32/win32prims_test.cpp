@@ -13,6 +13,7 @@
 #include <richedit.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -633,6 +634,103 @@ void testHotkeys()
     DestroyWindow(owner);
 }
 
+// Another program that registered Ctrl+Alt+S, on a thread of its own: it
+// counts the WM_HOTKEY presses it gets.
+std::atomic<int> g_otherHotkeys{0};
+
+DWORD WINAPI otherProgram(void *ready)
+{
+    HWND w = CreateWindowExW(0, L"ScrivletTestMain", L"other program", WS_OVERLAPPEDWINDOW, 0, 0,
+                             100, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    RegisterHotKey(w, 7, MOD_CONTROL | MOD_ALT, 'S');
+    SetEvent(static_cast<HANDLE>(ready));
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (msg.message == WM_HOTKEY)
+            ++g_otherHotkeys;
+        DispatchMessageW(&msg);
+    }
+    UnregisterHotKey(w, 7);
+    DestroyWindow(w);
+    return 0;
+}
+
+struct HeldPresses
+{
+    int count = 0;
+    int mods = 0;
+    int vk = 0;
+};
+
+void recordHeld(int mods, int vk, void *context)
+{
+    auto *held = static_cast<HeldPresses *>(context);
+    ++held->count;
+    held->mods = mods;
+    held->vk = vk;
+}
+
+template <class Condition> bool pumpUntil(Condition done, DWORD ms)
+{
+    const DWORD start = GetTickCount();
+    while (!done() && GetTickCount() - start < ms)
+        pump(10);
+    return done();
+}
+
+// A shortcut field asks whether another program holds a combination, and
+// while it has the focus, such a combination comes to it instead of to that
+// program; once the field lets go, the other program has its key again.
+void testHeldElsewhere()
+{
+    HWND focus = topLevel(L"shortcut field");
+    SetForegroundWindow(focus);
+    SetFocus(focus);
+    pump(300);
+    HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    DWORD otherThread = 0;
+    HANDLE thread = CreateThread(nullptr, 0, otherProgram, ready, 0, &otherThread);
+    check(thread && WaitForSingleObject(ready, 5000) == WAIT_OBJECT_0, "the other program is up");
+
+    const int ctrlAlt = MOD_CONTROL | MOD_ALT;
+    check(Win32Hotkeys::heldElsewhere(ctrlAlt, 'S'),
+          "a combination another program registered is held elsewhere");
+    check(!Win32Hotkeys::heldElsewhere(ctrlAlt, 'D'), "a free combination is not");
+    check(Win32Hotkeys::registerHotKey(focus, 5, ctrlAlt, 'D') &&
+              Win32Hotkeys::unregisterHotKey(focus, 5),
+          "asking about a free combination leaves nothing registered");
+
+    pressCtrlAlt('S');
+    check(pumpUntil([] { return g_otherHotkeys == 1; }, 3000),
+          "unwatched, the other program gets its combination");
+
+    HeldPresses held;
+    check(Win32Hotkeys::keepKeys(focus, recordHeld, &held), "the keys are watched");
+    check(Win32Hotkeys::keepsKeys(), "the watch is on");
+    pressCtrlAlt('S');
+    check(pumpUntil([&held] { return held.count == 1; }, 3000),
+          "watched, the held combination is handed to the field");
+    check(held.mods == ctrlAlt && held.vk == 'S', "as Ctrl+Alt+S");
+    pump(200);
+    check(g_otherHotkeys == 1, "and kept from the other program");
+    pressCtrlAlt('D');
+    pump(300);
+    check(held.count == 1, "a free combination goes its way as keys");
+
+    Win32Hotkeys::releaseKeys();
+    check(!Win32Hotkeys::keepsKeys(), "the watch ends");
+    pressCtrlAlt('S');
+    check(pumpUntil([] { return g_otherHotkeys == 2; }, 3000),
+          "let go, the other program has its combination again");
+    check(held.count == 1, "and nothing more reaches the field");
+
+    PostThreadMessageW(otherThread, WM_QUIT, 0, 0);
+    WaitForSingleObject(thread, 5000);
+    CloseHandle(thread);
+    CloseHandle(ready);
+    DestroyWindow(focus);
+}
+
 } // namespace
 
 int wmain()
@@ -661,6 +759,7 @@ int wmain()
     testReadWithin();
     testDelayedOffer();
     testHotkeys();
+    testHeldElsewhere();
 
     printf("%d checks, %d failed\n", g_checks, g_failures);
     OleUninitialize();

@@ -239,6 +239,88 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!session->isKeyComboFree(XK_3, ControlMask | Mod1Mask), 5000);
     }
 
+    // A combination another client holds (a window manager's binding) comes
+    // to the Add dialog's shortcut field, which names it as held, instead of
+    // going to that client; the keyboard is kept only while the field has
+    // the focus.
+    void shortcutFieldNamesACombinationAnotherProgramHolds()
+    {
+        QVERIFY(session->isKeyComboFree(XK_s, ControlMask | Mod1Mask));
+        Display *other = XOpenDisplay(nullptr);
+        QVERIFY(other);
+        const Window otherRoot = DefaultRootWindow(other);
+        const KeyCode s = XKeysymToKeycode(other, XK_s);
+        // Whatever the lock keys' state, as a window manager grabs.
+        const unsigned int locks[] = {0, LockMask, Mod2Mask, LockMask | Mod2Mask};
+        for (unsigned int lock : locks)
+            XGrabKey(other, s, ControlMask | Mod1Mask | lock, otherRoot, False, GrabModeAsync,
+                     GrabModeAsync);
+        XSync(other, False);
+        QVERIFY(!session->isKeyComboFree(XK_s, ControlMask | Mod1Mask));
+        const auto keyboardFree = [other, otherRoot] {
+            const int status =
+                XGrabKeyboard(other, otherRoot, False, GrabModeAsync, GrabModeAsync, CurrentTime);
+            if (status == GrabSuccess)
+                XUngrabKeyboard(other, CurrentTime);
+            XSync(other, False);
+            return status == GrabSuccess;
+        };
+        // The presses of the combination the other client has been sent.
+        int otherPresses = 0;
+        const auto otherGot = [other, &otherPresses] {
+            XSync(other, False);
+            while (XPending(other) > 0) {
+                XEvent event;
+                XNextEvent(other, &event);
+                if (event.type == KeyPress)
+                    ++otherPresses;
+            }
+            return otherPresses;
+        };
+        keys.press({XK_Control_L, XK_Alt_L}, XK_s);
+        QTRY_COMPARE_WITH_TIMEOUT(otherGot(), 1, 5000);
+
+        Phrase fresh;
+        fresh.id = Phrase::newId();
+        PhraseDialog add(fresh, store.get(), false, window.get());
+        add.setDesktop(desktop.get());
+        add.setWindowModality(Qt::ApplicationModal);
+        add.show();
+        QVERIFY(QTest::qWaitForWindowActive(&add));
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), add.nameEdit(), 5000);
+        QVERIFY(keyboardFree());
+
+        add.hotkeyEdit()->setFocus();
+        QTRY_VERIFY_WITH_TIMEOUT(add.hotkeyEdit()->holdsKeyboard(), 5000);
+        QVERIFY(!keyboardFree());
+        keys.press({XK_Control_L, XK_Alt_L}, XK_s);
+        QTRY_COMPARE_WITH_TIMEOUT(add.hotkeyEdit()->text(),
+                                  QStringLiteral("Ctrl+Alt+S is held by another program"), 5000);
+        QCOMPARE(add.hotkeyEdit()->vk(), 0x53);
+        QCOMPARE(add.hotkeyEdit()->mods(), ctrlAlt);
+        QCOMPARE(otherGot(), 1);
+        // Still the other client's: asking took nothing from it.
+        QVERIFY(!session->isKeyComboFree(XK_s, ControlMask | Mod1Mask));
+        // A free combination is named as it is.
+        keys.press({XK_Control_L, XK_Alt_L}, XK_d);
+        QTRY_COMPARE_WITH_TIMEOUT(add.hotkeyEdit()->text(), QStringLiteral("Ctrl+Alt+D"), 5000);
+
+        // The keyboard is the user's again when the focus moves on, and when
+        // the dialog closes with the focus in the field.
+        add.nameEdit()->setFocus();
+        QTRY_VERIFY_WITH_TIMEOUT(keyboardFree(), 5000);
+        add.hotkeyEdit()->setFocus();
+        QTRY_VERIFY_WITH_TIMEOUT(!keyboardFree(), 5000);
+        add.reject();
+        QTRY_VERIFY_WITH_TIMEOUT(keyboardFree(), 5000);
+        keys.press({XK_Control_L, XK_Alt_L}, XK_s);
+        QTRY_COMPARE_WITH_TIMEOUT(otherGot(), 2, 5000);
+
+        for (unsigned int lock : locks)
+            XUngrabKey(other, s, ControlMask | Mod1Mask | lock, otherRoot);
+        XCloseDisplay(other);
+    }
+
     // Like the panel, the picker is no window to switch to.
     void pickerStaysOutOfTheTaskBar()
     {

@@ -44,7 +44,10 @@ public:
 } // namespace
 
 WinDesktop::WinDesktop() = default;
-WinDesktop::~WinDesktop() = default;
+WinDesktop::~WinDesktop()
+{
+    releaseKeptKeyboard();
+}
 
 WindowHandle WinDesktop::foregroundWindow()
 {

@@ -9,6 +9,7 @@
 
 #include "hotkeys/hotkey.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 #include <atomic>
@@ -80,7 +81,40 @@ private:
     HHOOK m_hook = nullptr;
 };
 
+// What the shortcut field gave keepKeyboard; this thread's alone.
+std::function<void(int, int)> g_onHeld;
+
+void onHeldPress(int mods, int vk, void *)
+{
+    // Told from the event loop: the hook that calls this must answer at once.
+    std::function<void(int, int)> onHeld = g_onHeld;
+    if (onHeld)
+        QTimer::singleShot(0, QCoreApplication::instance(),
+                           [onHeld, mods, vk] { onHeld(mods, vk); });
+}
+
 } // namespace
+
+bool WinDesktop::keepKeyboard(WindowHandle window, std::function<void(int, int)> onHeld)
+{
+    releaseKeptKeyboard();
+    g_onHeld = std::move(onHeld);
+    if (Win32Hotkeys::keepKeys(reinterpret_cast<HWND>(window), onHeldPress, nullptr))
+        return true;
+    g_onHeld = nullptr;
+    return false;
+}
+
+void WinDesktop::releaseKeptKeyboard()
+{
+    Win32Hotkeys::releaseKeys();
+    g_onHeld = nullptr;
+}
+
+bool WinDesktop::hotkeyHeldElsewhere(int mods, int vk)
+{
+    return Win32Hotkeys::heldElsewhere(mods, vk);
+}
 
 // What this program has registered, and for each registration whether its key
 // is still held from the press last reported.

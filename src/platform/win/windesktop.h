@@ -85,6 +85,9 @@ public:
     int hotkeyIdFromNativeEvent(const QByteArray &eventType, void *message) override;
     void suspendHotKeys(int mods, int vk) override;
     QVector<int> resumeHotKeys() override;
+    bool keepKeyboard(WindowHandle window, std::function<void(int, int)> onHeld) override;
+    void releaseKeptKeyboard() override;
+    bool hotkeyHeldElsewhere(int mods, int vk) override;
 
     // The longest the user's content may take to be read for a backup: a
     // program that renders its content late gets this long.

@@ -69,6 +69,7 @@ X11Desktop::X11Desktop(Display *display)
 
 X11Desktop::~X11Desktop()
 {
+    releaseKeyboard();
     AtspiCaret::followFocus({});
 }
 

@@ -96,6 +96,14 @@ public:
     bool unregisterShortcut(WindowHandle owner, int id) override;
     int pressedShortcut(const QByteArray &eventType, void *message) override;
     QString altGrCharacter(int vk, bool shift) override;
+    // An active grab of the keyboard on window, through Qt's connection:
+    // other clients' passive grabs do not fire while it lasts, so their
+    // combinations come to us as ordinary key presses (onHeld is never
+    // called).
+    bool holdKeyboard(WindowHandle window, std::function<void(int, int)> onHeld) override;
+    void releaseKeyboard() override;
+    bool holdsKeyboard() const override { return m_keyboardHeld; }
+    bool heldElsewhere(int mods, int vk) override;
 
     // OwnWindows. X11 window managers keep the place a window asks for.
     bool activateOwnWindow(WindowHandle w, int maxMs) override;
@@ -139,6 +147,7 @@ private:
     X11ClipboardWatch m_clipboardWatch;
     QElapsedTimer m_clock;
     std::unique_ptr<X11HotkeyState, X11HotkeyStateDeleter> hotkeys;
+    bool m_keyboardHeld = false;
     std::unique_ptr<KeyStream> m_keyStream;
     int m_balloonMarkup = -1; // unknown yet; else 0 or 1
 };

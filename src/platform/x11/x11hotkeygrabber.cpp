@@ -182,6 +182,26 @@ bool X11HotkeyGrabber::isGrabbed(int id) const
     return false;
 }
 
+bool X11HotkeyGrabber::heldElsewhere(int mods, int vk)
+{
+    if (!m_connection)
+        return false;
+    const xcb_keycode_t keycode = keycodeFor(X11KeyMap::keysymFromVirtualKey(vk));
+    if (keycode == 0)
+        return false;
+    const quint16 modifiers = modifiersFromMods(mods);
+    for (const QVector<Grab> *list : {&m_grabs, &m_suspended}) {
+        for (const Grab &g : *list) {
+            if (g.keycode == keycode && g.modifiers == modifiers)
+                return false;
+        }
+    }
+    if (!grabVariants(keycode, modifiers))
+        return true; // refused, and nothing of ours left behind
+    ungrabVariants(keycode, modifiers, lockVariants(m_numLock, m_scrollLock));
+    return false;
+}
+
 void X11HotkeyGrabber::regrabAll()
 {
     // The old grabs were made with the old keycodes and lock bits: a grab

@@ -35,6 +35,11 @@ public:
     bool ungrab(int id);
     void ungrabAll();
     bool isGrabbed(int id) const;
+    // Whether another X client holds a passive grab of the combination: a
+    // grab of ours on the root window meets BadAccess. A combination we hold
+    // ourselves is not asked (a second grab of ours would not fail, and its
+    // release would take ours away).
+    bool heldElsewhere(int mods, int vk);
 
     // For every event of Qt's native event filter: the id of the shortcut a
     // key press stands for, 0 for anything else (auto-repeat presses
