@@ -233,6 +233,12 @@ public:
     // The commands behind File > Export and Import once a file is chosen.
     bool exportBackupTo(const QString &path);
     void importBackupFrom(const QString &path);
+    // The file Export writes for the name the dialog returned: with ".json"
+    // added when the name has no suffix.
+    static QString exportFileName(const QString &chosen);
+    // Where Export and Import open: the folder remembered from the last one
+    // while it exists, else the user's documents.
+    static QString backupStartFolder(const QString &remembered);
     PickerWindow *picker() const
     {
         return m_picker.get();
@@ -311,6 +317,8 @@ private:
     void createPanel();
     void setUpTable();
     void applyStoredColumnWidths();
+    // Keeps the folder of a file chosen for Export or Import for the next one.
+    void rememberBackupFolder(const QString &path);
     // Widens a column the user has never sized to its header in the language
     // shown: the built widths hold the English words, not "Nombre" or
     // "ショートカット".

@@ -24,6 +24,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -32,7 +33,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QSysInfo>
@@ -1508,6 +1511,127 @@ private slots:
         QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Phrases exported."));
         const QString shown = answerModal([&] { QVERIFY(!window->exportBackupTo(dir->path())); });
         QCOMPARE(shown, QStringLiteral("Could not write the file."));
+    }
+
+    void exportFileName_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("no suffix") << "/d/mybackup"
+                                   << "/d/mybackup.json";
+        QTest::newRow("json") << "/d/mybackup.json"
+                              << "/d/mybackup.json";
+        QTest::newRow("another suffix") << "/d/mybackup.txt"
+                                        << "/d/mybackup.txt";
+        QTest::newRow("dot at the end") << "/d/mybackup."
+                                        << "/d/mybackup.json";
+        QTest::newRow("dotted folder") << "/d/old.files/mybackup"
+                                       << "/d/old.files/mybackup.json";
+        QTest::newRow("cancelled") << QString() << QString();
+    }
+    void exportFileName()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, written);
+        QCOMPARE(MainWindow::exportFileName(chosen), written);
+    }
+
+    // Export through the file dialog: a bare name gets ".json", and a file
+    // of that final name is replaced only after the dialog asked. Both
+    // dialogs open in the documents folder, then in the last one used while
+    // it exists.
+    void exportAndImportDialogs()
+    {
+        QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+        store->phrases() << makePhrase(QStringLiteral("a"), QStringLiteral("x"));
+        build();
+        const QString documents = MainWindow::backupStartFolder(QString());
+        QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("backups")));
+        const QString folder = dir->filePath(QStringLiteral("backups"));
+        const QString target = folder + QStringLiteral("/mybackup.json");
+
+        // Answers the file dialog with name (nothing: cancels), and the
+        // question about replacing a file, if one comes, with replace.
+        const auto runDialog = [&](auto command, const QString &name, bool replace,
+                                   QString *openedIn, QStringList *filters, bool *asked) {
+            QTimer timer;
+            timer.setInterval(10);
+            QPointer<QFileDialog> shown;
+            QObject::connect(&timer, &QTimer::timeout, [&] {
+                QWidget *modal = QApplication::activeModalWidget();
+                if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+                    *asked = true;
+                    box->button(replace ? QMessageBox::Yes : QMessageBox::No)->click();
+                    if (!replace) // the file dialog stays for another name
+                        QMetaObject::invokeMethod(shown, "reject", Qt::QueuedConnection);
+                    return;
+                }
+                auto *files = qobject_cast<QFileDialog *>(modal);
+                if (!files || shown)
+                    return;
+                shown = files;
+                *openedIn = files->directory().absolutePath();
+                *filters = files->nameFilters();
+                if (name.isEmpty()) {
+                    files->reject();
+                    return;
+                }
+                files->setDirectory(folder);
+                // Typed into the name field, as the user does.
+                auto *field = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+                QVERIFY(field);
+                field->setText(name);
+                QMetaObject::invokeMethod(files, "accept", Qt::QueuedConnection);
+            });
+            timer.start();
+            command();
+        };
+
+        QString openedIn;
+        QStringList filters;
+        bool asked = false;
+        runDialog([&] { window->exportBackup(); }, QStringLiteral("mybackup"), false, &openedIn,
+                  &filters, &asked);
+        QCOMPARE(QDir(openedIn), QDir(documents));
+        QVERIFY(!asked);
+        QCOMPARE(fileObject(target).value(QStringLiteral("phrases")).toArray().size(), 1);
+        QVERIFY(!QFile::exists(folder + QStringLiteral("/mybackup")));
+        QCOMPARE(fileObject(store->dataFilePath())
+                     .value(QStringLiteral("settings"))
+                     .toObject()
+                     .value(QStringLiteral("backupFolder"))
+                     .toString(),
+                 QFileInfo(folder).absoluteFilePath());
+
+        // The same bare name again: the question covers mybackup.json.
+        QFile other(target);
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.write("{}");
+        other.close();
+        runDialog([&] { window->exportBackup(); }, QStringLiteral("mybackup"), false, &openedIn,
+                  &filters, &asked);
+        QVERIFY(asked);
+        QCOMPARE(fileBytes(target), QByteArray("{}"));
+        QCOMPARE(QDir(openedIn), QDir(folder));
+        asked = false;
+        runDialog([&] { window->exportBackup(); }, QStringLiteral("mybackup"), true, &openedIn,
+                  &filters, &asked);
+        QVERIFY(asked);
+        QCOMPARE(fileObject(target).value(QStringLiteral("phrases")).toArray().size(), 1);
+
+        // Import: the remembered folder, a filter for every file.
+        runDialog([&] { window->importBackup(); }, QString(), false, &openedIn, &filters, &asked);
+        QCOMPARE(QDir(openedIn), QDir(folder));
+        QCOMPARE(filters, (QStringList{QStringLiteral("Phrase backup (*.json)"),
+                                       QStringLiteral("All files (*)")}));
+        // A remembered folder that is gone: documents again, after a restart.
+        QVERIFY(QDir(folder).removeRecursively());
+        window.reset();
+        store = std::make_unique<PhraseStore>(dir->path());
+        QVERIFY(store->load());
+        build();
+        runDialog([&] { window->importBackup(); }, QString(), false, &openedIn, &filters, &asked);
+        QCOMPARE(QDir(openedIn), QDir(documents));
     }
 
     void acceptedOptionsTakeEffectAtOnce()
