@@ -118,6 +118,19 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
     m_statusLabel = new QLabel(this);
     m_statusLabel->setTextFormat(Qt::PlainText);
     statusBar()->addWidget(m_statusLabel, 1);
+    // Permanent, so that it stands beside the message rather than under it;
+    // shown only while "Deleted …" does.
+    m_undoDeleteButton = new QPushButton(this);
+    m_undoDeleteButton->setObjectName(QStringLiteral("undoDelete"));
+    m_undoDeleteButton->setFlat(true);
+    m_undoDeleteButton->setCursor(Qt::PointingHandCursor);
+    m_undoDeleteButton->hide();
+    statusBar()->addPermanentWidget(m_undoDeleteButton);
+    connect(m_undoDeleteButton, &QPushButton::clicked, this, &MainWindow::undoDelete);
+    connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString &text) {
+        m_undoDeleteButton->setVisible(!text.isEmpty() && text == m_deleteNotice &&
+                                       !m_deleted.isEmpty());
+    });
     if (TestTrace::enabled()) {
         connect(statusBar(), &QStatusBar::messageChanged, this, [](const QString &text) {
             if (!text.isEmpty())
@@ -653,6 +666,7 @@ void MainWindow::retranslateUi()
     m_export->setFullText(tr("Export"));
     m_settings->setFullText(tr("Settings"));
     m_roadButton->setText(tr("Options…"));
+    m_undoDeleteButton->setText(tr("Undo"));
     retranslateMenus();
     // The table's own words ("Picker", "Yes", "No") are in the new language too.
     refreshTable();

@@ -85,6 +85,10 @@ public:
     static constexpr int LegacyImportNoticeMs = 8000;
     static constexpr int BackupNoticeMs = 4000;
     static constexpr int TypingFailureNoticeMs = 3000;
+    // How long "Deleted …" stands with its Undo button, and how many
+    // deletions Ctrl+Z can still take back, the latest first.
+    static constexpr int DeleteNoticeMs = 10000;
+    static constexpr int UndoDepth = 20;
     // The picker shortcut: the longest wait for its key to go up, and for the
     // picker to get the keyboard focus.
     static constexpr int ShortcutReleaseWaitMs = 400;
@@ -201,6 +205,15 @@ public:
     {
         return m_trayPauseAction;
     }
+    QAction *undoDeleteAction() const
+    {
+        return m_undoDeleteAction;
+    }
+    // Beside "Deleted …" in the status bar while it stands.
+    QPushButton *undoDeleteButton() const
+    {
+        return m_undoDeleteButton;
+    }
     QAction *panelAction() const
     {
         return m_panelAction;
@@ -252,6 +265,10 @@ public slots:
     void addPhrase();
     void editPhrase();
     void deletePhrase();
+    // Puts the latest deleted phrase back where it was, with its id, flags
+    // and last use; its shortcut and abbreviation only where no other phrase
+    // took them meanwhile. Nothing when nothing was deleted.
+    void undoDelete();
     void filterTable(const QString &text);
     void onTableContextMenu(const QPoint &pos);
     bool showNotice(const QString &text, bool question = false);
@@ -378,6 +395,8 @@ private:
     void finishAbbreviations(WindowHandle window, int retyped, bool replaceMore);
     // The phrase id of the table row, or an empty string.
     QString idOfRow(int row) const;
+    // The undo entry and button follow what can be taken back.
+    void updateUndoDelete();
     bool isOwnWindow(WindowHandle window) const;
 
     PhraseStore *store;
@@ -417,6 +436,8 @@ private:
     QAction *m_addAction = nullptr;
     QAction *m_editAction = nullptr;
     QAction *m_deleteAction = nullptr;
+    QAction *m_undoDeleteAction = nullptr;
+    QPushButton *m_undoDeleteButton = nullptr;
     QAction *m_importAction = nullptr;
     QAction *m_exportAction = nullptr;
     QAction *m_exitAction = nullptr;
@@ -443,6 +464,15 @@ private:
     // The window's frame when it was last hidden to the tray: the close hint
     // is centred on it.
     QRect m_closedFrame;
+    // Deleted phrases, the latest last, each with its index in the list.
+    struct DeletedPhrase
+    {
+        Phrase phrase;
+        int index = 0;
+    };
+    QVector<DeletedPhrase> m_deleted;
+    // The status bar message that the Undo button belongs to.
+    QString m_deleteNotice;
     // The open Options dialog: the tray can ask for it a second time.
     QPointer<QDialog> m_settingsDialog;
 

@@ -363,6 +363,140 @@ private slots:
         QCOMPARE(desktop->registered.size(), 2 + count - 1);
     }
 
+    // Delete asks nothing; each deletion can be taken back with Ctrl+Z, the
+    // latest first, and comes back whole: checked in the data file. What
+    // another phrase took meanwhile stays with that phrase.
+    void undoDelete_data()
+    {
+        QTest::addColumn<QVector<int>>("rows"); // deleted one after the other
+        QTest::addColumn<int>("undos");
+        QTest::addColumn<bool>("takeShortcut");
+        QTest::addColumn<bool>("takeAbbreviation");
+        QTest::addColumn<QStringList>("names"); // in the file afterwards
+        const auto names_ = [](const char *words) {
+            return QString::fromLatin1(words).split(QLatin1Char(' '));
+        };
+        QTest::newRow("one") << QVector<int>{1} << 1 << false << false << names_("p0 p1 p2 p3");
+        QTest::newRow("twice by habit, both back")
+            << QVector<int>{1, 1} << 2 << false << false << names_("p0 p1 p2 p3");
+        QTest::newRow("twice by habit, the latest back")
+            << QVector<int>{1, 1} << 1 << false << false << names_("p0 p2 p3");
+        QTest::newRow("first and last")
+            << QVector<int>{0, 2} << 2 << false << false << names_("p0 p1 p2 p3");
+        QTest::newRow("shortcut taken")
+            << QVector<int>{1} << 1 << true << false << names_("p0 p1 p2 p3 new");
+        QTest::newRow("abbreviation taken")
+            << QVector<int>{1} << 1 << false << true << names_("p0 p1 p2 p3 new");
+        QTest::newRow("nothing to undo")
+            << QVector<int>{} << 1 << false << false << names_("p0 p1 p2 p3");
+    }
+    void undoDelete()
+    {
+        QFETCH(QVector<int>, rows);
+        QFETCH(int, undos);
+        QFETCH(bool, takeShortcut);
+        QFETCH(bool, takeAbbreviation);
+        QFETCH(QStringList, names);
+        for (int i = 0; i < 4; ++i) {
+            Phrase p = makePhrase(QStringLiteral("p%1").arg(i), QStringLiteral("t%1").arg(i), ctrl,
+                                  0x31 + i, i != 2);
+            p.abbreviation = QStringLiteral("ab%1").arg(i);
+            p.lastUsed = 1000 + i;
+            store->phrases() << p;
+        }
+        const QVector<Phrase> before = store->phrases();
+        build();
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QVERIFY(!window->undoDeleteAction()->isEnabled());
+
+        QStringList deleted;
+        for (int row : rows) {
+            deleted << columnTexts(window->table(), MainWindow::NameColumn).at(row);
+            window->table()->selectRow(row);
+            window->table()->setFocus();
+            QTest::keyClick(window->table(), Qt::Key_Delete);
+            QCOMPARE(window->statusBar()->currentMessage(),
+                     QStringLiteral("Deleted “%1”.").arg(deleted.last()));
+            QVERIFY(window->undoDeleteButton()->isVisible());
+            QVERIFY(window->undoDeleteAction()->isEnabled());
+        }
+        if (!rows.isEmpty())
+            QCOMPARE(
+                fileObject(store->dataFilePath()).value(QStringLiteral("phrases")).toArray().size(),
+                4 - rows.size());
+        if (takeShortcut || takeAbbreviation) {
+            // Another phrase takes it while the first is gone.
+            const Phrase &gone = before.at(rows.first());
+            Phrase taker = makePhrase(QStringLiteral("new"), QStringLiteral("n"));
+            if (takeShortcut) {
+                taker.mods = gone.mods;
+                taker.vk = gone.vk;
+            }
+            if (takeAbbreviation)
+                taker.abbreviation = gone.abbreviation;
+            store->phrases() << taker;
+            QVERIFY(store->save());
+            window->refreshTable();
+        }
+
+        QString said;
+        for (int i = 0; i < undos; ++i) {
+            if (i == 0)
+                // Ctrl+Z from the table, as the user presses it.
+                said = answerModal([&] { QTest::keySequence(window.get(), QKeySequence::Undo); });
+            else
+                window->undoDeleteButton()->click();
+        }
+
+        PhraseStore reread(dir->path());
+        if (rows.isEmpty()) {
+            QVERIFY(!QFile::exists(store->dataFilePath()));
+            QCOMPARE(store->phrases().size(), 4);
+            return;
+        }
+        QVERIFY(reread.load());
+        QStringList namesNow;
+        for (const Phrase &p : reread.phrases())
+            namesNow << p.name;
+        QCOMPARE(namesNow, names);
+        QCOMPARE(window->undoDeleteAction()->isEnabled(), undos < rows.size());
+        for (const Phrase &p : reread.phrases()) {
+            if (p.name == QLatin1String("new"))
+                continue;
+            const Phrase &was = before.at(p.name.mid(1).toInt());
+            QCOMPARE(p.id, was.id);
+            QCOMPARE(p.text, was.text);
+            QCOMPARE(p.enabled, was.enabled);
+            QCOMPARE(p.lastUsed, was.lastUsed);
+            const bool lostShortcut = takeShortcut && p.id == before.at(rows.first()).id;
+            const bool lostAbbreviation = takeAbbreviation && p.id == before.at(rows.first()).id;
+            QCOMPARE(p.vk, lostShortcut ? 0 : was.vk);
+            QCOMPARE(p.abbreviation, lostAbbreviation ? QString() : was.abbreviation);
+            // Held again (a disabled phrase's shortcut is not).
+            bool held = false;
+            for (auto it = desktop->registered.cbegin(); it != desktop->registered.cend(); ++it)
+                held = held || (window->hotkeys()->phraseIdFor(it.key()) == p.id &&
+                                it.value() == qMakePair(p.mods, p.vk));
+            QCOMPARE(held, p.enabled && p.vk != 0);
+        }
+        if (takeShortcut)
+            QVERIFY2(said.contains(QStringLiteral("Ctrl+2")) &&
+                         said.contains(QStringLiteral("“new”")),
+                     qPrintable(said));
+        else if (takeAbbreviation)
+            QVERIFY2(said.contains(QStringLiteral("“ab1”")) &&
+                         said.contains(QStringLiteral("“new”")),
+                     qPrintable(said));
+        else
+            QVERIFY2(said.isEmpty(), qPrintable(said));
+        if (!takeShortcut && !takeAbbreviation)
+            QCOMPARE(window->statusBar()->currentMessage(),
+                     QStringLiteral("Restored “%1”.").arg(deleted.at(rows.size() - undos)));
+        QVERIFY(!window->undoDeleteButton()->isVisible());
+    }
+
     void deleteWithoutRowDoesNothing()
     {
         store->phrases() << makePhrase(QStringLiteral("p"), QStringLiteral("t"));
