@@ -113,6 +113,8 @@ void MainWindow::quitApp()
 {
     m_quitting = true;
     storePanelState();
+    if (isVisible())
+        rememberPlace();
     store->save();
     if (m_panel)
         m_panel->hide();

@@ -334,6 +334,10 @@ private:
     void createPanel();
     void setUpTable();
     void applyStoredColumnWidths();
+    // The window's place and size into the settings (true when they changed),
+    // and back onto the window as it is shown.
+    bool rememberPlace();
+    void restorePlace();
     // Keeps the folder of a file chosen for Export or Import for the next one.
     void rememberBackupFolder(const QString &path);
     // Widens a column the user has never sized to its header in the language

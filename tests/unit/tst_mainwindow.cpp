@@ -5,6 +5,7 @@
 #include "hotkeys/hotkeyedit.h"
 #include "hotkeys/hotkeymanager.h"
 #include "mainwindow/mainwindow.h"
+#include "mainwindow/windowplace.h"
 #include "platform/autostart.h"
 #include "store/phrasestore.h"
 #include "theme/dialogtitlebar.h"
@@ -37,6 +38,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QSysInfo>
 #include <QTableWidget>
@@ -1499,6 +1501,89 @@ private slots:
         }
     }
 
+    void restoredPlace_data()
+    {
+        QTest::addColumn<QRect>("saved");
+        QTest::addColumn<QRect>("restored"); // invalid: the default place
+        // Two screens side by side, the right one lower and smaller.
+        QTest::newRow("nothing saved") << QRect() << QRect();
+        QTest::newRow("on the first screen")
+            << QRect(100, 80, 700, 500) << QRect(100, 80, 700, 500);
+        QTest::newRow("on the second screen")
+            << QRect(2000, 300, 600, 400) << QRect(2000, 300, 600, 400);
+        QTest::newRow("across both, kept on the one it mostly covers")
+            << QRect(1500, 300, 600, 400) << QRect(1320, 300, 600, 400);
+        QTest::newRow("hanging off the bottom")
+            << QRect(100, 900, 700, 500) << QRect(100, 540, 700, 500);
+        QTest::newRow("title bar above the top")
+            << QRect(100, -20, 700, 500) << QRect(100, 0, 700, 500);
+        QTest::newRow("larger than the screen it is on")
+            << QRect(2000, 200, 1500, 1200) << QRect(1920, 200, 1280, 824);
+        QTest::newRow("a screen that is gone") << QRect(4000, 100, 700, 500) << QRect();
+        QTest::newRow("a sliver left on a screen") << QRect(-680, 100, 700, 500) << QRect();
+    }
+    void restoredPlace()
+    {
+        QFETCH(QRect, saved);
+        QFETCH(QRect, restored);
+        const QVector<QRect> areas{QRect(0, 0, 1920, 1040), QRect(1920, 200, 1280, 824)};
+        QCOMPARE(WindowPlace::restored(saved, areas), restored);
+    }
+
+    // The window comes back where it was left: after a hide (to the tray,
+    // the show/hide shortcut) and after a restart; a place on a screen that
+    // is gone falls back to the window manager's.
+    void windowComesBackWhereItWasLeft()
+    {
+        build();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        const QRect area = window->screen()->availableGeometry();
+        const QRect left(area.topLeft() + QPoint(37, 23), QSize(500, 400));
+        window->resize(left.size());
+        window->move(left.topLeft());
+        QTRY_COMPARE(window->frameGeometry().topLeft(), left.topLeft());
+        press(window->hotkeys(), HotkeyManager::ShowId); // hides
+        QVERIFY(!window->isVisible());
+        const QJsonObject settings =
+            fileObject(store->dataFilePath()).value(QStringLiteral("settings")).toObject();
+        QCOMPARE(QRect(settings.value(QStringLiteral("mainWindowX")).toInt(),
+                       settings.value(QStringLiteral("mainWindowY")).toInt(),
+                       settings.value(QStringLiteral("mainWindowWidth")).toInt(),
+                       settings.value(QStringLiteral("mainWindowHeight")).toInt()),
+                 left);
+        window->move(area.topLeft() + QPoint(200, 150)); // where a manager might put it
+        press(window->hotkeys(), HotkeyManager::ShowId);
+        QVERIFY(window->isVisible());
+        QCOMPARE(QRect(window->frameGeometry().topLeft(), window->size()), left);
+
+        // Moved again, then Exit while shown, and a restart.
+        const QRect atExit(area.topLeft() + QPoint(11, 9), left.size());
+        window->move(atExit.topLeft());
+        QTRY_COMPARE(window->frameGeometry().topLeft(), atExit.topLeft());
+        window->quitApp();
+        // Exit asked the application to quit: that request is used up here,
+        // or every dialog of a later test would end at once.
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        QCoreApplication::exec();
+        window.reset();
+        store = std::make_unique<PhraseStore>(dir->path());
+        QVERIFY(store->load());
+        build();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QCOMPARE(QRect(window->frameGeometry().topLeft(), window->size()), atExit);
+
+        // Saved on a screen that is no more.
+        window.reset();
+        store->settings().mainWindowX = area.right() + 5000;
+        build();
+        const QPoint builtAt = window->pos();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QCOMPARE(window->pos(), builtAt);
+    }
+
     void closeWithoutTrayLeavesTheShortcutToComeBack()
     {
         build();
@@ -1507,7 +1592,11 @@ private slots:
         QVERIFY(!window->trayUsable()); // no tray on this platform
         QVERIFY(window->close());
         QVERIFY(!window->isVisible());
-        QVERIFY(!QFile::exists(store->dataFilePath())); // no hint, nothing stored
+        // No hint: nothing of it is stored.
+        const QJsonObject settings =
+            fileObject(store->dataFilePath()).value(QStringLiteral("settings")).toObject();
+        QVERIFY(!settings.value(QStringLiteral("closeHintSeen")).toBool());
+        QVERIFY(!settings.value(QStringLiteral("closeHintShown")).toBool());
         press(window->hotkeys(), HotkeyManager::ShowId);
         QVERIFY(window->isVisible());
     }
