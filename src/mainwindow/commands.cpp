@@ -9,6 +9,7 @@
 #include "picker/pickerwindow.h"
 
 #include "dialogs/settingsdialog.h"
+#include "hotkeys/hotkeyedit.h"
 #include "hotkeys/hotkeymanager.h"
 #include "mainwindow/centeredonparentdialog.h"
 #include "mainwindow/contentdialog.h"
@@ -28,6 +29,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -287,6 +289,11 @@ void MainWindow::openContactPage()
 
 void MainWindow::openSettings()
 {
+    openSettingsAt(false);
+}
+
+void MainWindow::openSettingsAt(bool atShortcuts)
+{
     // The tray can ask again while the dialog is open.
     if (m_settingsDialog) {
         m_settingsDialog->raise();
@@ -306,6 +313,8 @@ void MainWindow::openSettings()
 #endif
     dialog.setAbbreviationsUnavailable(abbreviationsUnavailable());
     m_settingsDialog = &dialog;
+    if (atShortcuts)
+        QTimer::singleShot(0, &dialog, [&dialog] { dialog.pickerEdit()->setFocus(); });
     const bool accepted = dialog.exec() == QDialog::Accepted;
     m_settingsDialog = nullptr;
     if (!accepted)
@@ -315,6 +324,7 @@ void MainWindow::openSettings()
     applyAutostart();
     registerShortcuts();
     updateStatusLabel();
+    updateKeysNote();
 }
 
 bool MainWindow::applyAutostart()

@@ -113,6 +113,7 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
     connect(m_titleBar, &MainTitleBar::closeRequested, this, &MainWindow::close);
 
     buildCentralWidget();
+    buildKeysNote();
     buildMenus(menuHost);
     buildTray();
 
@@ -669,6 +670,7 @@ void MainWindow::retranslateUi()
     m_settings->setFullText(tr("Settings"));
     m_roadButton->setText(tr("Options…"));
     m_undoDeleteButton->setText(tr("Undo"));
+    updateKeysNote();
     retranslateMenus();
     // The table's own words ("Picker", "Yes", "No") are in the new language too.
     refreshTable();
@@ -689,6 +691,7 @@ void MainWindow::updateStatusLabel()
         return;
     m_roadLabel->setText(road);
     m_roadNote->setVisible(!road.isEmpty());
+    updateKeysNote();
     TestTrace::line(QLatin1String("road note ") + road);
 }
 

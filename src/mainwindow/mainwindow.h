@@ -181,6 +181,28 @@ public:
     {
         return m_roadButton;
     }
+    // The note on the keys the program takes from other programs, until the
+    // user has read it; its buttons open Options at the shortcuts and
+    // dismiss it.
+    QWidget *keysNote() const
+    {
+        return m_keysNote;
+    }
+    QLabel *keysLabel() const
+    {
+        return m_keysLabel;
+    }
+    QPushButton *keysOptionsButton() const
+    {
+        return m_keysOptions;
+    }
+    QPushButton *keysDismissButton() const
+    {
+        return m_keysDismiss;
+    }
+    // What other programs commonly do with a combination, for the note;
+    // empty for one without a common use.
+    static QString usualUseOf(int mods, int vk);
     MainTitleBar *titleBar() const
     {
         return m_titleBar;
@@ -328,6 +350,15 @@ private:
     // "Hyprland"); empty for the others.
     static QString compositorName();
     void buildCentralWidget();
+    void buildKeysNote();
+    // The keys the program holds now (the picker's, the window's, the
+    // phrases'), each with what other programs use it for; empty when it
+    // holds none.
+    QString keysNoteText() const;
+    void updateKeysNote();
+    void dismissKeysNote();
+    // Options, with the focus on the picker's shortcut when atShortcuts.
+    void openSettingsAt(bool atShortcuts);
     void buildMenus(QWidget *host);
     void buildTray();
     void createPicker();
@@ -422,6 +453,10 @@ private:
     QWidget *m_roadNote = nullptr;
     QLabel *m_roadLabel = nullptr;
     QPushButton *m_roadButton = nullptr;
+    QWidget *m_keysNote = nullptr;
+    QLabel *m_keysLabel = nullptr;
+    QPushButton *m_keysOptions = nullptr;
+    QPushButton *m_keysDismiss = nullptr;
     QTimer *m_columnSaveTimer = nullptr;
     HotkeyManager *m_hotkeys = nullptr;
     std::unique_ptr<PickerWindow> m_picker; // a top-level window of its own

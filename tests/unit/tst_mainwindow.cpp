@@ -628,6 +628,126 @@ private slots:
 
     // On a Wayland desktop, worked through XWayland, the user is told what
     // does not reach where: in the status bar at start and in Options.
+    // The first start says once which keys the program takes from every
+    // other program, and what they do there; read, it never comes back.
+    void keysNote_data()
+    {
+        QTest::addColumn<int>("pickerMods");
+        QTest::addColumn<int>("pickerVk");
+        QTest::addColumn<bool>("phraseShortcut");
+        QTest::addColumn<bool>("wayland");
+        QTest::addColumn<bool>("changeKeys"); // read by "Change keys…", else "Got it"
+        QTest::addColumn<QStringList>("says");
+        const Settings defaults;
+        const QString picker = Hotkey::keyText(defaults.pickerMods, defaults.pickerVk);
+        const QString window = Hotkey::keyText(defaults.showMods, defaults.showVk);
+        const QString reload = QStringLiteral("reload in browsers");
+        const QString tab = QStringLiteral("a new tab");
+        QTest::newRow("defaults") << defaults.pickerMods << defaults.pickerVk << false << false
+                                  << false
+                                  << QStringList{
+                                         picker + QStringLiteral(" opens the picker"), reload,
+                                         window + QStringLiteral(" shows or hides this window"),
+                                         tab};
+        QTest::newRow("defaults, to Options") << defaults.pickerMods << defaults.pickerVk << false
+                                              << false << true << QStringList{picker, window};
+        QTest::newRow("a key of the user's, a phrase's shortcut")
+            << (ctrl | Hotkey::ModAlt) << 0x50 << true << false << false
+            << QStringList{QStringLiteral("Ctrl+Alt+P opens the picker"), tab,
+                           QStringLiteral("Your phrases' shortcuts are taken too: Ctrl+Alt+1.")};
+        QTest::newRow("bindings on Wayland")
+            << defaults.pickerMods << defaults.pickerVk << false << true << false
+            << QStringList{QStringLiteral("once they are bound"), reload, tab};
+    }
+    void keysNote()
+    {
+        QFETCH(int, pickerMods);
+        QFETCH(int, pickerVk);
+        QFETCH(bool, phraseShortcut);
+        QFETCH(bool, wayland);
+        QFETCH(bool, changeKeys);
+        QFETCH(QStringList, says);
+        EnvScope env;
+        if (wayland) {
+            env.set("WAYLAND_DISPLAY", "wayland-1");
+            env.set("SWAYSOCK", "/run/sway-ipc.sock");
+            desktop->roads.waylandWindows = true;
+            desktop->roads.compositor = SessionRoads::Compositor::Wlroots;
+            desktop->roads.keys = SessionRoads::Keys::VirtualKeyboard;
+            desktop->roads.shortcuts = SessionRoads::Shortcuts::CompositorBindings;
+            desktop->roads.pasting = true;
+        }
+        store->settings().pickerMods = pickerMods;
+        store->settings().pickerVk = pickerVk;
+        if (phraseShortcut)
+            store->phrases() << makePhrase(QStringLiteral("Greeting"), QStringLiteral("hi"),
+                                           ctrl | Hotkey::ModAlt, 0x31);
+        build();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        if (wayland) {
+            // What the desktop still needs comes first; the keys once the
+            // bindings exist.
+            QVERIFY(window->roadLabel()->isVisible());
+            QVERIFY(!window->keysNote()->isVisible());
+            window->noteCommandFromDesktop(RemoteCommand::Verb::Picker);
+            QVERIFY(!window->roadLabel()->isVisible());
+        }
+        QVERIFY(window->keysNote()->isVisible());
+        const QString text = window->keysLabel()->text();
+        for (const QString &part : says)
+            QVERIFY2(text.contains(part), qPrintable(part + QStringLiteral(" in: ") + text));
+        if (pickerVk != Settings().pickerVk)
+            QVERIFY2(!text.contains(QStringLiteral("reload")), qPrintable(text));
+        QVERIFY(!QFile::exists(store->dataFilePath())); // shown, not yet read
+
+        bool atShortcut = false;
+        if (changeKeys) {
+            QTimer::singleShot(0, [&] {
+                auto *options = qobject_cast<SettingsDialog *>(QApplication::activeModalWidget());
+                QVERIFY(options);
+                QTRY_COMPARE(QApplication::focusWidget(),
+                             static_cast<QWidget *>(options->pickerEdit()));
+                atShortcut = true;
+                options->reject();
+            });
+            window->keysOptionsButton()->click();
+            QVERIFY(atShortcut);
+        } else {
+            window->keysDismissButton()->click();
+        }
+        QVERIFY(!window->keysNote()->isVisible());
+        QVERIFY(fileObject(store->dataFilePath())
+                    .value(QStringLiteral("settings"))
+                    .toObject()
+                    .value(QStringLiteral("keysNoteSeen"))
+                    .toBool());
+        // Never again, after a restart either.
+        window.reset();
+        store = std::make_unique<PhraseStore>(dir->path());
+        QVERIFY(store->load());
+        build();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        if (wayland)
+            window->noteCommandFromDesktop(RemoteCommand::Verb::Picker);
+        QVERIFY(!window->keysNote()->isVisible());
+    }
+
+    // A data file from before the note has no word of it: the note is shown
+    // there too, once, since the keys were taken just the same.
+    void keysNoteForAnOlderDataFile()
+    {
+        QFile file(store->dataFilePath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(
+            R"({"version": 1, "settings": {"importedV3": true, "showVk": 84}, "phrases": []})");
+        file.close();
+        QVERIFY(store->load());
+        build();
+        QVERIFY(!window->keysNote()->isHidden());
+    }
+
     void waylandDesktopIsNamed_data()
     {
         QTest::addColumn<bool>("wayland");
