@@ -655,9 +655,11 @@ private slots:
             << (ctrl | Hotkey::ModAlt) << 0x50 << true << false << false
             << QStringList{QStringLiteral("Ctrl+Alt+P opens the picker"), tab,
                            QStringLiteral("Your phrases' shortcuts are taken too: Ctrl+Alt+1.")};
+#ifndef Q_OS_WIN // Windows is no Wayland desktop
         QTest::newRow("bindings on Wayland")
             << defaults.pickerMods << defaults.pickerVk << false << true << false
             << QStringList{QStringLiteral("once they are bound"), reload, tab};
+#endif
     }
     void keysNote()
     {
