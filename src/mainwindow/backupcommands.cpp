@@ -6,15 +6,64 @@
 #include "store/phrasestore.h"
 #include "theme/themeddialog.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QStatusBar>
+
+QString MainWindow::exportFileName(const QString &chosen)
+{
+    // A name typed without a suffix gets the backup's one, whatever the
+    // dialog did with it: Qt's own dialog adds it, a desktop's may not. "."
+    // alone at the end is no suffix either.
+    const QFileInfo info(chosen);
+    if (chosen.isEmpty() || info.fileName().isEmpty() || !info.suffix().isEmpty())
+        return chosen;
+    return chosen.endsWith(QLatin1Char('.')) ? chosen + QLatin1String("json")
+                                             : chosen + QLatin1String(".json");
+}
+
+QString MainWindow::backupStartFolder(const QString &remembered)
+{
+    if (!remembered.isEmpty() && QFileInfo(remembered).isDir())
+        return remembered;
+    // Not every home has its documents folder: the dialog would open in the
+    // working folder then.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+void MainWindow::rememberBackupFolder(const QString &path)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    if (folder.isEmpty() || folder == store->settings().backupFolder)
+        return;
+    store->settings().backupFolder = folder;
+    store->save();
+}
 
 void MainWindow::exportBackup()
 {
-    const QString path =
-        QFileDialog::getSaveFileName(this, tr("Export"), QString(), tr("Phrase backup (*.json)"));
-    if (!path.isEmpty())
-        exportBackupTo(path);
+    QFileDialog dialog(this, tr("Export"), backupStartFolder(store->settings().backupFolder),
+                       tr("Phrase backup (*.json)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The dialog adds it before it asks whether to replace a file, so that
+    // its question is about the file that will be written.
+    dialog.setDefaultSuffix(QStringLiteral("json"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString chosen = dialog.selectedFiles().constFirst();
+    const QString path = exportFileName(chosen);
+    // A dialog that left the suffix off asked about another name, if at all:
+    // the file that is there is not replaced without a word.
+    if (path != chosen && QFileInfo::exists(path) &&
+        !showNotice(tr("“%1” already exists.\n\nReplace it?").arg(QFileInfo(path).fileName()),
+                    true))
+        return;
+    rememberBackupFolder(path);
+    exportBackupTo(path);
 }
 
 bool MainWindow::exportBackupTo(const QString &path)
@@ -29,10 +78,15 @@ bool MainWindow::exportBackupTo(const QString &path)
 
 void MainWindow::importBackup()
 {
-    const QString path =
-        QFileDialog::getOpenFileName(this, tr("Import"), QString(), tr("Phrase backup (*.json)"));
-    if (!path.isEmpty())
-        importBackupFrom(path);
+    QFileDialog dialog(this, tr("Import"), backupStartFolder(store->settings().backupFolder),
+                       tr("Phrase backup (*.json)") + QLatin1String(";;") + tr("All files (*)"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().constFirst();
+    rememberBackupFolder(path);
+    importBackupFrom(path);
 }
 
 void MainWindow::importBackupFrom(const QString &path)

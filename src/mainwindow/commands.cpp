@@ -9,6 +9,7 @@
 #include "picker/pickerwindow.h"
 
 #include "dialogs/settingsdialog.h"
+#include "hotkeys/hotkeyedit.h"
 #include "hotkeys/hotkeymanager.h"
 #include "mainwindow/centeredonparentdialog.h"
 #include "mainwindow/contentdialog.h"
@@ -31,6 +32,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -116,6 +118,8 @@ void MainWindow::quitApp()
 {
     m_quitting = true;
     storePanelState();
+    if (isVisible())
+        rememberPlace();
     store->save();
     if (m_panel)
         m_panel->hide();
@@ -308,6 +312,11 @@ void MainWindow::openPage(int page)
 
 void MainWindow::openSettings()
 {
+    openSettingsAt(false);
+}
+
+void MainWindow::openSettingsAt(bool atShortcuts)
+{
     // The tray can ask again while the dialog is open.
     if (m_settingsDialog) {
         m_settingsDialog->raise();
@@ -327,6 +336,8 @@ void MainWindow::openSettings()
 #endif
     dialog.setAbbreviationsUnavailable(abbreviationsUnavailable());
     m_settingsDialog = &dialog;
+    if (atShortcuts)
+        QTimer::singleShot(0, &dialog, [&dialog] { dialog.pickerEdit()->setFocus(); });
     const bool accepted = dialog.exec() == QDialog::Accepted;
     m_settingsDialog = nullptr;
     if (!accepted)
@@ -336,6 +347,7 @@ void MainWindow::openSettings()
     applyAutostart();
     registerShortcuts();
     updateStatusLabel();
+    updateKeysNote();
 }
 
 bool MainWindow::applyAutostart()

@@ -7,6 +7,7 @@
 #include "hotkeys/hotkeymanager.h"
 #include "hotkeys/shortcutcapture.h"
 #include "mainwindow/contentdialog.h"
+#include "mainwindow/windowplace.h"
 #include "panel/floatingpanel.h"
 #include "picker/pickerwindow.h"
 #include "platform/desktopbindings.h"
@@ -33,6 +34,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTableWidget>
@@ -111,6 +113,7 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
     connect(m_titleBar, &MainTitleBar::closeRequested, this, &MainWindow::close);
 
     buildCentralWidget();
+    buildKeysNote();
     buildMenus(menuHost);
     buildTray();
 
@@ -118,6 +121,19 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
     m_statusLabel = new QLabel(this);
     m_statusLabel->setTextFormat(Qt::PlainText);
     statusBar()->addWidget(m_statusLabel, 1);
+    // Permanent, so that it stands beside the message rather than under it;
+    // shown only while "Deleted …" does.
+    m_undoDeleteButton = new QPushButton(this);
+    m_undoDeleteButton->setObjectName(QStringLiteral("undoDelete"));
+    m_undoDeleteButton->setFlat(true);
+    m_undoDeleteButton->setCursor(Qt::PointingHandCursor);
+    m_undoDeleteButton->hide();
+    statusBar()->addPermanentWidget(m_undoDeleteButton);
+    connect(m_undoDeleteButton, &QPushButton::clicked, this, &MainWindow::undoDelete);
+    connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString &text) {
+        m_undoDeleteButton->setVisible(!text.isEmpty() && text == m_deleteNotice &&
+                                       !m_deleted.isEmpty());
+    });
     if (TestTrace::enabled()) {
         connect(statusBar(), &QStatusBar::messageChanged, this, [](const QString &text) {
             if (!text.isEmpty())
@@ -653,6 +669,8 @@ void MainWindow::retranslateUi()
     m_export->setFullText(tr("Export"));
     m_settings->setFullText(tr("Settings"));
     m_roadButton->setText(tr("Options…"));
+    m_undoDeleteButton->setText(tr("Undo"));
+    updateKeysNote();
     retranslateMenus();
     // The table's own words ("Picker", "Yes", "No") are in the new language too.
     refreshTable();
@@ -673,6 +691,7 @@ void MainWindow::updateStatusLabel()
         return;
     m_roadLabel->setText(road);
     m_roadNote->setVisible(!road.isEmpty());
+    updateKeysNote();
     TestTrace::line(QLatin1String("road note ") + road);
 }
 
@@ -767,8 +786,48 @@ bool MainWindow::nativeEvent(const QByteArray &eventType, void *message, long *r
     return QMainWindow::nativeEvent(eventType, message, result);
 }
 
+bool MainWindow::rememberPlace()
+{
+    // A tiling manager (it draws the frame) places and sizes the window
+    // itself, and a maximised one keeps the place it had before.
+    if (m_managerFrame || isMaximized() || isFullScreen() || isMinimized())
+        return false;
+    Settings &s = store->settings();
+    const QRect frame(frameGeometry().topLeft(), size());
+    if (frame == QRect(s.mainWindowX, s.mainWindowY, s.mainWindowWidth, s.mainWindowHeight))
+        return false;
+    s.mainWindowX = frame.x();
+    s.mainWindowY = frame.y();
+    s.mainWindowWidth = frame.width();
+    s.mainWindowHeight = frame.height();
+    return true;
+}
+
+void MainWindow::restorePlace()
+{
+    if (m_managerFrame || isMaximized() || isFullScreen())
+        return;
+    const Settings &s = store->settings();
+    if (s.mainWindowWidth <= 0 || s.mainWindowHeight <= 0)
+        return;
+    QVector<QRect> areas;
+    for (const QScreen *screen : QGuiApplication::screens())
+        areas << screen->availableGeometry();
+    const QRect place = WindowPlace::restored(
+        QRect(s.mainWindowX, s.mainWindowY, s.mainWindowWidth, s.mainWindowHeight), areas);
+    // Off every screen there is now: where the window manager puts it.
+    if (!place.isValid())
+        return;
+    resize(place.size().expandedTo(minimumSize()));
+    move(place.topLeft());
+}
+
 void MainWindow::showEvent(QShowEvent *event)
 {
+    // Shown by the program (not restored from minimised): where the user
+    // left it, before the window system maps it, so that it does not jump.
+    if (!event->spontaneous())
+        restorePlace();
     QMainWindow::showEvent(event);
     if (!m_nativeStylesApplied && !m_managerFrame) {
         m_nativeStylesApplied = true;
@@ -778,6 +837,10 @@ void MainWindow::showEvent(QShowEvent *event)
 
 void MainWindow::hideEvent(QHideEvent *event)
 {
+    // Hidden by the program (to the tray, the show/hide shortcut, Exit):
+    // its place is kept for the next show and the next start.
+    if (!event->spontaneous() && !m_quitting && rememberPlace())
+        store->save();
     QMainWindow::hideEvent(event);
     releaseHiddenPixels(this, event);
 }

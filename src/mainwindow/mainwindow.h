@@ -85,6 +85,10 @@ public:
     static constexpr int LegacyImportNoticeMs = 8000;
     static constexpr int BackupNoticeMs = 4000;
     static constexpr int TypingFailureNoticeMs = 3000;
+    // How long "Deleted …" stands with its Undo button, and how many
+    // deletions Ctrl+Z can still take back, the latest first.
+    static constexpr int DeleteNoticeMs = 10000;
+    static constexpr int UndoDepth = 20;
     // The picker shortcut: the longest wait for its key to go up, and for the
     // picker to get the keyboard focus.
     static constexpr int ShortcutReleaseWaitMs = 400;
@@ -177,6 +181,28 @@ public:
     {
         return m_roadButton;
     }
+    // The note on the keys the program takes from other programs, until the
+    // user has read it; its buttons open Options at the shortcuts and
+    // dismiss it.
+    QWidget *keysNote() const
+    {
+        return m_keysNote;
+    }
+    QLabel *keysLabel() const
+    {
+        return m_keysLabel;
+    }
+    QPushButton *keysOptionsButton() const
+    {
+        return m_keysOptions;
+    }
+    QPushButton *keysDismissButton() const
+    {
+        return m_keysDismiss;
+    }
+    // What other programs commonly do with a combination, for the note;
+    // empty for one without a common use.
+    static QString usualUseOf(int mods, int vk);
     MainTitleBar *titleBar() const
     {
         return m_titleBar;
@@ -200,6 +226,15 @@ public:
     QAction *trayPauseAction() const
     {
         return m_trayPauseAction;
+    }
+    QAction *undoDeleteAction() const
+    {
+        return m_undoDeleteAction;
+    }
+    // Beside "Deleted …" in the status bar while it stands.
+    QPushButton *undoDeleteButton() const
+    {
+        return m_undoDeleteButton;
     }
     QAction *panelAction() const
     {
@@ -233,6 +268,12 @@ public:
     // The commands behind File > Export and Import once a file is chosen.
     bool exportBackupTo(const QString &path);
     void importBackupFrom(const QString &path);
+    // The file Export writes for the name the dialog returned: with ".json"
+    // added when the name has no suffix.
+    static QString exportFileName(const QString &chosen);
+    // Where Export and Import open: the folder remembered from the last one
+    // while it exists, else the user's documents.
+    static QString backupStartFolder(const QString &remembered);
     PickerWindow *picker() const
     {
         return m_picker.get();
@@ -246,6 +287,10 @@ public slots:
     void addPhrase();
     void editPhrase();
     void deletePhrase();
+    // Puts the latest deleted phrase back where it was, with its id, flags
+    // and last use; its shortcut and abbreviation only where no other phrase
+    // took them meanwhile. Nothing when nothing was deleted.
+    void undoDelete();
     void filterTable(const QString &text);
     void onTableContextMenu(const QPoint &pos);
     bool showNotice(const QString &text, bool question = false);
@@ -306,12 +351,27 @@ private:
     // "Hyprland"); empty for the others.
     static QString compositorName();
     void buildCentralWidget();
+    void buildKeysNote();
+    // The keys the program holds now (the picker's, the window's, the
+    // phrases'), each with what other programs use it for; empty when it
+    // holds none.
+    QString keysNoteText() const;
+    void updateKeysNote();
+    void dismissKeysNote();
+    // Options, with the focus on the picker's shortcut when atShortcuts.
+    void openSettingsAt(bool atShortcuts);
     void buildMenus(QWidget *host);
     void buildTray();
     void createPicker();
     void createPanel();
     void setUpTable();
     void applyStoredColumnWidths();
+    // The window's place and size into the settings (true when they changed),
+    // and back onto the window as it is shown.
+    bool rememberPlace();
+    void restorePlace();
+    // Keeps the folder of a file chosen for Export or Import for the next one.
+    void rememberBackupFolder(const QString &path);
     // Widens a column the user has never sized to its header in the language
     // shown: the built widths hold the English words, not "Nombre" or
     // "ショートカット".
@@ -371,6 +431,8 @@ private:
     void finishAbbreviations(WindowHandle window, int retyped, bool replaceMore);
     // The phrase id of the table row, or an empty string.
     QString idOfRow(int row) const;
+    // The undo entry and button follow what can be taken back.
+    void updateUndoDelete();
     bool isOwnWindow(WindowHandle window) const;
 
     PhraseStore *store;
@@ -392,6 +454,10 @@ private:
     QWidget *m_roadNote = nullptr;
     QLabel *m_roadLabel = nullptr;
     QPushButton *m_roadButton = nullptr;
+    QWidget *m_keysNote = nullptr;
+    QLabel *m_keysLabel = nullptr;
+    QPushButton *m_keysOptions = nullptr;
+    QPushButton *m_keysDismiss = nullptr;
     QTimer *m_columnSaveTimer = nullptr;
     HotkeyManager *m_hotkeys = nullptr;
     std::unique_ptr<PickerWindow> m_picker; // a top-level window of its own
@@ -410,6 +476,8 @@ private:
     QAction *m_addAction = nullptr;
     QAction *m_editAction = nullptr;
     QAction *m_deleteAction = nullptr;
+    QAction *m_undoDeleteAction = nullptr;
+    QPushButton *m_undoDeleteButton = nullptr;
     QAction *m_importAction = nullptr;
     QAction *m_exportAction = nullptr;
     QAction *m_exitAction = nullptr;
@@ -436,6 +504,15 @@ private:
     // The window's frame when it was last hidden to the tray: the close hint
     // is centred on it.
     QRect m_closedFrame;
+    // Deleted phrases, the latest last, each with its index in the list.
+    struct DeletedPhrase
+    {
+        Phrase phrase;
+        int index = 0;
+    };
+    QVector<DeletedPhrase> m_deleted;
+    // The status bar message that the Undo button belongs to.
+    QString m_deleteNotice;
     // The open Options dialog: the tray can ask for it a second time.
     QPointer<QDialog> m_settingsDialog;
 

@@ -47,6 +47,13 @@ void MainWindow::buildMenus(QWidget *host)
     m_deleteAction->setShortcut(QKeySequence::Delete);
     m_deleteAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     m_table->addAction(m_deleteAction);
+    // Anywhere in the window: a text field that has the focus keeps Ctrl+Z
+    // for its own typing (it claims the standard key first).
+    m_undoDeleteAction = m_fileMenu->addAction(QString(), this, &MainWindow::undoDelete);
+    m_undoDeleteAction->setShortcut(QKeySequence::Undo);
+    m_undoDeleteAction->setShortcutContext(Qt::WindowShortcut);
+    m_undoDeleteAction->setEnabled(false);
+    addAction(m_undoDeleteAction);
     m_fileMenu->addSeparator();
     m_importAction = m_fileMenu->addAction(QString(), this, &MainWindow::importBackup);
     m_exportAction = m_fileMenu->addAction(QString(), this, &MainWindow::exportBackup);
@@ -132,6 +139,7 @@ void MainWindow::retranslateMenus()
     m_addAction->setText(tr("Add"));
     m_editAction->setText(tr("Edit"));
     m_deleteAction->setText(tr("Delete"));
+    m_undoDeleteAction->setText(tr("Undo Delete"));
     m_importAction->setText(tr("Import"));
     m_exportAction->setText(tr("Export"));
     m_exitAction->setText(tr("Exit"));

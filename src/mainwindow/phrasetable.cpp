@@ -17,6 +17,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -330,6 +331,12 @@ void MainWindow::deletePhrase()
     const int index = store->indexOfId(idOfRow(row));
     if (row < 0 || index < 0)
         return;
+    // No question (a click too many is taken back with Undo), but never a
+    // loss without a way back: each deletion is kept, a few deep.
+    const Phrase gone = store->phrases().at(index);
+    m_deleted.append({gone, index});
+    if (m_deleted.size() > UndoDepth)
+        m_deleted.removeFirst();
     store->phrases().remove(index);
     commitListChange();
     const int rows = m_table->rowCount();
@@ -337,6 +344,74 @@ void MainWindow::deletePhrase()
         m_table->selectRow(qMin(row == 0 ? 0 : row - 1, rows - 1));
         m_table->setFocus();
     }
+    m_deleteNotice = tr("Deleted “%1”.").arg(PhraseStore::skippedLabel(gone));
+    statusBar()->showMessage(m_deleteNotice, DeleteNoticeMs);
+    updateUndoDelete();
+}
+
+void MainWindow::undoDelete()
+{
+    if (m_deleted.isEmpty())
+        return;
+    DeletedPhrase back = m_deleted.takeLast();
+    Phrase &phrase = back.phrase;
+    const QString label = PhraseStore::skippedLabel(phrase);
+    const auto labelOf = [this](const QString &id) {
+        const int at = store->indexOfId(id);
+        return at < 0 ? QString() : PhraseStore::skippedLabel(store->phrases().at(at));
+    };
+    QStringList lost;
+    // What another phrase took while this one was gone stays with it.
+    if (phrase.vk) {
+        const QString holder = phrase.enabled
+                                   ? store->findHotkeyConflict(phrase.mods, phrase.vk, phrase.id)
+                                   : QString();
+        const QString keys = Hotkey::keyText(phrase.mods, phrase.vk);
+        if (!holder.isEmpty())
+            lost << tr("Its shortcut %1 is now “%2”’s.").arg(keys, labelOf(holder));
+        else if (store->conflictsWithGlobalHotkey(phrase.mods, phrase.vk))
+            lost << tr("Its shortcut %1 now opens the picker or the window.").arg(keys);
+        if (!lost.isEmpty()) {
+            phrase.vk = 0;
+            phrase.mods = 0;
+        }
+    }
+    if (!phrase.abbreviation.isEmpty()) {
+        const QString holder = store->findAbbreviationConflict(phrase.abbreviation, phrase.id);
+        if (!holder.isEmpty()) {
+            lost << tr("Its abbreviation “%1” is now “%2”’s.")
+                        .arg(phrase.abbreviation, labelOf(holder));
+            phrase.abbreviation.clear();
+        }
+    }
+    // An import or an edit may have brought the same id back meanwhile.
+    if (store->indexOfId(phrase.id) >= 0)
+        phrase.id = Phrase::newId();
+    const int index = qBound(0, back.index, store->phrases().size());
+    store->phrases().insert(index, phrase);
+    commitListChange();
+    for (int row = 0; row < m_table->rowCount(); ++row) {
+        if (idOfRow(row) == phrase.id) {
+            m_table->selectRow(row);
+            break;
+        }
+    }
+    m_deleteNotice.clear();
+    updateUndoDelete();
+    if (lost.isEmpty()) {
+        statusBar()->showMessage(tr("Restored “%1”.").arg(label), BackupNoticeMs);
+        return;
+    }
+    // Said where it cannot be missed: the phrase came back changed.
+    showNotice(tr("Restored “%1” without what another phrase now has.").arg(label) +
+               QLatin1String("\n\n") + lost.join(QLatin1Char('\n')));
+}
+
+void MainWindow::updateUndoDelete()
+{
+    m_undoDeleteAction->setEnabled(!m_deleted.isEmpty());
+    m_undoDeleteButton->setVisible(!m_deleted.isEmpty() && !m_deleteNotice.isEmpty() &&
+                                   statusBar()->currentMessage() == m_deleteNotice);
 }
 
 void MainWindow::onTableContextMenu(const QPoint &pos)

@@ -43,6 +43,13 @@ bool startSystemMove(QWidget *window);
 // window manager draws the frame from the window flags.
 void tidyPlainDialogFrame(QWidget *dialog);
 
+// A dialog that belongs to a window has no task bar entry of its own. X11
+// window managers list transient windows too unless the window's state says
+// to skip the task bar (icewm does by default): X11 adds that state, for a
+// window with a parent, before it is mapped (call from its show event). On
+// Windows an owned window never has one, and nothing is done.
+void keepOffTaskbar(QWidget *dialog);
+
 // Widths that a native caption needs beside the title text: one caption button
 // and the small window icon.
 int captionButtonWidth();

@@ -32,6 +32,7 @@ const BoolKey boolKeys[] = {
     {"floatingPanelShowType", &Settings::floatingPanelShowType},
     {"floatingPanelSnapToEdge", &Settings::floatingPanelSnapToEdge},
     {"abbreviationsAfterDelimiter", &Settings::abbreviationsAfterDelimiter},
+    {"keysNoteSeen", &Settings::keysNoteSeen},
 };
 
 const IntKey intKeys[] = {
@@ -50,13 +51,18 @@ const IntKey intKeys[] = {
     {"floatingPanelWidth", &Settings::floatingPanelWidth},
     {"floatingPanelTextLines", &Settings::floatingPanelTextLines},
     {"uiTheme", &Settings::uiTheme},
+    {"mainWindowX", &Settings::mainWindowX},
+    {"mainWindowY", &Settings::mainWindowY},
+    {"mainWindowWidth", &Settings::mainWindowWidth},
+    {"mainWindowHeight", &Settings::mainWindowHeight},
 };
 
-static_assert(2 + std::size(boolKeys) + std::size(intKeys) == Settings::keyCount,
+static_assert(3 + std::size(boolKeys) + std::size(intKeys) == Settings::keyCount,
               "every setting has a key");
 
 const QString kLanguage = QStringLiteral("language");
 const QString kAppRules = QStringLiteral("appRules");
+const QString kBackupFolder = QStringLiteral("backupFolder");
 
 bool readInt(const QJsonValue &value, int *out)
 {
@@ -81,6 +87,7 @@ QJsonObject Settings::toJson() const
     for (const IntKey &k : intKeys)
         o.insert(QLatin1String(k.key), this->*k.member);
     o.insert(kAppRules, AppRules::toJson(appRules));
+    o.insert(kBackupFolder, backupFolder);
     return o;
 }
 
@@ -91,6 +98,9 @@ void Settings::readJson(const QJsonObject &object)
     const QJsonValue lang = object.value(kLanguage);
     if (lang.isString())
         language = lang.toString();
+    const QJsonValue folder = object.value(kBackupFolder);
+    if (folder.isString())
+        backupFolder = folder.toString();
     for (const BoolKey &k : boolKeys) {
         const QJsonValue v = object.value(QLatin1String(k.key));
         if (v.isBool())

@@ -41,6 +41,19 @@ struct Settings
     // Abbreviations expand at the space, Tab, Enter or punctuation after
     // them rather than at their last character.
     bool abbreviationsAfterDelimiter = false;
+    // The folder the last export or import chose its file in; empty: the
+    // user's documents folder.
+    QString backupFolder;
+    // The main window's place (its frame's top-left corner) and size as the
+    // user left it; a width or height of 0 or less: nothing saved, the
+    // window manager places it.
+    int mainWindowX = 0;
+    int mainWindowY = 0;
+    int mainWindowWidth = 0;
+    int mainWindowHeight = 0;
+    // The note on the keys the program takes from other programs was read
+    // (dismissed, or Options opened from it).
+    bool keysNoteSeen = false;
 
     // Every key, always.
     QJsonObject toJson() const;
@@ -51,5 +64,5 @@ struct Settings
     // Replaces out-of-range values by their defaults.
     void applyRanges();
 
-    static constexpr int keyCount = 28;
+    static constexpr int keyCount = 34;
 };

@@ -86,6 +86,11 @@ int DialogChrome::neededMessageBoxWidth(const QDialog *dialog)
 bool DialogChrome::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Show) {
+        // Every dialog of a window, themed or plain (message boxes, file
+        // dialogs), before it is mapped.
+        auto *dialog = qobject_cast<QDialog *>(watched);
+        if (dialog && dialog->isWindow())
+            WindowFrame::keepOffTaskbar(dialog);
         if (wantsChrome(watched))
             tidy(static_cast<QDialog *>(watched));
     } else if (event->type() == QEvent::WindowStateChange) {

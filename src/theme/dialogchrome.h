@@ -4,7 +4,8 @@
 // ThemedDialog (message boxes, input dialogs): on their first show it gives
 // them a tidy native frame, widens message boxes until the title fits, and
 // centres them on their parent. It also makes a minimised dialog take the
-// main window with it. It never consumes an event.
+// main window with it, and keeps every dialog of a window (themed ones too)
+// off the task bar. It never consumes an event.
 
 #include <QObject>
 

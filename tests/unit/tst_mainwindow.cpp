@@ -5,6 +5,7 @@
 #include "hotkeys/hotkeyedit.h"
 #include "hotkeys/hotkeymanager.h"
 #include "mainwindow/mainwindow.h"
+#include "mainwindow/windowplace.h"
 #include "platform/autostart.h"
 #include "store/phrasestore.h"
 #include "theme/dialogtitlebar.h"
@@ -24,6 +25,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -32,8 +34,11 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QSysInfo>
 #include <QTableWidget>
@@ -360,6 +365,140 @@ private slots:
         QCOMPARE(desktop->registered.size(), 2 + count - 1);
     }
 
+    // Delete asks nothing; each deletion can be taken back with Ctrl+Z, the
+    // latest first, and comes back whole: checked in the data file. What
+    // another phrase took meanwhile stays with that phrase.
+    void undoDelete_data()
+    {
+        QTest::addColumn<QVector<int>>("rows"); // deleted one after the other
+        QTest::addColumn<int>("undos");
+        QTest::addColumn<bool>("takeShortcut");
+        QTest::addColumn<bool>("takeAbbreviation");
+        QTest::addColumn<QStringList>("names"); // in the file afterwards
+        const auto names_ = [](const char *words) {
+            return QString::fromLatin1(words).split(QLatin1Char(' '));
+        };
+        QTest::newRow("one") << QVector<int>{1} << 1 << false << false << names_("p0 p1 p2 p3");
+        QTest::newRow("twice by habit, both back")
+            << QVector<int>{1, 1} << 2 << false << false << names_("p0 p1 p2 p3");
+        QTest::newRow("twice by habit, the latest back")
+            << QVector<int>{1, 1} << 1 << false << false << names_("p0 p2 p3");
+        QTest::newRow("first and last")
+            << QVector<int>{0, 2} << 2 << false << false << names_("p0 p1 p2 p3");
+        QTest::newRow("shortcut taken")
+            << QVector<int>{1} << 1 << true << false << names_("p0 p1 p2 p3 new");
+        QTest::newRow("abbreviation taken")
+            << QVector<int>{1} << 1 << false << true << names_("p0 p1 p2 p3 new");
+        QTest::newRow("nothing to undo")
+            << QVector<int>{} << 1 << false << false << names_("p0 p1 p2 p3");
+    }
+    void undoDelete()
+    {
+        QFETCH(QVector<int>, rows);
+        QFETCH(int, undos);
+        QFETCH(bool, takeShortcut);
+        QFETCH(bool, takeAbbreviation);
+        QFETCH(QStringList, names);
+        for (int i = 0; i < 4; ++i) {
+            Phrase p = makePhrase(QStringLiteral("p%1").arg(i), QStringLiteral("t%1").arg(i), ctrl,
+                                  0x31 + i, i != 2);
+            p.abbreviation = QStringLiteral("ab%1").arg(i);
+            p.lastUsed = 1000 + i;
+            store->phrases() << p;
+        }
+        const QVector<Phrase> before = store->phrases();
+        build();
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QVERIFY(!window->undoDeleteAction()->isEnabled());
+
+        QStringList deleted;
+        for (int row : rows) {
+            deleted << columnTexts(window->table(), MainWindow::NameColumn).at(row);
+            window->table()->selectRow(row);
+            window->table()->setFocus();
+            QTest::keyClick(window->table(), Qt::Key_Delete);
+            QCOMPARE(window->statusBar()->currentMessage(),
+                     QStringLiteral("Deleted “%1”.").arg(deleted.last()));
+            QVERIFY(window->undoDeleteButton()->isVisible());
+            QVERIFY(window->undoDeleteAction()->isEnabled());
+        }
+        if (!rows.isEmpty())
+            QCOMPARE(
+                fileObject(store->dataFilePath()).value(QStringLiteral("phrases")).toArray().size(),
+                4 - rows.size());
+        if (takeShortcut || takeAbbreviation) {
+            // Another phrase takes it while the first is gone.
+            const Phrase &gone = before.at(rows.first());
+            Phrase taker = makePhrase(QStringLiteral("new"), QStringLiteral("n"));
+            if (takeShortcut) {
+                taker.mods = gone.mods;
+                taker.vk = gone.vk;
+            }
+            if (takeAbbreviation)
+                taker.abbreviation = gone.abbreviation;
+            store->phrases() << taker;
+            QVERIFY(store->save());
+            window->refreshTable();
+        }
+
+        QString said;
+        for (int i = 0; i < undos; ++i) {
+            if (i == 0)
+                // Ctrl+Z from the table, as the user presses it.
+                said = answerModal([&] { QTest::keySequence(window.get(), QKeySequence::Undo); });
+            else
+                window->undoDeleteButton()->click();
+        }
+
+        PhraseStore reread(dir->path());
+        if (rows.isEmpty()) {
+            QVERIFY(!QFile::exists(store->dataFilePath()));
+            QCOMPARE(store->phrases().size(), 4);
+            return;
+        }
+        QVERIFY(reread.load());
+        QStringList namesNow;
+        for (const Phrase &p : reread.phrases())
+            namesNow << p.name;
+        QCOMPARE(namesNow, names);
+        QCOMPARE(window->undoDeleteAction()->isEnabled(), undos < rows.size());
+        for (const Phrase &p : reread.phrases()) {
+            if (p.name == QLatin1String("new"))
+                continue;
+            const Phrase &was = before.at(p.name.mid(1).toInt());
+            QCOMPARE(p.id, was.id);
+            QCOMPARE(p.text, was.text);
+            QCOMPARE(p.enabled, was.enabled);
+            QCOMPARE(p.lastUsed, was.lastUsed);
+            const bool lostShortcut = takeShortcut && p.id == before.at(rows.first()).id;
+            const bool lostAbbreviation = takeAbbreviation && p.id == before.at(rows.first()).id;
+            QCOMPARE(p.vk, lostShortcut ? 0 : was.vk);
+            QCOMPARE(p.abbreviation, lostAbbreviation ? QString() : was.abbreviation);
+            // Held again (a disabled phrase's shortcut is not).
+            bool held = false;
+            for (auto it = desktop->registered.cbegin(); it != desktop->registered.cend(); ++it)
+                held = held || (window->hotkeys()->phraseIdFor(it.key()) == p.id &&
+                                it.value() == qMakePair(p.mods, p.vk));
+            QCOMPARE(held, p.enabled && p.vk != 0);
+        }
+        if (takeShortcut)
+            QVERIFY2(said.contains(QStringLiteral("Ctrl+2")) &&
+                         said.contains(QStringLiteral("“new”")),
+                     qPrintable(said));
+        else if (takeAbbreviation)
+            QVERIFY2(said.contains(QStringLiteral("“ab1”")) &&
+                         said.contains(QStringLiteral("“new”")),
+                     qPrintable(said));
+        else
+            QVERIFY2(said.isEmpty(), qPrintable(said));
+        if (!takeShortcut && !takeAbbreviation)
+            QCOMPARE(window->statusBar()->currentMessage(),
+                     QStringLiteral("Restored “%1”.").arg(deleted.at(rows.size() - undos)));
+        QVERIFY(!window->undoDeleteButton()->isVisible());
+    }
+
     void deleteWithoutRowDoesNothing()
     {
         store->phrases() << makePhrase(QStringLiteral("p"), QStringLiteral("t"));
@@ -489,6 +628,128 @@ private slots:
 
     // On a Wayland desktop, worked through XWayland, the user is told what
     // does not reach where: in the status bar at start and in Options.
+    // The first start says once which keys the program takes from every
+    // other program, and what they do there; read, it never comes back.
+    void keysNote_data()
+    {
+        QTest::addColumn<int>("pickerMods");
+        QTest::addColumn<int>("pickerVk");
+        QTest::addColumn<bool>("phraseShortcut");
+        QTest::addColumn<bool>("wayland");
+        QTest::addColumn<bool>("changeKeys"); // read by "Change keys…", else "Got it"
+        QTest::addColumn<QStringList>("says");
+        const Settings defaults;
+        const QString picker = Hotkey::keyText(defaults.pickerMods, defaults.pickerVk);
+        const QString window = Hotkey::keyText(defaults.showMods, defaults.showVk);
+        const QString reload = QStringLiteral("reload in browsers");
+        const QString tab = QStringLiteral("a new tab");
+        QTest::newRow("defaults") << defaults.pickerMods << defaults.pickerVk << false << false
+                                  << false
+                                  << QStringList{
+                                         picker + QStringLiteral(" opens the picker"), reload,
+                                         window + QStringLiteral(" shows or hides this window"),
+                                         tab};
+        QTest::newRow("defaults, to Options") << defaults.pickerMods << defaults.pickerVk << false
+                                              << false << true << QStringList{picker, window};
+        QTest::newRow("a key of the user's, a phrase's shortcut")
+            << (ctrl | Hotkey::ModAlt) << 0x50 << true << false << false
+            << QStringList{QStringLiteral("Ctrl+Alt+P opens the picker"), tab,
+                           QStringLiteral("Your phrases' shortcuts are taken too: Ctrl+Alt+1.")};
+#ifndef Q_OS_WIN // Windows is no Wayland desktop
+        QTest::newRow("bindings on Wayland")
+            << defaults.pickerMods << defaults.pickerVk << false << true << false
+            << QStringList{QStringLiteral("once they are bound"), reload, tab};
+#endif
+    }
+    void keysNote()
+    {
+        QFETCH(int, pickerMods);
+        QFETCH(int, pickerVk);
+        QFETCH(bool, phraseShortcut);
+        QFETCH(bool, wayland);
+        QFETCH(bool, changeKeys);
+        QFETCH(QStringList, says);
+        EnvScope env;
+        if (wayland) {
+            env.set("WAYLAND_DISPLAY", "wayland-1");
+            env.set("SWAYSOCK", "/run/sway-ipc.sock");
+            desktop->roads.waylandWindows = true;
+            desktop->roads.compositor = SessionRoads::Compositor::Wlroots;
+            desktop->roads.keys = SessionRoads::Keys::VirtualKeyboard;
+            desktop->roads.shortcuts = SessionRoads::Shortcuts::CompositorBindings;
+            desktop->roads.pasting = true;
+        }
+        store->settings().pickerMods = pickerMods;
+        store->settings().pickerVk = pickerVk;
+        if (phraseShortcut)
+            store->phrases() << makePhrase(QStringLiteral("Greeting"), QStringLiteral("hi"),
+                                           ctrl | Hotkey::ModAlt, 0x31);
+        build();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        if (wayland) {
+            // What the desktop still needs comes first; the keys once the
+            // bindings exist.
+            QVERIFY(window->roadLabel()->isVisible());
+            QVERIFY(!window->keysNote()->isVisible());
+            window->noteCommandFromDesktop(RemoteCommand::Verb::Picker);
+            QVERIFY(!window->roadLabel()->isVisible());
+        }
+        QVERIFY(window->keysNote()->isVisible());
+        const QString text = window->keysLabel()->text();
+        for (const QString &part : says)
+            QVERIFY2(text.contains(part), qPrintable(part + QStringLiteral(" in: ") + text));
+        if (pickerVk != Settings().pickerVk)
+            QVERIFY2(!text.contains(QStringLiteral("reload")), qPrintable(text));
+        QVERIFY(!QFile::exists(store->dataFilePath())); // shown, not yet read
+
+        bool atShortcut = false;
+        if (changeKeys) {
+            QTimer::singleShot(0, [&] {
+                auto *options = qobject_cast<SettingsDialog *>(QApplication::activeModalWidget());
+                QVERIFY(options);
+                QTRY_COMPARE(QApplication::focusWidget(),
+                             static_cast<QWidget *>(options->pickerEdit()));
+                atShortcut = true;
+                options->reject();
+            });
+            window->keysOptionsButton()->click();
+            QVERIFY(atShortcut);
+        } else {
+            window->keysDismissButton()->click();
+        }
+        QVERIFY(!window->keysNote()->isVisible());
+        QVERIFY(fileObject(store->dataFilePath())
+                    .value(QStringLiteral("settings"))
+                    .toObject()
+                    .value(QStringLiteral("keysNoteSeen"))
+                    .toBool());
+        // Never again, after a restart either.
+        window.reset();
+        store = std::make_unique<PhraseStore>(dir->path());
+        QVERIFY(store->load());
+        build();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        if (wayland)
+            window->noteCommandFromDesktop(RemoteCommand::Verb::Picker);
+        QVERIFY(!window->keysNote()->isVisible());
+    }
+
+    // A data file from before the note has no word of it: the note is shown
+    // there too, once, since the keys were taken just the same.
+    void keysNoteForAnOlderDataFile()
+    {
+        QFile file(store->dataFilePath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(
+            R"({"version": 1, "settings": {"importedV3": true, "showVk": 84}, "phrases": []})");
+        file.close();
+        QVERIFY(store->load());
+        build();
+        QVERIFY(!window->keysNote()->isHidden());
+    }
+
     void waylandDesktopIsNamed_data()
     {
         QTest::addColumn<bool>("wayland");
@@ -1416,6 +1677,89 @@ private slots:
         }
     }
 
+    void restoredPlace_data()
+    {
+        QTest::addColumn<QRect>("saved");
+        QTest::addColumn<QRect>("restored"); // invalid: the default place
+        // Two screens side by side, the right one lower and smaller.
+        QTest::newRow("nothing saved") << QRect() << QRect();
+        QTest::newRow("on the first screen")
+            << QRect(100, 80, 700, 500) << QRect(100, 80, 700, 500);
+        QTest::newRow("on the second screen")
+            << QRect(2000, 300, 600, 400) << QRect(2000, 300, 600, 400);
+        QTest::newRow("across both, kept on the one it mostly covers")
+            << QRect(1500, 300, 600, 400) << QRect(1320, 300, 600, 400);
+        QTest::newRow("hanging off the bottom")
+            << QRect(100, 900, 700, 500) << QRect(100, 540, 700, 500);
+        QTest::newRow("title bar above the top")
+            << QRect(100, -20, 700, 500) << QRect(100, 0, 700, 500);
+        QTest::newRow("larger than the screen it is on")
+            << QRect(2000, 200, 1500, 1200) << QRect(1920, 200, 1280, 824);
+        QTest::newRow("a screen that is gone") << QRect(4000, 100, 700, 500) << QRect();
+        QTest::newRow("a sliver left on a screen") << QRect(-680, 100, 700, 500) << QRect();
+    }
+    void restoredPlace()
+    {
+        QFETCH(QRect, saved);
+        QFETCH(QRect, restored);
+        const QVector<QRect> areas{QRect(0, 0, 1920, 1040), QRect(1920, 200, 1280, 824)};
+        QCOMPARE(WindowPlace::restored(saved, areas), restored);
+    }
+
+    // The window comes back where it was left: after a hide (to the tray,
+    // the show/hide shortcut) and after a restart; a place on a screen that
+    // is gone falls back to the window manager's.
+    void windowComesBackWhereItWasLeft()
+    {
+        build();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        const QRect area = window->screen()->availableGeometry();
+        const QRect left(area.topLeft() + QPoint(37, 23), QSize(500, 400));
+        window->resize(left.size());
+        window->move(left.topLeft());
+        QTRY_COMPARE(window->frameGeometry().topLeft(), left.topLeft());
+        press(window->hotkeys(), HotkeyManager::ShowId); // hides
+        QVERIFY(!window->isVisible());
+        const QJsonObject settings =
+            fileObject(store->dataFilePath()).value(QStringLiteral("settings")).toObject();
+        QCOMPARE(QRect(settings.value(QStringLiteral("mainWindowX")).toInt(),
+                       settings.value(QStringLiteral("mainWindowY")).toInt(),
+                       settings.value(QStringLiteral("mainWindowWidth")).toInt(),
+                       settings.value(QStringLiteral("mainWindowHeight")).toInt()),
+                 left);
+        window->move(area.topLeft() + QPoint(200, 150)); // where a manager might put it
+        press(window->hotkeys(), HotkeyManager::ShowId);
+        QVERIFY(window->isVisible());
+        QCOMPARE(QRect(window->frameGeometry().topLeft(), window->size()), left);
+
+        // Moved again, then Exit while shown, and a restart.
+        const QRect atExit(area.topLeft() + QPoint(11, 9), left.size());
+        window->move(atExit.topLeft());
+        QTRY_COMPARE(window->frameGeometry().topLeft(), atExit.topLeft());
+        window->quitApp();
+        // Exit asked the application to quit: that request is used up here,
+        // or every dialog of a later test would end at once.
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        QCoreApplication::exec();
+        window.reset();
+        store = std::make_unique<PhraseStore>(dir->path());
+        QVERIFY(store->load());
+        build();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QCOMPARE(QRect(window->frameGeometry().topLeft(), window->size()), atExit);
+
+        // Saved on a screen that is no more.
+        window.reset();
+        store->settings().mainWindowX = area.right() + 5000;
+        build();
+        const QPoint builtAt = window->pos();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QCOMPARE(window->pos(), builtAt);
+    }
+
     void closeWithoutTrayLeavesTheShortcutToComeBack()
     {
         build();
@@ -1424,7 +1768,11 @@ private slots:
         QVERIFY(!window->trayUsable()); // no tray on this platform
         QVERIFY(window->close());
         QVERIFY(!window->isVisible());
-        QVERIFY(!QFile::exists(store->dataFilePath())); // no hint, nothing stored
+        // No hint: nothing of it is stored.
+        const QJsonObject settings =
+            fileObject(store->dataFilePath()).value(QStringLiteral("settings")).toObject();
+        QVERIFY(!settings.value(QStringLiteral("closeHintSeen")).toBool());
+        QVERIFY(!settings.value(QStringLiteral("closeHintShown")).toBool());
         press(window->hotkeys(), HotkeyManager::ShowId);
         QVERIFY(window->isVisible());
     }
@@ -1562,6 +1910,127 @@ private slots:
         QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Phrases exported."));
         const QString shown = answerModal([&] { QVERIFY(!window->exportBackupTo(dir->path())); });
         QCOMPARE(shown, QStringLiteral("Could not write the file."));
+    }
+
+    void exportFileName_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("no suffix") << "/d/mybackup"
+                                   << "/d/mybackup.json";
+        QTest::newRow("json") << "/d/mybackup.json"
+                              << "/d/mybackup.json";
+        QTest::newRow("another suffix") << "/d/mybackup.txt"
+                                        << "/d/mybackup.txt";
+        QTest::newRow("dot at the end") << "/d/mybackup."
+                                        << "/d/mybackup.json";
+        QTest::newRow("dotted folder") << "/d/old.files/mybackup"
+                                       << "/d/old.files/mybackup.json";
+        QTest::newRow("cancelled") << QString() << QString();
+    }
+    void exportFileName()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, written);
+        QCOMPARE(MainWindow::exportFileName(chosen), written);
+    }
+
+    // Export through the file dialog: a bare name gets ".json", and a file
+    // of that final name is replaced only after the dialog asked. Both
+    // dialogs open in the documents folder, then in the last one used while
+    // it exists.
+    void exportAndImportDialogs()
+    {
+        QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+        store->phrases() << makePhrase(QStringLiteral("a"), QStringLiteral("x"));
+        build();
+        const QString documents = MainWindow::backupStartFolder(QString());
+        QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("backups")));
+        const QString folder = dir->filePath(QStringLiteral("backups"));
+        const QString target = folder + QStringLiteral("/mybackup.json");
+
+        // Answers the file dialog with name (nothing: cancels), and the
+        // question about replacing a file, if one comes, with replace.
+        const auto runDialog = [&](auto command, const QString &name, bool replace,
+                                   QString *openedIn, QStringList *filters, bool *asked) {
+            QTimer timer;
+            timer.setInterval(10);
+            QPointer<QFileDialog> shown;
+            QObject::connect(&timer, &QTimer::timeout, [&] {
+                QWidget *modal = QApplication::activeModalWidget();
+                if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+                    *asked = true;
+                    box->button(replace ? QMessageBox::Yes : QMessageBox::No)->click();
+                    if (!replace) // the file dialog stays for another name
+                        QMetaObject::invokeMethod(shown, "reject", Qt::QueuedConnection);
+                    return;
+                }
+                auto *files = qobject_cast<QFileDialog *>(modal);
+                if (!files || shown)
+                    return;
+                shown = files;
+                *openedIn = files->directory().absolutePath();
+                *filters = files->nameFilters();
+                if (name.isEmpty()) {
+                    files->reject();
+                    return;
+                }
+                files->setDirectory(folder);
+                // Typed into the name field, as the user does.
+                auto *field = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+                QVERIFY(field);
+                field->setText(name);
+                QMetaObject::invokeMethod(files, "accept", Qt::QueuedConnection);
+            });
+            timer.start();
+            command();
+        };
+
+        QString openedIn;
+        QStringList filters;
+        bool asked = false;
+        runDialog([&] { window->exportBackup(); }, QStringLiteral("mybackup"), false, &openedIn,
+                  &filters, &asked);
+        QCOMPARE(QDir(openedIn), QDir(documents));
+        QVERIFY(!asked);
+        QCOMPARE(fileObject(target).value(QStringLiteral("phrases")).toArray().size(), 1);
+        QVERIFY(!QFile::exists(folder + QStringLiteral("/mybackup")));
+        QCOMPARE(fileObject(store->dataFilePath())
+                     .value(QStringLiteral("settings"))
+                     .toObject()
+                     .value(QStringLiteral("backupFolder"))
+                     .toString(),
+                 QFileInfo(folder).absoluteFilePath());
+
+        // The same bare name again: the question covers mybackup.json.
+        QFile other(target);
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.write("{}");
+        other.close();
+        runDialog([&] { window->exportBackup(); }, QStringLiteral("mybackup"), false, &openedIn,
+                  &filters, &asked);
+        QVERIFY(asked);
+        QCOMPARE(fileBytes(target), QByteArray("{}"));
+        QCOMPARE(QDir(openedIn), QDir(folder));
+        asked = false;
+        runDialog([&] { window->exportBackup(); }, QStringLiteral("mybackup"), true, &openedIn,
+                  &filters, &asked);
+        QVERIFY(asked);
+        QCOMPARE(fileObject(target).value(QStringLiteral("phrases")).toArray().size(), 1);
+
+        // Import: the remembered folder, a filter for every file.
+        runDialog([&] { window->importBackup(); }, QString(), false, &openedIn, &filters, &asked);
+        QCOMPARE(QDir(openedIn), QDir(folder));
+        QCOMPARE(filters, (QStringList{QStringLiteral("Phrase backup (*.json)"),
+                                       QStringLiteral("All files (*)")}));
+        // A remembered folder that is gone: documents again, after a restart.
+        QVERIFY(QDir(folder).removeRecursively());
+        window.reset();
+        store = std::make_unique<PhraseStore>(dir->path());
+        QVERIFY(store->load());
+        build();
+        runDialog([&] { window->importBackup(); }, QString(), false, &openedIn, &filters, &asked);
+        QCOMPARE(QDir(openedIn), QDir(documents));
     }
 
     void acceptedOptionsTakeEffectAtOnce()

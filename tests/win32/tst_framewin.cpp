@@ -1,6 +1,7 @@
 // The Windows side of the frameless windows, against the real window manager
 // of the platform (run under Wine on Linux): first-show styles, the
-// non-client size and hit-test answers, and the tidied plain dialog frame.
+// non-client size and hit-test answers, the tidied plain dialog frame, and
+// dialogs owned by their window (no task bar button of their own).
 
 #include "platform/windowframe.h"
 #include "theme/dialogchrome.h"
@@ -62,6 +63,8 @@ private slots:
     void dialogHitTest();
     void mainWindowBandAndMaximised();
     void plainMessageBoxFrame();
+    void dialogsAreOwnedByTheirWindow_data();
+    void dialogsAreOwnedByTheirWindow();
 };
 
 void TestFrameWin::dialogStylesAndClientArea()
@@ -145,6 +148,48 @@ void TestFrameWin::plainMessageBoxFrame()
     QCOMPARE(style & WS_MAXIMIZEBOX, 0);
     QCOMPARE(style & 0x00CA0000, 0x00CA0000); // caption, system menu, minimise box
     QCOMPARE(GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_CONTEXTHELP, 0);
+    qApp->removeEventFilter(&chrome);
+}
+
+void TestFrameWin::dialogsAreOwnedByTheirWindow_data()
+{
+    QTest::addColumn<bool>("mainShown"); // hidden: Options from the tray
+    QTest::newRow("window shown") << true;
+    QTest::newRow("window in the tray") << false;
+}
+
+void TestFrameWin::dialogsAreOwnedByTheirWindow()
+{
+    QFETCH(bool, mainShown);
+    DialogChrome chrome;
+    qApp->installEventFilter(&chrome);
+    FramedMain main;
+    main.setWindowTitle(QStringLiteral("Zem Scrivlet"));
+    main.setGeometry(100, 100, 600, 400);
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    if (!mainShown)
+        main.hide();
+    // A themed dialog of the window, and a plain message box over it.
+    ThemedDialog dialog(&main);
+    dialog.setWindowTitle(QStringLiteral("Add phrase"));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QMessageBox box(QMessageBox::Warning, dialog.windowTitle(), QStringLiteral("Text"),
+                    QMessageBox::Ok, &dialog);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    // An owned window never gets a task bar button, unless it asks for one.
+    const struct
+    {
+        QWidget *window;
+        QWidget *owner;
+    } owned[] = {{&dialog, &main}, {&box, &dialog}};
+    for (const auto &o : owned) {
+        const HWND hwnd = hwndOf(o.window);
+        QCOMPARE(GetWindow(hwnd, GW_OWNER), hwndOf(o.owner));
+        QCOMPARE(GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
+    }
     qApp->removeEventFilter(&chrome);
 }
 

@@ -1,7 +1,13 @@
 // Themed dialogs on a real X server with a window manager: what they look like
-// in both themes, and that their title bar and edges move and resize them.
+// in both themes, that their title bar and edges move and resize them, and
+// that the program's dialogs belong to their window (no task bar entry of
+// their own).
 // The session harness provides the X server, icewm and a private HOME.
 
+#include "dialogs/phrasedialog.h"
+#include "mainwindow/mainwindow.h"
+#include "store/phrasestore.h"
+#include "theme/dialogchrome.h"
 #include "theme/dialogtitlebar.h"
 #include "theme/maintitlebar.h"
 #include "theme/stylesheets.h"
@@ -16,12 +22,21 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QStyleFactory>
+#include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -55,6 +70,44 @@ void drag(const QPoint &from, const QPoint &to)
     QTest::qWait(150);
     xdotool(QStringLiteral("mouseup 1"));
     QTest::qWait(300);
+}
+
+// What the window manager is told about a window: its owner and whether it
+// skips the task bar. Read on a connection of the test's own.
+struct WindowFacts
+{
+    unsigned long transientFor = 0;
+    bool skipsTaskbar = false;
+};
+
+WindowFacts windowFacts(WId window)
+{
+    WindowFacts facts;
+    Display *display = XOpenDisplay(nullptr);
+    if (!display)
+        return facts;
+    Window owner = 0;
+    if (XGetTransientForHint(display, Window(window), &owner))
+        facts.transientFor = owner;
+    const Atom state = XInternAtom(display, "_NET_WM_STATE", False);
+    const Atom skip = XInternAtom(display, "_NET_WM_STATE_SKIP_TASKBAR", False);
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char *data = nullptr;
+    if (XGetWindowProperty(display, Window(window), state, 0, 64, False, XA_ATOM, &type, &format,
+                           &count, &after, &data) == Success &&
+        data) {
+        if (format == 32) {
+            const auto *atoms = reinterpret_cast<const Atom *>(data);
+            for (unsigned long i = 0; i < count; ++i)
+                facts.skipsTaskbar = facts.skipsTaskbar || atoms[i] == skip;
+        }
+        XFree(data);
+    }
+    XCloseDisplay(display);
+    return facts;
 }
 
 // A dialog with the controls the program's dialogs use.
@@ -116,6 +169,8 @@ private slots:
     void doubleClickOnMainTitleBar();
     void edgeDragResizesTheDialog_data();
     void edgeDragResizesTheDialog();
+    void dialogsBelongToTheirWindow_data();
+    void dialogsBelongToTheirWindow();
 };
 
 void TestChromeX11::initTestCase()
@@ -270,6 +325,104 @@ void TestChromeX11::edgeDragResizesTheDialog()
                                 .arg(dialog.height())
                                 .arg(expected.width())
                                 .arg(expected.height())));
+}
+
+void TestChromeX11::dialogsBelongToTheirWindow_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("windowShown");
+    QTest::newRow("Options") << QStringLiteral("options") << true;
+    QTest::newRow("Options from the tray") << QStringLiteral("options") << false;
+    QTest::newRow("a message over Add phrase") << QStringLiteral("add") << true;
+    QTest::newRow("Export's file dialog") << QStringLiteral("export") << true;
+}
+
+void TestChromeX11::dialogsBelongToTheirWindow()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, windowShown);
+    // As the program runs: the filter that every dialog passes through.
+    DialogChrome chrome;
+    qApp->installEventFilter(&chrome);
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    QTemporaryDir dir;
+    PhraseStore store(dir.path());
+    store.settings().importedV3 = true;
+    store.settings().keysNoteSeen = true;
+    QTranslator translator;
+    MainWindow window(&store, &translator, nullptr);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    if (!windowShown)
+        window.hide();
+
+    // Each dialog as it comes up, with the window it belongs to, once the
+    // manager has it; then closed. Add phrase is accepted without a text, so
+    // that its message comes over it; once the message is answered, the
+    // phrase dialog is cancelled.
+    struct Seen
+    {
+        QPointer<QDialog> dialog;
+        QString title;
+        WindowFacts facts;
+        WId owner = 0;
+    };
+    QVector<Seen> seen;
+    bool messageAnswered = false;
+    bool phraseCancelled = false;
+    QTimer timer;
+    timer.setInterval(50);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible() || !dialog->windowHandle() ||
+            !dialog->windowHandle()->isExposed())
+            return;
+        const bool known = std::any_of(seen.cbegin(), seen.cend(),
+                                       [dialog](const Seen &s) { return s.dialog == dialog; });
+        auto *phrase = qobject_cast<PhraseDialog *>(dialog);
+        if (known) {
+            if (phrase && messageAnswered && !phraseCancelled) {
+                phraseCancelled = true;
+                QMetaObject::invokeMethod(phrase, "reject", Qt::QueuedConnection);
+            }
+            return;
+        }
+        Seen now;
+        now.dialog = dialog;
+        now.title = dialog->windowTitle();
+        now.facts = windowFacts(dialog->winId());
+        now.owner = dialog->parentWidget() ? dialog->parentWidget()->window()->winId() : 0;
+        seen << now;
+        if (phrase) {
+            QMetaObject::invokeMethod(phrase, "accept", Qt::QueuedConnection);
+        } else if (command == QLatin1String("add")) {
+            messageAnswered = true;
+            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        } else {
+            QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+        }
+    });
+    timer.start();
+    if (command == QLatin1String("options"))
+        window.openSettings();
+    else if (command == QLatin1String("add"))
+        window.addPhrase();
+    else
+        window.exportBackup();
+    timer.stop();
+
+    QVERIFY(!seen.isEmpty());
+    QCOMPARE(seen.size(), command == QLatin1String("add") ? 2 : 1);
+    for (const Seen &dialog : seen) {
+        const QByteArray what = dialog.title.toUtf8();
+        // Owned by the window it belongs to, and listed nowhere of its own.
+        QVERIFY2(dialog.owner != 0, what.constData());
+        QVERIFY2(dialog.facts.transientFor == dialog.owner, what.constData());
+        QVERIFY2(dialog.facts.skipsTaskbar, what.constData());
+    }
+    if (command == QLatin1String("add"))
+        QVERIFY(seen.at(1).owner != window.winId()); // the message's is the phrase dialog
+    qApp->removeEventFilter(&chrome);
 }
 
 SCRIVLET_X11_TEST_MAIN(TestChromeX11)

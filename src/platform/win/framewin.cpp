@@ -88,6 +88,10 @@ bool startSystemMove(QWidget *)
     return false;
 }
 
+// Windows gives an owned window no task bar button: the toolkit makes a
+// dialog's parent its owner.
+void keepOffTaskbar(QWidget *) {}
+
 void tidyPlainDialogFrame(QWidget *dialog)
 {
     HWND hwnd = handleOf(dialog);

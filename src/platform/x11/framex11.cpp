@@ -5,14 +5,21 @@
 
 #include "platform/windowframe.h"
 
+#include "platform/x11/xcbreply.h"
 #include "theme/framehittest.h"
 
 #include <QApplication>
 #include <QCursor>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QVector>
 #include <QWidget>
 #include <QWindow>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
 
 namespace WindowFrame {
 
@@ -150,6 +157,61 @@ bool startSystemMove(QWidget *window)
 }
 
 void tidyPlainDialogFrame(QWidget *) {}
+
+void keepOffTaskbar(QWidget *dialog)
+{
+    if (!dialog || !dialog->isWindow() || !dialog->parentWidget() ||
+        QGuiApplication::platformName() != QLatin1String("xcb"))
+        return;
+    // A connection of its own to the display the windows are on: the widgets
+    // library links no X extras. Opened at the first dialog, kept for the
+    // next ones.
+    static xcb_connection_t *connection = [] {
+        xcb_connection_t *c = xcb_connect(nullptr, nullptr);
+        if (c && xcb_connection_has_error(c)) {
+            xcb_disconnect(c);
+            return static_cast<xcb_connection_t *>(nullptr);
+        }
+        return c;
+    }();
+    if (!connection)
+        return;
+    const auto atom = [](const char *name) {
+        XcbReply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
+            connection, xcb_intern_atom(connection, 0, uint16_t(qstrlen(name)), name), nullptr));
+        return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    };
+    static const xcb_atom_t state = atom("_NET_WM_STATE");
+    static const xcb_atom_t skipTaskbar = atom("_NET_WM_STATE_SKIP_TASKBAR");
+    static const xcb_atom_t skipPager = atom("_NET_WM_STATE_SKIP_PAGER");
+    if (state == XCB_ATOM_NONE || skipTaskbar == XCB_ATOM_NONE || skipPager == XCB_ATOM_NONE)
+        return;
+    const xcb_window_t window = xcb_window_t(dialog->winId());
+    // Before the map: the property itself, which Qt merges its own states
+    // into as it maps the window, and which the manager reads at the map.
+    QVector<xcb_atom_t> states;
+    XcbReply<xcb_get_property_reply_t> current(xcb_get_property_reply(
+        connection, xcb_get_property(connection, 0, window, state, XCB_ATOM_ATOM, 0, 64), nullptr));
+    if (current && current->type == XCB_ATOM_ATOM && current->format == 32) {
+        const auto *values = static_cast<const xcb_atom_t *>(xcb_get_property_value(current.p));
+        const int count = xcb_get_property_value_length(current.p) / int(sizeof(xcb_atom_t));
+        for (int i = 0; i < count; ++i)
+            states << values[i];
+    }
+    const int before = states.size();
+    for (xcb_atom_t wanted : {skipTaskbar, skipPager})
+        if (!states.contains(wanted))
+            states << wanted;
+    if (states.size() == before)
+        return;
+    const xcb_void_cookie_t change =
+        xcb_change_property_checked(connection, XCB_PROP_MODE_REPLACE, window, state, XCB_ATOM_ATOM,
+                                    32, uint32_t(states.size()), states.constData());
+    // Waited for, so that the server has it before Qt (on its own
+    // connection) reads the property and maps the window. A window gone
+    // meanwhile is only an error here.
+    std::free(xcb_request_check(connection, change));
+}
 
 // Typical caption metrics of a window manager at 96 dpi.
 int captionButtonWidth()
