@@ -344,7 +344,7 @@ void MainWindow::deletePhrase()
         m_table->selectRow(qMin(row == 0 ? 0 : row - 1, rows - 1));
         m_table->setFocus();
     }
-    m_deleteNotice = tr("Deleted “%1”.").arg(PhraseStore::skippedLabel(gone));
+    m_deleteNotice = tr("Deleted “%1”.").arg(PhraseStore::phraseLabel(gone));
     statusBar()->showMessage(m_deleteNotice, DeleteNoticeMs);
     updateUndoDelete();
 }
@@ -355,10 +355,10 @@ void MainWindow::undoDelete()
         return;
     DeletedPhrase back = m_deleted.takeLast();
     Phrase &phrase = back.phrase;
-    const QString label = PhraseStore::skippedLabel(phrase);
+    const QString label = PhraseStore::phraseLabel(phrase);
     const auto labelOf = [this](const QString &id) {
         const int at = store->indexOfId(id);
-        return at < 0 ? QString() : PhraseStore::skippedLabel(store->phrases().at(at));
+        return at < 0 ? QString() : PhraseStore::phraseLabel(store->phrases().at(at));
     };
     QStringList lost;
     // What another phrase took while this one was gone stays with it.
