@@ -15,6 +15,7 @@
 #include "theme/glyphs.h"
 
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTableWidget>
@@ -25,6 +26,8 @@
 namespace {
 
 constexpr int ShortcutPadding = 28;
+// A search that finds nothing is named in the empty table up to this width.
+constexpr int EmptyQueryShownWidth = 240;
 // Context menu glyphs are painted on the menu's light background in both themes.
 const QColor menuGlyphColour(0x33, 0x33, 0x33);
 
@@ -242,6 +245,14 @@ void MainWindow::refreshTable()
         needed = qMax(needed, known.value() + ShortcutPadding + (deadKey ? 20 : 0));
         rows.append({p.id, p.name, known.key(), p.text, p.enabled ? yes : no, p.enabled, deadKey});
     }
+    QString empty;
+    if (phrases.isEmpty())
+        empty = tr("Add your first phrase: %1")
+                    .arg(QKeySequence(QKeySequence::New).toString(QKeySequence::NativeText));
+    else if (shown.isEmpty())
+        empty = tr("No phrase matches “%1”.")
+                    .arg(metrics.elidedText(query, Qt::ElideRight, EmptyQueryShownWidth));
+    m_table->setEmptyText(empty);
     m_table->setUpdatesEnabled(false);
     m_table->setRows(std::move(rows));
     if (m_table->columnWidth(ShortcutColumn) < needed) {

@@ -67,6 +67,11 @@ public:
 
     void keyboardSearch(const QString &search) override;
 
+    // What the viewport says while the table has no rows (how to begin, or
+    // that a search found nothing); empty for nothing.
+    void setEmptyText(const QString &text);
+    const QString &emptyText() const { return m_emptyText; }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
@@ -79,4 +84,5 @@ private:
     int m_filled = 0;
     QIcon m_deadIcon;
     QString m_deadToolTip;
+    QString m_emptyText;
 };

@@ -369,6 +369,56 @@ private slots:
         QVERIFY(!QFile::exists(store->dataFilePath()));
     }
 
+    // An empty table says how to begin, drawn in the table itself; a search
+    // that finds nothing says that instead. Ctrl+N opens Add from anywhere in
+    // the window.
+    void emptyTableSaysHowToBegin()
+    {
+        build();
+        window->resize(700, 500);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        PhraseTableWidget *table = window->table();
+        const QString begin = QStringLiteral("Add your first phrase: Ctrl+N");
+        QCOMPARE(table->rowCount(), 0);
+        QCOMPARE(table->emptyText(), begin);
+        // Drawn: the empty viewport is not blank.
+        const QImage drawn = table->viewport()->grab().toImage();
+        const QRgb background = drawn.pixel(0, 0);
+        int ink = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x)
+                ink += drawn.pixel(x, y) != background;
+        QVERIFY2(ink > 20, qPrintable(QString::number(ink)));
+
+        // Ctrl+N with the focus in the search box opens Add.
+        window->searchBox()->setFocus();
+        QTimer::singleShot(0, [] {
+            auto *editor = qobject_cast<PhraseDialog *>(QApplication::activeModalWidget());
+            if (!editor)
+                return;
+            editor->nameEdit()->setText(QStringLiteral("Address"));
+            editor->textEdit()->setPlainText(QStringLiteral("1 Main Street"));
+            editor->accept();
+        });
+        QTest::keyClick(window->searchBox(), Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(store->phrases().size(), 1);
+        QCOMPARE(table->rowCount(), 1);
+        QCOMPARE(table->emptyText(), QString());
+
+        window->searchBox()->setText(QStringLiteral("zebra"));
+        QCOMPARE(table->rowCount(), 0);
+        QCOMPARE(table->emptyText(), QStringLiteral("No phrase matches “zebra”."));
+        window->searchBox()->clear();
+        QCOMPARE(table->emptyText(), QString());
+
+        // The last phrase deleted: the first line is back.
+        table->selectRow(0);
+        window->deletePhrase();
+        QCOMPARE(table->rowCount(), 0);
+        QCOMPARE(table->emptyText(), begin);
+    }
+
     void storedColumnWidths_data()
     {
         QTest::addColumn<int>("name");
