@@ -95,6 +95,13 @@ public:
     QPoint snapPosition(const QPoint &p) const;
     // Empties the list and builds one row per phrase.
     void rebuildRows();
+    // Shows text on the row of phrase id, if it is shown: briefly for what a
+    // button did, longer for a warning (why it did nothing).
+    static constexpr int NoteMs = 1200;
+    static constexpr int WarningNoteMs = 3500;
+    void showRowNote(const QString &id, const QString &text, bool warning);
+    // What the Type buttons say while shortcuts are paused.
+    static QString pausedTypeText();
 
     QPushButton *settingsButton() const { return m_settingsButton; }
     QPushButton *closeButton() const { return m_closeButton; }
@@ -130,6 +137,8 @@ protected:
 
 private:
     void rebuildRowsHidden();
+    // Marks a row's Type button as paused, or not, as m_paused says.
+    void markTypeButton(QPushButton *button);
     void buildHeader();
     void buildBody();
     void applyStyle();

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 class QPushButton;
+class QTimer;
 
 // Margins, button sizes and spacing of the rows for a number of text lines.
 struct RowMetrics
@@ -65,6 +66,15 @@ public:
     PhraseRow(const RowMetrics &metrics, QWidget *parent = nullptr);
 
     PhraseTextLabel *label() const { return m_label; }
+    // The phrase the row stands for.
+    void setPhraseId(const QString &id) { m_id = id; }
+    const QString &phraseId() const { return m_id; }
+    // A few words in place of the text, beside the buttons, for ms
+    // milliseconds: what a button just did ("Copied"), or why it did nothing
+    // (warning). A later note replaces an earlier one.
+    void showNote(const QString &text, bool warning, int ms);
+    // Null until a note was shown.
+    QLabel *note() const { return m_note; }
     const QList<QPushButton *> &buttons() const { return m_buttons; }
     // Appends a button at the right end; the row takes it as a child and
     // gives it the row's button height.
@@ -89,8 +99,14 @@ protected:
 
 private:
     void layOut();
+    void hideNote();
+    void placeNote(const QRect &room);
 
     PhraseTextLabel *m_label = nullptr;
+    QString m_id;
+    QLabel *m_note = nullptr;
+    QTimer *m_noteTimer = nullptr;
+    bool m_noteShown = false;
     QList<QPushButton *> m_buttons;
     RowMetrics m_metrics;
 };
