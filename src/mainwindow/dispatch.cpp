@@ -155,7 +155,8 @@ void MainWindow::onFloatingType(const QString &id)
     m_targetWindow = isOwnWindow(candidate) ? 0 : candidate;
     // Paused, the button says why nothing was typed.
     if (m_paused && m_panel)
-        m_panel->showRowNote(id, FloatingPanel::pausedTypeText(), true);
+        m_panel->showRowNote(id, FloatingPanel::pausedTypeText(),
+                             FloatingPanel::pausedTypeShortText(), true);
     typePhrase(id);
 }
 
@@ -177,15 +178,19 @@ void MainWindow::onFloatingCopy(const QString &id)
     }
     if (!m_panel)
         return;
+    const QString copied = tr("Copied");
+    const QString notCopied = tr("Not copied");
     switch (put) {
     case ClipboardPut::Put:
-        m_panel->showRowNote(id, tr("Copied"), false);
+        m_panel->showRowNote(id, copied, copied, false);
         break;
     case ClipboardPut::Untouched:
-        m_panel->showRowNote(id, tr("Not copied: another program holds the clipboard."), true);
+        m_panel->showRowNote(id, tr("Not copied: another program holds the clipboard."), notCopied,
+                             true);
         break;
     case ClipboardPut::Failed:
-        m_panel->showRowNote(id, tr("Not copied: the clipboard could not be set."), true);
+        m_panel->showRowNote(id, tr("Not copied: the clipboard could not be set."), notCopied,
+                             true);
         break;
     }
 }

@@ -99,9 +99,13 @@ public:
     // button did, longer for a warning (why it did nothing).
     static constexpr int NoteMs = 1200;
     static constexpr int WarningNoteMs = 3500;
-    void showRowNote(const QString &id, const QString &text, bool warning);
-    // What the Type buttons say while shortcuts are paused.
+    // Where text does not fit the row, shortText stands in.
+    void showRowNote(const QString &id, const QString &text, const QString &shortText,
+                     bool warning);
+    // What the Type buttons say while shortcuts are paused, and its short
+    // form for a narrow row.
     static QString pausedTypeText();
+    static QString pausedTypeShortText();
 
     QPushButton *settingsButton() const { return m_settingsButton; }
     QPushButton *closeButton() const { return m_closeButton; }

@@ -141,11 +141,17 @@ void FloatingPanel::markTypeButton(QPushButton *button)
         Theme::repolish(button);
 }
 
-void FloatingPanel::showRowNote(const QString &id, const QString &text, bool warning)
+QString FloatingPanel::pausedTypeShortText()
+{
+    return tr("Paused");
+}
+
+void FloatingPanel::showRowNote(const QString &id, const QString &text, const QString &shortText,
+                                bool warning)
 {
     for (PhraseRow *row : rows()) {
         if (row->phraseId() == id) {
-            row->showNote(text, warning, warning ? WarningNoteMs : NoteMs);
+            row->showNote(text, shortText, warning, warning ? WarningNoteMs : NoteMs);
             return;
         }
     }

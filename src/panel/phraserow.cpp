@@ -128,7 +128,7 @@ void PhraseRow::addButton(QPushButton *button)
     layOut();
 }
 
-void PhraseRow::showNote(const QString &text, bool warning, int ms)
+void PhraseRow::showNote(const QString &text, const QString &shortText, bool warning, int ms)
 {
     if (!m_note) {
         m_note = new QLabel(this);
@@ -142,13 +142,16 @@ void PhraseRow::showNote(const QString &text, bool warning, int ms)
         m_noteTimer->setSingleShot(true);
         connect(m_noteTimer, &QTimer::timeout, this, &PhraseRow::hideNote);
     }
-    m_note->setText(text);
+    m_noteText = text;
+    m_noteShortText = shortText.isEmpty() ? text : shortText;
     m_note->setToolTip(text);
     m_note->setProperty("warning", warning);
     if (m_note->testAttribute(Qt::WA_WState_Polished)) {
         m_note->style()->unpolish(m_note);
         m_note->style()->polish(m_note);
     }
+    // Measured in the sheet's font.
+    m_note->ensurePolished();
     m_noteShown = true;
     m_noteTimer->start(ms);
     layOut();
@@ -298,5 +301,11 @@ void PhraseRow::placeNote(const QRect &room)
     if (!m_note)
         return;
     m_note->setGeometry(room);
+    if (m_noteShown) {
+        const QRect needed = m_note->fontMetrics().boundingRect(
+            QRect(0, 0, room.width(), 0xffff), Qt::AlignRight | Qt::TextWordWrap, m_noteText);
+        const bool fits = needed.width() <= room.width() && needed.height() <= room.height();
+        m_note->setText(fits ? m_noteText : m_noteShortText);
+    }
     m_note->setVisible(m_noteShown);
 }

@@ -71,8 +71,9 @@ public:
     const QString &phraseId() const { return m_id; }
     // A few words in place of the text, beside the buttons, for ms
     // milliseconds: what a button just did ("Copied"), or why it did nothing
-    // (warning). A later note replaces an earlier one.
-    void showNote(const QString &text, bool warning, int ms);
+    // (warning). Where text does not fit, shortText stands in. A later note
+    // replaces an earlier one.
+    void showNote(const QString &text, const QString &shortText, bool warning, int ms);
     // Null until a note was shown.
     QLabel *note() const { return m_note; }
     const QList<QPushButton *> &buttons() const { return m_buttons; }
@@ -105,6 +106,8 @@ private:
     PhraseTextLabel *m_label = nullptr;
     QString m_id;
     QLabel *m_note = nullptr;
+    QString m_noteText;
+    QString m_noteShortText;
     QTimer *m_noteTimer = nullptr;
     bool m_noteShown = false;
     QList<QPushButton *> m_buttons;

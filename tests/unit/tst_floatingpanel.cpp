@@ -475,9 +475,14 @@ private slots:
         panel->show();
         QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
         PhraseRow *row = panel->rows().at(0);
-        panel->showRowNote(QStringLiteral("unknown"), QStringLiteral("Copied"), false);
+        panel->showRowNote(QStringLiteral("unknown"), QStringLiteral("Copied"), QString(), false);
         QVERIFY(!row->note());
-        panel->showRowNote(p.id, QStringLiteral("Copied"), false);
+        // A sentence too long for the row gives way to its short form.
+        const QString sentence = QStringLiteral("Not copied: another program holds the clipboard.");
+        panel->showRowNote(p.id, sentence, QStringLiteral("Not copied"), true);
+        QCOMPARE(row->note()->text(), QStringLiteral("Not copied"));
+        panel->showRowNote(p.id, QStringLiteral("Copied"), QString(), false);
+        QCOMPARE(row->note()->text(), QStringLiteral("Copied"));
         QVERIFY(row->note() && row->note()->isVisible());
         QVERIFY(!row->label()->isVisible());
         QVERIFY(row->rect().contains(row->note()->geometry()));
