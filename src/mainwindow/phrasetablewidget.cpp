@@ -132,6 +132,7 @@ void PhraseTableWidget::fillRow(int row)
     QTableWidgetItem *items[] = {
         name,
         new QTableWidgetItem(r.shortcut),
+        new QTableWidgetItem(r.abbreviation),
         new QTableWidgetItem(flat),
         new QTableWidgetItem(r.enabledText),
     };

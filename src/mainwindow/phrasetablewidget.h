@@ -27,6 +27,7 @@ public:
         QString id;
         QString name;
         QString shortcut;
+        QString abbreviation;
         QString text; // as stored; shown on one line
         QString enabledText;
         bool enabled = true;
@@ -38,6 +39,7 @@ public:
     {
         NameColumn = 0,
         ShortcutColumn,
+        AbbreviationColumn,
         TextColumn,
         EnabledColumn,
         ColumnCount
