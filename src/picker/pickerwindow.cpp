@@ -118,6 +118,22 @@ void PickerWindow::setPhrases(const QVector<Phrase> &phrases, bool recentFirst)
     m_recentFirst = recentFirst;
     m_candidates = PhraseSearch::buildCandidates(phrases, recentFirst);
     m_list->setProperty("hideNameColumn", m_candidates.hideName);
+    // The columns fit what is offered, not what a search leaves, so that
+    // they stay put while the user types. Only a text that may be wider than
+    // the widest so far is measured.
+    m_list->ensurePolished();
+    const QFontMetrics metrics = m_list->fontMetrics();
+    const int widestChar = qMax(1, metrics.maxWidth());
+    int name = 0;
+    int shortcut = 0;
+    for (const PhraseSearch::Candidate &c : qAsConst(m_candidates.list)) {
+        if (c.phrase.name.size() * widestChar > name)
+            name = qMax(name, metrics.horizontalAdvance(c.phrase.name));
+        if (c.keyText.size() * widestChar > shortcut)
+            shortcut = qMax(shortcut, metrics.horizontalAdvance(c.keyText));
+    }
+    if (auto *delegate = qobject_cast<PickerRowDelegate *>(m_list->itemDelegate()))
+        delegate->setContentWidths(name, shortcut);
 }
 
 void PickerWindow::applyFilter(const QString &text)

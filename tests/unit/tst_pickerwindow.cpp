@@ -1,5 +1,6 @@
 #include "fakes/fakedesktop.h"
 #include "picker/pickerplacement.h"
+#include "picker/pickerrowdelegate.h"
 #include "picker/pickerwindow.h"
 
 #include <QBackingStore>
@@ -105,6 +106,52 @@ private slots:
                  qPrintable(QStringLiteral("%1,%2").arg(picker->x()).arg(picker->y())));
         picker->hide();
         picker->setDesktop(nullptr);
+    }
+
+    // An ordinary name is read whole and the text is cut instead; a very
+    // long name gives way only down to its share, so the text stays in sight.
+    void namesReadBeforeTheText_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("whole");
+        QTest::newRow("short") << QStringLiteral("Address") << true;
+        QTest::newRow("ordinary") << QStringLiteral("Kind regards signature") << true;
+        QTest::newRow("very long") << QStringLiteral("A name far too long ").repeated(5) << false;
+    }
+    void namesReadBeforeTheText()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, whole);
+        // The size of the program's usual font.
+        QFont font = picker->list()->font();
+        font.setPixelSize(13);
+        picker->list()->setFont(font);
+        QVector<Phrase> phrases = numbered(2);
+        phrases[0].name = name;
+        phrases[0].text = QStringLiteral("Kind regards, ").repeated(20);
+        phrases[1].mods = 2 | 1; // Ctrl+Alt+F12
+        phrases[1].vk = 0x7b;
+        picker->setPhrases(phrases, false);
+        picker->showAt(QPoint(10, 10));
+        QVERIFY(QTest::qWaitForWindowExposed(picker.get()));
+        auto *delegate = qobject_cast<PickerRowDelegate *>(picker->list()->itemDelegate());
+        QVERIFY(delegate);
+        const int row = picker->list()->viewport()->width();
+        const PickerRowDelegate::Columns columns = delegate->columns(row, false);
+        const QFontMetrics metrics(picker->list()->font());
+        const int room = columns.name - 2 * PickerRowDelegate::TextInset;
+        if (whole) {
+            QVERIFY2(
+                room >= metrics.horizontalAdvance(name),
+                qPrintable(
+                    QStringLiteral("%1 for %2").arg(room).arg(metrics.horizontalAdvance(name))));
+        } else {
+            QVERIFY(columns.name * 100 <= row * PickerRowDelegate::NameShare);
+        }
+        // The shortcut is read whole too, and the text keeps a fair share.
+        QVERIFY(columns.shortcut - 2 * PickerRowDelegate::TextInset >=
+                metrics.horizontalAdvance(QStringLiteral("Ctrl+Alt+F12")));
+        QVERIFY(row - columns.name - columns.shortcut >= row / 4);
     }
 
     void arrowKeysStopAtTheEnds()
