@@ -1372,6 +1372,11 @@ private slots:
         const QString resume = QCoreApplication::translate("MainWindow", "Resume shortcuts");
         QCOMPARE(window->pauseAction()->text(), resume);
         QCOMPARE(window->trayPauseAction()->text(), resume);
+        // So does the tray's tool tip.
+        QCOMPARE(window->trayIcon()->toolTip(),
+                 QCoreApplication::translate("MainWindow", "Zem Scrivlet: shortcuts are paused"));
+        QVERIFY(window->trayIcon()->toolTip() !=
+                QLatin1String("Zem Scrivlet: shortcuts are paused"));
         // The language in use again: nothing is written.
         QVERIFY(QFile::remove(store->dataFilePath()));
         german->trigger();
