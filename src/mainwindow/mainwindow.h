@@ -317,6 +317,9 @@ private:
     void createPanel();
     void setUpTable();
     void applyStoredColumnWidths();
+    // refreshTable; with measure false (a search), the widest name and
+    // abbreviation are taken as they were.
+    void fillTable(bool measure);
     // Widens a column the user has never sized to its header in the language
     // shown: the built widths hold the English words, not "Nombre" or
     // "ショートカット".

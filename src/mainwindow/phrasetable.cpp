@@ -13,6 +13,7 @@
 #include "hotkeys/hotkeymanager.h"
 #include "store/phrasestore.h"
 #include "theme/glyphs.h"
+#include "theme/widesttext.h"
 
 #include <QHeaderView>
 #include <QKeySequence>
@@ -223,10 +224,16 @@ void MainWindow::saveColumnWidths()
 
 void MainWindow::filterTable(const QString & /*text*/)
 {
-    refreshTable();
+    // The list is as it was: its names need no measuring again.
+    fillTable(false);
 }
 
 void MainWindow::refreshTable()
+{
+    fillTable(true);
+}
+
+void MainWindow::fillTable(bool measure)
 {
     const QString query = m_search->text().trimmed();
     const QVector<Phrase> &phrases = store->phrases();
@@ -237,19 +244,24 @@ void MainWindow::refreshTable()
     shown.reserve(phrases.size());
     keys.reserve(phrases.size());
     const QFontMetrics metrics(m_table->font());
-    // Of the whole list, not of the rows shown, so that the columns stay put
-    // while the user types a search. Only a name that may be wider than the
-    // widest so far is measured.
-    int widestName = 0;
-    int widestAbbreviation = 0;
-    const int widestChar = qMax(1, metrics.maxWidth());
+    // The widest name and abbreviation of the whole list, not of the rows
+    // shown, so that the columns stay put while the user types a search; not
+    // measured again for a search.
+    int widestName = m_widestName;
+    int widestAbbreviation = m_widestAbbreviation;
+    if (measure) {
+        WidestText names(metrics);
+        WidestText abbreviations(metrics);
+        for (const Phrase &p : phrases) {
+            names.add(p.name);
+            if (!p.abbreviation.isEmpty())
+                abbreviations.add(p.abbreviation);
+        }
+        widestName = names.width();
+        widestAbbreviation = abbreviations.width();
+    }
     for (int i = 0; i < phrases.size(); ++i) {
         const Phrase &p = phrases.at(i);
-        if (p.name.size() * widestChar > widestName)
-            widestName = qMax(widestName, metrics.horizontalAdvance(p.name));
-        if (!p.abbreviation.isEmpty())
-            widestAbbreviation =
-                qMax(widestAbbreviation, metrics.horizontalAdvance(p.abbreviation));
         const QString k = Hotkey::keyText(p.mods, p.vk);
         if (!query.isEmpty() && !p.name.contains(query, Qt::CaseInsensitive) &&
             !p.text.contains(query, Qt::CaseInsensitive) &&

@@ -8,6 +8,7 @@
 #include "theme/popupbutton.h"
 #include "theme/stylesheets.h"
 #include "theme/theme.h"
+#include "theme/widesttext.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -119,21 +120,16 @@ void PickerWindow::setPhrases(const QVector<Phrase> &phrases, bool recentFirst)
     m_candidates = PhraseSearch::buildCandidates(phrases, recentFirst);
     m_list->setProperty("hideNameColumn", m_candidates.hideName);
     // The columns fit what is offered, not what a search leaves, so that
-    // they stay put while the user types. Only a text that may be wider than
-    // the widest so far is measured.
+    // they stay put while the user types.
     m_list->ensurePolished();
-    const QFontMetrics metrics = m_list->fontMetrics();
-    const int widestChar = qMax(1, metrics.maxWidth());
-    int name = 0;
-    int shortcut = 0;
+    WidestText names(m_list->fontMetrics());
+    WidestText shortcuts(m_list->fontMetrics());
     for (const PhraseSearch::Candidate &c : qAsConst(m_candidates.list)) {
-        if (c.phrase.name.size() * widestChar > name)
-            name = qMax(name, metrics.horizontalAdvance(c.phrase.name));
-        if (c.keyText.size() * widestChar > shortcut)
-            shortcut = qMax(shortcut, metrics.horizontalAdvance(c.keyText));
+        names.add(c.phrase.name);
+        shortcuts.add(c.keyText);
     }
     if (auto *delegate = qobject_cast<PickerRowDelegate *>(m_list->itemDelegate()))
-        delegate->setContentWidths(name, shortcut);
+        delegate->setContentWidths(names.width(), shortcuts.width());
 }
 
 void PickerWindow::applyFilter(const QString &text)

@@ -2,7 +2,9 @@
 #include "picker/pickerplacement.h"
 #include "picker/pickerrowdelegate.h"
 #include "picker/pickerwindow.h"
+#include "theme/widesttext.h"
 
+#include <QApplication>
 #include <QBackingStore>
 #include <QFrame>
 #include <QLabel>
@@ -106,6 +108,31 @@ private slots:
                  qPrintable(QStringLiteral("%1,%2").arg(picker->x()).arg(picker->y())));
         picker->hide();
         picker->setDesktop(nullptr);
+    }
+
+    // The widest of many texts, estimated per character and measured whole:
+    // narrow letters many, wide letters few, other scripts, none at all.
+    void widestTextIsMeasuredWhole_data()
+    {
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("none") << QStringList();
+        QTest::newRow("empty") << QStringList{QString(), QString()};
+        QTest::newRow("many narrow, few wide") << QStringList{
+            QStringLiteral("iiiiii"), QStringLiteral("WWWWWW"), QStringLiteral("ll")};
+        QTest::newRow("other scripts") << QStringList{
+            QStringLiteral("abc"), QStringLiteral("日本語のテキスト"), QStringLiteral("Ωμέγα")};
+    }
+    void widestTextIsMeasuredWhole()
+    {
+        QFETCH(QStringList, texts);
+        const QFontMetrics metrics(QApplication::font());
+        WidestText widest(metrics);
+        int expected = 0;
+        for (const QString &text : texts) {
+            widest.add(text);
+            expected = qMax(expected, metrics.horizontalAdvance(text));
+        }
+        QCOMPARE(widest.width(), expected);
     }
 
     // An ordinary name is read whole and the text is cut instead; a very
