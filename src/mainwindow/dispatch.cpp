@@ -153,16 +153,46 @@ void MainWindow::onFloatingType(const QString &id)
         (!candidate || !desktop->targets().isWindow(candidate) || isOwnWindow(candidate)))
         candidate = desktop->targets().foregroundWindow();
     m_targetWindow = isOwnWindow(candidate) ? 0 : candidate;
+    // Paused, the button says why nothing was typed.
+    if (m_paused && m_panel)
+        m_panel->showRowNote(id, FloatingPanel::pausedTypeText(),
+                             FloatingPanel::pausedTypeShortText(), true);
     typePhrase(id);
 }
 
 void MainWindow::onFloatingCopy(const QString &id)
 {
     const int index = store->indexOfId(id);
-    QClipboard *clipboard = QGuiApplication::clipboard();
-    if (index < 0 || !clipboard)
+    if (index < 0)
         return;
-    clipboard->setText(textNow(store->phrases().at(index)).text, QClipboard::Clipboard);
+    const QString text = textNow(store->phrases().at(index)).text;
+    // Through the desktop, which knows whether the clipboard took it; without
+    // one, read back.
+    ClipboardPut put = ClipboardPut::Failed;
+    if (desktop) {
+        put = desktop->clipboard().putText(text, ClipboardOffer::ForUser);
+    } else if (QClipboard *clipboard = QGuiApplication::clipboard()) {
+        clipboard->setText(text, QClipboard::Clipboard);
+        if (clipboard->text(QClipboard::Clipboard) == text)
+            put = ClipboardPut::Put;
+    }
+    if (!m_panel)
+        return;
+    const QString copied = tr("Copied");
+    const QString notCopied = tr("Not copied");
+    switch (put) {
+    case ClipboardPut::Put:
+        m_panel->showRowNote(id, copied, copied, false);
+        break;
+    case ClipboardPut::Untouched:
+        m_panel->showRowNote(id, tr("Not copied: another program holds the clipboard."), notCopied,
+                             true);
+        break;
+    case ClipboardPut::Failed:
+        m_panel->showRowNote(id, tr("Not copied: the clipboard could not be set."), notCopied,
+                             true);
+        break;
+    }
 }
 
 Placeholders::Expanded MainWindow::textNow(const Phrase &phrase)

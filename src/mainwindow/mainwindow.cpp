@@ -659,8 +659,9 @@ void MainWindow::retranslateUi()
     const QString title = tr("Zem Scrivlet");
     setWindowTitle(title);
     m_titleBar->setTitleText(title);
-    m_search->setPlaceholderText(tr("Search name, shortcut, or text"));
-    m_table->setHorizontalHeaderLabels({tr("Name"), tr("Shortcut"), tr("Text"), tr("On")});
+    m_search->setPlaceholderText(tr("Search name, shortcut, abbreviation, or text"));
+    m_table->setHorizontalHeaderLabels(
+        {tr("Name"), tr("Shortcut"), tr("Abbreviation"), tr("Text"), tr("On")});
     fitUnsizedColumnsToHeaders();
     m_add->setFullText(tr("Add"));
     m_edit->setFullText(tr("Edit"));

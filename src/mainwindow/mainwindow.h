@@ -60,6 +60,7 @@ public:
     {
         NameColumn = PhraseTableWidget::NameColumn,
         ShortcutColumn = PhraseTableWidget::ShortcutColumn,
+        AbbreviationColumn = PhraseTableWidget::AbbreviationColumn,
         TextColumn = PhraseTableWidget::TextColumn,
         EnabledColumn = PhraseTableWidget::EnabledColumn,
     };
@@ -75,6 +76,11 @@ public:
     static constexpr int NarrowTableWidth = 420;
     static constexpr int TextShare = 35;
     static constexpr int NameWidth = 77;
+    // A Name column the user never sized fits the widest name up to this.
+    static constexpr int NameContentMax = 260;
+    // A narrow table keeps this much of the names before it shows the
+    // Abbreviation column.
+    static constexpr int NarrowNameWidth = 90;
     static constexpr int ShortcutWidth = 88;
     static constexpr int EnabledWidth = 64;
     static constexpr int MinColumnWidth = 24;
@@ -372,6 +378,9 @@ private:
     void restorePlace();
     // Keeps the folder of a file chosen for Export or Import for the next one.
     void rememberBackupFolder(const QString &path);
+    // refreshTable; with measure false (a search), the widest name and
+    // abbreviation are taken as they were.
+    void fillTable(bool measure);
     // Widens a column the user has never sized to its header in the language
     // shown: the built widths hold the English words, not "Nombre" or
     // "ショートカット".
@@ -522,6 +531,14 @@ private:
     // The Name column's width as the user (or the built default) set it; a
     // narrow table shows it narrower for a while.
     int m_nameWidth = NameWidth;
+    // The widest name and abbreviation in the list, in pixels: the columns
+    // the user has not sized fit them.
+    int m_widestName = 0;
+    int m_widestAbbreviation = 0;
+    // The Abbreviation column's width as the user (or its content) set it;
+    // the user's width lasts for the run.
+    int m_abbreviationWidth = 0;
+    bool m_abbreviationSized = false;
     // The window manager draws the frame and title bar (sway): ours is
     // hidden.
     bool m_managerFrame = false;

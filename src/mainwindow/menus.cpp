@@ -40,6 +40,7 @@ void MainWindow::buildMenus(QWidget *host)
 
     m_fileMenu = m_menuBar->addMenu(QString());
     m_addAction = m_fileMenu->addAction(QString(), this, &MainWindow::addPhrase);
+    m_addAction->setShortcut(QKeySequence::New);
     m_editAction = m_fileMenu->addAction(QString(), this, &MainWindow::editPhrase);
     m_deleteAction = m_fileMenu->addAction(QString(), this, &MainWindow::deletePhrase);
     // The Delete key deletes a phrase only while the table has the focus: in

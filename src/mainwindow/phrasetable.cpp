@@ -13,8 +13,10 @@
 #include "hotkeys/hotkeymanager.h"
 #include "store/phrasestore.h"
 #include "theme/glyphs.h"
+#include "theme/widesttext.h"
 
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
 #include <QStatusBar>
@@ -26,6 +28,8 @@
 namespace {
 
 constexpr int ShortcutPadding = 28;
+// A search that finds nothing is named in the empty table up to this width.
+constexpr int EmptyQueryShownWidth = 240;
 // Context menu glyphs are painted on the menu's light background in both themes.
 const QColor menuGlyphColour(0x33, 0x33, 0x33);
 
@@ -79,6 +83,7 @@ void MainWindow::setUpTable()
     header->setMinimumSectionSize(MinColumnWidth);
     header->setSectionResizeMode(NameColumn, QHeaderView::Interactive);
     header->setSectionResizeMode(ShortcutColumn, QHeaderView::Interactive);
+    header->setSectionResizeMode(AbbreviationColumn, QHeaderView::Interactive);
     header->setSectionResizeMode(TextColumn, QHeaderView::Stretch);
     header->setSectionResizeMode(EnabledColumn, QHeaderView::Interactive);
     m_table->setItemDelegate(new PhraseRowDelegate(m_table));
@@ -119,15 +124,27 @@ void MainWindow::fitUnsizedColumnsToHeaders()
     QFont font = m_table->horizontalHeader()->font();
     font.setWeight(QFont::DemiBold);
     const QFontMetrics metrics(font);
+    const auto headerWidth = [&](int column) {
+        const QTableWidgetItem *item = m_table->horizontalHeaderItem(column);
+        return item ? metrics.horizontalAdvance(item->text()) + 2 * 10 + 1 : 0;
+    };
     m_settingWidths = true;
     for (const SizedColumn &c : sizedColumns(store->settings())) {
         if (acceptedWidth(c.stored, c.lowest) > 0)
             continue; // the user's own width holds
-        const QTableWidgetItem *item = m_table->horizontalHeaderItem(c.column);
-        const int needed = item ? metrics.horizontalAdvance(item->text()) + 2 * 10 + 1 : 0;
+        int needed = headerWidth(c.column);
+        // Names are read whole, as far as a reasonable width goes; the Text
+        // column takes what is left.
+        if (c.column == NameColumn && m_widestName > 0)
+            needed = qMax(needed, qMin(m_widestName + ShortcutPadding, NameContentMax));
         m_table->setColumnWidth(c.column, qMax(c.built, needed));
         if (c.column == NameColumn)
             m_nameWidth = qMax(c.built, needed);
+    }
+    if (!m_abbreviationSized) {
+        m_abbreviationWidth = qMax(headerWidth(AbbreviationColumn),
+                                   qMin(m_widestAbbreviation + ShortcutPadding, MaxColumnWidth));
+        m_table->setColumnWidth(AbbreviationColumn, m_abbreviationWidth);
     }
     m_settingWidths = false;
     fitColumnsToRoom();
@@ -142,18 +159,29 @@ void MainWindow::fitColumnsToRoom()
     const bool narrow = room < NarrowTableWidth;
     if (m_table->isColumnHidden(EnabledColumn) != narrow)
         m_table->setColumnHidden(EnabledColumn, narrow);
-    // The Name column gives way first, down to the smallest column, so that
-    // the text of the phrases stays in sight; it gets its width back as the
-    // room comes back.
+    // The Abbreviation column gives way first, down to its widest
+    // abbreviation, then the Name column, down to the smallest column, so
+    // that the text of the phrases stays in sight; they get their widths back
+    // as the room comes back. Where the names would be cut shorter than
+    // NarrowNameWidth for it, the Abbreviation column makes way altogether.
     const int others =
         m_table->columnWidth(ShortcutColumn) + (narrow ? 0 : m_table->columnWidth(EnabledColumn));
-    const int nameRoom = room - room * TextShare / 100 - others;
-    const int name = qMax(MinColumnWidth, qMin(m_nameWidth, nameRoom));
-    if (m_table->columnWidth(NameColumn) != name) {
-        m_settingWidths = true;
+    const int spare = room - room * TextShare / 100 - others;
+    const int least =
+        qMin(m_abbreviationWidth, qMax(MinColumnWidth, m_widestAbbreviation + ShortcutPadding));
+    const bool noAbbreviations = (narrow && m_widestAbbreviation == 0) ||
+                                 spare - least < qMin(m_nameWidth, int(NarrowNameWidth));
+    if (m_table->isColumnHidden(AbbreviationColumn) != noAbbreviations)
+        m_table->setColumnHidden(AbbreviationColumn, noAbbreviations);
+    const int abbreviation =
+        noAbbreviations ? 0 : qBound(least, spare - m_nameWidth, m_abbreviationWidth);
+    const int name = qMax(MinColumnWidth, qMin(m_nameWidth, spare - abbreviation));
+    m_settingWidths = true;
+    if (!noAbbreviations && m_table->columnWidth(AbbreviationColumn) != abbreviation)
+        m_table->setColumnWidth(AbbreviationColumn, abbreviation);
+    if (m_table->columnWidth(NameColumn) != name)
         m_table->setColumnWidth(NameColumn, name);
-        m_settingWidths = false;
-    }
+    m_settingWidths = false;
 }
 
 void MainWindow::onSectionResized(int column, int /*oldSize*/, int newSize)
@@ -162,6 +190,12 @@ void MainWindow::onSectionResized(int column, int /*oldSize*/, int newSize)
         return;
     if (column == NameColumn)
         m_nameWidth = newSize;
+    if (column == AbbreviationColumn) {
+        // Kept for the run; not a stored width.
+        m_abbreviationWidth = newSize;
+        m_abbreviationSized = true;
+        return;
+    }
     if (column == ShortcutColumn && newSize < ShortcutWidth) {
         m_settingWidths = true;
         m_table->setColumnWidth(ShortcutColumn, ShortcutWidth);
@@ -191,10 +225,16 @@ void MainWindow::saveColumnWidths()
 
 void MainWindow::filterTable(const QString & /*text*/)
 {
-    refreshTable();
+    // The list is as it was: its names need no measuring again.
+    fillTable(false);
 }
 
 void MainWindow::refreshTable()
+{
+    fillTable(true);
+}
+
+void MainWindow::fillTable(bool measure)
 {
     const QString query = m_search->text().trimmed();
     const QVector<Phrase> &phrases = store->phrases();
@@ -204,14 +244,30 @@ void MainWindow::refreshTable()
     QVector<QString> keys;
     shown.reserve(phrases.size());
     keys.reserve(phrases.size());
+    const QFontMetrics metrics(m_table->font());
+    // The widest name and abbreviation of the whole list, not of the rows
+    // shown, so that the columns stay put while the user types a search; not
+    // measured again for a search.
+    int widestName = m_widestName;
+    int widestAbbreviation = m_widestAbbreviation;
+    if (measure) {
+        WidestText names(metrics);
+        WidestText abbreviations(metrics);
+        for (const Phrase &p : phrases) {
+            names.add(p.name);
+            if (!p.abbreviation.isEmpty())
+                abbreviations.add(p.abbreviation);
+        }
+        widestName = names.width();
+        widestAbbreviation = abbreviations.width();
+    }
     for (int i = 0; i < phrases.size(); ++i) {
         const Phrase &p = phrases.at(i);
-        // The abbreviation stands beside the keys, or alone.
-        QString k = Hotkey::keyText(p.mods, p.vk);
-        if (!p.abbreviation.isEmpty())
-            k = k.isEmpty() ? p.abbreviation : k + QStringLiteral("  ") + p.abbreviation;
+        const QString k = Hotkey::keyText(p.mods, p.vk);
         if (!query.isEmpty() && !p.name.contains(query, Qt::CaseInsensitive) &&
-            !p.text.contains(query, Qt::CaseInsensitive) && !k.contains(query, Qt::CaseInsensitive))
+            !p.text.contains(query, Qt::CaseInsensitive) &&
+            !k.contains(query, Qt::CaseInsensitive) &&
+            !p.abbreviation.contains(query, Qt::CaseInsensitive))
             continue;
         shown << i;
         keys << k;
@@ -220,7 +276,6 @@ void MainWindow::refreshTable()
     const QString picker = tr("Picker");
     const QString yes = tr("Yes");
     const QString no = tr("No");
-    const QFontMetrics metrics(m_table->font());
     int needed = ShortcutWidth;
     // Most phrases share a few shortcut texts: one string and one measurement each.
     QHash<QString, int> keyWidths;
@@ -241,9 +296,23 @@ void MainWindow::refreshTable()
         const bool deadKey = !dead.isEmpty() && dead.contains(p.id);
         // The mark takes room beside the text.
         needed = qMax(needed, known.value() + ShortcutPadding + (deadKey ? 20 : 0));
-        rows.append({p.id, p.name, known.key(), p.text, p.enabled ? yes : no, p.enabled, deadKey});
+        rows.append({p.id, p.name, known.key(), p.abbreviation, p.text, p.enabled ? yes : no,
+                     p.enabled, deadKey});
     }
+    QString empty;
+    if (phrases.isEmpty())
+        empty = tr("Add your first phrase: %1")
+                    .arg(QKeySequence(QKeySequence::New).toString(QKeySequence::NativeText));
+    else if (shown.isEmpty())
+        empty = tr("No phrase matches “%1”.")
+                    .arg(metrics.elidedText(query, Qt::ElideRight, EmptyQueryShownWidth));
+    m_table->setEmptyText(empty);
     m_table->setUpdatesEnabled(false);
+    if (widestName != m_widestName || widestAbbreviation != m_widestAbbreviation) {
+        m_widestName = widestName;
+        m_widestAbbreviation = widestAbbreviation;
+        fitUnsizedColumnsToHeaders();
+    }
     m_table->setRows(std::move(rows));
     if (m_table->columnWidth(ShortcutColumn) < needed) {
         m_settingWidths = true;

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QHeaderView>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QSignalBlocker>
 
 namespace {
@@ -93,6 +94,23 @@ void PhraseTableWidget::paintEvent(QPaintEvent *event)
         fillRange(first, last);
     }
     QTableWidget::paintEvent(event);
+    if (rowCount() > 0 || m_emptyText.isEmpty())
+        return;
+    // In the viewport, not as a row: nothing to select, edit or delete.
+    QPainter painter(viewport());
+    QColor colour = palette().color(QPalette::Text);
+    colour.setAlphaF(0.6);
+    painter.setPen(colour);
+    const QRect room = viewport()->rect().adjusted(12, 24, -12, -12);
+    painter.drawText(room, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, m_emptyText);
+}
+
+void PhraseTableWidget::setEmptyText(const QString &text)
+{
+    if (text == m_emptyText)
+        return;
+    m_emptyText = text;
+    viewport()->update();
 }
 
 void PhraseTableWidget::fillRange(int first, int last)
@@ -114,6 +132,7 @@ void PhraseTableWidget::fillRow(int row)
     QTableWidgetItem *items[] = {
         name,
         new QTableWidgetItem(r.shortcut),
+        new QTableWidgetItem(r.abbreviation),
         new QTableWidgetItem(flat),
         new QTableWidgetItem(r.enabledText),
     };

@@ -27,6 +27,7 @@ public:
         QString id;
         QString name;
         QString shortcut;
+        QString abbreviation;
         QString text; // as stored; shown on one line
         QString enabledText;
         bool enabled = true;
@@ -38,6 +39,7 @@ public:
     {
         NameColumn = 0,
         ShortcutColumn,
+        AbbreviationColumn,
         TextColumn,
         EnabledColumn,
         ColumnCount
@@ -67,6 +69,11 @@ public:
 
     void keyboardSearch(const QString &search) override;
 
+    // What the viewport says while the table has no rows (how to begin, or
+    // that a search found nothing); empty for nothing.
+    void setEmptyText(const QString &text);
+    const QString &emptyText() const { return m_emptyText; }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
@@ -79,4 +86,5 @@ private:
     int m_filled = 0;
     QIcon m_deadIcon;
     QString m_deadToolTip;
+    QString m_emptyText;
 };

@@ -315,6 +315,11 @@ void FloatingPanel::setPaused(bool paused)
         return;
     m_paused = paused;
     refreshPauseButton();
+    for (PhraseRow *row : rows()) {
+        for (QPushButton *button : row->buttons())
+            if (button->objectName() == QLatin1String("rowType"))
+                markTypeButton(button);
+    }
 }
 
 void FloatingPanel::setTheme(int theme)

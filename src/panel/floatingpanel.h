@@ -95,6 +95,17 @@ public:
     QPoint snapPosition(const QPoint &p) const;
     // Empties the list and builds one row per phrase.
     void rebuildRows();
+    // Shows text on the row of phrase id, if it is shown: briefly for what a
+    // button did, longer for a warning (why it did nothing).
+    static constexpr int NoteMs = 1200;
+    static constexpr int WarningNoteMs = 3500;
+    // Where text does not fit the row, shortText stands in.
+    void showRowNote(const QString &id, const QString &text, const QString &shortText,
+                     bool warning);
+    // What the Type buttons say while shortcuts are paused, and its short
+    // form for a narrow row.
+    static QString pausedTypeText();
+    static QString pausedTypeShortText();
 
     QPushButton *settingsButton() const { return m_settingsButton; }
     QPushButton *closeButton() const { return m_closeButton; }
@@ -130,6 +141,8 @@ protected:
 
 private:
     void rebuildRowsHidden();
+    // Marks a row's Type button as paused, or not, as m_paused says.
+    void markTypeButton(QPushButton *button);
     void buildHeader();
     void buildBody();
     void applyStyle();

@@ -87,6 +87,7 @@ void FloatingPanel::rebuildRowsHidden()
 
     for (const Phrase &phrase : qAsConst(m_phrases)) {
         auto *row = new PhraseRow(metrics, m_listHost);
+        row->setPhraseId(phrase.id);
         setCompact(row, metrics.compact);
         PhraseTextLabel *label = row->label();
         label->setToolTip(ElidedText::plainToolTip(phrase.text));
@@ -104,6 +105,8 @@ void FloatingPanel::rebuildRowsHidden()
             button->setCursor(Qt::PointingHandCursor);
             button->setFocusPolicy(Qt::NoFocus);
             setCompact(button, metrics.compact);
+            if (!copy)
+                markTypeButton(button);
             connect(button, &QPushButton::clicked, this, [this, id, copy] {
                 if (copy)
                     emit copyPhrase(id);
@@ -122,6 +125,36 @@ void FloatingPanel::rebuildRowsHidden()
         m_listLayout->addWidget(row);
     }
     m_listLayout->addStretch(1);
+}
+
+QString FloatingPanel::pausedTypeText()
+{
+    return tr("Shortcuts are paused: resume them to type.");
+}
+
+void FloatingPanel::markTypeButton(QPushButton *button)
+{
+    // Still clickable: a click says why nothing is typed.
+    button->setProperty("paused", m_paused);
+    button->setToolTip(m_paused ? pausedTypeText() : QString());
+    if (button->testAttribute(Qt::WA_WState_Polished))
+        Theme::repolish(button);
+}
+
+QString FloatingPanel::pausedTypeShortText()
+{
+    return tr("Paused");
+}
+
+void FloatingPanel::showRowNote(const QString &id, const QString &text, const QString &shortText,
+                                bool warning)
+{
+    for (PhraseRow *row : rows()) {
+        if (row->phraseId() == id) {
+            row->showNote(text, shortText, warning, warning ? WarningNoteMs : NoteMs);
+            return;
+        }
+    }
 }
 
 QList<PhraseRow *> FloatingPanel::rows() const

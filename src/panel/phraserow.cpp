@@ -4,6 +4,8 @@
 #include <QFontMetrics>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QStyle>
+#include <QTimer>
 
 RowMetrics RowMetrics::forLines(int lines)
 {
@@ -126,6 +128,41 @@ void PhraseRow::addButton(QPushButton *button)
     layOut();
 }
 
+void PhraseRow::showNote(const QString &text, const QString &shortText, bool warning, int ms)
+{
+    if (!m_note) {
+        m_note = new QLabel(this);
+        m_note->setObjectName(QStringLiteral("rowNote"));
+        m_note->setTextFormat(Qt::PlainText);
+        m_note->setWordWrap(true);
+        m_note->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        // Mouse presses go through to the row: the panel is dragged by it.
+        m_note->setAttribute(Qt::WA_TransparentForMouseEvents);
+        m_noteTimer = new QTimer(this);
+        m_noteTimer->setSingleShot(true);
+        connect(m_noteTimer, &QTimer::timeout, this, &PhraseRow::hideNote);
+    }
+    m_noteText = text;
+    m_noteShortText = shortText.isEmpty() ? text : shortText;
+    m_note->setToolTip(text);
+    m_note->setProperty("warning", warning);
+    if (m_note->testAttribute(Qt::WA_WState_Polished)) {
+        m_note->style()->unpolish(m_note);
+        m_note->style()->polish(m_note);
+    }
+    // Measured in the sheet's font.
+    m_note->ensurePolished();
+    m_noteShown = true;
+    m_noteTimer->start(ms);
+    layOut();
+}
+
+void PhraseRow::hideNote()
+{
+    m_noteShown = false;
+    layOut();
+}
+
 int PhraseRow::buttonsWidth() const
 {
     int total = 0;
@@ -242,7 +279,7 @@ void PhraseRow::layOut()
         const int slot =
             qMax(0, height() - 2 * v - m_metrics.buttonSpacing - m_metrics.buttonHeight);
         m_label->setGeometry(h, v, qMax(0, width() - 2 * h), qMin(slot, m_label->maximumHeight()));
-        m_label->show();
+        placeNote(QRect(h, v, qMax(0, width() - 2 * h), slot));
         return;
     }
     if (!m_buttons.isEmpty())
@@ -254,5 +291,21 @@ void PhraseRow::layOut()
     const int slot = qMax(0, height() - 2 * v);
     const int labelHeight = qMin(slot, m_label->maximumHeight());
     m_label->setGeometry(h, v + (slot - labelHeight) / 2, qMax(0, x - h), labelHeight);
-    m_label->show();
+    placeNote(QRect(h, v, qMax(0, x - h), slot));
+}
+
+void PhraseRow::placeNote(const QRect &room)
+{
+    // The note stands in for the text while it lasts: the two never overlap.
+    m_label->setVisible(!m_noteShown);
+    if (!m_note)
+        return;
+    m_note->setGeometry(room);
+    if (m_noteShown) {
+        const QRect needed = m_note->fontMetrics().boundingRect(
+            QRect(0, 0, room.width(), 0xffff), Qt::AlignRight | Qt::TextWordWrap, m_noteText);
+        const bool fits = needed.width() <= room.width() && needed.height() <= room.height();
+        m_note->setText(fits ? m_noteText : m_noteShortText);
+    }
+    m_note->setVisible(m_noteShown);
 }

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 class QPushButton;
+class QTimer;
 
 // Margins, button sizes and spacing of the rows for a number of text lines.
 struct RowMetrics
@@ -65,6 +66,16 @@ public:
     PhraseRow(const RowMetrics &metrics, QWidget *parent = nullptr);
 
     PhraseTextLabel *label() const { return m_label; }
+    // The phrase the row stands for.
+    void setPhraseId(const QString &id) { m_id = id; }
+    const QString &phraseId() const { return m_id; }
+    // A few words in place of the text, beside the buttons, for ms
+    // milliseconds: what a button just did ("Copied"), or why it did nothing
+    // (warning). Where text does not fit, shortText stands in. A later note
+    // replaces an earlier one.
+    void showNote(const QString &text, const QString &shortText, bool warning, int ms);
+    // Null until a note was shown.
+    QLabel *note() const { return m_note; }
     const QList<QPushButton *> &buttons() const { return m_buttons; }
     // Appends a button at the right end; the row takes it as a child and
     // gives it the row's button height.
@@ -89,8 +100,16 @@ protected:
 
 private:
     void layOut();
+    void hideNote();
+    void placeNote(const QRect &room);
 
     PhraseTextLabel *m_label = nullptr;
+    QString m_id;
+    QLabel *m_note = nullptr;
+    QString m_noteText;
+    QString m_noteShortText;
+    QTimer *m_noteTimer = nullptr;
+    bool m_noteShown = false;
     QList<QPushButton *> m_buttons;
     RowMetrics m_metrics;
 };

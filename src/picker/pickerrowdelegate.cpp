@@ -3,6 +3,24 @@
 #include <QApplication>
 #include <QPainter>
 
+void PickerRowDelegate::setContentWidths(int name, int shortcut)
+{
+    m_nameWidth = name;
+    m_shortcutWidth = shortcut;
+}
+
+PickerRowDelegate::Columns PickerRowDelegate::columns(int rowWidth, bool hideName) const
+{
+    const auto fit = [rowWidth](int content, int least, int share) {
+        return qBound(least, content + 2 * TextInset, qMax(least, rowWidth * share / 100));
+    };
+    Columns out;
+    out.shortcut =
+        fit(m_shortcutWidth, hideName ? WideShortcutWidth : ShortcutWidth, ShortcutShare);
+    out.name = hideName ? 0 : fit(m_nameWidth, NameWidth, NameShare);
+    return out;
+}
+
 void PickerRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
                               const QModelIndex &index) const
 {
@@ -24,9 +42,10 @@ void PickerRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
     style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
 
     const bool hideName = widget && widget->property("hideNameColumn").toBool();
-    const int nameWidth = hideName ? 0 : NameWidth;
-    const int shortcutWidth = hideName ? WideShortcutWidth : ShortcutWidth;
     const QRect row = opt.rect;
+    const Columns widths = columns(row.width(), hideName);
+    const int nameWidth = widths.name;
+    const int shortcutWidth = widths.shortcut;
 
     painter->save();
     painter->setPen(opt.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));

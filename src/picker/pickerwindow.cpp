@@ -8,6 +8,7 @@
 #include "theme/popupbutton.h"
 #include "theme/stylesheets.h"
 #include "theme/theme.h"
+#include "theme/widesttext.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -118,6 +119,17 @@ void PickerWindow::setPhrases(const QVector<Phrase> &phrases, bool recentFirst)
     m_recentFirst = recentFirst;
     m_candidates = PhraseSearch::buildCandidates(phrases, recentFirst);
     m_list->setProperty("hideNameColumn", m_candidates.hideName);
+    // The columns fit what is offered, not what a search leaves, so that
+    // they stay put while the user types.
+    m_list->ensurePolished();
+    WidestText names(m_list->fontMetrics());
+    WidestText shortcuts(m_list->fontMetrics());
+    for (const PhraseSearch::Candidate &c : qAsConst(m_candidates.list)) {
+        names.add(c.phrase.name);
+        shortcuts.add(c.keyText);
+    }
+    if (auto *delegate = qobject_cast<PickerRowDelegate *>(m_list->itemDelegate()))
+        delegate->setContentWidths(names.width(), shortcuts.width());
 }
 
 void PickerWindow::applyFilter(const QString &text)

@@ -370,6 +370,11 @@ const Rule floatingPanelRules[] = {
      "background: #5a5a5a; border-color: #5a5a5a;"},
     {"QPushButton#rowType:pressed", "background: #0c5754; border-color: #0c5754;",
      "background: #3a3a3a; border-color: #3a3a3a;"},
+    // Paused, Type does nothing: greyed, yet clickable to say why.
+    {"QPushButton#rowType[paused=\"true\"], QPushButton#rowType[paused=\"true\"]:hover, "
+     "QPushButton#rowType[paused=\"true\"]:pressed",
+     "color: #f4fbfa; background: #9cbfbc; border-color: #9cbfbc;",
+     "color: #ffffff; background: #a8a8a8; border-color: #a8a8a8;"},
     {"QPushButton#rowAction[compact=\"true\"], QPushButton#rowType[compact=\"true\"]",
      "padding: 1px 8px; min-height: 22px; max-height: 22px; border-radius: 4px; font-size: 12px;",
      same},
@@ -378,6 +383,9 @@ const Rule floatingPanelRules[] = {
     {"QWidget#phraseRow[compact=\"true\"]", "border-radius: 4px;", "border-radius: 3px;"},
     {"QLabel#phraseText", "color: #1f2a2e; background: transparent; border: none;",
      "color: #222222; background: transparent; border: none;"},
+    {"QLabel#rowNote", "color: #0f6e6b; background: transparent; border: none; font-weight: 600;",
+     "color: #222222; background: transparent; border: none; font-weight: 600;"},
+    {"QLabel#rowNote[warning=\"true\"]", "color: #a8670e;", same},
     {"QCheckBox", "color: #1f2a2e; spacing: 8px;", "color: #222222; spacing: 8px;"},
     {"QRadioButton", "color: #1f2a2e; spacing: 6px;", "color: #222222; spacing: 6px;"},
 };

@@ -3,6 +3,7 @@
 #include "panel/panelgeometry.h"
 #include "panel/panelsettingspopup.h"
 #include "panel/phraserow.h"
+#include "theme/theme.h"
 #include "unit/markupprobe.h"
 
 #include <QBackingStore>
@@ -405,6 +406,95 @@ private slots:
         QCOMPARE(copied.at(0).at(0).toString(), p.id);
         QCOMPARE(typed.count(), 1);
         QCOMPARE(typed.at(0).at(0).toString(), p.id);
+    }
+
+    // The buttons sit whole inside their row's frame, in both themes, at
+    // every line count and at the narrowest and a usual panel width (where
+    // the buttons go under the text).
+    void rowButtonsSitWholeInTheRow_data()
+    {
+        QTest::addColumn<int>("theme");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("width");
+        for (int theme : {Theme::Classic, Theme::Teal}) {
+            for (int lines = 1; lines <= 3; ++lines) {
+                for (int width : {PanelGeometry::MinWidth, 320}) {
+                    QTest::addRow("%s, %d line(s), %d px",
+                                  theme == Theme::Classic ? "Classic" : "Teal", lines, width)
+                        << theme << lines << width;
+                }
+            }
+        }
+    }
+    void rowButtonsSitWholeInTheRow()
+    {
+        QFETCH(int, theme);
+        QFETCH(int, lines);
+        QFETCH(int, width);
+        panel->setTheme(theme);
+        panel->setTextLines(lines);
+        panel->setPhrases({phrase(QStringLiteral("Address"), QStringLiteral("1 Main Street"))});
+        panel->resize(width, 420);
+        panel->show();
+        QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
+        PhraseRow *row = panel->rows().at(0);
+        QTRY_VERIFY(row->width() > 0 && row->buttons().at(0)->isVisible());
+        const RowMetrics metrics = RowMetrics::forLines(lines);
+        for (QPushButton *button : row->buttons()) {
+            const QRect r = button->geometry();
+            QCOMPARE(r.height(), metrics.buttonHeight);
+            // Clear of the row's one-pixel frame on every side.
+            QVERIFY2(r.top() >= 1 && r.bottom() <= row->height() - 2 && r.left() >= 1 &&
+                         r.right() <= row->width() - 2,
+                     qPrintable(QStringLiteral("%1 in a row of %2 x %3")
+                                    .arg(QString::number(r.top()) + QLatin1Char(',') +
+                                         QString::number(r.bottom()))
+                                    .arg(row->width())
+                                    .arg(row->height())));
+        }
+    }
+
+    // A note stands in for the row's text, clear of the buttons, and goes
+    // with the row when the list is rebuilt.
+    void rowNoteTakesThePlaceOfTheText_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("width");
+        QTest::newRow("one line") << 1 << 320;
+        QTest::newRow("three lines") << 3 << 320;
+        QTest::newRow("narrowest: buttons under the text") << 2 << int(PanelGeometry::MinWidth);
+    }
+    void rowNoteTakesThePlaceOfTheText()
+    {
+        QFETCH(int, lines);
+        QFETCH(int, width);
+        const Phrase p = phrase(QStringLiteral("Address"), QStringLiteral("1 Main Street"));
+        panel->setTextLines(lines);
+        panel->setPhrases({p});
+        panel->resize(width, 420);
+        panel->show();
+        QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
+        PhraseRow *row = panel->rows().at(0);
+        panel->showRowNote(QStringLiteral("unknown"), QStringLiteral("Copied"), QString(), false);
+        QVERIFY(!row->note());
+        // A sentence too long for the row gives way to its short form.
+        const QString sentence = QStringLiteral("Not copied: another program holds the clipboard.");
+        panel->showRowNote(p.id, sentence, QStringLiteral("Not copied"), true);
+        QCOMPARE(row->note()->text(), QStringLiteral("Not copied"));
+        panel->showRowNote(p.id, QStringLiteral("Copied"), QString(), false);
+        QCOMPARE(row->note()->text(), QStringLiteral("Copied"));
+        QVERIFY(row->note() && row->note()->isVisible());
+        QVERIFY(!row->label()->isVisible());
+        QVERIFY(row->rect().contains(row->note()->geometry()));
+        QVERIFY(row->note()->width() > 0);
+        for (QPushButton *button : row->buttons())
+            QVERIFY(!row->note()->geometry().intersects(button->geometry()));
+        // Rebuilt while the note shows: the new row shows its text.
+        Phrase renamed = p;
+        renamed.name = QStringLiteral("Home");
+        panel->setPhrases({renamed});
+        QVERIFY(!panel->rows().at(0)->note());
+        QVERIFY(panel->rows().at(0)->label()->isVisible());
     }
 
     void pauseButtonFollowsTheState()

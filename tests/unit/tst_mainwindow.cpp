@@ -233,6 +233,8 @@ private slots:
         QTest::newRow("by text") << QStringLiteral("SECOND") << QStringList{QStringLiteral("Two")};
         QTest::newRow("Picker is no shortcut text") << QStringLiteral("Picker") << QStringList();
         QTest::newRow("alt") << QStringLiteral("alt") << QStringList{QStringLiteral("Two")};
+        QTest::newRow("by abbreviation")
+            << QStringLiteral("ZQ;") << QStringList{QStringLiteral("Plain")};
     }
     void filter()
     {
@@ -243,7 +245,11 @@ private slots:
                                        ctrl | Hotkey::ModAlt, 0x32)
                          << makePhrase(QStringLiteral("Note"), QStringLiteral("press Ctrl+1 here"))
                          << makePhrase(QStringLiteral("Plain"), QStringLiteral("plain"));
+        store->phrases().last().abbreviation = QStringLiteral("zq;");
         build();
+        // The hint names everything the search looks at.
+        QVERIFY2(window->searchBox()->placeholderText().contains(QLatin1String("abbreviation")),
+                 qPrintable(window->searchBox()->placeholderText()));
         window->searchBox()->setText(query);
         QCOMPARE(columnTexts(window->table(), MainWindow::NameColumn), names);
     }
@@ -253,16 +259,22 @@ private slots:
         store->phrases() << makePhrase(QStringLiteral("Keyless"), QStringLiteral("a\nb\nc"))
                          << makePhrase(QStringLiteral("Off"), QStringLiteral("gone"), ctrl, 0x70,
                                        false);
+        store->phrases()[0].abbreviation = QStringLiteral(";ks");
         build();
         QTableWidget *table = window->table();
         QCOMPARE(table->rowCount(), 2);
         QCOMPARE(table->item(0, 0)->data(Qt::UserRole).toString(), store->phrases().at(0).id);
         QCOMPARE(columnTexts(table, MainWindow::ShortcutColumn),
                  (QStringList{QStringLiteral("Picker"), QStringLiteral("Ctrl+F1")}));
+        // The abbreviation has a column of its own.
+        QCOMPARE(table->horizontalHeaderItem(MainWindow::AbbreviationColumn)->text(),
+                 QStringLiteral("Abbreviation"));
+        QCOMPARE(columnTexts(table, MainWindow::AbbreviationColumn),
+                 (QStringList{QStringLiteral(";ks"), QString()}));
         QCOMPARE(table->item(0, MainWindow::TextColumn)->text(), QStringLiteral("a b c"));
         QCOMPARE(columnTexts(table, MainWindow::EnabledColumn),
                  (QStringList{QStringLiteral("Yes"), QStringLiteral("No")}));
-        for (int column = 0; column < 4; ++column) {
+        for (int column = 0; column < table->columnCount(); ++column) {
             QVERIFY(!table->item(0, column)->font().strikeOut());
             QVERIFY(table->item(1, column)->font().strikeOut());
             QCOMPARE(table->item(1, column)->foreground().color(), QColor(0x9a, 0xa3, 0xad));
@@ -508,6 +520,56 @@ private slots:
         QVERIFY(!QFile::exists(store->dataFilePath()));
     }
 
+    // An empty table says how to begin, drawn in the table itself; a search
+    // that finds nothing says that instead. Ctrl+N opens Add from anywhere in
+    // the window.
+    void emptyTableSaysHowToBegin()
+    {
+        build();
+        window->resize(700, 500);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        PhraseTableWidget *table = window->table();
+        const QString begin = QStringLiteral("Add your first phrase: Ctrl+N");
+        QCOMPARE(table->rowCount(), 0);
+        QCOMPARE(table->emptyText(), begin);
+        // Drawn: the empty viewport is not blank.
+        const QImage drawn = table->viewport()->grab().toImage();
+        const QRgb background = drawn.pixel(0, 0);
+        int ink = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x)
+                ink += drawn.pixel(x, y) != background;
+        QVERIFY2(ink > 20, qPrintable(QString::number(ink)));
+
+        // Ctrl+N with the focus in the search box opens Add.
+        window->searchBox()->setFocus();
+        QTimer::singleShot(0, [] {
+            auto *editor = qobject_cast<PhraseDialog *>(QApplication::activeModalWidget());
+            if (!editor)
+                return;
+            editor->nameEdit()->setText(QStringLiteral("Address"));
+            editor->textEdit()->setPlainText(QStringLiteral("1 Main Street"));
+            editor->accept();
+        });
+        QTest::keyClick(window->searchBox(), Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(store->phrases().size(), 1);
+        QCOMPARE(table->rowCount(), 1);
+        QCOMPARE(table->emptyText(), QString());
+
+        window->searchBox()->setText(QStringLiteral("zebra"));
+        QCOMPARE(table->rowCount(), 0);
+        QCOMPARE(table->emptyText(), QStringLiteral("No phrase matches “zebra”."));
+        window->searchBox()->clear();
+        QCOMPARE(table->emptyText(), QString());
+
+        // The last phrase deleted: the first line is back.
+        table->selectRow(0);
+        window->deletePhrase();
+        QCOMPARE(table->rowCount(), 0);
+        QCOMPARE(table->emptyText(), begin);
+    }
+
     void storedColumnWidths_data()
     {
         QTest::addColumn<int>("name");
@@ -533,8 +595,9 @@ private slots:
         const FontScope font(11);
         build();
         QTableWidget *table = window->table();
-        const QVector<int> widths{table->columnWidth(0), table->columnWidth(1),
-                                  table->columnWidth(3)};
+        const QVector<int> widths{table->columnWidth(MainWindow::NameColumn),
+                                  table->columnWidth(MainWindow::ShortcutColumn),
+                                  table->columnWidth(MainWindow::EnabledColumn)};
         QVERIFY2(
             widths == applied,
             qPrintable(QStringLiteral("%1 %2 %3").arg(widths[0]).arg(widths[1]).arg(widths[2])));
@@ -1450,7 +1513,10 @@ private slots:
         store->phrases() << makePhrase(QStringLiteral("Greeting"),
                                        QStringLiteral("Hello, dear colleague, thanks a lot"),
                                        ctrl | Hotkey::ModAlt, 0x31)
-                         << makePhrase(QStringLiteral("Address"), QStringLiteral("12 Long Street"));
+                         << makePhrase(QStringLiteral("Address"), QStringLiteral("12 Long Street"))
+                         << makePhrase(QStringLiteral("Kind regards signature"),
+                                       QStringLiteral("Kind regards,\nJohn"));
+        store->phrases().last().abbreviation = QStringLiteral(";kr");
         build();
         window->applyTheme(theme, false);
         window->show();
@@ -1487,6 +1553,22 @@ private slots:
         const int shortcutText =
             table->fontMetrics().horizontalAdvance(QStringLiteral("Ctrl+Alt+1"));
         QVERIFY(table->columnWidth(MainWindow::ShortcutColumn) > shortcutText);
+        // Names are read before abbreviations: at 320 a short name is whole
+        // (and the Abbreviation column makes way); at 640 the abbreviations
+        // are read whole, and an ordinary name too.
+        QVERIFY(table->columnWidth(MainWindow::NameColumn) >
+                table->fontMetrics().horizontalAdvance(QStringLiteral("Address")));
+        if (width >= 640) {
+            QVERIFY(!table->isColumnHidden(MainWindow::AbbreviationColumn));
+            QVERIFY(table->columnWidth(MainWindow::AbbreviationColumn) >
+                    table->fontMetrics().horizontalAdvance(QStringLiteral(";kr")));
+            const int name =
+                table->fontMetrics().horizontalAdvance(QStringLiteral("Kind regards signature"));
+            QVERIFY2(table->columnWidth(MainWindow::NameColumn) > name,
+                     qPrintable(QStringLiteral("Name %1 for %2")
+                                    .arg(table->columnWidth(MainWindow::NameColumn))
+                                    .arg(name)));
+        }
         int used = 0;
         for (int c = 0; c < table->columnCount(); ++c)
             used += table->isColumnHidden(c) ? 0 : table->columnWidth(c);
@@ -1605,6 +1687,11 @@ private slots:
         const QString resume = QCoreApplication::translate("MainWindow", "Resume shortcuts");
         QCOMPARE(window->pauseAction()->text(), resume);
         QCOMPARE(window->trayPauseAction()->text(), resume);
+        // So does the tray's tool tip.
+        QCOMPARE(window->trayIcon()->toolTip(),
+                 QCoreApplication::translate("MainWindow", "Zem Scrivlet: shortcuts are paused"));
+        QVERIFY(window->trayIcon()->toolTip() !=
+                QLatin1String("Zem Scrivlet: shortcuts are paused"));
         // The language in use again: nothing is written.
         QVERIFY(QFile::remove(store->dataFilePath()));
         german->trigger();

@@ -273,6 +273,88 @@ private slots:
         QCOMPARE(desktop->typedText(), QString());
     }
 
+    // Copy says on its row that it copied, or why it did not; the word goes
+    // after a moment and the row's text is back.
+    void copySaysWhatBecameOfIt_data()
+    {
+        QTest::addColumn<int>("openFailures");
+        QTest::addColumn<bool>("setSucceeds");
+        QTest::addColumn<QString>("note");
+        QTest::addColumn<QString>("clipboard"); // what it holds afterwards
+        QTest::newRow("copied") << 0 << true << QStringLiteral("Copied")
+                                << QStringLiteral("hello there");
+        QTest::newRow("clipboard held open by another program")
+            << 1000 << true << QStringLiteral("Not copied: another program holds the clipboard.")
+            << QStringLiteral("the user's");
+        QTest::newRow("clipboard emptied, then could not be set")
+            << 0 << false << QStringLiteral("Not copied: the clipboard could not be set.")
+            << QString();
+    }
+    void copySaysWhatBecameOfIt()
+    {
+        QFETCH(int, openFailures);
+        QFETCH(bool, setSucceeds);
+        QFETCH(QString, note);
+        QFETCH(QString, clipboard);
+        store->settings().showFloatingPanel = true;
+        build();
+        QVERIFY(QTest::qWaitForWindowExposed(window->floatingPanel()));
+        QGuiApplication::clipboard()->setText(QStringLiteral("the user's"));
+        desktop->clipboardOpenFailures = openFailures;
+        desktop->setClipboardSucceeds = setSucceeds;
+        PhraseRow *row = window->floatingPanel()->rows().at(0);
+        row->buttons().at(0)->click();
+        QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
+        QVERIFY(row->note());
+        QVERIFY(row->note()->isVisible());
+        // The whole sentence, or its short form where the row is too narrow.
+        QCOMPARE(row->note()->toolTip(), note);
+        QVERIFY2(note.startsWith(row->note()->text()), qPrintable(row->note()->text()));
+        QVERIFY(!row->label()->isVisible());
+        // Within the row, clear of the buttons.
+        QVERIFY(row->rect().contains(row->note()->geometry()));
+        QVERIFY(!row->note()->geometry().intersects(row->buttons().at(0)->geometry()));
+        if (qstrcmp(QTest::currentDataTag(), "copied") != 0)
+            return; // a warning stays longer; it goes the same way
+        QTRY_VERIFY_WITH_TIMEOUT(!row->note()->isVisible(), 5000);
+        QVERIFY(row->label()->isVisible());
+    }
+
+    // Paused, Type looks it and says so when clicked, instead of doing
+    // nothing; Copy is not paused and stays as it is.
+    void typeWhilePausedSaysWhy()
+    {
+        store->settings().showFloatingPanel = true;
+        build();
+        FloatingPanel *panel = window->floatingPanel();
+        QVERIFY(QTest::qWaitForWindowExposed(panel));
+        QTRY_COMPARE(panel->lastExternalWindow(), editor);
+        const auto typeButton = [panel] { return panel->rows().at(0)->buttons().at(1); };
+        const auto copyButton = [panel] { return panel->rows().at(0)->buttons().at(0); };
+        const QImage running = typeButton()->grab().toImage();
+        QVERIFY(!typeButton()->property("paused").toBool());
+        window->togglePause();
+        QVERIFY(typeButton()->property("paused").toBool());
+        QVERIFY(!copyButton()->property("paused").toBool());
+        QVERIFY(typeButton()->grab().toImage() != running);
+        const QString why = QStringLiteral("Shortcuts are paused: resume them to type.");
+        QCOMPARE(typeButton()->toolTip(), why);
+        typeButton()->click();
+        QCOMPARE(desktop->typedText(), QString());
+        PhraseRow *row = panel->rows().at(0);
+        QVERIFY(row->note() && row->note()->isVisible());
+        QCOMPARE(row->note()->toolTip(), why);
+        QCOMPARE(row->note()->text(), QStringLiteral("Paused")); // the sentence does not fit
+        // Rows built while paused are marked too (a new line count).
+        panel->setTextLines(1);
+        QVERIFY(typeButton()->property("paused").toBool());
+        window->togglePause();
+        QVERIFY(!typeButton()->property("paused").toBool());
+        QCOMPARE(typeButton()->toolTip(), QString());
+        typeButton()->click();
+        QCOMPARE(desktop->typedText(), QStringLiteral("hello there"));
+    }
+
     void phraseListChangesReachThePanel()
     {
         build();

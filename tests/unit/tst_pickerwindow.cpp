@@ -1,7 +1,10 @@
 #include "fakes/fakedesktop.h"
 #include "picker/pickerplacement.h"
+#include "picker/pickerrowdelegate.h"
 #include "picker/pickerwindow.h"
+#include "theme/widesttext.h"
 
+#include <QApplication>
 #include <QBackingStore>
 #include <QFrame>
 #include <QLabel>
@@ -105,6 +108,77 @@ private slots:
                  qPrintable(QStringLiteral("%1,%2").arg(picker->x()).arg(picker->y())));
         picker->hide();
         picker->setDesktop(nullptr);
+    }
+
+    // The widest of many texts, estimated per character and measured whole:
+    // narrow letters many, wide letters few, other scripts, none at all.
+    void widestTextIsMeasuredWhole_data()
+    {
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("none") << QStringList();
+        QTest::newRow("empty") << QStringList{QString(), QString()};
+        QTest::newRow("many narrow, few wide") << QStringList{
+            QStringLiteral("iiiiii"), QStringLiteral("WWWWWW"), QStringLiteral("ll")};
+        QTest::newRow("other scripts") << QStringList{
+            QStringLiteral("abc"), QStringLiteral("日本語のテキスト"), QStringLiteral("Ωμέγα")};
+    }
+    void widestTextIsMeasuredWhole()
+    {
+        QFETCH(QStringList, texts);
+        const QFontMetrics metrics(QApplication::font());
+        WidestText widest(metrics);
+        int expected = 0;
+        for (const QString &text : texts) {
+            widest.add(text);
+            expected = qMax(expected, metrics.horizontalAdvance(text));
+        }
+        QCOMPARE(widest.width(), expected);
+    }
+
+    // An ordinary name is read whole and the text is cut instead; a very
+    // long name gives way only down to its share, so the text stays in sight.
+    void namesReadBeforeTheText_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("whole");
+        QTest::newRow("short") << QStringLiteral("Address") << true;
+        QTest::newRow("ordinary") << QStringLiteral("Kind regards signature") << true;
+        QTest::newRow("very long") << QStringLiteral("A name far too long ").repeated(5) << false;
+    }
+    void namesReadBeforeTheText()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, whole);
+        // The size of the program's usual font.
+        QFont font = picker->list()->font();
+        font.setPixelSize(13);
+        picker->list()->setFont(font);
+        QVector<Phrase> phrases = numbered(2);
+        phrases[0].name = name;
+        phrases[0].text = QStringLiteral("Kind regards, ").repeated(20);
+        phrases[1].mods = 2 | 1; // Ctrl+Alt+F12
+        phrases[1].vk = 0x7b;
+        picker->setPhrases(phrases, false);
+        picker->showAt(QPoint(10, 10));
+        QVERIFY(QTest::qWaitForWindowExposed(picker.get()));
+        auto *delegate = qobject_cast<PickerRowDelegate *>(picker->list()->itemDelegate());
+        QVERIFY(delegate);
+        const int row = picker->list()->viewport()->width();
+        const PickerRowDelegate::Columns columns = delegate->columns(row, false);
+        const QFontMetrics metrics(picker->list()->font());
+        const int room = columns.name - 2 * PickerRowDelegate::TextInset;
+        if (whole) {
+            QVERIFY2(
+                room >= metrics.horizontalAdvance(name),
+                qPrintable(
+                    QStringLiteral("%1 for %2").arg(room).arg(metrics.horizontalAdvance(name))));
+        } else {
+            QVERIFY(columns.name * 100 <= row * PickerRowDelegate::NameShare);
+        }
+        // The shortcut is read whole too, and the text keeps a fair share.
+        QVERIFY(columns.shortcut - 2 * PickerRowDelegate::TextInset >=
+                metrics.horizontalAdvance(QStringLiteral("Ctrl+Alt+F12")));
+        QVERIFY(row - columns.name - columns.shortcut >= row / 4);
     }
 
     void arrowKeysStopAtTheEnds()

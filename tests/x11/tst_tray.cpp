@@ -1,7 +1,7 @@
 // The program as a tray program on a desktop with an XEmbed tray (icewm's):
 // the icon docks, closing the window leaves the program running, the icon
-// brings the window back, the tray menu pauses the shortcuts and ends the
-// program, and an accepted Options dialog moves the picker shortcut at once.
+// brings the window back, the tray menu pauses the shortcuts (and the icon
+// shows it) and ends the program, and an accepted Options dialog moves the picker shortcut at once.
 
 #include "dialogs/settingsdialog.h"
 #include "hotkeys/hotkey.h"
@@ -23,6 +23,7 @@
 // X11 last: its macros (True, False, None) clash with Qt's headers.
 #include "x11/programdriver.h"
 
+#include <X11/Xutil.h>
 #include <X11/keysym.h>
 
 using namespace ProgramDriver;
@@ -31,6 +32,20 @@ namespace {
 
 constexpr int ctrlAlt = Hotkey::ModControl | Hotkey::ModAlt;
 const QString greeting = QStringLiteral("Hello from the tray");
+
+// The pixels on screen in rect, as the tray shows them.
+QByteArray screenPixels(Display *display, const QRect &rect)
+{
+    if (!rect.isValid())
+        return QByteArray();
+    XImage *image = XGetImage(display, DefaultRootWindow(display), rect.x(), rect.y(),
+                              unsigned(rect.width()), unsigned(rect.height()), AllPlanes, ZPixmap);
+    if (!image)
+        return QByteArray();
+    const QByteArray out(image->data, image->bytes_per_line * image->height);
+    XDestroyImage(image);
+    return out;
+}
 
 } // namespace
 
@@ -98,11 +113,20 @@ private slots:
         QVERIFY(visibleWindowNamed(programTitle) != 0);
     }
 
+    // Paused, the docked icon shows it: its pixels change.
     void pausingFromTheTrayLeavesOnlyTheShowShortcut()
     {
+        const QByteArray running = screenPixels(xlib, trayIcon(xlib, pid));
+        QVERIFY(!running.isEmpty());
         chooseFromTrayMenu({XK_Down, XK_Down}); // "Pause shortcuts"
         QVERIFY(waitUntil([this] { return session->isKeyComboFree(XK_1, ControlMask | Mod1Mask); },
                           5000));
+        QVERIFY(waitUntil(
+            [&] {
+                const QByteArray now = screenPixels(xlib, trayIcon(xlib, pid));
+                return !now.isEmpty() && now != running;
+            },
+            5000));
         QVERIFY(target.clear());
         QVERIFY(target.activate());
         press(xlib, {XK_Control_L, XK_Alt_L}, XK_1);

@@ -130,25 +130,7 @@ private slots:
         QVERIFY(!trayIcon(xlib, program->processId()).isValid());
     }
 
-    void tooltipIsTheProgramName()
-    {
-        const QDBusArgument tip = property(QStringLiteral("ToolTip")).value<QDBusArgument>();
-        QString icon, title, subTitle;
-        tip.beginStructure();
-        tip >> icon;
-        tip.beginArray();
-        while (!tip.atEnd()) {
-            int width = 0, height = 0;
-            QByteArray pixels;
-            tip.beginStructure();
-            tip >> width >> height >> pixels;
-            tip.endStructure();
-        }
-        tip.endArray();
-        tip >> title >> subTitle;
-        tip.endStructure();
-        QCOMPARE(title, programTitle);
-    }
+    void tooltipIsTheProgramName() { QCOMPARE(toolTipTitle(), programTitle); }
 
     void menuIsExportedWithItsIcons()
     {
@@ -167,11 +149,30 @@ private slots:
                      qPrintable(labels.last()));
             if (labels.last() == QLatin1String("Exit"))
                 exitId = item.id;
+            if (labels.last() == QLatin1String("Pause shortcuts"))
+                pauseId = item.id;
         }
         QCOMPARE(labels,
                  (QStringList{QStringLiteral("Show main window"), QStringLiteral("Pause shortcuts"),
                               QStringLiteral("Floating panel"), QStringLiteral("Settings"),
                               QStringLiteral("-"), QStringLiteral("Exit")}));
+    }
+
+    // Paused through the menu, the item shows it: another icon and a tool
+    // tip that says so; resumed, both are the program's again.
+    void itemShowsThePause()
+    {
+        QVERIFY(pauseId != 0);
+        const QByteArray running = iconPixels();
+        QVERIFY(!running.isEmpty());
+        clickEntry(pauseId);
+        QVERIFY(
+            waitUntil([this] { return toolTipTitle().contains(QLatin1String("paused")); }, 5000));
+        QVERIFY(
+            waitUntil([&] { return iconPixels() != running && !iconPixels().isEmpty(); }, 5000));
+        clickEntry(pauseId);
+        QVERIFY(waitUntil([this] { return toolTipTitle() == programTitle; }, 5000));
+        QVERIFY(waitUntil([&] { return iconPixels() == running; }, 5000));
     }
 
     void activatingTheItemShowsTheWindow()
@@ -206,6 +207,52 @@ private slots:
     }
 
 private:
+    QString toolTipTitle()
+    {
+        const QDBusArgument tip = property(QStringLiteral("ToolTip")).value<QDBusArgument>();
+        QString icon, title, subTitle;
+        tip.beginStructure();
+        tip >> icon;
+        tip.beginArray();
+        while (!tip.atEnd()) {
+            int width = 0, height = 0;
+            QByteArray pixels;
+            tip.beginStructure();
+            tip >> width >> height >> pixels;
+            tip.endStructure();
+        }
+        tip.endArray();
+        tip >> title >> subTitle;
+        tip.endStructure();
+        return title;
+    }
+
+    // Every a(iiay) image of the item's icon, one after the other.
+    QByteArray iconPixels()
+    {
+        const QDBusArgument images = property(QStringLiteral("IconPixmap")).value<QDBusArgument>();
+        QByteArray out;
+        images.beginArray();
+        while (!images.atEnd()) {
+            int width = 0, height = 0;
+            QByteArray pixels;
+            images.beginStructure();
+            images >> width >> height >> pixels;
+            images.endStructure();
+            out += pixels;
+        }
+        images.endArray();
+        return out;
+    }
+
+    void clickEntry(int id)
+    {
+        QDBusMessage event = QDBusMessage::createMethodCall(service, menuPath, menuInterface,
+                                                            QStringLiteral("Event"));
+        event << id << QStringLiteral("clicked") << QVariant::fromValue(QDBusVariant(0)) << 0u;
+        QDBusConnection::sessionBus().call(event);
+    }
+
     QVariant property(const QString &name)
     {
         QDBusMessage get = QDBusMessage::createMethodCall(
@@ -237,6 +284,7 @@ private:
     QString service;
     QString menuPath;
     int exitId = 0;
+    int pauseId = 0;
     QProcess *program = nullptr;
 };
 

@@ -1,6 +1,7 @@
 // The floating panel end to end: a panel in this process over the private X
 // server (its widgets can be read) typing into and copying for another
-// program's editor with real pointer clicks, and the real program's panel
+// program's editor with real pointer clicks (and saying why not while
+// paused), and the real program's panel
 // dragged with the pointer, its place kept over Exit and a second start.
 
 #include "mainwindow/mainwindow.h"
@@ -128,6 +129,30 @@ private slots:
         QCOMPARE(copy->objectName(), QStringLiteral("rowAction"));
         ProgramDriver::click(program.display(), centreOf(copy), Button1);
         QTRY_COMPARE_WITH_TIMEOUT(target.clipboard(), QStringLiteral("1 Main Street"), 5000);
+        // The row said so (the note may be gone again by now).
+        const QLabel *note = panel->rows().at(1)->note();
+        QVERIFY(note);
+        QCOMPARE(note->toolTip(), QStringLiteral("Copied"));
+    }
+
+    // Paused, a real click on Type puts nothing into the editor, and the row
+    // says why.
+    void pausedTypeSaysWhy()
+    {
+        QVERIFY(target.clear());
+        QVERIFY(target.activate());
+        QTRY_COMPARE_WITH_TIMEOUT(panel->lastExternalWindow(), target.window(), 5000);
+        ProgramDriver::click(program.display(), centreOf(panel->pauseButton()), Button1);
+        QTRY_VERIFY_WITH_TIMEOUT(window->paused(), 5000);
+        QPushButton *type = panel->rows().at(0)->buttons().at(1);
+        QVERIFY(type->property("paused").toBool());
+        ProgramDriver::click(program.display(), centreOf(type), Button1);
+        QTRY_VERIFY_WITH_TIMEOUT(panel->rows().at(0)->note(), 5000);
+        QCOMPARE(panel->rows().at(0)->note()->toolTip(), FloatingPanel::pausedTypeText());
+        QTest::qWait(300);
+        QCOMPARE(target.text(), QString());
+        ProgramDriver::click(program.display(), centreOf(panel->pauseButton()), Button1);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->paused(), 5000);
     }
 
     // The popup of a window that takes no focus still takes clicks, and a
