@@ -659,7 +659,10 @@ void MainWindow::retranslateUi()
     const QString title = tr("Zem Scrivlet");
     setWindowTitle(title);
     m_titleBar->setTitleText(title);
-    m_search->setPlaceholderText(tr("Search name, shortcut, abbreviation, or text"));
+    // The short hint stays as users know it; the tool tip names everything
+    // the search looks at, abbreviations included.
+    m_search->setPlaceholderText(tr("Search name, shortcut, or text"));
+    m_search->setToolTip(tr("Searches the names, shortcuts, abbreviations and texts."));
     m_table->setHorizontalHeaderLabels(
         {tr("Name"), tr("Shortcut"), tr("Abbreviation"), tr("Text"), tr("On")});
     fitUnsizedColumnsToHeaders();

@@ -247,9 +247,9 @@ private slots:
                          << makePhrase(QStringLiteral("Plain"), QStringLiteral("plain"));
         store->phrases().last().abbreviation = QStringLiteral("zq;");
         build();
-        // The hint names everything the search looks at.
-        QVERIFY2(window->searchBox()->placeholderText().contains(QLatin1String("abbreviation")),
-                 qPrintable(window->searchBox()->placeholderText()));
+        // The search box names everything the search looks at.
+        QVERIFY2(window->searchBox()->toolTip().contains(QLatin1String("abbreviations")),
+                 qPrintable(window->searchBox()->toolTip()));
         window->searchBox()->setText(query);
         QCOMPARE(columnTexts(window->table(), MainWindow::NameColumn), names);
     }
