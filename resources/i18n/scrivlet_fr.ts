@@ -165,6 +165,14 @@
         <source>Type</source>
         <translation>Saisir</translation>
     </message>
+    <message>
+        <source>Shortcuts are paused: resume them to type.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HotkeyEdit</name>
@@ -195,6 +203,10 @@
     <message>
         <source>%1 types “%2” on this keyboard layout: as a shortcut, it would take that character away from typing in every program. Choose another shortcut.</source>
         <translation>Avec cette disposition de clavier, %1 produit «&#xa0;%2&#xa0;»&#xa0;: utilisé comme raccourci, il empêcherait la saisie de ce caractère dans tous les programmes. Choisissez un autre raccourci.</translation>
+    </message>
+    <message>
+        <source>%1 is held by another program</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -709,6 +721,161 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
         <source>Your clipboard could not be put back: the window the phrase was pasted into has still not taken it.</source>
         <translation>Votre presse-papiers n&apos;a pas pu être restauré&#xa0;: la fenêtre dans laquelle la phrase a été collée ne l&apos;a toujours pas reçue.</translation>
     </message>
+    <message>
+        <source>“%1” already exists.
+
+Replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (“%2” has it)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page could not be prepared: the folder %1 cannot be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No browser could be started to show the page. Open it yourself:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not copied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not copied: another program holds the clipboard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not copied: the clipboard could not be set.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet&apos;s own window is in front: switch to the window the phrase should go into, then try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>history search in terminals and shells, reload in browsers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a new tab in browsers and terminals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>closing a tab or window, deleting a word in terminals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a new window or document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>finding text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>saving</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the address bar in browsers, clearing the screen in terminals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other programs use it for %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 opens the picker.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 shows or hides this window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your phrases&apos; shortcuts are taken too: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop runs these keys for Zem Scrivlet once they are bound, and then takes them from every other program:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zem Scrivlet takes these keys from every other program:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If you need them there, choose other keys in Options.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change keys…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Searches the names, shortcuts, abbreviations and texts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abbreviation</source>
+        <translation type="unfinished">Abréviation</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add your first phrase: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No phrase matches “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleted “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its shortcut %1 is now “%2”’s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its shortcut %1 now opens the picker or the window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its abbreviation “%1” is now “%2”’s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restored “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restored “%1” without what another phrase now has.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -807,6 +974,18 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
     <message>
         <source>Another phrase already has this abbreviation.</source>
         <translation>Une autre phrase a déjà cette abréviation.</translation>
+    </message>
+    <message>
+        <source>It shows or hides the main window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It opens the picker.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It belongs to “%1”.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -929,6 +1108,10 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
     <message>
         <source>After a space, Tab, Enter or punctuation</source>
         <translation>Après un espace, Tab, Enter ou un signe de ponctuation</translation>
+    </message>
+    <message>
+        <source>It belongs to “%1”.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
