@@ -167,11 +167,11 @@
     </message>
     <message>
         <source>Shortcuts are paused: resume them to type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tastenkürzel sind angehalten: Setzen Sie sie fort, um einzugeben.</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Angehalten</translation>
     </message>
 </context>
 <context>
@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>%1 is held by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist von einem anderen Programm belegt</translation>
     </message>
 </context>
 <context>
@@ -725,156 +725,159 @@ Folgende wurden übersprungen, weil derselbe Text bereits in Ihrer Liste steht:
         <source>“%1” already exists.
 
 Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist bereits vorhanden.
+
+Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*)</translation>
     </message>
     <message>
         <source>%1 (“%2” has it)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (verwendet von „%2“)</translation>
     </message>
     <message>
         <source>The page could not be prepared: the folder %1 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite konnte nicht vorbereitet werden: In den Ordner %1 kann nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>No browser could be started to show the page. Open it yourself:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnte kein Browser gestartet werden, um die Seite anzuzeigen. Öffnen Sie sie selbst:
+%1</translation>
     </message>
     <message>
         <source>Copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiert</translation>
     </message>
     <message>
         <source>Not copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht kopiert</translation>
     </message>
     <message>
         <source>Not copied: another program holds the clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht kopiert: Ein anderes Programm belegt die Zwischenablage.</translation>
     </message>
     <message>
         <source>Not copied: the clipboard could not be set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht kopiert: Die Zwischenablage konnte nicht beschrieben werden.</translation>
     </message>
     <message>
         <source>Zem Scrivlet&apos;s own window is in front: switch to the window the phrase should go into, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Fenster von Zem Scrivlet selbst ist im Vordergrund: Wechseln Sie zu dem Fenster, in das der Textbaustein eingefügt werden soll, und versuchen Sie es dann erneut.</translation>
     </message>
     <message>
         <source>history search in terminals and shells, reload in browsers</source>
-        <translation type="unfinished"></translation>
+        <translation>die Verlaufssuche in Terminals und Shells, das Neuladen in Browsern</translation>
     </message>
     <message>
         <source>a new tab in browsers and terminals</source>
-        <translation type="unfinished"></translation>
+        <translation>einen neuen Tab in Browsern und Terminals</translation>
     </message>
     <message>
         <source>closing a tab or window, deleting a word in terminals</source>
-        <translation type="unfinished"></translation>
+        <translation>das Schließen eines Tabs oder Fensters, das Löschen eines Worts in Terminals</translation>
     </message>
     <message>
         <source>a new window or document</source>
-        <translation type="unfinished"></translation>
+        <translation>ein neues Fenster oder Dokument</translation>
     </message>
     <message>
         <source>finding text</source>
-        <translation type="unfinished"></translation>
+        <translation>die Textsuche</translation>
     </message>
     <message>
         <source>saving</source>
-        <translation type="unfinished"></translation>
+        <translation>das Speichern</translation>
     </message>
     <message>
         <source>the address bar in browsers, clearing the screen in terminals</source>
-        <translation type="unfinished"></translation>
+        <translation>die Adressleiste in Browsern, das Leeren des Bildschirms in Terminals</translation>
     </message>
     <message>
         <source>Other programs use it for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere Programme nutzen diese Tasten für %1.</translation>
     </message>
     <message>
         <source>%1 opens the picker.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 öffnet die Auswahlliste.</translation>
     </message>
     <message>
         <source>%1 shows or hides this window.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 blendet dieses Fenster ein oder aus.</translation>
     </message>
     <message>
         <source>Your phrases&apos; shortcuts are taken too: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auch die Tastenkürzel Ihrer Textbausteine sind belegt: %1.</translation>
     </message>
     <message>
         <source>The desktop runs these keys for Zem Scrivlet once they are bound, and then takes them from every other program:</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Desktop führt diese Tasten für Zem Scrivlet aus, sobald sie zugewiesen sind, und entzieht sie dann allen anderen Programmen:</translation>
     </message>
     <message>
         <source>Zem Scrivlet takes these keys from every other program:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Scrivlet entzieht diese Tasten allen anderen Programmen:</translation>
     </message>
     <message>
         <source>If you need them there, choose other keys in Options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falls Sie sie dort brauchen, wählen Sie in den Optionen andere Tasten.</translation>
     </message>
     <message>
         <source>Change keys…</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten ändern…</translation>
     </message>
     <message>
         <source>Got it</source>
-        <translation type="unfinished"></translation>
+        <translation>Verstanden</translation>
     </message>
     <message>
         <source>Searches the names, shortcuts, abbreviations and texts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsucht Namen, Tastenkürzel, Abkürzungen und Texte.</translation>
     </message>
     <message>
         <source>Abbreviation</source>
-        <translation type="unfinished">Abkürzung</translation>
+        <translation>Abkürzung</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Undo Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen rückgängig machen</translation>
     </message>
     <message>
         <source>Add your first phrase: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügen Sie Ihren ersten Textbaustein hinzu: %1</translation>
     </message>
     <message>
         <source>No phrase matches “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Textbaustein passt zu „%1“.</translation>
     </message>
     <message>
         <source>Deleted “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ gelöscht.</translation>
     </message>
     <message>
         <source>Its shortcut %1 is now “%2”’s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sein Tastenkürzel %1 gehört jetzt zu „%2“.</translation>
     </message>
     <message>
         <source>Its shortcut %1 now opens the picker or the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sein Tastenkürzel %1 öffnet jetzt die Auswahlliste oder das Fenster.</translation>
     </message>
     <message>
         <source>Its abbreviation “%1” is now “%2”’s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seine Abkürzung „%1“ gehört jetzt zu „%2“.</translation>
     </message>
     <message>
         <source>Restored “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ wiederhergestellt.</translation>
     </message>
     <message>
         <source>Restored “%1” without what another phrase now has.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ wurde wiederhergestellt, jedoch ohne das, was inzwischen ein anderer Textbaustein hat.</translation>
     </message>
 </context>
 <context>
@@ -977,15 +980,15 @@ Replace it?</source>
     </message>
     <message>
         <source>It shows or hides the main window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es blendet das Hauptfenster ein oder aus.</translation>
     </message>
     <message>
         <source>It opens the picker.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es öffnet die Auswahlliste.</translation>
     </message>
     <message>
         <source>It belongs to “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergeben an „%1“.</translation>
     </message>
 </context>
 <context>
@@ -1111,7 +1114,7 @@ Replace it?</source>
     </message>
     <message>
         <source>It belongs to “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gehört zu „%1“.</translation>
     </message>
 </context>
 <context>

@@ -167,11 +167,11 @@
     </message>
     <message>
         <source>Shortcuts are paused: resume them to type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los atajos están en pausa: reanúdalos para escribir.</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>En pausa</translation>
     </message>
 </context>
 <context>
@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>%1 is held by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya lo usa otro programa</translation>
     </message>
 </context>
 <context>
@@ -725,156 +725,159 @@ Se omitieron las siguientes porque su texto ya está en tu lista:
         <source>“%1” already exists.
 
 Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» ya existe.
+
+¿Quieres reemplazarlo?</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (*)</translation>
     </message>
     <message>
         <source>%1 (“%2” has it)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (la tiene «%2»)</translation>
     </message>
     <message>
         <source>The page could not be prepared: the folder %1 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo preparar la página: no se puede escribir en la carpeta %1.</translation>
     </message>
     <message>
         <source>No browser could be started to show the page. Open it yourself:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar ningún navegador para mostrar la página. Ábrela manualmente:
+%1</translation>
     </message>
     <message>
         <source>Copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiado</translation>
     </message>
     <message>
         <source>Not copied</source>
-        <translation type="unfinished"></translation>
+        <translation>No copiado</translation>
     </message>
     <message>
         <source>Not copied: another program holds the clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>No copiado: otro programa ocupa el portapapeles.</translation>
     </message>
     <message>
         <source>Not copied: the clipboard could not be set.</source>
-        <translation type="unfinished"></translation>
+        <translation>No copiado: no se pudo escribir en el portapapeles.</translation>
     </message>
     <message>
         <source>Zem Scrivlet&apos;s own window is in front: switch to the window the phrase should go into, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ventana de Zem Scrivlet está en primer plano: cambia a la ventana donde debe ir la frase y vuelve a intentarlo.</translation>
     </message>
     <message>
         <source>history search in terminals and shells, reload in browsers</source>
-        <translation type="unfinished"></translation>
+        <translation>buscar en el historial en terminales y shells, recargar en navegadores</translation>
     </message>
     <message>
         <source>a new tab in browsers and terminals</source>
-        <translation type="unfinished"></translation>
+        <translation>abrir una pestaña nueva en navegadores y terminales</translation>
     </message>
     <message>
         <source>closing a tab or window, deleting a word in terminals</source>
-        <translation type="unfinished"></translation>
+        <translation>cerrar una pestaña o ventana, borrar una palabra en terminales</translation>
     </message>
     <message>
         <source>a new window or document</source>
-        <translation type="unfinished"></translation>
+        <translation>abrir una ventana o un documento nuevo</translation>
     </message>
     <message>
         <source>finding text</source>
-        <translation type="unfinished"></translation>
+        <translation>buscar texto</translation>
     </message>
     <message>
         <source>saving</source>
-        <translation type="unfinished"></translation>
+        <translation>guardar</translation>
     </message>
     <message>
         <source>the address bar in browsers, clearing the screen in terminals</source>
-        <translation type="unfinished"></translation>
+        <translation>ir a la barra de direcciones en navegadores, limpiar la pantalla en terminales</translation>
     </message>
     <message>
         <source>Other programs use it for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otros programas lo usan para %1.</translation>
     </message>
     <message>
         <source>%1 opens the picker.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 abre el selector.</translation>
     </message>
     <message>
         <source>%1 shows or hides this window.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 muestra u oculta esta ventana.</translation>
     </message>
     <message>
         <source>Your phrases&apos; shortcuts are taken too: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los atajos de tus frases también quedan ocupados: %1.</translation>
     </message>
     <message>
         <source>The desktop runs these keys for Zem Scrivlet once they are bound, and then takes them from every other program:</source>
-        <translation type="unfinished"></translation>
+        <translation>Una vez asignadas, el escritorio ejecuta estas teclas para Zem Scrivlet y se las quita a todos los demás programas:</translation>
     </message>
     <message>
         <source>Zem Scrivlet takes these keys from every other program:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Scrivlet les quita estas teclas a todos los demás programas:</translation>
     </message>
     <message>
         <source>If you need them there, choose other keys in Options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si las necesitas allí, elige otras teclas en Opciones.</translation>
     </message>
     <message>
         <source>Change keys…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar teclas…</translation>
     </message>
     <message>
         <source>Got it</source>
-        <translation type="unfinished"></translation>
+        <translation>Entendido</translation>
     </message>
     <message>
         <source>Searches the names, shortcuts, abbreviations and texts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Busca en los nombres, atajos, abreviaturas y textos.</translation>
     </message>
     <message>
         <source>Abbreviation</source>
-        <translation type="unfinished">Abreviatura</translation>
+        <translation>Abreviatura</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <source>Undo Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer eliminación</translation>
     </message>
     <message>
         <source>Add your first phrase: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Agrega tu primera frase: %1</translation>
     </message>
     <message>
         <source>No phrase matches “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna frase coincide con «%1».</translation>
     </message>
     <message>
         <source>Deleted “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se eliminó «%1».</translation>
     </message>
     <message>
         <source>Its shortcut %1 is now “%2”’s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su atajo %1 ahora es de «%2».</translation>
     </message>
     <message>
         <source>Its shortcut %1 now opens the picker or the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su atajo %1 ahora abre el selector o la ventana.</translation>
     </message>
     <message>
         <source>Its abbreviation “%1” is now “%2”’s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su abreviatura «%1» ahora es de «%2».</translation>
     </message>
     <message>
         <source>Restored “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se restauró «%1».</translation>
     </message>
     <message>
         <source>Restored “%1” without what another phrase now has.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se restauró «%1» sin lo que ahora tiene otra frase.</translation>
     </message>
 </context>
 <context>
@@ -977,15 +980,15 @@ Replace it?</source>
     </message>
     <message>
         <source>It shows or hides the main window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra u oculta la ventana principal.</translation>
     </message>
     <message>
         <source>It opens the picker.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre el selector.</translation>
     </message>
     <message>
         <source>It belongs to “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pertenece a «%1».</translation>
     </message>
 </context>
 <context>
@@ -1111,7 +1114,7 @@ Replace it?</source>
     </message>
     <message>
         <source>It belongs to “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pertenece a «%1».</translation>
     </message>
 </context>
 <context>

@@ -167,11 +167,11 @@
     </message>
     <message>
         <source>Shortcuts are paused: resume them to type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les raccourcis sont suspendus&#xa0;: reprenez-les pour saisir du texte.</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Suspendus</translation>
     </message>
 </context>
 <context>
@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>%1 is held by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est utilisé par un autre programme</translation>
     </message>
 </context>
 <context>
@@ -725,156 +725,159 @@ Les phrases suivantes ont été ignorées, car le même texte figure déjà dans
         <source>“%1” already exists.
 
 Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» existe déjà.
+
+Le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>%1 (“%2” has it)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (utilisée par «&#xa0;%2&#xa0;»)</translation>
     </message>
     <message>
         <source>The page could not be prepared: the folder %1 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>La page n&apos;a pas pu être préparée&#xa0;: le dossier %1 n&apos;est pas accessible en écriture.</translation>
     </message>
     <message>
         <source>No browser could be started to show the page. Open it yourself:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun navigateur n&apos;a pu être lancé pour afficher la page. Ouvrez-la vous-même&#xa0;:
+%1</translation>
     </message>
     <message>
         <source>Copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Copié</translation>
     </message>
     <message>
         <source>Not copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Non copié</translation>
     </message>
     <message>
         <source>Not copied: another program holds the clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non copié&#xa0;: un autre programme occupe le presse-papiers.</translation>
     </message>
     <message>
         <source>Not copied: the clipboard could not be set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non copié&#xa0;: impossible d&apos;écrire dans le presse-papiers.</translation>
     </message>
     <message>
         <source>Zem Scrivlet&apos;s own window is in front: switch to the window the phrase should go into, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fenêtre de Zem Scrivlet est au premier plan&#xa0;: passez à la fenêtre dans laquelle la phrase doit être insérée, puis réessayez.</translation>
     </message>
     <message>
         <source>history search in terminals and shells, reload in browsers</source>
-        <translation type="unfinished"></translation>
+        <translation>la recherche dans l&apos;historique des terminaux et des shells, le rechargement des pages dans les navigateurs</translation>
     </message>
     <message>
         <source>a new tab in browsers and terminals</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;ouverture d&apos;un nouvel onglet dans les navigateurs et les terminaux</translation>
     </message>
     <message>
         <source>closing a tab or window, deleting a word in terminals</source>
-        <translation type="unfinished"></translation>
+        <translation>la fermeture d&apos;un onglet ou d&apos;une fenêtre, la suppression d&apos;un mot dans les terminaux</translation>
     </message>
     <message>
         <source>a new window or document</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;ouverture d&apos;une nouvelle fenêtre ou d&apos;un nouveau document</translation>
     </message>
     <message>
         <source>finding text</source>
-        <translation type="unfinished"></translation>
+        <translation>la recherche de texte</translation>
     </message>
     <message>
         <source>saving</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;enregistrement</translation>
     </message>
     <message>
         <source>the address bar in browsers, clearing the screen in terminals</source>
-        <translation type="unfinished"></translation>
+        <translation>la barre d&apos;adresse des navigateurs, l&apos;effacement de l&apos;écran dans les terminaux</translation>
     </message>
     <message>
         <source>Other programs use it for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>D&apos;autres programmes l&apos;utilisent pour %1.</translation>
     </message>
     <message>
         <source>%1 opens the picker.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ouvre le sélecteur.</translation>
     </message>
     <message>
         <source>%1 shows or hides this window.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 affiche ou masque cette fenêtre.</translation>
     </message>
     <message>
         <source>Your phrases&apos; shortcuts are taken too: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les raccourcis de vos phrases sont aussi réservés&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The desktop runs these keys for Zem Scrivlet once they are bound, and then takes them from every other program:</source>
-        <translation type="unfinished"></translation>
+        <translation>Une fois ces touches associées, le bureau les exécute pour Zem Scrivlet et les retire alors à tous les autres programmes&#xa0;:</translation>
     </message>
     <message>
         <source>Zem Scrivlet takes these keys from every other program:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Scrivlet retire ces touches à tous les autres programmes&#xa0;:</translation>
     </message>
     <message>
         <source>If you need them there, choose other keys in Options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si vous en avez besoin dans ces programmes, choisissez d&apos;autres touches dans Options.</translation>
     </message>
     <message>
         <source>Change keys…</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer les touches…</translation>
     </message>
     <message>
         <source>Got it</source>
-        <translation type="unfinished"></translation>
+        <translation>Compris</translation>
     </message>
     <message>
         <source>Searches the names, shortcuts, abbreviations and texts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche dans les noms, les raccourcis, les abréviations et les textes.</translation>
     </message>
     <message>
         <source>Abbreviation</source>
-        <translation type="unfinished">Abréviation</translation>
+        <translation>Abréviation</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Undo Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler la suppression</translation>
     </message>
     <message>
         <source>Add your first phrase: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoutez votre première phrase&#xa0;: %1</translation>
     </message>
     <message>
         <source>No phrase matches “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune phrase ne correspond à «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Deleted “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Phrase «&#xa0;%1&#xa0;» supprimée.</translation>
     </message>
     <message>
         <source>Its shortcut %1 is now “%2”’s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Son raccourci %1 appartient désormais à «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>Its shortcut %1 now opens the picker or the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Son raccourci %1 ouvre désormais le sélecteur ou la fenêtre.</translation>
     </message>
     <message>
         <source>Its abbreviation “%1” is now “%2”’s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Son abréviation «&#xa0;%1&#xa0;» appartient désormais à «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>Restored “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Phrase «&#xa0;%1&#xa0;» restaurée.</translation>
     </message>
     <message>
         <source>Restored “%1” without what another phrase now has.</source>
-        <translation type="unfinished"></translation>
+        <translation>Phrase «&#xa0;%1&#xa0;» restaurée, sans ce qu&apos;une autre phrase possède désormais.</translation>
     </message>
 </context>
 <context>
@@ -977,15 +980,15 @@ Replace it?</source>
     </message>
     <message>
         <source>It shows or hides the main window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il affiche ou masque la fenêtre principale.</translation>
     </message>
     <message>
         <source>It opens the picker.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il ouvre le sélecteur.</translation>
     </message>
     <message>
         <source>It belongs to “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Phrase concernée&#xa0;: «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -1111,7 +1114,7 @@ Replace it?</source>
     </message>
     <message>
         <source>It belongs to “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il appartient à «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>

@@ -167,11 +167,11 @@
     </message>
     <message>
         <source>Shortcuts are paused: resume them to type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le scorciatoie sono sospese: riprendile per digitare.</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Sospese</translation>
     </message>
 </context>
 <context>
@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>%1 is held by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è già in uso in un altro programma</translation>
     </message>
 </context>
 <context>
@@ -725,156 +725,159 @@ Le seguenti sono state ignorate perché il loro testo è già nel tuo elenco:
         <source>“%1” already exists.
 
 Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» esiste già.
+
+Vuoi sostituirlo?</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i file (*)</translation>
     </message>
     <message>
         <source>%1 (“%2” has it)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (usata da «%2»)</translation>
     </message>
     <message>
         <source>The page could not be prepared: the folder %1 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile preparare la pagina: non è possibile scrivere nella cartella %1.</translation>
     </message>
     <message>
         <source>No browser could be started to show the page. Open it yourself:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile avviare un browser per mostrare la pagina. Aprila manualmente:
+%1</translation>
     </message>
     <message>
         <source>Copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiato</translation>
     </message>
     <message>
         <source>Not copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Non copiato</translation>
     </message>
     <message>
         <source>Not copied: another program holds the clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non copiato: un altro programma occupa gli appunti.</translation>
     </message>
     <message>
         <source>Not copied: the clipboard could not be set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non copiato: impossibile scrivere negli appunti.</translation>
     </message>
     <message>
         <source>Zem Scrivlet&apos;s own window is in front: switch to the window the phrase should go into, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La finestra di Zem Scrivlet è in primo piano: passa alla finestra in cui deve andare la frase, poi riprova.</translation>
     </message>
     <message>
         <source>history search in terminals and shells, reload in browsers</source>
-        <translation type="unfinished"></translation>
+        <translation>cercare nella cronologia di terminali e shell, ricaricare la pagina nei browser</translation>
     </message>
     <message>
         <source>a new tab in browsers and terminals</source>
-        <translation type="unfinished"></translation>
+        <translation>aprire una nuova scheda nei browser e nei terminali</translation>
     </message>
     <message>
         <source>closing a tab or window, deleting a word in terminals</source>
-        <translation type="unfinished"></translation>
+        <translation>chiudere una scheda o una finestra, eliminare una parola nei terminali</translation>
     </message>
     <message>
         <source>a new window or document</source>
-        <translation type="unfinished"></translation>
+        <translation>aprire una nuova finestra o un nuovo documento</translation>
     </message>
     <message>
         <source>finding text</source>
-        <translation type="unfinished"></translation>
+        <translation>cercare testo</translation>
     </message>
     <message>
         <source>saving</source>
-        <translation type="unfinished"></translation>
+        <translation>salvare</translation>
     </message>
     <message>
         <source>the address bar in browsers, clearing the screen in terminals</source>
-        <translation type="unfinished"></translation>
+        <translation>andare alla barra degli indirizzi nei browser, pulire lo schermo nei terminali</translation>
     </message>
     <message>
         <source>Other programs use it for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Altri programmi la usano per %1.</translation>
     </message>
     <message>
         <source>%1 opens the picker.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 apre il selettore.</translation>
     </message>
     <message>
         <source>%1 shows or hides this window.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mostra o nasconde questa finestra.</translation>
     </message>
     <message>
         <source>Your phrases&apos; shortcuts are taken too: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sono occupate anche le scorciatoie delle tue frasi: %1.</translation>
     </message>
     <message>
         <source>The desktop runs these keys for Zem Scrivlet once they are bound, and then takes them from every other program:</source>
-        <translation type="unfinished"></translation>
+        <translation>Una volta assegnati, il desktop esegue questi tasti per Zem Scrivlet e da quel momento li sottrae a tutti gli altri programmi:</translation>
     </message>
     <message>
         <source>Zem Scrivlet takes these keys from every other program:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Scrivlet sottrae questi tasti a tutti gli altri programmi:</translation>
     </message>
     <message>
         <source>If you need them there, choose other keys in Options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ti servono lì, scegli altri tasti in Opzioni.</translation>
     </message>
     <message>
         <source>Change keys…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia tasti…</translation>
     </message>
     <message>
         <source>Got it</source>
-        <translation type="unfinished"></translation>
+        <translation>Ho capito</translation>
     </message>
     <message>
         <source>Searches the names, shortcuts, abbreviations and texts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca nei nomi, nelle scorciatoie, nelle abbreviazioni e nei testi.</translation>
     </message>
     <message>
         <source>Abbreviation</source>
-        <translation type="unfinished">Abbreviazione</translation>
+        <translation>Abbreviazione</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Undo Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla eliminazione</translation>
     </message>
     <message>
         <source>Add your first phrase: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi la tua prima frase: %1</translation>
     </message>
     <message>
         <source>No phrase matches “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna frase corrisponde a «%1».</translation>
     </message>
     <message>
         <source>Deleted “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frase «%1» eliminata.</translation>
     </message>
     <message>
         <source>Its shortcut %1 is now “%2”’s.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sua scorciatoia %1 ora appartiene a «%2».</translation>
     </message>
     <message>
         <source>Its shortcut %1 now opens the picker or the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sua scorciatoia %1 ora apre il selettore o la finestra.</translation>
     </message>
     <message>
         <source>Its abbreviation “%1” is now “%2”’s.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sua abbreviazione «%1» ora appartiene a «%2».</translation>
     </message>
     <message>
         <source>Restored “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frase «%1» ripristinata.</translation>
     </message>
     <message>
         <source>Restored “%1” without what another phrase now has.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frase «%1» ripristinata senza ciò che ora ha un&apos;altra frase.</translation>
     </message>
 </context>
 <context>
@@ -977,15 +980,15 @@ Replace it?</source>
     </message>
     <message>
         <source>It shows or hides the main window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra o nasconde la finestra principale.</translation>
     </message>
     <message>
         <source>It opens the picker.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apre il selettore.</translation>
     </message>
     <message>
         <source>It belongs to “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appartiene a «%1».</translation>
     </message>
 </context>
 <context>
@@ -1111,7 +1114,7 @@ Replace it?</source>
     </message>
     <message>
         <source>It belongs to “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appartiene a «%1».</translation>
     </message>
 </context>
 <context>

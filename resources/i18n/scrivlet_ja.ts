@@ -167,11 +167,11 @@
     </message>
     <message>
         <source>Shortcuts are paused: resume them to type.</source>
-        <translation type="unfinished"></translation>
+        <translation>ショートカットは一時停止中です。入力するには再開してください。</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>一時停止中</translation>
     </message>
 </context>
 <context>
@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>%1 is held by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は別のプログラムが使用中</translation>
     </message>
 </context>
 <context>
@@ -718,156 +718,159 @@ These were skipped because the same text is already in your list:
         <source>“%1” already exists.
 
 Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は既に存在します。
+
+置き換えますか?</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのファイル (*)</translation>
     </message>
     <message>
         <source>%1 (“%2” has it)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (「%2」で使用中)</translation>
     </message>
     <message>
         <source>The page could not be prepared: the folder %1 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>ページを準備できませんでした。フォルダー %1 に書き込めません。</translation>
     </message>
     <message>
         <source>No browser could be started to show the page. Open it yourself:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ページを表示するためのブラウザーを起動できませんでした。次の場所をご自分で開いてください:
+%1</translation>
     </message>
     <message>
         <source>Copied</source>
-        <translation type="unfinished"></translation>
+        <translation>コピー済み</translation>
     </message>
     <message>
         <source>Not copied</source>
-        <translation type="unfinished"></translation>
+        <translation>コピー失敗</translation>
     </message>
     <message>
         <source>Not copied: another program holds the clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>コピーできませんでした。別のプログラムがクリップボードを使用しています。</translation>
     </message>
     <message>
         <source>Not copied: the clipboard could not be set.</source>
-        <translation type="unfinished"></translation>
+        <translation>コピーできませんでした。クリップボードに書き込めませんでした。</translation>
     </message>
     <message>
         <source>Zem Scrivlet&apos;s own window is in front: switch to the window the phrase should go into, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Scrivlet 自身のウィンドウが前面にあります。フレーズを入れるウィンドウに切り替えてから、もう一度お試しください。</translation>
     </message>
     <message>
         <source>history search in terminals and shells, reload in browsers</source>
-        <translation type="unfinished"></translation>
+        <translation>ターミナルやシェルでの履歴検索、ブラウザーでの再読み込み</translation>
     </message>
     <message>
         <source>a new tab in browsers and terminals</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラウザーやターミナルでの新しいタブ</translation>
     </message>
     <message>
         <source>closing a tab or window, deleting a word in terminals</source>
-        <translation type="unfinished"></translation>
+        <translation>タブやウィンドウを閉じる操作、ターミナルでの単語の削除</translation>
     </message>
     <message>
         <source>a new window or document</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいウィンドウやドキュメントの作成</translation>
     </message>
     <message>
         <source>finding text</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストの検索</translation>
     </message>
     <message>
         <source>saving</source>
-        <translation type="unfinished"></translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>the address bar in browsers, clearing the screen in terminals</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラウザーのアドレス バー、ターミナルの画面消去</translation>
     </message>
     <message>
         <source>Other programs use it for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ほかのプログラムでは%1に使われています。</translation>
     </message>
     <message>
         <source>%1 opens the picker.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 でピッカーを開きます。</translation>
     </message>
     <message>
         <source>%1 shows or hides this window.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 でこのウィンドウを表示/非表示にします。</translation>
     </message>
     <message>
         <source>Your phrases&apos; shortcuts are taken too: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>フレーズのショートカットも占有されます: %1。</translation>
     </message>
     <message>
         <source>The desktop runs these keys for Zem Scrivlet once they are bound, and then takes them from every other program:</source>
-        <translation type="unfinished"></translation>
+        <translation>これらのキーは、割り当てるとデスクトップが Zem Scrivlet 用に実行し、ほかのすべてのプログラムでは使えなくなります:</translation>
     </message>
     <message>
         <source>Zem Scrivlet takes these keys from every other program:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Scrivlet がこれらのキーを占有するため、ほかのすべてのプログラムでは使えなくなります:</translation>
     </message>
     <message>
         <source>If you need them there, choose other keys in Options.</source>
-        <translation type="unfinished"></translation>
+        <translation>ほかのプログラムで必要な場合は、[オプション] で別のキーを選択してください。</translation>
     </message>
     <message>
         <source>Change keys…</source>
-        <translation type="unfinished"></translation>
+        <translation>キーを変更…</translation>
     </message>
     <message>
         <source>Got it</source>
-        <translation type="unfinished"></translation>
+        <translation>了解</translation>
     </message>
     <message>
         <source>Searches the names, shortcuts, abbreviations and texts.</source>
-        <translation type="unfinished"></translation>
+        <translation>名前、ショートカット、略語、テキストを検索します。</translation>
     </message>
     <message>
         <source>Abbreviation</source>
-        <translation type="unfinished">略語</translation>
+        <translation>略語</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す</translation>
     </message>
     <message>
         <source>Undo Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除を元に戻す</translation>
     </message>
     <message>
         <source>Add your first phrase: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>最初のフレーズを追加してください: %1</translation>
     </message>
     <message>
         <source>No phrase matches “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」に一致するフレーズはありません。</translation>
     </message>
     <message>
         <source>Deleted “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を削除しました。</translation>
     </message>
     <message>
         <source>Its shortcut %1 is now “%2”’s.</source>
-        <translation type="unfinished"></translation>
+        <translation>ショートカット %1 は現在「%2」が使用しています。</translation>
     </message>
     <message>
         <source>Its shortcut %1 now opens the picker or the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>ショートカット %1 は現在、ピッカーまたはウィンドウを開くのに使われています。</translation>
     </message>
     <message>
         <source>Its abbreviation “%1” is now “%2”’s.</source>
-        <translation type="unfinished"></translation>
+        <translation>略語「%1」は現在「%2」が使用しています。</translation>
     </message>
     <message>
         <source>Restored “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を復元しました。</translation>
     </message>
     <message>
         <source>Restored “%1” without what another phrase now has.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を復元しました。ただし、現在ほかのフレーズが使用しているものは除きます。</translation>
     </message>
 </context>
 <context>
@@ -970,15 +973,15 @@ Replace it?</source>
     </message>
     <message>
         <source>It shows or hides the main window.</source>
-        <translation type="unfinished"></translation>
+        <translation>メイン ウィンドウの表示/非表示に使われています。</translation>
     </message>
     <message>
         <source>It opens the picker.</source>
-        <translation type="unfinished"></translation>
+        <translation>ピッカーを開くのに使われています。</translation>
     </message>
     <message>
         <source>It belongs to “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」で使用されています。</translation>
     </message>
 </context>
 <context>
@@ -1104,7 +1107,7 @@ Replace it?</source>
     </message>
     <message>
         <source>It belongs to “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」で使用されています。</translation>
     </message>
 </context>
 <context>
