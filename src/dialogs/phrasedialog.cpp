@@ -17,6 +17,8 @@
 #include <QSyntaxHighlighter>
 #include <QVBoxLayout>
 
+#include <iterator>
+
 namespace {
 
 // Underlines what is in braces but no placeholder, while the phrase's
@@ -123,7 +125,7 @@ PhraseDialog::PhraseDialog(const Phrase &phrase, PhraseStore *store, bool editin
     QPushButton *ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("primary"));
     ok->setDefault(true);
-    buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
+    QPushButton *cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &PhraseDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &PhraseDialog::reject);
     bodyLayout->addWidget(buttons);
@@ -149,6 +151,11 @@ PhraseDialog::PhraseDialog(const Phrase &phrase, PhraseStore *store, bool editin
     // letter would become a shortcut. Editing opens the same way, so the
     // first key lands in the same place whichever the dialog is.
     name->setFocus(Qt::OtherFocusReason);
+    // Tab goes on from the name to the fields above it, top to bottom, and
+    // only then to the buttons: the name is last on screen but first in use.
+    QWidget *order[] = {name, hotkey, clear, abbreviation, text, placeholders, enabled, ok, cancel};
+    for (size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void PhraseDialog::setDesktop(Desktop *desktop)

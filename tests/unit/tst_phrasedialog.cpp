@@ -279,6 +279,15 @@ private slots:
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Addr"));
         QCOMPARE(dialog.nameEdit()->text(), QStringLiteral("Addr"));
         QCOMPARE(dialog.hotkeyEdit()->vk(), 0x31);
+        // Tab goes on to the fields from the top, not to the buttons below
+        // the name.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), dialog.hotkeyEdit());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // past Clear
+        QCOMPARE(QApplication::focusWidget(), dialog.abbreviationEdit());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), dialog.textEdit());
     }
 
     // A combination no shortcut may have is told beside the field as soon as
