@@ -180,6 +180,12 @@ const Rule mainWindowTailRules[] = {
      "background: #f0f0f0; color: #3d4b5c; border-top: 1px solid #e1e6ec; "
      "margin: 0px 1px 1px 1px;"},
     {"QSizeGrip", "width: 0px; height: 0px;", same},
+    // The way back from a deletion, a link beside the status bar's message.
+    {"QPushButton#undoDelete",
+     "background: transparent; border: none; color: #0f6e6b; font-weight: 600; "
+     "text-decoration: underline; padding: 0px 10px;",
+     same},
+    {"QPushButton#undoDelete:hover", "color: #12827e;", same},
     {"QLineEdit#search",
      "background: #ffffff; color: #1f2a2e; border: 1px solid #b7d6d4; border-radius: 6px; "
      "padding: 6px 10px; selection-background-color: #0f6e6b; selection-color: #ffffff;",
