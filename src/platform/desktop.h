@@ -376,7 +376,8 @@ public:
     // While one of our shortcut fields waits for a combination, the keyboard
     // is kept for window (one of ours, shown): a combination another program
     // holds as its shortcut then comes to the field instead of setting off
-    // that program's action. X11 takes an active keyboard grab on window.
+    // that program's action. X11 grabs the modifier keys on window, so the
+    // server hands us the keyboard only while a modifier is down there.
     // Windows, where such a key never reaches our window, watches the keys
     // with a low-level hook, keeps from the other program a combination it
     // registered and hands it to onHeld (MOD_* mods, vk) from the event

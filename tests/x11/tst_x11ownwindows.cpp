@@ -292,7 +292,9 @@ private slots:
 
         add.hotkeyEdit()->setFocus();
         QTRY_VERIFY_WITH_TIMEOUT(add.hotkeyEdit()->holdsKeyboard(), 5000);
-        QVERIFY(!keyboardFree());
+        // With no modifier down the keyboard is not kept: a screen locker
+        // started while the dialog waits still gets it.
+        QVERIFY(keyboardFree());
         keys.press({XK_Control_L, XK_Alt_L}, XK_s);
         QTRY_COMPARE_WITH_TIMEOUT(add.hotkeyEdit()->text(),
                                   QStringLiteral("Ctrl+Alt+S is held by another program"), 5000);
@@ -309,12 +311,14 @@ private slots:
         // the dialog closes with the focus in the field.
         add.nameEdit()->setFocus();
         QTRY_VERIFY_WITH_TIMEOUT(keyboardFree(), 5000);
-        add.hotkeyEdit()->setFocus();
-        QTRY_VERIFY_WITH_TIMEOUT(!keyboardFree(), 5000);
-        add.reject();
-        QTRY_VERIFY_WITH_TIMEOUT(keyboardFree(), 5000);
         keys.press({XK_Control_L, XK_Alt_L}, XK_s);
         QTRY_COMPARE_WITH_TIMEOUT(otherGot(), 2, 5000);
+        add.hotkeyEdit()->setFocus();
+        QTRY_VERIFY_WITH_TIMEOUT(add.hotkeyEdit()->holdsKeyboard(), 5000);
+        add.reject();
+        QTRY_VERIFY_WITH_TIMEOUT(!add.hotkeyEdit()->holdsKeyboard(), 5000);
+        keys.press({XK_Control_L, XK_Alt_L}, XK_s);
+        QTRY_COMPARE_WITH_TIMEOUT(otherGot(), 3, 5000);
 
         for (unsigned int lock : locks)
             XUngrabKey(other, s, ControlMask | Mod1Mask | lock, otherRoot);

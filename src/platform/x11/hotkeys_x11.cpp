@@ -8,6 +8,11 @@
 
 #include <X11/XKBlib.h>
 #include <X11/Xlib-xcb.h>
+#include <X11/keysym.h>
+
+#include <QVector>
+
+#include <cstdlib>
 
 struct X11HotkeyState
 {
@@ -65,24 +70,49 @@ bool X11Desktop::holdKeyboard(WindowHandle window, std::function<void(int, int)>
     if (!m_display || window == 0)
         return false;
     xcb_connection_t *connection = XGetXCBConnection(m_display);
-    // owner_events: keys still go to whichever of our windows has the focus.
-    // The reply says whether the grab holds: a window not yet viewable, or
-    // another client's active grab (an open menu), refuses it.
-    XcbReply<xcb_grab_keyboard_reply_t> reply(xcb_grab_keyboard_reply(
-        connection,
-        xcb_grab_keyboard(connection, 1, xcb_window_t(window), XCB_CURRENT_TIME,
-                          XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC),
-        nullptr));
-    m_keyboardHeld = reply && reply->status == XCB_GRAB_STATUS_SUCCESS;
+    // Not an active grab for as long as the field has the focus: that would
+    // keep the keyboard from every other client, a screen locker included,
+    // while the dialog stays open. A passive grab of each modifier key on
+    // our own window instead: the server itself gives us the keyboard from
+    // the moment a modifier goes down in that window until it comes up, so
+    // a combination completed meanwhile reaches the field and not another
+    // client's grab, and with no modifier down nothing is held.
+    // owner_events: the keys still go to whichever of our windows has the
+    // focus.
+    const KeySym modifiers[] = {XK_Control_L, XK_Control_R, XK_Alt_L,   XK_Alt_R,  XK_Shift_L,
+                                XK_Shift_R,   XK_Super_L,   XK_Super_R, XK_Meta_L, XK_Meta_R};
+    QVector<xcb_void_cookie_t> cookies;
+    QVector<xcb_keycode_t> codes;
+    for (const KeySym sym : modifiers) {
+        const xcb_keycode_t code = xcb_keycode_t(XKeysymToKeycode(m_display, sym));
+        if (code == 0 || codes.contains(code))
+            continue;
+        codes << code;
+        cookies << xcb_grab_key_checked(connection, 1, xcb_window_t(window), XCB_MOD_MASK_ANY, code,
+                                        XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
+    }
+    for (int i = 0; i < cookies.size(); ++i) {
+        // A grab refused (the window gone) is simply not ours to undo.
+        if (xcb_generic_error_t *error = xcb_request_check(connection, cookies.at(i)))
+            std::free(error);
+        else
+            m_heldKeys << codes.at(i);
+    }
+    m_heldWindow = window;
+    m_keyboardHeld = !m_heldKeys.isEmpty();
     return m_keyboardHeld;
 }
 
 void X11Desktop::releaseKeyboard()
 {
-    if (!m_keyboardHeld || !m_display)
+    if (!m_keyboardHeld || !m_display) {
+        m_heldKeys.clear();
         return;
+    }
     m_keyboardHeld = false;
     xcb_connection_t *connection = XGetXCBConnection(m_display);
-    xcb_ungrab_keyboard(connection, XCB_CURRENT_TIME);
+    for (const xcb_keycode_t code : qAsConst(m_heldKeys))
+        xcb_ungrab_key(connection, code, xcb_window_t(m_heldWindow), XCB_MOD_MASK_ANY);
+    m_heldKeys.clear();
     xcb_flush(connection);
 }

@@ -16,6 +16,8 @@
 
 #include <X11/Xlib.h>
 
+#include <QVector>
+
 #include <memory>
 
 struct X11HotkeyState;
@@ -96,10 +98,11 @@ public:
     bool unregisterShortcut(WindowHandle owner, int id) override;
     int pressedShortcut(const QByteArray &eventType, void *message) override;
     QString altGrCharacter(int vk, bool shift) override;
-    // An active grab of the keyboard on window, through Qt's connection:
-    // other clients' passive grabs do not fire while it lasts, so their
-    // combinations come to us as ordinary key presses (onHeld is never
-    // called).
+    // Passive grabs of the modifier keys on window, through Qt's
+    // connection: while a modifier is down there the keyboard is ours, other
+    // clients' passive grabs do not fire, and their combinations come to us
+    // as ordinary key presses (onHeld is never called). With no modifier
+    // down nothing is held: a screen locker still gets the keyboard.
     bool holdKeyboard(WindowHandle window, std::function<void(int, int)> onHeld) override;
     void releaseKeyboard() override;
     bool holdsKeyboard() const override { return m_keyboardHeld; }
@@ -148,6 +151,9 @@ private:
     QElapsedTimer m_clock;
     std::unique_ptr<X11HotkeyState, X11HotkeyStateDeleter> hotkeys;
     bool m_keyboardHeld = false;
+    // The modifier keys grabbed on m_heldWindow while a shortcut field waits.
+    QVector<unsigned char> m_heldKeys;
+    WindowHandle m_heldWindow = 0;
     std::unique_ptr<KeyStream> m_keyStream;
     int m_balloonMarkup = -1; // unknown yet; else 0 or 1
 };
