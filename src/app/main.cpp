@@ -72,6 +72,16 @@ int main(int argc, char *argv[])
         qputenv("QT_XCB_GL_INTEGRATION", "none");
 
 #ifndef Q_OS_WIN
+    // A display named on the command line is the one for every connection
+    // of ours, not only Qt's (the dialogs' window states go through one of
+    // their own), and for the programs we start.
+    for (int i = 1; i + 1 < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "--")
+            break;
+        if (argument == "-display" || argument == "--display")
+            qputenv("DISPLAY", argv[i + 1]);
+    }
     // Our windows are X11 ones on every Linux desktop, through XWayland on a
     // Wayland one: frameless windows that sit where we put them and a panel
     // above the others, which a Wayland client may not ask for. Qt would

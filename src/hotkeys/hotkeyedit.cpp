@@ -56,8 +56,12 @@ void HotkeyEdit::holdKeyboard()
         m_desktop->shortcuts().holdKeyboard(window()->winId(), [field](int mods, int vk) {
             // Only while this field still waits: the press may be told after
             // the focus moved on.
+            // A combination the field refuses is told by its reason, as
+            // when it is pressed here.
             if (field && field->m_holdingKeyboard)
-                field->capture(mods, vk, true);
+                field->capture(mods, vk,
+                               HotkeyManager::refusalOn(field->m_desktop, mods, vk) ==
+                                   Hotkey::Refusal::None);
         });
 }
 
