@@ -825,7 +825,7 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Change keys…</source>
-        <translation>Tasten ändern…</translation>
+        <translation>Ändern…</translation>
     </message>
     <message>
         <source>Got it</source>

@@ -825,7 +825,7 @@ Replace it?</source>
     </message>
     <message>
         <source>Change keys…</source>
-        <translation>Cambiar teclas…</translation>
+        <translation>Cambiar…</translation>
     </message>
     <message>
         <source>Got it</source>

@@ -825,7 +825,7 @@ Le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Change keys…</source>
-        <translation>Changer les touches…</translation>
+        <translation>Modifier…</translation>
     </message>
     <message>
         <source>Got it</source>

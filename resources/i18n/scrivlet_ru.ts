@@ -832,7 +832,7 @@ Replace it?</source>
     </message>
     <message>
         <source>Change keys…</source>
-        <translation>Изменить клавиши…</translation>
+        <translation>Изменить…</translation>
     </message>
     <message>
         <source>Got it</source>
