@@ -25,6 +25,13 @@ LRESULT CALLBACK keptKeyProc(int code, WPARAM message, LPARAM data)
             const int mods = Win32Hotkeys::heldModifiers();
             if (mods != 0 && Win32Hotkeys::heldElsewhere(mods, vk)) {
                 g_kept.onHeld(mods, vk, g_kept.context);
+                // The shell saw the Win key go down and will see it come up
+                // with no key between (this one is kept from it), which
+                // opens the Start menu: a key of no meaning goes between.
+                // Refused (a secure desktop in front), nothing more can be
+                // done here: the menu may open, the field has its combination.
+                if (mods & MOD_WIN)
+                    (void)Win32Hotkeys::sendMaskKey();
                 return 1; // kept from the program that holds it
             }
         }
@@ -83,6 +90,18 @@ int heldModifiers()
     if (down(VK_LWIN) || down(VK_RWIN))
         mods |= MOD_WIN;
     return mods;
+}
+
+bool sendMaskKey()
+{
+    INPUT keys[2] = {};
+    for (INPUT &key : keys) {
+        key.type = INPUT_KEYBOARD;
+        key.ki.wVk = MaskKey;
+        key.ki.dwExtraInfo = Win32Prims::OwnInputMark;
+    }
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    return SendInput(2, keys, sizeof(INPUT)) == 2;
 }
 
 bool isModifierKey(int vk)

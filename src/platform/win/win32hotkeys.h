@@ -23,6 +23,12 @@ bool heldElsewhere(int mods, int vk);
 int heldModifiers();
 // The keys that are only a part of a combination (Shift, Ctrl, Alt, Win).
 bool isModifierKey(int vk);
+// A virtual key that no layout or program gives a meaning, sent (marked as
+// ours) between a held Win key's press and release when the key between
+// them was kept from the system: without it the shell opens the Start menu
+// at the release. False when the system refused the input.
+constexpr int MaskKey = 0xE8;
+bool sendMaskKey();
 
 // While one of our shortcut fields has the focus in window: a combination
 // another program registered never reaches window (the system turns it into
