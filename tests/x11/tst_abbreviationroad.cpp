@@ -258,10 +258,32 @@ private slots:
                                  QStringLiteral("user2"), QStringLiteral("pass2")};
         for (int i = 0; i < fields.size(); ++i) {
             const bool password = fields.at(i).startsWith(QLatin1String("pass"));
-            const int notHere = program.count(QStringLiteral("abbreviation ;pw not here"));
+            int notHere = program.count(QStringLiteral("abbreviation ;pw not here"));
             QVERIFY(page->command("focus " + fields.at(i).toLatin1(), 10000));
             QVERIFY(type(typed));
             values[i] = password ? typed : expanded;
+            // On a loaded machine the browser may still name the field
+            // before as focused when the keys come, and the program keeps
+            // out of a field it cannot tell from a password field, as it
+            // must. Once the browser's tree has followed, the same keys
+            // expand: the text field is tried again then, never a password
+            // field.
+            for (int retry = 0;
+                 !password && retry < 2 &&
+                 !page->waitForText(values.join(QLatin1Char('|')), 3000) &&
+                 program.count(QStringLiteral("abbreviation ;pw not here")) > notHere;
+                 ++retry) {
+                QStringList raw = values;
+                raw[i] = typed;
+                QVERIFY(page->waitForText(raw.join(QLatin1Char('|')), 5000));
+                QVERIFY(run(QStringLiteral("xdotool"),
+                            {QStringLiteral("key"), QStringLiteral("--repeat"),
+                             QString::number(typed.size()), QStringLiteral("BackSpace")}));
+                raw[i].clear();
+                QVERIFY(page->waitForText(raw.join(QLatin1Char('|')), 5000));
+                notHere = program.count(QStringLiteral("abbreviation ;pw not here"));
+                QVERIFY(type(typed));
+            }
             QVERIFY2(page->waitForText(values.join(QLatin1Char('|')), 15000),
                      qPrintable(fields.at(i) + QStringLiteral(": ") + page->text() +
                                 QLatin1Char('\n') + program.trace().right(2000)));
