@@ -48,8 +48,8 @@ void attachConsole()
 #endif
 }
 
-// listing: text made printable already (RemoteCommand::listing), whose
-// backslashes are escapes of its own.
+// listing: text made printable already (RemoteCommand::listing) or our own
+// words (the usage), whose backslashes are meant as they stand.
 void say(FILE *stream, const QString &text, bool listing = false)
 {
     if (text.isEmpty())
@@ -95,10 +95,10 @@ int listFromFile()
 
 } // namespace
 
-void print(bool error, const QString &text)
+void print(bool error, const QString &text, bool ownText)
 {
     attachConsole();
-    say(error ? stderr : stdout, text);
+    say(error ? stderr : stdout, text, ownText);
 }
 
 int run(const RemoteCommand::Request &request, const QString &serverName)

@@ -17,7 +17,9 @@ constexpr int StartTimeoutMs = 10000;
 
 // Writes text and a line break to standard output or error (on Windows, to
 // the console the program was started from).
-void print(bool error, const QString &text);
+// ownText: the program's own words (the usage), whose backslashes are
+// shown as written; anything else shows them escaped, as printable() does.
+void print(bool error, const QString &text, bool ownText = false);
 
 // The exit status: 0 done, 1 not done (the reason on stderr). The answer's
 // text (--list) goes to stdout.

@@ -46,7 +46,7 @@ int main(int argc, char *argv[])
             // machines, a console session).
             return SelfTest::run();
         case RemoteCommand::CommandLine::Action::Help:
-            CommandClient::print(false, RemoteCommand::usage());
+            CommandClient::print(false, RemoteCommand::usage(), true);
             return 0;
         case RemoteCommand::CommandLine::Action::Version:
             CommandClient::print(
@@ -54,7 +54,10 @@ int main(int argc, char *argv[])
                 QStringLiteral("Zem Scrivlet %1").arg(QCoreApplication::applicationVersion()));
             return 0;
         case RemoteCommand::CommandLine::Action::Error:
-            CommandClient::print(true, line.error + QLatin1Char('\n') + RemoteCommand::usage());
+            // The error may quote what was typed: shown escaped, apart from
+            // the usage.
+            CommandClient::print(true, line.error);
+            CommandClient::print(true, RemoteCommand::usage(), true);
             return 2;
         case RemoteCommand::CommandLine::Action::Command:
             // Handed over and answered without a window of our own.

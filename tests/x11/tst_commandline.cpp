@@ -287,6 +287,16 @@ private slots:
                  qPrintable(outcome.out));
         QVERIFY(outcome.err.isEmpty());
         QVERIFY(!ProgramDriver::visibleWindowNamed(ProgramDriver::programTitle));
+
+        // The help is our own text: its backslashes are shown as written.
+        const Outcome help = run({QStringLiteral("--help")});
+        QCOMPARE(help.status, 0);
+        QVERIFY2(help.out.contains(QStringLiteral("characters in a name as \\xHH or \\uHHHH")),
+                 qPrintable(help.out));
+        const Outcome typo = run({QStringLiteral("--tpye")});
+        QCOMPARE(typo.status, 2);
+        QVERIFY2(typo.err.contains(QStringLiteral("characters in a name as \\xHH or \\uHHHH")),
+                 qPrintable(typo.err));
     }
 
     // Paused, --type is refused like the phrase's shortcut; --resume brings
