@@ -1,5 +1,6 @@
 #include "platform/win/winkeystream.h"
 
+#include "platform/win/win32hotkeys.h"
 #include "platform/win/win32prims.h"
 
 #include <QString>
@@ -25,27 +26,11 @@ void deliver(TypedKey::Kind kind, const QString &text = QString())
         g_state.sink(TypedKey{kind, text});
 }
 
+// The keys of a combination, and the lock keys: none of them types.
 bool isModifier(DWORD vk)
 {
-    switch (vk) {
-    case VK_SHIFT:
-    case VK_LSHIFT:
-    case VK_RSHIFT:
-    case VK_CONTROL:
-    case VK_LCONTROL:
-    case VK_RCONTROL:
-    case VK_MENU:
-    case VK_LMENU:
-    case VK_RMENU:
-    case VK_LWIN:
-    case VK_RWIN:
-    case VK_CAPITAL:
-    case VK_NUMLOCK:
-    case VK_SCROLL:
-        return true;
-    default:
-        return false;
-    }
+    return Win32Hotkeys::isModifierKey(int(vk)) || vk == VK_CAPITAL || vk == VK_NUMLOCK ||
+           vk == VK_SCROLL;
 }
 
 bool down(int vk)
