@@ -1,6 +1,6 @@
 #include "app/selftest.h"
 
-#include "insert/textconvert.h"
+#include "base/textconvert.h"
 #include "store/phrasestore.h"
 
 #include <QDir>

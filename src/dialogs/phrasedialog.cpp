@@ -1,10 +1,10 @@
 #include "dialogs/phrasedialog.h"
 
-#include "hotkeys/hotkey.h"
+#include "base/hotkey.h"
+#include "base/textconvert.h"
 #include "hotkeys/hotkeyedit.h"
 #include "hotkeys/layoutnote.h"
 #include "insert/placeholders.h"
-#include "insert/textconvert.h"
 #include "store/phrasestore.h"
 
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #include "dialogs/settingsdialog.h"
 
+#include "base/hotkey.h"
 #include "dialogs/apprulesdialog.h"
 #include "dialogs/ordercombobox.h"
-#include "hotkeys/hotkey.h"
 #include "hotkeys/hotkeyedit.h"
 #include "hotkeys/layoutnote.h"
 #include "store/phrasestore.h"

@@ -1,6 +1,6 @@
 #include "hotkeys/hotkeyedit.h"
 
-#include "hotkeys/hotkey.h"
+#include "base/hotkey.h"
 #include "hotkeys/hotkeymanager.h"
 #include "hotkeys/shortcutcapture.h"
 #include "platform/desktop.h"

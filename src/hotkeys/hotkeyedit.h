@@ -3,7 +3,7 @@
 // The line edit in which the user presses a shortcut. It shows the captured
 // combination as keyText and never edits its text from the keyboard.
 
-#include "hotkeys/hotkey.h"
+#include "base/hotkey.h"
 
 #include <QLineEdit>
 

@@ -5,7 +5,7 @@
 // registration rules live here once; the desktop's ShortcutService only registers,
 // unregisters and recognises a press by its id in the native event stream.
 
-#include "hotkeys/hotkey.h"
+#include "base/hotkey.h"
 #include "platform/desktop.h"
 
 #include <QAbstractNativeEventFilter>

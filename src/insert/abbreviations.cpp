@@ -1,7 +1,7 @@
 #include "insert/abbreviations.h"
 
+#include "base/textconvert.h"
 #include "insert/placeholders.h"
-#include "insert/textconvert.h"
 #include "store/phrase.h"
 
 #include <QVarLengthArray>

@@ -1,7 +1,7 @@
 #include "insert/insertion.h"
 
+#include "base/textconvert.h"
 #include "insert/abbreviations.h"
-#include "insert/textconvert.h"
 
 #include <QTextBoundaryFinder>
 
@@ -63,8 +63,8 @@ void restore(Desktop &desktop, const ClipboardBackup &backup, InsertResult *resu
     if (r == ClipboardRestore::Partly)
         lost = qMax(1, lost);
     result->clipboardLostFormats = qMax(result->clipboardLostFormats, lost);
-    result->clipboardNotRestored = result->clipboardNotRestored ||
-                                   r == ClipboardRestore::Busy || r == ClipboardRestore::Failed;
+    result->clipboardNotRestored = result->clipboardNotRestored || r == ClipboardRestore::Busy ||
+                                   r == ClipboardRestore::Failed;
 }
 
 // Keys reach the window in front: only while the target is there. A window
@@ -419,8 +419,7 @@ bool ClipboardKeeper::poll(Desktop &desktop, InsertResult *result)
         result->clipboardLostFormats = m_backup->lostFormats();
         if (r == ClipboardRestore::Partly)
             result->clipboardLostFormats = qMax(1, result->clipboardLostFormats);
-        result->clipboardNotRestored =
-            r == ClipboardRestore::Busy || r == ClipboardRestore::Failed;
+        result->clipboardNotRestored = r == ClipboardRestore::Busy || r == ClipboardRestore::Failed;
     }
     m_backup.reset();
     return true;

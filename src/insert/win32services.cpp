@@ -1,7 +1,7 @@
 #include "insert/win32services.h"
 
+#include "base/textconvert.h"
 #include "insert/textcontrolclass.h"
-#include "insert/textconvert.h"
 #include "platform/keystream.h"
 
 namespace {

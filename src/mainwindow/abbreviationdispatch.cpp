@@ -3,7 +3,7 @@
 
 #include "mainwindow/mainwindow.h"
 
-#include "app/testtrace.h"
+#include "base/testtrace.h"
 #include "insert/insertion.h"
 #include "insert/targetwindow.h"
 #include "platform/keystream.h"

@@ -3,7 +3,7 @@
 
 #include "mainwindow/mainwindow.h"
 
-#include "app/testtrace.h"
+#include "base/testtrace.h"
 #include "hotkeys/hotkeymanager.h"
 #include "insert/insertion.h"
 #include "insert/targetwindow.h"

@@ -4,7 +4,7 @@
 
 #include "mainwindow/mainwindow.h"
 
-#include "hotkeys/hotkey.h"
+#include "base/hotkey.h"
 #include "store/phrasestore.h"
 
 #include <QHBoxLayout>

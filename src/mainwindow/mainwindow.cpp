@@ -1,9 +1,9 @@
 #include "mainwindow/mainwindow.h"
 
-#include "app/language.h"
 #include "app/session.h"
-#include "app/testtrace.h"
-#include "hotkeys/hotkey.h"
+#include "base/hotkey.h"
+#include "base/language.h"
+#include "base/testtrace.h"
 #include "hotkeys/hotkeymanager.h"
 #include "hotkeys/shortcutcapture.h"
 #include "mainwindow/contentdialog.h"

@@ -3,8 +3,8 @@
 
 #include "mainwindow/mainwindow.h"
 
-#include "app/language.h"
-#include "app/testtrace.h"
+#include "base/language.h"
+#include "base/testtrace.h"
 #include "store/phrasestore.h"
 #include "theme/glyphs.h"
 #include "theme/theme.h"

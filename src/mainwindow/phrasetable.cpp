@@ -3,13 +3,13 @@
 
 #include "mainwindow/mainwindow.h"
 
-#include "app/testtrace.h"
+#include "base/testtrace.h"
 #include "mainwindow/phraserowdelegate.h"
 #include "mainwindow/phrasetablewidget.h"
 #include "panel/floatingpanel.h"
 
+#include "base/hotkey.h"
 #include "dialogs/phrasedialog.h"
-#include "hotkeys/hotkey.h"
 #include "hotkeys/hotkeymanager.h"
 #include "store/phrasestore.h"
 #include "theme/glyphs.h"

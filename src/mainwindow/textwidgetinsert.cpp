@@ -1,6 +1,6 @@
 #include "mainwindow/textwidgetinsert.h"
 
-#include "insert/textconvert.h"
+#include "base/textconvert.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

@@ -1,6 +1,6 @@
 #include "panel/floatingpanel.h"
 
-#include "app/testtrace.h"
+#include "base/testtrace.h"
 #include "insert/targetwindow.h"
 #include "panel/panelgeometry.h"
 #include "panel/panelsettingspopup.h"

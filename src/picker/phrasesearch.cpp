@@ -1,6 +1,6 @@
 #include "picker/phrasesearch.h"
 
-#include "hotkeys/hotkey.h"
+#include "base/hotkey.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "store/phrasestore.h"
 
-#include "app/language.h"
-#include "hotkeys/hotkey.h"
+#include "base/hotkey.h"
+#include "base/language.h"
 
 #include <QLocale>
 

@@ -1,6 +1,6 @@
 #include "theme/themeddialog.h"
 
-#include "app/testtrace.h"
+#include "base/testtrace.h"
 #include "platform/windowframe.h"
 #include "theme/dialogtitlebar.h"
 #include "theme/stylesheets.h"

@@ -7,8 +7,8 @@
 //   it or a command shortcut already has;
 // - each skipped phrase has a short label, and the listing can be built.
 
+#include "base/hotkey.h"
 #include "fuzzscratch.h"
-#include "hotkeys/hotkey.h"
 #include "store/phrasestore.h"
 
 #include <QSet>

@@ -5,8 +5,8 @@
 // characters, only the three old modifiers, and no shortcut that an enabled
 // phrase before it or a command shortcut already has; the flag is set.
 
+#include "base/hotkey.h"
 #include "fuzzscratch.h"
-#include "hotkeys/hotkey.h"
 #include "store/phrasestore.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)

@@ -1,6 +1,6 @@
+#include "base/keymap.h"
 #include "fakes/fakedesktop.h"
 #include "hotkeys/hotkeyedit.h"
-#include "hotkeys/keymap.h"
 #include "hotkeys/layoutnote.h"
 #include "hotkeys/shortcutcapture.h"
 #include "platform/desktop.h"

@@ -1,6 +1,6 @@
+#include "base/textconvert.h"
 #include "fakes/fakedesktop.h"
 #include "insert/insertion.h"
-#include "insert/textconvert.h"
 #include "platform/win/clipboardformats.h"
 
 #include <QClipboard>

@@ -1,4 +1,4 @@
-#include "hotkeys/hotkey.h"
+#include "base/hotkey.h"
 
 #include <QtTest>
 

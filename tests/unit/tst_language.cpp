@@ -1,4 +1,4 @@
-#include "app/language.h"
+#include "base/language.h"
 
 #include <QtTest>
 

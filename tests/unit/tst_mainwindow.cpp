@@ -1,7 +1,7 @@
+#include "base/hotkey.h"
 #include "dialogs/phrasedialog.h"
 #include "dialogs/settingsdialog.h"
 #include "fakes/fakedesktop.h"
-#include "hotkeys/hotkey.h"
 #include "hotkeys/hotkeyedit.h"
 #include "hotkeys/hotkeymanager.h"
 #include "mainwindow/mainwindow.h"

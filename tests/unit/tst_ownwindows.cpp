@@ -2,7 +2,7 @@
 // show their state, each window retranslated once per language switch, and
 // texts that fit at the smallest sizes in every language.
 
-#include "app/language.h"
+#include "base/language.h"
 #include "dialogs/apprulesdialog.h"
 #include "dialogs/phrasedialog.h"
 #include "dialogs/settingsdialog.h"

@@ -1,5 +1,5 @@
+#include "base/hotkey.h"
 #include "dialogs/phrasedialog.h"
-#include "hotkeys/hotkey.h"
 #include "hotkeys/hotkeyedit.h"
 #include "hotkeys/layoutnote.h"
 #include "store/phrasestore.h"

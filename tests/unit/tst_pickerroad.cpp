@@ -2,8 +2,8 @@
 // picker at the caret of the window in front, the choice is typed there, and
 // the shortcuts that hide it.
 
+#include "base/hotkey.h"
 #include "fakes/fakedesktop.h"
-#include "hotkeys/hotkey.h"
 #include "hotkeys/hotkeymanager.h"
 #include "mainwindow/mainwindow.h"
 #include "picker/pickerwindow.h"

@@ -1,6 +1,6 @@
+#include "base/hotkey.h"
 #include "dialogs/ordercombobox.h"
 #include "dialogs/settingsdialog.h"
-#include "hotkeys/hotkey.h"
 #include "hotkeys/hotkeyedit.h"
 #include "store/phrasestore.h"
 #include "unit/markupprobe.h"

@@ -2,7 +2,7 @@
 // session with a prepared data file, and later starts that hand it commands
 // ("--type NAME", "--list", ...) and report the outcome by their exit status.
 
-#include "hotkeys/hotkey.h"
+#include "base/hotkey.h"
 #include "x11/scrivletprocess.h"
 #include "x11/texttarget.h"
 #include "x11/x11session.h"

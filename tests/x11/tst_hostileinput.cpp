@@ -6,7 +6,7 @@
 // the user is told what went wrong, and that nothing the user had is lost.
 // What the program shows is read from its trace (SCRIVLET_TEST_TRACE).
 
-#include "hotkeys/hotkey.h"
+#include "base/hotkey.h"
 #include "prerequisite.h"
 #include "x11/texttarget.h"
 #include "x11/tracedprogram.h"

@@ -4,7 +4,7 @@
 // after typing. The real program in a private X session, a target editor in
 // another process, and every text checked to the character.
 
-#include "hotkeys/hotkey.h"
+#include "base/hotkey.h"
 #include "x11/scrivletprocess.h"
 #include "x11/texttarget.h"
 #include "x11/x11session.h"

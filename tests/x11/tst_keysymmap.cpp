@@ -1,5 +1,5 @@
-#include "hotkeys/hotkey.h"
-#include "hotkeys/keymap.h"
+#include "base/hotkey.h"
+#include "base/keymap.h"
 #include "platform/x11/keysymmap.h"
 
 #include <QtTest>

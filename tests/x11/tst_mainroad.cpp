@@ -4,7 +4,7 @@
 // The pause switch and our own search box as the target drive a main window
 // built in this process over the same X server, where its widgets can be read.
 
-#include "hotkeys/hotkey.h"
+#include "base/hotkey.h"
 #include "mainwindow/mainwindow.h"
 #include "platform/desktop.h"
 #include "store/phrasestore.h"

@@ -5,7 +5,7 @@
 // and lastUsed left alone; never a silent nothing, never a copy too many. The
 // clipboard holds the user's text again after each.
 
-#include "hotkeys/hotkey.h"
+#include "base/hotkey.h"
 #include "x11/texttarget.h"
 #include "x11/tracedprogram.h"
 #include "x11/x11session.h"
@@ -49,12 +49,14 @@ struct Kind
 Kind kind(const QString &name)
 {
     const QString python = QStringLiteral("/usr/bin/python3");
-    const auto script = [](const char *file) { return X11Session::programPath(QString::fromLatin1(file)); };
+    const auto script = [](const char *file) {
+        return X11Session::programPath(QString::fromLatin1(file));
+    };
     if (name == QLatin1String("chromium"))
         return {"chromium", python, {script("browsertarget.py"), name}, QStringLiteral("chromium")};
     if (name == QLatin1String("firefox"))
-        return {"firefox", python, {script("browsertarget.py"), name},
-                QStringLiteral("firefox-esr")};
+        return {
+            "firefox", python, {script("browsertarget.py"), name}, QStringLiteral("firefox-esr")};
     if (name == QLatin1String("gtk"))
         return {"gtk", python, {script("gtktarget.py")}, python};
     return {"tk", python, {script("tktarget.py")}, python};
@@ -127,18 +129,21 @@ private slots:
                     QVERIFY(editor.activate());
                     const QString traced = QStringLiteral("typed %1 ").arg(p.first);
                     const int before = program.count(traced);
-                    press(xlib, {XK_Control_L, XK_Alt_L}, p.first == QLatin1String("lines") ? XK_3 : XK_4);
-                    QVERIFY2(program.waitFor(traced, before + 1, 15000), qPrintable(program.trace()));
+                    press(xlib, {XK_Control_L, XK_Alt_L},
+                          p.first == QLatin1String("lines") ? XK_3 : XK_4);
+                    QVERIFY2(program.waitFor(traced, before + 1, 15000),
+                             qPrintable(program.trace()));
                     const QString outcome = program.lines(traced).last();
                     if (outcome.contains(QLatin1String(" accepted"))) {
                         // Said to have arrived: it must be there, whole, once.
                         const bool whole = editor.waitForText(p.second, 10000);
                         // With the program's own trace, for a rare miss.
-                        QVERIFY2(whole, qPrintable(QStringLiteral("%1, %2, press %3: holds \"%4\"\n%5")
-                                                       .arg(QString::fromLatin1(k.name), p.first)
-                                                       .arg(i)
-                                                       .arg(editor.text().left(80))
-                                                       .arg(program.trace().right(3000))));
+                        QVERIFY2(whole,
+                                 qPrintable(QStringLiteral("%1, %2, press %3: holds \"%4\"\n%5")
+                                                .arg(QString::fromLatin1(k.name), p.first)
+                                                .arg(i)
+                                                .arg(editor.text().left(80))
+                                                .arg(program.trace().right(3000))));
                         ++arrived;
                     } else {
                         QTest::qWait(300);
@@ -146,11 +151,11 @@ private slots:
                         QVERIFY(program.lines(QStringLiteral("balloon ")).size() > 0);
                         ++refused;
                     }
-                    QVERIFY2(clipboardBecomes(user), qPrintable(QGuiApplication::clipboard()->text()));
+                    QVERIFY2(clipboardBecomes(user),
+                             qPrintable(QGuiApplication::clipboard()->text()));
                 }
-                qInfo("%s, %s, %s: %d of %d arrived whole, %d refused", k.name,
-                      qPrintable(p.first), loaded ? "under load" : "at rest", arrived, presses,
-                      refused);
+                qInfo("%s, %s, %s: %d of %d arrived whole, %d refused", k.name, qPrintable(p.first),
+                      loaded ? "under load" : "at rest", arrived, presses, refused);
             }
             if (loaded)
                 session->stopCpuLoad();

@@ -7,7 +7,7 @@
 // them refused), the show/hide shortcut pressed at once after a phrase went
 // in is not lost.
 
-#include "hotkeys/hotkey.h"
+#include "base/hotkey.h"
 #include "x11/texttarget.h"
 #include "x11/tracedprogram.h"
 #include "x11/x11session.h"

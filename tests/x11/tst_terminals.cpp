@@ -6,7 +6,7 @@
 // three lines into a Tk text without touching the clipboard, and "Never
 // insert here" keeps a phrase out of an editor and says so.
 
-#include "hotkeys/hotkey.h"
+#include "base/hotkey.h"
 #include "platform/desktop.h"
 #include "x11/texttarget.h"
 #include "x11/tracedprogram.h"

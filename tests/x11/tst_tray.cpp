@@ -3,8 +3,8 @@
 // brings the window back, the tray menu pauses the shortcuts (and the icon
 // shows it) and ends the program, and an accepted Options dialog moves the picker shortcut at once.
 
+#include "base/hotkey.h"
 #include "dialogs/settingsdialog.h"
-#include "hotkeys/hotkey.h"
 #include "hotkeys/hotkeyedit.h"
 #include "mainwindow/mainwindow.h"
 #include "platform/desktop.h"

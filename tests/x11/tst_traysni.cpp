@@ -5,7 +5,7 @@
 // the item shows the window, closing the window hides it to the item, and the
 // menu's Exit ends the program.
 
-#include "hotkeys/hotkey.h"
+#include "base/hotkey.h"
 #include "x11/x11session.h"
 
 #include <QApplication>

@@ -5,9 +5,9 @@
 // window is built in this process, where its widgets can be read; the keys
 // are pressed with XTest.
 
+#include "base/hotkey.h"
 #include "dialogs/phrasedialog.h"
 #include "dialogs/settingsdialog.h"
-#include "hotkeys/hotkey.h"
 #include "hotkeys/hotkeyedit.h"
 #include "mainwindow/mainwindow.h"
 #include "panel/floatingpanel.h"

@@ -1,7 +1,7 @@
 #include "platform/wayland/kwinshortcuts.h"
 
-#include "hotkeys/hotkey.h"
-#include "hotkeys/keymap.h"
+#include "base/hotkey.h"
+#include "base/keymap.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>

@@ -1,7 +1,7 @@
 #include "platform/wayland/waylanddesktop.h"
 
 #include "app/session.h"
-#include "insert/textconvert.h"
+#include "base/textconvert.h"
 #include "platform/gnomeshortcuts.h"
 #include "platform/wayland/datacontrolclipboard.h"
 #include "platform/wayland/fakeinputkeyboard.h"

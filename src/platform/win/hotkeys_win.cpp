@@ -7,7 +7,7 @@
 #include "platform/win/win32prims.h"
 #include "platform/win/windesktop.h"
 
-#include "hotkeys/hotkey.h"
+#include "base/hotkey.h"
 
 #include <QCoreApplication>
 #include <QTimer>

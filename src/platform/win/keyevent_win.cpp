@@ -1,6 +1,6 @@
 #include "platform/keyevent.h"
 
-#include "hotkeys/keymap.h"
+#include "base/keymap.h"
 
 #include <QKeyEvent>
 

@@ -8,7 +8,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-#include "insert/textconvert.h"
+#include "base/textconvert.h"
 #include "platform/x11/x11desktop.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "platform/keyevent.h"
 
-#include "hotkeys/keymap.h"
+#include "base/keymap.h"
 #include "platform/x11/keysymmap.h"
 
 #include <QKeyEvent>

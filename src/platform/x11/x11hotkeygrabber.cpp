@@ -1,6 +1,6 @@
 #include "platform/x11/x11hotkeygrabber.h"
 
-#include "hotkeys/hotkey.h"
+#include "base/hotkey.h"
 #include "platform/x11/keyboardlayout.h"
 #include "platform/x11/keysymmap.h"
 #include "platform/x11/xcbreply.h"

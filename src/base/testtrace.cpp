@@ -1,4 +1,4 @@
-#include "app/testtrace.h"
+#include "base/testtrace.h"
 
 #include <QtGlobal>
 

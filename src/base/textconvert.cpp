@@ -1,4 +1,4 @@
-#include "insert/textconvert.h"
+#include "base/textconvert.h"
 
 namespace TextConvert {
 

@@ -1,4 +1,4 @@
-#include "hotkeys/keymap.h"
+#include "base/keymap.h"
 
 namespace KeyMap {
 
