@@ -12,7 +12,7 @@
 #include "picker/pickerwindow.h"
 #include "platform/desktopbindings.h"
 #ifndef Q_OS_WIN
-#include "platform/gnomeshortcuts.h"
+#include "wayland/gnomeshortcuts.h"
 #endif
 #include "platform/keystream.h"
 #include "platform/windowframe.h"

@@ -2,7 +2,7 @@
 // by GLib's own parsers, and the writer against gsettings with a private
 // dconf (its own bus and home), never the user's.
 
-#include "platform/gnomeshortcuts.h"
+#include "wayland/gnomeshortcuts.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

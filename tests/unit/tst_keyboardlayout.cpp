@@ -2,7 +2,7 @@
 // compiled from layout names, so no display is needed. Keycodes are those of
 // the evdev keymap (a = 38, y = 29, z = 52, 7 = 16, KP_7 = 79, Shift_L = 50).
 
-#include "platform/x11/keyboardlayout.h"
+#include "x11/keyboardlayout.h"
 
 #include <QtTest>
 

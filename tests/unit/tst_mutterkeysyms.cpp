@@ -1,7 +1,7 @@
 // What mutter's session types for a keysym, worked out on real keymaps: the
 // XKB rules of the system compile them as the compositor would.
 
-#include "platform/wayland/mutterkeysyms.h"
+#include "wayland/mutterkeysyms.h"
 
 #include <QtTest>
 

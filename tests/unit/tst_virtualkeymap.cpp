@@ -2,7 +2,7 @@
 // compositor and every client read it: each character of a text has a key
 // that types exactly that character.
 
-#include "insert/virtualkeymap.h"
+#include "wayland/virtualkeymap.h"
 
 #include <QtTest>
 

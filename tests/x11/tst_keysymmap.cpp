@@ -1,6 +1,6 @@
 #include "base/hotkey.h"
 #include "base/keymap.h"
-#include "platform/x11/keysymmap.h"
+#include "x11/keysymmap.h"
 
 #include <QtTest>
 

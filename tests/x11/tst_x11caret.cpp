@@ -9,7 +9,7 @@
 #include "x11/texttarget.h"
 #include "x11/x11session.h"
 
-#include "platform/x11/x11desktop.h"
+#include "x11/x11desktop.h"
 
 class X11CaretTest : public QObject
 {

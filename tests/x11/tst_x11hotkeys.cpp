@@ -12,7 +12,7 @@
 #include <QtTest>
 
 // After Qt: it brings Xlib's macros.
-#include "platform/x11/x11desktop.h"
+#include "x11/x11desktop.h"
 
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>

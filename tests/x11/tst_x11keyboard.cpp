@@ -12,7 +12,7 @@
 #include "x11/texttarget.h"
 #include "x11/x11session.h"
 
-#include "platform/x11/x11desktop.h"
+#include "x11/x11desktop.h"
 
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>

@@ -1,0 +1,737 @@
+#include "wayland/waylanddesktop.h"
+
+#include "app/session.h"
+#include "base/textconvert.h"
+#include "wayland/datacontrolclipboard.h"
+#include "wayland/fakeinputkeyboard.h"
+#include "wayland/gnomeshortcuts.h"
+#include "wayland/kwinshortcuts.h"
+#include "wayland/mutterremotedesktop.h"
+#include "wayland/swayipc.h"
+#include "wayland/virtualkeyboard.h"
+#include "wayland/waylandconnection.h"
+#include "wayland/waylandtargets.h"
+#include "x11/atspicaret.h"
+#include "x11/x11wait.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
+
+// Last: Xlib's macros would spoil Qt's headers.
+#include "x11/x11desktop.h"
+
+#include <csignal>
+
+namespace {
+
+constexpr quint16 VkShift = 0x10;
+constexpr quint16 VkControl = 0x11;
+constexpr quint16 VkInsert = 0x2D;
+constexpr quint16 VkV = 0x56;
+constexpr int PollMs = 10;
+
+// A copy of the Wayland clipboard, and of the primary selection when asked
+// (through X where the compositor's clipboard has none).
+class WaylandClipboardBackup final : public ClipboardBackup
+{
+public:
+    NativeClipboard::Content clipboard;
+    NativeClipboard::Content primary;
+    bool withPrimary = false;
+    std::unique_ptr<ClipboardBackup> x11;
+    int lostFormats() const override
+    {
+        return clipboard.lostFormats + primary.lostFormats + (x11 ? x11->lostFormats() : 0);
+    }
+};
+
+WindowHandle nativeHandle(qint64 id)
+{
+    return WaylandDesktop::NativeTag | WindowHandle(id);
+}
+
+qint64 containerId(WindowHandle w)
+{
+    return qint64(w & ~WaylandDesktop::NativeTag);
+}
+
+WindowHandle handleOf(const WaylandWindow &w)
+{
+    return w.xwayland ? WindowHandle(w.x11Window) : nativeHandle(w.id);
+}
+
+} // namespace
+
+std::unique_ptr<Desktop> WaylandDesktop::create(std::unique_ptr<X11Desktop> x11,
+                                                std::unique_ptr<WaylandConnection> wayland)
+{
+    if (!wayland)
+        return x11;
+    WaylandConnection *connection = wayland.get();
+    std::unique_ptr<WaylandTargets> wlrootsTargets;
+    if (connection->virtualKeyboardManager()) {
+        wlrootsTargets = swayTargets();
+        if (!wlrootsTargets)
+            wlrootsTargets = toplevelTargets(connection, x11.get());
+    }
+    Session::CompositorOffer offer;
+    offer.virtualKeyboard = connection->virtualKeyboardManager() != nullptr;
+    offer.wlrootsWindows = wlrootsTargets != nullptr;
+    offer.kwin = isKWin(connection);
+    // A question on the session bus, asked only where no road before it
+    // serves.
+    offer.mutterRemoteDesktop =
+        Session::chooseRoad(offer) == Session::Road::X11Only && MutterRemoteDesktop::available();
+
+    WaylandRoads roads;
+    switch (Session::chooseRoad(offer)) {
+    case Session::Road::X11Only:
+        return x11;
+    case Session::Road::Wlroots: {
+        roads.compositor = WaylandRoads::Compositor::Wlroots;
+        roads.targets = std::move(wlrootsTargets);
+        auto keyboard = std::make_shared<VirtualKeyboard>(connection);
+        auto clipboard = std::make_shared<DataControlClipboard>(connection);
+        roads.keyboard = keyboard.get();
+        roads.clipboard = clipboard.get();
+        roads.owned = {keyboard, clipboard};
+        break;
+    }
+    case Session::Road::KWin: {
+        roads.compositor = WaylandRoads::Compositor::KWin;
+        roads.targets = plasmaTargets(connection);
+        auto keyboard = std::make_shared<FakeInputKeyboard>(connection);
+        auto clipboard = std::make_shared<DataControlClipboard>(connection);
+        roads.keyboard = keyboard.get();
+        roads.clipboard = clipboard.get();
+        roads.owned = {keyboard, clipboard};
+        // The program's shortcuts, kept by KWin for it.
+        if (auto shortcuts = KWinShortcuts::create()) {
+            FakeInputKeyboard *keys = keyboard.get();
+            shortcuts->setModifierRelease([keys](int mods) { keys->letGo(mods); });
+            roads.shortcuts = shortcuts.get();
+            roads.owned.push_back(shortcuts);
+        }
+        break;
+    }
+    case Session::Road::Mutter: {
+        roads.compositor = WaylandRoads::Compositor::Mutter;
+        roads.targets = ownFocusTargets(x11.get());
+        auto session = std::make_shared<MutterRemoteDesktop>();
+        roads.mutter = session.get();
+        roads.keyboard = session.get();
+        roads.clipboard = session.get();
+        roads.owned = {session};
+        break;
+    }
+    }
+    return std::make_unique<WaylandDesktop>(std::move(x11), std::move(wayland), std::move(roads));
+}
+
+// KWin names its restricted globals to the programs it trusts only; what it
+// offers everyone still tells it apart from other compositors.
+bool WaylandDesktop::isKWin(WaylandConnection *connection)
+{
+    return connection->fakeInput() || connection->windowManagement() ||
+           connection->announced("org_kde_plasma_shell") ||
+           connection->announced("org_kde_kwin_server_decoration_manager");
+}
+
+WaylandDesktop::WaylandDesktop(std::unique_ptr<X11Desktop> x11,
+                               std::unique_ptr<WaylandConnection> wayland, WaylandRoads roads)
+    : m_x11(std::move(x11)), m_wayland(std::move(wayland)), m_roads(std::move(roads))
+{
+    // A target that closes its end of a clipboard transfer early must not
+    // end the program: the write fails instead.
+    std::signal(SIGPIPE, SIG_IGN);
+}
+
+WaylandDesktop::~WaylandDesktop() = default;
+
+SessionRoads WaylandDesktop::sessionRoads()
+{
+    SessionRoads roads;
+    roads.waylandWindows = true;
+    roads.pasting = m_roads.clipboard && m_roads.clipboard->isValid();
+    roads.windowsKnown = m_roads.targets != nullptr;
+    switch (m_roads.compositor) {
+    case WaylandRoads::Compositor::Wlroots:
+        roads.compositor = SessionRoads::Compositor::Wlroots;
+        roads.keys = SessionRoads::Keys::VirtualKeyboard;
+        // Our shortcuts are X11 ones: they fire while an X11 program is in
+        // front.
+        roads.shortcuts = SessionRoads::Shortcuts::CompositorBindings;
+        break;
+    case WaylandRoads::Compositor::KWin:
+        roads.compositor = SessionRoads::Compositor::KWin;
+        roads.keys = SessionRoads::Keys::FakeInput;
+        roads.shortcuts = m_roads.shortcuts ? SessionRoads::Shortcuts::KGlobalAccel
+                                            : SessionRoads::Shortcuts::CompositorBindings;
+        break;
+    case WaylandRoads::Compositor::Mutter:
+        roads.compositor = SessionRoads::Compositor::Mutter;
+        roads.keys = SessionRoads::Keys::RemoteDesktop;
+        roads.shortcuts = SessionRoads::Shortcuts::GnomeCustom;
+        break;
+    }
+    if (!m_roads.keyboard || !m_roads.keyboard->isValid())
+        roads.keys = SessionRoads::Keys::Unavailable;
+    return roads;
+}
+
+bool WaylandDesktop::drawsTitleBars()
+{
+    // Our windows are X11 ones through XWayland: sway draws its title bar
+    // on every tiled one, whatever its Motif hints ask.
+    if (m_x11->display())
+        return m_roads.compositor == WaylandRoads::Compositor::Wlroots && SwayIpc::available();
+    // Without XWayland they are Wayland windows, and Qt asks a compositor
+    // that offers them for server-side decorations.
+    return m_wayland->announced("zxdg_decoration_manager_v1");
+}
+
+bool WaylandDesktop::balloonsReadMarkup()
+{
+    return m_x11->balloonsReadMarkup();
+}
+
+bool WaylandDesktop::bindsCommandsOf(const QString &program)
+{
+    switch (m_roads.compositor) {
+    case WaylandRoads::Compositor::Wlroots:
+        return SwayIpc::available() && SwayIpc::bindsProgram(program);
+    case WaylandRoads::Compositor::Mutter: {
+        // Our custom shortcuts in GNOME's settings, as Options writes them.
+        GnomeShortcuts::Writer writer(program);
+        QVector<GnomeShortcuts::Entry> entries;
+        return writer.entries(&entries) && !entries.isEmpty();
+    }
+    case WaylandRoads::Compositor::KWin:
+        break;
+    }
+    return false;
+}
+
+QRect WaylandDesktop::workArea(const QPoint &p)
+{
+    QRect area;
+    if (m_roads.compositor == WaylandRoads::Compositor::Wlroots && SwayIpc::available() &&
+        SwayIpc::workArea(p, &area))
+        return area;
+    return QRect();
+}
+
+bool WaylandDesktop::keepsWindowsAbove()
+{
+    if (!m_x11->display())
+        return false; // no Wayland protocol keeps a client's window above
+    return !(m_roads.compositor == WaylandRoads::Compositor::Wlroots && SwayIpc::available());
+}
+
+bool WaylandDesktop::focused(WaylandWindow *out)
+{
+    return m_roads.targets && m_roads.targets->focused(out);
+}
+
+bool WaylandDesktop::findNative(WindowHandle w, WaylandWindow *out)
+{
+    if (!isNative(w))
+        return false;
+    QVector<WaylandWindow> all;
+    if (!m_roads.targets || !m_roads.targets->windows(&all))
+        return false;
+    for (const WaylandWindow &candidate : qAsConst(all)) {
+        if (!candidate.xwayland && candidate.id == containerId(w)) {
+            *out = candidate;
+            return true;
+        }
+    }
+    return false;
+}
+
+qint64 WaylandDesktop::containerOfX11(WindowHandle w)
+{
+    QVector<WaylandWindow> all;
+    if (!w || !m_roads.targets || !m_roads.targets->namesX11Windows() ||
+        !m_roads.targets->windows(&all))
+        return 0;
+    for (const WaylandWindow &candidate : qAsConst(all)) {
+        if (candidate.xwayland && WindowHandle(candidate.x11Window) == w)
+            return candidate.id;
+    }
+    return 0;
+}
+
+bool WaylandDesktop::nativeInFront()
+{
+    WaylandWindow w;
+    return focused(&w) && !w.xwayland;
+}
+
+bool WaylandDesktop::focusContainer(qint64 id, int maxMs)
+{
+    const auto there = [&] {
+        WaylandWindow w;
+        return focused(&w) && w.id == id;
+    };
+    if (there())
+        return true;
+    if (!m_roads.targets || !m_roads.targets->focus(id))
+        return false;
+    return X11Wait::serveEventsUntil(there, maxMs, PollMs);
+}
+
+WindowHandle WaylandDesktop::foregroundWindow()
+{
+    WaylandWindow w;
+    if (focused(&w))
+        return handleOf(w);
+    return m_x11->foregroundWindow();
+}
+
+bool WaylandDesktop::isWindow(WindowHandle w)
+{
+    WaylandWindow found;
+    return isNative(w) ? findNative(w, &found) : m_x11->isWindow(w);
+}
+
+ShortcutService &WaylandDesktop::shortcuts()
+{
+    if (m_roads.shortcuts)
+        return *m_roads.shortcuts;
+    return *m_x11;
+}
+
+Clock &WaylandDesktop::clock()
+{
+    return *m_x11;
+}
+
+bool WaylandDesktop::isOwnProcess(WindowHandle w)
+{
+    if (!isNative(w))
+        return m_x11->isOwnProcess(w);
+    WaylandWindow found;
+    return findNative(w, &found) && found.pid > 0 &&
+           found.pid == QCoreApplication::applicationPid();
+}
+
+// sway focuses an X11 window that asks for it only when configured so: it is
+// asked through its IPC, for X11 windows as for native ones.
+bool WaylandDesktop::bringToFront(WindowHandle w)
+{
+    if (!isWindow(w))
+        return false;
+    if (isNative(w))
+        return focusContainer(containerId(w), FocusWaitMs) || foregroundWindow() == w;
+    const qint64 container = containerOfX11(w);
+    if (container && focusContainer(container, FocusWaitMs))
+        return true;
+    return m_x11->bringToFront(w) || foregroundWindow() == w;
+}
+
+qint64 WaylandDesktop::awaitContainerOfX11(WindowHandle w, int maxMs)
+{
+    qint64 container = 0;
+    if (!m_roads.targets || !m_roads.targets->namesX11Windows())
+        return 0;
+    X11Wait::serveEventsUntil(
+        [&] {
+            container = containerOfX11(w);
+            return container != 0;
+        },
+        maxMs, PollMs);
+    return container;
+}
+
+// Where the compositor's list does not name X windows (KWin, mutter, other
+// wlroots compositors), our X11 windows are placed as on X11: XWayland's
+// window manager keeps the place a window asks for.
+bool WaylandDesktop::placeOwnWindow(WindowHandle w, const QRect &geometry)
+{
+    if (!m_roads.targets || !m_roads.targets->namesX11Windows())
+        return m_x11->placeOwnWindow(w, geometry);
+    const qint64 container = awaitContainerOfX11(w, PlaceWaitMs);
+    return container && m_roads.targets->moveTo(container, geometry.topLeft());
+}
+
+bool WaylandDesktop::activateOwnWindow(WindowHandle w, int maxMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    // sway makes a container for the window once XWayland has mapped it.
+    const qint64 container = awaitContainerOfX11(w, maxMs);
+    const int left = int(qMax<qint64>(0, maxMs - clock.elapsed()));
+    if (container && focusContainer(container, left))
+        return true;
+    return m_x11->activateOwnWindow(w, int(qMax<qint64>(0, maxMs - clock.elapsed())));
+}
+
+bool WaylandDesktop::keepOutOfTaskBar(WindowHandle w)
+{
+    return m_x11->keepOutOfTaskBar(w);
+}
+
+bool WaylandDesktop::yieldTopmost(WindowHandle topmost, WindowHandle dialog, bool yield)
+{
+    return m_x11->yieldTopmost(topmost, dialog, yield);
+}
+
+// A Wayland program does not know where its window is: its accessibility
+// bus gives the caret within the window, and sway adds the window's place.
+bool WaylandDesktop::caretRect(WindowHandle w, QRect *screenRect)
+{
+    if (!isNative(w))
+        return m_x11->caretRect(w, screenRect);
+    WaylandWindow found;
+    QRect caret;
+    if (!findNative(w, &found) || found.pid <= 0 ||
+        !AtspiCaret::caretRect(quint32(found.pid), &caret, X11Desktop::RefocusWaitMs))
+        return false;
+    *screenRect = caret.translated(found.contentRect.topLeft());
+    return true;
+}
+
+bool WaylandDesktop::targetApplication(WindowHandle w, TargetApp *app)
+{
+    if (!isNative(w))
+        return m_x11->targetApplication(w, app);
+    WaylandWindow found;
+    if (!findNative(w, &found))
+        return false;
+    *app = TargetApp();
+    app->instance = found.appId;
+    app->className = found.appId;
+    if (found.pid > 0)
+        app->executable =
+            QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/%1/exe").arg(found.pid)))
+                .fileName();
+    app->preferred = found.appId.isEmpty() ? app->executable : found.appId;
+    return !app->isEmpty();
+}
+
+// No client may grab the pointer on Wayland: the window picked is the next
+// window of another program that the user brings to the front.
+WindowHandle WaylandDesktop::pickWindow(int maxMs)
+{
+    WaylandWindow before;
+    const bool hadFocus = focused(&before);
+    const qint64 own = QCoreApplication::applicationPid();
+    WindowHandle picked = 0;
+    X11Wait::serveEventsUntil(
+        [&] {
+            WaylandWindow now;
+            if (!focused(&now) || now.pid == own || (hadFocus && now.id == before.id))
+                return false;
+            picked = handleOf(now);
+            return true;
+        },
+        maxMs, 50);
+    return picked;
+}
+
+// XWayland sees the pointer only while it is over an X window: over a native
+// one its last position is stale. Where the compositor names the window's
+// place, its middle stands in for the pointer (the picker opens there when
+// the window publishes no caret).
+FieldKind WaylandDesktop::focusedField(WindowHandle target)
+{
+    if (!isNative(target))
+        return m_x11->focusedField(target);
+    WaylandWindow found;
+    return findNative(target, &found) && found.pid > 0
+               ? AtspiCaret::focusedField(quint32(found.pid), X11Desktop::RefocusWaitMs)
+               : FieldKind::Unknown;
+}
+
+QPoint WaylandDesktop::pointerPos()
+{
+    WaylandWindow w;
+    if (focused(&w) && !w.xwayland && !w.contentRect.isNull())
+        return w.contentRect.center();
+    const QPoint pointer = m_x11->pointerPos();
+    if (!pointer.isNull())
+        return pointer;
+    // No X server to ask, and a compositor that names no place (mutter): the
+    // middle of the screen.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return QPoint();
+    return screen->geometry().topLeft() +
+           (screen->geometry().center() - screen->geometry().topLeft()) *
+               screen->devicePixelRatio();
+}
+
+int WaylandDesktop::typeText(const QString &text)
+{
+    if (!nativeInFront())
+        return m_x11->typeText(text);
+    constexpr int Chunk = 64;
+    return sendUnicodeText(text, Chunk,
+                           [&](const QVector<KeyInput> &events) { return sendNative(events); });
+}
+
+int WaylandDesktop::pressKey(EditKey key, int times)
+{
+    if (!nativeInFront())
+        return m_x11->pressKey(key, times);
+    const NativeKeyboard::Key which =
+        key == EditKey::Left ? NativeKeyboard::Key::Left : NativeKeyboard::Key::BackSpace;
+    for (int i = 0; i < times; ++i) {
+        if (!m_roads.keyboard->chord(0, which))
+            return i;
+    }
+    return times;
+}
+
+// Unicode events become the keyboard's characters (prepared by
+// canTypeExactly); the paste chords' virtual keys become a chord of V or
+// Insert.
+int WaylandDesktop::sendNative(const QVector<KeyInput> &events)
+{
+    if (!m_roads.keyboard)
+        return 0;
+    QVector<char32_t> characters;
+    int accepted = 0;
+    // Keys that went out, or may have, are never reported as none: the text
+    // would be pasted over them.
+    bool someSent = false;
+    int batchStart = 0; // the events before the batch of characters
+    const auto flush = [&] {
+        if (characters.isEmpty())
+            return true;
+        const NativeKeyboard::Sent sent = m_roads.keyboard->type(characters);
+        characters.clear();
+        someSent = someSent || sent != NativeKeyboard::Sent::Nothing;
+        return sent == NativeKeyboard::Sent::All;
+    };
+    // What a failed batch reports: the events before it, and at least one
+    // when some keys may have gone.
+    const auto failed = [&] { return someSent ? qMax(1, batchStart) : batchStart; };
+    for (const KeyInput &event : events) {
+        const bool up = event.flags & KeyFlag::KeyUp;
+        if (event.flags & KeyFlag::Unicode) {
+            if (up) {
+                ++accepted;
+                continue;
+            }
+            const char16_t unit = event.scan;
+            char32_t c = unit;
+            if (QChar::isHighSurrogate(unit)) {
+                m_pendingHigh = unit;
+                ++accepted;
+                continue;
+            }
+            if (QChar::isLowSurrogate(unit)) {
+                if (!m_pendingHigh)
+                    break;
+                c = QChar::surrogateToUcs4(m_pendingHigh, unit);
+                m_pendingHigh = 0;
+            }
+            if (c == U'\r')
+                c = U'\n'; // the Enter key of the typing text
+            if (characters.isEmpty())
+                batchStart = accepted;
+            characters.append(c);
+            ++accepted;
+            continue;
+        }
+        if (!flush())
+            return failed();
+        bool sent = true;
+        switch (event.vk) {
+        case VkControl:
+        case VkShift: {
+            const quint32 mask =
+                event.vk == VkControl ? NativeKeyboard::ControlBit : NativeKeyboard::ShiftBit;
+            m_chordModifiers = up ? (m_chordModifiers & ~mask) : (m_chordModifiers | mask);
+            break;
+        }
+        case VkV:
+        case VkInsert:
+            if (!up)
+                sent = m_roads.keyboard->chord(m_chordModifiers, event.vk == VkV
+                                                                     ? NativeKeyboard::Key::PasteV
+                                                                     : NativeKeyboard::Key::Insert);
+            break;
+        default:
+            sent = false;
+        }
+        if (!sent)
+            return accepted;
+        ++accepted;
+    }
+    if (!flush())
+        return failed();
+    return accepted;
+}
+
+// GNOME runs a custom shortcut's command at the press, and tells no program
+// which keys are down; our keys go through the same keyboard state, where a
+// held Super or Control would turn them into commands. So a phrase waits,
+// from the settle that begins every insertion, the time a person holds a
+// shortcut.
+bool WaylandDesktop::isAnyKeyDown(bool modifiersToo)
+{
+    if (m_roads.compositor == WaylandRoads::Compositor::Mutter && modifiersToo &&
+        m_keysWait.isValid() && m_keysWait.elapsed() < GnomeKeysSettleMs)
+        return true;
+    return m_x11->isAnyKeyDown(modifiersToo);
+}
+
+void WaylandDesktop::waitForKeyEvent(int maxMs)
+{
+    m_x11->waitForKeyEvent(maxMs);
+}
+
+bool WaylandDesktop::canTypeExactly(const QString &text)
+{
+    if (!nativeInFront())
+        return m_x11->canTypeExactly(text);
+    m_pendingHigh = 0;
+    if (m_roads.mutter) {
+        // The group in use is told to the window with the focus only: every
+        // group of the keymap counts (-1), so nothing is typed in the wrong
+        // one.
+        if (!m_roads.mutter->ensureSession())
+            return false;
+        m_wayland->roundtrip(); // the seat's keyboard, new with the session
+        const QByteArray keymap = m_wayland->keymap();
+        if (keymap != m_mutterKeymap) {
+            m_roads.mutter->setKeymap(keymap, -1);
+            m_mutterKeymap = keymap;
+        }
+    }
+    return m_roads.keyboard && m_roads.keyboard->isValid() && m_roads.keyboard->prepare(text);
+}
+
+void WaylandDesktop::settle(WindowHandle target, int maxMs)
+{
+    if (m_roads.compositor == WaylandRoads::Compositor::Mutter && isNative(target))
+        m_keysWait.start();
+    if (!isNative(target)) {
+        m_x11->settle(target, maxMs);
+        return;
+    }
+    X11Wait::serveEventsUntil(
+        [&] {
+            WaylandWindow w;
+            return focused(&w) && handleOf(w) == target;
+        },
+        maxMs, PollMs);
+}
+
+// The compositor's clipboard is the one XWayland mirrors for X11 programs
+// (each way, translating types): a copy taken through the compositor (data
+// control, mutter's session) holds the user's content exactly as it was
+// offered, and put back that way it reaches X11 programs as it did before,
+// where one taken and put back through X would come back translated (with a
+// second "text/plain" and no "TEXT" or "UTF8_STRING" on sway; with the
+// selection protocol's own targets as types on GNOME). A compositor's
+// clipboard without a primary selection leaves PRIMARY, which X11 terminals
+// paste, to a copy through X.
+std::unique_ptr<ClipboardBackup> WaylandDesktop::backupClipboard(bool primary)
+{
+    const bool nativeCopy = m_roads.clipboard && m_roads.clipboard->isValid();
+    m_nativeClipboard = nativeCopy && nativeInFront();
+    if (!nativeCopy)
+        return m_x11->backupClipboard(primary);
+    auto backup = std::make_unique<WaylandClipboardBackup>();
+    backup->withPrimary = primary && m_roads.clipboard->hasPrimary();
+    if (primary && !backup->withPrimary && !m_nativeClipboard) {
+        backup->x11 = m_x11->backupClipboard(true);
+        if (!backup->x11)
+            return nullptr;
+    }
+    // One deadline for the whole copy: an owner slow to give its formats
+    // holds the paste no longer than that.
+    const QDeadlineTimer deadline(DataControlClipboard::ReadLimitMs);
+    if (!m_roads.clipboard->read(NativeClipboard::Selection::Clipboard, &backup->clipboard,
+                                 deadline))
+        return nullptr;
+    if (backup->withPrimary &&
+        !m_roads.clipboard->read(NativeClipboard::Selection::Primary, &backup->primary, deadline))
+        return nullptr;
+    return backup;
+}
+
+ClipboardRestore WaylandDesktop::restoreClipboard(const ClipboardBackup &backup)
+{
+    const auto *own = dynamic_cast<const WaylandClipboardBackup *>(&backup);
+    if (!own)
+        return m_x11->restoreClipboard(backup);
+    // Put back only over our own text: a selection another program took
+    // meanwhile holds the user's newest copy, which stays.
+    // The text went out through data control for a native target, through
+    // X for an XWayland one (XWayland then hands it to the compositor's
+    // clipboard, which cancels any data control offer): ours is what we
+    // offered on the road the text took.
+    const auto stillOurs = [&](NativeClipboard::Selection which) {
+        if (m_nativeClipboard)
+            return m_roads.clipboard->textStillOffered(which);
+        return m_x11->ownsSelection(which == NativeClipboard::Selection::Primary);
+    };
+    const bool clipboardOurs = stillOurs(NativeClipboard::Selection::Clipboard);
+    const bool primaryOurs = own->withPrimary && stillOurs(NativeClipboard::Selection::Primary);
+    bool any = false;
+    bool ok = true;
+    // X first: the compositor's clipboard then takes CLIPBOARD over.
+    if (own->x11) {
+        const ClipboardRestore x11 = m_x11->restoreClipboard(*own->x11);
+        any = x11 != ClipboardRestore::Superseded;
+        ok = !any || x11 == ClipboardRestore::Restored;
+    }
+    if (clipboardOurs) {
+        any = true;
+        ok = m_roads.clipboard->put(NativeClipboard::Selection::Clipboard, own->clipboard) && ok;
+    }
+    if (primaryOurs) {
+        any = true;
+        ok = m_roads.clipboard->put(NativeClipboard::Selection::Primary, own->primary) && ok;
+    }
+    if (!any)
+        return ClipboardRestore::Superseded;
+    return ok ? ClipboardRestore::Restored : ClipboardRestore::Failed;
+}
+
+ClipboardPut WaylandDesktop::putText(const QString &text, ClipboardOffer offer)
+{
+    if (offer == ClipboardOffer::ForUser)
+        m_nativeClipboard = m_roads.clipboard && m_roads.clipboard->isValid() && nativeInFront();
+    if (!m_nativeClipboard)
+        return m_x11->putText(text, offer);
+    // Wayland programs, like X ones, break lines with LF.
+    const QByteArray utf8 = TextConvert::toLineFeeds(text).toUtf8();
+    const bool watched = offer != ClipboardOffer::ForUser;
+    if (!m_roads.clipboard->offerText(NativeClipboard::Selection::Clipboard, utf8, watched))
+        return ClipboardPut::Failed;
+    if (offer == ClipboardOffer::ForPasteWithPrimary && m_roads.clipboard->hasPrimary() &&
+        !m_roads.clipboard->offerText(NativeClipboard::Selection::Primary, utf8, watched))
+        return ClipboardPut::Failed;
+    return ClipboardPut::Put;
+}
+
+// Our keyboard's map has fixed keys for V and Insert: the chord's virtual
+// keys stand for themselves.
+bool WaylandDesktop::sendPasteKey(WindowHandle target, PasteKey key)
+{
+    if (!m_nativeClipboard)
+        return m_x11->sendPasteKey(target, key);
+    const QVector<KeyInput> keys = pasteChordKeys(key, [](quint16 vk) { return vk; });
+    return sendNative(keys) == keys.size();
+}
+
+PasteFetch WaylandDesktop::awaitFetched(WindowHandle target, int settleMs)
+{
+    if (!m_nativeClipboard)
+        return m_x11->awaitFetched(target, settleMs);
+    if (m_roads.clipboard->awaitFetch())
+        return PasteFetch::Fetched;
+    // Another program took the clipboard before the target asked: the
+    // target may have pasted that instead, so no refusal is reported.
+    return m_roads.clipboard->textStillOffered(NativeClipboard::Selection::Clipboard)
+               ? PasteFetch::NotFetched
+               : PasteFetch::Unsure;
+}

@@ -1,0 +1,842 @@
+// Qt first: Xlib's macros (None, KeyPress, ...) break Qt headers that come after.
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QSet>
+#include <QThread>
+
+#include "x11/borrowedkeys.h"
+#include "x11/keysymmap.h"
+#include "x11/x11keyboard.h"
+#include "x11/x11wait.h"
+#include "x11/xcbreply.h"
+
+#include <X11/Xlib-xcb.h>
+#include <X11/Xlib.h>
+#include <X11/extensions/XInput2.h>
+// xcb's XKB header names a member "explicit", a C++ keyword.
+#define explicit explicit_
+#include <xcb/xkb.h>
+#undef explicit
+#include <xcb/xtest.h>
+#include <xkbcommon/xkbcommon-x11.h>
+#include <xkbcommon/xkbcommon.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// XWayland gives the compositor's keymap to its Wayland keyboard only; the
+// XTest keyboard keeps a default one, and the core keyboard takes the map of
+// whichever device sent the last key. Keys we send are read with the XTest
+// keyboard's map, so that is the one to type with there. (Xorg applies every
+// map to all keyboards alike.)
+qint32 xwaylandTestKeyboard(Display *display, qint32 coreId)
+{
+    int opcode = 0;
+    int event = 0;
+    int error = 0;
+    if (!XQueryExtension(display, "XInputExtension", &opcode, &event, &error))
+        return -1;
+    int count = 0;
+    XIDeviceInfo *devices = XIQueryDevice(display, XIAllDevices, &count);
+    qint32 test = -1;
+    bool xwayland = false; // its input devices name it
+    for (int i = 0; devices && i < count; ++i) {
+        const XIDeviceInfo &d = devices[i];
+        if (d.use != XISlaveKeyboard || d.attachment != coreId || !d.name)
+            continue;
+        if (std::strstr(d.name, "XTEST"))
+            test = d.deviceid;
+        else if (std::strncmp(d.name, "xwayland-", 9) == 0)
+            xwayland = true;
+    }
+    if (devices)
+        XIFreeDeviceInfo(devices);
+    return xwayland ? test : -1;
+}
+
+// XKB event sub-types that say the keyboard map has changed.
+constexpr quint8 XkbNewKeyboardNotify = 0;
+constexpr quint8 XkbMapNotify = 1;
+
+// How long the watch of held keys stays open after its last use: it ends
+// sooner, with the first synthesised key.
+constexpr int WatchIdleMs = 2000;
+
+// How long a batch of ours waits for the user to let go of a modifier while
+// keys are held back.
+constexpr int HeldModifierWaitMs = 2000;
+
+bool isHighSurrogate(quint16 u)
+{
+    return u >= 0xD800 && u < 0xDC00;
+}
+bool isLowSurrogate(quint16 u)
+{
+    return u >= 0xDC00 && u < 0xE000;
+}
+
+// The whole characters of a text; false when it holds a lone surrogate,
+// which no key and no paste can carry unchanged.
+bool codePoints(const QString &text, QVector<char32_t> *out)
+{
+    for (int i = 0; i < text.size(); ++i) {
+        const quint16 u = text.at(i).unicode();
+        if (isHighSurrogate(u) && i + 1 < text.size() && isLowSurrogate(text.at(i + 1).unicode())) {
+            out->append(QChar::surrogateToUcs4(u, text.at(i + 1).unicode()));
+            ++i;
+        } else if (isHighSurrogate(u) || isLowSurrogate(u)) {
+            return false;
+        } else {
+            out->append(u);
+        }
+    }
+    return true;
+}
+
+// One key to go down or up, and the input event it came from.
+struct KeyOp
+{
+    quint8 keycode;
+    bool down;
+    int event;
+};
+
+} // namespace
+
+X11Keyboard::X11Keyboard(Display *display)
+    : m_display(display), m_watch(display ? QByteArray(DisplayString(display)) : QByteArray())
+{
+    m_restoreTimer.setSingleShot(true);
+    m_restoreTimer.setInterval(RestoreDelayMs);
+    QObject::connect(&m_restoreTimer, &QTimer::timeout, [this] { restoreMap(); });
+    m_watchIdle.setSingleShot(true);
+    m_watchIdle.setInterval(WatchIdleMs);
+    QObject::connect(&m_watchIdle, &QTimer::timeout, [this] { m_watch.stop(); });
+    if (!m_display)
+        return;
+    m_connection = XGetXCBConnection(m_display);
+    m_root = DefaultRootWindow(m_display);
+
+    XcbReply<xcb_test_get_version_reply_t> xtest(xcb_test_get_version_reply(
+        m_connection, xcb_test_get_version(m_connection, 2, 2), nullptr));
+    m_hasXTest = bool(xtest);
+    if (xkb_x11_setup_xkb_extension(
+            m_connection, XKB_X11_MIN_MAJOR_XKB_VERSION, XKB_X11_MIN_MINOR_XKB_VERSION,
+            XKB_X11_SETUP_XKB_EXTENSION_NO_FLAGS, nullptr, nullptr, &m_xkbEventBase, nullptr)) {
+        m_deviceId = xkb_x11_get_core_keyboard_device_id(m_connection);
+        m_context = xkb_context_new(XKB_CONTEXT_NO_FLAGS);
+    }
+    if (!m_context)
+        m_deviceId = -1;
+    BorrowedKeys::recoverLeftovers(DisplayString(m_display));
+    if (QCoreApplication::instance())
+        QCoreApplication::instance()->installNativeEventFilter(this);
+}
+
+X11Keyboard::~X11Keyboard()
+{
+    if (QCoreApplication::instance())
+        QCoreApplication::instance()->removeNativeEventFilter(this);
+    endHold();
+    if (m_holdWindow)
+        xcb_destroy_window(m_connection, m_holdWindow);
+    restoreMap();
+    m_layout.reset();
+    if (m_context)
+        xkb_context_unref(m_context);
+}
+
+bool X11Keyboard::loadLayout()
+{
+    m_layout.reset();
+    m_modifierMapStale = true;
+    if (!m_context || m_deviceId < 0)
+        return false;
+    // Asked each time: XWayland adds its Wayland keyboard when the seat has one.
+    const qint32 test = xwaylandTestKeyboard(m_display, m_deviceId);
+    xkb_keymap *keymap = xkb_x11_keymap_new_from_device(
+        m_context, m_connection, test >= 0 ? test : m_deviceId, XKB_KEYMAP_COMPILE_NO_FLAGS);
+    if (!keymap)
+        return false;
+    m_layout = std::make_unique<KeyboardLayout>(keymap);
+    m_layoutStale = false;
+    return true;
+}
+
+bool X11Keyboard::readLockState(LockState *state)
+{
+    XcbReply<xcb_xkb_get_state_reply_t> reply(xcb_xkb_get_state_reply(
+        m_connection, xcb_xkb_get_state(m_connection, XCB_XKB_ID_USE_CORE_KBD), nullptr));
+    if (!reply)
+        return false;
+    state->lockedMods = reply->lockedMods;
+    state->latchedMods = reply->latchedMods;
+    state->baseGroup = reply->baseGroup;
+    state->latchedGroup = reply->latchedGroup;
+    state->lockedGroup = reply->lockedGroup;
+    return true;
+}
+
+const KeyboardLayout *X11Keyboard::layout(bool readState)
+{
+    if (!isReady())
+        return nullptr;
+    if ((m_layoutStale || !m_layout) && !loadLayout())
+        return nullptr;
+    if (!readState)
+        return m_layout.get();
+    LockState state;
+    if (!readLockState(&state))
+        return nullptr;
+    m_layout->setLockState(state);
+    return m_layout.get();
+}
+
+// The core modifier map, row by row (Shift, Lock, Control, Mod1 to Mod5),
+// read again after every map change.
+const QVector<quint8> &X11Keyboard::modifierMap()
+{
+    if (!m_modifierMapStale)
+        return m_modifierMap;
+    m_modifierMap.clear();
+    XcbReply<xcb_get_modifier_mapping_reply_t> map(xcb_get_modifier_mapping_reply(
+        m_connection, xcb_get_modifier_mapping(m_connection), nullptr));
+    if (map) {
+        const xcb_keycode_t *codes = xcb_get_modifier_mapping_keycodes(map.p);
+        m_modifierMap =
+            QVector<quint8>(codes, codes + xcb_get_modifier_mapping_keycodes_length(map.p));
+        m_modifierMapStale = false;
+    }
+    return m_modifierMap;
+}
+
+std::bitset<256> X11Keyboard::modifierKeys()
+{
+    std::bitset<256> keys;
+    for (quint8 k : modifierMap()) {
+        if (k)
+            keys.set(k);
+    }
+    return keys;
+}
+
+quint16 X11Keyboard::modifierMaskFor(quint32 keysym)
+{
+    const KeyboardLayout *l = layout(false);
+    if (!l)
+        return 0;
+    const QVector<quint32> keys = l->keycodesForKeysym(keysym);
+    const QVector<quint8> &map = modifierMap();
+    const int perModifier = map.size() / 8;
+    quint16 mask = 0;
+    for (int i = 0; i < map.size(); ++i) {
+        if (map[i] && keys.contains(map[i]))
+            mask |= quint16(1u << (i / perModifier));
+    }
+    return mask;
+}
+
+QVector<quint32> X11Keyboard::freeKeycodes()
+{
+    QVector<quint32> out;
+    if (!m_layout)
+        return out;
+    const std::bitset<256> modifiers = modifierKeys();
+    for (quint32 k : m_layout->unusedKeycodes()) {
+        if (k < 256 && !modifiers.test(k))
+            out.append(k);
+    }
+    if (m_spareLimit >= 0)
+        out.resize(qMax(0, qMin(out.size(), m_spareLimit - m_borrowed.size())));
+    return out;
+}
+
+int X11Keyboard::freeKeyCount()
+{
+    return layout() ? freeKeycodes().size() : 0;
+}
+
+// Binds each pair of symbols (a character and its other case, or a
+// character alone) to a key that carries none, all at once, then reads the
+// map back so that what the keys type is what the server says.
+bool X11Keyboard::borrow(const QVector<QVector<quint32>> &symPairs)
+{
+    const QVector<quint32> free = freeKeycodes();
+    if (symPairs.size() > free.size())
+        return false;
+    QVector<xcb_void_cookie_t> cookies;
+    for (int i = 0; i < symPairs.size(); ++i) {
+        Borrowed b;
+        b.keycode = free.at(i);
+        b.syms[0] = symPairs.at(i).value(0);
+        b.syms[1] = symPairs.at(i).value(1);
+        const xcb_keysym_t syms[2] = {b.syms[0], b.syms[1]};
+        cookies.append(xcb_change_keyboard_mapping_checked(m_connection, 1,
+                                                           xcb_keycode_t(b.keycode), 2, syms));
+        m_borrowed.append(b);
+    }
+    publishBorrowed();
+    bool ok = true;
+    for (const xcb_void_cookie_t &cookie : qAsConst(cookies)) {
+        if (xcb_generic_error_t *error = xcb_request_check(m_connection, cookie)) {
+            ok = false;
+            std::free(error);
+        }
+    }
+    noteUse();
+    return loadLayout() && ok;
+}
+
+bool X11Keyboard::prepareText(const QString &text)
+{
+    const KeyboardLayout *l = layout();
+    QVector<char32_t> chars;
+    if (!l || !codePoints(text, &chars))
+        return false;
+    QVector<QVector<quint32>> pairs;
+    QSet<char32_t> seen;
+    for (char32_t c : qAsConst(chars)) {
+        KeyStroke stroke;
+        if (seen.contains(c) || l->strokeFor(c, &stroke))
+            continue;
+        const xkb_keysym_t sym = xkb_utf32_to_keysym(c);
+        if (sym == XKB_KEY_NoSymbol || c < 0x20)
+            return false; // a control character no key of this map gives
+        // A letter goes with its other case on one key, as on a real one:
+        // Shift and Caps Lock then both give the right case.
+        const xkb_keysym_t lower = xkb_keysym_to_lower(sym);
+        const xkb_keysym_t upper = xkb_keysym_to_upper(sym);
+        if (lower != upper) {
+            pairs.append(QVector<quint32>{lower, upper});
+            seen.insert(xkb_keysym_to_utf32(lower));
+            seen.insert(xkb_keysym_to_utf32(upper));
+        } else {
+            pairs.append(QVector<quint32>{sym});
+        }
+        seen.insert(c);
+    }
+    if (pairs.isEmpty())
+        return true;
+    if (!borrow(pairs))
+        return false;
+    l = layout();
+    if (!l)
+        return false;
+    for (char32_t c : qAsConst(chars)) {
+        KeyStroke stroke;
+        if (!l->strokeFor(c, &stroke))
+            return false; // the server's map does not type it as bound (Caps Lock on a case-less
+                          // key)
+    }
+    return true;
+}
+
+std::bitset<256> X11Keyboard::keysDown()
+{
+    // The watch's connection would wait for our server grab.
+    if (m_hold == Hold::Server)
+        return queryKeysDown();
+    m_watchIdle.start();
+    if (m_watch.isWatching() || m_watch.start())
+        return m_watch.keysDown();
+    return queryKeysDown();
+}
+
+std::bitset<256> X11Keyboard::queryKeysDown()
+{
+    std::bitset<256> down;
+    XcbReply<xcb_query_keymap_reply_t> keys(
+        xcb_query_keymap_reply(m_connection, xcb_query_keymap(m_connection), nullptr));
+    for (int k = 0; keys && k < 256; ++k)
+        down[size_t(k)] = keys->keys[k / 8] & (1 << (k % 8));
+    return down;
+}
+
+bool X11Keyboard::isVirtualKeyDown(int vk)
+{
+    const KeyboardLayout *l = layout(false);
+    if (!l)
+        return false;
+    const std::bitset<256> down = keysDown();
+    for (quint32 sym : X11KeyMap::keysymsFromVirtualKey(vk)) {
+        for (quint32 k : l->keycodesForKeysym(sym)) {
+            if (k < 256 && down.test(k))
+                return true;
+        }
+    }
+    return false;
+}
+
+bool X11Keyboard::isNonModifierKeyDown()
+{
+    if (!isReady())
+        return false;
+    return (keysDown() & ~modifierKeys()).any();
+}
+
+void X11Keyboard::waitForKeyEvent(int maxMs)
+{
+    if (m_watch.isWatching())
+        m_watch.waitForKeyEvent(maxMs);
+    else
+        X11Wait::serveEvents(maxMs);
+}
+
+quint16 X11Keyboard::keycodeForVirtualKey(quint16 vk)
+{
+    const KeyboardLayout *l = layout();
+    if (!l)
+        return 0;
+    const QVector<quint32> syms = X11KeyMap::keysymsFromVirtualKey(vk);
+    if (syms.isEmpty())
+        return 0;
+    // A key that gives the symbol in the group in use: a shortcut is matched
+    // by what the key types there.
+    for (quint32 sym : syms) {
+        for (quint32 k : l->keycodesForKeysym(sym)) {
+            if (xkb_keysym_to_lower(l->plainKeysym(k)) == sym)
+                return quint16(k);
+        }
+    }
+    // None in this group (Cyrillic active, say): a borrowed key has only one
+    // group, so it gives the symbol in every group.
+    const xkb_keysym_t upper = xkb_keysym_to_upper(syms.first());
+    if (borrow({upper != syms.first() ? QVector<quint32>{syms.first(), upper}
+                                      : QVector<quint32>{syms.first()}})) {
+        if ((l = layout())) {
+            for (quint32 k : l->keycodesForKeysym(syms.first())) {
+                if (xkb_keysym_to_lower(l->plainKeysym(k)) == syms.first())
+                    return quint16(k);
+            }
+        }
+    }
+    // Last: the key of another group; most toolkits match shortcuts there too.
+    if (!l)
+        return 0;
+    const QVector<quint32> any = l->keycodesForKeysym(syms.first());
+    return any.isEmpty() ? 0 : quint16(any.first());
+}
+
+int X11Keyboard::send(const QVector<KeyInput> &events)
+{
+    // Keys held back from the target: ours go out with the server grabbed
+    // and the keyboard free, so nobody else's come in between. Grabbed
+    // first, so that the map and the group the keys are made for are the
+    // ones they meet (a tool may switch the group for each of its keys).
+    const bool keysHeld = m_hold == Hold::Keys;
+    if (keysHeld && !holdServer(true, HeldModifierWaitMs))
+        return 0;
+    struct BackToKeysHeld
+    {
+        X11Keyboard *keyboard;
+        bool on;
+        ~BackToKeysHeld()
+        {
+            if (on)
+                keyboard->holdKeys();
+        }
+    } backToKeysHeld{this, keysHeld};
+    const KeyboardLayout *l = layout();
+    if (!l)
+        return 0;
+    // Key-ups release only what is down: a key-up for a key that is not
+    // would reach the target as a stray release.
+    std::bitset<256> down;
+    if (std::any_of(events.cbegin(), events.cend(), [](const KeyInput &e) {
+            return !(e.flags & (KeyFlag::Unicode | KeyFlag::ScanCode)) &&
+                   (e.flags & KeyFlag::KeyUp);
+        }))
+        down = keysDown();
+    // Our own keys are not the user's. (Under a hold it stopped before the
+    // server grab, which its connection would wait for.)
+    if (m_hold != Hold::Server)
+        m_watch.stop();
+    const quint32 lo = l->minKeycode();
+    const quint32 hi = qMin<quint32>(l->maxKeycode(), 255);
+    auto valid = [&](quint32 k) { return k >= lo && k <= hi && k != 0; };
+
+    QVector<KeyOp> ops;
+    int failedAt = -1; // the first event that cannot go out
+    for (int i = 0; i < events.size() && failedAt < 0; ++i) {
+        const KeyInput &e = events.at(i);
+        const bool up = e.flags & KeyFlag::KeyUp;
+        if (e.flags & KeyFlag::Unicode) {
+            if (up)
+                continue; // a character goes out whole with its key-down
+            const quint16 u = e.scan;
+            char32_t c = u;
+            if (isHighSurrogate(u)) {
+                m_pendingHigh = u;
+                continue;
+            }
+            if (isLowSurrogate(u)) {
+                const quint16 high = m_pendingHigh;
+                m_pendingHigh = 0;
+                if (!high)
+                    continue; // half a character: nothing can be typed for it
+                c = QChar::surrogateToUcs4(high, u);
+            }
+            m_pendingHigh = 0;
+            KeyStroke stroke;
+            if (!l->strokeFor(c, &stroke) || !valid(stroke.keycode)) {
+                failedAt = i;
+                break;
+            }
+            QVector<quint8> held;
+            for (quint8 m : {StrokeModifier::Shift, StrokeModifier::LevelThree}) {
+                if (stroke.modifiers & m)
+                    held.append(quint8(l->modifierKeycode(m)));
+            }
+            for (quint8 k : qAsConst(held))
+                ops.append(KeyOp{k, true, i});
+            ops.append(KeyOp{quint8(stroke.keycode), true, i});
+            ops.append(KeyOp{quint8(stroke.keycode), false, i});
+            for (auto it = held.crbegin(); it != held.crend(); ++it)
+                ops.append(KeyOp{*it, false, i});
+        } else if (e.flags & KeyFlag::ScanCode) {
+            if (!valid(e.scan)) {
+                failedAt = i;
+                break;
+            }
+            ops.append(KeyOp{quint8(e.scan), !up, i});
+        } else if (up) {
+            for (quint32 sym : X11KeyMap::keysymsFromVirtualKey(e.vk)) {
+                for (quint32 k : l->keycodesForKeysym(sym)) {
+                    if (valid(k) && down.test(k)) {
+                        ops.append(KeyOp{quint8(k), false, i});
+                        down.reset(k);
+                    }
+                }
+            }
+        } else {
+            const quint16 k = keycodeForVirtualKey(e.vk);
+            if (!valid(k)) {
+                failedAt = i;
+                break;
+            }
+            ops.append(KeyOp{quint8(k), true, i});
+        }
+    }
+
+    // The shortcut's own press left the keyboard grabbed by us: while that
+    // lasts every key goes to us, not to the target.
+    if (m_hold == Hold::Off)
+        xcb_ungrab_keyboard(m_connection, XCB_CURRENT_TIME);
+    // A key another program pressed whose release waits behind the server
+    // grab: a press of it now would be taken for a repeat and dropped. It
+    // goes up first (its press was held back from the target).
+    if (m_hold == Hold::Server) {
+        std::bitset<256> isDown = queryKeysDown();
+        QVector<KeyOp> replayed;
+        for (const KeyOp &op : qAsConst(ops)) {
+            if (op.down && isDown.test(op.keycode))
+                replayed.append(KeyOp{op.keycode, false, op.event});
+            replayed.append(op);
+            isDown[op.keycode] = op.down;
+        }
+        ops = replayed;
+    }
+    // The keys that go out, and the modifiers they may be held with: only
+    // a grab they could set off steps aside. The others stay, so that the
+    // user's shortcut pressed meanwhile (Ctrl+T while a text with a "t"
+    // goes out) is still ours and never lands in the target.
+    QVector<quint32> keys;
+    // The user's own held keys count too: a key of ours sent while the user
+    // holds Ctrl goes out as Ctrl and that key.
+    std::bitset<256> modifierDown = queryKeysDown();
+    for (const KeyOp &op : qAsConst(ops)) {
+        if (!keys.contains(op.keycode))
+            keys.append(op.keycode);
+        if (op.down)
+            modifierDown.set(op.keycode);
+    }
+    quint16 held = 0;
+    const QVector<quint8> &map = modifierMap();
+    const int perModifier = map.size() / 8;
+    for (int i = 0; perModifier > 0 && i < map.size(); ++i) {
+        if (map[i] && modifierDown.test(map[i]))
+            held |= quint16(1u << (i / perModifier));
+    }
+    if (m_guard)
+        m_guard->suspendGrabs(keys, held);
+    QVector<xcb_void_cookie_t> cookies;
+    cookies.reserve(ops.size());
+    for (const KeyOp &op : qAsConst(ops))
+        cookies.append(
+            xcb_test_fake_input_checked(m_connection, op.down ? XCB_KEY_PRESS : XCB_KEY_RELEASE,
+                                        op.keycode, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0));
+    if (m_guard)
+        m_guard->resumeGrabs();
+    for (const KeyOp &op : qAsConst(ops)) {
+        if (op.down)
+            m_sentPresses.push_back(op.keycode);
+    }
+    // Nobody listening takes them off: only the latest are kept.
+    while (m_sentPresses.size() > 4096)
+        m_sentPresses.pop_front();
+    for (int i = 0; i < cookies.size(); ++i) {
+        if (xcb_generic_error_t *error = xcb_request_check(m_connection, cookies.at(i))) {
+            std::free(error);
+            if (failedAt < 0 || ops.at(i).event < failedAt)
+                failedAt = ops.at(i).event;
+        }
+    }
+    if (!m_borrowed.isEmpty())
+        noteUse();
+    return failedAt < 0 ? events.size() : failedAt;
+}
+
+bool X11Keyboard::replay(const QVector<HeldKey> &keys)
+{
+    const bool switched = m_hold == Hold::Keys;
+    if (switched && !holdServer(false, 0))
+        return false;
+    std::bitset<256> down = queryKeysDown();
+    // The keys of each modifier row (Shift, Lock, Control, Mod1 to Mod5).
+    const QVector<quint8> map = modifierMap();
+    const int perModifier = map.size() / 8;
+    QVector<QVector<quint8>> rows(8);
+    for (int i = 0; i < map.size(); ++i) {
+        if (map[i])
+            rows[i / perModifier].append(map[i]);
+    }
+    constexpr int LockRow = 1; // a lock is state, not a key held with another
+    QVector<KeyInput> events;
+    auto key = [&events, &down](quint8 keycode, bool press) {
+        KeyInput e;
+        e.scan = keycode;
+        e.flags = KeyFlag::ScanCode | (press ? 0 : KeyFlag::KeyUp);
+        events.append(e);
+        down[keycode] = press;
+    };
+    QVector<quint8> pressedHere;
+    for (const HeldKey &k : keys) {
+        if (isModifierKey(k.keycode))
+            continue;
+        for (int row = 0; k.down && row < rows.size(); ++row) {
+            if (row == LockRow || rows[row].isEmpty())
+                continue;
+            const bool wanted = k.modifiers & (1u << row);
+            const bool have = std::any_of(rows[row].cbegin(), rows[row].cend(),
+                                          [&down](quint8 m) { return down.test(m); });
+            if (wanted && !have) {
+                key(rows[row].first(), true);
+                pressedHere.append(rows[row].first());
+            } else if (!wanted && have) {
+                for (quint8 m : qAsConst(rows[row])) {
+                    if (down.test(m))
+                        key(m, false);
+                }
+            }
+        }
+        key(k.keycode, k.down);
+    }
+    for (quint8 m : qAsConst(pressedHere)) {
+        if (down.test(m))
+            key(m, false);
+    }
+    const int sent = events.isEmpty() ? 0 : send(events);
+    if (switched)
+        holdKeys();
+    return sent == events.size();
+}
+
+xcb_window_t X11Keyboard::holdWindow()
+{
+    if (m_holdWindow || !isReady())
+        return m_holdWindow;
+    // Input only, off screen and unmanaged: it takes the keys and shows
+    // nothing. A grab needs a window that is mapped.
+    const xcb_window_t window = xcb_generate_id(m_connection);
+    const quint32 overrideRedirect = 1;
+    xcb_void_cookie_t created =
+        xcb_create_window_checked(m_connection, XCB_COPY_FROM_PARENT, window, m_root, -10, -10, 1,
+                                  1, 0, XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT,
+                                  XCB_CW_OVERRIDE_REDIRECT, &overrideRedirect);
+    xcb_map_window(m_connection, window);
+    static const char on[] = "_ZEM_SCRIVLET_KEYS_HELD";
+    static const char off[] = "_ZEM_SCRIVLET_KEYS_FREE";
+    const xcb_intern_atom_cookie_t onCookie = xcb_intern_atom(m_connection, 0, sizeof on - 1, on);
+    const xcb_intern_atom_cookie_t offCookie =
+        xcb_intern_atom(m_connection, 0, sizeof off - 1, off);
+    XcbReply<xcb_intern_atom_reply_t> onAtom(
+        xcb_intern_atom_reply(m_connection, onCookie, nullptr));
+    XcbReply<xcb_intern_atom_reply_t> offAtom(
+        xcb_intern_atom_reply(m_connection, offCookie, nullptr));
+    if (xcb_generic_error_t *error = xcb_request_check(m_connection, created)) {
+        std::free(error);
+        return 0;
+    }
+    if (!onAtom || !offAtom)
+        return 0;
+    m_holdOn = onAtom->atom;
+    m_holdOff = offAtom->atom;
+    m_holdWindow = window;
+    return m_holdWindow;
+}
+
+bool X11Keyboard::grabKeyboardTo(xcb_window_t window)
+{
+    XcbReply<xcb_grab_keyboard_reply_t> grab(
+        xcb_grab_keyboard_reply(m_connection,
+                                xcb_grab_keyboard(m_connection, 0, window, XCB_CURRENT_TIME,
+                                                  XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC),
+                                nullptr));
+    return grab && grab->status == XCB_GRAB_STATUS_SUCCESS;
+}
+
+void X11Keyboard::markHold(bool on)
+{
+    xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, m_holdWindow, holdMark(on),
+                        XCB_ATOM_STRING, 8, 0, nullptr);
+    ++m_holdMarks;
+}
+
+bool X11Keyboard::modifierDown()
+{
+    return (queryKeysDown() & modifierKeys()).any();
+}
+
+bool X11Keyboard::beginHold()
+{
+    if (m_hold != Hold::Off || !holdWindow())
+        return false;
+    // Under the server grab, so that the mark stands exactly where the
+    // grab begins among other programs' keys.
+    xcb_grab_server(m_connection);
+    const bool grabbed = grabKeyboardTo(m_holdWindow);
+    if (grabbed)
+        markHold(true);
+    xcb_ungrab_server(m_connection);
+    xcb_flush(m_connection);
+    if (grabbed)
+        m_hold = Hold::Keys;
+    return grabbed;
+}
+
+bool X11Keyboard::holdServer(bool waitForModifiers, int maxMs)
+{
+    if (m_hold == Hold::Server)
+        return true;
+    if (m_hold != Hold::Keys)
+        return false;
+    m_watch.stop(); // its connection would wait for the server grab
+    QElapsedTimer clock;
+    clock.start();
+    for (;;) {
+        xcb_grab_server(m_connection);
+        if (!waitForModifiers || !modifierDown()) {
+            xcb_ungrab_keyboard(m_connection, XCB_CURRENT_TIME);
+            markHold(false);
+            xcb_flush(m_connection);
+            m_hold = Hold::Server;
+            return true;
+        }
+        xcb_ungrab_server(m_connection);
+        xcb_flush(m_connection);
+        if (clock.elapsed() >= maxMs)
+            return false;
+        // No event loop here: a timer could change the map under the batch
+        // that waits. Others' key-ups go on meanwhile, to the held keys.
+        QThread::usleep(1000);
+        if (m_holdWait)
+            m_holdWait();
+        if (m_hold != Hold::Keys)
+            return false; // a batch sent meanwhile lost the hold
+    }
+}
+
+bool X11Keyboard::holdKeys()
+{
+    if (m_hold != Hold::Server)
+        return m_hold == Hold::Keys;
+    const bool grabbed = grabKeyboardTo(m_holdWindow);
+    if (grabbed)
+        markHold(true);
+    xcb_ungrab_server(m_connection);
+    xcb_flush(m_connection);
+    m_hold = grabbed ? Hold::Keys : Hold::Off;
+    return grabbed;
+}
+
+void X11Keyboard::endHold()
+{
+    if (m_hold == Hold::Keys)
+        holdServer(false, 0);
+    if (m_hold == Hold::Server) {
+        xcb_ungrab_server(m_connection);
+        xcb_flush(m_connection);
+    }
+    m_hold = Hold::Off;
+}
+
+bool X11Keyboard::takeOwnPress(quint8 keycode)
+{
+    // A press of another program through XTest (xdotool) in between leaves
+    // ours waiting: ours come back in the order they were sent.
+    for (auto it = m_sentPresses.begin(); it != m_sentPresses.end(); ++it) {
+        if (*it == keycode) {
+            m_sentPresses.erase(m_sentPresses.begin(), it + 1);
+            return true;
+        }
+    }
+    return false;
+}
+
+void X11Keyboard::noteUse()
+{
+    if (!m_borrowed.isEmpty())
+        m_restoreTimer.start();
+}
+
+void X11Keyboard::publishBorrowed()
+{
+    QVector<BorrowedKeys::Key> keys;
+    for (const Borrowed &b : qAsConst(m_borrowed))
+        keys.append({b.keycode, b.syms[0], b.syms[1]});
+    BorrowedKeys::publish(m_display ? QByteArray(DisplayString(m_display)) : QByteArray(), keys);
+}
+
+void X11Keyboard::restoreMap()
+{
+    m_restoreTimer.stop();
+    if (m_borrowed.isEmpty() || !m_connection)
+        return;
+    for (const Borrowed &b : qAsConst(m_borrowed)) {
+        // A key the user's own layout change has given symbols since is not ours.
+        XcbReply<xcb_get_keyboard_mapping_reply_t> map(xcb_get_keyboard_mapping_reply(
+            m_connection, xcb_get_keyboard_mapping(m_connection, xcb_keycode_t(b.keycode), 1),
+            nullptr));
+        if (!map || map->keysyms_per_keycode < 2)
+            continue;
+        const xcb_keysym_t *syms = xcb_get_keyboard_mapping_keysyms(map.p);
+        if (syms[0] != b.syms[0] || syms[1] != b.syms[1])
+            continue;
+        const xcb_keysym_t none[2] = {XCB_NO_SYMBOL, XCB_NO_SYMBOL};
+        xcb_change_keyboard_mapping(m_connection, 1, xcb_keycode_t(b.keycode), 2, none);
+    }
+    m_borrowed.clear();
+    xcb_flush(m_connection);
+    publishBorrowed();
+    invalidate();
+}
+
+bool X11Keyboard::nativeEventFilter(const QByteArray &eventType, void *message, long *)
+{
+    if (eventType != "xcb_generic_event_t" || !message)
+        return false;
+    const auto *event = static_cast<const xcb_generic_event_t *>(message);
+    const quint8 type = event->response_type & 0x7f;
+    if (type == XCB_MAPPING_NOTIFY) {
+        invalidate();
+    } else if (m_xkbEventBase != 0 && type == m_xkbEventBase) {
+        // XKB events carry their sub-type in the second byte.
+        const quint8 xkbType = reinterpret_cast<const quint8 *>(event)[1];
+        if (xkbType == XkbNewKeyboardNotify || xkbType == XkbMapNotify)
+            invalidate();
+    }
+    return false;
+}
