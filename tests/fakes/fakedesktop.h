@@ -8,7 +8,7 @@
 // the clipboard open) happens then. Keys go to the window in front, into
 // its focused control, as they would.
 
-#include "insert/win32services.h"
+#include "win/win32services.h"
 
 #include <QHash>
 #include <QPair>

@@ -1,7 +1,7 @@
 #include "fakes/fakedesktop.h"
 #include "hotkeys/hotkeymanager.h"
 #include "insert/insertion.h"
-#include "platform/win/hotkeyrepeat.h"
+#include "win/hotkeyrepeat.h"
 
 #include <QSignalSpy>
 #include <QtTest>

@@ -1,7 +1,7 @@
 #include "base/textconvert.h"
 #include "fakes/fakedesktop.h"
 #include "insert/insertion.h"
-#include "platform/win/clipboardformats.h"
+#include "win/clipboardformats.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -3,11 +3,11 @@
 // windows, so the target controls live here too. Prints one "ok"/"not ok"
 // line per check and exits 1 when any failed.
 
-#include "insert/textcontrolclass.h"
-#include "platform/win/win32clipboard.h"
-#include "platform/win/win32hotkeys.h"
-#include "platform/win/win32prims.h"
 #include "sampledib.h"
+#include "win/textcontrolclass.h"
+#include "win/win32clipboard.h"
+#include "win/win32hotkeys.h"
+#include "win/win32prims.h"
 
 #include <ole2.h>
 #include <richedit.h>

@@ -1,4 +1,4 @@
-#include "platform/win/win32prims.h"
+#include "win/win32prims.h"
 
 #include <ole2.h>
 #include <oleacc.h>

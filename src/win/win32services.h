@@ -7,7 +7,7 @@
 // clipboard opened, emptied and closed around our text. Free of Windows
 // headers, so the algorithms are tested anywhere against a recording fake.
 
-#include "insert/win32api.h"
+#include "win/win32api.h"
 
 #include <functional>
 

@@ -1,7 +1,7 @@
-#include "platform/win/winkeystream.h"
+#include "win/winkeystream.h"
 
-#include "platform/win/win32hotkeys.h"
-#include "platform/win/win32prims.h"
+#include "win/win32hotkeys.h"
+#include "win/win32prims.h"
 
 #include <QString>
 

@@ -2,10 +2,10 @@
 // WM_HOTKEY picked out of Qt's native message stream, one action per press,
 // and our own combinations released while we send their keys ourselves.
 
-#include "platform/win/hotkeyrepeat.h"
-#include "platform/win/win32hotkeys.h"
-#include "platform/win/win32prims.h"
-#include "platform/win/windesktop.h"
+#include "win/hotkeyrepeat.h"
+#include "win/win32hotkeys.h"
+#include "win/win32prims.h"
+#include "win/windesktop.h"
 
 #include "base/hotkey.h"
 

@@ -1,11 +1,11 @@
 // The Win32 backend: Qt types in, Win32 calls out.
 
-#include "insert/win32services.h"
-#include "platform/win/windesktop.h"
-#include "platform/win/winkeystream.h"
+#include "win/win32services.h"
+#include "win/windesktop.h"
+#include "win/winkeystream.h"
 
-#include "platform/win/win32clipboard.h"
-#include "platform/win/win32prims.h"
+#include "win/win32clipboard.h"
+#include "win/win32prims.h"
 
 #include <QEventLoop>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "platform/win/win32hotkeys.h"
+#include "win/win32hotkeys.h"
 
-#include "platform/win/win32prims.h"
+#include "win/win32prims.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "insert/win32services.h"
+#include "win/win32services.h"
 
 #include "base/textconvert.h"
-#include "insert/textcontrolclass.h"
 #include "platform/keystream.h"
+#include "win/textcontrolclass.h"
 
 namespace {
 

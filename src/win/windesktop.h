@@ -9,7 +9,7 @@
 // The global-shortcut operations are defined in hotkeys_win.cpp, which keeps
 // its own state behind `hotkeys`.
 
-#include "insert/win32api.h"
+#include "win/win32api.h"
 
 #include <memory>
 

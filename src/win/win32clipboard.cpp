@@ -1,7 +1,7 @@
-#include "platform/win/win32clipboard.h"
+#include "win/win32clipboard.h"
 
-#include "platform/win/clipboardformats.h"
-#include "platform/win/win32prims.h"
+#include "win/clipboardformats.h"
+#include "win/win32prims.h"
 
 #include <cstring>
 #include <memory>
