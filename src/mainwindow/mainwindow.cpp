@@ -1,6 +1,5 @@
 #include "mainwindow/mainwindow.h"
 
-#include "app/session.h"
 #include "base/hotkey.h"
 #include "base/language.h"
 #include "base/testtrace.h"
@@ -11,6 +10,7 @@
 #include "panel/floatingpanel.h"
 #include "picker/pickerwindow.h"
 #include "platform/desktopbindings.h"
+#include "platform/session.h"
 #ifndef Q_OS_WIN
 #include "wayland/gnomeshortcuts.h"
 #endif
@@ -215,8 +215,7 @@ QString MainWindow::roadLine() const
     if (!roads.waylandWindows)
         return tr("Only the windows of X11 programs are reached on this desktop: Options says "
                   "why.");
-    if (roads.compositor == SessionRoads::Compositor::KWin &&
-        roads.keys == SessionRoads::Keys::Unavailable)
+    if (roads.compositor == Compositor::KWin && roads.keys == SessionRoads::Keys::Unavailable)
         return tr("Plasma lets this copy of Zem Scrivlet type into no other program: Options "
                   "says how to allow it.");
     if (roads.globalShortcuts() || m_bindingsSeen)
@@ -243,7 +242,7 @@ QString MainWindow::desktopNote() const
                   "Wayland programs.");
     QStringList parts;
     switch (roads.compositor) {
-    case SessionRoads::Compositor::KWin:
+    case Compositor::KWin:
         if (roads.keys == SessionRoads::Keys::Unavailable) {
             parts << tr("Plasma lets only the installed Zem Scrivlet type into other programs. "
                         "Run the installed program, or add this program to a desktop entry in "
@@ -260,7 +259,7 @@ QString MainWindow::desktopNote() const
         if (roads.shortcuts == SessionRoads::Shortcuts::KGlobalAccel)
             parts << tr("Plasma's shortcut service holds the shortcuts.");
         break;
-    case SessionRoads::Compositor::Mutter:
+    case Compositor::Mutter:
         parts << tr("GNOME desktop: phrases are typed through a remote desktop session of GNOME's "
                     "compositor where your keyboard layout has the characters, and pasted "
                     "otherwise. GNOME does not say which window is in front, so rules by "
@@ -271,7 +270,7 @@ QString MainWindow::desktopNote() const
                     "of Zem Scrivlet's own, and X11 programs through XWayland.");
         break;
     }
-    if (roads.compositor == SessionRoads::Compositor::KWin && !roads.windowsKnown)
+    if (roads.compositor == Compositor::KWin && !roads.windowsKnown)
         parts << tr("Plasma does not say which window is in front: rules by application do not "
                     "apply.");
     if (!roads.pasting)

@@ -94,6 +94,15 @@ enum class ClipboardRestore
                 // back, the newer content stays, and nothing is lost
 };
 
+// The Wayland compositor family whose own roads reach native windows.
+enum class Compositor
+{
+    X11Only, // no compositor road: X11 alone (X11 programs only on a Wayland desktop)
+    Wlroots,
+    KWin,
+    Mutter,
+};
+
 // What the desktop lets the program reach, so that the user can be told.
 struct SessionRoads
 {
@@ -113,15 +122,7 @@ struct SessionRoads
         CompositorBindings, // the user binds our command lines in the compositor
         GnomeCustom,        // GNOME's custom shortcuts run our command lines
     };
-    // The compositor family whose roads are used.
-    enum class Compositor
-    {
-        Unknown, // X11 alone (X11 programs only on a Wayland desktop)
-        Wlroots,
-        KWin,
-        Mutter,
-    };
-    Compositor compositor = Compositor::Unknown;
+    Compositor compositor = Compositor::X11Only;
     bool waylandWindows = false; // native Wayland windows are reached
     Keys keys = Keys::Unavailable;
     bool pasting = false;     // and pasted into through the clipboard

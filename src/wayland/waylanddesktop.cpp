@@ -1,7 +1,7 @@
 #include "wayland/waylanddesktop.h"
 
-#include "app/session.h"
 #include "base/textconvert.h"
+#include "wayland/compositorchoice.h"
 #include "wayland/datacontrolclipboard.h"
 #include "wayland/fakeinputkeyboard.h"
 #include "wayland/gnomeshortcuts.h"
@@ -76,21 +76,21 @@ std::unique_ptr<Desktop> WaylandDesktop::create(std::unique_ptr<X11Desktop> x11,
         if (!wlrootsTargets)
             wlrootsTargets = toplevelTargets(connection, x11.get());
     }
-    Session::CompositorOffer offer;
+    CompositorOffer offer;
     offer.virtualKeyboard = connection->virtualKeyboardManager() != nullptr;
     offer.wlrootsWindows = wlrootsTargets != nullptr;
     offer.kwin = isKWin(connection);
     // A question on the session bus, asked only where no road before it
     // serves.
     offer.mutterRemoteDesktop =
-        Session::chooseRoad(offer) == Session::Road::X11Only && MutterRemoteDesktop::available();
+        chooseCompositor(offer) == Compositor::X11Only && MutterRemoteDesktop::available();
 
     WaylandRoads roads;
-    switch (Session::chooseRoad(offer)) {
-    case Session::Road::X11Only:
+    switch (chooseCompositor(offer)) {
+    case Compositor::X11Only:
         return x11;
-    case Session::Road::Wlroots: {
-        roads.compositor = WaylandRoads::Compositor::Wlroots;
+    case Compositor::Wlroots: {
+        roads.compositor = Compositor::Wlroots;
         roads.targets = std::move(wlrootsTargets);
         auto keyboard = std::make_shared<VirtualKeyboard>(connection);
         auto clipboard = std::make_shared<DataControlClipboard>(connection);
@@ -99,8 +99,8 @@ std::unique_ptr<Desktop> WaylandDesktop::create(std::unique_ptr<X11Desktop> x11,
         roads.owned = {keyboard, clipboard};
         break;
     }
-    case Session::Road::KWin: {
-        roads.compositor = WaylandRoads::Compositor::KWin;
+    case Compositor::KWin: {
+        roads.compositor = Compositor::KWin;
         roads.targets = plasmaTargets(connection);
         auto keyboard = std::make_shared<FakeInputKeyboard>(connection);
         auto clipboard = std::make_shared<DataControlClipboard>(connection);
@@ -116,8 +116,8 @@ std::unique_ptr<Desktop> WaylandDesktop::create(std::unique_ptr<X11Desktop> x11,
         }
         break;
     }
-    case Session::Road::Mutter: {
-        roads.compositor = WaylandRoads::Compositor::Mutter;
+    case Compositor::Mutter: {
+        roads.compositor = Compositor::Mutter;
         roads.targets = ownFocusTargets(x11.get());
         auto session = std::make_shared<MutterRemoteDesktop>();
         roads.mutter = session.get();
@@ -156,22 +156,22 @@ SessionRoads WaylandDesktop::sessionRoads()
     roads.waylandWindows = true;
     roads.pasting = m_roads.clipboard && m_roads.clipboard->isValid();
     roads.windowsKnown = m_roads.targets != nullptr;
+    roads.compositor = m_roads.compositor;
     switch (m_roads.compositor) {
-    case WaylandRoads::Compositor::Wlroots:
-        roads.compositor = SessionRoads::Compositor::Wlroots;
+    case Compositor::X11Only: // not made: the desktop is then the X11 one alone
+        break;
+    case Compositor::Wlroots:
         roads.keys = SessionRoads::Keys::VirtualKeyboard;
         // Our shortcuts are X11 ones: they fire while an X11 program is in
         // front.
         roads.shortcuts = SessionRoads::Shortcuts::CompositorBindings;
         break;
-    case WaylandRoads::Compositor::KWin:
-        roads.compositor = SessionRoads::Compositor::KWin;
+    case Compositor::KWin:
         roads.keys = SessionRoads::Keys::FakeInput;
         roads.shortcuts = m_roads.shortcuts ? SessionRoads::Shortcuts::KGlobalAccel
                                             : SessionRoads::Shortcuts::CompositorBindings;
         break;
-    case WaylandRoads::Compositor::Mutter:
-        roads.compositor = SessionRoads::Compositor::Mutter;
+    case Compositor::Mutter:
         roads.keys = SessionRoads::Keys::RemoteDesktop;
         roads.shortcuts = SessionRoads::Shortcuts::GnomeCustom;
         break;
@@ -186,7 +186,7 @@ bool WaylandDesktop::drawsTitleBars()
     // Our windows are X11 ones through XWayland: sway draws its title bar
     // on every tiled one, whatever its Motif hints ask.
     if (m_x11->display())
-        return m_roads.compositor == WaylandRoads::Compositor::Wlroots && SwayIpc::available();
+        return m_roads.compositor == Compositor::Wlroots && SwayIpc::available();
     // Without XWayland they are Wayland windows, and Qt asks a compositor
     // that offers them for server-side decorations.
     return m_wayland->announced("zxdg_decoration_manager_v1");
@@ -200,15 +200,16 @@ bool WaylandDesktop::balloonsReadMarkup()
 bool WaylandDesktop::bindsCommandsOf(const QString &program)
 {
     switch (m_roads.compositor) {
-    case WaylandRoads::Compositor::Wlroots:
+    case Compositor::Wlroots:
         return SwayIpc::available() && SwayIpc::bindsProgram(program);
-    case WaylandRoads::Compositor::Mutter: {
+    case Compositor::Mutter: {
         // Our custom shortcuts in GNOME's settings, as Options writes them.
         GnomeShortcuts::Writer writer(program);
         QVector<GnomeShortcuts::Entry> entries;
         return writer.entries(&entries) && !entries.isEmpty();
     }
-    case WaylandRoads::Compositor::KWin:
+    case Compositor::KWin:
+    case Compositor::X11Only:
         break;
     }
     return false;
@@ -217,7 +218,7 @@ bool WaylandDesktop::bindsCommandsOf(const QString &program)
 QRect WaylandDesktop::workArea(const QPoint &p)
 {
     QRect area;
-    if (m_roads.compositor == WaylandRoads::Compositor::Wlroots && SwayIpc::available() &&
+    if (m_roads.compositor == Compositor::Wlroots && SwayIpc::available() &&
         SwayIpc::workArea(p, &area))
         return area;
     return QRect();
@@ -227,7 +228,7 @@ bool WaylandDesktop::keepsWindowsAbove()
 {
     if (!m_x11->display())
         return false; // no Wayland protocol keeps a client's window above
-    return !(m_roads.compositor == WaylandRoads::Compositor::Wlroots && SwayIpc::available());
+    return !(m_roads.compositor == Compositor::Wlroots && SwayIpc::available());
 }
 
 bool WaylandDesktop::focused(WaylandWindow *out)
@@ -575,8 +576,8 @@ int WaylandDesktop::sendNative(const QVector<KeyInput> &events)
 // shortcut.
 bool WaylandDesktop::isAnyKeyDown(bool modifiersToo)
 {
-    if (m_roads.compositor == WaylandRoads::Compositor::Mutter && modifiersToo &&
-        m_keysWait.isValid() && m_keysWait.elapsed() < GnomeKeysSettleMs)
+    if (m_roads.compositor == Compositor::Mutter && modifiersToo && m_keysWait.isValid() &&
+        m_keysWait.elapsed() < GnomeKeysSettleMs)
         return true;
     return m_x11->isAnyKeyDown(modifiersToo);
 }
@@ -609,7 +610,7 @@ bool WaylandDesktop::canTypeExactly(const QString &text)
 
 void WaylandDesktop::settle(WindowHandle target, int maxMs)
 {
-    if (m_roads.compositor == WaylandRoads::Compositor::Mutter && isNative(target))
+    if (m_roads.compositor == Compositor::Mutter && isNative(target))
         m_keysWait.start();
     if (!isNative(target)) {
         m_x11->settle(target, maxMs);

@@ -29,12 +29,6 @@ struct WaylandWindow;
 // The roads of one compositor family.
 struct WaylandRoads
 {
-    enum class Compositor
-    {
-        Wlroots,
-        KWin,
-        Mutter,
-    };
     Compositor compositor = Compositor::Wlroots;
     // Null where the compositor tells nobody who is in front.
     std::unique_ptr<WaylandTargets> targets;

@@ -5,7 +5,7 @@
 
 #include "platform/windowframe.h"
 
-#include "theme/framehittest.h"
+#include "platform/framehittest.h"
 #include "x11/xcbreply.h"
 
 #include <QApplication>

@@ -737,7 +737,7 @@ private slots:
             env.set("WAYLAND_DISPLAY", "wayland-1");
             env.set("SWAYSOCK", "/run/sway-ipc.sock");
             desktop->roads.waylandWindows = true;
-            desktop->roads.compositor = SessionRoads::Compositor::Wlroots;
+            desktop->roads.compositor = Compositor::Wlroots;
             desktop->roads.keys = SessionRoads::Keys::VirtualKeyboard;
             desktop->roads.shortcuts = SessionRoads::Shortcuts::CompositorBindings;
             desktop->roads.pasting = true;
@@ -876,7 +876,7 @@ private slots:
         qputenv("WAYLAND_DISPLAY", "wayland-1");
         qputenv("SWAYSOCK", "/run/user/1000/sway-ipc.sock");
         desktop->roads.waylandWindows = true;
-        desktop->roads.compositor = SessionRoads::Compositor::Wlroots;
+        desktop->roads.compositor = Compositor::Wlroots;
         desktop->roads.keys = SessionRoads::Keys::VirtualKeyboard;
         desktop->roads.shortcuts = SessionRoads::Shortcuts::CompositorBindings;
         desktop->roads.pasting = true;
@@ -951,7 +951,7 @@ private slots:
         const QByteArray saved = qgetenv("WAYLAND_DISPLAY");
         qputenv("WAYLAND_DISPLAY", "wayland-0");
         desktop->roads.waylandWindows = true;
-        desktop->roads.compositor = SessionRoads::Compositor::Mutter;
+        desktop->roads.compositor = Compositor::Mutter;
         desktop->roads.keys = SessionRoads::Keys::RemoteDesktop;
         desktop->roads.shortcuts = SessionRoads::Shortcuts::GnomeCustom;
         desktop->roads.pasting = true;
@@ -1018,9 +1018,8 @@ private slots:
             env.set("WAYLAND_DISPLAY", "wayland-1");
             desktop->roads.waylandWindows = true;
             desktop->roads.pasting = true;
-            desktop->roads.compositor = desk == QLatin1String("gnome")
-                                            ? SessionRoads::Compositor::Mutter
-                                            : SessionRoads::Compositor::Wlroots;
+            desktop->roads.compositor =
+                desk == QLatin1String("gnome") ? Compositor::Mutter : Compositor::Wlroots;
             desktop->roads.shortcuts = desk == QLatin1String("gnome")
                                            ? SessionRoads::Shortcuts::GnomeCustom
                                            : SessionRoads::Shortcuts::CompositorBindings;
@@ -1071,7 +1070,7 @@ private slots:
         env.set("WAYLAND_DISPLAY", "wayland-1");
         env.set("SWAYSOCK", "/run/sway-ipc.sock");
         desktop->roads.waylandWindows = true;
-        desktop->roads.compositor = SessionRoads::Compositor::Wlroots;
+        desktop->roads.compositor = Compositor::Wlroots;
         desktop->roads.keys = SessionRoads::Keys::VirtualKeyboard;
         desktop->roads.shortcuts = SessionRoads::Shortcuts::CompositorBindings;
         desktop->roads.pasting = true;

@@ -1,4 +1,5 @@
-#include "app/session.h"
+#include "platform/session.h"
+#include "wayland/compositorchoice.h"
 
 #include <QtTest>
 
@@ -49,10 +50,10 @@ private slots:
         QTest::addColumn<bool>("kwin");
         QTest::addColumn<bool>("mutter");
         QTest::addColumn<int>("road");
-        const int x11 = int(Session::Road::X11Only);
-        const int wlroots = int(Session::Road::Wlroots);
-        const int kwin = int(Session::Road::KWin);
-        const int mutter = int(Session::Road::Mutter);
+        const int x11 = int(Compositor::X11Only);
+        const int wlroots = int(Compositor::Wlroots);
+        const int kwin = int(Compositor::KWin);
+        const int mutter = int(Compositor::Mutter);
         QTest::newRow("sway") << true << true << false << false << wlroots;
         // Keys alone are no road: what is in front must be known too.
         QTest::newRow("a keyboard, no window list") << true << false << false << false << x11;
@@ -71,12 +72,12 @@ private slots:
         QFETCH(bool, kwin);
         QFETCH(bool, mutter);
         QFETCH(int, road);
-        Session::CompositorOffer offer;
+        CompositorOffer offer;
         offer.virtualKeyboard = virtualKeyboard;
         offer.wlrootsWindows = wlrootsWindows;
         offer.kwin = kwin;
         offer.mutterRemoteDesktop = mutter;
-        QCOMPARE(int(Session::chooseRoad(offer)), road);
+        QCOMPARE(int(chooseCompositor(offer)), road);
     }
 };
 

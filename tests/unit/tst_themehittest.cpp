@@ -1,7 +1,7 @@
 // The edge band of frameless windows: which Win32 hit-test answer a pointer
 // position gets. Both backends resize through this one function.
 
-#include "theme/framehittest.h"
+#include "platform/framehittest.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "theme/framehittest.h"
+#include "platform/framehittest.h"
 
 namespace FrameHit {
 

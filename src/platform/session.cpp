@@ -1,4 +1,4 @@
-#include "app/session.h"
+#include "platform/session.h"
 
 namespace Session {
 
@@ -16,19 +16,6 @@ Kind detect(const QProcessEnvironment &environment)
                                  .compare(QLatin1String("wayland"), Qt::CaseInsensitive) == 0;
     return wayland ? Kind::X11OnWayland : Kind::X11;
 #endif
-}
-
-Road chooseRoad(const CompositorOffer &offer)
-{
-    // A keyboard of our own types every character whatever the layout; it
-    // needs to know who is in front.
-    if (offer.virtualKeyboard && offer.wlrootsWindows)
-        return Road::Wlroots;
-    if (offer.kwin)
-        return Road::KWin;
-    if (offer.mutterRemoteDesktop)
-        return Road::Mutter;
-    return Road::X11Only;
 }
 
 } // namespace Session
