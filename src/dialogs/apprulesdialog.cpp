@@ -1,6 +1,6 @@
 #include "dialogs/apprulesdialog.h"
 
-#include "insert/approads.h"
+#include "insert/insertplans.h"
 #include "platform/desktop.h"
 
 #include <QComboBox>
@@ -21,8 +21,9 @@ constexpr int BuiltInRole = Qt::UserRole + 1;
 // On the name: the road a "No abbreviations here" row keeps for its phrases.
 constexpr int RoadUnderRole = Qt::UserRole + 2;
 
-const AppRoad roads[] = {AppRoad::Automatic,       AppRoad::TypeOnly,         AppRoad::PasteCtrlV,
-                         AppRoad::PasteCtrlShiftV, AppRoad::PasteShiftInsert, AppRoad::Never};
+const InsertMethod roads[] = {InsertMethod::Automatic,        InsertMethod::TypeOnly,
+                              InsertMethod::PasteCtrlV,       InsertMethod::PasteCtrlShiftV,
+                              InsertMethod::PasteShiftInsert, InsertMethod::Never};
 
 } // namespace
 
@@ -85,11 +86,11 @@ AppRulesDialog::AppRulesDialog(const QVector<AppRule> &rules, Desktop *desktop, 
         if (!builtIn)
             appendRow(r, false);
     }
-    for (const AppRule &b : AppRoads::builtInRules()) {
+    for (const AppRule &b : InsertPlans::builtInRules()) {
         AppRule rule = b;
         for (const AppRule &r : rules) {
             if (r.match.compare(b.match, Qt::CaseInsensitive) == 0)
-                rule = {b.match, r.road, r.abbreviations};
+                rule = {b.match, r.method, r.abbreviations};
         }
         appendRow(rule, true);
     }
@@ -98,16 +99,16 @@ AppRulesDialog::AppRulesDialog(const QVector<AppRule> &rules, Desktop *desktop, 
     updateButtons();
 }
 
-AppRoad AppRulesDialog::builtInRoad(const QString &match, bool *found) const
+InsertMethod AppRulesDialog::builtInRoad(const QString &match, bool *found) const
 {
-    for (const AppRule &b : AppRoads::builtInRules()) {
+    for (const AppRule &b : InsertPlans::builtInRules()) {
         if (b.match.compare(match.trimmed(), Qt::CaseInsensitive) == 0) {
             *found = true;
-            return b.road;
+            return b.method;
         }
     }
     *found = false;
-    return AppRoad::Automatic;
+    return InsertMethod::Automatic;
 }
 
 int AppRulesDialog::appendRow(const AppRule &rule, bool builtIn)
@@ -126,9 +127,9 @@ int AppRulesDialog::appendRow(const AppRule &rule, bool builtIn)
     // What a row that does without abbreviations does with phrases: what
     // its stored rule said, else the program's own road for it.
     bool found = false;
-    const AppRoad own = builtInRoad(match, &found);
-    const bool noAbbreviations = !rule.abbreviations && rule.road != AppRoad::Never;
-    name->setData(RoadUnderRole, int(noAbbreviations ? rule.road : own));
+    const InsertMethod own = builtInRoad(match, &found);
+    const bool noAbbreviations = !rule.abbreviations && rule.method != InsertMethod::Never;
+    name->setData(RoadUnderRole, int(noAbbreviations ? rule.method : own));
     if (builtIn) {
         name->setFlags(name->flags() & ~Qt::ItemIsEditable);
         QFont font = name->font();
@@ -137,10 +138,10 @@ int AppRulesDialog::appendRow(const AppRule &rule, bool builtIn)
     }
     m_table->setItem(row, ApplicationColumn, name);
     auto *box = new QComboBox(m_table);
-    for (AppRoad r : roads)
+    for (InsertMethod r : roads)
         box->addItem(QString(), int(r));
     box->addItem(QString(), NoAbbreviations);
-    box->setCurrentIndex(box->findData(noAbbreviations ? NoAbbreviations : int(rule.road)));
+    box->setCurrentIndex(box->findData(noAbbreviations ? NoAbbreviations : int(rule.method)));
     connect(box, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &AppRulesDialog::updateButtons);
     m_table->setCellWidget(row, RoadColumn, box);
@@ -176,11 +177,11 @@ AppRule AppRulesDialog::ruleOf(int row) const
     rule.match = name->text().trimmed();
     const int choice = roadBox(row)->currentData().toInt();
     if (choice != NoAbbreviations) {
-        rule.road = AppRoad(choice);
+        rule.method = InsertMethod(choice);
         return rule;
     }
     rule.abbreviations = false;
-    rule.road = AppRoad(name->data(RoadUnderRole).toInt());
+    rule.method = InsertMethod(name->data(RoadUnderRole).toInt());
     return rule;
 }
 
@@ -192,8 +193,8 @@ QVector<AppRule> AppRulesDialog::rules() const
         if (rule.match.isEmpty())
             continue;
         bool builtIn = false;
-        const AppRoad own = builtInRoad(rule.match, &builtIn);
-        if (isBuiltIn(row) && rule.road == own && rule.abbreviations)
+        const InsertMethod own = builtInRoad(rule.match, &builtIn);
+        if (isBuiltIn(row) && rule.method == own && rule.abbreviations)
             continue; // the program's own rule, as it is
         out.append(rule);
     }
@@ -253,7 +254,7 @@ void AppRulesDialog::pickWindow()
     int row = rowOf(app.preferred);
     if (row < 0) {
         bool builtIn = false;
-        const AppRoad road = builtInRoad(app.preferred, &builtIn);
+        const InsertMethod road = builtInRoad(app.preferred, &builtIn);
         row = appendRow({app.preferred, road}, false);
     }
     m_table->setCurrentCell(row, RoadColumn);
@@ -270,7 +271,7 @@ void AppRulesDialog::removeRule()
     } else {
         // The program's own rule stays; the user's road for it goes.
         bool found = false;
-        const AppRoad own = builtInRoad(m_table->item(row, ApplicationColumn)->text(), &found);
+        const InsertMethod own = builtInRoad(m_table->item(row, ApplicationColumn)->text(), &found);
         roadBox(row)->setCurrentIndex(roadBox(row)->findData(int(own)));
     }
     updateButtons();
@@ -283,7 +284,7 @@ void AppRulesDialog::updateButtons()
     if (row >= 0 && isBuiltIn(row)) {
         bool found = false;
         const AppRule rule = ruleOf(row);
-        removable = rule.road != builtInRoad(rule.match, &found) || !rule.abbreviations;
+        removable = rule.method != builtInRoad(rule.match, &found) || !rule.abbreviations;
     }
     m_remove->setEnabled(removable);
 }

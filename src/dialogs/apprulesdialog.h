@@ -68,7 +68,7 @@ private:
     // The rule a row stands for now.
     AppRule ruleOf(int row) const;
     bool isBuiltIn(int row) const;
-    AppRoad builtInRoad(const QString &match, bool *found) const;
+    InsertMethod builtInRoad(const QString &match, bool *found) const;
     void updateButtons();
     void setTexts();
     void setRowTexts(int row);

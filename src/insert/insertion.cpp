@@ -74,7 +74,7 @@ bool targetInFront(Desktop &desktop, WindowHandle target)
     if (!target)
         return true;
     const WindowHandle front = desktop.targets().foregroundWindow();
-    return front == target || (front == 0 && !desktop.sessionRoads().windowsKnown);
+    return front == target || (front == 0 && !desktop.abilities().windowsKnown);
 }
 
 // The last n characters of text, a character being what one Left press
@@ -157,12 +157,12 @@ InsertResult typeOnly(Desktop &desktop, const QString &text, bool terminal)
 } // namespace
 
 InsertResult insertText(Desktop &desktop, const QString &text, WindowHandle target,
-                        const InsertRoad &road, const InsertExtras &extras)
+                        const InsertPlan &plan, const InsertExtras &extras)
 {
     InsertResult result;
     if (text.isEmpty())
         return result;
-    if (road.road == AppRoad::Never) {
+    if (plan.method == InsertMethod::Never) {
         result.outcome = InsertOutcome::NotHere;
         return result;
     }
@@ -199,9 +199,9 @@ InsertResult insertText(Desktop &desktop, const QString &text, WindowHandle targ
     // Only the control that has the focus takes the text: never another
     // child of the same window. The user's road may rule the message out,
     // and so do keys of ours that must come first (a message overtakes them).
-    const bool automatic = road.road == AppRoad::Automatic;
+    const bool automatic = plan.method == InsertMethod::Automatic;
     TextControls *controls =
-        automatic && !road.keysOnly && extras.suffix.isEmpty() ? desktop.textControls() : nullptr;
+        automatic && !plan.keysOnly && extras.suffix.isEmpty() ? desktop.textControls() : nullptr;
     const WindowHandle control = controls ? controls->focusedControl(target) : 0;
     if (control) {
         ControlRefusal refusal = ControlRefusal::NotAccepted;
@@ -233,10 +233,10 @@ InsertResult insertText(Desktop &desktop, const QString &text, WindowHandle targ
     }
     if (!targetInFront(desktop, target))
         return result;
-    if (road.road == AppRoad::TypeOnly) {
-        result = typeOnly(desktop, text, road.terminal);
+    if (plan.method == InsertMethod::TypeOnly) {
+        result = typeOnly(desktop, text, plan.terminal);
     } else if (!automatic) {
-        result = pasteViaClipboard(desktop, text, target, 0, road.pasteKey, extras.triggerKeys,
+        result = pasteViaClipboard(desktop, text, target, 0, plan.pasteKey, extras.triggerKeys,
                                    extras.keeper);
     } else {
         const bool shortLine = text.size() <= TypingLimit && !text.contains(QLatin1Char('\n')) &&
@@ -247,7 +247,7 @@ InsertResult insertText(Desktop &desktop, const QString &text, WindowHandle targ
         KeyboardOutput &keyboard = desktop.keyboard();
         const QString typing = TextConvert::toTypingText(text);
         int typed = 0;
-        if (shortLine && !typing.isEmpty() && !(road.terminal && hasControlCharacter(typing)) &&
+        if (shortLine && !typing.isEmpty() && !(plan.terminal && hasControlCharacter(typing)) &&
             keyboard.canTypeExactly(typing)) {
             typed = keyboard.typeText(typing);
             if (typed == typing.size())
@@ -255,7 +255,7 @@ InsertResult insertText(Desktop &desktop, const QString &text, WindowHandle targ
         }
         // Part of it is there, and a paste would put it there twice.
         if (typed == 0)
-            result = pasteViaClipboard(desktop, text, target, control, road.pasteKey,
+            result = pasteViaClipboard(desktop, text, target, control, plan.pasteKey,
                                        extras.triggerKeys, extras.keeper);
     }
     if (result.delivered())
@@ -303,7 +303,7 @@ InsertResult pasteViaClipboard(Desktop &desktop, const QString &text, WindowHand
     InsertResult result;
     if (earlierPasteWaits(desktop, keeper, &result))
         return result;
-    ClipboardRoad &clipboard = desktop.clipboard();
+    ClipboardService &clipboard = desktop.clipboard();
     // Without a copy of the user's content the clipboard is not touched.
     // Shift+Insert pastes PRIMARY in X terminals: that is offered, and kept, too.
     const bool primary = key == PasteKey::ShiftInsert;
@@ -395,7 +395,7 @@ bool ClipboardKeeper::poll(Desktop &desktop, InsertResult *result)
 {
     if (!m_backup)
         return true;
-    ClipboardRoad &clipboard = desktop.clipboard();
+    ClipboardService &clipboard = desktop.clipboard();
     const quint32 now = desktop.clock().tickCount();
     if (!m_restoring) {
         if (clipboard.checkFetched(m_target) == PasteFetch::Pending) {

@@ -6,7 +6,7 @@
 // or the result says why it did not; nothing is reported as delivered that
 // was not seen to be. Stateless; runs on the GUI thread and waits there.
 
-#include "insert/approads.h"
+#include "insert/insertplans.h"
 #include "platform/desktop.h"
 
 #include <QString>
@@ -129,15 +129,15 @@ private:
     quint32 m_restoreSince = 0;
 };
 
-// An empty text sends nothing and is not delivered. road is the target
-// application's (AppRoads::resolve): Automatic tries the message to a text
-// control, then typing, then a paste; Type only types or fails; a paste road
-// pastes with its key; Never sends nothing. Whatever the road, nothing goes
+// An empty text sends nothing and is not delivered. plan is the target
+// application's (InsertPlans::resolve): Automatic tries the message to a text
+// control, then typing, then a paste; Type only types or fails; a paste method
+// pastes with its key; Never sends nothing. Whatever the method, nothing goes
 // into a focused field the window system names read-only or a password field.
 // Every key goes out only once the keys the user holds are up, checked
 // right before it, and only while target is in front.
 InsertResult insertText(Desktop &desktop, const QString &text, WindowHandle target,
-                        const InsertRoad &road = InsertRoad(),
+                        const InsertPlan &plan = InsertPlan(),
                         const InsertExtras &extras = InsertExtras());
 // Types text when the keyboard gives every character of it exactly; true
 // when all of it went out (an empty text needs nothing).

@@ -92,8 +92,8 @@ void MainWindow::carryOutAbbreviation(const AbbreviationMatcher::Action &action)
     const auto ruleRefuses = [this, window, &app] {
         if (!desktop->targets().targetApplication(window, &app))
             return false;
-        const InsertRoad road = AppRoads::resolve(app, store->settings().appRules);
-        return road.road == AppRoad::Never || !road.abbreviations;
+        const InsertPlan road = InsertPlans::resolve(app, store->settings().appRules);
+        return road.method == InsertMethod::Never || !road.abbreviations;
     };
     const auto fieldRefuses = [this, window] {
         const FieldKind field = desktop->caret().focusedField(window);

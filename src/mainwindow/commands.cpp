@@ -329,7 +329,7 @@ void MainWindow::openSettingsAt(bool atShortcuts)
     dialog.setDesktopNote(desktopNote());
     dialog.setBindingLines(bindingLines());
 #ifndef Q_OS_WIN
-    if (desktop && desktop->sessionRoads().shortcuts == SessionRoads::Shortcuts::GnomeCustom)
+    if (desktop && desktop->abilities().shortcuts == DesktopAbilities::Shortcuts::GnomeCustom)
         dialog.setBindingActions(
             tr("Add to GNOME"), [this] { return writeGnomeShortcuts(); }, tr("Remove from GNOME"),
             [this] { return removeGnomeShortcuts(); });

@@ -267,9 +267,9 @@ QString MainWindow::typePhraseFor(const QString &id)
         }
     } else {
         // The application's road: the user's rules, then the terminals'.
-        InsertRoad road;
+        InsertPlan road;
         if (window && desktop->targets().targetApplication(window, &app))
-            road = AppRoads::resolve(app, store->settings().appRules);
+            road = InsertPlans::resolve(app, store->settings().appRules);
         road.keysOnly = m_keysOnly;
         // The abbreviation's delimiter and the caret's way back to {cursor}
         // go with the text: each key only once the user's keys are up, and

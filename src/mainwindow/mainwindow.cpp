@@ -183,7 +183,7 @@ bool MainWindow::needsBindings() const
 {
     if (!desktop)
         return false;
-    const SessionRoads roads = desktop->sessionRoads();
+    const DesktopAbilities roads = desktop->abilities();
     return roads.waylandWindows && !roads.globalShortcuts();
 }
 
@@ -211,16 +211,16 @@ QString MainWindow::roadLine() const
 {
     if (Session::detect(QProcessEnvironment::systemEnvironment()) != Session::Kind::X11OnWayland)
         return QString();
-    const SessionRoads roads = desktop ? desktop->sessionRoads() : SessionRoads();
+    const DesktopAbilities roads = desktop ? desktop->abilities() : DesktopAbilities();
     if (!roads.waylandWindows)
         return tr("Only the windows of X11 programs are reached on this desktop: Options says "
                   "why.");
-    if (roads.compositor == Compositor::KWin && roads.keys == SessionRoads::Keys::Unavailable)
+    if (roads.compositor == Compositor::KWin && roads.keys == DesktopAbilities::Keys::Unavailable)
         return tr("Plasma lets this copy of Zem Scrivlet type into no other program: Options "
                   "says how to allow it.");
     if (roads.globalShortcuts() || m_bindingsSeen)
         return QString();
-    if (roads.shortcuts == SessionRoads::Shortcuts::GnomeCustom)
+    if (roads.shortcuts == DesktopAbilities::Shortcuts::GnomeCustom)
         return tr("Shortcuts work once they are GNOME custom shortcuts: Options adds them.");
     const QString compositor = compositorName();
     if (!compositor.isEmpty())
@@ -235,7 +235,7 @@ QString MainWindow::desktopNote() const
 {
     if (Session::detect(QProcessEnvironment::systemEnvironment()) != Session::Kind::X11OnWayland)
         return QString();
-    const SessionRoads roads = desktop ? desktop->sessionRoads() : SessionRoads();
+    const DesktopAbilities roads = desktop ? desktop->abilities() : DesktopAbilities();
     if (!roads.waylandWindows)
         return tr("This is a Wayland desktop, where Zem Scrivlet works through XWayland: its "
                   "shortcuts and phrases reach the windows of X11 programs only, not those of "
@@ -243,7 +243,7 @@ QString MainWindow::desktopNote() const
     QStringList parts;
     switch (roads.compositor) {
     case Compositor::KWin:
-        if (roads.keys == SessionRoads::Keys::Unavailable) {
+        if (roads.keys == DesktopAbilities::Keys::Unavailable) {
             parts << tr("Plasma lets only the installed Zem Scrivlet type into other programs. "
                         "Run the installed program, or add this program to a desktop entry in "
                         "~/.local/share/applications whose Exec line is %1 and which has the "
@@ -256,7 +256,7 @@ QString MainWindow::desktopNote() const
             parts << tr("Plasma desktop: phrases are typed through KWin in your keyboard layout, "
                         "and pasted where the layout lacks a character.");
         }
-        if (roads.shortcuts == SessionRoads::Shortcuts::KGlobalAccel)
+        if (roads.shortcuts == DesktopAbilities::Shortcuts::KGlobalAccel)
             parts << tr("Plasma's shortcut service holds the shortcuts.");
         break;
     case Compositor::Mutter:
@@ -276,7 +276,7 @@ QString MainWindow::desktopNote() const
     if (!roads.pasting)
         parts << tr("This desktop lets no program in the background use the clipboard: phrases "
                     "are typed, never pasted.");
-    if (roads.shortcuts == SessionRoads::Shortcuts::GnomeCustom)
+    if (roads.shortcuts == DesktopAbilities::Shortcuts::GnomeCustom)
         parts << tr("GNOME lets no program hold shortcuts: add them below as GNOME custom "
                     "shortcuts.");
     else if (!roads.globalShortcuts())
@@ -296,8 +296,8 @@ QString MainWindow::shortcutBindingNote() const
 {
     if (!desktop)
         return QString();
-    const SessionRoads roads = desktop->sessionRoads();
-    if (roads.shortcuts == SessionRoads::Shortcuts::GnomeCustom)
+    const DesktopAbilities roads = desktop->abilities();
+    if (roads.shortcuts == DesktopAbilities::Shortcuts::GnomeCustom)
         return tr("GNOME runs this shortcut once it is one of its custom shortcuts: after OK, "
                   "press Add to GNOME in Setup › Options.");
     if (roads.globalShortcuts())
@@ -345,13 +345,13 @@ QVector<DesktopBindings::Command> MainWindow::shortcutCommands() const
 
 QString MainWindow::bindingLines() const
 {
-    if (!desktop || desktop->sessionRoads().globalShortcuts())
+    if (!desktop || desktop->abilities().globalShortcuts())
         return QString();
     const QVector<DesktopBindings::Command> commands = shortcutCommands();
     const QString program = QCoreApplication::applicationFilePath();
 #ifndef Q_OS_WIN
     // What Options writes as GNOME custom shortcuts, key and command.
-    if (desktop->sessionRoads().shortcuts == SessionRoads::Shortcuts::GnomeCustom) {
+    if (desktop->abilities().shortcuts == DesktopAbilities::Shortcuts::GnomeCustom) {
         QStringList lines;
         for (const DesktopBindings::Command &c : commands)
             lines << GnomeShortcuts::accelerator(c.mods, c.vk) + QStringLiteral("  ") +

@@ -345,7 +345,7 @@ void MainWindow::registerShortcuts()
     // GNOME holds no program's shortcuts: its own custom shortcuts run our
     // command line instead (Options writes them), so nothing is registered
     // here and nothing is reported refused.
-    if (desktop && desktop->sessionRoads().shortcuts == SessionRoads::Shortcuts::GnomeCustom)
+    if (desktop && desktop->abilities().shortcuts == DesktopAbilities::Shortcuts::GnomeCustom)
         m_hotkeys->unregisterAll();
     else
         m_hotkeys->registerAll(store->settings(), store->phrases(), m_paused);

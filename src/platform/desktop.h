@@ -104,7 +104,7 @@ enum class Compositor
 };
 
 // What the desktop lets the program reach, so that the user can be told.
-struct SessionRoads
+struct DesktopAbilities
 {
     // How keys reach native Wayland windows.
     enum class Keys
@@ -226,10 +226,10 @@ enum class PasteFetch
 };
 
 // Text offered on the clipboard and pasted, with the user's content kept.
-class ClipboardRoad
+class ClipboardService
 {
 public:
-    virtual ~ClipboardRoad() = default;
+    virtual ~ClipboardService() = default;
     // A copy of everything the clipboard holds now (with primary, the
     // primary selection too where there is one); null when it cannot be
     // read: then it must not be overwritten.
@@ -298,7 +298,7 @@ public:
     // control back; what landed otherwise is taken back.
     virtual ControlInsert insertByMessage(WindowHandle control, const QString &text,
                                           ControlRefusal *refusal) = 0;
-    // Asks the control to paste the clipboard (ClipboardRoad::awaitFetched
+    // Asks the control to paste the clipboard (ClipboardService::awaitFetched
     // then tells whether it did).
     virtual bool pasteClipboard(WindowHandle control) = 0;
     // Puts the caret of the control, which has just taken text by message,
@@ -489,7 +489,7 @@ public:
     virtual ~Desktop() = default;
 
     // The roads of the desktop the backend found at start.
-    virtual SessionRoads sessionRoads() { return SessionRoads(); }
+    virtual DesktopAbilities abilities() { return DesktopAbilities(); }
     // Where the user binds our command lines to keys of the compositor:
     // whether its configuration, as it last loaded it, runs program in a
     // binding (sway's main configuration file, through its IPC). False where
@@ -510,7 +510,7 @@ public:
 
     virtual TargetService &targets() = 0;
     virtual KeyboardOutput &keyboard() = 0;
-    virtual ClipboardRoad &clipboard() = 0;
+    virtual ClipboardService &clipboard() = 0;
     virtual CaretService &caret() = 0;
     virtual ShortcutService &shortcuts() = 0;
     virtual OwnWindows &ownWindows() = 0;

@@ -12,17 +12,17 @@ namespace {
 
 struct Named
 {
-    AppRoad road;
+    InsertMethod method;
     const char *name;
 };
 
 const Named names[] = {
-    {AppRoad::Automatic, "automatic"},
-    {AppRoad::TypeOnly, "type"},
-    {AppRoad::PasteCtrlV, "ctrlV"},
-    {AppRoad::PasteCtrlShiftV, "ctrlShiftV"},
-    {AppRoad::PasteShiftInsert, "shiftInsert"},
-    {AppRoad::Never, "never"},
+    {InsertMethod::Automatic, "automatic"},
+    {InsertMethod::TypeOnly, "type"},
+    {InsertMethod::PasteCtrlV, "ctrlV"},
+    {InsertMethod::PasteCtrlShiftV, "ctrlShiftV"},
+    {InsertMethod::PasteShiftInsert, "shiftInsert"},
+    {InsertMethod::Never, "never"},
 };
 
 const QString kMatch = QStringLiteral("match");
@@ -31,20 +31,20 @@ const QString kAbbreviations = QStringLiteral("abbreviations");
 
 } // namespace
 
-QString roadName(AppRoad road)
+QString methodName(InsertMethod method)
 {
     for (const Named &n : names) {
-        if (n.road == road)
+        if (n.method == method)
             return QString::fromLatin1(n.name);
     }
     return QString();
 }
 
-bool roadFromName(const QString &name, AppRoad *road)
+bool methodFromName(const QString &name, InsertMethod *method)
 {
     for (const Named &n : names) {
         if (name == QLatin1String(n.name)) {
-            *road = n.road;
+            *method = n.method;
             return true;
         }
     }
@@ -55,7 +55,7 @@ QJsonArray toJson(const QVector<AppRule> &rules)
 {
     QJsonArray out;
     for (const AppRule &r : rules) {
-        QJsonObject o{{kMatch, r.match}, {kRoad, roadName(r.road)}};
+        QJsonObject o{{kMatch, r.match}, {kRoad, methodName(r.method)}};
         // Written only where it says something: files without such rules
         // stay as earlier versions wrote them.
         if (!r.abbreviations)
@@ -77,7 +77,7 @@ QVector<AppRule> fromJson(const QJsonValue &value)
         const QJsonObject o = item.toObject();
         AppRule rule;
         rule.match = o.value(kMatch).toString().trimmed();
-        if (rule.match.isEmpty() || !roadFromName(o.value(kRoad).toString(), &rule.road))
+        if (rule.match.isEmpty() || !methodFromName(o.value(kRoad).toString(), &rule.method))
             continue;
         rule.abbreviations = o.value(kAbbreviations) != QJsonValue(false);
         const QString folded = rule.match.toCaseFolded();

@@ -2,17 +2,17 @@
 
 // The user's rules for how a phrase goes into a given application: each
 // names the application (a window class or an executable, compared without
-// regard to case), the road, and whether abbreviations expand there. Stored
+// regard to case), the insert method, and whether abbreviations expand there. Stored
 // under "appRules" in the settings as an array of {"match", "road"} objects;
 // a rule that turns abbreviations off adds "abbreviations": false. A version
-// that does not know that member still reads the rule, with its road, and
+// that does not know that member still reads the rule, with its method, and
 // leaves it out when it saves.
 
 #include <QJsonArray>
 #include <QString>
 #include <QVector>
 
-enum class AppRoad
+enum class InsertMethod
 {
     Automatic,        // the program's own choice: message, keys, or a paste with Ctrl+V
     TypeOnly,         // keys only, never the clipboard
@@ -25,7 +25,7 @@ enum class AppRoad
 struct AppRule
 {
     QString match;
-    AppRoad road = AppRoad::Automatic;
+    InsertMethod method = InsertMethod::Automatic;
     // False where nothing typed may be told from a password (a program that
     // shows no accessibility tree, a terminal's password prompt): the user
     // turns abbreviations off there.
@@ -33,17 +33,17 @@ struct AppRule
 
     friend bool operator==(const AppRule &a, const AppRule &b)
     {
-        return a.match == b.match && a.road == b.road && a.abbreviations == b.abbreviations;
+        return a.match == b.match && a.method == b.method && a.abbreviations == b.abbreviations;
     }
 };
 
 namespace AppRules {
 
-// The road's name in the data file: "automatic", "type", "ctrlV",
+// The method's name in the data file (under "road"): "automatic", "type", "ctrlV",
 // "ctrlShiftV", "shiftInsert", "never".
-QString roadName(AppRoad road);
+QString methodName(InsertMethod method);
 // False for a name no version of the program wrote.
-bool roadFromName(const QString &name, AppRoad *road);
+bool methodFromName(const QString &name, InsertMethod *method);
 
 QJsonArray toJson(const QVector<AppRule> &rules);
 // Every well-formed rule of value, in order: an object with a non-empty

@@ -85,7 +85,7 @@ std::unique_ptr<Desktop> WaylandDesktop::create(std::unique_ptr<X11Desktop> x11,
     offer.mutterRemoteDesktop =
         chooseCompositor(offer) == Compositor::X11Only && MutterRemoteDesktop::available();
 
-    WaylandRoads roads;
+    CompositorServices roads;
     switch (chooseCompositor(offer)) {
     case Compositor::X11Only:
         return x11;
@@ -140,7 +140,7 @@ bool WaylandDesktop::isKWin(WaylandConnection *connection)
 }
 
 WaylandDesktop::WaylandDesktop(std::unique_ptr<X11Desktop> x11,
-                               std::unique_ptr<WaylandConnection> wayland, WaylandRoads roads)
+                               std::unique_ptr<WaylandConnection> wayland, CompositorServices roads)
     : m_x11(std::move(x11)), m_wayland(std::move(wayland)), m_roads(std::move(roads))
 {
     // A target that closes its end of a clipboard transfer early must not
@@ -150,9 +150,9 @@ WaylandDesktop::WaylandDesktop(std::unique_ptr<X11Desktop> x11,
 
 WaylandDesktop::~WaylandDesktop() = default;
 
-SessionRoads WaylandDesktop::sessionRoads()
+DesktopAbilities WaylandDesktop::abilities()
 {
-    SessionRoads roads;
+    DesktopAbilities roads;
     roads.waylandWindows = true;
     roads.pasting = m_roads.clipboard && m_roads.clipboard->isValid();
     roads.windowsKnown = m_roads.targets != nullptr;
@@ -161,23 +161,23 @@ SessionRoads WaylandDesktop::sessionRoads()
     case Compositor::X11Only: // not made: the desktop is then the X11 one alone
         break;
     case Compositor::Wlroots:
-        roads.keys = SessionRoads::Keys::VirtualKeyboard;
+        roads.keys = DesktopAbilities::Keys::VirtualKeyboard;
         // Our shortcuts are X11 ones: they fire while an X11 program is in
         // front.
-        roads.shortcuts = SessionRoads::Shortcuts::CompositorBindings;
+        roads.shortcuts = DesktopAbilities::Shortcuts::CompositorBindings;
         break;
     case Compositor::KWin:
-        roads.keys = SessionRoads::Keys::FakeInput;
-        roads.shortcuts = m_roads.shortcuts ? SessionRoads::Shortcuts::KGlobalAccel
-                                            : SessionRoads::Shortcuts::CompositorBindings;
+        roads.keys = DesktopAbilities::Keys::FakeInput;
+        roads.shortcuts = m_roads.shortcuts ? DesktopAbilities::Shortcuts::KGlobalAccel
+                                            : DesktopAbilities::Shortcuts::CompositorBindings;
         break;
     case Compositor::Mutter:
-        roads.keys = SessionRoads::Keys::RemoteDesktop;
-        roads.shortcuts = SessionRoads::Shortcuts::GnomeCustom;
+        roads.keys = DesktopAbilities::Keys::RemoteDesktop;
+        roads.shortcuts = DesktopAbilities::Shortcuts::GnomeCustom;
         break;
     }
     if (!m_roads.keyboard || !m_roads.keyboard->isValid())
-        roads.keys = SessionRoads::Keys::Unavailable;
+        roads.keys = DesktopAbilities::Keys::Unavailable;
     return roads;
 }
 

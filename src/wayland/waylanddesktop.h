@@ -27,7 +27,7 @@ class MutterRemoteDesktop;
 struct WaylandWindow;
 
 // The roads of one compositor family.
-struct WaylandRoads
+struct CompositorServices
 {
     Compositor compositor = Compositor::Wlroots;
     // Null where the compositor tells nobody who is in front.
@@ -46,7 +46,7 @@ struct WaylandRoads
 class WaylandDesktop final : public Desktop,
                              public TargetService,
                              public KeyboardOutput,
-                             public ClipboardRoad,
+                             public ClipboardService,
                              public CaretService,
                              public OwnWindows
 {
@@ -61,18 +61,18 @@ public:
     static std::unique_ptr<Desktop> create(std::unique_ptr<X11Desktop> x11,
                                            std::unique_ptr<WaylandConnection> wayland);
     WaylandDesktop(std::unique_ptr<X11Desktop> x11, std::unique_ptr<WaylandConnection> wayland,
-                   WaylandRoads roads);
+                   CompositorServices roads);
     static bool isKWin(WaylandConnection *connection);
     ~WaylandDesktop() override;
 
-    SessionRoads sessionRoads() override;
+    DesktopAbilities abilities() override;
     bool bindsCommandsOf(const QString &program) override;
     // Our tray is Qt's, as on X11.
     bool balloonsReadMarkup() override;
 
     TargetService &targets() override { return *this; }
     KeyboardOutput &keyboard() override { return *this; }
-    ClipboardRoad &clipboard() override { return *this; }
+    ClipboardService &clipboard() override { return *this; }
     CaretService &caret() override { return *this; }
     // Our shortcuts are KWin's where it keeps them for us, else X11 grabs;
     // time is the X11 backend's.
@@ -99,7 +99,7 @@ public:
     bool isAnyKeyDown(bool modifiersToo) override;
     void waitForKeyEvent(int maxMs) override;
 
-    // ClipboardRoad: data control while a native window is in front, the X
+    // ClipboardService: data control while a native window is in front, the X
     // clipboard otherwise (decided when the user's content is copied).
     std::unique_ptr<ClipboardBackup> backupClipboard(bool primary) override;
     ClipboardRestore restoreClipboard(const ClipboardBackup &backup) override;
@@ -152,7 +152,7 @@ private:
 
     std::unique_ptr<X11Desktop> m_x11;
     std::unique_ptr<WaylandConnection> m_wayland;
-    WaylandRoads m_roads;
+    CompositorServices m_roads;
     // Whether the clipboard calls of the paste under way go through data
     // control (a native target) or the X11 clipboard.
     bool m_nativeClipboard = false;

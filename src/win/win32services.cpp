@@ -284,7 +284,7 @@ void Win32Services::waitForKeyEvent(int maxMs)
     api.waitForKeyEvent(maxMs);
 }
 
-// ---- ClipboardRoad ----------------------------------------------------------
+// ---- ClipboardService ----------------------------------------------------------
 
 std::unique_ptr<ClipboardBackup> Win32Services::backupClipboard(bool primary)
 {

@@ -14,7 +14,7 @@
 class Win32Services : public Desktop,
                       private TargetService,
                       private KeyboardOutput,
-                      private ClipboardRoad,
+                      private ClipboardService,
                       private TextControls,
                       private CaretService,
                       private ShortcutService,
@@ -30,7 +30,7 @@ public:
 
     TargetService &targets() override { return *this; }
     KeyboardOutput &keyboard() override { return *this; }
-    ClipboardRoad &clipboard() override { return *this; }
+    ClipboardService &clipboard() override { return *this; }
     CaretService &caret() override { return *this; }
     ShortcutService &shortcuts() override { return *this; }
     OwnWindows &ownWindows() override { return *this; }
@@ -75,7 +75,7 @@ private:
     bool isAnyKeyDown(bool modifiersToo) override;
     bool areKeysDown(const QVector<int> &keys) override;
     void waitForKeyEvent(int maxMs) override;
-    // ClipboardRoad
+    // ClipboardService
     std::unique_ptr<ClipboardBackup> backupClipboard(bool primary) override;
     ClipboardRestore restoreClipboard(const ClipboardBackup &backup) override;
     ClipboardPut putText(const QString &text, ClipboardOffer offer) override;

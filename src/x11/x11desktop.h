@@ -29,7 +29,7 @@ struct X11HotkeyStateDeleter
 class X11Desktop final : public Desktop,
                          public TargetService,
                          public KeyboardOutput,
-                         public ClipboardRoad,
+                         public ClipboardService,
                          public CaretService,
                          public ShortcutService,
                          public OwnWindows,
@@ -44,7 +44,7 @@ public:
 
     TargetService &targets() override { return *this; }
     KeyboardOutput &keyboard() override { return *this; }
-    ClipboardRoad &clipboard() override { return *this; }
+    ClipboardService &clipboard() override { return *this; }
     CaretService &caret() override { return *this; }
     ShortcutService &shortcuts() override { return *this; }
     OwnWindows &ownWindows() override { return *this; }
@@ -75,7 +75,7 @@ public:
     bool isAnyKeyDown(bool modifiersToo) override;
     void waitForKeyEvent(int maxMs) override;
 
-    // ClipboardRoad, in clipboard_x11.cpp: QClipboard (CLIPBOARD, and PRIMARY
+    // ClipboardService, in clipboard_x11.cpp: QClipboard (CLIPBOARD, and PRIMARY
     // with a Shift+Insert paste), with LF line breaks; the fetch is seen by
     // X11ClipboardWatch.
     std::unique_ptr<ClipboardBackup> backupClipboard(bool primary) override;

@@ -317,9 +317,9 @@ class FakeDesktop final : public FakeWin32, public Win32Services
 public:
     FakeDesktop() : Win32Services(static_cast<Win32Api &>(*this)) {}
 
-    // What sessionRoads() reports.
-    SessionRoads roads;
-    SessionRoads sessionRoads() override { return roads; }
+    // What abilities() reports.
+    DesktopAbilities roads;
+    DesktopAbilities abilities() override { return roads; }
     // What the window manager does with our windows.
     bool managerDecorates = false;
     bool managerKeepsAbove = true;

@@ -80,7 +80,7 @@ private:
     FakeTargets &targets;
 };
 
-class FakeClipboardRoad final : public ClipboardRoad
+class FakeClipboardRoad final : public ClipboardService
 {
 public:
     explicit FakeClipboardRoad(ServiceLog &log) : log(log) {}
@@ -279,7 +279,7 @@ public:
 
     TargetService &targets() override { return targetsFake; }
     KeyboardOutput &keyboard() override { return keyboardFake; }
-    ClipboardRoad &clipboard() override { return clipboardFake; }
+    ClipboardService &clipboard() override { return clipboardFake; }
     CaretService &caret() override { return caretFake; }
     ShortcutService &shortcuts() override { return shortcutsFake; }
     OwnWindows &ownWindows() override { return ownWindowsFake; }

@@ -92,7 +92,7 @@ private slots:
         TargetApp app;
         app.className = app.preferred = QStringLiteral("Editor");
         desktop->targetsFake.apps.insert(Editor, app);
-        store->settings().appRules = {AppRule{QStringLiteral("Editor"), AppRoad::Never}};
+        store->settings().appRules = {AppRule{QStringLiteral("Editor"), InsertMethod::Never}};
         QCOMPARE(typedAfter(QStringLiteral(" ;sig")), QString());
         store->settings().appRules.clear();
 
@@ -148,7 +148,8 @@ private slots:
 
         desktop->targetsFake.front = Tk;
         QCOMPARE(typedAfter(QStringLiteral(" ;sig")), phrase);
-        store->settings().appRules = {AppRule{QStringLiteral("Tk"), AppRoad::Automatic, false}};
+        store->settings().appRules = {
+            AppRule{QStringLiteral("Tk"), InsertMethod::Automatic, false}};
         QCOMPARE(typedAfter(QStringLiteral(" ;sig")), QString());
         QVERIFY(desktop->callsOf({QStringLiteral("pressKey")}).isEmpty());
         window->typePhrase(QStringLiteral("sig")); // a shortcut, the picker, the panel

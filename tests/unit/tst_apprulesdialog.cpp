@@ -1,7 +1,7 @@
 #include "dialogs/apprulesdialog.h"
 #include "dialogs/settingsdialog.h"
 #include "fakes/fakedesktop.h"
-#include "insert/approads.h"
+#include "insert/insertplans.h"
 #include "store/phrasestore.h"
 
 #include <QApplication>
@@ -15,20 +15,20 @@
 
 namespace {
 
-void setRoad(AppRulesDialog &d, int row, AppRoad road)
+void setRoad(AppRulesDialog &d, int row, InsertMethod road)
 {
     QComboBox *box = d.roadBox(row);
     box->setCurrentIndex(box->findData(int(road)));
 }
 
-AppRoad roadOf(AppRulesDialog &d, int row)
+InsertMethod roadOf(AppRulesDialog &d, int row)
 {
-    return AppRoad(d.roadBox(row)->currentData().toInt());
+    return InsertMethod(d.roadBox(row)->currentData().toInt());
 }
 
 } // namespace
 
-Q_DECLARE_METATYPE(AppRoad)
+Q_DECLARE_METATYPE(InsertMethod)
 
 class AppRulesDialogTest : public QObject
 {
@@ -40,21 +40,21 @@ private slots:
     void builtInRulesAreOverriddenNotDeleted()
     {
         AppRulesDialog d({}, nullptr);
-        QCOMPARE(d.table()->rowCount(), AppRoads::builtInRules().size());
+        QCOMPARE(d.table()->rowCount(), InsertPlans::builtInRules().size());
         QVERIFY(d.rules().isEmpty());
         const int xterm = d.rowOf(QStringLiteral("xterm"));
         QVERIFY(xterm >= 0);
-        QCOMPARE(roadOf(d, xterm), AppRoad::PasteShiftInsert);
+        QCOMPARE(roadOf(d, xterm), InsertMethod::PasteShiftInsert);
         QVERIFY(!(d.table()->item(xterm, 0)->flags() & Qt::ItemIsEditable));
         d.table()->setCurrentCell(xterm, 0);
         QVERIFY(!d.removeButton()->isEnabled());
 
-        setRoad(d, xterm, AppRoad::TypeOnly);
-        QCOMPARE(d.rules(), (QVector<AppRule>{{QStringLiteral("XTerm"), AppRoad::TypeOnly}}));
+        setRoad(d, xterm, InsertMethod::TypeOnly);
+        QCOMPARE(d.rules(), (QVector<AppRule>{{QStringLiteral("XTerm"), InsertMethod::TypeOnly}}));
         QVERIFY(d.removeButton()->isEnabled());
         d.removeRule();
-        QCOMPARE(d.table()->rowCount(), AppRoads::builtInRules().size());
-        QCOMPARE(roadOf(d, xterm), AppRoad::PasteShiftInsert);
+        QCOMPARE(d.table()->rowCount(), InsertPlans::builtInRules().size());
+        QCOMPARE(roadOf(d, xterm), InsertMethod::PasteShiftInsert);
         QVERIFY(d.rules().isEmpty());
     }
 
@@ -62,13 +62,13 @@ private slots:
     // and an override of a program's rule shows on that rule's own row.
     void storedRulesAreShown()
     {
-        const QVector<AppRule> stored{{QStringLiteral("gedit"), AppRoad::Never},
-                                      {QStringLiteral("konsole"), AppRoad::PasteCtrlV}};
+        const QVector<AppRule> stored{{QStringLiteral("gedit"), InsertMethod::Never},
+                                      {QStringLiteral("konsole"), InsertMethod::PasteCtrlV}};
         AppRulesDialog d(stored, nullptr);
-        QCOMPARE(d.table()->rowCount(), AppRoads::builtInRules().size() + 1);
+        QCOMPARE(d.table()->rowCount(), InsertPlans::builtInRules().size() + 1);
         QCOMPARE(d.table()->item(0, 0)->text(), QStringLiteral("gedit"));
-        QCOMPARE(roadOf(d, 0), AppRoad::Never);
-        QCOMPARE(roadOf(d, d.rowOf(QStringLiteral("Konsole"))), AppRoad::PasteCtrlV);
+        QCOMPARE(roadOf(d, 0), InsertMethod::Never);
+        QCOMPARE(roadOf(d, d.rowOf(QStringLiteral("Konsole"))), InsertMethod::PasteCtrlV);
         QCOMPARE(d.rules(), stored);
     }
 
@@ -78,9 +78,9 @@ private slots:
         d.addRule();
         QCOMPARE(d.table()->currentRow(), 0);
         d.table()->item(0, 0)->setText(QStringLiteral("  Mousepad  "));
-        setRoad(d, 0, AppRoad::PasteCtrlShiftV);
+        setRoad(d, 0, InsertMethod::PasteCtrlShiftV);
         QCOMPARE(d.rules(),
-                 (QVector<AppRule>{{QStringLiteral("Mousepad"), AppRoad::PasteCtrlShiftV}}));
+                 (QVector<AppRule>{{QStringLiteral("Mousepad"), InsertMethod::PasteCtrlShiftV}}));
         d.addRule(); // left without a name: not a rule
         QCOMPARE(d.rules().size(), 1);
         d.table()->setCurrentCell(d.rowOf(QStringLiteral("mousepad")), 0);
@@ -105,22 +105,22 @@ private slots:
         const int row = d.rowOf(QStringLiteral("Gimp"));
         QCOMPARE(row, 0);
         QCOMPARE(d.table()->currentRow(), row);
-        QCOMPARE(roadOf(d, row), AppRoad::Automatic);
-        setRoad(d, row, AppRoad::TypeOnly);
+        QCOMPARE(roadOf(d, row), InsertMethod::Automatic);
+        setRoad(d, row, InsertMethod::TypeOnly);
         d.pickWindow();
-        QCOMPARE(d.table()->rowCount(), AppRoads::builtInRules().size() + 1);
-        QCOMPARE(d.rules(), (QVector<AppRule>{{QStringLiteral("Gimp"), AppRoad::TypeOnly}}));
+        QCOMPARE(d.table()->rowCount(), InsertPlans::builtInRules().size() + 1);
+        QCOMPARE(d.rules(), (QVector<AppRule>{{QStringLiteral("Gimp"), InsertMethod::TypeOnly}}));
 
         // A terminal the program knows: its own row.
         desktop.apps[0x77] = TargetApp{QStringLiteral("xterm"), QStringLiteral("XTerm"),
                                        QStringLiteral("xterm"), QStringLiteral("XTerm")};
         d.pickWindow();
         QCOMPARE(d.table()->currentRow(), d.rowOf(QStringLiteral("XTerm")));
-        QCOMPARE(d.table()->rowCount(), AppRoads::builtInRules().size() + 1);
+        QCOMPARE(d.table()->rowCount(), InsertPlans::builtInRules().size() + 1);
 
         desktop.picked = 0; // nothing clicked
         d.pickWindow();
-        QCOMPARE(d.table()->rowCount(), AppRoads::builtInRules().size() + 1);
+        QCOMPARE(d.table()->rowCount(), InsertPlans::builtInRules().size() + 1);
         AppRulesDialog without({}, nullptr);
         QVERIFY(!without.pickButton()->isEnabled());
     }
@@ -130,8 +130,8 @@ private slots:
     // on one of the program's rows, choosing its own road again undoes it.
     void noAbbreviationsHere()
     {
-        const QVector<AppRule> stored{{QStringLiteral("Tk"), AppRoad::Automatic, false},
-                                      {QStringLiteral("konsole"), AppRoad::PasteCtrlV, false}};
+        const QVector<AppRule> stored{{QStringLiteral("Tk"), InsertMethod::Automatic, false},
+                                      {QStringLiteral("konsole"), InsertMethod::PasteCtrlV, false}};
         AppRulesDialog d(stored, nullptr);
         const int tk = d.rowOf(QStringLiteral("tk"));
         const int konsole = d.rowOf(QStringLiteral("konsole"));
@@ -146,22 +146,22 @@ private slots:
         d.table()->setCurrentCell(xterm, 0);
         QVERIFY(d.removeButton()->isEnabled());
         QCOMPARE(d.rules().size(), 3);
-        QVERIFY(
-            d.rules().contains(AppRule{QStringLiteral("XTerm"), AppRoad::PasteShiftInsert, false}));
+        QVERIFY(d.rules().contains(
+            AppRule{QStringLiteral("XTerm"), InsertMethod::PasteShiftInsert, false}));
         d.removeRule();
         QCOMPARE(d.rules(), stored);
 
         // A road chosen again brings the abbreviations back.
-        setRoad(d, konsole, AppRoad::TypeOnly);
-        QCOMPARE(d.rules().last(), (AppRule{QStringLiteral("konsole"), AppRoad::TypeOnly}));
+        setRoad(d, konsole, InsertMethod::TypeOnly);
+        QCOMPARE(d.rules().last(), (AppRule{QStringLiteral("konsole"), InsertMethod::TypeOnly}));
         // Never insert here keeps abbreviations out as well, and says so.
-        AppRulesDialog never({{QStringLiteral("gedit"), AppRoad::Never, false}}, nullptr);
-        QCOMPARE(roadOf(never, 0), AppRoad::Never);
+        AppRulesDialog never({{QStringLiteral("gedit"), InsertMethod::Never, false}}, nullptr);
+        QCOMPARE(roadOf(never, 0), InsertMethod::Never);
     }
 
     void twoRulesForOneApplicationAreRefused()
     {
-        AppRulesDialog d({{QStringLiteral("gedit"), AppRoad::Never}}, nullptr);
+        AppRulesDialog d({{QStringLiteral("gedit"), InsertMethod::Never}}, nullptr);
         QVERIFY(d.validationMessage().isEmpty());
         d.addRule();
         const int added = d.table()->currentRow();
@@ -179,7 +179,7 @@ private slots:
     {
         QTemporaryDir dir;
         PhraseStore store(dir.path());
-        store.settings().appRules = {{QStringLiteral("gedit"), AppRoad::Never}};
+        store.settings().appRules = {{QStringLiteral("gedit"), InsertMethod::Never}};
         SettingsDialog options(&store, false, false);
         QCOMPARE(options.settings().appRules, store.settings().appRules);
         QTimer::singleShot(0, [] {
@@ -190,7 +190,7 @@ private slots:
         });
         options.editApplications();
         QCOMPARE(options.settings().appRules,
-                 (QVector<AppRule>{{QStringLiteral("mousepad"), AppRoad::Never}}));
+                 (QVector<AppRule>{{QStringLiteral("mousepad"), InsertMethod::Never}}));
         QTimer::singleShot(0, [] {
             auto *d = qobject_cast<AppRulesDialog *>(QApplication::activeModalWidget());
             QVERIFY(d);

@@ -338,8 +338,8 @@ private slots:
         // Another program takes Ctrl+Shift+V while the paste goes out: none
         // of ours was on it.
         desktop.afterInput = [&] { desktop.failingHotkeys.insert(qMakePair(ctrlShiftV, 0x56)); };
-        InsertRoad road;
-        road.road = AppRoad::PasteCtrlShiftV;
+        InsertPlan road;
+        road.method = InsertMethod::PasteCtrlShiftV;
         road.pasteKey = PasteKey::CtrlShiftV;
         QVERIFY(insertText(desktop, QStringLiteral("ls -l"), 0x10, road).delivered());
         QCOMPARE(desktop.windows[0x10].text, QStringLiteral("ls -l"));

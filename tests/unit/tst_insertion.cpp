@@ -112,7 +112,7 @@ bool releasedHeldKey(const FakeDesktop &d)
 Q_DECLARE_METATYPE(Method)
 Q_DECLARE_METATYPE(InsertOutcome)
 Q_DECLARE_METATYPE(ClipboardRestore)
-Q_DECLARE_METATYPE(AppRoad)
+Q_DECLARE_METATYPE(InsertMethod)
 Q_DECLARE_METATYPE(QVector<unsigned>)
 
 class InsertionTest : public QObject
@@ -500,7 +500,7 @@ private slots:
         FakeDesktop stuck;
         setUpTarget(stuck, QString());
         stuck.keysHeldUntil.insert(0x7C, 0xFFFFFFFF); // F13
-        QVERIFY(insertText(stuck, QStringLiteral("ok"), Top, InsertRoad(), shortcut).delivered());
+        QVERIFY(insertText(stuck, QStringLiteral("ok"), Top, InsertPlan(), shortcut).delivered());
         QCOMPARE(int(stuck.now - 1000), Insertion::SettleMs);
         // Without a key of its own (a command, the panel's button) only the
         // modifiers are waited for, on the typing and the paste road alike.
@@ -513,7 +513,7 @@ private slots:
         FakeDesktop ownKey;
         setUpTarget(ownKey, QString());
         ownKey.keysHeldUntil.insert(0x31, ownKey.now + 700);
-        QVERIFY(insertText(ownKey, QStringLiteral("ok"), Top, InsertRoad(), shortcut).delivered());
+        QVERIFY(insertText(ownKey, QStringLiteral("ok"), Top, InsertPlan(), shortcut).delivered());
         QVERIFY(ownKey.now - 1000 >= 700);
 
         FakeDesktop later;
@@ -626,7 +626,7 @@ private slots:
         };
         InsertExtras extras;
         extras.caretBack = back;
-        const InsertResult r = insertText(d, text, Top, InsertRoad(), extras);
+        const InsertResult r = insertText(d, text, Top, InsertPlan(), extras);
         QVERIFY(r.delivered());
         QCOMPARE(c.text, QStringLiteral("abc") + TextConvert::toCrlf(text));
         const int end =
@@ -815,8 +815,8 @@ private slots:
         d.monitor.on = monitor;
         d.monitor.hasWindow = monitorWindow;
         d.monitor.holdsOpenMs = monitorHoldsMs;
-        InsertRoad paste;
-        paste.road = AppRoad::PasteCtrlV;
+        InsertPlan paste;
+        paste.method = InsertMethod::PasteCtrlV;
         const QString text = QStringLiteral("one\ntwo");
         const InsertResult r = insertText(d, text, Top, paste);
         QCOMPARE(r.outcome, outcome);
@@ -887,9 +887,9 @@ private slots:
                 d.at(d.now + quint32(userCopiesAtMs),
                      [&] { d.otherProgramCopies(QStringLiteral("NEW")); });
         };
-        InsertRoad road; // an Edit the user's rule pastes into
+        InsertPlan road; // an Edit the user's rule pastes into
         if (cls == QLatin1String("Edit"))
-            road.road = AppRoad::PasteCtrlV;
+            road.method = InsertMethod::PasteCtrlV;
         const InsertResult r = insertText(d, QStringLiteral("one\ntwo"), Top, road);
         QCOMPARE(r.outcome, outcome);
         QVERIFY(!r.clipboardNotRestored);
@@ -939,7 +939,7 @@ private slots:
         ClipboardKeeper kept;
         InsertExtras extras;
         extras.keeper = keeper ? &kept : nullptr;
-        const InsertResult r = insertText(d, QStringLiteral("one\ntwo"), Top, InsertRoad(), extras);
+        const InsertResult r = insertText(d, QStringLiteral("one\ntwo"), Top, InsertPlan(), extras);
         QCOMPARE(r.outcome, InsertOutcome::PasteQueued);
         QCOMPARE(r.clipboardNotRestored, !keeper);
         QCOMPARE(kept.waiting(), keeper);
@@ -1068,7 +1068,7 @@ private slots:
     void roads_data()
     {
         QTest::addColumn<QString>("cls");
-        QTest::addColumn<AppRoad>("road");
+        QTest::addColumn<InsertMethod>("road");
         QTest::addColumn<bool>("terminal");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("typed");
@@ -1077,37 +1077,37 @@ private slots:
         const auto ok = InsertOutcome::Delivered;
         const auto no = InsertOutcome::NotAccepted;
         QTest::newRow("type only: an Edit gets keys, not the message")
-            << "Edit" << AppRoad::TypeOnly << false << "a\nb"
+            << "Edit" << InsertMethod::TypeOnly << false << "a\nb"
             << "a\rb"
             << "" << ok;
         QTest::newRow("type only: no control character into a terminal")
-            << "" << AppRoad::TypeOnly << true << "ls\t-l"
+            << "" << InsertMethod::TypeOnly << true << "ls\t-l"
             << ""
             << "" << no;
         QTest::newRow("paste with Ctrl+Shift+V, even a short line into an Edit")
-            << "Edit" << AppRoad::PasteCtrlShiftV << true << "ls"
+            << "Edit" << InsertMethod::PasteCtrlShiftV << true << "ls"
             << ""
             << "11 10 56" << ok;
         QTest::newRow("paste with Shift+Insert")
-            << "" << AppRoad::PasteShiftInsert << true << "a\nb"
+            << "" << InsertMethod::PasteShiftInsert << true << "a\nb"
             << ""
             << "10 2d" << ok;
-        QTest::newRow("paste with Ctrl+V") << "" << AppRoad::PasteCtrlV << false << "hi"
+        QTest::newRow("paste with Ctrl+V") << "" << InsertMethod::PasteCtrlV << false << "hi"
                                            << ""
                                            << "11 56" << ok;
         QTest::newRow("automatic: a terminal's line is typed")
-            << "" << AppRoad::Automatic << true << "ls -l"
+            << "" << InsertMethod::Automatic << true << "ls -l"
             << "ls -l"
             << "" << ok;
         QTest::newRow("automatic: a tab for a terminal goes by its paste key")
-            << "" << AppRoad::Automatic << true << "ls\t-l"
+            << "" << InsertMethod::Automatic << true << "ls\t-l"
             << ""
             << "11 10 56" << ok;
     }
     void roads()
     {
         QFETCH(QString, cls);
-        QFETCH(AppRoad, road);
+        QFETCH(InsertMethod, road);
         QFETCH(bool, terminal);
         QFETCH(QString, text);
         QFETCH(QString, typed);
@@ -1115,12 +1115,12 @@ private slots:
         QFETCH(InsertOutcome, outcome);
         FakeDesktop d;
         FakeDesktop::Window &c = setUpTarget(d, cls);
-        InsertRoad r;
-        r.road = road;
+        InsertPlan r;
+        r.method = road;
         r.terminal = terminal;
         // A terminal's own key for the automatic road.
-        r.pasteKey = road == AppRoad::Automatic && terminal ? PasteKey::CtrlShiftV
-                                                            : AppRoads::pasteKeyOf(road);
+        r.pasteKey = road == InsertMethod::Automatic && terminal ? PasteKey::CtrlShiftV
+                                                                 : InsertPlans::pasteKeyOf(road);
         c.pasteKey = r.pasteKey; // the program pastes with the key its road uses
         QCOMPARE(insertText(d, text, Top, r).outcome, outcome);
         QCOMPARE(d.typedText(), typed);
@@ -1153,8 +1153,8 @@ private slots:
     {
         FakeDesktop d;
         setUpTarget(d, QStringLiteral("Edit"));
-        InsertRoad never;
-        never.road = AppRoad::Never;
+        InsertPlan never;
+        never.method = InsertMethod::Never;
         QCOMPARE(insertText(d, QStringLiteral("hi"), Top, never).outcome, InsertOutcome::NotHere);
         QVERIFY(d.calls.isEmpty());
     }

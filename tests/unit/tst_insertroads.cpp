@@ -54,7 +54,7 @@ private slots:
         QTest::addColumn<InsertOutcome>("outcome");
         QTest::addColumn<QStringList>("calls");
 
-        const auto A = int(AppRoad::Automatic);
+        const auto A = int(InsertMethod::Automatic);
         const QString front = QStringLiteral("bringToFront 40");
         const QStringList paste = {front,
                                    QStringLiteral("backup"),
@@ -80,19 +80,19 @@ private slots:
             << QStringLiteral("abc") << A << false << true << 2 << InsertOutcome::NotAccepted
             << QStringList{front, QStringLiteral("typeText abc")};
         QTest::newRow("type only: lines typed with Enter")
-            << QStringLiteral("a\nb") << int(AppRoad::TypeOnly) << false << true << -1
+            << QStringLiteral("a\nb") << int(InsertMethod::TypeOnly) << false << true << -1
             << InsertOutcome::Delivered << QStringList{front, QStringLiteral("typeText a\rb")};
         QTest::newRow("type only, inexact: nothing")
-            << QStringLiteral("ǅ") << int(AppRoad::TypeOnly) << false << false << -1
+            << QStringLiteral("ǅ") << int(InsertMethod::TypeOnly) << false << false << -1
             << InsertOutcome::NotAccepted << QStringList{front};
         QTest::newRow("type only into a terminal: no Enter typed")
-            << QStringLiteral("rm x\n") << int(AppRoad::TypeOnly) << true << true << -1
+            << QStringLiteral("rm x\n") << int(InsertMethod::TypeOnly) << true << true << -1
             << InsertOutcome::NotAccepted << QStringList{front};
         QTest::newRow("a terminal gets a line with a tab pasted")
             << QStringLiteral("a\tb") << A << true << true << -1 << InsertOutcome::Delivered
             << paste;
         QTest::newRow("paste road with its key")
-            << QStringLiteral("ab") << int(AppRoad::PasteCtrlShiftV) << false << true << -1
+            << QStringLiteral("ab") << int(InsertMethod::PasteCtrlShiftV) << false << true << -1
             << InsertOutcome::Delivered
             << QStringList{front,
                            QStringLiteral("backup"),
@@ -101,7 +101,7 @@ private slots:
                            QStringLiteral("awaitFetched 40 50"),
                            QStringLiteral("restore")};
         QTest::newRow("Shift+Insert offers and keeps the primary selection too")
-            << QStringLiteral("ab") << int(AppRoad::PasteShiftInsert) << false << true << -1
+            << QStringLiteral("ab") << int(InsertMethod::PasteShiftInsert) << false << true << -1
             << InsertOutcome::Delivered
             << QStringList{front,
                            QStringLiteral("backup primary"),
@@ -110,7 +110,7 @@ private slots:
                            QStringLiteral("awaitFetched 40 50"),
                            QStringLiteral("restore")};
         QTest::newRow("never here: nothing at all")
-            << QStringLiteral("ab") << int(AppRoad::Never) << false << true << -1
+            << QStringLiteral("ab") << int(InsertMethod::Never) << false << true << -1
             << InsertOutcome::NotHere << QStringList();
     }
     void roads()
@@ -125,9 +125,9 @@ private slots:
         World w;
         w.d.keyboardFake.exact = exact;
         w.d.keyboardFake.accepts = accepts;
-        InsertRoad r;
-        r.road = AppRoad(road);
-        r.pasteKey = AppRoads::pasteKeyOf(r.road);
+        InsertPlan r;
+        r.method = InsertMethod(road);
+        r.pasteKey = InsertPlans::pasteKeyOf(r.method);
         r.terminal = terminal;
         const InsertResult result = insertText(w.d, text, Target, r);
         QCOMPARE(result.outcome, outcome);
@@ -260,9 +260,10 @@ private slots:
         QTest::addColumn<int>("road");
         QTest::addColumn<FieldKind>("field");
         QTest::addColumn<InsertOutcome>("outcome");
-        const QVector<QPair<const char *, int>> roads = {{"automatic", int(AppRoad::Automatic)},
-                                                         {"type only", int(AppRoad::TypeOnly)},
-                                                         {"paste rule", int(AppRoad::PasteCtrlV)}};
+        const QVector<QPair<const char *, int>> roads = {
+            {"automatic", int(InsertMethod::Automatic)},
+            {"type only", int(InsertMethod::TypeOnly)},
+            {"paste rule", int(InsertMethod::PasteCtrlV)}};
         for (const auto &road : roads) {
             QTest::addRow("%s, password", road.first)
                 << road.second << FieldKind::Password << InsertOutcome::PasswordField;
@@ -277,8 +278,8 @@ private slots:
         QFETCH(InsertOutcome, outcome);
         World w;
         w.d.caretFake.field = field;
-        InsertRoad r;
-        r.road = AppRoad(road);
+        InsertPlan r;
+        r.method = InsertMethod(road);
         QCOMPARE(insertText(w.d, QStringLiteral("a\nb"), Target, r).outcome, outcome);
         QCOMPARE(insertText(w.d, QStringLiteral("ab"), Target, r).outcome, outcome);
         QCOMPARE(w.calls(), (QStringList{QStringLiteral("bringToFront 40"),
@@ -347,7 +348,7 @@ private slots:
             World w; // after keys of ours, no message may overtake them
             w.d.hasTextControls = true;
             w.d.controlsFake.answer = ControlInsert::Done;
-            InsertRoad r;
+            InsertPlan r;
             r.keysOnly = true;
             QVERIFY(insertText(w.d, QStringLiteral("a\nb"), Target, r).delivered());
             QVERIFY(
@@ -358,8 +359,8 @@ private slots:
         {
             World w; // a paste road never asks the control
             w.d.hasTextControls = true;
-            InsertRoad r;
-            r.road = AppRoad::PasteCtrlV;
+            InsertPlan r;
+            r.method = InsertMethod::PasteCtrlV;
             QVERIFY(insertText(w.d, QStringLiteral("ab"), Target, r).delivered());
             QVERIFY(w.d.callsOf({QStringLiteral("insertByMessage")}).isEmpty());
         }

@@ -738,8 +738,8 @@ private slots:
             env.set("SWAYSOCK", "/run/sway-ipc.sock");
             desktop->roads.waylandWindows = true;
             desktop->roads.compositor = Compositor::Wlroots;
-            desktop->roads.keys = SessionRoads::Keys::VirtualKeyboard;
-            desktop->roads.shortcuts = SessionRoads::Shortcuts::CompositorBindings;
+            desktop->roads.keys = DesktopAbilities::Keys::VirtualKeyboard;
+            desktop->roads.shortcuts = DesktopAbilities::Shortcuts::CompositorBindings;
             desktop->roads.pasting = true;
         }
         store->settings().pickerMods = pickerMods;
@@ -877,8 +877,8 @@ private slots:
         qputenv("SWAYSOCK", "/run/user/1000/sway-ipc.sock");
         desktop->roads.waylandWindows = true;
         desktop->roads.compositor = Compositor::Wlroots;
-        desktop->roads.keys = SessionRoads::Keys::VirtualKeyboard;
-        desktop->roads.shortcuts = SessionRoads::Shortcuts::CompositorBindings;
+        desktop->roads.keys = DesktopAbilities::Keys::VirtualKeyboard;
+        desktop->roads.shortcuts = DesktopAbilities::Shortcuts::CompositorBindings;
         desktop->roads.pasting = true;
         const int ctrlAlt = 0x2 | 0x1;
         store->phrases() << makePhrase(QStringLiteral("Greeting"), QStringLiteral("hi"), ctrlAlt,
@@ -952,8 +952,8 @@ private slots:
         qputenv("WAYLAND_DISPLAY", "wayland-0");
         desktop->roads.waylandWindows = true;
         desktop->roads.compositor = Compositor::Mutter;
-        desktop->roads.keys = SessionRoads::Keys::RemoteDesktop;
-        desktop->roads.shortcuts = SessionRoads::Shortcuts::GnomeCustom;
+        desktop->roads.keys = DesktopAbilities::Keys::RemoteDesktop;
+        desktop->roads.shortcuts = DesktopAbilities::Shortcuts::GnomeCustom;
         desktop->roads.pasting = true;
         store->phrases() << makePhrase(QStringLiteral("Greeting"), QStringLiteral("hi"), 0x2 | 0x1,
                                        0x31)
@@ -1021,8 +1021,8 @@ private slots:
             desktop->roads.compositor =
                 desk == QLatin1String("gnome") ? Compositor::Mutter : Compositor::Wlroots;
             desktop->roads.shortcuts = desk == QLatin1String("gnome")
-                                           ? SessionRoads::Shortcuts::GnomeCustom
-                                           : SessionRoads::Shortcuts::CompositorBindings;
+                                           ? DesktopAbilities::Shortcuts::GnomeCustom
+                                           : DesktopAbilities::Shortcuts::CompositorBindings;
         }
         build();
         QString shortcutNote;
@@ -1071,8 +1071,8 @@ private slots:
         env.set("SWAYSOCK", "/run/sway-ipc.sock");
         desktop->roads.waylandWindows = true;
         desktop->roads.compositor = Compositor::Wlroots;
-        desktop->roads.keys = SessionRoads::Keys::VirtualKeyboard;
-        desktop->roads.shortcuts = SessionRoads::Shortcuts::CompositorBindings;
+        desktop->roads.keys = DesktopAbilities::Keys::VirtualKeyboard;
+        desktop->roads.shortcuts = DesktopAbilities::Shortcuts::CompositorBindings;
         desktop->roads.pasting = true;
         desktop->commandsBound = bound;
         store->phrases() << makePhrase(QStringLiteral("Greeting"), QStringLiteral("hi"),

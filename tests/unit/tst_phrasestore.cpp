@@ -280,7 +280,7 @@ private slots:
         QCOMPARE(read.first().match, QStringLiteral("app0"));
         QCOMPARE(read.at(9).match, QStringLiteral("app10"));
         QCOMPARE(read.last().match, QStringLiteral("app%1").arg(count - 2));
-        QCOMPARE(read.last().road, AppRoad::TypeOnly);
+        QCOMPARE(read.last().method, InsertMethod::TypeOnly);
 
         // An import: the first phrase with each shortcut keeps it, every
         // later one (26 keys x 15 modifier sets) comes without, and so do
@@ -320,9 +320,9 @@ private slots:
         s.phrases() << p;
         s.settings().language = QStringLiteral("de");
         s.settings().floatingPanelX = -1;
-        s.settings().appRules = {{QStringLiteral("XTerm"), AppRoad::TypeOnly},
-                                 {QStringLiteral("gedit.exe"), AppRoad::Never},
-                                 {QStringLiteral("Tk"), AppRoad::Automatic, false}};
+        s.settings().appRules = {{QStringLiteral("XTerm"), InsertMethod::TypeOnly},
+                                 {QStringLiteral("gedit.exe"), InsertMethod::Never},
+                                 {QStringLiteral("Tk"), InsertMethod::Automatic, false}};
         QVERIFY(s.save());
 
         const QByteArray bytes = readFile(s.dataFilePath());
@@ -389,9 +389,9 @@ private slots:
         QCOMPARE(s.phrases().size(), 1);
         QCOMPARE(s.settings().uiTheme, 0);
         QCOMPARE(s.settings().appRules,
-                 (QVector<AppRule>{{QStringLiteral("Sakura"), AppRoad::PasteShiftInsert},
-                                   {QStringLiteral("Tk"), AppRoad::TypeOnly, false},
-                                   {QStringLiteral("gedit"), AppRoad::TypeOnly}}));
+                 (QVector<AppRule>{{QStringLiteral("Sakura"), InsertMethod::PasteShiftInsert},
+                                   {QStringLiteral("Tk"), InsertMethod::TypeOnly, false},
+                                   {QStringLiteral("gedit"), InsertMethod::TypeOnly}}));
 
         writeFile(m_dir.filePath(QStringLiteral("phrases.json")),
                   R"({"settings": {"uiTheme": 0, "appRules": {"match": "XTerm"}}, "phrases": []})");

@@ -1,6 +1,6 @@
 #pragma once
 
-// Which road a phrase takes into a given application: the user's rules
+// How a phrase goes into a given application: the user's rules
 // (Options, Applications) first, then the rules the program knows itself:
 // terminals, which take Ctrl+V as a character of their own and paste with
 // another key. Pure: the backend names the application
@@ -11,10 +11,10 @@
 
 #include <QVector>
 
-struct InsertRoad
+struct InsertPlan
 {
-    AppRoad road = AppRoad::Automatic;
-    // The key a paste is made with: Ctrl+V unless the road says otherwise.
+    InsertMethod method = InsertMethod::Automatic;
+    // The key a paste is made with: Ctrl+V unless the method says otherwise.
     PasteKey pasteKey = PasteKey::CtrlV;
     // A terminal emulator, by the program's own list: no control character
     // is ever typed into one (it would act as a key: Enter runs a command).
@@ -28,7 +28,7 @@ struct InsertRoad
     bool abbreviations = true;
 };
 
-namespace AppRoads {
+namespace InsertPlans {
 
 // The program's own rules: the common terminal emulators of X11 and Windows
 // with the paste key each takes.
@@ -40,9 +40,9 @@ bool matches(const QString &match, const TargetApp &app);
 
 // The first of the user's rules that names app, else the first built-in
 // one, else Automatic.
-InsertRoad resolve(const TargetApp &app, const QVector<AppRule> &userRules);
+InsertPlan resolve(const TargetApp &app, const QVector<AppRule> &userRules);
 
-// The key a paste road stands for (Ctrl+V for the others).
-PasteKey pasteKeyOf(AppRoad road);
+// The key a paste method stands for (Ctrl+V for the others).
+PasteKey pasteKeyOf(InsertMethod method);
 
-} // namespace AppRoads
+} // namespace InsertPlans

@@ -1,4 +1,4 @@
-#include "insert/approads.h"
+#include "insert/insertplans.h"
 #include "store/apprules.h"
 
 #include <QJsonArray>
@@ -6,7 +6,7 @@
 #include <QJsonObject>
 #include <QtTest>
 
-Q_DECLARE_METATYPE(AppRoad)
+Q_DECLARE_METATYPE(InsertMethod)
 Q_DECLARE_METATYPE(PasteKey)
 Q_DECLARE_METATYPE(TargetApp)
 
@@ -17,7 +17,7 @@ TargetApp app(const QString &instance, const QString &cls, const QString &exe)
 }
 } // namespace
 
-class AppRoadsTest : public QObject
+class InsertPlansTest : public QObject
 {
     Q_OBJECT
 
@@ -29,7 +29,7 @@ private slots:
     {
         QTest::addColumn<TargetApp>("target");
         QTest::addColumn<QString>("rules"); // match=road, comma-separated
-        QTest::addColumn<AppRoad>("road");
+        QTest::addColumn<InsertMethod>("road");
         QTest::addColumn<PasteKey>("key");
         QTest::addColumn<bool>("terminal");
         QTest::addColumn<bool>("abbreviations");
@@ -43,46 +43,51 @@ private slots:
             app(QStringLiteral("gedit"), QStringLiteral("Gedit"), QStringLiteral("gedit"));
         const TargetApp tk =
             app(QStringLiteral("tktarget"), QStringLiteral("Tk"), QStringLiteral("python3.11"));
-        QTest::newRow("xterm: Shift+Insert")
-            << xterm << "" << AppRoad::PasteShiftInsert << PasteKey::ShiftInsert << true << true;
+        QTest::newRow("xterm: Shift+Insert") << xterm << "" << InsertMethod::PasteShiftInsert
+                                             << PasteKey::ShiftInsert << true << true;
         QTest::newRow("a VTE terminal: Ctrl+Shift+V")
-            << lx << "" << AppRoad::PasteCtrlShiftV << PasteKey::CtrlShiftV << true << true;
+            << lx << "" << InsertMethod::PasteCtrlShiftV << PasteKey::CtrlShiftV << true << true;
         QTest::newRow("PuTTY by its class, on Windows")
-            << putty << "" << AppRoad::PasteShiftInsert << PasteKey::ShiftInsert << true << true;
-        QTest::newRow("an editor: automatic")
-            << editor << "" << AppRoad::Automatic << PasteKey::CtrlV << false << true;
-        QTest::newRow("a rule by class, any case")
-            << tk << "tk=type" << AppRoad::TypeOnly << PasteKey::CtrlV << false << true;
-        QTest::newRow("a rule by executable")
-            << tk << "PYTHON3.11=never" << AppRoad::Never << PasteKey::CtrlV << false << true;
-        QTest::newRow("an executable without .exe")
-            << putty << "putty=ctrlV" << AppRoad::PasteCtrlV << PasteKey::CtrlV << true << true;
-        QTest::newRow("a built-in overridden: typing, with its key kept")
-            << xterm << "XTerm=type" << AppRoad::TypeOnly << PasteKey::ShiftInsert << true << true;
-        QTest::newRow("a built-in overridden: automatic keeps the key")
-            << lx << "lxterminal=automatic" << AppRoad::Automatic << PasteKey::CtrlShiftV << true
+            << putty << "" << InsertMethod::PasteShiftInsert << PasteKey::ShiftInsert << true
             << true;
+        QTest::newRow("an editor: automatic")
+            << editor << "" << InsertMethod::Automatic << PasteKey::CtrlV << false << true;
+        QTest::newRow("a rule by class, any case")
+            << tk << "tk=type" << InsertMethod::TypeOnly << PasteKey::CtrlV << false << true;
+        QTest::newRow("a rule by executable")
+            << tk << "PYTHON3.11=never" << InsertMethod::Never << PasteKey::CtrlV << false << true;
+        QTest::newRow("an executable without .exe")
+            << putty << "putty=ctrlV" << InsertMethod::PasteCtrlV << PasteKey::CtrlV << true
+            << true;
+        QTest::newRow("a built-in overridden: typing, with its key kept")
+            << xterm << "XTerm=type" << InsertMethod::TypeOnly << PasteKey::ShiftInsert << true
+            << true;
+        QTest::newRow("a built-in overridden: automatic keeps the key")
+            << lx << "lxterminal=automatic" << InsertMethod::Automatic << PasteKey::CtrlShiftV
+            << true << true;
         QTest::newRow("the first user rule wins")
-            << editor << "gedit=ctrlShiftV,Gedit=never" << AppRoad::PasteCtrlShiftV
+            << editor << "gedit=ctrlShiftV,Gedit=never" << InsertMethod::PasteCtrlShiftV
             << PasteKey::CtrlShiftV << false << true;
         QTest::newRow("a part of a name is no match")
-            << editor << "edit=never" << AppRoad::Automatic << PasteKey::CtrlV << false << true;
+            << editor << "edit=never" << InsertMethod::Automatic << PasteKey::CtrlV << false
+            << true;
         QTest::newRow("no abbreviations in a terminal, its key kept")
-            << xterm << "xterm=shiftInsert!" << AppRoad::PasteShiftInsert << PasteKey::ShiftInsert
-            << true << false;
+            << xterm << "xterm=shiftInsert!" << InsertMethod::PasteShiftInsert
+            << PasteKey::ShiftInsert << true << false;
         QTest::newRow("no abbreviations, phrases typed")
-            << tk << "Tk=type!" << AppRoad::TypeOnly << PasteKey::CtrlV << false << false;
+            << tk << "Tk=type!" << InsertMethod::TypeOnly << PasteKey::CtrlV << false << false;
         QTest::newRow("the first user rule decides abbreviations too")
-            << editor << "gedit=automatic,Gedit=automatic!" << AppRoad::Automatic << PasteKey::CtrlV
-            << false << true;
+            << editor << "gedit=automatic,Gedit=automatic!" << InsertMethod::Automatic
+            << PasteKey::CtrlV << false << true;
         QTest::newRow("nothing known of the window")
-            << TargetApp() << "=never" << AppRoad::Automatic << PasteKey::CtrlV << false << true;
+            << TargetApp() << "=never" << InsertMethod::Automatic << PasteKey::CtrlV << false
+            << true;
     }
     void resolve()
     {
         QFETCH(TargetApp, target);
         QFETCH(QString, rules);
-        QFETCH(AppRoad, road);
+        QFETCH(InsertMethod, road);
         QFETCH(PasteKey, key);
         QFETCH(bool, terminal);
         QFETCH(bool, abbreviations);
@@ -93,11 +98,11 @@ private slots:
             if (!rule.abbreviations)
                 r.chop(1);
             rule.match = r.section(QLatin1Char('='), 0, 0);
-            QVERIFY(AppRules::roadFromName(r.section(QLatin1Char('='), 1), &rule.road));
+            QVERIFY(AppRules::methodFromName(r.section(QLatin1Char('='), 1), &rule.method));
             user << rule;
         }
-        const InsertRoad got = AppRoads::resolve(target, user);
-        QCOMPARE(got.road, road);
+        const InsertPlan got = InsertPlans::resolve(target, user);
+        QCOMPARE(got.method, road);
         QCOMPARE(got.pasteKey, key);
         QCOMPARE(got.terminal, terminal);
         QCOMPARE(got.abbreviations, abbreviations);
@@ -122,16 +127,16 @@ private slots:
             {"match": "st", "road": "automatic", "abbreviations": 0}
         ])";
         const QVector<AppRule> rules = AppRules::fromJson(QJsonDocument::fromJson(json).array());
-        QCOMPARE(rules, (QVector<AppRule>{{QStringLiteral("XTerm"), AppRoad::TypeOnly},
-                                          {QStringLiteral("gedit"), AppRoad::Never},
-                                          {QStringLiteral("foot"), AppRoad::PasteShiftInsert},
-                                          {QStringLiteral("Tk"), AppRoad::Automatic, false},
-                                          {QStringLiteral("st"), AppRoad::Automatic}}));
+        QCOMPARE(rules, (QVector<AppRule>{{QStringLiteral("XTerm"), InsertMethod::TypeOnly},
+                                          {QStringLiteral("gedit"), InsertMethod::Never},
+                                          {QStringLiteral("foot"), InsertMethod::PasteShiftInsert},
+                                          {QStringLiteral("Tk"), InsertMethod::Automatic, false},
+                                          {QStringLiteral("st"), InsertMethod::Automatic}}));
         QVERIFY(AppRules::fromJson(QJsonValue(QStringLiteral("nonsense"))).isEmpty());
         // What is written is read back the same.
         QCOMPARE(AppRules::fromJson(AppRules::toJson(rules)), rules);
     }
 };
 
-QTEST_APPLESS_MAIN(AppRoadsTest)
-#include "tst_approads.moc"
+QTEST_APPLESS_MAIN(InsertPlansTest)
+#include "tst_insertplans.moc"
