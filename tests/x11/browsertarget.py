@@ -23,7 +23,10 @@ import tempfile
 import threading
 import time
 
-TITLE = "scrivlet-browser-target"
+# The page's title, which the browser puts on its window: this target's own,
+# for a target of an earlier test may still be open with its browser, and
+# its window, found by a title they shared, took the keys meant for this one.
+TITLE = "scrivlet-browser-target-%d" % os.getpid()
 PAGE = """<!doctype html>
 <html><head><meta charset="utf-8"><title>%s</title></head>
 <body style="margin:0">
@@ -148,11 +151,14 @@ class Handler(http.server.BaseHTTPRequestHandler):
         self.reply()
 
 
-def window_id(pid):
-    # The browser's top-level window, found by the page title it shows.
+def window_id():
+    # The browser's top-level window, found by the page title it shows (once
+    # it shows it: the page may report itself loaded before the browser has
+    # named its window).
     for _ in range(300):
-        found = subprocess.run(["xdotool", "search", "--name", TITLE], capture_output=True,
-                               text=True).stdout.split()
+        # Whole: the title of the target of process 12 begins that of 123.
+        found = subprocess.run(["xdotool", "search", "--name", "^%s( |$)" % TITLE],
+                               capture_output=True, text=True).stdout.split()
         if found:
             return int(found[-1])
         time.sleep(0.1)
@@ -199,7 +205,7 @@ def main():
     try:
         if not loaded.wait(60):
             return 1
-        window = window_id(child.pid)
+        window = window_id()
         if not window:
             return 1
         activate(window)
