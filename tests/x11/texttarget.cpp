@@ -10,6 +10,13 @@
 TextTarget::TextTarget(X11Session *session, QObject *parent) : QObject(parent), m_session(session)
 {}
 
+TextTarget::~TextTarget()
+{
+    // Every target program ends at the end of its input.
+    if (m_process)
+        m_process->closeWriteChannel();
+}
+
 template <typename Done> bool TextTarget::waitFor(Done done, int timeoutMs)
 {
     QElapsedTimer t;

@@ -19,6 +19,9 @@ class TextTarget final : public QObject
 
 public:
     explicit TextTarget(X11Session *session, QObject *parent = nullptr);
+    // Ends the target program (its input closes): left running, its window
+    // stayed for the rest of the session beside the targets of later tests.
+    ~TextTarget() override;
 
     // Another program speaking the same protocol (gtktarget.py); before start().
     void setProgram(const QString &program, const QStringList &arguments);
