@@ -58,6 +58,16 @@ void X11ClipboardWatch::arm(xcb_window_t target, int textBytes, bool primary)
     m_lastActivity.start();
 }
 
+void X11ClipboardWatch::setTarget(xcb_window_t target)
+{
+    m_target = target;
+    if (!m_fetched || fromTarget(m_requestor))
+        return;
+    m_fetched = m_transferring = m_lastPartWritten = false;
+    m_requestor = XCB_NONE;
+    m_property = XCB_NONE;
+}
+
 // Windows a client makes carry its client's bits: the requestor window of a
 // paste belongs to the same connection as the window the user pasted in.
 bool X11ClipboardWatch::fromTarget(xcb_window_t requestor) const

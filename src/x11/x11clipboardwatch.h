@@ -39,7 +39,11 @@ public:
     // paste's. textBytes is the size of the text the target will receive:
     // large texts go in parts (INCR).
     void arm(xcb_window_t target, int textBytes, bool primary);
-    void setTarget(xcb_window_t target) { m_target = target; }
+    // Narrows an armed watch to target's client once the paste key has gone
+    // to it. What other programs read before (a clipboard history reads each
+    // new clipboard at once, and the wait for the user's keys serves it) is
+    // forgotten: only the target's own read is its paste.
+    void setTarget(xcb_window_t target);
     // Serves events (without user input) until the target has fetched the
     // text, the transfer is over and the target has been quiet for SettleMs,
     // or maxMs pass. True when the target fetched the text whole; another

@@ -4,13 +4,18 @@
 # starts the browser on it in a fresh profile, and reports the textarea's value
 # after every input (the page posts it back). Speaks the protocol of
 # x11target.cpp (one line per message, text as base64 of UTF-8):
-#   out: "READY <window id>", "TEXT <b64>" after every change, "OK";
+#   out: "READY <window id>", "TEXT <b64>" after every change, "OK", or
+#        "FAIL" when the keyboard could not be put where a command asked;
 #   in:  "clear", "activate", "text", "quit".
+# "activate" answers OK only once the page itself says that it has the
+# keyboard and the textarea has the focus: a browser's own address bar
+# takes a paste too, so a test pressing keys on a mere hope would count a
+# paste into the bar as one into the page.
 # With "login" the page is a long one, as a sign-in page at the end of an
 # article: a form with a text field user1 and a password field pass1, 3,000
 # paragraphs, then a form with user2 and pass2; the browser publishes the
 # page on the accessibility bus. TEXT is then the four values joined by "|";
-# "focus <id>" puts the keyboard in one.
+# "focus <id>" puts the keyboard in one, and is answered as "activate".
 # usage: browsertarget.py chromium|firefox [login]
 import base64
 import http.server
@@ -23,13 +28,19 @@ import tempfile
 import threading
 import time
 
-TITLE = "scrivlet-browser-target"
+# The page's title, which the browser puts on its window: this target's own,
+# for a target of an earlier test may still be open with its browser, and
+# its window, found by a title they shared, took the keys meant for this one.
+TITLE = "scrivlet-browser-target-%d" % os.getpid()
 PAGE = """<!doctype html>
 <html><head><meta charset="utf-8"><title>%s</title></head>
 <body style="margin:0">
 <textarea id="t" style="width:100%%;height:95vh" autofocus></textarea>
 <script>
 const t = document.getElementById("t");
+// The keys reach the element only when the browser gives them to the page
+// (not to its own bar or a panel) and the page to the element.
+function focused(e) { return document.hasFocus() && document.activeElement === e; }
 function post(path, body) {
   return fetch(path, {method: "POST", body: body, headers: {"Content-Type": "text/plain;charset=utf-8"}});
 }
@@ -40,7 +51,7 @@ async function commands() {
       const r = await fetch("/command");
       const c = await r.text();
       if (c === "clear") { t.value = ""; t.focus(); await post("/value", ""); await post("/done", ""); }
-      else if (c === "focus") { t.focus(); await post("/done", ""); }
+      else if (c === "focus") { t.focus(); await post("/done", focused(t) ? "focused" : ""); }
       else if (c === "text") { await post("/value", t.value); }
     } catch (e) { await new Promise(r => setTimeout(r, 100)); }
   }
@@ -68,6 +79,7 @@ function post(path, body) {
   return fetch(path, {method: "POST", body: body, headers: {"Content-Type": "text/plain;charset=utf-8"}});
 }
 function values() { return ids.map(id => document.getElementById(id).value).join("|"); }
+function focused(e) { return document.hasFocus() && document.activeElement === e; }
 for (const id of ids)
   document.getElementById(id).addEventListener("input", () => post("/value", values()));
 async function commands() {
@@ -79,9 +91,11 @@ async function commands() {
         for (const id of ids) document.getElementById(id).value = "";
         document.getElementById("user1").focus();
         await post("/value", values()); await post("/done", "");
-      } else if (c === "focus") { await post("/done", ""); }
+      } else if (c === "focus") { await post("/done", document.hasFocus() ? "focused" : ""); }
       else if (c.startsWith("focus ")) {
-        document.getElementById(c.slice(6)).focus(); await post("/done", "");
+        const e = document.getElementById(c.slice(6));
+        e.focus();
+        await post("/done", focused(e) ? "focused" : "");
       } else if (c === "text") { await post("/value", values()); }
     } catch (e) { await new Promise(r => setTimeout(r, 100)); }
   }
@@ -93,6 +107,7 @@ document.getElementById("user1").focus();
 out_lock = threading.Lock()
 commands = queue.Queue()
 done = threading.Event()
+answer = [""]  # the body of the page's last /done
 loaded = threading.Event()
 
 
@@ -105,6 +120,30 @@ def activate(window):
     subprocess.run(["xdotool", "windowactivate", "--sync", str(window)], **quiet)
     subprocess.run(["xdotool", "mousemove", "--window", str(window), "450", "300",
                     "click", "1"], **quiet)
+
+
+def ask(command, timeout=10):
+    """Has the page carry out command; its answer, None when it gave none
+    in time."""
+    done.clear()
+    answer[0] = ""
+    commands.put(command)
+    return answer[0] if done.wait(timeout) else None
+
+
+def focus(window, command):
+    """Puts the keyboard where command says, and keeps trying (the window
+    brought forward, a click into the page) until the page says it is
+    there: at its very start a browser may still give the keys to its own
+    bar, whatever the page asked. False when it never got there."""
+    deadline = time.monotonic() + 8
+    while True:
+        if ask(command, max(0.5, deadline - time.monotonic())) == "focused":
+            return True
+        if time.monotonic() > deadline:
+            return False
+        activate(window)
+        time.sleep(0.1)
 
 
 def say(line):
@@ -142,17 +181,21 @@ class Handler(http.server.BaseHTTPRequestHandler):
         if self.path == "/value":
             say("TEXT " + base64.b64encode(body).decode("ascii"))
         elif self.path == "/done":
+            answer[0] = body.decode("utf-8", "replace")
             done.set()
         elif self.path == "/loaded":
             loaded.set()
         self.reply()
 
 
-def window_id(pid):
-    # The browser's top-level window, found by the page title it shows.
+def window_id():
+    # The browser's top-level window, found by the page title it shows (once
+    # it shows it: the page may report itself loaded before the browser has
+    # named its window).
     for _ in range(300):
-        found = subprocess.run(["xdotool", "search", "--name", TITLE], capture_output=True,
-                               text=True).stdout.split()
+        # Whole: the title of the target of process 12 begins that of 123.
+        found = subprocess.run(["xdotool", "search", "--name", "^%s( |$)" % TITLE],
+                               capture_output=True, text=True).stdout.split()
         if found:
             return int(found[-1])
         time.sleep(0.1)
@@ -199,20 +242,19 @@ def main():
     try:
         if not loaded.wait(60):
             return 1
-        window = window_id(child.pid)
+        window = window_id()
         if not window:
             return 1
         activate(window)
         say("READY %d" % window)
         for line in sys.stdin:
             line = line.strip()
-            if line in ("clear", "activate") or line.startswith("focus "):
+            if line == "clear":
+                say("OK" if ask(line) is not None else "FAIL")
+            elif line == "activate" or line.startswith("focus "):
                 if line == "activate":
                     activate(window)
-                done.clear()
-                commands.put("focus" if line == "activate" else line)
-                done.wait(10)
-                say("OK")
+                say("OK" if focus(window, "focus" if line == "activate" else line) else "FAIL")
             elif line == "text":
                 commands.put("text")
             elif line == "quit":

@@ -10,6 +10,13 @@
 TextTarget::TextTarget(X11Session *session, QObject *parent) : QObject(parent), m_session(session)
 {}
 
+TextTarget::~TextTarget()
+{
+    // Every target program ends at the end of its input.
+    if (m_process)
+        m_process->closeWriteChannel();
+}
+
 template <typename Done> bool TextTarget::waitFor(Done done, int timeoutMs)
 {
     QElapsedTimer t;
@@ -87,6 +94,8 @@ void TextTarget::readLines()
             m_caretArrived = true;
         } else if (line == "OK") {
             ++m_oks;
+        } else if (line == "FAIL") {
+            ++m_fails;
         }
     }
 }
@@ -96,8 +105,10 @@ bool TextTarget::command(const QByteArray &line, int timeoutMs)
     if (!m_process)
         return false;
     const int before = m_oks;
+    const int failsBefore = m_fails;
     m_process->write(line + '\n');
-    return waitFor([&] { return m_oks > before; }, timeoutMs);
+    return waitFor([&] { return m_oks > before || m_fails > failsBefore; }, timeoutMs) &&
+           m_oks > before;
 }
 
 bool TextTarget::waitForText(const QString &expected, int timeoutMs)

@@ -19,6 +19,9 @@ class TextTarget final : public QObject
 
 public:
     explicit TextTarget(X11Session *session, QObject *parent = nullptr);
+    // Ends the target program (its input closes): left running, its window
+    // stayed for the rest of the session beside the targets of later tests.
+    ~TextTarget() override;
 
     // Another program speaking the same protocol (gtktarget.py); before start().
     void setProgram(const QString &program, const QStringList &arguments);
@@ -57,7 +60,8 @@ public:
     bool setReadOnly(bool readOnly, int timeoutMs = 5000);
     // The editor's text cursor in screen pixels; a null rectangle on time-out.
     QRect caret(int timeoutMs = 5000);
-    // Sends a command of the target's own ("focus p2") and waits for its OK.
+    // Sends a command of the target's own ("focus p2") and waits for its OK;
+    // false on time-out or when the target answers FAIL.
     bool command(const QByteArray &line, int timeoutMs);
 
 private:
@@ -76,6 +80,7 @@ private:
     QRect m_caret;
     bool m_caretArrived = false;
     int m_oks = 0;
+    int m_fails = 0; // a command the target could not carry out
     int m_changes = 0;
     int m_seenChanges = 0;
 };

@@ -23,6 +23,9 @@
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
+#include <atomic>
+#include <thread>
+
 class X11InsertTest : public QObject
 {
     Q_OBJECT
@@ -248,6 +251,61 @@ private slots:
         QVERIFY(!accepted);
         QCOMPARE(m_target.clipboard(), previous);
         QVERIFY(m_target.text().isEmpty());
+    }
+
+    // A clipboard history reads each new clipboard at once: here while the
+    // user still holds Ctrl, so before the paste key could go. Its read is
+    // not the target's, which never asks (read-only): no success is reported,
+    // and the user's clipboard comes back.
+    void anotherProgramsReadIsNotThePaste()
+    {
+        const XSelection::Formats own = {{"UTF8_STRING", "the user's own copy"}};
+        XSelection::Owner user("CLIPBOARD", own);
+        QVERIFY(user.owns());
+        const QString phrase = QStringLiteral("read by\nanother program");
+        Display *d = display();
+        const KeyCode ctrl = XKeysymToKeycode(d, XK_Control_L);
+        std::atomic<bool> read{false};
+        std::atomic<bool> readOver{false};
+        std::thread history;
+        bool ctrlDown = false;
+        const auto releaseCtrl = [&] {
+            if (ctrlDown) {
+                XTestFakeKeyEvent(d, ctrl, False, CurrentTime);
+                XFlush(d);
+                ctrlDown = false;
+            }
+        };
+        QTimer watch; // runs while the paste waits for Ctrl to go up
+        watch.setInterval(5);
+        connect(&watch, &QTimer::timeout, [&] {
+            QClipboard *clipboard = QGuiApplication::clipboard();
+            if (!history.joinable() && clipboard->ownsClipboard() && clipboard->text() == phrase)
+                history = std::thread([&] {
+                    QByteArray bytes;
+                    read = XSelection::read("CLIPBOARD", "UTF8_STRING", &bytes) &&
+                           bytes == phrase.toUtf8();
+                    readOver = true;
+                });
+            if (readOver)
+                releaseCtrl();
+        });
+        QVERIFY(m_target.clear());
+        QVERIFY(m_target.setReadOnly(true));
+        XTestFakeKeyEvent(d, ctrl, True, CurrentTime);
+        XFlush(d);
+        ctrlDown = true;
+        watch.start();
+        const InsertResult result = pasteViaClipboard(*m_desktop, phrase, m_target.window(), 0);
+        watch.stop();
+        releaseCtrl();
+        if (history.joinable())
+            history.join();
+        QVERIFY(m_target.setReadOnly(false));
+        QVERIFY(read);
+        QCOMPARE(int(result.outcome), int(InsertOutcome::NotAccepted));
+        QVERIFY(m_target.text().isEmpty());
+        QCOMPARE(offered(), own);
     }
 
     // The user copies something while the phrase waits to be pasted (into a
