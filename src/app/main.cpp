@@ -4,6 +4,7 @@
 #include "app/singleinstance.h"
 #include "base/language.h"
 #include "base/testtrace.h"
+#include "dispatch/phrasedispatcher.h"
 #include "mainwindow/mainwindow.h"
 #include "platform/appidentity.h"
 #include "platform/desktop.h"
@@ -166,9 +167,10 @@ int main(int argc, char *argv[])
                          // From the event loop: the channel takes the next start
                          // meanwhile, and typing may wait for the target.
                          QTimer::singleShot(0, &window, [&window, request, answer] {
-                             window.carryOut(request, [answer](const RemoteCommand::Reply &reply) {
-                                 answer(RemoteCommand::encodeReply(reply));
-                             });
+                             window.dispatcher()->carryOut(
+                                 request, [answer](const RemoteCommand::Reply &reply) {
+                                     answer(RemoteCommand::encodeReply(reply));
+                                 });
                          });
                      });
 

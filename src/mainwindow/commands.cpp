@@ -4,6 +4,7 @@
 
 #include "mainwindow/mainwindow.h"
 
+#include "dispatch/phrasedispatcher.h"
 #include "panel/floatingpanel.h"
 #include "panel/panelgeometry.h"
 #include "picker/pickerwindow.h"
@@ -117,6 +118,7 @@ void MainWindow::showCloseHint()
 void MainWindow::quitApp()
 {
     m_quitting = true;
+    m_dispatcher->shutDown();
     storePanelState();
     if (isVisible())
         rememberPlace();
@@ -168,7 +170,7 @@ void MainWindow::applyFloatingPanelSettings()
     }
     FloatingPanel *panel = m_panel.get();
     panel->setSuppressGeometrySignal(true);
-    panel->setPaused(m_paused);
+    panel->setPaused(m_dispatcher->paused());
     panel->setPhrases(store->phrases());
     panel->setOpacityPercent(s.floatingPanelOpacity);
     // A file that hides both row buttons would leave rows without a use.

@@ -3,9 +3,11 @@
 #include "base/hotkey.h"
 #include "base/language.h"
 #include "base/testtrace.h"
+#include "dispatch/phrasedispatcher.h"
 #include "hotkeys/hotkeymanager.h"
 #include "hotkeys/shortcutcapture.h"
 #include "mainwindow/contentdialog.h"
+#include "mainwindow/dispatchwidgets.h"
 #include "mainwindow/windowplace.h"
 #include "panel/floatingpanel.h"
 #include "picker/pickerwindow.h"
@@ -85,6 +87,7 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
     setMinimumSize(MinimumWidth, MinimumHeight);
     resize(880, 560);
     m_icon = applicationIcon();
+    createDispatcher();
 
     // The menu host carries the title bar with the menu bar below it.
     auto *menuHost = new QWidget(this);
@@ -155,8 +158,10 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
     m_hotkeys = new HotkeyManager(
         desktop, [this] { return WindowHandle(winId()); }, this);
     connect(m_hotkeys, &HotkeyManager::showWindowRequested, this, &MainWindow::onShowHotkey);
-    connect(m_hotkeys, &HotkeyManager::pickerRequested, this, &MainWindow::onPickerHotkey);
-    connect(m_hotkeys, &HotkeyManager::phraseRequested, this, &MainWindow::onPhraseHotkey);
+    connect(m_hotkeys, &HotkeyManager::pickerRequested, m_dispatcher.get(),
+            &PhraseDispatcher::onPickerShortcut);
+    connect(m_hotkeys, &HotkeyManager::phraseRequested, m_dispatcher.get(),
+            &PhraseDispatcher::onPhraseShortcut);
     connect(m_hotkeys, &HotkeyManager::registrationFailed, this, &MainWindow::onRegistrationFailed);
     connect(m_hotkeys, &HotkeyManager::deadShortcutsChanged, this, &MainWindow::refreshTable);
     QCoreApplication::instance()->installNativeEventFilter(m_hotkeys);
@@ -435,9 +440,6 @@ void MainWindow::onShortcutCapture(bool active)
 MainWindow::~MainWindow()
 {
     disconnect(ShortcutCapture::instance(), nullptr, this, nullptr);
-    // The stream outlives us with the desktop: it must not call back here.
-    if (m_keyStreamOn && desktop && desktop->keyStream())
-        desktop->keyStream()->stop();
     QCoreApplication::instance()->removeNativeEventFilter(m_hotkeys);
     // Release the registrations while the owning native window still exists.
     delete m_hotkeys;
@@ -452,8 +454,10 @@ void MainWindow::createPicker()
     m_picker->installEventFilter(this);
     // Before opacityChanged is connected: the stored value needs no saving.
     m_picker->setOpacityPercent(store->settings().pickerOpacity);
-    connect(m_picker.get(), &PickerWindow::phraseChosen, this, &MainWindow::onPhraseChosen);
-    connect(m_picker.get(), &PickerWindow::dismissed, this, &MainWindow::onPickerDismissed);
+    connect(m_picker.get(), &PickerWindow::phraseChosen, m_dispatcher.get(),
+            &PhraseDispatcher::onPhraseChosen);
+    connect(m_picker.get(), &PickerWindow::dismissed, m_dispatcher.get(),
+            &PhraseDispatcher::onPickerDismissed);
     connect(m_picker.get(), &PickerWindow::opacityChanged, this, [this](int percent) {
         store->settings().pickerOpacity = percent;
         store->save();
@@ -464,7 +468,8 @@ void MainWindow::createPanel()
 {
     m_panel = std::make_unique<FloatingPanel>(desktop);
     FloatingPanel *panel = m_panel.get();
-    connect(panel, &FloatingPanel::pauseClicked, this, &MainWindow::togglePause);
+    connect(panel, &FloatingPanel::pauseClicked, m_dispatcher.get(),
+            &PhraseDispatcher::togglePause);
     connect(panel, &FloatingPanel::copyPhrase, this, &MainWindow::onFloatingCopy);
     connect(panel, &FloatingPanel::typePhrase, this, &MainWindow::onFloatingType);
     connect(panel, &FloatingPanel::closedByUser, this, &MainWindow::onPanelClosedByUser);
@@ -682,12 +687,12 @@ void MainWindow::retranslateUi()
     // The picker and the floating panel follow the language in their own
     // change handlers.
     if (m_panel)
-        m_panel->setPaused(m_paused);
+        m_panel->setPaused(m_dispatcher->paused());
 }
 
 void MainWindow::updateStatusLabel()
 {
-    m_statusLabel->setText(m_paused ? tr("Shortcuts are paused.") : QString());
+    m_statusLabel->setText(m_dispatcher->paused() ? tr("Shortcuts are paused.") : QString());
     // What the road still needs stays in sight until it is done.
     const QString road = roadLine();
     if (road == m_roadLabel->text() && m_roadNote->isHidden() == road.isEmpty())
@@ -721,11 +726,11 @@ void MainWindow::applyLanguage(const QString &code)
 
 void MainWindow::showMainWindow()
 {
-    if (m_typing) {
+    if (m_dispatcher->typing()) {
         m_showPending = true; // shown once the text is in, not in its way
         return;
     }
-    m_targetWindow = 0;
+    m_dispatcher->forgetTarget();
     showNormal();
     raise();
     activateWindow();

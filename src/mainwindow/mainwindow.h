@@ -1,36 +1,29 @@
 #pragma once
 
 // The program's main window: the phrase table with its commands under the
-// custom title bar and menu bar, the tray icon and its menu, and the hub of
-// the main road, where a global shortcut becomes text in another program's
-// window. It owns the hotkey manager; the store, the translator and the
-// desktop belong to the entry point.
+// custom title bar and menu bar, the tray icon and its menu. It owns the
+// hotkey manager and the dispatcher, hands them the requests its windows
+// take (the picker's choice, the panel's Type) and shows what the dispatcher
+// reports; the store, the translator and the desktop belong to the entry
+// point.
 
 #include "app/remotecommand.h"
-#include "insert/abbreviations.h"
-#include "insert/insertion.h"
-#include "insert/placeholders.h"
 #include "mainwindow/phrasetablewidget.h"
 #include "platform/desktop.h"
 #include "platform/desktopbindings.h"
-#include "platform/keystream.h"
 
-#include <QElapsedTimer>
 #include <QIcon>
 #include <QMainWindow>
-#include <QPair>
 #include <QPointer>
-#include <QQueue>
 #include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QSystemTrayIcon>
 #include <QVector>
 
-#include <functional>
 #include <memory>
 
-struct InsertResult;
+class DispatchWidgets;
 class FloatingPanel;
 class HotkeyManager;
 class ElidingButton;
@@ -40,6 +33,7 @@ class QAction;
 class QActionGroup;
 class QDialog;
 class QHBoxLayout;
+class PhraseDispatcher;
 class PickerWindow;
 class QLabel;
 class QLineEdit;
@@ -95,10 +89,6 @@ public:
     // deletions Ctrl+Z can still take back, the latest first.
     static constexpr int DeleteNoticeMs = 10000;
     static constexpr int UndoDepth = 20;
-    // The picker shortcut: the longest wait for its key to go up, and for the
-    // picker to get the keyboard focus.
-    static constexpr int ShortcutReleaseWaitMs = 400;
-    static constexpr int PickerFocusWaitMs = 600;
 
     // None of the three is owned; desktop may be null (no window system:
     // nothing is registered and nothing typed).
@@ -124,7 +114,6 @@ public:
     void refreshTable();
     void saveColumnWidths();
 
-    bool paused() const { return m_paused; }
     // What the desktop the program runs on keeps from it (a Wayland desktop
     // worked through XWayland), in the user's language, for Options (where
     // the binding lines follow it); empty where nothing.
@@ -154,13 +143,11 @@ public:
     QString writeGnomeShortcuts();
     QString removeGnomeShortcuts();
 #endif
-    // Carries out a command a later start handed over; answer (may be null)
-    // gets the outcome once it is known, for --type after the text is in.
-    void carryOut(const RemoteCommand::Request &request,
-                  const std::function<void(const RemoteCommand::Reply &)> &answer);
-    WindowHandle targetWindow() const
+    // What happens from a request to its outcome: shortcuts, the picker's
+    // choice, the panel's Type, abbreviations, commands of a later start.
+    PhraseDispatcher *dispatcher() const
     {
-        return m_targetWindow;
+        return m_dispatcher.get();
     }
     HotkeyManager *hotkeys() const
     {
@@ -315,33 +302,16 @@ public slots:
     void openContactPage();
     void openPage(int page); // a HelpPages::Page
 
-    // Types the phrase into the remembered window as its shortcut does; the
-    // reason it did not go in, or an empty text when it did.
-    QString typePhraseFor(const QString &id);
-    // The text a phrase puts in now: its placeholders filled in where its
-    // flag says so, with the Left presses that put the caret at {cursor}.
-    static Placeholders::Expanded textNow(const Phrase &phrase);
-    void carryOutPending();
-    // The window in front becomes the target, as for a phrase's shortcut:
-    // none when it is ours (its focused field takes the text then).
-    void aimAtWindowInFront();
     // A shortcut field took or gave up the focus.
     void onShortcutCapture(bool active);
-    // The field with the focus in our own window; the application's focus
-    // widget if the window is not found.
-    QWidget *ownFocusedField(WindowHandle window) const;
+    // The show/hide shortcut: hides the window, or shows it with no target
+    // remembered.
     void onShowHotkey();
-    void onPickerHotkey();
-    void onPhraseHotkey(const QString &id);
-    void onPhraseChosen(const QString &id);
-    void onPickerDismissed();
-    void typePhrase(const QString &id);
     // The floating panel's row buttons: Copy puts the text on the clipboard
     // (also while paused), Type types it into the panel's last window of
-    // another program.
+    // another program; the row says what came of it.
     void onFloatingCopy(const QString &id);
     void onFloatingType(const QString &id);
-    void togglePause();
 
 protected:
     bool nativeEvent(const QByteArray &eventType, void *message, long *result) override;
@@ -368,6 +338,9 @@ private:
     void openSettingsAt(bool atShortcuts);
     void buildMenus(QWidget *host);
     void buildTray();
+    // The dispatcher, the widgets it reaches and its outcomes shown.
+    void createDispatcher();
+    void onPausedChanged(bool paused);
     void createPicker();
     void createPanel();
     void setUpTable();
@@ -407,13 +380,6 @@ private:
     bool storePanelState();
     // A tray balloon, with the warning icon or the information one.
     void showBalloon(const QString &text, bool warning);
-    // application names the target in the note for a rule that refused it.
-    // Shows the balloon an insertion's outcome calls for; returns its text
-    // (empty when there is nothing to say).
-    QString reportInsertion(const InsertResult &result, const QString &application);
-    // One more look at the user's clipboard content kept for a paste still
-    // on its way; tells what became of it once done.
-    void pollClipboardKeeper();
     void updateStatusLabel();
     // Whether the desktop, not the program, runs the shortcuts in Wayland
     // programs (a compositor's bindings, GNOME's custom shortcuts).
@@ -424,25 +390,10 @@ private:
     // save, refreshTable and registerAll: what follows every list change.
     void commitListChange();
     void registerShortcuts();
-    // The abbreviations of the enabled phrases, and the key stream that
-    // feeds them: on while there is one and nothing is paused.
-    void refreshAbbreviations();
-    void onTypedKey(const TypedKey &key);
-    AbbreviationMatcher::Action feedAbbreviations(const TypedKey &key);
-    void carryOutAbbreviation(const AbbreviationMatcher::Action &action);
-    // Erases what the action names (and extraErase characters typed after
-    // it), then puts its phrase in; false when nothing was erased.
-    bool replaceAbbreviation(const AbbreviationMatcher::Action &action, WindowHandle window,
-                             int extraErase);
-    // The keys that came while an abbreviation was replaced, in order: the
-    // first `retyped` were erased with it and go in again; held ones are let
-    // through; each feeds the abbreviations in turn.
-    void finishAbbreviations(WindowHandle window, int retyped, bool replaceMore);
     // The phrase id of the table row, or an empty string.
     QString idOfRow(int row) const;
     // The undo entry and button follow what can be taken back.
     void updateUndoDelete();
-    bool isOwnWindow(WindowHandle window) const;
 
     PhraseStore *store;
     QTranslator *translator;
@@ -546,62 +497,16 @@ private:
     // configuration, written by us (GNOME), or seen running a command.
     bool m_bindingsSeen = false;
     bool m_nativeStylesApplied = false;
-    bool m_paused = false;
     // The panel has been placed from the stored settings (it was shown):
     // until then its place and size are placeholders, not the user's.
     bool m_panelPlaced = false;
-    bool m_typing = false;
-    // The user's clipboard content while a paste of ours is still on its
-    // way: looked at again every ClipboardKeeper::PollMs until it is back.
-    ClipboardKeeper m_clipboardKeeper;
-    QTimer *m_keeperTimer = nullptr;
-    AbbreviationMatcher m_abbreviations;
-    // Wipes what was typed when no key has come for a while.
-    QTimer *m_abbreviationIdle = nullptr;
-    bool m_keyStreamOn = false;
-    bool m_expanding = false;
-    // The key stream holds back the keys typed while an abbreviation is
-    // replaced; they wait here until it is done.
-    bool m_keyHold = false;
-    QVector<TypedKey> m_pendingKeys;
-    QString m_abbreviationNotice; // why a phrase did not go in, shown after
-    // What the last delivered phrase put in, placeholders filled in.
-    QString m_lastInserted;
-    // The phrase under way follows keys already sent: no message road.
-    bool m_keysOnly = false;
-    // Typed right after the phrase under way, before the caret goes back to
-    // its {cursor}: the delimiter that ended an abbreviation.
-    QString m_suffix;
-    // The keys of the shortcut that asked for the phrase under way (its
-    // modifiers aside): nothing goes out while one is held.
-    QVector<int> m_triggerKeys;
-    // The caret went back into the last phrase: BackSpace can no longer
-    // take the phrase back whole.
-    bool m_caretMoved = false;
     // Shortcuts refused since the last balloon about them.
     QStringList m_refusedShortcuts;
+    // A show request that came while a text went out: it follows the text.
     bool m_showPending = false;
     bool m_quitting = false; // nothing is registered again once set
-    WindowHandle m_targetWindow = 0;
-    // The focused field of our own window when the picker opened over it.
-    QPointer<QWidget> m_ownTargetField;
-    // Commands that came while a text was going out, in order.
-    struct PendingCommand
-    {
-        RemoteCommand::Request request;
-        std::function<void(const RemoteCommand::Reply &)> answer;
-    };
-    QQueue<PendingCommand> m_pendingCommands;
-    // A held desktop shortcut's repeats (commands with --once), told from
-    // new presses as they come, on a clock that only goes forward.
-    RemoteCommand::RepeatFilter m_repeats;
-    QElapsedTimer m_commandClock;
-    // The last press that came with --once, numbered, and its outcome once
-    // it is carried out: its repeats are answered with that outcome, and
-    // those that come before it is known wait for it (with the press they
-    // repeat: a later press may come meanwhile).
-    quint64 m_oncePress = 0;
-    bool m_onceDone = false;
-    RemoteCommand::Reply m_onceReply;
-    QVector<QPair<quint64, std::function<void(const RemoteCommand::Reply &)>>> m_onceWaiting;
+    // After the picker and the panel, so that it goes first: neither can
+    // reach it while they are taken down.
+    std::unique_ptr<DispatchWidgets> m_dispatchWidgets;
+    std::unique_ptr<PhraseDispatcher> m_dispatcher;
 };

@@ -5,6 +5,7 @@
 
 #include "base/language.h"
 #include "base/testtrace.h"
+#include "dispatch/phrasedispatcher.h"
 #include "store/phrasestore.h"
 #include "theme/glyphs.h"
 #include "theme/theme.h"
@@ -74,7 +75,8 @@ void MainWindow::buildMenus(QWidget *host)
         m_languageGroup->addAction(action);
     }
     connect(m_languageGroup, &QActionGroup::triggered, this, &MainWindow::onLanguageChosen);
-    m_pauseAction = m_setupMenu->addAction(QString(), this, &MainWindow::togglePause);
+    m_pauseAction =
+        m_setupMenu->addAction(QString(), m_dispatcher.get(), &PhraseDispatcher::togglePause);
 
     m_viewMenu = m_menuBar->addMenu(QString());
     m_statusBarAction = m_viewMenu->addAction(QString());
@@ -110,8 +112,8 @@ void MainWindow::buildTray()
     m_trayMenu = new QMenu(this);
     m_trayShowAction = m_trayMenu->addAction(trayGlyph(Glyphs::Command::ShowWindow), QString(),
                                              this, &MainWindow::showMainWindow);
-    m_trayPauseAction = m_trayMenu->addAction(trayGlyph(Glyphs::Command::Pause), QString(), this,
-                                              &MainWindow::togglePause);
+    m_trayPauseAction = m_trayMenu->addAction(trayGlyph(Glyphs::Command::Pause), QString(),
+                                              m_dispatcher.get(), &PhraseDispatcher::togglePause);
     m_trayPanelAction = m_trayMenu->addAction(trayGlyph(Glyphs::Command::FloatingPanel), QString());
     m_trayPanelAction->setCheckable(true);
     m_traySettingsAction = m_trayMenu->addAction(trayGlyph(Glyphs::Command::Settings), QString(),
@@ -160,11 +162,12 @@ void MainWindow::retranslateMenus()
     if (!known && m_languageGroup->checkedAction())
         m_languageGroup->checkedAction()->setChecked(false);
 
-    const QString pauseText = m_paused ? tr("Resume shortcuts") : tr("Pause shortcuts");
+    const QString pauseText =
+        m_dispatcher->paused() ? tr("Resume shortcuts") : tr("Pause shortcuts");
     m_pauseAction->setText(pauseText);
     m_trayPauseAction->setText(pauseText);
     m_trayPauseAction->setIcon(
-        trayGlyph(m_paused ? Glyphs::Command::Resume : Glyphs::Command::Pause));
+        trayGlyph(m_dispatcher->paused() ? Glyphs::Command::Resume : Glyphs::Command::Pause));
 
     m_viewMenu->setTitle(tr("&View"));
     m_statusBarAction->setText(tr("Status &bar"));
@@ -192,7 +195,7 @@ void MainWindow::updateTrayState()
 {
     if (!m_tray)
         return;
-    if (!m_paused) {
+    if (!m_dispatcher->paused()) {
         m_tray->setIcon(m_icon);
         m_tray->setToolTip(tr("Zem Scrivlet"));
         return;

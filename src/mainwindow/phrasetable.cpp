@@ -4,6 +4,7 @@
 #include "mainwindow/mainwindow.h"
 
 #include "base/testtrace.h"
+#include "dispatch/phrasedispatcher.h"
 #include "mainwindow/phraserowdelegate.h"
 #include "mainwindow/phrasetablewidget.h"
 #include "panel/floatingpanel.h"
@@ -348,9 +349,9 @@ void MainWindow::registerShortcuts()
     if (desktop && desktop->abilities().shortcuts == DesktopAbilities::Shortcuts::GnomeCustom)
         m_hotkeys->unregisterAll();
     else
-        m_hotkeys->registerAll(store->settings(), store->phrases(), m_paused);
+        m_hotkeys->registerAll(store->settings(), store->phrases(), m_dispatcher->paused());
     TestTrace::line(QStringLiteral("shortcuts registered"));
-    refreshAbbreviations();
+    m_dispatcher->refreshAbbreviations();
 }
 
 void MainWindow::addPhrase()

@@ -3,6 +3,7 @@
 // the phrase goes in on the target's road, and the places where nothing may
 // expand stay untouched.
 
+#include "dispatch/phrasedispatcher.h"
 #include "fakes/recordingdesktop.h"
 #include "mainwindow/mainwindow.h"
 #include "store/phrasestore.h"
@@ -97,9 +98,9 @@ private slots:
         store->settings().appRules.clear();
 
         // Paused, the stream is off; resumed, it runs again.
-        window->togglePause();
+        window->dispatcher()->togglePause();
         QVERIFY(!desktop->keyStreamFake.running());
-        window->togglePause();
+        window->dispatcher()->togglePause();
         QVERIFY(desktop->keyStreamFake.running());
         QVERIFY(!typedAfter(QStringLiteral(" ;sig")).isEmpty());
     }
@@ -140,7 +141,7 @@ private slots:
         QCOMPARE(typedAfter(QStringLiteral(" ;sig")), QString());
         QVERIFY(desktop->callsOf({QStringLiteral("pressKey")}).isEmpty());
         QCOMPARE(desktop->log.now - asked, quint32(FieldAnswerLimitMs));
-        window->typePhrase(QStringLiteral("sig"));
+        window->dispatcher()->typePhrase(QStringLiteral("sig"));
         QCOMPARE(desktop->keyboardFake.typed, phrase);
 
         desktop->targetsFake.front = Editor;
@@ -152,7 +153,8 @@ private slots:
             AppRule{QStringLiteral("Tk"), InsertMethod::Automatic, false}};
         QCOMPARE(typedAfter(QStringLiteral(" ;sig")), QString());
         QVERIFY(desktop->callsOf({QStringLiteral("pressKey")}).isEmpty());
-        window->typePhrase(QStringLiteral("sig")); // a shortcut, the picker, the panel
+        window->dispatcher()->typePhrase(
+            QStringLiteral("sig")); // a shortcut, the picker, the panel
         QCOMPARE(desktop->keyboardFake.typed, phrase);
         store->settings().appRules.clear();
     }

@@ -1,6 +1,7 @@
 #include "base/hotkey.h"
 #include "dialogs/phrasedialog.h"
 #include "dialogs/settingsdialog.h"
+#include "dispatch/phrasedispatcher.h"
 #include "fakes/fakedesktop.h"
 #include "hotkeys/hotkeyedit.h"
 #include "hotkeys/hotkeymanager.h"
@@ -683,7 +684,7 @@ private slots:
         press(window->hotkeys(), HotkeyManager::FirstPhraseId);
         QCOMPARE(desktop->typedText(), QStringLiteral("hello"));
         QVERIFY(desktop->calls.contains(QStringLiteral("setForegroundWindow 500")));
-        QCOMPARE(window->targetWindow(), WindowHandle(0));
+        QCOMPARE(window->dispatcher()->targetWindow(), WindowHandle(0));
         PhraseStore reread(dir->path());
         QVERIFY(reread.load());
         QVERIFY(reread.phrases().at(0).lastUsed >= before);
@@ -1113,7 +1114,7 @@ private slots:
         // A binding ran one of our commands: the bindings exist.
         RemoteCommand::Request toggle;
         toggle.verb = RemoteCommand::Verb::ToggleWindow;
-        window->carryOut(toggle, nullptr);
+        window->dispatcher()->carryOut(toggle, nullptr);
         QVERIFY2(line->text().isEmpty(), qPrintable(line->text()));
     }
 #endif
@@ -1134,14 +1135,14 @@ private slots:
             RemoteCommand::Request second;
             second.verb = RemoteCommand::Verb::Type;
             second.name = QStringLiteral("Second");
-            window->carryOut(second, [&said](const RemoteCommand::Reply &reply) {
+            window->dispatcher()->carryOut(second, [&said](const RemoteCommand::Reply &reply) {
                 said << QStringLiteral("second %1").arg(reply.ok);
             });
         };
         RemoteCommand::Request first;
         first.verb = RemoteCommand::Verb::Type;
         first.name = QStringLiteral("First");
-        window->carryOut(first, [&said](const RemoteCommand::Reply &reply) {
+        window->dispatcher()->carryOut(first, [&said](const RemoteCommand::Reply &reply) {
             said << QStringLiteral("first %1").arg(reply.ok);
         });
         QTRY_COMPARE(said, (QStringList{QStringLiteral("asked"), QStringLiteral("first 1"),
@@ -1153,7 +1154,8 @@ private slots:
         newer.verb = RemoteCommand::Verb::Unknown;
         newer.name = QStringLiteral("fly");
         RemoteCommand::Reply refused{true, QString()};
-        window->carryOut(newer, [&refused](const RemoteCommand::Reply &r) { refused = r; });
+        window->dispatcher()->carryOut(newer,
+                                       [&refused](const RemoteCommand::Reply &r) { refused = r; });
         QVERIFY(!refused.ok);
         QVERIFY2(refused.text.contains(QStringLiteral("“fly”")), qPrintable(refused.text));
     }
@@ -1185,11 +1187,13 @@ private slots:
             if (said.contains(QStringLiteral("asked")))
                 return;
             said << QStringLiteral("asked");
-            window->carryOut(request(QStringLiteral("First"), true),
-                             answer(QStringLiteral("repeat")));
+            window->dispatcher()->carryOut(request(QStringLiteral("First"), true),
+                                           answer(QStringLiteral("repeat")));
         };
-        window->carryOut(request(QStringLiteral("First"), true), answer(QStringLiteral("press")));
-        window->carryOut(request(QStringLiteral("First"), true), answer(QStringLiteral("repeat")));
+        window->dispatcher()->carryOut(request(QStringLiteral("First"), true),
+                                       answer(QStringLiteral("press")));
+        window->dispatcher()->carryOut(request(QStringLiteral("First"), true),
+                                       answer(QStringLiteral("repeat")));
         QTRY_COMPARE(said, (QStringList{QStringLiteral("asked"), QStringLiteral("press 1"),
                                         QStringLiteral("repeat 1"), QStringLiteral("repeat 1")}));
         QCOMPARE(desktop->typedText(), QStringLiteral("first text"));
@@ -1198,10 +1202,11 @@ private slots:
         // A press that failed: its repeats fail alike, and say why.
         QStringList why;
         for (int i = 0; i < 2; ++i) {
-            window->carryOut(request(QStringLiteral("Missing"), true),
-                             [&why](const RemoteCommand::Reply &reply) {
-                                 why << QStringLiteral("%1 %2").arg(reply.ok).arg(reply.text);
-                             });
+            window->dispatcher()->carryOut(request(QStringLiteral("Missing"), true),
+                                           [&why](const RemoteCommand::Reply &reply) {
+                                               why << QStringLiteral("%1 %2").arg(reply.ok).arg(
+                                                   reply.text);
+                                           });
         }
         QCOMPARE(why.size(), 2);
         QVERIFY2(why.at(0).startsWith(QLatin1String("0 ")) && why.at(1) == why.at(0),
@@ -1209,8 +1214,8 @@ private slots:
 
         // Another shortcut is a press of its own; plain commands are never
         // taken for repeats.
-        window->carryOut(request(QStringLiteral("Second"), true), nullptr);
-        window->carryOut(request(QStringLiteral("Second"), false), nullptr);
+        window->dispatcher()->carryOut(request(QStringLiteral("Second"), true), nullptr);
+        window->dispatcher()->carryOut(request(QStringLiteral("Second"), false), nullptr);
         QTRY_COMPARE(desktop->typedText(), QStringLiteral("first textsecond textsecond text"));
     }
 
@@ -1282,7 +1287,7 @@ private slots:
             typed.name = QStringLiteral("hi");
             bool answered = false;
             RemoteCommand::Reply reply;
-            window->carryOut(typed, [&](const RemoteCommand::Reply &r) {
+            window->dispatcher()->carryOut(typed, [&](const RemoteCommand::Reply &r) {
                 answered = true;
                 reply = r;
             });
@@ -1333,7 +1338,7 @@ private slots:
     {
         build();
         desktop->calls.clear();
-        window->typePhrase(QStringLiteral("gone"));
+        window->dispatcher()->typePhrase(QStringLiteral("gone"));
         QVERIFY(desktop->calls.isEmpty());
         QVERIFY(!QFile::exists(store->dataFilePath()));
     }
@@ -1343,13 +1348,13 @@ private slots:
         store->phrases() << makePhrase(QStringLiteral("hi"), QStringLiteral("hello"), ctrl, 0x31);
         build();
         QCOMPARE(desktop->registered.size(), 3);
-        window->togglePause();
-        QVERIFY(window->paused());
+        window->dispatcher()->togglePause();
+        QVERIFY(window->dispatcher()->paused());
         QCOMPARE(desktop->registered.keys(), QList<int>{HotkeyManager::ShowId});
         QCOMPARE(window->statusLabel()->text(), QStringLiteral("Shortcuts are paused."));
-        window->typePhrase(store->phrases().at(0).id); // e.g. from the picker
+        window->dispatcher()->typePhrase(store->phrases().at(0).id); // e.g. from the picker
         QCOMPARE(desktop->typedText(), QString());
-        window->togglePause();
+        window->dispatcher()->togglePause();
         QCOMPARE(desktop->registered.size(), 3);
         QCOMPARE(window->statusLabel()->text(), QString());
         press(window->hotkeys(), HotkeyManager::FirstPhraseId);
@@ -1393,10 +1398,10 @@ private slots:
         QVERIFY(!window->isVisible());
         QVERIFY(window->backingStore()->size().isEmpty()); // hidden: its pixels given back
         press(window->hotkeys(), HotkeyManager::PickerId); // remembers a target
-        QCOMPARE(window->targetWindow(), editor);
+        QCOMPARE(window->dispatcher()->targetWindow(), editor);
         press(window->hotkeys(), HotkeyManager::ShowId);
         QVERIFY(window->isVisible());
-        QCOMPARE(window->targetWindow(), WindowHandle(0));
+        QCOMPARE(window->dispatcher()->targetWindow(), WindowHandle(0));
         QTRY_COMPARE(window->backingStore()->size(), window->size()); // painted again
         window->showMinimized();
         press(window->hotkeys(), HotkeyManager::ShowId);
@@ -1645,7 +1650,7 @@ private slots:
         const auto image = [](const QIcon &icon) { return icon.pixmap(32, 32).toImage(); };
         const QImage running = image(window->trayIcon()->icon());
         QCOMPARE(running, image(window->windowIcon()));
-        window->togglePause();
+        window->dispatcher()->togglePause();
         const QImage paused = image(window->trayIcon()->icon());
         QVERIFY(paused != running);
         QVERIFY2(window->trayIcon()->toolTip().contains(QLatin1String("paused")),
@@ -1655,7 +1660,7 @@ private slots:
         window->applyTheme(Theme::Classic, false);
         QVERIFY(!image(window->trayIcon()->icon()).isNull());
         QVERIFY(image(window->trayIcon()->icon()) != running);
-        window->togglePause();
+        window->dispatcher()->togglePause();
         QCOMPARE(image(window->trayIcon()->icon()), running);
         QCOMPARE(window->trayIcon()->toolTip(), QStringLiteral("Zem Scrivlet"));
         window->applyTheme(Theme::Teal, false);
@@ -1665,7 +1670,7 @@ private slots:
     {
         store->settings().language = QStringLiteral("en");
         build();
-        window->togglePause();
+        window->dispatcher()->togglePause();
         QCOMPARE(window->pauseAction()->text(), QStringLiteral("Resume shortcuts"));
         QCOMPARE(window->trayPauseAction()->text(), QStringLiteral("Resume shortcuts"));
         QAction *german = nullptr;
@@ -1695,7 +1700,7 @@ private slots:
         QVERIFY(QFile::remove(store->dataFilePath()));
         german->trigger();
         QVERIFY(!QFile::exists(store->dataFilePath()));
-        window->togglePause();
+        window->dispatcher()->togglePause();
         const QString pause = QCoreApplication::translate("MainWindow", "Pause shortcuts");
         QCOMPARE(window->pauseAction()->text(), pause);
         QCOMPARE(window->trayPauseAction()->text(), pause);

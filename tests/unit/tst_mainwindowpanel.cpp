@@ -1,6 +1,7 @@
 // The main window's side of the floating panel: the stored state applied and
 // written back, the View and tray entries in step, Copy and Type.
 
+#include "dispatch/phrasedispatcher.h"
 #include "fakes/fakedesktop.h"
 #include "mainwindow/mainwindow.h"
 #include "panel/floatingpanel.h"
@@ -209,10 +210,10 @@ private slots:
         build();
         FloatingPanel *panel = window->floatingPanel();
         panel->pauseButton()->click();
-        QVERIFY(window->paused());
+        QVERIFY(window->dispatcher()->paused());
         QVERIFY(panel->paused());
         window->pauseAction()->trigger();
-        QVERIFY(!window->paused());
+        QVERIFY(!window->dispatcher()->paused());
         QVERIFY(!panel->paused());
     }
 
@@ -220,7 +221,7 @@ private slots:
     {
         build();
         QGuiApplication::clipboard()->clear();
-        window->togglePause();
+        window->dispatcher()->togglePause();
         const QString id = store->phrases().at(0).id;
         window->floatingPanel()->show();
         window->floatingPanel()->rows().at(0)->buttons().at(0)->click();
@@ -268,7 +269,7 @@ private slots:
     void typeWhilePausedDoesNothing()
     {
         build();
-        window->togglePause();
+        window->dispatcher()->togglePause();
         window->onFloatingType(store->phrases().at(0).id);
         QCOMPARE(desktop->typedText(), QString());
     }
@@ -333,7 +334,7 @@ private slots:
         const auto copyButton = [panel] { return panel->rows().at(0)->buttons().at(0); };
         const QImage running = typeButton()->grab().toImage();
         QVERIFY(!typeButton()->property("paused").toBool());
-        window->togglePause();
+        window->dispatcher()->togglePause();
         QVERIFY(typeButton()->property("paused").toBool());
         QVERIFY(!copyButton()->property("paused").toBool());
         QVERIFY(typeButton()->grab().toImage() != running);
@@ -348,7 +349,7 @@ private slots:
         // Rows built while paused are marked too (a new line count).
         panel->setTextLines(1);
         QVERIFY(typeButton()->property("paused").toBool());
-        window->togglePause();
+        window->dispatcher()->togglePause();
         QVERIFY(!typeButton()->property("paused").toBool());
         QCOMPARE(typeButton()->toolTip(), QString());
         typeButton()->click();

@@ -3,6 +3,7 @@
 // the shortcuts that hide it.
 
 #include "base/hotkey.h"
+#include "dispatch/phrasedispatcher.h"
 #include "fakes/fakedesktop.h"
 #include "hotkeys/hotkeymanager.h"
 #include "mainwindow/mainwindow.h"
@@ -80,12 +81,12 @@ private slots:
         PickerWindow *picker = window->picker();
         press(window->hotkeys(), HotkeyManager::PickerId);
         QVERIFY(picker->isVisible());
-        QCOMPARE(window->targetWindow(), editor);
+        QCOMPARE(window->dispatcher()->targetWindow(), editor);
         // 6 pixels below the caret's bottom edge.
         QCOMPARE(picker->pos(), QPoint(210, 142));
         QVERIFY(desktop->calls.contains(QStringLiteral("activateOwnWindow %1 %2")
                                             .arg(QString::number(picker->winId(), 16))
-                                            .arg(MainWindow::PickerFocusWaitMs)));
+                                            .arg(PhraseDispatcher::PickerFocusWaitMs)));
 
         QTest::keyClicks(picker->searchBox(), QStringLiteral("gr"));
         QTest::sendKeyEvent(QTest::Click, picker->searchBox(), Qt::Key_Udiaeresis,
@@ -137,7 +138,7 @@ private slots:
         // The second press sends the picker away: the window it opened over
         // has the keyboard again, and nothing was typed.
         QCOMPARE(desktop->foreground, editor);
-        QCOMPARE(window->targetWindow(), WindowHandle(0));
+        QCOMPARE(window->dispatcher()->targetWindow(), WindowHandle(0));
         QCOMPARE(desktop->typedText(), QString());
 
         desktop->foreground = editor;

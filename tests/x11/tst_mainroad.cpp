@@ -5,6 +5,7 @@
 // built in this process over the same X server, where its widgets can be read.
 
 #include "base/hotkey.h"
+#include "dispatch/phrasedispatcher.h"
 #include "mainwindow/mainwindow.h"
 #include "platform/desktop.h"
 #include "store/phrasestore.h"
@@ -123,7 +124,7 @@ private slots:
         QTranslator translator;
         MainWindow window(&local.store, &translator, desktop.get());
 
-        window.togglePause();
+        window.dispatcher()->togglePause();
         QVERIFY(session->isKeyComboFree(XK_2, ControlMask | Mod1Mask));
         QVERIFY(target.clear());
         QVERIFY(target.activate());
@@ -131,7 +132,7 @@ private slots:
         QTest::qWait(500);
         QVERIFY2(target.text().isEmpty(), qPrintable(target.text()));
 
-        window.togglePause();
+        window.dispatcher()->togglePause();
         QVERIFY(target.clear());
         QVERIFY(target.activate());
         program.press({XK_Control_L, XK_Alt_L}, XK_2);

@@ -5,6 +5,7 @@
 
 #include "base/hotkey.h"
 #include "dialogs/settingsdialog.h"
+#include "dispatch/phrasedispatcher.h"
 #include "hotkeys/hotkeyedit.h"
 #include "mainwindow/mainwindow.h"
 #include "platform/desktop.h"
@@ -179,7 +180,8 @@ private slots:
 
         QVERIFY(target.activate());
         press(xlib, {XK_Control_L, XK_Alt_L}, XK_p);
-        QTRY_COMPARE_WITH_TIMEOUT(window.targetWindow(), WindowHandle(target.window()), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(window.dispatcher()->targetWindow(),
+                                  WindowHandle(target.window()), 5000);
     }
 
 private:

@@ -4,6 +4,7 @@
 // paused), and the real program's panel
 // dragged with the pointer, its place kept over Exit and a second start.
 
+#include "dispatch/phrasedispatcher.h"
 #include "mainwindow/mainwindow.h"
 #include "panel/floatingpanel.h"
 #include "panel/panelsettingspopup.h"
@@ -143,7 +144,7 @@ private slots:
         QVERIFY(target.activate());
         QTRY_COMPARE_WITH_TIMEOUT(panel->lastExternalWindow(), target.window(), 5000);
         ProgramDriver::click(program.display(), centreOf(panel->pauseButton()), Button1);
-        QTRY_VERIFY_WITH_TIMEOUT(window->paused(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(window->dispatcher()->paused(), 5000);
         QPushButton *type = panel->rows().at(0)->buttons().at(1);
         QVERIFY(type->property("paused").toBool());
         ProgramDriver::click(program.display(), centreOf(type), Button1);
@@ -152,7 +153,7 @@ private slots:
         QTest::qWait(300);
         QCOMPARE(target.text(), QString());
         ProgramDriver::click(program.display(), centreOf(panel->pauseButton()), Button1);
-        QTRY_VERIFY_WITH_TIMEOUT(!window->paused(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->dispatcher()->paused(), 5000);
     }
 
     // The popup of a window that takes no focus still takes clicks, and a
@@ -171,7 +172,8 @@ private slots:
                              Button1);
         QTRY_VERIFY_WITH_TIMEOUT(!panel->settingsPopup()->isVisible(), 5000);
         QVERIFY(!panel->settingsButton()->isChecked());
-        QVERIFY(!window->paused()); // the closing click is the popup's, not the button's
+        QVERIFY(
+            !window->dispatcher()->paused()); // the closing click is the popup's, not the button's
     }
 
     void keptOutOfTheTaskBar()

@@ -1,7 +1,7 @@
 // Abbreviations typed in other programs: the key stream feeds the matcher,
 // and a match is carried out on the roads a phrase's shortcut takes.
 
-#include "mainwindow/mainwindow.h"
+#include "dispatch/phrasedispatcher.h"
 
 #include "base/testtrace.h"
 #include "insert/insertion.h"
@@ -11,7 +11,7 @@
 
 #include <QTimer>
 
-void MainWindow::refreshAbbreviations()
+void PhraseDispatcher::refreshAbbreviations()
 {
     QVector<AbbreviationMatcher::Entry> entries;
     for (const Phrase &p : store->phrases()) {
@@ -41,7 +41,7 @@ void MainWindow::refreshAbbreviations()
     }
 }
 
-void MainWindow::onTypedKey(const TypedKey &key)
+void PhraseDispatcher::onTypedKey(const TypedKey &key)
 {
     if (m_expanding) {
         // The replacement under way sees to them.
@@ -60,7 +60,7 @@ void MainWindow::onTypedKey(const TypedKey &key)
     }
 }
 
-AbbreviationMatcher::Action MainWindow::feedAbbreviations(const TypedKey &key)
+AbbreviationMatcher::Action PhraseDispatcher::feedAbbreviations(const TypedKey &key)
 {
     // What was typed goes when no key follows for a while, whether or not
     // another one ever comes.
@@ -79,7 +79,7 @@ AbbreviationMatcher::Action MainWindow::feedAbbreviations(const TypedKey &key)
     return {};
 }
 
-void MainWindow::carryOutAbbreviation(const AbbreviationMatcher::Action &action)
+void PhraseDispatcher::carryOutAbbreviation(const AbbreviationMatcher::Action &action)
 {
     m_expanding = true;
     const WindowHandle window = desktop->targets().foregroundWindow();
@@ -135,8 +135,8 @@ void MainWindow::carryOutAbbreviation(const AbbreviationMatcher::Action &action)
     finishAbbreviations(window, erased ? reached : 0, erased);
 }
 
-bool MainWindow::replaceAbbreviation(const AbbreviationMatcher::Action &action, WindowHandle window,
-                                     int extraErase)
+bool PhraseDispatcher::replaceAbbreviation(const AbbreviationMatcher::Action &action,
+                                           WindowHandle window, int extraErase)
 {
     KeyboardOutput &keyboard = desktop->keyboard();
     const int erase = action.erase + extraErase;
@@ -153,13 +153,13 @@ bool MainWindow::replaceAbbreviation(const AbbreviationMatcher::Action &action, 
     m_targetWindow = window;
     m_keysOnly = true;
     m_suffix = action.retype; // typed after the phrase, before its caret moves
-    const QString notice = typePhraseFor(action.id);
+    const QString failure = typePhrase(action.id);
     m_keysOnly = false;
     m_suffix.clear();
-    if (!notice.isEmpty()) {
+    if (!failure.isEmpty()) {
         // Shown once the keys are the user's again: a dialog now could not
         // be answered.
-        m_abbreviationNotice = notice;
+        m_abbreviationNotice = failure;
         m_abbreviations.clear();
         return true;
     }
@@ -171,7 +171,7 @@ bool MainWindow::replaceAbbreviation(const AbbreviationMatcher::Action &action, 
     return true;
 }
 
-void MainWindow::finishAbbreviations(WindowHandle window, int retyped, bool replaceMore)
+void PhraseDispatcher::finishAbbreviations(WindowHandle window, int retyped, bool replaceMore)
 {
     KeyStream *stream = m_keyHold ? desktop->keyStream() : nullptr;
     if (!replaceMore)
@@ -208,8 +208,8 @@ void MainWindow::finishAbbreviations(WindowHandle window, int retyped, bool repl
     m_keyHold = false;
     m_expanding = false;
     if (!m_abbreviationNotice.isEmpty()) {
-        const QString notice = m_abbreviationNotice;
+        const QString text = m_abbreviationNotice;
         m_abbreviationNotice.clear();
-        QTimer::singleShot(0, this, [this, notice] { showNotice(notice); });
+        QTimer::singleShot(0, this, [this, text] { emit notice(text); });
     }
 }
