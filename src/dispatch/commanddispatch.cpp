@@ -11,15 +11,23 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+bool PhraseDispatcher::waitsForTyping(std::function<void()> request)
+{
+    if (!m_typing)
+        return false;
+    m_pending.enqueue(std::move(request));
+    return true;
+}
+
 void PhraseDispatcher::carryOutPending()
 {
-    if (m_typing || m_pendingCommands.isEmpty())
+    if (m_typing || m_pending.isEmpty())
         return;
-    const PendingCommand next = m_pendingCommands.dequeue();
-    carryOut(next.request, next.answer);
+    const std::function<void()> next = m_pending.dequeue();
+    next();
     // The next one after this, unless this one typed (then it follows the
     // text).
-    if (!m_typing && !m_pendingCommands.isEmpty())
+    if (!m_typing && !m_pending.isEmpty())
         QTimer::singleShot(0, this, &PhraseDispatcher::carryOutPending);
 }
 
@@ -67,12 +75,10 @@ void PhraseDispatcher::carryOut(const RemoteCommand::Request &request, const Ans
     // One at a time: a command that comes while a text goes out (its wait
     // loops serve the channel) waits for it, so two texts never interleave
     // and the window in front stays the target.
-    if (m_typing) {
-        RemoteCommand::Request judged = request;
-        judged.once = false; // a new press, already told from its repeats
-        m_pendingCommands.enqueue({judged, told});
+    RemoteCommand::Request judged = request;
+    judged.once = false; // a new press, already told from its repeats
+    if (waitsForTyping([this, judged, told] { carryOut(judged, told); }))
         return;
-    }
     carryOutNow(request, told);
 }
 

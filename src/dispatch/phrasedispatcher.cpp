@@ -51,6 +51,9 @@ Placeholders::Expanded PhraseDispatcher::textNow(const Phrase &phrase)
 
 void PhraseDispatcher::onPickerShortcut()
 {
+    // Opened now, it would take the keyboard from the text's target.
+    if (waitsForTyping([this] { onPickerShortcut(); }))
+        return;
     if (ui->pickerOpen()) {
         ui->dismissPicker();
         return;
@@ -74,6 +77,8 @@ void PhraseDispatcher::onPickerShortcut()
 
 void PhraseDispatcher::onPhraseChosen(const QString &id)
 {
+    if (waitsForTyping([this, id] { onPhraseChosen(id); }))
+        return;
     // Chosen with Enter: its repeats would follow the phrase.
     constexpr int VkReturn = 0x0D;
     m_triggerKeys = {VkReturn};
@@ -108,6 +113,8 @@ void PhraseDispatcher::aimAtWindowInFront()
 
 void PhraseDispatcher::onPhraseShortcut(const QString &id)
 {
+    if (waitsForTyping([this, id] { onPhraseShortcut(id); }))
+        return;
     aimAtWindowInFront();
     // The shortcut's own key, besides the modifiers, is waited for: a key
     // stuck down elsewhere is not.
@@ -119,6 +126,8 @@ void PhraseDispatcher::onPhraseShortcut(const QString &id)
 
 void PhraseDispatcher::typeFromPanel(const QString &id, WindowHandle lastExternal)
 {
+    if (waitsForTyping([this, id, lastExternal] { typeFromPanel(id, lastExternal); }))
+        return;
     // The click may have made the panel the foreground window: the target is
     // the window the user was working in before, as the panel saw it.
     ui->forgetOwnField(); // the panel types into other programs only
@@ -183,7 +192,7 @@ QString PhraseDispatcher::typePhrase(const QString &id)
     m_typing = false;
     m_targetWindow = 0;
     emit typingFinished();
-    if (!m_pendingCommands.isEmpty())
+    if (!m_pending.isEmpty())
         QTimer::singleShot(0, this, &PhraseDispatcher::carryOutPending);
     if (result.delivered())
         m_lastInserted = expanded.text;

@@ -103,6 +103,11 @@ private:
     // The window in front becomes the target, as for a phrase's shortcut:
     // none when it is ours (its focused field takes the text then).
     void aimAtWindowInFront();
+    // A request that comes while a text goes out (the waits of typing let
+    // in commands, shortcuts and clicks) waits for it: true when it was put
+    // in line. Two texts never interleave, and each goes where the user
+    // looks once the one before is in.
+    bool waitsForTyping(std::function<void()> request);
     void carryOutPending();
     // carryOut once the command is known for a new press, not a repeat.
     void carryOutNow(const RemoteCommand::Request &request, const Answer &told);
@@ -169,13 +174,8 @@ private:
     QVector<TypedKey> m_pendingKeys;
     QString m_abbreviationNotice; // why a phrase did not go in, shown after
 
-    // Commands that came while a text was going out, in order.
-    struct PendingCommand
-    {
-        RemoteCommand::Request request;
-        Answer answer;
-    };
-    QQueue<PendingCommand> m_pendingCommands;
+    // Requests that came while a text was going out, in order.
+    QQueue<std::function<void()>> m_pending;
     // A held desktop shortcut's repeats (commands with --once), told from
     // new presses as they come, on a clock that only goes forward.
     RemoteCommand::RepeatFilter m_repeats;

@@ -91,6 +91,8 @@ int FakeKeyboard::typeText(const QString &text)
     typed += text.left(n);
     if (n > 0)
         typedInto[targets.front] += text.left(n);
+    if (afterTyping)
+        afterTyping();
     return n;
 }
 

@@ -13,6 +13,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <functional>
+
 struct ServiceLog
 {
     QStringList calls;
@@ -68,6 +70,9 @@ public:
     // What reached each window: the one in front when the keys went out
     // (Left presses as "<Left>").
     QHash<WindowHandle, QString> typedInto;
+    // Runs once a text has gone out, while its insertion is still under way
+    // (what the real backends' waits let in: a command, a shortcut).
+    std::function<void()> afterTyping;
 
     bool canTypeExactly(const QString &text) override;
     int typeText(const QString &text) override;

@@ -676,20 +676,6 @@ private slots:
         QCOMPARE(fileBytes(store->dataFilePath()), before);
     }
 
-    void phraseShortcutTypesIntoTheWindowInFront()
-    {
-        store->phrases() << makePhrase(QStringLiteral("hi"), QStringLiteral("hello"), ctrl, 0x31);
-        build();
-        const qint64 before = QDateTime::currentSecsSinceEpoch();
-        press(window->hotkeys(), HotkeyManager::FirstPhraseId);
-        QCOMPARE(desktop->typedText(), QStringLiteral("hello"));
-        QVERIFY(desktop->calls.contains(QStringLiteral("setForegroundWindow 500")));
-        QCOMPARE(window->dispatcher()->targetWindow(), WindowHandle(0));
-        PhraseStore reread(dir->path());
-        QVERIFY(reread.load());
-        QVERIFY(reread.phrases().at(0).lastUsed >= before);
-    }
-
     // On a Wayland desktop, worked through XWayland, the user is told what
     // does not reach where: in the status bar at start and in Options.
     // The first start says once which keys the program takes from every
@@ -1119,133 +1105,6 @@ private slots:
     }
 #endif
 
-    // A command that comes while a text goes out (the wait loops serve the
-    // channel) waits for it: the texts never interleave, and each command is
-    // answered in turn; a command of a newer version is refused.
-    void commandsWaitForTheTextGoingOut()
-    {
-        store->phrases() << makePhrase(QStringLiteral("First"), QStringLiteral("first text"))
-                         << makePhrase(QStringLiteral("Second"), QStringLiteral("second text"));
-        build();
-        QStringList said;
-        desktop->afterInput = [this, &said] {
-            if (said.contains(QStringLiteral("asked")))
-                return;
-            said << QStringLiteral("asked");
-            RemoteCommand::Request second;
-            second.verb = RemoteCommand::Verb::Type;
-            second.name = QStringLiteral("Second");
-            window->dispatcher()->carryOut(second, [&said](const RemoteCommand::Reply &reply) {
-                said << QStringLiteral("second %1").arg(reply.ok);
-            });
-        };
-        RemoteCommand::Request first;
-        first.verb = RemoteCommand::Verb::Type;
-        first.name = QStringLiteral("First");
-        window->dispatcher()->carryOut(first, [&said](const RemoteCommand::Reply &reply) {
-            said << QStringLiteral("first %1").arg(reply.ok);
-        });
-        QTRY_COMPARE(said, (QStringList{QStringLiteral("asked"), QStringLiteral("first 1"),
-                                        QStringLiteral("second 1")}));
-        QCOMPARE(desktop->typedText(), QStringLiteral("first textsecond text"));
-        desktop->afterInput = nullptr;
-
-        RemoteCommand::Request newer;
-        newer.verb = RemoteCommand::Verb::Unknown;
-        newer.name = QStringLiteral("fly");
-        RemoteCommand::Reply refused{true, QString()};
-        window->dispatcher()->carryOut(newer,
-                                       [&refused](const RemoteCommand::Reply &r) { refused = r; });
-        QVERIFY(!refused.ok);
-        QVERIFY2(refused.text.contains(QStringLiteral("“fly”")), qPrintable(refused.text));
-    }
-
-    // GNOME runs a held custom shortcut's command again at every key
-    // repeat: with --once, the repeats (while the text goes out and right
-    // after it) are the press that was carried out, and answered as it was:
-    // one that comes while the text goes out waits for its outcome. A
-    // script's plain commands all count.
-    void heldDesktopShortcutPutsThePhraseInOnce()
-    {
-        store->phrases() << makePhrase(QStringLiteral("First"), QStringLiteral("first text"))
-                         << makePhrase(QStringLiteral("Second"), QStringLiteral("second text"));
-        build();
-        const auto request = [](const QString &name, bool once) {
-            RemoteCommand::Request r;
-            r.verb = RemoteCommand::Verb::Type;
-            r.name = name;
-            r.once = once;
-            return r;
-        };
-        QStringList said;
-        const auto answer = [&said](const QString &who) {
-            return [&said, who](const RemoteCommand::Reply &reply) {
-                said << QStringLiteral("%1 %2").arg(who).arg(reply.ok);
-            };
-        };
-        desktop->afterInput = [&] {
-            if (said.contains(QStringLiteral("asked")))
-                return;
-            said << QStringLiteral("asked");
-            window->dispatcher()->carryOut(request(QStringLiteral("First"), true),
-                                           answer(QStringLiteral("repeat")));
-        };
-        window->dispatcher()->carryOut(request(QStringLiteral("First"), true),
-                                       answer(QStringLiteral("press")));
-        window->dispatcher()->carryOut(request(QStringLiteral("First"), true),
-                                       answer(QStringLiteral("repeat")));
-        QTRY_COMPARE(said, (QStringList{QStringLiteral("asked"), QStringLiteral("press 1"),
-                                        QStringLiteral("repeat 1"), QStringLiteral("repeat 1")}));
-        QCOMPARE(desktop->typedText(), QStringLiteral("first text"));
-        desktop->afterInput = nullptr;
-
-        // A press that failed: its repeats fail alike, and say why.
-        QStringList why;
-        for (int i = 0; i < 2; ++i) {
-            window->dispatcher()->carryOut(request(QStringLiteral("Missing"), true),
-                                           [&why](const RemoteCommand::Reply &reply) {
-                                               why << QStringLiteral("%1 %2").arg(reply.ok).arg(
-                                                   reply.text);
-                                           });
-        }
-        QCOMPARE(why.size(), 2);
-        QVERIFY2(why.at(0).startsWith(QLatin1String("0 ")) && why.at(1) == why.at(0),
-                 qPrintable(why.join(QLatin1Char('|'))));
-
-        // Another shortcut is a press of its own; plain commands are never
-        // taken for repeats.
-        window->dispatcher()->carryOut(request(QStringLiteral("Second"), true), nullptr);
-        window->dispatcher()->carryOut(request(QStringLiteral("Second"), false), nullptr);
-        QTRY_COMPARE(desktop->typedText(), QStringLiteral("first textsecond textsecond text"));
-    }
-
-    // What did not arrive is not recorded as used; the elevated window's
-    // phrase waits on the clipboard, and the user is told to paste it.
-    void undeliveredPhrasesAreNotUsed_data()
-    {
-        QTest::addColumn<bool>("elevated");
-        QTest::addColumn<QString>("clipboard");
-        QTest::newRow("elevated target") << true << QStringLiteral("hello");
-        QTest::newRow("keys held") << false << QString();
-    }
-    void undeliveredPhrasesAreNotUsed()
-    {
-        QFETCH(bool, elevated);
-        QFETCH(QString, clipboard);
-        store->phrases() << makePhrase(QStringLiteral("hi"), QStringLiteral("hello"), ctrl, 0x31);
-        if (elevated)
-            desktop->levels.insert(editorPid, ProcessLevel{ProcessLevel::Ok, 0x3000});
-        else
-            desktop->keysHeldUntil.insert(0xA2, 0xFFFFFFFF);
-        build();
-        press(window->hotkeys(), HotkeyManager::FirstPhraseId);
-        QCOMPARE(desktop->typedText(), QString());
-        QCOMPARE(desktop->clipboardTexts,
-                 clipboard.isEmpty() ? QStringList() : QStringList{clipboard});
-        QCOMPARE(store->phrases().at(0).lastUsed, qint64(0));
-        QVERIFY(!QFile::exists(store->dataFilePath()));
-    }
-
     // Our own main window in front: it is no target to bring forward or to
     // send keys to. The phrase goes into the field that has the focus there,
     // as the user sees it; with no text field focused it goes nowhere.
@@ -1333,15 +1192,6 @@ private slots:
         QVERIFY2(said.endsWith(QStringLiteral("/guide.html")), qPrintable(said));
     }
 #endif
-
-    void unknownPhraseDoesNothing()
-    {
-        build();
-        desktop->calls.clear();
-        window->dispatcher()->typePhrase(QStringLiteral("gone"));
-        QVERIFY(desktop->calls.isEmpty());
-        QVERIFY(!QFile::exists(store->dataFilePath()));
-    }
 
     void pauseLeavesOnlyTheShowShortcut()
     {

@@ -1,0 +1,340 @@
+// From a request to its outcome without a widget: the dispatcher over the
+// recording desktop and windows. Which window a phrase goes to, what is
+// recorded as used, and the order in which requests that meet a text going
+// out are carried out.
+
+#include "dispatch/phrasedispatcher.h"
+#include "fakes/fakedispatchui.h"
+#include "fakes/recordingdesktop.h"
+#include "store/phrasestore.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+constexpr WindowHandle Editor = 0x500; // another program's window
+constexpr WindowHandle Other = 0x600;
+
+Phrase makePhrase(const QString &name, const QString &text, int vk = 0)
+{
+    Phrase p;
+    p.id = Phrase::newId();
+    p.name = name;
+    p.text = text;
+    p.mods = vk ? 0x2 : 0;
+    p.vk = vk;
+    return p;
+}
+
+RemoteCommand::Request command(RemoteCommand::Verb verb, const QString &name = QString(),
+                               bool once = false)
+{
+    RemoteCommand::Request r;
+    r.verb = verb;
+    r.name = name;
+    r.once = once;
+    return r;
+}
+
+} // namespace
+
+class DispatcherTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<PhraseStore> store;
+    std::unique_ptr<RecordingDesktop> desktop;
+    std::unique_ptr<FakeDispatchUi> ui;
+    std::unique_ptr<PhraseDispatcher> dispatcher;
+
+    void build()
+    {
+        ui = std::make_unique<FakeDispatchUi>(desktop->log);
+        dispatcher = std::make_unique<PhraseDispatcher>(store.get(), desktop.get(), ui.get());
+    }
+    // Answers into said as "<who> <ok>".
+    PhraseDispatcher::Answer answer(QStringList &said, const QString &who)
+    {
+        return [&said, who](const RemoteCommand::Reply &reply) {
+            said << QStringLiteral("%1 %2").arg(who).arg(reply.ok);
+        };
+    }
+
+private slots:
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        store = std::make_unique<PhraseStore>(dir->path());
+        store->setLegacyFilePath(dir->filePath(QStringLiteral("none.dll")));
+        store->settings().importedV3 = true;
+        store->phrases() << makePhrase(QStringLiteral("First"), QStringLiteral("first text"), 0x31)
+                         << makePhrase(QStringLiteral("Second"), QStringLiteral("second text"))
+                         << makePhrase(QStringLiteral("Third"), QStringLiteral("third text"));
+        desktop = std::make_unique<RecordingDesktop>();
+        desktop->targetsFake.windows = {Editor, Other};
+        desktop->targetsFake.front = Editor;
+        desktop->hasKeyStream = false;
+    }
+    void cleanup()
+    {
+        dispatcher.reset();
+        ui.reset();
+        desktop.reset();
+        store.reset();
+        dir.reset();
+    }
+
+    void phraseShortcutTypesIntoTheWindowInFront()
+    {
+        build();
+        const qint64 before = QDateTime::currentSecsSinceEpoch();
+        dispatcher->onPhraseShortcut(store->phrases().at(0).id);
+        QCOMPARE(desktop->keyboardFake.typedInto.value(Editor), QStringLiteral("first text"));
+        QVERIFY(desktop->log.calls.contains(QStringLiteral("bringToFront 500")));
+        QCOMPARE(dispatcher->targetWindow(), WindowHandle(0));
+        PhraseStore reread(dir->path());
+        QVERIFY(reread.load());
+        QVERIFY(reread.phrases().at(0).lastUsed >= before);
+    }
+
+    void unknownPhraseDoesNothing()
+    {
+        build();
+        QCOMPARE(dispatcher->typePhrase(QStringLiteral("gone")),
+                 QStringLiteral("The phrase is gone."));
+        QVERIFY(desktop->log.calls.isEmpty());
+        QVERIFY(!QFile::exists(store->dataFilePath()));
+    }
+
+    // What did not arrive is not recorded as used; the elevated window's
+    // phrase waits on the clipboard, and the user is told to paste it.
+    void undeliveredPhrasesAreNotUsed_data()
+    {
+        QTest::addColumn<bool>("elevated");
+        QTest::addColumn<QString>("clipboard");
+        QTest::newRow("elevated target") << true << QStringLiteral("first text");
+        QTest::newRow("keys held") << false << QStringLiteral("the user's");
+    }
+    void undeliveredPhrasesAreNotUsed()
+    {
+        QFETCH(bool, elevated);
+        QFETCH(QString, clipboard);
+        if (elevated)
+            desktop->targetsFake.privileged.insert(Editor);
+        else
+            desktop->keyboardFake.modifierHeldUntil = 0xFFFFFFFF;
+        build();
+        QStringList told;
+        connect(dispatcher.get(), &PhraseDispatcher::message,
+                [&told](const QString &text, bool) { told << text; });
+        dispatcher->onPhraseShortcut(store->phrases().at(0).id);
+        QCOMPARE(desktop->keyboardFake.typed, QString());
+        QCOMPARE(desktop->clipboardFake.content, clipboard);
+        QCOMPARE(store->phrases().at(0).lastUsed, qint64(0));
+        QVERIFY(!QFile::exists(store->dataFilePath()));
+        QCOMPARE(told.size(), 1);
+        QVERIFY2(told.at(0).contains(elevated ? QStringLiteral("Ctrl+V")
+                                              : QStringLiteral("held down too long")),
+                 qPrintable(told.at(0)));
+    }
+
+    // A command that comes while a text goes out (the wait loops serve the
+    // channel) waits for it: the texts never interleave, and the commands
+    // are carried out and answered in the order they came, a window command
+    // among them in its turn; a command of a newer version is refused.
+    void commandsWaitForTheTextGoingOut()
+    {
+        build();
+        QStringList said;
+        desktop->keyboardFake.afterTyping = [&] {
+            if (said.contains(QStringLiteral("asked")))
+                return;
+            said << QStringLiteral("asked");
+            dispatcher->carryOut(command(RemoteCommand::Verb::Type, QStringLiteral("Second")),
+                                 answer(said, QStringLiteral("second")));
+            dispatcher->carryOut(command(RemoteCommand::Verb::Show),
+                                 answer(said, QStringLiteral("show")));
+            dispatcher->carryOut(command(RemoteCommand::Verb::Type, QStringLiteral("Third")),
+                                 answer(said, QStringLiteral("third")));
+        };
+        dispatcher->carryOut(command(RemoteCommand::Verb::Type, QStringLiteral("First")),
+                             answer(said, QStringLiteral("first")));
+        QTRY_COMPARE(said, (QStringList{QStringLiteral("asked"), QStringLiteral("first 1"),
+                                        QStringLiteral("second 1"), QStringLiteral("show 1"),
+                                        QStringLiteral("third 1")}));
+        QCOMPARE(desktop->keyboardFake.typed, QStringLiteral("first textsecond textthird text"));
+        QCOMPARE(desktop->callsOf({QStringLiteral("typeText"), QStringLiteral("windowCommand")}),
+                 (QStringList{
+                     QStringLiteral("typeText first text"), QStringLiteral("typeText second text"),
+                     QStringLiteral("windowCommand %1").arg(int(RemoteCommand::Verb::Show)),
+                     QStringLiteral("typeText third text")}));
+        desktop->keyboardFake.afterTyping = nullptr;
+
+        RemoteCommand::Reply refused{true, QString()};
+        RemoteCommand::Request newer = command(RemoteCommand::Verb::Unknown, QStringLiteral("fly"));
+        dispatcher->carryOut(newer, [&refused](const RemoteCommand::Reply &r) { refused = r; });
+        QVERIFY(!refused.ok);
+        QVERIFY2(refused.text.contains(QStringLiteral("“fly”")), qPrintable(refused.text));
+    }
+
+    // Pause asked for while a text goes out takes its turn: the text under
+    // way is finished, and a phrase asked for after the pause is refused.
+    void pauseWhileTyping()
+    {
+        build();
+        QStringList said;
+        QStringList why;
+        desktop->keyboardFake.afterTyping = [&] {
+            if (said.contains(QStringLiteral("asked")))
+                return;
+            said << QStringLiteral("asked");
+            dispatcher->carryOut(command(RemoteCommand::Verb::Pause),
+                                 answer(said, QStringLiteral("pause")));
+            dispatcher->carryOut(command(RemoteCommand::Verb::Type, QStringLiteral("Second")),
+                                 [&](const RemoteCommand::Reply &reply) {
+                                     said << QStringLiteral("second %1").arg(reply.ok);
+                                     why << reply.text;
+                                 });
+        };
+        dispatcher->carryOut(command(RemoteCommand::Verb::Type, QStringLiteral("First")),
+                             answer(said, QStringLiteral("first")));
+        QTRY_COMPARE(said, (QStringList{QStringLiteral("asked"), QStringLiteral("first 1"),
+                                        QStringLiteral("pause 1"), QStringLiteral("second 0")}));
+        QCOMPARE(why, QStringList{QStringLiteral("Shortcuts are paused.")});
+        QVERIFY(dispatcher->paused());
+        QCOMPARE(desktop->keyboardFake.typed, QStringLiteral("first text"));
+    }
+
+    // A phrase's shortcut pressed while another phrase goes out (the
+    // backends' waits let the press in) follows that text into the window
+    // in front: the two never interleave, and a command that comes after
+    // the press is still kept behind it.
+    void shortcutPressedWhileTyping()
+    {
+        build();
+        QStringList said;
+        desktop->keyboardFake.afterTyping = [&] {
+            if (said.contains(QStringLiteral("asked")))
+                return;
+            said << QStringLiteral("asked");
+            dispatcher->onPhraseShortcut(store->phrases().at(1).id);
+            dispatcher->carryOut(command(RemoteCommand::Verb::Type, QStringLiteral("Third")),
+                                 answer(said, QStringLiteral("third")));
+        };
+        dispatcher->carryOut(command(RemoteCommand::Verb::Type, QStringLiteral("First")),
+                             answer(said, QStringLiteral("first")));
+        QTRY_COMPARE(said, (QStringList{QStringLiteral("asked"), QStringLiteral("first 1"),
+                                        QStringLiteral("third 1")}));
+        QCOMPARE(desktop->keyboardFake.typed, QStringLiteral("first textsecond textthird text"));
+    }
+
+    // GNOME runs a held custom shortcut's command again at every key
+    // repeat: with --once, the repeats (while the text goes out and right
+    // after it) are the press that was carried out, and answered as it was:
+    // one that comes while the text goes out waits for its outcome. A
+    // script's plain commands all count.
+    void heldDesktopShortcutPutsThePhraseInOnce()
+    {
+        build();
+        const auto type = [](const QString &name, bool once) {
+            return command(RemoteCommand::Verb::Type, name, once);
+        };
+        QStringList said;
+        desktop->keyboardFake.afterTyping = [&] {
+            if (said.contains(QStringLiteral("asked")))
+                return;
+            said << QStringLiteral("asked");
+            dispatcher->carryOut(type(QStringLiteral("First"), true),
+                                 answer(said, QStringLiteral("repeat")));
+        };
+        dispatcher->carryOut(type(QStringLiteral("First"), true),
+                             answer(said, QStringLiteral("press")));
+        dispatcher->carryOut(type(QStringLiteral("First"), true),
+                             answer(said, QStringLiteral("repeat")));
+        QTRY_COMPARE(said, (QStringList{QStringLiteral("asked"), QStringLiteral("press 1"),
+                                        QStringLiteral("repeat 1"), QStringLiteral("repeat 1")}));
+        QCOMPARE(desktop->keyboardFake.typed, QStringLiteral("first text"));
+        desktop->keyboardFake.afterTyping = nullptr;
+
+        // A press that failed: its repeats fail alike, and say why.
+        QStringList why;
+        for (int i = 0; i < 2; ++i) {
+            dispatcher->carryOut(type(QStringLiteral("Missing"), true),
+                                 [&why](const RemoteCommand::Reply &reply) {
+                                     why << QStringLiteral("%1 %2").arg(reply.ok).arg(reply.text);
+                                 });
+        }
+        QCOMPARE(why.size(), 2);
+        QVERIFY2(why.at(0).startsWith(QLatin1String("0 ")) && why.at(1) == why.at(0),
+                 qPrintable(why.join(QLatin1Char('|'))));
+
+        // Another shortcut is a press of its own; plain commands are never
+        // taken for repeats.
+        dispatcher->carryOut(type(QStringLiteral("Second"), true), nullptr);
+        dispatcher->carryOut(type(QStringLiteral("Second"), false), nullptr);
+        QTRY_COMPARE(desktop->keyboardFake.typed,
+                     QStringLiteral("first textsecond textsecond text"));
+    }
+
+    // The picker remembers the window it opened over; gone by the time a
+    // phrase is chosen, the phrase goes to the window in front instead, and
+    // a picker closed without a choice brings forward only a window that
+    // still exists.
+    void pickerTargetGone_data()
+    {
+        QTest::addColumn<bool>("chosen");
+        QTest::newRow("a phrase chosen") << true;
+        QTest::newRow("closed without one") << false;
+    }
+    void pickerTargetGone()
+    {
+        QFETCH(bool, chosen);
+        build();
+        dispatcher->onPickerShortcut();
+        QVERIFY(ui->open);
+        QCOMPARE(dispatcher->targetWindow(), Editor);
+        desktop->targetsFake.windows.remove(Editor);
+        desktop->targetsFake.front = Other;
+        desktop->log.calls.clear();
+        ui->open = false;
+        if (chosen)
+            dispatcher->onPhraseChosen(store->phrases().at(1).id);
+        else
+            dispatcher->onPickerDismissed();
+        QCOMPARE(desktop->keyboardFake.typedInto.value(Other),
+                 chosen ? QStringLiteral("second text") : QString());
+        QCOMPARE(desktop->keyboardFake.typedInto.value(Editor), QString());
+        QVERIFY2(!desktop->log.calls.contains(QStringLiteral("bringToFront 500")),
+                 qPrintable(desktop->log.calls.join(QLatin1Char('|'))));
+        QCOMPARE(dispatcher->targetWindow(), WindowHandle(0));
+    }
+
+    // One of our own windows in front: the phrase goes into its focused
+    // field, never to the desktop's keys; with no text field to take it,
+    // the command says why.
+    void ownWindowTakesThePhraseInItsField()
+    {
+        desktop->targetsFake.ownWindows = {Other};
+        desktop->targetsFake.front = Other;
+        build();
+        dispatcher->onPhraseShortcut(store->phrases().at(0).id);
+        QCOMPARE(ui->fieldText, QStringLiteral("first text"));
+        QCOMPARE(desktop->keyboardFake.typed, QString());
+        ui->fieldTakes = false;
+        RemoteCommand::Reply reply{true, QString()};
+        dispatcher->carryOut(command(RemoteCommand::Verb::Type, QStringLiteral("Second")),
+                             [&reply](const RemoteCommand::Reply &r) { reply = r; });
+        QVERIFY(!reply.ok);
+        QVERIFY2(reply.text.startsWith(QStringLiteral("Zem Scrivlet's own window is in front")),
+                 qPrintable(reply.text));
+        QCOMPARE(desktop->keyboardFake.typed, QString());
+    }
+};
+
+QTEST_MAIN(DispatcherTest)
+#include "tst_dispatcher.moc"
