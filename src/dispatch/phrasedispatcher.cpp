@@ -280,7 +280,10 @@ void PhraseDispatcher::togglePause()
     emit pausedChanged(m_paused);
 }
 
-QString PhraseDispatcher::reportInsertion(const InsertResult &result, const QString &application)
+namespace {
+
+// What the user is told of an outcome; empty for a delivered one.
+QString outcomeText(const InsertResult &result, const QString &application)
 {
     QString text;
     switch (result.outcome) {
@@ -353,6 +356,14 @@ QString PhraseDispatcher::reportInsertion(const InsertResult &result, const QStr
                           "holds it, or the program whose content it is does not answer).");
         break;
     }
+    return text;
+}
+
+} // namespace
+
+QString PhraseDispatcher::reportInsertion(const InsertResult &result, const QString &application)
+{
+    QString text = outcomeText(result, application);
     // The user's clipboard is theirs: what could not be kept is said, too.
     QString clipboard;
     if (result.clipboardNotRestored)
