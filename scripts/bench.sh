@@ -121,6 +121,8 @@ rows = [
     ("first-press-10000", "shortcut pressed every 160 ms: first served press, 10,000 phrases", "", None, None),
     ("window-shown-10000-300", "start to window shown, 10,000 phrases (300 with shortcuts)", "< 100 ms", None, None),
     ("tray-idle-10000-300", "start to idle in the tray, 10,000 phrases (300 with shortcuts)", "< 100 ms", None, None),
+    ("window-cpu-10000-300", "main thread's processor time, start to 300 ms after idle, window open, 10,000 phrases", "", None, None),
+    ("tray-cpu-10000-300", "main thread's processor time, start to 300 ms after idle, tray, 10,000 phrases", "", None, None),
     ("rss-10000-300", "resident memory, window open, 10,000 phrases (300 with shortcuts)", "< 40 MiB", None, None),
     ("rss-tray-10000-300", "resident memory, in the tray, 10,000 phrases (300 with shortcuts)", "< 40 MiB", None, None),
     ("load-10000", "load, 10,000 phrases", "", None, None),

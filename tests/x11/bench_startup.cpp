@@ -99,6 +99,24 @@ double residentMiB(qint64 pid, bool anonymous = false)
     return -1;
 }
 
+// The program built beside the benchmark, or another build of it named in
+// SCRIVLET_BENCH_PROGRAM (an earlier version, for figures side by side).
+QString programPath()
+{
+    const QString other = qEnvironmentVariable("SCRIVLET_BENCH_PROGRAM");
+    return other.isEmpty() ? QStringLiteral(SCRIVLET_EXE) : other;
+}
+
+// Milliseconds the process's main thread has run so far: unlike the time
+// from the spawn, hardly changed by other programs busy on the machine.
+double mainThreadCpuMs(qint64 pid)
+{
+    QFile schedstat(QStringLiteral("/proc/%1/schedstat").arg(pid));
+    if (!schedstat.open(QIODevice::ReadOnly))
+        return -1;
+    return schedstat.readAll().split(' ').value(0).toDouble() / 1e6;
+}
+
 // One start: milliseconds until "idle", resident memory then.
 bool startOnce(const QProcessEnvironment &env, double *ms, double *mib, double *anon)
 {
@@ -109,7 +127,7 @@ bool startOnce(const QProcessEnvironment &env, double *ms, double *mib, double *
     program.setReadChannel(QProcess::StandardError);
     QElapsedTimer timer;
     timer.start();
-    program.start(QStringLiteral(SCRIVLET_EXE), QStringList());
+    program.start(programPath(), QStringList());
     if (!program.waitForStarted(5000))
         return false;
     QByteArray err;
@@ -190,7 +208,7 @@ bool firstServedPress(const QProcessEnvironment &env, Display *display, TextTarg
                      [&] { trace.take(program, timer); });
     QVector<double> presses;
     timer.start();
-    program.start(QStringLiteral(SCRIVLET_EXE), QStringList());
+    program.start(programPath(), QStringList());
     double next = phase;
     bool down = false;
     while (timer.elapsed() < 10000 && !target.text().contains(QLatin1String("served"))) {
@@ -369,7 +387,7 @@ int main(int argc, char *argv[])
     for (const bool inTray : {false, true}) {
         if (!writeList(folder, 10000, 33, inTray))
             return 1;
-        std::vector<double> times, sizes;
+        std::vector<double> times, sizes, cpuToIdle, cpuSettled;
         for (int run = 0; run < 7; ++run) {
             QProcess program;
             program.setProcessEnvironment(env);
@@ -377,12 +395,14 @@ int main(int argc, char *argv[])
             Trace trace;
             QElapsedTimer timer;
             timer.start();
-            program.start(QStringLiteral(SCRIVLET_EXE), QStringList());
+            program.start(programPath(), QStringList());
             while (trace["idle"] < 0 && timer.elapsed() < 20000) {
                 program.waitForReadyRead(5);
                 trace.take(program, timer);
             }
+            cpuToIdle.push_back(mainThreadCpuMs(program.processId()));
             QThread::msleep(300);
+            cpuSettled.push_back(mainThreadCpuMs(program.processId()));
             times.push_back(inTray ? trace["idle"] : trace["window shown"]);
             sizes.push_back(residentMiB(program.processId()));
             program.kill();
@@ -392,8 +412,11 @@ int main(int argc, char *argv[])
                 return 1;
             }
         }
-        std::printf("10,000 phrases, 300 with shortcuts, %s: %.0f ms, resident %.1f MiB\n",
-                    inTray ? "idle in the tray" : "window shown", median(times), median(sizes));
+        std::printf("10,000 phrases, 300 with shortcuts, %s: %.0f ms, resident %.1f MiB; main "
+                    "thread on the processor %.0f ms to idle, %.0f ms to 300 ms after\n",
+                    inTray ? "idle in the tray" : "window shown", median(times), median(sizes),
+                    median(cpuToIdle), median(cpuSettled));
+        BenchRow::print(inTray ? "tray-cpu-10000-300" : "window-cpu-10000-300", cpuSettled);
         BenchRow::print(inTray ? "tray-idle-10000-300" : "window-shown-10000-300", times);
         BenchRow::print(inTray ? "rss-tray-10000-300" : "rss-10000-300", sizes, "MiB");
     }
