@@ -170,7 +170,9 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
 
     const int imported = store->importLegacy();
 
-    refreshTable();
+    // The table is filled by retranslateUi below, in the language's words
+    // and with the marks of shortcuts that did not register: filling it here
+    // as well cost a whole pass over the list at every start.
     registerShortcuts();
 
     checkBindings();

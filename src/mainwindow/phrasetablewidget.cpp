@@ -36,8 +36,12 @@ void PhraseTableWidget::setRows(QVector<Row> rows)
     m_rows = std::move(rows);
     m_filled = 0;
     setRowCount(m_rows.size());
-    // A screen reader walks every cell; it gets them all rather than blanks.
-    if (QAccessible::isActive()) {
+    // A screen reader walks every cell of a table it can see; it gets them
+    // all rather than blanks. A hidden table (the program in the tray) waits
+    // until it is shown: desktops turn the accessibility bridge on for every
+    // program at login, screen reader or not, and the items of every row are
+    // most of the program's memory at 10,000 phrases.
+    if (accessibilityOn() && isVisible()) {
         fillAll();
         return;
     }
@@ -75,8 +79,21 @@ void PhraseTableWidget::accessibilityActiveChanged(bool active)
 {
     // A screen reader started later finds the rows already shown as blanks
     // otherwise.
-    if (active)
+    m_accessibilityOn = active;
+    if (active && isVisible())
         fillAll();
+}
+
+bool PhraseTableWidget::accessibilityOn() const
+{
+    return m_accessibilityOn || QAccessible::isActive();
+}
+
+void PhraseTableWidget::showEvent(QShowEvent *event)
+{
+    if (accessibilityOn())
+        fillAll();
+    QTableWidget::showEvent(event);
 }
 
 void PhraseTableWidget::paintEvent(QPaintEvent *event)

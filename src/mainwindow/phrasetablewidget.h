@@ -76,14 +76,18 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void accessibilityActiveChanged(bool active) override;
+    // As the bridge last said, or as the platform says.
+    bool accessibilityOn() const;
     void fillRange(int first, int last);
     void fillRow(int row);
 
     QVector<Row> m_rows;
     int m_filled = 0;
+    bool m_accessibilityOn = false;
     QIcon m_deadIcon;
     QString m_deadToolTip;
     QString m_emptyText;

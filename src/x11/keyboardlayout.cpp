@@ -95,6 +95,7 @@ void KeyboardLayout::setLockState(const LockState &state)
         return;
     m_lock = state;
     m_tableBuilt = false;
+    m_keysForKeysym.clear();
 }
 
 xkb_state *KeyboardLayout::newState() const
@@ -247,6 +248,9 @@ QVector<quint32> KeyboardLayout::keycodesForKeysym(quint32 keysym) const
     QVector<quint32> out;
     if (!m_keymap || keysym == XKB_KEY_NoSymbol)
         return out;
+    const auto known = m_keysForKeysym.constFind(keysym);
+    if (known != m_keysForKeysym.constEnd())
+        return *known;
     const xkb_layout_index_t total = xkb_keymap_num_layouts(m_keymap);
     const xkb_layout_index_t active = effectiveGroup();
     QVector<xkb_layout_index_t> order{active};
@@ -269,6 +273,7 @@ QVector<quint32> KeyboardLayout::keycodesForKeysym(quint32 keysym) const
             }
         }
     }
+    m_keysForKeysym.insert(keysym, out);
     return out;
 }
 

@@ -125,4 +125,8 @@ private:
     mutable quint32 m_levelThreeKey = 0;
     mutable bool m_tableBuilt = false;
     mutable QHash<char32_t, KeyStroke> m_table;
+    // keycodesForKeysym's answers for the current lock state: each is a walk
+    // over every key, group and level, and registering a few hundred
+    // shortcuts asks for the same few dozen symbols again and again.
+    mutable QHash<quint32, QVector<quint32>> m_keysForKeysym;
 };

@@ -98,6 +98,16 @@ private slots:
         second.lockedGroup = 1;
         ruUs->setLockState(second);
         QCOMPARE(ruUs->plainKeysym(55), quint32(XKB_KEY_v));
+
+        // Z sits on different keys in the two groups: the group in use
+        // decides which comes first, also after the same symbol was asked
+        // for in the other group.
+        const auto usDe = KeyboardLayout::fromNames("us,de");
+        QCOMPARE(usDe->keycodesForKeysym(XKB_KEY_z), (QVector<quint32>{52, 29}));
+        usDe->setLockState(second);
+        QCOMPARE(usDe->keycodesForKeysym(XKB_KEY_z), (QVector<quint32>{29, 52}));
+        usDe->setLockState(LockState());
+        QCOMPARE(usDe->keycodesForKeysym(XKB_KEY_z), (QVector<quint32>{52, 29}));
     }
 
     // What AltGr adds to a key: the shortcut editor warns about Ctrl+Alt

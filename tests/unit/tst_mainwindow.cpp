@@ -340,6 +340,19 @@ private slots:
         const int filled = table->filledRowCount();
         QAccessible::setActive(false);
         QCOMPARE(filled, count - 1);
+
+        // The bridge is on in every program of a desktop session, screen
+        // reader or not: a table in the tray keeps making only the rows in
+        // sight, and makes every row when it is shown.
+        window->hide();
+        window->refreshTable();
+        QAccessible::setActive(true);
+        const int hiddenFilled = table->filledRowCount();
+        window->show();
+        const int shownFilled = table->filledRowCount();
+        QAccessible::setActive(false);
+        QVERIFY2(hiddenFilled < count - 1, qPrintable(QString::number(hiddenFilled)));
+        QCOMPARE(shownFilled, count - 1);
     }
 
     void deleteSelection_data()
