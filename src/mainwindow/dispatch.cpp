@@ -1,5 +1,5 @@
-// The window's side of dispatch: the requests its windows take go to the
-// dispatcher, and what the dispatcher reports is shown.
+// The window's side of dispatch: the picker and the panel are made and their
+// requests go to the dispatcher, and what the dispatcher reports is shown.
 
 #include "mainwindow/mainwindow.h"
 
@@ -9,9 +9,12 @@
 #include "mainwindow/dispatchwidgets.h"
 #include "panel/floatingpanel.h"
 #include "picker/pickerwindow.h"
+#include "store/phrasestore.h"
 
 #include <QStatusBar>
 #include <QTimer>
+
+#include <utility>
 
 void MainWindow::createDispatcher()
 {
@@ -98,4 +101,58 @@ void MainWindow::onRegistrationFailed(const QString &text)
         });
     }
     m_refusedShortcuts << text;
+}
+
+void MainWindow::createPicker()
+{
+    m_picker = std::make_unique<PickerWindow>();
+    m_picker->setDesktop(desktop);
+    // The panel makes way for it where it could cover it (see eventFilter).
+    m_picker->installEventFilter(this);
+    // Before opacityChanged is connected: the stored value needs no saving.
+    m_picker->setOpacityPercent(store->settings().pickerOpacity);
+    connect(m_picker.get(), &PickerWindow::phraseChosen, m_dispatcher.get(),
+            &PhraseDispatcher::onPhraseChosen);
+    connect(m_picker.get(), &PickerWindow::dismissed, m_dispatcher.get(),
+            &PhraseDispatcher::onPickerDismissed);
+    connect(m_picker.get(), &PickerWindow::opacityChanged, this, [this](int percent) {
+        store->settings().pickerOpacity = percent;
+        store->save();
+    });
+}
+
+void MainWindow::createPanel()
+{
+    m_panel = std::make_unique<FloatingPanel>(desktop);
+    FloatingPanel *panel = m_panel.get();
+    connect(panel, &FloatingPanel::pauseClicked, m_dispatcher.get(),
+            &PhraseDispatcher::togglePause);
+    connect(panel, &FloatingPanel::copyPhrase, this, &MainWindow::onFloatingCopy);
+    connect(panel, &FloatingPanel::typePhrase, this, &MainWindow::onFloatingType);
+    connect(panel, &FloatingPanel::closedByUser, this, &MainWindow::onPanelClosedByUser);
+    // Each change is written at once; a value the panel only repeats is not.
+    const auto saveIf = [this](bool changed) {
+        if (changed)
+            store->save();
+    };
+    connect(panel, &FloatingPanel::opacityChanged, this, [this, saveIf](int percent) {
+        int &stored = store->settings().floatingPanelOpacity;
+        saveIf(std::exchange(stored, percent) != percent);
+    });
+    connect(panel, &FloatingPanel::buttonVisibilityChanged, this, [this, panel, saveIf] {
+        Settings &s = store->settings();
+        const bool changed = s.floatingPanelShowCopy != panel->showCopy() ||
+                             s.floatingPanelShowType != panel->showType();
+        s.floatingPanelShowCopy = panel->showCopy();
+        s.floatingPanelShowType = panel->showType();
+        saveIf(changed);
+    });
+    connect(panel, &FloatingPanel::textLinesChanged, this, [this, saveIf](int lines) {
+        saveIf(std::exchange(store->settings().floatingPanelTextLines, lines) != lines);
+    });
+    connect(panel, &FloatingPanel::snapToEdgeChanged, this, [this, saveIf](bool snap) {
+        saveIf(std::exchange(store->settings().floatingPanelSnapToEdge, snap) != snap);
+    });
+    connect(panel, &FloatingPanel::geometryChanged, this,
+            [this, saveIf] { saveIf(storePanelState()); });
 }

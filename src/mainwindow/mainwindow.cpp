@@ -11,11 +11,6 @@
 #include "mainwindow/windowplace.h"
 #include "panel/floatingpanel.h"
 #include "picker/pickerwindow.h"
-#include "platform/desktopbindings.h"
-#include "platform/session.h"
-#ifndef Q_OS_WIN
-#include "wayland/gnomeshortcuts.h"
-#endif
 #include "platform/keystream.h"
 #include "platform/windowframe.h"
 #include "store/phrasestore.h"
@@ -89,60 +84,14 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
     m_icon = applicationIcon();
     createDispatcher();
 
-    // The menu host carries the title bar with the menu bar below it.
-    auto *menuHost = new QWidget(this);
-    menuHost->setObjectName(QStringLiteral("menuHost"));
-    auto *menuLayout = new QVBoxLayout(menuHost);
-    menuLayout->setContentsMargins(0, 0, 0, 0);
-    menuLayout->setSpacing(0);
-    m_titleBar = new MainTitleBar(menuHost);
-    menuLayout->addWidget(m_titleBar);
-    // A tiling manager that draws its own title bar on the window whatever
-    // it asks (sway) would show two: the window takes the manager's frame.
-    m_managerFrame = desktop && desktop->ownWindows().drawsTitleBars();
-    if (m_managerFrame) {
-        setWindowFlag(Qt::FramelessWindowHint, false);
-        m_titleBar->hide();
-        setProperty("managerFrame", true);
-    }
-    setMenuWidget(menuHost);
-    connect(m_titleBar, &MainTitleBar::minimizeRequested, this, &MainWindow::showMinimized);
-    connect(m_titleBar, &MainTitleBar::maximizeRequested, this, [this] {
-        if (isMaximized())
-            showNormal();
-        else
-            showMaximized();
-    });
-    connect(m_titleBar, &MainTitleBar::closeRequested, this, &MainWindow::close);
+    QWidget *menuHost = buildTitleBar();
 
     buildCentralWidget();
     buildKeysNote();
     buildMenus(menuHost);
     buildTray();
 
-    statusBar()->setSizeGripEnabled(false);
-    m_statusLabel = new QLabel(this);
-    m_statusLabel->setTextFormat(Qt::PlainText);
-    statusBar()->addWidget(m_statusLabel, 1);
-    // Permanent, so that it stands beside the message rather than under it;
-    // shown only while "Deleted …" does.
-    m_undoDeleteButton = new QPushButton(this);
-    m_undoDeleteButton->setObjectName(QStringLiteral("undoDelete"));
-    m_undoDeleteButton->setFlat(true);
-    m_undoDeleteButton->setCursor(Qt::PointingHandCursor);
-    m_undoDeleteButton->hide();
-    statusBar()->addPermanentWidget(m_undoDeleteButton);
-    connect(m_undoDeleteButton, &QPushButton::clicked, this, &MainWindow::undoDelete);
-    connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString &text) {
-        m_undoDeleteButton->setVisible(!text.isEmpty() && text == m_deleteNotice &&
-                                       !m_deleted.isEmpty());
-    });
-    if (TestTrace::enabled()) {
-        connect(statusBar(), &QStatusBar::messageChanged, this, [](const QString &text) {
-            if (!text.isEmpty())
-                TestTrace::line(QLatin1String("status ") + text);
-        });
-    }
+    buildStatusBar();
 
     setWindowIcon(m_icon);
     QApplication::setWindowIcon(m_icon);
@@ -186,244 +135,62 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
                                  LegacyImportNoticeMs);
 }
 
-bool MainWindow::needsBindings() const
+// The menu host carries the title bar with the menu bar below it.
+QWidget *MainWindow::buildTitleBar()
 {
-    if (!desktop)
-        return false;
-    const DesktopAbilities roads = desktop->abilities();
-    return roads.waylandWindows && !roads.globalShortcuts();
-}
-
-void MainWindow::checkBindings()
-{
-    if (m_bindingsSeen || !needsBindings())
-        return;
-    m_bindingsSeen = desktop->bindsCommandsOf(QCoreApplication::applicationFilePath());
-    if (m_bindingsSeen)
-        TestTrace::line(QStringLiteral("bindings found"));
-}
-
-void MainWindow::noteCommandFromDesktop(RemoteCommand::Verb verb)
-{
-    using RemoteCommand::Verb;
-    // These are what the bindings run: one came, so the bindings exist.
-    if (m_bindingsSeen || !needsBindings() ||
-        (verb != Verb::Type && verb != Verb::Picker && verb != Verb::ToggleWindow))
-        return;
-    m_bindingsSeen = true;
-    updateStatusLabel();
-}
-
-QString MainWindow::roadLine() const
-{
-    if (Session::detect(QProcessEnvironment::systemEnvironment()) != Session::Kind::X11OnWayland)
-        return QString();
-    const DesktopAbilities roads = desktop ? desktop->abilities() : DesktopAbilities();
-    if (!roads.waylandWindows)
-        return tr("Only the windows of X11 programs are reached on this desktop: Options says "
-                  "why.");
-    if (roads.compositor == Compositor::KWin && roads.keys == DesktopAbilities::Keys::Unavailable)
-        return tr("Plasma lets this copy of Zem Scrivlet type into no other program: Options "
-                  "says how to allow it.");
-    if (roads.globalShortcuts() || m_bindingsSeen)
-        return QString();
-    if (roads.shortcuts == DesktopAbilities::Shortcuts::GnomeCustom)
-        return tr("Shortcuts work once they are GNOME custom shortcuts: Options adds them.");
-    const QString compositor = compositorName();
-    if (!compositor.isEmpty())
-        return tr("Shortcuts reach Wayland programs once %1 binds them: Options lists the "
-                  "lines.")
-            .arg(compositor);
-    return tr("Shortcuts reach Wayland programs once the desktop binds them: Options lists the "
-              "commands.");
-}
-
-QString MainWindow::desktopNote() const
-{
-    if (Session::detect(QProcessEnvironment::systemEnvironment()) != Session::Kind::X11OnWayland)
-        return QString();
-    const DesktopAbilities roads = desktop ? desktop->abilities() : DesktopAbilities();
-    if (!roads.waylandWindows)
-        return tr("This is a Wayland desktop, where Zem Scrivlet works through XWayland: its "
-                  "shortcuts and phrases reach the windows of X11 programs only, not those of "
-                  "Wayland programs.");
-    QStringList parts;
-    switch (roads.compositor) {
-    case Compositor::KWin:
-        if (roads.keys == DesktopAbilities::Keys::Unavailable) {
-            parts << tr("Plasma lets only the installed Zem Scrivlet type into other programs. "
-                        "Run the installed program, or add this program to a desktop entry in "
-                        "~/.local/share/applications whose Exec line is %1 and which has the "
-                        "line %2.")
-                         .arg(QCoreApplication::applicationFilePath(),
-                              QStringLiteral("X-KDE-Wayland-Interfaces=org_kde_kwin_fake_input,"
-                                             "org_kde_kwin_keystate,"
-                                             "org_kde_plasma_window_management"));
-        } else {
-            parts << tr("Plasma desktop: phrases are typed through KWin in your keyboard layout, "
-                        "and pasted where the layout lacks a character.");
-        }
-        if (roads.shortcuts == DesktopAbilities::Shortcuts::KGlobalAccel)
-            parts << tr("Plasma's shortcut service holds the shortcuts.");
-        break;
-    case Compositor::Mutter:
-        parts << tr("GNOME desktop: phrases are typed through a remote desktop session of GNOME's "
-                    "compositor where your keyboard layout has the characters, and pasted "
-                    "otherwise. GNOME does not say which window is in front, so rules by "
-                    "application do not apply to Wayland programs.");
-        break;
-    default:
-        parts << tr("Wayland desktop: phrases reach Wayland programs through a virtual keyboard "
-                    "of Zem Scrivlet's own, and X11 programs through XWayland.");
-        break;
+    auto *menuHost = new QWidget(this);
+    menuHost->setObjectName(QStringLiteral("menuHost"));
+    auto *menuLayout = new QVBoxLayout(menuHost);
+    menuLayout->setContentsMargins(0, 0, 0, 0);
+    menuLayout->setSpacing(0);
+    m_titleBar = new MainTitleBar(menuHost);
+    menuLayout->addWidget(m_titleBar);
+    // A tiling manager that draws its own title bar on the window whatever
+    // it asks (sway) would show two: the window takes the manager's frame.
+    m_managerFrame = desktop && desktop->ownWindows().drawsTitleBars();
+    if (m_managerFrame) {
+        setWindowFlag(Qt::FramelessWindowHint, false);
+        m_titleBar->hide();
+        setProperty("managerFrame", true);
     }
-    if (roads.compositor == Compositor::KWin && !roads.windowsKnown)
-        parts << tr("Plasma does not say which window is in front: rules by application do not "
-                    "apply.");
-    if (!roads.pasting)
-        parts << tr("This desktop lets no program in the background use the clipboard: phrases "
-                    "are typed, never pasted.");
-    if (roads.shortcuts == DesktopAbilities::Shortcuts::GnomeCustom)
-        parts << tr("GNOME lets no program hold shortcuts: add them below as GNOME custom "
-                    "shortcuts.");
-    else if (!roads.globalShortcuts())
-        parts << tr("No global shortcuts on this desktop: bind the commands below.");
-    return parts.join(QLatin1Char(' '));
-}
-
-QString MainWindow::abbreviationsUnavailable() const
-{
-    if (desktop && desktop->keyStream())
-        return QString();
-    return tr("This desktop lets no program read the keys typed in other programs, so "
-              "abbreviations do not expand here. Use the shortcuts or the picker.");
-}
-
-QString MainWindow::shortcutBindingNote() const
-{
-    if (!desktop)
-        return QString();
-    const DesktopAbilities roads = desktop->abilities();
-    if (roads.shortcuts == DesktopAbilities::Shortcuts::GnomeCustom)
-        return tr("GNOME runs this shortcut once it is one of its custom shortcuts: after OK, "
-                  "press Add to GNOME in Setup › Options.");
-    if (roads.globalShortcuts())
-        return QString();
-    const QString compositor = compositorName();
-    if (!compositor.isEmpty())
-        return tr("%1 runs this shortcut in every program once it is bound: after OK, Setup › "
-                  "Options lists the line to add to the configuration of %1.")
-            .arg(compositor);
-    return tr("This desktop runs no program's shortcuts: after OK, Setup › Options lists the "
-              "command to bind to this shortcut in the desktop's keyboard settings.");
-}
-
-QString MainWindow::compositorName()
-{
-    if (!qEnvironmentVariableIsEmpty("SWAYSOCK"))
-        return QStringLiteral("sway");
-    if (!qEnvironmentVariableIsEmpty("HYPRLAND_INSTANCE_SIGNATURE"))
-        return QStringLiteral("Hyprland");
-    return QString();
-}
-
-QVector<DesktopBindings::Command> MainWindow::shortcutCommands() const
-{
-    QVector<DesktopBindings::Command> commands;
-    // A combination no shortcut may have (Shift+E from an edited file or a
-    // backup) is left out, as HotkeyManager refuses it: bound by the
-    // desktop it would be taken from every program just the same.
-    const auto allowed = [this](int mods, int vk) {
-        return vk && HotkeyManager::refusalOn(desktop, mods, vk) == Hotkey::Refusal::None;
-    };
-    const Settings &settings = store->settings();
-    if (allowed(settings.pickerMods, settings.pickerVk))
-        commands.append({settings.pickerMods, settings.pickerVk, {QStringLiteral("--picker")}});
-    if (allowed(settings.showMods, settings.showVk))
-        commands.append({settings.showMods, settings.showVk, {QStringLiteral("--toggle-window")}});
-    for (const Phrase &p : store->phrases()) {
-        if (p.enabled && allowed(p.mods, p.vk))
-            // After "--": a name that starts with "-" is no option.
-            commands.append(
-                {p.mods, p.vk, {QStringLiteral("--type"), QStringLiteral("--"), p.name}});
-    }
-    return commands;
-}
-
-QString MainWindow::bindingLines() const
-{
-    if (!desktop || desktop->abilities().globalShortcuts())
-        return QString();
-    const QVector<DesktopBindings::Command> commands = shortcutCommands();
-    const QString program = QCoreApplication::applicationFilePath();
-#ifndef Q_OS_WIN
-    // What Options writes as GNOME custom shortcuts, key and command.
-    if (desktop->abilities().shortcuts == DesktopAbilities::Shortcuts::GnomeCustom) {
-        QStringList lines;
-        for (const DesktopBindings::Command &c : commands)
-            lines << GnomeShortcuts::accelerator(c.mods, c.vk) + QStringLiteral("  ") +
-                         GnomeShortcuts::commandLine(program, c.arguments);
-        return lines.join(QLatin1Char('\n'));
-    }
-#endif
-    // The compositor's own syntax where we know it; elsewhere the commands
-    // to bind with the desktop's own tool.
-    const QString compositor = compositorName();
-    if (compositor == QLatin1String("sway"))
-        return DesktopBindings::swayLines(commands, program);
-    if (compositor == QLatin1String("Hyprland"))
-        return DesktopBindings::hyprlandLines(commands, program);
-    QStringList keys;
-    for (const DesktopBindings::Command &c : qAsConst(commands))
-        keys << Hotkey::keyText(c.mods, c.vk);
-    return DesktopBindings::commandLines(commands, keys, program);
-}
-
-#ifndef Q_OS_WIN
-QString MainWindow::writeGnomeShortcuts()
-{
-    QVector<GnomeShortcuts::Binding> bindings;
-    for (const DesktopBindings::Command &c : shortcutCommands()) {
-        GnomeShortcuts::Binding b;
-        b.mods = c.mods;
-        b.vk = c.vk;
-        b.arguments = c.arguments;
-        if (c.arguments.first() == QLatin1String("--picker"))
-            b.name = tr("Zem Scrivlet: open the picker");
-        else if (c.arguments.first() == QLatin1String("--toggle-window"))
-            b.name = tr("Zem Scrivlet: show or hide the window");
+    setMenuWidget(menuHost);
+    connect(m_titleBar, &MainTitleBar::minimizeRequested, this, &MainWindow::showMinimized);
+    connect(m_titleBar, &MainTitleBar::maximizeRequested, this, [this] {
+        if (isMaximized())
+            showNormal();
         else
-            b.name = tr("Zem Scrivlet: %1").arg(c.arguments.last());
-        bindings << b;
-    }
-    GnomeShortcuts::Writer writer(QCoreApplication::applicationFilePath());
-    const bool written = writer.write(bindings);
-    const QString said =
-        written ? tr("%n shortcuts are now GNOME custom shortcuts.", nullptr, bindings.size())
-                : tr("GNOME's shortcuts could not be written: %1").arg(writer.errorString());
-    TestTrace::line(QLatin1String("gnome shortcuts ") + said);
-    if (written && !bindings.isEmpty()) {
-        m_bindingsSeen = true;
-        updateStatusLabel();
-    }
-    return said;
+            showMaximized();
+    });
+    connect(m_titleBar, &MainTitleBar::closeRequested, this, &MainWindow::close);
+    return menuHost;
 }
 
-QString MainWindow::removeGnomeShortcuts()
+void MainWindow::buildStatusBar()
 {
-    GnomeShortcuts::Writer writer(QCoreApplication::applicationFilePath());
-    const bool removed = writer.removeAll();
-    const QString said =
-        removed ? tr("Zem Scrivlet's GNOME custom shortcuts are removed.")
-                : tr("GNOME's shortcuts could not be removed: %1").arg(writer.errorString());
-    TestTrace::line(QLatin1String("gnome shortcuts ") + said);
-    if (removed) {
-        m_bindingsSeen = false;
-        updateStatusLabel();
+    statusBar()->setSizeGripEnabled(false);
+    m_statusLabel = new QLabel(this);
+    m_statusLabel->setTextFormat(Qt::PlainText);
+    statusBar()->addWidget(m_statusLabel, 1);
+    // Permanent, so that it stands beside the message rather than under it;
+    // shown only while "Deleted …" does.
+    m_undoDeleteButton = new QPushButton(this);
+    m_undoDeleteButton->setObjectName(QStringLiteral("undoDelete"));
+    m_undoDeleteButton->setFlat(true);
+    m_undoDeleteButton->setCursor(Qt::PointingHandCursor);
+    m_undoDeleteButton->hide();
+    statusBar()->addPermanentWidget(m_undoDeleteButton);
+    connect(m_undoDeleteButton, &QPushButton::clicked, this, &MainWindow::undoDelete);
+    connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString &text) {
+        m_undoDeleteButton->setVisible(!text.isEmpty() && text == m_deleteNotice &&
+                                       !m_deleted.isEmpty());
+    });
+    if (TestTrace::enabled()) {
+        connect(statusBar(), &QStatusBar::messageChanged, this, [](const QString &text) {
+            if (!text.isEmpty())
+                TestTrace::line(QLatin1String("status ") + text);
+        });
     }
-    return said;
 }
-#endif
 
 void MainWindow::onShortcutCapture(bool active)
 {
@@ -446,60 +213,6 @@ MainWindow::~MainWindow()
     // Release the registrations while the owning native window still exists.
     delete m_hotkeys;
     m_hotkeys = nullptr;
-}
-
-void MainWindow::createPicker()
-{
-    m_picker = std::make_unique<PickerWindow>();
-    m_picker->setDesktop(desktop);
-    // The panel makes way for it where it could cover it (see eventFilter).
-    m_picker->installEventFilter(this);
-    // Before opacityChanged is connected: the stored value needs no saving.
-    m_picker->setOpacityPercent(store->settings().pickerOpacity);
-    connect(m_picker.get(), &PickerWindow::phraseChosen, m_dispatcher.get(),
-            &PhraseDispatcher::onPhraseChosen);
-    connect(m_picker.get(), &PickerWindow::dismissed, m_dispatcher.get(),
-            &PhraseDispatcher::onPickerDismissed);
-    connect(m_picker.get(), &PickerWindow::opacityChanged, this, [this](int percent) {
-        store->settings().pickerOpacity = percent;
-        store->save();
-    });
-}
-
-void MainWindow::createPanel()
-{
-    m_panel = std::make_unique<FloatingPanel>(desktop);
-    FloatingPanel *panel = m_panel.get();
-    connect(panel, &FloatingPanel::pauseClicked, m_dispatcher.get(),
-            &PhraseDispatcher::togglePause);
-    connect(panel, &FloatingPanel::copyPhrase, this, &MainWindow::onFloatingCopy);
-    connect(panel, &FloatingPanel::typePhrase, this, &MainWindow::onFloatingType);
-    connect(panel, &FloatingPanel::closedByUser, this, &MainWindow::onPanelClosedByUser);
-    // Each change is written at once; a value the panel only repeats is not.
-    const auto saveIf = [this](bool changed) {
-        if (changed)
-            store->save();
-    };
-    connect(panel, &FloatingPanel::opacityChanged, this, [this, saveIf](int percent) {
-        int &stored = store->settings().floatingPanelOpacity;
-        saveIf(std::exchange(stored, percent) != percent);
-    });
-    connect(panel, &FloatingPanel::buttonVisibilityChanged, this, [this, panel, saveIf] {
-        Settings &s = store->settings();
-        const bool changed = s.floatingPanelShowCopy != panel->showCopy() ||
-                             s.floatingPanelShowType != panel->showType();
-        s.floatingPanelShowCopy = panel->showCopy();
-        s.floatingPanelShowType = panel->showType();
-        saveIf(changed);
-    });
-    connect(panel, &FloatingPanel::textLinesChanged, this, [this, saveIf](int lines) {
-        saveIf(std::exchange(store->settings().floatingPanelTextLines, lines) != lines);
-    });
-    connect(panel, &FloatingPanel::snapToEdgeChanged, this, [this, saveIf](bool snap) {
-        saveIf(std::exchange(store->settings().floatingPanelSnapToEdge, snap) != snap);
-    });
-    connect(panel, &FloatingPanel::geometryChanged, this,
-            [this, saveIf] { saveIf(storePanelState()); });
 }
 
 void MainWindow::buildCentralWidget()

@@ -326,6 +326,8 @@ private:
     // The compositor whose binding lines Options writes ("sway",
     // "Hyprland"); empty for the others.
     static QString compositorName();
+    QWidget *buildTitleBar();
+    void buildStatusBar();
     void buildCentralWidget();
     void buildKeysNote();
     // The keys the program holds now (the picker's, the window's, the
