@@ -113,18 +113,7 @@ FloatingPanel::FloatingPanel(Desktop *desktop)
     refreshPauseButton();
     paintGear();
 
-    const QList<QScreen *> screens = QGuiApplication::screens();
-    for (QScreen *screen : screens)
-        connectScreen(screen);
-    auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance());
-    connect(app, &QGuiApplication::screenAdded, this, [this](QScreen *screen) {
-        connectScreen(screen);
-        onScreensChanged();
-    });
-    // Deferred: while the signal runs, the screen may still be in the list.
-    connect(app, &QGuiApplication::screenRemoved, this,
-            [this] { QTimer::singleShot(0, this, &FloatingPanel::onScreensChanged); });
-    connect(app, &QGuiApplication::primaryScreenChanged, this, &FloatingPanel::onScreensChanged);
+    followScreens();
     hide();
 }
 
@@ -405,6 +394,22 @@ void FloatingPanel::emitGeometryChanged()
 }
 
 // ---- screens and the foreground window ------------------------------------
+
+void FloatingPanel::followScreens()
+{
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    for (QScreen *screen : screens)
+        connectScreen(screen);
+    auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance());
+    connect(app, &QGuiApplication::screenAdded, this, [this](QScreen *screen) {
+        connectScreen(screen);
+        onScreensChanged();
+    });
+    // Deferred: while the signal runs, the screen may still be in the list.
+    connect(app, &QGuiApplication::screenRemoved, this,
+            [this] { QTimer::singleShot(0, this, &FloatingPanel::onScreensChanged); });
+    connect(app, &QGuiApplication::primaryScreenChanged, this, &FloatingPanel::onScreensChanged);
+}
 
 void FloatingPanel::connectScreen(QScreen *screen)
 {
