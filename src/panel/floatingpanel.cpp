@@ -8,18 +8,14 @@
 #include "theme/elidedtext.h"
 #include "theme/glyphs.h"
 #include "theme/hiddenwindow.h"
-#include "theme/popupbutton.h"
 #include "theme/stylesheets.h"
 #include "theme/theme.h"
 
-#include <QAbstractButton>
-#include <QAbstractSlider>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -45,20 +41,6 @@ PanelGeometry::Screens currentScreens()
         out.list.append({screen->geometry(), screen->availableGeometry()});
     }
     return out;
-}
-
-Qt::CursorShape cursorForEdges(int edges)
-{
-    using namespace PanelGeometry;
-    if ((edges & LeftEdge) && (edges & BottomEdge))
-        return Qt::SizeBDiagCursor;
-    if ((edges & RightEdge) && (edges & BottomEdge))
-        return Qt::SizeFDiagCursor;
-    if (edges & (LeftEdge | RightEdge))
-        return Qt::SizeHorCursor;
-    if (edges & BottomEdge)
-        return Qt::SizeVerCursor;
-    return Qt::ArrowCursor;
 }
 
 } // namespace
@@ -131,18 +113,7 @@ FloatingPanel::FloatingPanel(Desktop *desktop)
     refreshPauseButton();
     paintGear();
 
-    const QList<QScreen *> screens = QGuiApplication::screens();
-    for (QScreen *screen : screens)
-        connectScreen(screen);
-    auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance());
-    connect(app, &QGuiApplication::screenAdded, this, [this](QScreen *screen) {
-        connectScreen(screen);
-        onScreensChanged();
-    });
-    // Deferred: while the signal runs, the screen may still be in the list.
-    connect(app, &QGuiApplication::screenRemoved, this,
-            [this] { QTimer::singleShot(0, this, &FloatingPanel::onScreensChanged); });
-    connect(app, &QGuiApplication::primaryScreenChanged, this, &FloatingPanel::onScreensChanged);
+    followScreens();
     hide();
 }
 
@@ -334,73 +305,6 @@ void FloatingPanel::setTheme(int theme)
     paintGear();
 }
 
-void FloatingPanel::setOpacityPercent(int percent)
-{
-    percent = qBound(MinOpacity, percent, MaxOpacity);
-    if (percent == m_popup->opacitySlider()->value())
-        setWindowOpacity(percent / 100.0);
-    else
-        m_popup->opacitySlider()->setValue(percent);
-}
-
-int FloatingPanel::opacityPercent() const
-{
-    return m_popup ? m_popup->opacitySlider()->value() : 97;
-}
-
-void FloatingPanel::setShowCopy(bool show)
-{
-    if (show == m_showCopy)
-        return;
-    m_showCopy = show;
-    {
-        const QSignalBlocker blocker(m_popup->showCopyBox());
-        m_popup->showCopyBox()->setChecked(show);
-    }
-    rebuildRows();
-}
-
-void FloatingPanel::setShowType(bool show)
-{
-    if (show == m_showType)
-        return;
-    m_showType = show;
-    {
-        const QSignalBlocker blocker(m_popup->showTypeBox());
-        m_popup->showTypeBox()->setChecked(show);
-    }
-    rebuildRows();
-}
-
-void FloatingPanel::setTextLines(int lines)
-{
-    lines = qBound(1, lines, 3);
-    if (lines == m_textLines)
-        return;
-    m_textLines = lines;
-    {
-        const QSignalBlocker blocker(m_popup->linesGroup());
-        m_popup->linesButton(lines)->setChecked(true);
-    }
-    rebuildRows();
-}
-
-void FloatingPanel::setSnapToEdge(bool snap)
-{
-    if (snap == m_snapToEdge)
-        return;
-    m_snapToEdge = snap;
-    {
-        const QSignalBlocker blocker(m_popup->snapBox());
-        m_popup->snapBox()->setChecked(snap);
-    }
-    if (snap && isVisible()) {
-        const QPoint snapped = snapPosition(frameGeometry().topLeft());
-        if (snapped != frameGeometry().topLeft())
-            move(snapped);
-    }
-}
-
 void FloatingPanel::setPanelWidth(int width)
 {
     width = qBound(PanelGeometry::MinWidth, width, PanelGeometry::MaxWidth);
@@ -490,6 +394,22 @@ void FloatingPanel::emitGeometryChanged()
 }
 
 // ---- screens and the foreground window ------------------------------------
+
+void FloatingPanel::followScreens()
+{
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    for (QScreen *screen : screens)
+        connectScreen(screen);
+    auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance());
+    connect(app, &QGuiApplication::screenAdded, this, [this](QScreen *screen) {
+        connectScreen(screen);
+        onScreensChanged();
+    });
+    // Deferred: while the signal runs, the screen may still be in the list.
+    connect(app, &QGuiApplication::screenRemoved, this,
+            [this] { QTimer::singleShot(0, this, &FloatingPanel::onScreensChanged); });
+    connect(app, &QGuiApplication::primaryScreenChanged, this, &FloatingPanel::onScreensChanged);
+}
 
 void FloatingPanel::connectScreen(QScreen *screen)
 {
@@ -599,169 +519,6 @@ void FloatingPanel::onCloseClicked()
     emit closedByUser();
 }
 
-// ---- settings popup -----------------------------------------------------------
-
-void FloatingPanel::onSettingsToggled(bool checked)
-{
-    if (!checked) {
-        m_popup->hide();
-        return;
-    }
-    const QSize hint = m_popup->sizeHint().expandedTo(m_popup->minimumSize());
-    m_popup->move(m_settingsButton->mapToGlobal(
-        QPoint(m_settingsButton->width() - hint.width(), m_settingsButton->height() + PopupGap)));
-    m_popup->adjustSize();
-    m_popup->show();
-    m_popup->raise();
-}
-
-void FloatingPanel::onOpacityStep(int value)
-{
-    setWindowOpacity(value / 100.0);
-    m_popup->opacityLabel()->setText(tr("Opacity: %1%").arg(value));
-    emit opacityChanged(value);
-}
-
-void FloatingPanel::onShowCopyToggled(bool checked)
-{
-    if (!checked && !m_popup->showTypeBox()->isChecked()) {
-        // One row button always stays.
-        const QSignalBlocker blocker(m_popup->showCopyBox());
-        m_popup->showCopyBox()->setChecked(true);
-        return;
-    }
-    m_showCopy = checked;
-    rebuildRows();
-    emit buttonVisibilityChanged();
-}
-
-void FloatingPanel::onShowTypeToggled(bool checked)
-{
-    if (!checked && !m_popup->showCopyBox()->isChecked()) {
-        const QSignalBlocker blocker(m_popup->showTypeBox());
-        m_popup->showTypeBox()->setChecked(true);
-        return;
-    }
-    m_showType = checked;
-    rebuildRows();
-    emit buttonVisibilityChanged();
-}
-
-void FloatingPanel::onLinesChosen(int lines)
-{
-    if (lines < 1 || lines > 3 || lines == m_textLines)
-        return;
-    m_textLines = lines;
-    rebuildRows();
-    emit textLinesChanged(lines);
-}
-
-void FloatingPanel::onSnapToggled(bool checked)
-{
-    m_snapToEdge = checked;
-    if (checked && isVisible()) {
-        const QPoint snapped = snapPosition(frameGeometry().topLeft());
-        if (snapped != frameGeometry().topLeft())
-            move(snapped);
-        // The user asked for it: reported even while the main window applies
-        // settings.
-        emit geometryChanged();
-    }
-    emit snapToEdgeChanged(checked);
-}
-
-// ---- dragging and resizing ----------------------------------------------------
-
-bool FloatingPanel::isInteractive(QObject *watched) const
-{
-    for (QObject *o = watched; o && o != this; o = o->parent()) {
-        if (o == m_popup || qobject_cast<QAbstractButton *>(o) ||
-            qobject_cast<QAbstractSlider *>(o))
-            return true;
-    }
-    return false;
-}
-
-bool FloatingPanel::pressAt(const QPoint &global, const QPoint &panelPos)
-{
-    const int edges = PanelGeometry::edgesAt(panelPos, size());
-    if (edges != PanelGeometry::NoEdge) {
-        m_dragMode = 2;
-        m_resizeEdges = edges;
-        m_resizeStartRect = geometry();
-        m_resizeStartPos = global;
-    } else {
-        m_dragMode = 1;
-        m_dragOffset = global - frameGeometry().topLeft();
-    }
-    return true;
-}
-
-void FloatingPanel::dragTo(const QPoint &global)
-{
-    if (m_dragMode == 1) {
-        move(snapPosition(global - m_dragOffset));
-    } else if (m_dragMode == 2) {
-        setGeometry(PanelGeometry::resized(m_resizeStartRect, m_resizeEdges,
-                                           global - m_resizeStartPos, minimumPanelHeight()));
-    }
-}
-
-void FloatingPanel::release()
-{
-    m_dragMode = 0;
-    m_resizeEdges = 0;
-    if (m_snapToEdge) {
-        const QPoint snapped = snapPosition(frameGeometry().topLeft());
-        if (snapped != frameGeometry().topLeft())
-            move(snapped);
-    }
-    emitGeometryChanged();
-}
-
-void FloatingPanel::updateHoverCursor(const QPoint &panelPos, bool overControl)
-{
-    const Qt::CursorShape shape =
-        overControl ? Qt::ArrowCursor : cursorForEdges(PanelGeometry::edgesAt(panelPos, size()));
-    if (shape == Qt::ArrowCursor)
-        unsetCursor();
-    else
-        setCursor(shape);
-}
-
-void FloatingPanel::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() != Qt::LeftButton) {
-        QWidget::mousePressEvent(event);
-        return;
-    }
-    pressAt(event->globalPos(), event->pos());
-    event->accept();
-}
-
-void FloatingPanel::mouseMoveEvent(QMouseEvent *event)
-{
-    if (m_dragMode != 0)
-        dragTo(event->globalPos());
-    else
-        updateHoverCursor(event->pos(), false);
-    event->accept();
-}
-
-void FloatingPanel::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton && m_dragMode != 0)
-        release();
-    event->accept();
-}
-
-void FloatingPanel::leaveEvent(QEvent *event)
-{
-    if (m_dragMode == 0)
-        unsetCursor();
-    QWidget::leaveEvent(event);
-}
-
 bool FloatingPanel::event(QEvent *event)
 {
     // One of our modal dialogs is about to show, and the panel, on top of
@@ -791,35 +548,4 @@ bool FloatingPanel::event(QEvent *event)
             m_desktop->ownWindows().yieldTopmost(WindowHandle(winId()), 0, false);
     }
     return QWidget::event(event);
-}
-
-bool FloatingPanel::eventFilter(QObject *watched, QEvent *event)
-{
-    const QEvent::Type type = event->type();
-    if (watched == m_popup) {
-        PopupButton::follow(m_popup, m_settingsButton, event);
-        return QWidget::eventFilter(watched, event);
-    }
-    // The panel's own mouse events go to its handlers.
-    if (watched == this || !watched->isWidgetType())
-        return QWidget::eventFilter(watched, event);
-
-    if (type == QEvent::MouseButtonPress) {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton && !isInteractive(watched))
-            return pressAt(mouse->globalPos(), mapFromGlobal(mouse->globalPos()));
-    } else if (type == QEvent::MouseMove) {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        if (m_dragMode != 0) {
-            dragTo(mouse->globalPos());
-            return true;
-        }
-        updateHoverCursor(mapFromGlobal(mouse->globalPos()), isInteractive(watched));
-    } else if (type == QEvent::MouseButtonRelease) {
-        if (m_dragMode != 0) {
-            release();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }

@@ -152,6 +152,8 @@ private:
     void updateListVisibility(int height);
     void emitGeometryChanged();
     void sampleForeground();
+    // Keeps the panel on a screen while screens come, go and change.
+    void followScreens();
     void connectScreen(QScreen *screen);
     void onScreensChanged();
 

@@ -1,14 +1,8 @@
 #include "wayland/waylanddesktop.h"
 
-#include "base/textconvert.h"
-#include "wayland/compositorchoice.h"
-#include "wayland/datacontrolclipboard.h"
-#include "wayland/fakeinputkeyboard.h"
 #include "wayland/gnomeshortcuts.h"
-#include "wayland/kwinshortcuts.h"
 #include "wayland/mutterremotedesktop.h"
 #include "wayland/swayipc.h"
-#include "wayland/virtualkeyboard.h"
 #include "wayland/waylandconnection.h"
 #include "wayland/waylandtargets.h"
 #include "x11/atspicaret.h"
@@ -32,21 +26,6 @@ constexpr quint16 VkInsert = 0x2D;
 constexpr quint16 VkV = 0x56;
 constexpr int PollMs = 10;
 
-// A copy of the Wayland clipboard, and of the primary selection when asked
-// (through X where the compositor's clipboard has none).
-class WaylandClipboardBackup final : public ClipboardBackup
-{
-public:
-    NativeClipboard::Content clipboard;
-    NativeClipboard::Content primary;
-    bool withPrimary = false;
-    std::unique_ptr<ClipboardBackup> x11;
-    int lostFormats() const override
-    {
-        return clipboard.lostFormats + primary.lostFormats + (x11 ? x11->lostFormats() : 0);
-    }
-};
-
 WindowHandle nativeHandle(qint64 id)
 {
     return WaylandDesktop::NativeTag | WindowHandle(id);
@@ -63,81 +42,6 @@ WindowHandle handleOf(const WaylandWindow &w)
 }
 
 } // namespace
-
-std::unique_ptr<Desktop> WaylandDesktop::create(std::unique_ptr<X11Desktop> x11,
-                                                std::unique_ptr<WaylandConnection> wayland)
-{
-    if (!wayland)
-        return x11;
-    WaylandConnection *connection = wayland.get();
-    std::unique_ptr<WaylandTargets> wlrootsTargets;
-    if (connection->virtualKeyboardManager()) {
-        wlrootsTargets = swayTargets();
-        if (!wlrootsTargets)
-            wlrootsTargets = toplevelTargets(connection, x11.get());
-    }
-    CompositorOffer offer;
-    offer.virtualKeyboard = connection->virtualKeyboardManager() != nullptr;
-    offer.wlrootsWindows = wlrootsTargets != nullptr;
-    offer.kwin = isKWin(connection);
-    // A question on the session bus, asked only where no road before it
-    // serves.
-    offer.mutterRemoteDesktop =
-        chooseCompositor(offer) == Compositor::X11Only && MutterRemoteDesktop::available();
-
-    CompositorServices roads;
-    switch (chooseCompositor(offer)) {
-    case Compositor::X11Only:
-        return x11;
-    case Compositor::Wlroots: {
-        roads.compositor = Compositor::Wlroots;
-        roads.targets = std::move(wlrootsTargets);
-        auto keyboard = std::make_shared<VirtualKeyboard>(connection);
-        auto clipboard = std::make_shared<DataControlClipboard>(connection);
-        roads.keyboard = keyboard.get();
-        roads.clipboard = clipboard.get();
-        roads.owned = {keyboard, clipboard};
-        break;
-    }
-    case Compositor::KWin: {
-        roads.compositor = Compositor::KWin;
-        roads.targets = plasmaTargets(connection);
-        auto keyboard = std::make_shared<FakeInputKeyboard>(connection);
-        auto clipboard = std::make_shared<DataControlClipboard>(connection);
-        roads.keyboard = keyboard.get();
-        roads.clipboard = clipboard.get();
-        roads.owned = {keyboard, clipboard};
-        // The program's shortcuts, kept by KWin for it.
-        if (auto shortcuts = KWinShortcuts::create()) {
-            FakeInputKeyboard *keys = keyboard.get();
-            shortcuts->setModifierRelease([keys](int mods) { keys->letGo(mods); });
-            roads.shortcuts = shortcuts.get();
-            roads.owned.push_back(shortcuts);
-        }
-        break;
-    }
-    case Compositor::Mutter: {
-        roads.compositor = Compositor::Mutter;
-        roads.targets = ownFocusTargets(x11.get());
-        auto session = std::make_shared<MutterRemoteDesktop>();
-        roads.mutter = session.get();
-        roads.keyboard = session.get();
-        roads.clipboard = session.get();
-        roads.owned = {session};
-        break;
-    }
-    }
-    return std::make_unique<WaylandDesktop>(std::move(x11), std::move(wayland), std::move(roads));
-}
-
-// KWin names its restricted globals to the programs it trusts only; what it
-// offers everyone still tells it apart from other compositors.
-bool WaylandDesktop::isKWin(WaylandConnection *connection)
-{
-    return connection->fakeInput() || connection->windowManagement() ||
-           connection->announced("org_kde_plasma_shell") ||
-           connection->announced("org_kde_kwin_server_decoration_manager");
-}
 
 WaylandDesktop::WaylandDesktop(std::unique_ptr<X11Desktop> x11,
                                std::unique_ptr<WaylandConnection> wayland, CompositorServices roads)
@@ -624,96 +528,6 @@ void WaylandDesktop::settle(WindowHandle target, int maxMs)
         maxMs, PollMs);
 }
 
-// The compositor's clipboard is the one XWayland mirrors for X11 programs
-// (each way, translating types): a copy taken through the compositor (data
-// control, mutter's session) holds the user's content exactly as it was
-// offered, and put back that way it reaches X11 programs as it did before,
-// where one taken and put back through X would come back translated (with a
-// second "text/plain" and no "TEXT" or "UTF8_STRING" on sway; with the
-// selection protocol's own targets as types on GNOME). A compositor's
-// clipboard without a primary selection leaves PRIMARY, which X11 terminals
-// paste, to a copy through X.
-std::unique_ptr<ClipboardBackup> WaylandDesktop::backupClipboard(bool primary)
-{
-    const bool nativeCopy = m_roads.clipboard && m_roads.clipboard->isValid();
-    m_nativeClipboard = nativeCopy && nativeInFront();
-    if (!nativeCopy)
-        return m_x11->backupClipboard(primary);
-    auto backup = std::make_unique<WaylandClipboardBackup>();
-    backup->withPrimary = primary && m_roads.clipboard->hasPrimary();
-    if (primary && !backup->withPrimary && !m_nativeClipboard) {
-        backup->x11 = m_x11->backupClipboard(true);
-        if (!backup->x11)
-            return nullptr;
-    }
-    // One deadline for the whole copy: an owner slow to give its formats
-    // holds the paste no longer than that.
-    const QDeadlineTimer deadline(DataControlClipboard::ReadLimitMs);
-    if (!m_roads.clipboard->read(NativeClipboard::Selection::Clipboard, &backup->clipboard,
-                                 deadline))
-        return nullptr;
-    if (backup->withPrimary &&
-        !m_roads.clipboard->read(NativeClipboard::Selection::Primary, &backup->primary, deadline))
-        return nullptr;
-    return backup;
-}
-
-ClipboardRestore WaylandDesktop::restoreClipboard(const ClipboardBackup &backup)
-{
-    const auto *own = dynamic_cast<const WaylandClipboardBackup *>(&backup);
-    if (!own)
-        return m_x11->restoreClipboard(backup);
-    // Put back only over our own text: a selection another program took
-    // meanwhile holds the user's newest copy, which stays.
-    // The text went out through data control for a native target, through
-    // X for an XWayland one (XWayland then hands it to the compositor's
-    // clipboard, which cancels any data control offer): ours is what we
-    // offered on the road the text took.
-    const auto stillOurs = [&](NativeClipboard::Selection which) {
-        if (m_nativeClipboard)
-            return m_roads.clipboard->textStillOffered(which);
-        return m_x11->ownsSelection(which == NativeClipboard::Selection::Primary);
-    };
-    const bool clipboardOurs = stillOurs(NativeClipboard::Selection::Clipboard);
-    const bool primaryOurs = own->withPrimary && stillOurs(NativeClipboard::Selection::Primary);
-    bool any = false;
-    bool ok = true;
-    // X first: the compositor's clipboard then takes CLIPBOARD over.
-    if (own->x11) {
-        const ClipboardRestore x11 = m_x11->restoreClipboard(*own->x11);
-        any = x11 != ClipboardRestore::Superseded;
-        ok = !any || x11 == ClipboardRestore::Restored;
-    }
-    if (clipboardOurs) {
-        any = true;
-        ok = m_roads.clipboard->put(NativeClipboard::Selection::Clipboard, own->clipboard) && ok;
-    }
-    if (primaryOurs) {
-        any = true;
-        ok = m_roads.clipboard->put(NativeClipboard::Selection::Primary, own->primary) && ok;
-    }
-    if (!any)
-        return ClipboardRestore::Superseded;
-    return ok ? ClipboardRestore::Restored : ClipboardRestore::Failed;
-}
-
-ClipboardPut WaylandDesktop::putText(const QString &text, ClipboardOffer offer)
-{
-    if (offer == ClipboardOffer::ForUser)
-        m_nativeClipboard = m_roads.clipboard && m_roads.clipboard->isValid() && nativeInFront();
-    if (!m_nativeClipboard)
-        return m_x11->putText(text, offer);
-    // Wayland programs, like X ones, break lines with LF.
-    const QByteArray utf8 = TextConvert::toLineFeeds(text).toUtf8();
-    const bool watched = offer != ClipboardOffer::ForUser;
-    if (!m_roads.clipboard->offerText(NativeClipboard::Selection::Clipboard, utf8, watched))
-        return ClipboardPut::Failed;
-    if (offer == ClipboardOffer::ForPasteWithPrimary && m_roads.clipboard->hasPrimary() &&
-        !m_roads.clipboard->offerText(NativeClipboard::Selection::Primary, utf8, watched))
-        return ClipboardPut::Failed;
-    return ClipboardPut::Put;
-}
-
 // Our keyboard's map has fixed keys for V and Insert: the chord's virtual
 // keys stand for themselves.
 bool WaylandDesktop::sendPasteKey(WindowHandle target, PasteKey key)
@@ -722,17 +536,4 @@ bool WaylandDesktop::sendPasteKey(WindowHandle target, PasteKey key)
         return m_x11->sendPasteKey(target, key);
     const QVector<KeyInput> keys = pasteChordKeys(key, [](quint16 vk) { return vk; });
     return sendNative(keys) == keys.size();
-}
-
-PasteFetch WaylandDesktop::awaitFetched(WindowHandle target, int settleMs)
-{
-    if (!m_nativeClipboard)
-        return m_x11->awaitFetched(target, settleMs);
-    if (m_roads.clipboard->awaitFetch())
-        return PasteFetch::Fetched;
-    // Another program took the clipboard before the target asked: the
-    // target may have pasted that instead, so no refusal is reported.
-    return m_roads.clipboard->textStillOffered(NativeClipboard::Selection::Clipboard)
-               ? PasteFetch::NotFetched
-               : PasteFetch::Unsure;
 }

@@ -1,8 +1,6 @@
 // Qt first: Xlib's macros (None, KeyPress, ...) break Qt headers that come after.
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QSet>
-#include <QThread>
 
 #include "x11/borrowedkeys.h"
 #include "x11/keysymmap.h"
@@ -12,54 +10,14 @@
 
 #include <X11/Xlib-xcb.h>
 #include <X11/Xlib.h>
-#include <X11/extensions/XInput2.h>
-// xcb's XKB header names a member "explicit", a C++ keyword.
-#define explicit explicit_
-#include <xcb/xkb.h>
-#undef explicit
 #include <xcb/xtest.h>
 #include <xkbcommon/xkbcommon-x11.h>
 #include <xkbcommon/xkbcommon.h>
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 
 namespace {
-
-// XWayland gives the compositor's keymap to its Wayland keyboard only; the
-// XTest keyboard keeps a default one, and the core keyboard takes the map of
-// whichever device sent the last key. Keys we send are read with the XTest
-// keyboard's map, so that is the one to type with there. (Xorg applies every
-// map to all keyboards alike.)
-qint32 xwaylandTestKeyboard(Display *display, qint32 coreId)
-{
-    int opcode = 0;
-    int event = 0;
-    int error = 0;
-    if (!XQueryExtension(display, "XInputExtension", &opcode, &event, &error))
-        return -1;
-    int count = 0;
-    XIDeviceInfo *devices = XIQueryDevice(display, XIAllDevices, &count);
-    qint32 test = -1;
-    bool xwayland = false; // its input devices name it
-    for (int i = 0; devices && i < count; ++i) {
-        const XIDeviceInfo &d = devices[i];
-        if (d.use != XISlaveKeyboard || d.attachment != coreId || !d.name)
-            continue;
-        if (std::strstr(d.name, "XTEST"))
-            test = d.deviceid;
-        else if (std::strncmp(d.name, "xwayland-", 9) == 0)
-            xwayland = true;
-    }
-    if (devices)
-        XIFreeDeviceInfo(devices);
-    return xwayland ? test : -1;
-}
-
-// XKB event sub-types that say the keyboard map has changed.
-constexpr quint8 XkbNewKeyboardNotify = 0;
-constexpr quint8 XkbMapNotify = 1;
 
 // How long the watch of held keys stays open after its last use: it ends
 // sooner, with the first synthesised key.
@@ -147,147 +105,6 @@ X11Keyboard::~X11Keyboard()
     m_layout.reset();
     if (m_context)
         xkb_context_unref(m_context);
-}
-
-bool X11Keyboard::loadLayout()
-{
-    m_layout.reset();
-    m_modifierMapStale = true;
-    if (!m_context || m_deviceId < 0)
-        return false;
-    // Asked each time: XWayland adds its Wayland keyboard when the seat has one.
-    const qint32 test = xwaylandTestKeyboard(m_display, m_deviceId);
-    xkb_keymap *keymap = xkb_x11_keymap_new_from_device(
-        m_context, m_connection, test >= 0 ? test : m_deviceId, XKB_KEYMAP_COMPILE_NO_FLAGS);
-    if (!keymap)
-        return false;
-    m_layout = std::make_unique<KeyboardLayout>(keymap);
-    m_layoutStale = false;
-    return true;
-}
-
-bool X11Keyboard::readLockState(LockState *state)
-{
-    XcbReply<xcb_xkb_get_state_reply_t> reply(xcb_xkb_get_state_reply(
-        m_connection, xcb_xkb_get_state(m_connection, XCB_XKB_ID_USE_CORE_KBD), nullptr));
-    if (!reply)
-        return false;
-    state->lockedMods = reply->lockedMods;
-    state->latchedMods = reply->latchedMods;
-    state->baseGroup = reply->baseGroup;
-    state->latchedGroup = reply->latchedGroup;
-    state->lockedGroup = reply->lockedGroup;
-    return true;
-}
-
-const KeyboardLayout *X11Keyboard::layout(bool readState)
-{
-    if (!isReady())
-        return nullptr;
-    if ((m_layoutStale || !m_layout) && !loadLayout())
-        return nullptr;
-    if (!readState)
-        return m_layout.get();
-    LockState state;
-    if (!readLockState(&state))
-        return nullptr;
-    m_layout->setLockState(state);
-    return m_layout.get();
-}
-
-// The core modifier map, row by row (Shift, Lock, Control, Mod1 to Mod5),
-// read again after every map change.
-const QVector<quint8> &X11Keyboard::modifierMap()
-{
-    if (!m_modifierMapStale)
-        return m_modifierMap;
-    m_modifierMap.clear();
-    XcbReply<xcb_get_modifier_mapping_reply_t> map(xcb_get_modifier_mapping_reply(
-        m_connection, xcb_get_modifier_mapping(m_connection), nullptr));
-    if (map) {
-        const xcb_keycode_t *codes = xcb_get_modifier_mapping_keycodes(map.p);
-        m_modifierMap =
-            QVector<quint8>(codes, codes + xcb_get_modifier_mapping_keycodes_length(map.p));
-        m_modifierMapStale = false;
-    }
-    return m_modifierMap;
-}
-
-std::bitset<256> X11Keyboard::modifierKeys()
-{
-    std::bitset<256> keys;
-    for (quint8 k : modifierMap()) {
-        if (k)
-            keys.set(k);
-    }
-    return keys;
-}
-
-quint16 X11Keyboard::modifierMaskFor(quint32 keysym)
-{
-    const KeyboardLayout *l = layout(false);
-    if (!l)
-        return 0;
-    const QVector<quint32> keys = l->keycodesForKeysym(keysym);
-    const QVector<quint8> &map = modifierMap();
-    const int perModifier = map.size() / 8;
-    quint16 mask = 0;
-    for (int i = 0; i < map.size(); ++i) {
-        if (map[i] && keys.contains(map[i]))
-            mask |= quint16(1u << (i / perModifier));
-    }
-    return mask;
-}
-
-QVector<quint32> X11Keyboard::freeKeycodes()
-{
-    QVector<quint32> out;
-    if (!m_layout)
-        return out;
-    const std::bitset<256> modifiers = modifierKeys();
-    for (quint32 k : m_layout->unusedKeycodes()) {
-        if (k < 256 && !modifiers.test(k))
-            out.append(k);
-    }
-    if (m_spareLimit >= 0)
-        out.resize(qMax(0, qMin(out.size(), m_spareLimit - m_borrowed.size())));
-    return out;
-}
-
-int X11Keyboard::freeKeyCount()
-{
-    return layout() ? freeKeycodes().size() : 0;
-}
-
-// Binds each pair of symbols (a character and its other case, or a
-// character alone) to a key that carries none, all at once, then reads the
-// map back so that what the keys type is what the server says.
-bool X11Keyboard::borrow(const QVector<QVector<quint32>> &symPairs)
-{
-    const QVector<quint32> free = freeKeycodes();
-    if (symPairs.size() > free.size())
-        return false;
-    QVector<xcb_void_cookie_t> cookies;
-    for (int i = 0; i < symPairs.size(); ++i) {
-        Borrowed b;
-        b.keycode = free.at(i);
-        b.syms[0] = symPairs.at(i).value(0);
-        b.syms[1] = symPairs.at(i).value(1);
-        const xcb_keysym_t syms[2] = {b.syms[0], b.syms[1]};
-        cookies.append(xcb_change_keyboard_mapping_checked(m_connection, 1,
-                                                           xcb_keycode_t(b.keycode), 2, syms));
-        m_borrowed.append(b);
-    }
-    publishBorrowed();
-    bool ok = true;
-    for (const xcb_void_cookie_t &cookie : qAsConst(cookies)) {
-        if (xcb_generic_error_t *error = xcb_request_check(m_connection, cookie)) {
-            ok = false;
-            std::free(error);
-        }
-    }
-    noteUse();
-    return loadLayout() && ok;
 }
 
 bool X11Keyboard::prepareText(const QString &text)
@@ -644,135 +461,6 @@ bool X11Keyboard::replay(const QVector<HeldKey> &keys)
     return sent == events.size();
 }
 
-xcb_window_t X11Keyboard::holdWindow()
-{
-    if (m_holdWindow || !isReady())
-        return m_holdWindow;
-    // Input only, off screen and unmanaged: it takes the keys and shows
-    // nothing. A grab needs a window that is mapped.
-    const xcb_window_t window = xcb_generate_id(m_connection);
-    const quint32 overrideRedirect = 1;
-    xcb_void_cookie_t created =
-        xcb_create_window_checked(m_connection, XCB_COPY_FROM_PARENT, window, m_root, -10, -10, 1,
-                                  1, 0, XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT,
-                                  XCB_CW_OVERRIDE_REDIRECT, &overrideRedirect);
-    xcb_map_window(m_connection, window);
-    static const char on[] = "_ZEM_SCRIVLET_KEYS_HELD";
-    static const char off[] = "_ZEM_SCRIVLET_KEYS_FREE";
-    const xcb_intern_atom_cookie_t onCookie = xcb_intern_atom(m_connection, 0, sizeof on - 1, on);
-    const xcb_intern_atom_cookie_t offCookie =
-        xcb_intern_atom(m_connection, 0, sizeof off - 1, off);
-    XcbReply<xcb_intern_atom_reply_t> onAtom(
-        xcb_intern_atom_reply(m_connection, onCookie, nullptr));
-    XcbReply<xcb_intern_atom_reply_t> offAtom(
-        xcb_intern_atom_reply(m_connection, offCookie, nullptr));
-    if (xcb_generic_error_t *error = xcb_request_check(m_connection, created)) {
-        std::free(error);
-        return 0;
-    }
-    if (!onAtom || !offAtom)
-        return 0;
-    m_holdOn = onAtom->atom;
-    m_holdOff = offAtom->atom;
-    m_holdWindow = window;
-    return m_holdWindow;
-}
-
-bool X11Keyboard::grabKeyboardTo(xcb_window_t window)
-{
-    XcbReply<xcb_grab_keyboard_reply_t> grab(
-        xcb_grab_keyboard_reply(m_connection,
-                                xcb_grab_keyboard(m_connection, 0, window, XCB_CURRENT_TIME,
-                                                  XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC),
-                                nullptr));
-    return grab && grab->status == XCB_GRAB_STATUS_SUCCESS;
-}
-
-void X11Keyboard::markHold(bool on)
-{
-    xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, m_holdWindow, holdMark(on),
-                        XCB_ATOM_STRING, 8, 0, nullptr);
-    ++m_holdMarks;
-}
-
-bool X11Keyboard::modifierDown()
-{
-    return (queryKeysDown() & modifierKeys()).any();
-}
-
-bool X11Keyboard::beginHold()
-{
-    if (m_hold != Hold::Off || !holdWindow())
-        return false;
-    // Under the server grab, so that the mark stands exactly where the
-    // grab begins among other programs' keys.
-    xcb_grab_server(m_connection);
-    const bool grabbed = grabKeyboardTo(m_holdWindow);
-    if (grabbed)
-        markHold(true);
-    xcb_ungrab_server(m_connection);
-    xcb_flush(m_connection);
-    if (grabbed)
-        m_hold = Hold::Keys;
-    return grabbed;
-}
-
-bool X11Keyboard::holdServer(bool waitForModifiers, int maxMs)
-{
-    if (m_hold == Hold::Server)
-        return true;
-    if (m_hold != Hold::Keys)
-        return false;
-    m_watch.stop(); // its connection would wait for the server grab
-    QElapsedTimer clock;
-    clock.start();
-    for (;;) {
-        xcb_grab_server(m_connection);
-        if (!waitForModifiers || !modifierDown()) {
-            xcb_ungrab_keyboard(m_connection, XCB_CURRENT_TIME);
-            markHold(false);
-            xcb_flush(m_connection);
-            m_hold = Hold::Server;
-            return true;
-        }
-        xcb_ungrab_server(m_connection);
-        xcb_flush(m_connection);
-        if (clock.elapsed() >= maxMs)
-            return false;
-        // No event loop here: a timer could change the map under the batch
-        // that waits. Others' key-ups go on meanwhile, to the held keys.
-        QThread::usleep(1000);
-        if (m_holdWait)
-            m_holdWait();
-        if (m_hold != Hold::Keys)
-            return false; // a batch sent meanwhile lost the hold
-    }
-}
-
-bool X11Keyboard::holdKeys()
-{
-    if (m_hold != Hold::Server)
-        return m_hold == Hold::Keys;
-    const bool grabbed = grabKeyboardTo(m_holdWindow);
-    if (grabbed)
-        markHold(true);
-    xcb_ungrab_server(m_connection);
-    xcb_flush(m_connection);
-    m_hold = grabbed ? Hold::Keys : Hold::Off;
-    return grabbed;
-}
-
-void X11Keyboard::endHold()
-{
-    if (m_hold == Hold::Keys)
-        holdServer(false, 0);
-    if (m_hold == Hold::Server) {
-        xcb_ungrab_server(m_connection);
-        xcb_flush(m_connection);
-    }
-    m_hold = Hold::Off;
-}
-
 bool X11Keyboard::takeOwnPress(quint8 keycode)
 {
     // A press of another program through XTest (xdotool) in between leaves
@@ -782,61 +470,6 @@ bool X11Keyboard::takeOwnPress(quint8 keycode)
             m_sentPresses.erase(m_sentPresses.begin(), it + 1);
             return true;
         }
-    }
-    return false;
-}
-
-void X11Keyboard::noteUse()
-{
-    if (!m_borrowed.isEmpty())
-        m_restoreTimer.start();
-}
-
-void X11Keyboard::publishBorrowed()
-{
-    QVector<BorrowedKeys::Key> keys;
-    for (const Borrowed &b : qAsConst(m_borrowed))
-        keys.append({b.keycode, b.syms[0], b.syms[1]});
-    BorrowedKeys::publish(m_display ? QByteArray(DisplayString(m_display)) : QByteArray(), keys);
-}
-
-void X11Keyboard::restoreMap()
-{
-    m_restoreTimer.stop();
-    if (m_borrowed.isEmpty() || !m_connection)
-        return;
-    for (const Borrowed &b : qAsConst(m_borrowed)) {
-        // A key the user's own layout change has given symbols since is not ours.
-        XcbReply<xcb_get_keyboard_mapping_reply_t> map(xcb_get_keyboard_mapping_reply(
-            m_connection, xcb_get_keyboard_mapping(m_connection, xcb_keycode_t(b.keycode), 1),
-            nullptr));
-        if (!map || map->keysyms_per_keycode < 2)
-            continue;
-        const xcb_keysym_t *syms = xcb_get_keyboard_mapping_keysyms(map.p);
-        if (syms[0] != b.syms[0] || syms[1] != b.syms[1])
-            continue;
-        const xcb_keysym_t none[2] = {XCB_NO_SYMBOL, XCB_NO_SYMBOL};
-        xcb_change_keyboard_mapping(m_connection, 1, xcb_keycode_t(b.keycode), 2, none);
-    }
-    m_borrowed.clear();
-    xcb_flush(m_connection);
-    publishBorrowed();
-    invalidate();
-}
-
-bool X11Keyboard::nativeEventFilter(const QByteArray &eventType, void *message, long *)
-{
-    if (eventType != "xcb_generic_event_t" || !message)
-        return false;
-    const auto *event = static_cast<const xcb_generic_event_t *>(message);
-    const quint8 type = event->response_type & 0x7f;
-    if (type == XCB_MAPPING_NOTIFY) {
-        invalidate();
-    } else if (m_xkbEventBase != 0 && type == m_xkbEventBase) {
-        // XKB events carry their sub-type in the second byte.
-        const quint8 xkbType = reinterpret_cast<const quint8 *>(event)[1];
-        if (xkbType == XkbNewKeyboardNotify || xkbType == XkbMapNotify)
-            invalidate();
     }
     return false;
 }
