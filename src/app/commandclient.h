@@ -4,7 +4,7 @@
 // the command to the running copy and waits for its answer. Needs a core
 // application, not a display.
 
-#include "app/remotecommand.h"
+#include "dispatch/remotecommand.h"
 
 namespace CommandClient {
 

@@ -6,7 +6,7 @@
 
 #include "app/singleinstance.h"
 
-#include "app/remotecommand.h"
+#include "dispatch/remotecommand.h"
 
 #include <QElapsedTimer>
 #include <QFile>

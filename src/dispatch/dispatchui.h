@@ -6,7 +6,7 @@
 // insertion was judged), and the window commands a command line carries.
 // The widgets implement it; the unit tests record it.
 
-#include "app/remotecommand.h"
+#include "dispatch/remotecommand.h"
 #include "platform/desktop.h"
 
 #include <QPoint>

@@ -11,7 +11,7 @@
 // its outcome. It knows no widget: the windows reach it through DispatchUi
 // and hear from it through its signals.
 
-#include "app/remotecommand.h"
+#include "dispatch/remotecommand.h"
 #include "insert/abbreviations.h"
 #include "insert/insertion.h"
 #include "insert/placeholders.h"

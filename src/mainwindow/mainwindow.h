@@ -7,7 +7,7 @@
 // reports; the store, the translator and the desktop belong to the entry
 // point.
 
-#include "app/remotecommand.h"
+#include "dispatch/remotecommand.h"
 #include "mainwindow/phrasetablewidget.h"
 #include "platform/desktop.h"
 #include "platform/desktopbindings.h"

@@ -1,4 +1,4 @@
-#include "app/remotecommand.h"
+#include "dispatch/remotecommand.h"
 #include "store/phrase.h"
 
 #include <QtTest>

@@ -1,8 +1,8 @@
 // The hand-over between two real copies of the program, each with its own
 // private HOME, data and runtime folders.
 
-#include "app/remotecommand.h"
 #include "app/singleinstance.h"
+#include "dispatch/remotecommand.h"
 #include "prerequisite.h"
 
 #include <QLocalSocket>

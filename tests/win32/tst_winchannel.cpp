@@ -3,8 +3,8 @@
 // and a start reaches the running copy. (That a server of another user is
 // never handed over to needs a second user, which Wine does not have.)
 
-#include "app/remotecommand.h"
 #include "app/singleinstance.h"
+#include "dispatch/remotecommand.h"
 #include "platform/appidentity.h"
 
 #include <QUuid>
