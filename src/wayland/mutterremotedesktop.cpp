@@ -8,6 +8,7 @@
 #include <QDBusServiceWatcher>
 #include <QDBusVariant>
 #include <QEventLoop>
+#include <QSocketNotifier>
 #include <QTimer>
 
 #include <unistd.h>
