@@ -16,10 +16,10 @@ KeyCombination::KeyCombination(Qt::Key key, Qt::KeyboardModifiers modifiers)
 
 KeyCombination KeyCombination::fromStored(int mods, int vk)
 {
-    bool keypad = false;
-    const int key = vk == 0 ? 0 : KeyMap::qtKeyFromVirtualKey(vk, &keypad);
-    if (key == 0)
+    if (vk <= 0)
         return KeyCombination();
+    bool keypad = false;
+    const int key = KeyMap::qtKeyFromVirtualKey(vk, &keypad);
     Qt::KeyboardModifiers modifiers;
     if (mods & Hotkey::ModControl)
         modifiers |= Qt::ControlModifier;
@@ -31,7 +31,12 @@ KeyCombination KeyCombination::fromStored(int mods, int vk)
         modifiers |= Qt::MetaModifier;
     if (keypad)
         modifiers |= Qt::KeypadModifier;
-    return KeyCombination(Qt::Key(key), modifiers);
+    if (key != 0)
+        return KeyCombination(Qt::Key(key), modifiers);
+    KeyCombination native;
+    native.m_nativeKey = vk;
+    native.m_modifiers = modifiers & kept;
+    return native;
 }
 
 int KeyCombination::storedModifiers() const
@@ -41,10 +46,12 @@ int KeyCombination::storedModifiers() const
 
 int KeyCombination::storedKey() const
 {
+    if (m_nativeKey)
+        return m_nativeKey;
     return isEmpty() ? 0 : KeyMap::virtualKeyFromQtKey(m_key, isKeypad());
 }
 
 int KeyCombination::toCombined() const
 {
-    return isEmpty() ? 0 : int(m_key) | int(m_modifiers);
+    return m_key == 0 ? 0 : int(m_key) | int(m_modifiers);
 }

@@ -20,14 +20,19 @@ public:
     // Modifiers other than Ctrl, Alt, Shift, Meta and Keypad are dropped.
     KeyCombination(Qt::Key key, Qt::KeyboardModifiers modifiers);
 
-    // The combination a stored shortcut names; empty when vk is 0 or names
-    // a key without a Qt equivalent (base/keymap.h lists the keys that have
-    // one). MOD_* bits beyond the four modifiers are dropped.
+    // The combination a stored shortcut names; empty when vk is 0. A stored
+    // key Qt has no name for (the extra key of ISO keyboards, VK_SEPARATOR,
+    // media and OEM keys: base/keymap.h lists those that have one) keeps its
+    // code as the native key, key() is 0, and only a backend that knows the
+    // code registers it. MOD_* bits beyond the four modifiers are dropped.
     static KeyCombination fromStored(int mods, int vk);
 
     // No key: no shortcut.
-    bool isEmpty() const { return m_key == 0; }
+    bool isEmpty() const { return m_key == 0 && m_nativeKey == 0; }
+    // 0 for a key Qt has no name for.
     Qt::Key key() const { return m_key; }
+    // The stored code of a key Qt has no name for; 0 for every other.
+    int nativeKey() const { return m_nativeKey; }
     // Keypad included.
     Qt::KeyboardModifiers modifiers() const { return m_modifiers; }
     bool isKeypad() const { return m_modifiers.testFlag(Qt::KeypadModifier); }
@@ -39,16 +44,18 @@ public:
     int storedKey() const;
 
     // Key and modifiers in one int, as QKeySequence and KGlobalAccel take
-    // them; 0 when empty.
+    // them; 0 when empty or the key has no Qt name.
     int toCombined() const;
 
     bool operator==(const KeyCombination &other) const
     {
-        return m_key == other.m_key && m_modifiers == other.m_modifiers;
+        return m_key == other.m_key && m_nativeKey == other.m_nativeKey &&
+               m_modifiers == other.m_modifiers;
     }
     bool operator!=(const KeyCombination &other) const { return !(*this == other); }
 
 private:
     Qt::Key m_key = Qt::Key(0);
     Qt::KeyboardModifiers m_modifiers;
+    int m_nativeKey = 0;
 };

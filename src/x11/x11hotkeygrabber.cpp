@@ -79,9 +79,13 @@ xcb_keycode_t X11HotkeyGrabber::keycodeFor(quint32 keysym) const
 
 xcb_keycode_t X11HotkeyGrabber::keycodeFor(const KeyCombination &combination) const
 {
-    return combination.isEmpty()
-               ? 0
-               : keycodeFor(X11KeyMap::keysymFromQtKey(combination.key(), combination.isKeypad()));
+    if (combination.isEmpty())
+        return 0;
+    // A key Qt has no name for (the ISO keyboard's extra key, the keypad's
+    // separator) is grabbed by the keysym its stored code has here.
+    if (combination.nativeKey())
+        return keycodeFor(X11KeyMap::keysymFromVirtualKey(combination.nativeKey()));
+    return keycodeFor(X11KeyMap::keysymFromQtKey(combination.key(), combination.isKeypad()));
 }
 
 QVector<quint16> X11HotkeyGrabber::lockVariants(quint16 numLock, quint16 scrollLock)

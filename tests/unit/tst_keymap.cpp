@@ -128,32 +128,43 @@ private slots:
 
     // Every code the data file can hold either has a key in Qt's terms and
     // comes back from it unchanged, modifiers and keypad included, or has
-    // none and is no combination at all: a shortcut is never turned into
-    // another key on its way to the window system.
+    // none and travels as its own code, which only a backend that knows it
+    // registers: a shortcut is never turned into another key on its way to
+    // the window system, nor lost on the one that registered it before.
     void everyStoredCodeRoundTrips()
     {
         int convertible = 0;
-        for (int vk = 0; vk <= 0x1FF; ++vk) {
+        for (int vk = -1; vk <= 0x1FF; ++vk) {
             bool keypad = false;
-            const bool hasQtKey = vk != 0 && KeyMap::qtKeyFromVirtualKey(vk, &keypad) != 0;
+            const bool hasQtKey = vk > 0 && KeyMap::qtKeyFromVirtualKey(vk, &keypad) != 0;
             for (const int mods : {0, Hotkey::ModControl | Hotkey::ModAlt, Hotkey::ModMask,
                                    Hotkey::ModWin | Hotkey::ModShift | 0x4000}) {
                 const KeyCombination combination = KeyCombination::fromStored(mods, vk);
                 const QByteArray row = Hotkey::keyText(mods, vk).toUtf8();
-                QVERIFY2(combination.isEmpty() == !hasQtKey, row.constData());
-                if (!hasQtKey) {
+                QVERIFY2(combination.isEmpty() == (vk <= 0), row.constData());
+                if (vk <= 0) {
                     QCOMPARE(combination.storedKey(), 0);
-                    QCOMPARE(combination.toCombined(), 0);
+                    QCOMPARE(combination.storedModifiers(), 0);
                     continue;
                 }
                 QCOMPARE(combination.storedKey(), vk);
                 QCOMPARE(combination.storedModifiers(), mods & Hotkey::ModMask);
                 QCOMPARE(combination.isKeypad(), keypad);
+                QVERIFY2((combination.key() != 0) == hasQtKey, row.constData());
+                QVERIFY2((combination.nativeKey() != 0) == !hasQtKey, row.constData());
+                if (!hasQtKey)
+                    QCOMPARE(combination.toCombined(), 0);
+                // The same key with other modifiers is another combination.
+                if (mods != 0)
+                    QVERIFY(combination != KeyCombination::fromStored(0, vk));
             }
             convertible += hasQtKey;
         }
         // Letters, digits, F1 to F24, the keypad digits and the named keys.
         QCOMPARE(convertible, 26 + 10 + 24 + 10 + 35);
+        // A combination made in Qt's terms is the one read from the file.
+        QCOMPARE(KeyCombination(Qt::Key_K, Qt::ControlModifier | Qt::AltModifier),
+                 KeyCombination::fromStored(Hotkey::ModControl | Hotkey::ModAlt, 0x4B));
     }
 
     // How the combination reads as one int, the form KGlobalAccel keeps.
