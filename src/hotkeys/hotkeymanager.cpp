@@ -91,7 +91,8 @@ bool HotkeyManager::registerOne(int id, int mods, int vk, const QString &name)
     QString altGr;
     switch (refusalOn(desktop, mods, vk, &altGr)) {
     case Hotkey::Refusal::None:
-        if (desktop->shortcuts().registerShortcut(owner, id, mods, vk)) {
+        if (desktop->shortcuts().registerShortcut(owner, id,
+                                                  KeyCombination::fromStored(mods, vk))) {
             m_held.insert(id, {id, mods, vk, text});
             return true;
         }
@@ -179,7 +180,8 @@ bool HotkeyManager::retryRefused()
     bool command = false;
     for (int i = m_refused.size() - 1; i >= 0; --i) {
         const Refused r = m_refused.at(i);
-        if (!r.retry || !desktop->shortcuts().registerShortcut(owner, r.id, r.mods, r.vk))
+        if (!r.retry || !desktop->shortcuts().registerShortcut(
+                            owner, r.id, KeyCombination::fromStored(r.mods, r.vk)))
             continue;
         m_held.insert(r.id, r);
         if (r.id == ShowId)

@@ -15,6 +15,8 @@
 //  - points and rectangles are physical pixels unless the name says
 //    otherwise.
 
+#include "base/keycombination.h"
+
 #include <QByteArray>
 #include <QPoint>
 #include <QRect>
@@ -341,15 +343,17 @@ public:
     virtual FieldKind focusedField(WindowHandle target) = 0;
 };
 
-// Global shortcuts, named by the codes the data file keeps (Windows
-// virtual-key and MOD_* codes).
+// Global shortcuts. A combination to register comes in Qt's terms; each
+// backend names it in its own window system's terms.
 class ShortcutService
 {
 public:
     virtual ~ShortcutService() = default;
-    // False when another client holds the combination or the key has no
-    // equivalent here. owner is one of our windows.
-    virtual bool registerShortcut(WindowHandle owner, int id, int mods, int vk) = 0;
+    // False when another client holds the combination, or the key has no
+    // equivalent here (an empty combination has none anywhere). owner is one
+    // of our windows.
+    virtual bool registerShortcut(WindowHandle owner, int id,
+                                  const KeyCombination &combination) = 0;
     virtual bool unregisterShortcut(WindowHandle owner, int id) = 0;
     // Looks at one native event from QAbstractNativeEventFilter; returns the
     // registration id of a shortcut press, or 0 for anything else. A press

@@ -1,8 +1,5 @@
 #include "wayland/kwinshortcuts.h"
 
-#include "base/hotkey.h"
-#include "base/keymap.h"
-
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -26,27 +23,6 @@ const QString ActionPrefix = QStringLiteral("shortcut-");
 constexpr uint SetPresent = 2;
 constexpr uint NoAutoloading = 4;
 constexpr int CallTimeoutMs = 2000;
-
-// A key combination as the service stores it (Qt's key and modifiers).
-int keyOf(int mods, int vk)
-{
-    bool keypad = false;
-    const int key = KeyMap::qtKeyFromVirtualKey(vk, &keypad);
-    if (!key)
-        return 0;
-    int combination = key;
-    if (mods & Hotkey::ModControl)
-        combination |= Qt::ControlModifier;
-    if (mods & Hotkey::ModAlt)
-        combination |= Qt::AltModifier;
-    if (mods & Hotkey::ModShift)
-        combination |= Qt::ShiftModifier;
-    if (mods & Hotkey::ModWin)
-        combination |= Qt::MetaModifier;
-    if (keypad)
-        combination |= Qt::KeypadModifier;
-    return combination;
-}
 
 QStringList actionId(int id)
 {
@@ -134,10 +110,11 @@ bool KWinShortcuts::watchComponent()
     return m_watching;
 }
 
-bool KWinShortcuts::registerShortcut(WindowHandle owner, int id, int mods, int vk)
+bool KWinShortcuts::registerShortcut(WindowHandle owner, int id, const KeyCombination &combination)
 {
     Q_UNUSED(owner)
-    const int key = keyOf(mods, vk);
+    // The service keeps Qt's key and modifiers as one int.
+    const int key = combination.toCombined();
     if (!key || m_keys.contains(id))
         return false;
     const QStringList action = actionId(id);
@@ -153,7 +130,7 @@ bool KWinShortcuts::registerShortcut(WindowHandle owner, int id, int mods, int v
         return false;
     }
     m_keys.insert(id, key);
-    m_modifiers.insert(id, mods);
+    m_modifiers.insert(id, combination.storedModifiers());
     return true;
 }
 

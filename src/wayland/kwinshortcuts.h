@@ -38,7 +38,7 @@ public:
     static std::shared_ptr<KWinShortcuts> create();
     ~KWinShortcuts() override;
 
-    bool registerShortcut(WindowHandle owner, int id, int mods, int vk) override;
+    bool registerShortcut(WindowHandle owner, int id, const KeyCombination &combination) override;
     bool unregisterShortcut(WindowHandle owner, int id) override;
     int pressedShortcut(const QByteArray &, void *) override { return 0; }
     QString altGrCharacter(int, bool) override { return QString(); }

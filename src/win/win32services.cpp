@@ -266,9 +266,12 @@ FieldKind Win32Services::focusedField(WindowHandle target)
 
 // ---- ShortcutService --------------------------------------------------------
 
-bool Win32Services::registerShortcut(WindowHandle owner, int id, int mods, int vk)
+bool Win32Services::registerShortcut(WindowHandle owner, int id, const KeyCombination &combination)
 {
-    return api.registerHotKey(owner, id, mods, vk);
+    // RegisterHotKey takes the codes the data file keeps; a key Windows has
+    // no code for is not registered at all (virtual key 0 would be taken).
+    const int vk = combination.storedKey();
+    return vk != 0 && api.registerHotKey(owner, id, combination.storedModifiers(), vk);
 }
 
 bool Win32Services::unregisterShortcut(WindowHandle owner, int id)

@@ -93,7 +93,7 @@ private:
     QPoint pointerPos() override;
     FieldKind focusedField(WindowHandle target) override;
     // ShortcutService
-    bool registerShortcut(WindowHandle owner, int id, int mods, int vk) override;
+    bool registerShortcut(WindowHandle owner, int id, const KeyCombination &combination) override;
     bool unregisterShortcut(WindowHandle owner, int id) override;
     int pressedShortcut(const QByteArray &eventType, void *message) override;
     void setLostHandler(std::function<void(int id)> onLost) override;

@@ -32,7 +32,7 @@ void X11HotkeyStateDeleter::operator()(X11HotkeyState *state) const
     delete state;
 }
 
-bool X11Desktop::registerShortcut(WindowHandle owner, int id, int mods, int vk)
+bool X11Desktop::registerShortcut(WindowHandle owner, int id, const KeyCombination &combination)
 {
     // X grabs belong to the connection, not to a window: owner only has to be
     // a window of ours, as on Windows.
@@ -40,7 +40,7 @@ bool X11Desktop::registerShortcut(WindowHandle owner, int id, int mods, int vk)
         return false;
     if (!hotkeys)
         hotkeys.reset(new X11HotkeyState(m_display, m_keyboard));
-    return hotkeys->grabber.grab(id, mods, vk);
+    return hotkeys->grabber.grab(id, combination);
 }
 
 bool X11Desktop::unregisterShortcut(WindowHandle owner, int id)
@@ -60,7 +60,7 @@ bool X11Desktop::heldElsewhere(int mods, int vk)
         return false;
     if (!hotkeys)
         hotkeys.reset(new X11HotkeyState(m_display, m_keyboard));
-    return hotkeys->grabber.heldElsewhere(mods, vk);
+    return hotkeys->grabber.heldElsewhere(KeyCombination::fromStored(mods, vk));
 }
 
 bool X11Desktop::holdKeyboard(WindowHandle window, std::function<void(int, int)> onHeld)

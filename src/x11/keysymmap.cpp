@@ -1,5 +1,7 @@
 #include "x11/keysymmap.h"
 
+#include <Qt>
+
 #define XK_MISCELLANY
 #define XK_LATIN1
 #define XK_XKB_KEYS
@@ -47,7 +49,73 @@ constexpr Entry oneWay[] = {
     {0xDE, XK_quotedbl},
 };
 
+// Qt keys, both ways with the table above. Letters, digits, F1 to F24 and the
+// keypad digits are ranges.
+struct QtEntry
+{
+    int qtKey;
+    bool keypad;
+    quint32 keysym;
+};
+
+constexpr QtEntry qtTable[] = {
+    {Qt::Key_Backspace, false, XK_BackSpace},
+    {Qt::Key_Tab, false, XK_Tab},
+    {Qt::Key_Clear, false, XK_Clear},
+    {Qt::Key_Return, false, XK_Return},
+    {Qt::Key_Pause, false, XK_Pause},
+    {Qt::Key_Escape, false, XK_Escape},
+    {Qt::Key_Space, false, XK_space},
+    {Qt::Key_PageUp, false, XK_Prior},
+    {Qt::Key_PageDown, false, XK_Next},
+    {Qt::Key_End, false, XK_End},
+    {Qt::Key_Home, false, XK_Home},
+    {Qt::Key_Left, false, XK_Left},
+    {Qt::Key_Up, false, XK_Up},
+    {Qt::Key_Right, false, XK_Right},
+    {Qt::Key_Down, false, XK_Down},
+    {Qt::Key_Print, false, XK_Print},
+    {Qt::Key_Insert, false, XK_Insert},
+    {Qt::Key_Delete, false, XK_Delete},
+    {Qt::Key_Menu, false, XK_Menu},
+    {Qt::Key_Asterisk, true, XK_KP_Multiply},
+    {Qt::Key_Plus, true, XK_KP_Add},
+    {Qt::Key_Minus, true, XK_KP_Subtract},
+    {Qt::Key_Period, true, XK_KP_Decimal},
+    {Qt::Key_Slash, true, XK_KP_Divide},
+    {Qt::Key_Semicolon, false, XK_semicolon},
+    {Qt::Key_Equal, false, XK_equal},
+    {Qt::Key_Comma, false, XK_comma},
+    {Qt::Key_Minus, false, XK_minus},
+    {Qt::Key_Period, false, XK_period},
+    {Qt::Key_Slash, false, XK_slash},
+    {Qt::Key_QuoteLeft, false, XK_grave},
+    {Qt::Key_BracketLeft, false, XK_bracketleft},
+    {Qt::Key_Backslash, false, XK_backslash},
+    {Qt::Key_BracketRight, false, XK_bracketright},
+    {Qt::Key_Apostrophe, false, XK_apostrophe},
+};
+
 } // namespace
+
+quint32 keysymFromQtKey(int qtKey, bool keypad)
+{
+    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
+        return XK_a + quint32(qtKey - Qt::Key_A);
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
+        return (keypad ? XK_KP_0 : XK_0) + quint32(qtKey - Qt::Key_0);
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
+        return XK_F1 + quint32(qtKey - Qt::Key_F1);
+    // The keypad's own key first, then the key itself: with NumLock off the
+    // keypad's navigation keys are the dedicated ones.
+    for (const QtEntry &e : qtTable)
+        if (e.qtKey == qtKey && e.keypad == keypad)
+            return e.keysym;
+    for (const QtEntry &e : qtTable)
+        if (e.qtKey == qtKey && !e.keypad)
+            return e.keysym;
+    return 0;
+}
 
 quint32 keysymFromVirtualKey(int vk)
 {

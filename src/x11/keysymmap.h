@@ -12,6 +12,11 @@ namespace X11KeyMap {
 // the one on the key's first level); 0 when the key has no X equivalent here.
 quint32 keysymFromVirtualKey(int vk);
 
+// The keysym to grab for a key in Qt's terms (keypad: Qt::KeypadModifier
+// was given with it); 0 when the key has no X equivalent here. For every key
+// a stored shortcut can name it is the keysym of the stored code.
+quint32 keysymFromQtKey(int qtKey, bool keypad);
+
 // Every keysym whose key counts as the virtual key: the one above, or for
 // the modifier keys (VK_SHIFT, VK_LCONTROL, VK_RMENU, VK_LWIN, ...) the
 // keysyms of the left, right or either key. Empty when there is none.

@@ -94,7 +94,7 @@ public:
     FieldKind focusedField(WindowHandle target) override;
 
     // ShortcutService, in hotkeys_x11.cpp: passive grabs on the root window.
-    bool registerShortcut(WindowHandle owner, int id, int mods, int vk) override;
+    bool registerShortcut(WindowHandle owner, int id, const KeyCombination &combination) override;
     bool unregisterShortcut(WindowHandle owner, int id) override;
     int pressedShortcut(const QByteArray &eventType, void *message) override;
     QString altGrCharacter(int vk, bool shift) override;

@@ -1,6 +1,5 @@
 #include "x11/x11hotkeygrabber.h"
 
-#include "base/hotkey.h"
 #include "x11/keyboardlayout.h"
 #include "x11/keysymmap.h"
 #include "x11/xcbreply.h"
@@ -24,16 +23,16 @@ constexpr xcb_timestamp_t repeatGapMs = 1000;
 // The eight core modifier bits (Shift, Lock, Control, Mod1 to Mod5).
 constexpr quint16 coreModifierBits = 0xff;
 
-quint16 modifiersFromMods(int mods)
+quint16 modifiersOf(const KeyCombination &combination)
 {
     quint16 m = 0;
-    if (mods & Hotkey::ModAlt)
+    if (combination.has(Qt::AltModifier))
         m |= XCB_MOD_MASK_1;
-    if (mods & Hotkey::ModControl)
+    if (combination.has(Qt::ControlModifier))
         m |= XCB_MOD_MASK_CONTROL;
-    if (mods & Hotkey::ModShift)
+    if (combination.has(Qt::ShiftModifier))
         m |= XCB_MOD_MASK_SHIFT;
-    if (mods & Hotkey::ModWin)
+    if (combination.has(Qt::MetaModifier))
         m |= XCB_MOD_MASK_4;
     return m;
 }
@@ -76,6 +75,17 @@ xcb_keycode_t X11HotkeyGrabber::keycodeFor(quint32 keysym) const
     // the key a person presses for it.
     const QVector<quint32> keys = layout->keycodesForKeysym(keysym);
     return keys.isEmpty() || keys.first() > 255 ? 0 : xcb_keycode_t(keys.first());
+}
+
+xcb_keycode_t X11HotkeyGrabber::keycodeFor(const KeyCombination &combination) const
+{
+    if (combination.isEmpty())
+        return 0;
+    // A key Qt has no name for (the ISO keyboard's extra key, the keypad's
+    // separator) is grabbed by the keysym its stored code has here.
+    if (combination.nativeKey())
+        return keycodeFor(X11KeyMap::keysymFromVirtualKey(combination.nativeKey()));
+    return keycodeFor(X11KeyMap::keysymFromQtKey(combination.key(), combination.isKeypad()));
 }
 
 QVector<quint16> X11HotkeyGrabber::lockVariants(quint16 numLock, quint16 scrollLock)
@@ -125,15 +135,15 @@ void X11HotkeyGrabber::ungrabVariants(xcb_keycode_t keycode, quint16 modifiers,
     xcb_flush(m_connection);
 }
 
-bool X11HotkeyGrabber::grab(int id, int mods, int vk)
+bool X11HotkeyGrabber::grab(int id, const KeyCombination &combination)
 {
     ungrab(id);
     if (!m_connection)
         return false;
-    const xcb_keycode_t keycode = keycodeFor(X11KeyMap::keysymFromVirtualKey(vk));
+    const xcb_keycode_t keycode = keycodeFor(combination);
     if (keycode == 0)
         return false;
-    const quint16 modifiers = modifiersFromMods(mods);
+    const quint16 modifiers = modifiersOf(combination);
     // X lets a client grab the same combination twice without complaint; a
     // second shortcut of ours on it must fail as it does on Windows.
     for (const Grab &g : qAsConst(m_grabs)) {
@@ -144,8 +154,7 @@ bool X11HotkeyGrabber::grab(int id, int mods, int vk)
         return false;
     Grab g;
     g.id = id;
-    g.mods = mods;
-    g.vk = vk;
+    g.combination = combination;
     g.keycode = keycode;
     g.modifiers = modifiers;
     m_grabs.append(g);
@@ -182,14 +191,14 @@ bool X11HotkeyGrabber::isGrabbed(int id) const
     return false;
 }
 
-bool X11HotkeyGrabber::heldElsewhere(int mods, int vk)
+bool X11HotkeyGrabber::heldElsewhere(const KeyCombination &combination)
 {
     if (!m_connection)
         return false;
-    const xcb_keycode_t keycode = keycodeFor(X11KeyMap::keysymFromVirtualKey(vk));
+    const xcb_keycode_t keycode = keycodeFor(combination);
     if (keycode == 0)
         return false;
-    const quint16 modifiers = modifiersFromMods(mods);
+    const quint16 modifiers = modifiersOf(combination);
     for (const QVector<Grab> *list : {&m_grabs, &m_suspended}) {
         for (const Grab &g : *list) {
             if (g.keycode == keycode && g.modifiers == modifiers)
@@ -214,7 +223,7 @@ void X11HotkeyGrabber::regrabAll()
     QVector<Grab> kept;
     QVector<Grab> moved;
     for (const Grab &g : qAsConst(m_grabs)) {
-        const xcb_keycode_t keycode = keycodeFor(X11KeyMap::keysymFromVirtualKey(g.vk));
+        const xcb_keycode_t keycode = keycodeFor(g.combination);
         if (keycode == g.keycode && !locksChanged) {
             kept.append(g);
         } else {

@@ -3,12 +3,13 @@
 // Global shortcuts on X11: passive key grabs on the root window, made on Qt's
 // own X connection so that the presses arrive in Qt's native event filter.
 //
-// A shortcut is a Windows virtual key plus MOD_* flags. It becomes a keycode
+// A shortcut is a key combination in Qt's terms. It becomes a keycode
 // (through its keysym in the current keyboard map) and a core modifier mask
-// (Alt -> Mod1, Ctrl -> Control, Shift -> Shift, Win -> Mod4), grabbed once for
+// (Alt -> Mod1, Ctrl -> Control, Shift -> Shift, Meta -> Mod4), grabbed once for
 // every combination of the lock modifiers (CapsLock, NumLock, ScrollLock), since
 // X matches grabs on the exact modifier state.
 
+#include "base/keycombination.h"
 #include "x11/x11keyboard.h"
 
 #include <QByteArray>
@@ -31,7 +32,7 @@ public:
     // False when the key has no keycode in the current map, when another X
     // client holds any variant of the combination (nothing stays grabbed
     // then), or when another id of ours already holds it.
-    bool grab(int id, int mods, int vk);
+    bool grab(int id, const KeyCombination &combination);
     bool ungrab(int id);
     void ungrabAll();
     bool isGrabbed(int id) const;
@@ -39,7 +40,7 @@ public:
     // grab of ours on the root window meets BadAccess. A combination we hold
     // ourselves is not asked (a second grab of ours would not fail, and its
     // release would take ours away).
-    bool heldElsewhere(int mods, int vk);
+    bool heldElsewhere(const KeyCombination &combination);
 
     // For every event of Qt's native event filter: the id of the shortcut a
     // key press stands for, 0 for anything else (auto-repeat presses
@@ -62,8 +63,7 @@ private:
     struct Grab
     {
         int id = 0;
-        int mods = 0;
-        int vk = 0;
+        KeyCombination combination;
         xcb_keycode_t keycode = 0;
         quint16 modifiers = 0;
         bool held = false;            // pressed and not yet released
@@ -73,6 +73,7 @@ private:
 
     void loadKeyboard();
     xcb_keycode_t keycodeFor(quint32 keysym) const;
+    xcb_keycode_t keycodeFor(const KeyCombination &combination) const;
     // Every combination of CapsLock, NumLock and ScrollLock, without repeats.
     static QVector<quint16> lockVariants(quint16 numLock, quint16 scrollLock);
     bool grabVariants(xcb_keycode_t keycode, quint16 modifiers);

@@ -202,10 +202,13 @@ bool FakeCaret::caretRect(WindowHandle, QRect *screenRect)
     return true;
 }
 
-bool FakeShortcuts::registerShortcut(WindowHandle, int id, int mods, int vk)
+bool FakeShortcuts::registerShortcut(WindowHandle, int id, const KeyCombination &combination)
 {
-    log.calls << QStringLiteral("register %1 %2 %3").arg(id).arg(mods).arg(vk);
-    return !taken.contains(vk);
+    // Logged as the data file names it, so that a test reads what was stored.
+    const int vk = combination.storedKey();
+    log.calls
+        << QStringLiteral("register %1 %2 %3").arg(id).arg(combination.storedModifiers()).arg(vk);
+    return vk != 0 && !taken.contains(vk);
 }
 
 bool FakeShortcuts::unregisterShortcut(WindowHandle, int id)

@@ -165,7 +165,7 @@ class FakeShortcuts final : public ShortcutService
 public:
     explicit FakeShortcuts(ServiceLog &log) : log(log) {}
     QSet<int> taken; // virtual keys another program holds
-    bool registerShortcut(WindowHandle owner, int id, int mods, int vk) override;
+    bool registerShortcut(WindowHandle owner, int id, const KeyCombination &combination) override;
     bool unregisterShortcut(WindowHandle owner, int id) override;
     int pressedShortcut(const QByteArray &, void *) override { return 0; }
     QString altGrCharacter(int, bool) override { return QString(); }

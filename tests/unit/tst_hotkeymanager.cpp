@@ -450,6 +450,25 @@ private slots:
         QVERIFY(desktop.registered.isEmpty());
     }
 
+    // On Windows every stored code is registered as it is, those Qt has no
+    // key for included (the ISO keyboard's <> key, the keypad's separator,
+    // media and OEM keys): naming shortcuts in Qt's terms loses none.
+    void everyStoredKeyReachesRegisterHotKeyUnchanged()
+    {
+        FakeDesktop desktop;
+        HotkeyManager manager(&desktop, [] { return owner; });
+        QSignalSpy failures(&manager, &HotkeyManager::registrationFailed);
+        const int ctrlShift = Hotkey::ModControl | Hotkey::ModShift;
+        const QVector<int> keys{0xE2, 0x6C, 0xAD, 0xB3, 0xDF, 0x4B, 0x65, 0xBA};
+        QVector<TestPhrase> phrases;
+        for (int vk : keys)
+            phrases << phrase(QString::number(vk), ctrlShift, vk);
+        manager.registerAll(TestSettings(), phrases, false);
+        QCOMPARE(failures.count(), 0);
+        for (int i = 0; i < keys.size(); ++i)
+            QCOMPARE(desktop.registered.value(100 + i), qMakePair(ctrlShift, keys.at(i)));
+    }
+
     void withoutWindowNothingReachesThePlatform()
     {
         FakeDesktop desktop;

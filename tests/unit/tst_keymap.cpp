@@ -1,4 +1,5 @@
 #include "base/hotkey.h"
+#include "base/keycombination.h"
 #include "base/keymap.h"
 
 #include <QtTest>
@@ -61,6 +62,20 @@ private slots:
         bool isKeypad = !keypad;
         QCOMPARE(KeyMap::qtKeyFromVirtualKey(vk, &isKeypad), qtKey);
         QCOMPARE(isKeypad, keypad);
+
+        // The stored shortcut becomes the same key in Qt's terms with every
+        // set of modifiers, and comes back to the same stored values.
+        for (int mods = 0; mods <= Hotkey::ModMask; ++mods) {
+            const KeyCombination combination = KeyCombination::fromStored(mods, vk);
+            QCOMPARE(int(combination.key()), qtKey);
+            QCOMPARE(combination.isKeypad(), keypad);
+            QCOMPARE(combination.has(Qt::ControlModifier), bool(mods & Hotkey::ModControl));
+            QCOMPARE(combination.has(Qt::AltModifier), bool(mods & Hotkey::ModAlt));
+            QCOMPARE(combination.has(Qt::ShiftModifier), bool(mods & Hotkey::ModShift));
+            QCOMPARE(combination.has(Qt::MetaModifier), bool(mods & Hotkey::ModWin));
+            QCOMPARE(combination.storedKey(), vk);
+            QCOMPARE(combination.storedModifiers(), mods);
+        }
     }
 
     // What Qt reports for shifted keys and keypad keys without NumLock names
@@ -109,6 +124,75 @@ private slots:
             QVERIFY2(qtKey != 0, qPrintable(Hotkey::keyName(vk)));
             QCOMPARE(KeyMap::virtualKeyFromQtKey(qtKey, keypad), vk);
         }
+    }
+
+    // Every code the data file can hold either has a key in Qt's terms and
+    // comes back from it unchanged, modifiers and keypad included, or has
+    // none and travels as its own code, which only a backend that knows it
+    // registers: a shortcut is never turned into another key on its way to
+    // the window system, nor lost on the one that registered it before.
+    void everyStoredCodeRoundTrips()
+    {
+        int convertible = 0;
+        for (int vk = -1; vk <= 0x1FF; ++vk) {
+            bool keypad = false;
+            const bool hasQtKey = vk > 0 && KeyMap::qtKeyFromVirtualKey(vk, &keypad) != 0;
+            for (const int mods : {0, Hotkey::ModControl | Hotkey::ModAlt, Hotkey::ModMask,
+                                   Hotkey::ModWin | Hotkey::ModShift | 0x4000}) {
+                const KeyCombination combination = KeyCombination::fromStored(mods, vk);
+                const QByteArray row = Hotkey::keyText(mods, vk).toUtf8();
+                QVERIFY2(combination.isEmpty() == (vk <= 0), row.constData());
+                if (vk <= 0) {
+                    QCOMPARE(combination.storedKey(), 0);
+                    QCOMPARE(combination.storedModifiers(), 0);
+                    continue;
+                }
+                QCOMPARE(combination.storedKey(), vk);
+                QCOMPARE(combination.storedModifiers(), mods & Hotkey::ModMask);
+                QCOMPARE(combination.isKeypad(), keypad);
+                QVERIFY2((combination.key() != 0) == hasQtKey, row.constData());
+                QVERIFY2((combination.nativeKey() != 0) == !hasQtKey, row.constData());
+                if (!hasQtKey)
+                    QCOMPARE(combination.toCombined(), 0);
+                // The same key with other modifiers is another combination.
+                if (mods != 0)
+                    QVERIFY(combination != KeyCombination::fromStored(0, vk));
+            }
+            convertible += hasQtKey;
+        }
+        // Letters, digits, F1 to F24, the keypad digits and the named keys.
+        QCOMPARE(convertible, 26 + 10 + 24 + 10 + 35);
+        // A combination made in Qt's terms is the one read from the file.
+        QCOMPARE(KeyCombination(Qt::Key_K, Qt::ControlModifier | Qt::AltModifier),
+                 KeyCombination::fromStored(Hotkey::ModControl | Hotkey::ModAlt, 0x4B));
+    }
+
+    // How the combination reads as one int, the form KGlobalAccel keeps.
+    void combined_data()
+    {
+        QTest::addColumn<int>("mods");
+        QTest::addColumn<int>("vk");
+        QTest::addColumn<int>("combined");
+        QTest::newRow("Ctrl+Alt+K")
+            << 3 << 0x4B << int(Qt::ControlModifier | Qt::AltModifier | Qt::Key_K);
+        QTest::newRow("Win+Shift+F5")
+            << 12 << 0x74 << int(Qt::MetaModifier | Qt::ShiftModifier | Qt::Key_F5);
+        QTest::newRow("Ctrl+Num 5")
+            << 2 << 0x65 << int(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_5);
+        QTest::newRow("Ctrl+5") << 2 << 0x35 << int(Qt::ControlModifier | Qt::Key_5);
+        QTest::newRow("Alt+Num /")
+            << 1 << 0x6F << int(Qt::AltModifier | Qt::KeypadModifier | Qt::Key_Slash);
+        QTest::newRow("F13 alone") << 0 << 0x7C << int(Qt::Key_F13);
+        QTest::newRow("no key") << 3 << 0 << 0;
+        QTest::newRow("separator, no Qt key") << 2 << 0x6C << 0;
+        QTest::newRow("the <> key, no Qt key") << 2 << 0xE2 << 0;
+    }
+    void combined()
+    {
+        QFETCH(int, mods);
+        QFETCH(int, vk);
+        QFETCH(int, combined);
+        QCOMPARE(KeyCombination::fromStored(mods, vk).toCombined(), combined);
     }
 };
 

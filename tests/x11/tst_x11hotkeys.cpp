@@ -231,6 +231,30 @@ private slots:
         QCOMPARE(typed.at(0).at(0).toString(), QStringLiteral("greeting"));
     }
 
+    // A key Qt has no name for was a shortcut before combinations were named
+    // in Qt's terms, and still is: the keypad's separator (on Brazilian and
+    // some other keypads) is grabbed by the keysym of its stored code.
+    void keyWithoutAQtNameStillWorks()
+    {
+        const KeyCode spare = spareKeycode();
+        QVERIFY(spare != 0);
+        setKeysyms(spare, XK_KP_Separator, NoSymbol);
+        auto *x11 = dynamic_cast<X11Desktop *>(desktop.get());
+        QVERIFY(x11);
+        QTRY_COMPARE(x11->x11Keyboard().keycodeForVirtualKey(0x6C), quint16(spare));
+
+        QSignalSpy failures(host->manager(), &HotkeyManager::registrationFailed);
+        QVector<TestPhrase> phrases = standardPhrases;
+        phrases << TestPhrase{QStringLiteral("odd"), QStringLiteral("Odd key"), 0x6C, ctrlAlt, true};
+        host->manager()->registerAll(TestSettings(), phrases, false);
+        QCOMPARE(failures.count(), 0);
+        QSignalSpy typed(host->manager(), &HotkeyManager::phraseRequested);
+        pressCode({XK_Control_L, XK_Alt_L}, spare);
+        setKeysyms(spare, NoSymbol, NoSymbol);
+        QTRY_COMPARE(typed.count(), 1);
+        QCOMPARE(typed.at(0).at(0).toString(), QStringLiteral("odd"));
+    }
+
     void afterUnregisterAllThePressReachesTheFocusedWindow()
     {
         host->manager()->unregisterAll();
