@@ -119,6 +119,47 @@ bool WaylandDesktop::bindsCommandsOf(const QString &program)
     return false;
 }
 
+QString WaylandDesktop::settingsBindingLines(const QVector<DesktopBindings::Command> &commands,
+                                             const QString &program)
+{
+    if (m_roads.compositor != Compositor::Mutter)
+        return QString();
+    QStringList lines;
+    for (const DesktopBindings::Command &c : commands)
+        lines << GnomeShortcuts::accelerator(c.mods, c.vk) + QStringLiteral("  ") +
+                     GnomeShortcuts::commandLine(program, c.arguments);
+    return lines.join(QLatin1Char('\n'));
+}
+
+bool WaylandDesktop::writeSettingsBindings(const QVector<DesktopBindings::NamedCommand> &commands,
+                                           const QString &program, QString *error)
+{
+    if (m_roads.compositor != Compositor::Mutter)
+        return false;
+    QVector<GnomeShortcuts::Binding> bindings;
+    for (const DesktopBindings::NamedCommand &c : commands)
+        bindings << GnomeShortcuts::Binding{c.name, c.command.mods, c.command.vk,
+                                            c.command.arguments};
+    GnomeShortcuts::Writer writer(program);
+    if (writer.write(bindings))
+        return true;
+    if (error)
+        *error = writer.errorString();
+    return false;
+}
+
+bool WaylandDesktop::removeSettingsBindings(const QString &program, QString *error)
+{
+    if (m_roads.compositor != Compositor::Mutter)
+        return false;
+    GnomeShortcuts::Writer writer(program);
+    if (writer.removeAll())
+        return true;
+    if (error)
+        *error = writer.errorString();
+    return false;
+}
+
 QRect WaylandDesktop::workArea(const QPoint &p)
 {
     QRect area;

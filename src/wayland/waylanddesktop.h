@@ -69,6 +69,12 @@ public:
     bool bindsCommandsOf(const QString &program) override;
     // Our tray is Qt's, as on X11.
     bool balloonsReadMarkup() override;
+    // GNOME's custom shortcuts, under mutter.
+    QString settingsBindingLines(const QVector<DesktopBindings::Command> &commands,
+                                 const QString &program) override;
+    bool writeSettingsBindings(const QVector<DesktopBindings::NamedCommand> &commands,
+                               const QString &program, QString *error) override;
+    bool removeSettingsBindings(const QString &program, QString *error) override;
 
     TargetService &targets() override { return *this; }
     KeyboardOutput &keyboard() override { return *this; }
