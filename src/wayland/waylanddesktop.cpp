@@ -25,6 +25,9 @@ constexpr quint16 VkControl = 0x11;
 constexpr quint16 VkInsert = 0x2D;
 constexpr quint16 VkV = 0x56;
 constexpr int PollMs = 10;
+// UTF-16 units handed to the keyboard at a time: each batch goes through the
+// compositor before the next, so a failure leaves few keys in flight.
+constexpr int TypingBatch = 64;
 
 WindowHandle nativeHandle(qint64 id)
 {
@@ -39,6 +42,33 @@ qint64 containerId(WindowHandle w)
 WindowHandle handleOf(const WaylandWindow &w)
 {
     return w.xwayland ? WindowHandle(w.x11Window) : nativeHandle(w.id);
+}
+
+// The characters of text from `from` on: at most TypingBatch UTF-16 units,
+// and never half a surrogate pair, which would be no character for the
+// keyboard. A lone half is none either: the batch ends before it. *end is
+// where the next batch begins.
+QVector<char32_t> typingBatch(const QString &text, int from, int *end)
+{
+    QVector<char32_t> characters;
+    int i = from;
+    while (i < text.size()) {
+        const QChar unit = text.at(i);
+        char32_t c = unit.unicode();
+        int width = 1;
+        if (unit.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(unit, text.at(i + 1));
+            width = 2;
+        } else if (unit.isSurrogate()) {
+            break;
+        }
+        if (i + width - from > TypingBatch)
+            break;
+        characters.append(c == U'\r' ? U'\n' : c); // the typing text's Enter key
+        i += width;
+    }
+    *end = i;
+    return characters;
 }
 
 } // namespace
@@ -369,13 +399,32 @@ QPoint WaylandDesktop::pointerPos()
                screen->devicePixelRatio();
 }
 
+// Returns the UTF-16 units that went out whole. A batch the keyboard sent in
+// part counts as at least one unit, so that the text is never pasted over
+// keys that went out; a lone surrogate half ends the typing before it.
 int WaylandDesktop::typeText(const QString &text)
 {
     if (!nativeInFront())
         return m_x11->typeText(text);
-    constexpr int Chunk = 64;
-    return sendUnicodeText(text, Chunk,
-                           [&](const QVector<KeyInput> &events) { return sendNative(events); });
+    if (!m_roads.keyboard)
+        return 0;
+    int from = 0;
+    while (from < text.size()) {
+        int end = from;
+        const QVector<char32_t> batch = typingBatch(text, from, &end);
+        if (batch.isEmpty())
+            break;
+        switch (m_roads.keyboard->type(batch)) {
+        case NativeKeyboard::Sent::All:
+            break;
+        case NativeKeyboard::Sent::Nothing:
+            return from;
+        case NativeKeyboard::Sent::Some:
+            return qMax(1, from);
+        }
+        from = end;
+    }
+    return from;
 }
 
 int WaylandDesktop::pressKey(EditKey key, int times)
@@ -391,9 +440,7 @@ int WaylandDesktop::pressKey(EditKey key, int times)
     return times;
 }
 
-// Unicode events become the keyboard's characters (prepared by
-// canTypeExactly); the paste chords' virtual keys become a chord of V or
-// Insert.
+// The paste chords' virtual keys become a chord of V or Insert.
 int WaylandDesktop::sendNative(const QVector<KeyInput> &events)
 {
     if (!m_roads.keyboard)
