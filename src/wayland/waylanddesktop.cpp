@@ -20,10 +20,6 @@
 
 namespace {
 
-constexpr quint16 VkShift = 0x10;
-constexpr quint16 VkControl = 0x11;
-constexpr quint16 VkInsert = 0x2D;
-constexpr quint16 VkV = 0x56;
 constexpr int PollMs = 10;
 // UTF-16 units handed to the keyboard at a time: each batch goes through the
 // compositor before the next, so a failure leaves few keys in flight.
@@ -440,86 +436,6 @@ int WaylandDesktop::pressKey(EditKey key, int times)
     return times;
 }
 
-// The paste chords' virtual keys become a chord of V or Insert.
-int WaylandDesktop::sendNative(const QVector<KeyInput> &events)
-{
-    if (!m_roads.keyboard)
-        return 0;
-    QVector<char32_t> characters;
-    int accepted = 0;
-    // Keys that went out, or may have, are never reported as none: the text
-    // would be pasted over them.
-    bool someSent = false;
-    int batchStart = 0; // the events before the batch of characters
-    const auto flush = [&] {
-        if (characters.isEmpty())
-            return true;
-        const NativeKeyboard::Sent sent = m_roads.keyboard->type(characters);
-        characters.clear();
-        someSent = someSent || sent != NativeKeyboard::Sent::Nothing;
-        return sent == NativeKeyboard::Sent::All;
-    };
-    // What a failed batch reports: the events before it, and at least one
-    // when some keys may have gone.
-    const auto failed = [&] { return someSent ? qMax(1, batchStart) : batchStart; };
-    for (const KeyInput &event : events) {
-        const bool up = event.flags & KeyFlag::KeyUp;
-        if (event.flags & KeyFlag::Unicode) {
-            if (up) {
-                ++accepted;
-                continue;
-            }
-            const char16_t unit = event.scan;
-            char32_t c = unit;
-            if (QChar::isHighSurrogate(unit)) {
-                m_pendingHigh = unit;
-                ++accepted;
-                continue;
-            }
-            if (QChar::isLowSurrogate(unit)) {
-                if (!m_pendingHigh)
-                    break;
-                c = QChar::surrogateToUcs4(m_pendingHigh, unit);
-                m_pendingHigh = 0;
-            }
-            if (c == U'\r')
-                c = U'\n'; // the Enter key of the typing text
-            if (characters.isEmpty())
-                batchStart = accepted;
-            characters.append(c);
-            ++accepted;
-            continue;
-        }
-        if (!flush())
-            return failed();
-        bool sent = true;
-        switch (event.vk) {
-        case VkControl:
-        case VkShift: {
-            const quint32 mask =
-                event.vk == VkControl ? NativeKeyboard::ControlBit : NativeKeyboard::ShiftBit;
-            m_chordModifiers = up ? (m_chordModifiers & ~mask) : (m_chordModifiers | mask);
-            break;
-        }
-        case VkV:
-        case VkInsert:
-            if (!up)
-                sent = m_roads.keyboard->chord(m_chordModifiers, event.vk == VkV
-                                                                     ? NativeKeyboard::Key::PasteV
-                                                                     : NativeKeyboard::Key::Insert);
-            break;
-        default:
-            sent = false;
-        }
-        if (!sent)
-            return accepted;
-        ++accepted;
-    }
-    if (!flush())
-        return failed();
-    return accepted;
-}
-
 // GNOME runs a custom shortcut's command at the press, and tells no program
 // which keys are down; our keys go through the same keyboard state, where a
 // held Super or Control would turn them into commands. So a phrase waits,
@@ -542,7 +458,6 @@ bool WaylandDesktop::canTypeExactly(const QString &text)
 {
     if (!nativeInFront())
         return m_x11->canTypeExactly(text);
-    m_pendingHigh = 0;
     if (m_roads.mutter) {
         // The group in use is told to the window with the focus only: every
         // group of the keymap counts (-1), so nothing is typed in the wrong
@@ -575,12 +490,23 @@ void WaylandDesktop::settle(WindowHandle target, int maxMs)
         maxMs, PollMs);
 }
 
-// Our keyboard's map has fixed keys for V and Insert: the chord's virtual
-// keys stand for themselves.
+// Our keyboard's map has fixed keys for V and Insert, and the chord holds
+// its own modifiers: none the user holds take part.
 bool WaylandDesktop::sendPasteKey(WindowHandle target, PasteKey key)
 {
     if (!m_nativeClipboard)
         return m_x11->sendPasteKey(target, key);
-    const QVector<KeyInput> keys = pasteChordKeys(key, [](quint16 vk) { return vk; });
-    return sendNative(keys) == keys.size();
+    if (!m_roads.keyboard)
+        return false;
+    using Key = NativeKeyboard::Key;
+    switch (key) {
+    case PasteKey::CtrlV:
+        return m_roads.keyboard->chord(NativeKeyboard::ControlBit, Key::PasteV);
+    case PasteKey::CtrlShiftV:
+        return m_roads.keyboard->chord(NativeKeyboard::ControlBit | NativeKeyboard::ShiftBit,
+                                       Key::PasteV);
+    case PasteKey::ShiftInsert:
+        return m_roads.keyboard->chord(NativeKeyboard::ShiftBit, Key::Insert);
+    }
+    return false;
 }
