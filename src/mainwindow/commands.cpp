@@ -330,12 +330,10 @@ void MainWindow::openSettingsAt(bool atShortcuts)
     dialog.setDesktop(desktop);
     dialog.setDesktopNote(desktopNote());
     dialog.setBindingLines(bindingLines());
-#ifndef Q_OS_WIN
     if (desktop && desktop->abilities().shortcuts == DesktopAbilities::Shortcuts::GnomeCustom)
         dialog.setBindingActions(
             tr("Add to GNOME"), [this] { return writeGnomeShortcuts(); }, tr("Remove from GNOME"),
             [this] { return removeGnomeShortcuts(); });
-#endif
     dialog.setAbbreviationsUnavailable(abbreviationsUnavailable());
     m_settingsDialog = &dialog;
     if (atShortcuts)

@@ -11,7 +11,6 @@
 #include "platform/desktopbindings.h"
 #include "platform/session.h"
 #ifndef Q_OS_WIN
-#include "wayland/gnomeshortcuts.h"
 #endif
 #include "store/phrasestore.h"
 
@@ -188,16 +187,10 @@ QString MainWindow::bindingLines() const
         return QString();
     const QVector<DesktopBindings::Command> commands = shortcutCommands();
     const QString program = QCoreApplication::applicationFilePath();
-#ifndef Q_OS_WIN
-    // What Options writes as GNOME custom shortcuts, key and command.
-    if (desktop->abilities().shortcuts == DesktopAbilities::Shortcuts::GnomeCustom) {
-        QStringList lines;
-        for (const DesktopBindings::Command &c : commands)
-            lines << GnomeShortcuts::accelerator(c.mods, c.vk) + QStringLiteral("  ") +
-                         GnomeShortcuts::commandLine(program, c.arguments);
-        return lines.join(QLatin1Char('\n'));
-    }
-#endif
+    // What Options writes into the desktop's settings (GNOME's custom
+    // shortcuts), key and command.
+    if (desktop->abilities().shortcuts == DesktopAbilities::Shortcuts::GnomeCustom)
+        return desktop->settingsBindingLines(commands, program);
     // The compositor's own syntax where we know it; elsewhere the commands
     // to bind with the desktop's own tool.
     const QString compositor = compositorName();
@@ -211,28 +204,25 @@ QString MainWindow::bindingLines() const
     return DesktopBindings::commandLines(commands, keys, program);
 }
 
-#ifndef Q_OS_WIN
 QString MainWindow::writeGnomeShortcuts()
 {
-    QVector<GnomeShortcuts::Binding> bindings;
+    QVector<DesktopBindings::NamedCommand> bindings;
     for (const DesktopBindings::Command &c : shortcutCommands()) {
-        GnomeShortcuts::Binding b;
-        b.mods = c.mods;
-        b.vk = c.vk;
-        b.arguments = c.arguments;
+        QString name;
         if (c.arguments.first() == QLatin1String("--picker"))
-            b.name = tr("Zem Scrivlet: open the picker");
+            name = tr("Zem Scrivlet: open the picker");
         else if (c.arguments.first() == QLatin1String("--toggle-window"))
-            b.name = tr("Zem Scrivlet: show or hide the window");
+            name = tr("Zem Scrivlet: show or hide the window");
         else
-            b.name = tr("Zem Scrivlet: %1").arg(c.arguments.last());
-        bindings << b;
+            name = tr("Zem Scrivlet: %1").arg(c.arguments.last());
+        bindings << DesktopBindings::NamedCommand{name, c};
     }
-    GnomeShortcuts::Writer writer(QCoreApplication::applicationFilePath());
-    const bool written = writer.write(bindings);
+    QString error;
+    const bool written = desktop && desktop->writeSettingsBindings(
+                                        bindings, QCoreApplication::applicationFilePath(), &error);
     const QString said =
         written ? tr("%n shortcuts are now GNOME custom shortcuts.", nullptr, bindings.size())
-                : tr("GNOME's shortcuts could not be written: %1").arg(writer.errorString());
+                : tr("GNOME's shortcuts could not be written: %1").arg(error);
     TestTrace::line(QLatin1String("gnome shortcuts ") + said);
     if (written && !bindings.isEmpty()) {
         m_bindingsSeen = true;
@@ -243,11 +233,11 @@ QString MainWindow::writeGnomeShortcuts()
 
 QString MainWindow::removeGnomeShortcuts()
 {
-    GnomeShortcuts::Writer writer(QCoreApplication::applicationFilePath());
-    const bool removed = writer.removeAll();
-    const QString said =
-        removed ? tr("Zem Scrivlet's GNOME custom shortcuts are removed.")
-                : tr("GNOME's shortcuts could not be removed: %1").arg(writer.errorString());
+    QString error;
+    const bool removed =
+        desktop && desktop->removeSettingsBindings(QCoreApplication::applicationFilePath(), &error);
+    const QString said = removed ? tr("Zem Scrivlet's GNOME custom shortcuts are removed.")
+                                 : tr("GNOME's shortcuts could not be removed: %1").arg(error);
     TestTrace::line(QLatin1String("gnome shortcuts ") + said);
     if (removed) {
         m_bindingsSeen = false;
@@ -255,4 +245,3 @@ QString MainWindow::removeGnomeShortcuts()
     }
     return said;
 }
-#endif

@@ -138,11 +138,10 @@ public:
     // Every command that has a shortcut: the picker, the window, each
     // enabled phrase.
     QVector<DesktopBindings::Command> shortcutCommands() const;
-#ifndef Q_OS_WIN
-    // GNOME's custom shortcuts for them, written or removed; what was done.
+    // GNOME's custom shortcuts for them, written or removed through the
+    // desktop; what was done.
     QString writeGnomeShortcuts();
     QString removeGnomeShortcuts();
-#endif
     // What happens from a request to its outcome: shortcuts, the picker's
     // choice, the panel's Type, abbreviations, commands of a later start.
     PhraseDispatcher *dispatcher() const

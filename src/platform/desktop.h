@@ -16,6 +16,7 @@
 //    otherwise.
 
 #include "base/keycombination.h"
+#include "platform/desktopbindings.h"
 
 #include <QByteArray>
 #include <QPoint>
@@ -511,6 +512,37 @@ public:
     // where balloons are plain text (Windows, Qt's own tip beside an XEmbed
     // tray).
     virtual bool balloonsReadMarkup() { return false; }
+
+    // Where the desktop runs our command lines on keys of its own settings,
+    // which the program may write there for the user (GNOME's custom
+    // shortcuts): the key and command of each as those settings show them,
+    // one per line. Empty where the desktop has no such settings for us.
+    virtual QString settingsBindingLines(const QVector<DesktopBindings::Command> &commands,
+                                         const QString &program)
+    {
+        Q_UNUSED(commands)
+        Q_UNUSED(program)
+        return QString();
+    }
+    // Replaces the entries of ours in those settings by these, each shown
+    // there under its name; false with *error said where they could not be
+    // written (nothing is then changed) or the desktop has no such settings.
+    virtual bool writeSettingsBindings(const QVector<DesktopBindings::NamedCommand> &commands,
+                                       const QString &program, QString *error)
+    {
+        Q_UNUSED(commands)
+        Q_UNUSED(program)
+        Q_UNUSED(error)
+        return false;
+    }
+    // Removes every entry of ours there; false with *error said when they
+    // could not be removed.
+    virtual bool removeSettingsBindings(const QString &program, QString *error)
+    {
+        Q_UNUSED(program)
+        Q_UNUSED(error)
+        return false;
+    }
 
     virtual TargetService &targets() = 0;
     virtual KeyboardOutput &keyboard() = 0;

@@ -18,6 +18,14 @@ struct Command
     QStringList arguments;
 };
 
+// A command as the desktop's settings list it, under a name the user reads
+// there.
+struct NamedCommand
+{
+    QString name;
+    Command command;
+};
+
 // The words a command runs the program with: a phrase's name goes after
 // "--", which ends the options, so that a name that looks like one ("-h",
 // "--self-test") is still taken as a name.

@@ -20,11 +20,10 @@
 
 namespace {
 
-constexpr quint16 VkShift = 0x10;
-constexpr quint16 VkControl = 0x11;
-constexpr quint16 VkInsert = 0x2D;
-constexpr quint16 VkV = 0x56;
 constexpr int PollMs = 10;
+// UTF-16 units handed to the keyboard at a time: each batch goes through the
+// compositor before the next, so a failure leaves few keys in flight.
+constexpr int TypingBatch = 64;
 
 WindowHandle nativeHandle(qint64 id)
 {
@@ -39,6 +38,33 @@ qint64 containerId(WindowHandle w)
 WindowHandle handleOf(const WaylandWindow &w)
 {
     return w.xwayland ? WindowHandle(w.x11Window) : nativeHandle(w.id);
+}
+
+// The characters of text from `from` on: at most TypingBatch UTF-16 units,
+// and never half a surrogate pair, which would be no character for the
+// keyboard. A lone half is none either: the batch ends before it. *end is
+// where the next batch begins.
+QVector<char32_t> typingBatch(const QString &text, int from, int *end)
+{
+    QVector<char32_t> characters;
+    int i = from;
+    while (i < text.size()) {
+        const QChar unit = text.at(i);
+        char32_t c = unit.unicode();
+        int width = 1;
+        if (unit.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(unit, text.at(i + 1));
+            width = 2;
+        } else if (unit.isSurrogate()) {
+            break;
+        }
+        if (i + width - from > TypingBatch)
+            break;
+        characters.append(c == U'\r' ? U'\n' : c); // the typing text's Enter key
+        i += width;
+    }
+    *end = i;
+    return characters;
 }
 
 } // namespace
@@ -116,6 +142,47 @@ bool WaylandDesktop::bindsCommandsOf(const QString &program)
     case Compositor::X11Only:
         break;
     }
+    return false;
+}
+
+QString WaylandDesktop::settingsBindingLines(const QVector<DesktopBindings::Command> &commands,
+                                             const QString &program)
+{
+    if (m_roads.compositor != Compositor::Mutter)
+        return QString();
+    QStringList lines;
+    for (const DesktopBindings::Command &c : commands)
+        lines << GnomeShortcuts::accelerator(c.mods, c.vk) + QStringLiteral("  ") +
+                     GnomeShortcuts::commandLine(program, c.arguments);
+    return lines.join(QLatin1Char('\n'));
+}
+
+bool WaylandDesktop::writeSettingsBindings(const QVector<DesktopBindings::NamedCommand> &commands,
+                                           const QString &program, QString *error)
+{
+    if (m_roads.compositor != Compositor::Mutter)
+        return false;
+    QVector<GnomeShortcuts::Binding> bindings;
+    for (const DesktopBindings::NamedCommand &c : commands)
+        bindings << GnomeShortcuts::Binding{c.name, c.command.mods, c.command.vk,
+                                            c.command.arguments};
+    GnomeShortcuts::Writer writer(program);
+    if (writer.write(bindings))
+        return true;
+    if (error)
+        *error = writer.errorString();
+    return false;
+}
+
+bool WaylandDesktop::removeSettingsBindings(const QString &program, QString *error)
+{
+    if (m_roads.compositor != Compositor::Mutter)
+        return false;
+    GnomeShortcuts::Writer writer(program);
+    if (writer.removeAll())
+        return true;
+    if (error)
+        *error = writer.errorString();
     return false;
 }
 
@@ -369,13 +436,32 @@ QPoint WaylandDesktop::pointerPos()
                screen->devicePixelRatio();
 }
 
+// Returns the UTF-16 units that went out whole. A batch the keyboard sent in
+// part counts as at least one unit, so that the text is never pasted over
+// keys that went out; a lone surrogate half ends the typing before it.
 int WaylandDesktop::typeText(const QString &text)
 {
     if (!nativeInFront())
         return m_x11->typeText(text);
-    constexpr int Chunk = 64;
-    return sendUnicodeText(text, Chunk,
-                           [&](const QVector<KeyInput> &events) { return sendNative(events); });
+    if (!m_roads.keyboard)
+        return 0;
+    int from = 0;
+    while (from < text.size()) {
+        int end = from;
+        const QVector<char32_t> batch = typingBatch(text, from, &end);
+        if (batch.isEmpty())
+            break;
+        switch (m_roads.keyboard->type(batch)) {
+        case NativeKeyboard::Sent::All:
+            break;
+        case NativeKeyboard::Sent::Nothing:
+            return from;
+        case NativeKeyboard::Sent::Some:
+            return qMax(1, from);
+        }
+        from = end;
+    }
+    return from;
 }
 
 int WaylandDesktop::pressKey(EditKey key, int times)
@@ -389,88 +475,6 @@ int WaylandDesktop::pressKey(EditKey key, int times)
             return i;
     }
     return times;
-}
-
-// Unicode events become the keyboard's characters (prepared by
-// canTypeExactly); the paste chords' virtual keys become a chord of V or
-// Insert.
-int WaylandDesktop::sendNative(const QVector<KeyInput> &events)
-{
-    if (!m_roads.keyboard)
-        return 0;
-    QVector<char32_t> characters;
-    int accepted = 0;
-    // Keys that went out, or may have, are never reported as none: the text
-    // would be pasted over them.
-    bool someSent = false;
-    int batchStart = 0; // the events before the batch of characters
-    const auto flush = [&] {
-        if (characters.isEmpty())
-            return true;
-        const NativeKeyboard::Sent sent = m_roads.keyboard->type(characters);
-        characters.clear();
-        someSent = someSent || sent != NativeKeyboard::Sent::Nothing;
-        return sent == NativeKeyboard::Sent::All;
-    };
-    // What a failed batch reports: the events before it, and at least one
-    // when some keys may have gone.
-    const auto failed = [&] { return someSent ? qMax(1, batchStart) : batchStart; };
-    for (const KeyInput &event : events) {
-        const bool up = event.flags & KeyFlag::KeyUp;
-        if (event.flags & KeyFlag::Unicode) {
-            if (up) {
-                ++accepted;
-                continue;
-            }
-            const char16_t unit = event.scan;
-            char32_t c = unit;
-            if (QChar::isHighSurrogate(unit)) {
-                m_pendingHigh = unit;
-                ++accepted;
-                continue;
-            }
-            if (QChar::isLowSurrogate(unit)) {
-                if (!m_pendingHigh)
-                    break;
-                c = QChar::surrogateToUcs4(m_pendingHigh, unit);
-                m_pendingHigh = 0;
-            }
-            if (c == U'\r')
-                c = U'\n'; // the Enter key of the typing text
-            if (characters.isEmpty())
-                batchStart = accepted;
-            characters.append(c);
-            ++accepted;
-            continue;
-        }
-        if (!flush())
-            return failed();
-        bool sent = true;
-        switch (event.vk) {
-        case VkControl:
-        case VkShift: {
-            const quint32 mask =
-                event.vk == VkControl ? NativeKeyboard::ControlBit : NativeKeyboard::ShiftBit;
-            m_chordModifiers = up ? (m_chordModifiers & ~mask) : (m_chordModifiers | mask);
-            break;
-        }
-        case VkV:
-        case VkInsert:
-            if (!up)
-                sent = m_roads.keyboard->chord(m_chordModifiers, event.vk == VkV
-                                                                     ? NativeKeyboard::Key::PasteV
-                                                                     : NativeKeyboard::Key::Insert);
-            break;
-        default:
-            sent = false;
-        }
-        if (!sent)
-            return accepted;
-        ++accepted;
-    }
-    if (!flush())
-        return failed();
-    return accepted;
 }
 
 // GNOME runs a custom shortcut's command at the press, and tells no program
@@ -495,7 +499,6 @@ bool WaylandDesktop::canTypeExactly(const QString &text)
 {
     if (!nativeInFront())
         return m_x11->canTypeExactly(text);
-    m_pendingHigh = 0;
     if (m_roads.mutter) {
         // The group in use is told to the window with the focus only: every
         // group of the keymap counts (-1), so nothing is typed in the wrong
@@ -528,12 +531,23 @@ void WaylandDesktop::settle(WindowHandle target, int maxMs)
         maxMs, PollMs);
 }
 
-// Our keyboard's map has fixed keys for V and Insert: the chord's virtual
-// keys stand for themselves.
+// Our keyboard's map has fixed keys for V and Insert, and the chord holds
+// its own modifiers: none the user holds take part.
 bool WaylandDesktop::sendPasteKey(WindowHandle target, PasteKey key)
 {
     if (!m_nativeClipboard)
         return m_x11->sendPasteKey(target, key);
-    const QVector<KeyInput> keys = pasteChordKeys(key, [](quint16 vk) { return vk; });
-    return sendNative(keys) == keys.size();
+    if (!m_roads.keyboard)
+        return false;
+    using Key = NativeKeyboard::Key;
+    switch (key) {
+    case PasteKey::CtrlV:
+        return m_roads.keyboard->chord(NativeKeyboard::ControlBit, Key::PasteV);
+    case PasteKey::CtrlShiftV:
+        return m_roads.keyboard->chord(NativeKeyboard::ControlBit | NativeKeyboard::ShiftBit,
+                                       Key::PasteV);
+    case PasteKey::ShiftInsert:
+        return m_roads.keyboard->chord(NativeKeyboard::ShiftBit, Key::Insert);
+    }
+    return false;
 }

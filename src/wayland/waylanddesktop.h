@@ -10,7 +10,7 @@
 // with a tag bit no X window id has, typed into by a virtual keyboard of our own, and pasted into
 // through data control.
 
-#include "platform/keyinput.h"
+#include "platform/desktop.h"
 #include "wayland/waylandtargets.h"
 
 #include <QByteArray>
@@ -69,6 +69,12 @@ public:
     bool bindsCommandsOf(const QString &program) override;
     // Our tray is Qt's, as on X11.
     bool balloonsReadMarkup() override;
+    // GNOME's custom shortcuts, under mutter.
+    QString settingsBindingLines(const QVector<DesktopBindings::Command> &commands,
+                                 const QString &program) override;
+    bool writeSettingsBindings(const QVector<DesktopBindings::NamedCommand> &commands,
+                               const QString &program, QString *error) override;
+    bool removeSettingsBindings(const QString &program, QString *error) override;
 
     TargetService &targets() override { return *this; }
     KeyboardOutput &keyboard() override { return *this; }
@@ -148,7 +154,6 @@ private:
     // True when keys and pastes now go to a native Wayland window.
     bool nativeInFront();
     bool focusContainer(qint64 id, int maxMs);
-    int sendNative(const QVector<KeyInput> &events);
 
     std::unique_ptr<X11Desktop> m_x11;
     std::unique_ptr<WaylandConnection> m_wayland;
@@ -156,12 +161,8 @@ private:
     // Whether the clipboard calls of the paste under way go through data
     // control (a native target) or the X11 clipboard.
     bool m_nativeClipboard = false;
-    // Chord keys of a paste to a native window: modifiers held so far.
-    quint32 m_chordModifiers = 0;
     // Since the last insertion's settle began (GNOME).
     QElapsedTimer m_keysWait;
     // The keymap mutter's session was last told.
     QByteArray m_mutterKeymap;
-    // A high surrogate whose low half comes in the next batch.
-    char16_t m_pendingHigh = 0;
 };

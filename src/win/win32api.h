@@ -9,7 +9,7 @@
 // throws; handles are HWNDs, never owned; points are physical pixels.
 
 #include "platform/desktop.h"
-#include "platform/keyinput.h"
+#include "win/keyinput.h"
 
 #include <QVector>
 

@@ -11,6 +11,8 @@
 #include "base/textconvert.h"
 #include "x11/x11desktop.h"
 
+#include <X11/keysym.h>
+
 namespace {
 
 class X11ClipboardBackup final : public ClipboardBackup
@@ -97,9 +99,15 @@ bool X11Desktop::sendPasteKey(WindowHandle, PasteKey key)
 {
     if (!m_display)
         return false;
-    const QVector<KeyInput> keys =
-        pasteChordKeys(key, [&](quint16 vk) { return m_keyboard.keycodeForVirtualKey(vk); });
-    return m_keyboard.send(keys) == keys.size();
+    switch (key) {
+    case PasteKey::CtrlV:
+        return m_keyboard.sendChord(Qt::ControlModifier, XK_v);
+    case PasteKey::CtrlShiftV:
+        return m_keyboard.sendChord(Qt::ControlModifier | Qt::ShiftModifier, XK_v);
+    case PasteKey::ShiftInsert:
+        return m_keyboard.sendChord(Qt::ShiftModifier, XK_Insert);
+    }
+    return false;
 }
 
 // The X clipboard is read from its owner on demand: the paste happened when

@@ -17,6 +17,7 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xlib-xcb.h>
+#include <X11/keysym.h>
 
 namespace {
 
@@ -289,27 +290,26 @@ QPoint X11Desktop::pointerPos()
     return QPoint(rootX, rootY);
 }
 
-// In batches of 64 UTF-16 units: the keyboard suspends the grabs a
-// batch would hit around each one.
+// In batches of about 64 UTF-16 units, a surrogate pair never split: the
+// keyboard suspends the grabs a batch would hit around each one.
 int X11Desktop::typeText(const QString &text)
 {
     constexpr int Chunk = 64;
-    return sendUnicodeText(
-        text, Chunk, [&](const QVector<KeyInput> &events) { return m_keyboard.send(events); });
+    for (int from = 0; from < text.size();) {
+        int n = qMin(Chunk, text.size() - from);
+        if (from + n < text.size() && text.at(from + n - 1).isHighSurrogate())
+            --n;
+        const int typed = m_keyboard.typeText(text.mid(from, n));
+        from += typed;
+        if (typed < n)
+            return from;
+    }
+    return text.size();
 }
 
 int X11Desktop::pressKey(EditKey key, int times)
 {
-    const quint16 vk = key == EditKey::Left ? 0x25 : 0x08;
-    const quint16 keycode = m_keyboard.keycodeForVirtualKey(vk);
-    if (!keycode)
-        return 0;
-    QVector<KeyInput> events;
-    for (int i = 0; i < times; ++i) {
-        events.append({vk, keycode, KeyFlag::ScanCode});
-        events.append({vk, keycode, KeyFlag::ScanCode | KeyFlag::KeyUp});
-    }
-    return events.isEmpty() ? 0 : (qMax(0, m_keyboard.send(events)) + 1) / 2;
+    return m_keyboard.tapKey(key == EditKey::Left ? XK_Left : XK_BackSpace, times);
 }
 
 bool X11Desktop::isAnyKeyDown(bool modifiersToo)
@@ -318,8 +318,11 @@ bool X11Desktop::isAnyKeyDown(bool modifiersToo)
         return true;
     if (!modifiersToo)
         return false;
-    for (quint16 vk : ModifierVirtualKeys) {
-        if (m_keyboard.isVirtualKeyDown(vk))
+    // Control, Shift, Alt and the Windows keys on either side: a lock
+    // counts as no key held.
+    for (quint32 keysym : {XK_Control_L, XK_Control_R, XK_Shift_L, XK_Shift_R, XK_Alt_L, XK_Alt_R,
+                           XK_Meta_L, XK_Meta_R, XK_ISO_Level3_Shift, XK_Super_L, XK_Super_R}) {
+        if (m_keyboard.isKeysymDown(keysym))
             return true;
     }
     return false;

@@ -10,6 +10,7 @@
 
 #include <X11/Xlib-xcb.h>
 #include <X11/Xlib.h>
+#include <X11/keysym.h>
 #include <xcb/xtest.h>
 #include <xkbcommon/xkbcommon-x11.h>
 #include <xkbcommon/xkbcommon.h>
@@ -55,13 +56,6 @@ bool codePoints(const QString &text, QVector<char32_t> *out)
 }
 
 // One key to go down or up, and the input event it came from.
-struct KeyOp
-{
-    quint8 keycode;
-    bool down;
-    int event;
-};
-
 } // namespace
 
 X11Keyboard::X11Keyboard(Display *display)
@@ -174,11 +168,21 @@ std::bitset<256> X11Keyboard::queryKeysDown()
 
 bool X11Keyboard::isVirtualKeyDown(int vk)
 {
+    return isAnyKeysymDown(X11KeyMap::keysymsFromVirtualKey(vk));
+}
+
+bool X11Keyboard::isKeysymDown(quint32 keysym)
+{
+    return isAnyKeysymDown({keysym});
+}
+
+bool X11Keyboard::isAnyKeysymDown(const QVector<quint32> &syms)
+{
     const KeyboardLayout *l = layout(false);
     if (!l)
         return false;
     const std::bitset<256> down = keysDown();
-    for (quint32 sym : X11KeyMap::keysymsFromVirtualKey(vk)) {
+    for (quint32 sym : syms) {
         for (quint32 k : l->keycodesForKeysym(sym)) {
             if (k < 256 && down.test(k))
                 return true;
@@ -204,10 +208,14 @@ void X11Keyboard::waitForKeyEvent(int maxMs)
 
 quint16 X11Keyboard::keycodeForVirtualKey(quint16 vk)
 {
+    return keycodeForKeysyms(X11KeyMap::keysymsFromVirtualKey(vk));
+}
+
+quint16 X11Keyboard::keycodeForKeysyms(const QVector<quint32> &syms)
+{
     const KeyboardLayout *l = layout();
     if (!l)
         return 0;
-    const QVector<quint32> syms = X11KeyMap::keysymsFromVirtualKey(vk);
     if (syms.isEmpty())
         return 0;
     // A key that gives the symbol in the group in use: a shortcut is matched
@@ -237,7 +245,102 @@ quint16 X11Keyboard::keycodeForVirtualKey(quint16 vk)
     return any.isEmpty() ? 0 : quint16(any.first());
 }
 
-int X11Keyboard::send(const QVector<KeyInput> &events)
+int X11Keyboard::typeText(const QString &text)
+{
+    return sendBatch(text.size(), [&](const KeyboardLayout &l, QVector<KeyOp> *ops) {
+        for (int i = 0; i < text.size(); ++i) {
+            const quint16 u = text.at(i).unicode();
+            const bool pair = isHighSurrogate(u) && i + 1 < text.size() &&
+                              isLowSurrogate(text.at(i + 1).unicode());
+            if (!pair && (isHighSurrogate(u) || isLowSurrogate(u)))
+                continue; // half a character: nothing can be typed for it
+            const char32_t c = pair ? QChar::surrogateToUcs4(u, text.at(i + 1).unicode()) : u;
+            if (!appendStroke(l, c, i, ops))
+                return i;
+            i += pair;
+        }
+        return int(text.size());
+    });
+}
+
+bool X11Keyboard::appendStroke(const KeyboardLayout &l, char32_t c, int item, QVector<KeyOp> *ops)
+{
+    KeyStroke stroke;
+    if (!l.strokeFor(c, &stroke) || !isSendable(l, stroke.keycode))
+        return false;
+    QVector<quint8> held;
+    for (quint8 m : {StrokeModifier::Shift, StrokeModifier::LevelThree}) {
+        if (stroke.modifiers & m)
+            held.append(quint8(l.modifierKeycode(m)));
+    }
+    for (quint8 k : qAsConst(held))
+        ops->append(KeyOp{k, true, item});
+    ops->append(KeyOp{quint8(stroke.keycode), true, item});
+    ops->append(KeyOp{quint8(stroke.keycode), false, item});
+    for (auto it = held.crbegin(); it != held.crend(); ++it)
+        ops->append(KeyOp{*it, false, item});
+    return true;
+}
+
+int X11Keyboard::tapKey(quint32 keysym, int times)
+{
+    const quint16 keycode = keycodeForKeysyms({keysym});
+    if (!keycode || times <= 0)
+        return 0;
+    return sendBatch(times, [&](const KeyboardLayout &l, QVector<KeyOp> *ops) {
+        if (!isSendable(l, keycode))
+            return 0;
+        for (int i = 0; i < times; ++i) {
+            ops->append(KeyOp{quint8(keycode), true, i});
+            ops->append(KeyOp{quint8(keycode), false, i});
+        }
+        return times;
+    });
+}
+
+bool X11Keyboard::sendChord(Qt::KeyboardModifiers modifiers, quint32 keysym)
+{
+    // Each modifier by its left key, else its right one; in the order a
+    // person presses them.
+    const std::pair<Qt::KeyboardModifier, QVector<quint32>> modifierKeys[] = {
+        {Qt::ControlModifier, {XK_Control_L, XK_Control_R}},
+        {Qt::ShiftModifier, {XK_Shift_L, XK_Shift_R}},
+        {Qt::AltModifier, {XK_Alt_L, XK_Alt_R, XK_Meta_L, XK_Meta_R}},
+        {Qt::MetaModifier, {XK_Super_L, XK_Super_R}},
+    };
+    QVector<quint16> held;
+    for (const auto &m : modifierKeys) {
+        if (modifiers.testFlag(m.first))
+            held.append(keycodeForKeysyms(m.second));
+    }
+    const quint16 key = keycodeForKeysyms({keysym});
+    held.append(key);
+    if (held.contains(0))
+        return false;
+    held.removeLast();
+    // One item: the chord goes out whole or counts as not sent.
+    return sendBatch(1, [&](const KeyboardLayout &l, QVector<KeyOp> *ops) {
+               for (quint16 k : qAsConst(held) + QVector<quint16>{key}) {
+                   if (!isSendable(l, k))
+                       return 0;
+               }
+               for (quint16 k : qAsConst(held))
+                   ops->append(KeyOp{quint8(k), true, 0});
+               ops->append(KeyOp{quint8(key), true, 0});
+               ops->append(KeyOp{quint8(key), false, 0});
+               for (auto it = held.crbegin(); it != held.crend(); ++it)
+                   ops->append(KeyOp{quint8(*it), false, 0});
+               return 1;
+           }) == 1;
+}
+
+bool X11Keyboard::isSendable(const KeyboardLayout &l, quint32 keycode)
+{
+    return keycode != 0 && keycode >= l.minKeycode() &&
+           keycode <= qMin<quint32>(l.maxKeycode(), 255);
+}
+
+int X11Keyboard::sendBatch(int items, const BatchBuilder &build)
 {
     // Keys held back from the target: ours go out with the server grabbed
     // and the keyboard free, so nobody else's come in between. Grabbed
@@ -259,85 +362,21 @@ int X11Keyboard::send(const QVector<KeyInput> &events)
     const KeyboardLayout *l = layout();
     if (!l)
         return 0;
-    // Key-ups release only what is down: a key-up for a key that is not
-    // would reach the target as a stray release.
-    std::bitset<256> down;
-    if (std::any_of(events.cbegin(), events.cend(), [](const KeyInput &e) {
-            return !(e.flags & (KeyFlag::Unicode | KeyFlag::ScanCode)) &&
-                   (e.flags & KeyFlag::KeyUp);
-        }))
-        down = keysDown();
     // Our own keys are not the user's. (Under a hold it stopped before the
     // server grab, which its connection would wait for.)
     if (m_hold != Hold::Server)
         m_watch.stop();
-    const quint32 lo = l->minKeycode();
-    const quint32 hi = qMin<quint32>(l->maxKeycode(), 255);
-    auto valid = [&](quint32 k) { return k >= lo && k <= hi && k != 0; };
-
     QVector<KeyOp> ops;
-    int failedAt = -1; // the first event that cannot go out
-    for (int i = 0; i < events.size() && failedAt < 0; ++i) {
-        const KeyInput &e = events.at(i);
-        const bool up = e.flags & KeyFlag::KeyUp;
-        if (e.flags & KeyFlag::Unicode) {
-            if (up)
-                continue; // a character goes out whole with its key-down
-            const quint16 u = e.scan;
-            char32_t c = u;
-            if (isHighSurrogate(u)) {
-                m_pendingHigh = u;
-                continue;
-            }
-            if (isLowSurrogate(u)) {
-                const quint16 high = m_pendingHigh;
-                m_pendingHigh = 0;
-                if (!high)
-                    continue; // half a character: nothing can be typed for it
-                c = QChar::surrogateToUcs4(high, u);
-            }
-            m_pendingHigh = 0;
-            KeyStroke stroke;
-            if (!l->strokeFor(c, &stroke) || !valid(stroke.keycode)) {
-                failedAt = i;
-                break;
-            }
-            QVector<quint8> held;
-            for (quint8 m : {StrokeModifier::Shift, StrokeModifier::LevelThree}) {
-                if (stroke.modifiers & m)
-                    held.append(quint8(l->modifierKeycode(m)));
-            }
-            for (quint8 k : qAsConst(held))
-                ops.append(KeyOp{k, true, i});
-            ops.append(KeyOp{quint8(stroke.keycode), true, i});
-            ops.append(KeyOp{quint8(stroke.keycode), false, i});
-            for (auto it = held.crbegin(); it != held.crend(); ++it)
-                ops.append(KeyOp{*it, false, i});
-        } else if (e.flags & KeyFlag::ScanCode) {
-            if (!valid(e.scan)) {
-                failedAt = i;
-                break;
-            }
-            ops.append(KeyOp{quint8(e.scan), !up, i});
-        } else if (up) {
-            for (quint32 sym : X11KeyMap::keysymsFromVirtualKey(e.vk)) {
-                for (quint32 k : l->keycodesForKeysym(sym)) {
-                    if (valid(k) && down.test(k)) {
-                        ops.append(KeyOp{quint8(k), false, i});
-                        down.reset(k);
-                    }
-                }
-            }
-        } else {
-            const quint16 k = keycodeForVirtualKey(e.vk);
-            if (!valid(k)) {
-                failedAt = i;
-                break;
-            }
-            ops.append(KeyOp{quint8(k), true, i});
-        }
-    }
+    // The first item that cannot go out; those before it may.
+    const int buildable = build(*l, &ops);
+    const int sent = sendOps(ops);
+    if (!m_borrowed.isEmpty())
+        noteUse();
+    return qMin(buildable, sent < 0 ? items : sent);
+}
 
+int X11Keyboard::sendOps(QVector<KeyOp> ops)
+{
     // The shortcut's own press left the keyboard grabbed by us: while that
     // lasts every key goes to us, not to the target.
     if (m_hold == Hold::Off)
@@ -350,35 +389,13 @@ int X11Keyboard::send(const QVector<KeyInput> &events)
         QVector<KeyOp> replayed;
         for (const KeyOp &op : qAsConst(ops)) {
             if (op.down && isDown.test(op.keycode))
-                replayed.append(KeyOp{op.keycode, false, op.event});
+                replayed.append(KeyOp{op.keycode, false, op.item});
             replayed.append(op);
             isDown[op.keycode] = op.down;
         }
         ops = replayed;
     }
-    // The keys that go out, and the modifiers they may be held with: only
-    // a grab they could set off steps aside. The others stay, so that the
-    // user's shortcut pressed meanwhile (Ctrl+T while a text with a "t"
-    // goes out) is still ours and never lands in the target.
-    QVector<quint32> keys;
-    // The user's own held keys count too: a key of ours sent while the user
-    // holds Ctrl goes out as Ctrl and that key.
-    std::bitset<256> modifierDown = queryKeysDown();
-    for (const KeyOp &op : qAsConst(ops)) {
-        if (!keys.contains(op.keycode))
-            keys.append(op.keycode);
-        if (op.down)
-            modifierDown.set(op.keycode);
-    }
-    quint16 held = 0;
-    const QVector<quint8> &map = modifierMap();
-    const int perModifier = map.size() / 8;
-    for (int i = 0; perModifier > 0 && i < map.size(); ++i) {
-        if (map[i] && modifierDown.test(map[i]))
-            held |= quint16(1u << (i / perModifier));
-    }
-    if (m_guard)
-        m_guard->suspendGrabs(keys, held);
+    suspendGrabsFor(ops);
     QVector<xcb_void_cookie_t> cookies;
     cookies.reserve(ops.size());
     for (const KeyOp &op : qAsConst(ops))
@@ -394,16 +411,43 @@ int X11Keyboard::send(const QVector<KeyInput> &events)
     // Nobody listening takes them off: only the latest are kept.
     while (m_sentPresses.size() > 4096)
         m_sentPresses.pop_front();
+    int failedAt = -1;
     for (int i = 0; i < cookies.size(); ++i) {
         if (xcb_generic_error_t *error = xcb_request_check(m_connection, cookies.at(i))) {
             std::free(error);
-            if (failedAt < 0 || ops.at(i).event < failedAt)
-                failedAt = ops.at(i).event;
+            if (failedAt < 0 || ops.at(i).item < failedAt)
+                failedAt = ops.at(i).item;
         }
     }
-    if (!m_borrowed.isEmpty())
-        noteUse();
-    return failedAt < 0 ? events.size() : failedAt;
+    return failedAt;
+}
+
+// The keys that go out, and the modifiers they may be held with: only a
+// grab they could set off steps aside. The others stay, so that the user's
+// shortcut pressed meanwhile (Ctrl+T while a text with a "t" goes out) is
+// still ours and never lands in the target.
+void X11Keyboard::suspendGrabsFor(const QVector<KeyOp> &ops)
+{
+    if (!m_guard)
+        return;
+    QVector<quint32> keys;
+    // The user's own held keys count too: a key of ours sent while the user
+    // holds Ctrl goes out as Ctrl and that key.
+    std::bitset<256> modifierDown = queryKeysDown();
+    for (const KeyOp &op : ops) {
+        if (!keys.contains(op.keycode))
+            keys.append(op.keycode);
+        if (op.down)
+            modifierDown.set(op.keycode);
+    }
+    quint16 held = 0;
+    const QVector<quint8> &map = modifierMap();
+    const int perModifier = map.size() / 8;
+    for (int i = 0; perModifier > 0 && i < map.size(); ++i) {
+        if (map[i] && modifierDown.test(map[i]))
+            held |= quint16(1u << (i / perModifier));
+    }
+    m_guard->suspendGrabs(keys, held);
 }
 
 bool X11Keyboard::replay(const QVector<HeldKey> &keys)
@@ -421,12 +465,9 @@ bool X11Keyboard::replay(const QVector<HeldKey> &keys)
             rows[i / perModifier].append(map[i]);
     }
     constexpr int LockRow = 1; // a lock is state, not a key held with another
-    QVector<KeyInput> events;
-    auto key = [&events, &down](quint8 keycode, bool press) {
-        KeyInput e;
-        e.scan = keycode;
-        e.flags = KeyFlag::ScanCode | (press ? 0 : KeyFlag::KeyUp);
-        events.append(e);
+    QVector<KeyOp> ops;
+    auto key = [&ops, &down](quint8 keycode, bool press) {
+        ops.append(KeyOp{keycode, press, 0});
         down[keycode] = press;
     };
     QVector<quint8> pressedHere;
@@ -455,10 +496,21 @@ bool X11Keyboard::replay(const QVector<HeldKey> &keys)
         if (down.test(m))
             key(m, false);
     }
-    const int sent = events.isEmpty() ? 0 : send(events);
+    // The held keys go out as one item: all of them, or a failure.
+    bool sent = ops.isEmpty();
+    if (!sent) {
+        sent = sendBatch(1, [&](const KeyboardLayout &l, QVector<KeyOp> *out) {
+                   for (const KeyOp &op : qAsConst(ops)) {
+                       if (!isSendable(l, op.keycode))
+                           return 0;
+                   }
+                   *out = ops;
+                   return 1;
+               }) == 1;
+    }
     if (switched)
         holdKeys();
-    return sent == events.size();
+    return sent;
 }
 
 bool X11Keyboard::takeOwnPress(quint8 keycode)

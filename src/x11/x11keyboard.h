@@ -15,7 +15,6 @@
 // symbol after a quiet period, on exit, and on the way out after a lost
 // connection. Every request is checked; what fails is reported.
 
-#include "platform/keyinput.h"
 #include "x11/keyboardlayout.h"
 #include "x11/x11keywatch.h"
 
@@ -73,14 +72,26 @@ public:
     // True when every character of text can be typed exactly now, borrowing
     // free keys where needed; false sends the caller to the clipboard.
     bool prepareText(const QString &text);
-    // The events of one SendInput call; returns how many went out (the
-    // events of a character that cannot be typed exactly, and all after it,
-    // do not).
-    int send(const QVector<KeyInput> &events);
-    // The key to press for a virtual key, preferring the one that gives its
-    // symbol in the active group (Ctrl+V must be a V there); 0 when none.
+    // Types text (prepared by prepareText) as one batch of key events, our
+    // shortcut grabs on its keys stepping aside around it; returns how many
+    // UTF-16 units went out whole: a character that cannot be typed exactly
+    // stops the batch before it. A lone surrogate half types nothing.
+    int typeText(const QString &text);
+    // Taps the key of keysym times with nothing else pressed; returns how
+    // many taps went out.
+    int tapKey(quint32 keysym, int times);
+    // Presses a chord: the modifier keys down, the key of keysym down and
+    // up, the modifiers up. False unless every event went out.
+    bool sendChord(Qt::KeyboardModifiers modifiers, quint32 keysym);
+    // The key to press for one of syms, preferring the one that gives it in
+    // the active group (Ctrl+V must be a V there), else a borrowed key; 0
+    // when none.
+    quint16 keycodeForKeysyms(const QVector<quint32> &syms);
+    // The same for a stored shortcut's virtual key.
     quint16 keycodeForVirtualKey(quint16 vk);
     bool isVirtualKeyDown(int vk);
+    // Whether a key of keysym is down.
+    bool isKeysymDown(quint32 keysym);
     bool isNonModifierKeyDown();
     // Until the next key event anywhere, at most maxMs.
     void waitForKeyEvent(int maxMs);
@@ -163,6 +174,28 @@ private:
         Keys,   // the keyboard grabbed to holdWindow
         Server, // the server grabbed, the keyboard free for our keys
     };
+    // One key press or release, and the item of the request (a character,
+    // a tap, a chord) that fails with it.
+    struct KeyOp
+    {
+        quint8 keycode;
+        bool down;
+        int item;
+    };
+    // Appends the key events of the items that can go out; returns the
+    // first that cannot, or their count.
+    using BatchBuilder = std::function<int(const KeyboardLayout &, QVector<KeyOp> *)>;
+    // Sends a batch of items in the map and group it meets; returns how
+    // many items went out, from the first.
+    int sendBatch(int items, const BatchBuilder &build);
+    // Sends the events; returns the first item whose event the server
+    // refused, or -1.
+    int sendOps(QVector<KeyOp> ops);
+    void suspendGrabsFor(const QVector<KeyOp> &ops);
+    bool appendStroke(const KeyboardLayout &l, char32_t c, int item, QVector<KeyOp> *ops);
+    static bool isSendable(const KeyboardLayout &l, quint32 keycode);
+
+    bool isAnyKeysymDown(const QVector<quint32> &syms);
     bool grabKeyboardTo(xcb_window_t window);
     void markHold(bool on);
     bool modifierDown();
@@ -191,7 +224,6 @@ private:
     bool m_modifierMapStale = true;
     QVector<Borrowed> m_borrowed;
     int m_spareLimit = -1;
-    quint16 m_pendingHigh = 0; // a high surrogate waiting for its low half
     GrabGuard *m_guard = nullptr;
     std::deque<quint8> m_sentPresses;
     X11KeyWatch m_watch;

@@ -7,6 +7,10 @@
 
 #include <algorithm>
 
+#ifndef Q_OS_WIN
+#include "wayland/gnomeshortcuts.h"
+#endif
+
 namespace {
 QString hex(quintptr v)
 {
@@ -884,4 +888,42 @@ QVector<int> FakeWin32::resumeHotKeys()
     suspended.clear();
     std::sort(lost.begin(), lost.end());
     return lost;
+}
+
+QString FakeDesktop::settingsBindingLines(const QVector<DesktopBindings::Command> &commands,
+                                          const QString &program)
+{
+    QStringList lines;
+#ifndef Q_OS_WIN
+    if (roads.shortcuts != DesktopAbilities::Shortcuts::GnomeCustom)
+        return QString();
+    for (const DesktopBindings::Command &c : commands)
+        lines << GnomeShortcuts::accelerator(c.mods, c.vk) + QStringLiteral("  ") +
+                     GnomeShortcuts::commandLine(program, c.arguments);
+#else
+    Q_UNUSED(commands)
+    Q_UNUSED(program)
+#endif
+    return lines.join(QLatin1Char('\n'));
+}
+
+bool FakeDesktop::writeSettingsBindings(const QVector<DesktopBindings::NamedCommand> &commands,
+                                        const QString &, QString *error)
+{
+    if (roads.shortcuts != DesktopAbilities::Shortcuts::GnomeCustom) {
+        *error = QStringLiteral("no such settings");
+        return false;
+    }
+    settingsBindings = commands;
+    return true;
+}
+
+bool FakeDesktop::removeSettingsBindings(const QString &, QString *error)
+{
+    if (roads.shortcuts != DesktopAbilities::Shortcuts::GnomeCustom) {
+        *error = QStringLiteral("no such settings");
+        return false;
+    }
+    settingsBindings.clear();
+    return true;
 }

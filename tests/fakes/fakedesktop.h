@@ -333,6 +333,14 @@ public:
         bindingQuestions << program;
         return commandsBound;
     }
+    // GNOME's custom shortcuts where the roads name them, as the Wayland
+    // backend writes them under mutter; what was written, or removed.
+    QString settingsBindingLines(const QVector<DesktopBindings::Command> &commands,
+                                 const QString &program) override;
+    QVector<DesktopBindings::NamedCommand> settingsBindings;
+    bool writeSettingsBindings(const QVector<DesktopBindings::NamedCommand> &commands,
+                               const QString &program, QString *error) override;
+    bool removeSettingsBindings(const QString &program, QString *error) override;
     // What balloonsReadMarkup() answers.
     bool balloonMarkup = false;
     bool balloonsReadMarkup() override { return balloonMarkup; }

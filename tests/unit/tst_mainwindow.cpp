@@ -973,6 +973,7 @@ private slots:
                 lines = options->bindingLinesView()->toPlainText();
                 buttons = options->applyBindingsButton()->isVisible() &&
                           options->removeBindingsButton()->isVisible();
+                options->applyBindingsButton()->click();
                 options->reject();
             }
         });
@@ -982,6 +983,12 @@ private slots:
         QCOMPARE(bound.size(), 2); // picker, Greeting: the refused ones are left out
         QVERIFY2(bound[1].startsWith(QLatin1String("<Control><Alt>1  '")), qPrintable(bound[1]));
         QVERIFY(bound[1].endsWith(QLatin1String("' '--type' '--' 'Greeting'")));
+        // Add to GNOME wrote the same two, under the names GNOME's settings
+        // show.
+        QCOMPARE(desktop->settingsBindings.size(), 2);
+        QCOMPARE(desktop->settingsBindings[0].name, QStringLiteral("Zem Scrivlet: open the picker"));
+        QCOMPARE(desktop->settingsBindings[1].name, QStringLiteral("Zem Scrivlet: Greeting"));
+        QCOMPARE(desktop->settingsBindings[1].command.vk, 0x31);
         if (saved.isEmpty())
             qunsetenv("WAYLAND_DISPLAY");
         else

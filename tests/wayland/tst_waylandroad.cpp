@@ -30,6 +30,24 @@ const QString NonAscii = QStringLiteral("Grüße, señor — ça va? Ærøskøbi
 const QString Emoji = QStringLiteral("😀 👍🏽 🚀 ✓ 🇩🇪");
 const QString OptionText = QStringLiteral("named like an option ✓");
 
+// Letters and digits in turn: a key lost or doubled in a run shows.
+QString run(int length)
+{
+    const QString alphabet =
+        QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789");
+    QString out;
+    for (int i = 0; i < length; ++i)
+        out += alphabet.at(i % alphabet.size());
+    return out;
+}
+
+// Typed keys go out in batches of about 64 UTF-16 units. Here a surrogate
+// pair stands across the 128th and 129th units and another across the 192nd
+// and 193rd, where batches cut by count alone would split each in two. The
+// first batch is whole either way: one that failed there would be pasted,
+// which hides the fault.
+const QString Seams = run(127) + QStringLiteral("😀") + run(62) + QStringLiteral("👍🏽 end ✓");
+
 // Evdev codes of the user's keyboard.
 constexpr int KeyLeftCtrl = 29;
 constexpr int KeyLeftAlt = 56;
@@ -104,6 +122,7 @@ private:
             ProgramDriver::phrase(QStringLiteral("nonascii"), NonAscii, 0, 0),
             ProgramDriver::phrase(QStringLiteral("cjk"), Phrases::distinctCjk(120), 0, 0),
             ProgramDriver::phrase(QStringLiteral("emoji"), Emoji, 0, 0),
+            ProgramDriver::phrase(QStringLiteral("seams"), Seams, 0, 0),
             ProgramDriver::phrase(QStringLiteral("it's, a; test"), QStringLiteral("quoted ✓"), 0,
                                   0),
             ProgramDriver::phrase(QStringLiteral("say \"hi\" \\ $HOME"),
@@ -260,6 +279,7 @@ private slots:
             {QStringLiteral("nonascii"), NonAscii},
             {QStringLiteral("cjk"), Phrases::distinctCjk(120)},
             {QStringLiteral("emoji"), Emoji},
+            {QStringLiteral("seams"), Seams},
             {QStringLiteral("mixed"), Mixed},
             {QStringLiteral("lines"), Lines}};
         QProcess *user = m_session->startProcess(

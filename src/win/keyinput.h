@@ -1,8 +1,8 @@
 #pragma once
 
-// One synthesised keyboard event, the shape of a Win32 KEYBDINPUT: the
-// Windows road sends these, and the X11 and Wayland keyboards take the same
-// batches, so that typing and a paste chord are written once for all.
+// One synthesised keyboard event, the shape of a Win32 KEYBDINPUT, which the
+// Windows backend hands to SendInput. The other backends speak their own
+// window system's terms (keysyms, a virtual keyboard's characters).
 
 #include "platform/desktop.h"
 
