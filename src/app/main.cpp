@@ -18,6 +18,8 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include <optional>
+
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -33,54 +35,51 @@ void setIdentity()
 
 const QString channelName = QStringLiteral("VantokScrivlet32");
 
-} // namespace
-
-int main(int argc, char *argv[])
+// What the command line asks for when it is answered without a window of our
+// own, or a display: the self-test, the help, the version, an error, or a
+// command handed to the running copy. Returns the exit code then; nothing
+// when the program starts (*inTray: hidden in the tray).
+std::optional<int> answerWithoutWindow(int argc, char *argv[], bool *inTray)
 {
-#ifdef __GLIBC__
-    // glibc raises its threshold for giving a large block a mapping of its
-    // own each time such a block is freed; after the data file's buffers
-    // (megabytes at 10,000 phrases) the later ones come from the heap, and
-    // their pages stay with the program for its life once freed. A fixed
-    // threshold gives them back: 3 MiB at 10,000 phrases.
-    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
-#endif
-    // The arguments are read before anything else: the self-test and the
-    // commands run without a window of our own, or a display.
-    bool inTray = false;
-    if (argc > 1) {
-        QCoreApplication probe(argc, argv);
-        setIdentity();
-        const RemoteCommand::CommandLine line =
-            RemoteCommand::parseArguments(QCoreApplication::arguments());
-        switch (line.action) {
-        case RemoteCommand::CommandLine::Action::SelfTest:
-            // Non-visual logic only: it runs where no display exists (build
-            // machines, a console session).
-            return SelfTest::run();
-        case RemoteCommand::CommandLine::Action::Help:
-            CommandClient::print(false, RemoteCommand::usage(), true);
-            return 0;
-        case RemoteCommand::CommandLine::Action::Version:
-            CommandClient::print(
-                false,
-                QStringLiteral("Zem Scrivlet %1").arg(QCoreApplication::applicationVersion()));
-            return 0;
-        case RemoteCommand::CommandLine::Action::Error:
-            // The error may quote what was typed: shown escaped, apart from
-            // the usage.
-            CommandClient::print(true, line.error);
-            CommandClient::print(true, RemoteCommand::usage(), true);
-            return 2;
-        case RemoteCommand::CommandLine::Action::Command:
-            // Handed over and answered without a window of our own.
-            return CommandClient::run(line.request, AppIdentity::localServerName(channelName));
-        case RemoteCommand::CommandLine::Action::Start:
-            inTray = line.inTray;
-            break;
-        }
+    *inTray = false;
+    if (argc <= 1)
+        return std::nullopt;
+    QCoreApplication probe(argc, argv);
+    setIdentity();
+    const RemoteCommand::CommandLine line =
+        RemoteCommand::parseArguments(QCoreApplication::arguments());
+    switch (line.action) {
+    case RemoteCommand::CommandLine::Action::SelfTest:
+        // Non-visual logic only: it runs where no display exists (build
+        // machines, a console session).
+        return SelfTest::run();
+    case RemoteCommand::CommandLine::Action::Help:
+        CommandClient::print(false, RemoteCommand::usage(), true);
+        return 0;
+    case RemoteCommand::CommandLine::Action::Version:
+        CommandClient::print(
+            false, QStringLiteral("Zem Scrivlet %1").arg(QCoreApplication::applicationVersion()));
+        return 0;
+    case RemoteCommand::CommandLine::Action::Error:
+        // The error may quote what was typed: shown escaped, apart from
+        // the usage.
+        CommandClient::print(true, line.error);
+        CommandClient::print(true, RemoteCommand::usage(), true);
+        return 2;
+    case RemoteCommand::CommandLine::Action::Command:
+        // Handed over and answered without a window of our own.
+        return CommandClient::run(line.request, AppIdentity::localServerName(channelName));
+    case RemoteCommand::CommandLine::Action::Start:
+        *inTray = line.inTray;
+        break;
     }
+    return std::nullopt;
+}
 
+// Which window system Qt talks to, and how, set in the environment before
+// the application object reads it.
+void chooseQtPlatform(int argc, char *argv[])
+{
     // Nothing here draws with OpenGL, yet the X11 platform plugin would load
     // the GL driver at start-up: with a software renderer that alone is about
     // 50 MiB of resident memory and a slower start. The user may still choose.
@@ -106,14 +105,14 @@ int main(int argc, char *argv[])
     // the compositor.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
+#else
+    Q_UNUSED(argc)
+    Q_UNUSED(argv)
 #endif
-    QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
-    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
-    QApplication app(argc, argv);
-    DialogChrome chrome;
-    app.installEventFilter(&chrome);
+}
 
-    setIdentity();
+void setLookAndFeel()
+{
     // Closing or hiding the main window leaves the program in the tray; only
     // the Exit command ends it.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -123,34 +122,95 @@ int main(int argc, char *argv[])
     if (!font.exactMatch())
         font = QFont(QStringLiteral("Microsoft YaHei"), 10);
     QApplication::setFont(font);
+}
+
+// Meets the copy already running, if any: true when that copy takes this
+// start (it shows its window, or, started in the tray, it is all that was
+// wanted). Otherwise *channel tells whether this copy listens for the next
+// starts.
+bool takenByRunningCopy(SingleInstance &instance, const QString &serverName, bool inTray,
+                        bool *channel)
+{
+    *channel = false;
+    // Without a channel private to this user there is no hand-over: better
+    // two copies than one that another user can reach.
+    if (serverName.isEmpty())
+        return false;
+    // Started in the tray (for a command) while a copy runs: that copy is
+    // all that was wanted, and its window stays as it is.
+    if (inTray) {
+        QByteArray reply;
+        RemoteCommand::Request probe;
+        probe.verb = RemoteCommand::Verb::Probe;
+        if (instance.send(RemoteCommand::encode(probe), SingleInstance::readTimeoutMs, &reply) !=
+            SingleInstance::SendResult::NoCopy)
+            return true;
+    } else if (instance.handOver()) {
+        return true;
+    }
+    // A server of another user is never handed over to, and its name
+    // cannot be ours: this copy runs without a channel, and says so.
+    *channel = !instance.foundForeignServer() && instance.listen();
+    if (*channel)
+        TestTrace::line(QStringLiteral("listening ") + serverName);
+    return false;
+}
+
+// The later starts' requests, carried out by the dispatcher.
+void carryOutRequests(SingleInstance &instance, MainWindow &window)
+{
+    QObject::connect(&instance, &SingleInstance::requestReceived, &window,
+                     [&window](const QByteArray &bytes, const SingleInstance::Answer &answer) {
+                         const RemoteCommand::Request request = RemoteCommand::decode(bytes);
+                         if (request.verb == RemoteCommand::Verb::Show)
+                             TestTrace::line(QStringLiteral("show requested"));
+                         // From the event loop: the channel takes the next start
+                         // meanwhile, and typing may wait for the target.
+                         QTimer::singleShot(0, &window, [&window, request, answer] {
+                             window.dispatcher()->carryOut(
+                                 request, [answer](const RemoteCommand::Reply &reply) {
+                                     answer(RemoteCommand::encodeReply(reply));
+                                 });
+                         });
+                     });
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+#ifdef __GLIBC__
+    // glibc raises its threshold for giving a large block a mapping of its
+    // own each time such a block is freed; after the data file's buffers
+    // (megabytes at 10,000 phrases) the later ones come from the heap, and
+    // their pages stay with the program for its life once freed. A fixed
+    // threshold gives them back: 3 MiB at 10,000 phrases.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
+    // The arguments are read before anything else: the self-test and the
+    // commands run without a window of our own, or a display.
+    bool inTray = false;
+    if (const std::optional<int> exitCode = answerWithoutWindow(argc, argv, &inTray))
+        return *exitCode;
+
+    chooseQtPlatform(argc, argv);
+    QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    QApplication app(argc, argv);
+    DialogChrome chrome;
+    app.installEventFilter(&chrome);
+
+    setIdentity();
+    setLookAndFeel();
 
     AppIdentity::setProcessAppId(QStringLiteral("Vantok.Scrivlet.3.2"));
 
-    // Without a channel private to this user there is no hand-over: better
-    // two copies than one that another user can reach.
     QString takenFolder;
     const QString serverName = AppIdentity::localServerName(channelName, &takenFolder);
     SingleInstance instance(serverName);
     bool channel = false;
-    if (!serverName.isEmpty()) {
-        // Started in the tray (for a command) while a copy runs: that copy
-        // is all that was wanted, and its window stays as it is.
-        if (inTray) {
-            QByteArray reply;
-            RemoteCommand::Request probe;
-            probe.verb = RemoteCommand::Verb::Probe;
-            if (instance.send(RemoteCommand::encode(probe), SingleInstance::readTimeoutMs,
-                              &reply) != SingleInstance::SendResult::NoCopy)
-                return 0;
-        } else if (instance.handOver()) {
-            return 0;
-        }
-        // A server of another user is never handed over to, and its name
-        // cannot be ours: this copy runs without a channel, and says so.
-        channel = !instance.foundForeignServer() && instance.listen();
-        if (channel)
-            TestTrace::line(QStringLiteral("listening ") + serverName);
-    }
+    if (takenByRunningCopy(instance, serverName, inTray, &channel))
+        return 0;
 
     const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     PhraseStore store(dataFolder);
@@ -171,20 +231,7 @@ int main(int argc, char *argv[])
 
     QuitSignals::install([&window] { window.quitApp(); });
 
-    QObject::connect(&instance, &SingleInstance::requestReceived, &window,
-                     [&window](const QByteArray &bytes, const SingleInstance::Answer &answer) {
-                         const RemoteCommand::Request request = RemoteCommand::decode(bytes);
-                         if (request.verb == RemoteCommand::Verb::Show)
-                             TestTrace::line(QStringLiteral("show requested"));
-                         // From the event loop: the channel takes the next start
-                         // meanwhile, and typing may wait for the target.
-                         QTimer::singleShot(0, &window, [&window, request, answer] {
-                             window.dispatcher()->carryOut(
-                                 request, [answer](const RemoteCommand::Reply &reply) {
-                                     answer(RemoteCommand::encodeReply(reply));
-                                 });
-                         });
-                     });
+    carryOutRequests(instance, window);
 
     if (!channel)
         window.reportNoHandOverChannel();

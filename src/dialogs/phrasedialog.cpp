@@ -61,6 +61,37 @@ PhraseDialog::PhraseDialog(const Phrase &phrase, PhraseStore *store, bool editin
     setMinimumSize(640, 560);
     resize(760, 680);
 
+    QPushButton *clear = addShortcutFields();
+    addPhraseFields();
+
+    auto *buttons = new QDialogButtonBox(this);
+    QPushButton *ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("primary"));
+    ok->setDefault(true);
+    QPushButton *cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &PhraseDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &PhraseDialog::reject);
+    bodyLayout->addWidget(buttons);
+
+    showPhrase(phrase);
+
+    // The note under the shortcut comes and goes as combinations are pressed.
+    connect(hotkey, &HotkeyEdit::hotkeyChanged, this, [this] { fitNotes(); });
+    // Most people start typing at once, and in the shortcut field every
+    // letter would become a shortcut. Editing opens the same way, so the
+    // first key lands in the same place whichever the dialog is.
+    name->setFocus(Qt::OtherFocusReason);
+    // Tab goes on from the name to the fields above it, top to bottom, and
+    // only then to the buttons: the name is last on screen but first in use.
+    QWidget *order[] = {name, hotkey, clear, abbreviation, text, placeholders, enabled, ok, cancel};
+    for (size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+// The shortcut, its Clear button (returned, for the tab order) and the
+// notes under it.
+QPushButton *PhraseDialog::addShortcutFields()
+{
     bodyLayout->addWidget(new QLabel(tr("Shortcut"), this));
 
     auto *hotkeyRow = new QHBoxLayout;
@@ -85,7 +116,12 @@ PhraseDialog::PhraseDialog(const Phrase &phrase, PhraseStore *store, bool editin
     shortcutNote->setWordWrap(true);
     shortcutNote->setVisible(false);
     bodyLayout->addWidget(shortcutNote);
+    return clear;
+}
 
+// The abbreviation, the text, its two check boxes and the name.
+void PhraseDialog::addPhraseFields()
+{
     bodyLayout->addWidget(new QLabel(tr("Abbreviation"), this));
     abbreviation = new QLineEdit(this);
     abbreviation->setMaxLength(Phrase::MaxAbbreviationLength);
@@ -120,16 +156,10 @@ PhraseDialog::PhraseDialog(const Phrase &phrase, PhraseStore *store, bool editin
     name->setMaxLength(MaxNameLength);
     name->setPlaceholderText(tr("Optional"));
     bodyLayout->addWidget(name);
+}
 
-    auto *buttons = new QDialogButtonBox(this);
-    QPushButton *ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("primary"));
-    ok->setDefault(true);
-    QPushButton *cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &PhraseDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &PhraseDialog::reject);
-    bodyLayout->addWidget(buttons);
-
+void PhraseDialog::showPhrase(const Phrase &phrase)
+{
     name->setText(phrase.name);
     // CR LF and lone CR would each make a paragraph of their own and show as
     // doubled breaks; the editor shows one break, and the stored text stays
@@ -144,18 +174,6 @@ PhraseDialog::PhraseDialog(const Phrase &phrase, PhraseStore *store, bool editin
     auto *marks = new UnknownPlaceholders(text->document(), placeholders);
     connect(placeholders, &QCheckBox::toggled, marks, &QSyntaxHighlighter::rehighlight);
     marks->rehighlight(); // now, not on the next turn of the event loop
-
-    // The note under the shortcut comes and goes as combinations are pressed.
-    connect(hotkey, &HotkeyEdit::hotkeyChanged, this, [this] { fitNotes(); });
-    // Most people start typing at once, and in the shortcut field every
-    // letter would become a shortcut. Editing opens the same way, so the
-    // first key lands in the same place whichever the dialog is.
-    name->setFocus(Qt::OtherFocusReason);
-    // Tab goes on from the name to the fields above it, top to bottom, and
-    // only then to the buttons: the name is last on screen but first in use.
-    QWidget *order[] = {name, hotkey, clear, abbreviation, text, placeholders, enabled, ok, cancel};
-    for (size_t i = 1; i < std::size(order); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void PhraseDialog::setDesktop(Desktop *desktop)

@@ -16,6 +16,7 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
 
 class PhraseDialog final : public ThemedDialog
 {
@@ -63,6 +64,9 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    QPushButton *addShortcutFields();
+    void addPhraseFields();
+    void showPhrase(const Phrase &phrase);
     // The editor's text with nothing turned into something else.
     QString editorText() const;
     // Gives each wrapped note the height its text takes at its width (a

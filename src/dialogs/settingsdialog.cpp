@@ -43,6 +43,39 @@ SettingsDialog::SettingsDialog(PhraseStore *store, bool showFailed, bool pickerF
 
     start = new QCheckBox(this);
     minimized = new QCheckBox(this);
+    QFormLayout *form = makeForm(showFailed, pickerFailed);
+
+    auto *buttons = new QDialogButtonBox(this);
+    ok = buttons->addButton(QString(), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("primary"));
+    ok->setDefault(true);
+    cancel = buttons->addButton(QString(), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &SettingsDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &SettingsDialog::reject);
+
+    bodyLayout->addWidget(start);
+    bodyLayout->addWidget(minimized);
+    bodyLayout->addLayout(form);
+    addBindingsPanel();
+    bodyLayout->addWidget(buttons);
+
+    setTexts();
+
+    const Settings &current = store->settings();
+    start->setChecked(current.startWithWindows);
+    minimized->setChecked(current.startMinimized);
+    showEditor->setHotkey(current.showMods, current.showVk);
+    pickerEditor->setHotkey(current.pickerMods, current.pickerVk);
+    order->setCurrentIndex(current.pickerRecentFirst ? 0 : 1);
+    abbreviationMode->setCurrentIndex(current.abbreviationsAfterDelimiter ? 1 : 0);
+    appRules = current.appRules;
+}
+
+// The two command shortcuts with their notes, the picker's order, the
+// abbreviations and the per-application rules, made in the order the focus
+// moves through them.
+QFormLayout *SettingsDialog::makeForm(bool showFailed, bool pickerFailed)
+{
     showEditor = new HotkeyEdit(this);
     pickerEditor = new HotkeyEdit(this);
     order = new OrderComboBox(this);
@@ -110,18 +143,14 @@ SettingsDialog::SettingsDialog(PhraseStore *store, bool showFailed, bool pickerF
     applicationsRow->addWidget(applications);
     applicationsRow->addStretch(1);
     form->addRow(applicationsLabel, applicationsRow);
+    return form;
+}
 
-    auto *buttons = new QDialogButtonBox(this);
-    ok = buttons->addButton(QString(), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("primary"));
-    ok->setDefault(true);
-    cancel = buttons->addButton(QString(), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &SettingsDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &SettingsDialog::reject);
-
-    bodyLayout->addWidget(start);
-    bodyLayout->addWidget(minimized);
-    bodyLayout->addLayout(form);
+// Where the desktop, not this program, binds the command shortcuts: a note,
+// the lines for its configuration, and the buttons that copy, apply or
+// remove them, all hidden until the main window fills them in.
+void SettingsDialog::addBindingsPanel()
+{
     desktopNote = new QLabel(this);
     desktopNote->setObjectName(QStringLiteral("hint"));
     desktopNote->setWordWrap(true);
@@ -161,18 +190,6 @@ SettingsDialog::SettingsDialog(PhraseStore *store, bool showFailed, bool pickerF
     copyRow->addWidget(copyBindings);
     bodyLayout->addWidget(bindingLines);
     bodyLayout->addLayout(copyRow);
-    bodyLayout->addWidget(buttons);
-
-    setTexts();
-
-    const Settings &current = store->settings();
-    start->setChecked(current.startWithWindows);
-    minimized->setChecked(current.startMinimized);
-    showEditor->setHotkey(current.showMods, current.showVk);
-    pickerEditor->setHotkey(current.pickerMods, current.pickerVk);
-    order->setCurrentIndex(current.pickerRecentFirst ? 0 : 1);
-    abbreviationMode->setCurrentIndex(current.abbreviationsAfterDelimiter ? 1 : 0);
-    appRules = current.appRules;
 }
 
 SettingsDialog::~SettingsDialog() = default;

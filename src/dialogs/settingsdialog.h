@@ -18,6 +18,7 @@ class LayoutNote;
 class OrderComboBox;
 class PhraseStore;
 class QCheckBox;
+class QFormLayout;
 class QLabel;
 class QPlainTextEdit;
 
@@ -84,6 +85,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    QFormLayout *makeForm(bool showFailed, bool pickerFailed);
+    void addBindingsPanel();
     void setTexts();
     void fillOrderBox();
     void fillAbbreviationBox();

@@ -151,9 +151,33 @@ QString nearestOption(const QString &word)
 
 } // namespace
 
-CommandLine parseArguments(const QStringList &arguments)
+namespace {
+
+// One option word: "--name=value" carries its value inline.
+struct OptionWord
 {
-    CommandLine line;
+    QString name;
+    QString inlineValue;
+    bool hasInline = false;
+};
+
+OptionWord splitOption(const QString &argument)
+{
+    OptionWord option;
+    option.name = argument;
+    const int equals = argument.indexOf(QLatin1Char('='));
+    if (argument.startsWith(QLatin1String("--")) && equals > 2) {
+        option.name = argument.left(equals);
+        option.inlineValue = argument.mid(equals + 1);
+        option.hasInline = true;
+    }
+    return option;
+}
+
+// What the words read so far hold beyond the command line itself, judged
+// once they are all read (judged()).
+struct WordsSeen
+{
     bool help = false;
     bool version = false;
     QString command; // the command line of the command found, for messages
@@ -162,152 +186,202 @@ CommandLine parseArguments(const QStringList &arguments)
     // the command it stands beside is known.
     QString stray;
     QString unknownOption;
-    const auto fail = [&line](const QString &error) {
-        line.action = CommandLine::Action::Error;
-        line.error = error;
-        return line;
-    };
-    const auto strayWord = [&stray, &unknownOption](const QString &word) {
+
+    void strayWord(const QString &word)
+    {
         if (stray.isEmpty() && unknownOption.isEmpty())
             stray = word;
-    };
-    bool optionsEnded = false;
-    for (int i = 1; i < arguments.size(); ++i) {
-        const QString &argument = arguments.at(i);
-        if (optionsEnded || argument == QLatin1String("-") ||
-            !argument.startsWith(QLatin1Char('-'))) {
-            strayWord(argument);
-            continue;
-        }
-        if (argument == QLatin1String("--")) {
-            optionsEnded = true; // nothing after it is an option
-            continue;
-        }
-        QString option = argument;
-        QString inlineValue;
-        bool hasInline = false;
-        const int equals = argument.indexOf(QLatin1Char('='));
-        if (argument.startsWith(QLatin1String("--")) && equals > 2) {
-            option = argument.left(equals);
-            inlineValue = argument.mid(equals + 1);
-            hasInline = true;
-        }
-        const auto flag = [&](bool *set) {
-            if (hasInline)
-                return false;
-            *set = true;
-            return true;
-        };
-        if (option == QLatin1String("--help") || option == QLatin1String("-h")) {
-            if (!flag(&help))
-                return fail(QStringLiteral("%1 takes no value.").arg(option));
-            continue;
-        }
-        if (option == QLatin1String("--version")) {
-            if (!flag(&version))
-                return fail(QStringLiteral("%1 takes no value.").arg(option));
-            continue;
-        }
-        if (option == QLatin1String("--in-tray")) {
-            if (!flag(&line.inTray))
-                return fail(QStringLiteral("%1 takes no value.").arg(option));
-            continue;
-        }
-        if (option == QLatin1String("--once")) {
-            if (!flag(&line.request.once))
-                return fail(QStringLiteral("%1 takes no value.").arg(option));
-            continue;
-        }
-        const bool selfTest = option == QLatin1String("--self-test");
-        const VerbName *verb = nullptr;
-        for (const VerbName &v : verbs) {
-            if (v.option && option == QLatin1String(v.option))
-                verb = &v;
-        }
-        if (!verb && !selfTest) {
-            bool inlineForm = false;
-            const int toolkit = toolkitOption(argument, &inlineForm);
-            if (toolkit < 0) {
-                if (stray.isEmpty() && unknownOption.isEmpty())
-                    unknownOption = option;
-                continue;
-            }
-            if (toolkitOptions[toolkit].takesValue && !inlineForm) {
-                if (i + 1 >= arguments.size())
-                    return fail(QStringLiteral("%1 needs a value.").arg(argument));
-                ++i;
-            }
-            continue;
-        }
-        if (!command.isEmpty())
-            return fail(
-                QStringLiteral("Only one command at a time: %1 and %2.").arg(option, command));
-        const int first = i;
-        if (selfTest) {
-            if (hasInline)
-                return fail(QStringLiteral("--self-test takes no value."));
-            line.action = CommandLine::Action::SelfTest;
-        } else {
-            line.action = CommandLine::Action::Command;
-            line.request.verb = verb->verb;
-            line.request.name.clear();
-            if (verb->verb == Verb::Type) {
-                if (hasInline) {
-                    line.request.name = inlineValue;
-                } else if (i + 1 < arguments.size()) {
-                    const QString &next = arguments.at(++i);
-                    if (next == QLatin1String("--"))
-                        line.request.name =
-                            i + 1 < arguments.size() ? arguments.at(++i) : QString();
-                    else if (next.startsWith(QLatin1Char('-')))
-                        return fail(QStringLiteral("“%1” is an option, not a phrase's name: a "
-                                                   "name that starts with “-” goes after “--”, "
-                                                   "as in --type -- %1")
-                                        .arg(next));
-                    else
-                        line.request.name = next;
-                }
-                if (line.request.name.isEmpty())
-                    return fail(QStringLiteral("--type needs the name of a phrase."));
-            } else if (hasInline) {
-                return fail(QStringLiteral("%1 takes no value.").arg(option));
-            }
-        }
-        command = arguments.mid(first, i - first + 1).join(QLatin1Char(' '));
     }
-    if (help) {
+};
+
+CommandLine failed(CommandLine line, const QString &error)
+{
+    line.action = CommandLine::Action::Error;
+    line.error = error;
+    return line;
+}
+
+// The phrase's name after --type: its inline value, the next word, or the
+// word after a "--". False, with *error, when there is none.
+bool readPhraseName(const QStringList &arguments, int *i, const OptionWord &option, QString *name,
+                    QString *error)
+{
+    name->clear();
+    if (option.hasInline) {
+        *name = option.inlineValue;
+    } else if (*i + 1 < arguments.size()) {
+        const QString &next = arguments.at(++*i);
+        if (next == QLatin1String("--")) {
+            *name = *i + 1 < arguments.size() ? arguments.at(++*i) : QString();
+        } else if (next.startsWith(QLatin1Char('-'))) {
+            *error = QStringLiteral("“%1” is an option, not a phrase's name: a name that starts "
+                                    "with “-” goes after “--”, as in --type -- %1")
+                         .arg(next);
+            return false;
+        } else {
+            *name = next;
+        }
+    }
+    if (name->isEmpty()) {
+        *error = QStringLiteral("--type needs the name of a phrase.");
+        return false;
+    }
+    return true;
+}
+
+// The self-test or a command for the running copy (verb), with what it
+// takes. False, with *error, when it is malformed.
+bool readCommand(const QStringList &arguments, int *i, const OptionWord &option,
+                 const VerbName *verb, CommandLine *line, QString *error)
+{
+    if (!verb) {
+        if (option.hasInline) {
+            *error = QStringLiteral("--self-test takes no value.");
+            return false;
+        }
+        line->action = CommandLine::Action::SelfTest;
+        return true;
+    }
+    line->action = CommandLine::Action::Command;
+    line->request.verb = verb->verb;
+    line->request.name.clear();
+    if (verb->verb == Verb::Type)
+        return readPhraseName(arguments, i, option, &line->request.name, error);
+    if (option.hasInline) {
+        *error = QStringLiteral("%1 takes no value.").arg(option.name);
+        return false;
+    }
+    return true;
+}
+
+// One option word at arguments[*i], with the words after it that it takes
+// (*i moves past them). False, with *error, when it is malformed.
+bool readOption(const QStringList &arguments, int *i, CommandLine *line, WordsSeen *seen,
+                QString *error)
+{
+    const QString &argument = arguments.at(*i);
+    const OptionWord option = splitOption(argument);
+    const struct
+    {
+        const char *name;
+        bool *set;
+    } flags[] = {{"--help", &seen->help},
+                 {"-h", &seen->help},
+                 {"--version", &seen->version},
+                 {"--in-tray", &line->inTray},
+                 {"--once", &line->request.once}};
+    for (const auto &flag : flags) {
+        if (option.name != QLatin1String(flag.name))
+            continue;
+        if (option.hasInline) {
+            *error = QStringLiteral("%1 takes no value.").arg(option.name);
+            return false;
+        }
+        *flag.set = true;
+        return true;
+    }
+    const bool selfTest = option.name == QLatin1String("--self-test");
+    const VerbName *verb = nullptr;
+    for (const VerbName &v : verbs) {
+        if (v.option && option.name == QLatin1String(v.option))
+            verb = &v;
+    }
+    if (!verb && !selfTest) {
+        bool inlineForm = false;
+        const int toolkit = toolkitOption(argument, &inlineForm);
+        if (toolkit < 0) {
+            if (seen->stray.isEmpty() && seen->unknownOption.isEmpty())
+                seen->unknownOption = option.name;
+            return true;
+        }
+        if (toolkitOptions[toolkit].takesValue && !inlineForm) {
+            if (*i + 1 >= arguments.size()) {
+                *error = QStringLiteral("%1 needs a value.").arg(argument);
+                return false;
+            }
+            ++*i;
+        }
+        return true;
+    }
+    if (!seen->command.isEmpty()) {
+        *error = QStringLiteral("Only one command at a time: %1 and %2.")
+                     .arg(option.name, seen->command);
+        return false;
+    }
+    const int first = *i;
+    if (!readCommand(arguments, i, option, verb, line, error))
+        return false;
+    seen->command = arguments.mid(first, *i - first + 1).join(QLatin1Char(' '));
+    return true;
+}
+
+// The command line once every word is read: the help wins, the self-test runs
+// whatever else is given, then unknown options and stray words are errors.
+CommandLine judged(CommandLine line, const WordsSeen &seen)
+{
+    if (seen.help) {
         line.action = CommandLine::Action::Help;
         line.error.clear();
         return line;
     }
     if (line.action == CommandLine::Action::SelfTest)
         return line;
-    if (!unknownOption.isEmpty()) {
-        const QString meant = nearestOption(unknownOption);
-        return fail(meant.isEmpty() ? QStringLiteral("Unknown option “%1”.").arg(unknownOption)
-                                    : QStringLiteral("Unknown option “%1”: did you mean %2?")
-                                          .arg(unknownOption, meant));
+    if (!seen.unknownOption.isEmpty()) {
+        const QString meant = nearestOption(seen.unknownOption);
+        return failed(line, meant.isEmpty()
+                                ? QStringLiteral("Unknown option “%1”.").arg(seen.unknownOption)
+                                : QStringLiteral("Unknown option “%1”: did you mean %2?")
+                                      .arg(seen.unknownOption, meant));
     }
-    if (!stray.isEmpty()) {
+    if (!seen.stray.isEmpty()) {
         if (line.action != CommandLine::Action::Command)
-            return fail(
-                QStringLiteral("Unexpected “%1”: to put a phrase in, use --type NAME.").arg(stray));
+            return failed(line,
+                          QStringLiteral("Unexpected “%1”: to put a phrase in, use --type NAME.")
+                              .arg(seen.stray));
         const QString option =
-            command.section(QLatin1Char(' '), 0, 0).section(QLatin1Char('='), 0, 0);
+            seen.command.section(QLatin1Char(' '), 0, 0).section(QLatin1Char('='), 0, 0);
         if (line.request.verb == Verb::Type)
-            return fail(QStringLiteral("--type takes one name: “%1” is a word too many (a name "
-                                       "of several words goes in quotes, as in --type \"%2 %1\").")
-                            .arg(stray, line.request.name));
-        return fail(
-            QStringLiteral("%1 takes no name: “%2” is a word too many.").arg(option, stray));
+            return failed(
+                line, QStringLiteral("--type takes one name: “%1” is a word too many (a name "
+                                     "of several words goes in quotes, as in --type \"%2 %1\").")
+                          .arg(seen.stray, line.request.name));
+        return failed(
+            line,
+            QStringLiteral("%1 takes no name: “%2” is a word too many.").arg(option, seen.stray));
     }
-    if (version) {
+    if (seen.version) {
         line.action = CommandLine::Action::Version;
         return line;
     }
     if (line.request.once && line.action != CommandLine::Action::Command)
-        return fail(QStringLiteral("--once goes with a command, such as --once --type NAME."));
+        return failed(line,
+                      QStringLiteral("--once goes with a command, such as --once --type NAME."));
     return line;
+}
+
+} // namespace
+
+CommandLine parseArguments(const QStringList &arguments)
+{
+    CommandLine line;
+    WordsSeen seen;
+    bool optionsEnded = false;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (optionsEnded || argument == QLatin1String("-") ||
+            !argument.startsWith(QLatin1Char('-'))) {
+            seen.strayWord(argument);
+            continue;
+        }
+        if (argument == QLatin1String("--")) {
+            optionsEnded = true; // nothing after it is an option
+            continue;
+        }
+        QString error;
+        if (!readOption(arguments, &i, &line, &seen, &error))
+            return failed(line, error);
+    }
+    return judged(line, seen);
 }
 
 QString usage()

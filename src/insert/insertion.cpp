@@ -6,6 +6,7 @@
 #include <QTextBoundaryFinder>
 
 #include <functional>
+#include <optional>
 
 using namespace Insertion;
 
@@ -154,6 +155,89 @@ InsertResult typeOnly(Desktop &desktop, const QString &text, bool terminal)
     return result;
 }
 
+// Whether the field the keys would reach refuses the text (*why), asked of
+// the window once it is in front: a password's text cannot be checked, a
+// read-only field would drop it.
+bool fieldRefuses(Desktop &desktop, WindowHandle window, InsertOutcome *why)
+{
+    switch (desktop.caret().focusedField(window)) {
+    case FieldKind::Password:
+        *why = InsertOutcome::PasswordField;
+        return true;
+    case FieldKind::ReadOnly:
+        *why = InsertOutcome::ReadOnlyField;
+        return true;
+    case FieldKind::Unknown:
+    case FieldKind::Text:
+    // The user chose this phrase for this window: a program slow to say
+    // what its field is gives no sign that the field is a password one.
+    case FieldKind::Unanswered:
+        break;
+    }
+    return false;
+}
+
+// Only the control that has the focus takes the text by message: never
+// another child of the same window. The user's road may rule the message
+// out, and so do keys of ours that must come first (a message overtakes
+// them). True when that settled it (*result); *control is the control found
+// either way, for a paste by message.
+bool settledByMessage(Desktop &desktop, const QString &text, WindowHandle target,
+                      const InsertPlan &plan, const InsertExtras &extras, WindowHandle *control,
+                      InsertResult *result)
+{
+    const bool automatic = plan.method == InsertMethod::Automatic;
+    TextControls *controls =
+        automatic && !plan.keysOnly && extras.suffix.isEmpty() ? desktop.textControls() : nullptr;
+    *control = controls ? controls->focusedControl(target) : 0;
+    if (!*control)
+        return false;
+    ControlRefusal refusal = ControlRefusal::NotAccepted;
+    switch (controls->insertByMessage(*control, text, &refusal)) {
+    case ControlInsert::Done:
+        result->outcome = InsertOutcome::Delivered;
+        // The caret goes where {cursor} stood by message too: no key that a
+        // held modifier could turn into a command.
+        result->extrasDone = extras.caretBack <= 0 ||
+                             controls->placeCaretBefore(*control, tailOf(text, extras.caretBack));
+        result->caretMoved = extras.caretBack > 0 && result->extrasDone;
+        return true;
+    case ControlInsert::Refused:
+        result->outcome = outcomeOf(refusal);
+        return true;
+    case ControlInsert::Unchanged:
+        break;
+    }
+    return false;
+}
+
+// The automatic road once the keys reach the target: a short line the
+// keyboard can give exactly is typed, anything else pasted.
+InsertResult typeOrPaste(Desktop &desktop, const QString &text, WindowHandle target,
+                         WindowHandle control, const InsertPlan &plan, const InsertExtras &extras)
+{
+    InsertResult result;
+    const bool shortLine = text.size() <= TypingLimit && !text.contains(QLatin1Char('\n')) &&
+                           !text.contains(QLatin1Char('\r'));
+    // Typing is decided for the whole text before its first key: a text the
+    // keyboard cannot give exactly is pasted, not typed half wrong. Nothing
+    // a key would act on is typed into a terminal.
+    KeyboardOutput &keyboard = desktop.keyboard();
+    const QString typing = TextConvert::toTypingText(text);
+    int typed = 0;
+    if (shortLine && !typing.isEmpty() && !(plan.terminal && hasControlCharacter(typing)) &&
+        keyboard.canTypeExactly(typing)) {
+        typed = keyboard.typeText(typing);
+        if (typed == typing.size())
+            result.outcome = InsertOutcome::Delivered;
+    }
+    // Part of it is there, and a paste would put it there twice.
+    if (typed == 0)
+        result = pasteViaClipboard(desktop, text, target, control, plan.pasteKey,
+                                   extras.triggerKeys, extras.keeper);
+    return result;
+}
+
 } // namespace
 
 InsertResult insertText(Desktop &desktop, const QString &text, WindowHandle target,
@@ -179,48 +263,11 @@ InsertResult insertText(Desktop &desktop, const QString &text, WindowHandle targ
         if (targets.isMorePrivileged(target))
             return leaveOnClipboard(desktop, text, extras.keeper);
     }
-    // Asked of the window the keys would reach, once it is in front: a
-    // password's text cannot be checked, a read-only field would drop it.
-    switch (desktop.caret().focusedField(target ? target : targets.foregroundWindow())) {
-    case FieldKind::Password:
-        result.outcome = InsertOutcome::PasswordField;
+    if (fieldRefuses(desktop, target ? target : targets.foregroundWindow(), &result.outcome))
         return result;
-    case FieldKind::ReadOnly:
-        result.outcome = InsertOutcome::ReadOnlyField;
+    WindowHandle control = 0;
+    if (settledByMessage(desktop, text, target, plan, extras, &control, &result))
         return result;
-    case FieldKind::Unknown:
-    case FieldKind::Text:
-    // The user chose this phrase for this window: a program slow to say
-    // what its field is gives no sign that the field is a password one.
-    case FieldKind::Unanswered:
-        break;
-    }
-
-    // Only the control that has the focus takes the text: never another
-    // child of the same window. The user's road may rule the message out,
-    // and so do keys of ours that must come first (a message overtakes them).
-    const bool automatic = plan.method == InsertMethod::Automatic;
-    TextControls *controls =
-        automatic && !plan.keysOnly && extras.suffix.isEmpty() ? desktop.textControls() : nullptr;
-    const WindowHandle control = controls ? controls->focusedControl(target) : 0;
-    if (control) {
-        ControlRefusal refusal = ControlRefusal::NotAccepted;
-        switch (controls->insertByMessage(control, text, &refusal)) {
-        case ControlInsert::Done:
-            result.outcome = InsertOutcome::Delivered;
-            // The caret goes where {cursor} stood by message too: no key
-            // that a held modifier could turn into a command.
-            result.extrasDone = extras.caretBack <= 0 ||
-                                controls->placeCaretBefore(control, tailOf(text, extras.caretBack));
-            result.caretMoved = extras.caretBack > 0 && result.extrasDone;
-            return result;
-        case ControlInsert::Refused:
-            result.outcome = outcomeOf(refusal);
-            return result;
-        case ControlInsert::Unchanged:
-            break;
-        }
-    }
 
     // Keys go to the window in front: when the target could not be brought
     // there, they would land in another one.
@@ -235,28 +282,11 @@ InsertResult insertText(Desktop &desktop, const QString &text, WindowHandle targ
         return result;
     if (plan.method == InsertMethod::TypeOnly) {
         result = typeOnly(desktop, text, plan.terminal);
-    } else if (!automatic) {
+    } else if (plan.method != InsertMethod::Automatic) {
         result = pasteViaClipboard(desktop, text, target, 0, plan.pasteKey, extras.triggerKeys,
                                    extras.keeper);
     } else {
-        const bool shortLine = text.size() <= TypingLimit && !text.contains(QLatin1Char('\n')) &&
-                               !text.contains(QLatin1Char('\r'));
-        // Typing is decided for the whole text before its first key: a text
-        // the keyboard cannot give exactly is pasted, not typed half wrong.
-        // Nothing a key would act on is typed into a terminal.
-        KeyboardOutput &keyboard = desktop.keyboard();
-        const QString typing = TextConvert::toTypingText(text);
-        int typed = 0;
-        if (shortLine && !typing.isEmpty() && !(plan.terminal && hasControlCharacter(typing)) &&
-            keyboard.canTypeExactly(typing)) {
-            typed = keyboard.typeText(typing);
-            if (typed == typing.size())
-                result.outcome = InsertOutcome::Delivered;
-        }
-        // Part of it is there, and a paste would put it there twice.
-        if (typed == 0)
-            result = pasteViaClipboard(desktop, text, target, control, plan.pasteKey,
-                                       extras.triggerKeys, extras.keeper);
+        result = typeOrPaste(desktop, text, target, control, plan, extras);
     }
     if (result.delivered())
         sendExtras(desktop, target, extras, &result);
@@ -296,6 +326,101 @@ bool waitForKeysReleased(Desktop &desktop, const QVector<int> &keys)
     return waitUntilUp(desktop, [&] { return keyboard.areKeysDown(keys); });
 }
 
+namespace {
+
+// Puts the text on the clipboard in place of the user's content (backup).
+// False, with result's outcome, when it is not there; the user's content is
+// back then.
+bool offerForPaste(Desktop &desktop, const QString &text, bool primary,
+                   const ClipboardBackup &backup, InsertResult *result)
+{
+    switch (desktop.clipboard().putText(text, primary ? ClipboardOffer::ForPasteWithPrimary
+                                                      : ClipboardOffer::ForPaste)) {
+    case ClipboardPut::Put:
+        break;
+    case ClipboardPut::Untouched:
+        result->outcome = InsertOutcome::ClipboardUnavailable;
+        return false; // the user's clipboard is still there
+    case ClipboardPut::Failed:
+        // The clipboard may be empty now: the user's content goes back
+        // rather than stay lost.
+        restore(desktop, backup, result);
+        result->outcome = InsertOutcome::ClipboardUnavailable;
+        return false;
+    }
+    return true;
+}
+
+// Pastes by message into the control, or with the paste key into the target
+// (*pastedInto), and waits for it to fetch the text. Nothing, with result's
+// outcome, when the paste could not be sent; the user's content is back then.
+std::optional<PasteFetch> sendPaste(Desktop &desktop, WindowHandle target, WindowHandle control,
+                                    PasteKey key, const QVector<int> &triggerKeys,
+                                    const ClipboardBackup &backup, WindowHandle *pastedInto,
+                                    InsertResult *result)
+{
+    ClipboardService &clipboard = desktop.clipboard();
+    TextControls *controls = desktop.textControls();
+    *pastedInto = target;
+    if (control && controls) {
+        // Not answered in time, the message is still in the control's queue,
+        // and it pastes whatever the clipboard holds once it gets to it: it
+        // is waited for as a paste key would be, never taken for a refusal.
+        controls->pasteClipboard(control);
+        *pastedInto = control;
+        return clipboard.awaitFetched(control, PasteSettleMs);
+    }
+    if (!waitForKeysReleased(desktop, triggerKeys)) {
+        // Reading the user's content may have taken a while (a program
+        // that renders it late): the keys are checked again right before
+        // the chord, whose own Ctrl would otherwise meet the user's keys.
+        restore(desktop, backup, result);
+        result->outcome = InsertOutcome::KeysHeld;
+        return std::nullopt;
+    }
+    if (!targetInFront(desktop, target)) {
+        restore(desktop, backup, result);
+        return std::nullopt;
+    }
+    if (clipboard.sendPasteKey(target, key))
+        return clipboard.awaitFetched(target, PasteSettleMs);
+    return PasteFetch::NotFetched;
+}
+
+// What a paste sent came to. The user's content goes back, unless our paste
+// is still on its way: then the user's content would be what the target
+// pastes, and the keeper holds it until the target has taken the paste, or
+// given up.
+void settlePaste(Desktop &desktop, PasteFetch fetch, std::unique_ptr<ClipboardBackup> backup,
+                 WindowHandle pastedInto, ClipboardKeeper *keeper, InsertResult *result)
+{
+    if (fetch == PasteFetch::Pending) {
+        result->outcome = InsertOutcome::PasteQueued;
+        if (keeper) {
+            keeper->keep(std::move(backup), pastedInto, desktop.clock().tickCount());
+        } else {
+            result->clipboardLostFormats =
+                qMax(result->clipboardLostFormats, backup->lostFormats());
+            result->clipboardNotRestored = true;
+        }
+        return;
+    }
+    restore(desktop, *backup, result);
+    switch (fetch) {
+    case PasteFetch::Fetched:
+        result->outcome = InsertOutcome::Delivered;
+        break;
+    case PasteFetch::Unsure:
+        result->outcome = InsertOutcome::MayHaveArrived;
+        break;
+    case PasteFetch::NotFetched:
+    case PasteFetch::Pending:
+        break;
+    }
+}
+
+} // namespace
+
 InsertResult pasteViaClipboard(Desktop &desktop, const QString &text, WindowHandle target,
                                WindowHandle control, PasteKey key, const QVector<int> &triggerKeys,
                                ClipboardKeeper *keeper)
@@ -303,79 +428,21 @@ InsertResult pasteViaClipboard(Desktop &desktop, const QString &text, WindowHand
     InsertResult result;
     if (earlierPasteWaits(desktop, keeper, &result))
         return result;
-    ClipboardService &clipboard = desktop.clipboard();
     // Without a copy of the user's content the clipboard is not touched.
     // Shift+Insert pastes PRIMARY in X terminals: that is offered, and kept, too.
     const bool primary = key == PasteKey::ShiftInsert;
-    std::unique_ptr<ClipboardBackup> backup = clipboard.backupClipboard(primary);
+    std::unique_ptr<ClipboardBackup> backup = desktop.clipboard().backupClipboard(primary);
     if (!backup) {
         result.outcome = InsertOutcome::ClipboardUnavailable;
         return result;
     }
-
-    switch (clipboard.putText(text, primary ? ClipboardOffer::ForPasteWithPrimary
-                                            : ClipboardOffer::ForPaste)) {
-    case ClipboardPut::Put:
-        break;
-    case ClipboardPut::Untouched:
-        result.outcome = InsertOutcome::ClipboardUnavailable;
-        return result; // the user's clipboard is still there
-    case ClipboardPut::Failed:
-        // The clipboard may be empty now: the user's content goes back
-        // rather than stay lost.
-        restore(desktop, *backup, &result);
-        result.outcome = InsertOutcome::ClipboardUnavailable;
+    if (!offerForPaste(desktop, text, primary, *backup, &result))
         return result;
-    }
-
-    TextControls *controls = desktop.textControls();
-    PasteFetch fetch = PasteFetch::NotFetched;
     WindowHandle pastedInto = target;
-    if (control && controls) {
-        // Not answered in time, the message is still in the control's queue,
-        // and it pastes whatever the clipboard holds once it gets to it: it
-        // is waited for as a paste key would be, never taken for a refusal.
-        controls->pasteClipboard(control);
-        pastedInto = control;
-        fetch = clipboard.awaitFetched(control, PasteSettleMs);
-    } else if (!waitForKeysReleased(desktop, triggerKeys)) {
-        // Reading the user's content may have taken a while (a program
-        // that renders it late): the keys are checked again right before
-        // the chord, whose own Ctrl would otherwise meet the user's keys.
-        restore(desktop, *backup, &result);
-        result.outcome = InsertOutcome::KeysHeld;
-        return result;
-    } else if (!targetInFront(desktop, target)) {
-        restore(desktop, *backup, &result);
-        return result;
-    } else if (clipboard.sendPasteKey(target, key)) {
-        fetch = clipboard.awaitFetched(target, PasteSettleMs);
-    }
-    if (fetch == PasteFetch::Pending) {
-        // Our paste is still on its way: put back now, the user's content
-        // would be what the target pastes. The text stays; the user's
-        // content is kept until the target has taken the paste, or given up.
-        result.outcome = InsertOutcome::PasteQueued;
-        if (keeper) {
-            keeper->keep(std::move(backup), pastedInto, desktop.clock().tickCount());
-        } else {
-            result.clipboardLostFormats = qMax(result.clipboardLostFormats, backup->lostFormats());
-            result.clipboardNotRestored = true;
-        }
-        return result;
-    }
-    restore(desktop, *backup, &result);
-    switch (fetch) {
-    case PasteFetch::Fetched:
-        result.outcome = InsertOutcome::Delivered;
-        break;
-    case PasteFetch::Unsure:
-        result.outcome = InsertOutcome::MayHaveArrived;
-        break;
-    case PasteFetch::NotFetched:
-    case PasteFetch::Pending:
-        break;
-    }
+    const std::optional<PasteFetch> fetch =
+        sendPaste(desktop, target, control, key, triggerKeys, *backup, &pastedInto, &result);
+    if (fetch)
+        settlePaste(desktop, *fetch, std::move(backup), pastedInto, keeper, &result);
     return result;
 }
 

@@ -60,6 +60,63 @@ std::array<SizedColumn, 3> sizedColumns(const Settings &settings)
     }};
 }
 
+// The rows a search shows, as indexes into phrases, with each one's shortcut
+// text (*keys): the name, the text, the shortcut or the abbreviation holds
+// the query.
+QVector<int> rowsMatching(const QVector<Phrase> &phrases, const QString &query,
+                          QVector<QString> *keys)
+{
+    QVector<int> shown;
+    shown.reserve(phrases.size());
+    keys->reserve(phrases.size());
+    for (int i = 0; i < phrases.size(); ++i) {
+        const Phrase &p = phrases.at(i);
+        const QString k = Hotkey::keyText(p.mods, p.vk);
+        if (!query.isEmpty() && !p.name.contains(query, Qt::CaseInsensitive) &&
+            !p.text.contains(query, Qt::CaseInsensitive) &&
+            !k.contains(query, Qt::CaseInsensitive) &&
+            !p.abbreviation.contains(query, Qt::CaseInsensitive))
+            continue;
+        shown << i;
+        *keys << k;
+    }
+    return shown;
+}
+
+// The words the rows show for no shortcut and for on and off.
+struct RowWords
+{
+    QString picker;
+    QString yes;
+    QString no;
+};
+
+// The table's rows for the phrases shown; *shortcutWidth grows to the widest
+// shortcut text with its mark.
+QVector<PhraseTableWidget::Row> tableRows(const QVector<Phrase> &phrases, const QVector<int> &shown,
+                                          const QVector<QString> &keys, const QSet<QString> &dead,
+                                          const QFontMetrics &metrics, const RowWords &words,
+                                          int *shortcutWidth)
+{
+    // Most phrases share a few shortcut texts: one string and one measurement each.
+    QHash<QString, int> keyWidths;
+    QVector<PhraseTableWidget::Row> rows;
+    rows.reserve(shown.size());
+    for (int row = 0; row < shown.size(); ++row) {
+        const Phrase &p = phrases.at(shown.at(row));
+        const QString &shortcutText = keys.at(row).isEmpty() ? words.picker : keys.at(row);
+        auto known = keyWidths.find(shortcutText);
+        if (known == keyWidths.end())
+            known = keyWidths.insert(shortcutText, metrics.horizontalAdvance(shortcutText));
+        const bool deadKey = !dead.isEmpty() && dead.contains(p.id);
+        // The mark takes room beside the text.
+        *shortcutWidth = qMax(*shortcutWidth, known.value() + ShortcutPadding + (deadKey ? 20 : 0));
+        rows.append({p.id, p.name, known.key(), p.abbreviation, p.text,
+                     p.enabled ? words.yes : words.no, p.enabled, deadKey});
+    }
+    return rows;
+}
+
 } // namespace
 
 void MainWindow::setUpTable()
@@ -240,11 +297,6 @@ void MainWindow::fillTable(bool measure)
     const QString query = m_search->text().trimmed();
     const QVector<Phrase> &phrases = store->phrases();
 
-    // Pick the rows first so the table is sized once rather than per row.
-    QVector<int> shown;
-    QVector<QString> keys;
-    shown.reserve(phrases.size());
-    keys.reserve(phrases.size());
     const QFontMetrics metrics(m_table->font());
     // The widest name and abbreviation of the whole list, not of the rows
     // shown, so that the columns stay put while the user types a search; not
@@ -262,44 +314,19 @@ void MainWindow::fillTable(bool measure)
         widestName = names.width();
         widestAbbreviation = abbreviations.width();
     }
-    for (int i = 0; i < phrases.size(); ++i) {
-        const Phrase &p = phrases.at(i);
-        const QString k = Hotkey::keyText(p.mods, p.vk);
-        if (!query.isEmpty() && !p.name.contains(query, Qt::CaseInsensitive) &&
-            !p.text.contains(query, Qt::CaseInsensitive) &&
-            !k.contains(query, Qt::CaseInsensitive) &&
-            !p.abbreviation.contains(query, Qt::CaseInsensitive))
-            continue;
-        shown << i;
-        keys << k;
-    }
+    // Pick the rows first so the table is sized once rather than per row.
+    QVector<QString> keys;
+    const QVector<int> shown = rowsMatching(phrases, query, &keys);
 
-    const QString picker = tr("Picker");
-    const QString yes = tr("Yes");
-    const QString no = tr("No");
     int needed = ShortcutWidth;
-    // Most phrases share a few shortcut texts: one string and one measurement each.
-    QHash<QString, int> keyWidths;
     const QSet<QString> dead = m_hotkeys ? m_hotkeys->deadPhraseIds() : QSet<QString>();
     if (!dead.isEmpty())
         m_table->setDeadShortcutMark(
             m_table->deadShortcutIcon(),
             tr("Another program holds this shortcut, so it does nothing here. Close that "
                "program or choose another shortcut."));
-    QVector<PhraseTableWidget::Row> rows;
-    rows.reserve(shown.size());
-    for (int row = 0; row < shown.size(); ++row) {
-        const Phrase &p = phrases.at(shown.at(row));
-        const QString &shortcutText = keys.at(row).isEmpty() ? picker : keys.at(row);
-        auto known = keyWidths.find(shortcutText);
-        if (known == keyWidths.end())
-            known = keyWidths.insert(shortcutText, metrics.horizontalAdvance(shortcutText));
-        const bool deadKey = !dead.isEmpty() && dead.contains(p.id);
-        // The mark takes room beside the text.
-        needed = qMax(needed, known.value() + ShortcutPadding + (deadKey ? 20 : 0));
-        rows.append({p.id, p.name, known.key(), p.abbreviation, p.text, p.enabled ? yes : no,
-                     p.enabled, deadKey});
-    }
+    QVector<PhraseTableWidget::Row> rows = tableRows(phrases, shown, keys, dead, metrics,
+                                                     {tr("Picker"), tr("Yes"), tr("No")}, &needed);
     QString empty;
     if (phrases.isEmpty())
         empty = tr("Add your first phrase: %1")

@@ -1,5 +1,6 @@
 #include "x11/atspicaret.h"
 
+#include "x11/atspicalls.h"
 #include "x11/x11wait.h"
 
 #include <QCoreApplication>
@@ -19,6 +20,8 @@
 #include <QVariant>
 #include <QVector>
 
+using namespace Atspi;
+
 namespace {
 
 // The whole question about the caret's place: the picker must not wait on a
@@ -32,202 +35,11 @@ constexpr int MaxApplicationsPerProcess = 4;
 // The registry's list of programs, read up to this many; the rest of a
 // longer one is as good as unanswered.
 constexpr int MaxApplications = 1024;
-// A state set is two words; more are read past, not kept.
-constexpr int MaxStateWords = 4;
 // The names and processes remembered; far more programs than a session
 // runs at once (the list starts again when it is full).
 constexpr int MaxRemembered = 512;
 
-// AT-SPI's numbers (atspi-constants.h).
-constexpr uint StateEditable = 7;
-constexpr uint StateFocused = 12;
-constexpr uint StateReadOnly = 43;
-constexpr uint RolePasswordText = 40;
-constexpr uint RoleText = 61;
-constexpr uint RoleEntry = 79;
-constexpr uint CoordTypeScreen = 0;
-constexpr int MatchAll = 1;
-constexpr uint SortCanonical = 1;
-
 const QString BusName = QStringLiteral("scrivlet-a11y");
-const QString AccessibleIface = QStringLiteral("org.a11y.atspi.Accessible");
-const QString TextIface = QStringLiteral("org.a11y.atspi.Text");
-const QString CollectionIface = QStringLiteral("org.a11y.atspi.Collection");
-const QString RegistryService = QStringLiteral("org.a11y.atspi.Registry");
-
-struct Ref
-{
-    QString service;
-    QString path;
-};
-
-// One limit over a whole question, however many programs and calls it
-// takes: each call gets what is left of it.
-class Deadline
-{
-public:
-    explicit Deadline(int limitMs) : m_limitMs(limitMs) { m_clock.start(); }
-    int remainingMs() const { return int(qMax<qint64>(0, m_limitMs - m_clock.elapsed())); }
-    bool passed() const { return remainingMs() == 0; }
-    qint64 elapsedMs() const { return m_clock.elapsed(); }
-
-private:
-    QElapsedTimer m_clock;
-    int m_limitMs;
-};
-
-// How a program took a question.
-enum class Answer
-{
-    Given,   // a reply of the expected form
-    Refused, // an error: it cannot be asked this, or the object is gone
-    Silent,  // no reply in time, or one that cannot be read as asked
-};
-
-// Every reply is checked for its form before it is read: reading a value of
-// another type than the one in the message aborts inside libdbus, and any
-// program on the bus can answer anything.
-Answer call(const QDBusConnection &bus, const Ref &ref, const QString &iface, const QString &method,
-            const QVariantList &args, const Deadline &deadline, const char *signature,
-            QDBusMessage *reply)
-{
-    if (deadline.passed())
-        return Answer::Silent;
-    QDBusMessage m = QDBusMessage::createMethodCall(ref.service, ref.path, iface, method);
-    m.setArguments(args);
-    *reply = bus.call(m, QDBus::Block, qMax(1, deadline.remainingMs()));
-    if (reply->type() == QDBusMessage::ReplyMessage)
-        return reply->signature() == QLatin1String(signature) ? Answer::Given : Answer::Silent;
-    const QString error = reply->errorName();
-    if (error == QDBusError::errorString(QDBusError::NoReply) ||
-        error == QDBusError::errorString(QDBusError::Timeout) ||
-        error == QDBusError::errorString(QDBusError::Disconnected))
-        return Answer::Silent;
-    return Answer::Refused;
-}
-
-// a(so): a list of accessible objects, the first max of them.
-QVector<Ref> refsOf(const QDBusMessage &reply, int max, bool *complete = nullptr)
-{
-    QVector<Ref> out;
-    const QDBusArgument arg = reply.arguments().value(0).value<QDBusArgument>();
-    if (arg.currentSignature() != QLatin1String("a(so)"))
-        return out;
-    arg.beginArray();
-    while (!arg.atEnd() && out.size() < max) {
-        Ref r;
-        QDBusObjectPath path;
-        arg.beginStructure();
-        arg >> r.service >> path;
-        arg.endStructure();
-        r.path = path.path();
-        out.append(r);
-    }
-    if (complete)
-        *complete = arg.atEnd();
-    return out;
-}
-
-// au: an object's states, as bits.
-Answer statesOf(const QDBusConnection &bus, const Ref &ref, const Deadline &deadline,
-                QVector<uint> *words)
-{
-    QDBusMessage reply;
-    const Answer answer =
-        call(bus, ref, AccessibleIface, QStringLiteral("GetState"), {}, deadline, "au", &reply);
-    words->clear();
-    if (answer != Answer::Given)
-        return answer;
-    const QDBusArgument arg = reply.arguments().value(0).value<QDBusArgument>();
-    if (arg.currentSignature() != QLatin1String("au"))
-        return Answer::Silent;
-    arg.beginArray();
-    while (!arg.atEnd() && words->size() < MaxStateWords) {
-        uint w = 0;
-        arg >> w;
-        words->append(w);
-    }
-    return Answer::Given;
-}
-
-bool hasState(const QVector<uint> &words, uint state)
-{
-    const int word = int(state / 32);
-    return word < words.size() && (words.at(word) & (1u << (state % 32)));
-}
-
-bool extents(const QDBusConnection &bus, const Ref &ref, int offset, const Deadline &deadline,
-             QRect *rect)
-{
-    QDBusMessage reply;
-    if (call(bus, ref, TextIface, QStringLiteral("GetCharacterExtents"), {offset, CoordTypeScreen},
-             deadline, "iiii", &reply) != Answer::Given)
-        return false;
-    const QVariantList a = reply.arguments();
-    *rect = QRect(a[0].toInt(), a[1].toInt(), a[2].toInt(), a[3].toInt());
-    return rect->height() > 0;
-}
-
-int textProperty(const QDBusConnection &bus, const Ref &ref, const QString &name,
-                 const Deadline &deadline)
-{
-    QDBusMessage reply;
-    if (call(bus, ref, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"),
-             {TextIface, name}, deadline, "v", &reply) != Answer::Given)
-        return -1;
-    const QVariant value = reply.arguments().value(0).value<QDBusVariant>().variant();
-    return value.userType() == QMetaType::Int ? value.toInt() : -1;
-}
-
-bool caretOf(const QDBusConnection &bus, const Ref &ref, const Deadline &deadline, QRect *rect)
-{
-    const int offset = textProperty(bus, ref, QStringLiteral("CaretOffset"), deadline);
-    const int count = textProperty(bus, ref, QStringLiteral("CharacterCount"), deadline);
-    if (offset < 0)
-        return false;
-    if ((count < 0 || offset < count) && extents(bus, ref, offset, deadline, rect)) {
-        rect->setWidth(1);
-        return true;
-    }
-    // At the end of the text there is no character: stand right of the last one.
-    QRect last;
-    if (offset > 0 && extents(bus, ref, offset - 1, deadline, &last)) {
-        *rect = QRect(last.right() + 1, last.top(), 1, last.height());
-        return true;
-    }
-    return false;
-}
-
-// The one object of the program that is focused, asked of the program
-// itself (the search runs inside it, over its own objects). Refused where
-// the program cannot be asked this (Qt's programs); Given with an empty
-// *focused where it names none.
-Answer askFocused(const QDBusConnection &bus, const Ref &app, const Deadline &deadline,
-                  Ref *focused)
-{
-    // Focused, with no condition on attributes, roles or interfaces (an
-    // empty set matches only with "all": the program checks each part).
-    QDBusArgument rule;
-    rule.beginStructure();
-    rule << QVector<int>{int(1u << StateFocused), 0} << MatchAll;
-    rule.beginMap(QMetaType::QString, QMetaType::QString);
-    rule.endMap();
-    rule << MatchAll << QVector<int>{} << MatchAll << QStringList() << MatchAll << false;
-    rule.endStructure();
-    QDBusMessage reply;
-    const Answer answer =
-        call(bus, app, CollectionIface, QStringLiteral("GetMatches"),
-             {QVariant::fromValue(rule), SortCanonical, 1, true}, deadline, "a(so)", &reply);
-    *focused = Ref();
-    if (answer != Answer::Given)
-        return answer;
-    const QVector<Ref> found = refsOf(reply, 1);
-    // Only an object of the program asked: another's would be another
-    // program's word on this one's field.
-    if (!found.isEmpty() && found.first().service == app.service)
-        *focused = found.first();
-    return Answer::Given;
-}
 
 // The programs on the bus that belong to one process, as far as the
 // registry told in time.

@@ -98,6 +98,13 @@ private slots:
         row("version", {QStringLiteral("--version")}, Action::Version);
         row("version takes no value", {QStringLiteral("--version=2")}, Action::Error, Verb::Show,
             {}, false, QStringLiteral("--version takes no value."));
+        // Every option that takes no value refuses one written inline, and
+        // the refusal names it.
+        for (const char *option : {"--help", "--in-tray", "--once", "--self-test"}) {
+            row(qPrintable(QStringLiteral("%1 takes no value").arg(QLatin1String(option))),
+                {QLatin1String(option) + QStringLiteral("=1")}, Action::Error, Verb::Show, {},
+                false, QStringLiteral("%1 takes no value.").arg(QLatin1String(option)));
+        }
         // A typo or a word too many is a failure a script or a desktop's
         // binding shows, never a start that brings the window forward.
         const auto unknown = [](const char *word) {
