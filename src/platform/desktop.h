@@ -344,8 +344,8 @@ public:
     virtual FieldKind focusedField(WindowHandle target) = 0;
 };
 
-// Global shortcuts. A combination to register comes in Qt's terms; each
-// backend names it in its own window system's terms.
+// Global shortcuts. A combination comes in Qt's terms; each backend names it
+// in its own window system's terms.
 class ShortcutService
 {
 public:
@@ -356,15 +356,14 @@ public:
     virtual bool registerShortcut(WindowHandle owner, int id,
                                   const KeyCombination &combination) = 0;
     virtual bool unregisterShortcut(WindowHandle owner, int id) = 0;
-    // Looks at one native event from QAbstractNativeEventFilter; returns the
-    // registration id of a shortcut press, or 0 for anything else. A press
-    // that is the key repeat of one already reported (the key was never seen
-    // up since) answers 0: one press is one action.
-    virtual int pressedShortcut(const QByteArray &eventType, void *message) = 0;
-    // Where presses arrive by another road than native events (a desktop's
-    // shortcut service over D-Bus), the service calls onPress with the id;
-    // elsewhere it is never called.
-    virtual void setPressHandler(std::function<void(int id)> onPress) { Q_UNUSED(onPress) }
+    // The one road by which presses arrive: the service calls onPress with
+    // the registration id of each press of a shortcut it registered, from
+    // the event loop (a backend that reads native events watches them
+    // itself while a handler is set). A press that is the key repeat of one
+    // already reported (the key was never seen up since) is not reported:
+    // one press is one action. An empty function stops the reports; the
+    // handler is called no more once the service has gone.
+    virtual void setPressHandler(std::function<void(int id)> onPress) = 0;
     // A registration the backend let go for a moment (while it sent our own
     // paste key) and could not take back, because another program took the
     // combination meanwhile: onLost is called with its id. Backends that

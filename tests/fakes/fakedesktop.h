@@ -169,6 +169,10 @@ public:
     // The event that hotkeyIdFromNativeEvent understands: type "fake-hotkey",
     // message points at an int holding the id.
     static QByteArray hotkeyEventType() { return QByteArrayLiteral("fake-hotkey"); }
+    // The system posts a hot-key message for registration id: it goes
+    // through Qt's native event filters, as a real one does. True when a
+    // filter took it.
+    static bool postHotkey(int id, const QByteArray &eventType = hotkeyEventType());
     // Lets simulated time pass: what the modelled programs do meanwhile happens.
     void advance(int ms);
 
