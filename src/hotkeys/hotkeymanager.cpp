@@ -127,7 +127,7 @@ Hotkey::Refusal HotkeyManager::refusalOn(Desktop *desktop, int mods, int vk, QSt
     if (desktop && vk != 0 && Hotkey::isAltGrChord(mods)) {
         ShortcutService &shortcuts = desktop->shortcuts();
         if (shortcuts.altGrIsCtrlAlt())
-            altGr = shortcuts.altGrCharacter(vk, mods & Hotkey::ModShift);
+            altGr = shortcuts.altGrCharacter(KeyCombination::fromStored(mods, vk));
     }
     if (taken)
         *taken = altGr;

@@ -369,10 +369,11 @@ public:
     // combination meanwhile: onLost is called with its id. Backends that
     // never let one go never call it.
     virtual void setLostHandler(std::function<void(int id)> onLost) { Q_UNUSED(onLost) }
-    // What the key vk types with AltGr (and Shift when shift) on the
-    // keyboard layout in use: a shortcut on it would take that character
-    // away. Empty when it types nothing there, or the same as without AltGr.
-    virtual QString altGrCharacter(int vk, bool shift) = 0;
+    // What the key of key types with AltGr (and Shift when key holds Shift;
+    // its other modifiers do not count) on the keyboard layout in use: a
+    // shortcut on it would take that character away. Empty when it types
+    // nothing there, or the same as without AltGr.
+    virtual QString altGrCharacter(const KeyCombination &key) = 0;
     // Whether the window system takes AltGr for Ctrl+Alt (Windows): a
     // shortcut on Ctrl+Alt+key then catches AltGr+key too, and takes its
     // character away from typing. Elsewhere AltGr is a key of its own.
@@ -385,13 +386,13 @@ public:
     // server hands us the keyboard only while a modifier is down there.
     // Windows, where such a key never reaches our window, watches the keys
     // with a low-level hook, keeps from the other program a combination it
-    // registered and hands it to onHeld (MOD_* mods, vk) from the event
-    // loop. False where the keyboard cannot be kept (a Wayland client may
-    // not); nothing is held then. Holding again moves the hold; every hold
-    // ends with releaseKeyboard, which the field calls when it loses the
-    // focus, is hidden or goes away, so the user's keyboard is never left
-    // kept.
-    virtual bool holdKeyboard(WindowHandle window, std::function<void(int mods, int vk)> onHeld)
+    // registered and hands it to onHeld from the event loop. False where the
+    // keyboard cannot be kept (a Wayland client may not); nothing is held
+    // then. Holding again moves the hold; every hold ends with
+    // releaseKeyboard, which the field calls when it loses the focus, is
+    // hidden or goes away, so the user's keyboard is never left kept.
+    virtual bool holdKeyboard(WindowHandle window,
+                              std::function<void(const KeyCombination &held)> onHeld)
     {
         Q_UNUSED(window)
         Q_UNUSED(onHeld)
@@ -400,14 +401,13 @@ public:
     // Harmless when nothing is held.
     virtual void releaseKeyboard() {}
     virtual bool holdsKeyboard() const { return false; }
-    // Whether another program holds the combination (MOD_* mods, vk) as its
-    // shortcut: true only when the window system refused it for that reason
-    // (X11: BadAccess from a grab on the root window; Windows: RegisterHotKey
-    // failing). False when it is free, held by us, or cannot be known here.
-    virtual bool heldElsewhere(int mods, int vk)
+    // Whether another program holds the combination as its shortcut: true
+    // only when the window system refused it for that reason (X11: BadAccess
+    // from a grab on the root window; Windows: RegisterHotKey failing).
+    // False when it is free, held by us, or cannot be known here.
+    virtual bool heldElsewhere(const KeyCombination &combination)
     {
-        Q_UNUSED(mods)
-        Q_UNUSED(vk)
+        Q_UNUSED(combination)
         return false;
     }
 };

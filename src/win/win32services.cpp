@@ -324,15 +324,21 @@ void Win32Services::setLostHandler(std::function<void(int id)> onLost)
     m_onLost = std::move(onLost);
 }
 
-QString Win32Services::altGrCharacter(int vk, bool shift)
+QString Win32Services::altGrCharacter(const KeyCombination &key)
 {
-    return api.altGrCharacter(vk, shift);
+    // Windows names the key by its virtual key; Shift is the only modifier
+    // that changes what AltGr types.
+    const int vk = key.storedKey();
+    return vk == 0 ? QString() : api.altGrCharacter(vk, key.has(Qt::ShiftModifier));
 }
 
-bool Win32Services::holdKeyboard(WindowHandle window, std::function<void(int, int)> onHeld)
+bool Win32Services::holdKeyboard(WindowHandle window,
+                                 std::function<void(const KeyCombination &)> onHeld)
 {
     releaseKeyboard();
-    m_keyboardHeld = window != 0 && api.keepKeyboard(window, std::move(onHeld));
+    // The hook reports the MOD_* flags and virtual key it saw.
+    auto held = [onHeld](int mods, int vk) { onHeld(KeyCombination::fromStored(mods, vk)); };
+    m_keyboardHeld = window != 0 && onHeld && api.keepKeyboard(window, held);
     return m_keyboardHeld;
 }
 
@@ -344,9 +350,10 @@ void Win32Services::releaseKeyboard()
     api.releaseKeptKeyboard();
 }
 
-bool Win32Services::heldElsewhere(int mods, int vk)
+bool Win32Services::heldElsewhere(const KeyCombination &combination)
 {
-    return vk > 0 && api.hotkeyHeldElsewhere(mods, vk);
+    const int vk = combination.storedKey();
+    return vk > 0 && api.hotkeyHeldElsewhere(combination.storedModifiers(), vk);
 }
 
 // ---- OwnWindows -------------------------------------------------------------

@@ -106,12 +106,13 @@ private:
     bool unregisterShortcut(WindowHandle owner, int id) override;
     void setPressHandler(std::function<void(int id)> onPress) override;
     void setLostHandler(std::function<void(int id)> onLost) override;
-    QString altGrCharacter(int vk, bool shift) override;
+    QString altGrCharacter(const KeyCombination &key) override;
     bool altGrIsCtrlAlt() const override { return true; }
-    bool holdKeyboard(WindowHandle window, std::function<void(int, int)> onHeld) override;
+    bool holdKeyboard(WindowHandle window,
+                      std::function<void(const KeyCombination &)> onHeld) override;
     void releaseKeyboard() override;
     bool holdsKeyboard() const override { return m_keyboardHeld; }
-    bool heldElsewhere(int mods, int vk) override;
+    bool heldElsewhere(const KeyCombination &combination) override;
     // OwnWindows
     bool activateOwnWindow(WindowHandle w, int maxMs) override;
     bool placeOwnWindow(WindowHandle w, const QRect &geometry) override;

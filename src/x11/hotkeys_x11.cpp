@@ -92,14 +92,15 @@ void X11Desktop::setPressHandler(std::function<void(int)> onPress)
     m_onPress = std::move(onPress);
 }
 
-bool X11Desktop::heldElsewhere(int mods, int vk)
+bool X11Desktop::heldElsewhere(const KeyCombination &combination)
 {
     if (!m_display)
         return false;
-    return hotkeyState().grabber.heldElsewhere(KeyCombination::fromStored(mods, vk));
+    return hotkeyState().grabber.heldElsewhere(combination);
 }
 
-bool X11Desktop::holdKeyboard(WindowHandle window, std::function<void(int, int)> onHeld)
+bool X11Desktop::holdKeyboard(WindowHandle window,
+                              std::function<void(const KeyCombination &)> onHeld)
 {
     Q_UNUSED(onHeld)
     releaseKeyboard();

@@ -99,16 +99,17 @@ public:
     bool registerShortcut(WindowHandle owner, int id, const KeyCombination &combination) override;
     bool unregisterShortcut(WindowHandle owner, int id) override;
     void setPressHandler(std::function<void(int id)> onPress) override;
-    QString altGrCharacter(int vk, bool shift) override;
+    QString altGrCharacter(const KeyCombination &key) override;
     // Passive grabs of the modifier keys on window, through Qt's
     // connection: while a modifier is down there the keyboard is ours, other
     // clients' passive grabs do not fire, and their combinations come to us
     // as ordinary key presses (onHeld is never called). With no modifier
     // down nothing is held: a screen locker still gets the keyboard.
-    bool holdKeyboard(WindowHandle window, std::function<void(int, int)> onHeld) override;
+    bool holdKeyboard(WindowHandle window,
+                      std::function<void(const KeyCombination &)> onHeld) override;
     void releaseKeyboard() override;
     bool holdsKeyboard() const override { return m_keyboardHeld; }
-    bool heldElsewhere(int mods, int vk) override;
+    bool heldElsewhere(const KeyCombination &combination) override;
 
     // OwnWindows. X11 window managers keep the place a window asks for.
     bool activateOwnWindow(WindowHandle w, int maxMs) override;

@@ -664,8 +664,10 @@ bool FakeWin32::canTypeExactly(const QString &text)
     return typesExactly;
 }
 
-QString FakeWin32::altGrCharacter(int vk, bool)
+QString FakeWin32::altGrCharacter(int vk, bool shift)
 {
+    if (shift && altGrWithShift.contains(vk))
+        return altGrWithShift.value(vk);
     return altGr.value(vk);
 }
 

@@ -116,8 +116,10 @@ public:
     QHash<int, int> acceptLimit;
     // canTypeExactly's answer.
     bool typesExactly = true;
-    // altGrCharacter's answers, by virtual key (Shift not told apart).
+    // altGrCharacter's answers, by virtual key; with Shift, those of
+    // altGrWithShift where it has one.
     QHash<int, QString> altGr;
+    QHash<int, QString> altGrWithShift;
     // targetApplication's answers, by window; pickWindow's answer.
     QHash<WindowHandle, TargetApp> apps;
     WindowHandle picked = 0;

@@ -171,7 +171,7 @@ public:
     {
         onPress = std::move(handler);
     }
-    QString altGrCharacter(int, bool) override { return QString(); }
+    QString altGrCharacter(const KeyCombination &) override { return QString(); }
     // The window system reports a press of registration id; false when
     // nobody listens.
     bool press(int id)

@@ -271,6 +271,12 @@ private slots:
         QTest::newRow("Ctrl+Alt+Shift+E")
             << (ctrlAlt | Hotkey::ModShift) << 0x45 << false << QString::fromUtf8("“€”");
         QTest::newRow("Ctrl+Alt+1") << ctrlAlt << 0x31 << true << "";
+        // The layout is asked by the key and Shift the shortcut holds.
+        QTest::newRow("Ctrl+Alt+Q, a character with Shift only") << ctrlAlt << 0x51 << true << "";
+        QTest::newRow("Ctrl+Alt+Shift+Q")
+            << (ctrlAlt | Hotkey::ModShift) << 0x51 << false << QString::fromUtf8("“Ω”");
+        QTest::newRow("Ctrl+Alt+<, a key Qt has no name for")
+            << ctrlAlt << 0xE2 << false << QStringLiteral("“|”");
         QTest::newRow("Ctrl+Shift+E")
             << int(Hotkey::ModControl | Hotkey::ModShift) << 0x45 << true << "";
     }
@@ -282,6 +288,8 @@ private slots:
         QFETCH(QString, reason);
         FakeDesktop desktop;
         desktop.altGr.insert(0x45, QString::fromUtf8("€"));
+        desktop.altGrWithShift.insert(0x51, QString::fromUtf8("Ω"));
+        desktop.altGr.insert(0xE2, QStringLiteral("|"));
         HotkeyManager manager(&desktop, [] { return owner; });
         QSignalSpy failures(&manager, &HotkeyManager::registrationFailed);
         manager.registerAll(TestSettings(),
