@@ -53,15 +53,18 @@ void HotkeyEdit::holdKeyboard()
         return;
     QPointer<HotkeyEdit> field(this);
     m_holdingKeyboard =
-        m_desktop->shortcuts().holdKeyboard(window()->winId(), [field](int mods, int vk) {
+        m_desktop->shortcuts().holdKeyboard(window()->winId(), [field](const KeyCombination &held) {
             // Only while this field still waits: the press may be told after
             // the focus moved on.
-            // A combination the field refuses is told by its reason, as
-            // when it is pressed here.
-            if (field && field->m_holdingKeyboard)
-                field->capture(mods, vk,
-                               HotkeyManager::refusalOn(field->m_desktop, mods, vk) ==
-                                   Hotkey::Refusal::None);
+            if (!field || !field->m_holdingKeyboard)
+                return;
+            // The field keeps what the data file stores. A combination it
+            // refuses is told by its reason, as when it is pressed here.
+            const int mods = held.storedModifiers();
+            const int vk = held.storedKey();
+            field->capture(mods, vk,
+                           HotkeyManager::refusalOn(field->m_desktop, mods, vk) ==
+                               Hotkey::Refusal::None);
         });
 }
 
@@ -80,7 +83,7 @@ QString HotkeyEdit::layoutNote() const
     const int mods = m_mods & Hotkey::ModMask;
     if (!m_desktop || m_vk == 0 || (mods != ctrlAlt && mods != (ctrlAlt | Hotkey::ModShift)))
         return QString();
-    const QString c = m_desktop->shortcuts().altGrCharacter(m_vk, mods & Hotkey::ModShift);
+    const QString c = m_desktop->shortcuts().altGrCharacter(KeyCombination::fromStored(mods, m_vk));
     if (c.isEmpty())
         return QString();
     const QString combination = Hotkey::keyText(m_mods, m_vk);
@@ -161,7 +164,7 @@ void HotkeyEdit::keyPressEvent(QKeyEvent *event)
     // aside meanwhile, so a holder found is another program.
     const bool held = m_desktop &&
                       HotkeyManager::refusalOn(m_desktop, mods, vk) == Hotkey::Refusal::None &&
-                      m_desktop->shortcuts().heldElsewhere(mods, vk);
+                      m_desktop->shortcuts().heldElsewhere(KeyCombination::fromStored(mods, vk));
     capture(mods, vk, held);
 }
 

@@ -127,7 +127,7 @@ Hotkey::Refusal HotkeyManager::refusalOn(Desktop *desktop, int mods, int vk, QSt
     if (desktop && vk != 0 && Hotkey::isAltGrChord(mods)) {
         ShortcutService &shortcuts = desktop->shortcuts();
         if (shortcuts.altGrIsCtrlAlt())
-            altGr = shortcuts.altGrCharacter(vk, mods & Hotkey::ModShift);
+            altGr = shortcuts.altGrCharacter(KeyCombination::fromStored(mods, vk));
     }
     if (taken)
         *taken = altGr;
@@ -225,16 +225,6 @@ void HotkeyManager::resume()
     m_suspended = false;
 }
 
-bool HotkeyManager::nativeEventFilter(const QByteArray &eventType, void *message, long *result)
-{
-    Q_UNUSED(result)
-    if (!desktop)
-        return false;
-    // The backend knows the native event types and records; it answers 0 for
-    // anything that is not a press of one of our shortcuts.
-    return dispatchPress(desktop->shortcuts().pressedShortcut(eventType, message));
-}
-
 bool HotkeyManager::dispatchPress(int id)
 {
     if (id == 0)
@@ -249,7 +239,7 @@ bool HotkeyManager::dispatchPress(int id)
     }
     const QString phraseId = phraseIds.value(id);
     if (phraseId.isEmpty())
-        return false; // not ours: let the message go on to Qt
+        return false; // registered by the service, but no longer for us
     emit phraseRequested(phraseId);
     return true;
 }

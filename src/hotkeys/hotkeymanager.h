@@ -2,13 +2,13 @@
 
 // Owns every system-wide shortcut of the program: the show/hide shortcut (id
 // 1), the picker shortcut (id 2) and one per phrase (ids 100 to 399). The
-// registration rules live here once; the desktop's ShortcutService only registers,
-// unregisters and recognises a press by its id in the native event stream.
+// registration rules live here once; the desktop's ShortcutService only
+// registers, unregisters and reports each press by its id to the handler the
+// manager sets on it.
 
 #include "base/hotkey.h"
 #include "platform/desktop.h"
 
-#include <QAbstractNativeEventFilter>
 #include <QHash>
 #include <QObject>
 #include <QSet>
@@ -18,7 +18,7 @@
 
 #include <functional>
 
-class HotkeyManager final : public QObject, public QAbstractNativeEventFilter
+class HotkeyManager final : public QObject
 {
     Q_OBJECT
 
@@ -39,8 +39,8 @@ public:
     using OwnerHandle = std::function<WindowHandle()>;
 
     // desktop is not owned and may be null (no window system: nothing is
-    // registered). The owner installs the manager afterwards with
-    // QCoreApplication::installNativeEventFilter.
+    // registered); it must outlive the manager. The manager takes the
+    // presses of its desktop's shortcuts from construction on.
     HotkeyManager(Desktop *desktop, OwnerHandle window, QObject *parent = nullptr);
     ~HotkeyManager() override;
 
@@ -88,8 +88,6 @@ public:
     QString phraseIdFor(int id) const { return phraseIds.value(id); }
     // The phrases whose shortcut another program holds: it does nothing.
     const QSet<QString> &deadPhraseIds() const { return m_deadPhraseIds; }
-
-    bool nativeEventFilter(const QByteArray &eventType, void *message, long *result) override;
 
 signals:
     void showWindowRequested();

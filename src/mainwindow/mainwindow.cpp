@@ -113,7 +113,6 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
             &PhraseDispatcher::onPhraseShortcut);
     connect(m_hotkeys, &HotkeyManager::registrationFailed, this, &MainWindow::onRegistrationFailed);
     connect(m_hotkeys, &HotkeyManager::deadShortcutsChanged, this, &MainWindow::refreshTable);
-    QCoreApplication::instance()->installNativeEventFilter(m_hotkeys);
     connect(ShortcutCapture::instance(), &ShortcutCapture::activeChanged, this,
             &MainWindow::onShortcutCapture);
 
@@ -209,8 +208,8 @@ void MainWindow::onShortcutCapture(bool active)
 MainWindow::~MainWindow()
 {
     disconnect(ShortcutCapture::instance(), nullptr, this, nullptr);
-    QCoreApplication::instance()->removeNativeEventFilter(m_hotkeys);
-    // Release the registrations while the owning native window still exists.
+    // Release the registrations while the owning native window still
+    // exists; the desktop stops handing presses to the manager too.
     delete m_hotkeys;
     m_hotkeys = nullptr;
 }

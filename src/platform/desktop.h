@@ -344,8 +344,8 @@ public:
     virtual FieldKind focusedField(WindowHandle target) = 0;
 };
 
-// Global shortcuts. A combination to register comes in Qt's terms; each
-// backend names it in its own window system's terms.
+// Global shortcuts. A combination comes in Qt's terms; each backend names it
+// in its own window system's terms.
 class ShortcutService
 {
 public:
@@ -356,24 +356,24 @@ public:
     virtual bool registerShortcut(WindowHandle owner, int id,
                                   const KeyCombination &combination) = 0;
     virtual bool unregisterShortcut(WindowHandle owner, int id) = 0;
-    // Looks at one native event from QAbstractNativeEventFilter; returns the
-    // registration id of a shortcut press, or 0 for anything else. A press
-    // that is the key repeat of one already reported (the key was never seen
-    // up since) answers 0: one press is one action.
-    virtual int pressedShortcut(const QByteArray &eventType, void *message) = 0;
-    // Where presses arrive by another road than native events (a desktop's
-    // shortcut service over D-Bus), the service calls onPress with the id;
-    // elsewhere it is never called.
-    virtual void setPressHandler(std::function<void(int id)> onPress) { Q_UNUSED(onPress) }
+    // The one road by which presses arrive: the service calls onPress with
+    // the registration id of each press of a shortcut it registered, from
+    // the event loop (a backend that reads native events watches them
+    // itself while a handler is set). A press that is the key repeat of one
+    // already reported (the key was never seen up since) is not reported:
+    // one press is one action. An empty function stops the reports; the
+    // handler is called no more once the service has gone.
+    virtual void setPressHandler(std::function<void(int id)> onPress) = 0;
     // A registration the backend let go for a moment (while it sent our own
     // paste key) and could not take back, because another program took the
     // combination meanwhile: onLost is called with its id. Backends that
     // never let one go never call it.
     virtual void setLostHandler(std::function<void(int id)> onLost) { Q_UNUSED(onLost) }
-    // What the key vk types with AltGr (and Shift when shift) on the
-    // keyboard layout in use: a shortcut on it would take that character
-    // away. Empty when it types nothing there, or the same as without AltGr.
-    virtual QString altGrCharacter(int vk, bool shift) = 0;
+    // What the key of key types with AltGr (and Shift when key holds Shift;
+    // its other modifiers do not count) on the keyboard layout in use: a
+    // shortcut on it would take that character away. Empty when it types
+    // nothing there, or the same as without AltGr.
+    virtual QString altGrCharacter(const KeyCombination &key) = 0;
     // Whether the window system takes AltGr for Ctrl+Alt (Windows): a
     // shortcut on Ctrl+Alt+key then catches AltGr+key too, and takes its
     // character away from typing. Elsewhere AltGr is a key of its own.
@@ -386,13 +386,13 @@ public:
     // server hands us the keyboard only while a modifier is down there.
     // Windows, where such a key never reaches our window, watches the keys
     // with a low-level hook, keeps from the other program a combination it
-    // registered and hands it to onHeld (MOD_* mods, vk) from the event
-    // loop. False where the keyboard cannot be kept (a Wayland client may
-    // not); nothing is held then. Holding again moves the hold; every hold
-    // ends with releaseKeyboard, which the field calls when it loses the
-    // focus, is hidden or goes away, so the user's keyboard is never left
-    // kept.
-    virtual bool holdKeyboard(WindowHandle window, std::function<void(int mods, int vk)> onHeld)
+    // registered and hands it to onHeld from the event loop. False where the
+    // keyboard cannot be kept (a Wayland client may not); nothing is held
+    // then. Holding again moves the hold; every hold ends with
+    // releaseKeyboard, which the field calls when it loses the focus, is
+    // hidden or goes away, so the user's keyboard is never left kept.
+    virtual bool holdKeyboard(WindowHandle window,
+                              std::function<void(const KeyCombination &held)> onHeld)
     {
         Q_UNUSED(window)
         Q_UNUSED(onHeld)
@@ -401,14 +401,13 @@ public:
     // Harmless when nothing is held.
     virtual void releaseKeyboard() {}
     virtual bool holdsKeyboard() const { return false; }
-    // Whether another program holds the combination (MOD_* mods, vk) as its
-    // shortcut: true only when the window system refused it for that reason
-    // (X11: BadAccess from a grab on the root window; Windows: RegisterHotKey
-    // failing). False when it is free, held by us, or cannot be known here.
-    virtual bool heldElsewhere(int mods, int vk)
+    // Whether another program holds the combination as its shortcut: true
+    // only when the window system refused it for that reason (X11: BadAccess
+    // from a grab on the root window; Windows: RegisterHotKey failing).
+    // False when it is free, held by us, or cannot be known here.
+    virtual bool heldElsewhere(const KeyCombination &combination)
     {
-        Q_UNUSED(mods)
-        Q_UNUSED(vk)
+        Q_UNUSED(combination)
         return false;
     }
 };

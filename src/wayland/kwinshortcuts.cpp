@@ -202,6 +202,9 @@ void KWinShortcuts::onReleased(const QString &component, const QString &action, 
 
 void KWinShortcuts::fire(int id)
 {
-    if (id && m_onPress && m_keys.contains(id))
-        m_onPress(id);
+    if (!id || !m_onPress || !m_keys.contains(id))
+        return;
+    // A copy: the handler may replace itself (its owner going away).
+    const std::function<void(int)> onPress = m_onPress;
+    onPress(id);
 }

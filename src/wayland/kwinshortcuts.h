@@ -40,8 +40,7 @@ public:
 
     bool registerShortcut(WindowHandle owner, int id, const KeyCombination &combination) override;
     bool unregisterShortcut(WindowHandle owner, int id) override;
-    int pressedShortcut(const QByteArray &, void *) override { return 0; }
-    QString altGrCharacter(int, bool) override { return QString(); }
+    QString altGrCharacter(const KeyCombination &) override { return QString(); }
     void setPressHandler(std::function<void(int id)> onPress) override;
     // Lets the modifiers (MOD_* bits) of a shortcut go before its phrase.
     void setModifierRelease(std::function<void(int mods)> letGo) { m_letGo = std::move(letGo); }

@@ -3,6 +3,8 @@
 #include "base/textconvert.h"
 #include "platform/keystream.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // The MOD_* bits of a paste chord, for the registrations it would fire.
@@ -47,6 +49,11 @@ std::unique_ptr<Desktop> Win32Services::owning(std::unique_ptr<Win32Api> api,
     if (!api)
         return nullptr;
     return std::make_unique<OwningWin32Services>(std::move(api), std::move(keyStream));
+}
+
+Win32Services::~Win32Services()
+{
+    setPressHandler({});
 }
 
 // ---- TargetService ----------------------------------------------------------
@@ -219,6 +226,7 @@ void Win32Services::resumeShortcuts()
     m_hotkeysSuspended = false;
     const QVector<int> lost = api.resumeHotKeys();
     for (int id : lost) {
+        m_registeredIds.remove(id);
         if (m_onLost)
             m_onLost(id);
     }
@@ -271,17 +279,44 @@ bool Win32Services::registerShortcut(WindowHandle owner, int id, const KeyCombin
     // RegisterHotKey takes the codes the data file keeps; a key Windows has
     // no code for is not registered at all (virtual key 0 would be taken).
     const int vk = combination.storedKey();
-    return vk != 0 && api.registerHotKey(owner, id, combination.storedModifiers(), vk);
+    if (vk == 0 || !api.registerHotKey(owner, id, combination.storedModifiers(), vk))
+        return false;
+    m_registeredIds.insert(id);
+    return true;
 }
 
 bool Win32Services::unregisterShortcut(WindowHandle owner, int id)
 {
+    m_registeredIds.remove(id);
     return api.unregisterHotKey(owner, id);
 }
 
-int Win32Services::pressedShortcut(const QByteArray &eventType, void *message)
+void Win32Services::setPressHandler(std::function<void(int id)> onPress)
 {
-    return api.hotkeyIdFromNativeEvent(eventType, message);
+    m_onPress = std::move(onPress);
+    QCoreApplication *app = QCoreApplication::instance();
+    const bool watch = bool(m_onPress) && app;
+    if (watch == m_watchingPresses)
+        return;
+    if (watch)
+        app->installNativeEventFilter(&m_pressWatch);
+    else if (app)
+        app->removeNativeEventFilter(&m_pressWatch);
+    m_watchingPresses = watch;
+}
+
+bool Win32Services::PressWatch::nativeEventFilter(const QByteArray &eventType, void *message,
+                                                  long *)
+{
+    // The Win32 side reads the message and drops the repeats of a press it
+    // has reported; only ids registered here are ours to report.
+    const int id = services.api.hotkeyIdFromNativeEvent(eventType, message);
+    if (id == 0 || !services.m_registeredIds.contains(id) || !services.m_onPress)
+        return false;
+    // A copy: the handler may replace itself (its owner going away).
+    const std::function<void(int)> onPress = services.m_onPress;
+    onPress(id);
+    return true;
 }
 
 void Win32Services::setLostHandler(std::function<void(int id)> onLost)
@@ -289,15 +324,21 @@ void Win32Services::setLostHandler(std::function<void(int id)> onLost)
     m_onLost = std::move(onLost);
 }
 
-QString Win32Services::altGrCharacter(int vk, bool shift)
+QString Win32Services::altGrCharacter(const KeyCombination &key)
 {
-    return api.altGrCharacter(vk, shift);
+    // Windows names the key by its virtual key; Shift is the only modifier
+    // that changes what AltGr types.
+    const int vk = key.storedKey();
+    return vk == 0 ? QString() : api.altGrCharacter(vk, key.has(Qt::ShiftModifier));
 }
 
-bool Win32Services::holdKeyboard(WindowHandle window, std::function<void(int, int)> onHeld)
+bool Win32Services::holdKeyboard(WindowHandle window,
+                                 std::function<void(const KeyCombination &)> onHeld)
 {
     releaseKeyboard();
-    m_keyboardHeld = window != 0 && api.keepKeyboard(window, std::move(onHeld));
+    // The hook reports the MOD_* flags and virtual key it saw.
+    auto held = [onHeld](int mods, int vk) { onHeld(KeyCombination::fromStored(mods, vk)); };
+    m_keyboardHeld = window != 0 && onHeld && api.keepKeyboard(window, held);
     return m_keyboardHeld;
 }
 
@@ -309,9 +350,10 @@ void Win32Services::releaseKeyboard()
     api.releaseKeptKeyboard();
 }
 
-bool Win32Services::heldElsewhere(int mods, int vk)
+bool Win32Services::heldElsewhere(const KeyCombination &combination)
 {
-    return vk > 0 && api.hotkeyHeldElsewhere(mods, vk);
+    const int vk = combination.storedKey();
+    return vk > 0 && api.hotkeyHeldElsewhere(combination.storedModifiers(), vk);
 }
 
 // ---- OwnWindows -------------------------------------------------------------

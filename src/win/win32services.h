@@ -9,6 +9,9 @@
 
 #include "win/win32api.h"
 
+#include <QAbstractNativeEventFilter>
+#include <QSet>
+
 #include <functional>
 
 class Win32Services : public Desktop,
@@ -23,6 +26,10 @@ class Win32Services : public Desktop,
 {
 public:
     explicit Win32Services(Win32Api &api) : api(api) {}
+    // Stops watching for presses before api goes.
+    ~Win32Services() override;
+    Win32Services(const Win32Services &) = delete;
+    Win32Services &operator=(const Win32Services &) = delete;
     // The same over api, which it keeps.
     // keyStream (may be null) is kept too.
     static std::unique_ptr<Desktop> owning(std::unique_ptr<Win32Api> api,
@@ -92,17 +99,20 @@ private:
     bool caretRect(WindowHandle target, QRect *screenRect) override;
     QPoint pointerPos() override;
     FieldKind focusedField(WindowHandle target) override;
-    // ShortcutService
+    // ShortcutService. While a press handler is set, Qt's native events are
+    // watched for the hot-key messages of our registrations; the Win32 side
+    // drops a held key's repeats.
     bool registerShortcut(WindowHandle owner, int id, const KeyCombination &combination) override;
     bool unregisterShortcut(WindowHandle owner, int id) override;
-    int pressedShortcut(const QByteArray &eventType, void *message) override;
+    void setPressHandler(std::function<void(int id)> onPress) override;
     void setLostHandler(std::function<void(int id)> onLost) override;
-    QString altGrCharacter(int vk, bool shift) override;
+    QString altGrCharacter(const KeyCombination &key) override;
     bool altGrIsCtrlAlt() const override { return true; }
-    bool holdKeyboard(WindowHandle window, std::function<void(int, int)> onHeld) override;
+    bool holdKeyboard(WindowHandle window,
+                      std::function<void(const KeyCombination &)> onHeld) override;
     void releaseKeyboard() override;
     bool holdsKeyboard() const override { return m_keyboardHeld; }
-    bool heldElsewhere(int mods, int vk) override;
+    bool heldElsewhere(const KeyCombination &combination) override;
     // OwnWindows
     bool activateOwnWindow(WindowHandle w, int maxMs) override;
     bool placeOwnWindow(WindowHandle w, const QRect &geometry) override;
@@ -131,6 +141,22 @@ private:
     // Our shortcuts stepped aside for a paste chord until its text is fetched.
     bool m_hotkeysSuspended = false;
     std::function<void(int id)> m_onLost;
+    // Picks the presses of our registrations out of Qt's native events.
+    class PressWatch final : public QAbstractNativeEventFilter
+    {
+    public:
+        explicit PressWatch(Win32Services &services) : services(services) {}
+        bool nativeEventFilter(const QByteArray &eventType, void *message, long *result) override;
+
+    private:
+        Win32Services &services;
+    };
+    PressWatch m_pressWatch{*this};
+    bool m_watchingPresses = false;
+    std::function<void(int id)> m_onPress;
+    // The ids registered through this service: a hot key registered on our
+    // windows by anything else is left to Qt.
+    QSet<int> m_registeredIds;
     bool m_keyboardHeld = false;
     // The text offered for the paste under way, as the clipboard holds it.
     QString m_offered;

@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 
 #include "x11/atspicaret.h"
+#include "x11/keysymmap.h"
 #include "x11/x11desktop.h"
 #include "x11/x11keystream.h"
 #include "x11/x11wait.h"
@@ -338,11 +339,15 @@ bool X11Desktop::canTypeExactly(const QString &text)
     return m_keyboard.prepareText(text);
 }
 
-QString X11Desktop::altGrCharacter(int vk, bool shift)
+QString X11Desktop::altGrCharacter(const KeyCombination &key)
 {
-    const quint16 keycode = m_keyboard.keycodeForVirtualKey(quint16(vk));
+    const quint32 keysym = X11KeyMap::keysymFromCombination(key);
+    if (keysym == 0)
+        return QString(); // no key here
+    const quint16 keycode = m_keyboard.keycodeForKeysyms({keysym});
     const KeyboardLayout *layout = m_keyboard.layout();
-    return keycode && layout ? layout->levelThreeText(keycode, shift) : QString();
+    return keycode && layout ? layout->levelThreeText(keycode, key.has(Qt::ShiftModifier))
+                             : QString();
 }
 
 quint32 X11Desktop::tickCount()

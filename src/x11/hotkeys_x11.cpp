@@ -1,6 +1,12 @@
 // Global shortcuts of the X11 backend: passive key grabs on the root window
-// through Qt's X connection, so that the presses come back through Qt's
-// native event filter to HotkeyManager.
+// through Qt's X connection, so that the presses come back among Qt's native
+// events, where the backend picks them out and hands their ids to the press
+// handler.
+
+// Qt first: Xlib's macros would break its headers.
+#include <QAbstractNativeEventFilter>
+#include <QCoreApplication>
+#include <QVector>
 
 #include "x11/x11desktop.h"
 #include "x11/x11hotkeygrabber.h"
@@ -10,21 +16,48 @@
 #include <X11/Xlib-xcb.h>
 #include <X11/keysym.h>
 
-#include <QVector>
-
 #include <cstdlib>
 
-struct X11HotkeyState
+// The grabs, and the watch on Qt's native events for as long as there are
+// any: a press of one becomes a call of the press handler, and a change of
+// the keyboard map moves the grabs to the keys that now carry them (whether
+// or not anyone listens to the presses yet).
+struct X11HotkeyState final : public QAbstractNativeEventFilter
 {
-    X11HotkeyState(Display *display, X11Keyboard &keyboard)
-        : grabber(keyboard, XGetXCBConnection(display), DefaultRootWindow(display))
+    X11HotkeyState(Display *display, X11Keyboard &keyboard, const std::function<void(int)> &onPress)
+        : grabber(keyboard, XGetXCBConnection(display), DefaultRootWindow(display)),
+          onPress(onPress)
     {
         // Held keys then repeat as presses alone, without a release between
         // them, which is how the grabber tells a repeat from a new press.
         Bool supported = False;
         XkbSetDetectableAutoRepeat(display, True, &supported);
+        // Installed after the keyboard's own watch, so asked before it: a
+        // press of ours goes no further once it has been handled.
+        if (QCoreApplication::instance())
+            QCoreApplication::instance()->installNativeEventFilter(this);
     }
+    ~X11HotkeyState() override
+    {
+        // Before the grabs and the keyboard they name go.
+        if (QCoreApplication::instance())
+            QCoreApplication::instance()->removeNativeEventFilter(this);
+    }
+
+    bool nativeEventFilter(const QByteArray &eventType, void *message, long *) override
+    {
+        // The grabber drops the repeats of a press it has reported.
+        const int id = grabber.idFromNativeEvent(eventType, message);
+        if (id == 0 || !onPress)
+            return false;
+        // A copy: the handler may replace itself (its owner going away).
+        const std::function<void(int)> handler = onPress;
+        handler(id);
+        return true;
+    }
+
     X11HotkeyGrabber grabber;
+    const std::function<void(int)> &onPress;
 };
 
 void X11HotkeyStateDeleter::operator()(X11HotkeyState *state) const
@@ -38,9 +71,7 @@ bool X11Desktop::registerShortcut(WindowHandle owner, int id, const KeyCombinati
     // a window of ours, as on Windows.
     if (!m_display || owner == 0)
         return false;
-    if (!hotkeys)
-        hotkeys.reset(new X11HotkeyState(m_display, m_keyboard));
-    return hotkeys->grabber.grab(id, combination);
+    return hotkeyState().grabber.grab(id, combination);
 }
 
 bool X11Desktop::unregisterShortcut(WindowHandle owner, int id)
@@ -49,21 +80,27 @@ bool X11Desktop::unregisterShortcut(WindowHandle owner, int id)
     return hotkeys && hotkeys->grabber.ungrab(id);
 }
 
-int X11Desktop::pressedShortcut(const QByteArray &eventType, void *message)
+X11HotkeyState &X11Desktop::hotkeyState()
 {
-    return hotkeys ? hotkeys->grabber.idFromNativeEvent(eventType, message) : 0;
+    if (!hotkeys)
+        hotkeys.reset(new X11HotkeyState(m_display, m_keyboard, m_onPress));
+    return *hotkeys;
 }
 
-bool X11Desktop::heldElsewhere(int mods, int vk)
+void X11Desktop::setPressHandler(std::function<void(int)> onPress)
+{
+    m_onPress = std::move(onPress);
+}
+
+bool X11Desktop::heldElsewhere(const KeyCombination &combination)
 {
     if (!m_display)
         return false;
-    if (!hotkeys)
-        hotkeys.reset(new X11HotkeyState(m_display, m_keyboard));
-    return hotkeys->grabber.heldElsewhere(KeyCombination::fromStored(mods, vk));
+    return hotkeyState().grabber.heldElsewhere(combination);
 }
 
-bool X11Desktop::holdKeyboard(WindowHandle window, std::function<void(int, int)> onHeld)
+bool X11Desktop::holdKeyboard(WindowHandle window,
+                              std::function<void(const KeyCombination &)> onHeld)
 {
     Q_UNUSED(onHeld)
     releaseKeyboard();

@@ -133,6 +133,13 @@ quint32 keysymFromVirtualKey(int vk)
     return 0;
 }
 
+quint32 keysymFromCombination(const KeyCombination &combination)
+{
+    if (combination.nativeKey())
+        return keysymFromVirtualKey(combination.nativeKey());
+    return combination.isEmpty() ? 0 : keysymFromQtKey(combination.key(), combination.isKeypad());
+}
+
 QVector<quint32> keysymsFromVirtualKey(int vk)
 {
     switch (vk) {

@@ -3,6 +3,8 @@
 // Windows virtual-key codes <-> X keysyms. Shortcuts are stored as Windows
 // codes on every platform; this is how the X11 backend names the same keys.
 
+#include "base/keycombination.h"
+
 #include <QVector>
 #include <QtGlobal>
 
@@ -16,6 +18,10 @@ quint32 keysymFromVirtualKey(int vk);
 // was given with it); 0 when the key has no X equivalent here. For every key
 // a stored shortcut can name it is the keysym of the stored code.
 quint32 keysymFromQtKey(int qtKey, bool keypad);
+
+// The keysym of a combination's key: the Qt key's, or for a key Qt has no
+// name for the stored code's. 0 when it has no X equivalent here.
+quint32 keysymFromCombination(const KeyCombination &combination);
 
 // Every keysym whose key counts as the virtual key: the one above, or for
 // the modifier keys (VK_SHIFT, VK_LCONTROL, VK_RMENU, VK_LWIN, ...) the

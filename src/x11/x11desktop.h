@@ -18,6 +18,7 @@
 
 #include <QVector>
 
+#include <functional>
 #include <memory>
 
 struct X11HotkeyState;
@@ -93,20 +94,22 @@ public:
     QPoint pointerPos() override;
     FieldKind focusedField(WindowHandle target) override;
 
-    // ShortcutService, in hotkeys_x11.cpp: passive grabs on the root window.
+    // ShortcutService, in hotkeys_x11.cpp: passive grabs on the root window,
+    // whose presses are picked out of Qt's native events while any is held.
     bool registerShortcut(WindowHandle owner, int id, const KeyCombination &combination) override;
     bool unregisterShortcut(WindowHandle owner, int id) override;
-    int pressedShortcut(const QByteArray &eventType, void *message) override;
-    QString altGrCharacter(int vk, bool shift) override;
+    void setPressHandler(std::function<void(int id)> onPress) override;
+    QString altGrCharacter(const KeyCombination &key) override;
     // Passive grabs of the modifier keys on window, through Qt's
     // connection: while a modifier is down there the keyboard is ours, other
     // clients' passive grabs do not fire, and their combinations come to us
     // as ordinary key presses (onHeld is never called). With no modifier
     // down nothing is held: a screen locker still gets the keyboard.
-    bool holdKeyboard(WindowHandle window, std::function<void(int, int)> onHeld) override;
+    bool holdKeyboard(WindowHandle window,
+                      std::function<void(const KeyCombination &)> onHeld) override;
     void releaseKeyboard() override;
     bool holdsKeyboard() const override { return m_keyboardHeld; }
-    bool heldElsewhere(int mods, int vk) override;
+    bool heldElsewhere(const KeyCombination &combination) override;
 
     // OwnWindows. X11 window managers keep the place a window asks for.
     bool activateOwnWindow(WindowHandle w, int maxMs) override;
@@ -144,11 +147,15 @@ private:
     bool focusIsWithin(Window w);
     void requestActivation(Window w);
     Window rootWindow() const;
+    // The grabs' state, made on first use (in hotkeys_x11.cpp).
+    X11HotkeyState &hotkeyState();
 
     Display *m_display;
     X11Keyboard m_keyboard;
     X11ClipboardWatch m_clipboardWatch;
     QElapsedTimer m_clock;
+    // Declared before the grabs' state, which calls it, so that it outlives them.
+    std::function<void(int)> m_onPress;
     std::unique_ptr<X11HotkeyState, X11HotkeyStateDeleter> hotkeys;
     bool m_keyboardHeld = false;
     // The modifier keys grabbed on m_heldWindow while a shortcut field waits.

@@ -79,13 +79,9 @@ xcb_keycode_t X11HotkeyGrabber::keycodeFor(quint32 keysym) const
 
 xcb_keycode_t X11HotkeyGrabber::keycodeFor(const KeyCombination &combination) const
 {
-    if (combination.isEmpty())
-        return 0;
     // A key Qt has no name for (the ISO keyboard's extra key, the keypad's
     // separator) is grabbed by the keysym its stored code has here.
-    if (combination.nativeKey())
-        return keycodeFor(X11KeyMap::keysymFromVirtualKey(combination.nativeKey()));
-    return keycodeFor(X11KeyMap::keysymFromQtKey(combination.key(), combination.isKeypad()));
+    return keycodeFor(X11KeyMap::keysymFromCombination(combination));
 }
 
 QVector<quint16> X11HotkeyGrabber::lockVariants(quint16 numLock, quint16 scrollLock)

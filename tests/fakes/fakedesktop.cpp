@@ -1,5 +1,6 @@
 #include "fakes/fakedesktop.h"
 
+#include <QAbstractEventDispatcher>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -663,8 +664,10 @@ bool FakeWin32::canTypeExactly(const QString &text)
     return typesExactly;
 }
 
-QString FakeWin32::altGrCharacter(int vk, bool)
+QString FakeWin32::altGrCharacter(int vk, bool shift)
 {
+    if (shift && altGrWithShift.contains(vk))
+        return altGrWithShift.value(vk);
     return altGr.value(vk);
 }
 
@@ -827,6 +830,13 @@ bool FakeWin32::unregisterHotKey(WindowHandle owner, int id)
     calls << QStringLiteral("unregisterHotKey %1").arg(id);
     hotkeyCalls.append({false, owner, id, 0, 0, ok});
     return ok;
+}
+
+bool FakeWin32::postHotkey(int id, const QByteArray &eventType)
+{
+    QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance();
+    long result = 0;
+    return dispatcher && dispatcher->filterNativeEvent(eventType, &id, &result);
 }
 
 int FakeWin32::hotkeyIdFromNativeEvent(const QByteArray &eventType, void *message)

@@ -116,8 +116,10 @@ public:
     QHash<int, int> acceptLimit;
     // canTypeExactly's answer.
     bool typesExactly = true;
-    // altGrCharacter's answers, by virtual key (Shift not told apart).
+    // altGrCharacter's answers, by virtual key; with Shift, those of
+    // altGrWithShift where it has one.
     QHash<int, QString> altGr;
+    QHash<int, QString> altGrWithShift;
     // targetApplication's answers, by window; pickWindow's answer.
     QHash<WindowHandle, TargetApp> apps;
     WindowHandle picked = 0;
@@ -169,6 +171,10 @@ public:
     // The event that hotkeyIdFromNativeEvent understands: type "fake-hotkey",
     // message points at an int holding the id.
     static QByteArray hotkeyEventType() { return QByteArrayLiteral("fake-hotkey"); }
+    // The system posts a hot-key message for registration id: it goes
+    // through Qt's native event filters, as a real one does. True when a
+    // filter took it.
+    static bool postHotkey(int id, const QByteArray &eventType = hotkeyEventType());
     // Lets simulated time pass: what the modelled programs do meanwhile happens.
     void advance(int ms);
 

@@ -167,11 +167,24 @@ public:
     QSet<int> taken; // virtual keys another program holds
     bool registerShortcut(WindowHandle owner, int id, const KeyCombination &combination) override;
     bool unregisterShortcut(WindowHandle owner, int id) override;
-    int pressedShortcut(const QByteArray &, void *) override { return 0; }
-    QString altGrCharacter(int, bool) override { return QString(); }
+    void setPressHandler(std::function<void(int id)> handler) override
+    {
+        onPress = std::move(handler);
+    }
+    QString altGrCharacter(const KeyCombination &) override { return QString(); }
+    // The window system reports a press of registration id; false when
+    // nobody listens.
+    bool press(int id)
+    {
+        if (!onPress)
+            return false;
+        onPress(id);
+        return true;
+    }
 
 private:
     ServiceLog &log;
+    std::function<void(int id)> onPress;
 };
 
 class FakeOwnWindows final : public OwnWindows

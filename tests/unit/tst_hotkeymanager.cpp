@@ -107,8 +107,7 @@ private slots:
         QVERIFY(manager.isShowRegistered());
         QVERIFY(manager.isPaused());
         QCOMPARE(failures.count(), 0);
-        int id = 1;
-        QVERIFY(manager.nativeEventFilter(FakeDesktop::hotkeyEventType(), &id, nullptr));
+        QVERIFY(FakeDesktop::postHotkey(1));
         QCOMPARE(show.count(), 1);
     }
 
@@ -272,6 +271,12 @@ private slots:
         QTest::newRow("Ctrl+Alt+Shift+E")
             << (ctrlAlt | Hotkey::ModShift) << 0x45 << false << QString::fromUtf8("“€”");
         QTest::newRow("Ctrl+Alt+1") << ctrlAlt << 0x31 << true << "";
+        // The layout is asked by the key and Shift the shortcut holds.
+        QTest::newRow("Ctrl+Alt+Q, a character with Shift only") << ctrlAlt << 0x51 << true << "";
+        QTest::newRow("Ctrl+Alt+Shift+Q")
+            << (ctrlAlt | Hotkey::ModShift) << 0x51 << false << QString::fromUtf8("“Ω”");
+        QTest::newRow("Ctrl+Alt+<, a key Qt has no name for")
+            << ctrlAlt << 0xE2 << false << QStringLiteral("“|”");
         QTest::newRow("Ctrl+Shift+E")
             << int(Hotkey::ModControl | Hotkey::ModShift) << 0x45 << true << "";
     }
@@ -283,6 +288,8 @@ private slots:
         QFETCH(QString, reason);
         FakeDesktop desktop;
         desktop.altGr.insert(0x45, QString::fromUtf8("€"));
+        desktop.altGrWithShift.insert(0x51, QString::fromUtf8("Ω"));
+        desktop.altGr.insert(0xE2, QStringLiteral("|"));
         HotkeyManager manager(&desktop, [] { return owner; });
         QSignalSpy failures(&manager, &HotkeyManager::registrationFailed);
         manager.registerAll(TestSettings(),
@@ -404,23 +411,60 @@ private slots:
                             QVector<TestPhrase>{phrase(QStringLiteral("x"), 2, 0x31),
                                                 phrase(QStringLiteral("y"), 2, 0x32)},
                             false);
-        const QByteArray type = FakeDesktop::hotkeyEventType();
 
-        int id = 2;
-        QVERIFY(manager.nativeEventFilter(type, &id, nullptr));
-        id = 101;
-        QVERIFY(manager.nativeEventFilter(type, &id, nullptr));
+        QVERIFY(FakeDesktop::postHotkey(2));
+        QVERIFY(FakeDesktop::postHotkey(101));
         QCOMPARE(picker.count(), 1);
         QCOMPARE(typed.count(), 1);
         QCOMPARE(typed.at(0).at(0).toString(), QStringLiteral("y"));
 
         // A registration that is not the manager's is left to Qt.
         desktop.registerHotKey(owner, 500, 0, 0x70);
-        id = 500;
-        QVERIFY(!manager.nativeEventFilter(type, &id, nullptr));
-        QVERIFY(!manager.nativeEventFilter(QByteArrayLiteral("other"), &id, nullptr));
+        QVERIFY(!FakeDesktop::postHotkey(500));
+        QVERIFY(!FakeDesktop::postHotkey(500, QByteArrayLiteral("other")));
         QCOMPARE(show.count(), 0);
         QCOMPARE(typed.count(), 1);
+    }
+
+    // Presses are handed over only while the manager listens: once it has
+    // gone they are left to Qt, and a desktop that went away with a
+    // listener set leaves nothing behind among Qt's filters. A press while
+    // the one before is still carried out (a text going out serves events)
+    // is handed over too, in its turn.
+    void pressesReachTheManagerWhileItListens()
+    {
+        FakeDesktop desktop;
+        auto manager = std::make_unique<HotkeyManager>(&desktop, [] { return owner; });
+        manager->registerAll(TestSettings(),
+                             QVector<TestPhrase>{phrase(QStringLiteral("x"), 2, 0x31),
+                                                 phrase(QStringLiteral("y"), 2, 0x32)},
+                             false);
+        QStringList order;
+        connect(manager.get(), &HotkeyManager::phraseRequested, manager.get(),
+                [&order](const QString &id) {
+                    order << id + QStringLiteral(" begins");
+                    if (id == QLatin1String("x"))
+                        QVERIFY(FakeDesktop::postHotkey(101));
+                    order << id + QStringLiteral(" ends");
+                });
+        QVERIFY(FakeDesktop::postHotkey(100));
+        QCOMPARE(order, (QStringList{QStringLiteral("x begins"), QStringLiteral("y begins"),
+                                     QStringLiteral("y ends"), QStringLiteral("x ends")}));
+
+        // The manager gone, a registration of the desktop's: nobody takes it.
+        manager.reset();
+        QVERIFY(
+            desktop.shortcuts().registerShortcut(owner, 100, KeyCombination::fromStored(2, 0x31)));
+        QVERIFY(!FakeDesktop::postHotkey(100));
+
+        {
+            FakeDesktop gone;
+            QVERIFY(
+                gone.shortcuts().registerShortcut(owner, 1, KeyCombination::fromStored(2, 0x33)));
+            gone.shortcuts().setPressHandler([](int) {});
+            QVERIFY(FakeDesktop::postHotkey(1));
+        }
+        QVERIFY(!FakeDesktop::postHotkey(1));
     }
 
     void registerAllReplacesEverything()

@@ -22,10 +22,9 @@ constexpr WindowHandle editor = 0x500;
 constexpr WindowHandle editorText = 0x501;
 constexpr quint32 editorThread = 7;
 
-void press(HotkeyManager *hotkeys, int id)
+void press(int id)
 {
-    long result = 0;
-    hotkeys->nativeEventFilter(FakeDesktop::hotkeyEventType(), &id, &result);
+    QVERIFY(FakeDesktop::postHotkey(id));
 }
 
 Phrase phrase(const QString &name, const QString &text, int vk = 0)
@@ -79,7 +78,7 @@ private slots:
     {
         build();
         PickerWindow *picker = window->picker();
-        press(window->hotkeys(), HotkeyManager::PickerId);
+        press(HotkeyManager::PickerId);
         QVERIFY(picker->isVisible());
         QCOMPARE(window->dispatcher()->targetWindow(), editor);
         // 6 pixels below the caret's bottom edge.
@@ -118,7 +117,7 @@ private slots:
         desktop->calls.clear();
         const quint32 start = desktop->now;
         desktop->nonModifierHeldUntil = start + quint32(heldMs);
-        press(window->hotkeys(), HotkeyManager::PickerId);
+        press(HotkeyManager::PickerId);
         QCOMPARE(int(desktop->now - start), waitedMs);
         const int caretQuery = desktop->calls.indexOf(QStringLiteral("guiThreadInfo 7"));
         QVERIFY(caretQuery >
@@ -130,10 +129,10 @@ private slots:
     {
         build();
         PickerWindow *picker = window->picker();
-        press(window->hotkeys(), HotkeyManager::PickerId);
+        press(HotkeyManager::PickerId);
         QVERIFY(picker->isVisible());
         desktop->foreground = 0;
-        press(window->hotkeys(), HotkeyManager::PickerId);
+        press(HotkeyManager::PickerId);
         QVERIFY(!picker->isVisible());
         // The second press sends the picker away: the window it opened over
         // has the keyboard again, and nothing was typed.
@@ -142,9 +141,9 @@ private slots:
         QCOMPARE(desktop->typedText(), QString());
 
         desktop->foreground = editor;
-        press(window->hotkeys(), HotkeyManager::PickerId);
+        press(HotkeyManager::PickerId);
         QVERIFY(picker->isVisible());
-        press(window->hotkeys(), HotkeyManager::FirstPhraseId);
+        press(HotkeyManager::FirstPhraseId);
         QVERIFY(!picker->isVisible());
         QCOMPARE(desktop->typedText(), QStringLiteral("Hello there"));
         QCOMPARE(desktop->windows[editorText].text, QStringLiteral("Hello there"));

@@ -51,7 +51,7 @@ const QVector<TestPhrase> standardPhrases{
 };
 
 // A hidden native window owns the registrations, as the main window does in
-// the program, with the manager installed as native event filter meanwhile.
+// the program; the desktop hands the manager each press.
 class HotkeyHost final
 {
 public:
@@ -63,11 +63,9 @@ public:
         QWidget *owner = &window;
         hotkeys = std::make_unique<HotkeyManager>(desktop,
                                                   [owner] { return WindowHandle(owner->winId()); });
-        QCoreApplication::instance()->installNativeEventFilter(hotkeys.get());
     }
     ~HotkeyHost()
     {
-        QCoreApplication::instance()->removeNativeEventFilter(hotkeys.get());
         hotkeys.reset(); // releases the grabs while the window exists
     }
     HotkeyManager *manager() const { return hotkeys.get(); }
@@ -245,7 +243,8 @@ private slots:
 
         QSignalSpy failures(host->manager(), &HotkeyManager::registrationFailed);
         QVector<TestPhrase> phrases = standardPhrases;
-        phrases << TestPhrase{QStringLiteral("odd"), QStringLiteral("Odd key"), 0x6C, ctrlAlt, true};
+        phrases << TestPhrase{QStringLiteral("odd"), QStringLiteral("Odd key"), 0x6C, ctrlAlt,
+                              true};
         host->manager()->registerAll(TestSettings(), phrases, false);
         QCOMPARE(failures.count(), 0);
         QSignalSpy typed(host->manager(), &HotkeyManager::phraseRequested);
