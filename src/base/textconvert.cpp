@@ -36,4 +36,13 @@ int typingTextByteSize(const QString &text)
     return 2 * toTypingText(text).size();
 }
 
+int typingBatchEnd(const QString &text, int from, int maxUnits)
+{
+    int end = from + qMin(maxUnits, int(text.size()) - from);
+    if (end < text.size() && end - from > 1 && text.at(end - 1).isHighSurrogate() &&
+        text.at(end).isLowSurrogate())
+        --end;
+    return end;
+}
+
 } // namespace TextConvert

@@ -17,5 +17,9 @@ QString toLineFeeds(const QString &text);
 QString toTypingText(const QString &text);
 // Bytes of the typing text in UTF-16.
 int typingTextByteSize(const QString &text);
+// Where a batch of text typed from `from` ends: at most maxUnits UTF-16 units
+// on, never between the halves of a surrogate pair (half a pair is no
+// character for a keyboard). At least one unit when any is left.
+int typingBatchEnd(const QString &text, int from, int maxUnits);
 
 } // namespace TextConvert

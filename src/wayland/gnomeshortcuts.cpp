@@ -138,6 +138,15 @@ QString commandLine(const QString &program, const QStringList &arguments)
     return words.join(QLatin1Char(' '));
 }
 
+QString bindingLines(const QVector<DesktopBindings::Command> &commands, const QString &program)
+{
+    QStringList lines;
+    for (const DesktopBindings::Command &c : commands)
+        lines << accelerator(c.mods, c.vk) + QStringLiteral("  ") +
+                     commandLine(program, c.arguments);
+    return lines.join(QLatin1Char('\n'));
+}
+
 QString variantString(const QString &text)
 {
     QString out = QStringLiteral("'");

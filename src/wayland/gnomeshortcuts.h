@@ -8,6 +8,8 @@
 // only the entries whose path is ours, so the user's own shortcuts and other
 // programs' stay as they are.
 
+#include "platform/desktopbindings.h"
+
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
@@ -24,6 +26,10 @@ QString accelerator(int mods, int vk);
 // shell): every word in single quotes, a phrase's name after "--". Empty when a word holds a
 // control character, which the command line could not carry unchanged.
 QString commandLine(const QString &program, const QStringList &arguments);
+
+// What Options shows of the commands as custom shortcuts: per command the
+// accelerator, two spaces and the command line, one per line.
+QString bindingLines(const QVector<DesktopBindings::Command> &commands, const QString &program);
 
 // A string in GVariant's text format, as gsettings reads values; plain ASCII
 // (other characters escaped), so no locale stands between.

@@ -1,5 +1,6 @@
 #include "wayland/waylanddesktop.h"
 
+#include "base/textconvert.h"
 #include "wayland/gnomeshortcuts.h"
 #include "wayland/mutterremotedesktop.h"
 #include "wayland/swayipc.h"
@@ -47,19 +48,18 @@ WindowHandle handleOf(const WaylandWindow &w)
 QVector<char32_t> typingBatch(const QString &text, int from, int *end)
 {
     QVector<char32_t> characters;
+    const int last = TextConvert::typingBatchEnd(text, from, TypingBatch);
     int i = from;
-    while (i < text.size()) {
+    while (i < last) {
         const QChar unit = text.at(i);
         char32_t c = unit.unicode();
         int width = 1;
-        if (unit.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+        if (unit.isHighSurrogate() && i + 1 < last && text.at(i + 1).isLowSurrogate()) {
             c = QChar::surrogateToUcs4(unit, text.at(i + 1));
             width = 2;
         } else if (unit.isSurrogate()) {
             break;
         }
-        if (i + width - from > TypingBatch)
-            break;
         characters.append(c == U'\r' ? U'\n' : c); // the typing text's Enter key
         i += width;
     }
@@ -150,11 +150,7 @@ QString WaylandDesktop::settingsBindingLines(const QVector<DesktopBindings::Comm
 {
     if (m_roads.compositor != Compositor::Mutter)
         return QString();
-    QStringList lines;
-    for (const DesktopBindings::Command &c : commands)
-        lines << GnomeShortcuts::accelerator(c.mods, c.vk) + QStringLiteral("  ") +
-                     GnomeShortcuts::commandLine(program, c.arguments);
-    return lines.join(QLatin1Char('\n'));
+    return GnomeShortcuts::bindingLines(commands, program);
 }
 
 bool WaylandDesktop::writeSettingsBindings(const QVector<DesktopBindings::NamedCommand> &commands,

@@ -9,6 +9,7 @@
 #include <QDBusVariant>
 #include <QGuiApplication>
 
+#include "base/textconvert.h"
 #include "x11/atspicaret.h"
 #include "x11/keysymmap.h"
 #include "x11/x11desktop.h"
@@ -297,9 +298,7 @@ int X11Desktop::typeText(const QString &text)
 {
     constexpr int Chunk = 64;
     for (int from = 0; from < text.size();) {
-        int n = qMin(Chunk, text.size() - from);
-        if (from + n < text.size() && text.at(from + n - 1).isHighSurrogate())
-            --n;
+        const int n = TextConvert::typingBatchEnd(text, from, Chunk) - from;
         const int typed = m_keyboard.typeText(text.mid(from, n));
         from += typed;
         if (typed < n)

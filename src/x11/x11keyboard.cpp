@@ -314,16 +314,13 @@ bool X11Keyboard::sendChord(Qt::KeyboardModifiers modifiers, quint32 keysym)
             held.append(keycodeForKeysyms(m.second));
     }
     const quint16 key = keycodeForKeysyms({keysym});
-    held.append(key);
-    if (held.contains(0))
+    if (key == 0 || held.contains(0))
         return false;
-    held.removeLast();
     // One item: the chord goes out whole or counts as not sent.
     return sendBatch(1, [&](const KeyboardLayout &l, QVector<KeyOp> *ops) {
-               for (quint16 k : qAsConst(held) + QVector<quint16>{key}) {
-                   if (!isSendable(l, k))
-                       return 0;
-               }
+               if (!isSendable(l, key) || !std::all_of(held.cbegin(), held.cend(),
+                                                       [&](quint16 k) { return isSendable(l, k); }))
+                   return 0;
                for (quint16 k : qAsConst(held))
                    ops->append(KeyOp{quint8(k), true, 0});
                ops->append(KeyOp{quint8(key), true, 0});

@@ -903,18 +903,14 @@ QVector<int> FakeWin32::resumeHotKeys()
 QString FakeDesktop::settingsBindingLines(const QVector<DesktopBindings::Command> &commands,
                                           const QString &program)
 {
-    QStringList lines;
 #ifndef Q_OS_WIN
-    if (roads.shortcuts != DesktopAbilities::Shortcuts::GnomeCustom)
-        return QString();
-    for (const DesktopBindings::Command &c : commands)
-        lines << GnomeShortcuts::accelerator(c.mods, c.vk) + QStringLiteral("  ") +
-                     GnomeShortcuts::commandLine(program, c.arguments);
+    if (roads.shortcuts == DesktopAbilities::Shortcuts::GnomeCustom)
+        return GnomeShortcuts::bindingLines(commands, program);
 #else
     Q_UNUSED(commands)
     Q_UNUSED(program)
 #endif
-    return lines.join(QLatin1Char('\n'));
+    return QString();
 }
 
 bool FakeDesktop::writeSettingsBindings(const QVector<DesktopBindings::NamedCommand> &commands,

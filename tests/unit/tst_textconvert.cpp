@@ -51,6 +51,34 @@ private slots:
         QCOMPARE(TextConvert::toTypingText(in), out);
     }
 
+    // Typing batches: a surrogate pair is never cut in two, and a batch is
+    // never empty while text is left.
+    void typingBatchEnd_data()
+    {
+        const QString emoji = QString::fromUtf8("😀");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("maxUnits");
+        QTest::addColumn<int>("end");
+        QTest::newRow("all fits") << QStringLiteral("abc") << 0 << 4 << 3;
+        QTest::newRow("cut") << QStringLiteral("abcdef") << 1 << 3 << 4;
+        QTest::newRow("pair at the cut") << QStringLiteral("ab") + emoji << 0 << 3 << 2;
+        QTest::newRow("pair just inside") << QStringLiteral("ab") + emoji << 0 << 4 << 4;
+        QTest::newRow("pair after the cut") << QStringLiteral("ab") + emoji << 0 << 2 << 2;
+        QTest::newRow("lone high half at the cut")
+            << QStringLiteral("ab") + QChar(0xD83D) + QStringLiteral("c") << 0 << 3 << 3;
+        QTest::newRow("a batch of one unit still moves on") << emoji << 0 << 1 << 1;
+        QTest::newRow("nothing left") << QStringLiteral("ab") << 2 << 4 << 2;
+    }
+    void typingBatchEnd()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, from);
+        QFETCH(int, maxUnits);
+        QFETCH(int, end);
+        QCOMPARE(TextConvert::typingBatchEnd(text, from, maxUnits), end);
+    }
+
     void byteSize()
     {
         QCOMPARE(typingTextByteSize(QStringLiteral("ab")), 4);

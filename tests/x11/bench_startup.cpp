@@ -165,15 +165,22 @@ struct Trace
 
 // Writes the list: `count` phrases, one in shortcutEvery with a shortcut of
 // A-Z, and the one served by the press below (Ctrl+Alt+1, "served").
-bool writeList(const QString &folder, int count, int shortcutEvery, bool inTray)
+// The generated list of `count` phrases (the same every time), in English,
+// started into the tray or not.
+void fillList(PhraseStore &store, int count, int shortcutEvery, bool inTray)
 {
-    PhraseStore store(folder);
     store.settings().importedV3 = true;
     store.settings().language = QStringLiteral("en");
     store.settings().startMinimized = inTray;
-    QRandomGenerator phraseRng(count); // the same list every time
+    QRandomGenerator phraseRng(count);
     for (int i = 0; i < count; ++i)
         store.phrases() << makePhrase(phraseRng, i, shortcutEvery);
+}
+
+bool writeList(const QString &folder, int count, int shortcutEvery, bool inTray)
+{
+    PhraseStore store(folder);
+    fillList(store, count, shortcutEvery, inTray);
     Phrase served;
     served.id = Phrase::newId();
     served.text = QStringLiteral("served");
@@ -311,12 +318,7 @@ int main(int argc, char *argv[])
             if (inTray && count >= 100000)
                 continue;
             PhraseStore store(folder);
-            store.settings().importedV3 = true;
-            store.settings().language = QStringLiteral("en");
-            store.settings().startMinimized = inTray;
-            QRandomGenerator phraseRng(count); // the same list both times
-            for (int i = 0; i < count; ++i)
-                store.phrases() << makePhrase(phraseRng, i);
+            fillList(store, count, 4, inTray);
             if (!store.save())
                 return 1;
             std::vector<double> times, sizes, anons;
