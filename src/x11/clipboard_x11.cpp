@@ -126,9 +126,9 @@ PasteFetch X11Desktop::awaitFetched(WindowHandle target, int)
     // target may have pasted that instead, so no refusal is reported.
     if (m_clipboardWatch.lost())
         return PasteFetch::Unsure;
-    // Not answered: the key still waits in the target's queue, and the text
-    // stays on the clipboard for it.
-    if (pinged && !m_clipboardWatch.ponged()) {
+    // Not answered, or answered too late to tell: the key may still wait in
+    // the target, and the text stays on the clipboard for it.
+    if (pinged && !m_clipboardWatch.quietSinceAnswer()) {
         m_clipboardWatch.keepWatching();
         return PasteFetch::Pending;
     }

@@ -186,8 +186,10 @@ bool X11ClipboardWatch::nativeEventFilter(const QByteArray &eventType, void *mes
         const auto *message = reinterpret_cast<const xcb_client_message_event_t *>(event);
         if (m_pinged != XCB_NONE && message->window == m_root && message->format == 32 &&
             message->type == m_wmProtocols && message->data.data32[0] == m_netWmPing &&
-            message->data.data32[1] == m_pingTime && message->data.data32[2] == m_pinged)
+            message->data.data32[1] == m_pingTime && message->data.data32[2] == m_pinged) {
             m_ponged = true;
+            m_lastActivity.restart();
+        }
         break;
     }
     case XCB_PROPERTY_NOTIFY: {
@@ -221,15 +223,23 @@ void X11ClipboardWatch::disarm()
     }
 }
 
+bool X11ClipboardWatch::quietSinceAnswer() const
+{
+    return m_ponged && !m_transferring && m_lastActivity.elapsed() >= QuietAfterAnswerMs;
+}
+
 PasteFetch X11ClipboardWatch::checkPending(int maxMs)
 {
     if (!m_armed)
         return PasteFetch::NotFetched;
-    X11Wait::serveEventsUntil([&] { return m_lost || (m_ponged && !m_transferring); }, maxMs, 2);
-    if (!m_lost && !(m_ponged && !m_transferring))
+    const auto over = [&] {
+        return m_lost ||
+               (m_fetched ? m_ponged && !m_transferring && m_lastActivity.elapsed() >= SettleMs
+                          : quietSinceAnswer());
+    };
+    X11Wait::serveEventsUntil(over, maxMs, 2);
+    if (!over())
         return PasteFetch::Pending;
-    // The target dequeued our key before it answered, and asked for the
-    // text (if at all) while it handled that key: its request came first.
     const bool fetched = m_fetched && !m_lost;
     disarm();
     return fetched ? PasteFetch::Fetched : PasteFetch::NotFetched;

@@ -29,6 +29,14 @@ public:
     // again and again, the text a second time), Firefox up to 5, GTK up to 9,
     // Qt and Tk nothing after the text. Five times the longest.
     static constexpr int SettleMs = 150;
+    // How long a target that answered the ping must then stay quiet before
+    // it counts as not pasting. Qt and GTK answer a ping while they read
+    // their events, before they hand the paste key queued beside it to the
+    // field, and a browser's page pastes from another process: the answer
+    // comes first, the request for the text a moment after (Qt a few
+    // milliseconds, a page busy with other work much later). The clipboard
+    // handed back in that moment would be pasted in place of the phrase.
+    static constexpr int QuietAfterAnswerMs = 1000;
 
     // connection is Qt's; the watch installs itself on the application.
     explicit X11ClipboardWatch(xcb_connection_t *connection);
@@ -49,23 +57,25 @@ public:
     // or maxMs pass. True when the target fetched the text whole; another
     // program taking the selection ends the wait too.
     bool waitForFetch(int maxMs);
-    // Asks window whether it has taken its input so far (_NET_WM_PING, sent
-    // after the paste key: X delivers a client's events in order, so its
-    // answer comes only once the keys before it were dequeued). False when
-    // window does not answer pings. The answer is watched during the next
-    // wait for the fetch.
+    // Asks window whether it reads its input again (_NET_WM_PING, sent after
+    // the paste key: X delivers a client's events in order, so its answer
+    // comes only once it has read the keys before it; it may still hold
+    // them, see QuietAfterAnswerMs). False when window does not answer
+    // pings. The answer is watched during the next wait for the fetch.
     bool ping(xcb_window_t window);
-    // The window pinged answered during the last wait.
-    bool ponged() const { return m_ponged; }
+    // The window pinged answered, and has asked nothing for
+    // QuietAfterAnswerMs since: it has taken our key and did not paste.
+    bool quietSinceAnswer() const;
     // After a wait that ended with the ping unanswered: goes on watching the
     // target's requests and the ping's answer from the event loop, until
     // checkPending says the paste is over or the next arm.
     void keepWatching() { m_armed = m_connection != nullptr; }
     // One look at a paste kept watched, serving events for at most maxMs:
-    // Pending until the target has answered the ping (its paste key is
-    // dequeued) and whatever it asked is through; then Fetched when it
-    // asked for the text, NotFetched when not or when another program took
-    // the clipboard meanwhile.
+    // Pending until the target has answered the ping (it is reading its
+    // events again) and then been quiet: SettleMs after its requests for the
+    // text are through, QuietAfterAnswerMs when it asked for none. Then
+    // Fetched when it asked for the text, NotFetched when not or when
+    // another program took the clipboard meanwhile.
     PasteFetch checkPending(int maxMs);
     // Another program took a watched selection during the last wait.
     bool lost() const { return m_lost; }
@@ -115,5 +125,5 @@ private:
     quint32 m_rootMask = 0; // our connection's events on the root before a ping
     bool m_rootMaskChanged = false;
     quint32 m_pingCount = 0;
-    QElapsedTimer m_lastActivity;
+    QElapsedTimer m_lastActivity; // since the target's last request or answer
 };

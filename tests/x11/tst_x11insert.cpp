@@ -378,6 +378,28 @@ private slots:
         QByteArray back;
         QVERIFY(XSelection::read("CLIPBOARD", "UTF8_STRING", &back));
         QCOMPARE(back, QByteArray("the user's own copy"));
+
+        // A toolkit answers the window manager's ping as it reads its
+        // events, before it hands the queued paste key to the field, and
+        // some paste from a later turn of their loop: the answer alone is
+        // no sign that the paste is over.
+        XSelection::Owner third("CLIPBOARD", {{"UTF8_STRING", "the user's own copy"}});
+        QVERIFY(third.owns());
+        QVERIFY(m_target.clear());
+        QVERIFY(m_target.command("pastelater 400", 5000));
+        QVERIFY(m_target.command("stall " + QByteArray::number(X11Desktop::PasteFetchWaitMs * 2),
+                                 5000));
+        ClipboardKeeper lateKeeper;
+        const InsertResult late = pasteViaClipboard(*m_desktop, phrase, m_target.window(), 0,
+                                                    PasteKey::CtrlV, {}, &lateKeeper);
+        QCOMPARE(int(late.outcome), int(InsertOutcome::PasteQueued));
+        InsertResult lateDone;
+        QTRY_VERIFY_WITH_TIMEOUT(lateKeeper.poll(*m_desktop, &lateDone), 15000);
+        QVERIFY2(m_target.waitForText(phrase), qPrintable(m_target.text()));
+        QVERIFY(!lateDone.clipboardNotRestored);
+        QVERIFY(XSelection::read("CLIPBOARD", "UTF8_STRING", &back));
+        QCOMPARE(back, QByteArray("the user's own copy"));
+        QVERIFY(m_target.command("pastelater 0", 5000));
     }
 
     // The user's clipboard is copied with the owner misbehaving: a format

@@ -9,10 +9,14 @@
 //        "report 0|1|2" (no TEXT on a change, TEXT after every change (at
 //        start), or one TEXT once the queued keys are taken), "text"
 //        (answered by one TEXT), "stall <ms>" (answers, then takes no event
-//        for that long, as a program busy with earlier work), "quit".
+//        for that long, as a program busy with earlier work), "pastelater <ms>"
+//        (the paste key is handled that long after it arrives, as a program
+//        that answers the window manager at once but pastes from a later
+//        turn of its loop or from another thread; 0 pastes at once), "quit".
 
 #include <QApplication>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QSocketNotifier>
 #include <QThread>
@@ -22,6 +26,27 @@
 #include <unistd.h>
 
 namespace {
+
+// Holds the paste key back for a while, then pastes.
+class LatePaste : public QObject
+{
+public:
+    LatePaste(QPlainTextEdit *editor) : m_editor(editor) {}
+    int delayMs = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (delayMs <= 0 || event->type() != QEvent::KeyPress ||
+            !static_cast<QKeyEvent *>(event)->matches(QKeySequence::Paste))
+            return false;
+        QTimer::singleShot(delayMs, m_editor, &QPlainTextEdit::paste);
+        return true;
+    }
+
+private:
+    QPlainTextEdit *m_editor;
+};
 
 void say(const QByteArray &line)
 {
@@ -43,6 +68,8 @@ int main(int argc, char *argv[])
     QPlainTextEdit editor;
     editor.setWindowTitle(QStringLiteral("scrivlet-target"));
     editor.resize(600, 400);
+    LatePaste latePaste(&editor);
+    editor.installEventFilter(&latePaste);
     // A report per change costs the square of the text's length in a long
     // run of insertions; such a run switches them off and asks at the end,
     // or asks for one report once the editor has taken every key queued for
@@ -106,6 +133,9 @@ int main(int argc, char *argv[])
                 const unsigned long ms = line.mid(6).toULong();
                 say("OK");
                 QTimer::singleShot(0, [ms] { QThread::msleep(ms); });
+            } else if (line.startsWith("pastelater ")) {
+                latePaste.delayMs = line.mid(11).toInt();
+                say("OK");
             } else if (line == "text") {
                 say("TEXT " + b64(editor.toPlainText()));
             } else if (line == "quit") {
