@@ -72,9 +72,17 @@ stop_exact() {
     wait "$scrivlet_pid" 2>/dev/null || true
     scrivlet_pid=""
 }
-# Starts a target (wintarget edit|plain <report> options...) and waits for its focus.
+# Starts a target (wintarget edit|plain <report> options...) and waits for its
+# focus. One that could not take the focus within 20 s is ended and started
+# once more (what held the foreground is in the log).
 target() {
-    local report=$2
+    local report=$2 pid
+    wine "$tool" "$@" &
+    pid=$!
+    wait_for 20 test -f "$report.ready" && return 0
+    echo "# $1 target for $report did not get the focus; started again" >&2
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
     wine "$tool" "$@" &
     wait_for 20 test -f "$report.ready"
 }

@@ -523,6 +523,23 @@ bool parseOption(const std::wstring &option, TargetOptions *o)
     return true;
 }
 
+// Says who keeps the foreground from a target that cannot get it, for the
+// log of a run whose target never became ready.
+void tellForeground()
+{
+    const HWND w = GetForegroundWindow();
+    wchar_t cls[128] = L"", title[128] = L"";
+    DWORD pid = 0;
+    if (w) {
+        GetClassNameW(w, cls, 128);
+        GetWindowTextW(w, title, 128);
+        GetWindowThreadProcessId(w, &pid);
+    }
+    fwprintf(stderr, L"wintarget: no focus yet; the foreground is %p, class \"%ls\", \"%ls\", "
+                     L"process %lu\n", static_cast<void *>(w), cls, title, pid);
+    fflush(stderr);
+}
+
 int runTarget(const TargetOptions &options, const std::wstring &report)
 {
     g_report = report;
@@ -600,6 +617,8 @@ int runTarget(const TargetOptions &options, const std::wstring &report)
             // foreground after our first request.
             SetForegroundWindow(top);
             SetFocus(g_button ? g_button : g_edit ? g_edit : top);
+            if (asked % 100 == 0)
+                tellForeground();
         }
         // Wake at least every 50 ms to look at the focus until it is ours.
         if (ready ||
