@@ -1,5 +1,7 @@
 #include "fakes/recordingdesktop.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString hex(WindowHandle w)
@@ -202,19 +204,82 @@ bool FakeCaret::caretRect(WindowHandle, QRect *screenRect)
     return true;
 }
 
-bool FakeShortcuts::registerShortcut(WindowHandle, int id, const KeyCombination &combination)
+bool FakeShortcuts::registerShortcut(WindowHandle owner, int id, const KeyCombination &combination)
 {
-    // Logged as the data file names it, so that a test reads what was stored.
-    const int vk = combination.storedKey();
-    log.calls
-        << QStringLiteral("register %1 %2 %3").arg(id).arg(combination.storedModifiers()).arg(vk);
-    return vk != 0 && !taken.contains(vk);
+    log.calls << QStringLiteral("register %1").arg(id);
+    // The first holder of a combination keeps it, our own registrations
+    // included.
+    bool held = takenByOthers.contains(combination) || unavailable.contains(combination);
+    for (auto it = registered.cbegin(); it != registered.cend() && !held; ++it)
+        held = it.key() != id && it.value() == combination;
+    const bool ok = !combination.isEmpty() && !held;
+    calls.append({true, owner, id, combination, ok});
+    if (ok)
+        registered.insert(id, combination);
+    return ok;
 }
 
-bool FakeShortcuts::unregisterShortcut(WindowHandle, int id)
+bool FakeShortcuts::unregisterShortcut(WindowHandle owner, int id)
 {
     log.calls << QStringLiteral("unregister %1").arg(id);
-    return true;
+    const bool ok = registered.remove(id) > 0;
+    calls.append({false, owner, id, KeyCombination(), ok});
+    return ok;
+}
+
+QString FakeShortcuts::altGrCharacter(const KeyCombination &key)
+{
+    const bool shift = key.has(Qt::ShiftModifier);
+    QString plain;
+    for (const auto &entry : qAsConst(altGr)) {
+        const KeyCombination &k = entry.first;
+        if (k.key() != key.key() || k.nativeKey() != key.nativeKey())
+            continue;
+        if (k.has(Qt::ShiftModifier) == shift)
+            return entry.second;
+        if (!k.has(Qt::ShiftModifier))
+            plain = entry.second;
+    }
+    return shift ? plain : QString();
+}
+
+bool FakeShortcuts::heldElsewhere(const KeyCombination &combination)
+{
+    heldElsewhereQuestions << combination;
+    return takenByOthers.contains(combination);
+}
+
+void FakeShortcuts::press(int id)
+{
+    ++pending;
+    QMetaObject::invokeMethod(
+        &events,
+        [this, id] {
+            --pending;
+            if (!onPress || !registered.contains(id))
+                return;
+            ++delivered;
+            // A copy: the handler may replace itself (its owner going away).
+            const std::function<void(int)> handler = onPress;
+            handler(id);
+        },
+        Qt::QueuedConnection);
+}
+
+void FakeShortcuts::deliverPresses()
+{
+    // Each round hands over what was posted before it; a handler may press
+    // again meanwhile. The bound only keeps a broken test from hanging.
+    for (int round = 0; pending > 0 && round < 1000; ++round)
+        QCoreApplication::processEvents();
+}
+
+bool FakeShortcuts::pressAndDeliver(int id)
+{
+    const int before = delivered;
+    press(id);
+    deliverPresses();
+    return delivered > before;
 }
 
 bool FakeOwnWindows::activateOwnWindow(WindowHandle w, int)

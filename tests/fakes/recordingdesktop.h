@@ -9,6 +9,8 @@
 #include "platform/keystream.h"
 
 #include <QHash>
+#include <QObject>
+#include <QPair>
 #include <QSet>
 #include <QStringList>
 #include <QVector>
@@ -160,31 +162,67 @@ private:
     ServiceLog &log;
 };
 
+// The window system's shortcuts in the service's terms. Registrations are
+// kept as the KeyCombination they came as; a press reaches the handler from
+// the event loop, never from within the call that makes it, as the
+// backends' reports do.
 class FakeShortcuts final : public ShortcutService
 {
 public:
     explicit FakeShortcuts(ServiceLog &log) : log(log) {}
-    QSet<int> taken; // virtual keys another program holds
+
+    struct Call
+    {
+        bool registering; // false: unregisterShortcut
+        WindowHandle owner;
+        int id;
+        KeyCombination combination; // empty when unregistering
+        bool result;
+    };
+    // ---- the modelled window system (set by tests) ----
+    // Combinations another program holds: refused, and heldElsewhere says so.
+    QVector<KeyCombination> takenByOthers;
+    // Combinations refused although nobody holds them (no such key here).
+    QVector<KeyCombination> unavailable;
+    // What AltGr types on a key: the entry for the key with Shift when the
+    // combination holds Shift and there is one, else the one without. Other
+    // modifiers do not count.
+    QVector<QPair<KeyCombination, QString>> altGr;
+    bool altGrCtrlAlt = false; // altGrIsCtrlAlt's answer
+
+    // ---- what was called ----
+    QVector<Call> calls;
+    QHash<int, KeyCombination> registered; // id -> combination held now
+    QVector<KeyCombination> heldElsewhereQuestions;
+
     bool registerShortcut(WindowHandle owner, int id, const KeyCombination &combination) override;
     bool unregisterShortcut(WindowHandle owner, int id) override;
     void setPressHandler(std::function<void(int id)> handler) override
     {
         onPress = std::move(handler);
     }
-    QString altGrCharacter(const KeyCombination &) override { return QString(); }
-    // The window system reports a press of registration id; false when
-    // nobody listens.
-    bool press(int id)
-    {
-        if (!onPress)
-            return false;
-        onPress(id);
-        return true;
-    }
+    QString altGrCharacter(const KeyCombination &key) override;
+    bool altGrIsCtrlAlt() const override { return altGrCtrlAlt; }
+    bool heldElsewhere(const KeyCombination &combination) override;
+
+    bool listens() const { return bool(onPress); }
+    // The window system reports a press of registration id: the handler set
+    // when the event loop gets to it is called, if the id is registered
+    // here then (presses of another registration are none of ours).
+    void press(int id);
+    // Serves the event loop until every press made so far has been handed
+    // over or dropped, as a wait of the program would.
+    void deliverPresses();
+    // press and deliverPresses: true when a handler took this press.
+    bool pressAndDeliver(int id);
 
 private:
     ServiceLog &log;
     std::function<void(int id)> onPress;
+    // Pending presses die with the service: its handler is called no more.
+    QObject events;
+    int pending = 0;
+    int delivered = 0;
 };
 
 class FakeOwnWindows final : public OwnWindows

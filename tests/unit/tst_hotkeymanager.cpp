@@ -1,14 +1,33 @@
+// The shortcut manager's rules over the recording shortcut service, which
+// speaks the service's own terms (KeyCombination) and reports presses from
+// the event loop as every backend does; then, on the Windows simulator, only
+// what is the Windows backend's own: RegisterHotKey, WM_HOTKEY among Qt's
+// native events, and the repeats Wine posts.
+
 #include "fakes/fakedesktop.h"
+#include "fakes/recordingdesktop.h"
 #include "hotkeys/hotkeymanager.h"
 #include "insert/insertion.h"
 #include "win/hotkeyrepeat.h"
 
+#include <QKeySequence>
 #include <QSignalSpy>
 #include <QtTest>
 
+// QCOMPARE's words for a combination.
+char *toString(const KeyCombination &c)
+{
+    const QString text = c.key() != 0 ? QKeySequence(c.toCombined()).toString()
+                                      : QStringLiteral("native 0x%1, modifiers 0x%2")
+                                            .arg(c.nativeKey(), 0, 16)
+                                            .arg(int(c.modifiers()), 0, 16);
+    return qstrdup(qPrintable(text));
+}
+
 namespace {
 
-// The fields registerAll reads, in the shape of the store's records.
+// The fields registerAll reads, in the shape of the store's records, which
+// keep the data file's codes.
 struct TestSettings
 {
     int showVk = 0x54; // Ctrl+T
@@ -33,10 +52,15 @@ TestPhrase phrase(const QString &id, int mods, int vk, bool enabled = true)
     return {id, QStringLiteral("Name %1").arg(id), vk, mods, enabled};
 }
 
-QVector<int> registeredIds(const FakeDesktop &desktop)
+KeyCombination ctrl(Qt::Key key)
+{
+    return KeyCombination(key, Qt::ControlModifier);
+}
+
+QVector<int> registeredIds(const FakeShortcuts &shortcuts)
 {
     QVector<int> ids;
-    for (const auto &call : desktop.hotkeyCalls)
+    for (const auto &call : shortcuts.calls)
         if (call.registering)
             ids << call.id;
     return ids;
@@ -51,7 +75,8 @@ class HotkeyManagerTest : public QObject
 private slots:
     void phraseIdsAreHandedOutInListOrderUpTo300()
     {
-        FakeDesktop desktop;
+        RecordingDesktop desktop;
+        FakeShortcuts &shortcuts = desktop.shortcutsFake;
         HotkeyManager manager(&desktop, [] { return owner; });
         QSignalSpy failures(&manager, &HotkeyManager::registrationFailed);
         QVector<TestPhrase> phrases;
@@ -64,18 +89,22 @@ private slots:
         QVector<int> expected{1, 2};
         for (int id = 100; id <= 399; ++id)
             expected << id;
-        QCOMPARE(registeredIds(desktop), expected);
+        QCOMPARE(registeredIds(shortcuts), expected);
         QCOMPARE(manager.phraseIdFor(100), QStringLiteral("0"));
         QCOMPARE(manager.phraseIdFor(399), QStringLiteral("299"));
         QCOMPARE(manager.phraseIdFor(400), QString());
         QCOMPARE(failures.count(), 0);
-        // The stored flags reach the platform unchanged.
-        QCOMPARE(desktop.registered.value(399), qMakePair(phrases[299].mods, phrases[299].vk));
+        // The stored flags reach the service as the combination they name.
+        QCOMPARE(shortcuts.registered.value(HotkeyManager::ShowId), ctrl(Qt::Key_T));
+        QCOMPARE(shortcuts.registered.value(100), KeyCombination(Qt::Key_F1, Qt::NoModifier));
+        // 299: MOD_SHIFT | MOD_WIN over F12.
+        QCOMPARE(shortcuts.registered.value(399),
+                 KeyCombination(Qt::Key_F12, Qt::ShiftModifier | Qt::MetaModifier));
     }
 
     void skippedPhrasesLeaveNoGap()
     {
-        FakeDesktop desktop;
+        RecordingDesktop desktop;
         HotkeyManager manager(&desktop, [] { return owner; });
         const QVector<TestPhrase> phrases{
             phrase(QStringLiteral("a"), Hotkey::ModControl, 0x31),
@@ -85,16 +114,17 @@ private slots:
         };
         manager.registerAll(TestSettings(), phrases, false);
 
-        QCOMPARE(registeredIds(desktop), (QVector<int>{1, 2, 100, 101}));
+        QCOMPARE(registeredIds(desktop.shortcutsFake), (QVector<int>{1, 2, 100, 101}));
         QCOMPARE(manager.phraseIdFor(100), QStringLiteral("a"));
         QCOMPARE(manager.phraseIdFor(101), QStringLiteral("b"));
     }
 
     void pausedRegistersOnlyTheShowShortcut()
     {
-        FakeDesktop desktop;
+        RecordingDesktop desktop;
+        FakeShortcuts &shortcuts = desktop.shortcutsFake;
         // The picker combination would be refused: paused must not even try.
-        desktop.failingHotkeys.insert(qMakePair(int(Hotkey::ModControl), 0x52));
+        shortcuts.takenByOthers << ctrl(Qt::Key_R);
         HotkeyManager manager(&desktop, [] { return owner; });
         QSignalSpy failures(&manager, &HotkeyManager::registrationFailed);
         QSignalSpy show(&manager, &HotkeyManager::showWindowRequested);
@@ -102,18 +132,18 @@ private slots:
         manager.registerAll(TestSettings(),
                             QVector<TestPhrase>{phrase(QStringLiteral("a"), 2, 0x31)}, true);
 
-        QCOMPARE(registeredIds(desktop), QVector<int>{1});
+        QCOMPARE(registeredIds(shortcuts), QVector<int>{1});
         QVERIFY(manager.isPickerRegistered());
         QVERIFY(manager.isShowRegistered());
         QVERIFY(manager.isPaused());
         QCOMPARE(failures.count(), 0);
-        QVERIFY(FakeDesktop::postHotkey(1));
+        QVERIFY(shortcuts.pressAndDeliver(1));
         QCOMPARE(show.count(), 1);
     }
 
     void showShortcutWithoutKeyCountsAsRegistered()
     {
-        FakeDesktop desktop;
+        RecordingDesktop desktop;
         HotkeyManager manager(&desktop, [] { return owner; });
         QSignalSpy failures(&manager, &HotkeyManager::registrationFailed);
         TestSettings settings;
@@ -122,16 +152,16 @@ private slots:
 
         manager.registerAll(settings, QVector<TestPhrase>(), false);
 
-        QCOMPARE(registeredIds(desktop), QVector<int>{2});
+        QCOMPARE(registeredIds(desktop.shortcutsFake), QVector<int>{2});
         QVERIFY(manager.isShowRegistered());
         QCOMPARE(failures.count(), 0);
     }
 
     void failureTexts()
     {
-        FakeDesktop desktop;
-        desktop.failingHotkeys.insert(
-            qMakePair(int(Hotkey::ModControl | Hotkey::ModAlt), 0x5A)); // Ctrl+Alt+Z
+        RecordingDesktop desktop;
+        FakeShortcuts &shortcuts = desktop.shortcutsFake;
+        shortcuts.takenByOthers << KeyCombination(Qt::Key_Z, Qt::ControlModifier | Qt::AltModifier);
         HotkeyManager manager(&desktop, [] { return owner; });
         QSignalSpy failures(&manager, &HotkeyManager::registrationFailed);
         TestSettings settings;
@@ -150,8 +180,8 @@ private slots:
         QCOMPARE(failures.at(0).at(0).toString(), QStringLiteral("Ctrl+Alt+Z"));
         // The first holder keeps the combination; the later one is named.
         QCOMPARE(failures.at(1).at(0).toString(), QStringLiteral("Farewell (Ctrl+1)"));
-        QCOMPARE(desktop.registered.value(100), qMakePair(int(Hotkey::ModControl), 0x31));
-        QVERIFY(!desktop.registered.contains(101));
+        QCOMPARE(shortcuts.registered.value(100), ctrl(Qt::Key_1));
+        QVERIFY(!shortcuts.registered.contains(101));
         // The refused phrase keeps its id, which is released with the rest.
         QCOMPARE(manager.phraseIdFor(101), QStringLiteral("p2"));
     }
@@ -160,8 +190,9 @@ private slots:
     // does, does not repeat the news; a new refusal is news again.
     void refusalsAreToldOnce()
     {
-        FakeDesktop desktop;
-        desktop.failingHotkeys.insert(qMakePair(int(Hotkey::ModControl), 0x31));
+        RecordingDesktop desktop;
+        FakeShortcuts &shortcuts = desktop.shortcutsFake;
+        shortcuts.takenByOthers << ctrl(Qt::Key_1);
         HotkeyManager manager(&desktop, [] { return owner; });
         QSignalSpy failures(&manager, &HotkeyManager::registrationFailed);
         QSignalSpy dead(&manager, &HotkeyManager::deadShortcutsChanged);
@@ -177,7 +208,7 @@ private slots:
         QCOMPARE(dead.count(), 1);
 
         // Moved to another taken combination: news.
-        desktop.failingHotkeys.insert(qMakePair(int(Hotkey::ModControl), 0x33));
+        shortcuts.takenByOthers << ctrl(Qt::Key_3);
         phrases[0].vk = 0x33;
         manager.registerAll(TestSettings(), phrases, false);
         QCOMPARE(failures.count(), 2);
@@ -192,30 +223,31 @@ private slots:
     // the user again of a combination another program holds.
     void suspensionLetsEverythingGoAndTellsNothingTwice()
     {
-        FakeDesktop desktop;
-        desktop.failingHotkeys.insert(qMakePair(int(Hotkey::ModControl), 0x31));
+        RecordingDesktop desktop;
+        FakeShortcuts &shortcuts = desktop.shortcutsFake;
+        shortcuts.takenByOthers << ctrl(Qt::Key_1);
         HotkeyManager manager(&desktop, [] { return owner; });
         QSignalSpy failures(&manager, &HotkeyManager::registrationFailed);
         QSignalSpy dead(&manager, &HotkeyManager::deadShortcutsChanged);
         const QVector<TestPhrase> phrases{phrase(QStringLiteral("p1"), Hotkey::ModControl, 0x31),
                                           phrase(QStringLiteral("p2"), Hotkey::ModControl, 0x32)};
         manager.registerAll(TestSettings(), phrases, false);
-        QCOMPARE(desktop.registered.size(), 3);
+        QCOMPARE(shortcuts.registered.size(), 3);
         QCOMPARE(failures.count(), 1);
 
         manager.suspend();
         QVERIFY(manager.isSuspended());
-        QVERIFY(desktop.registered.isEmpty());
+        QVERIFY(shortcuts.registered.isEmpty());
         // Kept for the table's marks while the field has the focus.
         QCOMPARE(manager.deadPhraseIds(), QSet<QString>{QStringLiteral("p1")});
         manager.registerAll(TestSettings(), phrases, false);
-        QVERIFY(desktop.registered.isEmpty());
+        QVERIFY(shortcuts.registered.isEmpty());
         QVERIFY(!manager.retryRefused());
-        QVERIFY(desktop.registered.isEmpty());
+        QVERIFY(shortcuts.registered.isEmpty());
 
         manager.resume();
         manager.registerAll(TestSettings(), phrases, false);
-        QCOMPARE(desktop.registered.size(), 3);
+        QCOMPARE(shortcuts.registered.size(), 3);
         QCOMPARE(failures.count(), 1);
         QCOMPARE(dead.count(), 1);
         QCOMPARE(manager.deadPhraseIds(), QSet<QString>{QStringLiteral("p1")});
@@ -223,9 +255,9 @@ private slots:
 
     void refusedRegistrationsAreTriedAgain()
     {
-        FakeDesktop desktop;
-        desktop.failingHotkeys.insert(qMakePair(int(Hotkey::ModControl), 0x54)); // Ctrl+T
-        desktop.failingHotkeys.insert(qMakePair(int(Hotkey::ModControl), 0x31));
+        RecordingDesktop desktop;
+        FakeShortcuts &shortcuts = desktop.shortcutsFake;
+        shortcuts.takenByOthers << ctrl(Qt::Key_T) << ctrl(Qt::Key_1);
         HotkeyManager manager(&desktop, [] { return owner; });
         QSignalSpy dead(&manager, &HotkeyManager::deadShortcutsChanged);
         QVector<TestPhrase> phrases{phrase(QStringLiteral("p1"), Hotkey::ModControl, 0x31)};
@@ -234,16 +266,16 @@ private slots:
         QCOMPARE(dead.count(), 1);
 
         QVERIFY(!manager.retryRefused()); // still held
-        desktop.failingHotkeys.remove(qMakePair(int(Hotkey::ModControl), 0x54));
+        shortcuts.takenByOthers.removeAll(ctrl(Qt::Key_T));
         QVERIFY(manager.retryRefused());
         QVERIFY(manager.isShowRegistered());
         QCOMPARE(dead.count(), 2); // the command's state changed
         QCOMPARE(manager.deadPhraseIds(), QSet<QString>{QStringLiteral("p1")});
 
-        desktop.failingHotkeys.clear();
+        shortcuts.takenByOthers.clear();
         QVERIFY(manager.retryRefused());
         QVERIFY(manager.deadPhraseIds().isEmpty());
-        QCOMPARE(desktop.registered.value(100), qMakePair(int(Hotkey::ModControl), 0x31));
+        QCOMPARE(shortcuts.registered.value(100), ctrl(Qt::Key_1));
         QVERIFY(!manager.retryRefused()); // nothing left to try
     }
 
@@ -286,15 +318,21 @@ private slots:
         QFETCH(int, vk);
         QFETCH(bool, registered);
         QFETCH(QString, reason);
-        FakeDesktop desktop;
-        desktop.altGr.insert(0x45, QString::fromUtf8("€"));
-        desktop.altGrWithShift.insert(0x51, QString::fromUtf8("Ω"));
-        desktop.altGr.insert(0xE2, QStringLiteral("|"));
+        RecordingDesktop desktop;
+        FakeShortcuts &shortcuts = desktop.shortcutsFake;
+        shortcuts.altGrCtrlAlt = true;
+        shortcuts.altGr << qMakePair(KeyCombination(Qt::Key_E, Qt::NoModifier),
+                                     QString::fromUtf8("€"))
+                        << qMakePair(KeyCombination(Qt::Key_Q, Qt::ShiftModifier),
+                                     QString::fromUtf8("Ω"))
+                        << qMakePair(KeyCombination::fromStored(0, 0xE2), QStringLiteral("|"));
         HotkeyManager manager(&desktop, [] { return owner; });
         QSignalSpy failures(&manager, &HotkeyManager::registrationFailed);
         manager.registerAll(TestSettings(),
                             QVector<TestPhrase>{phrase(QStringLiteral("p1"), mods, vk)}, false);
-        QCOMPARE(desktop.registered.contains(100), registered);
+        QCOMPARE(shortcuts.registered.contains(100), registered);
+        if (registered)
+            QCOMPARE(shortcuts.registered.value(100), KeyCombination::fromStored(mods, vk));
         QCOMPARE(manager.deadPhraseIds().contains(QStringLiteral("p1")), !registered);
         QCOMPARE(failures.count(), registered ? 0 : 1);
         if (!registered) {
@@ -304,7 +342,7 @@ private slots:
                      qPrintable(failures.at(0).at(0).toString()));
             // Never taken up by the retries either.
             QVERIFY(!manager.retryRefused());
-            QVERIFY(!desktop.registered.contains(100));
+            QVERIFY(!shortcuts.registered.contains(100));
         }
 
         // A command's shortcut from the data file alike.
@@ -312,15 +350,189 @@ private slots:
         settings.pickerVk = vk;
         settings.pickerMods = mods;
         manager.registerAll(settings, QVector<TestPhrase>(), false);
-        QCOMPARE(desktop.registered.contains(HotkeyManager::PickerId), registered);
+        QCOMPARE(shortcuts.registered.contains(HotkeyManager::PickerId), registered);
         QCOMPARE(manager.isPickerRegistered(), registered);
     }
 
     // Our own paste keys are never our shortcuts: Ctrl+Shift+V, the
-    // terminals' paste, is refused when it comes from the data file (and
-    // told once), so our paste into a terminal meets no shortcut of ours,
-    // nothing steps aside and nothing can be lost meanwhile.
+    // terminals' paste, is refused when it comes from the data file, told
+    // once and never tried again, so our paste into a terminal meets no
+    // shortcut of ours (what the Windows backend then does is below).
     void ownPasteKeyIsNeverOurShortcut()
+    {
+        RecordingDesktop desktop;
+        FakeShortcuts &shortcuts = desktop.shortcutsFake;
+        constexpr int ctrlShiftV = Hotkey::ModControl | Hotkey::ModShift;
+        HotkeyManager manager(&desktop, [] { return owner; });
+        QSignalSpy failures(&manager, &HotkeyManager::registrationFailed);
+        const QVector<TestPhrase> phrases{phrase(QStringLiteral("p1"), ctrlShiftV, 0x56)};
+        manager.registerAll(TestSettings(), phrases, false);
+        QVERIFY(!shortcuts.registered.contains(100));
+        QCOMPARE(failures.count(), 1);
+        QVERIFY2(failures.at(0).at(0).toString().startsWith(
+                     QStringLiteral("Name p1 (Ctrl+Shift+V), the key that pastes")),
+                 qPrintable(failures.at(0).at(0).toString()));
+        QCOMPARE(manager.deadPhraseIds(), QSet<QString>{QStringLiteral("p1")});
+        QVERIFY(!manager.retryRefused());
+
+        manager.registerAll(TestSettings(), phrases, false);
+        QCOMPARE(failures.count(), 1);
+        const KeyCombination paste(Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+        for (const auto &call : qAsConst(shortcuts.calls))
+            QVERIFY(call.combination != paste);
+        QVERIFY(shortcuts.registered.contains(HotkeyManager::ShowId));
+        QVERIFY(shortcuts.registered.contains(HotkeyManager::PickerId));
+    }
+
+    void pressesBecomeSignals()
+    {
+        RecordingDesktop desktop;
+        FakeShortcuts &shortcuts = desktop.shortcutsFake;
+        HotkeyManager manager(&desktop, [] { return owner; });
+        QSignalSpy show(&manager, &HotkeyManager::showWindowRequested);
+        QSignalSpy picker(&manager, &HotkeyManager::pickerRequested);
+        QSignalSpy typed(&manager, &HotkeyManager::phraseRequested);
+        manager.registerAll(TestSettings(),
+                            QVector<TestPhrase>{phrase(QStringLiteral("x"), 2, 0x31),
+                                                phrase(QStringLiteral("y"), 2, 0x32)},
+                            false);
+
+        shortcuts.press(2);
+        shortcuts.press(101);
+        // Reported from the event loop, not from within the press.
+        QCOMPARE(picker.count(), 0);
+        shortcuts.deliverPresses();
+        QCOMPARE(picker.count(), 1);
+        QCOMPARE(typed.count(), 1);
+        QCOMPARE(typed.at(0).at(0).toString(), QStringLiteral("y"));
+
+        // A registration that is not the manager's sets off nothing.
+        QVERIFY(shortcuts.registerShortcut(owner, 500, KeyCombination(Qt::Key_F1, {})));
+        QVERIFY(shortcuts.pressAndDeliver(500));
+        QCOMPARE(show.count(), 0);
+        QCOMPARE(picker.count(), 1);
+        QCOMPARE(typed.count(), 1);
+    }
+
+    // Presses are handed over only while the manager listens: once it has
+    // gone nobody takes them. A press while the one before is still carried
+    // out (a text going out serves events) is handed over too, in its turn.
+    void pressesReachTheManagerWhileItListens()
+    {
+        RecordingDesktop desktop;
+        FakeShortcuts &shortcuts = desktop.shortcutsFake;
+        auto manager = std::make_unique<HotkeyManager>(&desktop, [] { return owner; });
+        QVERIFY(shortcuts.listens());
+        manager->registerAll(TestSettings(),
+                             QVector<TestPhrase>{phrase(QStringLiteral("x"), 2, 0x31),
+                                                 phrase(QStringLiteral("y"), 2, 0x32)},
+                             false);
+        QStringList order;
+        connect(manager.get(), &HotkeyManager::phraseRequested, manager.get(),
+                [&order, &shortcuts](const QString &id) {
+                    order << id + QStringLiteral(" begins");
+                    if (id == QLatin1String("x"))
+                        QVERIFY(shortcuts.pressAndDeliver(101));
+                    order << id + QStringLiteral(" ends");
+                });
+        QVERIFY(shortcuts.pressAndDeliver(100));
+        QCOMPARE(order, (QStringList{QStringLiteral("x begins"), QStringLiteral("y begins"),
+                                     QStringLiteral("y ends"), QStringLiteral("x ends")}));
+
+        // The manager gone, a registration of the desktop's: nobody takes it,
+        // nor a press made while the manager still listened.
+        shortcuts.press(101);
+        manager.reset();
+        QVERIFY(!shortcuts.listens());
+        QVERIFY(shortcuts.registerShortcut(owner, 100, ctrl(Qt::Key_1)));
+        QVERIFY(!shortcuts.pressAndDeliver(100));
+        QCOMPARE(order.size(), 4);
+    }
+
+    void registerAllReplacesEverything()
+    {
+        RecordingDesktop desktop;
+        FakeShortcuts &shortcuts = desktop.shortcutsFake;
+        HotkeyManager manager(&desktop, [] { return owner; });
+        QVector<TestPhrase> phrases{phrase(QStringLiteral("a"), 2, 0x31),
+                                    phrase(QStringLiteral("b"), 2, 0x32)};
+        manager.registerAll(TestSettings(), phrases, false);
+        phrases.removeFirst();
+        shortcuts.calls.clear();
+
+        manager.registerAll(TestSettings(), phrases, false);
+
+        QStringList unregistered;
+        for (const auto &call : qAsConst(shortcuts.calls))
+            if (!call.registering)
+                unregistered << QString::number(call.id);
+        unregistered.sort();
+        QCOMPARE(unregistered, (QStringList{QStringLiteral("1"), QStringLiteral("100"),
+                                            QStringLiteral("101"), QStringLiteral("2")}));
+        QCOMPARE(shortcuts.registered.keys().size(), 3);
+        QCOMPARE(shortcuts.registered.value(100), ctrl(Qt::Key_2));
+        QCOMPARE(manager.phraseIdFor(100), QStringLiteral("b"));
+        QCOMPARE(manager.phraseIdFor(101), QString());
+
+        manager.unregisterAll();
+        QVERIFY(shortcuts.registered.isEmpty());
+    }
+
+    void withoutWindowNothingReachesThePlatform()
+    {
+        RecordingDesktop desktop;
+        HotkeyManager manager(&desktop, [] { return WindowHandle(0); });
+        QSignalSpy failures(&manager, &HotkeyManager::registrationFailed);
+        manager.registerAll(TestSettings(),
+                            QVector<TestPhrase>{phrase(QStringLiteral("a"), 2, 0x31)}, false);
+        QVERIFY(desktop.shortcutsFake.calls.isEmpty());
+        QVERIFY(manager.isShowRegistered());
+        QVERIFY(manager.isPickerRegistered());
+        QCOMPARE(failures.count(), 0);
+    }
+
+    void destructorReleasesOnTheRegisteringWindow()
+    {
+        RecordingDesktop desktop;
+        FakeShortcuts &shortcuts = desktop.shortcutsFake;
+        WindowHandle current = owner;
+        {
+            HotkeyManager manager(&desktop, [&current] { return current; });
+            manager.registerAll(TestSettings(), QVector<TestPhrase>(), false);
+            current = 0; // the window is going away
+        }
+        QVERIFY(shortcuts.registered.isEmpty());
+        QVERIFY(!shortcuts.calls.last().registering);
+        QCOMPARE(shortcuts.calls.last().owner, owner);
+        QVERIFY(!shortcuts.listens());
+    }
+
+    // ---- The Windows backend's edge, on the Windows simulator ----------------
+
+    // On Windows every stored code is registered as it is, those Qt has no
+    // key for included (the ISO keyboard's <> key, the keypad's separator,
+    // media and OEM keys): naming shortcuts in Qt's terms loses none.
+    void everyStoredKeyReachesRegisterHotKeyUnchanged()
+    {
+        FakeDesktop desktop;
+        HotkeyManager manager(&desktop, [] { return owner; });
+        QSignalSpy failures(&manager, &HotkeyManager::registrationFailed);
+        const int ctrlShift = Hotkey::ModControl | Hotkey::ModShift;
+        const QVector<int> keys{0xE2, 0x6C, 0xAD, 0xB3, 0xDF, 0x4B, 0x65, 0xBA};
+        QVector<TestPhrase> phrases;
+        for (int vk : keys)
+            phrases << phrase(QString::number(vk), ctrlShift, vk);
+        manager.registerAll(TestSettings(), phrases, false);
+        QCOMPARE(failures.count(), 0);
+        for (int i = 0; i < keys.size(); ++i)
+            QCOMPARE(desktop.registered.value(100 + i), qMakePair(ctrlShift, keys.at(i)));
+    }
+
+    // Ctrl+Shift+V goes out as our paste while another program takes it: the
+    // backend lets go of our registrations on the paste chord for the paste
+    // and must take them back, and with none of ours there (the manager
+    // refused it above) there is nothing to lose.
+    void pasteChordTakenMeanwhileLosesNoneOfOurs()
     {
         FakeDesktop desktop;
         constexpr int ctrlShiftV = Hotkey::ModControl | Hotkey::ModShift;
@@ -331,10 +543,6 @@ private slots:
                             false);
         QVERIFY(!desktop.registered.contains(100));
         QCOMPARE(failures.count(), 1);
-        QVERIFY2(failures.at(0).at(0).toString().startsWith(
-                     QStringLiteral("Name p1 (Ctrl+Shift+V), the key that pastes")),
-                 qPrintable(failures.at(0).at(0).toString()));
-        QCOMPARE(manager.deadPhraseIds(), QSet<QString>{QStringLiteral("p1")});
 
         FakeDesktop::Window target;
         target.className = QStringLiteral("Terminal");
@@ -354,6 +562,54 @@ private slots:
         QVERIFY(desktop.registered.contains(HotkeyManager::ShowId));
         QVERIFY(desktop.registered.contains(HotkeyManager::PickerId));
         QVERIFY(!manager.retryRefused());
+    }
+
+    // WM_HOTKEY reaches the manager through Qt's native event filters, taken
+    // only for a registration made through the service and only while a
+    // handler is set; everything else is left to Qt, and a desktop that went
+    // away with a listener set leaves nothing behind among Qt's filters. A
+    // press while the one before is still carried out is handed over too.
+    void hotKeyMessagesNotOursAreLeftToQt()
+    {
+        FakeDesktop desktop;
+        auto manager = std::make_unique<HotkeyManager>(&desktop, [] { return owner; });
+        QSignalSpy typed(manager.get(), &HotkeyManager::phraseRequested);
+        manager->registerAll(TestSettings(),
+                             QVector<TestPhrase>{phrase(QStringLiteral("x"), 2, 0x31),
+                                                 phrase(QStringLiteral("y"), 2, 0x32)},
+                             false);
+        QStringList order;
+        connect(manager.get(), &HotkeyManager::phraseRequested, manager.get(),
+                [&order](const QString &id) {
+                    order << id + QStringLiteral(" begins");
+                    if (id == QLatin1String("x"))
+                        QVERIFY(FakeDesktop::postHotkey(101));
+                    order << id + QStringLiteral(" ends");
+                });
+        QVERIFY(FakeDesktop::postHotkey(100));
+        QCOMPARE(order, (QStringList{QStringLiteral("x begins"), QStringLiteral("y begins"),
+                                     QStringLiteral("y ends"), QStringLiteral("x ends")}));
+
+        // Registered on our window by something else, or another event.
+        desktop.registerHotKey(owner, 500, 0, 0x70);
+        QVERIFY(!FakeDesktop::postHotkey(500));
+        QVERIFY(!FakeDesktop::postHotkey(500, QByteArrayLiteral("other")));
+        QCOMPARE(typed.count(), 2);
+
+        // The manager gone, a registration of the desktop's: nobody takes it.
+        manager.reset();
+        QVERIFY(
+            desktop.shortcuts().registerShortcut(owner, 100, KeyCombination::fromStored(2, 0x31)));
+        QVERIFY(!FakeDesktop::postHotkey(100));
+
+        {
+            FakeDesktop gone;
+            QVERIFY(
+                gone.shortcuts().registerShortcut(owner, 1, KeyCombination::fromStored(2, 0x33)));
+            gone.shortcuts().setPressHandler([](int) {});
+            QVERIFY(FakeDesktop::postHotkey(1));
+        }
+        QVERIFY(!FakeDesktop::postHotkey(1));
     }
 
     // A held shortcut where every key repeat comes as a press (Wine posts
@@ -398,145 +654,6 @@ private slots:
         QVERIFY(other.accept(100, 0x31, 0));
         other.keyUp(0x32, 10);
         QVERIFY(!other.accept(100, 0x31, 20));
-    }
-
-    void pressesBecomeSignals()
-    {
-        FakeDesktop desktop;
-        HotkeyManager manager(&desktop, [] { return owner; });
-        QSignalSpy show(&manager, &HotkeyManager::showWindowRequested);
-        QSignalSpy picker(&manager, &HotkeyManager::pickerRequested);
-        QSignalSpy typed(&manager, &HotkeyManager::phraseRequested);
-        manager.registerAll(TestSettings(),
-                            QVector<TestPhrase>{phrase(QStringLiteral("x"), 2, 0x31),
-                                                phrase(QStringLiteral("y"), 2, 0x32)},
-                            false);
-
-        QVERIFY(FakeDesktop::postHotkey(2));
-        QVERIFY(FakeDesktop::postHotkey(101));
-        QCOMPARE(picker.count(), 1);
-        QCOMPARE(typed.count(), 1);
-        QCOMPARE(typed.at(0).at(0).toString(), QStringLiteral("y"));
-
-        // A registration that is not the manager's is left to Qt.
-        desktop.registerHotKey(owner, 500, 0, 0x70);
-        QVERIFY(!FakeDesktop::postHotkey(500));
-        QVERIFY(!FakeDesktop::postHotkey(500, QByteArrayLiteral("other")));
-        QCOMPARE(show.count(), 0);
-        QCOMPARE(typed.count(), 1);
-    }
-
-    // Presses are handed over only while the manager listens: once it has
-    // gone they are left to Qt, and a desktop that went away with a
-    // listener set leaves nothing behind among Qt's filters. A press while
-    // the one before is still carried out (a text going out serves events)
-    // is handed over too, in its turn.
-    void pressesReachTheManagerWhileItListens()
-    {
-        FakeDesktop desktop;
-        auto manager = std::make_unique<HotkeyManager>(&desktop, [] { return owner; });
-        manager->registerAll(TestSettings(),
-                             QVector<TestPhrase>{phrase(QStringLiteral("x"), 2, 0x31),
-                                                 phrase(QStringLiteral("y"), 2, 0x32)},
-                             false);
-        QStringList order;
-        connect(manager.get(), &HotkeyManager::phraseRequested, manager.get(),
-                [&order](const QString &id) {
-                    order << id + QStringLiteral(" begins");
-                    if (id == QLatin1String("x"))
-                        QVERIFY(FakeDesktop::postHotkey(101));
-                    order << id + QStringLiteral(" ends");
-                });
-        QVERIFY(FakeDesktop::postHotkey(100));
-        QCOMPARE(order, (QStringList{QStringLiteral("x begins"), QStringLiteral("y begins"),
-                                     QStringLiteral("y ends"), QStringLiteral("x ends")}));
-
-        // The manager gone, a registration of the desktop's: nobody takes it.
-        manager.reset();
-        QVERIFY(
-            desktop.shortcuts().registerShortcut(owner, 100, KeyCombination::fromStored(2, 0x31)));
-        QVERIFY(!FakeDesktop::postHotkey(100));
-
-        {
-            FakeDesktop gone;
-            QVERIFY(
-                gone.shortcuts().registerShortcut(owner, 1, KeyCombination::fromStored(2, 0x33)));
-            gone.shortcuts().setPressHandler([](int) {});
-            QVERIFY(FakeDesktop::postHotkey(1));
-        }
-        QVERIFY(!FakeDesktop::postHotkey(1));
-    }
-
-    void registerAllReplacesEverything()
-    {
-        FakeDesktop desktop;
-        HotkeyManager manager(&desktop, [] { return owner; });
-        QVector<TestPhrase> phrases{phrase(QStringLiteral("a"), 2, 0x31),
-                                    phrase(QStringLiteral("b"), 2, 0x32)};
-        manager.registerAll(TestSettings(), phrases, false);
-        phrases.removeFirst();
-        desktop.hotkeyCalls.clear();
-
-        manager.registerAll(TestSettings(), phrases, false);
-
-        QStringList unregistered;
-        for (const auto &call : desktop.hotkeyCalls)
-            if (!call.registering)
-                unregistered << QString::number(call.id);
-        unregistered.sort();
-        QCOMPARE(unregistered, (QStringList{QStringLiteral("1"), QStringLiteral("100"),
-                                            QStringLiteral("101"), QStringLiteral("2")}));
-        QCOMPARE(desktop.registered.keys().size(), 3);
-        QCOMPARE(manager.phraseIdFor(100), QStringLiteral("b"));
-        QCOMPARE(manager.phraseIdFor(101), QString());
-
-        manager.unregisterAll();
-        QVERIFY(desktop.registered.isEmpty());
-    }
-
-    // On Windows every stored code is registered as it is, those Qt has no
-    // key for included (the ISO keyboard's <> key, the keypad's separator,
-    // media and OEM keys): naming shortcuts in Qt's terms loses none.
-    void everyStoredKeyReachesRegisterHotKeyUnchanged()
-    {
-        FakeDesktop desktop;
-        HotkeyManager manager(&desktop, [] { return owner; });
-        QSignalSpy failures(&manager, &HotkeyManager::registrationFailed);
-        const int ctrlShift = Hotkey::ModControl | Hotkey::ModShift;
-        const QVector<int> keys{0xE2, 0x6C, 0xAD, 0xB3, 0xDF, 0x4B, 0x65, 0xBA};
-        QVector<TestPhrase> phrases;
-        for (int vk : keys)
-            phrases << phrase(QString::number(vk), ctrlShift, vk);
-        manager.registerAll(TestSettings(), phrases, false);
-        QCOMPARE(failures.count(), 0);
-        for (int i = 0; i < keys.size(); ++i)
-            QCOMPARE(desktop.registered.value(100 + i), qMakePair(ctrlShift, keys.at(i)));
-    }
-
-    void withoutWindowNothingReachesThePlatform()
-    {
-        FakeDesktop desktop;
-        HotkeyManager manager(&desktop, [] { return WindowHandle(0); });
-        QSignalSpy failures(&manager, &HotkeyManager::registrationFailed);
-        manager.registerAll(TestSettings(),
-                            QVector<TestPhrase>{phrase(QStringLiteral("a"), 2, 0x31)}, false);
-        QVERIFY(desktop.hotkeyCalls.isEmpty());
-        QVERIFY(manager.isShowRegistered());
-        QVERIFY(manager.isPickerRegistered());
-        QCOMPARE(failures.count(), 0);
-    }
-
-    void destructorReleasesOnTheRegisteringWindow()
-    {
-        FakeDesktop desktop;
-        WindowHandle current = owner;
-        {
-            HotkeyManager manager(&desktop, [&current] { return current; });
-            manager.registerAll(TestSettings(), QVector<TestPhrase>(), false);
-            current = 0; // the window is going away
-        }
-        QVERIFY(desktop.registered.isEmpty());
-        QCOMPARE(desktop.hotkeyCalls.last().owner, owner);
     }
 };
 
