@@ -128,6 +128,7 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
     retranslateUi();
 
     applyFloatingPanelSettings();
+    watchDataFile();
 
     if (imported > 0)
         statusBar()->showMessage(tr("Imported %n phrases from version 3.0.", nullptr, imported),

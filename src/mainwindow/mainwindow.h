@@ -23,6 +23,7 @@
 
 #include <memory>
 
+class DataFileWatcher;
 class DispatchWidgets;
 class FloatingPanel;
 class HotkeyManager;
@@ -257,6 +258,11 @@ public:
     // Pushes the stored floating-panel state into the panel, and sets both
     // floating-panel entries to showFloatingPanel.
     void applyFloatingPanelSettings();
+    // The data file written by another machine or program: watched, merged
+    // by the store, and what changed followed and told.
+    void watchDataFile();
+    void onDataFileSettled();
+    void onSyncedFromFile();
     // The commands behind File > Export and Import once a file is chosen.
     bool exportBackupTo(const QString &path);
     void importBackupFrom(const QString &path);
@@ -506,6 +512,7 @@ private:
     // A show request that came while a text went out: it follows the text.
     bool m_showPending = false;
     bool m_quitting = false; // nothing is registered again once set
+    DataFileWatcher *m_dataFileWatcher = nullptr;
     // After the picker and the panel, so that it goes first: neither can
     // reach it while they are taken down.
     std::unique_ptr<DispatchWidgets> m_dispatchWidgets;

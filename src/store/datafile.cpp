@@ -13,12 +13,19 @@ bool PhraseStore::load()
 {
     m_phrases.clear();
     PhraseJson::Document doc;
-    switch (JsonFile::read(dataFilePath(), &doc)) {
+    QByteArray bytes;
+    const QString path = dataFilePath();
+    switch (JsonFile::read(path, &doc, &bytes)) {
     case JsonFile::ReadResult::Missing:
+        rememberBase(JsonFile::Stamp());
         return true;
     case JsonFile::ReadResult::CannotRead:
     case JsonFile::ReadResult::NotAnObject:
+        // Nothing of it is the base: a file that appears whole later is
+        // merged in as all new.
         m_mustKeepDamaged = true;
+        rememberBase(JsonFile::Stamp::of(path, bytes));
+        m_basePhrases.clear();
         return false;
     case JsonFile::ReadResult::Ok:
         break;
@@ -30,6 +37,7 @@ bool PhraseStore::load()
         if (!p.text.isEmpty())
             m_phrases.append(std::move(p));
     }
+    rememberBase(JsonFile::Stamp::of(path, bytes));
     return true;
 }
 
@@ -69,9 +77,22 @@ bool PhraseStore::save()
     createDataFolder();
     if (m_mustKeepDamaged && !keepDamagedFile())
         return false;
+    // What another machine or program wrote since is merged in first: a
+    // save never replaces what it has not seen.
+    bool writeBack = false;
+    absorbOutsideChanges(&writeBack);
+    return writeFile();
+}
 
+bool PhraseStore::writeFile()
+{
     const QJsonObject settings = m_settings.toJson();
-    return JsonFile::writeAtomically(dataFilePath(), PhraseJson::write(m_phrases, &settings));
+    const QString path = dataFilePath();
+    const QByteArray bytes = PhraseJson::write(m_phrases, &settings);
+    if (!JsonFile::writeAtomically(path, bytes))
+        return false;
+    rememberBase(JsonFile::Stamp::of(path, bytes));
+    return true;
 }
 
 // Moves the file that load() could not use out of the way under a dated
@@ -85,12 +106,7 @@ bool PhraseStore::keepDamagedFile()
         m_mustKeepDamaged = false; // gone since load(): nothing to keep
         return true;
     }
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    const QString base = path + QLatin1String(".damaged-") + stamp;
-    QString target = base;
-    for (int n = 2; QFileInfo::exists(target) || QFileInfo(target).isSymLink(); ++n)
-        target = base + QLatin1Char('-') + QString::number(n);
-
+    const QString target = JsonFile::damagedCopyPath(path);
     if (!QFile::rename(path, target) && !QFile::copy(path, target))
         return false;
     // Private like the data file it was, whatever mode it came with.

@@ -1,5 +1,7 @@
 #include "store/jsonfile.h"
 
+#include <QCryptographicHash>
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -14,8 +16,40 @@ constexpr qint64 maxFileSize = qint64(1) << 30;
 
 } // namespace
 
-ReadResult read(const QString &path, PhraseJson::Document *document)
+QString damagedCopyPath(const QString &path)
 {
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString base = path + QLatin1String(".damaged-") + stamp;
+    QString target = base;
+    for (int n = 2; QFileInfo::exists(target) || QFileInfo(target).isSymLink(); ++n)
+        target = base + QLatin1Char('-') + QString::number(n);
+    return target;
+}
+
+Stamp Stamp::of(const QString &path, const QByteArray &bytes)
+{
+    Stamp stamp;
+    const QFileInfo info(path);
+    stamp.exists = info.exists();
+    if (!stamp.exists)
+        return stamp;
+    stamp.size = info.size();
+    stamp.modifiedMs = info.lastModified().toMSecsSinceEpoch();
+    stamp.hash = QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
+    return stamp;
+}
+
+ReadResult parse(const QByteArray &bytes, PhraseJson::Document *document)
+{
+    if (PhraseJson::read(bytes, document) || PhraseJson::readGeneral(bytes, document))
+        return ReadResult::Ok;
+    return ReadResult::NotAnObject;
+}
+
+ReadResult read(const QString &path, PhraseJson::Document *document, QByteArray *bytesRead)
+{
+    if (bytesRead)
+        bytesRead->clear();
     QFile file(path);
     if (!file.exists())
         return ReadResult::Missing;
@@ -31,9 +65,9 @@ ReadResult read(const QString &path, PhraseJson::Document *document)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return ReadResult::CannotRead;
-    if (PhraseJson::read(bytes, document) || PhraseJson::readGeneral(bytes, document))
-        return ReadResult::Ok;
-    return ReadResult::NotAnObject;
+    if (bytesRead)
+        *bytesRead = bytes;
+    return parse(bytes, document);
 }
 
 bool writeAtomically(const QString &path, const QByteArray &bytes)

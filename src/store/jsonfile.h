@@ -23,7 +23,32 @@ enum class ReadResult
 // deeply, too large, an array at the top) is NotAnObject; a path that is not
 // a regular file (a folder, a pipe, a device) is CannotRead, without being
 // opened.
-ReadResult read(const QString &path, PhraseJson::Document *document);
+// *bytes, when given, receives what was read (empty when nothing could be).
+ReadResult read(const QString &path, PhraseJson::Document *document, QByteArray *bytes = nullptr);
+// Parses bytes already read, by the same rules.
+ReadResult parse(const QByteArray &bytes, PhraseJson::Document *document);
+
+// A name beside path, free now, for the bytes of a damaged file:
+// path.damaged-yyyyMMdd-HHmmss, with -2, -3... when taken.
+QString damagedCopyPath(const QString &path);
+
+// What a data file looked like when the program last read or wrote it:
+// enough to tell whether anything else has written it since. The hash
+// decides; size and time alone would miss a sync tool's rewrite of the same
+// size within the same second of a coarse file system.
+struct Stamp
+{
+    bool exists = false;
+    QByteArray hash; // of the bytes
+    qint64 size = -1;
+    qint64 modifiedMs = -1;
+
+    static Stamp of(const QString &path, const QByteArray &bytes);
+    bool sameContent(const Stamp &other) const
+    {
+        return exists == other.exists && (!exists || hash == other.hash);
+    }
+};
 
 // Writes through a save file, so the old file stays intact unless the new
 // one is complete. The file is readable by its owner only: it holds the

@@ -4,6 +4,7 @@
 // the program runs. Everything else holds a non-owning pointer to it. It
 // never shows a message: every operation reports through its return value.
 
+#include "store/jsonfile.h"
 #include "store/phrase.h"
 #include "store/settings.h"
 
@@ -60,6 +61,49 @@ public:
     // Where the bytes of a damaged data file went, once save() kept them.
     const QString &keptDamagedFile() const { return m_keptDamagedFile; }
 
+    // ---- the data file written by something else ----------------------------
+    // A synced folder, another machine or an editor may write the file while
+    // the program runs. What the program last loaded or saved is kept as the
+    // base; a file that is no longer that is merged three ways with the
+    // running state by phrase id (PhraseMerge), never overwritten.
+
+    // What the merges since the last takeSyncReport() did, for a notice.
+    struct SyncReport
+    {
+        bool listChanged = false;         // the running list follows the file
+        QStringList changedSettings;      // the keys of the settings that follow it
+        QStringList changedOnBothSides;   // ours kept, theirs added disabled
+        QStringList keptChangedElsewhere; // deleted here, changed there: kept
+        QStringList withoutShortcut;      // incoming phrases that lost theirs
+        QStringList withoutAbbreviation;
+        QStringList damagedFilesKept; // broken files from outside, kept aside
+        bool isEmpty() const
+        {
+            return !listChanged && changedSettings.isEmpty() && changedOnBothSides.isEmpty() &&
+                   keptChangedElsewhere.isEmpty() && withoutShortcut.isEmpty() &&
+                   withoutAbbreviation.isEmpty() && damagedFilesKept.isEmpty();
+        }
+    };
+    // Looks at the data file now: unchanged since the last load or save (our
+    // own save included), nothing happens; written by something else, it is
+    // merged into the running state and, when the merge kept something of
+    // ours the file lacks, written back; broken, its bytes are kept aside
+    // and the running state stays (the next save writes it). Gone, nothing
+    // happens: the next save writes the file again. Emits syncedFromFile()
+    // when the report has something to say. False when a merged file could
+    // not be written back (the merge stays in the running state).
+    bool syncWithFile();
+    SyncReport takeSyncReport();
+    // The name of the disabled copy a merge adds for a phrase changed on
+    // both sides; %1 is the phrase's name. Translated by the window.
+    void setChangedElsewhereFormat(const QString &format) { m_changedElsewhereFormat = format; }
+
+signals:
+    // A merge changed the running state or has something to tell: a
+    // queued receiver takes the report and shows what changed.
+    void syncedFromFile();
+
+public:
     // ---- backups ----------------------------------------------------------
 
     bool exportBackup(const QString &path) const;
@@ -102,6 +146,13 @@ public:
 
 private:
     bool keepDamagedFile();
+    // Merges the file into the running state when it is no longer the base;
+    // *writeBack is set when the file lacks something the merge kept.
+    void absorbOutsideChanges(bool *writeBack);
+    bool keepOutsideDamage(const QString &path, const QByteArray &bytes,
+                           const JsonFile::Stamp &stamp);
+    void rememberBase(const JsonFile::Stamp &stamp);
+    bool writeFile();
 
     QString m_dataFolder;
     QVector<Phrase> m_phrases;
@@ -111,4 +162,12 @@ private:
     // kept: the first save must not destroy what the user had.
     bool m_mustKeepDamaged = false;
     QString m_keptDamagedFile;
+
+    // The content last loaded or saved, and the file as it was then.
+    QVector<Phrase> m_basePhrases;
+    Settings m_baseSettings;
+    JsonFile::Stamp m_baseStamp;
+    JsonFile::Stamp m_damageKept; // a broken file from outside already kept
+    SyncReport m_syncReport;
+    QString m_changedElsewhereFormat = QStringLiteral("%1 (changed elsewhere)");
 };

@@ -1,0 +1,108 @@
+// The data file written by something other than this program while it runs:
+// merged into the running state, never overwritten unseen.
+
+#include "store/phrasemerge.h"
+#include "store/phrasestore.h"
+
+void PhraseStore::rememberBase(const JsonFile::Stamp &stamp)
+{
+    // Implicitly shared: the base costs nothing until the list changes.
+    m_basePhrases = m_phrases;
+    m_baseSettings = m_settings;
+    m_baseStamp = stamp;
+}
+
+bool PhraseStore::syncWithFile()
+{
+    bool writeBack = false;
+    absorbOutsideChanges(&writeBack);
+    bool written = true;
+    if (writeBack) {
+        createDataFolder();
+        written = writeFile();
+    }
+    if (!m_syncReport.isEmpty())
+        emit syncedFromFile();
+    return written;
+}
+
+PhraseStore::SyncReport PhraseStore::takeSyncReport()
+{
+    SyncReport report;
+    std::swap(report, m_syncReport);
+    return report;
+}
+
+void PhraseStore::absorbOutsideChanges(bool *writeBack)
+{
+    *writeBack = false;
+    const QString path = dataFilePath();
+    PhraseJson::Document doc;
+    QByteArray bytes;
+    const JsonFile::ReadResult read = JsonFile::read(path, &doc, &bytes);
+    // Deleted (or half way through a delete and re-create): the running
+    // state stays, and the next save writes the file again.
+    if (read == JsonFile::ReadResult::Missing)
+        return;
+    const JsonFile::Stamp now = JsonFile::Stamp::of(path, bytes);
+    if (now.sameContent(m_baseStamp))
+        return; // our own save, or nothing new
+    if (read != JsonFile::ReadResult::Ok) {
+        // Half synced, or edited by hand into something that is no list:
+        // its bytes are kept, once, and the running state stays.
+        // The file is not written now: a sync tool may be half way and
+        // finish it whole in a moment.
+        if (!now.sameContent(m_damageKept))
+            keepOutsideDamage(path, bytes, now);
+        return;
+    }
+    PhraseMerge::Side theirs;
+    theirs.settings = m_baseSettings; // keys the file lacks are not changes
+    theirs.settings.readJson(doc.settings);
+    theirs.phrases.reserve(doc.phrases.size());
+    for (Phrase &p : doc.phrases) {
+        if (!p.text.isEmpty())
+            theirs.phrases.append(std::move(p));
+    }
+    const PhraseMerge::Result merged = PhraseMerge::merge(
+        {m_basePhrases, m_baseSettings}, {m_phrases, m_settings}, theirs, m_changedElsewhereFormat);
+    const QJsonObject before = m_settings.toJson();
+    const QJsonObject after = merged.settings.toJson();
+    QStringList changedSettings;
+    for (auto it = after.begin(); it != after.end(); ++it) {
+        if (before.value(it.key()) != it.value())
+            changedSettings << it.key();
+    }
+    m_phrases = merged.phrases;
+    m_settings = merged.settings;
+    // The file as read is the base now; what the merge kept of ours goes
+    // back into it.
+    m_basePhrases = theirs.phrases;
+    m_baseSettings = theirs.settings;
+    m_baseStamp = now;
+    *writeBack = merged.theirsChanged;
+
+    SyncReport &r = m_syncReport;
+    r.listChanged = r.listChanged || merged.oursChanged;
+    for (const QString &key : qAsConst(changedSettings)) {
+        if (!r.changedSettings.contains(key))
+            r.changedSettings << key;
+    }
+    r.changedOnBothSides += merged.changedOnBothSides;
+    r.keptChangedElsewhere += merged.keptChangedElsewhere;
+    r.withoutShortcut += merged.withoutShortcut;
+    r.withoutAbbreviation += merged.withoutAbbreviation;
+}
+
+// A copy, not a move: a sync tool may still be writing the file, and the
+// running state replaces it at once anyway.
+bool PhraseStore::keepOutsideDamage(const QString &path, const QByteArray &bytes,
+                                    const JsonFile::Stamp &stamp)
+{
+    const QString target = JsonFile::damagedCopyPath(path);
+    if (!JsonFile::writeAtomically(target, bytes))
+        return false;
+    m_damageKept = stamp;
+    m_syncReport.damagedFilesKept.append(target);
+    return true;
+}
