@@ -98,8 +98,9 @@ void MainWindow::onSyncedFromFile()
     const QString notice = syncNotice(report);
     if (!notice.isEmpty())
         showBalloon(notice, !report.damagedFilesKept.isEmpty());
-    statusBar()->showMessage(report.damagedFilesKept.isEmpty()
-                                 ? tr("The phrase list was updated from its file.")
-                                 : tr("The phrase file could not be read; your phrases stay."),
+    // The balloon may come and go unseen: the window says it too.
+    statusBar()->showMessage(notice.isEmpty() ? tr("The phrase list was updated from its file.")
+                                              : QString(notice).replace(QLatin1String("\n\n"),
+                                                                        QLatin1String(" ")),
                              SyncNoticeMs);
 }
