@@ -429,6 +429,8 @@ panel_road
 source tests/win32/exactroads.sh
 phase "exact roads under Wine"
 exact_roads
+phase "the data file replaced while the program runs, under Wine"
+data_file_roads
 
 phase "installer under Wine"
 check "the installer installs, runs and uninstalls (scripts/test-installer-wine.sh)" \

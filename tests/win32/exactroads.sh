@@ -407,3 +407,25 @@ exact_roads() {
     next_target "$r"
     stop_exact
 }
+
+# The data file replaced by a sync tool's rename while the program runs: the
+# new phrase's shortcut types it and the changed phrase types its new text.
+data_file_roads() {
+    local r
+    check "scrivlet.exe starts before its data file is replaced" start_exact s '3:0x31:before'
+    python3 tests/win32/phrasefile.py "$exact_data/phrases.json.sync-tmp" \
+        -- '3:0x31:after' '3:0x37:added'
+    mv -f "$exact_data/phrases.json.sync-tmp" "$exact_data/phrases.json"
+    check "the new phrase's Ctrl+Alt+7 is held within 10 s" wait_for 10 wine "$tool" held 3 0x37
+    r=$work/replaced-new.txt
+    check "a target has the focus for the new phrase" target plain "$r"
+    wine "$tool" press 3 0x37
+    check "the new phrase types its text" stays "$r" "added"
+    next_target "$r"
+    r=$work/replaced-changed.txt
+    check "a target has the focus for the changed phrase" target plain "$r"
+    wine "$tool" press 3 0x31
+    check "the changed phrase types its new text" stays "$r" "after"
+    next_target "$r"
+    stop_exact
+}
