@@ -6,8 +6,17 @@
 #include "store/datafilewatcher.h"
 #include "store/phrasestore.h"
 #include "theme/theme.h"
+#include "theme/themeddialog.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QLabel>
+#include <QPushButton>
+#include <QStandardPaths>
 #include <QStatusBar>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -57,8 +66,12 @@ QString syncNotice(const PhraseStore::SyncReport &r)
 void MainWindow::watchDataFile()
 {
     store->setChangedElsewhereFormat(tr("%1 (changed elsewhere)"));
+    buildCopiesNote();
     m_dataFileWatcher = new DataFileWatcher(store->dataFilePath(), this);
     connect(m_dataFileWatcher, &DataFileWatcher::settled, this, &MainWindow::onDataFileSettled);
+    connect(m_dataFileWatcher, &DataFileWatcher::folderSettled, this,
+            &MainWindow::checkConflictCopies);
+    checkConflictCopies();
     // Queued: a merge inside a save runs in the middle of another command,
     // which finishes before the window follows.
     connect(store, &PhraseStore::syncedFromFile, this, &MainWindow::onSyncedFromFile,
@@ -99,8 +112,116 @@ void MainWindow::onSyncedFromFile()
     if (!notice.isEmpty())
         showBalloon(notice, !report.damagedFilesKept.isEmpty());
     // The balloon may come and go unseen: the window says it too.
-    statusBar()->showMessage(notice.isEmpty() ? tr("The phrase list was updated from its file.")
-                                              : QString(notice).replace(QLatin1String("\n\n"),
-                                                                        QLatin1String(" ")),
-                             SyncNoticeMs);
+    statusBar()->showMessage(
+        notice.isEmpty() ? tr("The phrase list was updated from its file.")
+                         : QString(notice).replace(QLatin1String("\n\n"), QLatin1String(" ")),
+        SyncNoticeMs);
+}
+
+void MainWindow::buildCopiesNote()
+{
+    // Dressed as the other notes above the table.
+    m_copiesNote = new QWidget(m_centralLayout->parentWidget());
+    m_copiesNote->setObjectName(QStringLiteral("roadNote"));
+    m_copiesNote->setAttribute(Qt::WA_StyledBackground);
+    auto *row = new QHBoxLayout(m_copiesNote);
+    row->setContentsMargins(10, 6, 6, 6);
+    row->setSpacing(8);
+    m_copiesLabel = new QLabel(m_copiesNote);
+    m_copiesLabel->setObjectName(QStringLiteral("roadNoteText"));
+    m_copiesLabel->setTextFormat(Qt::PlainText);
+    m_copiesLabel->setWordWrap(true);
+    row->addWidget(m_copiesLabel, 1);
+    auto *buttons = new QVBoxLayout;
+    buttons->setSpacing(6);
+    m_copiesMerge = new QPushButton(m_copiesNote);
+    m_copiesMerge->setObjectName(QStringLiteral("roadNoteButton"));
+    buttons->addWidget(m_copiesMerge);
+    m_copiesLater = new QPushButton(m_copiesNote);
+    m_copiesLater->setObjectName(QStringLiteral("roadNoteButton"));
+    buttons->addWidget(m_copiesLater);
+    buttons->addStretch(1);
+    row->addLayout(buttons);
+    m_copiesNote->setVisible(false);
+    // First above the table: the user's own list is at stake.
+    m_centralLayout->insertWidget(m_centralLayout->indexOf(m_search) + 1, m_copiesNote, 0);
+    connect(m_copiesMerge, &QPushButton::clicked, this, &MainWindow::mergeConflictCopies);
+    connect(m_copiesLater, &QPushButton::clicked, this, [this] {
+        m_putOffCopies += m_pendingCopies;
+        m_pendingCopies.clear();
+        m_copiesNote->hide();
+    });
+}
+
+void MainWindow::checkConflictCopies()
+{
+    if (!m_copiesNote || m_quitting)
+        return;
+    QStringList copies;
+    for (const QString &path : store->conflictCopies()) {
+        if (!m_putOffCopies.contains(path))
+            copies << path;
+    }
+    if (copies == m_pendingCopies)
+        return;
+    QStringList fresh;
+    for (const QString &path : qAsConst(copies)) {
+        if (!m_pendingCopies.contains(path))
+            fresh << QFileInfo(path).fileName();
+    }
+    m_pendingCopies = copies;
+    m_copiesMerge->setText(tr("Merge"));
+    m_copiesLater->setText(tr("Not now"));
+    QStringList names;
+    for (const QString &path : qAsConst(copies))
+        names << QFileInfo(path).fileName();
+    m_copiesLabel->setText(
+        tr("A sync program left %n other version(s) of your phrase list beside it: %1. Merge "
+           "them into your list? Each is then moved to the backups folder.",
+           nullptr, copies.size())
+            .arg(names.join(QStringLiteral(", "))));
+    m_copiesNote->setVisible(!copies.isEmpty());
+    if (!fresh.isEmpty())
+        showBalloon(tr("A sync program left another version of your phrase list: %1. Open the "
+                       "window to merge it.")
+                        .arg(fresh.join(QStringLiteral(", "))),
+                    false);
+}
+
+void MainWindow::mergeConflictCopies()
+{
+    const QString keep = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                         QStringLiteral("/backups");
+    QStringList failed;
+    int merged = 0;
+    for (const QString &path : qAsConst(m_pendingCopies)) {
+        switch (store->mergeConflictCopy(path, keep)) {
+        case PhraseStore::CopyMerge::Merged:
+            ++merged;
+            break;
+        case PhraseStore::CopyMerge::NotMoved:
+            ++merged;
+            m_putOffCopies << path; // merged: not offered again
+            break;
+        case PhraseStore::CopyMerge::Unreadable:
+        case PhraseStore::CopyMerge::NotSaved:
+            failed << QFileInfo(path).fileName();
+            m_putOffCopies << path;
+            break;
+        }
+    }
+    m_pendingCopies.clear();
+    m_copiesNote->hide();
+    TestTrace::line(QStringLiteral("copies merged %1").arg(merged));
+    onSyncedFromFile();
+    if (!failed.isEmpty())
+        showThemedMessage(this, windowTitle(),
+                          tr("These could not be merged: %1. They stay where they are.")
+                              .arg(failed.join(QStringLiteral(", "))));
+    else
+        statusBar()->showMessage(
+            tr("Merged %n version(s) into your list; they were moved to %1.", nullptr, merged)
+                .arg(QDir::toNativeSeparators(keep)),
+            SyncNoticeMs);
+    checkConflictCopies();
 }

@@ -193,6 +193,20 @@ public:
     {
         return m_keysDismiss;
     }
+    // The offer to merge the copies a sync tool left beside the data file;
+    // its buttons merge them and put the offer off until the next start.
+    QWidget *copiesNote() const
+    {
+        return m_copiesNote;
+    }
+    QPushButton *copiesMergeButton() const
+    {
+        return m_copiesMerge;
+    }
+    QPushButton *copiesLaterButton() const
+    {
+        return m_copiesLater;
+    }
     // What other programs commonly do with a combination, for the note;
     // empty for one without a common use.
     static QString usualUseOf(int mods, int vk);
@@ -263,6 +277,10 @@ public:
     void watchDataFile();
     void onDataFileSettled();
     void onSyncedFromFile();
+    void buildCopiesNote();
+    // Looks for copies a sync tool left, and offers the new ones.
+    void checkConflictCopies();
+    void mergeConflictCopies();
     // The commands behind File > Export and Import once a file is chosen.
     bool exportBackupTo(const QString &path);
     void importBackupFrom(const QString &path);
@@ -425,6 +443,12 @@ private:
     QLabel *m_keysLabel = nullptr;
     QPushButton *m_keysOptions = nullptr;
     QPushButton *m_keysDismiss = nullptr;
+    QWidget *m_copiesNote = nullptr;
+    QLabel *m_copiesLabel = nullptr;
+    QPushButton *m_copiesMerge = nullptr;
+    QPushButton *m_copiesLater = nullptr;
+    QStringList m_pendingCopies; // offered now
+    QStringList m_putOffCopies;  // "Not now" until the next start
     QTimer *m_columnSaveTimer = nullptr;
     HotkeyManager *m_hotkeys = nullptr;
     std::unique_ptr<PickerWindow> m_picker; // a top-level window of its own

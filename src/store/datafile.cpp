@@ -38,6 +38,7 @@ bool PhraseStore::load()
             m_phrases.append(std::move(p));
     }
     rememberBase(JsonFile::Stamp::of(path, bytes));
+    m_haveBase = true;
     return true;
 }
 
@@ -91,7 +92,10 @@ bool PhraseStore::writeFile()
     const QByteArray bytes = PhraseJson::write(m_phrases, &settings);
     if (!JsonFile::writeAtomically(path, bytes))
         return false;
-    rememberBase(JsonFile::Stamp::of(path, bytes));
+    // Our own file: not a new base. The other machine's next version may
+    // well be made from the file before ours, and an edit made here since
+    // must then meet its edit as a change on both sides, not be undone.
+    m_fileStamp = JsonFile::Stamp::of(path, bytes);
     return true;
 }
 

@@ -9,7 +9,7 @@ void PhraseStore::rememberBase(const JsonFile::Stamp &stamp)
     // Implicitly shared: the base costs nothing until the list changes.
     m_basePhrases = m_phrases;
     m_baseSettings = m_settings;
-    m_baseStamp = stamp;
+    m_fileStamp = stamp;
 }
 
 bool PhraseStore::syncWithFile()
@@ -45,7 +45,7 @@ void PhraseStore::absorbOutsideChanges(bool *writeBack)
     if (read == JsonFile::ReadResult::Missing)
         return;
     const JsonFile::Stamp now = JsonFile::Stamp::of(path, bytes);
-    if (now.sameContent(m_baseStamp))
+    if (now.sameContent(m_fileStamp))
         return; // our own save, or nothing new
     if (read != JsonFile::ReadResult::Ok) {
         // Half synced, or edited by hand into something that is no list:
@@ -56,42 +56,48 @@ void PhraseStore::absorbOutsideChanges(bool *writeBack)
             keepOutsideDamage(path, bytes, now);
         return;
     }
-    PhraseMerge::Side theirs;
-    theirs.settings = m_baseSettings; // keys the file lacks are not changes
-    theirs.settings.readJson(doc.settings);
-    theirs.phrases.reserve(doc.phrases.size());
+    PhraseMerge::Side theirs = sideOf(std::move(doc));
+    *writeBack = mergeIn(theirs);
+    // The file as read is the base now: the version the other side and we
+    // both have. What the merge kept of ours goes back into the file.
+    m_basePhrases = theirs.phrases;
+    m_baseSettings = theirs.settings;
+    m_fileStamp = now;
+    m_haveBase = true;
+}
+
+PhraseMerge::Side PhraseStore::sideOf(PhraseJson::Document &&doc) const
+{
+    PhraseMerge::Side side;
+    side.settings = m_baseSettings; // keys a file lacks are not changes
+    side.settings.readJson(doc.settings);
+    side.phrases.reserve(doc.phrases.size());
     for (Phrase &p : doc.phrases) {
         if (!p.text.isEmpty())
-            theirs.phrases.append(std::move(p));
+            side.phrases.append(std::move(p));
     }
+    return side;
+}
+
+bool PhraseStore::mergeIn(const PhraseMerge::Side &theirs)
+{
     const PhraseMerge::Result merged = PhraseMerge::merge(
         {m_basePhrases, m_baseSettings}, {m_phrases, m_settings}, theirs, m_changedElsewhereFormat);
     const QJsonObject before = m_settings.toJson();
     const QJsonObject after = merged.settings.toJson();
-    QStringList changedSettings;
+    SyncReport &r = m_syncReport;
     for (auto it = after.begin(); it != after.end(); ++it) {
-        if (before.value(it.key()) != it.value())
-            changedSettings << it.key();
+        if (before.value(it.key()) != it.value() && !r.changedSettings.contains(it.key()))
+            r.changedSettings << it.key();
     }
     m_phrases = merged.phrases;
     m_settings = merged.settings;
-    // The file as read is the base now; what the merge kept of ours goes
-    // back into it.
-    m_basePhrases = theirs.phrases;
-    m_baseSettings = theirs.settings;
-    m_baseStamp = now;
-    *writeBack = merged.theirsChanged;
-
-    SyncReport &r = m_syncReport;
     r.listChanged = r.listChanged || merged.oursChanged;
-    for (const QString &key : qAsConst(changedSettings)) {
-        if (!r.changedSettings.contains(key))
-            r.changedSettings << key;
-    }
     r.changedOnBothSides += merged.changedOnBothSides;
     r.keptChangedElsewhere += merged.keptChangedElsewhere;
     r.withoutShortcut += merged.withoutShortcut;
     r.withoutAbbreviation += merged.withoutAbbreviation;
+    return merged.theirsChanged;
 }
 
 // A copy, not a move: a sync tool may still be writing the file, and the

@@ -6,6 +6,7 @@
 
 #include "store/jsonfile.h"
 #include "store/phrase.h"
+#include "store/phrasemerge.h"
 #include "store/settings.h"
 
 #include <QObject>
@@ -63,9 +64,10 @@ public:
 
     // ---- the data file written by something else ----------------------------
     // A synced folder, another machine or an editor may write the file while
-    // the program runs. What the program last loaded or saved is kept as the
-    // base; a file that is no longer that is merged three ways with the
-    // running state by phrase id (PhraseMerge), never overwritten.
+    // the program runs. A file that is no longer what the program last read
+    // or wrote is merged three ways with the running state by phrase id
+    // (PhraseMerge), never overwritten; the base is the content last loaded
+    // or taken in from outside.
 
     // What the merges since the last takeSyncReport() did, for a notice.
     struct SyncReport
@@ -97,6 +99,30 @@ public:
     // The name of the disabled copy a merge adds for a phrase changed on
     // both sides; %1 is the phrase's name. Translated by the window.
     void setChangedElsewhereFormat(const QString &format) { m_changedElsewhereFormat = format; }
+
+    // ---- copies a sync tool left beside the data file ------------------------
+    // When two machines change the file before they meet, a sync tool keeps
+    // one version as the file and the other as a copy beside it under a name
+    // of its own (Syncthing's phrases.sync-conflict-..., a cloud drive's
+    // "phrases (... conflicted copy ...)", OneDrive's phrases-MACHINE).
+
+    static bool isConflictCopyName(const QString &fileName);
+    // The copies in the data folder now, by name. Only regular files of the
+    // user's own: a link or another user's file is not ours to read.
+    QStringList conflictCopies() const;
+    enum class CopyMerge
+    {
+        Merged,     // merged, saved, and the copy moved into keepFolder
+        Unreadable, // not a phrase list: nothing changed
+        NotSaved,   // merged into the running list, the data file not written
+        NotMoved    // merged and saved; the copy stays where it was
+    };
+    // Merges the copy into the running state three ways against the base
+    // when the program has one (the file loaded or taken in last), as Import
+    // does when not; saves; then moves the copy into keepFolder so that it is
+    // not offered again. *movedTo receives its new path.
+    CopyMerge mergeConflictCopy(const QString &path, const QString &keepFolder,
+                                QString *movedTo = nullptr);
 
 signals:
     // A merge changed the running state or has something to tell: a
@@ -151,6 +177,11 @@ private:
     void absorbOutsideChanges(bool *writeBack);
     bool keepOutsideDamage(const QString &path, const QByteArray &bytes,
                            const JsonFile::Stamp &stamp);
+    // A file's content as one side of a merge.
+    PhraseMerge::Side sideOf(PhraseJson::Document &&doc) const;
+    // Merges theirs into the running state against the base, adding to the
+    // sync report; true when theirs lacks something the merge kept.
+    bool mergeIn(const PhraseMerge::Side &theirs);
     void rememberBase(const JsonFile::Stamp &stamp);
     bool writeFile();
 
@@ -163,10 +194,14 @@ private:
     bool m_mustKeepDamaged = false;
     QString m_keptDamagedFile;
 
-    // The content last loaded or saved, and the file as it was then.
+    // The base of a merge: the content last loaded or taken in from a file
+    // written outside, the version both sides have. Our own saves do not
+    // move it.
     QVector<Phrase> m_basePhrases;
     Settings m_baseSettings;
-    JsonFile::Stamp m_baseStamp;
+    // The file as we last read or wrote it: anything else is news.
+    JsonFile::Stamp m_fileStamp;
+    bool m_haveBase = false;      // a valid file was loaded or taken in
     JsonFile::Stamp m_damageKept; // a broken file from outside already kept
     SyncReport m_syncReport;
     QString m_changedElsewhereFormat = QStringLiteral("%1 (changed elsewhere)");

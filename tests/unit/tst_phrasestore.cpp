@@ -540,6 +540,103 @@ private slots:
                  Settings::keyCount);
     }
 
+    // The file written by another machine between two saves: the save
+    // merges it in, our own save is no news, a broken file is kept once and
+    // the running list stays, a deleted one is written again.
+    void fileWrittenOutside()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("phrases.json"));
+        PhraseStore s(m_dir.path());
+        s.phrases() << phrase(QStringLiteral("a"), QStringLiteral("ours"));
+        QVERIFY(s.save());
+        QVERIFY(s.syncWithFile());
+        QVERIFY(s.takeSyncReport().isEmpty()); // our own save
+
+        QJsonObject root = readObject(path);
+        QJsonArray list = root.value(QStringLiteral("phrases")).toArray();
+        list.append(phrase(QStringLiteral("b"), QStringLiteral("theirs")).toJson());
+        root.insert(QStringLiteral("phrases"), list);
+        writeFile(path, QJsonDocument(root).toJson());
+        s.phrases() << phrase(QStringLiteral("c"), QStringLiteral("added here"));
+        QVERIFY(s.save());
+        QCOMPARE(s.phrases().size(), 3);
+        QCOMPARE(readObject(path).value(QStringLiteral("phrases")).toArray().size(), 3);
+        QVERIFY(s.takeSyncReport().listChanged);
+
+        const QByteArray broken = readFile(path).left(40);
+        writeFile(path, broken);
+        QSignalSpy told(&s, &PhraseStore::syncedFromFile);
+        QVERIFY(s.syncWithFile());
+        QVERIFY(s.syncWithFile()); // the same broken bytes: kept once
+        QCOMPARE(told.count(), 1);
+        const PhraseStore::SyncReport report = s.takeSyncReport();
+        QCOMPARE(report.damagedFilesKept.size(), 1);
+        QCOMPARE(readFile(report.damagedFilesKept.first()), broken);
+        QCOMPARE(readFile(path), broken); // written by the next save, not now
+        QCOMPARE(s.phrases().size(), 3);
+        QVERIFY(s.save());
+        QCOMPARE(readObject(path).value(QStringLiteral("phrases")).toArray().size(), 3);
+
+        QVERIFY(QFile::remove(path));
+        QVERIFY(s.syncWithFile());
+        QVERIFY(s.takeSyncReport().isEmpty());
+        QCOMPARE(s.phrases().size(), 3);
+        QVERIFY(s.save());
+        QVERIFY(QFileInfo::exists(path));
+    }
+
+    void conflictCopyNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("copy");
+        QTest::newRow("Syncthing") << "phrases.sync-conflict-20261210-101500-ABCDEFG.json" << true;
+        QTest::newRow("Dropbox") << "phrases (Ann's conflicted copy 2026-12-10).json" << true;
+        QTest::newRow("Nextcloud") << "phrases (conflicted copy 2026-12-10 101500).json" << true;
+        QTest::newRow("Seafile") << "phrases (SFConflict ann@example.org 2026-12-10).json" << true;
+        QTest::newRow("OneDrive") << "phrases-DESKTOP-4F2K.json" << true;
+        QTest::newRow("the data file") << "phrases.json" << false;
+        QTest::newRow("a damaged copy") << "phrases.json.damaged-20261210-101500" << false;
+        QTest::newRow("a sync tool's temporary file") << ".syncthing.phrases.json.tmp" << false;
+        QTest::newRow("another program's file") << "conflict.json" << false;
+        QTest::newRow("not JSON") << "phrases.sync-conflict-20261210-101500-ABCDEFG.txt" << false;
+    }
+    void conflictCopyNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, copy);
+        QCOMPARE(PhraseStore::isConflictCopyName(name), copy);
+    }
+
+    // Only the user's own regular files are offered; a merged copy goes to
+    // the folder given and its phrases into the list.
+    void conflictCopiesFoundAndMerged()
+    {
+        const QString copy =
+            m_dir.filePath(QStringLiteral("phrases.sync-conflict-20261210-101500-ABCDEFG.json"));
+        PhraseStore s(m_dir.path());
+        s.phrases() << phrase(QStringLiteral("a"), QStringLiteral("ours"));
+        QVERIFY(s.save());
+        writeFile(copy, QJsonDocument(QJsonObject{
+                                          {QStringLiteral("phrases"),
+                                           QJsonArray{phrase(QStringLiteral("b"),
+                                                             QStringLiteral("from the copy"))
+                                                          .toJson()}}})
+                            .toJson());
+#ifdef Q_OS_UNIX
+        QVERIFY(QFile::link(copy, m_dir.filePath(QStringLiteral("phrases-LINK.json"))));
+#endif
+        QCOMPARE(s.conflictCopies(), QStringList{copy});
+        const QString keep = m_dir.filePath(QStringLiteral("kept"));
+        QString movedTo;
+        QCOMPARE(s.mergeConflictCopy(copy, keep, &movedTo), PhraseStore::CopyMerge::Merged);
+        QVERIFY(!QFileInfo::exists(copy));
+        QCOMPARE(QFileInfo(movedTo).path(), keep);
+        QVERIFY(s.indexOfId(QStringLiteral("b")) >= 0 ||
+                s.phrases().constLast().text == QStringLiteral("from the copy"));
+        QCOMPARE(readObject(s.dataFilePath()).value(QStringLiteral("phrases")).toArray().size(), 2);
+        QVERIFY(s.conflictCopies().isEmpty());
+    }
+
 private:
     QTemporaryDir m_dir;
 };

@@ -211,6 +211,39 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(storedPhrases(file).size(), 3, 5000);
     }
 
+    // A Syncthing conflict copy beside the file: offered above the table,
+    // merged on the user's word, and moved out of the way.
+    void syncToolCopyIsOfferedAndMerged()
+    {
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("phrases.json"));
+        const QJsonArray original{named(QStringLiteral("one"), QStringLiteral("the original"), 0),
+                                  named(QStringLiteral("two"), QStringLiteral("untouched"), 0)};
+        QVERIFY(writeInPlace(file, fileBytes(original)));
+        PhraseStore store(folder.path());
+        store.setLegacyFilePath(folder.filePath(QStringLiteral("none")));
+        QVERIFY(store.load());
+        const std::unique_ptr<Desktop> desktop = createDesktop();
+        QTranslator translator;
+        MainWindow window(&store, &translator, desktop.get());
+        QVERIFY(!window.copiesNote()->isVisibleTo(&window));
+
+        const QString copy = folder.filePath(
+            QStringLiteral("phrases.sync-conflict-20261210-101500-ABCDEFG.json"));
+        QVERIFY(writeInPlace(
+            copy, fileBytes({named(QStringLiteral("one"), QStringLiteral("from the laptop"), 0),
+                             original.at(1),
+                             named(QStringLiteral("three"), QStringLiteral("new there"), 0)})));
+        QTRY_VERIFY_WITH_TIMEOUT(window.copiesNote()->isVisibleTo(&window), 5000);
+        window.copiesMergeButton()->click();
+        QCOMPARE(store.phrases().size(), 3);
+        QCOMPARE(store.phrases().at(0).text, QStringLiteral("from the laptop"));
+        QCOMPARE(store.phrases().at(2).text, QStringLiteral("new there"));
+        QVERIFY(!QFileInfo::exists(copy));
+        QVERIFY(!window.copiesNote()->isVisibleTo(&window));
+        QCOMPARE(storedText(file, QStringLiteral("three")), QStringLiteral("new there"));
+    }
+
 private:
     QStringList listed()
     {
