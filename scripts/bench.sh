@@ -7,7 +7,7 @@
 #
 # The figures come from the benchmark programs (bench/bench_store,
 # bench/bench_hostileload, bench/bench_picker, bench/bench_panel, tests/x11/bench_insert,
-# tests/x11/bench_pastetargets, tests/x11/bench_abbreviations, tests/x11/bench_startup,
+# tests/x11/bench_pastetargets, tests/x11/bench_abbreviations, tests/x11/bench_startup, tests/x11/bench_reload,
 # tests/wayland/bench_wayland, tests/wayland/bench_compositors), which
 # print them as "figure" lines (bench/benchrow.h); their own reports go to
 # <build>/bench.log. To add a row: print a figure under a new key from any of
@@ -20,7 +20,7 @@ build=$(realpath "${1:-build}")
     echo "no build in $build: configure with -DSCRIVLET_BUILD_BENCH=ON -DSCRIVLET_BUILD_TESTS=ON" >&2
     exit 1
 }
-cmake --build "$build" -j2 --target scrivlet bench_store bench_hostileload bench_picker bench_panel bench_insert bench_startup \
+cmake --build "$build" -j2 --target scrivlet bench_store bench_hostileload bench_picker bench_panel bench_insert bench_startup bench_reload \
     bench_pastetargets bench_abbreviations bench_wayland bench_compositors >&2
 
 log=$build/bench.log
@@ -46,6 +46,7 @@ run() {
 run "$build/bench/bench_store" 10000 100000
 run "$build/bench/bench_hostileload"
 run "$build/tests/x11/bench_startup" 0 1000 10000 100000
+run "$build/tests/x11/bench_reload"
 run "$build/tests/x11/bench_insert"
 run "$build/tests/x11/bench_pastetargets"
 run "$build/tests/x11/bench_abbreviations"
@@ -108,6 +109,8 @@ rows = [
     ("startup-1000", "start-up to working shortcuts, 1,000 phrases", "", None, None),
     ("startup-10000", "start-up to working shortcuts, 10,000 phrases", "<= 400 ms", None, None),
     ("startup-100000", "start-up to working shortcuts, 100,000 phrases", "", None, None),
+    ("reload-10", "data file written outside to working shortcuts, 10 phrases", "", None, None),
+    ("reload-10000", "data file written outside to working shortcuts, 10,000 phrases", "", None, None),
     ("rss-0", "resident memory, idle, window open, empty", "<= 35 MiB", None, None),
     ("rss-1000", "resident memory, idle, window open, 1,000 phrases", "", None, None),
     ("rss-10000", "resident memory, idle, window open, 10,000 phrases", "<= 50 MiB", None, None),
