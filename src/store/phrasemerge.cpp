@@ -11,63 +11,83 @@
 
 namespace {
 
-// A phrase's place in the merge: its id and which of the phrases with that
-// id it is in its list (0 for the first, the one every lookup by id finds).
-struct Key
-{
-    QString id;
-    int occurrence = 0;
-
-    bool operator==(const Key &other) const
-    {
-        return occurrence == other.occurrence && id == other.id;
-    }
-};
-
-uint qHash(const Key &key, uint seed = 0)
-{
-    return ::qHash(key.id, seed) ^ uint(key.occurrence);
-}
-
-// One side's list with its keys, a hash from key to position, and each
-// phrase's content, made once when first compared.
+// One side's list, with where each phrase's id first occurs and where the
+// next phrase of the same id is, and each phrase's content, made once when
+// first compared. The n-th phrase of an id is matched with the n-th of that
+// id on another side.
 class Indexed
 {
 public:
-    explicit Indexed(const QVector<Phrase> &list) : m_list(list)
+    explicit Indexed(const QVector<Phrase> &list)
+        : m_list(list), m_next(list.size(), -1), m_occurrence(list.size(), 0),
+          m_content(list.size()), m_made(list.size(), false)
     {
-        QHash<QString, int> seen;
-        seen.reserve(list.size());
-        m_keys.reserve(list.size());
-        m_at.reserve(list.size());
-        m_content.resize(list.size());
+        QHash<QString, std::pair<int, int>> firstLast;
+        firstLast.reserve(list.size());
         for (int i = 0; i < list.size(); ++i) {
-            const QString &id = list.at(i).id;
-            Key key{id, seen[id]++};
-            m_at.insert(key, i);
-            m_keys.append(std::move(key));
+            const auto it = firstLast.find(list.at(i).id);
+            if (it == firstLast.end()) {
+                firstLast.insert(list.at(i).id, {i, i});
+                continue;
+            }
+            m_next[it->second] = i;
+            m_occurrence[i] = m_occurrence.at(it->second) + 1;
+            it->second = i;
         }
+        m_first.reserve(firstLast.size());
+        for (auto it = firstLast.cbegin(); it != firstLast.cend(); ++it)
+            m_first.insert(it.key(), it->first);
     }
 
     int size() const { return m_list.size(); }
     const Phrase &at(int i) const { return m_list.at(i); }
-    const Key &keyAt(int i) const { return m_keys.at(i); }
-    int find(const Key &key) const { return m_at.value(key, -1); }
+
+    // Where the phrase at i of another side is in this one, or -1.
+    int find(const Indexed &other, int i) const
+    {
+        int at = m_first.value(other.at(i).id, -1);
+        for (int n = other.m_occurrence.at(i); n > 0 && at >= 0; --n)
+            at = m_next.at(at);
+        return at;
+    }
+    // find() for every phrase of the other side.
+    QVector<int> match(const Indexed &other) const
+    {
+        QVector<int> at(other.size());
+        for (int i = 0; i < other.size(); ++i)
+            at[i] = find(other, i);
+        return at;
+    }
 
     const QJsonObject &contentAt(int i)
     {
-        QJsonObject &c = m_content[i];
-        if (c.isEmpty()) // never empty once made: it always has an id
-            c = m_list.at(i).contentJson();
-        return c;
+        if (!m_made.at(i)) {
+            m_content[i] = m_list.at(i).contentJson();
+            m_made[i] = true;
+        }
+        return m_content.at(i);
     }
 
 private:
     const QVector<Phrase> &m_list;
-    QVector<Key> m_keys;
-    QHash<Key, int> m_at;
+    QHash<QString, int> m_first;
+    QVector<int> m_next;
+    QVector<int> m_occurrence;
     QVector<QJsonObject> m_content;
+    QVector<bool> m_made;
 };
+
+// The inverse of a match: for each position of the other side, the
+// position here that matched it, or -1.
+QVector<int> invert(const QVector<int> &match, int otherSize)
+{
+    QVector<int> inverse(otherSize, -1);
+    for (int i = 0; i < match.size(); ++i) {
+        if (match.at(i) >= 0)
+            inverse[match.at(i)] = i;
+    }
+    return inverse;
+}
 
 enum class From
 {
@@ -82,8 +102,6 @@ struct Outcome
     qint64 lastUsed = 0;
     bool conflict = false;       // theirs follows ours as a disabled copy
     bool keptOverDelete = false; // we deleted it, they changed it
-    int ours = -1;
-    int theirs = -1;
 };
 
 // One phrase of the result, with the content it was compared by (shared
@@ -146,50 +164,47 @@ Result merge(const Side &baseSide, const Side &oursSide, const Side &theirsSide,
     Indexed base(baseSide.phrases);
     Indexed ours(oursSide.phrases);
     Indexed theirs(theirsSide.phrases);
+    const QVector<int> oursInBase = base.match(ours);
+    const QVector<int> theirsInBase = base.match(theirs);
+    const QVector<int> oursInTheirs = theirs.match(ours);
+    const QVector<int> theirsInOurs = invert(oursInTheirs, theirs.size());
 
-    const auto unchangedSinceBase = [&base](Indexed &side, int i, const Key &key) {
-        const int b = base.find(key);
-        return b >= 0 && base.contentAt(b) == side.contentAt(i);
+    const auto unchanged = [&base](Indexed &side, int i, int inBase) {
+        return inBase >= 0 && base.contentAt(inBase) == side.contentAt(i);
     };
 
-    // What becomes of every phrase either side has.
-    QHash<Key, Outcome> outcomes;
-    outcomes.reserve(ours.size() + theirs.size());
+    // What becomes of each phrase of ours (matched in theirs or not), and of
+    // each phrase only theirs has.
+    QVector<Outcome> oursOutcome(ours.size());
     for (int o = 0; o < ours.size(); ++o) {
-        const Key &key = ours.keyAt(o);
-        Outcome out;
-        out.ours = o;
-        out.theirs = theirs.find(key);
-        const Phrase &op = ours.at(o);
-        if (out.theirs >= 0) {
-            const int t = out.theirs;
+        Outcome &out = oursOutcome[o];
+        const int t = oursInTheirs.at(o);
+        if (t >= 0) {
             out.kept = true;
-            out.lastUsed = std::max(op.lastUsed, theirs.at(t).lastUsed);
-            if (ours.contentAt(o) == theirs.contentAt(t) || unchangedSinceBase(theirs, t, key))
+            out.lastUsed = std::max(ours.at(o).lastUsed, theirs.at(t).lastUsed);
+            if (ours.contentAt(o) == theirs.contentAt(t) ||
+                unchanged(theirs, t, theirsInBase.at(t)))
                 out.from = From::Ours; // the same on both, or changed here only
-            else if (unchangedSinceBase(ours, o, key))
+            else if (unchanged(ours, o, oursInBase.at(o)))
                 out.from = From::Theirs;
             else
                 out.conflict = true; // changed differently, or added differently
         } else {
             // Deleted there: gone unless we changed it (or added it).
-            out.kept = !unchangedSinceBase(ours, o, key);
-            out.lastUsed = op.lastUsed;
+            out.kept = !unchanged(ours, o, oursInBase.at(o));
+            out.lastUsed = ours.at(o).lastUsed;
         }
-        outcomes.insert(key, out);
     }
+    QVector<Outcome> theirsOutcome(theirs.size());
     for (int t = 0; t < theirs.size(); ++t) {
-        const Key &key = theirs.keyAt(t);
-        if (ours.find(key) >= 0)
+        if (theirsInOurs.at(t) >= 0)
             continue;
-        Outcome out;
-        out.theirs = t;
+        Outcome &out = theirsOutcome[t];
         out.from = From::Theirs;
         out.lastUsed = theirs.at(t).lastUsed;
         // Deleted here: gone unless they changed it (or added it).
-        out.kept = !unchangedSinceBase(theirs, t, key);
-        out.keptOverDelete = out.kept && base.find(key) >= 0;
-        outcomes.insert(key, out);
+        out.kept = !unchanged(theirs, t, theirsInBase.at(t));
+        out.keptOverDelete = out.kept && theirsInBase.at(t) >= 0;
     }
 
     // The order: theirs when we left the order of what we kept from the base
@@ -197,33 +212,40 @@ Result merge(const Side &baseSide, const Side &oursSide, const Side &theirsSide,
     // before them there.
     bool weReordered = false;
     {
+        const QVector<int> baseInOurs = invert(oursInBase, base.size());
         int b = 0;
         for (int o = 0; o < ours.size() && !weReordered; ++o) {
-            const Key &key = ours.keyAt(o);
-            if (base.find(key) < 0)
+            if (oursInBase.at(o) < 0)
                 continue;
-            while (b < base.size() && ours.find(base.keyAt(b)) < 0)
-                ++b;
-            weReordered = b >= base.size() || !(base.keyAt(b) == key);
+            while (baseInOurs.at(b) < 0)
+                ++b; // ends: as many of the base are in ours as of ours in the base
+            weReordered = b != oursInBase.at(o);
             ++b;
         }
     }
-    Indexed &frame = weReordered ? ours : theirs;
-    Indexed &other = weReordered ? theirs : ours;
-    const auto keptAt = [&outcomes](const Key &key) { return outcomes.value(key).kept; };
+    // A phrase of either side as (side, position): a matched phrase of
+    // theirs stands for its partner in ours.
+    const bool frameIsOurs = weReordered;
+    const int frameSize = frameIsOurs ? ours.size() : theirs.size();
+    const int otherSize = frameIsOurs ? theirs.size() : ours.size();
+    const QVector<int> &otherInFrame = frameIsOurs ? theirsInOurs : oursInTheirs;
+    const auto outcomeOf = [&](bool isOurs, int i) -> const Outcome & {
+        if (!isOurs && theirsInOurs.at(i) >= 0)
+            return oursOutcome.at(theirsInOurs.at(i));
+        return isOurs ? oursOutcome.at(i) : theirsOutcome.at(i);
+    };
 
-    QVector<int> first; // the other side's phrases placed before all others
-    QHash<Key, QVector<int>> followers;
+    QVector<int> first;                 // the other side's own phrases placed before all others
+    QHash<int, QVector<int>> followers; // by position in the frame
     {
-        const Key *anchor = nullptr;
-        for (int i = 0; i < other.size(); ++i) {
-            const Key &key = other.keyAt(i);
-            if (!keptAt(key))
+        int anchor = -1;
+        for (int i = 0; i < otherSize; ++i) {
+            if (!outcomeOf(!frameIsOurs, i).kept)
                 continue;
-            if (frame.find(key) >= 0)
-                anchor = &key;
-            else if (anchor)
-                followers[*anchor].append(i);
+            if (otherInFrame.at(i) >= 0)
+                anchor = otherInFrame.at(i);
+            else if (anchor >= 0)
+                followers[anchor].append(i);
             else
                 first.append(i);
         }
@@ -234,15 +256,17 @@ Result merge(const Side &baseSide, const Side &oursSide, const Side &theirsSide,
 
     QVector<Entry> entries;
     entries.reserve(std::max(ours.size(), theirs.size()) + 8);
-    const auto place = [&](const Key &key) {
-        const Outcome out = outcomes.value(key);
+    const auto place = [&](bool isOurs, int i) {
+        const Outcome &out = outcomeOf(isOurs, i);
+        const int o = isOurs ? i : theirsInOurs.at(i);
+        const int t = isOurs ? oursInTheirs.at(i) : i;
         Entry e;
         if (out.from == From::Ours) {
-            e.phrase = ours.at(out.ours);
-            e.content = ours.contentAt(out.ours);
+            e.phrase = ours.at(o);
+            e.content = ours.contentAt(o);
         } else {
-            e.phrase = theirs.at(out.theirs);
-            e.content = theirs.contentAt(out.theirs);
+            e.phrase = theirs.at(t);
+            e.content = theirs.contentAt(t);
             e.incoming = true;
         }
         e.phrase.lastUsed = out.lastUsed;
@@ -250,8 +274,8 @@ Result merge(const Side &baseSide, const Side &oursSide, const Side &theirsSide,
             result.keptChangedElsewhere.append(PhraseStore::phraseLabel(e.phrase));
         entries.append(std::move(e));
         if (out.conflict) {
-            const Phrase &theirsPhrase = theirs.at(out.theirs);
-            result.changedOnBothSides.append(PhraseStore::phraseLabel(ours.at(out.ours)));
+            const Phrase &theirsPhrase = theirs.at(t);
+            result.changedOnBothSides.append(PhraseStore::phraseLabel(ours.at(o)));
             Entry copy;
             copy.phrase = theirsPhrase;
             copy.phrase.id = Phrase::newId();
@@ -262,16 +286,15 @@ Result merge(const Side &baseSide, const Side &oursSide, const Side &theirsSide,
         }
     };
     for (const int i : qAsConst(first))
-        place(other.keyAt(i));
-    for (int i = 0; i < frame.size(); ++i) {
-        const Key &key = frame.keyAt(i);
-        if (!keptAt(key))
+        place(!frameIsOurs, i);
+    for (int i = 0; i < frameSize; ++i) {
+        if (!outcomeOf(frameIsOurs, i).kept)
             continue;
-        place(key);
-        const auto f = followers.constFind(key);
+        place(frameIsOurs, i);
+        const auto f = followers.constFind(i);
         if (f != followers.constEnd()) {
             for (const int j : f.value())
-                place(other.keyAt(j));
+                place(!frameIsOurs, j);
         }
     }
 
