@@ -11,10 +11,10 @@ const QString kDeleted = QStringLiteral("-");
 
 // "a b:text c": one phrase a word, its id before the colon and its text after
 // (the id itself when there is none).
-QVector<Phrase> list(const QString &spec)
+QVector<Phrase> list(const QString &words)
 {
     QVector<Phrase> phrases;
-    for (const QString &word : spec.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    for (const QString &word : words.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         Phrase p;
         const int colon = word.indexOf(QLatin1Char(':'));
         p.id = colon < 0 ? word : word.left(colon);
@@ -25,7 +25,7 @@ QVector<Phrase> list(const QString &spec)
 }
 
 // The same form back; a disabled copy that the merge made shows as "*:text".
-QString spec(const QVector<Phrase> &phrases, const QSet<QString> &knownIds)
+QString shown(const QVector<Phrase> &phrases, const QSet<QString> &knownIds)
 {
     QStringList words;
     for (const Phrase &p : phrases) {
@@ -163,8 +163,8 @@ private slots:
         const PhraseMerge::Result r = PhraseMerge::merge(side(base), oursSide, side(theirs));
 
         const QString middle = expected.isEmpty() ? QString() : expected + QLatin1Char(' ');
-        QCOMPARE(spec(r.phrases,
-                      QSet<QString>{QStringLiteral("p"), QStringLiteral("x"), QStringLiteral("n")}),
+        QCOMPARE(shown(r.phrases, QSet<QString>{QStringLiteral("p"), QStringLiteral("x"),
+                                                QStringLiteral("n")}),
                  QStringLiteral("p ") + middle + QLatin1Char('n'));
         QTEST(r.oursChanged, "oursChanged");
         QTEST(r.theirsChanged, "theirsChanged");
@@ -410,7 +410,7 @@ private slots:
         theirs.phrases[0].abbreviation = QStringLiteral("sig");
 
         const PhraseMerge::Result r = PhraseMerge::merge(base, ours, theirs);
-        QCOMPARE(spec(r.phrases, QSet<QString>{QStringLiteral("x"), QStringLiteral("a")}),
+        QCOMPARE(shown(r.phrases, QSet<QString>{QStringLiteral("x"), QStringLiteral("a")}),
                  QStringLiteral("x:o *:t a"));
         QCOMPARE(r.phrases.at(0).vk, 0x31);
         QCOMPARE(r.phrases.at(1).vk, 0x31); // the copy is disabled: it keeps it
@@ -504,8 +504,8 @@ private slots:
         const Side o{list(ours), Settings()};
         const Side t{list(theirs), Settings()};
         const PhraseMerge::Result r = PhraseMerge::merge(b, o, t);
-        QTEST(spec(r.phrases, idsOf(r.phrases)), "expected");
-        QCOMPARE(r.theirsChanged, spec(r.phrases, idsOf(r.phrases)) != theirs);
+        QTEST(shown(r.phrases, idsOf(r.phrases)), "expected");
+        QCOMPARE(r.theirsChanged, shown(r.phrases, idsOf(r.phrases)) != theirs);
     }
 
     // A hand-edited file may repeat an id: the first of them is the one
@@ -538,7 +538,8 @@ private slots:
         const PhraseMerge::Result r =
             PhraseMerge::merge(Side{list(base), Settings()}, Side{list(ours), Settings()},
                                Side{list(theirs), Settings()});
-        QTEST(spec(r.phrases, QSet<QString>{QStringLiteral("a"), QStringLiteral("b")}), "expected");
+        QTEST(shown(r.phrases, QSet<QString>{QStringLiteral("a"), QStringLiteral("b")}),
+              "expected");
     }
 };
 
