@@ -1,8 +1,11 @@
 // Times PhraseStore::load and save for growing phrase lists of realistic
 // texts: mostly short single lines, some paragraphs, some multi-line
-// templates, a share of Chinese text. Prints the median of several runs.
+// templates, a share of Chinese text, and the three-way merge of such a list
+// when the file changed elsewhere (100 phrases changed on each side). Prints
+// the median of several runs.
 
 #include "benchrow.h"
+#include "store/phrasemerge.h"
 #include "store/phrasestore.h"
 
 #include <QCoreApplication>
@@ -72,6 +75,36 @@ Phrase makePhrase(QRandomGenerator &rng, int i)
     return p;
 }
 
+// The merge after another machine and this one each changed 100 phrases
+// (text, shortcut, use) and added one, as a synced data file meets it.
+std::vector<double> timeMerge(const QVector<Phrase> &phrases, int runs)
+{
+    PhraseMerge::Side base;
+    base.phrases = phrases;
+    PhraseMerge::Side ours = base;
+    PhraseMerge::Side theirs = base;
+    const int step = std::max(1, int(phrases.size()) / 200);
+    for (int i = 0, n = 0; i < phrases.size() && n < 200; i += step, ++n) {
+        Phrase &p = (n % 2 ? theirs : ours).phrases[i];
+        p.text += QStringLiteral(" (edited)");
+        p.lastUsed += 60;
+    }
+    QRandomGenerator rng(7);
+    ours.phrases.append(makePhrase(rng, -1));
+    theirs.phrases.insert(theirs.phrases.size() / 2, makePhrase(rng, -2));
+
+    std::vector<double> times;
+    for (int r = 0; r < runs; ++r) {
+        QElapsedTimer t;
+        t.start();
+        const PhraseMerge::Result result = PhraseMerge::merge(base, ours, theirs);
+        times.push_back(t.nsecsElapsed() / 1e6);
+        if (result.phrases.size() != phrases.size() + 2 || !result.changedOnBothSides.isEmpty())
+            return {};
+    }
+    return times;
+}
+
 double median(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
@@ -96,7 +129,8 @@ int main(int argc, char *argv[])
     if (counts.empty())
         counts = {1000, 10000, 100000};
 
-    std::printf("%10s %12s %10s %10s\n", "phrases", "file size", "load ms", "save ms");
+    std::printf("%10s %12s %10s %10s %10s\n", "phrases", "file size", "load ms", "save ms",
+                "merge ms");
     for (const int count : counts) {
         const int runs = count >= 100000 ? 5 : 9;
         QRandomGenerator rng(42);
@@ -121,11 +155,15 @@ int main(int argc, char *argv[])
                 return 3;
             loads.push_back(t.nsecsElapsed() / 1e6);
         }
+        const std::vector<double> merges = timeMerge(store.phrases(), runs);
+        if (merges.empty())
+            return 4;
         const qint64 size = QFileInfo(store.dataFilePath()).size();
-        std::printf("%10d %9.1f MB %10.1f %10.1f\n", count, size / 1048576.0, median(loads),
-                    median(saves));
+        std::printf("%10d %9.1f MB %10.1f %10.1f %10.1f\n", count, size / 1048576.0, median(loads),
+                    median(saves), median(merges));
         BenchRow::print(qPrintable(QStringLiteral("load-%1").arg(count)), loads);
         BenchRow::print(qPrintable(QStringLiteral("save-%1").arg(count)), saves);
+        BenchRow::print(qPrintable(QStringLiteral("merge-%1").arg(count)), merges);
     }
     return 0;
 }

@@ -132,6 +132,7 @@ rows = [
     ("load-100000", "load, 100,000 phrases", "", None, None),
     ("save-10000", "save, 10,000 phrases", "<= 40 ms", None, None),
     ("save-100000", "save, 100,000 phrases", "", None, None),
+    ("merge-10000", "merge with a file changed elsewhere, 10,000 phrases, 100 changed on each side", "", None, None),
     ("hostile-names-phrase-10000", "load of a hostile file: 10,000 member names in one phrase", "", None, None),
     ("hostile-names-phrase-40000", "load of a hostile file: 40,000 member names in one phrase", "", None, None),
     ("hostile-names-phrase-160000", "load of a hostile file: 160,000 member names in one phrase", "", None, None),

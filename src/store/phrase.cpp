@@ -65,6 +65,18 @@ QJsonObject Phrase::toJson() const
     return o;
 }
 
+QJsonObject Phrase::contentJson() const
+{
+    QJsonObject o = toJson();
+    o.remove(kLastUsed);
+    return o;
+}
+
+bool Phrase::sameContent(const Phrase &a, const Phrase &b)
+{
+    return a.contentJson() == b.contentJson();
+}
+
 Phrase Phrase::fromJson(const QJsonObject &object)
 {
     Phrase p;

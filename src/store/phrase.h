@@ -34,6 +34,11 @@ struct Phrase
     // "lastUsed" is written as a decimal string so that 64-bit values survive
     // readers that turn every JSON number into a double.
     QJsonObject toJson() const;
+    // Every member but lastUsed, in toJson()'s form: what the user wrote, as
+    // opposed to when the phrase was last used. Members added later take part
+    // without changes here.
+    QJsonObject contentJson() const;
+    static bool sameContent(const Phrase &a, const Phrase &b);
     // Missing or wrongly typed members fall back to their defaults; a missing
     // or empty "id" gets a fresh identifier.
     static Phrase fromJson(const QJsonObject &object);

@@ -1,12 +1,347 @@
 #include "store/phrasemerge.h"
-namespace PhraseMerge {
-Result merge(const Side &, const Side &ours, const Side &theirs, const QString &)
+
+#include "base/hotkey.h"
+#include "store/phrasestore.h"
+
+#include <QHash>
+#include <QJsonObject>
+#include <QSet>
+
+#include <algorithm>
+
+namespace {
+
+// One side's list, with where each phrase's id first occurs and where the
+// next phrase of the same id is, and each phrase's content, made once when
+// first compared. The n-th phrase of an id is matched with the n-th of that
+// id on another side.
+class Indexed
 {
-    Result r;
-    r.phrases = theirs.phrases;
-    r.settings = theirs.settings;
-    r.oursChanged = true;
-    (void)ours;
-    return r;
+public:
+    explicit Indexed(const QVector<Phrase> &list)
+        : m_list(list), m_next(list.size(), -1), m_occurrence(list.size(), 0),
+          m_content(list.size()), m_made(list.size(), false)
+    {
+        QHash<QString, std::pair<int, int>> firstLast;
+        firstLast.reserve(list.size());
+        for (int i = 0; i < list.size(); ++i) {
+            const auto it = firstLast.find(list.at(i).id);
+            if (it == firstLast.end()) {
+                firstLast.insert(list.at(i).id, {i, i});
+                continue;
+            }
+            m_next[it->second] = i;
+            m_occurrence[i] = m_occurrence.at(it->second) + 1;
+            it->second = i;
+        }
+        m_first.reserve(firstLast.size());
+        for (auto it = firstLast.cbegin(); it != firstLast.cend(); ++it)
+            m_first.insert(it.key(), it->first);
+    }
+
+    int size() const { return m_list.size(); }
+    const Phrase &at(int i) const { return m_list.at(i); }
+
+    // Where the phrase at i of another side is in this one, or -1.
+    int find(const Indexed &other, int i) const
+    {
+        int at = m_first.value(other.at(i).id, -1);
+        for (int n = other.m_occurrence.at(i); n > 0 && at >= 0; --n)
+            at = m_next.at(at);
+        return at;
+    }
+    // find() for every phrase of the other side.
+    QVector<int> match(const Indexed &other) const
+    {
+        QVector<int> at(other.size());
+        for (int i = 0; i < other.size(); ++i)
+            at[i] = find(other, i);
+        return at;
+    }
+
+    const QJsonObject &contentAt(int i)
+    {
+        if (!m_made.at(i)) {
+            m_content[i] = m_list.at(i).contentJson();
+            m_made[i] = true;
+        }
+        return m_content.at(i);
+    }
+
+private:
+    const QVector<Phrase> &m_list;
+    QHash<QString, int> m_first;
+    QVector<int> m_next;
+    QVector<int> m_occurrence;
+    QVector<QJsonObject> m_content;
+    QVector<bool> m_made;
+};
+
+// The inverse of a match: for each position of the other side, the
+// position here that matched it, or -1.
+QVector<int> invert(const QVector<int> &match, int otherSize)
+{
+    QVector<int> inverse(otherSize, -1);
+    for (int i = 0; i < match.size(); ++i) {
+        if (match.at(i) >= 0)
+            inverse[match.at(i)] = i;
+    }
+    return inverse;
 }
+
+enum class From
+{
+    Ours,
+    Theirs
+};
+
+struct Outcome
+{
+    bool kept = false;
+    From from = From::Ours;
+    qint64 lastUsed = 0;
+    bool conflict = false;       // theirs follows ours as a disabled copy
+    bool keptOverDelete = false; // we deleted it, they changed it
+};
+
+// One phrase of the result, with the content it was compared by (shared
+// with the side it came from, so comparing it there costs nothing).
+struct Entry
+{
+    Phrase phrase;
+    QJsonObject content;
+    bool incoming = false;
+};
+
+qint64 shortcutOf(const Phrase &p)
+{
+    return (qint64(p.vk) << 32) | quint32(p.mods);
+}
+
+bool sameAs(const QVector<Entry> &result, Indexed &side)
+{
+    if (result.size() != side.size())
+        return false;
+    for (int i = 0; i < result.size(); ++i) {
+        const Phrase &p = result.at(i).phrase;
+        const Phrase &q = side.at(i);
+        if (p.id != q.id || p.lastUsed != q.lastUsed || result.at(i).content != side.contentAt(i))
+            return false;
+    }
+    return true;
+}
+
+QString copyName(const QString &format, const Phrase &theirs)
+{
+    const QString name = theirs.name.isEmpty() ? PhraseStore::phraseLabel(theirs) : theirs.name;
+    if (!format.contains(QLatin1String("%1")))
+        return name + QLatin1Char(' ') + format;
+    return format.arg(name);
+}
+
+Settings mergeSettings(const Settings &base, const Settings &ours, const Settings &theirs)
+{
+    const QJsonObject b = base.toJson();
+    const QJsonObject t = theirs.toJson();
+    QJsonObject merged = ours.toJson();
+    for (auto it = t.constBegin(); it != t.constEnd(); ++it) {
+        const QJsonValue baseValue = b.value(it.key());
+        if (it.value() != baseValue && merged.value(it.key()) == baseValue)
+            merged.insert(it.key(), it.value());
+    }
+    Settings result = ours;
+    result.readJson(merged);
+    return result;
+}
+
+} // namespace
+
+namespace PhraseMerge {
+
+Result merge(const Side &baseSide, const Side &oursSide, const Side &theirsSide,
+             const QString &changedElsewhereFormat)
+{
+    Indexed base(baseSide.phrases);
+    Indexed ours(oursSide.phrases);
+    Indexed theirs(theirsSide.phrases);
+    const QVector<int> oursInBase = base.match(ours);
+    const QVector<int> theirsInBase = base.match(theirs);
+    const QVector<int> oursInTheirs = theirs.match(ours);
+    const QVector<int> theirsInOurs = invert(oursInTheirs, theirs.size());
+
+    const auto unchanged = [&base](Indexed &side, int i, int inBase) {
+        return inBase >= 0 && base.contentAt(inBase) == side.contentAt(i);
+    };
+
+    // What becomes of each phrase of ours (matched in theirs or not), and of
+    // each phrase only theirs has.
+    QVector<Outcome> oursOutcome(ours.size());
+    for (int o = 0; o < ours.size(); ++o) {
+        Outcome &out = oursOutcome[o];
+        const int t = oursInTheirs.at(o);
+        if (t >= 0) {
+            out.kept = true;
+            out.lastUsed = std::max(ours.at(o).lastUsed, theirs.at(t).lastUsed);
+            if (ours.contentAt(o) == theirs.contentAt(t) ||
+                unchanged(theirs, t, theirsInBase.at(t)))
+                out.from = From::Ours; // the same on both, or changed here only
+            else if (unchanged(ours, o, oursInBase.at(o)))
+                out.from = From::Theirs;
+            else
+                out.conflict = true; // changed differently, or added differently
+        } else {
+            // Deleted there: gone unless we changed it (or added it).
+            out.kept = !unchanged(ours, o, oursInBase.at(o));
+            out.lastUsed = ours.at(o).lastUsed;
+        }
+    }
+    QVector<Outcome> theirsOutcome(theirs.size());
+    for (int t = 0; t < theirs.size(); ++t) {
+        if (theirsInOurs.at(t) >= 0)
+            continue;
+        Outcome &out = theirsOutcome[t];
+        out.from = From::Theirs;
+        out.lastUsed = theirs.at(t).lastUsed;
+        // Deleted here: gone unless they changed it (or added it).
+        out.kept = !unchanged(theirs, t, theirsInBase.at(t));
+        out.keptOverDelete = out.kept && theirsInBase.at(t) >= 0;
+    }
+
+    // The order: theirs when we left the order of what we kept from the base
+    // as it was, else ours. The other side's own phrases follow the phrase
+    // before them there.
+    bool weReordered = false;
+    {
+        const QVector<int> baseInOurs = invert(oursInBase, base.size());
+        int b = 0;
+        for (int o = 0; o < ours.size() && !weReordered; ++o) {
+            if (oursInBase.at(o) < 0)
+                continue;
+            while (baseInOurs.at(b) < 0)
+                ++b; // ends: as many of the base are in ours as of ours in the base
+            weReordered = b != oursInBase.at(o);
+            ++b;
+        }
+    }
+    // A phrase of either side as (side, position): a matched phrase of
+    // theirs stands for its partner in ours.
+    const bool frameIsOurs = weReordered;
+    const int frameSize = frameIsOurs ? ours.size() : theirs.size();
+    const int otherSize = frameIsOurs ? theirs.size() : ours.size();
+    const QVector<int> &otherInFrame = frameIsOurs ? theirsInOurs : oursInTheirs;
+    const auto outcomeOf = [&](bool isOurs, int i) -> const Outcome & {
+        if (!isOurs && theirsInOurs.at(i) >= 0)
+            return oursOutcome.at(theirsInOurs.at(i));
+        return isOurs ? oursOutcome.at(i) : theirsOutcome.at(i);
+    };
+
+    QVector<int> first;                 // the other side's own phrases placed before all others
+    QHash<int, QVector<int>> followers; // by position in the frame
+    {
+        int anchor = -1;
+        for (int i = 0; i < otherSize; ++i) {
+            if (!outcomeOf(!frameIsOurs, i).kept)
+                continue;
+            if (otherInFrame.at(i) >= 0)
+                anchor = otherInFrame.at(i);
+            else if (anchor >= 0)
+                followers[anchor].append(i);
+            else
+                first.append(i);
+        }
+    }
+
+    Result result;
+    result.settings = mergeSettings(baseSide.settings, oursSide.settings, theirsSide.settings);
+
+    QVector<Entry> entries;
+    entries.reserve(std::max(ours.size(), theirs.size()) + 8);
+    const auto place = [&](bool isOurs, int i) {
+        const Outcome &out = outcomeOf(isOurs, i);
+        const int o = isOurs ? i : theirsInOurs.at(i);
+        const int t = isOurs ? oursInTheirs.at(i) : i;
+        Entry e;
+        if (out.from == From::Ours) {
+            e.phrase = ours.at(o);
+            e.content = ours.contentAt(o);
+        } else {
+            e.phrase = theirs.at(t);
+            e.content = theirs.contentAt(t);
+            e.incoming = true;
+        }
+        e.phrase.lastUsed = out.lastUsed;
+        if (out.keptOverDelete)
+            result.keptChangedElsewhere.append(PhraseStore::phraseLabel(e.phrase));
+        entries.append(std::move(e));
+        if (out.conflict) {
+            const Phrase &theirsPhrase = theirs.at(t);
+            result.changedOnBothSides.append(PhraseStore::phraseLabel(ours.at(o)));
+            Entry copy;
+            copy.phrase = theirsPhrase;
+            copy.phrase.id = Phrase::newId();
+            copy.phrase.enabled = false;
+            copy.phrase.name = copyName(changedElsewhereFormat, theirsPhrase);
+            copy.content = copy.phrase.contentJson();
+            entries.append(std::move(copy));
+        }
+    };
+    for (const int i : qAsConst(first))
+        place(!frameIsOurs, i);
+    for (int i = 0; i < frameSize; ++i) {
+        if (!outcomeOf(frameIsOurs, i).kept)
+            continue;
+        place(frameIsOurs, i);
+        const auto f = followers.constFind(i);
+        if (f != followers.constEnd()) {
+            for (const int j : f.value())
+                place(!frameIsOurs, j);
+        }
+    }
+
+    // Clashes the merge made: an enabled incoming phrase gives up the shortcut
+    // or abbreviation that an enabled one of ours (or the show or picker
+    // shortcut) holds, as an import does. Disabled phrases take no part.
+    QSet<qint64> ourShortcuts;
+    QSet<QString> ourAbbreviations;
+    for (const Entry &e : qAsConst(entries)) {
+        if (e.incoming || !e.phrase.enabled)
+            continue;
+        if (e.phrase.vk != 0)
+            ourShortcuts.insert(shortcutOf(e.phrase));
+        if (!e.phrase.abbreviation.isEmpty())
+            ourAbbreviations.insert(e.phrase.abbreviation);
+    }
+    const Settings &s = result.settings;
+    for (Entry &e : entries) {
+        Phrase &p = e.phrase;
+        if (!e.incoming || !p.enabled)
+            continue;
+        bool stripped = false;
+        if (p.vk != 0 && (ourShortcuts.contains(shortcutOf(p)) ||
+                          Hotkey::sameHotkey(p.mods, p.vk, s.showMods, s.showVk) ||
+                          Hotkey::sameHotkey(p.mods, p.vk, s.pickerMods, s.pickerVk))) {
+            result.withoutShortcut.append(PhraseStore::phraseLabel(p));
+            p.vk = 0;
+            p.mods = 0;
+            stripped = true;
+        }
+        if (!p.abbreviation.isEmpty() && ourAbbreviations.contains(p.abbreviation)) {
+            result.withoutAbbreviation.append(PhraseStore::phraseLabel(p));
+            p.abbreviation.clear();
+            stripped = true;
+        }
+        if (stripped)
+            e.content = p.contentJson();
+    }
+
+    const QJsonObject settingsJson = result.settings.toJson();
+    result.oursChanged = settingsJson != oursSide.settings.toJson() || !sameAs(entries, ours);
+    result.theirsChanged = settingsJson != theirsSide.settings.toJson() || !sameAs(entries, theirs);
+
+    result.phrases.reserve(entries.size());
+    for (Entry &e : entries)
+        result.phrases.append(std::move(e.phrase));
+    return result;
+}
+
 } // namespace PhraseMerge

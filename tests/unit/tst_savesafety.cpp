@@ -70,9 +70,13 @@ QByteArray readFile(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// The data file holds exactly the first count numbered phrases. A save
+// merges in what the file holds that the store has not seen, so the old
+// file goes first.
 void saveNumbered(const QString &folder, int count)
 {
     PhraseStore s(folder);
+    QFile::remove(s.dataFilePath());
     for (int i = 0; i < count; ++i)
         s.phrases() << numbered(i);
     QVERIFY(s.save());
