@@ -81,8 +81,11 @@ bool PhraseStore::save()
     // What another machine or program wrote since is merged in first: a
     // save never replaces what it has not seen.
     bool writeBack = false;
-    absorbOutsideChanges(&writeBack);
-    return writeFile();
+    const bool news = absorbOutsideChanges(&writeBack);
+    const bool written = writeFile();
+    if (news)
+        emit syncedFromFile();
+    return written;
 }
 
 bool PhraseStore::writeFile()

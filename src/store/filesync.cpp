@@ -15,13 +15,13 @@ void PhraseStore::rememberBase(const JsonFile::Stamp &stamp)
 bool PhraseStore::syncWithFile()
 {
     bool writeBack = false;
-    absorbOutsideChanges(&writeBack);
+    const bool news = absorbOutsideChanges(&writeBack);
     bool written = true;
     if (writeBack) {
         createDataFolder();
         written = writeFile();
     }
-    if (!m_syncReport.isEmpty())
+    if (news)
         emit syncedFromFile();
     return written;
 }
@@ -33,7 +33,7 @@ PhraseStore::SyncReport PhraseStore::takeSyncReport()
     return report;
 }
 
-void PhraseStore::absorbOutsideChanges(bool *writeBack)
+bool PhraseStore::absorbOutsideChanges(bool *writeBack)
 {
     *writeBack = false;
     const QString path = dataFilePath();
@@ -43,18 +43,16 @@ void PhraseStore::absorbOutsideChanges(bool *writeBack)
     // Deleted (or half way through a delete and re-create): the running
     // state stays, and the next save writes the file again.
     if (read == JsonFile::ReadResult::Missing)
-        return;
+        return false;
     const JsonFile::Stamp now = JsonFile::Stamp::of(path, bytes);
     if (now.sameContent(m_fileStamp))
-        return; // our own save, or nothing new
+        return false; // our own save, or nothing new
     if (read != JsonFile::ReadResult::Ok) {
         // Half synced, or edited by hand into something that is no list:
         // its bytes are kept, once, and the running state stays.
         // The file is not written now: a sync tool may be half way and
         // finish it whole in a moment.
-        if (!now.sameContent(m_damageKept))
-            keepOutsideDamage(path, bytes, now);
-        return;
+        return !now.sameContent(m_damageKept) && keepOutsideDamage(path, bytes, now);
     }
     PhraseMerge::Side theirs = sideOf(std::move(doc));
     *writeBack = mergeIn(theirs);
@@ -64,6 +62,7 @@ void PhraseStore::absorbOutsideChanges(bool *writeBack)
     m_baseSettings = theirs.settings;
     m_fileStamp = now;
     m_haveBase = true;
+    return true;
 }
 
 PhraseMerge::Side PhraseStore::sideOf(PhraseJson::Document &&doc) const

@@ -172,9 +172,10 @@ public:
 
 private:
     bool keepDamagedFile();
-    // Merges the file into the running state when it is no longer the base;
-    // *writeBack is set when the file lacks something the merge kept.
-    void absorbOutsideChanges(bool *writeBack);
+    // Merges the file into the running state when it is no longer what the
+    // program last read or wrote; *writeBack is set when the file lacks
+    // something the merge kept. True when there is news for the report.
+    bool absorbOutsideChanges(bool *writeBack);
     bool keepOutsideDamage(const QString &path, const QByteArray &bytes,
                            const JsonFile::Stamp &stamp);
     // A file's content as one side of a merge.

@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QJsonDocument>
 #include <QProcess>
+#include <QPushButton>
 #include <QSaveFile>
 #include <QStatusBar>
 #include <QTemporaryDir>
