@@ -4,6 +4,9 @@
 #include "store/phrasemerge.h"
 #include "store/phrasestore.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 void PhraseStore::rememberBase(const JsonFile::Stamp &stamp)
 {
     // Implicitly shared: the base costs nothing until the list changes.
@@ -37,21 +40,24 @@ bool PhraseStore::absorbOutsideChanges(bool *writeBack)
 {
     *writeBack = false;
     const QString path = dataFilePath();
-    PhraseJson::Document doc;
     QByteArray bytes;
-    const JsonFile::ReadResult read = JsonFile::read(path, &doc, &bytes);
+    JsonFile::ReadResult read = JsonFile::readBytes(path, &bytes);
     // Deleted (or half way through a delete and re-create): the running
-    // state stays, and the next save writes the file again.
-    if (read == JsonFile::ReadResult::Missing)
+    // state stays, and the next save writes the file again. Not readable
+    // now (held open by a sync tool, a folder in its place): looked at
+    // again at the next change or save.
+    if (read == JsonFile::ReadResult::Missing || read == JsonFile::ReadResult::CannotRead)
         return false;
     const JsonFile::Stamp now = JsonFile::Stamp::of(path, bytes);
     if (now.sameContent(m_fileStamp))
-        return false; // our own save, or nothing new
+        return false; // our own save, or nothing new: not parsed again
+    PhraseJson::Document doc;
+    if (read == JsonFile::ReadResult::Ok)
+        read = JsonFile::parse(bytes, &doc);
     if (read != JsonFile::ReadResult::Ok) {
         // Half synced, or edited by hand into something that is no list:
-        // its bytes are kept, once, and the running state stays.
-        // The file is not written now: a sync tool may be half way and
-        // finish it whole in a moment.
+        // kept, once, and the running state stays. The file is not written
+        // now: a sync tool may be half way and finish it whole in a moment.
         return !now.sameContent(m_damageKept) && keepOutsideDamage(path, bytes, now);
     }
     PhraseMerge::Side theirs = sideOf(std::move(doc));
@@ -105,7 +111,13 @@ bool PhraseStore::keepOutsideDamage(const QString &path, const QByteArray &bytes
                                     const JsonFile::Stamp &stamp)
 {
     const QString target = JsonFile::damagedCopyPath(path);
-    if (!JsonFile::writeAtomically(target, bytes))
+    // A file too large to be read was not read: copied as it is.
+    const bool kept =
+        bytes.isEmpty() && QFileInfo(path).size() > 0
+            ? QFile::copy(path, target) &&
+                  QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner)
+            : JsonFile::writeAtomically(target, bytes);
+    if (!kept)
         return false;
     m_damageKept = stamp;
     m_syncReport.damagedFilesKept.append(target);

@@ -46,10 +46,9 @@ ReadResult parse(const QByteArray &bytes, PhraseJson::Document *document)
     return ReadResult::NotAnObject;
 }
 
-ReadResult read(const QString &path, PhraseJson::Document *document, QByteArray *bytesRead)
+ReadResult readBytes(const QString &path, QByteArray *bytes)
 {
-    if (bytesRead)
-        bytesRead->clear();
+    bytes->clear();
     QFile file(path);
     if (!file.exists())
         return ReadResult::Missing;
@@ -62,12 +61,21 @@ ReadResult read(const QString &path, PhraseJson::Document *document, QByteArray 
         return ReadResult::CannotRead;
     if (file.size() > maxFileSize)
         return ReadResult::NotAnObject;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    *bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        bytes->clear();
         return ReadResult::CannotRead;
+    }
+    return ReadResult::Ok;
+}
+
+ReadResult read(const QString &path, PhraseJson::Document *document, QByteArray *bytesRead)
+{
+    QByteArray bytes;
+    const ReadResult result = readBytes(path, &bytes);
     if (bytesRead)
         *bytesRead = bytes;
-    return parse(bytes, document);
+    return result == ReadResult::Ok ? parse(bytes, document) : result;
 }
 
 bool writeAtomically(const QString &path, const QByteArray &bytes)

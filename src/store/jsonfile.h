@@ -25,6 +25,9 @@ enum class ReadResult
 // opened.
 // *bytes, when given, receives what was read (empty when nothing could be).
 ReadResult read(const QString &path, PhraseJson::Document *document, QByteArray *bytes = nullptr);
+// The bytes alone, by the same rules: Ok when they could be read whole
+// (NotAnObject for a file too large to be a phrase list).
+ReadResult readBytes(const QString &path, QByteArray *bytes);
 // Parses bytes already read, by the same rules.
 ReadResult parse(const QByteArray &bytes, PhraseJson::Document *document);
 

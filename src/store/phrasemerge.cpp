@@ -11,32 +11,23 @@
 
 namespace {
 
-// One side's list, with where each phrase's id first occurs and where the
-// next phrase of the same id is, and each phrase's content, made once when
-// first compared. The n-th phrase of an id is matched with the n-th of that
-// id on another side.
+// One side's list, with where each occurrence of each id is, and each
+// phrase's content, made once when first compared. The n-th phrase of an id
+// is matched with the n-th of that id on another side, in constant time: a
+// file that repeats one id a hundred thousand times merges as fast as any.
 class Indexed
 {
 public:
     explicit Indexed(const QVector<Phrase> &list)
-        : m_list(list), m_next(list.size(), -1), m_occurrence(list.size(), 0),
-          m_content(list.size()), m_made(list.size(), false)
+        : m_list(list), m_occurrence(list.size(), 0), m_content(list.size()),
+          m_made(list.size(), false)
     {
-        QHash<QString, std::pair<int, int>> firstLast;
-        firstLast.reserve(list.size());
+        m_positions.reserve(list.size());
         for (int i = 0; i < list.size(); ++i) {
-            const auto it = firstLast.find(list.at(i).id);
-            if (it == firstLast.end()) {
-                firstLast.insert(list.at(i).id, {i, i});
-                continue;
-            }
-            m_next[it->second] = i;
-            m_occurrence[i] = m_occurrence.at(it->second) + 1;
-            it->second = i;
+            QVector<int> &positions = m_positions[list.at(i).id];
+            m_occurrence[i] = positions.size();
+            positions.append(i);
         }
-        m_first.reserve(firstLast.size());
-        for (auto it = firstLast.cbegin(); it != firstLast.cend(); ++it)
-            m_first.insert(it.key(), it->first);
     }
 
     int size() const { return m_list.size(); }
@@ -45,10 +36,9 @@ public:
     // Where the phrase at i of another side is in this one, or -1.
     int find(const Indexed &other, int i) const
     {
-        int at = m_first.value(other.at(i).id, -1);
-        for (int n = other.m_occurrence.at(i); n > 0 && at >= 0; --n)
-            at = m_next.at(at);
-        return at;
+        const auto it = m_positions.constFind(other.at(i).id);
+        const int n = other.m_occurrence.at(i);
+        return it == m_positions.cend() || n >= it->size() ? -1 : it->at(n);
     }
     // find() for every phrase of the other side.
     QVector<int> match(const Indexed &other) const
@@ -70,8 +60,7 @@ public:
 
 private:
     const QVector<Phrase> &m_list;
-    QHash<QString, int> m_first;
-    QVector<int> m_next;
+    QHash<QString, QVector<int>> m_positions;
     QVector<int> m_occurrence;
     QVector<QJsonObject> m_content;
     QVector<bool> m_made;
