@@ -11,8 +11,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QLineEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -175,11 +175,16 @@ void MainWindow::checkConflictCopies()
     QStringList names;
     for (const QString &path : qAsConst(copies))
         names << QFileInfo(path).fileName();
+    const QString listed = names.join(QStringLiteral(", "));
     m_copiesLabel->setText(
-        tr("A sync program left %n other version(s) of your phrase list beside it: %1. Merge "
-           "them into your list? Each is then moved to the backups folder.",
-           nullptr, copies.size())
-            .arg(names.join(QStringLiteral(", "))));
+        copies.size() == 1
+            ? tr("A sync program left another version of your phrase list beside it: %1. Merge "
+                 "it into your list? It is then moved to the backups folder.")
+                  .arg(listed)
+            : tr("A sync program left %n other versions of your phrase list beside it: %1. "
+                 "Merge them into your list? Each is then moved to the backups folder.",
+                 nullptr, copies.size())
+                  .arg(listed));
     m_copiesNote->setVisible(!copies.isEmpty());
     if (!fresh.isEmpty())
         showBalloon(tr("A sync program left another version of your phrase list: %1. Open the "
@@ -220,7 +225,9 @@ void MainWindow::mergeConflictCopies()
                               .arg(failed.join(QStringLiteral(", "))));
     else
         statusBar()->showMessage(
-            tr("Merged %n version(s) into your list; they were moved to %1.", nullptr, merged)
+            (merged == 1
+                 ? tr("Merged into your list; the copy was moved to %1.")
+                 : tr("Merged %n versions into your list; they were moved to %1.", nullptr, merged))
                 .arg(QDir::toNativeSeparators(keep)),
             SyncNoticeMs);
     checkConflictCopies();
