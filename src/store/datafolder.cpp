@@ -73,11 +73,12 @@ PhraseStore::MoveResult PhraseStore::moveDataFolder(const QString &folder, MoveR
     // be written.
     const QString oldFolder = m_dataFolder;
     const QString oldPath = dataFilePath();
-    const JsonFile::Stamp oldStamp = m_baseStamp;
+    const JsonFile::Stamp oldStamp = m_fileStamp;
     const QVector<Phrase> phrases = m_phrases;
     const Settings settings = m_settings;
     const QVector<Phrase> basePhrases = m_basePhrases;
     const Settings baseSettings = m_baseSettings;
+    const bool haveBase = m_haveBase;
     const JsonFile::Stamp damageKept = m_damageKept;
     const SyncReport syncReport = m_syncReport;
     const bool mayCreate = m_mayCreateDataFolder;
@@ -86,9 +87,9 @@ PhraseStore::MoveResult PhraseStore::moveDataFolder(const QString &folder, MoveR
     m_mayCreateDataFolder = true;
     const QFileInfo there(dataFilePath());
     const bool adopted = there.exists() || there.isSymLink();
-    // The file there is the other side of a three-way merge whose base is
-    // what this program last saved: a list another machine synced there
-    // keeps what it changed, and so does ours.
+    // The file there is the other side of a three-way merge against the
+    // base, as a file changed outside is: a list another machine synced
+    // there keeps what it changed, and so does ours.
     if (adopted)
         absorbOutsideChanges(&writeBack);
     createDataFolder(); // narrowed to the user
@@ -99,7 +100,8 @@ PhraseStore::MoveResult PhraseStore::moveDataFolder(const QString &folder, MoveR
         m_settings = settings;
         m_basePhrases = basePhrases;
         m_baseSettings = baseSettings;
-        m_baseStamp = oldStamp;
+        m_fileStamp = oldStamp;
+        m_haveBase = haveBase;
         m_damageKept = damageKept;
         m_syncReport = syncReport;
         return MoveResult::CannotWrite;

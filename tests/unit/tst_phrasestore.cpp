@@ -652,12 +652,14 @@ private slots:
         PhraseStore s(m_dir.path());
         s.phrases() << phrase(QStringLiteral("a"), QStringLiteral("ours"));
         QVERIFY(s.save());
-        writeFile(copy, QJsonDocument(QJsonObject{
-                                          {QStringLiteral("phrases"),
-                                           QJsonArray{phrase(QStringLiteral("b"),
-                                                             QStringLiteral("from the copy"))
-                                                          .toJson()}}})
-                            .toJson());
+        writeFile(
+            copy,
+            QJsonDocument(
+                QJsonObject{
+                    {QStringLiteral("phrases"),
+                     QJsonArray{
+                         phrase(QStringLiteral("b"), QStringLiteral("from the copy")).toJson()}}})
+                .toJson());
 #ifdef Q_OS_UNIX
         QVERIFY(QFile::link(copy, m_dir.filePath(QStringLiteral("phrases-LINK.json"))));
 #endif
@@ -673,7 +675,7 @@ private slots:
         QVERIFY(s.conflictCopies().isEmpty());
     }
 
-    // Moving the list to another folder. The list was saved with "one" and
+    // Moving the list to another folder. The list was loaded with "one" and
     // "two"; "one" has changed here since. Where a file is waiting, another
     // machine changed "two" and added "three" after the same save.
     void moveDataFolder_data()
@@ -715,6 +717,7 @@ private slots:
         s.phrases() << phrase(QStringLiteral("1"), QStringLiteral("one"))
                     << phrase(QStringLiteral("2"), QStringLiteral("two"));
         QVERIFY(s.save());
+        QVERIFY(s.load()); // the version both machines start from
         const QByteArray saved = readFile(s.dataFilePath());
         s.phrases()[0].text = QStringLiteral("one, ours");
 
