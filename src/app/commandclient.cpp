@@ -1,13 +1,13 @@
 #include "app/commandclient.h"
 
 #include "app/singleinstance.h"
+#include "store/datalocation.h"
 #include "store/phrasestore.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QThread>
 
 #include <cstdio>
@@ -81,9 +81,9 @@ void say(FILE *stream, const QString &text, bool listing = false)
 
 // --list with no copy running: the names from the data file itself, so that
 // a launcher's list works before the program is started.
-int listFromFile()
+int listFromFile(const QString &dataFolder)
 {
-    PhraseStore store(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    PhraseStore store(dataFolder);
     // Read only: nothing is imported or written here.
     if (!store.load()) {
         say(stderr, QStringLiteral("The data file of Zem Scrivlet cannot be read."));
@@ -101,12 +101,49 @@ void print(bool error, const QString &text, bool ownText)
     say(error ? stderr : stdout, text, ownText);
 }
 
-int run(const RemoteCommand::Request &request, const QString &serverName)
+QString runningElsewhere(const QString &serverName, const QString &dataFolder)
+{
+    if (serverName.isEmpty())
+        return QString();
+    SingleInstance channel(serverName);
+    RemoteCommand::Request probe;
+    probe.verb = RemoteCommand::Verb::Probe;
+    QByteArray bytes;
+    RemoteCommand::Reply reply;
+    if (channel.send(RemoteCommand::encode(probe), ProbeTimeoutMs, &bytes) !=
+            SingleInstance::SendResult::Answered ||
+        !RemoteCommand::decodeReply(bytes, &reply))
+        return QString();
+    // An older copy says nothing of its folder: its list is in the usual one.
+    const QString running = reply.text.isEmpty() ? DataLocation::defaultFolder() : reply.text;
+    return DataLocation::sameFolder(running, dataFolder) ? QString() : running;
+}
+
+QString elsewhereMessage(const QString &runningFolder, const QString &dataFolder)
+{
+    return QCoreApplication::translate(
+               "CommandClient",
+               "Zem Scrivlet already runs with its phrase list in %1, so it cannot use %2 as "
+               "well. Quit the running copy first, or leave out --data-dir.")
+        .arg(runningFolder, dataFolder);
+}
+
+int run(const RemoteCommand::Request &request, const QString &serverName, const QString &dataFolder,
+        bool commandLineFolder)
 {
     attachConsole();
     if (serverName.isEmpty()) {
         say(stderr, QStringLiteral("Zem Scrivlet has no private channel here to take commands."));
         return 1;
+    }
+    // A command meant for the list in the folder given goes to no copy
+    // that keeps another one.
+    if (commandLineFolder) {
+        const QString running = runningElsewhere(serverName, dataFolder);
+        if (!running.isEmpty()) {
+            say(stderr, elsewhereMessage(running, dataFolder));
+            return 1;
+        }
     }
     SingleInstance channel(serverName);
     const QByteArray message = RemoteCommand::encode(request);
@@ -114,7 +151,7 @@ int run(const RemoteCommand::Request &request, const QString &serverName)
     SingleInstance::SendResult result = channel.send(message, AnswerTimeoutMs, &bytes);
     if (result == SingleInstance::SendResult::NoCopy && !channel.foundForeignServer()) {
         if (request.verb == RemoteCommand::Verb::List)
-            return listFromFile();
+            return listFromFile(dataFolder);
         if (!RemoteCommand::startsACopy(request.verb)) {
             say(stderr, QStringLiteral("Zem Scrivlet is not running."));
             return 1;
@@ -126,7 +163,10 @@ int run(const RemoteCommand::Request &request, const QString &serverName)
         // never give.
         QProcess copy;
         copy.setProgram(QCoreApplication::applicationFilePath());
-        copy.setArguments({QStringLiteral("--in-tray")});
+        QStringList arguments{QStringLiteral("--in-tray")};
+        if (commandLineFolder)
+            arguments << QStringLiteral("--data-dir=") + dataFolder;
+        copy.setArguments(arguments);
         copy.setStandardInputFile(QProcess::nullDevice());
         copy.setStandardOutputFile(QProcess::nullDevice());
         copy.setStandardErrorFile(QProcess::nullDevice());

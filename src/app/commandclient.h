@@ -14,6 +14,9 @@ constexpr int AnswerTimeoutMs = 30000;
 // How long a copy started for --type or --picker may take to open its
 // channel.
 constexpr int StartTimeoutMs = 10000;
+// How long the running copy may take to say which folder it uses (it may
+// be typing a phrase).
+constexpr int ProbeTimeoutMs = 3000;
 
 // Writes text and a line break to standard output or error (on Windows, to
 // the console the program was started from).
@@ -22,7 +25,18 @@ constexpr int StartTimeoutMs = 10000;
 void print(bool error, const QString &text, bool ownText = false);
 
 // The exit status: 0 done, 1 not done (the reason on stderr). The answer's
-// text (--list) goes to stdout.
-int run(const RemoteCommand::Request &request, const QString &serverName);
+// text (--list) goes to stdout. dataFolder is where this start finds the
+// data file (--list without a running copy reads it); commandLineFolder is
+// set for --data-dir, which a copy started for the command is given too, and
+// which a copy running with another folder is not given the command for.
+int run(const RemoteCommand::Request &request, const QString &serverName, const QString &dataFolder,
+        bool commandLineFolder);
+
+// With --data-dir: the folder the copy that runs keeps its list in, when it
+// is another one than dataFolder; empty when no copy runs, or it uses that
+// folder.
+QString runningElsewhere(const QString &serverName, const QString &dataFolder);
+// What a start with --data-dir is told when a copy runs with another folder.
+QString elsewhereMessage(const QString &runningFolder, const QString &dataFolder);
 
 } // namespace CommandClient

@@ -35,23 +35,45 @@ void setIdentity()
 
 const QString channelName = QStringLiteral("VantokScrivlet32");
 
+QString dataFolderProblem(const QString &folder)
+{
+    return QCoreApplication::translate("CommandClient",
+                                       "The folder %1 cannot hold the phrase list: it cannot be "
+                                       "made or written, or it is not yours.")
+        .arg(folder);
+}
+
 // What the command line asks for when it is answered without a window of our
 // own, or a display: the self-test, the help, the version, an error, or a
 // command handed to the running copy. Returns the exit code then; nothing
-// when the program starts (*inTray: hidden in the tray).
-std::optional<int> answerWithoutWindow(int argc, char *argv[], bool *inTray)
+// when the program starts (*inTray: hidden in the tray; *dataDir: the folder
+// --data-dir gave, made absolute, else empty).
+std::optional<int> answerWithoutWindow(int argc, char *argv[], bool *inTray, QString *dataDir)
 {
     *inTray = false;
+    dataDir->clear();
     if (argc <= 1)
         return std::nullopt;
     QCoreApplication probe(argc, argv);
     setIdentity();
     const RemoteCommand::CommandLine line =
         RemoteCommand::parseArguments(QCoreApplication::arguments());
+    const bool givenFolder = !line.dataDir.isEmpty();
+    const DataLocation::Choice where =
+        DataLocation::choose(DataLocation::defaultFolder(), line.dataDir);
+    if (givenFolder)
+        *dataDir = where.folder;
     switch (line.action) {
     case RemoteCommand::CommandLine::Action::SelfTest:
         // Non-visual logic only: it runs where no display exists (build
         // machines, a console session).
+        if (givenFolder) {
+            const int status = SelfTest::checkDataFolder(where.folder);
+            if (status != 0) {
+                CommandClient::print(true, dataFolderProblem(where.folder));
+                return status;
+            }
+        }
         return SelfTest::run();
     case RemoteCommand::CommandLine::Action::Help:
         CommandClient::print(false, RemoteCommand::usage(), true);
@@ -68,10 +90,26 @@ std::optional<int> answerWithoutWindow(int argc, char *argv[], bool *inTray)
         return 2;
     case RemoteCommand::CommandLine::Action::Command:
         // Handed over and answered without a window of our own.
-        return CommandClient::run(line.request, AppIdentity::localServerName(channelName));
+        return CommandClient::run(line.request, AppIdentity::localServerName(channelName),
+                                  where.folder, givenFolder);
     case RemoteCommand::CommandLine::Action::Start:
         *inTray = line.inTray;
         break;
+    }
+    if (!givenFolder)
+        return std::nullopt;
+    // Before the window: a copy that runs with another list is not handed
+    // this start, and a folder that cannot hold the list is said at once,
+    // on a console too.
+    const QString running =
+        CommandClient::runningElsewhere(AppIdentity::localServerName(channelName), where.folder);
+    if (!running.isEmpty()) {
+        CommandClient::print(true, CommandClient::elsewhereMessage(running, where.folder));
+        return 1;
+    }
+    if (SelfTest::checkDataFolder(where.folder) != 0) {
+        CommandClient::print(true, dataFolderProblem(where.folder));
+        return 1;
     }
     return std::nullopt;
 }
@@ -190,7 +228,8 @@ int main(int argc, char *argv[])
     // The arguments are read before anything else: the self-test and the
     // commands run without a window of our own, or a display.
     bool inTray = false;
-    if (const std::optional<int> exitCode = answerWithoutWindow(argc, argv, &inTray))
+    QString dataDir;
+    if (const std::optional<int> exitCode = answerWithoutWindow(argc, argv, &inTray, &dataDir))
         return *exitCode;
 
     chooseQtPlatform(argc, argv);
@@ -212,8 +251,14 @@ int main(int argc, char *argv[])
     if (takenByRunningCopy(instance, serverName, inTray, &channel))
         return 0;
 
-    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    PhraseStore store(dataFolder);
+    // --data-dir, else the folder the user chose (the pointer in the usual
+    // folder), else the usual folder.
+    const DataLocation::Choice where = DataLocation::choose(DataLocation::defaultFolder(), dataDir);
+    PhraseStore store(where.folder);
+    store.setLocalFolder(where.localFolder);
+    // A chosen folder that is not there (a synced drive not mounted yet) is
+    // not made: the list it holds is merged in once it appears.
+    store.setMayCreateDataFolder(!where.fromPointer);
     // User-only: the folder holds the user's private texts.
     store.createDataFolder();
     store.load();
@@ -227,6 +272,7 @@ int main(int argc, char *argv[])
     // costs the shortcuts and the typing.
     const std::unique_ptr<Desktop> desktop = createDesktop();
     MainWindow window(&store, &translator, desktop.get());
+    window.setDataLocation(where);
     window.applyLanguage(store.settings().language);
 
     QuitSignals::install([&window] { window.quitApp(); });

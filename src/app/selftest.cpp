@@ -1,6 +1,7 @@
 #include "app/selftest.h"
 
 #include "base/textconvert.h"
+#include "store/datalocation.h"
 #include "store/phrasestore.h"
 
 #include <QDir>
@@ -200,6 +201,20 @@ int run()
     QString error;
     if (!store.importBackup(backup, &error) || store.phrases().size() != 1)
         return 10;
+    return 0;
+}
+
+int checkDataFolder(const QString &folder)
+{
+    const PhraseStore store(folder);
+    // Looked at before anything is made or narrowed: another user's folder,
+    // or a link of theirs, is left as it is.
+    DataLocation::FolderCheck check = DataLocation::checkFolder(folder);
+    if (check == DataLocation::FolderCheck::Missing && store.createDataFolder())
+        check = DataLocation::checkFolder(folder);
+    if (check != DataLocation::FolderCheck::Usable || !store.createDataFolder() ||
+        !DataLocation::canWriteIn(folder))
+        return 11;
     return 0;
 }
 

@@ -7,8 +7,13 @@ namespace SelfTest {
 // Exit codes: 0 all passed; 4 typing conversion, 5 typing size, 6 loading an
 // empty store, 7 shortcut conflict search, 8 global shortcut conflict,
 // 9 backup export (or no scratch folder at all), 10 backup import after
-// export.
+// export; with --data-dir, 11 when that folder cannot hold the list.
 int run();
+
+// --data-dir's folder, for a start or the self-test: 0 when it is made (with
+// its missing parents, user-only), is the user's own and a file can be
+// written in it; 11 otherwise.
+int checkDataFolder(const QString &folder);
 
 // QDir::tempPath() + "/vt-sc-selftest".
 QString scratchFolder();

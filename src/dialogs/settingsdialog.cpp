@@ -10,11 +10,13 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFontDatabase>
 #include <QFormLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -143,6 +145,19 @@ QFormLayout *SettingsDialog::makeForm(bool showFailed, bool pickerFailed)
     applicationsRow->addWidget(applications);
     applicationsRow->addStretch(1);
     form->addRow(applicationsLabel, applicationsRow);
+    // Where the list lives: the path as it is, and the button that moves it.
+    dataFolderLabel = new QLabel(this);
+    dataFolderPath = new QLineEdit(this);
+    dataFolderPath->setObjectName(QStringLiteral("dataFolder"));
+    dataFolderPath->setReadOnly(true);
+    dataFolderPath->setText(QDir::toNativeSeparators(store->dataFolder()));
+    dataFolderChange = new QPushButton(this);
+    dataFolderChange->setObjectName(QStringLiteral("dataFolderButton"));
+    dataFolderChange->setEnabled(false); // until the window says how
+    auto *dataFolderRow = new QHBoxLayout;
+    dataFolderRow->addWidget(dataFolderPath, 1);
+    dataFolderRow->addWidget(dataFolderChange);
+    form->addRow(dataFolderLabel, dataFolderRow);
     return form;
 }
 
@@ -194,6 +209,22 @@ void SettingsDialog::addBindingsPanel()
 
 SettingsDialog::~SettingsDialog() = default;
 
+void SettingsDialog::setDataFolder(const QString &folder, std::function<QString()> change,
+                                   const QString &lockedReason)
+{
+    dataFolderPath->setText(QDir::toNativeSeparators(folder));
+    dataFolderPath->setCursorPosition(0);
+    disconnect(dataFolderChange, &QPushButton::clicked, this, nullptr);
+    dataFolderChange->setEnabled(bool(change));
+    dataFolderChange->setToolTip(change ? QString() : lockedReason);
+    if (!change)
+        return;
+    connect(dataFolderChange, &QPushButton::clicked, this, [this, change] {
+        dataFolderPath->setText(QDir::toNativeSeparators(change()));
+        dataFolderPath->setCursorPosition(0);
+    });
+}
+
 void SettingsDialog::setDesktopNote(const QString &text)
 {
     desktopNote->setText(text);
@@ -243,6 +274,8 @@ void SettingsDialog::setTexts()
     cancel->setText(tr("Cancel"));
     applicationsLabel->setText(tr("Applications"));
     applications->setText(tr("How phrases go in…"));
+    dataFolderLabel->setText(tr("Data folder"));
+    dataFolderChange->setText(tr("Change…"));
 
     const QString note =
         QStringLiteral("<span style=\"color:#d1242f;\">%1</span>")

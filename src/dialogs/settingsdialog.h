@@ -20,6 +20,7 @@ class PhraseStore;
 class QCheckBox;
 class QFormLayout;
 class QLabel;
+class QLineEdit;
 class QPlainTextEdit;
 
 class SettingsDialog final : public ThemedDialog
@@ -73,6 +74,14 @@ public:
     QLabel *pickerConflictLabel() const { return pickerConflict; }
     QLabel *hintLabel() const { return hint; }
     QPushButton *applicationsButton() const { return applications; }
+    // The folder of the data file, shown read-only, and the button that
+    // moves the list: change picks another folder, moves the list and
+    // returns the folder then in use. Without change (a folder given on the
+    // command line) the button is greyed out and lockedReason is its tip.
+    void setDataFolder(const QString &folder, std::function<QString()> change,
+                       const QString &lockedReason = QString());
+    QLineEdit *dataFolderLine() const { return dataFolderPath; }
+    QPushButton *dataFolderButton() const { return dataFolderChange; }
 
 public slots:
     // The Applications dialog over the rules this dialog holds; accepted,
@@ -123,6 +132,9 @@ private:
     QPushButton *cancel = nullptr;
     QLabel *applicationsLabel = nullptr;
     QPushButton *applications = nullptr;
+    QLabel *dataFolderLabel = nullptr;
+    QLineEdit *dataFolderPath = nullptr;
+    QPushButton *dataFolderChange = nullptr;
     Desktop *desktop = nullptr;
     QVector<AppRule> appRules; // as edited, until this dialog is accepted
 };

@@ -91,6 +91,9 @@ void PhraseDispatcher::carryOutNow(const RemoteCommand::Request &request, const 
     reply.ok = true;
     switch (request.verb) {
     case Verb::Probe:
+        // A start with --data-dir asks which folder this copy keeps its
+        // list in: one that names another is told, not handed over.
+        reply.text = store->dataFolder();
         break;
     case Verb::Unknown:
         reply = {false, QCoreApplication::translate(

@@ -73,7 +73,8 @@ const ToolkitOption toolkitOptions[] = {
 };
 
 // The options that are ours besides the commands.
-const char *const plainOptions[] = {"--help", "--in-tray", "--once", "--self-test", "--version"};
+const char *const plainOptions[] = {"--data-dir", "--help",      "--in-tray",
+                                    "--once",     "--self-test", "--version"};
 
 // -1 for no toolkit option; else its index. *inlineForm when written with
 // "=value".
@@ -254,6 +255,33 @@ bool readCommand(const QStringList &arguments, int *i, const OptionWord &option,
     return true;
 }
 
+// The folder after --data-dir: its inline value or the next word. False,
+// with *error, when there is none or it was given before.
+bool readDataDir(const QStringList &arguments, int *i, const OptionWord &option, CommandLine *line,
+                 QString *error)
+{
+    if (!line->dataDir.isEmpty()) {
+        *error = QStringLiteral("--data-dir is given twice.");
+        return false;
+    }
+    QString folder = option.inlineValue;
+    if (!option.hasInline && *i + 1 < arguments.size()) {
+        const QString &next = arguments.at(*i + 1);
+        // An option word is never taken for the folder: a folder whose name
+        // starts with "-" is written --data-dir=./-name.
+        if (!next.startsWith(QLatin1Char('-'))) {
+            folder = next;
+            ++*i;
+        }
+    }
+    if (folder.isEmpty()) {
+        *error = QStringLiteral("--data-dir needs a folder, as in --data-dir DIR.");
+        return false;
+    }
+    line->dataDir = folder;
+    return true;
+}
+
 // One option word at arguments[*i], with the words after it that it takes
 // (*i moves past them). False, with *error, when it is malformed.
 bool readOption(const QStringList &arguments, int *i, CommandLine *line, WordsSeen *seen,
@@ -280,6 +308,8 @@ bool readOption(const QStringList &arguments, int *i, CommandLine *line, WordsSe
         *flag.set = true;
         return true;
     }
+    if (option.name == QLatin1String("--data-dir"))
+        return readDataDir(arguments, i, option, line, error);
     const bool selfTest = option.name == QLatin1String("--self-test");
     const VerbName *verb = nullptr;
     for (const VerbName &v : verbs) {
@@ -390,6 +420,8 @@ QString usage()
         "Usage: scrivlet [COMMAND]\n"
         "Without a command: start Zem Scrivlet, or show the window of the copy that runs.\n"
         "  --in-tray         start in the tray, without showing the window\n"
+        "  --data-dir DIR    keep the phrase list in the folder DIR for this run\n"
+        "                    (portable use; goes with any command)\n"
         "  --self-test       check the program's own logic and exit (0: all passed)\n"
         "  --version         print the version and exit\n"
         "  --help, -h        print this help and exit\n"

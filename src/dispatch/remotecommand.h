@@ -80,6 +80,10 @@ struct CommandLine
     };
     Action action = Action::Start;
     bool inTray = false; // --in-tray, for Start
+    // --data-dir DIR: the folder of the data file for this run, as given
+    // (relative to the current folder); empty for the usual one. Goes with
+    // Start, Command and SelfTest.
+    QString dataDir;
     Request request;
     QString error;
 };

@@ -335,6 +335,11 @@ void MainWindow::openSettingsAt(bool atShortcuts)
             tr("Add to GNOME"), [this] { return writeGnomeShortcuts(); }, tr("Remove from GNOME"),
             [this] { return removeGnomeShortcuts(); });
     dialog.setAbbreviationsUnavailable(abbreviationsUnavailable());
+    if (m_dataLocation.fromCommandLine)
+        dialog.setDataFolder(store->dataFolder(), nullptr,
+                             tr("Given on the command line (--data-dir) for this run."));
+    else
+        dialog.setDataFolder(store->dataFolder(), [this] { return chooseDataFolder(); });
     m_settingsDialog = &dialog;
     if (atShortcuts)
         QTimer::singleShot(0, &dialog, [&dialog] { dialog.pickerEdit()->setFocus(); });

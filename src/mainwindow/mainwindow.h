@@ -11,6 +11,7 @@
 #include "mainwindow/phrasetablewidget.h"
 #include "platform/desktop.h"
 #include "platform/desktopbindings.h"
+#include "store/datalocation.h"
 
 #include <QIcon>
 #include <QMainWindow>
@@ -108,6 +109,15 @@ public:
     // channel is not the user's alone, and another one of the user's own
     // serves instead.
     void reportTakenChannelFolder(const QString &folder);
+    // Where this run keeps its list, as start-up chose it; tells the user,
+    // once the tray is up, of a chosen folder that is missing or was
+    // refused.
+    void setDataLocation(const DataLocation::Choice &choice);
+    // Moves the list to folder (Options' Data folder…): the store moves or
+    // merges the file, the choice is remembered for the next start, the
+    // watcher follows, and the user is told what happened. Returns the
+    // folder then in use.
+    QString moveDataFolder(const QString &folder);
     // Installs the catalogue of code (none for English or an unknown code) and
     // lets every top-level window set its texts again.
     void applyLanguage(const QString &code);
@@ -275,6 +285,8 @@ public:
     // The data file written by another machine or program: watched, merged
     // by the store, and what changed followed and told.
     void watchDataFile();
+    // Options' Data folder…: a folder dialog, then moveDataFolder().
+    QString chooseDataFolder();
     void onDataFileSettled();
     void onSyncedFromFile();
     void buildCopiesNote();
@@ -506,6 +518,7 @@ private:
     QString m_deleteNotice;
     // The open Options dialog: the tray can ask for it a second time.
     QPointer<QDialog> m_settingsDialog;
+    DataLocation::Choice m_dataLocation;
 
     // True while the program itself sets column widths, so that only the
     // user's resizing is saved.

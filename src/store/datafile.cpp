@@ -47,6 +47,8 @@ bool PhraseStore::createDataFolder() const
     const auto userOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
     const auto others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
                         QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+    if (!m_mayCreateDataFolder && !QFileInfo(m_dataFolder).isDir())
+        return false;
     // Missing folders are made one at a time, each user-only before anything
     // goes in, the way XDG asks for folders a program creates itself.
     QStringList missing;

@@ -6,7 +6,7 @@
 #include <QLocale>
 
 PhraseStore::PhraseStore(const QString &dataFolder, QObject *parent)
-    : QObject(parent), m_dataFolder(dataFolder), m_legacyFilePath(defaultLegacyFilePath())
+    : QObject(parent), m_dataFolder(dataFolder), m_localFolder(dataFolder), m_legacyFilePath(defaultLegacyFilePath())
 {
     m_settings.language = Language::defaultLanguage(QLocale::system());
 }

@@ -130,6 +130,53 @@ signals:
     void syncedFromFile();
 
 public:
+    // ---- where the data file lives ------------------------------------------
+
+    // Switches to another folder and reads or writes nothing: what was last
+    // loaded or saved stays the base, so the next syncWithFile() merges the
+    // file there into the running list.
+    void setDataFolder(const QString &folder) { m_dataFolder = folder; }
+    // Whether createDataFolder() makes a missing data folder (the usual
+    // folder, --data-dir). A folder chosen elsewhere is not made: a synced
+    // drive not mounted yet would get an empty list of its own, so nothing
+    // is saved until it is there.
+    void setMayCreateDataFolder(bool may) { m_mayCreateDataFolder = may; }
+    bool dataFolderMissing() const;
+    // The folder for what stays on this machine and is never synced (the
+    // backups): the usual data folder, or the folder of a portable run.
+    // Starts as the data folder.
+    const QString &localFolder() const { return m_localFolder; }
+    void setLocalFolder(const QString &folder) { m_localFolder = folder; }
+    QString localBackupsFolder() const;
+    // Makes the backups folder, readable by the user only; false when it
+    // cannot be had.
+    bool createLocalBackupsFolder() const;
+
+    enum class MoveResult
+    {
+        Moved,       // written there; the file here removed
+        Merged,      // a list was there: merged with the running one, written
+        SameFolder,  // nothing to do
+        NotAFolder,  // missing, or a file
+        NotOwned,    // another user's folder, or a link of theirs: refused
+        CannotWrite, // nothing changed: this folder and its file stay in use
+    };
+    struct MoveReport
+    {
+        QString oldFileLeft;   // the old file, which could not go, is still here
+        QString oldFileBackup; // where the old file went, after a merge
+    };
+    // Moves the list to folder. With no data file there, the running list
+    // is written there and the old file removed. With one (a synced folder
+    // another machine filled), it is merged three ways with the running list
+    // as a file changed outside (what was last saved is the base), the
+    // result written there, and the old file moved into the local backups
+    // folder. Changes the old file got meanwhile are merged in first; an old
+    // file that changes during the move stays where it is. When the new file
+    // cannot be written, nothing changes. Emits syncedFromFile() when the
+    // merge has something to say.
+    MoveResult moveDataFolder(const QString &folder, MoveReport *report = nullptr);
+
     // ---- backups ----------------------------------------------------------
 
     bool exportBackup(const QString &path) const;
@@ -187,6 +234,8 @@ private:
     bool writeFile();
 
     QString m_dataFolder;
+    QString m_localFolder;
+    bool m_mayCreateDataFolder = true;
     QVector<Phrase> m_phrases;
     Settings m_settings;
     QString m_legacyFilePath;

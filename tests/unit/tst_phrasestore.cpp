@@ -1,9 +1,12 @@
+#include "store/datalocation.h"
 #include "store/phrasestore.h"
 
 #include <QtTest>
 
 #ifdef Q_OS_UNIX
+#include <pwd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -35,6 +38,39 @@ QByteArray readFile(const QString &path)
 QJsonObject readObject(const QString &path)
 {
     return QJsonDocument::fromJson(readFile(path)).object();
+}
+
+// The texts of the phrases in a data file, sorted.
+QStringList textsIn(const QString &path)
+{
+    QStringList texts;
+    for (const QJsonValue &p : readObject(path).value(QStringLiteral("phrases")).toArray())
+        texts << p.toObject().value(QStringLiteral("text")).toString();
+    texts.sort();
+    return texts;
+}
+
+QStringList textsOf(const QVector<Phrase> &phrases)
+{
+    QStringList texts;
+    for (const Phrase &p : phrases)
+        texts << p.text;
+    texts.sort();
+    return texts;
+}
+
+// Hands path to the user nobody (the path itself when it is a link): needs
+// root.
+bool giveToNobody(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    const passwd *nobody = getpwnam("nobody");
+    return ::geteuid() == 0 && nobody &&
+           ::lchown(QFile::encodeName(path).constData(), nobody->pw_uid, nobody->pw_gid) == 0;
+#else
+    Q_UNUSED(path)
+    return false;
+#endif
 }
 
 } // namespace
@@ -616,12 +652,14 @@ private slots:
         PhraseStore s(m_dir.path());
         s.phrases() << phrase(QStringLiteral("a"), QStringLiteral("ours"));
         QVERIFY(s.save());
-        writeFile(copy, QJsonDocument(QJsonObject{
-                                          {QStringLiteral("phrases"),
-                                           QJsonArray{phrase(QStringLiteral("b"),
-                                                             QStringLiteral("from the copy"))
-                                                          .toJson()}}})
-                            .toJson());
+        writeFile(
+            copy,
+            QJsonDocument(
+                QJsonObject{
+                    {QStringLiteral("phrases"),
+                     QJsonArray{
+                         phrase(QStringLiteral("b"), QStringLiteral("from the copy")).toJson()}}})
+                .toJson());
 #ifdef Q_OS_UNIX
         QVERIFY(QFile::link(copy, m_dir.filePath(QStringLiteral("phrases-LINK.json"))));
 #endif
@@ -635,6 +673,224 @@ private slots:
                 s.phrases().constLast().text == QStringLiteral("from the copy"));
         QCOMPARE(readObject(s.dataFilePath()).value(QStringLiteral("phrases")).toArray().size(), 2);
         QVERIFY(s.conflictCopies().isEmpty());
+    }
+
+    // Moving the list to another folder. The list was loaded with "one" and
+    // "two"; "one" has changed here since. Where a file is waiting, another
+    // machine changed "two" and added "three" after the same save.
+    void moveDataFolder_data()
+    {
+        using R = PhraseStore::MoveResult;
+        QTest::addColumn<QString>("there"); // what is at the new folder's place
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QStringList>("texts"); // the list afterwards, there
+        QTest::addColumn<QString>("oldFile");   // removed, backup or stays
+        const QStringList ours{QStringLiteral("one, ours"), QStringLiteral("two")};
+        const QStringList before{QStringLiteral("one"), QStringLiteral("two")};
+        QTest::newRow("an empty folder") << "empty" << int(R::Moved) << ours << "removed";
+        QTest::newRow("a synced folder with the list")
+            << "synced" << int(R::Merged)
+            << QStringList{QStringLiteral("one, ours"), QStringLiteral("three"),
+                           QStringLiteral("two, theirs")}
+            << "backup";
+        QTest::newRow("a broken file there, kept aside")
+            << "broken" << int(R::Merged) << ours << "backup";
+        QTest::newRow("the same folder") << "same" << int(R::SameFolder) << before << "stays";
+        QTest::newRow("no folder") << "missing" << int(R::NotAFolder) << before << "stays";
+        QTest::newRow("a file") << "file" << int(R::NotAFolder) << before << "stays";
+        QTest::newRow("another user's folder")
+            << "foreign" << int(R::NotOwned) << before << "stays";
+        QTest::newRow("another user's link to a folder of ours")
+            << "foreign link" << int(R::NotOwned) << before << "stays";
+    }
+    void moveDataFolder()
+    {
+        QFETCH(QString, there);
+        QFETCH(int, result);
+        QFETCH(QStringList, texts);
+        QFETCH(QString, oldFile);
+        const QString oldFolder = m_dir.filePath(QStringLiteral("old"));
+        const QString local = m_dir.filePath(QStringLiteral("local"));
+        QString folder = m_dir.filePath(QStringLiteral("new"));
+        PhraseStore s(oldFolder);
+        s.setLocalFolder(local);
+        s.phrases() << phrase(QStringLiteral("1"), QStringLiteral("one"))
+                    << phrase(QStringLiteral("2"), QStringLiteral("two"));
+        QVERIFY(s.save());
+        QVERIFY(s.load()); // the version both machines start from
+        const QByteArray saved = readFile(s.dataFilePath());
+        s.phrases()[0].text = QStringLiteral("one, ours");
+
+        const QString brokenBytes = QStringLiteral("{\"phrases\": [");
+        if (there == QLatin1String("empty") || there == QLatin1String("foreign")) {
+            QVERIFY(QDir().mkpath(folder));
+            if (there == QLatin1String("foreign") && !giveToNobody(folder))
+                QSKIP("needs root to make a folder of another user");
+        } else if (there == QLatin1String("synced")) {
+            PhraseStore other(folder);
+            other.phrases() << phrase(QStringLiteral("1"), QStringLiteral("one"))
+                            << phrase(QStringLiteral("2"), QStringLiteral("two, theirs"))
+                            << phrase(QStringLiteral("3"), QStringLiteral("three"));
+            QVERIFY(other.save());
+        } else if (there == QLatin1String("broken")) {
+            QVERIFY(QDir().mkpath(folder));
+            writeFile(folder + QLatin1String("/phrases.json"), brokenBytes.toUtf8());
+        } else if (there == QLatin1String("same")) {
+            folder = oldFolder + QLatin1String("/../old/.");
+        } else if (there == QLatin1String("file")) {
+            writeFile(folder, "not a folder");
+        } else if (there == QLatin1String("foreign link")) {
+            const QString ourFolder = m_dir.filePath(QStringLiteral("ours"));
+            QVERIFY(QDir().mkpath(ourFolder));
+            QVERIFY(QFile::link(ourFolder, folder));
+            if (!giveToNobody(folder))
+                QSKIP("needs root to plant another user's link");
+        }
+
+        PhraseStore::MoveReport report;
+        QCOMPARE(int(s.moveDataFolder(folder, &report)), result);
+        const bool moved = result == int(PhraseStore::MoveResult::Moved) ||
+                           result == int(PhraseStore::MoveResult::Merged);
+        const QString newFile =
+            DataLocation::absoluteFolder(folder) + QLatin1String("/phrases.json");
+        if (moved) {
+            QCOMPARE(s.dataFolder(), DataLocation::absoluteFolder(folder));
+            QCOMPARE(textsIn(newFile), texts);
+            QCOMPARE(textsOf(s.phrases()), texts);
+            // The running list goes on being saved there, and only there.
+            s.phrases() << phrase(QStringLiteral("4"), QStringLiteral("four"));
+            QVERIFY(s.save());
+            QCOMPARE(textsIn(newFile).size(), texts.size() + 1);
+        } else {
+            // Nothing lost, nothing moved: the old file and folder stay in use.
+            QCOMPARE(DataLocation::absoluteFolder(s.dataFolder()), oldFolder);
+            QCOMPARE(textsOf(s.phrases()),
+                     (QStringList{QStringLiteral("one, ours"), QStringLiteral("two")}));
+            QCOMPARE(textsIn(oldFolder + QLatin1String("/phrases.json")), texts);
+            QVERIFY(!QFileInfo::exists(newFile) || there == QLatin1String("same"));
+        }
+        const QString oldPath = oldFolder + QLatin1String("/phrases.json");
+        QCOMPARE(QFileInfo::exists(oldPath), oldFile == QLatin1String("stays"));
+        QVERIFY(report.oldFileLeft.isEmpty());
+        const QStringList backups =
+            QDir(s.localBackupsFolder()).entryList(QDir::Files | QDir::Hidden);
+        if (oldFile == QLatin1String("backup")) {
+            QCOMPARE(backups.size(), 1);
+            QCOMPARE(report.oldFileBackup,
+                     s.localBackupsFolder() + QLatin1Char('/') + backups.at(0));
+            QCOMPARE(readFile(report.oldFileBackup), saved);
+#ifdef Q_OS_UNIX
+            QCOMPARE(QFile::permissions(s.localBackupsFolder()) & 0x0777,
+                     QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser);
+#endif
+        } else {
+            QVERIFY(backups.isEmpty());
+        }
+        if (there == QLatin1String("broken")) {
+            // The bytes that were there are kept beside the list, as any
+            // broken file from outside is.
+            const QStringList kept = QDir(folder).entryList({QStringLiteral("*.damaged-*")});
+            QCOMPARE(kept.size(), 1);
+            QCOMPARE(readFile(folder + QLatin1Char('/') + kept.at(0)), brokenBytes.toUtf8());
+            QCOMPARE(s.takeSyncReport().damagedFilesKept.size(), 1);
+        }
+    }
+
+    // A folder chosen elsewhere that is not there at start (a synced drive
+    // not mounted yet) is not made and nothing is saved; once it comes, its
+    // list is merged with what was added meanwhile.
+    void chosenFolderNotThereYet()
+    {
+        const QString folder = m_dir.filePath(QStringLiteral("drive/Phrases"));
+        PhraseStore s(folder);
+        s.setMayCreateDataFolder(false);
+        QVERIFY(s.load());
+        QVERIFY(s.dataFolderMissing());
+        s.phrases() << phrase(QStringLiteral("here"), QStringLiteral("added meanwhile"));
+        QVERIFY(!s.save());
+        QVERIFY(!s.createDataFolder());
+        QVERIFY(!QFileInfo::exists(m_dir.filePath(QStringLiteral("drive"))));
+
+        PhraseStore other(folder);
+        other.phrases() << phrase(QStringLiteral("synced"), QStringLiteral("from the drive"));
+        QVERIFY(other.save());
+        QVERIFY(s.syncWithFile());
+        QCOMPARE(textsOf(s.phrases()), (QStringList{QStringLiteral("added meanwhile"),
+                                                    QStringLiteral("from the drive")}));
+        QVERIFY(s.save());
+        QCOMPARE(textsIn(s.dataFilePath()), textsOf(s.phrases()));
+    }
+
+    // Which folder a start uses: --data-dir, else the pointer's folder (a
+    // whole path, not another user's), else the usual one.
+    void startFolder_data()
+    {
+        QTest::addColumn<QByteArray>("pointer"); // location.json's bytes; empty: none
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<QString>("folder"); // under the test's folder
+        QTest::addColumn<bool>("fromPointer");
+        const QByteArray toSynced = R"({"dataFolder": "@/synced"})";
+        QTest::newRow("nothing chosen") << QByteArray() << QString() << "usual" << false;
+        QTest::newRow("the pointer") << toSynced << QString() << "synced" << true;
+        QTest::newRow("a pointer to a folder not there yet")
+            << QByteArray(R"({"dataFolder": "@/not/mounted"})") << QString() << "not/mounted"
+            << true;
+        QTest::newRow("--data-dir wins") << toSynced << "@/portable"
+                                         << "portable" << false;
+        QTest::newRow("a relative pointer")
+            << QByteArray(R"({"dataFolder": "synced"})") << QString() << "usual" << false;
+        QTest::newRow("a broken pointer")
+            << QByteArray(R"({"dataFolder": )") << QString() << "usual" << false;
+        QTest::newRow("not a string")
+            << QByteArray(R"({"dataFolder": 7})") << QString() << "usual" << false;
+    }
+    void startFolder()
+    {
+        QFETCH(QByteArray, pointer);
+        QFETCH(QString, commandLine);
+        QFETCH(QString, folder);
+        QFETCH(bool, fromPointer);
+        const QString usual = m_dir.filePath(QStringLiteral("usual"));
+        QVERIFY(QDir().mkpath(usual));
+        QVERIFY(QDir().mkpath(m_dir.filePath(QStringLiteral("synced"))));
+        if (!pointer.isEmpty())
+            writeFile(DataLocation::pointerPath(usual),
+                      pointer.replace('@', QFile::encodeName(m_dir.path())));
+        commandLine.replace(QLatin1Char('@'), m_dir.path());
+        const DataLocation::Choice choice = DataLocation::choose(usual, commandLine);
+        QCOMPARE(choice.folder, m_dir.filePath(folder));
+        QCOMPARE(choice.fromPointer, fromPointer);
+        QCOMPARE(choice.fromCommandLine, !commandLine.isEmpty());
+        // Portable: the backups stay in the folder given, not beside the
+        // usual one.
+        QCOMPARE(choice.localFolder, commandLine.isEmpty() ? usual : choice.folder);
+        QVERIFY(choice.refusedFolder.isEmpty());
+    }
+
+    void pointerFile()
+    {
+        const QString usual = m_dir.filePath(QStringLiteral("usual"));
+        const QString synced = m_dir.filePath(QStringLiteral("synced"));
+        QVERIFY(DataLocation::writePointer(usual, synced + QLatin1String("/.")));
+        QCOMPARE(DataLocation::readPointer(usual), synced);
+#ifdef Q_OS_UNIX
+        QCOMPARE(QFile::permissions(DataLocation::pointerPath(usual)) & 0x0777,
+                 QFileDevice::ReadUser | QFileDevice::WriteUser);
+#endif
+        // Back to the usual folder: the pointer goes.
+        QVERIFY(DataLocation::writePointer(usual, usual));
+        QVERIFY(!QFileInfo::exists(DataLocation::pointerPath(usual)));
+        QVERIFY(DataLocation::choose(usual, QString()).folder == usual);
+
+        // A pointer to another user's folder is not followed.
+        QVERIFY(QDir().mkpath(synced));
+        QVERIFY(DataLocation::writePointer(usual, synced));
+        if (!giveToNobody(synced))
+            QSKIP("needs root to make a folder of another user");
+        const DataLocation::Choice refused = DataLocation::choose(usual, QString());
+        QCOMPARE(refused.folder, usual);
+        QCOMPARE(refused.refusedFolder, synced);
+        QVERIFY(!refused.fromPointer);
     }
 
 private:

@@ -172,6 +172,60 @@ private slots:
         }
     }
 
+    // --data-dir goes with a start, any command and the self-test; its
+    // folder is never an option word, and is given once.
+    void dataFolder_data()
+    {
+        using Action = RemoteCommand::CommandLine::Action;
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("action");
+        QTest::addColumn<QString>("dataDir");
+        QTest::addColumn<QString>("error");
+        const auto row = [](const char *tag, QStringList args, Action action,
+                            const QString &dataDir, const QString &error = {}) {
+            args.prepend(QStringLiteral("scrivlet"));
+            QTest::newRow(tag) << args << int(action) << dataDir << error;
+        };
+        const QString dir = QString::fromUtf8("/media/sync/Phrasen ü");
+        const QString needsFolder =
+            QStringLiteral("--data-dir needs a folder, as in --data-dir DIR.");
+        row("start", {QStringLiteral("--data-dir"), dir}, Action::Start, dir);
+        row("inline, relative", {QStringLiteral("--data-dir=portable/data")}, Action::Start,
+            QStringLiteral("portable/data"));
+        row("with a command", {QStringLiteral("--list"), QStringLiteral("--data-dir"), dir},
+            Action::Command, dir);
+        row("before --type",
+            {QStringLiteral("--data-dir"), dir, QStringLiteral("--type"),
+             QStringLiteral("Greeting")},
+            Action::Command, dir);
+        row("with the self-test",
+            {QStringLiteral("--self-test"), QStringLiteral("--data-dir"), dir}, Action::SelfTest,
+            dir);
+        row("in the tray", {QStringLiteral("--in-tray"), QStringLiteral("--data-dir=d")},
+            Action::Start, QStringLiteral("d"));
+        row("a folder named like an option, inline", {QStringLiteral("--data-dir=--list")},
+            Action::Start, QStringLiteral("--list"));
+        row("no folder", {QStringLiteral("--data-dir")}, Action::Error, {}, needsFolder);
+        row("an option for the folder", {QStringLiteral("--data-dir"), QStringLiteral("--list")},
+            Action::Error, {}, needsFolder);
+        row("empty inline", {QStringLiteral("--data-dir=")}, Action::Error, {}, needsFolder);
+        row("twice", {QStringLiteral("--data-dir=a"), QStringLiteral("--data-dir=b")},
+            Action::Error, QStringLiteral("a"), QStringLiteral("--data-dir is given twice."));
+        row("a typo", {QStringLiteral("--data-dri=a")}, Action::Error, {},
+            QStringLiteral("Unknown option “--data-dri”: did you mean --data-dir?"));
+    }
+    void dataFolder()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, action);
+        QFETCH(QString, dataDir);
+        QFETCH(QString, error);
+        const RemoteCommand::CommandLine line = RemoteCommand::parseArguments(arguments);
+        QCOMPARE(line.error, error);
+        QCOMPARE(int(line.action), action);
+        QCOMPARE(line.dataDir, dataDir);
+    }
+
     // A desktop that runs a held shortcut's command again for every key
     // repeat (GNOME's custom shortcuts) gets one insertion per press when the
     // command says --once; the flag travels to the running copy.

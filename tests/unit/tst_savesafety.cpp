@@ -277,6 +277,60 @@ private slots:
         QCOMPARE(back.phrases().size(), 2);
     }
 
+    // Moving the list to a folder it cannot be written to (read-only, or a
+    // full disk) loses nothing: the old file and folder stay in use, the
+    // running list as it was, and the next save goes to the old file.
+    void moveToAFolderThatTakesNothing_data()
+    {
+        QTest::addColumn<bool>("full");
+        QTest::newRow("read-only") << false;
+        QTest::newRow("full") << true;
+    }
+    void moveToAFolderThatTakesNothing()
+    {
+        QFETCH(bool, full);
+        QTemporaryDir home;
+        QTemporaryDir away;
+        QVERIFY(home.isValid() && away.isValid());
+        std::unique_ptr<Tmpfs> fs;
+        if (geteuid() == 0 || full) {
+            SCRIVLET_REQUIRE(m_canMount, "needs root to mount a small tmpfs");
+            fs = std::make_unique<Tmpfs>(away.path(), "size=8k,mode=0700");
+            QVERIFY(fs->isMounted());
+            if (!full)
+                QVERIFY(fs->setReadOnly(true));
+        } else {
+            QVERIFY(
+                QFile::setPermissions(away.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        }
+        PhraseStore s(home.path());
+        for (int i = 0; i < 3; ++i)
+            s.phrases() << numbered(i);
+        QVERIFY(s.save());
+        const QByteArray before = readFile(s.dataFilePath());
+        Phrase big = numbered(3);
+        big.text = QString(20000, QLatin1Char('x')); // more than the full disk takes
+        s.phrases() << big;
+
+        QCOMPARE(s.moveDataFolder(away.path()), PhraseStore::MoveResult::CannotWrite);
+        QCOMPARE(s.dataFolder(), home.path());
+        QCOMPARE(readFile(s.dataFilePath()), before);
+        QCOMPARE(numberedLength(s.phrases().mid(0, 3)), 3);
+        QCOMPARE(s.phrases().size(), 4);
+        QCOMPARE(s.phrases().last().text, big.text);
+        QVERIFY(QDir(away.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+        QVERIFY(s.save());
+        PhraseStore back(home.path());
+        QVERIFY(back.load());
+        QCOMPARE(back.phrases().size(), 4);
+        if (fs)
+            QVERIFY(fs->setReadOnly(false));
+        else
+            QVERIFY(QFile::setPermissions(away.path(), QFileDevice::ReadOwner |
+                                                           QFileDevice::WriteOwner |
+                                                           QFileDevice::ExeOwner));
+    }
+
 private:
     bool m_canMount = false;
 };

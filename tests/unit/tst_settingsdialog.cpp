@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -158,6 +159,32 @@ private slots:
         QCOMPARE(result.pickerRecentFirst, true);
         QCOMPARE(result.pickerOpacity, 70); // not the dialog's to change
         QCOMPARE(store->settings().pickerRecentFirst, false);
+    }
+
+    // The data folder is shown as it is, read-only; its button moves the
+    // list through the window and shows the folder then in use, or, for a
+    // folder given on the command line, is greyed out with the reason.
+    void dataFolderRow()
+    {
+        SettingsDialog dialog(store.get(), false, false);
+        QVERIFY(dialog.dataFolderLine()->isReadOnly());
+        QCOMPARE(dialog.dataFolderLine()->text(), QDir::toNativeSeparators(store->dataFolder()));
+        QVERIFY(!dialog.dataFolderButton()->isEnabled());
+        int asked = 0;
+        dialog.setDataFolder(store->dataFolder(), [&asked] {
+            ++asked;
+            return QStringLiteral("/media/sync/Phrases");
+        });
+        QVERIFY(dialog.dataFolderButton()->isEnabled());
+        dialog.dataFolderButton()->click();
+        QCOMPARE(asked, 1);
+        QCOMPARE(dialog.dataFolderLine()->text(),
+                 QDir::toNativeSeparators(QStringLiteral("/media/sync/Phrases")));
+        dialog.setDataFolder(QStringLiteral("/stick"), nullptr, QStringLiteral("given"));
+        QVERIFY(!dialog.dataFolderButton()->isEnabled());
+        QCOMPARE(dialog.dataFolderButton()->toolTip(), QStringLiteral("given"));
+        dialog.dataFolderButton()->click();
+        QCOMPARE(asked, 1);
     }
 
     void centredAndTallEnoughForTheHint()

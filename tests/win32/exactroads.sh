@@ -429,3 +429,32 @@ data_file_roads() {
     next_target "$r"
     stop_exact
 }
+
+# A list kept in a folder given on the command line (portable use): the
+# program started with --data-dir holds that list's shortcut and types its
+# phrase, --list lists it, and the usual data folder stays empty.
+data_dir_road() {
+    local usual portable r
+    usual=$(fresh_data_folder) || return 1
+    portable=$work/portable\ list
+    rm -rf "$portable" && mkdir -p "$portable"
+    python3 tests/win32/phrasefile.py "$portable/phrases.json" -- '3:0x37:From the stick'
+    local folder
+    folder=$(winepath -w "$portable" 2>/dev/null | tr -d '\r')
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+    wine "$deployed/scrivlet.exe" --data-dir "$folder" 2>/dev/null &
+    scrivlet_pid=$!
+    check "scrivlet.exe started with --data-dir holds that list's shortcut" \
+        wait_for 30 wine "$tool" held 3 0x37
+    r=$work/portable.txt
+    check "an EDIT has the focus for the portable list" target edit "$r"
+    wine "$tool" press 3 0x37
+    check "the phrase of the list in the folder given is typed" stays "$r" "From the stick"
+    check "--data-dir with --list lists that list" bash -c \
+        "[ \"\$(timeout 60 wine '$deployed/scrivlet.exe' --data-dir '$folder' --list | tr -d '\r')\" = p1 ]"
+    check "nothing was written to the usual data folder" \
+        test -z "$(ls -A "$usual")"
+    next_target "$r"
+    stop_exact
+}

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QJsonDocument>
 #include <QProcess>
 
 #include <QtTest>
@@ -37,6 +38,12 @@ const QString listed = QStringLiteral("Greeting\nThree lines\n--help\n--self-tes
                                       "\\x1B]52;c;aGk=\\x07"
                                       "Evil\\x0ASecond\n"
                                       "Not\\x5Cx0Aa break\n");
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 struct Outcome
 {
@@ -87,6 +94,88 @@ private slots:
     }
 
     void cleanupTestCase() { program.kill(); }
+
+    // Before any copy of the usual folder runs. A list kept in a folder
+    // given on the command line: listed and typed from there, by the copy
+    // started with it and by later starts, while a start that names another
+    // folder is told which one the running copy uses; nothing is written
+    // beside the usual data file. Then a folder chosen in Options (the
+    // pointer beside the usual data file) is where the next start finds the
+    // list.
+    void dataFolderOnTheCommandLine()
+    {
+        const QString usual = ProgramDriver::dataFolder();
+        const QByteArray usualBytes = readAll(ProgramDriver::dataFilePath());
+        const QStringList usualEntries = QDir(usual).entryList(QDir::AllEntries | QDir::Hidden);
+        const QString portable = scratch.filePath(QStringLiteral("stick/Phrases"));
+        QVERIFY(QDir().mkpath(portable));
+        const QString portableText = QStringLiteral("from the stick");
+        QJsonObject onStick = ScrivletProcess::phrase(QStringLiteral("stick"), portableText, 0, 0);
+        onStick.insert(QStringLiteral("name"), QStringLiteral("Portable"));
+        QVERIFY(ProgramDriver::writeDataFile(
+            portable + QLatin1String("/phrases.json"),
+            QJsonObject{{QStringLiteral("importedV3"), true},
+                        {QStringLiteral("language"), QStringLiteral("en")},
+                        {QStringLiteral("startMinimized"), true}},
+            QJsonArray{onStick}));
+
+        // No copy runs: the list is read from the folder given, relative to
+        // the current folder.
+        const Outcome listed = run({QStringLiteral("--data-dir"), QStringLiteral("stick/Phrases"),
+                                    QStringLiteral("--list")},
+                                   scratch.path());
+        QCOMPARE(listed.status, 0);
+        QCOMPARE(listed.out, QStringLiteral("Portable\n"));
+
+        QProcess *copy = session->startProcess(
+            QStringLiteral(SCRIVLET_EXE),
+            {QStringLiteral("--in-tray"), QStringLiteral("--data-dir=") + portable});
+        QVERIFY(ProgramDriver::waitUntil(
+            [this] { return run({QStringLiteral("--resume")}).status == 0; }, 10000));
+        QVERIFY(target.clear());
+        QVERIFY(target.activate());
+        QCOMPARE(run({QStringLiteral("--data-dir"), portable, QStringLiteral("--type"),
+                      QStringLiteral("Portable")})
+                     .status,
+                 0);
+        QVERIFY(target.waitForText(portableText));
+        // A command without --data-dir goes to the copy that runs.
+        QCOMPARE(run({QStringLiteral("--list")}).out, QStringLiteral("Portable\n"));
+        // Another folder: refused, and the folder in use named.
+        for (const QStringList &arguments :
+             {QStringList{QStringLiteral("--data-dir"), usual, QStringLiteral("--list")},
+              QStringList{QStringLiteral("--data-dir"), usual}}) {
+            const Outcome refused = run(arguments);
+            QCOMPARE(refused.status, 1);
+            QVERIFY2(refused.err.contains(portable), qPrintable(refused.err));
+            QVERIFY(refused.out.isEmpty());
+        }
+        copy->kill();
+        copy->waitForFinished(5000);
+        // A folder that cannot be made: said, and nothing starts.
+        const Outcome cannot = run(
+            {QStringLiteral("--data-dir"), ProgramDriver::dataFilePath() + QLatin1String("/x")});
+        QCOMPARE(cannot.status, 1);
+        QVERIFY2(cannot.err.contains(QStringLiteral("cannot hold the phrase list")),
+                 qPrintable(cannot.err));
+        QCOMPARE(readAll(ProgramDriver::dataFilePath()), usualBytes);
+        QCOMPARE(QDir(usual).entryList(QDir::AllEntries | QDir::Hidden), usualEntries);
+
+        // The pointer a move in Options leaves decides where a start looks.
+        const QString pointer = usual + QLatin1String("/location.json");
+        QFile file(pointer);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QJsonDocument(QJsonObject{{QStringLiteral("dataFolder"), portable}}).toJson());
+        file.close();
+        copy = session->startProcess(QStringLiteral(SCRIVLET_EXE), {QStringLiteral("--in-tray")});
+        QVERIFY(ProgramDriver::waitUntil(
+            [this] { return run({QStringLiteral("--resume")}).status == 0; }, 10000));
+        QCOMPARE(run({QStringLiteral("--list")}).out, QStringLiteral("Portable\n"));
+        copy->kill();
+        copy->waitForFinished(5000);
+        QVERIFY(QFile::remove(pointer));
+        QCOMPARE(readAll(ProgramDriver::dataFilePath()), usualBytes);
+    }
 
     // No copy runs yet: --list reads the data file, --toggle-window says
     // there is no copy, and --type starts one in the tray and types.
@@ -348,9 +437,11 @@ private slots:
     }
 
 private:
-    Outcome run(const QStringList &arguments)
+    Outcome run(const QStringList &arguments, const QString &workingFolder = QString())
     {
         QProcess process;
+        if (!workingFolder.isEmpty())
+            process.setWorkingDirectory(workingFolder);
         QProcessEnvironment env = session->environment();
         env.insert(QStringLiteral("TMPDIR"), scratch.path());
         process.setProcessEnvironment(env);

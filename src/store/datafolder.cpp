@@ -1,0 +1,134 @@
+// Moving the data file to another folder (a synced one), or adopting the
+// list another machine left there.
+
+#include "store/datalocation.h"
+#include "store/phrasestore.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// The file's stamp as it is now (the bytes hashed); not existing when it
+// cannot be read.
+JsonFile::Stamp stampNow(const QString &path)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return JsonFile::Stamp();
+    return JsonFile::Stamp::of(path, file.readAll());
+}
+
+} // namespace
+
+bool PhraseStore::dataFolderMissing() const
+{
+    return !QFileInfo(m_dataFolder).isDir();
+}
+
+QString PhraseStore::localBackupsFolder() const
+{
+    return DataLocation::backupsFolder(m_localFolder);
+}
+
+bool PhraseStore::createLocalBackupsFolder() const
+{
+    const QString folder = localBackupsFolder();
+    if (!QFileInfo(folder).isDir() && !QDir().mkpath(folder))
+        return false;
+    return QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                             QFileDevice::ExeOwner);
+}
+
+PhraseStore::MoveResult PhraseStore::moveDataFolder(const QString &folder, MoveReport *report)
+{
+    MoveReport ignored;
+    MoveReport &told = report ? *report : ignored;
+    told = MoveReport();
+    const QString target = DataLocation::absoluteFolder(folder);
+    if (DataLocation::sameFolder(target, m_dataFolder))
+        return MoveResult::SameFolder;
+    switch (DataLocation::checkFolder(target)) {
+    case DataLocation::FolderCheck::Usable:
+        break;
+    case DataLocation::FolderCheck::Missing:
+    case DataLocation::FolderCheck::NotAFolder:
+        return MoveResult::NotAFolder;
+    case DataLocation::FolderCheck::NotOwned:
+        return MoveResult::NotOwned;
+    }
+
+    // A file load() could not use stays in the old folder under its own
+    // name, as it would at the first save there.
+    if (m_mustKeepDamaged && !keepDamagedFile())
+        return MoveResult::CannotWrite;
+    // What the old file got from elsewhere since it was last seen comes
+    // along.
+    bool writeBack = false;
+    absorbOutsideChanges(&writeBack);
+
+    // Everything the move touches, for going back when the new file cannot
+    // be written.
+    const QString oldFolder = m_dataFolder;
+    const QString oldPath = dataFilePath();
+    const JsonFile::Stamp oldStamp = m_fileStamp;
+    const QVector<Phrase> phrases = m_phrases;
+    const Settings settings = m_settings;
+    const QVector<Phrase> basePhrases = m_basePhrases;
+    const Settings baseSettings = m_baseSettings;
+    const bool haveBase = m_haveBase;
+    const JsonFile::Stamp damageKept = m_damageKept;
+    const SyncReport syncReport = m_syncReport;
+    const bool mayCreate = m_mayCreateDataFolder;
+
+    m_dataFolder = target;
+    m_mayCreateDataFolder = true;
+    const QFileInfo there(dataFilePath());
+    const bool adopted = there.exists() || there.isSymLink();
+    // The file there is the other side of a three-way merge against the
+    // base, as a file changed outside is: a list another machine synced
+    // there keeps what it changed, and so does ours.
+    if (adopted)
+        absorbOutsideChanges(&writeBack);
+    createDataFolder(); // narrowed to the user
+    if (!writeFile()) {
+        m_dataFolder = oldFolder;
+        m_mayCreateDataFolder = mayCreate;
+        m_phrases = phrases;
+        m_settings = settings;
+        m_basePhrases = basePhrases;
+        m_baseSettings = baseSettings;
+        m_fileStamp = oldStamp;
+        m_haveBase = haveBase;
+        m_damageKept = damageKept;
+        m_syncReport = syncReport;
+        return MoveResult::CannotWrite;
+    }
+
+    // The old file goes only as the program last saw it: a sync that
+    // wrote it during the move keeps it where it is.
+    const bool oldExists = QFileInfo::exists(oldPath);
+    if (oldExists && !stampNow(oldPath).sameContent(oldStamp)) {
+        told.oldFileLeft = oldPath;
+    } else if (oldExists && adopted) {
+        const QString name =
+            QStringLiteral("phrases-%1.json")
+                .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
+        QString kept = localBackupsFolder() + QLatin1Char('/') + name;
+        for (int n = 2; QFileInfo::exists(kept) || QFileInfo(kept).isSymLink(); ++n)
+            kept = localBackupsFolder() + QLatin1Char('/') + name.chopped(5) +
+                   QStringLiteral("-%1.json").arg(n);
+        if (createLocalBackupsFolder() && (QFile::rename(oldPath, kept) ||
+                                           (QFile::copy(oldPath, kept) && QFile::remove(oldPath))))
+            told.oldFileBackup = kept;
+        else
+            told.oldFileLeft = oldPath;
+    } else if (oldExists && !QFile::remove(oldPath)) {
+        told.oldFileLeft = oldPath;
+    }
+    if (!m_syncReport.isEmpty())
+        emit syncedFromFile();
+    return adopted ? MoveResult::Merged : MoveResult::Moved;
+}
