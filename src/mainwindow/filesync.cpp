@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -195,8 +194,10 @@ void MainWindow::checkConflictCopies()
 
 void MainWindow::mergeConflictCopies()
 {
-    const QString keep = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-                         QStringLiteral("/backups");
+    // Local even when the list lives in a synced folder: the copies are
+    // this machine's business.
+    store->createLocalBackupsFolder();
+    const QString keep = store->localBackupsFolder();
     QStringList failed;
     int merged = 0;
     for (const QString &path : qAsConst(m_pendingCopies)) {
