@@ -89,6 +89,17 @@
     </message>
 </context>
 <context>
+    <name>CommandClient</name>
+    <message>
+        <source>Zem Scrivlet already runs with its phrase list in %1, so it cannot use %2 as well. Quit the running copy first, or leave out --data-dir.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot hold the phrase list: it cannot be made or written, or it is not yours.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DesktopBindings</name>
     <message>
         <source>Not bindable here: %1 (a key without a name here, or a control character in the name)</source>
@@ -872,6 +883,118 @@ Replace it?</source>
         <source>Restored “%1” without what another phrase now has.</source>
         <translation>“%1”을(를) 복원했지만, 지금 다른 문구가 사용하는 항목은 제외했습니다.</translation>
     </message>
+    <message>
+        <source>Given on the command line (--data-dir) for this run.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder chosen for your phrase list, %1, belongs to another user, or is reached through a link of theirs. Your phrases are kept in the usual folder, %2, until you choose another one in Options.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder of your phrase list, %1, is not there (a drive not connected yet?). Nothing is saved until it is; your phrases appear when it does.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new folder could not be remembered in %1. Your phrases stay in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 belongs to another user, or is reached through a link of theirs: your phrases are not kept there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your phrases could not be written to %1. They stay where they were, in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A phrase list was already in %1: it was merged with yours, and your phrases are kept there now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your phrases are kept in %1 now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file from %1 was kept in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The old file %1 could not be removed; it is no longer used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed here and elsewhere: %1. The other version of each was added, switched off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleted here but changed elsewhere, so kept: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Without their shortcut, which another phrase has: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Without their abbreviation, which another phrase has: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The phrase file was changed into something that cannot be read. Your phrases stay as they are and will be saved with your next change; what the file held was kept in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (changed elsewhere)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The phrase list was updated from its file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sync program left another version of your phrase list beside it: %1. Merge it into your list? It is then moved to the backups folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>A sync program left %n other versions of your phrase list beside it: %1. Merge them into your list? Each is then moved to the backups folder.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A sync program left another version of your phrase list: %1. Open the window to merge it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These could not be merged: %1. They stay where they are.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merged into your list; the copy was moved to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Merged %n versions into your list; they were moved to %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -1108,6 +1231,14 @@ Replace it?</source>
     <message>
         <source>It belongs to “%1”.</source>
         <translation>“%1”에서 사용 중입니다.</translation>
+    </message>
+    <message>
+        <source>Data folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
