@@ -106,6 +106,9 @@ QString MainWindow::moveDataFolder(const QString &folder)
         m_dataFileWatcher->setFilePath(store->dataFilePath());
     refreshTable();
     registerShortcuts();
+    // A synced folder may hold a sync tool's copies already.
+    m_putOffCopies.clear();
+    checkConflictCopies();
 
     QStringList said;
     if (result == PhraseStore::MoveResult::Merged)
