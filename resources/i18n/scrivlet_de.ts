@@ -92,11 +92,11 @@
     <name>CommandClient</name>
     <message>
         <source>Zem Scrivlet already runs with its phrase list in %1, so it cannot use %2 as well. Quit the running copy first, or leave out --data-dir.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Scrivlet läuft bereits mit seiner Textbausteinliste in %1 und kann daher nicht zusätzlich %2 verwenden. Beenden Sie zuerst die laufende Kopie, oder lassen Sie --data-dir weg.</translation>
     </message>
     <message>
         <source>The folder %1 cannot hold the phrase list: it cannot be made or written, or it is not yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann die Textbausteinliste nicht aufnehmen: Er kann nicht angelegt oder beschrieben werden, oder er gehört nicht Ihnen.</translation>
     </message>
 </context>
 <context>
@@ -892,116 +892,116 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Given on the command line (--data-dir) for this run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für diesen Start in der Befehlszeile angegeben (--data-dir).</translation>
     </message>
     <message>
         <source>The folder chosen for your phrase list, %1, belongs to another user, or is reached through a link of theirs. Your phrases are kept in the usual folder, %2, until you choose another one in Options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der für Ihre Textbausteinliste gewählte Ordner %1 gehört einem anderen Benutzer oder wird über eine Verknüpfung dieses Benutzers erreicht. Ihre Textbausteine werden im üblichen Ordner %2 aufbewahrt, bis Sie in den Optionen einen anderen wählen.</translation>
     </message>
     <message>
         <source>The folder of your phrase list, %1, is not there (a drive not connected yet?). Nothing is saved until it is; your phrases appear when it does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner Ihrer Textbausteinliste, %1, ist nicht vorhanden (ist ein Laufwerk noch nicht verbunden?). Bis er verfügbar ist, wird nichts gespeichert; Ihre Textbausteine erscheinen, sobald er es ist.</translation>
     </message>
     <message>
         <source>Data folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenordner</translation>
     </message>
     <message>
         <source>The new folder could not be remembered in %1. Your phrases stay in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der neue Ordner konnte nicht in %1 vermerkt werden. Ihre Textbausteine bleiben in %2.</translation>
     </message>
     <message>
         <source>%1 is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Ordner.</translation>
     </message>
     <message>
         <source>The folder %1 belongs to another user, or is reached through a link of theirs: your phrases are not kept there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 gehört einem anderen Benutzer oder wird über eine Verknüpfung dieses Benutzers erreicht: Ihre Textbausteine werden dort nicht aufbewahrt.</translation>
     </message>
     <message>
         <source>Your phrases could not be written to %1. They stay where they were, in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Textbausteine konnten nicht nach %1 geschrieben werden. Sie bleiben, wo sie waren, in %2.</translation>
     </message>
     <message>
         <source>A phrase list was already in %1: it was merged with yours, and your phrases are kept there now.</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 lag bereits eine Textbausteinliste: Sie wurde mit Ihrer zusammengeführt, und Ihre Textbausteine werden jetzt dort aufbewahrt.</translation>
     </message>
     <message>
         <source>Your phrases are kept in %1 now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Textbausteine werden jetzt in %1 aufbewahrt.</translation>
     </message>
     <message>
         <source>The file from %1 was kept in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei aus %1 wurde in %2 aufbewahrt.</translation>
     </message>
     <message>
         <source>The old file %1 could not be removed; it is no longer used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die alte Datei %1 konnte nicht entfernt werden; sie wird nicht mehr verwendet.</translation>
     </message>
     <message>
         <source>Changed here and elsewhere: %1. The other version of each was added, switched off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier und anderswo geändert: %1. Die jeweils andere Fassung wurde deaktiviert hinzugefügt.</translation>
     </message>
     <message>
         <source>Deleted here but changed elsewhere, so kept: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier gelöscht, aber anderswo geändert, daher behalten: %1.</translation>
     </message>
     <message>
         <source>Without their shortcut, which another phrase has: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne ihr Tastenkürzel, das ein anderer Textbaustein hat: %1.</translation>
     </message>
     <message>
         <source>Without their abbreviation, which another phrase has: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne ihre Abkürzung, die ein anderer Textbaustein hat: %1.</translation>
     </message>
     <message>
         <source>The phrase file was changed into something that cannot be read. Your phrases stay as they are and will be saved with your next change; what the file held was kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Textbausteindatei wurde so geändert, dass sie nicht mehr gelesen werden kann. Ihre Textbausteine bleiben, wie sie sind, und werden bei Ihrer nächsten Änderung gespeichert; der Inhalt der Datei wurde in %1 aufbewahrt.</translation>
     </message>
     <message>
         <source>%1 (changed elsewhere)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (anderswo geändert)</translation>
     </message>
     <message>
         <source>The phrase list was updated from its file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Textbausteinliste wurde aus ihrer Datei aktualisiert.</translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenführen</translation>
     </message>
     <message>
         <source>Not now</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht jetzt</translation>
     </message>
     <message>
         <source>A sync program left another version of your phrase list beside it: %1. Merge it into your list? It is then moved to the backups folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Synchronisierungsprogramm hat neben Ihrer Textbausteinliste eine andere Fassung davon hinterlassen: %1. Möchten Sie sie mit Ihrer Liste zusammenführen? Danach wird sie in den Sicherungsordner verschoben.</translation>
     </message>
     <message numerus="yes">
         <source>A sync program left %n other versions of your phrase list beside it: %1. Merge them into your list? Each is then moved to the backups folder.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ein Synchronisierungsprogramm hat neben Ihrer Textbausteinliste %n andere Fassung davon hinterlassen: %1. Möchten Sie sie mit Ihrer Liste zusammenführen? Danach wird sie in den Sicherungsordner verschoben.</numerusform>
+            <numerusform>Ein Synchronisierungsprogramm hat neben Ihrer Textbausteinliste %n andere Fassungen davon hinterlassen: %1. Möchten Sie sie mit Ihrer Liste zusammenführen? Danach wird jede in den Sicherungsordner verschoben.</numerusform>
         </translation>
     </message>
     <message>
         <source>A sync program left another version of your phrase list: %1. Open the window to merge it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Synchronisierungsprogramm hat eine andere Fassung Ihrer Textbausteinliste hinterlassen: %1. Öffnen Sie das Fenster, um sie zusammenzuführen.</translation>
     </message>
     <message>
         <source>These could not be merged: %1. They stay where they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Folgende konnten nicht zusammengeführt werden: %1. Sie bleiben, wo sie sind.</translation>
     </message>
     <message>
         <source>Merged into your list; the copy was moved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Ihrer Liste zusammengeführt; die Kopie wurde nach %1 verschoben.</translation>
     </message>
     <message numerus="yes">
         <source>Merged %n versions into your list; they were moved to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Fassung wurde mit Ihrer Liste zusammengeführt und nach %1 verschoben.</numerusform>
+            <numerusform>%n Fassungen wurden mit Ihrer Liste zusammengeführt und nach %1 verschoben.</numerusform>
         </translation>
     </message>
 </context>
@@ -1243,11 +1243,11 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Data folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenordner</translation>
     </message>
     <message>
         <source>Change…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ändern…</translation>
     </message>
 </context>
 <context>

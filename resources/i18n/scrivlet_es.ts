@@ -92,11 +92,11 @@
     <name>CommandClient</name>
     <message>
         <source>Zem Scrivlet already runs with its phrase list in %1, so it cannot use %2 as well. Quit the running copy first, or leave out --data-dir.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Scrivlet ya se está ejecutando con su lista de frases en %1, así que no puede usar también %2. Cierra primero la copia en ejecución u omite --data-dir.</translation>
     </message>
     <message>
         <source>The folder %1 cannot hold the phrase list: it cannot be made or written, or it is not yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta %1 no puede contener la lista de frases: no se puede crear ni escribir en ella, o no es tuya.</translation>
     </message>
 </context>
 <context>
@@ -892,116 +892,116 @@ Replace it?</source>
     </message>
     <message>
         <source>Given on the command line (--data-dir) for this run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicada en la línea de comandos (--data-dir) para esta ejecución.</translation>
     </message>
     <message>
         <source>The folder chosen for your phrase list, %1, belongs to another user, or is reached through a link of theirs. Your phrases are kept in the usual folder, %2, until you choose another one in Options.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta elegida para tu lista de frases, %1, pertenece a otro usuario o se llega a ella mediante un enlace suyo. Tus frases se guardan en la carpeta habitual, %2, hasta que elijas otra en Opciones.</translation>
     </message>
     <message>
         <source>The folder of your phrase list, %1, is not there (a drive not connected yet?). Nothing is saved until it is; your phrases appear when it does.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta de tu lista de frases, %1, no está disponible (¿una unidad aún no conectada?). No se guarda nada hasta que lo esté; tus frases aparecerán cuando lo esté.</translation>
     </message>
     <message>
         <source>Data folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de datos</translation>
     </message>
     <message>
         <source>The new folder could not be remembered in %1. Your phrases stay in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo recordar la nueva carpeta en %1. Tus frases siguen en %2.</translation>
     </message>
     <message>
         <source>%1 is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una carpeta.</translation>
     </message>
     <message>
         <source>The folder %1 belongs to another user, or is reached through a link of theirs: your phrases are not kept there.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta %1 pertenece a otro usuario o se llega a ella mediante un enlace suyo: tus frases no se guardan allí.</translation>
     </message>
     <message>
         <source>Your phrases could not be written to %1. They stay where they were, in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron escribir tus frases en %1. Siguen donde estaban, en %2.</translation>
     </message>
     <message>
         <source>A phrase list was already in %1: it was merged with yours, and your phrases are kept there now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya había una lista de frases en %1: se combinó con la tuya, y ahora tus frases se guardan allí.</translation>
     </message>
     <message>
         <source>Your phrases are kept in %1 now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora tus frases se guardan en %1.</translation>
     </message>
     <message>
         <source>The file from %1 was kept in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de %1 se conservó en %2.</translation>
     </message>
     <message>
         <source>The old file %1 could not be removed; it is no longer used.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo eliminar el archivo antiguo %1; ya no se usa.</translation>
     </message>
     <message>
         <source>Changed here and elsewhere: %1. The other version of each was added, switched off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiadas aquí y en otro lugar: %1. Se añadió la otra versión de cada una, desactivada.</translation>
     </message>
     <message>
         <source>Deleted here but changed elsewhere, so kept: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminadas aquí pero cambiadas en otro lugar, así que se conservan: %1.</translation>
     </message>
     <message>
         <source>Without their shortcut, which another phrase has: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin su atajo, que ya tiene otra frase: %1.</translation>
     </message>
     <message>
         <source>Without their abbreviation, which another phrase has: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin su abreviatura, que ya tiene otra frase: %1.</translation>
     </message>
     <message>
         <source>The phrase file was changed into something that cannot be read. Your phrases stay as they are and will be saved with your next change; what the file held was kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de frases se cambió por algo que no se puede leer. Tus frases siguen como están y se guardarán con tu próximo cambio; lo que contenía el archivo se conservó en %1.</translation>
     </message>
     <message>
         <source>%1 (changed elsewhere)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (cambiada en otro lugar)</translation>
     </message>
     <message>
         <source>The phrase list was updated from its file.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de frases se actualizó desde su archivo.</translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinar</translation>
     </message>
     <message>
         <source>Not now</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora no</translation>
     </message>
     <message>
         <source>A sync program left another version of your phrase list beside it: %1. Merge it into your list? It is then moved to the backups folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un programa de sincronización dejó otra versión de tu lista de frases junto a ella: %1. ¿Quieres combinarla con tu lista? Después se moverá a la carpeta de copias de seguridad.</translation>
     </message>
     <message numerus="yes">
         <source>A sync program left %n other versions of your phrase list beside it: %1. Merge them into your list? Each is then moved to the backups folder.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Un programa de sincronización dejó %n otra versión de tu lista de frases junto a ella: %1. ¿Quieres combinarla con tu lista? Después se moverá a la carpeta de copias de seguridad.</numerusform>
+            <numerusform>Un programa de sincronización dejó %n otras versiones de tu lista de frases junto a ella: %1. ¿Quieres combinarlas con tu lista? Después cada una se moverá a la carpeta de copias de seguridad.</numerusform>
         </translation>
     </message>
     <message>
         <source>A sync program left another version of your phrase list: %1. Open the window to merge it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un programa de sincronización dejó otra versión de tu lista de frases: %1. Abre la ventana para combinarla.</translation>
     </message>
     <message>
         <source>These could not be merged: %1. They stay where they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron combinar: %1. Siguen donde están.</translation>
     </message>
     <message>
         <source>Merged into your list; the copy was moved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinada con tu lista; la copia se movió a %1.</translation>
     </message>
     <message numerus="yes">
         <source>Merged %n versions into your list; they were moved to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se combinó %n versión con tu lista y se movió a %1.</numerusform>
+            <numerusform>Se combinaron %n versiones con tu lista y se movieron a %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -1243,11 +1243,11 @@ Replace it?</source>
     </message>
     <message>
         <source>Data folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de datos</translation>
     </message>
     <message>
         <source>Change…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar…</translation>
     </message>
 </context>
 <context>

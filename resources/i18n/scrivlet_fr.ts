@@ -92,11 +92,11 @@
     <name>CommandClient</name>
     <message>
         <source>Zem Scrivlet already runs with its phrase list in %1, so it cannot use %2 as well. Quit the running copy first, or leave out --data-dir.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Scrivlet est déjà lancé avec sa liste de phrases dans %1 ; il ne peut donc pas utiliser aussi %2. Quittez d&apos;abord la copie en cours, ou omettez --data-dir.</translation>
     </message>
     <message>
         <source>The folder %1 cannot hold the phrase list: it cannot be made or written, or it is not yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 ne peut pas contenir la liste de phrases : il ne peut pas être créé ou n&apos;est pas accessible en écriture, ou il ne vous appartient pas.</translation>
     </message>
 </context>
 <context>
@@ -892,116 +892,116 @@ Le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Given on the command line (--data-dir) for this run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiqué sur la ligne de commande (--data-dir) pour cette exécution.</translation>
     </message>
     <message>
         <source>The folder chosen for your phrase list, %1, belongs to another user, or is reached through a link of theirs. Your phrases are kept in the usual folder, %2, until you choose another one in Options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier choisi pour votre liste de phrases, %1, appartient à un autre utilisateur, ou est atteint par un lien lui appartenant. Vos phrases sont conservées dans le dossier habituel, %2, jusqu&apos;à ce que vous en choisissiez un autre dans Options.</translation>
     </message>
     <message>
         <source>The folder of your phrase list, %1, is not there (a drive not connected yet?). Nothing is saved until it is; your phrases appear when it does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier de votre liste de phrases, %1, est absent (un lecteur pas encore connecté ?). Rien n&apos;est enregistré tant qu&apos;il est absent ; vos phrases apparaîtront dès qu&apos;il sera là.</translation>
     </message>
     <message>
         <source>Data folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier des données</translation>
     </message>
     <message>
         <source>The new folder could not be remembered in %1. Your phrases stay in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nouveau dossier n&apos;a pas pu être mémorisé dans %1. Vos phrases restent dans %2.</translation>
     </message>
     <message>
         <source>%1 is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un dossier.</translation>
     </message>
     <message>
         <source>The folder %1 belongs to another user, or is reached through a link of theirs: your phrases are not kept there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 appartient à un autre utilisateur, ou est atteint par un lien lui appartenant : vos phrases n&apos;y sont pas conservées.</translation>
     </message>
     <message>
         <source>Your phrases could not be written to %1. They stay where they were, in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos phrases n&apos;ont pas pu être écrites dans %1. Elles restent là où elles étaient, dans %2.</translation>
     </message>
     <message>
         <source>A phrase list was already in %1: it was merged with yours, and your phrases are kept there now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une liste de phrases se trouvait déjà dans %1 : elle a été fusionnée avec la vôtre, et vos phrases y sont désormais conservées.</translation>
     </message>
     <message>
         <source>Your phrases are kept in %1 now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos phrases sont désormais conservées dans %1.</translation>
     </message>
     <message>
         <source>The file from %1 was kept in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de %1 a été conservé dans %2.</translation>
     </message>
     <message>
         <source>The old file %1 could not be removed; it is no longer used.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ancien fichier %1 n&apos;a pas pu être supprimé ; il n&apos;est plus utilisé.</translation>
     </message>
     <message>
         <source>Changed here and elsewhere: %1. The other version of each was added, switched off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifiées ici et ailleurs : %1. L&apos;autre version de chacune a été ajoutée, désactivée.</translation>
     </message>
     <message>
         <source>Deleted here but changed elsewhere, so kept: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimées ici mais modifiées ailleurs, donc conservées : %1.</translation>
     </message>
     <message>
         <source>Without their shortcut, which another phrase has: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans leur raccourci, déjà utilisé par une autre phrase : %1.</translation>
     </message>
     <message>
         <source>Without their abbreviation, which another phrase has: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans leur abréviation, déjà utilisée par une autre phrase : %1.</translation>
     </message>
     <message>
         <source>The phrase file was changed into something that cannot be read. Your phrases stay as they are and will be saved with your next change; what the file held was kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier des phrases a été modifié en un contenu illisible. Vos phrases restent telles quelles et seront enregistrées lors de votre prochaine modification ; le contenu du fichier a été conservé dans %1.</translation>
     </message>
     <message>
         <source>%1 (changed elsewhere)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (modifiée ailleurs)</translation>
     </message>
     <message>
         <source>The phrase list was updated from its file.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste de phrases a été mise à jour depuis son fichier.</translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionner</translation>
     </message>
     <message>
         <source>Not now</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas maintenant</translation>
     </message>
     <message>
         <source>A sync program left another version of your phrase list beside it: %1. Merge it into your list? It is then moved to the backups folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un programme de synchronisation a laissé une autre version de votre liste de phrases à côté d&apos;elle : %1. Voulez-vous la fusionner avec votre liste ? Elle sera ensuite déplacée dans le dossier des sauvegardes.</translation>
     </message>
     <message numerus="yes">
         <source>A sync program left %n other versions of your phrase list beside it: %1. Merge them into your list? Each is then moved to the backups folder.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Un programme de synchronisation a laissé %n autre version de votre liste de phrases à côté d&apos;elle : %1. Voulez-vous la fusionner avec votre liste ? Elle sera ensuite déplacée dans le dossier des sauvegardes.</numerusform>
+            <numerusform>Un programme de synchronisation a laissé %n autres versions de votre liste de phrases à côté d&apos;elle : %1. Voulez-vous les fusionner avec votre liste ? Chacune sera ensuite déplacée dans le dossier des sauvegardes.</numerusform>
         </translation>
     </message>
     <message>
         <source>A sync program left another version of your phrase list: %1. Open the window to merge it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un programme de synchronisation a laissé une autre version de votre liste de phrases : %1. Ouvrez la fenêtre pour la fusionner.</translation>
     </message>
     <message>
         <source>These could not be merged: %1. They stay where they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces fichiers n&apos;ont pas pu être fusionnés : %1. Ils restent là où ils sont.</translation>
     </message>
     <message>
         <source>Merged into your list; the copy was moved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionnée avec votre liste ; la copie a été déplacée dans %1.</translation>
     </message>
     <message numerus="yes">
         <source>Merged %n versions into your list; they were moved to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n version a été fusionnée avec votre liste et déplacée dans %1.</numerusform>
+            <numerusform>%n versions ont été fusionnées avec votre liste et déplacées dans %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -1243,11 +1243,11 @@ Le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Data folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier des données</translation>
     </message>
     <message>
         <source>Change…</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier…</translation>
     </message>
 </context>
 <context>

@@ -92,11 +92,11 @@
     <name>CommandClient</name>
     <message>
         <source>Zem Scrivlet already runs with its phrase list in %1, so it cannot use %2 as well. Quit the running copy first, or leave out --data-dir.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Scrivlet è già in esecuzione con il suo elenco delle frasi in %1, quindi non può usare anche %2. Chiudi prima la copia in esecuzione, oppure ometti --data-dir.</translation>
     </message>
     <message>
         <source>The folder %1 cannot hold the phrase list: it cannot be made or written, or it is not yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella %1 non può contenere l&apos;elenco delle frasi: non è possibile crearla o scriverci, oppure non è tua.</translation>
     </message>
 </context>
 <context>
@@ -892,116 +892,116 @@ Vuoi sostituirlo?</translation>
     </message>
     <message>
         <source>Given on the command line (--data-dir) for this run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicata nella riga di comando (--data-dir) per questa esecuzione.</translation>
     </message>
     <message>
         <source>The folder chosen for your phrase list, %1, belongs to another user, or is reached through a link of theirs. Your phrases are kept in the usual folder, %2, until you choose another one in Options.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella scelta per il tuo elenco delle frasi, %1, appartiene a un altro utente, o vi si arriva tramite un suo collegamento. Le tue frasi sono conservate nella cartella abituale, %2, finché non ne scegli un&apos;altra in Opzioni.</translation>
     </message>
     <message>
         <source>The folder of your phrase list, %1, is not there (a drive not connected yet?). Nothing is saved until it is; your phrases appear when it does.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella del tuo elenco delle frasi, %1, non c&apos;è (un&apos;unità non ancora collegata?). Non viene salvato nulla finché non ci sarà; le tue frasi compariranno quando ci sarà.</translation>
     </message>
     <message>
         <source>Data folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella dei dati</translation>
     </message>
     <message>
         <source>The new folder could not be remembered in %1. Your phrases stay in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile memorizzare la nuova cartella in %1. Le tue frasi restano in %2.</translation>
     </message>
     <message>
         <source>%1 is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è una cartella.</translation>
     </message>
     <message>
         <source>The folder %1 belongs to another user, or is reached through a link of theirs: your phrases are not kept there.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella %1 appartiene a un altro utente, o vi si arriva tramite un suo collegamento: le tue frasi non vengono conservate lì.</translation>
     </message>
     <message>
         <source>Your phrases could not be written to %1. They stay where they were, in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile scrivere le tue frasi in %1. Restano dov&apos;erano, in %2.</translation>
     </message>
     <message>
         <source>A phrase list was already in %1: it was merged with yours, and your phrases are kept there now.</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 c&apos;era già un elenco delle frasi: è stato unito al tuo, e ora le tue frasi sono conservate lì.</translation>
     </message>
     <message>
         <source>Your phrases are kept in %1 now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora le tue frasi sono conservate in %1.</translation>
     </message>
     <message>
         <source>The file from %1 was kept in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file di %1 è stato conservato in %2.</translation>
     </message>
     <message>
         <source>The old file %1 could not be removed; it is no longer used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile rimuovere il vecchio file %1; non viene più usato.</translation>
     </message>
     <message>
         <source>Changed here and elsewhere: %1. The other version of each was added, switched off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificate qui e altrove: %1. L&apos;altra versione di ciascuna è stata aggiunta, disattivata.</translation>
     </message>
     <message>
         <source>Deleted here but changed elsewhere, so kept: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminate qui ma modificate altrove, quindi conservate: %1.</translation>
     </message>
     <message>
         <source>Without their shortcut, which another phrase has: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Senza la loro scorciatoia, già usata da un&apos;altra frase: %1.</translation>
     </message>
     <message>
         <source>Without their abbreviation, which another phrase has: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Senza la loro abbreviazione, già usata da un&apos;altra frase: %1.</translation>
     </message>
     <message>
         <source>The phrase file was changed into something that cannot be read. Your phrases stay as they are and will be saved with your next change; what the file held was kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file delle frasi è stato modificato in qualcosa che non si può leggere. Le tue frasi restano come sono e verranno salvate alla prossima modifica; il contenuto del file è stato conservato in %1.</translation>
     </message>
     <message>
         <source>%1 (changed elsewhere)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (modificata altrove)</translation>
     </message>
     <message>
         <source>The phrase list was updated from its file.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;elenco delle frasi è stato aggiornato dal suo file.</translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Unisci</translation>
     </message>
     <message>
         <source>Not now</source>
-        <translation type="unfinished"></translation>
+        <translation>Non ora</translation>
     </message>
     <message>
         <source>A sync program left another version of your phrase list beside it: %1. Merge it into your list? It is then moved to the backups folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un programma di sincronizzazione ha lasciato un&apos;altra versione del tuo elenco delle frasi accanto a esso: %1. Vuoi unirla al tuo elenco? Verrà poi spostata nella cartella dei backup.</translation>
     </message>
     <message numerus="yes">
         <source>A sync program left %n other versions of your phrase list beside it: %1. Merge them into your list? Each is then moved to the backups folder.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Un programma di sincronizzazione ha lasciato %n altra versione del tuo elenco delle frasi accanto a esso: %1. Vuoi unirla al tuo elenco? Verrà poi spostata nella cartella dei backup.</numerusform>
+            <numerusform>Un programma di sincronizzazione ha lasciato %n altre versioni del tuo elenco delle frasi accanto a esso: %1. Vuoi unirle al tuo elenco? Ciascuna verrà poi spostata nella cartella dei backup.</numerusform>
         </translation>
     </message>
     <message>
         <source>A sync program left another version of your phrase list: %1. Open the window to merge it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un programma di sincronizzazione ha lasciato un&apos;altra versione del tuo elenco delle frasi: %1. Apri la finestra per unirla.</translation>
     </message>
     <message>
         <source>These could not be merged: %1. They stay where they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile unire questi file: %1. Restano dove sono.</translation>
     </message>
     <message>
         <source>Merged into your list; the copy was moved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unita al tuo elenco; la copia è stata spostata in %1.</translation>
     </message>
     <message numerus="yes">
         <source>Merged %n versions into your list; they were moved to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n versione è stata unita al tuo elenco e spostata in %1.</numerusform>
+            <numerusform>%n versioni sono state unite al tuo elenco e spostate in %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -1243,11 +1243,11 @@ Vuoi sostituirlo?</translation>
     </message>
     <message>
         <source>Data folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella dei dati</translation>
     </message>
     <message>
         <source>Change…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia…</translation>
     </message>
 </context>
 <context>

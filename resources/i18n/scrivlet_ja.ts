@@ -92,11 +92,11 @@
     <name>CommandClient</name>
     <message>
         <source>Zem Scrivlet already runs with its phrase list in %1, so it cannot use %2 as well. Quit the running copy first, or leave out --data-dir.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Scrivlet は既にフレーズ一覧を %1 に置いて実行中のため、%2 を同時に使うことはできません。先に実行中のコピーを終了するか、--data-dir を指定しないでください。</translation>
     </message>
     <message>
         <source>The folder %1 cannot hold the phrase list: it cannot be made or written, or it is not yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー %1 にはフレーズ一覧を置けません。作成または書き込みができないか、あなたのフォルダーではありません。</translation>
     </message>
 </context>
 <context>
@@ -885,114 +885,114 @@ Replace it?</source>
     </message>
     <message>
         <source>Given on the command line (--data-dir) for this run.</source>
-        <translation type="unfinished"></translation>
+        <translation>今回の実行のためにコマンド ラインで指定されています (--data-dir)。</translation>
     </message>
     <message>
         <source>The folder chosen for your phrase list, %1, belongs to another user, or is reached through a link of theirs. Your phrases are kept in the usual folder, %2, until you choose another one in Options.</source>
-        <translation type="unfinished"></translation>
+        <translation>フレーズ一覧用に選んだフォルダー %1 は、別のユーザーのものか、別のユーザーのリンクを経由しています。[オプション] で別のフォルダーを選ぶまで、フレーズは通常のフォルダー %2 に保存されます。</translation>
     </message>
     <message>
         <source>The folder of your phrase list, %1, is not there (a drive not connected yet?). Nothing is saved until it is; your phrases appear when it does.</source>
-        <translation type="unfinished"></translation>
+        <translation>フレーズ一覧のフォルダー %1 が見つかりません (ドライブがまだ接続されていない可能性があります)。見つかるまで何も保存されません。見つかるとフレーズが表示されます。</translation>
     </message>
     <message>
         <source>Data folder</source>
-        <translation type="unfinished"></translation>
+        <translation>データ フォルダー</translation>
     </message>
     <message>
         <source>The new folder could not be remembered in %1. Your phrases stay in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいフォルダーを %1 に記録できませんでした。フレーズは %2 に残ります。</translation>
     </message>
     <message>
         <source>%1 is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はフォルダーではありません。</translation>
     </message>
     <message>
         <source>The folder %1 belongs to another user, or is reached through a link of theirs: your phrases are not kept there.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー %1 は、別のユーザーのものか、別のユーザーのリンクを経由しています。フレーズはそこには保存されません。</translation>
     </message>
     <message>
         <source>Your phrases could not be written to %1. They stay where they were, in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>フレーズを %1 に書き込めませんでした。フレーズは元の場所 %2 に残ります。</translation>
     </message>
     <message>
         <source>A phrase list was already in %1: it was merged with yours, and your phrases are kept there now.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 には既にフレーズ一覧がありました。それをあなたの一覧と結合しました。今後フレーズはそこに保存されます。</translation>
     </message>
     <message>
         <source>Your phrases are kept in %1 now.</source>
-        <translation type="unfinished"></translation>
+        <translation>今後フレーズは %1 に保存されます。</translation>
     </message>
     <message>
         <source>The file from %1 was kept in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 にあったファイルは %2 に保存しました。</translation>
     </message>
     <message>
         <source>The old file %1 could not be removed; it is no longer used.</source>
-        <translation type="unfinished"></translation>
+        <translation>古いファイル %1 を削除できませんでした。このファイルはもう使われません。</translation>
     </message>
     <message>
         <source>Changed here and elsewhere: %1. The other version of each was added, switched off.</source>
-        <translation type="unfinished"></translation>
+        <translation>ここと別の場所の両方で変更されました: %1。それぞれのもう一方のバージョンを無効の状態で追加しました。</translation>
     </message>
     <message>
         <source>Deleted here but changed elsewhere, so kept: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ここで削除されましたが別の場所で変更されたため、残しました: %1。</translation>
     </message>
     <message>
         <source>Without their shortcut, which another phrase has: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ショートカットが別のフレーズで使われているため、ショートカットなしになりました: %1。</translation>
     </message>
     <message>
         <source>Without their abbreviation, which another phrase has: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>略語が別のフレーズで使われているため、略語なしになりました: %1。</translation>
     </message>
     <message>
         <source>The phrase file was changed into something that cannot be read. Your phrases stay as they are and will be saved with your next change; what the file held was kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>フレーズ ファイルが読み取れない内容に変更されました。フレーズはそのまま残り、次回の変更時に保存されます。ファイルの内容は %1 に保存しました。</translation>
     </message>
     <message>
         <source>%1 (changed elsewhere)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (別の場所で変更)</translation>
     </message>
     <message>
         <source>The phrase list was updated from its file.</source>
-        <translation type="unfinished"></translation>
+        <translation>フレーズ一覧をファイルから更新しました。</translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>結合</translation>
     </message>
     <message>
         <source>Not now</source>
-        <translation type="unfinished"></translation>
+        <translation>後で</translation>
     </message>
     <message>
         <source>A sync program left another version of your phrase list beside it: %1. Merge it into your list? It is then moved to the backups folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>同期プログラムが、フレーズ一覧の横に別のバージョンを残しました: %1。一覧に結合しますか? 結合後、バックアップ フォルダーに移動されます。</translation>
     </message>
     <message numerus="yes">
         <source>A sync program left %n other versions of your phrase list beside it: %1. Merge them into your list? Each is then moved to the backups folder.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>同期プログラムが、フレーズ一覧の横に別のバージョンを %n 個残しました: %1。一覧に結合しますか? 結合後、それぞれバックアップ フォルダーに移動されます。</numerusform>
         </translation>
     </message>
     <message>
         <source>A sync program left another version of your phrase list: %1. Open the window to merge it.</source>
-        <translation type="unfinished"></translation>
+        <translation>同期プログラムが、フレーズ一覧の別のバージョンを残しました: %1。結合するにはウィンドウを開いてください。</translation>
     </message>
     <message>
         <source>These could not be merged: %1. They stay where they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>次のファイルは結合できませんでした: %1。元の場所に残ります。</translation>
     </message>
     <message>
         <source>Merged into your list; the copy was moved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>一覧に結合しました。コピーは %1 に移動しました。</translation>
     </message>
     <message numerus="yes">
         <source>Merged %n versions into your list; they were moved to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 個のバージョンを一覧に結合し、%1 に移動しました。</numerusform>
         </translation>
     </message>
 </context>
@@ -1234,11 +1234,11 @@ Replace it?</source>
     </message>
     <message>
         <source>Data folder</source>
-        <translation type="unfinished"></translation>
+        <translation>データ フォルダー</translation>
     </message>
     <message>
         <source>Change…</source>
-        <translation type="unfinished"></translation>
+        <translation>変更…</translation>
     </message>
 </context>
 <context>

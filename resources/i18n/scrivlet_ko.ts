@@ -92,11 +92,11 @@
     <name>CommandClient</name>
     <message>
         <source>Zem Scrivlet already runs with its phrase list in %1, so it cannot use %2 as well. Quit the running copy first, or leave out --data-dir.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Scrivlet이 이미 %1의 문구 목록으로 실행 중이므로 %2을(를) 함께 사용할 수 없습니다. 먼저 실행 중인 인스턴스를 종료하거나 --data-dir을 빼세요.</translation>
     </message>
     <message>
         <source>The folder %1 cannot hold the phrase list: it cannot be made or written, or it is not yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 폴더에는 문구 목록을 둘 수 없습니다. 폴더를 만들거나 쓸 수 없거나, 사용자 소유가 아닙니다.</translation>
     </message>
 </context>
 <context>
@@ -885,114 +885,114 @@ Replace it?</source>
     </message>
     <message>
         <source>Given on the command line (--data-dir) for this run.</source>
-        <translation type="unfinished"></translation>
+        <translation>이번 실행에 한해 명령줄(--data-dir)로 지정되었습니다.</translation>
     </message>
     <message>
         <source>The folder chosen for your phrase list, %1, belongs to another user, or is reached through a link of theirs. Your phrases are kept in the usual folder, %2, until you choose another one in Options.</source>
-        <translation type="unfinished"></translation>
+        <translation>문구 목록용으로 선택한 폴더 %1은(는) 다른 사용자의 것이거나 다른 사용자의 링크를 거쳐 연결됩니다. [옵션]에서 다른 폴더를 선택할 때까지 문구는 기본 폴더 %2에 보관됩니다.</translation>
     </message>
     <message>
         <source>The folder of your phrase list, %1, is not there (a drive not connected yet?). Nothing is saved until it is; your phrases appear when it does.</source>
-        <translation type="unfinished"></translation>
+        <translation>문구 목록 폴더 %1이(가) 없습니다(드라이브가 아직 연결되지 않았나요?). 폴더가 생길 때까지 아무것도 저장되지 않으며, 폴더가 생기면 문구가 나타납니다.</translation>
     </message>
     <message>
         <source>Data folder</source>
-        <translation type="unfinished"></translation>
+        <translation>데이터 폴더</translation>
     </message>
     <message>
         <source>The new folder could not be remembered in %1. Your phrases stay in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>새 폴더를 %1에 기록하지 못했습니다. 문구는 %2에 그대로 있습니다.</translation>
     </message>
     <message>
         <source>%1 is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1은(는) 폴더가 아닙니다.</translation>
     </message>
     <message>
         <source>The folder %1 belongs to another user, or is reached through a link of theirs: your phrases are not kept there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 폴더는 다른 사용자의 것이거나 다른 사용자의 링크를 거쳐 연결됩니다. 문구를 그곳에 보관하지 않습니다.</translation>
     </message>
     <message>
         <source>Your phrases could not be written to %1. They stay where they were, in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>문구를 %1에 쓰지 못했습니다. 문구는 원래 있던 %2에 그대로 있습니다.</translation>
     </message>
     <message>
         <source>A phrase list was already in %1: it was merged with yours, and your phrases are kept there now.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1에 이미 문구 목록이 있었습니다. 사용자의 목록과 병합했으며, 이제 문구는 그곳에 보관됩니다.</translation>
     </message>
     <message>
         <source>Your phrases are kept in %1 now.</source>
-        <translation type="unfinished"></translation>
+        <translation>이제 문구는 %1에 보관됩니다.</translation>
     </message>
     <message>
         <source>The file from %1 was kept in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1에 있던 파일은 %2에 보관했습니다.</translation>
     </message>
     <message>
         <source>The old file %1 could not be removed; it is no longer used.</source>
-        <translation type="unfinished"></translation>
+        <translation>이전 파일 %1을(를) 제거하지 못했습니다. 이 파일은 더 이상 사용되지 않습니다.</translation>
     </message>
     <message>
         <source>Changed here and elsewhere: %1. The other version of each was added, switched off.</source>
-        <translation type="unfinished"></translation>
+        <translation>여기와 다른 곳에서 모두 변경됨: %1. 각각의 다른 버전을 사용 안 함 상태로 추가했습니다.</translation>
     </message>
     <message>
         <source>Deleted here but changed elsewhere, so kept: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>여기서 삭제했지만 다른 곳에서 변경되어 유지함: %1.</translation>
     </message>
     <message>
         <source>Without their shortcut, which another phrase has: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>다른 문구가 같은 단축키를 사용하고 있어 단축키 없이 둠: %1.</translation>
     </message>
     <message>
         <source>Without their abbreviation, which another phrase has: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>다른 문구가 같은 약어를 사용하고 있어 약어 없이 둠: %1.</translation>
     </message>
     <message>
         <source>The phrase file was changed into something that cannot be read. Your phrases stay as they are and will be saved with your next change; what the file held was kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>문구 파일이 읽을 수 없는 내용으로 변경되었습니다. 문구는 그대로 유지되며 다음에 변경할 때 저장됩니다. 파일에 있던 내용은 %1에 보관했습니다.</translation>
     </message>
     <message>
         <source>%1 (changed elsewhere)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (다른 곳에서 변경됨)</translation>
     </message>
     <message>
         <source>The phrase list was updated from its file.</source>
-        <translation type="unfinished"></translation>
+        <translation>파일에서 문구 목록을 업데이트했습니다.</translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>병합</translation>
     </message>
     <message>
         <source>Not now</source>
-        <translation type="unfinished"></translation>
+        <translation>나중에</translation>
     </message>
     <message>
         <source>A sync program left another version of your phrase list beside it: %1. Merge it into your list? It is then moved to the backups folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>동기화 프로그램이 문구 목록 옆에 다른 버전을 남겼습니다: %1. 목록에 병합할까요? 병합한 후에는 백업 폴더로 옮겨집니다.</translation>
     </message>
     <message numerus="yes">
         <source>A sync program left %n other versions of your phrase list beside it: %1. Merge them into your list? Each is then moved to the backups folder.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>동기화 프로그램이 문구 목록 옆에 다른 버전 %n개를 남겼습니다: %1. 목록에 병합할까요? 병합한 후에는 각각 백업 폴더로 옮겨집니다.</numerusform>
         </translation>
     </message>
     <message>
         <source>A sync program left another version of your phrase list: %1. Open the window to merge it.</source>
-        <translation type="unfinished"></translation>
+        <translation>동기화 프로그램이 문구 목록의 다른 버전을 남겼습니다: %1. 병합하려면 창을 여세요.</translation>
     </message>
     <message>
         <source>These could not be merged: %1. They stay where they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>다음은 병합하지 못했습니다: %1. 그대로 남아 있습니다.</translation>
     </message>
     <message>
         <source>Merged into your list; the copy was moved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>목록에 병합했습니다. 사본은 %1(으)로 옮겼습니다.</translation>
     </message>
     <message numerus="yes">
         <source>Merged %n versions into your list; they were moved to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>버전 %n개를 목록에 병합하고 %1(으)로 옮겼습니다.</numerusform>
         </translation>
     </message>
 </context>
@@ -1234,11 +1234,11 @@ Replace it?</source>
     </message>
     <message>
         <source>Data folder</source>
-        <translation type="unfinished"></translation>
+        <translation>데이터 폴더</translation>
     </message>
     <message>
         <source>Change…</source>
-        <translation type="unfinished"></translation>
+        <translation>변경…</translation>
     </message>
 </context>
 <context>

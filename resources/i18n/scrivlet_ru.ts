@@ -92,11 +92,11 @@
     <name>CommandClient</name>
     <message>
         <source>Zem Scrivlet already runs with its phrase list in %1, so it cannot use %2 as well. Quit the running copy first, or leave out --data-dir.</source>
-        <translation type="unfinished"></translation>
+        <translation>Программа Zem Scrivlet уже запущена со списком фраз в %1, поэтому не может использовать ещё и %2. Сначала закройте запущенную копию или не указывайте --data-dir.</translation>
     </message>
     <message>
         <source>The folder %1 cannot hold the phrase list: it cannot be made or written, or it is not yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка %1 не подходит для списка фраз: её не удаётся создать или записать в неё, или она принадлежит не вам.</translation>
     </message>
 </context>
 <context>
@@ -899,118 +899,118 @@ Replace it?</source>
     </message>
     <message>
         <source>Given on the command line (--data-dir) for this run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Указана в командной строке (--data-dir) для этого запуска.</translation>
     </message>
     <message>
         <source>The folder chosen for your phrase list, %1, belongs to another user, or is reached through a link of theirs. Your phrases are kept in the usual folder, %2, until you choose another one in Options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка, выбранная для вашего списка фраз, %1, принадлежит другому пользователю или доступна через его ссылку. Ваши фразы хранятся в обычной папке, %2, пока вы не выберете другую в окне «Параметры».</translation>
     </message>
     <message>
         <source>The folder of your phrase list, %1, is not there (a drive not connected yet?). Nothing is saved until it is; your phrases appear when it does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Папки вашего списка фраз, %1, нет на месте (диск ещё не подключён?). Пока она не появится, ничего не сохраняется; ваши фразы появятся вместе с ней.</translation>
     </message>
     <message>
         <source>Data folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка данных</translation>
     </message>
     <message>
         <source>The new folder could not be remembered in %1. Your phrases stay in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось запомнить новую папку в %1. Ваши фразы остаются в %2.</translation>
     </message>
     <message>
         <source>%1 is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — не папка.</translation>
     </message>
     <message>
         <source>The folder %1 belongs to another user, or is reached through a link of theirs: your phrases are not kept there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка %1 принадлежит другому пользователю или доступна через его ссылку: ваши фразы там не хранятся.</translation>
     </message>
     <message>
         <source>Your phrases could not be written to %1. They stay where they were, in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось записать ваши фразы в %1. Они остаются там, где были, в %2.</translation>
     </message>
     <message>
         <source>A phrase list was already in %1: it was merged with yours, and your phrases are kept there now.</source>
-        <translation type="unfinished"></translation>
+        <translation>В %1 уже был список фраз: он объединён с вашим, и теперь ваши фразы хранятся там.</translation>
     </message>
     <message>
         <source>Your phrases are kept in %1 now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Теперь ваши фразы хранятся в %1.</translation>
     </message>
     <message>
         <source>The file from %1 was kept in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл из %1 сохранён в %2.</translation>
     </message>
     <message>
         <source>The old file %1 could not be removed; it is no longer used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось удалить старый файл %1; он больше не используется.</translation>
     </message>
     <message>
         <source>Changed here and elsewhere: %1. The other version of each was added, switched off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменены здесь и в другом месте: %1. Другая версия каждой добавлена выключенной.</translation>
     </message>
     <message>
         <source>Deleted here but changed elsewhere, so kept: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалены здесь, но изменены в другом месте, поэтому сохранены: %1.</translation>
     </message>
     <message>
         <source>Without their shortcut, which another phrase has: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Без сочетания клавиш, которое есть у другой фразы: %1.</translation>
     </message>
     <message>
         <source>Without their abbreviation, which another phrase has: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Без сокращения, которое есть у другой фразы: %1.</translation>
     </message>
     <message>
         <source>The phrase file was changed into something that cannot be read. Your phrases stay as they are and will be saved with your next change; what the file held was kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл фраз изменён так, что его невозможно прочитать. Ваши фразы остаются как есть и будут сохранены при следующем изменении; содержимое файла сохранено в %1.</translation>
     </message>
     <message>
         <source>%1 (changed elsewhere)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (изменена в другом месте)</translation>
     </message>
     <message>
         <source>The phrase list was updated from its file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Список фраз обновлён из его файла.</translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Объединить</translation>
     </message>
     <message>
         <source>Not now</source>
-        <translation type="unfinished"></translation>
+        <translation>Не сейчас</translation>
     </message>
     <message>
         <source>A sync program left another version of your phrase list beside it: %1. Merge it into your list? It is then moved to the backups folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Программа синхронизации оставила рядом с вашим списком фраз другую его версию: %1. Объединить её с вашим списком? Затем она будет перемещена в папку резервных копий.</translation>
     </message>
     <message numerus="yes">
         <source>A sync program left %n other versions of your phrase list beside it: %1. Merge them into your list? Each is then moved to the backups folder.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Программа синхронизации оставила рядом с вашим списком фраз %n другую его версию: %1. Объединить их с вашим списком? Затем каждая будет перемещена в папку резервных копий.</numerusform>
+            <numerusform>Программа синхронизации оставила рядом с вашим списком фраз %n другие его версии: %1. Объединить их с вашим списком? Затем каждая будет перемещена в папку резервных копий.</numerusform>
+            <numerusform>Программа синхронизации оставила рядом с вашим списком фраз %n других его версий: %1. Объединить их с вашим списком? Затем каждая будет перемещена в папку резервных копий.</numerusform>
         </translation>
     </message>
     <message>
         <source>A sync program left another version of your phrase list: %1. Open the window to merge it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Программа синхронизации оставила другую версию вашего списка фраз: %1. Откройте окно, чтобы объединить её.</translation>
     </message>
     <message>
         <source>These could not be merged: %1. They stay where they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось объединить: %1. Они остаются на месте.</translation>
     </message>
     <message>
         <source>Merged into your list; the copy was moved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Объединено с вашим списком; копия перемещена в %1.</translation>
     </message>
     <message numerus="yes">
         <source>Merged %n versions into your list; they were moved to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n версия объединена с вашим списком и перемещена в %1.</numerusform>
+            <numerusform>%n версии объединены с вашим списком и перемещены в %1.</numerusform>
+            <numerusform>%n версий объединено с вашим списком и перемещено в %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -1252,11 +1252,11 @@ Replace it?</source>
     </message>
     <message>
         <source>Data folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка данных</translation>
     </message>
     <message>
         <source>Change…</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить…</translation>
     </message>
 </context>
 <context>

@@ -92,11 +92,11 @@
     <name>CommandClient</name>
     <message>
         <source>Zem Scrivlet already runs with its phrase list in %1, so it cannot use %2 as well. Quit the running copy first, or leave out --data-dir.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zem Scrivlet 已在執行，其片語清單位於 %1，因此無法同時使用 %2。請先結束正在執行的執行個體，或移除 --data-dir。</translation>
     </message>
     <message>
         <source>The folder %1 cannot hold the phrase list: it cannot be made or written, or it is not yours.</source>
-        <translation type="unfinished"></translation>
+        <translation>資料夾 %1 無法存放片語清單：無法建立或寫入該資料夾，或者它不屬於您。</translation>
     </message>
 </context>
 <context>
@@ -885,114 +885,114 @@ Replace it?</source>
     </message>
     <message>
         <source>Given on the command line (--data-dir) for this run.</source>
-        <translation type="unfinished"></translation>
+        <translation>本次執行由命令列 (--data-dir) 指定。</translation>
     </message>
     <message>
         <source>The folder chosen for your phrase list, %1, belongs to another user, or is reached through a link of theirs. Your phrases are kept in the usual folder, %2, until you choose another one in Options.</source>
-        <translation type="unfinished"></translation>
+        <translation>為片語清單選擇的資料夾 %1 屬於其他使用者，或需透過其他使用者的連結才能到達。在您於「選項」中另選資料夾之前，您的片語會儲存在一般資料夾 %2 中。</translation>
     </message>
     <message>
         <source>The folder of your phrase list, %1, is not there (a drive not connected yet?). Nothing is saved until it is; your phrases appear when it does.</source>
-        <translation type="unfinished"></translation>
+        <translation>片語清單所在的資料夾 %1 不存在（磁碟機尚未連接？）。在它出現之前不會儲存任何內容；它出現後您的片語就會顯示。</translation>
     </message>
     <message>
         <source>Data folder</source>
-        <translation type="unfinished"></translation>
+        <translation>資料存放資料夾</translation>
     </message>
     <message>
         <source>The new folder could not be remembered in %1. Your phrases stay in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法在 %1 中記下新資料夾。您的片語仍保留在 %2 中。</translation>
     </message>
     <message>
         <source>%1 is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 不是資料夾。</translation>
     </message>
     <message>
         <source>The folder %1 belongs to another user, or is reached through a link of theirs: your phrases are not kept there.</source>
-        <translation type="unfinished"></translation>
+        <translation>資料夾 %1 屬於其他使用者，或需透過其他使用者的連結才能到達：您的片語不會儲存在那裡。</translation>
     </message>
     <message>
         <source>Your phrases could not be written to %1. They stay where they were, in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法將您的片語寫入 %1。它們仍保留在原處 %2。</translation>
     </message>
     <message>
         <source>A phrase list was already in %1: it was merged with yours, and your phrases are kept there now.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 中已有一份片語清單：已將其與您的清單合併，您的片語現在儲存在那裡。</translation>
     </message>
     <message>
         <source>Your phrases are kept in %1 now.</source>
-        <translation type="unfinished"></translation>
+        <translation>您的片語現在儲存在 %1 中。</translation>
     </message>
     <message>
         <source>The file from %1 was kept in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>來自 %1 的檔案已保留在 %2 中。</translation>
     </message>
     <message>
         <source>The old file %1 could not be removed; it is no longer used.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法移除舊檔案 %1；它已不再使用。</translation>
     </message>
     <message>
         <source>Changed here and elsewhere: %1. The other version of each was added, switched off.</source>
-        <translation type="unfinished"></translation>
+        <translation>在此處和別處皆有變更：%1。已加入各自的另一個版本，處於停用狀態。</translation>
     </message>
     <message>
         <source>Deleted here but changed elsewhere, so kept: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>在此處已刪除但在別處有變更，因此保留：%1。</translation>
     </message>
     <message>
         <source>Without their shortcut, which another phrase has: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>因其他片語已在使用其快速鍵而不帶快速鍵：%1。</translation>
     </message>
     <message>
         <source>Without their abbreviation, which another phrase has: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>因其他片語已在使用其縮寫而不帶縮寫：%1。</translation>
     </message>
     <message>
         <source>The phrase file was changed into something that cannot be read. Your phrases stay as they are and will be saved with your next change; what the file held was kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>片語檔案被變更為無法讀取的內容。您的片語保持不變，並會在您下次變更時儲存；檔案原有內容已保留在 %1 中。</translation>
     </message>
     <message>
         <source>%1 (changed elsewhere)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1（已在別處變更）</translation>
     </message>
     <message>
         <source>The phrase list was updated from its file.</source>
-        <translation type="unfinished"></translation>
+        <translation>已從檔案更新片語清單。</translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>合併</translation>
     </message>
     <message>
         <source>Not now</source>
-        <translation type="unfinished"></translation>
+        <translation>暫不</translation>
     </message>
     <message>
         <source>A sync program left another version of your phrase list beside it: %1. Merge it into your list? It is then moved to the backups folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>同步程式在您的片語清單旁留下了另一個版本：%1。要將其合併到您的清單中嗎？合併後它會被移至備份資料夾。</translation>
     </message>
     <message numerus="yes">
         <source>A sync program left %n other versions of your phrase list beside it: %1. Merge them into your list? Each is then moved to the backups folder.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>同步程式在您的片語清單旁留下了 %n 個其他版本：%1。要將它們合併到您的清單中嗎？合併後每個版本都會被移至備份資料夾。</numerusform>
         </translation>
     </message>
     <message>
         <source>A sync program left another version of your phrase list: %1. Open the window to merge it.</source>
-        <translation type="unfinished"></translation>
+        <translation>同步程式留下了您的片語清單的另一個版本：%1。請開啟視窗進行合併。</translation>
     </message>
     <message>
         <source>These could not be merged: %1. They stay where they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>以下項目無法合併：%1。它們保留在原處。</translation>
     </message>
     <message>
         <source>Merged into your list; the copy was moved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>已合併到您的清單中；該複本已移至 %1。</translation>
     </message>
     <message numerus="yes">
         <source>Merged %n versions into your list; they were moved to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>已將 %n 個版本合併到您的清單中；它們已移至 %1。</numerusform>
         </translation>
     </message>
 </context>
@@ -1234,11 +1234,11 @@ Replace it?</source>
     </message>
     <message>
         <source>Data folder</source>
-        <translation type="unfinished"></translation>
+        <translation>資料存放資料夾</translation>
     </message>
     <message>
         <source>Change…</source>
-        <translation type="unfinished"></translation>
+        <translation>變更…</translation>
     </message>
 </context>
 <context>
