@@ -10,12 +10,9 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -119,31 +116,8 @@ void MainWindow::onSyncedFromFile()
 
 void MainWindow::buildCopiesNote()
 {
-    // Dressed as the other notes above the table.
-    m_copiesNote = new QWidget(m_centralLayout->parentWidget());
-    m_copiesNote->setObjectName(QStringLiteral("roadNote"));
-    m_copiesNote->setAttribute(Qt::WA_StyledBackground);
-    auto *row = new QHBoxLayout(m_copiesNote);
-    row->setContentsMargins(10, 6, 6, 6);
-    row->setSpacing(8);
-    m_copiesLabel = new QLabel(m_copiesNote);
-    m_copiesLabel->setObjectName(QStringLiteral("roadNoteText"));
-    m_copiesLabel->setTextFormat(Qt::PlainText);
-    m_copiesLabel->setWordWrap(true);
-    row->addWidget(m_copiesLabel, 1);
-    auto *buttons = new QVBoxLayout;
-    buttons->setSpacing(6);
-    m_copiesMerge = new QPushButton(m_copiesNote);
-    m_copiesMerge->setObjectName(QStringLiteral("roadNoteButton"));
-    buttons->addWidget(m_copiesMerge);
-    m_copiesLater = new QPushButton(m_copiesNote);
-    m_copiesLater->setObjectName(QStringLiteral("roadNoteButton"));
-    buttons->addWidget(m_copiesLater);
-    buttons->addStretch(1);
-    row->addLayout(buttons);
-    m_copiesNote->setVisible(false);
-    // First above the table: the user's own list is at stake.
-    m_centralLayout->insertWidget(m_centralLayout->indexOf(m_search) + 1, m_copiesNote, 0);
+    // Placed last, so first above the table: the user's own list is at stake.
+    m_copiesNote = addNoteStrip(&m_copiesLabel, &m_copiesMerge, &m_copiesLater);
     connect(m_copiesMerge, &QPushButton::clicked, this, &MainWindow::mergeConflictCopies);
     connect(m_copiesLater, &QPushButton::clicked, this, [this] {
         m_putOffCopies += m_pendingCopies;

@@ -90,33 +90,39 @@ QString MainWindow::keysNoteText() const
            tr("If you need them there, choose other keys in Options.");
 }
 
-void MainWindow::buildKeysNote()
+// A note above the table, below the search box: its text beside two
+// buttons, one above the other, dressed as the road note (the style sheets
+// select on these names). Hidden until there is something to say.
+QWidget *MainWindow::addNoteStrip(QLabel **text, QPushButton **first, QPushButton **second)
 {
-    // Dressed as the road note (the style sheets select on these names).
-    m_keysNote = new QWidget(m_centralLayout->parentWidget());
-    m_keysNote->setObjectName(QStringLiteral("roadNote"));
-    m_keysNote->setAttribute(Qt::WA_StyledBackground);
-    auto *row = new QHBoxLayout(m_keysNote);
+    auto *note = new QWidget(m_centralLayout->parentWidget());
+    note->setObjectName(QStringLiteral("roadNote"));
+    note->setAttribute(Qt::WA_StyledBackground);
+    auto *row = new QHBoxLayout(note);
     row->setContentsMargins(10, 6, 6, 6);
     row->setSpacing(8);
-    m_keysLabel = new QLabel(m_keysNote);
-    m_keysLabel->setObjectName(QStringLiteral("roadNoteText"));
-    m_keysLabel->setTextFormat(Qt::PlainText);
-    m_keysLabel->setWordWrap(true);
-    row->addWidget(m_keysLabel, 1);
+    *text = new QLabel(note);
+    (*text)->setObjectName(QStringLiteral("roadNoteText"));
+    (*text)->setTextFormat(Qt::PlainText);
+    (*text)->setWordWrap(true);
+    row->addWidget(*text, 1);
     auto *buttons = new QVBoxLayout;
     buttons->setSpacing(6);
-    m_keysOptions = new QPushButton(m_keysNote);
-    m_keysOptions->setObjectName(QStringLiteral("roadNoteButton"));
-    buttons->addWidget(m_keysOptions);
-    m_keysDismiss = new QPushButton(m_keysNote);
-    m_keysDismiss->setObjectName(QStringLiteral("roadNoteButton"));
-    buttons->addWidget(m_keysDismiss);
+    for (QPushButton **button : {first, second}) {
+        *button = new QPushButton(note);
+        (*button)->setObjectName(QStringLiteral("roadNoteButton"));
+        buttons->addWidget(*button);
+    }
     buttons->addStretch(1);
     row->addLayout(buttons);
-    m_keysNote->setVisible(false);
-    // Above the table, below the road note and the search box.
-    m_centralLayout->insertWidget(m_centralLayout->indexOf(m_search) + 1, m_keysNote, 0);
+    note->setVisible(false);
+    m_centralLayout->insertWidget(m_centralLayout->indexOf(m_search) + 1, note, 0);
+    return note;
+}
+
+void MainWindow::buildKeysNote()
+{
+    m_keysNote = addNoteStrip(&m_keysLabel, &m_keysOptions, &m_keysDismiss);
     connect(m_keysDismiss, &QPushButton::clicked, this, &MainWindow::dismissKeysNote);
     connect(m_keysOptions, &QPushButton::clicked, this, [this] {
         dismissKeysNote();

@@ -365,6 +365,7 @@ private:
     void buildStatusBar();
     void buildCentralWidget();
     void buildKeysNote();
+    QWidget *addNoteStrip(QLabel **text, QPushButton **first, QPushButton **second);
     // The keys the program holds now (the picker's, the window's, the
     // phrases'), each with what other programs use it for; empty when it
     // holds none.

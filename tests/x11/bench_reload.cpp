@@ -4,6 +4,7 @@
 // a short list and for 10,000 phrases. Medians of several runs.
 
 #include "benchrow.h"
+#include "x11/datafile.h"
 #include "x11/scrivletprocess.h"
 #include "x11/x11session.h"
 
@@ -36,13 +37,7 @@ QJsonArray listOf(int count)
 
 QByteArray fileBytes(const QJsonArray &phrases)
 {
-    const QJsonObject root{{QStringLiteral("version"), 1},
-                           {QStringLiteral("settings"),
-                            QJsonObject{{QStringLiteral("startMinimized"), true},
-                                        {QStringLiteral("importedV3"), true},
-                                        {QStringLiteral("language"), QStringLiteral("en")}}},
-                           {QStringLiteral("phrases"), phrases}};
-    return QJsonDocument(root).toJson();
+    return ProgramDriver::dataFileBytes(ProgramDriver::quietSettings(), phrases);
 }
 
 } // namespace
@@ -83,14 +78,14 @@ private:
             QElapsedTimer clock;
             QVERIFY(file.commit());
             clock.start();
-            const bool held = program.waitUntilHolding(keys[run],
-                                                       ControlMask | Mod1Mask | ShiftMask, 15000);
+            const bool held =
+                program.waitUntilHolding(keys[run], ControlMask | Mod1Mask | ShiftMask, 15000);
             if (held)
                 samples.push_back(double(clock.nsecsElapsed()) / 1e6);
-            std::printf("%d phrases, run %d: %s\n", size, run + 1,
-                        held ? qPrintable(QString::number(samples.back(), 'f', 1) +
-                                          QStringLiteral(" ms"))
-                             : "not held within 15 s");
+            std::printf(
+                "%d phrases, run %d: %s\n", size, run + 1,
+                held ? qPrintable(QString::number(samples.back(), 'f', 1) + QStringLiteral(" ms"))
+                     : "not held within 15 s");
             QTest::qWait(800); // the program's own save after the merge settles
         }
         BenchRow::print(size > 100 ? "reload-10000" : "reload-10", samples);

@@ -32,15 +32,29 @@ inline QJsonObject phrase(const QString &id, const QString &text, int mods, int 
                        {QStringLiteral("lastUsed"), QStringLiteral("0")}};
 }
 
-inline bool writeDataFile(const QString &path, const QJsonObject &settings,
-                          const QJsonArray &phrases)
+inline QByteArray dataFileBytes(const QJsonObject &settings, const QJsonArray &phrases)
 {
     const QJsonObject root{{QStringLiteral("version"), 1},
                            {QStringLiteral("settings"), settings},
                            {QStringLiteral("phrases"), phrases}};
+    return QJsonDocument(root).toJson();
+}
+
+// The settings of a test's data file: started into the tray, in English,
+// the one-time import done.
+inline QJsonObject quietSettings()
+{
+    return QJsonObject{{QStringLiteral("startMinimized"), true},
+                       {QStringLiteral("importedV3"), true},
+                       {QStringLiteral("language"), QStringLiteral("en")}};
+}
+
+inline bool writeDataFile(const QString &path, const QJsonObject &settings,
+                          const QJsonArray &phrases)
+{
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(QJsonDocument(root).toJson()) > 0;
+           file.write(dataFileBytes(settings, phrases)) > 0;
 }
 
 inline QJsonObject storedSettings(const QString &path)

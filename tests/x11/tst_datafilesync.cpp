@@ -44,13 +44,7 @@ QJsonObject named(const QString &id, const QString &text, int vk)
 
 QByteArray fileBytes(const QJsonArray &phrases)
 {
-    const QJsonObject root{{QStringLiteral("version"), 1},
-                           {QStringLiteral("settings"),
-                            QJsonObject{{QStringLiteral("startMinimized"), true},
-                                        {QStringLiteral("importedV3"), true},
-                                        {QStringLiteral("language"), QStringLiteral("en")}}},
-                           {QStringLiteral("phrases"), phrases}};
-    return QJsonDocument(root).toJson();
+    return ProgramDriver::dataFileBytes(ProgramDriver::quietSettings(), phrases);
 }
 
 // As a sync tool does: a temporary file beside it, renamed over it.
@@ -88,6 +82,23 @@ QString storedText(const QString &path, const QString &id)
     return QString();
 }
 
+// A main window made in this process over a list of two phrases loaded
+// from a folder of its own: there an edit is made as the user makes one.
+struct LocalWindow
+{
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("phrases.json"));
+    const QJsonArray original{named(QStringLiteral("one"), QStringLiteral("the original"), 0),
+                              named(QStringLiteral("two"), QStringLiteral("untouched"), 0)};
+    const bool written = writeInPlace(file, fileBytes(original));
+    PhraseStore store{folder.path()};
+    const bool loaded =
+        written && (store.setLegacyFilePath(folder.filePath(QStringLiteral("none"))), store.load());
+    const std::unique_ptr<Desktop> desktop = createDesktop();
+    QTranslator translator;
+    MainWindow window{&store, &translator, desktop.get()};
+};
+
 } // namespace
 
 class DataFileSyncTest : public QObject
@@ -108,10 +119,9 @@ private slots:
         QVERIFY(target.start());
         path = program.dataFile();
         QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-        QVERIFY(writeInPlace(path, fileBytes({named(QStringLiteral("alpha"),
-                                                    QStringLiteral("alpha one"), 0x31),
-                                              named(QStringLiteral("beta"),
-                                                    QStringLiteral("beta one"), 0x32)})));
+        QVERIFY(writeInPlace(
+            path, fileBytes({named(QStringLiteral("alpha"), QStringLiteral("alpha one"), 0x31),
+                             named(QStringLiteral("beta"), QStringLiteral("beta one"), 0x32)})));
         QVERIFY(program.start());
         QVERIFY(program.waitUntilHolding(XK_2, ControlMask | Mod1Mask));
     }
@@ -182,17 +192,12 @@ private slots:
     void changeOnBothSidesKeepsBoth()
     {
         program.kill();
-        QTemporaryDir folder;
-        const QString file = folder.filePath(QStringLiteral("phrases.json"));
-        const QJsonArray original{named(QStringLiteral("one"), QStringLiteral("the original"), 0),
-                                  named(QStringLiteral("two"), QStringLiteral("untouched"), 0)};
-        QVERIFY(writeInPlace(file, fileBytes(original)));
-        PhraseStore store(folder.path());
-        store.setLegacyFilePath(folder.filePath(QStringLiteral("none")));
-        QVERIFY(store.load());
-        const std::unique_ptr<Desktop> desktop = createDesktop();
-        QTranslator translator;
-        MainWindow window(&store, &translator, desktop.get());
+        LocalWindow local;
+        QVERIFY(local.loaded);
+        PhraseStore &store = local.store;
+        MainWindow &window = local.window;
+        const QString &file = local.file;
+        const QJsonArray &original = local.original;
 
         store.phrases()[0].text = QStringLiteral("edited here");
         QVERIFY(store.save());
@@ -216,21 +221,16 @@ private slots:
     // merged on the user's word, and moved out of the way.
     void syncToolCopyIsOfferedAndMerged()
     {
-        QTemporaryDir folder;
-        const QString file = folder.filePath(QStringLiteral("phrases.json"));
-        const QJsonArray original{named(QStringLiteral("one"), QStringLiteral("the original"), 0),
-                                  named(QStringLiteral("two"), QStringLiteral("untouched"), 0)};
-        QVERIFY(writeInPlace(file, fileBytes(original)));
-        PhraseStore store(folder.path());
-        store.setLegacyFilePath(folder.filePath(QStringLiteral("none")));
-        QVERIFY(store.load());
-        const std::unique_ptr<Desktop> desktop = createDesktop();
-        QTranslator translator;
-        MainWindow window(&store, &translator, desktop.get());
+        LocalWindow local;
+        QVERIFY(local.loaded);
+        PhraseStore &store = local.store;
+        MainWindow &window = local.window;
+        const QString &file = local.file;
+        const QJsonArray &original = local.original;
         QVERIFY(!window.copiesNote()->isVisibleTo(&window));
 
-        const QString copy = folder.filePath(
-            QStringLiteral("phrases.sync-conflict-20261210-101500-ABCDEFG.json"));
+        const QString copy =
+            local.folder.filePath(QStringLiteral("phrases.sync-conflict-20261210-101500-ABCDEFG.json"));
         QVERIFY(writeInPlace(
             copy, fileBytes({named(QStringLiteral("one"), QStringLiteral("from the laptop"), 0),
                              original.at(1),
