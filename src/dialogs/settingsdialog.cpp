@@ -76,6 +76,23 @@ SettingsDialog::SettingsDialog(PhraseStore *store, bool showFailed, bool pickerF
 // The two command shortcuts with their notes, the picker's order, the
 // abbreviations and the per-application rules, made in the order the focus
 // moves through them.
+// The folder of the phrase list, shown read-only, and the button that
+// moves it.
+QHBoxLayout *SettingsDialog::makeDataFolderRow()
+{
+    dataFolderPath = new QLineEdit(this);
+    dataFolderPath->setObjectName(QStringLiteral("dataFolder"));
+    dataFolderPath->setReadOnly(true);
+    dataFolderPath->setText(QDir::toNativeSeparators(store->dataFolder()));
+    dataFolderChange = new QPushButton(this);
+    dataFolderChange->setObjectName(QStringLiteral("dataFolderButton"));
+    dataFolderChange->setEnabled(false); // until the window says how
+    auto *row = new QHBoxLayout;
+    row->addWidget(dataFolderPath, 1);
+    row->addWidget(dataFolderChange);
+    return row;
+}
+
 QFormLayout *SettingsDialog::makeForm(bool showFailed, bool pickerFailed)
 {
     showEditor = new HotkeyEdit(this);
@@ -147,17 +164,7 @@ QFormLayout *SettingsDialog::makeForm(bool showFailed, bool pickerFailed)
     form->addRow(applicationsLabel, applicationsRow);
     // Where the list lives: the path as it is, and the button that moves it.
     dataFolderLabel = new QLabel(this);
-    dataFolderPath = new QLineEdit(this);
-    dataFolderPath->setObjectName(QStringLiteral("dataFolder"));
-    dataFolderPath->setReadOnly(true);
-    dataFolderPath->setText(QDir::toNativeSeparators(store->dataFolder()));
-    dataFolderChange = new QPushButton(this);
-    dataFolderChange->setObjectName(QStringLiteral("dataFolderButton"));
-    dataFolderChange->setEnabled(false); // until the window says how
-    auto *dataFolderRow = new QHBoxLayout;
-    dataFolderRow->addWidget(dataFolderPath, 1);
-    dataFolderRow->addWidget(dataFolderChange);
-    form->addRow(dataFolderLabel, dataFolderRow);
+    form->addRow(dataFolderLabel, makeDataFolderRow());
     return form;
 }
 

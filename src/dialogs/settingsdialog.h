@@ -19,6 +19,7 @@ class OrderComboBox;
 class PhraseStore;
 class QCheckBox;
 class QFormLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -94,6 +95,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    QHBoxLayout *makeDataFolderRow();
     QFormLayout *makeForm(bool showFailed, bool pickerFailed);
     void addBindingsPanel();
     void setTexts();

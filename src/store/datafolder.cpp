@@ -42,6 +42,57 @@ bool PhraseStore::createLocalBackupsFolder() const
                                              QFileDevice::ExeOwner);
 }
 
+PhraseStore::Snapshot PhraseStore::snapshot() const
+{
+    return {m_dataFolder,   m_mayCreateDataFolder, m_phrases,  m_settings,   m_basePhrases,
+            m_baseSettings, m_fileStamp,           m_haveBase, m_damageKept, m_syncReport};
+}
+
+void PhraseStore::restore(const Snapshot &state)
+{
+    m_dataFolder = state.dataFolder;
+    m_mayCreateDataFolder = state.mayCreateDataFolder;
+    m_phrases = state.phrases;
+    m_settings = state.settings;
+    m_basePhrases = state.basePhrases;
+    m_baseSettings = state.baseSettings;
+    m_fileStamp = state.fileStamp;
+    m_haveBase = state.haveBase;
+    m_damageKept = state.damageKept;
+    m_syncReport = state.syncReport;
+}
+
+// The old file goes only as the program last saw it: a sync that wrote it
+// during the move keeps it where it is. Beside a list adopted in the new
+// folder, it is kept in the local backups.
+void PhraseStore::retireOldFile(const QString &oldPath, const JsonFile::Stamp &oldStamp,
+                                bool adopted, MoveReport *told)
+{
+    if (!QFileInfo::exists(oldPath))
+        return;
+    if (!stampNow(oldPath).sameContent(oldStamp)) {
+        told->oldFileLeft = oldPath;
+        return;
+    }
+    if (!adopted) {
+        if (!QFile::remove(oldPath))
+            told->oldFileLeft = oldPath;
+        return;
+    }
+    const QString name =
+        QStringLiteral("phrases-%1.json")
+            .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
+    QString kept = localBackupsFolder() + QLatin1Char('/') + name;
+    for (int n = 2; QFileInfo::exists(kept) || QFileInfo(kept).isSymLink(); ++n)
+        kept = localBackupsFolder() + QLatin1Char('/') + name.chopped(5) +
+               QStringLiteral("-%1.json").arg(n);
+    if (createLocalBackupsFolder() &&
+        (QFile::rename(oldPath, kept) || (QFile::copy(oldPath, kept) && QFile::remove(oldPath))))
+        told->oldFileBackup = kept;
+    else
+        told->oldFileLeft = oldPath;
+}
+
 PhraseStore::MoveResult PhraseStore::moveDataFolder(const QString &folder, MoveReport *report)
 {
     MoveReport ignored;
@@ -71,17 +122,8 @@ PhraseStore::MoveResult PhraseStore::moveDataFolder(const QString &folder, MoveR
 
     // Everything the move touches, for going back when the new file cannot
     // be written.
-    const QString oldFolder = m_dataFolder;
     const QString oldPath = dataFilePath();
-    const JsonFile::Stamp oldStamp = m_fileStamp;
-    const QVector<Phrase> phrases = m_phrases;
-    const Settings settings = m_settings;
-    const QVector<Phrase> basePhrases = m_basePhrases;
-    const Settings baseSettings = m_baseSettings;
-    const bool haveBase = m_haveBase;
-    const JsonFile::Stamp damageKept = m_damageKept;
-    const SyncReport syncReport = m_syncReport;
-    const bool mayCreate = m_mayCreateDataFolder;
+    const Snapshot before = snapshot();
 
     m_dataFolder = target;
     m_mayCreateDataFolder = true;
@@ -94,40 +136,10 @@ PhraseStore::MoveResult PhraseStore::moveDataFolder(const QString &folder, MoveR
         absorbOutsideChanges(&writeBack);
     createDataFolder(); // narrowed to the user
     if (!writeFile()) {
-        m_dataFolder = oldFolder;
-        m_mayCreateDataFolder = mayCreate;
-        m_phrases = phrases;
-        m_settings = settings;
-        m_basePhrases = basePhrases;
-        m_baseSettings = baseSettings;
-        m_fileStamp = oldStamp;
-        m_haveBase = haveBase;
-        m_damageKept = damageKept;
-        m_syncReport = syncReport;
+        restore(before);
         return MoveResult::CannotWrite;
     }
-
-    // The old file goes only as the program last saw it: a sync that
-    // wrote it during the move keeps it where it is.
-    const bool oldExists = QFileInfo::exists(oldPath);
-    if (oldExists && !stampNow(oldPath).sameContent(oldStamp)) {
-        told.oldFileLeft = oldPath;
-    } else if (oldExists && adopted) {
-        const QString name =
-            QStringLiteral("phrases-%1.json")
-                .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
-        QString kept = localBackupsFolder() + QLatin1Char('/') + name;
-        for (int n = 2; QFileInfo::exists(kept) || QFileInfo(kept).isSymLink(); ++n)
-            kept = localBackupsFolder() + QLatin1Char('/') + name.chopped(5) +
-                   QStringLiteral("-%1.json").arg(n);
-        if (createLocalBackupsFolder() && (QFile::rename(oldPath, kept) ||
-                                           (QFile::copy(oldPath, kept) && QFile::remove(oldPath))))
-            told.oldFileBackup = kept;
-        else
-            told.oldFileLeft = oldPath;
-    } else if (oldExists && !QFile::remove(oldPath)) {
-        told.oldFileLeft = oldPath;
-    }
+    retireOldFile(oldPath, before.fileStamp, adopted, &told);
     if (!m_syncReport.isEmpty())
         emit syncedFromFile();
     return adopted ? MoveResult::Merged : MoveResult::Moved;

@@ -143,28 +143,65 @@ Settings mergeSettings(const Settings &base, const Settings &ours, const Setting
     return result;
 }
 
-} // namespace
+using PhraseMerge::Result;
+using PhraseMerge::Side;
 
-namespace PhraseMerge {
-
-Result merge(const Side &baseSide, const Side &oursSide, const Side &theirsSide,
-             const QString &changedElsewhereFormat)
+// One merge, in steps: what becomes of each phrase, in which order the
+// result lists them, and the clashes the result would hold.
+class Merger
 {
-    Indexed base(baseSide.phrases);
-    Indexed ours(oursSide.phrases);
-    Indexed theirs(theirsSide.phrases);
-    const QVector<int> oursInBase = base.match(ours);
-    const QVector<int> theirsInBase = base.match(theirs);
-    const QVector<int> oursInTheirs = theirs.match(ours);
-    const QVector<int> theirsInOurs = invert(oursInTheirs, theirs.size());
+public:
+    Merger(const Side &base, const Side &ours, const Side &theirs)
+        : base(base.phrases), ours(ours.phrases), theirs(theirs.phrases),
+          oursInBase(this->base.match(this->ours)), theirsInBase(this->base.match(this->theirs)),
+          oursInTheirs(this->theirs.match(this->ours)),
+          theirsInOurs(invert(oursInTheirs, this->theirs.size()))
+    {
+        decide();
+    }
 
-    const auto unchanged = [&base](Indexed &side, int i, int inBase) {
+    // The result's phrases in order, each with the content it was compared
+    // by; changedOnBothSides and keptChangedElsewhere go into *result.
+    QVector<Entry> arrange(const QString &changedElsewhereFormat, Result *result);
+    // Clashes the merge made: an enabled incoming phrase gives up the
+    // shortcut or abbreviation that an enabled one of ours (or the show or
+    // picker shortcut) holds, as an import does. Disabled phrases take no
+    // part.
+    static void resolveClashes(QVector<Entry> &entries, Result *result);
+
+    Indexed base;
+    Indexed ours;
+    Indexed theirs;
+
+private:
+    bool unchanged(Indexed &side, int i, int inBase)
+    {
         return inBase >= 0 && base.contentAt(inBase) == side.contentAt(i);
-    };
+    }
+    void decide();
+    bool weReordered() const;
+    const Outcome &outcomeOf(bool isOurs, int i) const
+    {
+        if (!isOurs && theirsInOurs.at(i) >= 0)
+            return oursOutcome.at(theirsInOurs.at(i));
+        return isOurs ? oursOutcome.at(i) : theirsOutcome.at(i);
+    }
+    void place(bool isOurs, int i, const QString &changedElsewhereFormat, QVector<Entry> *entries,
+               Result *result);
 
-    // What becomes of each phrase of ours (matched in theirs or not), and of
-    // each phrase only theirs has.
-    QVector<Outcome> oursOutcome(ours.size());
+    const QVector<int> oursInBase;
+    const QVector<int> theirsInBase;
+    const QVector<int> oursInTheirs;
+    const QVector<int> theirsInOurs;
+    QVector<Outcome> oursOutcome;
+    QVector<Outcome> theirsOutcome;
+};
+
+// What becomes of each phrase of ours (matched in theirs or not), and of
+// each phrase only theirs has.
+void Merger::decide()
+{
+    oursOutcome.resize(ours.size());
     for (int o = 0; o < ours.size(); ++o) {
         Outcome &out = oursOutcome[o];
         const int t = oursInTheirs.at(o);
@@ -184,7 +221,7 @@ Result merge(const Side &baseSide, const Side &oursSide, const Side &theirsSide,
             out.lastUsed = ours.at(o).lastUsed;
         }
     }
-    QVector<Outcome> theirsOutcome(theirs.size());
+    theirsOutcome.resize(theirs.size());
     for (int t = 0; t < theirs.size(); ++t) {
         if (theirsInOurs.at(t) >= 0)
             continue;
@@ -195,101 +232,101 @@ Result merge(const Side &baseSide, const Side &oursSide, const Side &theirsSide,
         out.kept = !unchanged(theirs, t, theirsInBase.at(t));
         out.keptOverDelete = out.kept && theirsInBase.at(t) >= 0;
     }
+}
 
-    // The order: theirs when we left the order of what we kept from the base
-    // as it was, else ours. The other side's own phrases follow the phrase
-    // before them there.
-    bool weReordered = false;
-    {
-        const QVector<int> baseInOurs = invert(oursInBase, base.size());
-        int b = 0;
-        for (int o = 0; o < ours.size() && !weReordered; ++o) {
-            if (oursInBase.at(o) < 0)
-                continue;
-            while (baseInOurs.at(b) < 0)
-                ++b; // ends: as many of the base are in ours as of ours in the base
-            weReordered = b != oursInBase.at(o);
-            ++b;
-        }
+// Whether we changed the order of what we kept from the base.
+bool Merger::weReordered() const
+{
+    const QVector<int> baseInOurs = invert(oursInBase, base.size());
+    int b = 0;
+    for (int o = 0; o < ours.size(); ++o) {
+        if (oursInBase.at(o) < 0)
+            continue;
+        while (baseInOurs.at(b) < 0)
+            ++b; // ends: as many of the base are in ours as of ours in the base
+        if (b != oursInBase.at(o))
+            return true;
+        ++b;
     }
-    // A phrase of either side as (side, position): a matched phrase of
-    // theirs stands for its partner in ours.
-    const bool frameIsOurs = weReordered;
+    return false;
+}
+
+void Merger::place(bool isOurs, int i, const QString &changedElsewhereFormat,
+                   QVector<Entry> *entries, Result *result)
+{
+    const Outcome &out = outcomeOf(isOurs, i);
+    const int o = isOurs ? i : theirsInOurs.at(i);
+    const int t = isOurs ? oursInTheirs.at(i) : i;
+    Entry e;
+    if (out.from == From::Ours) {
+        e.phrase = ours.at(o);
+        e.content = ours.contentAt(o);
+    } else {
+        e.phrase = theirs.at(t);
+        e.content = theirs.contentAt(t);
+        e.incoming = true;
+    }
+    e.phrase.lastUsed = out.lastUsed;
+    if (out.keptOverDelete)
+        result->keptChangedElsewhere.append(PhraseStore::phraseLabel(e.phrase));
+    entries->append(std::move(e));
+    if (out.conflict) {
+        const Phrase &theirsPhrase = theirs.at(t);
+        result->changedOnBothSides.append(PhraseStore::phraseLabel(ours.at(o)));
+        Entry copy;
+        copy.phrase = theirsPhrase;
+        copy.phrase.id = Phrase::newId();
+        copy.phrase.enabled = false;
+        copy.phrase.name = copyName(changedElsewhereFormat, theirsPhrase);
+        copy.content = copy.phrase.contentJson();
+        entries->append(std::move(copy));
+    }
+}
+
+// The order: theirs when we left the order of what we kept from the base as
+// it was, else ours (the frame). The other side's own phrases follow the
+// phrase before them there; a matched phrase of theirs stands for its
+// partner in ours.
+QVector<Entry> Merger::arrange(const QString &changedElsewhereFormat, Result *result)
+{
+    const bool frameIsOurs = weReordered();
     const int frameSize = frameIsOurs ? ours.size() : theirs.size();
     const int otherSize = frameIsOurs ? theirs.size() : ours.size();
     const QVector<int> &otherInFrame = frameIsOurs ? theirsInOurs : oursInTheirs;
-    const auto outcomeOf = [&](bool isOurs, int i) -> const Outcome & {
-        if (!isOurs && theirsInOurs.at(i) >= 0)
-            return oursOutcome.at(theirsInOurs.at(i));
-        return isOurs ? oursOutcome.at(i) : theirsOutcome.at(i);
-    };
 
     QVector<int> first;                 // the other side's own phrases placed before all others
     QHash<int, QVector<int>> followers; // by position in the frame
-    {
-        int anchor = -1;
-        for (int i = 0; i < otherSize; ++i) {
-            if (!outcomeOf(!frameIsOurs, i).kept)
-                continue;
-            if (otherInFrame.at(i) >= 0)
-                anchor = otherInFrame.at(i);
-            else if (anchor >= 0)
-                followers[anchor].append(i);
-            else
-                first.append(i);
-        }
+    int anchor = -1;
+    for (int i = 0; i < otherSize; ++i) {
+        if (!outcomeOf(!frameIsOurs, i).kept)
+            continue;
+        if (otherInFrame.at(i) >= 0)
+            anchor = otherInFrame.at(i);
+        else if (anchor >= 0)
+            followers[anchor].append(i);
+        else
+            first.append(i);
     }
-
-    Result result;
-    result.settings = mergeSettings(baseSide.settings, oursSide.settings, theirsSide.settings);
 
     QVector<Entry> entries;
     entries.reserve(std::max(ours.size(), theirs.size()) + 8);
-    const auto place = [&](bool isOurs, int i) {
-        const Outcome &out = outcomeOf(isOurs, i);
-        const int o = isOurs ? i : theirsInOurs.at(i);
-        const int t = isOurs ? oursInTheirs.at(i) : i;
-        Entry e;
-        if (out.from == From::Ours) {
-            e.phrase = ours.at(o);
-            e.content = ours.contentAt(o);
-        } else {
-            e.phrase = theirs.at(t);
-            e.content = theirs.contentAt(t);
-            e.incoming = true;
-        }
-        e.phrase.lastUsed = out.lastUsed;
-        if (out.keptOverDelete)
-            result.keptChangedElsewhere.append(PhraseStore::phraseLabel(e.phrase));
-        entries.append(std::move(e));
-        if (out.conflict) {
-            const Phrase &theirsPhrase = theirs.at(t);
-            result.changedOnBothSides.append(PhraseStore::phraseLabel(ours.at(o)));
-            Entry copy;
-            copy.phrase = theirsPhrase;
-            copy.phrase.id = Phrase::newId();
-            copy.phrase.enabled = false;
-            copy.phrase.name = copyName(changedElsewhereFormat, theirsPhrase);
-            copy.content = copy.phrase.contentJson();
-            entries.append(std::move(copy));
-        }
-    };
     for (const int i : qAsConst(first))
-        place(!frameIsOurs, i);
+        place(!frameIsOurs, i, changedElsewhereFormat, &entries, result);
     for (int i = 0; i < frameSize; ++i) {
         if (!outcomeOf(frameIsOurs, i).kept)
             continue;
-        place(frameIsOurs, i);
+        place(frameIsOurs, i, changedElsewhereFormat, &entries, result);
         const auto f = followers.constFind(i);
         if (f != followers.constEnd()) {
             for (const int j : f.value())
-                place(!frameIsOurs, j);
+                place(!frameIsOurs, j, changedElsewhereFormat, &entries, result);
         }
     }
+    return entries;
+}
 
-    // Clashes the merge made: an enabled incoming phrase gives up the shortcut
-    // or abbreviation that an enabled one of ours (or the show or picker
-    // shortcut) holds, as an import does. Disabled phrases take no part.
+void Merger::resolveClashes(QVector<Entry> &entries, Result *result)
+{
     QSet<qint64> ourShortcuts;
     QSet<QString> ourAbbreviations;
     for (const Entry &e : qAsConst(entries)) {
@@ -300,7 +337,7 @@ Result merge(const Side &baseSide, const Side &oursSide, const Side &theirsSide,
         if (!e.phrase.abbreviation.isEmpty())
             ourAbbreviations.insert(e.phrase.abbreviation);
     }
-    const Settings &s = result.settings;
+    const Settings &s = result->settings;
     for (Entry &e : entries) {
         Phrase &p = e.phrase;
         if (!e.incoming || !p.enabled)
@@ -309,23 +346,39 @@ Result merge(const Side &baseSide, const Side &oursSide, const Side &theirsSide,
         if (p.vk != 0 && (ourShortcuts.contains(shortcutOf(p)) ||
                           Hotkey::sameHotkey(p.mods, p.vk, s.showMods, s.showVk) ||
                           Hotkey::sameHotkey(p.mods, p.vk, s.pickerMods, s.pickerVk))) {
-            result.withoutShortcut.append(PhraseStore::phraseLabel(p));
+            result->withoutShortcut.append(PhraseStore::phraseLabel(p));
             p.vk = 0;
             p.mods = 0;
             stripped = true;
         }
         if (!p.abbreviation.isEmpty() && ourAbbreviations.contains(p.abbreviation)) {
-            result.withoutAbbreviation.append(PhraseStore::phraseLabel(p));
+            result->withoutAbbreviation.append(PhraseStore::phraseLabel(p));
             p.abbreviation.clear();
             stripped = true;
         }
         if (stripped)
             e.content = p.contentJson();
     }
+}
+
+} // namespace
+
+namespace PhraseMerge {
+
+Result merge(const Side &baseSide, const Side &oursSide, const Side &theirsSide,
+             const QString &changedElsewhereFormat)
+{
+    Merger merger(baseSide, oursSide, theirsSide);
+    Result result;
+    result.settings = mergeSettings(baseSide.settings, oursSide.settings, theirsSide.settings);
+    QVector<Entry> entries = merger.arrange(changedElsewhereFormat, &result);
+    Merger::resolveClashes(entries, &result);
 
     const QJsonObject settingsJson = result.settings.toJson();
-    result.oursChanged = settingsJson != oursSide.settings.toJson() || !sameAs(entries, ours);
-    result.theirsChanged = settingsJson != theirsSide.settings.toJson() || !sameAs(entries, theirs);
+    result.oursChanged =
+        settingsJson != oursSide.settings.toJson() || !sameAs(entries, merger.ours);
+    result.theirsChanged =
+        settingsJson != theirsSide.settings.toJson() || !sameAs(entries, merger.theirs);
 
     result.phrases.reserve(entries.size());
     for (Entry &e : entries)

@@ -225,6 +225,24 @@ private:
     bool absorbOutsideChanges(bool *writeBack);
     bool keepOutsideDamage(const QString &path, const QByteArray &bytes,
                            const JsonFile::Stamp &stamp);
+    // What a move of the data folder may have to put back.
+    struct Snapshot
+    {
+        QString dataFolder;
+        bool mayCreateDataFolder;
+        QVector<Phrase> phrases;
+        Settings settings;
+        QVector<Phrase> basePhrases;
+        Settings baseSettings;
+        JsonFile::Stamp fileStamp;
+        bool haveBase;
+        JsonFile::Stamp damageKept;
+        SyncReport syncReport;
+    };
+    Snapshot snapshot() const;
+    void restore(const Snapshot &state);
+    void retireOldFile(const QString &oldPath, const JsonFile::Stamp &oldStamp, bool adopted,
+                       MoveReport *told);
     // A file's content as one side of a merge.
     PhraseMerge::Side sideOf(PhraseJson::Document &&doc) const;
     // Merges theirs into the running state against the base, adding to the
