@@ -413,12 +413,16 @@ void MainWindow::editPhrase()
     if (dialog.exec() != QDialog::Accepted)
         return;
     // Looked up again: the list may have changed while the dialog was open.
+    // A phrase gone meanwhile (deleted by a merge from another machine)
+    // comes back with the edit the user just saved, at the end.
     const int now = store->indexOfId(id);
-    if (now < 0)
-        return;
     Phrase edited = dialog.phrase();
-    edited.lastUsed = store->phrases().at(now).lastUsed;
-    store->phrases()[now] = edited;
+    if (now < 0) {
+        store->phrases().append(edited);
+    } else {
+        edited.lastUsed = store->phrases().at(now).lastUsed;
+        store->phrases()[now] = edited;
+    }
     commitListChange();
 }
 

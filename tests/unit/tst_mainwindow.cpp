@@ -1317,6 +1317,29 @@ private slots:
         QVERIFY(QFile::exists(store->dataFilePath()));
     }
 
+    // The phrase being edited goes from the list while the dialog is open
+    // (the file merged from another machine deleted it): the edit the user
+    // then saves comes back into the list rather than vanishing.
+    void editOfAPhraseDeletedMeanwhileIsKept()
+    {
+        store->phrases() << makePhrase(QStringLiteral("p"), QStringLiteral("t"))
+                         << makePhrase(QStringLiteral("q"), QStringLiteral("u"));
+        const QString id = store->phrases().at(0).id;
+        build();
+        window->table()->selectRow(0);
+        QTimer::singleShot(0, [this] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            store->phrases().removeFirst();
+            dialog->findChild<QPlainTextEdit *>()->setPlainText(QStringLiteral("still wanted"));
+            dialog->accept();
+        });
+        window->editPhrase();
+        QCOMPARE(store->phrases().size(), 2);
+        QCOMPARE(store->phrases().at(1).text, QStringLiteral("still wanted"));
+        QCOMPARE(store->phrases().at(1).id, id);
+    }
+
     void contextMenuSwitchesAPhraseOff_data()
     {
         QTest::addColumn<int>("action"); // 0 "Enabled", 2 "Delete" (1 is the separator)
