@@ -27,17 +27,6 @@ bool isOwnRegularFile(const QFileInfo &info)
 #endif
 }
 
-QString freeNameIn(const QString &folder, const QString &fileName)
-{
-    const QDir dir(folder);
-    QString name = fileName;
-    const int dot = fileName.lastIndexOf(QLatin1Char('.'));
-    for (int n = 2;
-         QFileInfo::exists(dir.filePath(name)) || QFileInfo(dir.filePath(name)).isSymLink(); ++n)
-        name = fileName.left(dot) + QLatin1Char('-') + QString::number(n) + fileName.mid(dot);
-    return dir.filePath(name);
-}
-
 } // namespace
 
 bool PhraseStore::isConflictCopyName(const QString &fileName)
@@ -89,8 +78,8 @@ PhraseStore::CopyMerge PhraseStore::mergeConflictCopy(const QString &path,
     if (!saved)
         return CopyMerge::NotSaved;
     QDir().mkpath(keepFolder);
-    const QString target = freeNameIn(keepFolder, QFileInfo(path).fileName());
-    if (!QFile::rename(path, target) && !(QFile::copy(path, target) && QFile::remove(path)))
+    const QString target = JsonFile::freePathIn(keepFolder, QFileInfo(path).fileName());
+    if (!JsonFile::moveFile(path, target))
         return CopyMerge::NotMoved;
     QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     if (movedTo)

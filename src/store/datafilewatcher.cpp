@@ -49,10 +49,10 @@ QString DataFileWatcher::statLine() const
 void DataFileWatcher::onChange(bool folderOnly)
 {
     watch();
+    // A change in the folder may be the file renamed over: settled() comes
+    // for every change, folderSettled() for those in the folder too.
     if (folderOnly)
         m_folderChanged = true;
-    // A change in the folder may be the file renamed over: looked at too.
-    m_fileChanged = true;
     if (!m_firstChange.isValid())
         m_firstChange.start();
     const qint64 waited = m_firstChange.elapsed();
@@ -64,11 +64,9 @@ void DataFileWatcher::onSettled()
     m_firstChange.invalidate();
     watch();
     m_lastSeen = statLine();
-    const bool file = m_fileChanged;
     const bool folder = m_folderChanged;
-    m_fileChanged = m_folderChanged = false;
-    if (file)
-        emit settled();
+    m_folderChanged = false;
+    emit settled();
     if (folder)
         emit folderSettled();
 }

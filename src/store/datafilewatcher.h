@@ -53,7 +53,6 @@ private:
     QTimer m_settle;
     QTimer m_poll;
     QElapsedTimer m_firstChange; // invalid while nothing waits
-    bool m_fileChanged = false;
     bool m_folderChanged = false;
     QString m_lastSeen; // exists, size and time at the last look
 };

@@ -82,12 +82,8 @@ void PhraseStore::retireOldFile(const QString &oldPath, const JsonFile::Stamp &o
     const QString name =
         QStringLiteral("phrases-%1.json")
             .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
-    QString kept = localBackupsFolder() + QLatin1Char('/') + name;
-    for (int n = 2; QFileInfo::exists(kept) || QFileInfo(kept).isSymLink(); ++n)
-        kept = localBackupsFolder() + QLatin1Char('/') + name.chopped(5) +
-               QStringLiteral("-%1.json").arg(n);
-    if (createLocalBackupsFolder() &&
-        (QFile::rename(oldPath, kept) || (QFile::copy(oldPath, kept) && QFile::remove(oldPath))))
+    const QString kept = JsonFile::freePathIn(localBackupsFolder(), name);
+    if (createLocalBackupsFolder() && JsonFile::moveFile(oldPath, kept))
         told->oldFileBackup = kept;
     else
         told->oldFileLeft = oldPath;

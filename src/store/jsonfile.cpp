@@ -2,6 +2,7 @@
 
 #include <QCryptographicHash>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -24,6 +25,23 @@ QString damagedCopyPath(const QString &path)
     for (int n = 2; QFileInfo::exists(target) || QFileInfo(target).isSymLink(); ++n)
         target = base + QLatin1Char('-') + QString::number(n);
     return target;
+}
+
+QString freePathIn(const QString &folder, const QString &fileName)
+{
+    const QDir dir(folder);
+    const int dot = fileName.lastIndexOf(QLatin1Char('.'));
+    const QString stem = dot < 0 ? fileName : fileName.left(dot);
+    const QString extension = dot < 0 ? QString() : fileName.mid(dot);
+    QString path = dir.filePath(fileName);
+    for (int n = 2; QFileInfo::exists(path) || QFileInfo(path).isSymLink(); ++n)
+        path = dir.filePath(stem + QLatin1Char('-') + QString::number(n) + extension);
+    return path;
+}
+
+bool moveFile(const QString &from, const QString &to)
+{
+    return QFile::rename(from, to) || (QFile::copy(from, to) && QFile::remove(from));
 }
 
 Stamp Stamp::of(const QString &path, const QByteArray &bytes)

@@ -35,6 +35,14 @@ ReadResult parse(const QByteArray &bytes, PhraseJson::Document *document);
 // path.damaged-yyyyMMdd-HHmmss, with -2, -3... when taken.
 QString damagedCopyPath(const QString &path);
 
+// folder/fileName, or with -2, -3... before its extension when that is
+// taken (by a file or a link): a name for a file kept in the backups.
+QString freePathIn(const QString &folder, const QString &fileName);
+
+// Moves a file, by a copy and a removal where a rename cannot (another
+// file system). False when it stays where it was, or was copied only.
+bool moveFile(const QString &from, const QString &to);
+
 // What a data file looked like when the program last read or wrote it:
 // enough to tell whether anything else has written it since. The hash
 // decides; size and time alone would miss a sync tool's rewrite of the same
