@@ -101,6 +101,7 @@ bool PhraseStore::writeFile()
     // well be made from the file before ours, and an edit made here since
     // must then meet its edit as a change on both sides, not be undone.
     m_fileStamp = JsonFile::Stamp::of(path, bytes);
+    m_writtenCounts.wrote(m_phrases);
     return true;
 }
 

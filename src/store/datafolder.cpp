@@ -44,8 +44,9 @@ bool PhraseStore::createLocalBackupsFolder() const
 
 PhraseStore::Snapshot PhraseStore::snapshot() const
 {
-    return {m_dataFolder,   m_mayCreateDataFolder, m_phrases,  m_settings,   m_basePhrases,
-            m_baseSettings, m_fileStamp,           m_haveBase, m_damageKept, m_syncReport};
+    return {m_dataFolder,  m_mayCreateDataFolder, m_phrases,       m_settings,
+            m_basePhrases, m_baseSettings,        m_writtenCounts, m_fileStamp,
+            m_haveBase,    m_damageKept,          m_syncReport};
 }
 
 void PhraseStore::restore(const Snapshot &state)
@@ -56,6 +57,7 @@ void PhraseStore::restore(const Snapshot &state)
     m_settings = state.settings;
     m_basePhrases = state.basePhrases;
     m_baseSettings = state.baseSettings;
+    m_writtenCounts = state.writtenCounts;
     m_fileStamp = state.fileStamp;
     m_haveBase = state.haveBase;
     m_damageKept = state.damageKept;

@@ -11,6 +11,7 @@ void PhraseStore::rememberBase(const JsonFile::Stamp &stamp)
 {
     // Implicitly shared: the base costs nothing until the list changes.
     m_basePhrases = m_phrases;
+    m_writtenCounts.clear();
     m_baseSettings = m_settings;
     m_fileStamp = stamp;
 }
@@ -65,6 +66,7 @@ bool PhraseStore::absorbOutsideChanges(bool *writeBack)
     // The file as read is the base now: the version the other side and we
     // both have. What the merge kept of ours goes back into the file.
     m_basePhrases = theirs.phrases;
+    m_writtenCounts.clear();
     m_baseSettings = theirs.settings;
     m_fileStamp = now;
     m_haveBase = true;
@@ -87,7 +89,8 @@ PhraseMerge::Side PhraseStore::sideOf(PhraseJson::Document &&doc) const
 bool PhraseStore::mergeIn(const PhraseMerge::Side &theirs)
 {
     const PhraseMerge::Result merged = PhraseMerge::merge(
-        {m_basePhrases, m_baseSettings}, {m_phrases, m_settings}, theirs, m_changedElsewhereFormat);
+        {m_basePhrases, m_baseSettings}, {m_phrases, m_settings}, theirs, m_changedElsewhereFormat,
+        &m_writtenCounts);
     const QJsonObject before = m_settings.toJson();
     const QJsonObject after = merged.settings.toJson();
     SyncReport &r = m_syncReport;

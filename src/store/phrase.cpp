@@ -17,6 +17,9 @@ const QString kEnabled = QStringLiteral("enabled");
 const QString kLastUsed = QStringLiteral("lastUsed");
 const QString kAbbreviation = QStringLiteral("abbreviation");
 const QString kPlaceholders = QStringLiteral("placeholders");
+const QString kMatchCase = QStringLiteral("matchCase");
+const QString kUses = QStringLiteral("uses");
+const QString kCharactersSaved = QStringLiteral("charactersSaved");
 
 // An integer-valued JSON number inside the int range, else the fallback.
 int intOr(const QJsonValue &value, int fallback)
@@ -31,6 +34,16 @@ int intOr(const QJsonValue &value, int fallback)
 }
 
 } // namespace
+
+qint64 Phrase::countOf(const QJsonValue &value)
+{
+    if (!value.isDouble())
+        return 0;
+    const double d = value.toDouble();
+    if (std::trunc(d) != d || d < 0 || d > double(MaxCount))
+        return 0;
+    return qint64(d);
+}
 
 QString Phrase::newId()
 {
@@ -62,6 +75,12 @@ QJsonObject Phrase::toJson() const
         o.insert(kAbbreviation, abbreviation);
     if (placeholders)
         o.insert(kPlaceholders, true);
+    if (matchCase)
+        o.insert(kMatchCase, true);
+    if (uses != 0)
+        o.insert(kUses, double(uses));
+    if (charactersSaved != 0)
+        o.insert(kCharactersSaved, double(charactersSaved));
     return o;
 }
 
@@ -69,6 +88,8 @@ QJsonObject Phrase::contentJson() const
 {
     QJsonObject o = toJson();
     o.remove(kLastUsed);
+    o.remove(kUses);
+    o.remove(kCharactersSaved);
     return o;
 }
 
@@ -97,5 +118,8 @@ Phrase Phrase::fromJson(const QJsonObject &object)
     }
     p.abbreviation = object.value(kAbbreviation).toString();
     p.placeholders = object.value(kPlaceholders).toBool(false);
+    p.matchCase = object.value(kMatchCase).toBool(false);
+    p.uses = countOf(object.value(kUses));
+    p.charactersSaved = countOf(object.value(kCharactersSaved));
     return p;
 }

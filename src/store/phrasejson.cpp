@@ -198,7 +198,10 @@ public:
         Enabled,
         LastUsed,
         Abbreviation,
-        Placeholders
+        Placeholders,
+        MatchCase,
+        Uses,
+        CharactersSaved
     };
     enum RootKey
     {
@@ -354,6 +357,12 @@ private:
             return Abbreviation;
         if (equals(s, n, "placeholders"))
             return Placeholders;
+        if (equals(s, n, "matchCase"))
+            return MatchCase;
+        if (equals(s, n, "uses"))
+            return Uses;
+        if (equals(s, n, "charactersSaved"))
+            return CharactersSaved;
         return Other;
     }
 
@@ -455,6 +464,15 @@ private:
             break;
         case Placeholders:
             m_phrase.placeholders = value.type == QJsonValue::Bool && value.boolean;
+            break;
+        case MatchCase:
+            m_phrase.matchCase = value.type == QJsonValue::Bool && value.boolean;
+            break;
+        case Uses:
+            m_phrase.uses = Phrase::countOf(value.json());
+            break;
+        case CharactersSaved:
+            m_phrase.charactersSaved = Phrase::countOf(value.json());
             break;
         case Other:
             break;

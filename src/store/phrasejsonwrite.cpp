@@ -184,12 +184,20 @@ QByteArray write(const QVector<Phrase> &phrases, const QJsonObject *settings)
             out.key("abbreviation");
             out.string(p.abbreviation);
         }
+        if (p.charactersSaved != 0) {
+            out.key("charactersSaved");
+            out.Int64(p.charactersSaved);
+        }
         out.key("enabled");
         out.Bool(p.enabled);
         out.key("id");
         out.string(p.id);
         out.key("lastUsed");
         out.ascii(QByteArray::number(p.lastUsed));
+        if (p.matchCase) {
+            out.key("matchCase");
+            out.Bool(true);
+        }
         out.key("mods");
         out.Int(p.mods);
         out.key("name");
@@ -200,6 +208,10 @@ QByteArray write(const QVector<Phrase> &phrases, const QJsonObject *settings)
         }
         out.key("text");
         out.string(p.text);
+        if (p.uses != 0) {
+            out.key("uses");
+            out.Int64(p.uses);
+        }
         out.key("vk");
         out.Int(p.vk);
         out.endObject();

@@ -84,11 +84,47 @@ enum class From
     Theirs
 };
 
+// A phrase's record of use in the result.
+struct Use
+{
+    qint64 lastUsed = 0;
+    qint64 uses = 0;
+    qint64 charactersSaved = 0;
+
+    static Use of(const Phrase &p) { return {p.lastUsed, p.uses, p.charactersSaved}; }
+    void applyTo(Phrase &p) const
+    {
+        p.lastUsed = lastUsed;
+        p.uses = uses;
+        p.charactersSaved = charactersSaved;
+    }
+};
+
+// A count both sides have: ours plus what theirs gained over the version
+// it was made from, taken as the one with the largest count not above
+// theirs of the base and our written ones, or one of none (every count
+// starts there, and a reset goes back there). Without a base or a version
+// written (added on both sides alike) the larger stands.
+qint64 mergedCount(qint64 ours, qint64 theirs, const qint64 *base, const QVector<qint64> &written)
+{
+    if (!base && written.isEmpty())
+        return std::max(ours, theirs);
+    qint64 from = 0;
+    if (base && *base <= theirs)
+        from = *base;
+    for (const qint64 w : written) {
+        if (w <= theirs)
+            from = std::max(from, w);
+    }
+    return std::min(Phrase::MaxCount,
+                    std::max<qint64>(0, ours) + std::max<qint64>(0, theirs - from));
+}
+
 struct Outcome
 {
     bool kept = false;
     From from = From::Ours;
-    qint64 lastUsed = 0;
+    Use use;
     bool conflict = false;       // theirs follows ours as a disabled copy
     bool keptOverDelete = false; // we deleted it, they changed it
 };
@@ -114,7 +150,8 @@ bool sameAs(const QVector<Entry> &result, Indexed &side)
     for (int i = 0; i < result.size(); ++i) {
         const Phrase &p = result.at(i).phrase;
         const Phrase &q = side.at(i);
-        if (p.id != q.id || p.lastUsed != q.lastUsed || result.at(i).content != side.contentAt(i))
+        if (p.id != q.id || p.lastUsed != q.lastUsed || p.uses != q.uses ||
+            p.charactersSaved != q.charactersSaved || result.at(i).content != side.contentAt(i))
             return false;
     }
     return true;
@@ -151,8 +188,9 @@ using PhraseMerge::Side;
 class Merger
 {
 public:
-    Merger(const Side &base, const Side &ours, const Side &theirs)
-        : base(base.phrases), ours(ours.phrases), theirs(theirs.phrases),
+    Merger(const Side &base, const Side &ours, const Side &theirs,
+           const PhraseMerge::WrittenCounts *written)
+        : base(base.phrases), ours(ours.phrases), theirs(theirs.phrases), written(written),
           oursInBase(this->base.match(this->ours)), theirsInBase(this->base.match(this->theirs)),
           oursInTheirs(this->theirs.match(this->ours)),
           theirsInOurs(invert(oursInTheirs, this->theirs.size()))
@@ -172,6 +210,7 @@ public:
     Indexed base;
     Indexed ours;
     Indexed theirs;
+    const PhraseMerge::WrittenCounts *written;
 
 private:
     bool unchanged(Indexed &side, int i, int inBase)
@@ -179,6 +218,7 @@ private:
         return inBase >= 0 && base.contentAt(inBase) == side.contentAt(i);
     }
     void decide();
+    Use usesOf(int o, int t) const;
     bool weReordered() const;
     const Outcome &outcomeOf(bool isOurs, int i) const
     {
@@ -207,7 +247,7 @@ void Merger::decide()
         const int t = oursInTheirs.at(o);
         if (t >= 0) {
             out.kept = true;
-            out.lastUsed = std::max(ours.at(o).lastUsed, theirs.at(t).lastUsed);
+            out.use = usesOf(o, t);
             if (ours.contentAt(o) == theirs.contentAt(t) ||
                 unchanged(theirs, t, theirsInBase.at(t)))
                 out.from = From::Ours; // the same on both, or changed here only
@@ -218,7 +258,7 @@ void Merger::decide()
         } else {
             // Deleted there: gone unless we changed it (or added it).
             out.kept = !unchanged(ours, o, oursInBase.at(o));
-            out.lastUsed = ours.at(o).lastUsed;
+            out.use = Use::of(ours.at(o));
         }
     }
     theirsOutcome.resize(theirs.size());
@@ -227,11 +267,33 @@ void Merger::decide()
             continue;
         Outcome &out = theirsOutcome[t];
         out.from = From::Theirs;
-        out.lastUsed = theirs.at(t).lastUsed;
+        out.use = Use::of(theirs.at(t));
         // Deleted here: gone unless they changed it (or added it).
         out.kept = !unchanged(theirs, t, theirsInBase.at(t));
         out.keptOverDelete = out.kept && theirsInBase.at(t) >= 0;
     }
+}
+
+// The record of use of a phrase both sides have: the later use, and the
+// counts of both.
+Use Merger::usesOf(int o, int t) const
+{
+    const Phrase &our = ours.at(o);
+    const Phrase &their = theirs.at(t);
+    const int b = oursInBase.at(o);
+    const Phrase *inBase = b >= 0 ? &base.at(b) : nullptr;
+    const QVector<PhraseMerge::Counts> *wrote = written ? written->of(our.id) : nullptr;
+    QVector<qint64> uses, saved;
+    for (const PhraseMerge::Counts &c : wrote ? *wrote : QVector<PhraseMerge::Counts>()) {
+        uses.append(c.uses);
+        saved.append(c.charactersSaved);
+    }
+    Use use;
+    use.lastUsed = std::max(our.lastUsed, their.lastUsed);
+    use.uses = mergedCount(our.uses, their.uses, inBase ? &inBase->uses : nullptr, uses);
+    use.charactersSaved = mergedCount(our.charactersSaved, their.charactersSaved,
+                                      inBase ? &inBase->charactersSaved : nullptr, saved);
+    return use;
 }
 
 // Whether we changed the order of what we kept from the base.
@@ -266,7 +328,7 @@ void Merger::place(bool isOurs, int i, const QString &changedElsewhereFormat,
         e.content = theirs.contentAt(t);
         e.incoming = true;
     }
-    e.phrase.lastUsed = out.lastUsed;
+    out.use.applyTo(e.phrase);
     if (out.keptOverDelete)
         result->keptChangedElsewhere.append(PhraseStore::phraseLabel(e.phrase));
     entries->append(std::move(e));
@@ -278,6 +340,9 @@ void Merger::place(bool isOurs, int i, const QString &changedElsewhereFormat,
         copy.phrase.id = Phrase::newId();
         copy.phrase.enabled = false;
         copy.phrase.name = copyName(changedElsewhereFormat, theirsPhrase);
+        // Its uses are counted with ours: not twice.
+        copy.phrase.uses = 0;
+        copy.phrase.charactersSaved = 0;
         copy.content = copy.phrase.contentJson();
         entries->append(std::move(copy));
     }
@@ -365,10 +430,28 @@ void Merger::resolveClashes(QVector<Entry> &entries, Result *result)
 
 namespace PhraseMerge {
 
-Result merge(const Side &baseSide, const Side &oursSide, const Side &theirsSide,
-             const QString &changedElsewhereFormat)
+void WrittenCounts::wrote(const QVector<Phrase> &phrases)
 {
-    Merger merger(baseSide, oursSide, theirsSide);
+    for (const Phrase &p : phrases) {
+        const Counts now{p.uses, p.charactersSaved};
+        if (now == Counts())
+            continue; // none: the merge counts from none anyway
+        QVector<Counts> &list = m_written[p.id];
+        if (list.isEmpty() || !(list.constLast() == now))
+            list.append(now);
+    }
+}
+
+const QVector<Counts> *WrittenCounts::of(const QString &id) const
+{
+    const auto it = m_written.constFind(id);
+    return it == m_written.cend() ? nullptr : &it.value();
+}
+
+Result merge(const Side &baseSide, const Side &oursSide, const Side &theirsSide,
+             const QString &changedElsewhereFormat, const WrittenCounts *written)
+{
+    Merger merger(baseSide, oursSide, theirsSide, written);
     Result result;
     result.settings = mergeSettings(baseSide.settings, oursSide.settings, theirsSide.settings);
     QVector<Entry> entries = merger.arrange(changedElsewhereFormat, &result);

@@ -234,6 +234,7 @@ private:
         Settings settings;
         QVector<Phrase> basePhrases;
         Settings baseSettings;
+        PhraseMerge::WrittenCounts writtenCounts;
         JsonFile::Stamp fileStamp;
         bool haveBase;
         JsonFile::Stamp damageKept;
@@ -267,6 +268,9 @@ private:
     // move it.
     QVector<Phrase> m_basePhrases;
     Settings m_baseSettings;
+    // The counts of our writes since the base: the other side may have
+    // built on any of them.
+    PhraseMerge::WrittenCounts m_writtenCounts;
     // The file as we last read or wrote it: anything else is news.
     JsonFile::Stamp m_fileStamp;
     bool m_haveBase = false;      // a valid file was loaded or taken in

@@ -50,6 +50,9 @@ QVector<Phrase> samplePhrases(bool loneSurrogates = true)
     // Written only when set, each where its name sorts.
     c.abbreviation = QStringLiteral(";ab\u65E5");
     c.placeholders = true;
+    c.matchCase = true;
+    c.uses = Phrase::MaxCount;
+    c.charactersSaved = 1234567;
     list << c;
     return list;
 }
@@ -99,6 +102,11 @@ void compareDocuments(const PhraseJson::Document &a, const PhraseJson::Document 
         QCOMPARE(x.mods, y.mods);
         QCOMPARE(x.enabled, y.enabled);
         QCOMPARE(x.lastUsed, y.lastUsed);
+        QCOMPARE(x.abbreviation, y.abbreviation);
+        QCOMPARE(x.placeholders, y.placeholders);
+        QCOMPARE(x.matchCase, y.matchCase);
+        QCOMPARE(x.uses, y.uses);
+        QCOMPARE(x.charactersSaved, y.charactersSaved);
     }
 }
 
@@ -176,6 +184,11 @@ private slots:
         // A lone surrogate, written escaped, is left to QJsonDocument.
         QVERIFY(!agree(PhraseJson::write(samplePhrases(true), &s)));
         QCOMPARE(doc.phrases[1].lastUsed, std::numeric_limits<qint64>::min());
+        QCOMPARE(doc.phrases[2].uses, Phrase::MaxCount);
+        QCOMPARE(doc.phrases[2].charactersSaved, 1234567);
+        QVERIFY(doc.phrases[2].matchCase);
+        QVERIFY(!doc.phrases[0].matchCase);
+        QCOMPARE(doc.phrases[0].uses, 0);
     }
 
     void byteOrderMarkSurvives()
@@ -249,6 +262,16 @@ private slots:
             R"({"phrases": [{"text": "a", "vk": -2147483648, "mods": 2147483647},
                                           {"text": "b", "vk": 2147483648, "mods": -0}]})",
             true, true);
+        row("counts at and past their edges",
+            R"({"phrases": [{"text": "a", "uses": 9007199254740991, "charactersSaved": 0},
+                            {"text": "b", "uses": -1, "charactersSaved": 2.5},
+                            {"text": "c", "uses": "5", "charactersSaved": true},
+                            {"text": "d", "uses": 1e3, "charactersSaved": 9007199254740992},
+                            {"text": "e", "matchCase": 1, "uses": null},
+                            {"text": "f", "matchCase": true, "uses": 3}]})",
+            true, true);
+        row("a count repeated", R"({"phrases": [{"text": "f", "uses": 3, "uses": 4}]})", false,
+            true);
         row("fraction", R"({"phrases": [{"text": "a", "vk": 65.0, "mods": 2.5}]})", true, true);
         row("exponent", R"({"phrases": [{"text": "a", "vk": 1e2, "mods": 2E-0}]})", true, true);
         row("long number", R"({"phrases": [{"text": "a", "vk": 12345678901234567890}]})", true,

@@ -242,6 +242,81 @@ private slots:
         QTEST(r.theirsChanged, "theirsChanged");
     }
 
+    // Each side's uses since the version it started from count once. -1:
+    // no such version (no base: added on both sides; no last write given).
+    void counts_data()
+    {
+        QTest::addColumn<qint64>("base");     // -1: none (added on both sides)
+        QTest::addColumn<QString>("written"); // the counts we wrote since, in order
+        QTest::addColumn<qint64>("ours");
+        QTest::addColumn<qint64>("theirs");
+        QTest::addColumn<QString>("theirText"); // "b": unchanged, "t": changed there, "c": conflict
+        QTest::addColumn<qint64>("expected");
+        QTest::addColumn<bool>("theirsChanged");
+
+        // clang-format off
+        QTest::newRow("used here only")            << 5LL << ""     << 8LL  << 5LL  << "b" << 8LL  << true;
+        QTest::newRow("used there only")           << 5LL << ""     << 5LL  << 9LL  << "b" << 9LL  << false;
+        QTest::newRow("used on both")              << 5LL << ""     << 8LL  << 9LL  << "b" << 12LL << true;
+        QTest::newRow("they built on our write")   << 5LL << "8"    << 10LL << 11LL << "b" << 13LL << true;
+        QTest::newRow("they built on the base")    << 5LL << "8"    << 10LL << 7LL  << "b" << 12LL << true;
+        QTest::newRow("they built on a middle write") << 5LL << "8 12 20" << 21LL << 14LL << "b" << 23LL << true;
+        QTest::newRow("neither used it since")     << 5LL << "8"    << 8LL  << 8LL  << "b" << 8LL  << false;
+        QTest::newRow("reset here, used there")    << 5LL << ""     << 0LL  << 7LL  << "b" << 2LL  << true;
+        QTest::newRow("reset here, written, used there") << 5LL << "" << 1LL << 3LL << "b" << 4LL << true;
+        QTest::newRow("reset there")               << 5LL << ""     << 6LL  << 0LL  << "b" << 6LL  << true;
+        QTest::newRow("reset there, then used")    << 5LL << ""     << 6LL  << 2LL  << "b" << 8LL  << true;
+        QTest::newRow("added on both alike")       << -1LL << ""    << 3LL  << 4LL  << "b" << 4LL  << false;
+        QTest::newRow("changed there, used both")  << 5LL << ""     << 8LL  << 9LL  << "t" << 12LL << true;
+        QTest::newRow("changed on both: copy at 0") << 5LL << ""    << 8LL  << 9LL  << "c" << 12LL << true;
+        QTest::newRow("at the largest count")      << 0LL << ""     << Phrase::MaxCount << 9LL << "b" << Phrase::MaxCount << true;
+        // clang-format on
+    }
+
+    void counts()
+    {
+        const auto saved = [](qint64 uses) {
+            return uses > Phrase::MaxCount / 10 ? Phrase::MaxCount : 10 * uses;
+        };
+        QFETCH(qint64, base);
+        QFETCH(QString, written);
+        QFETCH(qint64, ours);
+        QFETCH(qint64, theirs);
+        QFETCH(QString, theirText);
+        const auto side = [&saved](qint64 uses, const QString &text) {
+            Side s;
+            if (uses >= 0) {
+                s.phrases << named(QStringLiteral("x"), QString(), text);
+                s.phrases[0].uses = uses;
+                s.phrases[0].charactersSaved = saved(uses);
+            }
+            return s;
+        };
+        const Side oursSide =
+            side(ours, theirText == QLatin1String("c") ? QStringLiteral("o") : QStringLiteral("b"));
+        const Side theirsSide = side(theirs, theirText == QLatin1String("b") ? QStringLiteral("b")
+                                                                             : QStringLiteral("t"));
+        PhraseMerge::WrittenCounts wrote;
+        for (const QString &count : written.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            wrote.wrote(side(count.toLongLong(), QStringLiteral("b")).phrases);
+        const PhraseMerge::Result r =
+            PhraseMerge::merge(side(base, QStringLiteral("b")), oursSide, theirsSide,
+                               QStringLiteral("%1 (copy)"), &wrote);
+        QCOMPARE(r.phrases.size(), theirText == QLatin1String("c") ? 2 : 1);
+        QTEST(r.phrases.at(0).uses, "expected");
+        QFETCH(qint64, expected);
+        QCOMPARE(r.phrases.at(0).charactersSaved, saved(expected));
+        if (r.phrases.size() == 2) {
+            QCOMPARE(r.phrases.at(1).uses, 0);
+            QCOMPARE(r.phrases.at(1).charactersSaved, 0);
+        }
+        QTEST(r.theirsChanged, "theirsChanged");
+        // Counts are no edit: nothing about them makes a copy, and ours
+        // follows only when a count moved.
+        QCOMPARE(r.oursChanged, r.phrases.at(0).uses != ours || r.phrases.size() == 2 ||
+                                    r.phrases.at(0).text != oursSide.phrases.at(0).text);
+    }
+
     // Key by key: "-" leaves a key as in the base.
     void settings_data()
     {

@@ -621,6 +621,58 @@ private slots:
         QVERIFY(QFileInfo::exists(path));
     }
 
+    // Two machines share the file: every use counts once, through restarts
+    // and merges, whichever version each built on.
+    void usesCountedAcrossMachines()
+    {
+        const auto use = [](PhraseStore &store, int times) {
+            Phrase &p = store.phrases()[0];
+            p.uses += times;
+            p.charactersSaved += 10 * times;
+            return store.save();
+        };
+        const auto uses = [](const PhraseStore &store) {
+            const Phrase &p = store.phrases().at(0);
+            return p.charactersSaved == 10 * p.uses ? p.uses : -1;
+        };
+        {
+            PhraseStore first(m_dir.path());
+            first.phrases() << phrase(QStringLiteral("a"), QStringLiteral("text"));
+            QVERIFY(use(first, 2));
+        }
+        PhraseStore here(m_dir.path());
+        QVERIFY(here.load());
+        QCOMPARE(uses(here), 2); // after a restart
+        QVERIFY(use(here, 3));   // 5 in the file
+
+        PhraseStore there(m_dir.path());
+        QVERIFY(there.load());
+        QVERIFY(use(there, 4)); // built on our write: 9
+        QVERIFY(use(here, 1));  // merged: 5 + 1 + 4
+        QCOMPARE(uses(here), 10);
+
+        // A sync tool brings a version made from one of our earlier writes,
+        // not the last: the other machine's uses since are all new, and ours
+        // since are not counted again.
+        const QString path = m_dir.filePath(QStringLiteral("phrases.json"));
+        QVERIFY(use(here, 2)); // 12: the other machine builds on this one
+        QJsonObject root = readObject(path);
+        QVERIFY(use(here, 6)); // 18, unseen there
+        QJsonArray list = root.value(QStringLiteral("phrases")).toArray();
+        QJsonObject theirs = list.at(0).toObject();
+        theirs.insert(QStringLiteral("uses"), 15); // 12 + 3
+        theirs.insert(QStringLiteral("charactersSaved"), 150);
+        list[0] = theirs;
+        root.insert(QStringLiteral("phrases"), list);
+        writeFile(path, QJsonDocument(root).toJson());
+        QVERIFY(use(here, 1)); // 18 + 1 + 3
+        QCOMPARE(uses(here), 22);
+
+        PhraseStore restarted(m_dir.path());
+        QVERIFY(restarted.load());
+        QCOMPARE(uses(restarted), 22);
+    }
+
     void conflictCopyNames_data()
     {
         QTest::addColumn<QString>("name");
