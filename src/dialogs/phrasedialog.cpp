@@ -83,7 +83,8 @@ PhraseDialog::PhraseDialog(const Phrase &phrase, PhraseStore *store, bool editin
     name->setFocus(Qt::OtherFocusReason);
     // Tab goes on from the name to the fields above it, top to bottom, and
     // only then to the buttons: the name is last on screen but first in use.
-    QWidget *order[] = {name, hotkey, clear, abbreviation, text, placeholders, enabled, ok, cancel};
+    QWidget *order[] = {name, hotkey,       clear,   abbreviation, matchCase,
+                        text, placeholders, enabled, ok,           cancel};
     for (size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -119,14 +120,22 @@ QPushButton *PhraseDialog::addShortcutFields()
     return clear;
 }
 
-// The abbreviation, the text, its two check boxes and the name.
+// The abbreviation with its case, the text, its two check boxes and the
+// name.
 void PhraseDialog::addPhraseFields()
 {
     bodyLayout->addWidget(new QLabel(tr("Abbreviation"), this));
     abbreviation = new QLineEdit(this);
     abbreviation->setMaxLength(Phrase::MaxAbbreviationLength);
     abbreviation->setPlaceholderText(tr("Optional, such as ;sig"));
-    bodyLayout->addWidget(abbreviation);
+    // Beside the field it belongs to, taking no height of its own.
+    matchCase = new QCheckBox(tr("Match case"), this);
+    matchCase->setToolTip(tr("Typed with a capital (;Sig), the phrase starts with one; typed in "
+                             "capitals (;SIG), it goes in in capitals."));
+    auto *abbreviationRow = new QHBoxLayout;
+    abbreviationRow->addWidget(abbreviation, 1);
+    abbreviationRow->addWidget(matchCase, 0);
+    bodyLayout->addLayout(abbreviationRow);
     abbreviationHint =
         new QLabel(tr("Type these characters in any program, and the phrase replaces them."), this);
     abbreviationHint->setObjectName(QStringLiteral("hint"));
@@ -171,6 +180,7 @@ void PhraseDialog::showPhrase(const Phrase &phrase)
     enabled->setChecked(phrase.enabled);
     abbreviation->setText(phrase.abbreviation);
     placeholders->setChecked(phrase.placeholders);
+    matchCase->setChecked(phrase.matchCase);
     auto *marks = new UnknownPlaceholders(text->document(), placeholders);
     connect(placeholders, &QCheckBox::toggled, marks, &QSyntaxHighlighter::rehighlight);
     marks->rehighlight(); // now, not on the next turn of the event loop
@@ -244,6 +254,7 @@ Phrase PhraseDialog::phrase() const
     p.lastUsed = 0;
     p.abbreviation = abbreviation->text();
     p.placeholders = placeholders->isChecked();
+    p.matchCase = matchCase->isChecked();
     return p;
 }
 

@@ -54,6 +54,7 @@ public:
     QCheckBox *enabledBox() const { return enabled; }
     QLineEdit *abbreviationEdit() const { return abbreviation; }
     QCheckBox *placeholdersBox() const { return placeholders; }
+    QCheckBox *matchCaseBox() const { return matchCase; }
     QLabel *shortcutNoteLabel() const { return shortcutNote; }
     QLabel *abbreviationHintLabel() const { return abbreviationHint; }
 
@@ -88,6 +89,7 @@ private:
     QCheckBox *enabled = nullptr;
     QLineEdit *abbreviation = nullptr;
     QCheckBox *placeholders = nullptr;
+    QCheckBox *matchCase = nullptr;
     QLabel *shortcutNote = nullptr;
     QLabel *abbreviationHint = nullptr;
     bool fitting = false;

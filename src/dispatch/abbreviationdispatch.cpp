@@ -16,7 +16,7 @@ void PhraseDispatcher::refreshAbbreviations()
     QVector<AbbreviationMatcher::Entry> entries;
     for (const Phrase &p : store->phrases()) {
         if (p.enabled && !p.abbreviation.isEmpty())
-            entries.append({p.abbreviation, p.id});
+            entries.append({p.abbreviation, p.id, p.matchCase});
     }
     m_abbreviations.setAbbreviations(entries);
     m_abbreviations.setMode(store->settings().abbreviationsAfterDelimiter
@@ -153,9 +153,11 @@ bool PhraseDispatcher::replaceAbbreviation(const AbbreviationMatcher::Action &ac
     m_targetWindow = window;
     m_keysOnly = true;
     m_suffix = action.retype; // typed after the phrase, before its caret moves
+    m_typedAbbreviation = action.abbreviation;
     const QString failure = typePhrase(action.id);
     m_keysOnly = false;
     m_suffix.clear();
+    m_typedAbbreviation.clear();
     if (!failure.isEmpty()) {
         // Shown once the keys are the user's again: a dialog now could not
         // be answered.

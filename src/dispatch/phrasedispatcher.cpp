@@ -6,6 +6,7 @@
 
 #include "dispatch/phrasedispatcher.h"
 
+#include "base/lettercase.h"
 #include "base/testtrace.h"
 #include "dispatch/dispatchui.h"
 #include "insert/targetwindow.h"
@@ -16,7 +17,54 @@
 #include <QCursor>
 #include <QDateTime>
 #include <QGuiApplication>
+#include <QTextBoundaryFinder>
 #include <QTimer>
+
+namespace {
+
+// The text in the typed abbreviation's case, with the caret's way back to
+// {cursor} counted again: a capital may be more than one letter (SS).
+Placeholders::Expanded withCase(const Placeholders::Expanded &expanded, LetterCase::Pattern pattern,
+                                const QLocale &locale)
+{
+    if (pattern == LetterCase::Pattern::AsWritten)
+        return expanded;
+    const QString &text = expanded.text;
+    int cursor = text.size();
+    if (expanded.leftPresses > 0) {
+        QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
+        graphemes.toEnd();
+        for (int i = 0; i < expanded.leftPresses && graphemes.toPreviousBoundary() >= 0; ++i) {
+        }
+        cursor = qMax(0, graphemes.position());
+    }
+    Placeholders::Expanded out;
+    QString tail;
+    if (pattern == LetterCase::Pattern::Capitals) {
+        tail = locale.toUpper(text.mid(cursor));
+        out.text = locale.toUpper(text.left(cursor)) + tail;
+    } else {
+        out.text = LetterCase::capitalised(text, locale);
+        const int first = LetterCase::firstLetter(text);
+        const int grown = out.text.size() - text.size();
+        tail = out.text.mid(first >= 0 && first < cursor ? cursor + grown : cursor);
+    }
+    out.leftPresses = expanded.leftPresses > 0 ? Placeholders::characterCount(tail) : 0;
+    return out;
+}
+
+// One more use of p, which put in inserted where the user typed typed (an
+// abbreviation; nothing for a shortcut, the picker or the panel).
+void countUse(Phrase &p, const QString &inserted, const QString &typed)
+{
+    p.lastUsed = QDateTime::currentSecsSinceEpoch();
+    const qint64 saved =
+        qMax(0, Placeholders::characterCount(inserted) - Placeholders::characterCount(typed));
+    p.uses = qMin(Phrase::MaxCount, p.uses + 1);
+    p.charactersSaved = qMin(Phrase::MaxCount, p.charactersSaved + saved);
+}
+
+} // namespace
 
 PhraseDispatcher::PhraseDispatcher(PhraseStore *store, Desktop *desktop, DispatchUi *ui,
                                    QObject *parent)
@@ -172,7 +220,11 @@ QString PhraseDispatcher::typePhrase(const QString &id)
         return QCoreApplication::translate("MainWindow", "The phrase is gone.");
     // A copy: typing waits inside nested event loops, and the list may change
     // meanwhile.
-    const Placeholders::Expanded expanded = textNow(store->phrases().at(index));
+    const Phrase &phrase = store->phrases().at(index);
+    Placeholders::Expanded expanded = textNow(phrase);
+    if (phrase.matchCase && !m_typedAbbreviation.isEmpty())
+        expanded = withCase(
+            expanded, LetterCase::patternOf(m_typedAbbreviation, phrase.abbreviation), QLocale());
 
     WindowHandle window = m_targetWindow;
     if (!window || !desktop->targets().isWindow(window) || isOwnWindow(window))
@@ -266,8 +318,9 @@ QString PhraseDispatcher::reportTyping(const QString &id, const InsertResult &re
         TestTrace::line(QStringLiteral("typed %1 accepted").arg(id));
         return QString(); // deleted while its text was being typed
     }
-    store->phrases()[now].lastUsed = QDateTime::currentSecsSinceEpoch();
+    countUse(store->phrases()[now], m_lastInserted, m_typedAbbreviation);
     const bool saved = store->save();
+    emit phraseUsed(id);
     TestTrace::line(QStringLiteral("typed %1 accepted %2")
                         .arg(id, saved ? QStringLiteral("saved") : QStringLiteral("unsaved")));
     return QString();

@@ -96,6 +96,8 @@ signals:
     void pausedChanged(bool paused);
     // A text went out (or did not); commands that waited follow.
     void typingFinished();
+    // A phrase went in, and its counts of use grew.
+    void phraseUsed(const QString &id);
     // A command a later start handed over is carried out now.
     void commandArrived(RemoteCommand::Verb verb);
 
@@ -153,6 +155,9 @@ private:
     // Typed right after the phrase under way, before the caret goes back to
     // its {cursor}: the delimiter that ended an abbreviation.
     QString m_suffix;
+    // The abbreviation as typed that asked for the phrase under way: its
+    // case may carry over, and it was typed in place of the text.
+    QString m_typedAbbreviation;
     // What the last delivered phrase put in, placeholders filled in.
     QString m_lastInserted;
     // The caret went back into the last phrase: BackSpace can no longer

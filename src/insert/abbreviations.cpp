@@ -22,6 +22,13 @@ bool isWordCharacter(const QChar *chars, int end)
     return QChar::isLetterOrNumber(c) || QChar::category(c) == QChar::Mark_NonSpacing;
 }
 
+// The same for every case of a text: Qt's folding maps one letter to one,
+// and would keep ß apart from the SS typed in capitals.
+QString caseless(const QString &text)
+{
+    return text.toUpper().toCaseFolded();
+}
+
 bool endsALine(const QString &text)
 {
     return text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')) ||
@@ -33,12 +40,24 @@ bool endsALine(const QString &text)
 void AbbreviationMatcher::setAbbreviations(const QVector<Entry> &entries)
 {
     m_ids.clear();
+    m_foldedIds.clear();
     m_longest = 0;
     for (const Entry &e : entries) {
-        if (!Phrase::isValidAbbreviation(e.abbreviation) || m_ids.contains(e.abbreviation))
+        if (!Phrase::isValidAbbreviation(e.abbreviation))
             continue;
-        m_ids.insert(e.abbreviation, e.id);
-        m_longest = qMax(m_longest, e.abbreviation.size());
+        if (!m_ids.contains(e.abbreviation)) {
+            m_ids.insert(e.abbreviation, e.id);
+            m_longest = qMax(m_longest, e.abbreviation.size());
+        }
+        if (!e.matchCase)
+            continue;
+        // Typed in capitals it may be longer than stored: ß is SS.
+        const QString folded = caseless(e.abbreviation);
+        if (!m_foldedIds.contains(folded))
+            m_foldedIds.insert(folded, e.id);
+        const int capitals = e.abbreviation.toUpper().size();
+        m_longest = qMin(int(Phrase::MaxAbbreviationLength),
+                         qMax(m_longest, qMax(folded.size(), capitals)));
     }
     // Never more than the longest now needs.
     if (m_size > m_longest)
@@ -85,15 +104,21 @@ AbbreviationMatcher::Action AbbreviationMatcher::match(const QString &delimiter)
     // The longest abbreviation that ends the buffer wins: ";sig" over "g".
     for (int length = qMin(m_longest, m_size); length > 0; --length) {
         const int start = m_size - length;
-        const auto it = m_ids.constFind(QString(m_chars.data() + start, length));
-        if (it == m_ids.constEnd())
+        const QString typed(m_chars.data() + start, length);
+        auto it = m_ids.constFind(typed);
+        if (it == m_ids.constEnd() && !m_foldedIds.isEmpty()) {
+            it = m_foldedIds.constFind(caseless(typed));
+            if (it == m_foldedIds.constEnd())
+                continue;
+        } else if (it == m_ids.constEnd()) {
             continue;
+        }
         // Inside a word it is a word, not an abbreviation.
         if (start > 0 ? isWordCharacter(m_chars.data(), start) : m_wordBefore)
             continue;
         action.kind = Action::Expand;
         action.id = it.value();
-        action.abbreviation = it.key();
+        action.abbreviation = typed;
         action.erase = AbbreviationText::eraseCount(action.abbreviation) +
                        AbbreviationText::eraseCount(delimiter);
         action.retype = delimiter;

@@ -33,6 +33,9 @@ public:
     {
         QString abbreviation;
         QString id; // the phrase's
+        // Typed in another case (";Sig", ";SIG") it matches too, and the
+        // action names the abbreviation as typed.
+        bool matchCase = false;
     };
 
     struct Action
@@ -51,7 +54,8 @@ public:
     };
 
     // The enabled phrases' abbreviations, in list order: of two alike the
-    // first wins. Invalid ones are left out.
+    // first wins, and one typed exactly wins over one in another case.
+    // Invalid ones are left out.
     void setAbbreviations(const QVector<Entry> &entries);
     void setMode(Mode mode) { m_mode = mode; }
     Mode mode() const { return m_mode; }
@@ -88,6 +92,9 @@ private:
 
     Mode m_mode = Mode::AtOnce;
     QHash<QString, QString> m_ids; // abbreviation -> phrase id
+    // Case-folded abbreviation -> phrase id, of the phrases whose case
+    // follows the typed one.
+    QHash<QString, QString> m_foldedIds;
     int m_longest = 0;
     // The typed text's tail, in place: nothing of it is left behind in
     // memory that was given back.

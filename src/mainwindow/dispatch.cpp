@@ -27,6 +27,7 @@ void MainWindow::createDispatcher()
     connect(dispatcher, &PhraseDispatcher::pausedChanged, this, &MainWindow::onPausedChanged);
     connect(dispatcher, &PhraseDispatcher::commandArrived, this,
             &MainWindow::noteCommandFromDesktop);
+    connect(dispatcher, &PhraseDispatcher::phraseUsed, this, &MainWindow::onPhraseUsed);
     connect(dispatcher, &PhraseDispatcher::typingFinished, this, [this] {
         if (m_showPending) {
             m_showPending = false;

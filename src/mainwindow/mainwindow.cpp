@@ -171,6 +171,10 @@ void MainWindow::buildStatusBar()
     m_statusLabel = new QLabel(this);
     m_statusLabel->setTextFormat(Qt::PlainText);
     statusBar()->addWidget(m_statusLabel, 1);
+    m_totalsLabel = new QLabel(this);
+    m_totalsLabel->setObjectName(QStringLiteral("totals"));
+    m_totalsLabel->setTextFormat(Qt::PlainText);
+    statusBar()->addPermanentWidget(m_totalsLabel);
     // Permanent, so that it stands beside the message rather than under it;
     // shown only while "Deleted …" does.
     m_undoDeleteButton = new QPushButton(this);
@@ -382,8 +386,12 @@ void MainWindow::retranslateUi()
     // the search looks at, abbreviations included.
     m_search->setPlaceholderText(tr("Search name, shortcut, or text"));
     m_search->setToolTip(tr("Searches the names, shortcuts, abbreviations and texts."));
-    m_table->setHorizontalHeaderLabels(
-        {tr("Name"), tr("Shortcut"), tr("Abbreviation"), tr("Text"), tr("On")});
+    m_table->setHorizontalHeaderLabels({tr("Name"), tr("Shortcut"), tr("Abbreviation"), tr("Text"),
+                                        tr("On"), tr("Uses"), tr("Saved")});
+    m_table->horizontalHeaderItem(UsesColumn)->setToolTip(tr("How often the phrase went in"));
+    m_table->horizontalHeaderItem(SavedColumn)
+        ->setToolTip(tr("Characters you did not have to type: the phrase's length, less the "
+                        "abbreviation typed for it"));
     fitUnsizedColumnsToHeaders();
     m_add->setFullText(tr("Add"));
     m_edit->setFullText(tr("Edit"));

@@ -59,6 +59,8 @@ public:
         AbbreviationColumn = PhraseTableWidget::AbbreviationColumn,
         TextColumn = PhraseTableWidget::TextColumn,
         EnabledColumn = PhraseTableWidget::EnabledColumn,
+        UsesColumn = PhraseTableWidget::UsesColumn,
+        SavedColumn = PhraseTableWidget::SavedColumn,
     };
     // The smallest window: a tiling window manager gives it 320 pixels
     // whatever it asks, so it works at that width.
@@ -70,6 +72,10 @@ public:
     // Text column keeps TextShare percent of the table.
     static constexpr int NarrowWidth = 720;
     static constexpr int NarrowTableWidth = 420;
+    // The Uses and Saved columns show only in a table this wide: the text
+    // of the phrases comes first.
+    static constexpr int CountsTableWidth = 720;
+    static constexpr int CountWidth = 64;
     static constexpr int TextShare = 35;
     static constexpr int NameWidth = 77;
     // A Name column the user never sized fits the widest name up to this.
@@ -155,116 +161,41 @@ public:
     QString removeGnomeShortcuts();
     // What happens from a request to its outcome: shortcuts, the picker's
     // choice, the panel's Type, abbreviations, commands of a later start.
-    PhraseDispatcher *dispatcher() const
-    {
-        return m_dispatcher.get();
-    }
-    HotkeyManager *hotkeys() const
-    {
-        return m_hotkeys;
-    }
-    PhraseTableWidget *table() const
-    {
-        return m_table;
-    }
-    QLineEdit *searchBox() const
-    {
-        return m_search;
-    }
-    QLabel *statusLabel() const
-    {
-        return m_statusLabel;
-    }
+    PhraseDispatcher *dispatcher() const { return m_dispatcher.get(); }
+    HotkeyManager *hotkeys() const { return m_hotkeys; }
+    PhraseTableWidget *table() const { return m_table; }
+    QLineEdit *searchBox() const { return m_search; }
+    QLabel *statusLabel() const { return m_statusLabel; }
     // The note at the top of the window about what the desktop still needs.
-    QLabel *roadLabel() const
-    {
-        return m_roadLabel;
-    }
-    QPushButton *roadButton() const
-    {
-        return m_roadButton;
-    }
+    QLabel *roadLabel() const { return m_roadLabel; }
+    QPushButton *roadButton() const { return m_roadButton; }
     // The note on the keys the program takes from other programs, until the
     // user has read it; its buttons open Options at the shortcuts and
     // dismiss it.
-    QWidget *keysNote() const
-    {
-        return m_keysNote;
-    }
-    QLabel *keysLabel() const
-    {
-        return m_keysLabel;
-    }
-    QPushButton *keysOptionsButton() const
-    {
-        return m_keysOptions;
-    }
-    QPushButton *keysDismissButton() const
-    {
-        return m_keysDismiss;
-    }
+    QWidget *keysNote() const { return m_keysNote; }
+    QLabel *keysLabel() const { return m_keysLabel; }
+    QPushButton *keysOptionsButton() const { return m_keysOptions; }
+    QPushButton *keysDismissButton() const { return m_keysDismiss; }
     // The offer to merge the copies a sync tool left beside the data file;
     // its buttons merge them and put the offer off until the next start.
-    QWidget *copiesNote() const
-    {
-        return m_copiesNote;
-    }
-    QPushButton *copiesMergeButton() const
-    {
-        return m_copiesMerge;
-    }
-    QPushButton *copiesLaterButton() const
-    {
-        return m_copiesLater;
-    }
+    QWidget *copiesNote() const { return m_copiesNote; }
+    QPushButton *copiesMergeButton() const { return m_copiesMerge; }
+    QPushButton *copiesLaterButton() const { return m_copiesLater; }
     // What other programs commonly do with a combination, for the note;
     // empty for one without a common use.
     static QString usualUseOf(int mods, int vk);
-    MainTitleBar *titleBar() const
-    {
-        return m_titleBar;
-    }
-    QMenuBar *mainMenuBar() const
-    {
-        return m_menuBar;
-    }
-    QSystemTrayIcon *trayIcon() const
-    {
-        return m_tray;
-    }
-    QMenu *trayMenu() const
-    {
-        return m_trayMenu;
-    }
-    QAction *pauseAction() const
-    {
-        return m_pauseAction;
-    }
-    QAction *trayPauseAction() const
-    {
-        return m_trayPauseAction;
-    }
-    QAction *undoDeleteAction() const
-    {
-        return m_undoDeleteAction;
-    }
+    MainTitleBar *titleBar() const { return m_titleBar; }
+    QMenuBar *mainMenuBar() const { return m_menuBar; }
+    QSystemTrayIcon *trayIcon() const { return m_tray; }
+    QMenu *trayMenu() const { return m_trayMenu; }
+    QAction *pauseAction() const { return m_pauseAction; }
+    QAction *trayPauseAction() const { return m_trayPauseAction; }
+    QAction *undoDeleteAction() const { return m_undoDeleteAction; }
     // Beside "Deleted …" in the status bar while it stands.
-    QPushButton *undoDeleteButton() const
-    {
-        return m_undoDeleteButton;
-    }
-    QAction *panelAction() const
-    {
-        return m_panelAction;
-    }
-    QAction *trayPanelAction() const
-    {
-        return m_trayPanelAction;
-    }
-    QActionGroup *languageGroup() const
-    {
-        return m_languageGroup;
-    }
+    QPushButton *undoDeleteButton() const { return m_undoDeleteButton; }
+    QAction *panelAction() const { return m_panelAction; }
+    QAction *trayPanelAction() const { return m_trayPanelAction; }
+    QActionGroup *languageGroup() const { return m_languageGroup; }
 
     // Whether closing the window hides it to the tray: the icon is shown and
     // the desktop has a tray to show it in.
@@ -302,14 +233,8 @@ public:
     // Where Export and Import open: the folder remembered from the last one
     // while it exists, else the user's documents.
     static QString backupStartFolder(const QString &remembered);
-    PickerWindow *picker() const
-    {
-        return m_picker.get();
-    }
-    FloatingPanel *floatingPanel() const
-    {
-        return m_panel.get();
-    }
+    PickerWindow *picker() const { return m_picker.get(); }
+    FloatingPanel *floatingPanel() const { return m_panel.get(); }
 
 public slots:
     void addPhrase();
@@ -397,6 +322,17 @@ private:
     // "ショートカット".
     void fitUnsizedColumnsToHeaders();
     void onSectionResized(int column, int oldSize, int newSize);
+    // A click on a column's header orders the rows by it, then the other
+    // way, then as the list stands; figures start with the largest. The
+    // list itself keeps its order.
+    void setUpSorting();
+    void sortBy(int column);
+    void sortRows(QVector<PhraseTableWidget::Row> &rows) const;
+    // The status bar's count of uses and characters saved of all phrases.
+    void showTotals();
+    void resetStatistics(const QString &id);
+    // A phrase went in: its row and the totals show its new counts.
+    void onPhraseUsed(const QString &id);
     // Margins and columns for the width the window has now.
     void fitToWidth();
     void fitColumnsToRoom();
@@ -449,6 +385,9 @@ private:
     ElidingButton *m_export = nullptr;
     ElidingButton *m_settings = nullptr;
     QLabel *m_statusLabel = nullptr;
+    QLabel *m_totalsLabel = nullptr;
+    int m_sortColumn = -1; // -1: as the list stands
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     QWidget *m_roadNote = nullptr;
     QLabel *m_roadLabel = nullptr;
     QPushButton *m_roadButton = nullptr;

@@ -112,7 +112,8 @@ QVector<PhraseTableWidget::Row> tableRows(const QVector<Phrase> &phrases, const 
         // The mark takes room beside the text.
         *shortcutWidth = qMax(*shortcutWidth, known.value() + ShortcutPadding + (deadKey ? 20 : 0));
         rows.append({p.id, p.name, known.key(), p.abbreviation, p.text,
-                     p.enabled ? words.yes : words.no, p.enabled, deadKey});
+                     p.enabled ? words.yes : words.no, p.enabled, deadKey, p.uses,
+                     p.charactersSaved});
     }
     return rows;
 }
@@ -144,12 +145,17 @@ void MainWindow::setUpTable()
     header->setSectionResizeMode(AbbreviationColumn, QHeaderView::Interactive);
     header->setSectionResizeMode(TextColumn, QHeaderView::Stretch);
     header->setSectionResizeMode(EnabledColumn, QHeaderView::Interactive);
+    header->setSectionResizeMode(UsesColumn, QHeaderView::Interactive);
+    header->setSectionResizeMode(SavedColumn, QHeaderView::Interactive);
     m_table->setItemDelegate(new PhraseRowDelegate(m_table));
     m_table->setDeadShortcutMark(Glyphs::warningGlyph(QColor(0xd1, 0x24, 0x2f)), QString());
 
     m_table->setColumnWidth(NameColumn, NameWidth);
     m_table->setColumnWidth(ShortcutColumn, ShortcutWidth);
     m_table->setColumnWidth(EnabledColumn, EnabledWidth);
+    m_table->setColumnWidth(UsesColumn, CountWidth);
+    m_table->setColumnWidth(SavedColumn, CountWidth);
+    setUpSorting();
     applyStoredColumnWidths();
     m_table->viewport()->installEventFilter(this);
 
@@ -199,6 +205,8 @@ void MainWindow::fitUnsizedColumnsToHeaders()
         if (c.column == NameColumn)
             m_nameWidth = qMax(c.built, needed);
     }
+    for (const int column : {UsesColumn, SavedColumn})
+        m_table->setColumnWidth(column, qMax(int(CountWidth), headerWidth(column)));
     if (!m_abbreviationSized) {
         m_abbreviationWidth = qMax(headerWidth(AbbreviationColumn),
                                    qMin(m_widestAbbreviation + ShortcutPadding, MaxColumnWidth));
@@ -217,13 +225,19 @@ void MainWindow::fitColumnsToRoom()
     const bool narrow = room < NarrowTableWidth;
     if (m_table->isColumnHidden(EnabledColumn) != narrow)
         m_table->setColumnHidden(EnabledColumn, narrow);
+    const bool counts = room >= CountsTableWidth;
+    for (const int column : {UsesColumn, SavedColumn}) {
+        if (m_table->isColumnHidden(column) == counts)
+            m_table->setColumnHidden(column, !counts);
+    }
     // The Abbreviation column gives way first, down to its widest
     // abbreviation, then the Name column, down to the smallest column, so
     // that the text of the phrases stays in sight; they get their widths back
     // as the room comes back. Where the names would be cut shorter than
     // NarrowNameWidth for it, the Abbreviation column makes way altogether.
     const int others =
-        m_table->columnWidth(ShortcutColumn) + (narrow ? 0 : m_table->columnWidth(EnabledColumn));
+        m_table->columnWidth(ShortcutColumn) + (narrow ? 0 : m_table->columnWidth(EnabledColumn)) +
+        (counts ? m_table->columnWidth(UsesColumn) + m_table->columnWidth(SavedColumn) : 0);
     const int spare = room - room * TextShare / 100 - others;
     const int least =
         qMin(m_abbreviationWidth, qMax(MinColumnWidth, m_widestAbbreviation + ShortcutPadding));
@@ -244,7 +258,7 @@ void MainWindow::fitColumnsToRoom()
 
 void MainWindow::onSectionResized(int column, int /*oldSize*/, int newSize)
 {
-    if (m_settingWidths || column == TextColumn)
+    if (m_settingWidths || column == TextColumn || column == UsesColumn || column == SavedColumn)
         return;
     if (column == NameColumn)
         m_nameWidth = newSize;
@@ -327,6 +341,8 @@ void MainWindow::fillTable(bool measure)
                "program or choose another shortcut."));
     QVector<PhraseTableWidget::Row> rows = tableRows(phrases, shown, keys, dead, metrics,
                                                      {tr("Picker"), tr("Yes"), tr("No")}, &needed);
+    sortRows(rows);
+    showTotals();
     QString empty;
     if (phrases.isEmpty())
         empty = tr("Add your first phrase: %1")
@@ -406,7 +422,8 @@ void MainWindow::editPhrase()
     const int index = store->indexOfId(id);
     if (index < 0)
         return;
-    PhraseDialog dialog(store->phrases().at(index), store, true, this);
+    const Phrase opened = store->phrases().at(index);
+    PhraseDialog dialog(opened, store, true, this);
     dialog.setDesktop(desktop);
     dialog.setShortcutNote(shortcutBindingNote());
     dialog.setAbbreviationsUnavailable(abbreviationsUnavailable());
@@ -415,14 +432,18 @@ void MainWindow::editPhrase()
     // Looked up again: the list may have changed while the dialog was open.
     // A phrase gone meanwhile (deleted by a merge from another machine)
     // comes back with the edit the user just saved, at the end.
+    // Its record of use is no part of the edit: as it stands now, counted
+    // on while the dialog was open.
     const int now = store->indexOfId(id);
     Phrase edited = dialog.phrase();
-    if (now < 0) {
+    const Phrase &used = now < 0 ? opened : store->phrases().at(now);
+    edited.lastUsed = used.lastUsed;
+    edited.uses = used.uses;
+    edited.charactersSaved = used.charactersSaved;
+    if (now < 0)
         store->phrases().append(edited);
-    } else {
-        edited.lastUsed = store->phrases().at(now).lastUsed;
+    else
         store->phrases()[now] = edited;
-    }
     commitListChange();
 }
 
@@ -535,6 +556,9 @@ void MainWindow::onTableContextMenu(const QPoint &pos)
         Glyphs::checkedOnlyGlyph(menuGlyphColour, Glyphs::Command::Enabled), tr("Enabled"));
     enabled->setCheckable(true);
     enabled->setChecked(store->phrases().at(index).enabled);
+    QAction *reset = menu.addAction(tr("Reset statistics"));
+    reset->setEnabled(store->phrases().at(index).uses != 0 ||
+                      store->phrases().at(index).charactersSaved != 0);
     menu.addSeparator();
     QAction *remove = menu.addAction(Glyphs::commandGlyph(menuGlyphColour, Glyphs::Command::Delete),
                                      tr("Delete"));
@@ -547,5 +571,7 @@ void MainWindow::onTableContextMenu(const QPoint &pos)
         commitListChange();
     } else if (chosen == remove) {
         deletePhrase();
+    } else if (chosen == reset) {
+        resetStatistics(id);
     }
 }

@@ -52,6 +52,22 @@ void PhraseTableWidget::setRows(QVector<Row> rows)
     fillRange(top, top + qMax(visible, EagerRows) - 1);
 }
 
+void PhraseTableWidget::setCounts(const QString &id, qint64 uses, qint64 charactersSaved)
+{
+    for (int row = 0; row < m_rows.size(); ++row) {
+        Row &r = m_rows[row];
+        if (r.id != id)
+            continue;
+        r.uses = uses;
+        r.charactersSaved = charactersSaved;
+        if (QTableWidgetItem *cell = item(row, UsesColumn))
+            cell->setText(locale().toString(uses));
+        if (QTableWidgetItem *cell = item(row, SavedColumn))
+            cell->setText(locale().toString(charactersSaved));
+        return;
+    }
+}
+
 const PhraseTableWidget::Row *PhraseTableWidget::rowData(int row) const
 {
     return row >= 0 && row < m_rows.size() ? &m_rows.at(row) : nullptr;
@@ -152,8 +168,13 @@ void PhraseTableWidget::fillRow(int row)
         new QTableWidgetItem(r.abbreviation),
         new QTableWidgetItem(flat),
         new QTableWidgetItem(r.enabledText),
+        new QTableWidgetItem(locale().toString(r.uses)),
+        new QTableWidgetItem(locale().toString(r.charactersSaved)),
     };
     items[EnabledColumn]->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Figures line up by their last digit.
+    items[UsesColumn]->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    items[SavedColumn]->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     if (r.shortcutDead) {
         items[ShortcutColumn]->setIcon(m_deadIcon);
         items[ShortcutColumn]->setToolTip(m_deadToolTip);

@@ -32,6 +32,8 @@ public:
         QString enabledText;
         bool enabled = true;
         bool shortcutDead = false; // another program holds the shortcut
+        qint64 uses = 0;
+        qint64 charactersSaved = 0;
     };
 
     // The table's columns, in order.
@@ -42,6 +44,8 @@ public:
         AbbreviationColumn,
         TextColumn,
         EnabledColumn,
+        UsesColumn,
+        SavedColumn,
         ColumnCount
     };
 
@@ -62,6 +66,8 @@ public:
     void setDeadShortcutMark(const QIcon &icon, const QString &toolTip);
     const QIcon &deadShortcutIcon() const { return m_deadIcon; }
     const Row *rowData(int row) const;
+    // A phrase was used: its row shows its new counts where it stands.
+    void setCounts(const QString &id, qint64 uses, qint64 charactersSaved);
     // Makes the items of every row not made yet.
     void fillAll();
     // How many rows have their items; for tests and measurements.

@@ -224,6 +224,49 @@ private slots:
                  QStringList{QStringLiteral("pressKey BackSpace 4")});
     }
 
+    // Typed with a capital or in capitals, a phrase that follows the case
+    // goes in so, its caret still where {cursor} stood; every use counts
+    // with the characters the user did not type.
+    void caseFollowsAndUsesCount()
+    {
+        build();
+        Phrase p;
+        p.id = QStringLiteral("straße");
+        p.text = QStringLiteral("straße {cursor}nach süden");
+        p.placeholders = true;
+        p.abbreviation = QStringLiteral(";str");
+        p.matchCase = true;
+        store->phrases() << p;
+        window->dispatcher()->refreshAbbreviations();
+        const auto counts = [this] {
+            const Phrase &q = store->phrases().at(store->indexOfId(QStringLiteral("straße")));
+            return QPair<qint64, qint64>(q.uses, q.charactersSaved);
+        };
+
+        const QStringList keys{QStringLiteral("pressKey BackSpace 4"),
+                               QStringLiteral("pressKey Left 10")};
+        QCOMPARE(typedAfter(QStringLiteral(" ;Str")), QStringLiteral("Straße nach süden"));
+        QCOMPARE(desktop->callsOf({QStringLiteral("pressKey")}), keys);
+        QCOMPARE(counts(), qMakePair(qint64(1), qint64(17 - 4)));
+        QCOMPARE(typedAfter(QStringLiteral(" ;STR")), QStringLiteral("STRASSE NACH SÜDEN"));
+        QCOMPARE(desktop->callsOf({QStringLiteral("pressKey")}), keys);
+        QCOMPARE(typedAfter(QStringLiteral(" ;str")), QStringLiteral("straße nach süden"));
+        QCOMPARE(desktop->callsOf({QStringLiteral("pressKey")}), keys);
+        // Only the phrase that asks for it: ";SIG" is nobody's.
+        QCOMPARE(typedAfter(QStringLiteral(" ;SIG")), QString());
+        QCOMPARE(counts(), qMakePair(qint64(3), qint64(3 * 13 + 1)));
+        // Saved with the list, and back after a restart.
+        PhraseStore again(dir->path());
+        QVERIFY(again.load());
+        const Phrase &q = again.phrases().at(again.indexOfId(QStringLiteral("straße")));
+        QCOMPARE(q.uses, 3);
+        QCOMPARE(q.charactersSaved, 3 * 13 + 1);
+        // From the panel, as from a shortcut or the picker, nothing was typed
+        // in its place: the whole text is saved.
+        window->dispatcher()->typeFromPanel(QStringLiteral("straße"), Editor);
+        QCOMPARE(counts(), qMakePair(qint64(4), qint64(3 * 13 + 1 + 17)));
+    }
+
     // No phrase with an abbreviation: no key is read at all.
     void noStreamWithoutAbbreviations()
     {

@@ -1,6 +1,7 @@
 // The abbreviation matcher: what a run of typed keys asks for, in both
 // modes, at word boundaries, with BackSpace and its undo.
 
+#include "base/lettercase.h"
 #include "insert/abbreviations.h"
 
 #include <QtTest>
@@ -116,6 +117,95 @@ private slots:
         m.setMode(afterDelimiter ? AbbreviationMatcher::Mode::AfterDelimiter
                                  : AbbreviationMatcher::Mode::AtOnce);
         QCOMPARE(run(m, keys), actions);
+    }
+
+    // A phrase whose case follows the typed abbreviation answers it in any
+    // case, named as typed; one typed exactly as another phrase has it goes
+    // to that phrase.
+    void typedInAnotherCase_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("id"); // empty: nothing
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("as stored") << ";sig" << "S" << ";sig";
+        QTest::newRow("a capital") << ";Sig" << "S" << ";Sig";
+        QTest::newRow("capitals") << ";SIG" << "S" << ";SIG";
+        QTest::newRow("not without the choice") << ";ADDR" << "" << "";
+        QTest::newRow("exact wins over another case") << "Mr" << "M" << "Mr";
+        QTest::newRow("another case of it") << "mr" << "m" << "mr";
+        QTest::newRow("capital sharp s typed as SS") << "STRASSE" << "G" << "STRASSE";
+        QTest::newRow("Greek") << "ΣΟΦΌΣ" << "Γ" << "ΣΟΦΌΣ";
+        QTest::newRow("inside a word still a word") << "x;Sig" << "" << "";
+    }
+    void typedInAnotherCase()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, id);
+        QFETCH(QString, typed);
+        AbbreviationMatcher m;
+        m.setAbbreviations({{QStringLiteral(";sig"), QStringLiteral("S"), true},
+                            {QStringLiteral(";addr"), QStringLiteral("A"), false},
+                            {QStringLiteral("Mr"), QStringLiteral("M"), false},
+                            {QStringLiteral("MR"), QStringLiteral("m"), true},
+                            {QStringLiteral("straße"), QStringLiteral("G"), true},
+                            {QStringLiteral("σοφός"), QStringLiteral("Γ"), true}});
+        AbbreviationMatcher::Action last;
+        quint32 now = 0;
+        for (const QChar c : keys) {
+            const AbbreviationMatcher::Action a = m.typed(QString(c), now += 100);
+            if (a.kind == AbbreviationMatcher::Action::Expand)
+                last = a;
+        }
+        QCOMPARE(last.id, id);
+        QCOMPARE(last.abbreviation, typed);
+        if (!id.isEmpty())
+            QCOMPARE(last.erase, typed.size());
+    }
+
+    // The case of the typed abbreviation, and the text in it, across
+    // scripts and the locales whose rules differ.
+    void letterCase_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("as written") << ";sig" << ";sig" << "en" << "best regards" << "best regards";
+        QTest::newRow("capitalised") << ";Sig" << ";sig" << "en" << "best regards" << "Best regards";
+        QTest::newRow("capitals") << ";SIG" << ";sig" << "en" << "best regards" << "BEST REGARDS";
+        QTest::newRow("one letter: capitalised") << ";S" << ";s" << "en" << "yes" << "Yes";
+        QTest::newRow("mixed: as written") << ";sIG" << ";sig" << "en" << "best" << "best";
+        QTest::newRow("capitals stored, typed so") << "NB" << "NB" << "en" << "nota bene" << "nota bene";
+        QTest::newRow("capitals stored, typed small")
+            << "nb" << "NB" << "en" << "nota bene" << "nota bene";
+        QTest::newRow("first letter after punctuation")
+            << ";Q" << ";q" << "en" << "«quote»" << "«Quote»";
+        QTest::newRow("no letter with case") << ";Cn" << ";cn" << "zh" << "你好 2026" << "你好 2026";
+        QTest::newRow("German sharp s capitalised")
+            << "Str" << "str" << "de" << "ßtraße" << "Sstraße";
+        QTest::newRow("German sharp s in capitals") << "STR" << "str" << "de" << "straße" << "STRASSE";
+        QTest::newRow("Turkish dotted i") << "Is" << "is" << "tr" << "istanbul" << "İstanbul";
+        QTest::newRow("Turkish capitals") << "IS" << "is" << "tr" << "iyi ılık" << "İYİ ILIK";
+        QTest::newRow("English i") << "Is" << "is" << "en" << "istanbul" << "Istanbul";
+        QTest::newRow("Greek final sigma in capitals")
+            << "ΣΦ" << "σφ" << "el" << "σοφός λόγος" << "ΣΟΦΟΣ ΛΟΓΟΣ"; // Greek capitals drop the accent
+        QTest::newRow("Greek capitalised") << "Σφ" << "σφ" << "el" << "σοφός" << "Σοφός";
+        QTest::newRow("Cyrillic") << "ПР" << "пр" << "ru" << "привет" << "ПРИВЕТ";
+        QTest::newRow("Armenian") << "Բա" << "բա" << "hy" << "բարեւ" << "Բարեւ";
+        QTest::newRow("digraph takes its title case")
+            << "Dz" << "dz" << "hr" << "ǆep" << "ǅep";
+        QTest::newRow("ligature capitalised") << "Fi" << "fi" << "en" << "ﬁne" << "Fine";
+        QTest::newRow("beyond the BMP") << "Dd" << "dd" << "en" << "𐐨𐐨" << "𐐀𐐨";
+    }
+    void letterCase()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        QFETCH(QString, locale);
+        QFETCH(QString, text);
+        QTEST(LetterCase::apply(text, LetterCase::patternOf(typed, stored), QLocale(locale)),
+              "expected");
     }
 
     // Of ";s" and ";sig" at once, the shorter fires first; after a delimiter

@@ -1342,16 +1342,21 @@ private slots:
 
     void contextMenuSwitchesAPhraseOff_data()
     {
-        QTest::addColumn<int>("action"); // 0 "Enabled", 2 "Delete" (1 is the separator)
+        // 0 "Enabled", 1 "Reset statistics", 3 "Delete" (2 is the separator)
+        QTest::addColumn<int>("action");
         QTest::newRow("enabled") << 0;
-        QTest::newRow("delete") << 2;
+        QTest::newRow("reset statistics") << 1;
+        QTest::newRow("delete") << 3;
     }
     void contextMenuSwitchesAPhraseOff()
     {
         QFETCH(int, action);
         store->phrases() << makePhrase(QStringLiteral("a"), QStringLiteral("x"), ctrl, 0x31)
                          << makePhrase(QStringLiteral("b"), QStringLiteral("y"), ctrl, 0x32);
+        store->phrases()[1].uses = 5;
+        store->phrases()[1].charactersSaved = 50;
         build();
+        window->resize(1000, 600);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         QString chosen;
@@ -1375,13 +1380,83 @@ private slots:
             QCOMPARE(chosen, QStringLiteral("Enabled"));
             QVERIFY(!reread.phrases().at(1).enabled);
             QCOMPARE(table->item(1, MainWindow::EnabledColumn)->text(), QStringLiteral("No"));
+        } else if (action == 1) {
+            QCOMPARE(chosen, QStringLiteral("Reset statistics"));
+            QCOMPARE(reread.phrases().at(1).uses, 0);
+            QCOMPARE(reread.phrases().at(1).charactersSaved, 0);
+            QCOMPARE(reread.phrases().at(1).text, QStringLiteral("y"));
+            QCOMPARE(table->item(1, MainWindow::UsesColumn)->text(), QStringLiteral("0"));
+            QCOMPARE(table->item(1, MainWindow::SavedColumn)->text(), QStringLiteral("0"));
         } else {
             QCOMPARE(chosen, QStringLiteral("Delete"));
             QCOMPARE(reread.phrases().size(), 1);
             QCOMPARE(table->rowCount(), 1);
         }
-        // Only the first phrase keeps a registered shortcut.
-        QCOMPARE(desktop->registered.size(), 3);
+        // Only the first phrase keeps a registered shortcut; a reset takes
+        // none away.
+        QCOMPARE(desktop->registered.size(), action == 1 ? 4 : 3);
+    }
+
+    // The counts show as columns that order the rows at a click on their
+    // header (largest first, then smallest, then as the list stands), and
+    // as a total in the status bar; an edit keeps them.
+    void statisticsShownAndOrdered()
+    {
+        const qint64 uses[] = {3, 0, 12, 7};
+        const char *names[] = {"beta", "alpha", "Gamma", "delta"};
+        for (int i = 0; i < 4; ++i) {
+            Phrase p = makePhrase(QString::fromLatin1(names[i]), QStringLiteral("t%1").arg(i));
+            p.uses = uses[i];
+            p.charactersSaved = 100 * uses[i] + 1000;
+            store->phrases() << p;
+        }
+        build();
+        window->resize(1000, 600);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QTableWidget *table = window->table();
+        QVERIFY(!table->isColumnHidden(MainWindow::UsesColumn));
+        const auto column = [table](int c) {
+            QStringList texts;
+            for (int row = 0; row < table->rowCount(); ++row)
+                texts << table->item(row, c)->text();
+            return texts.join(QLatin1Char(' '));
+        };
+        QCOMPARE(column(MainWindow::UsesColumn), QStringLiteral("3 0 12 7"));
+        QHeaderView *header = table->horizontalHeader();
+        const auto click = [header](int c) {
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                              QPoint(header->sectionViewportPosition(c) + 5, 5));
+        };
+        click(MainWindow::UsesColumn);
+        QCOMPARE(column(MainWindow::UsesColumn), QStringLiteral("12 7 3 0"));
+        click(MainWindow::UsesColumn);
+        QCOMPARE(column(MainWindow::UsesColumn), QStringLiteral("0 3 7 12"));
+        click(MainWindow::UsesColumn);
+        QCOMPARE(column(MainWindow::UsesColumn), QStringLiteral("3 0 12 7"));
+        click(MainWindow::NameColumn); // words from A, case aside
+        QCOMPARE(column(MainWindow::NameColumn), QStringLiteral("alpha beta delta Gamma"));
+        // The list itself keeps its order.
+        QCOMPARE(store->phrases().at(0).name, QStringLiteral("beta"));
+        // Totals: 4 × 1000 + 100 × 22.
+        auto *totals = window->findChild<QLabel *>(QStringLiteral("totals"));
+        QVERIFY(totals);
+        QVERIFY(totals->isVisible());
+        QCOMPARE(totals->text(), QStringLiteral("Characters saved: 6,200"));
+
+        // Edited, a phrase keeps what it counted.
+        table->selectRow(2); // "delta", with the rows ordered by name
+        QTimer::singleShot(0, [] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->findChild<QPlainTextEdit *>()->setPlainText(QStringLiteral("changed"));
+            dialog->accept();
+        });
+        window->editPhrase();
+        const Phrase &edited = store->phrases().at(3);
+        QCOMPARE(edited.text, QStringLiteral("changed"));
+        QCOMPARE(edited.uses, 7);
+        QCOMPARE(edited.charactersSaved, 1700);
     }
 
     // A tiling window manager gives the window 640 or 320 pixels whatever it

@@ -202,9 +202,13 @@ private slots:
         Phrase p = makePhrase(fresh, QStringLiteral("Hi {name}, {date}"), 0, 0, true);
         p.abbreviation = QStringLiteral("hi#");
         p.placeholders = true;
+        p.matchCase = true;
         PhraseDialog dialog(p, store.get(), false);
         QCOMPARE(dialog.phrase().abbreviation, QStringLiteral("hi#"));
         QVERIFY(dialog.phrase().placeholders);
+        QVERIFY(dialog.phrase().matchCase);
+        dialog.matchCaseBox()->setChecked(false);
+        QVERIFY(!dialog.phrase().matchCase);
         const auto underlined = [&dialog](int position) {
             const QTextBlock block = dialog.textEdit()->document()->firstBlock();
             for (const QTextLayout::FormatRange &r : block.layout()->formats()) {
@@ -286,6 +290,8 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // past Clear
         QCOMPARE(QApplication::focusWidget(), dialog.abbreviationEdit());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), dialog.matchCaseBox()); // beside it
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), dialog.textEdit());
     }
