@@ -83,7 +83,7 @@ QHBoxLayout *SettingsDialog::makeDataFolderRow()
     dataFolderPath = new QLineEdit(this);
     dataFolderPath->setObjectName(QStringLiteral("dataFolder"));
     dataFolderPath->setReadOnly(true);
-    dataFolderPath->setText(QDir::toNativeSeparators(store->dataFolder()));
+    showDataFolder(store->dataFolder());
     dataFolderChange = new QPushButton(this);
     dataFolderChange->setObjectName(QStringLiteral("dataFolderButton"));
     dataFolderChange->setEnabled(false); // until the window says how
@@ -219,17 +219,23 @@ SettingsDialog::~SettingsDialog() = default;
 void SettingsDialog::setDataFolder(const QString &folder, std::function<QString()> change,
                                    const QString &lockedReason)
 {
-    dataFolderPath->setText(QDir::toNativeSeparators(folder));
-    dataFolderPath->setCursorPosition(0);
+    showDataFolder(folder);
     disconnect(dataFolderChange, &QPushButton::clicked, this, nullptr);
     dataFolderChange->setEnabled(bool(change));
     dataFolderChange->setToolTip(change ? QString() : lockedReason);
     if (!change)
         return;
-    connect(dataFolderChange, &QPushButton::clicked, this, [this, change] {
-        dataFolderPath->setText(QDir::toNativeSeparators(change()));
-        dataFolderPath->setCursorPosition(0);
-    });
+    connect(dataFolderChange, &QPushButton::clicked, this,
+            [this, change] { showDataFolder(change()); });
+}
+
+void SettingsDialog::showDataFolder(const QString &folder)
+{
+    // A long path is cut at the field's end: the whole of it in the tip.
+    const QString shown = QDir::toNativeSeparators(folder);
+    dataFolderPath->setText(shown);
+    dataFolderPath->setToolTip(shown);
+    dataFolderPath->setCursorPosition(0);
 }
 
 void SettingsDialog::setDesktopNote(const QString &text)

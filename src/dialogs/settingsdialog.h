@@ -95,6 +95,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void showDataFolder(const QString &folder);
     QHBoxLayout *makeDataFolderRow();
     QFormLayout *makeForm(bool showFailed, bool pickerFailed);
     void addBindingsPanel();

@@ -180,6 +180,8 @@ private slots:
         QCOMPARE(asked, 1);
         QCOMPARE(dialog.dataFolderLine()->text(),
                  QDir::toNativeSeparators(QStringLiteral("/media/sync/Phrases")));
+        // Cut in the field, whole in its tip.
+        QCOMPARE(dialog.dataFolderLine()->toolTip(), dialog.dataFolderLine()->text());
         dialog.setDataFolder(QStringLiteral("/stick"), nullptr, QStringLiteral("given"));
         QVERIFY(!dialog.dataFolderButton()->isEnabled());
         QCOMPARE(dialog.dataFolderButton()->toolTip(), QStringLiteral("given"));
