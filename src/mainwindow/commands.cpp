@@ -340,6 +340,7 @@ void MainWindow::openSettingsAt(bool atShortcuts)
                              tr("Given on the command line (--data-dir) for this run."));
     else
         dialog.setDataFolder(store->dataFolder(), [this] { return chooseDataFolder(); });
+    const Settings opened = store->settings();
     m_settingsDialog = &dialog;
     if (atShortcuts)
         QTimer::singleShot(0, &dialog, [&dialog] { dialog.pickerEdit()->setFocus(); });
@@ -347,7 +348,11 @@ void MainWindow::openSettingsAt(bool atShortcuts)
     m_settingsDialog = nullptr;
     if (!accepted)
         return;
-    store->setSettings(dialog.settings());
+    // Only what the dialog changed: a setting that changed meanwhile (the
+    // panel moved, a merge from another machine) stays.
+    Settings now = store->settings();
+    now.applyChanges(opened, dialog.settings());
+    store->setSettings(now);
     store->save();
     applyAutostart();
     registerShortcuts();

@@ -125,3 +125,15 @@ void Settings::applyRanges()
     if (uiTheme != 0 && uiTheme != 1)
         uiTheme = defaults.uiTheme;
 }
+
+void Settings::applyChanges(const Settings &from, const Settings &to)
+{
+    const QJsonObject before = from.toJson();
+    const QJsonObject after = to.toJson();
+    QJsonObject changes;
+    for (auto it = after.constBegin(); it != after.constEnd(); ++it) {
+        if (before.value(it.key()) != it.value())
+            changes.insert(it.key(), it.value());
+    }
+    readJson(changes);
+}

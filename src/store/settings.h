@@ -63,6 +63,9 @@ struct Settings
     void readJson(const QJsonObject &object);
     // Replaces out-of-range values by their defaults.
     void applyRanges();
+    // What changed from from to to, key by key, put onto these settings;
+    // every other key stays as it is here.
+    void applyChanges(const Settings &from, const Settings &to);
 
     static constexpr int keyCount = 34;
 };

@@ -2091,6 +2091,32 @@ private slots:
         QCOMPARE(QDir(openedIn), QDir(documents));
     }
 
+    // Options puts back only what it changed: a setting that moved while it
+    // was open (the panel dragged, a merge from another machine) stays, and
+    // one changed in both places takes the dialog's.
+    void optionsKeepWhatChangedMeanwhile()
+    {
+        build();
+        store->settings().pickerMods = ctrl;
+        store->settings().pickerVk = 0x52;
+        const bool afterDelimiter = store->settings().abbreviationsAfterDelimiter;
+        QTimer::singleShot(0, [this, afterDelimiter] {
+            auto *dialog = qobject_cast<SettingsDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            store->settings().floatingPanelX = 321;
+            // One the dialog shows, left as it was there.
+            store->settings().abbreviationsAfterDelimiter = !afterDelimiter;
+            store->settings().pickerVk = 0x51;
+            dialog->pickerEdit()->setHotkey(ctrl | Hotkey::ModAlt, 0x50);
+            dialog->accept();
+        });
+        window->openSettings();
+        QCOMPARE(store->settings().floatingPanelX, 321);
+        QCOMPARE(store->settings().abbreviationsAfterDelimiter, !afterDelimiter);
+        QCOMPARE(store->settings().pickerVk, 0x50);
+        QCOMPARE(store->settings().pickerMods, ctrl | Hotkey::ModAlt);
+    }
+
     void acceptedOptionsTakeEffectAtOnce()
     {
         // The Run value is one per user: tst_autostart, which may run at the
