@@ -65,6 +65,75 @@ bool PhraseStore::importBackup(const QString &path, QString *error, QStringList 
         break;
     }
 
+    mergeImported(std::move(doc.phrases), QVector<int>(), nullptr, skipped, withoutAbbreviation,
+                  abbreviationHolders);
+    return save();
+}
+
+bool PhraseStore::exportCsv(const QString &path) const
+{
+    return JsonFile::writeAtomically(path, ForeignImport::writeCsv(m_phrases));
+}
+
+bool PhraseStore::importFile(const QString &path, ImportReport *report)
+{
+    using ForeignImport::Format;
+    *report = ImportReport();
+    QByteArray bytes;
+    switch (JsonFile::readBytes(path, &bytes)) {
+    case JsonFile::ReadResult::Missing:
+    case JsonFile::ReadResult::CannotRead:
+        report->error = QStringLiteral("read");
+        return false;
+    case JsonFile::ReadResult::NotAnObject:
+        report->error = QStringLiteral("format");
+        return false;
+    case JsonFile::ReadResult::Ok:
+        break;
+    }
+    report->format = ForeignImport::detect(path, bytes);
+    ForeignImport::Result read;
+    bool ok = false;
+    switch (report->format) {
+    case Format::Backup: {
+        PhraseJson::Document doc;
+        ok = JsonFile::parse(bytes, &doc) == JsonFile::ReadResult::Ok;
+        read.phrases = std::move(doc.phrases);
+        break;
+    }
+    case Format::Espanso:
+        ok = ForeignImport::readEspanso(bytes, &read);
+        break;
+    case Format::BeeftextJson:
+        ok = ForeignImport::readBeeftextJson(bytes, &read);
+        break;
+    case Format::BeeftextCsv:
+    case Format::PlainCsv:
+        ok = bytes.size() <= ForeignImport::MaxFileBytes &&
+             ForeignImport::readCsv(bytes, report->format, &read);
+        break;
+    case Format::Unknown:
+        break;
+    }
+    if (!ok) {
+        report->error = read.error.isEmpty() ? QStringLiteral("format")
+                                             : QStringLiteral("format: ") + read.error;
+        return false;
+    }
+    report->notes = std::move(read.notes);
+    mergeImported(std::move(read.phrases), read.entries, &report->added, &report->skipped,
+                  &report->withoutAbbreviation, &report->abbreviationHolders);
+    if (!save()) {
+        report->error = QStringLiteral("save");
+        return false;
+    }
+    return true;
+}
+
+void PhraseStore::mergeImported(QVector<Phrase> phrases, const QVector<int> &entries, int *added,
+                                QStringList *skipped, QStringList *withoutAbbreviation,
+                                QStringList *abbreviationHolders)
+{
     // Same rules as findDuplicateText and findHotkeyConflict over the
     // growing list, without a scan per element: a large backup into a large
     // list stays fast.
@@ -82,10 +151,13 @@ bool PhraseStore::importBackup(const QString &path, QString *error, QStringList 
             shortcuts.insert(shortcutOf(p));
     }
 
-    for (Phrase &p : doc.phrases) {
+    QHash<QString, int> entryOfText; // texts this import brought, by entry
+    for (int i = 0; i < phrases.size(); ++i) {
+        Phrase &p = phrases[i];
         if (p.text.isEmpty())
             continue;
-        if (texts.contains(p.text)) {
+        const int entry = i < entries.size() ? entries.at(i) : -1;
+        if (texts.contains(p.text) && (entry < 0 || entryOfText.value(p.text, -1) != entry)) {
             if (skipped)
                 skipped->append(phraseLabel(p));
             continue;
@@ -114,9 +186,12 @@ bool PhraseStore::importBackup(const QString &path, QString *error, QStringList 
         if (p.enabled && !p.abbreviation.isEmpty())
             abbreviations.insert(p.abbreviation, m_phrases.size());
         texts.insert(p.text);
+        if (entry >= 0)
+            entryOfText.insert(p.text, entry);
         m_phrases.append(std::move(p));
+        if (added)
+            ++*added;
     }
-    return save();
 }
 
 QString PhraseStore::phraseLabel(const Phrase &phrase)

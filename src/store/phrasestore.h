@@ -4,6 +4,7 @@
 // the program runs. Everything else holds a non-owning pointer to it. It
 // never shows a message: every operation reports through its return value.
 
+#include "store/foreignimport.h"
 #include "store/jsonfile.h"
 #include "store/phrase.h"
 #include "store/phrasemerge.h"
@@ -192,6 +193,27 @@ public:
                       QStringList *withoutAbbreviation = nullptr,
                       QStringList *abbreviationHolders = nullptr);
 
+    // What an import of any file brought, for the notice and the command
+    // line's summary.
+    struct ImportReport
+    {
+        ForeignImport::Format format = ForeignImport::Format::Unknown;
+        QString error; // "read", "format" (and the reader's words), "save"
+        int added = 0;
+        QStringList skipped; // the same text is in the list already
+        QStringList withoutAbbreviation;
+        QStringList abbreviationHolders;
+        QVector<ForeignImport::Note> notes; // entries not imported, and why
+    };
+    // Reads a backup, an Espanso match file, Beeftext's JSON or CSV or a
+    // plain CSV (ForeignImport::detect), merges its phrases as importBackup
+    // does and saves. False with report->error when the file could not be
+    // read ("read"), was no file of these ("format": nothing merged) or the
+    // data file could not be written ("save": the phrases are merged).
+    bool importFile(const QString &path, ImportReport *report);
+    // name,text,abbreviation with a header (ForeignImport::writeCsv).
+    bool exportCsv(const QString &path) const;
+
     // The short label that names a phrase in a message (a skipped one in
     // the import notice, the holder of a shortcut or abbreviation): its name,
     // or the start of its text when it has none, as one plain line of at
@@ -218,6 +240,14 @@ public:
     static QString legacyFilePathFor(bool windows, const QString &winePrefix, const QString &home);
 
 private:
+    // The merge of imported phrases into the list, the same for every kind
+    // of file: a text already in the list is skipped (phrases of one entry,
+    // given the same number in entries, are not duplicates of each other),
+    // a colliding shortcut or abbreviation is dropped. Saves nothing.
+    void mergeImported(QVector<Phrase> phrases, const QVector<int> &entries, int *added,
+                       QStringList *skipped, QStringList *withoutAbbreviation,
+                       QStringList *abbreviationHolders);
+
     bool keepDamagedFile();
     // Merges the file into the running state when it is no longer what the
     // program last read or wrote; *writeBack is set when the file lacks

@@ -25,6 +25,14 @@ void writeFile(const QString &path, const QByteArray &bytes)
     f.write(bytes);
 }
 
+QStringList words(std::initializer_list<const char *> list)
+{
+    QStringList out;
+    for (const char *word : list)
+        out << QString::fromUtf8(word);
+    return out;
+}
+
 QByteArray backupOf(const QVector<Phrase> &phrases)
 {
     QJsonArray a;
@@ -241,6 +249,123 @@ private slots:
         QVERIFY(!s.importBackup(m_backup, &err));
         QVERIFY(err.isEmpty());
         QCOMPARE(s.phrases().size(), 1); // still in memory
+    }
+
+    // The files of other tools, end to end through the store: what comes
+    // over, what the notes say, and the same clash rules as a backup's. A
+    // second import of the same file brings nothing new.
+    void importOtherTools_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QStringList>("abbreviations");
+        QTest::addColumn<QStringList>("notes"); // the entries, in file order
+        QTest::newRow("Espanso") << "espanso-base.yml" << int(ForeignImport::Format::Espanso)
+                                 << words({":sig", ":addr", ":address", ":today", ":tomorrow",
+                                           ":quote", ":div", ":cap", ":team"})
+                                 << words({"../shared/work.yml", ":ip", ":hi(?P<person>.*)\\.",
+                                           ":form", ":cat", ":bold", ":me", ":doy", ":pick",
+                                           "two words"});
+        QTest::newRow("Espanso saved on Windows")
+            << "espanso-windows.yml" << int(ForeignImport::Format::Espanso)
+            << words({";gr", ";two"}) << QStringList();
+        QTest::newRow("Beeftext JSON")
+            << "beeftext.json" << int(ForeignImport::Format::BeeftextJson)
+            << words({"bsig", "bdue", "bclip"}) << words({"bps", "bnest", "bask"});
+        QTest::newRow("Beeftext CSV") << "beeftext.csv" << int(ForeignImport::Format::BeeftextCsv)
+                                      << words({"bcsv", "bq"}) << words({"benv"});
+        QTest::newRow("plain CSV") << "plain.csv" << int(ForeignImport::Format::PlainCsv)
+                                   << words({";hw", ""}) << words({"Spaced", ";empty"});
+    }
+    void importOtherTools()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, format);
+        QFETCH(QStringList, abbreviations);
+        QFETCH(QStringList, notes);
+        if (format == int(ForeignImport::Format::Espanso) && !ForeignImport::canReadEspanso())
+            QSKIP("built without libyaml");
+        const QString path = QStringLiteral(SCRIVLET_IMPORT_DATA "/") + file;
+        PhraseStore s(m_dir->path());
+        s.phrases() << phrase(QStringLiteral("already here"));
+        PhraseStore::ImportReport report;
+        QVERIFY2(s.importFile(path, &report), qPrintable(report.error));
+        QCOMPARE(int(report.format), format);
+        QCOMPARE(report.added, abbreviations.size());
+        QStringList got;
+        for (int i = 1; i < s.phrases().size(); ++i)
+            got << s.phrases().at(i).abbreviation;
+        QCOMPARE(got, abbreviations);
+        QStringList noted;
+        for (const ForeignImport::Note &note : qAsConst(report.notes))
+            noted << note.entry;
+        QCOMPARE(noted, notes);
+        QVERIFY(report.skipped.isEmpty());
+        // Saved, and read back the same.
+        PhraseStore reread(m_dir->path());
+        QVERIFY(reread.load());
+        QCOMPARE(reread.phrases().size(), abbreviations.size() + 1);
+
+        PhraseStore::ImportReport again;
+        QVERIFY(s.importFile(path, &again));
+        QCOMPARE(again.added, 0);
+        // Sibling triggers of one entry share a text: skipped as one each.
+        QCOMPARE(again.skipped.size(), abbreviations.size());
+    }
+
+    // Each trigger of an Espanso entry comes over, though they share a
+    // text; another entry with that text is still a duplicate, and a
+    // trigger another phrase has is dropped as a backup's abbreviation is.
+    void importSiblingTriggers()
+    {
+        if (!ForeignImport::canReadEspanso())
+            QSKIP("built without libyaml");
+        const QString path = m_dir->filePath(QStringLiteral("m.yml"));
+        writeFile(path, "matches:\n"
+                        "  - triggers: [':a', ':b', ':c']\n    replace: same\n"
+                        "  - trigger: ':d'\n    replace: same\n");
+        PhraseStore s(m_dir->path());
+        Phrase holder = phrase(QStringLiteral("other"));
+        holder.abbreviation = QStringLiteral(":b");
+        s.phrases() << holder;
+        PhraseStore::ImportReport report;
+        QVERIFY(s.importFile(path, &report));
+        QCOMPARE(report.added, 3);
+        QCOMPARE(s.phrases().at(1).abbreviation, QStringLiteral(":a"));
+        QCOMPARE(s.phrases().at(2).abbreviation, QString());
+        QCOMPARE(s.phrases().at(3).abbreviation, QStringLiteral(":c"));
+        QCOMPARE(report.withoutAbbreviation, QStringList{QStringLiteral(":b")});
+        QCOMPARE(report.abbreviationHolders, QStringList{QStringLiteral("other")});
+        QCOMPARE(report.skipped, QStringList{QStringLiteral(":d")});
+    }
+
+    void importFileFailures_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("unknown kind") << "notes.doc" << QByteArray("hello") << "format";
+        QTest::newRow("CSV with an open quote")
+            << "a.csv" << QByteArray("a,\"b\n") << "format: quote";
+        QTest::newRow("plain CSV not UTF-8")
+            << "a.csv" << QByteArray("name,text\nx,\xff\n") << "format: utf8";
+        QTest::newRow("JSON that is no object") << "a.json" << QByteArray("[1]") << "format";
+    }
+    void importFileFailures()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, error);
+        const QString path = m_dir->filePath(name);
+        writeFile(path, bytes);
+        PhraseStore s(m_dir->path());
+        PhraseStore::ImportReport report;
+        QVERIFY(!s.importFile(path, &report));
+        QCOMPARE(report.error, error);
+        QVERIFY(s.phrases().isEmpty());
+        QVERIFY(!QFileInfo::exists(s.dataFilePath()));
+        QVERIFY(!s.importFile(m_dir->path(), &report));
+        QCOMPARE(report.error, QStringLiteral("read"));
     }
 
     void phraseLabel_data()
