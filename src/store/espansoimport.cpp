@@ -339,6 +339,9 @@ void readMatch(const Tree &tree, int match, int index, Result *result)
     const QString text = convertText(replace, variables, &placeholders, &note);
     if (text.isEmpty())
         return skip(note.reason, note.detail);
+    // Espanso capitalises the text as the trigger was typed: ours does the
+    // same with matchCase.
+    const bool matchCase = tree.isTrue(tree.value(match, "propagate_case"));
     // One phrase per trigger: each is typed as before. They share the text
     // and come from one entry, so the merge takes them all.
     for (const QString &t : qAsConst(triggers)) {
@@ -348,6 +351,7 @@ void readMatch(const Tree &tree, int match, int index, Result *result)
         p.text = text;
         p.abbreviation = t;
         p.placeholders = placeholders;
+        p.matchCase = matchCase;
         result->phrases.append(p);
         result->entries.append(index);
     }

@@ -24,7 +24,8 @@ QString shape(const ForeignImport::Result &r)
     QStringList lines;
     for (const Phrase &p : r.phrases)
         lines << p.abbreviation + QLatin1Char('=') +
-                     (p.placeholders ? QStringLiteral("[p]") : QString()) + p.text;
+                     (p.placeholders ? QStringLiteral("[p]") : QString()) +
+                     (p.matchCase ? QStringLiteral("[case]") : QString()) + p.text;
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -271,6 +272,13 @@ private slots:
         const int none = -1;
         QTest::newRow("plain") << yamlEntry("  - trigger: ':a'\n    replace: 'x {y}'\n")
                                << ":a=x {y}" << none << "";
+        QTest::newRow("case follows the trigger")
+            << yamlEntry("  - trigger: ':a'\n    replace: x\n    propagate_case: true\n"
+                         "    word: true\n")
+            << ":a=[case]x" << none << "";
+        QTest::newRow("case as written") << yamlEntry("  - trigger: ':a'\n    replace: x\n"
+                                                      "    propagate_case: false\n")
+                                         << ":a=x" << none << "";
         QTest::newRow("each trigger its own phrase")
             << yamlEntry("  - triggers: [':a', ':b']\n    replace: same\n") << ":a=same\n:b=same"
             << none << "";
