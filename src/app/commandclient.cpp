@@ -93,6 +93,29 @@ int listFromFile(const QString &dataFolder)
     return 0;
 }
 
+// --import with no copy running: the data file takes the phrases itself.
+// One that cannot be read is left as it is: saving over it would lose it.
+int importIntoFile(const QString &dataFolder, const QString &path)
+{
+    PhraseStore store(dataFolder);
+    if (!store.load()) {
+        say(stderr, QStringLiteral("The data file of Zem Scrivlet cannot be read."));
+        return 1;
+    }
+    store.setMayCreateDataFolder(true);
+    if (!store.createDataFolder()) {
+        say(stderr, RemoteCommand::importFailure(QStringLiteral("save")));
+        return 1;
+    }
+    PhraseStore::ImportReport report;
+    if (!store.importFile(path, &report)) {
+        say(stderr, RemoteCommand::importFailure(report.error));
+        return 1;
+    }
+    say(stdout, RemoteCommand::importSummary(report), true);
+    return 0;
+}
+
 } // namespace
 
 void print(bool error, const QString &text, bool ownText)
@@ -152,6 +175,8 @@ int run(const RemoteCommand::Request &request, const QString &serverName, const 
     if (result == SingleInstance::SendResult::NoCopy && !channel.foundForeignServer()) {
         if (request.verb == RemoteCommand::Verb::List)
             return listFromFile(dataFolder);
+        if (request.verb == RemoteCommand::Verb::Import)
+            return importIntoFile(dataFolder, request.name);
         if (!RemoteCommand::startsACopy(request.verb)) {
             say(stderr, QStringLiteral("Zem Scrivlet is not running."));
             return 1;
@@ -198,8 +223,10 @@ int run(const RemoteCommand::Request &request, const QString &serverName, const 
                                    "it is busy."));
         return 1;
     }
+    // The copy's summary holds labels made plain already (phraseLabel).
     say(reply.ok ? stdout : stderr, reply.text,
-        reply.ok && request.verb == RemoteCommand::Verb::List);
+        reply.ok && (request.verb == RemoteCommand::Verb::List ||
+                     request.verb == RemoteCommand::Verb::Import));
     return reply.ok ? 0 : 1;
 }
 

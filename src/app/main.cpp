@@ -13,6 +13,7 @@
 #include "theme/dialogchrome.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QFont>
 #include <QStandardPaths>
 #include <QTimer>
@@ -88,10 +89,16 @@ std::optional<int> answerWithoutWindow(int argc, char *argv[], bool *inTray, QSt
         CommandClient::print(true, line.error);
         CommandClient::print(true, RemoteCommand::usage(), true);
         return 2;
-    case RemoteCommand::CommandLine::Action::Command:
+    case RemoteCommand::CommandLine::Action::Command: {
+        RemoteCommand::Request request = line.request;
+        // The file as this start sees it: the running copy has a folder of
+        // its own.
+        if (request.verb == RemoteCommand::Verb::Import)
+            request.name = QFileInfo(request.name).absoluteFilePath();
         // Handed over and answered without a window of our own.
-        return CommandClient::run(line.request, AppIdentity::localServerName(channelName),
-                                  where.folder, givenFolder);
+        return CommandClient::run(request, AppIdentity::localServerName(channelName), where.folder,
+                                  givenFolder);
+    }
     case RemoteCommand::CommandLine::Action::Start:
         *inTray = line.inTray;
         break;

@@ -140,6 +140,9 @@ void PhraseDispatcher::carryOutNow(const RemoteCommand::Request &request, const 
     case Verb::List:
         reply.text = RemoteCommand::listing(store->phrases());
         break;
+    case Verb::Import:
+        reply = ui->importFile(request.name);
+        break;
     }
     if (told)
         told(reply);

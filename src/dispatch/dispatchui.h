@@ -41,6 +41,9 @@ public:
     // Forgets the remembered field.
     virtual bool insertIntoOwnField(const QString &text, int caretBack) = 0;
 
+    // --import: the file's phrases merged into the list, the notice shown
+    // once the answer (the summary, or why nothing was imported) is sent.
+    virtual RemoteCommand::Reply importFile(const QString &path) = 0;
     // Show, ToggleWindow and TogglePanel: the windows see to them.
     virtual void windowCommand(RemoteCommand::Verb verb) = 0;
 };

@@ -1,5 +1,7 @@
 #include "dispatch/remotecommand.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -26,6 +28,7 @@ const VerbName verbs[] = {
     {Verb::Pause, "--pause", "pause"},
     {Verb::Resume, "--resume", "resume"},
     {Verb::List, "--list", "list"},
+    {Verb::Import, "--import", "import"},
     {Verb::Probe, nullptr, "probe"},
 };
 
@@ -205,8 +208,9 @@ CommandLine failed(CommandLine line, const QString &error)
 // The phrase's name after --type: its inline value, the next word, or the
 // word after a "--". False, with *error, when there is none.
 bool readPhraseName(const QStringList &arguments, int *i, const OptionWord &option, QString *name,
-                    QString *error)
+                    QString *error, bool file = false)
 {
+    const QString command = file ? QStringLiteral("--import") : QStringLiteral("--type");
     name->clear();
     if (option.hasInline) {
         *name = option.inlineValue;
@@ -215,16 +219,20 @@ bool readPhraseName(const QStringList &arguments, int *i, const OptionWord &opti
         if (next == QLatin1String("--")) {
             *name = *i + 1 < arguments.size() ? arguments.at(++*i) : QString();
         } else if (next.startsWith(QLatin1Char('-'))) {
-            *error = QStringLiteral("“%1” is an option, not a phrase's name: a name that starts "
-                                    "with “-” goes after “--”, as in --type -- %1")
-                         .arg(next);
+            *error = file ? QStringLiteral("“%1” is an option, not a file: a file whose name "
+                                           "starts with “-” goes after “--”, as in --import -- %1")
+                                .arg(next)
+                          : QStringLiteral("“%1” is an option, not a phrase's name: a name that "
+                                           "starts with “-” goes after “--”, as in --type -- %1")
+                                .arg(next);
             return false;
         } else {
             *name = next;
         }
     }
     if (name->isEmpty()) {
-        *error = QStringLiteral("--type needs the name of a phrase.");
+        *error = file ? QStringLiteral("--import needs a file, as in --import FILE.")
+                      : QStringLiteral("--type needs the name of a phrase.");
         return false;
     }
     return true;
@@ -248,6 +256,8 @@ bool readCommand(const QStringList &arguments, int *i, const OptionWord &option,
     line->request.name.clear();
     if (verb->verb == Verb::Type)
         return readPhraseName(arguments, i, option, &line->request.name, error);
+    if (verb->verb == Verb::Import)
+        return readPhraseName(arguments, i, option, &line->request.name, error, true);
     if (option.hasInline) {
         *error = QStringLiteral("%1 takes no value.").arg(option.name);
         return false;
@@ -370,6 +380,9 @@ CommandLine judged(CommandLine line, const WordsSeen &seen)
                               .arg(seen.stray));
         const QString option =
             seen.command.section(QLatin1Char(' '), 0, 0).section(QLatin1Char('='), 0, 0);
+        if (line.request.verb == Verb::Import)
+            return failed(line, QStringLiteral("--import takes one file: “%1” is a word too many.")
+                                    .arg(seen.stray));
         if (line.request.verb == Verb::Type)
             return failed(
                 line, QStringLiteral("--type takes one name: “%1” is a word too many (a name "
@@ -437,6 +450,10 @@ QString usage()
         "  --resume          take the shortcuts up again\n"
         "  --list            print the enabled phrases' names, one a line (control\n"
         "                    characters in a name as \\xHH or \\uHHHH)\n"
+        "  --import FILE     add the phrases of FILE (a backup, an Espanso match file,\n"
+        "                    Beeftext's JSON or CSV, or a CSV of name,text,abbreviation);\n"
+        "                    prints what was imported and what was not and why.\n"
+        "                    With no copy running, the data file takes them directly\n"
         "  --once            with a command bound to a desktop shortcut: the same command\n"
         "                    again within 0.6 s, as a held key repeats it, counts once\n"
         "With no copy running, --type and --picker start one in the tray first.\n");
@@ -484,6 +501,8 @@ QByteArray encode(const Request &request)
     }
     if (request.verb == Verb::Type)
         object.insert(QStringLiteral("name"), request.name);
+    if (request.verb == Verb::Import)
+        object.insert(QStringLiteral("path"), request.name);
     // Written only when set: an older copy reads the rest as before.
     if (request.once)
         object.insert(QStringLiteral("once"), true);
@@ -515,6 +534,17 @@ Request decode(const QByteArray &bytes)
                 return request; // a type without a name: not one we can do
             }
             request.name = name.toString();
+        }
+        if (v.verb == Verb::Import) {
+            // Only a whole path: a relative one would be read in this
+            // copy's folder, not the sender's.
+            const QJsonValue path = object.value(QStringLiteral("path"));
+            if (!path.isString() || !QDir::isAbsolutePath(path.toString()) ||
+                path.toString().contains(QChar(0))) {
+                request.name = command;
+                return request;
+            }
+            request.name = path.toString();
         }
         request.verb = v.verb;
         request.once = object.value(QStringLiteral("once")).toBool(false);
@@ -562,6 +592,46 @@ bool decodeReply(const QByteArray &bytes, Reply *reply)
     reply->ok = object.value(QStringLiteral("ok")).toBool();
     reply->text = object.value(QStringLiteral("text")).toString();
     return true;
+}
+
+QString importSummary(const PhraseStore::ImportReport &report)
+{
+    const auto tr = [](const char *text, int n) {
+        return QCoreApplication::translate("RemoteCommand", text, nullptr, n);
+    };
+    QStringList parts;
+    parts << tr("Imported %n new phrase(s).", report.added);
+    if (!report.skipped.isEmpty())
+        parts << tr("%n skipped: the same text is already in your list.", report.skipped.size());
+    if (!report.withoutAbbreviation.isEmpty())
+        parts << tr("%n imported without their abbreviation, which another phrase has.",
+                    report.withoutAbbreviation.size());
+    QString summary = parts.join(QLatin1Char(' '));
+    if (!report.notes.isEmpty()) {
+        const QStringList lines = ForeignImport::noteLines(report.notes);
+        const int hidden = qMax(0, lines.size() - PhraseStore::SkippedListed);
+        summary += QLatin1Char('\n') + tr("%n not imported:", lines.size()) + QLatin1Char('\n') +
+                   PhraseStore::skippedListing(lines, tr("…and %n more", hidden));
+    }
+    return summary;
+}
+
+QString importFailure(const QString &error)
+{
+    const auto tr = [](const char *text) {
+        return QCoreApplication::translate("RemoteCommand", text);
+    };
+    if (error == QLatin1String("save"))
+        return tr("The phrases were imported, but the data file could not be saved.");
+    if (error == QLatin1String("format: no-yaml"))
+        return tr("Espanso files cannot be read in this build.");
+    if (error.startsWith(QLatin1String("format: line ")))
+        return tr("The file is not a match file that can be read (%1).")
+            .arg(error.mid(int(qstrlen("format: "))));
+    if (error.startsWith(QLatin1String("format")))
+        return tr("The file is not one that can be imported: a backup, an Espanso match file, "
+                  "Beeftext's JSON or CSV, or a CSV of name, text and abbreviation.");
+    return tr("Could not read the file.");
 }
 
 bool waitsForOutcome(Verb verb)

@@ -8,6 +8,7 @@
 // channel carries bytes.
 
 #include "store/phrase.h"
+#include "store/phrasestore.h"
 
 #include <QByteArray>
 #include <QString>
@@ -28,12 +29,16 @@ enum class Verb
     List,
     Unknown, // a well-formed request this version does not know: refused
     Probe,   // is a copy running? Answered, nothing done (a copy started in the tray asks)
+    Import,  // a file of phrases: ours, Espanso's, Beeftext's, a CSV
 };
 
 struct Request
 {
     Verb verb = Verb::Show;
-    QString name; // the phrase's name, for Type; the command's, for Unknown
+    // The phrase's name, for Type; the file's absolute path, for Import (the
+    // start that sends it resolves a relative one in its own folder); the
+    // command's, for Unknown.
+    QString name;
     // --once: the command is a desktop's shortcut, which some desktops run
     // again for every key repeat while it is held (GNOME's custom
     // shortcuts): the same command coming again soon after counts once.
@@ -125,6 +130,12 @@ QByteArray encodeReply(const Reply &reply);
 // False for bytes that are no reply: the copy that answered is older and
 // takes only "show".
 bool decodeReply(const QByteArray &bytes, Reply *reply);
+
+// What --import prints and the running copy answers: the counts, then the
+// entries not imported, each with why (at most PhraseStore::SkippedListed).
+QString importSummary(const PhraseStore::ImportReport &report);
+// Why an import failed, for report->error.
+QString importFailure(const QString &error);
 
 // Whether the running copy's answer is awaited (Type waits for the text to
 // be in) and, with no copy running, whether one is started in the tray first.

@@ -11,8 +11,9 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTimer>
 
-QString MainWindow::exportFileName(const QString &chosen)
+QString MainWindow::exportFileName(const QString &chosen, const QString &suffix)
 {
     // A name typed without a suffix gets the backup's one, whatever the
     // dialog did with it: Qt's own dialog adds it, a desktop's may not. "."
@@ -20,8 +21,7 @@ QString MainWindow::exportFileName(const QString &chosen)
     const QFileInfo info(chosen);
     if (chosen.isEmpty() || info.fileName().isEmpty() || !info.suffix().isEmpty())
         return chosen;
-    return chosen.endsWith(QLatin1Char('.')) ? chosen + QLatin1String("json")
-                                             : chosen + QLatin1String(".json");
+    return chosen.endsWith(QLatin1Char('.')) ? chosen + suffix : chosen + QLatin1Char('.') + suffix;
 }
 
 QString MainWindow::backupStartFolder(const QString &remembered)
@@ -45,25 +45,51 @@ void MainWindow::rememberBackupFolder(const QString &path)
 
 void MainWindow::exportBackup()
 {
-    QFileDialog dialog(this, tr("Export"), backupStartFolder(store->settings().backupFolder),
-                       tr("Phrase backup (*.json)"));
+    const QString path =
+        askExportPath(tr("Export"), tr("Phrase backup (*.json)"), QStringLiteral("json"));
+    if (!path.isEmpty())
+        exportBackupTo(path);
+}
+
+void MainWindow::exportCsv()
+{
+    const QString path = askExportPath(
+        tr("Export to CSV"), tr("Name, text and abbreviation (*.csv)"), QStringLiteral("csv"));
+    if (!path.isEmpty())
+        exportCsvTo(path);
+}
+
+QString MainWindow::askExportPath(const QString &title, const QString &filter,
+                                  const QString &suffix)
+{
+    QFileDialog dialog(this, title, backupStartFolder(store->settings().backupFolder), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // The dialog adds it before it asks whether to replace a file, so that
     // its question is about the file that will be written.
-    dialog.setDefaultSuffix(QStringLiteral("json"));
+    dialog.setDefaultSuffix(suffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
+        return QString();
     const QString chosen = dialog.selectedFiles().constFirst();
-    const QString path = exportFileName(chosen);
+    const QString path = exportFileName(chosen, suffix);
     // A dialog that left the suffix off asked about another name, if at all:
     // the file that is there is not replaced without a word.
     if (path != chosen && QFileInfo::exists(path) &&
         !showNotice(tr("“%1” already exists.\n\nReplace it?").arg(QFileInfo(path).fileName()),
                     true))
-        return;
+        return QString();
     rememberBackupFolder(path);
-    exportBackupTo(path);
+    return path;
+}
+
+bool MainWindow::exportCsvTo(const QString &path)
+{
+    if (!store->exportCsv(path)) {
+        showThemedMessage(this, windowTitle(), tr("Could not write the file."));
+        return false;
+    }
+    statusBar()->showMessage(tr("Phrases exported."), BackupNoticeMs);
+    return true;
 }
 
 bool MainWindow::exportBackupTo(const QString &path)
@@ -78,8 +104,16 @@ bool MainWindow::exportBackupTo(const QString &path)
 
 void MainWindow::importBackup()
 {
+    // Every kind first, so that a file of another tool is seen at once.
+    const QStringList filters{
+        tr("Phrases of Zem Scrivlet, Espanso or Beeftext (*.json *.yml *.yaml *.csv)"),
+        tr("Phrase backup (*.json)"),
+        tr("Espanso match file (*.yml *.yaml)"),
+        tr("Beeftext export (*.json *.csv)"),
+        tr("Name, text and abbreviation (*.csv)"),
+        tr("All files (*)")};
     QFileDialog dialog(this, tr("Import"), backupStartFolder(store->settings().backupFolder),
-                       tr("Phrase backup (*.json)") + QLatin1String(";;") + tr("All files (*)"));
+                       filters.join(QLatin1String(";;")));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -89,31 +123,61 @@ void MainWindow::importBackup()
     importBackupFrom(path);
 }
 
+bool MainWindow::importAndRefresh(const QString &path, PhraseStore::ImportReport *report)
+{
+    const bool saved = store->importFile(path, report);
+    if (saved || report->error == QLatin1String("save")) {
+        // The merged phrases are in the list whether or not the file was
+        // written: the table and the shortcuts show what the program now
+        // holds, and the next successful save writes them.
+        refreshTable();
+        registerShortcuts();
+    }
+    return saved;
+}
+
 void MainWindow::importBackupFrom(const QString &path)
 {
-    const int before = store->phrases().size();
-    QString error;
-    QStringList skipped;
-    QStringList withoutAbbreviation;
-    QStringList holders;
-    const bool saved = store->importBackup(path, &error, &skipped, &withoutAbbreviation, &holders);
-    if (!saved && !error.isEmpty()) {
-        showThemedMessage(this, windowTitle(), tr("Could not read the file."));
+    PhraseStore::ImportReport report;
+    if (!importAndRefresh(path, &report)) {
+        showImportFailure(report);
         return;
     }
-    // The merged phrases are in the list whether or not the file was
-    // written: the table and the shortcuts show what the program now holds,
-    // and the next successful save writes them.
-    refreshTable();
-    registerShortcuts();
-    if (!saved) {
+    showImportNotice(report);
+}
+
+RemoteCommand::Reply MainWindow::importForCommand(const QString &path)
+{
+    PhraseStore::ImportReport report;
+    if (!importAndRefresh(path, &report)) {
+        // Said where it was asked for; the window says it too when the
+        // phrases are in but not saved, as that concerns the list here.
+        if (report.error == QLatin1String("save"))
+            QTimer::singleShot(0, this, [this, report] { showImportFailure(report); });
+        return {false, RemoteCommand::importFailure(report.error)};
+    }
+    QTimer::singleShot(0, this, [this, report] { showImportNotice(report); });
+    return {true, RemoteCommand::importSummary(report)};
+}
+
+void MainWindow::showImportFailure(const PhraseStore::ImportReport &report)
+{
+    if (report.error == QLatin1String("save"))
         showThemedMessage(this, windowTitle(),
                           tr("The phrases were imported, but the data file could not be saved. "
                              "They will be saved with your next change."));
-        return;
-    }
+    else if (report.error == QLatin1String("format: no-yaml"))
+        showThemedMessage(this, windowTitle(), tr("Espanso files cannot be read in this build."));
+    else
+        showThemedMessage(this, windowTitle(), tr("Could not read the file."));
+}
 
-    if (skipped.isEmpty() && withoutAbbreviation.isEmpty()) {
+void MainWindow::showImportNotice(const PhraseStore::ImportReport &report)
+{
+    const QStringList &skipped = report.skipped;
+    QStringList withoutAbbreviation = report.withoutAbbreviation;
+    const QStringList &holders = report.abbreviationHolders;
+    if (skipped.isEmpty() && withoutAbbreviation.isEmpty() && report.notes.isEmpty()) {
         statusBar()->showMessage(tr("Phrases imported."), BackupNoticeMs);
         return;
     }
@@ -122,8 +186,8 @@ void MainWindow::importBackupFrom(const QString &path)
         return PhraseStore::skippedListing(labels, tr("…and %n more", nullptr, hidden));
     };
     QString notice;
+    const int added = report.added;
     if (!skipped.isEmpty()) {
-        const int added = store->phrases().size() - before;
         if (added < 1)
             notice = tr("No new phrases were imported.\n\nThese were skipped because the same "
                         "text is already in your list:\n%1")
@@ -133,6 +197,9 @@ void MainWindow::importBackupFrom(const QString &path)
                         "is already in your list:\n%1",
                         nullptr, added)
                          .arg(listingOf(skipped));
+    } else if (!report.notes.isEmpty()) {
+        notice = added < 1 ? tr("No new phrases were imported.")
+                           : tr("Imported %n new phrase(s).", nullptr, added);
     }
     if (!withoutAbbreviation.isEmpty()) {
         if (!notice.isEmpty())
@@ -147,5 +214,15 @@ void MainWindow::importBackupFrom(const QString &path)
                      "already has:\n%1")
                       .arg(listingOf(withoutAbbreviation));
     }
-    showNotice(notice);
+    // What could not come over, every entry with why, in a box that scrolls:
+    // a file of another tool may leave hundreds.
+    QString details;
+    if (!report.notes.isEmpty()) {
+        notice +=
+            QStringLiteral("\n\n") +
+            tr("%n entries were not imported, as this program cannot do what they do:", nullptr,
+               report.notes.size());
+        details = ForeignImport::noteLines(report.notes).join(QLatin1Char('\n'));
+    }
+    showNotice(notice, false, details);
 }

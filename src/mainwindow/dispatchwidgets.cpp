@@ -89,6 +89,11 @@ bool DispatchWidgets::insertIntoOwnField(const QString &text, int caretBack)
     return true;
 }
 
+RemoteCommand::Reply DispatchWidgets::importFile(const QString &path)
+{
+    return window->importForCommand(path);
+}
+
 void DispatchWidgets::windowCommand(RemoteCommand::Verb verb)
 {
     switch (verb) {

@@ -28,6 +28,7 @@ public:
     bool refocusOwnField() override;
     bool insertIntoOwnField(const QString &text, int caretBack) override;
     void windowCommand(RemoteCommand::Verb verb) override;
+    RemoteCommand::Reply importFile(const QString &path) override;
 
 private:
     // Gives field the focus in its window, and that window the keyboard.

@@ -30,6 +30,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
@@ -459,9 +460,10 @@ void MainWindow::showMainWindow()
     activateWindow();
 }
 
-bool MainWindow::showNotice(const QString &text, bool question)
+bool MainWindow::showNotice(const QString &text, bool question, const QString &details)
 {
-    TestTrace::line(QLatin1String("notice ") + text);
+    TestTrace::line(QLatin1String("notice ") + text +
+                    (details.isEmpty() ? QString() : QLatin1Char('\n') + details));
     ContentDialog dialog(this);
     dialog.setWindowTitle(windowTitle());
     const int minimumWidth = qMax(440, dialog.fontMetrics().horizontalAdvance(windowTitle()) + 220);
@@ -482,6 +484,19 @@ bool MainWindow::showNotice(const QString &text, bool question)
     label->setWordWrap(true);
     row->addWidget(label, 1);
     dialog.content()->addLayout(row);
+    // A long list (hundreds of entries an import left out) scrolls in a box
+    // of its own instead of growing the dialog past the screen.
+    if (!details.isEmpty()) {
+        auto *box = new QPlainTextEdit(&dialog);
+        box->setObjectName(QStringLiteral("noticeDetails"));
+        box->setReadOnly(true);
+        box->setLineWrapMode(QPlainTextEdit::NoWrap);
+        box->setPlainText(details);
+        box->setFixedHeight(
+            qMin(box->fontMetrics().lineSpacing() * (details.count(QLatin1Char('\n')) + 2) + 12,
+                 box->fontMetrics().lineSpacing() * 12));
+        dialog.content()->addWidget(box);
+    }
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);

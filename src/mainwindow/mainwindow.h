@@ -226,10 +226,21 @@ public:
     void mergeConflictCopies();
     // The commands behind File > Export and Import once a file is chosen.
     bool exportBackupTo(const QString &path);
+    bool exportCsvTo(const QString &path);
     void importBackupFrom(const QString &path);
+    // --import from a later start: imports, answers with the summary and
+    // shows the notice after the answer has gone.
+    RemoteCommand::Reply importForCommand(const QString &path);
+    bool importAndRefresh(const QString &path, PhraseStore::ImportReport *report);
+    void showImportFailure(const PhraseStore::ImportReport &report);
+    void showImportNotice(const PhraseStore::ImportReport &report);
+    // The save dialog of the exports: the path to write, empty when
+    // cancelled; a name typed without a suffix gets suffix.
+    QString askExportPath(const QString &title, const QString &filter, const QString &suffix);
     // The file Export writes for the name the dialog returned: with ".json"
     // added when the name has no suffix.
-    static QString exportFileName(const QString &chosen);
+    static QString exportFileName(const QString &chosen,
+                                  const QString &suffix = QStringLiteral("json"));
     // Where Export and Import open: the folder remembered from the last one
     // while it exists, else the user's documents.
     static QString backupStartFolder(const QString &remembered);
@@ -246,10 +257,12 @@ public slots:
     void undoDelete();
     void filterTable(const QString &text);
     void onTableContextMenu(const QPoint &pos);
-    bool showNotice(const QString &text, bool question = false);
+    // details: a long list shown below the text in a box that scrolls.
+    bool showNotice(const QString &text, bool question = false, const QString &details = QString());
 
     void importBackup();
     void exportBackup();
+    void exportCsv();
     void openSettings();
     // Ends the program: stores the panel state, saves, releases every
     // shortcut, hides the tray icon and leaves the event loop.
@@ -423,6 +436,7 @@ private:
     QPushButton *m_undoDeleteButton = nullptr;
     QAction *m_importAction = nullptr;
     QAction *m_exportAction = nullptr;
+    QAction *m_exportCsvAction = nullptr;
     QAction *m_exitAction = nullptr;
     QAction *m_optionsAction = nullptr;
     QAction *m_pauseAction = nullptr;

@@ -59,6 +59,7 @@ void MainWindow::buildMenus(QWidget *host)
     m_fileMenu->addSeparator();
     m_importAction = m_fileMenu->addAction(QString(), this, &MainWindow::importBackup);
     m_exportAction = m_fileMenu->addAction(QString(), this, &MainWindow::exportBackup);
+    m_exportCsvAction = m_fileMenu->addAction(QString(), this, &MainWindow::exportCsv);
     m_fileMenu->addSeparator();
     m_exitAction = m_fileMenu->addAction(QString(), this, &MainWindow::quitApp);
 
@@ -145,6 +146,7 @@ void MainWindow::retranslateMenus()
     m_undoDeleteAction->setText(tr("Undo Delete"));
     m_importAction->setText(tr("Import"));
     m_exportAction->setText(tr("Export"));
+    m_exportCsvAction->setText(tr("Export to CSV"));
     m_exitAction->setText(tr("Exit"));
 
     m_setupMenu->setTitle(tr("S&etup"));

@@ -49,6 +49,11 @@ public:
             fieldText += text;
         return fieldTakes;
     }
+    RemoteCommand::Reply importFile(const QString &path) override
+    {
+        log.calls << QStringLiteral("importFile %1").arg(path);
+        return {true, QStringLiteral("imported")};
+    }
     void windowCommand(RemoteCommand::Verb verb) override
     {
         log.calls << QStringLiteral("windowCommand %1").arg(int(verb));

@@ -985,7 +985,8 @@ private slots:
         // Add to GNOME wrote the same two, under the names GNOME's settings
         // show.
         QCOMPARE(desktop->settingsBindings.size(), 2);
-        QCOMPARE(desktop->settingsBindings[0].name, QStringLiteral("Zem Scrivlet: open the picker"));
+        QCOMPARE(desktop->settingsBindings[0].name,
+                 QStringLiteral("Zem Scrivlet: open the picker"));
         QCOMPARE(desktop->settingsBindings[1].name, QStringLiteral("Zem Scrivlet: Greeting"));
         QCOMPARE(desktop->settingsBindings[1].command.vk, 0x31);
         if (saved.isEmpty())
@@ -1954,6 +1955,89 @@ private slots:
         window->importBackupFrom(path);
         QVERIFY2(said.endsWith(QLatin1Char('\n') + hostile), qPrintable(said));
         QVERIFY(!image);
+    }
+
+    // A file of another tool: the count, the clashes, and every entry that
+    // did not come over with why, in a box that scrolls however many there
+    // are; the table shows the new phrases at once. The command line's
+    // import answers with the same counts and shows the notice after.
+    void importOfAnotherToolsFile()
+    {
+        store->phrases() << makePhrase(QStringLiteral("Mine"), QStringLiteral("same"));
+        build();
+        const QString path = dir->filePath(QStringLiteral("phrases.csv"));
+        QByteArray csv = "name,text,abbreviation\r\nNew,fresh,;n\r\nOld,same,\r\n";
+        for (int i = 0; i < 300; ++i)
+            csv += "Bad " + QByteArray::number(i) + ",x" + QByteArray::number(i) + ",has space\r\n";
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(csv);
+        file.close();
+        QString said;
+        QStringList details;
+        int boxHeight = 0;
+        QTimer::singleShot(0, [&] {
+            said = modalText();
+            if (QWidget *modal = QApplication::activeModalWidget()) {
+                if (auto *box =
+                        modal->findChild<QPlainTextEdit *>(QStringLiteral("noticeDetails"))) {
+                    details = box->toPlainText().split(QLatin1Char('\n'));
+                    boxHeight = box->height();
+                }
+                QMetaObject::invokeMethod(modal, "accept");
+            }
+        });
+        window->importBackupFrom(path);
+        const QStringList lines = said.split(QLatin1Char('\n'));
+        QCOMPARE(lines.first(), QStringLiteral("Imported 1 new phrase(s)."));
+        QVERIFY2(said.contains(QStringLiteral("\nOld\n")), qPrintable(said));
+        QCOMPARE(lines.last(), QStringLiteral("300 entries were not imported, as this program "
+                                              "cannot do what they do:"));
+        QCOMPARE(details.size(), 300);
+        QCOMPARE(details.last(), QStringLiteral("Bad 299: its trigger has spaces or is longer "
+                                                "than 32 characters"));
+        QVERIFY(boxHeight > 0 && boxHeight < 400);
+        QCOMPARE(window->table()->rowCount(), 2);
+
+        // Again, from the command line: nothing new, the counts answered at
+        // once, the notice after.
+        const RemoteCommand::Reply reply = window->importForCommand(path);
+        QVERIFY(reply.ok);
+        QVERIFY2(reply.text.startsWith(QStringLiteral(
+                     "Imported 0 new phrase(s). 2 skipped: the same text is already in your "
+                     "list.\n300 not imported:\nBad 0: ")),
+                 qPrintable(reply.text));
+        QVERIFY(reply.text.endsWith(QString::fromUtf8("\n…and 280 more")));
+        said.clear();
+        QTimer::singleShot(0, [&] {
+            QTimer::singleShot(0, [&] {
+                said = modalText();
+                if (QWidget *modal = QApplication::activeModalWidget())
+                    QMetaObject::invokeMethod(modal, "accept");
+            });
+        });
+        QTRY_VERIFY(!said.isEmpty());
+        QVERIFY(said.startsWith(QStringLiteral("No new phrases were imported.")));
+
+        const RemoteCommand::Reply missing =
+            window->importForCommand(dir->filePath(QStringLiteral("none.yml")));
+        QVERIFY(!missing.ok);
+        QCOMPARE(missing.text, QStringLiteral("Could not read the file."));
+    }
+
+    // File > Export to CSV writes what Import reads back.
+    void exportToCsv()
+    {
+        store->phrases() << makePhrase(QStringLiteral("A, b"), QStringLiteral("say \"hi\"\nthere"));
+        store->phrases()[0].abbreviation = QStringLiteral(";hi");
+        build();
+        const QString path = dir->filePath(QStringLiteral("out.csv"));
+        QVERIFY(window->exportCsvTo(path));
+        QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Phrases exported."));
+        QCOMPARE(fileBytes(path), QByteArray("\"name\",\"text\",\"abbreviation\"\r\n"
+                                             "\"A, b\",\"say \"\"hi\"\"\nthere\",\";hi\"\r\n"));
+        const QString shown = answerModal([&] { QVERIFY(!window->exportCsvTo(dir->path())); });
+        QCOMPARE(shown, QStringLiteral("Could not write the file."));
     }
 
     void exportEmptyList()

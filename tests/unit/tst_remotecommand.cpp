@@ -1,6 +1,7 @@
 #include "dispatch/remotecommand.h"
 #include "store/phrase.h"
 
+#include <QDir>
 #include <QtTest>
 
 using RemoteCommand::Verb;
@@ -52,6 +53,25 @@ private slots:
             QStringLiteral("Two words"));
         row("type=, a name like an option", {QStringLiteral("--type=--help")}, Action::Command,
             Verb::Type, QStringLiteral("--help"));
+        // The file as typed: the start that sends it makes it whole in its
+        // own folder.
+        row("import", {QStringLiteral("--import"), QStringLiteral("base.yml")}, Action::Command,
+            Verb::Import, QStringLiteral("base.yml"));
+        row("import=", {QStringLiteral("--import=my matches.yml")}, Action::Command, Verb::Import,
+            QStringLiteral("my matches.yml"));
+        row("import -- a file like an option",
+            {QStringLiteral("--import"), QStringLiteral("--"), QStringLiteral("-x.csv")},
+            Action::Command, Verb::Import, QStringLiteral("-x.csv"));
+        row("import: no file", {QStringLiteral("--import")}, Action::Error, Verb::Import, {}, false,
+            QStringLiteral("--import needs a file, as in --import FILE."));
+        row("import: an option for a file", {QStringLiteral("--import"), QStringLiteral("--list")},
+            Action::Error, Verb::Import, {}, false,
+            QStringLiteral("“--list” is an option, not a file: a file whose name starts with "
+                           "“-” goes after “--”, as in --import -- --list"));
+        row("import: two files",
+            {QStringLiteral("--import"), QStringLiteral("a.csv"), QStringLiteral("b.csv")},
+            Action::Error, Verb::Import, QStringLiteral("a.csv"), false,
+            QStringLiteral("--import takes one file: “b.csv” is a word too many."));
         for (const char *word : {"--help", "-h", "--self-test", "--list", "-x", "-"}) {
             row(qPrintable(QStringLiteral("type %1: no name").arg(QLatin1String(word))),
                 {QStringLiteral("--type"), QLatin1String(word)}, Action::Error, Verb::Type, {},
@@ -346,12 +366,15 @@ private slots:
     void requestsTravelWhole()
     {
         const QString odd = QString::fromUtf8("line\nbreak \"quoted\" \\ 日本 😀");
-        for (Verb verb : {Verb::Show, Verb::Type, Verb::Picker, Verb::ToggleWindow,
-                          Verb::TogglePanel, Verb::Pause, Verb::Resume, Verb::List, Verb::Probe}) {
+        for (Verb verb :
+             {Verb::Show, Verb::Type, Verb::Picker, Verb::ToggleWindow, Verb::TogglePanel,
+              Verb::Pause, Verb::Resume, Verb::List, Verb::Probe, Verb::Import}) {
             RemoteCommand::Request request;
             request.verb = verb;
             if (verb == Verb::Type)
                 request.name = odd;
+            if (verb == Verb::Import)
+                request.name = QDir::rootPath() + odd;
             const QByteArray bytes = RemoteCommand::encode(request);
             // One line: the reader knows where it ends.
             QCOMPARE(bytes.count('\n'), verb == Verb::Show ? 0 : 1);
@@ -390,6 +413,13 @@ private slots:
         QTest::newRow("type without name") << QByteArray("{\"command\":\"type\"}\n");
         QTest::newRow("type, name not text") << QByteArray("{\"command\":\"type\",\"name\":7}\n");
         QTest::newRow("type, empty name") << QByteArray("{\"command\":\"type\",\"name\":\"\"}\n");
+        // A relative path would be read in the running copy's folder, not
+        // the sender's.
+        QTest::newRow("import, relative path")
+            << QByteArray("{\"command\":\"import\",\"path\":\"base.yml\"}\n");
+        QTest::newRow("import without path") << QByteArray("{\"command\":\"import\"}\n");
+        QTest::newRow("import, path not text")
+            << QByteArray("{\"command\":\"import\",\"path\":[\"/a\"]}\n");
     }
     void unknownRequestsAreRefused()
     {
