@@ -177,6 +177,65 @@ private slots:
         QCOMPARE(readAll(ProgramDriver::dataFilePath()), usualBytes);
     }
 
+    // No copy runs: the data file in the folder given takes the phrases of
+    // another tool's file itself (named relative to the caller's folder),
+    // and the summary says what came over and what did not.
+    void importWithoutARunningCopy()
+    {
+        const QString folder = scratch.filePath(QStringLiteral("imported"));
+        const QString data = QStringLiteral(SCRIVLET_IMPORT_DATA);
+        const struct
+        {
+            const char *file;
+            const char *summary;
+            const char *note; // a line of the entries left out, or none
+        } files[] = {
+            {"espanso-base.yml", "Imported 9 new phrase(s).\n10 not imported:\n",
+             ":ip: it runs a command or a script (output)\n"},
+            {"espanso-windows.yml", "Imported 2 new phrase(s).\n", nullptr},
+            {"beeftext.json", "Imported 3 new phrase(s).\n3 not imported:\n",
+             "bask: it uses a variable that has no equivalent here (input)\n"},
+            {"beeftext.csv", "Imported 2 new phrase(s).\n1 not imported:\n", nullptr},
+            {"plain.csv", "Imported 2 new phrase(s).\n2 not imported:\n",
+             ";empty: it has no text\n"},
+        };
+        int phrases = 0;
+        for (const auto &f : files) {
+            const Outcome imported = run({QStringLiteral("--data-dir"), folder,
+                                          QStringLiteral("--import"), QLatin1String(f.file)},
+                                         data);
+            QCOMPARE(imported.status, 0);
+            QVERIFY2(imported.out.startsWith(QString::fromUtf8(f.summary)),
+                     qPrintable(imported.out));
+            if (f.note)
+                QVERIFY2(imported.out.contains(QString::fromUtf8(f.note)),
+                         qPrintable(imported.out));
+            QVERIFY(imported.err.isEmpty());
+            phrases += QString::fromUtf8(f.summary).section(QLatin1Char(' '), 1, 1).toInt();
+        }
+        const QJsonArray stored =
+            QJsonDocument::fromJson(readAll(folder + QLatin1String("/phrases.json")))
+                .object()
+                .value(QStringLiteral("phrases"))
+                .toArray();
+        QCOMPARE(stored.size(), phrases);
+        // The same again: nothing new, and said so.
+        const Outcome again = run({QStringLiteral("--data-dir"), folder, QStringLiteral("--import"),
+                                   data + QLatin1String("/plain.csv")});
+        QCOMPARE(again.status, 0);
+        QVERIFY2(
+            again.out.startsWith(QStringLiteral(
+                "Imported 0 new phrase(s). 2 skipped: the same text is already in your list.")),
+            qPrintable(again.out));
+
+        const Outcome missing = run({QStringLiteral("--data-dir"), folder,
+                                     QStringLiteral("--import"), QStringLiteral("none.yml")});
+        QCOMPARE(missing.status, 1);
+        QCOMPARE(missing.err, QStringLiteral("Could not read the file.\n"));
+        const Outcome noFile = run({QStringLiteral("--import")});
+        QCOMPARE(noFile.status, 2);
+    }
+
     // No copy runs yet: --list reads the data file, --toggle-window says
     // there is no copy, and --type starts one in the tray and types.
     void withoutARunningCopy()
@@ -434,6 +493,21 @@ private slots:
         program.press({}, XK_g);
         program.press({}, XK_Return);
         QVERIFY(target.waitForText(greeting));
+    }
+
+    // The running copy takes the file, answers with the summary and shows
+    // its notice; the new phrases are in its list at once.
+    void importIntoTheRunningCopy()
+    {
+        const Outcome imported =
+            run({QStringLiteral("--import"), QStringLiteral("espanso-windows.yml")},
+                QStringLiteral(SCRIVLET_IMPORT_DATA));
+        QCOMPARE(imported.status, 0);
+        QCOMPARE(imported.out, QStringLiteral("Imported 2 new phrase(s).\n"));
+        QVERIFY(run({QStringLiteral("--list")}).out.endsWith(QStringLiteral(";gr\nTwo lines\n")));
+        const Outcome broken = run({QStringLiteral("--import"), scratch.path()});
+        QCOMPARE(broken.status, 1);
+        QCOMPARE(broken.err, QStringLiteral("Could not read the file.\n"));
     }
 
 private:
