@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets of the file loaders (tests/fuzz/: the data
-# file, backups, the 3.0 edition's file) into build-fuzz/ with clang, ASan and
-# UBSan, and runs each of them.
+# file, backups, the 3.0 edition's file, other tools' files) into
+# build-fuzz/ with clang, ASan and UBSan, and runs each of them.
 #
 #   scripts/fuzz.sh           short run, as the test command does: a fixed
 #                             number of inputs per target from a fixed seed,
@@ -19,7 +19,7 @@ runs=${SCRIVLET_FUZZ_RUNS:-50000}
 
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DSCRIVLET_BUILD_FUZZERS=ON -DSCRIVLET_BUILD_TESTS=OFF -DSCRIVLET_BUILD_BENCH=OFF >/dev/null
-cmake --build build-fuzz -j "$(nproc)" --target fuzz_load fuzz_backup fuzz_legacy
+cmake --build build-fuzz -j "$(nproc)" --target fuzz_load fuzz_backup fuzz_legacy fuzz_import
 
 mkdir -p build-fuzz/crashes
 # Memory errors and undefined behaviour stop a run; leaks are left to the
@@ -31,11 +31,12 @@ export ASAN_OPTIONS=detect_leaks=0
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-for name in load backup legacy; do
+for name in load backup legacy import; do
     dict=()
     max_len=8192
     [ "$name" = legacy ] && max_len=12288 # four records of 3024 bytes
-    [ "$name" != legacy ] && dict=(-dict="$root/tests/fuzz/json.dict")
+    [ "$name" = load ] || [ "$name" = backup ] && dict=(-dict="$root/tests/fuzz/json.dict")
+    [ "$name" = import ] && dict=(-dict="$root/tests/fuzz/yaml.dict")
     if [ -n "$seconds" ]; then
         corpus=build-fuzz/corpus/$name
         limits=(-max_total_time="$seconds")
