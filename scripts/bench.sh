@@ -5,7 +5,7 @@
 #
 #   scripts/bench.sh [build folder]        (default: build/)
 #
-# The figures come from the benchmark programs (bench/bench_store,
+# The figures come from the benchmark programs (bench/bench_store, bench/bench_import,
 # bench/bench_hostileload, bench/bench_picker, bench/bench_panel, tests/x11/bench_insert,
 # tests/x11/bench_pastetargets, tests/x11/bench_abbreviations, tests/x11/bench_startup, tests/x11/bench_reload,
 # tests/wayland/bench_wayland, tests/wayland/bench_compositors), which
@@ -20,7 +20,7 @@ build=$(realpath "${1:-build}")
     echo "no build in $build: configure with -DSCRIVLET_BUILD_BENCH=ON -DSCRIVLET_BUILD_TESTS=ON" >&2
     exit 1
 }
-cmake --build "$build" -j2 --target scrivlet bench_store bench_hostileload bench_picker bench_panel bench_insert bench_startup bench_reload \
+cmake --build "$build" -j2 --target scrivlet bench_store bench_import bench_hostileload bench_picker bench_panel bench_insert bench_startup bench_reload \
     bench_pastetargets bench_abbreviations bench_wayland bench_compositors >&2
 
 log=$build/bench.log
@@ -44,6 +44,7 @@ run() {
 }
 
 run "$build/bench/bench_store" 10000 100000
+run "$build/bench/bench_import"
 run "$build/bench/bench_hostileload"
 run "$build/tests/x11/bench_startup" 0 1000 10000 100000
 run "$build/tests/x11/bench_reload"
@@ -132,6 +133,9 @@ rows = [
     ("load-100000", "load, 100,000 phrases", "", None, None),
     ("save-10000", "save, 10,000 phrases", "<= 40 ms", None, None),
     ("save-100000", "save, 100,000 phrases", "", None, None),
+    ("import-yaml-10000", "import of an Espanso file of 10,000 entries into 10,000 phrases, saved", "", None, None),
+    ("import-yaml-read-10000", "reading alone of that Espanso file", "", None, None),
+    ("import-yaml-40000", "import of an Espanso file of 40,000 entries into 10,000 phrases, saved", "", None, None),
     ("merge-10000", "merge with a file changed elsewhere, 10,000 phrases, 100 changed on each side", "", None, None),
     ("hostile-names-phrase-10000", "load of a hostile file: 10,000 member names in one phrase", "", None, None),
     ("hostile-names-phrase-40000", "load of a hostile file: 40,000 member names in one phrase", "", None, None),
