@@ -530,11 +530,13 @@ bool parse(const QByteArray &bytes, QVector<QStringList> *records, QString *erro
                 } else {
                     quoted = false;
                 }
-            } else if (c == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n')) {
-                // A line break in a cell, written the Windows way: one
-                // break in the text, as the phrase editor writes it.
+            } else if (c == QLatin1Char('\r')) {
+                // A line break in a cell written the Windows way (CR LF) or
+                // the old Mac way (CR): one line feed, as the phrase editor
+                // writes it.
                 field += QLatin1Char('\n');
-                ++i;
+                if (i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
+                    ++i;
             } else {
                 field += c;
             }

@@ -106,7 +106,9 @@ constexpr int MaxDepth = 64;
 } // namespace ForeignImport
 
 // RFC 4180 records: quoted fields, doubled quotes, CRLF or LF, line breaks
-// inside quotes, a UTF-8 byte order mark. Linear in the input.
+// inside quotes (CR LF and a lone CR read as LF there, so a text reads the
+// same however often it goes out and back), a UTF-8 byte order mark. Linear
+// in the input.
 namespace Csv {
 // False (with *error: "quote" for a quote left open, "utf8" for bytes that
 // are not UTF-8) when the bytes are no CSV.

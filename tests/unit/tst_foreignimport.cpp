@@ -167,6 +167,9 @@ private slots:
             << "";
         QTest::newRow("break inside quotes") << QByteArray("\"one\r\ntwo\",z\n") << "one\ntwo|z"
                                              << "";
+        QTest::newRow("carriage returns inside quotes")
+            << QByteArray("\"a\rb\r\r\nc\"\n") << "a\nb\n\nc"
+            << "";
         QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF"
                                                        "a,b\n")
                                          << "a|b"
