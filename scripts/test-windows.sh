@@ -109,10 +109,23 @@ if [ -z "$qt" ]; then
         "(set SCRIVLET_QT_MINGW or put the tarball in ../shared/toolchains/)"
 fi
 
+# Espanso's files are read with libyaml, which mingw-w64 has no package of:
+# Debian's source package is compiled in. Where it cannot be fetched the
+# program is built without that reader, and says so when such a file is
+# imported.
+phase "libyaml from Debian's source package"
+yaml_src=""
+if ! yaml_src=$(scripts/libyaml-source.sh "$build/libyaml"); then
+    [ "${CI:-}" = true ] && { echo "error: libyaml's source package could not be fetched" >&2; exit 1; }
+    echo "libyaml's source could not be fetched: building without the Espanso reader"
+    yaml_src=""
+fi
+
 phase "cross build with $qt"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-    -DCMAKE_PREFIX_PATH="$qt" -DSCRIVLET_BUILD_BENCH=OFF >/dev/null
+    -DCMAKE_PREFIX_PATH="$qt" -DSCRIVLET_BUILD_BENCH=OFF \
+    -DSCRIVLET_LIBYAML_SOURCE="$yaml_src" >/dev/null
 cmake --build "$build" -j "$jobs"
 cmake --build "$build" --target deploy >/dev/null
 
