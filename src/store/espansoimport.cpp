@@ -375,18 +375,18 @@ bool readEspanso(const QByteArray &bytes, Result *result)
         result->error = QStringLiteral("format");
         return false;
     }
+    const int matches = tree.value(0, "matches");
+    if (matches >= 0 && tree.at(matches).kind != Node::Sequence) {
+        result->error = QStringLiteral("format");
+        return false;
+    }
     const int imports = tree.value(0, "imports");
     if (imports >= 0 && tree.at(imports).kind == Node::Sequence) {
         for (const int i : tree.at(imports).children)
             result->notes.append({shortLabel(tree.text(i)), Reason::OtherFile, QString()});
     }
-    const int matches = tree.value(0, "matches");
     if (matches < 0)
         return true;
-    if (tree.at(matches).kind != Node::Sequence) {
-        result->error = QStringLiteral("format");
-        return false;
-    }
     const QVector<int> &list = tree.at(matches).children;
     result->phrases.reserve(list.size());
     for (int i = 0; i < list.size(); ++i)

@@ -393,7 +393,8 @@ private slots:
             << QByteArray("matches:\n  - trigger: \"\xC3\x28\"\n") << false << "";
         QTest::newRow("UTF-16") << QByteArray("\xFF\xFEm\0a\0", 6) << false << "";
         QTest::newRow("a list at the top") << QByteArray("- a\n- b\n") << false << "format";
-        QTest::newRow("matches not a list") << QByteArray("matches: 3\n") << false << "format";
+        QTest::newRow("matches not a list")
+            << QByteArray("imports: [a.yml]\nmatches: 3\n") << false << "format";
         QTest::newRow("tab indentation") << QByteArray("matches:\n\t- trigger: a\n") << false << "";
         QTest::newRow("empty") << QByteArray() << true << "";
         QTest::newRow("second document ignored")
@@ -412,7 +413,7 @@ private slots:
         QCOMPARE(ForeignImport::readEspanso(yaml, &result), read);
         QVERIFY2(result.error.contains(error), qPrintable(result.error));
         if (!read)
-            QVERIFY(result.phrases.isEmpty());
+            QVERIFY(result.phrases.isEmpty() && result.notes.isEmpty());
     }
 
     // A replace of many megabytes and many thousands of entries: read
