@@ -6,7 +6,7 @@ set -euo pipefail
 run_pkgs=(build-essential cmake ninja-build pkg-config
     qtbase5-dev qttools5-dev-tools libqt5x11extras5-dev libqt5svg5-dev
     libx11-dev libxtst-dev libxcb1-dev libx11-xcb-dev
-    libxkbcommon-x11-dev libxcb-xkb-dev libxcb-xtest0-dev libxi-dev rapidjson-dev
+    libxkbcommon-x11-dev libxcb-xkb-dev libxcb-xtest0-dev libxi-dev rapidjson-dev libyaml-dev
     libwayland-dev libwayland-bin)
 test_pkgs=(xvfb xauth icewm xdotool x11-xkb-utils x11-utils x11-xserver-utils imagemagick python3 python3-tk
     xz-utils mingw-w64 g++-mingw-w64-x86-64-posix wine wine64 fonts-wine procps dbus-daemon at-spi2-core
