@@ -109,8 +109,7 @@ bool PhraseStore::importFile(const QString &path, ImportReport *report)
         break;
     case Format::BeeftextCsv:
     case Format::PlainCsv:
-        ok = bytes.size() <= ForeignImport::MaxFileBytes &&
-             ForeignImport::readCsv(bytes, report->format, &read);
+        ok = ForeignImport::readCsv(bytes, report->format, &read);
         break;
     case Format::Unknown:
         break;

@@ -212,18 +212,23 @@ void addBeeftext(const QString &name, const QString &keyword, const QString &sni
 Format detect(const QString &fileName, const QByteArray &bytes)
 {
     const QString suffix = fileName.section(QLatin1Char('.'), -1).toLower();
+    // A match file may be written as one flow mapping, which starts as
+    // JSON does: its name decides.
+    if (suffix == QLatin1String("yml") || suffix == QLatin1String("yaml"))
+        return Format::Espanso;
     const char first = firstByte(bytes);
     if (first == '{') {
         // Beeftext's export holds its combos; anything else that is a JSON
         // object is left to the backup reader, which says whether it is one.
+        // A backup is not parsed twice for the question.
+        if (!bytes.contains("\"combos\"") || bytes.size() > MaxFileBytes)
+            return Format::Backup;
         const QJsonObject object = QJsonDocument::fromJson(withoutBom(bytes)).object();
         return object.value(QStringLiteral("combos")).isArray() &&
                        !object.contains(QStringLiteral("phrases"))
                    ? Format::BeeftextJson
                    : Format::Backup;
     }
-    if (suffix == QLatin1String("yml") || suffix == QLatin1String("yaml"))
-        return Format::Espanso;
     if (suffix == QLatin1String("json"))
         return Format::Backup;
     if (suffix == QLatin1String("csv") || suffix == QLatin1String("txt")) {
@@ -242,6 +247,10 @@ Format detect(const QString &fileName, const QByteArray &bytes)
 
 bool readBeeftextJson(const QByteArray &bytes, Result *result)
 {
+    if (bytes.size() > MaxFileBytes) {
+        result->error = QStringLiteral("size");
+        return false;
+    }
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(withoutBom(bytes), &error);
     const QJsonValue combos = document.object().value(QStringLiteral("combos"));
@@ -272,6 +281,10 @@ bool readBeeftextJson(const QByteArray &bytes, Result *result)
 
 bool readCsv(const QByteArray &bytes, Format format, Result *result)
 {
+    if (bytes.size() > MaxFileBytes) {
+        result->error = QStringLiteral("size");
+        return false;
+    }
     QVector<QStringList> records;
     QString error;
     if (!Csv::parse(bytes, &records, &error)) {

@@ -249,6 +249,8 @@ private slots:
             << "combos.txt" << QByteArray("\xEF\xBB\xBF {\"combos\": []}") << Format::BeeftextJson;
         QTest::newRow("YAML by suffix")
             << "base.YML" << QByteArray("matches: []") << Format::Espanso;
+        QTest::newRow("YAML written as a flow mapping")
+            << "base.yaml" << QByteArray("{matches: []}") << Format::Espanso;
         QTest::newRow("YAML by content")
             << "base" << QByteArray("matches:\n  - trigger: a") << Format::Espanso;
         QTest::newRow("plain CSV by header")

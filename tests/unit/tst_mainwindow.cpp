@@ -2160,11 +2160,19 @@ private slots:
         QVERIFY(asked);
         QCOMPARE(fileObject(target).value(QStringLiteral("phrases")).toArray().size(), 1);
 
-        // Import: the remembered folder, a filter for every file.
+        // Import: the remembered folder, every kind it reads at once first,
+        // then each, then every file.
         runDialog([&] { window->importBackup(); }, QString(), false, &openedIn, &filters, &asked);
         QCOMPARE(QDir(openedIn), QDir(folder));
-        QCOMPARE(filters, (QStringList{QStringLiteral("Phrase backup (*.json)"),
-                                       QStringLiteral("All files (*)")}));
+        QCOMPARE(filters,
+                 (QStringList{
+                     QStringLiteral("Phrases of Zem Scrivlet, Espanso or Beeftext (*.json *.yml "
+                                    "*.yaml *.csv)"),
+                     QStringLiteral("Phrase backup (*.json)"),
+                     QStringLiteral("Espanso match file (*.yml *.yaml)"),
+                     QStringLiteral("Beeftext export (*.json *.csv)"),
+                     QStringLiteral("Name, text and abbreviation (*.csv)"),
+                     QStringLiteral("All files (*)")}));
         // A remembered folder that is gone: documents again, after a restart.
         QVERIFY(QDir(folder).removeRecursively());
         window.reset();

@@ -584,8 +584,9 @@ private:
         press(xlib, {XK_Alt_L}, XK_f);
         if (!waitUntil([&] { return popupShown(xlib, program.pid()); }, notHungMs))
             return false;
-        // From the first entry up past Exit and Export to Import.
-        for (int i = 0; i < 3; ++i)
+        // From the first entry up past Exit, Export to CSV and Export to
+        // Import.
+        for (int i = 0; i < 4; ++i)
             press(xlib, {}, XK_Up);
         press(xlib, {}, XK_Return);
         Window dialog = 0;
