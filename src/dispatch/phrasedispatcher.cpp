@@ -86,7 +86,7 @@ bool PhraseDispatcher::isOwnWindow(WindowHandle window) const
 Placeholders::Expanded PhraseDispatcher::textNow(const Phrase &phrase)
 {
     if (!phrase.placeholders)
-        return {phrase.text, 0};
+        return {phrase.text, 0, Placeholders::Failure::None, {}};
     Placeholders::Context context;
     context.now = QDateTime::currentDateTime();
     context.locale = QLocale();
