@@ -48,7 +48,7 @@ void PhraseDispatcher::onTypedKey(const TypedKey &key)
         m_pendingKeys.append(key);
         return;
     }
-    if (m_paused || m_typing) {
+    if (m_paused || m_typing || m_asking) {
         m_abbreviations.clear();
         return;
     }
@@ -131,6 +131,8 @@ void PhraseDispatcher::carryOutAbbreviation(const AbbreviationMatcher::Action &a
         }
         reachedErase += AbbreviationText::eraseCount(key.text);
     }
+    if (abbreviationAsks(action, window))
+        return;
     const bool erased = replaceAbbreviation(action, window, reachedErase);
     finishAbbreviations(window, erased ? reached : 0, erased);
 }
@@ -173,7 +175,7 @@ bool PhraseDispatcher::replaceAbbreviation(const AbbreviationMatcher::Action &ac
     return true;
 }
 
-void PhraseDispatcher::finishAbbreviations(WindowHandle window, int retyped, bool replaceMore)
+int PhraseDispatcher::finishAbbreviations(WindowHandle window, int retyped, bool replaceMore)
 {
     KeyStream *stream = m_keyHold ? desktop->keyStream() : nullptr;
     if (!replaceMore)
@@ -206,6 +208,7 @@ void PhraseDispatcher::finishAbbreviations(WindowHandle window, int retyped, boo
     // Keys that came as the hold ended went on unseen.
     if (!replaceMore || i < m_pendingKeys.size())
         m_abbreviations.clear();
+    const int came = m_pendingKeys.size();
     m_pendingKeys.clear();
     m_keyHold = false;
     m_expanding = false;
@@ -214,4 +217,5 @@ void PhraseDispatcher::finishAbbreviations(WindowHandle window, int retyped, boo
         m_abbreviationNotice.clear();
         QTimer::singleShot(0, this, [this, text] { emit notice(text); });
     }
+    return came;
 }

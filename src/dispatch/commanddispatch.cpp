@@ -13,7 +13,9 @@
 
 bool PhraseDispatcher::waitsForTyping(std::function<void()> request)
 {
-    if (!m_typing)
+    // While the user fills in a phrase's fields too: the text that follows
+    // goes where it was meant to, and one window of fields is open at a time.
+    if (!m_typing && !m_asking)
         return false;
     m_pending.enqueue(std::move(request));
     return true;
@@ -21,13 +23,13 @@ bool PhraseDispatcher::waitsForTyping(std::function<void()> request)
 
 void PhraseDispatcher::carryOutPending()
 {
-    if (m_typing || m_pending.isEmpty())
+    if (m_typing || m_asking || m_pending.isEmpty())
         return;
     const std::function<void()> next = m_pending.dequeue();
     next();
-    // The next one after this, unless this one typed (then it follows the
-    // text).
-    if (!m_typing && !m_pending.isEmpty())
+    // The next one after this, unless this one typed or asks (then it
+    // follows the text).
+    if (!m_typing && !m_asking && !m_pending.isEmpty())
         QTimer::singleShot(0, this, &PhraseDispatcher::carryOutPending);
 }
 
@@ -122,7 +124,18 @@ void PhraseDispatcher::carryOutNow(const RemoteCommand::Request &request, const 
             break;
         }
         aimAtWindowInFront(); // as the phrase's shortcut does
-        const QString failure = typePhrase(id);
+        // A phrase with fields is answered once they are filled in and it
+        // is typed (or not).
+        bool asked = false;
+        const QString failure = typePhrase(
+            id,
+            [told](const QString &outcome) {
+                if (told)
+                    told({outcome.isEmpty(), outcome});
+            },
+            &asked);
+        if (asked)
+            return;
         reply = {failure.isEmpty(), failure};
         break;
     }

@@ -7,10 +7,14 @@
 // The widgets implement it; the unit tests record it.
 
 #include "dispatch/remotecommand.h"
+#include "insert/placeholders.h"
 #include "platform/desktop.h"
 
+#include <QHash>
 #include <QPoint>
 #include <QVector>
+
+#include <functional>
 
 struct Phrase;
 
@@ -44,6 +48,14 @@ public:
     // --import: the file's phrases merged into the list, the notice shown
     // once the answer (the summary, or why nothing was imported) is sent.
     virtual RemoteCommand::Reply importFile(const QString &path) = 0;
+    // Asks for the fields of a phrase (name) before it goes in, all in one
+    // small window that takes the keyboard, without waiting for the answer:
+    // answered is called once, later, with the answers by label, or with
+    // accepted false when the user cancelled (or nothing could be shown).
+    using FillInAnswer = std::function<void(bool accepted, const QHash<QString, QString> &answers)>;
+    virtual void askFillIns(const QString &name, const QVector<Placeholders::Field> &fields,
+                            const FillInAnswer &answered) = 0;
+
     // Show, ToggleWindow and TogglePanel: the windows see to them.
     virtual void windowCommand(RemoteCommand::Verb verb) = 0;
 };

@@ -17,6 +17,7 @@
 #include <QCursor>
 #include <QDateTime>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QTextBoundaryFinder>
 #include <QTimer>
 
@@ -81,20 +82,6 @@ PhraseDispatcher::~PhraseDispatcher()
 bool PhraseDispatcher::isOwnWindow(WindowHandle window) const
 {
     return desktop && window && isOwnProcessWindow(*desktop, window);
-}
-
-Placeholders::Expanded PhraseDispatcher::textNow(const Phrase &phrase)
-{
-    if (!phrase.placeholders)
-        return {phrase.text, 0, Placeholders::Failure::None, {}};
-    Placeholders::Context context;
-    context.now = QDateTime::currentDateTime();
-    context.locale = QLocale();
-    context.clipboard = [] {
-        const QClipboard *clipboard = QGuiApplication::clipboard();
-        return clipboard ? clipboard->text(QClipboard::Clipboard) : QString();
-    };
-    return Placeholders::expand(phrase.text, context);
 }
 
 void PhraseDispatcher::onPickerShortcut()
@@ -187,27 +174,65 @@ void PhraseDispatcher::typeFromPanel(const QString &id, WindowHandle lastExterna
     typePhrase(id);
 }
 
-bool PhraseDispatcher::copyPhrase(const QString &id, ClipboardPut *put)
+bool PhraseDispatcher::copyPhrase(const QString &id,
+                                  const std::function<void(ClipboardPut)> &copied)
 {
     const int index = store->indexOfId(id);
     if (index < 0)
         return false;
-    const QString text = textNow(store->phrases().at(index)).text;
-    // Through the desktop, which knows whether the clipboard took it; without
-    // one, read back.
-    *put = ClipboardPut::Failed;
-    if (desktop) {
-        *put = desktop->clipboard().putText(text, ClipboardOffer::ForUser);
-    } else if (QClipboard *clipboard = QGuiApplication::clipboard()) {
-        clipboard->setText(text, QClipboard::Clipboard);
-        if (clipboard->text(QClipboard::Clipboard) == text)
-            *put = ClipboardPut::Put;
+    const Phrase phrase = store->phrases().at(index);
+    const Placeholders::Fields wanted = fillInsOf(phrase);
+    const auto copy = [this, id, copied](const QHash<QString, QString> &answers) {
+        const int now = store->indexOfId(id);
+        if (now < 0)
+            return;
+        const Placeholders::Expanded expanded = textNow(store->phrases().at(now), answers);
+        if (expanded.failure != Placeholders::Failure::None) {
+            emit message(failureText(expanded), true);
+            return;
+        }
+        const QString &text = expanded.text;
+        // Through the desktop, which knows whether the clipboard took it;
+        // without one, read back.
+        ClipboardPut put = ClipboardPut::Failed;
+        if (desktop) {
+            put = desktop->clipboard().putText(text, ClipboardOffer::ForUser);
+        } else if (QClipboard *clipboard = QGuiApplication::clipboard()) {
+            clipboard->setText(text, QClipboard::Clipboard);
+            if (clipboard->text(QClipboard::Clipboard) == text)
+                put = ClipboardPut::Put;
+        }
+        if (copied)
+            copied(put);
+    };
+    if (wanted.fields.isEmpty() || wanted.failure != Placeholders::Failure::None) {
+        copy({});
+        return true;
     }
+    // One window of fields at a time.
+    if (waitsForTyping([this, id, copied] { copyPhrase(id, copied); }))
+        return true;
+    m_asking = true;
+    QPointer<PhraseDispatcher> self(this);
+    ui->askFillIns(phrase.name, wanted.fields,
+                   [self, copy](bool accepted, const QHash<QString, QString> &answers) {
+                       if (!self)
+                           return;
+                       QTimer::singleShot(0, self, [self, copy, accepted, answers] {
+                           self->m_asking = false;
+                           if (accepted)
+                               copy(answers);
+                           if (!self->m_pending.isEmpty())
+                               self->carryOutPending();
+                       });
+                   });
     return true;
 }
 
-QString PhraseDispatcher::typePhrase(const QString &id)
+QString PhraseDispatcher::typePhrase(const QString &id, const Typed &later, bool *asked)
 {
+    if (asked)
+        *asked = false;
     // Set by the shortcut or the picker that asked for this phrase only.
     const QVector<int> triggerKeys = m_triggerKeys;
     m_triggerKeys.clear();
@@ -220,12 +245,47 @@ QString PhraseDispatcher::typePhrase(const QString &id)
         return QCoreApplication::translate("MainWindow", "The phrase is gone.");
     // A copy: typing waits inside nested event loops, and the list may change
     // meanwhile.
-    const Phrase &phrase = store->phrases().at(index);
-    Placeholders::Expanded expanded = textNow(phrase);
-    if (phrase.matchCase && !m_typedAbbreviation.isEmpty())
-        expanded = withCase(
-            expanded, LetterCase::patternOf(m_typedAbbreviation, phrase.abbreviation), QLocale());
+    const Phrase phrase = store->phrases().at(index);
+    const Placeholders::Fields wanted = fillInsOf(phrase);
+    if (wanted.failure == Placeholders::Failure::None && !wanted.fields.isEmpty()) {
+        FillIn fillIn;
+        fillIn.id = id;
+        fillIn.window = m_targetWindow;
+        fillIn.ownField = isOwnWindow(desktop->targets().foregroundWindow());
+        fillIn.keysOnly = m_keysOnly;
+        fillIn.suffix = m_suffix;
+        fillIn.typedAbbreviation = m_typedAbbreviation;
+        fillIn.later = later;
+        askFillIns(phrase, wanted.fields, fillIn);
+        if (asked)
+            *asked = true;
+        return QString();
+    }
+    const Placeholders::Expanded expanded = textNow(phrase);
+    if (expanded.failure != Placeholders::Failure::None) {
+        // Nothing of it goes in: a text with a hole is worse than none.
+        m_targetWindow = 0;
+        const QString text = failureText(expanded);
+        TestTrace::line(QStringLiteral("typed %1 refused").arg(id));
+        if (!m_keysOnly)
+            emit message(text, true);
+        return text;
+    }
+    return typeExpanded(id, inTypedCase(phrase, expanded), triggerKeys);
+}
 
+Placeholders::Expanded PhraseDispatcher::inTypedCase(const Phrase &phrase,
+                                                     const Placeholders::Expanded &expanded) const
+{
+    if (!phrase.matchCase || m_typedAbbreviation.isEmpty())
+        return expanded;
+    return withCase(expanded, LetterCase::patternOf(m_typedAbbreviation, phrase.abbreviation),
+                    QLocale());
+}
+
+QString PhraseDispatcher::typeExpanded(const QString &id, const Placeholders::Expanded &expanded,
+                                       const QVector<int> &triggerKeys)
+{
     WindowHandle window = m_targetWindow;
     if (!window || !desktop->targets().isWindow(window) || isOwnWindow(window))
         window = desktop->targets().foregroundWindow();

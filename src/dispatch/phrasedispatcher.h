@@ -19,6 +19,7 @@
 #include "platform/keystream.h"
 
 #include <QElapsedTimer>
+#include <QHash>
 #include <QObject>
 #include <QPair>
 #include <QQueue>
@@ -59,8 +60,14 @@ public:
     // Whether window is one of ours.
     bool isOwnWindow(WindowHandle window) const;
     // The text a phrase puts in now: its placeholders filled in where its
-    // flag says so, with the Left presses that put the caret at {cursor}.
-    static Placeholders::Expanded textNow(const Phrase &phrase);
+    // flag says so (the fields with answers), with the Left presses that put
+    // the caret at {cursor}; or the failure that keeps it from going in.
+    Placeholders::Expanded textNow(const Phrase &phrase,
+                                   const QHash<QString, QString> &answers = {}) const;
+    // The fields the phrase asks for before it goes in.
+    Placeholders::Fields fillInsOf(const Phrase &phrase) const;
+    // What the user is told of a phrase that could not be filled in.
+    static QString failureText(const Placeholders::Expanded &failed);
 
     // The requests.
     void onPhraseShortcut(const QString &id);
@@ -71,15 +78,22 @@ public:
     // The panel's Type: into lastExternal, the window of another program
     // the user was in before the click, or else the one in front.
     void typeFromPanel(const QString &id, WindowHandle lastExternal);
-    // The panel's Copy, also while paused: what became of the clipboard;
-    // false when there is no such phrase.
-    bool copyPhrase(const QString &id, ClipboardPut *put);
+    // The panel's Copy, also while paused: copied tells what became of the
+    // clipboard, once the phrase's fields are filled in (never, when the user
+    // cancels or the phrase cannot be filled in); false when there is no
+    // such phrase.
+    bool copyPhrase(const QString &id, const std::function<void(ClipboardPut)> &copied);
     // Carries out a command a later start handed over; answer (may be null)
     // gets the outcome once it is known, for --type after the text is in.
     void carryOut(const RemoteCommand::Request &request, const Answer &answer);
     // Types the phrase into the remembered window (else the one in front);
-    // the reason it did not go in, or an empty text when it did.
-    QString typePhrase(const QString &id);
+    // the reason it did not go in, or an empty text when it did. A phrase
+    // with fields asks for them first: then this returns an empty text at
+    // once with *asked set, and later (may be null) gets the outcome.
+    using Typed = std::function<void(const QString &failure)>;
+    QString typePhrase(const QString &id, const Typed &later = nullptr, bool *asked = nullptr);
+    // The fields of a phrase are being asked for.
+    bool asking() const { return m_asking; }
     void togglePause();
     // The abbreviations of the enabled phrases, and the key stream that
     // feeds them: on while there is one and nothing is paused.
@@ -113,6 +127,31 @@ private:
     void carryOutPending();
     // carryOut once the command is known for a new press, not a repeat.
     void carryOutNow(const RemoteCommand::Request &request, const Answer &told);
+    // The fields are asked for; the phrase goes in with the answers, into
+    // window, after erase BackSpaces and followed by suffix (an abbreviation
+    // still typed out there).
+    struct FillIn
+    {
+        QString id;
+        WindowHandle window = 0;
+        bool ownField = false;
+        bool keysOnly = false;
+        int erase = 0;
+        QString suffix;
+        QString typedAbbreviation;
+        Typed later;
+    };
+    void askFillIns(const Phrase &phrase, const QVector<Placeholders::Field> &fields,
+                    const FillIn &fillIn);
+    void fillInsAnswered(const FillIn &fillIn, bool accepted,
+                         const QHash<QString, QString> &answers);
+    // The text in the case of the abbreviation typed for it, where the
+    // phrase matches case.
+    Placeholders::Expanded inTypedCase(const Phrase &phrase,
+                                       const Placeholders::Expanded &expanded) const;
+    // typePhrase once its text is known.
+    QString typeExpanded(const QString &id, const Placeholders::Expanded &expanded,
+                         const QVector<int> &triggerKeys);
     // typePhrase's two roads and its report.
     InsertResult typeIntoOwnField(const Placeholders::Expanded &expanded);
     InsertResult typeIntoTarget(const Placeholders::Expanded &expanded, WindowHandle window,
@@ -137,7 +176,11 @@ private:
     // The keys that came while an abbreviation was replaced, in order: the
     // first `retyped` were erased with it and go in again; held ones are let
     // through; each feeds the abbreviations in turn.
-    void finishAbbreviations(WindowHandle window, int retyped, bool replaceMore);
+    // Returns how many keys came meanwhile.
+    int finishAbbreviations(WindowHandle window, int retyped, bool replaceMore);
+    // An abbreviation whose phrase has fields: false when it is not, or
+    // when it was seen to (asked for, or refused).
+    bool abbreviationAsks(const AbbreviationMatcher::Action &action, WindowHandle window);
 
     PhraseStore *store;
     Desktop *desktop;
@@ -146,6 +189,8 @@ private:
     bool m_paused = false;
     bool m_quitting = false;
     bool m_typing = false;
+    // The user is asked for a phrase's fields: requests wait as for typing.
+    bool m_asking = false;
     WindowHandle m_targetWindow = 0;
     // The keys of the shortcut that asked for the phrase under way (its
     // modifiers aside): nothing goes out while one is held.

@@ -69,8 +69,18 @@ void MainWindow::onFloatingType(const QString &id)
 
 void MainWindow::onFloatingCopy(const QString &id)
 {
-    ClipboardPut put = ClipboardPut::Failed;
-    if (!m_dispatcher->copyPhrase(id, &put) || !m_panel)
+    // Told once the phrase is on the clipboard: a phrase with fields is
+    // copied after they are filled in.
+    QPointer<MainWindow> self(this);
+    m_dispatcher->copyPhrase(id, [self, id](ClipboardPut put) {
+        if (self)
+            self->showCopied(id, put);
+    });
+}
+
+void MainWindow::showCopied(const QString &id, ClipboardPut put)
+{
+    if (!m_panel)
         return;
     const QString copied = tr("Copied");
     const QString notCopied = tr("Not copied");

@@ -1,5 +1,6 @@
 #include "mainwindow/dispatchwidgets.h"
 
+#include "dialogs/fillindialog.h"
 #include "dispatch/phrasedispatcher.h"
 #include "insert/targetwindow.h"
 #include "mainwindow/mainwindow.h"
@@ -109,4 +110,29 @@ void DispatchWidgets::windowCommand(RemoteCommand::Verb verb)
     default:
         break;
     }
+}
+
+void DispatchWidgets::askFillIns(const QString &name, const QVector<Placeholders::Field> &fields,
+                                 const FillInAnswer &answered)
+{
+    // Not modal to the main window, and no loop of its own: the dispatcher
+    // hears the answer from the event loop, where shortcuts keep arriving
+    // (and wait their turn).
+    auto *dialog = new FillInDialog(name, fields);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // Above one of our modal dialogs it is a modal window itself, as the
+    // picker is.
+    dialog->setWindowModality(QApplication::activeModalWidget() ? Qt::ApplicationModal
+                                                                : Qt::NonModal);
+    QObject::connect(dialog, &QDialog::finished, dialog, [dialog, answered](int result) {
+        answered(result == QDialog::Accepted, dialog->answers());
+    });
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+    // A window manager may keep the focus in the program the user was
+    // typing in; the window asks for it outright, as the picker does.
+    if (desktop)
+        desktop->ownWindows().activateOwnWindow(WindowHandle(dialog->winId()),
+                                                PhraseDispatcher::PickerFocusWaitMs);
 }

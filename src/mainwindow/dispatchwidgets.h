@@ -29,6 +29,8 @@ public:
     bool insertIntoOwnField(const QString &text, int caretBack) override;
     void windowCommand(RemoteCommand::Verb verb) override;
     RemoteCommand::Reply importFile(const QString &path) override;
+    void askFillIns(const QString &name, const QVector<Placeholders::Field> &fields,
+                    const FillInAnswer &answered) override;
 
 private:
     // Gives field the focus in its window, and that window the keyboard.

@@ -285,6 +285,7 @@ public slots:
     // another program; the row says what came of it.
     void onFloatingCopy(const QString &id);
     void onFloatingType(const QString &id);
+    void showCopied(const QString &id, ClipboardPut put);
 
 protected:
     bool nativeEvent(const QByteArray &eventType, void *message, long *result) override;

@@ -54,6 +54,27 @@ public:
         log.calls << QStringLiteral("importFile %1").arg(path);
         return {true, QStringLiteral("imported")};
     }
+    // The fields asked for, answered later by the test through answer().
+    QVector<Placeholders::Field> askedFields;
+    FillInAnswer fillInAnswer;
+    void askFillIns(const QString &name, const QVector<Placeholders::Field> &fields,
+                    const FillInAnswer &answered) override
+    {
+        QStringList labels;
+        for (const Placeholders::Field &f : fields)
+            labels << f.label;
+        log.calls << QStringLiteral("askFillIns %1: %2").arg(name, labels.join(QLatin1Char(',')));
+        askedFields = fields;
+        fillInAnswer = answered;
+    }
+    // The user's answer to the window of fields open now.
+    void answer(bool accepted, const QHash<QString, QString> &answers = {})
+    {
+        const FillInAnswer answered = fillInAnswer;
+        fillInAnswer = nullptr;
+        if (answered)
+            answered(accepted, answers);
+    }
     void windowCommand(RemoteCommand::Verb verb) override
     {
         log.calls << QStringLiteral("windowCommand %1").arg(int(verb));

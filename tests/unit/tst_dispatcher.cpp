@@ -334,6 +334,169 @@ private slots:
                  qPrintable(reply.text));
         QCOMPARE(desktop->keyboardFake.typed, QString());
     }
+
+    // A phrase with fields: they are asked for once (nested ones too, the
+    // same label once) and nothing goes out meanwhile; requests that come
+    // while the window of fields is open wait for it, and the phrase goes
+    // to the window that was in front with the answers taken as text.
+    void fillInsAskedThenTyped()
+    {
+        Phrase form = makePhrase(QStringLiteral("Form"),
+                                 QStringLiteral("Dear {input:Name}, {choice:Tone:warm|cold} "
+                                                "{phrase:Sig}"),
+                                 0x32);
+        form.placeholders = true;
+        Phrase sig = makePhrase(QStringLiteral("Sig"), QStringLiteral("{input:Name}!"));
+        sig.placeholders = true;
+        sig.enabled = false; // a part of others counts all the same
+        store->phrases() << form << sig;
+        build();
+        QStringList said;
+        dispatcher->carryOut(command(RemoteCommand::Verb::Type, QStringLiteral("Form")),
+                             answer(said, QStringLiteral("form")));
+        QVERIFY(dispatcher->asking());
+        QVERIFY(desktop->log.calls.contains(QStringLiteral("askFillIns Form: Name,Tone")));
+        QVERIFY(desktop->keyboardFake.typed.isEmpty());
+        QVERIFY(said.isEmpty()); // answered once the text is in
+        // The user's focus is in our window of fields now.
+        desktop->targetsFake.front = Other;
+        dispatcher->carryOut(command(RemoteCommand::Verb::Type, QStringLiteral("Second")),
+                             answer(said, QStringLiteral("second")));
+        dispatcher->onPhraseShortcut(store->phrases().at(0).id);
+        QCoreApplication::processEvents();
+        QVERIFY(desktop->keyboardFake.typed.isEmpty());
+
+        ui->answer(true, {{QStringLiteral("Name"), QStringLiteral("{Sam} {phrase:Sig}")},
+                          {QStringLiteral("Tone"), QStringLiteral("cold")}});
+        QTRY_COMPARE(said, (QStringList{QStringLiteral("form 1"), QStringLiteral("second 1")}));
+        QTRY_COMPARE(desktop->keyboardFake.typed,
+                     QStringLiteral("Dear {Sam} {phrase:Sig}, cold {Sam} {phrase:Sig}!"
+                                    "second textfirst text"));
+        // Into the window that was in front when it was asked for.
+        QVERIFY(desktop->keyboardFake.typedInto.value(Editor).startsWith(QStringLiteral("Dear")));
+        QVERIFY(desktop->keyboardFake.typedInto.value(Other).isEmpty());
+        QVERIFY(!dispatcher->asking());
+    }
+
+    // Escape: nothing typed, the command told so, the target given its
+    // focus back, and what waited goes on.
+    void fillInsCancelled()
+    {
+        Phrase form = makePhrase(QStringLiteral("Form"), QStringLiteral("Hi {input:Name:Sam}"));
+        form.placeholders = true;
+        store->phrases() << form;
+        build();
+        RemoteCommand::Reply told{true, QString()};
+        dispatcher->carryOut(command(RemoteCommand::Verb::Type, QStringLiteral("Form")),
+                             [&told](const RemoteCommand::Reply &r) { told = r; });
+        QCOMPARE(ui->askedFields.size(), 1);
+        QCOMPARE(ui->askedFields.at(0).defaultText, QStringLiteral("Sam"));
+        QStringList said;
+        dispatcher->carryOut(command(RemoteCommand::Verb::Type, QStringLiteral("Third")),
+                             answer(said, QStringLiteral("third")));
+        desktop->log.calls.clear();
+        ui->answer(false);
+        QTRY_COMPARE(said, QStringList{QStringLiteral("third 1")});
+        QVERIFY(!told.ok);
+        QCOMPARE(told.text, QStringLiteral("Nothing was typed: the fields were not filled in."));
+        QCOMPARE(desktop->keyboardFake.typed, QStringLiteral("third text"));
+        QCOMPARE(desktop->log.calls.value(0), QStringLiteral("bringToFront 500"));
+    }
+
+    // A phrase that names one missing, itself, or too deep a chain: nothing
+    // of it is typed, and the message names the chain.
+    void nestedPhrasesRefused_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("missing") << QStringLiteral("a {phrase:Gone}")
+                                 << QStringLiteral("Nothing was typed: “Outer” puts in a phrase "
+                                                   "named “Gone”, and there is none.");
+        QTest::newRow("cycle") << QStringLiteral("{phrase:Inner}")
+                               << QStringLiteral("Nothing was typed: these phrases put in each "
+                                                 "other in a circle: “Outer” → “Inner” → "
+                                                 "“Outer”.");
+        QTest::newRow("fields after a fault ask nothing")
+            << QStringLiteral("{input:Name} {phrase:Gone}")
+            << QStringLiteral("Nothing was typed: “Outer” puts in a phrase named “Gone”, and "
+                              "there is none.");
+    }
+    void nestedPhrasesRefused()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        Phrase outer = makePhrase(QStringLiteral("Outer"), text, 0x33);
+        outer.placeholders = true;
+        Phrase inner = makePhrase(QStringLiteral("Inner"), QStringLiteral("{phrase:Outer}"));
+        inner.placeholders = true;
+        store->phrases() << outer << inner;
+        build();
+        QSignalSpy messages(dispatcher.get(), &PhraseDispatcher::message);
+        RemoteCommand::Reply told{true, QString()};
+        dispatcher->carryOut(command(RemoteCommand::Verb::Type, QStringLiteral("Outer")),
+                             [&told](const RemoteCommand::Reply &r) { told = r; });
+        QVERIFY(!told.ok);
+        QCOMPARE(told.text, message);
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages.at(0).at(0).toString(), message);
+        QVERIFY(desktop->keyboardFake.typed.isEmpty());
+        QVERIFY(!dispatcher->asking());
+        // The panel's Copy leaves the clipboard alone.
+        QVERIFY(dispatcher->copyPhrase(outer.id, [](ClipboardPut) { QFAIL("copied"); }));
+        QVERIFY(desktop->callsOf({QStringLiteral("put")}).isEmpty());
+    }
+
+    // The panel's Copy asks too, and copies the answers.
+    void copyAsksForFields()
+    {
+        Phrase form = makePhrase(QStringLiteral("Form"), QStringLiteral("Hi {input:Name}"));
+        form.placeholders = true;
+        store->phrases() << form;
+        build();
+        QVector<ClipboardPut> copied;
+        QVERIFY(dispatcher->copyPhrase(form.id, [&copied](ClipboardPut put) { copied << put; }));
+        QVERIFY(dispatcher->asking());
+        ui->answer(false);
+        QTRY_VERIFY(!dispatcher->asking());
+        QVERIFY(copied.isEmpty());
+        QVERIFY(dispatcher->copyPhrase(form.id, [&copied](ClipboardPut put) { copied << put; }));
+        ui->answer(true, {{QStringLiteral("Name"), QStringLiteral("Ann")}});
+        QTRY_COMPARE(copied.size(), 1);
+        QCOMPARE(desktop->clipboardFake.content, QStringLiteral("Hi Ann"));
+    }
+
+    // An abbreviation whose phrase has fields stays as typed until they are
+    // filled in; then it is erased in the target and the phrase typed with
+    // its delimiter. Escape leaves it as typed.
+    void abbreviationAsksFirst()
+    {
+        Phrase form = makePhrase(QStringLiteral("Form"), QStringLiteral("Hi {input:Name}"));
+        form.placeholders = true;
+        form.abbreviation = QStringLiteral(";hi");
+        store->phrases() << form;
+        desktop->hasKeyStream = true;
+        build();
+        dispatcher->refreshAbbreviations();
+        desktop->keyStreamFake.type(QStringLiteral(";hi"));
+        QTRY_VERIFY(dispatcher->asking());
+        QVERIFY(desktop->callsOf({QStringLiteral("pressKey")}).isEmpty());
+        ui->answer(false);
+        QTRY_VERIFY(!dispatcher->asking());
+        QVERIFY(
+            desktop->callsOf({QStringLiteral("pressKey"), QStringLiteral("typeText")}).isEmpty());
+
+        desktop->keyStreamFake.type(QStringLiteral(" ;hi"));
+        QTRY_VERIFY(dispatcher->asking());
+        // Typed into the window of fields: no abbreviation there.
+        desktop->keyStreamFake.type(QStringLiteral(" ;hi"));
+        desktop->log.calls.clear();
+        ui->answer(true, {{QStringLiteral("Name"), QStringLiteral("Ann")}});
+        QTRY_COMPARE(desktop->callsOf({QStringLiteral("pressKey"), QStringLiteral("typeText")}),
+                     (QStringList{QStringLiteral("pressKey BackSpace 3"),
+                                  QStringLiteral("typeText Hi Ann")}));
+        QCOMPARE(desktop->log.calls.value(0), QStringLiteral("bringToFront 500"));
+        QVERIFY(!dispatcher->asking());
+    }
 };
 
 QTEST_MAIN(DispatcherTest)
