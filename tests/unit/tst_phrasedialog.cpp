@@ -1,4 +1,5 @@
 #include "base/hotkey.h"
+#include "dialogs/fillindialog.h"
 #include "dialogs/phrasedialog.h"
 #include "hotkeys/hotkeyedit.h"
 #include "hotkeys/layoutnote.h"
@@ -6,6 +7,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -461,6 +463,52 @@ private slots:
         }
         for (QLabel *label : {dialog.shortcutNoteLabel(), dialog.abbreviationHintLabel()})
             QVERIFY(label->height() >= label->heightForWidth(label->width()));
+    }
+
+    // The window of fields: keyboard first (the first field has the focus,
+    // Enter fills in, Escape cancels), defaults and choices offered, and
+    // labels from imported phrases shown as plain text on one line.
+    void fillInWindow_data()
+    {
+        QTest::addColumn<bool>("enter");
+        QTest::newRow("Enter") << true;
+        QTest::newRow("Escape") << false;
+    }
+    void fillInWindow()
+    {
+        QFETCH(bool, enter);
+        Placeholders::Field name;
+        name.label = QStringLiteral("<b>Name</b>\x01\n") + QString(500, QLatin1Char('x'));
+        name.defaultText = QStringLiteral("Sam");
+        Placeholders::Field tone;
+        tone.kind = Placeholders::Field::Choice;
+        tone.label = QStringLiteral("Tone");
+        tone.choices = QStringList{QStringLiteral("warm"), QStringLiteral("a\tb")};
+        FillInDialog dialog(QStringLiteral("Letter"), {name, tone});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto *first = qobject_cast<QLineEdit *>(dialog.editorFor(name.label));
+        QVERIFY(first);
+        QTRY_COMPARE(QApplication::focusWidget(), first);
+        QCOMPARE(first->text(), QStringLiteral("Sam"));
+        for (const QLabel *label : dialog.findChildren<QLabel *>()) {
+            if (!label->text().contains(QStringLiteral("Name")))
+                continue;
+            QCOMPARE(label->textFormat(), Qt::PlainText);
+            QVERIFY(!label->text().contains(QLatin1Char('\n')));
+            QVERIFY(!label->text().contains(QChar(0x01)));
+            QVERIFY(label->text().size() <= 81);
+        }
+        QTest::keyClicks(first, QStringLiteral("Ann {x}"));
+        auto *choices = qobject_cast<QComboBox *>(dialog.editorFor(QStringLiteral("Tone")));
+        QVERIFY(choices);
+        QCOMPARE(choices->itemText(1), QStringLiteral("a b"));
+        choices->setCurrentIndex(1);
+        QTest::keyClick(first, enter ? Qt::Key_Return : Qt::Key_Escape);
+        QTRY_VERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), enter ? int(QDialog::Accepted) : int(QDialog::Rejected));
+        QCOMPARE(dialog.answers().value(name.label), QStringLiteral("Ann {x}"));
+        QCOMPARE(dialog.answers().value(QStringLiteral("Tone")), QStringLiteral("a\tb"));
     }
 
 private:
