@@ -4,7 +4,9 @@
 // Nothing expands inside a word, in a password entry, in a program that does
 // not say in time what its field is, while paused or in our own window;
 // BackSpace right after takes the phrase back; "after a delimiter" keeps the
-// delimiter.
+// delimiter. A phrase with fields asks for them in a window of its own, from
+// an abbreviation and from the command line alike, and puts the answers in
+// once; cancelled, it puts nothing in.
 
 #include "prerequisite.h"
 #include "x11/datafile.h"
@@ -18,6 +20,9 @@
 #include <QProcess>
 #include <QtTest>
 
+// Last: it brings Xlib's macros.
+#include "x11/programdriver.h"
+
 using namespace ProgramDriver;
 
 namespace {
@@ -26,6 +31,10 @@ const QString python = QStringLiteral("/usr/bin/python3");
 const QString signature = QStringLiteral("Best regards,\nZem Scrivlet\nSupport desk");
 const QString address = QString::fromUtf8("Große Straße 5, Zürich ✓");
 const QString pwPhrase = QStringLiteral("the phrase");
+// The same field twice is asked for once; the choice is a list.
+const QString letter =
+    QStringLiteral("Dear {input:Name}, {choice:Greeting:Hello|Hi} from {input:Name}.");
+const QString letterFilled = QStringLiteral("Dear Ada, Hi from Ada.");
 
 QJsonObject abbreviated(const QString &id, const QString &text, const QString &abbreviation)
 {
@@ -49,12 +58,16 @@ private:
         QJsonObject brackets = abbreviated(QStringLiteral("br"), QStringLiteral("(<{cursor}>)"),
                                            QStringLiteral(";br"));
         brackets.insert(QStringLiteral("placeholders"), true);
+        QJsonObject form = abbreviated(QStringLiteral("form"), letter, QStringLiteral(";form"));
+        form.insert(QStringLiteral("name"), QStringLiteral("Letter"));
+        form.insert(QStringLiteral("placeholders"), true);
         const QJsonArray list{abbreviated(QStringLiteral("sig"), signature, QStringLiteral(";sig")),
                               abbreviated(QStringLiteral("addr"), address, QStringLiteral("addr#")),
                               brackets,
                               abbreviated(QStringLiteral("peace"), QString::fromUtf8("Мир вам"),
                                           QString::fromUtf8(";мир")),
-                              abbreviated(QStringLiteral("pw"), pwPhrase, QStringLiteral(";pw"))};
+                              abbreviated(QStringLiteral("pw"), pwPhrase, QStringLiteral(";pw")),
+                              form};
         const QJsonObject settings{{QStringLiteral("importedV3"), true},
                                    {QStringLiteral("language"), QStringLiteral("en")},
                                    {QStringLiteral("startMinimized"), true},
@@ -104,17 +117,38 @@ private:
         return t.fetchText() == expected;
     }
 
+    // Our window of fields for the phrase Letter, once it has the keyboard.
+    bool fillInWindowHasTheKeyboard()
+    {
+        const QString title = QString::fromUtf8("Fill in “Letter”");
+        Window window = 0;
+        return waitUntil(
+            [&] {
+                window = window ? window : visibleWindowNamed(title);
+                return window && focusIsIn(xlib, window);
+            },
+            10000);
+    }
+
     X11Session *session;
     TracedProgram program;
+    Display *xlib = nullptr;
 
 private slots:
     void initTestCase()
     {
         QVERIFY(session->startSessionBus());
         QVERIFY(startProgram(false));
+        xlib = XOpenDisplay(nullptr);
+        QVERIFY(xlib);
     }
 
-    void cleanupTestCase() { program.kill(); }
+    void cleanupTestCase()
+    {
+        program.kill();
+        if (xlib)
+            XCloseDisplay(xlib);
+    }
 
     void expands_data()
     {
@@ -153,6 +187,67 @@ private slots:
         QVERIFY(holds(*t, signature));
         QVERIFY(key(QStringLiteral("BackSpace")));
         QVERIFY2(holds(*t, QStringLiteral(";sig")), qPrintable(t->text()));
+    }
+
+    // The fields are asked for before anything goes in: typed into our
+    // window, which has the keyboard, they land in the editor once, and the
+    // editor has the keyboard back. Escape puts nothing in (the abbreviation
+    // stays as typed) and gives the keyboard back all the same.
+    void fillIns_data()
+    {
+        QTest::addColumn<bool>("fromCommandLine");
+        QTest::addColumn<bool>("filledIn");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("abbreviation, filled in")
+            << false << true << QStringLiteral("Note: ") + letterFilled;
+        QTest::newRow("abbreviation, Escape") << false << false << QStringLiteral("Note: ;form");
+        QTest::newRow("--type, filled in")
+            << true << true << QStringLiteral("Note: ") + letterFilled;
+        QTest::newRow("--type, Escape") << true << false << QStringLiteral("Note: ");
+    }
+    void fillIns()
+    {
+        QFETCH(bool, fromCommandLine);
+        QFETCH(bool, filledIn);
+        QFETCH(QString, expected);
+        const auto t = target(QStringLiteral("tktarget.py"));
+        QVERIFY(t);
+        const int asked = program.count(QStringLiteral("fill-ins of form asked"));
+        QProcess command;
+        if (fromCommandLine) {
+            QVERIFY(type(QStringLiteral("Note: ")));
+            QVERIFY(t->waitForText(QStringLiteral("Note: ")));
+            command.setProcessEnvironment(session->environment());
+            command.start(QStringLiteral(SCRIVLET_EXE),
+                          {QStringLiteral("--type"), QStringLiteral("Letter")});
+        } else {
+            QVERIFY(type(QStringLiteral("Note: ;form")));
+        }
+        QVERIFY2(program.waitFor(QStringLiteral("fill-ins of form asked"), asked + 1),
+                 qPrintable(program.trace().right(2000)));
+        QVERIFY2(fillInWindowHasTheKeyboard(), qPrintable(program.trace().right(2000)));
+        if (filledIn) {
+            // The name first, then the second of the choices.
+            QVERIFY(type(QStringLiteral("Ada")));
+            QVERIFY(key(QStringLiteral("Tab")));
+            QVERIFY(key(QStringLiteral("Down")));
+            QVERIFY(key(QStringLiteral("Return")));
+        } else {
+            QVERIFY(type(QStringLiteral("Ada")));
+            QVERIFY(key(QStringLiteral("Escape")));
+        }
+        QVERIFY2(holds(*t, expected), qPrintable(t->text() + QLatin1Char('\n') + program.trace()));
+        if (fromCommandLine) {
+            QVERIFY(waitUntil([&] { return command.state() == QProcess::NotRunning; }, 20000));
+            QCOMPARE(command.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(command.exitCode(), filledIn ? 0 : 1);
+            const QString said = QString::fromUtf8(command.readAllStandardError());
+            QVERIFY2(said.contains(QStringLiteral("not filled in")) != filledIn, qPrintable(said));
+        }
+        // The editor has the keyboard back: what is typed next lands there.
+        QVERIFY(waitUntil([&] { return focusIsIn(xlib, Window(t->window())); }, 5000));
+        QVERIFY(type(QStringLiteral("!")));
+        QVERIFY2(holds(*t, expected + QLatin1Char('!')), qPrintable(t->text()));
     }
 
     // Caps Lock on (xdotool types the letters as written all the same), a
