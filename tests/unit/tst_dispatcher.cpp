@@ -467,12 +467,14 @@ private slots:
 
     // An abbreviation whose phrase has fields stays as typed until they are
     // filled in; then it is erased in the target and the phrase typed with
-    // its delimiter. Escape leaves it as typed.
+    // its delimiter, in the case the abbreviation was typed in, and the use
+    // counts what the abbreviation saved. Escape leaves it as typed.
     void abbreviationAsksFirst()
     {
         Phrase form = makePhrase(QStringLiteral("Form"), QStringLiteral("Hi {input:Name}"));
         form.placeholders = true;
         form.abbreviation = QStringLiteral(";hi");
+        form.matchCase = true;
         store->phrases() << form;
         desktop->hasKeyStream = true;
         build();
@@ -496,6 +498,17 @@ private slots:
                                   QStringLiteral("typeText Hi Ann")}));
         QCOMPARE(desktop->log.calls.value(0), QStringLiteral("bringToFront 500"));
         QVERIFY(!dispatcher->asking());
+        const Phrase &used = store->phrases().at(store->indexOfId(form.id));
+        QCOMPARE(used.uses, 1);
+        QCOMPARE(used.charactersSaved, 6 - 3);
+
+        desktop->keyStreamFake.type(QStringLiteral(" ;HI"));
+        QTRY_VERIFY(dispatcher->asking());
+        desktop->log.calls.clear();
+        ui->answer(true, {{QStringLiteral("Name"), QStringLiteral("Ann")}});
+        QTRY_COMPARE(desktop->callsOf({QStringLiteral("pressKey"), QStringLiteral("typeText")}),
+                     (QStringList{QStringLiteral("pressKey BackSpace 3"),
+                                  QStringLiteral("typeText HI ANN")}));
     }
 };
 
