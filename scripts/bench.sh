@@ -96,6 +96,7 @@ rows = [
     ("mutter-cjk", "GNOME (mutter), command to text in GTK: 120 distinct CJK", "", None, None),
     ("mutter-lines", "GNOME (mutter), command to text in GTK: three lines", "", None, None),
     ("abbreviation-typed", "abbreviation to phrase in a Tk text: a line, typed", "", None, None),
+    ("abbreviation-nested", "abbreviation to phrase in a Tk text: the line from phrases two deep", "", None, None),
     ("abbreviation-paste", "abbreviation to phrase in a Tk text: three lines, pasted", "", None, None),
     ("abbreviation-stream-cpu", "processor time reading 10,000 keys typed in another program", "< 50 ms", None, None),
     ("paste-chromium-lines-rest", "clipboard road into Chromium, three lines, at rest", "", None, None),

@@ -1,6 +1,7 @@
 // Abbreviations on X11: from the release of the abbreviation's last key
 // until a Tk text holds the whole phrase in its place (a line that is typed,
-// three lines that are pasted), 15 runs each; and the processor time the
+// the same line put together from phrases within phrases two deep, three
+// lines that are pasted), 15 runs each; and the processor time the
 // program spends reading 10,000 keys typed in another program, beside the
 // time it spends idle as long. The real program in a private X session.
 // Prints figures; asserts nothing.
@@ -76,7 +77,21 @@ int main(int argc, char *argv[])
         one.insert(QStringLiteral("abbreviation"), QStringLiteral(";sig"));
         QJsonObject three = ScrivletProcess::phrase(QStringLiteral("lines"), lines, 0, 0);
         three.insert(QStringLiteral("abbreviation"), QStringLiteral(";ml"));
-        if (!program.writeDataFile(QJsonArray{one, three},
+        // The same line as ";sig", from a phrase that puts in a phrase that
+        // puts in a third.
+        const auto part = [](const QString &name, const QString &text) {
+            QJsonObject p = ScrivletProcess::phrase(name, text, 0, 0);
+            p.insert(QStringLiteral("name"), name);
+            p.insert(QStringLiteral("placeholders"), true);
+            return p;
+        };
+        QJsonObject nested =
+            part(QStringLiteral("Outer"), QStringLiteral("{phrase:Middle} support"));
+        nested.insert(QStringLiteral("abbreviation"), QStringLiteral(";nest"));
+        const QJsonObject middle =
+            part(QStringLiteral("Middle"), QStringLiteral("{phrase:Inner} Zem Scrivlet"));
+        const QJsonObject inner = part(QStringLiteral("Inner"), QStringLiteral("Best regards,"));
+        if (!program.writeDataFile(QJsonArray{one, three, nested, middle, inner},
                                    {{QStringLiteral("startMinimized"), true}}) ||
             !program.start() || !program.waitUntilHolding(XK_3, ControlMask | Mod1Mask)) {
             fprintf(stderr, "the program did not start\n");
@@ -93,34 +108,39 @@ int main(int argc, char *argv[])
 
         printf("Abbreviation to whole phrase in a Tk text, %d runs, ms:\n", runs);
         printf("%-8s %-6s %8s %8s %8s\n", "typed", "road", "median", "worst", "intact");
-        for (const auto &p :
-             {qMakePair(QByteArray(";sig"), line), qMakePair(QByteArray(";ml"), lines)}) {
+        struct Case
+        {
+            const char *keys;
+            QString text;
+            const char *road;
+            const char *figure;
+        };
+        for (const Case &c : {Case{";sig", line, "typed", "abbreviation-typed"},
+                              Case{";nest", line, "nested", "abbreviation-nested"},
+                              Case{";ml", lines, "paste", "abbreviation-paste"}}) {
             std::vector<double> times;
             int intact = 0;
             for (int run = 0; run < runs; ++run) {
                 target.clear();
                 target.activate();
                 QTest::qWait(100);
-                typeKeys(d, p.first.constData());
+                typeKeys(d, c.keys);
                 QElapsedTimer clock;
                 clock.start();
-                if (target.waitForText(p.second, 5000)) {
+                if (target.waitForText(c.text, 5000)) {
                     times.push_back(clock.nsecsElapsed() / 1e6);
                     QTest::qWait(300);
-                    if (target.fetchText() == p.second)
+                    if (target.fetchText() == c.text)
                         ++intact;
                 }
                 QTest::qWait(200);
             }
             std::vector<double> sorted = times;
             std::sort(sorted.begin(), sorted.end());
-            printf("%-8s %-6s %8.1f %8.1f %5d/%d\n", p.first.constData(),
-                   p.second.contains(QLatin1Char('\n')) ? "paste" : "typed",
+            printf("%-8s %-6s %8.1f %8.1f %5d/%d\n", c.keys, c.road,
                    sorted.empty() ? 0.0 : sorted[sorted.size() / 2],
                    sorted.empty() ? 0.0 : sorted.back(), intact, runs);
-            BenchRow::print(p.second.contains(QLatin1Char('\n')) ? "abbreviation-paste"
-                                                                 : "abbreviation-typed",
-                            times);
+            BenchRow::print(c.figure, times);
         }
 
         // The key stream's share: keys that match nothing, typed in the Tk
