@@ -118,6 +118,11 @@ QString PhraseDispatcher::failureText(const Placeholders::Expanded &failed)
                    "Nothing was typed: phrases put in other phrases more than %1 deep: %2.")
             .arg(Placeholders::MaxDepth)
             .arg(shownChain(chain));
+    case Placeholders::Failure::TooLarge:
+        return QCoreApplication::translate(
+                   "MainWindow",
+                   "Nothing was typed: the phrases that %1 puts in would make a text far too long.")
+            .arg(shownChain(chain));
     }
     return QString();
 }

@@ -212,6 +212,7 @@ public:
     QVector<Field> fields;
     Failure failure = Failure::None;
     QStringList chain;
+    int nestedCount = 0;
 
     // False once a failure is set.
     bool fill(const QString &text, int depth)
@@ -307,8 +308,19 @@ private:
         return true;
     }
 
+    // Told by the outermost phrase alone: the chain at the moment says
+    // nothing of the thousand phrases before it.
+    bool tooLarge()
+    {
+        failure = Failure::TooLarge;
+        chain = chain.mid(0, 1);
+        return false;
+    }
+
     bool nest(const QString &name, int depth)
     {
+        if (++nestedCount > MaxNested || out.size() > MaxLength)
+            return tooLarge();
         Nested nested;
         const bool cycle = chain.contains(name);
         chain << name;
@@ -328,6 +340,8 @@ private:
             out += nested.text;
         else if (!fill(nested.text, depth + 1))
             return false;
+        if (out.size() > MaxLength)
+            return tooLarge();
         chain.removeLast();
         return true;
     }

@@ -51,6 +51,10 @@ namespace Placeholders {
 
 // How far phrases nest in one another: {phrase:…} in {phrase:…} ...
 constexpr int MaxDepth = 8;
+// How much nested phrases may add up to: phrases that each put in the next
+// many times would grow without end within MaxDepth.
+constexpr int MaxNested = 1000;
+constexpr int MaxLength = 1000000;
 
 // A phrase another one names.
 struct Nested
@@ -78,9 +82,10 @@ struct Context
 enum class Failure
 {
     None,
-    Missing, // {phrase:NAME} names no phrase
-    Cycle,   // a phrase contains itself
-    TooDeep, // nested more than MaxDepth deep
+    Missing,  // {phrase:NAME} names no phrase
+    Cycle,    // a phrase contains itself
+    TooDeep,  // nested more than MaxDepth deep
+    TooLarge, // more than MaxNested phrases put in, or MaxLength characters
 };
 
 struct Expanded

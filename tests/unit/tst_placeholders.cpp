@@ -288,6 +288,25 @@ private slots:
         QTest::newRow("too deep") << chain
                                   << QStringLiteral("{phrase:P%1}").arg(Placeholders::MaxDepth)
                                   << "" << 0 << Failure::TooDeep << tooDeep;
+        // A file may hold phrases that each put in the next many times: as
+        // deep as allowed, that would be more text (or, for texts that put
+        // in nothing, more work) than any memory holds. Refused, at once.
+        const auto fanOut = [](const QString &leaf) {
+            QStringList l{QStringLiteral("F0=") + leaf};
+            for (int i = 1; i < Placeholders::MaxDepth; ++i)
+                l << QStringLiteral("F%1=").arg(i) +
+                         QStringLiteral("{phrase:F%1}").arg(i - 1).repeated(40);
+            return l;
+        };
+        const QString top = QStringLiteral("{phrase:F%1}").arg(Placeholders::MaxDepth - 1);
+        QTest::newRow("too much text")
+            << QStringList{QStringLiteral("Big=") +
+                           QString(Placeholders::MaxLength / 3, QLatin1Char('x'))}
+            << QStringLiteral("{phrase:Big}").repeated(4) << "" << 0 << Failure::TooLarge
+            << QStringList{QStringLiteral("Top")};
+        QTest::newRow("too many for no text")
+            << fanOut(QStringLiteral("{cursor}")) << top << "" << 0 << Failure::TooLarge
+            << QStringList{QStringLiteral("Top")};
         QTest::newRow("answers are literal")
             << list({"In=({input:Name})"}) << "{input:Name}{phrase:In}"
             << "{phrase:In}({phrase:In})" << 0 << Failure::None << none;
