@@ -107,6 +107,13 @@
     </message>
 </context>
 <context>
+    <name>FillInDialog</name>
+    <message>
+        <source>Fill in “%1”</source>
+        <translation>„%1“ ausfüllen</translation>
+    </message>
+</context>
+<context>
     <name>FloatingPanel</name>
     <message>
         <source>Zem Scrivlet</source>
@@ -183,6 +190,65 @@
     <message>
         <source>Paused</source>
         <translation>Angehalten</translation>
+    </message>
+</context>
+<context>
+    <name>ForeignImport</name>
+    <message>
+        <source>its trigger is a regular expression</source>
+        <translation>sein Auslöser ist ein regulärer Ausdruck</translation>
+    </message>
+    <message>
+        <source>it has no trigger</source>
+        <translation>er hat keinen Auslöser</translation>
+    </message>
+    <message>
+        <source>its trigger has spaces or is longer than 32 characters</source>
+        <translation>sein Auslöser enthält Leerzeichen oder ist länger als 32 Zeichen</translation>
+    </message>
+    <message>
+        <source>it runs a command or a script</source>
+        <translation>er führt einen Befehl oder ein Skript aus</translation>
+    </message>
+    <message>
+        <source>it asks with a form, a list or a random choice</source>
+        <translation>er fragt mit einem Formular, einer Liste oder einer Zufallsauswahl</translation>
+    </message>
+    <message>
+        <source>it inserts an image</source>
+        <translation>er fügt ein Bild ein</translation>
+    </message>
+    <message>
+        <source>its text is HTML or Markdown</source>
+        <translation>sein Text ist HTML oder Markdown</translation>
+    </message>
+    <message>
+        <source>it uses another entry or a global variable</source>
+        <translation>er verwendet einen anderen Eintrag oder eine globale Variable</translation>
+    </message>
+    <message>
+        <source>it uses a variable that has no equivalent here</source>
+        <translation>er verwendet eine Variable, für die es hier keine Entsprechung gibt</translation>
+    </message>
+    <message>
+        <source>its date format has a part with no equivalent here</source>
+        <translation>sein Datumsformat enthält einen Teil, für den es hier keine Entsprechung gibt</translation>
+    </message>
+    <message>
+        <source>its date offset is not in whole minutes</source>
+        <translation>sein Datumsversatz ist keine ganze Zahl von Minuten</translation>
+    </message>
+    <message>
+        <source>another file, not read: import it on its own</source>
+        <translation>eine andere Datei, nicht gelesen: Importieren Sie sie einzeln</translation>
+    </message>
+    <message>
+        <source>it is not written as expected</source>
+        <translation>er ist nicht wie erwartet geschrieben</translation>
+    </message>
+    <message>
+        <source>it has no text</source>
+        <translation>er hat keinen Text</translation>
     </message>
 </context>
 <context>
@@ -1004,6 +1070,96 @@ Möchten Sie die Datei ersetzen?</translation>
             <numerusform>%n Fassungen wurden mit Ihrer Liste zusammengeführt und nach %1 verschoben.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing was typed: %1 puts in a phrase named %2, and there is none.</source>
+        <translation>Es wurde nichts eingegeben: %1 fügt einen Textbaustein namens %2 ein, und diesen gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: these phrases put in each other in a circle: %1.</source>
+        <translation>Es wurde nichts eingegeben: Diese Textbausteine fügen sich gegenseitig im Kreis ein: %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: phrases put in other phrases more than %1 deep: %2.</source>
+        <translation>Es wurde nichts eingegeben: Textbausteine sind mehr als %1 Ebenen tief ineinander eingefügt: %2.</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: the fields were not filled in.</source>
+        <translation>Es wurde nichts eingegeben: Die Felder wurden nicht ausgefüllt.</translation>
+    </message>
+    <message>
+        <source>Export to CSV</source>
+        <translation>Als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Name, text and abbreviation (*.csv)</source>
+        <translation>Name, Text und Abkürzung (*.csv)</translation>
+    </message>
+    <message>
+        <source>Phrases of Zem Scrivlet, Espanso or Beeftext (*.json *.yml *.yaml *.csv)</source>
+        <translation>Textbausteine von Zem Scrivlet, Espanso oder Beeftext (*.json *.yml *.yaml *.csv)</translation>
+    </message>
+    <message>
+        <source>Espanso match file (*.yml *.yaml)</source>
+        <translation>Espanso-Match-Datei (*.yml *.yaml)</translation>
+    </message>
+    <message>
+        <source>Beeftext export (*.json *.csv)</source>
+        <translation>Beeftext-Export (*.json *.csv)</translation>
+    </message>
+    <message>
+        <source>Espanso files cannot be read in this build.</source>
+        <translation>Espanso-Dateien können in dieser Programmversion nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>No new phrases were imported.</source>
+        <translation>Es wurden keine neuen Textbausteine importiert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n new phrase(s).</source>
+        <translation>
+            <numerusform>%n neuer Textbaustein wurde importiert.</numerusform>
+            <numerusform>%n neue Textbausteine wurden importiert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries were not imported, as this program cannot do what they do:</source>
+        <translation>
+            <numerusform>%n Eintrag wurde nicht importiert, da dieses Programm nicht kann, was er tut:</numerusform>
+            <numerusform>%n Einträge wurden nicht importiert, da dieses Programm nicht kann, was sie tun:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Einsätze</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Erspart</translation>
+    </message>
+    <message>
+        <source>How often the phrase went in</source>
+        <translation>Wie oft der Textbaustein eingefügt wurde</translation>
+    </message>
+    <message>
+        <source>Characters you did not have to type: the phrase&apos;s length, less the abbreviation typed for it</source>
+        <translation>Zeichen, die Sie nicht tippen mussten: die Länge des Textbausteins abzüglich der dafür getippten Abkürzung</translation>
+    </message>
+    <message>
+        <source>Reset statistics</source>
+        <translation>Statistik zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Characters saved: %1</source>
+        <translation>Ersparte Zeichen: %1</translation>
+    </message>
+    <message>
+        <source>Phrases went in: %1</source>
+        <translation>Eingefügte Textbausteine: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: the phrases that %1 puts in would make a text far too long.</source>
+        <translation>Es wurde nichts eingegeben: Die Textbausteine, die %1 einfügt, würden einen viel zu langen Text ergeben.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -1115,6 +1271,14 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>It belongs to “%1”.</source>
         <translation>Vergeben an „%1“.</translation>
     </message>
+    <message>
+        <source>Match case</source>
+        <translation>Großschreibung übernehmen</translation>
+    </message>
+    <message>
+        <source>Typed with a capital (;Sig), the phrase starts with one; typed in capitals (;SIG), it goes in in capitals.</source>
+        <translation>Mit großem Anfangsbuchstaben getippt (;Sig), beginnt der Textbaustein mit einem Großbuchstaben; ganz in Großbuchstaben getippt (;SIG), wird er in Großbuchstaben eingefügt.</translation>
+    </message>
 </context>
 <context>
     <name>PickerWindow</name>
@@ -1141,6 +1305,64 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>No matching phrases</source>
         <translation>Keine passenden Textbausteine</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteCommand</name>
+    <message numerus="yes">
+        <source>Imported %n new phrase(s).</source>
+        <translation>
+            <numerusform>%n neuer Textbaustein wurde importiert.</numerusform>
+            <numerusform>%n neue Textbausteine wurden importiert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped: the same text is already in your list.</source>
+        <translation>
+            <numerusform>%n Textbaustein wurde übersprungen: Derselbe Text steht bereits in Ihrer Liste.</numerusform>
+            <numerusform>%n Textbausteine wurden übersprungen: Derselbe Text steht bereits in Ihrer Liste.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n imported without their abbreviation, which another phrase has.</source>
+        <translation>
+            <numerusform>%n Textbaustein wurde ohne seine Abkürzung importiert, die bereits ein anderer Textbaustein hat.</numerusform>
+            <numerusform>%n Textbausteine wurden ohne ihre Abkürzung importiert, die bereits ein anderer Textbaustein hat.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not imported:</source>
+        <translation>
+            <numerusform>%n Eintrag wurde nicht importiert:</numerusform>
+            <numerusform>%n Einträge wurden nicht importiert:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more</source>
+        <translation>
+            <numerusform>…und %n weiterer</numerusform>
+            <numerusform>…und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The phrases were imported, but the data file could not be saved.</source>
+        <translation>Die Textbausteine wurden importiert, aber die Datendatei konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Espanso files cannot be read in this build.</source>
+        <translation>Espanso-Dateien können in dieser Programmversion nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The file is not a match file that can be read (%1).</source>
+        <translation>Die Datei ist keine lesbare Match-Datei (%1).</translation>
+    </message>
+    <message>
+        <source>The file is not one that can be imported: a backup, an Espanso match file, Beeftext&apos;s JSON or CSV, or a CSV of name, text and abbreviation.</source>
+        <translation>Die Datei kann nicht importiert werden. Importieren lassen sich: eine Sicherung, eine Espanso-Match-Datei, JSON oder CSV von Beeftext oder eine CSV-Datei mit Name, Text und Abkürzung.</translation>
+    </message>
+    <message>
+        <source>Could not read the file.</source>
+        <translation>Die Datei konnte nicht gelesen werden.</translation>
     </message>
 </context>
 <context>

@@ -107,6 +107,13 @@
     </message>
 </context>
 <context>
+    <name>FillInDialog</name>
+    <message>
+        <source>Fill in “%1”</source>
+        <translation>Rellenar «%1»</translation>
+    </message>
+</context>
+<context>
     <name>FloatingPanel</name>
     <message>
         <source>Zem Scrivlet</source>
@@ -183,6 +190,65 @@
     <message>
         <source>Paused</source>
         <translation>En pausa</translation>
+    </message>
+</context>
+<context>
+    <name>ForeignImport</name>
+    <message>
+        <source>its trigger is a regular expression</source>
+        <translation>su disparador es una expresión regular</translation>
+    </message>
+    <message>
+        <source>it has no trigger</source>
+        <translation>no tiene disparador</translation>
+    </message>
+    <message>
+        <source>its trigger has spaces or is longer than 32 characters</source>
+        <translation>su disparador tiene espacios o supera los 32 caracteres</translation>
+    </message>
+    <message>
+        <source>it runs a command or a script</source>
+        <translation>ejecuta un comando o un script</translation>
+    </message>
+    <message>
+        <source>it asks with a form, a list or a random choice</source>
+        <translation>pregunta con un formulario, una lista o una elección al azar</translation>
+    </message>
+    <message>
+        <source>it inserts an image</source>
+        <translation>inserta una imagen</translation>
+    </message>
+    <message>
+        <source>its text is HTML or Markdown</source>
+        <translation>su texto es HTML o Markdown</translation>
+    </message>
+    <message>
+        <source>it uses another entry or a global variable</source>
+        <translation>usa otra entrada o una variable global</translation>
+    </message>
+    <message>
+        <source>it uses a variable that has no equivalent here</source>
+        <translation>usa una variable que no tiene equivalente aquí</translation>
+    </message>
+    <message>
+        <source>its date format has a part with no equivalent here</source>
+        <translation>su formato de fecha tiene una parte sin equivalente aquí</translation>
+    </message>
+    <message>
+        <source>its date offset is not in whole minutes</source>
+        <translation>su desplazamiento de fecha no es un número entero de minutos</translation>
+    </message>
+    <message>
+        <source>another file, not read: import it on its own</source>
+        <translation>otro archivo, no leído: impórtalo por separado</translation>
+    </message>
+    <message>
+        <source>it is not written as expected</source>
+        <translation>no está escrita como se esperaba</translation>
+    </message>
+    <message>
+        <source>it has no text</source>
+        <translation>no tiene texto</translation>
     </message>
 </context>
 <context>
@@ -1004,6 +1070,96 @@ Replace it?</source>
             <numerusform>Se combinaron %n versiones con tu lista y se movieron a %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing was typed: %1 puts in a phrase named %2, and there is none.</source>
+        <translation>No se escribió nada: %1 inserta una frase llamada %2, y no existe ninguna.</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: these phrases put in each other in a circle: %1.</source>
+        <translation>No se escribió nada: estas frases se insertan unas a otras en círculo: %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: phrases put in other phrases more than %1 deep: %2.</source>
+        <translation>No se escribió nada: hay frases insertadas unas en otras a más de %1 niveles de profundidad: %2.</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: the fields were not filled in.</source>
+        <translation>No se escribió nada: no se rellenaron los campos.</translation>
+    </message>
+    <message>
+        <source>Export to CSV</source>
+        <translation>Exportar a CSV</translation>
+    </message>
+    <message>
+        <source>Name, text and abbreviation (*.csv)</source>
+        <translation>Nombre, texto y abreviatura (*.csv)</translation>
+    </message>
+    <message>
+        <source>Phrases of Zem Scrivlet, Espanso or Beeftext (*.json *.yml *.yaml *.csv)</source>
+        <translation>Frases de Zem Scrivlet, Espanso o Beeftext (*.json *.yml *.yaml *.csv)</translation>
+    </message>
+    <message>
+        <source>Espanso match file (*.yml *.yaml)</source>
+        <translation>Archivo de coincidencias de Espanso (*.yml *.yaml)</translation>
+    </message>
+    <message>
+        <source>Beeftext export (*.json *.csv)</source>
+        <translation>Exportación de Beeftext (*.json *.csv)</translation>
+    </message>
+    <message>
+        <source>Espanso files cannot be read in this build.</source>
+        <translation>Esta versión del programa no puede leer archivos de Espanso.</translation>
+    </message>
+    <message>
+        <source>No new phrases were imported.</source>
+        <translation>No se importó ninguna frase nueva.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n new phrase(s).</source>
+        <translation>
+            <numerusform>Se importó %n frase nueva.</numerusform>
+            <numerusform>Se importaron %n frases nuevas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries were not imported, as this program cannot do what they do:</source>
+        <translation>
+            <numerusform>No se importó %n entrada, porque este programa no puede hacer lo que hace:</numerusform>
+            <numerusform>No se importaron %n entradas, porque este programa no puede hacer lo que hacen:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Usos</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Ahorro</translation>
+    </message>
+    <message>
+        <source>How often the phrase went in</source>
+        <translation>Cuántas veces se insertó la frase</translation>
+    </message>
+    <message>
+        <source>Characters you did not have to type: the phrase&apos;s length, less the abbreviation typed for it</source>
+        <translation>Caracteres que no tuviste que escribir: la longitud de la frase menos la abreviatura escrita para ella</translation>
+    </message>
+    <message>
+        <source>Reset statistics</source>
+        <translation>Restablecer estadísticas</translation>
+    </message>
+    <message>
+        <source>Characters saved: %1</source>
+        <translation>Caracteres ahorrados: %1</translation>
+    </message>
+    <message>
+        <source>Phrases went in: %1</source>
+        <translation>Frases insertadas: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: the phrases that %1 puts in would make a text far too long.</source>
+        <translation>No se escribió nada: las frases que inserta %1 formarían un texto demasiado largo.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -1115,6 +1271,14 @@ Replace it?</source>
         <source>It belongs to “%1”.</source>
         <translation>Pertenece a «%1».</translation>
     </message>
+    <message>
+        <source>Match case</source>
+        <translation>Adaptar mayúsculas</translation>
+    </message>
+    <message>
+        <source>Typed with a capital (;Sig), the phrase starts with one; typed in capitals (;SIG), it goes in in capitals.</source>
+        <translation>Si escribes la abreviatura con mayúscula inicial (;Sig), la frase empieza con mayúscula; si la escribes en mayúsculas (;SIG), la frase se inserta en mayúsculas.</translation>
+    </message>
 </context>
 <context>
     <name>PickerWindow</name>
@@ -1141,6 +1305,64 @@ Replace it?</source>
     <message>
         <source>No matching phrases</source>
         <translation>No hay frases que coincidan</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteCommand</name>
+    <message numerus="yes">
+        <source>Imported %n new phrase(s).</source>
+        <translation>
+            <numerusform>Se importó %n frase nueva.</numerusform>
+            <numerusform>Se importaron %n frases nuevas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped: the same text is already in your list.</source>
+        <translation>
+            <numerusform>Se omitió %n frase: el mismo texto ya está en tu lista.</numerusform>
+            <numerusform>Se omitieron %n frases: el mismo texto ya está en tu lista.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n imported without their abbreviation, which another phrase has.</source>
+        <translation>
+            <numerusform>Se importó %n frase sin su abreviatura, que ya tiene otra frase.</numerusform>
+            <numerusform>Se importaron %n frases sin su abreviatura, que ya tiene otra frase.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not imported:</source>
+        <translation>
+            <numerusform>No se importó %n entrada:</numerusform>
+            <numerusform>No se importaron %n entradas:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more</source>
+        <translation>
+            <numerusform>…y %n más</numerusform>
+            <numerusform>…y %n más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The phrases were imported, but the data file could not be saved.</source>
+        <translation>Las frases se importaron, pero no se pudo guardar el archivo de datos.</translation>
+    </message>
+    <message>
+        <source>Espanso files cannot be read in this build.</source>
+        <translation>Esta versión del programa no puede leer archivos de Espanso.</translation>
+    </message>
+    <message>
+        <source>The file is not a match file that can be read (%1).</source>
+        <translation>El archivo no es un archivo de coincidencias legible (%1).</translation>
+    </message>
+    <message>
+        <source>The file is not one that can be imported: a backup, an Espanso match file, Beeftext&apos;s JSON or CSV, or a CSV of name, text and abbreviation.</source>
+        <translation>El archivo no se puede importar. Se pueden importar: una copia de seguridad, un archivo de coincidencias de Espanso, el JSON o CSV de Beeftext, o un CSV de nombre, texto y abreviatura.</translation>
+    </message>
+    <message>
+        <source>Could not read the file.</source>
+        <translation>No se pudo leer el archivo.</translation>
     </message>
 </context>
 <context>

@@ -107,6 +107,13 @@
     </message>
 </context>
 <context>
+    <name>FillInDialog</name>
+    <message>
+        <source>Fill in “%1”</source>
+        <translation>Remplir «&#xa0;%1&#xa0;»</translation>
+    </message>
+</context>
+<context>
     <name>FloatingPanel</name>
     <message>
         <source>Zem Scrivlet</source>
@@ -183,6 +190,65 @@
     <message>
         <source>Paused</source>
         <translation>Suspendus</translation>
+    </message>
+</context>
+<context>
+    <name>ForeignImport</name>
+    <message>
+        <source>its trigger is a regular expression</source>
+        <translation>son déclencheur est une expression régulière</translation>
+    </message>
+    <message>
+        <source>it has no trigger</source>
+        <translation>elle n&apos;a pas de déclencheur</translation>
+    </message>
+    <message>
+        <source>its trigger has spaces or is longer than 32 characters</source>
+        <translation>son déclencheur contient des espaces ou dépasse 32&#xa0;caractères</translation>
+    </message>
+    <message>
+        <source>it runs a command or a script</source>
+        <translation>elle exécute une commande ou un script</translation>
+    </message>
+    <message>
+        <source>it asks with a form, a list or a random choice</source>
+        <translation>elle pose une question par un formulaire, une liste ou un choix aléatoire</translation>
+    </message>
+    <message>
+        <source>it inserts an image</source>
+        <translation>elle insère une image</translation>
+    </message>
+    <message>
+        <source>its text is HTML or Markdown</source>
+        <translation>son texte est en HTML ou en Markdown</translation>
+    </message>
+    <message>
+        <source>it uses another entry or a global variable</source>
+        <translation>elle utilise une autre entrée ou une variable globale</translation>
+    </message>
+    <message>
+        <source>it uses a variable that has no equivalent here</source>
+        <translation>elle utilise une variable sans équivalent ici</translation>
+    </message>
+    <message>
+        <source>its date format has a part with no equivalent here</source>
+        <translation>son format de date comporte une partie sans équivalent ici</translation>
+    </message>
+    <message>
+        <source>its date offset is not in whole minutes</source>
+        <translation>son décalage de date n&apos;est pas un nombre entier de minutes</translation>
+    </message>
+    <message>
+        <source>another file, not read: import it on its own</source>
+        <translation>autre fichier, non lu&#xa0;: importez-le séparément</translation>
+    </message>
+    <message>
+        <source>it is not written as expected</source>
+        <translation>elle n&apos;est pas écrite comme prévu</translation>
+    </message>
+    <message>
+        <source>it has no text</source>
+        <translation>elle n&apos;a pas de texte</translation>
     </message>
 </context>
 <context>
@@ -1004,6 +1070,96 @@ Le remplacer&#xa0;?</translation>
             <numerusform>%n versions ont été fusionnées avec votre liste et déplacées dans %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing was typed: %1 puts in a phrase named %2, and there is none.</source>
+        <translation>Rien n&apos;a été saisi&#xa0;: %1 insère une phrase nommée %2, qui n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: these phrases put in each other in a circle: %1.</source>
+        <translation>Rien n&apos;a été saisi&#xa0;: ces phrases s&apos;insèrent les unes les autres en boucle&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: phrases put in other phrases more than %1 deep: %2.</source>
+        <translation>Rien n&apos;a été saisi&#xa0;: des phrases sont insérées les unes dans les autres sur plus de %1&#xa0;niveaux&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: the fields were not filled in.</source>
+        <translation>Rien n&apos;a été saisi&#xa0;: les champs n&apos;ont pas été remplis.</translation>
+    </message>
+    <message>
+        <source>Export to CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>Name, text and abbreviation (*.csv)</source>
+        <translation>Nom, texte et abréviation (*.csv)</translation>
+    </message>
+    <message>
+        <source>Phrases of Zem Scrivlet, Espanso or Beeftext (*.json *.yml *.yaml *.csv)</source>
+        <translation>Phrases de Zem Scrivlet, Espanso ou Beeftext (*.json *.yml *.yaml *.csv)</translation>
+    </message>
+    <message>
+        <source>Espanso match file (*.yml *.yaml)</source>
+        <translation>Fichier de correspondances Espanso (*.yml *.yaml)</translation>
+    </message>
+    <message>
+        <source>Beeftext export (*.json *.csv)</source>
+        <translation>Export Beeftext (*.json *.csv)</translation>
+    </message>
+    <message>
+        <source>Espanso files cannot be read in this build.</source>
+        <translation>Cette version du programme ne peut pas lire les fichiers Espanso.</translation>
+    </message>
+    <message>
+        <source>No new phrases were imported.</source>
+        <translation>Aucune nouvelle phrase n&apos;a été importée.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n new phrase(s).</source>
+        <translation>
+            <numerusform>%n nouvelle phrase importée.</numerusform>
+            <numerusform>%n nouvelles phrases importées.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries were not imported, as this program cannot do what they do:</source>
+        <translation>
+            <numerusform>%n entrée n&apos;a pas été importée, car ce programme ne sait pas faire ce qu&apos;elle fait&#xa0;:</numerusform>
+            <numerusform>%n entrées n&apos;ont pas été importées, car ce programme ne sait pas faire ce qu&apos;elles font&#xa0;:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Usages</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Gagnés</translation>
+    </message>
+    <message>
+        <source>How often the phrase went in</source>
+        <translation>Nombre de fois où la phrase a été insérée</translation>
+    </message>
+    <message>
+        <source>Characters you did not have to type: the phrase&apos;s length, less the abbreviation typed for it</source>
+        <translation>Caractères que vous n&apos;avez pas eu à taper&#xa0;: la longueur de la phrase, moins l&apos;abréviation tapée pour elle</translation>
+    </message>
+    <message>
+        <source>Reset statistics</source>
+        <translation>Réinitialiser les statistiques</translation>
+    </message>
+    <message>
+        <source>Characters saved: %1</source>
+        <translation>Caractères économisés&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Phrases went in: %1</source>
+        <translation>Phrases insérées&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: the phrases that %1 puts in would make a text far too long.</source>
+        <translation>Rien n&apos;a été saisi&#xa0;: les phrases qu&apos;insère %1 donneraient un texte beaucoup trop long.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -1115,6 +1271,14 @@ Le remplacer&#xa0;?</translation>
         <source>It belongs to “%1”.</source>
         <translation>Phrase concernée&#xa0;: «&#xa0;%1&#xa0;».</translation>
     </message>
+    <message>
+        <source>Match case</source>
+        <translation>Adapter la casse</translation>
+    </message>
+    <message>
+        <source>Typed with a capital (;Sig), the phrase starts with one; typed in capitals (;SIG), it goes in in capitals.</source>
+        <translation>Si l&apos;abréviation est tapée avec une majuscule (;Sig), la phrase commence par une majuscule&#xa0;; si elle est tapée en majuscules (;SIG), la phrase est insérée en majuscules.</translation>
+    </message>
 </context>
 <context>
     <name>PickerWindow</name>
@@ -1141,6 +1305,64 @@ Le remplacer&#xa0;?</translation>
     <message>
         <source>No matching phrases</source>
         <translation>Aucune phrase correspondante</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteCommand</name>
+    <message numerus="yes">
+        <source>Imported %n new phrase(s).</source>
+        <translation>
+            <numerusform>%n nouvelle phrase a été importée.</numerusform>
+            <numerusform>%n nouvelles phrases ont été importées.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped: the same text is already in your list.</source>
+        <translation>
+            <numerusform>%n phrase ignorée&#xa0;: le même texte figure déjà dans votre liste.</numerusform>
+            <numerusform>%n phrases ignorées&#xa0;: le même texte figure déjà dans votre liste.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n imported without their abbreviation, which another phrase has.</source>
+        <translation>
+            <numerusform>%n phrase importée sans son abréviation, déjà utilisée par une autre phrase.</numerusform>
+            <numerusform>%n phrases importées sans leur abréviation, déjà utilisée par une autre phrase.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not imported:</source>
+        <translation>
+            <numerusform>%n entrée non importée&#xa0;:</numerusform>
+            <numerusform>%n entrées non importées&#xa0;:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more</source>
+        <translation>
+            <numerusform>…et %n autre</numerusform>
+            <numerusform>…et %n autres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The phrases were imported, but the data file could not be saved.</source>
+        <translation>Les phrases ont été importées, mais le fichier de données n&apos;a pas pu être enregistré.</translation>
+    </message>
+    <message>
+        <source>Espanso files cannot be read in this build.</source>
+        <translation>Cette version du programme ne peut pas lire les fichiers Espanso.</translation>
+    </message>
+    <message>
+        <source>The file is not a match file that can be read (%1).</source>
+        <translation>Le fichier n&apos;est pas un fichier de correspondances lisible (%1).</translation>
+    </message>
+    <message>
+        <source>The file is not one that can be imported: a backup, an Espanso match file, Beeftext&apos;s JSON or CSV, or a CSV of name, text and abbreviation.</source>
+        <translation>Ce fichier ne peut pas être importé. Peuvent l&apos;être&#xa0;: une sauvegarde, un fichier de correspondances Espanso, le JSON ou le CSV de Beeftext, ou un CSV de nom, texte et abréviation.</translation>
+    </message>
+    <message>
+        <source>Could not read the file.</source>
+        <translation>Impossible de lire le fichier.</translation>
     </message>
 </context>
 <context>

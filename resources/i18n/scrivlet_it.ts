@@ -107,6 +107,13 @@
     </message>
 </context>
 <context>
+    <name>FillInDialog</name>
+    <message>
+        <source>Fill in “%1”</source>
+        <translation>Compila «%1»</translation>
+    </message>
+</context>
+<context>
     <name>FloatingPanel</name>
     <message>
         <source>Zem Scrivlet</source>
@@ -183,6 +190,65 @@
     <message>
         <source>Paused</source>
         <translation>Sospese</translation>
+    </message>
+</context>
+<context>
+    <name>ForeignImport</name>
+    <message>
+        <source>its trigger is a regular expression</source>
+        <translation>il suo attivatore è un&apos;espressione regolare</translation>
+    </message>
+    <message>
+        <source>it has no trigger</source>
+        <translation>non ha un attivatore</translation>
+    </message>
+    <message>
+        <source>its trigger has spaces or is longer than 32 characters</source>
+        <translation>il suo attivatore contiene spazi o supera i 32 caratteri</translation>
+    </message>
+    <message>
+        <source>it runs a command or a script</source>
+        <translation>esegue un comando o uno script</translation>
+    </message>
+    <message>
+        <source>it asks with a form, a list or a random choice</source>
+        <translation>chiede con un modulo, un elenco o una scelta casuale</translation>
+    </message>
+    <message>
+        <source>it inserts an image</source>
+        <translation>inserisce un&apos;immagine</translation>
+    </message>
+    <message>
+        <source>its text is HTML or Markdown</source>
+        <translation>il suo testo è HTML o Markdown</translation>
+    </message>
+    <message>
+        <source>it uses another entry or a global variable</source>
+        <translation>usa un&apos;altra voce o una variabile globale</translation>
+    </message>
+    <message>
+        <source>it uses a variable that has no equivalent here</source>
+        <translation>usa una variabile che qui non ha equivalenti</translation>
+    </message>
+    <message>
+        <source>its date format has a part with no equivalent here</source>
+        <translation>il suo formato di data ha una parte che qui non ha equivalenti</translation>
+    </message>
+    <message>
+        <source>its date offset is not in whole minutes</source>
+        <translation>il suo scostamento di data non è un numero intero di minuti</translation>
+    </message>
+    <message>
+        <source>another file, not read: import it on its own</source>
+        <translation>un altro file, non letto: importalo a parte</translation>
+    </message>
+    <message>
+        <source>it is not written as expected</source>
+        <translation>non è scritta come previsto</translation>
+    </message>
+    <message>
+        <source>it has no text</source>
+        <translation>non ha testo</translation>
     </message>
 </context>
 <context>
@@ -1004,6 +1070,96 @@ Vuoi sostituirlo?</translation>
             <numerusform>%n versioni sono state unite al tuo elenco e spostate in %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing was typed: %1 puts in a phrase named %2, and there is none.</source>
+        <translation>Non è stato digitato nulla: %1 inserisce una frase chiamata %2, che non esiste.</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: these phrases put in each other in a circle: %1.</source>
+        <translation>Non è stato digitato nulla: queste frasi si inseriscono a vicenda in un ciclo: %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: phrases put in other phrases more than %1 deep: %2.</source>
+        <translation>Non è stato digitato nulla: frasi inserite in altre frasi per più di %1 livelli: %2.</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: the fields were not filled in.</source>
+        <translation>Non è stato digitato nulla: i campi non sono stati compilati.</translation>
+    </message>
+    <message>
+        <source>Export to CSV</source>
+        <translation>Esporta in CSV</translation>
+    </message>
+    <message>
+        <source>Name, text and abbreviation (*.csv)</source>
+        <translation>Nome, testo e abbreviazione (*.csv)</translation>
+    </message>
+    <message>
+        <source>Phrases of Zem Scrivlet, Espanso or Beeftext (*.json *.yml *.yaml *.csv)</source>
+        <translation>Frasi di Zem Scrivlet, Espanso o Beeftext (*.json *.yml *.yaml *.csv)</translation>
+    </message>
+    <message>
+        <source>Espanso match file (*.yml *.yaml)</source>
+        <translation>File di match di Espanso (*.yml *.yaml)</translation>
+    </message>
+    <message>
+        <source>Beeftext export (*.json *.csv)</source>
+        <translation>Esportazione di Beeftext (*.json *.csv)</translation>
+    </message>
+    <message>
+        <source>Espanso files cannot be read in this build.</source>
+        <translation>Questa versione del programma non può leggere i file di Espanso.</translation>
+    </message>
+    <message>
+        <source>No new phrases were imported.</source>
+        <translation>Non è stata importata nessuna frase nuova.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n new phrase(s).</source>
+        <translation>
+            <numerusform>Importata %n nuova frase.</numerusform>
+            <numerusform>Importate %n nuove frasi.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries were not imported, as this program cannot do what they do:</source>
+        <translation>
+            <numerusform>%n voce non è stata importata, perché questo programma non sa fare ciò che fa:</numerusform>
+            <numerusform>%n voci non sono state importate, perché questo programma non sa fare ciò che fanno:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Usi</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Risparmiati</translation>
+    </message>
+    <message>
+        <source>How often the phrase went in</source>
+        <translation>Quante volte la frase è stata inserita</translation>
+    </message>
+    <message>
+        <source>Characters you did not have to type: the phrase&apos;s length, less the abbreviation typed for it</source>
+        <translation>Caratteri che non hai dovuto digitare: la lunghezza della frase, meno l&apos;abbreviazione digitata per inserirla</translation>
+    </message>
+    <message>
+        <source>Reset statistics</source>
+        <translation>Azzera statistiche</translation>
+    </message>
+    <message>
+        <source>Characters saved: %1</source>
+        <translation>Caratteri risparmiati: %1</translation>
+    </message>
+    <message>
+        <source>Phrases went in: %1</source>
+        <translation>Frasi inserite: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: the phrases that %1 puts in would make a text far too long.</source>
+        <translation>Non è stato digitato nulla: le frasi inserite da %1 darebbero un testo troppo lungo.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -1115,6 +1271,14 @@ Vuoi sostituirlo?</translation>
         <source>It belongs to “%1”.</source>
         <translation>Appartiene a «%1».</translation>
     </message>
+    <message>
+        <source>Match case</source>
+        <translation>Adatta maiuscole</translation>
+    </message>
+    <message>
+        <source>Typed with a capital (;Sig), the phrase starts with one; typed in capitals (;SIG), it goes in in capitals.</source>
+        <translation>Se digiti l&apos;abbreviazione con l&apos;iniziale maiuscola (;Sig), la frase inizia con la maiuscola; se la digiti tutta in maiuscolo (;SIG), la frase viene inserita in maiuscolo.</translation>
+    </message>
 </context>
 <context>
     <name>PickerWindow</name>
@@ -1141,6 +1305,64 @@ Vuoi sostituirlo?</translation>
     <message>
         <source>No matching phrases</source>
         <translation>Nessuna frase corrispondente</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteCommand</name>
+    <message numerus="yes">
+        <source>Imported %n new phrase(s).</source>
+        <translation>
+            <numerusform>È stata importata %n frase nuova.</numerusform>
+            <numerusform>Sono state importate %n frasi nuove.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped: the same text is already in your list.</source>
+        <translation>
+            <numerusform>%n frase ignorata: lo stesso testo è già nel tuo elenco.</numerusform>
+            <numerusform>%n frasi ignorate: lo stesso testo è già nel tuo elenco.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n imported without their abbreviation, which another phrase has.</source>
+        <translation>
+            <numerusform>%n frase importata senza la sua abbreviazione, già usata da un&apos;altra frase.</numerusform>
+            <numerusform>%n frasi importate senza la loro abbreviazione, già usata da un&apos;altra frase.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not imported:</source>
+        <translation>
+            <numerusform>%n voce non importata:</numerusform>
+            <numerusform>%n voci non importate:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more</source>
+        <translation>
+            <numerusform>…e ancora %n</numerusform>
+            <numerusform>…e altre %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The phrases were imported, but the data file could not be saved.</source>
+        <translation>Le frasi sono state importate, ma non è stato possibile salvare il file di dati.</translation>
+    </message>
+    <message>
+        <source>Espanso files cannot be read in this build.</source>
+        <translation>Questa versione del programma non può leggere i file di Espanso.</translation>
+    </message>
+    <message>
+        <source>The file is not a match file that can be read (%1).</source>
+        <translation>Il file non è un file di match leggibile (%1).</translation>
+    </message>
+    <message>
+        <source>The file is not one that can be imported: a backup, an Espanso match file, Beeftext&apos;s JSON or CSV, or a CSV of name, text and abbreviation.</source>
+        <translation>Il file non può essere importato. Si possono importare: un backup, un file di match di Espanso, il JSON o il CSV di Beeftext, oppure un CSV di nome, testo e abbreviazione.</translation>
+    </message>
+    <message>
+        <source>Could not read the file.</source>
+        <translation>Impossibile leggere il file.</translation>
     </message>
 </context>
 <context>

@@ -107,6 +107,13 @@
     </message>
 </context>
 <context>
+    <name>FillInDialog</name>
+    <message>
+        <source>Fill in “%1”</source>
+        <translation>「%1」に入力</translation>
+    </message>
+</context>
+<context>
     <name>FloatingPanel</name>
     <message>
         <source>Zem Scrivlet</source>
@@ -183,6 +190,65 @@
     <message>
         <source>Paused</source>
         <translation>一時停止中</translation>
+    </message>
+</context>
+<context>
+    <name>ForeignImport</name>
+    <message>
+        <source>its trigger is a regular expression</source>
+        <translation>トリガーが正規表現です</translation>
+    </message>
+    <message>
+        <source>it has no trigger</source>
+        <translation>トリガーがありません</translation>
+    </message>
+    <message>
+        <source>its trigger has spaces or is longer than 32 characters</source>
+        <translation>トリガーに空白が含まれているか、32 文字を超えています</translation>
+    </message>
+    <message>
+        <source>it runs a command or a script</source>
+        <translation>コマンドまたはスクリプトを実行します</translation>
+    </message>
+    <message>
+        <source>it asks with a form, a list or a random choice</source>
+        <translation>フォーム、リスト、またはランダム選択で問い合わせます</translation>
+    </message>
+    <message>
+        <source>it inserts an image</source>
+        <translation>画像を挿入します</translation>
+    </message>
+    <message>
+        <source>its text is HTML or Markdown</source>
+        <translation>テキストが HTML または Markdown です</translation>
+    </message>
+    <message>
+        <source>it uses another entry or a global variable</source>
+        <translation>別のエントリまたはグローバル変数を使用しています</translation>
+    </message>
+    <message>
+        <source>it uses a variable that has no equivalent here</source>
+        <translation>ここに相当するものがない変数を使用しています</translation>
+    </message>
+    <message>
+        <source>its date format has a part with no equivalent here</source>
+        <translation>日付形式に、ここに相当するものがない部分があります</translation>
+    </message>
+    <message>
+        <source>its date offset is not in whole minutes</source>
+        <translation>日付のオフセットが分単位の整数ではありません</translation>
+    </message>
+    <message>
+        <source>another file, not read: import it on its own</source>
+        <translation>別のファイルのため読み込んでいません: 単独でインポートしてください</translation>
+    </message>
+    <message>
+        <source>it is not written as expected</source>
+        <translation>想定どおりに記述されていません</translation>
+    </message>
+    <message>
+        <source>it has no text</source>
+        <translation>テキストがありません</translation>
     </message>
 </context>
 <context>
@@ -995,6 +1061,94 @@ Replace it?</source>
             <numerusform>%n 個のバージョンを一覧に結合し、%1 に移動しました。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing was typed: %1 puts in a phrase named %2, and there is none.</source>
+        <translation>%1 が %2 という名前のフレーズを挿入しますが、そのフレーズがないため、何も入力しませんでした。</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: these phrases put in each other in a circle: %1.</source>
+        <translation>次のフレーズが互いを循環して挿入しているため、何も入力しませんでした: %1。</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: phrases put in other phrases more than %1 deep: %2.</source>
+        <translation>フレーズの入れ子が %1 段階を超えているため、何も入力しませんでした: %2。</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: the fields were not filled in.</source>
+        <translation>フィールドが入力されなかったため、何も入力しませんでした。</translation>
+    </message>
+    <message>
+        <source>Export to CSV</source>
+        <translation>CSV にエクスポート</translation>
+    </message>
+    <message>
+        <source>Name, text and abbreviation (*.csv)</source>
+        <translation>名前、テキスト、略語 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Phrases of Zem Scrivlet, Espanso or Beeftext (*.json *.yml *.yaml *.csv)</source>
+        <translation>Zem Scrivlet、Espanso、Beeftext のフレーズ (*.json *.yml *.yaml *.csv)</translation>
+    </message>
+    <message>
+        <source>Espanso match file (*.yml *.yaml)</source>
+        <translation>Espanso のマッチ ファイル (*.yml *.yaml)</translation>
+    </message>
+    <message>
+        <source>Beeftext export (*.json *.csv)</source>
+        <translation>Beeftext のエクスポート (*.json *.csv)</translation>
+    </message>
+    <message>
+        <source>Espanso files cannot be read in this build.</source>
+        <translation>このビルドでは Espanso ファイルを読み込めません。</translation>
+    </message>
+    <message>
+        <source>No new phrases were imported.</source>
+        <translation>新しいフレーズはインポートされませんでした。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n new phrase(s).</source>
+        <translation>
+            <numerusform>%n 件の新しいフレーズをインポートしました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries were not imported, as this program cannot do what they do:</source>
+        <translation>
+            <numerusform>このプログラムでは実行できない内容のため、%n 件のエントリをインポートしませんでした:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>回数</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>節約</translation>
+    </message>
+    <message>
+        <source>How often the phrase went in</source>
+        <translation>フレーズが挿入された回数</translation>
+    </message>
+    <message>
+        <source>Characters you did not have to type: the phrase&apos;s length, less the abbreviation typed for it</source>
+        <translation>入力せずに済んだ文字数: フレーズの長さから、そのために入力した略語の長さを引いたもの</translation>
+    </message>
+    <message>
+        <source>Reset statistics</source>
+        <translation>統計をリセット</translation>
+    </message>
+    <message>
+        <source>Characters saved: %1</source>
+        <translation>節約した文字数: %1</translation>
+    </message>
+    <message>
+        <source>Phrases went in: %1</source>
+        <translation>フレーズの挿入回数: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: the phrases that %1 puts in would make a text far too long.</source>
+        <translation>%1 が挿入するフレーズによってテキストが長くなりすぎるため、何も入力しませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -1106,6 +1260,14 @@ Replace it?</source>
         <source>It belongs to “%1”.</source>
         <translation>「%1」で使用されています。</translation>
     </message>
+    <message>
+        <source>Match case</source>
+        <translation>大文字小文字を合わせる</translation>
+    </message>
+    <message>
+        <source>Typed with a capital (;Sig), the phrase starts with one; typed in capitals (;SIG), it goes in in capitals.</source>
+        <translation>略語の先頭を大文字で入力すると (;Sig)、フレーズも大文字で始まります。すべて大文字で入力すると (;SIG)、フレーズもすべて大文字で挿入されます。</translation>
+    </message>
 </context>
 <context>
     <name>PickerWindow</name>
@@ -1132,6 +1294,59 @@ Replace it?</source>
     <message>
         <source>No matching phrases</source>
         <translation>一致するフレーズはありません</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteCommand</name>
+    <message numerus="yes">
+        <source>Imported %n new phrase(s).</source>
+        <translation>
+            <numerusform>%n 件の新しいフレーズをインポートしました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped: the same text is already in your list.</source>
+        <translation>
+            <numerusform>%n 件は、同じテキストが既に一覧にあるためスキップしました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n imported without their abbreviation, which another phrase has.</source>
+        <translation>
+            <numerusform>%n 件は、略語が既に別のフレーズで使われているため、略語なしでインポートしました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not imported:</source>
+        <translation>
+            <numerusform>%n 件はインポートしませんでした:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more</source>
+        <translation>
+            <numerusform>…ほか %n 件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The phrases were imported, but the data file could not be saved.</source>
+        <translation>フレーズはインポートされましたが、データ ファイルを保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>Espanso files cannot be read in this build.</source>
+        <translation>このビルドでは Espanso ファイルを読み込めません。</translation>
+    </message>
+    <message>
+        <source>The file is not a match file that can be read (%1).</source>
+        <translation>このファイルは読み込めるマッチ ファイルではありません (%1)。</translation>
+    </message>
+    <message>
+        <source>The file is not one that can be imported: a backup, an Espanso match file, Beeftext&apos;s JSON or CSV, or a CSV of name, text and abbreviation.</source>
+        <translation>このファイルはインポートできません。インポートできるのは、バックアップ、Espanso のマッチ ファイル、Beeftext の JSON または CSV、名前・テキスト・略語の CSV です。</translation>
+    </message>
+    <message>
+        <source>Could not read the file.</source>
+        <translation>ファイルを読み込めませんでした。</translation>
     </message>
 </context>
 <context>

@@ -107,6 +107,13 @@
     </message>
 </context>
 <context>
+    <name>FillInDialog</name>
+    <message>
+        <source>Fill in “%1”</source>
+        <translation>“%1” 채우기</translation>
+    </message>
+</context>
+<context>
     <name>FloatingPanel</name>
     <message>
         <source>Zem Scrivlet</source>
@@ -183,6 +190,65 @@
     <message>
         <source>Paused</source>
         <translation>일시 중지됨</translation>
+    </message>
+</context>
+<context>
+    <name>ForeignImport</name>
+    <message>
+        <source>its trigger is a regular expression</source>
+        <translation>트리거가 정규식입니다</translation>
+    </message>
+    <message>
+        <source>it has no trigger</source>
+        <translation>트리거가 없습니다</translation>
+    </message>
+    <message>
+        <source>its trigger has spaces or is longer than 32 characters</source>
+        <translation>트리거에 공백이 있거나 32자를 넘습니다</translation>
+    </message>
+    <message>
+        <source>it runs a command or a script</source>
+        <translation>명령이나 스크립트를 실행합니다</translation>
+    </message>
+    <message>
+        <source>it asks with a form, a list or a random choice</source>
+        <translation>양식, 목록 또는 무작위 선택으로 묻습니다</translation>
+    </message>
+    <message>
+        <source>it inserts an image</source>
+        <translation>이미지를 삽입합니다</translation>
+    </message>
+    <message>
+        <source>its text is HTML or Markdown</source>
+        <translation>텍스트가 HTML 또는 Markdown입니다</translation>
+    </message>
+    <message>
+        <source>it uses another entry or a global variable</source>
+        <translation>다른 항목이나 전역 변수를 사용합니다</translation>
+    </message>
+    <message>
+        <source>it uses a variable that has no equivalent here</source>
+        <translation>여기에 대응하는 것이 없는 변수를 사용합니다</translation>
+    </message>
+    <message>
+        <source>its date format has a part with no equivalent here</source>
+        <translation>날짜 형식에 여기에 대응하는 것이 없는 부분이 있습니다</translation>
+    </message>
+    <message>
+        <source>its date offset is not in whole minutes</source>
+        <translation>날짜 오프셋이 분 단위 정수가 아닙니다</translation>
+    </message>
+    <message>
+        <source>another file, not read: import it on its own</source>
+        <translation>다른 파일이어서 읽지 않았습니다: 따로 가져오세요</translation>
+    </message>
+    <message>
+        <source>it is not written as expected</source>
+        <translation>예상한 형식으로 작성되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>it has no text</source>
+        <translation>텍스트가 없습니다</translation>
     </message>
 </context>
 <context>
@@ -995,6 +1061,94 @@ Replace it?</source>
             <numerusform>버전 %n개를 목록에 병합하고 %1(으)로 옮겼습니다.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing was typed: %1 puts in a phrase named %2, and there is none.</source>
+        <translation>입력하지 않았습니다. %1에서 %2(이)라는 문구를 넣는데, 그런 문구가 없습니다.</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: these phrases put in each other in a circle: %1.</source>
+        <translation>입력하지 않았습니다. 다음 문구들이 서로를 순환하며 넣습니다: %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: phrases put in other phrases more than %1 deep: %2.</source>
+        <translation>입력하지 않았습니다. 문구 안에 문구를 넣은 깊이가 %1단계를 넘습니다: %2.</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: the fields were not filled in.</source>
+        <translation>입력하지 않았습니다. 필드를 채우지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Export to CSV</source>
+        <translation>CSV로 내보내기</translation>
+    </message>
+    <message>
+        <source>Name, text and abbreviation (*.csv)</source>
+        <translation>이름, 텍스트, 약어 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Phrases of Zem Scrivlet, Espanso or Beeftext (*.json *.yml *.yaml *.csv)</source>
+        <translation>Zem Scrivlet, Espanso 또는 Beeftext 문구 (*.json *.yml *.yaml *.csv)</translation>
+    </message>
+    <message>
+        <source>Espanso match file (*.yml *.yaml)</source>
+        <translation>Espanso 매치 파일 (*.yml *.yaml)</translation>
+    </message>
+    <message>
+        <source>Beeftext export (*.json *.csv)</source>
+        <translation>Beeftext 내보내기 파일 (*.json *.csv)</translation>
+    </message>
+    <message>
+        <source>Espanso files cannot be read in this build.</source>
+        <translation>이 빌드에서는 Espanso 파일을 읽을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>No new phrases were imported.</source>
+        <translation>가져온 새 문구가 없습니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n new phrase(s).</source>
+        <translation>
+            <numerusform>새 문구 %n개를 가져왔습니다.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries were not imported, as this program cannot do what they do:</source>
+        <translation>
+            <numerusform>이 프로그램이 할 수 없는 일을 하는 항목 %n개를 가져오지 않았습니다:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>횟수</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>절약</translation>
+    </message>
+    <message>
+        <source>How often the phrase went in</source>
+        <translation>문구가 입력된 횟수</translation>
+    </message>
+    <message>
+        <source>Characters you did not have to type: the phrase&apos;s length, less the abbreviation typed for it</source>
+        <translation>입력하지 않아도 된 문자 수: 문구의 길이에서 이를 위해 입력한 약어의 길이를 뺀 값</translation>
+    </message>
+    <message>
+        <source>Reset statistics</source>
+        <translation>통계 초기화</translation>
+    </message>
+    <message>
+        <source>Characters saved: %1</source>
+        <translation>절약한 문자 수: %1</translation>
+    </message>
+    <message>
+        <source>Phrases went in: %1</source>
+        <translation>문구 입력 횟수: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: the phrases that %1 puts in would make a text far too long.</source>
+        <translation>입력하지 않았습니다. %1에서 넣는 문구들로 인해 텍스트가 너무 길어집니다.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -1106,6 +1260,14 @@ Replace it?</source>
         <source>It belongs to “%1”.</source>
         <translation>“%1”에서 사용 중입니다.</translation>
     </message>
+    <message>
+        <source>Match case</source>
+        <translation>대소문자 맞추기</translation>
+    </message>
+    <message>
+        <source>Typed with a capital (;Sig), the phrase starts with one; typed in capitals (;SIG), it goes in in capitals.</source>
+        <translation>약어의 첫 글자를 대문자로 입력하면(;Sig) 문구도 대문자로 시작하고, 모두 대문자로 입력하면(;SIG) 문구도 모두 대문자로 입력됩니다.</translation>
+    </message>
 </context>
 <context>
     <name>PickerWindow</name>
@@ -1132,6 +1294,59 @@ Replace it?</source>
     <message>
         <source>No matching phrases</source>
         <translation>일치하는 문구 없음</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteCommand</name>
+    <message numerus="yes">
+        <source>Imported %n new phrase(s).</source>
+        <translation>
+            <numerusform>새 문구 %n개를 가져왔습니다.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped: the same text is already in your list.</source>
+        <translation>
+            <numerusform>%n개는 같은 텍스트가 이미 목록에 있어 건너뛰었습니다.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n imported without their abbreviation, which another phrase has.</source>
+        <translation>
+            <numerusform>%n개는 다른 문구가 이미 같은 약어를 사용하고 있어 약어 없이 가져왔습니다.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not imported:</source>
+        <translation>
+            <numerusform>%n개를 가져오지 않았습니다:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more</source>
+        <translation>
+            <numerusform>…외 %n개</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The phrases were imported, but the data file could not be saved.</source>
+        <translation>문구를 가져왔지만 데이터 파일을 저장하지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>Espanso files cannot be read in this build.</source>
+        <translation>이 빌드에서는 Espanso 파일을 읽을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The file is not a match file that can be read (%1).</source>
+        <translation>읽을 수 있는 매치 파일이 아닙니다(%1).</translation>
+    </message>
+    <message>
+        <source>The file is not one that can be imported: a backup, an Espanso match file, Beeftext&apos;s JSON or CSV, or a CSV of name, text and abbreviation.</source>
+        <translation>가져올 수 있는 파일이 아닙니다. 가져올 수 있는 파일은 백업, Espanso 매치 파일, Beeftext의 JSON 또는 CSV, 이름·텍스트·약어로 된 CSV입니다.</translation>
+    </message>
+    <message>
+        <source>Could not read the file.</source>
+        <translation>파일을 읽을 수 없습니다.</translation>
     </message>
 </context>
 <context>

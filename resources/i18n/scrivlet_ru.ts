@@ -107,6 +107,13 @@
     </message>
 </context>
 <context>
+    <name>FillInDialog</name>
+    <message>
+        <source>Fill in “%1”</source>
+        <translation>Заполнение «%1»</translation>
+    </message>
+</context>
+<context>
     <name>FloatingPanel</name>
     <message>
         <source>Zem Scrivlet</source>
@@ -183,6 +190,65 @@
     <message>
         <source>Paused</source>
         <translation>Приостановлено</translation>
+    </message>
+</context>
+<context>
+    <name>ForeignImport</name>
+    <message>
+        <source>its trigger is a regular expression</source>
+        <translation>её триггер — регулярное выражение</translation>
+    </message>
+    <message>
+        <source>it has no trigger</source>
+        <translation>у неё нет триггера</translation>
+    </message>
+    <message>
+        <source>its trigger has spaces or is longer than 32 characters</source>
+        <translation>её триггер содержит пробелы или длиннее 32 символов</translation>
+    </message>
+    <message>
+        <source>it runs a command or a script</source>
+        <translation>она выполняет команду или скрипт</translation>
+    </message>
+    <message>
+        <source>it asks with a form, a list or a random choice</source>
+        <translation>она задаёт вопрос формой, списком или случайным выбором</translation>
+    </message>
+    <message>
+        <source>it inserts an image</source>
+        <translation>она вставляет изображение</translation>
+    </message>
+    <message>
+        <source>its text is HTML or Markdown</source>
+        <translation>её текст — HTML или Markdown</translation>
+    </message>
+    <message>
+        <source>it uses another entry or a global variable</source>
+        <translation>она использует другую запись или глобальную переменную</translation>
+    </message>
+    <message>
+        <source>it uses a variable that has no equivalent here</source>
+        <translation>она использует переменную, которой здесь нет аналога</translation>
+    </message>
+    <message>
+        <source>its date format has a part with no equivalent here</source>
+        <translation>в её формате даты есть часть, которой здесь нет аналога</translation>
+    </message>
+    <message>
+        <source>its date offset is not in whole minutes</source>
+        <translation>её смещение даты не равно целому числу минут</translation>
+    </message>
+    <message>
+        <source>another file, not read: import it on its own</source>
+        <translation>это другой файл, он не прочитан: импортируйте его отдельно</translation>
+    </message>
+    <message>
+        <source>it is not written as expected</source>
+        <translation>она записана не так, как ожидалось</translation>
+    </message>
+    <message>
+        <source>it has no text</source>
+        <translation>у неё нет текста</translation>
     </message>
 </context>
 <context>
@@ -1013,6 +1079,98 @@ Replace it?</source>
             <numerusform>%n версий объединено с вашим списком и перемещено в %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing was typed: %1 puts in a phrase named %2, and there is none.</source>
+        <translation>Ничего не введено: %1 вставляет фразу с именем %2, а такой фразы нет.</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: these phrases put in each other in a circle: %1.</source>
+        <translation>Ничего не введено: эти фразы по кругу вставляют друг друга: %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: phrases put in other phrases more than %1 deep: %2.</source>
+        <translation>Ничего не введено: глубина вложения фраз друг в друга больше %1: %2.</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: the fields were not filled in.</source>
+        <translation>Ничего не введено: поля не заполнены.</translation>
+    </message>
+    <message>
+        <source>Export to CSV</source>
+        <translation>Экспорт в CSV</translation>
+    </message>
+    <message>
+        <source>Name, text and abbreviation (*.csv)</source>
+        <translation>Имя, текст и сокращение (*.csv)</translation>
+    </message>
+    <message>
+        <source>Phrases of Zem Scrivlet, Espanso or Beeftext (*.json *.yml *.yaml *.csv)</source>
+        <translation>Фразы Zem Scrivlet, Espanso или Beeftext (*.json *.yml *.yaml *.csv)</translation>
+    </message>
+    <message>
+        <source>Espanso match file (*.yml *.yaml)</source>
+        <translation>Файл совпадений Espanso (*.yml *.yaml)</translation>
+    </message>
+    <message>
+        <source>Beeftext export (*.json *.csv)</source>
+        <translation>Экспорт Beeftext (*.json *.csv)</translation>
+    </message>
+    <message>
+        <source>Espanso files cannot be read in this build.</source>
+        <translation>Эта сборка программы не умеет читать файлы Espanso.</translation>
+    </message>
+    <message>
+        <source>No new phrases were imported.</source>
+        <translation>Новые фразы не импортированы.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n new phrase(s).</source>
+        <translation>
+            <numerusform>Импортирована %n новая фраза.</numerusform>
+            <numerusform>Импортированы %n новые фразы.</numerusform>
+            <numerusform>Импортировано %n новых фраз.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries were not imported, as this program cannot do what they do:</source>
+        <translation>
+            <numerusform>%n запись не импортирована, так как эта программа не умеет делать то, что она делает:</numerusform>
+            <numerusform>%n записи не импортированы, так как эта программа не умеет делать то, что они делают:</numerusform>
+            <numerusform>%n записей не импортировано, так как эта программа не умеет делать то, что они делают:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Вставки</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Экономия</translation>
+    </message>
+    <message>
+        <source>How often the phrase went in</source>
+        <translation>Сколько раз фраза была вставлена</translation>
+    </message>
+    <message>
+        <source>Characters you did not have to type: the phrase&apos;s length, less the abbreviation typed for it</source>
+        <translation>Символы, которые не пришлось вводить: длина фразы минус введённое для неё сокращение</translation>
+    </message>
+    <message>
+        <source>Reset statistics</source>
+        <translation>Сбросить статистику</translation>
+    </message>
+    <message>
+        <source>Characters saved: %1</source>
+        <translation>Сэкономлено символов: %1</translation>
+    </message>
+    <message>
+        <source>Phrases went in: %1</source>
+        <translation>Вставлено фраз: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: the phrases that %1 puts in would make a text far too long.</source>
+        <translation>Ничего не введено: фразы, которые вставляет %1, дали бы слишком длинный текст.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -1124,6 +1282,14 @@ Replace it?</source>
         <source>It belongs to “%1”.</source>
         <translation>Оно принадлежит фразе «%1».</translation>
     </message>
+    <message>
+        <source>Match case</source>
+        <translation>Повторять регистр</translation>
+    </message>
+    <message>
+        <source>Typed with a capital (;Sig), the phrase starts with one; typed in capitals (;SIG), it goes in in capitals.</source>
+        <translation>Если сокращение введено с заглавной буквы (;Sig), фраза начинается с заглавной; если оно введено заглавными (;SIG), фраза вставляется заглавными буквами.</translation>
+    </message>
 </context>
 <context>
     <name>PickerWindow</name>
@@ -1150,6 +1316,69 @@ Replace it?</source>
     <message>
         <source>No matching phrases</source>
         <translation>Нет подходящих фраз</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteCommand</name>
+    <message numerus="yes">
+        <source>Imported %n new phrase(s).</source>
+        <translation>
+            <numerusform>Импортирована %n новая фраза.</numerusform>
+            <numerusform>Импортировано %n новые фразы.</numerusform>
+            <numerusform>Импортировано %n новых фраз.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped: the same text is already in your list.</source>
+        <translation>
+            <numerusform>Пропущена %n фраза: такой же текст уже есть в вашем списке.</numerusform>
+            <numerusform>Пропущено %n фразы: такой же текст уже есть в вашем списке.</numerusform>
+            <numerusform>Пропущено %n фраз: такой же текст уже есть в вашем списке.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n imported without their abbreviation, which another phrase has.</source>
+        <translation>
+            <numerusform>%n фраза импортирована без сокращения, так как оно уже есть у другой фразы.</numerusform>
+            <numerusform>%n фразы импортированы без сокращения, так как оно уже есть у другой фразы.</numerusform>
+            <numerusform>%n фраз импортировано без сокращения, так как оно уже есть у другой фразы.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not imported:</source>
+        <translation>
+            <numerusform>%n запись не импортирована:</numerusform>
+            <numerusform>%n записи не импортированы:</numerusform>
+            <numerusform>%n записей не импортировано:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more</source>
+        <translation>
+            <numerusform>…и еще %n запись</numerusform>
+            <numerusform>…и еще %n записи</numerusform>
+            <numerusform>…и еще %n записей</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The phrases were imported, but the data file could not be saved.</source>
+        <translation>Фразы импортированы, но сохранить файл данных не удалось.</translation>
+    </message>
+    <message>
+        <source>Espanso files cannot be read in this build.</source>
+        <translation>Эта сборка программы не умеет читать файлы Espanso.</translation>
+    </message>
+    <message>
+        <source>The file is not a match file that can be read (%1).</source>
+        <translation>Файл не является читаемым файлом совпадений (%1).</translation>
+    </message>
+    <message>
+        <source>The file is not one that can be imported: a backup, an Espanso match file, Beeftext&apos;s JSON or CSV, or a CSV of name, text and abbreviation.</source>
+        <translation>Этот файл нельзя импортировать. Импортировать можно резервную копию, файл совпадений Espanso, JSON или CSV из Beeftext либо CSV с именем, текстом и сокращением.</translation>
+    </message>
+    <message>
+        <source>Could not read the file.</source>
+        <translation>Не удалось прочитать файл.</translation>
     </message>
 </context>
 <context>

@@ -107,6 +107,13 @@
     </message>
 </context>
 <context>
+    <name>FillInDialog</name>
+    <message>
+        <source>Fill in “%1”</source>
+        <translation>填写“%1”</translation>
+    </message>
+</context>
+<context>
     <name>FloatingPanel</name>
     <message>
         <source>Zem Scrivlet</source>
@@ -183,6 +190,65 @@
     <message>
         <source>Paused</source>
         <translation>已暂停</translation>
+    </message>
+</context>
+<context>
+    <name>ForeignImport</name>
+    <message>
+        <source>its trigger is a regular expression</source>
+        <translation>其触发词是正则表达式</translation>
+    </message>
+    <message>
+        <source>it has no trigger</source>
+        <translation>它没有触发词</translation>
+    </message>
+    <message>
+        <source>its trigger has spaces or is longer than 32 characters</source>
+        <translation>其触发词含有空格或超过 32 个字符</translation>
+    </message>
+    <message>
+        <source>it runs a command or a script</source>
+        <translation>它会运行命令或脚本</translation>
+    </message>
+    <message>
+        <source>it asks with a form, a list or a random choice</source>
+        <translation>它通过表单、列表或随机选择来询问</translation>
+    </message>
+    <message>
+        <source>it inserts an image</source>
+        <translation>它会插入图片</translation>
+    </message>
+    <message>
+        <source>its text is HTML or Markdown</source>
+        <translation>其文本是 HTML 或 Markdown</translation>
+    </message>
+    <message>
+        <source>it uses another entry or a global variable</source>
+        <translation>它使用了其他条目或全局变量</translation>
+    </message>
+    <message>
+        <source>it uses a variable that has no equivalent here</source>
+        <translation>它使用了此处没有对应项的变量</translation>
+    </message>
+    <message>
+        <source>its date format has a part with no equivalent here</source>
+        <translation>其日期格式中有此处没有对应项的部分</translation>
+    </message>
+    <message>
+        <source>its date offset is not in whole minutes</source>
+        <translation>其日期偏移不是整数分钟</translation>
+    </message>
+    <message>
+        <source>another file, not read: import it on its own</source>
+        <translation>另一个文件，未读取：请单独导入</translation>
+    </message>
+    <message>
+        <source>it is not written as expected</source>
+        <translation>其写法不符合预期</translation>
+    </message>
+    <message>
+        <source>it has no text</source>
+        <translation>它没有文本</translation>
     </message>
 </context>
 <context>
@@ -995,6 +1061,94 @@ Replace it?</source>
             <numerusform>已将 %n 个版本合并到您的列表中；它们已移至 %1。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing was typed: %1 puts in a phrase named %2, and there is none.</source>
+        <translation>未输入任何内容：%1 会插入名为 %2 的短语，但该短语不存在。</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: these phrases put in each other in a circle: %1.</source>
+        <translation>未输入任何内容：这些短语循环相互插入：%1。</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: phrases put in other phrases more than %1 deep: %2.</source>
+        <translation>未输入任何内容：短语嵌套插入超过 %1 层：%2。</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: the fields were not filled in.</source>
+        <translation>未输入任何内容：未填写字段。</translation>
+    </message>
+    <message>
+        <source>Export to CSV</source>
+        <translation>导出为 CSV</translation>
+    </message>
+    <message>
+        <source>Name, text and abbreviation (*.csv)</source>
+        <translation>名称、文本和缩写 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Phrases of Zem Scrivlet, Espanso or Beeftext (*.json *.yml *.yaml *.csv)</source>
+        <translation>Zem Scrivlet、Espanso 或 Beeftext 的短语 (*.json *.yml *.yaml *.csv)</translation>
+    </message>
+    <message>
+        <source>Espanso match file (*.yml *.yaml)</source>
+        <translation>Espanso 匹配文件 (*.yml *.yaml)</translation>
+    </message>
+    <message>
+        <source>Beeftext export (*.json *.csv)</source>
+        <translation>Beeftext 导出文件 (*.json *.csv)</translation>
+    </message>
+    <message>
+        <source>Espanso files cannot be read in this build.</source>
+        <translation>此版本无法读取 Espanso 文件。</translation>
+    </message>
+    <message>
+        <source>No new phrases were imported.</source>
+        <translation>未导入任何新短语。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n new phrase(s).</source>
+        <translation>
+            <numerusform>已导入 %n 个新短语。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries were not imported, as this program cannot do what they do:</source>
+        <translation>
+            <numerusform>有 %n 个条目未导入，因为本程序无法实现它们的功能：</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>次数</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>节省</translation>
+    </message>
+    <message>
+        <source>How often the phrase went in</source>
+        <translation>短语被输入的次数</translation>
+    </message>
+    <message>
+        <source>Characters you did not have to type: the phrase&apos;s length, less the abbreviation typed for it</source>
+        <translation>您无需键入的字符数：短语长度减去为其键入的缩写长度</translation>
+    </message>
+    <message>
+        <source>Reset statistics</source>
+        <translation>重置统计</translation>
+    </message>
+    <message>
+        <source>Characters saved: %1</source>
+        <translation>节省的字符数：%1</translation>
+    </message>
+    <message>
+        <source>Phrases went in: %1</source>
+        <translation>短语输入次数：%1</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: the phrases that %1 puts in would make a text far too long.</source>
+        <translation>未输入任何内容：%1 插入的短语会生成过长的文本。</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -1106,6 +1260,14 @@ Replace it?</source>
         <source>It belongs to “%1”.</source>
         <translation>它属于“%1”。</translation>
     </message>
+    <message>
+        <source>Match case</source>
+        <translation>跟随大小写</translation>
+    </message>
+    <message>
+        <source>Typed with a capital (;Sig), the phrase starts with one; typed in capitals (;SIG), it goes in in capitals.</source>
+        <translation>缩写以首字母大写键入（;Sig）时，短语以大写字母开头；全部大写键入（;SIG）时，短语以全大写输入。</translation>
+    </message>
 </context>
 <context>
     <name>PickerWindow</name>
@@ -1132,6 +1294,59 @@ Replace it?</source>
     <message>
         <source>No matching phrases</source>
         <translation>没有匹配的短语</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteCommand</name>
+    <message numerus="yes">
+        <source>Imported %n new phrase(s).</source>
+        <translation>
+            <numerusform>已导入 %n 个新短语。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped: the same text is already in your list.</source>
+        <translation>
+            <numerusform>已跳过 %n 个：列表中已有相同的文本。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n imported without their abbreviation, which another phrase has.</source>
+        <translation>
+            <numerusform>%n 个已导入但未带缩写，因为其他短语已在使用该缩写。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not imported:</source>
+        <translation>
+            <numerusform>%n 个未导入：</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more</source>
+        <translation>
+            <numerusform>…还有 %n 个</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The phrases were imported, but the data file could not be saved.</source>
+        <translation>短语已导入，但无法保存数据文件。</translation>
+    </message>
+    <message>
+        <source>Espanso files cannot be read in this build.</source>
+        <translation>此版本无法读取 Espanso 文件。</translation>
+    </message>
+    <message>
+        <source>The file is not a match file that can be read (%1).</source>
+        <translation>该文件不是可读取的匹配文件（%1）。</translation>
+    </message>
+    <message>
+        <source>The file is not one that can be imported: a backup, an Espanso match file, Beeftext&apos;s JSON or CSV, or a CSV of name, text and abbreviation.</source>
+        <translation>无法导入该文件。可导入的文件有：备份、Espanso 匹配文件、Beeftext 的 JSON 或 CSV，或者包含名称、文本和缩写的 CSV。</translation>
+    </message>
+    <message>
+        <source>Could not read the file.</source>
+        <translation>无法读取文件。</translation>
     </message>
 </context>
 <context>

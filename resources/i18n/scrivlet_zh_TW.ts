@@ -107,6 +107,13 @@
     </message>
 </context>
 <context>
+    <name>FillInDialog</name>
+    <message>
+        <source>Fill in “%1”</source>
+        <translation>填寫「%1」</translation>
+    </message>
+</context>
+<context>
     <name>FloatingPanel</name>
     <message>
         <source>Zem Scrivlet</source>
@@ -183,6 +190,65 @@
     <message>
         <source>Paused</source>
         <translation>已暫停</translation>
+    </message>
+</context>
+<context>
+    <name>ForeignImport</name>
+    <message>
+        <source>its trigger is a regular expression</source>
+        <translation>其觸發詞是規則運算式</translation>
+    </message>
+    <message>
+        <source>it has no trigger</source>
+        <translation>它沒有觸發詞</translation>
+    </message>
+    <message>
+        <source>its trigger has spaces or is longer than 32 characters</source>
+        <translation>其觸發詞含有空格或超過 32 個字元</translation>
+    </message>
+    <message>
+        <source>it runs a command or a script</source>
+        <translation>它會執行命令或指令碼</translation>
+    </message>
+    <message>
+        <source>it asks with a form, a list or a random choice</source>
+        <translation>它透過表單、清單或隨機選擇來詢問</translation>
+    </message>
+    <message>
+        <source>it inserts an image</source>
+        <translation>它會插入圖片</translation>
+    </message>
+    <message>
+        <source>its text is HTML or Markdown</source>
+        <translation>其文字是 HTML 或 Markdown</translation>
+    </message>
+    <message>
+        <source>it uses another entry or a global variable</source>
+        <translation>它使用了其他項目或全域變數</translation>
+    </message>
+    <message>
+        <source>it uses a variable that has no equivalent here</source>
+        <translation>它使用了此處沒有對應項的變數</translation>
+    </message>
+    <message>
+        <source>its date format has a part with no equivalent here</source>
+        <translation>其日期格式中有此處沒有對應項的部分</translation>
+    </message>
+    <message>
+        <source>its date offset is not in whole minutes</source>
+        <translation>其日期位移不是整數分鐘</translation>
+    </message>
+    <message>
+        <source>another file, not read: import it on its own</source>
+        <translation>另一個檔案，未讀取：請單獨匯入</translation>
+    </message>
+    <message>
+        <source>it is not written as expected</source>
+        <translation>其寫法不符合預期</translation>
+    </message>
+    <message>
+        <source>it has no text</source>
+        <translation>它沒有文字</translation>
     </message>
 </context>
 <context>
@@ -995,6 +1061,94 @@ Replace it?</source>
             <numerusform>已將 %n 個版本合併到您的清單中；它們已移至 %1。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing was typed: %1 puts in a phrase named %2, and there is none.</source>
+        <translation>未輸入任何內容：%1 會插入名為 %2 的片語，但該片語不存在。</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: these phrases put in each other in a circle: %1.</source>
+        <translation>未輸入任何內容：這些片語循環互相插入：%1。</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: phrases put in other phrases more than %1 deep: %2.</source>
+        <translation>未輸入任何內容：片語巢狀插入超過 %1 層：%2。</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: the fields were not filled in.</source>
+        <translation>未輸入任何內容：未填寫欄位。</translation>
+    </message>
+    <message>
+        <source>Export to CSV</source>
+        <translation>匯出為 CSV</translation>
+    </message>
+    <message>
+        <source>Name, text and abbreviation (*.csv)</source>
+        <translation>名稱、文字和縮寫 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Phrases of Zem Scrivlet, Espanso or Beeftext (*.json *.yml *.yaml *.csv)</source>
+        <translation>Zem Scrivlet、Espanso 或 Beeftext 的片語 (*.json *.yml *.yaml *.csv)</translation>
+    </message>
+    <message>
+        <source>Espanso match file (*.yml *.yaml)</source>
+        <translation>Espanso 比對檔 (*.yml *.yaml)</translation>
+    </message>
+    <message>
+        <source>Beeftext export (*.json *.csv)</source>
+        <translation>Beeftext 匯出檔 (*.json *.csv)</translation>
+    </message>
+    <message>
+        <source>Espanso files cannot be read in this build.</source>
+        <translation>此版本無法讀取 Espanso 檔案。</translation>
+    </message>
+    <message>
+        <source>No new phrases were imported.</source>
+        <translation>沒有匯入任何新片語。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %n new phrase(s).</source>
+        <translation>
+            <numerusform>已匯入 %n 個新片語。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries were not imported, as this program cannot do what they do:</source>
+        <translation>
+            <numerusform>有 %n 個項目未匯入，因為本程式無法做到它們所做的事：</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>次數</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>節省</translation>
+    </message>
+    <message>
+        <source>How often the phrase went in</source>
+        <translation>片語被輸入的次數</translation>
+    </message>
+    <message>
+        <source>Characters you did not have to type: the phrase&apos;s length, less the abbreviation typed for it</source>
+        <translation>您不必輸入的字元數：片語長度減去為其輸入的縮寫長度</translation>
+    </message>
+    <message>
+        <source>Reset statistics</source>
+        <translation>重設統計</translation>
+    </message>
+    <message>
+        <source>Characters saved: %1</source>
+        <translation>節省的字元數：%1</translation>
+    </message>
+    <message>
+        <source>Phrases went in: %1</source>
+        <translation>片語輸入次數：%1</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: the phrases that %1 puts in would make a text far too long.</source>
+        <translation>未輸入任何內容：%1 插入的片語會產生過長的文字。</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>
@@ -1106,6 +1260,14 @@ Replace it?</source>
         <source>It belongs to “%1”.</source>
         <translation>它屬於「%1」。</translation>
     </message>
+    <message>
+        <source>Match case</source>
+        <translation>跟隨大小寫</translation>
+    </message>
+    <message>
+        <source>Typed with a capital (;Sig), the phrase starts with one; typed in capitals (;SIG), it goes in in capitals.</source>
+        <translation>縮寫以首字大寫輸入（;Sig）時，片語以大寫字母開頭；全部大寫輸入（;SIG）時，片語以全大寫輸入。</translation>
+    </message>
 </context>
 <context>
     <name>PickerWindow</name>
@@ -1132,6 +1294,59 @@ Replace it?</source>
     <message>
         <source>No matching phrases</source>
         <translation>沒有相符的片語</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteCommand</name>
+    <message numerus="yes">
+        <source>Imported %n new phrase(s).</source>
+        <translation>
+            <numerusform>已匯入 %n 個新片語。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped: the same text is already in your list.</source>
+        <translation>
+            <numerusform>已略過 %n 個：清單中已有相同的文字。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n imported without their abbreviation, which another phrase has.</source>
+        <translation>
+            <numerusform>%n 個已匯入但未帶縮寫，因為其他片語已在使用該縮寫。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not imported:</source>
+        <translation>
+            <numerusform>%n 個未匯入：</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more</source>
+        <translation>
+            <numerusform>…還有 %n 個</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The phrases were imported, but the data file could not be saved.</source>
+        <translation>片語已匯入，但無法儲存資料檔。</translation>
+    </message>
+    <message>
+        <source>Espanso files cannot be read in this build.</source>
+        <translation>此版本無法讀取 Espanso 檔案。</translation>
+    </message>
+    <message>
+        <source>The file is not a match file that can be read (%1).</source>
+        <translation>此檔案不是可讀取的比對檔（%1）。</translation>
+    </message>
+    <message>
+        <source>The file is not one that can be imported: a backup, an Espanso match file, Beeftext&apos;s JSON or CSV, or a CSV of name, text and abbreviation.</source>
+        <translation>無法匯入此檔案。可匯入的檔案有：備份、Espanso 比對檔、Beeftext 的 JSON 或 CSV，或包含名稱、文字和縮寫的 CSV。</translation>
+    </message>
+    <message>
+        <source>Could not read the file.</source>
+        <translation>無法讀取檔案。</translation>
     </message>
 </context>
 <context>
