@@ -61,6 +61,19 @@ Pattern patternOf(const QString &typed, const QString &stored)
     return firstIsCapital ? Pattern::Capitalised : Pattern::AsWritten;
 }
 
+QString upper(const QString &text, const QLocale &locale)
+{
+    // Qt built without ICU (as on Windows) knows no language's own rules:
+    // the dotted i of Turkish and Azerbaijani is kept here, so that ";SIG"
+    // gives the same text on every system.
+    const QLocale::Language language = locale.language();
+    if (language != QLocale::Turkish && language != QLocale::Azerbaijani)
+        return locale.toUpper(text);
+    QString dotted = text;
+    dotted.replace(QLatin1Char('i'), QChar(0x0130));
+    return locale.toUpper(dotted);
+}
+
 int firstLetter(const QString &text)
 {
     int width = 1;
@@ -85,7 +98,7 @@ QString capitalised(const QString &text, const QLocale &locale)
     } else {
         // The locale's capital (a Turkish i is İ); where it is more than one
         // letter (ß is SS, ﬁ is FI) only the first is a capital.
-        capital = locale.toUpper(text.mid(i, width));
+        capital = upper(text.mid(i, width), locale);
         const QVector<uint> codes = capital.toUcs4();
         if (codes.size() > 1)
             capital = QString::fromUcs4(codes.constData(), 1) +
@@ -102,7 +115,7 @@ QString apply(const QString &text, Pattern pattern, const QLocale &locale)
     case Pattern::Capitalised:
         return capitalised(text, locale);
     case Pattern::Capitals:
-        return locale.toUpper(text);
+        return upper(text, locale);
     }
     return text;
 }

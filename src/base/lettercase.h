@@ -28,6 +28,8 @@ QString apply(const QString &text, Pattern pattern, const QLocale &locale);
 // The first letter of text as a capital (its title case: "ǆ" gives "ǅ",
 // "ß" gives "Ss"); what comes before it and after it stays.
 QString capitalised(const QString &text, const QLocale &locale);
+// text in capitals by the locale's rules.
+QString upper(const QString &text, const QLocale &locale);
 // Where the first letter that has a case starts in text; -1 when none has.
 int firstLetter(const QString &text);
 

@@ -42,8 +42,8 @@ Placeholders::Expanded withCase(const Placeholders::Expanded &expanded, LetterCa
     Placeholders::Expanded out;
     QString tail;
     if (pattern == LetterCase::Pattern::Capitals) {
-        tail = locale.toUpper(text.mid(cursor));
-        out.text = locale.toUpper(text.left(cursor)) + tail;
+        tail = LetterCase::upper(text.mid(cursor), locale);
+        out.text = LetterCase::upper(text.left(cursor), locale) + tail;
     } else {
         out.text = LetterCase::capitalised(text, locale);
         const int first = LetterCase::firstLetter(text);

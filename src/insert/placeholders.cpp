@@ -243,6 +243,10 @@ public:
             }
             if (!place(b, text.midRef(i, close - i + 1), depth))
                 return false;
+            // {clipboard} or an answer put in many times grows as nested
+            // phrases do.
+            if (out.size() > MaxLength || fields.size() > MaxFields)
+                return tooLarge();
             i = close;
         }
         return true;

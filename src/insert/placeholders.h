@@ -55,6 +55,8 @@ constexpr int MaxDepth = 8;
 // many times would grow without end within MaxDepth.
 constexpr int MaxNested = 1000;
 constexpr int MaxLength = 1000000;
+// More fields than one window can ask for.
+constexpr int MaxFields = 50;
 
 // A phrase another one names.
 struct Nested
@@ -85,7 +87,7 @@ enum class Failure
     Missing,  // {phrase:NAME} names no phrase
     Cycle,    // a phrase contains itself
     TooDeep,  // nested more than MaxDepth deep
-    TooLarge, // more than MaxNested phrases put in, or MaxLength characters
+    TooLarge, // more than MaxNested phrases put in, MaxLength characters or MaxFields fields
 };
 
 struct Expanded

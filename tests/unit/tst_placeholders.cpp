@@ -304,6 +304,12 @@ private slots:
                            QString(Placeholders::MaxLength / 3, QLatin1Char('x'))}
             << QStringLiteral("{phrase:Big}").repeated(4) << "" << 0 << Failure::TooLarge
             << QStringList{QStringLiteral("Top")};
+        QString manyFields;
+        for (int i = 0; i <= Placeholders::MaxFields; ++i)
+            manyFields += QStringLiteral("{input:F%1}").arg(i);
+        QTest::newRow("more fields than a window asks for")
+            << QStringList() << manyFields << "" << 0 << Failure::TooLarge
+            << QStringList{QStringLiteral("Top")};
         QTest::newRow("too many for no text")
             << fanOut(QStringLiteral("{cursor}")) << top << "" << 0 << Failure::TooLarge
             << QStringList{QStringLiteral("Top")};
@@ -311,6 +317,23 @@ private slots:
             << list({"In=({input:Name})"}) << "{input:Name}{phrase:In}"
             << "{phrase:In}({phrase:In})" << 0 << Failure::None << none;
     }
+    // A clipboard of a thousand characters put in a thousand times, or an
+    // answer so: refused like nested phrases that grow too long.
+    void repeatedTextGrowsTooLarge()
+    {
+        Placeholders::Context c = context();
+        c.clipboard = [] { return QString(1001, QLatin1Char('c')); };
+        const Placeholders::Expanded fromClipboard =
+            Placeholders::expand(QStringLiteral("{clipboard}").repeated(1000), c);
+        QCOMPARE(fromClipboard.failure, Failure::TooLarge);
+        QVERIFY(fromClipboard.text.isEmpty());
+        c.answers.insert(QStringLiteral("A"), QString(1001, QLatin1Char('a')));
+        QCOMPARE(Placeholders::expand(QStringLiteral("{input:A}").repeated(1000), c).failure,
+                 Failure::TooLarge);
+        QCOMPARE(Placeholders::expand(QStringLiteral("{input:A}").repeated(999), c).failure,
+                 Failure::None);
+    }
+
     void nested()
     {
         QFETCH(QStringList, list);
