@@ -48,6 +48,8 @@ void PhraseDispatcher::onTypedKey(const TypedKey &key)
         m_pendingKeys.append(key);
         return;
     }
+    if (m_asking && !isOwnWindow(desktop->targets().foregroundWindow()))
+        m_workedElsewhere = true;
     if (m_paused || m_typing || m_asking) {
         m_abbreviations.clear();
         return;

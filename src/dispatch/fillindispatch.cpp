@@ -136,12 +136,14 @@ void PhraseDispatcher::askFillIns(const Phrase &phrase, const QVector<Placeholde
     if (!settled.window || !desktop->targets().isWindow(settled.window) ||
         isOwnWindow(settled.window))
         settled.window = desktop->targets().foregroundWindow();
-    if (isOwnWindow(settled.window)) {
+    // Ours only when the settled window is: the panel's Type, clicked with
+    // the panel in front, goes to the window before it.
+    settled.ownField = isOwnWindow(settled.window);
+    if (settled.ownField)
         settled.window = 0;
-        settled.ownField = true;
-    }
     m_targetWindow = 0;
     m_asking = true;
+    m_workedElsewhere = false;
     TestTrace::line(QStringLiteral("fill-ins of %1 asked").arg(phrase.id));
     QPointer<PhraseDispatcher> self(this);
     ui->askFillIns(phrase.name, fields,
@@ -199,17 +201,35 @@ void PhraseDispatcher::fillInsAnswered(const FillIn &fillIn, bool accepted,
     // Enter that closed the window of fields may still be down.
     constexpr int VkReturn = 0x0D;
     const QVector<int> triggerKeys{VkReturn};
+    const QString notAccepted =
+        QCoreApplication::translate("MainWindow", "The target window did not accept the text.");
     if (fillIn.ownField) {
+        // Into our own field only: never into whatever program is in front.
+        if (!isOwnWindow(desktop->targets().foregroundWindow())) {
+            emit message(notAccepted, true);
+            settle(notAccepted);
+            return;
+        }
         m_targetWindow = 0;
         settle(typeExpanded(fillIn.id, expanded, triggerKeys));
         return;
     }
     const WindowHandle window = fillIn.window;
-    const QString notAccepted =
-        QCoreApplication::translate("MainWindow", "The target window did not accept the text.");
     if (!window || !desktop->targets().isWindow(window)) {
         emit message(notAccepted, true);
         settle(notAccepted);
+        return;
+    }
+    if (fillIn.erase > 0 && m_workedElsewhere) {
+        // BackSpace would erase at wherever the caret went, not the
+        // abbreviation: it stays as typed, and nothing goes in.
+        const QString moved = QCoreApplication::translate(
+            "MainWindow", "Nothing was typed: you worked in another window while the fields were "
+                          "asked for, so the abbreviation may no longer be where the text cursor "
+                          "is.");
+        TestTrace::line(QStringLiteral("typed %1 refused").arg(fillIn.id));
+        emit message(moved, true);
+        settle(moved);
         return;
     }
     if (fillIn.erase > 0) {

@@ -191,6 +191,9 @@ private:
     bool m_typing = false;
     // The user is asked for a phrase's fields: requests wait as for typing.
     bool m_asking = false;
+    // A key or a click went to another program while the fields were asked
+    // for: the caret there may have moved off the abbreviation.
+    bool m_workedElsewhere = false;
     WindowHandle m_targetWindow = 0;
     // The keys of the shortcut that asked for the phrase under way (its
     // modifiers aside): nothing goes out while one is held.

@@ -102,9 +102,11 @@ void MainWindow::showTotals()
 {
     qint64 uses = 0;
     qint64 saved = 0;
+    // Each count is at most 2^53 - 1, the sums are held there too: a file of
+    // thousands of phrases at the top cannot run past the type.
     for (const Phrase &p : store->phrases()) {
-        uses += p.uses;
-        saved += p.charactersSaved;
+        uses = qMin(Phrase::MaxCount, uses + p.uses);
+        saved = qMin(Phrase::MaxCount, saved + p.charactersSaved);
     }
     m_totalsLabel->setVisible(uses > 0);
     m_totalsLabel->setText(tr("Characters saved: %1").arg(locale().toString(saved)));

@@ -490,7 +490,13 @@ private slots:
         desktop->keyStreamFake.type(QStringLiteral(" ;hi"));
         QTRY_VERIFY(dispatcher->asking());
         // Typed into the window of fields: no abbreviation there.
+        constexpr WindowHandle fieldsWindow = 0x900;
+        desktop->targetsFake.ownWindows.insert(fieldsWindow);
+        desktop->targetsFake.windows.insert(fieldsWindow);
+        const WindowHandle target = desktop->targetsFake.front;
+        desktop->targetsFake.front = fieldsWindow;
         desktop->keyStreamFake.type(QStringLiteral(" ;hi"));
+        desktop->targetsFake.front = target;
         desktop->log.calls.clear();
         ui->answer(true, {{QStringLiteral("Name"), QStringLiteral("Ann")}});
         QTRY_COMPARE(desktop->callsOf({QStringLiteral("pressKey"), QStringLiteral("typeText")}),
@@ -509,6 +515,18 @@ private slots:
         QTRY_COMPARE(desktop->callsOf({QStringLiteral("pressKey"), QStringLiteral("typeText")}),
                      (QStringList{QStringLiteral("pressKey BackSpace 3"),
                                   QStringLiteral("typeText HI ANN")}));
+
+        // A key that went to the target meanwhile (the user copied
+        // something there for a field): the caret may have moved off the
+        // abbreviation, so nothing is erased and nothing typed.
+        desktop->keyStreamFake.type(QStringLiteral(" ;hi"));
+        QTRY_VERIFY(dispatcher->asking());
+        desktop->keyStreamFake.sink(TypedKey{TypedKey::Break, QString()});
+        desktop->log.calls.clear();
+        ui->answer(true, {{QStringLiteral("Name"), QStringLiteral("Ann")}});
+        QTRY_VERIFY(!dispatcher->asking());
+        QVERIFY(
+            desktop->callsOf({QStringLiteral("pressKey"), QStringLiteral("typeText")}).isEmpty());
     }
 };
 
