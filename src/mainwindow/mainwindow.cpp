@@ -175,6 +175,7 @@ void MainWindow::buildStatusBar()
     m_totalsLabel = new QLabel(this);
     m_totalsLabel->setObjectName(QStringLiteral("totals"));
     m_totalsLabel->setTextFormat(Qt::PlainText);
+    m_totalsLabel->setContentsMargins(0, 0, 10, 0); // clear of the window's edge
     statusBar()->addPermanentWidget(m_totalsLabel);
     // Permanent, so that it stands beside the message rather than under it;
     // shown only while "Deleted …" does.
