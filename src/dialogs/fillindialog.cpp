@@ -1,6 +1,7 @@
 #include "dialogs/fillindialog.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -64,8 +65,16 @@ FillInDialog::FillInDialog(const QString &phraseName, const QVector<Placeholders
         rows.append(row);
     }
     bodyLayout->addLayout(form);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    // As the phrase editor's buttons look, and in its words: Qt's own
+    // buttons bring the icon theme's glyphs and English without Qt's
+    // catalogues.
+    auto *buttons = new QDialogButtonBox(this);
+    QPushButton *ok = buttons->addButton(QCoreApplication::translate("PhraseDialog", "OK"),
+                                         QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("primary"));
+    ok->setDefault(true);
+    buttons->addButton(QCoreApplication::translate("PhraseDialog", "Cancel"),
+                       QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     bodyLayout->addWidget(buttons);
