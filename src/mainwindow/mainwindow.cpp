@@ -30,7 +30,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
@@ -172,11 +171,7 @@ void MainWindow::buildStatusBar()
     m_statusLabel = new QLabel(this);
     m_statusLabel->setTextFormat(Qt::PlainText);
     statusBar()->addWidget(m_statusLabel, 1);
-    m_totalsLabel = new QLabel(this);
-    m_totalsLabel->setObjectName(QStringLiteral("totals"));
-    m_totalsLabel->setTextFormat(Qt::PlainText);
-    m_totalsLabel->setContentsMargins(0, 0, 10, 0); // clear of the window's edge
-    statusBar()->addPermanentWidget(m_totalsLabel);
+    buildTotals();
     // Permanent, so that it stands beside the message rather than under it;
     // shown only while "Deleted …" does.
     m_undoDeleteButton = new QPushButton(this);
@@ -390,10 +385,7 @@ void MainWindow::retranslateUi()
     m_search->setToolTip(tr("Searches the names, shortcuts, abbreviations and texts."));
     m_table->setHorizontalHeaderLabels({tr("Name"), tr("Shortcut"), tr("Abbreviation"), tr("Text"),
                                         tr("On"), tr("Uses"), tr("Saved")});
-    m_table->horizontalHeaderItem(UsesColumn)->setToolTip(tr("How often the phrase went in"));
-    m_table->horizontalHeaderItem(SavedColumn)
-        ->setToolTip(tr("Characters you did not have to type: the phrase's length, less the "
-                        "abbreviation typed for it"));
+    retranslateCounts();
     fitUnsizedColumnsToHeaders();
     m_add->setFullText(tr("Add"));
     m_edit->setFullText(tr("Edit"));
@@ -485,19 +477,8 @@ bool MainWindow::showNotice(const QString &text, bool question, const QString &d
     label->setWordWrap(true);
     row->addWidget(label, 1);
     dialog.content()->addLayout(row);
-    // A long list (hundreds of entries an import left out) scrolls in a box
-    // of its own instead of growing the dialog past the screen.
-    if (!details.isEmpty()) {
-        auto *box = new QPlainTextEdit(&dialog);
-        box->setObjectName(QStringLiteral("noticeDetails"));
-        box->setReadOnly(true);
-        box->setLineWrapMode(QPlainTextEdit::NoWrap);
-        box->setPlainText(details);
-        box->setFixedHeight(
-            qMin(box->fontMetrics().lineSpacing() * (details.count(QLatin1Char('\n')) + 2) + 12,
-                 box->fontMetrics().lineSpacing() * 12));
-        dialog.content()->addWidget(box);
-    }
+    if (!details.isEmpty())
+        dialog.addDetails(details);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);

@@ -343,7 +343,10 @@ private:
     void sortBy(int column);
     void sortRows(QVector<PhraseTableWidget::Row> &rows) const;
     // The status bar's count of uses and characters saved of all phrases.
+    void buildTotals();
     void showTotals();
+    // The counts' header tips and the totals in the language shown.
+    void retranslateCounts();
     void resetStatistics(const QString &id);
     // A phrase went in: its row and the totals show its new counts.
     void onPhraseUsed(const QString &id);

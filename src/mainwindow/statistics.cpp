@@ -7,6 +7,8 @@
 #include <QCollator>
 #include <QHeaderView>
 #include <QLabel>
+#include <QStatusBar>
+#include <QTableWidgetItem>
 
 #include <algorithm>
 
@@ -18,6 +20,25 @@ bool isFigure(int column)
 }
 
 } // namespace
+
+void MainWindow::buildTotals()
+{
+    m_totalsLabel = new QLabel(this);
+    m_totalsLabel->setObjectName(QStringLiteral("totals"));
+    m_totalsLabel->setTextFormat(Qt::PlainText);
+    m_totalsLabel->setContentsMargins(0, 0, 10, 0); // clear of the window's edge
+    statusBar()->addPermanentWidget(m_totalsLabel);
+}
+
+void MainWindow::retranslateCounts()
+{
+    m_table->horizontalHeaderItem(UsesColumn)->setToolTip(tr("How often the phrase went in"));
+    m_table->horizontalHeaderItem(SavedColumn)
+        ->setToolTip(tr("Characters you did not have to type: the phrase's length, less the "
+                        "abbreviation typed for it"));
+    if (m_totalsLabel)
+        showTotals();
+}
 
 void MainWindow::setUpSorting()
 {
