@@ -214,44 +214,48 @@ void PhraseDispatcher::fillInsAnswered(const FillIn &fillIn, bool accepted,
         settle(typeExpanded(fillIn.id, expanded, triggerKeys));
         return;
     }
-    const WindowHandle window = fillIn.window;
-    if (!window || !desktop->targets().isWindow(window)) {
-        emit message(notAccepted, true);
-        settle(notAccepted);
+    const QString refused = clearWayTo(fillIn);
+    if (!refused.isEmpty()) {
+        emit message(refused, true);
+        settle(refused);
         return;
     }
-    if (fillIn.erase > 0 && m_workedElsewhere) {
-        // BackSpace would erase at wherever the caret went, not the
-        // abbreviation: it stays as typed, and nothing goes in.
-        const QString moved = QCoreApplication::translate(
-            "MainWindow", "Nothing was typed: you worked in another window while the fields were "
-                          "asked for, so the abbreviation may no longer be where the text cursor "
-                          "is.");
-        TestTrace::line(QStringLiteral("typed %1 refused").arg(fillIn.id));
-        emit message(moved, true);
-        settle(moved);
-        return;
-    }
-    if (fillIn.erase > 0) {
-        // The abbreviation still stands in the target: it goes once the
-        // target is in front again, and only then.
-        KeyboardOutput &keyboard = desktop->keyboard();
-        if (!desktop->targets().bringToFront(window) || !waitForKeysReleased(*desktop) ||
-            desktop->targets().foregroundWindow() != window ||
-            keyboard.pressKey(EditKey::BackSpace, fillIn.erase) != fillIn.erase) {
-            TestTrace::line(QStringLiteral("typed %1 refused").arg(fillIn.id));
-            emit message(notAccepted, true);
-            settle(notAccepted);
-            return;
-        }
-    }
-    m_targetWindow = window;
+    m_targetWindow = fillIn.window;
     m_keysOnly = fillIn.keysOnly;
     m_suffix = fillIn.suffix;
     const QString failure = typeExpanded(fillIn.id, expanded, triggerKeys);
     m_keysOnly = false;
     m_suffix.clear();
     settle(failure);
+}
+
+QString PhraseDispatcher::clearWayTo(const FillIn &fillIn)
+{
+    const QString notAccepted =
+        QCoreApplication::translate("MainWindow", "The target window did not accept the text.");
+    const WindowHandle window = fillIn.window;
+    if (!window || !desktop->targets().isWindow(window))
+        return notAccepted;
+    if (fillIn.erase <= 0)
+        return QString();
+    if (m_workedElsewhere) {
+        // BackSpace would erase at wherever the caret went, not the
+        // abbreviation: it stays as typed, and nothing goes in.
+        TestTrace::line(QStringLiteral("typed %1 refused").arg(fillIn.id));
+        return QCoreApplication::translate(
+            "MainWindow", "Nothing was typed: you worked in another window while the fields were "
+                          "asked for, so the abbreviation may no longer be where the text cursor "
+                          "is.");
+    }
+    // The abbreviation still stands in the target: it goes once the target
+    // is in front again, and only then.
+    if (!desktop->targets().bringToFront(window) || !waitForKeysReleased(*desktop) ||
+        desktop->targets().foregroundWindow() != window ||
+        desktop->keyboard().pressKey(EditKey::BackSpace, fillIn.erase) != fillIn.erase) {
+        TestTrace::line(QStringLiteral("typed %1 refused").arg(fillIn.id));
+        return notAccepted;
+    }
+    return QString();
 }
 
 bool PhraseDispatcher::abbreviationAsks(const AbbreviationMatcher::Action &action,

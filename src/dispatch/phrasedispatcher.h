@@ -143,6 +143,10 @@ private:
     };
     void askFillIns(const Phrase &phrase, const QVector<Placeholders::Field> &fields,
                     const FillIn &fillIn);
+    // The target of a phrase whose fields were answered, ready for its
+    // text: there still, and the abbreviation typed for it erased; else why
+    // not.
+    QString clearWayTo(const FillIn &fillIn);
     void fillInsAnswered(const FillIn &fillIn, bool accepted,
                          const QHash<QString, QString> &answers);
     // The text in the case of the abbreviation typed for it, where the
