@@ -90,10 +90,11 @@ QString importSummary(const PhraseStore::ImportReport &report)
     QString summary = parts.join(QLatin1Char(' '));
     if (!report.notes.isEmpty()) {
         const QStringList lines = ForeignImport::noteLines(report.notes);
-        const int hidden = qMax(0, lines.size() - PhraseStore::SkippedListed);
+        // The notes beyond those the report keeps are counted with the hidden.
+        const int hidden = qMax(0, lines.size() - PhraseStore::SkippedListed) + report.moreNotes;
         summary += QLatin1Char('\n') +
                    QCoreApplication::translate("RemoteCommand", "%n not imported:", nullptr,
-                                               lines.size()) +
+                                               lines.size() + report.moreNotes) +
                    QLatin1Char('\n') +
                    PhraseStore::skippedListing(lines, QCoreApplication::translate("RemoteCommand",
                                                                                   "…and %n more",

@@ -221,8 +221,11 @@ void MainWindow::showImportNotice(const PhraseStore::ImportReport &report)
         notice +=
             QStringLiteral("\n\n") +
             tr("%n entries were not imported, as this program cannot do what they do:", nullptr,
-               report.notes.size());
+               report.notes.size() + report.moreNotes);
         details = ForeignImport::noteLines(report.notes).join(QLatin1Char('\n'));
+        // A file may leave millions: the first ones are kept, the rest counted.
+        if (report.moreNotes > 0)
+            details += QLatin1Char('\n') + tr("…and %n more", nullptr, report.moreNotes);
     }
     showNotice(notice, false, details);
 }

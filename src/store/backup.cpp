@@ -120,6 +120,7 @@ bool PhraseStore::importFile(const QString &path, ImportReport *report)
         return false;
     }
     report->notes = std::move(read.notes);
+    report->moreNotes = read.moreNotes;
     mergeImported(std::move(read.phrases), read.entries, &report->added, &report->skipped,
                   &report->withoutAbbreviation, &report->abbreviationHolders);
     if (!save()) {

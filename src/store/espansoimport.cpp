@@ -196,6 +196,12 @@ bool convertVariables(const Tree &tree, int vars, QHash<QString, Variable> *vari
                 *note = {QString(), Reason::DateOffset, tree.text(offsetNode)};
                 return false;
             }
+            // Our placeholder counts at most six digits a unit.
+            const qint64 farthest = qint64(1000000) * 86400;
+            if (seconds >= farthest || seconds <= -farthest) {
+                *note = {QString(), Reason::DateOffsetRange, tree.text(offsetNode)};
+                return false;
+            }
             variable.placeholder = QLatin1String("{date:") + format +
                                    (offset.isEmpty() ? QString() : QLatin1Char(':') + offset) +
                                    QLatin1Char('}');
@@ -252,7 +258,9 @@ QString convertText(const QString &replace, const QHash<QString, Variable> &vari
     if (!referenced && !*placeholders)
         return replace;
     // Literal runs escaped when placeholders are on, each reference
-    // replaced, the first "$|$" the cursor.
+    // replaced, the first "$|$" the cursor. A short variable used very
+    // often must not make a few bytes into gigabytes.
+    const qint64 limit = 2 * qint64(replace.size()) + MaxAddedByVariables;
     QString out;
     out.reserve(replace.size() + 16);
     bool cursorDone = false;
@@ -276,6 +284,10 @@ QString convertText(const QString &replace, const QHash<QString, Variable> &vari
         const Variable &v = variables[m.captured(1)];
         out += v.literal && *placeholders ? escapeBraces(v.placeholder) : v.placeholder;
         last = m.capturedEnd();
+        if (out.size() > limit) {
+            *note = {QString(), Reason::TooLarge, QString()};
+            return QString();
+        }
     }
     literal(replace.mid(last));
     return out;
@@ -288,7 +300,8 @@ QString shortLabel(const QString &s)
     return PhraseStore::phraseLabel(p);
 }
 
-void readMatch(const Tree &tree, int match, int index, Result *result)
+// *total: the characters the file's phrases hold so far.
+void readMatch(const Tree &tree, int match, int index, qint64 *total, Result *result)
 {
     const QString label = tree.text(tree.value(match, "label"));
     QStringList triggers;
@@ -301,13 +314,14 @@ void readMatch(const Tree &tree, int match, int index, Result *result)
             triggers << tree.text(t);
     }
     triggers.removeAll(QString());
+    triggers.removeDuplicates();
     const int regex = tree.value(match, "regex");
     const QString entry = shortLabel(!triggers.isEmpty()    ? triggers.constFirst()
                                      : !label.isEmpty()     ? label
                                      : tree.isScalar(regex) ? tree.text(regex)
                                                             : QStringLiteral("#%1").arg(index + 1));
     const auto skip = [&](Reason reason, const QString &detail = QString()) {
-        result->notes.append({entry, reason, detail});
+        addNote(result, {entry, reason, detail});
     };
     if (tree.at(match).kind != Node::Mapping)
         return skip(Reason::Malformed);
@@ -342,6 +356,11 @@ void readMatch(const Tree &tree, int match, int index, Result *result)
     // Espanso capitalises the text as the trigger was typed: ours does the
     // same with matchCase.
     const bool matchCase = tree.isTrue(tree.value(match, "propagate_case"));
+    // Each trigger's phrase is saved with the whole text.
+    const qint64 size = qint64(text.size()) * triggers.size();
+    if (size > MaxTextTotal - *total)
+        return skip(Reason::TooLarge);
+    *total += size;
     // One phrase per trigger: each is typed as before. They share the text
     // and come from one entry, so the merge takes them all.
     for (const QString &t : qAsConst(triggers)) {
@@ -383,14 +402,15 @@ bool readEspanso(const QByteArray &bytes, Result *result)
     const int imports = tree.value(0, "imports");
     if (imports >= 0 && tree.at(imports).kind == Node::Sequence) {
         for (const int i : tree.at(imports).children)
-            result->notes.append({shortLabel(tree.text(i)), Reason::OtherFile, QString()});
+            addNote(result, {shortLabel(tree.text(i)), Reason::OtherFile, QString()});
     }
     if (matches < 0)
         return true;
     const QVector<int> &list = tree.at(matches).children;
     result->phrases.reserve(list.size());
+    qint64 total = 0;
     for (int i = 0; i < list.size(); ++i)
-        readMatch(tree, list.at(i), i, result);
+        readMatch(tree, list.at(i), i, &total, result);
     return true;
 }
 

@@ -185,11 +185,11 @@ void addBeeftext(const QString &name, const QString &keyword, const QString &sni
 {
     const QString label = entryLabel(!keyword.isEmpty() ? keyword : name);
     if (snippet.isEmpty()) {
-        result->notes.append({label, Reason::EmptyText, QString()});
+        addNote(result, {label, Reason::EmptyText, QString()});
         return;
     }
     if (!keyword.isEmpty() && !Phrase::isValidAbbreviation(keyword)) {
-        result->notes.append({label, Reason::BadTrigger, QString()});
+        addNote(result, {label, Reason::BadTrigger, QString()});
         return;
     }
     bool placeholders = false;
@@ -197,7 +197,7 @@ void addBeeftext(const QString &name, const QString &keyword, const QString &sni
     const QString text = beeftextText(snippet, &placeholders, &note);
     if (text.isEmpty()) {
         note.entry = label;
-        result->notes.append(note);
+        addNote(result, note);
         return;
     }
     Phrase p = newPhrase(name.isEmpty() ? keyword : name, text, keyword);
@@ -269,7 +269,7 @@ bool readBeeftextJson(const QByteArray &bytes, Result *result)
     for (int i = 0; i < array.size(); ++i) {
         const QJsonObject combo = array.at(i).toObject();
         if (!array.at(i).isObject()) {
-            result->notes.append({QStringLiteral("#%1").arg(i + 1), Reason::Malformed, QString()});
+            addNote(result, {QStringLiteral("#%1").arg(i + 1), Reason::Malformed, QString()});
             continue;
         }
         addBeeftext(combo.value(QStringLiteral("name")).toString(),
@@ -313,11 +313,11 @@ bool readCsv(const QByteArray &bytes, Format format, Result *result)
             if (r.size() == 1 && r.constFirst().isEmpty())
                 continue; // a blank line
             if (text.isEmpty()) {
-                result->notes.append({label, Reason::EmptyText, QString()});
+                addNote(result, {label, Reason::EmptyText, QString()});
                 continue;
             }
             if (!abbreviation.isEmpty() && !Phrase::isValidAbbreviation(abbreviation)) {
-                result->notes.append({label, Reason::BadTrigger, QString()});
+                addNote(result, {label, Reason::BadTrigger, QString()});
                 continue;
             }
             result->phrases.append(newPhrase(name, text, abbreviation));
@@ -332,7 +332,7 @@ bool readCsv(const QByteArray &bytes, Format format, Result *result)
         if (r.size() == 1 && r.constFirst().isEmpty())
             continue;
         if (r.size() < 2) {
-            result->notes.append({entryLabel(r.value(0)), Reason::Malformed, QString()});
+            addNote(result, {entryLabel(r.value(0)), Reason::Malformed, QString()});
             continue;
         }
         addBeeftext(r.value(2), r.at(0), r.at(1), true, i, result);
@@ -366,15 +366,30 @@ QString qtDateFormat(const QString &format, QString *unknown)
     QString literal;
     bool twelveHour = false;
     bool amPm = false;
-    const auto flush = [&] {
-        if (literal.isEmpty())
+    // A run of literal text, quoted when it has letters or when forced.
+    const auto quote = [&](const QString &run, bool force) {
+        if (run.isEmpty())
             return;
         bool letters = false;
-        for (const QChar c : qAsConst(literal))
+        for (const QChar c : run)
             letters = letters || c.isLetter();
-        QString quoted = literal;
+        QString quoted = run;
         quoted.replace(QLatin1Char('\''), QLatin1String("''"));
-        out += letters ? QLatin1Char('\'') + quoted + QLatin1Char('\'') : quoted;
+        out += letters || force ? QLatin1Char('\'') + quoted + QLatin1Char('\'') : quoted;
+    };
+    const auto flush = [&] {
+        // Our placeholder reads a sign after the last colon as an offset:
+        // such a colon stands outside quotes and the sign inside them.
+        int start = 0;
+        for (int i = 0; i + 1 < literal.size(); ++i) {
+            if (literal.at(i) == QLatin1Char(':') &&
+                (literal.at(i + 1) == QLatin1Char('+') || literal.at(i + 1) == QLatin1Char('-'))) {
+                quote(literal.mid(start, i - start), start > 0);
+                out += QLatin1Char(':');
+                start = i + 1;
+            }
+        }
+        quote(literal.mid(start), start > 0);
         literal.clear();
     };
     for (int i = 0; i < format.size(); ++i) {
@@ -495,8 +510,20 @@ QString reasonText(Reason reason)
         return tr("it has no text");
     case Reason::BeeftextVariable:
         return tr("it uses a variable that has no equivalent here");
+    case Reason::TooLarge:
+        return tr("its text would be too large");
+    case Reason::DateOffsetRange:
+        return tr("its date offset is too far away");
     }
     return QString();
+}
+
+void addNote(Result *result, const Note &note)
+{
+    if (result->notes.size() < MaxNotes)
+        result->notes.append(note);
+    else
+        ++result->moreNotes;
 }
 
 QStringList noteLines(const QVector<Note> &notes)

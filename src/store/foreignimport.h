@@ -47,6 +47,8 @@ enum class Reason
     Malformed,        // an entry that is not a mapping, a value of the wrong type
     EmptyText,        // no text
     BeeftextVariable, // a Beeftext #{...} that has no placeholder here
+    TooLarge,         // its text, or the file's texts together, past the limits below
+    DateOffsetRange,  // an offset of a million days or more
 };
 
 struct Note
@@ -63,7 +65,9 @@ struct Result
     // several triggers gives one phrase per trigger, all with the same text:
     // they are one entry, not duplicates of each other.
     QVector<int> entries;
+    // The first MaxNotes notes; how many more there were.
     QVector<Note> notes;
+    int moreNotes = 0;
     // Why the file as a whole could not be read, when read() is false.
     QString error;
 };
@@ -96,12 +100,23 @@ QByteArray writeCsv(const QVector<Phrase> &phrases);
 // English text of a reason, through the translator of the context
 // "ForeignImport".
 QString reasonText(Reason reason);
+// Appends the note, or only counts it once MaxNotes are kept.
+void addNote(Result *result, const Note &note);
 // "entry: reason (detail)" lines, each short and on one line.
 QStringList noteLines(const QVector<Note> &notes);
 
 // The limits a file must keep to: larger or deeper ones are refused whole.
 constexpr qint64 MaxFileBytes = qint64(64) << 20;
 constexpr int MaxDepth = 64;
+// What a file may give: its phrases' texts together at most as many
+// characters as the file may hold bytes (an entry's many triggers or its
+// variables could otherwise make a few bytes into gigabytes); its variables
+// add at most a million characters to an entry's own text.
+constexpr qint64 MaxTextTotal = MaxFileBytes;
+constexpr int MaxAddedByVariables = 1000000;
+// The notes a file gives that are kept (each a line in the notice); the
+// rest are only counted.
+constexpr int MaxNotes = 1000;
 
 } // namespace ForeignImport
 

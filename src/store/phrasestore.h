@@ -204,6 +204,7 @@ public:
         QStringList withoutAbbreviation;
         QStringList abbreviationHolders;
         QVector<ForeignImport::Note> notes; // entries not imported, and why
+        int moreNotes = 0;                  // more of them, beyond ForeignImport::MaxNotes
     };
     // Reads a backup, an Espanso match file, Beeftext's JSON or CSV or a
     // plain CSV (ForeignImport::detect), merges its phrases as importBackup

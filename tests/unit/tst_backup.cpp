@@ -339,6 +339,23 @@ private slots:
         QCOMPARE(report.skipped, QStringList{QStringLiteral(":d")});
     }
 
+    // A file of entries that each leave a note: the report keeps the
+    // first ones and counts the rest, for the notice to say how many.
+    void importManyNotes()
+    {
+        const QString path = m_dir->filePath(QStringLiteral("rows.csv"));
+        QByteArray lines;
+        for (int i = 0; i < ForeignImport::MaxNotes + 7; ++i)
+            lines += "a\n";
+        writeFile(path, lines);
+        PhraseStore s(m_dir->path());
+        PhraseStore::ImportReport report;
+        QVERIFY(s.importFile(path, &report));
+        QCOMPARE(report.added, 0);
+        QCOMPARE(report.notes.size(), ForeignImport::MaxNotes);
+        QCOMPARE(report.moreNotes, 7);
+    }
+
     void importFileFailures_data()
     {
         QTest::addColumn<QString>("name");

@@ -79,6 +79,14 @@ private slots:
         QTest::newRow("percent") << "100%% at %H"
                                  << "'100% at 'HH"
                                  << "";
+        // Our placeholder reads a sign after the format's last colon as
+        // the start of an offset: that sign goes in quotes.
+        QTest::newRow("minus after a colon") << "%H:-%M"
+                                             << "HH:'-'mm"
+                                             << "";
+        QTest::newRow("plus after a colon, in words") << "at %H:+x"
+                                                      << "'at 'HH:'+x'"
+                                                      << "";
         QTest::newRow("12-hour without AM/PM") << "%I:%M"
                                                << ""
                                                << "%I";
@@ -287,6 +295,32 @@ private slots:
         QTest::newRow("each trigger its own phrase")
             << yamlEntry("  - triggers: [':a', ':b']\n    replace: same\n") << ":a=same\n:b=same"
             << none << "";
+        QTest::newRow("a trigger written twice is one phrase")
+            << yamlEntry("  - trigger: ':a'\n    triggers: [':a', ':b', ':a']\n    replace: same\n")
+            << ":a=same\n:b=same" << none << "";
+        QTest::newRow("a sign after a colon in the date format")
+            << yamlEntry("  - trigger: ':d'\n    replace: '{{d}}'\n    vars:\n"
+                         "      - name: d\n        type: date\n        params:\n"
+                         "          format: '%H:-%M'\n          offset: 86399913600\n")
+            << ":d=[p]{date:HH:'-'mm:+999999d}" << none << "";
+        QTest::newRow("an offset of a million days")
+            << yamlEntry("  - trigger: ':d'\n    replace: '{{d}}'\n    vars:\n"
+                         "      - name: d\n        type: date\n        params:\n"
+                         "          format: '%H'\n          offset: -86400000000\n")
+            << "" << int(Reason::DateOffsetRange) << ":d";
+        {
+            // A short echo used very often: a few bytes that would grow
+            // into a text of many megabytes.
+            QByteArray many;
+            for (int i = 0; i < 200000; ++i)
+                many += "{{e}}";
+            QTest::newRow("an echo used very often")
+                << yamlEntry("  - trigger: ':e'\n    replace: '" + many +
+                             "'\n    vars:\n      - name: e\n        type: echo\n"
+                             "        params:\n          echo: "
+                             "0123456789012345678901234567890123456789\n")
+                << "" << int(Reason::TooLarge) << ":e";
+        }
         QTest::newRow("date, braces doubled")
             << yamlEntry("  - trigger: ':d'\n    replace: '{x} {{ d }}'\n    vars:\n"
                          "      - name: d\n        type: date\n        params:\n"
@@ -430,6 +464,81 @@ private slots:
             "matches:\n  - trigger: ':big'\n    replace: \"" + big + "\"\n", &result));
         QCOMPARE(result.phrases.size(), 1);
         QCOMPARE(result.phrases.at(0).text.size(), big.size());
+    }
+
+    // What a file gives is bounded however it is written: the text all its
+    // phrases hold together, and the notes (the rest only counted).
+    void boundedOutput_data()
+    {
+        QTest::addColumn<Format>("format");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("phrases");
+        QTest::addColumn<int>("notes");
+        QTest::addColumn<int>("more");
+        QTest::addColumn<Reason>("reason"); // of the first note
+        {
+            // A large text shared by a hundred triggers, then a small entry.
+            QByteArray triggers;
+            for (int i = 0; i < 100; ++i)
+                triggers += (i ? ", ':t" : "':t") + QByteArray::number(i) + '\'';
+            QTest::newRow("many triggers of a large text")
+                << Format::Espanso
+                << "matches:\n  - triggers: [" + triggers +
+                       "]\n    replace: " + QByteArray(1 << 20, 'x') +
+                       "\n  - trigger: ':s'\n    replace: small\n"
+                << 1 << 1 << 0 << Reason::TooLarge;
+        }
+        {
+            // A hundred entries of a million characters each, every one
+            // made of a thousand references to a thousand characters.
+            QByteArray refs;
+            for (int i = 0; i < 1000; ++i)
+                refs += "{{e}}";
+            const QByteArray echo(1000, 'y');
+            QByteArray yaml = "matches:\n";
+            for (int i = 0; i < 100; ++i)
+                yaml += "  - trigger: ':m" + QByteArray::number(i) + "'\n    replace: '" + refs +
+                        "'\n    vars:\n      - name: e\n        type: echo\n"
+                        "        params:\n          echo: " +
+                        echo + "\n";
+            const int fit = int(ForeignImport::MaxTextTotal / 1000000);
+            QTest::newRow("many entries that each grow")
+                << Format::Espanso << yaml << fit << 100 - fit << 0 << Reason::TooLarge;
+        }
+        QByteArray ones = "matches: [1";
+        for (int i = 0; i < 1500; ++i)
+            ones += ",1";
+        QTest::newRow("entries that are no mappings")
+            << Format::Espanso << ones + "]\n"
+            << 0 << ForeignImport::MaxNotes << 501 << Reason::Malformed;
+        QByteArray lines;
+        for (int i = 0; i < 1500; ++i)
+            lines += "a\n";
+        QTest::newRow("Beeftext rows of one field")
+            << Format::BeeftextCsv << lines << 0 << ForeignImport::MaxNotes << 500
+            << Reason::Malformed;
+    }
+    void boundedOutput()
+    {
+        QFETCH(Format, format);
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, phrases);
+        QFETCH(int, notes);
+        QFETCH(int, more);
+        QFETCH(Reason, reason);
+        if (format == Format::Espanso && !ForeignImport::canReadEspanso())
+            QSKIP("built without libyaml");
+        ForeignImport::Result result;
+        QVERIFY(format == Format::Espanso ? ForeignImport::readEspanso(bytes, &result)
+                                          : ForeignImport::readCsv(bytes, format, &result));
+        QCOMPARE(result.phrases.size(), phrases);
+        QCOMPARE(result.notes.size(), notes);
+        QCOMPARE(result.moreNotes, more);
+        QCOMPARE(result.notes.at(0).reason, reason);
+        qint64 total = 0;
+        for (const Phrase &p : qAsConst(result.phrases))
+            total += p.text.size();
+        QVERIFY(total <= ForeignImport::MaxTextTotal);
     }
 
     // Beeftext's variables: the ones we have become ours, the others keep
