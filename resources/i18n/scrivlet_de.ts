@@ -250,6 +250,14 @@
         <source>it has no text</source>
         <translation>er hat keinen Text</translation>
     </message>
+    <message>
+        <source>its text would be too large</source>
+        <translation>sein Text wäre zu groß</translation>
+    </message>
+    <message>
+        <source>its date offset is too far away</source>
+        <translation>sein Datumsversatz reicht zu weit</translation>
+    </message>
 </context>
 <context>
     <name>HotkeyEdit</name>
@@ -1159,6 +1167,10 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Nothing was typed: the phrases that %1 puts in would make a text far too long.</source>
         <translation>Es wurde nichts eingegeben: Die Textbausteine, die %1 einfügt, würden einen viel zu langen Text ergeben.</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: you worked in another window while the fields were asked for, so the abbreviation may no longer be where the text cursor is.</source>
+        <translation>Es wurde nichts eingegeben: Sie haben in einem anderen Fenster gearbeitet, während die Felder abgefragt wurden, daher steht die Abkürzung möglicherweise nicht mehr dort, wo sich der Textcursor befindet.</translation>
     </message>
 </context>
 <context>

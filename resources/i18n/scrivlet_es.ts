@@ -250,6 +250,14 @@
         <source>it has no text</source>
         <translation>no tiene texto</translation>
     </message>
+    <message>
+        <source>its text would be too large</source>
+        <translation>su texto sería demasiado grande</translation>
+    </message>
+    <message>
+        <source>its date offset is too far away</source>
+        <translation>su desplazamiento de fecha llega demasiado lejos</translation>
+    </message>
 </context>
 <context>
     <name>HotkeyEdit</name>
@@ -1159,6 +1167,10 @@ Replace it?</source>
     <message>
         <source>Nothing was typed: the phrases that %1 puts in would make a text far too long.</source>
         <translation>No se escribió nada: las frases que inserta %1 formarían un texto demasiado largo.</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: you worked in another window while the fields were asked for, so the abbreviation may no longer be where the text cursor is.</source>
+        <translation>No se escribió nada: trabajaste en otra ventana mientras se pedían los campos, así que puede que la abreviatura ya no esté donde está el cursor de texto.</translation>
     </message>
 </context>
 <context>

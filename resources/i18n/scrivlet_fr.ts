@@ -250,6 +250,14 @@
         <source>it has no text</source>
         <translation>elle n&apos;a pas de texte</translation>
     </message>
+    <message>
+        <source>its text would be too large</source>
+        <translation>son texte serait trop volumineux</translation>
+    </message>
+    <message>
+        <source>its date offset is too far away</source>
+        <translation>son décalage de date est trop éloigné</translation>
+    </message>
 </context>
 <context>
     <name>HotkeyEdit</name>
@@ -1159,6 +1167,10 @@ Le remplacer&#xa0;?</translation>
     <message>
         <source>Nothing was typed: the phrases that %1 puts in would make a text far too long.</source>
         <translation>Rien n&apos;a été saisi&#xa0;: les phrases qu&apos;insère %1 donneraient un texte beaucoup trop long.</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: you worked in another window while the fields were asked for, so the abbreviation may no longer be where the text cursor is.</source>
+        <translation>Rien n&apos;a été saisi&#xa0;: vous avez travaillé dans une autre fenêtre pendant que les champs étaient demandés, l&apos;abréviation n&apos;est donc peut-être plus là où se trouve le curseur de texte.</translation>
     </message>
 </context>
 <context>

@@ -250,6 +250,14 @@
         <source>it has no text</source>
         <translation>non ha testo</translation>
     </message>
+    <message>
+        <source>its text would be too large</source>
+        <translation>il suo testo sarebbe troppo grande</translation>
+    </message>
+    <message>
+        <source>its date offset is too far away</source>
+        <translation>il suo scostamento di data è troppo lontano</translation>
+    </message>
 </context>
 <context>
     <name>HotkeyEdit</name>
@@ -1159,6 +1167,10 @@ Vuoi sostituirlo?</translation>
     <message>
         <source>Nothing was typed: the phrases that %1 puts in would make a text far too long.</source>
         <translation>Non è stato digitato nulla: le frasi inserite da %1 darebbero un testo troppo lungo.</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: you worked in another window while the fields were asked for, so the abbreviation may no longer be where the text cursor is.</source>
+        <translation>Non è stato digitato nulla: hai lavorato in un&apos;altra finestra mentre venivano richiesti i campi, quindi l&apos;abbreviazione potrebbe non trovarsi più dove si trova il cursore di testo.</translation>
     </message>
 </context>
 <context>

@@ -250,6 +250,14 @@
         <source>it has no text</source>
         <translation>テキストがありません</translation>
     </message>
+    <message>
+        <source>its text would be too large</source>
+        <translation>テキストが大きくなりすぎます</translation>
+    </message>
+    <message>
+        <source>its date offset is too far away</source>
+        <translation>日付のオフセットが離れすぎています</translation>
+    </message>
 </context>
 <context>
     <name>HotkeyEdit</name>
@@ -1148,6 +1156,10 @@ Replace it?</source>
     <message>
         <source>Nothing was typed: the phrases that %1 puts in would make a text far too long.</source>
         <translation>%1 が挿入するフレーズによってテキストが長くなりすぎるため、何も入力しませんでした。</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: you worked in another window while the fields were asked for, so the abbreviation may no longer be where the text cursor is.</source>
+        <translation>フィールドの入力を求めている間に別のウィンドウで作業したため、略語がもうテキスト カーソルの位置にない可能性があり、何も入力しませんでした。</translation>
     </message>
 </context>
 <context>

@@ -250,6 +250,14 @@
         <source>it has no text</source>
         <translation>텍스트가 없습니다</translation>
     </message>
+    <message>
+        <source>its text would be too large</source>
+        <translation>텍스트가 너무 커집니다</translation>
+    </message>
+    <message>
+        <source>its date offset is too far away</source>
+        <translation>날짜 오프셋이 너무 멉니다</translation>
+    </message>
 </context>
 <context>
     <name>HotkeyEdit</name>
@@ -1148,6 +1156,10 @@ Replace it?</source>
     <message>
         <source>Nothing was typed: the phrases that %1 puts in would make a text far too long.</source>
         <translation>입력하지 않았습니다. %1에서 넣는 문구들로 인해 텍스트가 너무 길어집니다.</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: you worked in another window while the fields were asked for, so the abbreviation may no longer be where the text cursor is.</source>
+        <translation>입력하지 않았습니다. 필드 입력을 요청하는 동안 다른 창에서 작업했으므로 약어가 더 이상 텍스트 커서 위치에 없을 수 있습니다.</translation>
     </message>
 </context>
 <context>

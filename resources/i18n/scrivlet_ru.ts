@@ -250,6 +250,14 @@
         <source>it has no text</source>
         <translation>у неё нет текста</translation>
     </message>
+    <message>
+        <source>its text would be too large</source>
+        <translation>её текст был бы слишком большим</translation>
+    </message>
+    <message>
+        <source>its date offset is too far away</source>
+        <translation>её смещение даты слишком велико</translation>
+    </message>
 </context>
 <context>
     <name>HotkeyEdit</name>
@@ -1170,6 +1178,10 @@ Replace it?</source>
     <message>
         <source>Nothing was typed: the phrases that %1 puts in would make a text far too long.</source>
         <translation>Ничего не введено: фразы, которые вставляет %1, дали бы слишком длинный текст.</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: you worked in another window while the fields were asked for, so the abbreviation may no longer be where the text cursor is.</source>
+        <translation>Ничего не введено: пока запрашивались поля, вы работали в другом окне, поэтому сокращение, возможно, уже не там, где находится текстовый курсор.</translation>
     </message>
 </context>
 <context>

@@ -250,6 +250,14 @@
         <source>it has no text</source>
         <translation>它没有文本</translation>
     </message>
+    <message>
+        <source>its text would be too large</source>
+        <translation>其文本会过大</translation>
+    </message>
+    <message>
+        <source>its date offset is too far away</source>
+        <translation>其日期偏移过远</translation>
+    </message>
 </context>
 <context>
     <name>HotkeyEdit</name>
@@ -1148,6 +1156,10 @@ Replace it?</source>
     <message>
         <source>Nothing was typed: the phrases that %1 puts in would make a text far too long.</source>
         <translation>未输入任何内容：%1 插入的短语会生成过长的文本。</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: you worked in another window while the fields were asked for, so the abbreviation may no longer be where the text cursor is.</source>
+        <translation>未输入任何内容：在要求填写字段期间，您在另一个窗口中进行了操作，因此缩写可能已不在文本光标所在的位置。</translation>
     </message>
 </context>
 <context>

@@ -250,6 +250,14 @@
         <source>it has no text</source>
         <translation>它沒有文字</translation>
     </message>
+    <message>
+        <source>its text would be too large</source>
+        <translation>其文字會過大</translation>
+    </message>
+    <message>
+        <source>its date offset is too far away</source>
+        <translation>其日期位移過遠</translation>
+    </message>
 </context>
 <context>
     <name>HotkeyEdit</name>
@@ -1148,6 +1156,10 @@ Replace it?</source>
     <message>
         <source>Nothing was typed: the phrases that %1 puts in would make a text far too long.</source>
         <translation>未輸入任何內容：%1 插入的片語會產生過長的文字。</translation>
+    </message>
+    <message>
+        <source>Nothing was typed: you worked in another window while the fields were asked for, so the abbreviation may no longer be where the text cursor is.</source>
+        <translation>未輸入任何內容：在要求填寫欄位期間，您在另一個視窗中進行了操作，因此縮寫可能已不在文字游標所在的位置。</translation>
     </message>
 </context>
 <context>
