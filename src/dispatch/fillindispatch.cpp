@@ -47,6 +47,25 @@ QString shownChain(const QStringList &chain)
 
 } // namespace
 
+namespace {
+
+// {phrase:NAME}: the first of that name in the list, enabled or not (a
+// phrase kept as a part of others needs no shortcut of its own).
+std::function<bool(const QString &, Placeholders::Nested *)> nestedPhrases(const PhraseStore &store)
+{
+    return [&store](const QString &name, Placeholders::Nested *out) {
+        for (const Phrase &p : store.phrases()) {
+            if (p.name == name) {
+                *out = {p.text, p.placeholders};
+                return true;
+            }
+        }
+        return false;
+    };
+}
+
+} // namespace
+
 Placeholders::Expanded PhraseDispatcher::textNow(const Phrase &phrase,
                                                  const QHash<QString, QString> &answers) const
 {
@@ -60,18 +79,7 @@ Placeholders::Expanded PhraseDispatcher::textNow(const Phrase &phrase,
         return clipboard ? clipboard->text(QClipboard::Clipboard) : QString();
     };
     context.name = phrase.name;
-    // The first of that name in the list, enabled or not: a phrase kept as
-    // a part of others needs no shortcut of its own.
-    const PhraseStore *phrases = store;
-    context.phrase = [phrases](const QString &name, Placeholders::Nested *out) {
-        for (const Phrase &p : phrases->phrases()) {
-            if (p.name == name) {
-                *out = {p.text, p.placeholders};
-                return true;
-            }
-        }
-        return false;
-    };
+    context.phrase = nestedPhrases(*store);
     context.answers = answers;
     return Placeholders::expand(phrase.text, context);
 }
@@ -82,16 +90,7 @@ Placeholders::Fields PhraseDispatcher::fillInsOf(const Phrase &phrase) const
         return {};
     Placeholders::Context context;
     context.name = phrase.name;
-    const PhraseStore *phrases = store;
-    context.phrase = [phrases](const QString &name, Placeholders::Nested *out) {
-        for (const Phrase &p : phrases->phrases()) {
-            if (p.name == name) {
-                *out = {p.text, p.placeholders};
-                return true;
-            }
-        }
-        return false;
-    };
+    context.phrase = nestedPhrases(*store);
     return Placeholders::fields(phrase.text, context);
 }
 
