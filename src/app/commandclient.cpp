@@ -169,9 +169,13 @@ int run(const RemoteCommand::Request &request, const QString &serverName, const 
         }
     }
     SingleInstance channel(serverName);
-    const QByteArray message = RemoteCommand::encode(request);
+    // While the copy says it waits for the user (a phrase's fields), this
+    // start waits on: the answer is what the text did.
+    RemoteCommand::Request sent = request;
+    sent.waitsOnUser = true;
+    const QByteArray message = RemoteCommand::encode(sent);
     QByteArray bytes;
-    SingleInstance::SendResult result = channel.send(message, AnswerTimeoutMs, &bytes);
+    SingleInstance::SendResult result = channel.send(message, AnswerTimeoutMs, &bytes, RemoteCommand::isWaitingReply);
     if (result == SingleInstance::SendResult::NoCopy && !channel.foundForeignServer()) {
         if (request.verb == RemoteCommand::Verb::List)
             return listFromFile(dataFolder);
@@ -205,7 +209,7 @@ int run(const RemoteCommand::Request &request, const QString &serverName, const 
         while (result == SingleInstance::SendResult::NoCopy && !channel.foundForeignServer() &&
                started.elapsed() < StartTimeoutMs) {
             QThread::msleep(100);
-            result = channel.send(message, AnswerTimeoutMs, &bytes);
+            result = channel.send(message, AnswerTimeoutMs, &bytes, RemoteCommand::isWaitingReply);
         }
     }
     if (result == SingleInstance::SendResult::NoCopy) {

@@ -9,7 +9,9 @@
 namespace CommandClient {
 
 // How long --type may take in the running copy: the wait for the keys to be
-// up, the typing or paste, and the target's reply, with room to spare.
+// up, the typing or paste, and the target's reply, with room to spare. While
+// the copy waits for the user instead (a phrase's fields), it says so every
+// RemoteCommand::WaitingBeatMs, and each time this wait begins again.
 constexpr int AnswerTimeoutMs = 30000;
 // How long a copy started for --type or --picker may take to open its
 // channel.

@@ -214,7 +214,7 @@ void carryOutRequests(SingleInstance &instance, MainWindow &window)
                          QTimer::singleShot(0, &window, [&window, request, answer] {
                              window.dispatcher()->carryOut(
                                  request, [answer](const RemoteCommand::Reply &reply) {
-                                     answer(RemoteCommand::encodeReply(reply));
+                                     answer(RemoteCommand::encodeReply(reply), reply.waiting);
                                  });
                          });
                      });

@@ -40,12 +40,17 @@ public:
     };
     // Sends a request to the running copy and waits up to replyTimeoutMs for
     // its answer: the bytes up to the first line feed, or to the end of the
-    // stream.
-    SendResult send(const QByteArray &request, int replyTimeoutMs, QByteArray *reply);
+    // stream. A line that isInterim takes is passed over, and the wait of
+    // replyTimeoutMs begins again for the line after it.
+    using Interim = std::function<bool(const QByteArray &line)>;
+    SendResult send(const QByteArray &request, int replyTimeoutMs, QByteArray *reply,
+                    const Interim &isInterim = {});
 
-    // Answers the later start that sent a request, once; the connection
-    // closes when the last copy of the function is gone, answered or not.
-    using Answer = std::function<void(const QByteArray &reply)>;
+    // Answers the later start that sent a request: with more, a line that
+    // is not the answer yet (the connection stays); without, the answer,
+    // once. The connection closes when the last copy of the function is
+    // gone, answered or not.
+    using Answer = std::function<void(const QByteArray &reply, bool more)>;
     // After a failed handOver: a server was there but is not this user's
     // (Windows checks the server's process; a Unix socket lives in the
     // user's own folder). The name is taken: listen will fail too.

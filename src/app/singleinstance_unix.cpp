@@ -133,12 +133,11 @@ bool sendAll(int fd, const QByteArray &bytes, int limitMs)
 }
 
 // Reads until a whole message (a line) is in, the peer closes, or limitMs
-// pass; what was read.
-QByteArray receive(int fd, int limitMs)
+// pass; what was read, after the bytes read before.
+QByteArray receive(int fd, int limitMs, QByteArray bytes = QByteArray())
 {
     QElapsedTimer t;
     t.start();
-    QByteArray bytes;
     char buffer[4096];
     while (!RemoteCommand::isComplete(bytes)) {
         const ssize_t n = ::recv(fd, buffer, sizeof buffer, 0);
@@ -198,7 +197,7 @@ bool SingleInstance::handOver()
 }
 
 SingleInstance::SendResult SingleInstance::send(const QByteArray &request, int replyTimeoutMs,
-                                                QByteArray *reply)
+                                                QByteArray *reply, const Interim &isInterim)
 {
     Fd fd(connectTo(m_serverName));
     if (fd.get() < 0)
@@ -206,6 +205,8 @@ SingleInstance::SendResult SingleInstance::send(const QByteArray &request, int r
     if (!sendAll(fd.get(), request, writeTimeoutMs))
         return SendResult::NoAnswer;
     *reply = receive(fd.get(), replyTimeoutMs);
+    while (isInterim && isInterim(*reply))
+        *reply = receive(fd.get(), replyTimeoutMs, reply->mid(reply->indexOf('\n') + 1));
     return reply->isEmpty() ? SendResult::NoAnswer : SendResult::Answered;
 }
 
@@ -263,11 +264,13 @@ void SingleInstance::onNewConnection()
         // client that says nothing in time still asks for the window.
         const QByteArray request = receive(client.get(), readTimeoutMs);
         auto connection = std::make_shared<Fd>(client.release());
-        const Answer answer = [connection](const QByteArray &reply) {
+        const Answer answer = [connection](const QByteArray &reply, bool more) {
             if (connection->get() < 0)
                 return;
-            sendAll(connection->get(), reply, writeTimeoutMs);
-            connection->reset(); // answered once
+            // A sender that stopped reading (it was ended) is not waited
+            // for, and the answer that follows goes nowhere.
+            if (!sendAll(connection->get(), reply, writeTimeoutMs) || !more)
+                connection->reset(); // answered once
         };
         emit requestReceived(request, answer);
     }

@@ -49,12 +49,12 @@ long long transfer(HANDLE handle, bool write, char *data, DWORD size, int limitM
     return ok ? (long long)moved : -1;
 }
 
-// Reads until a whole message is in, the other end closes, or limitMs pass.
-QByteArray receive(HANDLE handle, int limitMs)
+// Reads until a whole message is in, the other end closes, or limitMs pass;
+// what was read, after the bytes read before.
+QByteArray receive(HANDLE handle, int limitMs, QByteArray bytes = QByteArray())
 {
     QElapsedTimer t;
     t.start();
-    QByteArray bytes;
     char buffer[4096];
     while (!RemoteCommand::isComplete(bytes)) {
         const int left = int(qMax<qint64>(0, limitMs - t.elapsed()));
@@ -317,7 +317,7 @@ bool SingleInstance::handOver()
 }
 
 SingleInstance::SendResult SingleInstance::send(const QByteArray &request, int replyTimeoutMs,
-                                                QByteArray *reply)
+                                                QByteArray *reply, const Interim &isInterim)
 {
     const HANDLE pipe = openServer(m_serverName, true, &m_foreign);
     if (pipe == INVALID_HANDLE_VALUE)
@@ -325,6 +325,8 @@ SingleInstance::SendResult SingleInstance::send(const QByteArray &request, int r
     SendResult result = SendResult::NoAnswer;
     if (sendAll(pipe, request, writeTimeoutMs)) {
         *reply = receive(pipe, replyTimeoutMs);
+        while (isInterim && isInterim(*reply))
+            *reply = receive(pipe, replyTimeoutMs, reply->mid(reply->indexOf('\n') + 1));
         if (!reply->isEmpty())
             result = SendResult::Answered;
     }
@@ -369,11 +371,13 @@ void SingleInstance::onNewConnection()
         // last copy of answer.
         auto connection = std::make_shared<PipeConnection>(server.pipe);
         server.pipe = INVALID_HANDLE_VALUE;
-        const Answer answer = [connection](const QByteArray &reply) {
+        const Answer answer = [connection](const QByteArray &reply, bool more) {
             if (connection->handle == INVALID_HANDLE_VALUE)
                 return;
-            sendAll(connection->handle, reply, writeTimeoutMs);
-            connection->close(); // answered once
+            // A sender that stopped reading (it was ended) is not waited
+            // for, and the answer that follows goes nowhere.
+            if (!sendAll(connection->handle, reply, writeTimeoutMs) || !more)
+                connection->close(); // answered once
         };
         if (!server.createInstance(false)) {
             // No instance for the next start: the channel is gone, and its

@@ -11,6 +11,8 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include <memory>
+
 bool PhraseDispatcher::waitsForTyping(std::function<void()> request)
 {
     // While the user fills in a phrase's fields too: the text that follows
@@ -33,8 +35,27 @@ void PhraseDispatcher::carryOutPending()
         QTimer::singleShot(0, this, &PhraseDispatcher::carryOutPending);
 }
 
-void PhraseDispatcher::carryOut(const RemoteCommand::Request &request, const Answer &answer)
+PhraseDispatcher::Answer PhraseDispatcher::sayingWaiting(const Answer &answer)
 {
+    // The sender's limit is for the text going out, not for a person
+    // filling in a form: it is told that the answer follows, for as long as
+    // that takes. A copy that hangs stops saying it, and the sender gives up.
+    auto beat = std::make_shared<QTimer>();
+    beat->setInterval(m_waitingBeatMs);
+    connect(beat.get(), &QTimer::timeout, this, [this, answer] {
+        if (m_asking)
+            answer(RemoteCommand::Reply{false, QString(), true});
+    });
+    beat->start();
+    return [beat, answer](const RemoteCommand::Reply &reply) {
+        beat->stop();
+        answer(reply);
+    };
+}
+
+void PhraseDispatcher::carryOut(const RemoteCommand::Request &request, const Answer &given)
+{
+    const Answer answer = given && request.waitsOnUser ? sayingWaiting(given) : given;
     // Judged as it comes, before any wait: a desktop that runs a held
     // shortcut's command again at every key repeat gets one phrase per
     // press. The repeat is part of a press that was carried out.
@@ -79,6 +100,7 @@ void PhraseDispatcher::carryOut(const RemoteCommand::Request &request, const Ans
     // and the window in front stays the target.
     RemoteCommand::Request judged = request;
     judged.once = false; // a new press, already told from its repeats
+    judged.waitsOnUser = false; // told has its beat already
     if (waitsForTyping([this, judged, told] { carryOut(judged, told); }))
         return;
     carryOutNow(request, told);

@@ -85,7 +85,10 @@ public:
     bool copyPhrase(const QString &id, const std::function<void(ClipboardPut)> &copied);
     // Carries out a command a later start handed over; answer (may be null)
     // gets the outcome once it is known, for --type after the text is in.
+    // A request that takes them hears a "waiting" reply every beat while
+    // the user fills in fields, its own or those of a phrase before it.
     void carryOut(const RemoteCommand::Request &request, const Answer &answer);
+    void setWaitingBeat(int ms) { m_waitingBeatMs = ms; } // tests shorten it
     // Types the phrase into the remembered window (else the one in front);
     // the reason it did not go in, or an empty text when it did. A phrase
     // with fields asks for them first: then this returns an empty text at
@@ -125,6 +128,9 @@ private:
     // looks once the one before is in.
     bool waitsForTyping(std::function<void()> request);
     void carryOutPending();
+    // answer, with a beat of "waiting" replies while fields are asked for,
+    // until the answer itself goes.
+    Answer sayingWaiting(const Answer &answer);
     // carryOut once the command is known for a new press, not a repeat.
     void carryOutNow(const RemoteCommand::Request &request, const Answer &told);
     // The fields are asked for; the phrase goes in with the answers, into
@@ -245,4 +251,5 @@ private:
     bool m_onceDone = false;
     RemoteCommand::Reply m_onceReply;
     QVector<QPair<quint64, Answer>> m_onceWaiting;
+    int m_waitingBeatMs = RemoteCommand::WaitingBeatMs;
 };

@@ -443,6 +443,8 @@ QByteArray encode(const Request &request)
     // Written only when set: an older copy reads the rest as before.
     if (request.once)
         object.insert(QStringLiteral("once"), true);
+    if (request.waitsOnUser)
+        object.insert(QStringLiteral("waitsOnUser"), true);
     return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
 }
 
@@ -485,6 +487,7 @@ Request decode(const QByteArray &bytes)
         }
         request.verb = v.verb;
         request.once = object.value(QStringLiteral("once")).toBool(false);
+        request.waitsOnUser = object.value(QStringLiteral("waitsOnUser")).toBool(false);
     }
     return request;
 }
@@ -509,6 +512,9 @@ bool isComplete(const QByteArray &bytes)
 
 QByteArray encodeReply(const Reply &reply)
 {
+    // Without "ok": whoever took it for the answer would fail, not succeed.
+    if (reply.waiting)
+        return QByteArrayLiteral("{\"waiting\":true}\n");
     const QJsonObject object{{QStringLiteral("ok"), reply.ok},
                              {QStringLiteral("text"), reply.text}};
     return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
@@ -524,11 +530,23 @@ bool decodeReply(const QByteArray &bytes, Reply *reply)
     if (error.error != QJsonParseError::NoError || !document.isObject())
         return false;
     const QJsonObject object = document.object();
+    if (object.value(QStringLiteral("waiting")).toBool(false)) {
+        *reply = Reply();
+        reply->waiting = true;
+        return true;
+    }
     if (!object.value(QStringLiteral("ok")).isBool())
         return false;
     reply->ok = object.value(QStringLiteral("ok")).toBool();
     reply->text = object.value(QStringLiteral("text")).toString();
+    reply->waiting = false;
     return true;
+}
+
+bool isWaitingReply(const QByteArray &bytes)
+{
+    Reply reply;
+    return decodeReply(bytes, &reply) && reply.waiting;
 }
 
 bool waitsForOutcome(Verb verb)

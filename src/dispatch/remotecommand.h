@@ -43,6 +43,10 @@ struct Request
     // again for every key repeat while it is held (GNOME's custom
     // shortcuts): the same command coming again soon after counts once.
     bool once = false;
+    // The sender takes "waiting" replies (see Reply::waiting) and waits on
+    // while they come. Set by this version's command line; an older one
+    // leaves it out and is never sent one.
+    bool waitsOnUser = false;
 };
 
 // Tells a held shortcut's repeats from new presses, for commands that come
@@ -69,7 +73,14 @@ struct Reply
 {
     bool ok = false;
     QString text; // the answer (List) or what went wrong
+    // Not the answer yet: the copy waits for the user (a phrase's fields
+    // are being filled in), and says so again every WaitingBeatMs while it
+    // does; the answer follows. A person may take minutes, which no fixed
+    // limit of the sender's fits, while a copy that hangs stops saying it.
+    bool waiting = false;
 };
+// How often a copy that waits for the user says so.
+constexpr int WaitingBeatMs = 5000;
 
 // What the program's arguments (the program's own path first) ask for.
 struct CommandLine
@@ -130,6 +141,8 @@ QByteArray encodeReply(const Reply &reply);
 // False for bytes that are no reply: the copy that answered is older and
 // takes only "show".
 bool decodeReply(const QByteArray &bytes, Reply *reply);
+// True when bytes begin with a whole "waiting" reply line.
+bool isWaitingReply(const QByteArray &bytes);
 
 // What --import prints and the running copy answers: the counts, then the
 // entries not imported, each with why (at most PhraseStore::SkippedListed).

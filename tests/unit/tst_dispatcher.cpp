@@ -378,6 +378,47 @@ private slots:
         QVERIFY(!dispatcher->asking());
     }
 
+    // A person filling in fields may take longer than a sender's limit:
+    // senders that take it hear "waiting" while the fields are open, their
+    // own or a phrase's before theirs, and then their answer, once; a
+    // sender that does not (an older version) hears only its answer.
+    void commandsHearWaitingWhileFieldsAreOpen()
+    {
+        Phrase form = makePhrase(QStringLiteral("Form"), QStringLiteral("Hi {input:Name}"));
+        form.placeholders = true;
+        store->phrases() << form;
+        build();
+        dispatcher->setWaitingBeat(40);
+        QStringList heard;
+        const auto hears = [&heard](const QString &who) {
+            return [&heard, who](const RemoteCommand::Reply &reply) {
+                heard << who + (reply.waiting ? QStringLiteral(" waiting")
+                                              : QStringLiteral(" %1").arg(reply.ok));
+            };
+        };
+        RemoteCommand::Request type = command(RemoteCommand::Verb::Type, QStringLiteral("Form"));
+        type.waitsOnUser = true;
+        dispatcher->carryOut(type, hears(QStringLiteral("form")));
+        type.name = QStringLiteral("Second");
+        dispatcher->carryOut(type, hears(QStringLiteral("second")));
+        dispatcher->carryOut(command(RemoteCommand::Verb::Type, QStringLiteral("Third")),
+                             hears(QStringLiteral("third")));
+        QVERIFY(dispatcher->asking());
+        QTRY_VERIFY(heard.count(QStringLiteral("form waiting")) >= 2 &&
+                    heard.count(QStringLiteral("second waiting")) >= 2);
+        QVERIFY(!heard.join(QLatin1Char(',')).contains(QStringLiteral("third")));
+
+        ui->answer(true, {{QStringLiteral("Name"), QStringLiteral("Ada")}});
+        QTRY_VERIFY(heard.contains(QStringLiteral("third 1")));
+        const QStringList answers = heard.filter(QRegularExpression(QStringLiteral(" [01]$")));
+        QCOMPARE(answers, (QStringList{QStringLiteral("form 1"), QStringLiteral("second 1"),
+                                       QStringLiteral("third 1")}));
+        const int said = heard.size();
+        QTest::qWait(200);
+        QCOMPARE(heard.size(), said); // nothing after the answer
+        QCOMPARE(desktop->keyboardFake.typed, QStringLiteral("Hi Adasecond textthird text"));
+    }
+
     // Escape: nothing typed, the command told so, the target given its
     // focus back, and what waited goes on.
     void fillInsCancelled()

@@ -437,7 +437,33 @@ private slots:
             QVERIFY(RemoteCommand::decodeReply(RemoteCommand::encodeReply(reply), &back));
             QCOMPARE(back.ok, reply.ok);
             QCOMPARE(back.text, reply.text);
+            QVERIFY(!back.waiting);
+            QVERIFY(!RemoteCommand::isWaitingReply(RemoteCommand::encodeReply(reply)));
         }
+        // "Waiting" is no answer, and one that an older sender would take
+        // for the answer reads as a failure, never as success.
+        RemoteCommand::Reply waiting{true, QStringLiteral("ignored"), true};
+        const QByteArray line = RemoteCommand::encodeReply(waiting);
+        QVERIFY(RemoteCommand::isWaitingReply(line + "{\"ok\":true}\n"));
+        QVERIFY(!line.contains("\"ok\""));
+        RemoteCommand::Reply read{true, QStringLiteral("before"), false};
+        QVERIFY(RemoteCommand::decodeReply(line, &read));
+        QVERIFY(read.waiting);
+        QVERIFY(!read.ok);
+        QVERIFY(read.text.isEmpty());
+        QVERIFY(!RemoteCommand::isWaitingReply(QByteArray("{\"waiting\":true}"))); // not whole
+
+        // Only a sender that takes such lines says so; an older copy reads
+        // the request as before.
+        RemoteCommand::Request type;
+        type.verb = Verb::Type;
+        type.name = QStringLiteral("Form");
+        QVERIFY(!RemoteCommand::encode(type).contains("waitsOnUser"));
+        QVERIFY(!RemoteCommand::decode(RemoteCommand::encode(type)).waitsOnUser);
+        type.waitsOnUser = true;
+        const RemoteCommand::Request sent = RemoteCommand::decode(RemoteCommand::encode(type));
+        QVERIFY(sent.waitsOnUser);
+        QCOMPARE(sent.name, type.name);
         // An older copy closes without a word, or a stranger says something else.
         RemoteCommand::Reply back;
         for (const QByteArray &bytes : {QByteArray(), QByteArray("ok\n"),

@@ -8,6 +8,7 @@
 // an abbreviation and from the command line alike, and puts the answers in
 // once; cancelled, it puts nothing in.
 
+#include "app/commandclient.h"
 #include "prerequisite.h"
 #include "x11/datafile.h"
 #include "x11/texttarget.h"
@@ -198,18 +199,26 @@ private slots:
         QTest::addColumn<bool>("fromCommandLine");
         QTest::addColumn<bool>("filledIn");
         QTest::addColumn<QString>("expected");
+        QTest::addColumn<int>("thinkMs"); // how long the user takes over the fields
         QTest::newRow("abbreviation, filled in")
-            << false << true << QStringLiteral("Note: ") + letterFilled;
-        QTest::newRow("abbreviation, Escape") << false << false << QStringLiteral("Note: ;form");
+            << false << true << QStringLiteral("Note: ") + letterFilled << 0;
+        QTest::newRow("abbreviation, Escape")
+            << false << false << QStringLiteral("Note: ;form") << 0;
         QTest::newRow("--type, filled in")
-            << true << true << QStringLiteral("Note: ") + letterFilled;
-        QTest::newRow("--type, Escape") << true << false << QStringLiteral("Note: ");
+            << true << true << QStringLiteral("Note: ") + letterFilled << 0;
+        QTest::newRow("--type, Escape") << true << false << QStringLiteral("Note: ") << 0;
+        // Longer than the command line waits for a text to go out: it hears
+        // that the fields are open, and reports what the text did.
+        QTest::newRow("--type, filled in after the command's limit")
+            << true << true << QStringLiteral("Note: ") + letterFilled
+            << CommandClient::AnswerTimeoutMs + 3000;
     }
     void fillIns()
     {
         QFETCH(bool, fromCommandLine);
         QFETCH(bool, filledIn);
         QFETCH(QString, expected);
+        QFETCH(int, thinkMs);
         const auto t = target(QStringLiteral("tktarget.py"));
         QVERIFY(t);
         const int asked = program.count(QStringLiteral("fill-ins of form asked"));
@@ -226,6 +235,7 @@ private slots:
         QVERIFY2(program.waitFor(QStringLiteral("fill-ins of form asked"), asked + 1),
                  qPrintable(program.trace().right(2000)));
         QVERIFY2(fillInWindowHasTheKeyboard(), qPrintable(program.trace().right(2000)));
+        QTest::qWait(thinkMs);
         if (filledIn) {
             // The name first, then the second of the choices.
             QVERIFY(type(QStringLiteral("Ada")));
