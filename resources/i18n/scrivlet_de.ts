@@ -1172,6 +1172,10 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Nothing was typed: you worked in another window while the fields were asked for, so the abbreviation may no longer be where the text cursor is.</source>
         <translation>Es wurde nichts eingegeben: Sie haben in einem anderen Fenster gearbeitet, während die Felder abgefragt wurden, daher steht die Abkürzung möglicherweise nicht mehr dort, wo sich der Textcursor befindet.</translation>
     </message>
+    <message>
+        <source>Nothing was typed: %1 asks for more than %2 fields, more than one window holds.</source>
+        <translation>Es wurde nichts eingegeben: %1 fragt nach mehr als %2 Feldern, mehr als ein Fenster fasst.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

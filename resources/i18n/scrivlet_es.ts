@@ -1172,6 +1172,10 @@ Replace it?</source>
         <source>Nothing was typed: you worked in another window while the fields were asked for, so the abbreviation may no longer be where the text cursor is.</source>
         <translation>No se escribió nada: trabajaste en otra ventana mientras se pedían los campos, así que puede que la abreviatura ya no esté donde está el cursor de texto.</translation>
     </message>
+    <message>
+        <source>Nothing was typed: %1 asks for more than %2 fields, more than one window holds.</source>
+        <translation>No se escribió nada: %1 pide más de %2 campos, más de los que caben en una ventana.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

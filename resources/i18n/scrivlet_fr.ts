@@ -1172,6 +1172,10 @@ Le remplacer&#xa0;?</translation>
         <source>Nothing was typed: you worked in another window while the fields were asked for, so the abbreviation may no longer be where the text cursor is.</source>
         <translation>Rien n&apos;a été saisi&#xa0;: vous avez travaillé dans une autre fenêtre pendant que les champs étaient demandés, l&apos;abréviation n&apos;est donc peut-être plus là où se trouve le curseur de texte.</translation>
     </message>
+    <message>
+        <source>Nothing was typed: %1 asks for more than %2 fields, more than one window holds.</source>
+        <translation>Rien n&apos;a été saisi&#xa0;: %1 demande plus de %2 champs, plus qu&apos;une fenêtre n&apos;en contient.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

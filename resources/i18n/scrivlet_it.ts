@@ -1172,6 +1172,10 @@ Vuoi sostituirlo?</translation>
         <source>Nothing was typed: you worked in another window while the fields were asked for, so the abbreviation may no longer be where the text cursor is.</source>
         <translation>Non è stato digitato nulla: hai lavorato in un&apos;altra finestra mentre venivano richiesti i campi, quindi l&apos;abbreviazione potrebbe non trovarsi più dove si trova il cursore di testo.</translation>
     </message>
+    <message>
+        <source>Nothing was typed: %1 asks for more than %2 fields, more than one window holds.</source>
+        <translation>Non è stato digitato nulla: %1 chiede più di %2 campi, più di quanti ne contenga una finestra.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

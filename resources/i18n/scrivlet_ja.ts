@@ -1161,6 +1161,10 @@ Replace it?</source>
         <source>Nothing was typed: you worked in another window while the fields were asked for, so the abbreviation may no longer be where the text cursor is.</source>
         <translation>フィールドの入力を求めている間に別のウィンドウで作業したため、略語がもうテキスト カーソルの位置にない可能性があり、何も入力しませんでした。</translation>
     </message>
+    <message>
+        <source>Nothing was typed: %1 asks for more than %2 fields, more than one window holds.</source>
+        <translation>%1 は %2 個を超えるフィールドを求めており、1 つのウィンドウに収まらないため、何も入力しませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

@@ -1161,6 +1161,10 @@ Replace it?</source>
         <source>Nothing was typed: you worked in another window while the fields were asked for, so the abbreviation may no longer be where the text cursor is.</source>
         <translation>입력하지 않았습니다. 필드 입력을 요청하는 동안 다른 창에서 작업했으므로 약어가 더 이상 텍스트 커서 위치에 없을 수 있습니다.</translation>
     </message>
+    <message>
+        <source>Nothing was typed: %1 asks for more than %2 fields, more than one window holds.</source>
+        <translation>입력하지 않았습니다. %1에서 %2개가 넘는 필드를 묻는데, 한 창에 담을 수 있는 것보다 많습니다.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

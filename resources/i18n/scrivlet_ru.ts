@@ -1183,6 +1183,10 @@ Replace it?</source>
         <source>Nothing was typed: you worked in another window while the fields were asked for, so the abbreviation may no longer be where the text cursor is.</source>
         <translation>Ничего не введено: пока запрашивались поля, вы работали в другом окне, поэтому сокращение, возможно, уже не там, где находится текстовый курсор.</translation>
     </message>
+    <message>
+        <source>Nothing was typed: %1 asks for more than %2 fields, more than one window holds.</source>
+        <translation>Ничего не введено: %1 запрашивает больше %2 полей — больше, чем помещается в одном окне.</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

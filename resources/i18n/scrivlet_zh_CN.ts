@@ -1161,6 +1161,10 @@ Replace it?</source>
         <source>Nothing was typed: you worked in another window while the fields were asked for, so the abbreviation may no longer be where the text cursor is.</source>
         <translation>未输入任何内容：在要求填写字段期间，您在另一个窗口中进行了操作，因此缩写可能已不在文本光标所在的位置。</translation>
     </message>
+    <message>
+        <source>Nothing was typed: %1 asks for more than %2 fields, more than one window holds.</source>
+        <translation>未输入任何内容：%1 要求填写超过 %2 个字段，超出一个窗口所能容纳的数量。</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

@@ -1161,6 +1161,10 @@ Replace it?</source>
         <source>Nothing was typed: you worked in another window while the fields were asked for, so the abbreviation may no longer be where the text cursor is.</source>
         <translation>未輸入任何內容：在要求填寫欄位期間，您在另一個視窗中進行了操作，因此縮寫可能已不在文字游標所在的位置。</translation>
     </message>
+    <message>
+        <source>Nothing was typed: %1 asks for more than %2 fields, more than one window holds.</source>
+        <translation>未輸入任何內容：%1 要求填寫超過 %2 個欄位，超出一個視窗所能容納的數量。</translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

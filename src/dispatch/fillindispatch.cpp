@@ -122,6 +122,12 @@ QString PhraseDispatcher::failureText(const Placeholders::Expanded &failed)
                    "MainWindow",
                    "Nothing was typed: the phrases that %1 puts in would make a text far too long.")
             .arg(shownChain(chain));
+    case Placeholders::Failure::TooManyFields:
+        return QCoreApplication::translate(
+                   "MainWindow",
+                   "Nothing was typed: %1 asks for more than %2 fields, more than one window holds.")
+            .arg(shownChain(chain))
+            .arg(Placeholders::MaxFields);
     }
     return QString();
 }

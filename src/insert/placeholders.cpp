@@ -245,8 +245,10 @@ public:
                 return false;
             // {clipboard} or an answer put in many times grows as nested
             // phrases do.
-            if (out.size() > MaxLength || fields.size() > MaxFields)
+            if (out.size() > MaxLength)
                 return tooLarge();
+            if (fields.size() > MaxFields)
+                return tooLarge(Failure::TooManyFields);
             i = close;
         }
         return true;
@@ -314,9 +316,9 @@ private:
 
     // Told by the outermost phrase alone: the chain at the moment says
     // nothing of the thousand phrases before it.
-    bool tooLarge()
+    bool tooLarge(Failure why = Failure::TooLarge)
     {
-        failure = Failure::TooLarge;
+        failure = why;
         chain = chain.mid(0, 1);
         return false;
     }

@@ -87,7 +87,8 @@ enum class Failure
     Missing,  // {phrase:NAME} names no phrase
     Cycle,    // a phrase contains itself
     TooDeep,  // nested more than MaxDepth deep
-    TooLarge, // more than MaxNested phrases put in, MaxLength characters or MaxFields fields
+    TooLarge, // more than MaxNested phrases put in, or MaxLength characters
+    TooManyFields, // more than MaxFields fields to ask for
 };
 
 struct Expanded

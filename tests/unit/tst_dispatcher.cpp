@@ -461,6 +461,13 @@ private slots:
             << QStringLiteral("{input:Name} {phrase:Gone}")
             << QStringLiteral("Nothing was typed: “Outer” puts in a phrase named “Gone”, and "
                               "there is none.");
+        QString fields;
+        for (int i = 0; i <= Placeholders::MaxFields; ++i)
+            fields += QStringLiteral("{input:F%1}").arg(i);
+        QTest::newRow("more fields than a window holds")
+            << fields
+            << QStringLiteral("Nothing was typed: “Outer” asks for more than 50 fields, more than "
+                              "one window holds.");
     }
     void nestedPhrasesRefused()
     {

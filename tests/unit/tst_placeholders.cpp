@@ -308,7 +308,7 @@ private slots:
         for (int i = 0; i <= Placeholders::MaxFields; ++i)
             manyFields += QStringLiteral("{input:F%1}").arg(i);
         QTest::newRow("more fields than a window asks for")
-            << QStringList() << manyFields << "" << 0 << Failure::TooLarge
+            << QStringList() << manyFields << "" << 0 << Failure::TooManyFields
             << QStringList{QStringLiteral("Top")};
         QTest::newRow("too many for no text")
             << fanOut(QStringLiteral("{cursor}")) << top << "" << 0 << Failure::TooLarge
