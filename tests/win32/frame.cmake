@@ -23,6 +23,8 @@ if(SCRIVLET_BACKEND STREQUAL "win")
     # The single-instance channel: its name, the first instance, the hand-over.
     add_executable(tst_winchannel ${CMAKE_CURRENT_LIST_DIR}/tst_winchannel.cpp)
     target_link_libraries(tst_winchannel PRIVATE scrivlet_platform scrivlet_core Qt5::Test)
+    # The check it shares with the Unix channel's test.
+    target_include_directories(tst_winchannel PRIVATE ${CMAKE_CURRENT_LIST_DIR}/..)
     add_test(NAME tst_winchannel COMMAND tst_winchannel)
     set_tests_properties(tst_winchannel PROPERTIES TIMEOUT 120 LABELS win32)
 
