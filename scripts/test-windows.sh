@@ -450,6 +450,8 @@ phase "the data file replaced while the program runs, under Wine"
 data_file_roads
 phase "a data folder given on the command line, under Wine"
 data_dir_road
+phase "a phrase with a field, under Wine"
+fill_in_road
 
 phase "installer under Wine"
 check "the installer installs, runs and uninstalls (scripts/test-installer-wine.sh)" \

@@ -458,3 +458,32 @@ data_dir_road() {
     next_target "$r"
     stop_exact
 }
+
+# A phrase with a field: its shortcut opens the window of fields, which has
+# the keyboard; Enter types the phrase with the answer into the EDIT that was
+# in front, once, and Escape types nothing and gives that EDIT the keyboard
+# back, so that the next phrase lands there too.
+fill_in_road() {
+    local r id=00000001-0000-4000-8000-000000000000
+    check "scrivlet.exe starts with a phrase that asks for a name" \
+        start_exact f '3:0x38:Hi {input:Name}.'
+    r=$work/fields.txt
+    check "an EDIT has the focus for the phrase with a field" target edit "$r"
+    wine "$tool" press 3 0x38
+    check "the window of fields opens with the keyboard" wait_for 20 wine "$tool" front "Fill in"
+    for vk in 0x41 0x44 0x41 0x0D; do wine "$tool" press 0 $vk; done
+    check "Enter types the phrase with the answer into the EDIT, once" stays "$r" "Hi ada."
+    wine "$tool" press 3 0x38
+    check "the window of fields opens again" wait_for 20 wine "$tool" front "Fill in"
+    wine "$tool" press 0 0x42
+    wine "$tool" press 0 0x1B
+    check "Escape closes it" wait_for 20 traced "fill-ins of $id cancelled"
+    check "and types nothing" stays "$r" "Hi ada."
+    wine "$tool" press 3 0x38
+    check "the window of fields opens a third time" wait_for 20 wine "$tool" front "Fill in"
+    for vk in 0x43 0x0D; do wine "$tool" press 0 $vk; done
+    check "after Escape the EDIT had the keyboard back: the next phrase lands there" \
+        stays "$r" "Hi ada.Hi c."
+    next_target "$r"
+    stop_exact
+}

@@ -34,7 +34,7 @@ def main(argv):
                       "mods": int(mods, 0), "enabled": True, "lastUsed": 0}
             if abbreviation:
                 phrase["abbreviation"] = abbreviation
-            if "{cursor}" in text:
+            if "{cursor}" in text or "{input:" in text:
                 phrase["placeholders"] = True
             phrases.append(phrase)
         else:

@@ -1028,11 +1028,22 @@ int hasIcon(const std::wstring &exe)
     return count > 0 ? 0 : 1;
 }
 
+// Whether the window in front has a title that begins with prefix: a window
+// that asks something of the user has the keyboard, and keys may be sent.
+int frontTitled(const std::wstring &prefix)
+{
+    const HWND front = GetForegroundWindow();
+    wchar_t title[256] = {};
+    if (!front || GetWindowTextW(front, title, 256) <= 0)
+        return 1;
+    return std::wstring(title).compare(0, prefix.size(), prefix) == 0 ? 0 : 1;
+}
+
 int usage()
 {
     fwprintf(stderr, L"usage: wintarget edit|plain <report> [option...] | clip-get <report> | "
                      L"press|held <mods> <vk> | hold <mods> <vk> <ms> | chord <mods> <vk>... | "
-                     L"click <x> <y> | visible|exists <exe> | rect <exe> <title> | "
+                     L"click <x> <y> | visible|exists <exe> | front <title> | rect <exe> <title> | "
                      L"clip-set <text> | clip-image | clip-has-image | "
                      L"monitor|owner <report> [option...]\n");
     return 64;
@@ -1082,6 +1093,8 @@ int wmain(int argc, wchar_t *argv[])
         return hasWindow(argv[2], command == L"visible");
     if (command == L"icon")
         return hasIcon(argv[2]);
+    if (command == L"front")
+        return frontTitled(argv[2]);
     if (command == L"rect" && argc >= 4)
         return printRect(argv[2], argv[3]);
     if (command == L"clip-set")
