@@ -127,7 +127,8 @@ private:
                                   0),
             ProgramDriver::phrase(QStringLiteral("say \"hi\" \\ $HOME"),
                                   QStringLiteral("escaped ✓"), 0, 0),
-            ProgramDriver::phrase(QStringLiteral("--help"), OptionText, 0, 0)};
+            ProgramDriver::phrase(QStringLiteral("--help"), OptionText, 0, 0),
+            formPhrase()};
         QDir().mkpath(ProgramDriver::dataFolder());
         if (!ProgramDriver::writeDataFile(ProgramDriver::dataFilePath(), s, phrases))
             return false;
@@ -518,6 +519,50 @@ private slots:
 
     // The picker is an X11 window: sway focuses it over the native window,
     // and gives the focus back to that window for the typing.
+    static QJsonObject formPhrase()
+    {
+        QJsonObject form =
+            ProgramDriver::phrase(QStringLiteral("form"), QStringLiteral("Hi {input:Name}."), 0, 0);
+        form.insert(QStringLiteral("placeholders"), true);
+        return form;
+    }
+
+    // A phrase with a field, from the command line over a native window: the
+    // window of fields (through XWayland) gets the keyboard, Enter types the
+    // phrase with the answer into the native window, which has the keyboard
+    // back; Escape types nothing and gives it back too.
+    void fieldsAskedOverTheNativeWindow()
+    {
+        const auto target = startTarget(QStringLiteral("qt-wayland"));
+        QVERIFY(target);
+        target->clear();
+        for (const bool filledIn : {true, false}) {
+            QProcess typing;
+            typing.setProcessEnvironment(m_session->environment());
+            typing.start(QStringLiteral(SCRIVLET_EXE), {QStringLiteral("--type"),
+                                                        QStringLiteral("form")});
+            QVERIFY2(QTest::qWaitFor(
+                         [&] { return m_session->focusedApp() == QLatin1String("Scrivlet"); },
+                         10000),
+                     qPrintable(m_session->focusedApp()));
+            QCOMPARE(QProcess::execute(QStringLiteral("wtype"), {QStringLiteral("Ada")}), 0);
+            QCOMPARE(QProcess::execute(
+                         QStringLiteral("wtype"),
+                         {QStringLiteral("-k"), filledIn ? QStringLiteral("Return")
+                                                         : QStringLiteral("Escape")}),
+                     0);
+            QVERIFY(QTest::qWaitFor([&] { return typing.state() == QProcess::NotRunning; },
+                                    20000));
+            QCOMPARE(typing.exitCode(), filledIn ? 0 : 1);
+            QVERIFY2(QTest::qWaitFor(
+                         [&] { return m_session->focusedApp() == QLatin1String("x11target"); },
+                         10000),
+                     qPrintable(m_session->focusedApp()));
+            QCOMPARE(target->settledText(), QStringLiteral("Hi Ada."));
+        }
+        target->quit();
+    }
+
     void pickerTypesIntoTheNativeWindow()
     {
         const auto target = startTarget(QStringLiteral("qt-wayland"));
