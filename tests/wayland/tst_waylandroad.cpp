@@ -545,11 +545,14 @@ private slots:
                          [&] { return m_session->focusedApp() == QLatin1String("Scrivlet"); },
                          10000),
                      qPrintable(m_session->focusedApp()));
-            QCOMPARE(QProcess::execute(QStringLiteral("wtype"), {QStringLiteral("Ada")}), 0);
-            QCOMPARE(QProcess::execute(
-                         QStringLiteral("wtype"),
-                         {QStringLiteral("-k"), filledIn ? QStringLiteral("Return")
-                                                         : QStringLiteral("Escape")}),
+            // One wtype for the answer and the key after it: each run of
+            // wtype sets a keymap of its own, and an answer typed by one run
+            // was seen lost in the XWayland field when the next run's key
+            // came right after it.
+            QCOMPARE(QProcess::execute(QStringLiteral("wtype"),
+                                       {QStringLiteral("Ada"), QStringLiteral("-k"),
+                                        filledIn ? QStringLiteral("Return")
+                                                 : QStringLiteral("Escape")}),
                      0);
             QVERIFY(QTest::qWaitFor([&] { return typing.state() == QProcess::NotRunning; },
                                     20000));
