@@ -370,13 +370,13 @@ private slots:
             // On a loaded machine the browser may still name the field
             // before as focused when the keys come, and the program keeps
             // out of a field it cannot tell from a password field, as it
-            // must. Once the browser's tree has followed, the same keys
-            // expand: the text field is tried again then, never a password
-            // field.
-            for (int retry = 0;
-                 !password && retry < 2 &&
-                 !page->waitForText(values.join(QLatin1Char('|')), 3000) &&
-                 program.count(QStringLiteral("abbreviation ;pw not here")) > notHere;
+            // must; or the news of the move to this field comes after the
+            // first keys, and what was typed before it is forgotten, as at
+            // any move. Either way the keys stay as typed. Once the
+            // browser's tree has followed, the same keys expand: the text
+            // field is tried again then, never a password field.
+            for (int retry = 0; !password && retry < 2 &&
+                                !page->waitForText(values.join(QLatin1Char('|')), 3000);
                  ++retry) {
                 QStringList raw = values;
                 raw[i] = typed;
