@@ -174,8 +174,13 @@ int run(const RemoteCommand::Request &request, const QString &serverName, const 
     RemoteCommand::Request sent = request;
     sent.waitsOnUser = true;
     const QByteArray message = RemoteCommand::encode(sent);
+    QElapsedTimer sentAt;
+    sentAt.start();
+    const SingleInstance::Interim waitingOn = [&sentAt](const QByteArray &line) {
+        return RemoteCommand::isWaitingReply(line) && sentAt.elapsed() < WaitOnUserLimitMs;
+    };
     QByteArray bytes;
-    SingleInstance::SendResult result = channel.send(message, AnswerTimeoutMs, &bytes, RemoteCommand::isWaitingReply);
+    SingleInstance::SendResult result = channel.send(message, AnswerTimeoutMs, &bytes, waitingOn);
     if (result == SingleInstance::SendResult::NoCopy && !channel.foundForeignServer()) {
         if (request.verb == RemoteCommand::Verb::List)
             return listFromFile(dataFolder);
@@ -209,7 +214,7 @@ int run(const RemoteCommand::Request &request, const QString &serverName, const 
         while (result == SingleInstance::SendResult::NoCopy && !channel.foundForeignServer() &&
                started.elapsed() < StartTimeoutMs) {
             QThread::msleep(100);
-            result = channel.send(message, AnswerTimeoutMs, &bytes, RemoteCommand::isWaitingReply);
+            result = channel.send(message, AnswerTimeoutMs, &bytes, waitingOn);
         }
     }
     if (result == SingleInstance::SendResult::NoCopy) {
@@ -225,6 +230,12 @@ int run(const RemoteCommand::Request &request, const QString &serverName, const 
         say(stderr, QStringLiteral("The running Zem Scrivlet did not answer: an older version "
                                    "takes no commands (it was asked to show its window), or "
                                    "it is busy."));
+        return 1;
+    }
+    if (reply.waiting) {
+        say(stderr, QStringLiteral("Zem Scrivlet still waits for the fields of a phrase to be "
+                                   "filled in. This command is carried out once they are filled "
+                                   "in or cancelled; its outcome is not reported here."));
         return 1;
     }
     // The copy's summary holds labels made plain already (phraseLabel).

@@ -13,6 +13,9 @@ namespace CommandClient {
 // the copy waits for the user instead (a phrase's fields), it says so every
 // RemoteCommand::WaitingBeatMs, and each time this wait begins again.
 constexpr int AnswerTimeoutMs = 30000;
+// A window of fields left open is not waited for without end: after this
+// long the command says what the copy waits for, and ends.
+constexpr int WaitOnUserLimitMs = 10 * 60 * 1000;
 // How long a copy started for --type or --picker may take to open its
 // channel.
 constexpr int StartTimeoutMs = 10000;

@@ -35,6 +35,12 @@ void PhraseDispatcher::carryOutPending()
         QTimer::singleShot(0, this, &PhraseDispatcher::carryOutPending);
 }
 
+void PhraseDispatcher::startAsking()
+{
+    m_asking = true;
+    emit fieldsAsked();
+}
+
 PhraseDispatcher::Answer PhraseDispatcher::sayingWaiting(const Answer &answer)
 {
     // The sender's limit is for the text going out, not for a person
@@ -42,10 +48,15 @@ PhraseDispatcher::Answer PhraseDispatcher::sayingWaiting(const Answer &answer)
     // that takes. A copy that hangs stops saying it, and the sender gives up.
     auto beat = std::make_shared<QTimer>();
     beat->setInterval(m_waitingBeatMs);
-    connect(beat.get(), &QTimer::timeout, this, [this, answer] {
-        if (m_asking)
+    QTimer *running = beat.get(); // stopped once the answer went
+    const auto sayIt = [this, running, answer] {
+        if (m_asking && running->isActive())
             answer(RemoteCommand::Reply{false, QString(), true});
-    });
+    };
+    connect(beat.get(), &QTimer::timeout, this, sayIt);
+    // At once when a window of fields opens, not up to a beat later: the
+    // sender's limit may be nearly spent by what went before.
+    connect(this, &PhraseDispatcher::fieldsAsked, beat.get(), sayIt);
     beat->start();
     return [beat, answer](const RemoteCommand::Reply &reply) {
         beat->stop();
@@ -99,7 +110,7 @@ void PhraseDispatcher::carryOut(const RemoteCommand::Request &request, const Ans
     // loops serve the channel) waits for it, so two texts never interleave
     // and the window in front stays the target.
     RemoteCommand::Request judged = request;
-    judged.once = false; // a new press, already told from its repeats
+    judged.once = false;        // a new press, already told from its repeats
     judged.waitsOnUser = false; // told has its beat already
     if (waitsForTyping([this, judged, told] { carryOut(judged, told); }))
         return;

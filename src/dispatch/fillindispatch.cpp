@@ -147,7 +147,7 @@ void PhraseDispatcher::askFillIns(const Phrase &phrase, const QVector<Placeholde
     if (settled.ownField)
         settled.window = 0;
     m_targetWindow = 0;
-    m_asking = true;
+    startAsking();
     m_workedElsewhere = false;
     TestTrace::line(QStringLiteral("fill-ins of %1 asked").arg(phrase.id));
     QPointer<PhraseDispatcher> self(this);

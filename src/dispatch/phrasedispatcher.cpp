@@ -212,7 +212,7 @@ bool PhraseDispatcher::copyPhrase(const QString &id,
     // One window of fields at a time.
     if (waitsForTyping([this, id, copied] { copyPhrase(id, copied); }))
         return true;
-    m_asking = true;
+    startAsking();
     QPointer<PhraseDispatcher> self(this);
     ui->askFillIns(phrase.name, wanted.fields,
                    [self, copy](bool accepted, const QHash<QString, QString> &answers) {

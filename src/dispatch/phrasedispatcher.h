@@ -117,6 +117,8 @@ signals:
     void phraseUsed(const QString &id);
     // A command a later start handed over is carried out now.
     void commandArrived(RemoteCommand::Verb verb);
+    // A window of fields opened: commands that wait behind it are told so.
+    void fieldsAsked();
 
 private:
     // The window in front becomes the target, as for a phrase's shortcut:
@@ -128,6 +130,8 @@ private:
     // looks once the one before is in.
     bool waitsForTyping(std::function<void()> request);
     void carryOutPending();
+    // A window of fields opens now; what comes meanwhile waits for it.
+    void startAsking();
     // answer, with a beat of "waiting" replies while fields are asked for,
     // until the answer itself goes.
     Answer sayingWaiting(const Answer &answer);

@@ -1,10 +1,10 @@
 #pragma once
 
 // A check both channels pass, the Unix socket and the Windows pipe: a copy
-// that waits for the user says so now and then, and the sender that takes
-// such lines waits on past its limit for the answer after them, and gives
-// up a limit after the last one; a sender that takes none gets the first
-// line as it comes. name: a channel nobody listens at yet.
+// that waits for the user says so every second, and the sender that takes
+// such lines waits on past its limit of 2.5 s for the answer after 4 s, and
+// gives up a limit after the last one; a sender that takes none gets the
+// first line as it comes. name: a channel nobody listens at yet.
 
 #include "app/singleinstance.h"
 #include "dispatch/remotecommand.h"
@@ -25,16 +25,16 @@ inline void checkWaitingRepliesExtendTheWait(const QString &name)
                          const RemoteCommand::Request request = RemoteCommand::decode(bytes);
                          RemoteCommand::Reply waiting;
                          waiting.waiting = true;
-                         for (int ms : {300, 600, 900})
+                         for (int ms : {1000, 2000, 3000})
                              QTimer::singleShot(ms, [answer, waiting] {
                                  answer(RemoteCommand::encodeReply(waiting), true);
                              });
                          // "Silent" hears no more after the beats, with the
                          // connection held open: its copy hangs.
                          if (request.name == QLatin1String("Silent"))
-                             QTimer::singleShot(3000, [answer] {});
+                             QTimer::singleShot(8000, [answer] {});
                          else
-                             QTimer::singleShot(1200, [answer, request] {
+                             QTimer::singleShot(4000, [answer, request] {
                                  answer(RemoteCommand::encodeReply({true, request.name}), false);
                              });
                      });
@@ -46,13 +46,15 @@ inline void checkWaitingRepliesExtendTheWait(const QString &name)
         SingleInstance::SendResult result = SingleInstance::SendResult::NoCopy;
         std::thread client([&] {
             SingleInstance channel(name);
-            result = channel.send(RemoteCommand::encode(type), 500, reply,
+            result = channel.send(RemoteCommand::encode(type), 2500, reply,
                                   takesWaiting ? RemoteCommand::isWaitingReply
                                                : SingleInstance::Interim());
             done = true;
         });
-        // The channel serves meanwhile; the join below waits for the rest.
-        (void)QTest::qWaitFor([&done] { return done.load(); }, 10000);
+        // The channel serves meanwhile. A sender still waiting would hang
+        // the join: said at once instead.
+        if (!QTest::qWaitFor([&done] { return done.load(); }, 20000))
+            qFatal("the sender of %s never returned", qPrintable(phrase));
         client.join();
         return result;
     };
@@ -69,7 +71,7 @@ inline void checkWaitingRepliesExtendTheWait(const QString &name)
     t.start();
     QCOMPARE(int(ask(QStringLiteral("Silent"), true, &bytes)),
              int(SingleInstance::SendResult::NoAnswer));
-    QVERIFY2(t.elapsed() >= 1300, qPrintable(QString::number(t.elapsed())));
+    QVERIFY2(t.elapsed() >= 5000, qPrintable(QString::number(t.elapsed())));
 
     QCOMPARE(int(ask(QStringLiteral("Old"), false, &bytes)),
              int(SingleInstance::SendResult::Answered));

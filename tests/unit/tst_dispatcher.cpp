@@ -399,6 +399,7 @@ private slots:
         RemoteCommand::Request type = command(RemoteCommand::Verb::Type, QStringLiteral("Form"));
         type.waitsOnUser = true;
         dispatcher->carryOut(type, hears(QStringLiteral("form")));
+        QCOMPARE(heard, QStringList{QStringLiteral("form waiting")}); // as the window opens
         type.name = QStringLiteral("Second");
         dispatcher->carryOut(type, hears(QStringLiteral("second")));
         dispatcher->carryOut(command(RemoteCommand::Verb::Type, QStringLiteral("Third")),

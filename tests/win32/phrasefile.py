@@ -6,8 +6,9 @@ usage: phrasefile.py <path> [<setting>=<json value>...] [-- <mods>:<vk>:<text>[@
 Each phrase after "--" gets the id 0000000<n>-0000-4000-8000-000000000000 (n
 counting from 1), the name p<n>, and its text with \\n standing for a line
 break, and the abbreviation after "@@" when one is given; a text with
-{cursor} has its placeholders filled in. The settings start the program minimised, in English, with the one-time
-import and the close hint done; name=value pairs add to or override them.
+{cursor} or {input:...} has its placeholders filled in. The settings start the
+program minimised, in English, with the one-time import and the close hint
+done; name=value pairs add to or override them.
 """
 import json
 import sys
