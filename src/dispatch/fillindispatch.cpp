@@ -123,9 +123,8 @@ QString PhraseDispatcher::failureText(const Placeholders::Expanded &failed)
                    "Nothing was typed: the phrases that %1 puts in would make a text far too long.")
             .arg(shownChain(chain));
     case Placeholders::Failure::TooManyFields:
-        return QCoreApplication::translate(
-                   "MainWindow",
-                   "Nothing was typed: %1 asks for more than %2 fields, more than one window holds.")
+        return QCoreApplication::translate("MainWindow", "Nothing was typed: %1 asks for more than "
+                                                         "%2 fields, more than one window holds.")
             .arg(shownChain(chain))
             .arg(Placeholders::MaxFields);
     }

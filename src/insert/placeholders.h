@@ -84,10 +84,10 @@ struct Context
 enum class Failure
 {
     None,
-    Missing,  // {phrase:NAME} names no phrase
-    Cycle,    // a phrase contains itself
-    TooDeep,  // nested more than MaxDepth deep
-    TooLarge, // more than MaxNested phrases put in, or MaxLength characters
+    Missing,       // {phrase:NAME} names no phrase
+    Cycle,         // a phrase contains itself
+    TooDeep,       // nested more than MaxDepth deep
+    TooLarge,      // more than MaxNested phrases put in, or MaxLength characters
     TooManyFields, // more than MaxFields fields to ask for
 };
 

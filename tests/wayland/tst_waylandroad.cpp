@@ -544,28 +544,27 @@ private slots:
         for (const bool filledIn : {true, false}) {
             QProcess typing;
             typing.setProcessEnvironment(m_session->environment());
-            typing.start(QStringLiteral(SCRIVLET_EXE), {QStringLiteral("--type"),
-                                                        QStringLiteral("form")});
-            QVERIFY2(QTest::qWaitFor(
-                         [&] { return m_session->focusedApp() == QLatin1String("Scrivlet"); },
-                         10000),
-                     qPrintable(m_session->focusedApp()));
+            typing.start(QStringLiteral(SCRIVLET_EXE),
+                         {QStringLiteral("--type"), QStringLiteral("form")});
+            QVERIFY2(
+                QTest::qWaitFor(
+                    [&] { return m_session->focusedApp() == QLatin1String("Scrivlet"); }, 10000),
+                qPrintable(m_session->focusedApp()));
             // One wtype for the answer and the key after it: each run of
             // wtype sets a keymap of its own, and an answer typed by one run
             // was seen lost in the XWayland field when the next run's key
             // came right after it.
-            QCOMPARE(QProcess::execute(QStringLiteral("wtype"),
-                                       {QStringLiteral("Ada"), QStringLiteral("-k"),
-                                        filledIn ? QStringLiteral("Return")
-                                                 : QStringLiteral("Escape")}),
-                     0);
-            QVERIFY(QTest::qWaitFor([&] { return typing.state() == QProcess::NotRunning; },
-                                    20000));
+            QCOMPARE(
+                QProcess::execute(QStringLiteral("wtype"),
+                                  {QStringLiteral("Ada"), QStringLiteral("-k"),
+                                   filledIn ? QStringLiteral("Return") : QStringLiteral("Escape")}),
+                0);
+            QVERIFY(QTest::qWaitFor([&] { return typing.state() == QProcess::NotRunning; }, 20000));
             QCOMPARE(typing.exitCode(), filledIn ? 0 : 1);
-            QVERIFY2(QTest::qWaitFor(
-                         [&] { return m_session->focusedApp() == QLatin1String("x11target"); },
-                         10000),
-                     qPrintable(m_session->focusedApp()));
+            QVERIFY2(
+                QTest::qWaitFor(
+                    [&] { return m_session->focusedApp() == QLatin1String("x11target"); }, 10000),
+                qPrintable(m_session->focusedApp()));
             QCOMPARE(target->settledText(), QStringLiteral("Hi Ada."));
         }
         target->quit();

@@ -375,8 +375,8 @@ private slots:
             // any move. Either way the keys stay as typed. Once the
             // browser's tree has followed, the same keys expand: the text
             // field is tried again then, never a password field.
-            for (int retry = 0; !password && retry < 2 &&
-                                !page->waitForText(values.join(QLatin1Char('|')), 3000);
+            for (int retry = 0;
+                 !password && retry < 2 && !page->waitForText(values.join(QLatin1Char('|')), 3000);
                  ++retry) {
                 QStringList raw = values;
                 raw[i] = typed;
