@@ -15,6 +15,7 @@
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QtTest>
 
@@ -188,8 +189,22 @@ private slots:
 
     void closingTheWindowHidesItToTheItem()
     {
-        requestClose(xlib, visibleWindowNamed(programTitle));
-        QVERIFY(waitUntil([] { return visibleWindowNamed(programTitle) == 0; }, 5000));
+        // A close asked for right after the window came up was once seen
+        // lost on a loaded machine: it is asked again each second while the
+        // window stays, as a user clicks again.
+        QElapsedTimer asked;
+        QVERIFY(waitUntil(
+            [this, &asked] {
+                const Window window = visibleWindowNamed(programTitle);
+                if (window == 0)
+                    return true;
+                if (!asked.isValid() || asked.elapsed() >= 1000) {
+                    requestClose(xlib, window);
+                    asked.start();
+                }
+                return false;
+            },
+            5000));
         QTest::qWait(300);
         QCOMPARE(program->state(), QProcess::Running);
     }
