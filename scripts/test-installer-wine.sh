@@ -101,9 +101,12 @@ mkdir -p "$data"
 # Wine's reg.exe once failed here without a word, which ended the script under
 # set -e; it gets a second try and, failing that, is reported as a check.
 add_run_value() {
-    local value="\"$(winpath "$inst")\\scrivlet.exe\""
-    wine reg add "$run_key" /v VantokScrivlet /t REG_SZ /d "$value" /f >/dev/null ||
-        { sleep 1; wine reg add "$run_key" /v VantokScrivlet /t REG_SZ /d "$value" /f >/dev/null; }
+    local value="\"$(winpath "$inst")\\scrivlet.exe\"" try
+    for try in 1 2; do
+        wine reg add "$run_key" /v VantokScrivlet /t REG_SZ /d "$value" /f >/dev/null && return 0
+        sleep 1
+    done
+    return 1
 }
 check "a login start is set as the program sets it" add_run_value
 
