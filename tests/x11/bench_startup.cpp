@@ -177,8 +177,17 @@ void fillList(PhraseStore &store, int count, int shortcutEvery, bool inTray)
         store.phrases() << makePhrase(phraseRng, i, shortcutEvery);
 }
 
+// Empties the data folder: a save merges what the file on disk holds, so a
+// list written over the last one would hold both.
+bool emptyFolder(const QString &folder)
+{
+    return QDir(folder).removeRecursively() && QDir().mkpath(folder);
+}
+
 bool writeList(const QString &folder, int count, int shortcutEvery, bool inTray)
 {
+    if (!emptyFolder(folder))
+        return false;
     PhraseStore store(folder);
     fillList(store, count, shortcutEvery, inTray);
     Phrase served;
@@ -187,7 +196,7 @@ bool writeList(const QString &folder, int count, int shortcutEvery, bool inTray)
     served.mods = 3; // Ctrl+Alt
     served.vk = 0x31;
     store.phrases() << served;
-    return store.save();
+    return store.save() && store.phrases().size() == count + 1;
 }
 
 struct PressRun
@@ -317,9 +326,11 @@ int main(int argc, char *argv[])
         for (int count : counts) {
             if (inTray && count >= 100000)
                 continue;
+            if (!emptyFolder(folder))
+                return 1;
             PhraseStore store(folder);
             fillList(store, count, 4, inTray);
-            if (!store.save())
+            if (!store.save() || store.phrases().size() != count)
                 return 1;
             std::vector<double> times, sizes, anons;
             for (int run = 0; run < (count >= 100000 ? 3 : 7); ++run) {
