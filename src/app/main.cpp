@@ -271,16 +271,16 @@ int main(int argc, char *argv[])
     store.load();
 
     QTranslator translator;
-    // In place before the window is built, so that what its construction
-    // reports (shortcuts that could not be registered, the one-time import)
-    // is already in the user's language.
+    // In place before the window is built, so that every window is built in
+    // the user's language, and what its construction reports (shortcuts that
+    // could not be registered, the one-time import) too. Nothing is told of
+    // it afterwards: each retranslation refills the table and the panel.
     Language::install(&translator, store.settings().language);
     // The window system interface; null-safe users, so a failed backend only
     // costs the shortcuts and the typing.
     const std::unique_ptr<Desktop> desktop = createDesktop();
     MainWindow window(&store, &translator, desktop.get());
     window.setDataLocation(where);
-    window.applyLanguage(store.settings().language);
 
     QuitSignals::install([&window] { window.quitApp(); });
 

@@ -58,8 +58,8 @@ bool install(QTranslator *translator, const QString &code)
     QCoreApplication::removeTranslator(translator);
     if (code == QLatin1String("en"))
         return false;
-    // The catalogue it holds already (start-up installs it before the window
-    // is built and applies the language again after) is not read twice.
+    // The catalogue it holds already (Options applying the language it
+    // shows) is not read twice.
     const QString path = QStringLiteral(":/i18n/scrivlet_%1.qm").arg(code);
     if (translator->filePath() != path && !translator->load(path))
         return false;

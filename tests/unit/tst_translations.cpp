@@ -1,3 +1,4 @@
+#include "base/language.h"
 #include "fakes/fakedesktop.h"
 #include "mainwindow/mainwindow.h"
 #include "store/phrasestore.h"
@@ -176,6 +177,31 @@ private slots:
         const Texts again = snapshot();
         for (auto it = english.cbegin(); it != english.cend(); ++it)
             QCOMPARE(again.value(it.key()), it.value());
+    }
+
+    // The program starts with the catalogue in place before any window is
+    // built and tells nobody afterwards: each window says its words in the
+    // language as it is built, exactly as when told of a change.
+    void windowsBuiltInTheLanguageSayItFromTheStart_data() { cataloguesAreEmbedded_data(); }
+    void windowsBuiltInTheLanguageSayItFromTheStart()
+    {
+        QFETCH(QString, code);
+        QTemporaryDir dir;
+        PhraseStore store(dir.path());
+        store.setLegacyFilePath(dir.filePath(QStringLiteral("none.dll")));
+        store.settings().importedV3 = true;
+        store.settings().language = code;
+        FakeDesktop desktop;
+        QTranslator translator;
+        QVERIFY(Language::install(&translator, code));
+        MainWindow window(&store, &translator, &desktop);
+        const Texts built = snapshot();
+        window.applyLanguage(code);
+        const Texts told = snapshot();
+        QCOMPARE(built.keys(), told.keys());
+        for (auto it = told.cbegin(); it != told.cend(); ++it)
+            QCOMPARE(built.value(it.key()), it.value());
+        QCoreApplication::removeTranslator(&translator);
     }
 
     void pluralForms_data()
