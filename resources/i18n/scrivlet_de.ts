@@ -1176,6 +1176,13 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Nothing was typed: %1 asks for more than %2 fields, more than one window holds.</source>
         <translation>Es wurde nichts eingegeben: %1 fragt nach mehr als %2 Feldern, mehr als ein Fenster fasst.</translation>
     </message>
+    <message numerus="yes">
+        <source>Could not register %n shortcuts, among them: %1</source>
+        <translation>
+            <numerusform>%n Tastenkürzel konnte nicht registriert werden, darunter: %1</numerusform>
+            <numerusform>%n Tastenkürzel konnten nicht registriert werden, darunter: %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

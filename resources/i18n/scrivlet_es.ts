@@ -1176,6 +1176,13 @@ Replace it?</source>
         <source>Nothing was typed: %1 asks for more than %2 fields, more than one window holds.</source>
         <translation>No se escribió nada: %1 pide más de %2 campos, más de los que caben en una ventana.</translation>
     </message>
+    <message numerus="yes">
+        <source>Could not register %n shortcuts, among them: %1</source>
+        <translation>
+            <numerusform>No se pudo registrar %n atajo, entre ellos: %1</numerusform>
+            <numerusform>No se pudieron registrar %n atajos, entre ellos: %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

@@ -1176,6 +1176,13 @@ Le remplacer&#xa0;?</translation>
         <source>Nothing was typed: %1 asks for more than %2 fields, more than one window holds.</source>
         <translation>Rien n&apos;a été saisi&#xa0;: %1 demande plus de %2 champs, plus qu&apos;une fenêtre n&apos;en contient.</translation>
     </message>
+    <message numerus="yes">
+        <source>Could not register %n shortcuts, among them: %1</source>
+        <translation>
+            <numerusform>Impossible d&apos;enregistrer %n raccourci, dont&#xa0;: %1</numerusform>
+            <numerusform>Impossible d&apos;enregistrer %n raccourcis, dont&#xa0;: %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

@@ -1176,6 +1176,13 @@ Vuoi sostituirlo?</translation>
         <source>Nothing was typed: %1 asks for more than %2 fields, more than one window holds.</source>
         <translation>Non è stato digitato nulla: %1 chiede più di %2 campi, più di quanti ne contenga una finestra.</translation>
     </message>
+    <message numerus="yes">
+        <source>Could not register %n shortcuts, among them: %1</source>
+        <translation>
+            <numerusform>Impossibile registrare %n scorciatoia, tra cui: %1</numerusform>
+            <numerusform>Impossibile registrare %n scorciatoie, tra cui: %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

@@ -1165,6 +1165,12 @@ Replace it?</source>
         <source>Nothing was typed: %1 asks for more than %2 fields, more than one window holds.</source>
         <translation>%1 は %2 個を超えるフィールドを求めており、1 つのウィンドウに収まらないため、何も入力しませんでした。</translation>
     </message>
+    <message numerus="yes">
+        <source>Could not register %n shortcuts, among them: %1</source>
+        <translation>
+            <numerusform>%n 個のショートカットを登録できませんでした。その一部: %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

@@ -1165,6 +1165,12 @@ Replace it?</source>
         <source>Nothing was typed: %1 asks for more than %2 fields, more than one window holds.</source>
         <translation>입력하지 않았습니다. %1에서 %2개가 넘는 필드를 묻는데, 한 창에 담을 수 있는 것보다 많습니다.</translation>
     </message>
+    <message numerus="yes">
+        <source>Could not register %n shortcuts, among them: %1</source>
+        <translation>
+            <numerusform>단축키 %n개를 등록할 수 없습니다. 그 일부: %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

@@ -1187,6 +1187,14 @@ Replace it?</source>
         <source>Nothing was typed: %1 asks for more than %2 fields, more than one window holds.</source>
         <translation>Ничего не введено: %1 запрашивает больше %2 полей — больше, чем помещается в одном окне.</translation>
     </message>
+    <message numerus="yes">
+        <source>Could not register %n shortcuts, among them: %1</source>
+        <translation>
+            <numerusform>Не удалось зарегистрировать %n сочетание клавиш, среди них: %1</numerusform>
+            <numerusform>Не удалось зарегистрировать %n сочетания клавиш, среди них: %1</numerusform>
+            <numerusform>Не удалось зарегистрировать %n сочетаний клавиш, среди них: %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

@@ -1165,6 +1165,12 @@ Replace it?</source>
         <source>Nothing was typed: %1 asks for more than %2 fields, more than one window holds.</source>
         <translation>未输入任何内容：%1 要求填写超过 %2 个字段，超出一个窗口所能容纳的数量。</translation>
     </message>
+    <message numerus="yes">
+        <source>Could not register %n shortcuts, among them: %1</source>
+        <translation>
+            <numerusform>无法注册 %n 个快捷键，其中包括：%1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

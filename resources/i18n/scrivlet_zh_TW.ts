@@ -1165,6 +1165,12 @@ Replace it?</source>
         <source>Nothing was typed: %1 asks for more than %2 fields, more than one window holds.</source>
         <translation>未輸入任何內容：%1 要求填寫超過 %2 個欄位，超出一個視窗所能容納的數量。</translation>
     </message>
+    <message numerus="yes">
+        <source>Could not register %n shortcuts, among them: %1</source>
+        <translation>
+            <numerusform>無法註冊 %n 個快速鍵，其中包括：%1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PhraseDialog</name>

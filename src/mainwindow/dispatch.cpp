@@ -106,12 +106,20 @@ void MainWindow::onRegistrationFailed(const QString &text)
     // all the shortcuts refused together.
     if (m_refusedShortcuts.isEmpty()) {
         QTimer::singleShot(0, this, [this] {
-            const QString names = m_refusedShortcuts.join(QStringLiteral(", "));
+            const QString notice = refusedShortcutsNotice(m_refusedShortcuts);
             m_refusedShortcuts.clear();
-            showBalloon(tr("Could not register shortcut: %1").arg(names), true);
+            showBalloon(notice, true);
         });
     }
     m_refusedShortcuts << text;
+}
+
+QString MainWindow::refusedShortcutsNotice(const QStringList &refused)
+{
+    if (refused.size() <= RefusedShortcutsNamed)
+        return tr("Could not register shortcut: %1").arg(refused.join(QStringLiteral(", ")));
+    return tr("Could not register %n shortcuts, among them: %1", nullptr, refused.size())
+        .arg(refused.mid(0, RefusedShortcutsNamed).join(QStringLiteral(", ")));
 }
 
 void MainWindow::createPicker()

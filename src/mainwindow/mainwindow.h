@@ -184,6 +184,11 @@ public:
     // What other programs commonly do with a combination, for the note;
     // empty for one without a common use.
     static QString usualUseOf(int mods, int vk);
+    // The tray's one balloon for the shortcuts refused together: a handful
+    // named, the rest counted, so that a list whose shortcuts another
+    // program holds does not fill the screen.
+    static QString refusedShortcutsNotice(const QStringList &refused);
+    static constexpr int RefusedShortcutsNamed = 5;
     MainTitleBar *titleBar() const { return m_titleBar; }
     QMenuBar *mainMenuBar() const { return m_menuBar; }
     QSystemTrayIcon *trayIcon() const { return m_tray; }

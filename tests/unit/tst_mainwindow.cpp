@@ -1259,6 +1259,33 @@ private slots:
         QCOMPARE(desktop->registered.size(), 4);
     }
 
+    // The tray's balloon for shortcuts refused together names a handful and
+    // counts them all: one for a few hundred would fill the screen, and
+    // laying it out took longer than the rest of the start.
+    void refusedShortcutsNotice_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("one") << 1 << QStringLiteral("Could not register shortcut: n0 (Ctrl+1)");
+        QTest::newRow("all named") << MainWindow::RefusedShortcutsNamed
+                                   << QStringLiteral("Could not register shortcut: n0 (Ctrl+1), "
+                                                     "n1 (Ctrl+1), n2 (Ctrl+1), n3 (Ctrl+1), "
+                                                     "n4 (Ctrl+1)");
+        QTest::newRow("counted") << 300
+                                 << QStringLiteral("Could not register 300 shortcuts, among them: "
+                                                   "n0 (Ctrl+1), n1 (Ctrl+1), n2 (Ctrl+1), "
+                                                   "n3 (Ctrl+1), n4 (Ctrl+1)");
+    }
+    void refusedShortcutsNotice()
+    {
+        QFETCH(int, count);
+        QFETCH(QString, expected);
+        QStringList refused;
+        for (int i = 0; i < count; ++i)
+            refused << QStringLiteral("n%1 (Ctrl+1)").arg(i);
+        QCOMPARE(MainWindow::refusedShortcutsNotice(refused), expected);
+    }
+
     void showShortcutToggles()
     {
         build();
