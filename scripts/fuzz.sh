@@ -8,18 +8,24 @@
 #                             starting from the seed corpora
 #   scripts/fuzz.sh SECONDS   long run: SECONDS per target, random seed,
 #                             growing a corpus kept in build-fuzz/corpus/
+#   scripts/fuzz.sh --build-only
+#                             build only (scripts/test.sh builds while the
+#                             Linux tests run)
 #
 # A crash or a broken rule stops the run with the input saved under
 # build-fuzz/crashes/. Once fixed, add that input to tests/fuzz/corpus/<name>/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
+build_only=false
+[ "${1:-}" = --build-only ] && build_only=true && shift
 seconds=${1:-}
 runs=${SCRIVLET_FUZZ_RUNS:-50000}
 
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DSCRIVLET_BUILD_FUZZERS=ON -DSCRIVLET_BUILD_TESTS=OFF -DSCRIVLET_BUILD_BENCH=OFF >/dev/null
 cmake --build build-fuzz -j "$(nproc)" --target fuzz_load fuzz_backup fuzz_legacy fuzz_import
+$build_only && exit 0
 
 mkdir -p build-fuzz/crashes
 # Memory errors and undefined behaviour stop a run; leaks are left to the

@@ -4,6 +4,10 @@
 # runs them. Any report fails its test; the only leak reports suppressed are
 # the ones tests/sanitizers/lsan.supp names. The X11 end-to-end tests and
 # the benchmarks are left out: the ordinary build runs them.
+#
+#   scripts/test-sanitizers.sh              build and run
+#   scripts/test-sanitizers.sh --build-only build only (scripts/test.sh builds
+#                                           while the Linux tests run)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
@@ -14,4 +18,5 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=
     -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" -DSCRIVLET_SANITIZE=ON \
     -DSCRIVLET_BUILD_TESTS=ON -DSCRIVLET_BUILD_X11_TESTS=OFF -DSCRIVLET_BUILD_BENCH=OFF >/dev/null
 cmake --build build-asan -j "$jobs"
+[ "${1:-}" = --build-only ] && exit 0
 (cd build-asan && ctest --output-on-failure --no-tests=error -j "$jobs" --timeout 600)

@@ -11,6 +11,11 @@
 # The Qt comes from $SCRIVLET_QT_MINGW (an unpacked qt5-mingw folder, a folder
 # holding one, or the tarball) or from ../shared/toolchains/. Ends every Wine
 # and X process it started.
+#
+#   scripts/test-windows.sh               build and test
+#   scripts/test-windows.sh --build-only  the cross build alone, no Wine
+#                                         (scripts/test.sh builds while the
+#                                         Linux tests run)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -27,6 +32,8 @@ skip() {
     echo "skipped: $*"
     exit 0
 }
+build_only=false
+[ "${1:-}" = --build-only ] && build_only=true
 command -v x86_64-w64-mingw32-g++-posix >/dev/null || skip "the Windows tests need x86_64-w64-mingw32-g++-posix (mingw-w64)"
 command -v wine >/dev/null || skip "the Windows tests need wine"
 command -v Xvfb >/dev/null || skip "the Windows tests need Xvfb"
@@ -66,6 +73,33 @@ if [ -n "$tarball" ]; then
         echo "$want" >"$stamp"
     fi
     qt=$build/qt5-mingw
+fi
+
+cross_build() {
+    # Espanso's files are read with libyaml, which mingw-w64 has no package of:
+    # Debian's source package is compiled in. Where it cannot be fetched the
+    # program is built without that reader, and says so when such a file is
+    # imported.
+    phase "libyaml from Debian's source package"
+    yaml_src=""
+    if ! yaml_src=$(scripts/libyaml-source.sh "$build/libyaml"); then
+        [ "${CI:-}" = true ] && { echo "error: libyaml's source package could not be fetched" >&2; exit 1; }
+        echo "libyaml's source could not be fetched: building without the Espanso reader"
+        yaml_src=""
+    fi
+
+    phase "cross build with $qt"
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+        -DCMAKE_PREFIX_PATH="$qt" -DSCRIVLET_BUILD_BENCH=OFF \
+        -DSCRIVLET_LIBYAML_SOURCE="$yaml_src" >/dev/null
+    cmake --build "$build" -j "$jobs"
+    cmake --build "$build" --target deploy >/dev/null
+}
+if $build_only; then
+    [ -n "$qt" ] || skip "the cross build of the whole program needs the mingw-w64 Qt"
+    cross_build
+    exit 0
 fi
 
 export WINEPREFIX=$build/wineprefix
@@ -109,25 +143,7 @@ if [ -z "$qt" ]; then
         "(set SCRIVLET_QT_MINGW or put the tarball in ../shared/toolchains/)"
 fi
 
-# Espanso's files are read with libyaml, which mingw-w64 has no package of:
-# Debian's source package is compiled in. Where it cannot be fetched the
-# program is built without that reader, and says so when such a file is
-# imported.
-phase "libyaml from Debian's source package"
-yaml_src=""
-if ! yaml_src=$(scripts/libyaml-source.sh "$build/libyaml"); then
-    [ "${CI:-}" = true ] && { echo "error: libyaml's source package could not be fetched" >&2; exit 1; }
-    echo "libyaml's source could not be fetched: building without the Espanso reader"
-    yaml_src=""
-fi
-
-phase "cross build with $qt"
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-    -DCMAKE_PREFIX_PATH="$qt" -DSCRIVLET_BUILD_BENCH=OFF \
-    -DSCRIVLET_LIBYAML_SOURCE="$yaml_src" >/dev/null
-cmake --build "$build" -j "$jobs"
-cmake --build "$build" --target deploy >/dev/null
+cross_build
 
 phase "Win32 primitives under Wine on $DISPLAY"
 timeout 300 wine "$build/tests/win32/win32prims_test.exe"

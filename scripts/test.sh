@@ -17,9 +17,29 @@ echo "== Linux build"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DSCRIVLET_BUILD_TESTS=ON -DSCRIVLET_BUILD_BENCH=ON >/dev/null
 cmake --build build -j "$jobs"
+# The sanitizer, fuzzer and Windows builds are made while the Linux tests
+# run: the end-to-end tests run one at a time and spend most of it waiting
+# on windows, leaving the processors idle. At the lowest priority, so the
+# tests keep them whenever they want them; the output follows the tests'.
+mkdir -p build
+builds_log=$root/build/other-builds.log
+setsid -w bash -c 'nice -n 19 scripts/test-sanitizers.sh --build-only &&
+    nice -n 19 scripts/fuzz.sh --build-only &&
+    { [ ! -x scripts/test-windows.sh ] || nice -n 19 scripts/test-windows.sh --build-only; }' \
+    >"$builds_log" 2>&1 &
+builds=$!
+trap 'kill -- -"$builds" 2>/dev/null || true' EXIT
+
 echo "== Linux tests"
 # A run in which no test ran is a failure, not a success.
 (cd build && ctest --output-on-failure --no-tests=error -j "$jobs" --timeout 300)
+
+echo "== Sanitizer, fuzzer and Windows builds (made during the Linux tests)"
+built=0
+wait "$builds" || built=$?
+trap - EXIT
+cat "$builds_log"
+[ "$built" -eq 0 ] || { echo "error: a build failed (exit $built)" >&2; exit 1; }
 
 echo "== Linux install and Debian package"
 scripts/test-packages.sh build
