@@ -13,8 +13,11 @@ scripts/deps.sh test
 
 echo "== Linux build"
 # Tests and benchmarks on explicitly: scripts/run.sh shares build/ and turns
-# them off there, and a cached OFF would leave nothing to run.
+# them off there, and a cached OFF would leave nothing to run. Debug
+# information with line tables only (-g1), as scripts/run.sh has it: a
+# backtrace still names files and lines, and the build takes a fifth less.
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" \
     -DSCRIVLET_BUILD_TESTS=ON -DSCRIVLET_BUILD_BENCH=ON >/dev/null
 cmake --build build -j "$jobs"
 # The sanitizer, fuzzer and Windows builds are made while the Linux tests
