@@ -110,10 +110,10 @@ int main(int argc, char *argv[])
                 return 1;
             reads.push_back(timer.nsecsElapsed() / 1e6);
 
+            PhraseStore store(dir.path());
             // The last run's file out of the way: a save merges what the
             // file on disk holds.
-            QFile::remove(dir.filePath(QStringLiteral("phrases.json")));
-            PhraseStore store(dir.path());
+            QFile::remove(store.dataFilePath());
             store.phrases() = before;
             PhraseStore::ImportReport report;
             timer.restart();

@@ -24,7 +24,6 @@ cmake --build build -j "$jobs"
 # run: the end-to-end tests run one at a time and spend most of it waiting
 # on windows, leaving the processors idle. At the lowest priority, so the
 # tests keep them whenever they want them; the output follows the tests'.
-mkdir -p build
 builds_log=$root/build/other-builds.log
 setsid -w bash -c 'nice -n 19 scripts/test-sanitizers.sh --build-only &&
     nice -n 19 scripts/fuzz.sh --build-only &&

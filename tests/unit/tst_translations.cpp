@@ -93,6 +93,14 @@ Texts snapshot()
     return texts;
 }
 
+// A store with nothing to take over from the 3.0 edition, in `language`.
+void settle(PhraseStore &store, const QTemporaryDir &dir, const QString &language)
+{
+    store.setLegacyFilePath(dir.filePath(QStringLiteral("none.dll")));
+    store.settings().importedV3 = true;
+    store.settings().language = language;
+}
+
 // True when the installed catalogue has its own words for text in one of our
 // contexts: a widget still showing the English text then missed the switch.
 bool hasTranslation(const QString &text)
@@ -140,9 +148,7 @@ private slots:
         QFETCH(QString, code);
         QTemporaryDir dir;
         PhraseStore store(dir.path());
-        store.setLegacyFilePath(dir.filePath(QStringLiteral("none.dll")));
-        store.settings().importedV3 = true;
-        store.settings().language = QStringLiteral("en");
+        settle(store, dir, QStringLiteral("en"));
         FakeDesktop desktop;
         QTranslator translator;
         MainWindow window(&store, &translator, &desktop);
@@ -188,9 +194,7 @@ private slots:
         QFETCH(QString, code);
         QTemporaryDir dir;
         PhraseStore store(dir.path());
-        store.setLegacyFilePath(dir.filePath(QStringLiteral("none.dll")));
-        store.settings().importedV3 = true;
-        store.settings().language = code;
+        settle(store, dir, code);
         FakeDesktop desktop;
         QTranslator translator;
         QVERIFY(Language::install(&translator, code));
