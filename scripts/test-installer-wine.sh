@@ -15,13 +15,16 @@ command -v makensis >/dev/null || { echo "skipped: the Windows installer needs m
 : "${WINEPREFIX:?}"
 
 failures=0
+# A failure says its exit status: 124 is the time limit, other codes are
+# the program's own (the self-test's name the check that failed).
 check() {
-    local what=$1
+    local what=$1 status=0
     shift
-    if "$@"; then
+    "$@" || status=$?
+    if [ $status -eq 0 ]; then
         echo "ok - $what"
     else
-        echo "not ok - $what"
+        echo "not ok - $what (exit $status)"
         failures=$((failures + 1))
     fi
 }
@@ -40,6 +43,7 @@ work=$(mktemp -d)
 app_pid=""
 cleanup() {
     [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
+    wineserver -k 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -55,6 +59,10 @@ echo "   $(basename "$setup"): $(($(stat -c %s "$setup") / 1024)) KiB"
 # taken for the installed one.
 wineserver -k 2>/dev/null || true
 wineserver -w 2>/dev/null || true
+# One server for every command below, ended on exit: a server that ends a
+# few seconds after each program leaves a window in which the next start
+# may meet it going.
+wineserver -p
 # A new prefix gets its user folders at Wine's first start.
 ls -d "$WINEPREFIX"/drive_c/users/*/AppData/Roaming >/dev/null 2>&1 || wine wineboot >/dev/null 2>&1 || true
 user_dir=""
@@ -79,7 +87,16 @@ check "the installer runs silently for the user and exits 0" timeout 120 wine "$
 files() { (cd "$1" && find . -type f | sed 's#^\./##' | sort); }
 check "the installed folder holds the deploy folder's files and Uninstall.exe" \
     diff -u <( (files "$build/deploy/Scrivlet"; echo Uninstall.exe) | sort) <(files "$inst")
-check "the installed scrivlet.exe --self-test exits 0" timeout 120 wine "$inst/scrivlet.exe" --self-test
+# On failure, the scratch folder says how far the checks got.
+installed_self_test() {
+    local status=0
+    timeout 120 wine "$inst/scrivlet.exe" --self-test || status=$?
+    if [ $status -ne 0 ]; then
+        ls -la "$user_dir/AppData/Local/Temp"/vt-sc-selftest* 2>&1 | sed 's/^/   /'
+    fi
+    return $status
+}
+check "the installed scrivlet.exe --self-test exits 0" installed_self_test
 # A shell link keeps its target's path as text (ANSI or UTF-16).
 points_to_program() {
     python3 -c '

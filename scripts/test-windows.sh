@@ -184,13 +184,16 @@ run=$build/wine-run.sh
 tool=$build/tests/win32/wintarget.exe
 deployed=$build/deploy/Scrivlet
 failures=0
+# A failure says its exit status: 124 is the time limit, other codes are
+# the program's own (the self-test's name the check that failed).
 check() {
-    local what=$1
+    local what=$1 status=0
     shift
-    if "$@"; then
+    "$@" || status=$?
+    if [ $status -eq 0 ]; then
         echo "ok - $what"
     else
-        echo "not ok - $what"
+        echo "not ok - $what (exit $status)"
         failures=$((failures + 1))
     fi
 }
