@@ -97,13 +97,6 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
     QApplication::setWindowIcon(m_icon);
     m_titleBar->setTitleIcon(m_icon);
 
-    createPicker();
-    createPanel();
-
-    // The stored theme is the user's choice and is applied as it is; the file
-    // is not rewritten for it.
-    applyTheme(Theme::normalised(store->settings().uiTheme), false);
-
     m_hotkeys = new HotkeyManager(
         desktop, [this] { return WindowHandle(winId()); }, this);
     connect(m_hotkeys, &HotkeyManager::showWindowRequested, this, &MainWindow::onShowHotkey);
@@ -118,10 +111,21 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
 
     const int imported = store->importLegacy();
 
-    // The table is filled by retranslateUi below, in the language's words
-    // and with the marks of shortcuts that did not register: filling it here
-    // as well cost a whole pass over the list at every start.
+    // The shortcuts go live as early as the window allows: after the title
+    // bar, whose frame may make the native window anew, and the status bar,
+    // which tells of a refusal; before the picker, the panel and the style
+    // sheets, a tenth of the start. A press in the meantime waits for the
+    // event loop instead of reaching the program in front. The table is
+    // filled by retranslateUi below, in the language's words and with the
+    // marks of shortcuts that did not register.
     registerShortcuts();
+
+    createPicker();
+    createPanel();
+
+    // The stored theme is the user's choice and is applied as it is; the file
+    // is not rewritten for it.
+    applyTheme(Theme::normalised(store->settings().uiTheme), false);
 
     checkBindings();
     updateStatusLabel();
