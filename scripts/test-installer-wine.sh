@@ -16,7 +16,7 @@ command -v makensis >/dev/null || { echo "skipped: the Windows installer needs m
 
 failures=0
 # A failure says its exit status: 124 is the time limit, other codes are
-# the program's own (the self-test's name the check that failed).
+# the program's own (the self-test's codes name the check that failed).
 check() {
     local what=$1 status=0
     shift
