@@ -14,29 +14,7 @@ build=$(realpath "$1")
 command -v makensis >/dev/null || { echo "skipped: the Windows installer needs makensis (nsis)"; exit 0; }
 : "${WINEPREFIX:?}"
 
-failures=0
-# A failure says its exit status: 124 is the time limit, other codes are
-# the program's own (the self-test's codes name the check that failed).
-check() {
-    local what=$1 status=0
-    shift
-    "$@" || status=$?
-    if [ $status -eq 0 ]; then
-        echo "ok - $what"
-    else
-        echo "not ok - $what (exit $status)"
-        failures=$((failures + 1))
-    fi
-}
-wait_for() {
-    local seconds=$1
-    shift
-    local until=$((SECONDS + seconds))
-    until "$@"; do
-        [ $SECONDS -ge $until ] && return 1
-        sleep 0.2
-    done
-}
+source scripts/checks.sh
 winpath() { local p=${1//\//\\}; echo "Z:$p"; }
 
 work=$(mktemp -d)

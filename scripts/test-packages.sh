@@ -16,17 +16,7 @@ build=$(realpath "${1:-build}")
 started=$SECONDS
 [ -f "$build/CPackConfig.cmake" ] || { echo "no configured build in $build" >&2; exit 1; }
 
-failures=0
-check() {
-    local what=$1
-    shift
-    if "$@"; then
-        echo "ok - $what"
-    else
-        echo "not ok - $what"
-        failures=$((failures + 1))
-    fi
-}
+source scripts/checks.sh
 skip() { echo "skipped: $*"; }
 have() { command -v "$1" >/dev/null; }
 # Runs a command silently; its output shows only when it fails.
