@@ -8,6 +8,8 @@
 #include "theme/theme.h"
 #include "theme/themeddialog.h"
 
+#include <QTimer>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -72,6 +74,10 @@ void MainWindow::watchDataFile()
     // which finishes before the window follows.
     connect(store, &PhraseStore::syncedFromFile, this, &MainWindow::onSyncedFromFile,
             Qt::QueuedConnection);
+    // Written since the load (a sync tool catching up at login): no notice
+    // will come for it. From the event loop, as after a notice.
+    if (store->fileChangedSinceSeen())
+        QTimer::singleShot(0, this, &MainWindow::onDataFileSettled);
 }
 
 void MainWindow::onDataFileSettled()

@@ -4,6 +4,7 @@
 #include "store/phrasemerge.h"
 #include "store/phrasestore.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 
@@ -28,6 +29,15 @@ bool PhraseStore::syncWithFile()
     if (news)
         emit syncedFromFile();
     return written;
+}
+
+bool PhraseStore::fileChangedSinceSeen() const
+{
+    const QFileInfo info(dataFilePath());
+    if (info.exists() != m_fileStamp.exists)
+        return true;
+    return info.exists() && (info.size() != m_fileStamp.size ||
+                             info.lastModified().toMSecsSinceEpoch() != m_fileStamp.modifiedMs);
 }
 
 PhraseStore::SyncReport PhraseStore::takeSyncReport()

@@ -96,6 +96,10 @@ public:
     // when the report has something to say. False when a merged file could
     // not be written back (the merge stays in the running state).
     bool syncWithFile();
+    // Whether the data file's presence, size or time differ from the last
+    // load, save or sync: one look at the folder entry, nothing read. For a
+    // change that came before anything watched the file.
+    bool fileChangedSinceSeen() const;
     SyncReport takeSyncReport();
     // The name of the disabled copy a merge adds for a phrase changed on
     // both sides; %1 is the phrase's name. Translated by the window.

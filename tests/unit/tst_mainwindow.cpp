@@ -8,6 +8,7 @@
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/windowplace.h"
 #include "platform/autostart.h"
+#include "store/datafilewatcher.h"
 #include "store/phrasestore.h"
 #include "theme/dialogtitlebar.h"
 #include "theme/elidedtext.h"
@@ -1922,6 +1923,25 @@ private slots:
         if (message.isEmpty())
             QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Phrases imported."));
         QCOMPARE(window->table()->rowCount(), rows);
+    }
+
+    // Another machine's version may land between the load and the window's
+    // watch on the file (a start at login while a sync tool catches up):
+    // the window takes it in as it takes in any later change, no change
+    // notice being due for it.
+    void fileChangedBeforeTheWatchIsTakenIn()
+    {
+        store->phrases() << makePhrase(QStringLiteral("alpha"), QStringLiteral("alpha one"));
+        QVERIFY(store->save());
+        QVERIFY(store->load());
+        PhraseStore other(dir->path());
+        QVERIFY(other.load());
+        other.phrases() << makePhrase(QStringLiteral("gamma"), QStringLiteral("gamma new"));
+        QVERIFY(other.save());
+        build();
+        QTRY_COMPARE_WITH_TIMEOUT(columnTexts(window->table(), MainWindow::NameColumn),
+                                  (QStringList{QStringLiteral("alpha"), QStringLiteral("gamma")}),
+                                  DataFileWatcher::PollMs + 1000);
     }
 
     void importListsTheSkipped_data()

@@ -576,6 +576,33 @@ private slots:
                  Settings::keyCount);
     }
 
+    // What a look at the folder entry tells of the file since the store last
+    // read or wrote it: nothing after a load or our own save; a change after
+    // a write from outside, a delete, or a file where there was none.
+    void fileChangedSinceSeen()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("phrases.json"));
+        PhraseStore s(m_dir.path());
+        QVERIFY(s.load());
+        QVERIFY(!s.fileChangedSinceSeen()); // none, and still none
+        writeFile(path, QByteArrayLiteral("{\"phrases\": []}"));
+        QVERIFY(s.fileChangedSinceSeen()); // one where there was none
+        QVERIFY(s.load());
+        QVERIFY(!s.fileChangedSinceSeen());
+        s.phrases() << phrase(QStringLiteral("a"), QStringLiteral("ours"));
+        QVERIFY(s.save());
+        QVERIFY(!s.fileChangedSinceSeen()); // our own save
+        PhraseStore other(m_dir.path());
+        QVERIFY(other.load());
+        other.phrases() << phrase(QStringLiteral("b"), QStringLiteral("theirs"));
+        QVERIFY(other.save());
+        QVERIFY(s.fileChangedSinceSeen());
+        QVERIFY(s.syncWithFile());
+        QVERIFY(!s.fileChangedSinceSeen()); // taken in
+        QVERIFY(QFile::remove(path));
+        QVERIFY(s.fileChangedSinceSeen());
+    }
+
     // The file written by another machine between two saves: the save
     // merges it in, our own save is no news, a broken file is kept once and
     // the running list stays, a deleted one is written again.
