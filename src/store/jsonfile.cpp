@@ -1,6 +1,7 @@
 #include "store/jsonfile.h"
 
-#include <QCryptographicHash>
+#include "store/contenthash.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -53,7 +54,7 @@ Stamp Stamp::of(const QString &path, const QByteArray &bytes)
         return stamp;
     stamp.size = info.size();
     stamp.modifiedMs = info.lastModified().toMSecsSinceEpoch();
-    stamp.hash = QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
+    stamp.hash = ContentHash::xxh64(bytes.constData(), size_t(bytes.size()));
     return stamp;
 }
 

@@ -50,7 +50,7 @@ bool moveFile(const QString &from, const QString &to);
 struct Stamp
 {
     bool exists = false;
-    QByteArray hash; // of the bytes
+    quint64 hash = 0; // ContentHash::xxh64 of the bytes
     qint64 size = -1;
     qint64 modifiedMs = -1;
 

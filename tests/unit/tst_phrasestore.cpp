@@ -1,3 +1,4 @@
+#include "store/contenthash.h"
 #include "store/datalocation.h"
 #include "store/phrasestore.h"
 
@@ -574,6 +575,38 @@ private slots:
         // The next save writes every key.
         QCOMPARE(readObject(s.dataFilePath()).value(QStringLiteral("settings")).toObject().size(),
                  Settings::keyCount);
+    }
+
+    // The change check's hash is XXH64: the figures are the reference
+    // xxhsum's, over every path of the algorithm (the 32-byte stripes, and
+    // the 8-, 4- and 1-byte tails).
+    void contentHashIsXxh64_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<quint64>("hash");
+        const std::pair<int, quint64> rows[] = {
+            {0, 0xef46db3751d8e999ULL},   {1, 0xd24ec4f1a98c6e5bULL},
+            {3, 0xf0a146ee97aaeb7bULL},   {4, 0x259fc8aa66266ab8ULL},
+            {7, 0x4bd8db38b35746f8ULL},   {8, 0x327c72a78988cb58ULL},
+            {12, 0xd26e0b3df1badfecULL},  {31, 0xc60b040c0aa3c968ULL},
+            {32, 0xecb57311ef028954ULL},  {33, 0xaafb3e2eb53be3e9ULL},
+            {63, 0xc101e7626cf2b342ULL},  {64, 0x99942a6c8ba86017ULL},
+            {100, 0xe645df0208c9f1d6ULL}, {1000, 0x8e59a86212175cf6ULL},
+        };
+        for (const auto &[length, hash] : rows)
+            QTest::addRow("%d bytes", length) << length << hash;
+    }
+    void contentHashIsXxh64()
+    {
+        QFETCH(int, length);
+        QFETCH(quint64, hash);
+        QByteArray bytes;
+        for (int i = 0; i < length; ++i)
+            bytes += char('a' + (i * 7) % 26);
+        QCOMPARE(ContentHash::xxh64(bytes.constData(), size_t(bytes.size())), hash);
+        // Unaligned: the same bytes one past a word boundary.
+        const QByteArray shifted = ' ' + bytes;
+        QCOMPARE(ContentHash::xxh64(shifted.constData() + 1, size_t(bytes.size())), hash);
     }
 
     // What a look at the folder entry tells of the file since the store last
