@@ -105,7 +105,6 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
     connect(m_hotkeys, &HotkeyManager::phraseRequested, m_dispatcher.get(),
             &PhraseDispatcher::onPhraseShortcut);
     connect(m_hotkeys, &HotkeyManager::registrationFailed, this, &MainWindow::onRegistrationFailed);
-    connect(m_hotkeys, &HotkeyManager::deadShortcutsChanged, this, &MainWindow::refreshTable);
     connect(ShortcutCapture::instance(), &ShortcutCapture::activeChanged, this,
             &MainWindow::onShortcutCapture);
 
@@ -117,8 +116,10 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
     // sheets, a tenth of the start. A press in the meantime waits for the
     // event loop instead of reaching the program in front. The table is
     // filled by retranslateUi below, in the language's words and with the
-    // marks of shortcuts that did not register.
+    // marks of shortcuts that did not register: once, not here as well when
+    // some were refused (a tenth of a start at 10,000 phrases).
     registerShortcuts();
+    connect(m_hotkeys, &HotkeyManager::deadShortcutsChanged, this, &MainWindow::refreshTable);
 
     createPicker();
     createPanel();
