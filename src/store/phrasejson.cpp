@@ -201,7 +201,12 @@ private:
 class Handler final : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, Handler>
 {
 public:
-    enum class Escapes { None, Some, Unknown };
+    enum class Escapes
+    {
+        None,
+        Some,
+        Unknown
+    };
 
     enum Field
     {

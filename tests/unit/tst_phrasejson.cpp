@@ -377,8 +377,9 @@ private slots:
                     for (const bool marked : {false, true}) {
                         const QByteArray body =
                             (marked ? mark : QByteArray()) + QByteArray(length, 'a') + tail;
-                        const QByteArray text = "{\"phrases\": [{\"text\":" +
-                                                QByteArray(lead, ' ') + '"' + body + "\"}]}";
+                        const QByteArray text =
+                            "{\"phrases\": [{\"text\":" + QByteArray(lead, ' ') + '"' + body +
+                            "\"}]}";
                         QVERIFY2(agree(text), text.constData());
                         const QByteArray name = "{\"phrases\": [{\"text\": \"t\"}], " +
                                                 QByteArray(lead, ' ') + '"' + body + "\": 1}";
