@@ -561,6 +561,8 @@ void MainWindow::showEvent(QShowEvent *event)
     // left it, before the window system maps it, so that it does not jump.
     if (!event->spontaneous())
         restorePlace();
+    if (!m_rowsMade)
+        fillTable(true);
     QMainWindow::showEvent(event);
     if (!m_nativeStylesApplied && !m_managerFrame) {
         m_nativeStylesApplied = true;

@@ -163,7 +163,9 @@ public:
     // choice, the panel's Type, abbreviations, commands of a later start.
     PhraseDispatcher *dispatcher() const { return m_dispatcher.get(); }
     HotkeyManager *hotkeys() const { return m_hotkeys; }
-    PhraseTableWidget *table() const { return m_table; }
+    // The table as the window shows it: a hidden window's rows are made
+    // first.
+    PhraseTableWidget *table();
     QLineEdit *searchBox() const { return m_search; }
     QLabel *statusLabel() const { return m_statusLabel; }
     // The note at the top of the window about what the desktop still needs.
@@ -334,8 +336,10 @@ private:
     // Keeps the folder of a file chosen for Export or Import for the next one.
     void rememberBackupFolder(const QString &path);
     // refreshTable; with measure false (a search), the widest name and
-    // abbreviation are taken as they were.
+    // abbreviation are taken as they were. Until the window is first shown
+    // only the totals and the panel follow.
     void fillTable(bool measure);
+    void fillRows(bool measure);
     // Widens a column the user has never sized to its header in the language
     // shown: the built widths hold the English words, not "Nombre" or
     // "ショートカット".
@@ -492,6 +496,7 @@ private:
     // The widest name and abbreviation in the list, in pixels: the columns
     // the user has not sized fit them.
     int m_widestName = 0;
+    bool m_rowsMade = false; // the table's rows wait for the window's first show
     int m_widestAbbreviation = 0;
     // The Abbreviation column's width as the user (or its content) set it;
     // the user's width lasts for the run.

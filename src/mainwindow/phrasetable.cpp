@@ -308,6 +308,32 @@ void MainWindow::refreshTable()
 
 void MainWindow::fillTable(bool measure)
 {
+    // The list beside the table follows at once: the panel may be open while
+    // the window is not.
+    showTotals();
+    if (m_panel)
+        m_panel->setPhrases(store->phrases());
+    // Until the window is first shown its table has no rows: a start into
+    // the tray makes none that nobody sees (a tenth of that start, and
+    // megabytes, at 10,000 phrases). From then on the table follows every
+    // change, shown or not.
+    if (!m_rowsMade && !isVisible())
+        return;
+    m_rowsMade = true;
+    fillRows(measure);
+}
+
+PhraseTableWidget *MainWindow::table()
+{
+    if (!m_rowsMade) {
+        m_rowsMade = true;
+        fillRows(true);
+    }
+    return m_table;
+}
+
+void MainWindow::fillRows(bool measure)
+{
     const QString query = m_search->text().trimmed();
     const QVector<Phrase> &phrases = store->phrases();
 
@@ -342,7 +368,6 @@ void MainWindow::fillTable(bool measure)
     QVector<PhraseTableWidget::Row> rows = tableRows(phrases, shown, keys, dead, metrics,
                                                      {tr("Picker"), tr("Yes"), tr("No")}, &needed);
     sortRows(rows);
-    showTotals();
     QString empty;
     if (phrases.isEmpty())
         empty = tr("Add your first phrase: %1")
@@ -367,8 +392,6 @@ void MainWindow::fillTable(bool measure)
     m_table->clearSelection();
     m_table->setCurrentIndex(QModelIndex());
     m_table->setUpdatesEnabled(true);
-    if (m_panel)
-        m_panel->setPhrases(store->phrases());
 }
 
 QString MainWindow::idOfRow(int row) const

@@ -1232,6 +1232,45 @@ private slots:
         QCOMPARE(desktop->typedText(), QStringLiteral("hello"));
     }
 
+    // Started into the tray, the window makes no rows until it is first
+    // shown; then they are all there, with what changed meanwhile and the
+    // marks of refused shortcuts. The totals follow all along.
+    void rowsWaitForTheFirstShow()
+    {
+        Phrase used = makePhrase(QStringLiteral("Used"), QStringLiteral("x"), ctrl, 0x31);
+        used.uses = 2;
+        used.charactersSaved = 5;
+        store->phrases() << used << makePhrase(QStringLiteral("Other"), QStringLiteral("y"));
+        desktop->failingHotkeys.insert(qMakePair(ctrl, 0x31));
+        build();
+        auto *rows = window->findChild<PhraseTableWidget *>();
+        auto *totals = window->findChild<QLabel *>(QStringLiteral("totals"));
+        QVERIFY(rows && totals);
+        QCOMPARE(rows->rowCount(), 0);
+        QCOMPARE(totals->text(), QStringLiteral("Characters saved: 5"));
+        store->phrases()[0].charactersSaved = 7;
+        store->phrases() << makePhrase(QStringLiteral("Later"), QStringLiteral("z"));
+        window->refreshTable();
+        QCOMPARE(rows->rowCount(), 0);
+        QCOMPARE(totals->text(), QStringLiteral("Characters saved: 7"));
+
+        window->show();
+        QStringList names = columnTexts(rows, MainWindow::NameColumn);
+        names.sort();
+        QCOMPARE(names, (QStringList{QStringLiteral("Later"), QStringLiteral("Other"),
+                                     QStringLiteral("Used")}));
+        const int usedRow =
+            columnTexts(rows, MainWindow::NameColumn).indexOf(QStringLiteral("Used"));
+        const QTableWidgetItem *shortcut = rows->item(usedRow, MainWindow::ShortcutColumn);
+        QVERIFY(shortcut && !shortcut->icon().isNull());
+
+        // Hidden again, the table keeps following.
+        window->hide();
+        store->phrases().removeLast();
+        window->refreshTable();
+        QCOMPARE(rows->rowCount(), 2);
+    }
+
     // A shortcut another program holds does nothing: the status bar and the
     // tray say so once, its cell is marked until it registers, and it
     // registers by itself once the other program lets go of it.
