@@ -256,6 +256,7 @@ void FloatingPanel::paintGear()
 void FloatingPanel::setPhrases(const QVector<Phrase> &phrases)
 {
     QVector<Phrase> shown;
+    shown.reserve(phrases.size());
     for (const Phrase &p : phrases) {
         if (p.enabled && !p.text.isEmpty())
             shown.append(p);
