@@ -36,7 +36,8 @@ struct Document
 };
 
 // False when the bytes are not a JSON object or hold something this reader
-// leaves to QJsonDocument.
+// leaves to QJsonDocument. The bytes are read up to their terminating NUL,
+// which every QByteArray has but one made with fromRawData.
 bool read(const QByteArray &bytes, Document *document);
 // The same through QJsonDocument: slower, and the rule for every input.
 bool readGeneral(const QByteArray &bytes, Document *document);
