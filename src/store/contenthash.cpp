@@ -71,9 +71,9 @@ quint64 xxh64(const char *data, std::size_t size, quint64 seed)
         h = seed + prime5;
     }
     h += quint64(size);
-    for (; p + 8 <= end; p += 8)
+    for (; end - p >= 8; p += 8)
         h = rotl(h ^ round(0, read64(p)), 27) * prime1 + prime4;
-    if (p + 4 <= end) {
+    if (end - p >= 4) {
         h = rotl(h ^ (read32(p) * prime1), 23) * prime2 + prime3;
         p += 4;
     }
