@@ -58,8 +58,17 @@ def main():
             if os.path.exists(path + ".ready"):
                 break
             time.sleep(0.05)
-        found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", TITLE],
-                               capture_output=True, text=True, timeout=30).stdout.split()
+        # Asked again until the window shows, as the browser target does:
+        # "search --sync" once came back empty within seconds while xterm
+        # started (xdotool gives up at an X error, such as a window that goes
+        # away during its walk of the tree).
+        found = []
+        deadline = time.monotonic() + 30
+        while not found and time.monotonic() < deadline:
+            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", TITLE],
+                                   capture_output=True, text=True, timeout=30).stdout.split()
+            if not found:
+                time.sleep(0.1)
         if not found:
             return 1
         window = found[-1]
