@@ -8,13 +8,12 @@
 #include "theme/theme.h"
 #include "theme/themeddialog.h"
 
-#include <QTimer>
-
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTimer>
 
 #include <algorithm>
 

@@ -412,18 +412,12 @@ private:
     {
         if (!validUtf8(s, n))
             return false;
-        if (!startsWithByteOrderMark(s, n)) {
-            *out = QString::fromUtf8(s, int(n));
-            return true;
-        }
-        switch (escapes()) {
-        case Escapes::None:
-            *out = QString::fromUtf8(s, int(n));
-            return true;
-        case Escapes::Unknown:
+        const Escapes written = startsWithByteOrderMark(s, n) ? escapes() : Escapes::None;
+        if (written == Escapes::Unknown)
             return false;
-        case Escapes::Some:
-            break;
+        if (written == Escapes::None) {
+            *out = QString::fromUtf8(s, int(n));
+            return true;
         }
         QString marks;
         while (startsWithByteOrderMark(s, n)) {
