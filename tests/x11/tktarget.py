@@ -5,6 +5,12 @@
 # as base64 of UTF-8):
 #   out: "READY <window id>", "TEXT <b64>" after every change, "OK";
 #   in:  "clear", "activate", "text", "quit".
+# With "rereads MS[,MS...]" it pastes as a browser's page does: it reads the
+# text, goes about other work for MS milliseconds without a word to the
+# clipboard's owner, reads the text again, and pastes only when both reads
+# agree (a browser drops a paste whose clipboard changed while it was under
+# way). The n-th paste pauses for the n-th MS, the last one for the rest.
+# usage: tktarget.py [rereads MS[,MS...]]
 import base64
 import sys
 import threading
@@ -63,6 +69,32 @@ def poll():
     root.after(10, poll)
 
 
+PAUSES = [int(ms) for ms in sys.argv[2].split(",")] if sys.argv[1:2] == ["rereads"] else []
+pastes = [0]
+
+
+def read_clipboard():
+    try:
+        return root.clipboard_get(type="UTF8_STRING")
+    except tkinter.TclError:
+        return None
+
+
+def paste_when_unchanged(first):
+    if first is not None and read_clipboard() == first:
+        text.insert("insert", first)
+
+
+def paste_twice_read(_event):
+    first = read_clipboard()
+    pause = PAUSES[min(pastes[0], len(PAUSES) - 1)]
+    pastes[0] += 1
+    root.after(pause, lambda: paste_when_unchanged(first))
+    return "break"
+
+
+if PAUSES:
+    text.bind("<<Paste>>", paste_twice_read)
 text.bind("<<Modified>>", lambda e: report() if text.edit_modified() else None)
 threading.Thread(target=read_input, daemon=True).start()
 text.focus_set()
