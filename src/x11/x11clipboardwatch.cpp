@@ -51,6 +51,8 @@ void X11ClipboardWatch::arm(xcb_window_t target, int textBytes, bool primary)
     m_requestor = XCB_NONE;
     m_property = XCB_NONE;
     m_fetched = m_transferring = m_lastPartWritten = m_lost = m_ponged = false;
+    m_reads = 0;
+    m_readsExpected = m_pasteReads.expected(target);
     m_pinged = XCB_NONE;
     // Qt's clipboard sends a text larger than one request in parts (INCR).
     const qint64 oneRequest = qint64(xcb_get_maximum_request_length(m_connection)) * 4 - 24;
@@ -61,9 +63,11 @@ void X11ClipboardWatch::arm(xcb_window_t target, int textBytes, bool primary)
 void X11ClipboardWatch::setTarget(xcb_window_t target)
 {
     m_target = target;
+    m_readsExpected = m_pasteReads.expected(target);
     if (!m_fetched || fromTarget(m_requestor))
         return;
     m_fetched = m_transferring = m_lastPartWritten = false;
+    m_reads = 0;
     m_requestor = XCB_NONE;
     m_property = XCB_NONE;
 }
@@ -164,6 +168,7 @@ bool X11ClipboardWatch::nativeEventFilter(const QByteArray &eventType, void *mes
         // going: the restore waits for it to be quiet.
         if (isTextFormat(request->target)) {
             m_fetched = true;
+            ++m_reads;
             m_requestor = request->requestor;
             m_property = request->property != XCB_NONE ? request->property : request->target;
             // Qt answers a small text within this event; a large one goes in
@@ -233,31 +238,43 @@ PasteFetch X11ClipboardWatch::checkPending(int maxMs)
     if (!m_armed)
         return PasteFetch::NotFetched;
     const auto over = [&] {
-        return m_lost ||
-               (m_fetched ? m_ponged && !m_transferring && m_lastActivity.elapsed() >= SettleMs
-                          : quietSinceAnswer());
+        return m_lost || (m_fetched ? m_ponged && through() : quietSinceAnswer());
     };
     X11Wait::serveEventsUntil(over, maxMs, 2);
     if (!over())
         return PasteFetch::Pending;
     const bool fetched = m_fetched && !m_lost;
+    if (fetched)
+        learnReads();
     disarm();
     return fetched ? PasteFetch::Fetched : PasteFetch::NotFetched;
+}
+
+bool X11ClipboardWatch::through() const
+{
+    return PasteReads::over(m_reads, m_readsExpected, m_lastActivity.elapsed(), m_transferring);
+}
+
+// Kept by the window pasted into: window numbers are reused too, but a
+// reused one is mostly the same program started again.
+void X11ClipboardWatch::learnReads()
+{
+    if (m_target != XCB_NONE)
+        m_pasteReads.learn(m_target, m_reads);
 }
 
 bool X11ClipboardWatch::waitForFetch(int maxMs)
 {
     // Up to maxMs for the target to ask; then for as long as it keeps going,
-    // until it has been quiet for SettleMs (a transfer that stalls for maxMs
-    // is given up, and so is one still going after a minute).
+    // until it is through (a transfer that stalls for maxMs is given up, and
+    // so is one still going after a minute).
     X11Wait::serveEventsUntil([&] { return m_lost || m_fetched; }, maxMs, 2);
     if (m_fetched)
         X11Wait::serveEventsUntil(
-            [&] {
-                const qint64 quiet = m_lastActivity.elapsed();
-                return m_lost || quiet >= maxMs || (!m_transferring && quiet >= SettleMs);
-            },
-            60000, 2);
+            [&] { return m_lost || m_lastActivity.elapsed() >= maxMs || through(); }, 60000, 2);
+    const bool fetched = m_fetched && !m_transferring;
+    if (fetched && !m_lost)
+        learnReads();
     disarm();
-    return m_fetched && !m_transferring;
+    return fetched;
 }

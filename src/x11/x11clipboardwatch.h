@@ -11,6 +11,7 @@
 // text twice, and gives up the paste if the owner changes in between.
 
 #include "platform/desktop.h"
+#include "platform/pastereads.h"
 #include "x11/x11selectioncopy.h"
 
 #include <QAbstractNativeEventFilter>
@@ -22,13 +23,6 @@
 class X11ClipboardWatch final : public QAbstractNativeEventFilter
 {
 public:
-    // After the target's last request, how long it must stay quiet before the
-    // paste counts as over. Measured from the first request for the text to
-    // the last request of a paste, 20 pastes each at rest and with both
-    // cores busy: Chromium 9 to 30 ms (the formats, the text, the formats
-    // again and again, the text a second time), Firefox up to 5, GTK up to 9,
-    // Qt and Tk nothing after the text. Five times the longest.
-    static constexpr int SettleMs = 150;
     // How long a target that answered the ping must then stay quiet before
     // it counts as not pasting. Qt and GTK answer a ping while they read
     // their events, before they hand the paste key queued beside it to the
@@ -53,8 +47,9 @@ public:
     // forgotten: only the target's own read is its paste.
     void setTarget(xcb_window_t target);
     // Serves events (without user input) until the target has fetched the
-    // text, the transfer is over and the target has been quiet for SettleMs,
-    // or maxMs pass. True when the target fetched the text whole; another
+    // text, the transfer is over and the target is through with its reads
+    // (PasteReads, after the reads its window made in its last paste), or
+    // maxMs pass. True when the target fetched the text whole; another
     // program taking the selection ends the wait too.
     bool waitForFetch(int maxMs);
     // Asks window whether it reads its input again (_NET_WM_PING, sent after
@@ -72,8 +67,8 @@ public:
     void keepWatching() { m_armed = m_connection != nullptr; }
     // One look at a paste kept watched, serving events for at most maxMs:
     // Pending until the target has answered the ping (it is reading its
-    // events again) and then been quiet: SettleMs after its requests for the
-    // text are through, QuietAfterAnswerMs when it asked for none. Then
+    // events again) and then been quiet: through with its reads of the text
+    // (see PasteReads), QuietAfterAnswerMs when it asked for none. Then
     // Fetched when it asked for the text, NotFetched when not or when
     // another program took the clipboard meanwhile.
     PasteFetch checkPending(int maxMs);
@@ -98,6 +93,9 @@ private:
     bool isTextFormat(xcb_atom_t target) const;
     bool propertyIsEmpty(xcb_window_t window, xcb_atom_t property) const;
     xcb_atom_t atom(const char *name) const;
+    // The target's reads are through; what they were is kept for its next paste.
+    bool through() const;
+    void learnReads();
 
     xcb_connection_t *m_connection;
     X11SelectionCopy m_copy;
@@ -110,7 +108,10 @@ private:
     bool m_primaryToo = false;
     xcb_window_t m_target = XCB_NONE;
     bool m_incremental = false;
-    bool m_fetched = false;      // the target asked for the text
+    bool m_fetched = false;  // the target asked for the text
+    int m_reads = 0;         // requests for the text, by the target
+    int m_readsExpected = 0; // as many as in its last paste; 0: unknown
+    PasteReads m_pasteReads;
     bool m_transferring = false; // a transfer in parts is under way
     bool m_lastPartWritten = false;
     xcb_window_t m_requestor = XCB_NONE;
