@@ -8,10 +8,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 jobs=$(nproc)
+# Each section says when it began, in seconds since the start.
+section() { echo "== $1 (at ${SECONDS} s)"; }
 
 scripts/deps.sh test
 
-echo "== Linux build"
+section "Linux build"
 # Tests and benchmarks on explicitly: scripts/run.sh shares build/ and turns
 # them off there, and a cached OFF would leave nothing to run. Debug
 # information with line tables only (-g1), as scripts/run.sh has it: a
@@ -32,25 +34,27 @@ setsid -w bash -c 'nice -n 19 scripts/test-sanitizers.sh --build-only &&
 builds=$!
 trap 'kill -- -"$builds" 2>/dev/null || true' EXIT
 
-echo "== Linux tests"
+section "Linux tests"
 # A run in which no test ran is a failure, not a success.
 (cd build && ctest --output-on-failure --no-tests=error -j "$jobs" --timeout 300)
 
-echo "== Sanitizer, fuzzer and Windows builds (made during the Linux tests)"
+section "Sanitizer, fuzzer and Windows builds (made during the Linux tests)"
 built=0
 wait "$builds" || built=$?
+echo "(ready at ${SECONDS} s)"
 trap - EXIT
 cat "$builds_log"
 [ "$built" -eq 0 ] || { echo "error: a build failed (exit $built)" >&2; exit 1; }
 
-echo "== Linux install and Debian package"
+section "Linux install and Debian package"
 scripts/test-packages.sh build
-echo "== Sanitizer build (ASan + UBSan): unit and widget tests"
+section "Sanitizer build (ASan + UBSan): unit and widget tests"
 scripts/test-sanitizers.sh
-echo "== Fuzzing the file loaders (short run)"
+section "Fuzzing the file loaders (short run)"
 scripts/fuzz.sh
 
 if [ -x scripts/test-windows.sh ]; then
-    echo "== Windows build under Wine"
+    section "Windows build under Wine"
     scripts/test-windows.sh
 fi
+section "done"
