@@ -170,9 +170,11 @@ private:
         QStringList args;
         if (kind == QLatin1String("qt-wayland")) {
             env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
-        } else if (kind == QLatin1String("gtk-wayland")) {
+        } else if (kind.startsWith(QLatin1String("gtk-wayland"))) {
             program = QStringLiteral("/usr/bin/python3"); // the one with GTK's bindings
             args = QStringList{WaylandSession::programPath(QStringLiteral("../x11/gtktarget.py"))};
+            if (kind == QLatin1String("gtk-wayland-rereads"))
+                args << QStringLiteral("rereads=400,900");
             env.insert(QStringLiteral("GDK_BACKEND"), QStringLiteral("wayland"));
         } else {
             env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
@@ -743,6 +745,27 @@ private slots:
         QCOMPARE(x11Offer(), x11);
         QCOMPARE(waylandOffer(), wayland);
         x11Target->quit();
+    }
+
+    // A window that reads the text twice with a pause between, and drops the
+    // paste when the clipboard changed in between, as a browser's page does:
+    // the user's content must not come back in that pause. The first paste
+    // into it pauses 400 ms; the ones after it 900 ms, longer than a window
+    // not seen before is given.
+    void targetThatReadsTwice()
+    {
+        const auto target = startTarget(QStringLiteral("gtk-wayland-rereads"));
+        QVERIFY(target);
+        QVERIFY(setClipboard(QStringLiteral("the user's own")));
+        for (int i = 0; i < 3; ++i) {
+            target->clear();
+            const Outcome outcome = command({QStringLiteral("--type"), QStringLiteral("lines")});
+            QCOMPARE(outcome.exitCode, 0);
+            QVERIFY2(target->waitForText(Lines),
+                     qPrintable(QStringLiteral("paste %1 gave: ").arg(i) + target->text()));
+            QCOMPARE(clipboard(), QStringLiteral("the user's own"));
+        }
+        target->quit();
     }
 
     // The user copies something else while a busy window has not yet taken

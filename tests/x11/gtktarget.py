@@ -12,8 +12,14 @@
 # With "standin=HOW" GTK publishes nothing on the accessibility bus and the
 # script publishes its window's objects there itself, as a program that
 # misbehaves on the bus would (see StandIn).
+# With "rereads=MS[,MS...]" (Wayland) the text view pastes as a browser's page
+# does: it reads the clipboard, goes about other work for MS milliseconds,
+# reads it again, and pastes only when both reads agree. The n-th paste
+# pauses for the n-th MS, the last one for the rest. Each read is a fresh
+# wl-paste: GTK would answer the second from what it kept of the first.
 import base64
 import os
+import subprocess
 import sys
 
 STANDIN = next((a[len("standin="):] for a in sys.argv[1:] if a.startswith("standin=")), None)
@@ -72,6 +78,37 @@ buffer.connect(
     "changed",
     lambda b: say("TEXT " + b64(b.get_text(b.get_start_iter(), b.get_end_iter(), True))),
 )
+
+
+PAUSES = next(([int(ms) for ms in a[len("rereads="):].split(",")]
+               for a in sys.argv[1:] if a.startswith("rereads=")), [])
+pastes = [0]
+
+
+def read_clipboard():
+    try:
+        run = subprocess.run(["wl-paste", "--no-newline"], capture_output=True, timeout=5)
+    except (OSError, subprocess.TimeoutExpired):
+        return None
+    return run.stdout.decode("utf-8", "replace") if run.returncode == 0 else None
+
+
+def paste_twice_read(_view):
+    view.stop_emission_by_name("paste-clipboard")
+    first = read_clipboard()
+    pause = PAUSES[min(pastes[0], len(PAUSES) - 1)]
+    pastes[0] += 1
+
+    def second():
+        if first is not None and read_clipboard() == first:
+            buffer.insert_at_cursor(first)
+        return False
+
+    GLib.timeout_add(pause, second)
+
+
+if PAUSES:
+    view.connect("paste-clipboard", paste_twice_read)
 
 
 def caret():
