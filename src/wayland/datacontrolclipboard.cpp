@@ -267,8 +267,10 @@ void DataControlClipboard::finish(Transfer *t, bool whole)
 {
     if (t->watch == m_watch && t->watch) {
         m_sinceRequest.restart();
-        if (whole && t->text)
+        if (whole && t->text) {
             m_fetched = true;
+            ++m_reads;
+        }
     }
     if (t->notifier) {
         t->notifier->setEnabled(false);
@@ -397,6 +399,7 @@ bool DataControlClipboard::offerText(Selection which, const QByteArray &utf8, bo
     if (watched) {
         source->watch = ++m_watch;
         m_fetched = false;
+        m_reads = 0;
         m_watchLost = false;
         m_sinceRequest.invalidate();
     }
@@ -410,18 +413,27 @@ bool DataControlClipboard::textStillOffered(Selection which)
     return m_device && m_connection->roundtrip() && m_textSource[int(which)] != nullptr;
 }
 
-bool DataControlClipboard::awaitFetch()
+bool DataControlClipboard::awaitFetch(quint64 target)
 {
     // Up to FetchWaitMs for the target to ask; then for as long as its
-    // transfers go on (each within its limits) and QuietMs more.
+    // transfers go on (each within its limits) and until it is through.
+    const int expected = m_pasteReads.expected(target);
     X11Wait::serveEventsUntil([&] { return m_sinceRequest.isValid() || m_watchLost; }, FetchWaitMs);
     if (m_sinceRequest.isValid())
         X11Wait::serveEventsUntil(
             [&] {
-                return (m_watchLost && !m_fetched) ||
-                       (!watchedTransferUnderWay() && m_sinceRequest.elapsed() >= QuietMs);
+                if (m_watchLost && !m_fetched)
+                    return true;
+                const bool underWay = watchedTransferUnderWay();
+                const qint64 quiet = m_sinceRequest.elapsed();
+                // Asked for no text yet, only for another format.
+                if (m_reads == 0)
+                    return !underWay && quiet >= QuietMs;
+                return PasteReads::over(m_reads, expected, quiet, underWay);
             },
-            TransferLimitMs + StallMs + QuietMs);
+            TransferLimitMs + StallMs + PasteReads::MissingReadSettleMs);
+    if (m_fetched && target)
+        m_pasteReads.learn(target, m_reads);
     return m_fetched;
 }
 

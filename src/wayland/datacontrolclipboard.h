@@ -55,8 +55,10 @@ public:
     bool read(Selection which, Content *out, const QDeadlineTimer &deadline) override;
     bool offerText(Selection which, const QByteArray &utf8, bool watched) override;
     // Waits for the fetch to begin at most FetchWaitMs, then until it ended
-    // and QuietMs passed without another.
-    bool awaitFetch() override;
+    // and the target is through with its reads (see PasteReads). Every
+    // reader's reads count: a clipboard history's too, and it reads each
+    // paste as the target does.
+    bool awaitFetch(quint64 target) override;
     bool textStillOffered(Selection which) override;
     bool put(Selection which, const Content &content) override;
 
@@ -92,6 +94,8 @@ private:
     // asked for.
     quint64 m_watch = 0;
     bool m_fetched = false;
+    int m_reads = 0; // of the watched text, to its end
+    PasteReads m_pasteReads;
     bool m_watchLost = false;
     QElapsedTimer m_sinceRequest;
 };

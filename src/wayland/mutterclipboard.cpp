@@ -25,7 +25,6 @@ namespace {
 
 // A selection set this long before the paste keys has reached the target.
 constexpr int SelectionSettleMs = 50;
-constexpr int FetchQuietMs = 150;
 constexpr int FetchLimitMs = 2000;
 constexpr int ReadFormatTimeoutMs = 1000;
 constexpr int ReadTimeoutMs = 3000;
@@ -303,21 +302,25 @@ bool MutterRemoteDesktop::offerText(Selection which, const QByteArray &utf8, boo
     return true;
 }
 
-bool MutterRemoteDesktop::awaitFetch()
+bool MutterRemoteDesktop::awaitFetch(quint64 target)
 {
     if (!m_offerWatched || m_offer.isEmpty()) {
         m_error = QStringLiteral("no pasted text is offered");
         return false;
     }
-    const QDeadlineTimer deadline(FetchLimitMs);
+    const int expected = m_pasteReads.expected(target);
+    const QDeadlineTimer deadline(FetchLimitMs + PasteReads::MissingReadSettleMs);
     for (;;) {
         if (m_session.isEmpty() || !m_ownerIsUs) {
             m_error = QStringLiteral("the clipboard was lost before the target fetched it");
             return false;
         }
         if (m_fetches > 0 && m_activeTransfers == 0 &&
-            m_lastTransferActivity.elapsed() >= FetchQuietMs)
+            PasteReads::over(m_fetches, expected, m_lastTransferActivity.elapsed(), false)) {
+            if (target)
+                m_pasteReads.learn(target, m_fetches);
             return true;
+        }
         if (deadline.hasExpired()) {
             m_error = m_fetches > 0 ? QStringLiteral("the target kept fetching")
                                     : QStringLiteral("no target fetched the pasted text");

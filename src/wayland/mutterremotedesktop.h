@@ -81,7 +81,7 @@ public:
     bool hasPrimary() const override { return false; }
     bool read(Selection which, Content *out, const QDeadlineTimer &deadline) override;
     bool offerText(Selection which, const QByteArray &utf8, bool watched) override;
-    bool awaitFetch() override;
+    bool awaitFetch(quint64 target) override;
     bool put(Selection which, const Content &content) override;
 
 private Q_SLOTS:
@@ -143,6 +143,7 @@ private:
     bool m_offerSettled = false; // mutter's own copy was requested before this
     bool m_pasteKeysSent = false;
     int m_fetches = 0; // transfers of the watched text written to their end
+    PasteReads m_pasteReads;
     int m_activeTransfers = 0;
     QElapsedTimer m_lastTransferActivity;
     QVector<Transfer *> m_transfers;

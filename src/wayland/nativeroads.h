@@ -6,6 +6,8 @@
 // control, or mutter's session). The desktop above them decides when to type
 // and when to paste, and is the same for all.
 
+#include "platform/pastereads.h"
+
 #include <QByteArray>
 #include <QDeadlineTimer>
 #include <QPair>
@@ -76,9 +78,10 @@ public:
     // fetch by the target is counted; else the user's, kept until replaced.
     virtual bool offerText(Selection which, const QByteArray &utf8, bool watched) = 0;
     // After the paste keys: waits until a target has fetched a watched text
-    // to its end and then stopped asking; false when none fetched it in time
-    // or we lost the selection first.
-    virtual bool awaitFetch() = 0;
+    // to its end and is through with its reads (PasteReads, after the reads
+    // of target's last paste); false when none fetched it in time or we lost
+    // the selection first.
+    virtual bool awaitFetch(quint64 target) = 0;
     // The text offered last on the selection is still there: no other
     // program took the selection since.
     virtual bool textStillOffered(Selection) { return true; }

@@ -125,7 +125,7 @@ PasteFetch WaylandDesktop::awaitFetched(WindowHandle target, int settleMs)
 {
     if (!m_nativeClipboard)
         return m_x11->awaitFetched(target, settleMs);
-    if (m_roads.clipboard->awaitFetch())
+    if (m_roads.clipboard->awaitFetch(quint64(target)))
         return PasteFetch::Fetched;
     // Another program took the clipboard before the target asked: the
     // target may have pasted that instead, so no refusal is reported.
