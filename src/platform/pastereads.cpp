@@ -17,5 +17,7 @@ bool PasteReads::over(int reads, int expected, qint64 quietMs, bool transferring
         return false;
     if (expected <= 0)
         return quietMs >= FirstPasteSettleMs;
-    return quietMs >= (reads >= expected ? SettleMs : MissingReadSettleMs);
+    if (reads < expected)
+        return quietMs >= MissingReadSettleMs;
+    return quietMs >= (expected > 1 ? MultiReadSettleMs : SettleMs);
 }

@@ -7,8 +7,9 @@
 // depends on the machine's load, so no fixed quiet time tells the end on a
 // busy machine; the number of reads does, and a program reads its pastes the
 // same way each time. So each program's reads are counted, and its next
-// paste is over once as many reads have come and it has been quiet for
-// SettleMs. A program not seen before gets a longer quiet time.
+// paste is over once as many reads have come and it has been quiet for a
+// while after them: longer for a program that reads more than once, and for
+// a program not seen before.
 
 #include <QHash>
 #include <QtGlobal>
@@ -23,6 +24,12 @@ public:
     // to 5, GTK up to 9, Qt and Tk nothing after the text. Five times the
     // longest.
     static constexpr int SettleMs = 150;
+    // After the last of the reads expected, for a program that reads more
+    // than once: a browser's page goes on with the paste in another process
+    // after its last read, and still drops it when the clipboard changes
+    // then (a restore 5 ms after the last read lost one paste in 9; with
+    // both cores busy, a pause longer than SettleMs came too).
+    static constexpr int MultiReadSettleMs = 500;
     // For a program whose reads are not known yet. With five busy loops on
     // two cores, Chromium's two reads came up to 112 ms apart, and a loaded
     // machine took longer than SettleMs between them.
@@ -30,7 +37,7 @@ public:
     // For a program that has read fewer times than it did before: a page
     // may read less (a paste it refuses), and the clipboard comes back.
     static constexpr int MissingReadSettleMs = 1500;
-    // Programs remembered; beyond that the oldest knowledge goes.
+    // Programs remembered; one more and all is learnt afresh.
     static constexpr int Capacity = 64;
 
     // The reads program made in its last paste; 0 when not seen.

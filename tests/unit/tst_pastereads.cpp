@@ -21,6 +21,7 @@ private slots:
         const int settle = PasteReads::SettleMs;
         const int first = PasteReads::FirstPasteSettleMs;
         const int missing = PasteReads::MissingReadSettleMs;
+        const int multi = PasteReads::MultiReadSettleMs;
         QTest::newRow("unknown window, one read, a settle's quiet")
             << 1 << 0 << settle << false << false;
         QTest::newRow("unknown window, quiet long enough") << 1 << 0 << first << false << true;
@@ -28,8 +29,10 @@ private slots:
         QTest::newRow("reads once, not quiet yet") << 1 << 1 << settle - 1 << false << false;
         QTest::newRow("reads twice, read once, a pause") << 1 << 2 << first << false << false;
         QTest::newRow("reads twice, read once, given up") << 1 << 2 << missing << false << true;
-        QTest::newRow("reads twice, read twice") << 2 << 2 << settle << false << true;
-        QTest::newRow("read more than before") << 3 << 2 << settle << false << true;
+        QTest::newRow("reads twice, read twice, a settle's quiet")
+            << 2 << 2 << settle << false << false;
+        QTest::newRow("reads twice, read twice") << 2 << 2 << multi << false << true;
+        QTest::newRow("read more than before") << 3 << 2 << multi << false << true;
         QTest::newRow("a transfer in parts under way") << 2 << 2 << missing << true << false;
     }
     void over()
