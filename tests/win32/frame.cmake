@@ -5,6 +5,7 @@
 # the qwindows platform, so it needs a display: $DISPLAY or a private Xvfb.
 if(SCRIVLET_BACKEND STREQUAL "win")
     add_executable(tst_framewin ${CMAKE_CURRENT_LIST_DIR}/tst_framewin.cpp)
+    scrivlet_test_code(tst_framewin)
     target_link_libraries(tst_framewin PRIVATE scrivlet_ui scrivlet_core Qt5::Test)
     add_test(NAME tst_framewin COMMAND tst_framewin)
     # Both show windows and take the focus on the one display: never side by side.
@@ -12,6 +13,7 @@ if(SCRIVLET_BACKEND STREQUAL "win")
 
     # The insertion road with the real backend against native controls.
     add_executable(tst_win32insert ${CMAKE_CURRENT_LIST_DIR}/tst_win32insert.cpp)
+    scrivlet_test_code(tst_win32insert)
     target_link_libraries(tst_win32insert PRIVATE scrivlet_platform scrivlet_ui scrivlet_core Qt5::Test)
     add_test(NAME tst_win32insert COMMAND tst_win32insert)
     # "Pick a window" needs a window of another program: the target program.
@@ -22,6 +24,7 @@ if(SCRIVLET_BACKEND STREQUAL "win")
 
     # The single-instance channel: its name, the first instance, the hand-over.
     add_executable(tst_winchannel ${CMAKE_CURRENT_LIST_DIR}/tst_winchannel.cpp)
+    scrivlet_test_code(tst_winchannel)
     target_link_libraries(tst_winchannel PRIVATE scrivlet_platform scrivlet_core Qt5::Test)
     # The check it shares with the Unix channel's test.
     target_include_directories(tst_winchannel PRIVATE ${CMAKE_CURRENT_LIST_DIR}/..)
