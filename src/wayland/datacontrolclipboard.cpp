@@ -267,10 +267,8 @@ void DataControlClipboard::finish(Transfer *t, bool whole)
 {
     if (t->watch == m_watch && t->watch) {
         m_sinceRequest.restart();
-        if (whole && t->text) {
-            m_fetched = true;
+        if (whole && t->text)
             ++m_reads;
-        }
     }
     if (t->notifier) {
         t->notifier->setEnabled(false);
@@ -398,7 +396,6 @@ bool DataControlClipboard::offerText(Selection which, const QByteArray &utf8, bo
         source->formats.append({QByteArray(format), utf8});
     if (watched) {
         source->watch = ++m_watch;
-        m_fetched = false;
         m_reads = 0;
         m_watchLost = false;
         m_sinceRequest.invalidate();
@@ -422,7 +419,7 @@ bool DataControlClipboard::awaitFetch(quint64 target)
     if (m_sinceRequest.isValid())
         X11Wait::serveEventsUntil(
             [&] {
-                if (m_watchLost && !m_fetched)
+                if (m_watchLost && m_reads == 0)
                     return true;
                 const bool underWay = watchedTransferUnderWay();
                 const qint64 quiet = m_sinceRequest.elapsed();
@@ -432,9 +429,9 @@ bool DataControlClipboard::awaitFetch(quint64 target)
                 return PasteReads::over(m_reads, expected, quiet, underWay);
             },
             TransferLimitMs + StallMs + PasteReads::MissingReadSettleMs);
-    if (m_fetched && target)
+    if (target)
         m_pasteReads.learn(target, m_reads);
-    return m_fetched;
+    return m_reads > 0;
 }
 
 bool DataControlClipboard::put(Selection which, const Content &content)

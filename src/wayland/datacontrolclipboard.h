@@ -93,8 +93,7 @@ private:
     // The watched paste (numbered): fetched to its end, and when it was last
     // asked for.
     quint64 m_watch = 0;
-    bool m_fetched = false;
-    int m_reads = 0; // of the watched text, to its end
+    int m_reads = 0; // of the watched text, to its end: fetched when any
     PasteReads m_pasteReads;
     bool m_watchLost = false;
     QElapsedTimer m_sinceRequest;

@@ -51,9 +51,8 @@ void X11ClipboardWatch::arm(xcb_window_t target, int textBytes, bool primary)
     m_target = target;
     m_requestor = XCB_NONE;
     m_property = XCB_NONE;
-    m_fetched = m_transferring = m_lastPartWritten = m_lost = m_ponged = false;
+    m_transferring = m_lastPartWritten = m_lost = m_ponged = false;
     m_reads = 0;
-    m_readsExpected = m_pasteReads.expected(target);
     m_pinged = XCB_NONE;
     // Qt's clipboard sends a text larger than one request in parts (INCR).
     const qint64 oneRequest = qint64(xcb_get_maximum_request_length(m_connection)) * 4 - 24;
@@ -64,10 +63,9 @@ void X11ClipboardWatch::arm(xcb_window_t target, int textBytes, bool primary)
 void X11ClipboardWatch::setTarget(xcb_window_t target)
 {
     m_target = target;
-    m_readsExpected = m_pasteReads.expected(target);
-    if (!m_fetched || fromTarget(m_requestor))
+    if (!fetched() || fromTarget(m_requestor))
         return;
-    m_fetched = m_transferring = m_lastPartWritten = false;
+    m_transferring = m_lastPartWritten = false;
     m_reads = 0;
     m_requestor = XCB_NONE;
     m_property = XCB_NONE;
@@ -168,7 +166,6 @@ bool X11ClipboardWatch::nativeEventFilter(const QByteArray &eventType, void *mes
         // Whatever the target asks once it has the text keeps the paste
         // going: the restore waits for it to be quiet.
         if (isTextFormat(request->target)) {
-            m_fetched = true;
             ++m_reads;
             m_requestor = request->requestor;
             m_property = request->property != XCB_NONE ? request->property : request->target;
@@ -239,21 +236,22 @@ PasteFetch X11ClipboardWatch::checkPending(int maxMs)
     if (!m_armed)
         return PasteFetch::NotFetched;
     const auto over = [&] {
-        return m_lost || (m_fetched ? m_ponged && through() : quietSinceAnswer());
+        return m_lost || (fetched() ? m_ponged && through() : quietSinceAnswer());
     };
     X11Wait::serveEventsUntil(over, maxMs, 2);
     if (!over())
         return PasteFetch::Pending;
-    const bool fetched = m_fetched && !m_lost;
-    if (fetched)
+    const bool read = fetched() && !m_lost;
+    if (read)
         learnReads();
     disarm();
-    return fetched ? PasteFetch::Fetched : PasteFetch::NotFetched;
+    return read ? PasteFetch::Fetched : PasteFetch::NotFetched;
 }
 
 bool X11ClipboardWatch::through() const
 {
-    return PasteReads::over(m_reads, m_readsExpected, m_lastActivity.elapsed(), m_transferring);
+    return PasteReads::over(m_reads, m_pasteReads.expected(m_target), m_lastActivity.elapsed(),
+                            m_transferring);
 }
 
 // Kept by the window pasted into: window numbers are reused too, but a
@@ -264,7 +262,7 @@ void X11ClipboardWatch::learnReads()
     if (TestTrace::enabled())
         TestTrace::line(QStringLiteral("paste read %1 times, %2 in the last one")
                             .arg(m_reads)
-                            .arg(m_readsExpected));
+                            .arg(m_pasteReads.expected(m_target)));
     if (m_target != XCB_NONE)
         m_pasteReads.learn(m_target, m_reads);
 }
@@ -274,13 +272,13 @@ bool X11ClipboardWatch::waitForFetch(int maxMs)
     // Up to maxMs for the target to ask; then for as long as it keeps going,
     // until it is through (a transfer that stalls for maxMs is given up, and
     // so is one still going after a minute).
-    X11Wait::serveEventsUntil([&] { return m_lost || m_fetched; }, maxMs, 2);
-    if (m_fetched)
+    X11Wait::serveEventsUntil([&] { return m_lost || fetched(); }, maxMs, 2);
+    if (fetched())
         X11Wait::serveEventsUntil(
             [&] { return m_lost || m_lastActivity.elapsed() >= maxMs || through(); }, 60000, 2);
-    const bool fetched = m_fetched && !m_transferring;
-    if (fetched && !m_lost)
+    const bool whole = fetched() && !m_transferring;
+    if (whole && !m_lost)
         learnReads();
     disarm();
-    return fetched;
+    return whole;
 }

@@ -93,6 +93,8 @@ private:
     bool isTextFormat(xcb_atom_t target) const;
     bool propertyIsEmpty(xcb_window_t window, xcb_atom_t property) const;
     xcb_atom_t atom(const char *name) const;
+    // The target asked for the text.
+    bool fetched() const { return m_reads > 0; }
     // The target's reads are through; what they were is kept for its next paste.
     bool through() const;
     void learnReads();
@@ -108,9 +110,7 @@ private:
     bool m_primaryToo = false;
     xcb_window_t m_target = XCB_NONE;
     bool m_incremental = false;
-    bool m_fetched = false;  // the target asked for the text
-    int m_reads = 0;         // requests for the text, by the target
-    int m_readsExpected = 0; // as many as in its last paste; 0: unknown
+    int m_reads = 0; // requests for the text, by the target
     PasteReads m_pasteReads;
     bool m_transferring = false; // a transfer in parts is under way
     bool m_lastPartWritten = false;
