@@ -86,16 +86,7 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
 
     QWidget *menuHost = buildTitleBar();
 
-    buildCentralWidget();
-    buildKeysNote();
-    buildMenus(menuHost);
-    buildTray();
-
     buildStatusBar();
-
-    setWindowIcon(m_icon);
-    QApplication::setWindowIcon(m_icon);
-    m_titleBar->setTitleIcon(m_icon);
 
     m_hotkeys = new HotkeyManager(
         desktop, [this] { return WindowHandle(winId()); }, this);
@@ -112,14 +103,25 @@ MainWindow::MainWindow(PhraseStore *store, QTranslator *translator, Desktop *des
 
     // The shortcuts go live as early as the window allows: after the title
     // bar, whose frame may make the native window anew, and the status bar,
-    // which tells of a refusal; before the picker, the panel and the style
-    // sheets, a tenth of the start. A press in the meantime waits for the
-    // event loop instead of reaching the program in front. The table is
-    // filled by retranslateUi below, in the language's words and with the
-    // marks of shortcuts that did not register: once, not here as well when
-    // some were refused (a tenth of a start at 10,000 phrases).
+    // which tells of a refusal; before the table, the menus, the tray, the
+    // picker, the panel and the style sheets, two fifths of the start. A
+    // press in the meantime waits for the event loop instead of reaching the
+    // program in front. The table is filled by retranslateUi below, in the
+    // language's words and with the marks of shortcuts that did not
+    // register: once, not here as well when some were refused (a tenth of a
+    // start at 10,000 phrases). A refusal's tray notice waits for the event
+    // loop, when the tray is there.
     registerShortcuts();
     connect(m_hotkeys, &HotkeyManager::deadShortcutsChanged, this, &MainWindow::refreshTable);
+
+    buildCentralWidget();
+    buildKeysNote();
+    buildMenus(menuHost);
+    buildTray();
+
+    setWindowIcon(m_icon);
+    QApplication::setWindowIcon(m_icon);
+    m_titleBar->setTitleIcon(m_icon);
 
     createPicker();
     createPanel();
