@@ -7,6 +7,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <QTimer>
 
 namespace {
 
@@ -37,14 +38,13 @@ void PhraseTableWidget::setRows(QVector<Row> rows)
     m_filled = 0;
     setRowCount(m_rows.size());
     // A screen reader walks every cell of a table it can see; it gets them
-    // all rather than blanks. A hidden table (the program in the tray) waits
-    // until it is shown: desktops turn the accessibility bridge on for every
-    // program at login, screen reader or not, and the items of every row are
-    // most of the program's memory at 10,000 phrases.
-    if (accessibilityOn() && isVisible()) {
-        fillAll();
-        return;
-    }
+    // all rather than blanks, made after the rows in sight. A hidden table
+    // (the program in the tray) waits until it is shown: desktops turn the
+    // accessibility bridge on for every program at login, screen reader or
+    // not, and the items of every row are most of the program's memory at
+    // 10,000 phrases.
+    if (accessibilityOn() && isVisible())
+        fillLater();
     const int top = qMax(0, rowAt(0));
     const int visible = verticalHeader()->defaultSectionSize() > 0
                             ? viewport()->height() / verticalHeader()->defaultSectionSize() + 2
@@ -94,10 +94,11 @@ void PhraseTableWidget::keyboardSearch(const QString &search)
 void PhraseTableWidget::accessibilityActiveChanged(bool active)
 {
     // A screen reader started later finds the rows already shown as blanks
-    // otherwise.
+    // otherwise. At a desktop's login the bridge comes on while the window
+    // is first shown.
     m_accessibilityOn = active;
     if (active && isVisible())
-        fillAll();
+        fillLater();
 }
 
 bool PhraseTableWidget::accessibilityOn() const
@@ -108,8 +109,33 @@ bool PhraseTableWidget::accessibilityOn() const
 void PhraseTableWidget::showEvent(QShowEvent *event)
 {
     if (accessibilityOn())
-        fillAll();
+        fillLater();
     QTableWidget::showEvent(event);
+}
+
+void PhraseTableWidget::fillLater()
+{
+    m_sliceFrom = 0;
+    if (m_sliceQueued)
+        return;
+    m_sliceQueued = true;
+    QTimer::singleShot(0, this, &PhraseTableWidget::fillSlice);
+}
+
+void PhraseTableWidget::fillSlice()
+{
+    m_sliceQueued = false;
+    // Hidden again (to the tray) before the end: the rest waits for the next
+    // showing, as it does for a table never shown.
+    if (!isVisible() || !accessibilityOn() || m_filled >= m_rows.size())
+        return;
+    const int last = m_sliceFrom + FillSliceRows - 1;
+    fillRange(m_sliceFrom, last);
+    m_sliceFrom = last + 1;
+    if (m_sliceFrom < m_rows.size()) {
+        m_sliceQueued = true;
+        QTimer::singleShot(0, this, &PhraseTableWidget::fillSlice);
+    }
 }
 
 void PhraseTableWidget::paintEvent(QPaintEvent *event)
