@@ -6,7 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
+#include <QStringView>
+
+#include <algorithm>
 
 #ifndef Q_OS_WIN
 #include <unistd.h>
@@ -31,25 +33,40 @@ bool isOwnRegularFile(const QFileInfo &info)
 
 bool PhraseStore::isConflictCopyName(const QString &fileName)
 {
-    // phrases<anything with "conflict">.json, or phrases-<machine>.json.
-    static const QRegularExpression conflict(
-        QStringLiteral("^phrases[ ._(\\[-].*conflict.*\\.json$"),
-        QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression machine(QStringLiteral("^phrases-[A-Za-z0-9_-]+\\.json$"),
-                                            QRegularExpression::CaseInsensitiveOption);
-    return conflict.match(fileName).hasMatch() || machine.match(fileName).hasMatch();
+    // phrases<separator><anything with "conflict">.json, or
+    // phrases-<machine>.json, in any case. Compared by hand: this runs at
+    // every start, and a pattern would load and compile the regular
+    // expression engine for it, half a megabyte of the program's memory.
+    const QLatin1String stem("phrases");
+    const QLatin1String suffix(".json");
+    if (fileName.size() < stem.size() + 1 + suffix.size() ||
+        !fileName.startsWith(stem, Qt::CaseInsensitive) ||
+        !fileName.endsWith(suffix, Qt::CaseInsensitive))
+        return false;
+    const QChar separator = fileName.at(stem.size());
+    const QStringView middle = QStringView(fileName).mid(
+        stem.size() + 1, fileName.size() - stem.size() - 1 - suffix.size());
+    if (QLatin1String(" ._([-").contains(separator) &&
+        middle.contains(QLatin1String("conflict"), Qt::CaseInsensitive))
+        return true;
+    const auto machineCharacter = [](QChar c) {
+        const ushort u = c.unicode();
+        return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') ||
+               u == '_' || u == '-';
+    };
+    return separator == QLatin1Char('-') && !middle.isEmpty() &&
+           std::all_of(middle.begin(), middle.end(), machineCharacter);
 }
 
 QStringList PhraseStore::conflictCopies() const
 {
     QStringList copies;
     const QDir folder(m_dataFolder);
+    // Every file, judged by name here: QDir's name filters are patterns too.
     const QFileInfoList entries =
-        folder.entryInfoList({QStringLiteral("phrases*.json"), QStringLiteral("PHRASES*.JSON")},
-                             QDir::Files | QDir::System | QDir::Hidden, QDir::Name);
+        folder.entryInfoList(QDir::Files | QDir::System | QDir::Hidden, QDir::Name);
     for (const QFileInfo &info : entries) {
-        if (isConflictCopyName(info.fileName()) && isOwnRegularFile(info) &&
-            !copies.contains(info.absoluteFilePath()))
+        if (isConflictCopyName(info.fileName()) && isOwnRegularFile(info))
             copies << info.absoluteFilePath();
     }
     return copies;

@@ -747,6 +747,20 @@ private slots:
         QTest::newRow("a sync tool's temporary file") << ".syncthing.phrases.json.tmp" << false;
         QTest::newRow("another program's file") << "conflict.json" << false;
         QTest::newRow("not JSON") << "phrases.sync-conflict-20261210-101500-ABCDEFG.txt" << false;
+        QTest::newRow("capitals") << "PHRASES (Conflicted Copy).JSON" << true;
+        QTest::newRow("underscore") << "phrases_conflict.json" << true;
+        QTest::newRow("bracket") << "phrases[conflict 2].json" << true;
+        QTest::newRow("no separator") << "phrasesconflict.json" << false;
+        QTest::newRow("other separator") << "phrases+conflict.json" << false;
+        QTest::newRow("conflict before the stem") << "conflict phrases.json" << false;
+        QTest::newRow("conflict after .json") << "phrases.json.conflict" << false;
+        QTest::newRow("conflict only in .json") << "phrases.conflict" << false;
+        QTest::newRow("machine, capitals") << "PHRASES-LAPTOP_2.JSON" << true;
+        QTest::newRow("machine with a space") << "phrases-DESK TOP.json" << false;
+        QTest::newRow("machine with a dot") << "phrases-desk.top.json" << false;
+        QTest::newRow("machine not ASCII") << "phrases-bür0.json" << false;
+        QTest::newRow("no machine") << "phrases-.json" << false;
+        QTest::newRow("the stem alone") << "phrases" << false;
     }
     void conflictCopyNames()
     {
