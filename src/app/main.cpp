@@ -10,6 +10,7 @@
 #include "platform/desktop.h"
 #include "platform/quitsignals.h"
 #include "store/phrasestore.h"
+#include "theme/appstyle.h"
 #include "theme/dialogchrome.h"
 
 #include <QApplication>
@@ -161,7 +162,7 @@ void setLookAndFeel()
     // Closing or hiding the main window leaves the program in the tray; only
     // the Exit command ends it.
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(new AppStyle); // the application takes it
 
     QFont font(QStringLiteral("Microsoft YaHei UI"), 10);
     if (!font.exactMatch())

@@ -1,0 +1,54 @@
+#include "theme/appstyle.h"
+
+#include <QApplication>
+#include <QImageReader>
+#include <QPixmap>
+#include <QStyleFactory>
+#include <QStyleOption>
+
+namespace {
+
+const QString qtImages = QStringLiteral(":/qt-project.org/styles/commonstyle/images/");
+
+bool rightToLeft(const QStyleOption *option, const QWidget *widget)
+{
+    if (option)
+        return option->direction == Qt::RightToLeft;
+    return widget ? widget->isRightToLeft() : QApplication::isRightToLeft();
+}
+
+} // namespace
+
+AppStyle::AppStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+QIcon AppStyle::pngIcon(const QString &pathPattern, std::initializer_list<int> sizes)
+{
+    QIcon icon;
+    for (int size : sizes) {
+        QImageReader reader(pathPattern.arg(size), "png");
+        // Named, not guessed.
+        reader.setAutoDetectImageFormat(false);
+        const QImage image = reader.read();
+        if (!image.isNull())
+            icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
+}
+
+QIcon AppStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption *option,
+                             const QWidget *widget) const
+{
+    switch (standardIcon) {
+    case SP_LineEditClearButton:
+        return pngIcon(qtImages + QStringLiteral("cleartext-%1.png"), {16, 32});
+    case SP_ToolBarHorizontalExtensionButton:
+        return pngIcon(qtImages + (rightToLeft(option, widget)
+                                       ? QStringLiteral("toolbar-ext-h-rtl-%1.png")
+                                       : QStringLiteral("toolbar-ext-h-%1.png")),
+                       {8, 16, 32});
+    case SP_ToolBarVerticalExtensionButton:
+        return pngIcon(qtImages + QStringLiteral("toolbar-ext-v-%1.png"), {5, 10, 20});
+    default:
+        return QProxyStyle::standardIcon(standardIcon, option, widget);
+    }
+}
