@@ -21,6 +21,8 @@
 #include <QTranslator>
 
 #include <optional>
+#include <system_error>
+#include <thread>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -202,6 +204,45 @@ bool takenByRunningCopy(SingleInstance &instance, const QString &serverName, boo
     return false;
 }
 
+// The data file read on a second thread while Qt starts on the first: with
+// thousands of phrases reading it (the file's pages, the parsing, the
+// strings) takes about as long as Qt's own start, and the processor's other
+// core is idle meanwhile. Reading only: a copy that finds another one
+// running leaves without having written anything, and the folder is made
+// and the read taken in only after that.
+class DataFileReadAhead
+{
+public:
+    explicit DataFileReadAhead(const QString &dataFolder) : m_folder(dataFolder)
+    {
+        try {
+            m_thread = std::thread([this] { m_read = PhraseStore::readDataFile(m_folder); });
+        } catch (const std::system_error &) {
+            // No thread to be had: take() reads on the main thread.
+        }
+    }
+    ~DataFileReadAhead()
+    {
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+    DataFileReadAhead(const DataFileReadAhead &) = delete;
+    DataFileReadAhead &operator=(const DataFileReadAhead &) = delete;
+
+    PhraseStore::FileRead take()
+    {
+        if (!m_thread.joinable())
+            return PhraseStore::readDataFile(m_folder);
+        m_thread.join();
+        return std::move(m_read);
+    }
+
+private:
+    const QString m_folder;
+    PhraseStore::FileRead m_read;
+    std::thread m_thread;
+};
+
 // The later starts' requests, carried out by the dispatcher.
 void carryOutRequests(SingleInstance &instance, MainWindow &window)
 {
@@ -240,6 +281,14 @@ int main(int argc, char *argv[])
     if (const std::optional<int> exitCode = answerWithoutWindow(argc, argv, &inTray, &dataDir))
         return *exitCode;
 
+    // The names before anything asks for the usual data folder, which
+    // carries them.
+    setIdentity();
+    // --data-dir, else the folder the user chose (the pointer in the usual
+    // folder), else the usual folder.
+    const DataLocation::Choice where = DataLocation::choose(DataLocation::defaultFolder(), dataDir);
+    DataFileReadAhead readAhead(where.folder);
+
     chooseQtPlatform(argc, argv);
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
@@ -247,7 +296,6 @@ int main(int argc, char *argv[])
     DialogChrome chrome;
     app.installEventFilter(&chrome);
 
-    setIdentity();
     setLookAndFeel();
 
     AppIdentity::setProcessAppId(QStringLiteral("Vantok.Scrivlet.3.2"));
@@ -259,9 +307,6 @@ int main(int argc, char *argv[])
     if (takenByRunningCopy(instance, serverName, inTray, &channel))
         return 0;
 
-    // --data-dir, else the folder the user chose (the pointer in the usual
-    // folder), else the usual folder.
-    const DataLocation::Choice where = DataLocation::choose(DataLocation::defaultFolder(), dataDir);
     PhraseStore store(where.folder);
     store.setLocalFolder(where.localFolder);
     // A chosen folder that is not there (a synced drive not mounted yet) is
@@ -269,7 +314,7 @@ int main(int argc, char *argv[])
     store.setMayCreateDataFolder(!where.fromPointer);
     // User-only: the folder holds the user's private texts.
     store.createDataFolder();
-    store.load();
+    store.load(readAhead.take());
 
     QTranslator translator;
     // In place before the window is built, so that every window is built in

@@ -9,13 +9,29 @@
 #include <QFile>
 #include <QFileInfo>
 
+PhraseStore::FileRead PhraseStore::readDataFile(const QString &dataFolder)
+{
+    FileRead read;
+    read.path = dataFilePathIn(dataFolder);
+    QByteArray bytes;
+    read.result = JsonFile::read(read.path, &read.document, &bytes);
+    if (read.result != JsonFile::ReadResult::Missing)
+        read.stamp = JsonFile::Stamp::of(read.path, bytes);
+    return read;
+}
+
 bool PhraseStore::load()
 {
+    return load(readDataFile(m_dataFolder));
+}
+
+bool PhraseStore::load(FileRead read)
+{
+    if (read.path != dataFilePath())
+        read = readDataFile(m_dataFolder);
     m_phrases.clear();
-    PhraseJson::Document doc;
-    QByteArray bytes;
-    const QString path = dataFilePath();
-    switch (JsonFile::read(path, &doc, &bytes)) {
+    PhraseJson::Document &doc = read.document;
+    switch (read.result) {
     case JsonFile::ReadResult::Missing:
         rememberBase(JsonFile::Stamp());
         return true;
@@ -24,7 +40,7 @@ bool PhraseStore::load()
         // Nothing of it is the base: a file that appears whole later is
         // merged in as all new.
         m_mustKeepDamaged = true;
-        rememberBase(JsonFile::Stamp::of(path, bytes));
+        rememberBase(read.stamp);
         m_basePhrases.clear();
         return false;
     case JsonFile::ReadResult::Ok:
@@ -37,7 +53,7 @@ bool PhraseStore::load()
         if (!p.text.isEmpty())
             m_phrases.append(std::move(p));
     }
-    rememberBase(JsonFile::Stamp::of(path, bytes));
+    rememberBase(read.stamp);
     m_haveBase = true;
     return true;
 }

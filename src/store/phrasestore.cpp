@@ -6,14 +6,20 @@
 #include <QLocale>
 
 PhraseStore::PhraseStore(const QString &dataFolder, QObject *parent)
-    : QObject(parent), m_dataFolder(dataFolder), m_localFolder(dataFolder), m_legacyFilePath(defaultLegacyFilePath())
+    : QObject(parent), m_dataFolder(dataFolder), m_localFolder(dataFolder),
+      m_legacyFilePath(defaultLegacyFilePath())
 {
     m_settings.language = Language::defaultLanguage(QLocale::system());
 }
 
 QString PhraseStore::dataFilePath() const
 {
-    return m_dataFolder + QLatin1String("/phrases.json");
+    return dataFilePathIn(m_dataFolder);
+}
+
+QString PhraseStore::dataFilePathIn(const QString &dataFolder)
+{
+    return dataFolder + QLatin1String("/phrases.json");
 }
 
 int PhraseStore::indexOfId(const QString &id) const

@@ -26,6 +26,7 @@ public:
 
     const QString &dataFolder() const { return m_dataFolder; }
     QString dataFilePath() const;
+    static QString dataFilePathIn(const QString &dataFolder);
 
     const QVector<Phrase> &phrases() const { return m_phrases; }
     QVector<Phrase> &phrases() { return m_phrases; }
@@ -57,6 +58,20 @@ public:
     // missing file is a success. A file that cannot be read or parsed is a
     // failure; its bytes are then kept beside it by the next save().
     bool load();
+    // The data file as load() reads it, made without a store: on any thread,
+    // before the application object exists, and writing nothing.
+    struct FileRead
+    {
+        QString path;
+        JsonFile::ReadResult result = JsonFile::ReadResult::Missing;
+        PhraseJson::Document document;
+        // Taken right after the read, as load() takes it.
+        JsonFile::Stamp stamp;
+    };
+    static FileRead readDataFile(const QString &dataFolder);
+    // load() over a read made before; a read of another file than this
+    // store's is not used, and the store's file is read instead.
+    bool load(FileRead read);
     // Rewrites the whole data file atomically (creating the data folder
     // first). False leaves the old file.
     bool save();

@@ -4,6 +4,8 @@
 
 #include <QtTest>
 
+#include <thread>
+
 #ifdef Q_OS_UNIX
 #include <pwd.h>
 #include <sys/stat.h>
@@ -731,6 +733,47 @@ private slots:
         PhraseStore restarted(m_dir.path());
         QVERIFY(restarted.load());
         QCOMPARE(uses(restarted), 22);
+    }
+
+    // The file read ahead (on another thread, before the application object
+    // exists) and taken in later: the list of a plain load; a change made
+    // in between is news, not taken for what was read; reading writes
+    // nothing, of a damaged file or a missing folder either.
+    void fileReadAheadAndTakenInLater()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("phrases.json"));
+        PhraseStore writer(m_dir.path());
+        writer.phrases() << phrase(QStringLiteral("a"), QStringLiteral("first"));
+        QVERIFY(writer.save());
+        PhraseStore::FileRead read;
+        std::thread reader([&] { read = PhraseStore::readDataFile(m_dir.path()); });
+        reader.join();
+
+        QJsonObject root = readObject(path);
+        QJsonArray list = root.value(QStringLiteral("phrases")).toArray();
+        list.append(phrase(QStringLiteral("b"), QStringLiteral("written meanwhile")).toJson());
+        root.insert(QStringLiteral("phrases"), list);
+        writeFile(path, QJsonDocument(root).toJson());
+
+        PhraseStore s(m_dir.path());
+        QVERIFY(s.load(std::move(read)));
+        QCOMPARE(s.phrases().size(), 1);
+        QVERIFY(s.fileChangedSinceSeen());
+        QVERIFY(s.syncWithFile());
+        QCOMPARE(s.phrases().size(), 2);
+
+        // A read of another folder is not taken for this store's file.
+        PhraseStore elsewhere(m_dir.path());
+        QVERIFY(elsewhere.load(PhraseStore::readDataFile(m_dir.filePath(QStringLiteral("x")))));
+        QCOMPARE(elsewhere.phrases().size(), 2);
+
+        writeFile(path, QByteArrayLiteral("{ broken"));
+        const QStringList files = QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
+        QCOMPARE(PhraseStore::readDataFile(m_dir.path()).result, JsonFile::ReadResult::NotAnObject);
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden), files);
+        const QString missing = m_dir.filePath(QStringLiteral("not/yet"));
+        QCOMPARE(PhraseStore::readDataFile(missing).result, JsonFile::ReadResult::Missing);
+        QVERIFY(!QFileInfo::exists(m_dir.filePath(QStringLiteral("not"))));
     }
 
     void conflictCopyNames_data()
