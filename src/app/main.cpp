@@ -17,9 +17,11 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QStandardPaths>
+#include <QTextCodec>
 #include <QTimer>
 #include <QTranslator>
 
+#include <clocale>
 #include <optional>
 #include <system_error>
 #include <thread>
@@ -281,6 +283,14 @@ int main(int argc, char *argv[])
     if (const std::optional<int> exitCode = answerWithoutWindow(argc, argv, &inTray, &dataDir))
         return *exitCode;
 
+#ifndef Q_OS_WIN
+    // What the application object does first, the user's locale taken from
+    // the environment, done before any file name is encoded: the data file
+    // is read before that object exists, and Qt keeps the encoding of file
+    // names it settles on at the first use.
+    setlocale(LC_ALL, "");
+    QTextCodec::codecForLocale();
+#endif
     // The names before anything asks for the usual data folder, which
     // carries them.
     setIdentity();
