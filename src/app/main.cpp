@@ -18,10 +18,14 @@
 #include <QFont>
 #include <QStandardPaths>
 #include <QTextCodec>
+#include <QThread>
 #include <QTimer>
 #include <QTranslator>
 
+#include <atomic>
 #include <clocale>
+#include <cstdio>
+#include <cstdlib>
 #include <optional>
 #include <system_error>
 #include <thread>
@@ -209,16 +213,27 @@ bool takenByRunningCopy(SingleInstance &instance, const QString &serverName, boo
 // The data file read on a second thread while Qt starts on the first: with
 // thousands of phrases reading it (the file's pages, the parsing, the
 // strings) takes about as long as Qt's own start, and the processor's other
-// core is idle meanwhile. Reading only: a copy that finds another one
-// running leaves without having written anything, and the folder is made
-// and the read taken in only after that.
+// core is idle meanwhile. The thread also finds the folder (the pointer in
+// the usual folder), so that a start handed to the running copy never waits
+// on it. Reading only: a copy that finds another one running leaves without
+// having written anything, and the folder is made and the read taken in only
+// after that.
 class DataFileReadAhead
 {
 public:
-    explicit DataFileReadAhead(const QString &dataFolder) : m_folder(dataFolder)
+    struct Result
     {
+        DataLocation::Choice where;
+        PhraseStore::FileRead read;
+    };
+
+    explicit DataFileReadAhead(const QString &dataDir) : m_dataDir(dataDir)
+    {
+        // Qt takes the thread that makes its first object for the main one;
+        // that must be this one, not the reader.
+        QThread::currentThread();
         try {
-            m_thread = std::thread([this] { m_read = PhraseStore::readDataFile(m_folder); });
+            m_thread = std::thread([this] { run(); });
         } catch (const std::system_error &) {
             // No thread to be had: take() reads on the main thread.
         }
@@ -231,17 +246,30 @@ public:
     DataFileReadAhead(const DataFileReadAhead &) = delete;
     DataFileReadAhead &operator=(const DataFileReadAhead &) = delete;
 
-    PhraseStore::FileRead take()
+    Result take()
     {
         if (!m_thread.joinable())
-            return PhraseStore::readDataFile(m_folder);
-        m_thread.join();
-        return std::move(m_read);
+            run();
+        else
+            m_thread.join();
+        return std::move(m_result);
     }
+    // The read is through, or was never started: leaving does not wait.
+    bool settled() const { return !m_thread.joinable() || m_done.load(); }
 
 private:
-    const QString m_folder;
-    PhraseStore::FileRead m_read;
+    void run()
+    {
+        // --data-dir, else the folder the user chose (the pointer in the
+        // usual folder), else the usual folder.
+        m_result.where = DataLocation::choose(DataLocation::defaultFolder(), m_dataDir);
+        m_result.read = PhraseStore::readDataFile(m_result.where.folder);
+        m_done.store(true);
+    }
+
+    const QString m_dataDir;
+    Result m_result;
+    std::atomic<bool> m_done{false};
     std::thread m_thread;
 };
 
@@ -294,10 +322,7 @@ int main(int argc, char *argv[])
     // The names before anything asks for the usual data folder, which
     // carries them.
     setIdentity();
-    // --data-dir, else the folder the user chose (the pointer in the usual
-    // folder), else the usual folder.
-    const DataLocation::Choice where = DataLocation::choose(DataLocation::defaultFolder(), dataDir);
-    DataFileReadAhead readAhead(where.folder);
+    DataFileReadAhead readAhead(dataDir);
 
     chooseQtPlatform(argc, argv);
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
@@ -314,9 +339,18 @@ int main(int argc, char *argv[])
     const QString serverName = AppIdentity::localServerName(channelName, &takenFolder);
     SingleInstance instance(serverName);
     bool channel = false;
-    if (takenByRunningCopy(instance, serverName, inTray, &channel))
+    if (takenByRunningCopy(instance, serverName, inTray, &channel)) {
+        // The running copy has this start. A read still waiting on the data
+        // folder (a network mount that stalls) is not waited for.
+        if (!readAhead.settled()) {
+            std::fflush(nullptr);
+            std::_Exit(0);
+        }
         return 0;
+    }
 
+    DataFileReadAhead::Result ahead = readAhead.take();
+    const DataLocation::Choice &where = ahead.where;
     PhraseStore store(where.folder);
     store.setLocalFolder(where.localFolder);
     // A chosen folder that is not there (a synced drive not mounted yet) is
@@ -324,7 +358,7 @@ int main(int argc, char *argv[])
     store.setMayCreateDataFolder(!where.fromPointer);
     // User-only: the folder holds the user's private texts.
     store.createDataFolder();
-    store.load(readAhead.take());
+    store.load(std::move(ahead.read));
 
     QTranslator translator;
     // In place before the window is built, so that every window is built in
