@@ -4,6 +4,7 @@
 #include "store/phrasestore.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringView>
@@ -43,6 +44,10 @@ bool PhraseStore::isConflictCopyName(const QString &fileName)
         !fileName.startsWith(stem, Qt::CaseInsensitive) ||
         !fileName.endsWith(suffix, Qt::CaseInsensitive))
         return false;
+    // No sync tool writes a control character into a name; one inside (a
+    // line break) is refused, as the patterns of before refused it.
+    if (std::any_of(fileName.begin(), fileName.end(), [](QChar c) { return c.unicode() < 0x20; }))
+        return false;
     const QChar separator = fileName.at(stem.size());
     const QStringView middle = QStringView(fileName).mid(
         stem.size() + 1, fileName.size() - stem.size() - 1 - suffix.size());
@@ -61,14 +66,17 @@ bool PhraseStore::isConflictCopyName(const QString &fileName)
 QStringList PhraseStore::conflictCopies() const
 {
     QStringList copies;
-    const QDir folder(m_dataFolder);
-    // Every file, judged by name here: QDir's name filters are patterns too.
-    const QFileInfoList entries =
-        folder.entryInfoList(QDir::Files | QDir::System | QDir::Hidden, QDir::Name);
-    for (const QFileInfo &info : entries) {
-        if (isConflictCopyName(info.fileName()) && isOwnRegularFile(info))
-            copies << info.absoluteFilePath();
+    // Every name looked at, judged here: QDir's name filters are patterns
+    // too. Only the names that can be copies become file infos: the data
+    // folder may be a synced folder of thousands of files, and this runs
+    // whenever something in it settles.
+    QDirIterator entries(m_dataFolder, QDir::Files | QDir::System | QDir::Hidden);
+    while (entries.hasNext()) {
+        entries.next();
+        if (isConflictCopyName(entries.fileName()) && isOwnRegularFile(entries.fileInfo()))
+            copies << entries.filePath();
     }
+    std::sort(copies.begin(), copies.end());
     return copies;
 }
 

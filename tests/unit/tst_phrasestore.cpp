@@ -804,6 +804,7 @@ private slots:
         QTest::newRow("machine not ASCII") << "phrases-bür0.json" << false;
         QTest::newRow("no machine") << "phrases-.json" << false;
         QTest::newRow("the stem alone") << "phrases" << false;
+        QTest::newRow("a line break inside") << "phrases.a\nconflict.json" << false;
     }
     void conflictCopyNames()
     {
