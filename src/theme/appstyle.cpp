@@ -38,17 +38,23 @@ QIcon AppStyle::pngIcon(const QString &pathPattern, std::initializer_list<int> s
 QIcon AppStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption *option,
                              const QWidget *widget) const
 {
+    QIcon icon;
     switch (standardIcon) {
     case SP_LineEditClearButton:
-        return pngIcon(qtImages + QStringLiteral("cleartext-%1.png"), {16, 32});
+        icon = pngIcon(qtImages + QStringLiteral("cleartext-%1.png"), {16, 32});
+        break;
     case SP_ToolBarHorizontalExtensionButton:
-        return pngIcon(qtImages + (rightToLeft(option, widget)
+        icon = pngIcon(qtImages + (rightToLeft(option, widget)
                                        ? QStringLiteral("toolbar-ext-h-rtl-%1.png")
                                        : QStringLiteral("toolbar-ext-h-%1.png")),
                        {8, 16, 32});
+        break;
     case SP_ToolBarVerticalExtensionButton:
-        return pngIcon(qtImages + QStringLiteral("toolbar-ext-v-%1.png"), {5, 10, 20});
+        icon = pngIcon(qtImages + QStringLiteral("toolbar-ext-v-%1.png"), {5, 10, 20});
+        break;
     default:
-        return QProxyStyle::standardIcon(standardIcon, option, widget);
+        break;
     }
+    // A Qt whose images are named otherwise: its own way, plugins and all.
+    return icon.isNull() ? QProxyStyle::standardIcon(standardIcon, option, widget) : icon;
 }
