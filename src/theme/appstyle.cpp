@@ -17,11 +17,9 @@ bool rightToLeft(const QStyleOption *option, const QWidget *widget)
     return widget ? widget->isRightToLeft() : QApplication::isRightToLeft();
 }
 
-} // namespace
-
-AppStyle::AppStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
-
-QIcon AppStyle::pngIcon(const QString &pathPattern, std::initializer_list<int> sizes)
+// One of Qt's images at each of the sizes given, read as PNG; pathPattern
+// has %1 for the size. Sizes that are not there are left out.
+QIcon pngIcon(const QString &pathPattern, std::initializer_list<int> sizes)
 {
     QIcon icon;
     for (int size : sizes) {
@@ -34,6 +32,10 @@ QIcon AppStyle::pngIcon(const QString &pathPattern, std::initializer_list<int> s
     }
     return icon;
 }
+
+} // namespace
+
+AppStyle::AppStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 
 QIcon AppStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption *option,
                              const QWidget *widget) const

@@ -17,9 +17,4 @@ public:
 
     QIcon standardIcon(StandardPixmap standardIcon, const QStyleOption *option = nullptr,
                        const QWidget *widget = nullptr) const override;
-
-    // One of Qt's images at each of the sizes given, read as PNG;
-    // pathPattern has %1 for the size. Sizes that are not there are left
-    // out.
-    static QIcon pngIcon(const QString &pathPattern, std::initializer_list<int> sizes);
 };
